@@ -1,0 +1,24 @@
+# velmora_gtest(NAME SOURCES... LIBS libs... [DATA files...])
+# A GoogleTest program built for Windows and run by ctest through Wine. Tests are listed when
+# ctest runs (PRE_TEST), so building never needs Wine.
+include(GoogleTest)
+function(velmora_gtest name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+    target_compile_options(${name} PRIVATE ${VELMORA_WARNINGS})
+    target_compile_definitions(${name} PRIVATE VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+        VELMORA_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}" VELMORA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} PROPERTIES TIMEOUT 300)
+endfunction()
+
+# velmora_e2e(NAME SCRIPT [DEPENDS targets...]): an end-to-end test, a Python script that drives
+# the real programs under Wine and Xvfb. It gets the build tree, the source tree and the prefix.
+function(velmora_e2e name script)
+    cmake_parse_arguments(T "" "" "DEPENDS" ${ARGN})
+    add_test(NAME ${name}
+        COMMAND python3 ${CMAKE_CURRENT_SOURCE_DIR}/${script}
+            --build ${CMAKE_BINARY_DIR} --source ${CMAKE_SOURCE_DIR} --prefix ${VELMORA_WINEPREFIX})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS e2e RESOURCE_LOCK wine-desktop)
+endfunction()

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Makes a fresh Debian 12 machine ready to build and test: cross compilers, Wine 8 (32-bit),
+# Xvfb and friends, and bzip2's source from Debian's source packages. Idempotent and quiet
+# when everything is already present.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+need=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+pkgs=(wine wine32:i386 wine64 mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix cmake make
+      xvfb xdotool imagemagick googletest python3 chrony x11-utils dpkg-dev)
+for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
+
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if [ ${#need[@]} -gt 0 ]; then
+    echo "setup: installing ${need[*]}"
+    dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+    export DEBIAN_FRONTEND=noninteractive
+    as_root apt-get update -qq
+    as_root apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+# bzip2 from Debian's source package, unpacked into a git-ignored folder and built by CMake.
+third="$root/third_party"
+if ! ls "$third"/bzip2-*/bzlib.c >/dev/null 2>&1; then
+    src=/etc/apt/sources.list.d/velmora-src.sources
+    if [ ! -f "$src" ] && [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | as_root tee "$src" >/dev/null
+        as_root apt-get update -qq
+    elif [ ! -f "$src" ] && [ -f /etc/apt/sources.list ]; then
+        grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' | as_root tee /etc/apt/sources.list.d/velmora-src.list >/dev/null
+        as_root touch "$src"
+        as_root apt-get update -qq
+    fi
+    mkdir -p "$third"
+    (cd "$third" && apt-get source -qq bzip2 >/dev/null 2>&1 || { apt-get update -qq; apt-get source -qq bzip2 >/dev/null; })
+    ls "$third"/bzip2-*/bzlib.c >/dev/null
+fi
+exit 0

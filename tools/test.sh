@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test under Wine (and Xvfb for windows): the README's test command.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+export BUILD_DIR=$build
+bash "$root/tools/build.sh"
+prefix=$build/wineprefix
+cleanup() {
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    if [ -f "$prefix.display" ]; then kill "$(cut -d' ' -f2 "$prefix.display")" 2>/dev/null || true; rm -f "$prefix.display"; fi
+}
+trap cleanup EXIT
+# Boot the prefix once, with its output detached, before ctest starts its pipes.
+"$root/tools/wine-run.sh" "$prefix" cmd /c exit </dev/null >/dev/null 2>&1 || true
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" "$@"

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in a project-local prefix: wine-run.sh PREFIX program.exe [args]
+# The prefix is created on first use; a persistent wineserver keeps Wine's background services
+# from inheriting (and holding open) the caller's output pipes. Without a DISPLAY an Xvfb is
+# started for the prefix. The program runs without the capability to set the clock.
+set -u
+prefix=$1; shift
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml="}
+export TZ=${VELMORA_TZ:-UTC} LANG=en_US.UTF-8 LC_ALL=
+drop=()
+command -v setpriv >/dev/null && setpriv --bounding-set=-sys_time true 2>/dev/null && drop=(setpriv --bounding-set=-sys_time)
+
+mkdir -p "$(dirname "$prefix")"
+exec 9>"$prefix.lock"
+flock 9
+if [ -z "${DISPLAY:-}" ]; then
+    dfile="$prefix.display"
+    if [ -f "$dfile" ] && kill -0 "$(cut -d' ' -f2 "$dfile")" 2>/dev/null; then
+        DISPLAY=$(cut -d' ' -f1 "$dfile")
+    else
+        for n in $(seq 90 199); do
+            [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+            setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+            pid=$!
+            for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+            if kill -0 $pid 2>/dev/null; then echo ":$n $pid" > "$dfile"; DISPLAY=:$n; break; fi
+        done
+    fi
+    export DISPLAY
+fi
+if [ ! -f "$prefix/system.reg" ] || ! wineserver -k0 2>/dev/null; then
+    [ -f "$prefix/system.reg" ] || "${drop[@]}" wineboot -i </dev/null >/dev/null 2>&1
+    setsid "${drop[@]}" wineserver -p </dev/null >/dev/null 2>&1
+    "${drop[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1
+fi
+flock -u 9
+exec 9>&-
+exec "${drop[@]}" wine "$@"
