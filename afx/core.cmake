@@ -1,0 +1,9 @@
+# Framework core: objects and run-time classes, strings, exceptions, files, times, diagnostics.
+target_sources(afx PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AfxCore.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AfxObject.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AfxString.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AfxException.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AfxFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AfxTime.cpp
+)
