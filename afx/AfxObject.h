@@ -73,12 +73,13 @@ public:
     virtual void Dump(CDumpContext& dc) const;
 
     // Implementation
-    static const CRuntimeClass classCObject;
+    static CRuntimeClass classCObject;
 };
 
+// The class record is not const: registration links it into the class list.
 #define DECLARE_DYNAMIC(class_name) \
 public: \
-    static const CRuntimeClass class##class_name; \
+    static CRuntimeClass class##class_name; \
     virtual CRuntimeClass* GetRuntimeClass() const;
 
 #define DECLARE_DYNCREATE(class_name) \
@@ -90,7 +91,7 @@ public: \
     friend CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb);
 
 #define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
-    const CRuntimeClass class_name::class##class_name = { \
+    CRuntimeClass class_name::class##class_name = { \
         #class_name, sizeof(class class_name), (UINT)(wSchema), pfnNew, \
         RUNTIME_CLASS(base_class_name), NULL}; \
     static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name)); \
