@@ -29,6 +29,14 @@ public:
 
     // Implementation
     BOOL m_bAutoDelete;
+
+    // Delete() frees only exceptions that came from new: one constructed on the stack (as in
+    // `CFileException e; file.Open(name, flags, &e)`) survives a stray Delete().
+    static void* PASCAL operator new(size_t nSize);
+    static void PASCAL operator delete(void* p);
+
+protected:
+    BOOL m_bOnHeap;
 };
 
 // Exceptions with one fixed text.

@@ -7,3 +7,12 @@ target_sources(afx PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AfxFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AfxTime.cpp
 )
+# Archive forms of run-time classes and times need CArchive.
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/AfxArchive.cpp)
+    target_sources(afx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/AfxObjectArchive.cpp)
+endif()
+
+velmora_gtest(afx_core_tests
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/tests/StringTest.cpp
+    LIBS afx)
