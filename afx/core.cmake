@@ -15,4 +15,8 @@ endif()
 velmora_gtest(afx_core_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/StringTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/FileTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ExceptionTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/ObjectTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/TimeTest.cpp
     LIBS afx)
