@@ -1,0 +1,367 @@
+"""Helpers for end-to-end tests: run the real programs under Wine and Xvfb and drive them from outside.
+
+A test script is started by ctest (velmora_e2e) with --build, --source and --prefix. Typical use:
+
+    from harness import Harness
+    with Harness() as h:
+        prog = h.start(h.build / "tzeditor" / "Torvane.exe")
+        dlg = h.find(title="Velmora Torvane", timeout=20)
+        h.click(dlg, 1001)
+        ...
+        h.screenshot("torvane-list")
+
+Everything waits with a time-out and raises HarnessError when it runs out. Programs started by the
+harness are closed at the end (WM_CLOSE to their windows, then their own process is killed); the
+Wine session itself, which other tests share, is left alone.
+"""
+
+import argparse
+import json
+import os
+import pathlib
+import signal
+import subprocess
+import sys
+import time
+
+__all__ = ["Harness", "HarnessError", "Program"]
+
+
+class HarnessError(Exception):
+    pass
+
+
+class Program:
+    """One program started under Wine by the harness."""
+
+    def __init__(self, harness, popen, exe):
+        self.harness = harness
+        self.popen = popen
+        self.exe = pathlib.PurePath(str(exe)).name
+
+    @property
+    def pid(self):
+        return self.popen.pid
+
+    def running(self):
+        return self.popen.poll() is None
+
+    def windows(self, visible_only=False):
+        """The program's top-level windows, as winctl's records (hwnd, class, text, rect, ...)."""
+        args = ["--exe", self.exe] + (["--visible"] if visible_only else [])
+        return self.harness.list_windows(*args)
+
+    def wait_exit(self, timeout=10):
+        try:
+            return self.popen.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise HarnessError("%s still running after %ss" % (self.exe, timeout))
+
+    def stop(self, grace=5):
+        """Asks the program's windows to close, then kills its own process if it is still there."""
+        if not self.running():
+            return self.popen.returncode
+        try:
+            for w in self.windows(visible_only=True):
+                self.harness.winctl("close", w["hwnd"], check=False)
+        except HarnessError:
+            pass
+        try:
+            return self.popen.wait(timeout=grace)
+        except subprocess.TimeoutExpired:
+            pass
+        # Only this process: Wine's services and desktop belong to the whole session.
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            try:
+                os.kill(self.popen.pid, sig)
+            except ProcessLookupError:
+                break
+            try:
+                return self.popen.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                continue
+        return self.popen.returncode
+
+
+class Harness:
+    """Parses the test's arguments, owns the display and the programs a test starts."""
+
+    def __init__(self, argv=None, name=None):
+        parser = argparse.ArgumentParser()
+        parser.add_argument("--build", required=True)
+        parser.add_argument("--source", required=True)
+        parser.add_argument("--prefix", required=True)
+        args, _ = parser.parse_known_args(argv)
+        self.build = pathlib.Path(args.build).resolve()
+        self.source = pathlib.Path(args.source).resolve()
+        self.prefix = pathlib.Path(args.prefix).resolve()
+        self.name = name or pathlib.Path(sys.argv[0]).stem
+        self.wine_run = self.source / "tools" / "wine-run.sh"
+        self.winctl_exe = self.build / "bin" / "winctl.exe"
+        self.screenshots = self.build / "screenshots"
+        self.programs = []
+        self.display = self._ensure_display()
+
+    # ------------------------------------------------------------------ context
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, exc_type, exc, tb):
+        if exc_type is not None:
+            try:
+                self.screenshot("%s-failure" % self.name)
+            except Exception:
+                pass
+        self.stop_all()
+        return False
+
+    def stop_all(self):
+        for p in reversed(self.programs):
+            p.stop()
+        self.programs = []
+
+    # ------------------------------------------------------------------ environment
+
+    def _ensure_display(self):
+        """The X display of the prefix: a given one, or the private Xvfb that wine-run.sh starts."""
+        given = os.environ.get("VELMORA_E2E_DISPLAY")
+        if given:
+            return given
+        dfile = pathlib.Path(str(self.prefix) + ".display")
+
+        def alive():
+            try:
+                disp, pid = dfile.read_text().split()
+                os.kill(int(pid), 0)
+                return disp
+            except (OSError, ValueError):
+                return None
+
+        disp = alive()
+        if disp:
+            return disp
+        env = self._base_env()
+        env.pop("DISPLAY", None)
+        # Booting the prefix once with its output detached also starts the Xvfb and records it.
+        subprocess.run(["bash", str(self.wine_run), str(self.prefix), "cmd", "/c", "exit"], env=env,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=180)
+        disp = alive()
+        if not disp:
+            raise HarnessError("no X display for the prefix %s" % self.prefix)
+        return disp
+
+    def _base_env(self, extra=None):
+        env = dict(os.environ)
+        env.update(extra or {})
+        return env
+
+    def env(self, extra=None):
+        env = self._base_env(extra)
+        env["DISPLAY"] = self.display
+        return env
+
+    # ------------------------------------------------------------------ programs
+
+    def start(self, exe, *args, cwd=None, env=None, log=None):
+        """Starts a Windows program (a path, or a name Wine knows such as "notepad") in the background."""
+        exe = str(exe)
+        if cwd is None and os.path.isabs(exe):
+            cwd = os.path.dirname(exe)
+        if log is None:
+            self.screenshots.mkdir(parents=True, exist_ok=True)
+            log = self.screenshots / ("%s-%s.log" % (self.name, pathlib.PurePath(exe).stem))
+        out = open(log, "ab")
+        try:
+            popen = subprocess.Popen(["bash", str(self.wine_run), str(self.prefix), exe] + [str(a) for a in args],
+                                     cwd=cwd, env=self.env(env), stdin=subprocess.DEVNULL, stdout=out,
+                                     stderr=subprocess.STDOUT, start_new_session=True)
+        finally:
+            out.close()
+        name = exe if exe.lower().endswith(".exe") else exe + ".exe"
+        prog = Program(self, popen, name)
+        self.programs.append(prog)
+        return prog
+
+    def run(self, exe, *args, timeout=60, cwd=None, env=None):
+        """Runs a Windows program to its end and returns (exit code, output)."""
+        r = subprocess.run(["bash", str(self.wine_run), str(self.prefix), str(exe)] + [str(a) for a in args],
+                           cwd=cwd, env=self.env(env), stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                           stderr=subprocess.STDOUT, timeout=timeout)
+        return r.returncode, r.stdout.decode("utf-8", "replace")
+
+    # ------------------------------------------------------------------ the driver
+
+    def winctl(self, *args, check=True, timeout=30):
+        """Runs winctl.exe with the arguments; returns its standard output."""
+        cmd = ["bash", str(self.wine_run), str(self.prefix), str(self.winctl_exe)] + [str(a) for a in args]
+        started = time.monotonic()
+        try:
+            r = subprocess.run(cmd, env=self.env(), stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                               stderr=subprocess.PIPE, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise HarnessError("winctl %s: no answer in %ss" % (" ".join(map(str, args)), timeout))
+        if os.environ.get("VELMORA_E2E_TRACE"):
+            sys.stderr.write("winctl %s -> %d in %.2fs\n" % (" ".join(map(str, args)), r.returncode,
+                                                             time.monotonic() - started))
+        out = r.stdout.decode("mbcs" if os.name == "nt" else "latin-1")
+        if check and r.returncode != 0:
+            raise HarnessError("winctl %s failed (%d): %s" % (" ".join(map(str, args)), r.returncode,
+                                                             r.stderr.decode("latin-1").strip()))
+        return out
+
+    def winctl_json(self, *args, **kw):
+        return json.loads(self.winctl(*args, **kw))
+
+    @staticmethod
+    def _ctl(hwnd, ctl_id):
+        return [hwnd] if ctl_id is None else [hwnd, ctl_id]
+
+    def find(self, title=None, cls=None, exe=None, partial=False, visible=False, timeout=10):
+        """Waits for a top-level window and returns its handle (a string such as "0x2004e")."""
+        args = ["find", "--timeout", int(timeout * 1000)]
+        if title is not None:
+            args += ["--title", title]
+        if cls is not None:
+            args += ["--class", cls]
+        if exe is not None:
+            args += ["--exe", exe]
+        if partial:
+            args.append("--partial")
+        if visible:
+            args.append("--visible")
+        return self.winctl(*args, timeout=timeout + 30).strip()
+
+    def list_windows(self, *filters):
+        return self.winctl_json("list", *filters)
+
+    def children(self, hwnd):
+        return self.winctl_json("children", hwnd)
+
+    def info(self, hwnd, ctl_id=None):
+        return self.winctl_json("info", *self._ctl(hwnd, ctl_id))
+
+    def text(self, hwnd, ctl_id=None):
+        out = self.winctl("text", *self._ctl(hwnd, ctl_id))
+        return out[:-1] if out.endswith("\n") else out
+
+    def rect(self, hwnd, ctl_id=None, client=False):
+        return self.winctl_json("client" if client else "rect", *self._ctl(hwnd, ctl_id))
+
+    def items(self, hwnd, ctl_id=None):
+        return self.winctl_json("items", *self._ctl(hwnd, ctl_id))
+
+    def select(self, hwnd, ctl_id, index=None, text=None, send=False, dblclk=False):
+        args = ["dblclk" if dblclk else "select", hwnd, ctl_id]
+        args += ["--text", text] if text is not None else [index]
+        if send:
+            args.append("--send")
+        return int(self.winctl(*args).strip())
+
+    def lvitems(self, hwnd, ctl_id=None):
+        return self.winctl_json("lvitems", *self._ctl(hwnd, ctl_id))
+
+    def lvselect(self, hwnd, ctl_id, index):
+        self.winctl("lvselect", hwnd, ctl_id, index)
+
+    def dtget(self, hwnd, ctl_id):
+        return self.winctl("dtget", hwnd, ctl_id).strip()
+
+    def dtset(self, hwnd, ctl_id, value):
+        """Sets a date-time picker ("YYYY-MM-DD HH:MM:SS"); True when the parent was notified too."""
+        return self.winctl("dtset", hwnd, ctl_id, value).strip() == "notified"
+
+    def settext(self, hwnd, ctl_id, text):
+        self.winctl(*(["settext"] + self._ctl(hwnd, ctl_id) + [text]))
+
+    def click(self, hwnd, ctl_id=None, send=False):
+        self.winctl(*(["click"] + self._ctl(hwnd, ctl_id) + (["--send"] if send else [])))
+
+    def check_state(self, hwnd, ctl_id=None):
+        return int(self.winctl("check", *self._ctl(hwnd, ctl_id)).strip())
+
+    def command(self, hwnd, cmd_id, code=None, send=False):
+        args = ["command", hwnd, cmd_id] + ([code] if code is not None else []) + (["--send"] if send else [])
+        self.winctl(*args)
+
+    def post(self, hwnd, msg, wparam=0, lparam=0):
+        self.winctl("post", hwnd, msg, wparam, lparam)
+
+    def send(self, hwnd, msg, wparam=0, lparam=0):
+        return int(self.winctl("send", hwnd, msg, wparam, lparam).strip())
+
+    def close(self, hwnd):
+        self.winctl("close", hwnd)
+
+    def wait_gone(self, hwnd, timeout=10):
+        self.winctl("waitgone", hwnd, "--timeout", int(timeout * 1000), timeout=timeout + 30)
+
+    def exists(self, **filters):
+        try:
+            self.find(timeout=0, **filters)
+            return True
+        except HarnessError:
+            return False
+
+    @staticmethod
+    def wait_for(predicate, timeout=10, interval=0.2, what="condition"):
+        """Polls predicate() until it returns something true; returns that value."""
+        end = time.monotonic() + timeout
+        while True:
+            try:
+                value = predicate()
+            except HarnessError:
+                value = None
+            if value:
+                return value
+            if time.monotonic() >= end:
+                raise HarnessError("timed out waiting for %s" % what)
+            time.sleep(interval)
+
+    # ------------------------------------------------------------------ mouse, keys, pictures
+
+    def xdotool(self, *args, timeout=15):
+        r = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), stdin=subprocess.DEVNULL,
+                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout)
+        if r.returncode != 0:
+            raise HarnessError("xdotool %s failed: %s" % (" ".join(map(str, args)), r.stderr.decode().strip()))
+        return r.stdout.decode()
+
+    def mouse_click(self, x, y, button=1, double=False):
+        """Clicks at screen coordinates (the Wine desktop's coordinates are the display's)."""
+        self.xdotool("mousemove", "--sync", int(x), int(y))
+        self.xdotool("click", "--repeat", 2 if double else 1, button)
+
+    def click_in(self, hwnd, ctl_id=None, dx=None, dy=None, button=1, double=False):
+        """Clicks inside a window or control: at its centre, or at (dx, dy) from its top-left corner."""
+        r = self.rect(hwnd, ctl_id)
+        x = r["left"] + (dx if dx is not None else (r["right"] - r["left"]) // 2)
+        y = r["top"] + (dy if dy is not None else (r["bottom"] - r["top"]) // 2)
+        self.mouse_click(x, y, button, double)
+
+    def key(self, *keys):
+        """Sends key presses (xdotool names: "Return", "Escape", "alt+F4", ...) to the focused window."""
+        self.xdotool("key", "--delay", 50, *keys)
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", 30, text)
+
+    def screenshot(self, name):
+        """Saves the whole display as build/screenshots/<name>.png and returns the path."""
+        self.screenshots.mkdir(parents=True, exist_ok=True)
+        path = self.screenshots / (name if name.endswith(".png") else name + ".png")
+        r = subprocess.run(["import", "-display", self.display, "-window", "root", str(path)], env=self.env(),
+                           stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=30)
+        if r.returncode != 0 or not path.exists():
+            raise HarnessError("screenshot failed: %s" % r.stderr.decode().strip())
+        return path
+
+
+def expect(condition, message):
+    """Fails the test with a message (plain asserts vanish under python -O)."""
+    if not condition:
+        raise HarnessError(message)
+
+
+__all__.append("expect")
