@@ -159,9 +159,8 @@ TEST(Date, LeapYears)
         int calendar;
         BOOL leap;
     } cases[] = {
-        {1900, 1, FALSE}, {1900, 0, TRUE}, {2000, 1, TRUE}, {2000, 0, TRUE}, {1500, 2, TRUE},
-        {1700, 2, FALSE}, {1582, 2, FALSE}, {1600, 2, TRUE}, {0, 1, TRUE}, {-4, 0, TRUE},
-        {-1, 0, FALSE}, {-100, 1, FALSE}, {-400, 1, TRUE}, {2004, 5, FALSE},
+        // Both plain calendars are swept against the vectors; the reform rule and bad values here.
+        {1500, 2, TRUE}, {1700, 2, FALSE}, {1582, 2, FALSE}, {1600, 2, TRUE}, {2000, 2, TRUE}, {2004, 5, FALSE},
     };
     for (const Case& c : cases)
     {
@@ -366,16 +365,4 @@ TEST(Date, Format)
     EXPECT_NE(longDate.Find("March"), -1) << (LPCTSTR)longDate;
 }
 
-TEST(Date, TodayIsTheLocalDate)
-{
-    SYSTEMTIME st;
-    ::GetLocalTime(&st);
-    CDate today = CDate::Today(2);
-    EXPECT_TRUE(today.IsGregorian());
-    EXPECT_EQ(today.GetYear(), st.wYear);
-    CDate julian = CDate::Today(0);
-    EXPECT_FALSE(julian.IsGregorian());
-    EXPECT_EQ(julian.GetDayNumber(), today.GetDayNumber());
-    EXPECT_EQ(CDate::FirstDayOfCurrentYear(2).GetDayOfYear(), 1);
-}
 } // namespace

@@ -362,17 +362,4 @@ TEST(LDate, Format)
     EXPECT_STREQ(CLDate().Format(CString("%Y")), "");
 }
 
-TEST(LDate, NowAgreesWithTheSystemClock)
-{
-    SYSTEMTIME st;
-    ::GetSystemTime(&st);
-    CLDate now = CLDate::Now(TIMEFRAME_UNIVERSAL, CAL_GREGORIAN);
-    CLDate then(st, TIMEFRAME_UNIVERSAL, FALSE, CAL_GREGORIAN);
-    EXPECT_LE((now - then).GetTotalSeconds(), 600);
-    EXPECT_GE((now - then).GetTotalSeconds(), 0);
-    CLDate julian = CLDate::Now(TIMEFRAME_UNIVERSAL, CAL_JULIAN);
-    EXPECT_FALSE(julian.IsGregorian());
-    EXPECT_EQ(CLDate::Now(TIMEFRAME_DYNAMICAL, 1).GetTimeFrame(), TIMEFRAME_DYNAMICAL);
-    EXPECT_EQ(CLDate::Now(TIMEFRAME_LOCAL, 1).GetTimeFrame(), TIMEFRAME_LOCAL);
-}
 } // namespace
