@@ -24,16 +24,6 @@
 #define IDS_DATE_CAL_JULIAN 16099
 #define IDS_DATE_CAL_GREGORIAN 16100
 
-// Division that rounds towards minus infinity, remainder 0..divisor-1 (divisor > 0).
-inline LONGLONG FloorDiv(LONGLONG a, LONGLONG b)
-{
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
-inline LONGLONG FloorMod(LONGLONG a, LONGLONG b)
-{
-    return a - FloorDiv(a, b) * b;
-}
-
 class CDate : public CObject
 {
     DECLARE_SERIAL(CDate)
@@ -109,6 +99,10 @@ public:
     static BOOL IsGregorianDate(LONG year, WORD month, WORD day);
     static CString GetDayName(WORD dayOfWeek, BOOL abbreviated);
     static CString GetMonthName(WORD month, BOOL abbreviated);
+
+    // Division that rounds towards minus infinity, remainder 0..divisor-1 (divisor > 0).
+    static LONGLONG FloorDiv(LONGLONG a, LONGLONG b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+    static LONGLONG FloorMod(LONGLONG a, LONGLONG b) { return a - FloorDiv(a, b) * b; }
 
     // Implementation
 public:

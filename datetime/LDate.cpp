@@ -161,7 +161,7 @@ CDate CLDate::GetDate() const
     CDate date;
     if (IsValid())
     {
-        LONGLONG day = FloorDiv(m_value, 86400);
+        LONGLONG day = CDate::FloorDiv(m_value, 86400);
         if (day > (LONGLONG)CDate::INVALID_DAY && day <= 0x7FFFFFFF)
             date.SetDayCount((LONG)((DWORD)day - (DWORD)CDate::REFORM_DAY), EPOCH_REFORM, m_calendar);
     }
@@ -172,7 +172,7 @@ CLTimeOfDay CLDate::GetTimeOfDay() const
 {
     if (!IsValid())
         return CLTimeOfDay();
-    return CLTimeOfDay((DWORD)FloorMod(m_value, 86400));
+    return CLTimeOfDay((DWORD)CDate::FloorMod(m_value, 86400));
 }
 
 BOOL CLDate::ToSystemTime(SYSTEMTIME& st) const

@@ -20,7 +20,7 @@ BOOL RuleMoment(const SYSTEMTIME& rule, LONG year, LONGLONG& moment)
 COleDateTime FromMoment(LONGLONG moment)
 {
     CDate date;
-    LONGLONG day = FloorDiv(moment, s_secondsPerDay);
+    LONGLONG day = CDate::FloorDiv(moment, s_secondsPerDay);
     if (day > (LONGLONG)CDate::INVALID_DAY && day <= 0x7FFFFFFF)
         date.SetDayCount((LONG)((DWORD)day - (DWORD)CDate::REFORM_DAY), EPOCH_REFORM, CAL_GREGORIAN);
     COleDateTime result;
@@ -29,7 +29,7 @@ COleDateTime FromMoment(LONGLONG moment)
         result.SetStatus(COleDateTime::invalid);
         return result;
     }
-    LONG second = (LONG)FloorMod(moment, s_secondsPerDay);
+    LONG second = (LONG)CDate::FloorMod(moment, s_secondsPerDay);
     result.SetDateTime(date.GetYear(), date.GetMonth(), date.GetDay(), second / 3600, second % 3600 / 60,
         second % 60);
     return result;
@@ -50,7 +50,7 @@ COleDateTime GetZoneTime(TIME_ZONE_INFORMATION zone, SYSTEMTIME utc)
     if (zone.DaylightDate.wMonth == 0)
         return FromMoment(local);
 
-    LONG year = CDate((LONG)((DWORD)FloorDiv(local, s_secondsPerDay) - (DWORD)CDate::REFORM_DAY), EPOCH_REFORM,
+    LONG year = CDate((LONG)((DWORD)CDate::FloorDiv(local, s_secondsPerDay) - (DWORD)CDate::REFORM_DAY), EPOCH_REFORM,
         CAL_GREGORIAN).GetYear();
     LONGLONG daylightStart, standardStart;
     // A rule that names no real day cannot be applied; the zone keeps its standard time.
