@@ -20,3 +20,7 @@ velmora_gtest(afx_core_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/ObjectTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/TimeTest.cpp
     LIBS afx)
+
+# A CString passed straight to a printf-style "..." arrives as the address of a temporary under
+# this compiler, not as its characters: make every user of the framework hear about it.
+target_compile_options(afx PUBLIC -Wconditionally-supported)
