@@ -1,0 +1,673 @@
+// EncodingConvert: code page to code page through UTF-16, with the library's own tables and codecs.
+#include "EncodingConvert.h"
+#include "Charsets.h"
+#include "CodePageTables.h"
+#include "Iso2022.h"
+#include "UnicodeForms.h"
+#include <string.h>
+
+EncodingConvert::EncodingConvert()
+    : m_errorAction(0), m_fallbackCodePage(0), m_substituteCount(0), m_fromCodePage(0), m_toCodePage(0),
+      m_firstStage(false), m_secondStage(false)
+{
+}
+
+EncodingConvert::~EncodingConvert() {}
+
+static bool IsDoubleByteLeadPage(unsigned long cp)
+{
+    return cp == 932 || cp == 936 || cp == 949 || cp == 950 || cp == 51932 || cp == 51936 || cp == 51949;
+}
+
+bool EncodingConvert::IsConvertible(unsigned long cp)
+{
+    switch (cp)
+    {
+    case 1200: case 1201: case 65000: case 65001: case 65005: case 65006:
+    case 50220: case 50221: case 50222: case 50225:
+        return true;
+    default:
+        return FindTableCodePage(cp) != nullptr;
+    }
+}
+
+// Marked runs let a substitute written by the first stage pass the second stage untouched.
+static const unsigned char kMark0 = 0xFD, kMark1 = 0xEF;
+
+void EncodingConvert::WriteMarked(const unsigned char* bytes, unsigned long len, DataBuffer& out)
+{
+    if (m_firstStage && len < 6)
+    {
+        unsigned char head[3] = {kMark0, kMark1, (unsigned char)len};
+        out.Append(head, 3);
+    }
+    out.Append(bytes, len);
+}
+
+void EncodingConvert::AppendHex(const unsigned char* bytes, unsigned long len, DataBuffer& out)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    for (unsigned long i = 0; i < len; i++)
+    {
+        out.AppendByte((unsigned char)digits[bytes[i] >> 4]);
+        out.AppendByte((unsigned char)digits[bytes[i] & 15]);
+    }
+}
+
+// Applies the error action to one unconvertible item of the given code page.
+void EncodingConvert::ErrorItem(const unsigned char* item, unsigned long len, unsigned long itemCodePage, DataBuffer& out)
+{
+    switch (m_errorAction)
+    {
+    case 1:
+        if (m_substituteCount)
+            WriteMarked(m_substitute, m_substituteCount > 100 ? 100 : m_substituteCount, out);
+        break;
+    case 2:
+    {
+        DataBuffer hex;
+        hex.Append("&#x", 3);
+        AppendHex(item, len, hex);
+        hex.AppendByte(';');
+        if (m_firstStage)
+        {
+            // Inside a first stage the text goes out as UTF-16 so the second stage encodes it like any text.
+            for (unsigned long i = 0; i < hex.GetSize(); i++)
+            {
+                unsigned char unit[2] = {hex.GetData()[i], 0};
+                out.Append(unit, 2);
+            }
+        }
+        else
+            out.Append(hex.GetData(), hex.GetSize());
+        break;
+    }
+    case 6:
+    {
+        unsigned long action = m_errorAction, from = m_fromCodePage, to = m_toCodePage;
+        bool first = m_firstStage, second = m_secondStage;
+        unsigned long target = m_fallbackCodePage ? m_fallbackCodePage : to;
+        m_errorAction = 0;
+        m_firstStage = m_secondStage = false;
+        if (itemCodePage != target)
+            ConvertViaUnicode(itemCodePage, target, item, len, out);
+        m_errorAction = action;
+        m_fromCodePage = from;
+        m_toCodePage = to;
+        m_firstStage = first;
+        m_secondStage = second;
+        break;
+    }
+    case 7:
+        WriteMarked(item, len, out);
+        break;
+    default:
+        break;
+    }
+}
+
+// During a second stage an unconvertible unit is answered in terms of the original source.
+void EncodingConvert::ErrorUnitSecondStage(unsigned short unit, DataBuffer& out)
+{
+    unsigned char u[2] = {(unsigned char)unit, (unsigned char)(unit >> 8)};
+    switch (m_errorAction)
+    {
+    case 1:
+        if (m_substituteCount)
+            out.Append(m_substitute, m_substituteCount > 100 ? 100 : m_substituteCount);
+        break;
+    case 2:
+    case 7:
+    {
+        unsigned long action = m_errorAction, from = m_fromCodePage, to = m_toCodePage;
+        DataBuffer back;
+        m_errorAction = 0;
+        m_secondStage = false;
+        if (from != 1200)
+            ConvertViaUnicode(1200, from, u, 2, back);
+        else
+            back.Append(u, 2);
+        m_errorAction = action;
+        m_fromCodePage = from;
+        m_toCodePage = to;
+        m_secondStage = true;
+        if (action == 7)
+            out.Append(back.GetData(), back.GetSize());
+        else if (back.GetSize())
+        {
+            out.Append("&#x", 3);
+            AppendHex(back.GetData(), back.GetSize(), out);
+            out.AppendByte(';');
+        }
+        break;
+    }
+    case 6:
+        ErrorItem(u, 2, 1200, out);
+        break;
+    default:
+        break;
+    }
+}
+
+bool EncodingConvert::ConvertToCharset(unsigned long from, const char* toName, const unsigned char* bytes,
+    unsigned long count, DataBuffer& out)
+{
+    m_secondStage = false;
+    unsigned long to = CharsetToCodePage(toName);
+    if (!to)
+        return false;
+    return Convert(from, to, bytes, count, out);
+}
+
+bool EncodingConvert::ConvertFromCharset(const char* fromName, unsigned long to, const unsigned char* bytes,
+    unsigned long count, DataBuffer& out)
+{
+    m_secondStage = false;
+    unsigned long from = CharsetToCodePage(fromName);
+    if (!from)
+        return false;
+    return Convert(from, to, bytes, count, out);
+}
+
+bool EncodingConvert::Convert(unsigned long from, unsigned long to, const unsigned char* bytes, unsigned long count,
+    DataBuffer& out)
+{
+    if (!bytes || !count)
+        return true;
+    if (from == to)
+        return out.Append(bytes, count), true;
+    if (from == 50220 || from == 50221 || from == 50222)
+    {
+        DataBuffer sjis;
+        Japanese jp;
+        jp.JapaneseDecode(bytes, count, sjis);
+        return sjis.GetSize() ? Convert(932, to, sjis.GetData(), sjis.GetSize(), out) : true;
+    }
+    if (from == 50225)
+    {
+        DataBuffer uhc;
+        Korean kr;
+        kr.KoreanDecode(bytes, count, uhc);
+        return uhc.GetSize() ? Convert(949, to, uhc.GetData(), uhc.GetSize(), out) : true;
+    }
+    m_secondStage = false;
+    m_fromCodePage = from;
+    m_toCodePage = to;
+    switch (to)
+    {
+    case 65000:
+    {
+        DataBuffer utf16;
+        if (!ConvertViaUnicode(from, 1200, bytes, count, utf16))
+            return false;
+        return Utf16ToUtf7(utf16, out);
+    }
+    case 65005:
+    case 65006:
+    {
+        DataBuffer utf8;
+        if (!ConvertViaUnicode(from, 65001, bytes, count, utf8))
+            return false;
+        return to == 65005 ? Utf8ToUtf32LE(utf8, out) : Utf8ToUtf32BE(utf8, out);
+    }
+    case 1201:
+    {
+        m_toCodePage = 1200;
+        DataBuffer utf16;
+        ConvertViaUnicode(from, 1200, bytes, count, utf16);
+        const unsigned char* p = utf16.GetData();
+        for (unsigned long i = 0; i + 2 <= utf16.GetSize(); i += 2)
+        {
+            unsigned char swapped[2] = {p[i + 1], p[i]};
+            out.Append(swapped, 2);
+        }
+        return true;
+    }
+    case 50220:
+    case 50221:
+    case 50222:
+    {
+        DataBuffer sjis;
+        bool r = ConvertViaUnicode(from, 932, bytes, count, sjis);
+        if (sjis.GetSize())
+        {
+            Japanese jp;
+            jp.JapaneseEncode(sjis.GetData(), sjis.GetSize(), out);
+        }
+        return r;
+    }
+    case 50225:
+    {
+        DataBuffer uhc;
+        bool r = ConvertViaUnicode(from, 949, bytes, count, uhc);
+        if (uhc.GetSize())
+        {
+            Korean kr;
+            kr.KoreanEncode(uhc.GetData(), uhc.GetSize(), out);
+        }
+        return r;
+    }
+    default:
+        return ConvertViaUnicode(from, to, bytes, count, out);
+    }
+}
+
+static bool IsTablePage(unsigned long cp)
+{
+    return FindTableCodePage(cp) != nullptr;
+}
+
+bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, const unsigned char* bytes,
+    unsigned long count, DataBuffer& out)
+{
+    if (!bytes || !count)
+        return true;
+    const unsigned char* p = bytes;
+    unsigned long n = count;
+    bool bigEndian16 = false, littleDeclaredBig = false;
+    if (from == 65001 && n >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
+    {
+        p += 3;
+        n -= 3;
+        if (!n)
+            return true;
+    }
+    else if ((from == 1200 || from == 1201) && n >= 2)
+    {
+        if (p[0] == 0xFE && p[1] == 0xFF)
+        {
+            bigEndian16 = true;
+            p += 2;
+            n -= 2;
+            if (!n)
+                return true;
+        }
+        else if (p[0] == 0xFF && p[1] == 0xFE)
+        {
+            littleDeclaredBig = from == 1201;
+            p += 2;
+            n -= 2;
+            if (!n)
+                return true;
+        }
+        else
+            bigEndian16 = from == 1201;
+    }
+    else if (from == 1201)
+        bigEndian16 = true;
+
+    if (from == to && !bigEndian16 && !littleDeclaredBig)
+        return out.Append(p, n), true;
+
+    DataBuffer pre;
+    if ((from == 1200 || from == 1201) && bigEndian16)
+    {
+        if (n < 2)
+            return true;
+        for (unsigned long i = 0; i + 2 <= n; i += 2)
+        {
+            unsigned char swapped[2] = {p[i + 1], p[i]};
+            pre.Append(swapped, 2);
+        }
+        from = 1200;
+        p = pre.GetData();
+        n = pre.GetSize();
+    }
+    else if (from == 1201 && littleDeclaredBig)
+        from = 1200;
+    else if (from == 65006)
+    {
+        if (n < 4)
+            return true;
+        DataBuffer le;
+        for (unsigned long i = 0; i + 4 <= n; i += 4)
+        {
+            unsigned char r[4] = {p[i + 3], p[i + 2], p[i + 1], p[i]};
+            le.Append(r, 4);
+        }
+        Utf32ToUtf8(le, pre);
+        from = 65001;
+        p = pre.GetData();
+        n = pre.GetSize();
+    }
+    else if (from == 65005)
+    {
+        DataBuffer in;
+        in.BorrowBlock(const_cast<unsigned char*>(p), n);
+        Utf32ToUtf8(in, pre);
+        from = 65001;
+        p = pre.GetData();
+        n = pre.GetSize();
+    }
+    else if (from == 65000)
+    {
+        DataBuffer in;
+        in.BorrowBlock(const_cast<unsigned char*>(p), n);
+        Utf7ToUtf16(in, pre);
+        from = 1200;
+        p = pre.GetData();
+        n = pre.GetSize();
+    }
+    if (!p || !n)
+        return true;
+    if (from == 65001 && to == 65001)
+        return Utf8ToUtf8(p, n, out);
+    if (from == to)
+        return out.Append(p, n), true;
+
+    if (from == 1200)
+    {
+        if (to == 65001)
+        {
+            out.EnsureCapacity(out.GetSize() + n / 2 + 4);
+            return Utf16ToUtf8(p, n, out);
+        }
+        if (IsTablePage(to))
+        {
+            out.EnsureCapacity(out.GetSize() + n / 2 + 4);
+            return EncodeFromUtf16(to, p, n, out);
+        }
+        return false;
+    }
+    if (from == 65001)
+    {
+        if (to == 1200)
+        {
+            out.EnsureCapacity(out.GetSize() + n * 2);
+            return Utf8ToUtf16(p, n, out);
+        }
+        if (IsTablePage(to))
+        {
+            DataBuffer temp;
+            temp.EnsureCapacity(n * 2 + 4);
+            m_firstStage = true;
+            Utf8ToUtf16(p, n, temp);
+            m_firstStage = false;
+            m_secondStage = true;
+            out.EnsureCapacity(out.GetSize() + temp.GetSize() / 2 + 4);
+            bool r = EncodeFromUtf16(to, temp.GetData(), temp.GetSize(), out);
+            m_secondStage = false;
+            return r;
+        }
+        return false;
+    }
+    if (!IsTablePage(from))
+        return false;
+    if (to == 1200)
+    {
+        out.EnsureCapacity(out.GetSize() + n * 2);
+        return DecodeToUtf16(from, p, n, out);
+    }
+    if (to != 65001 && !IsTablePage(to))
+        return false;
+    DataBuffer temp;
+    temp.EnsureCapacity(n * 2 + 4);
+    m_firstStage = true;
+    DecodeToUtf16(from, p, n, temp);
+    m_firstStage = false;
+    m_secondStage = true;
+    out.EnsureCapacity(out.GetSize() + temp.GetSize() / 2 + 4);
+    bool r = to == 65001 ? Utf16ToUtf8(temp.GetData(), temp.GetSize(), out)
+                         : EncodeFromUtf16(to, temp.GetData(), temp.GetSize(), out);
+    m_secondStage = false;
+    return r;
+}
+
+bool EncodingConvert::DecodeToUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count,
+    DataBuffer& out)
+{
+    const TableCodePage* page = FindTableCodePage(codePage);
+    if (!page)
+        return false;
+    if (!bytes || !count)
+        return true;
+    EnsureDecodeTable(codePage);
+    return page->doubleByte ? DecodeMultiByte(codePage, bytes, count, out) : DecodeSingleByte(codePage, bytes, count, out);
+}
+
+bool EncodingConvert::EncodeFromUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count,
+    DataBuffer& out)
+{
+    if (!FindTableCodePage(codePage))
+        return false;
+    if (!bytes || !count)
+        return true;
+    EnsureEncodeTable(codePage);
+    return EncodeByTable(codePage, bytes, count, out);
+}
+
+static void PutUnit(DataBuffer& out, unsigned short unit)
+{
+    unsigned char b[2] = {(unsigned char)unit, (unsigned char)(unit >> 8)};
+    out.Append(b, 2);
+}
+
+bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
+{
+    UnicodeLookup* lookup = CachedDecodeLookup(codePage);
+    if (!lookup)
+        return false;
+    bool ok = true;
+    for (unsigned long i = 0; i < n; i++)
+    {
+        if (p[i] == 0)
+        {
+            PutUnit(out, 0);
+            continue;
+        }
+        unsigned short unit = lookup->m_units[p[i]];
+        if (unit)
+            PutUnit(out, unit);
+        else
+        {
+            ok = false;
+            ErrorItem(p + i, 1, m_fromCodePage ? m_fromCodePage : codePage, out);
+        }
+    }
+    return ok;
+}
+
+bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
+{
+    HashConvert* map = CachedDecodeMap(codePage);
+    if (!map)
+        return false;
+    bool ok = true;
+    unsigned char value[256];
+    unsigned int valueLen;
+    unsigned long i = 0;
+    while (i < n)
+    {
+        bool last = i + 1 == n;
+        if (!last)
+        {
+            bool hit = false;
+            for (unsigned int keyLen = 2; keyLen <= 4 && i + keyLen <= n; keyLen++)
+            {
+                map->Lookup(p + i, keyLen, value, &valueLen);
+                if (valueLen)
+                {
+                    out.Append(value, valueLen);
+                    i += keyLen;
+                    hit = true;
+                    break;
+                }
+            }
+            if (hit)
+                continue;
+        }
+        if (p[i] == 0)
+        {
+            PutUnit(out, 0);
+            i++;
+            continue;
+        }
+        if (p[i] < 128 && map->m_asciiIdentity)
+        {
+            PutUnit(out, p[i]);
+            i++;
+            continue;
+        }
+        map->Lookup(p + i, 1, value, &valueLen);
+        if (valueLen)
+        {
+            out.Append(value, valueLen);
+            i++;
+            continue;
+        }
+        ok = false;
+        if (m_errorAction == 0)
+        {
+            i++;
+            continue;
+        }
+        unsigned long itemLen = (IsDoubleByteLeadPage(m_fromCodePage) && !last) ? 2 : 1;
+        ErrorItem(p + i, itemLen, m_fromCodePage ? m_fromCodePage : codePage, out);
+        i += itemLen;
+    }
+    return ok;
+}
+
+bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
+{
+    HashConvert* map = CachedEncodeTable(codePage);
+    if (!map)
+        return false;
+    n &= ~1UL;
+    if (!n)
+        return false;
+    bool ok = true;
+    unsigned char value[256];
+    unsigned int valueLen;
+    unsigned long i = 0;
+    while (i + 2 <= n)
+    {
+        if (m_secondStage && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < 6)
+        {
+            unsigned long len = p[i + 2];
+            if (i + 3 + len <= n)
+            {
+                out.Append(p + i + 3, len);
+                i += 3 + len;
+                continue;
+            }
+        }
+        unsigned short unit = (unsigned short)(p[i] | (p[i + 1] << 8));
+        if (unit < 128 && map->m_asciiIdentity)
+        {
+            out.AppendByte((unsigned char)unit);
+            i += 2;
+            continue;
+        }
+        map->Lookup(p + i, 2, value, &valueLen);
+        if (valueLen)
+            out.Append(value, valueLen);
+        else if (unit == 0)
+            out.AppendByte(0);
+        else
+        {
+            ok = false;
+            if (m_secondStage)
+                ErrorUnitSecondStage(unit, out);
+            else
+                ErrorItem(p + i, 2, 1200, out);
+        }
+        i += 2;
+    }
+    return ok;
+}
+
+bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataBuffer& out)
+{
+    EncodingUtf8& codec = SharedUtf8Codec();
+    ConvertState state;
+    unsigned long i = 0;
+    while (i < n)
+    {
+        unsigned short unit = 0;
+        int used = codec.Decode(state, p + i, n - i, &unit);
+        if (used > 0)
+        {
+            PutUnit(out, unit);
+            i += used;
+        }
+        else if (used == -1 || used == -2)
+        {
+            if (m_errorAction == 0)
+            {
+                i++;
+                continue;
+            }
+            unsigned long len = (unsigned long)Utf8SequenceLength(p + i, n - i);
+            if (!len)
+                len = 1;
+            ErrorItem(p + i, len, 65001, out);
+            i += len;
+        }
+        else
+            i += (unsigned long)(-2 - used);
+    }
+    return true;
+}
+
+bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataBuffer& out)
+{
+    if (n == 1)
+        return false;
+    bool ok = (n & 1) == 0;
+    n &= ~1UL;
+    EncodingUtf8& codec = SharedUtf8Codec();
+    ConvertState state;
+    unsigned long i = 0;
+    while (i + 2 <= n)
+    {
+        if (m_secondStage && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < 6)
+        {
+            unsigned long len = p[i + 2];
+            if (i + 3 + len <= n)
+            {
+                out.Append(p + i + 3, len);
+                i += 3 + len;
+                continue;
+            }
+        }
+        unsigned short unit = (unsigned short)(p[i] | (p[i + 1] << 8));
+        if (codec.Encode(state, unit, out) < 0)
+            ErrorItem(p + i, 2, 1200, out);
+        i += 2;
+    }
+    return ok;
+}
+
+bool EncodingConvert::Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBuffer& out)
+{
+    EncodingUtf8& codec = SharedUtf8Codec();
+    ConvertState state;
+    unsigned long i = 0;
+    while (i < n)
+    {
+        unsigned short unit = 0;
+        int used = codec.Decode(state, p + i, n - i, &unit);
+        if (used > 0)
+        {
+            codec.Encode(state, unit, out);
+            i += used;
+        }
+        else if (used == -1 || used == -2)
+        {
+            if (m_errorAction == 0)
+            {
+                i++;
+                continue;
+            }
+            unsigned long len = (unsigned long)Utf8SequenceLength(p + i, n - i);
+            if (!len)
+                len = 1;
+            ErrorItem(p + i, len, 65001, out);
+            i += len;
+        }
+        else
+            i += (unsigned long)(-2 - used);
+    }
+    return true;
+}

@@ -1,0 +1,23 @@
+# Documents: buffers, containers, digests, file access, the activity log, the node tree, the parser and the public classes.
+target_sources(vxml PRIVATE
+    ${CMAKE_CURRENT_SOURCE_DIR}/ActivityLog.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/Containers.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/CvXml.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/DataBuffer.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/Digests.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/FileAccess.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/StringBuffer.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/TreeNode.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/XString.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/XmlParser.cpp)
+
+velmora_gtest(vxml_document_tests
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/BuffersTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/ContainersTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/DigestsTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/FileAccessTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/ActivityLogTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/TreeNodeTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/XmlParserTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/CvXmlTest.cpp
+    LIBS vxml)

@@ -1,0 +1,201 @@
+#include "CodePageTables.h"
+#include "EncodingConvert.h"
+#include "TestUtil.h"
+#include <gtest/gtest.h>
+#include <map>
+#include <stdio.h>
+
+namespace
+{
+struct PageVectors
+{
+    std::map<unsigned, unsigned> decode;   // code -> unit
+    std::map<unsigned, unsigned> encode;   // unit -> code
+};
+
+// The pairs each table was generated from, written into the build tree by the generator.
+std::map<unsigned, PageVectors> LoadVectors(const char* path = VXML_TABLE_VECTORS)
+{
+    std::map<unsigned, PageVectors> pages;
+    FILE* f = fopen(path, "r");
+    if (!f)
+        return pages;
+    char kind;
+    unsigned a, b, c, page = 0;
+    char line[100];
+    while (fgets(line, sizeof(line), f))
+    {
+        if (sscanf(line, "P %u %u %u", &a, &b, &c) == 3)
+            page = a;
+        else if (sscanf(line, "%c %x %x", &kind, &a, &b) == 3)
+            (kind == 'D' ? pages[page].decode[a] : pages[page].encode[a]) = b;
+    }
+    fclose(f);
+    return pages;
+}
+
+std::string CodeBytes(unsigned code)
+{
+    std::string s;
+    if (code > 0xFF)
+        s += (char)(code >> 8);
+    s += (char)code;
+    return s;
+}
+}
+
+TEST(CodePageTables, EveryTableDecodesAndEncodesItsSourcePairs)
+{
+    auto pages = LoadVectors();
+    int count = 0;
+    const TableCodePage* list = GetTableCodePages(&count);
+    ASSERT_EQ(count, 103);
+    ASSERT_EQ(pages.size(), 103u);
+    for (int i = 0; i < count; i++)
+    {
+        unsigned cp = list[i].codePage;
+        const PageVectors& v = pages[cp];
+        ASSERT_FALSE(v.decode.empty()) << cp;
+        int bad = 0;
+        for (auto& [code, unit] : v.decode)
+        {
+            std::string in = CodeBytes(code);
+            DataBuffer out;
+            EncodingConvert conv;
+            conv.DecodeToUtf16(cp, reinterpret_cast<const unsigned char*>(in.data()), (unsigned long)in.size(), out);
+            std::string want{(char)unit, (char)(unit >> 8)};
+            if (Bytes(out) != want && bad++ < 3)
+                ADD_FAILURE() << "cp " << cp << " decode " << std::hex << code << " -> " << Hex(Bytes(out));
+        }
+        for (auto& [unit, code] : v.encode)
+        {
+            unsigned char in[2] = {(unsigned char)unit, (unsigned char)(unit >> 8)};
+            DataBuffer out;
+            EncodingConvert conv;
+            conv.EncodeFromUtf16(cp, in, 2, out);
+            if (Bytes(out) != CodeBytes(code) && bad++ < 6)
+                ADD_FAILURE() << "cp " << cp << " encode " << std::hex << unit << " -> " << Hex(Bytes(out));
+        }
+        EXPECT_EQ(bad, 0) << cp;
+    }
+}
+
+TEST(CodePageTables, SampledPagesDecodeAsIconvDoes)
+{
+    auto pages = LoadVectors(VXML_ICONV_VECTORS);
+    ASSERT_GE(pages.size(), 15u);
+    for (auto& [cp, v] : pages)
+    {
+        int bad = 0;
+        for (auto& [code, unit] : v.decode)
+        {
+            std::string in = CodeBytes(code);
+            DataBuffer out, back;
+            EncodingConvert conv;
+            conv.Convert(cp, 1200, reinterpret_cast<const unsigned char*>(in.data()), (unsigned long)in.size(), out);
+            std::string want{(char)unit, (char)(unit >> 8)};
+            if (Bytes(out) != want && bad++ < 3)
+                ADD_FAILURE() << "cp " << cp << " code " << std::hex << code << " -> " << Hex(Bytes(out));
+            // What decodes to a character must encode to something that decodes back to it.
+            conv.Convert(1200, cp, reinterpret_cast<const unsigned char*>(want.data()), 2, back);
+            DataBuffer again;
+            conv.Convert(cp, 1200, back.GetData(), back.GetSize(), again);
+            if (Bytes(again) != want && bad++ < 3)
+                ADD_FAILURE() << "cp " << cp << " unit " << std::hex << unit << " does not round-trip";
+        }
+        EXPECT_EQ(bad, 0) << cp;
+    }
+}
+
+TEST(CodePageTables, SharedAndDerivedTablesBehaveAlike)
+{
+    // 20261 and 20269 use the 28591 text; 51936 the 936 text.
+    unsigned char e9[1] = {0xE9};
+    for (unsigned cp : {20261u, 20269u, 28591u})
+    {
+        DataBuffer out;
+        EncodingConvert conv;
+        EXPECT_TRUE(conv.DecodeToUtf16(cp, e9, 1, out));
+        EXPECT_EQ(Hex(Bytes(out)), "E9 00") << cp;
+    }
+    unsigned char gbkOnly[2] = {0x02, 0x4E};   // U+4E02, outside GB 2312
+    DataBuffer a, b;
+    EncodingConvert conv;
+    EXPECT_TRUE(conv.EncodeFromUtf16(936, gbkOnly, 2, a));
+    EXPECT_TRUE(conv.EncodeFromUtf16(51936, gbkOnly, 2, b));
+    EXPECT_EQ(Hex(Bytes(a)), "81 40");
+    EXPECT_EQ(Bytes(a), Bytes(b));
+}
+
+TEST(CodePageTables, MacJapaneseDecodeBuildsTheEncodeMapOnce)
+{
+    unsigned char kana[2] = {0x82, 0xA0};   // HIRAGANA LETTER A in both 932 and 10001
+    DataBuffer out;
+    EncodingConvert conv;
+    EXPECT_TRUE(conv.DecodeToUtf16(10001, kana, 2, out));
+    EXPECT_EQ(Hex(Bytes(out)), "42 30");
+    HashConvert* encode = CachedEncodeTable(10001);
+    ASSERT_NE(encode, nullptr);
+    EncodingConvert::EnsureEncodeTable(10001);
+    EXPECT_EQ(CachedEncodeTable(10001), encode);
+}
+
+TEST(HashConvert, KeepsPackedEntriesInOrder)
+{
+    HashConvert map;
+    unsigned char v[256];
+    unsigned int n = 9;
+    map.Insert((const unsigned char*)"ab", 2, (const unsigned char*)"x", 1);   // no buckets: ignored
+    map.Lookup((const unsigned char*)"ab", 2, v, &n);
+    EXPECT_EQ(n, 0u);
+    map.SetBucketCount(1);
+    map.Insert((const unsigned char*)"ab", 2, (const unsigned char*)"1", 1);
+    map.Insert((const unsigned char*)"ab", 2, (const unsigned char*)"22", 2);
+    map.Insert((const unsigned char*)"c", 1, (const unsigned char*)"3", 1);
+    map.Lookup((const unsigned char*)"ab", 2, v, &n);
+    EXPECT_EQ(std::string((char*)v, n), "1");
+    EXPECT_EQ(map.BucketLength(0), 5u + 6u + 4u + 1u);
+    map.Remove((const unsigned char*)"ab", 2);
+    map.Lookup((const unsigned char*)"ab", 2, v, &n);
+    EXPECT_EQ(n, 0u);
+    map.Lookup((const unsigned char*)"c", 1, v, &n);
+    EXPECT_EQ(std::string((char*)v, n), "3");
+    HashConvert reversed;
+    reversed.SetBucketCount(7);
+    map.CopyReversed(reversed);
+    reversed.Lookup((const unsigned char*)"3", 1, v, &n);
+    EXPECT_EQ(std::string((char*)v, n), "c");
+}
+
+TEST(ContentCoding, DecodesBase64IgnoringLineBreaks)
+{
+    struct { const char* in; const char* out; } cases[] = {
+        {"TWFu", "Man"}, {"TW\r\nF u", "Man"}, {"TWE=", "Ma"}, {"TQ==", "M"}, {"TWFu=TWFu", "Man"}, {"Zm9vYmFy", "foobar"},
+    };
+    ContentCoding coding;
+    for (auto& c : cases)
+    {
+        unsigned long n = 0;
+        unsigned char* p = coding.DecodeBase64(c.in, (unsigned long)strlen(c.in), &n);
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(std::string((char*)p, n), c.out) << c.in;
+        free(p);
+    }
+    unsigned long n = 5;
+    EXPECT_EQ(coding.DecodeBase64(nullptr, 3, &n), nullptr);
+    EXPECT_EQ(n, 0u);
+}
+
+TEST(CorvitaBzip2, RefusesForeignContainers)
+{
+    CorvitaBzip2 bz;
+    DataBuffer in, out;
+    EXPECT_TRUE(bz.Decompress(in, out));
+    EXPECT_EQ(out.GetSize(), 0u);
+    in.Append("\x01\x02\x03\x04\x05\x00\x00\x00junk", 12);
+    EXPECT_FALSE(bz.Decompress(in, out));
+    DataBuffer damaged;
+    damaged.Append("\xE1\xA7\x94\xB3\x05\x00\x00\x00BZh9junk", 16);
+    EXPECT_TRUE(bz.Decompress(damaged, out));
+    EXPECT_EQ(out.GetSize(), 0u);
+}

@@ -1,0 +1,143 @@
+#include "ActivityLog.h"
+#include "TestUtil.h"
+#include "XmlParser.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+std::string ParseDump(const char* text, Logger* log = nullptr)
+{
+    ParseEngine engine(text);
+    TreeNode* root = nullptr;
+    EXPECT_TRUE(XmlLoader::Parse(engine, log, nullptr, &root));
+    std::string dump = DumpTree(root);
+    if (root)
+        root->DeleteTree();
+    return dump;
+}
+}
+
+TEST(XmlParser, ParsesDocumentsForgivingly)
+{
+    struct { const char* text; const char* dump; } cases[] = {
+        {"<a>x &amp;lt; y<b/>tail &amp;amp;</a>", "0|a||x &lt; y tail &amp;\n1|b||\n"},
+        {"<a>\n  one  \n <b>in</b>\n  two \n</a>", "0|a||one two\n1|b||in\n"},
+        {"<a><![CDATA[<b>&amp;]]></a>", "0|a||<b>&amp;\n"},
+        {"<a>text<![CDATA[<b>]]></a>", "0|a||text\n"},
+        {"<a b=c d='e'>", "0|a|b=c d=;e=;|\n"},
+        {"<a x=\"1\" y='2' z>t</a>", "0|a|x=1;y=2;z=;|t\n"},
+        {"<a q=\"&lt;&quot;&amp;amp;\"/>", "0|a|q=<\"&amp;;|\n"},
+        {"<a><b>1</c></a>", "0|a||\n1|b||1\n"},
+        {"<a/><b/>", "0|b||\n"},
+        {"<a/><b><c>", "0|a||\n"},
+        {"<a><b><c>deep", "0|a||\n1|b||\n2|c||deep\n"},
+        {"<a></", "0|a||\n"},
+        {"text only", "(null)"},
+        {"", "(null)"},
+        {"<!-- c --><a>1<!-- inner -->2</a>", "0|a||1 2\n"},
+        {"<?pi data?><!DOCTYPE a [<!ENTITY e \"v\">]><a/>", "0|a||\n"},
+        {"<a>x\0<b/></a>", "0|a||x\n"},
+        {"<a><b/>  <c>2</c></a>", "0|a||\n1|b||\n1|c||2\n"},
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(ParseDump(c.text), c.dump) << c.text;
+}
+
+TEST(XmlParser, KeepsDeclarationAndDocumentType)
+{
+    ParseEngine engine("<?xml version=\"1.0\" encoding='latin1' ?><?style x?><!DOCTYPE r [<!ELEMENT r ANY>]><r/>");
+    TreeNode* root = nullptr;
+    ASSERT_TRUE(XmlLoader::Parse(engine, nullptr, nullptr, &root));
+    ASSERT_NE(root, nullptr);
+    StringBuffer encoding;
+    bool found = false;
+    root->GetEncoding(encoding, found);
+    EXPECT_TRUE(found);
+    EXPECT_STREQ(encoding.GetString(), "latin1");
+    EXPECT_STREQ(root->GetDtdText(), "<style x?>\n<!DOCTYPE r [<!ELEMENT r ANY>]>\n");
+    root->DeleteTree();
+}
+
+TEST(XmlParser, LogsWhatItRepairs)
+{
+    struct { const char* text; const char* message; const char* data; } cases[] = {
+        {"<a>1<!-- open", "Unclosed comment", nullptr},
+        {"<!DOCTYPE a [<x>", "Failed to parse DTD", nullptr},
+        {"<a><b></b <c/></a>", "Error in closing tag", "error_tag: b"},
+    };
+    for (auto& c : cases)
+    {
+        Logger log;
+        ParseDump(c.text, &log);
+        EXPECT_TRUE(log.ErrorLogged()) << c.text;
+        StringBuffer text;
+        log.GetText(text);
+        EXPECT_NE(strstr(text.GetString(), c.message), nullptr) << text.GetString();
+        if (c.data)
+        {
+            EXPECT_NE(strstr(text.GetString(), c.data), nullptr) << text.GetString();
+        }
+    }
+}
+
+TEST(XmlParser, NormalisesToUtf8)
+{
+    struct { std::string in; const char* outHex; } cases[] = {
+        {std::string("\xEF\xBB\xBF<a/>"), "3C 61 2F 3E"},
+        {std::string("\xFF\xFE<\0a\0/\0>\0", 10), "3C 61 2F 3E"},
+        {std::string("\xFE\xFF\0<\0a\0/\0>", 10), "3C 61 2F 3E"},
+        {"<?xml encoding=\"ISO-8859-1\"?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 49 53 4F 2D 38 38 35 39 2D 31 22 3F 3E C3 A9"},
+        {"<?xml encoding='ISO-8859-1'?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 27 49 53 4F 2D 38 38 35 39 2D 31 27 3F 3E E9"},
+        // Recognised but not convertible: the bytes stay as they are.
+        {"<?xml encoding=\"x-user-defined\"?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 78 2D 75 73 65 72 2D 64 65 66 69 6E 65 64 22 3F 3E E9"},
+        {"<?xml encoding=\"nonsense\"?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 6E 6F 6E 73 65 6E 73 65 22 3F 3E E9"},
+        {"<a>\xE9", "3C 61 3E E9"},
+    };
+    for (auto& c : cases)
+    {
+        DataBuffer b;
+        b.Append(c.in.data(), (unsigned long)c.in.size());
+        EXPECT_TRUE(XmlLoader::NormaliseToUtf8(b, nullptr));
+        EXPECT_EQ(Hex(Bytes(b)), c.outHex) << c.in;
+    }
+    DataBuffer empty;
+    EXPECT_FALSE(XmlLoader::NormaliseToUtf8(empty, nullptr));
+}
+
+TEST(XmlParser, Utf16DeclarationReadsBackAsUtf8)
+{
+    std::string doc("\xFF\xFE");
+    for (char c : std::string("<?xml version=\"1.0\" encoding=\"UTF-16\"?><r/>"))
+    {
+        doc += c;
+        doc += '\0';
+    }
+    std::string path = WriteTemp("u16.xml", doc);
+    TreeNode* root = nullptr;
+    ASSERT_TRUE(XmlLoader::LoadFile(path.c_str(), nullptr, nullptr, &root));
+    ASSERT_NE(root, nullptr);
+    StringBuffer encoding;
+    bool found = false;
+    root->GetEncoding(encoding, found);
+    EXPECT_STREQ(encoding.GetString(), "utf-8");
+    root->DeleteTree();
+}
+
+TEST(PercentTracker, ReportsGrowingPercentages)
+{
+    struct Recorder : PercentCallback
+    {
+        std::vector<int> seen;
+        void Percent(unsigned long, unsigned long, int percent, long*) override { seen.push_back(percent); }
+    } recorder;
+    PercentTracker t;
+    t.m_callback = &recorder;
+    t.Start(5000000);
+    t.ReportPosition(1000000);
+    t.ReportPosition(1000001);
+    t.Add(500000);
+    t.Finish();
+    EXPECT_EQ(recorder.seen, (std::vector<int>{20, 30, 100}));
+    PercentTracker zero;
+    EXPECT_EQ(zero.GetPercent(), 100);
+}
