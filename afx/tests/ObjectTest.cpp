@@ -70,3 +70,42 @@ TEST(CObjectTest, CreationByName)
     EXPECT_EQ(nullptr, RUNTIME_CLASS(CShape)->CreateObject());
     EXPECT_EQ(nullptr, RUNTIME_CLASS(CObject)->CreateObject());
 }
+
+// Stored forms: a time as a 4-byte count of seconds, a span likewise, a class as schema WORD,
+// name length WORD and the name's bytes.
+TEST(CObjectTest, ArchiveForms)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << CTime((time_t)0x12345678) << CTimeSpan((time_t)-2);
+        RUNTIME_CLASS(CSquare)->Store(ar);
+        ar.Close();
+    }
+    const BYTE expected[] = {0x78, 0x56, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x07, 0x00,
+                             'C',  'S',  'q',  'u',  'a',  'r',  'e'};
+    ASSERT_EQ(sizeof(expected), file.GetLength());
+    BYTE* p = file.Detach();
+    EXPECT_EQ(0, memcmp(expected, p, sizeof(expected)));
+
+    CMemFile in(p, sizeof(expected));
+    {
+        CArchive ar(&in, CArchive::load);
+        CTime t;
+        CTimeSpan s;
+        ar >> t >> s;
+        EXPECT_EQ(0x12345678, (long long)t.GetTime());
+        EXPECT_EQ(-2, s.GetTotalSeconds());
+        UINT nSchema = 0;
+        EXPECT_EQ(RUNTIME_CLASS(CSquare), CRuntimeClass::Load(ar, &nSchema));
+        EXPECT_EQ(2u, nSchema);
+    }
+    in.Detach();
+    free(p);
+
+    // A class name longer than any class may have is refused without reading it.
+    const BYTE tooLong[] = {0x01, 0x00, 0xC8, 0x00, 'C', 'x'};
+    CMemFile bad((BYTE*)tooLong, sizeof(tooLong));
+    CArchive ar(&bad, CArchive::load);
+    EXPECT_EQ(nullptr, CRuntimeClass::Load(ar, NULL));
+}
