@@ -1,6 +1,8 @@
 // CString: extraction bounds, searching, trimming, replacing, formatting and buffer access.
 #include "afx.h"
 
+#include <mbctype.h>
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -300,4 +302,31 @@ TEST(CStringTest, MissingResourceLoadsEmpty)
     EXPECT_TRUE(s.IsEmpty());
     CString t(MAKEINTRESOURCE(61234));
     EXPECT_TRUE(t.IsEmpty());
+}
+
+// Under a double-byte code page a trail byte equal to '\\' is part of its character, so searches
+// and trims must not stop on it. 0x83 0x5C is one Shift-JIS character.
+TEST(CStringTest, DoubleByteCharactersStayWhole)
+{
+    ASSERT_EQ(0, _setmbcp(932));
+    CString s("\x83\x5C\\x\x83\x5C");
+    EXPECT_EQ(2, s.Find('\\'));
+    EXPECT_EQ(2, s.ReverseFind('\\'));
+    EXPECT_EQ(2, s.FindOneOf("\\"));
+    EXPECT_EQ(3, s.Find("x"));
+
+    CString t("a\x83\x5C");
+    t.TrimRight('\\');
+    EXPECT_STREQ("a\x83\x5C", (LPCTSTR)t);
+    t.TrimRight("\\");
+    EXPECT_EQ(3, t.GetLength());
+    EXPECT_EQ(0, t.Replace('\\', '/'));
+    EXPECT_EQ(0, t.Remove('\\'));
+    EXPECT_STREQ("a\x83\x5C", (LPCTSTR)t);
+
+    CString u("\\\x83\x5C\\");
+    u.TrimRight('\\');
+    u.TrimLeft('\\');
+    EXPECT_STREQ("\x83\x5C", (LPCTSTR)u);
+    _setmbcp(_MB_CP_ANSI);
 }
