@@ -19,6 +19,7 @@ velmora_gtest(afx_core_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/ExceptionTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ObjectTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/TimeTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/CoreTest.rc
     LIBS afx)
 
 # A CString passed straight to a printf-style "..." arrives as the address of a temporary under

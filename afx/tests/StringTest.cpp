@@ -330,3 +330,43 @@ TEST(CStringTest, DoubleByteCharactersStayWhole)
     EXPECT_STREQ("\x83\x5C", (LPCTSTR)u);
     _setmbcp(_MB_CP_ANSI);
 }
+
+static CString s_strBoxText;
+static UINT s_nBoxHelp;
+static int AFXAPI RecordBox(LPCTSTR lpszText, UINT, UINT nIDHelp)
+{
+    s_strBoxText = lpszText;
+    s_nBoxHelp = nIDHelp;
+    return IDYES;
+}
+
+// The test program carries string resources 100..104 (104 is 300 characters long).
+TEST(CStringTest, StringResources)
+{
+    CString s;
+    EXPECT_TRUE(s.LoadString(100));
+    EXPECT_STREQ("Zone %1 of %2", (LPCTSTR)s);
+    EXPECT_TRUE(s.LoadString(104));
+    EXPECT_EQ(300, s.GetLength());
+    EXPECT_EQ(300u, strspn(s, "W"));
+    EXPECT_STREQ("Zone %1 of %2", (LPCTSTR)CString(MAKEINTRESOURCE(100)));
+
+    s.Format(101, "Alarm", 7);
+    EXPECT_STREQ("Alarm at 7 o'clock", (LPCTSTR)s);
+    AfxFormatString2(s, 100, "Paris", "Europe");
+    EXPECT_STREQ("Zone Paris of Europe", (LPCTSTR)s);
+    AfxFormatString1(s, 100, "Paris");
+    EXPECT_STREQ("Zone Paris of ?", (LPCTSTR)s);
+    AfxFormatString1(s, 999, "x");
+    EXPECT_TRUE(s.IsEmpty());
+
+    TCHAR sz[6];
+    EXPECT_EQ(5, AfxLoadString(100, sz, sizeof(sz)));
+    EXPECT_STREQ("Zone ", sz);
+
+    afxMessageBoxHook = RecordBox;
+    EXPECT_EQ(IDYES, AfxMessageBox(103, MB_YESNO));
+    EXPECT_STREQ("Delete %1?", (LPCTSTR)s_strBoxText);
+    EXPECT_EQ(103u, s_nBoxHelp);
+    afxMessageBoxHook = NULL;
+}
