@@ -37,14 +37,12 @@ void PASCAL CException::operator delete(void* p)
 
 CException::CException() : m_bAutoDelete(TRUE), m_bOnHeap(t_pLastNew == this)
 {
-    if (m_bOnHeap)
-        t_pLastNew = NULL;
+    t_pLastNew = NULL;
 }
 
 CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete), m_bOnHeap(t_pLastNew == this)
 {
-    if (m_bOnHeap)
-        t_pLastNew = NULL;
+    t_pLastNew = NULL;
 }
 
 CException::~CException() {}
