@@ -68,6 +68,11 @@ template <> inline UINT AFXAPI HashKey<const CString&>(const CString& key)
     return HashKey<LPCTSTR>((LPCTSTR)key);
 }
 
+template <> inline UINT AFXAPI HashKey<CString>(CString key)
+{
+    return HashKey<LPCTSTR>((LPCTSTR)key);
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // Growable array
 
@@ -599,7 +604,7 @@ POSITION CAfxListBase<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION start
 {
     CNode* pNode = (startAfter == NULL) ? m_pNodeHead : ((CNode*)startAfter)->pNext;
     for (; pNode != NULL; pNode = pNode->pNext)
-        if (CompareElements<TYPE, ARG_TYPE>(&pNode->data, &searchValue))
+        if (CompareElements(&pNode->data, &searchValue))
             return (POSITION)pNode;
     return NULL;
 }
@@ -693,7 +698,7 @@ protected:
         if (m_pHashTable == NULL)
             return NULL;
         for (CAssoc* pAssoc = m_pHashTable[nHash]; pAssoc != NULL; pAssoc = pAssoc->pNext)
-            if (CompareElements<KEY, ARG_KEY>(&pAssoc->key, &key))
+            if (CompareElements(&pAssoc->key, &key))
                 return pAssoc;
         return NULL;
     }
@@ -743,7 +748,7 @@ BOOL CAfxMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
     CAssoc** ppAssocPrev = &m_pHashTable[HashKey<ARG_KEY>(key) % m_nHashTableSize];
     for (CAssoc* pAssoc = *ppAssocPrev; pAssoc != NULL; pAssoc = pAssoc->pNext)
     {
-        if (CompareElements<KEY, ARG_KEY>(&pAssoc->key, &key))
+        if (CompareElements(&pAssoc->key, &key))
         {
             *ppAssocPrev = pAssoc->pNext;
             delete pAssoc;

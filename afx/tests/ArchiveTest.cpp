@@ -623,3 +623,60 @@ TEST(Archive, ModesAndTextLines)
     EXPECT_FALSE(ar.ReadString(line));
     EXPECT_EQ(NULL, ar.ReadString(sz, sizeof(sz)));
 }
+
+TEST(Archive, DiskFilesAcrossBufferBoundaries)
+{
+    char szDir[MAX_PATH], szPath[MAX_PATH];
+    GetTempPathA(sizeof(szDir), szDir);
+    GetTempFileNameA(szDir, "arc", 0, szPath);
+
+    // Two archives one after the other in one file, the first with a buffer smaller than the
+    // data, so values straddle buffer refills and large blocks bypass the buffer.
+    CString big('b', 5000);
+    {
+        CFile file(szPath, CFile::modeCreate | CFile::modeWrite);
+        CArchive first(&file, CArchive::store, 16);
+        for (LONG i = 0; i < 50; ++i)
+            first << (BYTE)i << i;
+        first << big;
+        first.Close();
+        CArchive second(&file, CArchive::store);
+        second << CString("second");
+        second.Close();
+        file.Close();
+    }
+    {
+        CFile file(szPath, CFile::modeRead);
+        CArchive first(&file, CArchive::load, 16);
+        for (LONG i = 0; i < 50; ++i)
+        {
+            BYTE by;
+            LONG l;
+            first >> by >> l;
+            ASSERT_EQ((BYTE)i, by);
+            ASSERT_EQ(i, l);
+        }
+        CString back;
+        first >> back;
+        EXPECT_TRUE(back == big);
+        first.Close(); // gives back what it read ahead
+        CArchive second(&file, CArchive::load);
+        second >> back;
+        EXPECT_STREQ("second", back);
+        EXPECT_EQ(CArchiveException::endOfFile, [&] {
+            try
+            {
+                BYTE by;
+                second >> by;
+            }
+            catch (CArchiveException* e)
+            {
+                int cause = e->m_cause;
+                e->Delete();
+                return cause;
+            }
+            return -1;
+        }());
+    }
+    DeleteFileA(szPath);
+}

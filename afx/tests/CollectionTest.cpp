@@ -183,6 +183,16 @@ TEST(Collection, MapsLookUpAndVisitByBucket)
     EXPECT_EQ("8,1,3,", order);
     EXPECT_EQ(7u, words.GetHashTableSize());
 
+    // Keys passed by reference hash and compare by their characters.
+    CMap<CString, const CString&, int, int> byRef;
+    byRef[CString("k")] = 3;
+    int n = 0;
+    EXPECT_TRUE(byRef.Lookup(CString("k"), n));
+    EXPECT_EQ(3, n);
+    CList<CString, const CString&> strings;
+    strings.AddTail(CString("s"));
+    EXPECT_NE(nullptr, strings.Find(CString("s")));
+
     CMapStringToString empty;
     EXPECT_EQ(NULL, empty.GetStartPosition());
 }
