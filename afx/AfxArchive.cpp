@@ -21,7 +21,8 @@ const DWORD dwBigClassTag = 0x80000000;
 const WORD wBigObjectTag = 0x7FFF;
 const DWORD nMaxMapCount = 0x3FFFFFFE;
 
-// The archive needs room for the widest scalar even when the caller hands a tiny buffer.
+// Single bytes must always pass through the buffer (a line reader puts one back), so even a
+// caller's tiny buffer is replaced by one of this size.
 const int nMinBufSize = 16;
 
 // A file that cannot say how much is left still cannot make us allocate without bound: strings
@@ -126,28 +127,6 @@ UINT CArchive::GetObjectSchema()
 /////////////////////////////////////////////////////////////////////////////
 // Buffer management
 
-void CArchive::FillBuffer(UINT nBytesNeeded)
-{
-    if (!IsLoading())
-        ThrowArchive(CArchiveException::writeOnly);
-    ASSERT(nBytesNeeded <= (UINT)m_nBufSize);
-    UINT nUnused = (UINT)(m_lpBufMax - m_lpBufCur);
-    if (nUnused != 0 && m_lpBufCur != m_lpBufStart)
-        memmove(m_lpBufStart, m_lpBufCur, nUnused);
-    m_lpBufCur = m_lpBufStart;
-    m_lpBufMax = m_lpBufStart + nUnused;
-    while (nUnused < nBytesNeeded && !m_bEndOfFile && m_pFile != NULL)
-    {
-        UINT nRead = m_pFile->Read(m_lpBufMax, (UINT)m_nBufSize - nUnused);
-        if (nRead == 0)
-            m_bEndOfFile = TRUE;
-        m_lpBufMax += nRead;
-        nUnused += nRead;
-    }
-    if (nUnused < nBytesNeeded)
-        ThrowArchive(CArchiveException::endOfFile);
-}
-
 UINT CArchive::Read(void* lpBuf, UINT nMax)
 {
     if (nMax == 0)
@@ -188,12 +167,6 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
         }
     }
     return nDone;
-}
-
-void CArchive::ReadExact(void* lpBuf, UINT nLen)
-{
-    if (Read(lpBuf, nLen) != nLen)
-        ThrowArchive(CArchiveException::endOfFile);
 }
 
 void CArchive::WriteRaw(const void* lpBuf, UINT nLen)

@@ -135,8 +135,6 @@ protected:
     CArchive(const CArchive& arSrc);
     void operator=(const CArchive& arSrc);
 
-    void FillBuffer(UINT nBytesNeeded);
-    void ReadExact(void* lpBuf, UINT nLen);
     void WriteRaw(const void* lpBuf, UINT nLen);
     ULONGLONG GetAvailable(BOOL* pbKnown);
     [[noreturn]] void ThrowArchive(int cause);
