@@ -161,22 +161,22 @@ void Japanese::JapaneseEncode(const unsigned char* p, unsigned long n, DataBuffe
             if (i + 1 >= n)
                 break;
             unsigned char t = p[++i];
-            if (t >= 0x40 && t <= 0xFC)
-            {
-                unsigned char j1, j2;
-                SjisToJis(c, t, &j1, &j2);
-                // Only pairs inside the 94x94 set keep the stream 7-bit; others are refused.
-                if (j1 < 0x21 || j1 > 0x7E || j2 < 0x21 || j2 > 0x7E)
-                    continue;
-                toKanji();
-                w.Put(j1);
-                w.Put(j2);
-            }
-            else
-            {
-                w.Put(c);
-                w.Put(t);
-            }
+            // Only pairs that map into the 94x94 set keep the stream 7-bit; any other pair is refused.
+            if (t < 0x40 || t > 0xFC)
+                continue;
+            unsigned char j1, j2;
+            SjisToJis(c, t, &j1, &j2);
+            if (j1 < 0x21 || j1 > 0x7E || j2 < 0x21 || j2 > 0x7E)
+                continue;
+            toKanji();
+            w.Put(j1);
+            w.Put(j2);
+        }
+        else if (c >= 0xF0 && c <= 0xFC)
+        {
+            // User-defined and vendor pairs have no JIS X 0208 form.
+            i++;
+            continue;
         }
         else if (c >= 0xA1 && c <= 0xDF)
         {
@@ -189,6 +189,8 @@ void Japanese::JapaneseEncode(const unsigned char* p, unsigned long n, DataBuffe
             w.Put(j2);
             i += used;
         }
+        else if (c >= 0x80)
+            continue;   // single bytes outside ASCII and kana cannot travel in the 7-bit form
         else
         {
             toAscii();

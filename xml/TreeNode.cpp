@@ -405,10 +405,12 @@ void TreeNode::AddRef()
         m_document->m_refCount++;
 }
 
+// A release without a reference held changes nothing, so the document's count stays the sum of its nodes'.
 void TreeNode::Release()
 {
-    if (m_refCount > 0)
-        m_refCount--;
+    if (m_refCount <= 0)
+        return;
+    m_refCount--;
     if (m_document && m_document->m_refCount > 0)
         m_document->m_refCount--;
 }

@@ -21,3 +21,12 @@ velmora_gtest(vxml_document_tests
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/XmlParserTest.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/CvXmlTest.cpp
     LIBS vxml)
+set(VXML_DIGEST_VECTORS ${CMAKE_CURRENT_BINARY_DIR}/generated/digest_vectors.txt)
+add_custom_command(
+    OUTPUT ${VXML_DIGEST_VECTORS}
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/gen_digest_vectors.py ${VXML_DIGEST_VECTORS}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/gen_digest_vectors.py
+    VERBATIM)
+add_custom_target(vxml_digest_vectors DEPENDS ${VXML_DIGEST_VECTORS})
+add_dependencies(vxml_document_tests vxml_digest_vectors)
+target_compile_definitions(vxml_document_tests PRIVATE VXML_DIGEST_VECTORS="${VXML_DIGEST_VECTORS}")

@@ -1,1 +1,165 @@
+#include "TestUtil.h"
+#include "XString.h"
 #include <gtest/gtest.h>
+
+TEST(StringBuffer, EditsText)
+{
+    struct { const char* in; void (*op)(StringBuffer&); const char* out; } cases[] = {
+        {"&amp;amp;amp;", [](StringBuffer& s) { EXPECT_EQ(s.ReplaceAll("&amp;", "&"), 1); }, "&amp;amp;"},
+        {"&lt;", [](StringBuffer& s) { s.EscapeMarkup(); }, "&amp;lt;"},
+        {"a<\"b\">", [](StringBuffer& s) { s.EscapeMarkup(); }, "a&lt;&quot;b&quot;&gt;"},
+        {"a<\"b\">", [](StringBuffer& s) { s.EscapeMarkupNoQuote(); }, "a&lt;\"b\"&gt;"},
+        {" \t\r\n ", [](StringBuffer& s) { s.Trim(); }, ""},
+        {"  x y\n", [](StringBuffer& s) { s.Trim(); }, "x y"},
+        {"banana", [](StringBuffer& s) { s.RemoveChar('a'); }, "bnn"},
+        {"banana", [](StringBuffer& s) { s.RemoveCharFrom('a', 3); }, "bann"},
+        {"banana", [](StringBuffer& s) { s.ReplaceChar('a', 'o'); }, "bonono"},
+        {"aaa", [](StringBuffer& s) { EXPECT_EQ(s.ReplaceAll("a", "bcd"), 3); }, "bcdbcdbcd"},
+        {"xyz", [](StringBuffer& s) { EXPECT_EQ(s.ReplaceAll("", "q"), 0); }, "xyz"},
+        {"MiXeD\xC4", [](StringBuffer& s) { s.ToLower(); }, "mixed\xC4"},
+        {"abcdef", [](StringBuffer& s) { s.DropLast(2); }, "abcd"},
+        {"abcdef", [](StringBuffer& s) { s.DropLast(10); }, ""},
+        {"abcdef", [](StringBuffer& s) { s.RemoveRange(1, 2); }, "adef"},
+        {"abcdef", [](StringBuffer& s) { s.RemoveRange(5, 2); }, "abcdef"},
+        {"world", [](StringBuffer& s) { s.Prepend("hello "); }, "hello world"},
+        {"n=", [](StringBuffer& s) { s.AppendInt(-42); }, "n=-42"},
+        {"abc", [](StringBuffer& s) { s.SetString(s.GetString() + 1); }, "bc"},
+        {"ab", [](StringBuffer& s) { s.AppendBytes("cd", 2); s.AppendBytes("x", 0); }, "abcd"},
+    };
+    for (auto& c : cases)
+    {
+        StringBuffer s(c.in);
+        c.op(s);
+        EXPECT_STREQ(s.GetString(), c.out) << c.in;
+        EXPECT_EQ(s.GetLength() >= (int)strlen(c.out), true);
+    }
+}
+
+TEST(StringBuffer, ComparesAndSplits)
+{
+    StringBuffer s("Hello");
+    EXPECT_TRUE(s.Equals("Hello"));
+    EXPECT_FALSE(s.Equals("hello"));
+    EXPECT_TRUE(s.EqualsNoCase("hELLO"));
+    EXPECT_FALSE(s.Equals(nullptr));
+    EXPECT_TRUE(StringBuffer().Equals(nullptr));
+    EXPECT_TRUE(s.Is7Bit());
+    EXPECT_FALSE(StringBuffer("caf\xE9").Is7Bit());
+
+    struct { const char* in; bool quotes, backslash; std::vector<std::string> pieces; } splits[] = {
+        {"a,b,,c", false, false, {"a", "b", "", "c"}},
+        {"a,\"b,c\",d", true, false, {"a", "\"b,c\"", "d"}},
+        {"a\\,b,c", false, true, {"a\\,b", "c"}},
+        {"", false, false, {}},
+        {"x,", false, false, {"x", ""}},
+    };
+    for (auto& c : splits)
+    {
+        ExtPtrArray out;
+        StringBuffer(c.in).Split(out, ",", c.quotes, c.backslash);
+        std::vector<std::string> got;
+        for (int i = 0; i < out.GetSize(); i++)
+            got.push_back(static_cast<StringBuffer*>(out.GetAt(i))->GetString());
+        out.DeleteAll<StringBuffer>();
+        EXPECT_EQ(got, c.pieces) << c.in;
+    }
+    EXPECT_STREQ(StrStrNoCase("abc<?XmL x", "<?xml"), "<?XmL x");
+    EXPECT_EQ(StrStrNoCase("\xE9", "\xC9"), nullptr);
+    EXPECT_EQ(StrStrNoCase("", "a"), nullptr);
+    EXPECT_EQ(StrStrNoCase("a", ""), nullptr);
+}
+
+TEST(StringBuffer, GrowsGeometrically)
+{
+    StringBuffer s;
+    int reallocations = 0, capacity = s.GetCapacity();
+    for (int i = 0; i < 1000000; i++)
+    {
+        s.AppendChar('x');
+        if (s.GetCapacity() != capacity)
+        {
+            reallocations++;
+            capacity = s.GetCapacity();
+        }
+        ASSERT_LE(s.GetGrowBy(), 500000);
+    }
+    EXPECT_EQ(s.GetLength(), 1000000);
+    EXPECT_LT(reallocations, 30);
+    StringBuffer fromNull(static_cast<const char*>(nullptr));
+    EXPECT_EQ(fromNull.GetCapacity(), 4);
+    EXPECT_EQ(StringBuffer("abc").GetCapacity(), 4);
+    StringBuffer sized(0);
+    EXPECT_EQ(sized.GetCapacity(), 200);
+}
+
+TEST(StringBuffer, AppendsSystemErrorText)
+{
+    StringBuffer s;
+    s.AppendErrorText(ERROR_FILE_NOT_FOUND);
+    EXPECT_GT(s.GetLength(), 0);
+    EXPECT_NE(s.GetString()[s.GetLength() - 1], '\n');
+}
+
+TEST(DataBuffer, GrowsTakesAndBorrows)
+{
+    DataBuffer b;
+    EXPECT_EQ(b.GetData(), nullptr);
+    b.AppendByte(1);
+    EXPECT_EQ(b.GetCapacity(), 20000u);
+    b.Append("abc", 3);
+    b.RemoveFront(1);
+    EXPECT_EQ(Bytes(b), "abc");
+    b.RemoveFront(10);
+    EXPECT_EQ(b.GetSize(), 0u);
+
+    unsigned char block[4] = {1, 2, 3, 4};
+    {
+        DataBuffer borrowed;
+        borrowed.BorrowBlock(block, 4);
+        EXPECT_TRUE(borrowed.IsBorrowed());
+        borrowed.AppendByte(5);
+        EXPECT_FALSE(borrowed.IsBorrowed());
+        EXPECT_EQ(Hex(Bytes(borrowed)), "01 02 03 04 05");
+    }
+    {
+        DataBuffer borrowed;
+        borrowed.BorrowBlock(block, 4);
+    }
+    EXPECT_EQ(block[3], 4);
+
+    DataBuffer a, c;
+    a.Append("xyz", 3);
+    c.TakeFrom(a);
+    EXPECT_EQ(a.GetSize(), 0u);
+    EXPECT_EQ(Bytes(c), "xyz");
+    DataBuffer w;
+    w.AppendUtf16(L"A");
+    w.AppendUtf16(nullptr);
+    EXPECT_EQ(Hex(Bytes(w)), "41 00 00 00 00 00");
+}
+
+TEST(XString, ConvertsBetweenForms)
+{
+    ASSERT_EQ(GetACP(), 1252u);
+    XString s;
+    s.SetFromUtf8("\xC3\xA9");
+    EXPECT_TRUE(s.IsAnsiExact());
+    EXPECT_EQ(Hex(s.GetAnsi()), "E9");
+    EXPECT_EQ(s.GetUtf16()[0], 0xE9);
+    EXPECT_EQ(s.GetUtf16Length(), 1);
+
+    XString j;
+    j.SetFromUtf8("\xE6\x97\xA5");
+    EXPECT_FALSE(j.IsAnsiExact());
+    EXPECT_EQ(j.GetUtf16()[0], 0x65E5);
+
+    XString a;
+    a.SetFromAnsi("\x80");
+    EXPECT_EQ(Hex(a.GetUtf8()), "E2 82 AC");
+    XString w;
+    w.SetFromUtf16(L"\x20AC");
+    EXPECT_EQ(Hex(w.GetAnsi()), "80");
+    w.Clear();
+    EXPECT_STREQ(w.GetUtf8(), "");
+    EXPECT_TRUE(w.IsAnsiExact());
+}

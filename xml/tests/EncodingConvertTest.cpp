@@ -1,1 +1,105 @@
+#include "EncodingConvert.h"
+#include "TestUtil.h"
 #include <gtest/gtest.h>
+
+namespace
+{
+struct Result
+{
+    bool ok;
+    std::string hex;
+};
+
+Result Conv(unsigned long from, unsigned long to, const std::string& in)
+{
+    DataBuffer out;
+    EncodingConvert conv;
+    bool ok = conv.Convert(from, to, reinterpret_cast<const unsigned char*>(in.data()), (unsigned long)in.size(), out);
+    return {ok, Hex(Bytes(out))};
+}
+}
+
+TEST(EncodingConvert, ConvertsBetweenCodePages)
+{
+    struct { unsigned long from, to; std::string in; bool ok; const char* hex; } cases[] = {
+        {1252, 1252, "\xEF\xBB\xBF" "a", true, "EF BB BF 61"},
+        {65001, 1252, "\xEF\xBB\xBF", true, ""},
+        {65001, 1252, "\xEF\xBB\xBF\xC3\xA9\xE2\x82\xAC", true, "E9 80"},
+        {1200, 65001, std::string("\xFF\xFE\xE9\x00", 4), true, "C3 A9"},
+        {1201, 65001, std::string("\xFF\xFE\xE9\x00", 4), true, "C3 A9"},
+        {1200, 65001, std::string("\xFE\xFF\x00\xE9", 4), true, "C3 A9"},
+        {1201, 65001, std::string("\x00\xE9", 2), true, "C3 A9"},
+        {1252, 65001, "a\x81" "b", true, "61 C2 81 62"},
+        {20105, 65001, "a\xAA" "b", true, "61 62"},
+        {20105, 1200, "a\xAA", false, "61 00"},
+        {65001, 28591, "\xE4\xB8\x80", false, ""},
+        {65001, 1201, "\xE4\xB8\x80", true, "4E 00"},
+        {28591, 1201, "\xE9", true, "00 E9"},
+        {65001, 1200, "A\xF0\x9F\x98\x80" "B", true, "41 00 42 00"},
+        {65001, 65001, "A\xC3" "B", true, "41 C3 42"},
+        {65005, 65001, std::string("A\0\0\0\0\xD8\0\0", 8), true, "41 ED A0 80"},
+        {1200, 65001, std::string("A\0B", 3), false, "41"},
+        {1200, 65001, std::string("A", 1), false, ""},
+        {65001, 65005, "\xE2\x82\xAC", true, "AC 20 00 00"},
+        {65001, 65006, "\xE2\x82\xAC", true, "00 00 20 AC"},
+        {65005, 65001, std::string("\xAC\x20\x00\x00", 4), true, "E2 82 AC"},
+        {65006, 1252, std::string("\x00\x00\x20\xAC", 4), true, "80"},
+        {65001, 65000, "A+\xC3\xA9", true, "41 2B 2D 2B 41 4F 6B 2D"},
+        {65000, 65001, "+AOk-", true, "C3 A9"},
+        {932, 65001, "\x88\x9F\x82\xA0" "A", true, "E4 BA 9C E3 81 82 41"},
+        {65001, 932, "\xE4\xBA\x9C\xEF\xBD\xB1", true, "88 9F B1"},
+        {936, 950, "\xD6\xD0", true, "A4 A4"},
+        {949, 1361, "\xB0\xA1", true, "88 61"},
+        {51932, 932, "\xB0\xA1\x8E\xB1", true, "88 9F B1"},
+        {1252, 37, "Hello", true, "C8 85 93 93 96"},
+        {20127, 65001, "A\x80", true, "41"},
+        {1252, 4711, "abc", false, ""},
+        {4711, 1252, "abc", false, ""},
+        {50000, 65001, "abc", false, ""},
+        {1252, 65001, "", true, ""},
+    };
+    for (auto& c : cases)
+    {
+        Result r = Conv(c.from, c.to, c.in);
+        EXPECT_EQ(r.ok, c.ok) << c.from << "->" << c.to << " " << Hex(c.in);
+        EXPECT_EQ(r.hex, c.hex) << c.from << "->" << c.to << " " << Hex(c.in);
+    }
+}
+
+TEST(EncodingConvert, CharsetNamesAndAppending)
+{
+    DataBuffer out;
+    out.Append("x", 1);
+    EncodingConvert conv;
+    EXPECT_FALSE(conv.ConvertToCharset(65001, "no-such-charset", (const unsigned char*)"a", 1, out));
+    EXPECT_EQ(Bytes(out), "x");
+    EXPECT_TRUE(conv.ConvertToCharset(65001, "ISO-8859-1", (const unsigned char*)"\xC3\xA9", 2, out));
+    EXPECT_TRUE(conv.ConvertFromCharset("windows-1251", 65001, (const unsigned char*)"\xC0", 1, out));
+    EXPECT_EQ(Hex(Bytes(out)), "78 E9 D0 90");
+}
+
+TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
+{
+    struct { unsigned long action; const char* hex; } cases[] = {
+        {0, "61 62"},
+        {1, "61 3F 62"},
+        {2, "61 26 23 78 45 34 42 38 38 30 3B 62"},
+        {7, "61 E4 B8 80 62"},
+    };
+    const unsigned char in[] = "a\xE4\xB8\x80" "b";
+    for (auto& c : cases)
+    {
+        DataBuffer out;
+        EncodingConvert conv;
+        conv.m_errorAction = c.action;
+        conv.m_substituteCount = 1;
+        conv.m_substitute[0] = '?';
+        EXPECT_FALSE(conv.Convert(65001, 1252, in, 5, out));
+        EXPECT_EQ(Hex(Bytes(out)), c.hex) << c.action;
+    }
+    DataBuffer out;
+    EncodingConvert conv;
+    conv.m_errorAction = 2;
+    EXPECT_FALSE(conv.Convert(20105, 1200, (const unsigned char*)"\xAA", 1, out));
+    EXPECT_EQ(Bytes(out), "&#xAA;");
+}
