@@ -1,0 +1,354 @@
+#include "TorvaneDlg.h"
+
+#include "EditTimezoneDlg.h"
+#include "TorvaneApp.h"
+#include "ZoneFile.h"
+#include "ZoneRules.h"
+#include "torvane/resource.h"
+
+namespace
+{
+const UINT_PTR s_clockTimer = 2;
+}
+
+BEGIN_MESSAGE_MAP(CTorvaneDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_DESTROY()
+    ON_WM_TIMER()
+    ON_BN_CLICKED(IDC_NEW_TIMEZONE, OnNewTimezone)
+    ON_LBN_SELCHANGE(IDC_ZONE_LIST, OnSelchangeZoneList)
+    ON_LBN_DBLCLK(IDC_ZONE_LIST, OnDblclkZoneList)
+    ON_BN_CLICKED(IDC_EDIT_ZONE, OnEditZone)
+    ON_BN_CLICKED(IDC_DELETE_ZONE, OnDeleteZone)
+    ON_BN_CLICKED(IDC_SAVE_ZONES, OnSaveZones)
+END_MESSAGE_MAP()
+
+CTorvaneDlg::CTorvaneDlg(CWnd* pParent)
+    : CDialog(IDD_TORVANE_DIALOG, pParent), m_pOwner(NULL), m_pApp(NULL), m_bFileUnread(FALSE)
+{
+    memset(&m_workZone, 0, sizeof(m_workZone));
+    memset(&m_clockZone, 0, sizeof(m_clockZone));
+    m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
+                                  : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
+}
+
+CTorvaneDlg::~CTorvaneDlg()
+{
+    DeleteZones(m_zones);
+}
+
+void CTorvaneDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_ZONE_LIST, m_zoneList);
+    DDX_Text(pDX, IDC_ZONE_TIME, m_strTime);
+    DDX_Text(pDX, IDC_ZONE_DATE, m_strDate);
+    DDX_Text(pDX, IDC_DAYLIGHT_RULE, m_strDaylightRule);
+    DDX_Text(pDX, IDC_STANDARD_RULE, m_strStandardRule);
+    DDX_Text(pDX, IDC_ZONE_COUNT, m_strCount);
+}
+
+BOOL CTorvaneDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    CMenu* pSysMenu = GetSystemMenu(FALSE);
+    if (pSysMenu != NULL)
+    {
+        CString strAbout;
+        strAbout.LoadString(IDS_ABOUTBOX);
+        if (!strAbout.IsEmpty())
+        {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAbout);
+        }
+    }
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    m_pOwner = this;
+    CString strModule;
+    if (m_pApp != NULL)
+        strModule = m_pApp->GetModulePath();
+    if (strModule.IsEmpty())
+    {
+        // A program without a version block still knows where it lives.
+        TCHAR szPath[MAX_PATH];
+        DWORD n = ::GetModuleFileName(AfxGetInstanceHandle(), szPath, MAX_PATH);
+        if (n > 0 && n < MAX_PATH)
+            strModule = szPath;
+    }
+    m_strFolder = strModule.Left(strModule.ReverseFind(_T('\\')) + 1);
+    m_strDataPath = m_strFolder + _T("VelmoraTZ");
+
+    TIME_ZONE_INFORMATION local;
+    memset(&local, 0, sizeof(local));
+    ::GetTimeZoneInformation(&local);
+    ToEditorConvention(local);
+    m_clockZone = local;
+
+    LoadZones();
+    if (m_zones.GetSize() == 0)
+    {
+        CTimeZoneInfo* pZone = AddZone();
+        m_strDefaultName = _T("(Local Time)");
+        pZone->m_tzi = local;
+        pZone->SetName(m_strDefaultName);
+        m_clockZone = local;
+    }
+    UpdateRuleTexts();
+    RefillList();
+    m_zoneList.SetCurSel(0);
+    SetTimer(s_clockTimer, 1000, NULL);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CTorvaneDlg::LoadZones()
+{
+    CException* pError = NULL;
+    switch (LoadZoneFile(m_strDataPath, m_zones, &pError))
+    {
+    case zoneFileMissing:
+        AfxMessageBox(_T("Velmora Timezone file not found"), MB_ICONEXCLAMATION);
+        return FALSE;
+    case zoneFileFailed:
+        m_bFileUnread = TRUE;
+        if (pError != NULL)
+        {
+            pError->ReportError();
+            pError->Delete();
+        }
+        AfxMessageBox(_T("The Velmora Timezone file could not be read. It is left as it is unless you save."),
+            MB_ICONEXCLAMATION);
+        return FALSE;
+    default:
+        return TRUE;
+    }
+}
+
+BOOL CTorvaneDlg::ReadZones()
+{
+    CException* pError = NULL;
+    if (LoadZoneFile(m_strDataPath, m_zones, &pError) == zoneFileLoaded)
+        return TRUE;
+    if (pError != NULL)
+        pError->Delete();
+    return FALSE;
+}
+
+BOOL CTorvaneDlg::SaveZones()
+{
+    CException* pError = NULL;
+    if (!SaveZoneFile(m_strDataPath, m_zones, &pError))
+    {
+        if (pError != NULL)
+        {
+            pError->ReportError();
+            pError->Delete();
+        }
+        return FALSE;
+    }
+    m_bFileUnread = FALSE;
+    return TRUE;
+}
+
+CTimeZoneInfo* CTorvaneDlg::AddZone()
+{
+    CTimeZoneInfo* pZone = new CTimeZoneInfo;
+    m_zones.Add(pZone);
+    return pZone;
+}
+
+int CTorvaneDlg::FindZone(LPCTSTR lpszName) const
+{
+    return FindZoneByName(m_zones, lpszName);
+}
+
+void CTorvaneDlg::RefillList()
+{
+    m_zoneList.ResetContent();
+    for (INT_PTR i = 0; i < m_zones.GetSize(); i++)
+        m_zoneList.AddString(((CTimeZoneInfo*)m_zones.GetAt(i))->GetName());
+    m_strCount.Format(_T("Total Timezones:%d"), GetZoneCount());
+    UpdateData(FALSE);
+    Invalidate(TRUE);
+}
+
+BOOL CTorvaneDlg::EditZone(CTimeZoneInfo* pZone)
+{
+    CEditTimezoneDlg dlg(this);
+    dlg.m_pOwner = m_pOwner != NULL ? m_pOwner : this;
+    m_workZone = pZone->m_tzi;
+    dlg.m_strDisplayName = pZone->GetName();
+    SplitMinutes(m_workZone.Bias, dlg.m_nOffsetHours, dlg.m_nOffsetMinutes);
+    SplitMinutes(m_workZone.DaylightBias, dlg.m_nDaylightHours, dlg.m_nDaylightMinutes);
+    dlg.m_strStandardName = ZoneNameFromWide(m_workZone.StandardName);
+    dlg.m_strDaylightName = ZoneNameFromWide(m_workZone.DaylightName);
+    dlg.m_bUseDaylight = m_workZone.DaylightDate.wMonth != 0;
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+
+    pZone->SetName(dlg.m_strDisplayName);
+    m_workZone.Bias = JoinMinutes(dlg.m_nOffsetHours, dlg.m_nOffsetMinutes);
+    m_workZone.DaylightBias = JoinMinutes(dlg.m_nDaylightHours, dlg.m_nDaylightMinutes);
+    ZoneNameToWide(dlg.m_strStandardName, m_workZone.StandardName);
+    ZoneNameToWide(dlg.m_strDaylightName, m_workZone.DaylightName);
+    pZone->m_tzi = m_workZone;
+    m_clockZone = m_workZone;
+    UpdateRuleTexts();
+    RefillList();
+    return TRUE;
+}
+
+void CTorvaneDlg::UpdateRuleTexts()
+{
+    m_strDaylightRule = DescribeTransition(m_clockZone.DaylightDate);
+    m_strStandardRule = DescribeTransition(m_clockZone.StandardDate);
+    UpdateData(FALSE);
+}
+
+CString CTorvaneDlg::DescribeTransition(const SYSTEMTIME& date)
+{
+    return ::DescribeTransition(date);
+}
+
+COleDateTime CTorvaneDlg::ZoneTimeNow(const TIME_ZONE_INFORMATION& zone, const SYSTEMTIME& utc)
+{
+    return ::ZoneTimeNow(zone, utc);
+}
+
+void CTorvaneDlg::OnOK()
+{
+    SaveZones();
+    CDialog::OnOK();
+}
+
+void CTorvaneDlg::OnCancel()
+{
+    CDialog::OnCancel();
+}
+
+void CTorvaneDlg::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX)
+    {
+        CTorvaneAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    }
+    else
+    {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+void CTorvaneDlg::OnPaint()
+{
+    if (IsIconic())
+    {
+        CPaintDC dc(this);
+        SendMessage(WM_ICONERASEBKGND, (WPARAM)dc.GetSafeHdc(), 0);
+        int cxIcon = GetSystemMetrics(SM_CXICON);
+        int cyIcon = GetSystemMetrics(SM_CYICON);
+        CRect rect;
+        GetClientRect(&rect);
+        int x = (rect.Width() - cxIcon + 1) / 2;
+        int y = (rect.Height() - cyIcon + 1) / 2;
+        dc.DrawIcon(x, y, m_hIcon);
+    }
+    else
+    {
+        CDialog::OnPaint();
+    }
+}
+
+HCURSOR CTorvaneDlg::OnQueryDragIcon()
+{
+    return (HCURSOR)m_hIcon;
+}
+
+void CTorvaneDlg::OnDestroy()
+{
+    CDialog::OnDestroy();
+    // Every close saves the list, but a file that could not be read is not replaced by
+    // closing: only by a save the user asked for.
+    if (!m_bFileUnread)
+        SaveZones();
+}
+
+void CTorvaneDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    SYSTEMTIME utc;
+    ::GetSystemTime(&utc);
+    COleDateTime now = ZoneTimeNow(m_clockZone, utc);
+    m_strTime = now.Format(_T("%H:%M:%S %p"));
+    m_strDate = now.Format(_T("%A %d %B %Y"));
+    UpdateData(FALSE);
+    CDialog::OnTimer(nIDEvent);
+}
+
+CString CTorvaneDlg::CurrentRowText()
+{
+    CString text;
+    int row = m_zoneList.GetCurSel();
+    if (row != LB_ERR)
+        m_zoneList.GetText(row, text);
+    return text;
+}
+
+void CTorvaneDlg::OnNewTimezone()
+{
+    CTimeZoneInfo* pZone = AddZone();
+    if (!EditZone(pZone))
+    {
+        m_zones.RemoveAt(m_zones.GetSize() - 1);
+        delete pZone;
+    }
+    RefillList();
+}
+
+void CTorvaneDlg::OnSelchangeZoneList()
+{
+    if (m_zoneList.GetCurSel() == LB_ERR)
+        return;
+    int index = FindZone(CurrentRowText());
+    if (index < 0)
+        return;
+    m_clockZone = ((CTimeZoneInfo*)m_zones.GetAt(index))->m_tzi;
+    UpdateRuleTexts();
+}
+
+void CTorvaneDlg::OnDblclkZoneList()
+{
+    OnEditZone();
+}
+
+void CTorvaneDlg::OnEditZone()
+{
+    if (m_zoneList.GetCurSel() == LB_ERR)
+        return;
+    int index = FindZone(CurrentRowText());
+    if (index >= 0)
+        EditZone((CTimeZoneInfo*)m_zones.GetAt(index));
+}
+
+void CTorvaneDlg::OnDeleteZone()
+{
+    if (m_zoneList.GetCurSel() == LB_ERR)
+        return;
+    int index = FindZone(CurrentRowText());
+    if (index >= 0)
+    {
+        CObject* pZone = m_zones.GetAt(index);
+        m_zones.RemoveAt(index);
+        delete pZone;
+    }
+    RefillList();
+}
+
+void CTorvaneDlg::OnSaveZones()
+{
+    SaveZones();
+}

@@ -1,0 +1,76 @@
+// CTorvaneDlg: the editor's main window, the list of named zones of the data file with a clock
+// and the daylight-saving rules of the selected zone.
+#ifndef VELMORA_TZEDITOR_TORVANEDLG_H
+#define VELMORA_TZEDITOR_TORVANEDLG_H
+
+#include <afxwin.h>
+#include <afxdisp.h>
+
+#include "TimeZoneInfo.h"
+
+class CTorvaneApp;
+
+class CTorvaneDlg : public CDialog
+{
+public:
+    CTorvaneDlg(CWnd* pParent = NULL);
+    virtual ~CTorvaneDlg();
+
+    // The zone list and its file
+    BOOL LoadZones();
+    BOOL ReadZones();
+    BOOL SaveZones();
+    CTimeZoneInfo* AddZone();
+    int GetZoneCount() const { return (int)m_zones.GetSize(); }
+    int FindZone(LPCTSTR lpszName) const;
+    void RefillList();
+    BOOL EditZone(CTimeZoneInfo* pZone);
+
+    // The clock and the rule texts
+    void UpdateRuleTexts();
+    static CString DescribeTransition(const SYSTEMTIME& date);
+    static COleDateTime ZoneTimeNow(const TIME_ZONE_INFORMATION& zone, const SYSTEMTIME& utc);
+
+    TIME_ZONE_INFORMATION m_workZone; // the zone being edited; the editing dialog writes its rules
+    CTorvaneDlg* m_pOwner;
+    CTorvaneApp* m_pApp;
+    CObArray m_zones;
+    CListBox m_zoneList;
+    CString m_strTime;
+    CString m_strDate;
+    CString m_strDaylightRule;
+    CString m_strStandardRule;
+    CString m_strCount;
+    TIME_ZONE_INFORMATION m_clockZone;
+    CString m_strDefaultName;
+    CString m_strDataPath;
+    CString m_strFolder;
+    HICON m_hIcon;
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnDestroy();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnNewTimezone();
+    afx_msg void OnSelchangeZoneList();
+    afx_msg void OnDblclkZoneList();
+    afx_msg void OnEditZone();
+    afx_msg void OnDeleteZone();
+    afx_msg void OnSaveZones();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Set when the data file exists but could not be read: closing the window then leaves it
+    // as it is, and only a save the user asks for replaces it.
+    BOOL m_bFileUnread;
+    CString CurrentRowText();
+};
+
+#endif // VELMORA_TZEDITOR_TORVANEDLG_H
