@@ -20,6 +20,7 @@ velmora_gtest(vxml_document_tests
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/TreeNodeTest.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/XmlParserTest.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/CvXmlTest.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/CorpusTest.cpp
     LIBS vxml)
 set(VXML_DIGEST_VECTORS ${CMAKE_CURRENT_BINARY_DIR}/generated/digest_vectors.txt)
 add_custom_command(
@@ -27,6 +28,13 @@ add_custom_command(
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/gen_digest_vectors.py ${VXML_DIGEST_VECTORS}
     DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/gen_digest_vectors.py
     VERBATIM)
-add_custom_target(vxml_digest_vectors DEPENDS ${VXML_DIGEST_VECTORS})
-add_dependencies(vxml_document_tests vxml_digest_vectors)
-target_compile_definitions(vxml_document_tests PRIVATE VXML_DIGEST_VECTORS="${VXML_DIGEST_VECTORS}")
+set(VXML_CORPUS_DIR ${CMAKE_CURRENT_BINARY_DIR}/generated/corpus)
+add_custom_command(
+    OUTPUT ${VXML_CORPUS_DIR}/index.txt
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/tests/gen_xml_corpus.py ${VXML_CORPUS_DIR}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/gen_xml_corpus.py ${CMAKE_CURRENT_SOURCE_DIR}/tools/gen_cptables.py
+    VERBATIM)
+add_custom_target(vxml_test_data DEPENDS ${VXML_DIGEST_VECTORS} ${VXML_CORPUS_DIR}/index.txt)
+add_dependencies(vxml_document_tests vxml_test_data)
+target_compile_definitions(vxml_document_tests PRIVATE VXML_DIGEST_VECTORS="${VXML_DIGEST_VECTORS}"
+    VXML_CORPUS_DIR="${VXML_CORPUS_DIR}")
