@@ -436,14 +436,62 @@ bool EncodingConvert::EncodeFromUtf16(unsigned long codePage, const unsigned cha
     return EncodeByTable(codePage, bytes, count, out);
 }
 
-static void PutUnit(DataBuffer& out, unsigned short unit)
+namespace
 {
-    unsigned char b[2] = {(unsigned char)unit, (unsigned char)(unit >> 8)};
-    out.Append(b, 2);
+// Collects output in a block on the stack so that long runs cost few buffer appends; anything that
+// writes to the buffer directly (the error actions) takes it through Flushed() to keep the order.
+class Sink
+{
+public:
+    explicit Sink(DataBuffer& out) : m_out(out), m_used(0) {}
+    ~Sink() { Flush(); }
+    void Byte(unsigned char b)
+    {
+        if (m_used == sizeof(m_block))
+            Flush();
+        m_block[m_used++] = b;
+    }
+    void Unit(unsigned short u)
+    {
+        if (m_used + 2 > sizeof(m_block))
+            Flush();
+        m_block[m_used++] = (unsigned char)u;
+        m_block[m_used++] = (unsigned char)(u >> 8);
+    }
+    void Put(const unsigned char* p, unsigned long n)
+    {
+        if (m_used + n > sizeof(m_block))
+            Flush();
+        if (n > sizeof(m_block))
+        {
+            m_out.Append(p, n);
+            return;
+        }
+        memcpy(m_block + m_used, p, n);
+        m_used += n;
+    }
+    DataBuffer& Flushed()
+    {
+        Flush();
+        return m_out;
+    }
+    void Flush()
+    {
+        if (m_used)
+            m_out.Append(m_block, m_used);
+        m_used = 0;
+    }
+
+private:
+    DataBuffer& m_out;
+    unsigned char m_block[4096];
+    unsigned long m_used;
+};
 }
 
 bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
 {
+    Sink sink(out);
     UnicodeLookup* lookup = CachedDecodeLookup(codePage);
     if (!lookup)
         return false;
@@ -452,16 +500,16 @@ bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned ch
     {
         if (p[i] == 0)
         {
-            PutUnit(out, 0);
+            sink.Unit(0);
             continue;
         }
         unsigned short unit = lookup->m_units[p[i]];
         if (unit)
-            PutUnit(out, unit);
+            sink.Unit(unit);
         else
         {
             ok = false;
-            ErrorItem(p + i, 1, m_fromCodePage ? m_fromCodePage : codePage, out);
+            ErrorItem(p + i, 1, m_fromCodePage ? m_fromCodePage : codePage, sink.Flushed());
         }
     }
     return ok;
@@ -469,6 +517,7 @@ bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned ch
 
 bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
 {
+    Sink sink(out);
     HashConvert* map = CachedDecodeMap(codePage);
     if (!map)
         return false;
@@ -487,7 +536,7 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
                 map->Lookup(p + i, keyLen, value, &valueLen);
                 if (valueLen)
                 {
-                    out.Append(value, valueLen);
+                    sink.Put(value, valueLen);
                     i += keyLen;
                     hit = true;
                     break;
@@ -498,20 +547,20 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
         }
         if (p[i] == 0)
         {
-            PutUnit(out, 0);
+            sink.Unit(0);
             i++;
             continue;
         }
         if (p[i] < 128 && map->m_asciiIdentity)
         {
-            PutUnit(out, p[i]);
+            sink.Unit(p[i]);
             i++;
             continue;
         }
         map->Lookup(p + i, 1, value, &valueLen);
         if (valueLen)
         {
-            out.Append(value, valueLen);
+            sink.Put(value, valueLen);
             i++;
             continue;
         }
@@ -522,7 +571,7 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
             continue;
         }
         unsigned long itemLen = (IsDoubleByteLeadPage(m_fromCodePage) && !last) ? 2 : 1;
-        ErrorItem(p + i, itemLen, m_fromCodePage ? m_fromCodePage : codePage, out);
+        ErrorItem(p + i, itemLen, m_fromCodePage ? m_fromCodePage : codePage, sink.Flushed());
         i += itemLen;
     }
     return ok;
@@ -530,6 +579,7 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
 
 bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
 {
+    Sink sink(out);
     HashConvert* map = CachedEncodeTable(codePage);
     if (!map)
         return false;
@@ -547,7 +597,7 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
             unsigned long len = p[i + 2];
             if (i + 3 + len <= n)
             {
-                out.Append(p + i + 3, len);
+                sink.Put(p + i + 3, len);
                 i += 3 + len;
                 continue;
             }
@@ -555,22 +605,22 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
         unsigned short unit = (unsigned short)(p[i] | (p[i + 1] << 8));
         if (unit < 128 && map->m_asciiIdentity)
         {
-            out.AppendByte((unsigned char)unit);
+            sink.Byte((unsigned char)unit);
             i += 2;
             continue;
         }
         map->Lookup(p + i, 2, value, &valueLen);
         if (valueLen)
-            out.Append(value, valueLen);
+            sink.Put(value, valueLen);
         else if (unit == 0)
-            out.AppendByte(0);
+            sink.Byte(0);
         else
         {
             ok = false;
             if (m_secondStage)
-                ErrorUnitSecondStage(unit, out);
+                ErrorUnitSecondStage(unit, sink.Flushed());
             else
-                ErrorItem(p + i, 2, 1200, out);
+                ErrorItem(p + i, 2, 1200, sink.Flushed());
         }
         i += 2;
     }
@@ -579,6 +629,7 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
 
 bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataBuffer& out)
 {
+    Sink sink(out);
     EncodingUtf8& codec = SharedUtf8Codec();
     ConvertState state;
     unsigned long i = 0;
@@ -588,7 +639,7 @@ bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataB
         int used = codec.Decode(state, p + i, n - i, &unit);
         if (used > 0)
         {
-            PutUnit(out, unit);
+            sink.Unit(unit);
             i += used;
         }
         else if (used == -1 || used == -2)
@@ -601,7 +652,7 @@ bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataB
             unsigned long len = (unsigned long)Utf8SequenceLength(p + i, n - i);
             if (!len)
                 len = 1;
-            ErrorItem(p + i, len, 65001, out);
+            ErrorItem(p + i, len, 65001, sink.Flushed());
             i += len;
         }
         else
@@ -612,6 +663,7 @@ bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataB
 
 bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataBuffer& out)
 {
+    Sink sink(out);
     if (n == 1)
         return false;
     bool ok = (n & 1) == 0;
@@ -626,14 +678,16 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
             unsigned long len = p[i + 2];
             if (i + 3 + len <= n)
             {
-                out.Append(p + i + 3, len);
+                sink.Put(p + i + 3, len);
                 i += 3 + len;
                 continue;
             }
         }
         unsigned short unit = (unsigned short)(p[i] | (p[i + 1] << 8));
-        if (codec.Encode(state, unit, out) < 0)
-            ErrorItem(p + i, 2, 1200, out);
+        if (unit < 0x80)
+            sink.Byte((unsigned char)unit);   // what the codec writes for ASCII, without a call
+        else if (codec.Encode(state, unit, sink.Flushed()) < 0)
+            ErrorItem(p + i, 2, 1200, sink.Flushed());
         i += 2;
     }
     return ok;
@@ -641,6 +695,7 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
 
 bool EncodingConvert::Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBuffer& out)
 {
+    Sink sink(out);
     EncodingUtf8& codec = SharedUtf8Codec();
     ConvertState state;
     unsigned long i = 0;
@@ -650,7 +705,7 @@ bool EncodingConvert::Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBu
         int used = codec.Decode(state, p + i, n - i, &unit);
         if (used > 0)
         {
-            codec.Encode(state, unit, out);
+            codec.Encode(state, unit, sink.Flushed());
             i += used;
         }
         else if (used == -1 || used == -2)
@@ -663,7 +718,7 @@ bool EncodingConvert::Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBu
             unsigned long len = (unsigned long)Utf8SequenceLength(p + i, n - i);
             if (!len)
                 len = 1;
-            ErrorItem(p + i, len, 65001, out);
+            ErrorItem(p + i, len, 65001, sink.Flushed());
             i += len;
         }
         else

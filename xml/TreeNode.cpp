@@ -308,14 +308,18 @@ bool TreeNode::AppendChild(TreeNode* child)
     child->m_prev = last;
     child->m_next = nullptr;
     child->m_parent = this;
-    ExtPtrArray stack;
-    stack.Append(child);
-    while (TreeNode* node = static_cast<TreeNode*>(stack.PopLast()))
+    child->m_document = m_document;
+    if (child->m_children)
     {
-        node->m_document = m_document;
-        if (node->m_children)
-            for (int i = 0; i < node->m_children->GetSize(); i++)
-                stack.Append(node->m_children->GetAt(i));
+        ExtPtrArray stack;
+        stack.Append(child);
+        while (TreeNode* node = static_cast<TreeNode*>(stack.PopLast()))
+        {
+            node->m_document = m_document;
+            if (node->m_children)
+                for (int i = 0; i < node->m_children->GetSize(); i++)
+                    stack.Append(node->m_children->GetAt(i));
+        }
     }
     if (m_document)
         m_document->m_refCount += count;

@@ -281,6 +281,8 @@ bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
 
 static void DecodeEntities(StringBuffer& text, bool aposBeforeGt)
 {
+    if (!strchr(text.GetString(), '&'))
+        return;
     text.ReplaceAll("&lt;", "<");
     if (aposBeforeGt)
     {
@@ -429,11 +431,14 @@ bool ReadStartTag(ParseEngine& e, ParseState& s)
             }
             else
                 e.CollectUntilAny("\"'", s.attrValue);
-            s.attrValue.ReplaceAll("&lt;", "<");
-            s.attrValue.ReplaceAll("&gt;", ">");
-            s.attrValue.ReplaceAll("&quot;", "\"");
-            s.attrValue.ReplaceAll("&apos;", "'");
-            s.attrValue.ReplaceAll("&amp;", "&");
+            if (strchr(s.attrValue.GetString(), '&'))
+            {
+                s.attrValue.ReplaceAll("&lt;", "<");
+                s.attrValue.ReplaceAll("&gt;", ">");
+                s.attrValue.ReplaceAll("&quot;", "\"");
+                s.attrValue.ReplaceAll("&apos;", "'");
+                s.attrValue.ReplaceAll("&amp;", "&");
+            }
             if (e.Current() == '"' || e.Current() == '\'')
                 e.Advance();
         }
