@@ -1,5 +1,6 @@
 // CvXml and CvString: read-only access to a loaded document.
 #include "CvXml.h"
+#include "Charsets.h"
 #include "EncodingConvert.h"
 #include "TreeNode.h"
 #include "XString.h"
@@ -121,6 +122,10 @@ void ClsXml::ConvertOut(StringBuffer& text)
         return;
     const char* name = declared.GetString();
     if ((_strnicmp(name, "iso-8859-", 9) == 0 || _strnicmp(name, "windows-125", 11) == 0) && text.Is7Bit())
+        return;
+    // The load converts only from charsets it can convert; for any other declared name the text is
+    // still the file's own bytes and is handed back as it stands instead of being emptied.
+    if (!EncodingConvert::IsConvertible(CharsetToCodePage(name)))
         return;
     DataBuffer out;
     EncodingConvert conv;

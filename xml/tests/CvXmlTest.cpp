@@ -148,6 +148,12 @@ TEST(CvXml, TextComesBackInTheDeclaredCharset)
         {"u16.xml", Widen("<r>\xE9</r>"), "C3 A9"},
         {"u16d.xml", Widen("<?xml encoding=\"utf-16\"?><r>\xE9</r>"), "C3 A9"},
         {"ascii.xml", "<?xml version=\"1.0\" encoding=\"windows-1252\"?><r>plain</r>", "70 6C 61 69 6E"},
+        // Charsets the library cannot convert: the file's own bytes come back, never an empty text.
+        {"userdef.xml", "<?xml version=\"1.0\" encoding=\"x-user-defined\"?><r>\xE9\xF0</r>", "E9 F0"},
+        {"unknown.xml", "<?xml version=\"1.0\" encoding=\"no-such-set\"?><r>\xE9</r>", "E9"},
+        {"koi8.xml", "<?xml version=\"1.0\" encoding=\"koi8-r\"?><r>\xC1</r>", "C1"},
+        {"eucjp.xml", "<?xml version=\"1.0\" encoding=\"EUC-JP\"?><r>\xB0\xA1</r>", "B0 A1"},
+        {"jis.xml", "<?xml version=\"1.0\" encoding=\"ISO-2022-JP\"?><r>\x1B$B\x30\x21\x1B(B</r>", "1B 24 42 30 21 1B 28 42"},
     };
     for (auto& c : cases)
     {
@@ -160,4 +166,18 @@ TEST(CvXml, TextComesBackInTheDeclaredCharset)
         EXPECT_EQ(Hex(text.GetString()), c.expectedHex) << c.file;
         delete root;
     }
+}
+
+TEST(CvXml, TagsComeBackInTheDeclaredCharset)
+{
+    std::string path = WriteTemp("tag.xml", "<?xml version=\"1.0\" encoding=\"latin1\"?><caf\xE9><\xFCber/></caf\xE9>");
+    CvXml doc;
+    ASSERT_TRUE(doc.LoadXmlFile(path.c_str()));
+    CvXml* root = doc.GetRoot();
+    EXPECT_EQ(Hex(Tag(root)), "63 61 66 E9");
+    CvXml* child = root->FirstChild();
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(Hex(Tag(child)), "FC 62 65 72");
+    delete child;
+    delete root;
 }
