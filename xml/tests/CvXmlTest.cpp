@@ -170,7 +170,7 @@ TEST(CvXml, TextComesBackInTheDeclaredCharset)
 
 TEST(CvXml, TagsComeBackInTheDeclaredCharset)
 {
-    std::string path = WriteTemp("tag.xml", "<?xml version=\"1.0\" encoding=\"latin1\"?><caf\xE9><\xFCber/></caf\xE9>");
+    std::string path = WriteTemp("tag.xml", "<?xml version=\"1.0\" encoding=\"latin1\"?><caf\xE9><\xFC" "ber/></caf\xE9>");
     CvXml doc;
     ASSERT_TRUE(doc.LoadXmlFile(path.c_str()));
     CvXml* root = doc.GetRoot();
