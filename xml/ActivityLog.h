@@ -28,6 +28,8 @@ public:
 class LogEntry
 {
 public:
+    LogEntry(const LogEntry&) = delete;
+    LogEntry& operator=(const LogEntry&) = delete;
     LogEntry(char kind, char type);
     virtual ~LogEntry();
 
@@ -59,6 +61,8 @@ private:
 class ActivityLog
 {
 public:
+    ActivityLog(const ActivityLog&) = delete;
+    ActivityLog& operator=(const ActivityLog&) = delete;
     ActivityLog();
     virtual ~ActivityLog();
 
@@ -97,6 +101,8 @@ private:
 class Logger : public LogBase
 {
 public:
+    Logger(const Logger&) = delete;
+    Logger& operator=(const Logger&) = delete;
     Logger();
     ~Logger() override;
 

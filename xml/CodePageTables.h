@@ -7,6 +7,8 @@
 class HashConvert
 {
 public:
+    HashConvert(const HashConvert&) = delete;
+    HashConvert& operator=(const HashConvert&) = delete;
     HashConvert();
     virtual ~HashConvert();
 

@@ -19,6 +19,8 @@ private:
 class ExtPtrArray
 {
 public:
+    ExtPtrArray(const ExtPtrArray&) = delete;
+    ExtPtrArray& operator=(const ExtPtrArray&) = delete;
     ExtPtrArray();
     ExtPtrArray(int capacity, int growBy);
     virtual ~ExtPtrArray();
@@ -51,6 +53,8 @@ private:
 class ExtIntArray
 {
 public:
+    ExtIntArray(const ExtIntArray&) = delete;
+    ExtIntArray& operator=(const ExtIntArray&) = delete;
     ExtIntArray(int capacity, int growBy);
     virtual ~ExtIntArray();
 
@@ -83,6 +87,8 @@ public:
 class CV_List
 {
 public:
+    CV_List(const CV_List&) = delete;
+    CV_List& operator=(const CV_List&) = delete;
     CV_List();
     virtual ~CV_List();
 
@@ -104,6 +110,8 @@ private:
 class NamedObject
 {
 public:
+    NamedObject(const NamedObject&) = delete;
+    NamedObject& operator=(const NamedObject&) = delete;
     NamedObject(const char* name, CorvitaObject* object);
     virtual ~NamedObject();
 
@@ -121,6 +129,8 @@ private:
 class HashMap
 {
 public:
+    HashMap(const HashMap&) = delete;
+    HashMap& operator=(const HashMap&) = delete;
     explicit HashMap(unsigned long buckets);
     virtual ~HashMap();
 

@@ -14,6 +14,8 @@ public:
 class CvString : public CvObject
 {
 public:
+    CvString(const CvString&) = delete;
+    CvString& operator=(const CvString&) = delete;
     CvString();
     ~CvString() override;
     const char* GetString() const;
@@ -37,6 +39,8 @@ public:
 class ClsXml : public ClsBase
 {
 public:
+    ClsXml(const ClsXml&) = delete;
+    ClsXml& operator=(const ClsXml&) = delete;
     ClsXml();
     explicit ClsXml(TreeNode* node);
     ~ClsXml() override;
@@ -62,6 +66,8 @@ private:
 class CvXml : public CvObject
 {
 public:
+    CvXml(const CvXml&) = delete;
+    CvXml& operator=(const CvXml&) = delete;
     CvXml();
     ~CvXml() override;
 

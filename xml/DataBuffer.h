@@ -7,6 +7,8 @@ class LogBase;
 class DataBuffer
 {
 public:
+    DataBuffer(const DataBuffer&) = delete;
+    DataBuffer& operator=(const DataBuffer&) = delete;
     // Construction
     DataBuffer();
     virtual ~DataBuffer();

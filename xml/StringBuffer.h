@@ -5,6 +5,8 @@
 class StringBuffer : public CorvitaObject
 {
 public:
+    StringBuffer(const StringBuffer&) = delete;
+    StringBuffer& operator=(const StringBuffer&) = delete;
     // Construction
     StringBuffer();
     explicit StringBuffer(const char* text);

@@ -37,6 +37,8 @@ private:
 class AttributeSet
 {
 public:
+    AttributeSet(const AttributeSet&) = delete;
+    AttributeSet& operator=(const AttributeSet&) = delete;
     AttributeSet();
     virtual ~AttributeSet();
     bool Add(const char* name, const char* value);
@@ -54,6 +56,8 @@ private:
 class TreeInfo : public CorvitaObject
 {
 public:
+    TreeInfo(const TreeInfo&) = delete;
+    TreeInfo& operator=(const TreeInfo&) = delete;
     TreeInfo();
     ~TreeInfo() override;
 
@@ -67,6 +71,8 @@ public:
 class TreeNode : public CorvitaObject
 {
 public:
+    TreeNode(const TreeNode&) = delete;
+    TreeNode& operator=(const TreeNode&) = delete;
     // Construction
     TreeNode(const char* tag, const char* content);
     ~TreeNode() override;

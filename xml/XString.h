@@ -6,6 +6,8 @@
 class XString : public CorvitaObject
 {
 public:
+    XString(const XString&) = delete;
+    XString& operator=(const XString&) = delete;
     // Construction
     XString();
     ~XString() override;

@@ -4,11 +4,9 @@
 
 namespace
 {
-DataBuffer Buf(const std::string& s)
+void Fill(DataBuffer& b, const std::string& s)
 {
-    DataBuffer b;
     b.Append(s.data(), (unsigned long)s.size());
-    return b;
 }
 }
 
@@ -67,7 +65,8 @@ TEST(UnicodeForms, Utf32)
     };
     for (auto& c : toUtf8)
     {
-        DataBuffer in = Buf(c.in), out;
+        DataBuffer in, out;
+        Fill(in, c.in);
         EXPECT_EQ(Utf32ToUtf8(in, out), c.ok);
         EXPECT_EQ(Hex(Bytes(out)), c.hex);
     }
@@ -79,7 +78,8 @@ TEST(UnicodeForms, Utf32)
     };
     for (auto& c : fromUtf8)
     {
-        DataBuffer in = Buf(c.in), le, be;
+        DataBuffer in, le, be;
+        Fill(in, c.in);
         EXPECT_EQ(Utf8ToUtf32LE(in, le), c.ok);
         EXPECT_EQ(Utf8ToUtf32BE(in, be), c.ok);
         EXPECT_EQ(Hex(Bytes(le)), c.le);
@@ -100,7 +100,8 @@ TEST(UnicodeForms, Utf7FollowsRfc2152)
     };
     for (auto& c : enc)
     {
-        DataBuffer in = Buf(c.utf16), out;
+        DataBuffer in, out;
+        Fill(in, c.utf16);
         EXPECT_TRUE(Utf16ToUtf7(in, out));
         EXPECT_EQ(Bytes(out), c.utf7);
     }
@@ -116,7 +117,8 @@ TEST(UnicodeForms, Utf7FollowsRfc2152)
     };
     for (auto& c : dec)
     {
-        DataBuffer in = Buf(c.utf7), out;
+        DataBuffer in, out;
+        Fill(in, c.utf7);
         EXPECT_EQ(Utf7ToUtf16(in, out), c.ok) << c.utf7;
         EXPECT_EQ(Hex(Bytes(out)), Hex(c.utf16)) << c.utf7;
     }
