@@ -126,7 +126,9 @@ bool WriteWholeFileAnsi(const char* path, const void* bytes, unsigned long count
 {
     if (!path || !*path)
         return false;
-    HANDLE h = OpenWithRetryA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr, log);
+    XString xpath;
+    xpath.SetFromAnsi(path);
+    HANDLE h = CreateForWrite(xpath, log);
     if (h == INVALID_HANDLE_VALUE)
     {
         LogPair(log, "filename", path);
@@ -156,7 +158,7 @@ bool WriteWholeFileUtf16(const wchar_t* path, const void* bytes, unsigned long c
         return false;
     XString xpath;
     xpath.SetFromUtf16(path);
-    HANDLE h = OpenWithRetryW(xpath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr, log);
+    HANDLE h = CreateForWrite(xpath, log);
     if (h == INVALID_HANDLE_VALUE)
     {
         LogPair(log, "utf8Filename", xpath.GetUtf8());
@@ -199,15 +201,13 @@ bool ReadWholeFile(const char* utf8Path, DataBuffer& out, LogBase* log)
     XString path;
     path.SetFromUtf8(utf8Path);
     bool ansi = path.IsAnsiExact();
-    WindowsVersion version;
-    HANDLE h;
-    if (path.GetUtf16Length() == 0)
-        h = OpenForRead(path, log);
-    else if (ansi || version.IsWin9x())
-        h = OpenWithRetryA(path.GetAnsi(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-            nullptr, log);
+    // The form handed on decides which text the open reports; the platform decides the interface.
+    XString target;
+    if (ansi)
+        target.SetFromAnsi(path.GetAnsi());
     else
-        h = OpenWithRetryW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr, log);
+        target.SetFromUtf16(path.GetUtf16());
+    HANDLE h = OpenForRead(target, log);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     DWORD high = 0;
