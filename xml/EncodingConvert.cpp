@@ -583,14 +583,15 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
     HashConvert* map = CachedEncodeTable(codePage);
     if (!map)
         return false;
-    n &= ~1UL;
-    if (!n)
+    if (n < 2)
         return false;
+    // Marked runs may leave the stream at an odd length, so the odd last byte is only dropped
+    // when the loop meets it.
     bool ok = true;
     unsigned char value[256];
     unsigned int valueLen;
     unsigned long i = 0;
-    while (i + 2 <= n)
+    while (i + 2 <= n || (m_secondStage && i + 3 <= n))
     {
         if (m_secondStage && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < 6)
         {
@@ -602,6 +603,8 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
                 continue;
             }
         }
+        if (i + 2 > n)
+            break;
         unsigned short unit = (unsigned short)(p[i] | (p[i + 1] << 8));
         if (unit < 128 && map->m_asciiIdentity)
         {
@@ -666,12 +669,13 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
     Sink sink(out);
     if (n == 1)
         return false;
-    bool ok = (n & 1) == 0;
-    n &= ~1UL;
+    // Marked runs may leave the stream at an odd length, so the odd last byte is only dropped
+    // when the loop meets it.
+    bool ok = (n & 1) == 0 || m_secondStage;
     EncodingUtf8& codec = SharedUtf8Codec();
     ConvertState state;
     unsigned long i = 0;
-    while (i + 2 <= n)
+    while (i + 2 <= n || (m_secondStage && i + 3 <= n))
     {
         if (m_secondStage && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < 6)
         {
@@ -683,6 +687,8 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
                 continue;
             }
         }
+        if (i + 2 > n)
+            break;
         unsigned short unit = (unsigned short)(p[i] | (p[i + 1] << 8));
         if (unit < 0x80)
             sink.Byte((unsigned char)unit);   // what the codec writes for ASCII, without a call

@@ -102,4 +102,23 @@ TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
     conv.m_errorAction = 2;
     EXPECT_FALSE(conv.Convert(20105, 1200, (const unsigned char*)"\xAA", 1, out));
     EXPECT_EQ(Bytes(out), "&#xAA;");
+
+    struct { unsigned long from, to, action, fallback; std::string in; const char* hex; } more[] = {
+        {65001, 20127, 6, 1252, "a\xC3\xA9" "b", "61 E9 62"},
+        {1252, 20127, 1, 0, "a\xE9" "b", "61 3F 62"},
+        {1252, 20127, 7, 0, "a\xE9" "b", "61 E9 62"},
+        {1252, 65001, 2, 0, "a", "61"},
+        {65001, 1252, 7, 0, "a\xFF" "b", "61 FF 62"},
+    };
+    for (auto& c : more)
+    {
+        DataBuffer o;
+        EncodingConvert e;
+        e.m_errorAction = c.action;
+        e.m_fallbackCodePage = c.fallback;
+        e.m_substituteCount = 1;
+        e.m_substitute[0] = '?';
+        e.Convert(c.from, c.to, reinterpret_cast<const unsigned char*>(c.in.data()), (unsigned long)c.in.size(), o);
+        EXPECT_EQ(Hex(Bytes(o)), c.hex) << c.from << "->" << c.to << " action " << c.action;
+    }
 }
