@@ -97,3 +97,25 @@ TEST(FileAccess, WidePathsAndWrites)
     wname.SetFromUtf8(name.c_str());
     DeleteFileW(wname.GetUtf16());
 }
+
+TEST(FileAccess, RefusesFilesTooLargeToHold)
+{
+    // Sparse files: no disk space is used, but their sizes would not fit a 32-bit allocation.
+    unsigned long long sizes[] = {0x100000010ULL, 0xFFFFFFFDULL};
+    for (unsigned long long size : sizes)
+    {
+        std::string path = TempPath("huge.bin");
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        LONG high = (LONG)(size >> 32);
+        SetFilePointer(h, (LONG)(size & 0xFFFFFFFFULL), &high, FILE_BEGIN);
+        ASSERT_TRUE(SetEndOfFile(h));
+        CloseHandle(h);
+        DataBuffer b;
+        Logger log;
+        EXPECT_FALSE(FileAccess::ReadWholeFile(path.c_str(), b, &log));
+        EXPECT_EQ(b.GetData(), nullptr);
+        EXPECT_TRUE(log.ErrorLogged());
+        DeleteFileA(path.c_str());
+    }
+}
