@@ -1,0 +1,44 @@
+# The clock's engines, apart from its windows: the clock record, the display-text formatter, the
+# settings, the tray icon and the time-zone page, with their unit tests.
+if(NOT TARGET afx)
+    return()
+endif()
+
+set(VELMORA_ENGINE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/app/Clock.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/app/DisplayTextFormatter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/app/SystemTray.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/options/Settings.cpp
+)
+set(VELMORA_ZONE_PAGE OFF)
+if(TARGET datetime AND EXISTS ${CMAKE_SOURCE_DIR}/afx/AfxCtrl.h)
+    set(VELMORA_ZONE_PAGE ON)
+endif()
+if(VELMORA_ZONE_PAGE)
+    list(APPEND VELMORA_ENGINE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/options/ConfigureClock.cpp)
+endif()
+
+add_library(velmora_engine STATIC ${VELMORA_ENGINE_SOURCES})
+target_include_directories(velmora_engine PUBLIC
+    ${CMAKE_CURRENT_LIST_DIR}/app ${CMAKE_CURRENT_LIST_DIR}/options ${CMAKE_SOURCE_DIR}/resources)
+target_compile_options(velmora_engine PRIVATE ${VELMORA_WARNINGS})
+target_link_libraries(velmora_engine PUBLIC afx)
+if(TARGET datetime)
+    target_link_libraries(velmora_engine PUBLIC datetime)
+endif()
+
+set(VELMORA_ENGINE_TESTS
+    ${CMAKE_CURRENT_LIST_DIR}/app/tests/TestApp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/app/tests/ClockTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/app/tests/DisplayTextFormatterTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/app/tests/SystemTrayTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/app/tests/EngineTest.rc
+    ${CMAKE_CURRENT_LIST_DIR}/options/tests/SettingsTest.cpp
+)
+if(VELMORA_ZONE_PAGE)
+    list(APPEND VELMORA_ENGINE_TESTS
+        ${CMAKE_CURRENT_LIST_DIR}/options/tests/ConfigureClockTest.cpp
+        ${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc)
+endif()
+velmora_gtest(clock_engine_tests SOURCES ${VELMORA_ENGINE_TESTS} LIBS velmora_engine)
+target_include_directories(clock_engine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/app/tests)
