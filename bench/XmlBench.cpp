@@ -18,7 +18,7 @@ double Now()
     QueryPerformanceCounter(&t);
     return (double)t.QuadPart / (double)frequency.QuadPart;
 }
-}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -74,7 +74,8 @@ int main(int argc, char** argv)
             conv.Convert(from, to, text.GetData(), text.GetSize(), out);
             produced = out.GetSize();
         }
-        printf("convert_%lu_%lu %lu %.6f\n", from, to, text.GetSize() * (unsigned long)repeats, Now() - start);
+        printf("convert_%lu_%lu %lu %.6f\n", from, to, text.GetSize() * (unsigned long)repeats,
+               Now() - start);
         if (!produced)
             fprintf(stderr, "conversion %lu -> %lu produced nothing\n", from, to);
     }

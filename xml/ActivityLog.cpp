@@ -54,15 +54,51 @@ void LogEntry::SetKeyword(const char* keyword)
     m_keyword = CopyText(keyword);
 }
 
-const SYSTEMTIME& LogEntry::GetTime() const { Check(); return m_time; }
-char LogEntry::GetKind() const { Check(); return m_kind; }
-char LogEntry::GetType() const { Check(); return m_type; }
-const char* LogEntry::GetText() const { Check(); return m_text ? m_text : ""; }
-const char* LogEntry::GetKeyword() const { Check(); return m_keyword; }
-bool LogEntry::IsContinuation() const { Check(); return m_continuation; }
-bool LogEntry::GetReport() const { Check(); return m_report; }
-void LogEntry::SetContinuation(bool on) { Check(); m_continuation = on; }
-void LogEntry::SetReport(bool on) { Check(); m_report = on; }
+const SYSTEMTIME& LogEntry::GetTime() const
+{
+    Check();
+    return m_time;
+}
+char LogEntry::GetKind() const
+{
+    Check();
+    return m_kind;
+}
+char LogEntry::GetType() const
+{
+    Check();
+    return m_type;
+}
+const char* LogEntry::GetText() const
+{
+    Check();
+    return m_text ? m_text : "";
+}
+const char* LogEntry::GetKeyword() const
+{
+    Check();
+    return m_keyword;
+}
+bool LogEntry::IsContinuation() const
+{
+    Check();
+    return m_continuation;
+}
+bool LogEntry::GetReport() const
+{
+    Check();
+    return m_report;
+}
+void LogEntry::SetContinuation(bool on)
+{
+    Check();
+    m_continuation = on;
+}
+void LogEntry::SetReport(bool on)
+{
+    Check();
+    m_report = on;
+}
 
 // ---------------------------------------------------------------- ActivityLog
 
@@ -218,7 +254,8 @@ static void AppendTime(StringBuffer& out, const SYSTEMTIME& t, bool seconds)
 {
     char text[40];
     if (seconds)
-        sprintf(text, "%02d/%02d/%04d %02d:%02d:%02d", t.wMonth, t.wDay, t.wYear, t.wHour, t.wMinute, t.wSecond);
+        sprintf(text, "%02d/%02d/%04d %02d:%02d:%02d", t.wMonth, t.wDay, t.wYear, t.wHour, t.wMinute,
+                t.wSecond);
     else
         sprintf(text, "%02d/%02d/%04d %02d:%02d ", t.wMonth, t.wDay, t.wYear, t.wHour, t.wMinute);
     out.Append(text);
@@ -234,8 +271,7 @@ void ActivityLog::RenderXml(int first, int last, bool withDates, StringBuffer& o
         LogEntry* entry = GetEntry(i);
         switch (entry->GetKind())
         {
-        case 'C':
-        {
+        case 'C': {
             open.Append(entry);
             out.AppendBuffer(indent);
             out.AppendChar('<');
@@ -248,8 +284,7 @@ void ActivityLog::RenderXml(int first, int last, bool withDates, StringBuffer& o
             AddSummary(item.GetString());
             break;
         }
-        case 'E':
-        {
+        case 'E': {
             LogEntry* begin = static_cast<LogEntry*>(open.PopLast());
             if (!begin)
                 break;
@@ -260,8 +295,7 @@ void ActivityLog::RenderXml(int first, int last, bool withDates, StringBuffer& o
             out.Append(">\n");
             break;
         }
-        case 'D':
-        {
+        case 'D': {
             const char* name = entry->GetKeyword() ? entry->GetKeyword() : "";
             if (strcmp(name, "__xml__") == 0)
             {
@@ -294,12 +328,13 @@ void ActivityLog::RenderXml(int first, int last, bool withDates, StringBuffer& o
             AddSummary(item.GetString());
             break;
         }
-        case 'M':
-        {
+        case 'M': {
             int end = i;
             while (end + 1 <= last && end + 1 < m_entries.GetSize() && GetEntry(end + 1)->IsContinuation())
                 end++;
-            const char* element = entry->GetType() == 'E' ? "error" : entry->GetType() == 'D' ? "debug" : "info";
+            const char* element = entry->GetType() == 'E'   ? "error"
+                                  : entry->GetType() == 'D' ? "debug"
+                                                            : "info";
             out.AppendBuffer(indent);
             out.AppendChar('<');
             out.Append(element);
@@ -447,14 +482,16 @@ void ActivityLog::ReportEvent(const char* message, bool error)
     if (!source)
         return;
     const char* strings[1] = {report.GetString()};
-    ::ReportEventA(source, error ? EVENTLOG_ERROR_TYPE : EVENTLOG_INFORMATION_TYPE, 1, error ? 1004 : 1002, nullptr, 1, 0,
-        strings, nullptr);
+    ::ReportEventA(source, error ? EVENTLOG_ERROR_TYPE : EVENTLOG_INFORMATION_TYPE, 1, error ? 1004 : 1002,
+                   nullptr, 1, 0, strings, nullptr);
     DeregisterEventSource(source);
 }
 
 // ---------------------------------------------------------------- Logger
 
-Logger::Logger() : m_log(new (std::nothrow) ActivityLog()), m_errorFlag(false) {}
+Logger::Logger() : m_log(new (std::nothrow) ActivityLog()), m_errorFlag(false)
+{
+}
 
 Logger::~Logger()
 {
@@ -489,9 +526,18 @@ bool Logger::LogError(const char* text)
     return m_log && m_log->RecordMessage(text, 'E');
 }
 
-bool Logger::LogInfo(const char* text) { return m_log && m_log->RecordMessage(text, 'I'); }
-bool Logger::LogDebug(const char* text) { return m_log && m_log->RecordMessage(text, 'D'); }
-bool Logger::LogDataXml(const char* xml) { return m_log && m_log->RecordData("__xml__", xml, false); }
+bool Logger::LogInfo(const char* text)
+{
+    return m_log && m_log->RecordMessage(text, 'I');
+}
+bool Logger::LogDebug(const char* text)
+{
+    return m_log && m_log->RecordMessage(text, 'D');
+}
+bool Logger::LogDataXml(const char* xml)
+{
+    return m_log && m_log->RecordData("__xml__", xml, false);
+}
 
 bool Logger::ClearLog()
 {
@@ -502,7 +548,10 @@ bool Logger::ClearLog()
     return true;
 }
 
-bool Logger::EnterContext(const char* name, bool report) { return m_log && m_log->EnterContext(name, report); }
+bool Logger::EnterContext(const char* name, bool report)
+{
+    return m_log && m_log->EnterContext(name, report);
+}
 
 bool Logger::LeaveContext()
 {
@@ -512,7 +561,10 @@ bool Logger::LeaveContext()
     return true;
 }
 
-bool Logger::LogData(const char* name, const char* value) { return m_log && m_log->RecordData(name, value, true); }
+bool Logger::LogData(const char* name, const char* value)
+{
+    return m_log && m_log->RecordData(name, value, true);
+}
 
 bool Logger::LogDataLong(const char* name, long value)
 {
@@ -537,7 +589,10 @@ bool Logger::GetErrorSummary(StringBuffer& out)
     return true;
 }
 
-bool Logger::SaveXml(bool withDates, const char* path) { return m_log && m_log->SaveXml(withDates, path); }
+bool Logger::SaveXml(bool withDates, const char* path)
+{
+    return m_log && m_log->SaveXml(withDates, path);
+}
 
 void Logger::SetLimit(unsigned long limit)
 {
@@ -545,4 +600,7 @@ void Logger::SetLimit(unsigned long limit)
         m_log->m_limit = limit;
 }
 
-bool Logger::ErrorLogged() { return m_errorFlag; }
+bool Logger::ErrorLogged()
+{
+    return m_errorFlag;
+}

@@ -5,7 +5,9 @@
 class LogBase
 {
 public:
-    virtual ~LogBase() {}
+    virtual ~LogBase()
+    {
+    }
     virtual void GetXml(StringBuffer& out) = 0;
     virtual void GetHtml(StringBuffer& out) = 0;
     virtual void GetText(StringBuffer& out) = 0;
@@ -38,8 +40,8 @@ public:
     const SYSTEMTIME& GetTime() const;
     char GetKind() const;
     char GetType() const;
-    const char* GetText() const;      // "" when none
-    const char* GetKeyword() const;   // null when none
+    const char* GetText() const;    // "" when none
+    const char* GetKeyword() const; // null when none
     bool IsContinuation() const;
     bool GetReport() const;
     void SetContinuation(bool on);
@@ -78,8 +80,14 @@ public:
     void SetTemplate(const char* text, bool html);
     int FindReportingContext(int from) const;
 
-    int GetCount() const { return m_entries.GetSize(); }
-    LogEntry* GetEntry(int i) const { return static_cast<LogEntry*>(m_entries.GetAt(i)); }
+    int GetCount() const
+    {
+        return m_entries.GetSize();
+    }
+    LogEntry* GetEntry(int i) const
+    {
+        return static_cast<LogEntry*>(m_entries.GetAt(i));
+    }
 
     StringBuffer m_eventSource;
     unsigned long m_eventMode;
@@ -124,7 +132,10 @@ public:
     void SetLimit(unsigned long limit) override;
     bool ErrorLogged() override;
 
-    ActivityLog* GetActivityLog() const { return m_log; }
+    ActivityLog* GetActivityLog() const
+    {
+        return m_log;
+    }
 
 private:
     ActivityLog* m_log;
@@ -132,5 +143,13 @@ private:
 };
 
 // Helpers that keep a null log silent.
-inline void LogErr(LogBase* log, const char* text) { if (log) log->LogError(text); }
-inline void LogPair(LogBase* log, const char* name, const char* value) { if (log) log->LogData(name, value); }
+inline void LogErr(LogBase* log, const char* text)
+{
+    if (log)
+        log->LogError(text);
+}
+inline void LogPair(LogBase* log, const char* name, const char* value)
+{
+    if (log)
+        log->LogData(name, value);
+}

@@ -431,7 +431,7 @@ int CompareName(const void* key, const void* entry)
 {
     return strcmp(static_cast<const char*>(key), static_cast<const CharsetName*>(entry)->name);
 }
-}
+} // namespace
 
 unsigned long CharsetToCodePage(const char* name)
 {
@@ -449,7 +449,8 @@ unsigned long CharsetToCodePage(const char* name)
     if (normal.GetLength() == 0)
         return 0;
     const CharsetName* found = static_cast<const CharsetName*>(
-        bsearch(normal.GetString(), kCharsets, sizeof(kCharsets) / sizeof(kCharsets[0]), sizeof(kCharsets[0]), CompareName));
+        bsearch(normal.GetString(), kCharsets, sizeof(kCharsets) / sizeof(kCharsets[0]), sizeof(kCharsets[0]),
+                CompareName));
     return found ? found->codePage : 0;
 }
 

@@ -9,32 +9,40 @@
 // ---------------------------------------------------------------- the table code pages
 
 static const TableCodePage kTablePages[] = {
-    {37, false, 269, 283}, {437, false, 269, 283}, {500, false, 269, 283}, {708, false, 269, 283},
-    {720, false, 269, 283}, {737, false, 269, 283}, {775, false, 269, 283}, {850, false, 269, 283},
-    {852, false, 269, 283}, {855, false, 269, 283}, {857, false, 269, 283}, {858, false, 269, 283},
-    {860, false, 269, 283}, {861, false, 269, 283}, {862, false, 269, 283}, {863, false, 269, 283},
-    {864, false, 269, 283}, {865, false, 269, 283}, {866, false, 269, 283}, {869, false, 269, 283},
-    {870, false, 269, 283}, {874, false, 269, 283}, {875, false, 269, 283}, {1026, false, 269, 283},
-    {1047, false, 269, 283}, {1140, false, 269, 283}, {1141, false, 269, 283}, {1142, false, 269, 283},
-    {1143, false, 269, 283}, {1144, false, 269, 283}, {1145, false, 269, 283}, {1146, false, 269, 283},
-    {1147, false, 269, 283}, {1148, false, 269, 283}, {1149, false, 269, 283}, {1250, false, 269, 283},
-    {1251, false, 269, 283}, {1252, false, 269, 283}, {1253, false, 269, 283}, {1254, false, 269, 283},
-    {1255, false, 269, 283}, {1256, false, 269, 283}, {1257, false, 269, 283}, {1258, false, 269, 283},
-    {10000, false, 269, 283}, {10004, false, 269, 283}, {10005, false, 269, 283}, {10006, false, 269, 283},
-    {10007, false, 269, 283}, {10010, false, 269, 283}, {10017, false, 269, 283}, {10021, false, 269, 283},
-    {10029, false, 269, 283}, {10079, false, 269, 283}, {10081, false, 269, 283}, {10082, false, 269, 283},
-    {20105, false, 269, 283}, {20106, false, 269, 283}, {20107, false, 269, 283}, {20108, false, 269, 283},
-    {20127, false, 269, 283}, {20261, false, 269, 283}, {20269, false, 269, 283}, {20273, false, 269, 283},
-    {20277, false, 269, 283}, {20278, false, 269, 283}, {20280, false, 269, 283}, {20284, false, 269, 283},
-    {20285, false, 269, 283}, {20290, false, 269, 283}, {20297, false, 269, 283}, {20420, false, 269, 283},
-    {20423, false, 269, 283}, {20424, false, 269, 283}, {20838, false, 269, 283}, {20866, false, 269, 283},
-    {20871, false, 269, 283}, {20880, false, 269, 283}, {20905, false, 269, 283}, {20924, false, 269, 283},
-    {21025, false, 269, 283}, {21866, false, 269, 283}, {28591, false, 269, 283}, {28592, false, 269, 283},
-    {28593, false, 269, 283}, {28594, false, 269, 283}, {28595, false, 269, 283}, {28596, false, 269, 283},
-    {28597, false, 269, 283}, {28598, false, 269, 283}, {28599, false, 269, 283}, {28603, false, 269, 283},
-    {28605, false, 269, 283}, {38598, false, 269, 283},
-    {932, true, 7669, 4919}, {936, true, 7649, 7649}, {949, true, 7669, 7669}, {950, true, 7649, 7649},
-    {1361, true, 7669, 7669}, {10001, true, 4919, 4919}, {51932, true, 4919, 4919}, {51936, true, 7649, 7649},
+    {37, false, 269, 283},     {437, false, 269, 283},    {500, false, 269, 283},
+    {708, false, 269, 283},    {720, false, 269, 283},    {737, false, 269, 283},
+    {775, false, 269, 283},    {850, false, 269, 283},    {852, false, 269, 283},
+    {855, false, 269, 283},    {857, false, 269, 283},    {858, false, 269, 283},
+    {860, false, 269, 283},    {861, false, 269, 283},    {862, false, 269, 283},
+    {863, false, 269, 283},    {864, false, 269, 283},    {865, false, 269, 283},
+    {866, false, 269, 283},    {869, false, 269, 283},    {870, false, 269, 283},
+    {874, false, 269, 283},    {875, false, 269, 283},    {1026, false, 269, 283},
+    {1047, false, 269, 283},   {1140, false, 269, 283},   {1141, false, 269, 283},
+    {1142, false, 269, 283},   {1143, false, 269, 283},   {1144, false, 269, 283},
+    {1145, false, 269, 283},   {1146, false, 269, 283},   {1147, false, 269, 283},
+    {1148, false, 269, 283},   {1149, false, 269, 283},   {1250, false, 269, 283},
+    {1251, false, 269, 283},   {1252, false, 269, 283},   {1253, false, 269, 283},
+    {1254, false, 269, 283},   {1255, false, 269, 283},   {1256, false, 269, 283},
+    {1257, false, 269, 283},   {1258, false, 269, 283},   {10000, false, 269, 283},
+    {10004, false, 269, 283},  {10005, false, 269, 283},  {10006, false, 269, 283},
+    {10007, false, 269, 283},  {10010, false, 269, 283},  {10017, false, 269, 283},
+    {10021, false, 269, 283},  {10029, false, 269, 283},  {10079, false, 269, 283},
+    {10081, false, 269, 283},  {10082, false, 269, 283},  {20105, false, 269, 283},
+    {20106, false, 269, 283},  {20107, false, 269, 283},  {20108, false, 269, 283},
+    {20127, false, 269, 283},  {20261, false, 269, 283},  {20269, false, 269, 283},
+    {20273, false, 269, 283},  {20277, false, 269, 283},  {20278, false, 269, 283},
+    {20280, false, 269, 283},  {20284, false, 269, 283},  {20285, false, 269, 283},
+    {20290, false, 269, 283},  {20297, false, 269, 283},  {20420, false, 269, 283},
+    {20423, false, 269, 283},  {20424, false, 269, 283},  {20838, false, 269, 283},
+    {20866, false, 269, 283},  {20871, false, 269, 283},  {20880, false, 269, 283},
+    {20905, false, 269, 283},  {20924, false, 269, 283},  {21025, false, 269, 283},
+    {21866, false, 269, 283},  {28591, false, 269, 283},  {28592, false, 269, 283},
+    {28593, false, 269, 283},  {28594, false, 269, 283},  {28595, false, 269, 283},
+    {28596, false, 269, 283},  {28597, false, 269, 283},  {28598, false, 269, 283},
+    {28599, false, 269, 283},  {28603, false, 269, 283},  {28605, false, 269, 283},
+    {38598, false, 269, 283},  {932, true, 7669, 4919},   {936, true, 7649, 7649},
+    {949, true, 7669, 7669},   {950, true, 7649, 7649},   {1361, true, 7669, 7669},
+    {10001, true, 4919, 4919}, {51932, true, 4919, 4919}, {51936, true, 7649, 7649},
     {51949, true, 7669, 7669},
 };
 static const int kTablePageCount = (int)(sizeof(kTablePages) / sizeof(kTablePages[0]));
@@ -83,7 +91,9 @@ UnicodeLookup* CachedDecodeLookup(unsigned long codePage)
 
 // ---------------------------------------------------------------- HashConvert
 
-HashConvert::HashConvert() : m_asciiIdentity(false), m_bucketCount(0), m_buckets(nullptr) {}
+HashConvert::HashConvert() : m_asciiIdentity(false), m_bucketCount(0), m_buckets(nullptr)
+{
+}
 
 HashConvert::~HashConvert()
 {
@@ -131,7 +141,8 @@ unsigned long HashConvert::BucketLength(unsigned long bucket) const
     return n + 1;
 }
 
-void HashConvert::Insert(const unsigned char* key, unsigned int keyLen, const unsigned char* value, unsigned int valueLen)
+void HashConvert::Insert(const unsigned char* key, unsigned int keyLen, const unsigned char* value,
+                         unsigned int valueLen)
 {
     if (!m_bucketCount || !key || keyLen < 1 || keyLen > 255 || valueLen > 255 || (valueLen && !value))
         return;
@@ -194,7 +205,8 @@ void HashConvert::Remove(const unsigned char* key, unsigned int keyLen)
     }
 }
 
-void HashConvert::Lookup(const unsigned char* key, unsigned int keyLen, unsigned char* value, unsigned int* valueLen) const
+void HashConvert::Lookup(const unsigned char* key, unsigned int keyLen, unsigned char* value,
+                         unsigned int* valueLen) const
 {
     *valueLen = 0;
     if (!m_bucketCount || !key || !keyLen)
@@ -275,13 +287,18 @@ unsigned char* ContentCoding::DecodeBase64(const char* text, unsigned long lengt
         if (c == '=' || c == 0)
             break;
         int v;
-        if (c >= 'A' && c <= 'Z') v = c - 'A';
-        else if (c >= 'a' && c <= 'z') v = c - 'a' + 26;
-        else if (c >= '0' && c <= '9') v = c - '0' + 52;
-        else if (c == '+') v = 62;
-        else if (c == '/') v = 63;
+        if (c >= 'A' && c <= 'Z')
+            v = c - 'A';
+        else if (c >= 'a' && c <= 'z')
+            v = c - 'a' + 26;
+        else if (c >= '0' && c <= '9')
+            v = c - '0' + 52;
+        else if (c == '+')
+            v = 62;
+        else if (c == '/')
+            v = 63;
         else
-            continue;   // line breaks, blanks and any other stray character carry no bits
+            continue; // line breaks, blanks and any other stray character carry no bits
         bits = (bits << 6) | (unsigned long)v;
         bitCount += 6;
         if (bitCount >= 8)
@@ -319,8 +336,9 @@ bool CorvitaBzip2::Decompress(const DataBuffer& in, DataBuffer& out)
         return false;
     out.SetSize(0);
     unsigned int destLen = room;
-    int status = BZ2_bzBuffToBuffDecompress(reinterpret_cast<char*>(out.GetData()), &destLen,
-        const_cast<char*>(reinterpret_cast<const char*>(p + 8)), n - 8, 0, 0);
+    int status =
+        BZ2_bzBuffToBuffDecompress(reinterpret_cast<char*>(out.GetData()), &destLen,
+                                   const_cast<char*>(reinterpret_cast<const char*>(p + 8)), n - 8, 0, 0);
     // A damaged stream yields nothing rather than whatever the decompressor left behind.
     if (status != BZ_OK)
         destLen = 0;
@@ -369,7 +387,8 @@ bool EncodingConvert::LoadTableText(const char* text, HashConvert* map, bool enc
     return true;
 }
 
-static void InsertPair(HashConvert* map, bool encode, unsigned long code, bool doubleByte, unsigned short unit)
+static void InsertPair(HashConvert* map, bool encode, unsigned long code, bool doubleByte,
+                       unsigned short unit)
 {
     unsigned char codeBytes[2], unitBytes[2] = {(unsigned char)unit, (unsigned char)(unit >> 8)};
     unsigned int codeLen;
@@ -390,7 +409,8 @@ static void InsertPair(HashConvert* map, bool encode, unsigned long code, bool d
         map->Insert(codeBytes, codeLen, unitBytes, 2);
 }
 
-void EncodingConvert::ReadTableRecords(const unsigned char* p, unsigned long size, HashConvert* map, bool encode)
+void EncodingConvert::ReadTableRecords(const unsigned char* p, unsigned long size, HashConvert* map,
+                                       bool encode)
 {
     unsigned long i = 0;
     unsigned long code = 0, unit = 0;

@@ -14,12 +14,17 @@ public:
 
     void SetBucketCount(unsigned long count);
     void Clear();
-    void Insert(const unsigned char* key, unsigned int keyLen, const unsigned char* value, unsigned int valueLen);
+    void Insert(const unsigned char* key, unsigned int keyLen, const unsigned char* value,
+                unsigned int valueLen);
     void Remove(const unsigned char* key, unsigned int keyLen);
-    void Lookup(const unsigned char* key, unsigned int keyLen, unsigned char* value, unsigned int* valueLen) const;
+    void Lookup(const unsigned char* key, unsigned int keyLen, unsigned char* value,
+                unsigned int* valueLen) const;
     unsigned long BucketLength(unsigned long bucket) const;
     void CopyReversed(HashConvert& target) const;
-    unsigned long GetBucketCount() const { return m_bucketCount; }
+    unsigned long GetBucketCount() const
+    {
+        return m_bucketCount;
+    }
 
     bool m_asciiIdentity;
 
@@ -34,7 +39,9 @@ class UnicodeLookup
 {
 public:
     UnicodeLookup();
-    virtual ~UnicodeLookup() {}
+    virtual ~UnicodeLookup()
+    {
+    }
     unsigned short m_units[256];
 };
 
@@ -43,7 +50,9 @@ void FillUnicodeLookup(const HashConvert& map, UnicodeLookup& lookup);
 class ContentCoding
 {
 public:
-    virtual ~ContentCoding() {}
+    virtual ~ContentCoding()
+    {
+    }
     // Newly allocated (malloc) block, or null; the caller owns it.
     unsigned char* DecodeBase64(const char* text, unsigned long length, unsigned long* outLength);
 };
@@ -51,7 +60,9 @@ public:
 class CorvitaBzip2
 {
 public:
-    virtual ~CorvitaBzip2() {}
+    virtual ~CorvitaBzip2()
+    {
+    }
     bool Decompress(const DataBuffer& in, DataBuffer& out);
 };
 

@@ -10,7 +10,10 @@ class CorvitaObject
 public:
     CorvitaObject();
     virtual ~CorvitaObject();
-    unsigned long GetSerial() const { return m_serial; }
+    unsigned long GetSerial() const
+    {
+        return m_serial;
+    }
 
 private:
     unsigned long m_serial;
@@ -25,13 +28,25 @@ public:
     ExtPtrArray(int capacity, int growBy);
     virtual ~ExtPtrArray();
 
-    int GetSize() const { return m_count; }
-    void* GetAt(int i) const { return (i >= 0 && i < m_count) ? m_items[i] : nullptr; }
-    int Append(void* p);              // new count; unchanged count when memory runs out
-    void* Last() const { return m_count > 0 ? m_items[m_count - 1] : nullptr; }
+    int GetSize() const
+    {
+        return m_count;
+    }
+    void* GetAt(int i) const
+    {
+        return (i >= 0 && i < m_count) ? m_items[i] : nullptr;
+    }
+    int Append(void* p); // new count; unchanged count when memory runs out
+    void* Last() const
+    {
+        return m_count > 0 ? m_items[m_count - 1] : nullptr;
+    }
     void* PopLast();
     void* RemoveAt(int i);
-    void Clear() { m_count = 0; }
+    void Clear()
+    {
+        m_count = 0;
+    }
     // Deletes every element through its virtual destructor, seen as T.
     template <class T> void DeleteAll()
     {
@@ -58,10 +73,20 @@ public:
     ExtIntArray(int capacity, int growBy);
     virtual ~ExtIntArray();
 
-    int GetSize() const { return m_count; }
+    int GetSize() const
+    {
+        return m_count;
+    }
     bool Append(int v);
-    int GetAt(int i) const { return (i >= 0 && i < m_count) ? m_items[i] : 0; }
-    void SetAt(int i, int v) { if (i >= 0 && i < m_count) m_items[i] = v; }
+    int GetAt(int i) const
+    {
+        return (i >= 0 && i < m_count) ? m_items[i] : 0;
+    }
+    void SetAt(int i, int v)
+    {
+        if (i >= 0 && i < m_count)
+            m_items[i] = v;
+    }
     void RemoveAt(int i);
 
 private:
@@ -74,9 +99,16 @@ private:
 class CV_ListItem
 {
 public:
-    CV_ListItem(void* value) : m_value(value), m_next(nullptr), m_prev(nullptr) {}
-    virtual ~CV_ListItem() {}
-    virtual bool Equals(const CV_ListItem& other) const { return m_value == other.m_value; }
+    CV_ListItem(void* value) : m_value(value), m_next(nullptr), m_prev(nullptr)
+    {
+    }
+    virtual ~CV_ListItem()
+    {
+    }
+    virtual bool Equals(const CV_ListItem& other) const
+    {
+        return m_value == other.m_value;
+    }
 
     void* m_value;
     CV_ListItem* m_next;
@@ -92,12 +124,18 @@ public:
     CV_List();
     virtual ~CV_List();
 
-    CV_ListItem* AddValue(void* value);   // at the head
+    CV_ListItem* AddValue(void* value); // at the head
     void RemoveItem(CV_ListItem* item);
     bool RemoveValue(void* value);
     void Clear();
-    CV_ListItem* GetHead() const { return m_head; }
-    int GetCount() const { return m_count; }
+    CV_ListItem* GetHead() const
+    {
+        return m_head;
+    }
+    int GetCount() const
+    {
+        return m_count;
+    }
 
 private:
     bool m_readOnly;
@@ -116,9 +154,15 @@ public:
     virtual ~NamedObject();
 
     void SetObject(CorvitaObject* object);
-    CorvitaObject* GetObject() const { return m_object; }
+    CorvitaObject* GetObject() const
+    {
+        return m_object;
+    }
     const char* GetName() const;
-    StringBuffer* GetNameBuffer() const { return m_name; }
+    StringBuffer* GetNameBuffer() const
+    {
+        return m_name;
+    }
 
 private:
     StringBuffer* m_name;

@@ -10,7 +10,9 @@
 
 // ---------------------------------------------------------------- CvString
 
-CvString::CvString() : m_buffer(new (std::nothrow) StringBuffer(200)) {}
+CvString::CvString() : m_buffer(new (std::nothrow) StringBuffer(200))
+{
+}
 
 CvString::~CvString()
 {
@@ -129,7 +131,8 @@ void ClsXml::ConvertOut(StringBuffer& text)
         return;
     DataBuffer out;
     EncodingConvert conv;
-    conv.ConvertToCharset(65001, name, reinterpret_cast<const unsigned char*>(text.GetString()), text.GetLength(), out);
+    conv.ConvertToCharset(65001, name, reinterpret_cast<const unsigned char*>(text.GetString()),
+                          text.GetLength(), out);
     text.Clear();
     text.AppendBytes(out.GetData(), (int)out.GetSize());
 }
@@ -157,9 +160,13 @@ bool ClsXml::GetContent(StringBuffer& out)
 
 // ---------------------------------------------------------------- CvXml
 
-CvXml::CvXml() : m_impl(new (std::nothrow) ClsXml()) {}
+CvXml::CvXml() : m_impl(new (std::nothrow) ClsXml())
+{
+}
 
-CvXml::CvXml(ClsXml* impl) : m_impl(impl) {}
+CvXml::CvXml(ClsXml* impl) : m_impl(impl)
+{
+}
 
 CvXml::~CvXml()
 {

@@ -1,4 +1,5 @@
-// The library's public classes: CvXml, a handle on one node of a loaded document, and CvString, a text result.
+// The library's public classes: CvXml, a handle on one node of a loaded document, and CvString, a text
+// result.
 #pragma once
 #include "ActivityLog.h"
 
@@ -8,7 +9,9 @@ class TreeNode;
 class CvObject
 {
 public:
-    virtual ~CvObject() {}
+    virtual ~CvObject()
+    {
+    }
 };
 
 class CvString : public CvObject
@@ -20,7 +23,10 @@ public:
     ~CvString() override;
     const char* GetString() const;
     void Clear();
-    StringBuffer* GetBuffer() const { return m_buffer; }
+    StringBuffer* GetBuffer() const
+    {
+        return m_buffer;
+    }
 
 private:
     StringBuffer* m_buffer;
@@ -29,7 +35,9 @@ private:
 class ClsBase
 {
 public:
-    virtual ~ClsBase() {}
+    virtual ~ClsBase()
+    {
+    }
     virtual bool IsReady(unsigned long flags) = 0;
     virtual bool IsValid() = 0;
 
@@ -45,8 +53,14 @@ public:
     explicit ClsXml(TreeNode* node);
     ~ClsXml() override;
 
-    bool IsReady(unsigned long) override { return true; }
-    bool IsValid() override { return true; }
+    bool IsReady(unsigned long) override
+    {
+        return true;
+    }
+    bool IsValid() override
+    {
+        return true;
+    }
 
     bool LoadXmlFile(const char* utf8Path);
     ClsXml* GetRoot();
@@ -54,7 +68,10 @@ public:
     bool NextSibling();
     bool GetTag(StringBuffer& out);
     bool GetContent(StringBuffer& out);
-    TreeNode* GetNode() const { return m_node; }
+    TreeNode* GetNode() const
+    {
+        return m_node;
+    }
 
 private:
     void Let();
@@ -78,7 +95,10 @@ public:
     bool GetTag(CvString& out);
     bool GetContent(CvString& out);
 
-    ClsXml* GetImpl() const { return m_impl; }
+    ClsXml* GetImpl() const
+    {
+        return m_impl;
+    }
 
 private:
     explicit CvXml(ClsXml* impl);

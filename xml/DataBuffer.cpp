@@ -4,7 +4,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-DataBuffer::DataBuffer() : m_marker(0xDB), m_borrowed(false), m_data(nullptr), m_length(0), m_capacity(0) {}
+DataBuffer::DataBuffer() : m_marker(0xDB), m_borrowed(false), m_data(nullptr), m_length(0), m_capacity(0)
+{
+}
 
 DataBuffer::~DataBuffer()
 {

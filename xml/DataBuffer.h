@@ -25,12 +25,12 @@ public:
     bool Append(const void* bytes, unsigned long count);
     bool AppendByte(unsigned char b);
     bool AppendUtf16(const wchar_t* text);
-    void TakeBlock(void* block, unsigned long count);     // block from malloc
+    void TakeBlock(void* block, unsigned long count); // block from malloc
     void BorrowBlock(void* block, unsigned long count);
     void TakeFrom(DataBuffer& other);
     void RemoveFront(unsigned long n);
-    void Clear();                    // frees the data (unless borrowed)
-    void SetSize(unsigned long n);   // within the capacity
+    void Clear();                  // frees the data (unless borrowed)
+    void SetSize(unsigned long n); // within the capacity
     void DropLast(unsigned long n);
     bool LoadFile(const char* utf8Path, LogBase* log);
 

@@ -7,14 +7,16 @@ class StringBuffer;
 struct Md5Context
 {
     unsigned long state[4];
-    unsigned long count[2];     // bit count, low word first
+    unsigned long count[2]; // bit count, low word first
     unsigned char buffer[64];
 };
 
 class HmacMD5
 {
 public:
-    virtual ~HmacMD5() {}
+    virtual ~HmacMD5()
+    {
+    }
     static void Md5Init(Md5Context* ctx);
     static void Md5Update(Md5Context* ctx, const unsigned char* data, unsigned long count);
     static void Md5Final(Md5Context* ctx, unsigned char digest[16]);
@@ -23,7 +25,9 @@ public:
 class DigestMD5
 {
 public:
-    virtual ~DigestMD5() {}
+    virtual ~DigestMD5()
+    {
+    }
     void Digest(const StringBuffer& text, unsigned char digest[16]);
     static void DigestBytes(const void* data, unsigned long count, unsigned char digest[16]);
 };
@@ -32,6 +36,8 @@ class ZipCRC
 {
 public:
     ZipCRC();
-    virtual ~ZipCRC() {}
+    virtual ~ZipCRC()
+    {
+    }
     unsigned long Crc(const void* data, unsigned long count, unsigned short* binary = nullptr);
 };

@@ -12,7 +12,9 @@ EncodingConvert::EncodingConvert()
 {
 }
 
-EncodingConvert::~EncodingConvert() {}
+EncodingConvert::~EncodingConvert()
+{
+}
 
 static bool IsDoubleByteLeadPage(unsigned long cp)
 {
@@ -23,8 +25,16 @@ bool EncodingConvert::IsConvertible(unsigned long cp)
 {
     switch (cp)
     {
-    case 1200: case 1201: case 65000: case 65001: case 65005: case 65006:
-    case 50220: case 50221: case 50222: case 50225:
+    case 1200:
+    case 1201:
+    case 65000:
+    case 65001:
+    case 65005:
+    case 65006:
+    case 50220:
+    case 50221:
+    case 50222:
+    case 50225:
         return true;
     default:
         return FindTableCodePage(cp) != nullptr;
@@ -55,7 +65,8 @@ void EncodingConvert::AppendHex(const unsigned char* bytes, unsigned long len, D
 }
 
 // Applies the error action to one unconvertible item of the given code page.
-void EncodingConvert::ErrorItem(const unsigned char* item, unsigned long len, unsigned long itemCodePage, DataBuffer& out)
+void EncodingConvert::ErrorItem(const unsigned char* item, unsigned long len, unsigned long itemCodePage,
+                                DataBuffer& out)
 {
     switch (m_errorAction)
     {
@@ -63,8 +74,7 @@ void EncodingConvert::ErrorItem(const unsigned char* item, unsigned long len, un
         if (m_substituteCount)
             WriteMarked(m_substitute, m_substituteCount > 100 ? 100 : m_substituteCount, out);
         break;
-    case 2:
-    {
+    case 2: {
         DataBuffer hex;
         hex.Append("&#x", 3);
         AppendHex(item, len, hex);
@@ -82,8 +92,7 @@ void EncodingConvert::ErrorItem(const unsigned char* item, unsigned long len, un
             out.Append(hex.GetData(), hex.GetSize());
         break;
     }
-    case 6:
-    {
+    case 6: {
         unsigned long action = m_errorAction, from = m_fromCodePage, to = m_toCodePage;
         bool first = m_firstStage, second = m_secondStage;
         unsigned long target = m_fallbackCodePage ? m_fallbackCodePage : to;
@@ -117,8 +126,7 @@ void EncodingConvert::ErrorUnitSecondStage(unsigned short unit, DataBuffer& out)
             out.Append(m_substitute, m_substituteCount > 100 ? 100 : m_substituteCount);
         break;
     case 2:
-    case 7:
-    {
+    case 7: {
         unsigned long action = m_errorAction, from = m_fromCodePage, to = m_toCodePage;
         DataBuffer back;
         m_errorAction = 0;
@@ -150,7 +158,7 @@ void EncodingConvert::ErrorUnitSecondStage(unsigned short unit, DataBuffer& out)
 }
 
 bool EncodingConvert::ConvertToCharset(unsigned long from, const char* toName, const unsigned char* bytes,
-    unsigned long count, DataBuffer& out)
+                                       unsigned long count, DataBuffer& out)
 {
     m_secondStage = false;
     unsigned long to = CharsetToCodePage(toName);
@@ -160,7 +168,7 @@ bool EncodingConvert::ConvertToCharset(unsigned long from, const char* toName, c
 }
 
 bool EncodingConvert::ConvertFromCharset(const char* fromName, unsigned long to, const unsigned char* bytes,
-    unsigned long count, DataBuffer& out)
+                                         unsigned long count, DataBuffer& out)
 {
     m_secondStage = false;
     unsigned long from = CharsetToCodePage(fromName);
@@ -169,8 +177,8 @@ bool EncodingConvert::ConvertFromCharset(const char* fromName, unsigned long to,
     return Convert(from, to, bytes, count, out);
 }
 
-bool EncodingConvert::Convert(unsigned long from, unsigned long to, const unsigned char* bytes, unsigned long count,
-    DataBuffer& out)
+bool EncodingConvert::Convert(unsigned long from, unsigned long to, const unsigned char* bytes,
+                              unsigned long count, DataBuffer& out)
 {
     if (!bytes || !count)
         return true;
@@ -195,23 +203,20 @@ bool EncodingConvert::Convert(unsigned long from, unsigned long to, const unsign
     m_toCodePage = to;
     switch (to)
     {
-    case 65000:
-    {
+    case 65000: {
         DataBuffer utf16;
         if (!ConvertViaUnicode(from, 1200, bytes, count, utf16))
             return false;
         return Utf16ToUtf7(utf16, out);
     }
     case 65005:
-    case 65006:
-    {
+    case 65006: {
         DataBuffer utf8;
         if (!ConvertViaUnicode(from, 65001, bytes, count, utf8))
             return false;
         return to == 65005 ? Utf8ToUtf32LE(utf8, out) : Utf8ToUtf32BE(utf8, out);
     }
-    case 1201:
-    {
+    case 1201: {
         m_toCodePage = 1200;
         DataBuffer utf16;
         ConvertViaUnicode(from, 1200, bytes, count, utf16);
@@ -225,8 +230,7 @@ bool EncodingConvert::Convert(unsigned long from, unsigned long to, const unsign
     }
     case 50220:
     case 50221:
-    case 50222:
-    {
+    case 50222: {
         DataBuffer sjis;
         bool r = ConvertViaUnicode(from, 932, bytes, count, sjis);
         if (sjis.GetSize())
@@ -236,8 +240,7 @@ bool EncodingConvert::Convert(unsigned long from, unsigned long to, const unsign
         }
         return r;
     }
-    case 50225:
-    {
+    case 50225: {
         DataBuffer uhc;
         bool r = ConvertViaUnicode(from, 949, bytes, count, uhc);
         if (uhc.GetSize())
@@ -258,7 +261,7 @@ static bool IsTablePage(unsigned long cp)
 }
 
 bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, const unsigned char* bytes,
-    unsigned long count, DataBuffer& out)
+                                        unsigned long count, DataBuffer& out)
 {
     if (!bytes || !count)
         return true;
@@ -414,7 +417,7 @@ bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, co
 }
 
 bool EncodingConvert::DecodeToUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count,
-    DataBuffer& out)
+                                    DataBuffer& out)
 {
     const TableCodePage* page = FindTableCodePage(codePage);
     if (!page)
@@ -422,11 +425,12 @@ bool EncodingConvert::DecodeToUtf16(unsigned long codePage, const unsigned char*
     if (!bytes || !count)
         return true;
     EnsureDecodeTable(codePage);
-    return page->doubleByte ? DecodeMultiByte(codePage, bytes, count, out) : DecodeSingleByte(codePage, bytes, count, out);
+    return page->doubleByte ? DecodeMultiByte(codePage, bytes, count, out)
+                            : DecodeSingleByte(codePage, bytes, count, out);
 }
 
 bool EncodingConvert::EncodeFromUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count,
-    DataBuffer& out)
+                                      DataBuffer& out)
 {
     if (!FindTableCodePage(codePage))
         return false;
@@ -443,8 +447,13 @@ namespace
 class Sink
 {
 public:
-    explicit Sink(DataBuffer& out) : m_out(out), m_used(0) {}
-    ~Sink() { Flush(); }
+    explicit Sink(DataBuffer& out) : m_out(out), m_used(0)
+    {
+    }
+    ~Sink()
+    {
+        Flush();
+    }
     void Byte(unsigned char b)
     {
         if (m_used == sizeof(m_block))
@@ -487,9 +496,10 @@ private:
     unsigned char m_block[4096];
     unsigned long m_used;
 };
-}
+} // namespace
 
-bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
+bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                       DataBuffer& out)
 {
     Sink sink(out);
     UnicodeLookup* lookup = CachedDecodeLookup(codePage);
@@ -515,7 +525,8 @@ bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned ch
     return ok;
 }
 
-bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
+bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                      DataBuffer& out)
 {
     Sink sink(out);
     HashConvert* map = CachedDecodeMap(codePage);
@@ -577,7 +588,8 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
     return ok;
 }
 
-bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out)
+bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                    DataBuffer& out)
 {
     Sink sink(out);
     HashConvert* map = CachedEncodeTable(codePage);
@@ -691,7 +703,7 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
             break;
         unsigned short unit = (unsigned short)(p[i] | (p[i + 1] << 8));
         if (unit < 0x80)
-            sink.Byte((unsigned char)unit);   // what the codec writes for ASCII, without a call
+            sink.Byte((unsigned char)unit); // what the codec writes for ASCII, without a call
         else if (codec.Encode(state, unit, sink.Flushed()) < 0)
             ErrorItem(p + i, 2, 1200, sink.Flushed());
         i += 2;

@@ -11,21 +11,25 @@ public:
     virtual ~EncodingConvert();
 
     // Every operation appends to out and never clears it; true = converted without a reported problem.
-    bool Convert(unsigned long from, unsigned long to, const unsigned char* bytes, unsigned long count, DataBuffer& out);
-    bool ConvertToCharset(unsigned long from, const char* toName, const unsigned char* bytes, unsigned long count,
-        DataBuffer& out);
-    bool ConvertFromCharset(const char* fromName, unsigned long to, const unsigned char* bytes, unsigned long count,
-        DataBuffer& out);
-    bool ConvertViaUnicode(unsigned long from, unsigned long to, const unsigned char* bytes, unsigned long count,
-        DataBuffer& out);
-    bool DecodeToUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count, DataBuffer& out);
-    bool EncodeFromUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count, DataBuffer& out);
+    bool Convert(unsigned long from, unsigned long to, const unsigned char* bytes, unsigned long count,
+                 DataBuffer& out);
+    bool ConvertToCharset(unsigned long from, const char* toName, const unsigned char* bytes,
+                          unsigned long count, DataBuffer& out);
+    bool ConvertFromCharset(const char* fromName, unsigned long to, const unsigned char* bytes,
+                            unsigned long count, DataBuffer& out);
+    bool ConvertViaUnicode(unsigned long from, unsigned long to, const unsigned char* bytes,
+                           unsigned long count, DataBuffer& out);
+    bool DecodeToUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count,
+                       DataBuffer& out);
+    bool EncodeFromUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count,
+                         DataBuffer& out);
 
     // Table cache (shared by all converters).
     static void EnsureEncodeTable(unsigned long codePage);
     static void EnsureDecodeTable(unsigned long codePage);
     static bool LoadTableText(const char* text, HashConvert* map, bool encode);
-    static void ReadTableRecords(const unsigned char* records, unsigned long size, HashConvert* map, bool encode);
+    static void ReadTableRecords(const unsigned char* records, unsigned long size, HashConvert* map,
+                                 bool encode);
     static void ReadTableOverlay(const unsigned char* records, unsigned long size, HashConvert* map);
 
     // Code pages converted by the engine's own code or tables.

@@ -11,10 +11,22 @@ WindowsVersion::WindowsVersion()
     GetVersionExA(&m_info);
 }
 
-bool WindowsVersion::IsWin95() const { return m_info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && m_info.dwMinorVersion == 0; }
-bool WindowsVersion::IsWin98() const { return m_info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && m_info.dwMinorVersion == 10; }
-bool WindowsVersion::IsWinMe() const { return m_info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && m_info.dwMinorVersion == 90; }
-bool WindowsVersion::IsWin9x() const { return IsWin95() || IsWin98() || IsWinMe(); }
+bool WindowsVersion::IsWin95() const
+{
+    return m_info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && m_info.dwMinorVersion == 0;
+}
+bool WindowsVersion::IsWin98() const
+{
+    return m_info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && m_info.dwMinorVersion == 10;
+}
+bool WindowsVersion::IsWinMe() const
+{
+    return m_info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && m_info.dwMinorVersion == 90;
+}
+bool WindowsVersion::IsWin9x() const
+{
+    return IsWin95() || IsWin98() || IsWinMe();
+}
 
 namespace FileAccess
 {
@@ -41,10 +53,11 @@ static void LogOsError(LogBase* log, DWORD error)
 }
 
 HANDLE OpenWithRetryA(const char* path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-    DWORD disposition, DWORD flags, HANDLE templ, LogBase* log)
+                      DWORD disposition, DWORD flags, HANDLE templ, LogBase* log)
 {
     HANDLE h = CreateFileA(path, access, share, security, disposition, flags, templ);
-    for (int retry = 0; h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION && retry < 3; retry++)
+    for (int retry = 0; h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION && retry < 3;
+         retry++)
     {
         Wait(50);
         h = CreateFileA(path, access, share, security, disposition, flags, templ);
@@ -60,11 +73,12 @@ HANDLE OpenWithRetryA(const char* path, DWORD access, DWORD share, LPSECURITY_AT
 }
 
 HANDLE OpenWithRetryW(XString& path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-    DWORD disposition, DWORD flags, HANDLE templ, LogBase* log)
+                      DWORD disposition, DWORD flags, HANDLE templ, LogBase* log)
 {
     const wchar_t* wide = path.GetUtf16();
     HANDLE h = CreateFileW(wide, access, share, security, disposition, flags, templ);
-    for (int retry = 0; h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION && retry < 3; retry++)
+    for (int retry = 0; h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION && retry < 3;
+         retry++)
     {
         Wait(50);
         h = CreateFileW(wide, access, share, security, disposition, flags, templ);
@@ -86,7 +100,8 @@ static HANDLE Open(XString& path, DWORD access, DWORD share, DWORD disposition, 
 {
     WindowsVersion version;
     if (version.IsWin9x())
-        return OpenWithRetryA(path.GetAnsi(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr, log);
+        return OpenWithRetryA(path.GetAnsi(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                              nullptr, log);
     return OpenWithRetryW(path, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr, log);
 }
 
@@ -281,4 +296,4 @@ void GetCurrentDir(XString& out)
     ansi[n < 260 ? n : 0] = 0;
     out.SetFromAnsi(ansi);
 }
-}
+} // namespace FileAccess

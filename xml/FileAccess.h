@@ -1,4 +1,5 @@
-// File access: opening with a short retry on sharing violations, whole-file read and write, current directory.
+// File access: opening with a short retry on sharing violations, whole-file read and write, current
+// directory.
 #pragma once
 #include "XString.h"
 
@@ -8,7 +9,9 @@ class WindowsVersion
 {
 public:
     WindowsVersion();
-    virtual ~WindowsVersion() {}
+    virtual ~WindowsVersion()
+    {
+    }
     bool IsWin95() const;
     bool IsWin98() const;
     bool IsWinMe() const;
@@ -21,9 +24,9 @@ private:
 namespace FileAccess
 {
 HANDLE OpenWithRetryA(const char* path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-    DWORD disposition, DWORD flags, HANDLE templ, LogBase* log);
+                      DWORD disposition, DWORD flags, HANDLE templ, LogBase* log);
 HANDLE OpenWithRetryW(XString& path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-    DWORD disposition, DWORD flags, HANDLE templ, LogBase* log);
+                      DWORD disposition, DWORD flags, HANDLE templ, LogBase* log);
 HANDLE OpenForRead(XString& path, LogBase* log);
 HANDLE CreateForWrite(XString& path, LogBase* log);
 void Close(HANDLE h);
@@ -36,4 +39,4 @@ void GetCurrentDir(XString& out);
 // Replaceable so tests can drive the sharing-violation retry without real timing.
 typedef void (*SleepHook)(DWORD ms);
 void SetSleepHook(SleepHook hook);
-}
+} // namespace FileAccess

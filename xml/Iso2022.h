@@ -5,18 +5,22 @@
 class Japanese
 {
 public:
-    virtual ~Japanese() {}
+    virtual ~Japanese()
+    {
+    }
     void JapaneseDecode(const unsigned char* p, unsigned long n, DataBuffer& out);
     void JapaneseEncode(const unsigned char* p, unsigned long n, DataBuffer& out);
     // Full-width Shift-JIS code of a half-width katakana byte; *used = following bytes consumed (0 or 1).
-    static unsigned short HalfwidthKanaToFullwidth(unsigned char b, const unsigned char* next, unsigned long nextCount,
-        int* used);
+    static unsigned short HalfwidthKanaToFullwidth(unsigned char b, const unsigned char* next,
+                                                   unsigned long nextCount, int* used);
 };
 
 class Korean
 {
 public:
-    virtual ~Korean() {}
+    virtual ~Korean()
+    {
+    }
     void KoreanDecode(const unsigned char* p, unsigned long n, DataBuffer& out);
     void KoreanEncode(const unsigned char* p, unsigned long n, DataBuffer& out);
 };

@@ -18,7 +18,8 @@ static char* AllocText(int capacity)
     return p;
 }
 
-StringBuffer::StringBuffer() : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0), m_growBy(kDefaultGrowBy)
+StringBuffer::StringBuffer()
+    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0), m_growBy(kDefaultGrowBy)
 {
     m_data = AllocText(kDefaultGrowBy);
     m_capacity = m_data ? kDefaultGrowBy : 0;
@@ -39,7 +40,8 @@ StringBuffer::StringBuffer(const char* text)
 }
 
 StringBuffer::StringBuffer(const void* bytes, int count, int growBy)
-    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0), m_growBy(growBy > 0 ? growBy : kDefaultGrowBy)
+    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0),
+      m_growBy(growBy > 0 ? growBy : kDefaultGrowBy)
 {
     if (count < 0 || !bytes)
         count = 0;
@@ -53,7 +55,8 @@ StringBuffer::StringBuffer(const void* bytes, int count, int growBy)
 }
 
 StringBuffer::StringBuffer(int capacity)
-    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0), m_growBy(capacity > 0 ? capacity : kDefaultGrowBy)
+    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0),
+      m_growBy(capacity > 0 ? capacity : kDefaultGrowBy)
 {
     int c = capacity > 0 ? capacity : kDefaultGrowBy;
     m_data = AllocText(c);
@@ -229,8 +232,9 @@ void StringBuffer::AppendErrorText(DWORD error)
 {
     Check();
     char* text = nullptr;
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0, nullptr);
+    DWORD n = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0, nullptr);
     if (n && text)
     {
         Append(text);

@@ -20,7 +20,10 @@ public:
     int GetLength() const;
     int GetCapacity() const;
     int GetGrowBy() const;
-    bool IsValid() const { return m_marker == 0xAA; }
+    bool IsValid() const
+    {
+        return m_marker == 0xAA;
+    }
 
     // Operations
     void Clear();
@@ -39,8 +42,8 @@ public:
     void ReplaceChar(char from, char to);
     int ReplaceAll(const char* find, const char* replace);
     void ToLower();
-    void EscapeMarkup();                 // & < > "
-    void EscapeMarkupNoQuote();          // & < >
+    void EscapeMarkup();        // & < > "
+    void EscapeMarkupNoQuote(); // & < >
     void DropLast(int n);
     void RemoveRange(int index, int n);
     bool Equals(const char* text) const;

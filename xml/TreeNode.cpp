@@ -31,8 +31,12 @@ long RefCountedMarker::Release()
 
 static CommonStrings* s_commonStrings = nullptr;
 
-CommonStrings::CommonStrings() : m_map(400) {}
-CommonStrings::~CommonStrings() {}
+CommonStrings::CommonStrings() : m_map(400)
+{
+}
+CommonStrings::~CommonStrings()
+{
+}
 
 CommonStrings* CommonStrings::Instance()
 {
@@ -91,7 +95,10 @@ int CommonStrings::GetCount(const char* tag)
 
 // ---------------------------------------------------------------- AttributeSet
 
-AttributeSet::AttributeSet() : m_lengths(new (std::nothrow) ExtIntArray(6, 15)), m_text(new (std::nothrow) StringBuffer(50)) {}
+AttributeSet::AttributeSet()
+    : m_lengths(new (std::nothrow) ExtIntArray(6, 15)), m_text(new (std::nothrow) StringBuffer(50))
+{
+}
 
 AttributeSet::~AttributeSet()
 {
@@ -184,7 +191,11 @@ void AttributeSet::Remove(const char* name)
 
 static unsigned long s_nextDocSerial = 100;
 
-TreeInfo::TreeInfo() : m_root(nullptr), m_declaration(nullptr), m_dtdText(nullptr), m_docSerial(s_nextDocSerial++), m_refCount(0) {}
+TreeInfo::TreeInfo()
+    : m_root(nullptr), m_declaration(nullptr), m_dtdText(nullptr), m_docSerial(s_nextDocSerial++),
+      m_refCount(0)
+{
+}
 
 TreeInfo::~TreeInfo()
 {
@@ -195,8 +206,8 @@ TreeInfo::~TreeInfo()
 // ---------------------------------------------------------------- TreeNode
 
 TreeNode::TreeNode(const char* tag, const char* content)
-    : m_document(nullptr), m_tag(nullptr), m_attributes(nullptr), m_content(nullptr), m_refCount(0), m_cdata(false),
-      m_children(nullptr), m_parent(nullptr), m_next(nullptr), m_prev(nullptr)
+    : m_document(nullptr), m_tag(nullptr), m_attributes(nullptr), m_content(nullptr), m_refCount(0),
+      m_cdata(false), m_children(nullptr), m_parent(nullptr), m_next(nullptr), m_prev(nullptr)
 {
     if (tag && *tag)
         SetTag(tag);

@@ -7,9 +7,13 @@ class TreeNode;
 class RefCountedObject
 {
 public:
-    RefCountedObject() : m_count(0) {}
+    RefCountedObject() : m_count(0)
+    {
+    }
     virtual long Release();
-    virtual ~RefCountedObject() {}
+    virtual ~RefCountedObject()
+    {
+    }
     long m_count;
 };
 
@@ -27,7 +31,7 @@ public:
     virtual ~CommonStrings();
     StringBuffer* Intern(const StringBuffer& text);
     void ReleaseTag(StringBuffer* tag);
-    int GetCount(const char* tag);     // the entry's count, -1 when absent
+    int GetCount(const char* tag); // the entry's count, -1 when absent
 
 private:
     CommonStrings();
@@ -46,7 +50,10 @@ public:
     void Remove(const char* name);
     int GetCount() const;
     bool GetPair(int k, StringBuffer& name, StringBuffer& value) const;
-    bool IsReady() const { return m_lengths && m_text; }
+    bool IsReady() const
+    {
+        return m_lengths && m_text;
+    }
 
 private:
     ExtIntArray* m_lengths;
@@ -82,34 +89,61 @@ public:
     // Operations
     bool AppendChild(TreeNode* child);
     void SetTag(const char* tag);
-    const char* GetTag() const;        // null when none
+    const char* GetTag() const; // null when none
     void AddAttribute(const char* name, const char* value);
     bool GetAttribute(const char* name, StringBuffer& out) const;
     void RemoveAttribute(const char* name);
     bool HasContent() const;
-    StringBuffer* ContentBuffer();     // created when missing; null only when memory runs out
-    StringBuffer* GetContent() const { return m_content; }
-    TreeNode* GetParent() const { return m_parent; }
+    StringBuffer* ContentBuffer(); // created when missing; null only when memory runs out
+    StringBuffer* GetContent() const
+    {
+        return m_content;
+    }
+    TreeNode* GetParent() const
+    {
+        return m_parent;
+    }
     TreeNode* GetDocumentRoot() const;
-    TreeNode* GetNextSibling() const { return m_next; }
-    TreeNode* GetPrevSibling() const { return m_prev; }
+    TreeNode* GetNextSibling() const
+    {
+        return m_next;
+    }
+    TreeNode* GetPrevSibling() const
+    {
+        return m_prev;
+    }
     int GetChildCount() const;
     TreeNode* GetChild(int i) const;
     void AddRef();
     void Release();
-    long GetRefCount() const { return m_refCount; }
+    long GetRefCount() const
+    {
+        return m_refCount;
+    }
     long GetDocumentRefCount() const;
     void DeleteTree();
     void SetDtdText(const char* text);
     const char* GetDtdText() const;
     void SetEncoding(const char* name);
     void GetEncoding(StringBuffer& out, bool& found) const;
-    void SetDeclaration(TreeNode* declaration);   // takes ownership
+    void SetDeclaration(TreeNode* declaration); // takes ownership
     TreeNode* GetDeclaration() const;
-    TreeInfo* GetDocument() const { return m_document; }
-    bool GetCdata() const { return m_cdata; }
-    void SetCdata(bool on) { m_cdata = on; }
-    AttributeSet* GetAttributes() const { return m_attributes; }
+    TreeInfo* GetDocument() const
+    {
+        return m_document;
+    }
+    bool GetCdata() const
+    {
+        return m_cdata;
+    }
+    void SetCdata(bool on)
+    {
+        m_cdata = on;
+    }
+    AttributeSet* GetAttributes() const
+    {
+        return m_attributes;
+    }
 
 private:
     TreeInfo* m_document;

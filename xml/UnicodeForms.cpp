@@ -18,7 +18,8 @@ static const unsigned char kTrailing[256] = {
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
     2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5};
-static const unsigned long kOffsets[6] = {0x00000000UL, 0x00003080UL, 0x000E2080UL, 0x03C82080UL, 0xFA082080UL, 0x82082080UL};
+static const unsigned long kOffsets[6] = {0x00000000UL, 0x00003080UL, 0x000E2080UL,
+                                          0x03C82080UL, 0xFA082080UL, 0x82082080UL};
 static const unsigned char kFirstByteMark[7] = {0x00, 0x00, 0xC0, 0xE0, 0xF0, 0xF8, 0xFC};
 
 int EncodingUtf8::Decode(ConvertState&, const unsigned char* p, unsigned long available, unsigned short* unit)
@@ -97,10 +98,22 @@ bool IsLegalUtf8(const unsigned char* p, int length)
             return false;
         switch (p[0])
         {
-        case 0xE0: if (a < 0xA0) return false; break;
-        case 0xF0: if (a < 0x90) return false; break;
-        case 0xF4: if (a > 0x8F) return false; break;
-        default: if (a < 0x80) return false; break;
+        case 0xE0:
+            if (a < 0xA0)
+                return false;
+            break;
+        case 0xF0:
+            if (a < 0x90)
+                return false;
+            break;
+        case 0xF4:
+            if (a > 0x8F)
+                return false;
+            break;
+        default:
+            if (a < 0x80)
+                return false;
+            break;
         }
     }
     if (p[0] >= 0x80 && p[0] < 0xC2)
@@ -151,8 +164,14 @@ static bool Utf8ToUtf32(const DataBuffer& in, DataBuffer& out, bool bigEndian)
     return true;
 }
 
-bool Utf8ToUtf32LE(const DataBuffer& in, DataBuffer& out) { return Utf8ToUtf32(in, out, false); }
-bool Utf8ToUtf32BE(const DataBuffer& in, DataBuffer& out) { return Utf8ToUtf32(in, out, true); }
+bool Utf8ToUtf32LE(const DataBuffer& in, DataBuffer& out)
+{
+    return Utf8ToUtf32(in, out, false);
+}
+bool Utf8ToUtf32BE(const DataBuffer& in, DataBuffer& out)
+{
+    return Utf8ToUtf32(in, out, true);
+}
 
 bool Utf32ToUtf8(const DataBuffer& in, DataBuffer& out)
 {
@@ -166,10 +185,14 @@ bool Utf32ToUtf8(const DataBuffer& in, DataBuffer& out)
     {
         unsigned long value = p[i] | (p[i + 1] << 8) | (p[i + 2] << 16) | ((unsigned long)p[i + 3] << 24);
         int length;
-        if (value < 0x80) length = 1;
-        else if (value < 0x800) length = 2;
-        else if (value < 0x10000) length = 3;
-        else if (value < 0x200000) length = 4;
+        if (value < 0x80)
+            length = 1;
+        else if (value < 0x800)
+            length = 2;
+        else if (value < 0x10000)
+            length = 3;
+        else if (value < 0x200000)
+            length = 4;
         else
         {
             value = 0xFFFD;

@@ -5,16 +5,21 @@
 class ConvertState
 {
 public:
-    virtual ~ConvertState() {}
+    virtual ~ConvertState()
+    {
+    }
     unsigned long m_state = 0;
 };
 
 class EncodingBase
 {
 public:
-    virtual ~EncodingBase() {}
+    virtual ~EncodingBase()
+    {
+    }
     // Bytes used (1 or more) with one unit stored; -1 illegal; -2 truncated; n < -2 skip (-2 - n) bytes.
-    virtual int Decode(ConvertState& state, const unsigned char* input, unsigned long available, unsigned short* unit) = 0;
+    virtual int Decode(ConvertState& state, const unsigned char* input, unsigned long available,
+                       unsigned short* unit) = 0;
     // Bytes appended, or -1 when the unit cannot be encoded.
     virtual int Encode(ConvertState& state, unsigned short unit, DataBuffer& out) = 0;
     virtual bool ReportsSequences() = 0;
@@ -23,9 +28,13 @@ public:
 class EncodingUtf8 : public EncodingBase
 {
 public:
-    int Decode(ConvertState& state, const unsigned char* input, unsigned long available, unsigned short* unit) override;
+    int Decode(ConvertState& state, const unsigned char* input, unsigned long available,
+               unsigned short* unit) override;
     int Encode(ConvertState& state, unsigned short unit, DataBuffer& out) override;
-    bool ReportsSequences() override { return true; }
+    bool ReportsSequences() override
+    {
+        return true;
+    }
 };
 
 // The one process-wide UTF-8 codec.

@@ -9,7 +9,9 @@ XString::XString() : m_ansiState(0), m_utf16Valid(true), m_ansiValid(true), m_ut
     m_utf16.Append(zero, 2);
 }
 
-XString::~XString() {}
+XString::~XString()
+{
+}
 
 void XString::Clear()
 {
@@ -64,9 +66,11 @@ bool XString::MakeAnsi()
     DataBuffer out;
     EncodingConvert conv;
     if (m_utf8Valid)
-        conv.Convert(65001, GetACP(), reinterpret_cast<const unsigned char*>(m_utf8.GetString()), m_utf8.GetLength(), out);
+        conv.Convert(65001, GetACP(), reinterpret_cast<const unsigned char*>(m_utf8.GetString()),
+                     m_utf8.GetLength(), out);
     else if (m_utf16Valid)
-        conv.Convert(1200, GetACP(), m_utf16.GetData(), m_utf16.GetSize() >= 2 ? m_utf16.GetSize() - 2 : 0, out);
+        conv.Convert(1200, GetACP(), m_utf16.GetData(), m_utf16.GetSize() >= 2 ? m_utf16.GetSize() - 2 : 0,
+                     out);
     else
     {
         Clear();
@@ -84,7 +88,8 @@ bool XString::MakeUtf8()
     DataBuffer out;
     EncodingConvert conv;
     if (m_ansiValid)
-        conv.Convert(GetACP(), 65001, reinterpret_cast<const unsigned char*>(m_ansi.GetString()), m_ansi.GetLength(), out);
+        conv.Convert(GetACP(), 65001, reinterpret_cast<const unsigned char*>(m_ansi.GetString()),
+                     m_ansi.GetLength(), out);
     else if (m_utf16Valid)
         conv.Convert(1200, 65001, m_utf16.GetData(), m_utf16.GetSize() >= 2 ? m_utf16.GetSize() - 2 : 0, out);
     else
@@ -104,9 +109,11 @@ bool XString::MakeUtf16()
     DataBuffer out;
     EncodingConvert conv;
     if (m_utf8Valid)
-        conv.Convert(65001, 1200, reinterpret_cast<const unsigned char*>(m_utf8.GetString()), m_utf8.GetLength(), out);
+        conv.Convert(65001, 1200, reinterpret_cast<const unsigned char*>(m_utf8.GetString()),
+                     m_utf8.GetLength(), out);
     else if (m_ansiValid)
-        conv.Convert(GetACP(), 1200, reinterpret_cast<const unsigned char*>(m_ansi.GetString()), m_ansi.GetLength(), out);
+        conv.Convert(GetACP(), 1200, reinterpret_cast<const unsigned char*>(m_ansi.GetString()),
+                     m_ansi.GetLength(), out);
     else
     {
         Clear();
@@ -157,9 +164,11 @@ bool XString::IsAnsiExact()
     EncodingConvert conv;
     bool ok;
     if (m_utf16Valid)
-        ok = conv.Convert(1200, GetACP(), m_utf16.GetData(), m_utf16.GetSize() >= 2 ? m_utf16.GetSize() - 2 : 0, out);
+        ok = conv.Convert(1200, GetACP(), m_utf16.GetData(),
+                          m_utf16.GetSize() >= 2 ? m_utf16.GetSize() - 2 : 0, out);
     else
-        ok = conv.Convert(65001, GetACP(), reinterpret_cast<const unsigned char*>(m_utf8.GetString()), m_utf8.GetLength(), out);
+        ok = conv.Convert(65001, GetACP(), reinterpret_cast<const unsigned char*>(m_utf8.GetString()),
+                          m_utf8.GetLength(), out);
     TextFromBytes(m_ansi, out);
     m_ansiValid = true;
     m_ansiState = ok ? 1 : 2;

@@ -28,7 +28,7 @@ private:
     bool MakeUtf8();
     bool MakeUtf16();
 
-    unsigned char m_ansiState;   // 0 undecided, 1 exact, 2 not
+    unsigned char m_ansiState; // 0 undecided, 1 exact, 2 not
     bool m_utf16Valid;
     bool m_ansiValid;
     bool m_utf8Valid;

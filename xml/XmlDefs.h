@@ -5,5 +5,9 @@
 // A wrong validity marker means an object was used after its destruction: a programming error
 // that must stop the process rather than read freed memory.
 void VxmlFatal(const char* what);
-#define VXML_CHECK(cond, what) \
-    do { if (!(cond)) VxmlFatal(what); } while (0)
+#define VXML_CHECK(cond, what)                                                                               \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (!(cond))                                                                                         \
+            VxmlFatal(what);                                                                                 \
+    } while (0)

@@ -60,7 +60,8 @@ void PercentTracker::Finish()
 
 // ---------------------------------------------------------------- ParseEngine
 
-ParseEngine::ParseEngine(const DataBuffer& bytes) : m_copy((int)bytes.GetSize() + 1), m_text(nullptr), m_pos(0)
+ParseEngine::ParseEngine(const DataBuffer& bytes)
+    : m_copy((int)bytes.GetSize() + 1), m_text(nullptr), m_pos(0)
 {
     m_copy.AppendBytes(bytes.GetData(), (int)bytes.GetSize());
     m_text = m_copy.GetString();
@@ -195,7 +196,8 @@ bool LoadFile(const char* utf8Path, LogBase* log, PercentTracker* tracker, TreeN
         StringBuffer encoding;
         bool found = false;
         (*root)->GetEncoding(encoding, found);
-        if (found && (encoding.EqualsNoCase("utf-16") || encoding.EqualsNoCase("ucs-2") || encoding.EqualsNoCase("unicode")))
+        if (found && (encoding.EqualsNoCase("utf-16") || encoding.EqualsNoCase("ucs-2") ||
+                      encoding.EqualsNoCase("unicode")))
             (*root)->SetEncoding("utf-8");
     }
     return result;
@@ -310,7 +312,10 @@ struct ParseState
     StringBuffer attrName{200};
     StringBuffer attrValue{200};
 
-    ~ParseState() { delete declaration; }
+    ~ParseState()
+    {
+        delete declaration;
+    }
 
     void Adopt(TreeNode* root)
     {
@@ -404,7 +409,8 @@ bool ReadStartTag(ParseEngine& e, ParseState& s)
         empty = true;
         e.Advance();
     }
-    TreeNode* node = s.open ? TreeNode::CreateChild(s.open, s.tag.GetString()) : TreeNode::CreateRoot(s.tag.GetString());
+    TreeNode* node =
+        s.open ? TreeNode::CreateChild(s.open, s.tag.GetString()) : TreeNode::CreateRoot(s.tag.GetString());
     if (!node)
         return false;
     s.open = node;
@@ -459,7 +465,7 @@ bool ReadStartTag(ParseEngine& e, ParseState& s)
         s.Close();
     return true;
 }
-}
+} // namespace
 
 bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** root)
 {
@@ -626,4 +632,4 @@ bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** roo
     *root = s.finished;
     return true;
 }
-}
+} // namespace XmlLoader

@@ -8,15 +8,21 @@ class LogBase;
 class PercentCallback
 {
 public:
-    virtual ~PercentCallback() {}
+    virtual ~PercentCallback()
+    {
+    }
     virtual void Percent(unsigned long value1, unsigned long value2, int percent, long* abort) = 0;
 };
 
 class PercentTracker
 {
 public:
-    PercentTracker() : m_total(0), m_done(0), m_value1(0), m_value2(0), m_callback(nullptr), m_lastPercent(-1) {}
-    virtual ~PercentTracker() {}
+    PercentTracker() : m_total(0), m_done(0), m_value1(0), m_value2(0), m_callback(nullptr), m_lastPercent(-1)
+    {
+    }
+    virtual ~PercentTracker()
+    {
+    }
     int GetPercent() const;
     void ReportPosition(unsigned long position);
     void Add(unsigned long amount);
@@ -39,14 +45,35 @@ class ParseEngine
 public:
     explicit ParseEngine(const DataBuffer& bytes);
     explicit ParseEngine(const char* text);
-    virtual ~ParseEngine() {}
+    virtual ~ParseEngine()
+    {
+    }
 
-    char Current() const { return m_text[m_pos]; }
-    bool AtEnd() const { return m_text[m_pos] == 0; }
-    unsigned long Position() const { return m_pos; }
-    unsigned long Length() const { return (unsigned long)m_copy.GetLength(); }
-    const char* Rest() const { return m_text + m_pos; }
-    void Advance() { if (m_text[m_pos]) m_pos++; }
+    char Current() const
+    {
+        return m_text[m_pos];
+    }
+    bool AtEnd() const
+    {
+        return m_text[m_pos] == 0;
+    }
+    unsigned long Position() const
+    {
+        return m_pos;
+    }
+    unsigned long Length() const
+    {
+        return (unsigned long)m_copy.GetLength();
+    }
+    const char* Rest() const
+    {
+        return m_text + m_pos;
+    }
+    void Advance()
+    {
+        if (m_text[m_pos])
+            m_pos++;
+    }
     void SkipWhite();
     void SkipTo(char c);
     bool SeekCloseBeforeOpen(char close, char open);
@@ -55,8 +82,8 @@ public:
     bool CollectNested(char open, char close, int depth, StringBuffer& out);
     bool CollectThrough(const char* text, StringBuffer& out);
     bool SkipPast(const char* text);
-    bool StartsWith(const char* text) const;          // exact bytes
-    bool StartsWithNoCase(const char* text) const;    // ASCII letters folded
+    bool StartsWith(const char* text) const;       // exact bytes
+    bool StartsWithNoCase(const char* text) const; // ASCII letters folded
 
 private:
     StringBuffer m_copy;
@@ -70,4 +97,4 @@ bool LoadFile(const char* utf8Path, LogBase* log, PercentTracker* tracker, TreeN
 bool ReadAndNormalise(const char* utf8Path, DataBuffer& bytes, LogBase* log);
 bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log);
 bool Parse(ParseEngine& engine, LogBase* log, PercentTracker* tracker, TreeNode** root);
-}
+} // namespace XmlLoader

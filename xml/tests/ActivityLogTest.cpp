@@ -18,7 +18,8 @@ TEST(ActivityLog, MultiLineErrorsAndSummary)
     EXPECT_STREQ(summary.GetString(), "(Outer)\n(Inner)\nfirst line\n      second line\nmy_name: v");
     StringBuffer xml;
     log.GetXml(xml);
-    EXPECT_STREQ(xml.GetString(),
+    EXPECT_STREQ(
+        xml.GetString(),
         "<CorvitaLog>\n<Outer>\n    <Inner>\n        <error><![CDATA[first line\n  second line]]></error>\n"
         "        <my_name>v</my_name>\n    </Inner>\n</Outer>\n</CorvitaLog>\n");
     EXPECT_TRUE(log.ErrorLogged());
@@ -41,8 +42,14 @@ TEST(ActivityLog, EmptyThingsAndValues)
     log.GetXml(xml);
     EXPECT_STREQ(xml.GetString(), "");
 
-    struct { const char* value; const char* written; } values[] = {
-        {"a<b", "<v><![CDATA[a<b]]></v>"}, {"tab\there", "<v><![CDATA[tab\there]]></v>"}, {"plain", "<v>plain</v>"},
+    struct
+    {
+        const char* value;
+        const char* written;
+    } values[] = {
+        {"a<b", "<v><![CDATA[a<b]]></v>"},
+        {"tab\there", "<v><![CDATA[tab\there]]></v>"},
+        {"plain", "<v>plain</v>"},
         {"<![CDATA[x]]>&", "<v>&lt;![CDATA[x]]&gt;&amp;</v>"},
     };
     for (auto& v : values)
@@ -51,7 +58,8 @@ TEST(ActivityLog, EmptyThingsAndValues)
         l.LogData("v", v.value);
         StringBuffer out;
         l.GetXml(out);
-        EXPECT_EQ(std::string(out.GetString()), std::string("<CorvitaLog>\n") + v.written + "\n</CorvitaLog>\n");
+        EXPECT_EQ(std::string(out.GetString()),
+                  std::string("<CorvitaLog>\n") + v.written + "\n</CorvitaLog>\n");
     }
     Logger m;
     m.LogInfo("<![CDATA[x]]> & <");
@@ -85,7 +93,8 @@ TEST(ActivityLog, SavesXml)
     EXPECT_TRUE(empty.SaveXml(false, path.c_str()));
     DataBuffer b;
     ASSERT_TRUE(b.LoadFile(path.c_str(), nullptr));
-    EXPECT_EQ(Bytes(b), "<?xml version=\"1.0\"  encoding=\"utf-8\" standalone=\"yes\" ?>\n<CorvitaLog>The log is empty</CorvitaLog>");
+    EXPECT_EQ(Bytes(b), "<?xml version=\"1.0\"  encoding=\"utf-8\" standalone=\"yes\" ?>\n<CorvitaLog>The "
+                        "log is empty</CorvitaLog>");
     Logger log;
     log.LogInfo("hi");
     EXPECT_TRUE(log.SaveXml(true, path.c_str()));

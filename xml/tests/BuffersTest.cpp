@@ -4,7 +4,12 @@
 
 TEST(StringBuffer, EditsText)
 {
-    struct { const char* in; void (*op)(StringBuffer&); const char* out; } cases[] = {
+    struct
+    {
+        const char* in;
+        void (*op)(StringBuffer&);
+        const char* out;
+    } cases[] = {
         {"&amp;amp;amp;", [](StringBuffer& s) { EXPECT_EQ(s.ReplaceAll("&amp;", "&"), 1); }, "&amp;amp;"},
         {"&lt;", [](StringBuffer& s) { s.EscapeMarkup(); }, "&amp;lt;"},
         {"a<\"b\">", [](StringBuffer& s) { s.EscapeMarkup(); }, "a&lt;&quot;b&quot;&gt;"},
@@ -24,7 +29,12 @@ TEST(StringBuffer, EditsText)
         {"world", [](StringBuffer& s) { s.Prepend("hello "); }, "hello world"},
         {"n=", [](StringBuffer& s) { s.AppendInt(-42); }, "n=-42"},
         {"abc", [](StringBuffer& s) { s.SetString(s.GetString() + 1); }, "bc"},
-        {"ab", [](StringBuffer& s) { s.AppendBytes("cd", 2); s.AppendBytes("x", 0); }, "abcd"},
+        {"ab",
+         [](StringBuffer& s) {
+             s.AppendBytes("cd", 2);
+             s.AppendBytes("x", 0);
+         },
+         "abcd"},
     };
     for (auto& c : cases)
     {
@@ -46,7 +56,12 @@ TEST(StringBuffer, ComparesAndSplits)
     EXPECT_TRUE(s.Is7Bit());
     EXPECT_FALSE(StringBuffer("caf\xE9").Is7Bit());
 
-    struct { const char* in; bool quotes, backslash; std::vector<std::string> pieces; } splits[] = {
+    struct
+    {
+        const char* in;
+        bool quotes, backslash;
+        std::vector<std::string> pieces;
+    } splits[] = {
         {"a,b,,c", false, false, {"a", "b", "", "c"}},
         {"a,\"b,c\",d", true, false, {"a", "\"b,c\"", "d"}},
         {"a\\,b,c", false, true, {"a\\,b", "c"}},

@@ -9,8 +9,8 @@ namespace
 {
 struct PageVectors
 {
-    std::map<unsigned, unsigned> decode;   // code -> unit
-    std::map<unsigned, unsigned> encode;   // unit -> code
+    std::map<unsigned, unsigned> decode; // code -> unit
+    std::map<unsigned, unsigned> encode; // unit -> code
 };
 
 // The pairs each table was generated from, written into the build tree by the generator.
@@ -42,7 +42,7 @@ std::string CodeBytes(unsigned code)
     s += (char)code;
     return s;
 }
-}
+} // namespace
 
 TEST(CodePageTables, EveryTableDecodesAndEncodesItsSourcePairs)
 {
@@ -62,7 +62,8 @@ TEST(CodePageTables, EveryTableDecodesAndEncodesItsSourcePairs)
             std::string in = CodeBytes(code);
             DataBuffer out;
             EncodingConvert conv;
-            conv.DecodeToUtf16(cp, reinterpret_cast<const unsigned char*>(in.data()), (unsigned long)in.size(), out);
+            conv.DecodeToUtf16(cp, reinterpret_cast<const unsigned char*>(in.data()),
+                               (unsigned long)in.size(), out);
             std::string want{(char)unit, (char)(unit >> 8)};
             if (Bytes(out) != want && bad++ < 3)
                 ADD_FAILURE() << "cp " << cp << " decode " << std::hex << code << " -> " << Hex(Bytes(out));
@@ -92,7 +93,8 @@ TEST(CodePageTables, SampledPagesDecodeAsIconvDoes)
             std::string in = CodeBytes(code);
             DataBuffer out, back;
             EncodingConvert conv;
-            conv.Convert(cp, 1200, reinterpret_cast<const unsigned char*>(in.data()), (unsigned long)in.size(), out);
+            conv.Convert(cp, 1200, reinterpret_cast<const unsigned char*>(in.data()),
+                         (unsigned long)in.size(), out);
             std::string want{(char)unit, (char)(unit >> 8)};
             if (Bytes(out) != want && bad++ < 3)
                 ADD_FAILURE() << "cp " << cp << " code " << std::hex << code << " -> " << Hex(Bytes(out));
@@ -118,7 +120,7 @@ TEST(CodePageTables, SharedAndDerivedTablesBehaveAlike)
         EXPECT_TRUE(conv.DecodeToUtf16(cp, e9, 1, out));
         EXPECT_EQ(Hex(Bytes(out)), "E9 00") << cp;
     }
-    unsigned char gbkOnly[2] = {0x02, 0x4E};   // U+4E02, outside GB 2312
+    unsigned char gbkOnly[2] = {0x02, 0x4E}; // U+4E02, outside GB 2312
     DataBuffer a, b;
     EncodingConvert conv;
     EXPECT_TRUE(conv.EncodeFromUtf16(936, gbkOnly, 2, a));
@@ -129,7 +131,7 @@ TEST(CodePageTables, SharedAndDerivedTablesBehaveAlike)
 
 TEST(CodePageTables, MacJapaneseDecodeBuildsTheEncodeMapOnce)
 {
-    unsigned char kana[2] = {0x82, 0xA0};   // HIRAGANA LETTER A in both 932 and 10001
+    unsigned char kana[2] = {0x82, 0xA0}; // HIRAGANA LETTER A in both 932 and 10001
     DataBuffer out;
     EncodingConvert conv;
     EXPECT_TRUE(conv.DecodeToUtf16(10001, kana, 2, out));
@@ -145,7 +147,7 @@ TEST(HashConvert, KeepsPackedEntriesInOrder)
     HashConvert map;
     unsigned char v[256];
     unsigned int n = 9;
-    map.Insert((const unsigned char*)"ab", 2, (const unsigned char*)"x", 1);   // no buckets: ignored
+    map.Insert((const unsigned char*)"ab", 2, (const unsigned char*)"x", 1); // no buckets: ignored
     map.Lookup((const unsigned char*)"ab", 2, v, &n);
     EXPECT_EQ(n, 0u);
     map.SetBucketCount(1);
@@ -169,8 +171,13 @@ TEST(HashConvert, KeepsPackedEntriesInOrder)
 
 TEST(ContentCoding, DecodesBase64IgnoringLineBreaks)
 {
-    struct { const char* in; const char* out; } cases[] = {
-        {"TWFu", "Man"}, {"TW\r\nF u", "Man"}, {"TWE=", "Ma"}, {"TQ==", "M"}, {"TWFu=TWFu", "Man"}, {"Zm9vYmFy", "foobar"},
+    struct
+    {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"TWFu", "Man"}, {"TW\r\nF u", "Man"}, {"TWE=", "Ma"},
+        {"TQ==", "M"},   {"TWFu=TWFu", "Man"}, {"Zm9vYmFy", "foobar"},
     };
     ContentCoding coding;
     for (auto& c : cases)

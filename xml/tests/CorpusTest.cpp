@@ -13,7 +13,7 @@ std::string ReadAll(const std::string& path)
     s << f.rdbuf();
     return s.str();
 }
-}
+} // namespace
 
 // Documents in many character sets, each against the node dump of Python's XML parser.
 TEST(XmlCorpus, LoadsLikePythonsParser)
@@ -27,7 +27,8 @@ TEST(XmlCorpus, LoadsLikePythonsParser)
         if (name.empty())
             continue;
         TreeNode* root = nullptr;
-        EXPECT_TRUE(XmlLoader::LoadFile((dir + "/" + name + ".xml").c_str(), nullptr, nullptr, &root)) << name;
+        EXPECT_TRUE(XmlLoader::LoadFile((dir + "/" + name + ".xml").c_str(), nullptr, nullptr, &root))
+            << name;
         std::string got = DumpTree(root), want = ReadAll(dir + "/" + name + ".dump");
         if (got != want)
         {

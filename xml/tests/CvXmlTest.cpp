@@ -29,7 +29,7 @@ std::string Tag(CvXml* node)
     node->GetTag(s);
     return s.GetString();
 }
-}
+} // namespace
 
 TEST(CvXml, FreshHandleStandsOnUnnamedRoot)
 {
@@ -43,10 +43,11 @@ TEST(CvXml, FreshHandleStandsOnUnnamedRoot)
 
 TEST(CvXml, WalksTheVersionFileLikeTheVersionCheck)
 {
-    std::string path = WriteTemp("version.xml",
-        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
-        "<Quendra_Version_Info>\n <Product>\n  <Name>Velmora</Name>\n  <Version>2.1</Version>\n"
-        "  <Note>caf\xE9</Note>\n  <Empty/>\n </Product>\n</Quendra_Version_Info>\n");
+    std::string path =
+        WriteTemp("version.xml",
+                  "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                  "<Quendra_Version_Info>\n <Product>\n  <Name>Velmora</Name>\n  <Version>2.1</Version>\n"
+                  "  <Note>caf\xE9</Note>\n  <Empty/>\n </Product>\n</Quendra_Version_Info>\n");
     CvXml* doc = new CvXml;
     ASSERT_TRUE(doc->LoadXmlFile(path.c_str()));
     CvXml* root = doc->GetRoot();
@@ -58,8 +59,11 @@ TEST(CvXml, WalksTheVersionFileLikeTheVersionCheck)
     ASSERT_NE(node, nullptr);
     // The document handle may go first; the others keep the tree alive.
     delete doc;
-    struct { const char* tag; const char* content; } expected[] = {
-        {"Name", "Velmora"}, {"Version", "2.1"}, {"Note", "caf\xE9"}, {"Empty", ""}};
+    struct
+    {
+        const char* tag;
+        const char* content;
+    } expected[] = {{"Name", "Velmora"}, {"Version", "2.1"}, {"Note", "caf\xE9"}, {"Empty", ""}};
     CvString text;
     for (size_t i = 0; i < sizeof(expected) / sizeof(expected[0]); i++)
     {
@@ -82,7 +86,11 @@ TEST(CvXml, WalksTheVersionFileLikeTheVersionCheck)
 TEST(CvXml, FailedLoadsKeepTheEarlierDocument)
 {
     std::string good = WriteTemp("good.xml", "<a><b>1</b></a>");
-    struct { const char* name; const char* bytes; } bad[] = {
+    struct
+    {
+        const char* name;
+        const char* bytes;
+    } bad[] = {
         {"missing.xml", nullptr}, {"empty.xml", ""}, {"textonly.xml", "just text <!-- and a comment -->"}};
     CvXml doc;
     ASSERT_TRUE(doc.LoadXmlFile(good.c_str()));
@@ -117,8 +125,8 @@ TEST(CvXml, SecondLoadReplacesTheDocumentAndOldHandlesStayValid)
 
 TEST(CvXml, ContentOfAnEmptyElementIsEmptyNotTheOldText)
 {
-    std::string path = WriteTemp("latin.xml",
-        "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><r><a>\xE9t\xE9</a><b></b></r>");
+    std::string path = WriteTemp(
+        "latin.xml", "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><r><a>\xE9t\xE9</a><b></b></r>");
     CvXml doc;
     ASSERT_TRUE(doc.LoadXmlFile(path.c_str()));
     CvXml* root = doc.GetRoot();
@@ -153,7 +161,8 @@ TEST(CvXml, TextComesBackInTheDeclaredCharset)
         {"unknown.xml", "<?xml version=\"1.0\" encoding=\"no-such-set\"?><r>\xE9</r>", "E9"},
         {"koi8.xml", "<?xml version=\"1.0\" encoding=\"koi8-r\"?><r>\xC1</r>", "C1"},
         {"eucjp.xml", "<?xml version=\"1.0\" encoding=\"EUC-JP\"?><r>\xB0\xA1</r>", "B0 A1"},
-        {"jis.xml", "<?xml version=\"1.0\" encoding=\"ISO-2022-JP\"?><r>\x1B$B\x30\x21\x1B(B</r>", "1B 24 42 30 21 1B 28 42"},
+        {"jis.xml", "<?xml version=\"1.0\" encoding=\"ISO-2022-JP\"?><r>\x1B$B\x30\x21\x1B(B</r>",
+         "1B 24 42 30 21 1B 28 42"},
     };
     for (auto& c : cases)
     {
@@ -170,7 +179,8 @@ TEST(CvXml, TextComesBackInTheDeclaredCharset)
 
 TEST(CvXml, TagsComeBackInTheDeclaredCharset)
 {
-    std::string path = WriteTemp("tag.xml", "<?xml version=\"1.0\" encoding=\"latin1\"?><caf\xE9><\xFC" "ber/></caf\xE9>");
+    std::string path = WriteTemp("tag.xml", "<?xml version=\"1.0\" encoding=\"latin1\"?><caf\xE9><\xFC"
+                                            "ber/></caf\xE9>");
     CvXml doc;
     ASSERT_TRUE(doc.LoadXmlFile(path.c_str()));
     CvXml* root = doc.GetRoot();

@@ -15,19 +15,24 @@ std::string Md5Hex(const std::string& s)
         sprintf(out + 2 * i, "%02x", d[i]);
     return out;
 }
-}
+} // namespace
 
 TEST(Digests, Md5MatchesTheRfcSuite)
 {
-    struct { const char* in; const char* md5; } cases[] = {
+    struct
+    {
+        const char* in;
+        const char* md5;
+    } cases[] = {
         {"", "d41d8cd98f00b204e9800998ecf8427e"},
         {"a", "0cc175b9c0f1b6a831c399e269772661"},
         {"abc", "900150983cd24fb0d6963f7d28e17f72"},
         {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
         {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "d174ab98d277d9f5a5611c2c9f419d9f"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
+         "d174ab98d277d9f5a5611c2c9f419d9f"},
         {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
-            "57edf4a22be3c955ac49da2e2107b67a"},
+         "57edf4a22be3c955ac49da2e2107b67a"},
     };
     for (auto& c : cases)
         EXPECT_EQ(Md5Hex(c.in), c.md5) << c.in;
@@ -36,13 +41,20 @@ TEST(Digests, Md5MatchesTheRfcSuite)
 TEST(Digests, Crc32AndTextVerdict)
 {
     ZipCRC crc;
-    struct { std::string in; unsigned long crc; unsigned short binary; } cases[] = {
+    struct
+    {
+        std::string in;
+        unsigned long crc;
+        unsigned short binary;
+    } cases[] = {
         {"abc", 0x352441C2UL, 0},
         {"", 0, 0},
         {"123456789", 0xCBF43926UL, 0},
         {std::string(4, '\0'), 0x2144DF1CUL, 1},
         {"The quick brown fox jumps over the lazy dog", 0x414FA339UL, 0},
-        {"\x80\x81\x82" "abcdefghijkl", 0xCAB3B0DFUL, 0},
+        {"\x80\x81\x82"
+         "abcdefghijkl",
+         0xCAB3B0DFUL, 0},
     };
     for (auto& c : cases)
     {

@@ -14,29 +14,51 @@ Result Conv(unsigned long from, unsigned long to, const std::string& in)
 {
     DataBuffer out;
     EncodingConvert conv;
-    bool ok = conv.Convert(from, to, reinterpret_cast<const unsigned char*>(in.data()), (unsigned long)in.size(), out);
+    bool ok = conv.Convert(from, to, reinterpret_cast<const unsigned char*>(in.data()),
+                           (unsigned long)in.size(), out);
     return {ok, Hex(Bytes(out))};
 }
-}
+} // namespace
 
 TEST(EncodingConvert, ConvertsBetweenCodePages)
 {
-    struct { unsigned long from, to; std::string in; bool ok; const char* hex; } cases[] = {
-        {1252, 1252, "\xEF\xBB\xBF" "a", true, "EF BB BF 61"},
+    struct
+    {
+        unsigned long from, to;
+        std::string in;
+        bool ok;
+        const char* hex;
+    } cases[] = {
+        {1252, 1252,
+         "\xEF\xBB\xBF"
+         "a",
+         true, "EF BB BF 61"},
         {65001, 1252, "\xEF\xBB\xBF", true, ""},
         {65001, 1252, "\xEF\xBB\xBF\xC3\xA9\xE2\x82\xAC", true, "E9 80"},
         {1200, 65001, std::string("\xFF\xFE\xE9\x00", 4), true, "C3 A9"},
         {1201, 65001, std::string("\xFF\xFE\xE9\x00", 4), true, "C3 A9"},
         {1200, 65001, std::string("\xFE\xFF\x00\xE9", 4), true, "C3 A9"},
         {1201, 65001, std::string("\x00\xE9", 2), true, "C3 A9"},
-        {1252, 65001, "a\x81" "b", true, "61 C2 81 62"},
-        {20105, 65001, "a\xAA" "b", true, "61 62"},
+        {1252, 65001,
+         "a\x81"
+         "b",
+         true, "61 C2 81 62"},
+        {20105, 65001,
+         "a\xAA"
+         "b",
+         true, "61 62"},
         {20105, 1200, "a\xAA", false, "61 00"},
         {65001, 28591, "\xE4\xB8\x80", false, ""},
         {65001, 1201, "\xE4\xB8\x80", true, "4E 00"},
         {28591, 1201, "\xE9", true, "00 E9"},
-        {65001, 1200, "A\xF0\x9F\x98\x80" "B", true, "41 00 42 00"},
-        {65001, 65001, "A\xC3" "B", true, "41 C3 42"},
+        {65001, 1200,
+         "A\xF0\x9F\x98\x80"
+         "B",
+         true, "41 00 42 00"},
+        {65001, 65001,
+         "A\xC3"
+         "B",
+         true, "41 C3 42"},
         {65005, 65001, std::string("A\0\0\0\0\xD8\0\0", 8), true, "41 ED A0 80"},
         {1200, 65001, std::string("A\0B", 3), false, "41"},
         {1200, 65001, std::string("A", 1), false, ""},
@@ -46,7 +68,10 @@ TEST(EncodingConvert, ConvertsBetweenCodePages)
         {65006, 1252, std::string("\x00\x00\x20\xAC", 4), true, "80"},
         {65001, 65000, "A+\xC3\xA9", true, "41 2B 2D 2B 41 4F 6B 2D"},
         {65000, 65001, "+AOk-", true, "C3 A9"},
-        {932, 65001, "\x88\x9F\x82\xA0" "A", true, "E4 BA 9C E3 81 82 41"},
+        {932, 65001,
+         "\x88\x9F\x82\xA0"
+         "A",
+         true, "E4 BA 9C E3 81 82 41"},
         {65001, 932, "\xE4\xBA\x9C\xEF\xBD\xB1", true, "88 9F B1"},
         {936, 950, "\xD6\xD0", true, "A4 A4"},
         {949, 1361, "\xB0\xA1", true, "88 61"},
@@ -80,13 +105,18 @@ TEST(EncodingConvert, CharsetNamesAndAppending)
 
 TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
 {
-    struct { unsigned long action; const char* hex; } cases[] = {
+    struct
+    {
+        unsigned long action;
+        const char* hex;
+    } cases[] = {
         {0, "61 62"},
         {1, "61 3F 62"},
         {2, "61 26 23 78 45 34 42 38 38 30 3B 62"},
         {7, "61 E4 B8 80 62"},
     };
-    const unsigned char in[] = "a\xE4\xB8\x80" "b";
+    const unsigned char in[] = "a\xE4\xB8\x80"
+                               "b";
     for (auto& c : cases)
     {
         DataBuffer out;
@@ -103,12 +133,29 @@ TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
     EXPECT_FALSE(conv.Convert(20105, 1200, (const unsigned char*)"\xAA", 1, out));
     EXPECT_EQ(Bytes(out), "&#xAA;");
 
-    struct { unsigned long from, to, action, fallback; std::string in; const char* hex; } more[] = {
-        {65001, 20127, 6, 1252, "a\xC3\xA9" "b", "61 E9 62"},
-        {1252, 20127, 1, 0, "a\xE9" "b", "61 3F 62"},
-        {1252, 20127, 7, 0, "a\xE9" "b", "61 E9 62"},
+    struct
+    {
+        unsigned long from, to, action, fallback;
+        std::string in;
+        const char* hex;
+    } more[] = {
+        {65001, 20127, 6, 1252,
+         "a\xC3\xA9"
+         "b",
+         "61 E9 62"},
+        {1252, 20127, 1, 0,
+         "a\xE9"
+         "b",
+         "61 3F 62"},
+        {1252, 20127, 7, 0,
+         "a\xE9"
+         "b",
+         "61 E9 62"},
         {1252, 65001, 2, 0, "a", "61"},
-        {65001, 1252, 7, 0, "a\xFF" "b", "61 FF 62"},
+        {65001, 1252, 7, 0,
+         "a\xFF"
+         "b",
+         "61 FF 62"},
     };
     for (auto& c : more)
     {
@@ -118,7 +165,8 @@ TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
         e.m_fallbackCodePage = c.fallback;
         e.m_substituteCount = 1;
         e.m_substitute[0] = '?';
-        e.Convert(c.from, c.to, reinterpret_cast<const unsigned char*>(c.in.data()), (unsigned long)c.in.size(), o);
+        e.Convert(c.from, c.to, reinterpret_cast<const unsigned char*>(c.in.data()),
+                  (unsigned long)c.in.size(), o);
         EXPECT_EQ(Hex(Bytes(o)), c.hex) << c.from << "->" << c.to << " action " << c.action;
     }
 }

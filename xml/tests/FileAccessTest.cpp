@@ -18,13 +18,18 @@ void FakeSleep(DWORD)
         g_holder = INVALID_HANDLE_VALUE;
     }
 }
-}
+} // namespace
 
 TEST(FileAccess, RetriesWhileTheFileIsHeld)
 {
     std::string path = WriteTemp("held.txt", "data");
     FileAccess::SetSleepHook(FakeSleep);
-    struct { int releaseAfter; bool ok; int sleeps; } cases[] = {{2, true, 2}, {0, false, 3}};
+    struct
+    {
+        int releaseAfter;
+        bool ok;
+        int sleeps;
+    } cases[] = {{2, true, 2}, {0, false, 3}};
     for (auto& c : cases)
     {
         g_holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -105,7 +110,8 @@ TEST(FileAccess, RefusesFilesTooLargeToHold)
     for (unsigned long long size : sizes)
     {
         std::string path = TempPath("huge.bin");
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                               nullptr);
         ASSERT_NE(h, INVALID_HANDLE_VALUE);
         LONG high = (LONG)(size >> 32);
         SetFilePointer(h, (LONG)(size & 0xFFFFFFFFULL), &high, FILE_BEGIN);

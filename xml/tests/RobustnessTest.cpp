@@ -20,7 +20,8 @@ public:
         SYSTEM_INFO si;
         GetSystemInfo(&si);
         m_page = si.dwPageSize;
-        m_base = static_cast<unsigned char*>(VirtualAlloc(nullptr, kSize + m_page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+        m_base = static_cast<unsigned char*>(
+            VirtualAlloc(nullptr, kSize + m_page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
         DWORD old;
         if (m_base)
             VirtualProtect(m_base + kSize, m_page, PAGE_NOACCESS, &old);
@@ -37,7 +38,10 @@ public:
         memcpy(p, bytes.data(), n);
         return p;
     }
-    bool Ready() const { return m_base != nullptr; }
+    bool Ready() const
+    {
+        return m_base != nullptr;
+    }
     static const size_t kSize = 256 * 1024;
 
 private:
@@ -48,7 +52,9 @@ private:
 class Random
 {
 public:
-    explicit Random(unsigned long long seed) : m_state(seed) {}
+    explicit Random(unsigned long long seed) : m_state(seed)
+    {
+    }
     unsigned Next()
     {
         m_state ^= m_state << 13;
@@ -56,7 +62,10 @@ public:
         m_state ^= m_state << 17;
         return (unsigned)(m_state >> 11);
     }
-    unsigned Below(unsigned n) { return n ? Next() % n : 0; }
+    unsigned Below(unsigned n)
+    {
+        return n ? Next() % n : 0;
+    }
 
 private:
     unsigned long long m_state;
@@ -64,7 +73,8 @@ private:
 
 std::string Mutate(Random& rng, std::string s)
 {
-    static const char special[] = "<>/?!-=\"'&;[]\x1B\x0E\x0F+-$()BC@J\r\n\t \xFF\xFE\xEF\xBB\xBF\xC3\xE0\xF0\x80\x81\x8E\x00";
+    static const char special[] =
+        "<>/?!-=\"'&;[]\x1B\x0E\x0F+-$()BC@J\r\n\t \xFF\xFE\xEF\xBB\xBF\xC3\xE0\xF0\x80\x81\x8E\x00";
     int edits = 1 + (int)rng.Below(6);
     for (int i = 0; i < edits; i++)
     {
@@ -110,9 +120,9 @@ const char* kDocuments[] = {
 };
 
 // Source code pages, one of each kind of decoder.
-const unsigned long kPages[] = {65001, 1200, 1201, 65000, 65005, 65006, 50220, 50225, 1252, 932, 936, 949, 950,
-    1361, 10001, 51932, 51949, 37, 20105, 28591};
-}
+const unsigned long kPages[] = {65001, 1200, 1201, 65000, 65005, 65006, 50220, 50225, 1252,  932,
+                                936,   949,  950,  1361,  10001, 51932, 51949, 37,    20105, 28591};
+} // namespace
 
 TEST(Robustness, DamagedInputNeverCrashesOrOverReads)
 {

@@ -67,7 +67,8 @@ inline std::string TempPath(const char* name)
 inline std::string WriteTemp(const char* name, const std::string& bytes)
 {
     std::string path = TempPath(name);
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     if (!bytes.empty())
         WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr);

@@ -46,8 +46,8 @@ TEST(TreeNode, ChildrenSiblingsAndCounts)
     TreeNode* b = TreeNode::CreateChild(root, "b");
     TreeNode* other = TreeNode::CreateRoot("o");
     TreeNode* c = TreeNode::CreateChild(other, "c");
-    EXPECT_FALSE(root->AppendChild(c));       // already has another parent
-    EXPECT_FALSE(root->AppendChild(a));       // same document
+    EXPECT_FALSE(root->AppendChild(c)); // already has another parent
+    EXPECT_FALSE(root->AppendChild(a)); // same document
     EXPECT_EQ(a->GetNextSibling(), b);
     EXPECT_EQ(b->GetPrevSibling(), a);
     EXPECT_EQ(b->GetDocumentRoot(), root);

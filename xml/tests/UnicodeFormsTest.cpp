@@ -8,45 +8,83 @@ void Fill(DataBuffer& b, const std::string& s)
 {
     b.Append(s.data(), (unsigned long)s.size());
 }
-}
+} // namespace
 
 TEST(UnicodeForms, Utf8Legality)
 {
-    struct { std::string seq; bool legal; } cases[] = {
-        {"\xE0\x80\x80", false}, {"\xED\xA0\x80", true}, {"\xF4\x90\x80\x80", false}, {"\xC1\xBF", false},
-        {"\xF8\x88\x80\x80", false}, {"\xC3\xA9", true}, {"A", true}, {"\xF0\x9F\x98\x80", true}, {"\x80", false},
+    struct
+    {
+        std::string seq;
+        bool legal;
+    } cases[] = {
+        {"\xE0\x80\x80", false},
+        {"\xED\xA0\x80", true},
+        {"\xF4\x90\x80\x80", false},
+        {"\xC1\xBF", false},
+        {"\xF8\x88\x80\x80", false},
+        {"\xC3\xA9", true},
+        {"A", true},
+        {"\xF0\x9F\x98\x80", true},
+        {"\x80", false},
         {"\xE2\x82\xAC", true},
     };
     for (auto& c : cases)
-        EXPECT_EQ(IsLegalUtf8(reinterpret_cast<const unsigned char*>(c.seq.data()), (int)c.seq.size()), c.legal)
+        EXPECT_EQ(IsLegalUtf8(reinterpret_cast<const unsigned char*>(c.seq.data()), (int)c.seq.size()),
+                  c.legal)
             << Hex(c.seq);
-    struct { std::string seq; unsigned long avail; int length; } lengths[] = {
-        {"", 0, 0}, {"\xE2\x82\xAC", 3, 3}, {"\xE2\x82", 2, 2}, {"\xE0\x80\x80", 3, 1}, {"A", 1, 1}, {"\xFC\x80", 2, 2},
+    struct
+    {
+        std::string seq;
+        unsigned long avail;
+        int length;
+    } lengths[] = {
+        {"", 0, 0},  {"\xE2\x82\xAC", 3, 3}, {"\xE2\x82", 2, 2}, {"\xE0\x80\x80", 3, 1},
+        {"A", 1, 1}, {"\xFC\x80", 2, 2},
     };
     for (auto& c : lengths)
-        EXPECT_EQ(Utf8SequenceLength(reinterpret_cast<const unsigned char*>(c.seq.data()), c.avail), c.length) << Hex(c.seq);
+        EXPECT_EQ(Utf8SequenceLength(reinterpret_cast<const unsigned char*>(c.seq.data()), c.avail), c.length)
+            << Hex(c.seq);
 }
 
 TEST(UnicodeForms, CodecDecodesAndEncodes)
 {
     EncodingUtf8& codec = SharedUtf8Codec();
     ConvertState state;
-    struct { std::string in; int used; unsigned short unit; } cases[] = {
-        {"A", 1, 'A'}, {"\xC3\xA9", 2, 0xE9}, {"\xE2\x82\xAC", 3, 0x20AC}, {"\xED\xA0\x80", 3, 0xD800},
-        {"\xC3", -2, 0}, {"\xE2\x82", -2, 0}, {"\xC3\x41", -1, 0}, {"\x80", -1, 0}, {"\xE0\x9F\x80", -1, 0},
-        {"\xF0\x9F\x98\x80", -1, 0}, {"\x9F\x98\x80", -1, 0}, {"\x98\x80", -1, 0},
+    struct
+    {
+        std::string in;
+        int used;
+        unsigned short unit;
+    } cases[] = {
+        {"A", 1, 'A'},
+        {"\xC3\xA9", 2, 0xE9},
+        {"\xE2\x82\xAC", 3, 0x20AC},
+        {"\xED\xA0\x80", 3, 0xD800},
+        {"\xC3", -2, 0},
+        {"\xE2\x82", -2, 0},
+        {"\xC3\x41", -1, 0},
+        {"\x80", -1, 0},
+        {"\xE0\x9F\x80", -1, 0},
+        {"\xF0\x9F\x98\x80", -1, 0},
+        {"\x9F\x98\x80", -1, 0},
+        {"\x98\x80", -1, 0},
     };
     for (auto& c : cases)
     {
         unsigned short unit = 0;
-        int used = codec.Decode(state, reinterpret_cast<const unsigned char*>(c.in.data()), (unsigned long)c.in.size(), &unit);
+        int used = codec.Decode(state, reinterpret_cast<const unsigned char*>(c.in.data()),
+                                (unsigned long)c.in.size(), &unit);
         EXPECT_EQ(used, c.used) << Hex(c.in);
         if (used > 0)
         {
             EXPECT_EQ(unit, c.unit) << Hex(c.in);
         }
     }
-    struct { unsigned short unit; const char* hex; } enc[] = {{0x41, "41"}, {0xE9, "C3 A9"}, {0x20AC, "E2 82 AC"}, {0xD83D, "ED A0 BD"}};
+    struct
+    {
+        unsigned short unit;
+        const char* hex;
+    } enc[] = {{0x41, "41"}, {0xE9, "C3 A9"}, {0x20AC, "E2 82 AC"}, {0xD83D, "ED A0 BD"}};
     for (auto& c : enc)
     {
         DataBuffer out;
@@ -57,7 +95,12 @@ TEST(UnicodeForms, CodecDecodesAndEncodes)
 
 TEST(UnicodeForms, Utf32)
 {
-    struct { std::string in; bool ok; const char* hex; } toUtf8[] = {
+    struct
+    {
+        std::string in;
+        bool ok;
+        const char* hex;
+    } toUtf8[] = {
         {std::string("\x00\x00\x20\x00", 4), true, "EF BF BD"},
         {std::string("\xFF\xFF\x10\x00", 4), true, "F4 8F BF BF"},
         {std::string("\x41\x00\x00", 3), false, ""},
@@ -70,7 +113,13 @@ TEST(UnicodeForms, Utf32)
         EXPECT_EQ(Utf32ToUtf8(in, out), c.ok);
         EXPECT_EQ(Hex(Bytes(out)), c.hex);
     }
-    struct { std::string in; bool ok; const char* le; const char* be; } fromUtf8[] = {
+    struct
+    {
+        std::string in;
+        bool ok;
+        const char* le;
+        const char* be;
+    } fromUtf8[] = {
         {"\x41\xC3", false, "41 00 00 00", "00 00 00 41"},
         {"\xF0\x9F\x98\x80", true, "00 F6 01 00", "00 01 F6 00"},
         {"\xE2\x82\xAC", true, "AC 20 00 00", "00 00 20 AC"},
@@ -89,7 +138,11 @@ TEST(UnicodeForms, Utf32)
 
 TEST(UnicodeForms, Utf7FollowsRfc2152)
 {
-    struct { std::string utf16; const char* utf7; } enc[] = {
+    struct
+    {
+        std::string utf16;
+        const char* utf7;
+    } enc[] = {
         {std::string("A\0+\0B\0", 6), "A+-B"},
         {std::string("\xE9\0", 2), "+AOk-"},
         {std::string("\xFF\xFE", 2), ""},
@@ -105,7 +158,12 @@ TEST(UnicodeForms, Utf7FollowsRfc2152)
         EXPECT_TRUE(Utf16ToUtf7(in, out));
         EXPECT_EQ(Bytes(out), c.utf7);
     }
-    struct { std::string utf7; bool ok; std::string utf16; } dec[] = {
+    struct
+    {
+        std::string utf7;
+        bool ok;
+        std::string utf16;
+    } dec[] = {
         {"+AOk-", true, std::string("\xE9\0", 2)},
         {"+", false, ""},
         {"+-", true, std::string("+\0", 2)},

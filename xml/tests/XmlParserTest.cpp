@@ -15,11 +15,15 @@ std::string ParseDump(const char* text, Logger* log = nullptr)
         root->DeleteTree();
     return dump;
 }
-}
+} // namespace
 
 TEST(XmlParser, ParsesDocumentsForgivingly)
 {
-    struct { const char* text; const char* dump; } cases[] = {
+    struct
+    {
+        const char* text;
+        const char* dump;
+    } cases[] = {
         {"<a>x &amp;lt; y<b/>tail &amp;amp;</a>", "0|a||x &lt; y tail &amp;\n1|b||\n"},
         {"<a>\n  one  \n <b>in</b>\n  two \n</a>", "0|a||one two\n1|b||in\n"},
         {"<a><![CDATA[<b>&amp;]]></a>", "0|a||<b>&amp;\n"},
@@ -45,7 +49,8 @@ TEST(XmlParser, ParsesDocumentsForgivingly)
 
 TEST(XmlParser, KeepsDeclarationAndDocumentType)
 {
-    ParseEngine engine("<?xml version=\"1.0\" encoding='latin1' ?><?style x?><!DOCTYPE r [<!ELEMENT r ANY>]><r/>");
+    ParseEngine engine(
+        "<?xml version=\"1.0\" encoding='latin1' ?><?style x?><!DOCTYPE r [<!ELEMENT r ANY>]><r/>");
     TreeNode* root = nullptr;
     ASSERT_TRUE(XmlLoader::Parse(engine, nullptr, nullptr, &root));
     ASSERT_NE(root, nullptr);
@@ -60,7 +65,12 @@ TEST(XmlParser, KeepsDeclarationAndDocumentType)
 
 TEST(XmlParser, LogsWhatItRepairs)
 {
-    struct { const char* text; const char* message; const char* data; } cases[] = {
+    struct
+    {
+        const char* text;
+        const char* message;
+        const char* data;
+    } cases[] = {
         {"<a>1<!-- open", "Unclosed comment", nullptr},
         {"<!DOCTYPE a [<x>", "Failed to parse DTD", nullptr},
         {"<a><b></b <c/></a>", "Error in closing tag", "error_tag: b"},
@@ -82,15 +92,23 @@ TEST(XmlParser, LogsWhatItRepairs)
 
 TEST(XmlParser, NormalisesToUtf8)
 {
-    struct { std::string in; const char* outHex; } cases[] = {
+    struct
+    {
+        std::string in;
+        const char* outHex;
+    } cases[] = {
         {std::string("\xEF\xBB\xBF<a/>"), "3C 61 2F 3E"},
         {std::string("\xFF\xFE<\0a\0/\0>\0", 10), "3C 61 2F 3E"},
         {std::string("\xFE\xFF\0<\0a\0/\0>", 10), "3C 61 2F 3E"},
-        {"<?xml encoding=\"ISO-8859-1\"?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 49 53 4F 2D 38 38 35 39 2D 31 22 3F 3E C3 A9"},
-        {"<?xml encoding='ISO-8859-1'?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 27 49 53 4F 2D 38 38 35 39 2D 31 27 3F 3E E9"},
+        {"<?xml encoding=\"ISO-8859-1\"?>\xE9",
+         "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 49 53 4F 2D 38 38 35 39 2D 31 22 3F 3E C3 A9"},
+        {"<?xml encoding='ISO-8859-1'?>\xE9",
+         "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 27 49 53 4F 2D 38 38 35 39 2D 31 27 3F 3E E9"},
         // Recognised but not convertible: the bytes stay as they are.
-        {"<?xml encoding=\"x-user-defined\"?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 78 2D 75 73 65 72 2D 64 65 66 69 6E 65 64 22 3F 3E E9"},
-        {"<?xml encoding=\"nonsense\"?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 6E 6F 6E 73 65 6E 73 65 22 3F 3E E9"},
+        {"<?xml encoding=\"x-user-defined\"?>\xE9", "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 78 2D "
+                                                    "75 73 65 72 2D 64 65 66 69 6E 65 64 22 3F 3E E9"},
+        {"<?xml encoding=\"nonsense\"?>\xE9",
+         "3C 3F 78 6D 6C 20 65 6E 63 6F 64 69 6E 67 3D 22 6E 6F 6E 73 65 6E 73 65 22 3F 3E E9"},
         {"<a>\xE9", "3C 61 3E E9"},
     };
     for (auto& c : cases)
@@ -128,7 +146,10 @@ TEST(PercentTracker, ReportsGrowingPercentages)
     struct Recorder : PercentCallback
     {
         std::vector<int> seen;
-        void Percent(unsigned long, unsigned long, int percent, long*) override { seen.push_back(percent); }
+        void Percent(unsigned long, unsigned long, int percent, long*) override
+        {
+            seen.push_back(percent);
+        }
     } recorder;
     PercentTracker t;
     t.m_callback = &recorder;
