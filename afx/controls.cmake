@@ -1,0 +1,18 @@
+# Framework GDI, menus, controls, common controls and common dialogs.
+target_sources(afx PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AfxGdi.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AfxMenu.cpp
+)
+# The members that need CWnd come with the window layer.
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/windows.cmake)
+    target_sources(afx PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/AfxGdiWnd.cpp
+    )
+endif()
+
+# Drawing and menus need no window of the framework's own.
+velmora_gtest(afx_gdi_tests
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/tests/GdiTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlMenuTest.cpp
+    LIBS afx)
