@@ -4,8 +4,17 @@
 #include <afxcoll.h>
 #include <shlwapi.h>
 
-static const TCHAR szTestKey[] = _T("Velmora Engine Test");
 static const TCHAR szTestApp[] = _T("VelmoraEngineTests");
+
+// ctest runs test cases as parallel processes: each keeps its profile under a key of its own and
+// removes it when it ends.
+static CString TestKey()
+{
+    CString str;
+    str.Format(_T("Velmora Engine Test\\%lu"), ::GetCurrentProcessId());
+    return str;
+}
+static const CString strTestKey = TestKey();
 
 class CTestApp : public CWinApp
 {
@@ -20,19 +29,28 @@ public:
 
 static CTestApp theTestApp;
 
+static void DeleteTestKey()
+{
+    ::SHDeleteKey(HKEY_CURRENT_USER, CString(_T("Software\\")) + strTestKey);
+}
+
+static struct CTestKeyCleaner
+{
+    ~CTestKeyCleaner() { DeleteTestKey(); }
+} theCleaner;
+
 void ResetTestProfile()
 {
     if (theTestApp.m_pszAppName == NULL)
         theTestApp.m_pszAppName = _tcsdup(szTestApp);
-    theTestApp.UseKey(szTestKey);
-    CString strKey = CString(_T("Software\\")) + szTestKey;
-    ::SHDeleteKey(HKEY_CURRENT_USER, strKey);
+    theTestApp.UseKey(strTestKey);
+    DeleteTestKey();
 }
 
 BOOL ReadTestProfileValue(LPCTSTR pszSection, LPCTSTR pszKey, DWORD& dwType, CByteArray& abData)
 {
     CString strKey;
-    strKey.Format(_T("Software\\%s\\%s\\%s"), szTestKey, szTestApp, pszSection);
+    strKey.Format(_T("Software\\%s\\%s\\%s"), (LPCTSTR)strTestKey, szTestApp, pszSection);
     HKEY hKey;
     if (::RegOpenKeyEx(HKEY_CURRENT_USER, strKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
         return FALSE;

@@ -4,8 +4,8 @@
 #include <afxwin.h>
 #include <afxcoll.h>
 
-// Points the profile at an empty key "Software\Velmora Engine Test\VelmoraEngineTests" of the
-// current user, deleting whatever an earlier test left there.
+// Points the profile at an empty key of the current user,
+// "Software\Velmora Engine Test\<process id>\VelmoraEngineTests", deleting what an earlier test left.
 void ResetTestProfile();
 
 // Reads a raw value of the test profile: its registry type and bytes; FALSE when it is missing.
