@@ -107,6 +107,22 @@ TEST(StringBuffer, GrowsGeometrically)
     EXPECT_EQ(sized.GetCapacity(), 200);
 }
 
+TEST(StringBuffer, ReplaceAllSizesItsResultFromTheResult)
+{
+    // The result outgrows any block sized by the growth step: 300 replacements of one byte by five.
+    StringBuffer s(std::string(300, 'a').c_str());
+    EXPECT_EQ(s.ReplaceAll("a", "bcdef"), 300);
+    EXPECT_EQ(s.GetLength(), 1500);
+    EXPECT_EQ(std::string(s.GetString()), [] {
+        std::string r;
+        for (int i = 0; i < 300; i++)
+            r += "bcdef";
+        return r;
+    }());
+    EXPECT_TRUE(s.AppendChar('z'));
+    EXPECT_EQ(s.GetLength(), 1501);
+}
+
 TEST(StringBuffer, AppendsSystemErrorText)
 {
     StringBuffer s;
