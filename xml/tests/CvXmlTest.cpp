@@ -1,4 +1,5 @@
 #include "CvXml.h"
+#include "TreeNode.h"
 #include "TestUtil.h"
 #include <gtest/gtest.h>
 
@@ -190,4 +191,55 @@ TEST(CvXml, TagsComeBackInTheDeclaredCharset)
     EXPECT_EQ(Hex(Tag(child)), "FC 62 65 72");
     delete child;
     delete root;
+}
+
+TEST(CvXml, HandlesMayGoInAnyOrderAndTheTreeGoesWithTheLast)
+{
+    std::string path =
+        WriteTemp("order.xml", "<zzroot><zzkid>1</zzkid><zzkid>2</zzkid><zzkid><zzleaf/></zzkid></zzroot>");
+    unsigned seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7FFF;
+    };
+    for (int round = 0; round < 200; round++)
+    {
+        std::vector<CvXml*> handles;
+        CvXml* doc = new CvXml;
+        ASSERT_TRUE(doc->LoadXmlFile(path.c_str()));
+        handles.push_back(doc);
+        for (int step = 0; step < 12; step++)
+        {
+            CvXml* from = handles[next() % handles.size()];
+            CvXml* made = nullptr;
+            switch (next() % 3)
+            {
+            case 0:
+                made = from->GetRoot();
+                break;
+            case 1:
+                made = from->FirstChild();
+                break;
+            default:
+                from->NextSibling();
+                break;
+            }
+            if (made)
+                handles.push_back(made);
+        }
+        EXPECT_GE(CommonStrings::Instance()->GetCount("zzroot"), 1);
+        while (!handles.empty())
+        {
+            size_t k = next() % handles.size();
+            CvString text;
+            handles[k]->GetTag(text);
+            EXPECT_EQ(std::string(text.GetString()).substr(0, 2), "zz");
+            delete handles[k];
+            handles.erase(handles.begin() + k);
+        }
+        // The last handle took the whole tree with it, so its tags left the shared table.
+        EXPECT_EQ(CommonStrings::Instance()->GetCount("zzroot"), -1);
+        EXPECT_EQ(CommonStrings::Instance()->GetCount("zzkid"), -1);
+        EXPECT_EQ(CommonStrings::Instance()->GetCount("zzleaf"), -1);
+    }
 }
