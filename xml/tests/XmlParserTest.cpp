@@ -162,3 +162,25 @@ TEST(PercentTracker, ReportsGrowingPercentages)
     PercentTracker zero;
     EXPECT_EQ(zero.GetPercent(), 100);
 }
+
+TEST(XmlParser, DeepDocumentsNeedNoRecursion)
+{
+    std::string text;
+    for (int i = 0; i < 100000; i++)
+        text += "<d>";
+    text += "x";
+    ParseEngine engine(text.c_str());
+    TreeNode* root = nullptr;
+    ASSERT_TRUE(XmlLoader::Parse(engine, nullptr, nullptr, &root));
+    ASSERT_NE(root, nullptr);
+    int depth = 0;
+    TreeNode* node = root;
+    while (node->GetChildCount())
+    {
+        node = node->GetChild(0);
+        depth++;
+    }
+    EXPECT_EQ(depth, 99999);
+    EXPECT_STREQ(node->GetContent()->GetString(), "x");
+    root->DeleteTree();
+}
