@@ -1,0 +1,65 @@
+# The desktop clock program: the application and its clock window (as a library, so the window's
+# rules can be tested), the resources, and the program itself.
+if(NOT TARGET velmora_engine OR NOT TARGET uicore OR NOT TARGET datetime)
+    return()
+endif()
+
+set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
+add_library(velmora_app STATIC
+    ${VELMORA_APP_DIR}/AppMessages.cpp
+    ${VELMORA_APP_DIR}/AutoHide.cpp
+    ${VELMORA_APP_DIR}/ClockApp.cpp
+    ${VELMORA_APP_DIR}/ClockLayout.cpp
+    ${VELMORA_APP_DIR}/ClockMenus.cpp
+    ${VELMORA_APP_DIR}/InstanceChecker.cpp
+    ${VELMORA_APP_DIR}/MainClockBehaviour.cpp
+    ${VELMORA_APP_DIR}/MainClockCommands.cpp
+    ${VELMORA_APP_DIR}/MainClockInit.cpp
+    ${VELMORA_APP_DIR}/MainClockPersistence.cpp
+    ${VELMORA_APP_DIR}/MainClockRender.cpp
+    ${VELMORA_APP_DIR}/MainClockTick.cpp
+    ${VELMORA_APP_DIR}/OffscreenDC.cpp
+    ${VELMORA_APP_DIR}/PlatformServices.cpp
+    ${VELMORA_APP_DIR}/ShutdownSequence.cpp
+    ${VELMORA_APP_DIR}/TimerText.cpp)
+target_include_directories(velmora_app PUBLIC ${VELMORA_APP_DIR} ${CMAKE_SOURCE_DIR}/resources/velmora)
+target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
+target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
+
+# Icons are drawn at build time; the resource script finds them on its include path.
+set(VELMORA_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons)
+set(VELMORA_ICONS velmora.ico tray_normal1.ico tray_normal2.ico tray_error1.ico tray_error2.ico)
+list(TRANSFORM VELMORA_ICONS PREPEND ${VELMORA_ICON_DIR}/ OUTPUT_VARIABLE VELMORA_ICON_FILES)
+add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/resources/make_icons.py ${VELMORA_ICON_DIR}
+    DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icons.py
+    COMMENT "Drawing Velmora's icons")
+add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
+set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
+set_source_files_properties(${VELMORA_RC} PROPERTIES
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h")
+
+add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
+add_dependencies(Velmora velmora_icons)
+target_include_directories(Velmora PRIVATE ${CMAKE_SOURCE_DIR}/resources ${VELMORA_ICON_DIR})
+target_compile_options(Velmora PRIVATE ${VELMORA_WARNINGS})
+target_link_libraries(Velmora PRIVATE velmora_app)
+set_target_properties(Velmora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+
+velmora_gtest(velmora_app_tests
+    SOURCES
+        ${VELMORA_APP_DIR}/tests/AppTestMain.cpp
+        ${VELMORA_APP_DIR}/tests/AutoHideTest.cpp
+        ${VELMORA_APP_DIR}/tests/ClockLayoutTest.cpp
+        ${VELMORA_APP_DIR}/tests/ClockMenusTest.cpp
+        ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
+        ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_APP_DIR}/tests/ShutdownSequenceTest.cpp
+        ${VELMORA_APP_DIR}/tests/TimerTextTest.cpp
+        ${VELMORA_RC}
+    LIBS velmora_app)
+add_dependencies(velmora_app_tests velmora_icons)
+target_include_directories(velmora_app_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources ${VELMORA_ICON_DIR})
+
+velmora_e2e(velmora_start_e2e app/tests/e2e_start.py DEPENDS Velmora)
+velmora_e2e(velmora_behaviour_e2e app/tests/e2e_behaviour.py DEPENDS Velmora)

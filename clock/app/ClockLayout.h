@@ -1,0 +1,30 @@
+// CClockLayout: places the clocks one after another and works out the window size they need.
+#pragma once
+
+#include <afxwin.h>
+
+enum
+{
+    CLOCKLAYOUT_VERTICAL = 0,
+    CLOCKLAYOUT_HORIZONTAL = 1
+};
+
+class CClockLayout
+{
+public:
+    CClockLayout(const CRect& rcArea, int nLayout);
+
+    // Where the next clock's top-left corner goes.
+    CPoint GetNextOrigin() const { return m_ptNext; }
+    // Records the size of the clock just drawn at GetNextOrigin().
+    void Add(const CSize& size);
+    // The window size that shows every clock added so far with the border the window keeps.
+    CSize GetWindowSize() const;
+
+private:
+    CRect m_rcArea;
+    int m_nLayout;
+    CPoint m_ptNext;
+    int m_nSum;     // widths (horizontal) or heights (vertical) of the clocks so far
+    int m_nLargest; // tallest (horizontal) or widest (vertical) clock
+};

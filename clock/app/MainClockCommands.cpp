@@ -1,0 +1,361 @@
+// CMainClockDlg: the message map, the command table, the context menu and the tray menu.
+#include "MainClockDlg.h"
+
+#include "AppMessages.h"
+#include "ClockApp.h"
+#include "Clock.h"
+#include "ClockMenus.h"
+#include "resource.h"
+
+BEGIN_MESSAGE_MAP(CMainClockDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+    ON_WM_ENDSESSION()
+    ON_WM_TIMECHANGE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_NCHITTEST()
+    ON_WM_MOUSEMOVE()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_MOVE()
+    ON_WM_SIZE()
+    ON_WM_CONTEXTMENU()
+    ON_REGISTERED_MESSAGE(WM_VMRINIT, OnVmrInit)
+    ON_REGISTERED_MESSAGE(WM_VMFADE, OnVmFade)
+    ON_MESSAGE(WM_DIALUP_NOTIFY, OnDialUpNotify)
+    ON_COMMAND(ID_EXIT, OnCmdExit)
+    ON_COMMAND(ID_SHOW_CLOCK, OnCmdShowClock)
+    ON_COMMAND(ID_HIDE_CLOCK, OnCmdHideClock)
+    ON_COMMAND(ID_AUTO_HIDE, OnCmdAutoHide)
+    ON_COMMAND(ID_OPTIONS, OnCmdOptions)
+    ON_COMMAND(ID_HELP_CONTENTS, OnCmdHelpContents)
+    ON_COMMAND_RANGE(ID_ALARMS_LIST, ID_ALARMS_LIST, OnCmdPending)
+    ON_COMMAND_RANGE(ID_SYNCHRONIZE, ID_CALENDAR, OnCmdPending)
+    ON_COMMAND_RANGE(ID_SILENCE_ALARM, ID_REMIND_CUSTOM, OnCmdPending)
+    ON_COMMAND_RANGE(ID_SAY_TIME, ID_REMIND_1WEEK, OnCmdPending)
+    ON_COMMAND_RANGE(ID_SYNC_STATUS, ID_CHECK_VERSION, OnCmdPending)
+    ON_COMMAND_RANGE(ID_ABOUT_VELMORA, ID_ABOUT_VELMORA, OnCmdPending)
+END_MESSAGE_MAP()
+
+void CMainClockDlg::OnOK()
+{
+    CDialog::OnOK();
+}
+
+void CMainClockDlg::OnCancel()
+{
+    // Escape must not close the clock: the window has no other way of being asked to stay.
+}
+
+void CMainClockDlg::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX)
+        OnCmdPending(ID_ABOUT_VELMORA);
+    else if (nID == 2)
+        RunOptions();
+    CDialog::OnSysCommand(nID, lParam);
+}
+
+void CMainClockDlg::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    // The calendar opens here.
+    CDialog::OnLButtonDblClk(nFlags, point);
+}
+
+LRESULT CMainClockDlg::OnDialUpNotify(WPARAM wParam, LPARAM)
+{
+    if (wParam == 2)
+        m_bConnected = TRUE;
+    else if (wParam == 3)
+        m_bConnected = FALSE;
+    return 0;
+}
+
+void CMainClockDlg::OnCmdExit()
+{
+    OnOK();
+}
+
+void CMainClockDlg::OnCmdShowClock()
+{
+    OnShowClock();
+}
+
+void CMainClockDlg::OnCmdHideClock()
+{
+    OnHideClock();
+}
+
+void CMainClockDlg::OnCmdAutoHide()
+{
+    m_autoHide.ToggleAutoHide();
+    m_settings.m_bAutoHide = m_autoHide.m_bAutoHide;
+}
+
+void CMainClockDlg::OnCmdOptions()
+{
+    RunOptions();
+}
+
+void CMainClockDlg::OnCmdHelpContents()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL)
+        pApp->WinHelp(0, HELP_FINDER);
+}
+
+void CMainClockDlg::OnCmdPending(UINT)
+{
+    // The part behind this command is not in this build; its menu items are greyed.
+}
+
+void CMainClockDlg::RunOptions()
+{
+    SuspendAutoHide(TRUE);
+    // The options sheet runs here and, on OK, hands its values back to m_settings; what follows
+    // happens whatever its result.
+    SuspendAutoHide(FALSE);
+    ApplyTopmost();
+    Invalidate(TRUE);
+    SaveSettings();
+    SaveServers();
+}
+
+void CMainClockDlg::UpdateTrayIcon()
+{
+    UINT nFirst = 0;
+    if (!m_bSyncError)
+        nFirst = IDI_TRAY_NORMAL1;
+    else if (m_settings.m_nConnectErrorMode == 1)
+        nFirst = IDI_TRAY_ERROR1;
+    else
+        return;
+    m_tray.ChangeIcon(nFirst);
+    m_tray.LoadIconSequence(nFirst, nFirst + 1);
+    if (m_settings.m_bAnimateIcon)
+        m_tray.StartIconAnimation(1000, -1);
+    else
+        m_tray.EndIconAnimation();
+}
+
+CString CMainClockDlg::GetAlarmTimeFormat() const
+{
+    switch (m_settings.m_nAlarmTimeDisplay)
+    {
+    case 1:
+        return CString(_T("HH:mm:ss"));
+    case 2:
+        return CString(_T("hh:mm:ss tt"));
+    }
+    return CString();
+}
+
+// ---- Clocks ------------------------------------------------------------------------------------------
+
+void CMainClockDlg::InsertClock(CClock* pClock)
+{
+    INT_PTR nCount = m_clocks.GetSize();
+    switch (m_settings.m_nNewClockPos)
+    {
+    case 0:
+        m_clocks.InsertAt(0, pClock);
+        break;
+    case 1:
+        m_clocks.InsertAt(nCount / 2, pClock);
+        break;
+    default:
+        m_clocks.Add(pClock);
+        break;
+    }
+}
+
+CClock* CMainClockDlg::AddClock()
+{
+    CClock* pClock = new CClock;
+    const CClock& def = *m_pDefClock;
+    pClock->m_crBackground = def.m_crBackground;
+    pClock->m_crText = def.m_crText;
+    pClock->m_lfFont = def.m_lfFont;
+    pClock->m_strDisplayName = def.m_strDisplayName;
+    pClock->m_strTemplate = def.m_strTemplate;
+    pClock->m_nClockType = def.m_nClockType;
+    pClock->m_tzi = def.m_tzi;
+    pClock->m_bDisplayMessage = def.m_bDisplayMessage;
+    pClock->m_strMessage = def.m_strMessage;
+    pClock->m_strSoundName = def.m_strSoundName;
+    pClock->m_nFormatType = def.m_nFormatType;
+    pClock->m_bFullZoneName = def.m_bFullZoneName;
+    pClock->m_bMessageToSpeak = def.m_bMessageToSpeak;
+    pClock->m_bPlaySound = def.m_bPlaySound;
+    pClock->m_bShowBias = def.m_bShowBias;
+    pClock->m_bShowDate = def.m_bShowDate;
+    pClock->m_bShowDayOfWeek = def.m_bShowDayOfWeek;
+    pClock->m_bShowSeconds = def.m_bShowSeconds;
+    pClock->m_b24Hour = def.m_b24Hour;
+    pClock->m_dtTargetTime = def.m_dtTargetTime;
+    pClock->m_nTextLayout = def.m_nTextLayout;
+    pClock->m_tsInterval = def.m_tsInterval;
+    pClock->m_tsRemaining = def.m_tsRemaining;
+    pClock->m_strTimerName = def.m_strTimerName;
+    pClock->m_nTimerState = def.m_nTimerState;
+    InsertClock(pClock);
+    MarkAlarmsChanged();
+    return pClock;
+}
+
+// ---- Context menu --------------------------------------------------------------------------------
+
+void CMainClockDlg::OnContextMenu(CWnd*, CPoint point)
+{
+    ShowContextMenu(point);
+}
+
+void CMainClockDlg::ShowContextMenu(CPoint ptScreen)
+{
+    SuspendAutoHide(TRUE);
+    CPoint ptClient = ptScreen;
+    ScreenToClient(&ptClient);
+    int nClock = ClockFromPoint(ptClient);
+
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_CLOCK_POPUP))
+    {
+        SuspendAutoHide(FALSE);
+        return;
+    }
+    CMenu* pPopup = menu.GetSubMenu(0);
+
+    CClockMenuState state;
+    state.bOverClock = (nClock >= 0);
+    CClock* pClock = state.bOverClock ? (CClock*)m_clocks.GetAt(nClock) : NULL;
+    state.nClockType = pClock != NULL ? pClock->m_nClockType : 0;
+    state.nTimerState = pClock != NULL ? pClock->m_nTimerState : 0;
+    state.nClockCount = (int)m_clocks.GetSize();
+    state.bCharLoaded = m_bCharLoaded;
+    state.bCharMuted = m_bCharMuted;
+    state.bCharVisible = m_bCharVisible;
+    AdjustClockMenu(pPopup->GetSafeHmenu(), state);
+    GreyPendingCommands(pPopup->GetSafeHmenu());
+
+    CWnd* pOwner = AfxGetMainWnd() != NULL ? AfxGetMainWnd() : this;
+    UINT nCmd = pPopup->TrackPopupMenu(TPM_RIGHTBUTTON | TPM_RETURNCMD, ptScreen.x, ptScreen.y, pOwner);
+    SuspendAutoHide(FALSE);
+    menu.DestroyMenu();
+
+    if (nCmd != 0)
+        ExecuteContextCommand(nCmd, nClock);
+}
+
+void CMainClockDlg::ExecuteContextCommand(UINT nCmd, int nClock)
+{
+    CClock* pClock = (nClock >= 0 && nClock < m_clocks.GetSize()) ? (CClock*)m_clocks.GetAt(nClock) : NULL;
+    switch (nCmd)
+    {
+    case ID_CTX_OPTIONS:
+        RunOptions();
+        break;
+    case ID_EXIT:
+        OnCmdExit();
+        break;
+    case ID_SHOW_CLOCK:
+        OnShowClock();
+        break;
+    case ID_HIDE_CLOCK:
+        OnHideClock();
+        break;
+    case ID_ADD_CLOCK:
+        AddClock();
+        Invalidate(TRUE);
+        MarkAlarmsChanged();
+        break;
+    case ID_DELETE_CLOCK:
+        // The menu greys this item for the last clock; the check keeps a stray command from
+        // leaving the window empty.
+        if (pClock != NULL && m_clocks.GetSize() > 1)
+        {
+            m_clocks.RemoveAt(nClock);
+            m_drawnRects.erase(pClock);
+            delete pClock;
+            Invalidate(TRUE);
+            MarkAlarmsChanged();
+        }
+        break;
+    case ID_STOP_COUNTDOWN:
+        if (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN)
+        {
+            pClock->m_nTimerState = TIMERSTATE_STOPPED;
+            pClock->m_tsRemaining = pClock->m_tsInterval;
+            MarkAlarmsChanged();
+        }
+        break;
+    case ID_START_COUNTDOWN:
+        if (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN)
+        {
+            pClock->m_tsRemaining = pClock->m_tsInterval;
+            pClock->m_nTimerState = TIMERSTATE_RUNNING;
+            MarkAlarmsChanged();
+        }
+        break;
+    case ID_PAUSE_COUNTDOWN:
+        if (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN)
+        {
+            pClock->m_nTimerState = TIMERSTATE_PAUSED;
+            MarkAlarmsChanged();
+        }
+        break;
+    case ID_RESUME_COUNTDOWN:
+        if (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN)
+        {
+            pClock->m_nTimerState = TIMERSTATE_RUNNING;
+            MarkAlarmsChanged();
+        }
+        break;
+    case ID_HELP_CONTENTS:
+        OnCmdHelpContents();
+        break;
+    default:
+        // Options sheet, About box, alarm list, calendar, configuration dialogs, synchronisation,
+        // reminders, timers' dialog and speech plug in here; their items are greyed meanwhile.
+        OnCmdPending(nCmd);
+        break;
+    }
+}
+
+// ---- Tray menu ---------------------------------------------------------------------------------------
+
+void CMainClockDlg::ShowTrayMenu(CSystemTray* pTray, CWnd* pTarget, LPVOID pParam)
+{
+    CMainClockDlg* pThis = (CMainClockDlg*)pParam;
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_TRAY_POPUP))
+        return;
+    CMenu* pPopup = menu.GetSubMenu(0);
+    if (pPopup == NULL)
+    {
+        menu.DestroyMenu();
+        return;
+    }
+
+    CTrayMenuState state;
+    state.bClockHidden = pTray->m_bClockHidden;
+    state.bAutoHide = pThis->m_settings.m_bAutoHide;
+    state.bCharLoaded = pThis->m_bCharLoaded;
+    state.bCharMuted = pTray->m_bAgentMuted;
+    state.bCharVisible = pThis->m_bCharVisible;
+    state.bAgentMissing = GetClockApp() != NULL ? GetClockApp()->m_bAgentMissing : TRUE;
+    AdjustTrayMenu(pPopup->GetSafeHmenu(), state);
+    GreyPendingCommands(pPopup->GetSafeHmenu());
+
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    pTarget->SetForegroundWindow();
+    pThis->SuspendAutoHide(TRUE);
+    pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, pTarget);
+    pThis->SuspendAutoHide(FALSE);
+    pTarget->PostMessage(WM_NULL, 0, 0);
+    menu.DestroyMenu();
+}

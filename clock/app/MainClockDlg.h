@@ -1,0 +1,198 @@
+// CMainClockDlg: the clock window, hub of the program: it owns the clocks and every other record,
+// drives the periodic work from its timers, and loads and saves settings and data files.
+#pragma once
+
+#include <afxwin.h>
+#include <afxcoll.h>
+#include <afxdisp.h>
+
+#include <map>
+
+#include "AutoHide.h"
+#include "ShutdownSequence.h"
+#include "SystemTray.h"
+#include "../options/Settings.h"
+
+class CClock;
+class CDisplayTextFormatter;
+class CInstanceChecker;
+
+class CMainClockDlg : public CDialog, public IFadeTarget
+{
+// Construction
+public:
+    explicit CMainClockDlg(CWnd* pParent = NULL);
+    virtual ~CMainClockDlg();
+
+    // The checker that publishes this window once it exists; the application owns it.
+    void SetInstanceChecker(CInstanceChecker* pChecker) { m_pChecker = pChecker; }
+
+// Timer ids of the window
+    enum
+    {
+        TIMER_TICK = 1,
+        TIMER_STARTUP = 114,
+        TIMER_FADE = 115,
+        TIMER_AUTOHIDE = 117
+    };
+
+// Attributes
+public:
+    CObArray m_clocks;              // CClock, in display order
+    CClock* m_pDefClock;            // the template of new clocks, section "DefClock"
+    CClock* m_pSpareClock;
+    CObArray m_alarms;              // alarm records, filled by the alarm engine
+    long m_nNextAlarmId;
+    BOOL m_bAlarmsChanged;
+    BOOL m_bAlarmsUnread;           // the data file holds alarms that this build cannot read
+    CObArray m_servers;             // time-server records, filled by the time-server list
+    int m_nDiaryYear;               // -1 when no year is loaded
+    BOOL m_bDiaryChanged;
+    CSettings m_settings;
+    CSystemTray m_tray;
+    CAutoHide m_autoHide;
+    CShutdownSequence m_shutdown;
+
+    CString m_strDataFolder;
+    CString m_strDataFile;          // "Velmora2Dat"
+    CString m_strOldDataFile;       // "VelmoraDat"
+    CString m_strDiaryFile;         // "VelDiary", the year is appended when a year is loaded
+    CString m_strTzFile;            // "VelmoraTZ"
+    CString m_strSntpFile;          // "SntpDat"
+
+    LOGFONT m_lfClock;
+    CRect m_rcClockArea;
+    int m_nOSKind;
+    int m_nDateOrder;
+    int m_nLayout;                  // 0 vertical, 1 horizontal
+    COleDateTime m_dtSpeakRef;
+    int m_nSyncCountdown;
+    BOOL m_bConnected;
+    BOOL m_bSyncError;
+    CString m_strSyncResult;
+    CString m_strSyncServer;
+    CString m_strSyncLoc;
+    BOOL m_bCharLoaded;
+    BOOL m_bCharMuted;
+    BOOL m_bCharVisible;
+    BOOL m_bInitDone;
+
+// Operations
+public:
+    void RunOptions();
+    void OnShowClock();
+    void OnHideClock();
+    void SuspendAutoHide(BOOL bSuspend);
+    void UpdateTrayIcon();
+    static int GetOSKind();
+    static int GetDateOrder();
+    CString GetAlarmTimeFormat() const;
+    static CString GetModuleFilePath();
+    int ClockFromPoint(CPoint pt) const;
+    void MarkAlarmsChanged() { m_bAlarmsChanged = TRUE; }
+    void ClearAlarmsChanged() { m_bAlarmsChanged = FALSE; }
+
+    // Settings and data files.
+    void LoadSettings();
+    void SaveSettings();
+    void LoadData();
+    BOOL ReadData(CFile& file);
+    void SaveData();
+    void SaveAllData();
+
+    // Clocks.
+    CClock* AddClock();
+    void InsertClock(CClock* pClock);
+    CSize RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow, BOOL bFrame);
+    // Draws every clock into pDC; returns the window size they need.
+    CSize DrawClocks(CDC* pDC);
+
+    // Start-up Run key.
+    void AddToRunKey();
+    void RemoveFromRunKey();
+
+    // Auto-hide and fade.
+    void StartFade(BOOL bOut) { m_autoHide.StartFade(bOut); }
+    void StopFade() { m_autoHide.StopFade(); }
+    void SetLayeredAlpha(int nAlpha);
+    void ApplyTopmost();
+
+    // Hooks of the parts that plug into the window. Each is called where the clock window's work
+    // needs that part; while the part is absent its hook does nothing and its menu commands are
+    // greyed.
+    void CheckAlarms(const COleDateTime& dtLocalNow);
+    void RunSpeakingClock(const COleDateTime& dtLocalNow);
+    void Synchronize();
+    void OnTimerEnded(CClock* pTimer);
+    void StopCdAudio();
+    void SaveServers();
+    void SaveDiaryYear();
+
+// Overrides
+public:
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+// IFadeTarget
+public:
+    virtual void ShowClockWindow(BOOL bShow);
+    virtual void SetClockAlpha(int nAlpha);
+    virtual void StartFadeTimer();
+    virtual void StopFadeTimer();
+    virtual void PostFade(BOOL bHide);
+
+// Implementation
+protected:
+    CInstanceChecker* m_pChecker;
+    CDisplayTextFormatter* m_pFormatter;
+    HICON m_hIcon;
+    HMODULE m_hUser32;
+    UINT_PTR m_nTickTimer;
+    UINT_PTR m_nStartupTimer;
+    UINT_PTR m_nAutoHideTimer;
+    UINT_PTR m_nFadeTimer;
+    CRect m_rcWindow;               // screen rectangle, refreshed on hit tests, moves and sizes
+    COLORREF m_crDefBackground;
+    COLORREF m_crDefText;
+    std::map<const CClock*, CRect> m_drawnRects; // where each clock was last drawn, client coordinates
+
+    void CreateTrayIcon();
+    void ClockTick();
+    void AdvanceShutdown();
+    void RefreshWindowRect();
+    void ShowContextMenu(CPoint ptScreen);
+    void ExecuteContextCommand(UINT nCmd, int nClock);
+    static void ShowTrayMenu(CSystemTray* pTray, CWnd* pTarget, LPVOID pParam);
+    void ApplyPlacement();
+    void BuildFileNames();
+    void WriteAllOnClose();
+
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
+    afx_msg void OnEndSession(BOOL bEnding);
+    afx_msg void OnTimeChange();
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg UINT OnNcHitTest(CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnMove(int x, int y);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg LRESULT OnVmrInit(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnVmFade(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDialUpNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnCmdExit();
+    afx_msg void OnCmdShowClock();
+    afx_msg void OnCmdHideClock();
+    afx_msg void OnCmdAutoHide();
+    afx_msg void OnCmdOptions();
+    afx_msg void OnCmdHelpContents();
+    afx_msg void OnCmdPending(UINT nID);
+    DECLARE_MESSAGE_MAP()
+};

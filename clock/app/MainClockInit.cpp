@@ -1,0 +1,324 @@
+// CMainClockDlg: construction, initialisation, deferred start-up, and what happens at the end.
+#include "MainClockDlg.h"
+
+#include "AppMessages.h"
+#include "ClockApp.h"
+#include "Clock.h"
+#include "DisplayTextFormatter.h"
+#include "InstanceChecker.h"
+#include "PlatformServices.h"
+#include "resource.h"
+
+namespace
+{
+const int kMinStartDelay = 10;
+const int kMaxStartDelay = 120;
+const char kSupportAddress[] = "support@quendralabs.example";
+
+CClockApp* App()
+{
+    return GetClockApp();
+}
+} // namespace
+
+CMainClockDlg::CMainClockDlg(CWnd* pParent)
+    : CDialog(IDD_VELMORA_DIALOG, pParent),
+      m_pDefClock(NULL),
+      m_pSpareClock(NULL),
+      m_nNextAlarmId(0),
+      m_bAlarmsChanged(FALSE),
+      m_bAlarmsUnread(FALSE),
+      m_nDiaryYear(-1),
+      m_bDiaryChanged(FALSE),
+      m_autoHide(this),
+      m_nOSKind(0),
+      m_nDateOrder(0),
+      m_nLayout(0),
+      m_nSyncCountdown(0),
+      m_bConnected(FALSE),
+      m_bSyncError(FALSE),
+      m_bCharLoaded(FALSE),
+      m_bCharMuted(FALSE),
+      m_bCharVisible(FALSE),
+      m_bInitDone(FALSE),
+      m_pChecker(NULL),
+      m_pFormatter(NULL),
+      m_hUser32(NULL),
+      m_nTickTimer(0),
+      m_nStartupTimer(0),
+      m_nAutoHideTimer(0),
+      m_nFadeTimer(0),
+      m_rcWindow(0, 0, 0, 0),
+      m_crDefBackground(RGB(128, 128, 128)),
+      m_crDefText(RGB(0, 0, 0))
+{
+    m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
+                                  : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
+    memset(&m_lfClock, 0, sizeof(m_lfClock));
+}
+
+CMainClockDlg::~CMainClockDlg()
+{
+    for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
+        delete (CClock*)m_clocks.GetAt(i);
+    m_clocks.RemoveAll();
+    delete m_pDefClock;
+    delete m_pSpareClock;
+    delete m_pFormatter;
+}
+
+BOOL CMainClockDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (m_pChecker != NULL)
+        m_pChecker->PublishWindow();
+
+    m_shutdown.Clear();
+    m_bCharLoaded = FALSE;
+
+    SYSTEMTIME stLocal;
+    GetTimeSource().GetLocalTime(stLocal);
+    m_dtSpeakRef.SetDateTime(stLocal.wYear, stLocal.wMonth, stLocal.wDay, stLocal.wHour, stLocal.wMinute, 0);
+
+    m_pFormatter = new CDisplayTextFormatter;
+
+    CreateTrayIcon();
+
+    m_nTickTimer = SetTimer(TIMER_TICK, 1000, NULL);
+    m_nDateOrder = GetDateOrder();
+
+    // The speech character needs its host window, which this build does not carry: without it the
+    // program runs as it does when the Agent is missing.
+    if (App() != NULL)
+        App()->m_bAgentMissing = TRUE;
+
+    m_tray.LoadIconSequence(IDI_TRAY_NORMAL1, IDI_TRAY_NORMAL2);
+    m_tray.m_bClockHidden = FALSE;
+    m_tray.m_bAgentMuted = FALSE;
+    m_bCharMuted = FALSE;
+
+    m_nOSKind = GetOSKind();
+
+    m_crDefBackground = RGB(128, 128, 128);
+    m_crDefText = RGB(0, 0, 0);
+
+    {
+        CClientDC dc(this);
+        m_lfClock.lfHeight = -::MulDiv(9, dc.GetDeviceCaps(LOGPIXELSY), 72);
+        m_lfClock.lfWeight = FW_NORMAL;
+        m_lfClock.lfCharSet = ANSI_CHARSET;
+        lstrcpynA(m_lfClock.lfFaceName, "Arial", LF_FACESIZE);
+    }
+
+    CWnd* pArea = GetDlgItem(IDC_CLOCK_AREA);
+    if (pArea != NULL)
+    {
+        pArea->GetWindowRect(&m_rcClockArea);
+        ScreenToClient(&m_rcClockArea);
+        pArea->DestroyWindow();
+    }
+
+    m_nLayout = 0;
+    m_pDefClock = new CClock;
+    m_pSpareClock = new CClock;
+    m_pDefClock->LoadDefaults();
+
+    LoadSettings();
+
+    m_bSyncError = FALSE;
+    UpdateTrayIcon();
+
+    OSVERSIONINFOA osvi;
+    osvi.dwOSVersionInfoSize = sizeof(osvi);
+    if (!m_settings.m_bUnHideNoFade && ::GetVersionExA(&osvi) && osvi.dwMajorVersion >= 5)
+    {
+        m_autoHide.m_bLayered = TRUE;
+        m_hUser32 = ::LoadLibraryA("USER32.dll");
+        ModifyStyleEx(0, WS_EX_LAYERED);
+        SetLayeredAlpha(255);
+    }
+
+    BuildFileNames();
+
+    m_strSyncResult = _T("Unknown");
+    m_strSyncServer = m_settings.m_strSNTPTimeServer;
+    m_strSyncLoc = m_settings.m_strSNTPLoc;
+    m_nDiaryYear = -1;
+
+    try
+    {
+        LoadData();
+    }
+    catch (CException* e)
+    {
+        // A damaged data file: the user hears of it and the window goes on with what was read.
+        e->ReportError();
+        e->Delete();
+    }
+
+    ApplyTopmost();
+    ShowWindow(SW_HIDE);
+    ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);
+
+    if (App() != NULL && App()->m_bDialUpMissing)
+        m_settings.m_nConnectType = 0;
+
+    if (m_settings.m_bSyncOnStartup)
+        Synchronize();
+    if (m_settings.m_bPeriodicSync)
+        m_nSyncCountdown = m_settings.m_nSyncInterval * 60;
+
+    m_nStartupTimer = SetTimer(TIMER_STARTUP, 250, NULL);
+    m_nAutoHideTimer = SetTimer(TIMER_AUTOHIDE, 10, NULL);
+    m_bInitDone = TRUE;
+    return TRUE;
+}
+
+void CMainClockDlg::CreateTrayIcon()
+{
+    int nStoredDelay = CSettings::ReadStartDelay();
+    BOOL bDelayWarn = CSettings::ReadDelayWarn();
+    CSettings::WriteDelayWarn(bDelayWarn);
+
+    HICON hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDI_TRAY_NORMAL1)
+                                      : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDI_TRAY_NORMAL1));
+    m_tray.SetTargetWnd(this);
+    m_tray.SetMenuHook(&CMainClockDlg::ShowTrayMenu, this);
+    if (m_tray.Create(NULL, WM_TRAY_NOTIFY, _T("Velmora Clock"), hIcon, IDR_TRAY_POPUP, FALSE, NULL, NULL, 0, 10))
+        return;
+
+    // The shell may not be ready yet when the program starts with Windows.
+    int nDelay = (nStoredDelay >= kMinStartDelay && nStoredDelay <= kMaxStartDelay) ? nStoredDelay : kMinStartDelay;
+    ::Sleep(nDelay * 1000);
+    if (m_tray.Create(NULL, WM_TRAY_NOTIFY, _T("Velmora Clock"), hIcon, IDR_TRAY_POPUP, FALSE, NULL, NULL, 0, 10))
+    {
+        if (bDelayWarn)
+            AfxMessageBox(_T("Velmora had to wait before Windows could create the system tray icon."),
+                          MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+
+    CString strText = _T("Velmora was unable to create the System Tray Icon and is shutting down.\n");
+    if (nDelay + 5 <= kMaxStartDelay)
+    {
+        nDelay += 5;
+        strText += _T("The startup delay has been adjusted to try and avoid this happening again.");
+    }
+    else
+    {
+        nDelay = kMaxStartDelay;
+        strText += _T("Maximum startup delay is now in use, please contact ");
+        strText += kSupportAddress;
+        strText += _T(" for more information.");
+    }
+    CSettings::WriteStartDelay(nDelay);
+    AfxMessageBox(strText, MB_OK | MB_ICONSTOP);
+    ::ExitProcess(0);
+}
+
+LRESULT CMainClockDlg::OnVmrInit(WPARAM, LPARAM)
+{
+    // Without the speech character the start-up greeting has no voice: speech stays off.
+    if (App() == NULL || App()->m_bAgentMissing)
+        m_settings.m_bEnableAgent = FALSE;
+    // The online version check plugs in here with its window (hidden, hourly timer).
+    return 0;
+}
+
+void CMainClockDlg::WriteAllOnClose()
+{
+    SaveServers();
+    SaveData();
+    SaveDiaryYear();
+    SaveSettings();
+    CSettings::WriteLastShutdown(COleDateTime::GetCurrentTime());
+}
+
+void CMainClockDlg::OnDestroy()
+{
+    WriteAllOnClose();
+    StopCdAudio();
+    if (m_hUser32 != NULL)
+    {
+        ::FreeLibrary(m_hUser32);
+        m_hUser32 = NULL;
+    }
+    ::WinHelpA(m_hWnd, NULL, HELP_QUIT, 0);
+    CDialog::OnDestroy();
+}
+
+void CMainClockDlg::OnEndSession(BOOL bEnding)
+{
+    // Written whatever the flag says: a cancelled session end costs one save, a missed one the data.
+    WriteAllOnClose();
+    CDialog::OnEndSession(bEnding);
+}
+
+void CMainClockDlg::OnTimeChange()
+{
+    CDialog::OnTimeChange();
+    SYSTEMTIME st;
+    GetTimeSource().GetLocalTime(st);
+    m_dtSpeakRef.SetDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, 0);
+    Invalidate(TRUE);
+}
+
+void CMainClockDlg::BuildFileNames()
+{
+    CString strPath = GetModuleFilePath();
+    int nSlash = strPath.ReverseFind(_T('\\'));
+    m_strDataFolder = (nSlash >= 0) ? strPath.Left(nSlash + 1) : CString();
+    m_strDataFile = m_strDataFolder + _T("Velmora2Dat");
+    m_strOldDataFile = m_strDataFolder + _T("VelmoraDat");
+    m_strDiaryFile = m_strDataFolder + _T("VelDiary");
+    m_strTzFile = m_strDataFolder + _T("VelmoraTZ");
+    m_strSntpFile = m_strDataFolder + _T("SntpDat");
+}
+
+int CMainClockDlg::GetOSKind()
+{
+    OSVERSIONINFOEXA osvi;
+    memset(&osvi, 0, sizeof(osvi));
+    osvi.dwOSVersionInfoSize = sizeof(OSVERSIONINFOEXA);
+    if (!::GetVersionExA((OSVERSIONINFOA*)&osvi))
+    {
+        osvi.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+        if (!::GetVersionExA((OSVERSIONINFOA*)&osvi))
+            return 0;
+    }
+    switch (osvi.dwPlatformId)
+    {
+    case VER_PLATFORM_WIN32s:
+        return 1;
+    case VER_PLATFORM_WIN32_WINDOWS:
+        if (osvi.dwMinorVersion == 0)
+            return 2;
+        if (osvi.dwMinorVersion == 10)
+            return 3;
+        if (osvi.dwMinorVersion == 90)
+            return 4;
+        return 0;
+    case VER_PLATFORM_WIN32_NT:
+        return osvi.dwMajorVersion < 5 ? 5 : 6;
+    }
+    return 0;
+}
+
+int CMainClockDlg::GetDateOrder()
+{
+    char szOrder[8] = "";
+    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_ILDATE, szOrder, sizeof(szOrder));
+    if (szOrder[0] == '1')
+        return 1;
+    if (szOrder[0] == '2')
+        return 2;
+    return 0;
+}
+
+CString CMainClockDlg::GetModuleFilePath()
+{
+    char szPath[MAX_PATH + 1] = "";
+    DWORD n = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    szPath[n <= MAX_PATH ? n : MAX_PATH] = 0;
+    return CString(szPath);
+}

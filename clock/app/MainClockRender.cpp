@@ -1,0 +1,150 @@
+// CMainClockDlg: drawing the clocks and timers, and sizing the window to them.
+#include "MainClockDlg.h"
+
+#include "Clock.h"
+#include "ClockLayout.h"
+#include "DisplayTextFormatter.h"
+#include "OffscreenDC.h"
+#include "PlatformServices.h"
+#include "TimerText.h"
+#include "ZoneTime.h"
+
+CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow,
+                                 BOOL bFrame)
+{
+    SYSTEMTIME stUtc;
+    dtUtcNow.GetAsSystemTime(stUtc);
+    COleDateTime dtLocal = GetZoneTime(pClock->m_tzi, stUtc);
+
+    CFont font;
+    font.CreateFontIndirect(&pClock->m_lfFont);
+    CFont* pOldFont = pDC->SelectObject(&font);
+    CBrush brush(pClock->m_crBackground);
+
+    CString strText;
+    CString strWidest;
+    int nLines = 1;
+    UINT nAlign = DT_CENTER;
+    if (pClock->m_nClockType == CLOCKTYPE_CLOCK)
+    {
+        DISPLAYTEXTREQUEST req;
+        req.nLineCount = 0;
+        req.strClockName = pClock->m_strDisplayName;
+        req.dtInstant = dtLocal;
+        req.strTemplate = pClock->GetTimeFormat(m_nDateOrder);
+        req.tzi = pClock->m_tzi;
+        m_pFormatter->Format(req);
+        strText = req.strText + _T("\n");
+        nLines = req.nLineCount;
+        strWidest = req.strLongestLine;
+        if (pClock->m_nTextLayout == 0)
+            nAlign = DT_LEFT;
+        else if (pClock->m_nTextLayout == 2)
+            nAlign = DT_RIGHT;
+    }
+    else
+    {
+        CTimerText timer = RenderTimerPass(*pClock, dtLocal);
+        strText = timer.strText;
+        strWidest = timer.strWidest;
+        nLines = timer.nLines;
+        if (timer.bEnded)
+            OnTimerEnded(pClock);
+    }
+
+    CSize extent = pDC->GetTextExtent(strWidest + _T("  "));
+    CRect rect(rcAt.left, rcAt.top, rcAt.left + extent.cx, rcAt.top + extent.cy * nLines + 5);
+
+    CBrush* pOldBrush = pDC->SelectObject(&brush);
+    if (bFrame)
+        pDC->Rectangle(&rect);
+
+    pDC->SetBkColor(pClock->m_crBackground);
+    pDC->SetTextColor(pClock->m_crText);
+    rect.DeflateRect(0, 2);
+    pDC->DrawText(strText, &rect, DT_NOCLIP | DT_NOPREFIX | nAlign);
+    rect.InflateRect(0, 2);
+
+    pDC->SelectObject(pOldFont);
+    pDC->SelectObject(pOldBrush);
+    font.DeleteObject();
+    brush.DeleteObject();
+
+    m_drawnRects[pClock] = rect;
+    return rect.Size();
+}
+
+CSize CMainClockDlg::DrawClocks(CDC* pDC)
+{
+    SYSTEMTIME stUtc;
+    GetTimeSource().GetUtcTime(stUtc);
+    COleDateTime dtUtcNow(stUtc);
+
+    // The off-screen picture covers the whole client area as well as the clock area: with many
+    // clocks the window grows past the area, and clocks drawn outside the picture would be lost.
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CRect rcDraw;
+    rcDraw.UnionRect(&rcClient, &m_rcClockArea);
+
+    CClockLayout layout(m_rcClockArea, m_nLayout);
+    {
+        COffscreenDC dc(pDC, rcDraw);
+        dc.FillSolidRect(&rcDraw, m_settings.m_crBackgroundCol);
+        for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
+        {
+            CClock* pClock = (CClock*)m_clocks.GetAt(i);
+            CPoint pt = layout.GetNextOrigin();
+            CSize size = RenderClock(&dc, pClock, CRect(pt, CSize(0, 0)), dtUtcNow, TRUE);
+            layout.Add(size);
+        }
+    }
+    return layout.GetWindowSize();
+}
+
+void CMainClockDlg::OnPaint()
+{
+    if (IsIconic())
+    {
+        if (!m_bInitDone)
+            return;
+        CPaintDC dc(this);
+        SendMessage(WM_ICONERASEBKGND, (WPARAM)dc.GetSafeHdc(), 0);
+        int cxIcon = ::GetSystemMetrics(SM_CXICON);
+        int cyIcon = ::GetSystemMetrics(SM_CYICON);
+        CRect rect;
+        GetClientRect(&rect);
+        dc.DrawIcon((rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, m_hIcon);
+        return;
+    }
+
+    CPaintDC dc(this);
+    dc.SetBkColor(m_settings.m_crBackgroundCol);
+    CSize sizeNeeded = DrawClocks(&dc);
+
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    if (rcWindow.Size() != sizeNeeded)
+        SetWindowPos(NULL, 0, 0, sizeNeeded.cx, sizeNeeded.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CMainClockDlg::OnEraseBkgnd(CDC*)
+{
+    return FALSE;
+}
+
+HCURSOR CMainClockDlg::OnQueryDragIcon()
+{
+    return (HCURSOR)m_hIcon;
+}
+
+int CMainClockDlg::ClockFromPoint(CPoint pt) const
+{
+    for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
+    {
+        auto it = m_drawnRects.find((CClock*)m_clocks.GetAt(i));
+        if (it != m_drawnRects.end() && it->second.PtInRect(pt))
+            return (int)i;
+    }
+    return -1;
+}

@@ -1,0 +1,24 @@
+// COffscreenDC: a drawing context that stands in for a target over one rectangle and copies its
+// picture to the target when it goes, so that a window is painted in one step without flicker.
+#pragma once
+
+#include <afxwin.h>
+
+class COffscreenDC : public CDC
+{
+public:
+    COffscreenDC(CDC* pDC, const CRect& rect);
+    virtual ~COffscreenDC();
+
+    const CRect& GetRect() const { return m_rect; }
+
+private:
+    CDC* m_pDC;
+    CBitmap* m_pOldBitmap;
+    CBitmap m_bitmap;
+    CRect m_rect;
+    BOOL m_bMemDC;
+
+    COffscreenDC(const COffscreenDC&);
+    COffscreenDC& operator=(const COffscreenDC&);
+};

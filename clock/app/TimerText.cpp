@@ -1,0 +1,76 @@
+// Timer texts: spans are counted in whole seconds so that a countdown steps exactly one second.
+#include "TimerText.h"
+
+#include <math.h>
+
+#include "Clock.h"
+
+namespace
+{
+// Seconds of a span, rounded: a span built by adding and subtracting whole seconds in days carries
+// floating error that must not make 00:00:00 read as -00:00:01.
+LONGLONG SpanSeconds(const COleDateTimeSpan& span)
+{
+    return (LONGLONG)floor(span.GetTotalSeconds() + 0.5);
+}
+} // namespace
+
+CString FormatTimerSpan(const COleDateTimeSpan& span)
+{
+    LONGLONG nSeconds = SpanSeconds(span);
+    if (nSeconds < 0)
+        nSeconds = -nSeconds;
+    long nDays = (long)(nSeconds / 86400);
+    long nRest = (long)(nSeconds % 86400);
+    CString strDays;
+    if (nDays != 0)
+        strDays.Format(_T("%d Days,"), (int)nDays);
+    CString strTime;
+    strTime.Format(_T("%02d:%02d:%02d"), (int)(nRest / 3600), (int)(nRest / 60 % 60), (int)(nRest % 60));
+    return strDays + strTime;
+}
+
+CTimerText RenderTimerPass(CClock& timer, const COleDateTime& localNow)
+{
+    CTimerText result;
+    result.nLines = 2;
+    result.bEnded = FALSE;
+
+    CString strLine;
+    if (timer.m_nClockType == CLOCKTYPE_COUNTDOWN)
+    {
+        COleDateTimeSpan span = timer.m_tsRemaining;
+        if (SpanSeconds(span) <= 0 && timer.m_nTimerState != TIMERSTATE_COMPLETED)
+        {
+            timer.m_nTimerState = TIMERSTATE_COMPLETED;
+            result.bEnded = TRUE;
+        }
+        strLine = FormatTimerSpan(span);
+        if (timer.m_nTimerState == TIMERSTATE_RUNNING)
+            timer.m_tsRemaining = COleDateTimeSpan(0, 0, 0, (int)(SpanSeconds(span) - 1));
+        else if (timer.m_nTimerState == TIMERSTATE_COMPLETED)
+        {
+            timer.m_nTimerState = TIMERSTATE_STOPPED;
+            timer.m_tsRemaining = timer.m_tsInterval;
+        }
+    }
+    else
+    {
+        COleDateTimeSpan span = timer.m_dtTargetTime - localNow;
+        CString strSign = _T("-");
+        if (SpanSeconds(span) <= 0)
+        {
+            strSign = _T("+");
+            if (timer.m_nTimerState != TIMERSTATE_COMPLETED)
+            {
+                timer.m_nTimerState = TIMERSTATE_COMPLETED;
+                result.bEnded = TRUE;
+            }
+        }
+        strLine = strSign + FormatTimerSpan(span);
+    }
+
+    result.strText = timer.m_strTimerName + _T("\n") + strLine;
+    result.strWidest = (strLine.GetLength() > timer.m_strTimerName.GetLength()) ? strLine : timer.m_strTimerName;
+    return result;
+}

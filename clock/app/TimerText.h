@@ -1,0 +1,23 @@
+// The two-line text of a countdown or event timer, and the counting that each display pass does.
+#pragma once
+
+#include <afx.h>
+#include <afxdisp.h>
+
+class CClock;
+
+struct CTimerText
+{
+    CString strText;    // name, line feed, span line
+    CString strWidest;  // the longer line (the name when both are equally long)
+    int nLines;
+    BOOL bEnded;        // the timer reached its end in this pass: hand it to the reminders
+};
+
+// One display pass of a timer (clock type 1 or 2): builds its text and advances its state. A
+// running countdown loses one second per pass. localNow is the current time in the timer's zone.
+CTimerText RenderTimerPass(CClock& timer, const COleDateTime& localNow);
+
+// "%d Days," for a span of one or more whole days (sign dropped), else empty; then the span's
+// hours, minutes and seconds as "HH:MM:SS" without sign.
+CString FormatTimerSpan(const COleDateTimeSpan& span);

@@ -1,0 +1,9 @@
+// Test support: the test program's application object and its private registry key.
+#pragma once
+
+#include <afxwin.h>
+
+// Gives the application its test registry key and deletes everything stored below it.
+void ResetAppTestProfile();
+// "Software\<test key>\<test app>\<section>" below HKEY_CURRENT_USER.
+CString AppTestProfileKey(LPCTSTR pszSection);

@@ -1,0 +1,126 @@
+// Countdown and event timer texts and their counting, pass by pass.
+#include <gtest/gtest.h>
+
+#include "Clock.h"
+#include "TimerText.h"
+
+namespace
+{
+COleDateTimeSpan Seconds(int n)
+{
+    return COleDateTimeSpan(0, 0, 0, n);
+}
+
+void MakeCountdown(CClock& timer, int nIntervalSeconds, int nState)
+{
+    timer.m_nClockType = CLOCKTYPE_COUNTDOWN;
+    timer.m_strTimerName = _T("Tea");
+    timer.m_tsInterval = Seconds(nIntervalSeconds);
+    timer.m_tsRemaining = Seconds(nIntervalSeconds);
+    timer.m_nTimerState = nState;
+}
+} // namespace
+
+TEST(TimerText, SpanFormatting)
+{
+    struct Case
+    {
+        COleDateTimeSpan span;
+        const char* pszExpected;
+    } cases[] = {
+        {Seconds(0), "00:00:00"},
+        {Seconds(90), "00:01:30"},
+        {COleDateTimeSpan(1, 2, 0, 0), "1 Days,02:00:00"},
+        {COleDateTimeSpan(0, 25, 0, 0), "1 Days,01:00:00"},
+        {COleDateTimeSpan(3, 23, 59, 59), "3 Days,23:59:59"},
+        {-Seconds(61), "00:01:01"},
+        {-COleDateTimeSpan(2, 0, 0, 5), "2 Days,00:00:05"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.pszExpected, (LPCTSTR)FormatTimerSpan(c.span));
+}
+
+TEST(TimerText, RunningCountdownStepsEndsOnceAndResets)
+{
+    CClock timer;
+    MakeCountdown(timer, 3, TIMERSTATE_RUNNING);
+    COleDateTime now(2024, 5, 1, 12, 0, 0);
+    struct Pass
+    {
+        const char* pszLine;
+        BOOL bEnded;
+        int nStateAfter;
+    } passes[] = {
+        {"00:00:03", FALSE, TIMERSTATE_RUNNING},
+        {"00:00:02", FALSE, TIMERSTATE_RUNNING},
+        {"00:00:01", FALSE, TIMERSTATE_RUNNING},
+        {"00:00:00", TRUE, TIMERSTATE_STOPPED},   // ends, shows zero, is reset in the same pass
+        {"00:00:03", FALSE, TIMERSTATE_STOPPED},  // stopped with its full interval
+        {"00:00:03", FALSE, TIMERSTATE_STOPPED},
+    };
+    for (const Pass& p : passes)
+    {
+        CTimerText text = RenderTimerPass(timer, now);
+        EXPECT_EQ(CString(_T("Tea\n")) + p.pszLine, text.strText);
+        EXPECT_EQ(p.bEnded, text.bEnded) << p.pszLine;
+        EXPECT_EQ(p.nStateAfter, timer.m_nTimerState) << p.pszLine;
+        EXPECT_EQ(2, text.nLines);
+    }
+}
+
+TEST(TimerText, PausedAndStoppedCountdownsKeepTheirTime)
+{
+    for (int nState : {TIMERSTATE_PAUSED, TIMERSTATE_STOPPED})
+    {
+        CClock timer;
+        MakeCountdown(timer, 100, nState);
+        timer.m_tsRemaining = Seconds(42);
+        RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0));
+        CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0));
+        EXPECT_EQ(CString(_T("Tea\n00:00:42")), text.strText);
+        EXPECT_EQ(nState, timer.m_nTimerState);
+    }
+}
+
+TEST(TimerText, CountdownWithDaysAndWidestLine)
+{
+    CClock timer;
+    MakeCountdown(timer, 26 * 3600, TIMERSTATE_STOPPED);
+    CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0));
+    EXPECT_EQ(CString(_T("Tea\n1 Days,02:00:00")), text.strText);
+    EXPECT_EQ(CString(_T("1 Days,02:00:00")), text.strWidest);
+
+    // Equally long lines: the name is the widest.
+    timer.m_strTimerName = _T("12345678");
+    timer.m_tsRemaining = Seconds(1);
+    text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0));
+    EXPECT_EQ(CString(_T("12345678")), text.strWidest);
+}
+
+TEST(TimerText, EventTimerCountsDownThenUpAndEndsOnce)
+{
+    CClock timer;
+    timer.m_nClockType = CLOCKTYPE_EVENT;
+    timer.m_strTimerName = _T("Launch");
+    timer.m_nTimerState = TIMERSTATE_RUNNING;
+    timer.m_dtTargetTime = COleDateTime(2024, 5, 1, 12, 1, 0);
+    struct Pass
+    {
+        COleDateTime now;
+        const char* pszLine;
+        BOOL bEnded;
+    } passes[] = {
+        {COleDateTime(2024, 5, 1, 12, 0, 0), "-00:01:00", FALSE},
+        {COleDateTime(2024, 5, 1, 12, 0, 59), "-00:00:01", FALSE},
+        {COleDateTime(2024, 5, 1, 12, 1, 0), "+00:00:00", TRUE},
+        {COleDateTime(2024, 5, 1, 12, 1, 5), "+00:00:05", FALSE},
+        {COleDateTime(2024, 5, 3, 13, 1, 5), "+2 Days,01:00:05", FALSE},
+    };
+    for (const Pass& p : passes)
+    {
+        CTimerText text = RenderTimerPass(timer, p.now);
+        EXPECT_EQ(CString(_T("Launch\n")) + p.pszLine, text.strText);
+        EXPECT_EQ(p.bEnded, text.bEnded) << p.pszLine;
+    }
+    EXPECT_EQ(TIMERSTATE_COMPLETED, timer.m_nTimerState);
+}

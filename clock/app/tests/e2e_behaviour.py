@@ -1,0 +1,88 @@
+"""The clock window in use: dragging it, its context menu's commands, hiding it and bringing it back
+with a double click on the tray icon, and "Exit", which saves and ends the program."""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import velmora_e2e as v  # noqa: E402
+import velmora_files as files  # noqa: E402
+
+harness = v.harness_module(sys.argv[sys.argv.index("--source") + 1])
+Harness, expect = harness.Harness, harness.expect
+
+WM_TRAY_NOTIFY = 0x800A
+TRAY_ICON_ID = 142
+WM_LBUTTONDBLCLK = 0x0203
+ID_HIDE_CLOCK = 32776
+WM_ENDSESSION = 0x0016
+
+
+def popup_menu(h, prog):
+    menus = [w for w in h.list_windows("--visible") if w["class"] == "#32768"]
+    return menus[0] if menus else None
+
+
+def context_command(h, prog, wnd, keys):
+    """Opens the context menu over the first clock and picks an item with the keyboard."""
+    r = h.rect(wnd)
+    h.mouse_click(r["left"] + 10, r["top"] + 10, button=3)
+    h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the context menu")
+    h.screenshot("velmora-context-menu")
+    h.key(*keys)
+    h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the context menu to close")
+
+
+with Harness() as h:
+    v.clear_registry(h)
+    folder = v.program_folder(h, "behaviour")
+    prog, wnd = v.start_clock(h, folder)
+    first = v.stable_rect(h, wnd)
+    w1, h1 = v.size_of(first)
+
+    # Dragging: pressing anywhere on the clock moves the window as if by a caption.
+    x0, y0 = first["left"] + w1 // 2, first["top"] + h1 // 2
+    h.xdotool("mousemove", "--sync", x0, y0)
+    h.xdotool("mousedown", 1)
+    for step in range(1, 11):
+        h.xdotool("mousemove", "--sync", x0 + 12 * step, y0 + 6 * step)
+        time.sleep(0.05)
+    h.xdotool("mouseup", 1)
+    moved = h.wait_for(lambda: (lambda r: r if r["left"] != first["left"] else None)(h.rect(wnd)),
+                       timeout=15, what="the window to move")
+    dx, dy = moved["left"] - first["left"], moved["top"] - first["top"]
+    print("dragged by", dx, dy)
+    expect(abs(dx - 120) <= 4 and abs(dy - 60) <= 4, "window follows the drag: %d,%d" % (dx, dy))
+    expect(v.size_of(moved) == (w1, h1), "dragging keeps the size")
+
+    # "Add Clock" (the seventh item below the top) adds a clock beside the first one.
+    context_command(h, prog, wnd, ["Down"] * 7 + ["Return"])
+    two = h.wait_for(lambda: (lambda r: r if v.size_of(r)[0] > w1 else None)(v.stable_rect(h, wnd)),
+                     timeout=15, what="the window to widen")
+    w2, h2 = v.size_of(two)
+    expect(h2 == h1 and w2 - 5 == 2 * (w1 - 5), "two equal clocks in a row: %r then %r" % ((w1, h1), (w2, h2)))
+    h.screenshot("velmora-two-clocks")
+
+    # Hidden from the tray menu, brought back by a double click on the tray icon.
+    h.command(wnd, ID_HIDE_CLOCK)
+    h.wait_for(lambda: not v.clock_windows(h, prog), timeout=15, what="the clock to hide")
+    others = [w for w in prog.windows() if w["class"] != v.DIALOG_CLASS]
+    for w in others:
+        h.post(w["hwnd"], WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDBLCLK)
+    h.wait_for(lambda: v.clock_windows(h, prog), timeout=15, what="the clock to come back")
+
+    # The end of the Windows session writes the files even when the session goes on.
+    expect(not (folder / "Velmora2Dat").exists(), "no data file before the first save")
+    h.send(wnd, WM_ENDSESSION, 0, 0)
+    expect(len(files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())) == 2, "session end saved")
+    expect(prog.running(), "the program goes on when the session does not end")
+
+    # "Exit" is the last item: it saves and ends the program.
+    context_command(h, prog, wnd, ["Up", "Return"])
+    code = prog.wait_exit(timeout=60)
+    print("exit code", code)
+    saved = files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())
+    expect(len(saved) == 2, "both clocks saved: %r" % [n for n, _ in saved])
+    expect(v.reg_query(h, v.REG_CLOCK, "Version") in ("0xe6", "230"), "settings saved at exit")
+print("ok")

@@ -1,0 +1,89 @@
+// CORXWorkspace: the framework's per-application anchor holding the registry base of saved UI state.
+#pragma once
+
+#include <afxwin.h>
+
+class CORXWorkspace
+{
+// Construction
+public:
+    explicit CORXWorkspace(BOOL bResetAfterLoad = FALSE);
+    virtual ~CORXWorkspace();
+
+// Attributes
+public:
+    static CORXWorkspace* GetInstance();
+
+    LPCTSTR SetRegistryBase(LPCTSTR lpszSectionName = NULL);
+    LPCTSTR GetRegistryBase() const { return m_strRegSection; }
+
+    // The workspace key below the application's profile key, with the section appended when the
+    // section is a non-empty text.
+    CString GetRegistrySectionPath(LPCTSTR lpszSectionAdd = _T("")) const;
+
+    BOOL IsSavingEnabled() const { return m_bSaveState; }
+    void EnableSaving(BOOL bEnable) { m_bSaveState = bEnable; }
+
+    int GetSavedVersionMajor() const { return m_nSavedVersionMajor; }
+    int GetSavedVersionMinor() const { return m_nSavedVersionMinor; }
+
+// Overridables
+protected:
+    virtual void OnHook(LPVOID) {}
+    virtual void PreLoadState() {}
+    virtual void LoadCustomState() {}
+    virtual void PreSaveState() {}
+    virtual void SaveCustomState() {}
+
+// Implementation
+public:
+    // Which global managers this workspace created and therefore deletes. Each creator of a global
+    // manager sets its flag when it hands the manager to the workspace.
+    enum Manager
+    {
+        mgrKeyboard,
+        mgrContextMenu,
+        mgrMouse,
+        mgrUserTools,
+        mgrTearOff,
+        mgrReserved,
+        mgrCount
+    };
+    BOOL m_bManagerCreated[mgrCount];
+
+    // How a global manager is released when the workspace owns it; set by the code that creates
+    // the manager. Left empty, the flag alone deletes nothing.
+    typedef void (*PFN_RELEASEMANAGER)();
+    static void SetManagerRelease(Manager nManager, PFN_RELEASEMANAGER pfnRelease);
+
+protected:
+    CString m_strRegSection;
+    int m_nSavedVersionMajor;
+    int m_nSavedVersionMinor;
+    BOOL m_bForceDockStateLoad;
+    BOOL m_bLoadSaveFrameBarsOnly;
+    BOOL m_bSaveState;
+    BOOL m_bResetAfterLoad;
+    BOOL m_bAlwaysReset;
+
+    static CORXWorkspace* s_pInstance;
+    static PFN_RELEASEMANAGER s_pfnRelease[mgrCount];
+};
+
+// The framework's global clean-up: called once by the application after its main window has
+// ended. Each part of the framework that keeps process-wide resources registers its release step
+// with a rank; the steps run in ascending rank order, each at most once per registration.
+void ORXCleanUpGlobals();
+
+typedef void (*PFN_ORXCLEANUP)();
+enum
+{
+    ORXCLEANUP_GLOBALDATA = 10,     // menu-sound worker, brushes, fonts, visual-styles library
+    ORXCLEANUP_MENUSTORE = 20,      // temporary menu files
+    ORXCLEANUP_TOOLBARS = 30,       // class-wide image lists, command images, usage counts
+    ORXCLEANUP_SMALLIMAGES = 40,
+    ORXCLEANUP_COMMANDMANAGER = 50,
+    ORXCLEANUP_KEYBOARD = 60,
+    ORXCLEANUP_VISUALMANAGER = 70
+};
+void ORXRegisterCleanUp(int nRank, PFN_ORXCLEANUP pfn);

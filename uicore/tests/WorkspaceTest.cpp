@@ -1,0 +1,92 @@
+// The workspace singleton, its registry paths, the managers it owns and the global clean-up order.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ORXWorkspace.h"
+
+namespace
+{
+class CTestApp : public CWinApp
+{
+public:
+    CTestApp() : CWinApp(_T("UicoreTests")) {}
+    void UseKey(LPCTSTR pszKey)
+    {
+        if (m_pszRegistryKey == NULL)
+            SetRegistryKey(pszKey);
+    }
+};
+CTestApp theApp;
+
+std::string g_trace;
+void StepA() { g_trace += "A"; }
+void StepB() { g_trace += "B"; }
+void StepC() { g_trace += "C"; }
+int g_nReleased = 0;
+void ReleaseKeyboard() { g_nReleased++; }
+} // namespace
+
+TEST(Workspace, SingletonFollowsTheLastConstructedAndClearsOnDestruction)
+{
+    EXPECT_EQ(NULL, CORXWorkspace::GetInstance());
+    CORXWorkspace* pFirst = new CORXWorkspace;
+    EXPECT_EQ(pFirst, CORXWorkspace::GetInstance());
+    CORXWorkspace* pSecond = new CORXWorkspace(TRUE);
+    EXPECT_EQ(pSecond, CORXWorkspace::GetInstance());
+    delete pFirst;
+    EXPECT_EQ(NULL, CORXWorkspace::GetInstance());
+    delete pSecond;
+    EXPECT_EQ(NULL, CORXWorkspace::GetInstance());
+}
+
+TEST(Workspace, RegistryBaseAndSectionPaths)
+{
+    theApp.UseKey(_T("Quendra Labs"));
+    CORXWorkspace ws;
+    EXPECT_STREQ(_T("ORXWorkspace"), ws.GetRegistryBase());
+    EXPECT_STREQ(_T("Velmora"), ws.SetRegistryBase(_T("Velmora")));
+    struct Case
+    {
+        LPCTSTR pszSection;
+        LPCTSTR pszExpected;
+    } cases[] = {
+        {_T(""), _T("SOFTWARE\\Quendra Labs\\UicoreTests\\Velmora\\")},
+        {NULL, _T("SOFTWARE\\Quendra Labs\\UicoreTests\\Velmora\\")},
+        {_T("ORXToolBars"), _T("SOFTWARE\\Quendra Labs\\UicoreTests\\Velmora\\ORXToolBars\\")},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.pszExpected, (LPCTSTR)ws.GetRegistrySectionPath(c.pszSection));
+}
+
+TEST(Workspace, DeletesOnlyTheManagersItCreated)
+{
+    CORXWorkspace::SetManagerRelease(CORXWorkspace::mgrKeyboard, ReleaseKeyboard);
+    g_nReleased = 0;
+    {
+        CORXWorkspace ws;
+    }
+    EXPECT_EQ(0, g_nReleased);
+    {
+        CORXWorkspace ws;
+        ws.m_bManagerCreated[CORXWorkspace::mgrKeyboard] = TRUE;
+    }
+    EXPECT_EQ(1, g_nReleased);
+    CORXWorkspace::SetManagerRelease(CORXWorkspace::mgrKeyboard, NULL);
+}
+
+TEST(Workspace, CleanUpRunsRegisteredStepsOnceInRankOrder)
+{
+    g_trace.clear();
+    ORXCleanUpGlobals(); // nothing registered: completes without doing anything
+    EXPECT_EQ("", g_trace);
+
+    ORXRegisterCleanUp(ORXCLEANUP_VISUALMANAGER, StepC);
+    ORXRegisterCleanUp(ORXCLEANUP_GLOBALDATA, StepA);
+    ORXRegisterCleanUp(ORXCLEANUP_COMMANDMANAGER, StepB);
+    ORXRegisterCleanUp(ORXCLEANUP_GLOBALDATA, StepA); // a second registration is ignored
+    ORXCleanUpGlobals();
+    EXPECT_EQ("ABC", g_trace);
+    ORXCleanUpGlobals();
+    EXPECT_EQ("ABC", g_trace);
+}
