@@ -55,7 +55,9 @@
 #define IDC_DAYLIGHT_MINUTES_LABEL  1040
 
 // Text statics of the About box and the dialogs that carry no code of their own.
+#ifndef IDC_STATIC
 #define IDC_STATIC                  -1
+#endif
 
 // Version numbers shown in the About box and written into the version block.
 #define TORVANE_VERSION_TEXT        "1.53"
