@@ -273,7 +273,8 @@ TreeNode* TreeNode::CreateChild(TreeNode* parent, const char* tag)
 {
     if (!parent)
         return CreateRoot(tag);
-    TreeNode* node = CreateRoot(tag);
+    // A node made for a parent never needs a document of its own: it takes the parent's at once.
+    TreeNode* node = new (std::nothrow) TreeNode(tag, nullptr);
     if (!node)
         return nullptr;
     if (!parent->AppendChild(node))

@@ -35,6 +35,15 @@ public:
 
 private:
     CommonStrings();
+    // The few tags met last, so that runs of the same tags skip the map's hashing.
+    struct Recent
+    {
+        StringBuffer* key;
+        RefCountedMarker* marker;
+    };
+    static const int kRecent = 8;
+    Recent m_recent[kRecent];
+    int m_nextRecent;
     HashMap m_map;
 };
 

@@ -86,3 +86,23 @@ TEST(TreeNode, DeepTreesNeedNoRecursion)
     EXPECT_EQ(node->GetDocumentRoot(), root);
     root->DeleteTree();
 }
+
+TEST(TreeNode, TagCountsHoldAcrossManyTagsReleasedInAnyOrder)
+{
+    std::vector<TreeNode*> nodes;
+    for (int round = 0; round < 3; round++)
+        for (int i = 0; i < 20; i++)
+            nodes.push_back(TreeNode::CreateRoot(("zzmany" + std::to_string(i)).c_str()));
+    EXPECT_EQ(CommonStrings::Instance()->GetCount("zzmany7"), 3);
+    unsigned seed = 99;
+    while (!nodes.empty())
+    {
+        seed = seed * 1103515245u + 12345u;
+        size_t k = (seed >> 16) % nodes.size();
+        std::string tag = nodes[k]->GetTag();
+        int before = CommonStrings::Instance()->GetCount(tag.c_str());
+        nodes[k]->DeleteTree();
+        nodes.erase(nodes.begin() + k);
+        EXPECT_EQ(CommonStrings::Instance()->GetCount(tag.c_str()), before > 1 ? before - 1 : -1) << tag;
+    }
+}
