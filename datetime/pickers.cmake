@@ -20,8 +20,12 @@ velmora_gtest(datetime_forms_tests
 target_compile_definitions(datetime_forms_tests PRIVATE VELMORA_FORM_VECTORS="${DATETIME_FORM_VECTORS}")
 add_dependencies(datetime_forms_tests datetime_form_vectors)
 
-if(NOT EXISTS ${CMAKE_SOURCE_DIR}/afx/afxwin.h OR NOT EXISTS ${CMAKE_SOURCE_DIR}/afx/afxdlgs.h
-   OR NOT EXISTS ${CMAKE_SOURCE_DIR}/afx/afxcmn.h)
+# The pages need the framework's windows and controls.
+set(DATETIME_AFX_CONTROLS "")
+if(EXISTS ${CMAKE_SOURCE_DIR}/afx/controls.cmake)
+    file(READ ${CMAKE_SOURCE_DIR}/afx/controls.cmake DATETIME_AFX_CONTROLS)
+endif()
+if(NOT EXISTS ${CMAKE_SOURCE_DIR}/afx/afxdlgs.h OR NOT DATETIME_AFX_CONTROLS MATCHES "AfxCtrl.cpp")
     return()
 endif()
 target_sources(datetime_ui PRIVATE
