@@ -3,10 +3,14 @@ target_sources(afx PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AfxGdi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AfxMenu.cpp
 )
-# The members that need CWnd come with the window layer.
+# Everything that is a window, or needs one, comes with the window layer.
 if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/windows.cmake)
     target_sources(afx PRIVATE
         ${CMAKE_CURRENT_LIST_DIR}/AfxGdiWnd.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AfxCtrl.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AfxCmnCtrl.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AfxDateTimeCtrl.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AfxCommonDlg.cpp
     )
 endif()
 
