@@ -21,6 +21,14 @@ if [ ${#need[@]} -gt 0 ]; then
     as_root apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
+# Tests pin LANG=en_US.UTF-8: Wine takes its user locale and its Unix file-name encoding from it.
+if ! locale -a 2>/dev/null | grep -qix 'en_US.utf8'; then
+    have locales || { as_root apt-get update -qq; as_root apt-get install -y -qq locales >/dev/null; }
+    as_root sed -i 's/^# *en_US.UTF-8 UTF-8/en_US.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^en_US.UTF-8 UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+fi
+
 # bzip2 from Debian's source package, unpacked into a git-ignored folder and built by CMake.
 third="$root/third_party"
 if ! ls "$third"/bzip2-*/bzlib.c >/dev/null 2>&1; then
