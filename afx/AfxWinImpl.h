@@ -1,0 +1,35 @@
+// Per-thread state of the windowing layer: handle maps, the window-creation hook, the message
+// being handled and the current thread object. Not part of the public surface.
+#ifndef VELMORA_AFXWINIMPL_H
+#define VELMORA_AFXWINIMPL_H
+
+#include "afxwin.h"
+#include <map>
+
+struct AFX_THREAD_STATE_WIN
+{
+    std::map<HWND, CWnd*> permanentMap;
+    std::map<HWND, CWnd*> temporaryMap;
+    CWnd* pWndInit;         // the window being created, attached by the creation hook
+    HHOOK hHookOldCbtFilter;
+    MSG lastSentMsg;        // the message being handled, for Default()
+    CWinThread* pThread;    // the CWinThread that runs on this thread
+    int nWaitCursorCount;
+    HCURSOR hcurWaitCursorRestore;
+    MSG msgLastMouse;       // for IsIdleMessage
+    int nMsgLast;
+    HWND hLockoutNotifyWindow; // control notifications to this window are ignored (UpdateData)
+
+    void DoWaitCursor(int nCode);
+};
+
+AFX_THREAD_STATE_WIN* AFXAPI AfxGetThreadStateWin();
+HMENU AFXAPI AfxMenuHandle(CMenu* pMenu);
+CMenu* AFXAPI AfxMenuFromHandle(HMENU hMenu);
+CDC* AFXAPI AfxDCFromHandle(HDC hDC);
+void AFXAPI AfxDeleteTempDCs();
+LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg);
+BOOL AFXAPI AfxEndDeferRegisterClass(LPCTSTR lpszClassName);
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+#endif // VELMORA_AFXWINIMPL_H
