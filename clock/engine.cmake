@@ -10,11 +10,7 @@ set(VELMORA_ENGINE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/app/SystemTray.cpp
     ${CMAKE_CURRENT_LIST_DIR}/options/Settings.cpp
 )
-set(VELMORA_ZONE_PAGE OFF)
-if(TARGET datetime AND EXISTS ${CMAKE_SOURCE_DIR}/afx/AfxCtrl.h)
-    set(VELMORA_ZONE_PAGE ON)
-endif()
-if(VELMORA_ZONE_PAGE)
+if(TARGET datetime)
     list(APPEND VELMORA_ENGINE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/options/ConfigureClock.cpp)
 endif()
 
@@ -35,7 +31,7 @@ set(VELMORA_ENGINE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/app/tests/EngineTest.rc
     ${CMAKE_CURRENT_LIST_DIR}/options/tests/SettingsTest.cpp
 )
-if(VELMORA_ZONE_PAGE)
+if(TARGET datetime)
     list(APPEND VELMORA_ENGINE_TESTS
         ${CMAKE_CURRENT_LIST_DIR}/options/tests/ConfigureClockTest.cpp
         ${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc)
