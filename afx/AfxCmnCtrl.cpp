@@ -237,7 +237,16 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) c
     lvi.iSubItem = nSubItem;
     lvi.cchTextMax = nLen;
     lvi.pszText = lpszText;
-    return (int)::SendMessage(m_hWnd, LVM_GETITEMTEXT, (WPARAM)nItem, (LPARAM)&lvi);
+    if (nLen <= 0)
+        return 0;
+    lpszText[0] = 0;
+    int nRes = (int)::SendMessage(m_hWnd, LVM_GETITEMTEXT, (WPARAM)nItem, (LPARAM)&lvi);
+    // Some versions of the control fill a short buffer to the brim without the terminating zero.
+    if (nRes >= nLen || nRes < 0) {
+        lpszText[nLen - 1] = 0;
+        nRes = lstrlen(lpszText);
+    }
+    return nRes;
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)

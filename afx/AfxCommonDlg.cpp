@@ -49,7 +49,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
         for (int i = 0; i < nLen; ++i) {
             if (p[i] == '|')
                 p[i] = '\0';
-            else if (_istlead((unsigned char)p[i]) && i + 1 < nLen)
+            else if (::IsDBCSLeadByte((BYTE)p[i]) && i + 1 < nLen)
                 ++i;
         }
         m_strFilter.ReleaseBuffer(nLen);
@@ -67,7 +67,7 @@ BOOL WINAPI RunFont(void* p) { return ::ChooseFont((LPCHOOSEFONT)p); }
 LPCTSTR NamePart(LPCTSTR lpszPath)
 {
     LPCTSTR name = lpszPath;
-    for (LPCTSTR p = lpszPath; *p; p = _tcsinc(p))
+    for (LPCTSTR p = lpszPath; *p; p = ::CharNext(p))
         if (*p == '\\' || *p == '/' || *p == ':')
             name = p + 1;
     return name;
@@ -77,7 +77,7 @@ LPCTSTR NamePart(LPCTSTR lpszPath)
 LPCTSTR DotOf(LPCTSTR lpszName)
 {
     LPCTSTR dot = NULL;
-    for (LPCTSTR p = lpszName; *p; p = _tcsinc(p))
+    for (LPCTSTR p = lpszName; *p; p = ::CharNext(p))
         if (*p == '.')
             dot = p;
     return dot;
@@ -137,12 +137,12 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
             return m_ofn.lpstrFile;
         }
         while (*lpsz != chDelimiter && *lpsz != '\0')
-            lpsz = _tcsinc(lpsz);
+            lpsz = ::CharNext(lpsz);
         if (*lpsz == '\0' && !bExplorer) {
             pos = NULL;
             return m_ofn.lpstrFile;
         }
-        lpsz = _tcsinc(lpsz);
+        ++lpsz; // past the one-byte delimiter, which CharNext would not step over when it is a zero
         // One file chosen: the buffer holds just its full path.
         if (*lpsz == '\0') {
             pos = NULL;
@@ -154,18 +154,18 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
     if (!bExplorer) {
         LPCTSTR lpszPath = m_ofn.lpstrFile;
         while (*lpszPath != chDelimiter && *lpszPath != '\0')
-            lpszPath = _tcsinc(lpszPath);
+            lpszPath = ::CharNext(lpszPath);
         strPath = strPath.Left((int)(lpszPath - m_ofn.lpstrFile));
     }
 
     LPCTSTR lpszFileName = lpsz;
     while (*lpsz != chDelimiter && *lpsz != '\0')
-        lpsz = _tcsinc(lpsz);
+        lpsz = ::CharNext(lpsz);
     CString strFileName(lpszFileName, (int)(lpsz - lpszFileName));
     if (*lpsz == '\0' && !bExplorer) {
         pos = NULL;
     } else {
-        lpsz = _tcsinc(lpsz);
+        ++lpsz;
         pos = *lpsz == '\0' ? NULL : (POSITION)lpsz;
     }
 

@@ -12,6 +12,12 @@ if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/windows.cmake)
         ${CMAKE_CURRENT_LIST_DIR}/AfxDateTimeCtrl.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AfxCommonDlg.cpp
     )
+    # Real controls in real windows under Wine, checked through the controls' own messages.
+    velmora_gtest(afx_ctrl_tests
+        SOURCES
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlCommonTest.cpp
+        LIBS afx)
 endif()
 
 # Drawing and menus need no window of the framework's own.
