@@ -14,7 +14,7 @@ public:
     int m_nTicks = 0;
     int m_nTicksToRun = 5;
     int m_nKickIdle = 0;
-    BOOL m_bVisibleAtFirstTick = FALSE;
+    BOOL m_bVisibleDuringRun = FALSE;
     BOOL m_bOwnerEnabledDuringRun = TRUE;
     int m_nEndInInit = 0; // non-zero: EndDialog with it from OnInitDialog
     CWnd* m_pOwner = NULL;
@@ -36,8 +36,9 @@ public:
     {
         if (nIDEvent != 1)
             return;
-        if (++m_nTicks == 1)
-            m_bVisibleAtFirstTick = IsWindowVisible();
+        ++m_nTicks;
+        if (IsWindowVisible())
+            m_bVisibleDuringRun = TRUE;
         if (m_pOwner != NULL && m_pOwner->IsWindowEnabled())
             m_bOwnerEnabledDuringRun = TRUE;
         else if (m_pOwner != NULL)
@@ -71,7 +72,7 @@ TEST(ModalLoop, TimersRunUntilTheDialogEndsItself)
     EXPECT_EQ(1005, dlg.DoModal());
     EXPECT_EQ(5, dlg.m_nTicks);
     EXPECT_GT(dlg.m_nKickIdle, 0);
-    EXPECT_TRUE(dlg.m_bVisibleAtFirstTick); // shown at the first idle moment
+    EXPECT_TRUE(dlg.m_bVisibleDuringRun); // the hidden template was shown when the loop went idle
     EXPECT_FALSE(dlg.m_bOwnerEnabledDuringRun);
     EXPECT_TRUE(owner.IsWindowEnabled()); // and enabled again afterwards
     EXPECT_EQ(NULL, dlg.m_hWnd);

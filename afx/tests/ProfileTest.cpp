@@ -9,11 +9,13 @@
 
 namespace
 {
-const char* const kCompany = "Velmora Window Tests";
-
 class Profile : public ::testing::Test
 {
 protected:
+    // Each test has a key of its own, so tests may run side by side in one prefix.
+    std::string m_company = std::string("Velmora Window Tests ") +
+                            ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const char* kCompany = m_company.c_str();
     LPCTSTR m_pszOldKey = NULL;
     LPCTSTR m_pszOldProfile = NULL;
     void SetUp() override
