@@ -22,3 +22,13 @@ velmora_gtest(afx_window_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/ProfileTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/WindowTest.rc
     LIBS afx)
+
+# A whole program on the framework: its own entry point, threads, a modal main dialog, and
+# InitInstance returning FALSE; the exit code is the verdict.
+add_executable(afx_app_lifecycle WIN32
+    ${CMAKE_CURRENT_LIST_DIR}/tests/AppLifecycleTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/WindowTest.rc)
+target_link_libraries(afx_app_lifecycle PRIVATE afx)
+target_compile_options(afx_app_lifecycle PRIVATE ${VELMORA_WARNINGS})
+add_test(NAME afx_app_lifecycle COMMAND afx_app_lifecycle)
+set_tests_properties(afx_app_lifecycle PROPERTIES TIMEOUT 120)
