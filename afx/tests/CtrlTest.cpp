@@ -174,6 +174,50 @@ TEST_F(Host, OwnerDrawnButtonDrawsItselfThroughReflection)
     EXPECT_EQ(RGB(0, 0, 0), dc.GetPixel(5, 5));
 }
 
+// A child window that paints itself through CPaintDC in its WM_PAINT handler.
+class CPainter : public CWnd
+{
+public:
+    int paints = 0;
+    CRect painted;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        ++paints;
+        painted = dc.m_ps.rcPaint;
+        CRect client;
+        GetClientRect(&client);
+        dc.FillSolidRect(&client, RGB(0, 128, 0));
+        dc.Draw3dRect(&client, RGB(255, 255, 255), RGB(0, 0, 0));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPainter, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST_F(Host, PaintContextCoversTheUpdateAreaAndDrawsOnTheWindow)
+{
+    CPainter painter;
+    ASSERT_TRUE(painter.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(20, 20, 120, 80), &host, 1060));
+    painter.Invalidate(FALSE);
+    painter.UpdateWindow();
+    EXPECT_GT(painter.paints, 0);
+    EXPECT_TRUE(painter.painted == CRect(0, 0, 100, 60)) << "the whole client area was invalid";
+    EXPECT_FALSE(::GetUpdateRect(painter.m_hWnd, NULL, FALSE)) << "EndPaint validated the window";
+
+    CClientDC dc(&painter);
+    EXPECT_EQ(RGB(0, 128, 0), dc.GetPixel(50, 30));
+    EXPECT_EQ(RGB(255, 255, 255), dc.GetPixel(0, 0));
+    EXPECT_EQ(RGB(0, 0, 0), dc.GetPixel(99, 59));
+    CWindowDC wdc(&painter);
+    EXPECT_EQ(RGB(0, 128, 0), wdc.GetPixel(50, 30)) << "no frame: window and client contexts coincide";
+    EXPECT_EQ(&painter, dc.GetWindow());
+}
+
 // ------------------------------------------------------------------ edit
 
 TEST_F(Host, EditSelectionReplaceLimitAndLines)

@@ -245,6 +245,32 @@ TEST(Gdi, TextIsMeasuredAndDrawnInTheTextColour)
     s.dc().SelectObject(old);
 }
 
+TEST(Gdi, DragRectanglesAreDrawnAndTakenOffByInversion)
+{
+    Surface s(40, 40);
+    // The half-tone brush inverts every other pixel, so a spot counts as drawn when either of
+    // two neighbours changed.
+    auto drawn = [&](int x, int y) { return s.at(x, y) != kWhite || s.at(x + 1, y) != kWhite; };
+    CRect first(5, 5, 25, 25), second(10, 10, 30, 30);
+    CSize thick(2, 2);
+    s.dc().DrawDragRect(&first, thick, NULL, thick);
+    EXPECT_TRUE(drawn(5, 5)) << "the frame is drawn";
+    EXPECT_TRUE(drawn(5, 15));
+    EXPECT_FALSE(drawn(15, 15)) << "the inside is left alone";
+
+    // Moving the frame takes the old one off and draws the new one.
+    s.dc().DrawDragRect(&second, thick, &first, thick);
+    EXPECT_FALSE(drawn(5, 5));
+    EXPECT_TRUE(drawn(28, 28));
+
+    // Drawing with an empty new frame over the last takes everything off.
+    CRect none(0, 0, 0, 0);
+    s.dc().DrawDragRect(&none, CSize(0, 0), &second, thick);
+    for (int x = 0; x < 40; ++x)
+        for (int y = 0; y < 40; ++y)
+            ASSERT_EQ(kWhite, s.at(x, y)) << x << "," << y;
+}
+
 TEST(Gdi, BitmapsCopyAndStretch)
 {
     Surface dst(40, 40);
