@@ -226,6 +226,74 @@ private:
     size_t m_size;
 };
 
+// Sends a message from a thread started inside the window's own process, so that pointers in
+// it (to memory of that process) stay valid: the system refuses to carry WM_NOTIFY and other
+// pointer-bearing messages between processes. The thread runs a few bytes of code that call
+// SendMessageA with the four words it is handed. Answers FALSE when the thread could not run.
+BOOL SendInTargetProcess(HWND h, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
+                                     PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                 FALSE, pid);
+    if (!process)
+        return FALSE;
+    // SendMessageA in the target: the same offset from its USER32 as in this process.
+    HMODULE localUser = GetModuleHandleA("user32.dll");
+    FARPROC localSend = GetProcAddress(localUser, "SendMessageA");
+    HMODULE modules[512];
+    DWORD needed = 0;
+    char* remoteUser = NULL;
+    if (EnumProcessModules(process, modules, sizeof modules, &needed)) {
+        for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
+            char name[MAX_PATH] = "";
+            GetModuleBaseNameA(process, modules[i], name, sizeof name);
+            if (lstrcmpiA(name, "user32.dll") == 0) {
+                remoteUser = (char*)modules[i];
+                break;
+            }
+        }
+    }
+    BOOL ok = FALSE;
+    if (remoteUser && localSend) {
+        static const unsigned char code[] = {
+            0x8B, 0x44, 0x24, 0x04, // mov eax, [esp+4]      ; the block of words
+            0xFF, 0x70, 0x0C,       // push [eax+12]         ; lParam
+            0xFF, 0x70, 0x08,       // push [eax+8]          ; wParam
+            0xFF, 0x70, 0x04,       // push [eax+4]          ; message
+            0xFF, 0x30,             // push [eax]            ; window
+            0xFF, 0x50, 0x10,       // call [eax+16]         ; SendMessageA
+            0xC2, 0x04, 0x00,       // ret 4                 ; its result is the thread's exit code
+        };
+        DWORD block[5] = {(DWORD)(ULONG_PTR)h, msg, (DWORD)wp, (DWORD)lp,
+                          (DWORD)(ULONG_PTR)(remoteUser + ((char*)localSend - (char*)localUser))};
+        char* mem = (char*)VirtualAllocEx(process, NULL, 256, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
+        if (mem) {
+            SIZE_T done = 0;
+            if (WriteProcessMemory(process, mem, code, sizeof code, &done) &&
+                WriteProcessMemory(process, mem + 64, block, sizeof block, &done)) {
+                HANDLE thread = CreateRemoteThread(process, NULL, 0, (LPTHREAD_START_ROUTINE)mem, mem + 64, 0, NULL);
+                if (thread) {
+                    if (WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0) {
+                        DWORD exitCode = 0;
+                        GetExitCodeThread(thread, &exitCode);
+                        if (result)
+                            *result = (LRESULT)exitCode;
+                        ok = TRUE;
+                    }
+                    CloseHandle(thread);
+                }
+            }
+            // Left allocated when the thread did not finish: it may still be reading the block.
+            if (ok)
+                VirtualFreeEx(process, mem, 0, MEM_RELEASE);
+        }
+    }
+    CloseHandle(process);
+    return ok;
+}
+
 LRESULT Send(HWND h, UINT msg, WPARAM wp, LPARAM lp)
 {
     DWORD_PTR result = 0;
@@ -863,13 +931,42 @@ int CmdDateTimeSet(const Args& a)
     nm.dwFlags = GDT_VALID;
     nm.st = st;
     mem.Write(&nm, sizeof nm);
-    DWORD_PTR r = 0;
-    SetLastError(0);
-    BOOL sent = SendMessageTimeoutA(GetParent(h), WM_NOTIFY, nm.nmhdr.idFrom, (LPARAM)mem.Address(),
-                                    SMTO_ABORTIFHUNG, 5000, &r);
-    // Some systems refuse WM_NOTIFY between processes; the value is set all the same, and the
-    // caller is told whether the parent heard of it.
+    // WM_NOTIFY goes from inside the picker's process; should that fail the value is set all
+    // the same, and the caller is told whether the parent heard of it.
+    LRESULT r = 0;
+    BOOL sent = SendInTargetProcess(GetParent(h), WM_NOTIFY, nm.nmhdr.idFrom, (LPARAM)mem.Address(), &r);
     printf("%s\n", sent ? "notified" : "set");
+    return 0;
+}
+
+// ---------------------------------------------------------------- notifications
+
+int CmdNotify(const Args& a)
+{
+    size_t used;
+    HWND h = TargetOrFail(a, true, &used);
+    if (!h)
+        return 1;
+    long code, item = -1;
+    if (a.positional.size() <= used || !ParseNumber(a.positional[used].c_str(), &code))
+        return Fail("notify needs a notification code (NM_CLICK is -2, NM_DBLCLK -3, NM_RCLICK -5)");
+    if (a.positional.size() > used + 1 && !ParseNumber(a.positional[used + 1].c_str(), &item))
+        return Fail("bad item index");
+    RemoteBuffer mem(h, sizeof(NMITEMACTIVATE));
+    if (!mem.IsValid())
+        return Fail("cannot reach the control's process");
+    // An item activation record starts with the plain header, so it serves every code.
+    NMITEMACTIVATE nm;
+    ZeroMemory(&nm, sizeof nm);
+    nm.hdr.hwndFrom = h;
+    nm.hdr.idFrom = GetDlgCtrlID(h);
+    nm.hdr.code = (UINT)code;
+    nm.iItem = (int)item;
+    mem.Write(&nm, sizeof nm);
+    LRESULT r = 0;
+    if (!SendInTargetProcess(GetParent(h), WM_NOTIFY, nm.hdr.idFrom, (LPARAM)mem.Address(), &r))
+        return Fail("the notification could not be sent");
+    printf("%ld\n", (long)r);
     return 0;
 }
 
@@ -889,6 +986,7 @@ void Usage()
             "  lvitems HWND [ID]              list-view columns, rows and selection\n"
             "  lvselect HWND ID INDEX         select one list-view row (-1 clears)\n"
             "  dtget HWND ID / dtset HWND ID \"YYYY-MM-DD HH:MM:SS\"   date-time picker\n"
+            "  notify HWND ID CODE [ITEM]     WM_NOTIFY from the control to its parent\n"
             "  settext HWND [ID] TEXT         WM_SETTEXT\n"
             "  click HWND [ID] [--send]       BM_CLICK\n"
             "  check HWND [ID]                BM_GETCHECK\n"
@@ -942,6 +1040,8 @@ int main(int argc, char** argv)
         return CmdDateTimeGet(a);
     if (cmd == "dtset")
         return CmdDateTimeSet(a);
+    if (cmd == "notify")
+        return CmdNotify(a);
     if (cmd == "settext")
         return CmdSetText(a);
     if (cmd == "click")

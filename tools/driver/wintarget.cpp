@@ -119,6 +119,8 @@ LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
             NMLISTVIEW* nm = (NMLISTVIEW*)lp;
             if (nm->uNewState & LVIS_SELECTED)
                 Report(wnd, "row", nm->iItem);
+        } else if (hdr->idFrom == IDC_LISTVIEW && hdr->code == NM_DBLCLK) {
+            Report(wnd, "open", ((NMITEMACTIVATE*)lp)->iItem);
         } else if (hdr->idFrom == IDC_PICKER && hdr->code == DTN_DATETIMECHANGE) {
             Report(wnd, "day", ((NMDATETIMECHANGE*)lp)->st.wDay);
         }

@@ -272,6 +272,10 @@ class Harness:
         """Sets a date-time picker ("YYYY-MM-DD HH:MM:SS"); True when the parent was notified too."""
         return self.winctl("dtset", hwnd, ctl_id, value).strip() == "notified"
 
+    def notify(self, hwnd, ctl_id, code, item=-1):
+        """Sends WM_NOTIFY as from the control (NM_CLICK -2, NM_DBLCLK -3, NM_RCLICK -5); returns the result."""
+        return int(self.winctl("notify", hwnd, ctl_id, code, item).strip())
+
     def settext(self, hwnd, ctl_id, text):
         self.winctl(*(["settext"] + self._ctl(hwnd, ctl_id) + [text]))
 

@@ -34,6 +34,7 @@ def drive_target(h):
         (lambda: h.click(wnd, 104), "[button 1]"),
         (lambda: h.command(wnd, 201), "[menu 201]"),
         (lambda: h.lvselect(wnd, 106, 1), "[row 1]"),
+        (lambda: h.notify(wnd, 106, -3, 0), "[open 0]"),
     ]
     for action, mark in steps:
         action()
@@ -48,8 +49,10 @@ def drive_target(h):
     expect(lv["selected"] == [1] and lv["focused"] == 1, "list-view selection %r" % lv)
 
     expect(h.dtget(wnd, 107) == "2001-02-03 00:00:00", "picker's first value")
-    h.dtset(wnd, 107, "2004-05-06 00:00:00")
+    notified = h.dtset(wnd, 107, "2004-05-06 00:00:00")
     expect(h.dtget(wnd, 107) == "2004-05-06 00:00:00", "picker's new value")
+    expect(notified, "the picker's parent was told")
+    h.wait_for(lambda: h.text(wnd).endswith("[day 6]"), what="DTN_DATETIMECHANGE heard")
 
     expect(h.check_state(wnd, 105) == 0, "check box starts clear")
     h.click(wnd, 105)
