@@ -4,8 +4,12 @@
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
-CCmdTarget::CCmdTarget() {}
-CCmdTarget::~CCmdTarget() {}
+CCmdTarget::CCmdTarget()
+{
+}
+CCmdTarget::~CCmdTarget()
+{
+}
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
@@ -14,10 +18,13 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
     return &messageMap;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
 
-const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
-                                                   UINT nCode, UINT nID)
+const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode,
+                                                   UINT nID)
 {
     for (; lpEntry->nSig != AfxSig_end; lpEntry++)
     {
@@ -28,8 +35,7 @@ const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEnt
     return NULL;
 }
 
-union AfxCmdFunctions
-{
+union AfxCmdFunctions {
     AFX_PMSG pfn;
     void (CCmdTarget::*pfn_vv)();
     BOOL (CCmdTarget::*pfn_bv)();
@@ -42,9 +48,8 @@ union AfxCmdFunctions
     BOOL (CCmdTarget::*pfn_bwNMHDR)(UINT, NMHDR*, LRESULT*);
 };
 
-BOOL AFXAPI CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn,
-                                        void* pExtra, UINT_PTR nSig,
-                                        AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL AFXAPI CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra,
+                                       UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     AfxCmdFunctions mmf;
     mmf.pfn = pfn;
@@ -71,8 +76,7 @@ BOOL AFXAPI CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
     case AfxSig_bw:
         bResult = (pTarget->*mmf.pfn_bw)(nID);
         break;
-    case AfxSig_cmdui:
-    {
+    case AfxSig_cmdui: {
         CCmdUI* pCmdUI = (CCmdUI*)pExtra;
         if (pCmdUI == NULL)
             return FALSE;
@@ -85,8 +89,7 @@ BOOL AFXAPI CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
     case AfxSig_vNMHDRpl:
     case AfxSig_bNMHDRpl:
     case AfxSig_vwNMHDRpl:
-    case AfxSig_bwNMHDRpl:
-    {
+    case AfxSig_bwNMHDRpl: {
         AFX_NOTIFY* pNotify = (AFX_NOTIFY*)pExtra;
         if (pNotify == NULL)
             return FALSE;
@@ -129,13 +132,31 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     return FALSE;
 }
 
-void CCmdTarget::BeginWaitCursor() { AfxGetThreadStateWin()->DoWaitCursor(1); }
-void CCmdTarget::EndWaitCursor() { AfxGetThreadStateWin()->DoWaitCursor(-1); }
-void CCmdTarget::RestoreWaitCursor() { AfxGetThreadStateWin()->DoWaitCursor(0); }
+void CCmdTarget::BeginWaitCursor()
+{
+    AfxGetThreadStateWin()->DoWaitCursor(1);
+}
+void CCmdTarget::EndWaitCursor()
+{
+    AfxGetThreadStateWin()->DoWaitCursor(-1);
+}
+void CCmdTarget::RestoreWaitCursor()
+{
+    AfxGetThreadStateWin()->DoWaitCursor(0);
+}
 
-CWaitCursor::CWaitCursor() { AfxGetThreadStateWin()->DoWaitCursor(1); }
-CWaitCursor::~CWaitCursor() { AfxGetThreadStateWin()->DoWaitCursor(-1); }
-void CWaitCursor::Restore() { AfxGetThreadStateWin()->DoWaitCursor(0); }
+CWaitCursor::CWaitCursor()
+{
+    AfxGetThreadStateWin()->DoWaitCursor(1);
+}
+CWaitCursor::~CWaitCursor()
+{
+    AfxGetThreadStateWin()->DoWaitCursor(-1);
+}
+void CWaitCursor::Restore()
+{
+    AfxGetThreadStateWin()->DoWaitCursor(0);
+}
 
 // CCmdUI
 
@@ -152,7 +173,10 @@ CCmdUI::CCmdUI()
     m_pParentMenu = NULL;
 }
 
-void CCmdUI::ContinueRouting() { m_bContinueRouting = TRUE; }
+void CCmdUI::ContinueRouting()
+{
+    m_bContinueRouting = TRUE;
+}
 
 void CCmdUI::Enable(BOOL bOn)
 {

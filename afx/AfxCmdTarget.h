@@ -40,22 +40,22 @@ public:
     virtual const AFX_MSGMAP* GetMessageMap() const;
 
     // Calls one handler entry with the arguments its signature wants.
-    static BOOL AFXAPI DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn,
-                                      void* pExtra, UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo);
+    static BOOL AFXAPI DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra,
+                                      UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo);
 };
 
-const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
-                                                   UINT nCode, UINT nID);
+const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode,
+                                                   UINT nID);
 
 class CCmdUI
 {
 public:
     // Attributes
     UINT m_nID;
-    UINT m_nIndex;      // menu item or other index
-    CMenu* m_pMenu;     // not NULL when updating a menu item
-    CMenu* m_pSubMenu;  // not NULL when the item opens a pop-up
-    CWnd* m_pOther;     // not NULL when updating a control or another window
+    UINT m_nIndex;     // menu item or other index
+    CMenu* m_pMenu;    // not NULL when updating a menu item
+    CMenu* m_pSubMenu; // not NULL when the item opens a pop-up
+    CWnd* m_pOther;    // not NULL when updating a control or another window
 
     // Operations to do in ON_UPDATE_COMMAND_UI
     virtual void Enable(BOOL bOn = TRUE);
@@ -68,7 +68,9 @@ public:
 
     // Implementation
     CCmdUI();
-    virtual ~CCmdUI() {}
+    virtual ~CCmdUI()
+    {
+    }
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
     UINT m_nIndexMax;

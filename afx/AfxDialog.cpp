@@ -120,8 +120,8 @@ static BOOL ParseReal(LPCTSTR psz, double dMax, double& result)
     // Only plain decimal notation: no hexadecimal, infinity or not-a-number spellings.
     for (LPCTSTR q = p; *q != '\0'; q++)
     {
-        if (!((*q >= '0' && *q <= '9') || *q == '.' || *q == '-' || *q == '+' || *q == 'e' ||
-              *q == 'E' || *q == ' ' || *q == '\t'))
+        if (!((*q >= '0' && *q <= '9') || *q == '.' || *q == '-' || *q == '+' || *q == 'e' || *q == 'E' ||
+              *q == ' ' || *q == '\t'))
             return FALSE;
     }
     if (*p == '\0')
@@ -223,7 +223,8 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 // Text exchange
 
 template <class T>
-static void DDX_TextSigned(CDataExchange* pDX, int nIDC, T& value, LONGLONG llMin, LONGLONG llMax, UINT nIDPrompt)
+static void DDX_TextSigned(CDataExchange* pDX, int nIDC, T& value, LONGLONG llMin, LONGLONG llMax,
+                           UINT nIDPrompt)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
@@ -633,10 +634,10 @@ INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM)
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-    ON_MESSAGE(WM_SETFONT, HandleSetFont)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_MESSAGE(WM_SETFONT, HandleSetFont)
 END_MESSAGE_MAP()
 
 void CDialog::CommonConstruct()
@@ -650,7 +651,10 @@ void CDialog::CommonConstruct()
     m_hWndTop = NULL;
 }
 
-CDialog::CDialog() { CommonConstruct(); }
+CDialog::CDialog()
+{
+    CommonConstruct();
+}
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
@@ -720,7 +724,8 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, 
     return CreateIndirect(lpDialogTemplate, pParentWnd, lpDialogInit, NULL);
 }
 
-BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit, HINSTANCE hInst)
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit,
+                             HINSTANCE hInst)
 {
     m_lpDialogInit = lpDialogInit;
     if (pParentWnd == NULL)
@@ -738,7 +743,8 @@ BOOL CWnd::CreateDlgIndirect_(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
         hInst = AfxGetResourceHandle();
     m_nFlags |= WF_CONTINUEMODAL;
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    HWND hWnd =
+        ::CreateDialogIndirectParam(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();
 
@@ -837,7 +843,9 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
         ::SendMessage(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->m_hWnd, 1);
 }
 
-void CDialog::PreInitDialog() {}
+void CDialog::PreInitDialog()
+{
+}
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
@@ -856,11 +864,14 @@ LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM)
     return Default();
 }
 
-void CDialog::OnSetFont(CFont*) {}
+void CDialog::OnSetFont(CFont*)
+{
+}
 
 BOOL CDialog::OnInitDialog()
 {
-    BOOL bDlgInit = m_lpDialogInit != NULL ? ExecuteDlgInit(m_lpDialogInit) : ExecuteDlgInit(m_lpszTemplateName);
+    BOOL bDlgInit =
+        m_lpDialogInit != NULL ? ExecuteDlgInit(m_lpDialogInit) : ExecuteDlgInit(m_lpszTemplateName);
     if (!bDlgInit)
     {
         EndDialog(-1);
@@ -889,7 +900,10 @@ void CDialog::OnOK()
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
 
 BOOL CDialog::CheckAutoCenter()
 {

@@ -22,22 +22,44 @@ public:
     // Modal construction
     explicit CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL);
-    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL, void* lpDialogInit = NULL);
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL,
+                           void* lpDialogInit = NULL);
     BOOL InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = NULL);
 
     // Attributes
-    void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
-    void SetHelpID(UINT nIDR) { m_nIDHelp = nIDR; }
+    void MapDialogRect(LPRECT lpRect) const
+    {
+        ::MapDialogRect(m_hWnd, lpRect);
+    }
+    void SetHelpID(UINT nIDR)
+    {
+        m_nIDHelp = nIDR;
+    }
 
     // Operations
     virtual INT_PTR DoModal();
-    void NextDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
-    void PrevDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
+    void NextDlgCtrl() const
+    {
+        ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 0, 0);
+    }
+    void PrevDlgCtrl() const
+    {
+        ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 1, 0);
+    }
     void GotoDlgCtrl(CWnd* pWndCtrl);
-    void SetDefID(UINT nID) { ::SendMessage(m_hWnd, DM_SETDEFID, nID, 0); }
-    DWORD GetDefID() const { return (DWORD)::SendMessage(m_hWnd, DM_GETDEFID, 0, 0); }
+    void SetDefID(UINT nID)
+    {
+        ::SendMessage(m_hWnd, DM_SETDEFID, nID, 0);
+    }
+    DWORD GetDefID() const
+    {
+        return (DWORD)::SendMessage(m_hWnd, DM_GETDEFID, 0, 0);
+    }
     void EndDialog(int nResult);
-    BOOL IsDialogMessage(LPMSG lpMsg) { return ::IsDialogMessage(m_hWnd, lpMsg); }
+    BOOL IsDialogMessage(LPMSG lpMsg)
+    {
+        return ::IsDialogMessage(m_hWnd, lpMsg);
+    }
 
     // Overridables
     virtual BOOL OnInitDialog();
@@ -52,17 +74,18 @@ public:
     virtual BOOL CheckAutoCenter();
 
     UINT m_nIDHelp;
-    LPCTSTR m_lpszTemplateName;      // name or MAKEINTRESOURCE
-    HGLOBAL m_hDialogTemplate;       // indirect (m_lpDialogTemplate == NULL)
+    LPCTSTR m_lpszTemplateName;        // name or MAKEINTRESOURCE
+    HGLOBAL m_hDialogTemplate;         // indirect (m_lpDialogTemplate == NULL)
     LPCDLGTEMPLATE m_lpDialogTemplate; // indirect when m_hDialogTemplate == NULL
-    void* m_lpDialogInit;            // DLGINIT resource data
-    CWnd* m_pParentWnd;              // parent or owner window
-    HWND m_hWndTop;                  // top-level parent window disabled while modal
+    void* m_lpDialogInit;              // DLGINIT resource data
+    CWnd* m_pParentWnd;                // parent or owner window
+    HWND m_hWndTop;                    // top-level parent window disabled while modal
 
     virtual void PreInitDialog();
     HWND PreModal();
     void PostModal();
-    BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit, HINSTANCE hInst);
+    BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit,
+                        HINSTANCE hInst);
     BOOL PreTranslateInput(LPMSG lpMsg);
 
     afx_msg LRESULT HandleInitDialog(WPARAM, LPARAM);

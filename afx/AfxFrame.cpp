@@ -5,8 +5,8 @@
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_CLOSE()
-    ON_WM_INITMENUPOPUP()
+ON_WM_CLOSE()
+ON_WM_INITMENUPOPUP()
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -18,9 +18,14 @@ CFrameWnd::CFrameWnd()
     m_nIDHelp = 0;
 }
 
-CFrameWnd::~CFrameWnd() {}
+CFrameWnd::~CFrameWnd()
+{
+}
 
-BOOL CFrameWnd::IsFrameWnd() const { return TRUE; }
+BOOL CFrameWnd::IsFrameWnd() const
+{
+    return TRUE;
+}
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -60,8 +65,9 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
         cx = rect.right - rect.left;
         cy = rect.bottom - rect.top;
     }
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle & ~(FWS_ADDTOTITLE | FWS_PREFIXTITLE | FWS_SNAPTOBARS),
-                  x, y, cx, cy, pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext))
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName,
+                  dwStyle & ~(FWS_ADDTOTITLE | FWS_PREFIXTITLE | FWS_SNAPTOBARS), x, y, cx, cy,
+                  pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext))
     {
         if (hMenu != NULL)
             ::DestroyMenu(hMenu);
@@ -93,7 +99,9 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     return Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext);
 }
 
-void CFrameWnd::RecalcLayout(BOOL) {}
+void CFrameWnd::RecalcLayout(BOOL)
+{
+}
 
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {
@@ -103,8 +111,12 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
     BringWindowToTop();
 }
 
-void CFrameWnd::SetMessageText(LPCTSTR) {}
-void CFrameWnd::SetMessageText(UINT) {}
+void CFrameWnd::SetMessageText(LPCTSTR)
+{
+}
+void CFrameWnd::SetMessageText(UINT)
+{
+}
 
 void CFrameWnd::PostNcDestroy()
 {
@@ -112,7 +124,10 @@ void CFrameWnd::PostNcDestroy()
     delete this;
 }
 
-void CFrameWnd::OnClose() { DestroyWindow(); }
+void CFrameWnd::OnClose()
+{
+    DestroyWindow();
+}
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
 {

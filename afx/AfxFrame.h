@@ -13,7 +13,10 @@ class CCreateContext
 {
 public:
     CRuntimeClass* m_pNewViewClass;
-    CCreateContext() { m_pNewViewClass = NULL; }
+    CCreateContext()
+    {
+        m_pNewViewClass = NULL;
+    }
 };
 
 class CFrameWnd : public CWnd
@@ -24,10 +27,9 @@ public:
 
     // Construction
     CFrameWnd();
-    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                        DWORD dwStyle = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
-                        CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL, DWORD dwExStyle = 0,
-                        CCreateContext* pContext = NULL);
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL,
+                        DWORD dwExStyle = 0, CCreateContext* pContext = NULL);
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
 
@@ -36,9 +38,18 @@ public:
     BOOL m_bHelpMode;
     CString m_strTitle;
     UINT m_nIDHelp;
-    CFrameWnd* GetActiveFrame() { return this; }
-    void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
-    CString GetTitle() const { return m_strTitle; }
+    CFrameWnd* GetActiveFrame()
+    {
+        return this;
+    }
+    void SetTitle(LPCTSTR lpszTitle)
+    {
+        m_strTitle = lpszTitle;
+    }
+    CString GetTitle() const
+    {
+        return m_strTitle;
+    }
 
     // Operations
     virtual void RecalcLayout(BOOL bNotify = TRUE);

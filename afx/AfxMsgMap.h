@@ -21,8 +21,7 @@ typedef void (AFX_MSG_CALL CWnd::*AFX_PMSGW)(void);
 // A handler stored in a table keeps its exact representation; the dispatcher calls it back
 // through the signature recorded beside it. Copying the bits avoids casts between member
 // function types, which the compiler rightly distrusts.
-template <class TSig>
-inline AFX_PMSG AfxPmsgFrom(TSig pfn)
+template <class TSig> inline AFX_PMSG AfxPmsgFrom(TSig pfn)
 {
     static_assert(sizeof(TSig) == sizeof(AFX_PMSG), "member function pointers differ in size");
     AFX_PMSG pmsg;
@@ -34,80 +33,80 @@ inline AFX_PMSG AfxPmsgFrom(TSig pfn)
 enum AfxSig
 {
     AfxSig_end = 0,
-    AfxSig_bD,       // BOOL (CDC*)
-    AfxSig_bb,       // BOOL (BOOL)
-    AfxSig_bWww,     // BOOL (CWnd*, UINT, UINT)
-    AfxSig_hDWw,     // HBRUSH (CDC*, CWnd*, UINT)
-    AfxSig_hDw,      // HBRUSH (CDC*, UINT)
-    AfxSig_iwWw,     // int (UINT, CWnd*, UINT)
-    AfxSig_iww,      // int (UINT, UINT)
-    AfxSig_iWww,     // int (CWnd*, UINT, UINT)
-    AfxSig_is,       // int (LPVOID)
-    AfxSig_lwl,      // LRESULT (WPARAM, LPARAM)
-    AfxSig_lwwM,     // LRESULT (UINT, UINT, CMenu*)
-    AfxSig_vv,       // void (void)
-    AfxSig_vw,       // void (UINT)
-    AfxSig_vww,      // void (UINT, UINT)
-    AfxSig_vvii,     // void (int, int)
-    AfxSig_vwww,     // void (UINT, UINT, UINT)
-    AfxSig_vwii,     // void (UINT, int, int)
-    AfxSig_vwl,      // void (UINT, LPARAM)
-    AfxSig_vbWW,     // void (BOOL, CWnd*, CWnd*)
-    AfxSig_vD,       // void (CDC*)
-    AfxSig_vM,       // void (CMenu*)
-    AfxSig_vMwb,     // void (CMenu*, UINT, BOOL)
-    AfxSig_vW,       // void (CWnd*)
-    AfxSig_vWww,     // void (CWnd*, UINT, UINT)
-    AfxSig_vWp,      // void (CWnd*, CPoint)
-    AfxSig_vWh,      // void (CWnd*, HANDLE)
-    AfxSig_vwW,      // void (UINT, CWnd*)
-    AfxSig_vwWb,     // void (UINT, CWnd*, BOOL)
-    AfxSig_vwwW,     // void (UINT, UINT, CWnd*)
-    AfxSig_vwwx,     // void (UINT, UINT)  reflected scroll
-    AfxSig_vs,       // void (LPVOID)
-    AfxSig_vOWNER,   // void (int, LPVOID): owner-draw item messages
-    AfxSig_iis,      // int (int, LPVOID)
-    AfxSig_wp,       // UINT (CPoint)
-    AfxSig_wv,       // UINT (void)
-    AfxSig_vPOS,     // void (WINDOWPOS*)
-    AfxSig_vCALC,    // void (BOOL, NCCALCSIZE_PARAMS*)
-    AfxSig_vNMHDRpl, // void (NMHDR*, LRESULT*)
-    AfxSig_bNMHDRpl, // BOOL (NMHDR*, LRESULT*)
+    AfxSig_bD,        // BOOL (CDC*)
+    AfxSig_bb,        // BOOL (BOOL)
+    AfxSig_bWww,      // BOOL (CWnd*, UINT, UINT)
+    AfxSig_hDWw,      // HBRUSH (CDC*, CWnd*, UINT)
+    AfxSig_hDw,       // HBRUSH (CDC*, UINT)
+    AfxSig_iwWw,      // int (UINT, CWnd*, UINT)
+    AfxSig_iww,       // int (UINT, UINT)
+    AfxSig_iWww,      // int (CWnd*, UINT, UINT)
+    AfxSig_is,        // int (LPVOID)
+    AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)
+    AfxSig_lwwM,      // LRESULT (UINT, UINT, CMenu*)
+    AfxSig_vv,        // void (void)
+    AfxSig_vw,        // void (UINT)
+    AfxSig_vww,       // void (UINT, UINT)
+    AfxSig_vvii,      // void (int, int)
+    AfxSig_vwww,      // void (UINT, UINT, UINT)
+    AfxSig_vwii,      // void (UINT, int, int)
+    AfxSig_vwl,       // void (UINT, LPARAM)
+    AfxSig_vbWW,      // void (BOOL, CWnd*, CWnd*)
+    AfxSig_vD,        // void (CDC*)
+    AfxSig_vM,        // void (CMenu*)
+    AfxSig_vMwb,      // void (CMenu*, UINT, BOOL)
+    AfxSig_vW,        // void (CWnd*)
+    AfxSig_vWww,      // void (CWnd*, UINT, UINT)
+    AfxSig_vWp,       // void (CWnd*, CPoint)
+    AfxSig_vWh,       // void (CWnd*, HANDLE)
+    AfxSig_vwW,       // void (UINT, CWnd*)
+    AfxSig_vwWb,      // void (UINT, CWnd*, BOOL)
+    AfxSig_vwwW,      // void (UINT, UINT, CWnd*)
+    AfxSig_vwwx,      // void (UINT, UINT)  reflected scroll
+    AfxSig_vs,        // void (LPVOID)
+    AfxSig_vOWNER,    // void (int, LPVOID): owner-draw item messages
+    AfxSig_iis,       // int (int, LPVOID)
+    AfxSig_wp,        // UINT (CPoint)
+    AfxSig_wv,        // UINT (void)
+    AfxSig_vPOS,      // void (WINDOWPOS*)
+    AfxSig_vCALC,     // void (BOOL, NCCALCSIZE_PARAMS*)
+    AfxSig_vNMHDRpl,  // void (NMHDR*, LRESULT*)
+    AfxSig_bNMHDRpl,  // BOOL (NMHDR*, LRESULT*)
     AfxSig_vwNMHDRpl, // void (UINT, NMHDR*, LRESULT*)
     AfxSig_bwNMHDRpl, // BOOL (UINT, NMHDR*, LRESULT*)
     AfxSig_bHELPINFO, // BOOL (HELPINFO*)
-    AfxSig_vwSIZING, // void (UINT, LPRECT)
-    AfxSig_cmdui,    // void (CCmdUI*)
-    AfxSig_cmduiw,   // void (CCmdUI*, UINT)
-    AfxSig_vpv,      // void (void*)
-    AfxSig_bpv,      // BOOL (void*)
-    AfxSig_vbw,      // void (BOOL, UINT)
-    AfxSig_vbh,      // void (BOOL, HTASK)
-    AfxSig_vwwh,     // void (UINT, UINT, HMENU)
-    AfxSig_vws,      // void (UINT, LPCTSTR)
-    AfxSig_vs2,      // void (LPCTSTR)
-    AfxSig_bwsp,     // BOOL (UINT, short, CPoint)
-    AfxSig_vwp,      // void (UINT, CPoint)
-    AfxSig_bv,       // BOOL (void)
-    AfxSig_hv,       // HANDLE (void)
-    AfxSig_bw,       // BOOL (UINT)
-    AfxSig_vb,       // void (BOOL)
-    AfxSig_vwl2,     // void (WPARAM, LPARAM) thread message
-    AfxSig_iSS,      // void (int, LPSTYLESTRUCT)
-    AfxSig_vHDROP,   // void (HDROP)
-    AfxSig_bWCDS,    // BOOL (CWnd*, COPYDATASTRUCT*)
-    AfxSig_bwl,      // BOOL (UINT, DWORD)
-    AfxSig_vMINMAX,  // void (MINMAXINFO*)
+    AfxSig_vwSIZING,  // void (UINT, LPRECT)
+    AfxSig_cmdui,     // void (CCmdUI*)
+    AfxSig_cmduiw,    // void (CCmdUI*, UINT)
+    AfxSig_vpv,       // void (void*)
+    AfxSig_bpv,       // BOOL (void*)
+    AfxSig_vbw,       // void (BOOL, UINT)
+    AfxSig_vbh,       // void (BOOL, HTASK)
+    AfxSig_vwwh,      // void (UINT, UINT, HMENU)
+    AfxSig_vws,       // void (UINT, LPCTSTR)
+    AfxSig_vs2,       // void (LPCTSTR)
+    AfxSig_bwsp,      // BOOL (UINT, short, CPoint)
+    AfxSig_vwp,       // void (UINT, CPoint)
+    AfxSig_bv,        // BOOL (void)
+    AfxSig_hv,        // HANDLE (void)
+    AfxSig_bw,        // BOOL (UINT)
+    AfxSig_vb,        // void (BOOL)
+    AfxSig_vwl2,      // void (WPARAM, LPARAM) thread message
+    AfxSig_iSS,       // void (int, LPSTYLESTRUCT)
+    AfxSig_vHDROP,    // void (HDROP)
+    AfxSig_bWCDS,     // BOOL (CWnd*, COPYDATASTRUCT*)
+    AfxSig_bwl,       // BOOL (UINT, DWORD)
+    AfxSig_vMINMAX,   // void (MINMAXINFO*)
 };
 
 struct AFX_MSGMAP_ENTRY
 {
-    UINT nMessage;  // window message, or WM_COMMAND / WM_NOTIFY for commands and notifications
-    UINT nCode;     // control notification code or the command-UI marker
-    UINT nID;       // first control or command id
-    UINT nLastID;   // last id of a range (equal to nID for one id)
-    UINT_PTR nSig;  // AfxSig value; for registered messages the address of the message number
-    AFX_PMSG pfn;   // the handler
+    UINT nMessage; // window message, or WM_COMMAND / WM_NOTIFY for commands and notifications
+    UINT nCode;    // control notification code or the command-UI marker
+    UINT nID;      // first control or command id
+    UINT nLastID;  // last id of a range (equal to nID for one id)
+    UINT_PTR nSig; // AfxSig value; for registered messages the address of the message number
+    AFX_PMSG pfn;  // the handler
 };
 
 struct AFX_MSGMAP
@@ -130,6 +129,7 @@ struct AFX_MSGMAP
 #define CN_OLECOMMAND ((UINT)(-3))
 #define CN_OLE_UNREGISTER ((UINT)(-4))
 
+// clang-format off
 #define DECLARE_MESSAGE_MAP() \
 protected: \
     static const AFX_MSGMAP* GetThisMessageMap(); \
@@ -411,6 +411,8 @@ inline AFX_PMSG AfxPmsgActivateApp(void (T::*pfn)(BOOL, DWORD))
     {WM_VSCROLL + WM_REFLECT_BASE, 0, 0, 0, AfxSig_vwwx, AFX_PMSG_W(void (AFX_MSG_CALL CWnd::*)(UINT, UINT), &ThisClass::VScroll)},
 #define ON_WM_PARENTNOTIFY_REFLECT() \
     {WM_PARENTNOTIFY + WM_REFLECT_BASE, 0, 0, 0, AfxSig_vwl, AFX_PMSG_W(void (AFX_MSG_CALL CWnd::*)(UINT, LPARAM), &ThisClass::ParentNotify)},
+
+// clang-format on
 
 // The colour message as reflected to a control.
 struct AFX_CTLCOLOR

@@ -51,7 +51,10 @@ void CPropertyPage::CommonConstruct(LPCTSTR lpszTemplateName, UINT nIDCaption)
     m_bFirstSetActive = TRUE;
 }
 
-CPropertyPage::CPropertyPage() { CommonConstruct(NULL, 0); }
+CPropertyPage::CPropertyPage()
+{
+    CommonConstruct(NULL, 0);
+}
 
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption)
 {
@@ -73,16 +76,25 @@ void CPropertyPage::Construct(LPCTSTR lpszTemplateName, UINT nIDCaption)
     CommonConstruct(lpszTemplateName, nIDCaption);
 }
 
-CPropertyPage::~CPropertyPage() {}
+CPropertyPage::~CPropertyPage()
+{
+}
 
-INT_PTR CPropertyPage::DoModal() { return -1; }
+INT_PTR CPropertyPage::DoModal()
+{
+    return -1;
+}
 
-BOOL CPropertyPage::CheckAutoCenter() { return FALSE; }
+BOOL CPropertyPage::CheckAutoCenter()
+{
+    return FALSE;
+}
 
 CPropertySheet* CPropertyPage::GetParentSheet() const
 {
     CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
-    return pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CPropertySheet)) ? (CPropertySheet*)pParent : NULL;
+    return pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CPropertySheet)) ? (CPropertySheet*)pParent
+                                                                               : NULL;
 }
 
 void CPropertyPage::CancelToClose()
@@ -109,9 +121,16 @@ BOOL CPropertyPage::OnApply()
     return TRUE;
 }
 
-void CPropertyPage::OnReset() { OnCancel(); }
-void CPropertyPage::OnOK() {}
-void CPropertyPage::OnCancel() {}
+void CPropertyPage::OnReset()
+{
+    OnCancel();
+}
+void CPropertyPage::OnOK()
+{
+}
+void CPropertyPage::OnCancel()
+{
+}
 
 BOOL CPropertyPage::OnSetActive()
 {
@@ -129,10 +148,22 @@ BOOL CPropertyPage::OnKillActive()
     return UpdateData(TRUE);
 }
 
-BOOL CPropertyPage::OnQueryCancel() { return TRUE; }
-LRESULT CPropertyPage::OnWizardBack() { return 0; }
-LRESULT CPropertyPage::OnWizardNext() { return 0; }
-BOOL CPropertyPage::OnWizardFinish() { return TRUE; }
+BOOL CPropertyPage::OnQueryCancel()
+{
+    return TRUE;
+}
+LRESULT CPropertyPage::OnWizardBack()
+{
+    return 0;
+}
+LRESULT CPropertyPage::OnWizardNext()
+{
+    return 0;
+}
+BOOL CPropertyPage::OnWizardFinish()
+{
+    return TRUE;
+}
 
 BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
@@ -153,8 +184,7 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 
     switch (pNMHDR->code)
     {
-    case PSN_SETACTIVE:
-    {
+    case PSN_SETACTIVE: {
         BOOL bActive = OnSetActive();
         *pResult = bActive ? 0 : -1;
         // The sheet remembers its last page even after its window is gone.
@@ -170,8 +200,7 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     case PSN_KILLACTIVE:
         *pResult = !OnKillActive();
         break;
-    case PSN_APPLY:
-    {
+    case PSN_APPLY: {
         BOOL bApplied = OnApply();
         *pResult = bApplied ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
         // The sheet ends with OK when its pages accept an apply that came from OK rather than
@@ -262,7 +291,10 @@ void CPropertySheet::CommonConstruct(CWnd* pParentWnd, UINT iSelectPage)
     m_nModalResult = IDCANCEL;
 }
 
-CPropertySheet::CPropertySheet() { CommonConstruct(NULL, 0); }
+CPropertySheet::CPropertySheet()
+{
+    CommonConstruct(NULL, 0);
+}
 
 CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
 {
@@ -368,7 +400,8 @@ BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
 {
     if (dwStyle == (DWORD)-1)
     {
-        dwStyle = DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION;
+        dwStyle =
+            DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION;
         if (!(m_psh.dwFlags & PSH_WIZARD))
             dwStyle |= WS_SYSMENU;
     }
@@ -414,7 +447,8 @@ BOOL CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
              (::SendMessage(hWndCtrl, WM_GETDLGCODE, 0, 0) & (DLGC_BUTTON | DLGC_DEFPUSHBUTTON)))
     {
         LONG lStyle = ::GetWindowLong(hWndCtrl, GWL_STYLE) & 0x0F;
-        if (lStyle == BS_PUSHBUTTON || lStyle == BS_DEFPUSHBUTTON || lStyle == BS_USERBUTTON || lStyle == BS_OWNERDRAW)
+        if (lStyle == BS_PUSHBUTTON || lStyle == BS_DEFPUSHBUTTON || lStyle == BS_USERBUTTON ||
+            lStyle == BS_OWNERDRAW)
             m_nModalResult = (int)nID;
     }
     return FALSE; // the sheet itself acts on its buttons
@@ -444,7 +478,10 @@ BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
     return FALSE;
 }
 
-int CPropertySheet::GetPageCount() const { return (int)m_pages.GetSize(); }
+int CPropertySheet::GetPageCount() const
+{
+    return (int)m_pages.GetSize();
+}
 
 CPropertyPage* CPropertySheet::GetPage(int nPage) const
 {
@@ -479,7 +516,10 @@ int CPropertySheet::GetActiveIndex() const
     return (int)m_psh.nStartPage;
 }
 
-CPropertyPage* CPropertySheet::GetActivePage() const { return GetPage(GetActiveIndex()); }
+CPropertyPage* CPropertySheet::GetActivePage() const
+{
+    return GetPage(GetActiveIndex());
+}
 
 BOOL CPropertySheet::SetActivePage(int nPage)
 {
@@ -493,7 +533,10 @@ BOOL CPropertySheet::SetActivePage(int nPage)
     return (BOOL)::SendMessage(m_hWnd, PSM_SETCURSEL, (WPARAM)nPage, 0);
 }
 
-BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage) { return SetActivePage(GetPageIndex(pPage)); }
+BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage)
+{
+    return SetActivePage(GetPageIndex(pPage));
+}
 
 void CPropertySheet::SetTitle(LPCTSTR lpszText, UINT nStyle)
 {
@@ -506,10 +549,14 @@ void CPropertySheet::SetTitle(LPCTSTR lpszText, UINT nStyle)
 
 CTabCtrl* CPropertySheet::GetTabControl() const
 {
-    return reinterpret_cast<CTabCtrl*>(CWnd::FromHandle((HWND)::SendMessage(m_hWnd, PSM_GETTABCONTROL, 0, 0)));
+    return reinterpret_cast<CTabCtrl*>(
+        CWnd::FromHandle((HWND)::SendMessage(m_hWnd, PSM_GETTABCONTROL, 0, 0)));
 }
 
-void CPropertySheet::SetWizardMode() { m_psh.dwFlags |= PSH_WIZARD; }
+void CPropertySheet::SetWizardMode()
+{
+    m_psh.dwFlags |= PSH_WIZARD;
+}
 
 void CPropertySheet::SetFinishText(LPCTSTR lpszText)
 {

@@ -7,7 +7,10 @@ IMPLEMENT_DYNAMIC(CMutex, CSyncObject)
 IMPLEMENT_DYNAMIC(CEvent, CSyncObject)
 IMPLEMENT_DYNAMIC(CCriticalSection, CSyncObject)
 
-CSyncObject::CSyncObject(LPCTSTR) { m_hObject = NULL; }
+CSyncObject::CSyncObject(LPCTSTR)
+{
+    m_hObject = NULL;
+}
 
 CSyncObject::~CSyncObject()
 {
@@ -24,7 +27,8 @@ BOOL CSyncObject::Lock(DWORD dwTimeout)
     return dwRet == WAIT_OBJECT_0 || dwRet == WAIT_ABANDONED;
 }
 
-CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCTSTR pstrName, LPSECURITY_ATTRIBUTES lpsaAttributes)
+CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCTSTR pstrName,
+                       LPSECURITY_ATTRIBUTES lpsaAttributes)
     : CSyncObject(pstrName)
 {
     m_hObject = ::CreateSemaphore(lpsaAttributes, lInitialCount, lMaxCount, pstrName);
@@ -32,8 +36,13 @@ CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCTSTR pstrName, LPS
         AfxThrowResourceException();
 }
 
-CSemaphore::~CSemaphore() {}
-BOOL CSemaphore::Unlock() { return Unlock(1, NULL); }
+CSemaphore::~CSemaphore()
+{
+}
+BOOL CSemaphore::Unlock()
+{
+    return Unlock(1, NULL);
+}
 BOOL CSemaphore::Unlock(LONG lCount, LPLONG lpPrevCount)
 {
     return ::ReleaseSemaphore(m_hObject, lCount, lpPrevCount);
@@ -47,8 +56,13 @@ CMutex::CMutex(BOOL bInitiallyOwn, LPCTSTR pstrName, LPSECURITY_ATTRIBUTES lpsaA
         AfxThrowResourceException();
 }
 
-CMutex::~CMutex() {}
-BOOL CMutex::Unlock() { return ::ReleaseMutex(m_hObject); }
+CMutex::~CMutex()
+{
+}
+BOOL CMutex::Unlock()
+{
+    return ::ReleaseMutex(m_hObject);
+}
 
 CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, LPCTSTR pstrName, LPSECURITY_ATTRIBUTES lpsaAttribute)
     : CSyncObject(pstrName)
@@ -58,11 +72,22 @@ CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, LPCTSTR pstrName, LPSECURI
         AfxThrowResourceException();
 }
 
-CEvent::~CEvent() {}
-BOOL CEvent::Unlock() { return TRUE; }
+CEvent::~CEvent()
+{
+}
+BOOL CEvent::Unlock()
+{
+    return TRUE;
+}
 
-CCriticalSection::CCriticalSection() : CSyncObject(NULL) { ::InitializeCriticalSection(&m_sect); }
-CCriticalSection::~CCriticalSection() { ::DeleteCriticalSection(&m_sect); }
+CCriticalSection::CCriticalSection() : CSyncObject(NULL)
+{
+    ::InitializeCriticalSection(&m_sect);
+}
+CCriticalSection::~CCriticalSection()
+{
+    ::DeleteCriticalSection(&m_sect);
+}
 
 BOOL CCriticalSection::Lock(DWORD dwTimeout)
 {

@@ -12,13 +12,19 @@ public:
     explicit CSyncObject(LPCTSTR pstrName);
 
     // Attributes
-    operator HANDLE() const { return m_hObject; }
+    operator HANDLE() const
+    {
+        return m_hObject;
+    }
     HANDLE m_hObject;
 
     // Operations
     virtual BOOL Lock(DWORD dwTimeout = INFINITE);
     virtual BOOL Unlock() = 0;
-    virtual BOOL Unlock(LONG, LPLONG = NULL) { return TRUE; }
+    virtual BOOL Unlock(LONG, LPLONG = NULL)
+    {
+        return TRUE;
+    }
 
     // Implementation
     virtual ~CSyncObject();
@@ -53,9 +59,18 @@ public:
     CEvent(BOOL bInitiallyOwn = FALSE, BOOL bManualReset = FALSE, LPCTSTR lpszName = NULL,
            LPSECURITY_ATTRIBUTES lpsaAttribute = NULL);
     virtual ~CEvent();
-    BOOL SetEvent() { return ::SetEvent(m_hObject); }
-    BOOL PulseEvent() { return ::PulseEvent(m_hObject); }
-    BOOL ResetEvent() { return ::ResetEvent(m_hObject); }
+    BOOL SetEvent()
+    {
+        return ::SetEvent(m_hObject);
+    }
+    BOOL PulseEvent()
+    {
+        return ::PulseEvent(m_hObject);
+    }
+    BOOL ResetEvent()
+    {
+        return ::ResetEvent(m_hObject);
+    }
     BOOL Unlock();
 };
 
@@ -65,7 +80,10 @@ class CCriticalSection : public CSyncObject
 public:
     CCriticalSection();
     virtual ~CCriticalSection();
-    operator CRITICAL_SECTION*() { return &m_sect; }
+    operator CRITICAL_SECTION*()
+    {
+        return &m_sect;
+    }
     CRITICAL_SECTION m_sect;
     BOOL Unlock()
     {
@@ -84,11 +102,17 @@ class CSingleLock
 {
 public:
     explicit CSingleLock(CSyncObject* pObject, BOOL bInitialLock = FALSE);
-    ~CSingleLock() { Unlock(); }
+    ~CSingleLock()
+    {
+        Unlock();
+    }
     BOOL Lock(DWORD dwTimeOut = INFINITE);
     BOOL Unlock();
     BOOL Unlock(LONG lCount, LPLONG lPrevCount = NULL);
-    BOOL IsLocked() { return m_bAcquired; }
+    BOOL IsLocked()
+    {
+        return m_bAcquired;
+    }
 
 protected:
     CSyncObject* m_pObject;

@@ -9,7 +9,10 @@ static CWinApp* afxCurrentWinApp = NULL;
 static BOOL afxSocketsStarted = FALSE;
 static BOOL afxOleStarted = FALSE;
 
-CWinApp* AFXAPI AfxGetApp() { return afxCurrentWinApp; }
+CWinApp* AFXAPI AfxGetApp()
+{
+    return afxCurrentWinApp;
+}
 
 CWinThread* AFXAPI AfxGetThread()
 {
@@ -34,7 +37,10 @@ CWnd* AFXAPI AfxGetMainWnd()
     return pThread != NULL ? pThread->GetMainWnd() : NULL;
 }
 
-void AFXAPI AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
+void AFXAPI AfxPostQuitMessage(int nExitCode)
+{
+    ::PostQuitMessage(nExitCode);
+}
 
 BOOL AFXAPI AfxInternalPumpMessage(MSG* pMsg)
 {
@@ -137,8 +143,8 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
     return TRUE;
 }
 
-CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority,
-                                  UINT nStackSize, DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
+                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     CWinThread* pThread = new CWinThread(pfnThreadProc, pParam);
     if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
@@ -183,7 +189,10 @@ void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete)
     _endthreadex(nExitCode);
 }
 
-BOOL CWinThread::InitInstance() { return FALSE; }
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
 
 CWnd* CWinThread::GetMainWnd()
 {
@@ -225,7 +234,10 @@ BOOL AFXAPI CWinThread::IsIdleMessageDefault(MSG* pMsg)
     return pMsg->message != WM_PAINT && pMsg->message != 0x0118;
 }
 
-BOOL CWinThread::IsIdleMessage(MSG* pMsg) { return IsIdleMessageDefault(pMsg); }
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    return IsIdleMessageDefault(pMsg);
+}
 
 BOOL CWinThread::OnIdle(LONG lCount)
 {
@@ -260,8 +272,7 @@ BOOL CWinThread::DispatchThreadMessageEx(MSG* pMsg)
                 bMatch = p->nMessage == pMsg->message && p->nSig == AfxSig_vwl2;
             if (bMatch)
             {
-                union
-                {
+                union {
                     AFX_PMSG pfn;
                     void (CCmdTarget::*pfn_vwl)(WPARAM, LPARAM);
                 } mmf;
@@ -294,7 +305,10 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     return FALSE;
 }
 
-BOOL CWinThread::ProcessMessageFilter(int, LPMSG) { return FALSE; }
+BOOL CWinThread::ProcessMessageFilter(int, LPMSG)
+{
+    return FALSE;
+}
 
 LRESULT AFXAPI CWinThread::DefaultProcessWndProcException(CException* e, const MSG* pMsg)
 {
@@ -357,7 +371,7 @@ static int AFXAPI AfxAppMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
@@ -427,7 +441,8 @@ void CWinApp::SetCurrentHandles()
     if (m_pszAppName == NULL)
     {
         CString strTitle;
-        if (::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE((AFX_IDS_APP_TITLE >> 4) + 1), RT_STRING) &&
+        if (::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE((AFX_IDS_APP_TITLE >> 4) + 1),
+                           RT_STRING) &&
             strTitle.LoadString(AFX_IDS_APP_TITLE) && !strTitle.IsEmpty())
             m_pszAppName = _tcsdup(strTitle);
         else
@@ -496,10 +511,19 @@ InitFailure:
     return nReturnCode;
 }
 
-BOOL CWinApp::InitApplication() { return TRUE; }
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitApplication()
+{
+    return TRUE;
+}
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
 
-int CWinApp::ExitInstance() { return (int)m_msgCur.wParam; }
+int CWinApp::ExitInstance()
+{
+    return (int)m_msgCur.wParam;
+}
 
 int CWinApp::Run()
 {
@@ -508,14 +532,20 @@ int CWinApp::Run()
     return CWinThread::Run();
 }
 
-BOOL CWinApp::OnIdle(LONG lCount) { return CWinThread::OnIdle(lCount); }
+BOOL CWinApp::OnIdle(LONG lCount)
+{
+    return CWinThread::OnIdle(lCount);
+}
 
 LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg)
 {
     return CWinThread::ProcessWndProcException(e, pMsg);
 }
 
-BOOL CWinApp::SaveAllModified() { return TRUE; }
+BOOL CWinApp::SaveAllModified()
+{
+    return TRUE;
+}
 
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 {
@@ -542,7 +572,10 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
     return nResult;
 }
 
-void CWinApp::DoWaitCursor(int nCode) { AfxGetThreadStateWin()->DoWaitCursor(nCode); }
+void CWinApp::DoWaitCursor(int nCode)
+{
+    AfxGetThreadStateWin()->DoWaitCursor(nCode);
+}
 
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
@@ -559,16 +592,41 @@ void CWinApp::OnAppExit()
         m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
-void CWinApp::OnHelp() { WinHelp(0, HELP_CONTENTS); }
-void CWinApp::OnHelpIndex() { WinHelp(0, HELP_INDEX); }
-void CWinApp::OnHelpFinder() { WinHelp(0, HELP_FINDER); }
-void CWinApp::OnHelpUsing() { WinHelp(0, HELP_HELPONHELP); }
-void CWinApp::OnContextHelp() {}
+void CWinApp::OnHelp()
+{
+    WinHelp(0, HELP_CONTENTS);
+}
+void CWinApp::OnHelpIndex()
+{
+    WinHelp(0, HELP_INDEX);
+}
+void CWinApp::OnHelpFinder()
+{
+    WinHelp(0, HELP_FINDER);
+}
+void CWinApp::OnHelpUsing()
+{
+    WinHelp(0, HELP_HELPONHELP);
+}
+void CWinApp::OnContextHelp()
+{
+}
 
-BOOL CWinApp::Enable3dControls() { return TRUE; }
-BOOL CWinApp::Enable3dControlsStatic() { return TRUE; }
-void CWinApp::SetDialogBkColor(COLORREF, COLORREF) {}
-BOOL CWinApp::Unregister() { return TRUE; }
+BOOL CWinApp::Enable3dControls()
+{
+    return TRUE;
+}
+BOOL CWinApp::Enable3dControlsStatic()
+{
+    return TRUE;
+}
+void CWinApp::SetDialogBkColor(COLORREF, COLORREF)
+{
+}
+BOOL CWinApp::Unregister()
+{
+    return TRUE;
+}
 
 // Cursors and icons
 
@@ -577,18 +635,36 @@ HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const
     return ::LoadCursor(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR), lpszResourceName);
 }
 
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCE(nIDResource)); }
-HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(NULL, lpszCursorName); }
-HCURSOR CWinApp::LoadOEMCursor(UINT nIDCursor) const { return ::LoadCursor(NULL, MAKEINTRESOURCE(nIDCursor)); }
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+    return LoadCursor(MAKEINTRESOURCE(nIDResource));
+}
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const
+{
+    return ::LoadCursor(NULL, lpszCursorName);
+}
+HCURSOR CWinApp::LoadOEMCursor(UINT nIDCursor) const
+{
+    return ::LoadCursor(NULL, MAKEINTRESOURCE(nIDCursor));
+}
 
 HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const
 {
     return ::LoadIcon(AfxFindResourceHandle(lpszResourceName, RT_GROUP_ICON), lpszResourceName);
 }
 
-HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCE(nIDResource)); }
-HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIcon(NULL, lpszIconName); }
-HICON CWinApp::LoadOEMIcon(UINT nIDIcon) const { return ::LoadIcon(NULL, MAKEINTRESOURCE(nIDIcon)); }
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return LoadIcon(MAKEINTRESOURCE(nIDResource));
+}
+HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const
+{
+    return ::LoadIcon(NULL, lpszIconName);
+}
+HICON CWinApp::LoadOEMIcon(UINT nIDIcon) const
+{
+    return ::LoadIcon(NULL, MAKEINTRESOURCE(nIDIcon));
+}
 
 // Profile settings
 
@@ -614,7 +690,8 @@ HKEY CWinApp::GetAppRegistryKey()
     HKEY hCompanyKey = NULL;
     if (m_pszRegistryKey == NULL || m_pszProfileName == NULL)
         return NULL;
-    if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("software"), 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS)
+    if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("software"), 0, KEY_WRITE | KEY_READ, &hSoftKey) ==
+        ERROR_SUCCESS)
     {
         DWORD dw;
         if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE,
@@ -638,8 +715,8 @@ HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
     if (hAppKey == NULL)
         return NULL;
     DWORD dw;
-    ::RegCreateKeyEx(hAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                     NULL, &hSectionKey, &dw);
+    ::RegCreateKeyEx(hAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, NULL,
+                     &hSectionKey, &dw);
     ::RegCloseKey(hAppKey);
     return hSectionKey;
 }
@@ -782,7 +859,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
         if (hSecKey == NULL)
             return FALSE;
         DWORD dwValue = (DWORD)nValue;
-        LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
+        LONG lResult =
+            ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
         ::RegCloseKey(hSecKey);
         return lResult == ERROR_SUCCESS;
     }
@@ -868,7 +946,9 @@ BOOL AFXAPI AfxSocketInit(WSADATA* lpwsaData)
     return TRUE;
 }
 
-void AFXAPI AfxEnableControlContainer() {}
+void AFXAPI AfxEnableControlContainer()
+{
+}
 
 BOOL AFXAPI AfxOleInit()
 {

@@ -24,15 +24,30 @@ public:
     CWnd* m_pActiveWnd; // the active main window (may not be m_pMainWnd)
     BOOL m_bAutoDelete; // the object is deleted when the thread ends
     HANDLE m_hThread;
-    operator HANDLE() const { return m_hThread; }
+    operator HANDLE() const
+    {
+        return m_hThread;
+    }
     DWORD m_nThreadID;
 
-    int GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
-    BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
+    int GetThreadPriority()
+    {
+        return ::GetThreadPriority(m_hThread);
+    }
+    BOOL SetThreadPriority(int nPriority)
+    {
+        return ::SetThreadPriority(m_hThread, nPriority);
+    }
 
     // Operations
-    DWORD SuspendThread() { return ::SuspendThread(m_hThread); }
-    DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
+    DWORD SuspendThread()
+    {
+        return ::SuspendThread(m_hThread);
+    }
+    DWORD ResumeThread()
+    {
+        return ::ResumeThread(m_hThread);
+    }
     BOOL PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam)
     {
         return ::PostThreadMessage(m_nThreadID, message, wParam, lParam);

@@ -10,13 +10,13 @@ struct AFX_THREAD_STATE_WIN
 {
     std::map<HWND, CWnd*> permanentMap;
     std::map<HWND, CWnd*> temporaryMap;
-    CWnd* pWndInit;         // the window being created, attached by the creation hook
+    CWnd* pWndInit; // the window being created, attached by the creation hook
     HHOOK hHookOldCbtFilter;
-    MSG lastSentMsg;        // the message being handled, for Default()
-    CWinThread* pThread;    // the CWinThread that runs on this thread
+    MSG lastSentMsg;     // the message being handled, for Default()
+    CWinThread* pThread; // the CWinThread that runs on this thread
     int nWaitCursorCount;
     HCURSOR hcurWaitCursorRestore;
-    MSG msgLastMouse;       // for IsIdleMessage
+    MSG msgLastMouse; // for IsIdleMessage
     int nMsgLast;
     HWND hLockoutNotifyWindow; // control notifications to this window are ignored (UpdateData)
 

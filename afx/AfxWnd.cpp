@@ -148,8 +148,8 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
     if (hCursor == NULL && hbrBackground == NULL && hIcon == NULL)
         wsprintfA(szName, "Afx:%x:%x", (UINT)(UINT_PTR)hInst, nClassStyle);
     else
-        wsprintfA(szName, "Afx:%x:%x:%x:%x:%x", (UINT)(UINT_PTR)hInst, nClassStyle,
-                  (UINT)(UINT_PTR)hCursor, (UINT)(UINT_PTR)hbrBackground, (UINT)(UINT_PTR)hIcon);
+        wsprintfA(szName, "Afx:%x:%x:%x:%x:%x", (UINT)(UINT_PTR)hInst, nClassStyle, (UINT)(UINT_PTR)hCursor,
+                  (UINT)(UINT_PTR)hbrBackground, (UINT)(UINT_PTR)hIcon);
 
     EnterCriticalSection(AfxClassLock());
     const char* pszName = names.insert(szName).first->c_str();
@@ -297,8 +297,8 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
         return;
     if (pState->hHookOldCbtFilter == NULL)
     {
-        pState->hHookOldCbtFilter = ::SetWindowsHookEx(WH_CBT, AfxCbtFilterHook, NULL,
-                                                        ::GetCurrentThreadId());
+        pState->hHookOldCbtFilter =
+            ::SetWindowsHookEx(WH_CBT, AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
         if (pState->hHookOldCbtFilter == NULL)
             AfxThrowMemoryException();
     }
@@ -411,7 +411,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
-const MSG* PASCAL CWnd::GetCurrentMessage() { return &AfxGetThreadStateWin()->lastSentMsg; }
+const MSG* PASCAL CWnd::GetCurrentMessage()
+{
+    return &AfxGetThreadStateWin()->lastSentMsg;
+}
 
 // CWnd construction and destruction
 
@@ -446,11 +449,19 @@ CWnd::~CWnd()
         DestroyWindow();
 }
 
-BOOL CWnd::IsFrameWnd() const { return FALSE; }
+BOOL CWnd::IsFrameWnd() const
+{
+    return FALSE;
+}
 
-WNDPROC* CWnd::GetSuperWndProcAddr() { return &m_pfnSuper; }
+WNDPROC* CWnd::GetSuperWndProcAddr()
+{
+    return &m_pfnSuper;
+}
 
-void CWnd::PreSubclassWindow() {}
+void CWnd::PreSubclassWindow()
+{
+}
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
@@ -490,9 +501,8 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                    LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
+                    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
     CREATESTRUCT cs;
     cs.dwExStyle = dwExStyle;
@@ -515,8 +525,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     }
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
-                                 cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy(); // never attached: give the object its clean-up all the same
     return hWnd != NULL;
@@ -552,7 +562,9 @@ BOOL CWnd::DestroyWindow()
     return bResult;
 }
 
-void CWnd::PostNcDestroy() {}
+void CWnd::PostNcDestroy()
+{
+}
 
 void CWnd::OnNcDestroy()
 {
@@ -607,8 +619,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 // Dispatch
 
-union AfxWndFunctions
-{
+union AfxWndFunctions {
     AFX_PMSG pfn;
     BOOL (CWnd::*pfn_bD)(CDC*);
     BOOL (CWnd::*pfn_bb)(BOOL);
@@ -739,15 +750,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         lResult = (this->*mmf.pfn_bWww)(CWnd::FromHandle((HWND)wParam), (UINT)(short)LOWORD(lParam),
                                         HIWORD(lParam));
         break;
-    case AfxSig_hDWw:
-    {
+    case AfxSig_hDWw: {
         AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
         lResult = (LRESULT)(this->*mmf.pfn_hDWw)(AfxDCFromHandle(pCtl->hDC), CWnd::FromHandle(pCtl->hWnd),
                                                  pCtl->nCtlType);
         break;
     }
-    case AfxSig_hDw:
-    {
+    case AfxSig_hDw: {
         AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
         lResult = (LRESULT)(this->*mmf.pfn_hDw)(AfxDCFromHandle(pCtl->hDC), pCtl->nCtlType);
         break;
@@ -925,9 +934,15 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
                 *m_pEnabled = bOn;
                 m_bEnableChanged = TRUE;
             }
-            virtual void SetCheck(int) {}
-            virtual void SetRadio(BOOL) {}
-            virtual void SetText(LPCTSTR) {}
+            virtual void SetCheck(int)
+            {
+            }
+            virtual void SetRadio(BOOL)
+            {
+            }
+            virtual void SetText(LPCTSTR)
+            {
+            }
         } test;
         test.m_nID = nID;
         test.m_pEnabled = &bEnabled;
@@ -1020,8 +1035,7 @@ BOOL CWnd::ReflectChildNotify(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_COMPAREITEM:
         return CWnd::OnWndMsg(WM_REFLECT_BASE + uMsg, wParam, lParam, pResult);
 
-    case WM_COMMAND:
-    {
+    case WM_COMMAND: {
         int nCode = HIWORD(wParam);
         if (CWnd::OnCmdMsg(0, MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND), NULL, NULL))
         {
@@ -1031,8 +1045,7 @@ BOOL CWnd::ReflectChildNotify(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* 
         return FALSE;
     }
 
-    case WM_NOTIFY:
-    {
+    case WM_NOTIFY: {
         NMHDR* pNMHDR = (NMHDR*)lParam;
         AFX_NOTIFY notify;
         notify.pResult = pResult;
@@ -1141,117 +1154,396 @@ void CWnd::OnParentNotify(UINT message, LPARAM lParam)
 }
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
-    ON_WM_CTLCOLOR()
-    ON_WM_COMPAREITEM()
-    ON_WM_DELETEITEM()
-    ON_WM_CHARTOITEM()
-    ON_WM_VKEYTOITEM()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_PARENTNOTIFY()
-    ON_WM_NCDESTROY()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_CTLCOLOR()
+ON_WM_COMPAREITEM()
+ON_WM_DELETEITEM()
+ON_WM_CHARTOITEM()
+ON_WM_VKEYTOITEM()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_PARENTNOTIFY()
+ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 // Handlers that do the default processing
 
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
-void CWnd::OnActivateApp(BOOL, HTASK) { Default(); }
-void CWnd::OnCancelMode() { Default(); }
-void CWnd::OnChildActivate() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
-int CWnd::OnCreate(LPCREATESTRUCT) { return (int)Default(); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnEndSession(BOOL) { Default(); }
-void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return (BOOL)Default(); }
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
-BOOL CWnd::OnHelpInfo(HELPINFO*) { return (BOOL)Default(); }
-void CWnd::OnIconEraseBkgnd(CDC*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
-void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
-void CWnd::OnMove(int, int) { Default(); }
-void CWnd::OnMoving(UINT, LPRECT) { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnSyncPaint() { Default(); }
-HCURSOR CWnd::OnQueryDragIcon() { return (HCURSOR)Default(); }
-BOOL CWnd::OnQueryEndSession() { return (BOOL)Default(); }
-BOOL CWnd::OnQueryNewPalette() { return (BOOL)Default(); }
-BOOL CWnd::OnQueryOpen() { return (BOOL)Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnSizing(UINT, LPRECT) { Default(); }
-void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
-void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
-void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
-void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*) { return (BOOL)Default(); }
-BOOL CWnd::OnDeviceChange(UINT, DWORD_PTR) { return (BOOL)Default(); }
-void CWnd::OnDropFiles(HDROP) { Default(); }
-void CWnd::OnPaletteIsChanging(CWnd*) { Default(); }
-BOOL CWnd::OnNcActivate(BOOL) { return (BOOL)Default(); }
-void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
-BOOL CWnd::OnNcCreate(LPCREATESTRUCT) { return (BOOL)Default(); }
-UINT CWnd::OnNcHitTest(CPoint) { return (UINT)Default(); }
-void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcMButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcMButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-void CWnd::OnNcRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnSysDeadChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnCompacting(UINT) { Default(); }
-void CWnd::OnDevModeChange(LPTSTR) { Default(); }
-void CWnd::OnFontChange() { Default(); }
-void CWnd::OnPaletteChanged(CWnd*) { Default(); }
-void CWnd::OnSpoolerStatus(UINT, UINT) { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
-void CWnd::OnTimeChange() { Default(); }
-void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
-void CWnd::OnWinIniChange(LPCTSTR) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnDeadChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return (int)Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
-void CWnd::OnMouseLeave() { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnInitMenu(CMenu*) { Default(); }
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
-void CWnd::OnEnterMenuLoop(BOOL) { Default(); }
-void CWnd::OnExitMenuLoop(BOOL) { Default(); }
-UINT CWnd::OnGetDlgCode() { return (UINT)Default(); }
+void CWnd::OnActivate(UINT, CWnd*, BOOL)
+{
+    Default();
+}
+void CWnd::OnActivateApp(BOOL, HTASK)
+{
+    Default();
+}
+void CWnd::OnCancelMode()
+{
+    Default();
+}
+void CWnd::OnChildActivate()
+{
+    Default();
+}
+void CWnd::OnClose()
+{
+    Default();
+}
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+    return (int)Default();
+}
+void CWnd::OnDestroy()
+{
+    Default();
+}
+void CWnd::OnEnable(BOOL)
+{
+    Default();
+}
+void CWnd::OnEndSession(BOOL)
+{
+    Default();
+}
+void CWnd::OnEnterIdle(UINT, CWnd*)
+{
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
+    Default();
+}
+BOOL CWnd::OnHelpInfo(HELPINFO*)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnIconEraseBkgnd(CDC*)
+{
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*)
+{
+    return Default();
+}
+void CWnd::OnMenuSelect(UINT, UINT, HMENU)
+{
+    Default();
+}
+void CWnd::OnMove(int, int)
+{
+    Default();
+}
+void CWnd::OnMoving(UINT, LPRECT)
+{
+    Default();
+}
+void CWnd::OnPaint()
+{
+    Default();
+}
+void CWnd::OnSyncPaint()
+{
+    Default();
+}
+HCURSOR CWnd::OnQueryDragIcon()
+{
+    return (HCURSOR)Default();
+}
+BOOL CWnd::OnQueryEndSession()
+{
+    return (BOOL)Default();
+}
+BOOL CWnd::OnQueryNewPalette()
+{
+    return (BOOL)Default();
+}
+BOOL CWnd::OnQueryOpen()
+{
+    return (BOOL)Default();
+}
+void CWnd::OnSetFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnShowWindow(BOOL, UINT)
+{
+    Default();
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+void CWnd::OnSizing(UINT, LPRECT)
+{
+    Default();
+}
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT)
+{
+    Default();
+}
+void CWnd::OnStyleChanging(int, LPSTYLESTRUCT)
+{
+    Default();
+}
+void CWnd::OnWindowPosChanging(WINDOWPOS*)
+{
+    Default();
+}
+void CWnd::OnWindowPosChanged(WINDOWPOS*)
+{
+    Default();
+}
+void CWnd::OnCaptureChanged(CWnd*)
+{
+    Default();
+}
+BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*)
+{
+    return (BOOL)Default();
+}
+BOOL CWnd::OnDeviceChange(UINT, DWORD_PTR)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnDropFiles(HDROP)
+{
+    Default();
+}
+void CWnd::OnPaletteIsChanging(CWnd*)
+{
+    Default();
+}
+BOOL CWnd::OnNcActivate(BOOL)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
+{
+    Default();
+}
+BOOL CWnd::OnNcCreate(LPCREATESTRUCT)
+{
+    return (BOOL)Default();
+}
+UINT CWnd::OnNcHitTest(CPoint)
+{
+    return (UINT)Default();
+}
+void CWnd::OnNcLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcMButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcMButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcMouseMove(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcPaint()
+{
+    Default();
+}
+void CWnd::OnNcRButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnSysChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
+void CWnd::OnSysDeadChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnCompacting(UINT)
+{
+    Default();
+}
+void CWnd::OnDevModeChange(LPTSTR)
+{
+    Default();
+}
+void CWnd::OnFontChange()
+{
+    Default();
+}
+void CWnd::OnPaletteChanged(CWnd*)
+{
+    Default();
+}
+void CWnd::OnSpoolerStatus(UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysColorChange()
+{
+    Default();
+}
+void CWnd::OnTimeChange()
+{
+    Default();
+}
+void CWnd::OnSettingChange(UINT, LPCTSTR)
+{
+    Default();
+}
+void CWnd::OnWinIniChange(LPCTSTR)
+{
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnDeadChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint)
+{
+    Default();
+}
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+    return (int)Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnMouseLeave()
+{
+    Default();
+}
+void CWnd::OnRButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+void CWnd::OnInitMenu(CMenu*)
+{
+    Default();
+}
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)
+{
+    Default();
+}
+void CWnd::OnEnterMenuLoop(BOOL)
+{
+    Default();
+}
+void CWnd::OnExitMenuLoop(BOOL)
+{
+    Default();
+}
+UINT CWnd::OnGetDlgCode()
+{
+    return (UINT)Default();
+}
 
 // Pre-translation
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
 
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
@@ -1330,7 +1622,10 @@ ExitModal:
     return m_nModalResult;
 }
 
-BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
+BOOL CWnd::ContinueModal()
+{
+    return (m_nFlags & WF_CONTINUEMODAL) != 0;
+}
 
 void CWnd::EndModalLoop(int nResult)
 {
@@ -1352,7 +1647,8 @@ BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlag
         return FALSE;
     ::SetWindowLong(hWnd, GWL_STYLE, (LONG)dwNewStyle);
     if (nFlags != 0)
-        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
@@ -1364,7 +1660,8 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
         return FALSE;
     ::SetWindowLong(hWnd, GWL_EXSTYLE, (LONG)dwNewStyle);
     if (nFlags != 0)
-        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
@@ -1403,7 +1700,10 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     return rString.GetLength();
 }
 
-CWnd* CWnd::GetDlgItem(int nID) const { return CWnd::FromHandle(::GetDlgItem(m_hWnd, nID)); }
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return CWnd::FromHandle(::GetDlgItem(m_hWnd, nID));
+}
 
 int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
 {
@@ -1417,7 +1717,8 @@ int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy, nFlags);
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy,
+                          nFlags);
 }
 
 void CWnd::ClientToScreen(LPRECT lpRect) const
@@ -1461,15 +1762,18 @@ int CWnd::GetScrollLimit(int nBar)
     return nMax;
 }
 
-CScrollBar* CWnd::GetScrollBarCtrl(int) const { return NULL; }
+CScrollBar* CWnd::GetScrollBarCtrl(int) const
+{
+    return NULL;
+}
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
     SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }
 
-void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                           BOOL bDeep, BOOL bOnlyPerm)
+void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                           BOOL bOnlyPerm)
 {
     for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL;
          hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
@@ -1619,7 +1923,10 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
     return ::MessageBox(GetSafeHwnd(), lpszText, lpszCaption, nType);
 }
 
-void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+    ::DragAcceptFiles(m_hWnd, bAccept);
+}
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
@@ -1651,7 +1958,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
         }
         MONITORINFO mi;
         mi.cbSize = sizeof(mi);
-        HMONITOR hMonitor = ::MonitorFromWindow(hWndCenter != NULL ? hWndCenter : m_hWnd, MONITOR_DEFAULTTOPRIMARY);
+        HMONITOR hMonitor =
+            ::MonitorFromWindow(hWndCenter != NULL ? hWndCenter : m_hWnd, MONITOR_DEFAULTTOPRIMARY);
         if (hMonitor != NULL && ::GetMonitorInfo(hMonitor, &mi))
             rcArea = mi.rcWork;
         else
@@ -1684,7 +1992,10 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     SetWindowPos(NULL, xLeft, yTop, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-BOOL CWnd::CheckAutoCenter() { return TRUE; }
+BOOL CWnd::CheckAutoCenter()
+{
+    return TRUE;
+}
 
 BOOL CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
@@ -1739,7 +2050,8 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 
         // A control may update itself through a reflected handler.
         CWnd* pWnd = FromHandlePermanent(hWndChild);
-        if (pWnd != NULL && pWnd->CWnd::OnCmdMsg(0, MAKELONG(0xFFFF, WM_COMMAND + WM_REFLECT_BASE), &state, NULL))
+        if (pWnd != NULL &&
+            pWnd->CWnd::OnCmdMsg(0, MAKELONG(0xFFFF, WM_COMMAND + WM_REFLECT_BASE), &state, NULL))
             continue;
 
         if (CWnd::OnCmdMsg(state.m_nID, (int)CN_UPDATE_COMMAND_UI, &state, NULL))
@@ -1823,25 +2135,50 @@ BOOL CWnd::ExecuteDlgInit(LPCTSTR lpszResourceName)
     return TRUE;
 }
 
-BOOL CWnd::ExecuteDlgInit(LPVOID) { return TRUE; }
+BOOL CWnd::ExecuteDlgInit(LPVOID)
+{
+    return TRUE;
+}
 
 // GDI, font and menu helpers
 
 #ifdef VELMORA_HAVE_GDI
-CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
-CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
+CDC* CWnd::GetDC()
+{
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+CDC* CWnd::GetWindowDC()
+{
+    return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
 CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
 {
     return CDC::FromHandle(::GetDCEx(m_hWnd, (HRGN)prgnClip->GetSafeHandle(), flags));
 }
-int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
-CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
-int CWnd::GetUpdateRgn(CRgn* pRgn, BOOL bErase) { return ::GetUpdateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase); }
-void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase); }
-void CWnd::ValidateRgn(CRgn* pRgn) { ::ValidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle()); }
+int CWnd::ReleaseDC(CDC* pDC)
+{
+    return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc());
+}
+CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
+{
+    return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
+}
+int CWnd::GetUpdateRgn(CRgn* pRgn, BOOL bErase)
+{
+    return ::GetUpdateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase);
+}
+void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
+{
+    ::InvalidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase);
+}
+void CWnd::ValidateRgn(CRgn* pRgn)
+{
+    ::ValidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle());
+}
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
-    return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate != NULL ? (HRGN)prgnUpdate->GetSafeHandle() : NULL, flags);
+    return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate != NULL ? (HRGN)prgnUpdate->GetSafeHandle() : NULL,
+                          flags);
 }
 void CWnd::Print(CDC* pDC, DWORD dwFlags) const
 {
@@ -1861,41 +2198,94 @@ CFont* CWnd::GetFont() const
     return hFont != NULL ? CFont::FromHandle(hFont) : NULL;
 }
 #else
-CDC* CWnd::GetDC() { return NULL; }
-CDC* CWnd::GetWindowDC() { return NULL; }
-CDC* CWnd::GetDCEx(CRgn*, DWORD) { return NULL; }
-int CWnd::ReleaseDC(CDC*) { return 0; }
+CDC* CWnd::GetDC()
+{
+    return NULL;
+}
+CDC* CWnd::GetWindowDC()
+{
+    return NULL;
+}
+CDC* CWnd::GetDCEx(CRgn*, DWORD)
+{
+    return NULL;
+}
+int CWnd::ReleaseDC(CDC*)
+{
+    return 0;
+}
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
 {
     ::BeginPaint(m_hWnd, lpPaint);
     return NULL;
 }
-int CWnd::GetUpdateRgn(CRgn*, BOOL) { return ERROR; }
-void CWnd::InvalidateRgn(CRgn*, BOOL bErase) { ::InvalidateRect(m_hWnd, NULL, bErase); }
-void CWnd::ValidateRgn(CRgn*) { ::ValidateRect(m_hWnd, NULL); }
+int CWnd::GetUpdateRgn(CRgn*, BOOL)
+{
+    return ERROR;
+}
+void CWnd::InvalidateRgn(CRgn*, BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, NULL, bErase);
+}
+void CWnd::ValidateRgn(CRgn*)
+{
+    ::ValidateRect(m_hWnd, NULL);
+}
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn*, UINT flags)
 {
     return ::RedrawWindow(m_hWnd, lpRectUpdate, NULL, flags);
 }
-void CWnd::Print(CDC*, DWORD) const {}
-void CWnd::PrintClient(CDC*, DWORD) const {}
-void CWnd::SetFont(CFont*, BOOL) {}
-CFont* CWnd::GetFont() const { return NULL; }
+void CWnd::Print(CDC*, DWORD) const
+{
+}
+void CWnd::PrintClient(CDC*, DWORD) const
+{
+}
+void CWnd::SetFont(CFont*, BOOL)
+{
+}
+CFont* CWnd::GetFont() const
+{
+    return NULL;
+}
 #endif
 
 #ifdef VELMORA_HAVE_MENU
-CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu != NULL ? pMenu->m_hMenu : NULL); }
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetMenu() const
+{
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+BOOL CWnd::SetMenu(CMenu* pMenu)
+{
+    return ::SetMenu(m_hWnd, pMenu != NULL ? pMenu->m_hMenu : NULL);
+}
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 BOOL CWnd::HiliteMenuItem(CMenu* pMenu, UINT nIDHiliteItem, UINT nHilite)
 {
     return ::HiliteMenuItem(m_hWnd, pMenu->m_hMenu, nIDHiliteItem, nHilite);
 }
 #else
-CMenu* CWnd::GetMenu() const { return NULL; }
-BOOL CWnd::SetMenu(CMenu*) { return FALSE; }
-CMenu* CWnd::GetSystemMenu(BOOL) const { return NULL; }
-BOOL CWnd::HiliteMenuItem(CMenu*, UINT, UINT) { return FALSE; }
+CMenu* CWnd::GetMenu() const
+{
+    return NULL;
+}
+BOOL CWnd::SetMenu(CMenu*)
+{
+    return FALSE;
+}
+CMenu* CWnd::GetSystemMenu(BOOL) const
+{
+    return NULL;
+}
+BOOL CWnd::HiliteMenuItem(CMenu*, UINT, UINT)
+{
+    return FALSE;
+}
 #endif
 
-void CWnd::DoDataExchange(CDataExchange*) {}
+void CWnd::DoDataExchange(CDataExchange*)
+{
+}

@@ -62,10 +62,22 @@ public:
     // Attributes
     HWND m_hWnd;
     // Safe on a null CWnd*, as callers of the framework expect.
-    operator HWND() const { return AfxSafeHwnd(this); }
-    HWND GetSafeHwnd() const { return AfxSafeHwnd(this); }
-    BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
-    BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
+    operator HWND() const
+    {
+        return AfxSafeHwnd(this);
+    }
+    HWND GetSafeHwnd() const
+    {
+        return AfxSafeHwnd(this);
+    }
+    BOOL operator==(const CWnd& wnd) const
+    {
+        return wnd.m_hWnd == m_hWnd;
+    }
+    BOOL operator!=(const CWnd& wnd) const
+    {
+        return wnd.m_hWnd != m_hWnd;
+    }
 
     static const CWnd wndTop;
     static const CWnd wndBottom;
@@ -89,30 +101,41 @@ public:
     CWnd();
     virtual ~CWnd();
 
-    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
-    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                  LPVOID lpParam = NULL);
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = NULL);
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
     virtual BOOL DestroyWindow();
 
     // Window styles and placement
-    DWORD GetStyle() const { return (DWORD)::GetWindowLong(m_hWnd, GWL_STYLE); }
-    DWORD GetExStyle() const { return (DWORD)::GetWindowLong(m_hWnd, GWL_EXSTYLE); }
+    DWORD GetStyle() const
+    {
+        return (DWORD)::GetWindowLong(m_hWnd, GWL_STYLE);
+    }
+    DWORD GetExStyle() const
+    {
+        return (DWORD)::GetWindowLong(m_hWnd, GWL_EXSTYLE);
+    }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     static BOOL PASCAL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
     static BOOL PASCAL ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
     CWnd* GetOwner() const;
-    void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd != NULL ? pOwnerWnd->m_hWnd : NULL; }
+    void SetOwner(CWnd* pOwnerWnd)
+    {
+        m_hWndOwner = pOwnerWnd != NULL ? pOwnerWnd->m_hWnd : NULL;
+    }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
     {
         lpwndpl->length = sizeof(WINDOWPLACEMENT);
         return ::GetWindowPlacement(m_hWnd, lpwndpl);
     }
-    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
+    {
+        return ::SetWindowPlacement(m_hWnd, lpwndpl);
+    }
 
     // Messages
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
@@ -127,34 +150,49 @@ public:
     {
         return ::SendNotifyMessage(m_hWnd, message, wParam, lParam);
     }
-    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
-                                  BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
     static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
                                                 BOOL bDeep, BOOL bOnlyPerm);
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = NULL);
     static const MSG* PASCAL GetCurrentMessage();
 
     // Text and font
-    void SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
+    void SetWindowText(LPCTSTR lpszString)
+    {
+        ::SetWindowText(m_hWnd, lpszString);
+    }
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
     {
         return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
     }
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+    int GetWindowTextLength() const
+    {
+        return ::GetWindowTextLength(m_hWnd);
+    }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
 
     // Menu
     CMenu* GetMenu() const;
     BOOL SetMenu(CMenu* pMenu);
-    void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
+    void DrawMenuBar()
+    {
+        ::DrawMenuBar(m_hWnd);
+    }
     CMenu* GetSystemMenu(BOOL bRevert) const;
     BOOL HiliteMenuItem(CMenu* pMenu, UINT nIDHiliteItem, UINT nHilite);
 
     // Size and position
-    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
+    BOOL IsIconic() const
+    {
+        return ::IsIconic(m_hWnd);
+    }
+    BOOL IsZoomed() const
+    {
+        return ::IsZoomed(m_hWnd);
+    }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
     {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
@@ -164,16 +202,40 @@ public:
         ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
                      lpRect->bottom - lpRect->top, bRepaint);
     }
-    int SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
-    int GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
+    int SetWindowRgn(HRGN hRgn, BOOL bRedraw)
+    {
+        return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+    }
+    int GetWindowRgn(HRGN hRgn) const
+    {
+        return ::GetWindowRgn(m_hWnd, hRgn);
+    }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-    UINT ArrangeIconicWindows() { return ::ArrangeIconicWindows(m_hWnd); }
-    void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
-    void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+    UINT ArrangeIconicWindows()
+    {
+        return ::ArrangeIconicWindows(m_hWnd);
+    }
+    void BringWindowToTop()
+    {
+        ::BringWindowToTop(m_hWnd);
+    }
+    void GetWindowRect(LPRECT lpRect) const
+    {
+        ::GetWindowRect(m_hWnd, lpRect);
+    }
+    void GetClientRect(LPRECT lpRect) const
+    {
+        ::GetClientRect(m_hWnd, lpRect);
+    }
+    void ClientToScreen(LPPOINT lpPoint) const
+    {
+        ::ClientToScreen(m_hWnd, lpPoint);
+    }
     void ClientToScreen(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+    void ScreenToClient(LPPOINT lpPoint) const
+    {
+        ::ScreenToClient(m_hWnd, lpPoint);
+    }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
     {
@@ -191,19 +253,49 @@ public:
     CDC* GetDCEx(CRgn* prgnClip, DWORD flags);
     int ReleaseDC(CDC* pDC);
     CDC* BeginPaint(LPPAINTSTRUCT lpPaint);
-    void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
-    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
-    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
+    void EndPaint(LPPAINTSTRUCT lpPaint)
+    {
+        ::EndPaint(m_hWnd, lpPaint);
+    }
+    void UpdateWindow()
+    {
+        ::UpdateWindow(m_hWnd);
+    }
+    void SetRedraw(BOOL bRedraw = TRUE)
+    {
+        ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0);
+    }
+    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE)
+    {
+        return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+    }
     int GetUpdateRgn(CRgn* pRgn, BOOL bErase = FALSE);
-    void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, NULL, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    void Invalidate(BOOL bErase = TRUE)
+    {
+        ::InvalidateRect(m_hWnd, NULL, bErase);
+    }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE)
+    {
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+    }
     void InvalidateRgn(CRgn* pRgn, BOOL bErase = TRUE);
-    void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+    void ValidateRect(LPCRECT lpRect)
+    {
+        ::ValidateRect(m_hWnd, lpRect);
+    }
     void ValidateRgn(CRgn* pRgn);
-    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    void ShowOwnedPopups(BOOL bShow = TRUE) { ::ShowOwnedPopups(m_hWnd, bShow); }
+    BOOL ShowWindow(int nCmdShow)
+    {
+        return ::ShowWindow(m_hWnd, nCmdShow);
+    }
+    BOOL IsWindowVisible() const
+    {
+        return ::IsWindowVisible(m_hWnd);
+    }
+    void ShowOwnedPopups(BOOL bShow = TRUE)
+    {
+        ::ShowOwnedPopups(m_hWnd, bShow);
+    }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = NULL, CRgn* prgnUpdate = NULL,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH)
@@ -219,23 +311,62 @@ public:
     {
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
-    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+    BOOL KillTimer(UINT_PTR nIDEvent)
+    {
+        return ::KillTimer(m_hWnd, nIDEvent);
+    }
 
     // State
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
-    static CWnd* PASCAL GetActiveWindow() { return CWnd::FromHandle(::GetActiveWindow()); }
-    CWnd* SetActiveWindow() { return CWnd::FromHandle(::SetActiveWindow(m_hWnd)); }
-    static CWnd* PASCAL GetCapture() { return CWnd::FromHandle(::GetCapture()); }
-    CWnd* SetCapture() { return CWnd::FromHandle(::SetCapture(m_hWnd)); }
-    static CWnd* PASCAL GetFocus() { return CWnd::FromHandle(::GetFocus()); }
-    CWnd* SetFocus() { return CWnd::FromHandle(::SetFocus(m_hWnd)); }
-    static CWnd* PASCAL GetDesktopWindow() { return CWnd::FromHandle(::GetDesktopWindow()); }
-    static CWnd* PASCAL GetForegroundWindow() { return CWnd::FromHandle(::GetForegroundWindow()); }
-    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+    BOOL IsWindowEnabled() const
+    {
+        return ::IsWindowEnabled(m_hWnd);
+    }
+    BOOL EnableWindow(BOOL bEnable = TRUE)
+    {
+        return ::EnableWindow(m_hWnd, bEnable);
+    }
+    static CWnd* PASCAL GetActiveWindow()
+    {
+        return CWnd::FromHandle(::GetActiveWindow());
+    }
+    CWnd* SetActiveWindow()
+    {
+        return CWnd::FromHandle(::SetActiveWindow(m_hWnd));
+    }
+    static CWnd* PASCAL GetCapture()
+    {
+        return CWnd::FromHandle(::GetCapture());
+    }
+    CWnd* SetCapture()
+    {
+        return CWnd::FromHandle(::SetCapture(m_hWnd));
+    }
+    static CWnd* PASCAL GetFocus()
+    {
+        return CWnd::FromHandle(::GetFocus());
+    }
+    CWnd* SetFocus()
+    {
+        return CWnd::FromHandle(::SetFocus(m_hWnd));
+    }
+    static CWnd* PASCAL GetDesktopWindow()
+    {
+        return CWnd::FromHandle(::GetDesktopWindow());
+    }
+    static CWnd* PASCAL GetForegroundWindow()
+    {
+        return CWnd::FromHandle(::GetForegroundWindow());
+    }
+    BOOL SetForegroundWindow()
+    {
+        return ::SetForegroundWindow(m_hWnd);
+    }
 
     // Dialog boxes and controls
-    void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
+    void CheckDlgButton(int nIDButton, UINT nCheck)
+    {
+        ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+    }
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
     {
         ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
@@ -246,7 +377,10 @@ public:
         return ::DlgDirList(m_hWnd, lpPathSpec, nIDListBox, nIDStaticPath, nFileType);
     }
     CWnd* GetDlgItem(int nID) const;
-    void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
+    void GetDlgItem(int nID, HWND* phWnd) const
+    {
+        *phWnd = ::GetDlgItem(m_hWnd, nID);
+    }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = NULL, BOOL bSigned = TRUE) const
     {
         return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
@@ -256,13 +390,22 @@ public:
         return ::GetDlgItemText(m_hWnd, nID, lpStr, nMaxCount);
     }
     int GetDlgItemText(int nID, CString& rString) const;
-    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
-    void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString); }
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE)
+    {
+        ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+    }
+    void SetDlgItemText(int nID, LPCTSTR lpszString)
+    {
+        ::SetDlgItemText(m_hWnd, nID, lpszString);
+    }
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
         return ::SendDlgItemMessage(m_hWnd, nID, message, wParam, lParam);
     }
-    UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+    UINT IsDlgButtonChecked(int nIDButton) const
+    {
+        return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+    }
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
     {
         return CWnd::FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
@@ -271,11 +414,20 @@ public:
     {
         return CWnd::FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
     }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    int SetDlgCtrlID(int nID) { return (int)::SetWindowLong(m_hWnd, GWL_ID, nID); }
+    int GetDlgCtrlID() const
+    {
+        return ::GetDlgCtrlID(m_hWnd);
+    }
+    int SetDlgCtrlID(int nID)
+    {
+        return (int)::SetWindowLong(m_hWnd, GWL_ID, nID);
+    }
 
     // Scrolling
-    int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
+    int GetScrollPos(int nBar) const
+    {
+        return ::GetScrollPos(m_hWnd, nBar);
+    }
     void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
     {
         ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
@@ -284,12 +436,18 @@ public:
     {
         ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
     }
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE)
+    {
+        return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+    }
     void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
     {
         ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
     }
-    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE)
+    {
+        ::ShowScrollBar(m_hWnd, nBar, bShow);
+    }
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
     {
         ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
@@ -308,14 +466,38 @@ public:
     {
         return CWnd::FromHandle(::FindWindow(lpszClassName, lpszWindowName));
     }
-    CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const { return CWnd::FromHandle(::GetWindow(m_hWnd, nFlag)); }
-    CWnd* GetTopWindow() const { return CWnd::FromHandle(::GetTopWindow(m_hWnd)); }
-    CWnd* GetWindow(UINT nCmd) const { return CWnd::FromHandle(::GetWindow(m_hWnd, nCmd)); }
-    CWnd* GetLastActivePopup() const { return CWnd::FromHandle(::GetLastActivePopup(m_hWnd)); }
-    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
-    CWnd* GetParent() const { return CWnd::FromHandle(::GetParent(m_hWnd)); }
-    CWnd* SetParent(CWnd* pWndNewParent) { return CWnd::FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
-    static CWnd* PASCAL WindowFromPoint(POINT point) { return CWnd::FromHandle(::WindowFromPoint(point)); }
+    CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const
+    {
+        return CWnd::FromHandle(::GetWindow(m_hWnd, nFlag));
+    }
+    CWnd* GetTopWindow() const
+    {
+        return CWnd::FromHandle(::GetTopWindow(m_hWnd));
+    }
+    CWnd* GetWindow(UINT nCmd) const
+    {
+        return CWnd::FromHandle(::GetWindow(m_hWnd, nCmd));
+    }
+    CWnd* GetLastActivePopup() const
+    {
+        return CWnd::FromHandle(::GetLastActivePopup(m_hWnd));
+    }
+    BOOL IsChild(const CWnd* pWnd) const
+    {
+        return ::IsChild(m_hWnd, pWnd->GetSafeHwnd());
+    }
+    CWnd* GetParent() const
+    {
+        return CWnd::FromHandle(::GetParent(m_hWnd));
+    }
+    CWnd* SetParent(CWnd* pWndNewParent)
+    {
+        return CWnd::FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
+    }
+    static CWnd* PASCAL WindowFromPoint(POINT point)
+    {
+        return CWnd::FromHandle(::WindowFromPoint(point));
+    }
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     static CWnd* PASCAL GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm);
     CFrameWnd* GetParentFrame() const;
@@ -326,23 +508,47 @@ public:
     static HWND PASCAL GetSafeOwner_(HWND hWnd, HWND* pWndTop);
 
     // Alerts and clipboard
-    BOOL FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
+    BOOL FlashWindow(BOOL bInvert)
+    {
+        return ::FlashWindow(m_hWnd, bInvert);
+    }
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK);
-    BOOL ChangeClipboardChain(HWND hWndNext) { return ::ChangeClipboardChain(m_hWnd, hWndNext); }
-    BOOL OpenClipboard() { return ::OpenClipboard(m_hWnd); }
+    BOOL ChangeClipboardChain(HWND hWndNext)
+    {
+        return ::ChangeClipboardChain(m_hWnd, hWndNext);
+    }
+    BOOL OpenClipboard()
+    {
+        return ::OpenClipboard(m_hWnd);
+    }
 
     // Caret
-    void CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, (HBITMAP)0, nWidth, nHeight); }
-    void CreateGrayCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight); }
+    void CreateSolidCaret(int nWidth, int nHeight)
+    {
+        ::CreateCaret(m_hWnd, (HBITMAP)0, nWidth, nHeight);
+    }
+    void CreateGrayCaret(int nWidth, int nHeight)
+    {
+        ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight);
+    }
     static CPoint PASCAL GetCaretPos()
     {
         CPoint point;
         ::GetCaretPos((LPPOINT)&point);
         return point;
     }
-    static void PASCAL SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
-    void HideCaret() { ::HideCaret(m_hWnd); }
-    void ShowCaret() { ::ShowCaret(m_hWnd); }
+    static void PASCAL SetCaretPos(POINT point)
+    {
+        ::SetCaretPos(point.x, point.y);
+    }
+    void HideCaret()
+    {
+        ::HideCaret(m_hWnd);
+    }
+    void ShowCaret()
+    {
+        ::ShowCaret(m_hWnd);
+    }
 
     // Shell and icons
     void DragAcceptFiles(BOOL bAccept = TRUE);
@@ -350,14 +556,32 @@ public:
     {
         return (HICON)::SendMessage(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon);
     }
-    HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0); }
+    HICON GetIcon(BOOL bBigIcon) const
+    {
+        return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0);
+    }
     void CenterWindow(CWnd* pAlternateOwner = NULL);
-    BOOL IsWindowEnabled_() const { return ::IsWindowEnabled(m_hWnd); }
+    BOOL IsWindowEnabled_() const
+    {
+        return ::IsWindowEnabled(m_hWnd);
+    }
     BOOL WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
-    void SetWindowContextHelpId(DWORD dwContextHelpId) { ::SetWindowContextHelpId(m_hWnd, dwContextHelpId); }
-    DWORD GetWindowContextHelpId() const { return ::GetWindowContextHelpId(m_hWnd); }
-    BOOL LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
-    void UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
+    void SetWindowContextHelpId(DWORD dwContextHelpId)
+    {
+        ::SetWindowContextHelpId(m_hWnd, dwContextHelpId);
+    }
+    DWORD GetWindowContextHelpId() const
+    {
+        return ::GetWindowContextHelpId(m_hWnd);
+    }
+    BOOL LockWindowUpdate()
+    {
+        return ::LockWindowUpdate(m_hWnd);
+    }
+    void UnlockWindowUpdate()
+    {
+        ::LockWindowUpdate(NULL);
+    }
 
     // Dialog data
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -374,7 +598,9 @@ public:
 
     // Overridables
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual void CalcWindowRect_(LPRECT) {}
+    virtual void CalcWindowRect_(LPRECT)
+    {
+    }
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -497,8 +723,8 @@ public:
     afx_msg UINT OnGetDlgCode();
 
     // Implementation
-    HWND m_hWndOwner;  // the owner used by a child window or control bar
-    UINT m_nFlags;     // WF_ flags
+    HWND m_hWndOwner;   // the owner used by a child window or control bar
+    UINT m_nFlags;      // WF_ flags
     WNDPROC m_pfnSuper; // the window procedure a subclassed window had before
     int m_nModalResult; // the result of RunModalLoop
 

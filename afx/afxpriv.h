@@ -8,7 +8,7 @@
 #define WM_QUERYAFXWNDPROC 0x0360 // lResult = 1 when a window procedure of the framework
 #define WM_SIZEPARENT 0x0361
 #define WM_SETMESSAGESTRING 0x0362 // wParam = string id, or lParam = the string
-#define WM_IDLEUPDATECMDUI 0x0363 // wParam == bDisableIfNoHandler
+#define WM_IDLEUPDATECMDUI 0x0363  // wParam == bDisableIfNoHandler
 #define WM_INITIALUPDATE 0x0364
 #define WM_COMMANDHELP 0x0365
 #define WM_HELPHITTEST 0x0366

@@ -47,15 +47,21 @@ class CUiThread : public CWinThread
 {
     DECLARE_DYNCREATE(CUiThread)
 public:
-    virtual BOOL InitInstance() { return TRUE; }
-    afx_msg void OnPing(WPARAM wParam, LPARAM) { ::PostQuitMessage((int)wParam); }
+    virtual BOOL InitInstance()
+    {
+        return TRUE;
+    }
+    afx_msg void OnPing(WPARAM wParam, LPARAM)
+    {
+        ::PostQuitMessage((int)wParam);
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 IMPLEMENT_DYNCREATE(CUiThread, CWinThread)
 
 BEGIN_MESSAGE_MAP(CUiThread, CWinThread)
-    ON_THREAD_MESSAGE(WM_TEST_PING, OnPing)
+ON_THREAD_MESSAGE(WM_TEST_PING, OnPing)
 END_MESSAGE_MAP()
 
 class CMainDlg : public CDialog
@@ -63,7 +69,9 @@ class CMainDlg : public CDialog
 public:
     int m_nTicks = 0;
     BOOL m_bWasMainWindow = FALSE;
-    CMainDlg() : CDialog(IDD_TEST_TIMER) {}
+    CMainDlg() : CDialog(IDD_TEST_TIMER)
+    {
+    }
     virtual BOOL OnInitDialog()
     {
         CDialog::OnInitDialog();
@@ -80,7 +88,7 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
-    ON_WM_TIMER()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 class CLifecycleApp : public CWinApp
@@ -106,7 +114,8 @@ public:
 
         // A frame that is never shown is the main window while the program starts.
         CFrameWnd* pFrame = new CFrameWnd;
-        Check(pFrame->Create(NULL, m_pszAppName, WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, NULL, NULL) != FALSE,
+        Check(pFrame->Create(NULL, m_pszAppName, WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, NULL, NULL) !=
+                  FALSE,
               "hidden frame");
         m_pMainWnd = pFrame;
         char szClass[64] = "";
@@ -120,7 +129,8 @@ public:
         CEvent started(FALSE, TRUE);
         LONG nCounter = 0;
         WorkerParams params = {&section, &started, &nCounter};
-        CWinThread* pWorker = AfxBeginThread(WorkerProc, &params, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+        CWinThread* pWorker =
+            AfxBeginThread(WorkerProc, &params, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
         Check(pWorker != NULL, "worker thread");
         if (pWorker != NULL)
         {
@@ -142,7 +152,8 @@ public:
         }
 
         // A thread with a message loop and a thread-message map.
-        CWinThread* pUi = AfxBeginThread(RUNTIME_CLASS(CUiThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+        CWinThread* pUi =
+            AfxBeginThread(RUNTIME_CLASS(CUiThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
         Check(pUi != NULL, "UI thread");
         if (pUi != NULL)
         {

@@ -12,7 +12,9 @@ class CExchangeDlg : public CDialog
 {
 public:
     std::function<void(CDataExchange*)> m_exchange;
-    CExchangeDlg() : CDialog(IDD_TEST_DDX) {}
+    CExchangeDlg() : CDialog(IDD_TEST_DDX)
+    {
+    }
     virtual void DoDataExchange(CDataExchange* pDX)
     {
         if (m_exchange)
@@ -31,11 +33,13 @@ protected:
         m_dlg.SetForegroundWindow();
         theTestApp.m_messages.clear();
     }
-    void TearDown() override { m_dlg.DestroyWindow(); }
+    void TearDown() override
+    {
+        m_dlg.DestroyWindow();
+    }
 
     // Puts the text into the edit control and reads it back through one exchange.
-    template <class T>
-    BOOL Save(const char* pszText, T& value)
+    template <class T> BOOL Save(const char* pszText, T& value)
     {
         m_dlg.SetDlgItemText(IDC_TEST_EDIT, pszText);
         m_dlg.m_exchange = [&value](CDataExchange* pDX) { DDX_Text(pDX, IDC_TEST_EDIT, value); };
@@ -102,11 +106,11 @@ TEST_F(DataExchange, OtherIntegerWidthsHaveTheirOwnLimitsAndTexts)
         bool ok;
         const char* message;
     } cases[] = {
-        {"255", 'b', true, NULL},       {"256", 'b', false, kByte},  {"-1", 'b', false, kByte},
-        {"32767", 's', true, NULL},     {"32768", 's', false, kInt}, {"-32768", 's', true, NULL},
+        {"255", 'b', true, NULL},        {"256", 'b', false, kByte},        {"-1", 'b', false, kByte},
+        {"32767", 's', true, NULL},      {"32768", 's', false, kInt},       {"-32768", 's', true, NULL},
         {"4294967295", 'u', true, NULL}, {"4294967296", 'u', false, kUInt}, {"-1", 'u', false, kUInt},
-        {"4294967295", 'd', true, NULL}, {"x", 'd', false, kUInt},
-        {"-2147483648", 'l', true, NULL}, {"--1", 'l', false, kInt},
+        {"4294967295", 'd', true, NULL}, {"x", 'd', false, kUInt},          {"-2147483648", 'l', true, NULL},
+        {"--1", 'l', false, kInt},
     };
     for (const auto& c : cases)
     {
@@ -119,11 +123,21 @@ TEST_F(DataExchange, OtherIntegerWidthsHaveTheirOwnLimitsAndTexts)
         long l = 0;
         switch (c.kind)
         {
-        case 'b': bOK = Save(c.text, b); break;
-        case 's': bOK = Save(c.text, s); break;
-        case 'u': bOK = Save(c.text, u); break;
-        case 'd': bOK = Save(c.text, d); break;
-        default: bOK = Save(c.text, l); break;
+        case 'b':
+            bOK = Save(c.text, b);
+            break;
+        case 's':
+            bOK = Save(c.text, s);
+            break;
+        case 'u':
+            bOK = Save(c.text, u);
+            break;
+        case 'd':
+            bOK = Save(c.text, d);
+            break;
+        default:
+            bOK = Save(c.text, l);
+            break;
         }
         EXPECT_EQ(c.ok, bOK != FALSE) << c.kind << " " << c.text;
         EXPECT_EQ(c.message != NULL ? c.message : "", LastMessage()) << c.kind << " " << c.text;
@@ -167,7 +181,7 @@ TEST_F(DataExchange, RealNumbersRoundTripWithTheirPrecision)
         bool ok;
         double value;
     } ins[] = {
-        {" 2.75 ", true, 2.75}, {"-1e3", true, -1000.0}, {"abc", false, 0}, {"", false, 0},
+        {" 2.75 ", true, 2.75}, {"-1e3", true, -1000.0}, {"abc", false, 0},  {"", false, 0},
         {"1e999", false, 0},    {"inf", false, 0},       {"0x10", false, 0}, {"1.5.", false, 0},
     };
     for (const auto& c : ins)
@@ -193,16 +207,41 @@ TEST_F(DataExchange, ValidationTextsNameTheLimits)
         std::function<void(CDataExchange*, const CString&)> validate;
         const char* message; // NULL: accepted
     } cases[] = {
-        {"5", [](CDataExchange* pDX, const CString& s) { int n = atoi(s); DDV_MinMaxInt(pDX, n, 1, 10); }, NULL},
-        {"11", [](CDataExchange* pDX, const CString& s) { int n = atoi(s); DDV_MinMaxInt(pDX, n, 1, 10); },
+        {"5",
+         [](CDataExchange* pDX, const CString& s) {
+             int n = atoi(s);
+             DDV_MinMaxInt(pDX, n, 1, 10);
+         },
+         NULL},
+        {"11",
+         [](CDataExchange* pDX, const CString& s) {
+             int n = atoi(s);
+             DDV_MinMaxInt(pDX, n, 1, 10);
+         },
          "Please enter an integer between 1 and 10."},
-        {"-3", [](CDataExchange* pDX, const CString& s) { long n = atol(s); DDV_MinMaxLong(pDX, n, -2, 2); },
+        {"-3",
+         [](CDataExchange* pDX, const CString& s) {
+             long n = atol(s);
+             DDV_MinMaxLong(pDX, n, -2, 2);
+         },
          "Please enter an integer between -2 and 2."},
-        {"0", [](CDataExchange* pDX, const CString& s) { UINT n = (UINT)atol(s); DDV_MinMaxUInt(pDX, n, 1, 4000000000U); },
+        {"0",
+         [](CDataExchange* pDX, const CString& s) {
+             UINT n = (UINT)atol(s);
+             DDV_MinMaxUInt(pDX, n, 1, 4000000000U);
+         },
          "Please enter an integer between 1 and 4000000000."},
-        {"300", [](CDataExchange* pDX, const CString& s) { DWORD n = (DWORD)atol(s); DDV_MinMaxDWord(pDX, n, 0, 255); },
+        {"300",
+         [](CDataExchange* pDX, const CString& s) {
+             DWORD n = (DWORD)atol(s);
+             DDV_MinMaxDWord(pDX, n, 0, 255);
+         },
          "Please enter an integer between 0 and 255."},
-        {"7.5", [](CDataExchange* pDX, const CString& s) { double d = atof(s); DDV_MinMaxDouble(pDX, d, 0.5, 7.25); },
+        {"7.5",
+         [](CDataExchange* pDX, const CString& s) {
+             double d = atof(s);
+             DDV_MinMaxDouble(pDX, d, 0.5, 7.25);
+         },
          "Please enter a number between 0.5 and 7.25."},
         {"abcdef", [](CDataExchange* pDX, const CString& s) { DDV_MaxChars(pDX, s, 5); },
          "Enter no more than 5 characters."},
@@ -320,7 +359,10 @@ public:
         PostMessage(WM_COMMAND, IDOK, 0);
         return TRUE;
     }
-    virtual void DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_TEST_EDIT, m_nValue); }
+    virtual void DoDataExchange(CDataExchange* pDX)
+    {
+        DDX_Text(pDX, IDC_TEST_EDIT, m_nValue);
+    }
     virtual void OnOK()
     {
         m_nAttempts++;

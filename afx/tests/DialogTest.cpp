@@ -19,7 +19,9 @@ public:
     int m_nEndInInit = 0; // non-zero: EndDialog with it from OnInitDialog
     CWnd* m_pOwner = NULL;
 
-    explicit CTimerDlg(CWnd* pParent = NULL, UINT nID = IDD_TEST_TIMER) : CDialog(nID, pParent) {}
+    explicit CTimerDlg(CWnd* pParent = NULL, UINT nID = IDD_TEST_TIMER) : CDialog(nID, pParent)
+    {
+    }
 
     virtual BOOL OnInitDialog()
     {
@@ -59,14 +61,15 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CTimerDlg, CDialog)
-    ON_WM_TIMER()
-    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+ON_WM_TIMER()
+ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
 
 TEST(ModalLoop, TimersRunUntilTheDialogEndsItself)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               300, 200, NULL, NULL));
     CTimerDlg dlg(&owner);
     dlg.m_pOwner = &owner;
     EXPECT_EQ(1005, dlg.DoModal());
@@ -131,7 +134,7 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(COuterDlg, CTimerDlg)
-    ON_WM_TIMER()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 TEST(ModalLoop, NestedModalDialogsKeepBothTimersRunning)

@@ -44,10 +44,10 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CBaseTestWnd, CWnd)
-    ON_WM_NCCREATE()
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_TEST_BOTH, OnBoth)
-    ON_MESSAGE(WM_TEST_BASE, OnBaseOnly)
+ON_WM_NCCREATE()
+ON_WM_CREATE()
+ON_MESSAGE(WM_TEST_BOTH, OnBoth)
+ON_MESSAGE(WM_TEST_BASE, OnBaseOnly)
 END_MESSAGE_MAP()
 
 class CDerivedTestWnd : public CBaseTestWnd
@@ -59,7 +59,10 @@ public:
         m_log.push_back("derived-both");
         return 300 + (LRESULT)wParam;
     }
-    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM lParam) { return (LRESULT)(wParam + lParam); }
+    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM lParam)
+    {
+        return (LRESULT)(wParam + lParam);
+    }
     afx_msg void OnSize(UINT nType, int cx, int cy)
     {
         m_cx = cx;
@@ -80,11 +83,11 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedTestWnd, CBaseTestWnd)
-    ON_MESSAGE(WM_TEST_BOTH, OnBothDerived)
-    ON_REGISTERED_MESSAGE(WM_TEST_REGISTERED, OnRegistered)
-    ON_WM_SIZE()
-    ON_MESSAGE(WM_TEST_THROW, OnThrow)
-    ON_MESSAGE(WM_TEST_THROW_OTHER, OnThrowOther)
+ON_MESSAGE(WM_TEST_BOTH, OnBothDerived)
+ON_REGISTERED_MESSAGE(WM_TEST_REGISTERED, OnRegistered)
+ON_WM_SIZE()
+ON_MESSAGE(WM_TEST_THROW, OnThrow)
+ON_MESSAGE(WM_TEST_THROW_OTHER, OnThrowOther)
 END_MESSAGE_MAP()
 
 class CFailCreateWnd : public CWnd
@@ -96,12 +99,15 @@ public:
         AfxThrowMemoryException();
         return 0;
     }
-    virtual void PostNcDestroy() { m_bPostNcDestroy = TRUE; }
+    virtual void PostNcDestroy()
+    {
+        m_bPostNcDestroy = TRUE;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CFailCreateWnd, CWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 struct DispatchCase
@@ -115,7 +121,8 @@ struct DispatchCase
 TEST(MessageMap, MostDerivedHandlerWinsAndBaseEntriesStillReachable)
 {
     CDerivedTestWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "dispatch", WS_OVERLAPPED, 0, 0, 100, 80, NULL, NULL));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, AfxRegisterWndClass(0), "dispatch", WS_OVERLAPPED, 0, 0, 100, 80, NULL, NULL));
 
     // The object is attached from the first message the window receives.
     ASSERT_GE(wnd.m_log.size(), 2u);
@@ -188,20 +195,26 @@ public:
     int m_nClicks = 0;
     int m_nNotifies = 0;
     CBrush* m_pBrush = NULL;
-    afx_msg void OnReflectedClick() { m_nClicks++; }
+    afx_msg void OnReflectedClick()
+    {
+        m_nClicks++;
+    }
     afx_msg void OnReflectedNotify(NMHDR*, LRESULT* pResult)
     {
         m_nNotifies++;
         *pResult = 77;
     }
-    afx_msg HBRUSH CtlColor(CDC*, UINT) { return m_pBrush != NULL ? (HBRUSH)m_pBrush->GetSafeHandle() : NULL; }
+    afx_msg HBRUSH CtlColor(CDC*, UINT)
+    {
+        return m_pBrush != NULL ? (HBRUSH)m_pBrush->GetSafeHandle() : NULL;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CReflectButton, CWnd)
-    ON_CONTROL_REFLECT(BN_CLICKED, OnReflectedClick)
-    ON_NOTIFY_REFLECT(NM_CLICK, OnReflectedNotify)
-    ON_WM_CTLCOLOR_REFLECT()
+ON_CONTROL_REFLECT(BN_CLICKED, OnReflectedClick)
+ON_NOTIFY_REFLECT(NM_CLICK, OnReflectedNotify)
+ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 class CReflectParent : public CWnd
@@ -209,7 +222,10 @@ class CReflectParent : public CWnd
 public:
     int m_nParentClicks = 0;
     int m_nParentNotifies = 0;
-    afx_msg void OnClicked() { m_nParentClicks++; }
+    afx_msg void OnClicked()
+    {
+        m_nParentClicks++;
+    }
     afx_msg void OnNotifyClick(NMHDR*, LRESULT* pResult)
     {
         m_nParentNotifies++;
@@ -219,18 +235,20 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CReflectParent, CWnd)
-    ON_BN_CLICKED(201, OnClicked)
-    ON_BN_CLICKED(202, OnClicked)
-    ON_NOTIFY(NM_CLICK, 201, OnNotifyClick)
-    ON_NOTIFY(NM_CLICK, 202, OnNotifyClick)
+ON_BN_CLICKED(201, OnClicked)
+ON_BN_CLICKED(202, OnClicked)
+ON_NOTIFY(NM_CLICK, 201, OnNotifyClick)
+ON_NOTIFY(NM_CLICK, 202, OnNotifyClick)
 END_MESSAGE_MAP()
 
 TEST(MessageMap, NotificationsAreReflectedToTheControl)
 {
     CReflectParent parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL, NULL));
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                NULL, NULL));
     CReflectButton reflecting;
-    ASSERT_TRUE(reflecting.Create("BUTTON", "r", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &parent, 201));
+    ASSERT_TRUE(reflecting.Create("BUTTON", "r", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20),
+                                  &parent, 201));
     HWND hPlain = ::CreateWindowA("BUTTON", "p", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 60, 0, 50, 20,
                                   parent.m_hWnd, (HMENU)202, ::GetModuleHandle(NULL), NULL);
     ASSERT_TRUE(hPlain != NULL);
@@ -253,9 +271,11 @@ TEST(MessageMap, NotificationsAreReflectedToTheControl)
     brush.CreateSolidBrush(RGB(1, 2, 3));
     reflecting.m_pBrush = &brush;
     HDC hDC = ::GetDC(reflecting.m_hWnd);
-    EXPECT_EQ((LRESULT)brush.GetSafeHandle(), parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)reflecting.m_hWnd));
+    EXPECT_EQ((LRESULT)brush.GetSafeHandle(),
+              parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)reflecting.m_hWnd));
     reflecting.m_pBrush = NULL;
-    EXPECT_NE((LRESULT)brush.GetSafeHandle(), parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)reflecting.m_hWnd));
+    EXPECT_NE((LRESULT)brush.GetSafeHandle(),
+              parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)reflecting.m_hWnd));
     ::ReleaseDC(reflecting.m_hWnd, hDC);
 
     parent.DestroyWindow();
@@ -264,7 +284,8 @@ TEST(MessageMap, NotificationsAreReflectedToTheControl)
 
 TEST(MessageMap, SubclassAndUnsubclassRestoreTheWindowProcedure)
 {
-    HWND hWnd = ::CreateWindowA("BUTTON", "b", WS_POPUP, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandle(NULL), NULL);
+    HWND hWnd =
+        ::CreateWindowA("BUTTON", "b", WS_POPUP, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandle(NULL), NULL);
     WNDPROC original = (WNDPROC)::GetWindowLongPtr(hWnd, GWLP_WNDPROC);
     CWnd wnd;
     ASSERT_TRUE(wnd.SubclassWindow(hWnd));
@@ -285,7 +306,6 @@ TEST(MessageMap, SubclassAndUnsubclassRestoreTheWindowProcedure)
     ::DestroyWindow(hWnd);
     CWnd* volatile pNone = NULL;
     EXPECT_EQ(NULL, pNone->GetSafeHwnd()); // as callers of the framework rely on
-
 }
 
 // Command routing for dialogs: the dialog, its owner, then the application.
@@ -294,33 +314,53 @@ class COwnerWnd : public CWnd
 {
 public:
     std::vector<std::string>* m_pRoute = NULL;
-    afx_msg void OnOwnerCmd() { m_pRoute->push_back("owner"); }
-    afx_msg void OnSharedCmd() { m_pRoute->push_back("owner-shared"); }
+    afx_msg void OnOwnerCmd()
+    {
+        m_pRoute->push_back("owner");
+    }
+    afx_msg void OnSharedCmd()
+    {
+        m_pRoute->push_back("owner-shared");
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
-    ON_COMMAND(ID_TEST_OWNER_CMD, OnOwnerCmd)
-    ON_COMMAND(ID_TEST_SHARED_CMD, OnSharedCmd)
+ON_COMMAND(ID_TEST_OWNER_CMD, OnOwnerCmd)
+ON_COMMAND(ID_TEST_SHARED_CMD, OnSharedCmd)
 END_MESSAGE_MAP()
 
 class CCommandDlg : public CDialog
 {
 public:
     std::vector<std::string>* m_pRoute = NULL;
-    CCommandDlg(CWnd* pParent) : CDialog(IDD_TEST_CMD, pParent) {}
-    afx_msg void OnDialogCmd() { m_pRoute->push_back("dialog"); }
-    afx_msg void OnHandled() { m_pRoute->push_back("handled"); }
-    afx_msg void OnUpdateUpdated(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
-    afx_msg void OnUpdateHandled(CCmdUI* pCmdUI) { pCmdUI->SetText("Renamed"); }
+    CCommandDlg(CWnd* pParent) : CDialog(IDD_TEST_CMD, pParent)
+    {
+    }
+    afx_msg void OnDialogCmd()
+    {
+        m_pRoute->push_back("dialog");
+    }
+    afx_msg void OnHandled()
+    {
+        m_pRoute->push_back("handled");
+    }
+    afx_msg void OnUpdateUpdated(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(FALSE);
+    }
+    afx_msg void OnUpdateHandled(CCmdUI* pCmdUI)
+    {
+        pCmdUI->SetText("Renamed");
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCommandDlg, CDialog)
-    ON_COMMAND(ID_TEST_DIALOG_CMD, OnDialogCmd)
-    ON_BN_CLICKED(IDC_TEST_HANDLED, OnHandled)
-    ON_UPDATE_COMMAND_UI(IDC_TEST_UPDATED, OnUpdateUpdated)
-    ON_UPDATE_COMMAND_UI(IDC_TEST_HANDLED, OnUpdateHandled)
+ON_COMMAND(ID_TEST_DIALOG_CMD, OnDialogCmd)
+ON_BN_CLICKED(IDC_TEST_HANDLED, OnHandled)
+ON_UPDATE_COMMAND_UI(IDC_TEST_UPDATED, OnUpdateUpdated)
+ON_UPDATE_COMMAND_UI(IDC_TEST_HANDLED, OnUpdateHandled)
 END_MESSAGE_MAP()
 
 struct RouteCase
@@ -334,7 +374,8 @@ TEST(CommandRouting, DialogThenOwnerThenApplication)
     std::vector<std::string> route;
     COwnerWnd owner;
     owner.m_pRoute = &route;
-    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL, NULL));
+    ASSERT_TRUE(
+        owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL, NULL));
     CCommandDlg dlg(&owner);
     dlg.m_pRoute = &route;
     ASSERT_TRUE(dlg.Create(IDD_TEST_CMD, &owner));

@@ -39,7 +39,8 @@ protected:
     // The raw value under HKCU\Software\<company>\<application>\<section>.
     bool RawValue(const char* pszSection, const char* pszEntry, DWORD& dwType, std::vector<BYTE>& data)
     {
-        std::string path = std::string("Software\\") + kCompany + "\\" + theTestApp.m_pszAppName + "\\" + pszSection;
+        std::string path =
+            std::string("Software\\") + kCompany + "\\" + theTestApp.m_pszAppName + "\\" + pszSection;
         HKEY hKey;
         if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
             return false;

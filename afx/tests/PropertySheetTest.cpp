@@ -20,7 +20,9 @@ public:
     std::vector<std::string>* m_pLog = NULL;
     std::string m_name;
 
-    CTestPage(UINT nID, const char* pszName) : CPropertyPage(nID), m_name(pszName) {}
+    CTestPage(UINT nID, const char* pszName) : CPropertyPage(nID), m_name(pszName)
+    {
+    }
     virtual void DoDataExchange(CDataExchange* pDX)
     {
         DDX_Text(pDX, IDC_TEST_EDIT, m_strValue);
@@ -107,7 +109,9 @@ TEST(PropSheet, BadInputRefusesOkUntilCancelled)
     theTestApp.m_messages.clear();
     struct CTooLong : public CTestPage
     {
-        CTooLong() : CTestPage(IDD_TEST_PAGE1, "long") {}
+        CTooLong() : CTestPage(IDD_TEST_PAGE1, "long")
+        {
+        }
         virtual BOOL OnInitDialog()
         {
             CPropertyPage::OnInitDialog();
@@ -131,7 +135,8 @@ TEST(PropSheet, BadInputRefusesOkUntilCancelled)
 TEST(PropSheet, ModelessChildSheetInsideAWindow)
 {
     CWnd host;
-    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, NULL));
+    ASSERT_TRUE(
+        host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, NULL));
     CTestPage page1(IDD_TEST_PAGE1, "one");
     CTestPage page2(IDD_TEST_PAGE2, "two");
     CPropertySheet sheet;

@@ -6,13 +6,15 @@
 CTestApp theTestApp;
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_COMMAND(ID_TEST_APP_CMD, OnAppCmd)
-    ON_COMMAND(ID_TEST_SHARED_CMD, OnSharedCmd)
-    ON_COMMAND(ID_TEST_DISABLED_CMD, OnDisabledCmd)
-    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED_CMD, OnUpdateDisabledCmd)
+ON_COMMAND(ID_TEST_APP_CMD, OnAppCmd)
+ON_COMMAND(ID_TEST_SHARED_CMD, OnSharedCmd)
+ON_COMMAND(ID_TEST_DISABLED_CMD, OnDisabledCmd)
+ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED_CMD, OnUpdateDisabledCmd)
 END_MESSAGE_MAP()
 
-CTestApp::CTestApp() : CWinApp("WindowTests"), m_pRoute(NULL) {}
+CTestApp::CTestApp() : CWinApp("WindowTests"), m_pRoute(NULL)
+{
+}
 
 int CTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT)
 {
@@ -34,7 +36,10 @@ void CTestApp::OnSharedCmd()
         m_pRoute->push_back("app-shared");
 }
 
-void CTestApp::OnUpdateDisabledCmd(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+void CTestApp::OnUpdateDisabledCmd(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(FALSE);
+}
 
 void CTestApp::OnDisabledCmd()
 {

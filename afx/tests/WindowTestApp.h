@@ -14,9 +14,9 @@ public:
     CTestApp();
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
-    std::vector<std::string> m_messages;      // every message box text, in order
+    std::vector<std::string> m_messages;                 // every message box text, in order
     std::function<void(const std::string&)> m_onMessage; // lets a test react to a box
-    std::vector<std::string>* m_pRoute;       // command handlers record themselves here
+    std::vector<std::string>* m_pRoute;                  // command handlers record themselves here
 
     afx_msg void OnAppCmd();
     afx_msg void OnSharedCmd();
