@@ -11,6 +11,7 @@ IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CSliderCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CAnimateCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CRichEditCtrl, CWnd)
@@ -459,6 +460,180 @@ LONG CTabCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)
     item.pszText = (LPTSTR)lpszItem;
     item.iImage = nImage;
     return InsertItem(nItem, &item);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CTreeCtrl
+
+CTreeCtrl::~CTreeCtrl()
+{
+    DestroyWindow();
+}
+
+BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CreateCommonControl(this, ICC_TREEVIEW_CLASSES, WC_TREEVIEW, dwStyle, rect, pParentWnd, nID);
+}
+
+CImageList* CTreeCtrl::GetImageList(UINT nImageList) const
+{
+    return CImageList::FromHandle((HIMAGELIST)::SendMessage(m_hWnd, TVM_GETIMAGELIST, nImageList, 0));
+}
+
+CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType)
+{
+    return CImageList::FromHandle((HIMAGELIST)::SendMessage(m_hWnd, TVM_SETIMAGELIST, nImageListType,
+                                                            (LPARAM)pImageList->GetSafeHandle()));
+}
+
+CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
+{
+    // As for list views: the buffer grows until the text fits with room to spare.
+    TVITEM item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = TVIF_TEXT;
+    CString str;
+    int nLen = 128;
+    int nRes;
+    do {
+        nLen *= 2;
+        item.pszText = str.GetBufferSetLength(nLen);
+        item.pszText[0] = 0;
+        item.cchTextMax = nLen;
+        if (!::SendMessage(m_hWnd, TVM_GETITEM, 0, (LPARAM)&item)) {
+            str.ReleaseBuffer(0);
+            return str;
+        }
+        item.pszText[nLen - 1] = 0;
+        nRes = lstrlen(item.pszText);
+    } while (nRes >= nLen - 1 && nLen < 0x100000);
+    str.ReleaseBuffer(nRes);
+    return str;
+}
+
+BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem)
+{
+    TVITEM item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = TVIF_TEXT;
+    item.pszText = (LPTSTR)lpszItem;
+    return (BOOL)::SendMessage(m_hWnd, TVM_SETITEM, 0, (LPARAM)&item);
+}
+
+BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const
+{
+    TVITEM item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    BOOL bRes = (BOOL)::SendMessage(m_hWnd, TVM_GETITEM, 0, (LPARAM)&item);
+    if (bRes) {
+        nImage = item.iImage;
+        nSelectedImage = item.iSelectedImage;
+    }
+    return bRes;
+}
+
+BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage)
+{
+    TVITEM item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.iImage = nImage;
+    item.iSelectedImage = nSelectedImage;
+    return (BOOL)::SendMessage(m_hWnd, TVM_SETITEM, 0, (LPARAM)&item);
+}
+
+BOOL CTreeCtrl::SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask)
+{
+    TVITEM item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = TVIF_STATE;
+    item.state = nState;
+    item.stateMask = nStateMask;
+    return (BOOL)::SendMessage(m_hWnd, TVM_SETITEM, 0, (LPARAM)&item);
+}
+
+DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const
+{
+    TVITEM item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = TVIF_PARAM;
+    if (!::SendMessage(m_hWnd, TVM_GETITEM, 0, (LPARAM)&item))
+        return 0;
+    return (DWORD_PTR)item.lParam;
+}
+
+BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
+{
+    TVITEM item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = TVIF_PARAM;
+    item.lParam = (LPARAM)dwData;
+    return (BOOL)::SendMessage(m_hWnd, TVM_SETITEM, 0, (LPARAM)&item);
+}
+
+BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const
+{
+    TVITEM item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = TVIF_CHILDREN;
+    ::SendMessage(m_hWnd, TVM_GETITEM, 0, (LPARAM)&item);
+    return item.cChildren != 0;
+}
+
+BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const
+{
+    // The item goes in through the rectangle's first word.
+    *(HTREEITEM*)lpRect = hItem;
+    return (BOOL)::SendMessage(m_hWnd, TVM_GETITEMRECT, (WPARAM)bTextOnly, (LPARAM)lpRect);
+}
+
+HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                                UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
+{
+    TVINSERTSTRUCT tvis;
+    memset(&tvis, 0, sizeof(tvis));
+    tvis.hParent = hParent;
+    tvis.hInsertAfter = hInsertAfter;
+    tvis.item.mask = nMask;
+    tvis.item.pszText = (LPTSTR)lpszItem;
+    tvis.item.iImage = nImage;
+    tvis.item.iSelectedImage = nSelectedImage;
+    tvis.item.state = nState;
+    tvis.item.stateMask = nStateMask;
+    tvis.item.lParam = lParam;
+    return InsertItem(&tvis);
+}
+
+HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, HTREEITEM hParent, HTREEITEM hInsertAfter)
+{
+    return InsertItem(TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0, hParent, hInsertAfter);
+}
+
+HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
+                                HTREEITEM hInsertAfter)
+{
+    return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0, hParent,
+                      hInsertAfter);
+}
+
+HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const
+{
+    TVHITTESTINFO hti;
+    memset(&hti, 0, sizeof(hti));
+    hti.pt = pt;
+    HTREEITEM h = (HTREEITEM)::SendMessage(m_hWnd, TVM_HITTEST, 0, (LPARAM)&hti);
+    if (pFlags != NULL)
+        *pFlags = hti.flags;
+    return h;
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -347,6 +347,79 @@ public:
 };
 
 /////////////////////////////////////////////////////////////////////////////
+// CTreeCtrl
+
+class CTreeCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CTreeCtrl)
+public:
+    CTreeCtrl() {}
+    virtual ~CTreeCtrl();
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // Attributes
+    UINT GetCount() const { return (UINT)::SendMessage(m_hWnd, TVM_GETCOUNT, 0, 0); }
+    UINT GetIndent() const { return (UINT)::SendMessage(m_hWnd, TVM_GETINDENT, 0, 0); }
+    void SetIndent(UINT nIndent) { ::SendMessage(m_hWnd, TVM_SETINDENT, nIndent, 0); }
+    CImageList* GetImageList(UINT nImageList) const;
+    CImageList* SetImageList(CImageList* pImageList, int nImageListType);
+    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const
+    {
+        return (HTREEITEM)::SendMessage(m_hWnd, TVM_GETNEXTITEM, nCode, (LPARAM)hItem);
+    }
+    HTREEITEM GetChildItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_CHILD); }
+    HTREEITEM GetNextSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_NEXT); }
+    HTREEITEM GetPrevSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_PREVIOUS); }
+    HTREEITEM GetParentItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_PARENT); }
+    HTREEITEM GetFirstVisibleItem() const { return GetNextItem(NULL, TVGN_FIRSTVISIBLE); }
+    HTREEITEM GetNextVisibleItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_NEXTVISIBLE); }
+    HTREEITEM GetSelectedItem() const { return GetNextItem(NULL, TVGN_CARET); }
+    HTREEITEM GetDropHilightItem() const { return GetNextItem(NULL, TVGN_DROPHILITE); }
+    HTREEITEM GetRootItem() const { return GetNextItem(NULL, TVGN_ROOT); }
+    BOOL GetItem(TVITEM* pItem) const { return (BOOL)::SendMessage(m_hWnd, TVM_GETITEM, 0, (LPARAM)pItem); }
+    BOOL SetItem(TVITEM* pItem) { return (BOOL)::SendMessage(m_hWnd, TVM_SETITEM, 0, (LPARAM)pItem); }
+    CString GetItemText(HTREEITEM hItem) const;
+    BOOL SetItemText(HTREEITEM hItem, LPCTSTR lpszItem);
+    BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
+    BOOL SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage);
+    UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const
+    {
+        return (UINT)::SendMessage(m_hWnd, TVM_GETITEMSTATE, (WPARAM)hItem, (LPARAM)nStateMask);
+    }
+    BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask);
+    DWORD_PTR GetItemData(HTREEITEM hItem) const;
+    BOOL SetItemData(HTREEITEM hItem, DWORD_PTR dwData);
+    BOOL ItemHasChildren(HTREEITEM hItem) const;
+    BOOL GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const;
+    UINT GetVisibleCount() const { return (UINT)::SendMessage(m_hWnd, TVM_GETVISIBLECOUNT, 0, 0); }
+
+    // Operations
+    HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct)
+    {
+        return (HTREEITEM)::SendMessage(m_hWnd, TVM_INSERTITEM, 0, (LPARAM)lpInsertStruct);
+    }
+    HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState, UINT nStateMask,
+                         LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
+    HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
+    HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent = TVI_ROOT,
+                         HTREEITEM hInsertAfter = TVI_LAST);
+    BOOL DeleteItem(HTREEITEM hItem) { return (BOOL)::SendMessage(m_hWnd, TVM_DELETEITEM, 0, (LPARAM)hItem); }
+    BOOL DeleteAllItems() { return (BOOL)::SendMessage(m_hWnd, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT); }
+    BOOL Expand(HTREEITEM hItem, UINT nCode) { return (BOOL)::SendMessage(m_hWnd, TVM_EXPAND, nCode, (LPARAM)hItem); }
+    BOOL Select(HTREEITEM hItem, UINT nCode) { return (BOOL)::SendMessage(m_hWnd, TVM_SELECTITEM, nCode, (LPARAM)hItem); }
+    BOOL SelectItem(HTREEITEM hItem) { return Select(hItem, TVGN_CARET); }
+    BOOL SelectDropTarget(HTREEITEM hItem) { return Select(hItem, TVGN_DROPHILITE); }
+    BOOL SelectSetFirstVisible(HTREEITEM hItem) { return Select(hItem, TVGN_FIRSTVISIBLE); }
+    BOOL EnsureVisible(HTREEITEM hItem) { return (BOOL)::SendMessage(m_hWnd, TVM_ENSUREVISIBLE, 0, (LPARAM)hItem); }
+    HTREEITEM HitTest(CPoint pt, UINT* pFlags = NULL) const;
+    HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const
+    {
+        return (HTREEITEM)::SendMessage(m_hWnd, TVM_HITTEST, 0, (LPARAM)pHitTestInfo);
+    }
+    BOOL SortChildren(HTREEITEM hItem) { return (BOOL)::SendMessage(m_hWnd, TVM_SORTCHILDREN, 0, (LPARAM)hItem); }
+};
+
+/////////////////////////////////////////////////////////////////////////////
 // CToolTipCtrl
 
 class CToolTipCtrl : public CWnd

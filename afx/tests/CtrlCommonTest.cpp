@@ -199,6 +199,50 @@ TEST_F(Common, SpinSliderProgressAndTabsKeepSignedPositions)
     EXPECT_EQ(1, tabs.GetCurSel());
 }
 
+TEST_F(Common, TreeItemsNestCarryDataAndSelect)
+{
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, CRect(0, 0, 200, 200), &host, 2060));
+    HTREEITEM clocks = tree.InsertItem(_T("Clocks"));
+    HTREEITEM alarms = tree.InsertItem(_T("Alarms"));
+    HTREEITEM page = tree.InsertItem(_T("Display"), 1, 2, clocks);
+    HTREEITEM first = tree.InsertItem(_T("Appearance"), clocks, TVI_FIRST);
+    ASSERT_NE(nullptr, page);
+    EXPECT_EQ(4u, tree.GetCount());
+    EXPECT_EQ(clocks, tree.GetRootItem());
+    EXPECT_EQ(alarms, tree.GetNextSiblingItem(clocks));
+    EXPECT_EQ(first, tree.GetChildItem(clocks)) << "TVI_FIRST puts it before the others";
+    EXPECT_EQ(page, tree.GetNextSiblingItem(first));
+    EXPECT_EQ(clocks, tree.GetParentItem(page));
+    EXPECT_TRUE(tree.ItemHasChildren(clocks));
+    EXPECT_FALSE(tree.ItemHasChildren(alarms));
+
+    EXPECT_STREQ("Display", (LPCTSTR)tree.GetItemText(page));
+    std::string longText(600, 'y');
+    EXPECT_TRUE(tree.SetItemText(alarms, longText.c_str()));
+    EXPECT_EQ(600, tree.GetItemText(alarms).GetLength());
+    int image = -1, selected = -1;
+    EXPECT_TRUE(tree.GetItemImage(page, image, selected));
+    EXPECT_EQ(1, image);
+    EXPECT_EQ(2, selected);
+    EXPECT_TRUE(tree.SetItemData(page, 0xBEEF));
+    EXPECT_EQ((DWORD_PTR)0xBEEF, tree.GetItemData(page));
+
+    EXPECT_TRUE(tree.Expand(clocks, TVE_EXPAND));
+    EXPECT_TRUE(tree.GetItemState(clocks, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_TRUE(tree.SelectItem(page));
+    EXPECT_EQ(page, tree.GetSelectedItem());
+    EXPECT_EQ(page, (HTREEITEM)::SendMessage(tree.m_hWnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    CRect r;
+    EXPECT_TRUE(tree.GetItemRect(page, &r, TRUE));
+    EXPECT_EQ(page, tree.HitTest(r.CenterPoint()));
+
+    EXPECT_TRUE(tree.DeleteItem(clocks));
+    EXPECT_EQ(1u, tree.GetCount()) << "children go with their parent";
+    EXPECT_TRUE(tree.DeleteAllItems());
+    EXPECT_EQ(0u, tree.GetCount());
+}
+
 TEST_F(Common, ToolTipsAddUpdateAndDeleteTools)
 {
     CToolTipCtrl tips;
