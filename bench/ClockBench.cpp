@@ -4,6 +4,7 @@
 #include <afxwin.h>
 
 #include <stdio.h>
+#include <string.h>
 
 #include "MainClockDlg.h"
 #include "resource.h"
@@ -30,6 +31,20 @@ void PumpMessages()
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
     }
+}
+
+// The clock window keeps its clocks in a data file beside the program; each measurement starts
+// without one, so that it sees exactly the clocks it adds.
+void RemoveDataFile()
+{
+    char szPath[MAX_PATH + 16];
+    DWORD n = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    szPath[n < MAX_PATH ? n : MAX_PATH - 1] = 0;
+    char* pSlash = strrchr(szPath, '\\');
+    if (pSlash == NULL)
+        return;
+    strcpy(pSlash + 1, "Velmora2Dat");
+    ::DeleteFileA(szPath);
 }
 
 LRESULT CALLBACK ReferenceProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -95,6 +110,7 @@ double ReferenceStartCost()
 
 double ClockTickCost(int nClocks)
 {
+    RemoveDataFile();
     CMainClockDlg dlg;
     dlg.Create(IDD_VELMORA_DIALOG, NULL);
     while (dlg.m_clocks.GetSize() < nClocks)
@@ -119,6 +135,7 @@ double ClockStartCost()
     double t0 = CpuSeconds();
     for (int i = 0; i < kStarts; i++)
     {
+        RemoveDataFile();
         CMainClockDlg dlg;
         dlg.Create(IDD_VELMORA_DIALOG, NULL);
         dlg.ShowWindow(SW_SHOWNA);
@@ -154,6 +171,7 @@ public:
         }
         double start = ClockStartCost();
         printf("clock window start-up: %.6f ms, %.1f x reference\n", start * 1e3, Ratio(start, refStart));
+        RemoveDataFile();
         return FALSE;
     }
 };
