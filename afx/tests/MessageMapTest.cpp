@@ -204,6 +204,17 @@ public:
         m_nNotifies++;
         *pResult = 77;
     }
+    int m_nDrawn = 0;
+    UINT m_nMeasuredHeight = 0;
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS)
+    {
+        m_nDrawn += (int)lpDIS->itemID;
+    }
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
+    {
+        lpMIS->itemHeight = 33;
+        m_nMeasuredHeight = 33;
+    }
     afx_msg HBRUSH CtlColor(CDC*, UINT)
     {
         return m_pBrush != NULL ? (HBRUSH)m_pBrush->GetSafeHandle() : NULL;
@@ -215,6 +226,8 @@ BEGIN_MESSAGE_MAP(CReflectButton, CWnd)
 ON_CONTROL_REFLECT(BN_CLICKED, OnReflectedClick)
 ON_NOTIFY_REFLECT(NM_CLICK, OnReflectedNotify)
 ON_WM_CTLCOLOR_REFLECT()
+ON_WM_DRAWITEM_REFLECT()
+ON_WM_MEASUREITEM_REFLECT()
 END_MESSAGE_MAP()
 
 class CReflectParent : public CWnd
@@ -278,6 +291,20 @@ TEST(MessageMap, NotificationsAreReflectedToTheControl)
               parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hDC, (LPARAM)reflecting.m_hWnd));
     ::ReleaseDC(reflecting.m_hWnd, hDC);
 
+    // Owner-draw messages go to the control that is drawn.
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.CtlID = 201;
+    dis.itemID = 4;
+    dis.hwndItem = reflecting.m_hWnd;
+    EXPECT_EQ(TRUE, parent.SendMessage(WM_DRAWITEM, 201, (LPARAM)&dis));
+    EXPECT_EQ(4, reflecting.m_nDrawn);
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_BUTTON;
+    mis.CtlID = 201;
+    parent.SendMessage(WM_MEASUREITEM, 201, (LPARAM)&mis);
+    EXPECT_EQ(33u, mis.itemHeight);
+
     parent.DestroyWindow();
     EXPECT_EQ(NULL, reflecting.m_hWnd); // children go with their parent
 }
@@ -306,6 +333,91 @@ TEST(MessageMap, SubclassAndUnsubclassRestoreTheWindowProcedure)
     ::DestroyWindow(hWnd);
     CWnd* volatile pNone = NULL;
     EXPECT_EQ(NULL, pNone->GetSafeHwnd()); // as callers of the framework rely on
+}
+
+// Menus of a frame: each item is enabled, checked or renamed by its update handler before the
+// menu opens; items without any handler are disabled.
+
+class CMenuFrame : public CFrameWnd
+{
+public:
+    BOOL* m_pDestroyed = NULL;
+    afx_msg void OnHandled()
+    {
+    }
+    afx_msg void OnUpdateChecked(CCmdUI* pCmdUI)
+    {
+        pCmdUI->SetCheck(1);
+    }
+    afx_msg void OnUpdateRenamed(CCmdUI* pCmdUI)
+    {
+        pCmdUI->SetText("Renamed");
+    }
+    afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(FALSE);
+    }
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs)
+    {
+        cs.dwExStyle |= WS_EX_TOOLWINDOW;
+        return CFrameWnd::PreCreateWindow(cs);
+    }
+    virtual void PostNcDestroy()
+    {
+        *m_pDestroyed = TRUE;
+        CFrameWnd::PostNcDestroy(); // deletes the frame
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuFrame, CFrameWnd)
+ON_COMMAND(0x8201, OnHandled)
+ON_COMMAND(0x8202, OnHandled)
+ON_UPDATE_COMMAND_UI(0x8202, OnUpdateChecked)
+ON_UPDATE_COMMAND_UI(0x8203, OnUpdateRenamed)
+ON_UPDATE_COMMAND_UI(0x8204, OnUpdateDisabled)
+END_MESSAGE_MAP()
+
+TEST(CommandRouting, FrameMenusAreUpdatedBeforeTheyOpen)
+{
+    BOOL bDestroyed = FALSE;
+    CMenuFrame* pFrame = new CMenuFrame;
+    pFrame->m_pDestroyed = &bDestroyed;
+    ASSERT_TRUE(pFrame->Create(NULL, "menus"));
+    EXPECT_TRUE(pFrame->GetExStyle() & WS_EX_TOOLWINDOW); // PreCreateWindow had its say
+
+    HMENU hPopup = ::CreatePopupMenu();
+    const UINT ids[] = {0x8201, 0x8202, 0x8203, 0x8204, 0x8205};
+    for (UINT nID : ids)
+        ::AppendMenuA(hPopup, MF_STRING, nID, "item");
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
+
+    const struct
+    {
+        UINT nID;
+        BOOL bEnabled;
+        BOOL bChecked;
+        const char* text;
+    } states[] = {
+        {0x8201, TRUE, FALSE, "item"},     // a handler and nothing else
+        {0x8202, TRUE, TRUE, "item"},      // checked by its update handler
+        {0x8203, FALSE, FALSE, "Renamed"}, // renamed, but with no command handler: disabled
+        {0x8204, FALSE, FALSE, "item"},    // disabled by its update handler
+        {0x8205, FALSE, FALSE, "item"},    // no handler at all
+    };
+    for (const auto& st : states)
+    {
+        UINT nState = ::GetMenuState(hPopup, st.nID, MF_BYCOMMAND);
+        EXPECT_EQ(st.bEnabled, !(nState & MF_GRAYED)) << st.nID;
+        EXPECT_EQ(st.bChecked, (nState & MF_CHECKED) != 0) << st.nID;
+        char szText[32] = "";
+        ::GetMenuStringA(hPopup, st.nID, szText, sizeof(szText), MF_BYCOMMAND);
+        EXPECT_STREQ(st.text, szText) << st.nID;
+    }
+    ::DestroyMenu(hPopup);
+
+    pFrame->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(bDestroyed);
 }
 
 // Command routing for dialogs: the dialog, its owner, then the application.
