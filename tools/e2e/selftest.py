@@ -58,6 +58,15 @@ def drive_target(h):
     h.click(wnd, 105)
     h.wait_for(lambda: h.check_state(wnd, 105) == 1, what="check box set")
 
+    # The real mouse and keyboard on the display: a click toggles the box back, typed keys
+    # reach the edit under the caret.
+    h.click_in(wnd, 105)
+    h.wait_for(lambda: h.check_state(wnd, 105) == 0, what="check box cleared by a mouse click")
+    h.click_in(wnd, 103)
+    h.key("End")
+    h.type_text("xy")
+    h.wait_for(lambda: h.text(wnd, 103) == "helloxy", what="typed text in the edit")
+
     r = h.rect(wnd)
     expect(r["right"] - r["left"] == 360 and r["bottom"] - r["top"] == 320, "window rect %r" % r)
 
