@@ -18,6 +18,7 @@ public:
     BOOL m_bOwnerEnabledDuringRun = TRUE;
     int m_nEndInInit = 0; // non-zero: EndDialog with it from OnInitDialog
     CWnd* m_pOwner = NULL;
+    CRect m_rectAtEnd;
 
     explicit CTimerDlg(CWnd* pParent = NULL, UINT nID = IDD_TEST_TIMER) : CDialog(nID, pParent)
     {
@@ -47,6 +48,7 @@ public:
             m_bOwnerEnabledDuringRun = FALSE;
         if (m_nTicks == m_nTicksToRun)
         {
+            GetWindowRect(&m_rectAtEnd);
             KillTimer(1);
             EndDialog(1000 + m_nTicks);
         }
@@ -78,6 +80,10 @@ TEST(ModalLoop, TimersRunUntilTheDialogEndsItself)
     EXPECT_TRUE(dlg.m_bVisibleDuringRun); // the hidden template was shown when the loop went idle
     EXPECT_FALSE(dlg.m_bOwnerEnabledDuringRun);
     EXPECT_TRUE(owner.IsWindowEnabled()); // and enabled again afterwards
+    CRect rectOwner;
+    owner.GetWindowRect(&rectOwner);
+    EXPECT_NEAR(rectOwner.CenterPoint().x, dlg.m_rectAtEnd.CenterPoint().x, 1); // centred on its owner
+    EXPECT_NEAR(rectOwner.CenterPoint().y, dlg.m_rectAtEnd.CenterPoint().y, 1);
     EXPECT_EQ(NULL, dlg.m_hWnd);
 
     // The same object runs again.
