@@ -95,6 +95,7 @@ class CLifecycleApp : public CWinApp
 {
 public:
     BOOL m_bExitInstanceRan = FALSE;
+    HWND m_hWndFrame = NULL;
 
     virtual BOOL InitInstance()
     {
@@ -189,6 +190,10 @@ public:
         Check(dlg.m_bWasMainWindow != FALSE, "main dialog is the main window");
         Check(m_pMainWnd == NULL, "main window cleared when it was destroyed");
         Check(::IsWindow(pFrame->m_hWnd) != FALSE, "frame still exists");
+
+        // Returning FALSE with a main window: the framework destroys it before ExitInstance.
+        m_pMainWnd = pFrame;
+        m_hWndFrame = pFrame->m_hWnd;
         return FALSE;
     }
 
@@ -196,6 +201,8 @@ public:
     {
         CWinApp::ExitInstance();
         m_bExitInstanceRan = TRUE;
+        Check(m_hWndFrame != NULL && !::IsWindow(m_hWndFrame), "main window destroyed before ExitInstance");
+        Check(m_pMainWnd == NULL, "no main window left");
         fprintf(stderr, "%d failure(s)\n", g_nFailures);
         return g_nFailures == 0 ? 0 : 100 + g_nFailures;
     }
