@@ -17,6 +17,8 @@ TRAY_ICON_ID = 142
 WM_LBUTTONDBLCLK = 0x0203
 ID_HIDE_CLOCK = 32776
 WM_ENDSESSION = 0x0016
+WM_RBUTTONUP = 0x0205
+ID_AUTO_HIDE = 32878
 
 
 def popup_menu(h, prog):
@@ -74,6 +76,24 @@ with Harness() as h:
     for w in others:
         h.post(w["hwnd"], WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDBLCLK)
     h.wait_for(lambda: v.clock_windows(h, prog), timeout=15, what="the clock to come back")
+
+    # A right click on the tray icon opens the tray menu.
+    for w in others:
+        h.post(w["hwnd"], WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_RBUTTONUP)
+    h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the tray menu")
+    h.screenshot("velmora-tray-menu")
+    h.key("Escape")
+    h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the tray menu to close")
+
+    # Auto-hide: the clock fades out when the cursor leaves it and comes back when the cursor
+    # rests on its place for a few seconds.
+    rect = h.rect(wnd)
+    h.xdotool("mousemove", 900, 900)
+    h.command(wnd, ID_AUTO_HIDE)
+    h.wait_for(lambda: not v.clock_windows(h, prog), timeout=60, what="the clock to fade out")
+    h.xdotool("mousemove", (rect["left"] + rect["right"]) // 2, (rect["top"] + rect["bottom"]) // 2)
+    h.wait_for(lambda: v.clock_windows(h, prog), timeout=30, what="the clock to come back")
+    h.command(wnd, ID_AUTO_HIDE)
 
     # The end of the Windows session writes the files even when the session goes on.
     expect(not (folder / "Velmora2Dat").exists(), "no data file before the first save")
