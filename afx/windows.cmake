@@ -20,6 +20,7 @@ velmora_gtest(afx_window_tests
         ${CMAKE_CURRENT_LIST_DIR}/tests/DataExchangeTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/PropertySheetTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/ProfileTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tests/TypesSyncTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/WindowTest.rc
     LIBS afx)
 
