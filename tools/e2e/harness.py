@@ -22,6 +22,7 @@ import pathlib
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 __all__ = ["Harness", "HarnessError", "Program"]
@@ -186,10 +187,27 @@ class Harness:
 
     def run(self, exe, *args, timeout=60, cwd=None, env=None):
         """Runs a Windows program to its end and returns (exit code, output)."""
-        r = subprocess.run(["bash", str(self.wine_run), str(self.prefix), str(exe)] + [str(a) for a in args],
-                           cwd=cwd, env=self.env(env), stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                           stderr=subprocess.STDOUT, timeout=timeout)
-        return r.returncode, r.stdout.decode("utf-8", "replace")
+        cmd = ["bash", str(self.wine_run), str(self.prefix), str(exe)] + [str(a) for a in args]
+        code, out, _ = self._run_captured(cmd, timeout, cwd=cwd, env=self.env(env), merge=True)
+        return code, out.decode("utf-8", "replace")
+
+    @staticmethod
+    def _run_captured(cmd, timeout, cwd=None, env=None, merge=False):
+        """Runs cmd with its output in files, not pipes: Wine services that a program happens to
+        start inherit its output handles and outlive it, and a pipe would then never reach its
+        end. Waits for the process itself only."""
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            p = subprocess.Popen(cmd, cwd=cwd, env=env, stdin=subprocess.DEVNULL, stdout=out,
+                                 stderr=out if merge else err)
+            try:
+                code = p.wait(timeout=timeout)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
+                raise
+            out.seek(0)
+            err.seek(0)
+            return code, out.read(), err.read()
 
     # ------------------------------------------------------------------ the driver
 
@@ -198,17 +216,16 @@ class Harness:
         cmd = ["bash", str(self.wine_run), str(self.prefix), str(self.winctl_exe)] + [str(a) for a in args]
         started = time.monotonic()
         try:
-            r = subprocess.run(cmd, env=self.env(), stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                               stderr=subprocess.PIPE, timeout=timeout)
+            code, stdout, stderr = self._run_captured(cmd, timeout, env=self.env())
         except subprocess.TimeoutExpired:
             raise HarnessError("winctl %s: no answer in %ss" % (" ".join(map(str, args)), timeout))
         if os.environ.get("VELMORA_E2E_TRACE"):
-            sys.stderr.write("winctl %s -> %d in %.2fs\n" % (" ".join(map(str, args)), r.returncode,
+            sys.stderr.write("winctl %s -> %d in %.2fs\n" % (" ".join(map(str, args)), code,
                                                              time.monotonic() - started))
-        out = r.stdout.decode("mbcs" if os.name == "nt" else "latin-1")
-        if check and r.returncode != 0:
-            raise HarnessError("winctl %s failed (%d): %s" % (" ".join(map(str, args)), r.returncode,
-                                                             r.stderr.decode("latin-1").strip()))
+        out = stdout.decode("latin-1")
+        if check and code != 0:
+            raise HarnessError("winctl %s failed (%d): %s" % (" ".join(map(str, args)), code,
+                                                             stderr.decode("latin-1").strip()))
         return out
 
     def winctl_json(self, *args, **kw):
@@ -326,11 +343,10 @@ class Harness:
     # ------------------------------------------------------------------ mouse, keys, pictures
 
     def xdotool(self, *args, timeout=15):
-        r = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), stdin=subprocess.DEVNULL,
-                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout)
-        if r.returncode != 0:
-            raise HarnessError("xdotool %s failed: %s" % (" ".join(map(str, args)), r.stderr.decode().strip()))
-        return r.stdout.decode()
+        code, out, err = self._run_captured(["xdotool"] + [str(a) for a in args], timeout, env=self.env())
+        if code != 0:
+            raise HarnessError("xdotool %s failed: %s" % (" ".join(map(str, args)), err.decode().strip()))
+        return out.decode()
 
     def mouse_click(self, x, y, button=1, double=False):
         """Clicks at screen coordinates (the Wine desktop's coordinates are the display's)."""
