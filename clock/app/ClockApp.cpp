@@ -72,11 +72,9 @@ BOOL CClockApp::InitInstance()
 
     // The framework wants a main window before the dialog exists; this one is never shown.
     CFrameWnd* pFrame = new CFrameWnd;
+    // A frame that fails to be created destroys itself.
     if (!pFrame->Create(NULL, m_pszAppName, WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, NULL, NULL))
-    {
-        delete pFrame;
         return FALSE;
-    }
     m_pMainWnd = pFrame;
 
     m_bAgentMissing = !IsAgentInstalled();

@@ -353,9 +353,7 @@ void CMainClockDlg::ShowTrayMenu(CSystemTray* pTray, CWnd* pTarget, LPVOID pPara
     CPoint pt;
     ::GetCursorPos(&pt);
     pTarget->SetForegroundWindow();
-    pThis->SuspendAutoHide(TRUE);
     pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, pTarget);
-    pThis->SuspendAutoHide(FALSE);
     pTarget->PostMessage(WM_NULL, 0, 0);
     menu.DestroyMenu();
 }
