@@ -50,6 +50,7 @@ velmora_gtest(velmora_app_tests
     SOURCES
         ${VELMORA_APP_DIR}/tests/AppTestMain.cpp
         ${VELMORA_APP_DIR}/tests/AutoHideTest.cpp
+        ${VELMORA_APP_DIR}/tests/ClockAppTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockLayoutTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockMenusTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp

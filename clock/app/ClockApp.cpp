@@ -39,6 +39,15 @@ BOOL CClockApp::IsAgentInstalled()
     return GetAgentProbe().IsServerInstalled();
 }
 
+BOOL CClockApp::ProbeAgentMissing()
+{
+    if (IsAgentInstalled())
+        return FALSE;
+    // The server may still be registering itself while Windows starts.
+    ::Sleep(1000);
+    return !IsAgentInstalled();
+}
+
 void CClockApp::WinHelp(DWORD dwData, UINT nCmd)
 {
     CWinApp::WinHelp(dwData, nCmd);
@@ -77,13 +86,7 @@ BOOL CClockApp::InitInstance()
         return FALSE;
     m_pMainWnd = pFrame;
 
-    m_bAgentMissing = !IsAgentInstalled();
-    if (m_bAgentMissing)
-    {
-        // The server may still be registering itself while Windows starts.
-        ::Sleep(1000);
-        m_bAgentMissing = !IsAgentInstalled();
-    }
+    m_bAgentMissing = ProbeAgentMissing();
 
     CMainClockDlg* pDlg = new CMainClockDlg(NULL);
     CInstanceChecker* pChecker = new CInstanceChecker(VELMORA_INSTANCE_NAME);

@@ -23,6 +23,8 @@ public:
 // Operations
 public:
     static BOOL IsAgentInstalled();
+    // TRUE when the Agent server is missing at a first probe and still one second later.
+    static BOOL ProbeAgentMissing();
 
 // Overrides
 public:
