@@ -80,9 +80,9 @@ public:
     static CBrush* PASCAL FromHandle(HBRUSH hBrush) { return (CBrush*)CGdiObject::FromHandle(hBrush); }
 
     CBrush() {}
-    explicit CBrush(COLORREF crColor);
+    CBrush(COLORREF crColor);
     CBrush(int nIndex, COLORREF crColor);
-    explicit CBrush(CBitmap* pBitmap);
+    CBrush(CBitmap* pBitmap);
 
     BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
     BOOL CreateHatchBrush(int nIndex, COLORREF crColor) { return Attach(::CreateHatchBrush(nIndex, crColor)); }

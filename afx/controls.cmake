@@ -17,6 +17,7 @@ if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/windows.cmake)
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlCommonTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlTest.rc
         LIBS afx)
 endif()
 

@@ -218,6 +218,41 @@ TEST_F(Host, PaintContextCoversTheUpdateAreaAndDrawsOnTheWindow)
     EXPECT_EQ(&painter, dc.GetWindow());
 }
 
+TEST_F(Host, MenusLoadFromTheProgramsResourcesAndAttachToTheWindow)
+{
+    CMenu bar;
+    ASSERT_TRUE(bar.LoadMenu(300));
+    ASSERT_EQ(1u, bar.GetMenuItemCount());
+    CMenu* popup = bar.GetSubMenu(0);
+    ASSERT_NE(nullptr, popup);
+    EXPECT_EQ(3u, popup->GetMenuItemCount());
+    struct {
+        int pos;
+        UINT id;
+        const char* text;
+        bool checked;
+    } items[] = {{0, 310, "&Options...", false}, {1, 0, "", false}, {2, 311, "E&xit", true}};
+    for (auto& it : items) {
+        EXPECT_EQ(it.id, popup->GetMenuItemID(it.pos));
+        CString text;
+        popup->GetMenuString(it.pos, text, MF_BYPOSITION);
+        EXPECT_STREQ(it.text, (LPCTSTR)text);
+        EXPECT_EQ(it.checked, (popup->GetMenuState(it.pos, MF_BYPOSITION) & MF_CHECKED) != 0);
+    }
+    CMenu none;
+    EXPECT_FALSE(none.LoadMenu(399));
+    EXPECT_EQ(nullptr, none.m_hMenu);
+
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, AfxRegisterWndClass(0), _T("Menu frame"), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                               NULL, NULL));
+    ASSERT_TRUE(frame.SetMenu(&bar));
+    EXPECT_EQ(bar.m_hMenu, ::GetMenu(frame.m_hWnd));
+    EXPECT_EQ(&bar, frame.GetMenu()) << "the window's menu maps back to the permanent object";
+    frame.SetMenu(NULL);
+    frame.DestroyWindow();
+}
+
 // ------------------------------------------------------------------ edit
 
 TEST_F(Host, EditSelectionReplaceLimitAndLines)
