@@ -1,6 +1,7 @@
 """Torvane end to end: a data file written here byte by byte is listed by the real program, a zone is
 added through the editing dialog and saved, and the file is compared with the bytes it must hold.
-A damaged file is reported and survives a close untouched."""
+A damaged file is reported and survives a close untouched, a missing one is made on closing, and the
+editing dialog refuses what it cannot store."""
 
 import os
 import pathlib
@@ -151,10 +152,75 @@ def damaged_file_survives(h):
     expect(data.read_bytes() == damaged, "the damaged file is left as it was")
 
 
+def box_texts(h, box):
+    return " ".join(k["text"] for k in h.children(box))
+
+
+def answer_box(h, expected_text):
+    box = h.find(title="Torvane", timeout=30, visible=True)
+    texts = box_texts(h, box)
+    expect(expected_text in texts, "message %r in %r" % (expected_text, texts))
+    h.click(box, 1)
+    h.wait_gone(box)
+
+
+def missing_file_and_refusals(h):
+    folder = program_folder(h, "missing")
+    data = folder / "VelmoraTZ"
+    prog = h.start(folder / "Torvane.exe", cwd=str(folder))
+    answer_box(h, "Velmora Timezone file not found")
+    dlg = h.find(title=TITLE, timeout=30, visible=True)
+    expect(h.items(dlg, 1000)["items"] == ["(Local Time)"], "the computer's own zone stands in")
+    expect(not data.exists(), "nothing is written before a save or a close")
+
+    # The About box from the system menu.
+    h.post(dlg, 0x0112, 0x10, 0)  # WM_SYSCOMMAND
+    about = h.find(title="About Torvane", timeout=20, visible=True)
+    expect("Torvane Version 1.53" in box_texts(h, about), "About text %r" % box_texts(h, about))
+    h.click(about, 1)
+    h.wait_gone(about)
+
+    h.select(dlg, 1000, index=0)
+    h.click(dlg, 1002)
+    edit = h.find(title=EDIT_TITLE, timeout=20, visible=True)
+    # Daylight saving on with a rule left unchosen: refused with a message, the dialog stays.
+    h.click(edit, 1021)
+    h.wait_for(lambda: h.check_state(edit, 1021) == 1, what="daylight saving checked")
+    h.select(edit, 1031, index=-1)
+    h.click(edit, 1)
+    answer_box(h, "daylight saving")
+    expect(h.exists(title=EDIT_TITLE), "the editing dialog stays open")
+    h.select(edit, 1031, index=4)
+    # Offset hours beyond 13 are refused by the validation.
+    h.settext(edit, 1014, "14")
+    h.click(edit, 1)
+    box = h.find(title="Torvane", timeout=30, visible=True)
+    h.click(box, 1)
+    h.wait_gone(box)
+    expect(h.exists(title=EDIT_TITLE), "the editing dialog stays open after a refused offset")
+    # A standard name longer than its field allows is refused too.
+    h.settext(edit, 1014, "1")
+    h.settext(edit, 1010, "N" * 40)
+    h.click(edit, 1)
+    box = h.find(title="Torvane", timeout=30, visible=True)
+    h.click(box, 1)
+    h.wait_gone(box)
+    h.click(edit, 2)
+    h.wait_gone(edit)
+    expect(h.items(dlg, 1000)["items"] == ["(Local Time)"], "a cancelled edit changes nothing")
+
+    h.click(dlg, 2)
+    prog.wait_exit(timeout=20)
+    saved = data.read_bytes()
+    expect(saved[:4] == struct.pack("<i", 1) and b"CTimeZoneInfo" in saved, "one zone written on closing")
+    expect(saved[23:36] == bytes([12]) + b"(Local Time)", "the default zone's name %r" % saved[23:36])
+
+
 def main():
     with Harness() as h:
         list_add_save(h)
         damaged_file_survives(h)
+        missing_file_and_refusals(h)
     print("torvane e2e: ok")
 
 
