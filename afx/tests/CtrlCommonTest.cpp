@@ -51,6 +51,18 @@ TEST_F(Common, ListViewColumnsItemsTextsDataAndSelection)
     EXPECT_EQ(0, list.InsertColumn(0, _T("Timezone"), LVCFMT_LEFT, 150));
     EXPECT_EQ(1, list.InsertColumn(1, _T("Offset"), LVCFMT_RIGHT, 80, 1));
     EXPECT_EQ(150, list.GetColumnWidth(0));
+    CHeaderCtrl* header = list.GetHeaderCtrl();
+    ASSERT_NE(nullptr, header);
+    EXPECT_EQ(2, header->GetItemCount());
+    HDITEM hdi;
+    char heading[32] = "";
+    memset(&hdi, 0, sizeof hdi);
+    hdi.mask = HDI_TEXT | HDI_WIDTH;
+    hdi.pszText = heading;
+    hdi.cchTextMax = sizeof heading;
+    ASSERT_TRUE(header->GetItem(1, &hdi));
+    EXPECT_STREQ("Offset", heading);
+    EXPECT_EQ(80, hdi.cxy);
 
     struct {
         const char* name;
@@ -269,6 +281,16 @@ TEST_F(Common, ToolTipsAddUpdateAndDeleteTools)
     EXPECT_EQ(1, tips.GetToolCount());
     MSG msg = {host.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(150, 150), 0, {150, 150}};
     tips.RelayEvent(&msg);
+}
+
+TEST_F(Common, AnimationRefusesAMissingClip)
+{
+    CAnimateCtrl anim;
+    ASSERT_TRUE(anim.Create(WS_CHILD | WS_VISIBLE | ACS_CENTER, CRect(10, 10, 60, 60), &host, 2040));
+    EXPECT_FALSE(anim.Open(_T("C:\\no such folder\\none.avi")));
+    EXPECT_FALSE(anim.Play(0, (UINT)-1, 1)) << "nothing to play";
+    anim.Close();
+    EXPECT_FALSE(anim.Play(0, 0, 1)) << "nothing open after closing";
 }
 
 TEST_F(Common, RichEditTakesTextSelectionAndLimit)
