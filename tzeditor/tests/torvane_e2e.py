@@ -95,6 +95,9 @@ def list_add_save(h):
     expect((hour - utc_hour) % 24 in (1, 2) or time.gmtime().tm_min == 59, "Berlin's hour %d at %d UTC" % (hour, utc_hour))
     h.select(dlg, 1000, text="Delhi")
     h.wait_for(lambda: h.text(dlg, 1004) == "Not specified for this Timezone", what="Delhi without daylight saving")
+    # Delhi's clock is UTC + 5:30 all year; the clock follows at its next tick.
+    h.wait_for(lambda: h.text(dlg, 1007)[:5] == time.strftime("%H:%M", time.gmtime(time.time() + 330 * 60)),
+               what="Delhi's clock")
     h.screenshot("torvane-zone-list")
 
     h.click(dlg, 1001)
