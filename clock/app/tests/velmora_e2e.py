@@ -32,7 +32,8 @@ def program_folder(h, name):
 
 
 def clear_registry(h):
-    h.run("reg", "delete", REG_ROOT, "/f", timeout=60)
+    """Removes the program's own key only: the maker's key may hold other programs' settings."""
+    h.run("reg", "delete", REG_ROOT + r"\Velmora", "/f", timeout=60)
 
 
 def reg_query(h, key, value):
