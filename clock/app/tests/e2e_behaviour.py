@@ -18,12 +18,22 @@ WM_LBUTTONDBLCLK = 0x0203
 ID_HIDE_CLOCK = 32776
 WM_ENDSESSION = 0x0016
 WM_RBUTTONUP = 0x0205
+WM_KEYDOWN = 0x0100
+VK_RETURN, VK_ESCAPE, VK_UP, VK_DOWN = 0x0D, 0x1B, 0x26, 0x28
 ID_AUTO_HIDE = 32878
 
 
 def popup_menu(h, prog):
     menus = [w for w in h.list_windows("--visible") if w["class"] == "#32768"]
     return menus[0] if menus else None
+
+
+def menu_keys(h, menu, keys):
+    """Posts key presses to an open menu: the menu's own loop reads them whatever window has the
+    keyboard focus, which a window manager may give elsewhere."""
+    for vk in keys:
+        h.post(menu["hwnd"], WM_KEYDOWN, vk, 1)
+        time.sleep(0.1)
 
 
 def context_command(h, prog, wnd, keys):
@@ -33,9 +43,9 @@ def context_command(h, prog, wnd, keys):
     h.xdotool("mousemove", r["left"] + 10, r["top"] + 10)
     time.sleep(0.3)
     h.xdotool("click", 3)
-    h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the context menu")
+    menu = h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the context menu")
     h.screenshot("velmora-context-menu")
-    h.key(*keys)
+    menu_keys(h, menu, keys)
     h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the context menu to close")
 
 
@@ -62,7 +72,7 @@ with Harness() as h:
     expect(v.size_of(moved) == (w1, h1), "dragging keeps the size")
 
     # "Add Clock" (the seventh item below the top) adds a clock beside the first one.
-    context_command(h, prog, wnd, ["Down"] * 7 + ["Return"])
+    context_command(h, prog, wnd, [VK_DOWN] * 7 + [VK_RETURN])
     two = h.wait_for(lambda: (lambda r: r if v.size_of(r)[0] > w1 else None)(v.stable_rect(h, wnd)),
                      timeout=15, what="the window to widen")
     w2, h2 = v.size_of(two)
@@ -80,9 +90,9 @@ with Harness() as h:
     # A right click on the tray icon opens the tray menu.
     for w in others:
         h.post(w["hwnd"], WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_RBUTTONUP)
-    h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the tray menu")
+    menu = h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the tray menu")
     h.screenshot("velmora-tray-menu")
-    h.key("Escape")
+    menu_keys(h, menu, [VK_ESCAPE])
     h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the tray menu to close")
 
     # Auto-hide: the clock fades out when the cursor leaves it and comes back when the cursor
@@ -102,7 +112,7 @@ with Harness() as h:
     expect(prog.running(), "the program goes on when the session does not end")
 
     # "Exit" is the last item: it saves and ends the program.
-    context_command(h, prog, wnd, ["Up", "Return"])
+    context_command(h, prog, wnd, [VK_UP, VK_RETURN])
     code = prog.wait_exit(timeout=60)
     print("exit code", code)
     saved = files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())

@@ -81,7 +81,31 @@ def zone_clocks(h):
         expect(tzi == zone.tzi(), "clock %s keeps the zone of the time-zone file" % name)
 
 
+def damaged_data(h):
+    """A data file cut short inside its third clock: the failure is reported, and the window starts
+    with the two clocks that were read."""
+    folder = v.program_folder(h, "start-damaged")
+    v.reg_set(h, v.REG_CLOCK, "ClockLayout2", "REG_DWORD", 1)
+    v.reg_set(h, v.REG_CLOCK, "ClockLayout1", "REG_SZ", "Horizontal")
+    whole = files.data_file([files.clock_record(z) for z in ZONES])
+    two = files.data_file([files.clock_record(ZONES[0])] * 2)
+    (folder / "Velmora2Dat").write_bytes(whole[:len(whole) - 200])
+    prog = h.start(folder / "Velmora.exe", cwd=folder)
+    box = h.wait_for(lambda: v.message_boxes(h, prog), timeout=60, what="the report of the damaged file")
+    h.screenshot("velmora-damaged-data-report")
+    h.close(box[0]["hwnd"])
+    wnd = h.wait_for(lambda: v.clock_windows(h, prog), timeout=60, what="the clock window")[0]["hwnd"]
+    w2, h2 = v.size_of(v.stable_rect(h, wnd))
+    h.command(wnd, 32774)
+    prog.wait_exit(timeout=60)
+    saved = files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())
+    expect([n for n, _ in saved] == [z.name for z in ZONES[:2]], "the two whole clocks kept: %r" % saved)
+    expect(w2 > h2, "two clocks in a row: %dx%d" % (w2, h2))
+    del two
+
+
 with Harness() as h:
     first_start(h)
     zone_clocks(h)
+    damaged_data(h)
 print("ok")

@@ -55,7 +55,12 @@ def reg_set(h, key, value, kind, data):
 
 
 def clock_windows(h, prog):
-    return [w for w in prog.windows(visible_only=True) if w["class"] == DIALOG_CLASS]
+    """The program's visible clock window: a dialog without a title (message boxes carry one)."""
+    return [w for w in prog.windows(visible_only=True) if w["class"] == DIALOG_CLASS and w["text"] == ""]
+
+
+def message_boxes(h, prog):
+    return [w for w in prog.windows(visible_only=True) if w["class"] == DIALOG_CLASS and w["text"] != ""]
 
 
 def start_clock(h, folder):
