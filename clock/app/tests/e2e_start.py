@@ -88,7 +88,6 @@ def damaged_data(h):
     v.reg_set(h, v.REG_CLOCK, "ClockLayout2", "REG_DWORD", 1)
     v.reg_set(h, v.REG_CLOCK, "ClockLayout1", "REG_SZ", "Horizontal")
     whole = files.data_file([files.clock_record(z) for z in ZONES])
-    two = files.data_file([files.clock_record(ZONES[0])] * 2)
     (folder / "Velmora2Dat").write_bytes(whole[:len(whole) - 200])
     prog = h.start(folder / "Velmora.exe", cwd=folder)
     box = h.wait_for(lambda: v.message_boxes(h, prog), timeout=60, what="the report of the damaged file")
@@ -101,7 +100,6 @@ def damaged_data(h):
     saved = files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())
     expect([n for n, _ in saved] == [z.name for z in ZONES[:2]], "the two whole clocks kept: %r" % saved)
     expect(w2 > h2, "two clocks in a row: %dx%d" % (w2, h2))
-    del two
 
 
 with Harness() as h:
