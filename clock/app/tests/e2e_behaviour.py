@@ -24,7 +24,7 @@ ID_AUTO_HIDE = 32878
 
 
 def popup_menu(h, prog):
-    menus = [w for w in h.list_windows("--visible") if w["class"] == "#32768"]
+    menus = [w for w in prog.windows(visible_only=True) if w["class"] == "#32768"]
     return menus[0] if menus else None
 
 
