@@ -8,7 +8,7 @@ bash "$root/tools/build.sh"
 prefix=$build/wineprefix
 cleanup() {
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
-    if [ -f "$prefix.display" ]; then kill "$(cut -d' ' -f2 "$prefix.display")" 2>/dev/null || true; rm -f "$prefix.display"; fi
+    if [ -f "$prefix.display" ]; then kill $(cut -d' ' -f2- "$prefix.display") 2>/dev/null || true; rm -f "$prefix.display"; fi
 }
 trap cleanup EXIT
 # Boot the prefix once, with its output detached, before ctest starts its pipes.

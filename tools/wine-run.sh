@@ -6,7 +6,8 @@
 set -u
 prefix=$1; shift
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml="}
+# No Mono or Gecko installers; no debugger that would sit on a crashed test until its time-out.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml=;winedbg.exe=d"}
 export TZ=${VELMORA_TZ:-UTC} LANG=en_US.UTF-8 LC_ALL=
 drop=()
 command -v setpriv >/dev/null && setpriv --bounding-set=-sys_time true 2>/dev/null && drop=(setpriv --bounding-set=-sys_time)
@@ -29,8 +30,12 @@ if [ -z "${DISPLAY:-}" ]; then
     fi
     export DISPLAY
 fi
-if [ ! -f "$prefix/system.reg" ] || ! wineserver -k0 2>/dev/null; then
-    [ -f "$prefix/system.reg" ] || "${drop[@]}" wineboot -i </dev/null >/dev/null 2>&1
+if [ ! -f "$prefix/system.reg" ]; then
+    # Boot the new prefix and let its server exit, so the registry is on disk and the boot is done once.
+    "${drop[@]}" wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+fi
+if ! wineserver -k0 2>/dev/null; then
     setsid "${drop[@]}" wineserver -p </dev/null >/dev/null 2>&1
     "${drop[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1
 fi

@@ -1,6 +1,7 @@
 # Character sets: the conversion engine, charset names, Unicode forms, ISO-2022 and the stored tables.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(VXML_GENERATED ${CMAKE_CURRENT_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${VXML_GENERATED})
 set(VXML_TABLE_VECTORS ${VXML_GENERATED}/table_vectors.txt)
 set(VXML_ICONV_VECTORS ${VXML_GENERATED}/iconv_vectors.txt)
 add_custom_command(

@@ -133,7 +133,7 @@ class Harness:
 
         def alive():
             try:
-                disp, pid = dfile.read_text().split()
+                disp, pid = dfile.read_text().split()[:2]
                 os.kill(int(pid), 0)
                 return disp
             except (OSError, ValueError):
