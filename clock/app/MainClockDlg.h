@@ -98,7 +98,6 @@ public:
     void LoadData();
     BOOL ReadData(CFile& file);
     void SaveData();
-    void SaveAllData();
 
     // Clocks.
     CClock* AddClock();

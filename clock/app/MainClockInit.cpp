@@ -31,6 +31,7 @@ CMainClockDlg::CMainClockDlg(CWnd* pParent)
       m_nDiaryYear(-1),
       m_bDiaryChanged(FALSE),
       m_autoHide(this),
+      m_rcClockArea(0, 0, 0, 0),
       m_nOSKind(0),
       m_nDateOrder(0),
       m_nLayout(0),

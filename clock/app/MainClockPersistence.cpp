@@ -137,11 +137,6 @@ void CMainClockDlg::SaveData()
     }
 }
 
-void CMainClockDlg::SaveAllData()
-{
-    WriteAllOnClose();
-}
-
 // ---- Hooks of the other files ------------------------------------------------------------------------
 
 void CMainClockDlg::SaveServers()
