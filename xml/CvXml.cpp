@@ -146,12 +146,13 @@ bool ClsXml::GetTag(StringBuffer& out)
     return true;
 }
 
-// An element without content gives empty text: what the output held before is never converted again.
+// An element without content leaves the output as the caller left it: that text was already
+// converted once, and running it through the conversion again would garble it.
 bool ClsXml::GetContent(StringBuffer& out)
 {
-    out.Clear();
     if (m_node && m_node->HasContent())
     {
+        out.Clear();
         out.AppendBuffer(*m_node->GetContent());
         ConvertOut(out);
     }

@@ -124,20 +124,30 @@ TEST(CvXml, SecondLoadReplacesTheDocumentAndOldHandlesStayValid)
     delete newRoot;
 }
 
-TEST(CvXml, ContentOfAnEmptyElementIsEmptyNotTheOldText)
+TEST(CvXml, ContentOfAnEmptyElementLeavesTheOutputAsItWas)
 {
     std::string path = WriteTemp(
-        "latin.xml", "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><r><a>\xE9t\xE9</a><b></b></r>");
+        "latin.xml", "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><r><a>\xE9t\xE9</a><b></b><c>x</c></r>");
     CvXml doc;
     ASSERT_TRUE(doc.LoadXmlFile(path.c_str()));
     CvXml* root = doc.GetRoot();
     CvXml* a = root->FirstChild();
     CvString text;
-    a->GetContent(text);
+    EXPECT_TRUE(a->GetContent(text));
     EXPECT_EQ(Hex(text.GetString()), "E9 74 E9");
+    // The earlier text is neither emptied nor converted a second time.
     ASSERT_TRUE(a->NextSibling());
-    a->GetContent(text);
+    EXPECT_TRUE(a->GetContent(text));
+    EXPECT_EQ(Hex(text.GetString()), "E9 74 E9");
+    text.Clear();
+    EXPECT_TRUE(a->GetContent(text));
     EXPECT_STREQ(text.GetString(), "");
+    ASSERT_TRUE(a->NextSibling());
+    EXPECT_TRUE(a->GetContent(text));
+    EXPECT_STREQ(text.GetString(), "x");
+    EXPECT_FALSE(a->NextSibling());
+    EXPECT_TRUE(a->GetContent(text));
+    EXPECT_STREQ(text.GetString(), "x");
     delete a;
     delete root;
 }

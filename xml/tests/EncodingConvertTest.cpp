@@ -39,10 +39,17 @@ TEST(EncodingConvert, ConvertsBetweenCodePages)
         {1201, 65001, std::string("\xFF\xFE\xE9\x00", 4), true, "C3 A9"},
         {1200, 65001, std::string("\xFE\xFF\x00\xE9", 4), true, "C3 A9"},
         {1201, 65001, std::string("\x00\xE9", 2), true, "C3 A9"},
+        // Codes that the published Windows tables leave undefined have no mapping either way.
         {1252, 65001,
          "a\x81"
          "b",
-         true, "61 C2 81 62"},
+         true, "61 62"},
+        {1252, 1200, "\x8D\x8F\x90\x9D", false, ""},
+        {1200, 1252, std::string("\x81\x00", 2), false, ""},
+        {1253, 65001, "\xAA\xE1", true, "CE B1"},
+        {874, 65001, "\xDB\xA1", true, "E0 B8 81"},
+        {1255, 65001, "\xCA\xE0", true, "D7 90"},
+        {1250, 65001, "\x83\x8A", true, "C5 A0"},
         {20105, 65001,
          "a\xAA"
          "b",

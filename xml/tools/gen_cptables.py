@@ -221,6 +221,25 @@ def derived_euc_kr(uhc):
     return m
 
 
+# The Windows ANSI pages as published (Python's codecs carry those mapping files unchanged): the
+# conversion services fill the codes that the published tables leave undefined with C1 controls or
+# private-use characters, and such bytes must stay unmappable here.
+PUBLISHED_WINDOWS = {874: 'cp874', 1250: 'cp1250', 1251: 'cp1251', 1252: 'cp1252', 1253: 'cp1253',
+                     1254: 'cp1254', 1255: 'cp1255', 1256: 'cp1256', 1257: 'cp1257', 1258: 'cp1258'}
+
+
+def drop_undefined(m, codec):
+    for code in [c for c in m.decode if c < 0x100]:
+        try:
+            bytes([code]).decode(codec)
+        except UnicodeDecodeError:
+            unit = m.decode.pop(code)
+            if m.encode.get(unit) == code:
+                del m.encode[unit]
+    m.source += ' (undefined codes of the published table dropped)'
+    return m
+
+
 def mapping_for(cp, cache={}):
     if cp in cache:
         return cache[cp]
@@ -232,6 +251,8 @@ def mapping_for(cp, cache={}):
         m = derived_euc_kr(mapping_for(949))
     elif find_nls(cp):
         m = read_nls(cp)
+        if cp in PUBLISHED_WINDOWS:
+            m = drop_undefined(m, PUBLISHED_WINDOWS[cp])
     elif cp in ICONV:
         m = read_iconv_single(cp, ICONV[cp])
     else:
