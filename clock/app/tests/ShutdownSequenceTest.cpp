@@ -1,6 +1,9 @@
 // The session end ordered by an alarm: when the data are saved and when Windows is asked.
 #include <gtest/gtest.h>
 
+#include <stdio.h>
+
+#include "PlatformServices.h"
 #include "ShutdownSequence.h"
 
 TEST(ShutdownSequence, SavesAtFifthTickAfterFirstAndExitsFiveTicksLater)
@@ -56,4 +59,40 @@ TEST(ShutdownSequence, ClearedSequenceDoesNothing)
     seq.Clear();
     EXPECT_FALSE(seq.IsPending());
     EXPECT_EQ(CShutdownSequence::stepNone, seq.Advance());
+}
+
+TEST(ShutdownSequence, RecordingStandInWritesKindAndForce)
+{
+    char szDir[MAX_PATH], szPath[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, szDir);
+    ::GetTempFileNameA(szDir, "vsd", 0, szPath);
+    ::DeleteFileA(szPath);
+    ::SetEnvironmentVariableA("VELMORA_SHUTDOWN_LOG", szPath);
+
+    struct Case
+    {
+        UINT uFlags;
+        const char* pszFail;
+        BOOL bResult;
+    } cases[] = {
+        {EWX_REBOOT | EWX_FORCE, NULL, TRUE},
+        {EWX_LOGOFF, NULL, TRUE},
+        {EWX_POWEROFF, "1", FALSE},
+    };
+    for (const Case& c : cases)
+    {
+        ::SetEnvironmentVariableA("VELMORA_SHUTDOWN_FAIL", c.pszFail);
+        EXPECT_EQ(c.bResult, GetShutdownExecutor().EndSession(c.uFlags));
+    }
+    ::SetEnvironmentVariableA("VELMORA_SHUTDOWN_LOG", NULL);
+    ::SetEnvironmentVariableA("VELMORA_SHUTDOWN_FAIL", NULL);
+
+    char szText[64] = "";
+    FILE* pFile = fopen(szPath, "r");
+    ASSERT_TRUE(pFile != NULL);
+    size_t n = fread(szText, 1, sizeof(szText) - 1, pFile);
+    fclose(pFile);
+    ::DeleteFileA(szPath);
+    szText[n] = 0;
+    EXPECT_STREQ("2 1\n0 0\n8 0\n", szText);
 }
