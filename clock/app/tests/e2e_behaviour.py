@@ -49,7 +49,35 @@ def context_command(h, prog, wnd, keys):
     h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the context menu to close")
 
 
+def countdown(h):
+    """The context menu over a stopped countdown offers "Start Countdown", which starts it."""
+    folder = v.program_folder(h, "behaviour-countdown")
+    zone = files.Zone("(GMT+00:00) London", 0, "GMT Standard Time")
+    records = [files.clock_record(zone), files.clock_record(zone, clock_type=1, timer_name="Tea",
+                                                             interval_days=90 / 86400.0, state=0)]
+    (folder / "Velmora2Dat").write_bytes(files.data_file(records))
+    prog, wnd = v.start_clock(h, folder)
+    r = v.stable_rect(h, wnd)
+    # The timer is the second item of the row: open the menu over its middle.
+    h.xdotool("mousemove", r["right"] - 20, (r["top"] + r["bottom"]) // 2)
+    time.sleep(0.3)
+    h.xdotool("click", 3)
+    menu = h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the timer's context menu")
+    h.screenshot("velmora-countdown-menu")
+    menu_keys(h, menu, [VK_DOWN] * 3 + [VK_RETURN])   # Hide Clock, Velmora Options, Start Countdown
+    h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the menu to close")
+    time.sleep(3)
+    h.screenshot("velmora-countdown-running")
+    h.command(wnd, 32774)
+    prog.wait_exit(timeout=60)
+    clocks = files.read_data_file((folder / "Velmora2Dat").read_bytes())
+    timer = clocks[1]
+    expect(timer["type"] == 1 and timer["state"] == 2, "the countdown runs: %r" % timer)
+    expect(80 <= timer["remaining_seconds"] < 90, "the countdown counts down: %r" % timer)
+
+
 with Harness() as h:
+    countdown(h)
     v.clear_registry(h)
     folder = v.program_folder(h, "behaviour")
     prog, wnd = v.start_clock(h, folder)

@@ -144,6 +144,11 @@ def data_file(records, next_alarm_id=0):
 
 def read_data_file_zones(data):
     """The (display name, zone bytes) of each clock in a clocks-and-alarms file that holds clocks only."""
+    return [(c["name"], c["tzi"]) for c in read_data_file(data)]
+
+
+def read_data_file(data):
+    """Each clock of a clocks-and-alarms file that holds clocks only, as a dict of some fields."""
     version, count = struct.unpack_from("<ii", data, 0)
     assert version == 1
     pos = 8
@@ -162,14 +167,18 @@ def read_data_file_zones(data):
         n = data[pos]
         name = data[pos + 1:pos + 1 + n].decode("latin-1")
         pos += 1 + n
-        pos += 16 + 4 + 12 + 12
+        pos += 16
+        (clock_type,) = struct.unpack_from("<i", data, pos)
+        pos += 4 + 12 + 12
         pos += 1 + data[pos]                                # timer name
         pos += 4
         pos += 1 + data[pos]                                # message
         pos += 4
         pos += 1 + data[pos]                                # sound
+        state, _, remaining = struct.unpack_from("<iid", data, pos)
         pos += 4 + 12 + 8
         pos += 1 + data[pos]                                # template
         pos += 8
-        result.append((name, tzi))
+        result.append(dict(name=name, tzi=tzi, type=clock_type, state=state,
+                           remaining_seconds=round(remaining * 86400)))
     return result
