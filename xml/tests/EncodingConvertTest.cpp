@@ -50,6 +50,8 @@ TEST(EncodingConvert, ConvertsBetweenCodePages)
         {874, 65001, "\xDB\xA1", true, "E0 B8 81"},
         {1255, 65001, "\xCA\xE0", true, "D7 90"},
         {1250, 65001, "\x83\x8A", true, "C5 A0"},
+        {20127, 1200, "a\xE9", false, "61 00"},
+        {20127, 65001, "a\xE9\x80z", true, "61 7A"},
         {20105, 65001,
          "a\xAA"
          "b",

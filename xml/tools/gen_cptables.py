@@ -221,10 +221,11 @@ def derived_euc_kr(uhc):
     return m
 
 
-# The Windows ANSI pages as published (Python's codecs carry those mapping files unchanged): the
-# conversion services fill the codes that the published tables leave undefined with C1 controls or
-# private-use characters, and such bytes must stay unmappable here.
-PUBLISHED_WINDOWS = {874: 'cp874', 1250: 'cp1250', 1251: 'cp1251', 1252: 'cp1252', 1253: 'cp1253',
+# The Windows ANSI pages and US-ASCII as published (Python's codecs carry those mapping files
+# unchanged): the conversion services fill the codes that the published tables leave undefined with
+# C1 controls, private-use characters or (US-ASCII) the byte without its high bit, and such bytes must
+# stay unmappable here.
+PUBLISHED_WINDOWS = {20127: 'ascii', 874: 'cp874', 1250: 'cp1250', 1251: 'cp1251', 1252: 'cp1252', 1253: 'cp1253',
                      1254: 'cp1254', 1255: 'cp1255', 1256: 'cp1256', 1257: 'cp1257', 1258: 'cp1258'}
 
 
