@@ -221,23 +221,34 @@ def derived_euc_kr(uhc):
     return m
 
 
-# The Windows ANSI pages and US-ASCII as published (Python's codecs carry those mapping files
-# unchanged): the conversion services fill the codes that the published tables leave undefined with
-# C1 controls, private-use characters or (US-ASCII) the byte without its high bit, and such bytes must
-# stay unmappable here.
-PUBLISHED_WINDOWS = {20127: 'ascii', 874: 'cp874', 1250: 'cp1250', 1251: 'cp1251', 1252: 'cp1252', 1253: 'cp1253',
-                     1254: 'cp1254', 1255: 'cp1255', 1256: 'cp1256', 1257: 'cp1257', 1258: 'cp1258'}
+# Pages as published (Python's codecs carry those mapping files unchanged). The conversion services
+# fill the codes that a published table leaves undefined, with private-use characters or with the C1
+# control of the same value; such fillers are dropped so that those bytes stay unmappable. US-ASCII is
+# filled by stripping the high bit, so everything above 0x7F goes.
+PUBLISHED = {20127: 'ascii', 874: 'cp874', 1250: 'cp1250', 1251: 'cp1251', 1252: 'cp1252', 1253: 'cp1253',
+             1254: 'cp1254', 1255: 'cp1255', 1256: 'cp1256', 1257: 'cp1257', 1258: 'cp1258', 857: 'cp857',
+             864: 'cp864', 869: 'cp869', 28593: 'iso8859_3', 28596: 'iso8859_6', 28597: 'iso8859_7',
+             28598: 'iso8859_8'}
+
+
+def is_filler(code, unit):
+    return 0xE000 <= unit <= 0xF8FF or (0x80 <= code <= 0x9F and unit == code)
 
 
 def drop_undefined(m, codec):
+    dropped = 0
     for code in [c for c in m.decode if c < 0x100]:
         try:
             bytes([code]).decode(codec)
         except UnicodeDecodeError:
+            if codec != 'ascii' and not is_filler(code, m.decode[code]):
+                continue
             unit = m.decode.pop(code)
+            dropped += 1
             if m.encode.get(unit) == code:
                 del m.encode[unit]
-    m.source += ' (undefined codes of the published table dropped)'
+    if dropped:
+        m.source += ' (%d codes undefined in the published table dropped)' % dropped
     return m
 
 
@@ -252,8 +263,8 @@ def mapping_for(cp, cache={}):
         m = derived_euc_kr(mapping_for(949))
     elif find_nls(cp):
         m = read_nls(cp)
-        if cp in PUBLISHED_WINDOWS:
-            m = drop_undefined(m, PUBLISHED_WINDOWS[cp])
+        if cp in PUBLISHED:
+            m = drop_undefined(m, PUBLISHED[cp])
     elif cp in ICONV:
         m = read_iconv_single(cp, ICONV[cp])
     else:
