@@ -208,7 +208,8 @@ void CClock::Serialize(CArchive& ar)
         ar << (LONG)m_nFormatType << (LONG)m_nTextLayout;
         ar << m_strTemplate;
         // The show-bias flag rides in bit 0 of the behaviour word, whose own values are 2, 4 and 8.
-        DWORD dwWord = (m_bShowBias == 1 ? 1 : 0) | (DWORD)m_nActiveTimer;
+        // Only the behaviour's own bits go in: a stray bit 0 would turn the bias on when read back.
+        DWORD dwWord = (m_bShowBias == 1 ? 1 : 0) | ((DWORD)m_nActiveTimer & 0xE);
         ar << dwWord;
         ar << (LONG)m_bMessageToSpeak;
         return;
@@ -310,7 +311,12 @@ void CClock::ApplyStartupRule()
         if (m_nTimerState == TIMERSTATE_RUNNING)
         {
             COleDateTime dtLast = CSettings::ReadLastShutdown();
-            COleDateTimeSpan tsLeft = m_tsRemaining - (COleDateTime::GetCurrentTime() - dtLast);
+            COleDateTimeSpan tsAway = COleDateTime::GetCurrentTime() - dtLast;
+            // A close stamped in the future means the clock was set back since: no time has passed
+            // that the countdown could have run, and it must never gain time from it.
+            if (tsAway.m_span < 0.0)
+                tsAway = COleDateTimeSpan(0, 0, 0, 0);
+            COleDateTimeSpan tsLeft = m_tsRemaining - tsAway;
             // Whole seconds, truncated toward zero: a fraction of a second overdue still counts.
             if ((LONGLONG)(tsLeft.m_span * 86400.0) < 0)
                 tsLeft = COleDateTimeSpan(0, 0, 0, 0);

@@ -176,8 +176,12 @@ BOOL CSystemTray::LoadIconSequence(UINT nFirstID, UINT nLastID)
     m_arIcons.RemoveAll();
     try
     {
-        for (UINT nID = nFirstID; nID <= nLastID; nID++)
-            m_arIcons.Add(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCE(nID)));
+        // Counted, so that a last id at the top of the range cannot wrap the loop around.
+        UINT nCount = nLastID - nFirstID + 1;
+        if (nCount == 0) // every id there is: more icons than memory could ever hold
+            return FALSE;
+        for (UINT i = 0; i < nCount; i++)
+            m_arIcons.Add(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCE(nFirstID + i)));
     }
     catch (CMemoryException* e)
     {

@@ -38,6 +38,8 @@ CConfigureClock::CConfigureClock() : CPropertyPage(IDD)
     m_pClock = NULL;
     m_nDateOrder = 0;
     memset(&m_tziSelected, 0, sizeof(m_tziSelected));
+    memset(&m_tziBeforeClear, 0, sizeof(m_tziBeforeClear));
+    m_bHaveBeforeClear = FALSE;
 }
 
 CConfigureClock::~CConfigureClock()
@@ -160,9 +162,18 @@ void CConfigureClock::FillZoneList()
 
 void CConfigureClock::OnSelectZone()
 {
+    SelectListedZone();
+}
+
+// Takes the zone of the selected list entry into the page and the clock; FALSE when no entry is
+// selected or its name is not among the loaded zones.
+BOOL CConfigureClock::SelectListedZone()
+{
+    if (m_lbZones.GetSafeHwnd() == NULL)
+        return FALSE;
     int nSel = m_lbZones.GetCurSel();
     if (nSel == LB_ERR)
-        return;
+        return FALSE;
     CString strName;
     m_lbZones.GetText(nSel, strName);
 
@@ -174,9 +185,10 @@ void CConfigureClock::OnSelectZone()
             pFound = pZone;
     }
     if (pFound == NULL)
-        return;
+        return FALSE;
 
     m_tziSelected = pFound->m_tzi;
+    m_bHaveBeforeClear = FALSE;
     m_strSelectedName = strName;
     if (m_pClock != NULL)
     {
@@ -186,6 +198,7 @@ void CConfigureClock::OnSelectZone()
     UpdateDaylightCheck();
     if (m_pPreviewWnd != NULL && m_pPreviewWnd->GetSafeHwnd() != NULL)
         m_pPreviewWnd->InvalidateRect(NULL, TRUE);
+    return TRUE;
 }
 
 void CConfigureClock::UpdateDaylightCheck()
@@ -206,10 +219,27 @@ void CConfigureClock::OnDaylightCheck()
     UpdateData(TRUE);
     if (m_bDaylight)
     {
-        OnSelectZone();
+        if (SelectListedZone())
+            return;
+        // A zone that is not in the file gets back the rules it had before the check was cleared;
+        // otherwise the check would say daylight saving while the clock kept standard time.
+        if (m_bHaveBeforeClear)
+        {
+            m_tziSelected = m_tziBeforeClear;
+            m_bHaveBeforeClear = FALSE;
+            if (m_pClock != NULL)
+                m_pClock->m_tzi = m_tziSelected;
+            if (m_pPreviewWnd != NULL && m_pPreviewWnd->GetSafeHwnd() != NULL)
+                m_pPreviewWnd->InvalidateRect(NULL, TRUE);
+        }
         return;
     }
     // Without rules the clock keeps standard time all year.
+    if (m_tziSelected.DaylightDate.wMonth != 0)
+    {
+        m_tziBeforeClear = m_tziSelected;
+        m_bHaveBeforeClear = TRUE;
+    }
     m_tziSelected.StandardDate.wMonth = 0;
     m_tziSelected.DaylightDate.wMonth = 0;
     if (m_pClock != NULL)
@@ -242,6 +272,7 @@ BOOL CConfigureClock::OnApply()
     if (bResult && m_pbReloadZone != NULL && *m_pbReloadZone && m_pClock != NULL)
     {
         m_tziSelected = m_pClock->m_tzi;
+        m_bHaveBeforeClear = FALSE;
         m_strZoneName = ZoneNameText(m_tziSelected.StandardName);
         m_strSelectedName = m_pClock->m_strDisplayName;
         SelectClockZone();
@@ -259,6 +290,7 @@ void CConfigureClock::OnClockReset()
     if (m_pClock == NULL)
         return;
     m_tziSelected = m_pClock->m_tzi;
+    m_bHaveBeforeClear = FALSE;
     m_strZoneName = ZoneNameText(m_tziSelected.StandardName);
     m_bReset = TRUE;
 }

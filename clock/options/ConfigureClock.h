@@ -68,4 +68,10 @@ protected:
 
     void FreeZones();
     void SelectClockZone();
+    BOOL SelectListedZone();
+
+    // The selected zone as it was before the daylight check was cleared, for a zone that is not
+    // in the list and so cannot be restored from the file.
+    TIME_ZONE_INFORMATION m_tziBeforeClear;
+    BOOL m_bHaveBeforeClear;
 };

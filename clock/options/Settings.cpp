@@ -117,6 +117,19 @@ static BOOL ReadBinary(LPCTSTR pszSection, LPCTSTR pszKey, void* pv, UINT nSize)
     return bOk;
 }
 
+// A time of day kept as separate numbers; numbers that make no time of day (an hour of 30, a
+// negative minute) would give an invalid value that is written back as -1 at every save, so the
+// time keeps what it had.
+static COleDateTime ReadTimeOfDay(LPCTSTR pszHour, LPCTSTR pszMinute, LPCTSTR pszSecond, const COleDateTime& dtOld)
+{
+    int nHour = ReadInt(pszHour, dtOld.GetHour());
+    int nMinute = ReadInt(pszMinute, dtOld.GetMinute());
+    int nSecond = pszSecond != NULL ? ReadInt(pszSecond, dtOld.GetSecond()) : 0;
+    if (nHour < 0 || nHour > 23 || nMinute < 0 || nMinute > 59 || nSecond < 0 || nSecond > 59)
+        return dtOld;
+    return TimeOfDay(nHour, nMinute, nSecond);
+}
+
 static BOOL ReadOleTime(LPCTSTR pszKey, COleDateTime& dt)
 {
     BYTE ab[OLETIME_BYTES];
@@ -151,7 +164,7 @@ void CSettings::Load(const RECT& rcClockWnd)
     m_nConnectErrorMode = ReadInt(_T("ConnectErrorMode"), m_nConnectErrorMode);
     m_nSyncTimeOut = ReadInt(_T("SyncTimeOut"), m_nSyncTimeOut);
     m_bNoBigSync = ReadInt(_T("NoBigSync"), m_bNoBigSync);
-    m_dtNoBigSync = TimeOfDay(ReadInt(_T("NoBigSyncH"), 1), ReadInt(_T("NoBigSyncM"), 0), ReadInt(_T("NoBigSyncS"), 0));
+    m_dtNoBigSync = ReadTimeOfDay(_T("NoBigSyncH"), _T("NoBigSyncM"), _T("NoBigSyncS"), m_dtNoBigSync);
     m_bAnnounceSync = ReadInt(_T("AnnounceSync"), m_bAnnounceSync);
     m_bSyncTime = ReadInt(_T("SyncTime"), m_bSyncTime);
     m_strSyncMsg = ReadString(_T("SyncMsg"), m_strSyncMsg);
@@ -167,7 +180,7 @@ void CSettings::Load(const RECT& rcClockWnd)
     m_bEnableAlarmSys = ReadInt(_T("EnableAlarmSys"), m_bEnableAlarmSys);
     m_bRunOverdue = ReadInt(_T("RunOverdue"), m_bRunOverdue);
     m_bUseLimit = ReadInt(_T("UseLimit"), m_bUseLimit);
-    m_dtLimit = TimeOfDay(ReadInt(_T("LimitH"), 1), ReadInt(_T("LimitM"), 0), ReadInt(_T("LimitS"), 0));
+    m_dtLimit = ReadTimeOfDay(_T("LimitH"), _T("LimitM"), _T("LimitS"), m_dtLimit);
     m_nAlarmTimeDisplay = ReadInt(_T("AlarmTimeDisplay"), m_nAlarmTimeDisplay);
 
     m_bEnableAgent = ReadInt(_T("EnableAgent"), m_bEnableAgent);
@@ -181,8 +194,8 @@ void CSettings::Load(const RECT& rcClockWnd)
     m_bSpeakTime = ReadInt(_T("SpeakTime"), m_bSpeakTime);
     m_nQuietType = ReadInt(_T("QuietType"), m_nQuietType);
     m_nTimeFreq = ReadInt(_T("TimeFreq"), m_nTimeFreq);
-    m_dtQuietStart = TimeOfDay(ReadInt(_T("QuietTimeStartHour"), 0), ReadInt(_T("QuietTimeStartMin"), 0), 0);
-    m_dtQuietEnd = TimeOfDay(ReadInt(_T("QuietTimeEndHour"), 0), ReadInt(_T("QuietTimeEndMin"), 0), 0);
+    m_dtQuietStart = ReadTimeOfDay(_T("QuietTimeStartHour"), _T("QuietTimeStartMin"), NULL, m_dtQuietStart);
+    m_dtQuietEnd = ReadTimeOfDay(_T("QuietTimeEndHour"), _T("QuietTimeEndMin"), NULL, m_dtQuietEnd);
     m_strPreAlarm = ReadString(_T("PreAlarm"), m_strPreAlarm);
     m_strPreDate = ReadString(_T("PreDate"), m_strPreDate);
     m_strPreTime = ReadString(_T("PreTime"), m_strPreTime);

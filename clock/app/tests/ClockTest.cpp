@@ -193,7 +193,8 @@ TEST(ClockArchive, ShowBiasBitIsSetOnlyForExactlyOne)
         BOOL bShowBias;
         int nActive;
         DWORD dwWord;
-    } cases[] = {{1, 8, 9}, {0, 8, 8}, {2, 4, 4}, {1, 2, 3}};
+    } cases[] = {{1, 8, 9}, {0, 8, 8}, {2, 4, 4}, {1, 2, 3},
+                 {0, 3, 2}}; // a stray bit 0 in the behaviour must not turn the bias on
     for (auto& t : cases)
     {
         CClock clock;
@@ -406,6 +407,14 @@ TEST(ClockArchive, ContinueSubtractsTimeSinceLastShutdown)
     p = Load(RunningCountdown(ACTIVETIMER_CONTINUE, TIMERSTATE_RUNNING, 10.0));
     ASSERT_NE(p, nullptr);
     EXPECT_NEAR(9.0, p->m_tsRemaining.m_span, 0.01);
+    delete p;
+
+    // Closed "tomorrow": the clock was set back since; the countdown keeps what it had left.
+    StoreLastShutdown(COleDateTime::GetCurrentTime() + COleDateTimeSpan(1, 0, 0, 0));
+    p = Load(RunningCountdown(ACTIVETIMER_CONTINUE, TIMERSTATE_RUNNING, 0.5));
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(TIMERSTATE_RUNNING, p->m_nTimerState);
+    EXPECT_DOUBLE_EQ(0.5, p->m_tsRemaining.m_span);
     delete p;
 }
 

@@ -137,6 +137,9 @@ TEST_F(SystemTray, AnimationCyclesAndPutsTheIconBack)
     ASSERT_TRUE(m_tray.Create(NULL, WM_TRAYNOTIFY, _T("Velmora Clock"), m_hIcon1, ID_TRAY));
     EXPECT_FALSE(m_tray.LoadIconSequence(5, 3));
     EXPECT_FALSE(m_tray.NextAnimationFrame());
+    // A range that ends at the last id there is must end, not wrap around.
+    EXPECT_TRUE(m_tray.LoadIconSequence(0xFFFFFFFEu, 0xFFFFFFFFu));
+    EXPECT_EQ(2, m_tray.GetIconCount());
     ASSERT_TRUE(m_tray.LoadIconSequence(1, 3));
     EXPECT_EQ(3, m_tray.GetIconCount());
 

@@ -157,6 +157,37 @@ TEST_F(ConfigureClock, UnknownNameSelectsNothingAndKeepsTheZone)
     sheet.DestroyWindow();
 }
 
+TEST_F(ConfigureClock, DaylightCheckOnAZoneNotInTheFileRestoresItsOwnRules)
+{
+    WriteZones();
+    // A clock whose zone has rules but whose name the file does not know.
+    m_clock.m_strDisplayName = "(GMT+02:00) Somewhere";
+    memset(&m_clock.m_tzi, 0, sizeof(m_clock.m_tzi));
+    m_clock.m_tzi.Bias = 120;
+    m_clock.m_tzi.DaylightBias = 60;
+    m_clock.m_tzi.DaylightDate.wMonth = 4;
+    m_clock.m_tzi.DaylightDate.wDay = 1;
+    m_clock.m_tzi.StandardDate.wMonth = 9;
+    m_clock.m_tzi.StandardDate.wDay = 5;
+    CConfigureClock page;
+    CPropertySheet sheet(_T("Clock Configuration"));
+    Open(page, sheet);
+    ASSERT_EQ(LB_ERR, page.m_lbZones.GetCurSel());
+    ASSERT_TRUE(CheckEnabled(page));
+    ASSERT_EQ(BST_CHECKED, CheckState(page));
+
+    ClickCheck(page);
+    EXPECT_EQ(0, m_clock.m_tzi.DaylightDate.wMonth);
+    EXPECT_EQ(0, m_clock.m_tzi.StandardDate.wMonth);
+    ClickCheck(page);
+    EXPECT_EQ(BST_CHECKED, CheckState(page));
+    EXPECT_EQ(4, m_clock.m_tzi.DaylightDate.wMonth);
+    EXPECT_EQ(9, m_clock.m_tzi.StandardDate.wMonth);
+    EXPECT_EQ(120, m_clock.m_tzi.Bias);
+    EXPECT_EQ(CString("(GMT+02:00) Somewhere"), m_clock.m_strDisplayName);
+    sheet.DestroyWindow();
+}
+
 TEST_F(ConfigureClock, MissingFileIsToldAndNotCreated)
 {
     m_clock.m_tzi.Bias = 540;

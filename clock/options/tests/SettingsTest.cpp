@@ -235,6 +235,38 @@ TEST(Settings, OutOfRangeValuesAreRepaired)
         EXPECT_EQ(t.nExpectY, s.m_nAgentY) << t.x << "," << t.y;
     }
 
+    // Stored numbers that make no time of day leave that time at its default, and a save writes
+    // the default back rather than the numbers of an invalid time.
+    struct
+    {
+        LPCTSTR pszKey;
+        int nStored;
+        int nLimitH, nLimitM, nQuietH, nNoBigS;
+    } times[] = {
+        {_T("LimitH"), 30, 1, 0, 0, 0},        {_T("LimitM"), 60, 1, 0, 0, 0},
+        {_T("LimitM"), 45, 1, 45, 0, 0},       {_T("QuietTimeStartHour"), -2, 1, 0, 0, 0},
+        {_T("QuietTimeStartHour"), 22, 1, 0, 22, 0}, {_T("NoBigSyncS"), -5, 1, 0, 0, 0},
+        {_T("NoBigSyncS"), 59, 1, 0, 0, 59},
+    };
+    for (auto& t : times)
+    {
+        ResetTestProfile();
+        AfxGetApp()->WriteProfileInt(_T("Clock"), t.pszKey, t.nStored);
+        CSettings s;
+        s.Load(rcClock);
+        ASSERT_EQ(COleDateTime::valid, s.m_dtLimit.GetStatus()) << t.pszKey;
+        ASSERT_EQ(COleDateTime::valid, s.m_dtQuietStart.GetStatus()) << t.pszKey;
+        ASSERT_EQ(COleDateTime::valid, s.m_dtNoBigSync.GetStatus()) << t.pszKey;
+        EXPECT_EQ(t.nLimitH, s.m_dtLimit.GetHour()) << t.pszKey << "=" << t.nStored;
+        EXPECT_EQ(t.nLimitM, s.m_dtLimit.GetMinute()) << t.pszKey << "=" << t.nStored;
+        EXPECT_EQ(t.nQuietH, s.m_dtQuietStart.GetHour()) << t.pszKey << "=" << t.nStored;
+        EXPECT_EQ(1, s.m_dtNoBigSync.GetHour()) << t.pszKey << "=" << t.nStored;
+        EXPECT_EQ(t.nNoBigS, s.m_dtNoBigSync.GetSecond()) << t.pszKey << "=" << t.nStored;
+        s.Save();
+        EXPECT_EQ((DWORD)t.nLimitH, StoredDword(_T("LimitH"))) << t.pszKey << "=" << t.nStored;
+        EXPECT_EQ((DWORD)t.nQuietH, StoredDword(_T("QuietTimeStartHour"))) << t.pszKey << "=" << t.nStored;
+    }
+
     // A placement value of another length is no placement.
     ResetTestProfile();
     BYTE ab[43] = {0};
