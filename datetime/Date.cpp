@@ -180,6 +180,8 @@ BOOL CDate::SetWeekOfMonthDate(LONG year, WORD month, WORD week, WORD dayOfWeek,
         WORD nextMonth = (WORD)(month + 1);
         if (month == 12)
         {
+            if (year == 0x7FFFFFFF)
+                return FALSE;
             nextMonth = 1;
             nextYear = year + 1;
         }
@@ -202,7 +204,8 @@ BOOL CDate::SetDayCount(LONG count, int epoch, int calendar)
     if (epoch < 0 || epoch > 6)
         return FALSE;
     DWORD n = (DWORD)count + (DWORD)s_epochOffset[epoch];
-    if (n > s_maxDayNumber)
+    // A sum that wraps onto the invalid marker is no day at all, whatever the calendar says.
+    if (n > s_maxDayNumber || n == (DWORD)INVALID_DAY)
         return FALSE;
     int flag = FlagOf(calendar, (LONG)n >= REFORM_DAY);
     if (flag < 0)

@@ -1,5 +1,7 @@
 // CLDate: building from parts, time-frame conversions, delta T, arithmetic and formatting.
 #include "LDate.h"
+
+#include <climits>
 #include "FormatCodes.h"
 #include "LocalZone.h"
 
@@ -205,8 +207,9 @@ CLTimeSpan CLDate::GetDeltaT() const
 {
     if (!IsValid())
         return CLTimeSpan();
-    CLDate j2000(2000, 1, 1, 0, 0, 0, m_frame, CAL_GREGORIAN);
-    LONGLONG days = (m_value - j2000.m_value) / 86400;
+    // 2000-01-01 00:00 taken as a plain wall-clock value: the local-time check has no say in it.
+    const LONGLONG j2000 = (LONGLONG)CDate(2000, 1, 1, CAL_GREGORIAN).GetDayNumber() * 86400;
+    LONGLONG days = (m_value - j2000) / 86400;
     double t = (double)days / 36525.0;
     double y = 2000.0 + 100.0 * t;
     double seconds;
@@ -294,6 +297,14 @@ CLDate CLDate::Shifted(LONGLONG seconds) const
         result.SetInvalid();
         return result;
     }
+    // A span that would carry the value off the 64-bit scale (or onto its invalid marker)
+    // leaves no date-time rather than one wrapped round to the other end.
+    if ((seconds > 0 && result.m_value > LLONG_MAX - seconds) ||
+        (seconds < 0 && result.m_value <= LLONG_MIN - seconds))
+    {
+        result.SetInvalid();
+        return result;
+    }
     result.m_value += seconds;
     return result;
 }
@@ -339,6 +350,8 @@ CLTimeSpan CLDate::operator-(const CLDate& other) const
     CLDate a(*this), b(other);
     // Values of different frames are on different scales; compare them in universal time.
     if (a.m_frame != b.m_frame && (!a.SetTimeFrame(TIMEFRAME_UNIVERSAL) || !b.SetTimeFrame(TIMEFRAME_UNIVERSAL)))
+        return CLTimeSpan();
+    if ((b.m_value < 0 && a.m_value > LLONG_MAX + b.m_value) || (b.m_value > 0 && a.m_value <= LLONG_MIN + b.m_value))
         return CLTimeSpan();
     return CLTimeSpan(a.m_value - b.m_value);
 }

@@ -211,6 +211,23 @@ TEST(Date, EpochsAndDayCounts)
     EXPECT_TRUE(CDate((LONG)(0xF72CC337u - 2000000000u), 6, 1).IsValid());
     EXPECT_FALSE(CDate((LONG)(0xF72CC338u - 2000000000u), 6, 1).IsValid());
     EXPECT_EQ(CDate::JulianDayZero(0).GetJulianDayNumber(), 0);
+
+    // A count that lands exactly on the invalid marker is refused as a whole: no Gregorian flag
+    // left on it, and the setter says so.
+    const LONG ontoMarker = (LONG)(0x80000000u - 2000000000u);
+    for (int calendar : {0, 1, 2})
+    {
+        CDate d;
+        EXPECT_FALSE(d.SetDayCount(ontoMarker, EPOCH_REFORM, calendar)) << calendar;
+        EXPECT_FALSE(d.IsValid());
+        EXPECT_EQ(d.GetCalendar(), 0) << calendar;
+        EXPECT_TRUE(d.SetDayCount(ontoMarker + 1, EPOCH_REFORM, calendar)) << calendar;
+    }
+    CDate beforeMarker((LONG)(0x7FFFFFFFu - 2000000000u), EPOCH_REFORM, CAL_GREGORIAN);
+    ASSERT_TRUE(beforeMarker.IsValid());
+    CDate stepped = beforeMarker + 1;
+    EXPECT_FALSE(stepped.IsValid());
+    EXPECT_EQ(stepped.GetCalendar(), 0);
 }
 
 TEST(Date, NthWeekdayOfMonth)

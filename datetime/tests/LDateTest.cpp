@@ -331,6 +331,41 @@ TEST(LDate, DeltaT)
         EXPECT_EQ(CLDate(c.year, c.month, c.day, 0, 0, 0, 0, c.calendar).GetDeltaT().GetTotalSeconds(), c.seconds)
             << c.year;
     EXPECT_FALSE(CLDate().GetDeltaT().IsValid());
+
+    // In local time the reference instant is a plain wall-clock value; a zone whose clocks go
+    // back into 2000-01-01 00:00 must not spoil it.
+    TIME_ZONE_INFORMATION odd = Eastern(60);
+    odd.DaylightDate = {2000, 1, 0, 1, 1, 0, 0, 0};
+    CFixedZone zone(odd);
+    ASSERT_FALSE(CLDate(2000, 1, 1, 0, 0, 0, TIMEFRAME_LOCAL, 1).IsValid());
+    EXPECT_EQ(CLDate(2004, 1, 1, 0, 0, 0, TIMEFRAME_LOCAL, 1).GetDeltaT().GetTotalSeconds(), 107);
+}
+
+TEST(LDate, ArithmeticOffTheScaleIsInvalid)
+{
+    const LONGLONG top = 0x7FFFFFFFFFFFFFFFLL;
+    CLDate d(2004, 1, 1, 0, 0, 0, TIMEFRAME_UNIVERSAL, 1);
+    struct Case
+    {
+        const char* what;
+        CLDate result;
+    } cases[] = {
+        {"plus the largest span", d + CLTimeSpan(top)},
+        {"minus the largest span twice", (d - CLTimeSpan(top)) - CLTimeSpan(top)},
+        {"plus the most negative span twice", (d + CLTimeSpan(-top)) + CLTimeSpan(-top)},
+        {"onto the invalid marker", CLDate(d - CLTimeSpan(top)) - CLTimeSpan(d.GetValue() + 1)},
+    };
+    for (const Case& c : cases)
+        EXPECT_FALSE(c.result.IsValid()) << c.what;
+    CLDate late = d + CLTimeSpan(top - d.GetValue());
+    ASSERT_TRUE(late.IsValid());
+    EXPECT_EQ(late.GetValue(), top);
+    CLDate early = d - CLTimeSpan(top);
+    ASSERT_TRUE(early.IsValid());
+    EXPECT_EQ(early.GetValue(), d.GetValue() - top);
+    EXPECT_FALSE((late - early).IsValid()); // the difference does not fit a span
+    EXPECT_FALSE((early - late).IsValid());
+    EXPECT_EQ((late - d).GetTotalSeconds(), top - d.GetValue());
 }
 
 TEST(LDate, Format)

@@ -233,6 +233,7 @@ TEST(TimeZoneInfo, DamagedImagesFailCleanly)
         {"null object", "02000000" + kClassHeader + recordA + "0000"},
         {"second reference to the first object", "02000000" + kClassHeader + recordA + "0200"},
         {"unknown class", "01000000ffff01000d00" + Hex("CTimeZoneInfX") + recordA},
+        {"a known class of another kind", "01000000ffff01000500" + Hex("CDate") + recordA},
         {"wrong schema", "01000000ffff02000d00" + Hex("CTimeZoneInfo") + recordA},
         {"reference to a class never defined", "01000000" "0580" + recordA},
         {"count beyond the records", "ffffff7f" + kClassHeader + recordA},
