@@ -194,8 +194,19 @@ BOOL CDate::SetWeekOfMonthDate(LONG year, WORD month, WORD week, WORD dayOfWeek,
     if (!first.IsValid())
         return FALSE;
     int w1 = first.GetDayOfWeek();
-    WORD day = (WORD)(((dayOfWeek - w1 + 7) % 7) + 7 * week - 6);
-    return SetDate(year, month, day, calendar);
+    LONG offset = ((dayOfWeek - w1 + 7) % 7) + 7 * (week - 1);
+    // Counted in days from the first of the month rather than as a day of the month: in the
+    // month of the reform ten days are missing, and a day of the month taken past them would
+    // fall on another weekday.
+    CDate result;
+    if (!result.SetDayCount((LONG)((DWORD)first.GetDaysSinceReform() + (DWORD)offset), EPOCH_REFORM, calendar))
+        return FALSE;
+    Parts p;
+    result.Split(p);
+    if (p.year != year || p.month != month || (year == 1582 && month == 10 && p.day > 4 && p.day < 15))
+        return FALSE;
+    *this = result;
+    return TRUE;
 }
 
 BOOL CDate::SetDayCount(LONG count, int epoch, int calendar)

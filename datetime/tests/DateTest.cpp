@@ -254,6 +254,20 @@ TEST(Date, NthWeekdayOfMonth)
         {2024, 3, 1, 8, 1, 0, 0, 0},
         {2024, 13, 1, 1, 1, 0, 0, 0},
         {2024, 13, 5, 1, 1, 0, 0, 0},
+        // The month of the reform: 1..4 October are Monday..Thursday, then 15 October a Friday.
+        {1582, 10, 1, 6, 2, 1582, 10, 15}, // first Friday
+        {1582, 10, 1, 1, 2, 1582, 10, 17}, // first Sunday
+        {1582, 10, 2, 2, 2, 1582, 10, 18}, // second Monday
+        {1582, 10, 3, 2, 2, 1582, 10, 25}, // third Monday, not the Friday that 15 October is
+        {1582, 10, 3, 6, 2, 1582, 10, 29},
+        {1582, 10, 4, 6, 2, 0, 0, 0},      // there is no fourth Friday
+        {1582, 10, 5, 6, 2, 1582, 10, 29}, // the last Friday
+        {1582, 10, 1, 2, 2, 1582, 10, 1},
+        // Either plain calendar keeps refusing the ten missing days.
+        {1582, 10, 2, 2, 0, 0, 0, 0},
+        {1582, 10, 3, 2, 0, 1582, 10, 15},
+        {1582, 10, 2, 6, 1, 0, 0, 0},
+        {1582, 10, 3, 6, 1, 1582, 10, 15},
     };
     for (const Case& c : cases)
     {
