@@ -396,8 +396,7 @@ bool ActivityLog::SaveXml(bool withDates, const char* path)
         doc.Append("<CorvitaLog>The log is empty</CorvitaLog>");
     else
         RenderXml(0, m_entries.GetSize() - 1, withDates, doc);
-    FileAccess::WriteWholeFileUtf8(path, doc.GetString(), doc.GetLength(), nullptr);
-    return true;
+    return FileAccess::WriteWholeFileUtf8(path, doc.GetString(), doc.GetLength(), nullptr);
 }
 
 void ActivityLog::SetTemplate(const char* text, bool html)

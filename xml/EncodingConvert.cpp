@@ -219,14 +219,15 @@ bool EncodingConvert::Convert(unsigned long from, unsigned long to, const unsign
     case 1201: {
         m_toCodePage = 1200;
         DataBuffer utf16;
-        ConvertViaUnicode(from, 1200, bytes, count, utf16);
+        bool r = ConvertViaUnicode(from, 1200, bytes, count, utf16);
         const unsigned char* p = utf16.GetData();
         for (unsigned long i = 0; i + 2 <= utf16.GetSize(); i += 2)
         {
             unsigned char swapped[2] = {p[i + 1], p[i]};
             out.Append(swapped, 2);
         }
-        return true;
+        // Dropped characters are reported here as on every other path.
+        return r;
     }
     case 50220:
     case 50221:
@@ -384,13 +385,13 @@ bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, co
             DataBuffer temp;
             temp.EnsureCapacity(n * 2 + 4);
             m_firstStage = true;
-            Utf8ToUtf16(p, n, temp);
+            bool first = Utf8ToUtf16(p, n, temp);
             m_firstStage = false;
             m_secondStage = true;
             out.EnsureCapacity(out.GetSize() + temp.GetSize() / 2 + 4);
             bool r = EncodeFromUtf16(to, temp.GetData(), temp.GetSize(), out);
             m_secondStage = false;
-            return r;
+            return r && first;
         }
         return false;
     }
@@ -405,15 +406,16 @@ bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, co
         return false;
     DataBuffer temp;
     temp.EnsureCapacity(n * 2 + 4);
+    // What the first stage could not decode is lost as surely as what the second cannot encode.
     m_firstStage = true;
-    DecodeToUtf16(from, p, n, temp);
+    bool first = DecodeToUtf16(from, p, n, temp);
     m_firstStage = false;
     m_secondStage = true;
     out.EnsureCapacity(out.GetSize() + temp.GetSize() / 2 + 4);
     bool r = to == 65001 ? Utf16ToUtf8(temp.GetData(), temp.GetSize(), out)
                          : EncodeFromUtf16(to, temp.GetData(), temp.GetSize(), out);
     m_secondStage = false;
-    return r;
+    return r && first;
 }
 
 bool EncodingConvert::DecodeToUtf16(unsigned long codePage, const unsigned char* bytes, unsigned long count,
@@ -647,6 +649,7 @@ bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataB
     Sink sink(out);
     EncodingUtf8& codec = SharedUtf8Codec();
     ConvertState state;
+    bool ok = true;
     unsigned long i = 0;
     while (i < n)
     {
@@ -659,6 +662,7 @@ bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataB
         }
         else if (used == -1 || used == -2)
         {
+            ok = false;
             if (m_errorAction == 0)
             {
                 i++;
@@ -673,7 +677,7 @@ bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataB
         else
             i += (unsigned long)(-2 - used);
     }
-    return true;
+    return ok;
 }
 
 bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataBuffer& out)
@@ -716,6 +720,7 @@ bool EncodingConvert::Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBu
     Sink sink(out);
     EncodingUtf8& codec = SharedUtf8Codec();
     ConvertState state;
+    bool ok = true;
     unsigned long i = 0;
     while (i < n)
     {
@@ -728,6 +733,7 @@ bool EncodingConvert::Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBu
         }
         else if (used == -1 || used == -2)
         {
+            ok = false;
             if (m_errorAction == 0)
             {
                 i++;
@@ -742,5 +748,5 @@ bool EncodingConvert::Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBu
         else
             i += (unsigned long)(-2 - used);
     }
-    return true;
+    return ok;
 }

@@ -101,5 +101,10 @@ TEST(ActivityLog, SavesXml)
     ASSERT_TRUE(b.LoadFile(path.c_str(), nullptr));
     EXPECT_NE(Bytes(b).find("<info date=\""), std::string::npos);
     EXPECT_FALSE(log.SaveXml(false, nullptr));
+    // A file that cannot be written is reported, not passed off as saved.
+    std::string missing = TempPath("no-such-folder\\log.xml");
+    EXPECT_FALSE(log.SaveXml(false, missing.c_str()));
+    EXPECT_FALSE(empty.SaveXml(false, missing.c_str()));
+    EXPECT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
     DeleteFileA(path.c_str());
 }
