@@ -161,7 +161,8 @@ BOOL CDate::SetDate(LONG year, WORD month, WORD day, int calendar)
         n += DaysInMonth(m, leap);
     n += day;
     n += flag ? 1999422264 : 1999422262;
-    if (n <= (LONGLONG)INVALID_DAY || n > 0x7FFFFFFF)
+    // The same bounds as a day count, so that every date made here can be stepped and split.
+    if (n <= (LONGLONG)INVALID_DAY || n > 0x7FFFFFFF || (DWORD)(LONG)n > s_maxDayNumber)
         return FALSE;
     m_dayNumber = (LONG)n;
     m_calendar = flag;

@@ -139,6 +139,13 @@ TEST(Date, ReformEdges)
         {2000, 1, 1, 3, (LONG)0x80000000, 0},
         {2000, 1, 1, -1, (LONG)0x80000000, 0},
         {6000000, 1, 1, 1, (LONG)0x80000000, 0}, // beyond the 32-bit day scale
+        // Far back the scale has a hole below day number 0 (a day count refuses it as well).
+        {-5474119, 3, 9, 0, 0, 0},
+        {-5474119, 3, 8, 0, (LONG)0x80000000, 0},
+        {-5879489, 3, 18, 0, (LONG)0x80000000, 0},
+        {-5879489, 3, 17, 0, (LONG)0xF72CC337, 0},
+        {-11353609, 5, 24, 0, -2147483647, 0},
+        {-11353609, 5, 23, 0, (LONG)0x80000000, 0},
     };
     for (const Case& c : cases)
     {
