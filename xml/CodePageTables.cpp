@@ -339,11 +339,11 @@ bool CorvitaBzip2::Decompress(const DataBuffer& in, DataBuffer& out)
     int status =
         BZ2_bzBuffToBuffDecompress(reinterpret_cast<char*>(out.GetData()), &destLen,
                                    const_cast<char*>(reinterpret_cast<const char*>(p + 8)), n - 8, 0, 0);
-    // A damaged stream yields nothing rather than whatever the decompressor left behind.
+    // A damaged stream yields nothing rather than whatever the decompressor left behind, and says so.
     if (status != BZ_OK)
         destLen = 0;
     out.SetSize(destLen > out.GetCapacity() ? out.GetCapacity() : destLen);
-    return true;
+    return status == BZ_OK;
 }
 
 // ---------------------------------------------------------------- loading

@@ -203,6 +203,14 @@ TEST(CorvitaBzip2, RefusesForeignContainers)
     EXPECT_FALSE(bz.Decompress(in, out));
     DataBuffer damaged;
     damaged.Append("\xE1\xA7\x94\xB3\x05\x00\x00\x00BZh9junk", 16);
-    EXPECT_TRUE(bz.Decompress(damaged, out));
+    EXPECT_FALSE(bz.Decompress(damaged, out));
     EXPECT_EQ(out.GetSize(), 0u);
+    // A sound container: "abc" compressed by Python's bz2 module behind the magic and stored length.
+    DataBuffer sound;
+    sound.Append("\xE1\xA7\x94\xB3\x03\x00\x00\x00", 8);
+    sound.Append("\x42\x5A\x68\x39\x31\x41\x59\x26\x53\x59\x64\x8C\xBB\x73\x00\x00\x00\x01\x00\x38"
+                 "\x00\x20\x00\x21\x98\x19\x84\x61\x77\x24\x53\x85\x09\x06\x48\xCB\xB7\x30",
+                 38);
+    EXPECT_TRUE(bz.Decompress(sound, out));
+    EXPECT_EQ(Bytes(out), "abc");
 }
