@@ -38,3 +38,16 @@ if(TARGET datetime)
 endif()
 velmora_gtest(clock_engine_tests SOURCES ${VELMORA_ENGINE_TESTS} LIBS velmora_engine)
 target_include_directories(clock_engine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/app/tests)
+
+# The tray tests change icons by resource id: the program's tray icons, drawn at build time.
+set(VELMORA_ENGINE_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/engine_icons)
+set(VELMORA_ENGINE_ICON_FILES ${VELMORA_ENGINE_ICON_DIR}/tray_normal1.ico ${VELMORA_ENGINE_ICON_DIR}/tray_normal2.ico)
+add_custom_command(OUTPUT ${VELMORA_ENGINE_ICON_FILES}
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/resources/make_icons.py ${VELMORA_ENGINE_ICON_DIR}
+    DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icons.py
+    COMMENT "Drawing the engine tests' icons")
+add_custom_target(clock_engine_test_icons DEPENDS ${VELMORA_ENGINE_ICON_FILES})
+add_dependencies(clock_engine_tests clock_engine_test_icons)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/app/tests/EngineTest.rc PROPERTIES
+    OBJECT_DEPENDS "${VELMORA_ENGINE_ICON_FILES}")
+target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_ICON_DIR})

@@ -162,7 +162,9 @@ BOOL CSystemTray::ChangeIcon(UINT nIDResource)
 
 BOOL CSystemTray::ChangeIcon(LPCTSTR pszResource)
 {
-    HICON hIcon = (HICON)::LoadImageA(AfxGetResourceHandle(), pszResource, IMAGE_ICON, 0, 0, 0);
+    // Shared, as LoadIcon's are: the clock changes its icon by resource whenever the state of its
+    // synchronisation changes, and a private copy each time would never be given back.
+    HICON hIcon = (HICON)::LoadImageA(AfxGetResourceHandle(), pszResource, IMAGE_ICON, 0, 0, LR_SHARED);
     return ChangeIcon(hIcon);
 }
 

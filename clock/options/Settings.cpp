@@ -239,6 +239,9 @@ void CSettings::LoadPlacement()
     m_bHavePlacement = ReadBinary(szSettingsConfiguration, _T("OldMFPosB"), &wp, sizeof(wp));
     if (!m_bHavePlacement)
         return;
+    // The stored length field is not trusted: the window refuses a placement whose length is not
+    // the structure's, and the saved position would then be silently lost.
+    wp.length = sizeof(wp);
     RECT rcDesktop;
     ::GetWindowRect(::GetDesktopWindow(), &rcDesktop);
     FitPlacement(wp, rcDesktop);

@@ -108,6 +108,22 @@ TEST_F(SystemTray, ChangeIconWhileRemovedOnlyStoresIt)
     EXPECT_FALSE(m_tray.ShellHasIcon());
 }
 
+TEST_F(SystemTray, IconsByResourceAreSharedNotCopied)
+{
+    ASSERT_TRUE(m_tray.Create(NULL, WM_TRAYNOTIFY, _T("Velmora Clock"), m_hIcon1, ID_TRAY));
+    // The clock sets its icon by id at every change of its synchronisation state: the same
+    // resource must give the same handle, not a new one that is never destroyed.
+    ASSERT_TRUE(m_tray.ChangeIcon(140u));
+    HICON hFirst = m_tray.CurrentIcon();
+    ASSERT_TRUE(hFirst != NULL);
+    ASSERT_TRUE(m_tray.ChangeIcon(141u));
+    EXPECT_NE(hFirst, m_tray.CurrentIcon());
+    ASSERT_TRUE(m_tray.ChangeIcon(140u));
+    EXPECT_EQ(hFirst, m_tray.CurrentIcon());
+    ASSERT_TRUE(m_tray.ChangeIcon(_T("#140")));
+    EXPECT_EQ(hFirst, m_tray.CurrentIcon());
+}
+
 TEST_F(SystemTray, NotificationsReachTheTarget)
 {
     ASSERT_TRUE(m_tray.Create(NULL, WM_TRAYNOTIFY, _T("Velmora Clock"), m_hIcon1, ID_TRAY));

@@ -274,6 +274,17 @@ TEST(Settings, OutOfRangeValuesAreRepaired)
     CSettings s;
     s.Load(rcClock);
     EXPECT_FALSE(s.m_bHavePlacement);
+
+    // A placement of the right size with a damaged length field is still a usable placement.
+    WINDOWPLACEMENT wp;
+    memset(&wp, 0, sizeof(wp));
+    wp.rcNormalPosition = {10, 20, 110, 70};
+    AfxGetApp()->WriteProfileBinary(_T("Configuration"), _T("OldMFPosB"), (LPBYTE)&wp, sizeof(wp));
+    CSettings t;
+    t.Load(rcClock);
+    ASSERT_TRUE(t.m_bHavePlacement);
+    EXPECT_EQ(sizeof(WINDOWPLACEMENT), (size_t)t.m_wndPlacement.length);
+    EXPECT_EQ(110, t.m_wndPlacement.rcNormalPosition.right);
 }
 
 TEST(Settings, PlacementIsMovedInsideTheDesktop)
