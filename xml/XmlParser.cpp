@@ -196,8 +196,10 @@ bool LoadFile(const char* utf8Path, LogBase* log, PercentTracker* tracker, TreeN
         StringBuffer encoding;
         bool found = false;
         (*root)->GetEncoding(encoding, found);
-        if (found && (encoding.EqualsNoCase("utf-16") || encoding.EqualsNoCase("ucs-2") ||
-                      encoding.EqualsNoCase("unicode")))
+        // The text is UTF-8 now. A document declared in any UTF-16 or UTF-32 form is read back as
+        // UTF-8 too: those forms are full of NUL bytes, which would cut every 8-bit string short.
+        unsigned long declared = found ? CharsetToCodePage(encoding.GetString()) : 0;
+        if (declared == 1200 || declared == 1201 || declared == 65005 || declared == 65006)
             (*root)->SetEncoding("utf-8");
     }
     return result;

@@ -166,6 +166,14 @@ TEST(CvXml, TextComesBackInTheDeclaredCharset)
         {"sjis.xml", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><r>\x88\x9F</r>", "88 9F"},
         {"u16.xml", Widen("<r>\xE9</r>"), "C3 A9"},
         {"u16d.xml", Widen("<?xml encoding=\"utf-16\"?><r>\xE9</r>"), "C3 A9"},
+        // Every UTF-16 and UTF-32 name reads back as UTF-8: those forms hold NUL bytes that an 8-bit
+        // string would end at.
+        {"u16le.xml", Widen("<?xml encoding=\"UTF-16LE\"?><r>AB\xE9</r>"), "41 42 C3 A9"},
+        {"u16be.xml", Widen("<?xml encoding=\"utf-16be\"?><r>AB</r>"), "41 42"},
+        {"u16ucs.xml", Widen("<?xml encoding=\"ISO-10646-UCS-2\"?><r>AB</r>"), "41 42"},
+        {"u16fffe.xml", Widen("<?xml encoding=\"unicodeFFFE\"?><r>AB</r>"), "41 42"},
+        {"u32.xml", "\xEF\xBB\xBF<?xml encoding=\"utf-32\"?><r>AB</r>", "41 42"},
+        {"u32be.xml", "\xEF\xBB\xBF<?xml encoding=\"UTF-32BE\"?><r>AB</r>", "41 42"},
         {"ascii.xml", "<?xml version=\"1.0\" encoding=\"windows-1252\"?><r>plain</r>", "70 6C 61 69 6E"},
         // Charsets the library cannot convert: the file's own bytes come back, never an empty text.
         {"userdef.xml", "<?xml version=\"1.0\" encoding=\"x-user-defined\"?><r>\xE9\xF0</r>", "E9 F0"},
