@@ -7,6 +7,8 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_WM_CLOSE()
 ON_WM_INITMENUPOPUP()
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -167,4 +169,43 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
         }
         state.m_nIndexMax = nCount;
     }
+}
+
+BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    UINT_PTR nID = pNMHDR->idFrom;
+    UINT uFlags = pNMHDR->code == TTN_NEEDTEXTA ? ((TOOLTIPTEXTA*)pNMHDR)->uFlags : ((TOOLTIPTEXTW*)pNMHDR)->uFlags;
+    if (uFlags & TTF_IDISHWND)
+        nID = (UINT_PTR)::GetDlgCtrlID((HWND)nID);
+
+    // The string holds the status-bar prompt, then after a newline the tip.
+    CString strTip;
+    if (nID != 0) {
+        CString strFull;
+        if (strFull.LoadString((UINT)nID)) {
+            int nNewLine = strFull.Find('\n');
+            if (nNewLine >= 0) {
+                strTip = strFull.Mid(nNewLine + 1);
+                int nNext = strTip.Find('\n');
+                if (nNext >= 0)
+                    strTip = strTip.Left(nNext);
+            }
+        }
+    }
+    if (pNMHDR->code == TTN_NEEDTEXTA) {
+        TOOLTIPTEXTA* pTTT = (TOOLTIPTEXTA*)pNMHDR;
+        lstrcpynA(pTTT->szText, strTip, (int)(sizeof(pTTT->szText) / sizeof(pTTT->szText[0])));
+        pTTT->lpszText = pTTT->szText;
+    } else {
+        TOOLTIPTEXTW* pTTT = (TOOLTIPTEXTW*)pNMHDR;
+        int nMax = (int)(sizeof(pTTT->szText) / sizeof(pTTT->szText[0]));
+        if (::MultiByteToWideChar(CP_ACP, 0, strTip, -1, pTTT->szText, nMax) == 0)
+            pTTT->szText[nMax - 1] = 0; // a tip longer than the buffer is cut, never left open
+        pTTT->lpszText = pTTT->szText;
+    }
+    *pResult = 0;
+    // The tip shows above every other window of the program.
+    ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
+    return TRUE;
 }

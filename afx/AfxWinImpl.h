@@ -6,6 +6,8 @@
 #include "afxwin.h"
 #include <map>
 
+class CToolTipCtrl;
+
 struct AFX_THREAD_STATE_WIN
 {
     std::map<HWND, CWnd*> permanentMap;
@@ -19,6 +21,14 @@ struct AFX_THREAD_STATE_WIN
     MSG msgLastMouse; // for IsIdleMessage
     int nMsgLast;
     HWND hLockoutNotifyWindow; // control notifications to this window are ignored (UpdateData)
+
+    // Tool tips of windows that enable them: one tool-tip control per thread, holding at most the
+    // one tool the mouse is over; the filter is bound in only by programs that enable tool tips.
+    void (*pfnFilterToolTipMessage)(MSG* pMsg, CWnd* pWnd);
+    CToolTipCtrl* pToolTip;
+    int nLastHit;         // the tool id the last hit test gave, -1 for none
+    TOOLINFO lastInfo;    // that tool as the tool-tip control knows it (hwnd, uId)
+    void (*pfnForgetToolTipWindow)(HWND hWnd); // a window with tool tips is going away
 
     void DoWaitCursor(int nCode);
 };

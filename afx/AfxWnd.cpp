@@ -24,6 +24,11 @@ AFX_THREAD_STATE_WIN* AFXAPI AfxGetThreadStateWin()
         memset(&t_pThreadState->msgLastMouse, 0, sizeof(MSG));
         t_pThreadState->nMsgLast = 0;
         t_pThreadState->hLockoutNotifyWindow = NULL;
+        t_pThreadState->pfnFilterToolTipMessage = NULL;
+        t_pThreadState->pToolTip = NULL;
+        t_pThreadState->nLastHit = -1;
+        memset(&t_pThreadState->lastInfo, 0, sizeof(TOOLINFO));
+        t_pThreadState->pfnForgetToolTipWindow = NULL;
     }
     return t_pThreadState;
 }
@@ -55,6 +60,10 @@ void AFX_THREAD_STATE_WIN::DoWaitCursor(int nCode)
 #include "AfxGdi.h"
 #define VELMORA_HAVE_GDI 1
 #endif
+#if __has_include("AfxCmnCtrl.h")
+#include "AfxCmnCtrl.h"
+#define VELMORA_HAVE_IMAGELIST 1
+#endif
 
 HMENU AFXAPI AfxMenuHandle(CMenu* pMenu)
 {
@@ -84,6 +93,9 @@ void AFXAPI AfxDeleteTempDCs()
 #endif
 #ifdef VELMORA_HAVE_MENU
     CMenu::DeleteTempMap();
+#endif
+#ifdef VELMORA_HAVE_IMAGELIST
+    CImageList::DeleteTempMap();
 #endif
 }
 
@@ -580,6 +592,9 @@ void CWnd::OnNcDestroy()
         if (pThread->m_pActiveWnd == this)
             pThread->m_pActiveWnd = NULL;
     }
+    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    if (pState->pfnForgetToolTipWindow != NULL)
+        pState->pfnForgetToolTipWindow(m_hWnd);
 
     WNDPROC pfnWndProc = (WNDPROC)::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC);
     Default();
@@ -975,6 +990,11 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
         return TRUE;
     if (ReflectChildNotify_(hWndCtrl, WM_NOTIFY, (WPARAM)nID, lParam, pResult))
         return TRUE;
+    // A tool tip names its tool (often a window handle) in idFrom; handlers are keyed by the
+    // tool-tip control's own id, which is 0.
+    if (nCode <= (int)TTN_FIRST && nCode >= (int)TTN_LAST && hWndCtrl != NULL &&
+        !(::GetWindowLong(hWndCtrl, GWL_STYLE) & WS_CHILD))
+        nID = 0;
 
     AFX_NOTIFY notify;
     notify.pResult = pResult;
@@ -1540,8 +1560,12 @@ UINT CWnd::OnGetDlgCode()
 
 // Pre-translation
 
-BOOL CWnd::PreTranslateMessage(MSG*)
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
+    // Mouse messages show, move and hide tool tips; they are never consumed here.
+    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    if (pState->pfnFilterToolTipMessage != NULL)
+        pState->pfnFilterToolTipMessage(pMsg, this);
     return FALSE;
 }
 
@@ -2090,6 +2114,36 @@ void CWnd::RepositionBars(UINT, UINT, UINT, UINT, LPRECT lpRectParam, LPCRECT lp
     }
 }
 
+// Records of control id, message, data length and data; a zero id ends the list. A resource's
+// lengths come from the file, so every record is checked against its size when that is known.
+static BOOL AfxExecuteDlgInit(HWND hWnd, const BYTE* p, const BYTE* pEnd)
+{
+    const DWORD dwUnbounded = 0x7FFFFFFF;
+    while (pEnd == NULL || p + 2 <= pEnd)
+    {
+        WORD nIDC = *(const WORD*)p;
+        if (nIDC == 0)
+            break;
+        if (pEnd != NULL && p + 8 > pEnd)
+            return FALSE;
+        WORD nMsg = *(const WORD*)(p + 2);
+        DWORD dwLen = *(const DWORD*)(p + 4);
+        p += 8;
+        if (pEnd != NULL && dwLen > (DWORD)(pEnd - p))
+            return FALSE;
+        // The stored message numbers are the 16-bit ones for adding strings.
+        UINT nMsg32 = nMsg == 0x0401 ? LB_ADDSTRING : nMsg == 0x0403 ? CB_ADDSTRING : nMsg;
+        if (nMsg32 == LB_ADDSTRING || nMsg32 == CB_ADDSTRING)
+        {
+            CString str((LPCSTR)p, (int)strnlen((const char*)p, pEnd != NULL ? dwLen : dwUnbounded));
+            if (::SendDlgItemMessage(hWnd, nIDC, nMsg32, 0, (LPARAM)(LPCTSTR)str) == -1)
+                return FALSE;
+        }
+        p += dwLen;
+    }
+    return TRUE;
+}
+
 BOOL CWnd::ExecuteDlgInit(LPCTSTR lpszResourceName)
 {
     if (lpszResourceName == NULL)
@@ -2105,39 +2159,15 @@ BOOL CWnd::ExecuteDlgInit(LPCTSTR lpszResourceName)
     DWORD dwSize = ::SizeofResource(hInst, hDlgInit);
     if (lpResource == NULL || dwSize < 2)
         return TRUE;
-
-    // Records of control id, message, data length and data; a zero id ends the list. The
-    // lengths come from the file, so every record is checked against the resource's size.
-    const BYTE* p = (const BYTE*)lpResource;
-    const BYTE* pEnd = p + dwSize;
-    while (p + 2 <= pEnd)
-    {
-        WORD nIDC = *(const WORD*)p;
-        if (nIDC == 0)
-            break;
-        if (p + 8 > pEnd)
-            return FALSE;
-        WORD nMsg = *(const WORD*)(p + 2);
-        DWORD dwLen = *(const DWORD*)(p + 4);
-        p += 8;
-        if (dwLen > (DWORD)(pEnd - p))
-            return FALSE;
-        // The stored message numbers are the 16-bit ones for adding strings.
-        UINT nMsg32 = nMsg == 0x0401 ? LB_ADDSTRING : nMsg == 0x0403 ? CB_ADDSTRING : nMsg;
-        if (nMsg32 == LB_ADDSTRING || nMsg32 == CB_ADDSTRING)
-        {
-            CString str((LPCSTR)p, (int)strnlen((const char*)p, dwLen));
-            if (::SendDlgItemMessage(m_hWnd, nIDC, nMsg32, 0, (LPARAM)(LPCTSTR)str) == -1)
-                return FALSE;
-        }
-        p += dwLen;
-    }
-    return TRUE;
+    return AfxExecuteDlgInit(m_hWnd, (const BYTE*)lpResource, (const BYTE*)lpResource + dwSize);
 }
 
-BOOL CWnd::ExecuteDlgInit(LPVOID)
+BOOL CWnd::ExecuteDlgInit(LPVOID lpResource)
 {
-    return TRUE;
+    // Data the program hands over itself carries no size: its zero id ends it.
+    if (lpResource == NULL)
+        return TRUE;
+    return AfxExecuteDlgInit(m_hWnd, (const BYTE*)lpResource, NULL);
 }
 
 // GDI, font and menu helpers

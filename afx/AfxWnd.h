@@ -612,6 +612,11 @@ public:
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual int OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // Tool tips: a window that enables them is asked through OnToolHitTest which tool is under
+    // the mouse; the thread's tool-tip control then shows that tool's text.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
+    void FilterToolTipMessage(MSG* pMsg);
     virtual void WinHelpInternal(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     virtual WNDPROC* GetSuperWndProcAddr();
     virtual BOOL CheckAutoCenter();

@@ -11,12 +11,14 @@ if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/windows.cmake)
         ${CMAKE_CURRENT_LIST_DIR}/AfxCmnCtrl.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AfxDateTimeCtrl.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AfxCommonDlg.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AfxToolTip.cpp
     )
     # Real controls in real windows under Wine, checked through the controls' own messages.
     velmora_gtest(afx_ctrl_tests
         SOURCES
             ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlCommonTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/ToolTipTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/CtrlTest.rc
         LIBS afx)
 endif()
