@@ -188,8 +188,9 @@ BOOL CDate::SetWeekOfMonthDate(LONG year, WORD month, WORD week, WORD dayOfWeek,
         }
         if (month < 1 || month > 12 || !SetWeekOfMonthDate(nextYear, nextMonth, 1, dayOfWeek, calendar))
             return FALSE;
-        *this -= 7;
-        return IsValid();
+        // Stepped back through the calendar argument, not the next month's flag: by the reform
+        // the last week of September 1582 is Julian although the first of October's week is not.
+        return SetDayCount((LONG)((DWORD)GetDaysSinceReform() - 7u), EPOCH_REFORM, calendar);
     }
     CDate first(year, month, 1, calendar);
     if (!first.IsValid())

@@ -270,6 +270,8 @@ TEST(Date, NthWeekdayOfMonth)
         {1582, 10, 4, 6, 2, 0, 0, 0},      // there is no fourth Friday
         {1582, 10, 5, 6, 2, 1582, 10, 29}, // the last Friday
         {1582, 10, 1, 2, 2, 1582, 10, 1},
+        {1582, 9, 5, 6, 2, 1582, 9, 28},   // last Friday of September, a week before 15 October
+        {1582, 9, 5, 1, 2, 1582, 9, 30},
         // Either plain calendar keeps refusing the ten missing days.
         {1582, 10, 2, 2, 0, 0, 0, 0},
         {1582, 10, 3, 2, 0, 1582, 10, 15},
@@ -289,6 +291,11 @@ TEST(Date, NthWeekdayOfMonth)
         EXPECT_EQ(d.GetMonth(), c.expMonth) << c.year << "/" << c.month << " w" << c.week;
         EXPECT_EQ(d.GetDay(), c.expDay) << c.year << "/" << c.month << " w" << c.week;
         EXPECT_EQ(d.GetDayOfWeek(), c.dayOfWeek);
+        if (c.calendar == CAL_REFORM)
+        {
+            EXPECT_EQ(d.IsGregorian(), CDate::IsGregorianDate(c.expYear, c.expMonth, c.expDay))
+                << c.year << "/" << c.month << " w" << c.week;
+        }
     }
 }
 
