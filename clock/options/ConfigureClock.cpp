@@ -86,12 +86,33 @@ void CConfigureClock::SelectClockZone()
 {
     if (m_lbZones.GetSafeHwnd() == NULL)
         return;
+    BOOL bClockHadRules = m_tziSelected.DaylightDate.wMonth != 0;
     int nIndex = m_lbZones.FindStringExact(-1, m_strSelectedName);
-    if (nIndex != LB_ERR)
+    if (nIndex == LB_ERR)
+        return;
+    m_lbZones.SetCurSel(nIndex);
+    if (!SelectListedZone())
+        return;
+    // A clock of a listed zone with daylight rules whose own zone has none was set to keep
+    // standard time all year: opening the page must not quietly give it the rules back.
+    if (!bClockHadRules && m_tziSelected.DaylightDate.wMonth != 0)
+        ClearDaylightRules();
+}
+
+// Takes the daylight rules out of the selected zone and the clock, keeping the zone as it was so
+// that setting the check again can bring them back.
+void CConfigureClock::ClearDaylightRules()
+{
+    if (m_tziSelected.DaylightDate.wMonth != 0)
     {
-        m_lbZones.SetCurSel(nIndex);
-        OnSelectZone();
+        m_tziBeforeClear = m_tziSelected;
+        m_bHaveBeforeClear = TRUE;
     }
+    m_tziSelected.StandardDate.wMonth = 0;
+    m_tziSelected.DaylightDate.wMonth = 0;
+    if (m_pClock != NULL)
+        m_pClock->m_tzi = m_tziSelected;
+    UpdateDaylightCheck();
 }
 
 BOOL CConfigureClock::LoadTimeZoneFile()
@@ -208,9 +229,10 @@ void CConfigureClock::UpdateDaylightCheck()
     m_bDaylight = bHasRule;
     if (GetSafeHwnd() == NULL)
         return;
+    // Rules the user took out stay within reach: the check stays enabled, clear.
     CWnd* pCheck = GetDlgItem(IDC_TZ_DAYLIGHT);
     if (pCheck != NULL)
-        pCheck->EnableWindow(bHasRule);
+        pCheck->EnableWindow(bHasRule || m_bHaveBeforeClear);
     UpdateData(FALSE);
 }
 
@@ -235,15 +257,7 @@ void CConfigureClock::OnDaylightCheck()
         return;
     }
     // Without rules the clock keeps standard time all year.
-    if (m_tziSelected.DaylightDate.wMonth != 0)
-    {
-        m_tziBeforeClear = m_tziSelected;
-        m_bHaveBeforeClear = TRUE;
-    }
-    m_tziSelected.StandardDate.wMonth = 0;
-    m_tziSelected.DaylightDate.wMonth = 0;
-    if (m_pClock != NULL)
-        m_pClock->m_tzi = m_tziSelected;
+    ClearDaylightRules();
 }
 
 CString CConfigureClock::FormatPreviewTime(const COleDateTime& dt)

@@ -69,9 +69,10 @@ protected:
     void FreeZones();
     void SelectClockZone();
     BOOL SelectListedZone();
+    void ClearDaylightRules();
 
-    // The selected zone as it was before the daylight check was cleared, for a zone that is not
-    // in the list and so cannot be restored from the file.
+    // The selected zone as it was before its daylight rules were taken out, so that setting the
+    // check again can restore them even for a zone that is not in the list.
     TIME_ZONE_INFORMATION m_tziBeforeClear;
     BOOL m_bHaveBeforeClear;
 };

@@ -85,6 +85,14 @@ protected:
         ASSERT_TRUE(sheet.Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU));
         ASSERT_TRUE(page.GetSafeHwnd() != NULL);
     }
+    // The clock as the page leaves it after a zone of the file was chosen.
+    void SetClockZone(LPCTSTR pszName, LONG nBias, BOOL bDaylight)
+    {
+        CTimeZoneInfo* p = MakeZone(pszName, nBias, bDaylight);
+        m_clock.m_strDisplayName = pszName;
+        m_clock.m_tzi = p->m_tzi;
+        delete p;
+    }
     BOOL CheckEnabled(CConfigureClock& page) { return page.GetDlgItem(IDC_TZ_DAYLIGHT)->IsWindowEnabled(); }
     int CheckState(CConfigureClock& page)
     {
@@ -107,7 +115,7 @@ protected:
 TEST_F(ConfigureClock, ListsTheFileAndSelectsTheClocksZone)
 {
     WriteZones();
-    m_clock.m_strDisplayName = "(GMT+01:00) Paris";
+    SetClockZone("(GMT+01:00) Paris", 60, TRUE);
     CConfigureClock page;
     CPropertySheet sheet(_T("Clock Configuration"));
     Open(page, sheet);
@@ -140,6 +148,31 @@ TEST_F(ConfigureClock, ListsTheFileAndSelectsTheClocksZone)
     EXPECT_EQ(CString("(GMT-05:00) Lima"), m_clock.m_strDisplayName);
     EXPECT_FALSE(CheckEnabled(page));
     EXPECT_EQ(BST_UNCHECKED, CheckState(page));
+    sheet.DestroyWindow();
+}
+
+TEST_F(ConfigureClock, ClockKeptOnStandardTimeStaysSoWhenThePageOpens)
+{
+    WriteZones();
+    // Paris, with its daylight rules taken out on an earlier visit of the page.
+    SetClockZone("(GMT+01:00) Paris", 60, TRUE);
+    m_clock.m_tzi.StandardDate.wMonth = 0;
+    m_clock.m_tzi.DaylightDate.wMonth = 0;
+    CConfigureClock page;
+    CPropertySheet sheet(_T("Clock Configuration"));
+    Open(page, sheet);
+    EXPECT_EQ(1, page.m_lbZones.GetCurSel());
+    EXPECT_EQ(0, m_clock.m_tzi.DaylightDate.wMonth);
+    EXPECT_EQ(0, m_clock.m_tzi.StandardDate.wMonth);
+    EXPECT_EQ(60, m_clock.m_tzi.Bias);
+    EXPECT_TRUE(CheckEnabled(page));
+    EXPECT_EQ(BST_UNCHECKED, CheckState(page));
+
+    // Setting the check gives the clock the file's rules.
+    ClickCheck(page);
+    EXPECT_EQ(3, m_clock.m_tzi.DaylightDate.wMonth);
+    EXPECT_EQ(10, m_clock.m_tzi.StandardDate.wMonth);
+    EXPECT_EQ(BST_CHECKED, CheckState(page));
     sheet.DestroyWindow();
 }
 
