@@ -146,13 +146,13 @@ bool ClsXml::GetTag(StringBuffer& out)
     return true;
 }
 
-// An element without content leaves the output as the caller left it: that text was already
-// converted once, and running it through the conversion again would garble it.
+// An element without content gives empty text: what the output held before (already converted
+// once) is never run through the conversion again, nor handed back as if it were this element's.
 bool ClsXml::GetContent(StringBuffer& out)
 {
+    out.Clear();
     if (m_node && m_node->HasContent())
     {
-        out.Clear();
         out.AppendBuffer(*m_node->GetContent());
         ConvertOut(out);
     }
