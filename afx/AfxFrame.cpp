@@ -182,15 +182,8 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     CString strTip;
     if (nID != 0) {
         CString strFull;
-        if (strFull.LoadString((UINT)nID)) {
-            int nNewLine = strFull.Find('\n');
-            if (nNewLine >= 0) {
-                strTip = strFull.Mid(nNewLine + 1);
-                int nNext = strTip.Find('\n');
-                if (nNext >= 0)
-                    strTip = strTip.Left(nNext);
-            }
-        }
+        if (strFull.LoadString((UINT)nID))
+            AfxExtractSubString(strTip, strFull, 1, '\n');
     }
     if (pNMHDR->code == TTN_NEEDTEXTA) {
         TOOLTIPTEXTA* pTTT = (TOOLTIPTEXTA*)pNMHDR;

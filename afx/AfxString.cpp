@@ -960,3 +960,24 @@ void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR
     LPCTSTR rglpsz[2] = {lpsz1, lpsz2};
     AfxFormatStrings(rString, nIDS, rglpsz, 2);
 }
+
+BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString, TCHAR chSep)
+{
+    rString.Empty();
+    if (lpszFullString == NULL || iSubString < 0)
+        return FALSE;
+    // Separators are single bytes, never the trail byte of a double-byte character.
+    LPCTSTR p = lpszFullString;
+    for (; iSubString > 0; iSubString--) {
+        while (*p != '\0' && *p != chSep)
+            p = ::CharNext(p);
+        if (*p == '\0')
+            return FALSE;
+        p++;
+    }
+    LPCTSTR pEnd = p;
+    while (*pEnd != '\0' && *pEnd != chSep)
+        pEnd = ::CharNext(pEnd);
+    rString = CString(p, (int)(pEnd - p));
+    return TRUE;
+}

@@ -184,4 +184,8 @@ void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const
 // Loads a string resource into a caller's buffer; returns the length copied (0 if missing).
 int AFXAPI AfxLoadString(UINT nIDS, LPTSTR lpszBuf, UINT nMaxBuf = 256);
 
+// The iSubString-th (from 0) piece of a string cut at chSep; FALSE, with an empty result, when the
+// string has fewer pieces.
+BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString, TCHAR chSep = '\n');
+
 #endif // VELMORA_AFXSTRING_H

@@ -1859,6 +1859,17 @@ CFrameWnd* CWnd::GetParentFrame() const
     return NULL;
 }
 
+CWnd* CWnd::GetParentOwner() const
+{
+    if (m_hWnd == NULL)
+        return NULL;
+    HWND hWnd = m_hWnd;
+    HWND hWndParent;
+    while ((::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD) && (hWndParent = ::GetParent(hWnd)) != NULL)
+        hWnd = hWndParent;
+    return CWnd::FromHandle(hWnd);
+}
+
 CWnd* CWnd::GetTopLevelParent() const
 {
     if (GetSafeHwnd() == NULL)

@@ -502,6 +502,7 @@ public:
     static CWnd* PASCAL GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm);
     CFrameWnd* GetParentFrame() const;
     CWnd* GetTopLevelParent() const;
+    CWnd* GetParentOwner() const; // the nearest window at or above this one that is not a child
     CWnd* GetTopLevelOwner() const;
     CFrameWnd* GetTopLevelFrame() const;
     static CWnd* PASCAL GetSafeOwner(CWnd* pParent = NULL, HWND* pWndTop = NULL);

@@ -370,3 +370,33 @@ TEST(CStringTest, StringResources)
     EXPECT_EQ(103u, s_nBoxHelp);
     afxMessageBoxHook = NULL;
 }
+
+TEST(CStringTest, ExtractSubStringPicksOnePieceBetweenSeparators)
+{
+    struct Case
+    {
+        const char* full;
+        int index;
+        char sep;
+        BOOL found;
+        const char* piece;
+    } cases[] = {
+        {"Prompt\nTip", 0, '\n', TRUE, "Prompt"},
+        {"Prompt\nTip", 1, '\n', TRUE, "Tip"},
+        {"Prompt\nTip", 2, '\n', FALSE, ""},
+        {"a\n\nc", 1, '\n', TRUE, ""},
+        {"a\n\nc", 2, '\n', TRUE, "c"},
+        {"trailing\n", 1, '\n', TRUE, ""},
+        {"", 0, '\n', TRUE, ""},
+        {"", 1, '\n', FALSE, ""},
+        {"x;y;z", 2, ';', TRUE, "z"},
+        {"x;y;z", -1, ';', FALSE, ""},
+        {NULL, 0, '\n', FALSE, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.full ? c.full : "(null)") << " #" << c.index);
+        CString piece("stale");
+        EXPECT_EQ(c.found, AfxExtractSubString(piece, c.full, c.index, c.sep));
+        EXPECT_STREQ(c.piece, (LPCTSTR)piece);
+    }
+}

@@ -266,6 +266,28 @@ TEST_F(ToolTips, FrameAnswersNeedTextWithTheTipLineOfTheCommandString)
     }
 }
 
+TEST_F(ToolTips, ParentOwnerIsTheNearestWindowThatIsNotAChild)
+{
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), _T("Popup"), WS_POPUP, 0, 0, 50, 50, frame->m_hWnd, NULL));
+    CStatic inner;
+    inner.Create(_T("in"), WS_CHILD, CRect(0, 0, 10, 10), &popup, 1);
+    struct Case
+    {
+        CWnd* pWnd;
+        CWnd* pExpected;
+    } cases[] = {
+        {&alarm, frame},
+        {&corner, frame},
+        {frame, frame},
+        {&popup, &popup}, // an owned pop-up is not a child of its owner
+        {&inner, &popup},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.pExpected->m_hWnd, c.pWnd->GetParentOwner()->GetSafeHwnd());
+    popup.DestroyWindow();
+}
+
 // Dialog initialisation data.
 
 class CInitDataDlg : public CDialog
