@@ -81,6 +81,16 @@ void ForgetWindow(HWND hWnd)
         ForgetLastTool(pState);
 }
 
+void TermToolTips()
+{
+    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    CToolTipCtrl* pToolTip = pState->pToolTip;
+    pState->pToolTip = NULL;
+    pState->nLastHit = -1;
+    memset(&pState->lastInfo, 0, sizeof(TOOLINFO));
+    delete pToolTip; // destroys its window when it still has one
+}
+
 BOOL SameTool(const TOOLINFO& a, const TOOLINFO& b)
 {
     if (a.hwnd != b.hwnd || a.uId != b.uId || (a.uFlags & TTF_IDISHWND) != (b.uFlags & TTF_IDISHWND))
@@ -97,6 +107,7 @@ BOOL CWnd::EnableToolTips(BOOL bEnable)
         m_nFlags |= WF_TOOLTIPS;
         pState->pfnFilterToolTipMessage = FilterThunk;
         pState->pfnForgetToolTipWindow = ForgetWindow;
+        pState->pfnTermToolTips = TermToolTips;
     } else {
         m_nFlags &= ~WF_TOOLTIPS;
         if (pState->nLastHit != -1 && pState->lastInfo.hwnd == m_hWnd)

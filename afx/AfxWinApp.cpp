@@ -100,6 +100,9 @@ void CWinThread::Delete()
 
 static void AfxThreadCleanup()
 {
+    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    if (pState->pfnTermToolTips != NULL)
+        pState->pfnTermToolTips();
     CWnd::DeleteTempMap();
     AfxDeleteTempDCs();
 }
@@ -475,6 +478,9 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCm
 
 void AFXAPI AfxWinTerm()
 {
+    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    if (pState->pfnTermToolTips != NULL)
+        pState->pfnTermToolTips();
     CWnd::DeleteTempMap();
     if (afxSocketsStarted)
     {

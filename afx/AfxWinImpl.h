@@ -29,6 +29,7 @@ struct AFX_THREAD_STATE_WIN
     int nLastHit;         // the tool id the last hit test gave, -1 for none
     TOOLINFO lastInfo;    // that tool as the tool-tip control knows it (hwnd, uId)
     void (*pfnForgetToolTipWindow)(HWND hWnd); // a window with tool tips is going away
+    void (*pfnTermToolTips)();                 // the thread ends: its tool-tip control goes
 
     void DoWaitCursor(int nCode);
 };

@@ -29,6 +29,7 @@ AFX_THREAD_STATE_WIN* AFXAPI AfxGetThreadStateWin()
         t_pThreadState->nLastHit = -1;
         memset(&t_pThreadState->lastInfo, 0, sizeof(TOOLINFO));
         t_pThreadState->pfnForgetToolTipWindow = NULL;
+        t_pThreadState->pfnTermToolTips = NULL;
     }
     return t_pThreadState;
 }

@@ -288,6 +288,39 @@ TEST_F(ToolTips, ParentOwnerIsTheNearestWindowThatIsNotAChild)
     popup.DestroyWindow();
 }
 
+// A worker thread with its own tool tips, whose frame has gone before the thread ends.
+UINT TipThread(LPVOID pParam)
+{
+    HWND* phTip = (HWND*)pParam;
+    CFrameWnd* pFrame = new CFrameWnd;
+    if (!pFrame->Create(NULL, _T("Thread tips"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)))
+        return 1;
+    CButton button;
+    button.Create(_T("B"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), pFrame, kIdAlarm);
+    pFrame->EnableToolTips(TRUE);
+    Mouse(button.m_hWnd, WM_MOUSEMOVE, 3, 3);
+    *phTip = ThreadTip(pFrame->m_hWnd);
+    UINT nResult = ToolCount(pFrame->m_hWnd) == 1 ? 0 : 2;
+    pFrame->DestroyWindow();
+    return nResult;
+}
+
+TEST(ToolTipThreads, EachThreadHasItsOwnControlAndLetsItGoAtItsEnd)
+{
+    HWND hTip = NULL;
+    CWinThread* pThread = AfxBeginThread(TipThread, &hTip, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE((CWinThread*)NULL, pThread);
+    pThread->m_bAutoDelete = FALSE;
+    pThread->ResumeThread();
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pThread->m_hThread, 60000));
+    DWORD dwExit = 99;
+    ::GetExitCodeThread(pThread->m_hThread, &dwExit);
+    EXPECT_EQ(0u, dwExit);
+    EXPECT_NE((HWND)NULL, hTip);
+    EXPECT_FALSE(::IsWindow(hTip));
+    delete pThread;
+}
+
 // Dialog initialisation data.
 
 class CInitDataDlg : public CDialog
