@@ -18,13 +18,17 @@ BOOL IsNonClientMouseMessage(UINT nMsg)
     return nMsg >= WM_NCMOUSEMOVE && nMsg <= WM_NCMBUTTONDBLCLK;
 }
 
-// The nearest window at or above hWnd that has tool tips enabled.
+// The nearest window at or above hWnd that has tool tips enabled. The search stops at the first
+// window that is not a child: a pop-up's owner (what GetParent gives for it) lies elsewhere on the
+// screen, and its tools are not under the pop-up.
 HWND ToolTipWindowFor(HWND hWnd)
 {
     for (; hWnd != NULL; hWnd = ::GetParent(hWnd)) {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != NULL && (pWnd->m_nFlags & WF_TOOLTIPS))
             return hWnd;
+        if (!(::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD))
+            break;
     }
     return NULL;
 }

@@ -215,6 +215,17 @@ TEST_F(ToolTips, NearestEnabledWindowAnswersWithItsOwnToolsAndText)
     Mouse(corner.m_hWnd, WM_MOUSEMOVE, 60, 50);
     EXPECT_EQ(0, ToolCount(frame->m_hWnd));
 
+    // The mouse over a pop-up the frame owns is not over the frame's tools, even where the
+    // pop-up covers one of them.
+    CRect rcAlarm;
+    alarm.GetWindowRect(&rcAlarm);
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), _T("Over"), WS_POPUP | WS_VISIBLE, rcAlarm.left,
+                               rcAlarm.top, 60, 20, frame->m_hWnd, NULL));
+    Mouse(popup.m_hWnd, WM_MOUSEMOVE, 3, 3);
+    EXPECT_EQ(0, ToolCount(frame->m_hWnd));
+    popup.DestroyWindow();
+
     // A window with tool tips that goes away takes its tool with it.
     Mouse(corner.m_hWnd, WM_MOUSEMOVE, 10, 10);
     ASSERT_EQ(1, ToolCount(frame->m_hWnd));
