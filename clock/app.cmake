@@ -64,3 +64,5 @@ target_include_directories(velmora_app_tests PRIVATE ${CMAKE_SOURCE_DIR}/resourc
 
 velmora_e2e(velmora_start_e2e app/tests/e2e_start.py DEPENDS Velmora)
 velmora_e2e(velmora_behaviour_e2e app/tests/e2e_behaviour.py DEPENDS Velmora)
+# Torvane is a later folder of the build: the test only needs its program at run time.
+velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)

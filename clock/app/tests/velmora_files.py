@@ -112,8 +112,9 @@ def ole_time(days, status=0):
 
 
 def clock_record(zone, background=0x5EFF5E, text=0, clock_type=0, template="HH:mm:ss|ddd, d MMM yyyy|z",
-                 timer_name="Countdown...", interval_days=0.0, state=0):
-    """One clock's Serialize output in schema 6."""
+                 timer_name="Countdown...", interval_days=0.0, state=0, format_type=0):
+    """One clock's Serialize output in schema 6; format type 1 shows the template instead of the
+    standard format."""
     out = cstring("|MMM dd, yyyy") + cstring("HH:mm:ss|MMM dd, yyyy|z")
     out += struct.pack("<II", background, text)
     out += arial_logfont() + zone.tzi()
@@ -123,7 +124,7 @@ def clock_record(zone, background=0x5EFF5E, text=0, clock_type=0, template="HH:m
     out += struct.pack("<i", clock_type) + ole_time(45000.0) + ole_time(interval_days)
     out += cstring(timer_name) + struct.pack("<I", 1) + cstring("Timer Completed")
     out += struct.pack("<I", 0) + cstring("") + struct.pack("<i", state) + ole_time(interval_days)
-    out += struct.pack("<ii", 0, 1) + cstring(template)
+    out += struct.pack("<ii", format_type, 1) + cstring(template)
     out += struct.pack("<I", 1 | 2)                          # show bias, reset-and-stop
     out += struct.pack("<I", 0)                              # message to speak
     return out
