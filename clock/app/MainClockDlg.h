@@ -102,9 +102,11 @@ public:
     // Clocks.
     CClock* AddClock();
     void InsertClock(CClock* pClock);
-    CSize RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow, BOOL bFrame);
+    // bCountTimers: this pass is the once-a-second tick, which alone counts countdowns down.
+    CSize RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow, BOOL bFrame,
+                      BOOL bCountTimers = FALSE);
     // Draws every clock into pDC; returns the window size they need.
-    CSize DrawClocks(CDC* pDC);
+    CSize DrawClocks(CDC* pDC, BOOL bCountTimers);
 
     // Start-up Run key.
     void AddToRunKey();

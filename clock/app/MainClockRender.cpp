@@ -10,7 +10,7 @@
 #include "ZoneTime.h"
 
 CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow,
-                                 BOOL bFrame)
+                                 BOOL bFrame, BOOL bCountTimers)
 {
     SYSTEMTIME stUtc;
     dtUtcNow.GetAsSystemTime(stUtc);
@@ -44,7 +44,7 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     }
     else
     {
-        CTimerText timer = RenderTimerPass(*pClock, dtLocal);
+        CTimerText timer = RenderTimerPass(*pClock, dtLocal, bCountTimers);
         strText = timer.strText;
         strWidest = timer.strWidest;
         nLines = timer.nLines;
@@ -74,7 +74,7 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     return rect.Size();
 }
 
-CSize CMainClockDlg::DrawClocks(CDC* pDC)
+CSize CMainClockDlg::DrawClocks(CDC* pDC, BOOL bCountTimers)
 {
     SYSTEMTIME stUtc;
     GetTimeSource().GetUtcTime(stUtc);
@@ -95,7 +95,7 @@ CSize CMainClockDlg::DrawClocks(CDC* pDC)
         {
             CClock* pClock = (CClock*)m_clocks.GetAt(i);
             CPoint pt = layout.GetNextOrigin();
-            CSize size = RenderClock(&dc, pClock, CRect(pt, CSize(0, 0)), dtUtcNow, TRUE);
+            CSize size = RenderClock(&dc, pClock, CRect(pt, CSize(0, 0)), dtUtcNow, TRUE, bCountTimers);
             layout.Add(size);
         }
     }
@@ -120,7 +120,8 @@ void CMainClockDlg::OnPaint()
 
     CPaintDC dc(this);
     dc.SetBkColor(m_settings.m_crBackgroundCol);
-    CSize sizeNeeded = DrawClocks(&dc);
+    // A paint only shows the timers: were it to count them, every repaint would take a second off.
+    CSize sizeNeeded = DrawClocks(&dc, FALSE);
 
     CRect rcWindow;
     GetWindowRect(&rcWindow);

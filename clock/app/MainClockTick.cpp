@@ -35,7 +35,7 @@ void CMainClockDlg::ClockTick()
     {
         // Drawn also while hidden: the drawing is what counts the timers down.
         CClientDC dc(this);
-        DrawClocks(&dc);
+        DrawClocks(&dc, TRUE);
     }
 
     SYSTEMTIME st;

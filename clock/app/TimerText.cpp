@@ -30,7 +30,7 @@ CString FormatTimerSpan(const COleDateTimeSpan& span)
     return strDays + strTime;
 }
 
-CTimerText RenderTimerPass(CClock& timer, const COleDateTime& localNow)
+CTimerText RenderTimerPass(CClock& timer, const COleDateTime& localNow, BOOL bCount)
 {
     CTimerText result;
     result.nLines = 2;
@@ -40,18 +40,21 @@ CTimerText RenderTimerPass(CClock& timer, const COleDateTime& localNow)
     if (timer.m_nClockType == CLOCKTYPE_COUNTDOWN)
     {
         COleDateTimeSpan span = timer.m_tsRemaining;
-        if (SpanSeconds(span) <= 0 && timer.m_nTimerState != TIMERSTATE_COMPLETED)
-        {
-            timer.m_nTimerState = TIMERSTATE_COMPLETED;
-            result.bEnded = TRUE;
-        }
         strLine = FormatTimerSpan(span);
-        if (timer.m_nTimerState == TIMERSTATE_RUNNING)
-            timer.m_tsRemaining = COleDateTimeSpan(0, 0, 0, (int)(SpanSeconds(span) - 1));
-        else if (timer.m_nTimerState == TIMERSTATE_COMPLETED)
+        if (bCount)
         {
-            timer.m_nTimerState = TIMERSTATE_STOPPED;
-            timer.m_tsRemaining = timer.m_tsInterval;
+            if (SpanSeconds(span) <= 0 && timer.m_nTimerState != TIMERSTATE_COMPLETED)
+            {
+                timer.m_nTimerState = TIMERSTATE_COMPLETED;
+                result.bEnded = TRUE;
+            }
+            if (timer.m_nTimerState == TIMERSTATE_RUNNING)
+                timer.m_tsRemaining = COleDateTimeSpan(0, 0, 0, (int)(SpanSeconds(span) - 1));
+            else if (timer.m_nTimerState == TIMERSTATE_COMPLETED)
+            {
+                timer.m_nTimerState = TIMERSTATE_STOPPED;
+                timer.m_tsRemaining = timer.m_tsInterval;
+            }
         }
     }
     else

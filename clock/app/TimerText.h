@@ -14,9 +14,11 @@ struct CTimerText
     BOOL bEnded;        // the timer reached its end in this pass: hand it to the reminders
 };
 
-// One display pass of a timer (clock type 1 or 2): builds its text and advances its state. A
-// running countdown loses one second per pass. localNow is the current time in the timer's zone.
-CTimerText RenderTimerPass(CClock& timer, const COleDateTime& localNow);
+// One display pass of a timer (clock type 1 or 2): builds its text and advances its state. localNow
+// is the current time in the timer's zone. Only the once-a-second tick passes bCount: a running
+// countdown then loses one second and may end. Other passes (paints, previews) just show the time
+// left, since a countdown stepped by every repaint would finish early.
+CTimerText RenderTimerPass(CClock& timer, const COleDateTime& localNow, BOOL bCount);
 
 // "%d Days," for a span of one or more whole days (sign dropped), else empty; then the span's
 // hours, minutes and seconds as "HH:MM:SS" without sign.

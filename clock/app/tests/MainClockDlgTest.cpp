@@ -1,10 +1,11 @@
-// Rules of the clock window that need no window: where new clocks go, what a new clock copies
-// from the default clock, the alarm time format and the start-up Run key entry.
+// Rules of the clock window: where new clocks go, what a new clock copies from the default clock,
+// the alarm time format, the start-up Run key entry, and what a repaint may change.
 #include <gtest/gtest.h>
 
 #include "AppTestMain.h"
 #include "Clock.h"
 #include "MainClockDlg.h"
+#include "resource.h"
 
 namespace
 {
@@ -129,4 +130,33 @@ TEST(MainClockDlg, RunKeyEntryIsAddedAndRemoved)
     dlg.RemoveFromRunKey();
     EXPECT_EQ(CString(_T("C:\\Program Files\\Velmora\\Velmora.exe")), strValue);
     EXPECT_EQ(CString(_T("<none>")), ReadRunValue());
+}
+
+TEST(MainClockDlg, RepaintsLeaveARunningCountdownAloneAndTheTickCountsIt)
+{
+    ResetAppTestProfile();
+    CMainClockDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_VELMORA_DIALOG, NULL));
+    for (INT_PTR i = 0; i < dlg.m_clocks.GetSize(); i++)
+        delete (CClock*)dlg.m_clocks.GetAt(i);
+    dlg.m_clocks.RemoveAll();
+    CClock* pTimer = new CClock;
+    pTimer->m_nClockType = CLOCKTYPE_COUNTDOWN;
+    pTimer->m_tsInterval = COleDateTimeSpan(0, 0, 1, 30);
+    pTimer->m_tsRemaining = pTimer->m_tsInterval;
+    pTimer->m_nTimerState = TIMERSTATE_RUNNING;
+    dlg.m_clocks.Add(pTimer);
+    dlg.ShowWindow(SW_SHOWNA);
+
+    // Being dragged, uncovered or resized repaints the window many times a second.
+    for (int i = 0; i < 5; i++)
+        dlg.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(90, (int)pTimer->m_tsRemaining.GetTotalSeconds());
+
+    {
+        CClientDC dc(&dlg);
+        dlg.DrawClocks(&dc, TRUE);
+    }
+    EXPECT_EQ(89, (int)pTimer->m_tsRemaining.GetTotalSeconds());
+    dlg.DestroyWindow();
 }

@@ -60,7 +60,7 @@ TEST(TimerText, RunningCountdownStepsEndsOnceAndResets)
     };
     for (const Pass& p : passes)
     {
-        CTimerText text = RenderTimerPass(timer, now);
+        CTimerText text = RenderTimerPass(timer, now, TRUE);
         EXPECT_EQ(CString(_T("Tea\n")) + p.pszLine, text.strText);
         EXPECT_EQ(p.bEnded, text.bEnded) << p.pszLine;
         EXPECT_EQ(p.nStateAfter, timer.m_nTimerState) << p.pszLine;
@@ -75,8 +75,8 @@ TEST(TimerText, PausedAndStoppedCountdownsKeepTheirTime)
         CClock timer;
         MakeCountdown(timer, 100, nState);
         timer.m_tsRemaining = Seconds(42);
-        RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0));
-        CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0));
+        RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
+        CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
         EXPECT_EQ(CString(_T("Tea\n00:00:42")), text.strText);
         EXPECT_EQ(nState, timer.m_nTimerState);
     }
@@ -86,14 +86,14 @@ TEST(TimerText, CountdownWithDaysAndWidestLine)
 {
     CClock timer;
     MakeCountdown(timer, 26 * 3600, TIMERSTATE_STOPPED);
-    CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0));
+    CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
     EXPECT_EQ(CString(_T("Tea\n1 Days,02:00:00")), text.strText);
     EXPECT_EQ(CString(_T("1 Days,02:00:00")), text.strWidest);
 
     // Equally long lines: the name is the widest.
     timer.m_strTimerName = _T("12345678");
     timer.m_tsRemaining = Seconds(1);
-    text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0));
+    text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
     EXPECT_EQ(CString(_T("12345678")), text.strWidest);
 }
 
@@ -118,9 +118,48 @@ TEST(TimerText, EventTimerCountsDownThenUpAndEndsOnce)
     };
     for (const Pass& p : passes)
     {
-        CTimerText text = RenderTimerPass(timer, p.now);
+        CTimerText text = RenderTimerPass(timer, p.now, TRUE);
         EXPECT_EQ(CString(_T("Launch\n")) + p.pszLine, text.strText);
         EXPECT_EQ(p.bEnded, text.bEnded) << p.pszLine;
     }
     EXPECT_EQ(TIMERSTATE_COMPLETED, timer.m_nTimerState);
+}
+
+TEST(TimerText, OnlyCountingPassesMoveACountdown)
+{
+    // Passes other than the tick (paints, previews) show the time left and change nothing, however
+    // many of them come between two ticks.
+    struct Case
+    {
+        int nState;
+        int nRemaining;
+        const char* pszLine;
+    } cases[] = {
+        {TIMERSTATE_RUNNING, 42, "00:00:42"},
+        {TIMERSTATE_RUNNING, 0, "00:00:00"},
+        {TIMERSTATE_PAUSED, 7, "00:00:07"},
+        {TIMERSTATE_COMPLETED, 0, "00:00:00"},
+    };
+    for (const Case& c : cases)
+    {
+        CClock timer;
+        MakeCountdown(timer, 100, c.nState);
+        timer.m_tsRemaining = Seconds(c.nRemaining);
+        for (int i = 0; i < 3; i++)
+        {
+            CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
+            EXPECT_EQ(CString(_T("Tea\n")) + c.pszLine, text.strText);
+            EXPECT_FALSE(text.bEnded) << c.pszLine;
+        }
+        EXPECT_EQ(c.nState, timer.m_nTimerState) << c.pszLine;
+        EXPECT_EQ(c.nRemaining, (int)timer.m_tsRemaining.GetTotalSeconds()) << c.pszLine;
+    }
+
+    // The tick after the paints counts exactly one second.
+    CClock timer;
+    MakeCountdown(timer, 10, TIMERSTATE_RUNNING);
+    RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
+    RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
+    RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
+    EXPECT_EQ(9, (int)timer.m_tsRemaining.GetTotalSeconds());
 }
