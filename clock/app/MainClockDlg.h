@@ -44,7 +44,7 @@ public:
     CObArray m_alarms;              // alarm records, filled by the alarm engine
     long m_nNextAlarmId;
     BOOL m_bAlarmsChanged;
-    BOOL m_bAlarmsUnread;           // the data file holds alarms that this build cannot read
+    BOOL m_bKeepDataFile;           // the data file holds what this build could not read: never written over
     CObArray m_servers;             // time-server records, filled by the time-server list
     int m_nDiaryYear;               // -1 when no year is loaded
     BOOL m_bDiaryChanged;

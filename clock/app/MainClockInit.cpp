@@ -27,7 +27,7 @@ CMainClockDlg::CMainClockDlg(CWnd* pParent)
       m_pSpareClock(NULL),
       m_nNextAlarmId(0),
       m_bAlarmsChanged(FALSE),
-      m_bAlarmsUnread(FALSE),
+      m_bKeepDataFile(FALSE),
       m_nDiaryYear(-1),
       m_bDiaryChanged(FALSE),
       m_autoHide(this),
@@ -152,9 +152,11 @@ BOOL CMainClockDlg::OnInitDialog()
     }
     catch (CException* e)
     {
-        // A damaged data file: the user hears of it and the window goes on with what was read.
+        // A damaged data file: the user hears of it and the window goes on with what was read. The
+        // file is left as it is, so that saving the clocks read so far never drops the rest of it.
         e->ReportError();
         e->Delete();
+        m_bKeepDataFile = TRUE;
     }
 
     ApplyTopmost();

@@ -77,6 +77,7 @@ BOOL CMainClockDlg::ReadData(CFile& file)
     if (nVersion != kDataVersion)
     {
         AfxMessageBox(_T("Alarm Datafile incorrect version"), MB_OK | MB_ICONEXCLAMATION);
+        m_bKeepDataFile = TRUE;
         ar.Close();
         file.Close();
         return FALSE;
@@ -97,7 +98,8 @@ BOOL CMainClockDlg::ReadData(CFile& file)
     ar >> nAlarms;
     // Alarm records are read by the alarm engine. Without it they stay in the file: the file is not
     // written back, so that saving the clocks never drops the alarms.
-    m_bAlarmsUnread = (nAlarms != 0);
+    if (nAlarms != 0)
+        m_bKeepDataFile = TRUE;
 
     ar.Close();
     file.Close();
@@ -106,7 +108,7 @@ BOOL CMainClockDlg::ReadData(CFile& file)
 
 void CMainClockDlg::SaveData()
 {
-    if (m_bAlarmsUnread)
+    if (m_bKeepDataFile)
         return;
     try
     {

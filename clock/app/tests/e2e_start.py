@@ -82,13 +82,14 @@ def zone_clocks(h):
 
 
 def damaged_data(h):
-    """A data file cut short inside its third clock: the failure is reported, and the window starts
-    with the two clocks that were read."""
+    """A data file cut short inside its third clock: the failure is reported, the window starts
+    with the two clocks that were read, and the file is not written over at exit."""
     folder = v.program_folder(h, "start-damaged")
     v.reg_set(h, v.REG_CLOCK, "ClockLayout2", "REG_DWORD", 1)
     v.reg_set(h, v.REG_CLOCK, "ClockLayout1", "REG_SZ", "Horizontal")
     whole = files.data_file([files.clock_record(z) for z in ZONES])
-    (folder / "Velmora2Dat").write_bytes(whole[:len(whole) - 200])
+    damaged = whole[:len(whole) - 200]
+    (folder / "Velmora2Dat").write_bytes(damaged)
     prog = h.start(folder / "Velmora.exe", cwd=folder)
     box = h.wait_for(lambda: v.message_boxes(h, prog), timeout=60, what="the report of the damaged file")
     h.screenshot("velmora-damaged-data-report")
@@ -97,8 +98,7 @@ def damaged_data(h):
     w2, h2 = v.size_of(v.stable_rect(h, wnd))
     h.command(wnd, 32774)
     prog.wait_exit(timeout=60)
-    saved = files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())
-    expect([n for n, _ in saved] == [z.name for z in ZONES[:2]], "the two whole clocks kept: %r" % saved)
+    expect((folder / "Velmora2Dat").read_bytes() == damaged, "the damaged file is left as it was")
     expect(w2 > h2, "two clocks in a row: %dx%d" % (w2, h2))
 
 
