@@ -11,10 +11,10 @@
 typedef std::vector<BYTE> Bytes;
 
 // "FF 00 1a" -> {0xFF, 0x00, 0x1A}; text in single quotes is taken as ASCII: "0A 00 'CName'".
-inline Bytes Image(const char* spec)
+inline Bytes Image(const char* text)
 {
     Bytes out;
-    for (const char* p = spec; *p != '\0';)
+    for (const char* p = text; *p != '\0';)
     {
         if (*p == ' ')
         {
