@@ -54,27 +54,30 @@ static CString ModuleTitle()
     return strTitle;
 }
 
+// Without an explicit icon, warnings get the exclamation mark and questions the question mark,
+// as the framework's boxes always have.
+UINT AFXAPI AfxDefaultMessageBoxIcon(UINT nType)
+{
+    if ((nType & MB_ICONMASK) != 0)
+        return nType;
+    switch (nType & MB_TYPEMASK)
+    {
+    case MB_OK:
+    case MB_OKCANCEL:
+        return nType | MB_ICONEXCLAMATION;
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+        return nType | MB_ICONQUESTION;
+    }
+    return nType;
+}
+
 int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
     if (afxMessageBoxHook != NULL)
         return afxMessageBoxHook(lpszText, nType, nIDHelp);
 
-    // Without an explicit icon, warnings get the exclamation mark and questions the question
-    // mark, as the framework's boxes always have.
-    if ((nType & MB_ICONMASK) == 0)
-    {
-        switch (nType & MB_TYPEMASK)
-        {
-        case MB_OK:
-        case MB_OKCANCEL:
-            nType |= MB_ICONEXCLAMATION;
-            break;
-        case MB_YESNO:
-        case MB_YESNOCANCEL:
-            nType |= MB_ICONQUESTION;
-            break;
-        }
-    }
+    nType = AfxDefaultMessageBoxIcon(nType);
     CString strCaption = afxAppName != NULL ? CString(afxAppName) : ModuleTitle();
     return ::MessageBoxA(::GetActiveWindow(), lpszText != NULL ? lpszText : "", strCaption, nType);
 }

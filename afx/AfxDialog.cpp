@@ -945,14 +945,17 @@ BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pH
 {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
+    return AfxRouteCommandOutward(this, nID, nCode, pExtra, pHandlerInfo);
+}
 
-    // Control notifications, plain button ids and system commands stay with the dialog.
+BOOL AFXAPI AfxRouteCommandOutward(CWnd* pWnd, UINT nID, int nCode, void* pExtra,
+                                   AFX_CMDHANDLERINFO* pHandlerInfo)
+{
     if ((nCode != CN_COMMAND && (UINT)nCode != CN_UPDATE_COMMAND_UI) || !(nID & 0x8000) || nID >= 0xF000)
         return FALSE;
 
-    // Then the owner window, then the thread and the application.
-    CWnd* pOwner = GetParent();
-    if (pOwner != NULL && pOwner != this && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+    CWnd* pOwner = pWnd->GetParent();
+    if (pOwner != NULL && pOwner != pWnd && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
 
     CWinThread* pThread = AfxGetThread();

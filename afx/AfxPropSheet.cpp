@@ -467,15 +467,7 @@ BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
 {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
-    if ((nCode != CN_COMMAND && (UINT)nCode != CN_UPDATE_COMMAND_UI) || !(nID & 0x8000) || nID >= 0xF000)
-        return FALSE;
-    CWnd* pOwner = GetParent();
-    if (pOwner != NULL && pOwner != this && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-        return TRUE;
-    CWinThread* pThread = AfxGetThread();
-    if (pThread != NULL && pThread->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-        return TRUE;
-    return FALSE;
+    return AfxRouteCommandOutward(this, nID, nCode, pExtra, pHandlerInfo);
 }
 
 int CPropertySheet::GetPageCount() const

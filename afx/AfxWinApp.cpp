@@ -558,20 +558,7 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
     HWND hWndTop;
     HWND hWnd = CWnd::GetSafeOwner_(NULL, &hWndTop);
 
-    if ((nType & MB_ICONMASK) == 0)
-    {
-        switch (nType & MB_TYPEMASK)
-        {
-        case MB_OK:
-        case MB_OKCANCEL:
-            nType |= MB_ICONEXCLAMATION;
-            break;
-        case MB_YESNO:
-        case MB_YESNOCANCEL:
-            nType |= MB_ICONQUESTION;
-            break;
-        }
-    }
+    nType = AfxDefaultMessageBoxIcon(nType);
     int nResult = ::MessageBox(hWnd, lpszPrompt, m_pszAppName != NULL ? m_pszAppName : _T(""), nType);
     if (hWndTop != NULL)
         ::EnableWindow(hWndTop, TRUE);

@@ -41,6 +41,11 @@ CDC* AFXAPI AfxDCFromHandle(HDC hDC);
 void AFXAPI AfxDeleteTempDCs();
 LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg);
 BOOL AFXAPI AfxEndDeferRegisterClass(LPCTSTR lpszClassName);
+
+// Where a dialog or a property sheet sends a menu command it has no handler for: its owner window,
+// then the thread and the application. Control notifications and system commands stay put.
+BOOL AFXAPI AfxRouteCommandOutward(CWnd* pWnd, UINT nID, int nCode, void* pExtra,
+                                   AFX_CMDHANDLERINFO* pHandlerInfo);
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif // VELMORA_AFXWINIMPL_H

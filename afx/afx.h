@@ -79,6 +79,8 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 // Message boxes owned by the thread's active window, captioned with the application's name.
 int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+// The icon a framework message box gets when its type names none.
+UINT AFXAPI AfxDefaultMessageBoxIcon(UINT nType);
 
 // Hook for the windowing layer: when set, AfxMessageBox calls it instead of MessageBox so the
 // application object can take part (disable its windows, choose the owner).
