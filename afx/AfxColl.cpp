@@ -29,6 +29,56 @@ static DWORD ReadCheckedCount(CArchive& ar, ULONGLONG nMinBytesEach)
     return nCount;
 }
 
+// Lists: the count, then the elements from head to tail.
+template <class LIST, class ELEMENT>
+static void SerializeList(LIST& list, CArchive& ar, ULONGLONG nMinBytesEach)
+{
+    if (ar.IsStoring())
+    {
+        ar.WriteCount((DWORD)list.GetCount());
+        for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+            ar << list.GetNext(pos);
+    }
+    else
+    {
+        for (DWORD n = ReadCheckedCount(ar, nMinBytesEach); n != 0; n--)
+        {
+            ELEMENT newData;
+            ar >> newData;
+            list.AddTail(newData);
+        }
+    }
+}
+
+// Maps: the count, then each key before its value, in the map's own order.
+template <class MAP, class KEY, class VALUE>
+static void SerializeMap(MAP& map, CArchive& ar, ULONGLONG nMinBytesEach)
+{
+    if (ar.IsStoring())
+    {
+        ar.WriteCount((DWORD)map.GetCount());
+        for (POSITION pos = map.GetStartPosition(); pos != NULL;)
+        {
+            KEY key;
+            VALUE value;
+            map.GetNextAssoc(pos, key, value);
+            ar << key;
+            ar << value;
+        }
+    }
+    else
+    {
+        for (DWORD n = ReadCheckedCount(ar, nMinBytesEach); n != 0; n--)
+        {
+            KEY newKey;
+            VALUE newValue;
+            ar >> newKey;
+            ar >> newValue;
+            map.SetAt(newKey, newValue);
+        }
+    }
+}
+
 void CByteArray::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
@@ -96,129 +146,29 @@ void CStringArray::Serialize(CArchive& ar)
 void CObList::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar.WriteCount((DWORD)m_nCount);
-        for (CNode* pNode = m_pNodeHead; pNode != NULL; pNode = pNode->pNext)
-            ar << pNode->data;
-    }
-    else
-    {
-        DWORD nNewCount = ReadCheckedCount(ar, 2);
-        while (nNewCount--)
-        {
-            CObject* newData;
-            ar >> newData;
-            AddTail(newData);
-        }
-    }
+    SerializeList<CObList, CObject*>(*this, ar, 2);
 }
 
 void CStringList::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar.WriteCount((DWORD)m_nCount);
-        for (CNode* pNode = m_pNodeHead; pNode != NULL; pNode = pNode->pNext)
-            ar << pNode->data;
-    }
-    else
-    {
-        DWORD nNewCount = ReadCheckedCount(ar, 1);
-        while (nNewCount--)
-        {
-            CString newData;
-            ar >> newData;
-            AddTail(newData);
-        }
-    }
+    SerializeList<CStringList, CString>(*this, ar, 1);
 }
 
 void CMapWordToOb::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar.WriteCount((DWORD)m_nCount);
-        POSITION pos = GetStartPosition();
-        while (pos != NULL)
-        {
-            WORD key;
-            CObject* pValue;
-            GetNextAssoc(pos, key, pValue);
-            ar << key;
-            ar << pValue;
-        }
-    }
-    else
-    {
-        DWORD nNewCount = ReadCheckedCount(ar, 4);
-        while (nNewCount--)
-        {
-            WORD newKey;
-            CObject* newValue;
-            ar >> newKey;
-            ar >> newValue;
-            SetAt(newKey, newValue);
-        }
-    }
+    SerializeMap<CMapWordToOb, WORD, CObject*>(*this, ar, 4);
 }
 
 void CMapStringToOb::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar.WriteCount((DWORD)m_nCount);
-        POSITION pos = GetStartPosition();
-        while (pos != NULL)
-        {
-            CString key;
-            CObject* pValue;
-            GetNextAssoc(pos, key, pValue);
-            ar << key;
-            ar << pValue;
-        }
-    }
-    else
-    {
-        DWORD nNewCount = ReadCheckedCount(ar, 3);
-        while (nNewCount--)
-        {
-            CString newKey;
-            CObject* newValue;
-            ar >> newKey;
-            ar >> newValue;
-            SetAt(newKey, newValue);
-        }
-    }
+    SerializeMap<CMapStringToOb, CString, CObject*>(*this, ar, 3);
 }
 
 void CMapStringToString::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar.WriteCount((DWORD)m_nCount);
-        POSITION pos = GetStartPosition();
-        while (pos != NULL)
-        {
-            CString key, value;
-            GetNextAssoc(pos, key, value);
-            ar << key;
-            ar << value;
-        }
-    }
-    else
-    {
-        DWORD nNewCount = ReadCheckedCount(ar, 2);
-        while (nNewCount--)
-        {
-            CString newKey, newValue;
-            ar >> newKey;
-            ar >> newValue;
-            SetAt(newKey, newValue);
-        }
-    }
+    SerializeMap<CMapStringToString, CString, CString>(*this, ar, 2);
 }
