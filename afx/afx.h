@@ -28,31 +28,32 @@ void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...);
 void AFXAPI AfxDebugBreak();
 
 #ifdef _DEBUG
-#define ASSERT(f) \
-    do { \
-        if (!(f) && AfxAssertFailedLine(__FILE__, __LINE__)) \
-            AfxDebugBreak(); \
+#define ASSERT(f)                                                                                            \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (!(f) && AfxAssertFailedLine(__FILE__, __LINE__))                                                 \
+            AfxDebugBreak();                                                                                 \
     } while (0)
-#define VERIFY(f) ASSERT(f)
-#define TRACE ::AfxTrace
+#define VERIFY(f)     ASSERT(f)
+#define TRACE         ::AfxTrace
 #define DEBUG_ONLY(f) (f)
 #else
-#define ASSERT(f) ((void)0)
-#define VERIFY(f) ((void)(f))
-#define TRACE 1 ? (void)0 : ::AfxTrace
+#define ASSERT(f)     ((void)0)
+#define VERIFY(f)     ((void)(f))
+#define TRACE         1 ? (void)0 : ::AfxTrace
 #define DEBUG_ONLY(f) ((void)0)
 #endif
-#define TRACE0(sz) TRACE(_T("%s"), _T(sz))
-#define TRACE1(sz, p1) TRACE(_T(sz), p1)
-#define TRACE2(sz, p1, p2) TRACE(_T(sz), p1, p2)
-#define TRACE3(sz, p1, p2, p3) TRACE(_T(sz), p1, p2, p3)
-#define ASSERT_VALID(pOb) ((void)0)
-#define ASSERT_POINTER(p, type) ASSERT(((p) != NULL) && AfxIsValidAddress((p), sizeof(type), FALSE))
+#define TRACE0(sz)                      TRACE(_T("%s"), _T(sz))
+#define TRACE1(sz, p1)                  TRACE(_T(sz), p1)
+#define TRACE2(sz, p1, p2)              TRACE(_T(sz), p1, p2)
+#define TRACE3(sz, p1, p2, p3)          TRACE(_T(sz), p1, p2, p3)
+#define ASSERT_VALID(pOb)               ((void)0)
+#define ASSERT_POINTER(p, type)         ASSERT(((p) != NULL) && AfxIsValidAddress((p), sizeof(type), FALSE))
 #define ASSERT_NULL_OR_POINTER(p, type) ASSERT(((p) == NULL) || AfxIsValidAddress((p), sizeof(type), FALSE))
-#define UNUSED(x) ((void)(x))
-#define UNUSED_ALWAYS(x) ((void)(x))
-#define DEBUG_NEW new
-#define THIS_FILE __FILE__
+#define UNUSED(x)                       ((void)(x))
+#define UNUSED_ALWAYS(x)                ((void)(x))
+#define DEBUG_NEW                       new
+#define THIS_FILE                       __FILE__
 
 BOOL AFXAPI AfxIsValidAddress(const void* lp, UINT nBytes, BOOL bReadWrite = TRUE);
 BOOL AFXAPI AfxIsValidString(LPCSTR lpsz, int nLength = -1);
@@ -63,9 +64,7 @@ BOOL AFXAPI AfxIsValidString(LPCWSTR lpsz, int nLength = -1);
 #include "AfxException.h"
 #include "AfxTime.h"
 #include "AfxFile.h"
-#if __has_include("AfxArchive.h")
 #include "AfxArchive.h"
-#endif
 
 // Resources and the module. The application object sets afxAppName (and, when it loads
 // resources from elsewhere, the resource handle) during start-up.

@@ -14,9 +14,7 @@ class CByteArray : public CAfxArrayBase<BYTE, BYTE>
 {
     DECLARE_SERIAL(CByteArray)
 public:
-    CByteArray()
-    {
-    }
+    CByteArray() {}
     void Serialize(CArchive& ar) override;
 };
 
@@ -24,9 +22,7 @@ class CWordArray : public CAfxArrayBase<WORD, WORD>
 {
     DECLARE_SERIAL(CWordArray)
 public:
-    CWordArray()
-    {
-    }
+    CWordArray() {}
     void Serialize(CArchive& ar) override;
 };
 
@@ -34,9 +30,7 @@ class CDWordArray : public CAfxArrayBase<DWORD, DWORD>
 {
     DECLARE_SERIAL(CDWordArray)
 public:
-    CDWordArray()
-    {
-    }
+    CDWordArray() {}
     void Serialize(CArchive& ar) override;
 };
 
@@ -45,18 +39,14 @@ class CUIntArray : public CAfxArrayBase<UINT, UINT>
 {
     DECLARE_DYNAMIC(CUIntArray)
 public:
-    CUIntArray()
-    {
-    }
+    CUIntArray() {}
 };
 
 class CPtrArray : public CAfxArrayBase<void*, void*>
 {
     DECLARE_DYNAMIC(CPtrArray)
 public:
-    CPtrArray()
-    {
-    }
+    CPtrArray() {}
 };
 
 // Holds pointers it does not own; Serialize writes and reads them as objects.
@@ -64,9 +54,7 @@ class CObArray : public CAfxArrayBase<CObject*, CObject*>
 {
     DECLARE_SERIAL(CObArray)
 public:
-    CObArray()
-    {
-    }
+    CObArray() {}
     void Serialize(CArchive& ar) override;
 };
 
@@ -74,9 +62,7 @@ class CStringArray : public CAfxArrayBase<CString, LPCTSTR>
 {
     DECLARE_SERIAL(CStringArray)
 public:
-    CStringArray()
-    {
-    }
+    CStringArray() {}
     void Serialize(CArchive& ar) override;
 };
 
@@ -87,18 +73,14 @@ class CPtrList : public CAfxListBase<void*, void*>
 {
     DECLARE_DYNAMIC(CPtrList)
 public:
-    explicit CPtrList(int nBlockSize = 10) : CAfxListBase<void*, void*>(nBlockSize)
-    {
-    }
+    explicit CPtrList(int nBlockSize = 10) : CAfxListBase<void*, void*>(nBlockSize) {}
 };
 
 class CObList : public CAfxListBase<CObject*, CObject*>
 {
     DECLARE_SERIAL(CObList)
 public:
-    explicit CObList(int nBlockSize = 10) : CAfxListBase<CObject*, CObject*>(nBlockSize)
-    {
-    }
+    explicit CObList(int nBlockSize = 10) : CAfxListBase<CObject*, CObject*>(nBlockSize) {}
     void Serialize(CArchive& ar) override;
 };
 
@@ -106,9 +88,7 @@ class CStringList : public CAfxListBase<CString, LPCTSTR>
 {
     DECLARE_SERIAL(CStringList)
 public:
-    explicit CStringList(int nBlockSize = 10) : CAfxListBase<CString, LPCTSTR>(nBlockSize)
-    {
-    }
+    explicit CStringList(int nBlockSize = 10) : CAfxListBase<CString, LPCTSTR>(nBlockSize) {}
     void Serialize(CArchive& ar) override;
 };
 
@@ -119,36 +99,28 @@ class CMapWordToPtr : public CAfxMapBase<WORD, WORD, void*, void*>
 {
     DECLARE_DYNAMIC(CMapWordToPtr)
 public:
-    explicit CMapWordToPtr(int nBlockSize = 10) : CAfxMapBase<WORD, WORD, void*, void*>(nBlockSize)
-    {
-    }
+    explicit CMapWordToPtr(int nBlockSize = 10) : CAfxMapBase<WORD, WORD, void*, void*>(nBlockSize) {}
 };
 
 class CMapPtrToWord : public CAfxMapBase<void*, void*, WORD, WORD>
 {
     DECLARE_DYNAMIC(CMapPtrToWord)
 public:
-    explicit CMapPtrToWord(int nBlockSize = 10) : CAfxMapBase<void*, void*, WORD, WORD>(nBlockSize)
-    {
-    }
+    explicit CMapPtrToWord(int nBlockSize = 10) : CAfxMapBase<void*, void*, WORD, WORD>(nBlockSize) {}
 };
 
 class CMapPtrToPtr : public CAfxMapBase<void*, void*, void*, void*>
 {
     DECLARE_DYNAMIC(CMapPtrToPtr)
 public:
-    explicit CMapPtrToPtr(int nBlockSize = 10) : CAfxMapBase<void*, void*, void*, void*>(nBlockSize)
-    {
-    }
+    explicit CMapPtrToPtr(int nBlockSize = 10) : CAfxMapBase<void*, void*, void*, void*>(nBlockSize) {}
 };
 
 class CMapWordToOb : public CAfxMapBase<WORD, WORD, CObject*, CObject*>
 {
     DECLARE_SERIAL(CMapWordToOb)
 public:
-    explicit CMapWordToOb(int nBlockSize = 10) : CAfxMapBase<WORD, WORD, CObject*, CObject*>(nBlockSize)
-    {
-    }
+    explicit CMapWordToOb(int nBlockSize = 10) : CAfxMapBase<WORD, WORD, CObject*, CObject*>(nBlockSize) {}
     void Serialize(CArchive& ar) override;
 };
 
@@ -156,9 +128,7 @@ class CMapStringToPtr : public CAfxMapBase<CString, LPCTSTR, void*, void*>
 {
     DECLARE_DYNAMIC(CMapStringToPtr)
 public:
-    explicit CMapStringToPtr(int nBlockSize = 10) : CAfxMapBase<CString, LPCTSTR, void*, void*>(nBlockSize)
-    {
-    }
+    explicit CMapStringToPtr(int nBlockSize = 10) : CAfxMapBase<CString, LPCTSTR, void*, void*>(nBlockSize) {}
 };
 
 class CMapStringToOb : public CAfxMapBase<CString, LPCTSTR, CObject*, CObject*>

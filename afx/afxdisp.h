@@ -40,14 +40,8 @@ public:
     DATE m_dt;
     DateTimeStatus m_status;
 
-    void SetStatus(DateTimeStatus status)
-    {
-        m_status = status;
-    }
-    DateTimeStatus GetStatus() const
-    {
-        return m_status;
-    }
+    void SetStatus(DateTimeStatus status) { m_status = status; }
+    DateTimeStatus GetStatus() const { return m_status; }
 
     BOOL GetAsSystemTime(SYSTEMTIME& sysTime) const;
 
@@ -84,10 +78,7 @@ public:
     const COleDateTime& operator-=(const COleDateTimeSpan dateSpan);
     COleDateTimeSpan operator-(const COleDateTime& date) const;
 
-    operator DATE() const
-    {
-        return m_dt;
-    }
+    operator DATE() const { return m_dt; }
 
     // Setters return 0 on success and 1 when a part is out of range (the value becomes invalid).
     int SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec);
@@ -125,14 +116,8 @@ public:
     double m_span; // days
     DateTimeSpanStatus m_status;
 
-    void SetStatus(DateTimeSpanStatus status)
-    {
-        m_status = status;
-    }
-    DateTimeSpanStatus GetStatus() const
-    {
-        return m_status;
-    }
+    void SetStatus(DateTimeSpanStatus status) { m_status = status; }
+    DateTimeSpanStatus GetStatus() const { return m_status; }
 
     // Totals in whole units, truncated toward zero after rounding the span to the nearest
     // second, so a span computed from two times five seconds apart is 5 seconds, not 4.999.
@@ -163,10 +148,7 @@ public:
     const COleDateTimeSpan& operator-=(const COleDateTimeSpan dateSpan);
     COleDateTimeSpan operator-() const;
 
-    operator double() const
-    {
-        return m_span;
-    }
+    operator double() const { return m_span; }
 
     void SetDateTimeSpan(long lDays, int nHours, int nMins, int nSecs);
 

@@ -4,8 +4,6 @@
 
 #include "afxwin.h"
 #include "AfxPropSheet.h"
-#if __has_include("AfxCommonDlg.h")
 #include "AfxCommonDlg.h"
-#endif
 
 #endif // VELMORA_AFXDLGS_H

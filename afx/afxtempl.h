@@ -41,9 +41,7 @@ template <> inline void AFXAPI SerializeElements<CString>(CArchive& ar, CString*
 template <class TYPE, class ARG_TYPE> class CArray : public CAfxArrayBase<TYPE, ARG_TYPE>
 {
 public:
-    CArray()
-    {
-    }
+    CArray() {}
     void Serialize(CArchive& ar) override
     {
         CObject::Serialize(ar);
@@ -68,9 +66,7 @@ public:
 template <class TYPE, class ARG_TYPE> class CList : public CAfxListBase<TYPE, ARG_TYPE>
 {
 public:
-    explicit CList(int nBlockSize = 10) : CAfxListBase<TYPE, ARG_TYPE>(nBlockSize)
-    {
-    }
+    explicit CList(int nBlockSize = 10) : CAfxListBase<TYPE, ARG_TYPE>(nBlockSize) {}
     void Serialize(CArchive& ar) override
     {
         CObject::Serialize(ar);
@@ -101,9 +97,7 @@ template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CAfxMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>
 {
 public:
-    explicit CMap(int nBlockSize = 10) : CAfxMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize)
-    {
-    }
+    explicit CMap(int nBlockSize = 10) : CAfxMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize) {}
     void Serialize(CArchive& ar) override
     {
         CObject::Serialize(ar);
@@ -142,34 +136,13 @@ public:
 template <class BASE_CLASS, class TYPE> class CTypedPtrArray : public BASE_CLASS
 {
 public:
-    TYPE GetAt(int nIndex) const
-    {
-        return (TYPE)BASE_CLASS::GetAt(nIndex);
-    }
-    TYPE& ElementAt(int nIndex)
-    {
-        return (TYPE&)BASE_CLASS::ElementAt(nIndex);
-    }
-    void SetAt(int nIndex, TYPE ptr)
-    {
-        BASE_CLASS::SetAt(nIndex, ptr);
-    }
-    void SetAtGrow(int nIndex, TYPE newElement)
-    {
-        BASE_CLASS::SetAtGrow(nIndex, newElement);
-    }
-    int Add(TYPE newElement)
-    {
-        return BASE_CLASS::Add(newElement);
-    }
-    int Append(const CTypedPtrArray<BASE_CLASS, TYPE>& src)
-    {
-        return BASE_CLASS::Append(src);
-    }
-    void Copy(const CTypedPtrArray<BASE_CLASS, TYPE>& src)
-    {
-        BASE_CLASS::Copy(src);
-    }
+    TYPE GetAt(int nIndex) const { return (TYPE)BASE_CLASS::GetAt(nIndex); }
+    TYPE& ElementAt(int nIndex) { return (TYPE&)BASE_CLASS::ElementAt(nIndex); }
+    void SetAt(int nIndex, TYPE ptr) { BASE_CLASS::SetAt(nIndex, ptr); }
+    void SetAtGrow(int nIndex, TYPE newElement) { BASE_CLASS::SetAtGrow(nIndex, newElement); }
+    int Add(TYPE newElement) { return BASE_CLASS::Add(newElement); }
+    int Append(const CTypedPtrArray<BASE_CLASS, TYPE>& src) { return BASE_CLASS::Append(src); }
+    void Copy(const CTypedPtrArray<BASE_CLASS, TYPE>& src) { BASE_CLASS::Copy(src); }
     void InsertAt(int nIndex, TYPE newElement, int nCount = 1)
     {
         BASE_CLASS::InsertAt(nIndex, newElement, nCount);
@@ -178,91 +151,32 @@ public:
     {
         BASE_CLASS::InsertAt(nStartIndex, pNewArray);
     }
-    TYPE operator[](int nIndex) const
-    {
-        return (TYPE)BASE_CLASS::operator[](nIndex);
-    }
-    TYPE& operator[](int nIndex)
-    {
-        return (TYPE&)BASE_CLASS::operator[](nIndex);
-    }
+    TYPE operator[](int nIndex) const { return (TYPE)BASE_CLASS::operator[](nIndex); }
+    TYPE& operator[](int nIndex) { return (TYPE&)BASE_CLASS::operator[](nIndex); }
 };
 
 template <class BASE_CLASS, class TYPE> class CTypedPtrList : public BASE_CLASS
 {
 public:
-    explicit CTypedPtrList(int nBlockSize = 10) : BASE_CLASS(nBlockSize)
-    {
-    }
+    explicit CTypedPtrList(int nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
 
-    TYPE& GetHead()
-    {
-        return (TYPE&)BASE_CLASS::GetHead();
-    }
-    TYPE GetHead() const
-    {
-        return (TYPE)BASE_CLASS::GetHead();
-    }
-    TYPE& GetTail()
-    {
-        return (TYPE&)BASE_CLASS::GetTail();
-    }
-    TYPE GetTail() const
-    {
-        return (TYPE)BASE_CLASS::GetTail();
-    }
-    TYPE RemoveHead()
-    {
-        return (TYPE)BASE_CLASS::RemoveHead();
-    }
-    TYPE RemoveTail()
-    {
-        return (TYPE)BASE_CLASS::RemoveTail();
-    }
-    POSITION AddHead(TYPE newElement)
-    {
-        return BASE_CLASS::AddHead(newElement);
-    }
-    POSITION AddTail(TYPE newElement)
-    {
-        return BASE_CLASS::AddTail(newElement);
-    }
-    void AddHead(CTypedPtrList<BASE_CLASS, TYPE>* pNewList)
-    {
-        BASE_CLASS::AddHead(pNewList);
-    }
-    void AddTail(CTypedPtrList<BASE_CLASS, TYPE>* pNewList)
-    {
-        BASE_CLASS::AddTail(pNewList);
-    }
-    TYPE& GetNext(POSITION& rPosition)
-    {
-        return (TYPE&)BASE_CLASS::GetNext(rPosition);
-    }
-    TYPE GetNext(POSITION& rPosition) const
-    {
-        return (TYPE)BASE_CLASS::GetNext(rPosition);
-    }
-    TYPE& GetPrev(POSITION& rPosition)
-    {
-        return (TYPE&)BASE_CLASS::GetPrev(rPosition);
-    }
-    TYPE GetPrev(POSITION& rPosition) const
-    {
-        return (TYPE)BASE_CLASS::GetPrev(rPosition);
-    }
-    TYPE& GetAt(POSITION position)
-    {
-        return (TYPE&)BASE_CLASS::GetAt(position);
-    }
-    TYPE GetAt(POSITION position) const
-    {
-        return (TYPE)BASE_CLASS::GetAt(position);
-    }
-    void SetAt(POSITION pos, TYPE newElement)
-    {
-        BASE_CLASS::SetAt(pos, newElement);
-    }
+    TYPE& GetHead() { return (TYPE&)BASE_CLASS::GetHead(); }
+    TYPE GetHead() const { return (TYPE)BASE_CLASS::GetHead(); }
+    TYPE& GetTail() { return (TYPE&)BASE_CLASS::GetTail(); }
+    TYPE GetTail() const { return (TYPE)BASE_CLASS::GetTail(); }
+    TYPE RemoveHead() { return (TYPE)BASE_CLASS::RemoveHead(); }
+    TYPE RemoveTail() { return (TYPE)BASE_CLASS::RemoveTail(); }
+    POSITION AddHead(TYPE newElement) { return BASE_CLASS::AddHead(newElement); }
+    POSITION AddTail(TYPE newElement) { return BASE_CLASS::AddTail(newElement); }
+    void AddHead(CTypedPtrList<BASE_CLASS, TYPE>* pNewList) { BASE_CLASS::AddHead(pNewList); }
+    void AddTail(CTypedPtrList<BASE_CLASS, TYPE>* pNewList) { BASE_CLASS::AddTail(pNewList); }
+    TYPE& GetNext(POSITION& rPosition) { return (TYPE&)BASE_CLASS::GetNext(rPosition); }
+    TYPE GetNext(POSITION& rPosition) const { return (TYPE)BASE_CLASS::GetNext(rPosition); }
+    TYPE& GetPrev(POSITION& rPosition) { return (TYPE&)BASE_CLASS::GetPrev(rPosition); }
+    TYPE GetPrev(POSITION& rPosition) const { return (TYPE)BASE_CLASS::GetPrev(rPosition); }
+    TYPE& GetAt(POSITION position) { return (TYPE&)BASE_CLASS::GetAt(position); }
+    TYPE GetAt(POSITION position) const { return (TYPE)BASE_CLASS::GetAt(position); }
+    void SetAt(POSITION pos, TYPE newElement) { BASE_CLASS::SetAt(pos, newElement); }
     POSITION InsertBefore(POSITION position, TYPE newElement)
     {
         return BASE_CLASS::InsertBefore(position, newElement);
@@ -276,9 +190,7 @@ public:
 template <class BASE_CLASS, class KEY, class VALUE> class CTypedPtrMap : public BASE_CLASS
 {
 public:
-    explicit CTypedPtrMap(int nBlockSize = 10) : BASE_CLASS(nBlockSize)
-    {
-    }
+    explicit CTypedPtrMap(int nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
 
     BOOL Lookup(typename BASE_CLASS::BASE_ARG_KEY key, VALUE& rValue) const
     {
@@ -288,18 +200,9 @@ public:
         rValue = (VALUE)value;
         return TRUE;
     }
-    VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key)
-    {
-        return (VALUE&)BASE_CLASS::operator[](key);
-    }
-    void SetAt(KEY key, VALUE newValue)
-    {
-        BASE_CLASS::SetAt(key, newValue);
-    }
-    BOOL RemoveKey(KEY key)
-    {
-        return BASE_CLASS::RemoveKey(key);
-    }
+    VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key) { return (VALUE&)BASE_CLASS::operator[](key); }
+    void SetAt(KEY key, VALUE newValue) { BASE_CLASS::SetAt(key, newValue); }
+    BOOL RemoveKey(KEY key) { return BASE_CLASS::RemoveKey(key); }
     void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const
     {
         typename BASE_CLASS::BASE_KEY key;

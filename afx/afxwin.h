@@ -13,14 +13,8 @@
 #include "AfxWinApp.h"
 #include "AfxDialog.h"
 #include "AfxFrame.h"
-#if __has_include("AfxGdi.h")
 #include "AfxGdi.h"
-#endif
-#if __has_include("AfxMenu.h")
 #include "AfxMenu.h"
-#endif
-#if __has_include("AfxCtrl.h")
 #include "AfxCtrl.h"
-#endif
 
 #endif // VELMORA_AFXWIN_H

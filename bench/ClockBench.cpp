@@ -65,8 +65,8 @@ HWND CreateReferenceWindow()
         ::RegisterClassA(&wc);
         registered = true;
     }
-    HWND hWnd = ::CreateWindowExA(0, "ClockBenchReference", "reference", WS_POPUP | WS_VISIBLE, 0, 0, 200, 40, NULL,
-                                  NULL, ::GetModuleHandleA(NULL), NULL);
+    HWND hWnd = ::CreateWindowExA(0, "ClockBenchReference", "reference", WS_POPUP | WS_VISIBLE, 0, 0, 200, 40,
+                                  NULL, NULL, ::GetModuleHandleA(NULL), NULL);
     ::UpdateWindow(hWnd);
     return hWnd;
 }

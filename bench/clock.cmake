@@ -1,7 +1,4 @@
 # ClockBench: the clock window's tick and start-up against a minimal window, same run.
-if(NOT TARGET velmora_app)
-    return()
-endif()
 add_executable(ClockBench ${CMAKE_CURRENT_LIST_DIR}/ClockBench.cpp ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 add_dependencies(ClockBench velmora_icons)
 target_include_directories(ClockBench PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/clock/icons)

@@ -1,8 +1,5 @@
 # XmlBench: document loading and character-set conversion throughput; bench/run_xml_bench.sh runs it
 # beside the references (expat through Python, glibc iconv) and prints the ratios.
-if(NOT TARGET vxml)
-    return()
-endif()
 add_executable(XmlBench ${CMAKE_CURRENT_LIST_DIR}/XmlBench.cpp)
 target_compile_options(XmlBench PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(XmlBench PRIVATE vxml)

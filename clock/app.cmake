@@ -1,9 +1,5 @@
 # The desktop clock program: the application and its clock window (as a library, so the window's
 # rules can be tested), the resources, and the program itself.
-if(NOT TARGET velmora_engine OR NOT TARGET uicore OR NOT TARGET datetime)
-    return()
-endif()
-
 set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
 add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/AppMessages.cpp

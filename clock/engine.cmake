@@ -1,27 +1,18 @@
 # The clock's engines, apart from its windows: the clock record, the display-text formatter, the
 # settings, the tray icon and the time-zone page, with their unit tests.
-if(NOT TARGET afx)
-    return()
-endif()
-
 set(VELMORA_ENGINE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/app/Clock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/app/DisplayTextFormatter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/app/SystemTray.cpp
     ${CMAKE_CURRENT_LIST_DIR}/options/Settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/options/ConfigureClock.cpp
 )
-if(TARGET datetime)
-    list(APPEND VELMORA_ENGINE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/options/ConfigureClock.cpp)
-endif()
 
 add_library(velmora_engine STATIC ${VELMORA_ENGINE_SOURCES})
 target_include_directories(velmora_engine PUBLIC
     ${CMAKE_CURRENT_LIST_DIR}/app ${CMAKE_CURRENT_LIST_DIR}/options ${CMAKE_SOURCE_DIR}/resources)
 target_compile_options(velmora_engine PRIVATE ${VELMORA_WARNINGS})
-target_link_libraries(velmora_engine PUBLIC afx)
-if(TARGET datetime)
-    target_link_libraries(velmora_engine PUBLIC datetime)
-endif()
+target_link_libraries(velmora_engine PUBLIC datetime afx)
 
 set(VELMORA_ENGINE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/app/tests/TestApp.cpp
@@ -30,12 +21,9 @@ set(VELMORA_ENGINE_TESTS
     ${CMAKE_CURRENT_LIST_DIR}/app/tests/SystemTrayTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/app/tests/EngineTest.rc
     ${CMAKE_CURRENT_LIST_DIR}/options/tests/SettingsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/options/tests/ConfigureClockTest.cpp
+    ${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc
 )
-if(TARGET datetime)
-    list(APPEND VELMORA_ENGINE_TESTS
-        ${CMAKE_CURRENT_LIST_DIR}/options/tests/ConfigureClockTest.cpp
-        ${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc)
-endif()
 velmora_gtest(clock_engine_tests SOURCES ${VELMORA_ENGINE_TESTS} LIBS velmora_engine)
 target_include_directories(clock_engine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/app/tests)
 

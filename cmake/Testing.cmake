@@ -1,10 +1,13 @@
-# velmora_gtest(NAME SOURCES... LIBS libs... [DATA files...])
+# velmora_gtest(NAME SOURCES sources... LIBS libs...)
 # A GoogleTest program built for Windows and run by ctest through Wine. Tests are listed when
 # ctest runs (PRE_TEST), so building never needs Wine.
 include(GoogleTest)
 function(velmora_gtest name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
-    add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+    if(T_UNPARSED_ARGUMENTS)
+        message(FATAL_ERROR "velmora_gtest(${name}): unknown arguments ${T_UNPARSED_ARGUMENTS}")
+    endif()
+    add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
     target_compile_options(${name} PRIVATE ${VELMORA_WARNINGS})
     target_compile_definitions(${name} PRIVATE VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
@@ -14,12 +17,21 @@ function(velmora_gtest name)
 endfunction()
 
 # velmora_e2e(NAME SCRIPT [DEPENDS targets...]): an end-to-end test, a Python script that drives
-# the real programs under Wine and Xvfb. It gets the build tree, the source tree and the prefix.
+# the real programs under Wine and Xvfb. It gets the build tree, the source tree and the prefix;
+# ctest refuses to run it while a program it names under DEPENDS is not built.
 function(velmora_e2e name script)
     cmake_parse_arguments(T "" "" "DEPENDS" ${ARGN})
+    if(T_UNPARSED_ARGUMENTS)
+        message(FATAL_ERROR "velmora_e2e(${name}): unknown arguments ${T_UNPARSED_ARGUMENTS}")
+    endif()
+    set(required $<TARGET_FILE:winctl>)
+    foreach(target ${T_DEPENDS})
+        list(APPEND required $<TARGET_FILE:${target}>)
+    endforeach()
     add_test(NAME ${name}
         COMMAND python3 ${CMAKE_CURRENT_SOURCE_DIR}/${script}
             --build ${CMAKE_BINARY_DIR} --source ${CMAKE_SOURCE_DIR} --prefix ${VELMORA_WINEPREFIX})
     # Alone on the display: windows of tests running beside it would take the keyboard focus.
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS e2e RUN_SERIAL TRUE)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS e2e RUN_SERIAL TRUE
+        REQUIRED_FILES "${required}")
 endfunction()

@@ -26,9 +26,12 @@ int FlagOf(int calendar, BOOL gregorianDate)
 {
     switch (calendar)
     {
-    case CAL_JULIAN: return 0;
-    case CAL_GREGORIAN: return 1;
-    case CAL_REFORM: return gregorianDate ? 1 : 0;
+    case CAL_JULIAN:
+        return 0;
+    case CAL_GREGORIAN:
+        return 1;
+    case CAL_REFORM:
+        return gregorianDate ? 1 : 0;
     }
     return -1;
 }
@@ -201,7 +204,8 @@ BOOL CDate::SetWeekOfMonthDate(LONG year, WORD month, WORD week, WORD dayOfWeek,
     // month of the reform ten days are missing, and a day of the month taken past them would
     // fall on another weekday.
     CDate result;
-    if (!result.SetDayCount((LONG)((DWORD)first.GetDaysSinceReform() + (DWORD)offset), EPOCH_REFORM, calendar))
+    if (!result.SetDayCount((LONG)((DWORD)first.GetDaysSinceReform() + (DWORD)offset), EPOCH_REFORM,
+                            calendar))
         return FALSE;
     Parts p;
     result.Split(p);
@@ -414,7 +418,8 @@ CString CDate::GetEraText() const
     LONG year = GetEraYear(isAD);
     CString number;
     number.Format(_T("%ld"), year);
-    CString text = isAD ? LoadResourceText(IDS_DATE_ERA_AD, _T("%1 AD")) : LoadResourceText(IDS_DATE_ERA_BC, _T("%1 BC"));
+    CString text = isAD ? LoadResourceText(IDS_DATE_ERA_AD, _T("%1 AD"))
+                        : LoadResourceText(IDS_DATE_ERA_BC, _T("%1 BC"));
     text.Replace(_T("%1"), number);
     return text;
 }
@@ -482,15 +487,26 @@ CString CDate::FormatCode(TCHAR code, BOOL alternate) const
     TCHAR buf[100];
     switch (code)
     {
-    case 'd': out.Format(alternate ? _T("%d") : _T("%.02d"), GetDay()); break;
-    case 'm': out.Format(alternate ? _T("%d") : _T("%.02d"), GetMonth()); break;
-    case 'j': out.Format(alternate ? _T("%d") : _T("%.03d"), GetDayOfYear()); break;
-    case 'U': out.Format(alternate ? _T("%d") : _T("%.02d"), GetWeekOfYear()); break;
-    case 'y': out.Format(alternate ? _T("%d") : _T("%.02d"), GetTwoDigitYear()); break;
+    case 'd':
+        out.Format(alternate ? _T("%d") : _T("%.02d"), GetDay());
+        break;
+    case 'm':
+        out.Format(alternate ? _T("%d") : _T("%.02d"), GetMonth());
+        break;
+    case 'j':
+        out.Format(alternate ? _T("%d") : _T("%.03d"), GetDayOfYear());
+        break;
+    case 'U':
+        out.Format(alternate ? _T("%d") : _T("%.02d"), GetWeekOfYear());
+        break;
+    case 'y':
+        out.Format(alternate ? _T("%d") : _T("%.02d"), GetTwoDigitYear());
+        break;
     case 'x':
         if (ToSystemTime(st))
         {
-            int n = ::GetDateFormatA(LOCALE_USER_DEFAULT, alternate ? DATE_LONGDATE : DATE_SHORTDATE, &st, NULL, buf, 100);
+            int n = ::GetDateFormatA(LOCALE_USER_DEFAULT, alternate ? DATE_LONGDATE : DATE_SHORTDATE, &st,
+                                     NULL, buf, 100);
             if (n > 0)
                 out = buf;
         }
@@ -502,15 +518,33 @@ CString CDate::FormatCode(TCHAR code, BOOL alternate) const
         {
             switch (code)
             {
-            case 'Y': out.Format(_T("%ld"), GetYear()); break;
-            case 'w': out.Format(_T("%d"), GetDayOfWeek()); break;
-            case 'A': out = GetDayName(); break;
-            case 'a': out = GetAbbrevDayName(); break;
-            case 'B': out = GetMonthName(); break;
-            case 'b': out = GetAbbrevMonthName(); break;
-            case 'c': out = GetEraText(); break;
-            case 'f': out = GetCalendarName(); break;
-            default: out = code; break;
+            case 'Y':
+                out.Format(_T("%ld"), GetYear());
+                break;
+            case 'w':
+                out.Format(_T("%d"), GetDayOfWeek());
+                break;
+            case 'A':
+                out = GetDayName();
+                break;
+            case 'a':
+                out = GetAbbrevDayName();
+                break;
+            case 'B':
+                out = GetMonthName();
+                break;
+            case 'b':
+                out = GetAbbrevMonthName();
+                break;
+            case 'c':
+                out = GetEraText();
+                break;
+            case 'f':
+                out = GetCalendarName();
+                break;
+            default:
+                out = code;
+                break;
             }
         }
         break;

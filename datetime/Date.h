@@ -5,23 +5,23 @@
 #include <afx.h>
 
 // Calendar arguments of the constructors and setters.
-#define CAL_JULIAN 0
+#define CAL_JULIAN    0
 #define CAL_GREGORIAN 1
-#define CAL_REFORM 2 // Gregorian from 1582-10-15 on, Julian before
+#define CAL_REFORM    2 // Gregorian from 1582-10-15 on, Julian before
 
 // Epochs of SetDayCount.
-#define EPOCH_JULIAN_DAY 0
+#define EPOCH_JULIAN_DAY          0
 #define EPOCH_MODIFIED_JULIAN_DAY 1 // Julian Day Number - 2,400,000
-#define EPOCH_1900 2
-#define EPOCH_1950 3
-#define EPOCH_1970 4
-#define EPOCH_2000 5
-#define EPOCH_REFORM 6 // days since 1582-10-15
+#define EPOCH_1900                2
+#define EPOCH_1950                3
+#define EPOCH_1970                4
+#define EPOCH_2000                5
+#define EPOCH_REFORM              6 // days since 1582-10-15
 
 // String resources the program may carry; built-in English texts stand in when it does not.
-#define IDS_DATE_ERA_AD 16050
-#define IDS_DATE_ERA_BC 16051
-#define IDS_DATE_CAL_JULIAN 16099
+#define IDS_DATE_ERA_AD        16050
+#define IDS_DATE_ERA_BC        16051
+#define IDS_DATE_CAL_JULIAN    16099
 #define IDS_DATE_CAL_GREGORIAN 16100
 
 class CDate : public CObject
@@ -32,8 +32,8 @@ public:
     enum
     {
         INVALID_DAY = (LONG)0x80000000,
-        JDN_OFFSET = 1997700839,      // day number - Julian Day Number
-        REFORM_DAY = 2000000000       // day number of 1582-10-15
+        JDN_OFFSET = 1997700839, // day number - Julian Day Number
+        REFORM_DAY = 2000000000  // day number of 1582-10-15
     };
 
     // Construction

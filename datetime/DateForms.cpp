@@ -42,13 +42,12 @@ BOOL CDateForms::Join(int form, const CDateFields& fields, int calendar, CDate& 
             date += fields.dayOfYear - 1;
         break;
     case DATEFORM_WEEK_OF_MONTH:
-        if (fields.month < 1 || fields.month > 12 || fields.week < 1 || fields.week > 5 || fields.dayOfWeek < 1 ||
-            fields.dayOfWeek > 7)
+        if (fields.month < 1 || fields.month > 12 || fields.week < 1 || fields.week > 5 ||
+            fields.dayOfWeek < 1 || fields.dayOfWeek > 7)
             return FALSE;
         date.SetWeekOfMonthDate(fields.year, fields.month, fields.week, fields.dayOfWeek, calendar);
         break;
-    case DATEFORM_WEEK_OF_YEAR:
-    {
+    case DATEFORM_WEEK_OF_YEAR: {
         if (fields.weekOfYear > 53 || fields.dayOfWeek < 1 || fields.dayOfWeek > 7)
             return FALSE;
         CDate start = FirstWeekStart(fields.year, calendar);

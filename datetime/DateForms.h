@@ -8,12 +8,12 @@
 
 // Form numbers, in the order of the pages' form combo; bit (1 << form) of a hide-mask leaves
 // that form out.
-#define DATEFORM_DAY_OF_MONTH 0
-#define DATEFORM_DAY_OF_YEAR 1
+#define DATEFORM_DAY_OF_MONTH  0
+#define DATEFORM_DAY_OF_YEAR   1
 #define DATEFORM_WEEK_OF_MONTH 2
-#define DATEFORM_WEEK_OF_YEAR 3
-#define DATEFORM_JULIAN_DAY 4
-#define DATEFORM_COUNT 5
+#define DATEFORM_WEEK_OF_YEAR  3
+#define DATEFORM_JULIAN_DAY    4
+#define DATEFORM_COUNT         5
 
 struct CDateFields
 {

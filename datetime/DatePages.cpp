@@ -47,11 +47,12 @@ void AFXAPI DDX_CBItemData(CDataExchange* pDX, int nIDC, int& value)
 IMPLEMENT_DYNAMIC(CDatePropertyPage, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CDatePropertyPage, CPropertyPage)
-    ON_CBN_SELCHANGE(IDC_DATE_FORM, OnSelchangeForm)
+ON_CBN_SELCHANGE(IDC_DATE_FORM, OnSelchangeForm)
 END_MESSAGE_MAP()
 
 CDatePropertyPage::CDatePropertyPage(UINT nIDTemplate)
-    : CPropertyPage(nIDTemplate), m_dwHideMask(0), m_date(CDate::FirstDayOfCurrentYear(CAL_REFORM)), m_bNone(FALSE)
+    : CPropertyPage(nIDTemplate), m_dwHideMask(0), m_date(CDate::FirstDayOfCurrentYear(CAL_REFORM)),
+      m_bNone(FALSE)
 {
     memset(&m_fields, 0, sizeof(m_fields));
 }
@@ -150,13 +151,10 @@ void CDatePropertyPage::SetSpinRange(int nIDC, int nLower, int nUpper)
 // ---------------------------------------------------------------- date pages
 
 BEGIN_MESSAGE_MAP(CCDateDOMPage, CDatePropertyPage)
-    ON_CBN_SELCHANGE(IDC_DATE_MONTH, OnSelchangeMonth)
+ON_CBN_SELCHANGE(IDC_DATE_MONTH, OnSelchangeMonth)
 END_MESSAGE_MAP()
 
-CCDateDOMPage::CCDateDOMPage()
-    : CDatePropertyPage(IDD_DATE_DOM_PAGE)
-{
-}
+CCDateDOMPage::CCDateDOMPage() : CDatePropertyPage(IDD_DATE_DOM_PAGE) {}
 
 BOOL CCDateDOMPage::OnInitDialog()
 {
@@ -175,7 +173,8 @@ void CCDateDOMPage::UpdateDayRange()
     LONG year = (LONG)GetDlgItemInt(IDC_DATE_YEAR, &bOk, TRUE);
     if (!bOk)
         year = m_fields.year;
-    SetSpinRange(IDC_DATE_NUMBER_SPIN, 1, CDate::DaysInMonth(month, CDate::IsLeapYear(year, m_date.GetCalendar())));
+    SetSpinRange(IDC_DATE_NUMBER_SPIN, 1,
+                 CDate::DaysInMonth(month, CDate::IsLeapYear(year, m_date.GetCalendar())));
 }
 
 void CCDateDOMPage::OnSelchangeMonth()
@@ -201,10 +200,7 @@ void CCDateDOMPage::DoDataExchange(CDataExchange* pDX)
     }
 }
 
-CCDateDOYPage::CCDateDOYPage()
-    : CDatePropertyPage(IDD_DATE_DOY_PAGE)
-{
-}
+CCDateDOYPage::CCDateDOYPage() : CDatePropertyPage(IDD_DATE_DOY_PAGE) {}
 
 BOOL CCDateDOYPage::OnInitDialog()
 {
@@ -231,10 +227,7 @@ void CCDateDOYPage::DoDataExchange(CDataExchange* pDX)
     }
 }
 
-CCDateWOMPage::CCDateWOMPage()
-    : CDatePropertyPage(IDD_DATE_WOM_PAGE)
-{
-}
+CCDateWOMPage::CCDateWOMPage() : CDatePropertyPage(IDD_DATE_WOM_PAGE) {}
 
 BOOL CCDateWOMPage::OnInitDialog()
 {
@@ -244,7 +237,8 @@ BOOL CCDateWOMPage::OnInitDialog()
     {
         pWeek->ResetContent();
         for (int week = 1; week <= 5; week++)
-            pWeek->SetItemData(pWeek->AddString(CDate::LoadResourceText(IDS_WEEK_FIRST + week - 1, s_weeks[week - 1])),
+            pWeek->SetItemData(
+                pWeek->AddString(CDate::LoadResourceText(IDS_WEEK_FIRST + week - 1, s_weeks[week - 1])),
                 week);
     }
     FillWeekdays(IDC_DATE_WEEKDAY);
@@ -272,10 +266,7 @@ void CCDateWOMPage::DoDataExchange(CDataExchange* pDX)
     }
 }
 
-CCDateWOYPage::CCDateWOYPage()
-    : CDatePropertyPage(IDD_DATE_WOY_PAGE)
-{
-}
+CCDateWOYPage::CCDateWOYPage() : CDatePropertyPage(IDD_DATE_WOY_PAGE) {}
 
 BOOL CCDateWOYPage::OnInitDialog()
 {
@@ -306,10 +297,7 @@ void CCDateWOYPage::DoDataExchange(CDataExchange* pDX)
     }
 }
 
-CCDateJulPage::CCDateJulPage()
-    : CDatePropertyPage(IDD_DATE_JULIAN_PAGE)
-{
-}
+CCDateJulPage::CCDateJulPage() : CDatePropertyPage(IDD_DATE_JULIAN_PAGE) {}
 
 void CCDateJulPage::DoDataExchange(CDataExchange* pDX)
 {
@@ -357,10 +345,7 @@ void CCLTimeOfDayHMSMPage::DoDataExchange(CDataExchange* pDX)
         m_time.Set((WORD)hours, (WORD)minutes, (WORD)seconds);
 }
 
-CCLTimeSpanDHMSMPage::CCLTimeSpanDHMSMPage()
-    : CDatePropertyPage(IDD_TIMESPAN_PAGE), m_span((LONGLONG)0)
-{
-}
+CCLTimeSpanDHMSMPage::CCLTimeSpanDHMSMPage() : CDatePropertyPage(IDD_TIMESPAN_PAGE), m_span((LONGLONG)0) {}
 
 BOOL CCLTimeSpanDHMSMPage::OnInitDialog()
 {
@@ -393,10 +378,7 @@ void CCLTimeSpanDHMSMPage::DoDataExchange(CDataExchange* pDX)
         m_span.Set((LONG)days, (WORD)hours, (WORD)minutes, (WORD)seconds);
 }
 
-CTimeFramePage::CTimeFramePage()
-    : CDatePropertyPage(IDD_TIMEFRAME_PAGE), m_nFrame(TIMEFRAME_LOCAL)
-{
-}
+CTimeFramePage::CTimeFramePage() : CDatePropertyPage(IDD_TIMEFRAME_PAGE), m_nFrame(TIMEFRAME_LOCAL) {}
 
 BOOL CTimeFramePage::OnInitDialog()
 {
@@ -416,7 +398,7 @@ BOOL CTimeFramePage::OnInitDialog()
         pCombo->ResetContent();
         for (size_t i = 0; i < sizeof(s_frames) / sizeof(s_frames[0]); i++)
             pCombo->SetItemData(pCombo->AddString(CDate::LoadResourceText(s_frames[i].nID, s_frames[i].text)),
-                (DWORD_PTR)s_frames[i].frame);
+                                (DWORD_PTR)s_frames[i].frame);
     }
     return CDatePropertyPage::OnInitDialog();
 }

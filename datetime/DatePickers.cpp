@@ -3,13 +3,11 @@
 #include <shellapi.h>
 
 BEGIN_MESSAGE_MAP(CDatePickerBase, CButton)
-    ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
-    ON_MESSAGE(WM_DATEPICKER_OPEN, OnOpenSheet)
+ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
+ON_MESSAGE(WM_DATEPICKER_OPEN, OnOpenSheet)
 END_MESSAGE_MAP()
 
-CDatePickerBase::CDatePickerBase()
-{
-}
+CDatePickerBase::CDatePickerBase() {}
 
 void CDatePickerBase::OnClicked()
 {
@@ -69,15 +67,12 @@ BOOL CCLTimeSpanPicker::RunSheet()
 // ---------------------------------------------------------------- CDateInfoDlg
 
 BEGIN_MESSAGE_MAP(CDateInfoDlg, CDialog)
-    ON_WM_SETCURSOR()
-    ON_STN_CLICKED(IDC_INFO_MAIL, OnMailLink)
-    ON_STN_CLICKED(IDC_INFO_WEB, OnWebLink)
+ON_WM_SETCURSOR()
+ON_STN_CLICKED(IDC_INFO_MAIL, OnMailLink)
+ON_STN_CLICKED(IDC_INFO_WEB, OnWebLink)
 END_MESSAGE_MAP()
 
-CDateInfoDlg::CDateInfoDlg(CWnd* pParent)
-    : CDialog(IDD_DATE_INFO, pParent)
-{
-}
+CDateInfoDlg::CDateInfoDlg(CWnd* pParent) : CDialog(IDD_DATE_INFO, pParent) {}
 
 CString CDateInfoDlg::GetLinkTarget(int nIDC) const
 {

@@ -15,7 +15,7 @@ CDatePropertySheet::CDatePropertySheet(LPCTSTR lpszCaption, CWnd* pParentWnd, DW
 // ---------------------------------------------------------------- CDateFormSheet
 
 BEGIN_MESSAGE_MAP(CDateFormSheet, CDatePropertySheet)
-    ON_COMMAND_RANGE(ID_DATE_FORM_FIRST, ID_DATE_FORM_LAST, OnSwitchForm)
+ON_COMMAND_RANGE(ID_DATE_FORM_FIRST, ID_DATE_FORM_LAST, OnSwitchForm)
 END_MESSAGE_MAP()
 
 CDateFormSheet::CDateFormSheet(UINT nIDCaption, CWnd* pParentWnd, DWORD dwExtra)

@@ -6,7 +6,7 @@
 
 // The extra value of a sheet: the hide-mask of the date forms (bits 0..4, see DateForms.h)
 // and whether a date-time sheet offers the time-frame page.
-#define DATESHEET_HIDE_MASK 0x1F
+#define DATESHEET_HIDE_MASK   0x1F
 #define DATESHEET_OFFER_FRAME 0x100
 
 class CDatePropertySheet : public CPropertySheet
@@ -53,14 +53,15 @@ protected:
 class CCDateSheet : public CDateFormSheet
 {
 public:
-    CCDateSheet(const CDate& date, UINT nIDCaption = IDS_DATE_CAPTION, CWnd* pParentWnd = NULL, DWORD dwExtra = 0);
+    CCDateSheet(const CDate& date, UINT nIDCaption = IDS_DATE_CAPTION, CWnd* pParentWnd = NULL,
+                DWORD dwExtra = 0);
 };
 
 class CCLDateSheet : public CDateFormSheet
 {
 public:
     CCLDateSheet(const CLDate& date, UINT nIDCaption = IDS_DATE_CAPTION, CWnd* pParentWnd = NULL,
-        DWORD dwExtra = 0);
+                 DWORD dwExtra = 0);
     // The date with the time of day and frame of the other pages; invalid when either part is.
     CLDate GetLDate() const;
 
@@ -74,7 +75,8 @@ protected:
 class CCLTimeOfDaySheet : public CDatePropertySheet
 {
 public:
-    CCLTimeOfDaySheet(const CLTimeOfDay& time, UINT nIDCaption = IDS_TIMEOFDAY_CAPTION, CWnd* pParentWnd = NULL);
+    CCLTimeOfDaySheet(const CLTimeOfDay& time, UINT nIDCaption = IDS_TIMEOFDAY_CAPTION,
+                      CWnd* pParentWnd = NULL);
     CLTimeOfDay GetTimeOfDay() const { return m_page.m_time; }
 
     CCLTimeOfDayHMSMPage m_page;

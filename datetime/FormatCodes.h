@@ -6,8 +6,7 @@
 
 // Copies fmt, replacing "%c" and "%#c" by codeText(c, alternate). A lone "%" (or "%#") at the
 // end is dropped.
-template <class CodeText>
-CString ExpandFormat(const CString& fmt, CodeText codeText)
+template <class CodeText> CString ExpandFormat(const CString& fmt, CodeText codeText)
 {
     CString out;
     int len = fmt.GetLength();

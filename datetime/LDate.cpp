@@ -11,16 +11,16 @@ namespace
 {
 // Delta T in tenths of a second for the years 1620, 1622, ... 1992.
 const short s_deltaT[187] = {
-    1240, 1150, 1060, 980, 910, 850, 790, 740, 700, 650, 620, 580, 550, 530, 500, 480, 460, 440, 420, 400,
-    370, 350, 330, 310, 280, 260, 240, 220, 200, 180, 160, 140, 130, 120, 110, 100, 90, 90, 90, 90,
-    90, 90, 90, 90, 100, 100, 100, 100, 100, 110, 110, 110, 110, 110, 110, 110, 110, 120, 120, 120,
-    120, 120, 130, 130, 130, 130, 140, 140, 140, 150, 150, 150, 150, 160, 160, 160, 160, 160, 170, 170,
-    170, 170, 170, 170, 170, 170, 160, 160, 150, 140, 137, 131, 127, 125, 125, 125, 125, 125, 125, 123,
-    120, 114, 106, 96, 86, 75, 66, 60, 57, 56, 57, 59, 62, 65, 68, 71, 73, 75, 77, 78,
-    79, 75, 64, 54, 29, 16, -10, -27, -36, -47, -54, -52, -55, -56, -58, -59, -62, -64, -61, -47,
-    -27, 0, 26, 54, 77, 105, 134, 160, 182, 202, 212, 224, 235, 239, 243, 240, 239, 239, 237, 240,
-    243, 253, 262, 273, 282, 291, 300, 307, 314, 322, 331, 340, 350, 365, 383, 402, 422, 445, 465, 485,
-    505, 522, 538, 549, 558, 569, 580};
+    1240, 1150, 1060, 980, 910, 850, 790, 740, 700, 650, 620, 580, 550, 530, 500, 480, 460, 440, 420,
+    400,  370,  350,  330, 310, 280, 260, 240, 220, 200, 180, 160, 140, 130, 120, 110, 100, 90,  90,
+    90,   90,   90,   90,  90,  90,  100, 100, 100, 100, 100, 110, 110, 110, 110, 110, 110, 110, 110,
+    120,  120,  120,  120, 120, 130, 130, 130, 130, 140, 140, 140, 150, 150, 150, 150, 160, 160, 160,
+    160,  160,  170,  170, 170, 170, 170, 170, 170, 170, 160, 160, 150, 140, 137, 131, 127, 125, 125,
+    125,  125,  125,  125, 123, 120, 114, 106, 96,  86,  75,  66,  60,  57,  56,  57,  59,  62,  65,
+    68,   71,   73,   75,  77,  78,  79,  75,  64,  54,  29,  16,  -10, -27, -36, -47, -54, -52, -55,
+    -56,  -58,  -59,  -62, -64, -61, -47, -27, 0,   26,  54,  77,  105, 134, 160, 182, 202, 212, 224,
+    235,  239,  243,  240, 239, 239, 237, 240, 243, 253, 262, 273, 282, 291, 300, 307, 314, 322, 331,
+    340,  350,  365,  383, 402, 422, 445, 465, 485, 505, 522, 538, 549, 558, 569, 580};
 
 // Day number and time of a transition rule in the given year, as a wall-clock value.
 BOOL TransitionValue(const SYSTEMTIME& rule, LONG year, LONGLONG& value)
@@ -74,8 +74,8 @@ CLDate::CLDate(const FILETIME& ft, int frame, int calendar)
     Build(date, CLTimeOfDay(st), frame);
 }
 
-CLDate::CLDate(LONG year, WORD month, WORD week, WORD dayOfWeek, WORD hour, WORD minute, WORD second, int frame,
-    int calendar)
+CLDate::CLDate(LONG year, WORD month, WORD week, WORD dayOfWeek, WORD hour, WORD minute, WORD second,
+               int frame, int calendar)
 {
     Build(CDate(year, month, week, dayOfWeek, calendar), CLTimeOfDay(hour, minute, second), frame);
 }
@@ -349,9 +349,11 @@ CLTimeSpan CLDate::operator-(const CLDate& other) const
         return CLTimeSpan();
     CLDate a(*this), b(other);
     // Values of different frames are on different scales; compare them in universal time.
-    if (a.m_frame != b.m_frame && (!a.SetTimeFrame(TIMEFRAME_UNIVERSAL) || !b.SetTimeFrame(TIMEFRAME_UNIVERSAL)))
+    if (a.m_frame != b.m_frame &&
+        (!a.SetTimeFrame(TIMEFRAME_UNIVERSAL) || !b.SetTimeFrame(TIMEFRAME_UNIVERSAL)))
         return CLTimeSpan();
-    if ((b.m_value < 0 && a.m_value > LLONG_MAX + b.m_value) || (b.m_value > 0 && a.m_value <= LLONG_MIN + b.m_value))
+    if ((b.m_value < 0 && a.m_value > LLONG_MAX + b.m_value) ||
+        (b.m_value > 0 && a.m_value <= LLONG_MIN + b.m_value))
         return CLTimeSpan();
     return CLTimeSpan(a.m_value - b.m_value);
 }
@@ -374,8 +376,10 @@ CString CLDate::GetTimeFrameName() const
 {
     switch (m_frame)
     {
-    case TIMEFRAME_UNIVERSAL: return CDate::LoadResourceText(IDS_TIMEFRAME_UNIVERSAL, _T("Universal Time"));
-    case TIMEFRAME_DYNAMICAL: return CDate::LoadResourceText(IDS_TIMEFRAME_DYNAMICAL, _T("Dynamical Time"));
+    case TIMEFRAME_UNIVERSAL:
+        return CDate::LoadResourceText(IDS_TIMEFRAME_UNIVERSAL, _T("Universal Time"));
+    case TIMEFRAME_DYNAMICAL:
+        return CDate::LoadResourceText(IDS_TIMEFRAME_DYNAMICAL, _T("Dynamical Time"));
     }
     return CDate::LoadResourceText(IDS_TIMEFRAME_LOCAL, _T("Local Time"));
 }

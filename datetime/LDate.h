@@ -8,7 +8,7 @@
 #include "LTimeSpan.h"
 
 // Names of the time frames; built-in English texts stand in when the program does not carry them.
-#define IDS_TIMEFRAME_LOCAL 16052
+#define IDS_TIMEFRAME_LOCAL     16052
 #define IDS_TIMEFRAME_UNIVERSAL 16053
 #define IDS_TIMEFRAME_DYNAMICAL 16054
 
@@ -28,7 +28,7 @@ public:
     CLDate(const SYSTEMTIME& st, int frame, BOOL bRuleForm, int calendar);
     CLDate(const FILETIME& ft, int frame, int calendar);
     CLDate(LONG year, WORD month, WORD week, WORD dayOfWeek, WORD hour, WORD minute, WORD second, int frame,
-        int calendar);
+           int calendar);
     CLDate(const CLDate& other);
     CLDate& operator=(const CLDate& other);
     static CLDate Now(int frame, int calendar);

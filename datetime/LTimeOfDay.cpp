@@ -96,18 +96,25 @@ CString CLTimeOfDay::FormatCode(TCHAR code, BOOL alternate) const
     LPCTSTR number = alternate ? _T("%d") : _T("%.02d");
     switch (code)
     {
-    case 'H': out.Format(number, GetHour()); break;
-    case 'M': out.Format(number, GetMinute()); break;
-    case 'S': out.Format(number, GetSecond()); break;
-    case 'h': out.Format(number, Get12Hour()); break;
+    case 'H':
+        out.Format(number, GetHour());
+        break;
+    case 'M':
+        out.Format(number, GetMinute());
+        break;
+    case 'S':
+        out.Format(number, GetSecond());
+        break;
+    case 'h':
+        out.Format(number, Get12Hour());
+        break;
     case 'P':
         if (alternate)
             out = code;
         else
             out = GetAmPm();
         break;
-    case 'x':
-    {
+    case 'x': {
         SYSTEMTIME st;
         TCHAR buf[100];
         if (!alternate && ToSystemTime(st) &&
@@ -117,7 +124,9 @@ CString CLTimeOfDay::FormatCode(TCHAR code, BOOL alternate) const
             out = code;
         break;
     }
-    default: out = code; break;
+    default:
+        out = code;
+        break;
     }
     return out;
 }

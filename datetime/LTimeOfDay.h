@@ -7,7 +7,7 @@
 // Time frames of CLDate, also the frame argument of CLTimeOfDay::Now.
 #define TIMEFRAME_UNIVERSAL 0
 #define TIMEFRAME_DYNAMICAL 1 // universal time + delta T
-#define TIMEFRAME_LOCAL 2
+#define TIMEFRAME_LOCAL     2
 
 class CLTimeOfDay : public CObject
 {

@@ -83,10 +83,18 @@ CString CLTimeSpan::Format(const CString& fmt) const
             else if (GetTotalDays() == 0)
                 part = _T("-") + part;
             break;
-        case 'H': part.Format(number, GetHours()); break;
-        case 'M': part.Format(number, GetMinutes()); break;
-        case 'S': part.Format(number, GetSeconds()); break;
-        default: part = code; break;
+        case 'H':
+            part.Format(number, GetHours());
+            break;
+        case 'M':
+            part.Format(number, GetMinutes());
+            break;
+        case 'S':
+            part.Format(number, GetSeconds());
+            break;
+        default:
+            part = code;
+            break;
         }
         return part;
     });

@@ -10,27 +10,27 @@
 #pragma pack(push, 1)
 struct TimeZoneFileRecord
 {
-    LONG negatedBias;             // 0
-    WCHAR standardName[32];       // 4
-    WORD standardYear;            // 68
-    WORD standardDayOfWeek;       // 70
-    WORD standardMarker;          // 72, always 2
-    WORD standardDay;             // 74
-    WORD standardHour;            // 76
-    WORD standardMinute;          // 78
-    WORD standardMonth;           // 80
-    WORD standardMilliseconds;    // 82
-    LONG standardBias;            // 84, not negated
-    WCHAR daylightName[32];       // 88
-    WORD daylightYear;            // 152
-    WORD daylightReserved;        // 154, always 0
-    WORD daylightDayOfWeek;       // 156
-    WORD daylightDayCopy;         // 158, a copy of the day, not read back
-    WORD daylightHour;            // 160
-    WORD daylightMinute;          // 162
-    WORD daylightDay;             // 164
-    WORD daylightMonth;           // 166
-    LONG negatedDaylightBias;     // 168
+    LONG negatedBias;          // 0
+    WCHAR standardName[32];    // 4
+    WORD standardYear;         // 68
+    WORD standardDayOfWeek;    // 70
+    WORD standardMarker;       // 72, always 2
+    WORD standardDay;          // 74
+    WORD standardHour;         // 76
+    WORD standardMinute;       // 78
+    WORD standardMonth;        // 80
+    WORD standardMilliseconds; // 82
+    LONG standardBias;         // 84, not negated
+    WCHAR daylightName[32];    // 88
+    WORD daylightYear;         // 152
+    WORD daylightReserved;     // 154, always 0
+    WORD daylightDayOfWeek;    // 156
+    WORD daylightDayCopy;      // 158, a copy of the day, not read back
+    WORD daylightHour;         // 160
+    WORD daylightMinute;       // 162
+    WORD daylightDay;          // 164
+    WORD daylightMonth;        // 166
+    LONG negatedDaylightBias;  // 168
 };
 #pragma pack(pop)
 static_assert(sizeof(TimeZoneFileRecord) == 172, "the file record is 172 bytes");

@@ -13,7 +13,7 @@ BOOL RuleMoment(const SYSTEMTIME& rule, LONG year, LONGLONG& moment)
     if (!date.IsValid() || rule.wHour > 23 || rule.wMinute > 59 || rule.wSecond > 59)
         return FALSE;
     moment = (LONGLONG)date.GetDayNumber() * s_secondsPerDay + rule.wHour * 3600L + rule.wMinute * 60L +
-        rule.wSecond;
+             rule.wSecond;
     return TRUE;
 }
 
@@ -31,7 +31,7 @@ COleDateTime FromMoment(LONGLONG moment)
     }
     LONG second = (LONG)CDate::FloorMod(moment, s_secondsPerDay);
     result.SetDateTime(date.GetYear(), date.GetMonth(), date.GetDay(), second / 3600, second % 3600 / 60,
-        second % 60);
+                       second % 60);
     return result;
 }
 } // namespace
@@ -46,21 +46,25 @@ COleDateTime GetZoneTime(TIME_ZONE_INFORMATION zone, SYSTEMTIME utc)
         return invalid;
     }
     LONGLONG local = (LONGLONG)day.GetDayNumber() * s_secondsPerDay + utc.wHour * 3600L + utc.wMinute * 60L +
-        utc.wSecond + (LONGLONG)zone.Bias * 60;
+                     utc.wSecond + (LONGLONG)zone.Bias * 60;
     if (zone.DaylightDate.wMonth == 0)
         return FromMoment(local);
 
-    LONG year = CDate((LONG)((DWORD)CDate::FloorDiv(local, s_secondsPerDay) - (DWORD)CDate::REFORM_DAY), EPOCH_REFORM,
-        CAL_GREGORIAN).GetYear();
+    LONG year = CDate((LONG)((DWORD)CDate::FloorDiv(local, s_secondsPerDay) - (DWORD)CDate::REFORM_DAY),
+                      EPOCH_REFORM, CAL_GREGORIAN)
+                    .GetYear();
     LONGLONG daylightStart, standardStart;
     // A rule that names no real day cannot be applied; the zone keeps its standard time.
-    if (!RuleMoment(zone.DaylightDate, year, daylightStart) || !RuleMoment(zone.StandardDate, year, standardStart))
+    if (!RuleMoment(zone.DaylightDate, year, daylightStart) ||
+        !RuleMoment(zone.StandardDate, year, standardStart))
         return FromMoment(local);
 
     LONG adjustment;
     if (daylightStart < standardStart)
-        adjustment = (local >= daylightStart && local < standardStart) ? zone.DaylightBias : zone.StandardBias;
+        adjustment =
+            (local >= daylightStart && local < standardStart) ? zone.DaylightBias : zone.StandardBias;
     else
-        adjustment = (local >= standardStart && local < daylightStart) ? zone.StandardBias : zone.DaylightBias;
+        adjustment =
+            (local >= standardStart && local < daylightStart) ? zone.StandardBias : zone.DaylightBias;
     return FromMoment(local + (LONGLONG)adjustment * 60);
 }

@@ -20,24 +20,14 @@ velmora_gtest(datetime_forms_tests
 target_compile_definitions(datetime_forms_tests PRIVATE VELMORA_FORM_VECTORS="${DATETIME_FORM_VECTORS}")
 add_dependencies(datetime_forms_tests datetime_form_vectors)
 
-# The pages need the framework's windows and controls.
-set(DATETIME_AFX_CONTROLS "")
-if(EXISTS ${CMAKE_SOURCE_DIR}/afx/controls.cmake)
-    file(READ ${CMAKE_SOURCE_DIR}/afx/controls.cmake DATETIME_AFX_CONTROLS)
-endif()
-if(NOT EXISTS ${CMAKE_SOURCE_DIR}/afx/afxdlgs.h OR NOT DATETIME_AFX_CONTROLS MATCHES "AfxCtrl.cpp")
-    return()
-endif()
 target_sources(datetime_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/DatePages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DateSheets.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatePickers.cpp)
 
-if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/tests/DatePagesTest.cpp AND EXISTS ${CMAKE_CURRENT_LIST_DIR}/tests/pickers/DatePickersTest.rc)
 velmora_gtest(datetime_ui_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/DatePagesTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/pickers/DatePickersTest.rc
     LIBS datetime_ui datetime afx)
 target_include_directories(datetime_ui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests/pickers)
-endif()

@@ -8,22 +8,28 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 pkgs=(wine wine32:i386 wine64 mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix cmake make
-      xvfb xdotool imagemagick googletest python3 chrony x11-utils dpkg-dev)
+      xvfb xdotool imagemagick googletest python3 chrony x11-utils dpkg-dev clang-format)
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+# A mirror in the middle of a sync fails one index now and then: try again, then go on with the
+# indexes that did arrive (the install itself still fails loudly if a package is missing).
+apt_update() {
+    for _ in 1 2 3; do as_root apt-get update -qq && return 0; sleep 10; done
+    echo "setup: apt-get update kept failing; installing from the indexes it has" >&2
+}
 
 if [ ${#need[@]} -gt 0 ]; then
     echo "setup: installing ${need[*]}"
     dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
     export DEBIAN_FRONTEND=noninteractive
-    as_root apt-get update -qq
+    apt_update
     as_root apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
 # Tests pin LANG=en_US.UTF-8: Wine takes its user locale and its Unix file-name encoding from it.
 if ! locale -a 2>/dev/null | grep -qix 'en_US.utf8'; then
-    have locales || { as_root apt-get update -qq; as_root apt-get install -y -qq locales >/dev/null; }
+    have locales || { apt_update; as_root apt-get install -y -qq locales >/dev/null; }
     as_root sed -i 's/^# *en_US.UTF-8 UTF-8/en_US.UTF-8 UTF-8/' /etc/locale.gen
     grep -q '^en_US.UTF-8 UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
     as_root locale-gen >/dev/null
@@ -35,14 +41,14 @@ if ! ls "$third"/bzip2-*/bzlib.c >/dev/null 2>&1; then
     src=/etc/apt/sources.list.d/velmora-src.sources
     if [ ! -f "$src" ] && [ -f /etc/apt/sources.list.d/debian.sources ]; then
         sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | as_root tee "$src" >/dev/null
-        as_root apt-get update -qq
+        apt_update
     elif [ ! -f "$src" ] && [ -f /etc/apt/sources.list ]; then
         grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' | as_root tee /etc/apt/sources.list.d/velmora-src.list >/dev/null
         as_root touch "$src"
-        as_root apt-get update -qq
+        apt_update
     fi
     mkdir -p "$third"
-    (cd "$third" && apt-get source -qq bzip2 >/dev/null 2>&1 || { apt-get update -qq; apt-get source -qq bzip2 >/dev/null; })
+    (cd "$third" && apt-get source -qq bzip2 >/dev/null 2>&1 || { apt_update; apt-get source -qq bzip2 >/dev/null; })
     ls "$third"/bzip2-*/bzlib.c >/dev/null
 fi
 exit 0

@@ -5,11 +5,11 @@
 #include "torvane/resource.h"
 
 BEGIN_MESSAGE_MAP(CEditTimezoneDlg, CDialog)
-    ON_BN_CLICKED(IDC_USE_DAYLIGHT, OnUseDaylightSaving)
-    ON_WM_DESTROY()
-    ON_NOTIFY(DTN_DATETIMECHANGE, IDC_START_TIME, OnDateTimeChange)
-    ON_NOTIFY(DTN_DATETIMECHANGE, IDC_END_TIME, OnDateTimeChange)
-    ON_WM_CONTEXTMENU()
+ON_BN_CLICKED(IDC_USE_DAYLIGHT, OnUseDaylightSaving)
+ON_WM_DESTROY()
+ON_NOTIFY(DTN_DATETIMECHANGE, IDC_START_TIME, OnDateTimeChange)
+ON_NOTIFY(DTN_DATETIMECHANGE, IDC_END_TIME, OnDateTimeChange)
+ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 CEditTimezoneDlg::CEditTimezoneDlg(CWnd* pParent)
@@ -63,12 +63,12 @@ BOOL CEditTimezoneDlg::OnInitDialog()
         m_cbStartWeekday.SetCurSel(zone.DaylightDate.wDayOfWeek);
         m_cbStartMonth.SetCurSel(zone.DaylightDate.wMonth - 1);
         m_startTime.SetDateTime(1899, 12, 30, zone.DaylightDate.wHour, zone.DaylightDate.wMinute,
-            zone.DaylightDate.wSecond);
+                                zone.DaylightDate.wSecond);
         m_cbEndWeek.SetCurSel(zone.StandardDate.wDay - 1);
         m_cbEndWeekday.SetCurSel(zone.StandardDate.wDayOfWeek);
         m_cbEndMonth.SetCurSel(zone.StandardDate.wMonth - 1);
         m_endTime.SetDateTime(1899, 12, 30, zone.StandardDate.wHour, zone.StandardDate.wMinute,
-            zone.StandardDate.wSecond);
+                              zone.StandardDate.wSecond);
     }
     else
     {
@@ -92,8 +92,9 @@ BOOL CEditTimezoneDlg::OnInitDialog()
 
 void CEditTimezoneDlg::EnableDaylightControls(BOOL bEnable)
 {
-    static const int s_others[] = {IDC_DAYLIGHT_NAME, IDC_DAYLIGHT_BIAS_LABEL, IDC_DAYLIGHT_HOURS_LABEL,
-        IDC_DAYLIGHT_MINUTES_LABEL, IDC_DAYLIGHT_HOURS, IDC_DAYLIGHT_MINUTES};
+    static const int s_others[] = {IDC_DAYLIGHT_NAME,        IDC_DAYLIGHT_BIAS_LABEL,
+                                   IDC_DAYLIGHT_HOURS_LABEL, IDC_DAYLIGHT_MINUTES_LABEL,
+                                   IDC_DAYLIGHT_HOURS,       IDC_DAYLIGHT_MINUTES};
     for (int id = IDC_START_DAY_LABEL; id <= IDC_DAYLIGHT_NAME_LABEL; id++)
     {
         CWnd* pControl = GetDlgItem(id);
@@ -125,9 +126,7 @@ void CEditTimezoneDlg::OnDateTimeChange(NMHDR* pNMHDR, LRESULT* pResult)
     *pResult = 0;
 }
 
-void CEditTimezoneDlg::OnContextMenu(CWnd* pWnd, CPoint point)
-{
-}
+void CEditTimezoneDlg::OnContextMenu(CWnd* pWnd, CPoint point) {}
 
 int CEditTimezoneDlg::RuleIndex(CComboBox& combo)
 {
@@ -151,16 +150,17 @@ void CEditTimezoneDlg::OnOK()
     TIME_ZONE_INFORMATION& zone = m_pOwner->m_workZone;
     if (m_bUseDaylight)
     {
-        CComboBox* combos[] = {&m_cbStartWeek, &m_cbStartWeekday, &m_cbStartMonth, &m_cbEndWeek, &m_cbEndWeekday,
-            &m_cbEndMonth};
+        CComboBox* combos[] = {&m_cbStartWeek, &m_cbStartWeekday, &m_cbStartMonth,
+                               &m_cbEndWeek,   &m_cbEndWeekday,   &m_cbEndMonth};
         int indexes[6];
         for (int i = 0; i < 6; i++)
         {
             indexes[i] = RuleIndex(*combos[i]);
             if (indexes[i] == CB_ERR)
             {
-                AfxMessageBox(_T("Please choose the week, the day and the month of both the start and the end of ")
-                              _T("daylight saving time."),
+                AfxMessageBox(
+                    _T("Please choose the week, the day and the month of both the start and the end of ")
+                    _T("daylight saving time."),
                     MB_ICONEXCLAMATION);
                 combos[i]->SetFocus();
                 return;

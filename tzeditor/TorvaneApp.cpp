@@ -7,12 +7,10 @@
 #include "torvane/resource.h"
 
 BEGIN_MESSAGE_MAP(CTorvaneApp, CVersionedApp)
-    ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+ON_COMMAND(ID_HELP, CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-CTorvaneApp::CTorvaneApp()
-{
-}
+CTorvaneApp::CTorvaneApp() {}
 
 BOOL CTorvaneApp::InitInstance()
 {
@@ -33,7 +31,4 @@ BOOL CTorvaneApp::InitInstance()
     return FALSE;
 }
 
-CTorvaneAboutDlg::CTorvaneAboutDlg()
-    : CDialog(IDD_ABOUTBOX)
-{
-}
+CTorvaneAboutDlg::CTorvaneAboutDlg() : CDialog(IDD_ABOUTBOX) {}

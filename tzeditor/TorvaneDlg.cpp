@@ -12,17 +12,17 @@ const UINT_PTR s_clockTimer = 2;
 }
 
 BEGIN_MESSAGE_MAP(CTorvaneDlg, CDialog)
-    ON_WM_SYSCOMMAND()
-    ON_WM_PAINT()
-    ON_WM_QUERYDRAGICON()
-    ON_WM_DESTROY()
-    ON_WM_TIMER()
-    ON_BN_CLICKED(IDC_NEW_TIMEZONE, OnNewTimezone)
-    ON_LBN_SELCHANGE(IDC_ZONE_LIST, OnSelchangeZoneList)
-    ON_LBN_DBLCLK(IDC_ZONE_LIST, OnDblclkZoneList)
-    ON_BN_CLICKED(IDC_EDIT_ZONE, OnEditZone)
-    ON_BN_CLICKED(IDC_DELETE_ZONE, OnDeleteZone)
-    ON_BN_CLICKED(IDC_SAVE_ZONES, OnSaveZones)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_DESTROY()
+ON_WM_TIMER()
+ON_BN_CLICKED(IDC_NEW_TIMEZONE, OnNewTimezone)
+ON_LBN_SELCHANGE(IDC_ZONE_LIST, OnSelchangeZoneList)
+ON_LBN_DBLCLK(IDC_ZONE_LIST, OnDblclkZoneList)
+ON_BN_CLICKED(IDC_EDIT_ZONE, OnEditZone)
+ON_BN_CLICKED(IDC_DELETE_ZONE, OnDeleteZone)
+ON_BN_CLICKED(IDC_SAVE_ZONES, OnSaveZones)
 END_MESSAGE_MAP()
 
 CTorvaneDlg::CTorvaneDlg(CWnd* pParent)
@@ -122,7 +122,7 @@ BOOL CTorvaneDlg::LoadZones()
             pError->Delete();
         }
         AfxMessageBox(_T("The Velmora Timezone file could not be read. It is left as it is unless you save."),
-            MB_ICONEXCLAMATION);
+                      MB_ICONEXCLAMATION);
         return FALSE;
     default:
         return TRUE;

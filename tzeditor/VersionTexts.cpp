@@ -2,15 +2,23 @@
 
 BOOL FileTypeText(DWORD dwFileType, DWORD dwFileSubtype, CString& text)
 {
-    static const LPCTSTR s_drivers[] = {_T("Unknown driver"), _T("Printer driver"), _T("Keyboard driver"),
-        _T("Language driver"), _T("Display driver"), _T("Mouse driver"), _T("Network driver"), _T("System driver"),
-        _T("Installable driver"), _T("Sound driver")};
-    static const LPCTSTR s_fonts[] = {_T("Unknown font"), _T("Raster font"), _T("Vector font"), _T("Truetype font")};
+    static const LPCTSTR s_drivers[] = {_T("Unknown driver"),  _T("Printer driver"), _T("Keyboard driver"),
+                                        _T("Language driver"), _T("Display driver"), _T("Mouse driver"),
+                                        _T("Network driver"),  _T("System driver"),  _T("Installable driver"),
+                                        _T("Sound driver")};
+    static const LPCTSTR s_fonts[] = {_T("Unknown font"), _T("Raster font"), _T("Vector font"),
+                                      _T("Truetype font")};
     switch (dwFileType)
     {
-    case VFT_UNKNOWN: text = _T("Unknown type"); return TRUE;
-    case VFT_APP: text = _T("Application"); return TRUE;
-    case VFT_DLL: text = _T("Dynamic link library"); return TRUE;
+    case VFT_UNKNOWN:
+        text = _T("Unknown type");
+        return TRUE;
+    case VFT_APP:
+        text = _T("Application");
+        return TRUE;
+    case VFT_DLL:
+        text = _T("Dynamic link library");
+        return TRUE;
     case VFT_DRV:
         if (dwFileSubtype >= sizeof(s_drivers) / sizeof(s_drivers[0]))
             return FALSE;
@@ -21,9 +29,14 @@ BOOL FileTypeText(DWORD dwFileType, DWORD dwFileSubtype, CString& text)
             return FALSE;
         text = s_fonts[dwFileSubtype];
         return TRUE;
-    case VFT_VXD: text = _T("Virtual device"); return TRUE;
-    case VFT_STATIC_LIB: text = _T("Static link library"); return TRUE;
-    default: return FALSE;
+    case VFT_VXD:
+        text = _T("Virtual device");
+        return TRUE;
+    case VFT_STATIC_LIB:
+        text = _T("Static link library");
+        return TRUE;
+    default:
+        return FALSE;
     }
 }
 
@@ -59,8 +72,8 @@ BOOL QueryVersionString(LPVOID pBlock, DWORD dwTranslation, LPCTSTR lpszKey, CSt
 {
     value.Empty();
     CString path;
-    path.Format(_T("\\StringFileInfo\\%04x%04x\\%s"), (unsigned)LOWORD(dwTranslation), (unsigned)HIWORD(dwTranslation),
-        lpszKey);
+    path.Format(_T("\\StringFileInfo\\%04x%04x\\%s"), (unsigned)LOWORD(dwTranslation),
+                (unsigned)HIWORD(dwTranslation), lpszKey);
     LPVOID pValue = NULL;
     UINT nLength = 0;
     if (!::VerQueryValue(pBlock, (LPTSTR)(LPCTSTR)path, &pValue, &nLength) || pValue == NULL || nLength == 0)

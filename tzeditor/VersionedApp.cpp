@@ -2,8 +2,7 @@
 
 #include "VersionTexts.h"
 
-CVersionedApp::CVersionedApp()
-    : m_dwTranslation(0)
+CVersionedApp::CVersionedApp() : m_dwTranslation(0)
 {
     memset(&m_fixedInfo, 0, sizeof(m_fixedInfo));
     memset(&m_ftCreation, 0, sizeof(m_ftCreation));
@@ -60,14 +59,10 @@ BOOL CVersionedApp::ReadVersionStrings(LPVOID pBlock)
         LPCTSTR key;
         CString* member;
     } keys[] = {
-        {_T("CompanyName"), &m_strCompanyName},
-        {_T("LegalCopyRight"), &m_strCopyright},
-        {_T("ProductName"), &m_strProductName},
-        {_T("ProductVersion"), &m_strProductVersion},
-        {_T("OriginalFileName"), &m_strOriginalFileName},
-        {_T("FileDescription"), &m_strFileDescription},
-        {_T("FileVersion"), &m_strFileVersion},
-        {_T("InternalName"), &m_strInternalName},
+        {_T("CompanyName"), &m_strCompanyName},           {_T("LegalCopyRight"), &m_strCopyright},
+        {_T("ProductName"), &m_strProductName},           {_T("ProductVersion"), &m_strProductVersion},
+        {_T("OriginalFileName"), &m_strOriginalFileName}, {_T("FileDescription"), &m_strFileDescription},
+        {_T("FileVersion"), &m_strFileVersion},           {_T("InternalName"), &m_strInternalName},
     };
     for (size_t i = 0; i < sizeof(keys) / sizeof(keys[0]); i++)
         QueryVersionString(pBlock, m_dwTranslation, keys[i].key, *keys[i].member);
@@ -78,9 +73,9 @@ BOOL CVersionedApp::FormatFixedInfo()
 {
     m_strMajorVersion.Format(_T("%d"), (int)HIWORD(m_fixedInfo.dwFileVersionMS));
     m_strMinorVersion.Format(_T("%d"), (int)LOWORD(m_fixedInfo.dwFileVersionMS));
-    m_strVersionNumber.Format(_T("%d.%d.%d.%d"), (int)HIWORD(m_fixedInfo.dwFileVersionMS),
-        (int)LOWORD(m_fixedInfo.dwFileVersionMS), (int)HIWORD(m_fixedInfo.dwFileVersionLS),
-        (int)LOWORD(m_fixedInfo.dwFileVersionLS));
+    m_strVersionNumber.Format(
+        _T("%d.%d.%d.%d"), (int)HIWORD(m_fixedInfo.dwFileVersionMS), (int)LOWORD(m_fixedInfo.dwFileVersionMS),
+        (int)HIWORD(m_fixedInfo.dwFileVersionLS), (int)LOWORD(m_fixedInfo.dwFileVersionLS));
     FileTypeText(m_fixedInfo.dwFileType, m_fixedInfo.dwFileSubtype, m_strFileType);
     OperatingSystemText(m_fixedInfo.dwFileOS, m_strOperatingSystem);
     return TRUE;
@@ -88,8 +83,8 @@ BOOL CVersionedApp::FormatFixedInfo()
 
 BOOL CVersionedApp::ReadFileTimes()
 {
-    HANDLE hFile = ::CreateFile(m_strModulePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
-        FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE hFile = ::CreateFile(m_strModulePath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE)
         return FALSE;
     BOOL bResult = ::GetFileTime(hFile, &m_ftCreation, &m_ftLastAccess, &m_ftLastWrite);

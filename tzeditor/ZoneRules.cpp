@@ -9,25 +9,31 @@ LPCTSTR WeekWord(WORD week)
 {
     switch (week)
     {
-    case 1: return _T("First ");
-    case 2: return _T("Second ");
-    case 3: return _T("Third ");
-    case 4: return _T("Fourth ");
-    default: return _T("Last ");
+    case 1:
+        return _T("First ");
+    case 2:
+        return _T("Second ");
+    case 3:
+        return _T("Third ");
+    case 4:
+        return _T("Fourth ");
+    default:
+        return _T("Last ");
     }
 }
 
 LPCTSTR WeekdayWord(WORD dayOfWeek)
 {
-    static const LPCTSTR s_days[] = {_T("Sunday "), _T("Monday "), _T("Tuesday "), _T("Wednesday "),
-        _T("Thursday "), _T("Friday ")};
+    static const LPCTSTR s_days[] = {_T("Sunday "),    _T("Monday "),   _T("Tuesday "),
+                                     _T("Wednesday "), _T("Thursday "), _T("Friday ")};
     return dayOfWeek < 6 ? s_days[dayOfWeek] : _T("Saturday ");
 }
 
 LPCTSTR MonthWord(WORD month)
 {
-    static const LPCTSTR s_months[] = {_T("January"), _T("February"), _T("March"), _T("April"), _T("May"),
-        _T("June"), _T("July"), _T("August"), _T("September"), _T("October"), _T("November")};
+    static const LPCTSTR s_months[] = {_T("January"),   _T("February"), _T("March"),   _T("April"),
+                                       _T("May"),       _T("June"),     _T("July"),    _T("August"),
+                                       _T("September"), _T("October"),  _T("November")};
     return (month >= 1 && month <= 11) ? s_months[month - 1] : _T("December");
 }
 } // namespace
@@ -108,7 +114,8 @@ int FindZoneByName(const CObArray& zones, LPCTSTR name)
     for (INT_PTR i = 0; i < zones.GetSize(); i++)
     {
         CTimeZoneInfo* pZone = (CTimeZoneInfo*)zones.GetAt(i);
-        if (pZone != NULL && _mbscmp((const unsigned char*)(LPCTSTR)pZone->m_strName, (const unsigned char*)name) == 0)
+        if (pZone != NULL &&
+            _mbscmp((const unsigned char*)(LPCTSTR)pZone->m_strName, (const unsigned char*)name) == 0)
             return (int)i;
     }
     return -1;

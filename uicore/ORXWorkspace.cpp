@@ -5,14 +5,9 @@ CORXWorkspace* CORXWorkspace::s_pInstance = NULL;
 CORXWorkspace::PFN_RELEASEMANAGER CORXWorkspace::s_pfnRelease[CORXWorkspace::mgrCount] = {};
 
 CORXWorkspace::CORXWorkspace(BOOL bResetAfterLoad)
-    : m_strRegSection(_T("ORXWorkspace")),
-      m_nSavedVersionMajor(-1),
-      m_nSavedVersionMinor(-1),
-      m_bForceDockStateLoad(FALSE),
-      m_bLoadSaveFrameBarsOnly(FALSE),
-      m_bSaveState(TRUE),
-      m_bResetAfterLoad(bResetAfterLoad),
-      m_bAlwaysReset(FALSE)
+    : m_strRegSection(_T("ORXWorkspace")), m_nSavedVersionMajor(-1), m_nSavedVersionMinor(-1),
+      m_bForceDockStateLoad(FALSE), m_bLoadSaveFrameBarsOnly(FALSE), m_bSaveState(TRUE),
+      m_bResetAfterLoad(bResetAfterLoad), m_bAlwaysReset(FALSE)
 {
     for (int i = 0; i < mgrCount; i++)
         m_bManagerCreated[i] = FALSE;

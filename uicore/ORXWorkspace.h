@@ -1,16 +1,17 @@
 // CORXWorkspace: the framework's per-application anchor holding the registry base of saved UI state.
-#pragma once
+#ifndef VELMORA_ORXWORKSPACE_H
+#define VELMORA_ORXWORKSPACE_H
 
 #include <afxwin.h>
 
 class CORXWorkspace
 {
-// Construction
+    // Construction
 public:
     explicit CORXWorkspace(BOOL bResetAfterLoad = FALSE);
     virtual ~CORXWorkspace();
 
-// Attributes
+    // Attributes
 public:
     static CORXWorkspace* GetInstance();
 
@@ -27,7 +28,7 @@ public:
     int GetSavedVersionMajor() const { return m_nSavedVersionMajor; }
     int GetSavedVersionMinor() const { return m_nSavedVersionMinor; }
 
-// Overridables
+    // Overridables
 protected:
     virtual void OnHook(LPVOID) {}
     virtual void PreLoadState() {}
@@ -35,7 +36,7 @@ protected:
     virtual void PreSaveState() {}
     virtual void SaveCustomState() {}
 
-// Implementation
+    // Implementation
 public:
     // Which global managers this workspace created and therefore deletes. Each creator of a global
     // manager sets its flag when it hands the manager to the workspace.
@@ -78,12 +79,14 @@ void ORXCleanUpGlobals();
 typedef void (*PFN_ORXCLEANUP)();
 enum
 {
-    ORXCLEANUP_GLOBALDATA = 10,     // menu-sound worker, brushes, fonts, visual-styles library
-    ORXCLEANUP_MENUSTORE = 20,      // temporary menu files
-    ORXCLEANUP_TOOLBARS = 30,       // class-wide image lists, command images, usage counts
+    ORXCLEANUP_GLOBALDATA = 10, // menu-sound worker, brushes, fonts, visual-styles library
+    ORXCLEANUP_MENUSTORE = 20,  // temporary menu files
+    ORXCLEANUP_TOOLBARS = 30,   // class-wide image lists, command images, usage counts
     ORXCLEANUP_SMALLIMAGES = 40,
     ORXCLEANUP_COMMANDMANAGER = 50,
     ORXCLEANUP_KEYBOARD = 60,
     ORXCLEANUP_VISUALMANAGER = 70
 };
 void ORXRegisterCleanUp(int nRank, PFN_ORXCLEANUP pfn);
+
+#endif // VELMORA_ORXWORKSPACE_H

@@ -488,9 +488,7 @@ void ActivityLog::ReportEvent(const char* message, bool error)
 
 // ---------------------------------------------------------------- Logger
 
-Logger::Logger() : m_log(new (std::nothrow) ActivityLog()), m_errorFlag(false)
-{
-}
+Logger::Logger() : m_log(new (std::nothrow) ActivityLog()), m_errorFlag(false) {}
 
 Logger::~Logger()
 {

@@ -1,13 +1,12 @@
 // Activity log: the log interface LogBase, its implementation Logger, and the entry list ActivityLog.
-#pragma once
+#ifndef VELMORA_ACTIVITYLOG_H
+#define VELMORA_ACTIVITYLOG_H
 #include "StringBuffer.h"
 
 class LogBase
 {
 public:
-    virtual ~LogBase()
-    {
-    }
+    virtual ~LogBase() {}
     virtual void GetXml(StringBuffer& out) = 0;
     virtual void GetHtml(StringBuffer& out) = 0;
     virtual void GetText(StringBuffer& out) = 0;
@@ -80,14 +79,8 @@ public:
     void SetTemplate(const char* text, bool html);
     int FindReportingContext(int from) const;
 
-    int GetCount() const
-    {
-        return m_entries.GetSize();
-    }
-    LogEntry* GetEntry(int i) const
-    {
-        return static_cast<LogEntry*>(m_entries.GetAt(i));
-    }
+    int GetCount() const { return m_entries.GetSize(); }
+    LogEntry* GetEntry(int i) const { return static_cast<LogEntry*>(m_entries.GetAt(i)); }
 
     StringBuffer m_eventSource;
     unsigned long m_eventMode;
@@ -132,10 +125,7 @@ public:
     void SetLimit(unsigned long limit) override;
     bool ErrorLogged() override;
 
-    ActivityLog* GetActivityLog() const
-    {
-        return m_log;
-    }
+    ActivityLog* GetActivityLog() const { return m_log; }
 
 private:
     ActivityLog* m_log;
@@ -153,3 +143,5 @@ inline void LogPair(LogBase* log, const char* name, const char* value)
     if (log)
         log->LogData(name, value);
 }
+
+#endif // VELMORA_ACTIVITYLOG_H

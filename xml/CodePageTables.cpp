@@ -91,9 +91,7 @@ UnicodeLookup* CachedDecodeLookup(unsigned long codePage)
 
 // ---------------------------------------------------------------- HashConvert
 
-HashConvert::HashConvert() : m_asciiIdentity(false), m_bucketCount(0), m_buckets(nullptr)
-{
-}
+HashConvert::HashConvert() : m_asciiIdentity(false), m_bucketCount(0), m_buckets(nullptr) {}
 
 HashConvert::~HashConvert()
 {

@@ -1,5 +1,6 @@
 // Stored code-page tables: the hashed code map, the single-byte decode array, base64 and the bzip2 container.
-#pragma once
+#ifndef VELMORA_CODEPAGETABLES_H
+#define VELMORA_CODEPAGETABLES_H
 #include "DataBuffer.h"
 #include "StringBuffer.h"
 
@@ -21,10 +22,7 @@ public:
                 unsigned int* valueLen) const;
     unsigned long BucketLength(unsigned long bucket) const;
     void CopyReversed(HashConvert& target) const;
-    unsigned long GetBucketCount() const
-    {
-        return m_bucketCount;
-    }
+    unsigned long GetBucketCount() const { return m_bucketCount; }
 
     bool m_asciiIdentity;
 
@@ -39,9 +37,7 @@ class UnicodeLookup
 {
 public:
     UnicodeLookup();
-    virtual ~UnicodeLookup()
-    {
-    }
+    virtual ~UnicodeLookup() {}
     unsigned short m_units[256];
 };
 
@@ -50,9 +46,7 @@ void FillUnicodeLookup(const HashConvert& map, UnicodeLookup& lookup);
 class ContentCoding
 {
 public:
-    virtual ~ContentCoding()
-    {
-    }
+    virtual ~ContentCoding() {}
     // Newly allocated (malloc) block, or null; the caller owns it.
     unsigned char* DecodeBase64(const char* text, unsigned long length, unsigned long* outLength);
 };
@@ -60,9 +54,7 @@ public:
 class CorvitaBzip2
 {
 public:
-    virtual ~CorvitaBzip2()
-    {
-    }
+    virtual ~CorvitaBzip2() {}
     bool Decompress(const DataBuffer& in, DataBuffer& out);
 };
 
@@ -86,3 +78,5 @@ UnicodeLookup* CachedDecodeLookup(unsigned long codePage);
 const char* GetStoredSingleByteText(unsigned long codePage);
 const char* GetStoredOverlayText();
 bool JoinStoredDoubleByteText(unsigned long codePage, StringBuffer& out);
+
+#endif // VELMORA_CODEPAGETABLES_H

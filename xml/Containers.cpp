@@ -19,18 +19,12 @@ void VxmlFatal(const char* what)
 
 static unsigned long s_nextSerial = 100;
 
-CorvitaObject::CorvitaObject() : m_serial(s_nextSerial++)
-{
-}
-CorvitaObject::~CorvitaObject()
-{
-}
+CorvitaObject::CorvitaObject() : m_serial(s_nextSerial++) {}
+CorvitaObject::~CorvitaObject() {}
 
 // ---------------------------------------------------------------- ExtPtrArray
 
-ExtPtrArray::ExtPtrArray() : m_growBy(5), m_capacity(0), m_count(0), m_items(nullptr)
-{
-}
+ExtPtrArray::ExtPtrArray() : m_growBy(5), m_capacity(0), m_count(0), m_items(nullptr) {}
 
 ExtPtrArray::ExtPtrArray(int capacity, int growBy)
     : m_growBy(growBy < 1 ? 5 : growBy), m_capacity(capacity < 1 ? 5 : capacity), m_count(0), m_items(nullptr)
@@ -133,9 +127,7 @@ void ExtIntArray::RemoveAt(int i)
 
 // ---------------------------------------------------------------- CV_List
 
-CV_List::CV_List() : m_readOnly(false), m_count(0), m_recycle(false), m_head(nullptr), m_tail(nullptr)
-{
-}
+CV_List::CV_List() : m_readOnly(false), m_count(0), m_recycle(false), m_head(nullptr), m_tail(nullptr) {}
 
 CV_List::~CV_List()
 {

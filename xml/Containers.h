@@ -1,5 +1,6 @@
 // The library's own containers: serial-numbered base object, growable arrays, hashed map of named objects.
-#pragma once
+#ifndef VELMORA_CONTAINERS_H
+#define VELMORA_CONTAINERS_H
 #include "XmlDefs.h"
 
 class StringBuffer;
@@ -10,10 +11,7 @@ class CorvitaObject
 public:
     CorvitaObject();
     virtual ~CorvitaObject();
-    unsigned long GetSerial() const
-    {
-        return m_serial;
-    }
+    unsigned long GetSerial() const { return m_serial; }
 
 private:
     unsigned long m_serial;
@@ -28,25 +26,13 @@ public:
     ExtPtrArray(int capacity, int growBy);
     virtual ~ExtPtrArray();
 
-    int GetSize() const
-    {
-        return m_count;
-    }
-    void* GetAt(int i) const
-    {
-        return (i >= 0 && i < m_count) ? m_items[i] : nullptr;
-    }
+    int GetSize() const { return m_count; }
+    void* GetAt(int i) const { return (i >= 0 && i < m_count) ? m_items[i] : nullptr; }
     int Append(void* p); // new count; unchanged count when memory runs out
-    void* Last() const
-    {
-        return m_count > 0 ? m_items[m_count - 1] : nullptr;
-    }
+    void* Last() const { return m_count > 0 ? m_items[m_count - 1] : nullptr; }
     void* PopLast();
     void* RemoveAt(int i);
-    void Clear()
-    {
-        m_count = 0;
-    }
+    void Clear() { m_count = 0; }
     // Deletes every element through its virtual destructor, seen as T.
     template <class T> void DeleteAll()
     {
@@ -73,15 +59,9 @@ public:
     ExtIntArray(int capacity, int growBy);
     virtual ~ExtIntArray();
 
-    int GetSize() const
-    {
-        return m_count;
-    }
+    int GetSize() const { return m_count; }
     bool Append(int v);
-    int GetAt(int i) const
-    {
-        return (i >= 0 && i < m_count) ? m_items[i] : 0;
-    }
+    int GetAt(int i) const { return (i >= 0 && i < m_count) ? m_items[i] : 0; }
     void SetAt(int i, int v)
     {
         if (i >= 0 && i < m_count)
@@ -99,16 +79,9 @@ private:
 class CV_ListItem
 {
 public:
-    CV_ListItem(void* value) : m_value(value), m_next(nullptr), m_prev(nullptr)
-    {
-    }
-    virtual ~CV_ListItem()
-    {
-    }
-    virtual bool Equals(const CV_ListItem& other) const
-    {
-        return m_value == other.m_value;
-    }
+    CV_ListItem(void* value) : m_value(value), m_next(nullptr), m_prev(nullptr) {}
+    virtual ~CV_ListItem() {}
+    virtual bool Equals(const CV_ListItem& other) const { return m_value == other.m_value; }
 
     void* m_value;
     CV_ListItem* m_next;
@@ -128,14 +101,8 @@ public:
     void RemoveItem(CV_ListItem* item);
     bool RemoveValue(void* value);
     void Clear();
-    CV_ListItem* GetHead() const
-    {
-        return m_head;
-    }
-    int GetCount() const
-    {
-        return m_count;
-    }
+    CV_ListItem* GetHead() const { return m_head; }
+    int GetCount() const { return m_count; }
 
 private:
     bool m_readOnly;
@@ -154,15 +121,9 @@ public:
     virtual ~NamedObject();
 
     void SetObject(CorvitaObject* object);
-    CorvitaObject* GetObject() const
-    {
-        return m_object;
-    }
+    CorvitaObject* GetObject() const { return m_object; }
     const char* GetName() const;
-    StringBuffer* GetNameBuffer() const
-    {
-        return m_name;
-    }
+    StringBuffer* GetNameBuffer() const { return m_name; }
 
 private:
     StringBuffer* m_name;
@@ -189,3 +150,5 @@ private:
     unsigned long m_bucketCount;
     CV_List* m_buckets;
 };
+
+#endif // VELMORA_CONTAINERS_H

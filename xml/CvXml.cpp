@@ -10,9 +10,7 @@
 
 // ---------------------------------------------------------------- CvString
 
-CvString::CvString() : m_buffer(new (std::nothrow) StringBuffer(200))
-{
-}
+CvString::CvString() : m_buffer(new (std::nothrow) StringBuffer(200)) {}
 
 CvString::~CvString()
 {
@@ -161,13 +159,9 @@ bool ClsXml::GetContent(StringBuffer& out)
 
 // ---------------------------------------------------------------- CvXml
 
-CvXml::CvXml() : m_impl(new (std::nothrow) ClsXml())
-{
-}
+CvXml::CvXml() : m_impl(new (std::nothrow) ClsXml()) {}
 
-CvXml::CvXml(ClsXml* impl) : m_impl(impl)
-{
-}
+CvXml::CvXml(ClsXml* impl) : m_impl(impl) {}
 
 CvXml::~CvXml()
 {

@@ -1,6 +1,7 @@
 // The library's public classes: CvXml, a handle on one node of a loaded document, and CvString, a text
 // result.
-#pragma once
+#ifndef VELMORA_CVXML_H
+#define VELMORA_CVXML_H
 #include "ActivityLog.h"
 
 class StringBuffer;
@@ -9,9 +10,7 @@ class TreeNode;
 class CvObject
 {
 public:
-    virtual ~CvObject()
-    {
-    }
+    virtual ~CvObject() {}
 };
 
 class CvString : public CvObject
@@ -23,10 +22,7 @@ public:
     ~CvString() override;
     const char* GetString() const;
     void Clear();
-    StringBuffer* GetBuffer() const
-    {
-        return m_buffer;
-    }
+    StringBuffer* GetBuffer() const { return m_buffer; }
 
 private:
     StringBuffer* m_buffer;
@@ -35,9 +31,7 @@ private:
 class ClsBase
 {
 public:
-    virtual ~ClsBase()
-    {
-    }
+    virtual ~ClsBase() {}
     virtual bool IsReady(unsigned long flags) = 0;
     virtual bool IsValid() = 0;
 
@@ -53,14 +47,8 @@ public:
     explicit ClsXml(TreeNode* node);
     ~ClsXml() override;
 
-    bool IsReady(unsigned long) override
-    {
-        return true;
-    }
-    bool IsValid() override
-    {
-        return true;
-    }
+    bool IsReady(unsigned long) override { return true; }
+    bool IsValid() override { return true; }
 
     bool LoadXmlFile(const char* utf8Path);
     ClsXml* GetRoot();
@@ -68,10 +56,7 @@ public:
     bool NextSibling();
     bool GetTag(StringBuffer& out);
     bool GetContent(StringBuffer& out);
-    TreeNode* GetNode() const
-    {
-        return m_node;
-    }
+    TreeNode* GetNode() const { return m_node; }
 
 private:
     void Let();
@@ -95,10 +80,7 @@ public:
     bool GetTag(CvString& out);
     bool GetContent(CvString& out);
 
-    ClsXml* GetImpl() const
-    {
-        return m_impl;
-    }
+    ClsXml* GetImpl() const { return m_impl; }
 
 private:
     explicit CvXml(ClsXml* impl);
@@ -106,3 +88,5 @@ private:
 
     ClsXml* m_impl;
 };
+
+#endif // VELMORA_CVXML_H

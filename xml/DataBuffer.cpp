@@ -4,9 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-DataBuffer::DataBuffer() : m_marker(0xDB), m_borrowed(false), m_data(nullptr), m_length(0), m_capacity(0)
-{
-}
+DataBuffer::DataBuffer() : m_marker(0xDB), m_borrowed(false), m_data(nullptr), m_length(0), m_capacity(0) {}
 
 DataBuffer::~DataBuffer()
 {

@@ -1,5 +1,6 @@
 // DataBuffer: growable bytes that may borrow a caller's block and can read a whole file.
-#pragma once
+#ifndef VELMORA_DATABUFFER_H
+#define VELMORA_DATABUFFER_H
 #include "XmlDefs.h"
 
 class LogBase;
@@ -44,3 +45,5 @@ private:
     unsigned long m_length;
     unsigned long m_capacity;
 };
+
+#endif // VELMORA_DATABUFFER_H

@@ -1,5 +1,6 @@
 // MD5 (with its context routines) and the ZIP CRC-32 with a text-or-binary verdict.
-#pragma once
+#ifndef VELMORA_DIGESTS_H
+#define VELMORA_DIGESTS_H
 #include "XmlDefs.h"
 
 class StringBuffer;
@@ -14,9 +15,7 @@ struct Md5Context
 class HmacMD5
 {
 public:
-    virtual ~HmacMD5()
-    {
-    }
+    virtual ~HmacMD5() {}
     static void Md5Init(Md5Context* ctx);
     static void Md5Update(Md5Context* ctx, const unsigned char* data, unsigned long count);
     static void Md5Final(Md5Context* ctx, unsigned char digest[16]);
@@ -25,9 +24,7 @@ public:
 class DigestMD5
 {
 public:
-    virtual ~DigestMD5()
-    {
-    }
+    virtual ~DigestMD5() {}
     void Digest(const StringBuffer& text, unsigned char digest[16]);
     static void DigestBytes(const void* data, unsigned long count, unsigned char digest[16]);
 };
@@ -36,8 +33,8 @@ class ZipCRC
 {
 public:
     ZipCRC();
-    virtual ~ZipCRC()
-    {
-    }
+    virtual ~ZipCRC() {}
     unsigned long Crc(const void* data, unsigned long count, unsigned short* binary = nullptr);
 };
+
+#endif // VELMORA_DIGESTS_H

@@ -12,9 +12,7 @@ EncodingConvert::EncodingConvert()
 {
 }
 
-EncodingConvert::~EncodingConvert()
-{
-}
+EncodingConvert::~EncodingConvert() {}
 
 static bool IsDoubleByteLeadPage(unsigned long cp)
 {
@@ -449,13 +447,8 @@ namespace
 class Sink
 {
 public:
-    explicit Sink(DataBuffer& out) : m_out(out), m_used(0)
-    {
-    }
-    ~Sink()
-    {
-        Flush();
-    }
+    explicit Sink(DataBuffer& out) : m_out(out), m_used(0) {}
+    ~Sink() { Flush(); }
     void Byte(unsigned char b)
     {
         if (m_used == sizeof(m_block))

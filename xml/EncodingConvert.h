@@ -1,5 +1,6 @@
 // EncodingConvert: conversion of bytes between Windows code pages, always through UTF-16.
-#pragma once
+#ifndef VELMORA_ENCODINGCONVERT_H
+#define VELMORA_ENCODINGCONVERT_H
 #include "DataBuffer.h"
 
 class HashConvert;
@@ -56,3 +57,5 @@ private:
     void WriteMarked(const unsigned char* bytes, unsigned long len, DataBuffer& out);
     static void AppendHex(const unsigned char* bytes, unsigned long len, DataBuffer& out);
 };
+
+#endif // VELMORA_ENCODINGCONVERT_H

@@ -1,6 +1,7 @@
 // File access: opening with a short retry on sharing violations, whole-file read and write, current
 // directory.
-#pragma once
+#ifndef VELMORA_FILEACCESS_H
+#define VELMORA_FILEACCESS_H
 #include "XString.h"
 
 class LogBase;
@@ -9,9 +10,7 @@ class WindowsVersion
 {
 public:
     WindowsVersion();
-    virtual ~WindowsVersion()
-    {
-    }
+    virtual ~WindowsVersion() {}
     bool IsWin95() const;
     bool IsWin98() const;
     bool IsWinMe() const;
@@ -40,3 +39,5 @@ void GetCurrentDir(XString& out);
 typedef void (*SleepHook)(DWORD ms);
 void SetSleepHook(SleepHook hook);
 } // namespace FileAccess
+
+#endif // VELMORA_FILEACCESS_H

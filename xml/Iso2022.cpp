@@ -9,13 +9,8 @@ const unsigned char ESC = 0x1B, SO = 0x0E, SI = 0x0F;
 class BlockWriter
 {
 public:
-    explicit BlockWriter(DataBuffer& out) : m_out(out), m_used(0)
-    {
-    }
-    ~BlockWriter()
-    {
-        Flush();
-    }
+    explicit BlockWriter(DataBuffer& out) : m_out(out), m_used(0) {}
+    ~BlockWriter() { Flush(); }
     void Put(unsigned char b)
     {
         if (m_used == sizeof(m_block))

@@ -1,13 +1,12 @@
 // The stateful 7-bit encodings: ISO-2022-JP <-> Shift-JIS and ISO-2022-KR <-> code page 949.
-#pragma once
+#ifndef VELMORA_ISO2022_H
+#define VELMORA_ISO2022_H
 #include "DataBuffer.h"
 
 class Japanese
 {
 public:
-    virtual ~Japanese()
-    {
-    }
+    virtual ~Japanese() {}
     void JapaneseDecode(const unsigned char* p, unsigned long n, DataBuffer& out);
     void JapaneseEncode(const unsigned char* p, unsigned long n, DataBuffer& out);
     // Full-width Shift-JIS code of a half-width katakana byte; *used = following bytes consumed (0 or 1).
@@ -18,9 +17,9 @@ public:
 class Korean
 {
 public:
-    virtual ~Korean()
-    {
-    }
+    virtual ~Korean() {}
     void KoreanDecode(const unsigned char* p, unsigned long n, DataBuffer& out);
     void KoreanEncode(const unsigned char* p, unsigned long n, DataBuffer& out);
 };
+
+#endif // VELMORA_ISO2022_H

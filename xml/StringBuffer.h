@@ -1,5 +1,6 @@
 // StringBuffer: the library's growable NUL-terminated 8-bit string, and its case-insensitive search.
-#pragma once
+#ifndef VELMORA_STRINGBUFFER_H
+#define VELMORA_STRINGBUFFER_H
 #include "Containers.h"
 
 class StringBuffer : public CorvitaObject
@@ -20,10 +21,7 @@ public:
     int GetLength() const;
     int GetCapacity() const;
     int GetGrowBy() const;
-    bool IsValid() const
-    {
-        return m_marker == 0xAA;
-    }
+    bool IsValid() const { return m_marker == 0xAA; }
 
     // Operations
     void Clear();
@@ -68,3 +66,5 @@ private:
 
 // First place in haystack where needle occurs, only ASCII a-z folded; null when absent or either is empty.
 const char* StrStrNoCase(const char* haystack, const char* needle);
+
+#endif // VELMORA_STRINGBUFFER_H

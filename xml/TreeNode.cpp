@@ -31,12 +31,8 @@ long RefCountedMarker::Release()
 
 static CommonStrings* s_commonStrings = nullptr;
 
-CommonStrings::CommonStrings() : m_map(400)
-{
-}
-CommonStrings::~CommonStrings()
-{
-}
+CommonStrings::CommonStrings() : m_map(400) {}
+CommonStrings::~CommonStrings() {}
 
 CommonStrings* CommonStrings::Instance()
 {

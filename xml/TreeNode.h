@@ -1,5 +1,6 @@
 // The node tree of a loaded document: nodes, per-document info, attribute sets and the shared tag table.
-#pragma once
+#ifndef VELMORA_TREENODE_H
+#define VELMORA_TREENODE_H
 #include "StringBuffer.h"
 
 class TreeNode;
@@ -7,13 +8,9 @@ class TreeNode;
 class RefCountedObject
 {
 public:
-    RefCountedObject() : m_count(0)
-    {
-    }
+    RefCountedObject() : m_count(0) {}
     virtual long Release();
-    virtual ~RefCountedObject()
-    {
-    }
+    virtual ~RefCountedObject() {}
     long m_count;
 };
 
@@ -59,10 +56,7 @@ public:
     void Remove(const char* name);
     int GetCount() const;
     bool GetPair(int k, StringBuffer& name, StringBuffer& value) const;
-    bool IsReady() const
-    {
-        return m_lengths && m_text;
-    }
+    bool IsReady() const { return m_lengths && m_text; }
 
 private:
     ExtIntArray* m_lengths;
@@ -104,31 +98,16 @@ public:
     void RemoveAttribute(const char* name);
     bool HasContent() const;
     StringBuffer* ContentBuffer(); // created when missing; null only when memory runs out
-    StringBuffer* GetContent() const
-    {
-        return m_content;
-    }
-    TreeNode* GetParent() const
-    {
-        return m_parent;
-    }
+    StringBuffer* GetContent() const { return m_content; }
+    TreeNode* GetParent() const { return m_parent; }
     TreeNode* GetDocumentRoot() const;
-    TreeNode* GetNextSibling() const
-    {
-        return m_next;
-    }
-    TreeNode* GetPrevSibling() const
-    {
-        return m_prev;
-    }
+    TreeNode* GetNextSibling() const { return m_next; }
+    TreeNode* GetPrevSibling() const { return m_prev; }
     int GetChildCount() const;
     TreeNode* GetChild(int i) const;
     void AddRef();
     void Release();
-    long GetRefCount() const
-    {
-        return m_refCount;
-    }
+    long GetRefCount() const { return m_refCount; }
     long GetDocumentRefCount() const;
     void DeleteTree();
     void SetDtdText(const char* text);
@@ -137,22 +116,10 @@ public:
     void GetEncoding(StringBuffer& out, bool& found) const;
     void SetDeclaration(TreeNode* declaration); // takes ownership
     TreeNode* GetDeclaration() const;
-    TreeInfo* GetDocument() const
-    {
-        return m_document;
-    }
-    bool GetCdata() const
-    {
-        return m_cdata;
-    }
-    void SetCdata(bool on)
-    {
-        m_cdata = on;
-    }
-    AttributeSet* GetAttributes() const
-    {
-        return m_attributes;
-    }
+    TreeInfo* GetDocument() const { return m_document; }
+    bool GetCdata() const { return m_cdata; }
+    void SetCdata(bool on) { m_cdata = on; }
+    AttributeSet* GetAttributes() const { return m_attributes; }
 
 private:
     TreeInfo* m_document;
@@ -166,3 +133,5 @@ private:
     TreeNode* m_next;
     TreeNode* m_prev;
 };
+
+#endif // VELMORA_TREENODE_H

@@ -9,9 +9,7 @@ XString::XString() : m_ansiState(0), m_utf16Valid(true), m_ansiValid(true), m_ut
     m_utf16.Append(zero, 2);
 }
 
-XString::~XString()
-{
-}
+XString::~XString() {}
 
 void XString::Clear()
 {

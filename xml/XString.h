@@ -1,5 +1,6 @@
 // XString: one text kept in ANSI, UTF-8 and UTF-16 forms, each made on demand.
-#pragma once
+#ifndef VELMORA_XSTRING_H
+#define VELMORA_XSTRING_H
 #include "DataBuffer.h"
 #include "StringBuffer.h"
 
@@ -36,3 +37,5 @@ private:
     StringBuffer m_ansi;
     StringBuffer m_utf8;
 };
+
+#endif // VELMORA_XSTRING_H

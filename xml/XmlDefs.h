@@ -1,5 +1,6 @@
 // Common definitions of the XML and character-set library: the fatal-stop check for object markers.
-#pragma once
+#ifndef VELMORA_XMLDEFS_H
+#define VELMORA_XMLDEFS_H
 #include <windows.h>
 
 // A wrong validity marker means an object was used after its destruction: a programming error
@@ -11,3 +12,5 @@ void VxmlFatal(const char* what);
         if (!(cond))                                                                                         \
             VxmlFatal(what);                                                                                 \
     } while (0)
+
+#endif // VELMORA_XMLDEFS_H

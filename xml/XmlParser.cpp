@@ -314,10 +314,7 @@ struct ParseState
     StringBuffer attrName{200};
     StringBuffer attrValue{200};
 
-    ~ParseState()
-    {
-        delete declaration;
-    }
+    ~ParseState() { delete declaration; }
 
     void Adopt(TreeNode* root)
     {

@@ -1,5 +1,6 @@
 // The forgiving single-pass XML parser and the load pipeline (read, normalise to UTF-8, parse).
-#pragma once
+#ifndef VELMORA_XMLPARSER_H
+#define VELMORA_XMLPARSER_H
 #include "DataBuffer.h"
 #include "TreeNode.h"
 
@@ -8,9 +9,7 @@ class LogBase;
 class PercentCallback
 {
 public:
-    virtual ~PercentCallback()
-    {
-    }
+    virtual ~PercentCallback() {}
     virtual void Percent(unsigned long value1, unsigned long value2, int percent, long* abort) = 0;
 };
 
@@ -20,9 +19,7 @@ public:
     PercentTracker() : m_total(0), m_done(0), m_value1(0), m_value2(0), m_callback(nullptr), m_lastPercent(-1)
     {
     }
-    virtual ~PercentTracker()
-    {
-    }
+    virtual ~PercentTracker() {}
     int GetPercent() const;
     void ReportPosition(unsigned long position);
     void Add(unsigned long amount);
@@ -45,30 +42,13 @@ class ParseEngine
 public:
     explicit ParseEngine(const DataBuffer& bytes);
     explicit ParseEngine(const char* text);
-    virtual ~ParseEngine()
-    {
-    }
+    virtual ~ParseEngine() {}
 
-    char Current() const
-    {
-        return m_text[m_pos];
-    }
-    bool AtEnd() const
-    {
-        return m_text[m_pos] == 0;
-    }
-    unsigned long Position() const
-    {
-        return m_pos;
-    }
-    unsigned long Length() const
-    {
-        return (unsigned long)m_copy.GetLength();
-    }
-    const char* Rest() const
-    {
-        return m_text + m_pos;
-    }
+    char Current() const { return m_text[m_pos]; }
+    bool AtEnd() const { return m_text[m_pos] == 0; }
+    unsigned long Position() const { return m_pos; }
+    unsigned long Length() const { return (unsigned long)m_copy.GetLength(); }
+    const char* Rest() const { return m_text + m_pos; }
     void Advance()
     {
         if (m_text[m_pos])
@@ -98,3 +78,5 @@ bool ReadAndNormalise(const char* utf8Path, DataBuffer& bytes, LogBase* log);
 bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log);
 bool Parse(ParseEngine& engine, LogBase* log, PercentTracker* tracker, TreeNode** root);
 } // namespace XmlLoader
+
+#endif // VELMORA_XMLPARSER_H

@@ -11,21 +11,10 @@ const int kAlphaStep = 5;
 } // namespace
 
 CAutoHide::CAutoHide(IFadeTarget* pTarget)
-    : m_bAutoHide(FALSE),
-      m_bHidden(FALSE),
-      m_bAutoHidden(FALSE),
-      m_bFadingOut(FALSE),
-      m_bFadingIn(FALSE),
-      m_bSuspended(FALSE),
-      m_bShowSuspended(TRUE),   // idle through the first ticks after start-up
-      m_nShowCount(0),
-      m_bDwell(FALSE),
-      m_nDwellCount(0),
-      m_bLayered(FALSE),
-      m_nFadeOut(0),
-      m_nAlpha(255),
-      m_bFadeTimer(FALSE),
-      m_pTarget(pTarget)
+    : m_bAutoHide(FALSE), m_bHidden(FALSE), m_bAutoHidden(FALSE), m_bFadingOut(FALSE), m_bFadingIn(FALSE),
+      m_bSuspended(FALSE), m_bShowSuspended(TRUE), // idle through the first ticks after start-up
+      m_nShowCount(0), m_bDwell(FALSE), m_nDwellCount(0), m_bLayered(FALSE), m_nFadeOut(0), m_nAlpha(255),
+      m_bFadeTimer(FALSE), m_pTarget(pTarget)
 {
 }
 

@@ -1,6 +1,7 @@
 // CAutoHide: showing, hiding and auto-hiding the clock window, with a layered-window fade where the
 // platform has one. The window is reached through IFadeTarget so the rules run without a window.
-#pragma once
+#ifndef VELMORA_AUTOHIDE_H
+#define VELMORA_AUTOHIDE_H
 
 #include <windows.h>
 
@@ -21,18 +22,18 @@ public:
     explicit CAutoHide(IFadeTarget* pTarget);
 
     // Attributes, read by the window, the tray menu and the settings.
-    BOOL m_bAutoHide;       // the setting "AutoHide"
-    BOOL m_bHidden;         // hidden by the user or by auto-hide
-    BOOL m_bAutoHidden;     // hidden by auto-hide, may come back by itself
+    BOOL m_bAutoHide;   // the setting "AutoHide"
+    BOOL m_bHidden;     // hidden by the user or by auto-hide
+    BOOL m_bAutoHidden; // hidden by auto-hide, may come back by itself
     BOOL m_bFadingOut;
     BOOL m_bFadingIn;
-    BOOL m_bSuspended;      // a menu or dialog of the window is open
-    BOOL m_bShowSuspended;  // auto-hide pauses for a while after the clock was shown
+    BOOL m_bSuspended;     // a menu or dialog of the window is open
+    BOOL m_bShowSuspended; // auto-hide pauses for a while after the clock was shown
     int m_nShowCount;
-    BOOL m_bDwell;          // the cursor rests on the hidden window's place
+    BOOL m_bDwell; // the cursor rests on the hidden window's place
     int m_nDwellCount;
-    BOOL m_bLayered;        // fading is available
-    int m_nFadeOut;         // 1 fading out, 0 fading in
+    BOOL m_bLayered; // fading is available
+    int m_nFadeOut;  // 1 fading out, 0 fading in
     int m_nAlpha;
     BOOL m_bFadeTimer;
 
@@ -53,3 +54,5 @@ public:
 private:
     IFadeTarget* m_pTarget;
 };
+
+#endif // VELMORA_AUTOHIDE_H

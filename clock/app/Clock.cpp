@@ -84,9 +84,7 @@ CClock::CClock()
     m_strDateFormat = BuildDateFormat(0);
 }
 
-CClock::~CClock()
-{
-}
+CClock::~CClock() {}
 
 /////////////////////////////////////////////////////////////////////////////
 // Display templates

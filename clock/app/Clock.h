@@ -1,5 +1,6 @@
 // Clock.h: CClock, one item of the clock window: a desktop clock, a countdown or an event timer.
-#pragma once
+#ifndef VELMORA_CLOCK_H
+#define VELMORA_CLOCK_H
 
 #include <afx.h>
 #include <afxdisp.h>
@@ -124,3 +125,5 @@ enum
 };
 void PackOleTime(double dValue, int nStatus, BYTE abOut[OLETIME_BYTES]);
 void UnpackOleTime(const BYTE abIn[OLETIME_BYTES], double& dValue, int& nStatus);
+
+#endif // VELMORA_CLOCK_H

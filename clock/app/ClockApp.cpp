@@ -11,23 +11,18 @@
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CClockApp, CWinApp)
-    ON_COMMAND(ID_HELP, CWinApp::OnHelp)
-    ON_COMMAND(ID_HELP_FINDER, CWinApp::OnHelpFinder)
-    ON_COMMAND(ID_DEFAULT_HELP, CWinApp::OnHelpFinder)
+ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+ON_COMMAND(ID_HELP_FINDER, CWinApp::OnHelpFinder)
+ON_COMMAND(ID_DEFAULT_HELP, CWinApp::OnHelpFinder)
 END_MESSAGE_MAP()
 
 CClockApp::CClockApp()
-    : CORXWorkspace(FALSE),
-      m_bDialUpMissing(FALSE),
-      m_pClockDlg(NULL),
-      m_bAgentMissing(FALSE),
+    : CORXWorkspace(FALSE), m_bDialUpMissing(FALSE), m_pClockDlg(NULL), m_bAgentMissing(FALSE),
       m_hInstanceMutex(NULL)
 {
 }
 
-CClockApp::~CClockApp()
-{
-}
+CClockApp::~CClockApp() {}
 
 CClockApp* GetClockApp()
 {

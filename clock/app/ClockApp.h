@@ -1,5 +1,6 @@
 // CClockApp: the desktop clock's application object; it runs the clock window as its main dialog.
-#pragma once
+#ifndef VELMORA_CLOCKAPP_H
+#define VELMORA_CLOCKAPP_H
 
 #include <afxwin.h>
 #include "ORXWorkspace.h"
@@ -8,31 +9,31 @@ class CMainClockDlg;
 
 class CClockApp : public CWinApp, public CORXWorkspace
 {
-// Construction
+    // Construction
 public:
     CClockApp();
     virtual ~CClockApp();
 
-// Attributes
+    // Attributes
 public:
     BOOL m_bDialUpMissing;
     CMainClockDlg* m_pClockDlg;
     BOOL m_bAgentMissing;
     HANDLE m_hInstanceMutex;
 
-// Operations
+    // Operations
 public:
     static BOOL IsAgentInstalled();
     // TRUE when the Agent server is missing at a first probe and still one second later.
     static BOOL ProbeAgentMissing();
 
-// Overrides
+    // Overrides
 public:
     virtual BOOL InitInstance();
     virtual int ExitInstance();
     virtual void WinHelp(DWORD dwData, UINT nCmd = HELP_CONTEXT);
 
-// Implementation
+    // Implementation
 protected:
     DECLARE_MESSAGE_MAP()
 };
@@ -47,3 +48,5 @@ CString GetTempFolder();
 
 // The name under which the running copy marks itself and publishes its clock window.
 #define VELMORA_INSTANCE_NAME _T("Quendra_Velmora Clock")
+
+#endif // VELMORA_CLOCKAPP_H

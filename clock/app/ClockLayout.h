@@ -1,5 +1,6 @@
 // CClockLayout: places the clocks one after another and works out the window size they need.
-#pragma once
+#ifndef VELMORA_CLOCKLAYOUT_H
+#define VELMORA_CLOCKLAYOUT_H
 
 #include <afxwin.h>
 
@@ -28,3 +29,5 @@ private:
     int m_nSum;     // widths (horizontal) or heights (vertical) of the clocks so far
     int m_nLargest; // tallest (horizontal) or widest (vertical) clock
 };
+
+#endif // VELMORA_CLOCKLAYOUT_H

@@ -38,14 +38,15 @@ void RemoveAgentItems(HMENU hMenu, const BOOL bCharLoaded, const BOOL bCharVisib
 }
 
 // Commands whose work lives in parts of the program that this build does not contain.
-const UINT kPending[] = {
-    ID_CTX_OPTIONS, ID_OPTIONS, ID_CTX_ABOUT, ID_ABOUT_VELMORA, ID_CTX_ALARMS_LIST, ID_ALARMS_LIST,
-    ID_CTX_CALENDAR, ID_CALENDAR, ID_CTX_CONFIGURE, ID_SYNCHRONIZE, ID_SYNC_STATUS, ID_SILENCE_ALARM,
-    ID_REMIND_1MIN, ID_REMIND_3MIN, ID_REMIND_5MIN, ID_REMIND_15MIN, ID_REMIND_30MIN, ID_REMIND_1HOUR,
-    ID_REMIND_4HOURS, ID_REMIND_12HOURS, ID_REMIND_24HOURS, ID_REMIND_CUSTOM, ID_REMIND_2DAYS,
-    ID_REMIND_1WEEK, ID_REMIND_3HOURS, ID_REMIND_5HOURS, ID_REMIND_10MIN, ID_REMIND_20MIN,
-    ID_REMIND_45MIN, ID_ADD_TIMER, ID_AMEND_TIMER, ID_CHECK_VERSION, ID_SAY_TIME, ID_MUTE_AGENT,
-    ID_SHOW_AGENT, ID_HIDE_AGENT};
+const UINT kPending[] = {ID_CTX_OPTIONS,     ID_OPTIONS,       ID_CTX_ABOUT,     ID_ABOUT_VELMORA,
+                         ID_CTX_ALARMS_LIST, ID_ALARMS_LIST,   ID_CTX_CALENDAR,  ID_CALENDAR,
+                         ID_CTX_CONFIGURE,   ID_SYNCHRONIZE,   ID_SYNC_STATUS,   ID_SILENCE_ALARM,
+                         ID_REMIND_1MIN,     ID_REMIND_3MIN,   ID_REMIND_5MIN,   ID_REMIND_15MIN,
+                         ID_REMIND_30MIN,    ID_REMIND_1HOUR,  ID_REMIND_4HOURS, ID_REMIND_12HOURS,
+                         ID_REMIND_24HOURS,  ID_REMIND_CUSTOM, ID_REMIND_2DAYS,  ID_REMIND_1WEEK,
+                         ID_REMIND_3HOURS,   ID_REMIND_5HOURS, ID_REMIND_10MIN,  ID_REMIND_20MIN,
+                         ID_REMIND_45MIN,    ID_ADD_TIMER,     ID_AMEND_TIMER,   ID_CHECK_VERSION,
+                         ID_SAY_TIME,        ID_MUTE_AGENT,    ID_SHOW_AGENT,    ID_HIDE_AGENT};
 } // namespace
 
 BOOL IsCommandPending(UINT nID)
@@ -155,10 +156,12 @@ void AdjustTrayMenu(HMENU hPopup, const CTrayMenuState& state)
     }
     RemoveAgentItems(hPopup, state.bCharLoaded, state.bCharVisible);
 
-    ::ModifyMenuA(hPopup, ID_AUTO_HIDE, MF_BYCOMMAND | MF_STRING | (state.bAutoHide ? MF_CHECKED : MF_UNCHECKED),
-                  ID_AUTO_HIDE, "Auto Hide");
+    ::ModifyMenuA(hPopup, ID_AUTO_HIDE,
+                  MF_BYCOMMAND | MF_STRING | (state.bAutoHide ? MF_CHECKED : MF_UNCHECKED), ID_AUTO_HIDE,
+                  "Auto Hide");
     if (state.bCharLoaded)
-        ::ModifyMenuA(hPopup, ID_MUTE_AGENT, MF_BYCOMMAND | MF_STRING | (state.bCharMuted ? MF_CHECKED : MF_UNCHECKED),
+        ::ModifyMenuA(hPopup, ID_MUTE_AGENT,
+                      MF_BYCOMMAND | MF_STRING | (state.bCharMuted ? MF_CHECKED : MF_UNCHECKED),
                       ID_MUTE_AGENT, "Mute Agent");
     ::SetMenuDefaultItem(hPopup, 0, TRUE);
 }

@@ -5,10 +5,7 @@
 #include <string.h>
 #include <wchar.h>
 
-CDisplayTextFormatter::CDisplayTextFormatter()
-    : m_bQuote(FALSE), m_nLineBreaks(0), m_nLength(0), m_nPos(0)
-{
-}
+CDisplayTextFormatter::CDisplayTextFormatter() : m_bQuote(FALSE), m_nLineBreaks(0), m_nLength(0), m_nPos(0) {}
 
 CString CDisplayTextFormatter::ZoneName(const CString& strName, BOOL bFull)
 {
@@ -134,21 +131,36 @@ CString CDisplayTextFormatter::NextToken(const DISPLAYTEXTREQUEST& req)
     };
     enum
     {
-        kLineBreak, kSeparator, kDatePicture, kTimePicture, kDay2, kDay, kMonth2, kMonth, kYear4, kYear2,
-        kWeek2, kWeek, kDayOfYear3, kDayOfYear, kZoneFull, kZoneShort, kStandardName
+        kLineBreak,
+        kSeparator,
+        kDatePicture,
+        kTimePicture,
+        kDay2,
+        kDay,
+        kMonth2,
+        kMonth,
+        kYear4,
+        kYear2,
+        kWeek2,
+        kWeek,
+        kDayOfYear3,
+        kDayOfYear,
+        kZoneFull,
+        kZoneShort,
+        kStandardName
     };
     // Longest first within each family, so "dddd" is never read as "dd" twice.
     static const ELEMENT aElements[] = {
-        {_T("|"), kLineBreak},     {_T("~"), kSeparator},     {_T("dddd"), kDatePicture},
-        {_T("ddd"), kDatePicture}, {_T("dd"), kDay2},         {_T("d"), kDay},
+        {_T("|"), kLineBreak},      {_T("~"), kSeparator},     {_T("dddd"), kDatePicture},
+        {_T("ddd"), kDatePicture},  {_T("dd"), kDay2},         {_T("d"), kDay},
         {_T("MMMM"), kDatePicture}, {_T("MMM"), kDatePicture}, {_T("MM"), kMonth2},
-        {_T("M"), kMonth},         {_T("yyyy"), kYear4},      {_T("yy"), kYear2},
-        {_T("ww"), kWeek2},        {_T("w"), kWeek},          {_T("DD"), kDayOfYear3},
-        {_T("D"), kDayOfYear},     {_T("hh"), kTimePicture},  {_T("h"), kTimePicture},
-        {_T("HH"), kTimePicture},  {_T("H"), kTimePicture},   {_T("mm"), kTimePicture},
-        {_T("m"), kTimePicture},   {_T("ss"), kTimePicture},  {_T("s"), kTimePicture},
-        {_T("tt"), kTimePicture},  {_T("t"), kTimePicture},   {_T("zz"), kZoneFull},
-        {_T("z"), kZoneShort},     {_T("ZZ"), kStandardName},
+        {_T("M"), kMonth},          {_T("yyyy"), kYear4},      {_T("yy"), kYear2},
+        {_T("ww"), kWeek2},         {_T("w"), kWeek},          {_T("DD"), kDayOfYear3},
+        {_T("D"), kDayOfYear},      {_T("hh"), kTimePicture},  {_T("h"), kTimePicture},
+        {_T("HH"), kTimePicture},   {_T("H"), kTimePicture},   {_T("mm"), kTimePicture},
+        {_T("m"), kTimePicture},    {_T("ss"), kTimePicture},  {_T("s"), kTimePicture},
+        {_T("tt"), kTimePicture},   {_T("t"), kTimePicture},   {_T("zz"), kZoneFull},
+        {_T("z"), kZoneShort},      {_T("ZZ"), kStandardName},
     };
 
     for (size_t i = 0; i < sizeof(aElements) / sizeof(aElements[0]); i++)

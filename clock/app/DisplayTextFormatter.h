@@ -1,6 +1,7 @@
 // DisplayTextFormatter.h: CDisplayTextFormatter, which expands a clock's display-text template
 // for one instant into the lines that the clock window draws.
-#pragma once
+#ifndef VELMORA_DISPLAYTEXTFORMATTER_H
+#define VELMORA_DISPLAYTEXTFORMATTER_H
 
 #include <afx.h>
 #include <afxdisp.h>
@@ -8,13 +9,13 @@
 // One request and its answer: the caller fills the "in" fields, Format completes the "out" ones.
 struct DISPLAYTEXTREQUEST
 {
-    int nLineCount;              // out: line breaks + 1
-    CString strText;             // out: the whole text, lines separated by '\n'
-    CString strClockName;        // in: the clock's display name, source of "z" and "zz"
-    COleDateTime dtInstant;      // in: the instant to show, usually the clock's local time
-    CString strTemplate;         // in
-    CString strLongestLine;      // out: the longest line, with its trailing '\n' if it had one
-    TIME_ZONE_INFORMATION tzi;   // in: the clock's zone; its StandardName is the source of "ZZ"
+    int nLineCount;            // out: line breaks + 1
+    CString strText;           // out: the whole text, lines separated by '\n'
+    CString strClockName;      // in: the clock's display name, source of "z" and "zz"
+    COleDateTime dtInstant;    // in: the instant to show, usually the clock's local time
+    CString strTemplate;       // in
+    CString strLongestLine;    // out: the longest line, with its trailing '\n' if it had one
+    TIME_ZONE_INFORMATION tzi; // in: the clock's zone; its StandardName is the source of "ZZ"
 };
 
 class CDisplayTextFormatter
@@ -44,3 +45,5 @@ protected:
     int m_nLength;
     int m_nPos;
 };
+
+#endif // VELMORA_DISPLAYTEXTFORMATTER_H

@@ -2,12 +2,8 @@
 #include "InstanceChecker.h"
 
 CInstanceChecker::CInstanceChecker(LPCTSTR lpszName)
-    : m_dataLock(FALSE, NULL),
-      m_hInstanceMutex(NULL),
-      m_bMutexExisted(FALSE),
-      m_pActiveLock(NULL),
-      m_strName(lpszName),
-      m_hPublished(NULL)
+    : m_dataLock(FALSE, NULL), m_hInstanceMutex(NULL), m_bMutexExisted(FALSE), m_pActiveLock(NULL),
+      m_strName(lpszName), m_hPublished(NULL)
 {
     m_hInstanceMutex = ::CreateMutex(NULL, FALSE, m_strName);
     m_bMutexExisted = (m_hInstanceMutex != NULL && ::GetLastError() == ERROR_ALREADY_EXISTS);

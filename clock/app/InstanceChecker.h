@@ -1,17 +1,18 @@
 // CInstanceChecker: keeps a program to one running copy and lets a second copy activate the first.
-#pragma once
+#ifndef VELMORA_INSTANCECHECKER_H
+#define VELMORA_INSTANCECHECKER_H
 
 #include <afxwin.h>
 #include <afxmt.h>
 
 class CInstanceChecker : public CObject
 {
-// Construction
+    // Construction
 public:
     explicit CInstanceChecker(LPCTSTR lpszName);
     virtual ~CInstanceChecker();
 
-// Operations
+    // Operations
 public:
     // TRUE when another copy has published its window, or holds the instance mutex already: two
     // copies started together must not both run although neither has published yet.
@@ -22,12 +23,12 @@ public:
     BOOL PublishWindow();
     void ReleaseLock();
 
-// Overridables
+    // Overridables
 public:
     virtual CString GetMappingName() const;
     virtual HWND GetWindowToPublish() const;
 
-// Implementation
+    // Implementation
 protected:
     CMutex m_dataLock;
     HANDLE m_hInstanceMutex;
@@ -36,3 +37,5 @@ protected:
     CString m_strName;
     HANDLE m_hPublished;
 };
+
+#endif // VELMORA_INSTANCECHECKER_H

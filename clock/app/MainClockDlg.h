@@ -1,6 +1,7 @@
 // CMainClockDlg: the clock window, hub of the program: it owns the clocks and every other record,
 // drives the periodic work from its timers, and loads and saves settings and data files.
-#pragma once
+#ifndef VELMORA_MAINCLOCKDLG_H
+#define VELMORA_MAINCLOCKDLG_H
 
 #include <afxwin.h>
 #include <afxcoll.h>
@@ -19,7 +20,7 @@ class CInstanceChecker;
 
 class CMainClockDlg : public CDialog, public IFadeTarget
 {
-// Construction
+    // Construction
 public:
     explicit CMainClockDlg(CWnd* pParent = NULL);
     virtual ~CMainClockDlg();
@@ -27,7 +28,7 @@ public:
     // The checker that publishes this window once it exists; the application owns it.
     void SetInstanceChecker(CInstanceChecker* pChecker) { m_pChecker = pChecker; }
 
-// Timer ids of the window
+    // Timer ids of the window
     enum
     {
         TIMER_TICK = 1,
@@ -36,17 +37,17 @@ public:
         TIMER_AUTOHIDE = 117
     };
 
-// Attributes
+    // Attributes
 public:
-    CObArray m_clocks;              // CClock, in display order
-    CClock* m_pDefClock;            // the template of new clocks, section "DefClock"
+    CObArray m_clocks;   // CClock, in display order
+    CClock* m_pDefClock; // the template of new clocks, section "DefClock"
     CClock* m_pSpareClock;
-    CObArray m_alarms;              // alarm records, filled by the alarm engine
+    CObArray m_alarms; // alarm records, filled by the alarm engine
     long m_nNextAlarmId;
     BOOL m_bAlarmsChanged;
-    BOOL m_bKeepDataFile;           // the data file holds what this build could not read: never written over
-    CObArray m_servers;             // time-server records, filled by the time-server list
-    int m_nDiaryYear;               // -1 when no year is loaded
+    BOOL m_bKeepDataFile; // the data file holds what this build could not read: never written over
+    CObArray m_servers;   // time-server records, filled by the time-server list
+    int m_nDiaryYear;     // -1 when no year is loaded
     BOOL m_bDiaryChanged;
     CSettings m_settings;
     CSystemTray m_tray;
@@ -54,17 +55,17 @@ public:
     CShutdownSequence m_shutdown;
 
     CString m_strDataFolder;
-    CString m_strDataFile;          // "Velmora2Dat"
-    CString m_strOldDataFile;       // "VelmoraDat"
-    CString m_strDiaryFile;         // "VelDiary", the year is appended when a year is loaded
-    CString m_strTzFile;            // "VelmoraTZ"
-    CString m_strSntpFile;          // "SntpDat"
+    CString m_strDataFile;    // "Velmora2Dat"
+    CString m_strOldDataFile; // "VelmoraDat"
+    CString m_strDiaryFile;   // "VelDiary", the year is appended when a year is loaded
+    CString m_strTzFile;      // "VelmoraTZ"
+    CString m_strSntpFile;    // "SntpDat"
 
     LOGFONT m_lfClock;
     CRect m_rcClockArea;
     int m_nOSKind;
     int m_nDateOrder;
-    int m_nLayout;                  // 0 vertical, 1 horizontal
+    int m_nLayout; // 0 vertical, 1 horizontal
     COleDateTime m_dtSpeakRef;
     int m_nSyncCountdown;
     BOOL m_bConnected;
@@ -77,7 +78,7 @@ public:
     BOOL m_bCharVisible;
     BOOL m_bInitDone;
 
-// Operations
+    // Operations
 public:
     void RunOptions();
     void OnShowClock();
@@ -129,13 +130,13 @@ public:
     void SaveServers();
     void SaveDiaryYear();
 
-// Overrides
+    // Overrides
 public:
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
 
-// IFadeTarget
+    // IFadeTarget
 public:
     virtual void ShowClockWindow(BOOL bShow);
     virtual void SetClockAlpha(int nAlpha);
@@ -143,7 +144,7 @@ public:
     virtual void StopFadeTimer();
     virtual void PostFade(BOOL bHide);
 
-// Implementation
+    // Implementation
 protected:
     CInstanceChecker* m_pChecker;
     CDisplayTextFormatter* m_pFormatter;
@@ -153,7 +154,7 @@ protected:
     UINT_PTR m_nStartupTimer;
     UINT_PTR m_nAutoHideTimer;
     UINT_PTR m_nFadeTimer;
-    CRect m_rcWindow;               // screen rectangle, refreshed on hit tests, moves and sizes
+    CRect m_rcWindow; // screen rectangle, refreshed on hit tests, moves and sizes
     COLORREF m_crDefBackground;
     COLORREF m_crDefText;
     std::map<const CClock*, CRect> m_drawnRects; // where each clock was last drawn, client coordinates
@@ -197,3 +198,5 @@ protected:
     afx_msg void OnCmdPending(UINT nID);
     DECLARE_MESSAGE_MAP()
 };
+
+#endif // VELMORA_MAINCLOCKDLG_H

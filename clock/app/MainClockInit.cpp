@@ -22,36 +22,13 @@ CClockApp* App()
 } // namespace
 
 CMainClockDlg::CMainClockDlg(CWnd* pParent)
-    : CDialog(IDD_VELMORA_DIALOG, pParent),
-      m_pDefClock(NULL),
-      m_pSpareClock(NULL),
-      m_nNextAlarmId(0),
-      m_bAlarmsChanged(FALSE),
-      m_bKeepDataFile(FALSE),
-      m_nDiaryYear(-1),
-      m_bDiaryChanged(FALSE),
-      m_autoHide(this),
-      m_rcClockArea(0, 0, 0, 0),
-      m_nOSKind(0),
-      m_nDateOrder(0),
-      m_nLayout(0),
-      m_nSyncCountdown(0),
-      m_bConnected(FALSE),
-      m_bSyncError(FALSE),
-      m_bCharLoaded(FALSE),
-      m_bCharMuted(FALSE),
-      m_bCharVisible(FALSE),
-      m_bInitDone(FALSE),
-      m_pChecker(NULL),
-      m_pFormatter(NULL),
-      m_hUser32(NULL),
-      m_nTickTimer(0),
-      m_nStartupTimer(0),
-      m_nAutoHideTimer(0),
-      m_nFadeTimer(0),
-      m_rcWindow(0, 0, 0, 0),
-      m_crDefBackground(RGB(128, 128, 128)),
-      m_crDefText(RGB(0, 0, 0))
+    : CDialog(IDD_VELMORA_DIALOG, pParent), m_pDefClock(NULL), m_pSpareClock(NULL), m_nNextAlarmId(0),
+      m_bAlarmsChanged(FALSE), m_bKeepDataFile(FALSE), m_nDiaryYear(-1), m_bDiaryChanged(FALSE),
+      m_autoHide(this), m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0), m_nLayout(0),
+      m_nSyncCountdown(0), m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE),
+      m_bCharMuted(FALSE), m_bCharVisible(FALSE), m_bInitDone(FALSE), m_pChecker(NULL), m_pFormatter(NULL),
+      m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0), m_nFadeTimer(0),
+      m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)), m_crDefText(RGB(0, 0, 0))
 {
     m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                                   : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
@@ -187,13 +164,16 @@ void CMainClockDlg::CreateTrayIcon()
                                       : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDI_TRAY_NORMAL1));
     m_tray.SetTargetWnd(this);
     m_tray.SetMenuHook(&CMainClockDlg::ShowTrayMenu, this);
-    if (m_tray.Create(NULL, WM_TRAY_NOTIFY, _T("Velmora Clock"), hIcon, IDR_TRAY_POPUP, FALSE, NULL, NULL, 0, 10))
+    if (m_tray.Create(NULL, WM_TRAY_NOTIFY, _T("Velmora Clock"), hIcon, IDR_TRAY_POPUP, FALSE, NULL, NULL, 0,
+                      10))
         return;
 
     // The shell may not be ready yet when the program starts with Windows.
-    int nDelay = (nStoredDelay >= kMinStartDelay && nStoredDelay <= kMaxStartDelay) ? nStoredDelay : kMinStartDelay;
+    int nDelay =
+        (nStoredDelay >= kMinStartDelay && nStoredDelay <= kMaxStartDelay) ? nStoredDelay : kMinStartDelay;
     ::Sleep(nDelay * 1000);
-    if (m_tray.Create(NULL, WM_TRAY_NOTIFY, _T("Velmora Clock"), hIcon, IDR_TRAY_POPUP, FALSE, NULL, NULL, 0, 10))
+    if (m_tray.Create(NULL, WM_TRAY_NOTIFY, _T("Velmora Clock"), hIcon, IDR_TRAY_POPUP, FALSE, NULL, NULL, 0,
+                      10))
     {
         if (bDelayWarn)
             AfxMessageBox(_T("Velmora had to wait before Windows could create the system tray icon."),

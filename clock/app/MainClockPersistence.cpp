@@ -64,7 +64,8 @@ void CMainClockDlg::LoadData()
 
     CFile file;
     CFileException fe;
-    if (!file.Open(strPath, CFile::modeRead | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite, &fe))
+    if (!file.Open(strPath,
+                   CFile::modeRead | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite, &fe))
         AfxThrowFileException(fe.m_cause, fe.m_lOsError, strPath);
     ReadData(file);
 }

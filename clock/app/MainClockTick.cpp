@@ -74,7 +74,8 @@ void CMainClockDlg::AdvanceShutdown()
         if (GetShutdownExecutor().EndSession(m_shutdown.GetExitFlags()))
             ::ExitProcess(0);
         m_shutdown.Clear();
-        AfxMessageBox(_T("Shutdown request failed.\nVelmora resuming normal operation"), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(_T("Shutdown request failed.\nVelmora resuming normal operation"),
+                      MB_OK | MB_ICONEXCLAMATION);
         break;
     default:
         break;

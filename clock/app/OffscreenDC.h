@@ -1,6 +1,7 @@
 // COffscreenDC: a drawing context that stands in for a target over one rectangle and copies its
 // picture to the target when it goes, so that a window is painted in one step without flicker.
-#pragma once
+#ifndef VELMORA_OFFSCREENDC_H
+#define VELMORA_OFFSCREENDC_H
 
 #include <afxwin.h>
 
@@ -22,3 +23,5 @@ private:
     COffscreenDC(const COffscreenDC&);
     COffscreenDC& operator=(const COffscreenDC&);
 };
+
+#endif // VELMORA_OFFSCREENDC_H

@@ -43,7 +43,8 @@ public:
 
 // Agent server: class {D45FD2FC-5C6E-11D1-9EC1-00C04FD7081F}, interface
 // {48D12BA0-5B77-11D1-9EC1-00C04FD7081F}.
-const CLSID kClsidAgentServer = {0xD45FD2FC, 0x5C6E, 0x11D1, {0x9E, 0xC1, 0x00, 0xC0, 0x4F, 0xD7, 0x08, 0x1F}};
+const CLSID kClsidAgentServer = {
+    0xD45FD2FC, 0x5C6E, 0x11D1, {0x9E, 0xC1, 0x00, 0xC0, 0x4F, 0xD7, 0x08, 0x1F}};
 const IID kIidAgentEx = {0x48D12BA0, 0x5B77, 0x11D1, {0x9E, 0xC1, 0x00, 0xC0, 0x4F, 0xD7, 0x08, 0x1F}};
 
 class CRealAgentProbe : public IAgentProbe
@@ -102,9 +103,18 @@ ITimeSource& GetTimeSource()
     return g_pTimeSource != NULL ? *g_pTimeSource : real;
 }
 
-void SetShutdownExecutor(IShutdownExecutor* pExecutor) { g_pShutdown = pExecutor; }
-void SetAgentProbe(IAgentProbe* pProbe) { g_pAgentProbe = pProbe; }
-void SetTimeSource(ITimeSource* pSource) { g_pTimeSource = pSource; }
+void SetShutdownExecutor(IShutdownExecutor* pExecutor)
+{
+    g_pShutdown = pExecutor;
+}
+void SetAgentProbe(IAgentProbe* pProbe)
+{
+    g_pAgentProbe = pProbe;
+}
+void SetTimeSource(ITimeSource* pSource)
+{
+    g_pTimeSource = pSource;
+}
 
 BOOL EnableProcessPrivilege(LPCSTR lpszPrivilege)
 {

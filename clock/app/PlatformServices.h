@@ -1,7 +1,8 @@
 // Platform services that cannot act under every host: ending the Windows session, probing the
 // Agent server, and the current time. Each is one small interface with the real call in the
 // product and a stand-in that tests install.
-#pragma once
+#ifndef VELMORA_PLATFORMSERVICES_H
+#define VELMORA_PLATFORMSERVICES_H
 
 #include <windows.h>
 
@@ -45,3 +46,5 @@ void SetTimeSource(ITimeSource* pSource);
 
 // Enables one privilege in this process's token; FALSE when the token or the privilege is refused.
 BOOL EnableProcessPrivilege(LPCSTR lpszPrivilege);
+
+#endif // VELMORA_PLATFORMSERVICES_H

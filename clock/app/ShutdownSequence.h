@@ -1,6 +1,7 @@
 // CShutdownSequence: a session end ordered by an alarm, carried out in two stages of clock ticks so
 // that the data are saved before Windows is asked to end the session.
-#pragma once
+#ifndef VELMORA_SHUTDOWNSEQUENCE_H
+#define VELMORA_SHUTDOWNSEQUENCE_H
 
 #include <windows.h>
 
@@ -9,9 +10,9 @@ class CShutdownSequence
 public:
     enum Step
     {
-        stepNone,   // nothing to do at this tick
-        stepSave,   // write every file and setting now
-        stepExit    // ask Windows to end the session now
+        stepNone, // nothing to do at this tick
+        stepSave, // write every file and setting now
+        stepExit  // ask Windows to end the session now
     };
 
     CShutdownSequence() { Clear(); }
@@ -34,3 +35,5 @@ private:
     UINT m_uFlags;
     BOOL m_bForce;
 };
+
+#endif // VELMORA_SHUTDOWNSEQUENCE_H

@@ -55,8 +55,7 @@ BOOL CSystemTray::Create(CWnd* pParent, UINT uCallbackMessage, LPCTSTR pszTip, H
     if (!m_bEnabled)
         return FALSE;
 
-    if (m_hWnd == NULL &&
-        !CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, 0, 0, 0, 0, NULL, 0))
+    if (m_hWnd == NULL && !CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, 0, 0, 0, 0, NULL, 0))
         return FALSE;
 
     memset(&m_nid, 0, sizeof(m_nid));

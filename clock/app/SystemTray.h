@@ -1,5 +1,6 @@
 // SystemTray.h: CSystemTray, the program's icon in the notification area of the taskbar.
-#pragma once
+#ifndef VELMORA_SYSTEMTRAY_H
+#define VELMORA_SYSTEMTRAY_H
 
 #include <afxwin.h>
 #include <afxcoll.h>
@@ -102,3 +103,5 @@ protected:
 
     static UINT s_uTaskbarCreated;
 };
+
+#endif // VELMORA_SYSTEMTRAY_H

@@ -74,6 +74,7 @@ CTimerText RenderTimerPass(CClock& timer, const COleDateTime& localNow, BOOL bCo
     }
 
     result.strText = timer.m_strTimerName + _T("\n") + strLine;
-    result.strWidest = (strLine.GetLength() > timer.m_strTimerName.GetLength()) ? strLine : timer.m_strTimerName;
+    result.strWidest =
+        (strLine.GetLength() > timer.m_strTimerName.GetLength()) ? strLine : timer.m_strTimerName;
     return result;
 }

@@ -13,9 +13,9 @@
 IMPLEMENT_DYNCREATE(CConfigureClock, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CConfigureClock, CPropertyPage)
-    ON_WM_TIMER()
-    ON_LBN_SELCHANGE(IDC_TZ_LIST, OnSelectZone)
-    ON_BN_CLICKED(IDC_TZ_DAYLIGHT, OnDaylightCheck)
+ON_WM_TIMER()
+ON_LBN_SELCHANGE(IDC_TZ_LIST, OnSelectZone)
+ON_BN_CLICKED(IDC_TZ_DAYLIGHT, OnDaylightCheck)
 END_MESSAGE_MAP()
 
 // A zone's name field need not be terminated: at most its 32 units are converted.
@@ -121,9 +121,10 @@ BOOL CConfigureClock::LoadTimeZoneFile()
     if (::GetFileAttributes(m_strTZFile) == INVALID_FILE_ATTRIBUTES)
     {
         CString strMsg = m_strTZFile;
-        strMsg += _T("\nVelmora Timezone file 'VelmoraTZ' is missing\n"
-                     "Until it is replaced in the 'Velmora' folder you will not be able to change Time Zones.\n"
-                     "Please contact Quendra Labs if you need a replacement file.");
+        strMsg +=
+            _T("\nVelmora Timezone file 'VelmoraTZ' is missing\n"
+               "Until it is replaced in the 'Velmora' folder you will not be able to change Time Zones.\n"
+               "Please contact Quendra Labs if you need a replacement file.");
         AfxMessageBox(strMsg, MB_OK);
         return FALSE;
     }

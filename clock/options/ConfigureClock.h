@@ -1,6 +1,7 @@
 // ConfigureClock.h: CConfigureClock, the "Set Timezone" page on which a clock's zone is chosen from
 // the named zones of the time-zone data file.
-#pragma once
+#ifndef VELMORA_CONFIGURECLOCK_H
+#define VELMORA_CONFIGURECLOCK_H
 
 #include <afxwin.h>
 #include <afxdlgs.h>
@@ -33,16 +34,16 @@ public:
     CString m_strZoneName;
     BOOL m_bDaylight;
 
-    CWnd* m_pClockWnd;     // the clock window
-    BOOL* m_pbReloadZone;  // the clock window's zone-reload request, may be NULL
-    BOOL m_bReset;         // reloaded from the clock by the reset message
-    CWnd* m_pPreviewWnd;   // may be NULL
+    CWnd* m_pClockWnd;    // the clock window
+    BOOL* m_pbReloadZone; // the clock window's zone-reload request, may be NULL
+    BOOL m_bReset;        // reloaded from the clock by the reset message
+    CWnd* m_pPreviewWnd;  // may be NULL
     CClock* m_pClock;
-    int m_nDateOrder;      // LOCALE_ILDATE: 0, 1 or 2
-    CString m_strTZFile;   // full path of the time-zone data file
+    int m_nDateOrder;    // LOCALE_ILDATE: 0, 1 or 2
+    CString m_strTZFile; // full path of the time-zone data file
     CString m_strSelectedName;
     TIME_ZONE_INFORMATION m_tziSelected;
-    CObArray m_arZones;    // owned CTimeZoneInfo records, in file order
+    CObArray m_arZones; // owned CTimeZoneInfo records, in file order
 
     // Operations
 public:
@@ -76,3 +77,5 @@ protected:
     TIME_ZONE_INFORMATION m_tziBeforeClear;
     BOOL m_bHaveBeforeClear;
 };
+
+#endif // VELMORA_CONFIGURECLOCK_H

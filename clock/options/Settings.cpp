@@ -120,7 +120,8 @@ static BOOL ReadBinary(LPCTSTR pszSection, LPCTSTR pszKey, void* pv, UINT nSize)
 // A time of day kept as separate numbers; numbers that make no time of day (an hour of 30, a
 // negative minute) would give an invalid value that is written back as -1 at every save, so the
 // time keeps what it had.
-static COleDateTime ReadTimeOfDay(LPCTSTR pszHour, LPCTSTR pszMinute, LPCTSTR pszSecond, const COleDateTime& dtOld)
+static COleDateTime ReadTimeOfDay(LPCTSTR pszHour, LPCTSTR pszMinute, LPCTSTR pszSecond,
+                                  const COleDateTime& dtOld)
 {
     int nHour = ReadInt(pszHour, dtOld.GetHour());
     int nMinute = ReadInt(pszMinute, dtOld.GetMinute());

@@ -1,6 +1,7 @@
 // Settings.h: CSettings, every value of the profile sections "Clock" and "Configuration", read with
 // its default and written back through the application's profile functions.
-#pragma once
+#ifndef VELMORA_SETTINGS_H
+#define VELMORA_SETTINGS_H
 
 #include <afx.h>
 #include <afxdisp.h>
@@ -120,3 +121,5 @@ protected:
 // Registry keys and sections shared with the clock window.
 extern const TCHAR szSettingsClock[];         // "Clock"
 extern const TCHAR szSettingsConfiguration[]; // "Configuration"
+
+#endif // VELMORA_SETTINGS_H

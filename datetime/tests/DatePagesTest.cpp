@@ -6,7 +6,7 @@
 #include "DatePickers.h"
 
 #define IDD_PICKER_HOST 610
-#define IDC_PICKER 1070
+#define IDC_PICKER      1070
 
 namespace
 {
@@ -88,10 +88,8 @@ TEST_F(DatePages, DateSheetSplitsTheDateAndSwitchesForms)
         int nID;
         const char* text; // the text or selection the new page shows for 31 March 2024
     } steps[] = {
-        {DATEFORM_WEEK_OF_MONTH, IDC_DATE_MONTH, "Last"},
-        {DATEFORM_DAY_OF_YEAR, IDC_DATE_NUMBER, "91"},
-        {DATEFORM_WEEK_OF_YEAR, IDC_DATE_WEEK, "13"},
-        {DATEFORM_JULIAN_DAY, IDC_DATE_NUMBER, "2460401"},
+        {DATEFORM_WEEK_OF_MONTH, IDC_DATE_MONTH, "Last"}, {DATEFORM_DAY_OF_YEAR, IDC_DATE_NUMBER, "91"},
+        {DATEFORM_WEEK_OF_YEAR, IDC_DATE_WEEK, "13"},     {DATEFORM_JULIAN_DAY, IDC_DATE_NUMBER, "2460401"},
         {DATEFORM_DAY_OF_MONTH, IDC_DATE_NUMBER, "31"},
     };
     for (const Step& s : steps)
@@ -156,10 +154,12 @@ TEST_F(DatePages, HiddenFormsAreNotOffered)
         EXPECT_EQ(c.offered, ((CComboBox*)pForms)->GetCount()) << c.hide;
         // The sheet itself is not shown: the controls' own visibility is in their style.
         EXPECT_EQ(c.offered > 1, (pForms->GetStyle() & WS_VISIBLE) != 0) << c.hide;
-        EXPECT_EQ(c.offered > 1, (pPage->GetDlgItem(IDC_DATE_FORM_LABEL)->GetStyle() & WS_VISIBLE) != 0) << c.hide;
+        EXPECT_EQ(c.offered > 1, (pPage->GetDlgItem(IDC_DATE_FORM_LABEL)->GetStyle() & WS_VISIBLE) != 0)
+            << c.hide;
         if (c.hide != 0)
         {
-            EXPECT_FALSE(sheet.SwitchForm(DATEFORM_DAY_OF_MONTH == c.first ? DATEFORM_JULIAN_DAY : DATEFORM_DAY_OF_MONTH));
+            EXPECT_FALSE(sheet.SwitchForm(DATEFORM_DAY_OF_MONTH == c.first ? DATEFORM_JULIAN_DAY
+                                                                           : DATEFORM_DAY_OF_MONTH));
         }
         sheet.DestroyWindow();
     }

@@ -65,17 +65,18 @@ TEST(DateSweep, EveryDayAgreesWithIndependentCalendars)
                 }
                 CDate counted(jdn, EPOCH_JULIAN_DAY, calendar);
                 bool ok = date.IsValid() && date.GetJulianDayNumber() == jdn &&
-                    date.GetDayNumber() == (LONG)(jdn + kJdnOffset) && date.GetCalendar() == calendar &&
-                    counted.GetYear() == r.year && counted.GetMonth() == m && counted.GetDay() == d &&
-                    counted.GetDayOfWeek() == weekday && counted.GetDayOfYear() == dayOfYear;
+                          date.GetDayNumber() == (LONG)(jdn + kJdnOffset) && date.GetCalendar() == calendar &&
+                          counted.GetYear() == r.year && counted.GetMonth() == m && counted.GetDay() == d &&
+                          counted.GetDayOfWeek() == weekday && counted.GetDayOfYear() == dayOfYear;
                 // The split's own day of year must agree with the difference to 1 January.
                 CDate::Parts parts;
                 counted.Split(parts);
                 ok = ok && parts.dayOfYear == dayOfYear;
                 if (!ok && ++failures <= 10)
                     ADD_FAILURE() << r.calendar << " " << r.year << "-" << m << "-" << d << " jdn " << jdn
-                                  << " got day number " << date.GetDayNumber() << " split " << counted.GetYear()
-                                  << "-" << counted.GetMonth() << "-" << counted.GetDay();
+                                  << " got day number " << date.GetDayNumber() << " split "
+                                  << counted.GetYear() << "-" << counted.GetMonth() << "-"
+                                  << counted.GetDay();
             }
         }
         // The day after the last of a month is refused.
@@ -150,7 +151,8 @@ TEST(Date, ReformEdges)
     for (const Case& c : cases)
     {
         CDate d(c.year, c.month, c.day, c.calendar);
-        EXPECT_EQ(d.GetDayNumber(), c.dayNumber) << c.year << "-" << c.month << "-" << c.day << " cal " << c.calendar;
+        EXPECT_EQ(d.GetDayNumber(), c.dayNumber)
+            << c.year << "-" << c.month << "-" << c.day << " cal " << c.calendar;
         EXPECT_EQ(d.GetCalendar(), c.flag) << c.year << "-" << c.month << "-" << c.day;
     }
     EXPECT_EQ(CDate(1582, 10, 15, 1).GetDayOfWeek(), 6); // Friday
@@ -167,7 +169,8 @@ TEST(Date, LeapYears)
         BOOL leap;
     } cases[] = {
         // Both plain calendars are swept against the vectors; the reform rule and bad values here.
-        {1500, 2, TRUE}, {1700, 2, FALSE}, {1582, 2, FALSE}, {1600, 2, TRUE}, {2000, 2, TRUE}, {2004, 5, FALSE},
+        {1500, 2, TRUE}, {1700, 2, FALSE}, {1582, 2, FALSE},
+        {1600, 2, TRUE}, {2000, 2, TRUE},  {2004, 5, FALSE},
     };
     for (const Case& c : cases)
     {
@@ -189,17 +192,10 @@ TEST(Date, EpochsAndDayCounts)
         WORD month, day;
         int flag;
     } cases[] = {
-        {0, 6, 2, 1582, 10, 15, 1},
-        {-1, 6, 2, 1582, 10, 4, 0},
-        {2299161, 0, 2, 1582, 10, 15, 1},
-        {2299160, 0, 2, 1582, 10, 4, 0},
-        {0, 4, 1, 1970, 1, 1, 1},
-        {0, 2, 1, 1900, 1, 1, 1},
-        {0, 3, 1, 1950, 1, 1, 1},
-        {0, 5, 1, 2000, 1, 1, 1},
-        {51545, 1, 1, 2000, 1, 1, 1},
-        {2451545, 0, 1, 2000, 1, 1, 1},
-        {0, 0, 0, -4712, 1, 1, 0}, // Julian day zero
+        {0, 6, 2, 1582, 10, 15, 1},      {-1, 6, 2, 1582, 10, 4, 0}, {2299161, 0, 2, 1582, 10, 15, 1},
+        {2299160, 0, 2, 1582, 10, 4, 0}, {0, 4, 1, 1970, 1, 1, 1},   {0, 2, 1, 1900, 1, 1, 1},
+        {0, 3, 1, 1950, 1, 1, 1},        {0, 5, 1, 2000, 1, 1, 1},   {51545, 1, 1, 2000, 1, 1, 1},
+        {2451545, 0, 1, 2000, 1, 1, 1},  {0, 0, 0, -4712, 1, 1, 0}, // Julian day zero
     };
     for (const Case& c : cases)
     {
@@ -270,7 +266,7 @@ TEST(Date, NthWeekdayOfMonth)
         {1582, 10, 4, 6, 2, 0, 0, 0},      // there is no fourth Friday
         {1582, 10, 5, 6, 2, 1582, 10, 29}, // the last Friday
         {1582, 10, 1, 2, 2, 1582, 10, 1},
-        {1582, 9, 5, 6, 2, 1582, 9, 28},   // last Friday of September, a week before 15 October
+        {1582, 9, 5, 6, 2, 1582, 9, 28}, // last Friday of September, a week before 15 October
         {1582, 9, 5, 1, 2, 1582, 9, 30},
         // Either plain calendar keeps refusing the ten missing days.
         {1582, 10, 2, 2, 0, 0, 0, 0},
@@ -356,14 +352,12 @@ TEST(Date, WeekOfYearAndLocaleNames)
         WORD month, day, week;
     } cases[] = {
         {2005, 1, 1, 0}, // a Saturday, before the first Sunday
-        {2005, 1, 2, 1},
-        {2005, 1, 8, 1},
-        {2005, 1, 9, 2},
-        {2006, 1, 1, 1}, // a Sunday
+        {2005, 1, 2, 1},    {2005, 1, 8, 1}, {2005, 1, 9, 2}, {2006, 1, 1, 1}, // a Sunday
         {2006, 12, 31, 53},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CDate(c.year, c.month, c.day, 1).GetWeekOfYear(), c.week) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(CDate(c.year, c.month, c.day, 1).GetWeekOfYear(), c.week)
+            << c.year << "-" << c.month << "-" << c.day;
 
     CDate sunday(2004, 3, 7, 1);
     EXPECT_STREQ(sunday.GetDayName(), "Sunday");
@@ -401,7 +395,8 @@ TEST(Date, Format)
         {-1, 1, 1, 1, "[%x]", "[]"},
     };
     for (const Case& c : cases)
-        EXPECT_STREQ(CDate(c.year, c.month, c.day, c.calendar).Format(CString(c.format)), c.expected) << c.format;
+        EXPECT_STREQ(CDate(c.year, c.month, c.day, c.calendar).Format(CString(c.format)), c.expected)
+            << c.format;
     EXPECT_STREQ(CDate(2004, 3, 7, 1).Format(), "07/03/2004");
     EXPECT_STREQ(CDate().Format(CString("%Y")), "");
     // The long date comes from the locale; it must at least name the day and month.

@@ -10,7 +10,10 @@ namespace
 class CFixedZone : public CLocalZone
 {
 public:
-    explicit CFixedZone(const TIME_ZONE_INFORMATION& tzi) : m_tzi(tzi) { m_pPrevious = CLocalZone::SetCurrent(this); }
+    explicit CFixedZone(const TIME_ZONE_INFORMATION& tzi) : m_tzi(tzi)
+    {
+        m_pPrevious = CLocalZone::SetCurrent(this);
+    }
     ~CFixedZone() override { CLocalZone::SetCurrent(m_pPrevious); }
 
     DWORD GetTimeZoneInformation(TIME_ZONE_INFORMATION* ptzi) override
@@ -25,8 +28,9 @@ public:
     BOOL LocalFileTimeToFileTime(const FILETIME* pLocal, FILETIME* pUniversal) override
     {
         SYSTEMTIME local, universal;
-        return ::FileTimeToSystemTime(pLocal, &local) && ::TzSpecificLocalTimeToSystemTime(&m_tzi, &local, &universal) &&
-            ::SystemTimeToFileTime(&universal, pUniversal);
+        return ::FileTimeToSystemTime(pLocal, &local) &&
+               ::TzSpecificLocalTimeToSystemTime(&m_tzi, &local, &universal) &&
+               ::SystemTimeToFileTime(&universal, pUniversal);
     }
 
 private:
@@ -179,9 +183,16 @@ TEST(LDate, SkippedLocalTimesAreInvalid)
         WORD h, m;
         bool valid;
     } cases[] = {
-        {-60, 1, 59, true}, {-60, 2, 0, true}, {-60, 2, 30, false}, {-60, 2, 59, false}, {-60, 3, 0, true},
+        {-60, 1, 59, true},
+        {-60, 2, 0, true},
+        {-60, 2, 30, false},
+        {-60, 2, 59, false},
+        {-60, 3, 0, true},
         // Clocks that go back at the start: the hour before it is the one that is refused.
-        {60, 0, 59, true}, {60, 1, 0, false}, {60, 1, 59, false}, {60, 2, 0, true},
+        {60, 0, 59, true},
+        {60, 1, 0, false},
+        {60, 1, 59, false},
+        {60, 2, 0, true},
     };
     for (const Case& c : cases)
     {
@@ -218,7 +229,8 @@ TEST(LDate, FrameConversions)
         CLDate l = u;
         ASSERT_TRUE(l.SetTimeFrame(TIMEFRAME_LOCAL));
         EXPECT_EQ(l.GetTimeFrame(), TIMEFRAME_LOCAL);
-        EXPECT_EQ(l.GetValue(), CLDate(2024, c.month, c.day, c.lh, 0, 0, 0, 1).GetValue()) << c.month << "/" << c.day;
+        EXPECT_EQ(l.GetValue(), CLDate(2024, c.month, c.day, c.lh, 0, 0, 0, 1).GetValue())
+            << c.month << "/" << c.day;
         if (c.month == 11)
             continue; // 01:00 on that day is ambiguous
         EXPECT_TRUE(l == u) << c.month << "/" << c.day;
@@ -237,8 +249,8 @@ TEST(LDate, FrameConversions)
     EXPECT_EQ(d.GetValue() - u.GetValue(), 107);
 
     // The Julian flag shows the same instant; the conversion must not move it by the calendar gap.
-    CLDate julian(CDate(CDate(2024, 7, 1, 1).GetDaysSinceReform(), EPOCH_REFORM, CAL_JULIAN), CLTimeOfDay(12, 0, 0),
-        TIMEFRAME_UNIVERSAL);
+    CLDate julian(CDate(CDate(2024, 7, 1, 1).GetDaysSinceReform(), EPOCH_REFORM, CAL_JULIAN),
+                  CLTimeOfDay(12, 0, 0), TIMEFRAME_UNIVERSAL);
     ASSERT_FALSE(julian.IsGregorian());
     ASSERT_TRUE(julian.SetTimeFrame(TIMEFRAME_LOCAL));
     EXPECT_FALSE(julian.IsGregorian());
@@ -323,12 +335,13 @@ TEST(LDate, DeltaT)
         int calendar;
         LONGLONG seconds;
     } cases[] = {
-        {2000, 1, 1, 1, 62}, {2004, 1, 1, 1, 107}, {2100, 1, 1, 1, 258}, {1900, 1, 1, 1, -2},
-        {1800, 6, 15, 1, 13}, {1700, 1, 1, 1, 9}, {1650, 1, 1, 1, 47}, {1620, 1, 1, 1, 123},
+        {2000, 1, 1, 1, 62},   {2004, 1, 1, 1, 107}, {2100, 1, 1, 1, 258},   {1900, 1, 1, 1, -2},
+        {1800, 6, 15, 1, 13},  {1700, 1, 1, 1, 9},   {1650, 1, 1, 1, 47},    {1620, 1, 1, 1, 123},
         {1000, 1, 1, 0, 1625}, {500, 1, 1, 0, 4577}, {-500, 1, 1, 0, 17443},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CLDate(c.year, c.month, c.day, 0, 0, 0, 0, c.calendar).GetDeltaT().GetTotalSeconds(), c.seconds)
+        EXPECT_EQ(CLDate(c.year, c.month, c.day, 0, 0, 0, 0, c.calendar).GetDeltaT().GetTotalSeconds(),
+                  c.seconds)
             << c.year;
     EXPECT_FALSE(CLDate().GetDeltaT().IsValid());
 

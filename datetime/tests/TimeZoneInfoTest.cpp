@@ -44,21 +44,27 @@ std::vector<BYTE> Bytes(const std::string& hex)
 
 // Zone A in memory: Bias -60, StandardBias 15, DaylightBias 60, from the last Sunday of March
 // at 02:00 to the last Sunday of October at 03:00.
-const std::string kRecordA = "3c000000" + NameField("Std") +
+const std::string kRecordA =
+    "3c000000" + NameField("Std") +
     "0000 0000 0200 0500 0300 0000 0a00 0000" // year, weekday, 2, week, hour, minute, month, ms
-    "0f000000" + NameField("Dst") +
+    "0f000000" +
+    NameField("Dst") +
     "0000 0000 0000 0500 0200 0000 0500 0300" // year, 0, weekday, week, hour, minute, week, month
     "c4ffffff";
 // Zone B: Bias 330 and the default rules (day 1, month 0).
-const std::string kRecordB = "b6feffff" + NameField("IST") + "0000 0000 0200 0100 0000 0000 0000 0000" "00000000" +
-    NameField("IST") + "0000 0000 0000 0100 0000 0000 0100 0000" "00000000";
+const std::string kRecordB = "b6feffff" + NameField("IST") +
+                             "0000 0000 0200 0100 0000 0000 0000 0000"
+                             "00000000" +
+                             NameField("IST") +
+                             "0000 0000 0000 0100 0000 0000 0100 0000"
+                             "00000000";
 const std::string kClassHeader = "ffff 0100 0d00" + Hex("CTimeZoneInfo");
 const std::string kLongName(300, 'x');
 
 std::string TwoZoneImage()
 {
-    return "02000000" + kClassHeader + "09" + Hex("Test Zone") + kRecordA + "0180" + "ff2c01" + Hex(kLongName) +
-        kRecordB;
+    return "02000000" + kClassHeader + "09" + Hex("Test Zone") + kRecordA + "0180" + "ff2c01" +
+           Hex(kLongName) + kRecordB;
 }
 
 void FreeZones(CObArray& zones)
@@ -84,8 +90,8 @@ std::string LoadImage(const std::vector<BYTE>& image, CObArray& zones)
     catch (CException* e)
     {
         kind = e->IsKindOf(RUNTIME_CLASS(CArchiveException)) ? "archive"
-            : e->IsKindOf(RUNTIME_CLASS(CFileException))     ? "file"
-                                                              : "other";
+               : e->IsKindOf(RUNTIME_CLASS(CFileException))  ? "file"
+                                                             : "other";
         e->Delete();
         ar.Abort();
     }
@@ -140,11 +146,13 @@ TEST(TimeZoneInfo, HandBuiltImageReadsAndWritesBackByteForByte)
     EXPECT_EQ(std::wstring(a->m_tzi.StandardName), L"Std");
     EXPECT_EQ(std::wstring(a->m_tzi.DaylightName), L"Dst");
     const SYSTEMTIME& s = a->m_tzi.StandardDate;
-    EXPECT_EQ(std::vector<int>({s.wYear, s.wMonth, s.wDayOfWeek, s.wDay, s.wHour, s.wMinute, s.wSecond, s.wMilliseconds}),
-        std::vector<int>({0, 10, 0, 5, 3, 0, 0, 0}));
+    EXPECT_EQ(std::vector<int>(
+                  {s.wYear, s.wMonth, s.wDayOfWeek, s.wDay, s.wHour, s.wMinute, s.wSecond, s.wMilliseconds}),
+              std::vector<int>({0, 10, 0, 5, 3, 0, 0, 0}));
     const SYSTEMTIME& d = a->m_tzi.DaylightDate;
-    EXPECT_EQ(std::vector<int>({d.wYear, d.wMonth, d.wDayOfWeek, d.wDay, d.wHour, d.wMinute, d.wSecond, d.wMilliseconds}),
-        std::vector<int>({0, 3, 0, 5, 2, 0, 0, 0}));
+    EXPECT_EQ(std::vector<int>(
+                  {d.wYear, d.wMonth, d.wDayOfWeek, d.wDay, d.wHour, d.wMinute, d.wSecond, d.wMilliseconds}),
+              std::vector<int>({0, 3, 0, 5, 2, 0, 0, 0}));
     EXPECT_EQ(memcmp(&a->m_record, image.data() + 33, 172), 0); // the file image is kept
     EXPECT_EQ(b->GetName().GetLength(), 300);
     EXPECT_EQ(b->m_tzi.Bias, 330);
@@ -165,8 +173,10 @@ TEST(TimeZoneInfo, RecordEncodingDropsSecondsAndDaylightMilliseconds)
     CTimeZoneInfo::EncodeRecord(zone, record);
     const BYTE* raw = (const BYTE*)&record;
     EXPECT_EQ(std::vector<BYTE>(raw, raw + 4), Bytes("3c000000"));
-    EXPECT_EQ(std::vector<BYTE>(raw + 68, raw + 88), Bytes("0000 0000 0200 0500 0300 0000 0a00 7b00 f9ffffff"));
-    EXPECT_EQ(std::vector<BYTE>(raw + 152, raw + 172), Bytes("0000 0000 0600 0200 0100 1e00 0200 0300 d3ffffff"));
+    EXPECT_EQ(std::vector<BYTE>(raw + 68, raw + 88),
+              Bytes("0000 0000 0200 0500 0300 0000 0a00 7b00 f9ffffff"));
+    EXPECT_EQ(std::vector<BYTE>(raw + 152, raw + 172),
+              Bytes("0000 0000 0600 0200 0100 1e00 0200 0300 d3ffffff"));
 
     TIME_ZONE_INFORMATION back;
     CTimeZoneInfo::DecodeRecord(record, back);
@@ -185,8 +195,9 @@ TEST(TimeZoneInfo, RecordEncodingDropsSecondsAndDaylightMilliseconds)
 TEST(TimeZoneInfo, FullLengthZoneNamesAreTerminated)
 {
     std::string full = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";
-    std::vector<BYTE> image = Bytes("01000000" + kClassHeader + "01" + Hex("F") + "00000000" + NameField(full) +
-        std::string(40, '0') + NameField(full) + std::string(40, '0'));
+    std::vector<BYTE> image =
+        Bytes("01000000" + kClassHeader + "01" + Hex("F") + "00000000" + NameField(full) +
+              std::string(40, '0') + NameField(full) + std::string(40, '0'));
     CObArray zones;
     ASSERT_EQ(LoadImage(image, zones), "");
     ASSERT_EQ(zones.GetSize(), 1);
@@ -235,9 +246,14 @@ TEST(TimeZoneInfo, DamagedImagesFailCleanly)
         {"unknown class", "01000000ffff01000d00" + Hex("CTimeZoneInfX") + recordA},
         {"a known class of another kind", "01000000ffff01000500" + Hex("CDate") + recordA},
         {"wrong schema", "01000000ffff02000d00" + Hex("CTimeZoneInfo") + recordA},
-        {"reference to a class never defined", "01000000" "0580" + recordA},
+        {"reference to a class never defined", "01000000"
+                                               "0580" +
+                                                   recordA},
         {"count beyond the records", "ffffff7f" + kClassHeader + recordA},
-        {"name longer than the file", "01000000" + kClassHeader + "ffffff" "ffffff7f" + kRecordA},
+        {"name longer than the file", "01000000" + kClassHeader +
+                                          "ffffff"
+                                          "ffffff7f" +
+                                          kRecordA},
     };
     for (const Case& c : cases)
     {

@@ -6,7 +6,8 @@
 namespace
 {
 // Biases are minutes added to UTC (east positive).
-TIME_ZONE_INFORMATION Zone(LONG bias, LONG standardBias, LONG daylightBias, SYSTEMTIME daylight, SYSTEMTIME standard)
+TIME_ZONE_INFORMATION Zone(LONG bias, LONG standardBias, LONG daylightBias, SYSTEMTIME daylight,
+                           SYSTEMTIME standard)
 {
     TIME_ZONE_INFORMATION tzi = {};
     tzi.Bias = bias;
@@ -20,14 +21,16 @@ TIME_ZONE_INFORMATION Zone(LONG bias, LONG standardBias, LONG daylightBias, SYST
 const SYSTEMTIME kNone = {0, 0, 0, 1, 0, 0, 0, 0};
 // Last Sunday of March 02:00 to last Sunday of October 03:00.
 const TIME_ZONE_INFORMATION kNorth = Zone(60, 0, 60, {0, 3, 0, 5, 2, 0, 0, 0}, {0, 10, 0, 5, 3, 0, 0, 0});
-const TIME_ZONE_INFORMATION kNorthWinterBias = Zone(60, 10, 60, {0, 3, 0, 5, 2, 0, 0, 0}, {0, 10, 0, 5, 3, 0, 0, 0});
+const TIME_ZONE_INFORMATION kNorthWinterBias =
+    Zone(60, 10, 60, {0, 3, 0, 5, 2, 0, 0, 0}, {0, 10, 0, 5, 3, 0, 0, 0});
 // First Sunday of October 02:00 to first Sunday of April 03:00.
 const TIME_ZONE_INFORMATION kSouth = Zone(600, 0, 60, {0, 10, 0, 1, 2, 0, 0, 0}, {0, 4, 0, 1, 3, 0, 0, 0});
 // Second Sunday of March 02:00 to first Sunday of November 02:00, west of Greenwich.
 const TIME_ZONE_INFORMATION kWest = Zone(-300, 0, 60, {0, 3, 0, 2, 2, 0, 0, 0}, {0, 11, 0, 1, 2, 0, 0, 0});
 const TIME_ZONE_INFORMATION kFixed = Zone(60, -30, 60, kNone, kNone);
 const TIME_ZONE_INFORMATION kBadRule = Zone(60, 0, 60, {0, 3, 0, 0, 2, 0, 0, 0}, {0, 10, 0, 5, 3, 0, 0, 0});
-const TIME_ZONE_INFORMATION kSecondsRule = Zone(60, 0, 60, {0, 3, 0, 5, 2, 0, 30, 0}, {0, 10, 0, 5, 3, 0, 0, 0});
+const TIME_ZONE_INFORMATION kSecondsRule =
+    Zone(60, 0, 60, {0, 3, 0, 5, 2, 0, 30, 0}, {0, 10, 0, 5, 3, 0, 0, 0});
 
 struct Moment
 {
@@ -71,20 +74,21 @@ TEST(ZoneTime, AgainstHandComputedTimes)
     };
     for (const Case& c : cases)
     {
-        SYSTEMTIME utc = {(WORD)c.utc.y, (WORD)c.utc.mo, 0, (WORD)c.utc.d, (WORD)c.utc.h, (WORD)c.utc.mi,
-            (WORD)c.utc.s, 999};
+        SYSTEMTIME utc = {(WORD)c.utc.y,  (WORD)c.utc.mo, 0,  (WORD)c.utc.d, (WORD)c.utc.h,
+                          (WORD)c.utc.mi, (WORD)c.utc.s,  999};
         COleDateTime t = GetZoneTime(*c.zone, utc);
         ASSERT_EQ(t.GetStatus(), COleDateTime::valid) << c.what;
         Moment got = {t.GetYear(), t.GetMonth(), t.GetDay(), t.GetHour(), t.GetMinute(), t.GetSecond()};
         EXPECT_EQ(std::vector<int>({got.y, got.mo, got.d, got.h, got.mi, got.s}),
-            std::vector<int>({c.local.y, c.local.mo, c.local.d, c.local.h, c.local.mi, c.local.s}))
+                  std::vector<int>({c.local.y, c.local.mo, c.local.d, c.local.h, c.local.mi, c.local.s}))
             << c.what;
     }
 }
 
 TEST(ZoneTime, InvalidUniversalTimeGivesInvalidResult)
 {
-    SYSTEMTIME bad[] = {{2024, 13, 0, 1, 0, 0, 0, 0}, {2024, 2, 0, 30, 0, 0, 0, 0}, {2024, 1, 0, 1, 24, 0, 0, 0}};
+    SYSTEMTIME bad[] = {
+        {2024, 13, 0, 1, 0, 0, 0, 0}, {2024, 2, 0, 30, 0, 0, 0, 0}, {2024, 1, 0, 1, 24, 0, 0, 0}};
     for (const SYSTEMTIME& st : bad)
         EXPECT_NE(GetZoneTime(kNorth, st).GetStatus(), COleDateTime::valid);
 }

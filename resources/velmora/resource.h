@@ -1,76 +1,79 @@
 // Resource ids of the desktop clock program.
-#pragma once
+#ifndef VELMORA_VELMORA_RESOURCE_H
+#define VELMORA_VELMORA_RESOURCE_H
 
 // ---- Application and clock window ----------------------------------------------------------
-#define IDD_VELMORA_DIALOG          5
-#define IDC_CLOCK_AREA              1000
-#define IDR_MAINFRAME               128
-#define IDR_CLOCK_POPUP             133
-#define IDR_TRAY_POPUP              142
-#define IDI_TRAY_NORMAL1            140
-#define IDI_TRAY_NORMAL2            141
-#define IDI_TRAY_ERROR1             163
-#define IDI_TRAY_ERROR2             164
-#define IDS_SOCKETS_INIT_FAILED     103
-#define IDM_ABOUTBOX                0x0010
+#define IDD_VELMORA_DIALOG      5
+#define IDC_CLOCK_AREA          1000
+#define IDR_MAINFRAME           128
+#define IDR_CLOCK_POPUP         133
+#define IDR_TRAY_POPUP          142
+#define IDI_TRAY_NORMAL1        140
+#define IDI_TRAY_NORMAL2        141
+#define IDI_TRAY_ERROR1         163
+#define IDI_TRAY_ERROR2         164
+#define IDS_SOCKETS_INIT_FAILED 103
+#define IDM_ABOUTBOX            0x0010
 
 // Context menu (resource 133) commands that only that menu carries.
-#define ID_CTX_OPTIONS              2
-#define ID_CTX_ABOUT                101
-#define ID_CTX_ALARMS_LIST          134
-#define ID_CTX_CALENDAR             149
-#define ID_CTX_CONFIGURE            156
+#define ID_CTX_OPTIONS     2
+#define ID_CTX_ABOUT       101
+#define ID_CTX_ALARMS_LIST 134
+#define ID_CTX_CALENDAR    149
+#define ID_CTX_CONFIGURE   156
 
 // Commands of both menus.
-#define ID_OPTIONS                  32772
-#define ID_ALARMS_LIST              32773
-#define ID_EXIT                     32774
-#define ID_SHOW_CLOCK               32775
-#define ID_HIDE_CLOCK               32776
-#define ID_SYNCHRONIZE              32777
-#define ID_CALENDAR                 32778
-#define ID_ADD_CLOCK                32783
-#define ID_DELETE_CLOCK             32785
-#define ID_SILENCE_ALARM            32805
-#define ID_REMIND_1MIN              32806
-#define ID_REMIND_3MIN              32807
-#define ID_REMIND_5MIN              32808
-#define ID_REMIND_15MIN             32809
-#define ID_REMIND_30MIN             32810
-#define ID_REMIND_1HOUR             32811
-#define ID_REMIND_4HOURS            32812
-#define ID_REMIND_12HOURS           32813
-#define ID_REMIND_24HOURS           32814
-#define ID_REMIND_CUSTOM            32815
-#define ID_ADD_TIMER                32816
-#define ID_STOP_COUNTDOWN           32817
-#define ID_START_COUNTDOWN          32818
-#define ID_PAUSE_COUNTDOWN          32819
-#define ID_AMEND_TIMER              32820
-#define ID_RESUME_COUNTDOWN         32821
-#define ID_SAY_TIME                 32863
-#define ID_MUTE_AGENT               32864
-#define ID_SHOW_AGENT               32865
-#define ID_HIDE_AGENT               32866
-#define ID_REMIND_2DAYS             32867
-#define ID_REMIND_1WEEK             32868
-#define ID_SYNC_STATUS              32870
-#define ID_REMIND_3HOURS            32871
-#define ID_REMIND_5HOURS            32872
-#define ID_REMIND_10MIN             32873
-#define ID_REMIND_20MIN             32874
-#define ID_REMIND_45MIN             32875
-#define ID_CHECK_VERSION            32876
-#define ID_AUTO_HIDE                32878
-#define ID_ABOUT_VELMORA            57664
-#define ID_HELP_CONTENTS            57667
+#define ID_OPTIONS          32772
+#define ID_ALARMS_LIST      32773
+#define ID_EXIT             32774
+#define ID_SHOW_CLOCK       32775
+#define ID_HIDE_CLOCK       32776
+#define ID_SYNCHRONIZE      32777
+#define ID_CALENDAR         32778
+#define ID_ADD_CLOCK        32783
+#define ID_DELETE_CLOCK     32785
+#define ID_SILENCE_ALARM    32805
+#define ID_REMIND_1MIN      32806
+#define ID_REMIND_3MIN      32807
+#define ID_REMIND_5MIN      32808
+#define ID_REMIND_15MIN     32809
+#define ID_REMIND_30MIN     32810
+#define ID_REMIND_1HOUR     32811
+#define ID_REMIND_4HOURS    32812
+#define ID_REMIND_12HOURS   32813
+#define ID_REMIND_24HOURS   32814
+#define ID_REMIND_CUSTOM    32815
+#define ID_ADD_TIMER        32816
+#define ID_STOP_COUNTDOWN   32817
+#define ID_START_COUNTDOWN  32818
+#define ID_PAUSE_COUNTDOWN  32819
+#define ID_AMEND_TIMER      32820
+#define ID_RESUME_COUNTDOWN 32821
+#define ID_SAY_TIME         32863
+#define ID_MUTE_AGENT       32864
+#define ID_SHOW_AGENT       32865
+#define ID_HIDE_AGENT       32866
+#define ID_REMIND_2DAYS     32867
+#define ID_REMIND_1WEEK     32868
+#define ID_SYNC_STATUS      32870
+#define ID_REMIND_3HOURS    32871
+#define ID_REMIND_5HOURS    32872
+#define ID_REMIND_10MIN     32873
+#define ID_REMIND_20MIN     32874
+#define ID_REMIND_45MIN     32875
+#define ID_CHECK_VERSION    32876
+#define ID_AUTO_HIDE        32878
+#define ID_ABOUT_VELMORA    57664
+#define ID_HELP_CONTENTS    57667
 
 // ---- Clock engines, zone page and other feature blocks below ---------------------------------
 
 // "Set Timezone" page of the clock configuration dialog.
-#define IDD_CONFIGURE_CLOCK         148
-#define IDC_TZ_LIST                 161
-#define IDC_TZ_TIME                 171
-#define IDC_TZ_DATE                 174
-#define IDC_TZ_NAME                 1049
-#define IDC_TZ_DAYLIGHT             1052
+#define IDD_CONFIGURE_CLOCK 148
+#define IDC_TZ_LIST         161
+#define IDC_TZ_TIME         171
+#define IDC_TZ_DATE         174
+#define IDC_TZ_NAME         1049
+#define IDC_TZ_DAYLIGHT     1052
+
+#endif // VELMORA_VELMORA_RESOURCE_H

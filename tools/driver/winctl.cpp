@@ -17,7 +17,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // ---------------------------------------------------------------- output helpers
 
@@ -26,29 +27,44 @@ std::string JsonString(const std::string& s)
     // The programs under test are ANSI: bytes outside ASCII are taken as the ANSI code page and
     // written as \u escapes so the JSON stays valid whatever that page is.
     std::string out = "\"";
-    for (size_t i = 0; i < s.size(); ++i) {
+    for (size_t i = 0; i < s.size(); ++i)
+    {
         unsigned char c = (unsigned char)s[i];
         char buf[16];
-        if (c == '"' || c == '\\') {
+        if (c == '"' || c == '\\')
+        {
             out += '\\';
             out += (char)c;
-        } else if (c == '\n') {
+        }
+        else if (c == '\n')
+        {
             out += "\\n";
-        } else if (c == '\r') {
+        }
+        else if (c == '\r')
+        {
             out += "\\r";
-        } else if (c == '\t') {
+        }
+        else if (c == '\t')
+        {
             out += "\\t";
-        } else if (c < 0x20) {
+        }
+        else if (c < 0x20)
+        {
             sprintf(buf, "\\u%04x", c);
             out += buf;
-        } else if (c < 0x80) {
+        }
+        else if (c < 0x80)
+        {
             out += (char)c;
-        } else {
+        }
+        else
+        {
             // Decode one (possibly double-byte) ANSI character.
             int len = (IsDBCSLeadByte(c) && i + 1 < s.size()) ? 2 : 1;
             WCHAR w[2] = {0, 0};
             int n = MultiByteToWideChar(CP_ACP, 0, s.c_str() + i, len, w, 2);
-            for (int k = 0; k < n; ++k) {
+            for (int k = 0; k < n; ++k)
+            {
                 sprintf(buf, "\\u%04x", (unsigned)w[k]);
                 out += buf;
             }
@@ -92,7 +108,8 @@ std::string WindowText(HWND h)
         return std::string();
     std::vector<char> buf(len + 2, 0);
     DWORD_PTR got = 0;
-    if (!SendMessageTimeoutA(h, WM_GETTEXT, (WPARAM)buf.size(), (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 3000, &got))
+    if (!SendMessageTimeoutA(h, WM_GETTEXT, (WPARAM)buf.size(), (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 3000,
+                             &got))
         return std::string();
     return std::string(&buf[0]);
 }
@@ -117,7 +134,8 @@ std::string ProcessImage(DWORD pid)
 {
     std::string name;
     HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-    if (p) {
+    if (p)
+    {
         char buf[MAX_PATH] = "";
         if (GetModuleFileNameExA(p, NULL, buf, MAX_PATH))
             name = buf;
@@ -154,7 +172,8 @@ HWND ParseHandle(const char* s)
     return (HWND)(ULONG_PTR)v;
 }
 
-struct ChildSearch {
+struct ChildSearch
+{
     int id;
     HWND found;
 };
@@ -162,7 +181,8 @@ struct ChildSearch {
 BOOL CALLBACK FindChildById(HWND h, LPARAM lp)
 {
     ChildSearch* s = (ChildSearch*)lp;
-    if (GetDlgCtrlID(h) == s->id) {
+    if (GetDlgCtrlID(h) == s->id)
+    {
         s->found = h;
         return FALSE;
     }
@@ -188,7 +208,8 @@ HWND ResolveControl(HWND parent, const char* idText)
 
 // Messages of the common controls carry pointers that are not marshalled between processes, so
 // their structures are built in memory allocated inside the target process.
-class RemoteBuffer {
+class RemoteBuffer
+{
 public:
     RemoteBuffer(HWND h, size_t size) : m_process(NULL), m_address(NULL), m_size(size)
     {
@@ -245,18 +266,22 @@ BOOL SendInTargetProcess(HWND h, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result
     HMODULE modules[512];
     DWORD needed = 0;
     char* remoteUser = NULL;
-    if (EnumProcessModules(process, modules, sizeof modules, &needed)) {
-        for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
+    if (EnumProcessModules(process, modules, sizeof modules, &needed))
+    {
+        for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i)
+        {
             char name[MAX_PATH] = "";
             GetModuleBaseNameA(process, modules[i], name, sizeof name);
-            if (lstrcmpiA(name, "user32.dll") == 0) {
+            if (lstrcmpiA(name, "user32.dll") == 0)
+            {
                 remoteUser = (char*)modules[i];
                 break;
             }
         }
     }
     BOOL ok = FALSE;
-    if (remoteUser && localSend) {
+    if (remoteUser && localSend)
+    {
         static const unsigned char code[] = {
             0x8B, 0x44, 0x24, 0x04, // mov eax, [esp+4]      ; the block of words
             0xFF, 0x70, 0x0C,       // push [eax+12]         ; lParam
@@ -268,14 +293,20 @@ BOOL SendInTargetProcess(HWND h, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result
         };
         DWORD block[5] = {(DWORD)(ULONG_PTR)h, msg, (DWORD)wp, (DWORD)lp,
                           (DWORD)(ULONG_PTR)(remoteUser + ((char*)localSend - (char*)localUser))};
-        char* mem = (char*)VirtualAllocEx(process, NULL, 256, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
-        if (mem) {
+        char* mem =
+            (char*)VirtualAllocEx(process, NULL, 256, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
+        if (mem)
+        {
             SIZE_T done = 0;
             if (WriteProcessMemory(process, mem, code, sizeof code, &done) &&
-                WriteProcessMemory(process, mem + 64, block, sizeof block, &done)) {
-                HANDLE thread = CreateRemoteThread(process, NULL, 0, (LPTHREAD_START_ROUTINE)mem, mem + 64, 0, NULL);
-                if (thread) {
-                    if (WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0) {
+                WriteProcessMemory(process, mem + 64, block, sizeof block, &done))
+            {
+                HANDLE thread =
+                    CreateRemoteThread(process, NULL, 0, (LPTHREAD_START_ROUTINE)mem, mem + 64, 0, NULL);
+                if (thread)
+                {
+                    if (WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0)
+                    {
                         DWORD exitCode = 0;
                         GetExitCodeThread(thread, &exitCode);
                         if (result)
@@ -303,7 +334,8 @@ LRESULT Send(HWND h, UINT msg, WPARAM wp, LPARAM lp)
 
 // ---------------------------------------------------------------- window enumeration
 
-struct TopWindow {
+struct TopWindow
+{
     HWND hwnd;
     DWORD pid;
 };
@@ -319,7 +351,8 @@ BOOL CALLBACK CollectTop(HWND h, LPARAM lp)
     return TRUE;
 }
 
-struct Filter {
+struct Filter
+{
     const char* title;
     const char* cls;
     const char* exe;
@@ -336,7 +369,8 @@ bool Matches(const Filter& f, const TopWindow& t)
         return false;
     if (f.cls && lstrcmpiA(ClassName(t.hwnd).c_str(), f.cls) != 0)
         return false;
-    if (f.title) {
+    if (f.title)
+    {
         std::string text = Caption(t.hwnd);
         if (f.partial ? text.find(f.title) == std::string::npos : text != f.title)
             return false;
@@ -370,13 +404,16 @@ std::string WindowJson(HWND h, DWORD pid, bool withProcess)
     s += ", \"rect\": " + RectJson(r);
     s += std::string(", \"visible\": ") + (IsWindowVisible(h) ? "true" : "false");
     s += std::string(", \"enabled\": ") + (IsWindowEnabled(h) ? "true" : "false");
-    if (withProcess) {
+    if (withProcess)
+    {
         sprintf(buf, ", \"pid\": %lu", (unsigned long)pid);
         s += buf;
         s += ", \"exe\": " + JsonString(ProcessImage(pid));
         HWND owner = GetWindow(h, GW_OWNER);
         s += ", \"owner\": " + JsonString(owner ? HandleText(owner) : std::string());
-    } else {
+    }
+    else
+    {
         s += ", \"parent\": " + JsonString(HandleText(GetParent(h)));
     }
     s += "}";
@@ -391,7 +428,8 @@ BOOL CALLBACK CollectChild(HWND h, LPARAM lp)
 
 // ---------------------------------------------------------------- argument parsing
 
-struct Args {
+struct Args
+{
     std::vector<std::string> positional;
     Filter filter;
     DWORD timeoutMs;
@@ -410,7 +448,8 @@ struct Args {
 
 bool ParseArgs(int argc, char** argv, int first, Args* a)
 {
-    for (int i = first; i < argc; ++i) {
+    for (int i = first; i < argc; ++i)
+    {
         std::string s = argv[i];
         bool hasValue = i + 1 < argc;
         if (s == "--title" && hasValue)
@@ -419,15 +458,19 @@ bool ParseArgs(int argc, char** argv, int first, Args* a)
             a->filter.cls = argv[++i];
         else if (s == "--exe" && hasValue)
             a->filter.exe = argv[++i];
-        else if (s == "--pid" && hasValue) {
+        else if (s == "--pid" && hasValue)
+        {
             if (!ParseNumber(argv[++i], &a->filter.pid))
                 return false;
-        } else if (s == "--timeout" && hasValue) {
+        }
+        else if (s == "--timeout" && hasValue)
+        {
             long ms;
             if (!ParseNumber(argv[++i], &ms) || ms < 0)
                 return false;
             a->timeoutMs = (DWORD)ms;
-        } else if (s == "--text" && hasValue)
+        }
+        else if (s == "--text" && hasValue)
             a->matchText = argv[++i];
         else if (s == "--partial")
             a->filter.partial = true;
@@ -453,9 +496,11 @@ HWND Target(const Args& a, size_t at, bool idAllowed, size_t* consumed)
     if (!h || !IsWindow(h))
         return NULL;
     *consumed = 1;
-    if (idAllowed && a.positional.size() > at + 1) {
+    if (idAllowed && a.positional.size() > at + 1)
+    {
         long id;
-        if (ParseNumber(a.positional[at + 1].c_str(), &id)) {
+        if (ParseNumber(a.positional[at + 1].c_str(), &id))
+        {
             HWND c = ResolveControl(h, a.positional[at + 1].c_str());
             if (!c)
                 return NULL;
@@ -488,9 +533,11 @@ void PostOrSend(HWND h, UINT msg, WPARAM wp, LPARAM lp, bool send)
 int CmdFind(const Args& a)
 {
     DWORD start = GetTickCount();
-    for (;;) {
+    for (;;)
+    {
         std::vector<TopWindow> hits = FindTop(a.filter);
-        if (!hits.empty()) {
+        if (!hits.empty())
+        {
             if (a.all)
                 for (size_t i = 0; i < hits.size(); ++i)
                     printf("%s\n", HandleText(hits[i].hwnd).c_str());
@@ -559,10 +606,13 @@ int CmdRect(const Args& a, bool client)
     if (!h)
         return 1;
     RECT r;
-    if (client) {
+    if (client)
+    {
         GetClientRect(h, &r);
         MapWindowPoints(h, NULL, (POINT*)&r, 2);
-    } else {
+    }
+    else
+    {
         GetWindowRect(h, &r);
     }
     printf("%s\n", RectJson(r).c_str());
@@ -579,13 +629,14 @@ bool IsComboClass(const std::string& cls)
 std::string ItemText(HWND h, bool combo, int index)
 {
     DWORD_PTR len = 0;
-    if (!SendMessageTimeoutW(h, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0, SMTO_ABORTIFHUNG, 5000, &len) ||
+    if (!SendMessageTimeoutW(h, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0, SMTO_ABORTIFHUNG, 5000,
+                             &len) ||
         (LONG_PTR)len <= 0)
         return std::string();
     std::vector<WCHAR> wide(len + 1, 0);
     DWORD_PTR got = 0;
-    if (!SendMessageTimeoutW(h, combo ? CB_GETLBTEXT : LB_GETTEXT, index, (LPARAM)&wide[0], SMTO_ABORTIFHUNG, 5000,
-                             &got))
+    if (!SendMessageTimeoutW(h, combo ? CB_GETLBTEXT : LB_GETTEXT, index, (LPARAM)&wide[0], SMTO_ABORTIFHUNG,
+                             5000, &got))
         return std::string();
     int n = WideCharToMultiByte(CP_ACP, 0, &wide[0], -1, NULL, 0, NULL, NULL);
     std::vector<char> text(n > 0 ? n : 1, 0);
@@ -605,26 +656,32 @@ int CmdItems(const Args& a)
     UINT getSel = combo ? CB_GETCURSEL : LB_GETCURSEL;
     int count = (int)Send(h, getCount, 0, 0);
     printf("{\"items\": [");
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         printf("%s%s", i ? ", " : "", JsonString(ItemText(h, combo, i)).c_str());
     }
     printf("], \"data\": [");
     for (int i = 0; i < count; ++i)
         printf("%s%ld", i ? ", " : "", (long)Send(h, getData, i, 0));
     printf("], \"sel\": %d", (int)Send(h, getSel, 0, 0));
-    if (!combo) {
+    if (!combo)
+    {
         LONG style = GetWindowLongA(h, GWL_STYLE);
-        if (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) {
+        if (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
+        {
             printf(", \"selected\": [");
             bool first = true;
             for (int i = 0; i < count; ++i)
-                if (Send(h, LB_GETSEL, i, 0) > 0) {
+                if (Send(h, LB_GETSEL, i, 0) > 0)
+                {
                     printf("%s%d", first ? "" : ", ", i);
                     first = false;
                 }
             printf("]");
         }
-    } else {
+    }
+    else
+    {
         printf(", \"text\": %s", JsonString(WindowText(h)).c_str());
     }
     printf("}\n");
@@ -649,23 +706,32 @@ int CmdSelect(const Args& a, bool dblclk)
         return 1;
     bool combo = IsComboClass(ClassName(h));
     long index = -1;
-    if (a.matchText) {
+    if (a.matchText)
+    {
         index = FindItem(h, combo, a.matchText);
         if (index < 0)
             return Fail("no item with the text %s", a.matchText);
-    } else if (a.positional.size() <= used || !ParseNumber(a.positional[used].c_str(), &index)) {
+    }
+    else if (a.positional.size() <= used || !ParseNumber(a.positional[used].c_str(), &index))
+    {
         return Fail("select needs an item index or --text");
     }
-    if (combo) {
+    if (combo)
+    {
         if (Send(h, CB_SETCURSEL, index, 0) == CB_ERR && index != -1)
             return Fail("index out of range");
-    } else {
+    }
+    else
+    {
         LONG style = GetWindowLongA(h, GWL_STYLE);
-        if (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) {
+        if (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
+        {
             Send(h, LB_SETSEL, FALSE, -1);
             Send(h, LB_SETSEL, TRUE, index);
             Send(h, LB_SETCARETINDEX, index, FALSE);
-        } else if (Send(h, LB_SETCURSEL, index, 0) == LB_ERR && index != -1) {
+        }
+        else if (Send(h, LB_SETCURSEL, index, 0) == LB_ERR && index != -1)
+        {
             return Fail("index out of range");
         }
     }
@@ -772,7 +838,8 @@ int CmdWaitGone(const Args& a)
         return Fail("waitgone needs a window");
     HWND h = ParseHandle(a.positional[0].c_str());
     DWORD start = GetTickCount();
-    while (h && IsWindow(h)) {
+    while (h && IsWindow(h))
+    {
         if (GetTickCount() - start >= a.timeoutMs)
             return Fail("window still there");
         Sleep(100);
@@ -800,7 +867,8 @@ int CmdListView(const Args& a)
     char* remoteText = mem.Address(sizeof(LVITEMA) + sizeof(LVCOLUMNA));
 
     printf("{\"columns\": [");
-    for (int c = 0; c < columns; ++c) {
+    for (int c = 0; c < columns; ++c)
+    {
         LVCOLUMNA col;
         ZeroMemory(&col, sizeof col);
         col.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -815,9 +883,11 @@ int CmdListView(const Args& a)
         printf("%s%s", c ? ", " : "", JsonString(text).c_str());
     }
     printf("], \"items\": [");
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         printf("%s[", i ? ",\n " : "");
-        for (int c = 0; c < columns; ++c) {
+        for (int c = 0; c < columns; ++c)
+        {
             LVITEMA item;
             ZeroMemory(&item, sizeof item);
             item.iSubItem = c;
@@ -836,7 +906,8 @@ int CmdListView(const Args& a)
     printf("], \"selected\": [");
     bool first = true;
     for (int i = 0; i < count; ++i)
-        if (Send(h, LVM_GETITEMSTATE, i, LVIS_SELECTED) & LVIS_SELECTED) {
+        if (Send(h, LVM_GETITEMSTATE, i, LVIS_SELECTED) & LVIS_SELECTED)
+        {
             printf("%s%d", first ? "" : ", ", i);
             first = false;
         }
@@ -864,7 +935,8 @@ int CmdListViewSelect(const Args& a)
     item.state = 0;
     mem.Write(&item, sizeof item);
     Send(h, LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)mem.Address());
-    if (index >= 0) {
+    if (index >= 0)
+    {
         item.state = LVIS_SELECTED | LVIS_FOCUSED;
         mem.Write(&item, sizeof item);
         if (!Send(h, LVM_SETITEMSTATE, index, (LPARAM)mem.Address()))
@@ -889,7 +961,8 @@ int CmdDateTimeGet(const Args& a)
     ZeroMemory(&st, sizeof st);
     mem.Write(&st, sizeof st);
     LRESULT r = Send(h, DTM_GETSYSTEMTIME, 0, (LPARAM)mem.Address());
-    if (r == GDT_NONE) {
+    if (r == GDT_NONE)
+    {
         printf("none\n");
         return 0;
     }
@@ -972,28 +1045,28 @@ int CmdNotify(const Args& a)
 
 void Usage()
 {
-    fprintf(stderr,
-            "usage: winctl COMMAND ...\n"
-            "  find [--title T] [--class C] [--exe NAME] [--pid P] [--partial] [--visible] [--all] [--timeout MS]\n"
-            "  list [same filters]            top-level windows as JSON\n"
-            "  children HWND                  descendants: id, class, text, rect, visible, enabled\n"
-            "  info HWND [ID]                 one window as JSON\n"
-            "  text HWND [ID]                 window text\n"
-            "  rect HWND [ID] / client HWND [ID]   screen rectangle as JSON\n"
-            "  items HWND [ID]                list or combo box items and selection\n"
-            "  select HWND ID INDEX|--text T [--send]   select and notify the parent\n"
-            "  dblclk HWND ID INDEX|--text T  select, then LBN_DBLCLK\n"
-            "  lvitems HWND [ID]              list-view columns, rows and selection\n"
-            "  lvselect HWND ID INDEX         select one list-view row (-1 clears)\n"
-            "  dtget HWND ID / dtset HWND ID \"YYYY-MM-DD HH:MM:SS\"   date-time picker\n"
-            "  notify HWND ID CODE [ITEM]     WM_NOTIFY from the control to its parent\n"
-            "  settext HWND [ID] TEXT         WM_SETTEXT\n"
-            "  click HWND [ID] [--send]       BM_CLICK\n"
-            "  check HWND [ID]                BM_GETCHECK\n"
-            "  command HWND ID [CODE] [--send]   WM_COMMAND to HWND\n"
-            "  post|send HWND MSG [WPARAM [LPARAM]]\n"
-            "  close HWND                     WM_CLOSE\n"
-            "  waitgone HWND [--timeout MS]\n");
+    fprintf(stderr, "usage: winctl COMMAND ...\n"
+                    "  find [--title T] [--class C] [--exe NAME] [--pid P] [--partial] [--visible] [--all] "
+                    "[--timeout MS]\n"
+                    "  list [same filters]            top-level windows as JSON\n"
+                    "  children HWND                  descendants: id, class, text, rect, visible, enabled\n"
+                    "  info HWND [ID]                 one window as JSON\n"
+                    "  text HWND [ID]                 window text\n"
+                    "  rect HWND [ID] / client HWND [ID]   screen rectangle as JSON\n"
+                    "  items HWND [ID]                list or combo box items and selection\n"
+                    "  select HWND ID INDEX|--text T [--send]   select and notify the parent\n"
+                    "  dblclk HWND ID INDEX|--text T  select, then LBN_DBLCLK\n"
+                    "  lvitems HWND [ID]              list-view columns, rows and selection\n"
+                    "  lvselect HWND ID INDEX         select one list-view row (-1 clears)\n"
+                    "  dtget HWND ID / dtset HWND ID \"YYYY-MM-DD HH:MM:SS\"   date-time picker\n"
+                    "  notify HWND ID CODE [ITEM]     WM_NOTIFY from the control to its parent\n"
+                    "  settext HWND [ID] TEXT         WM_SETTEXT\n"
+                    "  click HWND [ID] [--send]       BM_CLICK\n"
+                    "  check HWND [ID]                BM_GETCHECK\n"
+                    "  command HWND ID [CODE] [--send]   WM_COMMAND to HWND\n"
+                    "  post|send HWND MSG [WPARAM [LPARAM]]\n"
+                    "  close HWND                     WM_CLOSE\n"
+                    "  waitgone HWND [--timeout MS]\n");
 }
 
 } // namespace
@@ -1002,12 +1075,14 @@ int main(int argc, char** argv)
 {
     // Plain "\n" line ends, so that callers on the Unix side read clean lines.
     _setmode(_fileno(stdout), _O_BINARY);
-    if (argc < 2) {
+    if (argc < 2)
+    {
         Usage();
         return 2;
     }
     Args a;
-    if (!ParseArgs(argc, argv, 2, &a)) {
+    if (!ParseArgs(argc, argv, 2, &a))
+    {
         Usage();
         return 2;
     }

@@ -7,9 +7,11 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
-enum {
+enum
+{
     IDC_LIST = 101,
     IDC_COMBO = 102,
     IDC_EDIT = 103,
@@ -32,29 +34,31 @@ void Report(HWND wnd, const char* what, int value)
 void CreateControls(HWND wnd)
 {
     HINSTANCE inst = GetModuleHandleA(NULL);
-    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | WS_VSCROLL,
-                                10, 10, 150, 100, wnd, (HMENU)IDC_LIST, inst, NULL);
+    HWND list =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | WS_VSCROLL, 10,
+                        10, 150, 100, wnd, (HMENU)IDC_LIST, inst, NULL);
     const char* const zones[] = {"Berlin", "Tokyo", "Lima"};
     for (int i = 0; i < 3; ++i)
         SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)zones[i]);
 
-    HWND combo = CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 170, 10,
-                                 150, 120, wnd, (HMENU)IDC_COMBO, inst, NULL);
+    HWND combo = CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL,
+                                 170, 10, 150, 120, wnd, (HMENU)IDC_COMBO, inst, NULL);
     const char* const weeks[] = {"First", "Second", "Last"};
     for (int i = 0; i < 3; ++i)
         SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)weeks[i]);
 
-    CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", "initial", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 170, 40, 150, 22, wnd,
-                    (HMENU)IDC_EDIT, inst, NULL);
+    CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", "initial", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 170, 40, 150,
+                    22, wnd, (HMENU)IDC_EDIT, inst, NULL);
     CreateWindowExA(0, "Button", "Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 170, 70, 70, 24, wnd,
                     (HMENU)IDC_BUTTON, inst, NULL);
     CreateWindowExA(0, "Button", "Option", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 250, 70, 80, 24, wnd,
                     (HMENU)IDC_CHECK, inst, NULL);
 
-    HWND lv = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 10, 120, 310,
-                              100, wnd, (HMENU)IDC_LISTVIEW, inst, NULL);
+    HWND lv = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 10, 120,
+                              310, 100, wnd, (HMENU)IDC_LISTVIEW, inst, NULL);
     const char* const heads[] = {"Name", "Offset"};
-    for (int c = 0; c < 2; ++c) {
+    for (int c = 0; c < 2; ++c)
+    {
         LVCOLUMNA col;
         ZeroMemory(&col, sizeof col);
         col.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -63,7 +67,8 @@ void CreateControls(HWND wnd)
         SendMessageA(lv, LVM_INSERTCOLUMNA, c, (LPARAM)&col);
     }
     const char* const rows[][2] = {{"Auckland", "+12:00"}, {"Reykjavik", "+00:00"}};
-    for (int r = 0; r < 2; ++r) {
+    for (int r = 0; r < 2; ++r)
+    {
         LVITEMA item;
         ZeroMemory(&item, sizeof item);
         item.mask = LVIF_TEXT;
@@ -75,8 +80,8 @@ void CreateControls(HWND wnd)
         SendMessageA(lv, LVM_SETITEMTEXTA, r, (LPARAM)&item);
     }
 
-    HWND picker = CreateWindowExA(0, DATETIMEPICK_CLASSA, "", WS_CHILD | WS_VISIBLE | DTS_SHORTDATEFORMAT, 10, 230,
-                                  150, 24, wnd, (HMENU)IDC_PICKER, inst, NULL);
+    HWND picker = CreateWindowExA(0, DATETIMEPICK_CLASSA, "", WS_CHILD | WS_VISIBLE | DTS_SHORTDATEFORMAT, 10,
+                                  230, 150, 24, wnd, (HMENU)IDC_PICKER, inst, NULL);
     SYSTEMTIME st;
     ZeroMemory(&st, sizeof st);
     st.wYear = 2001;
@@ -93,7 +98,8 @@ void CreateControls(HWND wnd)
 
 LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    switch (msg) {
+    switch (msg)
+    {
     case WM_CREATE:
         CreateControls(wnd);
         return 0;
@@ -115,13 +121,18 @@ LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     case WM_NOTIFY: {
         NMHDR* hdr = (NMHDR*)lp;
-        if (hdr->idFrom == IDC_LISTVIEW && hdr->code == LVN_ITEMCHANGED) {
+        if (hdr->idFrom == IDC_LISTVIEW && hdr->code == LVN_ITEMCHANGED)
+        {
             NMLISTVIEW* nm = (NMLISTVIEW*)lp;
             if (nm->uNewState & LVIS_SELECTED)
                 Report(wnd, "row", nm->iItem);
-        } else if (hdr->idFrom == IDC_LISTVIEW && hdr->code == NM_DBLCLK) {
+        }
+        else if (hdr->idFrom == IDC_LISTVIEW && hdr->code == NM_DBLCLK)
+        {
             Report(wnd, "open", ((NMITEMACTIVATE*)lp)->iItem);
-        } else if (hdr->idFrom == IDC_PICKER && hdr->code == DTN_DATETIMECHANGE) {
+        }
+        else if (hdr->idFrom == IDC_PICKER && hdr->code == DTN_DATETIMECHANGE)
+        {
             Report(wnd, "day", ((NMDATETIMECHANGE*)lp)->st.wDay);
         }
         return 0;
@@ -147,11 +158,12 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int show)
     wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     wc.lpszClassName = "VelmoraDriverTarget";
     RegisterClassA(&wc);
-    HWND wnd = CreateWindowExA(0, wc.lpszClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 360, 320, NULL, NULL, inst,
-                               NULL);
+    HWND wnd = CreateWindowExA(0, wc.lpszClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 360, 320, NULL, NULL,
+                               inst, NULL);
     ShowWindow(wnd, show);
     MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+    while (GetMessageA(&msg, NULL, 0, 0) > 0)
+    {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -19,6 +19,7 @@ import argparse
 import json
 import os
 import pathlib
+import re
 import signal
 import subprocess
 import sys
@@ -102,6 +103,10 @@ class Harness:
         self.screenshots = self.build / "screenshots"
         self.programs = []
         self.display = self._ensure_display()
+
+    def ids(self, program):
+        """resource_ids() of resources/<program>/resource.h in the source tree ("velmora", "torvane")."""
+        return resource_ids(self.source / "resources" / program / "resource.h")
 
     # ------------------------------------------------------------------ context
 
@@ -378,10 +383,24 @@ class Harness:
         return path
 
 
+def resource_ids(header):
+    """The numeric #defines of a program's resource.h as a dict: control, command and string ids,
+    so that a test names them instead of copying their numbers."""
+    ids = {}
+    pattern = re.compile(r"^\s*#define\s+(\w+)\s+\(?\s*(0[xX][0-9a-fA-F]+|-?\d+)\s*\)?\s*(?://.*)?$")
+    for line in pathlib.Path(header).read_text(encoding="latin-1").splitlines():
+        m = pattern.match(line)
+        if m:
+            ids[m.group(1)] = int(m.group(2), 0)
+    if not ids:
+        raise HarnessError("no ids in %s" % header)
+    return ids
+
+
 def expect(condition, message):
     """Fails the test with a message (plain asserts vanish under python -O)."""
     if not condition:
         raise HarnessError(message)
 
 
-__all__.append("expect")
+__all__ += ["expect", "resource_ids"]

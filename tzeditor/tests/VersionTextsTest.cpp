@@ -12,13 +12,31 @@ TEST(VersionTexts, FileTypesAndSystems)
         DWORD type, subtype;
         const char* text;
     } types[] = {
-        {0, 7, "Unknown type"}, {1, 0, "Application"}, {2, 3, "Dynamic link library"}, {3, 0, "Unknown driver"},
-        {3, 1, "Printer driver"}, {3, 2, "Keyboard driver"}, {3, 3, "Language driver"}, {3, 4, "Display driver"},
-        {3, 5, "Mouse driver"}, {3, 6, "Network driver"}, {3, 7, "System driver"}, {3, 8, "Installable driver"},
-        {3, 9, "Sound driver"}, {4, 0, "Unknown font"}, {4, 1, "Raster font"}, {4, 2, "Vector font"},
-        {4, 3, "Truetype font"}, {5, 0, "Virtual device"}, {7, 0, "Static link library"},
+        {0, 7, "Unknown type"},
+        {1, 0, "Application"},
+        {2, 3, "Dynamic link library"},
+        {3, 0, "Unknown driver"},
+        {3, 1, "Printer driver"},
+        {3, 2, "Keyboard driver"},
+        {3, 3, "Language driver"},
+        {3, 4, "Display driver"},
+        {3, 5, "Mouse driver"},
+        {3, 6, "Network driver"},
+        {3, 7, "System driver"},
+        {3, 8, "Installable driver"},
+        {3, 9, "Sound driver"},
+        {4, 0, "Unknown font"},
+        {4, 1, "Raster font"},
+        {4, 2, "Vector font"},
+        {4, 3, "Truetype font"},
+        {5, 0, "Virtual device"},
+        {7, 0, "Static link library"},
         // Not in the tables: the text stays as it was.
-        {3, 10, NULL}, {3, 12, NULL}, {4, 4, NULL}, {6, 0, NULL}, {8, 0, NULL},
+        {3, 10, NULL},
+        {3, 12, NULL},
+        {4, 4, NULL},
+        {6, 0, NULL},
+        {8, 0, NULL},
     };
     for (const TypeCase& c : types)
     {
@@ -32,10 +50,17 @@ TEST(VersionTexts, FileTypesAndSystems)
         DWORD os;
         const char* text;
     } systems[] = {
-        {0, "Unknown OS"}, {0x10000, "MS-DOS"}, {0x10001, "16-bit windows running on MS-DOS"},
-        {0x10004, "Win32 API running on MS-DOS"}, {0x20000, "16-bit OS/2"},
-        {0x20002, "16-bit Presentation manager running on 16-bit OS/2"}, {0x30000, "32-bit OS/2"},
-        {0x40000, "Windows NT"}, {0x40004, "Win32 API on Windows NT"}, {0x4, NULL}, {0x40001, NULL},
+        {0, "Unknown OS"},
+        {0x10000, "MS-DOS"},
+        {0x10001, "16-bit windows running on MS-DOS"},
+        {0x10004, "Win32 API running on MS-DOS"},
+        {0x20000, "16-bit OS/2"},
+        {0x20002, "16-bit Presentation manager running on 16-bit OS/2"},
+        {0x30000, "32-bit OS/2"},
+        {0x40000, "Windows NT"},
+        {0x40004, "Win32 API on Windows NT"},
+        {0x4, NULL},
+        {0x40001, NULL},
     };
     for (const OsCase& c : systems)
     {
@@ -64,12 +89,9 @@ TEST(VersionTexts, StringsOfTheEditorsOwnBlock)
         const char* key;
         const char* value;
     } cases[] = {
-        {"CompanyName", "Quendra Labs"},
-        {"LegalCopyRight", "Copyright (C) 1999-2003 Quendra Labs"},
-        {"OriginalFileName", "Torvane.exe"},
-        {"FileVersion", "1.53"},
-        {"ProductName", "Velmora Torvane"},
-        {"NoSuchKey", ""},
+        {"CompanyName", "Quendra Labs"},     {"LegalCopyRight", "Copyright (C) 1999-2003 Quendra Labs"},
+        {"OriginalFileName", "Torvane.exe"}, {"FileVersion", "1.53"},
+        {"ProductName", "Velmora Torvane"},  {"NoSuchKey", ""},
     };
     for (const Case& c : cases)
     {

@@ -34,14 +34,20 @@ std::string NameField(const std::string& name)
 
 // Europe in memory: Bias 60, DaylightBias 60, daylight from the last Sunday of March at 02:00,
 // standard from the last Sunday of October at 03:00.
-const std::string kEurope = "c4ffffff" + NameField("CET") +
+const std::string kEurope =
+    "c4ffffff" + NameField("CET") +
     "0000 0000 0200 0500 0300 0000 0a00 0000" // year, weekday, 2, week, hour, minute, month, ms
-    "00000000" + NameField("CEST") +
+    "00000000" +
+    NameField("CEST") +
     "0000 0000 0000 0500 0200 0000 0500 0300" // year, 0, weekday, week, hour, minute, week, month
     "c4ffffff";
 // India: Bias 330, no daylight saving (the record's defaults: day 1, month 0).
-const std::string kIndia = "b6feffff" + NameField("IST") + "0000 0000 0200 0100 0000 0000 0000 0000" "00000000" +
-    NameField("IST") + "0000 0000 0000 0100 0000 0000 0100 0000" "00000000";
+const std::string kIndia = "b6feffff" + NameField("IST") +
+                           "0000 0000 0200 0100 0000 0000 0000 0000"
+                           "00000000" +
+                           NameField("IST") +
+                           "0000 0000 0000 0100 0000 0000 0100 0000"
+                           "00000000";
 const std::string kClass = "ffff 0100 0d00" + HexOf("CTimeZoneInfo");
 
 std::string TwoZones()
@@ -76,7 +82,6 @@ CTimeZoneInfo* India()
     return zone;
 }
 
-
 struct ZoneList
 {
     CObArray zones;
@@ -99,8 +104,10 @@ TEST(ZoneFileLoad, ReadsTheHandBuiltImage)
     EXPECT_EQ(60, berlin->m_tzi.Bias);
     EXPECT_EQ(60, berlin->m_tzi.DaylightBias);
     EXPECT_STREQ("CEST", (LPCTSTR)ZoneNameFromWide(berlin->m_tzi.DaylightName));
-    EXPECT_STREQ("Last Sunday of March at 02:00:00 AM", (LPCTSTR)DescribeTransition(berlin->m_tzi.DaylightDate));
-    EXPECT_STREQ("Last Sunday of October at 03:00:00 AM", (LPCTSTR)DescribeTransition(berlin->m_tzi.StandardDate));
+    EXPECT_STREQ("Last Sunday of March at 02:00:00 AM",
+                 (LPCTSTR)DescribeTransition(berlin->m_tzi.DaylightDate));
+    EXPECT_STREQ("Last Sunday of October at 03:00:00 AM",
+                 (LPCTSTR)DescribeTransition(berlin->m_tzi.StandardDate));
     EXPECT_STREQ("Delhi", (LPCTSTR)delhi->GetName());
     EXPECT_EQ(330, delhi->m_tzi.Bias);
     EXPECT_STREQ("Not specified for this Timezone", (LPCTSTR)DescribeTransition(delhi->m_tzi.DaylightDate));
@@ -123,10 +130,12 @@ TEST(ZoneFileLoad, EmptyMissingAndDamagedFiles)
         {"short count", true, "0200", zoneFileFailed},
         {"cut in the second record", true, two.substr(0, two.size() - 100), zoneFileFailed},
         {"one record too few", true, "03" + two.substr(2), zoneFileFailed},
-        {"another class", true, "01000000 ffff 0100 0d00" + HexOf("CTimeZoneInfX") + "06" + HexOf("Berlin") + kEurope,
-            zoneFileFailed},
-        {"wrong schema", true, "01000000 ffff 0200 0d00" + HexOf("CTimeZoneInfo") + "06" + HexOf("Berlin") + kEurope,
-            zoneFileFailed},
+        {"another class", true,
+         "01000000 ffff 0100 0d00" + HexOf("CTimeZoneInfX") + "06" + HexOf("Berlin") + kEurope,
+         zoneFileFailed},
+        {"wrong schema", true,
+         "01000000 ffff 0200 0d00" + HexOf("CTimeZoneInfo") + "06" + HexOf("Berlin") + kEurope,
+         zoneFileFailed},
         {"reference to nothing", true, "01000000 0280", zoneFileFailed},
     };
     for (const Case& c : cases)
@@ -201,7 +210,8 @@ TEST(ZoneFileSave, AFailedSaveLeavesTheOldFileWhole)
         else if (c.failure == failNoFolder)
             path = folder.File("missing\\VelmoraTZ");
         else
-            held = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+            held = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
+                                 0, NULL);
 
         CException* error = NULL;
         EXPECT_FALSE(SaveZoneFile(path, list.zones, &error)) << c.what;

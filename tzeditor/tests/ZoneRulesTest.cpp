@@ -130,7 +130,7 @@ TEST(ZoneOffsets, SplitTowardZeroAndJoinBack)
 TEST(ZoneOffsets, LocalZoneIsNegatedIntoEastPositive)
 {
     TIME_ZONE_INFORMATION zone = {};
-    zone.Bias = -330;        // as the system gives it: minutes to add to local time for UTC
+    zone.Bias = -330; // as the system gives it: minutes to add to local time for UTC
     zone.StandardBias = 15;
     zone.DaylightBias = -60;
     ToEditorConvention(zone);
@@ -213,7 +213,8 @@ TEST(ZoneList, FindsTheFirstZoneOfAName)
     {
         const char* name;
         int index;
-    } cases[] = {{"Alpha", 0}, {"Beta", 1}, {"alpha", 2}, {"(Local Time)", 4}, {"ALPHA", -1}, {"Bet", -1}, {"", -1}};
+    } cases[] = {{"Alpha", 0},  {"Beta", 1}, {"alpha", 2}, {"(Local Time)", 4},
+                 {"ALPHA", -1}, {"Bet", -1}, {"", -1}};
     for (const Case& c : cases)
         EXPECT_EQ(c.index, FindZoneByName(zones, c.name)) << c.name;
     DeleteZones(zones);

@@ -20,11 +20,23 @@ public:
 CTestApp theApp;
 
 std::string g_trace;
-void StepA() { g_trace += "A"; }
-void StepB() { g_trace += "B"; }
-void StepC() { g_trace += "C"; }
+void StepA()
+{
+    g_trace += "A";
+}
+void StepB()
+{
+    g_trace += "B";
+}
+void StepC()
+{
+    g_trace += "C";
+}
 int g_nReleased = 0;
-void ReleaseKeyboard() { g_nReleased++; }
+void ReleaseKeyboard()
+{
+    g_nReleased++;
+}
 } // namespace
 
 TEST(Workspace, SingletonFollowsTheLastConstructedAndClearsOnDestruction)

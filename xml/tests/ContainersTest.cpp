@@ -7,10 +7,7 @@ namespace
 int g_deleted = 0;
 struct Counted : CorvitaObject
 {
-    ~Counted() override
-    {
-        g_deleted++;
-    }
+    ~Counted() override { g_deleted++; }
 };
 } // namespace
 

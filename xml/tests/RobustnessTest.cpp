@@ -38,10 +38,7 @@ public:
         memcpy(p, bytes.data(), n);
         return p;
     }
-    bool Ready() const
-    {
-        return m_base != nullptr;
-    }
+    bool Ready() const { return m_base != nullptr; }
     static const size_t kSize = 256 * 1024;
 
 private:
@@ -52,9 +49,7 @@ private:
 class Random
 {
 public:
-    explicit Random(unsigned long long seed) : m_state(seed)
-    {
-    }
+    explicit Random(unsigned long long seed) : m_state(seed) {}
     unsigned Next()
     {
         m_state ^= m_state << 13;
@@ -62,10 +57,7 @@ public:
         m_state ^= m_state << 17;
         return (unsigned)(m_state >> 11);
     }
-    unsigned Below(unsigned n)
-    {
-        return n ? Next() % n : 0;
-    }
+    unsigned Below(unsigned n) { return n ? Next() % n : 0; }
 
 private:
     unsigned long long m_state;

@@ -1,5 +1,6 @@
 // Helpers shared by the library's tests: tree dumps, byte strings and temporary files.
-#pragma once
+#ifndef VELMORA_TESTUTIL_H
+#define VELMORA_TESTUTIL_H
 #include "DataBuffer.h"
 #include "StringBuffer.h"
 #include "TreeNode.h"
@@ -75,3 +76,5 @@ inline std::string WriteTemp(const char* name, const std::string& bytes)
     CloseHandle(h);
     return path;
 }
+
+#endif // VELMORA_TESTUTIL_H

@@ -146,10 +146,7 @@ TEST(PercentTracker, ReportsGrowingPercentages)
     struct Recorder : PercentCallback
     {
         std::vector<int> seen;
-        void Percent(unsigned long, unsigned long, int percent, long*) override
-        {
-            seen.push_back(percent);
-        }
+        void Percent(unsigned long, unsigned long, int percent, long*) override { seen.push_back(percent); }
     } recorder;
     PercentTracker t;
     t.m_callback = &recorder;

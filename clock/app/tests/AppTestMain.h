@@ -1,5 +1,6 @@
 // Test support: the test program's application object and its private registry key.
-#pragma once
+#ifndef VELMORA_APPTESTMAIN_H
+#define VELMORA_APPTESTMAIN_H
 
 #include <afxwin.h>
 
@@ -7,3 +8,5 @@
 void ResetAppTestProfile();
 // "Software\<test key>\<test app>\<section>" below HKEY_CURRENT_USER.
 CString AppTestProfileKey(LPCTSTR pszSection);
+
+#endif // VELMORA_APPTESTMAIN_H

@@ -32,7 +32,7 @@ TEST(ClockApp, AgentProbeAsksOnceMoreAfterAFailure)
         size_t nCalls;
     } cases[] = {
         {{TRUE}, FALSE, 1},
-        {{FALSE, TRUE}, FALSE, 2},   // present one second later
+        {{FALSE, TRUE}, FALSE, 2}, // present one second later
         {{FALSE, FALSE}, TRUE, 2},
     };
     for (const Case& c : cases)

@@ -60,30 +60,40 @@ TEST(ClockMenus, ContextMenuByWhatIsUnderTheCursor)
         CClockMenuState state;
         std::string expected;
     } cases[] = {
-        {"clock", {TRUE, 0, 0, 2, FALSE, FALSE, FALSE},
+        {"clock",
+         {TRUE, 0, 0, 2, FALSE, FALSE, FALSE},
          "Hide Clock|Velmora Options|-|" + kTail + "Delete Clock|Configure Clock|" + kSync + "Help|Exit"},
-        {"stopped countdown", {TRUE, 1, 0, 2, FALSE, FALSE, FALSE},
-         "Hide Clock|Velmora Options|-|Start Countdown|Amend Timer|-|" + kTail + "Delete Timer|Configure Timer|" +
-             kSync + "Help|Exit"},
-        {"paused countdown", {TRUE, 1, 1, 2, FALSE, FALSE, FALSE},
+        {"stopped countdown",
+         {TRUE, 1, 0, 2, FALSE, FALSE, FALSE},
+         "Hide Clock|Velmora Options|-|Start Countdown|Amend Timer|-|" + kTail +
+             "Delete Timer|Configure Timer|" + kSync + "Help|Exit"},
+        {"paused countdown",
+         {TRUE, 1, 1, 2, FALSE, FALSE, FALSE},
          "Hide Clock|Velmora Options|-|Stop Countdown|Resume Countdown|Amend Timer|-|" + kTail +
              "Delete Timer|Configure Timer|" + kSync + "Help|Exit"},
-        {"running countdown", {TRUE, 1, 2, 2, FALSE, FALSE, FALSE},
+        {"running countdown",
+         {TRUE, 1, 2, 2, FALSE, FALSE, FALSE},
          "Hide Clock|Velmora Options|-|Stop Countdown|Pause Countdown|Amend Timer|-|" + kTail +
              "Delete Timer|Configure Timer|" + kSync + "Help|Exit"},
-        {"completed countdown", {TRUE, 1, 3, 2, FALSE, FALSE, FALSE},
-         "Hide Clock|Velmora Options|-|Start Countdown|Amend Timer|-|" + kTail + "Delete Timer|Configure Timer|" +
-             kSync + "Help|Exit"},
-        {"event timer", {TRUE, 2, 2, 2, FALSE, FALSE, FALSE},
+        {"completed countdown",
+         {TRUE, 1, 3, 2, FALSE, FALSE, FALSE},
+         "Hide Clock|Velmora Options|-|Start Countdown|Amend Timer|-|" + kTail +
+             "Delete Timer|Configure Timer|" + kSync + "Help|Exit"},
+        {"event timer",
+         {TRUE, 2, 2, 2, FALSE, FALSE, FALSE},
          "Hide Clock|Velmora Options|-|Amend Timer|-|" + kTail + "Delete Timer|Configure Timer|" + kSync +
              "Help|Exit"},
-        {"between clocks", {FALSE, 0, 0, 2, FALSE, FALSE, FALSE},
+        {"between clocks",
+         {FALSE, 0, 0, 2, FALSE, FALSE, FALSE},
          "Hide Clock|Velmora Options|-|" + kTail + kSync + "Help|Exit"},
-        {"single clock", {TRUE, 0, 0, 1, FALSE, FALSE, FALSE},
+        {"single clock",
+         {TRUE, 0, 0, 1, FALSE, FALSE, FALSE},
          "Hide Clock|Velmora Options|-|" + kTail + "~Delete Clock|Configure Clock|" + kSync + "Help|Exit"},
-        {"visible character", {FALSE, 0, 0, 2, TRUE, FALSE, TRUE},
+        {"visible character",
+         {FALSE, 0, 0, 2, TRUE, FALSE, TRUE},
          "Hide Clock|Velmora Options|-|" + kTail + kSync + "Say the Time|Mute Agent|Hide Agent|Help|Exit"},
-        {"hidden muted character", {FALSE, 0, 0, 2, TRUE, TRUE, FALSE},
+        {"hidden muted character",
+         {FALSE, 0, 0, 2, TRUE, TRUE, FALSE},
          "Hide Clock|Velmora Options|-|" + kTail + kSync + "~Say the Time|*Mute Agent|Show Agent|Help|Exit"},
     };
     for (const Case& c : cases)
@@ -99,18 +109,22 @@ TEST(ClockMenus, ContextMenuByWhatIsUnderTheCursor)
 
 TEST(ClockMenus, TrayMenuFollowsTheClockState)
 {
-    const std::string kMiddle = "Velmora Options|Alarms|Add Reminder|Calendar|Synchronize Clock|Time Sync Status|";
+    const std::string kMiddle =
+        "Velmora Options|Alarms|Add Reminder|Calendar|Synchronize Clock|Time Sync Status|";
     struct Case
     {
         const char* pszName;
         CTrayMenuState state;
         std::string expected;
     } cases[] = {
-        {"shown", {FALSE, FALSE, FALSE, FALSE, FALSE, TRUE},
+        {"shown",
+         {FALSE, FALSE, FALSE, FALSE, FALSE, TRUE},
          "Show Clock|Hide Clock|-|Auto Hide|" + kMiddle + "Help|Exit"},
-        {"hidden, auto-hide on", {TRUE, TRUE, FALSE, FALSE, FALSE, TRUE},
+        {"hidden, auto-hide on",
+         {TRUE, TRUE, FALSE, FALSE, FALSE, TRUE},
          "Show Clock|~Hide Clock|-|*Auto Hide|" + kMiddle + "Help|Exit"},
-        {"muted character", {FALSE, FALSE, TRUE, TRUE, TRUE, FALSE},
+        {"muted character",
+         {FALSE, FALSE, TRUE, TRUE, TRUE, FALSE},
          "Show Clock|Hide Clock|-|Auto Hide|" + kMiddle + "~Say the Time|*Mute Agent|Hide Agent|Help|Exit"},
     };
     for (const Case& c : cases)
@@ -137,9 +151,9 @@ TEST(ClockMenus, PendingCommandsAreGreyedAndWorkingOnesAreNot)
         UINT nID;
         BOOL bGreyed;
     } cases[] = {
-        {ID_HIDE_CLOCK, FALSE}, {ID_ADD_CLOCK, FALSE},     {ID_DELETE_CLOCK, FALSE},   {ID_EXIT, FALSE},
-        {ID_START_COUNTDOWN, FALSE}, {ID_CTX_OPTIONS, TRUE}, {ID_CTX_CALENDAR, TRUE}, {ID_REMIND_1WEEK, TRUE},
-        {ID_SYNCHRONIZE, TRUE},
+        {ID_HIDE_CLOCK, FALSE},  {ID_ADD_CLOCK, FALSE},       {ID_DELETE_CLOCK, FALSE},
+        {ID_EXIT, FALSE},        {ID_START_COUNTDOWN, FALSE}, {ID_CTX_OPTIONS, TRUE},
+        {ID_CTX_CALENDAR, TRUE}, {ID_REMIND_1WEEK, TRUE},     {ID_SYNCHRONIZE, TRUE},
     };
     for (const Case& c : cases)
     {

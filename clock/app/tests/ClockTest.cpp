@@ -193,7 +193,10 @@ TEST(ClockArchive, ShowBiasBitIsSetOnlyForExactlyOne)
         BOOL bShowBias;
         int nActive;
         DWORD dwWord;
-    } cases[] = {{1, 8, 9}, {0, 8, 8}, {2, 4, 4}, {1, 2, 3},
+    } cases[] = {{1, 8, 9},
+                 {0, 8, 8},
+                 {2, 4, 4},
+                 {1, 2, 3},
                  {0, 3, 2}}; // a stray bit 0 in the behaviour must not turn the bias on
     for (auto& t : cases)
     {
@@ -231,8 +234,8 @@ TEST(ClockArchive, Schema6BehaviourWord)
         DWORD dwWord;
         BOOL bShowBias;
         int nActive;
-    } cases[] = {{0, FALSE, 2}, {1, TRUE, 2}, {4, FALSE, 4}, {5, TRUE, 4}, {9, TRUE, 8}, {0x11, TRUE, 2},
-                 {0xF, TRUE, 0xE}};
+    } cases[] = {{0, FALSE, 2}, {1, TRUE, 2},    {4, FALSE, 4},   {5, TRUE, 4},
+                 {9, TRUE, 8},  {0x11, TRUE, 2}, {0xF, TRUE, 0xE}};
     for (auto& t : cases)
     {
         CClock* p = Load(Schema6Image(t.dwWord));
@@ -349,7 +352,8 @@ std::vector<BYTE> RunningCountdown(DWORD dwBehaviour, int nState, double dRemain
     Image im;
     LOGFONTA lf = TestFont();
     TIME_ZONE_INFORMATION tz = TestZone();
-    im.header(6).str("").str("").u32(0).u32(0).raw(&lf, 60).raw(&tz, 172).str("T").u32(1).u32(0).u32(1).u32(1);
+    im.header(6).str("").str("").u32(0).u32(0).raw(&lf, 60).raw(&tz, 172).str("T").u32(1).u32(0).u32(1).u32(
+        1);
     im.u32(CLOCKTYPE_COUNTDOWN).time(0, 38000.0).time(0, 2.0).str("Tea").u32(1).str("Done").u32(0).str("");
     im.u32(nState).time(0, dRemaining);
     im.u32(0).u32(1).str("HH").u32(1 | dwBehaviour).u32(0);

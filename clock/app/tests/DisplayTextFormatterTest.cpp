@@ -21,8 +21,8 @@ struct Case
 
 const Case cases[] = {
     {"", 2004, 2, 1, 13, 5, 9, "(Local Time)", "", 1, ""},
-    {"HH:mm:ss|ddd, d MMM yyyy|z", 2004, 2, 1, 13, 5, 9, "(Local Time)", "13:05:09\nSun, 1 Feb 2004\n(Local Time)", 3,
-     "Sun, 1 Feb 2004\n"},
+    {"HH:mm:ss|ddd, d MMM yyyy|z", 2004, 2, 1, 13, 5, 9, "(Local Time)",
+     "13:05:09\nSun, 1 Feb 2004\n(Local Time)", 3, "Sun, 1 Feb 2004\n"},
     {"HH:mm|", 2004, 2, 1, 13, 5, 9, "", "13:05\n", 2, "13:05\n"},
     {"ab|ab", 2004, 2, 1, 13, 5, 9, "", "ab\nab", 2, "ab\n"},
     {"a|abc", 2004, 2, 1, 13, 5, 9, "", "a\nabc", 2, "abc"},

@@ -60,7 +60,8 @@ TEST(MainClockDlg, NewClocksGoWhereTheSettingSays)
         dlg.m_bAlarmsChanged = FALSE;
         CClock* pNew = dlg.AddClock();
         ASSERT_EQ(c.nExisting + 1, dlg.m_clocks.GetSize());
-        EXPECT_EQ(pNew, dlg.m_clocks.GetAt(c.nExpectedIndex)) << "position " << c.nPos << " of " << c.nExisting;
+        EXPECT_EQ(pNew, dlg.m_clocks.GetAt(c.nExpectedIndex))
+            << "position " << c.nPos << " of " << c.nExisting;
         EXPECT_TRUE(dlg.m_bAlarmsChanged);
     }
 }

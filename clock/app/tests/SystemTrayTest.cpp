@@ -136,8 +136,8 @@ TEST_F(SystemTray, NotificationsReachTheTarget)
     } cases[] = {
         {ID_TRAY + 1, WM_LBUTTONDBLCLK, 0, 0}, // another icon
         {ID_TRAY, WM_MOUSEMOVE, 1, 0},
-        {ID_TRAY, WM_LBUTTONDBLCLK, 1, 1},     // "Show Clock", the first item
-        {ID_TRAY, WM_LBUTTONDBLCLK, 1, 2},     // again, even when already shown
+        {ID_TRAY, WM_LBUTTONDBLCLK, 1, 1}, // "Show Clock", the first item
+        {ID_TRAY, WM_LBUTTONDBLCLK, 1, 2}, // again, even when already shown
     };
     for (auto& t : cases)
     {

@@ -1,5 +1,6 @@
 // TestApp.h: the application object of the engine tests, whose profile lives under a key of its own.
-#pragma once
+#ifndef VELMORA_TESTAPP_H
+#define VELMORA_TESTAPP_H
 
 #include <afxwin.h>
 #include <afxcoll.h>
@@ -10,3 +11,5 @@ void ResetTestProfile();
 
 // Reads a raw value of the test profile: its registry type and bytes; FALSE when it is missing.
 BOOL ReadTestProfileValue(LPCTSTR pszSection, LPCTSTR pszKey, DWORD& dwType, CByteArray& abData);
+
+#endif // VELMORA_TESTAPP_H

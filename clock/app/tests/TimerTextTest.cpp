@@ -54,8 +54,8 @@ TEST(TimerText, RunningCountdownStepsEndsOnceAndResets)
         {"00:00:03", FALSE, TIMERSTATE_RUNNING},
         {"00:00:02", FALSE, TIMERSTATE_RUNNING},
         {"00:00:01", FALSE, TIMERSTATE_RUNNING},
-        {"00:00:00", TRUE, TIMERSTATE_STOPPED},   // ends, shows zero, is reset in the same pass
-        {"00:00:03", FALSE, TIMERSTATE_STOPPED},  // stopped with its full interval
+        {"00:00:00", TRUE, TIMERSTATE_STOPPED},  // ends, shows zero, is reset in the same pass
+        {"00:00:03", FALSE, TIMERSTATE_STOPPED}, // stopped with its full interval
         {"00:00:03", FALSE, TIMERSTATE_STOPPED},
     };
     for (const Pass& p : passes)

@@ -143,7 +143,8 @@ TEST_F(ConfigureClock, ListsTheFileAndSelectsTheClocksZone)
 
     // Another zone goes into the clock at once, name included; without rules the check is off.
     page.m_lbZones.SetCurSel(2);
-    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TZ_LIST, LBN_SELCHANGE), (LPARAM)page.m_lbZones.GetSafeHwnd());
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TZ_LIST, LBN_SELCHANGE),
+                     (LPARAM)page.m_lbZones.GetSafeHwnd());
     EXPECT_EQ(-300, m_clock.m_tzi.Bias);
     EXPECT_EQ(CString("(GMT-05:00) Lima"), m_clock.m_strDisplayName);
     EXPECT_FALSE(CheckEnabled(page));
@@ -228,9 +229,10 @@ TEST_F(ConfigureClock, MissingFileIsToldAndNotCreated)
     CPropertySheet sheet(_T("Clock Configuration"));
     Open(page, sheet);
     ASSERT_EQ(1u, g_messages.size());
-    EXPECT_EQ(m_strFile + "\nVelmora Timezone file 'VelmoraTZ' is missing\nUntil it is replaced in the 'Velmora' "
-                          "folder you will not be able to change Time Zones.\nPlease contact Quendra Labs if you "
-                          "need a replacement file.",
+    EXPECT_EQ(m_strFile +
+                  "\nVelmora Timezone file 'VelmoraTZ' is missing\nUntil it is replaced in the 'Velmora' "
+                  "folder you will not be able to change Time Zones.\nPlease contact Quendra Labs if you "
+                  "need a replacement file.",
               g_messages[0]);
     EXPECT_EQ(0, page.m_lbZones.GetCount());
     EXPECT_EQ(540, m_clock.m_tzi.Bias);

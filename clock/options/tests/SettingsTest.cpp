@@ -221,8 +221,8 @@ TEST(Settings, OutOfRangeValuesAreRepaired)
     struct
     {
         int x, y, nExpectX, nExpectY;
-    } positions[] = {{10, 10, 10, 10}, {-1, 10, 250, 40}, {10, -1, 250, 40},
-                     {cx, 10, 250, 40}, {10, cy, 250, 40}, {cx - 1, cy - 1, cx - 1, cy - 1},
+    } positions[] = {{10, 10, 10, 10},     {-1, 10, 250, 40}, {10, -1, 250, 40},
+                     {cx, 10, 250, 40},    {10, cy, 250, 40}, {cx - 1, cy - 1, cx - 1, cy - 1},
                      {0xFFFF, 10, 250, 40}};
     for (auto& t : positions)
     {
@@ -243,9 +243,12 @@ TEST(Settings, OutOfRangeValuesAreRepaired)
         int nStored;
         int nLimitH, nLimitM, nQuietH, nNoBigS;
     } times[] = {
-        {_T("LimitH"), 30, 1, 0, 0, 0},        {_T("LimitM"), 60, 1, 0, 0, 0},
-        {_T("LimitM"), 45, 1, 45, 0, 0},       {_T("QuietTimeStartHour"), -2, 1, 0, 0, 0},
-        {_T("QuietTimeStartHour"), 22, 1, 0, 22, 0}, {_T("NoBigSyncS"), -5, 1, 0, 0, 0},
+        {_T("LimitH"), 30, 1, 0, 0, 0},
+        {_T("LimitM"), 60, 1, 0, 0, 0},
+        {_T("LimitM"), 45, 1, 45, 0, 0},
+        {_T("QuietTimeStartHour"), -2, 1, 0, 0, 0},
+        {_T("QuietTimeStartHour"), 22, 1, 0, 22, 0},
+        {_T("NoBigSyncS"), -5, 1, 0, 0, 0},
         {_T("NoBigSyncS"), 59, 1, 0, 0, 59},
     };
     for (auto& t : times)

@@ -1,0 +1,168 @@
+// Helpers shared by the tests.
+#include "TestSupport.h"
+
+#include <shlwapi.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+Bytes Image(const char* pszText)
+{
+    Bytes out;
+    for (const char* p = pszText; *p != '\0';)
+    {
+        if (*p == '\'')
+        {
+            for (++p; *p != '\0' && *p != '\''; ++p)
+                out.push_back((BYTE)*p);
+            if (*p == '\'')
+                ++p;
+            continue;
+        }
+        if (!isxdigit((unsigned char)p[0]))
+        {
+            ++p;
+            continue;
+        }
+        char hex[3] = {p[0], isxdigit((unsigned char)p[1]) ? p[1] : '\0', '\0'};
+        out.push_back((BYTE)strtoul(hex, NULL, 16));
+        p += hex[1] != '\0' ? 2 : 1;
+    }
+    return out;
+}
+
+std::string Hex(const Bytes& bytes)
+{
+    std::string out;
+    char sz[4];
+    for (BYTE b : bytes)
+    {
+        snprintf(sz, sizeof(sz), "%02X ", b);
+        out += sz;
+    }
+    return out;
+}
+
+std::string HexOf(const std::string& text)
+{
+    std::string out;
+    char sz[3];
+    for (unsigned char c : text)
+    {
+        snprintf(sz, sizeof(sz), "%02x", c);
+        out += sz;
+    }
+    return out;
+}
+
+CTestFolder::CTestFolder(LPCTSTR pszPrefix)
+{
+    TCHAR szTemp[MAX_PATH];
+    ::GetTempPath(MAX_PATH, szTemp);
+    for (int i = 0;; i++)
+    {
+        m_strPath.Format(_T("%s%s-%lu-%d"), szTemp, pszPrefix, ::GetCurrentProcessId(), i);
+        if (::CreateDirectory(m_strPath, NULL))
+            break;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS)
+            AfxThrowFileException(CFileException::OsErrorToException(::GetLastError()), ::GetLastError(),
+                                  m_strPath);
+    }
+}
+
+CTestFolder::~CTestFolder()
+{
+    for (const CString& strName : Files())
+    {
+        ::SetFileAttributes(File(strName), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFile(File(strName));
+    }
+    ::RemoveDirectory(m_strPath);
+}
+
+std::vector<CString> CTestFolder::Files() const
+{
+    std::vector<CString> names;
+    WIN32_FIND_DATA fd;
+    HANDLE h = ::FindFirstFile(m_strPath + _T("\\*"), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do
+    {
+        if (lstrcmp(fd.cFileName, _T(".")) != 0 && lstrcmp(fd.cFileName, _T("..")) != 0)
+            names.push_back(fd.cFileName);
+    } while (::FindNextFile(h, &fd));
+    ::FindClose(h);
+    return names;
+}
+
+void CTestFolder::Write(LPCTSTR pszName, const Bytes& bytes) const
+{
+    CFile file(File(pszName), CFile::modeCreate | CFile::modeWrite);
+    if (!bytes.empty())
+        file.Write(bytes.data(), (UINT)bytes.size());
+}
+
+void CTestFolder::Write(LPCTSTR pszName, const std::string& text) const
+{
+    Write(pszName, Bytes(text.begin(), text.end()));
+}
+
+Bytes CTestFolder::Read(LPCTSTR pszName) const
+{
+    CFile file;
+    if (!file.Open(File(pszName), CFile::modeRead | CFile::shareDenyNone))
+        return Bytes();
+    Bytes bytes((size_t)file.GetLength());
+    if (!bytes.empty())
+        bytes.resize(file.Read(bytes.data(), (UINT)bytes.size()));
+    return bytes;
+}
+
+BOOL CTestFolder::Exists(LPCTSTR pszName) const
+{
+    return ::GetFileAttributes(File(pszName)) != INVALID_FILE_ATTRIBUTES;
+}
+
+CTestWinApp::CTestWinApp(LPCTSTR pszAppName, LPCTSTR pszKey) : CWinApp(pszAppName), m_strApp(pszAppName)
+{
+    m_strKey.Format(_T("%s\\%lu"), pszKey, ::GetCurrentProcessId());
+}
+
+CTestWinApp::~CTestWinApp()
+{
+    ::SHDeleteKey(HKEY_CURRENT_USER, CString(_T("Software\\")) + m_strKey);
+}
+
+void CTestWinApp::ResetProfile()
+{
+    if (m_pszAppName == NULL)
+        m_pszAppName = _tcsdup(m_strApp);
+    if (m_pszRegistryKey == NULL)
+        SetRegistryKey(m_strKey);
+    ::SHDeleteKey(HKEY_CURRENT_USER, CString(_T("Software\\")) + m_strKey);
+}
+
+CString CTestWinApp::ProfileKey(LPCTSTR pszSection) const
+{
+    CString strKey;
+    strKey.Format(_T("Software\\%s\\%s\\%s"), (LPCTSTR)m_strKey, (LPCTSTR)m_strApp, pszSection);
+    return strKey;
+}
+
+BOOL CTestWinApp::ReadProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD& dwType, Bytes& data) const
+{
+    HKEY hKey;
+    if (::RegOpenKeyEx(HKEY_CURRENT_USER, ProfileKey(pszSection), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return FALSE;
+    DWORD cb = 0;
+    LONG lResult = ::RegQueryValueEx(hKey, pszEntry, NULL, &dwType, NULL, &cb);
+    if (lResult == ERROR_SUCCESS)
+    {
+        data.resize(cb);
+        lResult = ::RegQueryValueEx(hKey, pszEntry, NULL, &dwType, cb ? data.data() : NULL, &cb);
+    }
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
+}

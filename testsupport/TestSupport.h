@@ -1,0 +1,74 @@
+// Helpers shared by the tests: byte images, private folders and a test application's profile.
+#ifndef VELMORA_TESTSUPPORT_H
+#define VELMORA_TESTSUPPORT_H
+
+#include "afxwin.h"
+
+#include <string>
+#include <vector>
+
+typedef std::vector<BYTE> Bytes;
+
+// "FF 00 1a" -> {0xFF, 0x00, 0x1A}. Text in single quotes is taken as ASCII ("0A 00 'CName'");
+// anything else that is not a hex digit (spaces, line breaks, '|') only separates.
+Bytes Image(const char* pszText);
+inline Bytes Image(const std::string& text)
+{
+    return Image(text.c_str());
+}
+
+inline Bytes operator+(Bytes a, const Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// "FF 00 1A ": the bytes as hex, each followed by a space, for readable failures.
+std::string Hex(const Bytes& bytes);
+// "ff001a": the characters of a string as hex without separators.
+std::string HexOf(const std::string& text);
+
+// A fresh folder under the temporary directory for one test, removed with its files when the
+// object goes. Names are of files directly inside it.
+class CTestFolder
+{
+public:
+    explicit CTestFolder(LPCTSTR pszPrefix = _T("velmora"));
+    ~CTestFolder();
+    CTestFolder(const CTestFolder&) = delete;
+    CTestFolder& operator=(const CTestFolder&) = delete;
+
+    const CString& Path() const { return m_strPath; }
+    CString File(LPCTSTR pszName) const { return m_strPath + _T("\\") + pszName; }
+    std::vector<CString> Files() const;
+    void Write(LPCTSTR pszName, const Bytes& bytes) const;
+    void Write(LPCTSTR pszName, const std::string& text) const;
+    Bytes Read(LPCTSTR pszName) const; // empty when the file is missing
+    BOOL Exists(LPCTSTR pszName) const;
+
+private:
+    CString m_strPath;
+};
+
+// An application object for tests that need AfxGetApp() and its profile functions. ctest runs
+// test cases as parallel processes, so each process keeps its profile under
+// HKCU\Software\<key>\<process id>\<application>, removed when the program ends.
+class CTestWinApp : public CWinApp
+{
+public:
+    CTestWinApp(LPCTSTR pszAppName, LPCTSTR pszKey);
+    virtual ~CTestWinApp();
+
+    // Points the profile at this process's key and empties it.
+    void ResetProfile();
+    // HKCU-relative path of one section of the profile.
+    CString ProfileKey(LPCTSTR pszSection) const;
+    // The raw registry value of one profile entry; FALSE when it is missing.
+    BOOL ReadProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD& dwType, Bytes& data) const;
+
+private:
+    CString m_strKey; // Software-relative: "<key>\<process id>"
+    CString m_strApp;
+};
+
+#endif // VELMORA_TESTSUPPORT_H
