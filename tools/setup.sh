@@ -15,8 +15,21 @@ as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 # A mirror in the middle of a sync fails one index now and then: try again, then go on with the
 # indexes that did arrive (the install itself still fails loudly if a package is missing).
 apt_update() {
-    for _ in 1 2 3; do as_root apt-get update -qq && return 0; sleep 10; done
+    local log
+    for _ in 1 2 3; do
+        log=$(as_root apt-get update -qq 2>&1) && ! grep -q '^E: Failed to fetch' <<<"$log" && return 0
+        sleep 10
+    done
     echo "setup: apt-get update kept failing; installing from the indexes it has" >&2
+    # A mirror whose index lags behind its Release file ("File has unexpected size") leaves that
+    # index out, and foreign-architecture packages then cannot match the native ones. The index
+    # the mirror does serve is the previous one: take it as it is.
+    grep -o 'Failed to fetch http[^ ]*Packages\.xz  File has unexpected size' <<<"$log" | awk '{print $4}' |
+        while read -r url; do
+            list=/var/lib/apt/lists/$(sed -e 's|^[a-z]*://||' -e 's|\.xz$||' -e 's|/|_|g' <<<"$url")
+            echo "setup: using the index $url as the mirror serves it" >&2
+            curl -fsS "$url" | xz -dc | as_root tee "$list" >/dev/null || true
+        done
 }
 
 if [ ${#need[@]} -gt 0 ]; then
