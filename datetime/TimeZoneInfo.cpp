@@ -96,32 +96,38 @@ void CTimeZoneInfo::Serialize(CArchive& ar)
         ar >> m_strName;
         // A short read is the end of a truncated file, not a record of zeros.
         if (ar.Read(&record, sizeof(record)) != sizeof(record))
-            AfxThrowArchiveException(CArchiveException::endOfFile);
+            AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
         m_record = record;
         DecodeRecord(record, m_tzi);
     }
 }
 
-void CTimeZoneInfo::LoadZoneList(CArchive& ar, CObArray& zones)
+void CTimeZoneInfo::LoadZonesUntilDamage(CArchive& ar, CObArray& zones)
 {
     LONG count = 0;
     ar >> count;
+    INT_PTR nFirst = zones.GetSize();
+    for (LONG i = 0; i < count; i++)
+    {
+        CTimeZoneInfo* pZone = NULL;
+        ar >> pZone;
+        // A damaged file can hold a null object or refer back to a record already read;
+        // either would leave the list with a hole or an object owned twice.
+        BOOL bDuplicate = FALSE;
+        for (INT_PTR j = nFirst; j < zones.GetSize() && !bDuplicate; j++)
+            bDuplicate = zones.GetAt(j) == pZone;
+        if (pZone == NULL || bDuplicate)
+            AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
+        zones.Add(pZone);
+    }
+}
+
+void CTimeZoneInfo::LoadZoneList(CArchive& ar, CObArray& zones)
+{
     CObArray loaded;
     try
     {
-        for (LONG i = 0; i < count; i++)
-        {
-            CTimeZoneInfo* pZone = NULL;
-            ar >> pZone;
-            // A damaged file can hold a null object or refer back to a record already read;
-            // either would leave the list with a hole or an object owned twice.
-            BOOL bDuplicate = FALSE;
-            for (INT_PTR j = 0; j < loaded.GetSize() && !bDuplicate; j++)
-                bDuplicate = loaded.GetAt(j) == pZone;
-            if (pZone == NULL || bDuplicate)
-                AfxThrowArchiveException(CArchiveException::generic);
-            loaded.Add(pZone);
-        }
+        LoadZonesUntilDamage(ar, loaded);
     }
     catch (CException*)
     {
@@ -140,7 +146,8 @@ void CTimeZoneInfo::StoreZoneList(CArchive& ar, const CObArray& zones)
         ar << zones.GetAt(i);
 }
 
-BOOL CTimeZoneInfo::ReadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException** ppError)
+BOOL CTimeZoneInfo::ReadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException** ppError,
+                                 BOOL bKeepBeforeDamage)
 {
     if (ppError != NULL)
         *ppError = NULL;
@@ -156,7 +163,10 @@ BOOL CTimeZoneInfo::ReadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException**
     CArchive ar(&file, CArchive::load, 4096);
     try
     {
-        LoadZoneList(ar, zones);
+        if (bKeepBeforeDamage)
+            LoadZonesUntilDamage(ar, zones);
+        else
+            LoadZoneList(ar, zones);
         ar.Close();
         file.Close();
     }

@@ -58,11 +58,16 @@ public:
     // and the archive's or file's exception goes on to the caller.
     static void LoadZoneList(CArchive& ar, CObArray& zones);
     static void StoreZoneList(CArchive& ar, const CObArray& zones);
+    // As LoadZoneList, but each record goes to zones as soon as it is whole: when a damaged
+    // record stops the read, the records before it stay in zones.
+    static void LoadZonesUntilDamage(CArchive& ar, CObArray& zones);
 
     // The same on a file by path, with a 4096-byte archive buffer. Reading never creates the
     // file. On failure FALSE; the exception goes to *ppError when given (the caller reports
-    // and deletes it), else it is deleted here.
-    static BOOL ReadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException** ppError = NULL);
+    // and deletes it), else it is deleted here. With bKeepBeforeDamage a damaged file still
+    // gives the zones read before the damage.
+    static BOOL ReadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException** ppError = NULL,
+                             BOOL bKeepBeforeDamage = FALSE);
     static BOOL WriteZoneFile(LPCTSTR lpszPath, const CObArray& zones, CException** ppError = NULL);
 
     // Data

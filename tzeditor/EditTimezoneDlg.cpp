@@ -144,6 +144,15 @@ int CEditTimezoneDlg::RuleIndex(CComboBox& combo)
 
 void CEditTimezoneDlg::OnOK()
 {
+    // A blank name would be a row with nothing to read at the top of the list.
+    CString strName;
+    GetDlgItemText(IDC_DISPLAY_NAME, strName);
+    if (IsBlankZoneName(strName))
+    {
+        AfxMessageBox(_T("Please enter the Timezone Display Name"), MB_ICONEXCLAMATION);
+        GotoDlgCtrl(GetDlgItem(IDC_DISPLAY_NAME));
+        return;
+    }
     // The box itself is the truth: the flag can be stale when an earlier exchange stopped
     // at a refused field before reaching it.
     m_bUseDaylight = IsDlgButtonChecked(IDC_USE_DAYLIGHT) == BST_CHECKED;

@@ -109,7 +109,8 @@ BOOL CTorvaneDlg::OnInitDialog()
 BOOL CTorvaneDlg::LoadZones()
 {
     CException* pError = NULL;
-    switch (LoadZoneFile(m_strDataPath, m_zones, &pError))
+    INT_PTR nBefore = m_zones.GetSize();
+    switch (LoadZoneFileUpToDamage(m_strDataPath, m_zones, &pError))
     {
     case zoneFileMissing:
         AfxMessageBox(_T("Velmora Timezone file not found"), MB_ICONEXCLAMATION);
@@ -121,8 +122,7 @@ BOOL CTorvaneDlg::LoadZones()
             pError->ReportError();
             pError->Delete();
         }
-        AfxMessageBox(_T("The Velmora Timezone file could not be read. It is left as it is unless you save."),
-                      MB_ICONEXCLAMATION);
+        AfxMessageBox(UnreadZoneFileMessage(m_zones.GetSize() - nBefore), MB_ICONEXCLAMATION);
         return FALSE;
     default:
         return TRUE;
@@ -170,8 +170,25 @@ int CTorvaneDlg::FindZone(LPCTSTR lpszName) const
 void CTorvaneDlg::RefillList()
 {
     m_zoneList.ResetContent();
-    for (INT_PTR i = 0; i < m_zones.GetSize(); i++)
-        m_zoneList.AddString(((CTimeZoneInfo*)m_zones.GetAt(i))->GetName());
+    int cxWidest = 0;
+    {
+        CClientDC dc(&m_zoneList);
+        CFont* pFont = m_zoneList.GetFont();
+        CFont* pOldFont = pFont != NULL ? dc.SelectObject(pFont) : NULL;
+        for (INT_PTR i = 0; i < m_zones.GetSize(); i++)
+        {
+            CString strName = ((CTimeZoneInfo*)m_zones.GetAt(i))->GetName();
+            m_zoneList.AddString(strName);
+            int cx = dc.GetTextExtent(strName).cx;
+            if (cx > cxWidest)
+                cxWidest = cx;
+        }
+        if (pOldFont != NULL)
+            dc.SelectObject(pOldFont);
+    }
+    // The list draws its rows a few pixels in from its edge; the extent covers that too, so the
+    // longest name can be scrolled to its last letter.
+    m_zoneList.SetHorizontalExtent(cxWidest > 0 ? cxWidest + 2 * ::GetSystemMetrics(SM_CXEDGE) + 2 : 0);
     m_strCount.Format(_T("Total Timezones:%d"), GetZoneCount());
     UpdateData(FALSE);
     Invalidate(TRUE);

@@ -2,13 +2,38 @@
 
 #include "TimeZoneInfo.h"
 
-ZoneFileLoad LoadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException** ppError)
+namespace
+{
+ZoneFileLoad ReadZones(LPCTSTR lpszPath, CObArray& zones, CException** ppError, BOOL bKeepBeforeDamage)
 {
     *ppError = NULL;
     CFileStatus status;
     if (!CFile::GetStatus(lpszPath, status))
         return zoneFileMissing;
-    return CTimeZoneInfo::ReadZoneFile(lpszPath, zones, ppError) ? zoneFileLoaded : zoneFileFailed;
+    return CTimeZoneInfo::ReadZoneFile(lpszPath, zones, ppError, bKeepBeforeDamage) ? zoneFileLoaded
+                                                                                    : zoneFileFailed;
+}
+} // namespace
+
+ZoneFileLoad LoadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException** ppError)
+{
+    return ReadZones(lpszPath, zones, ppError, FALSE);
+}
+
+ZoneFileLoad LoadZoneFileUpToDamage(LPCTSTR lpszPath, CObArray& zones, CException** ppError)
+{
+    return ReadZones(lpszPath, zones, ppError, TRUE);
+}
+
+CString UnreadZoneFileMessage(INT_PTR nRead)
+{
+    CString strRead;
+    if (nRead == 1)
+        strRead = _T(" whole; only its first timezone could be read");
+    else if (nRead > 1)
+        strRead.Format(_T(" whole; only its first %d timezones could be read"), (int)nRead);
+    return _T("The Velmora Timezone file could not be read") + strRead +
+           _T(". It is left as it is unless you save.");
 }
 
 namespace

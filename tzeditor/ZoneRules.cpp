@@ -127,3 +127,11 @@ void DeleteZones(CObArray& zones)
         delete zones.GetAt(i);
     zones.RemoveAll();
 }
+
+BOOL IsBlankZoneName(LPCTSTR name)
+{
+    CString text(name);
+    text.TrimLeft();
+    text.TrimRight();
+    return text.IsEmpty();
+}

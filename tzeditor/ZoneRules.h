@@ -32,6 +32,9 @@ LONG JoinMinutes(int hours, int minutes);
 CString ZoneNameFromWide(const WCHAR* field);
 void ZoneNameToWide(LPCTSTR name, WCHAR* field);
 
+// A display name that is empty or holds only blanks names nothing in the list.
+BOOL IsBlankZoneName(LPCTSTR name);
+
 // The first zone, in array order, whose display name equals the name byte for byte; -1 if none.
 int FindZoneByName(const CObArray& zones, LPCTSTR name);
 

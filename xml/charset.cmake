@@ -26,6 +26,6 @@ velmora_gtest(vxml_charset_tests
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/Iso2022Test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/EncodingConvertTest.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/CodePageTablesTest.cpp
-    LIBS vxml)
+    LIBS vxml testsupport)
 target_compile_definitions(vxml_charset_tests PRIVATE VXML_TABLE_VECTORS="${VXML_TABLE_VECTORS}"
     VXML_ICONV_VECTORS="${VXML_ICONV_VECTORS}")

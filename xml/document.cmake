@@ -22,7 +22,7 @@ velmora_gtest(vxml_document_tests
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/CvXmlTest.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/CorpusTest.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/RobustnessTest.cpp
-    LIBS vxml)
+    LIBS vxml testsupport)
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/generated)
 set(VXML_DIGEST_VECTORS ${CMAKE_CURRENT_BINARY_DIR}/generated/digest_vectors.txt)
 add_custom_command(

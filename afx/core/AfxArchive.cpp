@@ -112,6 +112,18 @@ void CArchive::ThrowArchive(int cause)
     AfxThrowArchiveException(cause, m_strFileName.IsEmpty() ? NULL : (LPCTSTR)m_strFileName);
 }
 
+void CArchive::NameArchiveException(CException* e) const
+{
+    // An object's Serialize may throw without knowing the archive's file; the report should
+    // still say which file was damaged.
+    if (e != NULL && e->IsKindOf(RUNTIME_CLASS(CArchiveException)))
+    {
+        CArchiveException* pArchiveException = (CArchiveException*)e;
+        if (pArchiveException->m_strFileName.IsEmpty())
+            pArchiveException->m_strFileName = m_strFileName;
+    }
+}
+
 BOOL CArchive::IsBufferEmpty() const
 {
     return m_lpBufCur == m_lpBufMax;
@@ -717,7 +729,15 @@ void CArchive::WriteObject(const CObject* pOb)
     WriteClass(pOb->GetRuntimeClass());
     // Entered before its data, so pointers back to it from inside Serialize become references.
     m_pMaps->store[pOb] = NextMapIndex();
-    const_cast<CObject*>(pOb)->Serialize(*this);
+    try
+    {
+        const_cast<CObject*>(pOb)->Serialize(*this);
+    }
+    catch (CException* e)
+    {
+        NameArchiveException(e);
+        throw;
+    }
 }
 
 CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag)
@@ -819,10 +839,24 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         AfxThrowMemoryException();
     // Entered before its data, so references to it from inside its own data resolve.
     NextMapIndex();
+    size_t nEntry = m_pMaps->load.size();
     m_pMaps->load.push_back({pOb, false, 0});
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
-    pOb->Serialize(*this);
+    try
+    {
+        pOb->Serialize(*this);
+    }
+    catch (CException* e)
+    {
+        // Nobody but this reader has the half-read object yet; a later reference to it finds
+        // nothing rather than freed memory.
+        m_pMaps->load[nEntry].p = NULL;
+        delete pOb;
+        m_nObjectSchema = nSchemaSave;
+        NameArchiveException(e);
+        throw;
+    }
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }

@@ -123,6 +123,8 @@ protected:
     void WriteRaw(const void* lpBuf, UINT nLen);
     ULONGLONG GetAvailable(BOOL* pbKnown);
     [[noreturn]] void ThrowArchive(int cause);
+    // Gives an archive exception that names no file this archive's file name.
+    void NameArchiveException(CException* e) const;
     void FreeMaps();
     DWORD NextMapIndex();
 

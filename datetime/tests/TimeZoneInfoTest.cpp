@@ -5,41 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "TimeZoneInfo.h"
 
 namespace
 {
-std::string Hex(const std::string& text)
-{
-    std::string out;
-    for (unsigned char c : text)
-    {
-        char two[3];
-        sprintf(two, "%02x", c);
-        out += two;
-    }
-    return out;
-}
-
 // A zone name field: the UTF-16 units of an ASCII name, zero-padded to 32 units.
 std::string NameField(const std::string& name)
 {
     std::string out;
     for (char c : name)
-        out += Hex(std::string(1, c)) + "00";
+        out += HexOf(std::string(1, c)) + "00";
     return out + std::string((32 - name.size()) * 4, '0');
-}
-
-std::vector<BYTE> Bytes(const std::string& hex)
-{
-    std::vector<BYTE> out;
-    std::string digits;
-    for (char c : hex)
-        if (isxdigit((unsigned char)c))
-            digits += c;
-    for (size_t i = 0; i + 1 < digits.size(); i += 2)
-        out.push_back((BYTE)strtoul(digits.substr(i, 2).c_str(), NULL, 16));
-    return out;
 }
 
 // Zone A in memory: Bias -60, StandardBias 15, DaylightBias 60, from the last Sunday of March
@@ -58,13 +35,13 @@ const std::string kRecordB = "b6feffff" + NameField("IST") +
                              NameField("IST") +
                              "0000 0000 0000 0100 0000 0000 0100 0000"
                              "00000000";
-const std::string kClassHeader = "ffff 0100 0d00" + Hex("CTimeZoneInfo");
+const std::string kClassHeader = "ffff 0100 0d00" + HexOf("CTimeZoneInfo");
 const std::string kLongName(300, 'x');
 
 std::string TwoZoneImage()
 {
-    return "02000000" + kClassHeader + "09" + Hex("Test Zone") + kRecordA + "0180" + "ff2c01" +
-           Hex(kLongName) + kRecordB;
+    return "02000000" + kClassHeader + "09" + HexOf("Test Zone") + kRecordA + "0180" + "ff2c01" +
+           HexOf(kLongName) + kRecordB;
 }
 
 void FreeZones(CObArray& zones)
@@ -131,7 +108,7 @@ TEST(TimeZoneInfo, DefaultRecord)
 
 TEST(TimeZoneInfo, HandBuiltImageReadsAndWritesBackByteForByte)
 {
-    std::vector<BYTE> image = Bytes(TwoZoneImage());
+    std::vector<BYTE> image = Image(TwoZoneImage());
     ASSERT_EQ(image.size(), 4u + 19 + 10 + 172 + 2 + 303 + 172);
     CObArray zones;
     ASSERT_EQ(LoadImage(image, zones), "");
@@ -172,11 +149,11 @@ TEST(TimeZoneInfo, RecordEncodingDropsSecondsAndDaylightMilliseconds)
     TimeZoneFileRecord record;
     CTimeZoneInfo::EncodeRecord(zone, record);
     const BYTE* raw = (const BYTE*)&record;
-    EXPECT_EQ(std::vector<BYTE>(raw, raw + 4), Bytes("3c000000"));
+    EXPECT_EQ(std::vector<BYTE>(raw, raw + 4), Image("3c000000"));
     EXPECT_EQ(std::vector<BYTE>(raw + 68, raw + 88),
-              Bytes("0000 0000 0200 0500 0300 0000 0a00 7b00 f9ffffff"));
+              Image("0000 0000 0200 0500 0300 0000 0a00 7b00 f9ffffff"));
     EXPECT_EQ(std::vector<BYTE>(raw + 152, raw + 172),
-              Bytes("0000 0000 0600 0200 0100 1e00 0200 0300 d3ffffff"));
+              Image("0000 0000 0600 0200 0100 1e00 0200 0300 d3ffffff"));
 
     TIME_ZONE_INFORMATION back;
     CTimeZoneInfo::DecodeRecord(record, back);
@@ -196,7 +173,7 @@ TEST(TimeZoneInfo, FullLengthZoneNamesAreTerminated)
 {
     std::string full = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";
     std::vector<BYTE> image =
-        Bytes("01000000" + kClassHeader + "01" + Hex("F") + "00000000" + NameField(full) +
+        Image("01000000" + kClassHeader + "01" + HexOf("F") + "00000000" + NameField(full) +
               std::string(40, '0') + NameField(full) + std::string(40, '0'));
     CObArray zones;
     ASSERT_EQ(LoadImage(image, zones), "");
@@ -212,16 +189,16 @@ TEST(TimeZoneInfo, CountsOfZeroOrLessReadNothing)
     for (const char* count : {"00000000", "fbffffff"})
     {
         CObArray zones;
-        EXPECT_EQ(LoadImage(Bytes(count), zones), "");
+        EXPECT_EQ(LoadImage(Image(count), zones), "");
         EXPECT_EQ(zones.GetSize(), 0);
     }
     CObArray none;
-    EXPECT_EQ(StoreImage(none), Bytes("00000000"));
+    EXPECT_EQ(StoreImage(none), Image("00000000"));
 }
 
 TEST(TimeZoneInfo, TruncationAtEveryOffsetFailsCleanly)
 {
-    std::vector<BYTE> image = Bytes(TwoZoneImage());
+    std::vector<BYTE> image = Image(TwoZoneImage());
     for (size_t n = 0; n < image.size(); n++)
     {
         CObArray zones;
@@ -235,7 +212,7 @@ TEST(TimeZoneInfo, TruncationAtEveryOffsetFailsCleanly)
 
 TEST(TimeZoneInfo, DamagedImagesFailCleanly)
 {
-    const std::string recordA = "09" + Hex("Test Zone") + kRecordA;
+    const std::string recordA = "09" + HexOf("Test Zone") + kRecordA;
     struct Case
     {
         const char* what;
@@ -243,9 +220,9 @@ TEST(TimeZoneInfo, DamagedImagesFailCleanly)
     } cases[] = {
         {"null object", "02000000" + kClassHeader + recordA + "0000"},
         {"second reference to the first object", "02000000" + kClassHeader + recordA + "0200"},
-        {"unknown class", "01000000ffff01000d00" + Hex("CTimeZoneInfX") + recordA},
-        {"a known class of another kind", "01000000ffff01000500" + Hex("CDate") + recordA},
-        {"wrong schema", "01000000ffff02000d00" + Hex("CTimeZoneInfo") + recordA},
+        {"unknown class", "01000000ffff01000d00" + HexOf("CTimeZoneInfX") + recordA},
+        {"a known class of another kind", "01000000ffff01000500" + HexOf("CDate") + recordA},
+        {"wrong schema", "01000000ffff02000d00" + HexOf("CTimeZoneInfo") + recordA},
         {"reference to a class never defined", "01000000"
                                                "0580" +
                                                    recordA},
@@ -258,80 +235,68 @@ TEST(TimeZoneInfo, DamagedImagesFailCleanly)
     for (const Case& c : cases)
     {
         CObArray zones;
-        EXPECT_EQ(LoadImage(Bytes(c.hex), zones), "archive") << c.what;
+        EXPECT_EQ(LoadImage(Image(c.hex), zones), "archive") << c.what;
         EXPECT_EQ(zones.GetSize(), 0) << c.what;
         FreeZones(zones);
     }
 }
 
-class TempFile
-{
-public:
-    TempFile()
-    {
-        char dir[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, dir);
-        m_path.Format("%sVelmoraTZ-%lu-%lu", dir, ::GetCurrentProcessId(), ::GetTickCount());
-        ::DeleteFileA(m_path);
-    }
-    ~TempFile() { ::DeleteFileA(m_path); }
-    CString m_path;
-};
-
 TEST(TimeZoneInfo, DataFileRoundTrip)
 {
-    std::vector<BYTE> image = Bytes(TwoZoneImage());
+    std::vector<BYTE> image = Image(TwoZoneImage());
     CObArray zones;
     ASSERT_EQ(LoadImage(image, zones), "");
 
-    TempFile tmp;
+    CTestFolder folder;
+    CString path = folder.File("VelmoraTZ");
     CException* pError = NULL;
-    ASSERT_TRUE(CTimeZoneInfo::WriteZoneFile(tmp.m_path, zones, &pError));
+    ASSERT_TRUE(CTimeZoneInfo::WriteZoneFile(path, zones, &pError));
     EXPECT_EQ(pError, (CException*)NULL);
     FreeZones(zones);
 
-    CFile file(tmp.m_path, CFile::modeRead);
+    CFile file(path, CFile::modeRead);
     std::vector<BYTE> written((size_t)file.GetLength());
     file.Read(written.data(), (UINT)written.size());
     file.Close();
     EXPECT_EQ(written, image);
 
-    ASSERT_TRUE(CTimeZoneInfo::ReadZoneFile(tmp.m_path, zones));
+    ASSERT_TRUE(CTimeZoneInfo::ReadZoneFile(path, zones));
     ASSERT_EQ(zones.GetSize(), 2);
     EXPECT_STREQ(((CTimeZoneInfo*)zones.GetAt(0))->GetName(), "Test Zone");
     // Loading appends to what the caller already holds.
-    ASSERT_TRUE(CTimeZoneInfo::ReadZoneFile(tmp.m_path, zones));
+    ASSERT_TRUE(CTimeZoneInfo::ReadZoneFile(path, zones));
     EXPECT_EQ(zones.GetSize(), 4);
     FreeZones(zones);
 }
 
 TEST(TimeZoneInfo, DataFileFailuresReachTheCaller)
 {
-    TempFile tmp;
+    CTestFolder folder;
+    CString path = folder.File("VelmoraTZ");
     CObArray zones;
     CException* pError = NULL;
-    EXPECT_FALSE(CTimeZoneInfo::ReadZoneFile(tmp.m_path, zones, &pError));
+    EXPECT_FALSE(CTimeZoneInfo::ReadZoneFile(path, zones, &pError));
     ASSERT_NE(pError, (CException*)NULL);
     ASSERT_TRUE(pError->IsKindOf(RUNTIME_CLASS(CFileException)));
     EXPECT_EQ(((CFileException*)pError)->m_cause, CFileException::fileNotFound);
     pError->Delete();
     // Reading must not leave an empty file behind for the next reader to misread.
-    EXPECT_EQ(::GetFileAttributesA(tmp.m_path), INVALID_FILE_ATTRIBUTES);
-    EXPECT_FALSE(CTimeZoneInfo::ReadZoneFile(tmp.m_path, zones)); // without an error slot
+    EXPECT_EQ(::GetFileAttributesA(path), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(CTimeZoneInfo::ReadZoneFile(path, zones)); // without an error slot
 
-    std::vector<BYTE> image = Bytes(TwoZoneImage());
+    std::vector<BYTE> image = Image(TwoZoneImage());
     {
-        CFile file(tmp.m_path, CFile::modeCreate | CFile::modeWrite);
+        CFile file(path, CFile::modeCreate | CFile::modeWrite);
         file.Write(image.data(), (UINT)image.size() - 1);
     }
     pError = NULL;
-    EXPECT_FALSE(CTimeZoneInfo::ReadZoneFile(tmp.m_path, zones, &pError));
+    EXPECT_FALSE(CTimeZoneInfo::ReadZoneFile(path, zones, &pError));
     EXPECT_EQ(zones.GetSize(), 0);
     ASSERT_NE(pError, (CException*)NULL);
     EXPECT_TRUE(pError->IsKindOf(RUNTIME_CLASS(CArchiveException)));
     pError->Delete();
 
-    CString badPath = tmp.m_path + "\\no\\such\\folder\\VelmoraTZ";
+    CString badPath = path + "\\no\\such\\folder\\VelmoraTZ";
     pError = NULL;
     EXPECT_FALSE(CTimeZoneInfo::WriteZoneFile(badPath, zones, &pError));
     ASSERT_NE(pError, (CException*)NULL);
@@ -339,3 +304,59 @@ TEST(TimeZoneInfo, DataFileFailuresReachTheCaller)
     pError->Delete();
 }
 } // namespace
+
+TEST(TimeZoneInfo, ADamagedFileCanKeepTheZonesBeforeTheDamage)
+{
+    // Cut at every offset: the zones whose records are whole stay, in file order.
+    std::vector<BYTE> image = Image(TwoZoneImage());
+    const size_t nFirstEnds = 4 + 19 + 10 + 172;
+    for (size_t n = 0; n < image.size(); n++)
+    {
+        std::vector<BYTE> cut(image.begin(), image.begin() + n);
+        cut.push_back(0);
+        CMemFile file(cut.data(), (UINT)n);
+        CArchive ar(&file, CArchive::load);
+        CObArray zones;
+        BOOL bThrown = FALSE;
+        try
+        {
+            CTimeZoneInfo::LoadZonesUntilDamage(ar, zones);
+        }
+        catch (CException* e)
+        {
+            bThrown = TRUE;
+            e->Delete();
+            ar.Abort();
+        }
+        EXPECT_TRUE(bThrown) << "cut at " << n;
+        ASSERT_EQ(zones.GetSize(), n >= nFirstEnds ? 1 : 0) << "cut at " << n;
+        if (zones.GetSize() == 1)
+        {
+            EXPECT_STREQ(((CTimeZoneInfo*)zones.GetAt(0))->GetName(), "Test Zone");
+        }
+        FreeZones(zones);
+    }
+
+    // A null object or a second reference in second place keeps the first zone; read from a
+    // real file, the report names it.
+    const std::string recordA = "09" + HexOf("Test Zone") + kRecordA;
+    CTestFolder folder;
+    CString path = folder.File("VelmoraTZ");
+    for (const char* second : {"0000", "0200"})
+    {
+        folder.Write("VelmoraTZ", Image("02000000" + kClassHeader + recordA + second));
+        CObArray zones;
+        CException* pError = NULL;
+        EXPECT_FALSE(CTimeZoneInfo::ReadZoneFile(path, zones, &pError, TRUE)) << second;
+        ASSERT_NE(pError, (CException*)NULL);
+        TCHAR text[512] = "";
+        pError->GetErrorMessage(text, 512);
+        EXPECT_EQ(CString(text), "An unexpected error occurred while reading " + path + ".") << second;
+        pError->Delete();
+        EXPECT_EQ(zones.GetSize(), 1) << second;
+        FreeZones(zones);
+        // Without asking for them, none are kept.
+        EXPECT_FALSE(CTimeZoneInfo::ReadZoneFile(path, zones));
+        EXPECT_EQ(zones.GetSize(), 0) << second;
+    }
+}

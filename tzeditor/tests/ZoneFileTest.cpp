@@ -1,9 +1,9 @@
 // Loading and saving the data file as the editor does: images built by hand from the archive
-// layout, damaged files refused without a partial list, and failed saves that leave the old
-// file whole.
+// layout, damaged files refused whole or read up to the damage, and failed saves that leave the
+// old file whole.
 #include <gtest/gtest.h>
 
-#include "TestFiles.h"
+#include "TestSupport.h"
 #include "TimeZoneInfo.h"
 #include "ZoneFile.h"
 #include "ZoneRules.h"
@@ -91,8 +91,8 @@ struct ZoneList
 
 TEST(ZoneFileLoad, ReadsTheHandBuiltImage)
 {
-    CEditorTestFolder folder;
-    folder.Write("VelmoraTZ", FromHex(TwoZones()));
+    CTestFolder folder;
+    folder.Write("VelmoraTZ", Image(TwoZones()));
     ZoneList list;
     CException* error = NULL;
     ASSERT_EQ(zoneFileLoaded, LoadZoneFile(folder.File("VelmoraTZ"), list.zones, &error));
@@ -116,6 +116,7 @@ TEST(ZoneFileLoad, ReadsTheHandBuiltImage)
 TEST(ZoneFileLoad, EmptyMissingAndDamagedFiles)
 {
     const std::string two = TwoZones();
+    const Bytes whole = Image(two);
     struct Case
     {
         const char* what;
@@ -128,7 +129,7 @@ TEST(ZoneFileLoad, EmptyMissingAndDamagedFiles)
         {"negative count", true, "fdffffff", zoneFileLoaded},
         {"empty file", true, "", zoneFileFailed},
         {"short count", true, "0200", zoneFileFailed},
-        {"cut in the second record", true, two.substr(0, two.size() - 100), zoneFileFailed},
+        {"cut in the second record", true, Hex(Bytes(whole.begin(), whole.end() - 47)), zoneFileFailed},
         {"one record too few", true, "03" + two.substr(2), zoneFileFailed},
         {"another class", true,
          "01000000 ffff 0100 0d00" + HexOf("CTimeZoneInfX") + "06" + HexOf("Berlin") + kEurope,
@@ -140,9 +141,9 @@ TEST(ZoneFileLoad, EmptyMissingAndDamagedFiles)
     };
     for (const Case& c : cases)
     {
-        CEditorTestFolder folder;
+        CTestFolder folder;
         if (c.present)
-            folder.Write("VelmoraTZ", FromHex(c.hex));
+            folder.Write("VelmoraTZ", Image(c.hex));
         ZoneList list;
         CException* error = NULL;
         EXPECT_EQ(c.result, LoadZoneFile(folder.File("VelmoraTZ"), list.zones, &error)) << c.what;
@@ -154,34 +155,88 @@ TEST(ZoneFileLoad, EmptyMissingAndDamagedFiles)
         EXPECT_EQ(c.present ? 1u : 0u, folder.Files().size()) << c.what;
         if (c.present)
         {
-            EXPECT_EQ(FromHex(c.hex), folder.Read("VelmoraTZ")) << c.what;
+            EXPECT_EQ(Image(c.hex), folder.Read("VelmoraTZ")) << c.what;
         }
     }
 }
 
+TEST(ZoneFileLoad, ADamagedFileGivesTheZonesBeforeTheDamage)
+{
+    const std::string two = TwoZones();
+    const Bytes whole = Image(two);
+    struct Case
+    {
+        const char* what;
+        Bytes bytes;
+        ZoneFileLoad result;
+        int zones;
+    } cases[] = {
+        {"whole", whole, zoneFileLoaded, 2},
+        {"cut in the second record", Bytes(whole.begin(), whole.end() - 47), zoneFileFailed, 1},
+        {"one record too few", Image("03" + two.substr(2)), zoneFileFailed, 2},
+        {"cut in the first record", Bytes(whole.begin(), whole.begin() + 40), zoneFileFailed, 0},
+        {"short count", Image("0200"), zoneFileFailed, 0},
+    };
+    for (const Case& c : cases)
+    {
+        CTestFolder folder;
+        folder.Write("VelmoraTZ", c.bytes);
+        ZoneList list;
+        CException* error = NULL;
+        EXPECT_EQ(c.result, LoadZoneFileUpToDamage(folder.File("VelmoraTZ"), list.zones, &error)) << c.what;
+        ASSERT_EQ(c.zones, list.zones.GetSize()) << c.what;
+        if (c.zones > 0)
+        {
+            EXPECT_STREQ("Berlin", (LPCTSTR)((CTimeZoneInfo*)list.zones[0])->GetName()) << c.what;
+            EXPECT_EQ(60, ((CTimeZoneInfo*)list.zones[0])->m_tzi.Bias) << c.what;
+        }
+        EXPECT_EQ(c.result == zoneFileFailed, error != NULL) << c.what;
+        if (error != NULL)
+        {
+            // The report names the file it could not read.
+            TCHAR text[512] = "";
+            error->GetErrorMessage(text, 512);
+            EXPECT_NE(nullptr, strstr(text, folder.File("VelmoraTZ"))) << c.what << ": " << text;
+            error->Delete();
+        }
+        EXPECT_EQ(c.bytes, folder.Read("VelmoraTZ")) << c.what;
+        EXPECT_EQ(1u, folder.Files().size()) << c.what;
+    }
+    EXPECT_STREQ("The Velmora Timezone file could not be read. It is left as it is unless you save.",
+                 (LPCTSTR)UnreadZoneFileMessage(0));
+    EXPECT_STREQ(
+        "The Velmora Timezone file could not be read whole; only its first timezone could be read. It is "
+        "left as it is unless you save.",
+        (LPCTSTR)UnreadZoneFileMessage(1));
+    EXPECT_STREQ(
+        "The Velmora Timezone file could not be read whole; only its first 2 timezones could be read. It "
+        "is left as it is unless you save.",
+        (LPCTSTR)UnreadZoneFileMessage(2));
+}
+
 TEST(ZoneFileSave, WritesTheArchiveLayoutAndReplacesTheOldFile)
 {
-    CEditorTestFolder folder;
-    folder.Write("VelmoraTZ", FromHex(std::string(5000, 'e')));
+    CTestFolder folder;
+    folder.Write("VelmoraTZ", Image(std::string(5000, 'e')));
     ZoneList list;
     list.zones.Add(Europe());
     list.zones.Add(India());
     CException* error = NULL;
     ASSERT_TRUE(SaveZoneFile(folder.File("VelmoraTZ"), list.zones, &error));
     EXPECT_EQ(NULL, error);
-    EXPECT_EQ(FromHex(TwoZones()), folder.Read("VelmoraTZ"));
+    EXPECT_EQ(Image(TwoZones()), folder.Read("VelmoraTZ"));
     ASSERT_EQ(1u, folder.Files().size()) << "no temporary file is left behind";
 
     // An empty list is a count of 0, and a new file is made where there was none.
     ZoneList none;
     ASSERT_TRUE(SaveZoneFile(folder.File("Other"), none.zones, &error));
-    EXPECT_EQ(FromHex("00000000"), folder.Read("Other"));
+    EXPECT_EQ(Image("00000000"), folder.Read("Other"));
     EXPECT_EQ(2u, folder.Files().size());
 }
 
 TEST(ZoneFileSave, AFailedSaveLeavesTheOldFileWhole)
 {
-    const std::vector<BYTE> old = FromHex(TwoZones());
+    const std::vector<BYTE> old = Image(TwoZones());
     enum Failure
     {
         failWhileWriting,
@@ -199,7 +254,7 @@ TEST(ZoneFileSave, AFailedSaveLeavesTheOldFileWhole)
     };
     for (const Case& c : cases)
     {
-        CEditorTestFolder folder;
+        CTestFolder folder;
         folder.Write("VelmoraTZ", old);
         ZoneList list;
         list.zones.Add(India());
@@ -231,7 +286,7 @@ TEST(ZoneFileSave, AFailedSaveLeavesTheOldFileWhole)
 
 TEST(ZoneFileSave, SavedZonesLoadBackEqual)
 {
-    CEditorTestFolder folder;
+    CTestFolder folder;
     ZoneList list;
     list.zones.Add(Europe());
     CTimeZoneInfo* odd = India();

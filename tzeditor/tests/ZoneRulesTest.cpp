@@ -220,3 +220,16 @@ TEST(ZoneList, FindsTheFirstZoneOfAName)
     DeleteZones(zones);
     EXPECT_EQ(0, zones.GetSize());
 }
+
+TEST(ZoneNames, BlankDisplayNamesAreTold)
+{
+    struct
+    {
+        LPCTSTR name;
+        BOOL blank;
+    } cases[] = {
+        {"", TRUE}, {" ", TRUE}, {"  \t ", TRUE}, {"x", FALSE}, {" Berlin ", FALSE}, {"(Local Time)", FALSE},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.blank, IsBlankZoneName(c.name)) << "'" << c.name << "'";
+}

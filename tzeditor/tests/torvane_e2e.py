@@ -1,13 +1,15 @@
 """Torvane end to end: a data file written here byte by byte is listed by the real program, a zone is
 added through the editing dialog and saved, and the file is compared with the bytes it must hold.
-A damaged file is reported and survives a close untouched, a missing one is made on closing, and the
-editing dialog refuses what it cannot store."""
+A damaged file is reported by name, lists the zones before the damage and survives a close
+untouched, a missing one is made on closing, the editing dialog refuses what it cannot store, and a
+thousand zones and a long name still show in full."""
 
 import os
 import pathlib
 import re
 import shutil
 import struct
+import subprocess
 import sys
 import tempfile
 import time
@@ -17,6 +19,11 @@ from harness import Harness, expect  # noqa: E402
 
 TITLE = "Velmora Torvane"
 EDIT_TITLE = "Edit Timezone"
+IDOK, IDCANCEL = 1, 2  # the dialogs' standard buttons (windows.h, not the program's resource.h)
+WM_SYSCOMMAND = 0x0112
+LB_GETHORIZONTALEXTENT = 0x0193
+WM_HSCROLL, SB_RIGHT = 0x0114, 7
+I = {}  # the program's resource ids by name, read from its resource.h in main()
 
 
 def name_field(text):
@@ -80,79 +87,97 @@ def list_add_save(h):
     prog = h.start(folder / "Torvane.exe", cwd=str(folder))
     dlg = h.find(title=TITLE, timeout=60, visible=True)
 
-    items = h.items(dlg, 1000)
+    items = h.items(dlg, I["IDC_ZONE_LIST"])
     expect(items["items"] == ["Berlin", "Delhi"], "zone list %r" % items)
-    expect(h.text(dlg, 1043) == "Total Timezones:2", "count text %r" % h.text(dlg, 1043))
+    expect(h.text(dlg, I["IDC_ZONE_COUNT"]) == "Total Timezones:2", "count text %r" % h.text(dlg, I["IDC_ZONE_COUNT"]))
+    # Short names need no sideways scrolling.
+    lst = {k["id"]: k for k in h.children(dlg)}[I["IDC_ZONE_LIST"]]["hwnd"]
+    inner = h.rect(dlg, I["IDC_ZONE_LIST"], client=True)
+    extent = h.send(lst, LB_GETHORIZONTALEXTENT)
+    expect(0 < extent <= inner["right"] - inner["left"], "extent %d for short names in %r" % (extent, inner))
 
-    h.select(dlg, 1000, text="Berlin")
-    h.wait_for(lambda: h.text(dlg, 1004) == "Last Sunday of March at 02:00:00 AM", what="Berlin's daylight rule")
-    expect(h.text(dlg, 1006) == "Last Sunday of October at 03:00:00 AM", "Berlin's standard rule %r" % h.text(dlg, 1006))
-    clock = h.wait_for(lambda: re.fullmatch(r"\d\d:\d\d:\d\d (AM|PM)", h.text(dlg, 1007)), what="zone clock")
-    expect(re.fullmatch(r"[A-Z][a-z]+day \d\d [A-Z][a-z]+ \d{4}", h.text(dlg, 1008)), "zone date %r" % h.text(dlg, 1008))
+    h.select(dlg, I["IDC_ZONE_LIST"], text="Berlin")
+    h.wait_for(lambda: h.text(dlg, I["IDC_DAYLIGHT_RULE"]) == "Last Sunday of March at 02:00:00 AM", what="Berlin's daylight rule")
+    expect(h.text(dlg, I["IDC_STANDARD_RULE"]) == "Last Sunday of October at 03:00:00 AM", "Berlin's standard rule %r" % h.text(dlg, I["IDC_STANDARD_RULE"]))
+    clock = h.wait_for(lambda: re.fullmatch(r"\d\d:\d\d:\d\d (AM|PM)", h.text(dlg, I["IDC_ZONE_TIME"])), what="zone clock")
+    expect(re.fullmatch(r"[A-Z][a-z]+day \d\d [A-Z][a-z]+ \d{4}", h.text(dlg, I["IDC_ZONE_DATE"])), "zone date %r" % h.text(dlg, I["IDC_ZONE_DATE"]))
     # Berlin is UTC+1 or +2: the zone clock's hour is one or two ahead of UTC.
     utc_hour = time.gmtime().tm_hour
     hour = int(clock.group(0)[:2])
     expect((hour - utc_hour) % 24 in (1, 2) or time.gmtime().tm_min == 59, "Berlin's hour %d at %d UTC" % (hour, utc_hour))
-    h.select(dlg, 1000, text="Delhi")
-    h.wait_for(lambda: h.text(dlg, 1004) == "Not specified for this Timezone", what="Delhi without daylight saving")
+    h.select(dlg, I["IDC_ZONE_LIST"], text="Delhi")
+    h.wait_for(lambda: h.text(dlg, I["IDC_DAYLIGHT_RULE"]) == "Not specified for this Timezone", what="Delhi without daylight saving")
     # Delhi's clock is UTC + 5:30 all year; the clock follows at its next tick.
-    h.wait_for(lambda: h.text(dlg, 1007)[:5] == time.strftime("%H:%M", time.gmtime(time.time() + 330 * 60)),
+    h.wait_for(lambda: h.text(dlg, I["IDC_ZONE_TIME"])[:5] == time.strftime("%H:%M", time.gmtime(time.time() + 330 * 60)),
                what="Delhi's clock")
     h.screenshot("torvane-zone-list")
 
-    h.click(dlg, 1001)
+    h.click(dlg, I["IDC_NEW_TIMEZONE"])
     edit = h.find(title=EDIT_TITLE, timeout=20, visible=True)
     kids = {k["id"]: k for k in h.children(edit)}
-    expect(not kids[1011]["enabled"] and not kids[1024]["enabled"], "daylight fields start disabled")
-    expect(h.items(edit, 1024)["items"] == ["First", "Second", "Third", "Fourth", "Last"], "week list")
-    expect(h.items(edit, 1027)["text"] == "March" and h.items(edit, 1034)["text"] == "October", "default months")
-    h.settext(edit, 1009, "Aaa Test Zone")
-    h.settext(edit, 1010, "Test Standard")
-    h.settext(edit, 1014, "5")
-    h.settext(edit, 1017, "30")
-    h.click(edit, 1021)
-    h.wait_for(lambda: {k["id"]: k for k in h.children(edit)}[1011]["enabled"], what="daylight fields enabled")
-    h.settext(edit, 1011, "Test Daylight")
-    h.settext(edit, 1016, "1")
-    h.select(edit, 1024, index=0)
-    h.select(edit, 1027, index=3)
+    expect(not kids[I["IDC_DAYLIGHT_NAME"]]["enabled"] and not kids[I["IDC_START_WEEK"]]["enabled"], "daylight fields start disabled")
+    expect(h.items(edit, I["IDC_START_WEEK"])["items"] == ["First", "Second", "Third", "Fourth", "Last"], "week list")
+    expect(h.items(edit, I["IDC_START_MONTH"])["text"] == "March" and h.items(edit, I["IDC_END_MONTH"])["text"] == "October", "default months")
+    h.settext(edit, I["IDC_DISPLAY_NAME"], "Aaa Test Zone")
+    h.settext(edit, I["IDC_STANDARD_NAME"], "Test Standard")
+    h.settext(edit, I["IDC_OFFSET_HOURS"], "5")
+    h.settext(edit, I["IDC_OFFSET_MINUTES"], "30")
+    h.click(edit, I["IDC_USE_DAYLIGHT"])
+    h.wait_for(lambda: {k["id"]: k for k in h.children(edit)}[I["IDC_DAYLIGHT_NAME"]]["enabled"], what="daylight fields enabled")
+    h.settext(edit, I["IDC_DAYLIGHT_NAME"], "Test Daylight")
+    h.settext(edit, I["IDC_DAYLIGHT_HOURS"], "1")
+    h.select(edit, I["IDC_START_WEEK"], index=0)
+    h.select(edit, I["IDC_START_MONTH"], index=3)
     h.screenshot("torvane-edit-zone")
-    h.click(edit, 1)
+    h.click(edit, IDOK)
     h.wait_gone(edit)
 
-    h.wait_for(lambda: h.text(dlg, 1043) == "Total Timezones:3", what="three zones")
-    expect(h.items(dlg, 1000)["items"] == ["Aaa Test Zone", "Berlin", "Delhi"], "sorted list %r" % h.items(dlg, 1000))
-    expect(h.text(dlg, 1004) == "First Sunday of April at 02:00:00 AM", "new zone's start %r" % h.text(dlg, 1004))
-    expect(h.text(dlg, 1006) == "Last Sunday of October at 01:00:00 AM", "new zone's end %r" % h.text(dlg, 1006))
+    h.wait_for(lambda: h.text(dlg, I["IDC_ZONE_COUNT"]) == "Total Timezones:3", what="three zones")
+    expect(h.items(dlg, I["IDC_ZONE_LIST"])["items"] == ["Aaa Test Zone", "Berlin", "Delhi"], "sorted list %r" % h.items(dlg, I["IDC_ZONE_LIST"]))
+    expect(h.text(dlg, I["IDC_DAYLIGHT_RULE"]) == "First Sunday of April at 02:00:00 AM", "new zone's start %r" % h.text(dlg, I["IDC_DAYLIGHT_RULE"]))
+    expect(h.text(dlg, I["IDC_STANDARD_RULE"]) == "Last Sunday of October at 01:00:00 AM", "new zone's end %r" % h.text(dlg, I["IDC_STANDARD_RULE"]))
 
     expected = archive([BERLIN, DELHI, ADDED])
-    h.click(dlg, 1042)
+    h.click(dlg, I["IDC_SAVE_ZONES"])
     wait_file(data, expected, "the saved file")
 
     # Cancel and Close saves as well; the file stays the same and nothing else is left behind.
-    h.click(dlg, 2)
+    h.click(dlg, IDCANCEL)
     prog.wait_exit(timeout=20)
     expect(data.read_bytes() == expected, "file after closing")
     expect(sorted(p.name for p in folder.iterdir()) == ["Torvane.exe", "VelmoraTZ"], "no stray files")
 
 
-def damaged_file_survives(h):
+def damaged_file_keeps_its_good_zones(h):
+    """A record damaged in the middle: the zones before it are listed, the reports name the file and
+    say how many zones were read, and the file is only replaced when the user saves."""
     folder = program_folder(h, "damaged")
     data = folder / "VelmoraTZ"
     damaged = archive([BERLIN, DELHI])[:-40]
     data.write_bytes(damaged)
     prog = h.start(folder / "Torvane.exe", cwd=str(folder))
     # The read error, then the note that the file is kept; each box is answered with OK.
-    for _ in range(2):
-        box = h.find(title="Torvane", timeout=60, visible=True)
-        h.click(box, 1)
-        h.wait_gone(box)
+    report = answer_box(h, "past its end.")
+    expect("VelmoraTZ" in report and "unnamed" not in report, "the report names the file: %r" % report)
+    answer_box(h, "could not be read whole; only its first timezone could be read. It is left as it is unless you save.")
     dlg = h.find(title=TITLE, timeout=30, visible=True)
-    expect(h.items(dlg, 1000)["items"] == ["(Local Time)"], "the default zone stands in")
-    expect(h.text(dlg, 1043) == "Total Timezones:1", "one zone")
-    h.click(dlg, 2)
+    expect(h.items(dlg, I["IDC_ZONE_LIST"])["items"] == ["Berlin"], "the zone before the damage is listed")
+    expect(h.text(dlg, I["IDC_ZONE_COUNT"]) == "Total Timezones:1", "one zone")
+    h.screenshot("torvane-damaged-file")
+    h.click(dlg, IDCANCEL)
     prog.wait_exit(timeout=20)
     expect(data.read_bytes() == damaged, "the damaged file is left as it was")
+
+    # Saving is the user's choice, and then the zones that were read are what the file holds.
+    prog = h.start(folder / "Torvane.exe", cwd=str(folder))
+    for _ in range(2):
+        answer_box(h, "")
+    dlg = h.find(title=TITLE, timeout=30, visible=True)
+    h.click(dlg, I["IDC_SAVE_ZONES"])
+    wait_file(data, archive([BERLIN]), "the saved zones that could be read")
+    h.click(dlg, IDCANCEL)
+    prog.wait_exit(timeout=20)
+    expect(data.read_bytes() == archive([BERLIN]), "the file after closing")
 
 
 def box_texts(h, box):
@@ -160,11 +185,13 @@ def box_texts(h, box):
 
 
 def answer_box(h, expected_text):
-    box = h.find(title="Torvane", timeout=30, visible=True)
+    """Waits for a message box, checks its text, answers it with OK and returns the text."""
+    box = h.find(title="Torvane", timeout=60, visible=True)
     texts = box_texts(h, box)
     expect(expected_text in texts, "message %r in %r" % (expected_text, texts))
-    h.click(box, 1)
+    h.click(box, IDOK)
     h.wait_gone(box)
+    return texts
 
 
 def missing_file_and_refusals(h):
@@ -173,57 +200,134 @@ def missing_file_and_refusals(h):
     prog = h.start(folder / "Torvane.exe", cwd=str(folder))
     answer_box(h, "Velmora Timezone file not found")
     dlg = h.find(title=TITLE, timeout=30, visible=True)
-    expect(h.items(dlg, 1000)["items"] == ["(Local Time)"], "the computer's own zone stands in")
+    expect(h.items(dlg, I["IDC_ZONE_LIST"])["items"] == ["(Local Time)"], "the computer's own zone stands in")
     expect(not data.exists(), "nothing is written before a save or a close")
 
     # The About box from the system menu.
-    h.post(dlg, 0x0112, 0x10, 0)  # WM_SYSCOMMAND
+    h.post(dlg, WM_SYSCOMMAND, I["IDM_ABOUTBOX"], 0)
     about = h.find(title="About Torvane", timeout=20, visible=True)
     expect("Torvane Version 1.53" in box_texts(h, about), "About text %r" % box_texts(h, about))
-    h.click(about, 1)
+    h.click(about, IDOK)
     h.wait_gone(about)
 
-    h.select(dlg, 1000, index=0)
-    h.click(dlg, 1002)
+    h.select(dlg, I["IDC_ZONE_LIST"], index=0)
+    h.click(dlg, I["IDC_EDIT_ZONE"])
     edit = h.find(title=EDIT_TITLE, timeout=20, visible=True)
     # Daylight saving on with a rule left unchosen: refused with a message, the dialog stays.
-    h.click(edit, 1021)
-    h.wait_for(lambda: h.check_state(edit, 1021) == 1, what="daylight saving checked")
-    h.select(edit, 1031, index=-1)
-    h.click(edit, 1)
+    h.click(edit, I["IDC_USE_DAYLIGHT"])
+    h.wait_for(lambda: h.check_state(edit, I["IDC_USE_DAYLIGHT"]) == 1, what="daylight saving checked")
+    h.select(edit, I["IDC_END_WEEK"], index=-1)
+    h.click(edit, IDOK)
     answer_box(h, "daylight saving")
     expect(h.exists(title=EDIT_TITLE), "the editing dialog stays open")
-    h.select(edit, 1031, index=4)
+    h.select(edit, I["IDC_END_WEEK"], index=4)
     # Offset hours beyond 13 are refused by the validation.
-    h.settext(edit, 1014, "14")
-    h.click(edit, 1)
+    h.settext(edit, I["IDC_OFFSET_HOURS"], "14")
+    h.click(edit, IDOK)
     box = h.find(title="Torvane", timeout=30, visible=True)
-    h.click(box, 1)
+    h.click(box, IDOK)
     h.wait_gone(box)
     expect(h.exists(title=EDIT_TITLE), "the editing dialog stays open after a refused offset")
     # A standard name longer than its field allows is refused too.
-    h.settext(edit, 1014, "1")
-    h.settext(edit, 1010, "N" * 40)
-    h.click(edit, 1)
+    h.settext(edit, I["IDC_OFFSET_HOURS"], "1")
+    h.settext(edit, I["IDC_STANDARD_NAME"], "N" * 40)
+    h.click(edit, IDOK)
     box = h.find(title="Torvane", timeout=30, visible=True)
-    h.click(box, 1)
+    h.click(box, IDOK)
     h.wait_gone(box)
-    h.click(edit, 2)
+    h.click(edit, IDCANCEL)
     h.wait_gone(edit)
-    expect(h.items(dlg, 1000)["items"] == ["(Local Time)"], "a cancelled edit changes nothing")
+    expect(h.items(dlg, I["IDC_ZONE_LIST"])["items"] == ["(Local Time)"], "a cancelled edit changes nothing")
 
-    h.click(dlg, 2)
+    # A display name that is empty or only blanks is refused with a message; the dialog stays open.
+    h.click(dlg, I["IDC_NEW_TIMEZONE"])
+    edit = h.find(title=EDIT_TITLE, timeout=20, visible=True)
+    for blank in ("   ", ""):
+        h.settext(edit, I["IDC_DISPLAY_NAME"], blank)
+        h.click(edit, IDOK)
+        answer_box(h, "Please enter the Timezone Display Name")
+        expect(h.exists(title=EDIT_TITLE), "the editing dialog stays open after the blank name %r" % blank)
+    h.click(edit, IDCANCEL)
+    h.wait_gone(edit)
+    expect(h.items(dlg, I["IDC_ZONE_LIST"])["items"] == ["(Local Time)"], "no blank row was added")
+    expect(h.text(dlg, I["IDC_ZONE_COUNT"]) == "Total Timezones:1", "still one zone")
+
+    h.click(dlg, IDCANCEL)
     prog.wait_exit(timeout=20)
     saved = data.read_bytes()
     expect(saved[:4] == struct.pack("<i", 1) and b"CTimeZoneInfo" in saved, "one zone written on closing")
     expect(saved[23:36] == bytes([12]) + b"(Local Time)", "the default zone's name %r" % saved[23:36])
 
 
+def ink_box(h, shot, left, top, right, bottom):
+    """The box (width, height, x, y) of what is drawn inside a screen rectangle of a screenshot,
+    against the colour of its corner; None when nothing is drawn there."""
+    geometry = "%dx%d+%d+%d" % (right - left, bottom - top, left, top)
+    out = subprocess.run(["convert", str(shot), "-crop", geometry, "+repage", "-fuzz", "25%", "-trim",
+                          "-format", "%w %h %X %Y", "info:"], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                         timeout=60, check=True).stdout.decode().split()
+    w, hgt, x, y = int(out[0]), int(out[1]), int(out[2]), int(out[3])
+    if w <= 1 and hgt <= 1:
+        return None
+    return w, hgt, x, y
+
+
+# No blanks, so that the text is drawn right up to wherever the list cuts it.
+LONG_NAME = "AAA-Zone-with-a-display-name-near-the-limit-of-its-field-MMMM"
+
+
+def many_zones_and_a_long_name(h):
+    """Four digits of zones fit the count's line, and the list scrolls sideways to the end of a long name."""
+    folder = program_folder(h, "many")
+    zones = [(LONG_NAME, BERLIN[1])] + [("Zone %04d" % i, DELHI[1]) for i in range(1000)]
+    assert len(LONG_NAME) <= 62
+    (folder / "VelmoraTZ").write_bytes(archive(zones))
+    prog = h.start(folder / "Torvane.exe", cwd=str(folder))
+    dlg = h.find(title=TITLE, timeout=60, visible=True)
+    h.wait_for(lambda: h.text(dlg, I["IDC_ZONE_COUNT"]) == "Total Timezones:1001", what="the count of 1001")
+    # Row 1 selected, so that the long name in row 0 is drawn plainly.
+    h.select(dlg, I["IDC_ZONE_LIST"], index=1)
+    time.sleep(0.5)
+    shot = h.screenshot("torvane-many-zones")
+
+    count = h.rect(dlg, I["IDC_ZONE_COUNT"])
+    ink = ink_box(h, shot, count["left"], count["top"], count["right"], count["bottom"])
+    expect(ink is not None, "the count text is drawn")
+    # The control has room for two lines: text that wrapped would reach into the second.
+    expect(ink[1] < (count["bottom"] - count["top"]) / 2, "the count stays on one line: ink %r in %r" % (ink, count))
+
+    kids = {k["id"]: k for k in h.children(dlg)}
+    lst = kids[I["IDC_ZONE_LIST"]]["hwnd"]
+    outer = h.rect(dlg, I["IDC_ZONE_LIST"])
+    inner = h.rect(dlg, I["IDC_ZONE_LIST"], client=True)
+    extent = h.send(lst, LB_GETHORIZONTALEXTENT)
+    expect(extent > inner["right"] - inner["left"], "extent %d beyond the list's width %r" % (extent, inner))
+    expect((outer["bottom"] - outer["top"]) - (inner["bottom"] - inner["top"]) > 12, "a horizontal scroll bar shows")
+
+    # Row 0 holds the long name: cut at the list's edge at first, and once scrolled to the right it
+    # ends a few pixels inside the edge, its last letter whole.
+    row = (inner["left"] + 1, inner["top"] + 1, inner["right"], inner["top"] + 12)
+    width = row[2] - row[0]
+    before = ink_box(h, shot, *row)
+    expect(before is not None and before[2] + before[0] >= width - 2, "the long name is cut at first: %r" % (before,))
+    h.send(lst, WM_HSCROLL, SB_RIGHT, 0)
+    time.sleep(0.5)
+    shot = h.screenshot("torvane-long-name-scrolled")
+    after = ink_box(h, shot, *row)
+    expect(after is not None and after[2] + after[0] <= width - 3,
+           "the long name ends inside the list: %r of %d" % (after, width))
+    h.click(dlg, IDCANCEL)
+    prog.wait_exit(timeout=30)
+
+
 def main():
+    global I
     with Harness() as h:
+        I = h.ids("torvane")
         list_add_save(h)
-        damaged_file_survives(h)
+        damaged_file_keeps_its_good_zones(h)
         missing_file_and_refusals(h)
+        many_zones_and_a_long_name(h)
     print("torvane e2e: ok")
 
 

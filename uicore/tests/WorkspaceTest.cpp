@@ -4,20 +4,11 @@
 #include <string>
 
 #include "ORXWorkspace.h"
+#include "TestSupport.h"
 
 namespace
 {
-class CTestApp : public CWinApp
-{
-public:
-    CTestApp() : CWinApp(_T("UicoreTests")) {}
-    void UseKey(LPCTSTR pszKey)
-    {
-        if (m_pszRegistryKey == NULL)
-            SetRegistryKey(pszKey);
-    }
-};
-CTestApp theApp;
+CTestWinApp theApp(_T("UicoreTests"), _T("Quendra Labs"));
 
 std::string g_trace;
 void StepA()
@@ -54,7 +45,10 @@ TEST(Workspace, SingletonFollowsTheLastConstructedAndClearsOnDestruction)
 
 TEST(Workspace, RegistryBaseAndSectionPaths)
 {
-    theApp.UseKey(_T("Quendra Labs"));
+    theApp.ResetProfile();
+    // The application's registry key is this process's own below the maker's.
+    CString strBase;
+    strBase.Format(_T("SOFTWARE\\Quendra Labs\\%lu\\UicoreTests\\Velmora\\"), ::GetCurrentProcessId());
     CORXWorkspace ws;
     EXPECT_STREQ(_T("ORXWorkspace"), ws.GetRegistryBase());
     EXPECT_STREQ(_T("Velmora"), ws.SetRegistryBase(_T("Velmora")));
@@ -63,12 +57,12 @@ TEST(Workspace, RegistryBaseAndSectionPaths)
         LPCTSTR pszSection;
         LPCTSTR pszExpected;
     } cases[] = {
-        {_T(""), _T("SOFTWARE\\Quendra Labs\\UicoreTests\\Velmora\\")},
-        {NULL, _T("SOFTWARE\\Quendra Labs\\UicoreTests\\Velmora\\")},
-        {_T("ORXToolBars"), _T("SOFTWARE\\Quendra Labs\\UicoreTests\\Velmora\\ORXToolBars\\")},
+        {_T(""), _T("")},
+        {NULL, _T("")},
+        {_T("ORXToolBars"), _T("ORXToolBars\\")},
     };
     for (const Case& c : cases)
-        EXPECT_STREQ(c.pszExpected, (LPCTSTR)ws.GetRegistrySectionPath(c.pszSection));
+        EXPECT_STREQ((LPCTSTR)(strBase + c.pszExpected), (LPCTSTR)ws.GetRegistrySectionPath(c.pszSection));
 }
 
 TEST(Workspace, DeletesOnlyTheManagersItCreated)

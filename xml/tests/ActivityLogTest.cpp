@@ -93,13 +93,14 @@ TEST(ActivityLog, SavesXml)
     EXPECT_TRUE(empty.SaveXml(false, path.c_str()));
     DataBuffer b;
     ASSERT_TRUE(b.LoadFile(path.c_str(), nullptr));
-    EXPECT_EQ(Bytes(b), "<?xml version=\"1.0\"  encoding=\"utf-8\" standalone=\"yes\" ?>\n<CorvitaLog>The "
-                        "log is empty</CorvitaLog>");
+    EXPECT_EQ(BufferBytes(b),
+              "<?xml version=\"1.0\"  encoding=\"utf-8\" standalone=\"yes\" ?>\n<CorvitaLog>The "
+              "log is empty</CorvitaLog>");
     Logger log;
     log.LogInfo("hi");
     EXPECT_TRUE(log.SaveXml(true, path.c_str()));
     ASSERT_TRUE(b.LoadFile(path.c_str(), nullptr));
-    EXPECT_NE(Bytes(b).find("<info date=\""), std::string::npos);
+    EXPECT_NE(BufferBytes(b).find("<info date=\""), std::string::npos);
     EXPECT_FALSE(log.SaveXml(false, nullptr));
     // A file that cannot be written is reported, not passed off as saved.
     std::string missing = TempPath("no-such-folder\\log.xml");

@@ -139,7 +139,7 @@ TEST(DataBuffer, GrowsTakesAndBorrows)
     EXPECT_EQ(b.GetCapacity(), 20000u);
     b.Append("abc", 3);
     b.RemoveFront(1);
-    EXPECT_EQ(Bytes(b), "abc");
+    EXPECT_EQ(BufferBytes(b), "abc");
     b.RemoveFront(10);
     EXPECT_EQ(b.GetSize(), 0u);
 
@@ -150,7 +150,7 @@ TEST(DataBuffer, GrowsTakesAndBorrows)
         EXPECT_TRUE(borrowed.IsBorrowed());
         borrowed.AppendByte(5);
         EXPECT_FALSE(borrowed.IsBorrowed());
-        EXPECT_EQ(Hex(Bytes(borrowed)), "01 02 03 04 05");
+        EXPECT_EQ(Hex(BufferBytes(borrowed)), "01 02 03 04 05");
     }
     {
         DataBuffer borrowed;
@@ -162,11 +162,11 @@ TEST(DataBuffer, GrowsTakesAndBorrows)
     a.Append("xyz", 3);
     c.TakeFrom(a);
     EXPECT_EQ(a.GetSize(), 0u);
-    EXPECT_EQ(Bytes(c), "xyz");
+    EXPECT_EQ(BufferBytes(c), "xyz");
     DataBuffer w;
     w.AppendUtf16(L"A");
     w.AppendUtf16(nullptr);
-    EXPECT_EQ(Hex(Bytes(w)), "41 00 00 00 00 00");
+    EXPECT_EQ(Hex(BufferBytes(w)), "41 00 00 00 00 00");
 }
 
 TEST(XString, ConvertsBetweenForms)

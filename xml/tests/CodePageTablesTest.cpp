@@ -65,8 +65,9 @@ TEST(CodePageTables, EveryTableDecodesAndEncodesItsSourcePairs)
             conv.DecodeToUtf16(cp, reinterpret_cast<const unsigned char*>(in.data()),
                                (unsigned long)in.size(), out);
             std::string want{(char)unit, (char)(unit >> 8)};
-            if (Bytes(out) != want && bad++ < 3)
-                ADD_FAILURE() << "cp " << cp << " decode " << std::hex << code << " -> " << Hex(Bytes(out));
+            if (BufferBytes(out) != want && bad++ < 3)
+                ADD_FAILURE() << "cp " << cp << " decode " << std::hex << code << " -> "
+                              << Hex(BufferBytes(out));
         }
         for (auto& [unit, code] : v.encode)
         {
@@ -74,8 +75,9 @@ TEST(CodePageTables, EveryTableDecodesAndEncodesItsSourcePairs)
             DataBuffer out;
             EncodingConvert conv;
             conv.EncodeFromUtf16(cp, in, 2, out);
-            if (Bytes(out) != CodeBytes(code) && bad++ < 6)
-                ADD_FAILURE() << "cp " << cp << " encode " << std::hex << unit << " -> " << Hex(Bytes(out));
+            if (BufferBytes(out) != CodeBytes(code) && bad++ < 6)
+                ADD_FAILURE() << "cp " << cp << " encode " << std::hex << unit << " -> "
+                              << Hex(BufferBytes(out));
         }
         EXPECT_EQ(bad, 0) << cp;
     }
@@ -96,13 +98,14 @@ TEST(CodePageTables, SampledPagesDecodeAsIconvDoes)
             conv.Convert(cp, 1200, reinterpret_cast<const unsigned char*>(in.data()),
                          (unsigned long)in.size(), out);
             std::string want{(char)unit, (char)(unit >> 8)};
-            if (Bytes(out) != want && bad++ < 3)
-                ADD_FAILURE() << "cp " << cp << " code " << std::hex << code << " -> " << Hex(Bytes(out));
+            if (BufferBytes(out) != want && bad++ < 3)
+                ADD_FAILURE() << "cp " << cp << " code " << std::hex << code << " -> "
+                              << Hex(BufferBytes(out));
             // What decodes to a character must encode to something that decodes back to it.
             conv.Convert(1200, cp, reinterpret_cast<const unsigned char*>(want.data()), 2, back);
             DataBuffer again;
             conv.Convert(cp, 1200, back.GetData(), back.GetSize(), again);
-            if (Bytes(again) != want && bad++ < 3)
+            if (BufferBytes(again) != want && bad++ < 3)
                 ADD_FAILURE() << "cp " << cp << " unit " << std::hex << unit << " does not round-trip";
         }
         EXPECT_EQ(bad, 0) << cp;
@@ -118,15 +121,15 @@ TEST(CodePageTables, SharedAndDerivedTablesBehaveAlike)
         DataBuffer out;
         EncodingConvert conv;
         EXPECT_TRUE(conv.DecodeToUtf16(cp, e9, 1, out));
-        EXPECT_EQ(Hex(Bytes(out)), "E9 00") << cp;
+        EXPECT_EQ(Hex(BufferBytes(out)), "E9 00") << cp;
     }
     unsigned char gbkOnly[2] = {0x02, 0x4E}; // U+4E02, outside GB 2312
     DataBuffer a, b;
     EncodingConvert conv;
     EXPECT_TRUE(conv.EncodeFromUtf16(936, gbkOnly, 2, a));
     EXPECT_TRUE(conv.EncodeFromUtf16(51936, gbkOnly, 2, b));
-    EXPECT_EQ(Hex(Bytes(a)), "81 40");
-    EXPECT_EQ(Bytes(a), Bytes(b));
+    EXPECT_EQ(Hex(BufferBytes(a)), "81 40");
+    EXPECT_EQ(BufferBytes(a), BufferBytes(b));
 }
 
 TEST(CodePageTables, MacJapaneseDecodeBuildsTheEncodeMapOnce)
@@ -135,7 +138,7 @@ TEST(CodePageTables, MacJapaneseDecodeBuildsTheEncodeMapOnce)
     DataBuffer out;
     EncodingConvert conv;
     EXPECT_TRUE(conv.DecodeToUtf16(10001, kana, 2, out));
-    EXPECT_EQ(Hex(Bytes(out)), "42 30");
+    EXPECT_EQ(Hex(BufferBytes(out)), "42 30");
     HashConvert* encode = CachedEncodeTable(10001);
     ASSERT_NE(encode, nullptr);
     EncodingConvert::EnsureEncodeTable(10001);
@@ -212,5 +215,5 @@ TEST(CorvitaBzip2, RefusesForeignContainers)
                  "\x00\x20\x00\x21\x98\x19\x84\x61\x77\x24\x53\x85\x09\x06\x48\xCB\xB7\x30",
                  38);
     EXPECT_TRUE(bz.Decompress(sound, out));
-    EXPECT_EQ(Bytes(out), "abc");
+    EXPECT_EQ(BufferBytes(out), "abc");
 }

@@ -1,7 +1,7 @@
 #include "Digests.h"
 #include "StringBuffer.h"
+#include "TestSupport.h"
 #include <gtest/gtest.h>
-#include <stdio.h>
 
 namespace
 {
@@ -10,10 +10,7 @@ std::string Md5Hex(const std::string& s)
     StringBuffer text(s.data(), (int)s.size(), 0);
     unsigned char d[16];
     DigestMD5().Digest(text, d);
-    char out[33];
-    for (int i = 0; i < 16; i++)
-        sprintf(out + 2 * i, "%02x", d[i]);
-    return out;
+    return HexOf(std::string((const char*)d, sizeof(d)));
 }
 } // namespace
 

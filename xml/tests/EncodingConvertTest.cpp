@@ -16,7 +16,7 @@ Result Conv(unsigned long from, unsigned long to, const std::string& in)
     EncodingConvert conv;
     bool ok = conv.Convert(from, to, reinterpret_cast<const unsigned char*>(in.data()),
                            (unsigned long)in.size(), out);
-    return {ok, Hex(Bytes(out))};
+    return {ok, Hex(BufferBytes(out))};
 }
 } // namespace
 
@@ -113,10 +113,10 @@ TEST(EncodingConvert, CharsetNamesAndAppending)
     out.Append("x", 1);
     EncodingConvert conv;
     EXPECT_FALSE(conv.ConvertToCharset(65001, "no-such-charset", (const unsigned char*)"a", 1, out));
-    EXPECT_EQ(Bytes(out), "x");
+    EXPECT_EQ(BufferBytes(out), "x");
     EXPECT_TRUE(conv.ConvertToCharset(65001, "ISO-8859-1", (const unsigned char*)"\xC3\xA9", 2, out));
     EXPECT_TRUE(conv.ConvertFromCharset("windows-1251", 65001, (const unsigned char*)"\xC0", 1, out));
-    EXPECT_EQ(Hex(Bytes(out)), "78 E9 D0 90");
+    EXPECT_EQ(Hex(BufferBytes(out)), "78 E9 D0 90");
 }
 
 TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
@@ -141,13 +141,13 @@ TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
         conv.m_substituteCount = 1;
         conv.m_substitute[0] = '?';
         EXPECT_FALSE(conv.Convert(65001, 1252, in, 5, out));
-        EXPECT_EQ(Hex(Bytes(out)), c.hex) << c.action;
+        EXPECT_EQ(Hex(BufferBytes(out)), c.hex) << c.action;
     }
     DataBuffer out;
     EncodingConvert conv;
     conv.m_errorAction = 2;
     EXPECT_FALSE(conv.Convert(20105, 1200, (const unsigned char*)"\xAA", 1, out));
-    EXPECT_EQ(Bytes(out), "&#xAA;");
+    EXPECT_EQ(BufferBytes(out), "&#xAA;");
 
     struct
     {
@@ -183,6 +183,6 @@ TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
         e.m_substitute[0] = '?';
         e.Convert(c.from, c.to, reinterpret_cast<const unsigned char*>(c.in.data()),
                   (unsigned long)c.in.size(), o);
-        EXPECT_EQ(Hex(Bytes(o)), c.hex) << c.from << "->" << c.to << " action " << c.action;
+        EXPECT_EQ(Hex(BufferBytes(o)), c.hex) << c.from << "->" << c.to << " action " << c.action;
     }
 }

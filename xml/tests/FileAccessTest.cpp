@@ -64,7 +64,7 @@ TEST(FileAccess, ReadsWholeFilesWithGuardBytes)
     std::string path = WriteTemp("whole.txt", "abc");
     DataBuffer b;
     ASSERT_TRUE(FileAccess::ReadWholeFile(path.c_str(), b, nullptr));
-    EXPECT_EQ(Bytes(b), "abc");
+    EXPECT_EQ(BufferBytes(b), "abc");
     ASSERT_GE(b.GetCapacity(), 7u);
     EXPECT_EQ(memcmp(b.GetData() + 3, "\0\0\0\0", 4), 0);
     std::string empty = WriteTemp("empty.txt", "");
@@ -84,7 +84,7 @@ TEST(FileAccess, WidePathsAndWrites)
     EXPECT_TRUE(FileAccess::WriteWholeFileUtf8(name.c_str(), "wide", 4, nullptr));
     DataBuffer b;
     ASSERT_TRUE(FileAccess::ReadWholeFile(name.c_str(), b, nullptr));
-    EXPECT_EQ(Bytes(b), "wide");
+    EXPECT_EQ(BufferBytes(b), "wide");
     // A path outside the ANSI code page goes through the wide calls and is reported in UTF-8.
     Logger log;
     std::string missing = dir + "\xE6\x97\xA5-missing\\x.txt";

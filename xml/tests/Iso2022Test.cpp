@@ -11,7 +11,7 @@ std::string RunJp(void (Japanese::*fn)(const unsigned char*, unsigned long, Data
     Japanese jp;
     DataBuffer out;
     (jp.*fn)(reinterpret_cast<const unsigned char*>(in.data()), (unsigned long)in.size(), out);
-    return Hex(Bytes(out));
+    return Hex(BufferBytes(out));
 }
 
 std::string RunKr(void (Korean::*fn)(const unsigned char*, unsigned long, DataBuffer&), const std::string& in)
@@ -19,7 +19,7 @@ std::string RunKr(void (Korean::*fn)(const unsigned char*, unsigned long, DataBu
     Korean kr;
     DataBuffer out;
     (kr.*fn)(reinterpret_cast<const unsigned char*>(in.data()), (unsigned long)in.size(), out);
-    return Hex(Bytes(out));
+    return Hex(BufferBytes(out));
 }
 } // namespace
 
@@ -98,18 +98,18 @@ TEST(Iso2022, ThroughTheEngine)
         EncodingConvert conv;
         EXPECT_TRUE(conv.Convert(65001, cp, utf8, 4, out));
         if (cp == 50220)
-            first = Hex(Bytes(out));
-        EXPECT_EQ(Hex(Bytes(out)), first);
+            first = Hex(BufferBytes(out));
+        EXPECT_EQ(Hex(BufferBytes(out)), first);
         DataBuffer back;
         EXPECT_TRUE(conv.Convert(cp, 65001, out.GetData(), out.GetSize(), back));
-        EXPECT_EQ(Bytes(back), std::string((const char*)utf8));
+        EXPECT_EQ(BufferBytes(back), std::string((const char*)utf8));
     }
     EXPECT_EQ(first, "1B 24 42 30 21 1B 28 42 41");
     const unsigned char hangul[] = "\xEA\xB0\x80"; // U+AC00
     DataBuffer kr, back;
     EncodingConvert conv;
     EXPECT_TRUE(conv.Convert(65001, 50225, hangul, 3, kr));
-    EXPECT_EQ(Hex(Bytes(kr)), "1B 24 29 43 0E 30 21");
+    EXPECT_EQ(Hex(BufferBytes(kr)), "1B 24 29 43 0E 30 21");
     EXPECT_TRUE(conv.Convert(50225, 65001, kr.GetData(), kr.GetSize(), back));
-    EXPECT_EQ(Bytes(back), std::string((const char*)hangul));
+    EXPECT_EQ(BufferBytes(back), std::string((const char*)hangul));
 }

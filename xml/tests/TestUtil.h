@@ -1,29 +1,27 @@
-// Helpers shared by the library's tests: tree dumps, byte strings and temporary files.
+// Helpers of the library's tests on top of the shared test support: tree dumps, byte strings
+// and temporary files.
 #ifndef VELMORA_TESTUTIL_H
 #define VELMORA_TESTUTIL_H
 #include "DataBuffer.h"
 #include "StringBuffer.h"
+#include "TestSupport.h"
 #include "TreeNode.h"
 #include <string>
 #include <vector>
 #include <windows.h>
 
-inline std::string Bytes(const DataBuffer& b)
+// A buffer's bytes as a string (named apart from the shared Bytes, a byte vector).
+inline std::string BufferBytes(const DataBuffer& b)
 {
     return b.GetSize() ? std::string(reinterpret_cast<const char*>(b.GetData()), b.GetSize()) : std::string();
 }
 
+// "E9 74 E9": the shared hex text without its trailing space, as these tests' expectations read.
 inline std::string Hex(const std::string& s)
 {
-    static const char d[] = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : s)
-    {
-        if (!out.empty())
-            out += ' ';
-        out += d[c >> 4];
-        out += d[c & 15];
-    }
+    std::string out = Hex(Bytes(s.begin(), s.end()));
+    if (!out.empty())
+        out.pop_back();
     return out;
 }
 
@@ -58,23 +56,22 @@ inline std::string DumpTree(TreeNode* root)
     return out;
 }
 
+// The tests' files live in one private folder of the process, removed with it at the end.
+inline const CTestFolder& TempFolder()
+{
+    static CTestFolder s_folder(_T("vxml"));
+    return s_folder;
+}
+
 inline std::string TempPath(const char* name)
 {
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + "vxml_" + std::to_string(GetCurrentProcessId()) + "_" + name;
+    return std::string((LPCTSTR)TempFolder().File(name));
 }
 
 inline std::string WriteTemp(const char* name, const std::string& bytes)
 {
-    std::string path = TempPath(name);
-    HANDLE h =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    if (!bytes.empty())
-        WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
-    CloseHandle(h);
-    return path;
+    TempFolder().Write(name, bytes);
+    return TempPath(name);
 }
 
 #endif // VELMORA_TESTUTIL_H

@@ -89,7 +89,7 @@ TEST(UnicodeForms, CodecDecodesAndEncodes)
     {
         DataBuffer out;
         EXPECT_GT(codec.Encode(state, c.unit, out), 0);
-        EXPECT_EQ(Hex(Bytes(out)), c.hex);
+        EXPECT_EQ(Hex(BufferBytes(out)), c.hex);
     }
 }
 
@@ -111,7 +111,7 @@ TEST(UnicodeForms, Utf32)
         DataBuffer in, out;
         Fill(in, c.in);
         EXPECT_EQ(Utf32ToUtf8(in, out), c.ok);
-        EXPECT_EQ(Hex(Bytes(out)), c.hex);
+        EXPECT_EQ(Hex(BufferBytes(out)), c.hex);
     }
     struct
     {
@@ -131,8 +131,8 @@ TEST(UnicodeForms, Utf32)
         Fill(in, c.in);
         EXPECT_EQ(Utf8ToUtf32LE(in, le), c.ok);
         EXPECT_EQ(Utf8ToUtf32BE(in, be), c.ok);
-        EXPECT_EQ(Hex(Bytes(le)), c.le);
-        EXPECT_EQ(Hex(Bytes(be)), c.be);
+        EXPECT_EQ(Hex(BufferBytes(le)), c.le);
+        EXPECT_EQ(Hex(BufferBytes(be)), c.be);
     }
 }
 
@@ -156,7 +156,7 @@ TEST(UnicodeForms, Utf7FollowsRfc2152)
         DataBuffer in, out;
         Fill(in, c.utf16);
         EXPECT_TRUE(Utf16ToUtf7(in, out));
-        EXPECT_EQ(Bytes(out), c.utf7);
+        EXPECT_EQ(BufferBytes(out), c.utf7);
     }
     struct
     {
@@ -178,6 +178,6 @@ TEST(UnicodeForms, Utf7FollowsRfc2152)
         DataBuffer in, out;
         Fill(in, c.utf7);
         EXPECT_EQ(Utf7ToUtf16(in, out), c.ok) << c.utf7;
-        EXPECT_EQ(Hex(Bytes(out)), Hex(c.utf16)) << c.utf7;
+        EXPECT_EQ(Hex(BufferBytes(out)), Hex(c.utf16)) << c.utf7;
     }
 }

@@ -116,7 +116,7 @@ TEST(XmlParser, NormalisesToUtf8)
         DataBuffer b;
         b.Append(c.in.data(), (unsigned long)c.in.size());
         EXPECT_TRUE(XmlLoader::NormaliseToUtf8(b, nullptr));
-        EXPECT_EQ(Hex(Bytes(b)), c.outHex) << c.in;
+        EXPECT_EQ(Hex(BufferBytes(b)), c.outHex) << c.in;
     }
     DataBuffer empty;
     EXPECT_FALSE(XmlLoader::NormaliseToUtf8(empty, nullptr));

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArchiveTestUtil.h"
+#include "ArchiveRoundTrip.h"
 
 namespace
 {
@@ -673,4 +673,100 @@ TEST(Archive, DiskFilesAcrossBufferBoundaries)
         }());
     }
     DeleteFileA(szPath);
+}
+
+// Reads its first field and then reports a damaged record the way object code does, without
+// knowing which file it is reading; counts the instances still alive.
+class CTestDamaged : public CObject
+{
+    DECLARE_SERIAL(CTestDamaged)
+public:
+    CTestDamaged() { ++s_nAlive; }
+    ~CTestDamaged() { --s_nAlive; }
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+        {
+            ar << (LONG)7;
+            return;
+        }
+        LONG l;
+        ar >> l;
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    }
+    static int s_nAlive;
+};
+int CTestDamaged::s_nAlive = 0;
+IMPLEMENT_SERIAL(CTestDamaged, CObject, 1)
+
+namespace
+{
+CString MessageOf(CException* e)
+{
+    TCHAR sz[512] = "";
+    e->GetErrorMessage(sz, sizeof(sz));
+    return sz;
+}
+
+// Loads the file at path with read() and returns the text of the exception that stopped it.
+CString FailureText(const CString& path, const std::function<void(CArchive&)>& read)
+{
+    CFile file(path, CFile::modeRead);
+    CArchive ar(&file, CArchive::load);
+    try
+    {
+        read(ar);
+    }
+    catch (CException* e)
+    {
+        CString text = MessageOf(e);
+        e->Delete();
+        return text;
+    }
+    return "(nothing thrown)";
+}
+} // namespace
+
+TEST(ArchiveFileName, ExceptionsNameTheFileTheyCameFrom)
+{
+    CTestFolder folder;
+    CString path = folder.File("Clocks.dat");
+    CTestPoint point(1, 2);
+    CTestDamaged damaged;
+    Bytes whole = Store([&](CArchive& ar) { ar << (LONG)2 << &point << &damaged; });
+    // Cut inside the point: a read past the end.
+    folder.Write("Clocks.dat", Bytes(whole.begin(), whole.begin() + 20));
+    EXPECT_EQ("An attempt was made to access " + path + " past its end.", FailureText(path, [](CArchive& ar) {
+                  LONG n;
+                  CObject* p;
+                  ar >> n >> p;
+              }));
+    // A record's own code throws without a name; the archive gives it its file's.
+    folder.Write("Clocks.dat", whole);
+    EXPECT_EQ(path + " has a bad format.", FailureText(path, [](CArchive& ar) {
+                  LONG n;
+                  CObject* p;
+                  ar >> n >> p;
+                  delete p;
+                  ar >> p;
+              }));
+    EXPECT_EQ(1, CTestDamaged::s_nAlive) << "the half-read record is deleted";
+    // The file's own exception names it too.
+    EXPECT_EQ("Seek failed on " + path,
+              FailureText(path, [](CArchive& ar) { ar.GetFile()->Seek(-1, CFile::begin); }));
+
+    // Without a file name the text keeps its unnamed wording.
+    CMemFile memory;
+    CArchive ar(&memory, CArchive::load);
+    try
+    {
+        CObject* p;
+        ar >> p;
+        ADD_FAILURE();
+    }
+    catch (CException* e)
+    {
+        EXPECT_EQ(CString("An attempt was made to access an unnamed file past its end."), MessageOf(e));
+        e->Delete();
+    }
 }

@@ -1,6 +1,6 @@
 // CFile, CMemFile, CSharedFile and CStdioFile against real files in a temporary folder.
 #include "afx.h"
-#include "TestFolder.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArchiveTestUtil.h"
+#include "ArchiveRoundTrip.h"
 
 namespace
 {
