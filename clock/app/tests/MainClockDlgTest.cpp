@@ -5,6 +5,7 @@
 #include "AppTestMain.h"
 #include "Clock.h"
 #include "MainClockDlg.h"
+#include "TestSupport.h"
 #include "resource.h"
 
 namespace
@@ -125,7 +126,7 @@ TEST(MainClockDlg, RunKeyEntryIsAddedAndRemoved)
 {
     ResetAppTestProfile();
     CMainClockDlg dlg;
-    dlg.m_strDataFolder = _T("C:\\Program Files\\Velmora\\");
+    dlg.m_strProgramFolder = _T("C:\\Program Files\\Velmora\\");
     dlg.AddToRunKey();
     CString strValue = ReadRunValue();
     dlg.RemoveFromRunKey();
@@ -136,7 +137,9 @@ TEST(MainClockDlg, RunKeyEntryIsAddedAndRemoved)
 TEST(MainClockDlg, RepaintsLeaveARunningCountdownAloneAndTheTickCountsIt)
 {
     ResetAppTestProfile();
+    CTestFolder folder;
     CMainClockDlg dlg;
+    dlg.SetDataFolder(folder.Path() + _T("\\"));
     ASSERT_TRUE(dlg.Create(IDD_VELMORA_DIALOG, NULL));
     for (INT_PTR i = 0; i < dlg.m_clocks.GetSize(); i++)
         delete (CClock*)dlg.m_clocks.GetAt(i);
@@ -156,7 +159,8 @@ TEST(MainClockDlg, RepaintsLeaveARunningCountdownAloneAndTheTickCountsIt)
 
     {
         CClientDC dc(&dlg);
-        dlg.DrawClocks(&dc, TRUE);
+        dlg.AdvanceTimers();
+        dlg.DrawClocks(&dc);
     }
     EXPECT_EQ(89, (int)pTimer->m_tsRemaining.GetTotalSeconds());
     dlg.DestroyWindow();
