@@ -86,6 +86,9 @@ public:
     BOOL m_bCharMuted;
     BOOL m_bCharVisible;
     BOOL m_bInitDone;
+    // The clock the context menu was opened over (-1 for none): its commands, which arrive after
+    // the menu closed, act on it.
+    int m_nMenuClock;
 
     // Operations
 public:
@@ -121,8 +124,6 @@ public:
     // Gives the window the size its clocks need, keeping its top-left corner on the desktop.
     void SizeToClocks();
     void DeleteClock(int nClock);
-    // The clock the context menu was opened over (-1 for none), which its commands act on.
-    int m_nMenuClock;
 
     // Start-up Run key.
     void AddToRunKey();
