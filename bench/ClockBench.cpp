@@ -4,7 +4,6 @@
 #include <afxwin.h>
 
 #include <stdio.h>
-#include <string.h>
 
 #include "MainClockDlg.h"
 #include "resource.h"
@@ -33,19 +32,32 @@ void PumpMessages()
     }
 }
 
-// The clock window keeps its clocks in a data file beside the program; each measurement starts
-// without one, so that it sees exactly the clocks it adds.
-void RemoveDataFile()
+// The clock window keeps its clocks in a data file. Each measurement gets a folder of its own under
+// the temporary directory, starting without a file, so that it sees exactly the clocks it adds and
+// never touches a file beside a real program.
+class CBenchFolder
 {
-    char szPath[MAX_PATH + 16];
-    DWORD n = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-    szPath[n < MAX_PATH ? n : MAX_PATH - 1] = 0;
-    char* pSlash = strrchr(szPath, '\\');
-    if (pSlash == NULL)
-        return;
-    strcpy(pSlash + 1, "Velmora2Dat");
-    ::DeleteFileA(szPath);
-}
+public:
+    CBenchFolder()
+    {
+        char szTemp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, szTemp);
+        m_strPath.Format("%sClockBench-%lu-%d\\", szTemp, ::GetCurrentProcessId(), s_nNext++);
+        ::CreateDirectoryA(m_strPath, NULL);
+    }
+    ~CBenchFolder()
+    {
+        for (const char* pszName : {"Velmora2Dat", "VelmoraDat"})
+            ::DeleteFileA(m_strPath + pszName);
+        ::RemoveDirectoryA(m_strPath);
+    }
+    const CString& Path() const { return m_strPath; }
+
+private:
+    CString m_strPath;
+    static int s_nNext;
+};
+int CBenchFolder::s_nNext = 0;
 
 LRESULT CALLBACK ReferenceProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -110,8 +122,9 @@ double ReferenceStartCost()
 
 double ClockTickCost(int nClocks)
 {
-    RemoveDataFile();
+    CBenchFolder folder;
     CMainClockDlg dlg;
+    dlg.SetDataFolder(folder.Path());
     dlg.Create(IDD_VELMORA_DIALOG, NULL);
     while (dlg.m_clocks.GetSize() < nClocks)
         dlg.AddClock();
@@ -121,8 +134,9 @@ double ClockTickCost(int nClocks)
     double t0 = CpuSeconds();
     for (int i = 0; i < kTicks; i++)
     {
+        dlg.AdvanceTimers();
         CClientDC dc(&dlg);
-        dlg.DrawClocks(&dc, TRUE);
+        dlg.DrawClocks(&dc);
     }
     double t = (CpuSeconds() - t0) / kTicks;
     dlg.DestroyWindow();
@@ -135,8 +149,9 @@ double ClockStartCost()
     double t0 = CpuSeconds();
     for (int i = 0; i < kStarts; i++)
     {
-        RemoveDataFile();
+        CBenchFolder folder;
         CMainClockDlg dlg;
+        dlg.SetDataFolder(folder.Path());
         dlg.Create(IDD_VELMORA_DIALOG, NULL);
         dlg.ShowWindow(SW_SHOWNA);
         dlg.UpdateWindow();
@@ -171,7 +186,6 @@ public:
         }
         double start = ClockStartCost();
         printf("clock window start-up: %.6f ms, %.1f x reference\n", start * 1e3, Ratio(start, refStart));
-        RemoveDataFile();
         return FALSE;
     }
 };

@@ -1,11 +1,13 @@
-# The desktop clock program: the application and its clock window (as a library, so the window's
-# rules can be tested), the resources, and the program itself.
+# The desktop clock program: the application, its clock window and the window's helpers (tray icon,
+# menus, single instance, off-screen drawing), the option pages, the resources and the program.
+# The window library's folders are private to it and to the programs and tests listed here.
 set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
+set(VELMORA_OPTIONS_DIR ${CMAKE_CURRENT_LIST_DIR}/options)
+set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${CMAKE_SOURCE_DIR}/resources
+    ${CMAKE_SOURCE_DIR}/resources/velmora)
 add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/AppMessages.cpp
-    ${VELMORA_APP_DIR}/AutoHide.cpp
     ${VELMORA_APP_DIR}/ClockApp.cpp
-    ${VELMORA_APP_DIR}/ClockLayout.cpp
     ${VELMORA_APP_DIR}/ClockMenus.cpp
     ${VELMORA_APP_DIR}/InstanceChecker.cpp
     ${VELMORA_APP_DIR}/MainClockBehaviour.cpp
@@ -15,10 +17,9 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockRender.cpp
     ${VELMORA_APP_DIR}/MainClockTick.cpp
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
-    ${VELMORA_APP_DIR}/PlatformServices.cpp
-    ${VELMORA_APP_DIR}/ShutdownSequence.cpp
-    ${VELMORA_APP_DIR}/TimerText.cpp)
-target_include_directories(velmora_app PUBLIC ${VELMORA_APP_DIR} ${CMAKE_SOURCE_DIR}/resources/velmora)
+    ${VELMORA_APP_DIR}/SystemTray.cpp
+    ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp)
+target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
 
@@ -33,11 +34,11 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
-target_include_directories(Velmora PRIVATE ${CMAKE_SOURCE_DIR}/resources ${VELMORA_ICON_DIR})
+target_include_directories(Velmora PRIVATE ${VELMORA_APP_INCLUDES} ${VELMORA_ICON_DIR})
 target_compile_options(Velmora PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(Velmora PRIVATE velmora_app)
 set_target_properties(Velmora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
@@ -45,20 +46,30 @@ set_target_properties(Velmora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURREN
 velmora_gtest(velmora_app_tests
     SOURCES
         ${VELMORA_APP_DIR}/tests/AppTestMain.cpp
-        ${VELMORA_APP_DIR}/tests/AutoHideTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockAppTest.cpp
-        ${VELMORA_APP_DIR}/tests/ClockLayoutTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockMenusTest.cpp
+        ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
-        ${VELMORA_APP_DIR}/tests/ShutdownSequenceTest.cpp
-        ${VELMORA_APP_DIR}/tests/TimerTextTest.cpp
         ${VELMORA_RC}
-    LIBS velmora_app)
+    LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
-target_include_directories(velmora_app_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources ${VELMORA_ICON_DIR})
+target_include_directories(velmora_app_tests PRIVATE ${VELMORA_APP_INCLUDES} ${VELMORA_ICON_DIR})
+
+# The tray icon's tests change icons and menus by resource id: a small resource script of their own
+# with the program's first pair of tray icons.
+velmora_gtest(velmora_tray_tests
+    SOURCES
+        ${VELMORA_APP_DIR}/tests/AppTestMain.cpp
+        ${VELMORA_APP_DIR}/tests/SystemTrayTest.cpp
+        ${VELMORA_APP_DIR}/tests/TrayTest.rc
+    LIBS velmora_app testsupport)
+add_dependencies(velmora_tray_tests velmora_icons)
+set_source_files_properties(${VELMORA_APP_DIR}/tests/TrayTest.rc PROPERTIES OBJECT_DEPENDS "${VELMORA_ICON_FILES}")
+target_include_directories(velmora_tray_tests PRIVATE ${VELMORA_APP_INCLUDES} ${VELMORA_ICON_DIR})
 
 velmora_e2e(velmora_start_e2e app/tests/e2e_start.py DEPENDS Velmora)
 velmora_e2e(velmora_behaviour_e2e app/tests/e2e_behaviour.py DEPENDS Velmora)
+velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)

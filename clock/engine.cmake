@@ -1,41 +1,33 @@
-# The clock's engines, apart from its windows: the clock record, the display-text formatter, the
-# settings, the tray icon and the time-zone page, with their unit tests.
-set(VELMORA_ENGINE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/app/Clock.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/app/DisplayTextFormatter.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/app/SystemTray.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/options/Settings.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/options/ConfigureClock.cpp
-)
-
-add_library(velmora_engine STATIC ${VELMORA_ENGINE_SOURCES})
-target_include_directories(velmora_engine PUBLIC
-    ${CMAKE_CURRENT_LIST_DIR}/app ${CMAKE_CURRENT_LIST_DIR}/options ${CMAKE_SOURCE_DIR}/resources)
+# The clock's engines, apart from every window: the clock record, the display-text formatter, the
+# settings, the data files, the layout of the clocks, auto-hide, the shut-down sequence, the
+# platform services, and the timers' counting and texts. Only the engine folders are on the
+# include path: an engine file that reaches for a window header does not compile.
+set(VELMORA_ENGINE_DIR ${CMAKE_CURRENT_LIST_DIR}/engine)
+set(VELMORA_TIMERS_DIR ${CMAKE_CURRENT_LIST_DIR}/timers)
+add_library(velmora_engine STATIC
+    ${VELMORA_ENGINE_DIR}/AutoHide.cpp
+    ${VELMORA_ENGINE_DIR}/Clock.cpp
+    ${VELMORA_ENGINE_DIR}/ClockDataFile.cpp
+    ${VELMORA_ENGINE_DIR}/ClockLayout.cpp
+    ${VELMORA_ENGINE_DIR}/DisplayTextFormatter.cpp
+    ${VELMORA_ENGINE_DIR}/PlatformServices.cpp
+    ${VELMORA_ENGINE_DIR}/Settings.cpp
+    ${VELMORA_ENGINE_DIR}/ShutdownSequence.cpp
+    ${VELMORA_TIMERS_DIR}/TimerText.cpp)
+target_include_directories(velmora_engine PUBLIC ${VELMORA_ENGINE_DIR} ${VELMORA_TIMERS_DIR})
 target_compile_options(velmora_engine PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_engine PUBLIC datetime afx)
 
-set(VELMORA_ENGINE_TESTS
-    ${CMAKE_CURRENT_LIST_DIR}/app/tests/TestApp.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/app/tests/ClockTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/app/tests/DisplayTextFormatterTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/app/tests/SystemTrayTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/app/tests/EngineTest.rc
-    ${CMAKE_CURRENT_LIST_DIR}/options/tests/SettingsTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/options/tests/ConfigureClockTest.cpp
-    ${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc
-)
-velmora_gtest(clock_engine_tests SOURCES ${VELMORA_ENGINE_TESTS} LIBS velmora_engine)
-target_include_directories(clock_engine_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/app/tests)
-
-# The tray tests change icons by resource id: the program's tray icons, drawn at build time.
-set(VELMORA_ENGINE_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/engine_icons)
-set(VELMORA_ENGINE_ICON_FILES ${VELMORA_ENGINE_ICON_DIR}/tray_normal1.ico ${VELMORA_ENGINE_ICON_DIR}/tray_normal2.ico)
-add_custom_command(OUTPUT ${VELMORA_ENGINE_ICON_FILES}
-    COMMAND python3 ${CMAKE_SOURCE_DIR}/resources/make_icons.py ${VELMORA_ENGINE_ICON_DIR}
-    DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icons.py
-    COMMENT "Drawing the engine tests' icons")
-add_custom_target(clock_engine_test_icons DEPENDS ${VELMORA_ENGINE_ICON_FILES})
-add_dependencies(clock_engine_tests clock_engine_test_icons)
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/app/tests/EngineTest.rc PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ENGINE_ICON_FILES}")
-target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_ICON_DIR})
+velmora_gtest(clock_engine_tests
+    SOURCES
+        ${VELMORA_ENGINE_DIR}/tests/TestApp.cpp
+        ${VELMORA_ENGINE_DIR}/tests/AutoHideTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/ClockDataFileTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/ClockLayoutTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/ClockTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/DisplayTextFormatterTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/SettingsTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/ShutdownSequenceTest.cpp
+        ${VELMORA_TIMERS_DIR}/tests/TimerTextTest.cpp
+    LIBS velmora_engine testsupport)
+target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests)

@@ -132,7 +132,7 @@ void CMainClockDlg::AddToRunKey()
     HKEY hKey = NULL;
     if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_WRITE, &hKey) != ERROR_SUCCESS)
         return;
-    CString strData = m_strDataFolder + _T("Velmora.exe");
+    CString strData = m_strProgramFolder + _T("Velmora.exe");
     ::RegSetValueExA(hKey, kRunValue, 0, REG_SZ, (const BYTE*)(LPCSTR)strData, strData.GetLength() + 1);
     ::RegCloseKey(hKey);
 }

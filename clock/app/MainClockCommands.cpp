@@ -24,6 +24,7 @@ ON_WM_NCMOUSEMOVE()
 ON_WM_MOVE()
 ON_WM_SIZE()
 ON_WM_CONTEXTMENU()
+ON_WM_INITMENUPOPUP()
 ON_REGISTERED_MESSAGE(WM_VMRINIT, OnVmrInit)
 ON_REGISTERED_MESSAGE(WM_VMFADE, OnVmFade)
 ON_MESSAGE(WM_DIALUP_NOTIFY, OnDialUpNotify)
@@ -39,6 +40,38 @@ ON_COMMAND_RANGE(ID_SILENCE_ALARM, ID_REMIND_CUSTOM, OnCmdPending)
 ON_COMMAND_RANGE(ID_SAY_TIME, ID_REMIND_1WEEK, OnCmdPending)
 ON_COMMAND_RANGE(ID_SYNC_STATUS, ID_CHECK_VERSION, OnCmdPending)
 ON_COMMAND_RANGE(ID_ABOUT_VELMORA, ID_ABOUT_VELMORA, OnCmdPending)
+ON_COMMAND(ID_ADD_CLOCK, OnCmdAddClock)
+ON_COMMAND(ID_DELETE_CLOCK, OnCmdDeleteClock)
+ON_COMMAND(ID_STOP_COUNTDOWN, OnCmdStopCountdown)
+ON_COMMAND(ID_START_COUNTDOWN, OnCmdStartCountdown)
+ON_COMMAND(ID_PAUSE_COUNTDOWN, OnCmdPauseCountdown)
+ON_COMMAND(ID_RESUME_COUNTDOWN, OnCmdResumeCountdown)
+ON_UPDATE_COMMAND_UI(ID_DELETE_CLOCK, OnUpdateDeleteClock)
+ON_UPDATE_COMMAND_UI(ID_STOP_COUNTDOWN, OnUpdateStopCountdown)
+ON_UPDATE_COMMAND_UI(ID_START_COUNTDOWN, OnUpdateStartCountdown)
+ON_UPDATE_COMMAND_UI(ID_PAUSE_COUNTDOWN, OnUpdatePauseCountdown)
+ON_UPDATE_COMMAND_UI(ID_RESUME_COUNTDOWN, OnUpdateResumeCountdown)
+ON_UPDATE_COMMAND_UI(ID_AUTO_HIDE, OnUpdateAutoHide)
+// The commands whose part is not in this build stay greyed, however they are asked for.
+ON_UPDATE_COMMAND_UI(ID_CTX_OPTIONS, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_CTX_ABOUT, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_ABOUT_VELMORA, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_CTX_ALARMS_LIST, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_ALARMS_LIST, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_CTX_CALENDAR, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_CALENDAR, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_CTX_CONFIGURE, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_SYNCHRONIZE, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_SYNC_STATUS, OnUpdatePending)
+ON_UPDATE_COMMAND_UI_RANGE(ID_SILENCE_ALARM, ID_REMIND_CUSTOM, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_REMIND_2DAYS, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_REMIND_1WEEK, OnUpdatePending)
+ON_UPDATE_COMMAND_UI_RANGE(ID_REMIND_3HOURS, ID_REMIND_45MIN, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_ADD_TIMER, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_AMEND_TIMER, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_CHECK_VERSION, OnUpdatePending)
+ON_UPDATE_COMMAND_UI_RANGE(ID_SAY_TIME, ID_HIDE_AGENT, OnUpdatePending)
 END_MESSAGE_MAP()
 
 void CMainClockDlg::OnOK()
@@ -96,6 +129,11 @@ void CMainClockDlg::OnCmdAutoHide()
     m_settings.m_bAutoHide = m_autoHide.m_bAutoHide;
 }
 
+void CMainClockDlg::OnUpdateAutoHide(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_autoHide.m_bAutoHide ? 1 : 0);
+}
+
 void CMainClockDlg::OnCmdOptions()
 {
     RunOptions();
@@ -113,6 +151,11 @@ void CMainClockDlg::OnCmdPending(UINT)
     // The part behind this command is not in this build; its menu items are greyed.
 }
 
+void CMainClockDlg::OnUpdatePending(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(FALSE);
+}
+
 void CMainClockDlg::RunOptions()
 {
     SuspendAutoHide(TRUE);
@@ -120,6 +163,7 @@ void CMainClockDlg::RunOptions()
     // happens whatever its result.
     SuspendAutoHide(FALSE);
     ApplyTopmost();
+    SizeToClocks();
     Invalidate(TRUE);
     SaveSettings();
     SaveServers();
@@ -219,7 +263,8 @@ void CMainClockDlg::ShowContextMenu(CPoint ptScreen)
     SuspendAutoHide(TRUE);
     CPoint ptClient = ptScreen;
     ScreenToClient(&ptClient);
-    int nClock = ClockFromPoint(ptClient);
+    // Kept after the menu closes: its command arrives afterwards, and acts on this clock.
+    m_nMenuClock = ClockFromPoint(ptClient);
 
     CMenu menu;
     if (!menu.LoadMenu(IDR_CLOCK_POPUP))
@@ -229,9 +274,11 @@ void CMainClockDlg::ShowContextMenu(CPoint ptScreen)
     }
     CMenu* pPopup = menu.GetSubMenu(0);
 
+    // Which items the menu holds depends on the clock under the cursor; whether they can be chosen
+    // is asked of the update handlers when the menu opens, and again when its command arrives.
     CClockMenuState state;
-    state.bOverClock = (nClock >= 0);
-    CClock* pClock = state.bOverClock ? (CClock*)m_clocks.GetAt(nClock) : NULL;
+    CClock* pClock = GetMenuClock();
+    state.bOverClock = (pClock != NULL);
     state.nClockType = pClock != NULL ? pClock->m_nClockType : 0;
     state.nTimerState = pClock != NULL ? pClock->m_nTimerState : 0;
     state.nClockCount = (int)m_clocks.GetSize();
@@ -239,90 +286,141 @@ void CMainClockDlg::ShowContextMenu(CPoint ptScreen)
     state.bCharMuted = m_bCharMuted;
     state.bCharVisible = m_bCharVisible;
     AdjustClockMenu(pPopup->GetSafeHmenu(), state);
-    GreyPendingCommands(pPopup->GetSafeHmenu());
 
-    CWnd* pOwner = AfxGetMainWnd() != NULL ? AfxGetMainWnd() : this;
-    UINT nCmd = pPopup->TrackPopupMenu(TPM_RIGHTBUTTON | TPM_RETURNCMD, ptScreen.x, ptScreen.y, pOwner);
+    pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, this);
     SuspendAutoHide(FALSE);
     menu.DestroyMenu();
-
-    if (nCmd != 0)
-        ExecuteContextCommand(nCmd, nClock);
 }
 
-void CMainClockDlg::ExecuteContextCommand(UINT nCmd, int nClock)
+void CMainClockDlg::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 {
-    CClock* pClock = (nClock >= 0 && nClock < m_clocks.GetSize()) ? (CClock*)m_clocks.GetAt(nClock) : NULL;
-    switch (nCmd)
+    CDialog::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
+    if (bSysMenu || pPopupMenu == NULL)
+        return;
+    // A dialog has no frame to run its menus' update handlers: the window runs them itself, item by
+    // item. Sub-menus get their own pass when they open. Items without a handler keep their state.
+    HMENU hMenu = pPopupMenu->GetSafeHmenu();
+    CCmdUI state;
+    state.m_pMenu = pPopupMenu;
+    state.m_nIndexMax = (UINT)::GetMenuItemCount(hMenu);
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
     {
-    case ID_CTX_OPTIONS:
-        RunOptions();
-        break;
-    case ID_EXIT:
-        OnCmdExit();
-        break;
-    case ID_SHOW_CLOCK:
-        OnShowClock();
-        break;
-    case ID_HIDE_CLOCK:
-        OnHideClock();
-        break;
-    case ID_ADD_CLOCK:
-        AddClock();
-        Invalidate(TRUE);
-        MarkAlarmsChanged();
-        break;
-    case ID_DELETE_CLOCK:
-        // The menu greys this item for the last clock; the check keeps a stray command from
-        // leaving the window empty.
-        if (pClock != NULL && m_clocks.GetSize() > 1)
-        {
-            m_clocks.RemoveAt(nClock);
-            m_drawnRects.erase(pClock);
-            delete pClock;
-            Invalidate(TRUE);
-            MarkAlarmsChanged();
-        }
-        break;
-    case ID_STOP_COUNTDOWN:
-        if (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN)
-        {
-            pClock->m_nTimerState = TIMERSTATE_STOPPED;
-            pClock->m_tsRemaining = pClock->m_tsInterval;
-            MarkAlarmsChanged();
-        }
-        break;
-    case ID_START_COUNTDOWN:
-        if (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN)
-        {
-            pClock->m_tsRemaining = pClock->m_tsInterval;
-            pClock->m_nTimerState = TIMERSTATE_RUNNING;
-            MarkAlarmsChanged();
-        }
-        break;
-    case ID_PAUSE_COUNTDOWN:
-        if (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN)
-        {
-            pClock->m_nTimerState = TIMERSTATE_PAUSED;
-            MarkAlarmsChanged();
-        }
-        break;
-    case ID_RESUME_COUNTDOWN:
-        if (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN)
-        {
-            pClock->m_nTimerState = TIMERSTATE_RUNNING;
-            MarkAlarmsChanged();
-        }
-        break;
-    case ID_HELP_CONTENTS:
-        OnCmdHelpContents();
-        break;
-    default:
-        // Options sheet, About box, alarm list, calendar, configuration dialogs, synchronisation,
-        // reminders, timers' dialog and speech plug in here; their items are greyed meanwhile.
-        OnCmdPending(nCmd);
-        break;
+        state.m_nID = ::GetMenuItemID(hMenu, (int)state.m_nIndex);
+        if (state.m_nID == 0 || state.m_nID == (UINT)-1)
+            continue; // separator or sub-menu
+        state.m_pSubMenu = NULL;
+        state.DoUpdate(this, FALSE);
     }
+}
+
+CClock* CMainClockDlg::GetMenuClock() const
+{
+    if (m_nMenuClock < 0 || m_nMenuClock >= m_clocks.GetSize())
+        return NULL;
+    return (CClock*)m_clocks.GetAt(m_nMenuClock);
+}
+
+CClock* CMainClockDlg::GetMenuCountdown() const
+{
+    CClock* pClock = GetMenuClock();
+    return (pClock != NULL && pClock->m_nClockType == CLOCKTYPE_COUNTDOWN) ? pClock : NULL;
+}
+
+void CMainClockDlg::OnCmdAddClock()
+{
+    AddClock();
+    SizeToClocks();
+    Invalidate(TRUE);
+    MarkAlarmsChanged();
+}
+
+void CMainClockDlg::OnUpdateDeleteClock(CCmdUI* pCmdUI)
+{
+    // Never the last clock: the window would be left without one to right-click.
+    pCmdUI->Enable(GetMenuClock() != NULL && m_clocks.GetSize() > 1);
+}
+
+void CMainClockDlg::OnCmdDeleteClock()
+{
+    DeleteClock(m_nMenuClock);
+}
+
+void CMainClockDlg::DeleteClock(int nClock)
+{
+    if (nClock < 0 || nClock >= m_clocks.GetSize() || m_clocks.GetSize() <= 1)
+        return;
+    CClock* pClock = (CClock*)m_clocks.GetAt(nClock);
+    m_clocks.RemoveAt(nClock);
+    m_drawnRects.erase(pClock);
+    delete pClock;
+    m_nMenuClock = -1;
+    SizeToClocks();
+    Invalidate(TRUE);
+    MarkAlarmsChanged();
+}
+
+void CMainClockDlg::OnUpdateStopCountdown(CCmdUI* pCmdUI)
+{
+    CClock* pTimer = GetMenuCountdown();
+    pCmdUI->Enable(pTimer != NULL && (pTimer->m_nTimerState == TIMERSTATE_RUNNING ||
+                                      pTimer->m_nTimerState == TIMERSTATE_PAUSED));
+}
+
+void CMainClockDlg::OnCmdStopCountdown()
+{
+    CClock* pTimer = GetMenuCountdown();
+    if (pTimer == NULL)
+        return;
+    pTimer->m_nTimerState = TIMERSTATE_STOPPED;
+    pTimer->m_tsRemaining = pTimer->m_tsInterval;
+    MarkAlarmsChanged();
+}
+
+void CMainClockDlg::OnUpdateStartCountdown(CCmdUI* pCmdUI)
+{
+    CClock* pTimer = GetMenuCountdown();
+    pCmdUI->Enable(pTimer != NULL && pTimer->m_nTimerState != TIMERSTATE_RUNNING &&
+                   pTimer->m_nTimerState != TIMERSTATE_PAUSED);
+}
+
+void CMainClockDlg::OnCmdStartCountdown()
+{
+    CClock* pTimer = GetMenuCountdown();
+    if (pTimer == NULL)
+        return;
+    pTimer->m_tsRemaining = pTimer->m_tsInterval;
+    pTimer->m_nTimerState = TIMERSTATE_RUNNING;
+    MarkAlarmsChanged();
+}
+
+void CMainClockDlg::OnUpdatePauseCountdown(CCmdUI* pCmdUI)
+{
+    CClock* pTimer = GetMenuCountdown();
+    pCmdUI->Enable(pTimer != NULL && pTimer->m_nTimerState == TIMERSTATE_RUNNING);
+}
+
+void CMainClockDlg::OnCmdPauseCountdown()
+{
+    CClock* pTimer = GetMenuCountdown();
+    if (pTimer == NULL)
+        return;
+    pTimer->m_nTimerState = TIMERSTATE_PAUSED;
+    MarkAlarmsChanged();
+}
+
+void CMainClockDlg::OnUpdateResumeCountdown(CCmdUI* pCmdUI)
+{
+    CClock* pTimer = GetMenuCountdown();
+    pCmdUI->Enable(pTimer != NULL && pTimer->m_nTimerState == TIMERSTATE_PAUSED);
+}
+
+void CMainClockDlg::OnCmdResumeCountdown()
+{
+    CClock* pTimer = GetMenuCountdown();
+    if (pTimer == NULL)
+        return;
+    pTimer->m_nTimerState = TIMERSTATE_RUNNING;
+    MarkAlarmsChanged();
 }
 
 // ---- Tray menu ---------------------------------------------------------------------------------------

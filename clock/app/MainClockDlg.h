@@ -10,9 +10,10 @@
 #include <map>
 
 #include "AutoHide.h"
+#include "ClockDataFile.h"
 #include "ShutdownSequence.h"
 #include "SystemTray.h"
-#include "../options/Settings.h"
+#include "Settings.h"
 
 class CClock;
 class CDisplayTextFormatter;
@@ -27,6 +28,9 @@ public:
 
     // The checker that publishes this window once it exists; the application owns it.
     void SetInstanceChecker(CInstanceChecker* pChecker) { m_pChecker = pChecker; }
+    // The folder of the data files, ending with a backslash; given before the window is created.
+    // Without it the files are beside the program.
+    void SetDataFolder(LPCTSTR pszFolder) { m_strGivenDataFolder = pszFolder; }
 
     // Timer ids of the window
     enum
@@ -46,15 +50,20 @@ public:
     long m_nNextAlarmId;
     BOOL m_bAlarmsChanged;
     BOOL m_bKeepDataFile; // the data file holds what this build could not read: never written over
-    CObArray m_servers;   // time-server records, filled by the time-server list
-    int m_nDiaryYear;     // -1 when no year is loaded
+    // The data file held no clock and the default clock stands in for it: the file is written only
+    // once the user changed the clocks.
+    BOOL m_bDefaultStandsIn;
+    CObArray m_servers; // time-server records, filled by the time-server list
+    int m_nDiaryYear;   // -1 when no year is loaded
     BOOL m_bDiaryChanged;
     CSettings m_settings;
     CSystemTray m_tray;
     CAutoHide m_autoHide;
     CShutdownSequence m_shutdown;
 
+    CString m_strProgramFolder; // the program's own folder, for the Run key entry
     CString m_strDataFolder;
+    CClockDataFile m_dataFile;
     CString m_strDataFile;    // "Velmora2Dat"
     CString m_strOldDataFile; // "VelmoraDat"
     CString m_strDiaryFile;   // "VelDiary", the year is appended when a year is loaded
@@ -77,6 +86,9 @@ public:
     BOOL m_bCharMuted;
     BOOL m_bCharVisible;
     BOOL m_bInitDone;
+    // The clock the context menu was opened over (-1 for none): its commands, which arrive after
+    // the menu closed, act on it.
+    int m_nMenuClock;
 
     // Operations
 public:
@@ -97,17 +109,21 @@ public:
     void LoadSettings();
     void SaveSettings();
     void LoadData();
-    BOOL ReadData(CFile& file);
     void SaveData();
 
     // Clocks.
     CClock* AddClock();
     void InsertClock(CClock* pClock);
-    // bCountTimers: this pass is the once-a-second tick, which alone counts countdowns down.
-    CSize RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow, BOOL bFrame,
-                      BOOL bCountTimers = FALSE);
+    // Drawing only reads the clocks and timers: the tick alone moves timers (AdvanceTimers).
+    CSize RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow, BOOL bFrame);
     // Draws every clock into pDC; returns the window size they need.
-    CSize DrawClocks(CDC* pDC, BOOL bCountTimers);
+    CSize DrawClocks(CDC* pDC);
+    // The tick's step of every timer, before the clocks are drawn; an ended timer goes to the
+    // reminders.
+    void AdvanceTimers();
+    // Gives the window the size its clocks need, keeping its top-left corner on the desktop.
+    void SizeToClocks();
+    void DeleteClock(int nClock);
 
     // Start-up Run key.
     void AddToRunKey();
@@ -164,7 +180,9 @@ protected:
     void AdvanceShutdown();
     void RefreshWindowRect();
     void ShowContextMenu(CPoint ptScreen);
-    void ExecuteContextCommand(UINT nCmd, int nClock);
+    CClock* GetMenuClock() const;
+    CClock* GetMenuCountdown() const;
+    CString m_strGivenDataFolder;
     static void ShowTrayMenu(CSystemTray* pTray, CWnd* pTarget, LPVOID pParam);
     void ApplyPlacement();
     void BuildFileNames();
@@ -186,6 +204,7 @@ protected:
     afx_msg void OnMove(int x, int y);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg LRESULT OnVmrInit(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnVmFade(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDialUpNotify(WPARAM wParam, LPARAM lParam);
@@ -196,6 +215,19 @@ protected:
     afx_msg void OnCmdOptions();
     afx_msg void OnCmdHelpContents();
     afx_msg void OnCmdPending(UINT nID);
+    afx_msg void OnCmdAddClock();
+    afx_msg void OnCmdDeleteClock();
+    afx_msg void OnCmdStopCountdown();
+    afx_msg void OnCmdStartCountdown();
+    afx_msg void OnCmdPauseCountdown();
+    afx_msg void OnCmdResumeCountdown();
+    afx_msg void OnUpdatePending(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateDeleteClock(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateStopCountdown(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateStartCountdown(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePauseCountdown(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateResumeCountdown(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAutoHide(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 };
 

@@ -23,12 +23,13 @@ CClockApp* App()
 
 CMainClockDlg::CMainClockDlg(CWnd* pParent)
     : CDialog(IDD_VELMORA_DIALOG, pParent), m_pDefClock(NULL), m_pSpareClock(NULL), m_nNextAlarmId(0),
-      m_bAlarmsChanged(FALSE), m_bKeepDataFile(FALSE), m_nDiaryYear(-1), m_bDiaryChanged(FALSE),
-      m_autoHide(this), m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0), m_nLayout(0),
-      m_nSyncCountdown(0), m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE),
-      m_bCharMuted(FALSE), m_bCharVisible(FALSE), m_bInitDone(FALSE), m_pChecker(NULL), m_pFormatter(NULL),
-      m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0), m_nFadeTimer(0),
-      m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)), m_crDefText(RGB(0, 0, 0))
+      m_bAlarmsChanged(FALSE), m_bKeepDataFile(FALSE), m_bDefaultStandsIn(FALSE), m_nDiaryYear(-1),
+      m_bDiaryChanged(FALSE), m_autoHide(this), m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0),
+      m_nLayout(0), m_nSyncCountdown(0), m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE),
+      m_bCharMuted(FALSE), m_bCharVisible(FALSE), m_bInitDone(FALSE), m_nMenuClock(-1), m_pChecker(NULL),
+      m_pFormatter(NULL), m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0),
+      m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)),
+      m_crDefText(RGB(0, 0, 0))
 {
     m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                                   : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
@@ -135,6 +136,15 @@ BOOL CMainClockDlg::OnInitDialog()
         e->Delete();
         m_bKeepDataFile = TRUE;
     }
+    if (m_clocks.GetSize() == 0)
+    {
+        // A file that gave no clock: the default clock stands in, so that there is always one to
+        // right-click. The file itself changes only when the user changes the clocks.
+        AddClock();
+        ClearAlarmsChanged();
+        m_bDefaultStandsIn = TRUE;
+    }
+    SizeToClocks();
 
     ApplyTopmost();
     ShowWindow(SW_HIDE);
@@ -214,7 +224,7 @@ void CMainClockDlg::WriteAllOnClose()
     SaveData();
     SaveDiaryYear();
     SaveSettings();
-    CSettings::WriteLastShutdown(COleDateTime::GetCurrentTime());
+    CSettings::WriteLastShutdown(GetLocalNow());
 }
 
 void CMainClockDlg::OnDestroy()
@@ -250,7 +260,9 @@ void CMainClockDlg::BuildFileNames()
 {
     CString strPath = GetModuleFilePath();
     int nSlash = strPath.ReverseFind(_T('\\'));
-    m_strDataFolder = (nSlash >= 0) ? strPath.Left(nSlash + 1) : CString();
+    m_strProgramFolder = (nSlash >= 0) ? strPath.Left(nSlash + 1) : CString();
+    m_strDataFolder = m_strGivenDataFolder.IsEmpty() ? m_strProgramFolder : m_strGivenDataFolder;
+    m_dataFile.SetFolder(m_strDataFolder);
     m_strDataFile = m_strDataFolder + _T("Velmora2Dat");
     m_strOldDataFile = m_strDataFolder + _T("VelmoraDat");
     m_strDiaryFile = m_strDataFolder + _T("VelDiary");

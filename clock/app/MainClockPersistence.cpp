@@ -3,12 +3,6 @@
 
 #include "Clock.h"
 
-namespace
-{
-const int kDataVersion = 1;
-const UINT kArchiveBuffer = 4096;
-} // namespace
-
 // ---- Settings ----------------------------------------------------------------------------------------
 
 void CMainClockDlg::LoadSettings()
@@ -28,8 +22,15 @@ void CMainClockDlg::ApplyPlacement()
         CenterWindow(GetDesktopWindow());
         return;
     }
-    // Already moved inside the desktop and hidden by the settings: the window shows itself later.
+    // A stored placement gives the window its place only: its size is always that of its clocks
+    // (SizeToClocks), or a placement saved from a window without clocks would shrink every later
+    // start. Already moved inside the desktop and hidden by the settings: the window shows itself
+    // later.
     WINDOWPLACEMENT wp = m_settings.m_wndPlacement;
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    wp.rcNormalPosition.right = wp.rcNormalPosition.left + rcWindow.Width();
+    wp.rcNormalPosition.bottom = wp.rcNormalPosition.top + rcWindow.Height();
     SetWindowPlacement(&wp);
 }
 
@@ -50,81 +51,36 @@ void CMainClockDlg::SaveSettings()
 
 void CMainClockDlg::LoadData()
 {
-    CString strPath;
-    if (::GetFileAttributesA(m_strDataFile) != INVALID_FILE_ATTRIBUTES)
-        strPath = m_strDataFile;
-    else if (::GetFileAttributesA(m_strOldDataFile) != INVALID_FILE_ATTRIBUTES)
-        strPath = m_strOldDataFile;
-    else
+    m_dataFile.SetFolder(m_strDataFolder);
+    m_strDataFile = m_dataFile.GetPath();
+    switch (m_dataFile.Load(m_clocks, m_nNextAlarmId))
     {
+    case CClockDataFile::readMissing:
         AddClock();
         Invalidate(TRUE);
-        return;
-    }
-
-    CFile file;
-    CFileException fe;
-    if (!file.Open(strPath,
-                   CFile::modeRead | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite, &fe))
-        AfxThrowFileException(fe.m_cause, fe.m_lOsError, strPath);
-    ReadData(file);
-}
-
-BOOL CMainClockDlg::ReadData(CFile& file)
-{
-    CArchive ar(&file, CArchive::load, kArchiveBuffer);
-    long nVersion = 0;
-    ar >> nVersion;
-    if (nVersion != kDataVersion)
-    {
+        break;
+    case CClockDataFile::readWrongVersion:
         AfxMessageBox(_T("Alarm Datafile incorrect version"), MB_OK | MB_ICONEXCLAMATION);
         m_bKeepDataFile = TRUE;
-        ar.Close();
-        file.Close();
-        return FALSE;
-    }
-
-    long nClocks = 0;
-    ar >> nClocks;
-    for (long i = 0; i < nClocks; i++)
-    {
-        CClock* pClock = NULL;
-        ar >> pClock;
-        if (pClock != NULL)
-            m_clocks.Add(pClock);
-    }
-
-    ar >> m_nNextAlarmId;
-    long nAlarms = 0;
-    ar >> nAlarms;
-    // Alarm records are read by the alarm engine. Without it they stay in the file: the file is not
-    // written back, so that saving the clocks never drops the alarms.
-    if (nAlarms != 0)
+        break;
+    case CClockDataFile::readAlarmsKept:
+        // Without the alarm engine the alarms stay in the file: it is not written back, so that
+        // saving the clocks never drops them.
         m_bKeepDataFile = TRUE;
-
-    ar.Close();
-    file.Close();
-    return TRUE;
+        break;
+    case CClockDataFile::readWhole:
+        break;
+    }
 }
 
 void CMainClockDlg::SaveData()
 {
-    if (m_bKeepDataFile)
+    if (m_bKeepDataFile || (m_bDefaultStandsIn && !m_bAlarmsChanged))
         return;
     try
     {
-        CFile file(m_strDataFile, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
-        CArchive ar(&file, CArchive::store, kArchiveBuffer);
-        ar << (long)kDataVersion;
-        ar << (long)m_clocks.GetSize();
-        for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
-            ar << (CObject*)m_clocks.GetAt(i);
-        ar << m_nNextAlarmId;
-        ar << (long)m_alarms.GetSize();
-        for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
-            ar << m_alarms.GetAt(i);
-        ar.Close();
-        file.Close();
+        m_dataFile.Save(m_clocks, m_nNextAlarmId, m_alarms);
+        m_bDefaultStandsIn = FALSE;
     }
     catch (CFileException* e)
     {

@@ -10,7 +10,7 @@
 #include "ZoneTime.h"
 
 CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow,
-                                 BOOL bFrame, BOOL bCountTimers)
+                                 BOOL bFrame)
 {
     SYSTEMTIME stUtc;
     dtUtcNow.GetAsSystemTime(stUtc);
@@ -44,12 +44,10 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     }
     else
     {
-        CTimerText timer = RenderTimerPass(*pClock, dtLocal, bCountTimers);
+        CTimerText timer = FormatTimerText(*pClock, dtLocal);
         strText = timer.strText;
         strWidest = timer.strWidest;
         nLines = timer.nLines;
-        if (timer.bEnded)
-            OnTimerEnded(pClock);
     }
 
     CSize extent = pDC->GetTextExtent(strWidest + _T("  "));
@@ -74,7 +72,7 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     return rect.Size();
 }
 
-CSize CMainClockDlg::DrawClocks(CDC* pDC, BOOL bCountTimers)
+CSize CMainClockDlg::DrawClocks(CDC* pDC)
 {
     SYSTEMTIME stUtc;
     GetTimeSource().GetUtcTime(stUtc);
@@ -95,7 +93,7 @@ CSize CMainClockDlg::DrawClocks(CDC* pDC, BOOL bCountTimers)
         {
             CClock* pClock = (CClock*)m_clocks.GetAt(i);
             CPoint pt = layout.GetNextOrigin();
-            CSize size = RenderClock(&dc, pClock, CRect(pt, CSize(0, 0)), dtUtcNow, TRUE, bCountTimers);
+            CSize size = RenderClock(&dc, pClock, CRect(pt, CSize(0, 0)), dtUtcNow, TRUE);
             layout.Add(size);
         }
     }
@@ -121,12 +119,49 @@ void CMainClockDlg::OnPaint()
     CPaintDC dc(this);
     dc.SetBkColor(m_settings.m_crBackgroundCol);
     // A paint only shows the timers: were it to count them, every repaint would take a second off.
-    CSize sizeNeeded = DrawClocks(&dc, FALSE);
+    CSize sizeNeeded = DrawClocks(&dc);
 
     CRect rcWindow;
     GetWindowRect(&rcWindow);
     if (rcWindow.Size() != sizeNeeded)
         SetWindowPos(NULL, 0, 0, sizeNeeded.cx, sizeNeeded.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CMainClockDlg::AdvanceTimers()
+{
+    SYSTEMTIME stUtc;
+    GetTimeSource().GetUtcTime(stUtc);
+    for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
+    {
+        CClock* pClock = (CClock*)m_clocks.GetAt(i);
+        if (pClock->m_nClockType == CLOCKTYPE_CLOCK)
+            continue;
+        if (AdvanceTimer(*pClock, GetZoneTime(pClock->m_tzi, stUtc)))
+            OnTimerEnded(pClock);
+    }
+}
+
+void CMainClockDlg::SizeToClocks()
+{
+    CSize sizeNeeded;
+    {
+        // Measured by drawing: the same pass that paints, so that the two never disagree.
+        CClientDC dc(this);
+        sizeNeeded = DrawClocks(&dc);
+    }
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    CRect rcDesktop;
+    ::GetWindowRect(::GetDesktopWindow(), &rcDesktop);
+    WINDOWPLACEMENT wp;
+    memset(&wp, 0, sizeof(wp));
+    wp.rcNormalPosition = CRect(rcWindow.TopLeft(), sizeNeeded);
+    CSettings::FitPlacement(wp, rcDesktop);
+    CRect rcFitted(wp.rcNormalPosition);
+    if (rcFitted != rcWindow)
+        SetWindowPos(NULL, rcFitted.left, rcFitted.top, rcFitted.Width(), rcFitted.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    RefreshWindowRect();
 }
 
 BOOL CMainClockDlg::OnEraseBkgnd(CDC*)

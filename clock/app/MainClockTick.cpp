@@ -32,10 +32,12 @@ void CMainClockDlg::ClockTick()
     m_autoHide.Tick();
     m_nDateOrder = GetDateOrder();
 
+    // Timers move before anything is drawn; drawing only shows them. Also while hidden: hiding the
+    // clock does not stop its countdowns.
+    AdvanceTimers();
     {
-        // Drawn also while hidden: the drawing is what counts the timers down.
         CClientDC dc(this);
-        DrawClocks(&dc, TRUE);
+        DrawClocks(&dc);
     }
 
     SYSTEMTIME st;

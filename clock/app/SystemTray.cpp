@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include "PlatformServices.h"
+
 IMPLEMENT_DYNAMIC(CSystemTray, CWnd)
 
 // The size of the record with the state and balloon fields, understood by every shell from
@@ -198,7 +200,7 @@ BOOL CSystemTray::StartIconAnimation(UINT nDelayMilliSeconds, int nSeconds)
     if (m_uIDTimer != 0)
         EndIconAnimation();
     m_nCurrentIcon = 0;
-    m_dtStartTime = COleDateTime::GetCurrentTime();
+    m_dtStartTime = GetLocalNow();
     m_nAnimationPeriod = nSeconds;
     m_hSavedIcon = CurrentIcon();
     if (m_hWnd == NULL)
@@ -232,7 +234,7 @@ void CSystemTray::OnAnimationTimer()
 {
     if (m_nAnimationPeriod > 0)
     {
-        COleDateTimeSpan ts = COleDateTime::GetCurrentTime() - m_dtStartTime;
+        COleDateTimeSpan ts = GetLocalNow() - m_dtStartTime;
         if ((LONGLONG)ts.GetTotalSeconds() > m_nAnimationPeriod)
         {
             EndIconAnimation();

@@ -129,48 +129,20 @@ BOOL CConfigureClock::LoadTimeZoneFile()
         return FALSE;
     }
 
-    // Opened for reading only: a reader has no business creating the file.
-    CFile file;
-    CFileException fe;
-    if (!file.Open(m_strTZFile, CFile::modeRead | CFile::shareDenyWrite, &fe))
-    {
-        fe.ReportError();
-        return FALSE;
-    }
-
     // A damaged file is reported and shows no zones at all rather than the part read before the
     // damage, which would look like a whole list.
-    try
+    CException* pError = NULL;
+    if (!CTimeZoneInfo::ReadZoneFile(m_strTZFile, m_arZones, &pError))
     {
-        ReadZones(file);
-    }
-    catch (CException* e)
-    {
-        e->ReportError();
-        e->Delete();
+        if (pError != NULL)
+        {
+            pError->ReportError();
+            pError->Delete();
+        }
         FreeZones();
-        file.Abort();
         return FALSE;
     }
     return TRUE;
-}
-
-void CConfigureClock::ReadZones(CFile& file)
-{
-    CArchive ar(&file, CArchive::load, 4096);
-    try
-    {
-        // A 32-bit count, then that many records, added in file order.
-        CTimeZoneInfo::LoadZoneList(ar, m_arZones);
-    }
-    catch (CException*)
-    {
-        // Closing would touch the file again while the exception is on its way out.
-        ar.Abort();
-        throw;
-    }
-    ar.Close();
-    file.Close();
 }
 
 void CConfigureClock::FillZoneList()

@@ -48,8 +48,8 @@ public:
     // Operations
 public:
     void OnClockReset();
+    // Reads the zones through the zone file's own reader; a failure is reported and leaves none.
     BOOL LoadTimeZoneFile();
-    void ReadZones(CFile& file);
     void FillZoneList();
     void UpdateDaylightCheck();
 

@@ -323,6 +323,29 @@ class Harness:
     def wait_gone(self, hwnd, timeout=10):
         self.winctl("waitgone", hwnd, "--timeout", int(timeout * 1000), timeout=timeout + 30)
 
+    # ------------------------------------------------------------------ pop-up menus
+
+    MENU_CLASS = "#32768"
+
+    def popup_menus(self, prog):
+        """The pop-up menu windows that a program has open, top-level first."""
+        return [w for w in prog.windows(visible_only=True) if w["class"] == self.MENU_CLASS]
+
+    def wait_popup_menu(self, prog, timeout=15, what="the pop-up menu"):
+        return self.wait_for(lambda: (self.popup_menus(prog) or [None])[0], timeout=timeout, what=what)
+
+    def choose_menu_command(self, prog, menu, target, cmd_id, timeout=15):
+        """Picks the command cmd_id of the open pop-up menu `menu`, by id rather than by position.
+
+        Under Wine a menu's items live in the memory of the process that made it: another process
+        gets the menu's handle (MN_GETHMENU) but not its items, so it cannot find the item to click.
+        The menu is closed with Escape instead, and the command goes to the window that opened the
+        menu (target) as the menu would have sent it: WM_COMMAND with no control. A framework window
+        asks its update handlers before it runs a menu command, so a greyed command stays refused."""
+        self.post(menu["hwnd"], 0x0100, 0x1B, 1)  # WM_KEYDOWN, VK_ESCAPE: the menu's own loop reads it
+        self.wait_for(lambda: not self.popup_menus(prog), timeout=timeout, what="the pop-up menu to close")
+        self.command(target, cmd_id)
+
     def exists(self, **filters):
         try:
             self.find(timeout=0, **filters)

@@ -1,37 +1,20 @@
-// A CWinApp for the clock window tests, with its own registry key that every test run clears.
+// The application object of the clock window tests, with a registry key of this process's own:
+// ctest runs the cases as parallel processes.
 #include "AppTestMain.h"
 
-#include <shlwapi.h>
+#include "TestSupport.h"
 
 namespace
 {
-const TCHAR szTestKey[] = _T("Velmora App Test");
-const TCHAR szTestApp[] = _T("VelmoraAppTests");
-
-class CAppTestApp : public CWinApp
-{
-public:
-    CAppTestApp() : CWinApp(szTestApp) {}
-    void UseKey()
-    {
-        if (m_pszRegistryKey == NULL)
-            SetRegistryKey(szTestKey);
-    }
-};
-
-CAppTestApp theTestApp;
+CTestWinApp theTestApp(_T("VelmoraAppTests"), _T("Velmora App Test"));
 } // namespace
 
 void ResetAppTestProfile()
 {
-    theTestApp.UseKey();
-    CString strKey = CString(_T("Software\\")) + szTestKey;
-    ::SHDeleteKeyA(HKEY_CURRENT_USER, strKey);
+    theTestApp.ResetProfile();
 }
 
 CString AppTestProfileKey(LPCTSTR pszSection)
 {
-    CString strKey;
-    strKey.Format(_T("Software\\%s\\%s\\%s"), szTestKey, szTestApp, pszSection);
-    return strKey;
+    return theTestApp.ProfileKey(pszSection);
 }

@@ -1,4 +1,4 @@
-// Test support: the test program's application object and its private registry key.
+// Test support: the test program's application object and its registry key of this process's own.
 #ifndef VELMORA_APPTESTMAIN_H
 #define VELMORA_APPTESTMAIN_H
 
@@ -6,7 +6,7 @@
 
 // Gives the application its test registry key and deletes everything stored below it.
 void ResetAppTestProfile();
-// "Software\<test key>\<test app>\<section>" below HKEY_CURRENT_USER.
+// "Software\<test key>\<process id>\<test app>\<section>" below HKEY_CURRENT_USER.
 CString AppTestProfileKey(LPCTSTR pszSection);
 
 #endif // VELMORA_APPTESTMAIN_H

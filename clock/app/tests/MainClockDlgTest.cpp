@@ -1,10 +1,15 @@
 // Rules of the clock window: where new clocks go, what a new clock copies from the default clock,
-// the alarm time format, the start-up Run key entry, and what a repaint may change.
+// the alarm time format, the start-up Run key entry, what a repaint may change, data files that give
+// no clock, the window's size, and the update handlers behind the context menu's commands.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "AppTestMain.h"
 #include "Clock.h"
 #include "MainClockDlg.h"
+#include "Settings.h"
+#include "TestSupport.h"
 #include "resource.h"
 
 namespace
@@ -125,7 +130,7 @@ TEST(MainClockDlg, RunKeyEntryIsAddedAndRemoved)
 {
     ResetAppTestProfile();
     CMainClockDlg dlg;
-    dlg.m_strDataFolder = _T("C:\\Program Files\\Velmora\\");
+    dlg.m_strProgramFolder = _T("C:\\Program Files\\Velmora\\");
     dlg.AddToRunKey();
     CString strValue = ReadRunValue();
     dlg.RemoveFromRunKey();
@@ -136,7 +141,9 @@ TEST(MainClockDlg, RunKeyEntryIsAddedAndRemoved)
 TEST(MainClockDlg, RepaintsLeaveARunningCountdownAloneAndTheTickCountsIt)
 {
     ResetAppTestProfile();
+    CTestFolder folder;
     CMainClockDlg dlg;
+    dlg.SetDataFolder(folder.Path() + _T("\\"));
     ASSERT_TRUE(dlg.Create(IDD_VELMORA_DIALOG, NULL));
     for (INT_PTR i = 0; i < dlg.m_clocks.GetSize(); i++)
         delete (CClock*)dlg.m_clocks.GetAt(i);
@@ -156,8 +163,236 @@ TEST(MainClockDlg, RepaintsLeaveARunningCountdownAloneAndTheTickCountsIt)
 
     {
         CClientDC dc(&dlg);
-        dlg.DrawClocks(&dc, TRUE);
+        dlg.AdvanceTimers();
+        dlg.DrawClocks(&dc);
     }
     EXPECT_EQ(89, (int)pTimer->m_tsRemaining.GetTotalSeconds());
     dlg.DestroyWindow();
+}
+
+namespace
+{
+std::vector<CString> g_messages;
+
+int AFXAPI RecordMessage(LPCTSTR pszText, UINT, UINT)
+{
+    g_messages.push_back(pszText);
+    return IDOK;
+}
+
+// A clock window on a data folder of its own, whose message boxes are recorded instead of shown.
+class CWindowOnFolder
+{
+public:
+    CWindowOnFolder(const CTestFolder& folder) : m_pfnOldHook(afxMessageBoxHook)
+    {
+        afxMessageBoxHook = RecordMessage;
+        g_messages.clear();
+        dlg.SetDataFolder(folder.Path() + _T("\\"));
+        m_bCreated = dlg.Create(IDD_VELMORA_DIALOG, NULL);
+    }
+    ~CWindowOnFolder()
+    {
+        if (dlg.GetSafeHwnd() != NULL)
+            dlg.DestroyWindow();
+        afxMessageBoxHook = m_pfnOldHook;
+    }
+    CSize WindowSize() const
+    {
+        CRect rc;
+        dlg.GetWindowRect(&rc);
+        return rc.Size();
+    }
+    BOOL IsEnabled(UINT nID)
+    {
+        struct CProbe : public CCmdUI
+        {
+            BOOL bEnabled = TRUE;
+            void Enable(BOOL bOn) override { bEnabled = bOn; }
+            void SetCheck(int) override {}
+            void SetRadio(BOOL) override {}
+            void SetText(LPCTSTR) override {}
+        } probe;
+        probe.m_nID = nID;
+        dlg.OnCmdMsg(nID, (int)CN_UPDATE_COMMAND_UI, &probe, NULL);
+        return probe.bEnabled;
+    }
+
+    CMainClockDlg dlg;
+    BOOL m_bCreated;
+
+private:
+    AFX_MESSAGEBOX_HOOK m_pfnOldHook;
+};
+
+CClock* MakeTimer(int nType, int nState)
+{
+    CClock* pTimer = new CClock;
+    pTimer->m_nClockType = nType;
+    pTimer->m_strTimerName = _T("Tea");
+    pTimer->m_tsInterval = COleDateTimeSpan(0, 0, 1, 30);
+    pTimer->m_tsRemaining = pTimer->m_tsInterval;
+    pTimer->m_nTimerState = nState;
+    pTimer->m_dtTargetTime = COleDateTime(2001, 1, 1, 0, 0, 0);
+    return pTimer;
+}
+
+void ReplaceClocks(CMainClockDlg& dlg, std::initializer_list<CClock*> clocks)
+{
+    for (INT_PTR i = 0; i < dlg.m_clocks.GetSize(); i++)
+        delete (CClock*)dlg.m_clocks.GetAt(i);
+    dlg.m_clocks.RemoveAll();
+    for (CClock* pClock : clocks)
+        dlg.m_clocks.Add(pClock);
+}
+} // namespace
+
+TEST(MainClockDlg, AFileThatGivesNoClockShowsTheDefaultClockAndIsLeftAsItWas)
+{
+    struct Case
+    {
+        const char* pszName;
+        const char* pszImage;
+        size_t nMessages;
+    } cases[] = {
+        {"no clocks", "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 00 00 00 00", 0},
+        {"negative count", "01 00 00 00 | F6 FF FF FF | 00 00 00 00 | 00 00 00 00", 1},
+        {"damaged after the version", "01 00 00 00 | 05 00 00 00 | 'garbage that is no clock'", 1},
+        {"cut after the version", "01 00 00 00 | 01", 1},
+        {"another version", "07 00 00 00 | 01 00 00 00", 1},
+    };
+    for (const Case& c : cases)
+    {
+        ResetAppTestProfile();
+        CTestFolder folder;
+        folder.Write(_T("Velmora2Dat"), Image(c.pszImage));
+        {
+            CWindowOnFolder w(folder);
+            ASSERT_TRUE(w.m_bCreated) << c.pszName;
+            EXPECT_EQ(c.nMessages, g_messages.size()) << c.pszName;
+            ASSERT_EQ(1, w.dlg.m_clocks.GetSize()) << c.pszName;
+            CSize size = w.WindowSize();
+            EXPECT_TRUE(size.cx > 20 && size.cy > 20) << c.pszName << " " << size.cx << "x" << size.cy;
+        }
+        EXPECT_EQ(Hex(Image(c.pszImage)), Hex(folder.Read(_T("Velmora2Dat")))) << c.pszName;
+    }
+
+    // Once the user changes the clocks of a file that was read whole, the file holds them.
+    ResetAppTestProfile();
+    CTestFolder folder;
+    folder.Write(_T("Velmora2Dat"), Image(cases[0].pszImage));
+    {
+        CWindowOnFolder w(folder);
+        w.dlg.SendMessage(WM_COMMAND, ID_ADD_CLOCK, 0);
+        EXPECT_EQ(2, w.dlg.m_clocks.GetSize());
+    }
+    Bytes saved = folder.Read(_T("Velmora2Dat"));
+    ASSERT_GE(saved.size(), 8u);
+    EXPECT_EQ(Hex(Image("01 00 00 00 | 02 00 00 00")), Hex(Bytes(saved.begin(), saved.begin() + 8)));
+}
+
+TEST(MainClockDlg, TheWindowIsSizedToItsClocksWhateverPlacementWasStored)
+{
+    ResetAppTestProfile();
+    CTestFolder folder;
+    CSize sizeOne, sizeTwo;
+    {
+        CWindowOnFolder w(folder);
+        sizeOne = w.WindowSize();
+        // Sized again when the clocks change, shown or not.
+        w.dlg.SendMessage(WM_COMMAND, ID_ADD_CLOCK, 0);
+        sizeTwo = w.WindowSize();
+    }
+    EXPECT_TRUE(sizeOne.cx > 20 && sizeOne.cy > 20) << sizeOne.cx << "x" << sizeOne.cy;
+    EXPECT_NE(sizeOne, sizeTwo);
+
+    // A tiny placement, as a window without clocks saved it: its place is taken, not its size.
+    CSettings settings;
+    CRect rcDesktop;
+    ::GetWindowRect(::GetDesktopWindow(), &rcDesktop);
+    settings.Load(rcDesktop);
+    settings.m_wndPlacement.length = sizeof(WINDOWPLACEMENT);
+    settings.m_wndPlacement.showCmd = SW_HIDE;
+    settings.m_wndPlacement.rcNormalPosition = CRect(40, 30, 45, 35);
+    settings.m_bHavePlacement = TRUE;
+    settings.Save();
+    CWindowOnFolder w(folder);
+    CRect rc;
+    w.dlg.GetWindowRect(&rc);
+    EXPECT_EQ(CPoint(40, 30), rc.TopLeft());
+    EXPECT_EQ(sizeTwo, rc.Size());
+}
+
+TEST(MainClockDlg, ContextCommandsAskTheirUpdateHandlers)
+{
+    ResetAppTestProfile();
+    CTestFolder folder;
+    CWindowOnFolder w(folder);
+    CClock* pStopped = MakeTimer(CLOCKTYPE_COUNTDOWN, TIMERSTATE_STOPPED);
+    CClock* pRunning = MakeTimer(CLOCKTYPE_COUNTDOWN, TIMERSTATE_RUNNING);
+    CClock* pPaused = MakeTimer(CLOCKTYPE_COUNTDOWN, TIMERSTATE_PAUSED);
+    ReplaceClocks(w.dlg, {new CClock, pStopped, pRunning, pPaused});
+    struct Case
+    {
+        int nMenuClock;
+        UINT nID;
+        BOOL bEnabled;
+    } cases[] = {
+        {0, ID_START_COUNTDOWN, FALSE}, {0, ID_DELETE_CLOCK, TRUE},     {-1, ID_DELETE_CLOCK, FALSE},
+        {1, ID_START_COUNTDOWN, TRUE},  {1, ID_PAUSE_COUNTDOWN, FALSE}, {1, ID_STOP_COUNTDOWN, FALSE},
+        {2, ID_PAUSE_COUNTDOWN, TRUE},  {2, ID_STOP_COUNTDOWN, TRUE},   {2, ID_RESUME_COUNTDOWN, FALSE},
+        {3, ID_RESUME_COUNTDOWN, TRUE}, {3, ID_START_COUNTDOWN, FALSE}, {1, ID_CTX_OPTIONS, FALSE},
+        {1, ID_ADD_TIMER, FALSE},       {1, ID_REMIND_5MIN, FALSE},     {1, ID_SAY_TIME, FALSE},
+        {1, ID_ADD_CLOCK, TRUE},        {1, ID_HIDE_CLOCK, TRUE},       {1, ID_EXIT, TRUE},
+    };
+    for (const Case& c : cases)
+    {
+        w.dlg.m_nMenuClock = c.nMenuClock;
+        EXPECT_EQ(c.bEnabled, w.IsEnabled(c.nID)) << c.nID << " over " << c.nMenuClock;
+    }
+
+    // A refused command does nothing; an enabled one acts on the clock under the menu.
+    w.dlg.m_nMenuClock = 1;
+    w.dlg.SendMessage(WM_COMMAND, ID_PAUSE_COUNTDOWN, 0);
+    EXPECT_EQ(TIMERSTATE_STOPPED, pStopped->m_nTimerState);
+    w.dlg.SendMessage(WM_COMMAND, ID_START_COUNTDOWN, 0);
+    EXPECT_EQ(TIMERSTATE_RUNNING, pStopped->m_nTimerState);
+    w.dlg.m_nMenuClock = 3;
+    w.dlg.SendMessage(WM_COMMAND, ID_RESUME_COUNTDOWN, 0);
+    EXPECT_EQ(TIMERSTATE_RUNNING, pPaused->m_nTimerState);
+    w.dlg.m_nMenuClock = 0;
+    w.dlg.SendMessage(WM_COMMAND, ID_DELETE_CLOCK, 0);
+    ASSERT_EQ(3, w.dlg.m_clocks.GetSize());
+    EXPECT_EQ(pStopped, w.dlg.m_clocks.GetAt(0));
+
+    // The menu that opens is updated by the same handlers.
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_CLOCK_POPUP));
+    CMenu* pPopup = menu.GetSubMenu(0);
+    w.dlg.m_nMenuClock = 1; // the running countdown
+    w.dlg.SendMessage(WM_INITMENUPOPUP, (WPARAM)pPopup->GetSafeHmenu(), 0);
+    HMENU hPopup = pPopup->GetSafeHmenu();
+    auto grayed = [hPopup](UINT nID) { return (::GetMenuState(hPopup, nID, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    EXPECT_TRUE(grayed(ID_CTX_OPTIONS));
+    EXPECT_TRUE(grayed(ID_START_COUNTDOWN));
+    EXPECT_TRUE(grayed(ID_AMEND_TIMER));
+    EXPECT_FALSE(grayed(ID_PAUSE_COUNTDOWN));
+    EXPECT_FALSE(grayed(ID_DELETE_CLOCK));
+    EXPECT_FALSE(grayed(ID_HIDE_CLOCK));
+    menu.DestroyMenu();
+}
+
+TEST(MainClockDlg, OnlyTheTickEndsAnEventTimer)
+{
+    ResetAppTestProfile();
+    CTestFolder folder;
+    CWindowOnFolder w(folder);
+    CClock* pEvent = MakeTimer(CLOCKTYPE_EVENT, TIMERSTATE_RUNNING); // its time came long ago
+    ReplaceClocks(w.dlg, {pEvent});
+    w.dlg.ShowWindow(SW_SHOWNA);
+    for (int i = 0; i < 3; i++)
+        w.dlg.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(TIMERSTATE_RUNNING, pEvent->m_nTimerState);
+    w.dlg.AdvanceTimers();
+    EXPECT_EQ(TIMERSTATE_COMPLETED, pEvent->m_nTimerState);
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "SystemTray.h"
-#include "TestApp.h"
+#include "AppTestMain.h"
 
 namespace
 {
@@ -62,7 +62,7 @@ class SystemTray : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ResetTestProfile();
+        ResetAppTestProfile();
         AfxSetResourceHandle(::GetModuleHandle(NULL));
         ASSERT_TRUE(m_target.Make());
         m_tray.SetTargetWnd(&m_target);

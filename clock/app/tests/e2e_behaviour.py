@@ -1,5 +1,6 @@
 """The clock window in use: dragging it, its context menu's commands, hiding it and bringing it back
-with a double click on the tray icon, and "Exit", which saves and ends the program."""
+with a double click on the tray icon, auto-hide switched on and off, and "Exit", which saves and ends
+the program. Menu commands are chosen by their ids from the program's resource.h."""
 
 import os
 import sys
@@ -12,41 +13,25 @@ import velmora_files as files  # noqa: E402
 harness = v.harness_module(sys.argv[sys.argv.index("--source") + 1])
 Harness, expect = harness.Harness, harness.expect
 
+# The tray icon's notification message is the program's own (AppMessages.h), not a resource id.
 WM_TRAY_NOTIFY = 0x800A
-TRAY_ICON_ID = 142
 WM_LBUTTONDBLCLK = 0x0203
-ID_HIDE_CLOCK = 32776
 WM_ENDSESSION = 0x0016
 WM_RBUTTONUP = 0x0205
 WM_KEYDOWN = 0x0100
-VK_RETURN, VK_ESCAPE, VK_UP, VK_DOWN = 0x0D, 0x1B, 0x26, 0x28
-ID_AUTO_HIDE = 32878
+VK_ESCAPE = 0x1B
 
 
-def popup_menu(h, prog):
-    menus = [w for w in prog.windows(visible_only=True) if w["class"] == "#32768"]
-    return menus[0] if menus else None
-
-
-def menu_keys(h, menu, keys):
-    """Posts key presses to an open menu: the menu's own loop reads them whatever window has the
-    keyboard focus, which a window manager may give elsewhere."""
-    for vk in keys:
-        h.post(menu["hwnd"], WM_KEYDOWN, vk, 1)
-        time.sleep(0.1)
-
-
-def context_command(h, prog, wnd, keys):
-    """Opens the context menu over the first clock and picks an item with the keyboard."""
+def context_command(h, prog, wnd, cmd_id, x=None, y=None):
+    """Opens the context menu over a clock (the first one unless a point is given) and picks a command."""
     r = h.rect(wnd)
     # Without --sync: after a drag the pointer may already rest where the menu is asked for.
-    h.xdotool("mousemove", r["left"] + 10, r["top"] + 10)
+    h.xdotool("mousemove", r["left"] + 10 if x is None else x, r["top"] + 10 if y is None else y)
     time.sleep(0.3)
     h.xdotool("click", 3)
-    menu = h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the context menu")
+    menu = h.wait_popup_menu(prog, what="the context menu")
     h.screenshot("velmora-context-menu")
-    menu_keys(h, menu, keys)
-    h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the context menu to close")
+    h.choose_menu_command(prog, menu, wnd, cmd_id)
 
 
 def countdown(h):
@@ -58,17 +43,13 @@ def countdown(h):
     (folder / "Velmora2Dat").write_bytes(files.data_file(records))
     prog, wnd = v.start_clock(h, folder)
     r = v.stable_rect(h, wnd)
-    # The timer is the second item of the row: open the menu over its middle.
-    h.xdotool("mousemove", r["right"] - 20, (r["top"] + r["bottom"]) // 2)
-    time.sleep(0.3)
-    h.xdotool("click", 3)
-    menu = h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the timer's context menu")
-    h.screenshot("velmora-countdown-menu")
-    menu_keys(h, menu, [VK_DOWN] * 3 + [VK_RETURN])   # Hide Clock, Velmora Options, Start Countdown
-    h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the menu to close")
+    # The timer is the second item of the row: open the menu over its middle. "Pause Countdown" is
+    # greyed for a stopped countdown: it is refused, and "Start Countdown" starts it.
+    for cmd in (ids["ID_PAUSE_COUNTDOWN"], ids["ID_START_COUNTDOWN"]):
+        context_command(h, prog, wnd, cmd, r["right"] - 20, (r["top"] + r["bottom"]) // 2)
     time.sleep(3)
     h.screenshot("velmora-countdown-running")
-    h.command(wnd, 32774)
+    h.command(wnd, ids["ID_EXIT"])
     prog.wait_exit(timeout=60)
     clocks = files.read_data_file((folder / "Velmora2Dat").read_bytes())
     timer = clocks[1]
@@ -76,7 +57,21 @@ def countdown(h):
     expect(80 <= timer["remaining_seconds"] < 90, "the countdown counts down: %r" % timer)
 
 
+def auto_hide_off_during_fade(h, prog, wnd):
+    """Auto Hide switched off while the clock fades out: the fade stops and the clock stays shown."""
+    h.xdotool("mousemove", 900, 900)
+    h.command(wnd, ids["ID_AUTO_HIDE"])
+    # The fade out starts at once (the cursor is away) and takes about four seconds.
+    time.sleep(1.5)
+    expect(v.clock_windows(h, prog), "the clock is still fading when Auto Hide goes off")
+    h.command(wnd, ids["ID_AUTO_HIDE"])
+    time.sleep(6)
+    h.screenshot("velmora-auto-hide-off-during-fade")
+    expect(v.clock_windows(h, prog), "the clock stays shown after Auto Hide went off during a fade")
+
+
 with Harness() as h:
+    ids = h.ids("velmora")
     countdown(h)
     v.clear_registry(h)
     folder = v.program_folder(h, "behaviour")
@@ -99,8 +94,11 @@ with Harness() as h:
     expect(abs(dx - 120) <= 4 and abs(dy - 60) <= 4, "window follows the drag: %d,%d" % (dx, dy))
     expect(v.size_of(moved) == (w1, h1), "dragging keeps the size")
 
-    # "Add Clock" (the seventh item below the top) adds a clock beside the first one.
-    context_command(h, prog, wnd, [VK_DOWN] * 7 + [VK_RETURN])
+    # "Delete Clock" is greyed over the only clock: it is refused. "Add Clock" adds a clock beside it.
+    context_command(h, prog, wnd, ids["ID_DELETE_CLOCK"])
+    time.sleep(1.5)
+    expect(v.size_of(v.stable_rect(h, wnd)) == (w1, h1), "the only clock is never deleted")
+    context_command(h, prog, wnd, ids["ID_ADD_CLOCK"])
     two = h.wait_for(lambda: (lambda r: r if v.size_of(r)[0] > w1 else None)(v.stable_rect(h, wnd)),
                      timeout=15, what="the window to widen")
     w2, h2 = v.size_of(two)
@@ -108,30 +106,31 @@ with Harness() as h:
     h.screenshot("velmora-two-clocks")
 
     # Hidden from the tray menu, brought back by a double click on the tray icon.
-    h.command(wnd, ID_HIDE_CLOCK)
+    h.command(wnd, ids["ID_HIDE_CLOCK"])
     h.wait_for(lambda: not v.clock_windows(h, prog), timeout=15, what="the clock to hide")
     others = [w for w in prog.windows() if w["class"] != v.DIALOG_CLASS]
     for w in others:
-        h.post(w["hwnd"], WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDBLCLK)
+        h.post(w["hwnd"], WM_TRAY_NOTIFY, ids["IDR_TRAY_POPUP"], WM_LBUTTONDBLCLK)
     h.wait_for(lambda: v.clock_windows(h, prog), timeout=15, what="the clock to come back")
 
     # A right click on the tray icon opens the tray menu.
     for w in others:
-        h.post(w["hwnd"], WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_RBUTTONUP)
-    menu = h.wait_for(lambda: popup_menu(h, prog), timeout=15, what="the tray menu")
+        h.post(w["hwnd"], WM_TRAY_NOTIFY, ids["IDR_TRAY_POPUP"], WM_RBUTTONUP)
+    menu = h.wait_popup_menu(prog, what="the tray menu")
     h.screenshot("velmora-tray-menu")
-    menu_keys(h, menu, [VK_ESCAPE])
-    h.wait_for(lambda: popup_menu(h, prog) is None, timeout=15, what="the tray menu to close")
+    h.post(menu["hwnd"], WM_KEYDOWN, VK_ESCAPE, 1)
+    h.wait_for(lambda: not h.popup_menus(prog), timeout=15, what="the tray menu to close")
 
     # Auto-hide: the clock fades out when the cursor leaves it and comes back when the cursor
     # rests on its place for a few seconds.
     rect = h.rect(wnd)
     h.xdotool("mousemove", 900, 900)
-    h.command(wnd, ID_AUTO_HIDE)
+    h.command(wnd, ids["ID_AUTO_HIDE"])
     h.wait_for(lambda: not v.clock_windows(h, prog), timeout=60, what="the clock to fade out")
     h.xdotool("mousemove", (rect["left"] + rect["right"]) // 2, (rect["top"] + rect["bottom"]) // 2)
     h.wait_for(lambda: v.clock_windows(h, prog), timeout=30, what="the clock to come back")
-    h.command(wnd, ID_AUTO_HIDE)
+    h.command(wnd, ids["ID_AUTO_HIDE"])
+    auto_hide_off_during_fade(h, prog, wnd)
 
     # The end of the Windows session writes the files even when the session goes on.
     expect(not (folder / "Velmora2Dat").exists(), "no data file before the first save")
@@ -139,8 +138,8 @@ with Harness() as h:
     expect(len(files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())) == 2, "session end saved")
     expect(prog.running(), "the program goes on when the session does not end")
 
-    # "Exit" is the last item: it saves and ends the program.
-    context_command(h, prog, wnd, [VK_UP, VK_RETURN])
+    # "Exit" saves and ends the program.
+    context_command(h, prog, wnd, ids["ID_EXIT"])
     code = prog.wait_exit(timeout=60)
     print("exit code", code)
     saved = files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())

@@ -35,7 +35,7 @@ def first_start(h):
     expect(len(v.clock_windows(h, prog)) == 1, "still exactly one clock window")
     print("second copy ended with", code)
 
-    h.command(wnd, 32774)  # Exit
+    h.command(wnd, ids["ID_EXIT"])
     prog.wait_exit(timeout=60)
 
     expect(v.reg_query(h, v.REG_CLOCK, "Version") in ("0xe6", "230"), "Version 230 written")
@@ -65,7 +65,7 @@ def zone_clocks(h):
         prog, wnd = v.start_clock(h, folder)
         sizes[name] = v.size_of(v.stable_rect(h, wnd))
         h.screenshot("velmora-three-zones-%s" % name.lower())
-        h.command(wnd, 32774)
+        h.command(wnd, ids["ID_EXIT"])
         prog.wait_exit(timeout=60)
 
     (wh, hh), (wv, hv) = sizes["Horizontal"], sizes["Vertical"]
@@ -96,13 +96,14 @@ def damaged_data(h):
     h.close(box[0]["hwnd"])
     wnd = h.wait_for(lambda: v.clock_windows(h, prog), timeout=60, what="the clock window")[0]["hwnd"]
     w2, h2 = v.size_of(v.stable_rect(h, wnd))
-    h.command(wnd, 32774)
+    h.command(wnd, ids["ID_EXIT"])
     prog.wait_exit(timeout=60)
     expect((folder / "Velmora2Dat").read_bytes() == damaged, "the damaged file is left as it was")
     expect(w2 > h2, "two clocks in a row: %dx%d" % (w2, h2))
 
 
 with Harness() as h:
+    ids = h.ids("velmora")
     first_start(h)
     zone_clocks(h)
     damaged_data(h)

@@ -25,6 +25,10 @@ ZONE_NAME = "(GMT+09:30) Aaa Test"
 KEPT = files.Zone("(GMT+01:00) Kept", 60, "Kept Standard")
 
 
+# Control and command ids of both programs, from their resource.h (filled in main).
+tids = vids = None
+
+
 def rule_moment(year, rule):
     """The moment of a day-in-month rule in a year: week 5 is the month's last such weekday."""
     weeks = [w for w in calendar.Calendar(firstweekday=0).monthdatescalendar(year, rule["wMonth"])]
@@ -52,24 +56,24 @@ def torvane_adds_zone(h, folder):
     """Torvane lists the file's zone, adds one through its editing dialog and saves."""
     prog = h.start(folder / "Torvane.exe", cwd=str(folder))
     dlg = h.find(title=TORVANE_TITLE, timeout=60, visible=True)
-    expect(h.items(dlg, 1000)["items"] == [KEPT.name], "Torvane lists the file's zone")
+    expect(h.items(dlg, tids["IDC_ZONE_LIST"])["items"] == [KEPT.name], "Torvane lists the file's zone")
 
-    h.click(dlg, 1001)
+    h.click(dlg, tids["IDC_NEW_TIMEZONE"])
     edit = h.find(title=EDIT_TITLE, timeout=20, visible=True)
-    h.settext(edit, 1009, ZONE_NAME)
-    h.settext(edit, 1010, "Aaa Standard")
-    h.settext(edit, 1014, "9")
-    h.settext(edit, 1017, "30")
-    h.click(edit, 1021)
-    h.wait_for(lambda: h.check_state(edit, 1021) == 1, what="daylight saving checked")
-    h.settext(edit, 1011, "Aaa Daylight")
-    h.settext(edit, 1016, "1")
-    h.select(edit, 1024, index=0)      # first
-    h.select(edit, 1027, index=3)      # April; the end stays the last Sunday of October
+    h.settext(edit, tids["IDC_DISPLAY_NAME"], ZONE_NAME)
+    h.settext(edit, tids["IDC_STANDARD_NAME"], "Aaa Standard")
+    h.settext(edit, tids["IDC_OFFSET_HOURS"], "9")
+    h.settext(edit, tids["IDC_OFFSET_MINUTES"], "30")
+    h.click(edit, tids["IDC_USE_DAYLIGHT"])
+    h.wait_for(lambda: h.check_state(edit, tids["IDC_USE_DAYLIGHT"]) == 1, what="daylight saving checked")
+    h.settext(edit, tids["IDC_DAYLIGHT_NAME"], "Aaa Daylight")
+    h.settext(edit, tids["IDC_DAYLIGHT_HOURS"], "1")
+    h.select(edit, tids["IDC_START_WEEK"], index=0)      # first
+    h.select(edit, tids["IDC_START_MONTH"], index=3)      # April; the end stays the last Sunday of October
     h.click(edit, 1)
     h.wait_gone(edit)
-    h.wait_for(lambda: h.text(dlg, 1043) == "Total Timezones:2", what="two zones in Torvane")
-    h.click(dlg, 1042)
+    h.wait_for(lambda: h.text(dlg, tids["IDC_ZONE_COUNT"]) == "Total Timezones:2", what="two zones in Torvane")
+    h.click(dlg, tids["IDC_SAVE_ZONES"])
     h.wait_for(lambda: len(files.read_tz_file((folder / "VelmoraTZ").read_bytes())) == 2, timeout=15,
                what="the saved time-zone file")
     h.click(dlg, 2)
@@ -83,7 +87,9 @@ def drawn_lines(log):
 
 
 def main():
+    global tids, vids
     with Harness() as h:
+        tids, vids = h.ids("torvane"), h.ids("velmora")
         folder = v.program_folder(h, "torvane-zones")
         shutil.copy2(str(h.build / "tzeditor" / "Torvane.exe"), str(folder / "Torvane.exe"))
         (folder / "VelmoraTZ").write_bytes(files.tz_file([KEPT]))
@@ -118,7 +124,7 @@ def main():
             return None
         parts = h.wait_for(shown, timeout=20, what="the zone's time drawn")
         expect(parts[1] == ZONE_NAME and parts[2] == "Aaa Standard", "the zone's names drawn: %r" % parts)
-        h.command(wnd, 32774)
+        h.command(wnd, vids["ID_EXIT"])
         prog.wait_exit(timeout=60)
 
         saved = files.read_data_file_zones((folder / "Velmora2Dat").read_bytes())

@@ -1,4 +1,4 @@
-// Countdown and event timer texts and their counting, pass by pass.
+// Countdown and event timer texts and their counting, tick by tick.
 #include <gtest/gtest.h>
 
 #include "Clock.h"
@@ -18,6 +18,19 @@ void MakeCountdown(CClock& timer, int nIntervalSeconds, int nState)
     timer.m_tsInterval = Seconds(nIntervalSeconds);
     timer.m_tsRemaining = Seconds(nIntervalSeconds);
     timer.m_nTimerState = nState;
+}
+
+// What a timer shows, then, on a tick, the tick's step.
+struct CPass : CTimerText
+{
+    BOOL bEnded;
+};
+CPass RunPass(CClock& timer, const COleDateTime& now, BOOL bTick)
+{
+    CPass pass;
+    static_cast<CTimerText&>(pass) = FormatTimerText(timer, now);
+    pass.bEnded = bTick ? AdvanceTimer(timer, now) : FALSE;
+    return pass;
 }
 } // namespace
 
@@ -60,7 +73,7 @@ TEST(TimerText, RunningCountdownStepsEndsOnceAndResets)
     };
     for (const Pass& p : passes)
     {
-        CTimerText text = RenderTimerPass(timer, now, TRUE);
+        CPass text = RunPass(timer, now, TRUE);
         EXPECT_EQ(CString(_T("Tea\n")) + p.pszLine, text.strText);
         EXPECT_EQ(p.bEnded, text.bEnded) << p.pszLine;
         EXPECT_EQ(p.nStateAfter, timer.m_nTimerState) << p.pszLine;
@@ -75,8 +88,8 @@ TEST(TimerText, PausedAndStoppedCountdownsKeepTheirTime)
         CClock timer;
         MakeCountdown(timer, 100, nState);
         timer.m_tsRemaining = Seconds(42);
-        RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
-        CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
+        RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
+        CPass text = RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
         EXPECT_EQ(CString(_T("Tea\n00:00:42")), text.strText);
         EXPECT_EQ(nState, timer.m_nTimerState);
     }
@@ -86,14 +99,14 @@ TEST(TimerText, CountdownWithDaysAndWidestLine)
 {
     CClock timer;
     MakeCountdown(timer, 26 * 3600, TIMERSTATE_STOPPED);
-    CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
+    CPass text = RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
     EXPECT_EQ(CString(_T("Tea\n1 Days,02:00:00")), text.strText);
     EXPECT_EQ(CString(_T("1 Days,02:00:00")), text.strWidest);
 
     // Equally long lines: the name is the widest.
     timer.m_strTimerName = _T("12345678");
     timer.m_tsRemaining = Seconds(1);
-    text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
+    text = RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
     EXPECT_EQ(CString(_T("12345678")), text.strWidest);
 }
 
@@ -118,7 +131,7 @@ TEST(TimerText, EventTimerCountsDownThenUpAndEndsOnce)
     };
     for (const Pass& p : passes)
     {
-        CTimerText text = RenderTimerPass(timer, p.now, TRUE);
+        CPass text = RunPass(timer, p.now, TRUE);
         EXPECT_EQ(CString(_T("Launch\n")) + p.pszLine, text.strText);
         EXPECT_EQ(p.bEnded, text.bEnded) << p.pszLine;
     }
@@ -147,7 +160,7 @@ TEST(TimerText, OnlyCountingPassesMoveACountdown)
         timer.m_tsRemaining = Seconds(c.nRemaining);
         for (int i = 0; i < 3; i++)
         {
-            CTimerText text = RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
+            CPass text = RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
             EXPECT_EQ(CString(_T("Tea\n")) + c.pszLine, text.strText);
             EXPECT_FALSE(text.bEnded) << c.pszLine;
         }
@@ -158,8 +171,40 @@ TEST(TimerText, OnlyCountingPassesMoveACountdown)
     // The tick after the paints counts exactly one second.
     CClock timer;
     MakeCountdown(timer, 10, TIMERSTATE_RUNNING);
-    RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
-    RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
-    RenderTimerPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
+    RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
+    RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), TRUE);
+    RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 0), FALSE);
     EXPECT_EQ(9, (int)timer.m_tsRemaining.GetTotalSeconds());
+}
+
+TEST(TimerText, ShowingAnEventTimerNeverCompletesIt)
+{
+    // Paints and previews after the event show "+" and leave the end to the tick, which hands it
+    // on exactly once.
+    CClock timer;
+    timer.m_nClockType = CLOCKTYPE_EVENT;
+    timer.m_strTimerName = _T("Launch");
+    timer.m_nTimerState = TIMERSTATE_RUNNING;
+    timer.m_dtTargetTime = COleDateTime(2024, 5, 1, 12, 1, 0);
+    COleDateTime after(2024, 5, 1, 12, 1, 3);
+    for (int i = 0; i < 3; i++)
+    {
+        EXPECT_EQ(CString(_T("Launch\n+00:00:03")), FormatTimerText(timer, after).strText);
+        EXPECT_EQ(TIMERSTATE_RUNNING, timer.m_nTimerState);
+    }
+    EXPECT_TRUE(AdvanceTimer(timer, after));
+    EXPECT_EQ(TIMERSTATE_COMPLETED, timer.m_nTimerState);
+    EXPECT_FALSE(AdvanceTimer(timer, after));
+
+    // Before the event the tick changes nothing.
+    timer.m_nTimerState = TIMERSTATE_RUNNING;
+    EXPECT_FALSE(AdvanceTimer(timer, COleDateTime(2024, 5, 1, 12, 0, 59)));
+    EXPECT_EQ(TIMERSTATE_RUNNING, timer.m_nTimerState);
+
+    // A desktop clock is no timer: the tick leaves it alone.
+    CClock clock;
+    clock.m_nTimerState = TIMERSTATE_RUNNING;
+    clock.m_tsRemaining = COleDateTimeSpan(0, 0, 0, 5);
+    EXPECT_FALSE(AdvanceTimer(clock, after));
+    EXPECT_EQ(5, (int)clock.m_tsRemaining.GetTotalSeconds());
 }

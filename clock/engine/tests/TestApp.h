@@ -1,12 +1,12 @@
-// TestApp.h: the application object of the engine tests, whose profile lives under a key of its own.
+// TestApp.h: the application object of the engine tests, whose profile lives under a key of this
+// process's own.
 #ifndef VELMORA_TESTAPP_H
 #define VELMORA_TESTAPP_H
 
 #include <afxwin.h>
 #include <afxcoll.h>
 
-// Points the profile at an empty key of the current user,
-// "Software\Velmora Engine Test\<process id>\VelmoraEngineTests", deleting what an earlier test left.
+// Points the profile at this process's empty key, deleting what an earlier test left.
 void ResetTestProfile();
 
 // Reads a raw value of the test profile: its registry type and bytes; FALSE when it is missing.

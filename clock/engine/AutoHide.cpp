@@ -42,7 +42,21 @@ void CAutoHide::HideClock()
 void CAutoHide::ToggleAutoHide()
 {
     m_bAutoHide = !m_bAutoHide;
-    if (!m_bAutoHide && m_bAutoHidden)
+    if (m_bAutoHide)
+        return;
+    // Switched off: whatever auto-hide had started ends here, a fade half way out included, or the
+    // clock would finish fading with nothing left to bring it back. A clock the user hid stays hidden.
+    BOOL bAutoHiding = m_bAutoHidden || m_bFadingOut || m_bFadingIn || m_bFadeTimer;
+    if (m_bFadeTimer)
+    {
+        m_pTarget->StopFadeTimer();
+        m_bFadeTimer = FALSE;
+    }
+    m_bFadingOut = FALSE;
+    m_bFadingIn = FALSE;
+    m_bDwell = FALSE;
+    m_nAlpha = 255;
+    if (bAutoHiding)
     {
         m_bAutoHidden = FALSE;
         ShowClock();
@@ -62,6 +76,9 @@ void CAutoHide::Suspend(BOOL bSuspend)
 
 void CAutoHide::OnFade(BOOL bHide)
 {
+    // A request posted just before auto-hide was switched off finds it off: the clock stays shown.
+    if (!m_bAutoHide)
+        return;
     if (!bHide)
     {
         if (m_bLayered)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Clock.h"
+#include "PlatformServices.h"
 #include "Settings.h"
 #include "TestApp.h"
 
@@ -419,6 +420,29 @@ TEST(ClockArchive, ContinueSubtractsTimeSinceLastShutdown)
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(TIMERSTATE_RUNNING, p->m_nTimerState);
     EXPECT_DOUBLE_EQ(0.5, p->m_tsRemaining.m_span);
+    delete p;
+}
+
+TEST(ClockArchive, StartupRuleReadsTheTimeSource)
+{
+    // A settable clock far from the real one: the rule must take its "now" from it alone.
+    struct CFixedTime : ITimeSource
+    {
+        SYSTEMTIME st;
+        void GetUtcTime(SYSTEMTIME& out) override { out = st; }
+        void GetLocalTime(SYSTEMTIME& out) override { out = st; }
+    } fixed;
+    fixed.st = SYSTEMTIME{1999, 12, 5, 31, 23, 0, 0, 0};
+    SetTimeSource(&fixed);
+    ResetTestProfile();
+    // Closed 20 minutes before the fixed time with an hour left: exactly 40 minutes are left.
+    StoreLastShutdown(COleDateTime(1999, 12, 31, 22, 40, 0));
+    CClock* p = Load(RunningCountdown(ACTIVETIMER_CONTINUE, TIMERSTATE_RUNNING, 1.0 / 24));
+    BOOL bNewRecordTakesTheFixedTime = CClock().m_dtTargetTime == COleDateTime(1999, 12, 31, 23, 0, 0);
+    SetTimeSource(NULL);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(40 * 60, (int)(p->m_tsRemaining.GetTotalSeconds() + 0.5));
+    EXPECT_TRUE(bNewRecordTakesTheFixedTime);
     delete p;
 }
 

@@ -204,3 +204,61 @@ TEST(AutoHide, CommandsAndSuspension)
     ah2.TestCursor(TRUE, FALSE);
     EXPECT_EQ(1u, target2.posted.size());
 }
+
+TEST(AutoHide, SwitchingOffDuringAFadeShowsTheClock)
+{
+    // Half way through a fade out, before the fade's request arrives, and half way back in.
+    struct Case
+    {
+        const char* pszName;
+        int nStepsOut; // -1: the request is still in the queue
+        BOOL bFadeIn;
+    } cases[] = {{"queued", -1, FALSE}, {"fading out", 20, FALSE}, {"fading in", 52, TRUE}};
+    for (const Case& c : cases)
+    {
+        CRecordingTarget target;
+        CAutoHide ah(&target);
+        Arm(ah, TRUE);
+        ah.TestCursor(TRUE, FALSE);
+        if (c.nStepsOut >= 0)
+        {
+            ah.OnFade(TRUE);
+            for (int i = 0; i < c.nStepsOut; i++)
+                ah.FadeStep();
+        }
+        if (c.bFadeIn)
+        {
+            RunFade(ah, target);
+            ASSERT_TRUE(ah.m_bAutoHidden) << c.pszName;
+            for (int i = 0; i < 5; i++)
+            {
+                ah.TestCursor(FALSE, TRUE);
+                ah.Tick();
+            }
+            ah.TestCursor(FALSE, TRUE);
+            ah.OnFade(FALSE);
+            for (int i = 0; i < 10; i++)
+                ah.FadeStep();
+            ASSERT_TRUE(target.bTimer) << c.pszName;
+        }
+
+        ah.ToggleAutoHide();
+        EXPECT_FALSE(ah.m_bAutoHide) << c.pszName;
+        EXPECT_FALSE(target.bTimer) << c.pszName;
+        EXPECT_TRUE(target.bVisible) << c.pszName;
+        ASSERT_FALSE(target.alphas.empty());
+        EXPECT_EQ(255, target.alphas.back()) << c.pszName;
+
+        // A request that was posted before the switch changes nothing when it arrives.
+        ah.OnFade(TRUE);
+        EXPECT_FALSE(target.bTimer) << c.pszName;
+        EXPECT_TRUE(target.bVisible) << c.pszName;
+        EXPECT_FALSE(ah.m_bHidden || ah.m_bAutoHidden || ah.m_bFadingOut || ah.m_bFadingIn) << c.pszName;
+        for (int i = 0; i < 20; i++)
+        {
+            ah.TestCursor(TRUE, FALSE);
+            ah.Tick();
+        }
+        EXPECT_TRUE(target.bVisible) << c.pszName;
+    }
+}

@@ -4,6 +4,7 @@
 #include <afxwin.h>
 #include <string.h>
 
+#include "PlatformServices.h"
 #include "Settings.h"
 
 IMPLEMENT_SERIAL(CClock, CObject, VERSIONABLE_SCHEMA | 6)
@@ -63,7 +64,7 @@ CClock::CClock()
     m_b24Hour = TRUE;
     m_bFullZoneName = FALSE;
     m_nClockType = CLOCKTYPE_CLOCK;
-    m_dtTargetTime = COleDateTime::GetCurrentTime();
+    m_dtTargetTime = GetLocalNow();
     m_tsInterval = COleDateTimeSpan(0, 0, 0, 0);
     m_strTimerName = _T("Countdown...");
     m_bDisplayMessage = TRUE;
@@ -309,7 +310,7 @@ void CClock::ApplyStartupRule()
         if (m_nTimerState == TIMERSTATE_RUNNING)
         {
             COleDateTime dtLast = CSettings::ReadLastShutdown();
-            COleDateTimeSpan tsAway = COleDateTime::GetCurrentTime() - dtLast;
+            COleDateTimeSpan tsAway = GetLocalNow() - dtLast;
             // A close stamped in the future means the clock was set back since: no time has passed
             // that the countdown could have run, and it must never gain time from it.
             if (tsAway.m_span < 0.0)

@@ -4,7 +4,8 @@
 #ifndef VELMORA_PLATFORMSERVICES_H
 #define VELMORA_PLATFORMSERVICES_H
 
-#include <windows.h>
+#include <afx.h>
+#include <afxdisp.h>
 
 // Ends the Windows session (shut-down, log-off, reboot, power-off).
 class IShutdownExecutor
@@ -43,6 +44,9 @@ ITimeSource& GetTimeSource();
 void SetShutdownExecutor(IShutdownExecutor* pExecutor);
 void SetAgentProbe(IAgentProbe* pProbe);
 void SetTimeSource(ITimeSource* pSource);
+
+// The time source's local time as a date-time, to the second.
+COleDateTime GetLocalNow();
 
 // Enables one privilege in this process's token; FALSE when the token or the privilege is refused.
 BOOL EnableProcessPrivilege(LPCSTR lpszPrivilege);

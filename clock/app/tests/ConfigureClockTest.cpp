@@ -6,9 +6,10 @@
 #include <afxdlgs.h>
 #include <vector>
 
+#include "AppTestMain.h"
 #include "Clock.h"
 #include "ConfigureClock.h"
-#include "TestApp.h"
+#include "TestSupport.h"
 #include "TimeZoneInfo.h"
 #include "velmora/resource.h"
 
@@ -47,21 +48,14 @@ class ConfigureClock : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ResetTestProfile();
+        ResetAppTestProfile();
         AfxSetResourceHandle(::GetModuleHandle(NULL));
-        char szTemp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, szTemp);
-        m_strFile.Format("%sVelmoraTZ-%lu", szTemp, ::GetCurrentProcessId());
-        ::DeleteFileA(m_strFile);
+        m_strFile = m_folder.File(_T("VelmoraTZ"));
         m_pfnOldHook = afxMessageBoxHook;
         afxMessageBoxHook = RecordMessage;
         g_messages.clear();
     }
-    void TearDown() override
-    {
-        afxMessageBoxHook = m_pfnOldHook;
-        ::DeleteFileA(m_strFile);
-    }
+    void TearDown() override { afxMessageBoxHook = m_pfnOldHook; }
     void WriteZones()
     {
         CObArray zones;
@@ -105,6 +99,7 @@ protected:
         page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TZ_DAYLIGHT, BN_CLICKED), (LPARAM)pCheck->GetSafeHwnd());
     }
 
+    CTestFolder m_folder;
     CString m_strFile;
     CClock m_clock;
     BOOL m_bReload = FALSE;

@@ -116,6 +116,14 @@ void SetTimeSource(ITimeSource* pSource)
     g_pTimeSource = pSource;
 }
 
+COleDateTime GetLocalNow()
+{
+    SYSTEMTIME st;
+    GetTimeSource().GetLocalTime(st);
+    st.wMilliseconds = 0;
+    return COleDateTime(st);
+}
+
 BOOL EnableProcessPrivilege(LPCSTR lpszPrivilege)
 {
     HANDLE hToken = NULL;
