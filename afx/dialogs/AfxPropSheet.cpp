@@ -239,14 +239,13 @@ IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
 END_MESSAGE_MAP()
 
-// The template style of a modeless sheet is set as the system builds it.
-static thread_local CPropertySheet* t_pSheetBeingCreated = NULL;
+// The template style of a modeless sheet is set as the system builds it (see the thread state).
 
 static int CALLBACK AfxPropSheetCallback(HWND, UINT message, LPARAM lParam)
 {
     if (message != PSCB_PRECREATE || lParam == 0)
         return 0;
-    CPropertySheet* pSheet = t_pSheetBeingCreated;
+    CPropertySheet* pSheet = AfxGetThreadState()->pSheetBeingCreated;
     if (pSheet == NULL || pSheet->m_dwCreateStyle == (DWORD)-1)
         return 0;
 
@@ -362,11 +361,11 @@ INT_PTR CPropertySheet::DoModal()
         ::SendMessage(hWndCapture, WM_CANCELMODE, 0, 0);
 
     m_nModalResult = IDCANCEL;
-    t_pSheetBeingCreated = this;
+    AfxGetThreadState()->pSheetBeingCreated = this;
     AfxHookWindowCreate(this);
     HWND hWnd = (HWND)::PropertySheet(&m_psh);
     AfxUnhookWindowCreate();
-    t_pSheetBeingCreated = NULL;
+    AfxGetThreadState()->pSheetBeingCreated = NULL;
 
     INT_PTR nResult = -1;
     if (hWnd != NULL && hWnd != (HWND)-1 && m_hWnd == hWnd)
@@ -409,11 +408,11 @@ BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
     m_psh.dwFlags |= PSH_MODELESS;
     m_psh.hwndParent = m_pParentWnd->GetSafeHwnd();
 
-    t_pSheetBeingCreated = this;
+    AfxGetThreadState()->pSheetBeingCreated = this;
     AfxHookWindowCreate(this);
     HWND hWnd = (HWND)::PropertySheet(&m_psh);
     AfxUnhookWindowCreate();
-    t_pSheetBeingCreated = NULL;
+    AfxGetThreadState()->pSheetBeingCreated = NULL;
     m_dwCreateStyle = (DWORD)-1;
     return hWnd != NULL && hWnd != (HWND)-1 && m_hWnd == hWnd;
 }

@@ -130,28 +130,28 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 
 void CCmdTarget::BeginWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(1);
+    AfxGetThreadState()->DoWaitCursor(1);
 }
 void CCmdTarget::EndWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(-1);
+    AfxGetThreadState()->DoWaitCursor(-1);
 }
 void CCmdTarget::RestoreWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(0);
+    AfxGetThreadState()->DoWaitCursor(0);
 }
 
 CWaitCursor::CWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(1);
+    AfxGetThreadState()->DoWaitCursor(1);
 }
 CWaitCursor::~CWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(-1);
+    AfxGetThreadState()->DoWaitCursor(-1);
 }
 void CWaitCursor::Restore()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(0);
+    AfxGetThreadState()->DoWaitCursor(0);
 }
 
 // CCmdUI

@@ -1,113 +1,26 @@
 // CWnd: handle maps, the creation hook, the window procedure and message-map dispatch.
-#include "afxwin.h"
-#include "afxpriv.h"
 #include "AfxWinImpl.h"
+#include "AfxGdi.h"
+#include "AfxMenu.h"
 #include <new>
 #include <set>
 #include <string>
 
-// Per-thread state
-
-static thread_local AFX_THREAD_STATE_WIN* t_pThreadState = NULL;
-
-AFX_THREAD_STATE_WIN* AFXAPI AfxGetThreadStateWin()
-{
-    if (t_pThreadState == NULL)
-    {
-        t_pThreadState = new AFX_THREAD_STATE_WIN;
-        t_pThreadState->pWndInit = NULL;
-        t_pThreadState->hHookOldCbtFilter = NULL;
-        memset(&t_pThreadState->lastSentMsg, 0, sizeof(MSG));
-        t_pThreadState->pThread = NULL;
-        t_pThreadState->nWaitCursorCount = 0;
-        t_pThreadState->hcurWaitCursorRestore = NULL;
-        memset(&t_pThreadState->msgLastMouse, 0, sizeof(MSG));
-        t_pThreadState->nMsgLast = 0;
-        t_pThreadState->hLockoutNotifyWindow = NULL;
-        t_pThreadState->pfnFilterToolTipMessage = NULL;
-        t_pThreadState->pToolTip = NULL;
-        t_pThreadState->nLastHit = -1;
-        memset(&t_pThreadState->lastInfo, 0, sizeof(TOOLINFO));
-        t_pThreadState->pfnForgetToolTipWindow = NULL;
-        t_pThreadState->pfnTermToolTips = NULL;
-    }
-    return t_pThreadState;
-}
-
-void AFX_THREAD_STATE_WIN::DoWaitCursor(int nCode)
-{
-    HCURSOR hcurWait = ::LoadCursor(NULL, IDC_WAIT);
-    nWaitCursorCount += nCode;
-    if (nWaitCursorCount > 0)
-    {
-        HCURSOR hcurPrev = ::SetCursor(hcurWait);
-        if (nCode > 0 && nWaitCursorCount == 1)
-            hcurWaitCursorRestore = hcurPrev;
-    }
-    else
-    {
-        nWaitCursorCount = 0;
-        ::SetCursor(hcurWaitCursorRestore);
-    }
-}
-
-// Helpers bound to the GDI and menu classes when they are part of the build.
-
-#if __has_include("AfxMenu.h")
-#include "AfxMenu.h"
-#define VELMORA_HAVE_MENU 1
-#endif
-#if __has_include("AfxGdi.h")
-#include "AfxGdi.h"
-#define VELMORA_HAVE_GDI 1
-#endif
-#if __has_include("AfxCmnCtrl.h")
-#include "AfxCmnCtrl.h"
-#define VELMORA_HAVE_IMAGELIST 1
-#endif
+// Helpers that hand the dispatcher and the frames the GDI and menu wrappers of a handle.
 
 HMENU AFXAPI AfxMenuHandle(CMenu* pMenu)
 {
-#ifdef VELMORA_HAVE_MENU
     return pMenu != NULL ? pMenu->m_hMenu : NULL;
-#else
-    (void)pMenu;
-    return NULL;
-#endif
 }
 
 CMenu* AFXAPI AfxMenuFromHandle(HMENU hMenu)
 {
-#ifdef VELMORA_HAVE_MENU
-    return hMenu != NULL ? CMenu::FromHandle(hMenu) : NULL;
-#else
-    (void)hMenu;
-    return NULL;
-#endif
-}
-
-void AFXAPI AfxDeleteTempDCs()
-{
-#ifdef VELMORA_HAVE_GDI
-    CDC::DeleteTempMap();
-    CGdiObject::DeleteTempMap();
-#endif
-#ifdef VELMORA_HAVE_MENU
-    CMenu::DeleteTempMap();
-#endif
-#ifdef VELMORA_HAVE_IMAGELIST
-    CImageList::DeleteTempMap();
-#endif
+    return CMenu::FromHandle(hMenu);
 }
 
 CDC* AFXAPI AfxDCFromHandle(HDC hDC)
 {
-#ifdef VELMORA_HAVE_GDI
-    return hDC != NULL ? CDC::FromHandle(hDC) : NULL;
-#else
-    (void)hDC;
-    return NULL;
-#endif
+    return CDC::FromHandle(hDC);
 }
 
 __attribute__((noinline, noipa)) HWND AFXAPI AfxSafeHwnd(const CWnd* pWnd)
@@ -212,52 +125,57 @@ BOOL AFXAPI AfxEndDeferRegisterClass(LPCTSTR lpszClassName)
 
 // Handle maps
 
+namespace
+{
+
+CWnd* NewTempWnd(HWND hWnd)
+{
+    CWnd* pWnd = new CWnd;
+    pWnd->m_hWnd = hWnd;
+    return pWnd;
+}
+
+// A temporary object never owns its window.
+void ForgetWnd(CWnd* pWnd)
+{
+    pWnd->m_hWnd = NULL;
+}
+
+CHandleMap<HWND, CWnd>& WndMap()
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_pmapHWND == NULL)
+        pState->m_pmapHWND = pState->AddHandleMap(new CHandleMap<HWND, CWnd>(NewTempWnd, ForgetWnd));
+    return *pState->m_pmapHWND;
+}
+
+} // namespace
+
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
     if (hWnd == NULL)
         return NULL;
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
-    std::map<HWND, CWnd*>::iterator it = pState->permanentMap.find(hWnd);
-    return it != pState->permanentMap.end() ? it->second : NULL;
+    return WndMap().LookupPermanent(hWnd);
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
 {
-    if (hWnd == NULL)
-        return NULL;
-    CWnd* pWnd = FromHandlePermanent(hWnd);
-    if (pWnd != NULL)
-        return pWnd;
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
-    std::map<HWND, CWnd*>::iterator it = pState->temporaryMap.find(hWnd);
-    if (it != pState->temporaryMap.end())
-        return it->second;
-    pWnd = new CWnd;
-    pWnd->m_hWnd = hWnd;
-    pState->temporaryMap[hWnd] = pWnd;
-    return pWnd;
+    return WndMap().FromHandle(hWnd);
 }
 
 void PASCAL CWnd::DeleteTempMap()
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
-    std::map<HWND, CWnd*> temp;
-    temp.swap(pState->temporaryMap);
-    for (std::map<HWND, CWnd*>::iterator it = temp.begin(); it != temp.end(); ++it)
-    {
-        it->second->m_hWnd = NULL; // a temporary object never owns its window
-        delete it->second;
-    }
+    WndMap().DeleteTemp();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
     if (hWndNew == NULL)
         return FALSE;
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
-    if (pState->permanentMap.count(hWndNew) != 0)
+    CHandleMap<HWND, CWnd>& map = WndMap();
+    if (map.LookupPermanent(hWndNew) != NULL)
         return FALSE; // one object per window
-    pState->permanentMap[hWndNew] = this;
+    map.SetPermanent(hWndNew, this);
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -266,12 +184,7 @@ HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
     if (hWnd != NULL)
-    {
-        AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
-        std::map<HWND, CWnd*>::iterator it = pState->permanentMap.find(hWnd);
-        if (it != pState->permanentMap.end() && it->second == this)
-            pState->permanentMap.erase(it);
-    }
+        WndMap().RemoveHandle(hWnd, this);
     m_hWnd = NULL;
     return hWnd;
 }
@@ -281,7 +194,7 @@ HWND CWnd::Detach()
 
 static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (code == HCBT_CREATEWND && pState->pWndInit != NULL)
     {
         HWND hWnd = (HWND)wParam;
@@ -305,7 +218,7 @@ static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 
 void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->pWndInit == pWnd && pState->hHookOldCbtFilter != NULL)
         return;
     if (pState->hHookOldCbtFilter == NULL)
@@ -320,7 +233,7 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 
 BOOL AFXAPI AfxUnhookWindowCreate()
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     BOOL bConsumed = pState->pWndInit == NULL;
     pState->pWndInit = NULL;
     if (pState->hHookOldCbtFilter != NULL)
@@ -372,7 +285,7 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
         dwStyleOld = (DWORD)::GetWindowLong(hWnd, GWL_STYLE);
     }
 
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     MSG oldState = pState->lastSentMsg;
     pState->lastSentMsg.hwnd = hWnd;
     pState->lastSentMsg.message = nMsg;
@@ -426,7 +339,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 
 const MSG* PASCAL CWnd::GetCurrentMessage()
 {
-    return &AfxGetThreadStateWin()->lastSentMsg;
+    return &AfxGetThreadState()->lastSentMsg;
 }
 
 // CWnd construction and destruction
@@ -589,7 +502,7 @@ void CWnd::OnNcDestroy()
         if (pThread->m_pActiveWnd == this)
             pThread->m_pActiveWnd = NULL;
     }
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->pfnForgetToolTipWindow != NULL)
         pState->pfnForgetToolTipWindow(m_hWnd);
 
@@ -617,7 +530,7 @@ LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    const MSG* pMsg = &AfxGetThreadStateWin()->lastSentMsg;
+    const MSG* pMsg = &AfxGetThreadState()->lastSentMsg;
     return DefWindowProc(pMsg->message, pMsg->wParam, pMsg->lParam);
 }
 
@@ -959,7 +872,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     else
     {
-        if (AfxGetThreadStateWin()->hLockoutNotifyWindow == m_hWnd)
+        if (AfxGetThreadState()->hLockoutNotifyWindow == m_hWnd)
             return TRUE; // notifications caused by UpdateData itself are ignored
         LRESULT lResult = 0;
         if (ReflectChildNotify_(hWndCtrl, WM_COMMAND, wParam, lParam, &lResult))
@@ -977,7 +890,7 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     UINT nID = (UINT)pNMHDR->idFrom;
     int nCode = (int)pNMHDR->code;
 
-    if (AfxGetThreadStateWin()->hLockoutNotifyWindow == m_hWnd)
+    if (AfxGetThreadState()->hLockoutNotifyWindow == m_hWnd)
         return TRUE;
     if (ReflectChildNotify_(hWndCtrl, WM_NOTIFY, (WPARAM)nID, lParam, pResult))
         return TRUE;
@@ -1018,7 +931,7 @@ BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult)
 
 BOOL CWnd::SendChildNotifyLastMsg(LRESULT* pResult)
 {
-    const MSG* pMsg = &AfxGetThreadStateWin()->lastSentMsg;
+    const MSG* pMsg = &AfxGetThreadState()->lastSentMsg;
     return OnChildNotify(pMsg->message, pMsg->wParam, pMsg->lParam, pResult);
 }
 
@@ -1554,7 +1467,7 @@ UINT CWnd::OnGetDlgCode()
 BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
     // Mouse messages show, move and hide tool tips; they are never consumed here.
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->pfnFilterToolTipMessage != NULL)
         pState->pfnFilterToolTipMessage(pMsg, this);
     return FALSE;
@@ -1888,8 +1801,9 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     if (GetSafeHwnd() == NULL)
         return NULL;
     CWnd* pWnd = (CWnd*)this;
+    // A frame is a CWnd first of all: the cast needs no frame header in this layer.
     if (!pWnd->IsFrameWnd())
-        pWnd = GetParentFrame();
+        pWnd = (CWnd*)GetParentFrame();
     if (pWnd == NULL)
         return NULL;
     CFrameWnd* pFrame;
@@ -2174,7 +2088,6 @@ BOOL CWnd::ExecuteDlgInit(LPVOID lpResource)
 
 // GDI, font and menu helpers
 
-#ifdef VELMORA_HAVE_GDI
 CDC* CWnd::GetDC()
 {
     return CDC::FromHandle(::GetDC(m_hWnd));
@@ -2229,54 +2142,7 @@ CFont* CWnd::GetFont() const
     HFONT hFont = (HFONT)::SendMessage(m_hWnd, WM_GETFONT, 0, 0);
     return hFont != NULL ? CFont::FromHandle(hFont) : NULL;
 }
-#else
-CDC* CWnd::GetDC()
-{
-    return NULL;
-}
-CDC* CWnd::GetWindowDC()
-{
-    return NULL;
-}
-CDC* CWnd::GetDCEx(CRgn*, DWORD)
-{
-    return NULL;
-}
-int CWnd::ReleaseDC(CDC*)
-{
-    return 0;
-}
-CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
-{
-    ::BeginPaint(m_hWnd, lpPaint);
-    return NULL;
-}
-int CWnd::GetUpdateRgn(CRgn*, BOOL)
-{
-    return ERROR;
-}
-void CWnd::InvalidateRgn(CRgn*, BOOL bErase)
-{
-    ::InvalidateRect(m_hWnd, NULL, bErase);
-}
-void CWnd::ValidateRgn(CRgn*)
-{
-    ::ValidateRect(m_hWnd, NULL);
-}
-BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn*, UINT flags)
-{
-    return ::RedrawWindow(m_hWnd, lpRectUpdate, NULL, flags);
-}
-void CWnd::Print(CDC*, DWORD) const {}
-void CWnd::PrintClient(CDC*, DWORD) const {}
-void CWnd::SetFont(CFont*, BOOL) {}
-CFont* CWnd::GetFont() const
-{
-    return NULL;
-}
-#endif
 
-#ifdef VELMORA_HAVE_MENU
 CMenu* CWnd::GetMenu() const
 {
     return CMenu::FromHandle(::GetMenu(m_hWnd));
@@ -2293,23 +2159,5 @@ BOOL CWnd::HiliteMenuItem(CMenu* pMenu, UINT nIDHiliteItem, UINT nHilite)
 {
     return ::HiliteMenuItem(m_hWnd, pMenu->m_hMenu, nIDHiliteItem, nHilite);
 }
-#else
-CMenu* CWnd::GetMenu() const
-{
-    return NULL;
-}
-BOOL CWnd::SetMenu(CMenu*)
-{
-    return FALSE;
-}
-CMenu* CWnd::GetSystemMenu(BOOL) const
-{
-    return NULL;
-}
-BOOL CWnd::HiliteMenuItem(CMenu*, UINT, UINT)
-{
-    return FALSE;
-}
-#endif
 
 void CWnd::DoDataExchange(CDataExchange*) {}
