@@ -112,13 +112,13 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, 
     if (pParentWnd == NULL)
         pParentWnd = m_pParentWnd;
     BOOL bModal = (m_nFlags & WF_CONTINUEMODAL) != 0;
-    BOOL bResult = CreateDlgIndirect_(lpDialogTemplate, pParentWnd, hInst);
+    BOOL bResult = CreateDlgIndirect(lpDialogTemplate, pParentWnd, hInst);
     if (!bModal)
         m_nFlags &= ~WF_CONTINUEMODAL;
     return bResult;
 }
 
-BOOL CWnd::CreateDlgIndirect_(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
+BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
 {
     if (hInst == NULL)
         hInst = AfxGetResourceHandle();
@@ -141,7 +141,7 @@ BOOL CWnd::CreateDlgIndirect_(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
 HWND CDialog::PreModal()
 {
     m_nModalResult = -1;
-    return CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &m_hWndTop);
+    return CWnd::GetSafeOwnerHwnd(m_pParentWnd->GetSafeHwnd(), &m_hWndTop);
 }
 
 void CDialog::PostModal()
@@ -178,7 +178,7 @@ INT_PTR CDialog::DoModal()
     try
     {
         m_nFlags |= WF_CONTINUEMODAL;
-        if (CreateDlgIndirect_(lpDialogTemplate, CWnd::FromHandle(hWndParent), hInst))
+        if (CreateDlgIndirect(lpDialogTemplate, CWnd::FromHandle(hWndParent), hInst))
         {
             if (m_nFlags & WF_CONTINUEMODAL)
             {

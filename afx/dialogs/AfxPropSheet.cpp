@@ -348,7 +348,7 @@ INT_PTR CPropertySheet::DoModal()
     m_dwCreateStyle = (DWORD)-1;
 
     HWND hWndTop;
-    HWND hWndParent = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &hWndTop);
+    HWND hWndParent = CWnd::GetSafeOwnerHwnd(m_pParentWnd->GetSafeHwnd(), &hWndTop);
     m_psh.hwndParent = hWndParent;
     BOOL bEnableParent = FALSE;
     if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))

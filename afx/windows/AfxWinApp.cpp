@@ -540,7 +540,7 @@ BOOL CWinApp::SaveAllModified()
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 {
     HWND hWndTop;
-    HWND hWnd = CWnd::GetSafeOwner_(NULL, &hWndTop);
+    HWND hWnd = CWnd::GetSafeOwnerHwnd(NULL, &hWndTop);
 
     nType = AfxDefaultMessageBoxIcon(nType);
     int nResult = ::MessageBox(hWnd, lpszPrompt, m_pszAppName != NULL ? m_pszAppName : _T(""), nType);

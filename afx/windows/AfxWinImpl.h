@@ -21,6 +21,5 @@ void AFXAPI AfxTermPlatformServices();
 // then the thread and the application. Control notifications and system commands stay put.
 BOOL AFXAPI AfxRouteCommandOutward(CWnd* pWnd, UINT nID, int nCode, void* pExtra,
                                    AFX_CMDHANDLERINFO* pHandlerInfo);
-INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif // VELMORA_AFXWINIMPL_H

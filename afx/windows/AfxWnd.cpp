@@ -875,7 +875,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         if (AfxGetThreadState()->hLockoutNotifyWindow == m_hWnd)
             return TRUE; // notifications caused by UpdateData itself are ignored
         LRESULT lResult = 0;
-        if (ReflectChildNotify_(hWndCtrl, WM_COMMAND, wParam, lParam, &lResult))
+        if (ReflectNotifyToChild(hWndCtrl, WM_COMMAND, wParam, lParam, &lResult))
             return TRUE;
         if (nID == 0)
             return FALSE;
@@ -892,7 +892,7 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 
     if (AfxGetThreadState()->hLockoutNotifyWindow == m_hWnd)
         return TRUE;
-    if (ReflectChildNotify_(hWndCtrl, WM_NOTIFY, (WPARAM)nID, lParam, pResult))
+    if (ReflectNotifyToChild(hWndCtrl, WM_NOTIFY, (WPARAM)nID, lParam, pResult))
         return TRUE;
     // A tool tip names its tool (often a window handle) in idFrom; handlers are keyed by the
     // tool-tip control's own id, which is 0.
@@ -913,7 +913,7 @@ BOOL CWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHand
 
 // Reflection
 
-BOOL CWnd::ReflectChildNotify_(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+BOOL CWnd::ReflectNotifyToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     CWnd* pChild = FromHandlePermanent(hWndChild);
     if (pChild == NULL || pChild == this)
@@ -1668,7 +1668,7 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
 void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
 {
     DWORD dwExStyle = GetExStyle();
-    if (nAdjustType == 0)
+    if (nAdjustType == adjustBorder)
         dwExStyle &= ~WS_EX_CLIENTEDGE;
     ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }
@@ -1812,7 +1812,7 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     return (CFrameWnd*)pWnd;
 }
 
-HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
+HWND PASCAL CWnd::GetSafeOwnerHwnd(HWND hParent, HWND* pWndTop)
 {
     HWND hWnd = hParent;
     if (hWnd == NULL)
@@ -1852,7 +1852,7 @@ HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
 
 CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 {
-    HWND hWnd = GetSafeOwner_(pParent->GetSafeHwnd(), pWndTop);
+    HWND hWnd = GetSafeOwnerHwnd(pParent->GetSafeHwnd(), pWndTop);
     return CWnd::FromHandle(hWnd);
 }
 

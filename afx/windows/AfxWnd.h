@@ -182,7 +182,12 @@ public:
     {
         ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2);
     }
-    void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
+    enum AdjustType
+    {
+        adjustBorder = 0, // the client edge is not counted
+        adjustOutside = 1
+    };
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
 
     // Painting
     CDC* GetDC();
@@ -335,7 +340,8 @@ public:
     CWnd* GetTopLevelOwner() const;
     CFrameWnd* GetTopLevelFrame() const;
     static CWnd* PASCAL GetSafeOwner(CWnd* pParent = NULL, HWND* pWndTop = NULL);
-    static HWND PASCAL GetSafeOwner_(HWND hWnd, HWND* pWndTop);
+    // The handle form of GetSafeOwner, for callers that must not make a temporary object.
+    static HWND PASCAL GetSafeOwnerHwnd(HWND hWnd, HWND* pWndTop);
 
     // Alerts and clipboard
     BOOL FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
@@ -364,7 +370,6 @@ public:
     }
     HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0); }
     void CenterWindow(CWnd* pAlternateOwner = NULL);
-    BOOL IsWindowEnabled_() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     void SetWindowContextHelpId(DWORD dwContextHelpId) { ::SetWindowContextHelpId(m_hWnd, dwContextHelpId); }
     DWORD GetWindowContextHelpId() const { return ::GetWindowContextHelpId(m_hWnd); }
@@ -386,7 +391,6 @@ public:
 
     // Overridables
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual void CalcWindowRect_(LPRECT) {}
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -521,10 +525,11 @@ public:
 
     LRESULT Default();
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    BOOL ReflectChildNotify_(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Hands a WM_COMMAND or WM_NOTIFY from a child control back to the control's object.
+    BOOL ReflectNotifyToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = NULL);
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
-    BOOL CreateDlgIndirect_(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
 
     DECLARE_MESSAGE_MAP()
 
