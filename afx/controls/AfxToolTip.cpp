@@ -1,8 +1,7 @@
 // Tool tips for windows that enable them: the thread's one tool-tip control follows the mouse,
 // each enabled window saying through OnToolHitTest which tool lies under it. The tool-tip control
 // only ever holds the tool under the mouse, so windows need not register their tools up front.
-#include "afxwin.h"
-#include "afxcmn.h"
+#include "AfxCmnCtrl.h"
 #include "AfxWinImpl.h"
 #include <stdlib.h>
 

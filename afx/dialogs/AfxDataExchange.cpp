@@ -2,6 +2,7 @@
 // their refusals with the framework's standard prompts.
 #include "AfxDialog.h"
 #include "AfxCtrl.h"
+#include "AfxDateTimeCtrl.h"
 #include "AfxWinImpl.h"
 #include <float.h>
 #include <errno.h>
@@ -583,4 +584,66 @@ void AFXAPI DDV_MinMaxSlider(CDataExchange* pDX, DWORD value, DWORD minVal, DWOR
         return;
     }
     AfxMinMaxUnsigned(pDX, value, minVal, maxVal);
+}
+
+// Date and time controls
+
+void AFXAPI DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value)
+{
+    CDateTimeCtrl* pCtrl = (CDateTimeCtrl*)CWnd::FromHandle(pDX->PrepareCtrl(nIDC));
+    if (pDX->m_bSaveAndValidate)
+        pCtrl->GetTime(value);
+    else
+        pCtrl->SetTime(value);
+}
+
+void AFXAPI DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, CTime& value)
+{
+    CDateTimeCtrl* pCtrl = (CDateTimeCtrl*)CWnd::FromHandle(pDX->PrepareCtrl(nIDC));
+    if (pDX->m_bSaveAndValidate)
+        pCtrl->GetTime(value);
+    else
+        pCtrl->SetTime(&value);
+}
+
+void AFXAPI DDX_MonthCalCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    SYSTEMTIME st;
+    memset(&st, 0, sizeof(st));
+    if (pDX->m_bSaveAndValidate)
+    {
+        if (::SendMessage(hWndCtrl, MCM_GETCURSEL, 0, (LPARAM)&st))
+        {
+            st.wHour = st.wMinute = st.wSecond = st.wMilliseconds = 0; // a day has no time of day
+            value = COleDateTime(st);
+        }
+        else
+        {
+            value.SetStatus(COleDateTime::invalid);
+        }
+    }
+    else if (value.GetStatus() == COleDateTime::valid && value.GetAsSystemTime(st))
+    {
+        ::SendMessage(hWndCtrl, MCM_SETCURSEL, 0, (LPARAM)&st);
+    }
+}
+
+void AFXAPI DDX_MonthCalCtrl(CDataExchange* pDX, int nIDC, CTime& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    SYSTEMTIME st;
+    memset(&st, 0, sizeof(st));
+    if (pDX->m_bSaveAndValidate)
+    {
+        if (::SendMessage(hWndCtrl, MCM_GETCURSEL, 0, (LPARAM)&st))
+        {
+            st.wHour = st.wMinute = st.wSecond = st.wMilliseconds = 0; // a day has no time of day
+            value = CTime(st);
+        }
+    }
+    else if (value.GetAsSystemTime(st))
+    {
+        ::SendMessage(hWndCtrl, MCM_SETCURSEL, 0, (LPARAM)&st);
+    }
 }

@@ -1,8 +1,6 @@
 // Property pages and sheets: the system's property sheet with each page and the sheet attached
 // to its C++ object, page data exchange on leaving a page and on apply.
-#include "afxwin.h"
-#include "afxdlgs.h"
-#include "afxpriv.h"
+#include "AfxPropSheet.h"
 #include "AfxWinImpl.h"
 
 // CPropertyPage

@@ -1,5 +1,4 @@
 // Command routing through message maps, command-UI updates and the wait cursor.
-#include "afxwin.h"
 #include "AfxWinImpl.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
