@@ -145,6 +145,64 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return lResult;
 }
 
+// Message-map lookup. Maps are static tables, so what the walk from a class's map finds for a
+// message never changes: the thread remembers it, found or not, keyed by the class's map.
+
+static volatile LONG afxMsgCacheEnabled = TRUE;
+
+BOOL AFXAPI AfxEnableMsgMapCache(BOOL bEnable)
+{
+    return (BOOL)::InterlockedExchange(&afxMsgCacheEnabled, bEnable ? TRUE : FALSE);
+}
+
+static void AfxWalkMessageMaps(const AFX_MSGMAP* pMap, UINT message, const AFX_MSGMAP_ENTRY*& lpEntry,
+                               UINT_PTR& nSig)
+{
+    lpEntry = NULL;
+    nSig = AfxSig_end;
+    for (; pMap != NULL && lpEntry == NULL; pMap = pMap->pfnGetBaseMap != NULL ? pMap->pfnGetBaseMap() : NULL)
+    {
+        if (message < 0xC000)
+        {
+            lpEntry = AfxFindMessageEntry(pMap->lpEntries, message, 0, 0);
+            if (lpEntry != NULL)
+                nSig = lpEntry->nSig;
+        }
+        else
+        {
+            for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->nSig != AfxSig_end; p++)
+            {
+                if (p->nMessage == 0xC000 && p->nCode == 0 && *(const UINT*)p->nSig == message)
+                {
+                    lpEntry = p;
+                    nSig = AfxSig_lwl;
+                    break;
+                }
+            }
+        }
+    }
+}
+
+static void AfxLookupMessage(const AFX_MSGMAP* pMessageMap, UINT message, const AFX_MSGMAP_ENTRY*& lpEntry,
+                             UINT_PTR& nSig)
+{
+    if (!afxMsgCacheEnabled)
+    {
+        AfxWalkMessageMaps(pMessageMap, message, lpEntry, nSig);
+        return;
+    }
+    UINT iHash = ((UINT)((UINT_PTR)pMessageMap >> 3) ^ message) & (AFX_THREAD_STATE::nMsgCacheSize - 1);
+    AFX_MSG_CACHE& slot = AfxGetThreadState()->msgCache[iHash];
+    if (slot.pMessageMap != pMessageMap || slot.nMsg != message)
+    {
+        AfxWalkMessageMaps(pMessageMap, message, slot.lpEntry, slot.nSig);
+        slot.nMsg = message;
+        slot.pMessageMap = pMessageMap;
+    }
+    lpEntry = slot.lpEntry;
+    nSig = slot.nSig;
+}
+
 // Dispatch
 
 union AfxWndFunctions {
@@ -239,28 +297,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 
     const AFX_MSGMAP_ENTRY* lpEntry = NULL;
     UINT_PTR nSig = AfxSig_end;
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != NULL && lpEntry == NULL;
-         pMap = pMap->pfnGetBaseMap != NULL ? pMap->pfnGetBaseMap() : NULL)
-    {
-        if (message < 0xC000)
-        {
-            lpEntry = AfxFindMessageEntry(pMap->lpEntries, message, 0, 0);
-            if (lpEntry != NULL)
-                nSig = lpEntry->nSig;
-        }
-        else
-        {
-            for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->nSig != AfxSig_end; p++)
-            {
-                if (p->nMessage == 0xC000 && p->nCode == 0 && *(const UINT*)p->nSig == message)
-                {
-                    lpEntry = p;
-                    nSig = AfxSig_lwl;
-                    break;
-                }
-            }
-        }
-    }
+    AfxLookupMessage(GetMessageMap(), message, lpEntry, nSig);
     if (lpEntry == NULL)
         return FALSE;
 
