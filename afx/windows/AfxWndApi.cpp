@@ -52,11 +52,13 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
+    ASSERT(::IsWindow(m_hWnd));
     return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags);
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
+    ASSERT(::IsWindow(m_hWnd));
     return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
 }
 
@@ -67,6 +69,7 @@ CWnd* CWnd::GetOwner() const
 
 void CWnd::GetWindowText(CString& rString) const
 {
+    ASSERT(::IsWindow(m_hWnd));
     int nLen = ::GetWindowTextLength(m_hWnd);
     ::GetWindowText(m_hWnd, rString.GetBufferSetLength(nLen), nLen + 1);
     rString.ReleaseBuffer();
@@ -74,6 +77,7 @@ void CWnd::GetWindowText(CString& rString) const
 
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
+    ASSERT(::IsWindow(m_hWnd));
     rString.Empty();
     HWND hWnd = ::GetDlgItem(m_hWnd, nID);
     if (hWnd != NULL)
@@ -87,6 +91,7 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
 
 CWnd* CWnd::GetDlgItem(int nID) const
 {
+    ASSERT(::IsWindow(m_hWnd));
     return CWnd::FromHandle(::GetDlgItem(m_hWnd, nID));
 }
 
@@ -102,12 +107,14 @@ int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
+    ASSERT(::IsWindow(m_hWnd));
     return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy,
                           nFlags);
 }
 
 void CWnd::ClientToScreen(LPRECT lpRect) const
 {
+    ASSERT(::IsWindow(m_hWnd));
     ::ClientToScreen(m_hWnd, (LPPOINT)lpRect);
     ::ClientToScreen(m_hWnd, ((LPPOINT)lpRect) + 1);
     if (GetExStyle() & WS_EX_LAYOUTRTL)
@@ -116,6 +123,7 @@ void CWnd::ClientToScreen(LPRECT lpRect) const
 
 void CWnd::ScreenToClient(LPRECT lpRect) const
 {
+    ASSERT(::IsWindow(m_hWnd));
     ::ScreenToClient(m_hWnd, (LPPOINT)lpRect);
     ::ScreenToClient(m_hWnd, ((LPPOINT)lpRect) + 1);
     if (GetExStyle() & WS_EX_LAYOUTRTL)
@@ -132,6 +140,7 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
 
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
 {
+    ASSERT(::IsWindow(m_hWnd));
     lpScrollInfo->cbSize = sizeof(*lpScrollInfo);
     lpScrollInfo->fMask = nMask;
     return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
@@ -322,11 +331,13 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 
 void CWnd::DragAcceptFiles(BOOL bAccept)
 {
+    ASSERT(::IsWindow(m_hWnd));
     ::DragAcceptFiles(m_hWnd, bAccept);
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
+    ASSERT(::IsWindow(m_hWnd));
     DWORD dwStyle = GetStyle();
     HWND hWndCenter = pAlternateOwner->GetSafeHwnd();
     if (pAlternateOwner == NULL)
@@ -479,10 +490,12 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 
 CDC* CWnd::GetDC()
 {
+    ASSERT(::IsWindow(m_hWnd));
     return CDC::FromHandle(::GetDC(m_hWnd));
 }
 CDC* CWnd::GetWindowDC()
 {
+    ASSERT(::IsWindow(m_hWnd));
     return CDC::FromHandle(::GetWindowDC(m_hWnd));
 }
 CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
@@ -495,6 +508,7 @@ int CWnd::ReleaseDC(CDC* pDC)
 }
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
 {
+    ASSERT(::IsWindow(m_hWnd));
     return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
 }
 int CWnd::GetUpdateRgn(CRgn* pRgn, BOOL bErase)
@@ -524,24 +538,29 @@ void CWnd::PrintClient(CDC* pDC, DWORD dwFlags) const
 }
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
+    ASSERT(::IsWindow(m_hWnd));
     ::SendMessage(m_hWnd, WM_SETFONT, (WPARAM)(pFont != NULL ? pFont->GetSafeHandle() : NULL), bRedraw);
 }
 CFont* CWnd::GetFont() const
 {
+    ASSERT(::IsWindow(m_hWnd));
     HFONT hFont = (HFONT)::SendMessage(m_hWnd, WM_GETFONT, 0, 0);
     return hFont != NULL ? CFont::FromHandle(hFont) : NULL;
 }
 
 CMenu* CWnd::GetMenu() const
 {
+    ASSERT(::IsWindow(m_hWnd));
     return CMenu::FromHandle(::GetMenu(m_hWnd));
 }
 BOOL CWnd::SetMenu(CMenu* pMenu)
 {
+    ASSERT(::IsWindow(m_hWnd));
     return ::SetMenu(m_hWnd, pMenu != NULL ? pMenu->m_hMenu : NULL);
 }
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
 {
+    ASSERT(::IsWindow(m_hWnd));
     return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
 }
 BOOL CWnd::HiliteMenuItem(CMenu* pMenu, UINT nIDHiliteItem, UINT nHilite)
