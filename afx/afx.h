@@ -21,25 +21,16 @@
 
 #include "AfxDefs.h"
 
-// Diagnostics. Release builds evaluate VERIFY's expression and drop the rest, as the framework
-// always has; a debug build reports a failed assertion and stops in the debugger.
+// Diagnostics. ASSERT and VERIFY come with the decorations (AfxDefs.h); TRACE and DEBUG_ONLY
+// work in a debug build only.
 BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...);
 void AFXAPI AfxDebugBreak();
 
 #ifdef _DEBUG
-#define ASSERT(f)                                                                                            \
-    do                                                                                                       \
-    {                                                                                                        \
-        if (!(f) && AfxAssertFailedLine(__FILE__, __LINE__))                                                 \
-            AfxDebugBreak();                                                                                 \
-    } while (0)
-#define VERIFY(f)     ASSERT(f)
 #define TRACE         ::AfxTrace
 #define DEBUG_ONLY(f) (f)
 #else
-#define ASSERT(f)     ((void)0)
-#define VERIFY(f)     ((void)(f))
 #define TRACE         1 ? (void)0 : ::AfxTrace
 #define DEBUG_ONLY(f) ((void)0)
 #endif

@@ -1,8 +1,7 @@
 // The common controls: image lists with their handle map, and the members of the list view,
 // tool tip, spin, tab, animation and rich-edit wrappers that are more than one message.
 #include "AfxCmnCtrl.h"
-
-#include <map>
+#include "AfxThreadState.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
@@ -19,16 +18,25 @@ IMPLEMENT_DYNAMIC(CRichEditCtrl, CWnd)
 namespace
 {
 
-struct ImageListMaps
+CImageList* NewTempImageList(HIMAGELIST hImageList)
 {
-    std::map<HIMAGELIST, CImageList*> permanent;
-    std::map<HIMAGELIST, CImageList*> temporary;
-};
+    CImageList* p = new CImageList;
+    p->m_hImageList = hImageList;
+    return p;
+}
 
-ImageListMaps& Maps()
+void ForgetImageList(CImageList* p)
 {
-    thread_local ImageListMaps maps;
-    return maps;
+    p->m_hImageList = NULL;
+}
+
+CHandleMap<HIMAGELIST, CImageList>& ImageListMap()
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_pmapHIMAGELIST == NULL)
+        pState->m_pmapHIMAGELIST =
+            pState->AddHandleMap(new CHandleMap<HIMAGELIST, CImageList>(NewTempImageList, ForgetImageList));
+    return *pState->m_pmapHIMAGELIST;
 }
 
 // Never inlined nor analysed across calls, so that the null test survives calls through a null
@@ -70,30 +78,12 @@ HIMAGELIST CImageList::GetSafeHandle() const
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList)
 {
-    if (hImageList == NULL)
-        return NULL;
-    ImageListMaps& maps = Maps();
-    std::map<HIMAGELIST, CImageList*>::iterator it = maps.permanent.find(hImageList);
-    if (it != maps.permanent.end())
-        return it->second;
-    it = maps.temporary.find(hImageList);
-    if (it != maps.temporary.end())
-        return it->second;
-    CImageList* p = new CImageList;
-    p->m_hImageList = hImageList;
-    maps.temporary[hImageList] = p;
-    return p;
+    return ImageListMap().FromHandle(hImageList);
 }
 
 void PASCAL CImageList::DeleteTempMap()
 {
-    std::map<HIMAGELIST, CImageList*> temps;
-    temps.swap(Maps().temporary);
-    for (std::map<HIMAGELIST, CImageList*>::iterator it = temps.begin(); it != temps.end(); ++it)
-    {
-        it->second->m_hImageList = NULL;
-        delete it->second;
-    }
+    ImageListMap().DeleteTemp();
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
@@ -102,7 +92,7 @@ BOOL CImageList::Attach(HIMAGELIST hImageList)
         return FALSE;
     ASSERT(m_hImageList == NULL);
     m_hImageList = hImageList;
-    Maps().permanent[hImageList] = this;
+    ImageListMap().SetPermanent(hImageList, this);
     return TRUE;
 }
 
@@ -110,12 +100,7 @@ HIMAGELIST CImageList::Detach()
 {
     HIMAGELIST h = m_hImageList;
     if (h != NULL)
-    {
-        std::map<HIMAGELIST, CImageList*>& perm = Maps().permanent;
-        std::map<HIMAGELIST, CImageList*>::iterator it = perm.find(h);
-        if (it != perm.end() && it->second == this)
-            perm.erase(it);
-    }
+        ImageListMap().RemoveHandle(h, this);
     m_hImageList = NULL;
     return h;
 }

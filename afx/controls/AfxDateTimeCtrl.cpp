@@ -1,7 +1,6 @@
-// Date and time picker, month calendar and their data exchange. Values cross the controls as
+// Date and time picker and month calendar. Values cross the controls as
 // SYSTEMTIME; a value that cannot be shown (invalid or null) is the picker's "no date".
 #include "AfxDateTimeCtrl.h"
-#include "AfxDialog.h"
 
 IMPLEMENT_DYNAMIC(CDateTimeCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CMonthCalCtrl, CWnd)
@@ -332,67 +331,4 @@ BOOL CMonthCalCtrl::SetRange(const CTime* pMinRange, const CTime* pMaxRange)
     SYSTEMTIME st[2];
     DWORD flags = RangeToSystemTimes(pMinRange, pMaxRange, st);
     return (BOOL)::SendMessage(m_hWnd, MCM_SETRANGE, flags, (LPARAM)st);
-}
-
-/////////////////////////////////////////////////////////////////////////////
-// Data exchange
-
-void AFXAPI DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value)
-{
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        PickerGet(hWndCtrl, value);
-    else
-        PickerSet(hWndCtrl, value);
-}
-
-void AFXAPI DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, CTime& value)
-{
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        PickerGet(hWndCtrl, value);
-    else
-        PickerSet(hWndCtrl, &value);
-}
-
-void AFXAPI DDX_MonthCalCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value)
-{
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    SYSTEMTIME st;
-    memset(&st, 0, sizeof(st));
-    if (pDX->m_bSaveAndValidate)
-    {
-        if (::SendMessage(hWndCtrl, MCM_GETCURSEL, 0, (LPARAM)&st))
-        {
-            DropTimeOfDay(st);
-            value = COleDateTime(st);
-        }
-        else
-        {
-            value.SetStatus(COleDateTime::invalid);
-        }
-    }
-    else if (value.GetStatus() == COleDateTime::valid && value.GetAsSystemTime(st))
-    {
-        ::SendMessage(hWndCtrl, MCM_SETCURSEL, 0, (LPARAM)&st);
-    }
-}
-
-void AFXAPI DDX_MonthCalCtrl(CDataExchange* pDX, int nIDC, CTime& value)
-{
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    SYSTEMTIME st;
-    memset(&st, 0, sizeof(st));
-    if (pDX->m_bSaveAndValidate)
-    {
-        if (::SendMessage(hWndCtrl, MCM_GETCURSEL, 0, (LPARAM)&st))
-        {
-            DropTimeOfDay(st);
-            value = CTime(st);
-        }
-    }
-    else if (value.GetAsSystemTime(st))
-    {
-        ::SendMessage(hWndCtrl, MCM_SETCURSEL, 0, (LPARAM)&st);
-    }
 }

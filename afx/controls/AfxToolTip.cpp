@@ -1,8 +1,7 @@
 // Tool tips for windows that enable them: the thread's one tool-tip control follows the mouse,
 // each enabled window saying through OnToolHitTest which tool lies under it. The tool-tip control
 // only ever holds the tool under the mouse, so windows need not register their tools up front.
-#include "afxwin.h"
-#include "afxcmn.h"
+#include "AfxCmnCtrl.h"
 #include "AfxWinImpl.h"
 #include <stdlib.h>
 
@@ -35,13 +34,13 @@ HWND ToolTipWindowFor(HWND hWnd)
     return NULL;
 }
 
-BOOL ToolTipAlive(AFX_THREAD_STATE_WIN* pState)
+BOOL ToolTipAlive(AFX_THREAD_STATE* pState)
 {
     return pState->pToolTip != NULL && pState->pToolTip->m_hWnd != NULL &&
            ::IsWindow(pState->pToolTip->m_hWnd);
 }
 
-void ForgetLastTool(AFX_THREAD_STATE_WIN* pState)
+void ForgetLastTool(AFX_THREAD_STATE* pState)
 {
     if (pState->nLastHit != -1 && ToolTipAlive(pState))
     {
@@ -57,7 +56,7 @@ void ForgetLastTool(AFX_THREAD_STATE_WIN* pState)
 }
 
 // The thread's tool-tip control, made again when the window that owned it has gone.
-CToolTipCtrl* ThreadToolTip(AFX_THREAD_STATE_WIN* pState, CWnd* pWnd)
+CToolTipCtrl* ThreadToolTip(AFX_THREAD_STATE* pState, CWnd* pWnd)
 {
     if (ToolTipAlive(pState))
         return pState->pToolTip;
@@ -81,7 +80,7 @@ void FilterThunk(MSG* pMsg, CWnd* pWnd)
 
 void ForgetWindow(HWND hWnd)
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->nLastHit == -1)
         return;
     if (pState->lastInfo.hwnd == hWnd ||
@@ -91,7 +90,7 @@ void ForgetWindow(HWND hWnd)
 
 void TermToolTips()
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     CToolTipCtrl* pToolTip = pState->pToolTip;
     pState->pToolTip = NULL;
     pState->nLastHit = -1;
@@ -110,7 +109,7 @@ BOOL SameTool(const TOOLINFO& a, const TOOLINFO& b)
 
 BOOL CWnd::EnableToolTips(BOOL bEnable)
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (bEnable)
     {
         m_nFlags |= WF_TOOLTIPS;
@@ -129,7 +128,7 @@ BOOL CWnd::EnableToolTips(BOOL bEnable)
 
 void PASCAL CWnd::CancelToolTips(BOOL)
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (ToolTipAlive(pState))
         pState->pToolTip->Pop();
 }
@@ -164,7 +163,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     LPTSTR lpszOwnText =
         (ti.lpszText != LPSTR_TEXTCALLBACK && !IS_INTRESOURCE(ti.lpszText)) ? ti.lpszText : NULL;
 
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (nHit == -1)
     {
         ForgetLastTool(pState);

@@ -4,6 +4,7 @@
 
 #include "afx.h"
 #include "AfxWnd.h"
+#include "AfxWinApp.h"
 
 class CFont;
 
@@ -134,9 +135,6 @@ void AFXAPI DDV_MinMaxFloat(CDataExchange* pDX, float const& value, float minVal
 void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, double const& value, double minVal, double maxVal);
 void AFXAPI DDV_MinMaxSlider(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);
 
-// The framework's text for a standard prompt id: the program's string resource when it has
-// one, otherwise the built-in English text.
-CString AFXAPI AfxGetStandardPrompt(UINT nIDPrompt);
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif // VELMORA_AFXDIALOG_H

@@ -1,8 +1,6 @@
 // Property pages and sheets: the system's property sheet with each page and the sheet attached
 // to its C++ object, page data exchange on leaving a page and on apply.
-#include "afxwin.h"
-#include "afxdlgs.h"
-#include "afxpriv.h"
+#include "AfxPropSheet.h"
 #include "AfxWinImpl.h"
 
 // CPropertyPage
@@ -239,14 +237,13 @@ IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
 END_MESSAGE_MAP()
 
-// The template style of a modeless sheet is set as the system builds it.
-static thread_local CPropertySheet* t_pSheetBeingCreated = NULL;
+// The template style of a modeless sheet is set as the system builds it (see the thread state).
 
 static int CALLBACK AfxPropSheetCallback(HWND, UINT message, LPARAM lParam)
 {
     if (message != PSCB_PRECREATE || lParam == 0)
         return 0;
-    CPropertySheet* pSheet = t_pSheetBeingCreated;
+    CPropertySheet* pSheet = AfxGetThreadState()->pSheetBeingCreated;
     if (pSheet == NULL || pSheet->m_dwCreateStyle == (DWORD)-1)
         return 0;
 
@@ -349,7 +346,7 @@ INT_PTR CPropertySheet::DoModal()
     m_dwCreateStyle = (DWORD)-1;
 
     HWND hWndTop;
-    HWND hWndParent = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &hWndTop);
+    HWND hWndParent = CWnd::GetSafeOwnerHwnd(m_pParentWnd->GetSafeHwnd(), &hWndTop);
     m_psh.hwndParent = hWndParent;
     BOOL bEnableParent = FALSE;
     if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
@@ -362,11 +359,11 @@ INT_PTR CPropertySheet::DoModal()
         ::SendMessage(hWndCapture, WM_CANCELMODE, 0, 0);
 
     m_nModalResult = IDCANCEL;
-    t_pSheetBeingCreated = this;
+    AfxGetThreadState()->pSheetBeingCreated = this;
     AfxHookWindowCreate(this);
     HWND hWnd = (HWND)::PropertySheet(&m_psh);
     AfxUnhookWindowCreate();
-    t_pSheetBeingCreated = NULL;
+    AfxGetThreadState()->pSheetBeingCreated = NULL;
 
     INT_PTR nResult = -1;
     if (hWnd != NULL && hWnd != (HWND)-1 && m_hWnd == hWnd)
@@ -409,11 +406,11 @@ BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
     m_psh.dwFlags |= PSH_MODELESS;
     m_psh.hwndParent = m_pParentWnd->GetSafeHwnd();
 
-    t_pSheetBeingCreated = this;
+    AfxGetThreadState()->pSheetBeingCreated = this;
     AfxHookWindowCreate(this);
     HWND hWnd = (HWND)::PropertySheet(&m_psh);
     AfxUnhookWindowCreate();
-    t_pSheetBeingCreated = NULL;
+    AfxGetThreadState()->pSheetBeingCreated = NULL;
     m_dwCreateStyle = (DWORD)-1;
     return hWnd != NULL && hWnd != (HWND)-1 && m_hWnd == hWnd;
 }

@@ -1,7 +1,6 @@
 // GDI object and device-context wrappers: handle maps, selection, text and fast fills.
 #include "AfxGdi.h"
-
-#include <map>
+#include "AfxThreadState.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)
@@ -14,21 +13,6 @@ IMPLEMENT_DYNCREATE(CDC, CObject)
 
 namespace
 {
-
-// Handle maps are per thread, as GDI handles wrapped on one thread are that thread's business.
-struct GdiMaps
-{
-    std::map<HGDIOBJ, CGdiObject*> permanentObjects;
-    std::map<HGDIOBJ, CGdiObject*> temporaryObjects;
-    std::map<HDC, CDC*> permanentDCs;
-    std::map<HDC, CDC*> temporaryDCs;
-};
-
-GdiMaps& Maps()
-{
-    thread_local GdiMaps maps;
-    return maps;
-}
 
 // A temporary wrapper of the handle's own kind, so that casts such as CPen::FromHandle give an
 // object of the class the caller expects.
@@ -52,6 +36,48 @@ CGdiObject* NewWrapperFor(HGDIOBJ h)
     default:
         return new CGdiObject;
     }
+}
+
+CGdiObject* NewTempObject(HGDIOBJ h)
+{
+    CGdiObject* pObject = NewWrapperFor(h);
+    pObject->m_hObject = h;
+    return pObject;
+}
+
+// The handle belongs to someone else: forgotten before the destructor could delete it.
+void ForgetObject(CGdiObject* pObject)
+{
+    pObject->m_hObject = NULL;
+}
+
+CDC* NewTempDC(HDC h)
+{
+    CDC* pDC = new CDC;
+    pDC->m_hDC = pDC->m_hAttribDC = h;
+    return pDC;
+}
+
+void ForgetDC(CDC* pDC)
+{
+    pDC->m_hDC = pDC->m_hAttribDC = NULL;
+}
+
+CHandleMap<HGDIOBJ, CGdiObject>& ObjectMap()
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_pmapHGDIOBJ == NULL)
+        pState->m_pmapHGDIOBJ =
+            pState->AddHandleMap(new CHandleMap<HGDIOBJ, CGdiObject>(NewTempObject, ForgetObject));
+    return *pState->m_pmapHGDIOBJ;
+}
+
+CHandleMap<HDC, CDC>& DCMap()
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_pmapHDC == NULL)
+        pState->m_pmapHDC = pState->AddHandleMap(new CHandleMap<HDC, CDC>(NewTempDC, ForgetDC));
+    return *pState->m_pmapHDC;
 }
 
 } // namespace
@@ -78,32 +104,12 @@ CGdiObject::~CGdiObject()
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
-    if (hObject == NULL)
-        return NULL;
-    GdiMaps& maps = Maps();
-    std::map<HGDIOBJ, CGdiObject*>::iterator it = maps.permanentObjects.find(hObject);
-    if (it != maps.permanentObjects.end())
-        return it->second;
-    it = maps.temporaryObjects.find(hObject);
-    if (it != maps.temporaryObjects.end())
-        return it->second;
-    CGdiObject* pObject = NewWrapperFor(hObject);
-    pObject->m_hObject = hObject;
-    maps.temporaryObjects[hObject] = pObject;
-    return pObject;
+    return ObjectMap().FromHandle(hObject);
 }
 
 void PASCAL CGdiObject::DeleteTempMap()
 {
-    GdiMaps& maps = Maps();
-    std::map<HGDIOBJ, CGdiObject*> temps;
-    temps.swap(maps.temporaryObjects);
-    for (std::map<HGDIOBJ, CGdiObject*>::iterator it = temps.begin(); it != temps.end(); ++it)
-    {
-        // The handle belongs to someone else: forget it before the destructor could delete it.
-        it->second->m_hObject = NULL;
-        delete it->second;
-    }
+    ObjectMap().DeleteTemp();
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
@@ -112,7 +118,7 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
         return FALSE;
     ASSERT(m_hObject == NULL);
     m_hObject = hObject;
-    Maps().permanentObjects[hObject] = this;
+    ObjectMap().SetPermanent(hObject, this);
     return TRUE;
 }
 
@@ -120,12 +126,7 @@ HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ hObject = m_hObject;
     if (hObject != NULL)
-    {
-        std::map<HGDIOBJ, CGdiObject*>& perm = Maps().permanentObjects;
-        std::map<HGDIOBJ, CGdiObject*>::iterator it = perm.find(hObject);
-        if (it != perm.end() && it->second == this)
-            perm.erase(it);
-    }
+        ObjectMap().RemoveHandle(hObject, this);
     m_hObject = NULL;
     return hObject;
 }
@@ -307,31 +308,12 @@ CDC::~CDC()
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)
 {
-    if (hDC == NULL)
-        return NULL;
-    GdiMaps& maps = Maps();
-    std::map<HDC, CDC*>::iterator it = maps.permanentDCs.find(hDC);
-    if (it != maps.permanentDCs.end())
-        return it->second;
-    it = maps.temporaryDCs.find(hDC);
-    if (it != maps.temporaryDCs.end())
-        return it->second;
-    CDC* pDC = new CDC;
-    pDC->m_hDC = pDC->m_hAttribDC = hDC;
-    maps.temporaryDCs[hDC] = pDC;
-    return pDC;
+    return DCMap().FromHandle(hDC);
 }
 
 void PASCAL CDC::DeleteTempMap()
 {
-    GdiMaps& maps = Maps();
-    std::map<HDC, CDC*> temps;
-    temps.swap(maps.temporaryDCs);
-    for (std::map<HDC, CDC*>::iterator it = temps.begin(); it != temps.end(); ++it)
-    {
-        it->second->m_hDC = it->second->m_hAttribDC = NULL;
-        delete it->second;
-    }
+    DCMap().DeleteTemp();
 }
 
 BOOL CDC::Attach(HDC hDC)
@@ -341,7 +323,7 @@ BOOL CDC::Attach(HDC hDC)
     ASSERT(m_hDC == NULL);
     m_hDC = hDC;
     SetAttribDC(m_hDC);
-    Maps().permanentDCs[hDC] = this;
+    DCMap().SetPermanent(hDC, this);
     return TRUE;
 }
 
@@ -349,12 +331,7 @@ HDC CDC::Detach()
 {
     HDC hDC = m_hDC;
     if (hDC != NULL)
-    {
-        std::map<HDC, CDC*>& perm = Maps().permanentDCs;
-        std::map<HDC, CDC*>::iterator it = perm.find(hDC);
-        if (it != perm.end() && it->second == this)
-            perm.erase(it);
-    }
+        DCMap().RemoveHandle(hDC, this);
     ReleaseAttribDC();
     m_hDC = NULL;
     return hDC;

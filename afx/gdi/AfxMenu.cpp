@@ -1,24 +1,32 @@
 // CMenu: handle maps and the members that are more than one call.
 #include "AfxMenu.h"
 #include "AfxGdi.h"
-
-#include <map>
+#include "AfxThreadState.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace
 {
 
-struct MenuMaps
+CMenu* NewTempMenu(HMENU hMenu)
 {
-    std::map<HMENU, CMenu*> permanent;
-    std::map<HMENU, CMenu*> temporary;
-};
+    CMenu* pMenu = new CMenu;
+    pMenu->m_hMenu = hMenu;
+    return pMenu;
+}
 
-MenuMaps& Maps()
+// Someone else's menu: forgotten so that the destructor leaves it alone.
+void ForgetMenu(CMenu* pMenu)
 {
-    thread_local MenuMaps maps;
-    return maps;
+    pMenu->m_hMenu = NULL;
+}
+
+CHandleMap<HMENU, CMenu>& MenuMap()
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_pmapHMENU == NULL)
+        pState->m_pmapHMENU = pState->AddHandleMap(new CHandleMap<HMENU, CMenu>(NewTempMenu, ForgetMenu));
+    return *pState->m_pmapHMENU;
 }
 
 // Never inlined nor analysed across calls: a call through a null object pointer lets the compiler
@@ -49,31 +57,12 @@ HMENU CMenu::GetSafeHmenu() const
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
-    if (hMenu == NULL)
-        return NULL;
-    MenuMaps& maps = Maps();
-    std::map<HMENU, CMenu*>::iterator it = maps.permanent.find(hMenu);
-    if (it != maps.permanent.end())
-        return it->second;
-    it = maps.temporary.find(hMenu);
-    if (it != maps.temporary.end())
-        return it->second;
-    CMenu* pMenu = new CMenu;
-    pMenu->m_hMenu = hMenu;
-    maps.temporary[hMenu] = pMenu;
-    return pMenu;
+    return MenuMap().FromHandle(hMenu);
 }
 
 void PASCAL CMenu::DeleteTempMap()
 {
-    std::map<HMENU, CMenu*> temps;
-    temps.swap(Maps().temporary);
-    for (std::map<HMENU, CMenu*>::iterator it = temps.begin(); it != temps.end(); ++it)
-    {
-        // Someone else's menu: forget it so that the destructor leaves it alone.
-        it->second->m_hMenu = NULL;
-        delete it->second;
-    }
+    MenuMap().DeleteTemp();
 }
 
 BOOL CMenu::Attach(HMENU hMenu)
@@ -82,7 +71,7 @@ BOOL CMenu::Attach(HMENU hMenu)
         return FALSE;
     ASSERT(m_hMenu == NULL);
     m_hMenu = hMenu;
-    Maps().permanent[hMenu] = this;
+    MenuMap().SetPermanent(hMenu, this);
     return TRUE;
 }
 
@@ -90,12 +79,7 @@ HMENU CMenu::Detach()
 {
     HMENU hMenu = m_hMenu;
     if (hMenu != NULL)
-    {
-        std::map<HMENU, CMenu*>& perm = Maps().permanent;
-        std::map<HMENU, CMenu*>::iterator it = perm.find(hMenu);
-        if (it != perm.end() && it->second == this)
-            perm.erase(it);
-    }
+        MenuMap().RemoveHandle(hMenu, this);
     m_hMenu = NULL;
     return hMenu;
 }

@@ -1,5 +1,4 @@
 // Command routing through message maps, command-UI updates and the wait cursor.
-#include "afxwin.h"
 #include "AfxWinImpl.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
@@ -130,28 +129,28 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 
 void CCmdTarget::BeginWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(1);
+    AfxGetThreadState()->DoWaitCursor(1);
 }
 void CCmdTarget::EndWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(-1);
+    AfxGetThreadState()->DoWaitCursor(-1);
 }
 void CCmdTarget::RestoreWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(0);
+    AfxGetThreadState()->DoWaitCursor(0);
 }
 
 CWaitCursor::CWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(1);
+    AfxGetThreadState()->DoWaitCursor(1);
 }
 CWaitCursor::~CWaitCursor()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(-1);
+    AfxGetThreadState()->DoWaitCursor(-1);
 }
 void CWaitCursor::Restore()
 {
-    AfxGetThreadStateWin()->DoWaitCursor(0);
+    AfxGetThreadState()->DoWaitCursor(0);
 }
 
 // CCmdUI

@@ -46,6 +46,9 @@ public:
 
 const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode,
                                                    UINT nID);
+// Window messages are looked up in a per-thread cache of what each class's maps hold for them.
+// Turning it off (for measuring it) makes every message walk the maps again; gives the old setting.
+BOOL AFXAPI AfxEnableMsgMapCache(BOOL bEnable);
 
 class CCmdUI
 {

@@ -1,13 +1,8 @@
-// CWinThread and CWinApp: message loops, idle processing, threads, application start-up and
-// the profile settings.
-#include "afxwin.h"
-#include "afxpriv.h"
+// CWinThread and CWinApp: message loops, idle processing, threads and application start-up.
 #include "AfxWinImpl.h"
 #include <process.h>
 
 static CWinApp* afxCurrentWinApp = NULL;
-static BOOL afxSocketsStarted = FALSE;
-static BOOL afxOleStarted = FALSE;
 
 CWinApp* AFXAPI AfxGetApp()
 {
@@ -16,7 +11,7 @@ CWinApp* AFXAPI AfxGetApp()
 
 CWinThread* AFXAPI AfxGetThread()
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->pThread != NULL)
         return pState->pThread;
     if (afxCurrentWinApp != NULL && afxCurrentWinApp->m_nThreadID == ::GetCurrentThreadId())
@@ -87,7 +82,7 @@ CWinThread::~CWinThread()
 {
     if (m_hThread != NULL && m_hThread != ::GetCurrentThread())
         ::CloseHandle(m_hThread);
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->pThread == this)
         pState->pThread = NULL;
 }
@@ -100,17 +95,16 @@ void CWinThread::Delete()
 
 static void AfxThreadCleanup()
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->pfnTermToolTips != NULL)
         pState->pfnTermToolTips();
-    CWnd::DeleteTempMap();
-    AfxDeleteTempDCs();
+    AfxGetThreadState()->DeleteTempMaps();
 }
 
 static unsigned __stdcall AfxThreadEntry(void* pParam)
 {
     CWinThread* pThread = (CWinThread*)pParam;
-    AfxGetThreadStateWin()->pThread = pThread;
+    AfxGetThreadState()->pThread = pThread;
 
     UINT nResult;
     if (pThread->m_pfnThreadProc != NULL)
@@ -125,7 +119,7 @@ static unsigned __stdcall AfxThreadEntry(void* pParam)
     {
         nResult = (UINT)pThread->Run();
     }
-    AfxGetThreadStateWin()->pThread = NULL;
+    AfxGetThreadState()->pThread = NULL;
     pThread->Delete();
     AfxThreadCleanup();
     return nResult;
@@ -183,7 +177,7 @@ CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UI
 
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete)
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     CWinThread* pThread = pState->pThread;
     pState->pThread = NULL;
     if (pThread != NULL && bDelete)
@@ -225,7 +219,7 @@ BOOL AFXAPI CWinThread::IsIdleMessageDefault(MSG* pMsg)
 {
     // Mouse moves that do not move, paints and the caret blink would otherwise keep the
     // idle handlers running forever.
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
     {
         if (pState->msgLastMouse.message == pMsg->message && pState->msgLastMouse.pt.x == pMsg->pt.x &&
@@ -255,8 +249,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
     }
     else
     {
-        CWnd::DeleteTempMap();
-        AfxDeleteTempDCs();
+        AfxGetThreadState()->DeleteTempMaps();
     }
     return lCount < 1;
 }
@@ -395,7 +388,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
     m_nThreadID = ::GetCurrentThreadId();
     m_bAutoDelete = FALSE;
     afxCurrentWinApp = this;
-    AfxGetThreadStateWin()->pThread = this;
+    AfxGetThreadState()->pThread = this;
     if (m_pszAppName != NULL)
         afxAppName = m_pszAppName;
     afxMessageBoxHook = &AfxAppMessageBox;
@@ -471,27 +464,18 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCm
         pApp->m_lpCmdLine = lpCmdLine;
         pApp->m_nCmdShow = nCmdShow;
         pApp->SetCurrentHandles();
-        AfxGetThreadStateWin()->pThread = pApp;
+        AfxGetThreadState()->pThread = pApp;
     }
     return TRUE;
 }
 
 void AFXAPI AfxWinTerm()
 {
-    AFX_THREAD_STATE_WIN* pState = AfxGetThreadStateWin();
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->pfnTermToolTips != NULL)
         pState->pfnTermToolTips();
-    CWnd::DeleteTempMap();
-    if (afxSocketsStarted)
-    {
-        afxSocketsStarted = FALSE;
-        WSACleanup();
-    }
-    if (afxOleStarted)
-    {
-        afxOleStarted = FALSE;
-        ::OleUninitialize();
-    }
+    AfxGetThreadState()->DeleteTempMaps();
+    AfxTermPlatformServices();
 }
 
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow)
@@ -556,7 +540,7 @@ BOOL CWinApp::SaveAllModified()
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 {
     HWND hWndTop;
-    HWND hWnd = CWnd::GetSafeOwner_(NULL, &hWndTop);
+    HWND hWnd = CWnd::GetSafeOwnerHwnd(NULL, &hWndTop);
 
     nType = AfxDefaultMessageBoxIcon(nType);
     int nResult = ::MessageBox(hWnd, lpszPrompt, m_pszAppName != NULL ? m_pszAppName : _T(""), nType);
@@ -567,7 +551,7 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 
 void CWinApp::DoWaitCursor(int nCode)
 {
-    AfxGetThreadStateWin()->DoWaitCursor(nCode);
+    AfxGetThreadState()->DoWaitCursor(nCode);
 }
 
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
@@ -653,315 +637,6 @@ HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const
 HICON CWinApp::LoadOEMIcon(UINT nIDIcon) const
 {
     return ::LoadIcon(NULL, MAKEINTRESOURCE(nIDIcon));
-}
-
-// Profile settings
-
-void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
-{
-    free((void*)m_pszRegistryKey);
-    m_pszRegistryKey = _tcsdup(lpszRegistryKey != NULL ? lpszRegistryKey : _T(""));
-    free((void*)m_pszProfileName);
-    m_pszProfileName = _tcsdup(m_pszAppName != NULL ? m_pszAppName : _T(""));
-}
-
-void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
-{
-    CString strKey;
-    strKey.LoadString(nIDRegistryKey);
-    SetRegistryKey((LPCTSTR)strKey);
-}
-
-HKEY CWinApp::GetAppRegistryKey()
-{
-    HKEY hAppKey = NULL;
-    HKEY hSoftKey = NULL;
-    HKEY hCompanyKey = NULL;
-    if (m_pszRegistryKey == NULL || m_pszProfileName == NULL)
-        return NULL;
-    if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("software"), 0, KEY_WRITE | KEY_READ, &hSoftKey) ==
-        ERROR_SUCCESS)
-    {
-        DWORD dw;
-        if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE,
-                             KEY_WRITE | KEY_READ, NULL, &hCompanyKey, &dw) == ERROR_SUCCESS)
-        {
-            ::RegCreateKeyEx(hCompanyKey, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE,
-                             KEY_WRITE | KEY_READ, NULL, &hAppKey, &dw);
-        }
-    }
-    if (hSoftKey != NULL)
-        ::RegCloseKey(hSoftKey);
-    if (hCompanyKey != NULL)
-        ::RegCloseKey(hCompanyKey);
-    return hAppKey;
-}
-
-HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
-{
-    HKEY hSectionKey = NULL;
-    HKEY hAppKey = GetAppRegistryKey();
-    if (hAppKey == NULL)
-        return NULL;
-    DWORD dw;
-    ::RegCreateKeyEx(hAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, NULL,
-                     &hSectionKey, &dw);
-    ::RegCloseKey(hAppKey);
-    return hSectionKey;
-}
-
-UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
-{
-    if (m_pszRegistryKey != NULL)
-    {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (hSecKey == NULL)
-            return (UINT)nDefault;
-        DWORD dwValue = 0;
-        DWORD dwType = 0;
-        DWORD dwCount = sizeof(DWORD);
-        LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, (LPBYTE)&dwValue, &dwCount);
-        ::RegCloseKey(hSecKey);
-        // A value of another type or size is not an integer setting: the default stands.
-        if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD))
-            return (UINT)dwValue;
-        return (UINT)nDefault;
-    }
-    return ::GetPrivateProfileInt(lpszSection, lpszEntry, nDefault, m_pszProfileName);
-}
-
-CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
-{
-    if (lpszDefault == NULL)
-        lpszDefault = _T("");
-    if (m_pszRegistryKey != NULL)
-    {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (hSecKey == NULL)
-            return lpszDefault;
-        CString strValue;
-        DWORD dwType = 0;
-        DWORD dwCount = 0;
-        LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
-        if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
-        {
-            // The stored bytes need not end in a terminator; never read past them.
-            DWORD dwSize = dwCount;
-            LPTSTR pBuf = strValue.GetBuffer((int)(dwSize / sizeof(TCHAR)) + 1);
-            lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, (LPBYTE)pBuf, &dwCount);
-            int nLen = 0;
-            if (lResult == ERROR_SUCCESS)
-            {
-                DWORD nChars = dwCount / sizeof(TCHAR);
-                while ((DWORD)nLen < nChars && pBuf[nLen] != '\0')
-                    nLen++;
-            }
-            strValue.ReleaseBuffer(nLen);
-        }
-        else if (lResult == ERROR_SUCCESS)
-        {
-            lResult = ERROR_INVALID_DATA;
-        }
-        ::RegCloseKey(hSecKey);
-        if (lResult == ERROR_SUCCESS)
-            return strValue;
-        return lpszDefault;
-    }
-
-    DWORD nSize = 256;
-    for (;;)
-    {
-        CString strValue;
-        DWORD nRead = ::GetPrivateProfileString(lpszSection, lpszEntry, lpszDefault,
-                                                strValue.GetBuffer((int)nSize), nSize, m_pszProfileName);
-        strValue.ReleaseBuffer((int)nRead);
-        if (nRead < nSize - 2 || nSize >= 0x100000)
-            return strValue;
-        nSize *= 2;
-    }
-}
-
-BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
-{
-    *ppData = NULL;
-    *pBytes = 0;
-    if (m_pszRegistryKey != NULL)
-    {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (hSecKey == NULL)
-            return FALSE;
-        DWORD dwType = 0;
-        DWORD dwCount = 0;
-        LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
-        if (lResult == ERROR_SUCCESS && dwType == REG_BINARY)
-        {
-            LPBYTE pData = new BYTE[dwCount > 0 ? dwCount : 1];
-            DWORD dwRead = dwCount;
-            lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, pData, &dwRead);
-            if (lResult == ERROR_SUCCESS && dwRead <= dwCount)
-            {
-                *ppData = pData;
-                *pBytes = dwRead;
-            }
-            else
-            {
-                delete[] pData;
-                lResult = ERROR_INVALID_DATA;
-            }
-        }
-        else if (lResult == ERROR_SUCCESS)
-        {
-            lResult = ERROR_INVALID_DATA;
-        }
-        ::RegCloseKey(hSecKey);
-        return lResult == ERROR_SUCCESS;
-    }
-
-    // The private profile keeps each byte as two letters 'A'..'P', low nibble first.
-    CString str = GetProfileString(lpszSection, lpszEntry, NULL);
-    int nLen = str.GetLength();
-    if (nLen == 0 || (nLen % 2) != 0)
-        return FALSE;
-    UINT nBytes = (UINT)nLen / 2;
-    LPBYTE pData = new BYTE[nBytes];
-    for (UINT i = 0; i < nBytes; i++)
-    {
-        int nLow = str[(int)(i * 2)] - 'A';
-        int nHigh = str[(int)(i * 2 + 1)] - 'A';
-        if (nLow < 0 || nLow > 15 || nHigh < 0 || nHigh > 15)
-        {
-            delete[] pData;
-            return FALSE;
-        }
-        pData[i] = (BYTE)((nHigh << 4) | nLow);
-    }
-    *ppData = pData;
-    *pBytes = nBytes;
-    return TRUE;
-}
-
-BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
-{
-    if (m_pszRegistryKey != NULL)
-    {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (hSecKey == NULL)
-            return FALSE;
-        DWORD dwValue = (DWORD)nValue;
-        LONG lResult =
-            ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
-        ::RegCloseKey(hSecKey);
-        return lResult == ERROR_SUCCESS;
-    }
-    TCHAR szT[16];
-    wsprintf(szT, _T("%d"), nValue);
-    return ::WritePrivateProfileString(lpszSection, lpszEntry, szT, m_pszProfileName);
-}
-
-BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
-{
-    if (m_pszRegistryKey != NULL)
-    {
-        LONG lResult;
-        if (lpszEntry == NULL) // the whole section goes
-        {
-            HKEY hAppKey = GetAppRegistryKey();
-            if (hAppKey == NULL)
-                return FALSE;
-            lResult = ::RegDeleteKey(hAppKey, lpszSection);
-            ::RegCloseKey(hAppKey);
-        }
-        else if (lpszValue == NULL) // the one value goes
-        {
-            HKEY hSecKey = GetSectionKey(lpszSection);
-            if (hSecKey == NULL)
-                return FALSE;
-            lResult = ::RegDeleteValue(hSecKey, lpszEntry);
-            ::RegCloseKey(hSecKey);
-        }
-        else
-        {
-            HKEY hSecKey = GetSectionKey(lpszSection);
-            if (hSecKey == NULL)
-                return FALSE;
-            lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
-                                      (lstrlen(lpszValue) + 1) * sizeof(TCHAR));
-            ::RegCloseKey(hSecKey);
-        }
-        return lResult == ERROR_SUCCESS;
-    }
-    return ::WritePrivateProfileString(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
-}
-
-BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes)
-{
-    if (m_pszRegistryKey != NULL)
-    {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (hSecKey == NULL)
-            return FALSE;
-        LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_BINARY, pData, nBytes);
-        ::RegCloseKey(hSecKey);
-        return lResult == ERROR_SUCCESS;
-    }
-    CString str;
-    LPTSTR lpsz = str.GetBuffer((int)nBytes * 2);
-    for (UINT i = 0; i < nBytes; i++)
-    {
-        lpsz[i * 2] = (TCHAR)((pData[i] & 0x0F) + 'A');
-        lpsz[i * 2 + 1] = (TCHAR)(((pData[i] >> 4) & 0x0F) + 'A');
-    }
-    str.ReleaseBuffer((int)nBytes * 2);
-    return WriteProfileString(lpszSection, lpszEntry, str);
-}
-
-// Platform services
-
-BOOL AFXAPI AfxSocketInit(WSADATA* lpwsaData)
-{
-    WSADATA wsaData;
-    if (::WSAStartup(MAKEWORD(1, 1), &wsaData) != 0)
-        return FALSE;
-    if (lpwsaData != NULL)
-        *lpwsaData = wsaData;
-    if (LOBYTE(wsaData.wVersion) != 1 || HIBYTE(wsaData.wVersion) != 1)
-    {
-        ::WSACleanup();
-        return FALSE;
-    }
-    if (afxSocketsStarted)
-        ::WSACleanup(); // one start is kept for the framework's end
-    afxSocketsStarted = TRUE;
-    return TRUE;
-}
-
-void AFXAPI AfxEnableControlContainer() {}
-
-BOOL AFXAPI AfxOleInit()
-{
-    HRESULT hr = ::OleInitialize(NULL);
-    if (FAILED(hr))
-        return FALSE;
-    if (afxOleStarted)
-        ::OleUninitialize();
-    afxOleStarted = TRUE;
-    return TRUE;
-}
-
-BOOL AFXAPI AfxInitRichEdit()
-{
-    static HINSTANCE hRichEdit = NULL;
-    if (hRichEdit == NULL)
-        hRichEdit = ::LoadLibraryA("RICHED32.DLL");
-    return hRichEdit != NULL;
-}
-
-BOOL AFXAPI AfxInitRichEdit2()
-{
-    static HINSTANCE hRichEdit2 = NULL;
-    if (hRichEdit2 == NULL)
-        hRichEdit2 = ::LoadLibraryA("RICHED20.DLL");
-    return hRichEdit2 != NULL;
 }
 
 // The program's entry point lives with the application object, so that every program that has

@@ -163,6 +163,10 @@ CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority = T
                                   LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 
+// The framework's text for a standard prompt id: the program's string resource when it has
+// one, otherwise the built-in English text.
+CString AFXAPI AfxGetStandardPrompt(UINT nIDPrompt);
+
 // Platform services started by the application
 BOOL AFXAPI AfxSocketInit(WSADATA* lpwsaData = NULL);
 void AFXAPI AfxEnableControlContainer();

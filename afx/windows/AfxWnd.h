@@ -98,8 +98,16 @@ public:
     virtual BOOL DestroyWindow();
 
     // Window styles and placement
-    DWORD GetStyle() const { return (DWORD)::GetWindowLong(m_hWnd, GWL_STYLE); }
-    DWORD GetExStyle() const { return (DWORD)::GetWindowLong(m_hWnd, GWL_EXSTYLE); }
+    DWORD GetStyle() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return (DWORD)::GetWindowLong(m_hWnd, GWL_STYLE);
+    }
+    DWORD GetExStyle() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return (DWORD)::GetWindowLong(m_hWnd, GWL_EXSTYLE);
+    }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     static BOOL PASCAL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
@@ -108,22 +116,30 @@ public:
     void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd != NULL ? pOwnerWnd->m_hWnd : NULL; }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         lpwndpl->length = sizeof(WINDOWPLACEMENT);
         return ::GetWindowPlacement(m_hWnd, lpwndpl);
     }
-    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::SetWindowPlacement(m_hWnd, lpwndpl);
+    }
 
     // Messages
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::SendMessage(m_hWnd, message, wParam, lParam);
     }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::PostMessage(m_hWnd, message, wParam, lParam);
     }
     BOOL SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::SendNotifyMessage(m_hWnd, message, wParam, lParam);
     }
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
@@ -134,55 +150,117 @@ public:
     static const MSG* PASCAL GetCurrentMessage();
 
     // Text and font
-    void SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
+    void SetWindowText(LPCTSTR lpszString)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::SetWindowText(m_hWnd, lpszString);
+    }
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
     }
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+    int GetWindowTextLength() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::GetWindowTextLength(m_hWnd);
+    }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
 
     // Menu
     CMenu* GetMenu() const;
     BOOL SetMenu(CMenu* pMenu);
-    void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
+    void DrawMenuBar()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::DrawMenuBar(m_hWnd);
+    }
     CMenu* GetSystemMenu(BOOL bRevert) const;
     BOOL HiliteMenuItem(CMenu* pMenu, UINT nIDHiliteItem, UINT nHilite);
 
     // Size and position
-    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
+    BOOL IsIconic() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::IsIconic(m_hWnd);
+    }
+    BOOL IsZoomed() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::IsZoomed(m_hWnd);
+    }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
                      lpRect->bottom - lpRect->top, bRepaint);
     }
-    int SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
-    int GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
+    int SetWindowRgn(HRGN hRgn, BOOL bRedraw)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+    }
+    int GetWindowRgn(HRGN hRgn) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::GetWindowRgn(m_hWnd, hRgn);
+    }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-    UINT ArrangeIconicWindows() { return ::ArrangeIconicWindows(m_hWnd); }
-    void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
-    void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+    UINT ArrangeIconicWindows()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::ArrangeIconicWindows(m_hWnd);
+    }
+    void BringWindowToTop()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::BringWindowToTop(m_hWnd);
+    }
+    void GetWindowRect(LPRECT lpRect) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::GetWindowRect(m_hWnd, lpRect);
+    }
+    void GetClientRect(LPRECT lpRect) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::GetClientRect(m_hWnd, lpRect);
+    }
+    void ClientToScreen(LPPOINT lpPoint) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::ClientToScreen(m_hWnd, lpPoint);
+    }
     void ClientToScreen(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+    void ScreenToClient(LPPOINT lpPoint) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::ScreenToClient(m_hWnd, lpPoint);
+    }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
     }
     void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2);
     }
-    void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
+    enum AdjustType
+    {
+        adjustBorder = 0, // the client edge is not counted
+        adjustOutside = 1
+    };
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
 
     // Painting
     CDC* GetDC();
@@ -190,23 +268,64 @@ public:
     CDC* GetDCEx(CRgn* prgnClip, DWORD flags);
     int ReleaseDC(CDC* pDC);
     CDC* BeginPaint(LPPAINTSTRUCT lpPaint);
-    void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
-    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
-    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
+    void EndPaint(LPPAINTSTRUCT lpPaint)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::EndPaint(m_hWnd, lpPaint);
+    }
+    void UpdateWindow()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::UpdateWindow(m_hWnd);
+    }
+    void SetRedraw(BOOL bRedraw = TRUE)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0);
+    }
+    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+    }
     int GetUpdateRgn(CRgn* pRgn, BOOL bErase = FALSE);
-    void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, NULL, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    void Invalidate(BOOL bErase = TRUE)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::InvalidateRect(m_hWnd, NULL, bErase);
+    }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+    }
     void InvalidateRgn(CRgn* pRgn, BOOL bErase = TRUE);
-    void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+    void ValidateRect(LPCRECT lpRect)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::ValidateRect(m_hWnd, lpRect);
+    }
     void ValidateRgn(CRgn* pRgn);
-    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    void ShowOwnedPopups(BOOL bShow = TRUE) { ::ShowOwnedPopups(m_hWnd, bShow); }
+    BOOL ShowWindow(int nCmdShow)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::ShowWindow(m_hWnd, nCmdShow);
+    }
+    BOOL IsWindowVisible() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::IsWindowVisible(m_hWnd);
+    }
+    void ShowOwnedPopups(BOOL bShow = TRUE)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::ShowOwnedPopups(m_hWnd, bShow);
+    }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = NULL, CRgn* prgnUpdate = NULL,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::EnableScrollBar(m_hWnd, nSBFlags, nArrowFlags);
     }
     void Print(CDC* pDC, DWORD dwFlags) const;
@@ -218,85 +337,158 @@ public:
     {
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
-    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+    BOOL KillTimer(UINT_PTR nIDEvent)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::KillTimer(m_hWnd, nIDEvent);
+    }
 
     // State
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
+    BOOL IsWindowEnabled() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::IsWindowEnabled(m_hWnd);
+    }
+    BOOL EnableWindow(BOOL bEnable = TRUE)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::EnableWindow(m_hWnd, bEnable);
+    }
     static CWnd* PASCAL GetActiveWindow() { return CWnd::FromHandle(::GetActiveWindow()); }
-    CWnd* SetActiveWindow() { return CWnd::FromHandle(::SetActiveWindow(m_hWnd)); }
+    CWnd* SetActiveWindow()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return CWnd::FromHandle(::SetActiveWindow(m_hWnd));
+    }
     static CWnd* PASCAL GetCapture() { return CWnd::FromHandle(::GetCapture()); }
-    CWnd* SetCapture() { return CWnd::FromHandle(::SetCapture(m_hWnd)); }
+    CWnd* SetCapture()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return CWnd::FromHandle(::SetCapture(m_hWnd));
+    }
     static CWnd* PASCAL GetFocus() { return CWnd::FromHandle(::GetFocus()); }
-    CWnd* SetFocus() { return CWnd::FromHandle(::SetFocus(m_hWnd)); }
+    CWnd* SetFocus()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return CWnd::FromHandle(::SetFocus(m_hWnd));
+    }
     static CWnd* PASCAL GetDesktopWindow() { return CWnd::FromHandle(::GetDesktopWindow()); }
     static CWnd* PASCAL GetForegroundWindow() { return CWnd::FromHandle(::GetForegroundWindow()); }
-    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+    BOOL SetForegroundWindow()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::SetForegroundWindow(m_hWnd);
+    }
 
     // Dialog boxes and controls
-    void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
+    void CheckDlgButton(int nIDButton, UINT nCheck)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+    }
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
     }
     int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton);
     int DlgDirList(LPTSTR lpPathSpec, int nIDListBox, int nIDStaticPath, UINT nFileType)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::DlgDirList(m_hWnd, lpPathSpec, nIDListBox, nIDStaticPath, nFileType);
     }
     CWnd* GetDlgItem(int nID) const;
-    void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
+    void GetDlgItem(int nID, HWND* phWnd) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        *phWnd = ::GetDlgItem(m_hWnd, nID);
+    }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = NULL, BOOL bSigned = TRUE) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
     }
     int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::GetDlgItemText(m_hWnd, nID, lpStr, nMaxCount);
     }
     int GetDlgItemText(int nID, CString& rString) const;
     void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE)
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
     }
-    void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString); }
+    void SetDlgItemText(int nID, LPCTSTR lpszString)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::SetDlgItemText(m_hWnd, nID, lpszString);
+    }
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::SendDlgItemMessage(m_hWnd, nID, message, wParam, lParam);
     }
-    UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+    UINT IsDlgButtonChecked(int nIDButton) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+    }
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return CWnd::FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
     }
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return CWnd::FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
     }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    int SetDlgCtrlID(int nID) { return (int)::SetWindowLong(m_hWnd, GWL_ID, nID); }
+    int GetDlgCtrlID() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::GetDlgCtrlID(m_hWnd);
+    }
+    int SetDlgCtrlID(int nID)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return (int)::SetWindowLong(m_hWnd, GWL_ID, nID);
+    }
 
     // Scrolling
-    int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
+    int GetScrollPos(int nBar) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::GetScrollPos(m_hWnd, nBar);
+    }
     void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
     }
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL)
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
     }
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
     }
     void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
     }
-    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::ShowScrollBar(m_hWnd, nBar, bShow);
+    }
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
         return TRUE;
     }
@@ -307,6 +499,7 @@ public:
     // Window access
     CWnd* ChildWindowFromPoint(POINT point) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return CWnd::FromHandle(::ChildWindowFromPoint(m_hWnd, point));
     }
     static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
@@ -315,15 +508,33 @@ public:
     }
     CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return CWnd::FromHandle(::GetWindow(m_hWnd, nFlag));
     }
-    CWnd* GetTopWindow() const { return CWnd::FromHandle(::GetTopWindow(m_hWnd)); }
-    CWnd* GetWindow(UINT nCmd) const { return CWnd::FromHandle(::GetWindow(m_hWnd, nCmd)); }
-    CWnd* GetLastActivePopup() const { return CWnd::FromHandle(::GetLastActivePopup(m_hWnd)); }
+    CWnd* GetTopWindow() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return CWnd::FromHandle(::GetTopWindow(m_hWnd));
+    }
+    CWnd* GetWindow(UINT nCmd) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return CWnd::FromHandle(::GetWindow(m_hWnd, nCmd));
+    }
+    CWnd* GetLastActivePopup() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return CWnd::FromHandle(::GetLastActivePopup(m_hWnd));
+    }
     BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
-    CWnd* GetParent() const { return CWnd::FromHandle(::GetParent(m_hWnd)); }
+    CWnd* GetParent() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return CWnd::FromHandle(::GetParent(m_hWnd));
+    }
     CWnd* SetParent(CWnd* pWndNewParent)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return CWnd::FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
     }
     static CWnd* PASCAL WindowFromPoint(POINT point) { return CWnd::FromHandle(::WindowFromPoint(point)); }
@@ -335,17 +546,38 @@ public:
     CWnd* GetTopLevelOwner() const;
     CFrameWnd* GetTopLevelFrame() const;
     static CWnd* PASCAL GetSafeOwner(CWnd* pParent = NULL, HWND* pWndTop = NULL);
-    static HWND PASCAL GetSafeOwner_(HWND hWnd, HWND* pWndTop);
+    // The handle form of GetSafeOwner, for callers that must not make a temporary object.
+    static HWND PASCAL GetSafeOwnerHwnd(HWND hWnd, HWND* pWndTop);
 
     // Alerts and clipboard
-    BOOL FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
+    BOOL FlashWindow(BOOL bInvert)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::FlashWindow(m_hWnd, bInvert);
+    }
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK);
-    BOOL ChangeClipboardChain(HWND hWndNext) { return ::ChangeClipboardChain(m_hWnd, hWndNext); }
-    BOOL OpenClipboard() { return ::OpenClipboard(m_hWnd); }
+    BOOL ChangeClipboardChain(HWND hWndNext)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::ChangeClipboardChain(m_hWnd, hWndNext);
+    }
+    BOOL OpenClipboard()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::OpenClipboard(m_hWnd);
+    }
 
     // Caret
-    void CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, (HBITMAP)0, nWidth, nHeight); }
-    void CreateGrayCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight); }
+    void CreateSolidCaret(int nWidth, int nHeight)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::CreateCaret(m_hWnd, (HBITMAP)0, nWidth, nHeight);
+    }
+    void CreateGrayCaret(int nWidth, int nHeight)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight);
+    }
     static CPoint PASCAL GetCaretPos()
     {
         CPoint point;
@@ -353,22 +585,46 @@ public:
         return point;
     }
     static void PASCAL SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
-    void HideCaret() { ::HideCaret(m_hWnd); }
-    void ShowCaret() { ::ShowCaret(m_hWnd); }
+    void HideCaret()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::HideCaret(m_hWnd);
+    }
+    void ShowCaret()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::ShowCaret(m_hWnd);
+    }
 
     // Shell and icons
     void DragAcceptFiles(BOOL bAccept = TRUE);
     HICON SetIcon(HICON hIcon, BOOL bBigIcon)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return (HICON)::SendMessage(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon);
     }
-    HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0); }
+    HICON GetIcon(BOOL bBigIcon) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0);
+    }
     void CenterWindow(CWnd* pAlternateOwner = NULL);
-    BOOL IsWindowEnabled_() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
-    void SetWindowContextHelpId(DWORD dwContextHelpId) { ::SetWindowContextHelpId(m_hWnd, dwContextHelpId); }
-    DWORD GetWindowContextHelpId() const { return ::GetWindowContextHelpId(m_hWnd); }
-    BOOL LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
+    void SetWindowContextHelpId(DWORD dwContextHelpId)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::SetWindowContextHelpId(m_hWnd, dwContextHelpId);
+    }
+    DWORD GetWindowContextHelpId() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::GetWindowContextHelpId(m_hWnd);
+    }
+    BOOL LockWindowUpdate()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::LockWindowUpdate(m_hWnd);
+    }
     void UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
 
     // Dialog data
@@ -386,7 +642,6 @@ public:
 
     // Overridables
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual void CalcWindowRect_(LPRECT) {}
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -521,10 +776,11 @@ public:
 
     LRESULT Default();
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    BOOL ReflectChildNotify_(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Hands a WM_COMMAND or WM_NOTIFY from a child control back to the control's object.
+    BOOL ReflectNotifyToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = NULL);
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
-    BOOL CreateDlgIndirect_(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
 
     DECLARE_MESSAGE_MAP()
 

@@ -9,13 +9,9 @@
 #include <string>
 #include <vector>
 
-class CCtrlTestApp : public CWinApp
-{
-public:
-    CCtrlTestApp() : CWinApp("CtrlTests") {}
-};
+#include "TestSupport.h"
 
-CCtrlTestApp theCtrlTestApp;
+CTestWinApp theCtrlTestApp("CtrlTests", "Velmora Control Tests");
 
 namespace
 {

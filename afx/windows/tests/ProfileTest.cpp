@@ -2,6 +2,7 @@
 // types and bytes that the framework has always stored; a value of the wrong type reads as the
 // default; the private-profile form of binary values.
 #include "WindowTestApp.h"
+#include "TestSupport.h"
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <string>
@@ -169,9 +170,9 @@ TEST_F(Profile, ValuesOfAnotherTypeReadAsTheDefault)
 
 TEST_F(Profile, PrivateProfileBinaryIsTwoLettersPerByte)
 {
-    char szTemp[MAX_PATH], szFile[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, szTemp);
-    ::GetTempFileNameA(szTemp, "vwt", 0, szFile);
+    CTestFolder folder(_T("vwt"));
+    CString strFile = folder.File(_T("profile.ini"));
+    LPCSTR szFile = strFile;
     free((void*)theTestApp.m_pszRegistryKey);
     free((void*)theTestApp.m_pszProfileName);
     theTestApp.m_pszRegistryKey = NULL;
@@ -198,6 +199,5 @@ TEST_F(Profile, PrivateProfileBinaryIsTwoLettersPerByte)
 
     ASSERT_TRUE(theTestApp.WriteProfileInt("Section", "Int", -42));
     EXPECT_EQ((UINT)-42, theTestApp.GetProfileInt("Section", "Int", 0));
-    ::DeleteFileA(szFile);
 }
 } // namespace

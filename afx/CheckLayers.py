@@ -1,0 +1,65 @@
+#!/usr/bin/env python3
+"""Fails when a framework file includes a file of a layer above its own.
+
+The layers, lowest first, are the folders below afx/; a file may include files of its own layer
+and of the layers below it. The headers at the top of afx/ gather layers: including one counts as
+including the highest layer it reaches. Tests are left out: they may use any layer.
+"""
+import os
+import re
+import sys
+
+LAYERS = ["core", "gdi", "windows", "controls", "dialogs", "frames"]
+INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
+
+
+def includes(path):
+    with open(path, encoding="utf-8", errors="replace") as f:
+        return INCLUDE.findall(f.read())
+
+
+def main(root):
+    where = {}  # header name -> layer index, or None for the gathering headers at the top
+    for name in os.listdir(root):
+        if name.endswith(".h"):
+            where[name] = None
+    for rank, layer in enumerate(LAYERS):
+        for name in os.listdir(os.path.join(root, layer)):
+            if name.endswith(".h"):
+                if name in where:
+                    sys.exit("layers: %s is in two places" % name)
+                where[name] = rank
+
+    reach = {}  # highest layer a top header reaches
+
+    def reach_of(name, seen=()):
+        if name in reach:
+            return reach[name]
+        best = -1
+        for inc in includes(os.path.join(root, name)):
+            if inc not in where or inc in seen:
+                continue
+            r = where[inc] if where[inc] is not None else reach_of(inc, seen + (name,))
+            best = max(best, r)
+        reach[name] = best
+        return best
+
+    faults = []
+    for rank, layer in enumerate(LAYERS):
+        folder = os.path.join(root, layer)
+        for name in sorted(os.listdir(folder)):
+            if not name.endswith((".h", ".cpp")):
+                continue
+            for inc in includes(os.path.join(folder, name)):
+                if inc not in where:
+                    continue
+                r = where[inc] if where[inc] is not None else reach_of(inc)
+                if r > rank:
+                    faults.append("afx/%s/%s includes %s, which reaches the %s layer" % (layer, name, inc, LAYERS[r]))
+    for fault in faults:
+        print("layers: " + fault, file=sys.stderr)
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))))

@@ -1,0 +1,260 @@
+// CWinApp's profile settings: the registry under the application's key, or its .INI file.
+#include "AfxWinApp.h"
+
+void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
+{
+    free((void*)m_pszRegistryKey);
+    m_pszRegistryKey = _tcsdup(lpszRegistryKey != NULL ? lpszRegistryKey : _T(""));
+    free((void*)m_pszProfileName);
+    m_pszProfileName = _tcsdup(m_pszAppName != NULL ? m_pszAppName : _T(""));
+}
+
+void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
+{
+    CString strKey;
+    strKey.LoadString(nIDRegistryKey);
+    SetRegistryKey((LPCTSTR)strKey);
+}
+
+HKEY CWinApp::GetAppRegistryKey()
+{
+    HKEY hAppKey = NULL;
+    HKEY hSoftKey = NULL;
+    HKEY hCompanyKey = NULL;
+    if (m_pszRegistryKey == NULL || m_pszProfileName == NULL)
+        return NULL;
+    if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("software"), 0, KEY_WRITE | KEY_READ, &hSoftKey) ==
+        ERROR_SUCCESS)
+    {
+        DWORD dw;
+        if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE,
+                             KEY_WRITE | KEY_READ, NULL, &hCompanyKey, &dw) == ERROR_SUCCESS)
+        {
+            ::RegCreateKeyEx(hCompanyKey, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE,
+                             KEY_WRITE | KEY_READ, NULL, &hAppKey, &dw);
+        }
+    }
+    if (hSoftKey != NULL)
+        ::RegCloseKey(hSoftKey);
+    if (hCompanyKey != NULL)
+        ::RegCloseKey(hCompanyKey);
+    return hAppKey;
+}
+
+HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
+{
+    HKEY hSectionKey = NULL;
+    HKEY hAppKey = GetAppRegistryKey();
+    if (hAppKey == NULL)
+        return NULL;
+    DWORD dw;
+    ::RegCreateKeyEx(hAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, NULL,
+                     &hSectionKey, &dw);
+    ::RegCloseKey(hAppKey);
+    return hSectionKey;
+}
+
+UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
+{
+    if (m_pszRegistryKey != NULL)
+    {
+        HKEY hSecKey = GetSectionKey(lpszSection);
+        if (hSecKey == NULL)
+            return (UINT)nDefault;
+        DWORD dwValue = 0;
+        DWORD dwType = 0;
+        DWORD dwCount = sizeof(DWORD);
+        LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, (LPBYTE)&dwValue, &dwCount);
+        ::RegCloseKey(hSecKey);
+        // A value of another type or size is not an integer setting: the default stands.
+        if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD))
+            return (UINT)dwValue;
+        return (UINT)nDefault;
+    }
+    return ::GetPrivateProfileInt(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+}
+
+CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
+{
+    if (lpszDefault == NULL)
+        lpszDefault = _T("");
+    if (m_pszRegistryKey != NULL)
+    {
+        HKEY hSecKey = GetSectionKey(lpszSection);
+        if (hSecKey == NULL)
+            return lpszDefault;
+        CString strValue;
+        DWORD dwType = 0;
+        DWORD dwCount = 0;
+        LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
+        if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
+        {
+            // The stored bytes need not end in a terminator; never read past them.
+            DWORD dwSize = dwCount;
+            LPTSTR pBuf = strValue.GetBuffer((int)(dwSize / sizeof(TCHAR)) + 1);
+            lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, (LPBYTE)pBuf, &dwCount);
+            int nLen = 0;
+            if (lResult == ERROR_SUCCESS)
+            {
+                DWORD nChars = dwCount / sizeof(TCHAR);
+                while ((DWORD)nLen < nChars && pBuf[nLen] != '\0')
+                    nLen++;
+            }
+            strValue.ReleaseBuffer(nLen);
+        }
+        else if (lResult == ERROR_SUCCESS)
+        {
+            lResult = ERROR_INVALID_DATA;
+        }
+        ::RegCloseKey(hSecKey);
+        if (lResult == ERROR_SUCCESS)
+            return strValue;
+        return lpszDefault;
+    }
+
+    DWORD nSize = 256;
+    for (;;)
+    {
+        CString strValue;
+        DWORD nRead = ::GetPrivateProfileString(lpszSection, lpszEntry, lpszDefault,
+                                                strValue.GetBuffer((int)nSize), nSize, m_pszProfileName);
+        strValue.ReleaseBuffer((int)nRead);
+        if (nRead < nSize - 2 || nSize >= 0x100000)
+            return strValue;
+        nSize *= 2;
+    }
+}
+
+BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
+{
+    *ppData = NULL;
+    *pBytes = 0;
+    if (m_pszRegistryKey != NULL)
+    {
+        HKEY hSecKey = GetSectionKey(lpszSection);
+        if (hSecKey == NULL)
+            return FALSE;
+        DWORD dwType = 0;
+        DWORD dwCount = 0;
+        LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
+        if (lResult == ERROR_SUCCESS && dwType == REG_BINARY)
+        {
+            LPBYTE pData = new BYTE[dwCount > 0 ? dwCount : 1];
+            DWORD dwRead = dwCount;
+            lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, pData, &dwRead);
+            if (lResult == ERROR_SUCCESS && dwRead <= dwCount)
+            {
+                *ppData = pData;
+                *pBytes = dwRead;
+            }
+            else
+            {
+                delete[] pData;
+                lResult = ERROR_INVALID_DATA;
+            }
+        }
+        else if (lResult == ERROR_SUCCESS)
+        {
+            lResult = ERROR_INVALID_DATA;
+        }
+        ::RegCloseKey(hSecKey);
+        return lResult == ERROR_SUCCESS;
+    }
+
+    // The private profile keeps each byte as two letters 'A'..'P', low nibble first.
+    CString str = GetProfileString(lpszSection, lpszEntry, NULL);
+    int nLen = str.GetLength();
+    if (nLen == 0 || (nLen % 2) != 0)
+        return FALSE;
+    UINT nBytes = (UINT)nLen / 2;
+    LPBYTE pData = new BYTE[nBytes];
+    for (UINT i = 0; i < nBytes; i++)
+    {
+        int nLow = str[(int)(i * 2)] - 'A';
+        int nHigh = str[(int)(i * 2 + 1)] - 'A';
+        if (nLow < 0 || nLow > 15 || nHigh < 0 || nHigh > 15)
+        {
+            delete[] pData;
+            return FALSE;
+        }
+        pData[i] = (BYTE)((nHigh << 4) | nLow);
+    }
+    *ppData = pData;
+    *pBytes = nBytes;
+    return TRUE;
+}
+
+BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+{
+    if (m_pszRegistryKey != NULL)
+    {
+        HKEY hSecKey = GetSectionKey(lpszSection);
+        if (hSecKey == NULL)
+            return FALSE;
+        DWORD dwValue = (DWORD)nValue;
+        LONG lResult =
+            ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
+        ::RegCloseKey(hSecKey);
+        return lResult == ERROR_SUCCESS;
+    }
+    TCHAR szT[16];
+    wsprintf(szT, _T("%d"), nValue);
+    return ::WritePrivateProfileString(lpszSection, lpszEntry, szT, m_pszProfileName);
+}
+
+BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+{
+    if (m_pszRegistryKey != NULL)
+    {
+        LONG lResult;
+        if (lpszEntry == NULL) // the whole section goes
+        {
+            HKEY hAppKey = GetAppRegistryKey();
+            if (hAppKey == NULL)
+                return FALSE;
+            lResult = ::RegDeleteKey(hAppKey, lpszSection);
+            ::RegCloseKey(hAppKey);
+        }
+        else if (lpszValue == NULL) // the one value goes
+        {
+            HKEY hSecKey = GetSectionKey(lpszSection);
+            if (hSecKey == NULL)
+                return FALSE;
+            lResult = ::RegDeleteValue(hSecKey, lpszEntry);
+            ::RegCloseKey(hSecKey);
+        }
+        else
+        {
+            HKEY hSecKey = GetSectionKey(lpszSection);
+            if (hSecKey == NULL)
+                return FALSE;
+            lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
+                                      (lstrlen(lpszValue) + 1) * sizeof(TCHAR));
+            ::RegCloseKey(hSecKey);
+        }
+        return lResult == ERROR_SUCCESS;
+    }
+    return ::WritePrivateProfileString(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+}
+
+BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes)
+{
+    if (m_pszRegistryKey != NULL)
+    {
+        HKEY hSecKey = GetSectionKey(lpszSection);
+        if (hSecKey == NULL)
+            return FALSE;
+        LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_BINARY, pData, nBytes);
+        ::RegCloseKey(hSecKey);
+        return lResult == ERROR_SUCCESS;
+    }
+    CString str;
+    LPTSTR lpsz = str.GetBuffer((int)nBytes * 2);
+    for (UINT i = 0; i < nBytes; i++)
+    {
+        lpsz[i * 2] = (TCHAR)((pData[i] & 0x0F) + 'A');
+        lpsz[i * 2 + 1] = (TCHAR)(((pData[i] >> 4) & 0x0F) + 'A');
+    }
+    str.ReleaseBuffer((int)nBytes * 2);
+    return WriteProfileString(lpszSection, lpszEntry, str);
+}
