@@ -2104,18 +2104,6 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
     wndTemp.m_hWnd = NULL;
 }
 
-void CWnd::RepositionBars(UINT, UINT, UINT, UINT, LPRECT lpRectParam, LPCRECT lpRectClient, BOOL)
-{
-    // No control bars exist in this framework; the client area is all left over.
-    if (lpRectParam != NULL)
-    {
-        if (lpRectClient != NULL)
-            ::CopyRect(lpRectParam, lpRectClient);
-        else
-            ::GetClientRect(m_hWnd, lpRectParam);
-    }
-}
-
 // Records of control id, message, data length and data; a zero id ends the list. A resource's
 // lengths come from the file, so every record is checked against its size when that is known.
 static BOOL AfxExecuteDlgInit(HWND hWnd, const BYTE* p, const BYTE* pEnd)

@@ -67,6 +67,20 @@ public:
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
+    // RepositionBars flags and CalcWindowRect adjustments
+    enum RepositionFlags
+    {
+        reposDefault = 0,
+        reposQuery = 1,
+        reposExtra = 2,
+        reposNoPosLeftOver = 0x8000
+    };
+    enum AdjustType
+    {
+        adjustBorder = 0,
+        adjustOutside = 1
+    };
+
     static const CWnd wndTop;
     static const CWnd wndBottom;
     static const CWnd wndTopMost;
