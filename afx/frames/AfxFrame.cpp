@@ -370,7 +370,6 @@ CWnd* CFrameWnd::GetMessageBar()
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {
     UINT nIDLast = m_nIDLastMessage;
-    m_nFlags &= ~WF_NOPOPMSG;
     CWnd* pMessageBar = GetMessageBar();
     if (pMessageBar != NULL)
     {
@@ -388,7 +387,7 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 
 LRESULT CFrameWnd::OnPopMessageString(WPARAM wParam, LPARAM lParam)
 {
-    // While a menu item's prompt shows, a bar's fly-by text does not take it back.
+    // While a menu is open its item's prompt stays: a bar's fly-by timer may still run.
     if (m_nFlags & WF_NOPOPMSG)
         return 0;
     return SendMessage(WM_SETMESSAGESTRING, wParam, lParam);
