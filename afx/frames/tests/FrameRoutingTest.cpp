@@ -18,8 +18,8 @@ protected:
     {
         g_route.clear();
         m_pFrame = new CTestFrame;
-        ASSERT_TRUE(
-            m_pFrame->Create(NULL, _T("Routing"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(30, 30, 430, 330)));
+        // Hidden: showing a window costs seconds on this display; only the idle tests show it.
+        ASSERT_TRUE(m_pFrame->Create(NULL, _T("Routing"), WS_OVERLAPPEDWINDOW, CRect(30, 30, 430, 330)));
         m_hFrame = m_pFrame->m_hWnd;
         m_pView = new CTestView;
         ASSERT_TRUE(m_pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame,
@@ -76,7 +76,7 @@ TEST_F(FrameRouting, CommandsGoToTheViewThenTheFrameThenTheApplication)
     EXPECT_EQ(Route({"frame"}), Command(ID_CMD_SHARED));
 }
 
-TEST_F(FrameRouting, AControlOnABarSendsItsCommandToTheFrame)
+TEST_F(FrameRouting, WhatABarsChildrenTellItGoesToTheFrame)
 {
     CTestBar bar(30);
     ASSERT_TRUE(bar.Create(m_pFrame, CBRS_ALIGN_TOP, kBar));
@@ -86,6 +86,16 @@ TEST_F(FrameRouting, AControlOnABarSendsItsCommandToTheFrame)
     g_route.clear();
     bar.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_BUTTON, BN_CLICKED), (LPARAM)button.m_hWnd);
     EXPECT_EQ(Route({"frame"}), g_route);
+
+    // A tool tip asks the bar for a tool's text; the frame answers with the command's tip line.
+    TOOLTIPTEXTA ttt;
+    memset(&ttt, 0, sizeof(ttt));
+    ttt.hdr.hwndFrom = m_hFrame; // a window that is no child, as a tool-tip control is
+    ttt.hdr.idFrom = ID_CMD_VIEW;
+    ttt.hdr.code = TTN_NEEDTEXTA;
+    bar.SendMessage(WM_NOTIFY, 0, (LPARAM)&ttt);
+    ASSERT_TRUE(ttt.lpszText != NULL);
+    EXPECT_STREQ("View tip", ttt.lpszText);
 }
 
 MSG Key(HWND hWnd, UINT nVirtKey)
