@@ -1,26 +1,55 @@
-// CFrameWnd: creation from a class, title and menu, command-UI updates of its menus.
-#include "afxwin.h"
+// CFrameWnd: creation from a class, title, menu and accelerators; command routing; command-UI
+// updates of its menus; the status-bar prompt of the menu item being tracked.
+#include "afxext.h"
+#include "afxpriv.h"
 #include "AfxWinImpl.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+ON_WM_CREATE()
 ON_WM_CLOSE()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_WM_ACTIVATE()
+ON_WM_ENABLE()
 ON_WM_INITMENUPOPUP()
+ON_WM_MENUSELECT()
+ON_WM_ENTERIDLE()
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
-CFrameWnd::CFrameWnd()
+CFrameWnd::CFrameWnd() : m_rectBorder(0, 0, 0, 0)
 {
     m_bAutoMenuEnable = TRUE;
     m_bHelpMode = FALSE;
     m_nIDHelp = 0;
+    m_hAccelTable = NULL;
+    m_pViewActive = NULL;
+    m_bInRecalcLayout = FALSE;
+    m_pFloatingFrameClass = NULL;
+    m_nIDTracking = 0;
+    m_nIDLastMessage = 0;
+    m_nIdleFlags = 0;
 }
 
-CFrameWnd::~CFrameWnd() {}
+CFrameWnd::~CFrameWnd()
+{
+    // Bars that outlive the frame object must not report to it when their windows go.
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CControlBar* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
+        if (pBar->m_pDockSite == this)
+            pBar->m_pDockSite = NULL;
+    }
+    m_listControlBars.RemoveAll();
+}
 
 BOOL CFrameWnd::IsFrameWnd() const
 {
@@ -65,9 +94,9 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
         cx = rect.right - rect.left;
         cy = rect.bottom - rect.top;
     }
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName,
-                  dwStyle & ~(FWS_ADDTOTITLE | FWS_PREFIXTITLE | FWS_SNAPTOBARS), x, y, cx, cy,
-                  pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext))
+    // The FWS_ bits stay in the style: the frame's class gives them no other meaning.
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy, pParentWnd->GetSafeHwnd(),
+                  hMenu, (LPVOID)pContext))
     {
         if (hMenu != NULL)
             ::DestroyMenu(hMenu);
@@ -95,11 +124,215 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
                                       MAKEINTRESOURCE(nIDResource), RT_MENU) != NULL
                            ? MAKEINTRESOURCE(nIDResource)
                            : NULL;
+    // A frame's accelerators share its resource id; a frame without them has none.
+    LoadAccelTable(MAKEINTRESOURCE(nIDResource));
     CString strTitle = m_strTitle;
     return Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext);
 }
 
-void CFrameWnd::RecalcLayout(BOOL) {}
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // The status bar, made after the frame, shows the idle prompt once the queue reaches it.
+    PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    RecalcLayout();
+    return 0;
+}
+
+// Layout
+
+void CFrameWnd::RecalcLayout(BOOL bNotify)
+{
+    if (m_bInRecalcLayout)
+        return;
+    m_bInRecalcLayout = TRUE;
+    (void)bNotify; // no layout hooks listen yet
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
+
+    if (GetStyle() & FWS_SNAPTOBARS)
+    {
+        // The frame takes the size its bars want (a floating bar's frame): measure, lay out
+        // in that size, then size the window around it.
+        CRect rect(0, 0, 32767, 32767);
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);
+        CalcWindowRect(&rect);
+        SetWindowPos(NULL, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
+    }
+    else
+    {
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    }
+    m_bInRecalcLayout = FALSE;
+}
+
+void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
+{
+    m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0);
+}
+
+void CFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (nType != SIZE_MINIMIZED)
+        RecalcLayout();
+}
+
+// Control bars
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    if (m_listControlBars.Find(pBar) == NULL)
+        m_listControlBars.AddTail(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    POSITION pos = m_listControlBars.Find(pBar);
+    if (pos != NULL)
+        m_listControlBars.RemoveAt(pos);
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    if (nID == 0)
+        return NULL;
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CControlBar* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
+        if (pBar->m_hWnd != NULL && (UINT)pBar->GetDlgCtrlID() == nID)
+            return pBar;
+    }
+    return NULL;
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    CFrameWnd* pFrame = pBar->GetDockingFrame();
+    pBar->DelayShow(bShow);
+    if (bDelay)
+    {
+        if (pFrame != NULL)
+            pFrame->DelayRecalcLayout();
+        return;
+    }
+    // The layout shows or hides the bar along with the moves that give or take its space.
+    if (pFrame != NULL)
+        pFrame->RecalcLayout();
+    // A bar the layout did not reach (outside a frame, or a layout already running) changes now.
+    if (pBar->m_nStateFlags & (CControlBar::delayHide | CControlBar::delayShow))
+    {
+        BOOL bNowShow = (pBar->m_nStateFlags & CControlBar::delayShow) != 0;
+        pBar->m_nStateFlags &= ~(CControlBar::delayHide | CControlBar::delayShow);
+        pBar->SetWindowPos(NULL, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                               (bNowShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    }
+}
+
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    if (m_nIdleFlags & idleLayout)
+        RecalcLayout((m_nIdleFlags & idleNotify) != 0);
+    // The message bar catches up with a prompt asked while the queue was busy.
+    if (m_nIDTracking != m_nIDLastMessage)
+        SetMessageText(m_nIDTracking);
+    m_nIdleFlags = 0;
+    return 0;
+}
+
+// Views and command routing
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
+{
+    CView* pViewOld = m_pViewActive;
+    if (pViewNew == pViewOld)
+        return;
+    // No view is active while the old one hears it is left.
+    m_pViewActive = NULL;
+    if (bNotify && pViewOld != NULL)
+        pViewOld->OnActivateView(FALSE, pViewNew, pViewOld);
+    m_pViewActive = pViewNew;
+    if (bNotify && pViewNew != NULL)
+        pViewNew->OnActivateView(TRUE, pViewNew, pViewOld);
+}
+
+void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_pViewActive != NULL && m_pViewActive->m_hWnd != NULL)
+        m_pViewActive->SetFocus();
+    else
+        CWnd::OnSetFocus(pOldWnd);
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    CView* pView = GetActiveView();
+    if (pView != NULL && pView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    CWinApp* pApp = AfxGetApp();
+    return pApp != NULL && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+// Accelerators
+
+BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
+{
+    if (m_hAccelTable != NULL)
+        return FALSE; // the frame keeps the table it has
+    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR);
+    m_hAccelTable = ::LoadAccelerators(hInst, lpszResourceName);
+    return m_hAccelTable != NULL;
+}
+
+HACCEL CFrameWnd::GetDefaultAccelerator()
+{
+    return m_hAccelTable;
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+    {
+        HACCEL hAccel = GetDefaultAccelerator();
+        return hAccel != NULL && ::TranslateAccelerator(m_hWnd, hAccel, pMsg);
+    }
+    return FALSE;
+}
+
+// Floating windows
+
+void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
+{
+    // Top-level windows that this frame owns and that follow it (mini frames) hear of it.
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != NULL;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        if (::GetWindow(hWnd, GW_OWNER) != m_hWnd || FromHandlePermanent(hWnd) == NULL)
+            continue;
+        if ((dwFlags & (FS_ACTIVATE | FS_DEACTIVATE)) &&
+            !::SendMessage(hWnd, WM_FLOATSTATUS, FS_SYNCACTIVE, 0))
+            continue;
+        ::SendMessage(hWnd, WM_FLOATSTATUS, dwFlags, 0);
+    }
+}
+
+void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    NotifyFloatingWindows(nState != WA_INACTIVE ? FS_ACTIVATE : FS_DEACTIVATE);
+}
+
+void CFrameWnd::OnEnable(BOOL bEnable)
+{
+    CWnd::OnEnable(bEnable);
+    NotifyFloatingWindows(bEnable ? FS_ENABLE : FS_DISABLE);
+}
 
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {
@@ -109,8 +342,88 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
     BringWindowToTop();
 }
 
-void CFrameWnd::SetMessageText(LPCTSTR) {}
-void CFrameWnd::SetMessageText(UINT) {}
+// Message strings
+
+void CFrameWnd::SetMessageText(LPCTSTR lpszText)
+{
+    SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)lpszText);
+}
+
+void CFrameWnd::SetMessageText(UINT nID)
+{
+    SendMessage(WM_SETMESSAGESTRING, (WPARAM)nID);
+}
+
+void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
+{
+    rMessage.Empty();
+    CString strFull;
+    if (nID != 0 && strFull.LoadString(nID))
+        AfxExtractSubString(rMessage, strFull, 0, '\n');
+}
+
+CWnd* CFrameWnd::GetMessageBar()
+{
+    return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE);
+}
+
+LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    UINT nIDLast = m_nIDLastMessage;
+    CWnd* pMessageBar = GetMessageBar();
+    if (pMessageBar != NULL)
+    {
+        CString strMessage;
+        if (lParam != 0)
+            strMessage = (LPCTSTR)lParam;
+        else
+            GetMessageString((UINT)wParam, strMessage);
+        pMessageBar->SetWindowText(strMessage);
+    }
+    m_nIDLastMessage = (UINT)wParam;
+    m_nIDTracking = (UINT)wParam;
+    return (LRESULT)nIDLast;
+}
+
+LRESULT CFrameWnd::OnPopMessageString(WPARAM wParam, LPARAM lParam)
+{
+    // While a menu is open its item's prompt stays: a bar's fly-by timer may still run.
+    if (m_nFlags & WF_NOPOPMSG)
+        return 0;
+    return SendMessage(WM_SETMESSAGESTRING, wParam, lParam);
+}
+
+void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU)
+{
+    if (nFlags == 0xFFFF)
+    {
+        // The menu closed: back to the idle prompt at once.
+        m_nFlags &= ~WF_NOPOPMSG;
+        m_nIDTracking = m_bHelpMode ? AFX_IDS_HELPMODEMESSAGE : AFX_IDS_IDLEMESSAGE;
+        SendMessage(WM_SETMESSAGESTRING, (WPARAM)m_nIDTracking);
+        CWnd* pMessageBar = GetMessageBar();
+        if (pMessageBar != NULL)
+            pMessageBar->UpdateWindow();
+        return;
+    }
+    // The prompt shows when the menu loop is next idle (OnEnterIdle).
+    if (nItemID == 0 || (nFlags & (MF_SEPARATOR | MF_POPUP)))
+        m_nIDTracking = 0;
+    else if (nItemID >= 0xF000 && nItemID < 0xF1F0)
+        m_nIDTracking = AFX_IDS_SCFIRST + (nItemID - 0xF000) / 16; // one string per system command
+    else if (nItemID >= AFX_IDM_FIRST_MDICHILD)
+        m_nIDTracking = AFX_IDS_MDICHILD;
+    else
+        m_nIDTracking = nItemID;
+    m_nFlags |= WF_NOPOPMSG;
+}
+
+void CFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
+{
+    CWnd::OnEnterIdle(nWhy, pWho);
+    if (nWhy == MSGF_MENU && m_nIDTracking != m_nIDLastMessage)
+        SetMessageText(m_nIDTracking);
+}
 
 void CFrameWnd::PostNcDestroy()
 {

@@ -1,9 +1,14 @@
-// CFrameWnd: a top-level frame window, enough for a hidden main window and simple frames.
+// CFrameWnd: a frame window with its control bars laid out around a view, command routing
+// through the active view and the application, accelerators and status-bar messages.
 #ifndef VELMORA_AFXFRAME_H
 #define VELMORA_AFXFRAME_H
 
 #include "afx.h"
+#include "afxcoll.h"
 #include "AfxWnd.h"
+
+class CView;
+class CControlBar;
 
 #define FWS_ADDTOTITLE  0x00008000L
 #define FWS_PREFIXTITLE 0x00004000L
@@ -38,24 +43,80 @@ public:
     CFrameWnd* GetActiveFrame() { return this; }
     void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
     CString GetTitle() const { return m_strTitle; }
+    // The view that commands reach first; none until one is set.
+    CView* GetActiveView() const { return m_pViewActive; }
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
 
     // Operations
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
     virtual void ActivateFrame(int nCmdShow = -1);
     void SetMessageText(LPCTSTR lpszText);
     void SetMessageText(UINT nID);
+
+    // Control bars
+    CControlBar* GetControlBar(UINT nID);
+    // Shows or hides a bar and gives its space to the view, now or (bDelay) at the next idle time.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    // Tells the floating windows this frame owns that it was activated, enabled, ... (FS_ flags).
+    void NotifyFloatingWindows(DWORD dwFlags);
+
+    // Overridables
+    virtual HACCEL GetDefaultAccelerator();
+    // The status-bar prompt of a command: its string up to the first newline.
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    // The window that shows message strings: the status bar, if the frame has one.
+    virtual CWnd* GetMessageBar();
 
     // Implementation
     virtual ~CFrameWnd();
     virtual BOOL IsFrameWnd() const;
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PostNcDestroy();
+    // Commands go to the active view, then to the frame, then to the application.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    BOOL LoadAccelTable(LPCTSTR lpszResourceName);
 
+    HACCEL m_hAccelTable;
+    CView* m_pViewActive;
+    CPtrList m_listControlBars; // CControlBar*, in creation order
+    CRect m_rectBorder;         // space kept free around the view
+    BOOL m_bInRecalcLayout;
+    // What the docking code will float bars in (a CMiniFrameWnd kind); NULL until bars dock.
+    CRuntimeClass* m_pFloatingFrameClass;
+    UINT m_nIDTracking;    // the command whose prompt the message bar should show
+    UINT m_nIDLastMessage; // the one it shows
+    UINT m_nIdleFlags;     // IdleFlags: work left for the next idle time
+    enum IdleFlags
+    {
+        idleMenu = 1,
+        idleTitle = 2,
+        idleNotify = 4,
+        idleLayout = 8
+    };
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     // A tool's tip is the second line of its command's string resource.
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 };
+
+// The rest of the frame family.
+#include "AfxView.h"
+#include "AfxMiniFrame.h"
 
 #endif // VELMORA_AFXFRAME_H

@@ -67,6 +67,15 @@ public:
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
+    // RepositionBars flags
+    enum RepositionFlags
+    {
+        reposDefault = 0,
+        reposQuery = 1,
+        reposExtra = 2,
+        reposNoPosLeftOver = 0x8000
+    };
+
     static const CWnd wndTop;
     static const CWnd wndBottom;
     static const CWnd wndTopMost;
