@@ -27,26 +27,34 @@ def start_on(h, folder, data, reported):
     closed. Returns the program, its clock window and the window's settled rectangle."""
     (folder / "Velmora2Dat").write_bytes(data)
     prog = h.start(folder / "Velmora.exe", cwd=folder)
+    report = None
     if reported:
         box = h.wait_for(lambda: v.message_boxes(h, prog), timeout=60, what="the report of the damaged file")
         h.screenshot("velmora-no-clock-report")
+        report = " ".join(k["text"] for k in h.children(box[0]["hwnd"]))
         h.close(box[0]["hwnd"])
     wnd = h.wait_for(lambda: v.clock_windows(h, prog), timeout=60, what="the clock window")[0]["hwnd"]
-    return prog, wnd, v.stable_rect(h, wnd)
+    return prog, wnd, v.stable_rect(h, wnd), report
 
 
 def files_without_clocks(h):
     """Count 0, a negative count, and random bytes after a valid version: one clock shows, the
     damaged files are reported, and none of the files is written over at exit."""
     noise = bytes(random.Random(7).randrange(256) for _ in range(96))
+    whole = files.data_file([files.clock_record(ZONE)])
     cases = [
         ("count-0", files.data_file([]), False),
         ("count-negative", struct.pack("<iiii", 1, -3, 0, 0), True),
         ("random-after-version", struct.pack("<i", 1) + noise, True),
+        ("truncated", whole[: len(whole) // 2], True),
     ]
     for name, data, reported in cases:
         folder = v.program_folder(h, "data-" + name)
-        prog, wnd, rect = start_on(h, folder, data, reported)
+        prog, wnd, rect, report = start_on(h, folder, data, reported)
+        if reported:
+            # The report names the file it could not read, never "an unnamed file".
+            print(name, "report", repr(report))
+            expect("Velmora2Dat" in report and "unnamed" not in report, "%s: the report names the file: %r" % (name, report))
         time.sleep(1)
         expect(not v.message_boxes(h, prog), "%s: no message beyond the report" % name)
         size = v.size_of(rect)
@@ -64,14 +72,14 @@ def tiny_placement(h):
     folder = v.program_folder(h, "data-placement")
     data = files.data_file([files.clock_record(ZONE), files.clock_record(ZONE)])
     h.run("reg", "delete", REG_CONFIGURATION, "/v", "OldMFPosB", "/f", timeout=60)
-    prog, wnd, rect = start_on(h, folder, data, False)
+    prog, wnd, rect, _ = start_on(h, folder, data, False)
     expected = v.size_of(rect)
     h.command(wnd, ids["ID_EXIT"])
     prog.wait_exit(timeout=60)
 
     placement = struct.pack("<III iiii iiii", 44, 0, 1, -1, -1, -1, -1, 100, 120, 105, 125)
     v.reg_set(h, REG_CONFIGURATION, "OldMFPosB", "REG_BINARY", placement.hex())
-    prog, wnd, rect = start_on(h, folder, data, False)
+    prog, wnd, rect, _ = start_on(h, folder, data, False)
     h.screenshot("velmora-after-tiny-placement")
     print("without placement", expected, "after a tiny one", v.size_of(rect), "at", rect["left"], rect["top"])
     expect(v.size_of(rect) == expected, "the window has its clocks' size: %r, not %r" % (expected, v.size_of(rect)))
