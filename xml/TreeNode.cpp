@@ -31,7 +31,7 @@ long RefCountedMarker::Release()
 
 static CommonStrings* s_commonStrings = nullptr;
 
-CommonStrings::CommonStrings() : m_map(400) {}
+CommonStrings::CommonStrings() : m_recent(), m_nextRecent(0), m_map(400) {}
 CommonStrings::~CommonStrings() {}
 
 CommonStrings* CommonStrings::Instance()
@@ -41,10 +41,43 @@ CommonStrings* CommonStrings::Instance()
     return s_commonStrings;
 }
 
+StringBuffer* CommonStrings::FindRecent(const char* text, int length)
+{
+    for (int i = 0; i < kRecent; i++)
+    {
+        StringBuffer* key = m_recent[i].key;
+        if (key && key->GetLength() == length && memcmp(key->GetString(), text, (size_t)length) == 0)
+        {
+            m_recent[i].marker->m_count++;
+            return key;
+        }
+    }
+    return nullptr;
+}
+
+void CommonStrings::Remember(StringBuffer* key, RefCountedMarker* marker)
+{
+    m_recent[m_nextRecent].key = key;
+    m_recent[m_nextRecent].marker = marker;
+    m_nextRecent = (m_nextRecent + 1) % kRecent;
+}
+
+StringBuffer* CommonStrings::Intern(const char* text)
+{
+    if (!text || !*text)
+        return nullptr;
+    if (StringBuffer* key = FindRecent(text, (int)strlen(text)))
+        return key;
+    StringBuffer buffer(text);
+    return Intern(buffer);
+}
+
 StringBuffer* CommonStrings::Intern(const StringBuffer& text)
 {
     if (text.GetLength() == 0)
         return nullptr;
+    if (StringBuffer* key = FindRecent(text.GetString(), text.GetLength()))
+        return key;
     CorvitaObject* object = nullptr;
     StringBuffer* key = m_map.GetKeyAndObject(text, &object);
     if (!key)
@@ -59,6 +92,7 @@ StringBuffer* CommonStrings::Intern(const StringBuffer& text)
             return nullptr;
     }
     static_cast<RefCountedMarker*>(object)->m_count++;
+    Remember(key, static_cast<RefCountedMarker*>(object));
     return key;
 }
 
@@ -66,6 +100,19 @@ void CommonStrings::ReleaseTag(StringBuffer* tag)
 {
     if (!tag || tag->GetLength() == 0)
         return;
+    for (int i = 0; i < kRecent; i++)
+        if (m_recent[i].key == tag)
+        {
+            if (m_recent[i].marker->m_count > 1)
+            {
+                m_recent[i].marker->Release();
+                return;
+            }
+            // The entry goes from the map below; it must not be found here afterwards.
+            m_recent[i].key = nullptr;
+            m_recent[i].marker = nullptr;
+            break;
+        }
     CorvitaObject* object = nullptr;
     if (!m_map.GetKeyAndObject(*tag, &object) || !object)
         return;
@@ -346,10 +393,7 @@ void TreeNode::SetTag(const char* tag)
         m_tag = nullptr;
     }
     if (tag && *tag && table)
-    {
-        StringBuffer text(tag);
-        m_tag = table->Intern(text);
-    }
+        m_tag = table->Intern(tag);
 }
 
 const char* TreeNode::GetTag() const

@@ -27,11 +27,14 @@ public:
     static CommonStrings* Instance();
     virtual ~CommonStrings();
     StringBuffer* Intern(const StringBuffer& text);
+    StringBuffer* Intern(const char* text); // the same, for a NUL-terminated text
     void ReleaseTag(StringBuffer* tag);
     int GetCount(const char* tag); // the entry's count, -1 when absent
 
 private:
     CommonStrings();
+    StringBuffer* FindRecent(const char* text, int length);
+    void Remember(StringBuffer* key, RefCountedMarker* marker);
     // The few tags met last, so that runs of the same tags skip the map's hashing.
     struct Recent
     {

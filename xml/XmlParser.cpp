@@ -105,8 +105,15 @@ bool ParseEngine::SeekCloseBeforeOpen(char close, char open)
 void ParseEngine::CollectUntilAny(const char* set, StringBuffer& out)
 {
     unsigned long start = m_pos;
-    while (m_text[m_pos] && !strchr(set, m_text[m_pos]))
-        m_pos++;
+    for (char c; (c = m_text[m_pos]) != 0; m_pos++)
+    {
+        // The set is a handful of bytes: compared in the loop, with no call per byte.
+        const char* s = set;
+        while (*s && *s != c)
+            s++;
+        if (*s)
+            break;
+    }
     out.AppendBytes(m_text + start, (int)(m_pos - start));
 }
 
@@ -518,14 +525,22 @@ bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** roo
                     length--;
                 if (length)
                 {
-                    StringBuffer run(begin, (int)length, 20);
-                    DecodeEntities(run, true);
                     StringBuffer* content = s.open->ContentBuffer();
-                    if (content)
+                    if (content && content->GetLength())
+                        content->AppendChar(' ');
+                    // A run without entities goes in as it is; one with them is decoded on its own
+                    // first, so that no replacement can reach into the text before it.
+                    if (!memchr(begin, '&', length))
                     {
-                        if (content->GetLength())
-                            content->AppendChar(' ');
-                        content->AppendBuffer(run);
+                        if (content)
+                            content->AppendBytes(begin, (int)length);
+                    }
+                    else
+                    {
+                        StringBuffer run(begin, (int)length, 20);
+                        DecodeEntities(run, true);
+                        if (content)
+                            content->AppendBuffer(run);
                     }
                 }
                 skipText = true;
