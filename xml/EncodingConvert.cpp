@@ -403,6 +403,8 @@ bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, co
     }
     if (to != 65001 && !IsTablePage(to))
         return false;
+    if (to == 65001 && DecodeSingleByteToUtf8(from, p, n, out))
+        return true;
     DataBuffer temp;
     temp.EnsureCapacity(n * 2 + 4);
     // What the first stage could not decode is lost as surely as what the second cannot encode.
@@ -590,6 +592,53 @@ bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned ch
         }
     }
     return ok;
+}
+
+// A single-byte page to UTF-8 in one pass, for text in which every byte has a character: what the
+// two stages give for such text, without the UTF-16 between them. Text with a byte the page lacks,
+// or with U+EFFD (which the second stage could take for the start of a marked run), is left to the
+// two stages: false, with out as it was.
+bool EncodingConvert::DecodeSingleByteToUtf8(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                             DataBuffer& out)
+{
+    const TableCodePage* page = FindTableCodePage(codePage);
+    if (!page || page->doubleByte)
+        return false;
+    EnsureDecodeTable(codePage);
+    UnicodeLookup* lookup = CachedDecodeLookup(codePage);
+    if (!lookup)
+        return false;
+    unsigned char bytes[256][3], lengths[256];
+    for (int b = 0; b < 256; b++)
+    {
+        unsigned short unit = lookup->m_units[b];
+        if ((!unit && b) || unit == 0xEFFD)
+            lengths[b] = 0;
+        else
+            lengths[b] = (unsigned char)EncodeUtf8Unit(unit, bytes[b]);
+    }
+    unsigned long before = out.GetSize();
+    out.EnsureCapacity(before + n + n / 8 + 16);
+    bool whole = true;
+    {
+        Sink sink(out);
+        for (unsigned long i = 0; i < n; i++)
+        {
+            unsigned char length = lengths[p[i]];
+            if (!length)
+            {
+                whole = false;
+                break;
+            }
+            if (length == 1)
+                sink.Byte(bytes[p[i]][0]);
+            else
+                sink.Put(bytes[p[i]], length);
+        }
+    }
+    if (!whole)
+        out.SetSize(before);
+    return whole;
 }
 
 bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned char* p, unsigned long n,
