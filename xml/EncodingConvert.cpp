@@ -381,6 +381,8 @@ bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, co
         }
         if (IsTablePage(to))
         {
+            if (Utf8ToTableDirect(to, p, n, out))
+                return true;
             DataBuffer temp;
             temp.EnsureCapacity(n * 2 + 4);
             m_firstStage = true;
@@ -634,6 +636,75 @@ bool EncodingConvert::DecodeSingleByteToUtf8(unsigned long codePage, const unsig
                 sink.Byte(bytes[p[i]][0]);
             else
                 sink.Put(bytes[p[i]], length);
+        }
+    }
+    if (!whole)
+        out.SetSize(before);
+    return whole;
+}
+
+// UTF-8 to a table page in one pass, for text that is all well-formed and all in the page: what
+// the two stages give for such text. Anything else goes the way of the two stages: false, with out
+// as it was.
+bool EncodingConvert::Utf8ToTableDirect(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                        DataBuffer& out)
+{
+    if (!FindTableCodePage(codePage))
+        return false;
+    EnsureEncodeTable(codePage);
+    HashConvert* map = CachedEncodeTable(codePage);
+    if (!map)
+        return false;
+    const FlatTable* flat = FlatEncode(codePage, map);
+    if (!flat)
+        return false;
+    unsigned long before = out.GetSize();
+    out.EnsureCapacity(before + n + 16);
+    bool whole = true;
+    {
+        Sink sink(out);
+        unsigned char value[256];
+        unsigned int valueLen;
+        unsigned long i = 0;
+        while (i < n)
+        {
+            if (p[i] < 0x80 && map->m_asciiIdentity)
+            {
+                sink.Byte(p[i++]);
+                continue;
+            }
+            unsigned short unit = 0;
+            int used = DecodeUtf8Unit(p + i, n - i, &unit);
+            if (used <= 0 || unit == 0xEFFD)
+            {
+                whole = false;
+                break;
+            }
+            i += (unsigned long)used;
+            if (unit < 128 && map->m_asciiIdentity)
+            {
+                sink.Byte((unsigned char)unit);
+                continue;
+            }
+            unsigned char length = flat->length[unit];
+            if (length && length != kLongValue)
+            {
+                sink.Put(flat->value[unit], length);
+                continue;
+            }
+            unsigned char key[2] = {(unsigned char)unit, (unsigned char)(unit >> 8)};
+            valueLen = 0;
+            if (length)
+                map->Lookup(key, 2, value, &valueLen);
+            if (valueLen)
+                sink.Put(value, valueLen);
+            else if (unit == 0)
+                sink.Byte(0);
+            else
+            {
+                whole = false;
+                break;
+            }
         }
     }
     if (!whole)
