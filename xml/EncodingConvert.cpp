@@ -405,7 +405,7 @@ bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, co
     }
     if (to != 65001 && !IsTablePage(to))
         return false;
-    if (to == 65001 && DecodeSingleByteToUtf8(from, p, n, out))
+    if (to == 65001 && (DecodeSingleByteToUtf8(from, p, n, out) || DecodeMultiByteToUtf8(from, p, n, out)))
         return true;
     DataBuffer temp;
     temp.EnsureCapacity(n * 2 + 4);
@@ -705,6 +705,76 @@ bool EncodingConvert::Utf8ToTableDirect(unsigned long codePage, const unsigned c
                 whole = false;
                 break;
             }
+        }
+    }
+    if (!whole)
+        out.SetSize(before);
+    return whole;
+}
+
+// A double-byte page to UTF-8 in one pass, under the same terms as the single-byte one: every
+// character found with keys of at most two bytes, each one UTF-16 unit, none of them U+EFFD.
+bool EncodingConvert::DecodeMultiByteToUtf8(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                            DataBuffer& out)
+{
+    const TableCodePage* page = FindTableCodePage(codePage);
+    if (!page || !page->doubleByte)
+        return false;
+    EnsureDecodeTable(codePage);
+    HashConvert* map = CachedDecodeMap(codePage);
+    if (!map)
+        return false;
+    const FlatTable* flat = FlatDecode(codePage, map);
+    if (!flat || flat->maxKeyLength > 2)
+        return false;
+    unsigned long before = out.GetSize();
+    out.EnsureCapacity(before + n + n / 2 + 16);
+    bool whole = true;
+    {
+        Sink sink(out);
+        unsigned char value[256];
+        unsigned int valueLen;
+        unsigned char bytes[3];
+        unsigned long i = 0;
+        while (i < n)
+        {
+            unsigned short unit;
+            if (i + 1 < n)
+            {
+                unsigned int k = p[i] | (p[i + 1] << 8);
+                unsigned char length = flat->length[k];
+                if (length == 2)
+                {
+                    unit = (unsigned short)(flat->value[k][0] | (flat->value[k][1] << 8));
+                    if (unit == 0xEFFD)
+                    {
+                        whole = false;
+                        break;
+                    }
+                    sink.Put(bytes, (unsigned long)EncodeUtf8Unit(unit, bytes));
+                    i += 2;
+                    continue;
+                }
+                if (length)
+                {
+                    whole = false;
+                    break;
+                }
+            }
+            if (p[i] == 0 || (p[i] < 128 && map->m_asciiIdentity))
+            {
+                sink.Byte(p[i++]);
+                continue;
+            }
+            map->Lookup(p + i, 1, value, &valueLen);
+            unit = valueLen == 2 ? (unsigned short)(value[0] | (value[1] << 8)) : 0;
+            if (valueLen != 2 || unit == 0xEFFD)
+            {
+                whole = false;
+                break;
+            }
+            sink.Put(bytes, (unsigned long)EncodeUtf8Unit(unit, bytes));
+            i++;
         }
     }
     if (!whole)
