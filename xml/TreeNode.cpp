@@ -138,20 +138,14 @@ int CommonStrings::GetCount(const char* tag)
 
 // ---------------------------------------------------------------- AttributeSet
 
-AttributeSet::AttributeSet()
-    : m_lengths(new (std::nothrow) ExtIntArray(6, 15)), m_text(new (std::nothrow) StringBuffer(50))
-{
-}
+// The lengths and the text live in the set itself: a node's attributes cost two blocks, not five.
+AttributeSet::AttributeSet() : m_lengths(6, 15), m_text(50) {}
 
-AttributeSet::~AttributeSet()
-{
-    delete m_lengths;
-    delete m_text;
-}
+AttributeSet::~AttributeSet() {}
 
 int AttributeSet::GetCount() const
 {
-    return m_lengths ? m_lengths->GetSize() / 2 : 0;
+    return m_lengths.GetSize() / 2;
 }
 
 bool AttributeSet::Add(const char* name, const char* value)
@@ -161,15 +155,15 @@ bool AttributeSet::Add(const char* name, const char* value)
     if (!value)
         value = "";
     int nameLen = (int)strlen(name), valueLen = (int)strlen(value);
-    if (!m_lengths->Append(nameLen))
+    if (!m_lengths.Append(nameLen))
         return false;
-    if (!m_lengths->Append(valueLen))
+    if (!m_lengths.Append(valueLen))
     {
-        m_lengths->RemoveAt(m_lengths->GetSize() - 1);
+        m_lengths.RemoveAt(m_lengths.GetSize() - 1);
         return false;
     }
-    m_text->AppendBytes(name, nameLen);
-    m_text->AppendBytes(value, valueLen);
+    m_text.AppendBytes(name, nameLen);
+    m_text.AppendBytes(value, valueLen);
     return true;
 }
 
@@ -180,10 +174,10 @@ bool AttributeSet::Get(const char* name, StringBuffer& out) const
         return false;
     int nameLen = (int)strlen(name);
     int offset = 0;
-    const char* text = m_text->GetString();
+    const char* text = m_text.GetString();
     for (int k = 0; k < GetCount(); k++)
     {
-        int nl = m_lengths->GetAt(2 * k), vl = m_lengths->GetAt(2 * k + 1);
+        int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
         if (nl == nameLen && memcmp(text + offset, name, nameLen) == 0)
         {
             out.AppendBytes(text + offset + nl, vl);
@@ -202,10 +196,10 @@ bool AttributeSet::GetPair(int k, StringBuffer& name, StringBuffer& value) const
         return false;
     int offset = 0;
     for (int i = 0; i < k; i++)
-        offset += m_lengths->GetAt(2 * i) + m_lengths->GetAt(2 * i + 1);
-    int nl = m_lengths->GetAt(2 * k), vl = m_lengths->GetAt(2 * k + 1);
-    name.AppendBytes(m_text->GetString() + offset, nl);
-    value.AppendBytes(m_text->GetString() + offset + nl, vl);
+        offset += m_lengths.GetAt(2 * i) + m_lengths.GetAt(2 * i + 1);
+    int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
+    name.AppendBytes(m_text.GetString() + offset, nl);
+    value.AppendBytes(m_text.GetString() + offset + nl, vl);
     return true;
 }
 
@@ -217,12 +211,12 @@ void AttributeSet::Remove(const char* name)
     int offset = 0;
     for (int k = 0; k < GetCount();)
     {
-        int nl = m_lengths->GetAt(2 * k), vl = m_lengths->GetAt(2 * k + 1);
-        if (nl == nameLen && memcmp(m_text->GetString() + offset, name, nameLen) == 0)
+        int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
+        if (nl == nameLen && memcmp(m_text.GetString() + offset, name, nameLen) == 0)
         {
-            m_text->RemoveRange(offset, nl + vl);
-            m_lengths->RemoveAt(2 * k + 1);
-            m_lengths->RemoveAt(2 * k);
+            m_text.RemoveRange(offset, nl + vl);
+            m_lengths.RemoveAt(2 * k + 1);
+            m_lengths.RemoveAt(2 * k);
             continue;
         }
         offset += nl + vl;

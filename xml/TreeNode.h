@@ -59,11 +59,11 @@ public:
     void Remove(const char* name);
     int GetCount() const;
     bool GetPair(int k, StringBuffer& name, StringBuffer& value) const;
-    bool IsReady() const { return m_lengths && m_text; }
+    bool IsReady() const { return m_text.GetCapacity() > 0; }
 
 private:
-    ExtIntArray* m_lengths;
-    StringBuffer* m_text;
+    ExtIntArray m_lengths;
+    StringBuffer m_text;
 };
 
 class TreeInfo : public CorvitaObject
