@@ -31,7 +31,7 @@ long RefCountedMarker::Release()
 
 static CommonStrings* s_commonStrings = nullptr;
 
-CommonStrings::CommonStrings() : m_recent(), m_nextRecent(0), m_map(400) {}
+CommonStrings::CommonStrings() : m_recent(), m_nextRecent(0), m_parked(), m_nextParked(0), m_map(400) {}
 CommonStrings::~CommonStrings() {}
 
 CommonStrings* CommonStrings::Instance()
@@ -100,31 +100,54 @@ void CommonStrings::ReleaseTag(StringBuffer* tag)
 {
     if (!tag || tag->GetLength() == 0)
         return;
-    for (int i = 0; i < kRecent; i++)
+    RefCountedMarker* marker = nullptr;
+    for (int i = 0; i < kRecent && !marker; i++)
         if (m_recent[i].key == tag)
-        {
-            if (m_recent[i].marker->m_count > 1)
-            {
-                m_recent[i].marker->Release();
-                return;
-            }
-            // The entry goes from the map below; it must not be found here afterwards.
-            m_recent[i].key = nullptr;
-            m_recent[i].marker = nullptr;
-            break;
-        }
-    CorvitaObject* object = nullptr;
-    if (!m_map.GetKeyAndObject(*tag, &object) || !object)
-        return;
-    RefCountedMarker* marker = static_cast<RefCountedMarker*>(object);
-    if (marker->m_count > 1)
-        marker->Release();
-    else
+            marker = m_recent[i].marker;
+    if (!marker)
     {
-        // The tag buffer is the map's own key: copy it before the entry goes.
-        StringBuffer key(tag->GetString(), tag->GetLength(), 0);
-        m_map.Remove(key);
+        CorvitaObject* object = nullptr;
+        if (!m_map.GetKeyAndObject(*tag, &object) || !object)
+            return;
+        marker = static_cast<RefCountedMarker*>(object);
     }
+    if (marker->m_count > 1)
+    {
+        marker->Release();
+        return;
+    }
+    if (marker->m_count < 1)
+        return;
+    // The last node with this tag is gone. The entry stays parked, counted 0 (absent to GetCount),
+    // so that the next document with the same tags finds them; only the oldest parked entries
+    // leave the map, so a stream of ever new tags cannot make it grow.
+    StringBuffer* oldest = m_parked[m_nextParked];
+    if (oldest && oldest != tag)
+        Unpark(oldest);
+    marker->m_count = 0;
+    for (int i = 0; i < kParked; i++)
+        if (m_parked[i] == tag)
+            m_parked[i] = nullptr;
+    m_parked[m_nextParked] = tag;
+    m_nextParked = (m_nextParked + 1) % kParked;
+}
+
+// Takes a parked entry out of the map if it is still unused.
+void CommonStrings::Unpark(StringBuffer* key)
+{
+    CorvitaObject* object = nullptr;
+    if (!m_map.GetKeyAndObject(*key, &object) || !object ||
+        static_cast<RefCountedMarker*>(object)->m_count > 0)
+        return;
+    for (int i = 0; i < kRecent; i++)
+        if (m_recent[i].key == key)
+            m_recent[i].key = nullptr, m_recent[i].marker = nullptr;
+    for (int i = 0; i < kParked; i++)
+        if (m_parked[i] == key)
+            m_parked[i] = nullptr;
+    // The tag buffer is the map's own key: copy it before the entry goes.
+    StringBuffer copy(key->GetString(), key->GetLength(), 0);
+    m_map.Remove(copy);
 }
 
 int CommonStrings::GetCount(const char* tag)
@@ -133,7 +156,8 @@ int CommonStrings::GetCount(const char* tag)
     CorvitaObject* object = nullptr;
     if (!m_map.GetKeyAndObject(key, &object) || !object)
         return -1;
-    return (int)static_cast<RefCountedMarker*>(object)->m_count;
+    long count = static_cast<RefCountedMarker*>(object)->m_count;
+    return count > 0 ? (int)count : -1;
 }
 
 // ---------------------------------------------------------------- AttributeSet

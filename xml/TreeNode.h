@@ -35,15 +35,20 @@ private:
     CommonStrings();
     StringBuffer* FindRecent(const char* text, int length);
     void Remember(StringBuffer* key, RefCountedMarker* marker);
+    void Unpark(StringBuffer* key);
     // The few tags met last, so that runs of the same tags skip the map's hashing.
     struct Recent
     {
         StringBuffer* key;
         RefCountedMarker* marker;
     };
-    static const int kRecent = 8;
+    static const int kRecent = 16;
     Recent m_recent[kRecent];
     int m_nextRecent;
+    // Entries whose last node went, oldest first out (see ReleaseTag).
+    static const int kParked = 64;
+    StringBuffer* m_parked[kParked];
+    int m_nextParked;
     HashMap m_map;
 };
 
