@@ -224,6 +224,30 @@ static void ReplaceWith(DataBuffer& bytes, DataBuffer& converted)
     bytes.TakeFrom(converted);
 }
 
+// StrStrNoCase within [text, end), which holds no NUL byte.
+static const char* FindNoCase(const char* text, const char* end, const char* needle)
+{
+    size_t length = strlen(needle);
+    for (const char* h = text; (size_t)(end - h) >= length; h++)
+    {
+        size_t k = 0;
+        while (k < length)
+        {
+            unsigned char a = (unsigned char)h[k], b = (unsigned char)needle[k];
+            if (a >= 'a' && a <= 'z')
+                a = (unsigned char)(a - 32);
+            if (b >= 'a' && b <= 'z')
+                b = (unsigned char)(b - 32);
+            if (a != b)
+                break;
+            k++;
+        }
+        if (k == length)
+            return h;
+    }
+    return nullptr;
+}
+
 bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
 {
     unsigned long n = bytes.GetSize();
@@ -251,12 +275,16 @@ bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
         bytes.RemoveFront(3);
         return true;
     }
-    // The search runs on a terminated copy so it can never read past the file's bytes.
-    StringBuffer text((const char*)p, (int)n, 0);
-    const char* decl = StrStrNoCase(text.GetString(), "<?xml");
+    // The search never reads past the file's bytes, and like any search in the text as a string
+    // it ends at the first NUL byte.
+    const char* text = (const char*)p;
+    const char* end = static_cast<const char*>(memchr(text, 0, n));
+    if (!end)
+        end = text + n;
+    const char* decl = FindNoCase(text, end, "<?xml");
     if (!decl)
         return true;
-    const char* close = strchr(decl, '>');
+    const char* close = static_cast<const char*>(memchr(decl, '>', (size_t)(end - decl)));
     if (!close)
         return true;
     StringBuffer declaration(decl, (int)(close - decl), 0);
