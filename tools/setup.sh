@@ -48,6 +48,19 @@ if ! locale -a 2>/dev/null | grep -qix 'en_US.utf8'; then
     as_root locale-gen >/dev/null
 fi
 
+# Only for the benchmarks ("setup.sh --bench"): the native compiler and the libraries the
+# reference programs in bench/ref are built against. Building and testing never need them.
+bench_setup() {
+    local need=() p
+    for p in gcc libc6-dev pkg-config libxml2-dev libexpat1-dev; do have "$p" || need+=("$p"); done
+    [ ${#need[@]} -eq 0 ] && return 0
+    echo "setup: installing for the benchmarks ${need[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt_update
+    as_root apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+}
+if [ "${1:-}" = --bench ]; then bench_setup; fi
+
 # bzip2 from Debian's source package, unpacked into a git-ignored folder and built by CMake.
 third="$root/third_party"
 if ! ls "$third"/bzip2-*/bzlib.c >/dev/null 2>&1; then

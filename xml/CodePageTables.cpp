@@ -226,6 +226,16 @@ void HashConvert::Lookup(const unsigned char* key, unsigned int keyLen, unsigned
     }
 }
 
+unsigned int HashConvert::GetMaxKeyLength() const
+{
+    unsigned int longest = 0;
+    for (unsigned long b = 0; b < m_bucketCount; b++)
+        for (const unsigned char* p = m_buckets[b]; p && *p; p += 2 + p[0] + p[1 + p[0]])
+            if (p[0] > longest)
+                longest = p[0];
+    return longest;
+}
+
 void HashConvert::CopyReversed(HashConvert& target) const
 {
     for (unsigned long b = 0; b < m_bucketCount; b++)

@@ -23,6 +23,7 @@ public:
     unsigned long BucketLength(unsigned long bucket) const;
     void CopyReversed(HashConvert& target) const;
     unsigned long GetBucketCount() const { return m_bucketCount; }
+    unsigned int GetMaxKeyLength() const; // 0 when empty
 
     bool m_asciiIdentity;
 

@@ -76,6 +76,17 @@ bool DataBuffer::Realloc(unsigned long newCapacity)
     return true;
 }
 
+// At least 20000 bytes, and half what is held already: a text built by many appends is copied a
+// bounded number of times over, not once per 20000 bytes.
+static unsigned long GrowthStep(unsigned long length, unsigned long count)
+{
+    unsigned long step = count > 20000 ? count : 20000;
+    unsigned long half = length / 2;
+    if (half > step && half <= 0xFFFFFFFFUL - length - 20000)
+        step = half;
+    return step;
+}
+
 bool DataBuffer::EnsureCapacity(unsigned long size)
 {
     Check();
@@ -95,7 +106,7 @@ bool DataBuffer::Append(const void* bytes, unsigned long count)
         return false;
     if (m_length + count > m_capacity || !m_data)
     {
-        if (!Realloc(m_length + (count > 20000 ? count : 20000)))
+        if (!Realloc(m_length + GrowthStep(m_length, count)))
             return false;
     }
     memmove(m_data + m_length, bytes, count);
@@ -108,7 +119,7 @@ bool DataBuffer::AppendByte(unsigned char b)
     Check();
     if (m_length >= m_capacity || !m_data)
     {
-        if (m_length > 0xFFFFFFFFUL - 20000 || !Realloc(m_length + 20000))
+        if (m_length > 0xFFFFFFFFUL - 20000 || !Realloc(m_length + GrowthStep(m_length, 1)))
             return false;
     }
     m_data[m_length++] = b;

@@ -4,6 +4,7 @@
 #include "CodePageTables.h"
 #include "Iso2022.h"
 #include "UnicodeForms.h"
+#include <new>
 #include <string.h>
 
 EncodingConvert::EncodingConvert()
@@ -380,6 +381,8 @@ bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, co
         }
         if (IsTablePage(to))
         {
+            if (Utf8ToTableDirect(to, p, n, out))
+                return true;
             DataBuffer temp;
             temp.EnsureCapacity(n * 2 + 4);
             m_firstStage = true;
@@ -402,6 +405,8 @@ bool EncodingConvert::ConvertViaUnicode(unsigned long from, unsigned long to, co
     }
     if (to != 65001 && !IsTablePage(to))
         return false;
+    if (to == 65001 && (DecodeSingleByteToUtf8(from, p, n, out) || DecodeMultiByteToUtf8(from, p, n, out)))
+        return true;
     DataBuffer temp;
     temp.EnsureCapacity(n * 2 + 4);
     // What the first stage could not decode is lost as surely as what the second cannot encode.
@@ -493,6 +498,77 @@ private:
 };
 } // namespace
 
+namespace
+{
+// The two-byte entries of a hashed table laid out flat, one slot per two-byte key, so that long
+// texts cost one array read per character instead of a hash and a bucket walk. A slot's length is
+// 0 when the table has no such key, kLongValue when its value is not of the usual length (the
+// hashed table answers those), else the value's length. Built from the table the first time a
+// conversion uses it, and built again if the cache ever holds another table for the page.
+const unsigned char kLongValue = 0xFF;
+struct FlatTable
+{
+    const HashConvert* source;
+    unsigned int maxKeyLength;
+    unsigned char length[65536];
+    unsigned char value[65536][2];
+};
+
+const FlatTable* Flatten(FlatTable*& slot, const HashConvert* map)
+{
+    if (slot && slot->source == map)
+        return slot;
+    delete slot;
+    slot = new (std::nothrow) FlatTable;
+    if (!slot)
+        return nullptr;
+    slot->source = map;
+    slot->maxKeyLength = map->GetMaxKeyLength();
+    unsigned char value[256];
+    unsigned int valueLen;
+    for (unsigned int k = 0; k < 65536; k++)
+    {
+        unsigned char key[2] = {(unsigned char)k, (unsigned char)(k >> 8)};
+        map->Lookup(key, 2, value, &valueLen);
+        slot->length[k] = valueLen > 2 ? kLongValue : (unsigned char)valueLen;
+        if (valueLen && valueLen <= 2)
+            memcpy(slot->value[k], value, valueLen);
+    }
+    return slot;
+}
+
+const int kFlatPages = 16;
+struct FlatCache
+{
+    unsigned long codePage[kFlatPages];
+    FlatTable* decode[kFlatPages];
+    FlatTable* encode[kFlatPages];
+} s_flat;
+
+FlatTable** FlatSlot(unsigned long codePage, bool encode)
+{
+    for (int i = 0; i < kFlatPages; i++)
+        if (s_flat.codePage[i] == codePage || !s_flat.codePage[i])
+        {
+            s_flat.codePage[i] = codePage;
+            return encode ? &s_flat.encode[i] : &s_flat.decode[i];
+        }
+    return nullptr;
+}
+
+const FlatTable* FlatDecode(unsigned long codePage, const HashConvert* map)
+{
+    FlatTable** slot = FlatSlot(codePage, false);
+    return slot ? Flatten(*slot, map) : nullptr;
+}
+
+const FlatTable* FlatEncode(unsigned long codePage, const HashConvert* map)
+{
+    FlatTable** slot = FlatSlot(codePage, true);
+    return slot ? Flatten(*slot, map) : nullptr;
+}
+} // namespace
+
 bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned char* p, unsigned long n,
                                        DataBuffer& out)
 {
@@ -520,6 +596,192 @@ bool EncodingConvert::DecodeSingleByte(unsigned long codePage, const unsigned ch
     return ok;
 }
 
+// A single-byte page to UTF-8 in one pass, for text in which every byte has a character: what the
+// two stages give for such text, without the UTF-16 between them. Text with a byte the page lacks,
+// or with U+EFFD (which the second stage could take for the start of a marked run), is left to the
+// two stages: false, with out as it was.
+bool EncodingConvert::DecodeSingleByteToUtf8(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                             DataBuffer& out)
+{
+    const TableCodePage* page = FindTableCodePage(codePage);
+    if (!page || page->doubleByte)
+        return false;
+    EnsureDecodeTable(codePage);
+    UnicodeLookup* lookup = CachedDecodeLookup(codePage);
+    if (!lookup)
+        return false;
+    unsigned char bytes[256][3], lengths[256];
+    for (int b = 0; b < 256; b++)
+    {
+        unsigned short unit = lookup->m_units[b];
+        if ((!unit && b) || unit == 0xEFFD)
+            lengths[b] = 0;
+        else
+            lengths[b] = (unsigned char)EncodeUtf8Unit(unit, bytes[b]);
+    }
+    unsigned long before = out.GetSize();
+    out.EnsureCapacity(before + n + n / 8 + 16);
+    bool whole = true;
+    {
+        Sink sink(out);
+        for (unsigned long i = 0; i < n; i++)
+        {
+            unsigned char length = lengths[p[i]];
+            if (!length)
+            {
+                whole = false;
+                break;
+            }
+            if (length == 1)
+                sink.Byte(bytes[p[i]][0]);
+            else
+                sink.Put(bytes[p[i]], length);
+        }
+    }
+    if (!whole)
+        out.SetSize(before);
+    return whole;
+}
+
+// UTF-8 to a table page in one pass, for text that is all well-formed and all in the page: what
+// the two stages give for such text. Anything else goes the way of the two stages: false, with out
+// as it was.
+bool EncodingConvert::Utf8ToTableDirect(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                        DataBuffer& out)
+{
+    if (!FindTableCodePage(codePage))
+        return false;
+    EnsureEncodeTable(codePage);
+    HashConvert* map = CachedEncodeTable(codePage);
+    if (!map)
+        return false;
+    const FlatTable* flat = FlatEncode(codePage, map);
+    if (!flat)
+        return false;
+    unsigned long before = out.GetSize();
+    out.EnsureCapacity(before + n + 16);
+    bool whole = true;
+    {
+        Sink sink(out);
+        unsigned char value[256];
+        unsigned int valueLen;
+        unsigned long i = 0;
+        while (i < n)
+        {
+            if (p[i] < 0x80 && map->m_asciiIdentity)
+            {
+                sink.Byte(p[i++]);
+                continue;
+            }
+            unsigned short unit = 0;
+            int used = DecodeUtf8Unit(p + i, n - i, &unit);
+            if (used <= 0 || unit == 0xEFFD)
+            {
+                whole = false;
+                break;
+            }
+            i += (unsigned long)used;
+            if (unit < 128 && map->m_asciiIdentity)
+            {
+                sink.Byte((unsigned char)unit);
+                continue;
+            }
+            unsigned char length = flat->length[unit];
+            if (length && length != kLongValue)
+            {
+                sink.Put(flat->value[unit], length);
+                continue;
+            }
+            unsigned char key[2] = {(unsigned char)unit, (unsigned char)(unit >> 8)};
+            valueLen = 0;
+            if (length)
+                map->Lookup(key, 2, value, &valueLen);
+            if (valueLen)
+                sink.Put(value, valueLen);
+            else if (unit == 0)
+                sink.Byte(0);
+            else
+            {
+                whole = false;
+                break;
+            }
+        }
+    }
+    if (!whole)
+        out.SetSize(before);
+    return whole;
+}
+
+// A double-byte page to UTF-8 in one pass, under the same terms as the single-byte one: every
+// character found with keys of at most two bytes, each one UTF-16 unit, none of them U+EFFD.
+bool EncodingConvert::DecodeMultiByteToUtf8(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                            DataBuffer& out)
+{
+    const TableCodePage* page = FindTableCodePage(codePage);
+    if (!page || !page->doubleByte)
+        return false;
+    EnsureDecodeTable(codePage);
+    HashConvert* map = CachedDecodeMap(codePage);
+    if (!map)
+        return false;
+    const FlatTable* flat = FlatDecode(codePage, map);
+    if (!flat || flat->maxKeyLength > 2)
+        return false;
+    unsigned long before = out.GetSize();
+    out.EnsureCapacity(before + n + n / 2 + 16);
+    bool whole = true;
+    {
+        Sink sink(out);
+        unsigned char value[256];
+        unsigned int valueLen;
+        unsigned char bytes[3];
+        unsigned long i = 0;
+        while (i < n)
+        {
+            unsigned short unit;
+            if (i + 1 < n)
+            {
+                unsigned int k = p[i] | (p[i + 1] << 8);
+                unsigned char length = flat->length[k];
+                if (length == 2)
+                {
+                    unit = (unsigned short)(flat->value[k][0] | (flat->value[k][1] << 8));
+                    if (unit == 0xEFFD)
+                    {
+                        whole = false;
+                        break;
+                    }
+                    sink.Put(bytes, (unsigned long)EncodeUtf8Unit(unit, bytes));
+                    i += 2;
+                    continue;
+                }
+                if (length)
+                {
+                    whole = false;
+                    break;
+                }
+            }
+            if (p[i] == 0 || (p[i] < 128 && map->m_asciiIdentity))
+            {
+                sink.Byte(p[i++]);
+                continue;
+            }
+            map->Lookup(p + i, 1, value, &valueLen);
+            unit = valueLen == 2 ? (unsigned short)(value[0] | (value[1] << 8)) : 0;
+            if (valueLen != 2 || unit == 0xEFFD)
+            {
+                whole = false;
+                break;
+            }
+            sink.Put(bytes, (unsigned long)EncodeUtf8Unit(unit, bytes));
+            i++;
+        }
+    }
+    if (!whole)
+        out.SetSize(before);
+    return whole;
+}
+
 bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned char* p, unsigned long n,
                                       DataBuffer& out)
 {
@@ -527,6 +789,7 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
     HashConvert* map = CachedDecodeMap(codePage);
     if (!map)
         return false;
+    const FlatTable* flat = FlatDecode(codePage, map);
     bool ok = true;
     unsigned char value[256];
     unsigned int valueLen;
@@ -536,8 +799,24 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
         bool last = i + 1 == n;
         if (!last)
         {
+            unsigned int firstKeyLen = 2, lastKeyLen = 4;
+            if (flat)
+            {
+                unsigned int k = p[i] | (p[i + 1] << 8);
+                unsigned char length = flat->length[k];
+                if (length && length != kLongValue)
+                {
+                    sink.Put(flat->value[k], length);
+                    i += 2;
+                    continue;
+                }
+                if (!length)
+                    firstKeyLen = 3; // the two-byte key is known to be absent
+                if (flat->maxKeyLength < lastKeyLen)
+                    lastKeyLen = flat->maxKeyLength;
+            }
             bool hit = false;
-            for (unsigned int keyLen = 2; keyLen <= 4 && i + keyLen <= n; keyLen++)
+            for (unsigned int keyLen = firstKeyLen; keyLen <= lastKeyLen && i + keyLen <= n; keyLen++)
             {
                 map->Lookup(p + i, keyLen, value, &valueLen);
                 if (valueLen)
@@ -592,6 +871,7 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
         return false;
     if (n < 2)
         return false;
+    const FlatTable* flat = FlatEncode(codePage, map);
     // Marked runs may leave the stream at an odd length, so the odd last byte is only dropped
     // when the loop meets it.
     bool ok = true;
@@ -619,7 +899,17 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
             i += 2;
             continue;
         }
-        map->Lookup(p + i, 2, value, &valueLen);
+        unsigned char length = flat ? flat->length[unit] : kLongValue;
+        if (length && length != kLongValue)
+        {
+            sink.Put(flat->value[unit], length);
+            i += 2;
+            continue;
+        }
+        if (length)
+            map->Lookup(p + i, 2, value, &valueLen);
+        else
+            valueLen = 0;
         if (valueLen)
             sink.Put(value, valueLen);
         else if (unit == 0)
@@ -640,14 +930,12 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
 bool EncodingConvert::Utf8ToUtf16(const unsigned char* p, unsigned long n, DataBuffer& out)
 {
     Sink sink(out);
-    EncodingUtf8& codec = SharedUtf8Codec();
-    ConvertState state;
     bool ok = true;
     unsigned long i = 0;
     while (i < n)
     {
         unsigned short unit = 0;
-        int used = codec.Decode(state, p + i, n - i, &unit);
+        int used = DecodeUtf8Unit(p + i, n - i, &unit);
         if (used > 0)
         {
             sink.Unit(unit);
@@ -681,8 +969,6 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
     // Marked runs may leave the stream at an odd length, so the odd last byte is only dropped
     // when the loop meets it.
     bool ok = (n & 1) == 0 || m_secondStage;
-    EncodingUtf8& codec = SharedUtf8Codec();
-    ConvertState state;
     unsigned long i = 0;
     while (i + 2 <= n || (m_secondStage && i + 3 <= n))
     {
@@ -699,10 +985,9 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
         if (i + 2 > n)
             break;
         unsigned short unit = (unsigned short)(p[i] | (p[i + 1] << 8));
-        if (unit < 0x80)
-            sink.Byte((unsigned char)unit); // what the codec writes for ASCII, without a call
-        else if (codec.Encode(state, unit, sink.Flushed()) < 0)
-            ErrorItem(p + i, 2, 1200, sink.Flushed());
+        // The codec encodes every unit (a lone surrogate as three bytes too), so nothing fails here.
+        unsigned char bytes[3];
+        sink.Put(bytes, (unsigned long)EncodeUtf8Unit(unit, bytes));
         i += 2;
     }
     return ok;
@@ -711,17 +996,16 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
 bool EncodingConvert::Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBuffer& out)
 {
     Sink sink(out);
-    EncodingUtf8& codec = SharedUtf8Codec();
-    ConvertState state;
     bool ok = true;
     unsigned long i = 0;
     while (i < n)
     {
         unsigned short unit = 0;
-        int used = codec.Decode(state, p + i, n - i, &unit);
+        int used = DecodeUtf8Unit(p + i, n - i, &unit);
         if (used > 0)
         {
-            codec.Encode(state, unit, sink.Flushed());
+            unsigned char bytes[3];
+            sink.Put(bytes, (unsigned long)EncodeUtf8Unit(unit, bytes));
             i += used;
         }
         else if (used == -1 || used == -2)

@@ -47,6 +47,11 @@ public:
 
 private:
     bool DecodeSingleByte(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out);
+    bool Utf8ToTableDirect(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out);
+    bool DecodeMultiByteToUtf8(unsigned long codePage, const unsigned char* p, unsigned long n,
+                               DataBuffer& out);
+    bool DecodeSingleByteToUtf8(unsigned long codePage, const unsigned char* p, unsigned long n,
+                                DataBuffer& out);
     bool DecodeMultiByte(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out);
     bool EncodeByTable(unsigned long codePage, const unsigned char* p, unsigned long n, DataBuffer& out);
     bool Utf8ToUtf16(const unsigned char* p, unsigned long n, DataBuffer& out);

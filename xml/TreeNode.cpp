@@ -31,7 +31,7 @@ long RefCountedMarker::Release()
 
 static CommonStrings* s_commonStrings = nullptr;
 
-CommonStrings::CommonStrings() : m_map(400) {}
+CommonStrings::CommonStrings() : m_recent(), m_nextRecent(0), m_parked(), m_nextParked(0), m_map(400) {}
 CommonStrings::~CommonStrings() {}
 
 CommonStrings* CommonStrings::Instance()
@@ -41,10 +41,43 @@ CommonStrings* CommonStrings::Instance()
     return s_commonStrings;
 }
 
+StringBuffer* CommonStrings::FindRecent(const char* text, int length)
+{
+    for (int i = 0; i < kRecent; i++)
+    {
+        StringBuffer* key = m_recent[i].key;
+        if (key && key->GetLength() == length && memcmp(key->GetString(), text, (size_t)length) == 0)
+        {
+            m_recent[i].marker->m_count++;
+            return key;
+        }
+    }
+    return nullptr;
+}
+
+void CommonStrings::Remember(StringBuffer* key, RefCountedMarker* marker)
+{
+    m_recent[m_nextRecent].key = key;
+    m_recent[m_nextRecent].marker = marker;
+    m_nextRecent = (m_nextRecent + 1) % kRecent;
+}
+
+StringBuffer* CommonStrings::Intern(const char* text)
+{
+    if (!text || !*text)
+        return nullptr;
+    if (StringBuffer* key = FindRecent(text, (int)strlen(text)))
+        return key;
+    StringBuffer buffer(text);
+    return Intern(buffer);
+}
+
 StringBuffer* CommonStrings::Intern(const StringBuffer& text)
 {
     if (text.GetLength() == 0)
         return nullptr;
+    if (StringBuffer* key = FindRecent(text.GetString(), text.GetLength()))
+        return key;
     CorvitaObject* object = nullptr;
     StringBuffer* key = m_map.GetKeyAndObject(text, &object);
     if (!key)
@@ -59,6 +92,7 @@ StringBuffer* CommonStrings::Intern(const StringBuffer& text)
             return nullptr;
     }
     static_cast<RefCountedMarker*>(object)->m_count++;
+    Remember(key, static_cast<RefCountedMarker*>(object));
     return key;
 }
 
@@ -66,18 +100,54 @@ void CommonStrings::ReleaseTag(StringBuffer* tag)
 {
     if (!tag || tag->GetLength() == 0)
         return;
-    CorvitaObject* object = nullptr;
-    if (!m_map.GetKeyAndObject(*tag, &object) || !object)
-        return;
-    RefCountedMarker* marker = static_cast<RefCountedMarker*>(object);
-    if (marker->m_count > 1)
-        marker->Release();
-    else
+    RefCountedMarker* marker = nullptr;
+    for (int i = 0; i < kRecent && !marker; i++)
+        if (m_recent[i].key == tag)
+            marker = m_recent[i].marker;
+    if (!marker)
     {
-        // The tag buffer is the map's own key: copy it before the entry goes.
-        StringBuffer key(tag->GetString(), tag->GetLength(), 0);
-        m_map.Remove(key);
+        CorvitaObject* object = nullptr;
+        if (!m_map.GetKeyAndObject(*tag, &object) || !object)
+            return;
+        marker = static_cast<RefCountedMarker*>(object);
     }
+    if (marker->m_count > 1)
+    {
+        marker->Release();
+        return;
+    }
+    if (marker->m_count < 1)
+        return;
+    // The last node with this tag is gone. The entry stays parked, counted 0 (absent to GetCount),
+    // so that the next document with the same tags finds them; only the oldest parked entries
+    // leave the map, so a stream of ever new tags cannot make it grow.
+    StringBuffer* oldest = m_parked[m_nextParked];
+    if (oldest && oldest != tag)
+        Unpark(oldest);
+    marker->m_count = 0;
+    for (int i = 0; i < kParked; i++)
+        if (m_parked[i] == tag)
+            m_parked[i] = nullptr;
+    m_parked[m_nextParked] = tag;
+    m_nextParked = (m_nextParked + 1) % kParked;
+}
+
+// Takes a parked entry out of the map if it is still unused.
+void CommonStrings::Unpark(StringBuffer* key)
+{
+    CorvitaObject* object = nullptr;
+    if (!m_map.GetKeyAndObject(*key, &object) || !object ||
+        static_cast<RefCountedMarker*>(object)->m_count > 0)
+        return;
+    for (int i = 0; i < kRecent; i++)
+        if (m_recent[i].key == key)
+            m_recent[i].key = nullptr, m_recent[i].marker = nullptr;
+    for (int i = 0; i < kParked; i++)
+        if (m_parked[i] == key)
+            m_parked[i] = nullptr;
+    // The tag buffer is the map's own key: copy it before the entry goes.
+    StringBuffer copy(key->GetString(), key->GetLength(), 0);
+    m_map.Remove(copy);
 }
 
 int CommonStrings::GetCount(const char* tag)
@@ -86,25 +156,20 @@ int CommonStrings::GetCount(const char* tag)
     CorvitaObject* object = nullptr;
     if (!m_map.GetKeyAndObject(key, &object) || !object)
         return -1;
-    return (int)static_cast<RefCountedMarker*>(object)->m_count;
+    long count = static_cast<RefCountedMarker*>(object)->m_count;
+    return count > 0 ? (int)count : -1;
 }
 
 // ---------------------------------------------------------------- AttributeSet
 
-AttributeSet::AttributeSet()
-    : m_lengths(new (std::nothrow) ExtIntArray(6, 15)), m_text(new (std::nothrow) StringBuffer(50))
-{
-}
+// The lengths and the text live in the set itself: a node's attributes cost two blocks, not five.
+AttributeSet::AttributeSet() : m_lengths(6, 15), m_text(50) {}
 
-AttributeSet::~AttributeSet()
-{
-    delete m_lengths;
-    delete m_text;
-}
+AttributeSet::~AttributeSet() {}
 
 int AttributeSet::GetCount() const
 {
-    return m_lengths ? m_lengths->GetSize() / 2 : 0;
+    return m_lengths.GetSize() / 2;
 }
 
 bool AttributeSet::Add(const char* name, const char* value)
@@ -114,15 +179,15 @@ bool AttributeSet::Add(const char* name, const char* value)
     if (!value)
         value = "";
     int nameLen = (int)strlen(name), valueLen = (int)strlen(value);
-    if (!m_lengths->Append(nameLen))
+    if (!m_lengths.Append(nameLen))
         return false;
-    if (!m_lengths->Append(valueLen))
+    if (!m_lengths.Append(valueLen))
     {
-        m_lengths->RemoveAt(m_lengths->GetSize() - 1);
+        m_lengths.RemoveAt(m_lengths.GetSize() - 1);
         return false;
     }
-    m_text->AppendBytes(name, nameLen);
-    m_text->AppendBytes(value, valueLen);
+    m_text.AppendBytes(name, nameLen);
+    m_text.AppendBytes(value, valueLen);
     return true;
 }
 
@@ -133,10 +198,10 @@ bool AttributeSet::Get(const char* name, StringBuffer& out) const
         return false;
     int nameLen = (int)strlen(name);
     int offset = 0;
-    const char* text = m_text->GetString();
+    const char* text = m_text.GetString();
     for (int k = 0; k < GetCount(); k++)
     {
-        int nl = m_lengths->GetAt(2 * k), vl = m_lengths->GetAt(2 * k + 1);
+        int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
         if (nl == nameLen && memcmp(text + offset, name, nameLen) == 0)
         {
             out.AppendBytes(text + offset + nl, vl);
@@ -155,10 +220,10 @@ bool AttributeSet::GetPair(int k, StringBuffer& name, StringBuffer& value) const
         return false;
     int offset = 0;
     for (int i = 0; i < k; i++)
-        offset += m_lengths->GetAt(2 * i) + m_lengths->GetAt(2 * i + 1);
-    int nl = m_lengths->GetAt(2 * k), vl = m_lengths->GetAt(2 * k + 1);
-    name.AppendBytes(m_text->GetString() + offset, nl);
-    value.AppendBytes(m_text->GetString() + offset + nl, vl);
+        offset += m_lengths.GetAt(2 * i) + m_lengths.GetAt(2 * i + 1);
+    int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
+    name.AppendBytes(m_text.GetString() + offset, nl);
+    value.AppendBytes(m_text.GetString() + offset + nl, vl);
     return true;
 }
 
@@ -170,12 +235,12 @@ void AttributeSet::Remove(const char* name)
     int offset = 0;
     for (int k = 0; k < GetCount();)
     {
-        int nl = m_lengths->GetAt(2 * k), vl = m_lengths->GetAt(2 * k + 1);
-        if (nl == nameLen && memcmp(m_text->GetString() + offset, name, nameLen) == 0)
+        int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
+        if (nl == nameLen && memcmp(m_text.GetString() + offset, name, nameLen) == 0)
         {
-            m_text->RemoveRange(offset, nl + vl);
-            m_lengths->RemoveAt(2 * k + 1);
-            m_lengths->RemoveAt(2 * k);
+            m_text.RemoveRange(offset, nl + vl);
+            m_lengths.RemoveAt(2 * k + 1);
+            m_lengths.RemoveAt(2 * k);
             continue;
         }
         offset += nl + vl;
@@ -346,10 +411,7 @@ void TreeNode::SetTag(const char* tag)
         m_tag = nullptr;
     }
     if (tag && *tag && table)
-    {
-        StringBuffer text(tag);
-        m_tag = table->Intern(text);
-    }
+        m_tag = table->Intern(tag);
 }
 
 const char* TreeNode::GetTag() const

@@ -27,20 +27,28 @@ public:
     static CommonStrings* Instance();
     virtual ~CommonStrings();
     StringBuffer* Intern(const StringBuffer& text);
+    StringBuffer* Intern(const char* text); // the same, for a NUL-terminated text
     void ReleaseTag(StringBuffer* tag);
     int GetCount(const char* tag); // the entry's count, -1 when absent
 
 private:
     CommonStrings();
+    StringBuffer* FindRecent(const char* text, int length);
+    void Remember(StringBuffer* key, RefCountedMarker* marker);
+    void Unpark(StringBuffer* key);
     // The few tags met last, so that runs of the same tags skip the map's hashing.
     struct Recent
     {
         StringBuffer* key;
         RefCountedMarker* marker;
     };
-    static const int kRecent = 8;
+    static const int kRecent = 16;
     Recent m_recent[kRecent];
     int m_nextRecent;
+    // Entries whose last node went, oldest first out (see ReleaseTag).
+    static const int kParked = 64;
+    StringBuffer* m_parked[kParked];
+    int m_nextParked;
     HashMap m_map;
 };
 
@@ -56,11 +64,11 @@ public:
     void Remove(const char* name);
     int GetCount() const;
     bool GetPair(int k, StringBuffer& name, StringBuffer& value) const;
-    bool IsReady() const { return m_lengths && m_text; }
+    bool IsReady() const { return m_text.GetCapacity() > 0; }
 
 private:
-    ExtIntArray* m_lengths;
-    StringBuffer* m_text;
+    ExtIntArray m_lengths;
+    StringBuffer m_text;
 };
 
 class TreeInfo : public CorvitaObject

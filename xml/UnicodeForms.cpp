@@ -24,61 +24,13 @@ static const unsigned char kFirstByteMark[7] = {0x00, 0x00, 0xC0, 0xE0, 0xF0, 0x
 
 int EncodingUtf8::Decode(ConvertState&, const unsigned char* p, unsigned long available, unsigned short* unit)
 {
-    if (!available)
-        return -2;
-    unsigned char lead = p[0];
-    if (lead < 0x80)
-    {
-        *unit = lead;
-        return 1;
-    }
-    if (lead < 0xC2)
-        return -1;
-    if (lead < 0xE0)
-    {
-        if (available < 2)
-            return -2;
-        if (p[1] < 0x80 || p[1] > 0xBF)
-            return -1;
-        *unit = (unsigned short)(((lead & 0x1F) << 6) | (p[1] & 0x3F));
-        return 2;
-    }
-    if (lead < 0xF0)
-    {
-        if (available < 3)
-            return -2;
-        if (p[1] < 0x80 || p[1] > 0xBF || p[2] < 0x80 || p[2] > 0xBF)
-            return -1;
-        if (lead == 0xE0 && p[1] < 0xA0)
-            return -1;
-        *unit = (unsigned short)(((lead & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
-        return 3;
-    }
-    return -1;
+    return DecodeUtf8Unit(p, available, unit);
 }
 
 int EncodingUtf8::Encode(ConvertState&, unsigned short unit, DataBuffer& out)
 {
     unsigned char b[3];
-    int n;
-    if (unit < 0x80)
-    {
-        b[0] = (unsigned char)unit;
-        n = 1;
-    }
-    else if (unit < 0x800)
-    {
-        b[0] = (unsigned char)(0xC0 | (unit >> 6));
-        b[1] = (unsigned char)(0x80 | (unit & 0x3F));
-        n = 2;
-    }
-    else
-    {
-        b[0] = (unsigned char)(0xE0 | (unit >> 12));
-        b[1] = (unsigned char)(0x80 | ((unit >> 6) & 0x3F));
-        b[2] = (unsigned char)(0x80 | (unit & 0x3F));
-        n = 3;
-    }
+    int n = EncodeUtf8Unit(unit, b);
     out.Append(b, n);
     return n;
 }

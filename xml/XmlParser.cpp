@@ -105,8 +105,15 @@ bool ParseEngine::SeekCloseBeforeOpen(char close, char open)
 void ParseEngine::CollectUntilAny(const char* set, StringBuffer& out)
 {
     unsigned long start = m_pos;
-    while (m_text[m_pos] && !strchr(set, m_text[m_pos]))
-        m_pos++;
+    for (char c; (c = m_text[m_pos]) != 0; m_pos++)
+    {
+        // The set is a handful of bytes: compared in the loop, with no call per byte.
+        const char* s = set;
+        while (*s && *s != c)
+            s++;
+        if (*s)
+            break;
+    }
     out.AppendBytes(m_text + start, (int)(m_pos - start));
 }
 
@@ -217,6 +224,30 @@ static void ReplaceWith(DataBuffer& bytes, DataBuffer& converted)
     bytes.TakeFrom(converted);
 }
 
+// StrStrNoCase within [text, end), which holds no NUL byte.
+static const char* FindNoCase(const char* text, const char* end, const char* needle)
+{
+    size_t length = strlen(needle);
+    for (const char* h = text; (size_t)(end - h) >= length; h++)
+    {
+        size_t k = 0;
+        while (k < length)
+        {
+            unsigned char a = (unsigned char)h[k], b = (unsigned char)needle[k];
+            if (a >= 'a' && a <= 'z')
+                a = (unsigned char)(a - 32);
+            if (b >= 'a' && b <= 'z')
+                b = (unsigned char)(b - 32);
+            if (a != b)
+                break;
+            k++;
+        }
+        if (k == length)
+            return h;
+    }
+    return nullptr;
+}
+
 bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
 {
     unsigned long n = bytes.GetSize();
@@ -244,12 +275,16 @@ bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
         bytes.RemoveFront(3);
         return true;
     }
-    // The search runs on a terminated copy so it can never read past the file's bytes.
-    StringBuffer text((const char*)p, (int)n, 0);
-    const char* decl = StrStrNoCase(text.GetString(), "<?xml");
+    // The search never reads past the file's bytes, and like any search in the text as a string
+    // it ends at the first NUL byte.
+    const char* text = (const char*)p;
+    const char* end = static_cast<const char*>(memchr(text, 0, n));
+    if (!end)
+        end = text + n;
+    const char* decl = FindNoCase(text, end, "<?xml");
     if (!decl)
         return true;
-    const char* close = strchr(decl, '>');
+    const char* close = static_cast<const char*>(memchr(decl, '>', (size_t)(end - decl)));
     if (!close)
         return true;
     StringBuffer declaration(decl, (int)(close - decl), 0);
@@ -283,23 +318,43 @@ bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
     return true;
 }
 
-static void DecodeEntities(StringBuffer& text, bool aposBeforeGt)
+// The five predefined entities, decoded in one pass. The same as replacing each entity over the
+// whole text in turn (in any order, "&amp;" last): every entity starts with the only '&' it holds
+// and no replacement makes a letter or ';', so no replacement can make or break another match.
+static void DecodeEntities(StringBuffer& text)
 {
-    if (!strchr(text.GetString(), '&'))
+    char* p = text.GetBuffer();
+    char* r = p ? strchr(p, '&') : nullptr;
+    if (!r)
         return;
-    text.ReplaceAll("&lt;", "<");
-    if (aposBeforeGt)
+    static const struct
     {
-        text.ReplaceAll("&apos;", "'");
-        text.ReplaceAll("&gt;", ">");
-    }
-    else
+        const char* name;
+        int length;
+        char c;
+    } kEntities[] = {
+        {"&lt;", 4, '<'}, {"&gt;", 4, '>'}, {"&apos;", 6, '\''}, {"&quot;", 6, '"'}, {"&amp;", 5, '&'}};
+    char* w = r;
+    bool replaced = false;
+    while (*r)
     {
-        text.ReplaceAll("&gt;", ">");
-        text.ReplaceAll("&apos;", "'");
+        if (*r == '&')
+        {
+            int k = 0;
+            while (k < 5 && strncmp(r, kEntities[k].name, kEntities[k].length) != 0)
+                k++;
+            if (k < 5)
+            {
+                *w++ = kEntities[k].c;
+                r += kEntities[k].length;
+                replaced = true;
+                continue;
+            }
+        }
+        *w++ = *r++;
     }
-    text.ReplaceAll("&quot;", "\"");
-    text.ReplaceAll("&amp;", "&");
+    if (replaced)
+        text.DropLast(text.GetLength() - (int)(w - p));
 }
 
 namespace
@@ -371,7 +426,7 @@ void ReadDeclaration(ParseEngine& e, ParseState& s)
                 e.Advance();
             e.CollectUntilAny("\"'\r\n", s.attrValue);
             s.attrValue.RemoveChar('"');
-            DecodeEntities(s.attrValue, false);
+            DecodeEntities(s.attrValue);
             if (e.Current() == '"')
                 e.Advance();
             if (e.Current() == '\'')
@@ -436,14 +491,7 @@ bool ReadStartTag(ParseEngine& e, ParseState& s)
             }
             else
                 e.CollectUntilAny("\"'", s.attrValue);
-            if (strchr(s.attrValue.GetString(), '&'))
-            {
-                s.attrValue.ReplaceAll("&lt;", "<");
-                s.attrValue.ReplaceAll("&gt;", ">");
-                s.attrValue.ReplaceAll("&quot;", "\"");
-                s.attrValue.ReplaceAll("&apos;", "'");
-                s.attrValue.ReplaceAll("&amp;", "&");
-            }
+            DecodeEntities(s.attrValue);
             if (e.Current() == '"' || e.Current() == '\'')
                 e.Advance();
         }
@@ -518,14 +566,22 @@ bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** roo
                     length--;
                 if (length)
                 {
-                    StringBuffer run(begin, (int)length, 20);
-                    DecodeEntities(run, true);
                     StringBuffer* content = s.open->ContentBuffer();
-                    if (content)
+                    if (content && content->GetLength())
+                        content->AppendChar(' ');
+                    // A run without entities goes in as it is; one with them is decoded on its own
+                    // first, so that no replacement can reach into the text before it.
+                    if (!memchr(begin, '&', length))
                     {
-                        if (content->GetLength())
-                            content->AppendChar(' ');
-                        content->AppendBuffer(run);
+                        if (content)
+                            content->AppendBytes(begin, (int)length);
+                    }
+                    else
+                    {
+                        StringBuffer run(begin, (int)length, 20);
+                        DecodeEntities(run);
+                        if (content)
+                            content->AppendBuffer(run);
                     }
                 }
                 skipText = true;

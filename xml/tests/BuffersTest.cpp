@@ -131,6 +131,27 @@ TEST(StringBuffer, AppendsSystemErrorText)
     EXPECT_NE(s.GetString()[s.GetLength() - 1], '\n');
 }
 
+TEST(DataBuffer, GrowsGeometricallyUnderManySmallAppends)
+{
+    // A converter's output is built from blocks of a few kilobytes: 10 MB of them must not mean a
+    // new block (and a copy of everything so far) every 20000 bytes.
+    DataBuffer b;
+    unsigned char block[4096] = {};
+    int reallocations = 0;
+    unsigned long capacity = b.GetCapacity();
+    for (int i = 0; i < 2560; i++)
+    {
+        ASSERT_TRUE(b.Append(block, sizeof(block)));
+        if (b.GetCapacity() != capacity)
+        {
+            reallocations++;
+            capacity = b.GetCapacity();
+        }
+    }
+    EXPECT_EQ(b.GetSize(), 2560u * 4096u);
+    EXPECT_LT(reallocations, 40);
+}
+
 TEST(DataBuffer, GrowsTakesAndBorrows)
 {
     DataBuffer b;
