@@ -19,14 +19,14 @@ static char* AllocText(int capacity)
 }
 
 StringBuffer::StringBuffer()
-    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0), m_growBy(kDefaultGrowBy)
+    : m_marker(0xAA), m_external(false), m_data(nullptr), m_capacity(0), m_length(0), m_growBy(kDefaultGrowBy)
 {
     m_data = AllocText(kDefaultGrowBy);
     m_capacity = m_data ? kDefaultGrowBy : 0;
 }
 
 StringBuffer::StringBuffer(const char* text)
-    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0), m_growBy(kDefaultGrowBy)
+    : m_marker(0xAA), m_external(false), m_data(nullptr), m_capacity(0), m_length(0), m_growBy(kDefaultGrowBy)
 {
     int n = text ? (int)strlen(text) : 0;
     int capacity = text ? n + 1 : 4;
@@ -40,7 +40,7 @@ StringBuffer::StringBuffer(const char* text)
 }
 
 StringBuffer::StringBuffer(const void* bytes, int count, int growBy)
-    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0),
+    : m_marker(0xAA), m_external(false), m_data(nullptr), m_capacity(0), m_length(0),
       m_growBy(growBy > 0 ? growBy : kDefaultGrowBy)
 {
     if (count < 0 || !bytes)
@@ -55,7 +55,7 @@ StringBuffer::StringBuffer(const void* bytes, int count, int growBy)
 }
 
 StringBuffer::StringBuffer(int capacity)
-    : m_marker(0xAA), m_data(nullptr), m_capacity(0), m_length(0),
+    : m_marker(0xAA), m_external(false), m_data(nullptr), m_capacity(0), m_length(0),
       m_growBy(capacity > 0 ? capacity : kDefaultGrowBy)
 {
     int c = capacity > 0 ? capacity : kDefaultGrowBy;
@@ -63,11 +63,29 @@ StringBuffer::StringBuffer(int capacity)
     m_capacity = m_data ? c : 0;
 }
 
+StringBuffer::StringBuffer(ExternalStorage, char* storage, int capacity, int growBy)
+    : m_marker(0xAA), m_external(storage != nullptr), m_data(storage), m_capacity(storage ? capacity : 0),
+      m_length(0), m_growBy(growBy > 0 ? growBy : kDefaultGrowBy)
+{
+    if (m_data && m_capacity > 0)
+        m_data[0] = 0;
+    else
+        m_external = false, m_data = nullptr, m_capacity = 0;
+}
+
+void StringBuffer::ReleaseData()
+{
+    if (!m_external)
+        free(m_data);
+    m_external = false;
+    m_data = nullptr;
+}
+
 StringBuffer::~StringBuffer()
 {
     Check();
     m_marker = 0;
-    free(m_data);
+    ReleaseData();
     m_data = reinterpret_cast<char*>(0xDDDDDDDD);
     m_capacity = m_length = m_growBy = (int)0xDDDDDDDD;
 }
@@ -116,7 +134,7 @@ bool StringBuffer::Grow(int newCapacity, bool adaptStep)
         memcpy(p, m_data, m_length + 1);
     else
         p[0] = 0;
-    free(m_data);
+    ReleaseData();
     m_data = p;
     m_capacity = newCapacity;
     if (adaptStep && m_growBy < newCapacity && m_growBy < kMaxGrowBy)
@@ -331,7 +349,7 @@ int StringBuffer::ReplaceAll(const char* find, const char* replace)
     memcpy(w, r, rest);
     w += rest;
     *w = 0;
-    free(m_data);
+    ReleaseData();
     m_data = out;
     m_capacity = capacity;
     m_length = (int)(w - out);
@@ -404,7 +422,7 @@ bool StringBuffer::Is7Bit() const
 void StringBuffer::Shrink()
 {
     Check();
-    if (!m_data || m_capacity - (m_length + 1) <= 4)
+    if (!m_data || m_external || m_capacity - (m_length + 1) <= 4)
         return;
     char* p = static_cast<char*>(realloc(m_data, m_length + 1));
     if (p)

@@ -13,6 +13,13 @@ public:
     explicit StringBuffer(const char* text);
     StringBuffer(const void* bytes, int count, int growBy);
     explicit StringBuffer(int capacity);
+    // Starts in storage that the caller provides and keeps alive for the buffer's lifetime; the buffer
+    // never frees it, and a text that outgrows it moves to memory of its own.
+    enum ExternalStorage
+    {
+        kExternalStorage
+    };
+    StringBuffer(ExternalStorage, char* storage, int capacity, int growBy);
     ~StringBuffer() override;
 
     // Attributes
@@ -57,7 +64,10 @@ private:
     void Check() const;
     bool Grow(int newCapacity, bool adaptStep);
 
+    void ReleaseData();
+
     unsigned char m_marker;
+    bool m_external; // m_data is the caller's storage
     char* m_data;
     int m_capacity;
     int m_length;

@@ -1,6 +1,7 @@
 // The node tree: reference-counted documents, packed attributes and interned tags.
 #include "TreeNode.h"
 #include <new>
+#include <stdlib.h>
 #include <string.h>
 
 // ---------------------------------------------------------------- reference counting
@@ -160,16 +161,149 @@ int CommonStrings::GetCount(const char* tag)
     return count > 0 ? (int)count : -1;
 }
 
+// ---------------------------------------------------------------- NodePool
+
+// Blocks for one document's nodes and their parts. Small blocks are cut from chunks and recycled by
+// size through free lists, so a document whose nodes come and go reuses its memory; larger ones
+// come from the heap. Every block carries a header naming its pool (null for a plain heap block),
+// so any block is freed without knowing where it came from. The pool counts its blocks and frees
+// its chunks with the last one. Documents are built and used by one thread at a time, so the pool
+// takes no lock.
+class NodePool
+{
+public:
+    static NodePool* Create();
+    static void* Allocate(NodePool* pool, size_t size); // null when memory runs out
+    static void Deallocate(void* p);
+
+private:
+    struct Header
+    {
+        NodePool* pool;
+        size_t size;
+    };
+    struct Chunk
+    {
+        Chunk* next;
+        size_t size;
+    };
+    static const size_t kAlign = 8;
+    static const size_t kHeader = (sizeof(Header) + kAlign - 1) / kAlign * kAlign;
+    static const size_t kSmall = 256; // largest block, header included, taken from the chunks
+    static const size_t kClasses = kSmall / kAlign;
+    static const size_t kFirstChunk = 2048;
+    static const size_t kLargestChunk = 1024 * 1024;
+
+    NodePool();
+    void* Cut(size_t total);
+    void Destroy();
+
+    void* m_free[kClasses];
+    char* m_cursor;
+    char* m_end;
+    Chunk* m_chunks;
+    size_t m_nextChunk;
+    long m_blocks;
+};
+
+NodePool::NodePool()
+    : m_free(), m_cursor(nullptr), m_end(nullptr), m_chunks(nullptr), m_nextChunk(kFirstChunk), m_blocks(0)
+{
+}
+
+NodePool* NodePool::Create()
+{
+    void* p = malloc(sizeof(NodePool));
+    return p ? new (p) NodePool() : nullptr;
+}
+
+void* NodePool::Cut(size_t total)
+{
+    void** list = &m_free[total / kAlign - 1];
+    if (*list)
+    {
+        void* block = *list;
+        *list = *static_cast<void**>(block);
+        return block;
+    }
+    if ((size_t)(m_end - m_cursor) < total)
+    {
+        size_t size = m_nextChunk;
+        Chunk* chunk = static_cast<Chunk*>(malloc(size));
+        if (!chunk)
+            return nullptr;
+        chunk->next = m_chunks;
+        chunk->size = size;
+        m_chunks = chunk;
+        m_cursor = reinterpret_cast<char*>(chunk) + (sizeof(Chunk) + kAlign - 1) / kAlign * kAlign;
+        m_end = reinterpret_cast<char*>(chunk) + size;
+        if (m_nextChunk < kLargestChunk)
+            m_nextChunk *= 2;
+    }
+    void* block = m_cursor;
+    m_cursor += total;
+    return block;
+}
+
+void* NodePool::Allocate(NodePool* pool, size_t size)
+{
+    if (size > ((size_t)-1) / 2)
+        return nullptr;
+    size_t total = (size + kHeader + kAlign - 1) / kAlign * kAlign;
+    void* block = (pool && total <= kSmall) ? pool->Cut(total) : malloc(total);
+    if (!block)
+        return nullptr;
+    Header* header = static_cast<Header*>(block);
+    header->pool = pool;
+    header->size = total;
+    if (pool)
+        pool->m_blocks++;
+    return static_cast<char*>(block) + kHeader;
+}
+
+void NodePool::Deallocate(void* p)
+{
+    if (!p)
+        return;
+    Header* header = reinterpret_cast<Header*>(static_cast<char*>(p) - kHeader);
+    NodePool* pool = header->pool;
+    if (!pool || header->size > kSmall)
+        free(header);
+    else
+    {
+        void** list = &pool->m_free[header->size / kAlign - 1];
+        *reinterpret_cast<void**>(header) = *list;
+        *list = header;
+    }
+    if (pool && --pool->m_blocks == 0)
+        pool->Destroy();
+}
+
+void NodePool::Destroy()
+{
+    while (Chunk* chunk = m_chunks)
+    {
+        m_chunks = chunk->next;
+        free(chunk);
+    }
+    this->~NodePool();
+    free(this);
+}
+
 // ---------------------------------------------------------------- AttributeSet
 
-// The lengths and the text live in the set itself: a node's attributes cost two blocks, not five.
-AttributeSet::AttributeSet() : m_lengths(6, 15), m_text(50) {}
+AttributeSet::AttributeSet() : m_text(50), m_count(0) {}
+
+AttributeSet::AttributeSet(char* storage, int capacity)
+    : m_text(StringBuffer::kExternalStorage, storage, capacity, 50), m_count(0)
+{
+}
 
 AttributeSet::~AttributeSet() {}
 
 int AttributeSet::GetCount() const
 {
-    return m_lengths.GetSize() / 2;
+    return m_count;
 }
 
 bool AttributeSet::Add(const char* name, const char* value)
@@ -179,15 +313,14 @@ bool AttributeSet::Add(const char* name, const char* value)
     if (!value)
         value = "";
     int nameLen = (int)strlen(name), valueLen = (int)strlen(value);
-    if (!m_lengths.Append(nameLen))
+    if (!m_text.AppendBytes(name, nameLen + 1))
         return false;
-    if (!m_lengths.Append(valueLen))
+    if (!m_text.AppendBytes(value, valueLen + 1))
     {
-        m_lengths.RemoveAt(m_lengths.GetSize() - 1);
+        m_text.DropLast(nameLen + 1);
         return false;
     }
-    m_text.AppendBytes(name, nameLen);
-    m_text.AppendBytes(value, valueLen);
+    m_count++;
     return true;
 }
 
@@ -196,18 +329,16 @@ bool AttributeSet::Get(const char* name, StringBuffer& out) const
     out.Clear();
     if (!IsReady() || !name || !*name)
         return false;
-    int nameLen = (int)strlen(name);
-    int offset = 0;
-    const char* text = m_text.GetString();
-    for (int k = 0; k < GetCount(); k++)
+    const char* p = m_text.GetString();
+    for (int k = 0; k < m_count; k++)
     {
-        int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
-        if (nl == nameLen && memcmp(text + offset, name, nameLen) == 0)
+        const char* value = p + strlen(p) + 1;
+        if (strcmp(p, name) == 0)
         {
-            out.AppendBytes(text + offset + nl, vl);
+            out.Append(value);
             return true;
         }
-        offset += nl + vl;
+        p = value + strlen(value) + 1;
     }
     return false;
 }
@@ -216,14 +347,16 @@ bool AttributeSet::GetPair(int k, StringBuffer& name, StringBuffer& value) const
 {
     name.Clear();
     value.Clear();
-    if (!IsReady() || k < 0 || k >= GetCount())
+    if (!IsReady() || k < 0 || k >= m_count)
         return false;
-    int offset = 0;
+    const char* p = m_text.GetString();
     for (int i = 0; i < k; i++)
-        offset += m_lengths.GetAt(2 * i) + m_lengths.GetAt(2 * i + 1);
-    int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
-    name.AppendBytes(m_text.GetString() + offset, nl);
-    value.AppendBytes(m_text.GetString() + offset + nl, vl);
+    {
+        p += strlen(p) + 1;
+        p += strlen(p) + 1;
+    }
+    name.Append(p);
+    value.Append(p + strlen(p) + 1);
     return true;
 }
 
@@ -231,19 +364,18 @@ void AttributeSet::Remove(const char* name)
 {
     if (!IsReady() || !name || !*name)
         return;
-    int nameLen = (int)strlen(name);
     int offset = 0;
-    for (int k = 0; k < GetCount();)
+    for (int k = 0; k < m_count;)
     {
-        int nl = m_lengths.GetAt(2 * k), vl = m_lengths.GetAt(2 * k + 1);
-        if (nl == nameLen && memcmp(m_text.GetString() + offset, name, nameLen) == 0)
+        const char* p = m_text.GetString() + offset;
+        int nl = (int)strlen(p), vl = (int)strlen(p + nl + 1);
+        if (strcmp(p, name) == 0)
         {
-            m_text.RemoveRange(offset, nl + vl);
-            m_lengths.RemoveAt(2 * k + 1);
-            m_lengths.RemoveAt(2 * k);
+            m_text.RemoveRange(offset, nl + vl + 2);
+            m_count--;
             continue;
         }
-        offset += nl + vl;
+        offset += nl + vl + 2;
         k++;
     }
 }
@@ -266,44 +398,97 @@ TreeInfo::~TreeInfo()
 
 // ---------------------------------------------------------------- TreeNode
 
+void* TreeNode::operator new(size_t size) noexcept
+{
+    return NodePool::Allocate(nullptr, size);
+}
+
+void* TreeNode::operator new(size_t size, NodePool* pool) noexcept
+{
+    return NodePool::Allocate(pool, size);
+}
+
+void TreeNode::operator delete(void* p)
+{
+    NodePool::Deallocate(p);
+}
+
+void TreeNode::operator delete(void* p, NodePool*)
+{
+    NodePool::Deallocate(p);
+}
+
+void* TreeNode::Allocate(size_t size) const
+{
+    return NodePool::Allocate(m_pool, size);
+}
+
+// The content and the attribute set each take one block: the object, then the first bytes of its text.
+namespace
+{
+template <class T> char* StorageAfter(void* block)
+{
+    return static_cast<char*>(block) + (sizeof(T) + 7) / 8 * 8;
+}
+template <class T> size_t BlockFor(int storage)
+{
+    return (sizeof(T) + 7) / 8 * 8 + (size_t)storage;
+}
+template <class T> void DestroyInBlock(T* object)
+{
+    if (object)
+    {
+        object->~T();
+        NodePool::Deallocate(object);
+    }
+}
+const int kAttributeStorage = 64;
+} // namespace
+
 TreeNode::TreeNode(const char* tag, const char* content)
-    : m_document(nullptr), m_tag(nullptr), m_attributes(nullptr), m_content(nullptr), m_refCount(0),
-      m_cdata(false), m_children(nullptr), m_parent(nullptr), m_next(nullptr), m_prev(nullptr)
+    : m_pool(nullptr), m_document(nullptr), m_tag(nullptr), m_attributes(nullptr), m_content(nullptr),
+      m_refCount(0), m_cdata(false), m_children(nullptr), m_childCount(0), m_childCapacity(0),
+      m_parent(nullptr), m_next(nullptr), m_prev(nullptr)
 {
     if (tag && *tag)
         SetTag(tag);
     if (content && *content)
-        m_content = new (std::nothrow) StringBuffer(content);
+    {
+        int length = (int)strlen(content);
+        if (StringBuffer* buffer = ContentBuffer(length))
+            buffer->AppendBytes(content, length);
+    }
 }
 
 TreeNode::~TreeNode()
 {
+    Detach();
     SetTag(nullptr);
-    delete m_content;
+    DestroyInBlock(m_content);
     m_content = nullptr;
-    delete m_attributes;
+    DestroyInBlock(m_attributes);
     m_attributes = nullptr;
-    if (m_children)
+    if (m_childCount)
     {
         // Deep trees are torn down with an explicit stack, never by recursion.
         ExtPtrArray stack;
-        for (int i = 0; i < m_children->GetSize(); i++)
-            stack.Append(m_children->GetAt(i));
-        m_children->Clear();
+        for (int i = 0; i < m_childCount; i++)
+            stack.Append(m_children[i]);
+        m_childCount = 0;
         while (TreeNode* node = static_cast<TreeNode*>(stack.PopLast()))
         {
-            if (node->m_children)
-            {
-                for (int i = 0; i < node->m_children->GetSize(); i++)
-                    stack.Append(node->m_children->GetAt(i));
-                node->m_children->Clear();
-            }
+            for (int i = 0; i < node->m_childCount; i++)
+                stack.Append(node->m_children[i]);
+            node->m_childCount = 0;
+            // The whole subtree goes: no node leaves its parent's list one by one.
+            node->m_parent = node->m_next = node->m_prev = nullptr;
             node->m_document = nullptr;
             delete node;
         }
-        delete m_children;
-        m_children = nullptr;
     }
+    NodePool::Deallocate(m_children);
+    m_children = nullptr;
+    m_childCapacity = 0;
     m_parent = m_next = m_prev = nullptr;
     m_refCount = 0;
     if (m_document && m_document->m_root == this)
@@ -314,11 +499,41 @@ TreeNode::~TreeNode()
     }
 }
 
+// Takes the node out of its parent's children, so that deleting an attached node leaves no
+// dangling entry or sibling link behind.
+void TreeNode::Detach()
+{
+    TreeNode* parent = m_parent;
+    if (!parent)
+        return;
+    int i = parent->m_childCount - 1;
+    while (i >= 0 && parent->m_children[i] != this)
+        i--;
+    if (i >= 0)
+    {
+        memmove(parent->m_children + i, parent->m_children + i + 1,
+                (size_t)(parent->m_childCount - i - 1) * sizeof(TreeNode*));
+        parent->m_childCount--;
+    }
+    if (m_prev)
+        m_prev->m_next = m_next;
+    if (m_next)
+        m_next->m_prev = m_prev;
+    m_parent = m_next = m_prev = nullptr;
+}
+
 TreeNode* TreeNode::CreateRoot(const char* tag)
 {
-    TreeNode* node = new (std::nothrow) TreeNode(tag, nullptr);
+    // Each document has blocks of its own; without them its nodes come from the heap.
+    NodePool* pool = NodePool::Create();
+    TreeNode* node = pool ? new (pool) TreeNode(tag, nullptr) : new TreeNode(tag, nullptr);
     if (!node)
+    {
+        free(pool); // still empty
         return nullptr;
+    }
+    if (pool)
+        node->m_pool = pool;
     TreeInfo* info = new (std::nothrow) TreeInfo();
     if (!info)
     {
@@ -334,16 +549,38 @@ TreeNode* TreeNode::CreateChild(TreeNode* parent, const char* tag)
 {
     if (!parent)
         return CreateRoot(tag);
-    // A node made for a parent never needs a document of its own: it takes the parent's at once.
-    TreeNode* node = new (std::nothrow) TreeNode(tag, nullptr);
+    // A node made for a parent never needs a document of its own: it takes the parent's at once,
+    // and its memory comes from where the parent's came from.
+    TreeNode* node = new (parent->m_pool) TreeNode(tag, nullptr);
     if (!node)
         return nullptr;
+    node->m_pool = parent->m_pool;
     if (!parent->AppendChild(node))
     {
         delete node;
         return nullptr;
     }
     return node;
+}
+
+bool TreeNode::GrowChildren()
+{
+    int capacity = 4;
+    if (m_childCapacity)
+        capacity = m_childCapacity * 2;
+    else if (m_prev && m_prev->m_childCount > 0)
+        capacity = m_prev->m_childCount; // siblings tend to have as many children as each other
+    if (capacity > (int)(0x7FFFFFFF / sizeof(TreeNode*) / 2))
+        return false;
+    TreeNode** items = static_cast<TreeNode**>(Allocate((size_t)capacity * sizeof(TreeNode*)));
+    if (!items)
+        return false;
+    if (m_childCount)
+        memcpy(items, m_children, (size_t)m_childCount * sizeof(TreeNode*));
+    NodePool::Deallocate(m_children);
+    m_children = items;
+    m_childCapacity = capacity;
+    return true;
 }
 
 bool TreeNode::AppendChild(TreeNode* child)
@@ -354,18 +591,10 @@ bool TreeNode::AppendChild(TreeNode* child)
         return false;
     if (child->m_document == m_document)
         return false;
-    if (!m_children)
-    {
-        int capacity = 5;
-        if (m_prev && m_prev->m_children && m_prev->m_children->GetSize() > 0)
-            capacity = m_prev->m_children->GetSize();
-        m_children = new (std::nothrow) ExtPtrArray(capacity, 5);
-        if (!m_children)
-            return false;
-    }
-    int before = m_children->GetSize();
-    if (m_children->Append(child) == before)
+    if (m_childCount == m_childCapacity && !GrowChildren())
         return false;
+    int before = m_childCount;
+    m_children[m_childCount++] = child;
     long count = 0;
     if (child->m_document)
     {
@@ -375,23 +604,22 @@ bool TreeNode::AppendChild(TreeNode* child)
             delete old;
         child->m_document = nullptr;
     }
-    TreeNode* last = before > 0 ? static_cast<TreeNode*>(m_children->GetAt(before - 1)) : nullptr;
+    TreeNode* last = before > 0 ? m_children[before - 1] : nullptr;
     if (last)
         last->m_next = child;
     child->m_prev = last;
     child->m_next = nullptr;
     child->m_parent = this;
     child->m_document = m_document;
-    if (child->m_children)
+    if (child->m_childCount)
     {
         ExtPtrArray stack;
         stack.Append(child);
         while (TreeNode* node = static_cast<TreeNode*>(stack.PopLast()))
         {
             node->m_document = m_document;
-            if (node->m_children)
-                for (int i = 0; i < node->m_children->GetSize(); i++)
-                    stack.Append(node->m_children->GetAt(i));
+            for (int i = 0; i < node->m_childCount; i++)
+                stack.Append(node->m_children[i]);
         }
     }
     if (m_document)
@@ -425,9 +653,10 @@ void TreeNode::AddAttribute(const char* name, const char* value)
         return;
     if (!m_attributes)
     {
-        m_attributes = new (std::nothrow) AttributeSet();
-        if (!m_attributes)
+        void* block = Allocate(BlockFor<AttributeSet>(kAttributeStorage));
+        if (!block)
             return;
+        m_attributes = new (block) AttributeSet(StorageAfter<AttributeSet>(block), kAttributeStorage);
     }
     m_attributes->Add(name, value);
 }
@@ -452,8 +681,22 @@ bool TreeNode::HasContent() const
 
 StringBuffer* TreeNode::ContentBuffer()
 {
+    return ContentBuffer(119);
+}
+
+StringBuffer* TreeNode::ContentBuffer(int expected)
+{
     if (!m_content)
-        m_content = new (std::nothrow) StringBuffer(120);
+    {
+        // Room for the expected text and its NUL, at least a few words; a text that grows past it
+        // moves to the heap in steps of 120 bytes, as a buffer made empty would grow.
+        int storage = expected < 15 ? 16 : (expected > 0x10000000 ? 0x10000000 : (expected + 8) / 8 * 8);
+        void* block = Allocate(BlockFor<StringBuffer>(storage));
+        if (!block)
+            return nullptr;
+        m_content = new (block)
+            StringBuffer(StringBuffer::kExternalStorage, StorageAfter<StringBuffer>(block), storage, 120);
+    }
     return m_content;
 }
 
@@ -464,12 +707,12 @@ TreeNode* TreeNode::GetDocumentRoot() const
 
 int TreeNode::GetChildCount() const
 {
-    return m_children ? m_children->GetSize() : 0;
+    return m_childCount;
 }
 
 TreeNode* TreeNode::GetChild(int i) const
 {
-    return m_children ? static_cast<TreeNode*>(m_children->GetAt(i)) : nullptr;
+    return (i >= 0 && i < m_childCount) ? m_children[i] : nullptr;
 }
 
 void TreeNode::AddRef()

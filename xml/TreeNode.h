@@ -2,8 +2,10 @@
 #ifndef VELMORA_TREENODE_H
 #define VELMORA_TREENODE_H
 #include "StringBuffer.h"
+#include <stddef.h>
 
 class TreeNode;
+class NodePool;
 
 class RefCountedObject
 {
@@ -67,8 +69,11 @@ public:
     bool IsReady() const { return m_text.GetCapacity() > 0; }
 
 private:
-    ExtIntArray m_lengths;
+    friend class TreeNode;
+    AttributeSet(char* storage, int capacity); // starts in storage the node keeps beside the set
+    // Each pair is stored as "name\0value\0", one after the other.
     StringBuffer m_text;
+    int m_count;
 };
 
 class TreeInfo : public CorvitaObject
@@ -93,7 +98,13 @@ public:
     TreeNode& operator=(const TreeNode&) = delete;
     // Construction
     TreeNode(const char* tag, const char* content);
-    ~TreeNode() override;
+    ~TreeNode() override; // an attached node leaves its parent first
+    // Nodes made by CreateRoot and CreateChild, with their texts and child lists, come from blocks
+    // their document owns; the memory goes back when the last node made from those blocks goes.
+    static void* operator new(size_t size) noexcept; // null when memory runs out
+    static void* operator new(size_t size, NodePool* pool) noexcept;
+    static void operator delete(void* p);
+    static void operator delete(void* p, NodePool* pool);
     static TreeNode* CreateRoot(const char* tag);
     static TreeNode* CreateChild(TreeNode* parent, const char* tag);
 
@@ -105,7 +116,8 @@ public:
     bool GetAttribute(const char* name, StringBuffer& out) const;
     void RemoveAttribute(const char* name);
     bool HasContent() const;
-    StringBuffer* ContentBuffer(); // created when missing; null only when memory runs out
+    StringBuffer* ContentBuffer();             // created when missing; null only when memory runs out
+    StringBuffer* ContentBuffer(int expected); // the same, sized for about expected bytes of text
     StringBuffer* GetContent() const { return m_content; }
     TreeNode* GetParent() const { return m_parent; }
     TreeNode* GetDocumentRoot() const;
@@ -130,13 +142,20 @@ public:
     AttributeSet* GetAttributes() const { return m_attributes; }
 
 private:
+    void* Allocate(size_t size) const;
+    bool GrowChildren();
+    void Detach();
+
+    NodePool* m_pool; // where this node's parts come from; null for the heap
     TreeInfo* m_document;
     StringBuffer* m_tag;
     AttributeSet* m_attributes;
     StringBuffer* m_content;
     long m_refCount;
     bool m_cdata;
-    ExtPtrArray* m_children;
+    TreeNode** m_children;
+    int m_childCount;
+    int m_childCapacity;
     TreeNode* m_parent;
     TreeNode* m_next;
     TreeNode* m_prev;

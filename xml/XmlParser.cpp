@@ -318,13 +318,14 @@ bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
     return true;
 }
 
-// The five predefined entities, decoded in one pass. The same as replacing each entity over the
-// whole text in turn (in any order, "&amp;" last): every entity starts with the only '&' it holds
-// and no replacement makes a letter or ';', so no replacement can make or break another match.
-static void DecodeEntities(StringBuffer& text)
+// The five predefined entities, decoded in one pass, in the text from byte from on. The same as
+// replacing each entity over that text in turn (in any order, "&amp;" last): every entity starts
+// with the only '&' it holds and no replacement makes a letter or ';', so no replacement can make
+// or break another match, and none reaches the bytes before from.
+static void DecodeEntities(StringBuffer& text, int from = 0)
 {
     char* p = text.GetBuffer();
-    char* r = p ? strchr(p, '&') : nullptr;
+    char* r = p && from >= 0 && from <= text.GetLength() ? strchr(p + from, '&') : nullptr;
     if (!r)
         return;
     static const struct
@@ -566,22 +567,16 @@ bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** roo
                     length--;
                 if (length)
                 {
-                    StringBuffer* content = s.open->ContentBuffer();
-                    if (content && content->GetLength())
-                        content->AppendChar(' ');
-                    // A run without entities goes in as it is; one with them is decoded on its own
-                    // first, so that no replacement can reach into the text before it.
-                    if (!memchr(begin, '&', length))
+                    StringBuffer* content = s.open->ContentBuffer((int)length);
+                    if (content)
                     {
-                        if (content)
-                            content->AppendBytes(begin, (int)length);
-                    }
-                    else
-                    {
-                        StringBuffer run(begin, (int)length, 20);
-                        DecodeEntities(run);
-                        if (content)
-                            content->AppendBuffer(run);
+                        if (content->GetLength())
+                            content->AppendChar(' ');
+                        // The run is decoded on its own, after the text before it, so that no
+                        // replacement can reach into that text.
+                        int from = content->GetLength();
+                        if (content->AppendBytes(begin, (int)length) && memchr(begin, '&', length))
+                            DecodeEntities(*content, from);
                     }
                 }
                 skipText = true;
