@@ -215,3 +215,32 @@ TEST(XString, ConvertsBetweenForms)
     EXPECT_STREQ(w.GetUtf8(), "");
     EXPECT_TRUE(w.IsAnsiExact());
 }
+
+TEST(StringBuffer, StartsInTheCallersStorageAndMovesOutWhenItGrows)
+{
+    char storage[8] = "xxxxxxx";
+    {
+        StringBuffer s(StringBuffer::kExternalStorage, storage, 8, 4);
+        EXPECT_EQ(s.GetString(), storage);
+        EXPECT_STREQ(storage, "");
+        s.Append("abc");
+        s.Shrink(); // never handed to realloc
+        EXPECT_EQ(s.GetBuffer(), storage);
+        EXPECT_EQ(s.ReplaceAll("b", "bb"), 1);
+        EXPECT_STREQ(s.GetString(), "abbc");
+        EXPECT_NE(s.GetBuffer(), storage);
+    }
+    {
+        StringBuffer s(StringBuffer::kExternalStorage, storage, 8, 4);
+        s.Append("abcdefg");
+        EXPECT_EQ(s.GetBuffer(), storage);
+        s.Append("hij");
+        EXPECT_NE(s.GetBuffer(), storage);
+        EXPECT_STREQ(s.GetString(), "abcdefghij");
+        EXPECT_STREQ(storage, "abcdefg"); // left as it was, and not freed by the buffer
+    }
+    StringBuffer none(StringBuffer::kExternalStorage, nullptr, 8, 4);
+    EXPECT_EQ(none.GetCapacity(), 0);
+    EXPECT_TRUE(none.Append("ok"));
+    EXPECT_STREQ(none.GetString(), "ok");
+}

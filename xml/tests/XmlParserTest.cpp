@@ -181,3 +181,41 @@ TEST(XmlParser, DeepDocumentsNeedNoRecursion)
     EXPECT_STREQ(node->GetContent()->GetString(), "x");
     root->DeleteTree();
 }
+
+TEST(XmlParser, EachTextRunIsDecodedOnItsOwn)
+{
+    // The first run decodes to "&lt;"; decoding the second must not turn it into "<".
+    EXPECT_EQ(ParseDump("<a>x &amp;lt; y<b/>&lt;z &amp;</a>"), "0|a||x &lt; y <z &\n1|b||\n");
+    EXPECT_EQ(ParseDump("<a>&amp;<b/>lt;</a>"), "0|a||& lt;\n1|b||\n");
+}
+
+TEST(XmlParser, LargeDocumentsLoadWhole)
+{
+    std::string text = "<?xml version=\"1.0\"?>\n<catalog>\n";
+    for (int i = 0; i < 30000; i++)
+        text += "<item id=\"" + std::to_string(i) + "\" kind=\"k&amp;" + std::to_string(i % 7) +
+                "\"><name>n" + std::to_string(i) + "</name><note>" + std::string(i % 300, 'z') +
+                "</note><e/></item>\n";
+    text += "</catalog>\n";
+    ParseEngine engine(text.c_str());
+    TreeNode* root = nullptr;
+    ASSERT_TRUE(XmlLoader::Parse(engine, nullptr, nullptr, &root));
+    ASSERT_NE(root, nullptr);
+    ASSERT_EQ(root->GetChildCount(), 30000);
+    for (int i = 0; i < 30000; i += 997)
+    {
+        TreeNode* item = root->GetChild(i);
+        StringBuffer id, kind;
+        EXPECT_TRUE(item->GetAttribute("id", id));
+        EXPECT_TRUE(item->GetAttribute("kind", kind));
+        EXPECT_EQ(std::string(id.GetString()), std::to_string(i));
+        EXPECT_EQ(std::string(kind.GetString()), "k&" + std::to_string(i % 7));
+        ASSERT_EQ(item->GetChildCount(), 3);
+        EXPECT_EQ(std::string(item->GetChild(0)->GetContent()->GetString()), "n" + std::to_string(i));
+        EXPECT_EQ(item->GetChild(1)->HasContent() ? item->GetChild(1)->GetContent()->GetLength() : 0,
+                  i % 300);
+        EXPECT_EQ(item->GetChild(2)->GetPrevSibling(), item->GetChild(1));
+    }
+    EXPECT_EQ(root->GetChild(29999)->GetNextSibling(), nullptr);
+    root->DeleteTree();
+}
