@@ -831,7 +831,9 @@ BOOL CORXToolbarImageList::Draw(CDC* pDCIn, int xIn, int yIn, int iImage, BOOL b
                 // target at the position it was drawn.
                 CDC* pGrayDC = CDC::FromHandle(hDC);
                 CORXDrawHelper dh(pGrayDC);
-                dh.GrayRect(CRect(x, y, x + m_sizeImage.cx + 2, y + m_sizeImage.cy + 2), -1, clrTransparent);
+                int nMargin = bPrivate ? 2 : 0;
+                dh.GrayRect(CRect(x, y, x + m_sizeImage.cx + nMargin, y + m_sizeImage.cy + nMargin), -1,
+                            clrTransparent);
             }
         }
     }
