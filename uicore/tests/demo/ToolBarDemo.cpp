@@ -158,10 +158,13 @@ public:
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
         CDemoFrame* pFrame = new CDemoFrame;
-        if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW, CRect(40, 40, 520, 240),
-                            NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
+        if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW,
+                            CRect(300, 300, 780, 500), NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
             return FALSE;
         m_pMainWnd = pFrame;
+        // Above the windows other programs of the session may leave on the desktop: the test
+        // moves the real mouse over the buttons.
+        pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         pFrame->ShowWindow(SW_SHOW);
         pFrame->UpdateWindow();
         pFrame->RecalcLayout();
