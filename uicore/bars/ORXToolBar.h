@@ -1,0 +1,378 @@
+// CORXToolBar: the framework's tool bar, a control bar that lays out, paints and hit-tests its own
+// buttons; the base of the pop-up menu's item bar and the menu bar.
+#ifndef VELMORA_ORXTOOLBAR_H
+#define VELMORA_ORXTOOLBAR_H
+
+#include <afxwin.h>
+#include <afxext.h>
+#include <afxtempl.h>
+
+#include "ORXBarNcPainter.h"
+#include "ORXToolbarButton.h"
+#include "ORXToolbarImageList.h"
+
+class CORXToolBar;
+
+// Bitmap resource ids of a tool bar's image roles (0 = none).
+class CORXToolBarImageIds
+{
+public:
+    CORXToolBarImageIds() { memset(m_uiIds, 0, sizeof(m_uiIds)); }
+    enum
+    {
+        Cold = 0,
+        Images = 1,
+        Disabled = 2,
+        LargeCold = 3,
+        Large = 4,
+        LargeDisabled = 5,
+        Menu = 6,
+        DisabledMenu = 7,
+        Count = 8
+    };
+    UINT m_uiIds[Count];
+};
+
+// The command-UI object of one button of a bar.
+class CORXToolCmdUI : public CCmdUI
+{
+public:
+    virtual void Enable(BOOL bOn);
+    virtual void SetCheck(int nCheck);
+    virtual void SetRadio(BOOL bOn);
+    virtual void SetText(LPCTSTR lpszText);
+};
+
+// Every created tool bar, in creation order.
+extern CObList gAllToolbars;
+
+// The library's registered messages.
+extern UINT ORX_WM_TOOLBAR_POPUPMENU;
+extern UINT ORX_WM_TOOLBAR_CUSTOMIZE;
+extern UINT ORX_WM_TOOLBAR_CREATE;
+extern UINT ORX_WM_TOOLBAR_DELETE;
+extern UINT ORX_WM_TOOLBAR_CUSTOMIZEHELP;
+extern UINT ORX_WM_TOOLBAR_RESETTOOLBAR;
+extern UINT ORX_WM_TOOLBAR_RESETMENU;
+extern UINT ORX_WM_TOOLBAR_SHOWREGULARMENU;
+extern UINT ORX_WM_TOOLBAR_RESETCONTEXTMENU;
+extern UINT ORX_WM_TOOLBAR_RESETKEYBOARD;
+
+// The replacement of TrackMouseEvent: WM_MOUSELEAVE is posted once the cursor left the window.
+BOOL ORXTrackMouse(LPTRACKMOUSEEVENT lpEventTrack);
+
+// The timer of the mouse-leave replacement: an id of its own, apart from the ids the pop-up
+// item bars and the menu bar use for their delays.
+const UINT_PTR ORX_TRACKMOUSE_TIMER = 0x4F52;
+
+class CORXToolBar : public CControlBar
+{
+    DECLARE_SERIAL(CORXToolBar)
+    friend class CORXToolCmdUI;
+
+    // Construction
+public:
+    CORXToolBar();
+    virtual ~CORXToolBar();
+
+    // Overridables, in the order of the class's published layout
+public:
+    virtual void Serialize(CArchive& ar);
+    virtual int OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    virtual DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
+    virtual void DoPaint(CDC* pDC);
+    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                        UINT nID = AFX_IDW_TOOLBAR);
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
+                          DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                          CRect rcBorders = CRect(1, 1, 1, 1), UINT nID = AFX_IDW_TOOLBAR);
+    virtual void ResetAllButtons();
+    virtual BOOL LoadBitmap(UINT uiResID, UINT uiColdResID = 0, UINT uiMenuResID = 0, BOOL bLocked = FALSE,
+                            UINT uiDisabledResID = 0, UINT uiMenuDisabledResID = 0);
+    virtual BOOL LoadToolBar(UINT uiResID, UINT uiColdResID = 0, UINT uiMenuResID = 0, BOOL bLocked = FALSE,
+                             UINT uiDisabledResID = 0, UINT uiMenuDisabledResID = 0, UINT uiHotResID = 0);
+    virtual BOOL LoadBitmapEx(CORXToolBarImageIds& params, BOOL bLocked = FALSE);
+    virtual BOOL LoadToolBarEx(UINT uiToolbarResID, CORXToolBarImageIds& params, BOOL bLocked = FALSE);
+    virtual void RemoveAllButtons();
+    virtual int GetRowHeight() const;
+    virtual int GetColumnWidth() const;
+    virtual BOOL IsButtonExtraSizeAvailable() const { return TRUE; }
+    virtual void Deactivate();
+    virtual BOOL RestoreFocus();
+    virtual BOOL IsModifiedFromOriginal() const { return m_bIsModified; }
+    virtual void GetItemRect(int nIndex, LPRECT lpRect) const;
+    virtual void GetInvalidateItemRect(int nIndex, LPRECT lpRect) const;
+    virtual void SetButtonStyle(int nIndex, UINT nStyle);
+    virtual BOOL AllowChangeTextLabels() const { return TRUE; }
+    virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1);
+    virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1);
+    virtual BOOL RemoveStateFromRegistry(LPCTSTR lpszProfileName = NULL, int nIndex = -1,
+                                         UINT uiID = (UINT)-1);
+    virtual BOOL CanBeRestored() const { return m_uiOriginalResID != 0; }
+    virtual BOOL CanBeClosed() const { return !m_bPermament; }
+    virtual BOOL RestoreOriginalState();
+    virtual void OnReset() {}
+    virtual void AdjustLayout();
+    virtual int HitTest(CPoint point);
+    virtual BOOL TranslateChar(UINT nChar);
+    virtual BOOL PrevMenu();
+    virtual BOOL NextMenu();
+    virtual BOOL OnSetDefaultButtonText(CORXToolbarButton* pButton);
+    virtual void OnFillBackground(CDC* pDC) {}
+    virtual void OnGlobalFontsChanged();
+    virtual CSize CalcSize(BOOL bVertDock);
+    virtual void SetHighlightedButton(int iButton);
+    virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    virtual BOOL DrawButton(CDC* pDC, CORXToolbarButton* pButton, CORXToolbarImageList* pImages,
+                            BOOL bHighlighted, BOOL bDrawDisabledImages);
+    virtual void DrawDragMarker(CDC* pDC);
+    virtual CORXToolBar* GetCommandTargetBar() { return this; }
+    virtual CWnd* GetCommandTarget() const;
+    virtual void PlaceButtons();
+    virtual BOOL OnSendCommand(const CORXToolbarButton* pButton) { return FALSE; }
+    virtual BOOL AllowHighlightDisabled() const { return FALSE; }
+    virtual BOOL AllowShowOnList() const { return TRUE; }
+    virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
+    virtual BOOL OnKey(UINT nChar) { return FALSE; }
+    virtual void OnCustomizeMode(BOOL bSet);
+    virtual BOOL EnableContextMenuItems(CORXToolbarButton* pButton, CMenu* pPopup);
+    virtual BOOL IsMenuMode(const CORXToolbarButton* pButton = NULL) const { return m_bMenuMode; }
+    virtual void ShowCommandMessageString(UINT uiCmdId);
+    virtual int CalcMaxButtonHeight();
+    virtual BOOL GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const;
+    virtual BOOL AllowAltCustomization() const { return TRUE; }
+    // Lays the buttons out in rows for a length and answers the bar's size for a docking mode; a
+    // bar that arranges its items otherwise replaces it.
+    virtual CSize WrapButtons(int nLength, DWORD dwMode);
+
+    // Attributes
+public:
+    static const CObList& GetAllToolbars() { return gAllToolbars; }
+    int GetCount() const { return (int)m_Buttons.GetCount(); }
+    CORXToolbarButton* GetButton(int iIndex) const;
+    int CommandToIndex(UINT nIDFind, int iIndexFirst = 0) const;
+    int ButtonToIndex(const CORXToolbarButton* pButton) const;
+    UINT GetItemID(int nIndex) const;
+    UINT GetButtonStyle(int nIndex) const;
+    CString GetButtonText(int nIndex) const;
+    const CObList& GetAllButtons() const { return m_Buttons; }
+    static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
+    int GetHighlightedButtonIndex() const { return m_iHighlighted; }
+    int GetPressedButtonIndex() const { return m_iButtonCapture; }
+    BOOL IsLocked() const { return m_bLocked; }
+    BOOL IsHorizontal() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
+    UINT GetResourceID() const { return m_uiOriginalResID; }
+    BOOL AreTextLabels() const { return m_bTextLabels; }
+
+    CSize GetButtonSize() const;
+    CSize GetImageSize() const;
+    CSize GetLockedImageSize() const
+    {
+        return m_bLargeIconsAreEnbaled ? m_sizeCurImageLocked : m_sizeImageLocked;
+    }
+    static CSize GetMenuImageSize();
+    static CSize GetMenuButtonSize();
+    // The class-wide image size for the large-icons setting (buttons size their labels with it).
+    static CSize GetImageSizeInForce() { return m_bLargeIcons ? m_sizeCurImage : m_sizeImage; }
+    static int GetDefaultImage(UINT uiID);
+    static BOOL IsCustomizeMode() { return m_bCustomizeMode; }
+    static COLORREF GetHotTextColor()
+    {
+        return m_clrTextHot == (COLORREF)-1 ? GetDefaultTextColor() : m_clrTextHot;
+    }
+    static COLORREF GetDefaultTextColor()
+    {
+        return m_clrText == (COLORREF)-1 ? ::GetSysColor(COLOR_BTNTEXT) : m_clrText;
+    }
+    static BOOL IsLargeIcons() { return m_bLargeIcons; }
+
+    static CORXToolbarImageList& GetImages();
+    static CORXToolbarImageList& GetColdImages();
+    static CORXToolbarImageList& GetMenuImages();
+    static CORXToolbarImageList& GetDisabledImages();
+    static CORXToolbarImageList& GetDisabledMenuImages();
+    static CORXToolbarImageList& GetLargeImages();
+    static CORXToolbarImageList& GetLargeColdImages();
+    static CORXToolbarImageList& GetLargeDisabledImages();
+    static CORXToolbarImageList* GetUserImages() { return m_pUserImages; }
+    static void SetUserImages(CORXToolbarImageList* pUserImages) { m_pUserImages = pUserImages; }
+
+    // Operations
+public:
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages = TRUE);
+    static void SetSizes(SIZE sizeButton, SIZE sizeImage);
+    void SetLockedSizes(SIZE sizeButton, SIZE sizeImage);
+    static void SetLargeIcons(BOOL bLargeIcons = TRUE);
+    static void SetCustomizeMode(BOOL bSet = TRUE);
+    static void SetMouseHook(BOOL bSet = TRUE);
+    static BOOL IsMouseHookInstalled() { return m_hookMouseHelp != NULL; }
+    void EnableLargeIcons(BOOL bEnable) { m_bLargeIconsAreEnbaled = bEnable; }
+    void EnableTextLabels(BOOL bEnable = TRUE);
+    void SetPermament(BOOL bPermament = TRUE) { m_bPermament = bPermament; }
+
+    // The bar takes the button when it answers an index; -1 leaves it with the caller.
+    int InsertButton(CORXToolbarButton* pButton, INT_PTR iInsertAt = -1);
+    int InsertButtonCopy(const CORXToolbarButton& button, INT_PTR iInsertAt = -1);
+    int InsertSeparator(INT_PTR iInsertAt = -1);
+    BOOL RemoveButton(int iIndex);
+    CORXToolbarButton* InvalidateButton(int nIndex);
+    void UpdateButton(int nIndex);
+    BOOL ProcessCommand(CORXToolbarButton* pButton);
+    int WrapToolBar(int nWidth, int nHeight = 32767);
+    void SizeToolBar(int nLength, BOOL bVert = FALSE);
+
+    static void AddBasicCommand(UINT uiCmd);
+    static void SetNonPermittedCommands(CList<UINT, UINT>& lstCommands);
+    static BOOL IsCommandPermitted(UINT uiCmd) { return m_lstUnpermittedCommands.Find(uiCmd) == NULL; }
+    static void CleanUp();
+
+    // Implementation
+protected:
+    friend class CORXBarNcPainter;
+    void RebuildAccelerationKeys();
+    CFont* GetBarFont() const;
+    CSize GetCellSize() const { return CSize(GetColumnWidth(), GetRowHeight()); }
+    void ChooseImageLists(CORXToolbarImageList*& pImages, CORXToolbarImageList*& pCold,
+                          CORXToolbarImageList*& pDisabled, CORXToolbarImageList*& pMenu,
+                          CORXToolbarImageList*& pMenuDisabled);
+    void SendIdleMessage();
+    CSize CalcInsideSize(BOOL bHorz) const;
+    static LRESULT CALLBACK ToolBarMouseProc(int nCode, WPARAM wParam, LPARAM lParam);
+
+    // Fields, in the order of the class's published layout
+protected:
+    CORXToolbarImageList m_ImagesLocked;
+    CORXToolbarImageList m_ColdImagesLocked;
+    CORXToolbarImageList m_DisabledImagesLocked;
+    CORXToolbarImageList m_LargeImagesLocked;
+    CORXToolbarImageList m_LargeColdImagesLocked;
+    CORXToolbarImageList m_LargeDisabledImagesLocked;
+    CORXToolbarImageList m_MenuImagesLocked;
+    CORXToolbarImageList m_DisabledMenuImagesLocked;
+
+    BOOL m_bLocked;
+    BOOL m_bLargeIconsAreEnbaled;
+    CORXBarNcPainter* m_pNcPainter;
+    BOOL m_bNoListed;
+
+public:
+    BOOL m_bPermament;
+    BOOL m_bTextLabels;
+
+protected:
+    BOOL m_bFixedRowHeight;
+    int m_nFixedRowHeight;
+
+    CSize m_sizeButtonLocked;
+    CSize m_sizeImageLocked;
+    CSize m_sizeCurButtonLocked;
+    CSize m_sizeCurImageLocked;
+
+    int m_iButtonCapture;
+    int m_iHighlighted;
+    int m_iSelected;
+    int m_iHot;
+
+    CObList m_Buttons;
+    CObList m_OrigButtons;
+    BOOL m_bIsModified;
+
+    int m_iDragIndex;
+    CRect m_rectDrag;
+    CPen m_penDrag;
+    CORXToolbarButton* m_pDragButton;
+    CPoint m_ptStartDrag;
+    BOOL m_bIsDragCopy;
+    BOOL m_bStretchButton;
+    CRect m_rectTrack;
+
+    int m_iImagesOffset;
+    UINT m_uiOriginalResID;
+
+    BOOL m_bTracked;
+    CPoint m_ptLastMouse;
+
+    BOOL m_bMenuMode;
+
+    CWnd* m_pWndLastCapture;
+    HWND m_hwndLastFocus;
+
+    BOOL m_bUpdateChildControls;
+    BOOL m_bFrameTarget;
+
+    CMap<UINT, UINT, CORXToolbarButton*, CORXToolbarButton*> m_AcellKeys;
+
+    BOOL m_bDrawBorders;
+    BOOL m_bGrayDisabledButtons;
+    BOOL m_bNoTextUpdate;
+
+    CORXToolbarButton* m_pCustomizeBtn;
+
+    // Class-wide data
+    static CSize m_sizeButton;
+    static CSize m_sizeImage;
+    static CSize m_sizeCurButton;
+    static CSize m_sizeCurImage;
+    static CSize m_sizeMenuImage;
+    static CSize m_sizeMenuButton;
+
+    static CMap<UINT, UINT, int, int> m_DefaultImages;
+    static CList<UINT, UINT> m_lstUnpermittedCommands;
+    static CList<UINT, UINT> m_lstBasicCommands;
+
+    static BOOL m_bLargeIcons;
+    static BOOL m_bCustomizeMode;
+    static CORXToolBar* m_pSelToolbar;
+    static CORXToolbarImageList* m_pUserImages;
+    static COLORREF m_clrText;
+    static COLORREF m_clrTextHot;
+    static HCURSOR m_hcurStretch;
+    static HCURSOR m_hcurStretchVert;
+
+    static HHOOK m_hookMouseHelp;
+    static CORXToolBar* m_pLastHookedToolbar;
+    static BOOL m_bAltCustomizeMode;
+
+public:
+    static BOOL m_bShowTooltips;
+    static BOOL m_bShowShortcutKeys;
+    static BOOL m_bAltCustomization;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnCancelMode();
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint();
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg LRESULT OnButtonCount(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetButtonText(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    DECLARE_MESSAGE_MAP()
+};
+
+#endif // VELMORA_ORXTOOLBAR_H

@@ -1,0 +1,830 @@
+// CORXToolBar: hot tracking, pressing and releasing, status text, tool tips, keyboard mode and the
+// messages of the platform's tool-bar control that the bar answers.
+#include "ORXToolBar.h"
+
+#include "ORXExtrasHooks.h"
+#include "ORXGlobalData.h"
+#include "ORXVisualManager.h"
+
+#include <afxcmn.h>
+#include <afxpriv.h>
+#include <AfxThreadState.h>
+
+BEGIN_MESSAGE_MAP(CORXToolBar, CControlBar)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_CONTEXTMENU()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_CANCELMODE()
+ON_WM_SETCURSOR()
+ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_SETTINGCHANGE()
+ON_WM_SIZE()
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_WINDOWPOSCHANGED()
+ON_WM_NCCALCSIZE()
+ON_WM_NCPAINT()
+ON_WM_NCHITTEST()
+ON_WM_ERASEBKGND()
+ON_WM_CTLCOLOR()
+ON_WM_TIMER()
+ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
+ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
+ON_MESSAGE(TB_GETBUTTON, OnGetButton)
+ON_MESSAGE(TB_GETBUTTONTEXTA, OnGetButtonText)
+END_MESSAGE_MAP()
+
+namespace
+{
+void CALLBACK TrackMouseTimerProc(HWND hWnd, UINT, UINT_PTR idEvent, DWORD)
+{
+    POINT pt;
+    ::GetCursorPos(&pt);
+    RECT rect;
+    ::GetClientRect(hWnd, &rect);
+    ::MapWindowPoints(hWnd, NULL, (LPPOINT)&rect, 2);
+    if (::PtInRect(&rect, pt) && ::WindowFromPoint(pt) == hWnd)
+        return;
+    ::KillTimer(hWnd, idEvent);
+    ::PostMessage(hWnd, WM_MOUSELEAVE, 0, 0);
+}
+} // namespace
+
+BOOL ORXTrackMouse(LPTRACKMOUSEEVENT lpEventTrack)
+{
+    if (lpEventTrack == NULL || lpEventTrack->cbSize < sizeof(TRACKMOUSEEVENT) ||
+        !::IsWindow(lpEventTrack->hwndTrack) || !(lpEventTrack->dwFlags & TME_LEAVE))
+        return FALSE;
+    return ::SetTimer(lpEventTrack->hwndTrack, ORX_TRACKMOUSE_TIMER, 100, TrackMouseTimerProc) != 0;
+}
+
+void CORXToolBar::OnTimer(UINT_PTR nIDEvent)
+{
+    CControlBar::OnTimer(nIDEvent);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Status text
+
+void CORXToolBar::SendIdleMessage()
+{
+    if (m_hookMouseHelp != NULL)
+        return;
+    CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
+    if (pOwner != NULL)
+        pOwner->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+}
+
+void CORXToolBar::ShowCommandMessageString(UINT uiCmdId)
+{
+    if (m_hookMouseHelp != NULL)
+        return;
+    UINT uiString = uiCmdId;
+    if (uiCmdId >= 0xF000 && uiCmdId <= 0xF1EF)
+        uiString = 0xEF00 + (uiCmdId - 0xF000) / 16;
+    else if (uiCmdId >= 0xFF00)
+        uiString = 0xEF1F;
+    if (uiCmdId == (UINT)-1)
+        uiString = AFX_IDS_IDLEMESSAGE;
+    CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
+    if (pOwner != NULL)
+        pOwner->SendMessage(WM_SETMESSAGESTRING, uiString);
+}
+
+BOOL CORXToolBar::ProcessCommand(CORXToolbarButton* pButton)
+{
+    if (pButton == NULL || pButton->m_nID == 0 || pButton->m_nID == (UINT)-1)
+        return FALSE;
+    CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
+    if (pOwner != NULL)
+        pOwner->PostMessage(WM_COMMAND, pButton->m_nID, 0);
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Mouse
+
+void CORXToolBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_bCustomizeMode && !m_bLocked)
+    {
+        if (m_bStretchButton)
+        {
+            CORXToolbarButton* pButton = GetButton(m_iSelected);
+            if (pButton != NULL && point.x - pButton->Rect().left > 4)
+            {
+                CClientDC dc(this);
+                CRect rectOld = m_rectTrack;
+                m_rectTrack.right = point.x;
+                dc.DrawDragRect(m_rectTrack, CSize(2, 2), rectOld, CSize(2, 2));
+                if (m_hcurStretch != NULL)
+                    ::SetCursor(m_hcurStretch);
+            }
+        }
+        return;
+    }
+    if (m_ptLastMouse != CPoint(-1, -1) && abs(point.x - m_ptLastMouse.x) < 1 &&
+        abs(point.y - m_ptLastMouse.y) < 1)
+    {
+        m_ptLastMouse = point;
+        return;
+    }
+    m_ptLastMouse = point;
+
+    int iPrevHighlighted = m_iHighlighted;
+    int iHit = HitTest(point);
+    if (iHit < 0 && GetCapture() == this)
+        iHit = m_iHighlighted;
+    CORXToolbarButton* pHit = GetButton(iHit);
+    if (pHit != NULL && ((pHit->m_nStyle & TBBS_SEPARATOR) ||
+                         ((pHit->m_nStyle & TBBS_DISABLED) && !AllowHighlightDisabled())))
+        iHit = -1;
+
+    if (!m_bTracked)
+    {
+        m_bTracked = TRUE;
+        TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, (DWORD)-1};
+        ORXTrackMouse(&tme);
+    }
+    if (iHit == iPrevHighlighted)
+        return;
+
+    BOOL bInvalidated = FALSE;
+    if (m_iButtonCapture >= 0)
+    {
+        CORXToolbarButton* pPressed = GetButton(m_iButtonCapture);
+        if (pPressed != NULL)
+        {
+            UINT nStyle = pPressed->m_nStyle & ~TBBS_PRESSED;
+            if (iHit == m_iButtonCapture)
+                nStyle |= TBBS_PRESSED;
+            SetButtonStyle(m_iButtonCapture, nStyle);
+        }
+    }
+    auto Repaint = [&](int nIndex) {
+        if (nIndex >= 0 && (m_bMenuMode || m_iButtonCapture == -1 || nIndex == m_iButtonCapture))
+        {
+            InvalidateButton(nIndex);
+            bInvalidated = TRUE;
+        }
+    };
+    Repaint(iPrevHighlighted);
+    m_iHighlighted = iHit;
+    Repaint(iHit);
+
+    if (m_hookMouseHelp == NULL)
+    {
+        if (iHit >= 0)
+            ShowCommandMessageString(GetButton(iHit)->m_nID);
+        else if (m_iButtonCapture == -1 || m_bMenuMode)
+            SendIdleMessage();
+    }
+    m_iHighlighted = iPrevHighlighted;
+    SetHighlightedButton(iHit);
+    m_iHighlighted = iHit;
+    if (bInvalidated)
+        UpdateWindow();
+}
+
+void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    int iHit = HitTest(point);
+    if (m_bCustomizeMode && m_pSelToolbar != this)
+    {
+        if (m_pSelToolbar != NULL && m_pSelToolbar->GetSafeHwnd() != NULL)
+        {
+            int iOld = m_pSelToolbar->m_iSelected;
+            m_pSelToolbar->m_iSelected = -1;
+            m_pSelToolbar->InvalidateButton(iOld);
+        }
+        m_pSelToolbar = this;
+    }
+    if (iHit < 0)
+    {
+        m_iButtonCapture = -1;
+        if (m_bCustomizeMode && !m_bLocked)
+        {
+            int iOld = m_iSelected;
+            m_iSelected = -1;
+            InvalidateButton(iOld);
+            SetHighlightedButton(-1);
+        }
+        CControlBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    CORXToolbarButton* pButton = GetButton(iHit);
+    if (!m_bCustomizeMode || m_bLocked)
+    {
+        m_iButtonCapture = iHit;
+        UpdateButton(iHit);
+        if ((pButton->m_nStyle & TBBS_DISABLED) && !ORXIsKindOfName(pButton, "CORXDropDownToolbarButton"))
+        {
+            m_iButtonCapture = -1;
+            return;
+        }
+        pButton->m_nStyle |= TBBS_PRESSED;
+        InvalidateButton(iHit);
+        UpdateWindow();
+        ShowCommandMessageString(pButton->m_nID);
+        if (!pButton->OnClick(this, FALSE))
+        {
+            m_pWndLastCapture = SetCapture();
+        }
+        else
+        {
+            pButton->m_nStyle &= ~TBBS_PRESSED;
+            m_iButtonCapture = -1;
+            m_iHighlighted = -1;
+            SetHighlightedButton(-1);
+            InvalidateButton(iHit);
+            UpdateWindow();
+        }
+        return;
+    }
+    // Customise mode on an unlocked bar: selection and stretching.
+    int iOld = m_iSelected;
+    m_iSelected = pButton->CanBeStored() ? iHit : -1;
+    InvalidateButton(iOld);
+    InvalidateButton(iHit);
+    if (pButton->CanBeStretched() && abs(point.x - pButton->Rect().right) <= 6)
+    {
+        m_bStretchButton = TRUE;
+        m_rectTrack = pButton->Rect();
+        if (pButton->GetHwnd() != NULL)
+            m_rectTrack.InflateRect(2, 2);
+        m_pWndLastCapture = SetCapture();
+        if (m_hcurStretch != NULL)
+            ::SetCursor(m_hcurStretch);
+    }
+}
+
+void CORXToolBar::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (m_bCustomizeMode && !m_bLocked)
+    {
+        if (m_bStretchButton)
+        {
+            CORXToolbarButton* pButton = GetButton(m_iSelected);
+            if (pButton != NULL && point.x - pButton->Rect().left > 4 &&
+                abs(point.x - pButton->Rect().right) > 6)
+            {
+                pButton->OnSize(point.x - pButton->Rect().left);
+                AdjustLayout();
+            }
+            m_rectTrack.SetRectEmpty();
+            m_bStretchButton = FALSE;
+            ReleaseCapture();
+            if (m_pWndLastCapture != NULL)
+                m_pWndLastCapture->SetCapture();
+            m_pWndLastCapture = NULL;
+            RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        }
+        return;
+    }
+    if (m_iButtonCapture < 0)
+    {
+        CControlBar::OnLButtonUp(nFlags, point);
+        m_ptLastMouse = CPoint(-1, -1);
+        OnMouseMove(0, point);
+        return;
+    }
+    ReleaseCapture();
+    if (m_pWndLastCapture != NULL && m_pWndLastCapture->GetSafeHwnd() != NULL)
+        m_pWndLastCapture->SetCapture();
+    m_pWndLastCapture = NULL;
+
+    int iPressed = m_iButtonCapture;
+    CORXToolbarButton* pButton = GetButton(iPressed);
+    m_iHighlighted = HitTest(point);
+    BOOL bOnButton = m_iHighlighted == iPressed;
+    UINT nNewStyle = pButton != NULL ? (pButton->m_nStyle & ~TBBS_PRESSED) : 0;
+    UINT nID = pButton != NULL ? pButton->m_nID : 0;
+    BOOL bSend = FALSE;
+    if (bOnButton && pButton != NULL)
+    {
+        UpdateButton(iPressed);
+        nNewStyle = pButton->m_nStyle & ~TBBS_PRESSED;
+        if (!(nNewStyle & TBBS_DISABLED))
+        {
+            bSend = TRUE;
+            if (nNewStyle & TBBS_CHECKBOX)
+            {
+                // Toggles; an indeterminate one becomes checked.
+                if (nNewStyle & TBBS_INDETERMINATE)
+                    nNewStyle = (nNewStyle & ~TBBS_INDETERMINATE) | TBBS_CHECKED;
+                else
+                    nNewStyle ^= TBBS_CHECKED;
+            }
+        }
+    }
+    else if (pButton != NULL)
+    {
+        pButton->m_nStyle &= ~TBBS_PRESSED;
+        InvalidateButton(iPressed);
+    }
+    SendIdleMessage();
+    m_iButtonCapture = -1;
+    m_iHighlighted = -1;
+    RestoreFocus();
+
+    HWND hWndSelf = m_hWnd;
+    if (bSend && !OnSendCommand(pButton) && nID != 0 && nID != (UINT)-1)
+    {
+        pButton->m_nStyle = nNewStyle;
+        InvalidateButton(iPressed);
+        UpdateWindow();
+        if (!pButton->OnClickUp() && !(g_pORXUserTools != NULL && g_pORXUserTools->InvokeTool(nID)))
+        {
+            CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
+            if (pOwner != NULL)
+                pOwner->SendMessage(WM_COMMAND, nID, 0);
+        }
+    }
+    // The command may have destroyed the bar or changed its buttons.
+    if (!::IsWindow(hWndSelf) || CWnd::FromHandlePermanent(hWndSelf) != this)
+        return;
+    if (bSend && GetButton(iPressed) == pButton)
+    {
+        SetButtonStyle(iPressed, nNewStyle);
+        UpdateButton(iPressed);
+        InvalidateButton(iPressed);
+    }
+    m_ptLastMouse = CPoint(-1, -1);
+    OnMouseMove(0, point);
+}
+
+void CORXToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    int iHit = HitTest(point);
+    CORXToolbarButton* pButton = GetButton(iHit);
+    if (pButton == NULL)
+    {
+        CControlBar::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    pButton->OnDblClick(this);
+    if (!ORXIsKindOfName(pButton, "CORXToolbarSystemMenuButton"))
+        OnLButtonDown(nFlags, point);
+}
+
+void CORXToolBar::OnCancelMode()
+{
+    CControlBar::OnCancelMode();
+    if (m_bStretchButton)
+    {
+        m_bStretchButton = FALSE;
+        m_rectTrack.SetRectEmpty();
+        ReleaseCapture();
+    }
+    if (GetCapture() == this)
+        ReleaseCapture();
+    CORXToolbarButton* pPressed = GetButton(m_iButtonCapture);
+    if (pPressed != NULL)
+        pPressed->m_nStyle &= ~TBBS_PRESSED;
+    m_iButtonCapture = -1;
+    m_iHighlighted = -1;
+    SetHighlightedButton(-1);
+    m_iHighlighted = -1;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
+        ((CORXToolbarButton*)m_Buttons.GetNext(pos))->OnCancelMode();
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+}
+
+LRESULT CORXToolBar::OnMouseLeave(WPARAM, LPARAM)
+{
+    if (m_hookMouseHelp != NULL)
+        return 0;
+    m_bTracked = FALSE;
+    m_ptLastMouse = CPoint(-1, -1);
+    if (m_iHighlighted >= 0 && GetFocus() != this)
+    {
+        int iOld = m_iHighlighted;
+        m_iHighlighted = -1;
+        m_iHot = -1;
+        InvalidateButton(iOld);
+        UpdateWindow();
+        CORXToolbarButton* pButton = GetButton(iOld);
+        if (pButton == NULL || !pButton->IsDroppedDown())
+            SendIdleMessage();
+    }
+    return 0;
+}
+
+BOOL CORXToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    if (m_bStretchButton && m_hcurStretch != NULL)
+    {
+        ::SetCursor(m_hcurStretch);
+        return TRUE;
+    }
+    if (m_bCustomizeMode && !m_bLocked)
+    {
+        CORXToolbarButton* pButton = GetButton(m_iSelected);
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        ScreenToClient(&pt);
+        if (pButton != NULL && pButton->CanBeStretched() && abs(pt.x - pButton->Rect().right) < 7 &&
+            m_hcurStretch != NULL)
+        {
+            ::SetCursor(m_hcurStretch);
+            return TRUE;
+        }
+    }
+    return CControlBar::OnSetCursor(pWnd, nHitTest, message);
+}
+
+LRESULT CORXToolBar::OnHelpHitTest(WPARAM wParam, LPARAM lParam)
+{
+    OnCancelMode();
+    CPoint point((DWORD)lParam);
+    int iHit = HitTest(point);
+    CORXToolbarButton* pButton = GetButton(iHit);
+    if (pButton == NULL)
+    {
+        ::MessageBeep((UINT)-1);
+        return -1;
+    }
+    if (pButton->OnContextHelp(this))
+        return -1;
+    LRESULT lResult = CControlBar::OnHelpHitTest(wParam, lParam);
+    SetMouseHook(FALSE);
+    return lResult;
+}
+
+void CORXToolBar::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+    if (m_bLocked && m_bCustomizeMode)
+    {
+        ::MessageBeep((UINT)-1);
+        return;
+    }
+    SetHighlightedButton(-1);
+    if (!m_bCustomizeMode)
+    {
+        CWnd* pTarget = m_pDockSite != NULL ? (CWnd*)m_pDockSite : (CWnd*)GetParentFrame();
+        if (pTarget != NULL)
+            pTarget->SendMessage(ORX_WM_TOOLBAR_POPUPMENU, (WPARAM)m_hWnd, MAKELPARAM(point.x, point.y));
+    }
+}
+
+HBRUSH CORXToolBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    if (m_bCustomizeMode && !m_bLocked && pWnd != NULL)
+    {
+        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
+        {
+            CORXToolbarButton* pButton = (CORXToolbarButton*)m_Buttons.GetNext(pos);
+            if (pButton->IsOwnerOf(pWnd->GetSafeHwnd()))
+            {
+                HBRUSH hbr = pButton->OnCtlColor(pDC, nCtlColor);
+                if (hbr != NULL)
+                    return hbr;
+            }
+        }
+    }
+    return CControlBar::OnCtlColor(pDC, pWnd, nCtlColor);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Highlight and keyboard mode
+
+void CORXToolBar::SetHighlightedButton(int iButton)
+{
+    if (iButton == m_iHot)
+        iButton = -1;
+    m_iHot = iButton;
+    CORXToolbarButton* pButton = GetButton(iButton);
+    if (pButton == NULL)
+    {
+        m_iHot = -1;
+        return;
+    }
+    // Tool bars without menus and outside customise mode keep only the index.
+    if (!m_bCustomizeMode)
+        return;
+    if (m_iSelected != iButton && !(pButton->m_nStyle & TBBS_SEPARATOR))
+    {
+        int iOld = m_iSelected;
+        m_iSelected = iButton;
+        InvalidateButton(iOld);
+        InvalidateButton(iButton);
+        UpdateWindow();
+    }
+}
+
+void CORXToolBar::OnSetFocus(CWnd* pOldWnd)
+{
+    CControlBar::OnSetFocus(pOldWnd);
+    if (pOldWnd != NULL && pOldWnd->GetSafeHwnd() != NULL)
+    {
+        CWnd* pParentBar = pOldWnd;
+        BOOL bFromBar = FALSE;
+        for (; pParentBar != NULL; pParentBar = pParentBar->GetParent())
+            if (DYNAMIC_DOWNCAST(CORXToolBar, pParentBar) != NULL)
+            {
+                bFromBar = TRUE;
+                break;
+            }
+        if (!bFromBar)
+            m_hwndLastFocus = pOldWnd->GetSafeHwnd();
+    }
+}
+
+void CORXToolBar::OnKillFocus(CWnd* pNewWnd)
+{
+    CControlBar::OnKillFocus(pNewWnd);
+    if (!m_bCustomizeMode)
+        Deactivate();
+}
+
+void CORXToolBar::Deactivate()
+{
+    if (m_iHighlighted >= 0)
+    {
+        int iOld = m_iHighlighted;
+        m_iHighlighted = -1;
+        m_iHot = -1;
+        InvalidateButton(iOld);
+        UpdateWindow();
+    }
+    SendIdleMessage();
+    RestoreFocus();
+}
+
+BOOL CORXToolBar::RestoreFocus()
+{
+    HWND hwnd = m_hwndLastFocus;
+    m_hwndLastFocus = NULL;
+    if (hwnd != NULL && ::IsWindow(hwnd))
+    {
+        ::SetFocus(hwnd);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CORXToolBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
+    {
+        if (m_bStretchButton)
+        {
+            OnCancelMode();
+            return TRUE;
+        }
+        if (GetFocus() == this)
+        {
+            Deactivate();
+            RestoreFocus();
+            return TRUE;
+        }
+    }
+    return CControlBar::PreTranslateMessage(pMsg);
+}
+
+BOOL CORXToolBar::TranslateChar(UINT nChar)
+{
+    BYTE keyState[256];
+    if (!::GetKeyboardState(keyState))
+        return FALSE;
+    WORD wChar = 0;
+    if (::ToAsciiEx(nChar, ::MapVirtualKey(nChar, 0), keyState, &wChar, 1,
+                    ::GetKeyboardLayout(::GetCurrentThreadId())) <= 0)
+        return FALSE;
+    UINT uiUpper = (UINT)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)(BYTE)wChar);
+    CORXToolbarButton* pButton = NULL;
+    if (!m_AcellKeys.Lookup(uiUpper & 0xFF, pButton) || pButton == NULL)
+        return FALSE;
+    return ProcessCommand(pButton);
+}
+
+BOOL CORXToolBar::PrevMenu()
+{
+    return FALSE;
+}
+
+BOOL CORXToolBar::NextMenu()
+{
+    return FALSE;
+}
+
+BOOL CORXToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (m_bCustomizeMode && !m_bLocked)
+        return CControlBar::OnCommand(wParam, lParam);
+    HWND hwndControl = (HWND)lParam;
+    int iNotify = HIWORD(wParam);
+    UINT nID = LOWORD(wParam);
+    if (hwndControl == NULL)
+    {
+        if (nID == IDCANCEL)
+        {
+            RestoreFocus();
+            return TRUE;
+        }
+        if (nID != IDOK)
+            return FALSE;
+        hwndControl = ::GetFocus();
+        if (hwndControl == NULL)
+            return FALSE;
+        iNotify = 0;
+    }
+    CORXToolbarButton* pButton = NULL;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
+    {
+        CORXToolbarButton* p = (CORXToolbarButton*)m_Buttons.GetNext(pos);
+        if (p->IsOwnerOf(hwndControl))
+        {
+            pButton = p;
+            break;
+        }
+    }
+    if (pButton == NULL)
+        return TRUE;
+    if (nID != IDOK && !pButton->NotifyCommand(iNotify))
+        return TRUE;
+    CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
+    if (pOwner != NULL)
+        pOwner->PostMessage(WM_COMMAND, MAKEWPARAM(pButton->m_nID, iNotify), (LPARAM)hwndControl);
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Tool tips
+
+BOOL CORXToolBar::GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const
+{
+    CORXFrameHooks* pHooks =
+        ORXGetFrameHooks(g_pORXInPlaceFrame != NULL ? (CWnd*)g_pORXInPlaceFrame : (CWnd*)GetParentFrame());
+    return pHooks != NULL ? pHooks->OnGetButtonToolTip(pButton, strTTText) : FALSE;
+}
+
+int CORXToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (!m_bShowTooltips)
+        return -1;
+    int nChild = CControlBar::OnToolHitTest(point, pTI);
+    if (nChild != -1)
+        return nChild;
+    int iHit = ((CORXToolBar*)this)->HitTest(point);
+    CORXToolbarButton* pButton = GetButton(iHit);
+    if (pButton == NULL)
+        return -1;
+    if (pButton->GetHwnd() != NULL && ::IsWindowVisible(pButton->GetHwnd()))
+        return -1;
+    if (pTI == NULL)
+        return pButton->m_nID == (UINT)-1 ? 0 : (int)pButton->m_nID;
+
+    CString strTipText;
+    if (!GetButtonToolTipText(pButton, strTipText))
+    {
+        if (pButton->m_nID == 0 || pButton->m_nID == (UINT)-1 || pButton->m_bUserButton)
+            strTipText = CORXToolbarButton::StripMnemonics(pButton->m_strText);
+        else if (g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(pButton->m_nID))
+            strTipText = pButton->m_strText;
+        else
+        {
+            TCHAR szFullText[256];
+            AfxLoadString(pButton->m_nID, szFullText, 256);
+            LPCSTR pszNewLine = strchr(szFullText, '\n');
+            if (pszNewLine != NULL)
+                strTipText = pszNewLine + 1;
+        }
+    }
+    if (strTipText.IsEmpty())
+        return -1;
+    if (m_bShowShortcutKeys && pButton->m_nID != 0 && pButton->m_nID != (UINT)-1)
+    {
+        CString strKey;
+        CORXFrameHooks* pMain = ORXGetFrameHooks(AfxGetMainWnd());
+        BOOL bFound = pMain != NULL && pMain->OnFindCommandKey(pButton->m_nID, strKey);
+        if (!bFound)
+        {
+            CFrameWnd* pMainFrame = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
+            CFrameWnd* pActive = pMainFrame != NULL ? pMainFrame->GetActiveFrame() : NULL;
+            CORXFrameHooks* pActiveHooks = pActive != NULL ? dynamic_cast<CORXFrameHooks*>(pActive) : NULL;
+            bFound = pActiveHooks != NULL && pActiveHooks != pMain &&
+                     pActiveHooks->OnFindCommandKey(pButton->m_nID, strKey);
+        }
+        if (bFound && !strKey.IsEmpty())
+            strTipText += _T(" (") + strKey + _T(")");
+    }
+    // The framework frees the text with the tool.
+    LPTSTR pszText = (LPTSTR)malloc((strTipText.GetLength() + 1) * sizeof(TCHAR));
+    if (pszText == NULL)
+        return -1;
+    lstrcpy(pszText, strTipText);
+    pTI->lpszText = pszText;
+    pTI->rect = pButton->Rect();
+    pTI->uId = pButton->m_nID == (UINT)-1 ? 0 : pButton->m_nID;
+    pTI->hwnd = m_hWnd;
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->pToolTip != NULL && pState->pToolTip->GetSafeHwnd() != NULL)
+        pState->pToolTip->SendMessage(WM_SETFONT, (WPARAM)globalData.fontRegular.GetSafeHandle());
+    return (int)pTI->uId;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// The messages of the platform's tool-bar control
+
+LRESULT CORXToolBar::OnButtonCount(WPARAM, LPARAM)
+{
+    return GetCount();
+}
+
+LRESULT CORXToolBar::OnGetItemRect(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == 0 || GetButton((int)wParam) == NULL)
+        return FALSE;
+    GetItemRect((int)wParam, (LPRECT)lParam);
+    return TRUE;
+}
+
+LRESULT CORXToolBar::OnGetButton(WPARAM wParam, LPARAM lParam)
+{
+    CORXToolbarButton* pButton = GetButton((int)wParam);
+    if (pButton == NULL || lParam == 0)
+        return FALSE;
+    TBBUTTON* pTB = (TBBUTTON*)lParam;
+    memset(pTB, 0, sizeof(TBBUTTON));
+    pTB->iBitmap = 0;
+    pTB->idCommand = (int)pButton->m_nID;
+    pTB->fsState = (BYTE)((pButton->m_nStyle >> 16) & 0xFF);
+    pTB->fsStyle = (BYTE)(pButton->m_nStyle & 0xFF);
+    pTB->dwData = 0;
+    pTB->iString = 0;
+    return TRUE;
+}
+
+LRESULT CORXToolBar::OnGetButtonText(WPARAM wParam, LPARAM lParam)
+{
+    int iIndex = CommandToIndex((UINT)wParam);
+    CORXToolbarButton* pButton = GetButton(iIndex);
+    if (pButton == NULL)
+        return -1;
+    // Without a buffer the caller asks for the length.
+    if (lParam != 0)
+        lstrcpyA((LPSTR)lParam, pButton->m_strText);
+    return pButton->m_strText.GetLength();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// The mouse hook of context-help mode
+
+void CORXToolBar::SetMouseHook(BOOL bSet)
+{
+    if (bSet)
+    {
+        // One hook for the thread, however often the frames ask.
+        if (m_hookMouseHelp == NULL)
+            m_hookMouseHelp = ::SetWindowsHookEx(WH_MOUSE, ToolBarMouseProc, NULL, ::GetCurrentThreadId());
+        return;
+    }
+    if (m_hookMouseHelp != NULL)
+    {
+        ::UnhookWindowsHookEx(m_hookMouseHelp);
+        m_hookMouseHelp = NULL;
+    }
+    m_pLastHookedToolbar = NULL;
+    for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CORXToolBar* pBar = (CORXToolBar*)gAllToolbars.GetNext(pos);
+        if (pBar->GetSafeHwnd() != NULL)
+            pBar->OnCancelMode();
+    }
+}
+
+LRESULT CALLBACK CORXToolBar::ToolBarMouseProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode >= 0 && wParam == WM_MOUSEMOVE)
+    {
+        MOUSEHOOKSTRUCT* pMH = (MOUSEHOOKSTRUCT*)lParam;
+        CWnd* pWnd = CWnd::FromHandlePermanent(::WindowFromPoint(pMH->pt));
+        CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, pWnd);
+        if (pBar != m_pLastHookedToolbar && m_pLastHookedToolbar != NULL &&
+            gAllToolbars.Find(m_pLastHookedToolbar) != NULL)
+        {
+            CORXToolBar* pOld = m_pLastHookedToolbar;
+            pOld->m_bTracked = FALSE;
+            pOld->m_ptLastMouse = CPoint(-1, -1);
+            int iOld = pOld->m_iHighlighted;
+            pOld->m_iHighlighted = -1;
+            pOld->InvalidateButton(iOld);
+        }
+        if (pBar != NULL)
+        {
+            CPoint pt = pMH->pt;
+            pBar->ScreenToClient(&pt);
+            pBar->OnMouseMove(0, pt);
+        }
+        m_pLastHookedToolbar = pBar;
+    }
+    return ::CallNextHookEx(m_hookMouseHelp, nCode, wParam, lParam);
+}

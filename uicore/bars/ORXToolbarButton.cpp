@@ -1,0 +1,472 @@
+// CORXToolbarButton: sizing, drawing, storing and copying of a bar item.
+#include "ORXToolbarButton.h"
+
+#include "ORXCommandManager.h"
+#include "ORXExtrasHooks.h"
+#include "ORXGlobalData.h"
+#include "ORXToolBar.h"
+#include "ORXToolbarImageList.h"
+#include "ORXVisualManager.h"
+#include "ORXWorkspace.h"
+
+#include <algorithm>
+
+IMPLEMENT_SERIAL(CORXToolbarButton, CObject, VERSIONABLE_SCHEMA | 1)
+
+CLIPFORMAT CORXToolbarButton::m_cFormat = 0;
+CString CORXToolbarButton::m_strClipboardFormatName;
+CList<UINT, UINT> CORXToolbarButton::m_lstProtectedCommands;
+BOOL CORXToolbarButton::m_bWrapText = TRUE;
+BOOL CORXToolbarButton::m_bUpdateImages = TRUE;
+CString CORXToolbarButton::m_strDummyAmpSeq = _T("\001\001");
+
+BOOL ORXSavedVersionAtLeast(int nMajor, int nMinor)
+{
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    if (pWorkspace == NULL)
+        return TRUE;
+    int nSavedMajor = pWorkspace->GetSavedVersionMajor();
+    int nSavedMinor = pWorkspace->GetSavedVersionMinor();
+    if (nSavedMajor < 0 || nSavedMinor < 0)
+        return TRUE;
+    return nSavedMajor > nMajor || (nSavedMajor == nMajor && nSavedMinor >= nMinor);
+}
+
+CORXToolbarButton::CORXToolbarButton()
+{
+    Initialize();
+}
+
+CORXToolbarButton::CORXToolbarButton(UINT uiID, int iImage, LPCTSTR lpszText, BOOL bUserButton, BOOL bLocked)
+{
+    Initialize();
+    m_bLocked = bLocked;
+    m_bUserButton = bUserButton;
+    m_nID = uiID;
+    SetImage(iImage);
+    m_strText = lpszText != NULL ? lpszText : _T("");
+    if (!m_bLocked && m_nID != 0)
+    {
+        CORXCommandManager* pMgr = CORXCommandManager::GetCmdMgr();
+        if (GetImage() == -1)
+        {
+            int iCmdImage = pMgr->GetCmdImage(m_nID, m_bUserButton);
+            if (m_bUserButton)
+                m_iUserImage = iCmdImage;
+            else
+                m_iImage = iCmdImage;
+        }
+        else
+            pMgr->SetCmdImage(m_nID, GetImage(), m_bUserButton);
+    }
+}
+
+void CORXToolbarButton::Initialize()
+{
+    m_bUserButton = FALSE;
+    m_nID = 0;
+    m_nStyle = 0;
+    m_bText = FALSE;
+    m_bImage = TRUE;
+    m_bWrap = FALSE;
+    m_bTextFits = TRUE;
+    m_bTextBelow = FALSE;
+    m_bDragFromCollection = FALSE;
+    m_rect.SetRectEmpty();
+    m_iImage = -1;
+    m_iUserImage = -1;
+    m_bLocked = FALSE;
+    m_bIsHidden = FALSE;
+    m_sizeText = CSize(0, 0);
+    m_bDisableFill = FALSE;
+    m_bExtraSize = FALSE;
+    m_bHorz = TRUE;
+}
+
+CORXToolbarButton::~CORXToolbarButton() {}
+
+CLIPFORMAT CORXToolbarButton::GetClipboardFormat()
+{
+    if (m_cFormat == 0)
+    {
+        CString strName = m_strClipboardFormatName;
+        if (strName.IsEmpty())
+            strName.Format(_T("ORXToolbarButton%lx"), (long)(LONG_PTR)AfxGetInstanceHandle());
+        m_cFormat = (CLIPFORMAT)::RegisterClipboardFormatA(strName);
+    }
+    return m_cFormat;
+}
+
+void CORXToolbarButton::SetImage(int iImage)
+{
+    if (m_nStyle & TBBS_SEPARATOR)
+    {
+        m_iImage = iImage; // a separator's width
+        return;
+    }
+    if (m_bUserButton)
+        m_iUserImage = iImage;
+    else
+        m_iImage = iImage;
+    if (!m_bLocked && m_nID != 0)
+    {
+        CORXCommandManager* pMgr = CORXCommandManager::GetCmdMgr();
+        if (iImage == -1)
+        {
+            m_iImage = pMgr->GetCmdImage(m_nID, FALSE);
+            m_iUserImage = pMgr->GetCmdImage(m_nID, TRUE);
+            if (m_iImage == -1)
+                m_bUserButton = !m_bUserButton;
+        }
+        else if (m_bUserButton || m_bUpdateImages)
+            pMgr->SetCmdImage(m_nID, iImage, m_bUserButton);
+    }
+    if (GetImage() < 0)
+    {
+        m_bImage = FALSE;
+        m_bText = TRUE;
+    }
+}
+
+BOOL CORXToolbarButton::CanBeStored() const
+{
+    int nID = (int)m_nID;
+    if ((m_nID >= 0xE110 && m_nID <= 0xE11F) || (m_nID >= 0xF000 && m_nID <= 0xF1EF) || nID >= 0xFF00 ||
+        (m_nID >= 0xE210 && m_nID <= 0xE21F))
+        return FALSE;
+    if (g_pORXUserTools != NULL && m_nID == g_pORXUserTools->GetToolsEntryCmd())
+        return FALSE;
+    return m_lstProtectedCommands.Find(m_nID) == NULL;
+}
+
+void CORXToolbarButton::ResetImageToDefault()
+{
+    if (m_bUserButton || (int)m_nID <= 0)
+        return;
+    if (g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(m_nID))
+        return;
+    int iImage = CORXToolBar::GetDefaultImage(m_nID);
+    if (iImage >= 0)
+    {
+        SetImage(iImage);
+        return;
+    }
+    if (m_bImage)
+    {
+        m_bImage = FALSE;
+        m_bText = TRUE;
+        if (m_strText.IsEmpty())
+        {
+            CString strMessage;
+            if (strMessage.LoadString(m_nID))
+            {
+                int iNewLine = strMessage.Find(_T('\n'));
+                if (iNewLine >= 0)
+                    m_strText = strMessage.Mid(iNewLine + 1);
+            }
+        }
+    }
+}
+
+void CORXToolbarButton::CopyFrom(const CORXToolbarButton& src)
+{
+    m_nID = src.m_nID;
+    m_bLocked = src.m_bLocked;
+    m_bUserButton = src.m_bUserButton;
+    m_nStyle = src.m_nStyle;
+    SetImage(src.m_bUserButton ? src.m_iUserImage : src.m_iImage);
+    m_strText = src.m_strText;
+    m_bText = src.m_bText;
+    m_bImage = src.m_bImage;
+    m_bWrap = src.m_bWrap;
+    m_strTextCustom = src.m_strTextCustom;
+    m_bDragFromCollection = FALSE;
+}
+
+void CORXToolbarButton::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsLoading())
+    {
+        int iImage = -1;
+        ar >> m_nID;
+        ar >> m_nStyle;
+        ar >> iImage;
+        ar >> m_strText;
+        ar >> m_bUserButton;
+        ar >> m_bDragFromCollection;
+        ar >> m_bText;
+        ar >> m_bImage;
+        SetImage(iImage);
+    }
+    else
+    {
+        ar << m_nID;
+        ar << m_nStyle;
+        ar << GetImage();
+        ar << m_strText;
+        ar << m_bUserButton;
+        ar << m_bDragFromCollection;
+        ar << m_bText;
+        ar << m_bImage;
+    }
+}
+
+BOOL CORXToolbarButton::CompareWith(const CObject& other) const
+{
+    return m_nID == ((const CORXToolbarButton&)other).m_nID;
+}
+
+void CORXToolbarButton::OnChangeParentWnd(CWnd* pWndParent)
+{
+    CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, pWndParent);
+    m_bExtraSize = pBar != NULL && pBar->IsButtonExtraSizeAvailable();
+}
+
+BOOL CORXToolbarButton::ExportToMenuButton(CORXToolbarButton& menuButton) const
+{
+    CString strText = m_strText;
+    if (strText.IsEmpty())
+    {
+        CString strMessage;
+        if (strMessage.LoadString(m_nID))
+        {
+            int iNewLine = strMessage.Find(_T('\n'));
+            if (iNewLine >= 0)
+                strText = strMessage.Mid(iNewLine + 1);
+        }
+    }
+    menuButton.m_strText = strText;
+    return TRUE;
+}
+
+void CORXToolbarButton::EnableWindow(BOOL bEnable)
+{
+    if (GetHwnd() != NULL)
+        ::EnableWindow(GetHwnd(), bEnable);
+}
+
+BOOL CORXToolbarButton::IsWindowVisible()
+{
+    HWND hwnd = GetHwnd();
+    return hwnd != NULL && (::GetWindowLong(hwnd, GWL_STYLE) & WS_VISIBLE);
+}
+
+BOOL CORXToolbarButton::IsOwnerOf(HWND hwnd)
+{
+    HWND hwndOwn = GetHwnd();
+    return hwndOwn != NULL && hwnd != NULL && (hwnd == hwndOwn || ::IsChild(hwndOwn, hwnd));
+}
+
+BOOL CORXToolbarButton::HasFocus() const
+{
+    HWND hwndOwn = ((CORXToolbarButton*)this)->GetHwnd();
+    HWND hwndFocus = ::GetFocus();
+    return hwndOwn != NULL && hwndFocus != NULL && (hwndFocus == hwndOwn || ::IsChild(hwndOwn, hwndFocus));
+}
+
+BOOL CORXToolbarButton::OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI)
+{
+    CORXFrameHooks* pHooks = ORXGetFrameHooks((CWnd*)pWnd);
+    return pHooks != NULL ? pHooks->OnButtonToolHitTest(this, pTI) : FALSE;
+}
+
+CString CORXToolbarButton::StripMnemonics(const CString& strText)
+{
+    CString str = strText;
+    str.Replace(_T("&&"), m_strDummyAmpSeq);
+    str.Remove(_T('&'));
+    str.Replace(m_strDummyAmpSeq, _T("&"));
+    return str;
+}
+
+void CORXToolbarButton::FillInterior(CDC* pDC, const CRect& rect, BOOL bHighlight)
+{
+    if (m_bDisableFill)
+        return;
+    CORXVisualManager::ORXButtonState state = CORXVisualManager::ButtonsIsRegular;
+    if (bHighlight)
+        state = CORXVisualManager::ButtonsIsHighlighted;
+    else if (m_nStyle & (TBBS_PRESSED | TBBS_CHECKED))
+        state = CORXVisualManager::ButtonsIsPressed;
+    CORXVisualManager::GetInstance()->OnFillButtonInterior(pDC, this, rect, state);
+}
+
+SIZE CORXToolbarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
+{
+    CSize size = sizeDefault;
+    if (m_nStyle & TBBS_SEPARATOR)
+    {
+        if (bHorz)
+            size.cx = m_iImage > 0 ? m_iImage : 8;
+        else
+            size.cy = 8;
+        return size;
+    }
+    if (!m_bImage || GetImage() < 0)
+    {
+        CSize sizeExtra =
+            m_bExtraSize ? CORXVisualManager::GetInstance()->GetButtonExtraBorder() : CSize(0, 0);
+        if (bHorz)
+            size.cx = sizeExtra.cx;
+        else
+            size.cy = sizeExtra.cy;
+    }
+    m_sizeText = CSize(0, 0);
+    if (!m_strText.IsEmpty())
+    {
+        if (m_bTextBelow && bHorz)
+        {
+            CSize sizeImage = CORXToolBar::GetImageSizeInForce();
+            CRect rectText(0, 0, sizeImage.cx * 3, sizeDefault.cy);
+            UINT uiFormat = DT_CALCRECT | DT_CENTER | (m_bWrapText ? DT_WORDBREAK : 0);
+            ::DrawTextA(pDC->GetSafeHdc(), m_strText, -1, &rectText, uiFormat);
+            m_sizeText = CSize(rectText.Width() + 6, rectText.Height());
+            size.cx = std::max(size.cx, m_sizeText.cx);
+            size.cy = size.cy + m_sizeText.cy + globalData.m_nTextBelowSpacing;
+            size.cx += 12;
+        }
+        else if (m_bText)
+        {
+            CString strLabel = StripMnemonics(m_strText);
+            SIZE sizeLabel = {0, 0};
+            ::GetTextExtentPoint32A(pDC->GetSafeHdc(), strLabel, strLabel.GetLength(), &sizeLabel);
+            if (bHorz)
+                size.cx += sizeLabel.cx + 9;
+            else
+                size.cy += sizeLabel.cx + 9;
+        }
+    }
+    return size;
+}
+
+void CORXToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList* pImages, BOOL bHorz,
+                               BOOL bCustomizeMode, BOOL bHighlight, BOOL bDrawBorder,
+                               BOOL bGrayDisabledButtons)
+{
+    m_bHorz = bHorz;
+    FillInterior(pDC, rect, bHighlight);
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+
+    CSize sizeImage = CORXToolBar::GetImageSizeInForce();
+    if (pImages != NULL)
+    {
+        CSize sizeDrawn = pImages->GetDrawingSize();
+        sizeImage = (sizeDrawn.cx > 0 && sizeDrawn.cy > 0) ? sizeDrawn : CSize(pImages->GetImageSize());
+    }
+    CSize sizeExtra = m_bExtraSize ? pLook->GetButtonExtraBorder() : CSize(0, 0);
+    CSize sizeArea = sizeImage + sizeExtra;
+
+    BOOL bPressed = (m_nStyle & (TBBS_PRESSED | TBBS_CHECKED)) != 0;
+    int nShift = (m_nStyle & TBBS_PRESSED) ? 1 : 0;
+    BOOL bHasImage = m_bImage && GetImage() >= 0;
+    BOOL bDrawText = (m_bText || !bHasImage || m_bTextBelow) && !m_strText.IsEmpty();
+
+    // The image area: centred in the button, or at the start when a label follows, or at the top
+    // when the label is below it.
+    CRect rectImage = rect;
+    if (m_bTextBelow && bHorz)
+        rectImage.bottom = rectImage.top + sizeArea.cy + 2;
+    else if (bDrawText && bHasImage)
+    {
+        if (bHorz)
+            rectImage.right = rectImage.left + sizeArea.cx + 6;
+        else
+            rectImage.bottom = rectImage.top + sizeArea.cy + 6;
+    }
+    int x = rectImage.left + (rectImage.Width() - sizeImage.cx) / 2 + nShift;
+    int y = rectImage.top + (rectImage.Height() - sizeImage.cy) / 2 + nShift;
+
+    if (g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(m_nID))
+    {
+        g_pORXUserTools->DrawToolIcon(m_nID, pDC, rectImage);
+    }
+    else if (bHasImage && pImages != NULL)
+    {
+        BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
+        if (pLook->IsShadowHighlightedImage() && bHighlight &&
+            !(m_nStyle & (TBBS_CHECKED | TBBS_PRESSED | TBBS_DISABLED)))
+        {
+            pImages->Draw(pDC, x, y, GetImage(), FALSE, FALSE, FALSE, TRUE);
+            pImages->Draw(pDC, x - 1, y - 1, GetImage());
+        }
+        else
+        {
+            pImages->Draw(
+                pDC, x, y, GetImage(), FALSE, bDisabled && !(m_nStyle & TBBS_PRESSED) && bGrayDisabledButtons,
+                (m_nStyle & TBBS_INDETERMINATE) != 0, FALSE, !bHighlight && pLook->IsFadeInactiveImage());
+        }
+    }
+
+    if (bDrawText)
+    {
+        CORXVisualManager::ORXButtonState state = bHighlight ? CORXVisualManager::ButtonsIsHighlighted
+                                                  : bPressed ? CORXVisualManager::ButtonsIsPressed
+                                                             : CORXVisualManager::ButtonsIsRegular;
+        COLORREF clrText = pLook->GetToolbarButtonTextColor(this, state);
+        COLORREF clrOld = pDC->SetTextColor(clrText);
+        int nOldMode = pDC->SetBkMode(TRANSPARENT);
+        CRect rectText = rect;
+        UINT uiFormat;
+        if (m_bTextBelow && bHorz)
+        {
+            rectText.top = rectImage.bottom + globalData.m_nTextBelowSpacing / 2;
+            uiFormat = DT_CENTER | (m_bWrapText ? DT_WORDBREAK : DT_SINGLELINE);
+        }
+        else
+        {
+            if (bHasImage)
+            {
+                if (bHorz)
+                    rectText.left = rectImage.right;
+                else
+                    rectText.top = rectImage.bottom;
+            }
+            else if (bHorz)
+                rectText.left += 4;
+            uiFormat = DT_SINGLELINE | DT_VCENTER | (bHasImage ? DT_LEFT : DT_CENTER);
+        }
+        rectText.OffsetRect(nShift, nShift);
+        if (bHorz)
+            ::DrawTextA(pDC->GetSafeHdc(), m_strText, -1, &rectText, uiFormat);
+        else
+        {
+            // The vertical font runs downwards from the right edge of the text box.
+            CString strLabel = StripMnemonics(m_strText);
+            SIZE sizeLabel = {0, 0};
+            ::GetTextExtentPoint32A(pDC->GetSafeHdc(), strLabel, strLabel.GetLength(), &sizeLabel);
+            int xText = rectText.left + (rectText.Width() + sizeLabel.cy) / 2;
+            ::TextOutA(pDC->GetSafeHdc(), xText, rectText.top + 4, strLabel, strLabel.GetLength());
+        }
+        pDC->SetBkMode(nOldMode);
+        pDC->SetTextColor(clrOld);
+    }
+
+    if (bDrawBorder && !bCustomizeMode && HasBorder())
+    {
+        CORXVisualManager::ORXButtonState state = CORXVisualManager::ButtonsIsRegular;
+        if (bPressed)
+            state = CORXVisualManager::ButtonsIsPressed;
+        else if (bHighlight)
+            state = CORXVisualManager::ButtonsIsHighlighted;
+        pLook->OnDrawButtonBorder(pDC, this, rect, state);
+    }
+}
+
+int CORXToolbarButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected)
+{
+    COLORREF clrText = CORXVisualManager::GetInstance()->OnFillCommandsListBackground(pDC, rect, bSelected);
+    CString strText = m_strTextCustom.IsEmpty() ? m_strText : m_strTextCustom;
+    strText = StripMnemonics(strText);
+    int iTab = strText.Find(_T('\t'));
+    if (iTab >= 0)
+        strText = strText.Left(iTab);
+    CRect rectText = rect;
+    rectText.left += CORXToolBar::GetImageSizeInForce().cx + 8;
+    COLORREF clrOld = pDC->SetTextColor(clrText);
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    ::DrawTextA(pDC->GetSafeHdc(), strText, -1, &rectText, DT_SINGLELINE | DT_VCENTER);
+    pDC->SetBkMode(nOldMode);
+    pDC->SetTextColor(clrOld);
+    return rect.Width();
+}

@@ -1,0 +1,28 @@
+// Registration points of the extras and the frame lookup.
+#include "ORXExtrasHooks.h"
+
+CFrameWnd* g_pORXInPlaceFrame = NULL;
+CORXButtonAppearance* g_pORXButtonAppearance = NULL;
+CORXCustomizeSheet* g_pORXCustomizeSheet = NULL;
+CORXUserToolsLink* g_pORXUserTools = NULL;
+
+CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd)
+{
+    CWnd* pFrame = g_pORXInPlaceFrame;
+    if (pFrame == NULL && pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
+        pFrame = pWnd->IsFrameWnd() ? pWnd : pWnd->GetParentFrame();
+    if (pFrame == NULL)
+        pFrame = AfxGetMainWnd();
+    return pFrame != NULL ? dynamic_cast<CORXFrameHooks*>(pFrame) : NULL;
+}
+
+BOOL ORXIsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
+{
+    if (pObject == NULL || lpszClassName == NULL)
+        return FALSE;
+    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != NULL;
+         pClass = pClass->m_pBaseClass)
+        if (lstrcmpA(pClass->m_lpszClassName, lpszClassName) == 0)
+            return TRUE;
+    return FALSE;
+}

@@ -1,0 +1,121 @@
+// Interfaces through which the core reaches the framework's extras (frames, dialogs, tab window,
+// tasks pane, shortcut bar); the extras implement and register them, the core works without them.
+#ifndef VELMORA_ORXEXTRASHOOKS_H
+#define VELMORA_ORXEXTRASHOOKS_H
+
+#include <afxwin.h>
+#include <afxext.h>
+#include <commctrl.h>
+
+class CORXToolbarButton;
+class CORXToolBar;
+class CORXToolbarImageList;
+class CORXPopupMenu;
+
+// The overridables of the framework's frame windows that the core asks. A frame takes part by
+// deriving from this interface as well as from its frame class.
+class CORXFrameHooks
+{
+public:
+    virtual ~CORXFrameHooks() {}
+    virtual BOOL OnButtonToolHitTest(const CORXToolbarButton* pButton, TOOLINFO* pTI) { return FALSE; }
+    virtual BOOL OnGetButtonToolTip(const CORXToolbarButton* pButton, CString& strTTText) { return FALSE; }
+    // Keyboard assignments: the text of the key bound to a command, FALSE when none.
+    virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey) { return FALSE; }
+};
+
+// The frame that speaks for a window: the current in-place frame, else the window's parent frame
+// (or the window itself when it is a frame), else the application's main window; NULL when that
+// frame is none of the framework's.
+extern CFrameWnd* g_pORXInPlaceFrame;
+CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd);
+
+// The Button Appearance dialog: IDOK when the user accepted (the button then carries the new text,
+// flags and image); anything else leaves the button as it was.
+class CORXButtonAppearance
+{
+public:
+    virtual ~CORXButtonAppearance() {}
+    virtual INT_PTR DoButtonAppearance(CORXToolbarButton* pButton, CORXToolbarImageList* pUserImages,
+                                       CWnd* pBar, int iStartImage, BOOL bMenuMode) = 0;
+};
+extern CORXButtonAppearance* g_pORXButtonAppearance;
+
+// The open customise sheet (NULL when none).
+class CORXCustomizeSheet
+{
+public:
+    virtual ~CORXCustomizeSheet() {}
+    virtual void ShowToolBar(CORXToolBar* pBar, BOOL bShow) = 0;
+};
+extern CORXCustomizeSheet* g_pORXCustomizeSheet;
+
+// What the looks read of a tab window.
+class CORXTabInfo
+{
+public:
+    virtual ~CORXTabInfo() {}
+    virtual int GetTabsNum() const = 0;
+    virtual int GetVisibleTabCount() const = 0;
+    virtual int GetActiveTab() const = 0;
+    virtual BOOL GetTabLabel(int iTab, CString& strLabel) const = 0;
+    virtual COLORREF GetTabBkColor(int iTab) const = 0;   // -1 when none
+    virtual COLORREF GetTabTextColor(int iTab) const = 0; // -1 when none
+    virtual BOOL IsFlatTab() const = 0;
+    virtual BOOL IsLocationBottom() const = 0;
+    virtual BOOL IsColored() const = 0;
+    virtual BOOL IsColoredStrip() const = 0;
+    virtual BOOL IsNoPrefix() const { return FALSE; }
+};
+
+// What the looks read of a tasks-pane group and of a task.
+class CORXTasksGroupInfo
+{
+public:
+    virtual ~CORXTasksGroupInfo() {}
+    virtual CRect GetCaptionRect() const = 0;
+    virtual HICON GetIcon() const = 0;
+    virtual CSize GetIconSize() const = 0;
+    virtual CString GetName() const = 0;
+    virtual BOOL IsSpecial() const = 0;
+    virtual BOOL IsCollapsed() const = 0;
+};
+class CORXTaskInfo
+{
+public:
+    virtual ~CORXTaskInfo() {}
+    virtual CRect GetRect() const = 0;
+    virtual BOOL IsSeparator() const = 0;
+    virtual HICON GetIcon() const = 0;
+    virtual CString GetName() const = 0;
+    virtual BOOL IsEnabled() const = 0;
+};
+
+// A bar that fills its own background (the shortcut bar with a bitmap) or names its colour (the
+// caption bar).
+class CORXOwnBackground
+{
+public:
+    virtual ~CORXOwnBackground() {}
+    virtual BOOL FillOwnBackground(CDC* pDC, CRect rect) { return FALSE; }
+    virtual COLORREF GetOwnBackgroundColor() const { return (COLORREF)-1; }
+};
+
+// The user-tools manager as buttons and bars use it; NULL when the application keeps no user
+// tools.
+class CORXUserToolsLink
+{
+public:
+    virtual ~CORXUserToolsLink() {}
+    virtual BOOL IsUserToolCmd(UINT uiCmd) const = 0;
+    virtual UINT GetToolsEntryCmd() const = 0;
+    virtual BOOL DrawToolIcon(UINT uiCmd, CDC* pDC, const CRect& rect) = 0;
+    virtual BOOL InvokeTool(UINT uiCmd) = 0;
+};
+extern CORXUserToolsLink* g_pORXUserTools;
+
+// TRUE when the object's run-time class, or one of its bases, has the name given: the core's test
+// for classes that only the extras define.
+BOOL ORXIsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
+
+#endif // VELMORA_ORXEXTRASHOOKS_H

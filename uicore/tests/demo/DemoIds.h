@@ -1,0 +1,22 @@
+// Resource ids of the tool-bar demonstration program and of the framework's tests.
+#ifndef VELMORA_DEMOIDS_H
+#define VELMORA_DEMOIDS_H
+
+#define IDR_DEMO_TOOLBAR   200 // tool-bar resource and its bitmap
+#define IDR_DEMO_BROKEN    201 // a tool-bar resource that counts more ids than it holds
+#define IDR_DEMO_SECOND    202 // another resource id with the same bitmap drawing
+#define IDR_DEMO_MAINFRAME 203
+
+#define ID_DEMO_NEW   32001
+#define ID_DEMO_OPEN  32002
+#define ID_DEMO_SAVE  32003
+#define ID_DEMO_BOLD  32004
+#define ID_DEMO_CHECK 32005
+#define ID_DEMO_ALARM 32006
+#define ID_DEMO_LARGE 32007
+
+// Commands of the demonstration's own menu.
+#define ID_DEMO_TEXTLABELS 32100
+#define ID_DEMO_LARGEICONS 32101
+
+#endif // VELMORA_DEMOIDS_H

@@ -1,0 +1,182 @@
+// ToolBarDemo: a frame with the framework's tool bar at the top, for driving the bar from outside.
+// Every command the frame receives and every status-text request is appended to the log file named
+// on the command line; after each layout the buttons' screen rectangles are written there too.
+#include <afxwin.h>
+#include <afxext.h>
+#include <afxpriv.h>
+
+#include <stdio.h>
+
+#include <AfxThreadState.h>
+#include <afxcmn.h>
+
+#include "DemoIds.h"
+#include "ORXToolBar.h"
+#include "ORXWorkspace.h"
+
+namespace
+{
+CString g_strLog;
+
+void Log(LPCTSTR pszFormat, ...)
+{
+    if (g_strLog.IsEmpty())
+        return;
+    FILE* f = fopen(g_strLog, "a");
+    if (f == NULL)
+        return;
+    va_list args;
+    va_start(args, pszFormat);
+    vfprintf(f, pszFormat, args);
+    va_end(args);
+    fputc('\n', f);
+    fclose(f);
+}
+} // namespace
+
+class CDemoFrame : public CFrameWnd
+{
+public:
+    CORXToolBar m_wndToolBar;
+    BOOL m_bCheck = FALSE;
+
+    void LogButtons()
+    {
+        Log("layout %d", m_wndToolBar.GetCount());
+        for (int i = 0; i < m_wndToolBar.GetCount(); i++)
+        {
+            CRect rect;
+            m_wndToolBar.GetItemRect(i, rect);
+            m_wndToolBar.ClientToScreen(rect);
+            Log("button %d %u %ld %ld %ld %ld", i, m_wndToolBar.GetItemID(i), rect.left, rect.top, rect.right,
+                rect.bottom);
+        }
+    }
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        if (!m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
+            !m_wndToolBar.LoadToolBar(IDR_DEMO_TOOLBAR))
+            return -1;
+        m_wndToolBar.SetWindowText(_T("Standard"));
+        SetTimer(kToolTipTimer, 200, NULL);
+        return 0;
+    }
+    // The text of the tool the thread's tool-tip control holds, logged when it changes.
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        if (nIDEvent != kToolTipTimer)
+        {
+            CFrameWnd::OnTimer(nIDEvent);
+            return;
+        }
+        CToolTipCtrl* pTip = AfxGetThreadState()->pToolTip;
+        if (pTip == NULL || pTip->GetSafeHwnd() == NULL)
+            return;
+        TOOLINFO ti;
+        memset(&ti, 0, sizeof(ti));
+        ti.cbSize = sizeof(ti);
+        CString strText;
+        if (pTip->SendMessage(TTM_ENUMTOOLS, 0, (LPARAM)&ti))
+        {
+            TCHAR szText[256] = {};
+            ti.lpszText = szText;
+            pTip->SendMessage(TTM_GETTEXT, 0, (LPARAM)&ti);
+            strText = szText;
+        }
+        if (strText != m_strLastTip)
+        {
+            m_strLastTip = strText;
+            Log("tooltip %s", (LPCTSTR)strText);
+        }
+    }
+    static const UINT_PTR kToolTipTimer = 77;
+    CString m_strLastTip;
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
+    {
+        UINT nID = LOWORD(wParam);
+        if (nID >= ID_DEMO_NEW && nID <= ID_DEMO_LARGE)
+            Log("command %u", nID);
+        return CFrameWnd::OnCommand(wParam, lParam);
+    }
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam)
+    {
+        Log("status %u", (UINT)wParam);
+        return 0;
+    }
+    afx_msg void OnDemoCommand() {}
+    afx_msg void OnCheck() { m_bCheck = !m_bCheck; }
+    afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnUpdateCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bCheck); }
+    afx_msg void OnTextLabels()
+    {
+        m_wndToolBar.EnableTextLabels(!m_wndToolBar.AreTextLabels());
+        RecalcLayout();
+        LogButtons();
+    }
+    afx_msg void OnLargeIcons()
+    {
+        CORXToolBar::SetLargeIcons(!CORXToolBar::IsLargeIcons());
+        RecalcLayout();
+        LogButtons();
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        CFrameWnd::OnSize(nType, cx, cy);
+        if (m_wndToolBar.GetSafeHwnd() != NULL)
+            LogButtons();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDemoFrame, CFrameWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_TIMER()
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_COMMAND(ID_DEMO_NEW, OnDemoCommand)
+ON_COMMAND(ID_DEMO_OPEN, OnDemoCommand)
+ON_COMMAND(ID_DEMO_SAVE, OnDemoCommand)
+ON_COMMAND(ID_DEMO_BOLD, OnDemoCommand)
+ON_COMMAND(ID_DEMO_ALARM, OnDemoCommand)
+ON_COMMAND(ID_DEMO_CHECK, OnCheck)
+ON_UPDATE_COMMAND_UI(ID_DEMO_SAVE, OnUpdateSave)
+ON_UPDATE_COMMAND_UI(ID_DEMO_CHECK, OnUpdateCheck)
+ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
+ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
+END_MESSAGE_MAP()
+
+class CDemoApp : public CWinApp
+{
+public:
+    virtual BOOL InitInstance()
+    {
+        g_strLog = m_lpCmdLine;
+        g_strLog.TrimLeft();
+        g_strLog.TrimRight();
+        CDemoFrame* pFrame = new CDemoFrame;
+        if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW,
+                            CRect(300, 300, 780, 500), NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
+            return FALSE;
+        m_pMainWnd = pFrame;
+        // Above the windows other programs of the session may leave on the desktop: the test
+        // moves the real mouse over the buttons.
+        pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        pFrame->ShowWindow(SW_SHOW);
+        pFrame->UpdateWindow();
+        pFrame->RecalcLayout();
+        pFrame->LogButtons();
+        Log("ready");
+        return TRUE;
+    }
+    virtual int ExitInstance()
+    {
+        ORXCleanUpGlobals();
+        return CWinApp::ExitInstance();
+    }
+};
+
+CDemoApp theApp;
