@@ -3,7 +3,8 @@
 # The window library's folders are private to it and to the programs and tests listed here.
 set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
 set(VELMORA_OPTIONS_DIR ${CMAKE_CURRENT_LIST_DIR}/options)
-set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${CMAKE_SOURCE_DIR}/resources
+set(VELMORA_ALARMS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms/ui)
+set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
     ${CMAKE_SOURCE_DIR}/resources/velmora)
 add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/AppMessages.cpp
@@ -18,7 +19,8 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockTick.cpp
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
-    ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp)
+    ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
+    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
@@ -34,7 +36,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)

@@ -20,6 +20,7 @@ add_library(velmora_engine STATIC
     ${VELMORA_TIMERS_DIR}/TimerText.cpp
     ${VELMORA_ALARMS_DIR}/AlarmEngine.cpp
     ${VELMORA_ALARMS_DIR}/Alarms.cpp
+    ${VELMORA_ALARMS_DIR}/SpeechHook.cpp
     ${VELMORA_SOUND_DIR}/AlarmSound.cpp
     ${VELMORA_SOUND_DIR}/MciDevice.cpp
     ${VELMORA_SOUND_DIR}/SoundServices.cpp)
