@@ -48,6 +48,7 @@ set_target_properties(Velmora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURREN
 velmora_gtest(velmora_app_tests
     SOURCES
         ${VELMORA_APP_DIR}/tests/AppTestMain.cpp
+        ${VELMORA_APP_DIR}/tests/AlarmNotifyDlgTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockAppTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockMenusTest.cpp
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp

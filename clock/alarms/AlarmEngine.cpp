@@ -16,7 +16,8 @@ const double kLastDay = 2958465.0;
 } // namespace
 
 CAlarmEngine::CAlarmEngine()
-    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_bSaving(FALSE), m_bSaveFailed(FALSE)
+    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_bAlarmsDirty(FALSE), m_bSaving(FALSE),
+      m_bSaveFailed(FALSE)
 {
 }
 
@@ -70,9 +71,16 @@ void CAlarmEngine::Discard(CAlarms* pAlarm)
     delete pAlarm;
 }
 
+void CAlarmEngine::ClearAlarmsChanged()
+{
+    m_bChanged = FALSE;
+    m_bAlarmsDirty = FALSE;
+}
+
 void CAlarmEngine::MarkAlarmsChanged()
 {
     m_bChanged = TRUE;
+    m_bAlarmsDirty = TRUE;
     // A new change earns a new attempt at saving.
     m_bSaveFailed = FALSE;
 }
@@ -336,13 +344,13 @@ void CAlarmEngine::SweepAlarms()
 
     // A failed save is reported once; it is tried again at the next change or at the close, not at
     // every tick. A save whose error box is open (ticks go on under it) is not started again.
-    if (m_bChanged && !m_bSaveFailed && !m_bSaving && m_pActions != NULL)
+    if (m_bAlarmsDirty && !m_bSaveFailed && !m_bSaving && m_pActions != NULL)
     {
         m_bSaving = TRUE;
         BOOL bSaved = m_pActions->SaveAlarms();
         m_bSaving = FALSE;
         if (bSaved)
-            m_bChanged = FALSE;
+            m_bChanged = m_bAlarmsDirty = FALSE;
         else
             m_bSaveFailed = TRUE;
     }

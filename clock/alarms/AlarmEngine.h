@@ -54,7 +54,7 @@ public:
 public:
     CObArray m_alarms; // CAlarms, in creation order; owned
     long m_nNextAlarmId;
-    BOOL m_bChanged;
+    BOOL m_bChanged; // the file differs from what is in memory (alarms or, set by the host, clocks)
 
     int GetAlarmCount() const { return (int)m_alarms.GetSize(); }
     CAlarms* GetAlarm(int nIndex) const;
@@ -84,7 +84,7 @@ public:
     void SweepAlarms();
 
     void MarkAlarmsChanged();
-    void ClearAlarmsChanged() { m_bChanged = FALSE; }
+    void ClearAlarmsChanged();
     // Destroys every alarm (none may be firing).
     void RemoveAll();
 
@@ -106,6 +106,7 @@ protected:
     CAlarmCheckOptions m_options;
     std::vector<CAlarms*> m_firing;    // alarms inside FireAlarm, outermost first
     std::vector<CAlarms*> m_discarded; // taken out of the array while firing: freed when it ends
+    BOOL m_bAlarmsDirty;               // an alarm changed: the next sweep writes the file
     BOOL m_bSaving;
     BOOL m_bSaveFailed;
 

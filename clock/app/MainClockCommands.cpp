@@ -260,7 +260,7 @@ CClock* CMainClockDlg::AddClock()
     pClock->m_strTimerName = def.m_strTimerName;
     pClock->m_nTimerState = def.m_nTimerState;
     InsertClock(pClock);
-    MarkAlarmsChanged();
+    MarkClocksChanged();
     return pClock;
 }
 
@@ -344,7 +344,7 @@ void CMainClockDlg::OnCmdAddClock()
     AddClock();
     SizeToClocks();
     Invalidate(TRUE);
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdateDeleteClock(CCmdUI* pCmdUI)
@@ -369,7 +369,7 @@ void CMainClockDlg::DeleteClock(int nClock)
     m_nMenuClock = -1;
     SizeToClocks();
     Invalidate(TRUE);
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdateStopCountdown(CCmdUI* pCmdUI)
@@ -386,7 +386,7 @@ void CMainClockDlg::OnCmdStopCountdown()
         return;
     pTimer->m_nTimerState = TIMERSTATE_STOPPED;
     pTimer->m_tsRemaining = pTimer->m_tsInterval;
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdateStartCountdown(CCmdUI* pCmdUI)
@@ -403,7 +403,7 @@ void CMainClockDlg::OnCmdStartCountdown()
         return;
     pTimer->m_tsRemaining = pTimer->m_tsInterval;
     pTimer->m_nTimerState = TIMERSTATE_RUNNING;
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdatePauseCountdown(CCmdUI* pCmdUI)
@@ -418,7 +418,7 @@ void CMainClockDlg::OnCmdPauseCountdown()
     if (pTimer == NULL)
         return;
     pTimer->m_nTimerState = TIMERSTATE_PAUSED;
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdateResumeCountdown(CCmdUI* pCmdUI)
@@ -433,7 +433,7 @@ void CMainClockDlg::OnCmdResumeCountdown()
     if (pTimer == NULL)
         return;
     pTimer->m_nTimerState = TIMERSTATE_RUNNING;
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 // ---- Tray menu ---------------------------------------------------------------------------------------

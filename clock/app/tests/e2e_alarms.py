@@ -27,6 +27,11 @@ def win_path(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
+# The programs run in the zone that wine-run.sh gives them; the activations are that zone's time.
+os.environ["TZ"] = os.environ.get("VELMORA_TZ", "UTC")
+time.tzset()
+
+
 def now():
     return datetime.datetime.now().replace(microsecond=0)
 
