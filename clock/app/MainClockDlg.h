@@ -149,15 +149,18 @@ public:
     void SetLayeredAlpha(int nAlpha);
     void ApplyTopmost();
 
-    // Hooks of the parts that plug into the window. Each is called where the clock window's work
-    // needs that part; while the part is absent its hook does nothing and its menu commands are
-    // greyed.
+    // The alarm check of the tick, a timer's end as a reminder, the CD device at the end, and the
+    // time-server file.
     void CheckAlarms(const COleDateTime& dtLocalNow);
-    void RunSpeakingClock(const COleDateTime& dtLocalNow);
-    void Synchronize();
     void OnTimerEnded(CClock* pTimer);
     void StopCdAudio();
     void SaveServers();
+
+    // Hooks of the parts that plug into the window. Each is called where the clock window's work
+    // needs that part; while the part is absent its hook does nothing and its menu commands are
+    // greyed.
+    void RunSpeakingClock(const COleDateTime& dtLocalNow);
+    void Synchronize();
     void SaveDiaryYear();
 
     // IAlarmActions: what a firing alarm does through this window.

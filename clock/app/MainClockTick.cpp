@@ -85,7 +85,7 @@ void CMainClockDlg::AdvanceShutdown()
     }
 }
 
-// ---- Hooks of the parts that plug into the tick ----------------------------------------------
+// ---- The alarm check, and the hooks of the parts that plug into the tick ------------------------
 
 void CMainClockDlg::CheckAlarms(const COleDateTime& dtLocalNow)
 {
