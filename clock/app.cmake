@@ -3,7 +3,8 @@
 # The window library's folders are private to it and to the programs and tests listed here.
 set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
 set(VELMORA_OPTIONS_DIR ${CMAKE_CURRENT_LIST_DIR}/options)
-set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${CMAKE_SOURCE_DIR}/resources
+set(VELMORA_ALARMS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms/ui)
+set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
     ${CMAKE_SOURCE_DIR}/resources/velmora)
 add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/AppMessages.cpp
@@ -18,7 +19,8 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockTick.cpp
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
-    ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp)
+    ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
+    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
@@ -34,7 +36,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -46,6 +48,7 @@ set_target_properties(Velmora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURREN
 velmora_gtest(velmora_app_tests
     SOURCES
         ${VELMORA_APP_DIR}/tests/AppTestMain.cpp
+        ${VELMORA_APP_DIR}/tests/AlarmNotifyDlgTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockAppTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockMenusTest.cpp
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
@@ -71,5 +74,6 @@ target_include_directories(velmora_tray_tests PRIVATE ${VELMORA_APP_INCLUDES} ${
 velmora_e2e(velmora_start_e2e app/tests/e2e_start.py DEPENDS Velmora)
 velmora_e2e(velmora_behaviour_e2e app/tests/e2e_behaviour.py DEPENDS Velmora)
 velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
+velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)

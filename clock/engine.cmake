@@ -4,6 +4,8 @@
 # include path: an engine file that reaches for a window header does not compile.
 set(VELMORA_ENGINE_DIR ${CMAKE_CURRENT_LIST_DIR}/engine)
 set(VELMORA_TIMERS_DIR ${CMAKE_CURRENT_LIST_DIR}/timers)
+set(VELMORA_ALARMS_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms)
+set(VELMORA_SOUND_DIR ${CMAKE_CURRENT_LIST_DIR}/sound)
 add_library(velmora_engine STATIC
     ${VELMORA_ENGINE_DIR}/AutoHide.cpp
     ${VELMORA_ENGINE_DIR}/Clock.cpp
@@ -11,12 +13,21 @@ add_library(velmora_engine STATIC
     ${VELMORA_ENGINE_DIR}/ClockLayout.cpp
     ${VELMORA_ENGINE_DIR}/DisplayTextFormatter.cpp
     ${VELMORA_ENGINE_DIR}/PlatformServices.cpp
+    ${VELMORA_ENGINE_DIR}/ServerDataFile.cpp
     ${VELMORA_ENGINE_DIR}/Settings.cpp
     ${VELMORA_ENGINE_DIR}/ShutdownSequence.cpp
-    ${VELMORA_TIMERS_DIR}/TimerText.cpp)
-target_include_directories(velmora_engine PUBLIC ${VELMORA_ENGINE_DIR} ${VELMORA_TIMERS_DIR})
+    ${VELMORA_ENGINE_DIR}/TimeServer.cpp
+    ${VELMORA_TIMERS_DIR}/TimerText.cpp
+    ${VELMORA_ALARMS_DIR}/AlarmEngine.cpp
+    ${VELMORA_ALARMS_DIR}/Alarms.cpp
+    ${VELMORA_ALARMS_DIR}/SpeechHook.cpp
+    ${VELMORA_SOUND_DIR}/AlarmSound.cpp
+    ${VELMORA_SOUND_DIR}/MciDevice.cpp
+    ${VELMORA_SOUND_DIR}/SoundServices.cpp)
+target_include_directories(velmora_engine PUBLIC ${VELMORA_ENGINE_DIR} ${VELMORA_TIMERS_DIR} ${VELMORA_ALARMS_DIR}
+    ${VELMORA_SOUND_DIR})
 target_compile_options(velmora_engine PRIVATE ${VELMORA_WARNINGS})
-target_link_libraries(velmora_engine PUBLIC datetime afx)
+target_link_libraries(velmora_engine PUBLIC datetime afx winmm)
 
 velmora_gtest(clock_engine_tests
     SOURCES
@@ -29,5 +40,10 @@ velmora_gtest(clock_engine_tests
         ${VELMORA_ENGINE_DIR}/tests/SettingsTest.cpp
         ${VELMORA_ENGINE_DIR}/tests/ShutdownSequenceTest.cpp
         ${VELMORA_TIMERS_DIR}/tests/TimerTextTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/ServerDataFileTest.cpp
+        ${VELMORA_ALARMS_DIR}/tests/AlarmsTest.cpp
+        ${VELMORA_ALARMS_DIR}/tests/AlarmDataFileTest.cpp
+        ${VELMORA_ALARMS_DIR}/tests/AlarmEngineTest.cpp
+        ${VELMORA_SOUND_DIR}/tests/AlarmSoundTest.cpp
     LIBS velmora_engine testsupport)
 target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests)

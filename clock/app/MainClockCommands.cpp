@@ -36,7 +36,9 @@ ON_COMMAND(ID_OPTIONS, OnCmdOptions)
 ON_COMMAND(ID_HELP_CONTENTS, OnCmdHelpContents)
 ON_COMMAND_RANGE(ID_ALARMS_LIST, ID_ALARMS_LIST, OnCmdPending)
 ON_COMMAND_RANGE(ID_SYNCHRONIZE, ID_CALENDAR, OnCmdPending)
-ON_COMMAND_RANGE(ID_SILENCE_ALARM, ID_REMIND_CUSTOM, OnCmdPending)
+ON_COMMAND(ID_SILENCE_ALARM, OnCmdSilenceAlarm)
+ON_MESSAGE(MM_MCINOTIFY, OnMciNotify)
+ON_COMMAND_RANGE(ID_REMIND_1MIN, ID_REMIND_CUSTOM, OnCmdPending)
 ON_COMMAND_RANGE(ID_SAY_TIME, ID_REMIND_1WEEK, OnCmdPending)
 ON_COMMAND_RANGE(ID_SYNC_STATUS, ID_CHECK_VERSION, OnCmdPending)
 ON_COMMAND_RANGE(ID_ABOUT_VELMORA, ID_ABOUT_VELMORA, OnCmdPending)
@@ -64,7 +66,7 @@ ON_UPDATE_COMMAND_UI(ID_CALENDAR, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_CTX_CONFIGURE, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_SYNCHRONIZE, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_SYNC_STATUS, OnUpdatePending)
-ON_UPDATE_COMMAND_UI_RANGE(ID_SILENCE_ALARM, ID_REMIND_CUSTOM, OnUpdatePending)
+ON_UPDATE_COMMAND_UI_RANGE(ID_REMIND_1MIN, ID_REMIND_CUSTOM, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_REMIND_2DAYS, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_REMIND_1WEEK, OnUpdatePending)
 ON_UPDATE_COMMAND_UI_RANGE(ID_REMIND_3HOURS, ID_REMIND_45MIN, OnUpdatePending)
@@ -149,6 +151,17 @@ void CMainClockDlg::OnCmdHelpContents()
 void CMainClockDlg::OnCmdPending(UINT)
 {
     // The part behind this command is not in this build; its menu items are greyed.
+}
+
+void CMainClockDlg::OnCmdSilenceAlarm()
+{
+    StopAlarmSound();
+}
+
+LRESULT CMainClockDlg::OnMciNotify(WPARAM, LPARAM)
+{
+    m_sound.OnMciNotify();
+    return 0;
 }
 
 void CMainClockDlg::OnUpdatePending(CCmdUI* pCmdUI)
@@ -247,7 +260,7 @@ CClock* CMainClockDlg::AddClock()
     pClock->m_strTimerName = def.m_strTimerName;
     pClock->m_nTimerState = def.m_nTimerState;
     InsertClock(pClock);
-    MarkAlarmsChanged();
+    MarkClocksChanged();
     return pClock;
 }
 
@@ -331,7 +344,7 @@ void CMainClockDlg::OnCmdAddClock()
     AddClock();
     SizeToClocks();
     Invalidate(TRUE);
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdateDeleteClock(CCmdUI* pCmdUI)
@@ -356,7 +369,7 @@ void CMainClockDlg::DeleteClock(int nClock)
     m_nMenuClock = -1;
     SizeToClocks();
     Invalidate(TRUE);
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdateStopCountdown(CCmdUI* pCmdUI)
@@ -373,7 +386,7 @@ void CMainClockDlg::OnCmdStopCountdown()
         return;
     pTimer->m_nTimerState = TIMERSTATE_STOPPED;
     pTimer->m_tsRemaining = pTimer->m_tsInterval;
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdateStartCountdown(CCmdUI* pCmdUI)
@@ -390,7 +403,7 @@ void CMainClockDlg::OnCmdStartCountdown()
         return;
     pTimer->m_tsRemaining = pTimer->m_tsInterval;
     pTimer->m_nTimerState = TIMERSTATE_RUNNING;
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdatePauseCountdown(CCmdUI* pCmdUI)
@@ -405,7 +418,7 @@ void CMainClockDlg::OnCmdPauseCountdown()
     if (pTimer == NULL)
         return;
     pTimer->m_nTimerState = TIMERSTATE_PAUSED;
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 void CMainClockDlg::OnUpdateResumeCountdown(CCmdUI* pCmdUI)
@@ -420,7 +433,7 @@ void CMainClockDlg::OnCmdResumeCountdown()
     if (pTimer == NULL)
         return;
     pTimer->m_nTimerState = TIMERSTATE_RUNNING;
-    MarkAlarmsChanged();
+    MarkClocksChanged();
 }
 
 // ---- Tray menu ---------------------------------------------------------------------------------------

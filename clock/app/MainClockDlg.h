@@ -9,8 +9,12 @@
 
 #include <map>
 
+#include "AlarmEngine.h"
+#include "AlarmNotifyDlg.h"
+#include "AlarmSound.h"
 #include "AutoHide.h"
 #include "ClockDataFile.h"
+#include "ServerDataFile.h"
 #include "ShutdownSequence.h"
 #include "SystemTray.h"
 #include "Settings.h"
@@ -19,7 +23,7 @@ class CClock;
 class CDisplayTextFormatter;
 class CInstanceChecker;
 
-class CMainClockDlg : public CDialog, public IFadeTarget
+class CMainClockDlg : public CDialog, public IFadeTarget, public IAlarmActions, public IAlarmSilencer
 {
     // Construction
 public:
@@ -43,18 +47,22 @@ public:
 
     // Attributes
 public:
-    CObArray m_clocks;   // CClock, in display order
-    CClock* m_pDefClock; // the template of new clocks, section "DefClock"
+    CAlarmEngine m_alarmEngine; // the alarm array, the next alarm id and the changed mark
+    CObArray m_clocks;          // CClock, in display order
+    CClock* m_pDefClock;        // the template of new clocks, section "DefClock"
     CClock* m_pSpareClock;
-    CObArray m_alarms; // alarm records, filled by the alarm engine
-    long m_nNextAlarmId;
-    BOOL m_bAlarmsChanged;
-    BOOL m_bKeepDataFile; // the data file holds what this build could not read: never written over
+    CObArray& m_alarms; // the alarm engine's records
+    long& m_nNextAlarmId;
+    BOOL& m_bAlarmsChanged;
+    BOOL m_bKeepDataFile; // the data file was not read whole: never written over
+    BOOL m_bKeepServerFile;
     // The data file held no clock and the default clock stands in for it: the file is written only
     // once the user changed the clocks.
     BOOL m_bDefaultStandsIn;
-    CObArray m_servers; // time-server records, filled by the time-server list
-    int m_nDiaryYear;   // -1 when no year is loaded
+    CObArray m_servers; // CTimeServer, in list order
+    CServerDataFile m_serverFile;
+    CAlarmSound m_sound;
+    int m_nDiaryYear; // -1 when no year is loaded
     BOOL m_bDiaryChanged;
     CSettings m_settings;
     CSystemTray m_tray;
@@ -102,14 +110,20 @@ public:
     CString GetAlarmTimeFormat() const;
     static CString GetModuleFilePath();
     int ClockFromPoint(CPoint pt) const;
-    void MarkAlarmsChanged() { m_bAlarmsChanged = TRUE; }
-    void ClearAlarmsChanged() { m_bAlarmsChanged = FALSE; }
+    void MarkAlarmsChanged() { m_alarmEngine.MarkAlarmsChanged(); }
+    // A change of the clocks: the file is written at the close, the session end or the next save
+    // of the alarms, not by the sweep of the next tick.
+    void MarkClocksChanged() { m_alarmEngine.m_bChanged = TRUE; }
+    void ClearAlarmsChanged() { m_alarmEngine.ClearAlarmsChanged(); }
 
     // Settings and data files.
     void LoadSettings();
     void SaveSettings();
     void LoadData();
-    void SaveData();
+    // FALSE when writing failed (reported); TRUE also when the file is kept as it is.
+    BOOL SaveData();
+    void LoadServers();
+    CObject* NewServer();
 
     // Clocks.
     CClock* AddClock();
@@ -135,16 +149,33 @@ public:
     void SetLayeredAlpha(int nAlpha);
     void ApplyTopmost();
 
-    // Hooks of the parts that plug into the window. Each is called where the clock window's work
-    // needs that part; while the part is absent its hook does nothing and its menu commands are
-    // greyed.
+    // The alarm check of the tick, a timer's end as a reminder, the CD device at the end, and the
+    // time-server file.
     void CheckAlarms(const COleDateTime& dtLocalNow);
-    void RunSpeakingClock(const COleDateTime& dtLocalNow);
-    void Synchronize();
     void OnTimerEnded(CClock* pTimer);
     void StopCdAudio();
     void SaveServers();
+
+    // Hooks of the parts that plug into the window. Each is called where the clock window's work
+    // needs that part; while the part is absent its hook does nothing and its menu commands are
+    // greyed.
+    void RunSpeakingClock(const COleDateTime& dtLocalNow);
+    void Synchronize();
     void SaveDiaryYear();
+
+    // IAlarmActions: what a firing alarm does through this window.
+public:
+    virtual void PlayAlarmSound(const CString& strFile);
+    virtual void PlayCdTrack(int nTrack);
+    virtual void RunProgram(const CString& strCommandLine, BOOL bMinimised);
+    virtual void ScheduleShutdown(UINT uKind, BOOL bForce);
+    virtual void SpeakAlarm(const CString& strMessage, const COleDateTime& dtNow);
+    virtual void ShowNotification(const CString& strTitle, const CString& strMessage,
+                                  COleDateTime& dtActivation, BOOL bAllowRemindLater);
+    virtual BOOL SaveAlarms();
+    virtual void ReportOutOfMemory();
+    // IAlarmSilencer, and the Silence Alarm command.
+    virtual void StopAlarmSound();
 
     // Overrides
 public:
@@ -215,6 +246,8 @@ protected:
     afx_msg void OnCmdOptions();
     afx_msg void OnCmdHelpContents();
     afx_msg void OnCmdPending(UINT nID);
+    afx_msg void OnCmdSilenceAlarm();
+    afx_msg LRESULT OnMciNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCmdAddClock();
     afx_msg void OnCmdDeleteClock();
     afx_msg void OnCmdStopCountdown();

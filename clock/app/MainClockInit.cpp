@@ -22,18 +22,20 @@ CClockApp* App()
 } // namespace
 
 CMainClockDlg::CMainClockDlg(CWnd* pParent)
-    : CDialog(IDD_VELMORA_DIALOG, pParent), m_pDefClock(NULL), m_pSpareClock(NULL), m_nNextAlarmId(0),
-      m_bAlarmsChanged(FALSE), m_bKeepDataFile(FALSE), m_bDefaultStandsIn(FALSE), m_nDiaryYear(-1),
-      m_bDiaryChanged(FALSE), m_autoHide(this), m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0),
-      m_nLayout(0), m_nSyncCountdown(0), m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE),
-      m_bCharMuted(FALSE), m_bCharVisible(FALSE), m_bInitDone(FALSE), m_nMenuClock(-1), m_pChecker(NULL),
-      m_pFormatter(NULL), m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0),
-      m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)),
-      m_crDefText(RGB(0, 0, 0))
+    : CDialog(IDD_VELMORA_DIALOG, pParent), m_pDefClock(NULL), m_pSpareClock(NULL),
+      m_alarms(m_alarmEngine.m_alarms), m_nNextAlarmId(m_alarmEngine.m_nNextAlarmId),
+      m_bAlarmsChanged(m_alarmEngine.m_bChanged), m_bKeepDataFile(FALSE), m_bKeepServerFile(FALSE),
+      m_bDefaultStandsIn(FALSE), m_nDiaryYear(-1), m_bDiaryChanged(FALSE), m_autoHide(this),
+      m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0), m_nLayout(0), m_nSyncCountdown(0),
+      m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE), m_bCharMuted(FALSE),
+      m_bCharVisible(FALSE), m_bInitDone(FALSE), m_nMenuClock(-1), m_pChecker(NULL), m_pFormatter(NULL),
+      m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0), m_nFadeTimer(0),
+      m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)), m_crDefText(RGB(0, 0, 0))
 {
     m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                                   : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
     memset(&m_lfClock, 0, sizeof(m_lfClock));
+    m_alarmEngine.SetActions(this);
 }
 
 CMainClockDlg::~CMainClockDlg()
@@ -41,6 +43,9 @@ CMainClockDlg::~CMainClockDlg()
     for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
         delete (CClock*)m_clocks.GetAt(i);
     m_clocks.RemoveAll();
+    for (INT_PTR i = 0; i < m_servers.GetSize(); i++)
+        delete m_servers.GetAt(i);
+    m_servers.RemoveAll();
     delete m_pDefClock;
     delete m_pSpareClock;
     delete m_pFormatter;
@@ -123,6 +128,7 @@ BOOL CMainClockDlg::OnInitDialog()
     m_strSyncServer = m_settings.m_strSNTPTimeServer;
     m_strSyncLoc = m_settings.m_strSNTPLoc;
     m_nDiaryYear = -1;
+    m_sound.SetNotifyWindow(m_hWnd);
 
     try
     {
@@ -140,9 +146,22 @@ BOOL CMainClockDlg::OnInitDialog()
     {
         // A file that gave no clock: the default clock stands in, so that there is always one to
         // right-click. The file itself changes only when the user changes the clocks.
+        // Alarms that loading changed are still written at the first sweep.
+        BOOL bAlarmsChanged = m_bAlarmsChanged;
         AddClock();
-        ClearAlarmsChanged();
+        if (!bAlarmsChanged)
+            ClearAlarmsChanged();
         m_bDefaultStandsIn = TRUE;
+    }
+    try
+    {
+        LoadServers();
+    }
+    catch (CException* e)
+    {
+        e->ReportError();
+        e->Delete();
+        m_bKeepServerFile = TRUE;
     }
     SizeToClocks();
 
@@ -231,6 +250,7 @@ void CMainClockDlg::OnDestroy()
 {
     WriteAllOnClose();
     StopCdAudio();
+    m_sound.SetNotifyWindow(NULL);
     if (m_hUser32 != NULL)
     {
         ::FreeLibrary(m_hUser32);
@@ -263,6 +283,7 @@ void CMainClockDlg::BuildFileNames()
     m_strProgramFolder = (nSlash >= 0) ? strPath.Left(nSlash + 1) : CString();
     m_strDataFolder = m_strGivenDataFolder.IsEmpty() ? m_strProgramFolder : m_strGivenDataFolder;
     m_dataFile.SetFolder(m_strDataFolder);
+    m_serverFile.SetFolder(m_strDataFolder);
     m_strDataFile = m_strDataFolder + _T("Velmora2Dat");
     m_strOldDataFile = m_strDataFolder + _T("VelmoraDat");
     m_strDiaryFile = m_strDataFolder + _T("VelDiary");

@@ -1,7 +1,11 @@
 // CMainClockDlg: settings in the registry and the clocks-and-alarms data file.
 #include "MainClockDlg.h"
 
+#include <new>
+
 #include "Clock.h"
+#include "PlatformServices.h"
+#include "TimeServer.h"
 
 // ---- Settings ----------------------------------------------------------------------------------------
 
@@ -53,7 +57,19 @@ void CMainClockDlg::LoadData()
 {
     m_dataFile.SetFolder(m_strDataFolder);
     m_strDataFile = m_dataFile.GetPath();
-    switch (m_dataFile.Load(m_clocks, m_nNextAlarmId))
+    CObArray loaded;
+    CClockDataFile::ReadResult result;
+    try
+    {
+        result = m_dataFile.Load(m_clocks, m_nNextAlarmId, loaded);
+    }
+    catch (CException*)
+    {
+        // The alarms read before the damage are kept, and fire; the file is not written over.
+        m_alarmEngine.AdoptLoaded(loaded, GetLocalNow());
+        throw;
+    }
+    switch (result)
     {
     case CClockDataFile::readMissing:
         AddClock();
@@ -64,23 +80,21 @@ void CMainClockDlg::LoadData()
         m_bKeepDataFile = TRUE;
         break;
     case CClockDataFile::readAlarmsKept:
-        // Without the alarm engine the alarms stay in the file: it is not written back, so that
-        // saving the clocks never drops them.
-        m_bKeepDataFile = TRUE;
-        break;
     case CClockDataFile::readWhole:
         break;
     }
+    m_alarmEngine.AdoptLoaded(loaded, GetLocalNow());
 }
 
-void CMainClockDlg::SaveData()
+BOOL CMainClockDlg::SaveData()
 {
     if (m_bKeepDataFile || (m_bDefaultStandsIn && !m_bAlarmsChanged))
-        return;
+        return TRUE;
     try
     {
         m_dataFile.Save(m_clocks, m_nNextAlarmId, m_alarms);
         m_bDefaultStandsIn = FALSE;
+        return TRUE;
     }
     catch (CFileException* e)
     {
@@ -94,14 +108,67 @@ void CMainClockDlg::SaveData()
         e->Delete();
         AfxMessageBox(_T("File Archive failure"), MB_OK | MB_ICONSTOP);
     }
+    return FALSE;
 }
 
-// ---- Hooks of the other files ------------------------------------------------------------------------
+// ---- Time-server file ------------------------------------------------------------------------------
+
+CObject* CMainClockDlg::NewServer()
+{
+    CTimeServer* pServer = NULL;
+    try
+    {
+        pServer = new CTimeServer;
+        m_servers.Add(pServer);
+        return pServer;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+    }
+    catch (std::bad_alloc&)
+    {
+    }
+    delete pServer;
+    AfxMessageBox(_T("Out of memory-Server List"), MB_OK | MB_ICONSTOP);
+    return NULL;
+}
+
+void CMainClockDlg::LoadServers()
+{
+    if (m_serverFile.Load(m_servers))
+        return;
+    CTimeServer* pServer = (CTimeServer*)NewServer();
+    if (pServer != NULL)
+    {
+        pServer->m_strServer = _T("pool.ntp.org");
+        pServer->m_strDescription = _T("Worldwide public server pool");
+    }
+}
 
 void CMainClockDlg::SaveServers()
 {
-    // The time-server list writes "SntpDat" here.
+    if (m_bKeepServerFile)
+        return;
+    try
+    {
+        m_serverFile.Save(m_servers);
+    }
+    catch (CFileException* e)
+    {
+        e->ReportError();
+        e->Delete();
+        AfxMessageBox(_T("SNTP file Output failure"), MB_OK | MB_ICONSTOP);
+    }
+    catch (CArchiveException* e)
+    {
+        e->ReportError();
+        e->Delete();
+        AfxMessageBox(_T("SNTP File Archive failure"), MB_OK | MB_ICONSTOP);
+    }
 }
+
+// ---- Hooks of the other files ------------------------------------------------------------------------
 
 void CMainClockDlg::SaveDiaryYear()
 {

@@ -5,6 +5,7 @@
 #include "ClockApp.h"
 #include "Clock.h"
 #include "PlatformServices.h"
+#include "SpeechHook.h"
 
 void CMainClockDlg::OnTimer(UINT_PTR nIDEvent)
 {
@@ -84,12 +85,17 @@ void CMainClockDlg::AdvanceShutdown()
     }
 }
 
-// ---- Hooks of the parts that plug into the tick ----------------------------------------------
+// ---- The alarm check, and the hooks of the parts that plug into the tick ------------------------
 
-void CMainClockDlg::CheckAlarms(const COleDateTime&)
+void CMainClockDlg::CheckAlarms(const COleDateTime& dtLocalNow)
 {
-    // The alarm engine checks its armed alarms against local time here and may schedule a session
-    // end through m_shutdown. No alarm records exist without it.
+    CAlarmCheckOptions options;
+    options.bRunOverdue = m_settings.m_bRunOverdue;
+    options.bUseLimit = m_settings.m_bUseLimit;
+    const COleDateTime& dtLimit = m_settings.m_dtLimit;
+    options.nLimitSeconds = dtLimit.GetHour() * 3600L + dtLimit.GetMinute() * 60L + dtLimit.GetSecond();
+    m_alarmEngine.SetOptions(options);
+    m_alarmEngine.CheckAlarms(dtLocalNow);
 }
 
 void CMainClockDlg::RunSpeakingClock(const COleDateTime&)
@@ -102,12 +108,69 @@ void CMainClockDlg::Synchronize()
     // One SNTP synchronisation with the current server runs here.
 }
 
-void CMainClockDlg::OnTimerEnded(CClock*)
+void CMainClockDlg::OnTimerEnded(CClock* pTimer)
 {
-    // A timer's end becomes a reminder (message, sound, speech) here.
+    // The timer ended at this tick: its end in local time is now, whatever zone it counts in.
+    m_alarmEngine.AddTimerAlarm(pTimer->m_strTimerName, GetLocalNow(), pTimer->m_bDisplayMessage,
+                                pTimer->m_strMessage, pTimer->m_bPlaySound, pTimer->m_strSoundName,
+                                pTimer->m_bMessageToSpeak);
 }
 
 void CMainClockDlg::StopCdAudio()
 {
-    // The CD audio device is stopped and closed here when it is open.
+    m_sound.CloseCd();
+}
+
+// ---- What a firing alarm does ------------------------------------------------------------------
+
+void CMainClockDlg::PlayAlarmSound(const CString& strFile)
+{
+    m_sound.PlayAlarmSound(strFile);
+}
+
+void CMainClockDlg::PlayCdTrack(int nTrack)
+{
+    m_sound.PlayCdTrack(nTrack);
+}
+
+void CMainClockDlg::RunProgram(const CString& strCommandLine, BOOL bMinimised)
+{
+    ::WinExec(strCommandLine, bMinimised ? SW_SHOWMINIMIZED : SW_SHOWDEFAULT);
+}
+
+void CMainClockDlg::ScheduleShutdown(UINT uKind, BOOL bForce)
+{
+    m_shutdown.Schedule(uKind, bForce);
+}
+
+void CMainClockDlg::SpeakAlarm(const CString& strMessage, const COleDateTime& dtNow)
+{
+    GetAlarmSpeech().AnnounceAlarm(strMessage, dtNow);
+}
+
+void CMainClockDlg::ShowNotification(const CString& strTitle, const CString& strMessage,
+                                     COleDateTime& dtActivation, BOOL bAllowRemindLater)
+{
+    CAlarmNotifyDlg dlg(this);
+    dlg.m_strTitle = strTitle;
+    dlg.m_strMessage = strMessage;
+    dlg.m_dtActivation = dtActivation;
+    dlg.m_bAllowRemindLater = bAllowRemindLater;
+    dlg.DoModal();
+    dtActivation = dlg.m_dtActivation;
+}
+
+BOOL CMainClockDlg::SaveAlarms()
+{
+    return SaveData();
+}
+
+void CMainClockDlg::ReportOutOfMemory()
+{
+    AfxMessageBox(_T("Out of memory"), MB_OK | MB_ICONSTOP);
+}
+
+void CMainClockDlg::StopAlarmSound()
+{
+    m_sound.StopAlarmSound();
 }

@@ -1,6 +1,7 @@
 // CClockDataFile: version, the clocks, the next alarm id and the alarms, each list led by its count.
 #include "ClockDataFile.h"
 
+#include "Alarms.h"
 #include "Clock.h"
 
 namespace
@@ -38,14 +39,19 @@ CString CClockDataFile::GetOldPath() const
     return m_strFolder + _T("VelmoraDat");
 }
 
+CString CClockDataFile::OpenPath() const
+{
+    if (Exists(GetPath()))
+        return GetPath();
+    if (Exists(GetOldPath()))
+        return GetOldPath();
+    return CString();
+}
+
 CClockDataFile::ReadResult CClockDataFile::Load(CObArray& clocks, long& nNextAlarmId) const
 {
-    CString strPath;
-    if (Exists(GetPath()))
-        strPath = GetPath();
-    else if (Exists(GetOldPath()))
-        strPath = GetOldPath();
-    else
+    CString strPath = OpenPath();
+    if (strPath.IsEmpty())
         return readMissing;
 
     // Created empty should it vanish in between, never truncated.
@@ -57,7 +63,26 @@ CClockDataFile::ReadResult CClockDataFile::Load(CObArray& clocks, long& nNextAla
     return Read(file, clocks, nNextAlarmId);
 }
 
+CClockDataFile::ReadResult CClockDataFile::Load(CObArray& clocks, long& nNextAlarmId, CObArray& alarms) const
+{
+    CString strPath = OpenPath();
+    if (strPath.IsEmpty())
+        return readMissing;
+    CFile file;
+    CFileException fe;
+    if (!file.Open(strPath,
+                   CFile::modeRead | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite, &fe))
+        AfxThrowFileException(fe.m_cause, fe.m_lOsError, strPath);
+    return Read(file, clocks, nNextAlarmId, &alarms);
+}
+
 CClockDataFile::ReadResult CClockDataFile::Read(CFile& file, CObArray& clocks, long& nNextAlarmId)
+{
+    return Read(file, clocks, nNextAlarmId, NULL);
+}
+
+CClockDataFile::ReadResult CClockDataFile::Read(CFile& file, CObArray& clocks, long& nNextAlarmId,
+                                                CObArray* pAlarms)
 {
     CArchive ar(&file, CArchive::load, ARCHIVE_BUFFER);
     try
@@ -73,8 +98,10 @@ CClockDataFile::ReadResult CClockDataFile::Read(CFile& file, CObArray& clocks, l
 
         long nClocks = 0;
         ar >> nClocks;
+        // Every object takes at least its two-byte class reference.
         if (nClocks < 0)
             ThrowDamaged(ar);
+        ar.CheckAvailable((ULONGLONG)nClocks * 2);
         for (long i = 0; i < nClocks; i++)
         {
             CObject* pObject = NULL;
@@ -96,10 +123,25 @@ CClockDataFile::ReadResult CClockDataFile::Read(CFile& file, CObArray& clocks, l
         if (nAlarms < 0)
             ThrowDamaged(ar);
 
-        // The alarm records are read by the alarm engine. Until then they stay in the file, and so
-        // does whatever follows them.
+        // Without an array for them the alarm records stay unread in the file, and so does
+        // whatever follows them.
         ReadResult result = readAlarmsKept;
-        if (nAlarms == 0)
+        if (pAlarms != NULL)
+        {
+            ar.CheckAvailable((ULONGLONG)nAlarms * 2);
+            for (long i = 0; i < nAlarms; i++)
+            {
+                CObject* pObject = NULL;
+                ar >> pObject;
+                if (pObject == NULL || !pObject->IsKindOf(RUNTIME_CLASS(CAlarms)))
+                {
+                    delete pObject;
+                    ThrowDamaged(ar);
+                }
+                pAlarms->Add(pObject);
+            }
+        }
+        if (nAlarms == 0 || pAlarms != NULL)
         {
             // The archive ends the file: anything after it means the counts are not what was written.
             BYTE b;

@@ -45,6 +45,11 @@ public:
     ReadResult Load(CObArray& clocks, long& nNextAlarmId) const;
     // The same on an opened file, which is closed at the end.
     static ReadResult Read(CFile& file, CObArray& clocks, long& nNextAlarmId);
+    // Reads the alarm records as well, appending them to alarms as they are read (readWhole, never
+    // readAlarmsKept). Any object that is not an alarm record, a count larger than the bytes left
+    // could hold, or bytes after the last record raise the archive exception.
+    ReadResult Load(CObArray& clocks, long& nNextAlarmId, CObArray& alarms) const;
+    static ReadResult Read(CFile& file, CObArray& clocks, long& nNextAlarmId, CObArray* pAlarms);
 
     // Creates (or truncates) "Velmora2Dat" and writes the records; raises the framework's file and
     // archive exceptions.
@@ -54,6 +59,7 @@ public:
     // Implementation
 protected:
     CString m_strFolder;
+    CString OpenPath() const;
 };
 
 #endif // VELMORA_CLOCKDATAFILE_H

@@ -76,4 +76,28 @@
 #define IDC_TZ_NAME         1049
 #define IDC_TZ_DAYLIGHT     1052
 
+// Alarm notification and its Remind Later menu.
+#define IDD_ALARM_NOTIFY  139
+#define IDR_REMIND_LATER  157
+#define IDC_ALARM_MESSAGE 1031
+#define IDC_REMIND_LATER  1078
+#define IDC_SILENCE_ALARM 1121
+#define ID_LATER_1MIN     32786
+#define ID_LATER_2MIN     32787
+#define ID_LATER_3MIN     32788
+#define ID_LATER_5MIN     32789
+#define ID_LATER_10MIN    32790
+#define ID_LATER_15MIN    32791
+#define ID_LATER_30MIN    32792
+#define ID_LATER_45MIN    32793
+#define ID_LATER_1HOUR    32794
+#define ID_LATER_2HOURS   32795
+#define ID_LATER_4HOURS   32796
+#define ID_LATER_8HOURS   32797
+#define ID_LATER_12HOURS  32798
+#define ID_LATER_1DAY     32799
+#define ID_LATER_2DAYS    32801
+#define ID_LATER_1WEEK    32802
+#define ID_LATER_0MIN     32803
+
 #endif // VELMORA_VELMORA_RESOURCE_H

@@ -162,3 +162,10 @@ TEST(ClockMenus, PendingCommandsAreGreyedAndWorkingOnesAreNot)
         EXPECT_EQ(c.bGreyed, (nState & MF_GRAYED) != 0) << c.nID;
     }
 }
+
+TEST(ClockMenus, SilenceAlarmWorksWhileQuickRemindersWaitForTheAlarmEditor)
+{
+    EXPECT_FALSE(IsCommandPending(ID_SILENCE_ALARM));
+    for (UINT nID : {ID_REMIND_1MIN, ID_REMIND_1WEEK, ID_REMIND_CUSTOM, ID_ALARMS_LIST, ID_CTX_ALARMS_LIST})
+        EXPECT_TRUE(IsCommandPending(nID)) << nID;
+}

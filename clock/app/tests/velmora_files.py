@@ -1,14 +1,18 @@
 """Builds the desktop clock's data files byte by byte from their documented layouts, for the
 end-to-end tests: the time-zone file "VelmoraTZ" and the clocks-and-alarms file "Velmora2Dat"."""
 
+import datetime
 import struct
 
 
 def cstring(text):
-    """A string in the framework's archive form: a length byte (below 255), then the characters."""
+    """A string in the framework's archive form: a length byte below 255, else 0xFF and a 16-bit
+    length; then the characters."""
     data = text.encode("latin-1")
-    assert len(data) < 255
-    return bytes([len(data)]) + data
+    if len(data) < 255:
+        return bytes([len(data)]) + data
+    assert len(data) < 0xFFFE
+    return b"\xff" + struct.pack("<H", len(data)) + data
 
 
 def utf16_name(text):
@@ -130,8 +134,10 @@ def clock_record(zone, background=0x5EFF5E, text=0, clock_type=0, template="HH:m
     return out
 
 
-def data_file(records, next_alarm_id=0):
-    """The clocks-and-alarms file: version 1, the clocks, the next alarm id, no alarms."""
+def data_file(records, next_alarm_id=0, alarms=(), alarm_schema=5):
+    """The clocks-and-alarms file: version 1, the clocks, the next alarm id, the alarms (bodies
+    from alarm_record). Classes and objects share one index in the archive: the clock class is 1,
+    the clocks 2 to n + 1, so the alarm class is n + 2 (1 without clocks)."""
     out = struct.pack("<ii", 1, len(records))
     for i, rec in enumerate(records):
         if i == 0:
@@ -139,8 +145,104 @@ def data_file(records, next_alarm_id=0):
         else:
             out += struct.pack("<H", 0x8001)
         out += rec
-    out += struct.pack("<ii", next_alarm_id, 0)
+    out += struct.pack("<ii", next_alarm_id, len(alarms))
+    alarm_class = 0x8000 | (len(records) + 2 if records else 1)
+    for i, rec in enumerate(alarms):
+        if i == 0:
+            out += struct.pack("<HHH", 0xFFFF, alarm_schema, 7) + b"CAlarms"
+        else:
+            out += struct.pack("<H", alarm_class)
+        out += rec
     return out
+
+
+OLE_EPOCH = datetime.datetime(1899, 12, 30)
+
+
+def ole_days(when):
+    """A local date-time as days since 1899-12-30 with the time of day as the fraction."""
+    return (when - OLE_EPOCH).total_seconds() / 86400.0
+
+
+def ole_to_datetime(days):
+    return OLE_EPOCH + datetime.timedelta(seconds=round(days * 86400))
+
+
+ALARM_DEFAULTS = dict(created=1000000000, id=0, state=3, name="Unnamed Alarm", activation=0.0, enabled=1,
+                      repeat=0, remove=0, display=1, message="Hello there....", play_sound=0,
+                      sound="Default Beep", run_app=0, command="", minimised=0, interval=0.0,
+                      interval_status=0, cd=0, track=1, shut_down=0, kind=1, force=0, speak=0)
+
+
+def alarm_record(schema=5, **fields):
+    """One alarm's Serialize output: the enabled word comes before the repeat word."""
+    f = dict(ALARM_DEFAULTS, **fields)
+    out = struct.pack("<iii", f["created"], f["id"], f["state"]) + cstring(f["name"]) + ole_time(f["activation"])
+    out += struct.pack("<4i", f["enabled"], f["repeat"], f["remove"], f["display"]) + cstring(f["message"])
+    out += struct.pack("<i", f["play_sound"]) + cstring(f["sound"]) + struct.pack("<i", f["run_app"])
+    out += cstring(f["command"]) + struct.pack("<i", f["minimised"]) + ole_time(f["interval"], f["interval_status"])
+    if schema >= 4:
+        out += struct.pack("<5i", f["cd"], f["track"], f["shut_down"], f["kind"], f["force"])
+    if schema >= 5:
+        out += struct.pack("<i", f["speak"])
+    return out
+
+
+def read_alarms(data, clocks_part):
+    """(next alarm id, [alarm dicts]) of a clocks-and-alarms file whose clocks are clocks_part (the
+    bytes from the start up to the next alarm id)."""
+    assert data.startswith(clocks_part), "the clocks are not as written"
+    pos = len(clocks_part)
+    next_id, count = struct.unpack_from("<ii", data, pos)
+    pos += 8
+    alarms = []
+
+    def text():
+        nonlocal pos
+        n = data[pos]
+        pos += 1
+        if n == 0xFF:
+            (n,) = struct.unpack_from("<H", data, pos)
+            pos += 2
+        s = data[pos:pos + n].decode("latin-1")
+        pos += n
+        return s
+
+    def ints(k):
+        nonlocal pos
+        v = struct.unpack_from("<%di" % k, data, pos)
+        pos += 4 * k
+        return v
+
+    def time_value():
+        nonlocal pos
+        status, days = struct.unpack_from("<id", data, pos)
+        pos += 12
+        return status, days
+
+    for _ in range(count):
+        (tag,) = struct.unpack_from("<H", data, pos)
+        pos += 2
+        if tag == 0xFFFF:
+            schema, n = struct.unpack_from("<HH", data, pos)
+            pos += 4 + n
+            assert schema == 5
+        a = {}
+        a["created"], a["id"], a["state"] = ints(3)
+        a["name"] = text()
+        _, a["activation"] = time_value()
+        a["enabled"], a["repeat"], a["remove"], a["display"] = ints(4)
+        a["message"] = text()
+        (a["play_sound"],) = ints(1)
+        a["sound"] = text()
+        (a["run_app"],) = ints(1)
+        a["command"] = text()
+        (a["minimised"],) = ints(1)
+        a["interval_status"], a["interval"] = time_value()
+        a["cd"], a["track"], a["shut_down"], a["kind"], a["force"], a["speak"] = ints(6)
+        alarms.append(a)
+    assert pos == len(data), "bytes after the last alarm"
+    return next_id, alarms
 
 
 def read_data_file_zones(data):

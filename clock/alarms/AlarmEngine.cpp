@@ -1,0 +1,404 @@
+// CAlarmEngine: check, fire, reschedule and sweep; the firing alarm is never freed under FireAlarm.
+#include "AlarmEngine.h"
+
+#include <math.h>
+
+#include <algorithm>
+#include <new>
+
+#include "Alarms.h"
+
+namespace
+{
+const LONGLONG kSecondsPerDay = 86400;
+// 9999-12-31, the last day a stored date can hold.
+const double kLastDay = 2958465.0;
+} // namespace
+
+CAlarmEngine::CAlarmEngine()
+    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_bAlarmsDirty(FALSE), m_bSaving(FALSE),
+      m_bSaveFailed(FALSE)
+{
+}
+
+CAlarmEngine::~CAlarmEngine()
+{
+    RemoveAll();
+    for (CAlarms* p : m_discarded)
+        delete p;
+}
+
+void CAlarmEngine::RemoveAll()
+{
+    for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
+        Discard((CAlarms*)m_alarms.GetAt(i));
+    m_alarms.RemoveAll();
+}
+
+CAlarms* CAlarmEngine::GetAlarm(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= m_alarms.GetSize())
+        return NULL;
+    return (CAlarms*)m_alarms.GetAt(nIndex);
+}
+
+CAlarms* CAlarmEngine::FindAlarm(LONG nId, LONG tCreated) const
+{
+    for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
+    {
+        CAlarms* p = (CAlarms*)m_alarms.GetAt(i);
+        if (p->IsSameAlarm(nId, tCreated))
+            return p;
+    }
+    return NULL;
+}
+
+BOOL CAlarmEngine::IsFiring(const CAlarms* pAlarm) const
+{
+    return std::find(m_firing.begin(), m_firing.end(), pAlarm) != m_firing.end();
+}
+
+void CAlarmEngine::Discard(CAlarms* pAlarm)
+{
+    if (pAlarm == NULL)
+        return;
+    if (IsFiring(pAlarm))
+    {
+        if (std::find(m_discarded.begin(), m_discarded.end(), pAlarm) == m_discarded.end())
+            m_discarded.push_back(pAlarm);
+        return;
+    }
+    delete pAlarm;
+}
+
+void CAlarmEngine::ClearAlarmsChanged()
+{
+    m_bChanged = FALSE;
+    m_bAlarmsDirty = FALSE;
+}
+
+void CAlarmEngine::MarkAlarmsChanged()
+{
+    m_bChanged = TRUE;
+    m_bAlarmsDirty = TRUE;
+    // A new change earns a new attempt at saving.
+    m_bSaveFailed = FALSE;
+}
+
+CAlarms* CAlarmEngine::NewAlarm()
+{
+    CAlarms* pAlarm = NULL;
+    try
+    {
+        pAlarm = new CAlarms;
+        pAlarm->m_nId = m_nNextAlarmId;
+        m_alarms.Add(pAlarm);
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        delete pAlarm;
+        pAlarm = NULL;
+    }
+    catch (std::bad_alloc&)
+    {
+        delete pAlarm;
+        pAlarm = NULL;
+    }
+    if (pAlarm == NULL)
+    {
+        if (m_pActions != NULL)
+            m_pActions->ReportOutOfMemory();
+        return NULL;
+    }
+    m_nNextAlarmId++;
+    return pAlarm;
+}
+
+void CAlarmEngine::SetAlarm(int nIndex, CAlarms* pAlarm)
+{
+    if (nIndex < 0 || nIndex >= m_alarms.GetSize() || pAlarm == NULL)
+        return;
+    CAlarms* pOld = (CAlarms*)m_alarms.GetAt(nIndex);
+    m_alarms.SetAt(nIndex, pAlarm);
+    if (pOld != pAlarm)
+        Discard(pOld);
+    MarkAlarmsChanged();
+}
+
+void CAlarmEngine::ReplaceAlarm(CAlarms* pAlarm)
+{
+    if (pAlarm == NULL)
+        return;
+    for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
+    {
+        if (((CAlarms*)m_alarms.GetAt(i))->IsSameAlarm(pAlarm->m_nId, pAlarm->m_tCreated))
+        {
+            SetAlarm((int)i, pAlarm);
+            return;
+        }
+    }
+    if (NewAlarm() == NULL)
+    {
+        delete pAlarm;
+        return;
+    }
+    SetAlarm(GetAlarmCount() - 1, pAlarm);
+}
+
+void CAlarmEngine::DeleteAlarm(LONG nId, LONG tCreated)
+{
+    for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
+    {
+        CAlarms* p = (CAlarms*)m_alarms.GetAt(i);
+        if (p->IsSameAlarm(nId, tCreated))
+        {
+            m_alarms.RemoveAt(i);
+            Discard(p);
+            MarkAlarmsChanged();
+            return;
+        }
+    }
+}
+
+void CAlarmEngine::AdoptLoaded(CObArray& loaded, const COleDateTime& dtNow)
+{
+    std::vector<CAlarms*> interrupted;
+    for (INT_PTR i = 0; i < loaded.GetSize(); i++)
+    {
+        CAlarms* pAlarm = (CAlarms*)loaded.GetAt(i);
+        if (NewAlarm() == NULL)
+        {
+            delete pAlarm;
+            continue;
+        }
+        SetAlarm(GetAlarmCount() - 1, pAlarm);
+        if (pAlarm->m_nState == ALARMSTATE_PROCESSING)
+            interrupted.push_back(pAlarm);
+    }
+    loaded.RemoveAll();
+    // Its actions ran (or began) before the program ended: they do not run again.
+    for (CAlarms* pAlarm : interrupted)
+    {
+        pAlarm->m_nState = ALARMSTATE_IDLE;
+        FireAlarm(pAlarm, dtNow, FALSE, TRUE);
+    }
+}
+
+CAlarms* CAlarmEngine::AddTimerAlarm(const CString& strName, const COleDateTime& dtEnd, BOOL bDisplayMessage,
+                                     const CString& strMessage, BOOL bPlaySound, const CString& strSoundFile,
+                                     BOOL bSpeak)
+{
+    if (!bPlaySound && !bDisplayMessage && !bSpeak)
+        return NULL;
+    CAlarms* pAlarm = NewAlarm();
+    if (pAlarm == NULL)
+        return NULL;
+    pAlarm->m_strName = strName;
+    pAlarm->m_dtActivation = dtEnd;
+    pAlarm->m_bRepeat = FALSE;
+    pAlarm->m_bRemoveOnCompletion = TRUE;
+    pAlarm->m_bDisplayMessage = bDisplayMessage;
+    pAlarm->m_strMessage = strMessage;
+    pAlarm->m_bPlaySound = bPlaySound;
+    pAlarm->m_strSoundFile = strSoundFile;
+    pAlarm->m_bSpeakMessage = bSpeak;
+    pAlarm->m_nState = ALARMSTATE_ARMED;
+    MarkAlarmsChanged();
+    return pAlarm;
+}
+
+void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
+{
+    if (dtNow.GetStatus() != COleDateTime::valid)
+        return;
+    LONGLONG nNow = ToSeconds(dtNow);
+    INT_PTR nCount = m_alarms.GetSize();
+    // A notification runs a message loop in which later ticks, sweeps and the user's commands may
+    // add or remove alarms: the walk looks at the array as it is after each firing.
+    for (INT_PTR i = 0; i < nCount && i < m_alarms.GetSize(); i++)
+    {
+        CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(i);
+        if (pAlarm->m_bEnabled != 1 || pAlarm->m_nState != ALARMSTATE_ARMED)
+            continue;
+        if (pAlarm->m_dtActivation.GetStatus() != COleDateTime::valid)
+            continue;
+        LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
+        if (!m_options.bRunOverdue)
+        {
+            if (nDue == nNow)
+                FireAlarm(pAlarm, dtNow, FALSE, FALSE);
+            continue;
+        }
+        if (nDue > nNow)
+            continue;
+        BOOL bLate = m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
+        FireAlarm(pAlarm, dtNow, FALSE, bLate);
+    }
+    SweepAlarms();
+}
+
+void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate)
+{
+    if (pAlarm == NULL || IsFiring(pAlarm))
+        return;
+    // Kept per firing: a nested firing during this one's notification has a state of its own.
+    LONG nSavedState = pAlarm->m_nState;
+    pAlarm->m_nState = ALARMSTATE_PROCESSING;
+    m_firing.push_back(pAlarm);
+
+    BOOL bRemindedLater = FALSE;
+    IAlarmActions* pActions = m_pActions;
+    if (!bLate && pActions != NULL)
+    {
+        if (pAlarm->m_bPlaySound)
+            pActions->PlayAlarmSound(pAlarm->m_strSoundFile);
+        if (pAlarm->m_bPlayCdAudio)
+            pActions->PlayCdTrack(pAlarm->m_nCdTrack);
+        if (pAlarm->m_bRunApplication)
+            pActions->RunProgram(pAlarm->m_strCommandLine, pAlarm->m_bRunMinimised);
+        if (pAlarm->m_bShutDown)
+        {
+            pActions->ScheduleShutdown((UINT)pAlarm->m_nShutDownKind, pAlarm->m_bCloseAll);
+            MarkAlarmsChanged();
+        }
+        if (pAlarm->m_bSpeakMessage)
+            pActions->SpeakAlarm(pAlarm->m_strMessage, dtNow);
+        if (pAlarm->m_bDisplayMessage)
+        {
+            COleDateTime dtActivation = pAlarm->m_dtActivation;
+            pActions->ShowNotification(pAlarm->m_strName, pAlarm->m_strMessage, dtActivation, !bRunNow);
+            if (dtActivation != pAlarm->m_dtActivation)
+            {
+                pAlarm->m_dtActivation = dtActivation;
+                pAlarm->m_nState = ALARMSTATE_ARMED;
+                bRemindedLater = TRUE;
+            }
+        }
+    }
+
+    m_firing.erase(std::find(m_firing.begin(), m_firing.end(), pAlarm));
+    auto itDiscarded = std::find(m_discarded.begin(), m_discarded.end(), pAlarm);
+    if (itDiscarded != m_discarded.end())
+    {
+        // Deleted or replaced while it was firing: only now is nothing left using it.
+        m_discarded.erase(itDiscarded);
+        delete pAlarm;
+        MarkAlarmsChanged();
+        return;
+    }
+    if (bRemindedLater)
+    {
+        MarkAlarmsChanged();
+        return;
+    }
+    if (bRunNow)
+        pAlarm->m_nState = nSavedState;
+    else
+        Reschedule(pAlarm, dtNow);
+    MarkAlarmsChanged();
+}
+
+void CAlarmEngine::Reschedule(CAlarms* pAlarm, const COleDateTime& dtNow)
+{
+    LONGLONG nInterval = 0;
+    if (GetRepeatSeconds(*pAlarm, nInterval) && pAlarm->m_dtActivation.GetStatus() == COleDateTime::valid)
+    {
+        COleDateTime dtNext = NextActivation(pAlarm->m_dtActivation, nInterval, dtNow);
+        if (dtNext.GetStatus() == COleDateTime::valid)
+        {
+            pAlarm->m_dtActivation = dtNext;
+            pAlarm->m_nState = ALARMSTATE_ARMED;
+            return;
+        }
+    }
+    pAlarm->m_nState = pAlarm->m_bRemoveOnCompletion ? ALARMSTATE_DELETE : ALARMSTATE_IDLE;
+}
+
+void CAlarmEngine::SweepAlarms()
+{
+    for (INT_PTR i = 0; i < m_alarms.GetSize();)
+    {
+        CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(i);
+        switch (pAlarm->m_nState)
+        {
+        case ALARMSTATE_NEW:
+            pAlarm->m_nState = ALARMSTATE_ARMING;
+            SetAlarm((int)i, pAlarm);
+            break;
+        case ALARMSTATE_ARMING:
+            pAlarm->m_nState = ALARMSTATE_ARMED;
+            SetAlarm((int)i, pAlarm);
+            break;
+        case ALARMSTATE_DELETE:
+            // By its slot, not by its id pair: a copied alarm with the same pair stays.
+            m_alarms.RemoveAt(i);
+            Discard(pAlarm);
+            MarkAlarmsChanged();
+            continue;
+        default:
+            break;
+        }
+        i++;
+    }
+
+    // A failed save is reported once; it is tried again at the next change or at the close, not at
+    // every tick. A save whose error box is open (ticks go on under it) is not started again.
+    if (m_bAlarmsDirty && !m_bSaveFailed && !m_bSaving && m_pActions != NULL)
+    {
+        m_bSaving = TRUE;
+        BOOL bSaved = m_pActions->SaveAlarms();
+        m_bSaving = FALSE;
+        if (bSaved)
+            m_bChanged = m_bAlarmsDirty = FALSE;
+        else
+            m_bSaveFailed = TRUE;
+    }
+}
+
+LONGLONG CAlarmEngine::ToSeconds(const COleDateTime& dt)
+{
+    double dDays = trunc(dt.m_dt);
+    double dFraction = fabs(dt.m_dt - dDays);
+    return (LONGLONG)dDays * kSecondsPerDay + (LONGLONG)floor(dFraction * kSecondsPerDay + 0.5);
+}
+
+COleDateTime CAlarmEngine::FromSeconds(LONGLONG nSeconds)
+{
+    LONGLONG nDays = nSeconds / kSecondsPerDay;
+    LONGLONG nRest = nSeconds % kSecondsPerDay;
+    if (nRest < 0)
+    {
+        nRest += kSecondsPerDay;
+        nDays--;
+    }
+    COleDateTime dt;
+    double dFraction = (double)nRest / kSecondsPerDay;
+    dt.m_dt = nDays >= 0 ? (double)nDays + dFraction : (double)nDays - dFraction;
+    dt.SetStatus(dt.m_dt > kLastDay ? COleDateTime::invalid : COleDateTime::valid);
+    return dt;
+}
+
+BOOL CAlarmEngine::GetRepeatSeconds(const CAlarms& alarm, LONGLONG& nSeconds)
+{
+    if (!alarm.m_bRepeat || alarm.m_tsRepeatInterval.GetStatus() != COleDateTimeSpan::valid)
+        return FALSE;
+    double dSeconds = alarm.m_tsRepeatInterval.m_span * (double)kSecondsPerDay;
+    // NaN fails both tests; more than the whole calendar's range does not repeat either.
+    if (!(dSeconds >= 0.5) || !(dSeconds <= kLastDay * kSecondsPerDay))
+        return FALSE;
+    nSeconds = (LONGLONG)floor(dSeconds + 0.5);
+    return TRUE;
+}
+
+COleDateTime CAlarmEngine::NextActivation(const COleDateTime& dtActivation, LONGLONG nIntervalSeconds,
+                                          const COleDateTime& dtNow)
+{
+    LONGLONG nDue = ToSeconds(dtActivation);
+    LONGLONG nNow = ToSeconds(dtNow);
+    if (nDue > nNow || nIntervalSeconds <= 0)
+        return dtActivation;
+    // At least one step: an activation left at now would fire a second time at the next tick.
+    LONGLONG nSteps = (nNow - nDue) / nIntervalSeconds + 1;
+    return FromSeconds(nDue + nSteps * nIntervalSeconds);
+}

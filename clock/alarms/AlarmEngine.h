@@ -1,0 +1,117 @@
+// CAlarmEngine: the alarm array and what brings alarms due: the once-a-tick check, the firing of a
+// due alarm's actions in their fixed order, rescheduling, the sweeps, and the changed mark. It knows
+// no window: the actions go to the host through IAlarmActions.
+#ifndef VELMORA_ALARMENGINE_H
+#define VELMORA_ALARMENGINE_H
+
+#include <afx.h>
+#include <afxcoll.h>
+#include <afxdisp.h>
+
+#include <vector>
+
+class CAlarms;
+
+// What a firing alarm does, carried out by the host (the clock window in the program).
+class IAlarmActions
+{
+public:
+    virtual ~IAlarmActions() {}
+    virtual void PlayAlarmSound(const CString& strFile) = 0;
+    virtual void PlayCdTrack(int nTrack) = 0;
+    virtual void RunProgram(const CString& strCommandLine, BOOL bMinimised) = 0;
+    // uKind is the ExitWindowsEx kind; the host carries the session end out after saving.
+    virtual void ScheduleShutdown(UINT uKind, BOOL bForce) = 0;
+    virtual void SpeakAlarm(const CString& strMessage, const COleDateTime& dtNow) = 0;
+    // Shows the notification modally; a Remind Later choice changes dtActivation.
+    virtual void ShowNotification(const CString& strTitle, const CString& strMessage,
+                                  COleDateTime& dtActivation, BOOL bAllowRemindLater) = 0;
+    // Writes the clocks-and-alarms file; FALSE when that failed (the host has reported it).
+    virtual BOOL SaveAlarms() = 0;
+    virtual void ReportOutOfMemory() = 0;
+};
+
+// The settings the check reads.
+struct CAlarmCheckOptions
+{
+    BOOL bRunOverdue = TRUE;
+    BOOL bUseLimit = TRUE;
+    long nLimitSeconds = 3600; // lateness beyond which an overdue alarm runs no action
+};
+
+class CAlarmEngine
+{
+    // Construction
+public:
+    CAlarmEngine();
+    ~CAlarmEngine();
+
+    void SetActions(IAlarmActions* pActions) { m_pActions = pActions; }
+    void SetOptions(const CAlarmCheckOptions& options) { m_options = options; }
+    const CAlarmCheckOptions& GetOptions() const { return m_options; }
+
+    // Attributes: public for the data file and the window that presents them.
+public:
+    CObArray m_alarms; // CAlarms, in creation order; owned
+    long m_nNextAlarmId;
+    BOOL m_bChanged; // the file differs from what is in memory (alarms or, set by the host, clocks)
+
+    int GetAlarmCount() const { return (int)m_alarms.GetSize(); }
+    CAlarms* GetAlarm(int nIndex) const;
+    CAlarms* FindAlarm(LONG nId, LONG tCreated) const;
+    // The alarm is running its actions (its notification may be open).
+    BOOL IsFiring(const CAlarms* pAlarm) const;
+
+    // Operations
+public:
+    // A default alarm with the next id, appended; NULL (reported) when memory runs out.
+    CAlarms* NewAlarm();
+    // Puts pAlarm into the slot; the object it replaces is destroyed, or kept until its firing
+    // ends. Sets the changed mark.
+    void SetAlarm(int nIndex, CAlarms* pAlarm);
+    void ReplaceAlarm(CAlarms* pAlarm);
+    void DeleteAlarm(LONG nId, LONG tCreated);
+    // Takes the alarms a data file gave (in file order) as loading does: a new slot each, so the
+    // next id advances by their number; one caught mid-firing is retired or rescheduled, late.
+    void AdoptLoaded(CObArray& loaded, const COleDateTime& dtNow);
+    // A timer's end as an alarm due at dtEnd, armed at once; NULL when nothing is asked for.
+    CAlarms* AddTimerAlarm(const CString& strName, const COleDateTime& dtEnd, BOOL bDisplayMessage,
+                           const CString& strMessage, BOOL bPlaySound, const CString& strSoundFile,
+                           BOOL bSpeak);
+
+    void CheckAlarms(const COleDateTime& dtNow);
+    void FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate);
+    void SweepAlarms();
+
+    void MarkAlarmsChanged();
+    void ClearAlarmsChanged();
+    // Destroys every alarm (none may be firing).
+    void RemoveAll();
+
+    // Whole seconds of a date-time on one linear scale (the stored form folds the time of day of
+    // dates before 1899-12-30).
+    static LONGLONG ToSeconds(const COleDateTime& dt);
+    static COleDateTime FromSeconds(LONGLONG nSeconds);
+    // The interval of a repeating alarm in whole seconds; FALSE when it does not repeat (repeat
+    // off, or an interval that is invalid, null, zero or negative).
+    static BOOL GetRepeatSeconds(const CAlarms& alarm, LONGLONG& nSeconds);
+    // The first activation, stepping by the interval from dtActivation, that is later than dtNow;
+    // an activation already later stays.
+    static COleDateTime NextActivation(const COleDateTime& dtActivation, LONGLONG nIntervalSeconds,
+                                       const COleDateTime& dtNow);
+
+    // Implementation
+protected:
+    IAlarmActions* m_pActions;
+    CAlarmCheckOptions m_options;
+    std::vector<CAlarms*> m_firing;    // alarms inside FireAlarm, outermost first
+    std::vector<CAlarms*> m_discarded; // taken out of the array while firing: freed when it ends
+    BOOL m_bAlarmsDirty;               // an alarm changed: the next sweep writes the file
+    BOOL m_bSaving;
+    BOOL m_bSaveFailed;
+
+    void Discard(CAlarms* pAlarm);
+    void Reschedule(CAlarms* pAlarm, const COleDateTime& dtNow);
+};
+
+#endif // VELMORA_ALARMENGINE_H

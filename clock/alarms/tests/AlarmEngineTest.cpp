@@ -1,0 +1,322 @@
+// Alarm engine: which alarms fire and when, the order of the actions, lateness, repeats, the
+// sweeps, the changed mark and saving, and alarms deleted while their notification is open.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "AlarmEngine.h"
+#include "Alarms.h"
+
+namespace
+{
+COleDateTime At(int h, int m, int s = 0)
+{
+    return COleDateTime(2026, 12, 9, h, m, s);
+}
+
+class CRecorder : public IAlarmActions
+{
+public:
+    std::vector<std::string> log;
+    // Runs while the notification is "open", as the modal loop's nested ticks would.
+    std::function<void(COleDateTime&)> onNotify;
+    BOOL bSaveFails = FALSE;
+    int nSaves = 0;
+
+    void PlayAlarmSound(const CString& s) override { log.push_back("sound " + std::string((LPCSTR)s)); }
+    void PlayCdTrack(int n) override { log.push_back("cd " + std::to_string(n)); }
+    void RunProgram(const CString& s, BOOL bMin) override
+    {
+        log.push_back("run " + std::string((LPCSTR)s) + (bMin ? " min" : ""));
+    }
+    void ScheduleShutdown(UINT k, BOOL f) override
+    {
+        log.push_back("shutdown " + std::to_string(k) + (f ? " force" : ""));
+    }
+    void SpeakAlarm(const CString& s, const COleDateTime&) override
+    {
+        log.push_back("speak " + std::string((LPCSTR)s));
+    }
+    void ShowNotification(const CString& t, const CString&, COleDateTime& dt, BOOL bLater) override
+    {
+        log.push_back("notify " + std::string((LPCSTR)t) + (bLater ? "" : " no-later"));
+        if (onNotify)
+            onNotify(dt);
+    }
+    BOOL SaveAlarms() override
+    {
+        nSaves++;
+        return !bSaveFails;
+    }
+    void ReportOutOfMemory() override { log.push_back("oom"); }
+};
+
+struct CFixture
+{
+    CRecorder rec;
+    CAlarmEngine engine;
+    CFixture() { engine.SetActions(&rec); }
+    CAlarms* Armed(const char* pszName, const COleDateTime& dt)
+    {
+        CAlarms* p = engine.NewAlarm();
+        p->m_strName = pszName;
+        p->m_dtActivation = dt;
+        p->m_nState = ALARMSTATE_ARMED;
+        p->m_bDisplayMessage = FALSE;
+        return p;
+    }
+};
+
+std::string Joined(const std::vector<std::string>& v)
+{
+    std::string s;
+    for (const std::string& x : v)
+        s += (s.empty() ? "" : "; ") + x;
+    return s;
+}
+} // namespace
+
+TEST(AlarmEngine, ActionsRunInTheirOrder)
+{
+    CFixture f;
+    CAlarms* p = f.Armed("All", At(8, 0));
+    p->m_bPlaySound = TRUE;
+    p->m_strSoundFile = "bell.wav";
+    p->m_bPlayCdAudio = TRUE;
+    p->m_nCdTrack = 3;
+    p->m_bRunApplication = TRUE;
+    p->m_strCommandLine = "marker.exe";
+    p->m_bRunMinimised = TRUE;
+    p->m_bShutDown = TRUE;
+    p->m_nShutDownKind = EWX_REBOOT;
+    p->m_bCloseAll = TRUE;
+    p->m_bSpeakMessage = TRUE;
+    p->m_strMessage = "Up";
+    p->m_bDisplayMessage = TRUE;
+    f.engine.CheckAlarms(At(8, 0));
+    EXPECT_EQ("sound bell.wav; cd 3; run marker.exe min; shutdown 2 force; speak Up; notify All",
+              Joined(f.rec.log));
+    EXPECT_EQ(ALARMSTATE_IDLE, p->m_nState);
+    EXPECT_EQ(1, f.rec.nSaves);
+    EXPECT_FALSE(f.engine.m_bChanged);
+}
+
+TEST(AlarmEngine, WhenAnAlarmIsDue)
+{
+    struct Case
+    {
+        const char* pszName;
+        BOOL bRunOverdue, bUseLimit;
+        COleDateTime dtDue;
+        BOOL bEnabled;
+        LONG nState;
+        const char* pszLog;
+        LONG nStateAfter;
+    } cases[] = {
+        {"exactly due", FALSE, TRUE, At(9, 0), TRUE, 3, "sound x", 0},
+        {"missed second, no overdue", FALSE, TRUE, At(8, 59, 59), TRUE, 3, "", 3},
+        {"not yet", TRUE, TRUE, At(9, 0, 1), TRUE, 3, "", 3},
+        {"59 minutes late", TRUE, TRUE, At(8, 1), TRUE, 3, "sound x", 0},
+        {"61 minutes late: no action, retired", TRUE, TRUE, At(7, 59), TRUE, 3, "", 0},
+        {"61 minutes late without the limit", TRUE, FALSE, At(7, 59), TRUE, 3, "sound x", 0},
+        {"disabled", TRUE, TRUE, At(9, 0), FALSE, 3, "", 3},
+        {"new", TRUE, TRUE, At(9, 0), TRUE, 1, "", 2},
+        {"idle", TRUE, TRUE, At(9, 0), TRUE, 0, "", 0},
+    };
+    for (const Case& c : cases)
+    {
+        CFixture f;
+        CAlarmCheckOptions o;
+        o.bRunOverdue = c.bRunOverdue;
+        o.bUseLimit = c.bUseLimit;
+        f.engine.SetOptions(o);
+        CAlarms* p = f.Armed("a", c.dtDue);
+        p->m_bEnabled = c.bEnabled;
+        p->m_nState = c.nState;
+        p->m_bPlaySound = TRUE;
+        p->m_strSoundFile = "x";
+        f.engine.CheckAlarms(At(9, 0));
+        EXPECT_EQ(c.pszLog, Joined(f.rec.log)) << c.pszName;
+        EXPECT_EQ(c.nStateAfter, p->m_nState) << c.pszName;
+    }
+}
+
+TEST(AlarmEngine, RepeatsStepArithmeticallyAndBadIntervalsDoNotRepeat)
+{
+    struct Case
+    {
+        const char* pszName;
+        int nStatus; // of the interval
+        double dSpan;
+        BOOL bRemove;
+        COleDateTime dtDue;
+        COleDateTime dtAfter;
+        LONG nState;
+    } cases[] = {
+        {"hourly, 5:30 overdue", 0, 1.0 / 24, FALSE, At(3, 30), At(9, 30), ALARMSTATE_ARMED},
+        {"hourly, on time", 0, 1.0 / 24, FALSE, At(9, 0), At(10, 0), ALARMSTATE_ARMED},
+        {"daily, due now", 0, 1.0, FALSE, At(9, 0), COleDateTime(2026, 12, 10, 9, 0, 0), ALARMSTATE_ARMED},
+        {"every second, years overdue", 0, 1.0 / 86400, FALSE, COleDateTime(2001, 1, 1, 0, 0, 0), At(9, 0, 1),
+         ALARMSTATE_ARMED},
+        {"zero interval", 0, 0, FALSE, At(9, 0), At(9, 0), ALARMSTATE_IDLE},
+        {"zero interval, remove", 0, 0, TRUE, At(9, 0), At(9, 0), ALARMSTATE_DELETE},
+        {"negative interval", 0, -1.0 / 24, FALSE, At(9, 0), At(9, 0), ALARMSTATE_IDLE},
+        {"invalid interval", 1, 1.0 / 24, FALSE, At(9, 0), At(9, 0), ALARMSTATE_IDLE},
+        {"null interval", 2, 1.0 / 24, TRUE, At(9, 0), At(9, 0), ALARMSTATE_DELETE},
+    };
+    for (const Case& c : cases)
+    {
+        CFixture f;
+        CAlarmCheckOptions o;
+        o.bUseLimit = FALSE;
+        f.engine.SetOptions(o);
+        CAlarms* p = f.Armed("r", c.dtDue);
+        p->m_bRepeat = TRUE;
+        p->m_bRemoveOnCompletion = c.bRemove;
+        p->m_tsRepeatInterval.m_span = c.dSpan;
+        p->m_tsRepeatInterval.SetStatus((COleDateTimeSpan::DateTimeSpanStatus)c.nStatus);
+        f.engine.FireAlarm(p, At(9, 0), FALSE, FALSE);
+        EXPECT_EQ(c.nState, p->m_nState) << c.pszName;
+        EXPECT_EQ(CAlarmEngine::ToSeconds(c.dtAfter), CAlarmEngine::ToSeconds(p->m_dtActivation))
+            << c.pszName;
+    }
+}
+
+TEST(AlarmEngine, RunNowAndRemindLater)
+{
+    CFixture f;
+    CAlarms* p = f.Armed("n", At(12, 0));
+    p->m_bDisplayMessage = TRUE;
+    f.engine.FireAlarm(p, At(9, 0), TRUE, FALSE);
+    EXPECT_EQ("notify n no-later", Joined(f.rec.log));
+    EXPECT_EQ(ALARMSTATE_ARMED, p->m_nState);
+    EXPECT_EQ(CAlarmEngine::ToSeconds(At(12, 0)), CAlarmEngine::ToSeconds(p->m_dtActivation));
+
+    // Fired 20 minutes late and put off by 5 minutes from its own activation: due again at once.
+    CAlarms* q = f.Armed("later", At(8, 40));
+    q->m_bDisplayMessage = TRUE;
+    f.rec.onNotify = [](COleDateTime& dt) { dt += COleDateTimeSpan(0, 0, 5, 0); };
+    f.engine.CheckAlarms(At(9, 0));
+    EXPECT_EQ(ALARMSTATE_ARMED, q->m_nState);
+    EXPECT_EQ(CAlarmEngine::ToSeconds(At(8, 45)), CAlarmEngine::ToSeconds(q->m_dtActivation));
+}
+
+TEST(AlarmEngine, SweepsArmNewAlarmsOnTheSecondAndDeleteFinishedOnes)
+{
+    CFixture f;
+    CAlarms* p = f.Armed("new", At(9, 0));
+    p->m_nState = ALARMSTATE_NEW;
+    CAlarms* gone = f.Armed("gone", At(9, 0));
+    gone->m_nState = ALARMSTATE_DELETE;
+    // A copy with the same id pair as the finished one stays.
+    CAlarms* twin = f.Armed("twin", At(20, 0));
+    twin->m_nId = gone->m_nId;
+    twin->m_tCreated = gone->m_tCreated;
+    p->m_bPlaySound = TRUE;
+    f.engine.CheckAlarms(At(9, 0));
+    EXPECT_EQ(ALARMSTATE_ARMING, p->m_nState);
+    ASSERT_EQ(2, f.engine.GetAlarmCount());
+    EXPECT_EQ(twin, f.engine.GetAlarm(1));
+    f.engine.CheckAlarms(At(9, 0, 1));
+    EXPECT_EQ(ALARMSTATE_ARMED, p->m_nState);
+    EXPECT_TRUE(f.rec.log.empty());
+    f.engine.CheckAlarms(At(9, 0, 2));
+    EXPECT_EQ("sound Default Beep", Joined(f.rec.log));
+    EXPECT_EQ(nullptr, f.engine.GetAlarm(-1));
+}
+
+TEST(AlarmEngine, AFailingSaveIsTriedOncePerChange)
+{
+    CFixture f;
+    f.rec.bSaveFails = TRUE;
+    f.engine.MarkAlarmsChanged();
+    for (int i = 0; i < 5; i++)
+        f.engine.CheckAlarms(At(9, 0, i));
+    EXPECT_EQ(1, f.rec.nSaves);
+    EXPECT_TRUE(f.engine.m_bChanged);
+    f.engine.MarkAlarmsChanged();
+    f.engine.CheckAlarms(At(9, 1));
+    EXPECT_EQ(2, f.rec.nSaves);
+}
+
+TEST(AlarmEngine, AFiringAlarmIsNeverFreedUnderItsNotification)
+{
+    struct Case
+    {
+        const char* pszName;
+        std::function<void(CAlarmEngine&, CAlarms*)> del;
+    } cases[] = {{"deleted by its id pair",
+                  [](CAlarmEngine& e, CAlarms* p) { e.DeleteAlarm(p->m_nId, p->m_tCreated); }},
+                 {"replaced",
+                  [](CAlarmEngine& e, CAlarms* p) {
+                      CAlarms* r = new CAlarms;
+                      r->m_nId = p->m_nId;
+                      r->m_tCreated = p->m_tCreated;
+                      e.ReplaceAlarm(r);
+                  }},
+                 {"its slot overwritten", [](CAlarmEngine& e, CAlarms*) { e.SetAlarm(0, new CAlarms); }},
+                 {"everything removed, then a nested tick", [](CAlarmEngine& e, CAlarms*) {
+                      e.RemoveAll();
+                      e.CheckAlarms(At(9, 0, 1));
+                  }}};
+    for (const Case& c : cases)
+    {
+        CFixture f;
+        CAlarms* p = f.Armed("open", At(9, 0));
+        p->m_bDisplayMessage = TRUE;
+        f.Armed("after", At(9, 0))->m_bPlaySound = TRUE;
+        f.rec.onNotify = [&](COleDateTime& dt) {
+            // The alarm is still whole while its dialog is open, and its state says so.
+            EXPECT_EQ(ALARMSTATE_PROCESSING, p->m_nState) << c.pszName;
+            c.del(f.engine, p);
+            EXPECT_EQ(CString("open"), p->m_strName) << c.pszName;
+            dt += COleDateTimeSpan(0, 0, 5, 0);
+        };
+        f.engine.CheckAlarms(At(9, 0));
+        EXPECT_EQ(nullptr, f.engine.FindAlarm(7777, 0)) << c.pszName;
+        for (int i = 0; i < f.engine.GetAlarmCount(); i++)
+            EXPECT_NE(CString("open"), f.engine.GetAlarm(i)->m_strName) << c.pszName;
+    }
+}
+
+TEST(AlarmEngine, LoadingTakesNewSlotsAndRetiresAnInterruptedAlarm)
+{
+    CFixture f;
+    f.engine.m_nNextAlarmId = 40;
+    CObArray loaded;
+    CAlarms* a = new CAlarms;
+    a->m_nId = 3;
+    a->m_nState = ALARMSTATE_ARMED;
+    CAlarms* b = new CAlarms;
+    b->m_nId = 4;
+    b->m_nState = ALARMSTATE_PROCESSING;
+    b->m_bPlaySound = TRUE;
+    b->m_bRemoveOnCompletion = TRUE;
+    b->m_dtActivation = At(8, 0);
+    loaded.Add(a);
+    loaded.Add(b);
+    f.engine.AdoptLoaded(loaded, At(9, 0));
+    EXPECT_EQ(42, f.engine.m_nNextAlarmId);
+    ASSERT_EQ(2, f.engine.GetAlarmCount());
+    EXPECT_EQ(3, f.engine.GetAlarm(0)->m_nId);
+    EXPECT_EQ(ALARMSTATE_DELETE, b->m_nState);
+    EXPECT_TRUE(f.rec.log.empty());
+    EXPECT_TRUE(f.engine.m_bChanged);
+}
+
+TEST(AlarmEngine, ATimersEndBecomesAnArmedReminder)
+{
+    CFixture f;
+    EXPECT_EQ(nullptr, f.engine.AddTimerAlarm("t", At(9, 0), FALSE, "m", FALSE, "s", FALSE));
+    EXPECT_EQ(0, f.engine.GetAlarmCount());
+    CAlarms* p = f.engine.AddTimerAlarm("Tea", At(9, 0), TRUE, "Ready", TRUE, "ding.wav", FALSE);
+    ASSERT_NE(nullptr, p);
+    EXPECT_EQ(ALARMSTATE_ARMED, p->m_nState);
+    EXPECT_TRUE(p->m_bRemoveOnCompletion);
+    f.rec.onNotify = nullptr;
+    f.engine.CheckAlarms(At(9, 0, 1));
+    EXPECT_EQ("sound ding.wav; notify Tea", Joined(f.rec.log));
+    EXPECT_EQ(0, f.engine.GetAlarmCount());
+}

@@ -1,0 +1,152 @@
+// Alarm record: the stored bytes of schema 5 against the layout, the older schemas with their
+// defaults, unknown schemas, and long texts.
+#include <gtest/gtest.h>
+
+#include "AlarmImage.h"
+#include "Alarms.h"
+
+namespace
+{
+CAlarms* Load(const std::vector<BYTE>& bytes)
+{
+    CMemFile file;
+    file.Write(bytes.data(), (UINT)bytes.size());
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    CObject* pObject = NULL;
+    ar >> pObject;
+    return (CAlarms*)pObject;
+}
+
+std::vector<BYTE> Store(CAlarms* pAlarm)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << pAlarm;
+        ar.Close();
+    }
+    std::vector<BYTE> bytes((size_t)file.GetLength());
+    file.SeekToBegin();
+    file.Read(bytes.data(), (UINT)bytes.size());
+    return bytes;
+}
+
+std::vector<BYTE> WithTag(int nSchema, const AlarmFields& f)
+{
+    return AlarmImage().classTag((WORD)nSchema, "CAlarms").append(f.Body(nSchema)).b;
+}
+} // namespace
+
+TEST(AlarmRecord, DefaultsOfANewAlarm)
+{
+    CAlarms a;
+    EXPECT_EQ(CString("Unnamed Alarm"), a.m_strName);
+    EXPECT_EQ(CString("Hello there...."), a.m_strMessage);
+    EXPECT_EQ(CString("Default Beep"), a.m_strSoundFile);
+    EXPECT_EQ(0, a.m_nState);
+    EXPECT_TRUE(a.m_bEnabled && a.m_bDisplayMessage && !a.m_bRepeat);
+    EXPECT_EQ(1, a.m_nCdTrack);
+    EXPECT_EQ(EWX_SHUTDOWN, a.m_nShutDownKind);
+}
+
+TEST(AlarmRecord, Schema5IsStoredInTheLayoutsOrder)
+{
+    // Repeat on and enabled off: the enabled word (0) goes before the repeat word (1).
+    AlarmFields f;
+    f.enabled = 0;
+    f.repeat = 1;
+    f.playSound = 1;
+    f.sound = "C:\\bell.mid";
+    f.command = "notepad.exe";
+    f.interval = 1.0 / 24;
+    f.cd = 1;
+    f.track = 4;
+    f.shutDown = 1;
+    f.kind = 8;
+    f.force = 1;
+    f.speak = 1;
+
+    CAlarms a;
+    a.m_tCreated = 1000000000;
+    a.m_nId = 7;
+    a.m_nState = 3;
+    a.m_strName = "Tea";
+    a.m_dtActivation.m_dt = 45000.5;
+    a.m_bEnabled = FALSE;
+    a.m_bRepeat = TRUE;
+    a.m_strMessage = "Brew";
+    a.m_bPlaySound = TRUE;
+    a.m_strSoundFile = "C:\\bell.mid";
+    a.m_strCommandLine = "notepad.exe";
+    a.m_tsRepeatInterval.m_span = 1.0 / 24;
+    a.m_bPlayCdAudio = TRUE;
+    a.m_nCdTrack = 4;
+    a.m_bShutDown = TRUE;
+    a.m_nShutDownKind = EWX_POWEROFF;
+    a.m_bCloseAll = TRUE;
+    a.m_bSpeakMessage = TRUE;
+    std::vector<BYTE> expected = WithTag(5, f);
+    std::vector<BYTE> stored = Store(&a);
+    ASSERT_EQ(expected.size(), stored.size());
+    EXPECT_TRUE(expected == stored);
+
+    CAlarms* p = Load(stored);
+    ASSERT_NE(nullptr, p);
+    EXPECT_EQ(stored, Store(p));
+    delete p;
+}
+
+TEST(AlarmRecord, OlderSchemasKeepTheDefaultsOfWhatTheyLack)
+{
+    AlarmFields f;
+    f.name = "Old";
+    for (int nSchema : {3, 4})
+    {
+        CAlarms* p = Load(WithTag(nSchema, f));
+        ASSERT_NE(nullptr, p) << nSchema;
+        EXPECT_EQ(CString("Old"), p->m_strName) << nSchema;
+        EXPECT_EQ(1, p->m_nCdTrack) << nSchema;
+        EXPECT_EQ(EWX_SHUTDOWN, p->m_nShutDownKind) << nSchema;
+        EXPECT_FALSE(p->m_bSpeakMessage) << nSchema;
+        // Written again, it takes the current schema.
+        EXPECT_EQ(WithTag(5, f), Store(p)) << nSchema;
+        delete p;
+    }
+}
+
+TEST(AlarmRecord, UnknownSchemasAndCutRecordsRaise)
+{
+    AlarmFields f;
+    std::vector<std::vector<BYTE>> images = {WithTag(2, f), WithTag(6, f)};
+    std::vector<BYTE> whole = WithTag(5, f);
+    for (size_t n = 0; n < whole.size(); n++)
+        images.push_back(std::vector<BYTE>(whole.begin(), whole.begin() + n));
+    for (size_t i = 0; i < images.size(); i++)
+    {
+        BOOL bRaised = FALSE;
+        try
+        {
+            delete Load(images[i]);
+        }
+        catch (CException* e)
+        {
+            bRaised = e->IsKindOf(RUNTIME_CLASS(CArchiveException));
+            e->Delete();
+        }
+        EXPECT_TRUE(bRaised) << "image " << i;
+    }
+}
+
+TEST(AlarmRecord, LongTextsTakeTheLongerLengthForm)
+{
+    CAlarms a;
+    a.m_strName = CString('n', 255);
+    a.m_strMessage = CString('m', 70000);
+    std::vector<BYTE> stored = Store(&a);
+    CAlarms* p = Load(stored);
+    ASSERT_NE(nullptr, p);
+    EXPECT_EQ(a.m_strName, p->m_strName);
+    EXPECT_EQ(a.m_strMessage, p->m_strMessage);
+    delete p;
+}
