@@ -111,9 +111,8 @@ public:
     static CString GetModuleFilePath();
     int ClockFromPoint(CPoint pt) const;
     void MarkAlarmsChanged() { m_alarmEngine.MarkAlarmsChanged(); }
-    // A change of the clocks: the file is written at the close, the session end or the next save
-    // of the alarms, not by the sweep of the next tick.
-    void MarkClocksChanged() { m_alarmEngine.m_bChanged = TRUE; }
+    // A change of the clocks sets the same mark as one of the alarms: the next sweep writes the file.
+    void MarkClocksChanged() { m_alarmEngine.MarkAlarmsChanged(); }
     void ClearAlarmsChanged() { m_alarmEngine.ClearAlarmsChanged(); }
 
     // Settings and data files.
