@@ -10,6 +10,7 @@ add_library(velmora_engine STATIC
     ${VELMORA_ENGINE_DIR}/AutoHide.cpp
     ${VELMORA_ENGINE_DIR}/Clock.cpp
     ${VELMORA_ENGINE_DIR}/ClockDataFile.cpp
+    ${VELMORA_ENGINE_DIR}/DataFileArchive.cpp
     ${VELMORA_ENGINE_DIR}/ClockLayout.cpp
     ${VELMORA_ENGINE_DIR}/DisplayTextFormatter.cpp
     ${VELMORA_ENGINE_DIR}/PlatformServices.cpp

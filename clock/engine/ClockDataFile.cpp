@@ -3,19 +3,13 @@
 
 #include "Alarms.h"
 #include "Clock.h"
+#include "DataFileArchive.h"
 
 namespace
 {
 BOOL Exists(const CString& strPath)
 {
     return ::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES;
-}
-
-[[noreturn]] void ThrowDamaged(CArchive& ar)
-{
-    CFile* pFile = ar.GetFile();
-    AfxThrowArchiveException(CArchiveException::badIndex,
-                             pFile != NULL ? (LPCTSTR)pFile->GetFilePath() : NULL);
 }
 } // namespace
 
@@ -54,12 +48,8 @@ CClockDataFile::ReadResult CClockDataFile::Load(CObArray& clocks, long& nNextAla
     if (strPath.IsEmpty())
         return readMissing;
 
-    // Created empty should it vanish in between, never truncated.
     CFile file;
-    CFileException fe;
-    if (!file.Open(strPath,
-                   CFile::modeRead | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite, &fe))
-        AfxThrowFileException(fe.m_cause, fe.m_lOsError, strPath);
+    OpenDataFileToRead(file, strPath);
     return Read(file, clocks, nNextAlarmId);
 }
 
@@ -69,10 +59,7 @@ CClockDataFile::ReadResult CClockDataFile::Load(CObArray& clocks, long& nNextAla
     if (strPath.IsEmpty())
         return readMissing;
     CFile file;
-    CFileException fe;
-    if (!file.Open(strPath,
-                   CFile::modeRead | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite, &fe))
-        AfxThrowFileException(fe.m_cause, fe.m_lOsError, strPath);
+    OpenDataFileToRead(file, strPath);
     return Read(file, clocks, nNextAlarmId, &alarms);
 }
 
@@ -98,22 +85,7 @@ CClockDataFile::ReadResult CClockDataFile::Read(CFile& file, CObArray& clocks, l
 
         long nClocks = 0;
         ar >> nClocks;
-        // Every object takes at least its two-byte class reference.
-        if (nClocks < 0)
-            ThrowDamaged(ar);
-        ar.CheckAvailable((ULONGLONG)nClocks * 2);
-        for (long i = 0; i < nClocks; i++)
-        {
-            CObject* pObject = NULL;
-            ar >> pObject;
-            // Only clocks are ever written here.
-            if (pObject == NULL || !pObject->IsKindOf(RUNTIME_CLASS(CClock)))
-            {
-                delete pObject;
-                ThrowDamaged(ar);
-            }
-            clocks.Add(pObject);
-        }
+        ReadObjectList(ar, nClocks, RUNTIME_CLASS(CClock), clocks);
 
         long nNextId = 0;
         ar >> nNextId;
@@ -121,32 +93,16 @@ CClockDataFile::ReadResult CClockDataFile::Read(CFile& file, CObArray& clocks, l
         long nAlarms = 0;
         ar >> nAlarms;
         if (nAlarms < 0)
-            ThrowDamaged(ar);
+            ThrowDamagedDataFile(ar);
 
         // Without an array for them the alarm records stay unread in the file, and so does
         // whatever follows them.
         ReadResult result = readAlarmsKept;
         if (pAlarms != NULL)
-        {
-            ar.CheckAvailable((ULONGLONG)nAlarms * 2);
-            for (long i = 0; i < nAlarms; i++)
-            {
-                CObject* pObject = NULL;
-                ar >> pObject;
-                if (pObject == NULL || !pObject->IsKindOf(RUNTIME_CLASS(CAlarms)))
-                {
-                    delete pObject;
-                    ThrowDamaged(ar);
-                }
-                pAlarms->Add(pObject);
-            }
-        }
+            ReadObjectList(ar, nAlarms, RUNTIME_CLASS(CAlarms), *pAlarms);
         if (nAlarms == 0 || pAlarms != NULL)
         {
-            // The archive ends the file: anything after it means the counts are not what was written.
-            BYTE b;
-            if (ar.Read(&b, 1) != 0)
-                ThrowDamaged(ar);
+            ExpectDataFileEnd(ar);
             result = readWhole;
         }
         ar.Close();

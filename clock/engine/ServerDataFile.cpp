@@ -1,18 +1,12 @@
 // CServerDataFile: the server count and the CTimeServer objects, through a 4096-byte archive buffer.
 #include "ServerDataFile.h"
 
+#include "DataFileArchive.h"
 #include "TimeServer.h"
 
 namespace
 {
 const UINT kArchiveBuffer = 4096;
-
-[[noreturn]] void ThrowDamaged(CArchive& ar)
-{
-    CFile* pFile = ar.GetFile();
-    AfxThrowArchiveException(CArchiveException::badIndex,
-                             pFile != NULL ? (LPCTSTR)pFile->GetFilePath() : NULL);
-}
 } // namespace
 
 CServerDataFile::CServerDataFile(LPCTSTR pszFolder)
@@ -36,10 +30,7 @@ BOOL CServerDataFile::Load(CObArray& servers) const
     if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
         return FALSE;
     CFile file;
-    CFileException fe;
-    if (!file.Open(strPath,
-                   CFile::modeRead | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite, &fe))
-        AfxThrowFileException(fe.m_cause, fe.m_lOsError, strPath);
+    OpenDataFileToRead(file, strPath);
     Read(file, servers);
     return TRUE;
 }
@@ -51,23 +42,8 @@ void CServerDataFile::Read(CFile& file, CObArray& servers)
     {
         long nCount = 0;
         ar >> nCount;
-        if (nCount < 0)
-            ThrowDamaged(ar);
-        ar.CheckAvailable((ULONGLONG)nCount * 2);
-        for (long i = 0; i < nCount; i++)
-        {
-            CObject* pObject = NULL;
-            ar >> pObject;
-            if (pObject == NULL || !pObject->IsKindOf(RUNTIME_CLASS(CTimeServer)))
-            {
-                delete pObject;
-                ThrowDamaged(ar);
-            }
-            servers.Add(pObject);
-        }
-        BYTE b;
-        if (ar.Read(&b, 1) != 0)
-            ThrowDamaged(ar);
+        ReadObjectList(ar, nCount, RUNTIME_CLASS(CTimeServer), servers);
+        ExpectDataFileEnd(ar);
         ar.Close();
         file.Close();
     }

@@ -1,0 +1,42 @@
+// What the data files share.
+#include "DataFileArchive.h"
+
+void OpenDataFileToRead(CFile& file, const CString& strPath)
+{
+    CFileException fe;
+    if (!file.Open(strPath,
+                   CFile::modeRead | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyWrite, &fe))
+        AfxThrowFileException(fe.m_cause, fe.m_lOsError, strPath);
+}
+
+void ThrowDamagedDataFile(CArchive& ar)
+{
+    CFile* pFile = ar.GetFile();
+    AfxThrowArchiveException(CArchiveException::badIndex,
+                             pFile != NULL ? (LPCTSTR)pFile->GetFilePath() : NULL);
+}
+
+void ReadObjectList(CArchive& ar, long nCount, CRuntimeClass* pClass, CObArray& objects)
+{
+    if (nCount < 0)
+        ThrowDamagedDataFile(ar);
+    ar.CheckAvailable((ULONGLONG)nCount * 2);
+    for (long i = 0; i < nCount; i++)
+    {
+        CObject* pObject = NULL;
+        ar >> pObject;
+        if (pObject == NULL || !pObject->IsKindOf(pClass))
+        {
+            delete pObject;
+            ThrowDamagedDataFile(ar);
+        }
+        objects.Add(pObject);
+    }
+}
+
+void ExpectDataFileEnd(CArchive& ar)
+{
+    BYTE b;
+    if (ar.Read(&b, 1) != 0)
+        ThrowDamagedDataFile(ar);
+}
