@@ -6,6 +6,8 @@
 //   a dialog from a resource that paints one line, both started by this program the same way;
 // - the private bytes of each after ticking for a minute (CLOCKBENCH_MEMORY_SECONDS), with 8
 //   clocks.
+// Start-up and private bytes are measured with the programs as built and without their debug
+// sections. CLOCKBENCH_STAGES=1 prints instead where one clock's drawing spends its time.
 // The programs run from copies in folders of their own under the temporary directory, with data
 // files made here: nothing is written beside the real programs.
 #include <afxwin.h>
@@ -20,6 +22,7 @@
 #include "Clock.h"
 #include "DisplayTextFormatter.h"
 #include "MainClockDlg.h"
+#include "OffscreenDC.h"
 #include "PlatformServices.h"
 #include "ZoneTime.h"
 #include "resource.h"
@@ -262,12 +265,65 @@ void MeasureTicks(int nRepeats)
     }
 }
 
+// Where the tick's time goes, for one clock drawn many times: each stage alone.
+void MeasureStages()
+{
+    CBenchFolder folder;
+    CMainClockDlg dlg;
+    dlg.SetDataFolder(folder.Path());
+    dlg.Create(IDD_VELMORA_DIALOG, NULL);
+    CClock* pClock = dlg.AddClock();
+    const int n = 10000;
+    SYSTEMTIME stUtc;
+    GetTimeSource().GetUtcTime(stUtc);
+    CDisplayTextFormatter formatter;
+    double t0 = CpuSeconds();
+    for (int i = 0; i < n; i++)
+    {
+        DISPLAYTEXTREQUEST req;
+        req.nLineCount = 0;
+        req.strClockName = pClock->m_strDisplayName;
+        req.dtInstant = GetZoneTime(pClock->m_tzi, stUtc);
+        req.strTemplate = pClock->GetTimeFormat(dlg.m_nDateOrder);
+        req.tzi = pClock->m_tzi;
+        formatter.Format(req);
+    }
+    double tFormat = CpuSeconds() - t0;
+    t0 = CpuSeconds();
+    for (int i = 0; i < n; i++)
+    {
+        CFont font;
+        font.CreateFontIndirect(&pClock->m_lfFont);
+        CClientDC dc(&dlg);
+        CFont* pOld = dc.SelectObject(&font);
+        dc.SelectObject(pOld);
+    }
+    double tFont = CpuSeconds() - t0;
+    t0 = CpuSeconds();
+    for (int i = 0; i < n; i++)
+    {
+        CClientDC dc(&dlg);
+        dlg.RenderClock(&dc, pClock, CRect(0, 0, 0, 0), COleDateTime(stUtc), TRUE);
+    }
+    double tRender = CpuSeconds() - t0;
+    t0 = CpuSeconds();
+    for (int i = 0; i < n; i++)
+    {
+        CClientDC dc(&dlg);
+        COffscreenDC mem(&dc, CRect(0, 0, 200, 300));
+    }
+    double tCopy = CpuSeconds() - t0;
+    printf("stages per clock: format %.4f ms, font %.4f ms, whole clock %.4f ms; bitmap and copy %.4f ms\n",
+           tFormat * 1e3 / n, tFont * 1e3 / n, tRender * 1e3 / n, tCopy * 1e3 / n);
+    dlg.DestroyWindow();
+    PumpMessages();
+}
+
 // ---- Start-up and memory ------------------------------------------------------------------------
 
 // Makes a data folder for the real program: a copy of it and a data file with nClocks clocks.
-BOOL PrepareVelmoraFolder(const CBenchFolder& folder, int nClocks)
+BOOL PrepareVelmoraFolder(const CBenchFolder& folder, int nClocks, const CString& strExe)
 {
-    CString strExe = BenchFolder() + "..\\clock\\Velmora.exe";
     if (!::CopyFileA(strExe, folder.Path() + "Velmora.exe", FALSE))
     {
         fprintf(stderr, "cannot copy %s\n", (LPCSTR)strExe);
@@ -284,9 +340,27 @@ BOOL PrepareVelmoraFolder(const CBenchFolder& folder, int nClocks)
     return ::GetFileAttributesA(folder.Path() + "Velmora2Dat") != INVALID_FILE_ATTRIBUTES;
 }
 
-BOOL PrepareReferenceFolder(const CBenchFolder& folder)
+BOOL PrepareReferenceFolder(const CBenchFolder& folder, const CString& strExe)
 {
-    return ::CopyFileA(BenchFolder() + "clock_start_ref.exe", folder.Path() + "clock_start_ref.exe", FALSE);
+    return ::CopyFileA(strExe, folder.Path() + "clock_start_ref.exe", FALSE);
+}
+
+// The programs as built, and the same programs without their debug sections (bench/clock.cmake
+// makes those copies), as a release would ship them: the debugging information sits inside the
+// image, and Wine reads all of it into the process's private memory.
+struct BUILDKIND
+{
+    LPCSTR pszName;
+    CString strVelmora;
+    CString strReference;
+};
+
+std::vector<BUILDKIND> BuildKinds()
+{
+    CString strBench = BenchFolder();
+    return {{"as built", strBench + "..\\clock\\Velmora.exe", strBench + "clock_start_ref.exe"},
+            {"without debug sections", strBench + "stripped\\Velmora.exe",
+             strBench + "stripped\\clock_start_ref.exe"}};
 }
 
 // One program started from its folder with the painted event named in its environment.
@@ -369,12 +443,13 @@ private:
     double m_dStarted;
 };
 
-void MeasureStartUp(int nRepeats)
+void MeasureStartUp(int nRepeats, const BUILDKIND& kind)
 {
     CBenchFolder velmora, reference;
-    if (!PrepareVelmoraFolder(velmora, 1) || !PrepareReferenceFolder(reference))
+    if (!PrepareVelmoraFolder(velmora, 1, kind.strVelmora) ||
+        !PrepareReferenceFolder(reference, kind.strReference))
     {
-        printf("start-up: the programs' folders could not be made\n");
+        printf("start-up (%s): the programs' folders could not be made\n", kind.pszName);
         return;
     }
     double best = 1e9, bestRef = 1e9;
@@ -397,29 +472,31 @@ void MeasureStartUp(int nRepeats)
         if (ref >= 0 && ref * 1e3 < bestRef)
             bestRef = ref * 1e3;
     }
-    printf("start-up to first paint: velmora %.3f ms, reference %.3f ms\n", best, bestRef);
+    printf("start-up to first paint (%s): velmora %.3f ms, reference %.3f ms\n", kind.pszName, best, bestRef);
     fflush(stdout);
 }
 
-void MeasureMemory(int nSeconds)
+// The program and the reference tick side by side for the same time; then each one's private
+// bytes are read. One clock program at a time: a second copy would hand over to the first.
+void MeasureMemory(int nSeconds, const BUILDKIND& kind)
 {
     CBenchFolder velmora, reference;
-    if (!PrepareVelmoraFolder(velmora, 8) || !PrepareReferenceFolder(reference))
+    if (!PrepareVelmoraFolder(velmora, 8, kind.strVelmora) ||
+        !PrepareReferenceFolder(reference, kind.strReference))
     {
-        printf("private bytes: the programs' folders could not be made\n");
+        printf("private bytes (%s): the programs' folders could not be made\n", kind.pszName);
         return;
     }
-    // Both tick side by side for the same time.
     CStartedProgram prog(velmora.Path(), "Velmora.exe");
     CStartedProgram ref(reference.Path(), "clock_start_ref.exe");
     if (prog.WaitPainted() < 0 || ref.WaitPainted() < 0)
     {
-        printf("private bytes: a program did not paint\n");
+        printf("private bytes (%s): a program did not paint\n", kind.pszName);
         return;
     }
     ::Sleep(nSeconds * 1000);
-    printf("private bytes after %d s, 8 clocks: velmora %.0f KB, reference %.0f KB\n", nSeconds,
-           prog.PrivateKB(), ref.PrivateKB());
+    printf("private bytes after %d s, 8 clocks (%s): velmora %.0f KB, reference %.0f KB\n", nSeconds,
+           kind.pszName, prog.PrivateKB(), ref.PrivateKB());
     fflush(stdout);
 }
 } // namespace
@@ -433,9 +510,17 @@ public:
         // A key of its own, so the benchmark never touches the user's clock settings.
         SetRegistryKey(_T("Velmora Bench"));
         int nRepeats = EnvInt("REPEATS", 5);
+        if (getenv("CLOCKBENCH_STAGES") != NULL)
+        {
+            MeasureStages();
+            return FALSE;
+        }
         MeasureTicks(nRepeats);
-        MeasureStartUp(nRepeats);
-        MeasureMemory(EnvInt("CLOCKBENCH_MEMORY_SECONDS", 60));
+        std::vector<BUILDKIND> kinds = BuildKinds();
+        for (const BUILDKIND& kind : kinds)
+            MeasureStartUp(nRepeats, kind);
+        for (const BUILDKIND& kind : kinds)
+            MeasureMemory(EnvInt("CLOCKBENCH_MEMORY_SECONDS", 60), kind);
         return FALSE;
     }
 };
