@@ -2,7 +2,7 @@
 
 Each input line is tab-separated: measurement, our value, unit, reference name, reference value,
 goal, note. The ratio is our value over the reference's; the unit says which way is better
-("MB/s": higher, "ms": lower). A goal is ">= x", "<= x" or "-" (none yet).
+("MB/s": higher, "ms" and "KB": lower). A goal is ">= x", "<= x" or "-" (none yet).
 """
 import sys
 

@@ -9,6 +9,29 @@
 #include "TimerText.h"
 #include "ZoneTime.h"
 
+namespace
+{
+// A process that starts the program to time it names an event in VELMORA_PAINTED_EVENT; the first
+// paint that shows a clock sets it. Without the variable nothing happens.
+void SignalFirstPaint()
+{
+    static BOOL s_bDone = FALSE;
+    if (s_bDone)
+        return;
+    s_bDone = TRUE;
+    char szName[128];
+    DWORD n = ::GetEnvironmentVariableA("VELMORA_PAINTED_EVENT", szName, sizeof(szName));
+    if (n == 0 || n >= sizeof(szName))
+        return;
+    HANDLE hEvent = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, szName);
+    if (hEvent != NULL)
+    {
+        ::SetEvent(hEvent);
+        ::CloseHandle(hEvent);
+    }
+}
+} // namespace
+
 CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow,
                                  BOOL bFrame)
 {
@@ -120,6 +143,8 @@ void CMainClockDlg::OnPaint()
     dc.SetBkColor(m_settings.m_crBackgroundCol);
     // A paint only shows the timers: were it to count them, every repaint would take a second off.
     CSize sizeNeeded = DrawClocks(&dc);
+    if (m_clocks.GetSize() > 0)
+        SignalFirstPaint();
 
     CRect rcWindow;
     GetWindowRect(&rcWindow);

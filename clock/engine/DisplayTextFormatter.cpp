@@ -5,7 +5,10 @@
 #include <string.h>
 #include <wchar.h>
 
-CDisplayTextFormatter::CDisplayTextFormatter() : m_bQuote(FALSE), m_nLineBreaks(0), m_nLength(0), m_nPos(0) {}
+CDisplayTextFormatter::CDisplayTextFormatter() : m_bQuote(FALSE), m_nLineBreaks(0), m_nLength(0), m_nPos(0)
+{
+    memset(&m_st, 0, sizeof(m_st));
+}
 
 CString CDisplayTextFormatter::ZoneName(const CString& strName, BOOL bFull)
 {
@@ -39,6 +42,17 @@ void CDisplayTextFormatter::Format(DISPLAYTEXTREQUEST& req)
     m_strResult.Empty();
     m_nLength = m_strTemplate.GetLength();
     m_nPos = 0;
+
+    // The instant's fields, taken apart once for every element of the template.
+    const COleDateTime& dt = req.dtInstant;
+    memset(&m_st, 0, sizeof(m_st));
+    m_st.wYear = (WORD)dt.GetYear();
+    m_st.wMonth = (WORD)dt.GetMonth();
+    m_st.wDayOfWeek = (WORD)(dt.GetDayOfWeek() - 1);
+    m_st.wDay = (WORD)dt.GetDay();
+    m_st.wHour = (WORD)dt.GetHour();
+    m_st.wMinute = (WORD)dt.GetMinute();
+    m_st.wSecond = (WORD)dt.GetSecond();
 
     while (m_nPos < m_nLength)
     {
@@ -96,15 +110,7 @@ static CString Number(LPCSTR pszFormat, int n)
 CString CDisplayTextFormatter::NextToken(const DISPLAYTEXTREQUEST& req)
 {
     const COleDateTime& dt = req.dtInstant;
-    SYSTEMTIME st;
-    memset(&st, 0, sizeof(st));
-    st.wYear = (WORD)dt.GetYear();
-    st.wMonth = (WORD)dt.GetMonth();
-    st.wDayOfWeek = (WORD)(dt.GetDayOfWeek() - 1);
-    st.wDay = (WORD)dt.GetDay();
-    st.wHour = (WORD)dt.GetHour();
-    st.wMinute = (WORD)dt.GetMinute();
-    st.wSecond = (WORD)dt.GetSecond();
+    const SYSTEMTIME& st = m_st;
 
     TCHAR ch = m_strTemplate[m_nPos];
 

@@ -44,6 +44,7 @@ protected:
     CString m_strResult;
     int m_nLength;
     int m_nPos;
+    SYSTEMTIME m_st; // the instant of the current request
 };
 
 #endif // VELMORA_DISPLAYTEXTFORMATTER_H

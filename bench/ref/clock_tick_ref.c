@@ -1,0 +1,175 @@
+/* clock_tick_ref: what a minimal Win32 program does to show the same clocks as the clock window,
+ * once a second: for each clock, the zone's local time, its time, date and name lines, the
+ * frame and the centred text in the clock's font and colours, all drawn into one off-screen
+ * bitmap that is then copied to the window. Fonts and brushes are made once, at start.
+ *
+ * Usage: clock_tick_ref clocks width height left top lfHeight lfWeight charset face bg fg name
+ * Prints the processor time of one tick in ms, and the first clock's text. */
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+static double CpuSeconds(void)
+{
+    FILETIME ftCreate, ftExit, ftKernel, ftUser;
+    ULONGLONG k, u;
+    GetThreadTimes(GetCurrentThread(), &ftCreate, &ftExit, &ftKernel, &ftUser);
+    k = ((ULONGLONG)ftKernel.dwHighDateTime << 32) | ftKernel.dwLowDateTime;
+    u = ((ULONGLONG)ftUser.dwHighDateTime << 32) | ftUser.dwLowDateTime;
+    return (double)(k + u) / 1e7;
+}
+
+static void PumpMessages(void)
+{
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+struct Clocks
+{
+    int nClocks;
+    RECT rcClient;
+    POINT ptArea;
+    HFONT hFont;
+    HBRUSH hBrush;
+    COLORREF crBackground, crText;
+    const char* pszName;
+    char szFirstText[256];
+};
+
+/* One clock's text: the same three lines as the clock window's standard clock. */
+static int FormatClock(const struct Clocks* c, char* psz, int cch, int* pnLongest, int* pnLongestLen)
+{
+    SYSTEMTIME stUtc, st;
+    char szTime[64], szDate[64];
+    int nTime, nDate, nName;
+    GetSystemTime(&stUtc);
+    SystemTimeToTzSpecificLocalTime(NULL, &stUtc, &st);
+    nTime = GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, "HH':'mm':'ss", szTime, sizeof(szTime)) - 1;
+    nDate = GetDateFormatA(LOCALE_USER_DEFAULT, 0, &st, "MMM dd',' yyyy", szDate, sizeof(szDate)) - 1;
+    nName = (int)strlen(c->pszName);
+    /* The widest line is measured by its length, as the clock window does. */
+    *pnLongest = 0;
+    *pnLongestLen = nTime;
+    if (nDate > *pnLongestLen)
+        *pnLongest = 1, *pnLongestLen = nDate;
+    if (nName > *pnLongestLen)
+        *pnLongest = 2, *pnLongestLen = nName;
+    return _snprintf(psz, cch, "%s\n%s\n%s\n", szTime, szDate, c->pszName);
+}
+
+static void Tick(HWND hWnd, struct Clocks* c)
+{
+    HDC hDC = GetDC(hWnd);
+    int cx = c->rcClient.right, cy = c->rcClient.bottom;
+    HDC hMem = CreateCompatibleDC(hDC);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hDC, cx, cy);
+    HGDIOBJ hOldBitmap = SelectObject(hMem, hBitmap);
+    HGDIOBJ hOldFont = SelectObject(hMem, c->hFont);
+    HGDIOBJ hOldBrush = SelectObject(hMem, c->hBrush);
+    int y = c->ptArea.y;
+    int i;
+    SetBkColor(hMem, RGB(128, 128, 128));
+    ExtTextOutA(hMem, 0, 0, ETO_OPAQUE, &c->rcClient, NULL, 0, NULL);
+    SetBkColor(hMem, c->crBackground);
+    SetTextColor(hMem, c->crText);
+    for (i = 0; i < c->nClocks; i++)
+    {
+        char szText[256];
+        int nLongest, nLongestLen, n;
+        char szWidest[80];
+        const char* pszLine = szText;
+        SIZE size;
+        RECT rc;
+        n = FormatClock(c, szText, sizeof(szText), &nLongest, &nLongestLen);
+        if (i == 0 && c->szFirstText[0] == '\0')
+            memcpy(c->szFirstText, szText, n + 1);
+        while (nLongest-- > 0)
+            pszLine = strchr(pszLine, '\n') + 1;
+        memcpy(szWidest, pszLine, nLongestLen);
+        memcpy(szWidest + nLongestLen, "  ", 2);
+        GetTextExtentPoint32A(hMem, szWidest, nLongestLen + 2, &size);
+        SetRect(&rc, c->ptArea.x, y, c->ptArea.x + size.cx, y + size.cy * 3 + 5);
+        Rectangle(hMem, rc.left, rc.top, rc.right, rc.bottom);
+        InflateRect(&rc, 0, -2);
+        DrawTextA(hMem, szText, n, &rc, DT_NOCLIP | DT_NOPREFIX | DT_CENTER);
+        y += size.cy * 3 + 5;
+    }
+    BitBlt(hDC, 0, 0, cx, cy, hMem, 0, 0, SRCCOPY);
+    SelectObject(hMem, hOldBrush);
+    SelectObject(hMem, hOldFont);
+    SelectObject(hMem, hOldBitmap);
+    DeleteObject(hBitmap);
+    DeleteDC(hMem);
+    ReleaseDC(hWnd, hDC);
+}
+
+int main(int argc, char** argv)
+{
+    struct Clocks c;
+    LOGFONTA lf;
+    WNDCLASSA wc;
+    HWND hWnd;
+    int nTicks = 0;
+    double t0, t;
+    char* p;
+    if (argc != 13)
+    {
+        fprintf(
+            stderr,
+            "usage: clock_tick_ref clocks width height left top lfHeight lfWeight charset face bg fg name\n");
+        return 2;
+    }
+    memset(&c, 0, sizeof(c));
+    c.nClocks = atoi(argv[1]);
+    SetRect(&c.rcClient, 0, 0, atoi(argv[2]), atoi(argv[3]));
+    c.ptArea.x = atoi(argv[4]);
+    c.ptArea.y = atoi(argv[5]);
+    memset(&lf, 0, sizeof(lf));
+    lf.lfHeight = atoi(argv[6]);
+    lf.lfWeight = atoi(argv[7]);
+    lf.lfCharSet = (BYTE)atoi(argv[8]);
+    lstrcpynA(lf.lfFaceName, argv[9], LF_FACESIZE);
+    c.crBackground = (COLORREF)strtoul(argv[10], &p, 0);
+    c.crText = (COLORREF)strtoul(argv[11], &p, 0);
+    c.pszName = argv[12];
+    c.hFont = CreateFontIndirectA(&lf);
+    c.hBrush = CreateSolidBrush(c.crBackground);
+
+    memset(&wc, 0, sizeof(wc));
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = "ClockTickReference";
+    RegisterClassA(&wc);
+    hWnd = CreateWindowExA(WS_EX_TOOLWINDOW, "ClockTickReference", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                           c.rcClient.right, c.rcClient.bottom, NULL, NULL, wc.hInstance, NULL);
+    UpdateWindow(hWnd);
+    PumpMessages();
+    Tick(hWnd, &c);
+
+    /* Processor time is counted in coarse steps: tick until enough of it has passed. */
+    t0 = CpuSeconds();
+    do
+    {
+        int i;
+        for (i = 0; i < 50; i++)
+            Tick(hWnd, &c);
+        nTicks += 50;
+        t = CpuSeconds() - t0;
+    } while (t < 0.3 && nTicks < 100000);
+    printf("reference tick, %d clocks: %.6f ms\n", c.nClocks, t * 1e3 / nTicks);
+    for (p = c.szFirstText; *p; p++)
+        if (*p == '\n')
+            *p = '|';
+    printf("reference text: %s\n", c.szFirstText);
+    fflush(stdout);
+    DestroyWindow(hWnd);
+    PumpMessages();
+    return 0;
+}
