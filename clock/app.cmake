@@ -44,6 +44,13 @@ target_include_directories(Velmora PRIVATE ${VELMORA_APP_INCLUDES} ${VELMORA_ICO
 target_compile_options(Velmora PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(Velmora PRIVATE velmora_app)
 set_target_properties(Velmora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+# The debug information goes into Velmora.exe.debug beside the program, which names it: Wine
+# reads a program's whole image into private memory, and the running clock need not carry it.
+add_custom_command(TARGET Velmora POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Velmora.exe Velmora.exe.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=Velmora.exe.debug Velmora.exe
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    VERBATIM)
 
 velmora_gtest(velmora_app_tests
     SOURCES
