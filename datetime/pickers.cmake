@@ -29,5 +29,5 @@ velmora_gtest(datetime_ui_tests
     SOURCES
         ${CMAKE_CURRENT_LIST_DIR}/tests/DatePagesTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/tests/pickers/DatePickersTest.rc
-    LIBS datetime_ui datetime afx)
+    LIBS datetime_ui datetime afx testsupport)
 target_include_directories(datetime_ui_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests/pickers)

@@ -56,6 +56,22 @@ std::string HexOf(const std::string& text)
     return out;
 }
 
+void PumpPending()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+void InitTestWindowing()
+{
+    AfxWinInit(::GetModuleHandle(NULL), NULL, (LPTSTR) "", SW_SHOWNORMAL);
+    ::InitCommonControls();
+}
+
 CTestFolder::CTestFolder(LPCTSTR pszPrefix)
 {
     TCHAR szTemp[MAX_PATH];

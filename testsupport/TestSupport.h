@@ -28,6 +28,13 @@ std::string Hex(const Bytes& bytes);
 // "ff001a": the characters of a string as hex without separators.
 std::string HexOf(const std::string& text);
 
+// Runs the thread's messages until none are left.
+void PumpPending();
+
+// What a test program with windows does once before its tests: the framework's start-up for this
+// module and the common controls.
+void InitTestWindowing();
+
 // A fresh folder under the temporary directory for one test, removed with its files when the
 // object goes. Names are of files directly inside it.
 class CTestFolder

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "DatePickers.h"
+#include "TestSupport.h"
 
 #define IDD_PICKER_HOST 610
 #define IDC_PICKER      1070
@@ -19,16 +20,6 @@ protected:
         AfxSetResourceHandle(::GetModuleHandle(NULL));
         INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&icc);
-    }
-
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
     }
 
     static CString Text(CWnd* pPage, int nID)
@@ -51,7 +42,7 @@ protected:
     static void Create(CPropertySheet& sheet)
     {
         ASSERT_TRUE(sheet.Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
-        Pump();
+        PumpPending();
     }
 };
 
@@ -95,7 +86,7 @@ TEST_F(DatePages, DateSheetSplitsTheDateAndSwitchesForms)
     for (const Step& s : steps)
     {
         ASSERT_TRUE(sheet.SwitchForm(s.form)) << s.form;
-        Pump();
+        PumpPending();
         ASSERT_EQ(1, sheet.GetPageCount());
         pPage = sheet.GetActivePage();
         ASSERT_EQ(sheet.GetDatePage(s.form), pPage) << s.form;
@@ -105,10 +96,10 @@ TEST_F(DatePages, DateSheetSplitsTheDateAndSwitchesForms)
 
     // A typed Julian day is carried to the next form and comes back as the sheet's date.
     ASSERT_TRUE(sheet.SwitchForm(DATEFORM_JULIAN_DAY));
-    Pump();
+    PumpPending();
     sheet.GetActivePage()->SetDlgItemText(IDC_DATE_NUMBER, "2460496");
     ASSERT_TRUE(sheet.SwitchForm(DATEFORM_DAY_OF_MONTH));
-    Pump();
+    PumpPending();
     EXPECT_STREQ("4", Text(sheet.GetActivePage(), IDC_DATE_NUMBER));
     ASSERT_TRUE(sheet.GetActivePage()->UpdateData(TRUE));
     EXPECT_EQ(CDate(2024, 7, 4, CAL_REFORM).GetDayNumber(), sheet.GetDate().GetDayNumber());
@@ -125,7 +116,7 @@ TEST_F(DatePages, TheFormComboPostsTheSwitchToTheSheet)
     ASSERT_NE(CB_ERR, item);
     pForms->SetCurSel(item);
     pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DATE_FORM, CBN_SELCHANGE), (LPARAM)pForms->m_hWnd);
-    Pump();
+    PumpPending();
     EXPECT_EQ(DATEFORM_DAY_OF_YEAR, sheet.GetForm());
     EXPECT_STREQ("91", Text(sheet.GetActivePage(), IDC_DATE_NUMBER));
     sheet.DestroyWindow();
@@ -207,11 +198,11 @@ TEST_F(DatePages, DateTimeSheetOffersTheFramePageOnRequest)
         Create(sheet);
         EXPECT_EQ(c.pages, sheet.GetPageCount());
         ASSERT_TRUE(sheet.SwitchForm(DATEFORM_WEEK_OF_MONTH));
-        Pump();
+        PumpPending();
         EXPECT_EQ(c.pages, sheet.GetPageCount()) << "the other pages follow the new date page";
         EXPECT_EQ(sheet.GetDatePage(DATEFORM_WEEK_OF_MONTH), sheet.GetPage(0));
         ASSERT_TRUE(sheet.SetActivePage(&sheet.m_timePage));
-        Pump();
+        PumpPending();
         sheet.m_timePage.SetDlgItemText(IDC_HOURS, "18");
         ASSERT_TRUE(sheet.m_timePage.UpdateData(TRUE));
         CLDate back = sheet.GetLDate();

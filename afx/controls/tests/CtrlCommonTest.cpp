@@ -6,21 +6,13 @@
 #include <afxdlgs.h>
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include <string>
 #include <thread>
 
 namespace
 {
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 // One host window for the whole suite: showing and destroying a top-level window is slow here.
 class Common : public ::testing::Test
@@ -40,10 +32,10 @@ protected:
         hostWindow->DestroyWindow();
         delete hostWindow;
         hostWindow = NULL;
-        Pump();
+        PumpPending();
     }
     void SetUp() override { ASSERT_TRUE(::IsWindow(host.m_hWnd)); }
-    void TearDown() override { Pump(); }
+    void TearDown() override { PumpPending(); }
 };
 CWnd* Common::hostWindow = NULL;
 

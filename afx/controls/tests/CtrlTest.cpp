@@ -19,23 +19,9 @@ namespace
 class CAppEnvironment : public ::testing::Environment
 {
 public:
-    void SetUp() override
-    {
-        AfxWinInit(::GetModuleHandle(NULL), NULL, (LPTSTR) "", SW_SHOWNORMAL);
-        InitCommonControls();
-    }
+    void SetUp() override { InitTestWindowing(); }
 };
 const ::testing::Environment* const appEnvironment = ::testing::AddGlobalTestEnvironment(new CAppEnvironment);
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 // A framework window to hold the controls: it reflects owner-draw messages to them and records
 // the notifications it hears.
@@ -77,14 +63,14 @@ protected:
         hostWindow->DestroyWindow();
         delete hostWindow;
         hostWindow = NULL;
-        Pump();
+        PumpPending();
     }
     void SetUp() override
     {
         ASSERT_TRUE(::IsWindow(host.m_hWnd));
         host.heard.clear();
     }
-    void TearDown() override { Pump(); }
+    void TearDown() override { PumpPending(); }
     CRect Cell(int n) const { return CRect(10, 10 + 30 * n, 200, 35 + 30 * n); }
 };
 CHostWnd* Host::hostWindow = NULL;
@@ -138,7 +124,7 @@ TEST_F(Host, ButtonsCheckStateAndTextGoThroughTheirMessages)
 
     host.heard.clear();
     ::SendMessage(check.m_hWnd, BM_CLICK, 0, 0);
-    Pump();
+    PumpPending();
     EXPECT_EQ(BST_UNCHECKED, check.GetCheck());
     ASSERT_FALSE(host.heard.empty());
     EXPECT_EQ("cmd 1001/0", host.heard.back()) << "BN_CLICKED reaches the parent";
@@ -166,7 +152,7 @@ TEST_F(Host, OwnerDrawnButtonDrawsItselfThroughReflection)
     host.UpdateWindow();
     button.Invalidate();
     button.UpdateWindow();
-    Pump();
+    PumpPending();
     EXPECT_GT(button.draws, 0);
     EXPECT_EQ((UINT)ODA_DRAWENTIRE, button.lastAction);
     // What it drew is on the screen, read back through the button's own context.

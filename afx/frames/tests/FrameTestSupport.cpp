@@ -97,26 +97,12 @@ CRect ChildRect(CWnd* pWnd)
     return rect;
 }
 
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 namespace
 {
 class CAppEnvironment : public ::testing::Environment
 {
 public:
-    void SetUp() override
-    {
-        AfxWinInit(::GetModuleHandle(NULL), NULL, (LPTSTR) "", SW_SHOWNORMAL);
-        InitCommonControls();
-    }
+    void SetUp() override { InitTestWindowing(); }
 };
 const ::testing::Environment* const appEnvironment = ::testing::AddGlobalTestEnvironment(new CAppEnvironment);
 } // namespace

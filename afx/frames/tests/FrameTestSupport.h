@@ -4,6 +4,7 @@
 
 #include "afxext.h"
 #include "afxpriv.h"
+#include "TestSupport.h"
 #include <map>
 #include <string>
 #include <vector>
@@ -64,7 +65,5 @@ public:
 
 // The window's rectangle in its parent's client co-ordinates.
 CRect ChildRect(CWnd* pWnd);
-// Runs the thread's messages until none are left.
-void PumpPending();
 
 #endif // VELMORA_FRAMETESTSUPPORT_H

@@ -4,6 +4,7 @@
 #define VELMORA_WINDOWTESTAPP_H
 
 #include "afxwin.h"
+#include "TestSupport.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,8 +27,5 @@ public:
 };
 
 extern CTestApp theTestApp;
-
-// Runs the thread's messages until none are left.
-void PumpPending();
 
 #endif // VELMORA_WINDOWTESTAPP_H
