@@ -8,18 +8,10 @@
 
 #include "AlarmEngine.h"
 #include "Alarms.h"
+#include "BenchClock.h"
 
 namespace
 {
-double CpuSeconds()
-{
-    FILETIME ftCreate, ftExit, ftKernel, ftUser;
-    ::GetThreadTimes(::GetCurrentThread(), &ftCreate, &ftExit, &ftKernel, &ftUser);
-    ULONGLONG k = ((ULONGLONG)ftKernel.dwHighDateTime << 32) | ftKernel.dwLowDateTime;
-    ULONGLONG u = ((ULONGLONG)ftUser.dwHighDateTime << 32) | ftUser.dwLowDateTime;
-    return (double)(k + u) / 1e7;
-}
-
 // Nothing fires and nothing changes, so no action or save is ever asked for.
 class CNoActions : public IAlarmActions
 {

@@ -26,6 +26,7 @@
 #include "PlatformServices.h"
 #include "ZoneTime.h"
 #include "resource.h"
+#include "BenchClock.h"
 
 namespace
 {
@@ -33,23 +34,6 @@ int EnvInt(const char* pszName, int nDefault)
 {
     const char* psz = getenv(pszName);
     return (psz != NULL && *psz != '\0') ? atoi(psz) : nDefault;
-}
-
-double CpuSeconds()
-{
-    FILETIME ftCreate, ftExit, ftKernel, ftUser;
-    ::GetThreadTimes(::GetCurrentThread(), &ftCreate, &ftExit, &ftKernel, &ftUser);
-    ULONGLONG k = ((ULONGLONG)ftKernel.dwHighDateTime << 32) | ftKernel.dwLowDateTime;
-    ULONGLONG u = ((ULONGLONG)ftUser.dwHighDateTime << 32) | ftUser.dwLowDateTime;
-    return (double)(k + u) / 1e7;
-}
-
-double WallSeconds()
-{
-    LARGE_INTEGER f, c;
-    ::QueryPerformanceFrequency(&f);
-    ::QueryPerformanceCounter(&c);
-    return (double)c.QuadPart / (double)f.QuadPart;
 }
 
 void PumpMessages()

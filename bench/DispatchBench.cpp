@@ -6,6 +6,7 @@
 #include <afxwin.h>
 
 #include <stdio.h>
+#include "BenchClock.h"
 
 namespace
 {
@@ -46,20 +47,10 @@ BENCH_LEVEL(5, CBenchLevel4)
 BENCH_LEVEL(6, CBenchLevel5)
 BENCH_LEVEL(7, CBenchLevel6)
 
-double Now()
-{
-    static LARGE_INTEGER freq = {};
-    if (freq.QuadPart == 0)
-        ::QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
-
 double Time(CWnd& wnd, UINT nMsg, BOOL bCache, BOOL bThroughSystem, LRESULT& lSum)
 {
     AfxEnableMsgMapCache(bCache);
-    double t0 = Now();
+    double t0 = WallSeconds();
     for (int i = 0; i < kMessages; i++)
     {
         if (bThroughSystem)
@@ -67,7 +58,7 @@ double Time(CWnd& wnd, UINT nMsg, BOOL bCache, BOOL bThroughSystem, LRESULT& lSu
         else
             lSum += AfxCallWndProc(&wnd, wnd.m_hWnd, nMsg, (WPARAM)i, 0);
     }
-    double t = Now() - t0;
+    double t = WallSeconds() - t0;
     AfxEnableMsgMapCache(TRUE);
     return t;
 }

@@ -8,22 +8,13 @@
 
 #include "DemoIds.h"
 #include "ORXToolBar.h"
+#include "BenchClock.h"
 
 namespace
 {
 const int kButtons = 30;
 const int kRounds = 5;
 const int kPaints = 300;
-
-double Now()
-{
-    static LARGE_INTEGER freq = {};
-    if (freq.QuadPart == 0)
-        ::QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
 
 // The reference: each button's face, image (masked by its face colour), label and edge.
 double PaintPlain(HDC hScreen, const CRect* rects, const CString* labels, HBITMAP hbmImages, long& lSum)
@@ -36,7 +27,7 @@ double PaintPlain(HDC hScreen, const CRect* rects, const CString* labels, HBITMA
     HGDIOBJ hOldImages = ::SelectObject(hImages, hbmImages);
     HBRUSH hbrFace = ::GetSysColorBrush(COLOR_BTNFACE);
     HFONT hFont = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
-    double t0 = Now();
+    double t0 = WallSeconds();
     for (int n = 0; n < kPaints; n++)
     {
         ::FillRect(hMem, &rectAll, hbrFace);
@@ -59,7 +50,7 @@ double PaintPlain(HDC hScreen, const CRect* rects, const CString* labels, HBITMA
         ::SelectObject(hMem, hOldFont);
         ::BitBlt(hScreen, 0, 0, rectAll.Width(), rectAll.Height(), hMem, 0, 0, SRCCOPY);
     }
-    double t = Now() - t0;
+    double t = WallSeconds() - t0;
     lSum += (long)::GetPixel(hMem, 5, 5);
     ::SelectObject(hImages, hOldImages);
     ::DeleteDC(hImages);
@@ -72,10 +63,10 @@ double PaintPlain(HDC hScreen, const CRect* rects, const CString* labels, HBITMA
 double PaintBar(CORXToolBar& bar, long& lSum)
 {
     CClientDC dc(&bar);
-    double t0 = Now();
+    double t0 = WallSeconds();
     for (int n = 0; n < kPaints; n++)
         bar.DoPaint(&dc);
-    double t = Now() - t0;
+    double t = WallSeconds() - t0;
     lSum += (long)dc.GetPixel(5, 5);
     return t;
 }

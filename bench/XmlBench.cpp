@@ -11,19 +11,10 @@
 #include <stdlib.h>
 #include <string.h>
 #include <windows.h>
+#include "BenchClock.h"
 
 namespace
 {
-double Now()
-{
-    static LARGE_INTEGER frequency;
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)frequency.QuadPart;
-}
-
 long CountElements(TreeNode* root)
 {
     // Walked through parent and sibling links: no recursion and no stack, however deep or wide.
@@ -82,7 +73,7 @@ void Measure(const char* name, const Document* docs, int count, int repeats)
     long nodes = 0;
     for (int r = 0; r < repeats; r++)
     {
-        double t0 = Now();
+        double t0 = WallSeconds();
         nodes = 0;
         for (int i = 0; i < count; i++)
         {
@@ -94,7 +85,7 @@ void Measure(const char* name, const Document* docs, int count, int repeats)
             }
             nodes += n;
         }
-        double t = Now() - t0;
+        double t = WallSeconds() - t0;
         if (t < best)
             best = t;
     }
@@ -157,12 +148,12 @@ int main(int argc, char** argv)
         double best = 1e30;
         for (int i = 0; i < repeats; i++)
         {
-            double t0 = Now();
+            double t0 = WallSeconds();
             DataBuffer out;
             EncodingConvert conv;
             conv.Convert(from, to, text.GetData(), text.GetSize(), out);
             produced = out.GetSize();
-            double t = Now() - t0;
+            double t = WallSeconds() - t0;
             if (t < best)
                 best = t;
         }
