@@ -72,6 +72,16 @@ void InitTestWindowing()
     ::InitCommonControls();
 }
 
+std::string HexOfUtf16(const std::string& text, size_t nUnits)
+{
+    std::string out;
+    for (char c : text)
+        out += HexOf(std::string(1, c)) + "00";
+    if (text.size() < nUnits)
+        out += std::string((nUnits - text.size()) * 4, '0');
+    return out;
+}
+
 CTestFolder::CTestFolder(LPCTSTR pszPrefix)
 {
     TCHAR szTemp[MAX_PATH];

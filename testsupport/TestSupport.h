@@ -27,6 +27,8 @@ inline Bytes operator+(Bytes a, const Bytes& b)
 std::string Hex(const Bytes& bytes);
 // "ff001a": the characters of a string as hex without separators.
 std::string HexOf(const std::string& text);
+// The UTF-16 units of an ASCII text as hex, zero-padded to nUnits units (a fixed-width field).
+std::string HexOfUtf16(const std::string& text, size_t nUnits);
 
 // Runs the thread's messages until none are left.
 void PumpPending();

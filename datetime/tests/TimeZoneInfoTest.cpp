@@ -10,13 +10,10 @@
 
 namespace
 {
-// A zone name field: the UTF-16 units of an ASCII name, zero-padded to 32 units.
+// A zone name field: 32 UTF-16 units.
 std::string NameField(const std::string& name)
 {
-    std::string out;
-    for (char c : name)
-        out += HexOf(std::string(1, c)) + "00";
-    return out + std::string((32 - name.size()) * 4, '0');
+    return HexOfUtf16(name, 32);
 }
 
 // Zone A in memory: Bias -60, StandardBias 15, DaylightBias 60, from the last Sunday of March

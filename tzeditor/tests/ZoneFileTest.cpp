@@ -23,13 +23,10 @@ IMPLEMENT_SERIAL(CFailingZone, CTimeZoneInfo, 1)
 
 namespace
 {
-// A zone name field: the UTF-16 units of an ASCII name, zero up to 32 units.
+// A zone name field: 32 UTF-16 units.
 std::string NameField(const std::string& name)
 {
-    std::string out;
-    for (char c : name)
-        out += HexOf(std::string(1, c)) + "00";
-    return out + std::string((32 - name.size()) * 4, '0');
+    return HexOfUtf16(name, 32);
 }
 
 // Europe in memory: Bias 60, DaylightBias 60, daylight from the last Sunday of March at 02:00,
