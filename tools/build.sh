@@ -5,4 +5,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/tools/setup.sh"
 build=${BUILD_DIR:-$root/build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)" -- --no-print-directory
+cmake --build "$build" -j "${JOBS:-$(nproc)}" -- --no-print-directory

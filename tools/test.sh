@@ -19,4 +19,4 @@ trap cleanup EXIT
 # Boot the prefix once, with its output detached, before ctest starts its pipes.
 "$root/tools/wine-run.sh" "$prefix" cmd /c exit </dev/null >/dev/null 2>&1 || true
 cd "$build"
-ctest --output-on-failure -j "$(nproc)" "$@"
+ctest --output-on-failure -j "${JOBS:-$(nproc)}" "$@"
