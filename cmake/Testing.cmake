@@ -17,8 +17,9 @@ function(velmora_gtest name)
 endfunction()
 
 # velmora_e2e(NAME SCRIPT [DEPENDS targets...]): an end-to-end test, a Python script that drives
-# the real programs under Wine and Xvfb. It gets the build tree, the source tree and the prefix;
-# ctest refuses to run it while a program it names under DEPENDS is not built.
+# the real programs under Wine and Xvfb. It gets the build tree, the source tree, a prefix of its
+# own (cloned from the base prefix, with its own Xvfb) and the base prefix; ctest refuses to run it
+# while a program it names under DEPENDS is not built.
 function(velmora_e2e name script)
     cmake_parse_arguments(T "" "" "DEPENDS" ${ARGN})
     if(T_UNPARSED_ARGUMENTS)
@@ -30,8 +31,10 @@ function(velmora_e2e name script)
     endforeach()
     add_test(NAME ${name}
         COMMAND python3 ${CMAKE_CURRENT_SOURCE_DIR}/${script}
-            --build ${CMAKE_BINARY_DIR} --source ${CMAKE_SOURCE_DIR} --prefix ${VELMORA_WINEPREFIX})
-    # Alone on the display: windows of tests running beside it would take the keyboard focus.
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS e2e RUN_SERIAL TRUE
+            --build ${CMAKE_BINARY_DIR} --source ${CMAKE_SOURCE_DIR}
+            --prefix ${CMAKE_BINARY_DIR}/e2e-prefixes/${name} --base-prefix ${VELMORA_WINEPREFIX})
+    # Each test has a display and a Wine server of its own, so tests run side by side; a test
+    # counts as two processors, since the program and Wine's services work beside the script.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS e2e PROCESSORS 2
         REQUIRED_FILES "${required}")
 endfunction()

@@ -14,6 +14,13 @@ prefix=$build/wineprefix
 cleanup() {
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
     if [ -f "$prefix.display" ]; then kill $(cut -d' ' -f2- "$prefix.display") 2>/dev/null || true; rm -f "$prefix.display"; fi
+    # What an end-to-end test stopped by its time-out left behind: its Wine server and its display.
+    for d in "$build"/e2e-prefixes/*.display; do
+        [ -f "$d" ] || continue
+        WINEPREFIX=${d%.display} wineserver -k >/dev/null 2>&1 || true
+        kill $(cut -d' ' -f2- "$d") 2>/dev/null || true
+        rm -f "$d"
+    done
 }
 trap cleanup EXIT
 # Boot the prefix once, with its output detached, before ctest starts its pipes.

@@ -20,13 +20,16 @@ if [ -z "${DISPLAY:-}" ]; then
     if [ -f "$dfile" ] && kill -0 "$(cut -d' ' -f2 "$dfile")" 2>/dev/null; then
         DISPLAY=$(cut -d' ' -f1 "$dfile")
     else
-        for n in $(seq 90 199); do
-            [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-            setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-            pid=$!
-            for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-            if kill -0 $pid 2>/dev/null; then echo ":$n $pid" > "$dfile"; DISPLAY=:$n; break; fi
-        done
+        # Xvfb picks a free display number itself (atomically, by its lock file) and writes it
+        # once it accepts clients, so prefixes started side by side never share one.
+        nfile="$prefix.display.num"
+        rm -f "$nfile"
+        setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$nfile" </dev/null >/dev/null 2>&1 &
+        pid=$!
+        for _ in $(seq 100); do [ -s "$nfile" ] && break; kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+        n=$(tr -dc 0-9 <"$nfile" 2>/dev/null)
+        rm -f "$nfile"
+        if [ -n "$n" ] && kill -0 $pid 2>/dev/null; then echo ":$n $pid" > "$dfile"; DISPLAY=:$n; fi
     fi
     export DISPLAY
 fi

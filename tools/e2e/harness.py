@@ -1,6 +1,8 @@
 """Helpers for end-to-end tests: run the real programs under Wine and Xvfb and drive them from outside.
 
-A test script is started by ctest (velmora_e2e) with --build, --source and --prefix. Typical use:
+A test script is started by ctest (velmora_e2e) with --build, --source and --prefix, and with
+--base-prefix: the test then runs in a prefix of its own, cloned from the booted base prefix, with
+its own Wine server and its own Xvfb, so that tests run side by side. Typical use:
 
     from harness import Harness
     with Harness() as h:
@@ -11,8 +13,8 @@ A test script is started by ctest (velmora_e2e) with --build, --source and --pre
         h.screenshot("torvane-list")
 
 Everything waits with a time-out and raises HarnessError when it runs out. Programs started by the
-harness are closed at the end (WM_CLOSE to their windows, then their own process is killed); the
-Wine session itself, which other tests share, is left alone.
+harness are closed at the end (WM_CLOSE to their windows, then their own process is killed); a
+prefix of the test's own is then shut down with its display. A shared prefix is left alone.
 """
 
 import argparse
@@ -93,6 +95,7 @@ class Harness:
         parser.add_argument("--build", required=True)
         parser.add_argument("--source", required=True)
         parser.add_argument("--prefix", required=True)
+        parser.add_argument("--base-prefix")
         args, _ = parser.parse_known_args(argv)
         self.build = pathlib.Path(args.build).resolve()
         self.source = pathlib.Path(args.source).resolve()
@@ -102,6 +105,9 @@ class Harness:
         self.winctl_exe = self.build / "bin" / "winctl.exe"
         self.screenshots = self.build / "screenshots"
         self.programs = []
+        self.own_prefix = bool(args.base_prefix)
+        if self.own_prefix:
+            clone_prefix(self.wine_run, pathlib.Path(args.base_prefix).resolve(), self.prefix)
         self.display = self._ensure_display()
 
     def ids(self, program):
@@ -120,6 +126,8 @@ class Harness:
             except Exception:
                 pass
         self.stop_all()
+        if self.own_prefix:
+            shut_down_prefix(self.prefix)
         return False
 
     def stop_all(self):
@@ -418,6 +426,59 @@ def resource_ids(header):
     if not ids:
         raise HarnessError("no ids in %s" % header)
     return ids
+
+
+def _server_env(prefix):
+    env = dict(os.environ)
+    env.update(WINEPREFIX=str(prefix), WINEARCH="win32")
+    return env
+
+
+def shut_down_prefix(prefix):
+    """Ends a prefix's Wine server (and with it every program left in it) and its private Xvfb."""
+    subprocess.run(["wineserver", "-k"], env=_server_env(prefix), stdin=subprocess.DEVNULL,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+    dfile = pathlib.Path(str(prefix) + ".display")
+    try:
+        pid = int(dfile.read_text().split()[1])
+        os.kill(pid, signal.SIGTERM)
+    except (OSError, ValueError, IndexError):
+        pass
+    dfile.unlink(missing_ok=True)
+
+
+# Files that Wine or a program may rewrite in place: a clone gets its own copy of each, while the
+# rest of the prefix (the system's DLLs, most of its size) is shared with the base as hard links.
+_PRIVATE_SUFFIXES = (".reg", ".ini", ".log", ".txt")
+
+
+def clone_prefix(wine_run, base, prefix):
+    """Makes prefix a fresh clone of the base prefix, booting the base first when it is new."""
+    if not (base / "system.reg").exists():
+        env = dict(os.environ)
+        env.pop("DISPLAY", None)
+        subprocess.run(["bash", str(wine_run), str(base), "cmd", "/c", "exit"], env=env,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=300)
+    if prefix.exists() or pathlib.Path(str(prefix) + ".display").exists():
+        shut_down_prefix(prefix)
+        subprocess.run(["rm", "-rf", str(prefix)], check=True)
+    prefix.parent.mkdir(parents=True, exist_ok=True)
+    # The base's server may replace a registry file while it is linked: then link again.
+    for attempt in range(3):
+        if subprocess.run(["cp", "-al", str(base), str(prefix)], stderr=subprocess.DEVNULL).returncode == 0:
+            break
+        subprocess.run(["rm", "-rf", str(prefix)], check=True)
+        time.sleep(0.5)
+    else:
+        raise HarnessError("cannot clone the prefix %s" % base)
+    for path in prefix.rglob("*"):
+        if path.is_symlink() or not path.is_file():
+            continue
+        if path.suffix.lower() in _PRIVATE_SUFFIXES or "users" in path.relative_to(prefix).parts:
+            data = path.read_bytes()
+            path.unlink()
+            path.write_bytes(data)
 
 
 def expect(condition, message):
