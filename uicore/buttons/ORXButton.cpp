@@ -842,7 +842,9 @@ CORXButton* CORXButton::NextRadio(BOOL bPrevious)
             continue;
         }
         CORXButton* pButton = DYNAMIC_DOWNCAST(CORXButton, CWnd::FromHandlePermanent(h));
-        if (pButton != NULL && pButton->m_bRadioButton && ::IsWindowVisible(h) && ::IsWindowEnabled(h))
+        // The control's own style: the dialog itself may not be shown yet.
+        DWORD dwStyle = (DWORD)::GetWindowLong(h, GWL_STYLE);
+        if (pButton != NULL && pButton->m_bRadioButton && (dwStyle & WS_VISIBLE) && !(dwStyle & WS_DISABLED))
             group.Add(pButton);
     }
     int nCount = (int)group.GetSize();
