@@ -19,4 +19,8 @@
 #define ID_DEMO_TEXTLABELS 32100
 #define ID_DEMO_LARGEICONS 32101
 
+// The framework's own buttons below the tool bar.
+#define ID_DEMO_OWNERDRAWN 16350
+#define ID_DEMO_LINK       16351
+
 #endif // VELMORA_DEMOIDS_H

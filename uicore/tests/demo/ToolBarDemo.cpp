@@ -10,6 +10,7 @@
 #include <AfxThreadState.h>
 #include <afxcmn.h>
 
+#include "DemoButtons.h"
 #include "DemoIds.h"
 #include "ORXToolBar.h"
 #include "ORXWorkspace.h"
@@ -38,6 +39,7 @@ class CDemoFrame : public CFrameWnd
 {
 public:
     CORXToolBar m_wndToolBar;
+    CDemoButtons m_buttons;
     BOOL m_bCheck = FALSE;
 
     void LogButtons()
@@ -62,6 +64,8 @@ protected:
             !m_wndToolBar.LoadToolBar(IDR_DEMO_TOOLBAR))
             return -1;
         m_wndToolBar.SetWindowText(_T("Standard"));
+        if (!m_buttons.Create(this, Log))
+            return -1;
         SetTimer(kToolTipTimer, 200, NULL);
         return 0;
     }
@@ -100,6 +104,7 @@ protected:
         UINT nID = LOWORD(wParam);
         if (nID >= ID_DEMO_NEW && nID <= ID_DEMO_LARGE)
             Log("command %u", nID);
+        m_buttons.OnCommand(wParam);
         return CFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam)
