@@ -55,3 +55,13 @@ velmora_gtest(clock_engine_tests
         ${VELMORA_SOUND_DIR}/tests/AlarmSoundTest.cpp
     LIBS velmora_engine testsupport)
 target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests)
+
+velmora_gtest(clock_timesync_tests
+    SOURCES
+        ${VELMORA_ENGINE_DIR}/tests/TestApp.cpp
+        ${VELMORA_TIMESYNC_DIR}/tests/LoopbackResponder.cpp
+        ${VELMORA_TIMESYNC_DIR}/tests/SntpClientTest.cpp
+        ${VELMORA_TIMESYNC_DIR}/tests/TimeSyncControllerTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/WindowsVersionTest.cpp
+    LIBS velmora_engine testsupport)
+target_include_directories(clock_timesync_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests ${VELMORA_TIMESYNC_DIR}/tests)
