@@ -71,10 +71,13 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_TIMESYNC_UI_DIR}/tests/SyncOptionsTest.cpp
+        ${VELMORA_MONITORING_DIR}/tests/RasMonitorTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
 target_include_directories(velmora_app_tests PRIVATE ${VELMORA_APP_INCLUDES} ${VELMORA_ICON_DIR})
+target_include_directories(velmora_app_tests PRIVATE ${VELMORA_APP_DIR}/tests)
 
 # The tray icon's tests change icons and menus by resource id: a small resource script of their own
 # with the program's first pair of tray icons.
