@@ -5,6 +5,7 @@
 #include "ClockApp.h"
 #include "Clock.h"
 #include "ClockMenus.h"
+#include "SyncStatusDlg.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CMainClockDlg, CDialog)
@@ -185,7 +186,10 @@ void CMainClockDlg::RunOptions()
 void CMainClockDlg::UpdateTrayIcon()
 {
     UINT nFirst = 0;
-    if (!m_bSyncError)
+    // A failure the status window already shows needs no warning colour in the tray.
+    BOOL bStatusShown =
+        m_pSyncStatus != NULL && m_pSyncStatus->GetSafeHwnd() != NULL && m_pSyncStatus->IsWindowVisible();
+    if (!m_bSyncError || bStatusShown)
         nFirst = IDI_TRAY_NORMAL1;
     else if (m_settings.m_nConnectErrorMode == 1)
         nFirst = IDI_TRAY_ERROR1;
