@@ -68,6 +68,71 @@ DWORD SecondsBetween(const SYSTEMTIME& stFrom, const SYSTEMTIME& stTo)
     ULONGLONG nTo = ((ULONGLONG)ftTo.dwHighDateTime << 32) | ftTo.dwLowDateTime;
     return nTo > nFrom ? (DWORD)((nTo - nFrom) / 10000000ULL) : 0;
 }
+// One dynamic statistic of Windows 9x under HKEY_DYN_DATA: reading its name under "StartStat"
+// starts it, "StatData" gives its value, reading it under "StopStat" stops it.
+class CDynamicStatistic
+{
+public:
+    CDynamicStatistic() : m_bRunning(FALSE) {}
+    ~CDynamicStatistic() { Stop(); }
+
+    BOOL Start(LPCSTR pszMachine, LPCSTR pszObject, LPCSTR pszStatistic)
+    {
+        Stop();
+        m_strMachine = pszMachine != NULL ? pszMachine : "";
+        m_strValue.Format("%s\\%s", pszObject, pszStatistic);
+        if (!QueryValue("PerfStats\\StartStat", NULL))
+            return FALSE;
+        m_bRunning = TRUE;
+        return TRUE;
+    }
+    BOOL Read(DWORD& dwValue) { return m_bRunning && QueryValue("PerfStats\\StatData", &dwValue); }
+    void Stop()
+    {
+        if (m_bRunning)
+            QueryValue("PerfStats\\StopStat", NULL);
+        m_bRunning = FALSE;
+    }
+
+private:
+    CString m_strMachine;
+    CString m_strValue;
+    BOOL m_bRunning;
+
+    BOOL QueryValue(LPCSTR pszKey, DWORD* pdwValue)
+    {
+        HKEY hDynData = NULL;
+        if (::RegConnectRegistryA(m_strMachine.IsEmpty() ? NULL : (LPCSTR)m_strMachine, HKEY_DYN_DATA,
+                                  &hDynData) != ERROR_SUCCESS)
+            return FALSE;
+        HKEY hKey = NULL;
+        BOOL bOk = FALSE;
+        if (::RegOpenKeyExA(hDynData, pszKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS)
+        {
+            BYTE data[64];
+            DWORD dwType = 0, cb = sizeof(data);
+            LONG nResult = ::RegQueryValueExA(hKey, m_strValue, NULL, &dwType, data, &cb);
+            if (pdwValue != NULL)
+            {
+                bOk = nResult == ERROR_SUCCESS && cb >= sizeof(DWORD);
+                if (bOk)
+                    memcpy(pdwValue, data, sizeof(DWORD));
+            }
+            else
+                bOk = nResult == ERROR_SUCCESS || nResult == ERROR_MORE_DATA;
+            ::RegCloseKey(hKey);
+        }
+        ::RegCloseKey(hDynData);
+        return bOk;
+    }
+};
+
+// One reading of a statistic, stopped again at once.
+BOOL ReadDynamicStatistic(const CString& strObject, const CString& strStatistic, DWORD& dwValue)
+{
+    CDynamicStatistic stat;
+    return stat.Start(NULL, strObject, strStatistic) && stat.Read(dwValue);
+}
 } // namespace
 
 BOOL CPdhException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
@@ -175,6 +240,24 @@ void CRasConnection::UpdateCounters(BOOL bStart)
             m_dwSent = stats.dwBytesXmited;
             m_dwLineSpeed = stats.dwBps;
             m_dwConnectedSeconds = stats.dwConnectDuration / 1000;
+        }
+        return;
+    }
+    if (!m_pMonitor->m_bWindowsNT)
+    {
+        DWORD dwReceived = 0, dwSent = 0;
+        if (!ReadDynamicStatistic(m_pMonitor->GetStatObject(), m_pMonitor->GetReceivedStat(), dwReceived) ||
+            !ReadDynamicStatistic(m_pMonitor->GetStatObject(), m_pMonitor->GetSentStat(), dwSent))
+            return;
+        if (bStart)
+        {
+            m_dwReceivedAtConnect = dwReceived;
+            m_dwSentAtConnect = dwSent;
+        }
+        else
+        {
+            m_dwReceived = dwReceived - m_dwReceivedAtConnect;
+            m_dwSent = dwSent - m_dwSentAtConnect;
         }
         return;
     }

@@ -89,6 +89,10 @@ public:
     // The counter names; a derived monitor may count others.
     virtual CString GetReceivedCounter() const { return _T("\\Ras Total\\Bytes Received"); }
     virtual CString GetSentCounter() const { return _T("\\Ras Total\\Bytes Transmitted"); }
+    // Windows 9x keeps them as dynamic statistics of an object.
+    virtual CString GetStatObject() const { return _T("Dial-Up Adapter"); }
+    virtual CString GetReceivedStat() const { return _T("TotalBytesRecvd"); }
+    virtual CString GetSentStat() const { return _T("TotalBytesXmit"); }
 
     // Operations
 public:

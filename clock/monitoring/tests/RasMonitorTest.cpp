@@ -98,6 +98,7 @@ class CNoCounterMonitor : public CRasMonitor
 public:
     CString GetReceivedCounter() const override { return _T("\\No Such Object\\No Such Counter"); }
     CString GetSentCounter() const override { return _T("\\No Such Object\\Nor This"); }
+    CString GetStatObject() const override { return _T("No Such Adapter"); }
 };
 
 class RasMonitor : public ::testing::Test
@@ -186,6 +187,15 @@ TEST(RasMonitorCounters, FailingCountersLeaveTheCountsAtZero)
         EXPECT_TRUE(monitor.GetAt(0)->m_bConnected);
         EXPECT_EQ(0u, monitor.GetAt(0)->m_dwReceived);
         EXPECT_EQ(0u, monitor.GetAt(0)->m_dwSent);
+    }
+    {
+        // Windows 9x statistics that cannot be read leave the counts at 0 as well.
+        CNoCounterMonitor monitor;
+        monitor.m_bWindowsNT = FALSE;
+        monitor.Poll(FALSE);
+        monitor.Poll(FALSE);
+        ASSERT_EQ(1, monitor.GetCount());
+        EXPECT_EQ(0u, monitor.GetAt(0)->m_dwReceived);
     }
     SetRasApi(NULL);
 
