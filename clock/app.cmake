@@ -4,8 +4,11 @@
 set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
 set(VELMORA_OPTIONS_DIR ${CMAKE_CURRENT_LIST_DIR}/options)
 set(VELMORA_ALARMS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms/ui)
+set(VELMORA_TIMESYNC_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/timesync/ui)
+set(VELMORA_MONITORING_DIR ${CMAKE_CURRENT_LIST_DIR}/monitoring)
 set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
     ${CMAKE_SOURCE_DIR}/resources/velmora)
+list(APPEND VELMORA_APP_INCLUDES ${VELMORA_TIMESYNC_UI_DIR} ${VELMORA_MONITORING_DIR})
 add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/AppMessages.cpp
     ${VELMORA_APP_DIR}/ClockApp.cpp
@@ -17,6 +20,12 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockPersistence.cpp
     ${VELMORA_APP_DIR}/MainClockRender.cpp
     ${VELMORA_APP_DIR}/MainClockTick.cpp
+    ${VELMORA_APP_DIR}/MainClockSync.cpp
+    ${VELMORA_TIMESYNC_UI_DIR}/SyncStatusDlg.cpp
+    ${VELMORA_TIMESYNC_UI_DIR}/SyncOptions.cpp
+    ${VELMORA_TIMESYNC_UI_DIR}/ServerDlg.cpp
+    ${VELMORA_MONITORING_DIR}/RasApi.cpp
+    ${VELMORA_MONITORING_DIR}/RasMonitor.cpp
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
     ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
@@ -24,6 +33,7 @@ add_library(velmora_app STATIC
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
+target_link_libraries(velmora_app PUBLIC advapi32)
 
 # Icons are drawn at build time; the resource script finds them on its include path.
 set(VELMORA_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons)
@@ -36,7 +46,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -61,10 +71,13 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_TIMESYNC_UI_DIR}/tests/SyncOptionsTest.cpp
+        ${VELMORA_MONITORING_DIR}/tests/RasMonitorTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
 target_include_directories(velmora_app_tests PRIVATE ${VELMORA_APP_INCLUDES} ${VELMORA_ICON_DIR})
+target_include_directories(velmora_app_tests PRIVATE ${VELMORA_APP_DIR}/tests)
 
 # The tray icon's tests change icons and menus by resource id: a small resource script of their own
 # with the program's first pair of tray icons.
@@ -82,5 +95,6 @@ velmora_e2e(velmora_start_e2e app/tests/e2e_start.py DEPENDS Velmora)
 velmora_e2e(velmora_behaviour_e2e app/tests/e2e_behaviour.py DEPENDS Velmora)
 velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
 velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
+velmora_e2e(velmora_timesync_e2e app/tests/e2e_timesync.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)

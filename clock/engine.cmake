@@ -6,6 +6,7 @@ set(VELMORA_ENGINE_DIR ${CMAKE_CURRENT_LIST_DIR}/engine)
 set(VELMORA_TIMERS_DIR ${CMAKE_CURRENT_LIST_DIR}/timers)
 set(VELMORA_ALARMS_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms)
 set(VELMORA_SOUND_DIR ${CMAKE_CURRENT_LIST_DIR}/sound)
+set(VELMORA_TIMESYNC_DIR ${CMAKE_CURRENT_LIST_DIR}/timesync)
 add_library(velmora_engine STATIC
     ${VELMORA_ENGINE_DIR}/AutoHide.cpp
     ${VELMORA_ENGINE_DIR}/Clock.cpp
@@ -18,6 +19,10 @@ add_library(velmora_engine STATIC
     ${VELMORA_ENGINE_DIR}/Settings.cpp
     ${VELMORA_ENGINE_DIR}/ShutdownSequence.cpp
     ${VELMORA_ENGINE_DIR}/TimeServer.cpp
+    ${VELMORA_ENGINE_DIR}/WindowsVersion.cpp
+    ${VELMORA_TIMESYNC_DIR}/SntpClient.cpp
+    ${VELMORA_TIMESYNC_DIR}/SystemClock.cpp
+    ${VELMORA_TIMESYNC_DIR}/TimeSyncController.cpp
     ${VELMORA_TIMERS_DIR}/TimerText.cpp
     ${VELMORA_ALARMS_DIR}/AlarmEngine.cpp
     ${VELMORA_ALARMS_DIR}/Alarms.cpp
@@ -27,8 +32,10 @@ add_library(velmora_engine STATIC
     ${VELMORA_SOUND_DIR}/SoundServices.cpp)
 target_include_directories(velmora_engine PUBLIC ${VELMORA_ENGINE_DIR} ${VELMORA_TIMERS_DIR} ${VELMORA_ALARMS_DIR}
     ${VELMORA_SOUND_DIR})
+target_include_directories(velmora_engine PUBLIC ${VELMORA_TIMESYNC_DIR})
 target_compile_options(velmora_engine PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_engine PUBLIC datetime afx winmm)
+target_link_libraries(velmora_engine PUBLIC wsock32)
 
 velmora_gtest(clock_engine_tests
     SOURCES
@@ -48,3 +55,13 @@ velmora_gtest(clock_engine_tests
         ${VELMORA_SOUND_DIR}/tests/AlarmSoundTest.cpp
     LIBS velmora_engine testsupport)
 target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests)
+
+velmora_gtest(clock_timesync_tests
+    SOURCES
+        ${VELMORA_ENGINE_DIR}/tests/TestApp.cpp
+        ${VELMORA_TIMESYNC_DIR}/tests/LoopbackResponder.cpp
+        ${VELMORA_TIMESYNC_DIR}/tests/SntpClientTest.cpp
+        ${VELMORA_TIMESYNC_DIR}/tests/TimeSyncControllerTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/WindowsVersionTest.cpp
+    LIBS velmora_engine testsupport)
+target_include_directories(clock_timesync_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests ${VELMORA_TIMESYNC_DIR}/tests)

@@ -5,6 +5,7 @@
 #include "ClockApp.h"
 #include "Clock.h"
 #include "ClockMenus.h"
+#include "SyncStatusDlg.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CMainClockDlg, CDialog)
@@ -35,11 +36,13 @@ ON_COMMAND(ID_AUTO_HIDE, OnCmdAutoHide)
 ON_COMMAND(ID_OPTIONS, OnCmdOptions)
 ON_COMMAND(ID_HELP_CONTENTS, OnCmdHelpContents)
 ON_COMMAND_RANGE(ID_ALARMS_LIST, ID_ALARMS_LIST, OnCmdPending)
-ON_COMMAND_RANGE(ID_SYNCHRONIZE, ID_CALENDAR, OnCmdPending)
+ON_COMMAND(ID_SYNCHRONIZE, OnSynchronize)
+ON_COMMAND_RANGE(ID_CALENDAR, ID_CALENDAR, OnCmdPending)
 ON_COMMAND(ID_SILENCE_ALARM, OnCmdSilenceAlarm)
 ON_MESSAGE(MM_MCINOTIFY, OnMciNotify)
 ON_COMMAND_RANGE(ID_REMIND_1MIN, ID_REMIND_CUSTOM, OnCmdPending)
 ON_COMMAND_RANGE(ID_SAY_TIME, ID_REMIND_1WEEK, OnCmdPending)
+ON_COMMAND(ID_SYNC_STATUS, OnTimeSyncStatus)
 ON_COMMAND_RANGE(ID_SYNC_STATUS, ID_CHECK_VERSION, OnCmdPending)
 ON_COMMAND_RANGE(ID_ABOUT_VELMORA, ID_ABOUT_VELMORA, OnCmdPending)
 ON_COMMAND(ID_ADD_CLOCK, OnCmdAddClock)
@@ -64,8 +67,6 @@ ON_UPDATE_COMMAND_UI(ID_ALARMS_LIST, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_CTX_CALENDAR, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_CALENDAR, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_CTX_CONFIGURE, OnUpdatePending)
-ON_UPDATE_COMMAND_UI(ID_SYNCHRONIZE, OnUpdatePending)
-ON_UPDATE_COMMAND_UI(ID_SYNC_STATUS, OnUpdatePending)
 ON_UPDATE_COMMAND_UI_RANGE(ID_REMIND_1MIN, ID_REMIND_CUSTOM, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_REMIND_2DAYS, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_REMIND_1WEEK, OnUpdatePending)
@@ -185,7 +186,10 @@ void CMainClockDlg::RunOptions()
 void CMainClockDlg::UpdateTrayIcon()
 {
     UINT nFirst = 0;
-    if (!m_bSyncError)
+    // A failure the status window already shows needs no warning colour in the tray.
+    BOOL bStatusShown =
+        m_pSyncStatus != NULL && m_pSyncStatus->GetSafeHwnd() != NULL && m_pSyncStatus->IsWindowVisible();
+    if (!m_bSyncError || bStatusShown)
         nFirst = IDI_TRAY_NORMAL1;
     else if (m_settings.m_nConnectErrorMode == 1)
         nFirst = IDI_TRAY_ERROR1;

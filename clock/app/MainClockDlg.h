@@ -18,10 +18,13 @@
 #include "ShutdownSequence.h"
 #include "SystemTray.h"
 #include "Settings.h"
+#include "TimeSyncController.h"
 
 class CClock;
 class CDisplayTextFormatter;
 class CInstanceChecker;
+class CRasMonitor;
+class CSyncStatusDlg;
 
 class CMainClockDlg : public CDialog, public IFadeTarget, public IAlarmActions, public IAlarmSilencer
 {
@@ -94,6 +97,11 @@ public:
     BOOL m_bCharMuted;
     BOOL m_bCharVisible;
     BOOL m_bInitDone;
+    // Time synchronisation: the latest outcome and its texts, the status window and the dial-up
+    // monitor (none without the dial-up library).
+    CTimeSyncController m_sync;
+    CSyncStatusDlg* m_pSyncStatus;
+    CRasMonitor* m_pRasMonitor;
     // The clock the context menu was opened over (-1 for none): its commands, which arrive after
     // the menu closed, act on it.
     int m_nMenuClock;
@@ -161,6 +169,21 @@ public:
     void RunSpeakingClock(const COleDateTime& dtLocalNow);
     void Synchronize();
     void SaveDiaryYear();
+
+    // Time synchronisation.
+    void SyncNow(LPCTSTR pszServer, LPCTSTR pszLocation);
+    void ResetSyncCountdown();
+    void SetSyncStatus(LPCTSTR pszMessage);
+    // Reports the failure whose code is the thread's last error.
+    void ReportSyncError(LPCTSTR pszServer, double dOffset);
+    void OnSynchronize();
+    void OnTimeSyncStatus();
+    // Creates the dial-up monitor (when the library exists) and the hidden status window; FALSE
+    // when the status window could not be made.
+    BOOL CreateTimeSyncWindows();
+    // Stops the dial-up monitor and starts it again when the settings say modem.
+    void RestartDialUpMonitor();
+    void DestroyTimeSyncWindows();
 
     // IAlarmActions: what a firing alarm does through this window.
 public:

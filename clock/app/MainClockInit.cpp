@@ -7,6 +7,7 @@
 #include "DisplayTextFormatter.h"
 #include "InstanceChecker.h"
 #include "PlatformServices.h"
+#include "WindowsVersion.h"
 #include "resource.h"
 
 namespace
@@ -28,9 +29,10 @@ CMainClockDlg::CMainClockDlg(CWnd* pParent)
       m_bDefaultStandsIn(FALSE), m_nDiaryYear(-1), m_bDiaryChanged(FALSE), m_autoHide(this),
       m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0), m_nLayout(0), m_nSyncCountdown(0),
       m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE), m_bCharMuted(FALSE),
-      m_bCharVisible(FALSE), m_bInitDone(FALSE), m_nMenuClock(-1), m_pChecker(NULL), m_pFormatter(NULL),
-      m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0), m_nFadeTimer(0),
-      m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)), m_crDefText(RGB(0, 0, 0))
+      m_bCharVisible(FALSE), m_bInitDone(FALSE), m_pSyncStatus(NULL), m_pRasMonitor(NULL), m_nMenuClock(-1),
+      m_pChecker(NULL), m_pFormatter(NULL), m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0),
+      m_nAutoHideTimer(0), m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)),
+      m_crDefText(RGB(0, 0, 0))
 {
     m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                                   : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
@@ -112,9 +114,9 @@ BOOL CMainClockDlg::OnInitDialog()
     m_bSyncError = FALSE;
     UpdateTrayIcon();
 
-    OSVERSIONINFOA osvi;
-    osvi.dwOSVersionInfoSize = sizeof(osvi);
-    if (!m_settings.m_bUnHideNoFade && ::GetVersionExA(&osvi) && osvi.dwMajorVersion >= 5)
+    CWindowsVersionInfo version;
+    memset(&version, 0, sizeof(version));
+    if (!m_settings.m_bUnHideNoFade && WindowsVersion::GetInfo(version) && version.dwMajorVersion >= 5)
     {
         m_autoHide.m_bLayered = TRUE;
         m_hUser32 = ::LoadLibraryA("USER32.dll");
@@ -171,11 +173,16 @@ BOOL CMainClockDlg::OnInitDialog()
 
     if (App() != NULL && App()->m_bDialUpMissing)
         m_settings.m_nConnectType = 0;
+    if (!CreateTimeSyncWindows())
+    {
+        AfxMessageBox(_T("Unable to Time Sync Status Window"), MB_OK | MB_ICONSTOP);
+        ::ExitProcess(0);
+    }
 
     if (m_settings.m_bSyncOnStartup)
         Synchronize();
     if (m_settings.m_bPeriodicSync)
-        m_nSyncCountdown = m_settings.m_nSyncInterval * 60;
+        ResetSyncCountdown();
 
     m_nStartupTimer = SetTimer(TIMER_STARTUP, 250, NULL);
     m_nAutoHideTimer = SetTimer(TIMER_AUTOHIDE, 10, NULL);
@@ -248,6 +255,7 @@ void CMainClockDlg::WriteAllOnClose()
 
 void CMainClockDlg::OnDestroy()
 {
+    DestroyTimeSyncWindows();
     WriteAllOnClose();
     StopCdAudio();
     m_sound.SetNotifyWindow(NULL);

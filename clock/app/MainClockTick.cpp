@@ -105,7 +105,7 @@ void CMainClockDlg::RunSpeakingClock(const COleDateTime&)
 
 void CMainClockDlg::Synchronize()
 {
-    // One SNTP synchronisation with the current server runs here.
+    SyncNow(m_settings.m_strSNTPTimeServer, m_settings.m_strSNTPLoc);
 }
 
 void CMainClockDlg::OnTimerEnded(CClock* pTimer)

@@ -100,4 +100,42 @@
 #define ID_LATER_1WEEK    32802
 #define ID_LATER_0MIN     32803
 
+// Time synchronisation: the status window, the server page and its server dialog.
+#define IDD_SYNC_OPTIONS        143
+#define IDD_SERVER              181
+#define IDD_SYNC_STATUS         182
+#define IDC_SYNC_SERVER_COMBO   1038
+#define IDC_SYNC_ON_STARTUP     1039
+#define IDC_SYNC_PERIODIC       1040
+#define IDC_SYNC_INTERVAL_SPIN  1044
+#define IDC_SYNC_INTERVAL       1046
+#define IDC_SYNC_NOW            1048
+#define IDC_SYNC_TIMEOUT_SPIN   1095
+#define IDC_SYNC_ANNOUNCE       1200
+#define IDC_SYNC_SAY_TIME       1201
+#define IDC_SYNC_MESSAGE        1203
+#define IDC_SYNC_SERVER_LIST    1212
+#define IDC_SYNC_ADD_SERVER     1213
+#define IDC_SYNC_DELETE_SERVER  1214
+#define IDC_SYNC_MODIFY_SERVER  1215
+#define IDC_SERVER_DESCRIPTION  1217
+#define IDC_SERVER_NAME         1218
+#define IDC_STATUS_SERVER       1219
+#define IDC_STATUS_CLOSE        1220
+#define IDC_STATUS_LOCATION     1221
+#define IDC_STATUS_LAST_SYNC    1222
+#define IDC_STATUS_DIFFERENCE   1223
+#define IDC_SYNC_LAN            1226
+#define IDC_SYNC_MODEM          1227
+#define IDC_STATUS_TEXT         1228
+#define IDC_SYNC_ERR_NOTHING    1229
+#define IDC_SYNC_ERR_ICON       1230
+#define IDC_SYNC_ERR_WINDOW     1231
+#define IDC_SYNC_TIMEOUT        1232
+#define IDC_SYNC_NO_BIG         1240
+#define IDC_SYNC_MAX_DIFFERENCE 1241
+#define IDC_SYNC_EVERY_LABEL    2300
+#define IDC_SYNC_MINUTES_LABEL  2301
+#define IDC_SYNC_MESSAGE_LABEL  2302
+
 #endif // VELMORA_VELMORA_RESOURCE_H
