@@ -4,7 +4,9 @@
 set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
 set(VELMORA_OPTIONS_DIR ${CMAKE_CURRENT_LIST_DIR}/options)
 set(VELMORA_ALARMS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms/ui)
-set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
+set(VELMORA_SPEECH_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/speech/ui)
+set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${VELMORA_SPEECH_UI_DIR}
+    ${CMAKE_SOURCE_DIR}/resources
     ${CMAKE_SOURCE_DIR}/resources/velmora)
 add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/AppMessages.cpp
@@ -16,11 +18,16 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockInit.cpp
     ${VELMORA_APP_DIR}/MainClockPersistence.cpp
     ${VELMORA_APP_DIR}/MainClockRender.cpp
+    ${VELMORA_APP_DIR}/MainClockSpeech.cpp
     ${VELMORA_APP_DIR}/MainClockTick.cpp
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
     ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
-    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp)
+    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp
+    ${VELMORA_SPEECH_UI_DIR}/AgentCtlEx.cpp
+    ${VELMORA_SPEECH_UI_DIR}/AgentHostDlg.cpp
+    ${VELMORA_SPEECH_UI_DIR}/AgentOptions.cpp
+    ${VELMORA_SPEECH_UI_DIR}/SpeakingClockOptions.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
@@ -36,7 +43,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)

@@ -42,6 +42,8 @@ public:
 // The error number of a load whose character is loaded by this client already.
 const long kAgentErrAlreadyLoaded = (long)0x8004200B;
 
+// TRUE when the environment variable VELMORA_AGENT_LOG asks for the recording stand-in.
+BOOL IsStandInCharacterWanted();
 // The recording stand-in, when the environment variable VELMORA_AGENT_LOG names a file: it
 // behaves as an installed character server that loads any file that exists, and appends one line
 // per call to that file. Null otherwise. The caller owns the result.

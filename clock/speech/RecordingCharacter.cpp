@@ -146,3 +146,10 @@ IAgentCharacter* CreateStandInCharacter()
         return NULL;
     return CreateRecordingCharacter(szPath);
 }
+
+BOOL IsStandInCharacterWanted()
+{
+    char szPath[MAX_PATH];
+    DWORD n = ::GetEnvironmentVariableA("VELMORA_AGENT_LOG", szPath, sizeof(szPath));
+    return n > 0 && n < sizeof(szPath);
+}

@@ -100,4 +100,47 @@
 #define ID_LATER_1WEEK    32802
 #define ID_LATER_0MIN     32803
 
+// Speech: the Agent host window and the two option pages of speech.
+#define IDD_AGENT_OPTIONS      176
+#define IDD_SPEAKING_OPTIONS   177
+#define IDD_AGENT_HOST         178
+#define IDC_ENABLE_AGENT       1152
+#define IDC_AGENT_LIST         1153
+#define IDC_AGENT_PREVIEW      1154
+#define IDC_AGENT_TEXT         1155
+#define IDC_AGENT_PITCH        1156
+#define IDC_AGENT_SPEAK        1158
+#define IDC_AGENT_SPEED        1159
+#define IDC_AGENT_VOLUME       1160
+#define IDC_SPEAK_TIME         1170
+#define IDC_FREQ_HOUR          1171
+#define IDC_FREQ_30MIN         1172
+#define IDC_FREQ_15MIN         1173
+#define IDC_FREQ_10MIN         1174
+#define IDC_FREQ_5MIN          1175
+#define IDC_FREQ_1MIN          1176
+#define IDC_QUIET_START        1178
+#define IDC_QUIET_END          1179
+#define IDC_QUIET_NORMAL       1180
+#define IDC_QUIET_WHISPER      1181
+#define IDC_QUIET_SILENT       1182
+#define IDC_SPEAK_DATE         1183
+#define IDC_PRE_DATE           1184
+#define IDC_PRE_TIME           1185
+#define IDC_PRE_ALARM          1186
+#define IDC_STARTUP_MSG        1187
+#define IDC_POST_TIME          1188
+#define IDC_SAY_AMPM           1189
+#define IDC_HIDE_POST_SPEECH   1191
+#define IDC_ENABLE_EFFECTS     1192
+#define IDC_BALLOON_TEXT       1193
+#define IDC_STARTUP_TIME       1194
+#define IDC_AGENT_MISSING      1195
+#define IDC_AGENT_CONTROL      1196
+#define IDC_AGENT_FILE_LABEL   2400
+#define IDC_AGENT_PITCH_LABEL  2401
+#define IDC_AGENT_SPEED_LABEL  2402
+#define IDC_AGENT_VOLUME_LABEL 2403
+#define IDC_AGENT_TEXT_LABEL   2404
+
 #endif // VELMORA_VELMORA_RESOURCE_H
