@@ -89,5 +89,6 @@ velmora_e2e(velmora_start_e2e app/tests/e2e_start.py DEPENDS Velmora)
 velmora_e2e(velmora_behaviour_e2e app/tests/e2e_behaviour.py DEPENDS Velmora)
 velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
 velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
+velmora_e2e(velmora_speech_e2e app/tests/e2e_speech.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
