@@ -68,6 +68,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_SPEECH_UI_DIR}/tests/SpeechPagesTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)

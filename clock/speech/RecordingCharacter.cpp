@@ -11,6 +11,7 @@ namespace
 {
 struct CStandInState
 {
+    CString strPath;
     BOOL bVisible;
     BOOL bPlaced;
 };
@@ -25,7 +26,11 @@ public:
         DWORD dwAttr = ::GetFileAttributes(strPath);
         BOOL bFound =
             !strPath.IsEmpty() && dwAttr != INVALID_FILE_ATTRIBUTES && !(dwAttr & FILE_ATTRIBUTE_DIRECTORY);
-        if (bFound && m_chars.find(strId) != m_chars.end())
+        BOOL bLoadedAlready = m_chars.find(strId) != m_chars.end();
+        for (std::map<CString, CStandInState>::const_iterator it = m_chars.begin(); it != m_chars.end(); ++it)
+            bLoadedAlready = bLoadedAlready || it->second.strPath.CompareNoCase(strPath) == 0;
+        // As the server does, a file this client has loaded already is refused.
+        if (bFound && bLoadedAlready)
         {
             Log(_T("load ") + strId + _T(" ") + strPath + _T(" already"));
             return kAgentErrAlreadyLoaded;
@@ -33,7 +38,7 @@ public:
         Log(_T("load ") + strId + _T(" ") + strPath + (bFound ? _T(" ok") : _T(" failed")));
         if (!bFound)
             return (long)0x80042003;
-        CStandInState state = {FALSE, FALSE};
+        CStandInState state = {strPath, FALSE, FALSE};
         m_chars[strId] = state;
         return 0;
     }

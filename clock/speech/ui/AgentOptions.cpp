@@ -1,6 +1,8 @@
 // The "MS Agents" options page and its preview character.
 #include "AgentOptions.h"
 
+#include <commctrl.h>
+
 #include "resource.h"
 
 IMPLEMENT_DYNAMIC(CAgentOptions, CPropertyPage)
@@ -33,6 +35,9 @@ CAgentOptions::CAgentOptions()
       m_strPreviewText(_T("Hi there. How are you today?")), m_nPitch(50), m_nSpeed(150), m_nVolume(65535),
       m_bHidePostSpeech(TRUE), m_bEnableEffects(TRUE), m_bBalloonText(FALSE), m_pCharacter(NULL)
 {
+    // The template holds common controls: their classes must exist before the page is made.
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&icc);
 }
 
 CAgentOptions::~CAgentOptions() {}

@@ -1,6 +1,8 @@
 // The "Spoken Announcements" options page.
 #include "SpeakingClockOptions.h"
 
+#include <commctrl.h>
+
 #include "resource.h"
 
 IMPLEMENT_DYNAMIC(CSpeakingClockOptions, CPropertyPage)
@@ -13,6 +15,9 @@ CSpeakingClockOptions::CSpeakingClockOptions()
       m_dtQuietStart(1899, 12, 30, 0, 0, 0), m_dtQuietEnd(1899, 12, 30, 0, 0, 0), m_nQuietType(1),
       m_bSpeakDate(FALSE), m_bAmPm(FALSE), m_bStartupTime(TRUE)
 {
+    // The template holds common controls: their classes must exist before the page is made.
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_DATE_CLASSES};
+    ::InitCommonControlsEx(&icc);
 }
 
 BOOL CSpeakingClockOptions::OnInitDialog()
