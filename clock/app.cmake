@@ -6,7 +6,9 @@ set(VELMORA_OPTIONS_DIR ${CMAKE_CURRENT_LIST_DIR}/options)
 set(VELMORA_ALARMS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms/ui)
 set(VELMORA_TIMESYNC_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/timesync/ui)
 set(VELMORA_MONITORING_DIR ${CMAKE_CURRENT_LIST_DIR}/monitoring)
-set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
+set(VELMORA_SPEECH_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/speech/ui)
+set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${VELMORA_SPEECH_UI_DIR}
+    ${CMAKE_SOURCE_DIR}/resources
     ${CMAKE_SOURCE_DIR}/resources/velmora)
 list(APPEND VELMORA_APP_INCLUDES ${VELMORA_TIMESYNC_UI_DIR} ${VELMORA_MONITORING_DIR})
 add_library(velmora_app STATIC
@@ -19,6 +21,7 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockInit.cpp
     ${VELMORA_APP_DIR}/MainClockPersistence.cpp
     ${VELMORA_APP_DIR}/MainClockRender.cpp
+    ${VELMORA_APP_DIR}/MainClockSpeech.cpp
     ${VELMORA_APP_DIR}/MainClockTick.cpp
     ${VELMORA_APP_DIR}/MainClockSync.cpp
     ${VELMORA_TIMESYNC_UI_DIR}/SyncStatusDlg.cpp
@@ -29,7 +32,11 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
     ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
-    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp)
+    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp
+    ${VELMORA_SPEECH_UI_DIR}/AgentCtlEx.cpp
+    ${VELMORA_SPEECH_UI_DIR}/AgentHostDlg.cpp
+    ${VELMORA_SPEECH_UI_DIR}/AgentOptions.cpp
+    ${VELMORA_SPEECH_UI_DIR}/SpeakingClockOptions.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
@@ -46,7 +53,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -73,6 +80,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
         ${VELMORA_TIMESYNC_UI_DIR}/tests/SyncOptionsTest.cpp
         ${VELMORA_MONITORING_DIR}/tests/RasMonitorTest.cpp
+        ${VELMORA_SPEECH_UI_DIR}/tests/SpeechPagesTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
@@ -96,5 +104,6 @@ velmora_e2e(velmora_behaviour_e2e app/tests/e2e_behaviour.py DEPENDS Velmora)
 velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
 velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
 velmora_e2e(velmora_timesync_e2e app/tests/e2e_timesync.py DEPENDS Velmora)
+velmora_e2e(velmora_speech_e2e app/tests/e2e_speech.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)

@@ -7,6 +7,7 @@ set(VELMORA_TIMERS_DIR ${CMAKE_CURRENT_LIST_DIR}/timers)
 set(VELMORA_ALARMS_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms)
 set(VELMORA_SOUND_DIR ${CMAKE_CURRENT_LIST_DIR}/sound)
 set(VELMORA_TIMESYNC_DIR ${CMAKE_CURRENT_LIST_DIR}/timesync)
+set(VELMORA_SPEECH_DIR ${CMAKE_CURRENT_LIST_DIR}/speech)
 add_library(velmora_engine STATIC
     ${VELMORA_ENGINE_DIR}/AutoHide.cpp
     ${VELMORA_ENGINE_DIR}/Clock.cpp
@@ -29,9 +30,13 @@ add_library(velmora_engine STATIC
     ${VELMORA_ALARMS_DIR}/SpeechHook.cpp
     ${VELMORA_SOUND_DIR}/AlarmSound.cpp
     ${VELMORA_SOUND_DIR}/MciDevice.cpp
-    ${VELMORA_SOUND_DIR}/SoundServices.cpp)
+    ${VELMORA_SOUND_DIR}/SoundServices.cpp
+    ${VELMORA_SPEECH_DIR}/AgentSpeaker.cpp
+    ${VELMORA_SPEECH_DIR}/RecordingCharacter.cpp
+    ${VELMORA_SPEECH_DIR}/SpeechText.cpp)
 target_include_directories(velmora_engine PUBLIC ${VELMORA_ENGINE_DIR} ${VELMORA_TIMERS_DIR} ${VELMORA_ALARMS_DIR}
-    ${VELMORA_SOUND_DIR})
+    ${VELMORA_SOUND_DIR}
+    ${VELMORA_SPEECH_DIR})
 target_include_directories(velmora_engine PUBLIC ${VELMORA_TIMESYNC_DIR})
 target_compile_options(velmora_engine PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_engine PUBLIC datetime afx winmm)
@@ -53,6 +58,8 @@ velmora_gtest(clock_engine_tests
         ${VELMORA_ALARMS_DIR}/tests/AlarmDataFileTest.cpp
         ${VELMORA_ALARMS_DIR}/tests/AlarmEngineTest.cpp
         ${VELMORA_SOUND_DIR}/tests/AlarmSoundTest.cpp
+        ${VELMORA_SPEECH_DIR}/tests/AgentSpeakerTest.cpp
+        ${VELMORA_SPEECH_DIR}/tests/SpeechTextTest.cpp
     LIBS velmora_engine testsupport)
 target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests)
 

@@ -1,5 +1,5 @@
-// IAlarmSpeech: where an alarm's message is announced by the speech character. Until a speaking
-// part installs itself, the announcement is silent.
+// IAlarmSpeech: where an alarm's message is announced by the speech character. The clock window
+// installs its speaker while it has a character server; without one the announcement is silent.
 #ifndef VELMORA_SPEECHHOOK_H
 #define VELMORA_SPEECHHOOK_H
 

@@ -41,8 +41,12 @@ ON_COMMAND_RANGE(ID_CALENDAR, ID_CALENDAR, OnCmdPending)
 ON_COMMAND(ID_SILENCE_ALARM, OnCmdSilenceAlarm)
 ON_MESSAGE(MM_MCINOTIFY, OnMciNotify)
 ON_COMMAND_RANGE(ID_REMIND_1MIN, ID_REMIND_CUSTOM, OnCmdPending)
-ON_COMMAND_RANGE(ID_SAY_TIME, ID_REMIND_1WEEK, OnCmdPending)
 ON_COMMAND(ID_SYNC_STATUS, OnTimeSyncStatus)
+ON_COMMAND(ID_SAY_TIME, OnCmdSayTime)
+ON_COMMAND(ID_MUTE_AGENT, OnCmdMuteAgent)
+ON_COMMAND(ID_SHOW_AGENT, OnCmdShowAgent)
+ON_COMMAND(ID_HIDE_AGENT, OnCmdHideAgent)
+ON_COMMAND_RANGE(ID_REMIND_2DAYS, ID_REMIND_1WEEK, OnCmdPending)
 ON_COMMAND_RANGE(ID_SYNC_STATUS, ID_CHECK_VERSION, OnCmdPending)
 ON_COMMAND_RANGE(ID_ABOUT_VELMORA, ID_ABOUT_VELMORA, OnCmdPending)
 ON_COMMAND(ID_ADD_CLOCK, OnCmdAddClock)
@@ -74,7 +78,7 @@ ON_UPDATE_COMMAND_UI_RANGE(ID_REMIND_3HOURS, ID_REMIND_45MIN, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_ADD_TIMER, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_AMEND_TIMER, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_CHECK_VERSION, OnUpdatePending)
-ON_UPDATE_COMMAND_UI_RANGE(ID_SAY_TIME, ID_HIDE_AGENT, OnUpdatePending)
+ON_UPDATE_COMMAND_UI_RANGE(ID_SAY_TIME, ID_HIDE_AGENT, OnUpdateAgentCommand)
 END_MESSAGE_MAP()
 
 void CMainClockDlg::OnOK()
@@ -299,6 +303,7 @@ void CMainClockDlg::ShowContextMenu(CPoint ptScreen)
     state.nClockType = pClock != NULL ? pClock->m_nClockType : 0;
     state.nTimerState = pClock != NULL ? pClock->m_nTimerState : 0;
     state.nClockCount = (int)m_clocks.GetSize();
+    RefreshAgentFlags();
     state.bCharLoaded = m_bCharLoaded;
     state.bCharMuted = m_bCharMuted;
     state.bCharVisible = m_bCharVisible;
@@ -458,6 +463,7 @@ void CMainClockDlg::ShowTrayMenu(CSystemTray* pTray, CWnd* pTarget, LPVOID pPara
     CTrayMenuState state;
     state.bClockHidden = pTray->m_bClockHidden;
     state.bAutoHide = pThis->m_settings.m_bAutoHide;
+    pThis->RefreshAgentFlags();
     state.bCharLoaded = pThis->m_bCharLoaded;
     state.bCharMuted = pTray->m_bAgentMuted;
     state.bCharVisible = pThis->m_bCharVisible;

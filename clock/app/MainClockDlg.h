@@ -9,6 +9,7 @@
 
 #include <map>
 
+#include "AgentSpeaker.h"
 #include "AlarmEngine.h"
 #include "AlarmNotifyDlg.h"
 #include "AlarmSound.h"
@@ -20,13 +21,18 @@
 #include "Settings.h"
 #include "TimeSyncController.h"
 
+class CAgentHostDlg;
 class CClock;
 class CDisplayTextFormatter;
 class CInstanceChecker;
 class CRasMonitor;
 class CSyncStatusDlg;
 
-class CMainClockDlg : public CDialog, public IFadeTarget, public IAlarmActions, public IAlarmSilencer
+class CMainClockDlg : public CDialog,
+                      public IFadeTarget,
+                      public IAlarmActions,
+                      public IAlarmSilencer,
+                      public IAgentMoveSink
 {
     // Construction
 public:
@@ -184,6 +190,31 @@ public:
     // Stops the dial-up monitor and starts it again when the settings say modem.
     void RestartDialUpMonitor();
     void DestroyTimeSyncWindows();
+    // Speech through the character (MainClockSpeech.cpp). Every operation does nothing while no
+    // character is loaded.
+    CAgentSpeaker m_speaker;
+    CAgentHostDlg* m_pAgentHost; // null when the Agent is missing
+    BOOL LoadAgentCharacter(const CString& strPath);
+    void ShowAgent();
+    void HideAgent();
+    void PlayAgentAnimation(LPCTSTR pszAnimation);
+    void MoveAgent(short x, short y);
+    BOOL IsAgentVisible();
+    void AgentSpeak(const CString& strText);
+    void SayTime(BOOL bForced);
+    void SpeakingClockTick(const COleDateTime& dtNow);
+    void OnMuteAgent();
+    // A successful synchronisation: "SyncMsg", and the time when "SyncTime" is on; nothing unless
+    // "AnnounceSync" is on and the character is loaded and not muted.
+    void AnnounceSync();
+    // After the options sheet ran: drops or (re)loads the character by the new "EnableAgent" and
+    // "AgentFile", then puts it back at the position held before the sheet and hides it by
+    // "HidePostSpeech". bOk: the sheet ended with OK.
+    void ApplyAgentOptions(BOOL bOk, const CString& strOldAgentFile, short nOldX, short nOldY);
+    // The full path of the character file "AgentFile" in "AgentPath"; empty without a file.
+    CString GetAgentFilePath() const;
+    // IAgentMoveSink
+    virtual void OnAgentMove(const CString& strId, short x, short y, short nCause);
 
     // IAlarmActions: what a firing alarm does through this window.
 public:
@@ -240,6 +271,14 @@ protected:
     void ApplyPlacement();
     void BuildFileNames();
     void WriteAllOnClose();
+    // Speech set-up: the host window at creation, the character and greeting at start-up, the
+    // character's release at the end.
+    COleDateTimeSpan m_tsSpeechShift; // test runs may speak at a set time
+    void CreateAgentHost();
+    void StartSpeech();
+    void StopSpeech();
+    void RefreshAgentFlags();
+    COleDateTime GetSpeechNow() const;
 
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
@@ -268,6 +307,11 @@ protected:
     afx_msg void OnCmdOptions();
     afx_msg void OnCmdHelpContents();
     afx_msg void OnCmdPending(UINT nID);
+    afx_msg void OnCmdSayTime();
+    afx_msg void OnCmdMuteAgent();
+    afx_msg void OnCmdShowAgent();
+    afx_msg void OnCmdHideAgent();
+    afx_msg void OnUpdateAgentCommand(CCmdUI* pCmdUI);
     afx_msg void OnCmdSilenceAlarm();
     afx_msg LRESULT OnMciNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCmdAddClock();

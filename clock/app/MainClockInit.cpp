@@ -30,9 +30,9 @@ CMainClockDlg::CMainClockDlg(CWnd* pParent)
       m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0), m_nLayout(0), m_nSyncCountdown(0),
       m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE), m_bCharMuted(FALSE),
       m_bCharVisible(FALSE), m_bInitDone(FALSE), m_pSyncStatus(NULL), m_pRasMonitor(NULL), m_nMenuClock(-1),
-      m_pChecker(NULL), m_pFormatter(NULL), m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0),
-      m_nAutoHideTimer(0), m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)),
-      m_crDefText(RGB(0, 0, 0))
+      m_speaker(m_settings), m_pAgentHost(NULL), m_pChecker(NULL), m_pFormatter(NULL), m_hUser32(NULL),
+      m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0), m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0),
+      m_crDefBackground(RGB(128, 128, 128)), m_crDefText(RGB(0, 0, 0))
 {
     m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                                   : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
@@ -73,10 +73,7 @@ BOOL CMainClockDlg::OnInitDialog()
     m_nTickTimer = SetTimer(TIMER_TICK, 1000, NULL);
     m_nDateOrder = GetDateOrder();
 
-    // The speech character needs its host window, which this build does not carry: without it the
-    // program runs as it does when the Agent is missing.
-    if (App() != NULL)
-        App()->m_bAgentMissing = TRUE;
+    CreateAgentHost();
 
     m_tray.LoadIconSequence(IDI_TRAY_NORMAL1, IDI_TRAY_NORMAL2);
     m_tray.m_bClockHidden = FALSE;
@@ -237,9 +234,7 @@ void CMainClockDlg::CreateTrayIcon()
 
 LRESULT CMainClockDlg::OnVmrInit(WPARAM, LPARAM)
 {
-    // Without the speech character the start-up greeting has no voice: speech stays off.
-    if (App() == NULL || App()->m_bAgentMissing)
-        m_settings.m_bEnableAgent = FALSE;
+    StartSpeech();
     // The online version check plugs in here with its window (hidden, hourly timer).
     return 0;
 }
@@ -255,6 +250,7 @@ void CMainClockDlg::WriteAllOnClose()
 
 void CMainClockDlg::OnDestroy()
 {
+    StopSpeech();
     DestroyTimeSyncWindows();
     WriteAllOnClose();
     StopCdAudio();

@@ -22,7 +22,8 @@ void CMainClockDlg::SyncNow(LPCTSTR pszServer, LPCTSTR pszLocation)
         OnTimeSyncStatus();
     if (m_pSyncStatus != NULL && m_pSyncStatus->GetSafeHwnd() != NULL)
         m_pSyncStatus->Refresh();
-    // A successful synchronisation is announced by the speech character, which this build lacks.
+    if (outcome == CTimeSyncController::outcomeSynchronized)
+        AnnounceSync();
 }
 
 void CMainClockDlg::ResetSyncCountdown()

@@ -98,11 +98,6 @@ void CMainClockDlg::CheckAlarms(const COleDateTime& dtLocalNow)
     m_alarmEngine.CheckAlarms(dtLocalNow);
 }
 
-void CMainClockDlg::RunSpeakingClock(const COleDateTime&)
-{
-    // The speaking clock announces the time here when a character is loaded.
-}
-
 void CMainClockDlg::Synchronize()
 {
     SyncNow(m_settings.m_strSNTPTimeServer, m_settings.m_strSNTPLoc);
