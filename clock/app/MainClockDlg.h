@@ -19,6 +19,8 @@
 #include "SystemTray.h"
 #include "Settings.h"
 
+class CAlarmConfig;
+class CAlarms;
 class CClock;
 class CDisplayTextFormatter;
 class CInstanceChecker;
@@ -155,6 +157,14 @@ public:
     void StopCdAudio();
     void SaveServers();
 
+    // Quick reminders: the minutes of a reminder command (-1 for another id), the sheet filled as
+    // a new reminder due nMinutes after dtNow, and the alarm its OK adds (NULL when none could be).
+    static int ReminderMinutes(UINT nID);
+    void CreateReminder(int nMinutes);
+    void PrepareReminder(CAlarmConfig& sheet, const CAlarms& scratch, int nMinutes,
+                         const COleDateTime& dtNow) const;
+    CAlarms* AddReminder(const CAlarmConfig& sheet, const COleDateTime& dtNow);
+
     // Hooks of the parts that plug into the window. Each is called where the clock window's work
     // needs that part; while the part is absent its hook does nothing and its menu commands are
     // greyed.
@@ -246,6 +256,8 @@ protected:
     afx_msg void OnCmdHelpContents();
     afx_msg void OnCmdPending(UINT nID);
     afx_msg void OnCmdSilenceAlarm();
+    afx_msg void OnCmdAlarmsList();
+    afx_msg void OnCmdReminder(UINT nID);
     afx_msg LRESULT OnMciNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCmdAddClock();
     afx_msg void OnCmdDeleteClock();
