@@ -20,6 +20,7 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockCommands.cpp
     ${VELMORA_APP_DIR}/MainClockInit.cpp
     ${VELMORA_APP_DIR}/MainClockPersistence.cpp
+    ${VELMORA_APP_DIR}/MainClockReminders.cpp
     ${VELMORA_APP_DIR}/MainClockRender.cpp
     ${VELMORA_APP_DIR}/MainClockSpeech.cpp
     ${VELMORA_APP_DIR}/MainClockTick.cpp
@@ -36,7 +37,10 @@ add_library(velmora_app STATIC
     ${VELMORA_SPEECH_UI_DIR}/AgentCtlEx.cpp
     ${VELMORA_SPEECH_UI_DIR}/AgentHostDlg.cpp
     ${VELMORA_SPEECH_UI_DIR}/AgentOptions.cpp
-    ${VELMORA_SPEECH_UI_DIR}/SpeakingClockOptions.cpp)
+    ${VELMORA_SPEECH_UI_DIR}/SpeakingClockOptions.cpp
+    ${VELMORA_ALARMS_UI_DIR}/AlarmConfig.cpp
+    ${VELMORA_ALARMS_UI_DIR}/AlarmListDlg.cpp
+    ${VELMORA_ALARMS_UI_DIR}/AlarmPages.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
@@ -53,7 +57,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmEdit.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -73,6 +77,7 @@ velmora_gtest(velmora_app_tests
     SOURCES
         ${VELMORA_APP_DIR}/tests/AppTestMain.cpp
         ${VELMORA_APP_DIR}/tests/AlarmNotifyDlgTest.cpp
+        ${VELMORA_APP_DIR}/tests/AlarmEditTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockAppTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockMenusTest.cpp
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
@@ -105,5 +110,6 @@ velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
 velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
 velmora_e2e(velmora_timesync_e2e app/tests/e2e_timesync.py DEPENDS Velmora)
 velmora_e2e(velmora_speech_e2e app/tests/e2e_speech.py DEPENDS Velmora)
+velmora_e2e(velmora_alarm_edit_e2e app/tests/e2e_alarm_edit.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)

@@ -22,6 +22,8 @@
 #include "TimeSyncController.h"
 
 class CAgentHostDlg;
+class CAlarmConfig;
+class CAlarms;
 class CClock;
 class CDisplayTextFormatter;
 class CInstanceChecker;
@@ -169,6 +171,14 @@ public:
     void StopCdAudio();
     void SaveServers();
 
+    // Quick reminders: the minutes of a reminder command (-1 for another id), the sheet filled as
+    // a new reminder due nMinutes after dtNow, and the alarm its OK adds (NULL when none could be).
+    static int ReminderMinutes(UINT nID);
+    void CreateReminder(int nMinutes);
+    void PrepareReminder(CAlarmConfig& sheet, const CAlarms& scratch, int nMinutes,
+                         const COleDateTime& dtNow) const;
+    CAlarms* AddReminder(const CAlarmConfig& sheet, const COleDateTime& dtNow);
+
     // Hooks of the parts that plug into the window. Each is called where the clock window's work
     // needs that part; while the part is absent its hook does nothing and its menu commands are
     // greyed.
@@ -313,6 +323,8 @@ protected:
     afx_msg void OnCmdHideAgent();
     afx_msg void OnUpdateAgentCommand(CCmdUI* pCmdUI);
     afx_msg void OnCmdSilenceAlarm();
+    afx_msg void OnCmdAlarmsList();
+    afx_msg void OnCmdReminder(UINT nID);
     afx_msg LRESULT OnMciNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCmdAddClock();
     afx_msg void OnCmdDeleteClock();
