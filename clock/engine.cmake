@@ -6,6 +6,7 @@ set(VELMORA_ENGINE_DIR ${CMAKE_CURRENT_LIST_DIR}/engine)
 set(VELMORA_TIMERS_DIR ${CMAKE_CURRENT_LIST_DIR}/timers)
 set(VELMORA_ALARMS_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms)
 set(VELMORA_SOUND_DIR ${CMAKE_CURRENT_LIST_DIR}/sound)
+set(VELMORA_CALENDAR_DIR ${CMAKE_CURRENT_LIST_DIR}/calendar)
 add_library(velmora_engine STATIC
     ${VELMORA_ENGINE_DIR}/AutoHide.cpp
     ${VELMORA_ENGINE_DIR}/Clock.cpp
@@ -24,9 +25,12 @@ add_library(velmora_engine STATIC
     ${VELMORA_ALARMS_DIR}/SpeechHook.cpp
     ${VELMORA_SOUND_DIR}/AlarmSound.cpp
     ${VELMORA_SOUND_DIR}/MciDevice.cpp
-    ${VELMORA_SOUND_DIR}/SoundServices.cpp)
+    ${VELMORA_SOUND_DIR}/SoundServices.cpp
+    ${VELMORA_CALENDAR_DIR}/Diary.cpp
+    ${VELMORA_CALENDAR_DIR}/DiaryEntry.cpp)
 target_include_directories(velmora_engine PUBLIC ${VELMORA_ENGINE_DIR} ${VELMORA_TIMERS_DIR} ${VELMORA_ALARMS_DIR}
-    ${VELMORA_SOUND_DIR})
+    ${VELMORA_SOUND_DIR}
+    ${VELMORA_CALENDAR_DIR})
 target_compile_options(velmora_engine PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_engine PUBLIC datetime afx winmm)
 
@@ -46,5 +50,6 @@ velmora_gtest(clock_engine_tests
         ${VELMORA_ALARMS_DIR}/tests/AlarmDataFileTest.cpp
         ${VELMORA_ALARMS_DIR}/tests/AlarmEngineTest.cpp
         ${VELMORA_SOUND_DIR}/tests/AlarmSoundTest.cpp
+        ${VELMORA_CALENDAR_DIR}/tests/DiaryTest.cpp
     LIBS velmora_engine testsupport)
 target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests)
