@@ -4,7 +4,11 @@
 set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
 set(VELMORA_OPTIONS_DIR ${CMAKE_CURRENT_LIST_DIR}/options)
 set(VELMORA_ALARMS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms/ui)
+set(VELMORA_TIMERS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/timers/ui)
+set(VELMORA_CALENDAR_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/calendar/ui)
 set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
+    ${VELMORA_TIMERS_UI_DIR}
+    ${VELMORA_CALENDAR_UI_DIR}
     ${CMAKE_SOURCE_DIR}/resources/velmora)
 add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/AppMessages.cpp
@@ -20,7 +24,12 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
     ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
-    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp)
+    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp
+    ${VELMORA_APP_DIR}/MainClockTimers.cpp
+    ${VELMORA_APP_DIR}/MainClockCalendar.cpp
+    ${VELMORA_TIMERS_UI_DIR}/EventTimerDlg.cpp
+    ${VELMORA_CALENDAR_UI_DIR}/CalendarDlg.cpp
+    ${VELMORA_CALENDAR_UI_DIR}/DiaryOptions.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
@@ -36,7 +45,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Timers.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Calendar.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -61,6 +70,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_TIMERS_UI_DIR}/tests/EventTimerDlgTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
