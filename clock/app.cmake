@@ -94,3 +94,5 @@ velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
 velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
+velmora_e2e(velmora_timers_e2e app/tests/e2e_timers.py DEPENDS Velmora)
+velmora_e2e(velmora_diary_e2e app/tests/e2e_diary.py DEPENDS Velmora)
