@@ -225,9 +225,35 @@ def new_year(h):
            "the new year's file keeps its notes")
 
 
+def damaged(h):
+    """A short year file is reported once, its notes are not shown, and it is left as it was."""
+    folder, prog, wnd = start(h, "damaged")
+    year = datetime.date.today().year
+    cut = write_year({1: "kept"})[:-3]
+    path = folder / ("VelDiary%d" % year)
+    path.write_bytes(cut)
+    r = h.rect(wnd)
+    click_at(h, r["left"] + 10, r["top"] + 10, double=True)
+    box = h.wait_for(lambda: [w for w in v.message_boxes(h, prog) if w["text"] != "Calendar"], timeout=30,
+                     what="the report of the damaged file")[0]["hwnd"]
+    h.screenshot("velmora-diary-damaged")
+    h.key("Return")
+    h.wait_gone(box, timeout=15)
+    dlg = titled(h, prog, "Calendar")
+    expect(h.text(dlg, ids["IDC_CAL_NOTE"]) == "", "nothing of the damaged year shows")
+    set_note(h, dlg, "typed over")
+    h.click(dlg, 1)
+    h.wait_gone(dlg, timeout=15)
+    time.sleep(1)
+    expect(not [w for w in v.message_boxes(h, prog)], "reported once")
+    exit_program(h, prog, wnd)
+    expect(path.read_bytes() == cut, "the damaged file is never written over")
+
+
 with Harness() as h:
     ids = h.ids("velmora")
     v.clear_registry(h)
     leap_day(h)
     new_year(h)
+    damaged(h)
 print("ok")
