@@ -7,8 +7,10 @@ set(VELMORA_ALARMS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms/ui)
 set(VELMORA_TIMESYNC_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/timesync/ui)
 set(VELMORA_MONITORING_DIR ${CMAKE_CURRENT_LIST_DIR}/monitoring)
 set(VELMORA_SPEECH_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/speech/ui)
+set(VELMORA_TIMERS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/timers/ui)
+set(VELMORA_CALENDAR_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/calendar/ui)
 set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${VELMORA_SPEECH_UI_DIR}
-    ${CMAKE_SOURCE_DIR}/resources
+    ${VELMORA_TIMERS_UI_DIR} ${VELMORA_CALENDAR_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
     ${CMAKE_SOURCE_DIR}/resources/velmora)
 list(APPEND VELMORA_APP_INCLUDES ${VELMORA_TIMESYNC_UI_DIR} ${VELMORA_MONITORING_DIR})
 add_library(velmora_app STATIC
@@ -40,7 +42,13 @@ add_library(velmora_app STATIC
     ${VELMORA_SPEECH_UI_DIR}/SpeakingClockOptions.cpp
     ${VELMORA_ALARMS_UI_DIR}/AlarmConfig.cpp
     ${VELMORA_ALARMS_UI_DIR}/AlarmListDlg.cpp
-    ${VELMORA_ALARMS_UI_DIR}/AlarmPages.cpp)
+    ${VELMORA_ALARMS_UI_DIR}/AlarmPages.cpp
+
+    ${VELMORA_APP_DIR}/MainClockTimers.cpp
+    ${VELMORA_APP_DIR}/MainClockCalendar.cpp
+    ${VELMORA_TIMERS_UI_DIR}/EventTimerDlg.cpp
+    ${VELMORA_CALENDAR_UI_DIR}/CalendarDlg.cpp
+    ${VELMORA_CALENDAR_UI_DIR}/DiaryOptions.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
@@ -57,7 +65,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmEdit.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmEdit.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Timers.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Calendar.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -86,6 +94,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_TIMESYNC_UI_DIR}/tests/SyncOptionsTest.cpp
         ${VELMORA_MONITORING_DIR}/tests/RasMonitorTest.cpp
         ${VELMORA_SPEECH_UI_DIR}/tests/SpeechPagesTest.cpp
+        ${VELMORA_TIMERS_UI_DIR}/tests/EventTimerDlgTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
@@ -113,3 +122,5 @@ velmora_e2e(velmora_speech_e2e app/tests/e2e_speech.py DEPENDS Velmora)
 velmora_e2e(velmora_alarm_edit_e2e app/tests/e2e_alarm_edit.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
+velmora_e2e(velmora_timers_e2e app/tests/e2e_timers.py DEPENDS Velmora)
+velmora_e2e(velmora_diary_e2e app/tests/e2e_diary.py DEPENDS Velmora)

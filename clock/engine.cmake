@@ -8,6 +8,7 @@ set(VELMORA_ALARMS_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms)
 set(VELMORA_SOUND_DIR ${CMAKE_CURRENT_LIST_DIR}/sound)
 set(VELMORA_TIMESYNC_DIR ${CMAKE_CURRENT_LIST_DIR}/timesync)
 set(VELMORA_SPEECH_DIR ${CMAKE_CURRENT_LIST_DIR}/speech)
+set(VELMORA_CALENDAR_DIR ${CMAKE_CURRENT_LIST_DIR}/calendar)
 add_library(velmora_engine STATIC
     ${VELMORA_ENGINE_DIR}/AutoHide.cpp
     ${VELMORA_ENGINE_DIR}/Clock.cpp
@@ -33,10 +34,13 @@ add_library(velmora_engine STATIC
     ${VELMORA_SOUND_DIR}/SoundServices.cpp
     ${VELMORA_SPEECH_DIR}/AgentSpeaker.cpp
     ${VELMORA_SPEECH_DIR}/RecordingCharacter.cpp
-    ${VELMORA_SPEECH_DIR}/SpeechText.cpp)
+    ${VELMORA_SPEECH_DIR}/SpeechText.cpp
+    ${VELMORA_CALENDAR_DIR}/Diary.cpp
+    ${VELMORA_CALENDAR_DIR}/DiaryEntry.cpp)
 target_include_directories(velmora_engine PUBLIC ${VELMORA_ENGINE_DIR} ${VELMORA_TIMERS_DIR} ${VELMORA_ALARMS_DIR}
     ${VELMORA_SOUND_DIR}
-    ${VELMORA_SPEECH_DIR})
+    ${VELMORA_SPEECH_DIR}
+    ${VELMORA_CALENDAR_DIR})
 target_include_directories(velmora_engine PUBLIC ${VELMORA_TIMESYNC_DIR})
 target_compile_options(velmora_engine PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(velmora_engine PUBLIC datetime afx winmm)
@@ -60,6 +64,7 @@ velmora_gtest(clock_engine_tests
         ${VELMORA_SOUND_DIR}/tests/AlarmSoundTest.cpp
         ${VELMORA_SPEECH_DIR}/tests/AgentSpeakerTest.cpp
         ${VELMORA_SPEECH_DIR}/tests/SpeechTextTest.cpp
+        ${VELMORA_CALENDAR_DIR}/tests/DiaryTest.cpp
     LIBS velmora_engine testsupport)
 target_include_directories(clock_engine_tests PRIVATE ${VELMORA_ENGINE_DIR}/tests)
 

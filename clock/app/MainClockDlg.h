@@ -14,7 +14,9 @@
 #include "AlarmNotifyDlg.h"
 #include "AlarmSound.h"
 #include "AutoHide.h"
+#include "CalendarDlg.h"
 #include "ClockDataFile.h"
+#include "Diary.h"
 #include "ServerDataFile.h"
 #include "ShutdownSequence.h"
 #include "SystemTray.h"
@@ -34,7 +36,8 @@ class CMainClockDlg : public CDialog,
                       public IFadeTarget,
                       public IAlarmActions,
                       public IAlarmSilencer,
-                      public IAgentMoveSink
+                      public IAgentMoveSink,
+                      public IDiaryHost
 {
     // Construction
 public:
@@ -73,8 +76,9 @@ public:
     CObArray m_servers; // CTimeServer, in list order
     CServerDataFile m_serverFile;
     CAlarmSound m_sound;
-    int m_nDiaryYear; // -1 when no year is loaded
-    BOOL m_bDiaryChanged;
+    CDiary m_diary;    // the entries of the current year and the year files
+    int& m_nDiaryYear; // the diary's current year, -1 when no year is loaded
+    BOOL& m_bDiaryChanged;
     CSettings m_settings;
     CSystemTray m_tray;
     CAutoHide m_autoHide;
@@ -153,6 +157,22 @@ public:
     // Gives the window the size its clocks need, keeping its top-left corner on the desktop.
     void SizeToClocks();
     void DeleteClock(int nClock);
+
+    // Timers: a new one through the timer dialog (NULL on Cancel), changing one, and its colours
+    // and font (for "Configure Timer" over a timer); TRUE on OK.
+    CClock* AddTimer();
+    BOOL ConfigureTimer(CClock* pTimer);
+    BOOL FormatTimer(CClock* pTimer);
+
+    CString GetDiaryFileName(int nYear) const { return m_diary.GetDiaryFileName(nYear); }
+    // IDiaryHost: saves a changed current year first; a damaged year file is reported and no year
+    // is current. Saving gives FALSE when writing failed (reported) or the year's file is kept.
+    virtual CDiary& GetDiary() { return m_diary; }
+    virtual CAlarmEngine& GetDiaryAlarms() { return m_alarmEngine; }
+    virtual void SwitchDiaryYear(int nYear);
+    virtual BOOL SaveDiary(int nYear);
+    CDiaryReminderOptions GetDiaryReminderOptions() const;
+    void OnCalendar();
 
     // Start-up Run key.
     void AddToRunKey();
@@ -332,6 +352,10 @@ protected:
     afx_msg void OnCmdStartCountdown();
     afx_msg void OnCmdPauseCountdown();
     afx_msg void OnCmdResumeCountdown();
+    afx_msg void OnCmdAddTimer();
+    afx_msg void OnCmdAmendTimer();
+    afx_msg void OnUpdateAmendTimer(CCmdUI* pCmdUI);
+    afx_msg void OnCmdCalendar();
     afx_msg void OnUpdatePending(CCmdUI* pCmdUI);
     afx_msg void OnUpdateDeleteClock(CCmdUI* pCmdUI);
     afx_msg void OnUpdateStopCountdown(CCmdUI* pCmdUI);

@@ -26,13 +26,14 @@ CMainClockDlg::CMainClockDlg(CWnd* pParent)
     : CDialog(IDD_VELMORA_DIALOG, pParent), m_pDefClock(NULL), m_pSpareClock(NULL),
       m_alarms(m_alarmEngine.m_alarms), m_nNextAlarmId(m_alarmEngine.m_nNextAlarmId),
       m_bAlarmsChanged(m_alarmEngine.m_bChanged), m_bKeepDataFile(FALSE), m_bKeepServerFile(FALSE),
-      m_bDefaultStandsIn(FALSE), m_nDiaryYear(-1), m_bDiaryChanged(FALSE), m_autoHide(this),
-      m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0), m_nLayout(0), m_nSyncCountdown(0),
-      m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE), m_bCharMuted(FALSE),
-      m_bCharVisible(FALSE), m_bInitDone(FALSE), m_pSyncStatus(NULL), m_pRasMonitor(NULL), m_nMenuClock(-1),
-      m_speaker(m_settings), m_pAgentHost(NULL), m_pChecker(NULL), m_pFormatter(NULL), m_hUser32(NULL),
-      m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0), m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0),
-      m_crDefBackground(RGB(128, 128, 128)), m_crDefText(RGB(0, 0, 0))
+      m_bDefaultStandsIn(FALSE), m_nDiaryYear(m_diary.m_nYear), m_bDiaryChanged(m_diary.m_bChanged),
+      m_autoHide(this), m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0), m_nLayout(0),
+      m_nSyncCountdown(0), m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE),
+      m_bCharMuted(FALSE), m_bCharVisible(FALSE), m_bInitDone(FALSE), m_pSyncStatus(NULL),
+      m_pRasMonitor(NULL), m_nMenuClock(-1), m_speaker(m_settings), m_pAgentHost(NULL), m_pChecker(NULL),
+      m_pFormatter(NULL), m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0),
+      m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)),
+      m_crDefText(RGB(0, 0, 0))
 {
     m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                                   : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
@@ -291,6 +292,7 @@ void CMainClockDlg::BuildFileNames()
     m_strDataFile = m_strDataFolder + _T("Velmora2Dat");
     m_strOldDataFile = m_strDataFolder + _T("VelmoraDat");
     m_strDiaryFile = m_strDataFolder + _T("VelDiary");
+    m_diary.SetBasePath(m_strDataFolder);
     m_strTzFile = m_strDataFolder + _T("VelmoraTZ");
     m_strSntpFile = m_strDataFolder + _T("SntpDat");
 }

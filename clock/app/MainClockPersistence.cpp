@@ -167,10 +167,3 @@ void CMainClockDlg::SaveServers()
         AfxMessageBox(_T("SNTP File Archive failure"), MB_OK | MB_ICONSTOP);
     }
 }
-
-// ---- Hooks of the other files ------------------------------------------------------------------------
-
-void CMainClockDlg::SaveDiaryYear()
-{
-    // The diary writes the loaded year here when it changed.
-}

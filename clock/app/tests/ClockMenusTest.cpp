@@ -151,9 +151,9 @@ TEST(ClockMenus, PendingCommandsAreGreyedAndWorkingOnesAreNot)
         UINT nID;
         BOOL bGreyed;
     } cases[] = {
-        {ID_HIDE_CLOCK, FALSE},  {ID_ADD_CLOCK, FALSE},       {ID_DELETE_CLOCK, FALSE},
-        {ID_EXIT, FALSE},        {ID_START_COUNTDOWN, FALSE}, {ID_CTX_OPTIONS, TRUE},
-        {ID_CTX_CALENDAR, TRUE}, {ID_REMIND_1WEEK, FALSE},    {ID_SYNCHRONIZE, FALSE},
+        {ID_HIDE_CLOCK, FALSE},   {ID_ADD_CLOCK, FALSE},       {ID_DELETE_CLOCK, FALSE},
+        {ID_EXIT, FALSE},         {ID_START_COUNTDOWN, FALSE}, {ID_CTX_OPTIONS, TRUE},
+        {ID_CTX_CALENDAR, FALSE}, {ID_REMIND_1WEEK, FALSE},    {ID_SYNCHRONIZE, FALSE},
     };
     for (const Case& c : cases)
     {
