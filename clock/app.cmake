@@ -4,13 +4,17 @@
 set(VELMORA_APP_DIR ${CMAKE_CURRENT_LIST_DIR}/app)
 set(VELMORA_OPTIONS_DIR ${CMAKE_CURRENT_LIST_DIR}/options)
 set(VELMORA_ALARMS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/alarms/ui)
-set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
+set(VELMORA_ABOUT_DIR ${CMAKE_CURRENT_LIST_DIR}/about)
+set(VELMORA_VERSION_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/version/ui)
+set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${VELMORA_ABOUT_DIR}
+    ${VELMORA_VERSION_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
     ${CMAKE_SOURCE_DIR}/resources/velmora)
 add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/AppMessages.cpp
     ${VELMORA_APP_DIR}/ClockApp.cpp
     ${VELMORA_APP_DIR}/ClockMenus.cpp
     ${VELMORA_APP_DIR}/InstanceChecker.cpp
+    ${VELMORA_APP_DIR}/MainClockAbout.cpp
     ${VELMORA_APP_DIR}/MainClockBehaviour.cpp
     ${VELMORA_APP_DIR}/MainClockCommands.cpp
     ${VELMORA_APP_DIR}/MainClockInit.cpp
@@ -20,10 +24,15 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
     ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
-    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp)
+    ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp
+    ${VELMORA_ABOUT_DIR}/AboutDlg.cpp
+    ${VELMORA_ABOUT_DIR}/HyperLinkStatic.cpp
+    ${VELMORA_ABOUT_DIR}/LinkServices.cpp
+    ${VELMORA_ABOUT_DIR}/SideBannerWnd.cpp
+    ${VELMORA_VERSION_UI_DIR}/VersionCheckDlg.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
-target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
+target_link_libraries(velmora_app PUBLIC velmora_engine velmora_version uicore datetime afx ole32 uuid shell32)
 
 # Icons are drawn at build time; the resource script finds them on its include path.
 set(VELMORA_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons)
@@ -36,7 +45,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/About.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Version.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -61,6 +70,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_ABOUT_DIR}/tests/LinkServicesTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
@@ -82,5 +92,6 @@ velmora_e2e(velmora_start_e2e app/tests/e2e_start.py DEPENDS Velmora)
 velmora_e2e(velmora_behaviour_e2e app/tests/e2e_behaviour.py DEPENDS Velmora)
 velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
 velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
+velmora_e2e(velmora_about_version_e2e app/tests/e2e_about_version.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)

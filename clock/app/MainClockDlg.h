@@ -22,6 +22,8 @@
 class CClock;
 class CDisplayTextFormatter;
 class CInstanceChecker;
+class CVersionCheckDlg;
+class IVersionCheckHost;
 
 class CMainClockDlg : public CDialog, public IFadeTarget, public IAlarmActions, public IAlarmSilencer
 {
@@ -162,6 +164,14 @@ public:
     void Synchronize();
     void SaveDiaryYear();
 
+    // The online version check: its window, made by the deferred start-up, and the route test.
+    void CreateVersionWindow();
+    void DestroyVersionWindow();
+    BOOL HasDefaultRoute();
+    CVersionCheckDlg* m_pVersionDlg = NULL;
+    IVersionCheckHost* m_pVersionHost = NULL;
+    BOOL m_bVersionUsable = FALSE;
+
     // IAlarmActions: what a firing alarm does through this window.
 public:
     virtual void PlayAlarmSound(const CString& strFile);
@@ -260,6 +270,9 @@ protected:
     afx_msg void OnUpdatePauseCountdown(CCmdUI* pCmdUI);
     afx_msg void OnUpdateResumeCountdown(CCmdUI* pCmdUI);
     afx_msg void OnUpdateAutoHide(CCmdUI* pCmdUI);
+    afx_msg void OnCmdAbout();
+    afx_msg void OnCheckVersion();
+    afx_msg void OnUpdateCheckVersion(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 };
 

@@ -40,6 +40,7 @@ CMainClockDlg::CMainClockDlg(CWnd* pParent)
 
 CMainClockDlg::~CMainClockDlg()
 {
+    DestroyVersionWindow();
     for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
         delete (CClock*)m_clocks.GetAt(i);
     m_clocks.RemoveAll();
@@ -233,7 +234,7 @@ LRESULT CMainClockDlg::OnVmrInit(WPARAM, LPARAM)
     // Without the speech character the start-up greeting has no voice: speech stays off.
     if (App() == NULL || App()->m_bAgentMissing)
         m_settings.m_bEnableAgent = FALSE;
-    // The online version check plugs in here with its window (hidden, hourly timer).
+    CreateVersionWindow();
     return 0;
 }
 
@@ -248,6 +249,7 @@ void CMainClockDlg::WriteAllOnClose()
 
 void CMainClockDlg::OnDestroy()
 {
+    DestroyVersionWindow();
     WriteAllOnClose();
     StopCdAudio();
     m_sound.SetNotifyWindow(NULL);
