@@ -146,7 +146,7 @@ void CVersionCheckDlg::ShowForCheck(BOOL bAnimate)
     {
         ModifyStyle(0, WS_VISIBLE);
         ShowWindow(SW_SHOWNA);
-        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
         CenterWindow(CWnd::GetDesktopWindow());
     }
     if (bAnimate)
@@ -161,6 +161,8 @@ void CVersionCheckDlg::ShowForCheck(BOOL bAnimate)
         m_animate.Close();
         m_animate.ShowWindow(SW_HIDE);
         m_bAnimating = FALSE;
+        // The clip's last frame stays on the dialog until its area is painted again.
+        Invalidate(TRUE);
     }
 }
 
