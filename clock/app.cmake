@@ -42,6 +42,12 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
     COMMAND python3 ${CMAKE_SOURCE_DIR}/resources/make_icons.py ${VELMORA_ICON_DIR}
     DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icons.py
     COMMENT "Drawing Velmora's icons")
+# The version window's animation clip is drawn beside the icons.
+add_custom_command(OUTPUT ${VELMORA_ICON_DIR}/version_check.avi
+    COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/version/ui/make_check_avi.py ${VELMORA_ICON_DIR}/version_check.avi
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/version/ui/make_check_avi.py
+    COMMENT "Drawing the version window's animation")
+list(APPEND VELMORA_ICON_FILES ${VELMORA_ICON_DIR}/version_check.avi)
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES

@@ -45,9 +45,14 @@ class Server:
 
     def __init__(self, root):
         self.requests = []
+        self.delay = 0
         outer = self
 
         class Handler(http.server.SimpleHTTPRequestHandler):
+            def do_GET(self):
+                time.sleep(outer.delay)
+                super().do_GET()
+
             def log_message(self, *args):
                 outer.requests.append(self.path)
 
@@ -73,6 +78,28 @@ def clipboard_text(h):
 
 def child(h, hwnd, ctl_id):
     return [c for c in h.children(hwnd) if c["id"] == ctl_id][0]
+
+
+def check_busy(h, prog, wnd, server, versions):
+    """A slow server: the window shows the animation while it waits, and a second request for a
+    check meanwhile is ignored."""
+    (versions / "velmorainfo.xml").write_text(version_file("Velmora Clock", "2.34.012", "2.34.012"))
+    server.delay = 3
+    before = len(server.requests)
+    h.command(wnd, ids["ID_CHECK_VERSION"])
+    dlg = h.wait_for(lambda: version_window(prog), timeout=30, what="the version window")
+    expect(h.text(dlg, ids["IDC_VERSION_TEXT"]) == REQUESTING, "the request text shows")
+    expect(h.info(dlg, ids["IDC_VERSION_ANIMATE"])["visible"], "the animation plays")
+    time.sleep(1)
+    h.screenshot("velmora-version-requesting")
+    h.command(wnd, ids["ID_CHECK_VERSION"])
+    h.wait_for(lambda: h.text(dlg, ids["IDC_VERSION_TEXT"]) != REQUESTING, timeout=30, what="the slow check to end")
+    time.sleep(1)
+    expect(len(server.requests) == before + 1, "one request for two commands: %r" % server.requests[before:])
+    expect(not h.info(dlg, ids["IDC_VERSION_ANIMATE"])["visible"], "the animation stops")
+    server.delay = 0
+    h.click(dlg, IDOK)
+    h.wait_for(lambda: version_window(prog) is None, timeout=15, what="the version window to hide")
 
 
 def check_three_messages(h, prog, wnd, server, versions):
@@ -165,6 +192,7 @@ with Harness() as h:
     server = Server(folder / "www")
     try:
         prog, wnd = start(h, folder, server.port, "1")
+        check_busy(h, prog, wnd, server, versions)
         check_three_messages(h, prog, wnd, server, versions)
         check_about(h, prog, wnd, folder)
         h.command(wnd, ids["ID_EXIT"])
