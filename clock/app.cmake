@@ -77,6 +77,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
         ${VELMORA_ABOUT_DIR}/tests/LinkServicesTest.cpp
+        ${VELMORA_VERSION_UI_DIR}/tests/VersionCheckDlgTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
