@@ -53,8 +53,11 @@ class Server:
                 time.sleep(outer.delay)
                 super().do_GET()
 
-            def log_message(self, *args):
+            def log_request(self, *args):
                 outer.requests.append(self.path)
+
+            def log_message(self, *args):
+                pass
 
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=str(root)))
         self.port = self.httpd.server_address[1]
@@ -108,6 +111,9 @@ def check_three_messages(h, prog, wnd, server, versions):
          "A new release version of Velmora is available: Version 2.34.013\n", True, "newer"),
         (version_file("Velmora Clock", "2.34.012", "2.34.012"), NO_NEWER, False, "same"),
         (version_file("Torvane Zones", "9.0", "9.0"), OTHER_PRODUCT, False, "other"),
+        # A file far beyond any real one is not read to its end.
+        (version_file("Velmora Clock", "2.34.013", "2.34.013") + "<!-- %s -->" % ("x" * 200000),
+         "The version information file is too large.", False, "too-large"),
     ]
     for xml, message, link, name in cases:
         (versions / "velmorainfo.xml").write_text(xml)
@@ -168,6 +174,18 @@ def check_about(h, prog, wnd, folder):
     log = folder / "links.log"
     h.wait_for(lambda: log.exists() and log.read_text().splitlines() == ["http://www.quendralabs.com"], timeout=15,
                what="the link to open once")
+
+    # Properties: the sheet's page shows the link's text and URL.
+    h.command(web["hwnd"], ids["ID_HLINK_PROPERTIES"])
+    sheet = h.wait_for(lambda: ([w["hwnd"] for w in prog.windows(visible_only=True) if w["text"] == "Properties"]
+                                or [None])[0], timeout=30, what="the Properties sheet")
+    time.sleep(0.5)
+    h.screenshot("velmora-link-properties")
+    fields = {c["id"]: c["text"] for c in h.children(sheet)}
+    expect(fields.get(ids["IDC_HLINK_URL"]) == "http://www.quendralabs.com", "the URL shows: %r" % fields)
+    expect(fields.get(ids["IDC_HLINK_TEXT"]) == "www.quendralabs.com", "the text shows: %r" % fields)
+    h.close(sheet)
+    h.wait_gone(sheet, timeout=15)
     h.click(about, IDOK)
     h.wait_gone(about, timeout=15)
 
