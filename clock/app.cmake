@@ -76,6 +76,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_ABOUT_DIR}/tests/HyperLinkStaticTest.cpp
         ${VELMORA_ABOUT_DIR}/tests/LinkServicesTest.cpp
         ${VELMORA_VERSION_UI_DIR}/tests/VersionCheckDlgTest.cpp
         ${VELMORA_RC}
