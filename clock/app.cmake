@@ -9,8 +9,11 @@ set(VELMORA_MONITORING_DIR ${CMAKE_CURRENT_LIST_DIR}/monitoring)
 set(VELMORA_SPEECH_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/speech/ui)
 set(VELMORA_TIMERS_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/timers/ui)
 set(VELMORA_CALENDAR_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/calendar/ui)
+set(VELMORA_ABOUT_DIR ${CMAKE_CURRENT_LIST_DIR}/about)
+set(VELMORA_VERSION_UI_DIR ${CMAKE_CURRENT_LIST_DIR}/version/ui)
 set(VELMORA_APP_INCLUDES ${VELMORA_APP_DIR} ${VELMORA_OPTIONS_DIR} ${VELMORA_ALARMS_UI_DIR} ${VELMORA_SPEECH_UI_DIR}
-    ${VELMORA_TIMERS_UI_DIR} ${VELMORA_CALENDAR_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
+    ${VELMORA_TIMERS_UI_DIR} ${VELMORA_CALENDAR_UI_DIR}
+    ${VELMORA_ABOUT_DIR} ${VELMORA_VERSION_UI_DIR} ${CMAKE_SOURCE_DIR}/resources
     ${CMAKE_SOURCE_DIR}/resources/velmora)
 list(APPEND VELMORA_APP_INCLUDES ${VELMORA_TIMESYNC_UI_DIR} ${VELMORA_MONITORING_DIR})
 add_library(velmora_app STATIC
@@ -18,6 +21,7 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/ClockApp.cpp
     ${VELMORA_APP_DIR}/ClockMenus.cpp
     ${VELMORA_APP_DIR}/InstanceChecker.cpp
+    ${VELMORA_APP_DIR}/MainClockAbout.cpp
     ${VELMORA_APP_DIR}/MainClockBehaviour.cpp
     ${VELMORA_APP_DIR}/MainClockCommands.cpp
     ${VELMORA_APP_DIR}/MainClockInit.cpp
@@ -43,15 +47,19 @@ add_library(velmora_app STATIC
     ${VELMORA_ALARMS_UI_DIR}/AlarmConfig.cpp
     ${VELMORA_ALARMS_UI_DIR}/AlarmListDlg.cpp
     ${VELMORA_ALARMS_UI_DIR}/AlarmPages.cpp
-
     ${VELMORA_APP_DIR}/MainClockTimers.cpp
     ${VELMORA_APP_DIR}/MainClockCalendar.cpp
     ${VELMORA_TIMERS_UI_DIR}/EventTimerDlg.cpp
     ${VELMORA_CALENDAR_UI_DIR}/CalendarDlg.cpp
-    ${VELMORA_CALENDAR_UI_DIR}/DiaryOptions.cpp)
+    ${VELMORA_CALENDAR_UI_DIR}/DiaryOptions.cpp
+    ${VELMORA_ABOUT_DIR}/AboutDlg.cpp
+    ${VELMORA_ABOUT_DIR}/HyperLinkStatic.cpp
+    ${VELMORA_ABOUT_DIR}/LinkServices.cpp
+    ${VELMORA_ABOUT_DIR}/SideBannerWnd.cpp
+    ${VELMORA_VERSION_UI_DIR}/VersionCheckDlg.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
-target_link_libraries(velmora_app PUBLIC velmora_engine uicore datetime afx)
+target_link_libraries(velmora_app PUBLIC velmora_engine velmora_version uicore datetime afx ole32 uuid shell32)
 target_link_libraries(velmora_app PUBLIC advapi32)
 
 # Icons are drawn at build time; the resource script finds them on its include path.
@@ -62,10 +70,16 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
     COMMAND python3 ${CMAKE_SOURCE_DIR}/resources/make_icons.py ${VELMORA_ICON_DIR}
     DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icons.py
     COMMENT "Drawing Velmora's icons")
+# The version window's animation clip is drawn beside the icons.
+add_custom_command(OUTPUT ${VELMORA_ICON_DIR}/version_check.avi
+    COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/version/ui/make_check_avi.py ${VELMORA_ICON_DIR}/version_check.avi
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/version/ui/make_check_avi.py
+    COMMENT "Drawing the version window's animation")
+list(APPEND VELMORA_ICON_FILES ${VELMORA_ICON_DIR}/version_check.avi)
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmEdit.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Timers.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Calendar.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmEdit.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Timers.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Calendar.rc;${CMAKE_SOURCE_DIR}/resources/velmora/About.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Version.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -95,6 +109,9 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_MONITORING_DIR}/tests/RasMonitorTest.cpp
         ${VELMORA_SPEECH_UI_DIR}/tests/SpeechPagesTest.cpp
         ${VELMORA_TIMERS_UI_DIR}/tests/EventTimerDlgTest.cpp
+        ${VELMORA_ABOUT_DIR}/tests/HyperLinkStaticTest.cpp
+        ${VELMORA_ABOUT_DIR}/tests/LinkServicesTest.cpp
+        ${VELMORA_VERSION_UI_DIR}/tests/VersionCheckDlgTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
@@ -120,6 +137,7 @@ velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
 velmora_e2e(velmora_timesync_e2e app/tests/e2e_timesync.py DEPENDS Velmora)
 velmora_e2e(velmora_speech_e2e app/tests/e2e_speech.py DEPENDS Velmora)
 velmora_e2e(velmora_alarm_edit_e2e app/tests/e2e_alarm_edit.py DEPENDS Velmora)
+velmora_e2e(velmora_about_version_e2e app/tests/e2e_about_version.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
 velmora_e2e(velmora_timers_e2e app/tests/e2e_timers.py DEPENDS Velmora)

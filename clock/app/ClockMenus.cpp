@@ -38,8 +38,7 @@ void RemoveAgentItems(HMENU hMenu, const BOOL bCharLoaded, const BOOL bCharVisib
 }
 
 // Commands whose work lives in parts of the program that this build does not contain.
-const UINT kPending[] = {ID_CTX_OPTIONS,   ID_OPTIONS,       ID_CTX_ABOUT,
-                         ID_ABOUT_VELMORA, ID_CTX_CONFIGURE, ID_CHECK_VERSION};
+const UINT kPending[] = {ID_CTX_OPTIONS, ID_OPTIONS, ID_CTX_CONFIGURE};
 } // namespace
 
 BOOL IsCommandPending(UINT nID)

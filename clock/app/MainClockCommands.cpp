@@ -53,8 +53,9 @@ ON_COMMAND(ID_SHOW_AGENT, OnCmdShowAgent)
 ON_COMMAND(ID_HIDE_AGENT, OnCmdHideAgent)
 ON_COMMAND_RANGE(ID_REMIND_2DAYS, ID_REMIND_1WEEK, OnCmdReminder)
 ON_COMMAND_RANGE(ID_REMIND_3HOURS, ID_REMIND_45MIN, OnCmdReminder)
-ON_COMMAND_RANGE(ID_CHECK_VERSION, ID_CHECK_VERSION, OnCmdPending)
-ON_COMMAND_RANGE(ID_ABOUT_VELMORA, ID_ABOUT_VELMORA, OnCmdPending)
+ON_COMMAND(ID_CHECK_VERSION, OnCheckVersion)
+ON_COMMAND(ID_ABOUT_VELMORA, OnCmdAbout)
+ON_COMMAND(ID_CTX_ABOUT, OnCmdAbout)
 ON_COMMAND(ID_ADD_CLOCK, OnCmdAddClock)
 ON_COMMAND(ID_DELETE_CLOCK, OnCmdDeleteClock)
 ON_COMMAND(ID_STOP_COUNTDOWN, OnCmdStopCountdown)
@@ -70,10 +71,8 @@ ON_UPDATE_COMMAND_UI(ID_AUTO_HIDE, OnUpdateAutoHide)
 // The commands whose part is not in this build stay greyed, however they are asked for.
 ON_UPDATE_COMMAND_UI(ID_CTX_OPTIONS, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_OPTIONS, OnUpdatePending)
-ON_UPDATE_COMMAND_UI(ID_CTX_ABOUT, OnUpdatePending)
-ON_UPDATE_COMMAND_UI(ID_ABOUT_VELMORA, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_CTX_CONFIGURE, OnUpdatePending)
-ON_UPDATE_COMMAND_UI(ID_CHECK_VERSION, OnUpdatePending)
+ON_UPDATE_COMMAND_UI(ID_CHECK_VERSION, OnUpdateCheckVersion)
 ON_UPDATE_COMMAND_UI_RANGE(ID_SAY_TIME, ID_HIDE_AGENT, OnUpdateAgentCommand)
 END_MESSAGE_MAP()
 
@@ -90,7 +89,7 @@ void CMainClockDlg::OnCancel()
 void CMainClockDlg::OnSysCommand(UINT nID, LPARAM lParam)
 {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX)
-        OnCmdPending(ID_ABOUT_VELMORA);
+        OnCmdAbout();
     else if (nID == 2)
         RunOptions();
     CDialog::OnSysCommand(nID, lParam);

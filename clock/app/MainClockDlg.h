@@ -31,6 +31,8 @@ class CDisplayTextFormatter;
 class CInstanceChecker;
 class CRasMonitor;
 class CSyncStatusDlg;
+class CVersionCheckDlg;
+class IVersionCheckHost;
 
 class CMainClockDlg : public CDialog,
                       public IFadeTarget,
@@ -245,6 +247,13 @@ public:
     CString GetAgentFilePath() const;
     // IAgentMoveSink
     virtual void OnAgentMove(const CString& strId, short x, short y, short nCause);
+    // The online version check: its window, made by the deferred start-up, and the route test.
+    void CreateVersionWindow();
+    void DestroyVersionWindow();
+    BOOL HasDefaultRoute();
+    CVersionCheckDlg* m_pVersionDlg = NULL;
+    IVersionCheckHost* m_pVersionHost = NULL;
+    BOOL m_bVersionUsable = FALSE;
 
     // IAlarmActions: what a firing alarm does through this window.
 public:
@@ -363,6 +372,9 @@ protected:
     afx_msg void OnUpdatePauseCountdown(CCmdUI* pCmdUI);
     afx_msg void OnUpdateResumeCountdown(CCmdUI* pCmdUI);
     afx_msg void OnUpdateAutoHide(CCmdUI* pCmdUI);
+    afx_msg void OnCmdAbout();
+    afx_msg void OnCheckVersion();
+    afx_msg void OnUpdateCheckVersion(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 };
 

@@ -43,6 +43,7 @@ CMainClockDlg::CMainClockDlg(CWnd* pParent)
 
 CMainClockDlg::~CMainClockDlg()
 {
+    DestroyVersionWindow();
     for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
         delete (CClock*)m_clocks.GetAt(i);
     m_clocks.RemoveAll();
@@ -236,7 +237,7 @@ void CMainClockDlg::CreateTrayIcon()
 LRESULT CMainClockDlg::OnVmrInit(WPARAM, LPARAM)
 {
     StartSpeech();
-    // The online version check plugs in here with its window (hidden, hourly timer).
+    CreateVersionWindow();
     return 0;
 }
 
@@ -253,6 +254,7 @@ void CMainClockDlg::OnDestroy()
 {
     StopSpeech();
     DestroyTimeSyncWindows();
+    DestroyVersionWindow();
     WriteAllOnClose();
     StopCdAudio();
     m_sound.SetNotifyWindow(NULL);

@@ -271,5 +271,33 @@
 #define IDC_DIARYOPT_STOP_SOUND   1029
 #define IDC_DIARYOPT_SOUND_FILE   1067
 #define IDC_DIARYOPT_DELETE       1091
+// Online version check, hyperlink control, side banner and About box.
+#define IDR_HLINK_POPUP           6
+#define IDD_HLINK_PAGE            7
+#define IDS_VERSION_REQUESTING    85
+#define IDD_VERSION_CHECK         86
+#define IDD_ABOUTBOX              100
+#define IDS_HLINK_PROPERTIES      105
+#define IDC_HLINK_URL             155
+#define IDC_HLINK_TEXT            1005
+#define IDC_ABOUT_SUPPORT         1042
+#define IDC_ABOUT_WEB             1119
+#define IDC_ABOUT_MAIL            1120
+#define IDC_VERSION_LINK          1242
+#define IDC_ABOUT_TEXT            2500
+#define IDC_VERSION_ICON          2501
+#define IDC_HLINK_ICON            2502
+#define IDC_VERSION_ANIMATE       4162
+#define IDC_VERSION_TEXT          4163
+#define IDR_VERSION_AVI           4206
+#define IDC_SIDE_BANNER           0xFFF0
+#define ID_HLINK_COPY             32771
+#define ID_HLINK_PROPERTIES       32781
+#define ID_HLINK_FAVORITES        32782
+#define ID_HLINK_DESKTOP          32784
+#define ID_HLINK_OPEN             32800
+#define IDS_VERSION_NO_NEWER      61767
+#define IDS_VERSION_NEW_RELEASE   61768
+#define IDS_VERSION_NEW_BETA      61769
 
 #endif // VELMORA_VELMORA_RESOURCE_H

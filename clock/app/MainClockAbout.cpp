@@ -1,0 +1,76 @@
+// CMainClockDlg: the About box and the online version check.
+#include "MainClockDlg.h"
+
+#include "AboutDlg.h"
+#include "PlatformServices.h"
+#include "VersionCheckDlg.h"
+#include "resource.h"
+
+namespace
+{
+// The version-check window's view of the clock window's settings.
+class CClockVersionHost : public IVersionCheckHost
+{
+public:
+    explicit CClockVersionHost(CMainClockDlg* pDlg) : m_pDlg(pDlg) {}
+    int GetCheckInterval() override { return m_pDlg->m_settings.m_nVersCheckInt; }
+    BOOL GetCheckBeta() override { return m_pDlg->m_settings.m_bVersCheckBeta; }
+    COleDateTime GetLastCheck() override { return m_pDlg->m_settings.m_dtLastVersCheck; }
+    void SetLastCheck(const COleDateTime& dt) override
+    {
+        m_pDlg->m_settings.m_dtLastVersCheck = dt;
+        m_pDlg->SaveSettings();
+    }
+    BOOL HasDefaultRoute() override { return m_pDlg->HasDefaultRoute(); }
+    COleDateTime GetNow() override { return GetLocalNow(); }
+
+private:
+    CMainClockDlg* m_pDlg;
+};
+} // namespace
+
+void CMainClockDlg::CreateVersionWindow()
+{
+    if (m_pVersionDlg != NULL)
+        return;
+    m_pVersionHost = new CClockVersionHost(this);
+    m_pVersionDlg = new CVersionCheckDlg(m_pVersionHost);
+    if (!m_pVersionDlg->Create(this))
+    {
+        DestroyVersionWindow();
+        return;
+    }
+    m_bVersionUsable = m_pVersionDlg->ShowCheckWindow();
+}
+
+void CMainClockDlg::DestroyVersionWindow()
+{
+    // A check still running keeps what it needs; the window and the host go now.
+    delete m_pVersionDlg;
+    m_pVersionDlg = NULL;
+    delete m_pVersionHost;
+    m_pVersionHost = NULL;
+    m_bVersionUsable = FALSE;
+}
+
+BOOL CMainClockDlg::HasDefaultRoute()
+{
+    return HasDefaultNetworkRoute();
+}
+
+void CMainClockDlg::OnCheckVersion()
+{
+    if (m_pVersionDlg != NULL)
+        m_pVersionDlg->StartCheck(TRUE, m_settings.m_bVersCheckBeta);
+}
+
+void CMainClockDlg::OnUpdateCheckVersion(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pVersionDlg != NULL && m_bVersionUsable && HasDefaultRoute());
+}
+
+void CMainClockDlg::OnCmdAbout()
+{
+    CAboutDlg dlg(this);
+    dlg.DoModal();
+}
