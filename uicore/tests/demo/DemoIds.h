@@ -19,4 +19,13 @@
 #define ID_DEMO_TEXTLABELS 32100
 #define ID_DEMO_LARGEICONS 32101
 
+// The menu button's menu and the commands of its items.
+#define IDR_DEMO_MENU       204
+#define ID_DEMO_MENU_FIRST  32200
+#define ID_DEMO_MENU_INNER1 32201
+#define ID_DEMO_MENU_INNER2 32202
+#define ID_DEMO_MENU_GREYED 32203
+#define ID_DEMO_MENU_LAST   32204
+#define ID_DEMO_MENU_CHECK  32205
+
 #endif // VELMORA_DEMOIDS_H

@@ -11,7 +11,9 @@
 #include <afxcmn.h>
 
 #include "DemoIds.h"
+#include "ORXPopupMenu.h"
 #include "ORXToolBar.h"
+#include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
 
 namespace
@@ -38,6 +40,7 @@ class CDemoFrame : public CFrameWnd
 {
 public:
     CORXToolBar m_wndToolBar;
+    CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
 
     void LogButtons()
@@ -51,6 +54,13 @@ public:
             Log("button %d %u %ld %ld %ld %ld", i, m_wndToolBar.GetItemID(i), rect.left, rect.top, rect.right,
                 rect.bottom);
         }
+        if (m_wndMenuBar.GetSafeHwnd() != NULL && m_wndMenuBar.GetCount() > 0)
+        {
+            CRect rect;
+            m_wndMenuBar.GetItemRect(0, rect);
+            m_wndMenuBar.ClientToScreen(rect);
+            Log("menubutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+        }
     }
 
 protected:
@@ -62,6 +72,18 @@ protected:
             !m_wndToolBar.LoadToolBar(IDR_DEMO_TOOLBAR))
             return -1;
         m_wndToolBar.SetWindowText(_T("Standard"));
+        // A second bar with a menu button, its items from the demonstration menu.
+        if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
+            return -1;
+        CMenu menu;
+        if (menu.LoadMenu(IDR_DEMO_MENU))
+        {
+            CORXToolbarMenuButton* pMenuButton =
+                new CORXToolbarMenuButton(0, menu.GetSubMenu(0)->GetSafeHmenu(), -1, _T("&Menu"));
+            pMenuButton->m_bText = TRUE;
+            if (m_wndMenuBar.InsertButton(pMenuButton) < 0)
+                delete pMenuButton;
+        }
         SetTimer(kToolTipTimer, 200, NULL);
         return 0;
     }
@@ -94,11 +116,21 @@ protected:
         }
     }
     static const UINT_PTR kToolTipTimer = 77;
+    // The open pop-up menus take the keys while they are open.
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            Log("key %u %d", (UINT)pMsg->wParam, CORXPopupMenu::GetActiveMenu() != NULL);
+        if (CORXPopupMenu::PreTranslateForMenu(pMsg))
+            return TRUE;
+        return CFrameWnd::PreTranslateMessage(pMsg);
+    }
     CString m_strLastTip;
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
     {
         UINT nID = LOWORD(wParam);
-        if (nID >= ID_DEMO_NEW && nID <= ID_DEMO_LARGE)
+        if ((nID >= ID_DEMO_NEW && nID <= ID_DEMO_LARGE) ||
+            (nID >= ID_DEMO_MENU_FIRST && nID <= ID_DEMO_MENU_CHECK))
             Log("command %u", nID);
         return CFrameWnd::OnCommand(wParam, lParam);
     }
@@ -109,6 +141,10 @@ protected:
     }
     afx_msg void OnDemoCommand() {}
     afx_msg void OnCheck() { m_bCheck = !m_bCheck; }
+    afx_msg void OnMenuCheck() { m_bMenuCheck = !m_bMenuCheck; }
+    afx_msg void OnUpdateMenuCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bMenuCheck); }
+    afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    BOOL m_bMenuCheck = TRUE;
     afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bCheck); }
     afx_msg void OnTextLabels()
@@ -145,6 +181,14 @@ ON_COMMAND(ID_DEMO_ALARM, OnDemoCommand)
 ON_COMMAND(ID_DEMO_CHECK, OnCheck)
 ON_UPDATE_COMMAND_UI(ID_DEMO_SAVE, OnUpdateSave)
 ON_UPDATE_COMMAND_UI(ID_DEMO_CHECK, OnUpdateCheck)
+ON_COMMAND(ID_DEMO_MENU_FIRST, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_INNER1, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_INNER2, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_GREYED, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_LAST, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_CHECK, OnMenuCheck)
+ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_CHECK, OnUpdateMenuCheck)
+ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_GREYED, OnUpdateGreyed)
 ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
 ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
 END_MESSAGE_MAP()
