@@ -847,13 +847,8 @@ BOOL CORXPopupMenuBar::OnKey(UINT nChar)
         ProcessEnterKey(pItem);
         return TRUE;
     }
-    // A hidden item with this letter runs directly, unless it cannot run.
-    UINT uiHidden = GetHiddenItemCommand(uiUpper);
-    if (uiHidden != 0 && !m_bAreAllCommandsShown)
-    {
-        InvokeMenuCommand(uiHidden, NULL);
-        return TRUE;
-    }
+    // Hidden items are never run by their letter: what is not shown cannot be chosen, and a
+    // hidden item may be one that its owner disabled.
     return FALSE;
 }
 

@@ -115,6 +115,13 @@ def main():
         h.wait_for(lambda: ids["ID_DEMO_MENU_INNER2"] in log.commands(), timeout=10, what="the Inner two command")
         h.wait_for(lambda: not menus(), timeout=10, what="the whole chain to close")
 
+        # A click on an item runs it.
+        menu = open_menu()
+        r = menu["rect"]
+        h.mouse_click(r["left"] + 40, r["top"] + 12)
+        h.wait_for(lambda: ids["ID_DEMO_MENU_FIRST"] in log.commands(), timeout=10, what="the clicked First")
+        h.wait_for(lambda: not menus(), timeout=10, what="the menu to close after the click")
+
         # The mouse resting on More opens its sub-menu after the show delay.
         menu = open_menu()
         r = menu["rect"]
