@@ -657,6 +657,14 @@ CORXToolBar* CORXPopupMenuBar::GetTopMenuOpener() const
     return pMenu != NULL ? pMenu->GetParentToolBar() : NULL;
 }
 
+BOOL CORXPopupMenuBar::InvokeThroughChevron(const CORXToolbarButton* pMenuItem)
+{
+    CORXPopupMenu* pMenu = GetPopupMenu();
+    CCustomizeButton* pChevron =
+        pMenu != NULL ? DYNAMIC_DOWNCAST(CCustomizeButton, pMenu->GetParentButton()) : NULL;
+    return pChevron != NULL && pMenuItem != NULL && pChevron->InvokeCommand(this, pMenuItem);
+}
+
 void CORXPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CORXToolbarButton* pMenuItem)
 {
     CORXPopupMenu* pMenu = GetPopupMenu();
@@ -678,6 +686,9 @@ void CORXPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CORXToolbarButton* 
         {
             if (g_ORXMenuServices.pfnSetChosenCommand != NULL)
                 g_ORXMenuServices.pfnSetChosenCommand(uiCmdId);
+        }
+        else if (InvokeThroughChevron(pMenuItem))
+        {
         }
         else if (pMenu == NULL || !pMenu->PostCommand(uiCmdId))
         {

@@ -106,6 +106,8 @@ protected:
     void MoveHighlight(int iNew);
     CSize MeasureItem(CDC* pDC, CORXToolbarButton* pButton, const CSize& sizeDefault) const;
     CORXToolBar* GetTopMenuOpener() const;
+    // A command of the chevron's menu goes to the hidden button it stands for.
+    BOOL InvokeThroughChevron(const CORXToolbarButton* pMenuItem);
     void ForwardMouse(UINT message, UINT nFlags, CPoint point);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

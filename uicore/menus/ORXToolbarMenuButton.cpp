@@ -20,7 +20,8 @@ IMPLEMENT_DYNCREATE(CORXShowAllButton, CORXToolbarMenuButton)
 
 namespace
 {
-const int kArrowGlyph = 9; // the menu arrow glyph is 9 x 9
+const int kArrowGlyph = 9;          // the menu arrow glyph is 9 x 9
+const UINT kIdsMoreButtons = 16026; // the chevron's default text
 
 BOOL IsSystemCommand(UINT uiCmd)
 {
@@ -686,4 +687,326 @@ BOOL CORXShowAllButton::OnClick(CWnd* pWnd, BOOL bDelay)
     if (pMenu != NULL)
         pMenu->ShowAllItems();
     return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CCustomizeButton
+
+IMPLEMENT_SERIAL(CCustomizeButton, CORXToolbarMenuButton, VERSIONABLE_SCHEMA | 1)
+
+CCustomizeButton::CCustomizeButton()
+    : m_iCustomizeCmdId(0), m_pWndParentToolbar(NULL), m_bIsEmpty(FALSE), m_bDefaultDraw(TRUE),
+      m_bOnRebar(FALSE), m_bRedrawOwner(FALSE), m_bMenuRightAlign(TRUE), m_bShowMenuTitle(TRUE)
+{
+}
+
+CCustomizeButton::CCustomizeButton(int iCustomizeCmdId, const CString& strCustomizeText)
+    : m_iCustomizeCmdId(iCustomizeCmdId), m_strCustomizeText(strCustomizeText), m_pWndParentToolbar(NULL),
+      m_bIsEmpty(FALSE), m_bDefaultDraw(TRUE), m_bOnRebar(FALSE), m_bRedrawOwner(FALSE),
+      m_bMenuRightAlign(TRUE), m_bShowMenuTitle(TRUE)
+{
+}
+
+CCustomizeButton::~CCustomizeButton() {}
+
+void CCustomizeButton::OnChangeParentWnd(CWnd* pWndParent)
+{
+    CORXToolbarMenuButton::OnChangeParentWnd(pWndParent);
+    m_pWndParentToolbar = DYNAMIC_DOWNCAST(CORXToolBar, pWndParent);
+    m_pWndParent = pWndParent;
+    m_bText = FALSE;
+    m_bIsEmpty = FALSE;
+}
+
+SIZE CCustomizeButton::OnCalculateSize(CDC*, const CSize& sizeDefault, BOOL bHorz)
+{
+    if (m_bIsEmpty || (m_pWndParentToolbar != NULL && (m_pWndParentToolbar->GetBarStyle() & CBRS_FLOATING)))
+        return CSize(0, 0);
+    if (m_strText.IsEmpty())
+        m_strText.LoadString(kIdsMoreButtons);
+    int nMargin = CORXVisualManager::GetInstance()->GetMenuImageMargin();
+    CSize sizeGlyph = CORXMenuImages::Size();
+    if (bHorz)
+        return CSize(sizeGlyph.cx + 2 * nMargin, sizeDefault.cy);
+    return CSize(sizeDefault.cx, sizeGlyph.cy + 2 * nMargin);
+}
+
+void CCustomizeButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList*, BOOL bHorz, BOOL,
+                              BOOL bHighlight, BOOL, BOOL)
+{
+    if (rect.IsRectEmpty())
+        return;
+    FillInterior(pDC, rect, bHighlight);
+    CSize sizeGlyph = CORXMenuImages::Size();
+    BOOL bPushed = (m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0 || IsDroppedDown();
+    int nOffset = bPushed ? 1 : 0;
+    if (m_iCustomizeCmdId > 0)
+    {
+        CPoint pt = bHorz ? CPoint(rect.CenterPoint().x - sizeGlyph.cx / 2, rect.bottom - sizeGlyph.cy - 2)
+                          : CPoint(rect.right - sizeGlyph.cx - 2, rect.CenterPoint().y - sizeGlyph.cy / 2);
+        pt.Offset(nOffset, nOffset);
+        CORXMenuImages::Draw(pDC, bHorz ? CORXMenuImages::IdArowDown : CORXMenuImages::IdArowLeft, pt);
+    }
+    if (!m_lstInvisibleButtons.IsEmpty())
+    {
+        CPoint pt = bHorz ? CPoint(rect.CenterPoint().x - sizeGlyph.cx / 2, rect.top + 2)
+                          : CPoint(rect.left + 2, rect.CenterPoint().y - sizeGlyph.cy / 2);
+        pt.Offset(nOffset, nOffset);
+        CORXMenuImages::Draw(pDC, bHorz ? CORXMenuImages::IdArowPageRight : CORXMenuImages::IdArowDown, pt);
+    }
+    if (bHighlight || bPushed)
+        CORXVisualManager::GetInstance()->OnDrawButtonBorder(
+            pDC, this, rect,
+            bPushed ? CORXVisualManager::ButtonsIsPressed : CORXVisualManager::ButtonsIsHighlighted);
+}
+
+CORXPopupMenu* CCustomizeButton::CreatePopupMenu()
+{
+    CORXPopupMenu* pMenu = new CORXPopupMenu;
+    BOOL bLocked = m_pWndParentToolbar != NULL && m_pWndParentToolbar->IsLocked();
+    BOOL bPrevSeparator = TRUE; // no leading or repeated separators
+    m_arMenuTargets.RemoveAll();
+    auto AddSeparator = [&]() {
+        if (pMenu->GetMenuBar()->InsertSeparator() >= 0)
+            m_arMenuTargets.Add(NULL);
+    };
+    for (POSITION pos = m_lstInvisibleButtons.GetHeadPosition(); pos != NULL;)
+    {
+        CORXToolbarButton* pButton = (CORXToolbarButton*)m_lstInvisibleButtons.GetNext(pos);
+        if (pButton->m_nStyle & TBBS_SEPARATOR)
+        {
+            if (!bPrevSeparator)
+                AddSeparator();
+            bPrevSeparator = TRUE;
+            continue;
+        }
+        CString strText = pButton->m_strText;
+        if (strText.IsEmpty() && pButton->m_nID != 0 && pButton->m_nID != (UINT)-1)
+        {
+            CString strPrompt;
+            if (strPrompt.LoadString(pButton->m_nID))
+            {
+                int iNewLine = strPrompt.Find('\n');
+                strText = iNewLine >= 0 ? strPrompt.Mid(iNewLine + 1) : CString();
+            }
+        }
+        CORXToolbarMenuButton* pItem = NULL;
+        if (pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButton)))
+        {
+            pItem = (CORXToolbarMenuButton*)pButton->GetRuntimeClass()->CreateObject();
+            pItem->CopyFrom(*pButton);
+            if (pItem->m_strText.IsEmpty())
+                pItem->m_strText = strText;
+        }
+        else if (pButton->m_nID != 0 && pButton->m_nID != (UINT)-1)
+        {
+            pItem = new CORXToolbarMenuButton(pButton->m_nID, NULL, bLocked ? -1 : pButton->GetImage(),
+                                              strText, pButton->m_bUserButton);
+        }
+        if (pItem == NULL)
+        {
+            if (!bPrevSeparator)
+                AddSeparator();
+            bPrevSeparator = TRUE;
+            continue;
+        }
+        pItem->m_bText = TRUE;
+        if (pMenu->GetMenuBar()->InsertButton(pItem) < 0)
+            delete pItem;
+        else
+        {
+            m_arMenuTargets.Add(pButton);
+            bPrevSeparator = FALSE;
+        }
+    }
+    if (m_iCustomizeCmdId > 0)
+    {
+        if (!m_lstInvisibleButtons.IsEmpty() && !bPrevSeparator)
+            AddSeparator();
+        CORXToolbarMenuButton* pCustomize =
+            new CORXToolbarMenuButton((UINT)m_iCustomizeCmdId, NULL, -1, m_strCustomizeText);
+        if (pMenu->GetMenuBar()->InsertButton(pCustomize) < 0)
+            delete pCustomize;
+        else
+            m_arMenuTargets.Add(NULL);
+    }
+    CWnd* pOwner = NULL;
+    if (m_pWndParentToolbar != NULL)
+        pOwner = m_pWndParentToolbar->GetOwner() != NULL ? m_pWndParentToolbar->GetOwner()
+                                                         : m_pWndParentToolbar->GetParent();
+    pMenu->SetMessageWnd(pOwner);
+    pMenu->SetRightAlign(m_bShowMenuTitle && m_bMenuRightAlign);
+    return pMenu;
+}
+
+BOOL CCustomizeButton::InvokeCommand(CORXPopupMenuBar* pMenuBar, const CORXToolbarButton* pButton)
+{
+    if (m_pWndParentToolbar == NULL || pMenuBar == NULL)
+        return FALSE;
+    // The hidden button the item was made from, by the item's place in the menu: separators that
+    // the menu left out do not shift it onto another button.
+    int iIndex = pMenuBar->ButtonToIndex(pButton);
+    if (iIndex < 0 || iIndex >= m_arMenuTargets.GetSize())
+        return FALSE;
+    CORXToolbarButton* pTarget = m_arMenuTargets[iIndex];
+    if (pTarget == NULL || m_lstInvisibleButtons.Find(pTarget) == NULL)
+        return FALSE; // the customise command: the menu sends it itself
+    UINT uiCmd = pTarget->m_nID;
+    if (m_pWndParentToolbar->OnSendCommand(pTarget) || uiCmd == 0 || uiCmd == (UINT)-1)
+        return TRUE;
+    if (pTarget->OnClickUp())
+        return TRUE;
+    if (g_pORXUserTools != NULL && g_pORXUserTools->InvokeTool(uiCmd))
+        return TRUE;
+    CWnd* pOwner = m_pWndParentToolbar->GetOwner();
+    if (pOwner == NULL)
+        pOwner = m_pWndParentToolbar->GetParentFrame();
+    if (pOwner != NULL)
+        pOwner->PostMessage(WM_COMMAND, uiCmd);
+    return TRUE;
+}
+
+void CCustomizeButton::OnCancelMode()
+{
+    CORXToolbarMenuButton::OnCancelMode();
+    if (m_bRedrawOwner && m_pWndParentToolbar != NULL && m_pWndParentToolbar->GetSafeHwnd() != NULL)
+    {
+        int iIndex = m_pWndParentToolbar->ButtonToIndex(this);
+        if (iIndex >= 0)
+            m_pWndParentToolbar->InvalidateButton(iIndex);
+    }
+}
+
+void CCustomizeButton::CopyFrom(const CORXToolbarButton& s)
+{
+    CORXToolbarMenuButton::CopyFrom(s);
+    const CCustomizeButton* pSrc = DYNAMIC_DOWNCAST(CCustomizeButton, (CObject*)&s);
+    if (pSrc == NULL)
+        return;
+    m_iCustomizeCmdId = pSrc->m_iCustomizeCmdId;
+    m_strCustomizeText = pSrc->m_strCustomizeText;
+    m_bIsEmpty = pSrc->m_bIsEmpty;
+    m_bMenuRightAlign = pSrc->m_bMenuRightAlign;
+    m_bShowMenuTitle = pSrc->m_bShowMenuTitle;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CORXToolbarSystemMenuButton
+
+IMPLEMENT_SERIAL(CORXToolbarSystemMenuButton, CORXToolbarMenuButton, VERSIONABLE_SCHEMA | 1)
+
+CORXToolbarSystemMenuButton::CORXToolbarSystemMenuButton() : m_hSysMenuIcon(NULL), m_hSysMenu(NULL) {}
+
+CORXToolbarSystemMenuButton::CORXToolbarSystemMenuButton(HMENU hSystemMenu, HICON hIconDoc)
+    : CORXToolbarMenuButton(0, hSystemMenu, -1), m_hSysMenuIcon(hIconDoc), m_hSysMenu(hSystemMenu)
+{
+}
+
+void CORXToolbarSystemMenuButton::CreateFromMenu(HMENU hMenu)
+{
+    m_hSysMenu = hMenu;
+}
+
+HMENU CORXToolbarSystemMenuButton::CreateMenu() const
+{
+    HMENU hMenu = CORXToolbarMenuButton::CreateMenu();
+    if (hMenu == NULL || m_hSysMenu == NULL || !::IsMenu(m_hSysMenu))
+        return hMenu;
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; i++)
+    {
+        UINT uiID = ::GetMenuItemID(hMenu, i);
+        if (uiID == 0 || uiID == (UINT)-1)
+            continue;
+        UINT uiState = ::GetMenuState(m_hSysMenu, uiID, MF_BYCOMMAND);
+        if (uiState == (UINT)-1)
+            continue;
+        ::CheckMenuItem(hMenu, uiID, MF_BYCOMMAND | (uiState & MF_CHECKED));
+        ::EnableMenuItem(hMenu, uiID, MF_BYCOMMAND | (uiState & (MF_GRAYED | MF_DISABLED)));
+    }
+    return hMenu;
+}
+
+SIZE CORXToolbarSystemMenuButton::OnCalculateSize(CDC*, const CSize& sizeDefault, BOOL)
+{
+    return CSize(::GetSystemMetrics(SM_CXSMICON), sizeDefault.cy);
+}
+
+void CORXToolbarSystemMenuButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList*, BOOL, BOOL, BOOL,
+                                         BOOL, BOOL)
+{
+    if (m_hSysMenuIcon == NULL)
+        return;
+    int cx = ::GetSystemMetrics(SM_CXSMICON);
+    int cy = ::GetSystemMetrics(SM_CYSMICON);
+    if (cy > ::GetSystemMetrics(SM_CYSMSIZE))
+        cx = cy = 16;
+    ::DrawIconEx(pDC->GetSafeHdc(), rect.left, rect.top + (rect.Height() - cy) / 2, m_hSysMenuIcon, cx, cy, 0,
+                 NULL, DI_NORMAL);
+}
+
+void CORXToolbarSystemMenuButton::OnDblClick(CWnd*)
+{
+    if (CORXToolBar::IsCustomizeMode())
+        return;
+    if (m_pPopupMenu != NULL && m_pPopupMenu->GetSafeHwnd() != NULL)
+    {
+        CORXPopupMenu* pMenu = m_pPopupMenu;
+        m_pPopupMenu = NULL;
+        pMenu->SetParentButton(NULL, pMenu->GetDropDirection());
+        pMenu->SendMessage(WM_CLOSE);
+    }
+    // Closing the active child: this framework has no multiple-document frames yet.
+}
+
+void CORXToolbarSystemMenuButton::OnCancelMode()
+{
+    if (m_pPopupMenu != NULL && ::IsWindow(m_pPopupMenu->GetSafeHwnd()) && !m_pPopupMenu->InCommand())
+    {
+        CORXPopupMenu* pMenu = m_pPopupMenu;
+        pMenu->SetParentButton(NULL, pMenu->GetDropDirection());
+        m_pPopupMenu = NULL;
+        pMenu->SendMessage(WM_CLOSE);
+    }
+    m_pPopupMenu = NULL;
+}
+
+void CORXToolbarSystemMenuButton::CopyFrom(const CORXToolbarButton& s)
+{
+    CORXToolbarMenuButton::CopyFrom(s);
+    const CORXToolbarSystemMenuButton* pSrc = DYNAMIC_DOWNCAST(CORXToolbarSystemMenuButton, (CObject*)&s);
+    if (pSrc == NULL)
+        return;
+    m_hSysMenuIcon = pSrc->m_hSysMenuIcon;
+    m_hSysMenu = pSrc->m_hSysMenu;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CORXToolbarMenuButtonsButton
+
+IMPLEMENT_SERIAL(CORXToolbarMenuButtonsButton, CORXToolbarButton, VERSIONABLE_SCHEMA | 1)
+
+CORXToolbarMenuButtonsButton::CORXToolbarMenuButtonsButton(UINT uiCmdId) : m_uiSystemCommand(uiCmdId)
+{
+    m_nID = 0;
+}
+
+SIZE CORXToolbarMenuButtonsButton::OnCalculateSize(CDC*, const CSize&, BOOL)
+{
+    return CSize(::GetSystemMetrics(SM_CXMENUSIZE), ::GetSystemMetrics(SM_CYMENUSIZE));
+}
+
+void CORXToolbarMenuButtonsButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList*, BOOL, BOOL,
+                                          BOOL bHighlight, BOOL, BOOL)
+{
+    CORXVisualManager::GetInstance()->OnDrawMenuSystemButton(pDC, rect, m_uiSystemCommand, m_nStyle,
+                                                             bHighlight);
+}
+
+void CORXToolbarMenuButtonsButton::CopyFrom(const CORXToolbarButton& s)
+{
+    CORXToolbarButton::CopyFrom(s);
+    const CORXToolbarMenuButtonsButton* pSrc = DYNAMIC_DOWNCAST(CORXToolbarMenuButtonsButton, (CObject*)&s);
+    if (pSrc != NULL)
+        m_uiSystemCommand = pSrc->m_uiSystemCommand;
 }

@@ -11,6 +11,8 @@
 #include "ORXToolbarButton.h"
 
 class CORXPopupMenu;
+class CORXPopupMenuBar;
+class CORXToolBar;
 
 class CORXToolbarMenuButton : public CORXToolbarButton
 {
@@ -119,6 +121,96 @@ public:
                         BOOL bGrayDisabledButtons = TRUE);
     virtual SIZE OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz);
     virtual BOOL OnClick(CWnd* pWnd, BOOL bDelay = TRUE);
+};
+
+// The chevron at the end of a tool bar: a menu of the bar's buttons that do not fit and the
+// customise command.
+class CCustomizeButton : public CORXToolbarMenuButton
+{
+    DECLARE_SERIAL(CCustomizeButton)
+
+public:
+    CCustomizeButton();
+    CCustomizeButton(int iCustomizeCmdId, const CString& strCustomizeText);
+    virtual ~CCustomizeButton();
+
+    virtual void OnChangeParentWnd(CWnd* pWndParent);
+    virtual SIZE OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz);
+    virtual void OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList* pImages, BOOL bHorz = TRUE,
+                        BOOL bCustomizeMode = FALSE, BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE,
+                        BOOL bGrayDisabledButtons = TRUE);
+    virtual CORXPopupMenu* CreatePopupMenu();
+    virtual BOOL IsEmptyMenuAllowed() const { return TRUE; }
+    virtual void OnCancelMode();
+    virtual void CopyFrom(const CORXToolbarButton& src);
+    // A command chosen in the chevron's menu: runs the hidden button it stands for.
+    virtual BOOL InvokeCommand(CORXPopupMenuBar* pMenuBar, const CORXToolbarButton* pButton);
+
+    // The owner bar's buttons that do not fit (not owned).
+    void ClearInvisibleButtons() { m_lstInvisibleButtons.RemoveAll(); }
+    void AddInvisibleButton(CORXToolbarButton* pButton) { m_lstInvisibleButtons.AddTail(pButton); }
+    const CObList& GetInvisibleButtons() const { return m_lstInvisibleButtons; }
+    void SetNoRoom(BOOL bNoRoom) { m_bIsEmpty = bNoRoom; }
+    CORXToolBar* GetOwnerBar() const { return m_pWndParentToolbar; }
+
+protected:
+    int m_iCustomizeCmdId;
+    CString m_strCustomizeText;
+    CORXToolBar* m_pWndParentToolbar;
+    BOOL m_bIsEmpty;
+    BOOL m_bDefaultDraw;
+    BOOL m_bOnRebar;
+    BOOL m_bRedrawOwner;
+    CObList m_lstInvisibleButtons;
+    BOOL m_bMenuRightAlign;
+    BOOL m_bShowMenuTitle;
+    // The hidden button behind each item of the last menu made (NULL for separators and the
+    // customise command).
+    CArray<CORXToolbarButton*, CORXToolbarButton*> m_arMenuTargets;
+};
+
+// The icon of a maximised child window on the menu bar: opens the child's system menu.
+class CORXToolbarSystemMenuButton : public CORXToolbarMenuButton
+{
+    DECLARE_SERIAL(CORXToolbarSystemMenuButton)
+
+public:
+    CORXToolbarSystemMenuButton();
+    CORXToolbarSystemMenuButton(HMENU hSystemMenu, HICON hIconDoc);
+
+    virtual SIZE OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz);
+    virtual void OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList* pImages, BOOL bHorz = TRUE,
+                        BOOL bCustomizeMode = FALSE, BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE,
+                        BOOL bGrayDisabledButtons = TRUE);
+    virtual void CreateFromMenu(HMENU hMenu);
+    virtual HMENU CreateMenu() const;
+    virtual void OnDblClick(CWnd* pWnd);
+    virtual void OnCancelMode();
+    virtual void CopyFrom(const CORXToolbarButton& src);
+
+    HMENU GetSysMenu() const { return m_hSysMenu; }
+
+protected:
+    HICON m_hSysMenuIcon;
+    HMENU m_hSysMenu;
+};
+
+// The minimise, restore and close buttons of a maximised child window on the menu bar.
+class CORXToolbarMenuButtonsButton : public CORXToolbarButton
+{
+    DECLARE_SERIAL(CORXToolbarMenuButtonsButton)
+
+public:
+    CORXToolbarMenuButtonsButton() : m_uiSystemCommand(0) {}
+    explicit CORXToolbarMenuButtonsButton(UINT uiCmdId);
+
+    virtual SIZE OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz);
+    virtual void OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList* pImages, BOOL bHorz = TRUE,
+                        BOOL bCustomizeMode = FALSE, BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE,
+                        BOOL bGrayDisabledButtons = TRUE);
+    virtual void CopyFrom(const CORXToolbarButton& src);
+
+    UINT m_uiSystemCommand;
 };
 
 #endif // VELMORA_ORXTOOLBARMENUBUTTON_H

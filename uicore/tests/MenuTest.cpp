@@ -418,3 +418,94 @@ TEST_F(PopupMenuTest, MenuHandleIsDestroyedExactlyWhenAsked)
     pMenu->DestroyWindow();
     EXPECT_FALSE(::IsMenu(hOwned));
 }
+
+TEST_F(PopupMenuTest, ChevronMenuListsTheHiddenButtonsAndRunsTheRightOne)
+{
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.SetOwner(m_pFrame);
+    CCustomizeButton* pChevron = new CCustomizeButton(ID_DEMO_MENU_LAST, _T("&Customize..."));
+    ASSERT_GE(bar.InsertButton(pChevron), 0);
+    EXPECT_EQ(&bar, pChevron->GetOwnerBar());
+
+    // Hidden: a leading separator, New (no text: its string's second line), two separators, Open.
+    CORXToolbarButton sepA, sepB, sepC;
+    sepA.m_nStyle = sepB.m_nStyle = sepC.m_nStyle = TBBS_SEPARATOR;
+    CORXToolbarButton newButton(ID_DEMO_NEW, -1, _T(""));
+    CORXToolbarButton openButton(ID_DEMO_OPEN, -1, _T("&Open"));
+    pChevron->AddInvisibleButton(&sepA);
+    pChevron->AddInvisibleButton(&newButton);
+    pChevron->AddInvisibleButton(&sepB);
+    pChevron->AddInvisibleButton(&sepC);
+    pChevron->AddInvisibleButton(&openButton);
+
+    ASSERT_TRUE(pChevron->OpenPopupMenu(&bar));
+    CORXPopupMenu* pMenu = pChevron->GetPopupMenu();
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    CORXPopupMenuBar* pItems = pMenu->GetMenuBar();
+    // New, separator, Open, separator, Customize.
+    ASSERT_EQ(5, pItems->GetCount());
+    EXPECT_EQ(CString(_T("New")), pItems->GetButtonText(0));
+    EXPECT_TRUE(pItems->GetButtonStyle(1) & TBBS_SEPARATOR);
+    EXPECT_EQ((UINT)ID_DEMO_OPEN, pItems->GetItemID(2));
+    EXPECT_EQ((UINT)ID_DEMO_MENU_LAST, pItems->GetItemID(4));
+
+    // Open, behind the dropped separators, runs Open.
+    Key(pMenu, VK_HOME);
+    Key(pMenu, VK_DOWN);
+    EXPECT_EQ((UINT)ID_DEMO_OPEN, HighlightedId(pMenu));
+    Key(pMenu, VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_OPEN}, m_pFrame->m_commands);
+    EXPECT_FALSE(pChevron->IsDroppedDown());
+
+    // The customise command goes to the bar's owner as a command of its own.
+    ASSERT_TRUE(pChevron->OpenPopupMenu(&bar));
+    Key(pChevron->GetPopupMenu(), VK_END);
+    Key(pChevron->GetPopupMenu(), VK_RETURN);
+    PumpPending();
+    EXPECT_EQ((std::vector<UINT>{ID_DEMO_OPEN, ID_DEMO_MENU_LAST}), m_pFrame->m_commands);
+
+    // The chevron's text and its room.
+    CClientDC dc(&bar);
+    EXPECT_NE(0, pChevron->OnCalculateSize(&dc, CSize(23, 22), TRUE).cx);
+    EXPECT_EQ(CString(_T("More Buttons")), pChevron->m_strText);
+    pChevron->SetNoRoom(TRUE);
+    EXPECT_EQ(CSize(0, 0), CSize(pChevron->OnCalculateSize(&dc, CSize(23, 22), TRUE)));
+    pChevron->ClearInvisibleButtons();
+    bar.DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, SplitButtonOpensOnlyFromItsArrow)
+{
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.SetOwner(m_pFrame);
+    m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    HMENU hMenu = MakeMenu();
+    // A command with no items: no arrow, its click is the bar's.
+    CORXToolbarMenuButton* pPlain = new CORXToolbarMenuButton(ID_DEMO_NEW, NULL, -1, _T("New"));
+    CORXToolbarMenuButton* pSplit = new CORXToolbarMenuButton(ID_DEMO_OPEN, hMenu, -1, _T("Open"));
+    ::DestroyMenu(hMenu);
+    ASSERT_GE(bar.InsertButton(pPlain), 0);
+    ASSERT_GE(bar.InsertButton(pSplit), 0);
+    bar.AdjustLayout();
+    EXPECT_FALSE(pPlain->IsDrawDownArrow());
+    EXPECT_FALSE(pPlain->OnClick(&bar, FALSE));
+    EXPECT_TRUE(pSplit->IsDrawDownArrow());
+
+    CRect rect = pSplit->Rect();
+    bar.ClientToScreen(rect);
+    ::SetCursorPos(rect.left + 2, rect.CenterPoint().y);
+    EXPECT_FALSE(pSplit->OnClick(&bar, FALSE));
+    EXPECT_FALSE(pSplit->IsDroppedDown());
+    ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
+    EXPECT_TRUE(pSplit->OnClick(&bar, FALSE));
+    EXPECT_TRUE(pSplit->IsDroppedDown());
+    EXPECT_EQ(CORXPopupMenu::DROP_DIRECTION_BOTTOM, pSplit->GetPopupMenu()->GetDropDirection());
+    // A second click closes it.
+    EXPECT_TRUE(pSplit->OnClick(&bar, FALSE));
+    PumpPending();
+    EXPECT_FALSE(pSplit->IsDroppedDown());
+    bar.DestroyWindow();
+}
