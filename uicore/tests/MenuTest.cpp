@@ -8,6 +8,7 @@
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXToolbarMenuButton.h"
+#include "ORXWorkspace.h"
 #include "TestSupport.h"
 
 namespace
@@ -508,4 +509,69 @@ TEST_F(PopupMenuTest, SplitButtonOpensOnlyFromItsArrow)
     PumpPending();
     EXPECT_FALSE(pSplit->IsDroppedDown());
     bar.DestroyWindow();
+}
+
+namespace
+{
+// A workspace whose saved state came from a given framework version.
+class CVersionWorkspace : public CORXWorkspace
+{
+public:
+    CVersionWorkspace(int nMajor, int nMinor)
+    {
+        m_nSavedVersionMajor = nMajor;
+        m_nSavedVersionMinor = nMinor;
+    }
+};
+
+UINT StoredLength(CORXToolbarMenuButton& button)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        button.Serialize(ar);
+    }
+    return (UINT)file.GetLength();
+}
+} // namespace
+
+TEST(MenuButtonTest, TearOffIdIsStoredFromVersion471AndItemsRoundTrip)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, 100, "&One");
+    ::AppendMenuA(hMenu, MF_STRING, 101, "&Two");
+    CORXToolbarMenuButton button(0, hMenu, -1, _T("Menu"));
+    ::DestroyMenu(hMenu);
+
+    UINT nOld, nNew, nUnknown;
+    {
+        CVersionWorkspace workspace(4, 70);
+        nOld = StoredLength(button);
+    }
+    {
+        CVersionWorkspace workspace(4, 71);
+        nNew = StoredLength(button);
+    }
+    {
+        CVersionWorkspace workspace(-1, -1);
+        nUnknown = StoredLength(button);
+    }
+    EXPECT_EQ(nOld + 3 * 4, nNew); // the button and its two items
+    EXPECT_EQ(nNew, nUnknown);
+
+    CVersionWorkspace workspace(5, 0);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        button.Serialize(ar);
+    }
+    file.SeekToBegin();
+    CORXToolbarMenuButton back;
+    {
+        CArchive ar(&file, CArchive::load);
+        back.Serialize(ar);
+    }
+    EXPECT_TRUE(back.CompareWith(button));
+    ASSERT_EQ(2, back.GetCommands().GetCount());
+    EXPECT_EQ(CString(_T("&Two")), ((CORXToolbarButton*)back.GetCommands().GetTail())->m_strText);
 }
