@@ -3,6 +3,8 @@ window of its own class, never activated); the keys reach it through the frame: 
 highlight over the separator, Right opens the sub-menu at once, Escape closes only the sub-menu,
 Return runs the highlighted command, which the frame records; a greyed item's access letter closes
 the menu and runs nothing, and a sub-menu also opens by itself after the show delay when the mouse rests on its item.
+A context menu near the screen's corner stays on the screen and a menu taller than the screen
+scrolls.
 Screenshots of each state are left in the build tree."""
 
 import os
@@ -136,6 +138,46 @@ def main():
         h.screenshot("menu-submenu-delay")
         h.key("Escape", "Escape")
         h.wait_for(lambda: not menus(), timeout=10, what="both menus to close")
+
+        # A right click in the frame shows the context menu at the cursor; near the screen's
+        # bottom-right corner it ends at the point and is pushed left of the right edge.
+        width, height = (int(v) for v in h.xdotool("getdisplaygeometry").split())
+        h.mouse_click(*rest, button=3)
+        menu = h.wait_for(lambda: len(menus()) == 1 and menus()[0], timeout=10, what="the context menu")
+        r = menu["rect"]
+        expect(abs(r["left"] - rest[0]) <= 1 and abs(r["top"] - rest[1]) <= 1,
+               "the context menu opens at the cursor: %r %r" % (r, rest))
+        time.sleep(0.3)
+        h.screenshot("menu-context")
+        h.key("Escape")
+        h.wait_for(lambda: not menus(), timeout=10, what="the context menu to close")
+
+        px, py = width - 5, height - 5
+        h.post(frame, 0x007B, int(frame, 16), (py << 16) | px)  # WM_CONTEXTMENU
+        menu = h.wait_for(lambda: len(menus()) == 1 and menus()[0], timeout=10, what="the corner menu")
+        r = menu["rect"]
+        expect(r["right"] <= width and r["bottom"] <= py + 1 and r["bottom"] >= py - 8,
+               "the corner menu stays on the screen, its bottom at the point: %r" % r)
+        expect(r["left"] < px - 50, "the corner menu is pushed left: %r" % r)
+        time.sleep(0.3)
+        h.screenshot("menu-corner")
+        h.mouse_click(rest[0] - 10, rest[1])  # a click outside closes it
+        h.wait_for(lambda: not menus(), timeout=10, what="the corner menu to close")
+
+        # A menu taller than the screen fits it with a scroll button; End scrolls to the last item
+        # and Return runs it.
+        h.command(frame, ids["ID_DEMO_TALLMENU"])
+        menu = h.wait_for(lambda: len(menus()) == 1 and menus()[0], timeout=10, what="the tall menu")
+        r = menu["rect"]
+        expect(r["top"] >= 0 and r["bottom"] <= height, "the tall menu fits the screen: %r" % r)
+        time.sleep(0.3)
+        h.screenshot("menu-tall")
+        h.key("End")
+        time.sleep(0.5)
+        h.screenshot("menu-tall-end")
+        h.key("Return")
+        h.wait_for(lambda: ids["ID_DEMO_TALL_LAST"] in log.commands(), timeout=10, what="the tall menu's last item")
+        h.wait_for(lambda: not menus(), timeout=10, what="the tall menu to close")
         print("commands received:", log.commands())
 
 

@@ -27,5 +27,8 @@
 #define ID_DEMO_MENU_GREYED 32203
 #define ID_DEMO_MENU_LAST   32204
 #define ID_DEMO_MENU_CHECK  32205
+#define ID_DEMO_TALLMENU    32206 // opens a menu taller than the screen
+#define ID_DEMO_TALL_FIRST  33000 // its 80 items
+#define ID_DEMO_TALL_LAST   33079
 
 #endif // VELMORA_DEMOIDS_H

@@ -116,21 +116,13 @@ protected:
         }
     }
     static const UINT_PTR kToolTipTimer = 77;
-    // The open pop-up menus take the keys while they are open.
-    virtual BOOL PreTranslateMessage(MSG* pMsg)
-    {
-        if (pMsg->message == WM_KEYDOWN)
-            Log("key %u %d", (UINT)pMsg->wParam, CORXPopupMenu::GetActiveMenu() != NULL);
-        if (CORXPopupMenu::PreTranslateForMenu(pMsg))
-            return TRUE;
-        return CFrameWnd::PreTranslateMessage(pMsg);
-    }
     CString m_strLastTip;
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
     {
         UINT nID = LOWORD(wParam);
         if ((nID >= ID_DEMO_NEW && nID <= ID_DEMO_LARGE) ||
-            (nID >= ID_DEMO_MENU_FIRST && nID <= ID_DEMO_MENU_CHECK))
+            (nID >= ID_DEMO_MENU_FIRST && nID <= ID_DEMO_MENU_CHECK) ||
+            (nID >= ID_DEMO_TALL_FIRST && nID <= ID_DEMO_TALL_LAST))
             Log("command %u", nID);
         return CFrameWnd::OnCommand(wParam, lParam);
     }
@@ -144,6 +136,35 @@ protected:
     afx_msg void OnMenuCheck() { m_bMenuCheck = !m_bMenuCheck; }
     afx_msg void OnUpdateMenuCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bMenuCheck); }
     afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnTallCommand(UINT) {}
+    // The demonstration menu as a context menu at the point; the menu takes its own copy.
+    afx_msg void OnContextMenu(CWnd*, CPoint point)
+    {
+        CMenu menu;
+        if (!menu.LoadMenu(IDR_DEMO_MENU))
+            return;
+        CORXToolbarMenuButton items(0, menu.GetSubMenu(0)->GetSafeHmenu(), -1);
+        HMENU hCopy = items.CreateMenu();
+        CORXPopupMenu* pMenu = new CORXPopupMenu;
+        if (!pMenu->Create(this, point.x, point.y, hCopy, FALSE, TRUE))
+            Log("context menu failed");
+    }
+    afx_msg void OnTallMenu()
+    {
+        HMENU hMenu = ::CreatePopupMenu();
+        for (UINT nID = ID_DEMO_TALL_FIRST; nID <= ID_DEMO_TALL_LAST; nID++)
+        {
+            CString strText;
+            strText.Format(_T("Tall item %u"), nID - ID_DEMO_TALL_FIRST + 1);
+            ::AppendMenuA(hMenu, MF_STRING, nID, strText);
+        }
+        CRect rect;
+        GetClientRect(rect);
+        ClientToScreen(rect);
+        CORXPopupMenu* pMenu = new CORXPopupMenu;
+        if (!pMenu->Create(this, rect.left + 200, rect.top + 20, hMenu, FALSE, TRUE))
+            Log("tall menu failed");
+    }
     BOOL m_bMenuCheck = TRUE;
     afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bCheck); }
@@ -189,6 +210,9 @@ ON_COMMAND(ID_DEMO_MENU_LAST, OnDemoCommand)
 ON_COMMAND(ID_DEMO_MENU_CHECK, OnMenuCheck)
 ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_CHECK, OnUpdateMenuCheck)
 ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_GREYED, OnUpdateGreyed)
+ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_DEMO_TALLMENU, OnTallMenu)
+ON_COMMAND_RANGE(ID_DEMO_TALL_FIRST, ID_DEMO_TALL_LAST, OnTallCommand)
 ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
 ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
 END_MESSAGE_MAP()
@@ -215,6 +239,15 @@ public:
         pFrame->LogButtons();
         Log("ready");
         return TRUE;
+    }
+    // The open pop-up menus take the keys, wherever the focus is, before any window sees them.
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            Log("key %u %d", (UINT)pMsg->wParam, CORXPopupMenu::GetActiveMenu() != NULL);
+        if (CORXPopupMenu::PreTranslateForMenu(pMsg))
+            return TRUE;
+        return CWinApp::PreTranslateMessage(pMsg);
     }
     virtual int ExitInstance()
     {
