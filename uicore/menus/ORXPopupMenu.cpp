@@ -184,6 +184,7 @@ void CORXPopupMenu::Initialize()
     m_bScrollable = FALSE;
     m_nMenuBarHeight = 0;
     m_bShown = FALSE;
+    m_bInCreate = FALSE;
 
     if (globalData.bIsRemoteSession)
         m_AnimationType = NO_ANIMATION;
@@ -270,8 +271,11 @@ BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLo
         m_pMessageWnd = pParentMenu->m_pMessageWnd;
 
     CRect rect(x, y, x, y);
-    if (!CWnd::CreateEx(dwExStyle, ORX_POPUPMENU_CLASS, _T(""), WS_POPUP, rect.left, rect.top, 0, 0,
-                        pWndOwner != NULL ? pWndOwner->GetSafeHwnd() : NULL, NULL))
+    m_bInCreate = TRUE;
+    BOOL bCreated = CWnd::CreateEx(dwExStyle, ORX_POPUPMENU_CLASS, _T(""), WS_POPUP, rect.left, rect.top, 0,
+                                   0, pWndOwner != NULL ? pWndOwner->GetSafeHwnd() : NULL, NULL);
+    m_bInCreate = FALSE;
+    if (!bCreated || GetSafeHwnd() == NULL)
         return FALSE;
     if (m_bRightAlign)
     {
@@ -1146,5 +1150,9 @@ void CORXPopupMenu::PostNcDestroy()
         m_pParentBtn->OnPopupClosed(this);
         m_pParentBtn = NULL;
     }
+    if (m_pActivePopupMenu == this)
+        m_pActivePopupMenu = NULL;
+    if (m_bInCreate)
+        return; // Create answers FALSE and the caller deletes the object
     CMiniFrameWnd::PostNcDestroy();
 }

@@ -109,6 +109,9 @@ public:
 public:
     virtual CORXPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
     virtual BOOL InCommand() { return m_wndMenuBar.IsInCommand(); }
+    // Shows the menu; once it is shown, the window owns the object and deletes it when it closes.
+    // FALSE leaves the object to the caller, which deletes it (the menu handle goes with it when
+    // the menu owns it).
     virtual BOOL Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked = FALSE,
                         BOOL bOwnMessage = FALSE);
 
@@ -198,6 +201,7 @@ protected:
     CBitmap m_bmpShadowRight;
     CBitmap m_bmpShadowBottom;
     CBitmap m_bmpScreen; // the screen under the menu while it opens
+    BOOL m_bInCreate;    // a window destroyed while it is created leaves the object alive
 
     static int m_AnimationType;
     static int m_AnimationSpeed;

@@ -242,11 +242,11 @@ BOOL CORXToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
     CORXPopupMenu* pMenu = m_pPopupMenu;
     if (!pMenu->Create(pWnd, point.x, point.y, hMenu, FALSE, FALSE))
     {
-        // A failed creation leaves the window's object to us.
+        // A failed creation leaves the object to us.
         if (m_pPopupMenu == pMenu)
             m_pPopupMenu = NULL;
-        if (pMenu->GetSafeHwnd() == NULL)
-            delete pMenu;
+        pMenu->SetParentButton(NULL, pMenu->GetDropDirection());
+        delete pMenu;
         return FALSE;
     }
     if (m_pWndMessage != NULL)

@@ -418,6 +418,14 @@ TEST_F(PopupMenuTest, MenuHandleIsDestroyedExactlyWhenAsked)
     ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
     pMenu->DestroyWindow();
     EXPECT_FALSE(::IsMenu(hOwned));
+
+    // A handle that is no menu: no window, and the object stays with the caller.
+    CORXPopupMenu* pFailed = new CORXPopupMenu;
+    pFailed->SetAutoDestroy(FALSE);
+    EXPECT_FALSE(pFailed->Create(m_pFrame, 100, 100, (HMENU)(UINT_PTR)0x4321, FALSE, TRUE));
+    EXPECT_EQ((HWND)NULL, pFailed->GetSafeHwnd());
+    EXPECT_EQ((CORXPopupMenu*)NULL, CORXPopupMenu::GetActiveMenu());
+    delete pFailed;
 }
 
 TEST_F(PopupMenuTest, ChevronMenuListsTheHiddenButtonsAndRunsTheRightOne)
