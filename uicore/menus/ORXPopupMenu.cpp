@@ -23,6 +23,7 @@ int CORXPopupMenu::m_AnimationSpeed = 30;
 DWORD CORXPopupMenu::m_dwLastAnimTime = 0;
 CORXPopupMenu* CORXPopupMenu::m_pActivePopupMenu = NULL;
 BOOL CORXPopupMenu::m_bForceShadow = FALSE;
+BOOL CORXPopupMenu::m_bMenuShadows = TRUE;
 
 namespace
 {
@@ -197,10 +198,10 @@ void CORXPopupMenu::Initialize()
         m_bAnimationIsDone = TRUE;
     }
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
-    m_iShadowSize =
-        (pLook->IsMenuShadowAllowed() && globalData.m_nBitsPerPixel > 8 && !CORXToolBar::IsCustomizeMode())
-            ? pLook->GetMenuShadowDepth()
-            : 0;
+    m_iShadowSize = (m_bMenuShadows && pLook->IsMenuShadowAllowed() && globalData.m_nBitsPerPixel > 8 &&
+                     !CORXToolBar::IsCustomizeMode())
+                        ? pLook->GetMenuShadowDepth()
+                        : 0;
 }
 
 CORXPopupMenu::~CORXPopupMenu()

@@ -136,6 +136,9 @@ public:
     // A stored animation kind outside the known ones gives none.
     static int AnimationFromStored(DWORD dwStored) { return dwStored <= (DWORD)FADE ? (int)dwStored : 0; }
     static void SetForceShadow(BOOL bForce) { m_bForceShadow = bForce; }
+    // The tool bars' "MenuShadows" parameter: menus opened later have shadows (on by default).
+    static void EnableMenuShadows(BOOL bEnable) { m_bMenuShadows = bEnable; }
+    static BOOL AreMenuShadowsEnabled() { return m_bMenuShadows; }
     // Routes a key to the active menu while one is open: frames and dialogs call it first in their
     // message pre-translation. TRUE when the menu took the message.
     static BOOL PreTranslateForMenu(MSG* pMsg);
@@ -208,6 +211,7 @@ protected:
     static DWORD m_dwLastAnimTime;
     static CORXPopupMenu* m_pActivePopupMenu;
     static BOOL m_bForceShadow;
+    static BOOL m_bMenuShadows;
 
     // Implementation
 protected:

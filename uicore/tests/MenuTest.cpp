@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DemoIds.h"
+#include "ORXGlobalData.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXToolbarMenuButton.h"
@@ -582,4 +583,37 @@ TEST(MenuButtonTest, TearOffIdIsStoredFromVersion471AndItemsRoundTrip)
     EXPECT_TRUE(back.CompareWith(button));
     ASSERT_EQ(2, back.GetCommands().GetCount());
     EXPECT_EQ(CString(_T("&Two")), ((CORXToolbarButton*)back.GetCommands().GetTail())->m_strText);
+}
+
+TEST_F(PopupMenuTest, ShadowStaysInsideTheOwnerUnlessKept)
+{
+    if (globalData.m_nBitsPerPixel <= 8)
+        GTEST_SKIP() << "no shadows at this colour depth";
+    CRect rectFrame;
+    m_pFrame->GetWindowRect(rectFrame);
+    // Inside the frame: the shadow is drawn.
+    CORXPopupMenu* pInside = new CORXPopupMenu;
+    ASSERT_TRUE(pInside->Create(m_pFrame, rectFrame.left + 20, rectFrame.top + 40, MakeMenu(), FALSE, TRUE));
+    EXPECT_GT(pInside->GetShadowDepth(), 0);
+    pInside->DestroyWindow();
+    // Past the frame's bottom-right corner: none, unless the menu keeps its shadow.
+    CORXPopupMenu* pOutside = new CORXPopupMenu;
+    ASSERT_TRUE(
+        pOutside->Create(m_pFrame, rectFrame.right - 20, rectFrame.bottom - 20, MakeMenu(), FALSE, TRUE));
+    EXPECT_EQ(0, pOutside->GetShadowDepth());
+    pOutside->DestroyWindow();
+    CORXPopupMenu::SetForceShadow(TRUE);
+    CORXPopupMenu* pKept = new CORXPopupMenu;
+    ASSERT_TRUE(
+        pKept->Create(m_pFrame, rectFrame.right - 20, rectFrame.bottom - 20, MakeMenu(), FALSE, TRUE));
+    EXPECT_GT(pKept->GetShadowDepth(), 0);
+    pKept->DestroyWindow();
+    CORXPopupMenu::SetForceShadow(FALSE);
+    // Menu shadows turned off: none anywhere.
+    CORXPopupMenu::EnableMenuShadows(FALSE);
+    CORXPopupMenu* pOff = new CORXPopupMenu;
+    ASSERT_TRUE(pOff->Create(m_pFrame, rectFrame.left + 20, rectFrame.top + 40, MakeMenu(), FALSE, TRUE));
+    EXPECT_EQ(0, pOff->GetShadowDepth());
+    pOff->DestroyWindow();
+    CORXPopupMenu::EnableMenuShadows(TRUE);
 }
