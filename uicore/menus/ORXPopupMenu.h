@@ -131,6 +131,8 @@ public:
     // Attributes
 public:
     static CORXPopupMenu* GetActiveMenu() { return m_pActivePopupMenu; }
+    // A framework frame that approves menus (the services' approval) names the one taking keys.
+    static void SetActiveMenu(CORXPopupMenu* pMenu) { m_pActivePopupMenu = pMenu; }
     static void SetAnimationType(int nType) { m_AnimationType = nType; }
     static int GetAnimationType() { return m_AnimationType; }
     // A stored animation kind outside the known ones gives none.

@@ -617,3 +617,29 @@ TEST_F(PopupMenuTest, ShadowStaysInsideTheOwnerUnlessKept)
     pOff->DestroyWindow();
     CORXPopupMenu::EnableMenuShadows(TRUE);
 }
+
+TEST_F(PopupMenuTest, OpeningAnimationsFinishWithTheWholeMenu)
+{
+    for (int nKind : {CORXPopupMenu::UNFOLD, CORXPopupMenu::SLIDE, CORXPopupMenu::FADE})
+    {
+        CORXPopupMenu::SetAnimationType(nKind);
+        CORXPopupMenu* pMenu = Open(MakeMenu());
+        ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+        if (CORXPopupMenu::GetAnimationType() == CORXPopupMenu::NO_ANIMATION)
+        {
+            pMenu->DestroyWindow();
+            continue; // a colour depth without fading
+        }
+        EXPECT_FALSE(pMenu->IsAnimationDone()) << nKind;
+        EXPECT_FALSE(pMenu->GetMenuBar()->IsWindowVisible()) << nKind;
+        for (int i = 0; i < 100 && !pMenu->IsAnimationDone(); i++)
+        {
+            ::Sleep(20);
+            PumpPending();
+        }
+        EXPECT_TRUE(pMenu->IsAnimationDone()) << nKind;
+        EXPECT_TRUE(pMenu->GetMenuBar()->IsWindowVisible()) << nKind;
+        pMenu->DestroyWindow();
+    }
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+}
