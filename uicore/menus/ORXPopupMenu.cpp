@@ -12,6 +12,7 @@
 #include "ORXVisualManager.h"
 
 #include <algorithm>
+#include <windowsx.h>
 #include <time.h>
 
 IMPLEMENT_SERIAL(CORXPopupMenu, CMiniFrameWnd, VERSIONABLE_SCHEMA | 1)
@@ -1075,6 +1076,13 @@ BOOL CORXPopupMenu::PreTranslateForMenu(MSG* pMsg)
         CORXPopupMenu* pTop = pMenu;
         while (pTop->GetParentPopupMenu() != NULL)
             pTop = pTop->GetParentPopupMenu();
+        // A press on the button that opened the chain is the button's: it closes its menu itself.
+        CORXToolBar* pBar = pTop->GetParentToolBar();
+        if (pMsg->message == WM_LBUTTONDOWN && pBar != NULL && pBar->GetSafeHwnd() == pMsg->hwnd &&
+            pTop->GetParentButton() != NULL &&
+            pTop->GetParentButton()->Rect().PtInRect(
+                CPoint(GET_X_LPARAM(pMsg->lParam), GET_Y_LPARAM(pMsg->lParam))))
+            return FALSE;
         pTop->SendMessage(WM_CLOSE);
         return FALSE;
     }

@@ -117,6 +117,14 @@ def main():
         h.wait_for(lambda: ids["ID_DEMO_MENU_INNER2"] in log.commands(), timeout=10, what="the Inner two command")
         h.wait_for(lambda: not menus(), timeout=10, what="the whole chain to close")
 
+        # A second click on the menu button closes its menu.
+        menu = open_menu()
+        left, top, right, bottom = log.menu_button()
+        h.mouse_click((left + right) // 2 + 1, (top + bottom) // 2)
+        h.wait_for(lambda: not menus(), timeout=10, what="the second click to close the menu")
+        time.sleep(0.5)
+        expect(not menus(), "the second click does not open the menu again")
+
         # A click on an item runs it.
         menu = open_menu()
         r = menu["rect"]
