@@ -6,6 +6,7 @@
 #define IDR_ORX_POPUP_TOOLBAR     16102 // the tool bar's customise menu
 #define IDS_ORX_UNTITLED_TOOLBAR  16104
 #define IDS_ORX_TOO_MANY_TOOLBARS 16243
+#define IDS_ORX_MORE_BUTTONS      16026 // the chevron's default text
 #define IDC_ORX_STRETCH           30980 // shown while a button is stretched
 #define IDC_ORX_STRETCH_VERT      30981
 

@@ -23,4 +23,16 @@
 #define ID_DEMO_OWNERDRAWN 16350
 #define ID_DEMO_LINK       16351
 
+// The menu button's menu and the commands of its items.
+#define IDR_DEMO_MENU       204
+#define ID_DEMO_MENU_FIRST  32200
+#define ID_DEMO_MENU_INNER1 32201
+#define ID_DEMO_MENU_INNER2 32202
+#define ID_DEMO_MENU_GREYED 32203
+#define ID_DEMO_MENU_LAST   32204
+#define ID_DEMO_MENU_CHECK  32205
+#define ID_DEMO_TALLMENU    32206 // opens a menu taller than the screen
+#define ID_DEMO_TALL_FIRST  33000 // its 80 items
+#define ID_DEMO_TALL_LAST   33079
+
 #endif // VELMORA_DEMOIDS_H

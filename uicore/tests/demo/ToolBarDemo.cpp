@@ -12,7 +12,9 @@
 
 #include "DemoButtons.h"
 #include "DemoIds.h"
+#include "ORXPopupMenu.h"
 #include "ORXToolBar.h"
+#include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
 
 namespace
@@ -40,6 +42,7 @@ class CDemoFrame : public CFrameWnd
 public:
     CORXToolBar m_wndToolBar;
     CDemoButtons m_buttons;
+    CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
 
     void LogButtons()
@@ -52,6 +55,13 @@ public:
             m_wndToolBar.ClientToScreen(rect);
             Log("button %d %u %ld %ld %ld %ld", i, m_wndToolBar.GetItemID(i), rect.left, rect.top, rect.right,
                 rect.bottom);
+        }
+        if (m_wndMenuBar.GetSafeHwnd() != NULL && m_wndMenuBar.GetCount() > 0)
+        {
+            CRect rect;
+            m_wndMenuBar.GetItemRect(0, rect);
+            m_wndMenuBar.ClientToScreen(rect);
+            Log("menubutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
         }
     }
 
@@ -66,6 +76,18 @@ protected:
         m_wndToolBar.SetWindowText(_T("Standard"));
         if (!m_buttons.Create(this, Log))
             return -1;
+        // A second bar with a menu button, its items from the demonstration menu.
+        if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
+            return -1;
+        CMenu menu;
+        if (menu.LoadMenu(IDR_DEMO_MENU))
+        {
+            CORXToolbarMenuButton* pMenuButton =
+                new CORXToolbarMenuButton(0, menu.GetSubMenu(0)->GetSafeHmenu(), -1, _T("&Menu"));
+            pMenuButton->m_bText = TRUE;
+            if (m_wndMenuBar.InsertButton(pMenuButton) < 0)
+                delete pMenuButton;
+        }
         SetTimer(kToolTipTimer, 200, NULL);
         return 0;
     }
@@ -102,7 +124,9 @@ protected:
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
     {
         UINT nID = LOWORD(wParam);
-        if (nID >= ID_DEMO_NEW && nID <= ID_DEMO_LARGE)
+        if ((nID >= ID_DEMO_NEW && nID <= ID_DEMO_LARGE) ||
+            (nID >= ID_DEMO_MENU_FIRST && nID <= ID_DEMO_MENU_CHECK) ||
+            (nID >= ID_DEMO_TALL_FIRST && nID <= ID_DEMO_TALL_LAST))
             Log("command %u", nID);
         m_buttons.OnCommand(wParam);
         return CFrameWnd::OnCommand(wParam, lParam);
@@ -114,6 +138,39 @@ protected:
     }
     afx_msg void OnDemoCommand() {}
     afx_msg void OnCheck() { m_bCheck = !m_bCheck; }
+    afx_msg void OnMenuCheck() { m_bMenuCheck = !m_bMenuCheck; }
+    afx_msg void OnUpdateMenuCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bMenuCheck); }
+    afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnTallCommand(UINT) {}
+    // The demonstration menu as a context menu at the point; the menu takes its own copy.
+    afx_msg void OnContextMenu(CWnd*, CPoint point)
+    {
+        CMenu menu;
+        if (!menu.LoadMenu(IDR_DEMO_MENU))
+            return;
+        CORXToolbarMenuButton items(0, menu.GetSubMenu(0)->GetSafeHmenu(), -1);
+        HMENU hCopy = items.CreateMenu();
+        CORXPopupMenu* pMenu = new CORXPopupMenu;
+        if (!pMenu->Create(this, point.x, point.y, hCopy, FALSE, TRUE))
+            Log("context menu failed");
+    }
+    afx_msg void OnTallMenu()
+    {
+        HMENU hMenu = ::CreatePopupMenu();
+        for (UINT nID = ID_DEMO_TALL_FIRST; nID <= ID_DEMO_TALL_LAST; nID++)
+        {
+            CString strText;
+            strText.Format(_T("Tall item %u"), nID - ID_DEMO_TALL_FIRST + 1);
+            ::AppendMenuA(hMenu, MF_STRING, nID, strText);
+        }
+        CRect rect;
+        GetClientRect(rect);
+        ClientToScreen(rect);
+        CORXPopupMenu* pMenu = new CORXPopupMenu;
+        if (!pMenu->Create(this, rect.left + 200, rect.top + 20, hMenu, FALSE, TRUE))
+            Log("tall menu failed");
+    }
+    BOOL m_bMenuCheck = TRUE;
     afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bCheck); }
     afx_msg void OnTextLabels()
@@ -150,6 +207,17 @@ ON_COMMAND(ID_DEMO_ALARM, OnDemoCommand)
 ON_COMMAND(ID_DEMO_CHECK, OnCheck)
 ON_UPDATE_COMMAND_UI(ID_DEMO_SAVE, OnUpdateSave)
 ON_UPDATE_COMMAND_UI(ID_DEMO_CHECK, OnUpdateCheck)
+ON_COMMAND(ID_DEMO_MENU_FIRST, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_INNER1, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_INNER2, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_GREYED, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_LAST, OnDemoCommand)
+ON_COMMAND(ID_DEMO_MENU_CHECK, OnMenuCheck)
+ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_CHECK, OnUpdateMenuCheck)
+ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_GREYED, OnUpdateGreyed)
+ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_DEMO_TALLMENU, OnTallMenu)
+ON_COMMAND_RANGE(ID_DEMO_TALL_FIRST, ID_DEMO_TALL_LAST, OnTallCommand)
 ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
 ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
 END_MESSAGE_MAP()
@@ -176,6 +244,15 @@ public:
         pFrame->LogButtons();
         Log("ready");
         return TRUE;
+    }
+    // The open pop-up menus take the keys, wherever the focus is, before any window sees them.
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            Log("key %u %d", (UINT)pMsg->wParam, CORXPopupMenu::GetActiveMenu() != NULL);
+        if (CORXPopupMenu::PreTranslateForMenu(pMsg))
+            return TRUE;
+        return CWinApp::PreTranslateMessage(pMsg);
     }
     virtual int ExitInstance()
     {

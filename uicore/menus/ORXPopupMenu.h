@@ -1,0 +1,246 @@
+// CORXPopupMenu: the framework's drop-down and context menu: a borderless pop-up window, never
+// activated, that hosts an item bar built from a menu handle, with scroll buttons, an opening
+// animation and a drop shadow.
+#ifndef VELMORA_ORXPOPUPMENU_H
+#define VELMORA_ORXPOPUPMENU_H
+
+#include <afxwin.h>
+#include <afxext.h>
+
+#include "ORXPopupMenuBar.h"
+
+class CORXToolbarMenuButton;
+
+// The window class of every pop-up menu.
+#define ORX_POPUPMENU_CLASS "ORXPopupMenu"
+
+// Services of the framework that the menus call where they are present; every pointer may stay
+// NULL, and then the menus go without.
+struct ORXMenuServices
+{
+    // The menu sound: request 1 a command was chosen, 2 a menu opens.
+    void (*pfnPlaySound)(int nRequest);
+    // The menu store: fills the bar with the saved items of a menu handle, TRUE when it had some.
+    BOOL (*pfnRestoreItems)(HMENU hMenu, CORXPopupMenuBar* pBar);
+    // The context-menu manager: the command chosen in a menu that returns its command.
+    void (*pfnSetChosenCommand)(UINT uiCmd);
+    // A framework frame or dialog approves a menu before it shows (FALSE refuses it) and hears when
+    // it closes.
+    BOOL (*pfnApproveShow)(CFrameWnd* pFrame, CORXPopupMenu* pMenu);
+    void (*pfnMenuClosed)(CORXPopupMenu* pMenu);
+};
+extern ORXMenuServices g_ORXMenuServices;
+
+// Where a menu goes against a work area: what the placement knows of the menu and of what opened it.
+struct ORXMenuPlacement
+{
+    enum Opener
+    {
+        FreeMenu = 0,    // a context menu, or one without a parent item
+        SubMenu = 1,     // an item of a parent pop-up menu
+        BarMenu = 2,     // an item of a tool bar or of a menu bar docked at the top or bottom
+        SideMenuBar = 3, // an item of a menu bar docked at the left or right
+    };
+    // In
+    CRect rectWork;
+    CPoint pt;
+    CSize size; // without shadow
+    int nOpener;
+    BOOL bRightAligned;
+    BOOL bRTL;
+    int nParentLeft;   // the parent pop-up's (or side menu bar's) left edge
+    int nItemTop;      // the parent item's top edge on the screen (bar menus)
+    int nSubMenuShift; // the sub-menu's row height + 4
+    int nAnimation;
+    // In and out
+    int nDropDirection;
+    // Out
+    BOOL bScrollable;
+    BOOL bGrowRight;
+    BOOL bGrowDown;
+
+    ORXMenuPlacement();
+    void Compute();
+};
+
+class CORXPopupMenu : public CMiniFrameWnd
+{
+    DECLARE_SERIAL(CORXPopupMenu)
+    friend class CORXPopupMenuBar;
+    friend class CORXToolbarMenuButton;
+
+    // Construction
+public:
+    CORXPopupMenu();
+    virtual ~CORXPopupMenu();
+
+    enum ANIMATION_TYPE
+    {
+        NO_ANIMATION = 0,
+        UNFOLD = 1,
+        SLIDE = 2,
+        FADE = 3
+    };
+    enum DROP_DIRECTION
+    {
+        DROP_DIRECTION_NONE = 0,
+        DROP_DIRECTION_BOTTOM = 1,
+        DROP_DIRECTION_TOP = 2,
+        DROP_DIRECTION_RIGHT = 3,
+        DROP_DIRECTION_LEFT = 4
+    };
+    enum HIT_TEST
+    {
+        HT_ITEMS = 0,
+        HT_RIGHT_SHADOW = 1,
+        HT_BOTTOM_SHADOW = 2,
+        HT_SIDE_BAND = 3,
+        HT_OUTSIDE = 4,
+        HT_TEAROFF = 5
+    };
+
+    // Overrides
+public:
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    virtual void PostNcDestroy();
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+
+    // Operations
+public:
+    virtual CORXPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
+    virtual BOOL InCommand() { return m_wndMenuBar.IsInCommand(); }
+    // Shows the menu; once it is shown, the window owns the object and deletes it when it closes.
+    // FALSE leaves the object to the caller, which deletes it (the menu handle goes with it when
+    // the menu owns it).
+    virtual BOOL Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked = FALSE,
+                        BOOL bOwnMessage = FALSE);
+
+    static BOOL OnShowPopup(CFrameWnd* pFrame, CORXPopupMenu* pMenu);
+    void ShowAllItems();
+    CORXPopupMenu* GetParentPopupMenu() const;
+    CORXToolBar* GetParentToolBar() const;
+    int InsertItem(const CORXToolbarButton& button, int iInsertAt = -1);
+    int InsertSeparator(int iInsertAt = -1);
+    int GetMenuItemCount() const { return m_wndMenuBar.GetCount(); }
+    BOOL RemoveItem(int iIndex);
+    int HitTest(CPoint ptScreen) const;
+    void CloseMenu(BOOL bSetFocusToBar = FALSE);
+    BOOL PostCommand(UINT uiCommandID);
+    BOOL PlaceItemBar(BOOL bForce);
+
+    // Attributes
+public:
+    static CORXPopupMenu* GetActiveMenu() { return m_pActivePopupMenu; }
+    // A framework frame that approves menus (the services' approval) names the one taking keys.
+    static void SetActiveMenu(CORXPopupMenu* pMenu) { m_pActivePopupMenu = pMenu; }
+    static void SetAnimationType(int nType) { m_AnimationType = nType; }
+    static int GetAnimationType() { return m_AnimationType; }
+    // A stored animation kind outside the known ones gives none.
+    static int AnimationFromStored(DWORD dwStored) { return dwStored <= (DWORD)FADE ? (int)dwStored : 0; }
+    static void SetForceShadow(BOOL bForce) { m_bForceShadow = bForce; }
+    // The tool bars' "MenuShadows" parameter: menus opened later have shadows (on by default).
+    static void EnableMenuShadows(BOOL bEnable) { m_bMenuShadows = bEnable; }
+    static BOOL AreMenuShadowsEnabled() { return m_bMenuShadows; }
+    // Routes a key to the active menu while one is open: frames and dialogs call it first in their
+    // message pre-translation. TRUE when the menu took the message.
+    static BOOL PreTranslateForMenu(MSG* pMsg);
+
+    CORXToolbarMenuButton* GetParentButton() const { return m_pParentBtn; }
+    void SetParentButton(CORXToolbarMenuButton* pButton, int nDropDirection)
+    {
+        m_pParentBtn = pButton;
+        m_DropDirection = nDropDirection;
+    }
+    int GetDropDirection() const { return m_DropDirection; }
+    HMENU GetHMenu() const { return m_hMenu; }
+    void SetAutoDestroy(BOOL bAutoDestroy) { m_bAutoDestroy = bAutoDestroy; }
+    BOOL IsAutoDestroy() const { return m_bAutoDestroy; }
+    void SetRightAlign(BOOL bRightAlign) { m_bRightAlign = bRightAlign; }
+    BOOL IsRightAlign() const { return m_bRightAlign; }
+    void SetReturnCommand(BOOL bSet) { m_bTrackMode = bSet; }
+    BOOL IsReturnCommand() const { return m_bTrackMode; }
+    CWnd* GetMessageWnd() const { return m_pMessageWnd; }
+    void SetMessageWnd(CWnd* pWnd) { m_pMessageWnd = pWnd; }
+    BOOL IsScrollable() const { return m_bScrollable; }
+    BOOL IsShown() const { return m_bShown; }
+    BOOL IsAnimationDone() const { return m_bAnimationIsDone; }
+    int GetShadowDepth() const { return m_iShadowSize; }
+    CRect GetScrollUpRect() const { return m_rectScrollUp; }
+    CRect GetScrollDownRect() const { return m_rectScrollDn; }
+    CSize GetMenuSize() const { return CSize(m_FinalSize.cx, m_FinalSize.cy); }
+    BOOL IsClosing() const { return m_bIsClosing; }
+
+    // Fields, in the order of the class's published layout
+protected:
+    int m_DropDirection;
+    CORXToolbarMenuButton* m_pParentBtn;
+    CWnd* m_pMessageWnd;
+    CORXPopupMenuBar m_wndMenuBar;
+    HMENU m_hMenu;
+    BOOL m_bAutoDestroy;
+    int m_x;
+    int m_y;
+    int m_xOrig;
+    int m_yOrig;
+    CSize m_FinalSize;
+    BOOL m_bRightAlign;
+    BOOL m_bTrackMode;
+    int m_nMaxWidth;
+    BOOL m_bIsClosing;
+    BOOL m_bCloseParent;
+    int m_iLogoWidth;
+    int m_nLogoLocation;
+    CSize m_AnimSize;
+    BOOL m_bAnimRight;
+    BOOL m_bAnimDown;
+    BOOL m_bAnimationIsDone;
+    int m_iFadePercent;
+    CRect m_rectScrollUp;
+    CRect m_rectScrollDn;
+    int m_iScrollMode;
+    int m_iScrollBtnHeight;
+    BOOL m_bScrollable;
+    int m_nMenuBarHeight;
+    BOOL m_bShown;
+    int m_iShadowSize;
+    CBitmap m_bmpShadowRight;
+    CBitmap m_bmpShadowBottom;
+    CBitmap m_bmpScreen; // the screen under the menu while it opens
+    BOOL m_bInCreate;    // a window destroyed while it is created leaves the object alive
+
+    static int m_AnimationType;
+    static int m_AnimationSpeed;
+    static DWORD m_dwLastAnimTime;
+    static CORXPopupMenu* m_pActivePopupMenu;
+    static BOOL m_bForceShadow;
+    static BOOL m_bMenuShadows;
+
+    // Implementation
+protected:
+    void Initialize();
+    BOOL InitMenuBar();
+    void CheckShadow();
+    void DrawFinal(CDC* pDC);
+    void DrawAnimationFrame(CDC* pDC);
+    void ScrollIntoView();
+    void CaptureScreen();
+    BOOL CanScrollUp() const;
+    BOOL CanScrollDown() const;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnActivateApp(BOOL bActive, HTASK hTask);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    DECLARE_MESSAGE_MAP()
+};
+
+#endif // VELMORA_ORXPOPUPMENU_H

@@ -1,0 +1,645 @@
+// Pop-up menus and menu buttons: placement against a work area, importing a menu handle, the
+// show delay, the keyboard, command states from update handlers, and who destroys the menu handle.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "DemoIds.h"
+#include "ORXGlobalData.h"
+#include "ORXPopupMenu.h"
+#include "ORXPopupMenuBar.h"
+#include "ORXToolbarMenuButton.h"
+#include "ORXWorkspace.h"
+#include "TestSupport.h"
+
+namespace
+{
+ORXMenuPlacement Place(CRect rectWork, CPoint pt, CSize size, int nOpener, int nItemTop = 0,
+                       int nParentLeft = 0)
+{
+    ORXMenuPlacement place;
+    place.rectWork = rectWork;
+    place.pt = pt;
+    place.size = size;
+    place.nOpener = nOpener;
+    place.nItemTop = nItemTop;
+    place.nParentLeft = nParentLeft;
+    place.nSubMenuShift = 24;
+    place.nDropDirection = nOpener == ORXMenuPlacement::SubMenu ? 3 : 1;
+    place.Compute();
+    return place;
+}
+} // namespace
+
+TEST(MenuPlacementTest, FlipsAndPushesAgainstTheWorkArea)
+{
+    const CRect rectWork(0, 0, 800, 600);
+    // A sub-menu that would pass the right edge opens left of its parent menu.
+    ORXMenuPlacement sub =
+        Place(rectWork, CPoint(700, 100), CSize(150, 80), ORXMenuPlacement::SubMenu, 0, 560);
+    EXPECT_EQ(CPoint(410, 100), sub.pt);
+    EXPECT_EQ(4, sub.nDropDirection);
+    // The menu of a bar item is pushed left of the right edge.
+    ORXMenuPlacement bar = Place(rectWork, CPoint(700, 100), CSize(150, 80), ORXMenuPlacement::BarMenu, 80);
+    EXPECT_EQ(800 - 150 - 1, bar.pt.x);
+    EXPECT_EQ(0, bar.nDropDirection);
+    // A bar item near the bottom: the menu opens above the item.
+    ORXMenuPlacement above =
+        Place(rectWork, CPoint(100, 560), CSize(120, 200), ORXMenuPlacement::BarMenu, 538);
+    EXPECT_EQ(CPoint(100, 338), above.pt);
+    EXPECT_EQ(2, above.nDropDirection);
+    EXPECT_FALSE(above.bScrollable);
+    // A context menu near the bottom ends at the point.
+    ORXMenuPlacement context = Place(rectWork, CPoint(300, 590), CSize(120, 200), ORXMenuPlacement::FreeMenu);
+    EXPECT_EQ(CPoint(300, 390), context.pt);
+    EXPECT_EQ(CSize(120, 200), context.size);
+    // A sub-menu near the bottom lines its last row up with its parent item.
+    ORXMenuPlacement subLow = Place(rectWork, CPoint(300, 550), CSize(120, 200), ORXMenuPlacement::SubMenu);
+    EXPECT_EQ(550 - 200 + 24, subLow.pt.y);
+}
+
+TEST(MenuPlacementTest, OpensAboveOnlyWithinTheWorkAreaAndScrollsOtherwise)
+{
+    // The work area starts below a bar at the top of the screen: room above the item down to the
+    // screen's top is no room.
+    const CRect rectWork(0, 100, 800, 600);
+    ORXMenuPlacement place =
+        Place(rectWork, CPoint(50, 420), CSize(120, 320), ORXMenuPlacement::BarMenu, 400);
+    EXPECT_NE(2, place.nDropDirection);
+    EXPECT_GE(place.pt.y, rectWork.top);
+    EXPECT_LE(place.pt.y + place.size.cy, rectWork.bottom);
+    // Less room below the item than above: from the work area's top to the item's top, scrolling.
+    EXPECT_EQ(CPoint(50, 100), place.pt);
+    EXPECT_EQ(300, place.size.cy);
+    EXPECT_TRUE(place.bScrollable);
+    EXPECT_EQ(0, place.nDropDirection);
+
+    // More room below: the menu stays below the item and is cut at the bottom.
+    ORXMenuPlacement below =
+        Place(rectWork, CPoint(50, 250), CSize(120, 400), ORXMenuPlacement::BarMenu, 230);
+    EXPECT_EQ(250, below.pt.y);
+    EXPECT_EQ(350, below.size.cy);
+    EXPECT_TRUE(below.bScrollable);
+
+    // A menu taller than the whole work area fits it and scrolls.
+    ORXMenuPlacement tall = Place(rectWork, CPoint(10, 590), CSize(100, 900), ORXMenuPlacement::FreeMenu);
+    EXPECT_EQ(100, tall.pt.y);
+    EXPECT_EQ(500, tall.size.cy);
+    EXPECT_TRUE(tall.bScrollable);
+}
+
+TEST(MenuShowDelayTest, SettingIsClampedAndUnreadableGivesTheDefault)
+{
+    EXPECT_EQ(500, CORXPopupMenuBar::ParseMenuShowDelay(NULL));
+    EXPECT_EQ(400, CORXPopupMenuBar::ParseMenuShowDelay(_T("400")));
+    EXPECT_EQ(5000, CORXPopupMenuBar::ParseMenuShowDelay(_T("9000")));
+    EXPECT_EQ(5000, CORXPopupMenuBar::ParseMenuShowDelay(_T("99999999999999999999")));
+    EXPECT_EQ(0, CORXPopupMenuBar::ParseMenuShowDelay(_T("-20")));
+    EXPECT_EQ(0, CORXPopupMenuBar::ParseMenuShowDelay(_T("-99999999999999999999")));
+    EXPECT_EQ(500, CORXPopupMenuBar::ParseMenuShowDelay(_T("slow")));
+    EXPECT_EQ(500, CORXPopupMenuBar::ParseMenuShowDelay(_T("")));
+    EXPECT_EQ(0, CORXPopupMenuBar::ParseMenuShowDelay(_T(" 0")));
+}
+
+TEST(MenuAnimationTest, StoredKindOutsideTheKnownOnesGivesNone)
+{
+    EXPECT_EQ(0, CORXPopupMenu::AnimationFromStored(0));
+    EXPECT_EQ(3, CORXPopupMenu::AnimationFromStored(3));
+    EXPECT_EQ(0, CORXPopupMenu::AnimationFromStored(4));
+    EXPECT_EQ(0, CORXPopupMenu::AnimationFromStored(0xFFFFFFFF));
+}
+
+TEST(MenuButtonTest, BuildsItsItemsFromAMenuAndBack)
+{
+    HMENU hSub = ::CreatePopupMenu();
+    ::AppendMenuA(hSub, MF_STRING, 101, "Inner");
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenuA(hMenu, MF_STRING, 100, "&Default");
+    ::AppendMenuA(hMenu, MF_POPUP | MF_MENUBREAK, (UINT_PTR)hSub, "&Sub");
+    ::SetMenuDefaultItem(hMenu, 100, FALSE);
+
+    CORXToolbarMenuButton button(0, hMenu, -1, _T("Menu"));
+    ASSERT_EQ(3, button.GetCommands().GetCount());
+    POSITION pos = button.GetCommands().GetHeadPosition();
+    CORXToolbarMenuButton* pSep = (CORXToolbarMenuButton*)button.GetCommands().GetNext(pos);
+    CORXToolbarMenuButton* pDefault = (CORXToolbarMenuButton*)button.GetCommands().GetNext(pos);
+    CORXToolbarMenuButton* pSub = (CORXToolbarMenuButton*)button.GetCommands().GetNext(pos);
+    EXPECT_EQ(0u, pSep->m_nID);
+    EXPECT_TRUE(pDefault->m_bDefault);
+    EXPECT_EQ((UINT)-1, pSub->m_nID);
+    EXPECT_EQ(1, pSub->GetCommands().GetCount());
+    EXPECT_TRUE(pSub->m_nStyle & TBBS_BREAK);
+
+    HMENU hBack = button.CreateMenu();
+    ASSERT_NE((HMENU)NULL, hBack);
+    EXPECT_EQ(3, ::GetMenuItemCount(hBack));
+    EXPECT_EQ(100u, ::GetMenuDefaultItem(hBack, FALSE, GMDI_USEDISABLED));
+    EXPECT_NE((HMENU)NULL, ::GetSubMenu(hBack, 2));
+    EXPECT_TRUE(::GetMenuState(hBack, 2, MF_BYPOSITION) & MF_MENUBREAK);
+    ::DestroyMenu(hBack);
+    ::DestroyMenu(hMenu);
+
+    CORXToolbarMenuButton empty(0, NULL, -1, _T("Empty"));
+    HMENU hEmpty = empty.CreateMenu();
+    ASSERT_NE((HMENU)NULL, hEmpty);
+    EXPECT_EQ(0, ::GetMenuItemCount(hEmpty));
+    ::DestroyMenu(hEmpty);
+    CORXToolbarMenuButton command(57600, NULL, -1, _T("New"));
+    EXPECT_EQ((HMENU)NULL, command.CreateMenu());
+}
+
+namespace
+{
+// A frame that records the commands posted to it and greys one command through its update handler.
+class CMenuOwnerFrame : public CFrameWnd
+{
+public:
+    std::vector<UINT> m_commands;
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM)
+    {
+        m_commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+    afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnUpdateChecked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
+    afx_msg void OnHandled() {}
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuOwnerFrame, CFrameWnd)
+ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_GREYED, OnUpdateGreyed)
+ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_CHECK, OnUpdateChecked)
+ON_COMMAND(ID_DEMO_MENU_LAST, OnHandled)
+END_MESSAGE_MAP()
+
+class PopupMenuTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+        m_pFrame = new CMenuOwnerFrame;
+        ASSERT_TRUE(m_pFrame->Create(NULL, _T("Menu test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400)));
+        m_pFrame->m_bAutoMenuEnable = FALSE;
+    }
+    void TearDown() override
+    {
+        if (CORXPopupMenu::GetActiveMenu() != NULL)
+            CORXPopupMenu::GetActiveMenu()->DestroyWindow();
+        m_pFrame->DestroyWindow();
+        PumpPending();
+    }
+    // First, separator, separator, More (a sub-menu), Greyed (greyed), Last (greyed in the menu,
+    // with a command handler), Checked, trailing separator.
+    HMENU MakeMenu()
+    {
+        HMENU hSub = ::CreatePopupMenu();
+        ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_INNER1, "&Inner one");
+        ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_INNER2, "Inner &two");
+        HMENU hMenu = ::CreatePopupMenu();
+        ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+        ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hSub, "&More");
+        ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_GREYED, "&Greyed");
+        ::AppendMenuA(hMenu, MF_STRING | MF_GRAYED, ID_DEMO_MENU_LAST, "&Last");
+        ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_CHECK, "&Checked");
+        ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+        ::SetMenuDefaultItem(hMenu, ID_DEMO_MENU_FIRST, FALSE);
+        return hMenu;
+    }
+    CORXPopupMenu* Open(HMENU hMenu, BOOL bOwnsMenu = TRUE)
+    {
+        CORXPopupMenu* pMenu = new CORXPopupMenu;
+        pMenu->SetAutoDestroy(bOwnsMenu);
+        if (!pMenu->Create(m_pFrame, 100, 100, hMenu, FALSE, TRUE))
+        {
+            ADD_FAILURE() << "the menu was not created";
+            return NULL;
+        }
+        return pMenu;
+    }
+    static void Key(CORXPopupMenu* pMenu, UINT nChar) { pMenu->SendMessage(WM_KEYDOWN, nChar, 1); }
+    static UINT HighlightedId(CORXPopupMenu* pMenu)
+    {
+        CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+        return pBar->GetItemID(pBar->GetHighlightedButtonIndex());
+    }
+    static std::vector<CORXPopupMenu*> OpenMenus()
+    {
+        std::vector<CORXPopupMenu*> menus;
+        for (HWND hWnd = ::GetTopWindow(NULL); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        {
+            char szClass[64] = {};
+            ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+            if (lstrcmpA(szClass, ORX_POPUPMENU_CLASS) == 0 &&
+                ::GetWindowThreadProcessId(hWnd, NULL) == ::GetCurrentThreadId())
+                menus.push_back(DYNAMIC_DOWNCAST(CORXPopupMenu, CWnd::FromHandlePermanent(hWnd)));
+        }
+        return menus;
+    }
+    CMenuOwnerFrame* m_pFrame = NULL;
+};
+} // namespace
+
+TEST_F(PopupMenuTest, ImportLeavesNoStraySeparatorsAndKeepsStates)
+{
+    HMENU hMenu = MakeMenu();
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    // First, one separator, More, Greyed, Last, Checked.
+    ASSERT_EQ(6, pBar->GetCount());
+    EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, pBar->GetItemID(0));
+    EXPECT_TRUE(pBar->GetButtonStyle(1) & TBBS_SEPARATOR);
+    EXPECT_EQ((UINT)-1, pBar->GetItemID(2));
+    EXPECT_FALSE(pBar->GetButtonStyle(5) & TBBS_SEPARATOR);
+    EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, pBar->GetDefaultMenuId());
+    // Only update handlers change states: Greyed is greyed and Checked checked by theirs; Last,
+    // greyed in the menu, stays greyed although its command has a handler.
+    EXPECT_TRUE(pBar->GetButtonStyle(3) & TBBS_DISABLED);
+    EXPECT_TRUE(pBar->GetButtonStyle(4) & TBBS_DISABLED);
+    EXPECT_TRUE(pBar->GetButtonStyle(5) & TBBS_CHECKED);
+    EXPECT_FALSE(pBar->GetButtonStyle(0) & TBBS_DISABLED);
+
+    // A menu of separators alone has no items; a handle that is no menu imports nothing.
+    HMENU hSeparators = ::CreatePopupMenu();
+    ::AppendMenuA(hSeparators, MF_SEPARATOR, 0, NULL);
+    ::AppendMenuA(hSeparators, MF_SEPARATOR, 0, NULL);
+    EXPECT_TRUE(pBar->ImportFromMenu(hSeparators));
+    EXPECT_EQ(0, pBar->GetCount());
+    ::DestroyMenu(hSeparators);
+    EXPECT_FALSE(pBar->ImportFromMenu((HMENU)(UINT_PTR)0x1234));
+    pMenu->DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, KeysMoveTheHighlightAndRunCommands)
+{
+    CORXPopupMenu* pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    EXPECT_EQ(pMenu, CORXPopupMenu::GetActiveMenu());
+    Key(pMenu, VK_DOWN);
+    EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, HighlightedId(pMenu));
+    Key(pMenu, VK_DOWN); // over the separator
+    EXPECT_EQ((UINT)-1, HighlightedId(pMenu));
+    Key(pMenu, VK_END);
+    EXPECT_EQ((UINT)ID_DEMO_MENU_CHECK, HighlightedId(pMenu));
+    Key(pMenu, VK_DOWN); // wraps round
+    EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, HighlightedId(pMenu));
+    Key(pMenu, VK_UP);
+    EXPECT_EQ((UINT)ID_DEMO_MENU_CHECK, HighlightedId(pMenu));
+
+    // The access letter of a greyed item runs nothing, whether its own update handler or the menu
+    // greyed it; the menu closes.
+    HWND hMenuWnd = pMenu->GetSafeHwnd();
+    Key(pMenu, 'L');
+    PumpPending();
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_FALSE(::IsWindow(hMenuWnd));
+
+    pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    Key(pMenu, 'G');
+    PumpPending();
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+
+    // Return runs the highlighted item and closes the menu.
+    pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    hMenuWnd = pMenu->GetSafeHwnd();
+    Key(pMenu, VK_HOME);
+    Key(pMenu, VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_FIRST}, m_pFrame->m_commands);
+    EXPECT_FALSE(::IsWindow(hMenuWnd));
+    EXPECT_EQ((CORXPopupMenu*)NULL, CORXPopupMenu::GetActiveMenu());
+}
+
+TEST_F(PopupMenuTest, EscapeClosesOnlyTheInnermostMenu)
+{
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::SLIDE);
+    CORXPopupMenu* pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_RIGHT);
+    std::vector<CORXPopupMenu*> menus = OpenMenus();
+    ASSERT_EQ(2u, menus.size());
+    CORXPopupMenu* pSub = menus[0] == pMenu ? menus[1] : menus[0];
+    EXPECT_EQ(pMenu, pSub->GetParentPopupMenu());
+    EXPECT_EQ(pSub, CORXPopupMenu::GetActiveMenu());
+    // Opened by the keyboard: at once, without animation, with its first item highlighted.
+    EXPECT_TRUE(pSub->IsAnimationDone());
+    EXPECT_EQ((UINT)ID_DEMO_MENU_INNER1, HighlightedId(pSub));
+    EXPECT_EQ(CORXPopupMenu::DROP_DIRECTION_RIGHT, pSub->GetDropDirection());
+
+    Key(pSub, VK_ESCAPE);
+    menus = OpenMenus();
+    ASSERT_EQ(1u, menus.size());
+    EXPECT_EQ(pMenu, menus[0]);
+    EXPECT_EQ(pMenu, CORXPopupMenu::GetActiveMenu());
+
+    // Left closes a sub-menu too; a command chosen in a sub-menu reaches the frame.
+    Key(pMenu, VK_RIGHT);
+    ASSERT_EQ(2u, OpenMenus().size());
+    pSub = CORXPopupMenu::GetActiveMenu();
+    Key(pSub, VK_LEFT);
+    ASSERT_EQ(1u, OpenMenus().size());
+    Key(pMenu, VK_RIGHT);
+    pSub = CORXPopupMenu::GetActiveMenu();
+    Key(pSub, 'T');
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_INNER2}, m_pFrame->m_commands);
+    EXPECT_TRUE(OpenMenus().empty());
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+}
+
+TEST_F(PopupMenuTest, UnknownAnimationShowsAtOnce)
+{
+    CORXPopupMenu::SetAnimationType(7);
+    CORXPopupMenu* pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    EXPECT_TRUE(pMenu->IsAnimationDone());
+    EXPECT_EQ(CORXPopupMenu::NO_ANIMATION, CORXPopupMenu::GetAnimationType());
+    EXPECT_TRUE(pMenu->GetMenuBar()->IsWindowVisible());
+    pMenu->DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, TallMenuScrollsWithinItsItems)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    for (int i = 0; i < 120; i++)
+    {
+        CString strText;
+        strText.Format(_T("Item %d"), i);
+        ::AppendMenuA(hMenu, MF_STRING, 33000 + i, strText);
+    }
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    ASSERT_TRUE(pMenu->IsScrollable());
+    CRect rectWnd;
+    pMenu->GetWindowRect(rectWnd);
+    CRect rectWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    EXPECT_LE(rectWnd.bottom - pMenu->GetShadowDepth(), rectWork.bottom);
+    EXPECT_TRUE(pMenu->GetScrollUpRect().IsRectEmpty());
+    EXPECT_FALSE(pMenu->GetScrollDownRect().IsRectEmpty());
+
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    Key(pMenu, VK_END);
+    EXPECT_EQ(33119u, HighlightedId(pMenu));
+    EXPECT_GT(pBar->GetFirstVisible(), 0);
+    EXPECT_LT(pBar->GetFirstVisible(), 120);
+    CRect rectBar;
+    pBar->GetClientRect(rectBar);
+    CRect rectLast;
+    pBar->GetItemRect(119, rectLast);
+    EXPECT_LE(rectLast.bottom, rectBar.bottom);
+    EXPECT_TRUE(pMenu->GetScrollDownRect().IsRectEmpty());
+    EXPECT_FALSE(pMenu->GetScrollUpRect().IsRectEmpty());
+
+    Key(pMenu, VK_HOME);
+    EXPECT_EQ(0, pBar->GetFirstVisible());
+    pMenu->DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, MenuHandleIsDestroyedExactlyWhenAsked)
+{
+    HMENU hKept = MakeMenu();
+    CORXPopupMenu* pMenu = Open(hKept, FALSE);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    pMenu->DestroyWindow();
+    EXPECT_TRUE(::IsMenu(hKept));
+    ::DestroyMenu(hKept);
+
+    HMENU hOwned = MakeMenu();
+    pMenu = Open(hOwned);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    pMenu->DestroyWindow();
+    EXPECT_FALSE(::IsMenu(hOwned));
+
+    // A handle that is no menu: no window, and the object stays with the caller.
+    CORXPopupMenu* pFailed = new CORXPopupMenu;
+    pFailed->SetAutoDestroy(FALSE);
+    EXPECT_FALSE(pFailed->Create(m_pFrame, 100, 100, (HMENU)(UINT_PTR)0x4321, FALSE, TRUE));
+    EXPECT_EQ((HWND)NULL, pFailed->GetSafeHwnd());
+    EXPECT_EQ((CORXPopupMenu*)NULL, CORXPopupMenu::GetActiveMenu());
+    delete pFailed;
+}
+
+TEST_F(PopupMenuTest, ChevronMenuListsTheHiddenButtonsAndRunsTheRightOne)
+{
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.SetOwner(m_pFrame);
+    CCustomizeButton* pChevron = new CCustomizeButton(ID_DEMO_MENU_LAST, _T("&Customize..."));
+    ASSERT_GE(bar.InsertButton(pChevron), 0);
+    EXPECT_EQ(&bar, pChevron->GetOwnerBar());
+
+    // Hidden: a leading separator, New (no text: its string's second line), two separators, Open.
+    CORXToolbarButton sepA, sepB, sepC;
+    sepA.m_nStyle = sepB.m_nStyle = sepC.m_nStyle = TBBS_SEPARATOR;
+    CORXToolbarButton newButton(ID_DEMO_NEW, -1, _T(""));
+    CORXToolbarButton openButton(ID_DEMO_OPEN, -1, _T("&Open"));
+    pChevron->AddInvisibleButton(&sepA);
+    pChevron->AddInvisibleButton(&newButton);
+    pChevron->AddInvisibleButton(&sepB);
+    pChevron->AddInvisibleButton(&sepC);
+    pChevron->AddInvisibleButton(&openButton);
+
+    ASSERT_TRUE(pChevron->OpenPopupMenu(&bar));
+    CORXPopupMenu* pMenu = pChevron->GetPopupMenu();
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    CORXPopupMenuBar* pItems = pMenu->GetMenuBar();
+    // New, separator, Open, separator, Customize.
+    ASSERT_EQ(5, pItems->GetCount());
+    EXPECT_EQ(CString(_T("New")), pItems->GetButtonText(0));
+    EXPECT_TRUE(pItems->GetButtonStyle(1) & TBBS_SEPARATOR);
+    EXPECT_EQ((UINT)ID_DEMO_OPEN, pItems->GetItemID(2));
+    EXPECT_EQ((UINT)ID_DEMO_MENU_LAST, pItems->GetItemID(4));
+
+    // Open, behind the dropped separators, runs Open.
+    Key(pMenu, VK_HOME);
+    Key(pMenu, VK_DOWN);
+    EXPECT_EQ((UINT)ID_DEMO_OPEN, HighlightedId(pMenu));
+    Key(pMenu, VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_OPEN}, m_pFrame->m_commands);
+    EXPECT_FALSE(pChevron->IsDroppedDown());
+
+    // The customise command goes to the bar's owner as a command of its own.
+    ASSERT_TRUE(pChevron->OpenPopupMenu(&bar));
+    Key(pChevron->GetPopupMenu(), VK_END);
+    Key(pChevron->GetPopupMenu(), VK_RETURN);
+    PumpPending();
+    EXPECT_EQ((std::vector<UINT>{ID_DEMO_OPEN, ID_DEMO_MENU_LAST}), m_pFrame->m_commands);
+
+    // The chevron's text and its room.
+    CClientDC dc(&bar);
+    EXPECT_NE(0, pChevron->OnCalculateSize(&dc, CSize(23, 22), TRUE).cx);
+    EXPECT_EQ(CString(_T("More Buttons")), pChevron->m_strText);
+    pChevron->SetNoRoom(TRUE);
+    EXPECT_EQ(CSize(0, 0), CSize(pChevron->OnCalculateSize(&dc, CSize(23, 22), TRUE)));
+    pChevron->ClearInvisibleButtons();
+    bar.DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, SplitButtonOpensOnlyFromItsArrow)
+{
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.SetOwner(m_pFrame);
+    m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    HMENU hMenu = MakeMenu();
+    // A command with no items: no arrow, its click is the bar's.
+    CORXToolbarMenuButton* pPlain = new CORXToolbarMenuButton(ID_DEMO_NEW, NULL, -1, _T("New"));
+    CORXToolbarMenuButton* pSplit = new CORXToolbarMenuButton(ID_DEMO_OPEN, hMenu, -1, _T("Open"));
+    ::DestroyMenu(hMenu);
+    ASSERT_GE(bar.InsertButton(pPlain), 0);
+    ASSERT_GE(bar.InsertButton(pSplit), 0);
+    bar.AdjustLayout();
+    EXPECT_FALSE(pPlain->IsDrawDownArrow());
+    EXPECT_FALSE(pPlain->OnClick(&bar, FALSE));
+    EXPECT_TRUE(pSplit->IsDrawDownArrow());
+
+    CRect rect = pSplit->Rect();
+    bar.ClientToScreen(rect);
+    ::SetCursorPos(rect.left + 2, rect.CenterPoint().y);
+    EXPECT_FALSE(pSplit->OnClick(&bar, FALSE));
+    EXPECT_FALSE(pSplit->IsDroppedDown());
+    ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
+    EXPECT_TRUE(pSplit->OnClick(&bar, FALSE));
+    EXPECT_TRUE(pSplit->IsDroppedDown());
+    EXPECT_EQ(CORXPopupMenu::DROP_DIRECTION_BOTTOM, pSplit->GetPopupMenu()->GetDropDirection());
+    // A second click closes it.
+    EXPECT_TRUE(pSplit->OnClick(&bar, FALSE));
+    PumpPending();
+    EXPECT_FALSE(pSplit->IsDroppedDown());
+    bar.DestroyWindow();
+}
+
+namespace
+{
+// A workspace whose saved state came from a given framework version.
+class CVersionWorkspace : public CORXWorkspace
+{
+public:
+    CVersionWorkspace(int nMajor, int nMinor)
+    {
+        m_nSavedVersionMajor = nMajor;
+        m_nSavedVersionMinor = nMinor;
+    }
+};
+
+UINT StoredLength(CORXToolbarMenuButton& button)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        button.Serialize(ar);
+    }
+    return (UINT)file.GetLength();
+}
+} // namespace
+
+TEST(MenuButtonTest, TearOffIdIsStoredFromVersion471AndItemsRoundTrip)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, 100, "&One");
+    ::AppendMenuA(hMenu, MF_STRING, 101, "&Two");
+    CORXToolbarMenuButton button(0, hMenu, -1, _T("Menu"));
+    ::DestroyMenu(hMenu);
+
+    UINT nOld, nNew, nUnknown;
+    {
+        CVersionWorkspace workspace(4, 70);
+        nOld = StoredLength(button);
+    }
+    {
+        CVersionWorkspace workspace(4, 71);
+        nNew = StoredLength(button);
+    }
+    {
+        CVersionWorkspace workspace(-1, -1);
+        nUnknown = StoredLength(button);
+    }
+    EXPECT_EQ(nOld + 3 * 4, nNew); // the button and its two items
+    EXPECT_EQ(nNew, nUnknown);
+
+    CVersionWorkspace workspace(5, 0);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        button.Serialize(ar);
+    }
+    file.SeekToBegin();
+    CORXToolbarMenuButton back;
+    {
+        CArchive ar(&file, CArchive::load);
+        back.Serialize(ar);
+    }
+    EXPECT_TRUE(back.CompareWith(button));
+    ASSERT_EQ(2, back.GetCommands().GetCount());
+    EXPECT_EQ(CString(_T("&Two")), ((CORXToolbarButton*)back.GetCommands().GetTail())->m_strText);
+}
+
+TEST_F(PopupMenuTest, ShadowStaysInsideTheOwnerUnlessKept)
+{
+    if (globalData.m_nBitsPerPixel <= 8)
+        GTEST_SKIP() << "no shadows at this colour depth";
+    CRect rectFrame;
+    m_pFrame->GetWindowRect(rectFrame);
+    // Inside the frame: the shadow is drawn.
+    CORXPopupMenu* pInside = new CORXPopupMenu;
+    ASSERT_TRUE(pInside->Create(m_pFrame, rectFrame.left + 20, rectFrame.top + 40, MakeMenu(), FALSE, TRUE));
+    EXPECT_GT(pInside->GetShadowDepth(), 0);
+    pInside->DestroyWindow();
+    // Past the frame's bottom-right corner: none, unless the menu keeps its shadow.
+    CORXPopupMenu* pOutside = new CORXPopupMenu;
+    ASSERT_TRUE(
+        pOutside->Create(m_pFrame, rectFrame.right - 20, rectFrame.bottom - 20, MakeMenu(), FALSE, TRUE));
+    EXPECT_EQ(0, pOutside->GetShadowDepth());
+    pOutside->DestroyWindow();
+    CORXPopupMenu::SetForceShadow(TRUE);
+    CORXPopupMenu* pKept = new CORXPopupMenu;
+    ASSERT_TRUE(
+        pKept->Create(m_pFrame, rectFrame.right - 20, rectFrame.bottom - 20, MakeMenu(), FALSE, TRUE));
+    EXPECT_GT(pKept->GetShadowDepth(), 0);
+    pKept->DestroyWindow();
+    CORXPopupMenu::SetForceShadow(FALSE);
+    // Menu shadows turned off: none anywhere.
+    CORXPopupMenu::EnableMenuShadows(FALSE);
+    CORXPopupMenu* pOff = new CORXPopupMenu;
+    ASSERT_TRUE(pOff->Create(m_pFrame, rectFrame.left + 20, rectFrame.top + 40, MakeMenu(), FALSE, TRUE));
+    EXPECT_EQ(0, pOff->GetShadowDepth());
+    pOff->DestroyWindow();
+    CORXPopupMenu::EnableMenuShadows(TRUE);
+}
+
+TEST_F(PopupMenuTest, OpeningAnimationsFinishWithTheWholeMenu)
+{
+    for (int nKind : {CORXPopupMenu::UNFOLD, CORXPopupMenu::SLIDE, CORXPopupMenu::FADE})
+    {
+        CORXPopupMenu::SetAnimationType(nKind);
+        CORXPopupMenu* pMenu = Open(MakeMenu());
+        ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+        if (CORXPopupMenu::GetAnimationType() == CORXPopupMenu::NO_ANIMATION)
+        {
+            pMenu->DestroyWindow();
+            continue; // a colour depth without fading
+        }
+        EXPECT_FALSE(pMenu->IsAnimationDone()) << nKind;
+        EXPECT_FALSE(pMenu->GetMenuBar()->IsWindowVisible()) << nKind;
+        for (int i = 0; i < 100 && !pMenu->IsAnimationDone(); i++)
+        {
+            ::Sleep(20);
+            PumpPending();
+        }
+        EXPECT_TRUE(pMenu->IsAnimationDone()) << nKind;
+        EXPECT_TRUE(pMenu->GetMenuBar()->IsWindowVisible()) << nKind;
+        pMenu->DestroyWindow();
+    }
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+}
