@@ -107,6 +107,9 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
     CString strSection = GetRegistrySectionPath();
     PreLoadState();
 
+    // The version describes the state being read: unknown until its key says otherwise.
+    m_nSavedVersionMajor = -1;
+    m_nSavedVersionMinor = -1;
     BOOL bSaved = FALSE;
     {
         CORXRegistrySP regSP;

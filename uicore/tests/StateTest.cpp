@@ -296,6 +296,64 @@ TEST_F(StateTest, OriginalItemsFollowAResourceThatChanged)
     EXPECT_EQ(changed, Ids(m_bar));
 }
 
+namespace
+{
+// Records the saved version that the bars were loaded under.
+class CVersionWorkspace : public CORXWorkspace
+{
+public:
+    using CORXWorkspace::CORXWorkspace;
+    int m_nMajorWhileLoading = 0;
+    int m_nMinorWhileLoading = 0;
+
+protected:
+    void LoadCustomState() override
+    {
+        m_nMajorWhileLoading = GetSavedVersionMajor();
+        m_nMinorWhileLoading = GetSavedVersionMinor();
+    }
+};
+} // namespace
+
+TEST_F(StateTest, VersionWhileLoadingAndResetAfterLoadOfAChangedResource)
+{
+    delete m_pWorkspace;
+    CVersionWorkspace* pWorkspace = new CVersionWorkspace(TRUE);
+    m_pWorkspace = pWorkspace;
+    pWorkspace->SetRegistryBase(_T("Velmora"));
+    pWorkspace->LoadState(NULL, m_pFrame);
+    EXPECT_EQ(-1, pWorkspace->m_nMajorWhileLoading);
+    EXPECT_EQ(-1, pWorkspace->m_nMinorWhileLoading);
+    EXPECT_EQ(33, pWorkspace->GetSavedVersionMinor());
+
+    // Saved under an older resource of two items: the bar differs from its resource's set, and
+    // the workspace rebuilds it from the resource; image registration is back on afterwards.
+    pWorkspace->SetAlwaysReset(TRUE);
+    ChangeBar();
+    ASSERT_TRUE(pWorkspace->SaveState(NULL, m_pFrame));
+    CObList older;
+    for (UINT id : {(UINT)ID_DEMO_NEW, (UINT)ID_DEMO_SAVE})
+    {
+        CORXToolbarButton* p = new CORXToolbarButton;
+        p->m_nID = id;
+        older.AddTail(p);
+    }
+    {
+        CORXRegistrySP regSP;
+        CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+        ASSERT_TRUE(reg.Open(pWorkspace->GetRegistrySectionPath(_T("ORXToolBar-59392"))));
+        ASSERT_TRUE(reg.Write(_T("OriginalItems"), (CObject&)older));
+    }
+    while (!older.IsEmpty())
+        delete older.RemoveHead();
+    ASSERT_TRUE(pWorkspace->LoadState(NULL, m_pFrame));
+    EXPECT_EQ(kResourceIds, Ids(m_bar));
+    EXPECT_TRUE(m_bar.IsModifiedFromOriginal());
+    EXPECT_EQ(6, pWorkspace->m_nMajorWhileLoading);
+    EXPECT_EQ(33, pWorkspace->m_nMinorWhileLoading);
+    EXPECT_TRUE(CORXToolbarButton::m_bUpdateImages);
+}
+
 TEST_F(StateTest, KeyNamesJoinTheIndexAndTheResourceId)
 {
     CString strPath = m_pWorkspace->GetRegistrySectionPath();
