@@ -28,6 +28,12 @@ public:
     int GetSavedVersionMajor() const { return m_nSavedVersionMajor; }
     int GetSavedVersionMinor() const { return m_nSavedVersionMinor; }
 
+    // The profile sections of the frame's dock layout and of the sizing bars' sizes: relative to
+    // the application's profile key, as the profile functions expect them (a full path would nest
+    // the program's key inside itself).
+    CString GetControlBarsSection() const { return m_strRegSection + _T("\\ControlBars"); }
+    CString GetSizingBarsSection() const { return m_strRegSection + _T("\\SizingBars"); }
+
     BOOL IsResetAfterLoad() const { return m_bResetAfterLoad; }
     BOOL IsAlwaysReset() const { return m_bAlwaysReset; }
     void SetAlwaysReset(BOOL bAlwaysReset) { m_bAlwaysReset = bAlwaysReset; }

@@ -354,9 +354,11 @@ TEST_F(StateTest, VersionWhileLoadingAndResetAfterLoadOfAChangedResource)
     EXPECT_TRUE(CORXToolbarButton::m_bUpdateImages);
 }
 
-TEST_F(StateTest, KeyNamesJoinTheIndexAndTheResourceId)
+TEST_F(StateTest, KeyNamesJoinIndexAndResourceIdAndProfileSectionsAreRelative)
 {
     CString strPath = m_pWorkspace->GetRegistrySectionPath();
+    EXPECT_STREQ(_T("Velmora\\SizingBars"), m_pWorkspace->GetSizingBarsSection());
+    EXPECT_STREQ(_T("Velmora\\ControlBars"), m_pWorkspace->GetControlBarsSection());
     ASSERT_TRUE(m_bar.SaveState(strPath, 59392, 0x1F4));
     GetValue(_T("Velmora\\ORXToolBar-593921f4"), _T("Buttons"), REG_BINARY);
     ASSERT_TRUE(m_bar.SaveState(strPath, 7));
