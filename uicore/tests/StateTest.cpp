@@ -2,6 +2,7 @@
 // parameters with the command-usage counts, the window placement, and damaged values of each.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -54,6 +55,20 @@ Bytes Dwords(std::initializer_list<DWORD> values)
     for (DWORD v : values)
         for (int i = 0; i < 4; i++)
             data.push_back((BYTE)(v >> (8 * i)));
+    return data;
+}
+
+Bytes Archived(const std::function<void(CArchive&)>& store)
+{
+    CMemFile file(1024);
+    {
+        CArchive ar(&file, CArchive::store, 4096);
+        store(ar);
+    }
+    UINT nBytes = (UINT)file.GetLength();
+    BYTE* p = file.Detach();
+    Bytes data(p, p + nBytes);
+    free(p);
     return data;
 }
 
@@ -206,36 +221,22 @@ TEST_F(StateTest, DamagedOrForeignButtonsGiveTheResourcesBar)
     Bytes good = GetValue(kBarKey, _T("Buttons"), REG_BINARY);
 
     // A list of one object of another serialisable class: refused before it is made.
-    CMemFile file(1024);
-    {
-        CArchive ar(&file, CArchive::store, 4096);
-        CORXCommandUsage usage;
+    CORXCommandUsage usage;
+    Bytes foreign = Archived([&](CArchive& ar) {
         ar.WriteCount(1);
         ar.WriteObject(&usage);
         ar << (BOOL)FALSE << CString(_T("x"));
-    }
-    UINT nForeign = (UINT)file.GetLength();
-    BYTE* pForeign = file.Detach();
-    Bytes foreign(pForeign, pForeign + nForeign);
-    free(pForeign);
-
+    });
     // Two entries, the second a reference back to the first: one button owned twice.
-    Bytes twice;
-    {
-        CMemFile one(1024);
-        {
-            CArchive ar(&one, CArchive::store, 4096);
-            CORXToolbarButton button(ID_DEMO_NEW, 0);
-            ar.WriteCount(2);
-            ar.WriteObject(&button);
-            ar.WriteObject(&button);
-            ar << (BOOL)FALSE << CString(_T("Twice"));
-        }
-        UINT nBytes = (UINT)one.GetLength();
-        BYTE* p = one.Detach();
-        twice.assign(p, p + nBytes);
-        free(p);
-    }
+    CORXToolbarButton button(ID_DEMO_NEW, 0);
+    Bytes twice = Archived([&](CArchive& ar) {
+        ar.WriteCount(2);
+        ar.WriteObject(&button);
+        ar.WriteObject(&button);
+        ar << (BOOL)FALSE << CString(_T("Twice"));
+    });
+    ASSERT_GT(foreign.size(), 20u);
+    ASSERT_GT(twice.size(), foreign.size());
 
     struct Case
     {
