@@ -1,6 +1,11 @@
 // CORXWorkspace: registry base and ownership of the framework's global managers.
 #include "ORXWorkspace.h"
 
+#include "ORXCommandManager.h"
+#include "ORXExtrasHooks.h"
+#include "ORXRegistry.h"
+#include "ORXToolBar.h"
+
 CORXWorkspace* CORXWorkspace::s_pInstance = NULL;
 CORXWorkspace::PFN_RELEASEMANAGER CORXWorkspace::s_pfnRelease[CORXWorkspace::mgrCount] = {};
 
@@ -66,4 +71,223 @@ CString CORXWorkspace::GetRegistrySectionPath(LPCTSTR lpszSectionAdd) const
         strPath += _T("\\");
     }
     return strPath;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Saved state
+
+namespace
+{
+const int kVersionMajor = 6;
+const int kVersionMinor = 33;
+} // namespace
+
+BOOL CORXWorkspace::IsStateBar(CControlBar* pBar, CFrameWnd* pFrame, BOOL bToolBar) const
+{
+    if (pBar == NULL || pBar->GetSafeHwnd() == NULL)
+        return FALSE;
+    if (m_bLoadSaveFrameBarsOnly && pBar->GetTopLevelFrame() != pFrame)
+        return FALSE;
+    if (!bToolBar)
+        return TRUE;
+    if (ORXIsKindOfName(pBar, "CORXPopupMenuBar"))
+        return FALSE;
+    CWnd* pParent = pBar->GetParent();
+    if (pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CDialog)))
+        return FALSE;
+    return TRUE;
+}
+
+BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
+{
+    if (lpszSectionName != NULL)
+        SetRegistryBase(lpszSectionName);
+    if (m_strRegSection.IsEmpty())
+        return FALSE;
+    CString strSection = GetRegistrySectionPath();
+    PreLoadState();
+
+    // The version describes the state being read: unknown until its key says otherwise.
+    m_nSavedVersionMajor = -1;
+    m_nSavedVersionMinor = -1;
+    BOOL bSaved = FALSE;
+    {
+        CORXRegistrySP regSP;
+        CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
+        if (reg.Open(strSection + _T("ORXControlBarVersion")))
+        {
+            bSaved = TRUE;
+            reg.Read(_T("Major"), m_nSavedVersionMajor);
+            reg.Read(_T("Minor"), m_nSavedVersionMinor);
+        }
+    }
+
+    CORXToolBar::LoadParameters(strSection);
+    CORXCommandManager::GetCmdMgr()->LoadState(strSection);
+
+    BOOL bUpdateImages = CORXToolbarButton::m_bUpdateImages;
+    if (m_bResetAfterLoad)
+        CORXToolbarButton::m_bUpdateImages = FALSE;
+
+    BOOL bResetNeeded = FALSE;
+    if (pFrame != NULL)
+    {
+        // A bar that has no saved key keeps its resource's buttons.
+        for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
+        {
+            CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, gAllToolbars.GetNext(pos));
+            if (!IsStateBar(pBar, pFrame, TRUE))
+                continue;
+            pBar->LoadState(strSection, -1, (UINT)-1);
+            if (pBar->IsModifiedFromOriginal())
+                bResetNeeded = TRUE;
+        }
+    }
+
+    CORXToolbarButton::m_bUpdateImages = bUpdateImages;
+
+    if (pFrame != NULL && (m_bAlwaysReset || (m_bResetAfterLoad && bResetNeeded)))
+    {
+        for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
+        {
+            CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, gAllToolbars.GetNext(pos));
+            if (pBar != NULL && pBar->GetSafeHwnd() != NULL && pBar->CanBeRestored())
+                pBar->RestoreOriginalState();
+        }
+        if (pFrame->GetSafeHwnd() != NULL)
+            pFrame->RecalcLayout();
+    }
+
+    LoadCustomState();
+    m_nSavedVersionMajor = kVersionMajor;
+    m_nSavedVersionMinor = kVersionMinor;
+    // Nothing saved (or no key that opens) is reported: the bars kept their resources' buttons.
+    return bSaved;
+}
+
+BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
+{
+    if (!m_bSaveState)
+        return FALSE;
+    if (lpszSectionName != NULL)
+        SetRegistryBase(lpszSectionName);
+    if (m_strRegSection.IsEmpty())
+        return FALSE;
+    CString strSection = GetRegistrySectionPath();
+    PreSaveState();
+
+    BOOL bOK = FALSE;
+    {
+        CORXRegistrySP regSP;
+        CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+        if (reg.CreateKey(strSection + _T("ORXControlBarVersion")))
+            bOK = reg.Write(_T("Major"), kVersionMajor) && reg.Write(_T("Minor"), kVersionMinor);
+    }
+    if (!CORXToolBar::SaveParameters(strSection))
+        bOK = FALSE;
+    if (!CORXCommandManager::GetCmdMgr()->SaveState(strSection))
+        bOK = FALSE;
+
+    if (pFrame != NULL)
+    {
+        for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
+        {
+            CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, gAllToolbars.GetNext(pos));
+            if (IsStateBar(pBar, pFrame, TRUE) && !pBar->SaveState(strSection, -1, (UINT)-1))
+                bOK = FALSE;
+        }
+    }
+
+    SaveCustomState();
+    return bOK;
+}
+
+BOOL CORXWorkspace::CleanState(LPCTSTR lpszSectionName)
+{
+    if (lpszSectionName != NULL)
+        SetRegistryBase(lpszSectionName);
+    // With no base the path is the program's own key and every other setting would go with it.
+    if (m_strRegSection.IsEmpty())
+        return FALSE;
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+    return reg.DeleteKey(GetRegistrySectionPath());
+}
+
+BOOL CORXWorkspace::OnContextHelp(CWnd* pWnd, const DWORD* dwHelpIDArray)
+{
+    CWinApp* pApp = AfxGetApp();
+    LPCSTR lpszHelpFile = pApp != NULL ? pApp->m_pszHelpFilePath : NULL;
+    return ::WinHelpA(pWnd != NULL ? pWnd->GetSafeHwnd() : NULL, lpszHelpFile, HELP_CONTEXTMENU,
+                      (ULONG_PTR)dwHelpIDArray);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Window placement
+
+BOOL CORXWorkspace::LoadWindowPlacement(CRect& rectNormalPosition, int& nFlags, int& nShowCmd)
+{
+    if (m_strRegSection.IsEmpty())
+        return FALSE;
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
+    if (!reg.Open(GetRegistrySectionPath(_T("WindowPlacement"))))
+        return FALSE;
+    return reg.Read(_T("MainWindowRect"), rectNormalPosition) && reg.Read(_T("Flags"), nFlags) &&
+           reg.Read(_T("ShowCmd"), nShowCmd);
+}
+
+BOOL CORXWorkspace::StoreWindowPlacement(const CRect& rectNormalPosition, int nFlags, int nShowCmd)
+{
+    if (m_strRegSection.IsEmpty())
+        return FALSE;
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+    if (!reg.CreateKey(GetRegistrySectionPath(_T("WindowPlacement"))))
+        return FALSE;
+    return reg.Write(_T("MainWindowRect"), rectNormalPosition) && reg.Write(_T("Flags"), nFlags) &&
+           reg.Write(_T("ShowCmd"), nShowCmd);
+}
+
+BOOL CORXWorkspace::SaveWindowPlacement(CWnd* pWnd)
+{
+    if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL)
+        return FALSE;
+    WINDOWPLACEMENT wp;
+    memset(&wp, 0, sizeof(wp));
+    wp.length = sizeof(wp);
+    if (!pWnd->GetWindowPlacement(&wp))
+        return FALSE;
+    // A window that ends minimised comes back the way it was before.
+    int nShowCmd = (int)wp.showCmd;
+    if (nShowCmd != SW_SHOWMAXIMIZED)
+        nShowCmd = (wp.flags & WPF_RESTORETOMAXIMIZED) && nShowCmd == SW_SHOWMINIMIZED ? SW_SHOWMAXIMIZED
+                                                                                       : SW_SHOWNORMAL;
+    return StoreWindowPlacement(CRect(wp.rcNormalPosition), (int)wp.flags, nShowCmd);
+}
+
+BOOL CORXWorkspace::RestoreWindowPlacement(CWnd* pWnd)
+{
+    if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL)
+        return FALSE;
+    CRect rect;
+    int nFlags = 0;
+    int nShowCmd = SW_SHOWNORMAL;
+    if (!LoadWindowPlacement(rect, nFlags, nShowCmd))
+        return FALSE;
+    // A stored rectangle that no window could have is not applied at all.
+    const LONG kLimit = 32767;
+    rect.NormalizeRect();
+    if (rect.IsRectEmpty() || rect.left < -kLimit || rect.top < -kLimit || rect.right > kLimit ||
+        rect.bottom > kLimit)
+        return FALSE;
+    WINDOWPLACEMENT wp;
+    memset(&wp, 0, sizeof(wp));
+    wp.length = sizeof(wp);
+    wp.flags = (UINT)nFlags & WPF_RESTORETOMAXIMIZED;
+    wp.showCmd = nShowCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    wp.ptMinPosition = CPoint(-1, -1);
+    wp.ptMaxPosition = CPoint(-1, -1);
+    wp.rcNormalPosition = rect;
+    return ::SetWindowPlacement(pWnd->GetSafeHwnd(), &wp);
 }

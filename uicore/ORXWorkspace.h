@@ -28,6 +28,36 @@ public:
     int GetSavedVersionMajor() const { return m_nSavedVersionMajor; }
     int GetSavedVersionMinor() const { return m_nSavedVersionMinor; }
 
+    // The profile sections of the frame's dock layout and of the sizing bars' sizes: relative to
+    // the application's profile key, as the profile functions expect them (a full path would nest
+    // the program's key inside itself).
+    CString GetControlBarsSection() const { return m_strRegSection + _T("\\ControlBars"); }
+    CString GetSizingBarsSection() const { return m_strRegSection + _T("\\SizingBars"); }
+
+    BOOL IsResetAfterLoad() const { return m_bResetAfterLoad; }
+    BOOL IsAlwaysReset() const { return m_bAlwaysReset; }
+    void SetAlwaysReset(BOOL bAlwaysReset) { m_bAlwaysReset = bAlwaysReset; }
+    void SetForceDockStateLoad(BOOL bForce) { m_bForceDockStateLoad = bForce; }
+    void SetLoadSaveFrameBarsOnly(BOOL bFrameOnly) { m_bLoadSaveFrameBarsOnly = bFrameOnly; }
+
+    // Operations
+public:
+    // The saved UI state below the workspace's key. A section first replaces the registry base.
+    // Saving and cleaning are refused while the base is empty: the key would be the program's own.
+    virtual BOOL LoadState(LPCTSTR lpszSectionName = NULL, CFrameWnd* pFrame = NULL);
+    virtual BOOL CleanState(LPCTSTR lpszSectionName = NULL);
+    virtual BOOL SaveState(LPCTSTR lpszSectionName = NULL, CFrameWnd* pFrame = NULL);
+    virtual BOOL OnContextHelp(CWnd* pWnd, const DWORD* dwHelpIDArray);
+    virtual BOOL SaveFrameState(CFrameWnd* pFrame) { return SaveState(NULL, pFrame); }
+
+    virtual BOOL LoadWindowPlacement(CRect& rectNormalPosition, int& nFlags, int& nShowCmd);
+    virtual BOOL StoreWindowPlacement(const CRect& rectNormalPosition, int nFlags, int nShowCmd);
+
+    // The main window's placement: taken from the window and stored, or read and applied. A
+    // placement is applied only when it was read and makes sense, shown normal or maximised.
+    BOOL SaveWindowPlacement(CWnd* pWnd);
+    BOOL RestoreWindowPlacement(CWnd* pWnd);
+
     // Overridables
 protected:
     virtual void OnHook(LPVOID) {}
@@ -35,6 +65,10 @@ protected:
     virtual void LoadCustomState() {}
     virtual void PreSaveState() {}
     virtual void SaveCustomState() {}
+
+    // The bars the state covers: windows that exist, of the frame when only its bars count, and
+    // neither temporary bars nor bars of a dialog.
+    BOOL IsStateBar(CControlBar* pBar, CFrameWnd* pFrame, BOOL bToolBar) const;
 
     // Implementation
 public:

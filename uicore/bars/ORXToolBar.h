@@ -12,6 +12,7 @@
 #include "ORXToolbarImageList.h"
 
 class CORXToolBar;
+class CORXRegistry;
 
 // Bitmap resource ids of a tool bar's image roles (0 = none).
 class CORXToolBarImageIds
@@ -227,6 +228,19 @@ public:
     void SizeToolBar(int nLength, BOOL bVert = FALSE);
 
     static void AddBasicCommand(UINT uiCmd);
+    static BOOL IsBasicCommand(UINT uiCmd) { return m_lstBasicCommands.Find(uiCmd) != NULL; }
+    // FALSE for commands that are always shown; else TRUE when the command is not used often.
+    static BOOL IsCommandRarelyUsed(UINT uiCmd);
+
+    // The class-wide settings and the usage counts, below "ORXToolbarParameters".
+    static BOOL LoadParameters(LPCTSTR lpszProfileName = NULL);
+    static BOOL SaveParameters(LPCTSTR lpszProfileName = NULL);
+
+    // The resource's own items, kept to follow a resource that changed since the state was saved.
+    BOOL SaveOriginalState(CORXRegistry& reg);
+    BOOL LoadOriginalState(CORXRegistry& reg);
+    BOOL MergeWithOriginalItems(const CObList& lstOrigButtons);
+    const CObList& GetOriginalItems() const { return m_OrigButtons; }
     static void SetNonPermittedCommands(CList<UINT, UINT>& lstCommands);
     static BOOL IsCommandPermitted(UINT uiCmd) { return m_lstUnpermittedCommands.Find(uiCmd) == NULL; }
     static void CleanUp();
@@ -235,6 +249,7 @@ public:
 protected:
     friend class CORXBarNcPainter;
     void RebuildAccelerationKeys();
+    CString GetStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiID) const;
     CFont* GetBarFont() const;
     CSize GetCellSize() const { return CSize(GetColumnWidth(), GetRowHeight()); }
     void ChooseImageLists(CORXToolbarImageList*& pImages, CORXToolbarImageList*& pCold,
@@ -342,6 +357,11 @@ public:
     static BOOL m_bShowTooltips;
     static BOOL m_bShowShortcutKeys;
     static BOOL m_bAltCustomization;
+    // Menu settings kept with the bars' parameters.
+    static int m_nMenuAnimation;
+    static BOOL m_bRecentlyUsedMenus;
+    static BOOL m_bMenuShadows;
+    static BOOL m_bShowAllMenusAfterDelay;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

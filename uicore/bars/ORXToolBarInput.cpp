@@ -2,6 +2,7 @@
 // messages of the platform's tool-bar control that the bar answers.
 #include "ORXToolBar.h"
 
+#include "ORXCmdUsage.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXVisualManager.h"
@@ -102,6 +103,7 @@ BOOL CORXToolBar::ProcessCommand(CORXToolbarButton* pButton)
 {
     if (pButton == NULL || pButton->m_nID == 0 || pButton->m_nID == (UINT)-1)
         return FALSE;
+    ORXGetCommandUsage().AddCmd(pButton->m_nID);
     CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
     if (pOwner != NULL)
         pOwner->PostMessage(WM_COMMAND, pButton->m_nID, 0);
@@ -340,6 +342,7 @@ void CORXToolBar::OnLButtonUp(UINT nFlags, CPoint point)
         pButton->m_nStyle = nNewStyle;
         InvalidateButton(iPressed);
         UpdateWindow();
+        ORXGetCommandUsage().AddCmd(nID);
         if (!pButton->OnClickUp() && !(g_pORXUserTools != NULL && g_pORXUserTools->InvokeTool(nID)))
         {
             CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();

@@ -18,6 +18,7 @@
 // Commands of the demonstration's own menu.
 #define ID_DEMO_TEXTLABELS 32100
 #define ID_DEMO_LARGEICONS 32101
+#define ID_DEMO_CHANGEBAR  32102 // removes Save and puts Alarm first
 
 // The framework's own buttons below the tool bar.
 #define ID_DEMO_OWNERDRAWN 16350

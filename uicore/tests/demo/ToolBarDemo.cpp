@@ -20,6 +20,10 @@
 namespace
 {
 CString g_strLog;
+// With "/state" first on the command line the program loads its saved bars at start and saves them
+// when its window closes.
+BOOL g_bKeepState = FALSE;
+CORXWorkspace* g_pWorkspace = NULL;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -185,6 +189,28 @@ protected:
         RecalcLayout();
         LogButtons();
     }
+    afx_msg void OnChangeBar()
+    {
+        int iSave = m_wndToolBar.CommandToIndex(ID_DEMO_SAVE);
+        if (iSave >= 0)
+            m_wndToolBar.RemoveButton(iSave);
+        CORXToolbarButton* pAlarm =
+            new CORXToolbarButton(ID_DEMO_ALARM, CORXToolBar::GetDefaultImage(ID_DEMO_ALARM));
+        if (m_wndToolBar.InsertButton(pAlarm, 0) < 0)
+            delete pAlarm;
+        m_wndToolBar.AdjustLayout();
+        RecalcLayout();
+        LogButtons();
+    }
+    afx_msg void OnClose()
+    {
+        if (g_bKeepState && g_pWorkspace != NULL)
+        {
+            Log("state saved %d", g_pWorkspace->SaveState(NULL, this));
+            g_pWorkspace->SaveWindowPlacement(this);
+        }
+        CFrameWnd::OnClose();
+    }
     afx_msg void OnSize(UINT nType, int cx, int cy)
     {
         CFrameWnd::OnSize(nType, cx, cy);
@@ -220,6 +246,8 @@ ON_COMMAND(ID_DEMO_TALLMENU, OnTallMenu)
 ON_COMMAND_RANGE(ID_DEMO_TALL_FIRST, ID_DEMO_TALL_LAST, OnTallCommand)
 ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
 ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
+ON_COMMAND(ID_DEMO_CHANGEBAR, OnChangeBar)
+ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 class CDemoApp : public CWinApp
@@ -230,11 +258,25 @@ public:
         g_strLog = m_lpCmdLine;
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
+        if (g_strLog.Left(7) == _T("/state "))
+        {
+            g_bKeepState = TRUE;
+            g_strLog = g_strLog.Mid(7);
+            g_strLog.TrimLeft();
+            SetRegistryKey(_T("Quendra Labs"));
+            m_workspace.SetRegistryBase(_T("DemoState"));
+            g_pWorkspace = &m_workspace;
+        }
         CDemoFrame* pFrame = new CDemoFrame;
         if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW,
                             CRect(300, 300, 780, 500), NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
             return FALSE;
         m_pMainWnd = pFrame;
+        if (g_bKeepState)
+        {
+            Log("state loaded %d", m_workspace.LoadState(NULL, pFrame));
+            m_workspace.RestoreWindowPlacement(pFrame);
+        }
         // Above the windows other programs of the session may leave on the desktop: the test
         // moves the real mouse over the buttons.
         pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -256,9 +298,11 @@ public:
     }
     virtual int ExitInstance()
     {
+        g_pWorkspace = NULL;
         ORXCleanUpGlobals();
         return CWinApp::ExitInstance();
     }
+    CORXWorkspace m_workspace;
 };
 
 CDemoApp theApp;

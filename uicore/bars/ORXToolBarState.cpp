@@ -1,0 +1,443 @@
+// CORXToolBar: the bar's archive image, its registry state, the resource's original items, and the
+// class-wide parameters with the command-usage counts.
+#include "ORXToolBar.h"
+
+#include "ORXCmdUsage.h"
+#include "ORXCommandManager.h"
+#include "ORXExtrasHooks.h"
+#include "ORXRegistry.h"
+#include "ORXVisualManager.h"
+#include "ORXWorkspace.h"
+
+#include <algorithm>
+
+int CORXToolBar::m_nMenuAnimation = 0;
+BOOL CORXToolBar::m_bRecentlyUsedMenus = TRUE;
+BOOL CORXToolBar::m_bMenuShadows = TRUE;
+BOOL CORXToolBar::m_bShowAllMenusAfterDelay = TRUE;
+
+namespace
+{
+const DWORD kPressedStates = TBBS_CHECKED | TBBS_PRESSED;
+
+void DeleteButtons(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+}
+
+BOOL IsAlwaysReset()
+{
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    return pWorkspace != NULL && pWorkspace->IsAlwaysReset();
+}
+
+// A stored button list: the count, then each button with its class. Only buttons are made (the
+// archive refuses any other class before creating it), and an object that the archive hands out a
+// second time by reference is damage: the list would own it twice. FALSE when a null entry ends
+// the list; the list is then empty. On an exception the list is empty too.
+BOOL ReadButtonList(CArchive& ar, CObList& list)
+{
+    try
+    {
+        DWORD nCount = ar.ReadCount();
+        for (DWORD i = 0; i < nCount; i++)
+        {
+            CObject* pObj = ar.ReadObject(RUNTIME_CLASS(CORXToolbarButton));
+            if (pObj == NULL)
+            {
+                DeleteButtons(list);
+                return FALSE;
+            }
+            if (list.Find(pObj) != NULL || !pObj->IsKindOf(RUNTIME_CLASS(CORXToolbarButton)))
+                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+            list.AddTail(pObj);
+        }
+    }
+    catch (CException*)
+    {
+        DeleteButtons(list);
+        throw;
+    }
+    return TRUE;
+}
+
+// The original items as an object of their own, so that the registry's archive handling reads them.
+class CButtonListImage : public CObject
+{
+public:
+    virtual ~CButtonListImage() { DeleteButtons(m_list); }
+    virtual void Serialize(CArchive& ar)
+    {
+        if (!ReadButtonList(ar, m_list))
+            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+    }
+    CObList m_list;
+};
+} // namespace
+
+CString CORXToolBar::GetStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiID) const
+{
+    CString strProfile = ORXBuildRegistryPath(lpszProfileName, strORXToolbarProfile);
+    if (nIndex == -1)
+        nIndex = GetSafeHwnd() != NULL ? GetDlgCtrlID() : 0;
+    CString strKey;
+    if (uiID == (UINT)-1)
+        strKey.Format(_T("%sORXToolBar-%d"), (LPCTSTR)strProfile, nIndex);
+    else
+        strKey.Format(_T("%sORXToolBar-%d%x"), (LPCTSTR)strProfile, nIndex, uiID);
+    return strKey;
+}
+
+void CORXToolBar::Serialize(CArchive& ar)
+{
+    CControlBar::Serialize(ar);
+    if (ar.IsStoring())
+    {
+        // The chevron and the buttons a bar makes for itself are never stored.
+        CObList list;
+        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
+        {
+            CORXToolbarButton* pButton = (CORXToolbarButton*)m_Buttons.GetNext(pos);
+            if (pButton != m_pCustomizeBtn && pButton->CanBeStored())
+                list.AddTail(pButton);
+        }
+        list.Serialize(ar);
+        ar << m_bTextLabels;
+        CString strText;
+        if (GetSafeHwnd() != NULL)
+            GetWindowText(strText);
+        ar << strText;
+        return;
+    }
+
+    // Everything is read before the bar changes: a damaged image leaves the bar as it was.
+    CObList list;
+    if (!ReadButtonList(ar, list))
+    {
+        if (CanBeRestored())
+            RestoreOriginalState();
+        return;
+    }
+    BOOL bTextLabels = FALSE;
+    CString strText;
+    try
+    {
+        ar >> bTextLabels;
+        ar >> strText;
+    }
+    catch (CException*)
+    {
+        DeleteButtons(list);
+        throw;
+    }
+
+    CORXToolbarButton* pCustomizeCopy = NULL;
+    if (m_pCustomizeBtn != NULL)
+    {
+        CObject* pObj = m_pCustomizeBtn->GetRuntimeClass()->CreateObject();
+        pCustomizeCopy = DYNAMIC_DOWNCAST(CORXToolbarButton, pObj);
+        if (pCustomizeCopy != NULL)
+            pCustomizeCopy->CopyFrom(*m_pCustomizeBtn);
+        else
+            delete pObj;
+    }
+    RemoveAllButtons();
+    while (!list.IsEmpty())
+    {
+        CORXToolbarButton* pButton = (CORXToolbarButton*)list.RemoveHead();
+        if (!IsCommandPermitted(pButton->m_nID))
+        {
+            delete pButton;
+            continue;
+        }
+        pButton->m_nStyle &= ~kPressedStates;
+        m_Buttons.AddTail(pButton);
+        pButton->OnChangeParentWnd(this);
+    }
+    if (AllowChangeTextLabels())
+        m_bTextLabels = bTextLabels != FALSE;
+    if (pCustomizeCopy != NULL)
+    {
+        m_Buttons.AddTail(pCustomizeCopy);
+        pCustomizeCopy->OnChangeParentWnd(this);
+        m_pCustomizeBtn = pCustomizeCopy;
+    }
+    if (GetSafeHwnd() != NULL)
+    {
+        PlaceButtons();
+        if (!strText.IsEmpty())
+            SetWindowText(strText);
+    }
+    RebuildAccelerationKeys();
+}
+
+BOOL CORXToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
+    if (!reg.Open(GetStateKey(lpszProfileName, nIndex, uiID)))
+        return FALSE;
+    BYTE* pData = NULL;
+    UINT nBytes = 0;
+    if (!reg.Read(_T("Buttons"), pData, nBytes))
+        return FALSE;
+
+    BOOL bRead = FALSE;
+    BOOL bDamaged = FALSE;
+    try
+    {
+        CMemFile file(pData, nBytes);
+        CArchive ar(&file, CArchive::load, 4096);
+        Serialize(ar);
+        ar.Close();
+        bRead = TRUE;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bDamaged = TRUE;
+    }
+    delete[] pData;
+
+    if (bDamaged)
+    {
+        // The bar still holds what it had before the load; a bar of a resource starts afresh from it.
+        if (CanBeRestored())
+            RestoreOriginalState();
+        return FALSE;
+    }
+    if (!bRead)
+        return FALSE;
+    if (IsAlwaysReset())
+        LoadOriginalState(reg);
+    AdjustLayout();
+    return TRUE;
+}
+
+BOOL CORXToolBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    BOOL bResult = FALSE;
+    BYTE* pData = NULL;
+    try
+    {
+        UINT nBytes = 0;
+        {
+            CMemFile file(1024);
+            CArchive ar(&file, CArchive::store, 4096);
+            Serialize(ar);
+            ar.Close();
+            nBytes = (UINT)file.GetLength();
+            pData = file.Detach();
+        }
+        if (nBytes > 0)
+        {
+            CORXRegistrySP regSP;
+            CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+            if (reg.CreateKey(GetStateKey(lpszProfileName, nIndex, uiID)))
+            {
+                if (GetSafeHwnd() != NULL)
+                {
+                    CString strName;
+                    GetWindowText(strName);
+                    reg.Write(_T("Name"), (LPCTSTR)strName);
+                }
+                bResult = reg.Write(_T("Buttons"), pData, nBytes);
+                if (bResult && IsAlwaysReset())
+                    SaveOriginalState(reg);
+            }
+        }
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bResult = FALSE;
+    }
+    free(pData);
+    return bResult;
+}
+
+BOOL CORXToolBar::RemoveStateFromRegistry(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+    return reg.DeleteKey(GetStateKey(lpszProfileName, nIndex, uiID));
+}
+
+BOOL CORXToolBar::RestoreOriginalState()
+{
+    if (m_uiOriginalResID == 0)
+        return FALSE;
+    CORXToolBarImageIds params;
+    UINT uiResID = m_uiOriginalResID;
+    BOOL bOK = LoadToolBarEx(uiResID, params, m_bLocked);
+    AdjustLayout();
+    if (GetSafeHwnd() != NULL)
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    return bOK;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Original items
+
+BOOL CORXToolBar::SaveOriginalState(CORXRegistry& reg)
+{
+    if (m_OrigButtons.IsEmpty())
+        return FALSE;
+    return reg.Write(_T("OriginalItems"), (CObject&)m_OrigButtons);
+}
+
+BOOL CORXToolBar::LoadOriginalState(CORXRegistry& reg)
+{
+    CButtonListImage stored;
+    if (!reg.Read(_T("OriginalItems"), (CObject&)stored))
+        return FALSE;
+    return MergeWithOriginalItems(stored.m_list);
+}
+
+BOOL CORXToolBar::MergeWithOriginalItems(const CObList& lstOrigButtons)
+{
+    BOOL bModified = FALSE;
+    for (POSITION pos = lstOrigButtons.GetHeadPosition(); pos != NULL;)
+    {
+        const CORXToolbarButton* pStored = (const CORXToolbarButton*)lstOrigButtons.GetNext(pos);
+        BOOL bFound = FALSE;
+        for (POSITION posOrig = m_OrigButtons.GetHeadPosition(); posOrig != NULL && !bFound;)
+            bFound = ((CORXToolbarButton*)m_OrigButtons.GetNext(posOrig))->CompareWith(*pStored);
+        if (bFound)
+            continue;
+        bModified = TRUE;
+        int iIndex = CommandToIndex(pStored->m_nID);
+        if (iIndex >= 0)
+            RemoveButton(iIndex);
+    }
+
+    int i = 0;
+    for (POSITION posOrig = m_OrigButtons.GetHeadPosition(); posOrig != NULL; i++)
+    {
+        const CORXToolbarButton* pOrig = (const CORXToolbarButton*)m_OrigButtons.GetNext(posOrig);
+        BOOL bFound = FALSE;
+        for (POSITION pos = lstOrigButtons.GetHeadPosition(); pos != NULL && !bFound;)
+            bFound = ((CORXToolbarButton*)lstOrigButtons.GetNext(pos))->CompareWith(*pOrig);
+        if (bFound)
+            continue;
+        bModified = TRUE;
+        int iInsertAt = std::min(i, GetCount());
+        if (pOrig->m_nID == 0)
+        {
+            InsertSeparator(iInsertAt);
+            continue;
+        }
+        CORXToolbarButton* pButton =
+            new CORXToolbarButton(pOrig->m_nID, GetDefaultImage(pOrig->m_nID), NULL, FALSE, m_bLocked);
+        if (InsertButton(pButton, iInsertAt) < 0)
+            delete pButton;
+    }
+
+    if (lstOrigButtons.GetCount() != m_OrigButtons.GetCount())
+        bModified = TRUE;
+    else
+    {
+        POSITION pos = lstOrigButtons.GetHeadPosition();
+        for (POSITION posOrig = m_OrigButtons.GetHeadPosition(); posOrig != NULL && pos != NULL;)
+        {
+            const CORXToolbarButton* pOrig = (const CORXToolbarButton*)m_OrigButtons.GetNext(posOrig);
+            if (!pOrig->CompareWith(*lstOrigButtons.GetNext(pos)))
+                bModified = TRUE;
+        }
+    }
+    m_bIsModified = bModified;
+    return bModified;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Parameters and usage
+
+namespace
+{
+CString ParametersKey(LPCTSTR lpszProfileName)
+{
+    CString strKey;
+    strKey.Format(_T("%sORXToolbarParameters"),
+                  (LPCTSTR)ORXBuildRegistryPath(lpszProfileName, strORXToolbarProfile));
+    return strKey;
+}
+} // namespace
+
+BOOL CORXToolBar::SaveParameters(LPCTSTR lpszProfileName)
+{
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+    if (!reg.CreateKey(ParametersKey(lpszProfileName)))
+        return FALSE;
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    BOOL bLook2000 = pLook != NULL && pLook->IsLook2000();
+    return reg.Write(_T("Tooltips"), (int)m_bShowTooltips) &&
+           reg.Write(_T("ShortcutKeys"), (int)m_bShowShortcutKeys) &&
+           reg.Write(_T("LargeIcons"), (int)m_bLargeIcons) &&
+           reg.Write(_T("MenuAnimation"), m_nMenuAnimation) &&
+           reg.Write(_T("RecentlyUsedMenus"), (int)m_bRecentlyUsedMenus) &&
+           reg.Write(_T("MenuShadows"), (int)m_bMenuShadows) &&
+           reg.Write(_T("ShowAllMenusAfterDelay"), (int)m_bShowAllMenusAfterDelay) &&
+           reg.Write(_T("Look2000"), (int)bLook2000) &&
+           reg.Write(_T("CommandsUsage"), (CObject&)ORXGetCommandUsage());
+}
+
+BOOL CORXToolBar::LoadParameters(LPCTSTR lpszProfileName)
+{
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
+    if (!reg.Open(ParametersKey(lpszProfileName)))
+        return FALSE;
+
+    // Each setting takes its value only when it was read; the order stops at the first failure.
+    int iTooltips = m_bShowTooltips;
+    int iShortcuts = m_bShowShortcutKeys;
+    int iLargeIcons = m_bLargeIcons;
+    int iAnimation = 0;
+    int iRecent = m_bRecentlyUsedMenus;
+    int iShadows = m_bMenuShadows;
+    int iShowAll = m_bShowAllMenusAfterDelay;
+    int iLook2000 = 0;
+    BOOL bAll = reg.Read(_T("Tooltips"), iTooltips) && reg.Read(_T("ShortcutKeys"), iShortcuts) &&
+                reg.Read(_T("LargeIcons"), iLargeIcons) && reg.Read(_T("MenuAnimation"), iAnimation) &&
+                reg.Read(_T("RecentlyUsedMenus"), iRecent) && reg.Read(_T("MenuShadows"), iShadows) &&
+                reg.Read(_T("ShowAllMenusAfterDelay"), iShowAll) && reg.Read(_T("Look2000"), iLook2000);
+    if (bAll)
+    {
+        // The counts are read whole or not at all (the counter takes only a sound image); damaged
+        // counts start again from none.
+        if (!reg.Read(_T("CommandsUsage"), (CObject&)ORXGetCommandUsage()))
+        {
+            ORXGetCommandUsage().Reset();
+            bAll = FALSE;
+        }
+    }
+
+    m_bShowTooltips = iTooltips != 0;
+    m_bShowShortcutKeys = iShortcuts != 0;
+    m_bRecentlyUsedMenus = iRecent != 0;
+    m_bMenuShadows = iShadows != 0;
+    m_bShowAllMenusAfterDelay = iShowAll != 0;
+    m_nMenuAnimation = iAnimation;
+    SetLargeIcons(iLargeIcons != 0);
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    if (pLook != NULL)
+        pLook->SetLook2000(iLook2000 != 0);
+    return bAll;
+}
+
+BOOL CORXToolBar::IsCommandRarelyUsed(UINT uiCmd)
+{
+    if (IsCustomizeMode() || CORXCommandUsage::IsGeneratedCommand(uiCmd))
+        return FALSE;
+    if (g_pORXUserTools != NULL && uiCmd == g_pORXUserTools->GetToolsEntryCmd())
+        return FALSE;
+    if (m_lstBasicCommands.IsEmpty() || IsBasicCommand(uiCmd))
+        return FALSE;
+    return !ORXGetCommandUsage().IsFrequentlyUsed(uiCmd);
+}
