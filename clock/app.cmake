@@ -14,12 +14,18 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockBehaviour.cpp
     ${VELMORA_APP_DIR}/MainClockCommands.cpp
     ${VELMORA_APP_DIR}/MainClockInit.cpp
+    ${VELMORA_APP_DIR}/MainClockOptions.cpp
     ${VELMORA_APP_DIR}/MainClockPersistence.cpp
     ${VELMORA_APP_DIR}/MainClockRender.cpp
     ${VELMORA_APP_DIR}/MainClockTick.cpp
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
     ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
+    ${VELMORA_OPTIONS_DIR}/ClockConfigDlg.cpp
+    ${VELMORA_OPTIONS_DIR}/ClockFormatPage.cpp
+    ${VELMORA_OPTIONS_DIR}/ColorCombo.cpp
+    ${VELMORA_OPTIONS_DIR}/OptionsPage.cpp
+    ${VELMORA_OPTIONS_DIR}/VelmoraPropertySheet.cpp
     ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp)
 target_include_directories(velmora_app PRIVATE ${VELMORA_APP_INCLUDES})
 target_compile_options(velmora_app PRIVATE ${VELMORA_WARNINGS})
@@ -36,7 +42,7 @@ add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/ClockConfig.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Options.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)

@@ -101,6 +101,8 @@ public:
     // Operations
 public:
     void RunOptions();
+    // The clock configuration dialog on the default clock, owned by pParent (the options sheet).
+    void ConfigureDefaultClock(CWnd* pParent = NULL);
     void OnShowClock();
     void OnHideClock();
     void SuspendAutoHide(BOOL bSuspend);
@@ -254,6 +256,9 @@ protected:
     afx_msg void OnCmdPauseCountdown();
     afx_msg void OnCmdResumeCountdown();
     afx_msg void OnUpdatePending(CCmdUI* pCmdUI);
+    afx_msg void OnCmdConfigureClock();
+    afx_msg void OnUpdateOptions(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateConfigureClock(CCmdUI* pCmdUI);
     afx_msg void OnUpdateDeleteClock(CCmdUI* pCmdUI);
     afx_msg void OnUpdateStopCountdown(CCmdUI* pCmdUI);
     afx_msg void OnUpdateStartCountdown(CCmdUI* pCmdUI);
