@@ -63,10 +63,12 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/AppTestMain.cpp
         ${VELMORA_APP_DIR}/tests/AlarmNotifyDlgTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockAppTest.cpp
+        ${VELMORA_APP_DIR}/tests/ClockConfigTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockMenusTest.cpp
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_APP_DIR}/tests/OptionsSheetTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
@@ -90,3 +92,4 @@ velmora_e2e(velmora_data_e2e app/tests/e2e_data.py DEPENDS Velmora)
 velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
+velmora_e2e(velmora_options_e2e app/tests/e2e_options.py DEPENDS Velmora)

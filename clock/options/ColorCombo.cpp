@@ -15,10 +15,18 @@ END_MESSAGE_MAP()
 CColorCombo::CColorCombo()
 {
     m_bFilled = FALSE;
+    m_bCreating = FALSE;
+}
+
+BOOL CColorCombo::PreCreateWindow(CREATESTRUCT& cs)
+{
+    m_bCreating = TRUE;
+    return CComboBox::PreCreateWindow(cs);
 }
 
 int CColorCombo::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
+    m_bCreating = FALSE;
     if (CComboBox::OnCreate(lpCreateStruct) == -1)
         return -1;
     FillColors();
@@ -28,7 +36,8 @@ int CColorCombo::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CColorCombo::PreSubclassWindow()
 {
     CComboBox::PreSubclassWindow();
-    FillColors();
+    if (!m_bCreating)
+        FillColors();
 }
 
 void CColorCombo::FillColors()

@@ -36,10 +36,15 @@ public:
 
     // Implementation
 protected:
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PreSubclassWindow();
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     DECLARE_MESSAGE_MAP()
+
+    // Set from PreCreateWindow to WM_CREATE: a control being created is subclassed before it can
+    // hold items, and is filled once it exists.
+    BOOL m_bCreating;
 };
 
 #endif // VELMORA_COLORCOMBO_H

@@ -15,6 +15,8 @@ CVelmoraPropertySheet::CVelmoraPropertySheet(LPCTSTR pszCaption, CWnd* pParentWn
     m_nFirstPage = nFirstPage;
     m_nLastActive = nFirstPage;
     m_bAgentMissing = bAgentMissing;
+    // The pages' values are taken and applied only on OK: an Apply button would do nothing.
+    m_psh.dwFlags |= PSH_NOAPPLYNOW;
     AddPages();
     if (m_nFirstPage < 0 || m_nFirstPage >= GetPageCount())
         m_nFirstPage = 0;
@@ -34,6 +36,12 @@ LRESULT CVelmoraPropertySheet::OnInitDialog(WPARAM, LPARAM)
     SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE);
     SetActivePage(m_nFirstPage);
     return lResult;
+}
+
+BOOL CVelmoraPropertySheet::CheckAutoCenter()
+{
+    // The sheet places itself: at the top-left corner it has not moved, and must not be centred.
+    return FALSE;
 }
 
 BOOL CVelmoraPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)

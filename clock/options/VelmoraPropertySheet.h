@@ -31,6 +31,7 @@ public:
 protected:
     void AddPages();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL CheckAutoCenter();
     afx_msg LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
