@@ -60,6 +60,7 @@ CClockPopupWnd::CClockPopupWnd() : CDialog(IDD)
 
 void CClockPopupWnd::StartPreview()
 {
+    SetWindowText(_T("Clock Preview"));
     GetClientRect(&m_rcClient);
     m_nTimer = SetTimer(PREVIEW_TIMER_ID, 1000, NULL);
 }
@@ -233,6 +234,9 @@ BOOL CClockConfigDlg::OnInitDialog()
 
     if (m_bPreview && m_pClockWnd != NULL)
     {
+        // Centred now rather than after initialisation, so that the preview is placed beside the
+        // dialog where it will stay.
+        CenterWindow();
         m_pPreview = new CClockPopupWnd;
         m_pPreview->m_pClockWnd = m_pClockWnd;
         m_pPreview->m_pClock = m_pClock;

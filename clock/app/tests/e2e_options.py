@@ -104,11 +104,22 @@ def edit_clock(h, prog, dlg, shot=None):
     h.wait_for(lambda: h.text(dlg, ids["IDC_TZ_NAME"]) == TOKYO.std_name, what="the zone page to take Tokyo")
 
 
-def configure_ok(h):
-    folder, prog, wnd, _ = start(h, "configure-ok")
+def configure(h):
+    """Cancel first: the clock is drawn as before and the file is not touched. Then OK: the new
+    format redraws the clock at once and the format and zone are saved."""
+    folder, prog, wnd, data = start(h, "configure")
     before = v.size_of(v.stable_rect(h, wnd))
     dlg = open_configuration(h, prog, wnd)
     h.screenshot("velmora-clock-configuration")
+    edit_clock(h, prog, dlg)
+    h.click_in(dlg, 2)
+    h.wait_gone(dlg, timeout=15)
+    restored = v.size_of(v.stable_rect(h, wnd))
+    expect(restored == before, "after Cancel the clock is drawn as before: %r %r" % (before, restored))
+    time.sleep(2)
+    expect((folder / "Velmora2Dat").read_bytes() == data, "Cancel leaves the file byte for byte as it was")
+
+    dlg = open_configuration(h, prog, wnd)
     edit_clock(h, prog, dlg, shot="velmora-clock-configuration-custom")
     # The clock shows the one-line template at once, while the dialog is still open.
     after = h.wait_for(lambda: (lambda s: s if s[1] < before[1] else None)(v.size_of(h.rect(wnd))), timeout=15,
@@ -126,21 +137,6 @@ def configure_ok(h):
            "the custom format is saved: %r" % (clock_formats(data),))
 
 
-def configure_cancel(h):
-    folder, prog, wnd, data = start(h, "configure-cancel")
-    before = v.size_of(v.stable_rect(h, wnd))
-    dlg = open_configuration(h, prog, wnd)
-    edit_clock(h, prog, dlg)
-    h.click_in(dlg, 2)
-    h.wait_gone(dlg, timeout=15)
-    restored = v.size_of(v.stable_rect(h, wnd))
-    expect(restored == before, "the clock is drawn as before: %r %r" % (before, restored))
-    time.sleep(2)
-    expect((folder / "Velmora2Dat").read_bytes() == data, "Cancel writes nothing")
-    exit_program(h, prog, wnd)
-    expect((folder / "Velmora2Dat").read_bytes() == data, "the file is byte for byte as it was")
-
-
 def reg(h, name):
     return v.reg_query(h, v.REG_CLOCK, name)
 
@@ -152,7 +148,7 @@ def open_options(h, prog, wnd):
 
 def options_ok_and_cancel(h):
     v.clear_registry(h)
-    soon = datetime.datetime.now().replace(microsecond=0) + datetime.timedelta(seconds=15)
+    soon = datetime.datetime.now().replace(microsecond=0) + datetime.timedelta(seconds=12)
     alarm = files.alarm_record(id=1, name="Tea time", message="Brew", activation=files.ole_days(soon))
     folder, prog, wnd, _ = start(h, "sheet", clocks=(CLOCK, CLOCK), alarms=[alarm])
     wide = v.size_of(v.stable_rect(h, wnd))
@@ -194,10 +190,45 @@ def options_ok_and_cancel(h):
     exit_program(h, prog, wnd)
 
 
+def default_clock(h):
+    """"Configure Default Clock" opens the dialog with its preview beside it; Cancel keeps the
+    default clock, OK on both windows saves its new format in "DefClock"."""
+    v.clear_registry(h)
+    folder, prog, wnd, _ = start(h, "default-clock")
+    for confirm in (False, True):
+        sheet = open_options(h, prog, wnd)
+        h.click_in(sheet, ids["IDC_OPT_CONFIG_DEFAULT"])
+        dlg = titled(h, prog, "Clock Configuration")
+        preview = titled(h, prog, "Clock Preview")
+        expect(h.text(dlg, ids["IDC_FMT_RESET_SELECTED"]) == "Reset Default", "the reset button's text")
+        expect(not h.info(dlg, ids["IDC_FMT_RESET_ALL"])["enabled"], "All Clocks is disabled")
+        h.click_in(dlg, ids["IDC_FMT_CUSTOM"], dx=6)
+        h.click_in(dlg, ids["IDC_FMT_TEMPLATE"])
+        h.key("End", "shift+Home", "BackSpace")
+        h.type_text(TEMPLATE)
+        small = h.wait_for(lambda: (lambda r: r if r["bottom"] - r["top"] < 40 else None)(h.rect(preview)),
+                           timeout=10, what="the preview to show one line")
+        if confirm:
+            h.screenshot("velmora-default-clock-preview")
+        expect(small["left"] == h.rect(dlg)["right"], "the preview sits at the dialog's right edge")
+        h.click_in(dlg, 1 if confirm else 2)
+        h.wait_gone(dlg, timeout=15)
+        h.wait_gone(preview, timeout=15)
+        h.click_in(sheet, 1)
+        h.wait_gone(sheet, timeout=15)
+        saved = v.reg_query(h, v.REG_ROOT + r"\Velmora\DefClock", "ClockTemplate")
+        if confirm:
+            expect(saved == TEMPLATE, "OK saves the default clock's template: %r" % saved)
+            expect(v.reg_query(h, v.REG_ROOT + r"\Velmora\DefClock", "FormatType") == "0x1", "and its format type")
+        else:
+            expect(saved != TEMPLATE, "Cancel keeps the default clock's template: %r" % saved)
+    exit_program(h, prog, wnd)
+
+
 with Harness() as h:
     ids = h.ids("velmora")
     v.clear_registry(h)
-    configure_ok(h)
-    configure_cancel(h)
+    configure(h)
     options_ok_and_cancel(h)
+    default_clock(h)
 print("ok")
