@@ -93,3 +93,4 @@ velmora_e2e(velmora_alarms_e2e app/tests/e2e_alarms.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
 velmora_e2e(velmora_options_e2e app/tests/e2e_options.py DEPENDS Velmora)
+velmora_e2e(velmora_clock_config_e2e app/tests/e2e_clock_config.py DEPENDS Velmora)
