@@ -37,6 +37,8 @@ void CMainClockDlg::RunOptions()
     clock.m_bVersCheckBeta = m_settings.m_bVersCheckBeta;
     clock.m_nVersCheckInt = m_settings.m_nVersCheckInt;
 
+    // The other pages' settings are copied in here, page by page, as each page joins the sheet.
+
     INT_PTR nResult = sheet.DoModal();
     SuspendAutoHide(FALSE);
     m_settings.m_nPropIndex = sheet.m_nLastActive;
@@ -52,6 +54,7 @@ void CMainClockDlg::RunOptions()
         else
             RemoveFromRunKey();
         m_settings.m_bEnableAlarmSys = clock.m_bEnableAlarmSys;
+        // Here the synchronisation page's values, then the diary page's reminder sound.
         if (clock.m_strLayout == _T("Vertical"))
             m_nLayout = 0;
         else if (clock.m_strLayout == _T("Horizontal"))
@@ -62,11 +65,13 @@ void CMainClockDlg::RunOptions()
         m_settings.m_bRunOverdue = clock.m_bRunOverdue;
         m_settings.m_bUseLimit = clock.m_bUseLimit;
         m_settings.m_dtLimit = TimeOfDay(clock.m_dtLimit);
+        // Here the diary page's "delete reminder".
         m_settings.m_bAnimateIcon = clock.m_bAnimateIcon;
         UpdateTrayIcon();
         m_settings.m_nAlarmTimeDisplay = clock.m_nAlarmTimeDisplay;
         m_settings.m_bVersCheckBeta = clock.m_bVersCheckBeta;
         m_settings.m_nVersCheckInt = clock.m_nVersCheckInt < 0 ? 7 : clock.m_nVersCheckInt;
+        // Here the speech pages' values and the character's reload.
         SizeToClocks();
     }
 

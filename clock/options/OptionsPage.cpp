@@ -110,6 +110,7 @@ void COptionsPage::OnLimitChange(NMHDR*, LRESULT* pResult)
 
 void COptionsPage::OnConfigureDefaultClock()
 {
+    // Owned by the sheet: the clock window stays disabled while the sheet runs.
     if (m_pClockWnd != NULL)
-        m_pClockWnd->ConfigureDefaultClock();
+        m_pClockWnd->ConfigureDefaultClock(GetParent());
 }
