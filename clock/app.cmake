@@ -25,6 +25,7 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/MainClockBehaviour.cpp
     ${VELMORA_APP_DIR}/MainClockCommands.cpp
     ${VELMORA_APP_DIR}/MainClockInit.cpp
+    ${VELMORA_APP_DIR}/MainClockOptions.cpp
     ${VELMORA_APP_DIR}/MainClockPersistence.cpp
     ${VELMORA_APP_DIR}/MainClockReminders.cpp
     ${VELMORA_APP_DIR}/MainClockRender.cpp
@@ -39,6 +40,11 @@ add_library(velmora_app STATIC
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
     ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
+    ${VELMORA_OPTIONS_DIR}/ClockConfigDlg.cpp
+    ${VELMORA_OPTIONS_DIR}/ClockFormatPage.cpp
+    ${VELMORA_OPTIONS_DIR}/ColorCombo.cpp
+    ${VELMORA_OPTIONS_DIR}/OptionsPage.cpp
+    ${VELMORA_OPTIONS_DIR}/VelmoraPropertySheet.cpp
     ${VELMORA_ALARMS_UI_DIR}/AlarmNotifyDlg.cpp
     ${VELMORA_SPEECH_UI_DIR}/AgentCtlEx.cpp
     ${VELMORA_SPEECH_UI_DIR}/AgentHostDlg.cpp
@@ -79,7 +85,7 @@ list(APPEND VELMORA_ICON_FILES ${VELMORA_ICON_DIR}/version_check.avi)
 add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
-    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmEdit.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Timers.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Calendar.rc;${CMAKE_SOURCE_DIR}/resources/velmora/About.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Version.rc")
+    OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmEdit.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Timers.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Calendar.rc;${CMAKE_SOURCE_DIR}/resources/velmora/About.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Version.rc;${CMAKE_SOURCE_DIR}/resources/velmora/ClockConfig.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Options.rc")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
@@ -101,6 +107,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/AlarmNotifyDlgTest.cpp
         ${VELMORA_APP_DIR}/tests/AlarmEditTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockAppTest.cpp
+        ${VELMORA_APP_DIR}/tests/ClockConfigTest.cpp
         ${VELMORA_APP_DIR}/tests/ClockMenusTest.cpp
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
@@ -112,6 +119,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_ABOUT_DIR}/tests/HyperLinkStaticTest.cpp
         ${VELMORA_ABOUT_DIR}/tests/LinkServicesTest.cpp
         ${VELMORA_VERSION_UI_DIR}/tests/VersionCheckDlgTest.cpp
+        ${VELMORA_APP_DIR}/tests/OptionsSheetTest.cpp
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
@@ -144,3 +152,5 @@ velmora_e2e(velmora_about_version_e2e app/tests/e2e_about_version.py DEPENDS Vel
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
 velmora_e2e(velmora_timers_e2e app/tests/e2e_timers.py DEPENDS Velmora)
 velmora_e2e(velmora_diary_e2e app/tests/e2e_diary.py DEPENDS Velmora)
+velmora_e2e(velmora_options_e2e app/tests/e2e_options.py DEPENDS Velmora)
+velmora_e2e(velmora_clock_config_e2e app/tests/e2e_clock_config.py DEPENDS Velmora)

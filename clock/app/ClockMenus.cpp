@@ -37,15 +37,11 @@ void RemoveAgentItems(HMENU hMenu, const BOOL bCharLoaded, const BOOL bCharVisib
     Remove(hMenu, bCharVisible ? ID_SHOW_AGENT : ID_HIDE_AGENT);
 }
 
-// Commands whose work lives in parts of the program that this build does not contain.
-const UINT kPending[] = {ID_CTX_OPTIONS, ID_OPTIONS, ID_CTX_CONFIGURE};
 } // namespace
 
-BOOL IsCommandPending(UINT nID)
+// Every command of the menus has its work in this build: none waits greyed.
+BOOL IsCommandPending(UINT)
 {
-    for (UINT id : kPending)
-        if (id == nID)
-            return TRUE;
     return FALSE;
 }
 

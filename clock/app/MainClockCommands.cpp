@@ -34,6 +34,9 @@ ON_COMMAND(ID_SHOW_CLOCK, OnCmdShowClock)
 ON_COMMAND(ID_HIDE_CLOCK, OnCmdHideClock)
 ON_COMMAND(ID_AUTO_HIDE, OnCmdAutoHide)
 ON_COMMAND(ID_OPTIONS, OnCmdOptions)
+ON_UPDATE_COMMAND_UI(ID_CTX_OPTIONS, OnUpdateOptions)
+ON_COMMAND(ID_CTX_CONFIGURE, OnCmdConfigureClock)
+ON_UPDATE_COMMAND_UI(ID_CTX_CONFIGURE, OnUpdateConfigureClock)
 ON_COMMAND(ID_HELP_CONTENTS, OnCmdHelpContents)
 ON_COMMAND(ID_ALARMS_LIST, OnCmdAlarmsList)
 ON_COMMAND(ID_CTX_ALARMS_LIST, OnCmdAlarmsList)
@@ -68,10 +71,6 @@ ON_UPDATE_COMMAND_UI(ID_START_COUNTDOWN, OnUpdateStartCountdown)
 ON_UPDATE_COMMAND_UI(ID_PAUSE_COUNTDOWN, OnUpdatePauseCountdown)
 ON_UPDATE_COMMAND_UI(ID_RESUME_COUNTDOWN, OnUpdateResumeCountdown)
 ON_UPDATE_COMMAND_UI(ID_AUTO_HIDE, OnUpdateAutoHide)
-// The commands whose part is not in this build stay greyed, however they are asked for.
-ON_UPDATE_COMMAND_UI(ID_CTX_OPTIONS, OnUpdatePending)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS, OnUpdatePending)
-ON_UPDATE_COMMAND_UI(ID_CTX_CONFIGURE, OnUpdatePending)
 ON_UPDATE_COMMAND_UI(ID_CHECK_VERSION, OnUpdateCheckVersion)
 ON_UPDATE_COMMAND_UI_RANGE(ID_SAY_TIME, ID_HIDE_AGENT, OnUpdateAgentCommand)
 END_MESSAGE_MAP()
@@ -167,19 +166,6 @@ LRESULT CMainClockDlg::OnMciNotify(WPARAM, LPARAM)
 void CMainClockDlg::OnUpdatePending(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(FALSE);
-}
-
-void CMainClockDlg::RunOptions()
-{
-    SuspendAutoHide(TRUE);
-    // The options sheet runs here and, on OK, hands its values back to m_settings; what follows
-    // happens whatever its result.
-    SuspendAutoHide(FALSE);
-    ApplyTopmost();
-    SizeToClocks();
-    Invalidate(TRUE);
-    SaveSettings();
-    SaveServers();
 }
 
 void CMainClockDlg::UpdateTrayIcon()
@@ -304,9 +290,15 @@ void CMainClockDlg::ShowContextMenu(CPoint ptScreen)
     state.bCharVisible = m_bCharVisible;
     AdjustClockMenu(pPopup->GetSafeHmenu(), state);
 
-    pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, this);
+    // The menu's options command is 2, which is also IDCANCEL, the command Escape sends: it runs
+    // here and is never routed. Every other command is posted as the menu itself would.
+    UINT nCmd = (UINT)pPopup->TrackPopupMenu(TPM_RIGHTBUTTON | TPM_RETURNCMD, ptScreen.x, ptScreen.y, this);
     SuspendAutoHide(FALSE);
     menu.DestroyMenu();
+    if (nCmd == ID_CTX_OPTIONS)
+        RunOptions();
+    else if (nCmd != 0)
+        PostMessage(WM_COMMAND, nCmd, 0);
 }
 
 void CMainClockDlg::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)

@@ -123,6 +123,8 @@ public:
     // Operations
 public:
     void RunOptions();
+    // The clock configuration dialog on the default clock, owned by pParent (the options sheet).
+    void ConfigureDefaultClock(CWnd* pParent = NULL);
     void OnShowClock();
     void OnHideClock();
     void SuspendAutoHide(BOOL bSuspend);
@@ -366,6 +368,9 @@ protected:
     afx_msg void OnUpdateAmendTimer(CCmdUI* pCmdUI);
     afx_msg void OnCmdCalendar();
     afx_msg void OnUpdatePending(CCmdUI* pCmdUI);
+    afx_msg void OnCmdConfigureClock();
+    afx_msg void OnUpdateOptions(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateConfigureClock(CCmdUI* pCmdUI);
     afx_msg void OnUpdateDeleteClock(CCmdUI* pCmdUI);
     afx_msg void OnUpdateStopCountdown(CCmdUI* pCmdUI);
     afx_msg void OnUpdateStartCountdown(CCmdUI* pCmdUI);

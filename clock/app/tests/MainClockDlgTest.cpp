@@ -341,7 +341,7 @@ TEST(MainClockDlg, ContextCommandsAskTheirUpdateHandlers)
         {0, ID_START_COUNTDOWN, FALSE}, {0, ID_DELETE_CLOCK, TRUE},     {-1, ID_DELETE_CLOCK, FALSE},
         {1, ID_START_COUNTDOWN, TRUE},  {1, ID_PAUSE_COUNTDOWN, FALSE}, {1, ID_STOP_COUNTDOWN, FALSE},
         {2, ID_PAUSE_COUNTDOWN, TRUE},  {2, ID_STOP_COUNTDOWN, TRUE},   {2, ID_RESUME_COUNTDOWN, FALSE},
-        {3, ID_RESUME_COUNTDOWN, TRUE}, {3, ID_START_COUNTDOWN, FALSE}, {1, ID_CTX_OPTIONS, FALSE},
+        {3, ID_RESUME_COUNTDOWN, TRUE}, {3, ID_START_COUNTDOWN, FALSE}, {1, ID_CTX_OPTIONS, TRUE},
         {1, ID_ADD_TIMER, TRUE},        {1, ID_REMIND_5MIN, TRUE},      {1, ID_SAY_TIME, FALSE},
         {1, ID_ADD_CLOCK, TRUE},        {1, ID_HIDE_CLOCK, TRUE},       {1, ID_EXIT, TRUE},
     };
@@ -373,7 +373,7 @@ TEST(MainClockDlg, ContextCommandsAskTheirUpdateHandlers)
     w.dlg.SendMessage(WM_INITMENUPOPUP, (WPARAM)pPopup->GetSafeHmenu(), 0);
     HMENU hPopup = pPopup->GetSafeHmenu();
     auto grayed = [hPopup](UINT nID) { return (::GetMenuState(hPopup, nID, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-    EXPECT_TRUE(grayed(ID_CTX_OPTIONS));
+    EXPECT_FALSE(grayed(ID_CTX_OPTIONS));
     EXPECT_TRUE(grayed(ID_START_COUNTDOWN));
     EXPECT_FALSE(grayed(ID_AMEND_TIMER));
     EXPECT_FALSE(grayed(ID_PAUSE_COUNTDOWN));

@@ -1,0 +1,53 @@
+"""The clock configuration dialog from the clock's context menu, driven with the mouse and keys:
+Cancel leaves the clock as it was drawn and the data file byte for byte as it was; a custom format
+and a zone redraw the clock at once and are saved."""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import e2e_options as opt  # noqa: E402
+import velmora_e2e as v  # noqa: E402
+import velmora_files as files  # noqa: E402
+from e2e_options import TEMPLATE, TOKYO, clock_formats, edit_clock, exit_program, expect, open_configuration, start  # noqa: E402,E501
+
+
+def configure(h):
+    """Cancel first: the clock is drawn as before and the file is not touched. Then OK: the new
+    format redraws the clock at once and the format and zone are saved."""
+    folder, prog, wnd, data = start(h, "configure")
+    before = v.size_of(v.stable_rect(h, wnd))
+    dlg = open_configuration(h, prog, wnd)
+    h.screenshot("velmora-clock-configuration")
+    edit_clock(h, prog, dlg)
+    h.click_in(dlg, 2)
+    h.wait_gone(dlg, timeout=15)
+    restored = v.size_of(v.stable_rect(h, wnd))
+    expect(restored == before, "after Cancel the clock is drawn as before: %r %r" % (before, restored))
+    time.sleep(2)
+    expect((folder / "Velmora2Dat").read_bytes() == data, "Cancel leaves the file byte for byte as it was")
+
+    dlg = open_configuration(h, prog, wnd)
+    edit_clock(h, prog, dlg, shot="velmora-clock-configuration-custom")
+    # The clock shows the one-line template at once, while the dialog is still open.
+    after = h.wait_for(lambda: (lambda s: s if s[1] < before[1] else None)(v.size_of(h.rect(wnd))), timeout=15,
+                       what="the clock to redraw with one line")
+    print("clock size", before, "->", after)
+    h.screenshot("velmora-clock-configuration-zone")
+    h.click_in(dlg, 1)
+    h.wait_gone(dlg, timeout=15)
+    exit_program(h, prog, wnd)
+    data = (folder / "Velmora2Dat").read_bytes()
+    clocks = files.read_data_file(data)
+    expect(clocks[0]["name"] == TOKYO.name, "the zone's name is saved: %r" % clocks[0]["name"])
+    expect(clocks[0]["tzi"] == TOKYO.tzi(), "the zone is saved")
+    expect(clock_formats(data)[0][0] == 1 and clock_formats(data)[0][2] == TEMPLATE,
+           "the custom format is saved: %r" % (clock_formats(data),))
+
+
+with opt.Harness() as h:
+    opt.ids = h.ids("velmora")
+    v.clear_registry(h)
+    configure(h)
+print("ok")

@@ -1,0 +1,61 @@
+// VelmoraPropertySheet.cpp: the options sheet.
+#include "VelmoraPropertySheet.h"
+
+IMPLEMENT_DYNAMIC(CVelmoraPropertySheet, CPropertySheet)
+
+BEGIN_MESSAGE_MAP(CVelmoraPropertySheet, CPropertySheet)
+ON_MESSAGE(WM_INITDIALOG, OnInitDialog)
+ON_WM_SYSCOMMAND()
+END_MESSAGE_MAP()
+
+CVelmoraPropertySheet::CVelmoraPropertySheet(LPCTSTR pszCaption, CWnd* pParentWnd, int nFirstPage,
+                                             BOOL bAgentMissing)
+    : CPropertySheet(pszCaption, pParentWnd, 0)
+{
+    m_nFirstPage = nFirstPage;
+    m_nLastActive = nFirstPage;
+    m_bAgentMissing = bAgentMissing;
+    // The pages' values are taken and applied only on OK: an Apply button would do nothing.
+    m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    AddPages();
+    if (m_nFirstPage < 0 || m_nFirstPage >= GetPageCount())
+        m_nFirstPage = 0;
+    m_psh.nStartPage = (UINT)m_nFirstPage;
+}
+
+void CVelmoraPropertySheet::AddPages()
+{
+    // Added as the tabs show them: Clock, Time Synchronization, Calendar/Diary Options, MS Agents,
+    // and Spoken Announcements only when the Agent server is there.
+    AddPage(&m_clockPage);
+}
+
+LRESULT CVelmoraPropertySheet::OnInitDialog(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE);
+    SetActivePage(m_nFirstPage);
+    return lResult;
+}
+
+BOOL CVelmoraPropertySheet::CheckAutoCenter()
+{
+    // The sheet places itself: at the top-left corner it has not moved, and must not be centred.
+    return FALSE;
+}
+
+BOOL CVelmoraPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    UINT nID = LOWORD(wParam);
+    if (nID == IDOK || nID == IDCANCEL)
+        m_nLastActive = GetActiveIndex();
+    return CPropertySheet::OnCommand(wParam, lParam);
+}
+
+void CVelmoraPropertySheet::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    // Closing from the caption is a Cancel that does not pass through the buttons.
+    if ((nID & 0xFFF0) == SC_CLOSE)
+        m_nLastActive = GetActiveIndex();
+    CPropertySheet::OnSysCommand(nID, lParam);
+}
