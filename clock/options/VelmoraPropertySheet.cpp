@@ -28,6 +28,11 @@ void CVelmoraPropertySheet::AddPages()
     // Added as the tabs show them: Clock, Time Synchronization, Calendar/Diary Options, MS Agents,
     // and Spoken Announcements only when the Agent server is there.
     AddPage(&m_clockPage);
+    AddPage(&m_syncPage);
+    AddPage(&m_diaryPage);
+    AddPage(&m_agentPage);
+    if (!m_bAgentMissing)
+        AddPage(&m_speechPage);
 }
 
 LRESULT CVelmoraPropertySheet::OnInitDialog(WPARAM, LPARAM)

@@ -7,7 +7,11 @@
 #include <afxwin.h>
 #include <afxdlgs.h>
 
+#include "AgentOptions.h"
+#include "DiaryOptions.h"
 #include "OptionsPage.h"
+#include "SpeakingClockOptions.h"
+#include "SyncOptions.h"
 
 class CVelmoraPropertySheet : public CPropertySheet
 {
@@ -22,6 +26,10 @@ public:
     // and one AddPage line in AddPages.
 public:
     COptionsPage m_clockPage;
+    CSpeakingClockOptions m_speechPage;
+    CAgentOptions m_agentPage;
+    CDiaryOptions m_diaryPage;
+    CSyncOptions m_syncPage;
 
     int m_nFirstPage;  // index of the page shown first, clamped to the pages present
     int m_nLastActive; // index of the page active when OK or Cancel closed the sheet

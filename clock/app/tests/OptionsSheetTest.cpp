@@ -201,7 +201,7 @@ TEST(VelmoraPropertySheet, OpensTopLeftOnAPagePresentAndRemembersIt)
     for (int nFirst : {0, 4, -1})
     {
         CVelmoraPropertySheet sheet(_T("Velmora Options"), NULL, nFirst, TRUE);
-        EXPECT_EQ(1, sheet.GetPageCount());
+        EXPECT_EQ(4, sheet.GetPageCount());
         EXPECT_EQ(0, sheet.m_nFirstPage) << "clamped to the pages present: " << nFirst;
         g_pSheet = &sheet;
         g_nShown = -1;
@@ -214,4 +214,19 @@ TEST(VelmoraPropertySheet, OpensTopLeftOnAPagePresentAndRemembersIt)
         EXPECT_EQ(0, g_nShown);
         EXPECT_EQ(0, sheet.m_nLastActive);
     }
+}
+
+TEST(VelmoraPropertySheet, PagesInTabOrderAndSpeechOnlyWithTheAgent)
+{
+    CVelmoraPropertySheet missing(_T("Velmora Options"), NULL, 0, TRUE);
+    ASSERT_EQ(4, missing.GetPageCount());
+    EXPECT_EQ(&missing.m_clockPage, missing.GetPage(0));
+    EXPECT_EQ(&missing.m_syncPage, missing.GetPage(1));
+    EXPECT_EQ(&missing.m_diaryPage, missing.GetPage(2));
+    EXPECT_EQ(&missing.m_agentPage, missing.GetPage(3));
+
+    CVelmoraPropertySheet present(_T("Velmora Options"), NULL, 4, FALSE);
+    ASSERT_EQ(5, present.GetPageCount());
+    EXPECT_EQ(&present.m_speechPage, present.GetPage(4));
+    EXPECT_EQ(4, present.m_nFirstPage) << "the last page is a page present";
 }
