@@ -3,7 +3,9 @@
 
 #include "resource.h"
 
-CAboutDlg::CAboutDlg(CWnd* pParent) : CDialog(IDD_ABOUTBOX, pParent) {}
+const TCHAR CAboutDlg::kTitle[] = _T("Velmora Clock Version 2.34, Build 12");
+
+CAboutDlg::CAboutDlg(CWnd* pParent) : CDialog(IDD_ABOUTBOX, pParent), m_pIntroducer(NULL) {}
 
 BOOL CAboutDlg::OnInitDialog()
 {
@@ -12,7 +14,7 @@ BOOL CAboutDlg::OnInitDialog()
     {
         m_banner.SetColours(::GetSysColor(COLOR_BTNFACE), 0xBE8D65, 0);
         m_banner.SetIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME));
-        m_banner.SetTitle(_T("Velmora Clock Version 2.34, Build 12"));
+        m_banner.SetTitle(kTitle);
         m_banner.SetCaption(_T("Every time zone at a glance, on time to the second"));
     }
     m_linkWeb.SubclassDlgItem(IDC_ABOUT_WEB, this);
@@ -21,5 +23,7 @@ BOOL CAboutDlg::OnInitDialog()
     m_linkWeb.SetURL(_T("http://www.quendralabs.com"));
     m_linkMail.SetURL(_T("mailto:info@quendralabs.com"));
     m_linkSupport.SetURL(_T("mailto:support@quendralabs.com"));
+    if (m_pIntroducer != NULL)
+        m_pIntroducer->IntroduceProgram(kTitle);
     return TRUE;
 }

@@ -8,6 +8,30 @@
 
 namespace
 {
+// The character's introduction of the program in the About box.
+class CAgentIntroducer : public IAboutIntroducer
+{
+public:
+    explicit CAgentIntroducer(CMainClockDlg* pDlg) : m_pDlg(pDlg) {}
+    void IntroduceProgram(const CString& strTitle) override
+    {
+        static const LPCTSTR kOpening[] = {_T("RestPose"), _T("DoMagic1"), _T("DoMagic2"), _T("RestPose"),
+                                           _T("Read")};
+        for (LPCTSTR pszAnimation : kOpening)
+            m_pDlg->PlayAgentAnimation(pszAnimation);
+        m_pDlg->AgentSpeak(_T("This is ") + strTitle);
+        m_pDlg->AgentSpeak(_T("It is made by Quendra Labs, who keep every time zone on your desktop."));
+        m_pDlg->PlayAgentAnimation(_T("ReadReturn"));
+        m_pDlg->PlayAgentAnimation(_T("Search"));
+        m_pDlg->AgentSpeak(_T("To download the latest version, please visit our Website."));
+        if (m_pDlg->m_settings.m_bHidePostSpeech)
+            m_pDlg->HideAgent();
+    }
+
+private:
+    CMainClockDlg* m_pDlg;
+};
+
 // The version-check window's view of the clock window's settings.
 class CClockVersionHost : public IVersionCheckHost
 {
@@ -72,5 +96,7 @@ void CMainClockDlg::OnUpdateCheckVersion(CCmdUI* pCmdUI)
 void CMainClockDlg::OnCmdAbout()
 {
     CAboutDlg dlg(this);
+    CAgentIntroducer introducer(this);
+    dlg.m_pIntroducer = &introducer;
     dlg.DoModal();
 }

@@ -120,6 +120,22 @@ def greeting_say_time_clock_and_alarm(h):
            "the character shows before the alarm")
     expect(spoken(folder).count(VOICE + "1:05.") == 1, "the clock spoke once at 1:05")
     expect(not [s for s in spoken(folder) if s.endswith("1:06.")], "and not at 1:06")
+
+    # The About box: the character introduces the program while it shows.
+    h.command(wnd, ids["ID_ABOUT_VELMORA"])
+    about = h.find(title="About Velmora", timeout=20)
+    h.wait_for(lambda: "play Character1 Search" in agent_log(folder), timeout=20, what="the introduction")
+    log = agent_log(folder)
+    intro = log[max(i for i, line in enumerate(log) if line == "play Character1 DoMagic1") - 1:]
+    intro = [line for line in intro if not line.startswith("effects ")]
+    print("\n".join(intro))
+    expect(intro[:6] == ["play Character1 RestPose", "play Character1 DoMagic1", "play Character1 DoMagic2",
+                         "play Character1 RestPose", "play Character1 Read",
+                         "speak Character1 " + VOICE + "This is Velmora Clock Version 2.34, Build 12"],
+           "the introduction opens with its animations and the title: %r" % intro)
+    h.wait_for(lambda: "speak Character1 " + VOICE + "To download the latest version, please visit our Website."
+               in agent_log(folder), timeout=20, what="the introduction's last sentence")
+    h.winctl("close", about)
     exit_program(h, prog, wnd)
     return menu_with
 
