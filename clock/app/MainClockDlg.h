@@ -272,6 +272,8 @@ public:
     // Overrides
 public:
     virtual BOOL OnInitDialog();
+    // Keys go to an open framework menu first.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void OnOK();
     virtual void OnCancel();
 
