@@ -22,7 +22,8 @@ VK_RETURN, VK_ESCAPE, VK_HOME, VK_DOWN = 0x0D, 0x1B, 0x24, 0x28
 
 def open_tray_menu(h, prog, ids, at):
     """Right click on the tray icon with the cursor at `at`: the tray window hears it from the shell."""
-    h.xdotool("mousemove", "--sync", *at)
+    # Without --sync: the pointer may already rest there.
+    h.xdotool("mousemove", *at)
     time.sleep(0.3)
     for w in prog.windows():
         if w["class"] != v.DIALOG_CLASS:
@@ -74,7 +75,7 @@ with Harness() as h:
     h.wait_for(lambda: not h.framework_menus(prog), timeout=15, what="the tray menu to close")
 
     # "Show Clock", the first item, brings the clock back.
-    menu = open_tray_menu(h, prog, ids, (320, 220))
+    menu = open_tray_menu(h, prog, ids, (340, 240))
     keys_to(h, menu, VK_HOME, VK_RETURN)
     h.wait_for(lambda: v.clock_windows(h, prog), timeout=15, what="the clock to come back")
 
