@@ -39,6 +39,7 @@ add_library(velmora_app STATIC
     ${VELMORA_MONITORING_DIR}/RasMonitor.cpp
     ${VELMORA_APP_DIR}/OffscreenDC.cpp
     ${VELMORA_APP_DIR}/SystemTray.cpp
+    ${VELMORA_APP_DIR}/TrayPopupMenu.cpp
     ${VELMORA_OPTIONS_DIR}/ConfigureClock.cpp
     ${VELMORA_OPTIONS_DIR}/ClockConfigDlg.cpp
     ${VELMORA_OPTIONS_DIR}/ClockFormatPage.cpp
@@ -86,9 +87,14 @@ add_custom_target(velmora_icons DEPENDS ${VELMORA_ICON_FILES})
 set(VELMORA_RC ${CMAKE_SOURCE_DIR}/resources/Velmora.rc)
 set_source_files_properties(${VELMORA_RC} PROPERTIES
     OBJECT_DEPENDS "${VELMORA_ICON_FILES};${CMAKE_SOURCE_DIR}/resources/velmora/resource.h;${CMAKE_SOURCE_DIR}/resources/velmora/ConfigureClock.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmNotify.rc;${CMAKE_SOURCE_DIR}/resources/velmora/TimeSync.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Speech.rc;${CMAKE_SOURCE_DIR}/resources/velmora/AlarmEdit.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Timers.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Calendar.rc;${CMAKE_SOURCE_DIR}/resources/velmora/About.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Version.rc;${CMAKE_SOURCE_DIR}/resources/velmora/ClockConfig.rc;${CMAKE_SOURCE_DIR}/resources/velmora/Options.rc")
+# The framework's own resources go into the program, drawn into the build tree beforehand.
+set_property(SOURCE ${VELMORA_RC} APPEND PROPERTY OBJECT_DEPENDS
+    "${UICORE_RES_FILES};${CMAKE_SOURCE_DIR}/resources/uicore/UICore.rc;${CMAKE_SOURCE_DIR}/resources/uicore/uicore_res.h")
 
 add_executable(Velmora WIN32 ${VELMORA_APP_DIR}/VelmoraMain.cpp ${VELMORA_RC})
 add_dependencies(Velmora velmora_icons)
+add_dependencies(Velmora uicore_resources)
+target_include_directories(Velmora PRIVATE ${UICORE_RES_DIR})
 target_include_directories(Velmora PRIVATE ${VELMORA_APP_INCLUDES} ${VELMORA_ICON_DIR})
 target_compile_options(Velmora PRIVATE ${VELMORA_WARNINGS})
 target_link_libraries(Velmora PRIVATE velmora_app)
@@ -112,6 +118,7 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_APP_DIR}/tests/ConfigureClockTest.cpp
         ${VELMORA_APP_DIR}/tests/InstanceCheckerTest.cpp
         ${VELMORA_APP_DIR}/tests/MainClockDlgTest.cpp
+        ${VELMORA_APP_DIR}/tests/TrayPopupMenuTest.cpp
         ${VELMORA_TIMESYNC_UI_DIR}/tests/SyncOptionsTest.cpp
         ${VELMORA_MONITORING_DIR}/tests/RasMonitorTest.cpp
         ${VELMORA_SPEECH_UI_DIR}/tests/SpeechPagesTest.cpp
@@ -123,6 +130,8 @@ velmora_gtest(velmora_app_tests
         ${VELMORA_RC}
     LIBS velmora_app testsupport)
 add_dependencies(velmora_app_tests velmora_icons)
+add_dependencies(velmora_app_tests uicore_resources)
+target_include_directories(velmora_app_tests PRIVATE ${UICORE_RES_DIR})
 target_include_directories(velmora_app_tests PRIVATE ${VELMORA_APP_INCLUDES} ${VELMORA_ICON_DIR})
 target_include_directories(velmora_app_tests PRIVATE ${VELMORA_APP_DIR}/tests)
 
@@ -154,3 +163,4 @@ velmora_e2e(velmora_timers_e2e app/tests/e2e_timers.py DEPENDS Velmora)
 velmora_e2e(velmora_diary_e2e app/tests/e2e_diary.py DEPENDS Velmora)
 velmora_e2e(velmora_options_e2e app/tests/e2e_options.py DEPENDS Velmora)
 velmora_e2e(velmora_clock_config_e2e app/tests/e2e_clock_config.py DEPENDS Velmora)
+velmora_e2e(velmora_tray_menu_e2e app/tests/e2e_tray_menu.py DEPENDS Velmora)

@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "ClockMenus.h"
 #include "SyncStatusDlg.h"
+#include "TrayPopupMenu.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CMainClockDlg, CDialog)
@@ -437,16 +438,6 @@ void CMainClockDlg::OnCmdResumeCountdown()
 void CMainClockDlg::ShowTrayMenu(CSystemTray* pTray, CWnd* pTarget, LPVOID pParam)
 {
     CMainClockDlg* pThis = (CMainClockDlg*)pParam;
-    CMenu menu;
-    if (!menu.LoadMenu(IDR_TRAY_POPUP))
-        return;
-    CMenu* pPopup = menu.GetSubMenu(0);
-    if (pPopup == NULL)
-    {
-        menu.DestroyMenu();
-        return;
-    }
-
     CTrayMenuState state;
     state.bClockHidden = pTray->m_bClockHidden;
     state.bAutoHide = pThis->m_settings.m_bAutoHide;
@@ -455,13 +446,16 @@ void CMainClockDlg::ShowTrayMenu(CSystemTray* pTray, CWnd* pTarget, LPVOID pPara
     state.bCharMuted = pTray->m_bAgentMuted;
     state.bCharVisible = pThis->m_bCharVisible;
     state.bAgentMissing = GetClockApp() != NULL ? GetClockApp()->m_bAgentMissing : TRUE;
-    AdjustTrayMenu(pPopup->GetSafeHmenu(), state);
-    GreyPendingCommands(pPopup->GetSafeHmenu());
 
     CPoint pt;
     ::GetCursorPos(&pt);
-    pTarget->SetForegroundWindow();
-    pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, pTarget);
-    pTarget->PostMessage(WM_NULL, 0, 0);
-    menu.DestroyMenu();
+    ShowTrayPopupMenu(pTarget, IDR_TRAY_POPUP, pt, &state);
+}
+
+BOOL CMainClockDlg::PreTranslateMessage(MSG* pMsg)
+{
+    // The framework's menus are never activated: their keys arrive here first.
+    if (CORXPopupMenu::PreTranslateForMenu(pMsg))
+        return TRUE;
+    return CDialog::PreTranslateMessage(pMsg);
 }

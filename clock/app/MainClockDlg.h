@@ -274,6 +274,8 @@ public:
     // Overrides
 public:
     virtual BOOL OnInitDialog();
+    // Keys go to an open framework menu first.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void OnOK();
     virtual void OnCancel();
 

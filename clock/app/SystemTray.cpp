@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "PlatformServices.h"
+#include "TrayPopupMenu.h"
 
 IMPLEMENT_DYNAMIC(CSystemTray, CWnd)
 
@@ -304,20 +305,7 @@ void CSystemTray::ShowTrayMenu(CWnd* pTarget)
         return;
     }
 
-    // A fresh copy each time, so that whoever adjusts the items never changes the next showing.
-    HMENU hMenu = ::LoadMenu(AfxGetResourceHandle(), MAKEINTRESOURCE(m_nid.uID));
-    if (hMenu == NULL)
-        return;
-    HMENU hSub = ::GetSubMenu(hMenu, 0);
-    if (hSub != NULL)
-    {
-        ::SetMenuDefaultItem(hSub, m_nDefaultMenuItem, TRUE);
-        POINT pt;
-        ::GetCursorPos(&pt);
-        pTarget->SetForegroundWindow();
-        ::TrackPopupMenu(hSub, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, pTarget->GetSafeHwnd(), NULL);
-        // Lets the menu close when the user clicks elsewhere.
-        pTarget->PostMessage(WM_NULL, 0, 0);
-    }
-    ::DestroyMenu(hMenu);
+    POINT pt;
+    ::GetCursorPos(&pt);
+    ShowTrayPopupMenu(pTarget, m_nid.uID, CPoint(pt), NULL, m_nDefaultMenuItem);
 }

@@ -9,7 +9,7 @@
 
 class CSystemTray;
 
-// Shows the tray menu for a right click; without one the tray shows the plain pop-up menu of its
+// Shows the tray menu for a right click; without one the tray shows the framework pop-up menu of its
 // menu resource.
 typedef void (*TRAYMENUPROC)(CSystemTray* pTray, CWnd* pTarget, LPVOID pParam);
 

@@ -342,6 +342,17 @@ class Harness:
     def wait_popup_menu(self, prog, timeout=15, what="the pop-up menu"):
         return self.wait_for(lambda: (self.popup_menus(prog) or [None])[0], timeout=timeout, what=what)
 
+    # The tool-bar framework's pop-up menus are windows of the framework's own class; they are
+    # never activated, and their owner hands them its keys.
+    FRAMEWORK_MENU_CLASS = "ORXPopupMenu"
+
+    def framework_menus(self, prog):
+        """The framework's pop-up menu windows that a program has open, top-level first."""
+        return [w for w in prog.windows(visible_only=True) if w["class"] == self.FRAMEWORK_MENU_CLASS]
+
+    def wait_framework_menu(self, prog, timeout=15, what="the framework's pop-up menu"):
+        return self.wait_for(lambda: (self.framework_menus(prog) or [None])[0], timeout=timeout, what=what)
+
     def choose_menu_command(self, prog, menu, target, cmd_id, timeout=15):
         """Picks the command cmd_id of the open pop-up menu `menu`, by id rather than by position.
 

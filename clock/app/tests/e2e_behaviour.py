@@ -113,13 +113,13 @@ with Harness() as h:
         h.post(w["hwnd"], WM_TRAY_NOTIFY, ids["IDR_TRAY_POPUP"], WM_LBUTTONDBLCLK)
     h.wait_for(lambda: v.clock_windows(h, prog), timeout=15, what="the clock to come back")
 
-    # A right click on the tray icon opens the tray menu.
+    # A right click on the tray icon opens the tray menu, the framework's pop-up menu.
     for w in others:
         h.post(w["hwnd"], WM_TRAY_NOTIFY, ids["IDR_TRAY_POPUP"], WM_RBUTTONUP)
-    menu = h.wait_popup_menu(prog, what="the tray menu")
+    menu = h.wait_framework_menu(prog, what="the tray menu")
     h.screenshot("velmora-tray-menu")
     h.post(menu["hwnd"], WM_KEYDOWN, VK_ESCAPE, 1)
-    h.wait_for(lambda: not h.popup_menus(prog), timeout=15, what="the tray menu to close")
+    h.wait_for(lambda: not h.framework_menus(prog), timeout=15, what="the tray menu to close")
 
     # Auto-hide: the clock fades out when the cursor leaves it and comes back when the cursor
     # rests on its place for a few seconds.

@@ -1,0 +1,300 @@
+// The context-menu manager: known menus, their display as framework pop-up menus, the
+// return-command mode and the saved customised items.
+#include "ORXContextMenuManager.h"
+
+#include "ORXCommandManager.h"
+#include "ORXExtrasHooks.h"
+#include "ORXMenuStore.h"
+#include "ORXPopupMenu.h"
+#include "ORXPopupMenuBar.h"
+#include "ORXTearOffManager.h"
+
+CORXContextMenuManager* g_pORXContextMenuManager = NULL;
+
+static const TCHAR kSection[] = _T("ORXContextMenuManager");
+
+namespace
+{
+// A temporary item bar: importing a menu and reading or writing a bar's state need the bar's
+// window, which lives on a hidden window of its own.
+class CTempItemBar
+{
+public:
+    CWnd m_wndHost;
+    CORXPopupMenuBar m_bar;
+
+    BOOL Create()
+    {
+        if (!m_wndHost.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, 0, 0, 0, 0, NULL, 0))
+            return FALSE;
+        return m_bar.CreateEx(&m_wndHost, TBSTYLE_FLAT, WS_CHILD | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0), 1);
+    }
+    ~CTempItemBar()
+    {
+        if (m_bar.GetSafeHwnd() != NULL)
+            m_bar.DestroyWindow();
+        if (m_wndHost.GetSafeHwnd() != NULL)
+            m_wndHost.DestroyWindow();
+    }
+};
+} // namespace
+
+CORXContextMenuManager::CORXContextMenuManager()
+{
+    m_nLastCommandID = 0;
+    m_bTrackMode = FALSE;
+    if (g_pORXContextMenuManager == NULL)
+    {
+        g_pORXContextMenuManager = this;
+        g_ORXMenuServices.pfnSetChosenCommand = &CORXContextMenuManager::OnChosenCommand;
+    }
+}
+
+CORXContextMenuManager::~CORXContextMenuManager()
+{
+    POSITION pos = m_Menus.GetStartPosition();
+    while (pos != NULL)
+    {
+        UINT uiResId;
+        HMENU hMenu;
+        m_Menus.GetNextAssoc(pos, uiResId, hMenu);
+        HMENU hPopup = ::GetSubMenu(hMenu, 0);
+        if (hPopup != NULL)
+            CORXMenuStore::Remove(hPopup);
+        ::DestroyMenu(hMenu);
+    }
+    m_Menus.RemoveAll();
+    m_MenuNames.RemoveAll();
+    if (g_pORXContextMenuManager == this)
+    {
+        g_pORXContextMenuManager = NULL;
+        if (g_ORXMenuServices.pfnSetChosenCommand == &CORXContextMenuManager::OnChosenCommand)
+            g_ORXMenuServices.pfnSetChosenCommand = NULL;
+    }
+}
+
+void CORXContextMenuManager::OnChosenCommand(UINT uiCmd)
+{
+    if (g_pORXContextMenuManager != NULL)
+        g_pORXContextMenuManager->m_nLastCommandID = uiCmd;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Known menus
+
+BOOL CORXContextMenuManager::AddMenu(LPCTSTR lpszName, UINT uiMenuResId)
+{
+    if (lpszName == NULL || *lpszName == 0)
+        return FALSE;
+    HMENU hKnown = NULL;
+    void* pKnown = NULL;
+    if (m_Menus.Lookup(uiMenuResId, hKnown) || m_MenuNames.Lookup(lpszName, pKnown))
+        return FALSE;
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(uiMenuResId), RT_MENU);
+    HMENU hMenu = ::LoadMenu(hInst, MAKEINTRESOURCE(uiMenuResId));
+    if (hMenu == NULL)
+        return FALSE;
+    m_Menus.SetAt(uiMenuResId, hMenu);
+    m_MenuNames.SetAt(lpszName, hMenu);
+    return TRUE;
+}
+
+void CORXContextMenuManager::GetMenuNames(CStringList& listOfNames) const
+{
+    listOfNames.RemoveAll();
+    for (POSITION pos = m_MenuNames.GetStartPosition(); pos != NULL;)
+    {
+        CString strName;
+        void* pMenu = NULL;
+        m_MenuNames.GetNextAssoc(pos, strName, pMenu);
+        listOfNames.AddTail(strName);
+    }
+}
+
+HMENU CORXContextMenuManager::GetMenuByName(LPCTSTR lpszName, UINT* puiOrigResID) const
+{
+    void* pMenu = NULL;
+    if (lpszName == NULL || !m_MenuNames.Lookup(lpszName, pMenu))
+        return NULL;
+    HMENU hMenu = (HMENU)pMenu;
+    if (puiOrigResID != NULL)
+    {
+        *puiOrigResID = 0;
+        for (POSITION pos = m_Menus.GetStartPosition(); pos != NULL;)
+        {
+            UINT uiResId;
+            HMENU hKnown;
+            m_Menus.GetNextAssoc(pos, uiResId, hKnown);
+            if (hKnown == hMenu)
+            {
+                *puiOrigResID = uiResId;
+                break;
+            }
+        }
+    }
+    return hMenu;
+}
+
+HMENU CORXContextMenuManager::GetMenuById(UINT uiMenuResId) const
+{
+    HMENU hMenu = NULL;
+    return m_Menus.Lookup(uiMenuResId, hMenu) ? hMenu : NULL;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Display
+
+BOOL CORXContextMenuManager::ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd* pWndOwner, BOOL bOwnMessage,
+                                           BOOL bRightAlign)
+{
+    HMENU hMenu = GetMenuById(uiMenuResId);
+    if (hMenu == NULL || !::IsMenu(hMenu))
+        return FALSE;
+    if (x == -1 && y == -1 && pWndOwner != NULL && pWndOwner->GetSafeHwnd() != NULL)
+    {
+        CPoint pt(5, 5);
+        pWndOwner->ClientToScreen(&pt);
+        x = pt.x;
+        y = pt.y;
+    }
+    HMENU hPopup = ::GetSubMenu(hMenu, 0);
+    if (hPopup == NULL)
+        return FALSE;
+    // The known menu is the manager's for as long as it lives, and its customised items are kept
+    // under its handle: the pop-up menu shows it without taking it over.
+    return ShowPopupMenu(hPopup, x, y, pWndOwner, bOwnMessage, FALSE, bRightAlign) != NULL;
+}
+
+CORXPopupMenu* CORXContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner,
+                                                     BOOL bOwnMessage, BOOL bAutoDestroy, BOOL bRightAlign)
+{
+    if (hmenuPopup == NULL || !::IsMenu(hmenuPopup))
+        return NULL;
+    // The framework's dialogs and property pages route their menus' commands themselves.
+    if (pWndOwner != NULL && !bOwnMessage &&
+        (ORXIsKindOfName(pWndOwner, "CORXDialog") || ORXIsKindOfName(pWndOwner, "CORXPropertyPage")))
+        return NULL;
+
+    if (g_pTearOffMenuManager != NULL && pWndOwner != NULL && pWndOwner->GetTopLevelFrame() != NULL)
+        g_pTearOffMenuManager->SetupTearOffMenus(hmenuPopup);
+
+    BOOL bOwnerGetsCommands = m_bTrackMode || bOwnMessage;
+    CWnd* pWnd = pWndOwner;
+    if (!bOwnerGetsCommands && pWnd != NULL)
+    {
+        while (pWnd != NULL && pWnd->GetSafeHwnd() != NULL && (pWnd->GetStyle() & WS_CHILD))
+            pWnd = pWnd->GetParent();
+    }
+
+    CORXPopupMenu* pPopupMenu = new CORXPopupMenu;
+    pPopupMenu->SetAutoDestroy(bAutoDestroy);
+    pPopupMenu->SetReturnCommand(m_bTrackMode);
+    pPopupMenu->SetRightAlign(bRightAlign);
+
+    CORXPopupMenu* pActive = CORXPopupMenu::GetActiveMenu();
+    if (pActive != NULL && pActive->GetSafeHwnd() != NULL)
+        pActive->SendMessage(WM_CLOSE);
+
+    if (!pPopupMenu->Create(pWnd, x, y, hmenuPopup, FALSE, bOwnerGetsCommands))
+    {
+        // Not shown: the object is still ours, and so is the menu handle unless it was handed over.
+        delete pPopupMenu;
+        return NULL;
+    }
+    return pPopupMenu;
+}
+
+UINT CORXContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner, BOOL bRightAlign)
+{
+    BOOL bWasTracking = m_bTrackMode;
+    m_bTrackMode = TRUE;
+    m_nLastCommandID = 0;
+    CORXPopupMenu* pMenu = ShowPopupMenu(hmenuPopup, x, y, pWndOwner, FALSE, FALSE, bRightAlign);
+    if (pMenu != NULL)
+    {
+        HWND hMenuWnd = pMenu->GetSafeHwnd();
+        MSG msg;
+        while (::IsWindow(hMenuWnd))
+        {
+            BOOL bGot = ::GetMessage(&msg, NULL, 0, 0);
+            if (bGot == 0)
+            {
+                // The quit message belongs to the loop that runs the program.
+                ::PostQuitMessage((int)msg.wParam);
+                break;
+            }
+            if (bGot == -1)
+                break;
+            if (!CORXPopupMenu::PreTranslateForMenu(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessage(&msg);
+            }
+        }
+    }
+    m_bTrackMode = bWasTracking;
+    return m_nLastCommandID;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Saved state
+
+CString CORXContextMenuManager::GetSectionPath(LPCTSTR lpszProfileName) const
+{
+    CString strPath;
+    if (lpszProfileName != NULL && *lpszProfileName != 0)
+    {
+        strPath = lpszProfileName;
+        if (strPath.Right(1) != _T("\\"))
+            strPath += _T("\\");
+        strPath += kSection;
+    }
+    else
+        strPath = ORXBuildRegistryPath(NULL, kSection);
+    if (strPath.Right(1) != _T("\\"))
+        strPath += _T("\\");
+    return strPath;
+}
+
+BOOL CORXContextMenuManager::LoadState(LPCTSTR lpszProfileName)
+{
+    CString strSection = GetSectionPath(lpszProfileName);
+    for (POSITION pos = m_Menus.GetStartPosition(); pos != NULL;)
+    {
+        UINT uiResId;
+        HMENU hMenu;
+        m_Menus.GetNextAssoc(pos, uiResId, hMenu);
+        HMENU hPopup = ::GetSubMenu(hMenu, 0);
+        if (hPopup == NULL)
+            continue;
+        CTempItemBar temp;
+        if (!temp.Create() || !temp.m_bar.ImportFromMenu(hPopup, TRUE))
+            return FALSE;
+        if (temp.m_bar.LoadState(strSection, 0, uiResId))
+            CORXMenuStore::Store(hPopup, &temp.m_bar);
+    }
+    return TRUE;
+}
+
+BOOL CORXContextMenuManager::SaveState(LPCTSTR lpszProfileName)
+{
+    CString strSection = GetSectionPath(lpszProfileName);
+    for (POSITION pos = m_Menus.GetStartPosition(); pos != NULL;)
+    {
+        UINT uiResId;
+        HMENU hMenu;
+        m_Menus.GetNextAssoc(pos, uiResId, hMenu);
+        HMENU hPopup = ::GetSubMenu(hMenu, 0);
+        if (hPopup == NULL)
+            continue;
+        // Only a menu whose items were customised has anything to save.
+        CTempItemBar temp;
+        if (!temp.Create())
+            return FALSE;
+        if (!CORXMenuStore::Restore(hPopup, &temp.m_bar))
+            continue;
+        if (!temp.m_bar.SaveState(strSection, 0, uiResId))
+            return FALSE;
+    }
+    return TRUE;
+}

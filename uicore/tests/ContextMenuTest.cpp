@@ -1,0 +1,222 @@
+// The context-menu manager: menus known by id and name, shown as framework pop-up menus with the
+// commands going to the right window, the return-command mode, who keeps the menu handles, and
+// the customised items saved and loaded with the UI state.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "DemoIds.h"
+#include "ORXContextMenuManager.h"
+#include "ORXMenuStore.h"
+#include "ORXPopupMenu.h"
+#include "ORXPopupMenuBar.h"
+#include "TestSupport.h"
+
+namespace
+{
+// A frame that records the commands that reach it.
+class CContextOwnerFrame : public CFrameWnd
+{
+public:
+    std::vector<UINT> m_commands;
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM)
+    {
+        m_commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+};
+
+// A child window of the frame that records the commands that reach it too.
+class CContextChild : public CWnd
+{
+public:
+    std::vector<UINT> m_commands;
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM)
+    {
+        m_commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+};
+
+class ContextMenuTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+        m_pFrame = new CContextOwnerFrame;
+        ASSERT_TRUE(
+            m_pFrame->Create(NULL, _T("Context menu test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 300)));
+        m_pFrame->m_bAutoMenuEnable = FALSE;
+        ASSERT_TRUE(m_child.Create(AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE,
+                                   CRect(20, 20, 200, 100), m_pFrame, 7));
+    }
+    void TearDown() override
+    {
+        if (CORXPopupMenu::GetActiveMenu() != NULL)
+            CORXPopupMenu::GetActiveMenu()->DestroyWindow();
+        m_child.DestroyWindow();
+        m_pFrame->DestroyWindow();
+        PumpPending();
+        CORXMenuStore::RemoveAll();
+    }
+    static void Key(CORXPopupMenu* pMenu, UINT nChar) { pMenu->SendMessage(WM_KEYDOWN, nChar, 1); }
+
+    CContextOwnerFrame* m_pFrame = NULL;
+    CContextChild m_child;
+};
+
+HMENU MakeMenu()
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_CHECK, "&Checked");
+    return hMenu;
+}
+} // namespace
+
+TEST_F(ContextMenuTest, KnowsMenusByIdAndNameOnce)
+{
+    CORXContextMenuManager mgr;
+    EXPECT_EQ(&mgr, g_pORXContextMenuManager);
+    EXPECT_TRUE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MENU));
+    EXPECT_FALSE(mgr.AddMenu(_T("Other"), IDR_DEMO_MENU));     // the id is known
+    EXPECT_FALSE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MAINFRAME)); // the name is known
+    EXPECT_FALSE(mgr.AddMenu(_T("Missing"), 0x7ABC));          // no such resource
+    EXPECT_TRUE(mgr.AddMenu(_T("Main"), IDR_DEMO_MAINFRAME));
+
+    CStringList names;
+    mgr.GetMenuNames(names);
+    ASSERT_EQ(2, (int)names.GetCount());
+    EXPECT_TRUE(names.Find(_T("Demo")) != NULL && names.Find(_T("Main")) != NULL);
+    UINT uiResId = 0;
+    HMENU hDemo = mgr.GetMenuByName(_T("Demo"), &uiResId);
+    EXPECT_EQ((UINT)IDR_DEMO_MENU, uiResId);
+    EXPECT_EQ(mgr.GetMenuById(IDR_DEMO_MENU), hDemo);
+    EXPECT_EQ((HMENU)NULL, mgr.GetMenuByName(_T("Nothing"), &uiResId));
+}
+
+TEST_F(ContextMenuTest, ShowsKnownMenusAgainAndSendsCommandsToTheTopWindow)
+{
+    CORXContextMenuManager mgr;
+    ASSERT_TRUE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MENU));
+    EXPECT_FALSE(mgr.ShowPopupMenu(0x7ABC, 10, 10, m_pFrame));
+
+    // Twice: the known menu outlives the pop-up menu that showed it.
+    for (int nRound = 0; nRound < 2; nRound++)
+    {
+        ASSERT_TRUE(mgr.ShowPopupMenu(IDR_DEMO_MENU, -1, -1, &m_child)) << "round " << nRound;
+        CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
+        ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+        // -1, -1 is just inside the owner's client area.
+        CPoint ptOrigin(5, 5);
+        m_child.ClientToScreen(&ptOrigin);
+        CRect rect;
+        pMenu->GetWindowRect(rect);
+        EXPECT_EQ(ptOrigin, rect.TopLeft());
+        EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, pMenu->GetMenuBar()->GetItemID(0));
+
+        Key(pMenu, VK_HOME);
+        Key(pMenu, VK_RETURN);
+        PumpPending();
+        EXPECT_EQ((CORXPopupMenu*)NULL, CORXPopupMenu::GetActiveMenu());
+        EXPECT_TRUE(::IsMenu(mgr.GetMenuById(IDR_DEMO_MENU)));
+        EXPECT_TRUE(::IsMenu(::GetSubMenu(mgr.GetMenuById(IDR_DEMO_MENU), 0)));
+    }
+    // Without "own messages" the child's top-level window gets the commands, with it the child.
+    EXPECT_EQ((std::vector<UINT>{ID_DEMO_MENU_FIRST, ID_DEMO_MENU_FIRST}), m_pFrame->m_commands);
+    EXPECT_TRUE(m_child.m_commands.empty());
+
+    ASSERT_TRUE(mgr.ShowPopupMenu(IDR_DEMO_MENU, 30, 30, &m_child, TRUE));
+    Key(CORXPopupMenu::GetActiveMenu(), VK_HOME);
+    Key(CORXPopupMenu::GetActiveMenu(), VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_FIRST}, m_child.m_commands);
+}
+
+TEST_F(ContextMenuTest, MenuHandleGoesWithThePopupOnlyWhenAsked)
+{
+    CORXContextMenuManager mgr;
+    HMENU hKept = MakeMenu();
+    CORXPopupMenu* pMenu = mgr.ShowPopupMenu(hKept, 40, 40, m_pFrame, FALSE, FALSE);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    pMenu->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_TRUE(::IsMenu(hKept));
+    ::DestroyMenu(hKept);
+
+    HMENU hGiven = MakeMenu();
+    pMenu = mgr.ShowPopupMenu(hGiven, 40, 40, m_pFrame, FALSE, TRUE);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    // A second menu closes the first.
+    HMENU hSecond = MakeMenu();
+    CORXPopupMenu* pSecond = mgr.ShowPopupMenu(hSecond, 60, 60, m_pFrame, FALSE, TRUE);
+    ASSERT_NE((CORXPopupMenu*)NULL, pSecond);
+    PumpPending();
+    EXPECT_FALSE(::IsMenu(hGiven));
+    EXPECT_EQ(pSecond, CORXPopupMenu::GetActiveMenu());
+    pSecond->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_FALSE(::IsMenu(hSecond));
+
+    EXPECT_EQ((CORXPopupMenu*)NULL, mgr.ShowPopupMenu((HMENU)(UINT_PTR)0x4321, 40, 40, m_pFrame));
+}
+
+TEST_F(ContextMenuTest, ReturnCommandModeGivesTheChosenCommandInsteadOfSendingIt)
+{
+    CORXContextMenuManager mgr;
+    HMENU hMenu = MakeMenu();
+    // The keys wait in the queue until the manager's loop reads them for its menu.
+    m_pFrame->PostMessage(WM_KEYDOWN, VK_END, 1);
+    m_pFrame->PostMessage(WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ((UINT)ID_DEMO_MENU_CHECK, mgr.TrackPopupMenu(hMenu, 50, 50, m_pFrame));
+    PumpPending();
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_FALSE(mgr.IsReturnCommand());
+    EXPECT_TRUE(::IsMenu(hMenu));
+
+    // Closed with Escape: no command.
+    m_pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(0u, mgr.TrackPopupMenu(hMenu, 50, 50, m_pFrame));
+    ::DestroyMenu(hMenu);
+}
+
+TEST_F(ContextMenuTest, CustomisedItemsGoThroughTheRegistryIntoTheStore)
+{
+    CString strProfile = static_cast<CTestWinApp*>(AfxGetApp())->ProfileKey(_T("ContextMenus"));
+    UINT uiSaved = 0;
+    {
+        CORXContextMenuManager mgr;
+        ASSERT_TRUE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MENU));
+        HMENU hPopup = ::GetSubMenu(mgr.GetMenuById(IDR_DEMO_MENU), 0);
+        // Nothing customised: nothing saved, nothing stored after a load.
+        EXPECT_TRUE(mgr.SaveState(strProfile));
+        EXPECT_TRUE(mgr.LoadState(strProfile));
+        EXPECT_FALSE(CORXMenuStore::IsStored(hPopup));
+
+        // The user's arrangement: only "Checked".
+        CORXToolBar bar;
+        bar.InsertButton(new CORXToolbarButton(ID_DEMO_MENU_CHECK, -1, _T("&Checked")));
+        ASSERT_TRUE(CORXMenuStore::Store(hPopup, &bar));
+        EXPECT_TRUE(mgr.SaveState(strProfile));
+        uiSaved = ID_DEMO_MENU_CHECK;
+    }
+    CORXMenuStore::RemoveAll();
+
+    CORXContextMenuManager mgr;
+    ASSERT_TRUE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MENU));
+    HMENU hPopup = ::GetSubMenu(mgr.GetMenuById(IDR_DEMO_MENU), 0);
+    EXPECT_TRUE(mgr.LoadState(strProfile));
+    ASSERT_TRUE(CORXMenuStore::IsStored(hPopup));
+    CORXToolBar restored;
+    ASSERT_TRUE(CORXMenuStore::Restore(hPopup, &restored));
+    ASSERT_EQ(1, restored.GetCount());
+    EXPECT_EQ(uiSaved, restored.GetItemID(0));
+
+    // The shown menu has the stored items.
+    ASSERT_TRUE(mgr.ShowPopupMenu(IDR_DEMO_MENU, 30, 30, m_pFrame));
+    ASSERT_NE((CORXPopupMenu*)NULL, CORXPopupMenu::GetActiveMenu());
+    EXPECT_EQ(1, CORXPopupMenu::GetActiveMenu()->GetMenuBar()->GetCount());
+    CORXPopupMenu::GetActiveMenu()->SendMessage(WM_CLOSE);
+    PumpPending();
+}
