@@ -162,5 +162,6 @@ velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Vel
 velmora_e2e(velmora_timers_e2e app/tests/e2e_timers.py DEPENDS Velmora)
 velmora_e2e(velmora_diary_e2e app/tests/e2e_diary.py DEPENDS Velmora)
 velmora_e2e(velmora_options_e2e app/tests/e2e_options.py DEPENDS Velmora)
+velmora_e2e(velmora_sheet_pages_e2e app/tests/e2e_sheet_pages.py DEPENDS Velmora)
 velmora_e2e(velmora_clock_config_e2e app/tests/e2e_clock_config.py DEPENDS Velmora)
 velmora_e2e(velmora_tray_menu_e2e app/tests/e2e_tray_menu.py DEPENDS Velmora)
