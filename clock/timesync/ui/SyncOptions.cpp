@@ -237,9 +237,16 @@ void CSyncOptions::OnModifyServer()
     CTimeServer* pServer = (CTimeServer*)m_pServers->GetAt(nRow);
     m_strTransferName = pServer->m_strServer;
     m_strTransferDescription = pServer->m_strDescription;
+    // The selection follows the server it named, with its new description as the location; a
+    // change to another row leaves the selection and its location alone.
+    BOOL bWasSelected = !m_strServer.IsEmpty() && pServer->m_strServer == m_strServer;
     if (RunServerDialog(0) != IDOK)
         return;
-    m_strServer = m_strTransferName;
+    if (bWasSelected)
+    {
+        m_strServer = m_strTransferName;
+        m_strLocation = m_strTransferDescription;
+    }
     pServer->m_strServer = m_strTransferName;
     pServer->m_strDescription = m_strTransferDescription;
     FillServerLists();

@@ -153,7 +153,8 @@ TEST_F(SyncOptions, AddModifyAndDeleteChangeTheListAtOnce)
     CScriptedPage page;
     page.m_answers = {{IDOK, _T("d.example"), _T("Fourth")},
                       {IDCANCEL, NULL, NULL},
-                      {IDOK, _T("bb.example"), _T("Renamed")}};
+                      {IDOK, _T("bb.example"), _T("Renamed")},
+                      {IDOK, _T("cc.example"), _T("Third, renamed")}};
     CPropertySheet sheet(_T("Velmora Options"));
     Open(page, sheet, _T("b.example"));
 
@@ -173,13 +174,22 @@ TEST_F(SyncOptions, AddModifyAndDeleteChangeTheListAtOnce)
     EXPECT_EQ(CString(_T("bb.example")), Name(1));
     EXPECT_EQ(CString(_T("Renamed")), ((CTimeServer*)m_servers[1])->m_strDescription);
     EXPECT_EQ(CString(_T("bb.example")), page.m_strServer);
+    EXPECT_EQ(CString(_T("Renamed")), page.m_strLocation);
+    EXPECT_EQ(CString(_T("bb.example")), ComboText(page));
+
+    // Modifying another row leaves the selected server and its location as they were.
+    SelectRow(page, 2);
+    Click(page, IDC_SYNC_MODIFY_SERVER);
+    EXPECT_EQ(CString(_T("cc.example")), Name(2));
+    EXPECT_EQ(CString(_T("bb.example")), page.m_strServer);
+    EXPECT_EQ(CString(_T("Renamed")), page.m_strLocation);
     EXPECT_EQ(CString(_T("bb.example")), ComboText(page));
 
     // Deleting the selected server leaves the page without one.
     SelectRow(page, 1);
     Click(page, IDC_SYNC_DELETE_SERVER);
     ASSERT_EQ(3, m_servers.GetSize());
-    EXPECT_EQ(CString(_T("c.example")), Name(1));
+    EXPECT_EQ(CString(_T("cc.example")), Name(1));
     EXPECT_TRUE(page.m_strServer.IsEmpty());
     EXPECT_EQ(-1, page.m_cbServers.GetCurSel());
     EXPECT_TRUE(g_messages.empty());
