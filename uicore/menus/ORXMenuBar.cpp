@@ -112,7 +112,6 @@ BEGIN_MESSAGE_MAP(CORXMenuBar, CORXToolBar)
 ON_WM_CREATE()
 ON_WM_LBUTTONDOWN()
 ON_WM_SETFOCUS()
-ON_WM_WINDOWPOSCHANGED()
 ON_WM_TIMER()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_SETTINGCHANGE()
@@ -762,11 +761,6 @@ void CORXMenuBar::OnTimer(UINT_PTR nIDEvent)
         pDropped->GetPopupMenu()->ShowAllItems();
 }
 
-void CORXMenuBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
-{
-    CORXToolBar::OnWindowPosChanged(lpwndpos);
-}
-
 void CORXMenuBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 {
     CORXToolBar::OnSettingChange(uFlags, lpszSection);
@@ -816,13 +810,11 @@ BOOL CORXMenuBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
                 !CORXMenuStore::Restore(pTemplate->m_hMenuShared, this))
                 continue;
             BuildOriginalItems(pTemplate->m_nIDResource);
-            CORXMenuStore::Restore(pTemplate->m_hMenuShared, this);
             CORXToolBar::SaveState(strProfile, nIndex, pTemplate->m_nIDResource);
         }
     if (m_hDefaultMenu != NULL && CORXMenuStore::Restore(m_hDefaultMenu, this))
     {
         BuildOriginalItems(m_uiDefMenuResId);
-        CORXMenuStore::Restore(m_hDefaultMenu, this);
         CORXToolBar::SaveState(strProfile, nIndex, 0);
     }
     (void)uiID;
@@ -927,6 +919,9 @@ BOOL CORXMenuBar::RestoreOriginalState()
             BuildFromMenu(hNew);
             CORXMenuStore::Store(hNew, this);
             m_hDefaultMenu = hNew;
+            if (m_pParentWnd != NULL &&
+                (m_pParentWnd->m_hMenuDefault == hOld || m_pParentWnd->m_hMenuDefault == NULL))
+                m_pParentWnd->m_hMenuDefault = hNew;
             if (m_hMenu == hOld || m_hMenu == NULL)
                 m_hMenu = hNew;
             if (hOld != NULL)

@@ -199,6 +199,31 @@ TEST_F(MenuBarTest, TheBarDestroysOnlyTheDefaultMenuItTookFromTheFrame)
     EXPECT_TRUE(::IsMenu(hShared));
     EXPECT_EQ(1, ::GetMenuItemCount(hShared));
 
+    // Going back to the resource's menu replaces the default menu and destroys the old one only.
+    {
+        CRecordingFrame* pFrame = NewFrame();
+        CORXMenuBar bar;
+        Attach(bar, pFrame);
+        HMENU hOld = bar.GetDefaultMenu();
+        ASSERT_TRUE(bar.RemoveButton(0));
+        bar.CreateFromMenu(hShared);
+        bar.CreateFromMenu(hOld);
+        EXPECT_EQ(1, bar.GetCount());
+        EXPECT_TRUE(bar.RestoreOriginalState());
+        EXPECT_FALSE(::IsMenu(hOld));
+        EXPECT_TRUE(::IsMenu(bar.GetDefaultMenu()));
+        EXPECT_EQ(bar.GetDefaultMenu(), bar.GetMenu());
+        EXPECT_EQ(bar.GetDefaultMenu(), pFrame->GetDefaultMenu());
+        EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
+        // The template got a fresh shared menu from its resource; the bar destroyed the old one.
+        EXPECT_FALSE(::IsMenu(hShared));
+        hShared = pTemplate->m_hMenuShared;
+        EXPECT_TRUE(::IsMenu(hShared));
+        bar.DestroyWindow();
+        pFrame->DestroyWindow();
+    }
+    EXPECT_TRUE(::IsMenu(hShared));
+
     // A later default menu replaces the earlier one, which goes at once.
     CORXMenuBar bar;
     Attach(bar, NewFrame());
