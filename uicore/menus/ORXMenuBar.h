@@ -113,7 +113,7 @@ protected:
     void RemoveChildButtons();
     void AddChildButtons();
     void BuildFromMenu(HMENU hMenu);
-    // The resource's original items for the menu of the id (Part of each kept menu's state).
+    // The resource's original items for the menu of the id, saved and loaded with each kept menu.
     BOOL BuildOriginalItems(UINT uiMenuResID);
     int NextMenuIndex(int iFrom, int nStep) const;
     void SwitchMenu(int iNew);
