@@ -31,6 +31,9 @@ CFrameWnd::CFrameWnd() : m_rectBorder(0, 0, 0, 0)
     m_bHelpMode = FALSE;
     m_nIDHelp = 0;
     m_hAccelTable = NULL;
+    m_nIDAccelResource = 0;
+    m_bAccelTableBuilt = FALSE;
+    m_hMenuDefault = NULL;
     m_pViewActive = NULL;
     m_bInRecalcLayout = FALSE;
     m_pFloatingFrameClass = NULL;
@@ -49,6 +52,8 @@ CFrameWnd::~CFrameWnd()
             pBar->m_pDockSite = NULL;
     }
     m_listControlBars.RemoveAll();
+    if (m_bAccelTableBuilt && m_hAccelTable != NULL)
+        ::DestroyAcceleratorTable(m_hAccelTable);
 }
 
 BOOL CFrameWnd::IsFrameWnd() const
@@ -102,6 +107,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
             ::DestroyMenu(hMenu);
         return FALSE;
     }
+    m_hMenuDefault = hMenu;
     return TRUE;
 }
 
@@ -285,7 +291,49 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
         return FALSE; // the frame keeps the table it has
     HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR);
     m_hAccelTable = ::LoadAccelerators(hInst, lpszResourceName);
+    m_bAccelTableBuilt = FALSE;
+    if (m_hAccelTable != NULL && IS_INTRESOURCE(lpszResourceName))
+        m_nIDAccelResource = (UINT)(UINT_PTR)lpszResourceName;
     return m_hAccelTable != NULL;
+}
+
+namespace
+{
+// The flag bits an accelerator entry may carry.
+const BYTE kAccelFlags = FVIRTKEY | FNOINVERT | FSHIFT | FCONTROL | FALT;
+const int kMaxAccelEntries = 32767;
+} // namespace
+
+BOOL CFrameWnd::SetAccelEntries(const ACCEL* pEntries, int nEntries)
+{
+    BOOL bSound = pEntries != NULL && nEntries > 0 && nEntries <= kMaxAccelEntries;
+    for (int i = 0; bSound && i < nEntries; i++)
+        if ((pEntries[i].fVirt & ~kAccelFlags) != 0 || pEntries[i].cmd == 0 ||
+            (!(pEntries[i].fVirt & FVIRTKEY) && pEntries[i].key > 0xFF))
+            bSound = FALSE;
+    HACCEL hNew = bSound ? ::CreateAcceleratorTable(const_cast<ACCEL*>(pEntries), nEntries) : NULL;
+    if (hNew == NULL)
+    {
+        RestoreResourceAccelTable();
+        return FALSE;
+    }
+    if (m_bAccelTableBuilt && m_hAccelTable != NULL)
+        ::DestroyAcceleratorTable(m_hAccelTable);
+    m_hAccelTable = hNew;
+    m_bAccelTableBuilt = TRUE;
+    return TRUE;
+}
+
+BOOL CFrameWnd::RestoreResourceAccelTable()
+{
+    if (m_nIDAccelResource == 0)
+        return FALSE;
+    HACCEL hOld = m_bAccelTableBuilt ? m_hAccelTable : NULL;
+    m_hAccelTable = NULL;
+    BOOL bLoaded = LoadAccelTable(MAKEINTRESOURCE(m_nIDAccelResource));
+    if (hOld != NULL)
+        ::DestroyAcceleratorTable(hOld);
+    return bLoaded;
 }
 
 HACCEL CFrameWnd::GetDefaultAccelerator()

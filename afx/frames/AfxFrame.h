@@ -79,8 +79,22 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     BOOL LoadAccelTable(LPCTSTR lpszResourceName);
+    // The resource id the frame's accelerators were loaded from (0 when none or loaded by name).
+    UINT GetAccelResourceID() const { return m_nIDAccelResource; }
+    // Replaces the frame's accelerators with a table built from the entries. Entries that cannot be
+    // a table (none, too many, unknown flag bits, no command) leave the frame with its resource's
+    // own table instead, and FALSE is answered.
+    BOOL SetAccelEntries(const ACCEL* pEntries, int nEntries);
+    // Goes back to the table of the recorded resource id; FALSE when there is none.
+    BOOL RestoreResourceAccelTable();
+    // The menu the frame was created with (its default menu). It goes with the window while it is
+    // the window's menu; whoever takes it off the window owns it from then on.
+    HMENU GetDefaultMenu() const { return m_hMenuDefault; }
 
     HACCEL m_hAccelTable;
+    UINT m_nIDAccelResource;
+    BOOL m_bAccelTableBuilt; // m_hAccelTable was made from entries and is the frame's to destroy
+    HMENU m_hMenuDefault;
     CView* m_pViewActive;
     CPtrList m_listControlBars; // CControlBar*, in creation order
     CRect m_rectBorder;         // space kept free around the view
@@ -118,5 +132,6 @@ public:
 // The rest of the frame family.
 #include "AfxView.h"
 #include "AfxMiniFrame.h"
+#include "AfxDocTemplate.h"
 
 #endif // VELMORA_AFXFRAME_H

@@ -402,6 +402,8 @@ CWinApp::~CWinApp()
         afxMessageBoxHook = NULL;
         afxAppName = NULL;
     }
+    while (!m_templateList.IsEmpty())
+        delete (CCmdTarget*)m_templateList.RemoveHead();
     free((void*)m_pszAppName);
     free((void*)m_pszRegistryKey);
     free((void*)m_pszExeName);

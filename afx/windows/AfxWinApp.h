@@ -6,6 +6,9 @@
 #include "afx.h"
 #include "AfxCmdTarget.h"
 #include "AfxWnd.h"
+#include "afxcoll.h"
+
+class CDocTemplate;
 
 typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 
@@ -128,8 +131,14 @@ public:
     afx_msg void OnHelpUsing();
     afx_msg void OnContextHelp();
 
+    // Document templates: the application owns and deletes them; the list may stay empty.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const { return m_templateList.GetHeadPosition(); }
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+
     // Implementation
     virtual ~CWinApp();
+    CPtrList m_templateList; // CCmdTarget* of each CDocTemplate, in the order they were added
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
     HKEY GetAppRegistryKey();

@@ -11,6 +11,7 @@
 #include <afxcmn.h>
 
 #include "DemoButtons.h"
+#include "DemoMenuBar.h"
 #include "DemoIds.h"
 #include "ORXPopupMenu.h"
 #include "ORXToolBar.h"
@@ -24,6 +25,8 @@ CString g_strLog;
 // when its window closes.
 BOOL g_bKeepState = FALSE;
 CORXWorkspace* g_pWorkspace = NULL;
+// With "/menubar" first on the command line the frame's menu becomes the framework's menu bar.
+BOOL g_bMenuBar = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -48,6 +51,7 @@ public:
     CDemoButtons m_buttons;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
+    CDemoMenuBar m_menuBar;
 
     void LogButtons()
     {
@@ -73,6 +77,8 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
         if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        if (g_bMenuBar && !m_menuBar.Create(this, IDR_DEMO_MAINFRAME, Log))
             return -1;
         if (!m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
             !m_wndToolBar.LoadToolBar(IDR_DEMO_TOOLBAR))
@@ -202,6 +208,11 @@ protected:
         RecalcLayout();
         LogButtons();
     }
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam)
+    {
+        if (!m_menuBar.OnSysCommand(nID, lParam))
+            CFrameWnd::OnSysCommand(nID, lParam);
+    }
     afx_msg void OnClose()
     {
         if (g_bKeepState && g_pWorkspace != NULL)
@@ -248,6 +259,7 @@ ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
 ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
 ON_COMMAND(ID_DEMO_CHANGEBAR, OnChangeBar)
 ON_WM_CLOSE()
+ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
 class CDemoApp : public CWinApp
@@ -258,6 +270,12 @@ public:
         g_strLog = m_lpCmdLine;
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
+        if (g_strLog.Left(9) == _T("/menubar "))
+        {
+            g_bMenuBar = TRUE;
+            g_strLog = g_strLog.Mid(9);
+            g_strLog.TrimLeft();
+        }
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
@@ -284,6 +302,7 @@ public:
         pFrame->UpdateWindow();
         pFrame->RecalcLayout();
         pFrame->LogButtons();
+        pFrame->m_menuBar.LogItems();
         Log("ready");
         return TRUE;
     }

@@ -1,0 +1,964 @@
+// The menu bar: top-level menus as buttons, kept per menu handle in the menu store and per menu
+// resource in the registry.
+#include <afxwin.h>
+#include <afxext.h>
+#include <afxpriv.h>
+
+#include <algorithm>
+
+#include "ORXCmdUsage.h"
+#include "ORXCommandManager.h"
+#include "ORXExtrasHooks.h"
+#include "ORXGlobalData.h"
+#include "ORXMenuBar.h"
+#include "ORXMenuStore.h"
+#include "ORXPopupMenu.h"
+#include "ORXTearOffManager.h"
+#include "ORXToolbarMenuButton.h"
+#include "ORXVisualManager.h"
+#include "ORXWorkspace.h"
+
+IMPLEMENT_SERIAL(CORXMenuBar, CORXToolBar, VERSIONABLE_SCHEMA | 1)
+
+BOOL CORXMenuBar::m_bShowAllCommands = FALSE;
+const TCHAR CORXMenuBar::m_strMenuProfile[] = _T("ORXMenuBar");
+
+namespace
+{
+// Posted to the bar itself to change the dropped menu once the key handler of the closing
+// pop-up menu has returned.
+const UINT WM_ORX_SWITCHMENU = WM_USER + 0x3A1;
+// The bar's window text.
+const UINT IDS_ORX_MENUBAR_TITLE = 16006;
+
+BOOL IsAlwaysResetWorkspace()
+{
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    return pWorkspace != NULL && pWorkspace->IsAlwaysReset();
+}
+
+// Appends the original items of one menu level: separators, menus (command 0, no text, their own
+// items) and plain commands without text.
+void AppendOriginalItems(HMENU hMenu, CObList& list)
+{
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; i++)
+    {
+        UINT uiID = ::GetMenuItemID(hMenu, i);
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        CORXToolbarButton* pButton;
+        if (hSub != NULL)
+            pButton = new CORXToolbarMenuButton(0, hSub, -1, _T(""));
+        else if (uiID == 0)
+        {
+            pButton = new CORXToolbarButton;
+            pButton->m_nStyle = TBBS_SEPARATOR;
+        }
+        else
+            pButton = new CORXToolbarButton(uiID, -1, _T(""));
+        list.AddTail(pButton);
+    }
+}
+
+// A command's text in a menu, sub-menus searched depth first.
+BOOL FindCommandText(HMENU hMenu, UINT uiCmd, CString& strText)
+{
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; i++)
+    {
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        if (hSub != NULL)
+        {
+            if (FindCommandText(hSub, uiCmd, strText))
+                return TRUE;
+            continue;
+        }
+        if (::GetMenuItemID(hMenu, i) != uiCmd)
+            continue;
+        char szText[256] = {};
+        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+        strText = szText;
+        int iTab = strText.Find(_T('\t'));
+        if (iTab >= 0)
+            strText = strText.Left(iTab);
+        return !strText.IsEmpty();
+    }
+    return FALSE;
+}
+} // namespace
+
+CORXMenuBar::CORXMenuBar()
+    : m_bMenuBarKeepTemplates(TRUE), m_pParentWnd(NULL), m_bMaximizeMode(FALSE), m_hMenu(NULL),
+      m_hDefaultMenu(NULL), m_uiDefMenuResId(0), m_pMaximizedChild(NULL), m_hSysIcon(NULL),
+      m_nSystemButtonsNum(0), m_szSystemButton(0, 0), m_bHaveButtons(FALSE), m_bAltAlone(FALSE)
+{
+    m_bMenuMode = FALSE;
+    m_bPermament = TRUE;
+}
+
+CORXMenuBar::~CORXMenuBar()
+{
+    // Only the frame's default menu is the bar's: a template's shared menu is its template's.
+    if (m_hDefaultMenu != NULL && ::IsMenu(m_hDefaultMenu))
+    {
+        CORXMenuStore::Remove(m_hDefaultMenu);
+        ::DestroyMenu(m_hDefaultMenu);
+    }
+    m_hDefaultMenu = NULL;
+    m_hMenu = NULL;
+}
+
+BEGIN_MESSAGE_MAP(CORXMenuBar, CORXToolBar)
+ON_WM_CREATE()
+ON_WM_LBUTTONDOWN()
+ON_WM_SETFOCUS()
+ON_WM_TIMER()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_SETTINGCHANGE()
+ON_MESSAGE(WM_ORX_SWITCHMENU, OnSwitchMenu)
+END_MESSAGE_MAP()
+
+/////////////////////////////////////////////////////////////////////////////
+// Creation
+
+BOOL CORXMenuBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+    m_pParentWnd = DYNAMIC_DOWNCAST(CFrameWnd, pParentWnd);
+    return CORXToolBar::Create(pParentWnd, dwStyle, nID);
+}
+
+BOOL CORXMenuBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID)
+{
+    m_pParentWnd = DYNAMIC_DOWNCAST(CFrameWnd, pParentWnd);
+    return CORXToolBar::CreateEx(pParentWnd, dwCtrlStyle, dwStyle, rcBorders, nID);
+}
+
+int CORXMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CORXToolBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (m_pParentWnd == NULL)
+        m_pParentWnd = DYNAMIC_DOWNCAST(CFrameWnd, GetParent());
+    CString strTitle;
+    if (strTitle.LoadString(IDS_ORX_MENUBAR_TITLE))
+        SetWindowText(strTitle);
+    SetBarStyle(GetBarStyle() | 0x8);
+    MeasureChildButton();
+    return 0;
+}
+
+void CORXMenuBar::MeasureChildButton()
+{
+    int nSize = ::GetSystemMetrics(SM_CXMENUSIZE);
+    CRect rect(0, 0, nSize, nSize);
+    CClientDC dc(GetSafeHwnd() != NULL ? this : CWnd::GetDesktopWindow());
+    ::DrawFrameControl(dc.GetSafeHdc(), rect, DFC_CAPTION, DFCS_ADJUSTRECT);
+    m_szSystemButton = CSize(std::max(rect.Width(), 1), std::max(rect.Height(), 1));
+}
+
+CFont* CORXMenuBar::GetMenuFont(BOOL bHorz)
+{
+    return bHorz ? &globalData.fontRegular : &globalData.fontVert;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Following the frame's menu
+
+void CORXMenuBar::BuildFromMenu(HMENU hMenu)
+{
+    RemoveAllButtons();
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; i++)
+    {
+        UINT uiID = ::GetMenuItemID(hMenu, i);
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        char szText[256] = {};
+        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+        CString strText = szText;
+        if (hSub == NULL && uiID == 0)
+        {
+            InsertSeparator();
+            continue;
+        }
+        CORXToolbarButton* pButton;
+        if (hSub != NULL)
+        {
+            UINT uiTearOff = g_pTearOffMenuManager != NULL ? g_pTearOffMenuManager->Parse(strText) : 0;
+            CORXToolbarMenuButton* pMenuButton = new CORXToolbarMenuButton(0, hSub, -1, strText);
+            pMenuButton->SetTearOff(uiTearOff);
+            pButton = pMenuButton;
+        }
+        else
+        {
+            pButton = new CORXToolbarButton(uiID, -1, strText);
+            pButton->m_bText = TRUE;
+            pButton->m_bImage = FALSE;
+        }
+        if (InsertButton(pButton) < 0)
+            delete pButton;
+    }
+}
+
+void CORXMenuBar::CreateFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForceUpdate)
+{
+    if (GetFocus() == this && m_pParentWnd != NULL)
+        m_pParentWnd->SetFocus();
+
+    if (hMenu == m_hMenu && !IsCustomizeMode() && !bForceUpdate)
+    {
+        if (m_bMaximizeMode)
+        {
+            RemoveChildButtons();
+            AddChildButtons();
+            AdjustLayout();
+        }
+        return;
+    }
+
+    RemoveChildButtons();
+    if (m_hMenu != NULL && GetCount() > 0)
+        CORXMenuStore::Store(m_hMenu, this);
+    if (bDefault && m_hDefaultMenu != NULL && m_hDefaultMenu != hMenu && ::IsMenu(m_hDefaultMenu))
+    {
+        // A new default menu replaces the one the bar took before.
+        CORXMenuStore::Remove(m_hDefaultMenu);
+        ::DestroyMenu(m_hDefaultMenu);
+    }
+    m_hMenu = hMenu;
+    if (bDefault)
+        m_hDefaultMenu = hMenu;
+
+    if (hMenu == NULL || !CORXMenuStore::Restore(hMenu, this))
+    {
+        if (hMenu != NULL && ::IsMenu(hMenu))
+            BuildFromMenu(hMenu);
+        else
+            RemoveAllButtons();
+    }
+    m_bHaveButtons = GetCount() > 0;
+    if (m_bMaximizeMode)
+        AddChildButtons();
+    AdjustLayout();
+    RebuildAccelerationKeys();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Buttons of a maximised child window
+
+BOOL CORXMenuBar::IsChildButton(const CORXToolbarButton* pButton) const
+{
+    return pButton != NULL && (pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarSystemMenuButton)) ||
+                               pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButtonsButton)));
+}
+
+void CORXMenuBar::RemoveChildButtons()
+{
+    for (int i = GetCount() - 1; i >= 0; i--)
+        if (IsChildButton(GetButton(i)))
+            RemoveButton(i);
+    m_nSystemButtonsNum = 0;
+}
+
+void CORXMenuBar::AddChildButtons()
+{
+    CWnd* pChild = m_pMaximizedChild;
+    if (pChild == NULL || pChild->GetSafeHwnd() == NULL)
+        return;
+    CMenu* pSysMenu = pChild->GetSystemMenu(FALSE);
+    HMENU hSysMenu = pSysMenu != NULL ? pSysMenu->GetSafeHmenu() : NULL;
+    HICON hIcon = (HICON)pChild->SendMessage(WM_GETICON, ICON_SMALL, 0);
+    if (hIcon == NULL)
+        hIcon = (HICON)::GetClassLongPtr(pChild->m_hWnd, GCLP_HICONSM);
+    m_hSysIcon = hIcon;
+    if (hSysMenu != NULL)
+    {
+        CORXToolbarSystemMenuButton* pSys = new CORXToolbarSystemMenuButton(hSysMenu, hIcon);
+        if (InsertButton(pSys, 0) < 0)
+            delete pSys;
+    }
+    DWORD dwStyle = pChild->GetStyle();
+    UINT uiCommands[3] = {0, 0, SC_CLOSE};
+    if (dwStyle & WS_MINIMIZEBOX)
+        uiCommands[0] = SC_MINIMIZE;
+    if (dwStyle & WS_MAXIMIZEBOX)
+        uiCommands[1] = SC_RESTORE;
+    for (UINT uiCmd : uiCommands)
+    {
+        if (uiCmd == 0)
+            continue;
+        CORXToolbarMenuButtonsButton* pButton = new CORXToolbarMenuButtonsButton(uiCmd);
+        if (uiCmd == SC_CLOSE && hSysMenu != NULL &&
+            (::GetMenuState(hSysMenu, SC_CLOSE, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)))
+            pButton->m_nStyle |= TBBS_DISABLED;
+        if (InsertButton(pButton) < 0)
+            delete pButton;
+        else
+            m_nSystemButtonsNum++;
+    }
+}
+
+void CORXMenuBar::SetMaximizeMode(BOOL bMax, CWnd* pWnd, BOOL bRecalcLayout)
+{
+    if (m_bMaximizeMode == bMax && (!bMax || pWnd == m_pMaximizedChild))
+        return;
+    RemoveChildButtons();
+    m_bMaximizeMode = bMax;
+    m_pMaximizedChild = bMax ? pWnd : NULL;
+    if (bMax)
+        AddChildButtons();
+    AdjustLayout();
+    if (bRecalcLayout && m_pParentWnd != NULL && m_pParentWnd->GetSafeHwnd() != NULL)
+        m_pParentWnd->RecalcLayout();
+    if (GetSafeHwnd() != NULL)
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+BOOL CORXMenuBar::OnSendCommand(const CORXToolbarButton* pButton)
+{
+    const CORXToolbarMenuButtonsButton* pSysButton =
+        DYNAMIC_DOWNCAST(CORXToolbarMenuButtonsButton, const_cast<CORXToolbarButton*>(pButton));
+    if (pSysButton == NULL)
+        return FALSE;
+    if (m_pMaximizedChild != NULL && m_pMaximizedChild->GetSafeHwnd() != NULL)
+        m_pMaximizedChild->SendMessage(WM_SYSCOMMAND, pSysButton->m_uiSystemCommand);
+    else
+        ::MessageBeep((UINT)-1);
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Layout
+
+int CORXMenuBar::GetRowHeight() const
+{
+    if (!m_bHaveButtons && m_nSystemButtonsNum > 0)
+    {
+        CSize size = GetMenuButtonSize();
+        return size.cy - 2;
+    }
+    int nHeight = GetButtonSize().cy;
+    if (IsButtonExtraSizeAvailable())
+        nHeight += CORXVisualManager::GetInstance()->GetButtonExtraBorder().cy;
+    BOOL bHorz = (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0;
+    return std::max(nHeight, globalData.GetTextHeight(bHorz));
+}
+
+int CORXMenuBar::GetColumnWidth() const
+{
+    if (!m_bHaveButtons && m_nSystemButtonsNum > 0)
+        return GetMenuButtonSize().cx - 2;
+    int nWidth = GetButtonSize().cx;
+    if (IsButtonExtraSizeAvailable())
+        nWidth += CORXVisualManager::GetInstance()->GetButtonExtraBorder().cx;
+    return nWidth;
+}
+
+int CORXMenuBar::CalcMaxButtonHeight()
+{
+    return CORXToolBar::CalcMaxButtonHeight();
+}
+
+CSize CORXMenuBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    CSize size = CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0), -1);
+    int nRow = GetRowHeight() + CORXVisualManager::GetInstance()->GetButtonExtraBorder().cy;
+    if (bHorz)
+        size.cy = std::max(size.cy, (LONG)nRow);
+    return size;
+}
+
+CSize CORXMenuBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    return CalcLayout(dwMode, nLength);
+}
+
+CSize CORXMenuBar::CalcLayout(DWORD dwMode, int nLength)
+{
+    CSize size = CORXToolBar::CalcLayout(dwMode, nLength);
+    // The child buttons sit at the far end: the bar keeps room for them.
+    if (m_nSystemButtonsNum > 0)
+    {
+        if (dwMode & LM_HORZ)
+            size.cx += m_szSystemButton.cx * m_nSystemButtonsNum;
+        else
+            size.cy += m_szSystemButton.cy * m_nSystemButtonsNum;
+    }
+    return size;
+}
+
+void CORXMenuBar::PlaceButtons()
+{
+    CORXToolBar::PlaceButtons();
+    if (GetSafeHwnd() == NULL || m_nSystemButtonsNum == 0)
+        return;
+    CRect rectClient;
+    GetClientRect(rectClient);
+    BOOL bHorz = IsHorizontal();
+    int nRow = GetRowHeight();
+    int nEnd = bHorz ? rectClient.right : rectClient.bottom;
+    // From the last button backwards, the child buttons take the far end, each of the measured
+    // size, centred across the first row.
+    for (int i = GetCount() - 1; i >= 0; i--)
+    {
+        CORXToolbarButton* pButton = GetButton(i);
+        if (!pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButtonsButton)))
+            continue;
+        CRect rect;
+        if (bHorz)
+        {
+            int y = rectClient.top + (nRow - m_szSystemButton.cy) / 2;
+            rect = CRect(nEnd - m_szSystemButton.cx, y, nEnd, y + m_szSystemButton.cy);
+            nEnd -= m_szSystemButton.cx;
+        }
+        else
+        {
+            int x = rectClient.left + (rectClient.Width() - m_szSystemButton.cx) / 2;
+            rect = CRect(x, nEnd - m_szSystemButton.cy, x + m_szSystemButton.cx, nEnd);
+            nEnd -= m_szSystemButton.cy;
+        }
+        pButton->SetRect(rect);
+        pButton->Show(TRUE);
+    }
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Buttons
+
+int CORXMenuBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    int iHit = ((CORXMenuBar*)this)->HitTest(point);
+    if (DYNAMIC_DOWNCAST(CORXToolbarMenuButton, GetButton(iHit)) != NULL)
+        return -1;
+    return CORXToolBar::OnToolHitTest(point, pTI);
+}
+
+BOOL CORXMenuBar::IsMenuMode(const CORXToolbarButton* pButton) const
+{
+    return m_bMenuMode || (pButton != NULL && pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButton)));
+}
+
+BOOL CORXMenuBar::OnSetDefaultButtonText(CORXToolbarButton* pButton)
+{
+    if (pButton == NULL || pButton->m_nID == 0 || pButton->m_nID == (UINT)-1)
+        return FALSE;
+    CString strText;
+    if (m_hDefaultMenu != NULL && ::IsMenu(m_hDefaultMenu) &&
+        FindCommandText(m_hDefaultMenu, pButton->m_nID, strText))
+    {
+        pButton->m_strText = strText;
+        return TRUE;
+    }
+    return CORXToolBar::OnSetDefaultButtonText(pButton);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Highlight and keyboard
+
+CORXToolbarMenuButton* CORXMenuBar::GetDroppedDownMenu(int* pIndex) const
+{
+    for (int i = 0; i < GetCount(); i++)
+    {
+        CORXToolbarMenuButton* pMenuButton = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, GetButton(i));
+        if (pMenuButton != NULL && pMenuButton->IsDroppedDown())
+        {
+            if (pIndex != NULL)
+                *pIndex = i;
+            return pMenuButton;
+        }
+    }
+    if (pIndex != NULL)
+        *pIndex = -1;
+    return NULL;
+}
+
+BOOL CORXMenuBar::SetMenuHighlight(int iButton)
+{
+    if (iButton == m_iHighlighted)
+        return FALSE;
+    int iOld = m_iHighlighted;
+    m_iHighlighted = iButton;
+    m_iHot = iButton;
+    InvalidateButton(iOld);
+    InvalidateButton(iButton);
+    UpdateWindow();
+    return TRUE;
+}
+
+void CORXMenuBar::SetHighlightedButton(int iButton)
+{
+    if (IsCustomizeMode())
+    {
+        CORXToolBar::SetHighlightedButton(iButton);
+        return;
+    }
+    int iDropped = -1;
+    CORXToolbarMenuButton* pDropped = GetDroppedDownMenu(&iDropped);
+    if (pDropped != NULL)
+    {
+        // Moving over another menu while one is dropped drops that one instead.
+        KillTimer(ORX_MENUBAR_FULLMENU_TIMER);
+        SetTimer(ORX_MENUBAR_FULLMENU_TIMER, ORX_MENUBAR_FULLMENU_DELAY, NULL);
+        if (iButton >= 0 && iButton != iDropped &&
+            DYNAMIC_DOWNCAST(CORXToolbarMenuButton, GetButton(iButton)) && !IsChildButton(GetButton(iButton)))
+            PostMessage(WM_ORX_SWITCHMENU, (WPARAM)iButton, FALSE);
+        return;
+    }
+    m_bShowAllCommands = FALSE;
+    m_iHot = iButton;
+}
+
+int CORXMenuBar::NextMenuIndex(int iFrom, int nStep) const
+{
+    int nCount = GetCount();
+    if (nCount == 0)
+        return -1;
+    int i = iFrom;
+    for (int nTried = 0; nTried < nCount; nTried++)
+    {
+        i = ((i + nStep) % nCount + nCount) % nCount;
+        CORXToolbarButton* pButton = GetButton(i);
+        if (pButton == NULL || (pButton->m_nStyle & TBBS_SEPARATOR) || IsChildButton(pButton) ||
+            pButton->IsHidden())
+            continue;
+        return i;
+    }
+    return -1;
+}
+
+BOOL CORXMenuBar::DropMenu(int iIndex, BOOL bFromKeyboard)
+{
+    CORXToolbarMenuButton* pMenuButton = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, GetButton(iIndex));
+    if (pMenuButton == NULL || (pMenuButton->m_nStyle & TBBS_DISABLED))
+        return FALSE;
+    SetMenuHighlight(iIndex);
+    if (!pMenuButton->IsDroppedDown() && !pMenuButton->OpenPopupMenu(this))
+        return FALSE;
+    InvalidateButton(iIndex);
+    if (bFromKeyboard && pMenuButton->GetPopupMenu() != NULL &&
+        pMenuButton->GetPopupMenu()->GetSafeHwnd() != NULL)
+        pMenuButton->GetPopupMenu()->SendMessage(WM_KEYDOWN, VK_HOME);
+    return TRUE;
+}
+
+void CORXMenuBar::SwitchMenu(int iNew)
+{
+    int iDropped = -1;
+    CORXToolbarMenuButton* pDropped = GetDroppedDownMenu(&iDropped);
+    if (iNew < 0 || iNew == iDropped)
+        return;
+    HWND hwndKeep = m_hwndLastFocus;
+    if (pDropped != NULL && pDropped->GetPopupMenu() != NULL &&
+        pDropped->GetPopupMenu()->GetSafeHwnd() != NULL)
+        pDropped->GetPopupMenu()->SendMessage(WM_CLOSE);
+    // Closing the menu may have given the keyboard back; the bar keeps it while menus change.
+    if (m_hwndLastFocus == NULL)
+        m_hwndLastFocus = hwndKeep;
+    if (GetFocus() != this && hwndKeep != NULL)
+        SetFocus();
+    if (!DropMenu(iNew, TRUE))
+        SetMenuHighlight(iNew);
+}
+
+LRESULT CORXMenuBar::OnSwitchMenu(WPARAM wParam, LPARAM)
+{
+    SwitchMenu((int)wParam);
+    return 0;
+}
+
+BOOL CORXMenuBar::PrevMenu()
+{
+    int iDropped = -1;
+    GetDroppedDownMenu(&iDropped);
+    int iNew = NextMenuIndex(iDropped >= 0 ? iDropped : m_iHighlighted, -1);
+    if (iNew < 0)
+        return FALSE;
+    PostMessage(WM_ORX_SWITCHMENU, (WPARAM)iNew, 0);
+    return TRUE;
+}
+
+BOOL CORXMenuBar::NextMenu()
+{
+    int iDropped = -1;
+    GetDroppedDownMenu(&iDropped);
+    int iNew = NextMenuIndex(iDropped >= 0 ? iDropped : m_iHighlighted, 1);
+    if (iNew < 0)
+        return FALSE;
+    PostMessage(WM_ORX_SWITCHMENU, (WPARAM)iNew, 0);
+    return TRUE;
+}
+
+BOOL CORXMenuBar::TranslateChar(UINT nChar)
+{
+    if (!CORXToolBar::IsCustomizeMode())
+    {
+        BYTE keyState[256];
+        WORD wChar = 0;
+        if (::GetKeyboardState(keyState) && ::ToAsciiEx(nChar, ::MapVirtualKey(nChar, 0), keyState, &wChar, 1,
+                                                        ::GetKeyboardLayout(::GetCurrentThreadId())) > 0)
+            return OnKeyMenu((BYTE)wChar);
+    }
+    return FALSE;
+}
+
+BOOL CORXMenuBar::OnKeyMenu(UINT nChar)
+{
+    if (GetSafeHwnd() == NULL || !IsWindowVisible() || IsCustomizeMode())
+        return FALSE;
+    if (nChar == 0 || nChar == ' ')
+    {
+        if (nChar == ' ')
+            return FALSE; // the frame's own system menu
+        if (GetFocus() == this)
+        {
+            Deactivate();
+            return TRUE;
+        }
+        SetFocus();
+        return TRUE;
+    }
+    UINT uiUpper = (UINT)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)(BYTE)nChar) & 0xFF;
+    CORXToolbarButton* pButton = NULL;
+    if (!m_AcellKeys.Lookup(uiUpper, pButton) || pButton == NULL)
+        return FALSE;
+    int iIndex = ButtonToIndex(pButton);
+    if (GetFocus() != this)
+        SetFocus();
+    if (DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pButton) != NULL)
+        return DropMenu(iIndex, TRUE);
+    Deactivate();
+    return ProcessCommand(pButton);
+}
+
+BOOL CORXMenuBar::PreTranslateMessage(MSG* pMsg)
+{
+    // While the bar has the keyboard, Alt or F10 alone gives it back and Alt with a letter drops
+    // that menu; the system's own menu loop would look for a menu the frame no longer has.
+    if (pMsg->hwnd == m_hWnd && !IsCustomizeMode())
+    {
+        switch (pMsg->message)
+        {
+        case WM_SYSKEYDOWN:
+            if (pMsg->wParam == VK_F10)
+            {
+                OnKeyMenu(0);
+                return TRUE;
+            }
+            m_bAltAlone = pMsg->wParam == VK_MENU && !(pMsg->lParam & (1 << 30));
+            break;
+        case WM_SYSKEYUP:
+            if (pMsg->wParam == VK_F10)
+                return TRUE;
+            if (pMsg->wParam == VK_MENU && m_bAltAlone)
+            {
+                m_bAltAlone = FALSE;
+                OnKeyMenu(0);
+                return TRUE;
+            }
+            break;
+        case WM_SYSCHAR:
+            m_bAltAlone = FALSE;
+            OnKeyMenu((UINT)pMsg->wParam);
+            return TRUE;
+        case WM_KEYDOWN:
+            m_bAltAlone = FALSE;
+            break;
+        }
+    }
+    if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == m_hWnd && !IsCustomizeMode() &&
+        GetDroppedDownMenu() == NULL && m_iHighlighted >= 0 && !IsChildButton(GetButton(m_iHighlighted)))
+    {
+        int iHighlighted = m_iHighlighted;
+        switch (pMsg->wParam)
+        {
+        case VK_RETURN: {
+            CORXToolbarButton* pButton = GetButton(iHighlighted);
+            if (DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pButton) != NULL)
+                DropMenu(iHighlighted, TRUE);
+            else
+            {
+                Deactivate();
+                ProcessCommand(pButton);
+            }
+            return TRUE;
+        }
+        case VK_ESCAPE:
+            m_bShowAllCommands = FALSE;
+            Deactivate();
+            return TRUE;
+        case VK_LEFT:
+        case VK_RIGHT: {
+            int iNew = NextMenuIndex(iHighlighted, pMsg->wParam == VK_LEFT ? -1 : 1);
+            if (iNew >= 0)
+                SetMenuHighlight(iNew);
+            m_bShowAllCommands = FALSE;
+            return TRUE;
+        }
+        case VK_DOWN:
+            DropMenu(iHighlighted, TRUE);
+            return TRUE;
+        default:
+            if (TranslateChar((UINT)pMsg->wParam))
+                return TRUE;
+            break;
+        }
+    }
+    return CORXToolBar::PreTranslateMessage(pMsg);
+}
+
+void CORXMenuBar::OnSetFocus(CWnd* pOldWnd)
+{
+    CORXToolBar::OnSetFocus(pOldWnd);
+    SendIdleMessage();
+    if (m_iHighlighted < 0 && GetDroppedDownMenu() == NULL)
+    {
+        int iFirst = NextMenuIndex(-1, 1);
+        SetMenuHighlight(iFirst);
+    }
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Mouse and timers
+
+void CORXMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (HitTest(point) < 0 && GetDroppedDownMenu() != NULL)
+        return;
+    CORXToolBar::OnLButtonDown(nFlags, point);
+}
+
+void CORXMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    int iHit = HitTest(point);
+    CORXToolbarMenuButton* pMenuButton = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, GetButton(iHit));
+    if (pMenuButton == NULL || IsChildButton(pMenuButton) || IsCustomizeMode() || !m_bRecentlyUsedMenus ||
+        !ORXGetCommandUsage().HasEnoughStatistics())
+    {
+        CORXToolBar::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    m_bShowAllCommands = TRUE;
+    if (pMenuButton->IsDroppedDown() && pMenuButton->GetPopupMenu() != NULL)
+        pMenuButton->GetPopupMenu()->SendMessage(WM_CLOSE);
+    DropMenu(iHit, FALSE);
+}
+
+void CORXMenuBar::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != ORX_MENUBAR_FULLMENU_TIMER)
+    {
+        CORXToolBar::OnTimer(nIDEvent);
+        return;
+    }
+    KillTimer(ORX_MENUBAR_FULLMENU_TIMER);
+    int iDropped = -1;
+    CORXToolbarMenuButton* pDropped = GetDroppedDownMenu(&iDropped);
+    if (pDropped == NULL || pDropped->GetPopupMenu() == NULL)
+        return;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    ScreenToClient(&ptCursor);
+    if (pDropped->Rect().PtInRect(ptCursor))
+        pDropped->GetPopupMenu()->ShowAllItems();
+}
+
+void CORXMenuBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    CORXToolBar::OnSettingChange(uFlags, lpszSection);
+    MeasureChildButton();
+    AdjustLayout();
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Saved state
+
+CString CORXMenuBar::GetMenuProfile(LPCTSTR lpszProfileName) const
+{
+    return ORXBuildRegistryPath(lpszProfileName, m_strMenuProfile);
+}
+
+BOOL CORXMenuBar::BuildOriginalItems(UINT uiMenuResID)
+{
+    while (!m_OrigButtons.IsEmpty())
+        delete m_OrigButtons.RemoveHead();
+    if (!IsAlwaysResetWorkspace() || uiMenuResID == 0)
+        return FALSE;
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(uiMenuResID), RT_MENU);
+    HMENU hMenu = ::LoadMenu(hInst, MAKEINTRESOURCE(uiMenuResID));
+    if (hMenu == NULL)
+        return FALSE;
+    AppendOriginalItems(hMenu, m_OrigButtons);
+    ::DestroyMenu(hMenu);
+    return TRUE;
+}
+
+BOOL CORXMenuBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    CString strProfile = GetMenuProfile(lpszProfileName);
+    BOOL bMaximized = m_bMaximizeMode;
+    RemoveChildButtons();
+    if (m_hMenu != NULL && GetCount() > 0)
+        CORXMenuStore::Store(m_hMenu, this);
+    HMENU hCurrent = m_hMenu;
+
+    CWinApp* pApp = AfxGetApp();
+    if (m_bMenuBarKeepTemplates && pApp != NULL)
+        for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+        {
+            CMultiDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
+            if (pTemplate == NULL || pTemplate->m_hMenuShared == NULL ||
+                !CORXMenuStore::Restore(pTemplate->m_hMenuShared, this))
+                continue;
+            BuildOriginalItems(pTemplate->m_nIDResource);
+            CORXToolBar::SaveState(strProfile, nIndex, pTemplate->m_nIDResource);
+        }
+    if (m_hDefaultMenu != NULL && CORXMenuStore::Restore(m_hDefaultMenu, this))
+    {
+        BuildOriginalItems(m_uiDefMenuResId);
+        CORXToolBar::SaveState(strProfile, nIndex, 0);
+    }
+    (void)uiID;
+
+    if (hCurrent != NULL)
+        CORXMenuStore::Restore(hCurrent, this);
+    if (bMaximized)
+        AddChildButtons();
+    AdjustLayout();
+    if (m_pParentWnd != NULL && m_pParentWnd->GetSafeHwnd() != NULL)
+        m_pParentWnd->RecalcLayout();
+    if (GetSafeHwnd() != NULL)
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    return TRUE;
+}
+
+BOOL CORXMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    CString strProfile = GetMenuProfile(lpszProfileName);
+    BOOL bMaximized = m_bMaximizeMode;
+    RemoveChildButtons();
+    CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
+    BOOL bResetting = FALSE;
+
+    CWinApp* pApp = AfxGetApp();
+    if (m_bMenuBarKeepTemplates && pApp != NULL)
+        for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+        {
+            CMultiDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
+            if (pTemplate == NULL || pTemplate->m_hMenuShared == NULL)
+                continue;
+            UINT uiResID = pTemplate->m_nIDResource;
+            BuildOriginalItems(uiResID);
+            if (bResetting || !CORXToolBar::LoadState(strProfile, nIndex, uiResID))
+            {
+                BuildFromMenu(pTemplate->m_hMenuShared);
+                if (pOwner != NULL)
+                    pOwner->SendMessage(ORX_WM_TOOLBAR_RESETMENU, uiResID);
+            }
+            CORXMenuStore::Store(pTemplate->m_hMenuShared, this);
+        }
+
+    // The default menu: its state is kept under the id 0. A bar without a default resource id has
+    // nothing for the owner to reset by id; no other message stands in for it.
+    if (m_hDefaultMenu != NULL)
+    {
+        BuildOriginalItems(m_uiDefMenuResId);
+        if (bResetting || !CORXToolBar::LoadState(strProfile, nIndex, 0))
+        {
+            BuildFromMenu(m_hDefaultMenu);
+            if (pOwner != NULL && m_uiDefMenuResId != 0)
+                pOwner->SendMessage(ORX_WM_TOOLBAR_RESETMENU, m_uiDefMenuResId);
+        }
+        CORXMenuStore::Store(m_hDefaultMenu, this);
+    }
+    (void)uiID;
+
+    if (m_hMenu != NULL && !CORXMenuStore::Restore(m_hMenu, this) && ::IsMenu(m_hMenu))
+        BuildFromMenu(m_hMenu);
+    m_bHaveButtons = GetCount() > 0;
+    if (bMaximized)
+        AddChildButtons();
+    RebuildAccelerationKeys();
+    AdjustLayout();
+    if (m_pParentWnd != NULL && m_pParentWnd->GetSafeHwnd() != NULL)
+        m_pParentWnd->RecalcLayout();
+    if (GetSafeHwnd() != NULL)
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    return TRUE;
+}
+
+BOOL CORXMenuBar::RestoreOriginalState()
+{
+    RemoveChildButtons();
+    CWinApp* pApp = AfxGetApp();
+    if (m_bMenuBarKeepTemplates && pApp != NULL)
+        for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+        {
+            CMultiDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
+            if (pTemplate == NULL || pTemplate->m_hMenuShared == NULL)
+                continue;
+            LPCTSTR lpszName = MAKEINTRESOURCE(pTemplate->m_nIDResource);
+            HMENU hNew = ::LoadMenu(AfxFindResourceHandle(lpszName, RT_MENU), lpszName);
+            if (hNew == NULL)
+                continue;
+            HMENU hOld = pTemplate->m_hMenuShared;
+            BuildFromMenu(hNew);
+            CORXMenuStore::Store(hNew, this);
+            pTemplate->m_hMenuShared = hNew;
+            if (m_hMenu == hOld)
+                m_hMenu = hNew;
+            CORXMenuStore::Remove(hOld);
+            ::DestroyMenu(hOld);
+        }
+    if (m_uiDefMenuResId != 0)
+    {
+        LPCTSTR lpszName = MAKEINTRESOURCE(m_uiDefMenuResId);
+        HMENU hNew = ::LoadMenu(AfxFindResourceHandle(lpszName, RT_MENU), lpszName);
+        if (hNew != NULL)
+        {
+            HMENU hOld = m_hDefaultMenu;
+            BuildFromMenu(hNew);
+            CORXMenuStore::Store(hNew, this);
+            m_hDefaultMenu = hNew;
+            if (m_pParentWnd != NULL &&
+                (m_pParentWnd->m_hMenuDefault == hOld || m_pParentWnd->m_hMenuDefault == NULL))
+                m_pParentWnd->m_hMenuDefault = hNew;
+            if (m_hMenu == hOld || m_hMenu == NULL)
+                m_hMenu = hNew;
+            if (hOld != NULL)
+            {
+                CORXMenuStore::Remove(hOld);
+                ::DestroyMenu(hOld);
+            }
+        }
+    }
+    HMENU hCurrent = m_hMenu;
+    m_hMenu = NULL;
+    CreateFromMenu(hCurrent, FALSE, TRUE);
+    return TRUE;
+}
+
+void CORXMenuBar::ResetAllButtons()
+{
+    HMENU hCurrent = m_hMenu;
+    RemoveChildButtons();
+    if (m_hMenu != NULL && GetCount() > 0)
+        CORXMenuStore::Store(m_hMenu, this);
+    CWinApp* pApp = AfxGetApp();
+    if (m_bMenuBarKeepTemplates && pApp != NULL)
+        for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+        {
+            CMultiDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
+            if (pTemplate == NULL || pTemplate->m_hMenuShared == NULL ||
+                !CORXMenuStore::Restore(pTemplate->m_hMenuShared, this))
+                continue;
+            CORXToolBar::ResetAllButtons();
+            CORXMenuStore::Store(pTemplate->m_hMenuShared, this);
+        }
+    if (m_hDefaultMenu != NULL && CORXMenuStore::Restore(m_hDefaultMenu, this))
+    {
+        CORXToolBar::ResetAllButtons();
+        CORXMenuStore::Store(m_hDefaultMenu, this);
+    }
+    m_hMenu = NULL;
+    CreateFromMenu(hCurrent, FALSE, TRUE);
+}

@@ -1,0 +1,134 @@
+// CORXMenuBar: a frame's menu as a tool bar: each top-level menu is a menu-item button that drops
+// its sub-menu as a framework pop-up menu. The bar follows the frame's current menu (its default
+// menu or a document template's shared menu), keeps the user's arrangement of each menu in the
+// menu store and the registry, and shows the buttons of a maximised child window.
+#ifndef VELMORA_ORXMENUBAR_H
+#define VELMORA_ORXMENUBAR_H
+
+#include <afxwin.h>
+#include <afxext.h>
+
+#include "ORXToolBar.h"
+
+class CORXToolbarMenuButton;
+
+// The menu bar's control id, among the frame's control bars.
+#define ORX_IDW_MENUBAR 0xE81A
+
+// Timer of the delayed full menus.
+const UINT_PTR ORX_MENUBAR_FULLMENU_TIMER = 1;
+const UINT ORX_MENUBAR_FULLMENU_DELAY = 5000;
+
+class CORXMenuBar : public CORXToolBar
+{
+    DECLARE_SERIAL(CORXMenuBar)
+
+    // Construction
+public:
+    CORXMenuBar();
+    virtual ~CORXMenuBar();
+
+    // Overrides of the tool bar
+public:
+    virtual int OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
+    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                        UINT nID = ORX_IDW_MENUBAR);
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
+                          DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                          CRect rcBorders = CRect(1, 1, 1, 1), UINT nID = ORX_IDW_MENUBAR);
+    virtual void ResetAllButtons();
+    virtual int GetRowHeight() const;
+    virtual int GetColumnWidth() const;
+    virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1);
+    virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1);
+    virtual BOOL RestoreOriginalState();
+    virtual BOOL OnSetDefaultButtonText(CORXToolbarButton* pButton);
+    virtual void SetHighlightedButton(int iButton);
+    virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    virtual void PlaceButtons();
+    virtual BOOL OnSendCommand(const CORXToolbarButton* pButton);
+    virtual BOOL IsMenuMode(const CORXToolbarButton* pButton = NULL) const;
+    virtual int CalcMaxButtonHeight();
+    virtual BOOL PrevMenu();
+    virtual BOOL NextMenu();
+    virtual BOOL TranslateChar(UINT nChar);
+
+    // Overridables of the menu bar
+public:
+    // Shows the menu's top-level items. The default menu is the frame's own; the bar owns it (and
+    // destroys it) from then on. Other menus (a template's shared menu) stay their owners'.
+    virtual void CreateFromMenu(HMENU hMenu, BOOL bDefault = FALSE, BOOL bForceUpdate = FALSE);
+    virtual void SetDefaultMenuResId(UINT uiResId) { m_uiDefMenuResId = uiResId; }
+
+    // Operations
+public:
+    static CFont* GetMenuFont(BOOL bHorz = TRUE);
+    // Adds or removes the system-menu, minimise, restore and close buttons of a maximised child.
+    void SetMaximizeMode(BOOL bMax, CWnd* pWnd = NULL, BOOL bRecalcLayout = TRUE);
+    // The frame's menu key: Alt or F10 alone (nChar 0) gives the bar the keyboard, or takes it
+    // back when the bar has it; Alt with a character drops the menu of that access key. FALSE
+    // when the bar had nothing for the key.
+    BOOL OnKeyMenu(UINT nChar);
+    // Drops the sub-menu of a top-level button with its first item highlighted.
+    BOOL DropMenu(int iIndex, BOOL bFromKeyboard = TRUE);
+
+    // Attributes
+public:
+    HMENU GetMenu() const { return m_hMenu; }
+    HMENU GetDefaultMenu() const { return m_hDefaultMenu; }
+    UINT GetDefaultMenuResId() const { return m_uiDefMenuResId; }
+    CFrameWnd* GetParentFrameWnd() const { return m_pParentWnd; }
+    BOOL IsMaximizeMode() const { return m_bMaximizeMode; }
+    // The dropped top-level menu's button, or NULL.
+    CORXToolbarMenuButton* GetDroppedDownMenu(int* pIndex = NULL) const;
+    static BOOL IsShowAllCommands() { return m_bShowAllCommands; }
+    static void SetShowAllCommands(BOOL bShowAll = TRUE) { m_bShowAllCommands = bShowAll; }
+
+    // Fields
+public:
+    BOOL m_bMenuBarKeepTemplates; // the shared menus of document templates are kept too
+
+protected:
+    CFrameWnd* m_pParentWnd;
+    BOOL m_bMaximizeMode;
+    HMENU m_hMenu;
+    HMENU m_hDefaultMenu;
+    UINT m_uiDefMenuResId;
+    CWnd* m_pMaximizedChild;
+    HICON m_hSysIcon;
+    LONG m_nSystemButtonsNum;
+    CSize m_szSystemButton;
+    BOOL m_bHaveButtons;
+    BOOL m_bAltAlone; // Alt went down on the bar with no other key since
+
+    static BOOL m_bShowAllCommands;
+    static const TCHAR m_strMenuProfile[];
+
+    // Implementation
+protected:
+    BOOL IsChildButton(const CORXToolbarButton* pButton) const;
+    void RemoveChildButtons();
+    void AddChildButtons();
+    void BuildFromMenu(HMENU hMenu);
+    // The resource's original items for the menu of the id, saved and loaded with each kept menu.
+    BOOL BuildOriginalItems(UINT uiMenuResID);
+    int NextMenuIndex(int iFrom, int nStep) const;
+    void SwitchMenu(int iNew);
+    void MeasureChildButton();
+    CString GetMenuProfile(LPCTSTR lpszProfileName) const;
+    BOOL SetMenuHighlight(int iButton);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg LRESULT OnSwitchMenu(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
+
+#endif // VELMORA_ORXMENUBAR_H

@@ -1,0 +1,381 @@
+// The menu bar: the frame's menu as top-level buttons, switching between the default menu and a
+// template's shared menu, keys on the bar, the state of each kept menu in the registry and which
+// menus the bar destroys.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "DemoIds.h"
+#include "ORXCmdUsage.h"
+#include "ORXMenuBar.h"
+#include "ORXMenuStore.h"
+#include "ORXPopupMenu.h"
+#include "ORXToolbarMenuButton.h"
+#include "ORXWorkspace.h"
+#include "TestSupport.h"
+
+namespace
+{
+CTestWinApp& App()
+{
+    return *static_cast<CTestWinApp*>(AfxGetApp());
+}
+
+// A frame that records the messages and commands it receives.
+class CRecordingFrame : public CFrameWnd
+{
+public:
+    std::vector<UINT> m_messages;
+    std::vector<std::pair<UINT, WPARAM>> m_registered; // registered messages with their wParam
+    std::vector<UINT> m_commands;
+
+protected:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        m_messages.push_back(message);
+        if (message >= 0xC000 && message <= 0xFFFF)
+            m_registered.push_back(std::make_pair(message, wParam));
+        if (message == WM_COMMAND && lParam == 0)
+            m_commands.push_back(LOWORD(wParam));
+        return CFrameWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+std::vector<CString> Texts(const CORXToolBar& bar)
+{
+    std::vector<CString> texts;
+    for (int i = 0; i < bar.GetCount(); i++)
+        texts.push_back(bar.GetButtonText(i));
+    return texts;
+}
+
+MSG Key(HWND hWnd, UINT nVirtKey)
+{
+    MSG msg = {};
+    msg.hwnd = hWnd;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = nVirtKey;
+    msg.lParam = 1;
+    return msg;
+}
+
+// A top-level menu with a plain command, a separator and a sub-menu.
+HMENU MixedMenu()
+{
+    HMENU hMenu = ::CreateMenu();
+    HMENU hSub = ::CreatePopupMenu();
+    ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_NEW, "&New");
+    ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hSub, "&Items");
+    return hMenu;
+}
+
+const LPCTSTR kDefaultKey = _T("Velmora\\ORXMenuBar\\ORXToolBar-594180");   // control id, menu 0
+const LPCTSTR kTemplateKey = _T("Velmora\\ORXMenuBar\\ORXToolBar-59418cc"); // and IDR_DEMO_MENU
+
+class MenuBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        App().ResetProfile();
+        ORXGetCommandUsage().Reset();
+        m_pWorkspace = new CORXWorkspace;
+        m_pWorkspace->SetRegistryBase(_T("Velmora"));
+        m_pFrame = NewFrame();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame != NULL)
+            m_pFrame->DestroyWindow();
+        while (!App().m_templateList.IsEmpty())
+            delete (CCmdTarget*)App().m_templateList.RemoveHead();
+        CORXMenuStore::RemoveAll();
+        delete m_pWorkspace;
+    }
+    CRecordingFrame* NewFrame()
+    {
+        CRecordingFrame* pFrame = new CRecordingFrame;
+        EXPECT_TRUE(pFrame->Create(NULL, _T("Menu bar test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 300),
+                                   NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)));
+        return pFrame;
+    }
+    // The bar on the frame with the frame's menu as its default menu, as the frames attach it.
+    void Attach(CORXMenuBar& bar, CFrameWnd* pFrame, UINT uiResId = IDR_DEMO_MAINFRAME)
+    {
+        ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+        HMENU hMenu = ::GetMenu(pFrame->m_hWnd);
+        ::SetMenu(pFrame->m_hWnd, NULL);
+        bar.SetDefaultMenuResId(uiResId);
+        bar.CreateFromMenu(hMenu, TRUE);
+    }
+    CMultiDocTemplate* AddTemplate()
+    {
+        CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_DEMO_MENU);
+        App().AddDocTemplate(pTemplate);
+        return pTemplate;
+    }
+
+    CORXWorkspace* m_pWorkspace = NULL;
+    CRecordingFrame* m_pFrame = NULL;
+};
+} // namespace
+
+TEST_F(MenuBarTest, TopLevelItemsBecomeMenusCommandsAndSeparatorsAndFollowTheCurrentMenu)
+{
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    EXPECT_TRUE(::GetMenu(m_pFrame->m_hWnd) == NULL);
+    EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
+    CORXToolbarMenuButton* pView = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, bar.GetButton(0));
+    ASSERT_TRUE(pView != NULL);
+    EXPECT_EQ(3, (int)pView->GetCommands().GetCount());
+    EXPECT_TRUE(pView->m_bText);
+    EXPECT_FALSE(pView->m_bImage);
+    HMENU hDefault = bar.GetDefaultMenu();
+    EXPECT_EQ(hDefault, bar.GetMenu());
+
+    // Another menu: a plain command stays a text command, a separator stays one.
+    HMENU hMixed = MixedMenu();
+    bar.CreateFromMenu(hMixed);
+    EXPECT_EQ(hMixed, bar.GetMenu());
+    EXPECT_EQ(hDefault, bar.GetDefaultMenu());
+    ASSERT_EQ(3, bar.GetCount());
+    EXPECT_EQ((UINT)ID_DEMO_NEW, bar.GetItemID(0));
+    EXPECT_FALSE(bar.GetButton(0)->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButton)));
+    EXPECT_TRUE(bar.GetButton(0)->m_bText);
+    EXPECT_TRUE(bar.GetButtonStyle(1) & TBBS_SEPARATOR);
+    EXPECT_TRUE(bar.GetButton(2)->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButton)));
+
+    // The user's change to a menu comes back with it; the same menu again keeps the items.
+    ASSERT_TRUE(bar.RemoveButton(0));
+    bar.CreateFromMenu(hDefault);
+    EXPECT_EQ(2, bar.GetCount());
+    bar.CreateFromMenu(hMixed);
+    EXPECT_EQ(2, bar.GetCount());
+    EXPECT_TRUE(bar.GetButtonStyle(0) & TBBS_SEPARATOR);
+    bar.InsertSeparator();
+    bar.CreateFromMenu(hMixed);
+    EXPECT_EQ(3, bar.GetCount());
+    bar.CreateFromMenu(hMixed, FALSE, TRUE); // forced: through the store, nothing lost
+    EXPECT_EQ(3, bar.GetCount());
+    EXPECT_TRUE(bar.GetButtonStyle(2) & TBBS_SEPARATOR);
+
+    // A command's default text is its text in the default menu.
+    CORXToolbarButton button(ID_DEMO_CHANGEBAR, -1);
+    EXPECT_TRUE(bar.OnSetDefaultButtonText(&button));
+    EXPECT_EQ(CString(_T("&Change Bar")), button.m_strText);
+    bar.DestroyWindow();
+    ::DestroyMenu(hMixed);
+}
+
+TEST_F(MenuBarTest, TheBarDestroysOnlyTheDefaultMenuItTookFromTheFrame)
+{
+    CMultiDocTemplate* pTemplate = AddTemplate();
+    HMENU hShared = pTemplate->m_hMenuShared;
+    ASSERT_TRUE(hShared != NULL);
+    HMENU hDefault = NULL;
+    {
+        CORXMenuBar bar;
+        Attach(bar, m_pFrame);
+        hDefault = bar.GetDefaultMenu();
+        bar.CreateFromMenu(hShared); // a template's document is active
+        EXPECT_EQ(hShared, bar.GetMenu());
+        bar.DestroyWindow();
+    }
+    EXPECT_FALSE(::IsMenu(hDefault));
+    EXPECT_TRUE(::IsMenu(hShared));
+    EXPECT_EQ(1, ::GetMenuItemCount(hShared));
+
+    // Going back to the resource's menu replaces the default menu and destroys the old one only.
+    {
+        CRecordingFrame* pFrame = NewFrame();
+        CORXMenuBar bar;
+        Attach(bar, pFrame);
+        HMENU hOld = bar.GetDefaultMenu();
+        ASSERT_TRUE(bar.RemoveButton(0));
+        bar.CreateFromMenu(hShared);
+        bar.CreateFromMenu(hOld);
+        EXPECT_EQ(1, bar.GetCount());
+        EXPECT_TRUE(bar.RestoreOriginalState());
+        EXPECT_FALSE(::IsMenu(hOld));
+        EXPECT_TRUE(::IsMenu(bar.GetDefaultMenu()));
+        EXPECT_EQ(bar.GetDefaultMenu(), bar.GetMenu());
+        EXPECT_EQ(bar.GetDefaultMenu(), pFrame->GetDefaultMenu());
+        EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
+        // The template got a fresh shared menu from its resource; the bar destroyed the old one.
+        EXPECT_FALSE(::IsMenu(hShared));
+        hShared = pTemplate->m_hMenuShared;
+        EXPECT_TRUE(::IsMenu(hShared));
+        bar.DestroyWindow();
+        pFrame->DestroyWindow();
+    }
+    EXPECT_TRUE(::IsMenu(hShared));
+
+    // A later default menu replaces the earlier one, which goes at once.
+    CORXMenuBar bar;
+    Attach(bar, NewFrame());
+    HMENU hFirst = bar.GetDefaultMenu();
+    HMENU hSecond = MixedMenu();
+    bar.CreateFromMenu(hSecond, TRUE);
+    EXPECT_FALSE(::IsMenu(hFirst));
+    EXPECT_EQ(hSecond, bar.GetDefaultMenu());
+    CWnd* pOther = bar.GetParent();
+    bar.DestroyWindow();
+    pOther->DestroyWindow();
+}
+
+TEST_F(MenuBarTest, KeysMoveTheHighlightWrapDropMenusAndRunCommands)
+{
+    m_pFrame->ShowWindow(SW_SHOW);
+    m_pFrame->SetForegroundWindow();
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    m_pFrame->RecalcLayout();
+
+    // The menu key gives the bar the keyboard with its first menu highlighted.
+    EXPECT_TRUE(bar.OnKeyMenu(0));
+    EXPECT_EQ(&bar, CWnd::GetFocus());
+    EXPECT_EQ(0, bar.GetHighlightedButtonIndex());
+    MSG msg = Key(bar.m_hWnd, VK_RIGHT);
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    EXPECT_EQ(1, bar.GetHighlightedButtonIndex());
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    EXPECT_EQ(0, bar.GetHighlightedButtonIndex());
+    msg = Key(bar.m_hWnd, VK_LEFT);
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    EXPECT_EQ(1, bar.GetHighlightedButtonIndex());
+
+    // Down drops the highlighted menu; its first item is highlighted.
+    msg = Key(bar.m_hWnd, VK_DOWN);
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    int iDropped = -1;
+    CORXToolbarMenuButton* pDropped = bar.GetDroppedDownMenu(&iDropped);
+    ASSERT_TRUE(pDropped != NULL);
+    EXPECT_EQ(1, iDropped);
+    ASSERT_TRUE(pDropped->GetPopupMenu() != NULL);
+    EXPECT_EQ(0, pDropped->GetPopupMenu()->GetMenuBar()->GetHighlightedButtonIndex());
+    // Right in the menu moves on to the next menu, round to the first.
+    EXPECT_TRUE(bar.NextMenu());
+    Pump();
+    pDropped = bar.GetDroppedDownMenu(&iDropped);
+    ASSERT_TRUE(pDropped != NULL);
+    EXPECT_EQ(0, iDropped);
+    pDropped->GetPopupMenu()->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_TRUE(bar.GetDroppedDownMenu() == NULL);
+
+    // Escape leaves the bar; the menu key while the bar has the keyboard does too.
+    bar.SetFocus();
+    msg = Key(bar.m_hWnd, VK_ESCAPE);
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    EXPECT_EQ(-1, bar.GetHighlightedButtonIndex());
+    EXPECT_TRUE(bar.OnKeyMenu(0));
+    EXPECT_EQ(&bar, CWnd::GetFocus());
+    EXPECT_TRUE(bar.OnKeyMenu(0));
+    EXPECT_EQ(-1, bar.GetHighlightedButtonIndex());
+
+    // An access letter drops its menu; an unknown one is left to others.
+    EXPECT_TRUE(bar.OnKeyMenu('r'));
+    pDropped = bar.GetDroppedDownMenu(&iDropped);
+    ASSERT_TRUE(pDropped != NULL);
+    EXPECT_EQ(1, iDropped);
+    pDropped->GetPopupMenu()->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_FALSE(bar.OnKeyMenu('z'));
+
+    // Return on a plain command of the bar runs it.
+    HMENU hMixed = MixedMenu();
+    bar.CreateFromMenu(hMixed);
+    m_pFrame->m_commands.clear();
+    EXPECT_TRUE(bar.OnKeyMenu(0));
+    msg = Key(bar.m_hWnd, VK_RETURN);
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    Pump();
+    EXPECT_EQ(std::vector<UINT>({ID_DEMO_NEW}), m_pFrame->m_commands);
+    EXPECT_TRUE(bar.GetDroppedDownMenu() == NULL);
+    bar.DestroyWindow();
+    ::DestroyMenu(hMixed);
+}
+
+TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesTheMenu)
+{
+    m_pWorkspace->SetAlwaysReset(TRUE);
+    CMultiDocTemplate* pTemplate = AddTemplate();
+    {
+        CORXMenuBar bar;
+        Attach(bar, m_pFrame);
+        ASSERT_TRUE(bar.RemoveButton(1)); // the default menu without Run
+        bar.CreateFromMenu(pTemplate->m_hMenuShared);
+        EXPECT_EQ(std::vector<CString>({_T("Demo")}), Texts(bar));
+        EXPECT_TRUE(bar.SaveState());
+        // The bar shows what it showed before.
+        EXPECT_EQ(pTemplate->m_hMenuShared, bar.GetMenu());
+        EXPECT_EQ(std::vector<CString>({_T("Demo")}), Texts(bar));
+        bar.DestroyWindow();
+    }
+    DWORD dwType = 0;
+    Bytes data;
+    EXPECT_TRUE(App().ReadProfileValue(kDefaultKey, _T("Buttons"), dwType, data));
+    EXPECT_EQ((DWORD)REG_BINARY, dwType);
+    EXPECT_TRUE(App().ReadProfileValue(kTemplateKey, _T("Buttons"), dwType, data));
+    EXPECT_TRUE(App().ReadProfileValue(kDefaultKey, _T("OriginalItems"), dwType, data));
+
+    // Loaded by a new bar: the saved default menu; the owner gets no reset message for it.
+    m_pFrame->DestroyWindow();
+    m_pFrame = NewFrame();
+    {
+        CORXMenuBar bar;
+        Attach(bar, m_pFrame);
+        m_pFrame->m_registered.clear();
+        EXPECT_TRUE(bar.LoadState());
+        EXPECT_EQ(std::vector<CString>({_T("&View")}), Texts(bar));
+        EXPECT_TRUE(m_pFrame->m_registered.empty());
+        bar.DestroyWindow();
+    }
+
+    // A damaged value gives the menu's own items, and the owner is told to reset that menu.
+    Bytes damaged = {0x01, 0x00, 0xFF, 0xFF, 0x7F, 0x00, 0x13};
+    HKEY hKey;
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegOpenKeyEx(HKEY_CURRENT_USER, App().ProfileKey(kDefaultKey), 0, KEY_ALL_ACCESS, &hKey));
+    ::RegSetValueEx(hKey, _T("Buttons"), 0, REG_BINARY, damaged.data(), (DWORD)damaged.size());
+    ::RegCloseKey(hKey);
+    m_pFrame->DestroyWindow();
+    m_pFrame = NewFrame();
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    m_pFrame->m_registered.clear();
+    EXPECT_TRUE(bar.LoadState());
+    EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
+    typedef std::vector<std::pair<UINT, WPARAM>> Registered;
+    EXPECT_EQ(Registered(1, std::make_pair(ORX_WM_TOOLBAR_RESETMENU, (WPARAM)IDR_DEMO_MAINFRAME)),
+              m_pFrame->m_registered);
+    bar.DestroyWindow();
+}
+
+TEST_F(MenuBarTest, WithoutADefaultResourceIdTheOwnerGetsNoFrameworkMessageInstead)
+{
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame, 0);
+    m_pFrame->m_messages.clear();
+    m_pFrame->m_registered.clear();
+    EXPECT_TRUE(bar.LoadState());
+    EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
+    std::set<UINT> received(m_pFrame->m_messages.begin(), m_pFrame->m_messages.end());
+    EXPECT_EQ(0u, received.count(0x366));
+    EXPECT_TRUE(m_pFrame->m_registered.empty());
+    bar.DestroyWindow();
+}
