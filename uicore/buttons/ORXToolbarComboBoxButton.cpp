@@ -216,8 +216,10 @@ LPCTSTR CORXToolbarComboBoxButton::GetItem(int iIndex) const
         iIndex = m_iSelIndex;
     if (iIndex < 0 || iIndex >= m_lstItems.GetCount())
         return NULL;
-    POSITION pos = m_lstItems.FindIndex(iIndex);
-    return pos != NULL ? (LPCTSTR)m_lstItems.GetAt(pos) : NULL;
+    // The list's own string: the const accessor would hand back a temporary copy.
+    CStringList& lstItems = const_cast<CStringList&>(m_lstItems);
+    POSITION pos = lstItems.FindIndex(iIndex);
+    return pos != NULL ? (LPCTSTR)lstItems.GetAt(pos) : NULL;
 }
 
 DWORD CORXToolbarComboBoxButton::GetItemData(int iIndex) const
