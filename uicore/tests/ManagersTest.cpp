@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "ORXKeyAssign.h"
 #include "ORXKeyboardManager.h"
 #include "ORXMouseManager.h"
 #include "ORXRegistry.h"
@@ -261,4 +262,64 @@ TEST(UserTool, ABareFileNameFindsItsProgramThroughTheSearchPath)
     tool.SetCommand(_T("notepad.exe"));
     EXPECT_FALSE(tool.HasDefaultIcon());
     EXPECT_NE(nullptr, tool.GetIcon());
+}
+
+namespace
+{
+BOOL SendKey(CORXKeyAssign& edit, UINT message, UINT nKey, BOOL bRepeat = FALSE)
+{
+    MSG msg = {edit.GetSafeHwnd(), message, nKey, bRepeat ? (1 << 30) : 0, 0, {0, 0}};
+    return edit.PreTranslateMessage(&msg);
+}
+
+CString TextOf(CWnd& wnd)
+{
+    CString str;
+    wnd.GetWindowText(str);
+    return str;
+}
+} // namespace
+
+TEST_F(ManagersTest, KeyAssignEditCapturesOneCombination)
+{
+    CORXKeyAssign edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 20), m_pFrame, 100));
+    edit.SendMessage(WM_SETFOCUS);
+
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, VK_CONTROL));
+    EXPECT_FALSE(edit.IsKeyDefined());
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, VK_CONTROL, TRUE));
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, 'K'));
+    ASSERT_TRUE(edit.IsKeyDefined());
+    EXPECT_EQ(FVIRTKEY | FCONTROL, edit.GetAccel().fVirt);
+    EXPECT_EQ('K', edit.GetAccel().key);
+    EXPECT_EQ(CORXKeyboardManager::FormatAccel(edit.GetAccel()), TextOf(edit));
+    EXPECT_EQ(CString("+K"), TextOf(edit).Right(2));
+    // Letting go keeps the combination; the next fresh key starts over.
+    EXPECT_TRUE(SendKey(edit, WM_KEYUP, 'K'));
+    EXPECT_TRUE(SendKey(edit, WM_KEYUP, VK_CONTROL));
+    EXPECT_EQ(FVIRTKEY | FCONTROL, edit.GetAccel().fVirt);
+    EXPECT_TRUE(SendKey(edit, WM_SYSKEYDOWN, VK_F5));
+    EXPECT_EQ(FVIRTKEY, edit.GetAccel().fVirt);
+    EXPECT_EQ(VK_F5, edit.GetAccel().key);
+
+    // Tab alone clears and is passed on; Escape alone clears and is eaten.
+    EXPECT_FALSE(SendKey(edit, WM_KEYDOWN, VK_TAB));
+    EXPECT_FALSE(edit.IsKeyDefined());
+    EXPECT_TRUE(TextOf(edit).IsEmpty());
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_TRUE(TextOf(edit).IsEmpty());
+
+    // A modifier let go before the key is no part of the combination.
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, VK_SHIFT));
+    EXPECT_FALSE(TextOf(edit).IsEmpty());
+    EXPECT_TRUE(SendKey(edit, WM_KEYUP, VK_SHIFT));
+    EXPECT_TRUE(TextOf(edit).IsEmpty());
+
+    // Without the focus a key only brings the focus.
+    edit.SendMessage(WM_KILLFOCUS);
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, 'A'));
+    EXPECT_FALSE(edit.IsKeyDefined());
+    EXPECT_TRUE(TextOf(edit).IsEmpty());
+    edit.DestroyWindow();
 }
