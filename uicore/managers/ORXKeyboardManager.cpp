@@ -302,6 +302,17 @@ void CORXKeyboardManager::CleanUp()
     s_hAccelLast = NULL;
 }
 
+BOOL CORXKeyboardFrameHooks::OnFindCommandKey(UINT uiCmd, CString& strKey)
+{
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(this);
+    if (pFrame == NULL)
+    {
+        strKey.Empty();
+        return FALSE;
+    }
+    return CORXKeyboardManager::FindDefaultAccelerator(uiCmd, strKey, pFrame, pFrame == AfxGetMainWnd());
+}
+
 BOOL ORXInitKeyboardManager()
 {
     CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();

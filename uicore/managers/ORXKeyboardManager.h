@@ -3,6 +3,8 @@
 #ifndef VELMORA_ORXKEYBOARDMANAGER_H
 #define VELMORA_ORXKEYBOARDMANAGER_H
 
+#include "ORXExtrasHooks.h"
+
 #include <afxwin.h>
 #include <afxext.h>
 
@@ -52,6 +54,14 @@ protected:
 };
 
 extern CORXKeyboardManager* g_pKeyboardManager;
+
+// The keyboard part of a frame's hooks: a frame that derives from it as well as from its frame
+// class names the keys of its own accelerator table (the tool tips show them).
+class CORXKeyboardFrameHooks : public CORXFrameHooks
+{
+public:
+    virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey);
+};
 
 // Creates the global manager for the workspace, which deletes it when it ends.
 BOOL ORXInitKeyboardManager();

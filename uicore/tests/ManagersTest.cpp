@@ -163,6 +163,31 @@ TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
     }
 }
 
+namespace
+{
+class CKeyedFrame : public CFrameWnd, public CORXKeyboardFrameHooks
+{
+};
+} // namespace
+
+TEST_F(ManagersTest, AFrameWithTheKeyboardHooksNamesTheKeysOfItsOwnTable)
+{
+    CKeyedFrame* pFrame = new CKeyedFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Keyed"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(pFrame, Table({{FVIRTKEY | FALT, 'A', (WORD)kCmdA}})));
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(m_pFrame, Table({{FVIRTKEY, VK_F9, (WORD)kCmdA}})));
+    CORXFrameHooks* pHooks = ORXGetFrameHooks(pFrame);
+    ASSERT_NE(nullptr, pHooks);
+    CString strKey = _T("stale");
+    EXPECT_TRUE(pHooks->OnFindCommandKey(kCmdA, strKey));
+    EXPECT_EQ(CString("+A"), strKey.Right(2));
+    EXPECT_FALSE(pHooks->OnFindCommandKey(kCmdB, strKey));
+    EXPECT_TRUE(strKey.IsEmpty());
+    // A plain frame takes no part.
+    EXPECT_EQ(nullptr, ORXGetFrameHooks(m_pFrame));
+    pFrame->DestroyWindow();
+}
+
 TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
 {
     CORXMouseManager manager;
