@@ -12,6 +12,7 @@
 
 #include "DemoButtons.h"
 #include "DemoMenuBar.h"
+#include "DemoControls.h"
 #include "DemoIds.h"
 #include "ORXPopupMenu.h"
 #include "ORXToolBar.h"
@@ -27,6 +28,8 @@ BOOL g_bKeepState = FALSE;
 CORXWorkspace* g_pWorkspace = NULL;
 // With "/menubar" first on the command line the frame's menu becomes the framework's menu bar.
 BOOL g_bMenuBar = FALSE;
+// With "/controls" first on the command line the frame gets the bar of hosted controls.
+BOOL g_bControls = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -49,6 +52,7 @@ class CDemoFrame : public CFrameWnd
 public:
     CORXToolBar m_wndToolBar;
     CDemoButtons m_buttons;
+    CDemoControls m_controls;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -85,6 +89,8 @@ protected:
             return -1;
         m_wndToolBar.SetWindowText(_T("Standard"));
         if (!m_buttons.Create(this, Log))
+            return -1;
+        if (g_bControls && !m_controls.Create(this, Log))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -139,6 +145,8 @@ protected:
             (nID >= ID_DEMO_TALL_FIRST && nID <= ID_DEMO_TALL_LAST))
             Log("command %u", nID);
         m_buttons.OnCommand(wParam);
+        if (g_bControls)
+            m_controls.OnCommand(wParam);
         return CFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam)
@@ -241,6 +249,8 @@ ON_COMMAND(ID_DEMO_OPEN, OnDemoCommand)
 ON_COMMAND(ID_DEMO_SAVE, OnDemoCommand)
 ON_COMMAND(ID_DEMO_BOLD, OnDemoCommand)
 ON_COMMAND(ID_DEMO_ALARM, OnDemoCommand)
+ON_COMMAND(ID_DEMO_COMBO, OnDemoCommand)
+ON_COMMAND(ID_DEMO_EDIT, OnDemoCommand)
 ON_COMMAND(ID_DEMO_CHECK, OnCheck)
 ON_UPDATE_COMMAND_UI(ID_DEMO_SAVE, OnUpdateSave)
 ON_UPDATE_COMMAND_UI(ID_DEMO_CHECK, OnUpdateCheck)
@@ -276,6 +286,7 @@ public:
             g_strLog = g_strLog.Mid(9);
             g_strLog.TrimLeft();
         }
+        g_bControls = CDemoControls::Wanted(g_strLog);
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
@@ -303,6 +314,8 @@ public:
         pFrame->RecalcLayout();
         pFrame->LogButtons();
         pFrame->m_menuBar.LogItems();
+        if (g_bControls)
+            pFrame->m_controls.LogPlaces();
         Log("ready");
         return TRUE;
     }

@@ -1,0 +1,325 @@
+// The keyboard manager: accelerator tables in the registry, key names and table editing.
+#include "ORXKeyboardManager.h"
+
+#include "ORXCommandManager.h"
+#include "ORXRegistry.h"
+#include "ORXToolBar.h"
+#include "ORXWorkspace.h"
+
+CORXKeyboardManager* g_pKeyboardManager = NULL;
+
+ACCEL* CORXKeyboardManager::s_pAccelDefault = NULL;
+int CORXKeyboardManager::s_nAccelDefault = 0;
+HACCEL CORXKeyboardManager::s_hAccelDefaultLast = NULL;
+ACCEL* CORXKeyboardManager::s_pAccel = NULL;
+int CORXKeyboardManager::s_nAccel = 0;
+HACCEL CORXKeyboardManager::s_hAccelLast = NULL;
+
+namespace
+{
+const LPCTSTR kKeyboardKey = _T("ORXKeyboardManager");
+const LPCTSTR kAcceleratorsValue = _T("Accelerators");
+const UINT kAccelRecord = sizeof(ACCEL); // 6 bytes: flags, pad, key, command
+
+void RegisterCleanUp()
+{
+    static BOOL bRegistered = FALSE;
+    if (!bRegistered)
+    {
+        bRegistered = TRUE;
+        ORXRegisterCleanUp(ORXCLEANUP_KEYBOARD, &CORXKeyboardManager::CleanUp);
+    }
+}
+
+CString KeyName(UINT nKey)
+{
+    UINT nScan = ::MapVirtualKeyExA(nKey, 0, ::GetKeyboardLayout(0));
+    LONG lParam = (LONG)((nScan << 16) | 1);
+    // Page Up to Help sit on the extended keys.
+    if (nKey >= 33 && nKey <= 47)
+        lParam |= 1 << 24;
+    char szName[50] = {};
+    ::GetKeyNameTextA(lParam, szName, sizeof(szName));
+    CString strName = szName;
+    strName.MakeLower();
+    for (int i = 0; i < strName.GetLength(); i++)
+    {
+        if (::IsCharLowerA(strName[i]))
+        {
+            CString strFirst = strName.Mid(i, 1);
+            strFirst.MakeUpper();
+            strName.SetAt(i, strFirst[0]);
+            break;
+        }
+    }
+    return strName;
+}
+} // namespace
+
+CORXKeyboardManager::CORXKeyboardManager()
+{
+    g_pKeyboardManager = this;
+    RegisterCleanUp();
+}
+
+CORXKeyboardManager::~CORXKeyboardManager()
+{
+    if (g_pKeyboardManager == this)
+        g_pKeyboardManager = NULL;
+}
+
+CFrameWnd* CORXKeyboardManager::GetFrame(CFrameWnd* pFrame)
+{
+    if (pFrame != NULL)
+        return pFrame;
+    return DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
+}
+
+CString CORXKeyboardManager::GetTableKey(LPCTSTR lpszProfileName, int nId)
+{
+    CString strKey;
+    strKey.Format(_T("%sORXKeyboard-%d"), (LPCTSTR)ORXBuildRegistryPath(lpszProfileName, kKeyboardKey), nId);
+    return strKey;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Tables
+
+int CORXKeyboardManager::GetAccelRecords(HACCEL hAccel, ACCEL*& pAccel)
+{
+    pAccel = NULL;
+    if (hAccel == NULL)
+        return 0;
+    int nCount = ::CopyAcceleratorTableA(hAccel, NULL, 0);
+    if (nCount <= 0)
+        return 0;
+    pAccel = new ACCEL[nCount];
+    nCount = ::CopyAcceleratorTableA(hAccel, pAccel, nCount);
+    return nCount;
+}
+
+HACCEL CORXKeyboardManager::AssignKey(HACCEL hAccel, const ACCEL& accelNew)
+{
+    ACCEL* pAccel = NULL;
+    int nCount = GetAccelRecords(hAccel, pAccel);
+    ACCEL* pNew = new ACCEL[nCount + 1];
+    int nNew = 0;
+    // A key bound before would shadow the new binding in the table's search: it goes.
+    BYTE fVirtNew = accelNew.fVirt | FVIRTKEY;
+    for (int i = 0; i < nCount; i++)
+        if (!(pAccel[i].key == accelNew.key && (pAccel[i].fVirt | FVIRTKEY) == fVirtNew))
+            pNew[nNew++] = pAccel[i];
+    pNew[nNew] = accelNew;
+    pNew[nNew].fVirt = fVirtNew;
+    nNew++;
+    HACCEL hNew = ::CreateAcceleratorTableA(pNew, nNew);
+    delete[] pNew;
+    delete[] pAccel;
+    return hNew;
+}
+
+HACCEL CORXKeyboardManager::RemoveKey(HACCEL hAccel, BYTE fVirt, WORD nKey)
+{
+    ACCEL* pAccel = NULL;
+    int nCount = GetAccelRecords(hAccel, pAccel);
+    int nNew = 0;
+    for (int i = 0; i < nCount; i++)
+        if (!(pAccel[i].key == nKey && (pAccel[i].fVirt | FVIRTKEY) == (fVirt | FVIRTKEY)))
+            pAccel[nNew++] = pAccel[i];
+    HACCEL hNew = NULL;
+    if (nNew > 0)
+        hNew = ::CreateAcceleratorTableA(pAccel, nNew);
+    else
+    {
+        // An empty table still replaces the old one: one record that binds nothing.
+        ACCEL accelNone = {FVIRTKEY, 0, 0};
+        hNew = ::CreateAcceleratorTableA(&accelNone, 1);
+    }
+    delete[] pAccel;
+    return hNew;
+}
+
+BOOL CORXKeyboardManager::InstallTable(CFrameWnd* pFrame, HACCEL hAccelNew)
+{
+    if (pFrame == NULL || hAccelNew == NULL)
+        return FALSE;
+    HACCEL hOld = pFrame->m_hAccelTable;
+    pFrame->m_hAccelTable = hAccelNew;
+    if (hOld != NULL && hOld != hAccelNew)
+        ::DestroyAcceleratorTable(hOld);
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Registry
+
+BOOL CORXKeyboardManager::SaveState(LPCTSTR lpszProfileName, CFrameWnd* pDefaultFrame)
+{
+    CFrameWnd* pFrame = GetFrame(pDefaultFrame);
+    if (pFrame == NULL || pFrame->m_hAccelTable == NULL)
+        return FALSE;
+    ACCEL* pAccel = NULL;
+    int nCount = GetAccelRecords(pFrame->m_hAccelTable, pAccel);
+    BOOL bOK = FALSE;
+    if (nCount > 0)
+    {
+        CORXRegistrySP regSP;
+        CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+        bOK = reg.CreateKey(GetTableKey(lpszProfileName, 0)) &&
+              reg.Write(kAcceleratorsValue, (LPBYTE)pAccel, nCount * kAccelRecord);
+    }
+    delete[] pAccel;
+    return bOK;
+}
+
+BOOL CORXKeyboardManager::LoadState(LPCTSTR lpszProfileName, CFrameWnd* pDefaultFrame)
+{
+    CFrameWnd* pFrame = GetFrame(pDefaultFrame);
+    if (pFrame == NULL)
+        return FALSE;
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
+    if (!reg.Open(GetTableKey(lpszProfileName, 0)))
+        return FALSE;
+    BYTE* pData = NULL;
+    UINT nBytes = 0;
+    if (!reg.Read(kAcceleratorsValue, pData, nBytes))
+        return FALSE;
+    // A value that is not a whole number of records is no table: the frame keeps the one it has.
+    BOOL bOK = FALSE;
+    if (pData != NULL && nBytes > 0 && nBytes % kAccelRecord == 0)
+    {
+        int nCount = (int)(nBytes / kAccelRecord);
+        ACCEL* pAccel = new ACCEL[nCount];
+        memcpy(pAccel, pData, nBytes);
+        for (int i = 0; i < nCount; i++)
+        {
+            pAccel[i].fVirt &= FVIRTKEY | FSHIFT | FCONTROL | FALT | FNOINVERT;
+            if (!CORXToolBar::IsCommandPermitted(pAccel[i].cmd))
+                pAccel[i].cmd = 0;
+        }
+        bOK = InstallTable(pFrame, ::CreateAcceleratorTableA(pAccel, nCount));
+        delete[] pAccel;
+    }
+    delete[] pData;
+    return bOK;
+}
+
+void CORXKeyboardManager::ResetAll(CFrameWnd* pDefaultFrame)
+{
+    CFrameWnd* pFrame = GetFrame(pDefaultFrame);
+    if (pFrame == NULL || pFrame->m_nIDHelp == 0)
+        return;
+    HACCEL hAccel = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(pFrame->m_nIDHelp));
+    if (hAccel == NULL)
+        return;
+    // The resource's table is shared by everyone who loads it: the frame gets its own copy.
+    ACCEL* pAccel = NULL;
+    int nCount = GetAccelRecords(hAccel, pAccel);
+    if (nCount > 0)
+        InstallTable(pFrame, ::CreateAcceleratorTableA(pAccel, nCount));
+    delete[] pAccel;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Keys
+
+BOOL CORXKeyboardManager::UpdateCache(HACCEL hAccel, BOOL bIsDefaultFrame)
+{
+    ACCEL*& pCache = bIsDefaultFrame ? s_pAccelDefault : s_pAccel;
+    int& nCache = bIsDefaultFrame ? s_nAccelDefault : s_nAccel;
+    HACCEL& hLast = bIsDefaultFrame ? s_hAccelDefaultLast : s_hAccelLast;
+    if (hAccel == NULL)
+        return FALSE;
+    if (hAccel != hLast || pCache == NULL)
+    {
+        delete[] pCache;
+        pCache = NULL;
+        nCache = GetAccelRecords(hAccel, pCache);
+        hLast = hAccel;
+    }
+    return pCache != NULL;
+}
+
+BOOL CORXKeyboardManager::FindDefaultAccelerator(UINT uiCmd, CString& str, CFrameWnd* pWndFrame,
+                                                 BOOL bIsDefaultFrame)
+{
+    str.Empty();
+    CFrameWnd* pFrame = GetFrame(pWndFrame);
+    if (pFrame == NULL || uiCmd == 0 || !UpdateCache(pFrame->m_hAccelTable, bIsDefaultFrame))
+        return FALSE;
+    const ACCEL* pCache = bIsDefaultFrame ? s_pAccelDefault : s_pAccel;
+    int nCache = bIsDefaultFrame ? s_nAccelDefault : s_nAccel;
+    for (int i = 0; i < nCache; i++)
+    {
+        if (pCache[i].cmd == uiCmd)
+        {
+            str = FormatAccel(pCache[i]);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+BOOL CORXKeyboardManager::IsKeyHandled(WORD nKey, BYTE fVirt, CFrameWnd* pWndFrame, BOOL bIsDefaultFrame)
+{
+    CFrameWnd* pFrame = GetFrame(pWndFrame);
+    if (pFrame == NULL || !UpdateCache(pFrame->m_hAccelTable, bIsDefaultFrame))
+        return FALSE;
+    const ACCEL* pCache = bIsDefaultFrame ? s_pAccelDefault : s_pAccel;
+    int nCache = bIsDefaultFrame ? s_nAccelDefault : s_nAccel;
+    for (int i = 0; i < nCache; i++)
+        if (pCache[i].key == nKey && pCache[i].fVirt == fVirt)
+            return TRUE;
+    return FALSE;
+}
+
+CString CORXKeyboardManager::FormatAccel(const ACCEL& accel)
+{
+    CString str;
+    if (accel.fVirt & FCONTROL)
+        str += KeyName(VK_CONTROL) + _T("+");
+    if (accel.fVirt & FSHIFT)
+        str += KeyName(VK_SHIFT) + _T("+");
+    if (accel.fVirt & FALT)
+        str += KeyName(VK_MENU) + _T("+");
+    if (accel.fVirt & FVIRTKEY)
+        str += KeyName(accel.key);
+    else if (accel.key != 27)
+        str += (TCHAR)accel.key;
+    return str;
+}
+
+void CORXKeyboardManager::CleanUp()
+{
+    delete[] s_pAccelDefault;
+    s_pAccelDefault = NULL;
+    s_nAccelDefault = 0;
+    s_hAccelDefaultLast = NULL;
+    delete[] s_pAccel;
+    s_pAccel = NULL;
+    s_nAccel = 0;
+    s_hAccelLast = NULL;
+}
+
+BOOL CORXKeyboardFrameHooks::OnFindCommandKey(UINT uiCmd, CString& strKey)
+{
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(this);
+    if (pFrame == NULL)
+    {
+        strKey.Empty();
+        return FALSE;
+    }
+    return CORXKeyboardManager::FindDefaultAccelerator(uiCmd, strKey, pFrame, pFrame == AfxGetMainWnd());
+}
+
+BOOL ORXInitKeyboardManager()
+{
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    if (g_pKeyboardManager != NULL || pWorkspace == NULL)
+        return FALSE;
+    new CORXKeyboardManager;
+    CORXWorkspace::SetManagerRelease(CORXWorkspace::mgrKeyboard, []() { delete g_pKeyboardManager; });
+    pWorkspace->m_bManagerCreated[CORXWorkspace::mgrKeyboard] = TRUE;
+    return TRUE;
+}

@@ -1,0 +1,69 @@
+// CORXKeyboardManager: saves, restores and resets the frame's accelerator table, names keys, and
+// builds the tables that assign and remove keys.
+#ifndef VELMORA_ORXKEYBOARDMANAGER_H
+#define VELMORA_ORXKEYBOARDMANAGER_H
+
+#include "ORXExtrasHooks.h"
+
+#include <afxwin.h>
+#include <afxext.h>
+
+class CORXKeyboardManager : public CObject
+{
+public:
+    // Constructing the manager makes it the global one.
+    CORXKeyboardManager();
+    virtual ~CORXKeyboardManager();
+
+    BOOL LoadState(LPCTSTR lpszProfileName = NULL, CFrameWnd* pDefaultFrame = NULL);
+    BOOL SaveState(LPCTSTR lpszProfileName = NULL, CFrameWnd* pDefaultFrame = NULL);
+    // Every table back to its resource: the frame's from the resource id it was loaded from.
+    void ResetAll(CFrameWnd* pDefaultFrame = NULL);
+
+    // The label of the first key bound to the command in the frame's table; FALSE (label empty)
+    // when the command has no key.
+    static BOOL FindDefaultAccelerator(UINT uiCmd, CString& str, CFrameWnd* pWndFrame, BOOL bIsDefaultFrame);
+    // TRUE when the frame's table binds the key with exactly these flags.
+    static BOOL IsKeyHandled(WORD nKey, BYTE fVirt, CFrameWnd* pWndFrame, BOOL bIsDefaultFrame);
+    // The name of a key combination: "Ctrl+Shift+F5", "Alt+A".
+    static CString FormatAccel(const ACCEL& accel);
+
+    // Tables: the records of a table, a new table with the key bound to the record's command (a
+    // record of the same key and flags is replaced), and a new table without the key. The caller
+    // installs or destroys the new table; NULL when it cannot be created.
+    static int GetAccelRecords(HACCEL hAccel, ACCEL*& pAccel);
+    static HACCEL AssignKey(HACCEL hAccel, const ACCEL& accelNew);
+    static HACCEL RemoveKey(HACCEL hAccel, BYTE fVirt, WORD nKey);
+    // The frame takes the table and destroys its old one; FALSE (nothing changed) without both.
+    static BOOL InstallTable(CFrameWnd* pFrame, HACCEL hAccelNew);
+
+    // Frees the cached copies of tables; part of the framework's global clean-up.
+    static void CleanUp();
+
+protected:
+    static CFrameWnd* GetFrame(CFrameWnd* pFrame);
+    static CString GetTableKey(LPCTSTR lpszProfileName, int nId);
+    static BOOL UpdateCache(HACCEL hAccel, BOOL bIsDefaultFrame);
+
+    static ACCEL* s_pAccelDefault;
+    static int s_nAccelDefault;
+    static HACCEL s_hAccelDefaultLast;
+    static ACCEL* s_pAccel;
+    static int s_nAccel;
+    static HACCEL s_hAccelLast;
+};
+
+extern CORXKeyboardManager* g_pKeyboardManager;
+
+// The keyboard part of a frame's hooks: a frame that derives from it as well as from its frame
+// class names the keys of its own accelerator table (the tool tips show them).
+class CORXKeyboardFrameHooks : public CORXFrameHooks
+{
+public:
+    virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey);
+};
+
+// Creates the global manager for the workspace, which deletes it when it ends.
+BOOL ORXInitKeyboardManager();
+
+#endif // VELMORA_ORXKEYBOARDMANAGER_H

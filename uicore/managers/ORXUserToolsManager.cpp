@@ -1,0 +1,301 @@
+// User tools: the tool's program, icon and start, and the manager's list in the registry.
+#include "ORXUserToolsManager.h"
+
+#include "ORXCommandManager.h"
+#include "ORXRegistry.h"
+#include "ORXWorkspace.h"
+
+#include <shellapi.h>
+
+IMPLEMENT_SERIAL(CORXUserTool, CObject, VERSIONABLE_SCHEMA | 1)
+
+CORXUserToolsManager* g_pUserToolsManager = NULL;
+HICON CORXUserTool::s_hDefaultIcon = NULL;
+
+namespace
+{
+const UINT kIdiDefaultTool = 16931;
+const UINT kIdsCantCopyBitmap = 16010;
+const LPCTSTR kToolsKey = _T("ORXUserToolsManager");
+const LPCTSTR kToolsValue = _T("Tools");
+} // namespace
+
+/////////////////////////////////////////////////////////////////////////////
+// One tool
+
+CORXUserTool::CORXUserTool() : m_uiCmdId(0), m_hIcon(NULL) {}
+
+CORXUserTool::~CORXUserTool()
+{
+    DeleteIcon();
+}
+
+HICON CORXUserTool::GetDefaultIcon()
+{
+    if (s_hDefaultIcon == NULL)
+        s_hDefaultIcon =
+            (HICON)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(kIdiDefaultTool), IMAGE_ICON,
+                                ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0);
+    return s_hDefaultIcon;
+}
+
+void CORXUserTool::ReleaseDefaultIcon()
+{
+    if (s_hDefaultIcon != NULL)
+        ::DestroyIcon(s_hDefaultIcon);
+    s_hDefaultIcon = NULL;
+}
+
+void CORXUserTool::DeleteIcon()
+{
+    if (m_hIcon != NULL && m_hIcon != s_hDefaultIcon)
+        ::DestroyIcon(m_hIcon);
+    m_hIcon = NULL;
+}
+
+void CORXUserTool::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsStoring())
+    {
+        ar << m_strLabel << m_strCommand << m_strArguments << m_strInitialDirectory << (DWORD)m_uiCmdId;
+        return;
+    }
+    CString strCommand;
+    DWORD dwCmdId = 0;
+    ar >> m_strLabel >> strCommand >> m_strArguments >> m_strInitialDirectory >> dwCmdId;
+    m_uiCmdId = dwCmdId;
+    SetCommand(strCommand);
+}
+
+void CORXUserTool::SetCommand(LPCTSTR lpszCmd)
+{
+    CString strCmd = lpszCmd != NULL ? lpszCmd : _T("");
+    if (strCmd == m_strCommand && m_hIcon != NULL)
+        return;
+    m_strCommand = strCmd;
+    DeleteIcon();
+    m_hIcon = SetToolIcon();
+}
+
+HICON CORXUserTool::SetToolIcon()
+{
+    CString strPath = m_strCommand;
+    if (strPath.IsEmpty())
+        return GetDefaultIcon();
+    // A bare file name is looked up the way the shell would start it.
+    if (strPath.FindOneOf(_T("\\/:")) < 0)
+    {
+        char szFound[MAX_PATH] = {};
+        LPSTR pszFilePart = NULL;
+        if (::SearchPathA(NULL, strPath, NULL, MAX_PATH, szFound, &pszFilePart) == 0)
+            return GetDefaultIcon();
+        strPath = szFound;
+    }
+    if (::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES)
+        return GetDefaultIcon();
+    SHFILEINFOA sfi = {};
+    if (::SHGetFileInfoA(strPath, 0, &sfi, sizeof(sfi), SHGFI_ICON | SHGFI_SMALLICON) == 0 ||
+        sfi.hIcon == NULL)
+        return GetDefaultIcon();
+    return sfi.hIcon;
+}
+
+BOOL CORXUserTool::Invoke()
+{
+    if (m_strCommand.IsEmpty())
+        return FALSE;
+    CWnd* pWnd = AfxGetMainWnd();
+    HINSTANCE hInst = ::ShellExecuteA(pWnd->GetSafeHwnd(), NULL, m_strCommand, m_strArguments,
+                                      m_strInitialDirectory.IsEmpty() ? NULL : (LPCSTR)m_strInitialDirectory,
+                                      SW_SHOWNORMAL);
+    return (INT_PTR)hInst >= 32;
+}
+
+void CORXUserTool::DrawToolIcon(CDC* pDC, const CRect& rectImage)
+{
+    if (m_hIcon == NULL)
+        return;
+    int cx = ::GetSystemMetrics(SM_CXSMICON);
+    int cy = ::GetSystemMetrics(SM_CYSMICON);
+    ::DrawIconEx(pDC->GetSafeHdc(), rectImage.left + (rectImage.Width() - cx) / 2,
+                 rectImage.top + (rectImage.Height() - cy) / 2, m_hIcon, cx, cy, 0, NULL, DI_NORMAL);
+}
+
+BOOL CORXUserTool::CopyIconToClipboard()
+{
+    int cx = ::GetSystemMetrics(SM_CXSMICON);
+    int cy = ::GetSystemMetrics(SM_CYSMICON);
+    BOOL bOK = FALSE;
+    HDC hdcScreen = ::GetDC(NULL);
+    HDC hdc = ::CreateCompatibleDC(hdcScreen);
+    HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, cx, cy);
+    if (hdc != NULL && hbm != NULL)
+    {
+        HGDIOBJ hOld = ::SelectObject(hdc, hbm);
+        RECT rc = {0, 0, cx, cy};
+        ::FillRect(hdc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+        if (m_hIcon != NULL)
+            ::DrawIconEx(hdc, 0, 0, m_hIcon, cx, cy, 0, NULL, DI_NORMAL);
+        ::SelectObject(hdc, hOld);
+        CWnd* pWnd = AfxGetMainWnd();
+        if (::OpenClipboard(pWnd->GetSafeHwnd()))
+        {
+            ::EmptyClipboard();
+            if (::SetClipboardData(CF_BITMAP, hbm) != NULL)
+            {
+                hbm = NULL; // the clipboard owns it now
+                bOK = TRUE;
+            }
+            ::CloseClipboard();
+        }
+    }
+    if (hbm != NULL)
+        ::DeleteObject(hbm);
+    if (hdc != NULL)
+        ::DeleteDC(hdc);
+    ::ReleaseDC(NULL, hdcScreen);
+    if (!bOK)
+    {
+        CString strMessage;
+        strMessage.LoadString(kIdsCantCopyBitmap);
+        AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
+    }
+    return bOK;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// The manager
+
+CORXUserToolsManager::CORXUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast,
+                                           CRuntimeClass* pToolRTC)
+    : m_uiCmdToolsDummy(uiCmdToolsDummy), m_uiCmdFirst(uiCmdFirst), m_uiCmdLast(uiCmdLast),
+      m_pToolRTC(pToolRTC != NULL && pToolRTC->IsDerivedFrom(RUNTIME_CLASS(CORXUserTool))
+                     ? pToolRTC
+                     : RUNTIME_CLASS(CORXUserTool))
+{
+    g_pUserToolsManager = this;
+    g_pORXUserTools = this;
+}
+
+CORXUserToolsManager::~CORXUserToolsManager()
+{
+    RemoveAllTools();
+    if (g_pUserToolsManager == this)
+        g_pUserToolsManager = NULL;
+    if (g_pORXUserTools == this)
+        g_pORXUserTools = NULL;
+}
+
+void CORXUserToolsManager::RemoveAllTools()
+{
+    while (!m_lstUserTools.IsEmpty())
+        delete m_lstUserTools.RemoveHead();
+}
+
+BOOL CORXUserToolsManager::LoadState(LPCTSTR lpszProfileName)
+{
+    RemoveAllTools();
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
+    if (!reg.Open(ORXBuildRegistryPath(lpszProfileName, kToolsKey)))
+        return FALSE;
+    if (!reg.Read(kToolsValue, m_lstUserTools))
+    {
+        RemoveAllTools();
+        return FALSE;
+    }
+    // Anything but tools in the list, or a tool outside the tools' ids, makes the whole value
+    // foreign: the manager starts without tools.
+    for (POSITION pos = m_lstUserTools.GetHeadPosition(); pos != NULL;)
+    {
+        CORXUserTool* pTool = DYNAMIC_DOWNCAST(CORXUserTool, m_lstUserTools.GetNext(pos));
+        if (pTool == NULL || pTool->m_uiCmdId < m_uiCmdFirst || pTool->m_uiCmdId > m_uiCmdLast ||
+            m_lstUserTools.GetCount() > GetMaxTools())
+        {
+            RemoveAllTools();
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+BOOL CORXUserToolsManager::SaveState(LPCTSTR lpszProfileName)
+{
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+    if (!reg.CreateKey(ORXBuildRegistryPath(lpszProfileName, kToolsKey)))
+        return FALSE;
+    return reg.Write(kToolsValue, m_lstUserTools);
+}
+
+CORXUserTool* CORXUserToolsManager::CreateNewTool()
+{
+    if (m_lstUserTools.GetCount() >= GetMaxTools())
+        return NULL;
+    // The lowest id no tool holds.
+    UINT uiCmdId = 0;
+    for (UINT uiCmd = m_uiCmdFirst; uiCmd <= m_uiCmdLast && uiCmdId == 0; uiCmd++)
+        if (FindTool(uiCmd) == NULL)
+            uiCmdId = uiCmd;
+    if (uiCmdId == 0)
+        return NULL;
+    CORXUserTool* pTool = DYNAMIC_DOWNCAST(CORXUserTool, m_pToolRTC->CreateObject());
+    if (pTool == NULL)
+        return NULL;
+    pTool->m_uiCmdId = uiCmdId;
+    m_lstUserTools.AddTail(pTool);
+    return pTool;
+}
+
+BOOL CORXUserToolsManager::RemoveTool(CORXUserTool* pTool)
+{
+    POSITION pos = m_lstUserTools.Find(pTool);
+    if (pos == NULL)
+        return FALSE;
+    m_lstUserTools.RemoveAt(pos);
+    delete pTool;
+    return TRUE;
+}
+
+CORXUserTool* CORXUserToolsManager::FindTool(UINT uiCmdId) const
+{
+    if (uiCmdId < m_uiCmdFirst || uiCmdId > m_uiCmdLast)
+        return NULL;
+    for (POSITION pos = m_lstUserTools.GetHeadPosition(); pos != NULL;)
+    {
+        CORXUserTool* pTool = (CORXUserTool*)m_lstUserTools.GetNext(pos);
+        if (pTool->m_uiCmdId == uiCmdId)
+            return pTool;
+    }
+    return NULL;
+}
+
+BOOL CORXUserToolsManager::DrawToolIcon(UINT uiCmd, CDC* pDC, const CRect& rect)
+{
+    CORXUserTool* pTool = FindTool(uiCmd);
+    if (pTool == NULL)
+        return FALSE;
+    pTool->DrawToolIcon(pDC, rect);
+    return TRUE;
+}
+
+BOOL CORXUserToolsManager::InvokeTool(UINT uiCmd)
+{
+    CORXUserTool* pTool = FindTool(uiCmd);
+    return pTool != NULL ? pTool->Invoke() : FALSE;
+}
+
+BOOL ORXInitUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast)
+{
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    if (g_pUserToolsManager != NULL || pWorkspace == NULL || uiCmdFirst > uiCmdLast)
+        return FALSE;
+    new CORXUserToolsManager(uiCmdToolsDummy, uiCmdFirst, uiCmdLast);
+    CORXWorkspace::SetManagerRelease(CORXWorkspace::mgrUserTools, []() {
+        delete g_pUserToolsManager;
+        CORXUserTool::ReleaseDefaultIcon();
+    });
+    pWorkspace->m_bManagerCreated[CORXWorkspace::mgrUserTools] = TRUE;
+    return TRUE;
+}

@@ -1,0 +1,350 @@
+// The user-tools, mouse and keyboard managers: their registry values, damaged values of each, key
+// names, and assigning keys in accelerator tables.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ORXKeyAssign.h"
+#include "ORXKeyboardManager.h"
+#include "ORXMouseManager.h"
+#include "ORXRegistry.h"
+#include "ORXToolBar.h"
+#include "ORXUserToolsManager.h"
+#include "ORXWorkspace.h"
+#include "TestSupport.h"
+
+namespace
+{
+CTestWinApp& App()
+{
+    return *static_cast<CTestWinApp*>(AfxGetApp());
+}
+
+void PutBinary(LPCTSTR pszSection, LPCTSTR pszEntry, const Bytes& data)
+{
+    HKEY hKey;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyEx(HKEY_CURRENT_USER, App().ProfileKey(pszSection), 0, NULL, 0,
+                                              KEY_ALL_ACCESS, NULL, &hKey, NULL));
+    ::RegSetValueEx(hKey, pszEntry, 0, REG_BINARY, data.empty() ? NULL : data.data(), (DWORD)data.size());
+    ::RegCloseKey(hKey);
+}
+
+std::vector<ACCEL> Records(HACCEL hAccel)
+{
+    ACCEL* p = NULL;
+    int n = CORXKeyboardManager::GetAccelRecords(hAccel, p);
+    std::vector<ACCEL> records(p, p + n);
+    delete[] p;
+    return records;
+}
+
+HACCEL Table(std::vector<ACCEL> records)
+{
+    return ::CreateAcceleratorTableA(records.data(), (int)records.size());
+}
+
+const UINT kCmdA = 32001;
+const UINT kCmdB = 32002;
+const UINT kCmdC = 32003;
+const LPCTSTR kKeyboardKey = _T("Velmora\\ORXKeyboardManager\\ORXKeyboard-0");
+
+class ManagersTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        App().ResetProfile();
+        m_pWorkspace = new CORXWorkspace;
+        m_pWorkspace->SetRegistryBase(_T("Velmora"));
+        m_pFrame = new CFrameWnd;
+        ASSERT_TRUE(m_pFrame->Create(NULL, _T("Managers test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    }
+    void TearDown() override
+    {
+        m_pFrame->DestroyWindow();
+        delete m_pWorkspace;
+        CORXKeyboardManager::CleanUp();
+    }
+    CORXWorkspace* m_pWorkspace = NULL;
+    CFrameWnd* m_pFrame = NULL;
+};
+} // namespace
+
+TEST(KeyboardManager, AssigningABoundKeyReplacesItsBindingAndRemovingDropsIt)
+{
+    HACCEL hAccel = Table({{FVIRTKEY | FCONTROL, 'K', (WORD)kCmdA}, {FVIRTKEY, VK_F5, (WORD)kCmdB}});
+    ACCEL accel = {FVIRTKEY | FCONTROL, 'K', (WORD)kCmdC};
+    HACCEL hNew = CORXKeyboardManager::AssignKey(hAccel, accel);
+    ASSERT_NE(nullptr, hNew);
+    std::vector<ACCEL> records = Records(hNew);
+    ASSERT_EQ(2u, records.size());
+    int nCtrlK = 0;
+    for (const ACCEL& a : records)
+        if (a.key == 'K' && a.fVirt == (FVIRTKEY | FCONTROL))
+        {
+            nCtrlK++;
+            EXPECT_EQ(kCmdC, a.cmd);
+        }
+    EXPECT_EQ(1, nCtrlK);
+
+    // Another modifier is another key.
+    ACCEL shifted = {FVIRTKEY | FCONTROL | FSHIFT, 'K', (WORD)kCmdA};
+    HACCEL hMore = CORXKeyboardManager::AssignKey(hNew, shifted);
+    EXPECT_EQ(3u, Records(hMore).size());
+
+    HACCEL hLess = CORXKeyboardManager::RemoveKey(hMore, FVIRTKEY | FCONTROL, 'K');
+    records = Records(hLess);
+    ASSERT_EQ(2u, records.size());
+    for (const ACCEL& a : records)
+        EXPECT_FALSE(a.key == 'K' && a.fVirt == (FVIRTKEY | FCONTROL));
+    for (HACCEL h : {hAccel, hNew, hMore, hLess})
+        ::DestroyAcceleratorTable(h);
+}
+
+TEST(KeyboardManager, KeyLabelsNameTheModifiersThenTheKey)
+{
+    ACCEL ctrlShiftF5 = {FVIRTKEY | FCONTROL | FSHIFT, VK_F5, 1};
+    // The system names the keys; the label joins them, Ctrl first.
+    CString strLabel = CORXKeyboardManager::FormatAccel(ctrlShiftF5);
+    EXPECT_TRUE(strLabel.Left(5) == "Ctrl+" || strLabel.Left(8) == "Control+") << (LPCTSTR)strLabel;
+    EXPECT_EQ(CString("+Shift+F5"), strLabel.Right(9));
+    ACCEL altA = {FVIRTKEY | FALT, 'A', 1};
+    EXPECT_EQ(CString("Alt+A"), CORXKeyboardManager::FormatAccel(altA));
+    ACCEL plain = {0, 'q', 1};
+    EXPECT_EQ(CString("q"), CORXKeyboardManager::FormatAccel(plain));
+    ACCEL escape = {0, 27, 1};
+    EXPECT_EQ(CString(""), CORXKeyboardManager::FormatAccel(escape));
+}
+
+TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
+{
+    CORXKeyboardManager manager;
+    EXPECT_EQ(&manager, g_pKeyboardManager);
+    EXPECT_FALSE(manager.SaveState(NULL, m_pFrame)); // no table yet
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(
+        m_pFrame, Table({{FVIRTKEY | FCONTROL, 'K', (WORD)kCmdA}, {FVIRTKEY, VK_F5, (WORD)kCmdB}})));
+    ASSERT_TRUE(manager.SaveState(NULL, m_pFrame));
+    DWORD dwType = 0;
+    Bytes saved;
+    ASSERT_TRUE(App().ReadProfileValue(kKeyboardKey, _T("Accelerators"), dwType, saved));
+    EXPECT_EQ((DWORD)REG_BINARY, dwType);
+    ASSERT_EQ(12u, saved.size());
+
+    CString strKey;
+    EXPECT_TRUE(CORXKeyboardManager::FindDefaultAccelerator(kCmdA, strKey, m_pFrame, TRUE));
+    EXPECT_EQ(CString("+K"), strKey.Right(2));
+    EXPECT_TRUE(CORXKeyboardManager::IsKeyHandled(VK_F5, FVIRTKEY, m_pFrame, TRUE));
+
+    // A new table in the frame is seen at once, and loading brings the saved one back.
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(m_pFrame, Table({{FVIRTKEY, VK_F7, (WORD)kCmdC}})));
+    EXPECT_FALSE(CORXKeyboardManager::FindDefaultAccelerator(kCmdA, strKey, m_pFrame, TRUE));
+    EXPECT_TRUE(strKey.IsEmpty());
+    ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
+    EXPECT_EQ(2u, Records(m_pFrame->m_hAccelTable).size());
+    EXPECT_TRUE(CORXKeyboardManager::FindDefaultAccelerator(kCmdB, strKey, m_pFrame, TRUE));
+
+    // Commands that may not be customised lose their keys on the way in.
+    CList<UINT, UINT> lstExcluded;
+    lstExcluded.AddTail(kCmdB);
+    CORXToolBar::SetNonPermittedCommands(lstExcluded);
+    ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
+    lstExcluded.RemoveAll();
+    CORXToolBar::SetNonPermittedCommands(lstExcluded);
+    for (const ACCEL& a : Records(m_pFrame->m_hAccelTable))
+        EXPECT_NE(kCmdB, a.cmd);
+
+    // A value that is not whole records, or empty, leaves the frame's table alone.
+    HACCEL hBefore = m_pFrame->m_hAccelTable;
+    for (Bytes damaged : {Bytes(saved.begin(), saved.end() - 1), Bytes(7, 0xFF), Bytes()})
+    {
+        PutBinary(kKeyboardKey, _T("Accelerators"), damaged);
+        EXPECT_FALSE(manager.LoadState(NULL, m_pFrame));
+        EXPECT_EQ(hBefore, m_pFrame->m_hAccelTable);
+    }
+}
+
+namespace
+{
+class CKeyedFrame : public CFrameWnd, public CORXKeyboardFrameHooks
+{
+};
+} // namespace
+
+TEST_F(ManagersTest, AFrameWithTheKeyboardHooksNamesTheKeysOfItsOwnTable)
+{
+    CKeyedFrame* pFrame = new CKeyedFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Keyed"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(pFrame, Table({{FVIRTKEY | FALT, 'A', (WORD)kCmdA}})));
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(m_pFrame, Table({{FVIRTKEY, VK_F9, (WORD)kCmdA}})));
+    CORXFrameHooks* pHooks = ORXGetFrameHooks(pFrame);
+    ASSERT_NE(nullptr, pHooks);
+    CString strKey = _T("stale");
+    EXPECT_TRUE(pHooks->OnFindCommandKey(kCmdA, strKey));
+    EXPECT_EQ(CString("+A"), strKey.Right(2));
+    EXPECT_FALSE(pHooks->OnFindCommandKey(kCmdB, strKey));
+    EXPECT_TRUE(strKey.IsEmpty());
+    // A plain frame takes no part.
+    EXPECT_EQ(nullptr, ORXGetFrameHooks(m_pFrame));
+    pFrame->DestroyWindow();
+}
+
+TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
+{
+    CORXMouseManager manager;
+    EXPECT_EQ(&manager, g_pMouseManager);
+    EXPECT_TRUE(manager.AddView(7, _T("Clock view"), 128));
+    EXPECT_FALSE(manager.AddView(7, _T("Other name")));
+    EXPECT_FALSE(manager.AddView(8, _T("Clock view")));
+    EXPECT_TRUE(manager.AddView(9, _T("Diary view")));
+    EXPECT_EQ(7, manager.GetViewIdByName(_T("Clock view")));
+    EXPECT_EQ(-1, manager.GetViewIdByName(_T("None")));
+    EXPECT_EQ(128u, manager.GetViewIconId(7));
+    EXPECT_EQ(0u, manager.GetViewIconId(9));
+    CStringList names;
+    names.AddTail(_T("stale"));
+    manager.FillViewList(names);
+    EXPECT_EQ(2, (int)names.GetCount());
+    EXPECT_EQ(nullptr, names.Find(_T("stale")));
+
+    manager.SetCommandForDblClick(7, kCmdA);
+    manager.SetCommandForDblClick(9, kCmdB);
+    manager.SetCommandForDblClick(9, 0);
+    EXPECT_EQ(0u, manager.GetViewDblClickCommand(9));
+    ASSERT_TRUE(manager.SaveState());
+    DWORD dwType = 0;
+    Bytes saved;
+    ASSERT_TRUE(App().ReadProfileValue(_T("Velmora\\ORXMouseManager"), _T("Mouse"), dwType, saved));
+    EXPECT_EQ(Bytes({1, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x7D, 0, 0}), saved);
+
+    manager.SetCommandForDblClick(7, kCmdC);
+    ASSERT_TRUE(manager.LoadState());
+    EXPECT_EQ(kCmdA, manager.GetViewDblClickCommand(7));
+
+    PutBinary(_T("Velmora\\ORXMouseManager"), _T("Mouse"), Bytes({5, 0, 0, 0, 7, 0, 0, 0}));
+    EXPECT_FALSE(manager.LoadState());
+    EXPECT_EQ(0u, manager.GetViewDblClickCommand(7));
+    EXPECT_EQ(7, manager.GetViewIdByName(_T("Clock view")));
+}
+
+TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
+{
+    CORXUserToolsManager manager(32500, 32510, 32519);
+    EXPECT_EQ(&manager, g_pUserToolsManager);
+    EXPECT_EQ(static_cast<CORXUserToolsLink*>(&manager), g_pORXUserTools);
+    CORXUserTool* pTool = manager.CreateNewTool();
+    ASSERT_NE(nullptr, pTool);
+    EXPECT_EQ(32510u, pTool->m_uiCmdId);
+    pTool->m_strLabel = _T("Notes");
+    pTool->m_strArguments = _T("/a");
+    pTool->SetCommand(_T("C:\\no\\such\\tool.exe"));
+    EXPECT_TRUE(pTool->HasDefaultIcon());
+    EXPECT_EQ(32511u, manager.CreateNewTool()->m_uiCmdId);
+
+    EXPECT_EQ(pTool, manager.FindTool(32510));
+    EXPECT_EQ(nullptr, manager.FindTool(32509));
+    EXPECT_EQ(nullptr, manager.FindTool(32520));
+    EXPECT_TRUE(manager.IsUserToolCmd(32511));
+    EXPECT_FALSE(manager.InvokeTool(32511)); // no command
+    EXPECT_FALSE(manager.InvokeTool(32512)); // no tool
+    EXPECT_EQ(32500u, manager.GetToolsEntryCmd());
+
+    ASSERT_TRUE(manager.SaveState());
+    ASSERT_TRUE(manager.LoadState());
+    ASSERT_EQ(2, (int)manager.GetUserTools().GetCount());
+    CORXUserTool* pLoaded = manager.FindTool(32510);
+    ASSERT_NE(nullptr, pLoaded);
+    EXPECT_EQ(CString("Notes"), pLoaded->m_strLabel);
+    EXPECT_EQ(CString("/a"), pLoaded->m_strArguments);
+    EXPECT_EQ(CString("C:\\no\\such\\tool.exe"), pLoaded->GetCommand());
+
+    DWORD dwType = 0;
+    Bytes saved;
+    ASSERT_TRUE(App().ReadProfileValue(_T("Velmora\\ORXUserToolsManager"), _T("Tools"), dwType, saved));
+    for (size_t nCut : {size_t(1), size_t(5), saved.size() / 2})
+    {
+        PutBinary(_T("Velmora\\ORXUserToolsManager"), _T("Tools"), Bytes(saved.begin(), saved.end() - nCut));
+        EXPECT_FALSE(manager.LoadState());
+        EXPECT_EQ(0, (int)manager.GetUserTools().GetCount());
+    }
+
+    // A list of other objects is no list of tools.
+    {
+        CObList foreign;
+        foreign.AddTail(new CORXToolbarButton(1, 0));
+        CORXRegistrySP regSP;
+        CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(App().ProfileKey(_T("Velmora\\ORXUserToolsManager"))));
+        ASSERT_TRUE(reg.Write(_T("Tools"), foreign));
+        delete foreign.RemoveHead();
+    }
+    EXPECT_FALSE(manager.LoadState());
+    EXPECT_EQ(0, (int)manager.GetUserTools().GetCount());
+}
+
+TEST(UserTool, ABareFileNameFindsItsProgramThroughTheSearchPath)
+{
+    CORXUserTool tool;
+    tool.SetCommand(_T("notepad.exe"));
+    EXPECT_FALSE(tool.HasDefaultIcon());
+    EXPECT_NE(nullptr, tool.GetIcon());
+}
+
+namespace
+{
+BOOL SendKey(CORXKeyAssign& edit, UINT message, UINT nKey, BOOL bRepeat = FALSE)
+{
+    MSG msg = {edit.GetSafeHwnd(), message, nKey, bRepeat ? (1 << 30) : 0, 0, {0, 0}};
+    return edit.PreTranslateMessage(&msg);
+}
+
+CString TextOf(CWnd& wnd)
+{
+    CString str;
+    wnd.GetWindowText(str);
+    return str;
+}
+} // namespace
+
+TEST_F(ManagersTest, KeyAssignEditCapturesOneCombination)
+{
+    CORXKeyAssign edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 20), m_pFrame, 100));
+    edit.SendMessage(WM_SETFOCUS);
+
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, VK_CONTROL));
+    EXPECT_FALSE(edit.IsKeyDefined());
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, VK_CONTROL, TRUE));
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, 'K'));
+    ASSERT_TRUE(edit.IsKeyDefined());
+    EXPECT_EQ(FVIRTKEY | FCONTROL, edit.GetAccel().fVirt);
+    EXPECT_EQ('K', edit.GetAccel().key);
+    EXPECT_EQ(CORXKeyboardManager::FormatAccel(edit.GetAccel()), TextOf(edit));
+    EXPECT_EQ(CString("+K"), TextOf(edit).Right(2));
+    // Letting go keeps the combination; the next fresh key starts over.
+    EXPECT_TRUE(SendKey(edit, WM_KEYUP, 'K'));
+    EXPECT_TRUE(SendKey(edit, WM_KEYUP, VK_CONTROL));
+    EXPECT_EQ(FVIRTKEY | FCONTROL, edit.GetAccel().fVirt);
+    EXPECT_TRUE(SendKey(edit, WM_SYSKEYDOWN, VK_F5));
+    EXPECT_EQ(FVIRTKEY, edit.GetAccel().fVirt);
+    EXPECT_EQ(VK_F5, edit.GetAccel().key);
+
+    // Tab alone clears and is passed on; Escape alone clears and is eaten.
+    EXPECT_FALSE(SendKey(edit, WM_KEYDOWN, VK_TAB));
+    EXPECT_FALSE(edit.IsKeyDefined());
+    EXPECT_TRUE(TextOf(edit).IsEmpty());
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_TRUE(TextOf(edit).IsEmpty());
+
+    // A modifier let go before the key is no part of the combination.
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, VK_SHIFT));
+    EXPECT_FALSE(TextOf(edit).IsEmpty());
+    EXPECT_TRUE(SendKey(edit, WM_KEYUP, VK_SHIFT));
+    EXPECT_TRUE(TextOf(edit).IsEmpty());
+
+    // Without the focus a key only brings the focus.
+    edit.SendMessage(WM_KILLFOCUS);
+    EXPECT_TRUE(SendKey(edit, WM_KEYDOWN, 'A'));
+    EXPECT_FALSE(edit.IsKeyDefined());
+    EXPECT_TRUE(TextOf(edit).IsEmpty());
+    edit.DestroyWindow();
+}
