@@ -123,7 +123,7 @@ public:
 
     // The button's current command, with the image of that command's palette button.
     void SetDefaultCommand(UINT uiCmd);
-    BOOL DropDownToolbar(CWnd* pWnd);
+    virtual BOOL DropDownToolbar(CWnd* pWnd);
 
     CORXDropDownToolBar* GetSourceBar() const { return m_pToolBar; }
     const CString& GetName() const { return m_strName; }

@@ -20,7 +20,6 @@ namespace
 {
 BOOL (*s_pfnPrevApproveShow)(CFrameWnd* pFrame, CORXPopupMenu* pMenu) = NULL;
 void (*s_pfnPrevMenuClosed)(CORXPopupMenu* pMenu) = NULL;
-BOOL s_bServicesInstalled = FALSE;
 
 BOOL IsLiveMenu(CORXPopupMenu* pMenu)
 {
@@ -94,13 +93,17 @@ void MenuClosed(CORXPopupMenu* pMenu)
 
 void CORXDialogImpl::InstallMenuServices()
 {
-    if (s_bServicesInstalled)
-        return;
-    s_bServicesInstalled = TRUE;
-    s_pfnPrevApproveShow = g_ORXMenuServices.pfnApproveShow;
-    s_pfnPrevMenuClosed = g_ORXMenuServices.pfnMenuClosed;
-    g_ORXMenuServices.pfnApproveShow = ApproveShow;
-    g_ORXMenuServices.pfnMenuClosed = MenuClosed;
+    // Whoever set the hooks since keeps being asked after the dialogs.
+    if (g_ORXMenuServices.pfnApproveShow != ApproveShow)
+    {
+        s_pfnPrevApproveShow = g_ORXMenuServices.pfnApproveShow;
+        g_ORXMenuServices.pfnApproveShow = ApproveShow;
+    }
+    if (g_ORXMenuServices.pfnMenuClosed != MenuClosed)
+    {
+        s_pfnPrevMenuClosed = g_ORXMenuServices.pfnMenuClosed;
+        g_ORXMenuServices.pfnMenuClosed = MenuClosed;
+    }
 }
 
 CORXDialogImpl::CORXDialogImpl(CWnd& dlg) : m_Dlg(dlg)

@@ -11,6 +11,7 @@
 #include <afxcmn.h>
 
 #include "DemoButtons.h"
+#include "DemoDropDown.h"
 #include "DemoIds.h"
 #include "ORXPopupMenu.h"
 #include "ORXToolBar.h"
@@ -46,6 +47,7 @@ class CDemoFrame : public CFrameWnd
 public:
     CORXToolBar m_wndToolBar;
     CDemoButtons m_buttons;
+    CDemoDropDown m_dropDown;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
 
@@ -67,6 +69,7 @@ public:
             m_wndMenuBar.ClientToScreen(rect);
             Log("menubutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
         }
+        m_dropDown.LogLayout();
     }
 
 protected:
@@ -79,6 +82,8 @@ protected:
             return -1;
         m_wndToolBar.SetWindowText(_T("Standard"));
         if (!m_buttons.Create(this, Log))
+            return -1;
+        if (!m_dropDown.Create(this, Log))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -133,6 +138,8 @@ protected:
             (nID >= ID_DEMO_TALL_FIRST && nID <= ID_DEMO_TALL_LAST))
             Log("command %u", nID);
         m_buttons.OnCommand(wParam);
+        if (m_dropDown.OnCommand(wParam))
+            return TRUE;
         return CFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam)
@@ -247,6 +254,7 @@ ON_COMMAND_RANGE(ID_DEMO_TALL_FIRST, ID_DEMO_TALL_LAST, OnTallCommand)
 ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
 ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
 ON_COMMAND(ID_DEMO_CHANGEBAR, OnChangeBar)
+ON_COMMAND(ID_DEMO_DIALOG, OnDemoCommand)
 ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
