@@ -13,6 +13,7 @@
 #include "DemoButtons.h"
 #include "DemoMenuBar.h"
 #include "DemoControls.h"
+#include "DemoDropDown.h"
 #include "DemoIds.h"
 #include "ORXPopupMenu.h"
 #include "ORXToolBar.h"
@@ -53,6 +54,7 @@ public:
     CORXToolBar m_wndToolBar;
     CDemoButtons m_buttons;
     CDemoControls m_controls;
+    CDemoDropDown m_dropDown;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -75,6 +77,7 @@ public:
             m_wndMenuBar.ClientToScreen(rect);
             Log("menubutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
         }
+        m_dropDown.LogLayout();
     }
 
 protected:
@@ -91,6 +94,8 @@ protected:
         if (!m_buttons.Create(this, Log))
             return -1;
         if (g_bControls && !m_controls.Create(this, Log))
+            return -1;
+        if (!m_dropDown.Create(this, Log))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -147,6 +152,8 @@ protected:
         m_buttons.OnCommand(wParam);
         if (g_bControls)
             m_controls.OnCommand(wParam);
+        if (m_dropDown.OnCommand(wParam))
+            return TRUE;
         return CFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam)
@@ -268,6 +275,7 @@ ON_COMMAND_RANGE(ID_DEMO_TALL_FIRST, ID_DEMO_TALL_LAST, OnTallCommand)
 ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
 ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
 ON_COMMAND(ID_DEMO_CHANGEBAR, OnChangeBar)
+ON_COMMAND(ID_DEMO_DIALOG, OnDemoCommand)
 ON_WM_CLOSE()
 ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
