@@ -2,9 +2,13 @@
 #include "ORXWorkspace.h"
 
 #include "ORXCommandManager.h"
+#include "ORXContextMenuManager.h"
 #include "ORXExtrasHooks.h"
+#include "ORXKeyboardManager.h"
+#include "ORXMouseManager.h"
 #include "ORXRegistry.h"
 #include "ORXToolBar.h"
+#include "ORXUserToolsManager.h"
 
 CORXWorkspace* CORXWorkspace::s_pInstance = NULL;
 CORXWorkspace::PFN_RELEASEMANAGER CORXWorkspace::s_pfnRelease[CORXWorkspace::mgrCount] = {};
@@ -144,6 +148,16 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
         }
     }
 
+    // The managers that exist read theirs: mouse, context menus, keyboard (for the frame), user tools.
+    if (g_pMouseManager != NULL)
+        g_pMouseManager->LoadState(strSection);
+    if (g_pORXContextMenuManager != NULL)
+        g_pORXContextMenuManager->LoadState(strSection);
+    if (g_pKeyboardManager != NULL)
+        g_pKeyboardManager->LoadState(strSection, pFrame);
+    if (g_pUserToolsManager != NULL)
+        g_pUserToolsManager->LoadState(strSection);
+
     CORXToolbarButton::m_bUpdateImages = bUpdateImages;
 
     if (pFrame != NULL && (m_bAlwaysReset || (m_bResetAfterLoad && bResetNeeded)))
@@ -197,6 +211,17 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
                 bOK = FALSE;
         }
     }
+
+    // The managers that exist write theirs in the same order; a manager with nothing of its own to
+    // keep (no table, no tools) answers FALSE, which is no failure of the bars' state.
+    if (g_pMouseManager != NULL)
+        g_pMouseManager->SaveState(strSection);
+    if (g_pORXContextMenuManager != NULL)
+        g_pORXContextMenuManager->SaveState(strSection);
+    if (g_pKeyboardManager != NULL)
+        g_pKeyboardManager->SaveState(strSection, pFrame);
+    if (g_pUserToolsManager != NULL)
+        g_pUserToolsManager->SaveState(strSection);
 
     SaveCustomState();
     return bOK;
