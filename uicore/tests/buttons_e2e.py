@@ -14,23 +14,15 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
+from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Tool bar demonstration"
 SW_SHOWNORMAL = 1
 
 
-class Log:
-    def __init__(self, path):
-        self.path = pathlib.Path(path)
-
-    def lines(self):
-        try:
-            return self.path.read_text().splitlines()
-        except FileNotFoundError:
-            return []
-
+class Log(DemoLog):
     def clicks(self):
-        return [int(l.split()[1]) for l in self.lines() if l.startswith("click ")]
+        return self.numbers("click")
 
     def opened(self):
         """(target, show command) of every link the program was asked to open."""

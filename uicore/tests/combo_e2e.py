@@ -12,23 +12,12 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
+from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Tool bar demonstration"
 
 
-class Log:
-    def __init__(self, path):
-        self.path = pathlib.Path(path)
-
-    def lines(self):
-        try:
-            return self.path.read_text().splitlines()
-        except FileNotFoundError:
-            return []
-
-    def starting(self, prefix):
-        return [l[len(prefix):] for l in self.lines() if l.startswith(prefix)]
-
+class Log(DemoLog):
     def place(self, ctl_id):
         for rest in self.starting("control %d " % ctl_id):
             left, top, right, bottom = map(int, rest.split())

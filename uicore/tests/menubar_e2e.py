@@ -15,24 +15,13 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, expect, resource_ids  # noqa: E402
+from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Tool bar demonstration"
 MENU_CLASS = "ORXPopupMenu"
 
 
-class Log:
-    def __init__(self, path):
-        self.path = pathlib.Path(path)
-
-    def lines(self):
-        try:
-            return self.path.read_text().splitlines()
-        except FileNotFoundError:
-            return []
-
-    def commands(self):
-        return [int(l.split()[1]) for l in self.lines() if l.startswith("command ")]
-
+class Log(DemoLog):
     def keymenus(self):
         return [l for l in self.lines() if l.startswith("keymenu ")]
 

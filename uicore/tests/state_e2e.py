@@ -13,34 +13,17 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
+from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Tool bar demonstration"
 KEY = r"HKEY_CURRENT_USER\Software\Quendra Labs\ToolBarDemo\DemoState"
 BAR = "ORXToolBar-59392"  # the bar's control id
 
 
-class Log:
-    def __init__(self, path):
-        self.path = pathlib.Path(path)
-
-    def lines(self):
-        try:
-            return self.path.read_text().splitlines()
-        except FileNotFoundError:
-            return []
-
+class Log(DemoLog):
     def layout(self):
         """The last layout: [(command id, (left, top, right, bottom))] in bar order."""
-        lines = self.lines()
-        starts = [i for i, l in enumerate(lines) if l.startswith("layout ")]
-        expect(starts, "the program wrote no layout")
-        result = []
-        for l in lines[starts[-1] + 1:]:
-            if not l.startswith("button "):
-                break
-            _, _, cmd, left, top, right, bottom = l.split()
-            result.append((int(cmd), (int(left), int(top), int(right), int(bottom))))
-        return result
+        return self.last_layout()
 
     def order(self):
         return [cmd for cmd, _ in self.layout()]

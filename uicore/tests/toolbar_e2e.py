@@ -12,41 +12,21 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
+from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Tool bar demonstration"
 WM_MOUSEMOVE = 0x0200
 
 
-class Log:
+class Log(DemoLog):
     """The program's log: commands, status texts and button rectangles, read as it grows."""
 
-    def __init__(self, path):
-        self.path = pathlib.Path(path)
-
-    def lines(self):
-        try:
-            return self.path.read_text().splitlines()
-        except FileNotFoundError:
-            return []
-
-    def commands(self):
-        return [int(l.split()[1]) for l in self.lines() if l.startswith("command ")]
-
     def statuses(self):
-        return [int(l.split()[1]) for l in self.lines() if l.startswith("status ")]
+        return self.numbers("status")
 
     def buttons(self):
         """The last layout: command id -> (left, top, right, bottom) on the screen."""
-        lines = self.lines()
-        starts = [i for i, l in enumerate(lines) if l.startswith("layout ")]
-        expect(starts, "the program wrote no layout")
-        result = {}
-        for l in lines[starts[-1] + 1:]:
-            if not l.startswith("button "):
-                break
-            _, _, cmd, left, top, right, bottom = l.split()
-            result[int(cmd)] = (int(left), int(top), int(right), int(bottom))
-        return result
+        return dict(self.last_layout())
 
 
 def centre(rect):
