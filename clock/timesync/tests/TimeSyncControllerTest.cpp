@@ -77,11 +77,12 @@ TEST_F(TimeSync, AGoodAnswerSetsTheClockByItsOffset)
     CLoopbackResponder responder(CLoopbackResponder::kindOffset, 10.0);
     ASSERT_EQ(CTimeSyncController::outcomeSynchronized, SyncWith(responder));
     EXPECT_TRUE(EndsWith(m_sync.m_strStatus, _T(":\nTime synchronized OK")));
-    EXPECT_EQ(0, m_sync.m_strDifference.Find(_T("10.0")));
+    // The offset, not the precision, is under test: a loaded machine may delay either leg.
+    EXPECT_NEAR(10.0, atof(m_sync.m_strDifference), 0.5) << (LPCTSTR)m_sync.m_strDifference;
     EXPECT_TRUE(EndsWith(m_sync.m_strDifference, _T(" seconds")));
     EXPECT_FALSE(m_sync.m_bError);
     ASSERT_EQ(1u, m_setter.m_times.size());
-    EXPECT_NEAR(10.0, m_setter.m_times[0].Difference(CNtpTime::Now()), 0.1);
+    EXPECT_NEAR(10.0, m_setter.m_times[0].Difference(CNtpTime::Now()), 0.5);
 }
 
 TEST_F(TimeSync, TooBigADifferenceIsRefusedAndTheClockKept)
