@@ -3,7 +3,8 @@ window of its own class, never activated); the keys reach it through the frame: 
 highlight over the separator, Right opens the sub-menu at once, Escape closes only the sub-menu,
 Return runs the highlighted command, which the frame records; a greyed item's access letter closes
 the menu and runs nothing, and a sub-menu also opens by itself after the show delay when the mouse rests on its item.
-A context menu near the screen's corner stays on the screen and a menu taller than the screen
+The frame's context menu, shown by the context-menu manager at the cursor, takes the same keys and
+its chosen command reaches the frame. A context menu near the screen's corner stays on the screen and a menu taller than the screen
 scrolls.
 Screenshots of each state are left in the build tree."""
 
@@ -159,6 +160,38 @@ def main():
         h.screenshot("menu-context")
         h.key("Escape")
         h.wait_for(lambda: not menus(), timeout=10, what="the context menu to close")
+
+        # The context menu comes from the application's context-menu manager; a second one at the
+        # cursor takes the keys: Down over the separator to More, Right opens its sub-menu, Escape
+        # closes only the sub-menu, Right opens it again and Return runs "Inner one" for the frame.
+        expect(("context menu %d %d" % rest) in log.lines(),
+               "the manager showed the context menu: %r" % log.lines()[-5:])
+        count = len(log.commands())
+        h.xdotool("click", 3)  # the pointer rests there already
+        menu = h.wait_for(lambda: len(menus()) == 1 and menus()[0], timeout=10, what="the managed context menu")
+        r = menu["rect"]
+        expect(abs(r["left"] - rest[0]) <= 1 and abs(r["top"] - rest[1]) <= 1,
+               "the managed context menu opens at the cursor: %r %r" % (r, rest))
+        time.sleep(0.3)
+        h.key("Down", "Down")
+        time.sleep(0.3)
+        h.key("Right")
+        h.wait_for(lambda: len(menus()) == 2, timeout=10, what="the context menu's sub-menu")
+        time.sleep(0.3)
+        h.screenshot("menu-context-submenu")
+        h.key("Escape")
+        h.wait_for(lambda: len(menus()) == 1, timeout=10, what="the context menu's sub-menu to close")
+        time.sleep(0.3)
+        expect(len(menus()) == 1 and menus()[0]["hwnd"] == menu["hwnd"], "Escape keeps the context menu open")
+        h.key("Right")
+        h.wait_for(lambda: len(menus()) == 2, timeout=10, what="the context menu's sub-menu again")
+        time.sleep(0.3)
+        h.key("Return")
+        h.wait_for(lambda: ids["ID_DEMO_MENU_INNER1"] in log.commands(), timeout=10,
+                   what="the context menu's Inner one command")
+        h.wait_for(lambda: not menus(), timeout=10, what="the context menu chain to close")
+        expect(log.commands()[count:] == [ids["ID_DEMO_MENU_INNER1"]],
+               "one command from the context menu: %r" % log.commands())
 
         px, py = width - 5, height - 5
         h.post(frame, 0x007B, int(frame, 16), (py << 16) | px)  # WM_CONTEXTMENU

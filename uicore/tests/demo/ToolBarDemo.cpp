@@ -15,6 +15,7 @@
 #include "DemoControls.h"
 #include "DemoDropDown.h"
 #include "DemoIds.h"
+#include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
@@ -167,17 +168,15 @@ protected:
     afx_msg void OnUpdateMenuCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bMenuCheck); }
     afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnTallCommand(UINT) {}
-    // The demonstration menu as a context menu at the point; the menu takes its own copy.
+    // The demonstration menu as a context menu at the point, shown by the application's
+    // context-menu manager, which keeps the loaded menu.
     afx_msg void OnContextMenu(CWnd*, CPoint point)
     {
-        CMenu menu;
-        if (!menu.LoadMenu(IDR_DEMO_MENU))
-            return;
-        CORXToolbarMenuButton items(0, menu.GetSubMenu(0)->GetSafeHmenu(), -1);
-        HMENU hCopy = items.CreateMenu();
-        CORXPopupMenu* pMenu = new CORXPopupMenu;
-        if (!pMenu->Create(this, point.x, point.y, hCopy, FALSE, TRUE))
+        if (g_pORXContextMenuManager == NULL ||
+            !g_pORXContextMenuManager->ShowPopupMenu(IDR_DEMO_MENU, point.x, point.y, this))
             Log("context menu failed");
+        else
+            Log("context menu %ld %ld", point.x, point.y);
     }
     afx_msg void OnTallMenu()
     {
@@ -304,6 +303,10 @@ public:
             m_workspace.SetRegistryBase(_T("DemoState"));
             g_pWorkspace = &m_workspace;
         }
+        // The context menus are known before the saved state is loaded, which holds their items.
+        m_pContextMenus = new CORXContextMenuManager;
+        if (!m_pContextMenus->AddMenu(_T("Demo"), IDR_DEMO_MENU))
+            Log("context menu not added");
         CDemoFrame* pFrame = new CDemoFrame;
         if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW,
                             CRect(300, 300, 780, 500), NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
@@ -339,10 +342,13 @@ public:
     virtual int ExitInstance()
     {
         g_pWorkspace = NULL;
+        delete m_pContextMenus;
+        m_pContextMenus = NULL;
         ORXCleanUpGlobals();
         return CWinApp::ExitInstance();
     }
     CORXWorkspace m_workspace;
+    CORXContextMenuManager* m_pContextMenus = NULL;
 };
 
 CDemoApp theApp;
