@@ -11,6 +11,7 @@
 #include "ORXUserToolsManager.h"
 
 CORXWorkspace* CORXWorkspace::s_pInstance = NULL;
+BOOL (*g_pfnORXFrameBarsState)(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave) = NULL;
 CORXWorkspace::PFN_RELEASEMANAGER CORXWorkspace::s_pfnRelease[CORXWorkspace::mgrCount] = {};
 
 CORXWorkspace::CORXWorkspace(BOOL bResetAfterLoad)
@@ -146,6 +147,8 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
             if (pBar->IsModifiedFromOriginal())
                 bResetNeeded = TRUE;
         }
+        if (g_pfnORXFrameBarsState != NULL)
+            g_pfnORXFrameBarsState(pFrame, strSection, FALSE);
     }
 
     // The managers that exist read theirs: mouse, context menus, keyboard (for the frame), user tools.
@@ -210,6 +213,8 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
             if (IsStateBar(pBar, pFrame, TRUE) && !pBar->SaveState(strSection, -1, (UINT)-1))
                 bOK = FALSE;
         }
+        if (g_pfnORXFrameBarsState != NULL)
+            g_pfnORXFrameBarsState(pFrame, strSection, TRUE);
     }
 
     // The managers that exist write theirs in the same order; a manager with nothing of its own to

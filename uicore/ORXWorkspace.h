@@ -123,4 +123,8 @@ enum
 };
 void ORXRegisterCleanUp(int nRank, PFN_ORXCLEANUP pfn);
 
+// The frame helpers' own bar lists, loaded (bSave FALSE) or saved with the frame's state under the
+// workspace's key; set by the frames, NULL without them. FALSE when the frame has no helper.
+extern BOOL (*g_pfnORXFrameBarsState)(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave);
+
 #endif // VELMORA_ORXWORKSPACE_H

@@ -1,0 +1,574 @@
+// CORXFrameImpl: the frames' user-defined bars, menu bar, placement and menu-time key and click
+// routing.
+#include "ORXFrameImpl.h"
+
+#include "ORXKeyboardManager.h"
+#include "ORXMenuBar.h"
+#include "ORXPopupMenu.h"
+#include "ORXToolBar.h"
+#include "ORXToolbarMenuButton.h"
+#include "ORXWorkspace.h"
+
+CString CORXFrameImpl::m_strControlBarsTearOff = _T("ControlBars-TearOff");
+
+namespace
+{
+// The string table's message for a full user-defined range.
+const UINT kIdsTooManyToolbars = 16243;
+const DWORD kUserBarStyle = 0x50402808;
+const DWORD kUserBarAddStyle = 0x34; // tool tips, fly-by, size-dynamic
+
+BOOL (*s_pfnPrevApproveShow)(CFrameWnd* pFrame, CORXPopupMenu* pMenu) = NULL;
+void (*s_pfnPrevMenuClosed)(CORXPopupMenu* pMenu) = NULL;
+
+BOOL IsLiveMenu(const CORXPopupMenu* pMenu)
+{
+    return pMenu != NULL && ::IsWindow(pMenu->GetSafeHwnd());
+}
+
+CORXPopupMenu* TopMenu(CORXPopupMenu* pMenu)
+{
+    for (int nDepth = 0; pMenu->GetParentPopupMenu() != NULL && nDepth < 64; nDepth++)
+        pMenu = pMenu->GetParentPopupMenu();
+    return pMenu;
+}
+
+// The frame helper that opened a menu: through the bar of the chain's first item, the window that
+// hears its commands, or its owner.
+CORXFrameImpl* FindMenuFrame(CORXPopupMenu* pMenu)
+{
+    CORXPopupMenu* pTop = TopMenu(pMenu);
+    CORXToolBar* pBar = pTop->GetParentToolBar();
+    if (pBar != NULL && pBar->GetSafeHwnd() != NULL)
+        return CORXFrameImpl::FromWindow(pBar->GetSafeHwnd());
+    if (pTop->GetMessageWnd() != NULL && pTop->GetMessageWnd()->GetSafeHwnd() != NULL)
+        return CORXFrameImpl::FromWindow(pTop->GetMessageWnd()->GetSafeHwnd());
+    if (pTop->GetSafeHwnd() != NULL)
+        return CORXFrameImpl::FromWindow(::GetWindow(pTop->GetSafeHwnd(), GW_OWNER));
+    return NULL;
+}
+
+BOOL ApproveShow(CFrameWnd* pFrame, CORXPopupMenu* pMenu)
+{
+    CORXFrameImpl* pImpl = pMenu != NULL ? FindMenuFrame(pMenu) : NULL;
+    if (pImpl != NULL)
+        return pImpl->OnShowPopupMenu(pMenu);
+    if (s_pfnPrevApproveShow != NULL)
+        return s_pfnPrevApproveShow(pFrame, pMenu);
+    CORXPopupMenu::SetActiveMenu(pMenu);
+    return TRUE;
+}
+
+void MenuClosed(CORXPopupMenu* pMenu)
+{
+    if (s_pfnPrevMenuClosed != NULL)
+        s_pfnPrevMenuClosed(pMenu);
+}
+
+BOOL FrameBarsState(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave)
+{
+    CORXFrameImpl* pImpl = pFrame != NULL ? CORXFrameImpl::FromWindow(pFrame->GetSafeHwnd()) : NULL;
+    if (pImpl == NULL || pImpl->GetFrame() != pFrame)
+        return FALSE;
+    pImpl->SetProfileName(lpszSection);
+    if (bSave)
+        pImpl->SaveUserToolbars(TRUE);
+    else
+        pImpl->LoadUserToolbars();
+    return TRUE;
+}
+
+// TRUE when the focus is in the own window of a button (an edit or combo box) of a live bar.
+BOOL IsButtonWindowFocused()
+{
+    HWND hFocus = ::GetFocus();
+    if (hFocus == NULL)
+        return FALSE;
+    for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, gAllToolbars.GetNext(pos));
+        if (pBar == NULL || !::IsWindow(pBar->GetSafeHwnd()))
+            continue;
+        for (int i = 0; i < pBar->GetCount(); i++)
+        {
+            CORXToolbarButton* pButton = pBar->GetButton(i);
+            HWND hWnd = pButton != NULL ? pButton->GetHwnd() : NULL;
+            if (hWnd != NULL && (hWnd == hFocus || ::IsChild(hWnd, hFocus)))
+                return TRUE;
+        }
+    }
+    return FALSE;
+}
+} // namespace
+
+void CORXFrameImpl::InstallMenuServices()
+{
+    if (g_ORXMenuServices.pfnApproveShow != ApproveShow)
+    {
+        s_pfnPrevApproveShow = g_ORXMenuServices.pfnApproveShow;
+        g_ORXMenuServices.pfnApproveShow = ApproveShow;
+    }
+    if (g_ORXMenuServices.pfnMenuClosed != MenuClosed)
+    {
+        s_pfnPrevMenuClosed = g_ORXMenuServices.pfnMenuClosed;
+        g_ORXMenuServices.pfnMenuClosed = MenuClosed;
+    }
+    g_pfnORXFrameBarsState = FrameBarsState;
+}
+
+CORXFrameImpl::CORXFrameImpl(CFrameWnd* pFrame)
+    : m_uiUserToolbarFirst((UINT)-1), m_uiUserToolbarLast((UINT)-1), m_listUserDefinedToolbars(10),
+      m_listTearOffToolbars(10), m_pMenuBar(NULL), m_hDefaultMenu(NULL), m_dwReserved(0), m_pFrame(pFrame)
+{
+    InstallMenuServices();
+}
+
+CORXFrameImpl::~CORXFrameImpl()
+{
+    CObList* lists[] = {&m_listUserDefinedToolbars, &m_listTearOffToolbars};
+    for (int n = 0; n < 2; n++)
+    {
+        while (!lists[n]->IsEmpty())
+        {
+            CWnd* pBar = (CWnd*)lists[n]->RemoveHead();
+            if (pBar->GetSafeHwnd() != NULL)
+                pBar->DestroyWindow();
+            delete pBar;
+        }
+    }
+}
+
+CORXFrameImpl* CORXFrameImpl::FromWindow(HWND hWnd)
+{
+    if (hWnd == NULL || !::IsWindow(hWnd))
+        return NULL;
+    HWND hRoot = ::GetAncestor(hWnd, GA_ROOT);
+    CORXFrameImplHolder* pHolder = dynamic_cast<CORXFrameImplHolder*>(CWnd::FromHandlePermanent(hRoot));
+    return pHolder != NULL ? &pHolder->GetFrameImpl() : NULL;
+}
+
+CString CORXFrameImpl::GetProfile() const
+{
+    if (!m_strControlBarRegEntry.IsEmpty())
+        return m_strControlBarRegEntry;
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    return pWorkspace != NULL ? pWorkspace->GetRegistrySectionPath() : CString();
+}
+
+BOOL CORXFrameImpl::IsRangeSet() const
+{
+    return m_uiUserToolbarFirst != (UINT)-1 && m_uiUserToolbarLast != (UINT)-1 &&
+           m_uiUserToolbarFirst <= m_uiUserToolbarLast;
+}
+
+void CORXFrameImpl::OnCloseFrame()
+{
+    // Torn-off bars that nobody shows any more go with the frame.
+    for (POSITION pos = m_listTearOffToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        POSITION posThis = pos;
+        CControlBar* pBar = (CControlBar*)m_listTearOffToolbars.GetNext(pos);
+        if (pBar->GetSafeHwnd() == NULL || !pBar->IsWindowVisible())
+        {
+            m_listTearOffToolbars.RemoveAt(posThis);
+            if (pBar->GetSafeHwnd() != NULL)
+                pBar->DestroyWindow();
+            delete pBar;
+        }
+    }
+
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    if (pWorkspace == NULL)
+        return;
+    pWorkspace->SaveFrameState(m_pFrame);
+
+    if (m_pFrame == NULL || m_pFrame->GetSafeHwnd() == NULL)
+        return;
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof(wp);
+    if (!m_pFrame->GetWindowPlacement(&wp))
+        return;
+    if (wp.showCmd != SW_SHOWMAXIMIZED)
+        wp.showCmd = SW_SHOWNORMAL;
+    // The placement's rectangle is in work-area coordinates; the stored one is on the screen.
+    RECT rectWork = {};
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+    CRect rect(wp.rcNormalPosition);
+    rect.OffsetRect(rectWork.left, rectWork.top);
+    pWorkspace->StoreWindowPlacement(rect, (int)wp.flags, (int)wp.showCmd);
+}
+
+void CORXFrameImpl::RestorePosition(CREATESTRUCT& cs)
+{
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    if (pWorkspace == NULL)
+        return;
+    CRect rect;
+    int nFlags = 0;
+    int nShowCmd = SW_SHOWNORMAL;
+    if (!pWorkspace->LoadWindowPlacement(rect, nFlags, nShowCmd))
+        return;
+    if (nShowCmd != SW_SHOWMAXIMIZED)
+        nShowCmd = SW_SHOWNORMAL;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL)
+    {
+        int nAppShow = pApp->m_nCmdShow;
+        if (nAppShow != SW_SHOWMINIMIZED && nAppShow != SW_SHOWMAXIMIZED && nAppShow != SW_MINIMIZE &&
+            nAppShow != SW_SHOWMINNOACTIVE)
+            pApp->m_nCmdShow = nShowCmd;
+    }
+
+    CRect rectWork;
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof(mi);
+    HMONITOR hMonitor = ::MonitorFromPoint(rect.TopLeft(), MONITOR_DEFAULTTONEAREST);
+    if (hMonitor != NULL && ::GetMonitorInfo(hMonitor, &mi))
+        rectWork = mi.rcWork;
+    else
+        ::SystemParametersInfo(SPI_GETWORKAREA, 0, (LPRECT)rectWork, 0);
+    CRect rectFit;
+    if (rectFit.IntersectRect(rect, rectWork))
+    {
+        cs.x = rectFit.left;
+        cs.y = rectFit.top;
+        cs.cx = rectFit.Width();
+        cs.cy = rectFit.Height();
+    }
+}
+
+void CORXFrameImpl::OnLoadFrame()
+{
+    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    if (pWorkspace != NULL)
+        pWorkspace->LoadState(NULL, m_pFrame);
+}
+
+void CORXFrameImpl::LoadUserToolbars()
+{
+    if (!IsRangeSet() || m_pFrame == NULL || m_pFrame->GetSafeHwnd() == NULL)
+        return;
+    CString strProfile = GetProfile();
+    for (UINT uiID = m_uiUserToolbarFirst; uiID <= m_uiUserToolbarLast; uiID++)
+    {
+        // A bar of the id that is already here keeps its place.
+        BOOL bHave = FALSE;
+        for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != NULL && !bHave;)
+            bHave = ((CORXToolBar*)m_listUserDefinedToolbars.GetNext(pos))->GetDlgCtrlID() == (int)uiID;
+        if (!bHave)
+        {
+            CORXToolBar* pBar = new CORXToolBar;
+            if (pBar->Create(m_pFrame, kUserBarStyle, uiID) && pBar->LoadState(strProfile, -1, (UINT)-1))
+            {
+                pBar->SetBarStyle(pBar->GetBarStyle() | kUserBarAddStyle);
+                m_listUserDefinedToolbars.AddTail(pBar);
+            }
+            else
+            {
+                if (pBar->GetSafeHwnd() != NULL)
+                    pBar->DestroyWindow();
+                delete pBar;
+            }
+        }
+        if (uiID == m_uiUserToolbarLast)
+            break; // the range may end at the largest id
+    }
+    m_pFrame->RecalcLayout();
+}
+
+void CORXFrameImpl::SaveUserToolbars(BOOL bFrameBarsOnly)
+{
+    CString strProfile = GetProfile();
+    for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CORXToolBar* pBar = (CORXToolBar*)m_listUserDefinedToolbars.GetNext(pos);
+        if (pBar->GetSafeHwnd() == NULL)
+            continue;
+        if (bFrameBarsOnly && pBar->GetParentFrame() != m_pFrame)
+            continue;
+        pBar->SaveState(strProfile, -1, (UINT)-1);
+    }
+}
+
+BOOL CORXFrameImpl::IsUserDefinedToolbar(const CORXToolBar* pBar) const
+{
+    if (pBar == NULL || pBar->GetSafeHwnd() == NULL || !IsRangeSet())
+        return FALSE;
+    UINT uiID = (UINT)pBar->GetDlgCtrlID();
+    return uiID >= m_uiUserToolbarFirst && uiID <= m_uiUserToolbarLast;
+}
+
+UINT CORXFrameImpl::GetFreeBarID(UINT uiFirstID, UINT uiLastID, const CObList& lstBars)
+{
+    if (uiFirstID == (UINT)-1 || uiLastID == (UINT)-1 || uiFirstID > uiLastID)
+        return 0;
+    for (UINT uiID = uiFirstID;; uiID++)
+    {
+        BOOL bUsed = FALSE;
+        for (POSITION pos = lstBars.GetHeadPosition(); pos != NULL && !bUsed;)
+        {
+            CWnd* pBar = (CWnd*)lstBars.GetNext(pos);
+            bUsed = pBar->GetSafeHwnd() != NULL && (UINT)pBar->GetDlgCtrlID() == uiID;
+        }
+        if (!bUsed)
+            return uiID;
+        if (uiID == uiLastID)
+            return 0;
+    }
+}
+
+CORXToolBar* CORXFrameImpl::CreateNewToolBar(LPCTSTR lpszName)
+{
+    if (m_pFrame == NULL || m_pFrame->GetSafeHwnd() == NULL)
+        return NULL;
+    UINT uiID = GetFreeBarID(m_uiUserToolbarFirst, m_uiUserToolbarLast, m_listUserDefinedToolbars);
+    if (uiID == 0)
+    {
+        CString strFormat;
+        if (!strFormat.LoadString(kIdsTooManyToolbars))
+            strFormat = _T("You can't create more than %d user-defined toolbars!");
+        int nMax = IsRangeSet() ? (int)(m_uiUserToolbarLast - m_uiUserToolbarFirst + 1) : 0;
+        CString strMessage;
+        strMessage.Format(strFormat, nMax);
+        ::MessageBox(m_pFrame->GetSafeHwnd(), strMessage, NULL, MB_OK | MB_ICONINFORMATION);
+        return NULL;
+    }
+    CORXToolBar* pBar = new CORXToolBar;
+    if (!pBar->Create(m_pFrame, kUserBarStyle, uiID))
+    {
+        if (pBar->GetSafeHwnd() != NULL)
+            pBar->DestroyWindow();
+        delete pBar;
+        return NULL;
+    }
+    pBar->SetWindowText(lpszName != NULL ? lpszName : _T(""));
+    pBar->SetBarStyle(pBar->GetBarStyle() | kUserBarAddStyle);
+    m_pFrame->RecalcLayout();
+    m_listUserDefinedToolbars.AddTail(pBar);
+    return pBar;
+}
+
+BOOL CORXFrameImpl::DeleteToolBar(CORXToolBar* pBar)
+{
+    POSITION pos = pBar != NULL ? m_listUserDefinedToolbars.Find(pBar) : NULL;
+    if (pos == NULL)
+        return FALSE;
+    m_listUserDefinedToolbars.RemoveAt(pos);
+    if (pBar->GetSafeHwnd() != NULL)
+    {
+        pBar->RemoveStateFromRegistry(GetProfile(), -1, (UINT)-1);
+        pBar->DestroyWindow();
+    }
+    delete pBar;
+    if (m_pFrame != NULL && m_pFrame->GetSafeHwnd() != NULL)
+        m_pFrame->RecalcLayout();
+    return TRUE;
+}
+
+void CORXFrameImpl::AddTearOffBar(CControlBar* pBar)
+{
+    if (pBar != NULL && m_listTearOffToolbars.Find(pBar) == NULL)
+        m_listTearOffToolbars.AddTail(pBar);
+}
+
+void CORXFrameImpl::RemoveTearOffBar(CControlBar* pBar)
+{
+    POSITION pos = pBar != NULL ? m_listTearOffToolbars.Find(pBar) : NULL;
+    if (pos != NULL)
+        m_listTearOffToolbars.RemoveAt(pos);
+}
+
+void CORXFrameImpl::SetMenuBar(CORXMenuBar* pMenuBar)
+{
+    m_pMenuBar = pMenuBar;
+    if (pMenuBar == NULL || m_pFrame == NULL || m_pFrame->GetSafeHwnd() == NULL)
+        return;
+    // The bar takes the frame's menu (and owns it from now on); the window shows none of its own.
+    m_hDefaultMenu = ::GetMenu(m_pFrame->GetSafeHwnd());
+    if (m_hDefaultMenu != NULL)
+    {
+        // The frame's menu resource names the menu whose arrangement the bar keeps.
+        if (pMenuBar->GetDefaultMenuResId() == 0 && m_pFrame->m_nIDHelp != 0)
+            pMenuBar->SetDefaultMenuResId(m_pFrame->m_nIDHelp);
+        pMenuBar->CreateFromMenu(m_hDefaultMenu, TRUE, TRUE);
+        ::SetMenu(m_pFrame->GetSafeHwnd(), NULL);
+    }
+}
+
+BOOL CORXFrameImpl::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
+{
+    if (pbProcessAccel != NULL)
+        *pbProcessAccel = TRUE;
+    CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
+    if (IsLiveMenu(pMenu))
+    {
+        pMenu->SendMessage(WM_KEYDOWN, (WPARAM)nKey);
+        return TRUE;
+    }
+    if (m_pFrame != NULL && m_pFrame->GetSafeHwnd() != NULL && m_pFrame->IsIconic())
+        return TRUE;
+    if (CORXToolBar::IsCustomizeMode())
+        return FALSE;
+
+    BOOL bCtrl = ::GetAsyncKeyState(VK_CONTROL) & 0x8000;
+    BOOL bAlt = ::GetAsyncKeyState(VK_MENU) & 0x8000;
+    BOOL bShift = ::GetAsyncKeyState(VK_SHIFT) & 0x8000;
+    BYTE fVirt = (BYTE)((bCtrl ? FCONTROL : 0) | (bAlt ? FALT : 0) | (bShift ? FSHIFT : 0));
+
+    BOOL bButtonFocused = IsButtonWindowFocused();
+    if (!bButtonFocused && m_pFrame != NULL)
+    {
+        if (CORXKeyboardManager::IsKeyHandled((WORD)nKey, (BYTE)(fVirt | FVIRTKEY), m_pFrame, TRUE))
+            return FALSE;
+        CFrameWnd* pActive = m_pFrame->GetActiveFrame();
+        if (pActive != NULL && pActive != m_pFrame &&
+            CORXKeyboardManager::IsKeyHandled((WORD)nKey, (BYTE)(fVirt | FVIRTKEY), pActive, FALSE))
+            return FALSE;
+    }
+    if (fVirt == FALT && OnMenuChar((UINT)nKey))
+        return TRUE;
+    if (bButtonFocused && pbProcessAccel != NULL)
+        *pbProcessAccel = FALSE;
+    return FALSE;
+}
+
+BOOL CORXFrameImpl::ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd)
+{
+    BOOL bCustomize = CORXToolBar::IsCustomizeMode();
+    if (uiMsg == WM_LBUTTONDOWN && (bCustomize || (::GetAsyncKeyState(VK_MENU) & 0x8000)))
+    {
+        // A tool bar under the point whose button hosts a window takes the click itself.
+        CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, CWnd::FromHandlePermanent(hwnd));
+        if (pBar == NULL && hwnd != NULL)
+            pBar = DYNAMIC_DOWNCAST(CORXToolBar, CWnd::FromHandlePermanent(::GetParent(hwnd)));
+        if (pBar != NULL && ::IsWindow(pBar->GetSafeHwnd()))
+        {
+            CPoint ptClient(pt);
+            pBar->ScreenToClient(&ptClient);
+            int iButton = pBar->HitTest(ptClient);
+            CORXToolbarButton* pButton = iButton >= 0 ? pBar->GetButton(iButton) : NULL;
+            if (pButton != NULL && pButton->GetHwnd() != NULL)
+            {
+                pBar->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(ptClient.x, ptClient.y));
+                return TRUE;
+            }
+        }
+    }
+    CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
+    if (bCustomize || !IsLiveMenu(pMenu))
+        return FALSE;
+
+    switch (pMenu->HitTest(pt))
+    {
+    case CORXPopupMenu::HT_RIGHT_SHADOW:
+    case CORXPopupMenu::HT_BOTTOM_SHADOW:
+    case CORXPopupMenu::HT_SIDE_BAND:
+        pMenu->SendMessage(WM_CLOSE);
+        if (m_pFrame != NULL && m_pFrame->GetSafeHwnd() != NULL)
+            m_pFrame->SetFocus();
+        return TRUE;
+    case CORXPopupMenu::HT_OUTSIDE:
+        break;
+    default:
+        return FALSE; // the menu handles clicks on its items itself
+    }
+
+    // A click on the item the menu hangs from: a menu bar keeps it open, others close it.
+    CORXToolbarMenuButton* pParentButton = pMenu->GetParentButton();
+    if (pParentButton != NULL && pParentButton->GetParentWnd() != NULL &&
+        ::IsWindow(pParentButton->GetParentWnd()->GetSafeHwnd()))
+    {
+        CWnd* pParentWnd = pParentButton->GetParentWnd();
+        CRect rect = pParentButton->Rect();
+        pParentWnd->ClientToScreen(&rect);
+        if (rect.PtInRect(pt))
+        {
+            if (pParentWnd->IsKindOf(RUNTIME_CLASS(CORXMenuBar)))
+                return TRUE;
+            pMenu->SendMessage(WM_CLOSE);
+            return TRUE;
+        }
+    }
+    // Inside one of the menus the active one hangs from: that menu handles it.
+    for (CORXPopupMenu* pParent = pMenu->GetParentPopupMenu(); pParent != NULL;
+         pParent = pParent->GetParentPopupMenu())
+    {
+        if (IsLiveMenu(pParent) && pParent->HitTest(pt) != CORXPopupMenu::HT_OUTSIDE)
+            return FALSE;
+    }
+    // Outside the whole chain: the chain closes and the click still goes through.
+    CORXPopupMenu* pTop = TopMenu(pMenu);
+    if (IsLiveMenu(pTop))
+        pTop->SendMessage(WM_CLOSE);
+    return FALSE;
+}
+
+BOOL CORXFrameImpl::IsPointOutsidePopupMenu(CPoint ptScreen) const
+{
+    CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
+    if (CORXToolBar::IsCustomizeMode() || !IsLiveMenu(pMenu))
+        return FALSE;
+    CRect rect;
+    pMenu->GetWindowRect(&rect);
+    if (rect.PtInRect(ptScreen))
+        return FALSE;
+    for (CORXPopupMenu* pParent = pMenu->GetParentPopupMenu(); pParent != NULL;
+         pParent = pParent->GetParentPopupMenu())
+    {
+        CORXPopupMenuBar* pBar = pParent->GetMenuBar();
+        if (pBar != NULL && ::IsWindow(pBar->GetSafeHwnd()))
+        {
+            pBar->GetWindowRect(&rect);
+            if (rect.PtInRect(ptScreen))
+                return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+BOOL CORXFrameImpl::OnShowPopupMenu(CORXPopupMenu* pMenu)
+{
+    CORXPopupMenu::SetActiveMenu(pMenu);
+    if (pMenu == NULL || CORXToolBar::IsCustomizeMode())
+        return TRUE;
+    CORXToolbarMenuButton* pParentButton = pMenu->GetParentButton();
+    CWnd* pParentWnd = pParentButton != NULL ? pParentButton->GetParentWnd() : NULL;
+    CControlBar* pBar = DYNAMIC_DOWNCAST(CControlBar, pParentWnd);
+    if (pBar != NULL && ::IsWindow(pBar->GetSafeHwnd()) && !pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)) &&
+        ::GetFocus() != pBar->GetSafeHwnd())
+        pBar->SetFocus();
+    return TRUE;
+}
+
+BOOL CORXFrameImpl::OnMenuChar(UINT nChar)
+{
+    if (m_pMenuBar != NULL && ::IsWindow(m_pMenuBar->GetSafeHwnd()) && m_pMenuBar->IsWindowVisible() &&
+        m_pMenuBar->TranslateChar(nChar))
+        return TRUE;
+    for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, gAllToolbars.GetNext(pos));
+        if (pBar == NULL || pBar == m_pMenuBar || !::IsWindow(pBar->GetSafeHwnd()) ||
+            !pBar->IsWindowVisible())
+            continue;
+        if (pBar->GetTopLevelFrame() != m_pFrame)
+            continue;
+        if (pBar->TranslateChar(nChar))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CORXFrameImpl::IsHelpKey(const MSG* pMsg)
+{
+    return pMsg != NULL && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1 &&
+           !(HIWORD(pMsg->lParam) & KF_REPEAT) && !(::GetKeyState(VK_SHIFT) & 0x8000) &&
+           !(::GetKeyState(VK_CONTROL) & 0x8000) && !(::GetKeyState(VK_MENU) & 0x8000);
+}
+
+void CORXFrameImpl::DeactivateMenu()
+{
+    if (!CORXToolBar::IsCustomizeMode() && IsLiveMenu(CORXPopupMenu::GetActiveMenu()) && m_pMenuBar != NULL &&
+        ::IsWindow(m_pMenuBar->GetSafeHwnd()))
+        m_pMenuBar->Deactivate();
+}

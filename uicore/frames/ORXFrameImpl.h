@@ -1,0 +1,94 @@
+// CORXFrameImpl: what the framework's frame windows share: the user-defined and torn-off tool
+// bars, the menu bar, the stored window placement and the pre-translation of keys and clicks while
+// pop-up menus or the menu bar are active. Each frame embeds one and forwards to it.
+#ifndef VELMORA_ORXFRAMEIMPL_H
+#define VELMORA_ORXFRAMEIMPL_H
+
+#include <afxwin.h>
+#include <afxext.h>
+#include <afxcoll.h>
+
+class CORXMenuBar;
+class CORXPopupMenu;
+class CORXToolBar;
+
+class CORXFrameImpl
+{
+    // Construction
+public:
+    explicit CORXFrameImpl(CFrameWnd* pFrame);
+    virtual ~CORXFrameImpl();
+
+    // Operations
+public:
+    void OnCloseFrame();
+    void RestorePosition(CREATESTRUCT& cs);
+    void OnLoadFrame();
+
+    // The user-defined bars: their control ids are first..last (both -1 when there are none).
+    void SetUserToolbarIds(UINT uiFirstID, UINT uiLastID)
+    {
+        m_uiUserToolbarFirst = uiFirstID;
+        m_uiUserToolbarLast = uiLastID;
+    }
+    void SetProfileName(LPCTSTR lpszProfile) { m_strControlBarRegEntry = lpszProfile; }
+    void LoadUserToolbars();
+    void SaveUserToolbars(BOOL bFrameBarsOnly = FALSE);
+    BOOL IsUserDefinedToolbar(const CORXToolBar* pBar) const;
+    static UINT GetFreeBarID(UINT uiFirstID, UINT uiLastID, const CObList& lstBars);
+    CORXToolBar* CreateNewToolBar(LPCTSTR lpszName);
+    BOOL DeleteToolBar(CORXToolBar* pBar);
+
+    void AddTearOffBar(CControlBar* pBar);
+    void RemoveTearOffBar(CControlBar* pBar);
+
+    void SetMenuBar(CORXMenuBar* pMenuBar);
+    CORXMenuBar* GetMenuBar() const { return m_pMenuBar; }
+
+    BOOL ProcessKeyboard(int nKey, BOOL* pbProcessAccel = NULL);
+    BOOL ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd);
+    BOOL IsPointOutsidePopupMenu(CPoint ptScreen) const;
+    BOOL OnShowPopupMenu(CORXPopupMenu* pMenu);
+    BOOL OnMenuChar(UINT nChar);
+    static BOOL IsHelpKey(const MSG* pMsg);
+    void DeactivateMenu();
+
+    // Attributes
+public:
+    const CObList& GetUserToolbars() const { return m_listUserDefinedToolbars; }
+    const CObList& GetTearOffBars() const { return m_listTearOffToolbars; }
+    CFrameWnd* GetFrame() const { return m_pFrame; }
+    // The frame helper of the frame at the root of a window, NULL when that frame has none.
+    static CORXFrameImpl* FromWindow(HWND hWnd);
+    // Makes the frames approve the pop-up menus they open; the hooks found installed stay asked.
+    static void InstallMenuServices();
+
+    static CString m_strControlBarsTearOff;
+
+    // Fields
+protected:
+    UINT m_uiUserToolbarFirst;
+    UINT m_uiUserToolbarLast;
+    CObList m_listUserDefinedToolbars;
+    CObList m_listTearOffToolbars;
+    CString m_strControlBarRegEntry;
+    CORXMenuBar* m_pMenuBar;
+    HMENU m_hDefaultMenu;
+    DWORD m_dwReserved;
+    CFrameWnd* m_pFrame;
+
+    // Implementation
+protected:
+    CString GetProfile() const;
+    BOOL IsRangeSet() const;
+};
+
+// A frame window that embeds a frame helper.
+class CORXFrameImplHolder
+{
+public:
+    virtual ~CORXFrameImplHolder() {}
+    virtual CORXFrameImpl& GetFrameImpl() = 0;
+};
+
+#endif // VELMORA_ORXFRAMEIMPL_H
