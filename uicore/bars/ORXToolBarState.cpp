@@ -5,6 +5,7 @@
 #include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
+#include "ORXPopupMenu.h"
 #include "ORXRegistry.h"
 #include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
@@ -423,7 +424,9 @@ BOOL CORXToolBar::LoadParameters(LPCTSTR lpszProfileName)
     m_bRecentlyUsedMenus = iRecent != 0;
     m_bMenuShadows = iShadows != 0;
     m_bShowAllMenusAfterDelay = iShowAll != 0;
-    m_nMenuAnimation = iAnimation;
+    m_nMenuAnimation = CORXPopupMenu::AnimationFromStored((DWORD)iAnimation);
+    CORXPopupMenu::SetAnimationType(m_nMenuAnimation);
+    CORXPopupMenu::EnableMenuShadows(m_bMenuShadows);
     SetLargeIcons(iLargeIcons != 0);
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
     if (pLook != NULL)

@@ -7,6 +7,7 @@
 #include "ORXDrawHelper.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
+#include "ORXMenuBar.h"
 #include "ORXMenuSound.h"
 #include "ORXMenuStore.h"
 #include "ORXToolbarImageList.h"
@@ -381,6 +382,19 @@ BOOL CORXPopupMenu::OnShowPopup(CFrameWnd* pFrame, CORXPopupMenu* pMenu)
             pMenu->PostMessage(WM_CLOSE);
         return FALSE;
     }
+    // A sub-menu that left rarely used items out ends with the item that brings them back.
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    if (pMenu->m_pParentBtn != NULL && !pBar->AreAllCommandsShown())
+    {
+        int nCount = pBar->GetCount();
+        CORXToolbarButton* pLast = nCount > 0 ? pBar->GetButton(nCount - 1) : NULL;
+        if (pLast == NULL || !pLast->IsKindOf(RUNTIME_CLASS(CORXShowAllButton)))
+        {
+            CORXShowAllButton* pShowAll = new CORXShowAllButton;
+            if (pBar->InsertButton(pShowAll) < 0)
+                delete pShowAll;
+        }
+    }
     // Without a framework frame to route keys, the shown menu takes them itself.
     if (pMenu->m_bTrackMode || g_ORXMenuServices.pfnApproveShow == NULL)
         m_pActivePopupMenu = pMenu;
@@ -471,6 +485,7 @@ void CORXPopupMenu::ShowAllItems()
     if (m_pParentBtn == NULL)
         return;
     m_wndMenuBar.m_iHot = -1;
+    CORXMenuBar::SetShowAllCommands(TRUE);
     ShowWindow(SW_HIDE);
     m_bmpShadowRight.DeleteObject();
     m_bmpShadowBottom.DeleteObject();
@@ -478,10 +493,22 @@ void CORXPopupMenu::ShowAllItems()
     m_y = m_yOrig;
     m_bShown = FALSE;
     m_wndMenuBar.ImportFromMenu(m_hMenu, TRUE);
+    // The new items take their states from the update handlers, as when the menu was built.
+    CCmdTarget* pTarget = m_pMessageWnd;
+    if (pTarget == NULL)
+        pTarget = GetParentFrame() != NULL ? (CCmdTarget*)GetParentFrame() : (CCmdTarget*)AfxGetMainWnd();
+    m_wndMenuBar.UpdateItemsFromHandlers(pTarget);
     RecalcLayout();
     CheckShadow();
     CaptureScreen();
     SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    CORXToolBar* pParentBar = GetParentToolBar();
+    if (pParentBar != NULL && pParentBar->GetSafeHwnd() != NULL)
+    {
+        int iParent = pParentBar->ButtonToIndex(m_pParentBtn);
+        if (iParent >= 0)
+            pParentBar->InvalidateButton(iParent);
+    }
 }
 
 int CORXPopupMenu::HitTest(CPoint ptScreen) const
@@ -1155,6 +1182,8 @@ void CORXPopupMenu::OnDestroy()
             pParentMenu->GetSafeHwnd() != NULL)
             pParentMenu->SendMessage(WM_CLOSE);
     }
+    else
+        CORXMenuBar::SetShowAllCommands(FALSE); // the next menus hide rarely used items again
     if (g_ORXMenuServices.pfnMenuClosed != NULL)
         g_ORXMenuServices.pfnMenuClosed(this);
     if (m_pActivePopupMenu == this)

@@ -4,9 +4,11 @@
 
 #include <afxpriv.h>
 
+#include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
+#include "ORXMenuBar.h"
 #include "ORXPopupMenu.h"
 #include "ORXRegistry.h"
 #include "ORXTearOffManager.h"
@@ -148,6 +150,15 @@ void CORXPopupMenuBar::OnNcPaint() {}
 
 BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
 {
+    // The items go: nothing may still wait to open or close one of them (showing all items
+    // imports again while the show-all item's timer may have been started).
+    if (GetSafeHwnd() != NULL)
+    {
+        KillTimer(ORX_SUBMENU_OPEN_TIMER);
+        KillTimer(ORX_SUBMENU_CLOSE_TIMER);
+    }
+    m_pDelayedPopupMenuButton = NULL;
+    m_pDelayedClosePopupMenuButton = NULL;
     RemoveAllButtons();
     m_bAreAllCommandsShown = TRUE;
     m_HiddenItemsAccel.RemoveAll();
@@ -167,6 +178,10 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
     }
     if (!::IsMenu(hMenu))
         return FALSE;
+
+    // Rarely used commands stay out of the menu until the user asks for all items.
+    BOOL bHideRarelyUsed = !m_bTrackMode && !bShowAllCommands && !CORXMenuBar::IsShowAllCommands() &&
+                           m_bRecentlyUsedMenus && ORXGetCommandUsage().HasEnoughStatistics();
 
     int nCount = ::GetMenuItemCount(hMenu);
     BOOL bPrevSeparator = TRUE; // no leading separator
@@ -201,6 +216,19 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
             if (g_pTearOffMenuManager != NULL)
                 uiTearOff = g_pTearOffMenuManager->Parse(strText);
         }
+        if (bHideRarelyUsed && info.hSubMenu == NULL && IsMenuCommand(uiCmd) && IsCommandRarelyUsed(uiCmd))
+        {
+            m_bAreAllCommandsShown = FALSE;
+            int iAmp = strText.Find('&');
+            while (iAmp >= 0 && iAmp + 1 < strText.GetLength() && strText[iAmp + 1] == '&')
+                iAmp = strText.Find('&', iAmp + 2);
+            if (iAmp >= 0 && iAmp + 1 < strText.GetLength())
+            {
+                UINT uiLetter = (UINT)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)(BYTE)strText[iAmp + 1]) & 0xFF;
+                m_HiddenItemsAccel.SetAt(uiLetter, uiCmd);
+            }
+            continue;
+        }
         CORXToolbarMenuButton* pItem = new CORXToolbarMenuButton(uiCmd, info.hSubMenu, -1, strText);
         if (IsMenuCommand(uiCmd) && CORXCommandManager::GetCmdMgr()->GetCmdImage(uiCmd, FALSE) < 0)
             pItem->m_bImage = FALSE;
@@ -222,7 +250,6 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
     // A separator that ended up last (the items after it were left out) goes too.
     while (GetCount() > 0 && (GetButton(GetCount() - 1)->m_nStyle & TBBS_SEPARATOR))
         RemoveButton(GetCount() - 1);
-    (void)bShowAllCommands;
 
     UINT uiDefault = ::GetMenuDefaultItem(hMenu, FALSE, GMDI_USEDISABLED);
     m_uiDefaultMenuCmdId = uiDefault == (UINT)-1 ? 0 : uiDefault;
@@ -392,7 +419,43 @@ void CORXPopupMenuBar::PlaceButtons()
 
 void CORXPopupMenuBar::OnFillBackground(CDC* pDC)
 {
-    (void)pDC; // rarely used items are never hidden in this framework's menus
+    CORXPopupMenu* pMenu = GetPopupMenu();
+    if (pDC == NULL || m_bCustomizeMode || !m_bRecentlyUsedMenus || pMenu == NULL ||
+        pMenu->GetParentButton() == NULL)
+        return;
+    // Each run of rarely used items, with the separators between two of them, lies on its own
+    // background.
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    CRect rectRun;
+    rectRun.SetRectEmpty();
+    CRect rectSeparators;
+    rectSeparators.SetRectEmpty();
+    for (int i = 0; i <= GetCount(); i++)
+    {
+        CORXToolbarButton* pButton = i < GetCount() ? GetButton(i) : NULL;
+        if (pButton != NULL && (pButton->m_nStyle & TBBS_SEPARATOR))
+        {
+            if (!rectRun.IsRectEmpty())
+                rectSeparators.UnionRect(rectSeparators, pButton->Rect());
+            continue;
+        }
+        BOOL bRare = pButton != NULL && !pButton->IsHidden() && IsMenuCommand(pButton->m_nID) &&
+                     !pButton->IsKindOf(RUNTIME_CLASS(CORXShowAllButton)) &&
+                     IsCommandRarelyUsed(pButton->m_nID);
+        if (bRare)
+        {
+            if (!rectSeparators.IsRectEmpty())
+                rectRun.UnionRect(rectRun, rectSeparators);
+            rectRun.UnionRect(rectRun, pButton->Rect());
+        }
+        else if (!rectRun.IsRectEmpty())
+        {
+            if (pLook != NULL)
+                pLook->OnHighlightRarelyUsedMenuItems(pDC, rectRun);
+            rectRun.SetRectEmpty();
+        }
+        rectSeparators.SetRectEmpty();
+    }
 }
 
 void CORXPopupMenuBar::DrawSeparator(CDC* pDC, const CRect& rect, BOOL)
@@ -513,9 +576,10 @@ void CORXPopupMenuBar::SetHighlightedButton(int iButton)
             CORXPopupMenu::OnShowPopup(NULL, GetPopupMenu());
         }
     }
-    if (pNew != NULL && !bFromKey && (HasSubMenu(pNew) || pNew->IsKindOf(RUNTIME_CLASS(CORXShowAllButton))) &&
+    BOOL bShowAllItem = pNew != NULL && pNew->IsKindOf(RUNTIME_CLASS(CORXShowAllButton));
+    if (pNew != NULL && !bFromKey && (HasSubMenu(pNew) || (bShowAllItem && m_bShowAllMenusAfterDelay)) &&
         !(pNew->m_nStyle & TBBS_DISABLED))
-        StartPopupMenuTimer(pNew, pNew->IsKindOf(RUNTIME_CLASS(CORXShowAllButton)) ? 2 : 1);
+        StartPopupMenuTimer(pNew, bShowAllItem ? 2 : 1);
 
     // Coming back into this menu cancels the parent's pending close of our parent item.
     CORXPopupMenu* pMenu = GetPopupMenu();

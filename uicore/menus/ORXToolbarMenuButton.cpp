@@ -680,7 +680,8 @@ BOOL CORXShowAllButton::OnClick(CWnd* pWnd, BOOL bDelay)
         return FALSE;
     if (bDelay)
     {
-        pBar->StartPopupMenuTimer(this, 2);
+        if (CORXToolBar::m_bShowAllMenusAfterDelay)
+            pBar->StartPopupMenuTimer(this, 2);
         return TRUE;
     }
     CORXPopupMenu* pMenu = pBar->GetPopupMenu();

@@ -1,11 +1,14 @@
 // Pop-up menus and menu buttons: placement against a work area, importing a menu handle, the
-// show delay, the keyboard, command states from update handlers, and who destroys the menu handle.
+// show delay, the keyboard, command states from update handlers, who destroys the menu handle, and
+// the rarely used items that recently-used menus hide.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "DemoIds.h"
+#include "ORXCmdUsage.h"
 #include "ORXGlobalData.h"
+#include "ORXMenuBar.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXToolbarMenuButton.h"
@@ -642,4 +645,191 @@ TEST_F(PopupMenuTest, OpeningAnimationsFinishWithTheWholeMenu)
         pMenu->DestroyWindow();
     }
     CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+}
+
+namespace
+{
+// Gives the tests a list of basic commands and usage counts of their own, and puts the class-wide
+// menu settings back afterwards.
+class CBasicCommandsScope : public CORXToolBar
+{
+public:
+    explicit CBasicCommandsScope(UINT uiBasic) : m_uiBasic(uiBasic), m_bWasBasic(IsBasicCommand(uiBasic))
+    {
+        if (!m_bWasBasic)
+            AddBasicCommand(uiBasic);
+        m_bWasRecentlyUsed = m_bRecentlyUsedMenus;
+        ORXGetCommandUsage().Reset();
+    }
+    ~CBasicCommandsScope()
+    {
+        POSITION pos = m_lstBasicCommands.Find(m_uiBasic);
+        if (!m_bWasBasic && pos != NULL)
+            m_lstBasicCommands.RemoveAt(pos);
+        m_bRecentlyUsedMenus = m_bWasRecentlyUsed;
+        ORXGetCommandUsage().Reset();
+        CORXMenuBar::SetShowAllCommands(FALSE);
+    }
+
+private:
+    UINT m_uiBasic;
+    BOOL m_bWasBasic;
+    BOOL m_bWasRecentlyUsed;
+};
+
+BOOL HasShowAllItem(CORXPopupMenuBar* pBar)
+{
+    for (int i = 0; i < pBar->GetCount(); i++)
+        if (pBar->GetButton(i)->IsKindOf(RUNTIME_CLASS(CORXShowAllButton)))
+            return TRUE;
+    return FALSE;
+}
+
+BOOL HasItem(CORXPopupMenuBar* pBar, UINT uiCmd)
+{
+    for (int i = 0; i < pBar->GetCount(); i++)
+        if (pBar->GetItemID(i) == uiCmd)
+            return TRUE;
+    return FALSE;
+}
+
+} // namespace
+
+class RarelyUsedMenuTest : public PopupMenuTest
+{
+protected:
+    // Ctrl+Down, with the control key down in this thread's key state.
+    static void ControlDown(CORXPopupMenu* pMenu)
+    {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        BYTE saved = keys[VK_CONTROL];
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        Key(pMenu, VK_DOWN);
+        keys[VK_CONTROL] = saved;
+        ::SetKeyboardState(keys);
+    }
+    static void Close(CORXPopupMenu* pMenu, HWND hWnd)
+    {
+        if (::IsWindow(hWnd))
+            pMenu->DestroyWindow();
+        PumpPending();
+    }
+    // Opens the sub-menu "More" of the test menu by the keyboard and answers it.
+    CORXPopupMenu* OpenSubMenu(CORXPopupMenu*& pMenu)
+    {
+        pMenu = Open(MakeMenu());
+        if (pMenu == NULL)
+            return NULL;
+        Key(pMenu, VK_DOWN);
+        Key(pMenu, VK_DOWN);
+        Key(pMenu, VK_RIGHT);
+        CORXPopupMenu* pSub = CORXPopupMenu::GetActiveMenu();
+        return pSub != pMenu ? pSub : NULL;
+    }
+    // "Inner one" and "Checked" are used often, "Inner two" never: it is rare.
+    void CountUses()
+    {
+        for (int i = 0; i < 20; i++)
+        {
+            ORXGetCommandUsage().AddCmd(ID_DEMO_MENU_INNER1);
+            ORXGetCommandUsage().AddCmd(ID_DEMO_MENU_CHECK);
+        }
+    }
+};
+
+TEST_F(RarelyUsedMenuTest, RareItemsAreHiddenUntilAllAreShown)
+{
+    CBasicCommandsScope scope(ID_DEMO_MENU_FIRST);
+    CORXToolBar::m_bRecentlyUsedMenus = TRUE;
+    CountUses();
+    ASSERT_TRUE(CORXToolBar::IsCommandRarelyUsed(ID_DEMO_MENU_INNER2));
+    ASSERT_TRUE(CORXToolBar::IsCommandRarelyUsed(ID_DEMO_MENU_GREYED));
+
+    CORXPopupMenu* pMenu = NULL;
+    CORXPopupMenu* pSub = OpenSubMenu(pMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pSub);
+    // A menu that no item opened hides nothing.
+    EXPECT_TRUE(HasItem(pMenu->GetMenuBar(), ID_DEMO_MENU_GREYED));
+    EXPECT_FALSE(HasShowAllItem(pMenu->GetMenuBar()));
+
+    CORXPopupMenuBar* pBar = pSub->GetMenuBar();
+    EXPECT_FALSE(pBar->AreAllCommandsShown());
+    EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER1));
+    EXPECT_FALSE(HasItem(pBar, ID_DEMO_MENU_INNER2));
+    ASSERT_EQ(2, pBar->GetCount());
+    EXPECT_TRUE(pBar->GetButton(1)->IsKindOf(RUNTIME_CLASS(CORXShowAllButton)));
+    // The access letter of the hidden item runs nothing.
+    HWND hMenuWnd = pMenu->GetSafeHwnd();
+    Key(pSub, 'T');
+    PumpPending();
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    Close(pMenu, hMenuWnd);
+
+    // Ctrl+Down shows every item in place; the show-all item is gone.
+    pSub = OpenSubMenu(pMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pSub);
+    hMenuWnd = pMenu->GetSafeHwnd();
+    pBar = pSub->GetMenuBar();
+    ASSERT_FALSE(pBar->AreAllCommandsShown());
+    ControlDown(pSub);
+    EXPECT_TRUE(pBar->AreAllCommandsShown());
+    EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER1));
+    EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER2));
+    EXPECT_FALSE(HasShowAllItem(pBar));
+    EXPECT_EQ(pSub, CORXPopupMenu::GetActiveMenu());
+    // The shown item runs its command.
+    Key(pSub, 'T');
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_INNER2}, m_pFrame->m_commands);
+    // Closing the top menu ends the showing of all items.
+    EXPECT_FALSE(::IsWindow(hMenuWnd));
+    EXPECT_FALSE(CORXMenuBar::IsShowAllCommands());
+    m_pFrame->m_commands.clear();
+
+    // Choosing the show-all item shows all items too.
+    ORXGetCommandUsage().Reset();
+    CountUses();
+    pSub = OpenSubMenu(pMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pSub);
+    pBar = pSub->GetMenuBar();
+    ASSERT_EQ(2, pBar->GetCount());
+    Key(pSub, VK_END);
+    Key(pSub, VK_RETURN);
+    EXPECT_TRUE(pBar->AreAllCommandsShown());
+    EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER2));
+    EXPECT_TRUE(::IsWindowVisible(pSub->GetSafeHwnd()));
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    pMenu->DestroyWindow();
+}
+
+TEST_F(RarelyUsedMenuTest, NothingIsHiddenWithRecentlyUsedMenusOffOrWithoutBasicCommands)
+{
+    {
+        CBasicCommandsScope scope(ID_DEMO_MENU_FIRST);
+        CORXToolBar::m_bRecentlyUsedMenus = FALSE;
+        CountUses();
+        CORXPopupMenu* pMenu = NULL;
+        CORXPopupMenu* pSub = OpenSubMenu(pMenu);
+        ASSERT_NE((CORXPopupMenu*)NULL, pSub);
+        CORXPopupMenuBar* pBar = pSub->GetMenuBar();
+        EXPECT_TRUE(pBar->AreAllCommandsShown());
+        EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER2));
+        EXPECT_FALSE(HasShowAllItem(pBar));
+        EXPECT_EQ(2, pBar->GetCount());
+        pMenu->DestroyWindow();
+    }
+    // Basic commands of none: every command counts as used.
+    CountUses();
+    CORXToolBar::m_bRecentlyUsedMenus = TRUE;
+    if (!CORXToolBar::IsBasicCommand(ID_DEMO_MENU_FIRST))
+    {
+        CORXPopupMenu* pMenu = NULL;
+        CORXPopupMenu* pSub = OpenSubMenu(pMenu);
+        ASSERT_NE((CORXPopupMenu*)NULL, pSub);
+        EXPECT_TRUE(HasItem(pSub->GetMenuBar(), ID_DEMO_MENU_INNER2));
+        pMenu->DestroyWindow();
+    }
+    ORXGetCommandUsage().Reset();
 }
