@@ -129,20 +129,7 @@ int CDiary::LoadYear(int nYear)
     {
         CFile file;
         OpenDataFileToRead(file, strPath);
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
-        try
-        {
-            ReadObjectList(ar, DIARY_ENTRIES, RUNTIME_CLASS(CDiaryEntry), loaded);
-            ExpectDataFileEnd(ar);
-            ar.Close();
-            file.Close();
-        }
-        catch (CException*)
-        {
-            ar.Abort();
-            file.Abort();
-            throw;
-        }
+        ReadDataFileObjects(file, DIARY_ENTRIES, RUNTIME_CLASS(CDiaryEntry), loaded);
     }
     catch (CException* e)
     {

@@ -40,3 +40,23 @@ void ExpectDataFileEnd(CArchive& ar)
     if (ar.Read(&b, 1) != 0)
         ThrowDamagedDataFile(ar);
 }
+
+void ReadDataFileObjects(CFile& file, long nCount, CRuntimeClass* pClass, CObArray& objects)
+{
+    CArchive ar(&file, CArchive::load, 4096);
+    try
+    {
+        if (nCount == kCountLeads)
+            ar >> nCount;
+        ReadObjectList(ar, nCount, pClass, objects);
+        ExpectDataFileEnd(ar);
+        ar.Close();
+        file.Close();
+    }
+    catch (CException*)
+    {
+        ar.Abort();
+        file.Abort();
+        throw;
+    }
+}

@@ -21,4 +21,10 @@ void ReadObjectList(CArchive& ar, long nCount, CRuntimeClass* pClass, CObArray& 
 // The archive must end the file: anything after it means the counts are not what was written.
 void ExpectDataFileEnd(CArchive& ar);
 
+// A file that holds nothing but one list of objects of class pClass: nCount of them, or, with
+// kCountLeads, as many as the 32-bit count that opens the file says. The file must end with the
+// list; it is closed after a whole read and aborted when anything raises.
+const long kCountLeads = -1;
+void ReadDataFileObjects(CFile& file, long nCount, CRuntimeClass* pClass, CObArray& objects);
+
 #endif // VELMORA_DATAFILEARCHIVE_H

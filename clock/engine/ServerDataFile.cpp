@@ -37,22 +37,7 @@ BOOL CServerDataFile::Load(CObArray& servers) const
 
 void CServerDataFile::Read(CFile& file, CObArray& servers)
 {
-    CArchive ar(&file, CArchive::load, kArchiveBuffer);
-    try
-    {
-        long nCount = 0;
-        ar >> nCount;
-        ReadObjectList(ar, nCount, RUNTIME_CLASS(CTimeServer), servers);
-        ExpectDataFileEnd(ar);
-        ar.Close();
-        file.Close();
-    }
-    catch (CException*)
-    {
-        ar.Abort();
-        file.Abort();
-        throw;
-    }
+    ReadDataFileObjects(file, kCountLeads, RUNTIME_CLASS(CTimeServer), servers);
 }
 
 void CServerDataFile::Save(const CObArray& servers) const
