@@ -39,25 +39,6 @@ void RemoveAgentItems(HMENU hMenu, const BOOL bCharLoaded, const BOOL bCharVisib
 
 } // namespace
 
-// Every command of the menus has its work in this build: none waits greyed.
-BOOL IsCommandPending(UINT)
-{
-    return FALSE;
-}
-
-void GreyPendingCommands(HMENU hMenu)
-{
-    int nCount = ::GetMenuItemCount(hMenu);
-    for (int i = 0; i < nCount; i++)
-    {
-        HMENU hSub = ::GetSubMenu(hMenu, i);
-        if (hSub != NULL)
-            GreyPendingCommands(hSub);
-        else if (IsCommandPending(::GetMenuItemID(hMenu, i)))
-            ::EnableMenuItem(hMenu, i, MF_BYPOSITION | MF_GRAYED);
-    }
-}
-
 void AdjustClockMenu(HMENU hPopup, const CClockMenuState& state)
 {
     // The separator that closes the timer group goes with the group; find it while it is there.

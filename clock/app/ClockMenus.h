@@ -32,9 +32,4 @@ struct CTrayMenuState
 // Adjusts sub-menu 0 of the tray menu (resource 142) in place.
 void AdjustTrayMenu(HMENU hPopup, const CTrayMenuState& state);
 
-// Greys the commands whose subsystem this build does not carry yet, in the menu and its sub-menus,
-// so that no menu item silently does nothing.
-void GreyPendingCommands(HMENU hMenu);
-BOOL IsCommandPending(UINT nID);
-
 #endif // VELMORA_CLOCKMENUS_H

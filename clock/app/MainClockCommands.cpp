@@ -148,11 +148,6 @@ void CMainClockDlg::OnCmdHelpContents()
         pApp->WinHelp(0, HELP_FINDER);
 }
 
-void CMainClockDlg::OnCmdPending(UINT)
-{
-    // The part behind this command is not in this build; its menu items are greyed.
-}
-
 void CMainClockDlg::OnCmdSilenceAlarm()
 {
     StopAlarmSound();
@@ -162,11 +157,6 @@ LRESULT CMainClockDlg::OnMciNotify(WPARAM, LPARAM)
 {
     m_sound.OnMciNotify();
     return 0;
-}
-
-void CMainClockDlg::OnUpdatePending(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(FALSE);
 }
 
 void CMainClockDlg::UpdateTrayIcon()

@@ -349,7 +349,6 @@ protected:
     afx_msg void OnCmdAutoHide();
     afx_msg void OnCmdOptions();
     afx_msg void OnCmdHelpContents();
-    afx_msg void OnCmdPending(UINT nID);
     afx_msg void OnCmdSayTime();
     afx_msg void OnCmdMuteAgent();
     afx_msg void OnCmdShowAgent();
@@ -369,7 +368,6 @@ protected:
     afx_msg void OnCmdAmendTimer();
     afx_msg void OnUpdateAmendTimer(CCmdUI* pCmdUI);
     afx_msg void OnCmdCalendar();
-    afx_msg void OnUpdatePending(CCmdUI* pCmdUI);
     afx_msg void OnCmdConfigureClock();
     afx_msg void OnUpdateOptions(CCmdUI* pCmdUI);
     afx_msg void OnUpdateConfigureClock(CCmdUI* pCmdUI);

@@ -43,10 +43,7 @@ CTrayPopupMenu* ShowTrayPopupMenu(CWnd* pTarget, UINT nMenuId, CPoint pt, const 
         return NULL;
     }
     if (pState != NULL)
-    {
         AdjustTrayMenu(hPopup, *pState);
-        GreyPendingCommands(hPopup);
-    }
     ::SetMenuDefaultItem(hPopup, nDefaultItem, TRUE);
     pTarget->SetForegroundWindow();
 

@@ -141,31 +141,3 @@ TEST(ClockMenus, TrayMenuFollowsTheClockState)
     AdjustTrayMenu(menu.Popup(), hidden);
     EXPECT_EQ(1u, ::GetMenuItemID(menu.Popup(), 1));
 }
-
-TEST(ClockMenus, PendingCommandsAreGreyedAndWorkingOnesAreNot)
-{
-    CLoadedMenu menu(IDR_CLOCK_POPUP);
-    GreyPendingCommands(menu.Popup());
-    struct Case
-    {
-        UINT nID;
-        BOOL bGreyed;
-    } cases[] = {
-        {ID_HIDE_CLOCK, FALSE},   {ID_ADD_CLOCK, FALSE},       {ID_DELETE_CLOCK, FALSE},
-        {ID_EXIT, FALSE},         {ID_START_COUNTDOWN, FALSE}, {ID_CTX_OPTIONS, FALSE},
-        {ID_CTX_CALENDAR, FALSE}, {ID_REMIND_1WEEK, FALSE},    {ID_SYNCHRONIZE, FALSE},
-    };
-    for (const Case& c : cases)
-    {
-        UINT nState = ::GetMenuState(menu.hMenu, c.nID, MF_BYCOMMAND);
-        ASSERT_NE((UINT)-1, nState) << c.nID;
-        EXPECT_EQ(c.bGreyed, (nState & MF_GRAYED) != 0) << c.nID;
-    }
-}
-
-TEST(ClockMenus, SilenceAlarmQuickRemindersAndTheAlarmListWork)
-{
-    EXPECT_FALSE(IsCommandPending(ID_SILENCE_ALARM));
-    for (UINT nID : {ID_REMIND_1MIN, ID_REMIND_1WEEK, ID_REMIND_CUSTOM, ID_ALARMS_LIST, ID_CTX_ALARMS_LIST})
-        EXPECT_FALSE(IsCommandPending(nID)) << nID;
-}
