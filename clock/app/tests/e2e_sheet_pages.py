@@ -159,6 +159,16 @@ def add_server(h, prog, sheet, name, description):
     return dlg
 
 
+def servers_saved(h, folder, want, what):
+    """Waits for "SntpDat" to hold `want`: the program writes it after the sheet's window has gone."""
+    def holds():
+        try:
+            return read_sntp_file((folder / "SntpDat").read_bytes()) == want
+        except (struct.error, IndexError, OSError):
+            return False  # caught while it is written
+    h.wait_for(holds, timeout=15, what="%s: %r" % (what, want))
+
+
 def click_row(h, sheet, index):
     """Clicks the list row `index` below the list's header (rows of the list's font, about 15 pixels)."""
     lv = h.rect(sheet, ids["IDC_SYNC_SERVER_LIST"])
@@ -211,8 +221,7 @@ def sheet_pages(h):
     h.wait_gone(dlg, timeout=15)
     expect(rows(h, sheet) == [LOOPBACK, SPARE, ADDED], "the name is trimmed, the description kept: %r" % rows(h, sheet))
     close_sheet(h, sheet, 1)
-    saved = read_sntp_file((folder / "SntpDat").read_bytes())
-    expect(saved == [LOOPBACK, SPARE, ADDED], "the server file holds the added server: %r" % saved)
+    servers_saved(h, folder, [LOOPBACK, SPARE, ADDED], "the server file holds the added server")
     expect(v.reg_query(h, RUN_KEY, "Velmora") is None, "OK with start-up loading off adds no start-up entry")
 
     # Deleting the selected server empties the selection: after OK there is no server to ask.
@@ -227,7 +236,7 @@ def sheet_pages(h):
     h.wait_for(lambda: rows(h, sheet) == [SPARE, ADDED], timeout=5, what="the row deleted")
     expect(h.text(sheet, ids["IDC_SYNC_SERVER_COMBO"]) == "", "the deleted server is no longer selected")
     close_sheet(h, sheet, 1)
-    expect(read_sntp_file((folder / "SntpDat").read_bytes()) == [SPARE, ADDED], "the server file lost it")
+    servers_saved(h, folder, [SPARE, ADDED], "the server file lost it")
     expect(reg(h, "SNTPTimeServer") == "" and reg(h, "SNTPLoc") == "",
            "no server is selected: %r %r" % (reg(h, "SNTPTimeServer"), reg(h, "SNTPLoc")))
     status = sync_status(h, prog, wnd)
@@ -248,8 +257,7 @@ def sheet_pages(h):
     h.click_in(sheet, ids["IDC_OPT_STARTUP"], dx=6)
     h.wait_for(lambda: h.check_state(sheet, ids["IDC_OPT_STARTUP"]) == 1, what="Load on startup checked")
     close_sheet(h, sheet, 2)
-    expect(read_sntp_file((folder / "SntpDat").read_bytes()) == [SPARE, ADDED, LOOPBACK],
-           "Cancel keeps the added server")
+    servers_saved(h, folder, [SPARE, ADDED, LOOPBACK], "Cancel keeps the added server")
     for key, want in (("SyncOnStartup", "0x0"), ("ConnectErrorMode", "0x1"), ("SNTPTimeServer", ""),
                       ("LoadOnStartup", "0x0")):
         expect(reg(h, key) == want, "Cancel leaves %s: %r" % (key, reg(h, key)))
