@@ -5,5 +5,6 @@
 
 #include "afxwin.h"
 #include "AfxCmnCtrl.h"
+#include "AfxReBarCtrl.h"
 
 #endif // VELMORA_AFXCMN_H

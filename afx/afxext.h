@@ -5,6 +5,7 @@
 #include "afxwin.h"
 #include "AfxControlBar.h"
 #include "AfxMiniFrame.h"
+#include "AfxReBar.h"
 
 // Button styles and states of tool bars (one word per button)
 #define TBBS_BUTTON        0x0000 // a push button

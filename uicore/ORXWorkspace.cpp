@@ -6,6 +6,7 @@
 #include "ORXExtrasHooks.h"
 #include "ORXKeyboardManager.h"
 #include "ORXMouseManager.h"
+#include "ORXReBarState.h"
 #include "ORXRegistry.h"
 #include "ORXToolBar.h"
 #include "ORXUserToolsManager.h"
@@ -137,6 +138,7 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
     BOOL bResetNeeded = FALSE;
     if (pFrame != NULL)
     {
+        CORXReBarState::LoadState(strSection, pFrame);
         // A bar that has no saved key keeps its resource's buttons.
         for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
         {
@@ -215,6 +217,8 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
         }
         if (g_pfnORXFrameBarsState != NULL)
             g_pfnORXFrameBarsState(pFrame, strSection, TRUE);
+        if (!CORXReBarState::SaveState(strSection, pFrame))
+            bOK = FALSE;
     }
 
     // The managers that exist write theirs in the same order; a manager with nothing of its own to

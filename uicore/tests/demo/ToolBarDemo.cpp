@@ -14,6 +14,7 @@
 #include "DemoMenuBar.h"
 #include "DemoControls.h"
 #include "DemoDropDown.h"
+#include "DemoReBar.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
@@ -32,6 +33,8 @@ CORXWorkspace* g_pWorkspace = NULL;
 BOOL g_bMenuBar = FALSE;
 // With "/controls" first on the command line the frame gets the bar of hosted controls.
 BOOL g_bControls = FALSE;
+// With "/rebar" next on the command line the frame gets a re-bar of three bands.
+BOOL g_bReBar = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -56,6 +59,7 @@ public:
     CDemoButtons m_buttons;
     CDemoControls m_controls;
     CDemoDropDown m_dropDown;
+    CDemoReBar m_reBar;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -79,6 +83,7 @@ public:
             Log("menubutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
         }
         m_dropDown.LogLayout();
+        m_reBar.LogLayout();
     }
 
 protected:
@@ -97,6 +102,8 @@ protected:
         if (g_bControls && !m_controls.Create(this, Log))
             return -1;
         if (!m_dropDown.Create(this, Log))
+            return -1;
+        if (g_bReBar && !m_reBar.Create(this, Log))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -294,6 +301,7 @@ public:
             g_strLog.TrimLeft();
         }
         g_bControls = CDemoControls::Wanted(g_strLog);
+        g_bReBar = CDemoReBar::Wanted(g_strLog);
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;

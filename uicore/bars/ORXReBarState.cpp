@@ -1,0 +1,195 @@
+// CORXReBarState: saving and restoring the bands of a frame's re-bars.
+#include "ORXReBarState.h"
+
+#include <afxext.h>
+#include <stddef.h>
+#include <vector>
+
+#include "ORXRegistry.h"
+
+// Stored records are the control's band record up to the header size and no further.
+static_assert(offsetof(REBARBANDINFOA, cxHeader) + sizeof(UINT) == CORXReBarState::nBandRecordSize,
+              "a stored band record is the first 80 bytes of the control's record");
+static_assert((CORXReBarState::nBandInfoMask & RBBIM_CHILD) != 0 &&
+                  (CORXReBarState::nStoredMask & RBBIM_CHILD) == 0,
+              "the stored mask leaves the child window out");
+
+namespace
+{
+BOOL CALLBACK CollectReBar(HWND hWnd, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CReBar)))
+        ((std::vector<CReBar*>*)lParam)->push_back((CReBar*)pWnd);
+    return TRUE;
+}
+
+std::vector<CReBar*> FrameReBars(CFrameWnd* pFrame)
+{
+    std::vector<CReBar*> bars;
+    if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
+        ::EnumChildWindows(pFrame->m_hWnd, CollectReBar, (LPARAM)&bars);
+    return bars;
+}
+
+CString ReBarKey(LPCTSTR lpszProfileName, CReBar* pBar)
+{
+    CString strKey;
+    strKey.Format(_T("%sORXRebar-%ld"), lpszProfileName, ::GetWindowLongA(pBar->m_hWnd, GWL_ID));
+    return strKey;
+}
+
+UINT ChildId(HWND hWndChild)
+{
+    return hWndChild != NULL ? (UINT)::GetDlgCtrlID(hWndChild) : 0;
+}
+
+// The band record the control is asked for, 80 bytes long whatever the headers' record is.
+void PrepareRecord(REBARBANDINFOA& rbbi, UINT nMask)
+{
+    memset(&rbbi, 0, sizeof(rbbi));
+    rbbi.cbSize = CORXReBarState::nBandRecordSize;
+    rbbi.fMask = nMask;
+}
+
+// The bands from nFirst on are searched for the one whose window has the control id.
+int FindBand(CReBarCtrl& ctrl, UINT nFirst, UINT nBands, UINT nID)
+{
+    for (UINT j = nFirst; j < nBands; j++)
+    {
+        REBARBANDINFOA rbbi;
+        PrepareRecord(rbbi, RBBIM_CHILD);
+        if (ctrl.GetBandInfo(j, &rbbi) && ChildId(rbbi.hwndChild) == nID)
+            return (int)j;
+    }
+    return -1;
+}
+
+BOOL SaveReBar(LPCTSTR lpszProfileName, CReBar* pBar)
+{
+    CReBarCtrl& ctrl = pBar->GetReBarCtrl();
+    UINT nBands = ctrl.GetBandCount();
+    if (nBands == 0)
+        return TRUE;
+    std::vector<BYTE> records(nBands * CORXReBarState::nBandRecordSize);
+    std::vector<DWORD> ids(nBands);
+    for (UINT i = 0; i < nBands; i++)
+    {
+        REBARBANDINFOA rbbi;
+        PrepareRecord(rbbi, CORXReBarState::nBandInfoMask);
+        if (!ctrl.GetBandInfo(i, &rbbi))
+            return FALSE;
+        // Fixed-size bands are stored 4 pixels wider than they are; loading takes them off again.
+        if (rbbi.fStyle & RBBS_FIXEDSIZE)
+            rbbi.cxMinChild += CORXReBarState::nFixedSizeGrowth;
+        ids[i] = ChildId(rbbi.hwndChild);
+        // A window handle means nothing to the next run.
+        rbbi.hwndChild = NULL;
+        rbbi.fMask &= ~RBBIM_CHILD;
+        memcpy(&records[i * CORXReBarState::nBandRecordSize], &rbbi, CORXReBarState::nBandRecordSize);
+    }
+
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+    if (!reg.CreateKey(ReBarKey(lpszProfileName, pBar)))
+        return FALSE;
+    BOOL bOK = reg.Write(_T("RBI"), records.data(), (UINT)records.size());
+    return reg.Write(_T("IDs"), (LPBYTE)ids.data(), (UINT)(ids.size() * sizeof(DWORD))) && bOK;
+}
+
+// Sizes outside what a screen can hold are stored garbage; the control is not asked to lay them out.
+void ClampSize(UINT& n)
+{
+    if ((int)n < 0)
+        n = 0;
+    else if (n > 32767)
+        n = 32767;
+}
+
+BOOL LoadReBar(LPCTSTR lpszProfileName, CReBar* pBar)
+{
+    CReBarCtrl& ctrl = pBar->GetReBarCtrl();
+    std::vector<BYTE> records;
+    std::vector<DWORD> ids;
+    {
+        CORXRegistrySP regSP;
+        CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
+        if (!reg.Open(ReBarKey(lpszProfileName, pBar)))
+            return FALSE;
+        BYTE* pRecords = NULL;
+        UINT nRecordBytes = 0;
+        BYTE* pIds = NULL;
+        UINT nIdBytes = 0;
+        BOOL bRead = reg.Read(_T("RBI"), pRecords, nRecordBytes);
+        bRead = reg.Read(_T("IDs"), pIds, nIdBytes) && bRead;
+        if (bRead)
+        {
+            records.assign(pRecords, pRecords + nRecordBytes);
+            ids.resize(nIdBytes / sizeof(DWORD));
+            if (nIdBytes % sizeof(DWORD) != 0)
+                bRead = FALSE;
+            else if (nIdBytes > 0)
+                memcpy(ids.data(), pIds, nIdBytes);
+        }
+        delete[] pRecords;
+        delete[] pIds;
+        if (!bRead)
+            return FALSE;
+    }
+
+    // Only a state of exactly as many records and ids as the re-bar has bands is taken: a bar that
+    // gained or lost a band keeps the layout it has.
+    UINT nBands = ctrl.GetBandCount();
+    if (nBands == 0 || ids.size() != nBands || records.size() != nBands * CORXReBarState::nBandRecordSize)
+        return FALSE;
+
+    for (UINT i = 0; i < nBands; i++)
+    {
+        int j = FindBand(ctrl, i, nBands, ids[i]);
+        if (j < 0)
+            continue;
+        if ((UINT)j != i && !ctrl.MoveBand((UINT)j, i))
+            continue;
+        REBARBANDINFOA rbbi;
+        memset(&rbbi, 0, sizeof(rbbi));
+        memcpy(&rbbi, &records[i * CORXReBarState::nBandRecordSize], CORXReBarState::nBandRecordSize);
+        // Whatever the stored record says of itself, the control gets the record size and fields the
+        // state was saved with, never a window handle nor text or bitmap pointers.
+        rbbi.cbSize = CORXReBarState::nBandRecordSize;
+        rbbi.fMask = CORXReBarState::nStoredMask;
+        rbbi.hwndChild = NULL;
+        rbbi.lpText = NULL;
+        rbbi.hbmBack = NULL;
+        if (rbbi.fStyle & RBBS_FIXEDSIZE)
+            rbbi.cxMinChild = rbbi.cxMinChild > (UINT)CORXReBarState::nFixedSizeGrowth
+                                  ? rbbi.cxMinChild - CORXReBarState::nFixedSizeGrowth
+                                  : 0;
+        ClampSize(rbbi.cxMinChild);
+        ClampSize(rbbi.cyMinChild);
+        ClampSize(rbbi.cx);
+        ClampSize(rbbi.cxIdeal);
+        ClampSize(rbbi.cxHeader);
+        ctrl.SetBandInfo(i, (REBARBANDINFO*)&rbbi);
+    }
+    return TRUE;
+}
+} // namespace
+
+BOOL CORXReBarState::SaveState(LPCTSTR lpszProfileName, CFrameWnd* pFrame)
+{
+    BOOL bOK = TRUE;
+    for (CReBar* pBar : FrameReBars(pFrame))
+        if (!SaveReBar(lpszProfileName, pBar))
+            bOK = FALSE;
+    return bOK;
+}
+
+BOOL CORXReBarState::LoadState(LPCTSTR lpszProfileName, CFrameWnd* pFrame)
+{
+    // A re-bar without a saved state, or with one that does not fit, leaves the others to load.
+    BOOL bLoaded = FALSE;
+    for (CReBar* pBar : FrameReBars(pFrame))
+        if (LoadReBar(lpszProfileName, pBar))
+            bLoaded = TRUE;
+    return bLoaded;
+}
