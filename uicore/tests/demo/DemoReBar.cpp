@@ -6,14 +6,14 @@ namespace
 CDemoReBar* s_pThis = NULL;
 const UINT_PTR kWatchTimer = 0x6410;
 
-struct BandSpec
+struct DemoBand
 {
     UINT nID;
     LPCTSTR pszText;
     int cx;
     DWORD dwStyle;
 };
-const BandSpec kBands[] = {
+const DemoBand kBands[] = {
     {IDW_DEMO_BAND_CLOCK, _T("Clock"), 120, RBBS_GRIPPERALWAYS | RBBS_CHILDEDGE},
     {IDW_DEMO_BAND_ZONE, _T("Zone"), 100, RBBS_GRIPPERALWAYS | RBBS_CHILDEDGE},
     {IDW_DEMO_BAND_FIXED, _T("Fixed"), 60, RBBS_GRIPPERALWAYS | RBBS_CHILDEDGE | RBBS_FIXEDSIZE},
@@ -39,10 +39,10 @@ BOOL CDemoReBar::Create(CFrameWnd* pFrame, PFN_LOG pfnLog)
         return FALSE;
     for (int i = 0; i < 3; i++)
     {
-        const BandSpec& spec = kBands[i];
-        if (!m_wndBands[i].Create(_T("STATIC"), spec.pszText, WS_CHILD | WS_VISIBLE | SS_CENTER | WS_BORDER,
-                                  CRect(0, 0, spec.cx, 22), &m_wndReBar, spec.nID) ||
-            !m_wndReBar.AddBar(&m_wndBands[i], spec.pszText, NULL, spec.dwStyle))
+        const DemoBand& band = kBands[i];
+        if (!m_wndBands[i].Create(_T("STATIC"), band.pszText, WS_CHILD | WS_VISIBLE | SS_CENTER | WS_BORDER,
+                                  CRect(0, 0, band.cx, 22), &m_wndReBar, band.nID) ||
+            !m_wndReBar.AddBar(&m_wndBands[i], band.pszText, NULL, band.dwStyle))
             return FALSE;
     }
     // The control tells of a drag only to its parent; a poll sees every change however it came.
