@@ -146,7 +146,13 @@ BOOL CORXKeyboardManager::InstallTable(CFrameWnd* pFrame, HACCEL hAccelNew)
     HACCEL hOld = pFrame->m_hAccelTable;
     pFrame->m_hAccelTable = hAccelNew;
     if (hOld != NULL && hOld != hAccelNew)
+    {
+        // The system hands a destroyed table's handle to the next table made: a copy cached under
+        // it would name the old keys.
+        if (hOld == s_hAccelDefaultLast || hOld == s_hAccelLast)
+            CleanUp();
         ::DestroyAcceleratorTable(hOld);
+    }
     return TRUE;
 }
 

@@ -14,6 +14,7 @@
 #include "DemoMenuBar.h"
 #include "DemoControls.h"
 #include "DemoDropDown.h"
+#include "DemoPages.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
@@ -32,6 +33,8 @@ CORXWorkspace* g_pWorkspace = NULL;
 BOOL g_bMenuBar = FALSE;
 // With "/controls" first on the command line the frame gets the bar of hosted controls.
 BOOL g_bControls = FALSE;
+// With "/pages" (after "/controls") a Tools menu opens the keyboard and menu customise pages.
+BOOL g_bPages = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -56,6 +59,7 @@ public:
     CDemoButtons m_buttons;
     CDemoControls m_controls;
     CDemoDropDown m_dropDown;
+    CDemoPages m_pages;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -85,6 +89,8 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
         if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        if (g_bPages && !m_pages.Create(this, Log))
             return -1;
         if (g_bMenuBar && !m_menuBar.Create(this, IDR_DEMO_MAINFRAME, Log))
             return -1;
@@ -227,6 +233,7 @@ protected:
         if (!m_menuBar.OnSysCommand(nID, lParam))
             CFrameWnd::OnSysCommand(nID, lParam);
     }
+    afx_msg void OnCustomize() { m_pages.OnCommand(ID_DEMO_PAGES_CUSTOMIZE); }
     afx_msg void OnClose()
     {
         if (g_bKeepState && g_pWorkspace != NULL)
@@ -277,6 +284,7 @@ ON_COMMAND(ID_DEMO_CHANGEBAR, OnChangeBar)
 ON_COMMAND(ID_DEMO_DIALOG, OnDemoCommand)
 ON_WM_CLOSE()
 ON_WM_SYSCOMMAND()
+ON_COMMAND(ID_DEMO_PAGES_CUSTOMIZE, OnCustomize)
 END_MESSAGE_MAP()
 
 class CDemoApp : public CWinApp
@@ -294,6 +302,7 @@ public:
             g_strLog.TrimLeft();
         }
         g_bControls = CDemoControls::Wanted(g_strLog);
+        g_bPages = CDemoPages::Wanted(g_strLog);
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
