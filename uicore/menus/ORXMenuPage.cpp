@@ -91,14 +91,14 @@ void CORXMenuPage::DoDataExchange(CDataExchange* pDX)
 
 CORXMenuBar* CORXMenuPage::FindMenuBar() const
 {
-    // The frame's own bars first, then any other top-level window of the program that holds one.
     CFrameWnd* pFrame = GetFrame();
     if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
         for (HWND hChild = ::GetWindow(pFrame->m_hWnd, GW_CHILD); hChild != NULL;
              hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         {
             CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, CWnd::FromHandlePermanent(hChild));
-            if (pBar != NULL && ::IsWindowVisible(hChild))
+            // The bar's own visibility: a frame not yet shown still has its menu bar.
+            if (pBar != NULL && (pBar->GetStyle() & WS_VISIBLE))
                 return pBar;
         }
     return NULL;
