@@ -257,7 +257,11 @@ BOOL CORXKeyboardPage::OnInitDialog()
 void CORXKeyboardPage::FillCategories()
 {
     m_wndCategoryList.ResetContent();
+    // The customise sheet that holds the page; a sheet that speaks through the registered
+    // interface instead of deriving from it is the open one.
     CORXCustomizeSheet* pSheet = dynamic_cast<CORXCustomizeSheet*>(GetParent());
+    if (pSheet == NULL)
+        pSheet = g_pORXCustomizeSheet;
     if (pSheet != NULL && pSheet->FillCategoriesComboBox(m_wndCategoryList, FALSE))
         return;
     m_wndCategoryList.ResetContent();

@@ -257,7 +257,11 @@ void CORXMenuPage::ClosePreview()
         CRect rect;
         pMenu->GetWindowRect(rect);
         m_ptMenuLastPos = rect.TopLeft();
+        HWND hMenu = pMenu->GetSafeHwnd();
         pMenu->SendMessage(WM_CLOSE);
+        // The preview must not outlive the page it would tell of its closing.
+        if (::IsWindow(hMenu))
+            ::DestroyWindow(hMenu);
     }
 }
 

@@ -235,6 +235,45 @@ TEST_F(PagesTest, KeyboardPageAssignsRemovesAndResetsTheFramesTable)
     EXPECT_TRUE(CORXKeyboardManager::FindDefaultAccelerator(ID_DEMO_MENU_FIRST, strKey, m_pFrame, TRUE));
 }
 
+namespace
+{
+// A customise sheet with one category of its own, and one left empty.
+class CCategoriesSheet : public CPropertySheet, public CORXCustomizeSheet
+{
+public:
+    CObList m_lstEmpty;
+    CObList m_lstOwn;
+    BOOL m_bAddEmptyAsked = TRUE;
+    CCategoriesSheet() { m_lstOwn.AddTail(new CORXToolbarButton(ID_DEMO_ALARM, -1, _T("Alarm"))); }
+    ~CCategoriesSheet()
+    {
+        while (!m_lstOwn.IsEmpty())
+            delete m_lstOwn.RemoveHead();
+    }
+    virtual void ShowToolBar(CORXToolBar*, BOOL) {}
+    virtual BOOL FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAddEmpty)
+    {
+        m_bAddEmptyAsked = bAddEmpty;
+        wndCategory.SetItemDataPtr(wndCategory.AddString(_T("Own")), &m_lstOwn);
+        return TRUE;
+    }
+};
+} // namespace
+
+TEST_F(PagesTest, KeyboardPageTakesTheCategoriesOfTheSheetThatHoldsIt)
+{
+    CCategoriesSheet sheet;
+    CORXKeyboardPage page(m_pFrame);
+    sheet.AddPage(&page);
+    ASSERT_TRUE(sheet.Create(m_pFrame, WS_CHILD | WS_VISIBLE, 0));
+    EXPECT_FALSE(sheet.m_bAddEmptyAsked);
+    ASSERT_EQ(1, page.GetCategoryCount());
+    ASSERT_EQ(1, page.GetCommandCount());
+    page.SelectCommand(0);
+    EXPECT_EQ((UINT)ID_DEMO_ALARM, page.GetSelectedCommand());
+    sheet.DestroyWindow();
+}
+
 TEST_F(PagesTest, KeyboardPageWithoutATableHasNoTargetAndAssignsNothing)
 {
     ::DestroyAcceleratorTable(m_pFrame->m_hAccelTable);
