@@ -450,9 +450,10 @@ void CORXKeyboardPage::UpdateButtons()
     CWnd* pRemove = GetDlgItem(kRemove);
     if (pRemove != NULL)
         pRemove->EnableWindow(bTarget && m_wndCurrentKeysList.GetCurSel() >= 0);
+    // Only the keyboard manager knows where the tables came from.
     CWnd* pReset = GetDlgItem(kResetAll);
     if (pReset != NULL)
-        pReset->EnableWindow(bTarget);
+        pReset->EnableWindow(bTarget && g_pKeyboardManager != NULL);
 }
 
 BOOL CORXKeyboardPage::AssignKey(const ACCEL& accel)
@@ -508,8 +509,9 @@ BOOL CORXKeyboardPage::RemoveSelectedKey()
 void CORXKeyboardPage::ResetAllKeys()
 {
     CFrameWnd* pFrame = GetFrame();
-    if (g_pKeyboardManager != NULL)
-        g_pKeyboardManager->ResetAll(pFrame);
+    if (g_pKeyboardManager == NULL)
+        return;
+    g_pKeyboardManager->ResetAll(pFrame);
     if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
         pFrame->SendMessage(ORX_WM_TOOLBAR_RESETKEYBOARD);
     CopyTargetTable();

@@ -74,7 +74,8 @@ public:
     BOOL AssignKey(const ACCEL& accel);
     // Removes the key selected in the current-keys list from the target's table.
     BOOL RemoveSelectedKey();
-    // Every table back to its resource, the frame told, the page refreshed.
+    // Every table back to its resource, the frame told, the page refreshed; nothing without the
+    // keyboard manager.
     void ResetAllKeys();
     // Selects a category or a command by its position, as a click in the lists does.
     void SelectCategory(int iIndex);

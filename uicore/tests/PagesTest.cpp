@@ -182,6 +182,7 @@ TEST_F(PagesTest, KeyboardPageAssignsRemovesAndResetsTheFramesTable)
     CORXKeyboardManager manager;
     CORXKeyboardPage page(m_pFrame);
     Open(page);
+    EXPECT_TRUE(Enabled(page, 16647));
     // The frame's menu: View, Run and all commands.
     ASSERT_EQ(3, page.GetCategoryCount());
     page.SelectCategory(1);
@@ -285,6 +286,7 @@ TEST_F(PagesTest, KeyboardPageWithoutATableHasNoTargetAndAssignsNothing)
     page.SelectCommand(0);
     EXPECT_FALSE(page.AssignKey(ACCEL{FVIRTKEY | FCONTROL, 'Q', 0}));
     EXPECT_EQ((HACCEL)NULL, m_pFrame->m_hAccelTable);
+    EXPECT_FALSE(Enabled(page, 16645));
     EXPECT_FALSE(Enabled(page, 16647));
 }
 
