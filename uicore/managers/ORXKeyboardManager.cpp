@@ -144,8 +144,12 @@ BOOL CORXKeyboardManager::InstallTable(CFrameWnd* pFrame, HACCEL hAccelNew)
     if (pFrame == NULL || hAccelNew == NULL)
         return FALSE;
     HACCEL hOld = pFrame->m_hAccelTable;
+    BOOL bOwnedOld = pFrame->m_bAccelTableBuilt;
     pFrame->m_hAccelTable = hAccelNew;
-    if (hOld != NULL && hOld != hAccelNew)
+    pFrame->m_bAccelTableBuilt = TRUE;
+    // A table loaded from the resources is shared by everyone who loads it: only a table the
+    // frame built is destroyed.
+    if (hOld != NULL && hOld != hAccelNew && bOwnedOld)
     {
         // The system hands a destroyed table's handle to the next table made: a copy cached under
         // it would name the old keys.

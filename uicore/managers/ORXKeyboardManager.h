@@ -34,7 +34,8 @@ public:
     static int GetAccelRecords(HACCEL hAccel, ACCEL*& pAccel);
     static HACCEL AssignKey(HACCEL hAccel, const ACCEL& accelNew);
     static HACCEL RemoveKey(HACCEL hAccel, BYTE fVirt, WORD nKey);
-    // The frame takes the table and destroys its old one; FALSE (nothing changed) without both.
+    // The frame takes the table as its own and destroys its old one when it had built that one
+    // (a resource's table stays for others who load it); FALSE (nothing changed) without both.
     static BOOL InstallTable(CFrameWnd* pFrame, HACCEL hAccelNew);
 
     // Frees the cached copies of tables; part of the framework's global clean-up.

@@ -275,6 +275,26 @@ TEST_F(PagesTest, KeyboardPageTakesTheCategoriesOfTheSheetThatHoldsIt)
     sheet.DestroyWindow();
 }
 
+TEST_F(PagesTest, AssigningOverTheResourcesTableLeavesThatTableToItsOtherUsers)
+{
+    CORXKeyboardManager manager;
+    ::DestroyAcceleratorTable(m_pFrame->m_hAccelTable);
+    m_pFrame->m_hAccelTable = NULL;
+    ASSERT_TRUE(m_pFrame->LoadAccelTable(MAKEINTRESOURCE(IDR_DEMO_PAGES_KEYS)));
+    HACCEL hResource = m_pFrame->m_hAccelTable;
+    CORXKeyboardPage page(m_pFrame);
+    Open(page);
+    page.SelectCategory(0);
+    page.SelectCommand(0);
+    ASSERT_TRUE(page.AssignKey(ACCEL{FVIRTKEY | FALT, 'Q', 0}));
+    EXPECT_TRUE(m_pFrame->m_bAccelTableBuilt);
+    EXPECT_EQ(2u, Records(hResource).size());
+    EXPECT_EQ(3u, Records(m_pFrame->m_hAccelTable).size());
+    // Reset All copies the resource's table again, which is still there to copy.
+    page.ResetAllKeys();
+    EXPECT_EQ(2u, Records(m_pFrame->m_hAccelTable).size());
+}
+
 TEST_F(PagesTest, KeyboardPageWithoutATableHasNoTargetAndAssignsNothing)
 {
     ::DestroyAcceleratorTable(m_pFrame->m_hAccelTable);
