@@ -42,6 +42,7 @@ class CPagesFrame : public CFrameWnd
 {
 public:
     int m_nKeyboardResets = 0;
+    std::vector<UINT> m_menuResets;
     std::vector<UINT> m_commands;
 
 protected:
@@ -49,6 +50,8 @@ protected:
     {
         if (message == ORX_WM_TOOLBAR_RESETKEYBOARD)
             m_nKeyboardResets++;
+        if (message == ORX_WM_TOOLBAR_RESETMENU)
+            m_menuResets.push_back((UINT)wParam);
         if (message == WM_COMMAND)
         {
             m_commands.push_back(LOWORD(wParam));
@@ -383,10 +386,40 @@ TEST_F(PagesTest, MenuPageOnAMenuBarShowsTheDefaultMenuAndLeavesTheBarAsItFoundI
         page.GetDlgItemText(16506, strText);
         EXPECT_EQ(CString("Default application menu. Appears when no documents are open."), strText);
         EXPECT_TRUE(CORXMenuStore::IsStored(hMenu));
+
+        // A changed menu is reset from its resource, under a new handle that the page follows.
+        ASSERT_TRUE(bar.RemoveButton(0));
+        page.ResetFrameMenu();
+        EXPECT_EQ(nButtons, bar.GetCount());
+        EXPECT_EQ((std::vector<UINT>{IDR_DEMO_MAINFRAME}), m_pFrame->m_menuResets);
+        hMenu = bar.GetDefaultMenu();
+        EXPECT_EQ(hMenu, bar.GetMenu());
         m_sheet.DestroyWindow();
     }
     EXPECT_EQ(hMenu, bar.GetMenu());
     EXPECT_EQ(nButtons, bar.GetCount());
+}
+
+TEST_F(PagesTest, ResettingAContextMenuDropsTheUsersArrangementAndShowsTheResourcesItems)
+{
+    CORXContextMenuManager contextMenus;
+    ASSERT_TRUE(contextMenus.AddMenu(_T("Demo"), IDR_DEMO_MENU));
+    CORXMenuPage page(m_pFrame);
+    Open(page);
+    Choose(page, 16622, 1);
+    CORXPopupMenu* pPreview = page.GetContextMenu();
+    ASSERT_NE((CORXPopupMenu*)NULL, pPreview);
+    int nItems = pPreview->GetMenuItemCount();
+    ASSERT_GT(nItems, 2);
+    // The user's arrangement: one item fewer, kept under the manager's menu.
+    HMENU hKept = ::GetSubMenu(contextMenus.GetMenuById(IDR_DEMO_MENU), 0);
+    ASSERT_TRUE(pPreview->RemoveItem(0));
+    ASSERT_TRUE(CORXMenuStore::Store(hKept, pPreview->GetMenuBar()));
+    page.ResetContextMenu();
+    EXPECT_FALSE(CORXMenuStore::IsStored(hKept));
+    EXPECT_EQ(nItems, pPreview->GetMenuItemCount());
+    EXPECT_EQ(pPreview, page.GetContextMenu());
+    m_sheet.DestroyWindow();
 }
 
 TEST(Workspace, ViewDoubleClickBeepsWithoutACommandAndSendsABoundOne)
