@@ -345,6 +345,8 @@ TEST_F(PagesTest, MenuPageWithoutAMenuBarDisablesTheFrameMenusAndWritesItsSettin
     HMENU hKept = ::GetSubMenu(contextMenus.GetMenuById(IDR_DEMO_MENU), 0);
     EXPECT_EQ(hKept, pPreview->GetHMenu());
     HWND hPreview = pPreview->GetSafeHwnd();
+    // Moved by the user, it opens next time where it was left.
+    pPreview->SetWindowPos(NULL, 140, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Choose(page, 16622, 0);
     PumpPending();
     EXPECT_FALSE(::IsWindow(hPreview));
@@ -353,8 +355,13 @@ TEST_F(PagesTest, MenuPageWithoutAMenuBarDisablesTheFrameMenusAndWritesItsSettin
     // The manager's menu outlives its preview.
     EXPECT_TRUE(::IsMenu(hKept));
 
+    EXPECT_EQ(CPoint(140, 120), CORXMenuPage::GetLastMenuPos());
+
     // A preview still open when the page goes is closed with it.
     Choose(page, 16622, 1);
+    CRect rectPreview;
+    page.GetContextMenu()->GetWindowRect(rectPreview);
+    EXPECT_EQ(CPoint(140, 120), rectPreview.TopLeft());
     hPreview = page.GetContextMenu()->GetSafeHwnd();
     page.SendDlgItemMessage(16625, CB_SETCURSEL, CORXPopupMenu::FADE);
     page.CheckDlgButton(16626, BST_UNCHECKED);
