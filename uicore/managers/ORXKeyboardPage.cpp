@@ -234,8 +234,21 @@ BOOL CORXKeyboardPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
 
-    // The application has no document templates of its own tables: the frame's table is the one
-    // target.
+    // Each document template with a table of its own, by its document name, then the frame.
+    CPtrArray arTemplates;
+    CORXKeyboardManager::GetTemplates(arTemplates);
+    for (int i = 0; i < (int)arTemplates.GetSize(); i++)
+    {
+        CDocTemplate* pTemplate = (CDocTemplate*)arTemplates[i];
+        CString strAll, strName;
+        if (strAll.LoadString(pTemplate->m_nIDResource))
+            AfxExtractSubString(strName, strAll, 1, _T('\n'));
+        if (strName.IsEmpty())
+            strName.Format(_T("%u"), pTemplate->m_nIDResource);
+        int iItem = m_wndViewTypeList.AddString(strName);
+        if (iItem >= 0)
+            m_wndViewTypeList.SetItemDataPtr(iItem, pTemplate);
+    }
     CFrameWnd* pFrame = GetFrame();
     if (pFrame != NULL && pFrame->m_hAccelTable != NULL)
     {
@@ -274,12 +287,36 @@ void CORXKeyboardPage::CopyTargetTable()
     delete[] m_lpAccel;
     m_lpAccel = NULL;
     m_nAccelSize = 0;
+    m_nAccelSize = CORXKeyboardManager::GetAccelRecords(GetTargetTable(), m_lpAccel);
+}
+
+CObject* CORXKeyboardPage::GetTarget() const
+{
     int iTarget = m_wndViewTypeList.GetCurSel();
-    if (iTarget < 0)
-        return;
-    CFrameWnd* pFrame = (CFrameWnd*)m_wndViewTypeList.GetItemDataPtr(iTarget);
-    if (pFrame != NULL)
-        m_nAccelSize = CORXKeyboardManager::GetAccelRecords(pFrame->m_hAccelTable, m_lpAccel);
+    return iTarget >= 0 ? (CObject*)m_wndViewTypeList.GetItemDataPtr(iTarget) : NULL;
+}
+
+HACCEL CORXKeyboardPage::GetTargetTable() const
+{
+    CObject* pTarget = GetTarget();
+    if (CDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CDocTemplate, pTarget))
+        return pTemplate->m_hAccelTable;
+    if (CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pTarget))
+        return pFrame->m_hAccelTable;
+    return NULL;
+}
+
+BOOL CORXKeyboardPage::InstallTargetTable(HACCEL hAccelNew)
+{
+    CObject* pTarget = GetTarget();
+    BOOL bInstalled = FALSE;
+    if (CDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CDocTemplate, pTarget))
+        bInstalled = CORXKeyboardManager::InstallTemplateTable(pTemplate, hAccelNew);
+    else if (CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pTarget))
+        bInstalled = CORXKeyboardManager::InstallTable(pFrame, hAccelNew);
+    if (!bInstalled && hAccelNew != NULL)
+        ::DestroyAcceleratorTable(hAccelNew);
+    return bInstalled;
 }
 
 void CORXKeyboardPage::SelectCategory(int iIndex)
@@ -459,21 +496,12 @@ void CORXKeyboardPage::UpdateButtons()
 BOOL CORXKeyboardPage::AssignKey(const ACCEL& accel)
 {
     UINT uiCmd = GetSelectedCommand();
-    int iTarget = m_wndViewTypeList.GetCurSel();
-    if (uiCmd == 0 || iTarget < 0 || accel.key == 0)
-        return FALSE;
-    CFrameWnd* pFrame = (CFrameWnd*)m_wndViewTypeList.GetItemDataPtr(iTarget);
-    if (pFrame == NULL)
+    if (uiCmd == 0 || GetTarget() == NULL || accel.key == 0)
         return FALSE;
     ACCEL accelNew = accel;
     accelNew.cmd = (WORD)uiCmd;
-    HACCEL hNew = CORXKeyboardManager::AssignKey(pFrame->m_hAccelTable, accelNew);
-    if (!CORXKeyboardManager::InstallTable(pFrame, hNew))
-    {
-        if (hNew != NULL)
-            ::DestroyAcceleratorTable(hNew);
+    if (!InstallTargetTable(CORXKeyboardManager::AssignKey(GetTargetTable(), accelNew)))
         return FALSE;
-    }
     CopyTargetTable();
     ShowCurrentKeys();
     if (m_wndNewKey.GetSafeHwnd() != NULL)
@@ -486,20 +514,13 @@ BOOL CORXKeyboardPage::AssignKey(const ACCEL& accel)
 BOOL CORXKeyboardPage::RemoveSelectedKey()
 {
     int iKey = m_wndCurrentKeysList.GetCurSel();
-    int iTarget = m_wndViewTypeList.GetCurSel();
-    if (iKey < 0 || iTarget < 0)
+    if (iKey < 0 || GetTarget() == NULL)
         return FALSE;
-    CFrameWnd* pFrame = (CFrameWnd*)m_wndViewTypeList.GetItemDataPtr(iTarget);
     const ACCEL* pAccel = (const ACCEL*)m_wndCurrentKeysList.GetItemDataPtr(iKey);
-    if (pFrame == NULL || pAccel == NULL)
+    if (pAccel == NULL)
         return FALSE;
-    HACCEL hNew = CORXKeyboardManager::RemoveKey(pFrame->m_hAccelTable, pAccel->fVirt, pAccel->key);
-    if (!CORXKeyboardManager::InstallTable(pFrame, hNew))
-    {
-        if (hNew != NULL)
-            ::DestroyAcceleratorTable(hNew);
+    if (!InstallTargetTable(CORXKeyboardManager::RemoveKey(GetTargetTable(), pAccel->fVirt, pAccel->key)))
         return FALSE;
-    }
     CopyTargetTable();
     ShowCurrentKeys();
     UpdateButtons();

@@ -101,6 +101,11 @@ protected:
 protected:
     void FillCategories();
     void CopyTargetTable();
+    // The chosen target: a document template or the frame; NULL when none.
+    CObject* GetTarget() const;
+    HACCEL GetTargetTable() const;
+    // The target takes the new table; a table it refuses is destroyed.
+    BOOL InstallTargetTable(HACCEL hAccelNew);
     void ShowCurrentKeys();
     void ShowAssignedTo(UINT uiCmd, const CString& strKey);
     void UpdateButtons();

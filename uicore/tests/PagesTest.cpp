@@ -298,6 +298,50 @@ TEST_F(PagesTest, AssigningOverTheResourcesTableLeavesThatTableToItsOtherUsers)
     EXPECT_EQ(2u, Records(m_pFrame->m_hAccelTable).size());
 }
 
+TEST_F(PagesTest, ATemplatesTableIsATargetOfItsOwnThatItsFramesFollowAndTheManagerKeeps)
+{
+    CTestWinApp& app = *static_cast<CTestWinApp*>(AfxGetApp());
+    app.ResetProfile();
+    m_pWorkspace->SetRegistryBase(_T("Velmora"));
+    CORXKeyboardManager manager;
+    CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_DEMO_PAGES_KEYS);
+    app.AddDocTemplate(pTemplate);
+    ASSERT_NE((HACCEL)NULL, pTemplate->m_hAccelTable);
+    CPagesFrame* pChild = new CPagesFrame;
+    ASSERT_TRUE(pChild->Create(NULL, _T("Document"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
+    pChild->m_hAccelTable = pTemplate->m_hAccelTable;
+    HACCEL hFrameTable = m_pFrame->m_hAccelTable;
+    {
+        CORXKeyboardPage page(m_pFrame);
+        Open(page);
+        // The template first, by its document name (its id without one), then the frame, chosen.
+        ASSERT_EQ(2, (int)page.SendDlgItemMessage(16642, CB_GETCOUNT));
+        EXPECT_EQ(1, (int)page.SendDlgItemMessage(16642, CB_GETCURSEL));
+        Choose(page, 16642, 0);
+        page.SelectCategory(1);
+        page.SelectCommand(1);
+        ASSERT_TRUE(page.AssignKey(ACCEL{FVIRTKEY | FCONTROL | FSHIFT, 'K', 0}));
+        m_sheet.DestroyWindow();
+    }
+    EXPECT_EQ(3u, Records(pTemplate->m_hAccelTable).size());
+    EXPECT_EQ(pTemplate->m_hAccelTable, pChild->m_hAccelTable);
+    EXPECT_EQ(hFrameTable, m_pFrame->m_hAccelTable);
+
+    // Saved under the template's id, reset from its resource, loaded again.
+    ASSERT_TRUE(manager.SaveState(NULL, m_pFrame));
+    manager.ResetAll(m_pFrame);
+    EXPECT_EQ(2u, Records(pTemplate->m_hAccelTable).size());
+    EXPECT_EQ(pTemplate->m_hAccelTable, pChild->m_hAccelTable);
+    ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
+    EXPECT_EQ(3u, Records(pTemplate->m_hAccelTable).size());
+    EXPECT_EQ(pTemplate->m_hAccelTable, pChild->m_hAccelTable);
+
+    pChild->m_hAccelTable = NULL;
+    pChild->DestroyWindow();
+    while (!app.m_templateList.IsEmpty())
+        delete (CCmdTarget*)app.m_templateList.RemoveHead();
+}
+
 TEST_F(PagesTest, KeyboardPageWithoutATableHasNoTargetAndAssignsNothing)
 {
     ::DestroyAcceleratorTable(m_pFrame->m_hAccelTable);
