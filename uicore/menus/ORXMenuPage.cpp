@@ -143,7 +143,10 @@ BOOL CORXMenuPage::OnInitDialog()
                     mapIds.Lookup(pTemplate->m_nIDResource, bKnown))
                     continue;
                 mapIds.SetAt(pTemplate->m_nIDResource, TRUE);
-                int iItem = m_wndMenuesList.AddString(GetDocString(pTemplate, kDocName));
+                CString strName = GetDocString(pTemplate, kDocName);
+                if (strName.IsEmpty())
+                    strName.Format(_T("%u"), pTemplate->m_nIDResource);
+                int iItem = m_wndMenuesList.AddString(strName);
                 if (iItem < 0)
                     continue;
                 m_wndMenuesList.SetItemDataPtr(iItem, pTemplate);

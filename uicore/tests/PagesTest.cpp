@@ -451,6 +451,34 @@ TEST_F(PagesTest, MenuPageOnAMenuBarShowsTheDefaultMenuAndLeavesTheBarAsItFoundI
     EXPECT_EQ(nButtons, bar.GetCount());
 }
 
+TEST_F(PagesTest, MenuPageShowsATemplatesMenuOnTheBarAndTheOpeningMenuAgainWhenItCloses)
+{
+    CTestWinApp& app = *static_cast<CTestWinApp*>(AfxGetApp());
+    CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_DEMO_MENU);
+    app.AddDocTemplate(pTemplate);
+    ASSERT_NE((HMENU)NULL, pTemplate->m_hMenuShared);
+    {
+        CORXMenuBar bar;
+        ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+        HMENU hMenu = ::GetMenu(m_pFrame->m_hWnd);
+        ::SetMenu(m_pFrame->m_hWnd, NULL);
+        bar.SetDefaultMenuResId(IDR_DEMO_MAINFRAME);
+        bar.CreateFromMenu(hMenu, TRUE);
+        CORXMenuPage page(m_pFrame, TRUE);
+        Open(page);
+        CComboBox* pMenus = (CComboBox*)page.GetDlgItem(16621);
+        ASSERT_EQ(2, pMenus->GetCount());
+        EXPECT_EQ(1, pMenus->GetCurSel());
+        EXPECT_EQ(pTemplate, pMenus->GetItemDataPtr(0));
+        Choose(page, 16621, 0);
+        EXPECT_EQ(pTemplate->m_hMenuShared, bar.GetMenu());
+        m_sheet.DestroyWindow();
+        EXPECT_EQ(hMenu, bar.GetMenu());
+    }
+    while (!app.m_templateList.IsEmpty())
+        delete (CCmdTarget*)app.m_templateList.RemoveHead();
+}
+
 TEST_F(PagesTest, ResettingAContextMenuDropsTheUsersArrangementAndShowsTheResourcesItems)
 {
     CORXContextMenuManager contextMenus;
