@@ -14,6 +14,7 @@
 CORXWorkspace* CORXWorkspace::s_pInstance = NULL;
 BOOL (*g_pfnORXFrameBarsState)(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave) = NULL;
 CORXWorkspace::PFN_RELEASEMANAGER CORXWorkspace::s_pfnRelease[CORXWorkspace::mgrCount] = {};
+CORXWorkspace::PFN_MESSAGEBEEP CORXWorkspace::s_pfnMessageBeep = ::MessageBeep;
 
 CORXWorkspace::CORXWorkspace(BOOL bResetAfterLoad)
     : m_strRegSection(_T("ORXWorkspace")), m_nSavedVersionMajor(-1), m_nSavedVersionMinor(-1),
@@ -324,4 +325,33 @@ BOOL CORXWorkspace::RestoreWindowPlacement(CWnd* pWnd)
     wp.ptMaxPosition = CPoint(-1, -1);
     wp.rcNormalPosition = rect;
     return ::SetWindowPlacement(pWnd->GetSafeHwnd(), &wp);
+}
+
+BOOL CORXWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)
+{
+    if (g_pMouseManager == NULL)
+        return FALSE;
+    UINT uiCmd = g_pMouseManager->GetViewDblClickCommand(iViewId);
+    if (uiCmd == 0 || uiCmd == (UINT)-1)
+    {
+        if (s_pfnMessageBeep != NULL)
+            s_pfnMessageBeep((UINT)-1);
+        return FALSE;
+    }
+    if (g_pUserToolsManager != NULL && g_pUserToolsManager->FindTool(uiCmd) != NULL)
+        return g_pUserToolsManager->InvokeTool(uiCmd);
+    CWnd* pTarget = NULL;
+    if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL)
+    {
+        CWinThread* pThread = AfxGetThread();
+        pTarget = pThread != NULL ? pThread->m_pMainWnd : NULL;
+    }
+    else if (g_pORXInPlaceFrame != NULL)
+        pTarget = g_pORXInPlaceFrame;
+    else
+        pTarget = pWnd->GetParentFrame();
+    if (pTarget == NULL || pTarget->GetSafeHwnd() == NULL)
+        return FALSE;
+    ::SendMessageA(pTarget->m_hWnd, WM_COMMAND, uiCmd, 0);
+    return TRUE;
 }

@@ -47,6 +47,9 @@ public:
     virtual BOOL LoadState(LPCTSTR lpszSectionName = NULL, CFrameWnd* pFrame = NULL);
     virtual BOOL CleanState(LPCTSTR lpszSectionName = NULL);
     virtual BOOL SaveState(LPCTSTR lpszSectionName = NULL, CFrameWnd* pFrame = NULL);
+    // Runs the command that the mouse manager binds to a double click in the view; FALSE (with a
+    // beep when the view has no command) when nothing ran.
+    virtual BOOL OnViewDoubleClick(CWnd* pWnd, int iViewId);
     virtual BOOL OnContextHelp(CWnd* pWnd, const DWORD* dwHelpIDArray);
     virtual BOOL SaveFrameState(CFrameWnd* pFrame) { return SaveState(NULL, pFrame); }
 
@@ -90,6 +93,10 @@ public:
     // the manager. Left empty, the flag alone deletes nothing.
     typedef void (*PFN_RELEASEMANAGER)();
     static void SetManagerRelease(Manager nManager, PFN_RELEASEMANAGER pfnRelease);
+
+    // The beep of a double click without a command; tests listen in.
+    typedef BOOL(WINAPI* PFN_MESSAGEBEEP)(UINT);
+    static PFN_MESSAGEBEEP s_pfnMessageBeep;
 
 protected:
     CString m_strRegSection;

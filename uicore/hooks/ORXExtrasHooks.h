@@ -47,6 +47,10 @@ class CORXCustomizeSheet
 public:
     virtual ~CORXCustomizeSheet() {}
     virtual void ShowToolBar(CORXToolBar* pBar, BOOL bShow) = 0;
+    // Fills the combo box with the command categories, each item's data the category's CObList of
+    // buttons (the sheet's own); the all-commands category comes last. Without bAddEmpty a category
+    // with no real command is left out. FALSE when the sheet keeps no categories.
+    virtual BOOL FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAddEmpty = TRUE) { return FALSE; }
 };
 extern CORXCustomizeSheet* g_pORXCustomizeSheet;
 

@@ -14,6 +14,7 @@ HACCEL CORXKeyboardManager::s_hAccelDefaultLast = NULL;
 ACCEL* CORXKeyboardManager::s_pAccel = NULL;
 int CORXKeyboardManager::s_nAccel = 0;
 HACCEL CORXKeyboardManager::s_hAccelLast = NULL;
+CPtrList CORXKeyboardManager::s_lstBuiltTemplateTables;
 
 namespace
 {
@@ -144,49 +145,120 @@ BOOL CORXKeyboardManager::InstallTable(CFrameWnd* pFrame, HACCEL hAccelNew)
     if (pFrame == NULL || hAccelNew == NULL)
         return FALSE;
     HACCEL hOld = pFrame->m_hAccelTable;
+    BOOL bOwnedOld = pFrame->m_bAccelTableBuilt;
     pFrame->m_hAccelTable = hAccelNew;
-    if (hOld != NULL && hOld != hAccelNew)
+    pFrame->m_bAccelTableBuilt = TRUE;
+    // A table loaded from the resources is shared by everyone who loads it: only a table the
+    // frame built is destroyed.
+    if (hOld != NULL && hOld != hAccelNew && bOwnedOld)
+    {
+        // The system hands a destroyed table's handle to the next table made: a copy cached under
+        // it would name the old keys.
+        if (hOld == s_hAccelDefaultLast || hOld == s_hAccelLast)
+            CleanUp();
         ::DestroyAcceleratorTable(hOld);
+    }
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Document templates
+
+void CORXKeyboardManager::GetTemplates(CPtrArray& arTemplates)
+{
+    arTemplates.RemoveAll();
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL)
+        return;
+    for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+    {
+        CDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CDocTemplate, (CObject*)pApp->GetNextDocTemplate(pos));
+        if (pTemplate == NULL || pTemplate->m_hAccelTable == NULL)
+            continue;
+        BOOL bKnown = FALSE;
+        for (int i = 0; i < (int)arTemplates.GetSize() && !bKnown; i++)
+            bKnown = ((CDocTemplate*)arTemplates[i])->m_hAccelTable == pTemplate->m_hAccelTable;
+        if (!bKnown)
+            arTemplates.Add(pTemplate);
+    }
+}
+
+namespace
+{
+struct ORXTableSwap
+{
+    HACCEL hOld;
+    HACCEL hNew;
+};
+
+BOOL CALLBACK SwapFrameTable(HWND hWnd, LPARAM lParam)
+{
+    const ORXTableSwap* pSwap = (const ORXTableSwap*)lParam;
+    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(hWnd));
+    if (pFrame != NULL && pFrame->m_hAccelTable == pSwap->hOld)
+    {
+        // The template owns the table; the frame only uses it.
+        pFrame->m_hAccelTable = pSwap->hNew;
+        pFrame->m_bAccelTableBuilt = FALSE;
+    }
+    ::EnumChildWindows(hWnd, SwapFrameTable, lParam);
+    return TRUE;
+}
+} // namespace
+
+BOOL CORXKeyboardManager::InstallTemplateTable(CDocTemplate* pTemplate, HACCEL hAccelNew, BOOL bBuilt)
+{
+    if (pTemplate == NULL || hAccelNew == NULL)
+        return FALSE;
+    ORXTableSwap swap = {pTemplate->m_hAccelTable, hAccelNew};
+    pTemplate->m_hAccelTable = hAccelNew;
+    if (bBuilt && s_lstBuiltTemplateTables.Find(hAccelNew) == NULL)
+        s_lstBuiltTemplateTables.AddTail(hAccelNew);
+    if (swap.hOld == NULL || swap.hOld == hAccelNew)
+        return TRUE;
+    ::EnumThreadWindows(::GetCurrentThreadId(), SwapFrameTable, (LPARAM)&swap);
+    POSITION posBuilt = s_lstBuiltTemplateTables.Find(swap.hOld);
+    if (posBuilt != NULL)
+    {
+        s_lstBuiltTemplateTables.RemoveAt(posBuilt);
+        if (swap.hOld == s_hAccelDefaultLast || swap.hOld == s_hAccelLast)
+            CleanUp();
+        ::DestroyAcceleratorTable(swap.hOld);
+    }
     return TRUE;
 }
 
 /////////////////////////////////////////////////////////////////////////////
 // Registry
 
-BOOL CORXKeyboardManager::SaveState(LPCTSTR lpszProfileName, CFrameWnd* pDefaultFrame)
+BOOL CORXKeyboardManager::SaveTable(LPCTSTR lpszProfileName, int nId, HACCEL hAccel)
 {
-    CFrameWnd* pFrame = GetFrame(pDefaultFrame);
-    if (pFrame == NULL || pFrame->m_hAccelTable == NULL)
-        return FALSE;
     ACCEL* pAccel = NULL;
-    int nCount = GetAccelRecords(pFrame->m_hAccelTable, pAccel);
+    int nCount = GetAccelRecords(hAccel, pAccel);
     BOOL bOK = FALSE;
     if (nCount > 0)
     {
         CORXRegistrySP regSP;
         CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
-        bOK = reg.CreateKey(GetTableKey(lpszProfileName, 0)) &&
+        bOK = reg.CreateKey(GetTableKey(lpszProfileName, nId)) &&
               reg.Write(kAcceleratorsValue, (LPBYTE)pAccel, nCount * kAccelRecord);
     }
     delete[] pAccel;
     return bOK;
 }
 
-BOOL CORXKeyboardManager::LoadState(LPCTSTR lpszProfileName, CFrameWnd* pDefaultFrame)
+HACCEL CORXKeyboardManager::LoadTable(LPCTSTR lpszProfileName, int nId)
 {
-    CFrameWnd* pFrame = GetFrame(pDefaultFrame);
-    if (pFrame == NULL)
-        return FALSE;
     CORXRegistrySP regSP;
     CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
-    if (!reg.Open(GetTableKey(lpszProfileName, 0)))
-        return FALSE;
+    if (!reg.Open(GetTableKey(lpszProfileName, nId)))
+        return NULL;
     BYTE* pData = NULL;
     UINT nBytes = 0;
     if (!reg.Read(kAcceleratorsValue, pData, nBytes))
-        return FALSE;
-    // A value that is not a whole number of records is no table: the frame keeps the one it has.
-    BOOL bOK = FALSE;
+        return NULL;
+    // A value that is not a whole number of records is no table: the owner keeps the one it has.
+    HACCEL hAccel = NULL;
     if (pData != NULL && nBytes > 0 && nBytes % kAccelRecord == 0)
     {
         int nCount = (int)(nBytes / kAccelRecord);
@@ -198,15 +270,69 @@ BOOL CORXKeyboardManager::LoadState(LPCTSTR lpszProfileName, CFrameWnd* pDefault
             if (!CORXToolBar::IsCommandPermitted(pAccel[i].cmd))
                 pAccel[i].cmd = 0;
         }
-        bOK = InstallTable(pFrame, ::CreateAcceleratorTableA(pAccel, nCount));
+        hAccel = ::CreateAcceleratorTableA(pAccel, nCount);
         delete[] pAccel;
     }
     delete[] pData;
+    return hAccel;
+}
+
+BOOL CORXKeyboardManager::SaveState(LPCTSTR lpszProfileName, CFrameWnd* pDefaultFrame)
+{
+    BOOL bOK = FALSE;
+    CPtrArray arTemplates;
+    GetTemplates(arTemplates);
+    for (int i = 0; i < (int)arTemplates.GetSize(); i++)
+    {
+        CDocTemplate* pTemplate = (CDocTemplate*)arTemplates[i];
+        if (SaveTable(lpszProfileName, (int)pTemplate->m_nIDResource, pTemplate->m_hAccelTable))
+            bOK = TRUE;
+    }
+    CFrameWnd* pFrame = GetFrame(pDefaultFrame);
+    if (pFrame != NULL && pFrame->m_hAccelTable != NULL &&
+        SaveTable(lpszProfileName, 0, pFrame->m_hAccelTable))
+        bOK = TRUE;
+    return bOK;
+}
+
+BOOL CORXKeyboardManager::LoadState(LPCTSTR lpszProfileName, CFrameWnd* pDefaultFrame)
+{
+    BOOL bOK = FALSE;
+    CPtrArray arTemplates;
+    GetTemplates(arTemplates);
+    for (int i = 0; i < (int)arTemplates.GetSize(); i++)
+    {
+        CDocTemplate* pTemplate = (CDocTemplate*)arTemplates[i];
+        HACCEL hAccel = LoadTable(lpszProfileName, (int)pTemplate->m_nIDResource);
+        if (hAccel != NULL && InstallTemplateTable(pTemplate, hAccel))
+            bOK = TRUE;
+    }
+    CFrameWnd* pFrame = GetFrame(pDefaultFrame);
+    if (pFrame == NULL)
+        return bOK;
+    HACCEL hAccel = LoadTable(lpszProfileName, 0);
+    if (hAccel != NULL)
+    {
+        if (InstallTable(pFrame, hAccel))
+            bOK = TRUE;
+        else
+            ::DestroyAcceleratorTable(hAccel);
+    }
     return bOK;
 }
 
 void CORXKeyboardManager::ResetAll(CFrameWnd* pDefaultFrame)
 {
+    CPtrArray arTemplates;
+    GetTemplates(arTemplates);
+    for (int i = 0; i < (int)arTemplates.GetSize(); i++)
+    {
+        CDocTemplate* pTemplate = (CDocTemplate*)arTemplates[i];
+        LPCTSTR lpszName = MAKEINTRESOURCE(pTemplate->m_nIDResource);
+        HACCEL hResource = ::LoadAccelerators(AfxFindResourceHandle(lpszName, RT_ACCELERATOR), lpszName);
+        if (hResource != NULL)
+            InstallTemplateTable(pTemplate, hResource, FALSE);
+    }
     CFrameWnd* pFrame = GetFrame(pDefaultFrame);
     if (pFrame == NULL || pFrame->m_nIDHelp == 0)
         return;

@@ -7,6 +7,7 @@
 
 #include <afxwin.h>
 #include <afxext.h>
+#include <afxcoll.h>
 
 class CORXKeyboardManager : public CObject
 {
@@ -34,8 +35,15 @@ public:
     static int GetAccelRecords(HACCEL hAccel, ACCEL*& pAccel);
     static HACCEL AssignKey(HACCEL hAccel, const ACCEL& accelNew);
     static HACCEL RemoveKey(HACCEL hAccel, BYTE fVirt, WORD nKey);
-    // The frame takes the table and destroys its old one; FALSE (nothing changed) without both.
+    // The frame takes the table as its own and destroys its old one when it had built that one
+    // (a resource's table stays for others who load it); FALSE (nothing changed) without both.
     static BOOL InstallTable(CFrameWnd* pFrame, HACCEL hAccelNew);
+
+    // The document templates that have a table of their own, each table once.
+    static void GetTemplates(CPtrArray& arTemplates);
+    // The template takes the table, and so does every frame that used the template's old one. A
+    // table built here (not a resource's) is the template's, destroyed when it is replaced.
+    static BOOL InstallTemplateTable(CDocTemplate* pTemplate, HACCEL hAccelNew, BOOL bBuilt = TRUE);
 
     // Frees the cached copies of tables; part of the framework's global clean-up.
     static void CleanUp();
@@ -51,6 +59,11 @@ protected:
     static ACCEL* s_pAccel;
     static int s_nAccel;
     static HACCEL s_hAccelLast;
+    // The templates' tables that were built here rather than loaded from the resources.
+    static CPtrList s_lstBuiltTemplateTables;
+
+    static BOOL SaveTable(LPCTSTR lpszProfileName, int nId, HACCEL hAccel);
+    static HACCEL LoadTable(LPCTSTR lpszProfileName, int nId);
 };
 
 extern CORXKeyboardManager* g_pKeyboardManager;

@@ -8,6 +8,7 @@
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
+#include "ORXMenuPage.h"
 #include "ORXMenuSound.h"
 #include "ORXMenuStore.h"
 #include "ORXToolbarImageList.h"
@@ -171,6 +172,13 @@ CORXPopupMenu::CORXPopupMenu()
     Initialize();
 }
 
+CORXPopupMenu::CORXPopupMenu(CORXMenuPage* pEditPage, LPCTSTR lpszTitle)
+{
+    Initialize();
+    m_pEditPage = pEditPage;
+    m_strCaption = lpszTitle != NULL ? lpszTitle : _T("");
+}
+
 void CORXPopupMenu::Initialize()
 {
     m_DropDirection = DROP_DIRECTION_NONE;
@@ -199,6 +207,7 @@ void CORXPopupMenu::Initialize()
     m_nMenuBarHeight = 0;
     m_bShown = FALSE;
     m_bInCreate = FALSE;
+    m_pEditPage = NULL;
 
     if (globalData.bIsRemoteSession)
         m_AnimationType = NO_ANIMATION;
@@ -289,8 +298,9 @@ BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLo
 
     CRect rect(x, y, x, y);
     m_bInCreate = TRUE;
-    BOOL bCreated = CWnd::CreateEx(dwExStyle, ORX_POPUPMENU_CLASS, _T(""), WS_POPUP, rect.left, rect.top, 0,
-                                   0, pWndOwner != NULL ? pWndOwner->GetSafeHwnd() : NULL, NULL);
+    DWORD dwStyle = m_pEditPage != NULL ? WS_POPUP | WS_CAPTION | WS_SYSMENU : WS_POPUP;
+    BOOL bCreated = CWnd::CreateEx(dwExStyle, ORX_POPUPMENU_CLASS, m_strCaption, dwStyle, rect.left, rect.top,
+                                   0, 0, pWndOwner != NULL ? pWndOwner->GetSafeHwnd() : NULL, NULL);
     m_bInCreate = FALSE;
     if (!bCreated || GetSafeHwnd() == NULL)
         return FALSE;
@@ -548,6 +558,8 @@ void CORXPopupMenu::RecalcLayout(BOOL)
 
     CSize sizeBar = m_wndMenuBar.CalcSize(TRUE);
     place.size = CSize(sizeBar.cx + 4, sizeBar.cy + 4);
+    if (m_pEditPage != NULL)
+        place.size.cy += ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * ::GetSystemMetrics(SM_CYBORDER) + 5;
     place.bRightAligned = m_bRightAlign;
     place.bRTL = (GetExStyle() & WS_EX_LAYOUTRTL) != 0;
     place.nAnimation = m_AnimationType;
@@ -586,7 +598,9 @@ void CORXPopupMenu::RecalcLayout(BOOL)
     int nShadow = CORXToolBar::IsCustomizeMode() ? 0 : m_iShadowSize;
     int cx = m_FinalSize.cx + nShadow;
     int cy = m_FinalSize.cy + nShadow;
-    if (place.bRTL)
+    if (m_pEditPage != NULL)
+        SetWindowPos(NULL, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    else if (place.bRTL)
         SetWindowPos(NULL, m_x - cx, m_y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
     else
         SetWindowPos(NULL, m_x, m_y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -1184,6 +1198,8 @@ void CORXPopupMenu::OnDestroy()
     }
     else
         CORXMenuBar::SetShowAllCommands(FALSE); // the next menus hide rarely used items again
+    if (m_pEditPage != NULL)
+        m_pEditPage->CloseContextMenu(this);
     if (g_ORXMenuServices.pfnMenuClosed != NULL)
         g_ORXMenuServices.pfnMenuClosed(this);
     if (m_pActivePopupMenu == this)

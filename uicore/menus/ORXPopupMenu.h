@@ -10,6 +10,7 @@
 #include "ORXPopupMenuBar.h"
 
 class CORXToolbarMenuButton;
+class CORXMenuPage;
 
 // The window class of every pop-up menu.
 #define ORX_POPUPMENU_CLASS "ORXPopupMenu"
@@ -72,6 +73,9 @@ class CORXPopupMenu : public CMiniFrameWnd
     // Construction
 public:
     CORXPopupMenu();
+    // A preview of a context menu for the customise dialog's menu page: a small window with a
+    // caption that stays where it was put and tells the page when it closes.
+    CORXPopupMenu(CORXMenuPage* pEditPage, LPCTSTR lpszTitle);
     virtual ~CORXPopupMenu();
 
     enum ANIMATION_TYPE
@@ -169,6 +173,7 @@ public:
     CRect GetScrollDownRect() const { return m_rectScrollDn; }
     CSize GetMenuSize() const { return CSize(m_FinalSize.cx, m_FinalSize.cy); }
     BOOL IsClosing() const { return m_bIsClosing; }
+    CORXMenuPage* GetEditPage() const { return m_pEditPage; }
 
     // Fields, in the order of the class's published layout
 protected:
@@ -207,6 +212,8 @@ protected:
     CBitmap m_bmpShadowBottom;
     CBitmap m_bmpScreen; // the screen under the menu while it opens
     BOOL m_bInCreate;    // a window destroyed while it is created leaves the object alive
+    CORXMenuPage* m_pEditPage;
+    CString m_strCaption;
 
     static int m_AnimationType;
     static int m_AnimationSpeed;

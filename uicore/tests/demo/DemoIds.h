@@ -36,4 +36,8 @@
 #define ID_DEMO_TALL_FIRST  33000 // its 80 items
 #define ID_DEMO_TALL_LAST   33079
 
+// The customise sheet of "/pages" and the frame's accelerator table that it edits.
+#define IDR_DEMO_PAGES_KEYS     34300
+#define ID_DEMO_PAGES_CUSTOMIZE 34301
+
 #endif // VELMORA_DEMOIDS_H

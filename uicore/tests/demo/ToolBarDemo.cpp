@@ -15,6 +15,7 @@
 #include "DemoControls.h"
 #include "DemoDropDown.h"
 #include "DemoReBar.h"
+#include "DemoPages.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
@@ -35,6 +36,8 @@ BOOL g_bMenuBar = FALSE;
 BOOL g_bControls = FALSE;
 // With "/rebar" next on the command line the frame gets a re-bar of three bands.
 BOOL g_bReBar = FALSE;
+// With "/pages" (after "/controls") a Tools menu opens the keyboard and menu customise pages.
+BOOL g_bPages = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -60,6 +63,7 @@ public:
     CDemoControls m_controls;
     CDemoDropDown m_dropDown;
     CDemoReBar m_reBar;
+    CDemoPages m_pages;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -90,6 +94,8 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
         if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        if (g_bPages && !m_pages.Create(this, Log))
             return -1;
         if (g_bMenuBar && !m_menuBar.Create(this, IDR_DEMO_MAINFRAME, Log))
             return -1;
@@ -234,6 +240,7 @@ protected:
         if (!m_menuBar.OnSysCommand(nID, lParam))
             CFrameWnd::OnSysCommand(nID, lParam);
     }
+    afx_msg void OnCustomize() { m_pages.OnCommand(ID_DEMO_PAGES_CUSTOMIZE); }
     afx_msg void OnClose()
     {
         if (g_bKeepState && g_pWorkspace != NULL)
@@ -284,6 +291,7 @@ ON_COMMAND(ID_DEMO_CHANGEBAR, OnChangeBar)
 ON_COMMAND(ID_DEMO_DIALOG, OnDemoCommand)
 ON_WM_CLOSE()
 ON_WM_SYSCOMMAND()
+ON_COMMAND(ID_DEMO_PAGES_CUSTOMIZE, OnCustomize)
 END_MESSAGE_MAP()
 
 class CDemoApp : public CWinApp
@@ -302,6 +310,7 @@ public:
         }
         g_bControls = CDemoControls::Wanted(g_strLog);
         g_bReBar = CDemoReBar::Wanted(g_strLog);
+        g_bPages = CDemoPages::Wanted(g_strLog);
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
