@@ -526,11 +526,8 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
         if (strBar != strFrame)
             SetWindowText(strBar);
     }
-    // The frame shows while it has a bar to show, and only with its owner.
+    // The frame shows while it has a bar to show.
     BOOL bShow = m_wndDockBar.GetDockedVisibleCount() > 0;
-    CWnd* pOwner = GetOwner();
-    if (bShow && pOwner != NULL && !pOwner->IsWindowVisible())
-        bShow = FALSE;
     if (bShow != IsWindowVisible())
         ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
 }
