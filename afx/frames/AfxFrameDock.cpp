@@ -82,6 +82,9 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lp
         if (pDockBar == NULL)
             return;
     }
+    // The floating place is remembered for the way back out.
+    if (pBar->m_pDockContext != NULL)
+        pBar->m_pDockContext->RecordFloatingPosition();
     pDockBar->DockControlBar(pBar, lpRect);
     DelayRecalcLayout();
 }
@@ -95,6 +98,8 @@ void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT 
         DockControlBar(pBar, (CDockBar*)NULL, lpRect);
         return;
     }
+    if (pBar->m_pDockContext != NULL)
+        pBar->m_pDockContext->RecordFloatingPosition();
     pDockBar->ReDockControlBar(pBar, lpRect);
     DelayRecalcLayout();
 }
@@ -125,6 +130,9 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
 {
     if (pBar == NULL || pBar->m_hWnd == NULL)
         return;
+    // The docked place is remembered for the way back in.
+    if (pBar->m_pDockContext != NULL)
+        pBar->m_pDockContext->RecordDockedPosition();
     CMiniDockFrameWnd* pFrame = NULL;
     const DWORD dwAlign =
         (dwStyle & CBRS_ORIENT_HORZ) || !(dwStyle & CBRS_ORIENT_VERT) ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT;
