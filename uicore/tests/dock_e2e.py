@@ -156,6 +156,18 @@ def main():
         h.mouse_click(floating[0] + 12, (top + floating[1]) // 2, double=True)
         h.wait_for(lambda: log.bar(SECOND)[0] == TOP, timeout=10, what="the double click to dock the bar again")
         h.screenshot("dock-redocked")
+
+        # A double click on the gripper of the bar down the left side floats it where it floated
+        # last; one on its caption puts it back on the left.
+        left = log.bar(STANDARD)[2]
+        h.mouse_click((left[0] + left[2]) // 2, left[1] + 3, double=True)
+        h.wait_for(lambda: log.bar(STANDARD)[1] == 1, timeout=10, what="the gripper's double click to float")
+        box = h.rect(h.find(title="Standard", visible=True, timeout=10))
+        floating = log.bar(STANDARD)[2]
+        h.screenshot("dock-gripper-floated")
+        h.mouse_click(box["left"] + 30, (box["top"] + floating[1]) // 2, double=True)
+        h.wait_for(lambda: log.bar(STANDARD)[0] == LEFT, timeout=10, what="the caption's double click to dock")
+        expect(log.bar(STANDARD)[2] == left, "back where it was on the left: %r %r" % (log.bar(STANDARD), left))
         before = log.bars()
 
         h.close(frame)
