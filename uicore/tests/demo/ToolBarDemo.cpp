@@ -16,6 +16,7 @@
 #include "DemoDropDown.h"
 #include "DemoReBar.h"
 #include "DemoPages.h"
+#include "DemoDock.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
@@ -38,6 +39,8 @@ BOOL g_bControls = FALSE;
 BOOL g_bReBar = FALSE;
 // With "/pages" (after "/controls") a Tools menu opens the keyboard and menu customise pages.
 BOOL g_bPages = FALSE;
+// With "/dock" (after "/controls", before "/state") the bars dock and float.
+BOOL g_bDock = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -89,6 +92,13 @@ public:
         m_dropDown.LogLayout();
         m_reBar.LogLayout();
     }
+    // Where the docking bars are after every layout: drags and double clicks end in one.
+    virtual void RecalcLayout(BOOL bNotify = TRUE)
+    {
+        CFrameWnd::RecalcLayout(bNotify);
+        if (g_bDock && m_wndToolBar.GetSafeHwnd() != NULL)
+            CDemoDock::LogBars(this, Log);
+    }
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -122,6 +132,11 @@ protected:
             pMenuButton->m_bText = TRUE;
             if (m_wndMenuBar.InsertButton(pMenuButton) < 0)
                 delete pMenuButton;
+        }
+        if (g_bDock)
+        {
+            CControlBar* bars[] = {&m_wndToolBar, &m_wndMenuBar};
+            CDemoDock::Dock(this, bars, 2);
         }
         SetTimer(kToolTipTimer, 200, NULL);
         return 0;
@@ -311,6 +326,7 @@ public:
         g_bControls = CDemoControls::Wanted(g_strLog);
         g_bReBar = CDemoReBar::Wanted(g_strLog);
         g_bPages = CDemoPages::Wanted(g_strLog);
+        g_bDock = CDemoDock::Wanted(g_strLog);
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
