@@ -199,6 +199,9 @@ void CORXPopupMenu::Initialize()
     m_nMenuBarHeight = 0;
     m_bShown = FALSE;
     m_bInCreate = FALSE;
+    m_rectTearOffCaption.SetRectEmpty();
+    m_bTearOffPressed = FALSE;
+    m_bTearOffTracking = FALSE;
 
     if (globalData.bIsRemoteSession)
         m_AnimationType = NO_ANIMATION;
@@ -526,6 +529,8 @@ int CORXPopupMenu::HitTest(CPoint ptScreen) const
         if (pt.y >= rectClient.bottom - m_iShadowSize)
             return HT_BOTTOM_SHADOW;
     }
+    if (m_rectTearOffCaption.PtInRect(pt))
+        return HT_TEAROFF;
     return HT_ITEMS;
 }
 
@@ -548,6 +553,7 @@ void CORXPopupMenu::RecalcLayout(BOOL)
 
     CSize sizeBar = m_wndMenuBar.CalcSize(TRUE);
     place.size = CSize(sizeBar.cx + 4, sizeBar.cy + 4);
+    PlaceTearOffStrip(place.size);
     place.bRightAligned = m_bRightAlign;
     place.bRTL = (GetExStyle() & WS_EX_LAYOUTRTL) != 0;
     place.nAnimation = m_AnimationType;
@@ -639,6 +645,8 @@ BOOL CORXPopupMenu::PlaceItemBar(BOOL bForce)
         rectClient.bottom -= m_iShadowSize;
     }
     rectClient.DeflateRect(2, 2);
+    if (!m_rectTearOffCaption.IsRectEmpty())
+        rectClient.top += m_rectTearOffCaption.Height();
 
     CRect rectUpOld = m_rectScrollUp;
     CRect rectDnOld = m_rectScrollDn;
@@ -759,6 +767,8 @@ void CORXPopupMenu::DrawFinal(CDC* pDC)
     pDC->FillRect(rectMenu, &globalData.brBtnFace);
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
     pLook->OnDrawMenuBorder(pDC, this, rectMenu);
+    if (!m_rectTearOffCaption.IsRectEmpty())
+        pLook->OnDrawTearOffCaption(pDC, m_rectTearOffCaption, m_bTearOffPressed);
 
     auto DrawScrollButton = [&](const CRect& rect, CORXMenuImages::IMAGES_IDS id, BOOL bHot) {
         if (rect.IsRectEmpty())
@@ -945,7 +955,7 @@ LRESULT CORXPopupMenu::OnNcHitTest(CPoint)
 void CORXPopupMenu::OnMouseMove(UINT nFlags, CPoint point)
 {
     CWnd::OnMouseMove(nFlags, point);
-    if (!m_bScrollable || m_iScrollMode != 0)
+    if (OnTearOffMouse(WM_MOUSEMOVE, point) || !m_bScrollable || m_iScrollMode != 0)
         return;
     if (m_rectScrollUp.PtInRect(point) && CanScrollUp())
     {
@@ -963,11 +973,15 @@ void CORXPopupMenu::OnMouseMove(UINT nFlags, CPoint point)
 
 void CORXPopupMenu::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (OnTearOffMouse(WM_LBUTTONDOWN, point))
+        return;
     CWnd::OnLButtonDown(nFlags, point);
 }
 
 void CORXPopupMenu::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    if (OnTearOffMouse(WM_LBUTTONUP, point))
+        return;
     CWnd::OnLButtonUp(nFlags, point);
 }
 
