@@ -11,11 +11,11 @@
 #include "ORXTearOffManager.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
-#include "uicore_res.h"
 
 namespace
 {
 const int kTearOffHeight = 10;
+const UINT kIdsTearOff = 16028; // the strip's tip
 
 // The frame that keeps torn-off bars: the framework's main frame, else the top-level frame of the
 // window that opened the menu; NULL when that frame is none of the framework's.
@@ -59,7 +59,7 @@ void CORXPopupMenu::PlaceTearOffStrip(CSize& size)
         m_wndTearOffToolTip.Activate(TRUE);
         if (globalData.m_nMaxToolTipWidth != -1)
             m_wndTearOffToolTip.SetMaxTipWidth(globalData.m_nMaxToolTipWidth);
-        m_wndTearOffToolTip.AddTool(this, IDS_ORX_TEAROFF, m_rectTearOffCaption, 1);
+        m_wndTearOffToolTip.AddTool(this, kIdsTearOff, m_rectTearOffCaption, 1);
     }
 }
 
@@ -67,7 +67,8 @@ BOOL CORXPopupMenu::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     NMHDR* pNMH = (NMHDR*)lParam;
     if (pNMH != NULL && m_wndTearOffToolTip.GetSafeHwnd() != NULL &&
-        pNMH->hwndFrom == m_wndTearOffToolTip.GetSafeHwnd() && (pNMH->code == TTN_SHOW || pNMH->code == TTN_POP))
+        pNMH->hwndFrom == m_wndTearOffToolTip.GetSafeHwnd() &&
+        (pNMH->code == TTN_SHOW || pNMH->code == TTN_POP))
     {
         m_bTearOffPressed = pNMH->code == TTN_SHOW;
         InvalidateRect(m_rectTearOffCaption);
@@ -154,12 +155,13 @@ BOOL CORXPopupMenu::TearOff(CPoint ptScreen)
     pWndMain->ShowControlBar(pBar, TRUE, FALSE);
     pWndMain->RecalcLayout();
 
-    // The menus close; the new floating frame goes on moving with the mouse, whose button is still
-    // down, once they have gone.
-    CFrameWnd* pMiniFrame = pBar->GetParentFrame();
-    if (pMiniFrame != NULL && pMiniFrame != pWndMain && pMiniFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
-        pMiniFrame->PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptScreen.x, ptScreen.y));
+    // The menus close first; then the new floating frame goes on moving with the mouse, whose
+    // button is still down.
     PostMessage(WM_CLOSE);
+    CFrameWnd* pMiniFrame = pBar->GetParentFrame();
+    if (pMiniFrame != NULL && pMiniFrame != pWndMain && pMiniFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)) &&
+        ::GetKeyState(VK_LBUTTON) < 0)
+        pMiniFrame->PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptScreen.x, ptScreen.y));
     return TRUE;
 }
 
@@ -197,7 +199,8 @@ CORXToolBar* CORXPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPC
         if (info.hSubMenu != NULL)
         {
             UINT uiTearOff = g_pTearOffMenuManager != NULL ? g_pTearOffMenuManager->Parse(strText) : 0;
-            CORXToolbarMenuButton* pMenuButton = new CORXToolbarMenuButton((UINT)-1, info.hSubMenu, -1, strText);
+            CORXToolbarMenuButton* pMenuButton =
+                new CORXToolbarMenuButton((UINT)-1, info.hSubMenu, -1, strText);
             pMenuButton->SetTearOff(uiTearOff);
             pButton = pMenuButton;
         }
