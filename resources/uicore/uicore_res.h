@@ -7,6 +7,7 @@
 #define IDS_ORX_UNTITLED_TOOLBAR  16104
 #define IDS_ORX_TOO_MANY_TOOLBARS 16243
 #define IDS_ORX_MORE_BUTTONS      16026 // the chevron's default text
+#define IDS_ORX_TEAROFF           16028 // the tip of a menu's tear-off strip
 #define IDC_ORX_STRETCH           30980 // shown while a button is stretched
 #define IDC_ORX_STRETCH_VERT      30981
 

@@ -22,6 +22,8 @@ public:
     virtual BOOL OnGetButtonToolTip(const CORXToolbarButton* pButton, CString& strTTText) { return FALSE; }
     // Keyboard assignments: the text of the key bound to a command, FALSE when none.
     virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey) { return FALSE; }
+    // A menu torn off into a new floating bar: FALSE refuses the bar, which is then destroyed.
+    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenuPopup, CControlBar* pBar) { return TRUE; }
 };
 
 // The frame that speaks for a window: the current in-place frame, else the window's parent frame

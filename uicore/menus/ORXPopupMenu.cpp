@@ -208,6 +208,9 @@ void CORXPopupMenu::Initialize()
     m_bShown = FALSE;
     m_bInCreate = FALSE;
     m_pEditPage = NULL;
+    m_rectTearOffCaption.SetRectEmpty();
+    m_bTearOffPressed = FALSE;
+    m_bTearOffTracking = FALSE;
 
     if (globalData.bIsRemoteSession)
         m_AnimationType = NO_ANIMATION;
@@ -536,6 +539,8 @@ int CORXPopupMenu::HitTest(CPoint ptScreen) const
         if (pt.y >= rectClient.bottom - m_iShadowSize)
             return HT_BOTTOM_SHADOW;
     }
+    if (m_rectTearOffCaption.PtInRect(pt))
+        return HT_TEAROFF;
     return HT_ITEMS;
 }
 
@@ -560,6 +565,8 @@ void CORXPopupMenu::RecalcLayout(BOOL)
     place.size = CSize(sizeBar.cx + 4, sizeBar.cy + 4);
     if (m_pEditPage != NULL)
         place.size.cy += ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * ::GetSystemMetrics(SM_CYBORDER) + 5;
+    else
+        PlaceTearOffStrip(place.size);
     place.bRightAligned = m_bRightAlign;
     place.bRTL = (GetExStyle() & WS_EX_LAYOUTRTL) != 0;
     place.nAnimation = m_AnimationType;
@@ -653,6 +660,8 @@ BOOL CORXPopupMenu::PlaceItemBar(BOOL bForce)
         rectClient.bottom -= m_iShadowSize;
     }
     rectClient.DeflateRect(2, 2);
+    if (!m_rectTearOffCaption.IsRectEmpty())
+        rectClient.top += m_rectTearOffCaption.Height();
 
     CRect rectUpOld = m_rectScrollUp;
     CRect rectDnOld = m_rectScrollDn;
@@ -773,6 +782,8 @@ void CORXPopupMenu::DrawFinal(CDC* pDC)
     pDC->FillRect(rectMenu, &globalData.brBtnFace);
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
     pLook->OnDrawMenuBorder(pDC, this, rectMenu);
+    if (!m_rectTearOffCaption.IsRectEmpty())
+        pLook->OnDrawTearOffCaption(pDC, m_rectTearOffCaption, m_bTearOffPressed);
 
     auto DrawScrollButton = [&](const CRect& rect, CORXMenuImages::IMAGES_IDS id, BOOL bHot) {
         if (rect.IsRectEmpty())
@@ -959,7 +970,7 @@ LRESULT CORXPopupMenu::OnNcHitTest(CPoint)
 void CORXPopupMenu::OnMouseMove(UINT nFlags, CPoint point)
 {
     CWnd::OnMouseMove(nFlags, point);
-    if (!m_bScrollable || m_iScrollMode != 0)
+    if (OnTearOffMouse(WM_MOUSEMOVE, point) || !m_bScrollable || m_iScrollMode != 0)
         return;
     if (m_rectScrollUp.PtInRect(point) && CanScrollUp())
     {
@@ -977,11 +988,15 @@ void CORXPopupMenu::OnMouseMove(UINT nFlags, CPoint point)
 
 void CORXPopupMenu::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (OnTearOffMouse(WM_LBUTTONDOWN, point))
+        return;
     CWnd::OnLButtonDown(nFlags, point);
 }
 
 void CORXPopupMenu::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    if (OnTearOffMouse(WM_LBUTTONUP, point))
+        return;
     CWnd::OnLButtonUp(nFlags, point);
 }
 

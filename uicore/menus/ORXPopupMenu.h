@@ -6,6 +6,7 @@
 
 #include <afxwin.h>
 #include <afxext.h>
+#include <afxcmn.h>
 
 #include "ORXPopupMenuBar.h"
 
@@ -108,6 +109,8 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual void PostNcDestroy();
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     // Operations
 public:
@@ -131,6 +134,14 @@ public:
     void CloseMenu(BOOL bSetFocusToBar = FALSE);
     BOOL PostCommand(UINT uiCommandID);
     BOOL PlaceItemBar(BOOL bForce);
+
+    // Tearing off: the menu becomes a floating tool bar of the main frame at a screen point.
+    virtual BOOL TearOff(CPoint ptScreen);
+    // A tool bar of the frame with the id and title, its buttons made from the menu handle; NULL
+    // without a menu handle or when the window cannot be made.
+    virtual CORXToolBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCTSTR lpszName);
+    BOOL IsTearOffOn() const;
+    CRect GetTearOffRect() const { return m_rectTearOffCaption; }
 
     // Attributes
 public:
@@ -214,6 +225,10 @@ protected:
     BOOL m_bInCreate;    // a window destroyed while it is created leaves the object alive
     CORXMenuPage* m_pEditPage;
     CString m_strCaption;
+    CRect m_rectTearOffCaption;
+    CToolTipCtrl m_wndTearOffToolTip;
+    BOOL m_bTearOffPressed;  // while its tip shows and while the button is down on it
+    BOOL m_bTearOffTracking; // from the press until the release or until the mouse leaves the strip
 
     static int m_AnimationType;
     static int m_AnimationSpeed;
@@ -233,6 +248,8 @@ protected:
     void CaptureScreen();
     BOOL CanScrollUp() const;
     BOOL CanScrollDown() const;
+    void PlaceTearOffStrip(CSize& size);
+    BOOL OnTearOffMouse(UINT message, CPoint point);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();

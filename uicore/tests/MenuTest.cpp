@@ -7,6 +7,7 @@
 
 #include "DemoIds.h"
 #include "ORXCmdUsage.h"
+#include "ORXFrameWnd.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
 #include "ORXPopupMenu.h"
@@ -832,4 +833,144 @@ TEST_F(RarelyUsedMenuTest, NothingIsHiddenWithRecentlyUsedMenusOffOrWithoutBasic
         pMenu->DestroyWindow();
     }
     ORXGetCommandUsage().Reset();
+}
+
+namespace
+{
+// A framework frame that keeps torn-off bars and may refuse them.
+class CTearOffFrame : public CORXFrameWnd
+{
+public:
+    BOOL m_bAccept = TRUE;
+    int m_nAsked = 0;
+    virtual BOOL OnTearOffMenu(CORXPopupMenu*, CControlBar*)
+    {
+        m_nAsked++;
+        return m_bAccept;
+    }
+};
+
+const UINT kTearOffId = 34500;
+
+// The sub-menu "More" of the test menu opened from its item, which now carries a tear-off id.
+CORXPopupMenu* OpenTearOffSubMenu(CORXPopupMenu* pMenu)
+{
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    for (int i = 0; i < pBar->GetCount(); i++)
+    {
+        CORXToolbarMenuButton* pItem = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pBar->GetButton(i));
+        if (pItem != NULL && pItem->m_strText == _T("&More"))
+            pItem->SetTearOff(kTearOffId);
+    }
+    pMenu->SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    pMenu->SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    pMenu->SendMessage(WM_KEYDOWN, VK_RIGHT, 1);
+    CORXPopupMenu* pSub = CORXPopupMenu::GetActiveMenu();
+    return pSub != pMenu ? pSub : NULL;
+}
+} // namespace
+
+TEST_F(PopupMenuTest, TearOffStripAndTheBarItMakes)
+{
+    CORXPopupMenu* pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    EXPECT_TRUE(pMenu->GetTearOffRect().IsRectEmpty());
+    CORXPopupMenu* pSub = OpenTearOffSubMenu(pMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pSub);
+    ASSERT_TRUE(pSub->IsTearOffOn());
+
+    // The strip runs across the top, 10 pixels high, above the items.
+    CRect rectStrip = pSub->GetTearOffRect();
+    CRect rectClient;
+    pSub->GetClientRect(rectClient);
+    EXPECT_EQ(CRect(2, 2, pSub->GetMenuSize().cx - 2, 12), rectStrip);
+    CRect rectItems;
+    pSub->GetMenuBar()->GetWindowRect(rectItems);
+    pSub->ScreenToClient(rectItems);
+    EXPECT_GE(rectItems.top, rectStrip.bottom);
+    CPoint pt = rectStrip.CenterPoint();
+    pSub->ClientToScreen(&pt);
+    EXPECT_EQ(CORXPopupMenu::HT_TEAROFF, pSub->HitTest(pt));
+
+    // A frame of its own kind makes the bar: the menu's items, the sub-menus as menu buttons, texts
+    // cut at the tab, no separator first or last.
+    HMENU hMenu = ::CreatePopupMenu();
+    HMENU hInner = ::CreatePopupMenu();
+    ::AppendMenuA(hInner, MF_STRING, ID_DEMO_MENU_INNER1, "&Inner one");
+    ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First\tCtrl+F");
+    ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hInner, "&Inner");
+    ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+    CORXPopupMenu* pOther = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pOther);
+    CORXToolBar* pBar = pOther->CreateTearOffBar(m_pFrame, kTearOffId, _T("Torn"));
+    ASSERT_NE((CORXToolBar*)NULL, pBar);
+    ASSERT_EQ(3, pBar->GetCount());
+    EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, pBar->GetItemID(0));
+    EXPECT_EQ(_T("&First"), pBar->GetButton(0)->m_strText);
+    EXPECT_TRUE(pBar->GetButton(1)->m_nStyle & TBBS_SEPARATOR);
+    EXPECT_TRUE(pBar->GetButton(2)->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButton)));
+    CString strName;
+    pBar->GetWindowText(strName);
+    EXPECT_EQ(_T("Torn"), strName);
+    pBar->DestroyWindow();
+    delete pBar;
+    pOther->DestroyWindow();
+
+    // Without a framework frame nothing is torn off.
+    EXPECT_FALSE(pSub->TearOff(CPoint(300, 300)));
+    EXPECT_EQ((CControlBar*)NULL, m_pFrame->GetControlBar(kTearOffId));
+}
+
+TEST_F(PopupMenuTest, TearOffFloatsOneBarAndARefusedBarIsGone)
+{
+    CTearOffFrame* pFrame = new CTearOffFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Tear-off test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400)));
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    CWnd* pOldMain = AfxGetApp()->m_pMainWnd;
+    AfxGetApp()->m_pMainWnd = pFrame;
+    auto tear = [&](CPoint pt) {
+        CORXPopupMenu* pMenu = new CORXPopupMenu;
+        if (!pMenu->Create(pFrame, 100, 100, MakeMenu(), FALSE, TRUE))
+            return FALSE;
+        CORXPopupMenu* pSub = OpenTearOffSubMenu(pMenu);
+        BOOL bTorn = pSub != NULL && pSub->TearOff(pt);
+        if (!bTorn && pSub != NULL)
+            pSub->SendMessage(WM_CLOSE); // its parent goes with it
+        PumpPending();
+        return bTorn;
+    };
+
+    // A refused bar is destroyed and the frame keeps none.
+    pFrame->m_bAccept = FALSE;
+    EXPECT_FALSE(tear(CPoint(200, 200)));
+    EXPECT_EQ(1, pFrame->m_nAsked);
+    EXPECT_EQ((CControlBar*)NULL, pFrame->GetControlBar(kTearOffId));
+    EXPECT_TRUE(pFrame->GetFrameImpl().GetTearOffBars().IsEmpty());
+
+    // An accepted one floats, named after the item, and the menus close.
+    pFrame->m_bAccept = TRUE;
+    EXPECT_TRUE(tear(CPoint(200, 200)));
+    EXPECT_TRUE(OpenMenus().empty());
+    CControlBar* pBar = pFrame->GetControlBar(kTearOffId);
+    ASSERT_NE((CControlBar*)NULL, pBar);
+    EXPECT_TRUE(pBar->IsFloating());
+    EXPECT_TRUE(pBar->IsWindowVisible());
+    CString strName;
+    pBar->GetWindowText(strName);
+    EXPECT_EQ(_T("More"), strName);
+    EXPECT_EQ(1, pFrame->GetFrameImpl().GetTearOffBars().GetCount());
+
+    // Torn off again after the bar was hidden: the same bar comes back, the frame is not asked.
+    pFrame->ShowControlBar(pBar, FALSE, FALSE);
+    EXPECT_TRUE(tear(CPoint(250, 250)));
+    EXPECT_EQ(2, pFrame->m_nAsked);
+    EXPECT_EQ(pBar, pFrame->GetControlBar(kTearOffId));
+    EXPECT_TRUE(pBar->IsWindowVisible());
+    EXPECT_EQ(1, pFrame->GetFrameImpl().GetTearOffBars().GetCount());
+
+    AfxGetApp()->m_pMainWnd = pOldMain;
+    pFrame->DestroyWindow();
+    PumpPending();
 }

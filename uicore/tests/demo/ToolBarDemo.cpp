@@ -17,6 +17,7 @@
 #include "DemoReBar.h"
 #include "DemoPages.h"
 #include "DemoDock.h"
+#include "DemoTearOff.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
@@ -317,6 +318,11 @@ public:
         g_strLog = m_lpCmdLine;
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
+        if (CDemoTearOff::Wanted(g_strLog))
+        {
+            m_bTearOff = TRUE;
+            return CDemoTearOff::Run(this, Log);
+        }
         if (g_strLog.Left(9) == _T("/menubar "))
         {
             g_bMenuBar = TRUE;
@@ -375,6 +381,8 @@ public:
     virtual int ExitInstance()
     {
         g_pWorkspace = NULL;
+        if (m_bTearOff)
+            CDemoTearOff::CleanUp();
         delete m_pContextMenus;
         m_pContextMenus = NULL;
         ORXCleanUpGlobals();
@@ -382,6 +390,7 @@ public:
     }
     CORXWorkspace m_workspace;
     CORXContextMenuManager* m_pContextMenus = NULL;
+    BOOL m_bTearOff = FALSE;
 };
 
 CDemoApp theApp;
