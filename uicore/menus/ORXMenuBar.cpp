@@ -21,6 +21,8 @@
 IMPLEMENT_SERIAL(CORXMenuBar, CORXToolBar, VERSIONABLE_SCHEMA | 1)
 
 BOOL CORXMenuBar::m_bShowAllCommands = FALSE;
+HHOOK CORXMenuBar::m_hookMouseDrag = NULL;
+CORXMenuBar* CORXMenuBar::m_pDraggedMenuBar = NULL;
 const TCHAR CORXMenuBar::m_strMenuProfile[] = _T("ORXMenuBar");
 
 namespace
@@ -98,6 +100,7 @@ CORXMenuBar::CORXMenuBar()
 
 CORXMenuBar::~CORXMenuBar()
 {
+    SetDragHook(FALSE);
     // Only the frame's default menu is the bar's: a template's shared menu is its template's.
     if (m_hDefaultMenu != NULL && ::IsMenu(m_hDefaultMenu))
     {
@@ -116,6 +119,7 @@ ON_WM_TIMER()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_SETTINGCHANGE()
 ON_MESSAGE(WM_ORX_SWITCHMENU, OnSwitchMenu)
+ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 /////////////////////////////////////////////////////////////////////////////
@@ -723,7 +727,65 @@ void CORXMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (HitTest(point) < 0 && GetDroppedDownMenu() != NULL)
         return;
+    // Off the items the press starts a drag of the bar.
+    if (HitTest(point) < 0 && m_pDockContext != NULL && !IsCustomizeMode())
+        SetDragHook(TRUE);
     CORXToolBar::OnLButtonDown(nFlags, point);
+}
+
+void CORXMenuBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CORXToolBar::OnWindowPosChanged(lpwndpos);
+    SetDragHook(FALSE);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Drag hook
+
+void CORXMenuBar::SetDragHook(BOOL bSet)
+{
+    if (bSet)
+    {
+        m_pDraggedMenuBar = this;
+        if (m_hookMouseDrag == NULL)
+            m_hookMouseDrag =
+                ::SetWindowsHookExA(WH_MOUSE, MenuBarDragHookProc, NULL, ::GetCurrentThreadId());
+        return;
+    }
+    // Only the bar the hook follows takes it away.
+    if (m_pDraggedMenuBar != this)
+        return;
+    if (m_hookMouseDrag != NULL)
+        ::UnhookWindowsHookEx(m_hookMouseDrag);
+    m_hookMouseDrag = NULL;
+    m_pDraggedMenuBar = NULL;
+}
+
+LRESULT CALLBACK CORXMenuBar::MenuBarDragHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    HHOOK hHook = m_hookMouseDrag;
+    CORXMenuBar* pBar = m_pDraggedMenuBar;
+    if (nCode == HC_ACTION && (wParam == WM_LBUTTONUP || wParam == WM_NCLBUTTONUP) && pBar != NULL &&
+        pBar->GetSafeHwnd() != NULL && pBar->m_pDockContext != NULL && pBar->m_pDockContext->m_bDragging)
+    {
+        CRect rectWork;
+        MONITORINFO mi;
+        mi.cbSize = sizeof(mi);
+        HMONITOR hMonitor = ::MonitorFromWindow(pBar->GetSafeHwnd(), MONITOR_DEFAULTTONEAREST);
+        if (hMonitor != NULL && ::GetMonitorInfoA(hMonitor, &mi))
+            rectWork = mi.rcWork;
+        else
+            ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+        // The floating frame's rectangles of the drag start no further left or up than the work
+        // area, so that the dropped bar's caption stays where it can be taken again.
+        CDockContext* pContext = pBar->m_pDockContext;
+        CRect* rects[] = {&pContext->m_rectFrameDragHorz, &pContext->m_rectFrameDragVert};
+        for (CRect* pRect : rects)
+            pRect->OffsetRect(std::max(0L, rectWork.left - pRect->left),
+                              std::max(0L, rectWork.top - pRect->top));
+        pBar->SetDragHook(FALSE);
+    }
+    return ::CallNextHookEx(hHook, nCode, wParam, lParam);
 }
 
 void CORXMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)

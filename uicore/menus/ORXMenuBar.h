@@ -68,6 +68,12 @@ public:
     static CFont* GetMenuFont(BOOL bHorz = TRUE);
     // Adds or removes the system-menu, minimise, restore and close buttons of a maximised child.
     void SetMaximizeMode(BOOL bMax, CWnd* pWnd = NULL, BOOL bRecalcLayout = TRUE);
+    // While the bar is dragged, a thread mouse hook sees the button come up and keeps the bar's
+    // floating place on the work area of the monitor it is dropped on; FALSE removes the hook.
+    void SetDragHook(BOOL bSet = TRUE);
+    static BOOL IsDragHookSet() { return m_hookMouseDrag != NULL; }
+    static CORXMenuBar* GetDraggedMenuBar() { return m_pDraggedMenuBar; }
+    static LRESULT CALLBACK MenuBarDragHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     // The frame's menu key: Alt or F10 alone (nChar 0) gives the bar the keyboard, or takes it
     // back when the bar has it; Alt with a character drops the menu of that access key. FALSE
     // when the bar had nothing for the key.
@@ -105,6 +111,8 @@ protected:
     BOOL m_bAltAlone; // Alt went down on the bar with no other key since
 
     static BOOL m_bShowAllCommands;
+    static HHOOK m_hookMouseDrag;
+    static CORXMenuBar* m_pDraggedMenuBar;
     static const TCHAR m_strMenuProfile[];
 
     // Implementation
@@ -128,6 +136,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     afx_msg LRESULT OnSwitchMenu(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     DECLARE_MESSAGE_MAP()
 };
 

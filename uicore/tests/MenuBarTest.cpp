@@ -379,3 +379,56 @@ TEST_F(MenuBarTest, WithoutADefaultResourceIdTheOwnerGetsNoFrameworkMessageInste
     EXPECT_TRUE(m_pFrame->m_registered.empty());
     bar.DestroyWindow();
 }
+
+TEST_F(MenuBarTest, TheDragHookFollowsOneBarAndKeepsTheDroppedBarOnTheWorkArea)
+{
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    CORXMenuBar first;
+    CORXMenuBar* pFirst = &first;
+    Attach(first, m_pFrame);
+    pFirst->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(pFirst);
+    CORXMenuBar second;
+    ASSERT_TRUE(second.Create(m_pFrame, WS_CHILD | CBRS_TOP, ORX_IDW_MENUBAR + 1));
+
+    // One hook at a time; the bar it follows is the last that asked, and only that bar removes it.
+    pFirst->SetDragHook(TRUE);
+    second.SetDragHook(TRUE);
+    EXPECT_TRUE(CORXMenuBar::IsDragHookSet());
+    EXPECT_EQ(&second, CORXMenuBar::GetDraggedMenuBar());
+    pFirst->SetDragHook(FALSE);
+    EXPECT_TRUE(CORXMenuBar::IsDragHookSet());
+    second.SetDragHook(FALSE);
+    EXPECT_FALSE(CORXMenuBar::IsDragHookSet());
+
+    // The button comes up while the bar is dragged with its floating frame above and left of the
+    // work area: the frame's rectangles are brought onto it and the hook goes.
+    CRect rectWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+    ASSERT_NE((CDockContext*)NULL, pFirst->m_pDockContext);
+    CDockContext* pContext = pFirst->m_pDockContext;
+    pFirst->SetDragHook(TRUE);
+    pContext->m_bDragging = TRUE;
+    pContext->m_rectFrameDragHorz =
+        CRect(rectWork.left - 50, rectWork.top - 30, rectWork.left + 150, rectWork.top);
+    pContext->m_rectFrameDragVert =
+        CRect(rectWork.left + 10, rectWork.top + 20, rectWork.left + 40, rectWork.top + 200);
+    MOUSEHOOKSTRUCT mhs = {};
+    CORXMenuBar::MenuBarDragHookProc(HC_ACTION, WM_MOUSEMOVE, (LPARAM)&mhs);
+    EXPECT_TRUE(CORXMenuBar::IsDragHookSet()); // a move is not the drop
+    CORXMenuBar::MenuBarDragHookProc(HC_ACTION, WM_LBUTTONUP, (LPARAM)&mhs);
+    EXPECT_FALSE(CORXMenuBar::IsDragHookSet());
+    EXPECT_EQ(CRect(rectWork.left, rectWork.top, rectWork.left + 200, rectWork.top + 30),
+              pContext->m_rectFrameDragHorz);
+    EXPECT_EQ(CRect(rectWork.left + 10, rectWork.top + 20, rectWork.left + 40, rectWork.top + 200),
+              pContext->m_rectFrameDragVert);
+    pContext->m_bDragging = FALSE;
+
+    // A bar that goes while its hook is set takes the hook with it.
+    {
+        CORXMenuBar third;
+        ASSERT_TRUE(third.Create(m_pFrame, WS_CHILD | CBRS_TOP, ORX_IDW_MENUBAR + 2));
+        third.SetDragHook(TRUE);
+    }
+    EXPECT_FALSE(CORXMenuBar::IsDragHookSet());
+}
