@@ -345,9 +345,7 @@ void CORXSizingControlBar::FitRow()
 
 CSize CORXSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
-    if (bStretch)
-        return bHorz ? CSize(32767, m_szHorz.cy) : CSize(m_szVert.cx, 32767);
-
+    // The row is known before any answer: the caption buttons and Expand depend on it.
     m_nDockBarID = GetDockBarID();
     CPtrArray arrRow;
     int nThis = 0;
@@ -355,6 +353,8 @@ CSize CORXSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     CArray<CORXSizingControlBar*, CORXSizingControlBar*> arrSizing;
     GetRowSizingBars(arrSizing);
     m_bIsSingleInRow = arrSizing.GetSize() < 2;
+    if (bStretch)
+        return bHorz ? CSize(32767, m_szHorz.cy) : CSize(m_szVert.cx, 32767);
 
     CRect rectRow(0, 0, 0, 0);
     CWnd* pDockBar = GetParent();
