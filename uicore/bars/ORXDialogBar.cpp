@@ -118,6 +118,7 @@ CSize CORXDialogBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     if (m_bAllowSizing)
         return CORXSizingControlBar::CalcFixedLayout(bStretch, bHorz);
+    RefreshRowState();
     CPtrArray arrRow;
     int nThis = 0;
     GetRowBars(arrRow, nThis);

@@ -105,7 +105,7 @@ int CORXSizingControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_dwStyle |= kEdgeRoomStyle;
     EnableToolTips();
 
-    if (m_wndToolTip.Create(this))
+    if (m_wndToolTip.Create(this, TTS_ALWAYSTIP))
     {
         m_wndToolTip.Activate(TRUE);
         if (globalData.m_nMaxToolTipWidth != -1)
@@ -343,16 +343,23 @@ void CORXSizingControlBar::FitRow()
     }
 }
 
+void CORXSizingControlBar::RefreshRowState()
+{
+    m_nDockBarID = GetDockBarID();
+    CArray<CORXSizingControlBar*, CORXSizingControlBar*> arrSizing;
+    GetRowSizingBars(arrSizing);
+    m_bIsSingleInRow = arrSizing.GetSize() < 2;
+}
+
 CSize CORXSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     // The row is known before any answer: the caption buttons and Expand depend on it.
-    m_nDockBarID = GetDockBarID();
+    RefreshRowState();
     CPtrArray arrRow;
     int nThis = 0;
     GetRowBars(arrRow, nThis);
     CArray<CORXSizingControlBar*, CORXSizingControlBar*> arrSizing;
     GetRowSizingBars(arrSizing);
-    m_bIsSingleInRow = arrSizing.GetSize() < 2;
     if (bStretch)
         return bHorz ? CSize(32767, m_szHorz.cy) : CSize(m_szVert.cx, 32767);
 

@@ -138,6 +138,8 @@ public:
 
     // The bars of this bar's dock row in row order, and this bar's place among them.
     void GetRowBars(CPtrArray& arrBars, int& nThis) const;
+    // Records the side and whether the bar is alone in its row, as layouts find them.
+    void RefreshRowState();
     void GetRowSizingBars(CArray<CORXSizingControlBar*, CORXSizingControlBar*>& arrBars) const;
     // Lays out the non-client parts of a window rectangle (window-relative): the client area left.
     CRect LayoutNonClient(CRect rectWindow);

@@ -14,6 +14,7 @@
 #include "DemoMenuBar.h"
 #include "DemoControls.h"
 #include "DemoDropDown.h"
+#include "DemoSizing.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
@@ -32,6 +33,8 @@ CORXWorkspace* g_pWorkspace = NULL;
 BOOL g_bMenuBar = FALSE;
 // With "/controls" first on the command line the frame gets the bar of hosted controls.
 BOOL g_bControls = FALSE;
+// With "/sizing" (after "/controls", before "/state") the frame gets the sizing bars.
+BOOL g_bSizing = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -56,6 +59,7 @@ public:
     CDemoButtons m_buttons;
     CDemoControls m_controls;
     CDemoDropDown m_dropDown;
+    CDemoSizing m_sizing;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -97,6 +101,8 @@ protected:
         if (g_bControls && !m_controls.Create(this, Log))
             return -1;
         if (!m_dropDown.Create(this, Log))
+            return -1;
+        if (g_bSizing && !m_sizing.Create(this, Log))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -154,6 +160,8 @@ protected:
         if (g_bControls)
             m_controls.OnCommand(wParam);
         if (m_dropDown.OnCommand(wParam))
+            return TRUE;
+        if (g_bSizing && m_sizing.OnCommand(wParam))
             return TRUE;
         return CFrameWnd::OnCommand(wParam, lParam);
     }
@@ -294,6 +302,7 @@ public:
             g_strLog.TrimLeft();
         }
         g_bControls = CDemoControls::Wanted(g_strLog);
+        g_bSizing = CDemoSizing::Wanted(g_strLog);
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
@@ -308,8 +317,11 @@ public:
         if (!m_pContextMenus->AddMenu(_T("Demo"), IDR_DEMO_MENU))
             Log("context menu not added");
         CDemoFrame* pFrame = new CDemoFrame;
-        if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW,
-                            CRect(300, 300, 780, 500), NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
+        CRect rectFrame(300, 300, 780, 500);
+        if (g_bSizing)
+            CDemoSizing::AdjustFrameRect(rectFrame);
+        if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW, rectFrame, NULL,
+                            MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
             return FALSE;
         m_pMainWnd = pFrame;
         if (g_bKeepState)
