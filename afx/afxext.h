@@ -5,6 +5,9 @@
 #include "afxwin.h"
 #include "AfxControlBar.h"
 #include "AfxMiniFrame.h"
+#include "AfxDockBar.h"
+#include "AfxDockContext.h"
+#include "AfxDockState.h"
 
 // Button styles and states of tool bars (one word per button)
 #define TBBS_BUTTON        0x0000 // a push button

@@ -4,6 +4,7 @@
 #include "ORXCommandManager.h"
 #include "ORXContextMenuManager.h"
 #include "ORXExtrasHooks.h"
+#include "ORXFrameImpl.h"
 #include "ORXKeyboardManager.h"
 #include "ORXMouseManager.h"
 #include "ORXRegistry.h"
@@ -157,6 +158,22 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
         }
         if (g_pfnORXFrameBarsState != NULL)
             g_pfnORXFrameBarsState(pFrame, strSection, FALSE);
+
+        // A layout that names bars the frame no longer has would leave holes: it waits for a
+        // force, or for the bars to come back.
+        CDockState dockState;
+        dockState.LoadState(m_strRegSection + _T("\\ControlBars"));
+        if (dockState.m_arrBarInfo.GetSize() > 0 && pFrame->GetSafeHwnd() != NULL)
+        {
+            CORXFrameImpl* pImpl = CORXFrameImpl::FromWindow(pFrame->GetSafeHwnd());
+            BOOL bValid;
+            if (pImpl != NULL && pImpl->GetFrame() == pFrame)
+                bValid = pImpl->IsDockStateValid(dockState);
+            else
+                bValid = CORXFrameImpl::IsDockStateValid(pFrame, dockState);
+            if (m_bForceDockStateLoad || bValid)
+                pFrame->SetDockState(dockState);
+        }
     }
 
     // The managers that exist read theirs: mouse, context menus, keyboard (for the frame), user tools.
@@ -215,6 +232,8 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
 
     if (pFrame != NULL)
     {
+        if (pFrame->GetSafeHwnd() != NULL)
+            pFrame->SaveBarState(m_strRegSection + _T("\\ControlBars"));
         for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
         {
             CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, gAllToolbars.GetNext(pos));

@@ -12,6 +12,8 @@ ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_PAINT()
 ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
@@ -42,6 +44,7 @@ CControlBar::CControlBar()
     m_pDockSite = NULL;
     m_pDockBar = NULL;
     m_pDockContext = NULL;
+    m_dwDockStyle = 0;
 }
 
 CControlBar::~CControlBar()
@@ -52,6 +55,8 @@ CControlBar::~CControlBar()
         DestroyWindow();
     if (m_pDockSite != NULL)
         m_pDockSite->RemoveControlBar(this);
+    delete m_pDockContext;
+    m_pDockContext = NULL;
 }
 
 void CControlBar::PostNcDestroy()
@@ -129,8 +134,65 @@ CFrameWnd* CControlBar::GetDockingFrame() const
 
 BOOL CControlBar::IsFloating() const
 {
-    // The docking code marks a bar that it moves into a floating frame.
+    // Bars that float on their own (not through a dock bar) carry the style bit only.
+    if (m_pDockBar != NULL)
+        return m_pDockBar->m_bFloating;
     return (m_dwStyle & CBRS_FLOATING) != 0;
+}
+
+void CControlBar::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle;
+    if (m_pDockContext == NULL)
+        m_pDockContext = new CDockContext(this);
+    // Commands keep going to the frame the bar was made in when it moves into a dock bar.
+    if (m_hWndOwner == NULL && m_hWnd != NULL)
+        m_hWndOwner = ::GetParent(m_hWnd);
+}
+
+void CControlBar::GetBarInfo(CControlBarInfo* pInfo)
+{
+    pInfo->m_pBar = this;
+    pInfo->m_nBarID = (UINT)(WORD)GetDlgCtrlID();
+    pInfo->m_bVisible = IsVisible();
+    pInfo->m_bFloating = IsFloating();
+    pInfo->m_bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    pInfo->m_bDockBar = FALSE;
+    pInfo->m_nMRUWidth = m_nMRUWidth;
+    pInfo->m_bDocking = m_pDockContext != NULL;
+    if (m_pDockContext != NULL)
+    {
+        pInfo->m_uMRUDockID = m_pDockContext->m_uMRUDockID;
+        pInfo->m_rectMRUDockPos = m_pDockContext->m_rectMRUDockPos;
+        pInfo->m_dwMRUFloatStyle = m_pDockContext->m_dwMRUFloatStyle;
+        pInfo->m_ptMRUFloatPos = m_pDockContext->m_ptMRUFloatPos;
+    }
+    // Floating: the floating frame's place on the screen; else the place in the parent.
+    CRect rect;
+    if (pInfo->m_bFloating && GetParentFrame() != NULL)
+        GetParentFrame()->GetWindowRect(&rect);
+    else
+    {
+        GetWindowRect(&rect);
+        GetParent()->ScreenToClient(&rect);
+    }
+    pInfo->m_pointPos = rect.TopLeft();
+}
+
+void CControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd*)
+{
+    m_nMRUWidth = pInfo->m_nMRUWidth;
+    if (pInfo->m_bDocking && m_pDockContext != NULL)
+    {
+        m_pDockContext->m_uMRUDockID = pInfo->m_uMRUDockID;
+        m_pDockContext->m_rectMRUDockPos = pInfo->m_rectMRUDockPos;
+        m_pDockContext->m_dwMRUFloatStyle = pInfo->m_dwMRUFloatStyle;
+        m_pDockContext->m_ptMRUFloatPos = pInfo->m_ptMRUFloatPos;
+    }
+    if (!pInfo->m_bFloating && m_pDockBar != NULL && !m_pDockBar->m_bFloating)
+        SetWindowPos(NULL, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    DelayShow(pInfo->m_bVisible);
 }
 
 BOOL CControlBar::IsVisible() const
@@ -375,6 +437,11 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CControlBar::OnDestroy()
 {
     KillTimer(kFlybyCheckTimer);
+    if (m_pDockBar != NULL)
+    {
+        m_pDockBar->RemoveControlBar(this);
+        m_pDockBar = NULL;
+    }
     if (m_pDockSite != NULL)
     {
         m_pDockSite->RemoveControlBar(this);
@@ -409,6 +476,28 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
     if (pTarget != NULL)
         OnUpdateCmdUI(pTarget, (BOOL)wParam);
     return 0;
+}
+
+void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    // Off its tools a dockable bar is a handle to drag it by.
+    if (m_pDockBar != NULL && m_pDockContext != NULL && OnToolHitTest(point, NULL) == -1)
+    {
+        ClientToScreen(&point);
+        m_pDockContext->StartDrag(point);
+        return;
+    }
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_pDockBar != NULL && m_pDockContext != NULL && OnToolHitTest(point, NULL) == -1)
+    {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    CWnd::OnLButtonDblClk(nFlags, point);
 }
 
 LRESULT CControlBar::OnHelpHitTest(WPARAM, LPARAM lParam)

@@ -9,6 +9,7 @@ class CDC;
 class CFrameWnd;
 class CDockBar;
 class CDockContext;
+class CControlBarInfo;
 struct AFX_SIZEPARENTPARAMS;
 
 // Bar styles (CControlBar::m_dwStyle, not the window style)
@@ -76,6 +77,9 @@ public:
     CFrameWnd* GetDockingFrame() const;
     BOOL IsFloating() const;
     virtual BOOL IsVisible() const;
+    // Lets the bar be dragged onto the given sides of its frame (CBRS_ALIGN_ bits, 0 for none)
+    // and out into floating frames (CBRS_FLOAT_MULTI: several bars to a floating frame).
+    void EnableDocking(DWORD dwDockStyle);
 
     // Operations
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
@@ -92,6 +96,9 @@ public:
     // when the bar will show.
     virtual DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
     virtual BOOL IsDockBar() const { return FALSE; }
+    // The bar's place into the dock-state record and back (the frame's bars are all found).
+    virtual void GetBarInfo(CControlBarInfo* pInfo);
+    virtual void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
     virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
     virtual void DoPaint(CDC* pDC);
     void DrawBorders(CDC* pDC, CRect& rect);
@@ -130,12 +137,15 @@ public:
     CFrameWnd* m_pDockSite;
     CDockBar* m_pDockBar;
     CDockContext* m_pDockContext;
+    DWORD m_dwDockStyle; // the sides EnableDocking allows
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnPaint();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);

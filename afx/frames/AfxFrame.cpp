@@ -37,6 +37,7 @@ CFrameWnd::CFrameWnd() : m_rectBorder(0, 0, 0, 0)
     m_pViewActive = NULL;
     m_bInRecalcLayout = FALSE;
     m_pFloatingFrameClass = NULL;
+    m_dwDockStyle = 0;
     m_nIDTracking = 0;
     m_nIDLastMessage = 0;
     m_nIdleFlags = 0;
@@ -245,6 +246,14 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
     if (m_nIDTracking != m_nIDLastMessage)
         SetMessageText(m_nIDTracking);
     m_nIdleFlags = 0;
+    // Floating frames are windows of their own that the application's idle pass does not reach.
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CControlBar* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
+        if (pBar->m_hWnd != NULL && pBar->m_pDockBar != NULL && pBar->m_pDockBar->m_bFloating &&
+            (pBar->GetStyle() & WS_VISIBLE))
+            pBar->SendMessage(WM_IDLEUPDATECMDUI, (WPARAM)TRUE);
+    }
     return 0;
 }
 

@@ -6,9 +6,13 @@
 #include "afx.h"
 #include "afxcoll.h"
 #include "AfxWnd.h"
+#include "AfxControlBar.h"
 
 class CView;
 class CControlBar;
+class CDockBar;
+class CDockState;
+class CMiniDockFrameWnd;
 
 #define FWS_ADDTOTITLE  0x00008000L
 #define FWS_PREFIXTITLE 0x00004000L
@@ -63,6 +67,32 @@ public:
     // Tells the floating windows this frame owns that it was activated, enabled, ... (FS_ flags).
     void NotifyFloatingWindows(DWORD dwFlags);
 
+    // Docking
+    // Makes the dock bars of the given sides (CBRS_ALIGN_ bits) along the frame's edges.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks the bar on a dock bar of this frame: the given one (by id; 0: the first side the bar
+    // allows), at lpRect (screen) when given, else at the end of its last row.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    // Floats the bar in a new floating frame with its top left at point (screen); dwStyle says
+    // how it lies there (CBRS_ALIGN_TOP horizontally, CBRS_ALIGN_LEFT vertically).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // Docks the bar where it was docked before it floated.
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    // The side (CBRS_ALIGN_ bit) whose dock bar rect (screen) touches, among dwDockStyle; 0 when none.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = NULL);
+    void GetDockState(CDockState& state) const;
+    void SetDockState(const CDockState& state);
+    // The dock state through the application's profile functions.
+    void LoadBarState(LPCTSTR lpszProfileName);
+    void SaveBarState(LPCTSTR lpszProfileName) const;
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    void DestroyDockBars();
+    // The dock bar of the side (CBRS_ALIGN_ bit), NULL when docking is not enabled there.
+    CDockBar* GetDockBarOfSide(DWORD dwSide) const;
+    // The dock bars' ids and styles, top, bottom, left, right.
+    static const DWORD dwDockBarMap[4][2];
+
     // Overridables
     virtual HACCEL GetDefaultAccelerator();
     // The status-bar prompt of a command: its string up to the first newline.
@@ -99,8 +129,9 @@ public:
     CPtrList m_listControlBars; // CControlBar*, in creation order
     CRect m_rectBorder;         // space kept free around the view
     BOOL m_bInRecalcLayout;
-    // What the docking code will float bars in (a CMiniFrameWnd kind); NULL until bars dock.
+    // What bars float in (a CMiniDockFrameWnd kind); EnableDocking sets it.
     CRuntimeClass* m_pFloatingFrameClass;
+    DWORD m_dwDockStyle;   // the sides with dock bars
     UINT m_nIDTracking;    // the command whose prompt the message bar should show
     UINT m_nIDLastMessage; // the one it shows
     UINT m_nIdleFlags;     // IdleFlags: work left for the next idle time

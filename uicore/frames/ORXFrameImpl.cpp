@@ -261,6 +261,8 @@ void CORXFrameImpl::LoadUserToolbars()
             if (pBar->Create(m_pFrame, kUserBarStyle, uiID) && pBar->LoadState(strProfile, -1, (UINT)-1))
             {
                 pBar->SetBarStyle(pBar->GetBarStyle() | kUserBarAddStyle);
+                pBar->EnableDocking(CBRS_ALIGN_ANY);
+                m_pFrame->DockControlBar(pBar);
                 m_listUserDefinedToolbars.AddTail(pBar);
             }
             else
@@ -274,6 +276,30 @@ void CORXFrameImpl::LoadUserToolbars()
             break; // the range may end at the largest id
     }
     m_pFrame->RecalcLayout();
+}
+
+BOOL CORXFrameImpl::IsDockStateValid(const CDockState& state) const
+{
+    return IsDockStateValid(m_pFrame, state);
+}
+
+BOOL CORXFrameImpl::IsDockStateValid(CFrameWnd* pFrame, const CDockState& state)
+{
+    if (pFrame == NULL)
+        return FALSE;
+    for (int i = 0; i < state.m_arrBarInfo.GetSize(); i++)
+    {
+        const CControlBarInfo* pInfo = (const CControlBarInfo*)state.m_arrBarInfo[i];
+        if (!pInfo->m_bDockBar)
+            continue;
+        for (int j = 0; j < pInfo->m_arrBarID.GetSize(); j++)
+        {
+            UINT nID = (UINT)(UINT_PTR)pInfo->m_arrBarID[j];
+            if (nID != 0 && pFrame->GetControlBar(nID) == NULL)
+                return FALSE;
+        }
+    }
+    return TRUE;
 }
 
 void CORXFrameImpl::SaveUserToolbars(BOOL bFrameBarsOnly)
@@ -343,6 +369,10 @@ CORXToolBar* CORXFrameImpl::CreateNewToolBar(LPCTSTR lpszName)
     }
     pBar->SetWindowText(lpszName != NULL ? lpszName : _T(""));
     pBar->SetBarStyle(pBar->GetBarStyle() | kUserBarAddStyle);
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->FloatControlBar(
+        pBar, CPoint(::GetSystemMetrics(SM_CXFULLSCREEN) / 2, ::GetSystemMetrics(SM_CYFULLSCREEN) / 2),
+        CBRS_ALIGN_TOP);
     m_pFrame->RecalcLayout();
     m_listUserDefinedToolbars.AddTail(pBar);
     return pBar;

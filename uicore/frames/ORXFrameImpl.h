@@ -35,6 +35,9 @@ public:
     void LoadUserToolbars();
     void SaveUserToolbars(BOOL bFrameBarsOnly = FALSE);
     BOOL IsUserDefinedToolbar(const CORXToolBar* pBar) const;
+    // TRUE when every bar the state docks is a bar of the frame.
+    BOOL IsDockStateValid(const CDockState& state) const;
+    static BOOL IsDockStateValid(CFrameWnd* pFrame, const CDockState& state);
     static UINT GetFreeBarID(UINT uiFirstID, UINT uiLastID, const CObList& lstBars);
     CORXToolBar* CreateNewToolBar(LPCTSTR lpszName);
     BOOL DeleteToolBar(CORXToolBar* pBar);

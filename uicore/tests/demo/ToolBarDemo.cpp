@@ -14,6 +14,7 @@
 #include "DemoMenuBar.h"
 #include "DemoControls.h"
 #include "DemoDropDown.h"
+#include "DemoDock.h"
 #include "DemoSizing.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
@@ -33,6 +34,8 @@ CORXWorkspace* g_pWorkspace = NULL;
 BOOL g_bMenuBar = FALSE;
 // With "/controls" first on the command line the frame gets the bar of hosted controls.
 BOOL g_bControls = FALSE;
+// With "/dock" (after "/controls", before "/state") the bars dock and float.
+BOOL g_bDock = FALSE;
 // With "/sizing" (after "/controls", before "/state") the frame gets the sizing bars.
 BOOL g_bSizing = FALSE;
 
@@ -84,6 +87,13 @@ public:
         }
         m_dropDown.LogLayout();
     }
+    // Where the docking bars are after every layout: drags and double clicks end in one.
+    virtual void RecalcLayout(BOOL bNotify = TRUE)
+    {
+        CFrameWnd::RecalcLayout(bNotify);
+        if (g_bDock && m_wndToolBar.GetSafeHwnd() != NULL)
+            CDemoDock::LogBars(this, Log);
+    }
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -115,6 +125,11 @@ protected:
             pMenuButton->m_bText = TRUE;
             if (m_wndMenuBar.InsertButton(pMenuButton) < 0)
                 delete pMenuButton;
+        }
+        if (g_bDock)
+        {
+            CControlBar* bars[] = {&m_wndToolBar, &m_wndMenuBar};
+            CDemoDock::Dock(this, bars, 2);
         }
         SetTimer(kToolTipTimer, 200, NULL);
         return 0;
@@ -302,6 +317,7 @@ public:
             g_strLog.TrimLeft();
         }
         g_bControls = CDemoControls::Wanted(g_strLog);
+        g_bDock = CDemoDock::Wanted(g_strLog);
         g_bSizing = CDemoSizing::Wanted(g_strLog);
         if (g_strLog.Left(7) == _T("/state "))
         {
