@@ -414,15 +414,19 @@ void CORXSizingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
         OnTrackStart(nHitTest, point);
         return;
     }
+    // The gripper and borders drag the bar; the window manager must never move it itself.
     if (nHitTest == HTCAPTION && m_pDockContext != NULL)
-        CControlBar::OnNcLButtonDown(nHitTest, point);
+        m_pDockContext->StartDrag(point);
 }
 
-void CORXSizingControlBar::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
+void CORXSizingControlBar::OnNcLButtonDblClk(UINT nHitTest, CPoint)
 {
     if (nHitTest >= HTLEFT && nHitTest <= HTBOTTOMRIGHT)
         return;
-    CControlBar::OnNcLButtonDblClk(nHitTest, point);
+    if (ButtonFromHit(nHitTest) != NULL)
+        return;
+    if (m_pDockContext != NULL)
+        m_pDockContext->ToggleDocking();
 }
 
 void CORXSizingControlBar::OnNcMouseMove(UINT nHitTest, CPoint point)
@@ -654,6 +658,21 @@ void CORXSizingControlBar::OnTrackStop(BOOL bAccept)
     {
         CSize& size = DockedSize();
         size = m_sizeTrack;
+        // A row has one thickness: the bars beside this one take the thickness it was given.
+        BOOL bThicknessEdge =
+            IsHorzDocked() ? (nHit == HTTOP || nHit == HTBOTTOM) : (nHit == HTLEFT || nHit == HTRIGHT);
+        if (bThicknessEdge)
+        {
+            CArray<CORXSizingControlBar*, CORXSizingControlBar*> arrRow;
+            GetRowSizingBars(arrRow);
+            for (INT_PTR i = 0; i < arrRow.GetSize(); i++)
+            {
+                if (IsHorzDocked())
+                    arrRow[i]->m_szHorz.cy = m_sizeTrack.cy;
+                else
+                    arrRow[i]->m_szVert.cx = m_sizeTrack.cx;
+            }
+        }
         // Bars of the row that shared it equally keep sharing equally: a length dragged between
         // two of them is taken from the next one.
         BOOL bHorz = IsHorzDocked();

@@ -8,6 +8,7 @@
 
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
+#include "ORXMiniDockFrameWnd.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
@@ -210,7 +211,43 @@ CWnd* CORXSizingControlBar::GetTabWnd() const
 void CORXSizingControlBar::GetRowBars(CPtrArray& arrBars, int& nThis) const
 {
     arrBars.RemoveAll();
-    nThis = (int)arrBars.Add((void*)this);
+    nThis = 0;
+    CDockBar* pDockBar = m_pDockBar;
+    int nPos = pDockBar != NULL && !pDockBar->m_bFloating ? pDockBar->FindBar((CControlBar*)this) : -1;
+    if (nPos < 0)
+    {
+        // Laid out by the frame itself or floating: the bar is a row of its own.
+        nThis = (int)arrBars.Add((void*)this);
+        return;
+    }
+    // A row runs between two NULL entries; place holders of floating bars and hidden bars take
+    // no room in it.
+    int nStart = nPos;
+    while (nStart > 0 && pDockBar->m_arrBars[nStart - 1] != NULL)
+        nStart--;
+    for (int i = nStart; i < pDockBar->m_arrBars.GetSize() && pDockBar->m_arrBars[i] != NULL; i++)
+    {
+        CControlBar* pBar = pDockBar->GetDockedControlBar(i);
+        if (pBar == NULL || (pBar != this && !pBar->IsVisible()))
+            continue;
+        if (pBar == this)
+            nThis = (int)arrBars.GetSize();
+        arrBars.Add(pBar);
+    }
+}
+
+int CORXSizingControlBar::GetRowLength(BOOL bHorz) const
+{
+    CRect rectRow(0, 0, 0, 0);
+    if (m_pDockBar != NULL)
+        rectRow = m_pDockBar->m_rectLayout;
+    if (rectRow.IsRectEmpty())
+    {
+        CWnd* pDockBar = GetParent();
+        if (pDockBar != NULL)
+            pDockBar->GetClientRect(rectRow);
+    }
+    return bHorz ? rectRow.Width() : rectRow.Height() - 2;
 }
 
 void CORXSizingControlBar::GetRowSizingBars(
@@ -303,12 +340,7 @@ void CORXSizingControlBar::FitRow()
     GetRowBars(arrRow, nThis);
     BOOL bHorz = IsHorzDocked();
 
-    CRect rectRow;
-    CWnd* pDockBar = GetParent();
-    if (pDockBar == NULL)
-        return;
-    pDockBar->GetClientRect(rectRow);
-    int nAvailable = bHorz ? rectRow.Width() : rectRow.Height() - 2;
+    int nAvailable = GetRowLength(bHorz);
 
     CArray<CORXSizingControlBar*, CORXSizingControlBar*> arrSizing;
     CArray<int, int> arrLengths, arrMins;
@@ -363,11 +395,7 @@ CSize CORXSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     if (bStretch)
         return bHorz ? CSize(32767, m_szHorz.cy) : CSize(m_szVert.cx, 32767);
 
-    CRect rectRow(0, 0, 0, 0);
-    CWnd* pDockBar = GetParent();
-    if (pDockBar != NULL)
-        pDockBar->GetClientRect(rectRow);
-    int nAvailable = bHorz ? rectRow.Width() : rectRow.Height() - 2;
+    int nAvailable = GetRowLength(bHorz);
 
     if (m_nDockBarID != 0 && m_bFitToRow && nThis == 0)
     {
@@ -494,6 +522,9 @@ void CORXSizingControlBar::LoadState(LPCTSTR lpszProfileName)
     m_nRollState = (int)pApp->GetProfileInt(strSection, _T("RolledFloatDynamicState"), m_nRollState);
     if (m_nRollState == 2 || m_nRollState == 4)
         m_bRolled = TRUE;
+    CORXMiniDockFrameWnd* pMiniFrame = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, GetParentFrame());
+    if (m_nRollState != 0 && IsFloating() && pMiniFrame != NULL)
+        pMiniFrame->SetRollState(m_nRollState);
 
     CORXActiveTabLink* pTabs = dynamic_cast<CORXActiveTabLink*>(GetTabWnd());
     if (m_bHasTabs && pTabs != NULL)

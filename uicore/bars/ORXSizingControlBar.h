@@ -83,6 +83,9 @@ public:
     virtual void SaveState(LPCTSTR lpszProfileName);
     virtual void LoadState(LPCTSTR lpszProfileName);
 
+    // Whether the hide button and the floating frame's close box may hide the bar.
+    virtual BOOL CanBeHidden() const { return TRUE; }
+
     // Takes the whole row, or gives it back; nothing for a floating bar or one alone in its row.
     void Expand(BOOL bToggle);
     void EnableChildren(BOOL bEnable);
@@ -117,7 +120,6 @@ protected:
     virtual void OnTrackInvertTracker();
     virtual void FitRow();
     virtual void DrawCaption(CDC* pDC, const CRect& rectWindow);
-    virtual BOOL CanBeHidden() const { return TRUE; }
 
     // Implementation
 public:
@@ -138,6 +140,8 @@ public:
 
     // The bars of this bar's dock row in row order, and this bar's place among them.
     void GetRowBars(CPtrArray& arrBars, int& nThis) const;
+    // The length a row of the bar's dock bar offers.
+    int GetRowLength(BOOL bHorz) const;
     // Records the side and whether the bar is alone in its row, as layouts find them.
     void RefreshRowState();
     void GetRowSizingBars(CArray<CORXSizingControlBar*, CORXSizingControlBar*>& arrBars) const;

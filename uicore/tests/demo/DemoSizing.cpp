@@ -2,6 +2,7 @@
 #include "DemoSizing.h"
 
 #include "DemoIds.h"
+#include "ORXMiniDockFrameWnd.h"
 
 BEGIN_MESSAGE_MAP(CDemoSizingBar, CORXSizingControlBar)
 ON_WM_SIZE()
@@ -68,6 +69,22 @@ BOOL CDemoSizing::Create(CFrameWnd* pFrame, PFN_LOG pfnLog)
     if (!m_wndDialog.Create(_T("Reminder"), pFrame, IDD_DEMO_DIALOGBAR, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
                             IDW_DEMO_DIALOGBAR))
         return FALSE;
+    // The sizing bars dock on any side, in one row on the left, and float in the framework's own
+    // floating frame; the zones bar's frame rolls up while the mouse is away.
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CORXMiniDockFrameWnd);
+    m_wndZones.SetRollState(2, FALSE);
+    CControlBar* bars[] = {&m_wndZones, &m_wndNotes, &m_wndDialog};
+    for (CControlBar* pBar : bars)
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&m_wndZones, AFX_IDW_DOCKBAR_LEFT);
+    // Dropped just below the zones bar, the notes bar joins its row.
+    pFrame->RecalcLayout();
+    CRect rectZones;
+    m_wndZones.GetWindowRect(rectZones);
+    rectZones.OffsetRect(0, 1);
+    pFrame->DockControlBar(&m_wndNotes, AFX_IDW_DOCKBAR_LEFT, rectZones);
+    pFrame->DockControlBar(&m_wndDialog, AFX_IDW_DOCKBAR_BOTTOM);
     ::SetTimer(pFrame->GetSafeHwnd(), kLayoutTimer, 150, CheckLayout);
     return TRUE;
 }
@@ -95,11 +112,22 @@ CString CDemoSizing::Describe(CControlBar* pBar) const
         CString strState;
         CRect rectHide = pSizing->GetHideButtonRect() + rect.TopLeft();
         CRect rectExpand = pSizing->GetExpandButtonRect() + rect.TopLeft();
+        CRect rectFrame(0, 0, 0, 0);
+        CORXMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, pBar->GetParentFrame());
+        CRect rectRoll(0, 0, 0, 0);
+        if (pMini != NULL)
+        {
+            pMini->GetWindowRect(rectFrame);
+            rectRoll = pMini->GetCaptionButtonRect() + rectFrame.TopLeft();
+        }
         strState.Format(
-            _T(" dock %u expanded %d floating %d rolled %d hide %ld %ld %ld %ld expand %ld %ld %ld %ld"),
-            pSizing->GetDockBarID(), pSizing->IsExpanded(), pSizing->IsFloating(), pSizing->IsRolled(),
-            rectHide.left, rectHide.top, rectHide.right, rectHide.bottom, rectExpand.left, rectExpand.top,
-            rectExpand.right, rectExpand.bottom);
+            _T(" dock %u expanded %d floating %d rolled %d hide %ld %ld %ld %ld expand %ld %ld %ld %ld")
+            _T(" frame %ld %ld %ld %ld roll %ld %ld %ld %ld"),
+            pSizing->GetDockBarID(), pSizing->IsExpanded(), pSizing->IsFloating(),
+            pMini != NULL && pMini->IsRolled(), rectHide.left, rectHide.top, rectHide.right, rectHide.bottom,
+            rectExpand.left, rectExpand.top, rectExpand.right, rectExpand.bottom, rectFrame.left,
+            rectFrame.top, rectFrame.right, rectFrame.bottom, rectRoll.left, rectRoll.top, rectRoll.right,
+            rectRoll.bottom);
         str += strState;
     }
     return str;
