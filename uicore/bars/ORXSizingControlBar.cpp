@@ -425,13 +425,14 @@ CSize CORXSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
 CSize CORXSizingControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
-    if (IsFloating() && m_bRolled && !IsFocusInside())
+    // Only a frame that has really rolled up gives the bar its own height: a rolled flag read
+    // back from storage must not shrink a frame that is open.
+    CORXMiniDockFrameWnd* pMiniFrame = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, GetParentFrame());
+    if (IsFloating() && m_bRolled && pMiniFrame != NULL && pMiniFrame->IsRolled() && !IsFocusInside())
     {
-        CFrameWnd* pFrame = GetParentFrame();
-        CRect rectFrame(0, 0, 0, 0);
-        if (pFrame != NULL)
-            pFrame->GetWindowRect(rectFrame);
-        return CSize(m_szFloat.cx, rectFrame.Height() - 1);
+        CRect rectFrame;
+        pMiniFrame->GetWindowRect(rectFrame);
+        return CSize(m_szFloat.cx, std::max(rectFrame.Height() - 1, 0));
     }
     if (dwMode & (LM_HORZDOCK | LM_VERTDOCK))
     {

@@ -1,6 +1,8 @@
 """Sizing bars end to end: the demonstration program, started with "/sizing /state", shows a caption
-bar, two sizing bars docked left and a dialog bar. The first sizing bar is made wider by dragging
-its edge with the mouse; its hide button's tip is read; the caption bar's button is pressed. The
+bar, two sizing bars docked left in one row and a dialog bar. The first sizing bar is made wider by
+dragging its edge with the mouse; its hide button's tip is read; it is expanded over the row and
+collapsed with its caption button; the caption bar's button is pressed; the bar is floated, its
+frame rolls up when the pointer leaves and opens when it comes back, and it is docked again. The
 program saves when its window closes, and on the next start the bar has the width it was given.
 Screenshots of each step are left in the build tree."""
 
@@ -47,6 +49,10 @@ def width(rect):
     return rect[2] - rect[0]
 
 
+def height(rect):
+    return rect[3] - rect[1]
+
+
 def main():
     with Harness() as h:
         ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
@@ -76,14 +82,18 @@ def main():
             expect(bar in bars and bars[bar]["visible"], "bar %d shows: %r" % (bar, bars))
         first = bars[zones]
         expect(width(first["rect"]) == 180, "the zones bar starts 180 wide: %r" % (first,))
-        expect(first["dock"] == 59420, "the zones bar is docked left: %r" % (first,))
+        expect(first["dock"] == 59420 and bars[notes]["dock"] == 59420, "both bars are docked left: %r" % (bars,))
+        # One row of the left dock bar: the two bars share its length, one above the other.
+        expect(bars[notes]["rect"][0] == first["rect"][0], "the bars share a row: %r" % (bars,))
+        expect(first["expand"][2] > first["expand"][0], "the expand button shows in a shared row: %r" % (first,))
         # The caption bar runs across the frame above the sizing bars, its button at the right.
         top = bars[caption]["rect"]
-        expect(top[3] <= first["rect"][1], "the caption bar sits above the sizing bars: %r %r" % (top, first))
+        expect(top[3] <= min(first["rect"][1], bars[notes]["rect"][1]),
+               "the caption bar sits above the sizing bars: %r %r" % (top, first))
         expect(bars["button"][2] > (top[0] + top[2]) // 2, "the caption button is right-aligned: %r" % (bars,))
         h.screenshot("sizing-start")
 
-        # Drag the zones bar's right edge 60 pixels to the right.
+        # Drag the zones bar's right edge 60 pixels to the right: the row takes the new thickness.
         rect = first["rect"]
         y = (rect[1] + rect[3]) // 2
         h.xdotool("mousemove", "--sync", rect[2] - 3, y)
@@ -96,22 +106,65 @@ def main():
         h.xdotool("mouseup", "1")
         h.wait_for(lambda: width(log.bars()[zones]["rect"]) == 240, timeout=10,
                    what="the zones bar 240 wide after the drag: %r" % (log.bars().get(zones),))
-        # The second bar moves along with the edge.
-        h.wait_for(lambda: log.bars()[notes]["rect"][0] == log.bars()[zones]["rect"][2], timeout=5,
-                   what="the notes bar to follow the zones bar")
+        h.wait_for(lambda: width(log.bars()[notes]["rect"]) == 240, timeout=5,
+                   what="the notes bar to take the row's thickness")
         h.xdotool("mousemove", "--sync", rect[0] + 400, y)
         time.sleep(0.3)
         h.screenshot("sizing-resized")
 
-        # The hide button's tip (the tool under the pointer), then the caption bar's button.
+        # The hide button's tip (the tool under the pointer).
         hide = log.bars()[zones]["hide"]
         h.xdotool("mousemove", "--sync", (hide[0] + hide[2]) // 2, (hide[1] + hide[3]) // 2)
         h.wait_for(lambda: "sizingtip Hide docked window" in log.lines(), timeout=10,
                    what="the hide button's tip")
         h.screenshot("sizing-hide-tip")
+
+        # Expand: the zones bar takes the row, the notes bar keeps its minimum; and back.
+        before = log.bars()
+        expand = before[zones]["expand"]
+        h.mouse_click((expand[0] + expand[2]) // 2, (expand[1] + expand[3]) // 2)
+        h.wait_for(lambda: log.bars()[zones]["expanded"] == 1, timeout=10, what="the zones bar expanded")
+        h.wait_for(lambda: height(log.bars()[notes]["rect"]) == 32, timeout=5,
+                   what="the notes bar at its minimum: %r" % (log.bars().get(notes),))
+        row = height(before[zones]["rect"]) + height(before[notes]["rect"])
+        expect(height(log.bars()[zones]["rect"]) == row - 32, "the expanded bar takes the rest: %r" % (log.bars(),))
+        h.screenshot("sizing-expanded")
+        expand = log.bars()[zones]["expand"]
+        h.mouse_click((expand[0] + expand[2]) // 2, (expand[1] + expand[3]) // 2)
+        h.wait_for(lambda: log.bars()[zones]["expanded"] == 0, timeout=10, what="the zones bar collapsed")
+        h.wait_for(lambda: height(log.bars()[notes]["rect"]) > 32, timeout=5, what="the notes bar back")
+        h.screenshot("sizing-collapsed")
+
+        # The caption bar's button.
         button = log.bars()["button"]
         h.mouse_click((button[0] + button[2]) // 2, (button[1] + button[3]) // 2)
         h.wait_for(lambda: "captionclick" in log.lines(), timeout=10, what="the caption button's notice")
+
+        # Float the zones bar: a double click on its gripper.
+        bar = log.bars()[zones]
+        h.mouse_click(bar["rect"][0] + 30, (bar["hide"][1] + bar["hide"][3]) // 2, double=True)
+        h.wait_for(lambda: log.bars()[zones]["floating"] == 1, timeout=10, what="the zones bar floating")
+        h.wait_for(lambda: height(log.bars()[zones]["frame"]) > 60, timeout=10, what="the floating frame")
+        full = log.bars()[zones]["frame"]
+        h.screenshot("sizing-floating")
+        # The pointer leaves it: the frame rolls up to its caption; back over the caption, it opens.
+        h.xdotool("mousemove", "--sync", 1100, 900)
+        h.wait_for(lambda: log.bars()[zones]["rolled"] == 1, timeout=10, what="the floating frame rolled up")
+        h.wait_for(lambda: height(log.bars()[zones]["frame"]) < 40, timeout=5,
+                   what="the rolled frame's height: %r" % (log.bars().get(zones),))
+        h.screenshot("sizing-rolled")
+        rolled = log.bars()[zones]["frame"]
+        h.xdotool("mousemove", "--sync", rolled[0] + 12, rolled[1] + 8)
+        h.xdotool("mousemove", "--sync", rolled[0] + 14, rolled[1] + 9)
+        h.wait_for(lambda: log.bars()[zones]["rolled"] == 0, timeout=10, what="the floating frame open again")
+        h.wait_for(lambda: height(log.bars()[zones]["frame"]) == height(full), timeout=5,
+                   what="the frame's full height back")
+        h.screenshot("sizing-unrolled")
+        # A double click on its caption docks it again.
+        frame_rect = log.bars()[zones]["frame"]
+        h.mouse_click(frame_rect[0] + 12, frame_rect[1] + 8, double=True)
+        h.wait_for(lambda: log.bars()[zones]["floating"] == 0, timeout=10, what="the zones bar docked again")
+        h.wait_for(lambda: log.bars()[zones]["dock"] == 59420, timeout=5, what="the zones bar on the left")
 
         saved = close(prog, frame, log)
         expect(saved == ["state saved 1"], "the state is saved at the end: %r" % saved)
@@ -127,8 +180,8 @@ def main():
         hide = log.bars()[zones]["hide"]
         h.mouse_click((hide[0] + hide[2]) // 2, (hide[1] + hide[3]) // 2)
         h.wait_for(lambda: not log.bars()[zones]["visible"], timeout=10, what="the zones bar to hide")
-        h.wait_for(lambda: log.bars()[notes]["rect"][0] == first["rect"][0], timeout=5,
-                   what="the notes bar at the frame's edge")
+        h.wait_for(lambda: log.bars()[notes]["rect"][1] == min(first["rect"][1], bars[notes]["rect"][1]),
+                   timeout=5, what="the notes bar to take the whole row")
         h.screenshot("sizing-hidden")
         close(prog, frame, log)
 

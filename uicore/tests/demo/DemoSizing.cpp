@@ -122,12 +122,12 @@ CString CDemoSizing::Describe(CControlBar* pBar) const
         }
         strState.Format(
             _T(" dock %u expanded %d floating %d rolled %d hide %ld %ld %ld %ld expand %ld %ld %ld %ld")
-            _T(" frame %ld %ld %ld %ld roll %ld %ld %ld %ld"),
+            _T(" frame %ld %ld %ld %ld roll %ld %ld %ld %ld float %ld %ld style %lx"),
             pSizing->GetDockBarID(), pSizing->IsExpanded(), pSizing->IsFloating(),
             pMini != NULL && pMini->IsRolled(), rectHide.left, rectHide.top, rectHide.right, rectHide.bottom,
             rectExpand.left, rectExpand.top, rectExpand.right, rectExpand.bottom, rectFrame.left,
             rectFrame.top, rectFrame.right, rectFrame.bottom, rectRoll.left, rectRoll.top, rectRoll.right,
-            rectRoll.bottom);
+            rectRoll.bottom, pSizing->GetFloatSize().cx, pSizing->GetFloatSize().cy, pSizing->GetBarStyle());
         str += strState;
     }
     return str;
