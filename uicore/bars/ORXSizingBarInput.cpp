@@ -593,9 +593,9 @@ void CORXSizingControlBar::OnWindowPosChanging(WINDOWPOS* lpwndpos)
 LRESULT CORXSizingControlBar::OnSetText(WPARAM, LPARAM lParam)
 {
     LRESULT lResult = Default();
-    CFrameWnd* pFrame = GetParentFrame();
-    if (IsFloating() && pFrame != NULL && pFrame != GetDockingFrame()->GetTopLevelFrame())
-        pFrame->SetWindowText((LPCTSTR)lParam);
+    CMiniDockFrameWnd* pMiniFrame = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, GetParentFrame());
+    if (IsFloating() && pMiniFrame != NULL)
+        pMiniFrame->SetWindowText((LPCTSTR)lParam);
     SendMessage(WM_NCPAINT);
     return lResult;
 }

@@ -6,6 +6,7 @@
 
 #include "ORXCaptionBar.h"
 #include "ORXDialogBar.h"
+#include "ORXMiniDockFrameWnd.h"
 #include "ORXSizingControlBar.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
@@ -280,4 +281,120 @@ TEST(CaptionBarLayout, TextIsCutBackBeforeTheButtonAndClippedToTheBar)
     EXPECT_EQ(CRect(136, 0, 196, 20), elements[B::elemButton].m_rect);
     EXPECT_EQ(CRect(4, 5, 132, 15), elements[B::elemText].m_rect);
     EXPECT_TRUE(elements[B::elemIcon].m_rect.IsRectEmpty());
+}
+
+namespace
+{
+// Two sizing bars docked left in one row, one above the other.
+class DockedSizingBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        App().ResetProfile();
+        m_pFrame = new CFrameWnd;
+        ASSERT_TRUE(
+            m_pFrame->Create(NULL, _T("Docked sizing test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 640, 480)));
+        m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(
+            m_first.Create(_T("First"), m_pFrame, CSize(150, 200), TRUE, kBarID, WS_CHILD | WS_VISIBLE));
+        ASSERT_TRUE(m_second.Create(_T("Second"), m_pFrame, CSize(150, 120), TRUE, kBarID + 1,
+                                    WS_CHILD | WS_VISIBLE));
+        m_first.EnableDocking(CBRS_ALIGN_ANY);
+        m_second.EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(&m_first, AFX_IDW_DOCKBAR_LEFT);
+        m_pFrame->RecalcLayout();
+        CRect rect;
+        m_first.GetWindowRect(rect);
+        rect.OffsetRect(0, 1);
+        m_pFrame->DockControlBar(&m_second, AFX_IDW_DOCKBAR_LEFT, rect);
+        m_pFrame->RecalcLayout();
+    }
+    void TearDown() override
+    {
+        m_first.DestroyWindow();
+        m_second.DestroyWindow();
+        m_pFrame->DestroyWindow();
+    }
+    static int Height(CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetWindowRect(rect);
+        return rect.Height();
+    }
+
+    CFrameWnd* m_pFrame = NULL;
+    CORXSizingControlBar m_first;
+    CORXSizingControlBar m_second;
+};
+} // namespace
+
+TEST_F(DockedSizingBarTest, BarsOfOneRowShareItsLengthAndExpandTakesIt)
+{
+    ASSERT_EQ(AFX_IDW_DOCKBAR_LEFT, m_first.GetDockBarID());
+    EXPECT_FALSE(m_first.IsAloneInRow());
+    EXPECT_FALSE(m_second.IsAloneInRow());
+    EXPECT_FALSE(m_first.GetExpandButtonRect().IsRectEmpty());
+    const int nRow = Height(m_first) + Height(m_second);
+    const CSize sizeBefore = m_first.GetVertSize();
+
+    m_first.Expand(TRUE);
+    m_pFrame->RecalcLayout();
+    EXPECT_TRUE(m_first.IsExpanded());
+    EXPECT_EQ(32, Height(m_second));
+    EXPECT_EQ(nRow - 32, Height(m_first));
+
+    // Expanding the other bar collapses the first; saved, a bar keeps its size from before.
+    m_second.Expand(TRUE);
+    m_pFrame->RecalcLayout();
+    EXPECT_TRUE(m_second.IsExpanded());
+    EXPECT_FALSE(m_first.IsExpanded());
+    EXPECT_EQ(32, Height(m_first));
+    m_second.SaveState(kProfile);
+    EXPECT_EQ(1, (int)App().GetProfileInt(_T("Velmora\\SizingBars-SCBar-34481"), _T("Expanded"), 0));
+
+    m_second.Expand(TRUE);
+    m_pFrame->RecalcLayout();
+    EXPECT_FALSE(m_second.IsExpanded());
+    EXPECT_EQ(nRow, Height(m_first) + Height(m_second));
+    EXPECT_EQ(sizeBefore.cx, m_first.GetVertSize().cx);
+}
+
+TEST_F(DockedSizingBarTest, AFloatingBarKeepsItsFloatingSizeWhileItsFrameIsOpen)
+{
+    // A rolled flag read back from storage must not shrink the frame it floats in.
+    App().WriteProfileInt(kSection, _T("RolledFloatDynamicState"), 2);
+    m_first.SetFloatSize(CSize(190, 210));
+    m_first.LoadState(kProfile);
+    EXPECT_TRUE(m_first.IsRolled());
+    m_pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CORXMiniDockFrameWnd);
+    m_pFrame->FloatControlBar(&m_first, CPoint(300, 300));
+    ASSERT_TRUE(m_first.IsFloating());
+    CORXMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, m_first.GetParentFrame());
+    ASSERT_TRUE(pMini != NULL);
+    EXPECT_FALSE(pMini->IsRolled());
+    EXPECT_EQ(CSize(190, 210), m_first.CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH));
+    // Floating, the bar is a row of its own: Expand does nothing.
+    m_first.Expand(TRUE);
+    EXPECT_FALSE(m_first.IsExpanded());
+
+    pMini->RollUp();
+    EXPECT_TRUE(pMini->IsRolled());
+    CRect rectRolled;
+    pMini->GetWindowRect(rectRolled);
+    EXPECT_LT(rectRolled.Height(), 60);
+    pMini->Unroll();
+    CRect rectOpen;
+    pMini->GetWindowRect(rectOpen);
+    EXPECT_GT(rectOpen.Height(), 210);
+}
+
+TEST(MiniDockFrame, TheCaptionButtonSwapsEachPairOfRollStates)
+{
+    const int cases[][2] = {{2, 3}, {3, 2}, {4, 5}, {5, 4}, {0, 0}, {1, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[1], CORXMiniDockFrameWnd::ToggledRollState(c[0])) << c[0];
+    EXPECT_TRUE(CORXMiniDockFrameWnd::CanRollUp(2));
+    EXPECT_TRUE(CORXMiniDockFrameWnd::CanRollUp(4));
+    EXPECT_FALSE(CORXMiniDockFrameWnd::CanRollUp(3));
 }
