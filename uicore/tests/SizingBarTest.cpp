@@ -2,6 +2,7 @@
 // expansion, the non-client layout of a docked bar, and the caption bar's element layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ORXCaptionBar.h"
@@ -397,4 +398,77 @@ TEST(MiniDockFrame, TheCaptionButtonSwapsEachPairOfRollStates)
     EXPECT_TRUE(CORXMiniDockFrameWnd::CanRollUp(2));
     EXPECT_TRUE(CORXMiniDockFrameWnd::CanRollUp(4));
     EXPECT_FALSE(CORXMiniDockFrameWnd::CanRollUp(3));
+}
+
+TEST_F(SizingBarTest, EachDockedSideHasItsSizingEdgeTowardsTheView)
+{
+    struct Case
+    {
+        DWORD dwAlign;
+        UINT nEdge;
+    } cases[] = {{CBRS_LEFT, HTRIGHT}, {CBRS_RIGHT, HTLEFT}, {CBRS_TOP, HTBOTTOM}, {CBRS_BOTTOM, HTTOP}};
+    for (const Case& c : cases)
+    {
+        CORXSizingControlBar* pBar = NewBar(c.dwAlign, CSize(120, 120));
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        CPoint ptEdges[] = {{rect.left + 2, rect.CenterPoint().y},
+                            {rect.right - 3, rect.CenterPoint().y},
+                            {rect.CenterPoint().x, rect.top + 2},
+                            {rect.CenterPoint().x, rect.bottom - 3}};
+        const UINT nSides[] = {HTLEFT, HTRIGHT, HTTOP, HTBOTTOM};
+        for (int i = 0; i < 4; i++)
+        {
+            LRESULT nHit = pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptEdges[i].x, ptEdges[i].y));
+            if (nSides[i] == c.nEdge)
+                EXPECT_EQ((LRESULT)c.nEdge, nHit) << c.dwAlign;
+            else
+                EXPECT_TRUE(nHit < HTLEFT || nHit > HTBOTTOMRIGHT) << c.dwAlign << " side " << nSides[i];
+        }
+        pBar->DestroyWindow();
+    }
+}
+
+TEST_F(SizingBarTest, DraggingTheEdgeSizesTheBarWithinItsLimitsAndARightClickCancels)
+{
+    CORXSizingControlBar* pBar = NewBar(CBRS_LEFT, CSize(150, 150));
+    auto drag = [&](int dx, BOOL bCancel) {
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        CPoint ptStart(rect.right - 3, rect.CenterPoint().y);
+        pBar->SendMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptStart.x, ptStart.y));
+        EXPECT_TRUE(pBar->IsTracking());
+        CPoint pt(ptStart.x + dx, ptStart.y);
+        pBar->ScreenToClient(&pt);
+        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        pBar->SendMessage(bCancel ? WM_RBUTTONDOWN : WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        EXPECT_FALSE(pBar->IsTracking());
+        pBar->GetWindowRect(rect);
+        return rect.Width();
+    };
+    EXPECT_EQ(190, drag(40, FALSE));
+    EXPECT_EQ(190, pBar->GetVertSize().cx);
+    EXPECT_EQ(190, drag(-60, TRUE));
+    EXPECT_EQ(33, drag(-400, FALSE));
+    pBar->SetMaxSize(220, -1);
+    EXPECT_EQ(220, drag(400, FALSE));
+}
+
+TEST_F(DockedSizingBarTest, OnlyTheEdgeBetweenTwoBarsOfTheRowSizesTheirLengths)
+{
+    CORXSizingControlBar* pUpper = &m_first;
+    CORXSizingControlBar* pLower = &m_second;
+    CRect rectFirst, rectSecond;
+    m_first.GetWindowRect(rectFirst);
+    m_second.GetWindowRect(rectSecond);
+    if (rectSecond.top < rectFirst.top)
+        std::swap(pUpper, pLower);
+    CRect rectUpper, rectLower;
+    pUpper->GetWindowRect(rectUpper);
+    pLower->GetWindowRect(rectLower);
+    EXPECT_EQ(rectUpper.bottom, rectLower.top);
+    const int x = rectUpper.CenterPoint().x;
+    EXPECT_EQ((LRESULT)HTBOTTOM, pUpper->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectUpper.bottom - 3)));
+    EXPECT_NE((LRESULT)HTBOTTOM, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.bottom - 3)));
+    EXPECT_NE((LRESULT)HTTOP, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.top + 2)));
 }
