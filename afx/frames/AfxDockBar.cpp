@@ -176,6 +176,9 @@ void CDockBar::TakeBar(CControlBar* pBar)
         dwStyle |= CBRS_FLOATING;
     pBar->SetBarStyle(dwStyle);
 
+    // Commands and idle updates keep going to the frame the bar belongs to, wherever it sits.
+    if (pBar->GetOwner() == pBar->GetParent() && pBar->m_pDockSite != NULL)
+        pBar->SetOwner(pBar->m_pDockSite);
     if (pBar->GetParent() != this)
         pBar->SetParent(this);
     pBar->m_pDockBar = this;

@@ -54,6 +54,7 @@ CDockContext::CDockContext(CControlBar* pBar)
     m_bFlip = FALSE;
     m_bForceFrame = FALSE;
     m_pDC = NULL;
+    m_bLockedUpdate = FALSE;
     m_bDragging = FALSE;
     m_nHitTest = HTCAPTION;
     m_uMRUDockID = 0;
@@ -72,9 +73,11 @@ CDockContext::~CDockContext()
     if (m_pDC != NULL)
     {
         HDC hDC = m_pDC->Detach();
-        ::ReleaseDC(NULL, hDC);
+        ::ReleaseDC(::GetDesktopWindow(), hDC);
         delete m_pDC;
     }
+    if (m_bLockedUpdate)
+        ::LockWindowUpdate(NULL);
 }
 
 // The loop
@@ -88,8 +91,12 @@ void CDockContext::InitLoop()
     m_bFlip = ::GetKeyState(VK_SHIFT) < 0;
     if (m_pDC == NULL)
     {
-        // Drawn over every window: the rectangle may leave the frame.
-        HDC hDC = ::GetDCEx(NULL, NULL, DCX_WINDOW | DCX_CACHE);
+        // Drawn over every window: the rectangle may leave the frame. Windows must not paint
+        // under it meanwhile, or taking it off would leave a copy behind.
+        HWND hWndDesktop = ::GetDesktopWindow();
+        m_bLockedUpdate = ::LockWindowUpdate(hWndDesktop);
+        HDC hDC = ::GetDCEx(hWndDesktop, NULL,
+                            DCX_WINDOW | DCX_CACHE | (m_bLockedUpdate ? DCX_LOCKWINDOWUPDATE : 0));
         m_pDC = new CDC;
         m_pDC->Attach(hDC);
     }
@@ -103,19 +110,32 @@ void CDockContext::CancelLoop()
     if (m_pDC != NULL)
     {
         HDC hDC = m_pDC->Detach();
-        ::ReleaseDC(NULL, hDC);
+        ::ReleaseDC(::GetDesktopWindow(), hDC);
         delete m_pDC;
         m_pDC = NULL;
+    }
+    if (m_bLockedUpdate)
+    {
+        ::LockWindowUpdate(NULL);
+        m_bLockedUpdate = FALSE;
     }
 }
 
 BOOL CDockContext::Track()
 {
-    // Someone else's capture (a pressed button, a menu) wins over the drag.
-    if (::GetCapture() != NULL)
+    // Someone else's capture (a pressed button, a menu) wins over the drag; the bar's own and
+    // its floating frame's (the system's for a click on the frame) give way.
+    HWND hWndCapture = ::GetCapture();
+    CFrameWnd* pParentFrame = m_pBar->GetParentFrame();
+    if (hWndCapture != NULL && hWndCapture != m_pBar->m_hWnd &&
+        (pParentFrame == NULL || hWndCapture != pParentFrame->m_hWnd || !m_pBar->IsFloating()))
+    {
+        CancelLoop();
         return FALSE;
+    }
     m_pBar->SetCapture();
     HWND hWndBar = m_pBar->m_hWnd;
+    BOOL bCancelled = FALSE;
     while (::GetCapture() == hWndBar)
     {
         MSG msg;
@@ -127,6 +147,8 @@ BOOL CDockContext::Track()
         switch (msg.message)
         {
         case WM_LBUTTONUP: {
+            if (bCancelled)
+                break; // the left button comes up before the right one: still cancelled
             CPoint pt((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam));
             ::ClientToScreen(msg.hwnd, &pt);
             if (m_bDragging)
@@ -142,6 +164,8 @@ BOOL CDockContext::Track()
             return TRUE;
         }
         case WM_MOUSEMOVE: {
+            if (bCancelled)
+                break;
             CPoint pt((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam));
             ::ClientToScreen(msg.hwnd, &pt);
             if (m_bDragging)
@@ -151,11 +175,11 @@ BOOL CDockContext::Track()
             break;
         }
         case WM_KEYUP:
-            if (m_bDragging)
+            if (m_bDragging && !bCancelled)
                 OnKey((int)msg.wParam, FALSE);
             break;
         case WM_KEYDOWN:
-            if (m_bDragging)
+            if (m_bDragging && !bCancelled)
                 OnKey((int)msg.wParam, TRUE);
             if (msg.wParam == VK_ESCAPE)
             {
@@ -164,8 +188,18 @@ BOOL CDockContext::Track()
             }
             break;
         case WM_RBUTTONDOWN:
-            CancelLoop();
-            return FALSE;
+            // The right button cancels; its release is the loop's too, so that no context
+            // menu follows the cancelled drag.
+            DrawFocusRect(TRUE);
+            bCancelled = TRUE;
+            break;
+        case WM_RBUTTONUP:
+            if (bCancelled)
+            {
+                CancelLoop();
+                return FALSE;
+            }
+            break;
         default:
             ::DispatchMessage(&msg);
             break;
@@ -248,37 +282,28 @@ void CDockContext::StartDrag(CPoint pt)
     const BOOL bFloating = m_pBar->IsFloating();
     const BOOL bHorz = IsHorz(m_dwStyle);
 
-    // Each form's size; the bar's own form is measured last so it keeps its present layout.
+    // Each form's size, measured with the bar styled as it would be in that form (a bar sizes
+    // itself by its side and by whether it floats); its own form last, so that it keeps its
+    // present layout.
+    const DWORD dwSaved = m_pBar->m_dwStyle;
+    const DWORD dwBase = dwSaved & ~(CBRS_ALIGN_ANY | CBRS_FLOATING);
     CSize sizeHorz, sizeVert, sizeFloat;
-    if (m_dwStyle & CBRS_SIZE_DYNAMIC)
-    {
-        if (bFloating)
-        {
-            sizeHorz = m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
-            sizeVert = m_pBar->CalcDynamicLayout(-1, LM_VERTDOCK);
-            sizeFloat = m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH);
-        }
-        else
-        {
-            sizeFloat = m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH);
-            if (bHorz)
-            {
-                sizeVert = m_pBar->CalcDynamicLayout(-1, LM_VERTDOCK);
-                sizeHorz = m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
-            }
-            else
-            {
-                sizeHorz = m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
-                sizeVert = m_pBar->CalcDynamicLayout(-1, LM_VERTDOCK);
-            }
-        }
-    }
-    else
-    {
-        sizeHorz = m_pBar->CalcFixedLayout(FALSE, TRUE);
-        sizeVert = m_pBar->CalcFixedLayout(FALSE, FALSE);
-        sizeFloat = bHorz ? sizeHorz : sizeVert;
-    }
+    auto measure = [&](int nForm) -> CSize {
+        const DWORD dwAlign[] = {CBRS_ALIGN_TOP, CBRS_ALIGN_LEFT, CBRS_ALIGN_TOP | CBRS_FLOATING};
+        m_pBar->m_dwStyle = dwBase | dwAlign[nForm];
+        if (!(dwSaved & CBRS_SIZE_DYNAMIC))
+            return m_pBar->CalcFixedLayout(FALSE, nForm != 1);
+        const DWORD dwMode[] = {LM_HORZ | LM_HORZDOCK, LM_VERTDOCK, LM_HORZ | LM_MRUWIDTH};
+        return m_pBar->CalcDynamicLayout(-1, dwMode[nForm]);
+    };
+    const int nOwn = bFloating ? 2 : (bHorz ? 0 : 1);
+    for (int nForm = 0; nForm < 3; nForm++)
+        if (nForm != nOwn)
+            (nForm == 0 ? sizeHorz : nForm == 1 ? sizeVert : sizeFloat) = measure(nForm);
+    (nOwn == 0 ? sizeHorz : nOwn == 1 ? sizeVert : sizeFloat) = measure(nOwn);
+    m_pBar->m_dwStyle = dwSaved;
+    if (!(dwSaved & CBRS_SIZE_DYNAMIC) && !bHorz)
+        sizeFloat = sizeVert; // a fixed bar floats the way it lies
 
     // The mouse keeps its place in the bar; in the turned form its offset turns too.
     CPoint ptOffset(pt.x - rect.left, pt.y - rect.top);
@@ -295,7 +320,7 @@ void CDockContext::StartDrag(CPoint pt)
         m_rectFrameBorders = CRect(rect.left - rectFrame.left, rect.top - rectFrame.top,
                                    rectFrame.right - rect.right, rectFrame.bottom - rect.bottom);
     }
-    CSize sizeFloatVert = (m_dwStyle & CBRS_SIZE_DYNAMIC) ? sizeVert : m_pBar->CalcFixedLayout(FALSE, FALSE);
+    CSize sizeFloatVert = sizeVert;
     CRect rectFloat = RectAround(pt, bHorz || bFloating ? ptOffset : ptTurned, sizeFloat);
     CRect rectFloatVert = RectAround(pt, bHorz && !bFloating ? ptTurned : ptOffset, sizeFloatVert);
     const CRect& b = m_rectFrameBorders;
@@ -483,6 +508,7 @@ void CDockContext::EndResize()
     pFrame->SetWindowPos(NULL, m_rectActualFrameSize.left, m_rectActualFrameSize.top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     pFrame->RecalcLayout();
+    m_pDockSite->DelayRecalcLayout();
 }
 
 // Toggling

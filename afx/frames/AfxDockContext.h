@@ -77,6 +77,7 @@ protected:
     CRect m_rectActualSize;    // the size the bar takes for it
     CRect m_rectActualFrameSize;
     CRect m_rectFrameBorders; // the floating frame's borders around the bar
+    BOOL m_bLockedUpdate;     // the desktop's updates are held while the rectangle shows
 };
 
 #endif // VELMORA_AFXDOCKCONTEXT_H

@@ -230,7 +230,8 @@ void CFrameWnd::SetDockState(const CDockState& state)
         CControlBar* pBar = pInfo->m_pBar;
         if (pBar == NULL || pInfo->m_bDockBar)
             continue;
-        if (pInfo->m_bFloating)
+        // Only bars that take part in docking are moved; others keep their own windows.
+        if (pInfo->m_bFloating && pBar->m_pDockContext != NULL)
         {
             pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
             FloatControlBar(pBar, pInfo->m_pointPos, pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);

@@ -35,9 +35,15 @@ class Log(DemoLog):
         return self.bars().get(bar_id)
 
 
-def drag(h, start, end, steps=8):
-    """Presses the left button at start, moves to end in steps and lets go there."""
+def drag(h, start, end, steps=8, before_release=None, holding=None):
+    """Presses the left button at start, moves to end in steps and lets go there; before_release
+    runs just before the button comes up, holding names a key held down all the way."""
+    # A move with --sync waits for motion: come from beside the point.
+    h.xdotool("mousemove", start[0] + 3, start[1] + 3)
+    time.sleep(0.1)
     h.xdotool("mousemove", "--sync", start[0], start[1])
+    if holding:
+        h.xdotool("keydown", holding)
     h.xdotool("mousedown", 1)
     time.sleep(0.2)
     for i in range(1, steps + 1):
@@ -46,7 +52,12 @@ def drag(h, start, end, steps=8):
         h.xdotool("mousemove", "--sync", x, y)
         time.sleep(0.05)
     time.sleep(0.2)
+    if before_release:
+        before_release()
+        time.sleep(0.3)
     h.xdotool("mouseup", 1)
+    if holding:
+        h.xdotool("keyup", holding)
 
 
 def main():
@@ -76,7 +87,18 @@ def main():
 
         # The gripper is the strip at the bar's left end.
         middle = ((client["left"] + client["right"]) // 2, (client["top"] + client["bottom"]) // 2 + 20)
-        drag(h, (std[0] + 3, (std[1] + std[3]) // 2), middle)
+        gripper = (std[0] + 3, (std[1] + std[3]) // 2)
+
+        # Esc, or the right button, during a drag: the bar stays where it was.
+        for name, cancel in (("escape", lambda: h.key("Escape")),
+                             ("right button", lambda: h.xdotool("click", 3))):
+            count = len(log.starting("dockbar "))
+            drag(h, gripper, middle, before_release=cancel)
+            time.sleep(0.5)
+            expect(log.bar(STANDARD) == first[STANDARD],
+                   "after %s the bar is still docked where it was: %r" % (name, log.bar(STANDARD)))
+            expect(len(log.starting("dockbar ")) == count, "a cancelled drag lays nothing out (%s)" % name)
+        drag(h, gripper, middle)
         h.wait_for(lambda: log.bar(STANDARD) and log.bar(STANDARD)[1] == 1, timeout=10,
                    what="the dragged bar to float")
         dock, _, floating = log.bar(STANDARD)
@@ -88,10 +110,31 @@ def main():
         expect(log.bar(SECOND)[0] == TOP, "the other bar stays docked: %r" % (log.bar(SECOND),))
         h.screenshot("dock-floating")
 
-        # By the caption to the frame's left edge: it docks there, standing up.
+        # The floating frame's right edge pulled in: the bar wraps its buttons into more rows.
+        edge_y = (box["top"] + box["bottom"]) // 2
+        drag(h, (box["right"] - 2, edge_y), (box["right"] - 2 - (floating[2] - floating[0]) // 2, edge_y))
+        h.wait_for(lambda: log.bar(STANDARD)[2][3] - log.bar(STANDARD)[2][1] > floating[3] - floating[1],
+                   timeout=10, what="the narrower floating bar to wrap")
+        _, _, narrow = log.bar(STANDARD)
+        expect(narrow[2] - narrow[0] < floating[2] - floating[0], "the bar is narrower: %r" % (narrow,))
+        h.screenshot("dock-resized")
+        box = h.rect(caption)
+        floating = narrow
+
+        # By the caption to the frame's left edge: with Ctrl held it only moves, floating.
         grab = (box["left"] + 12, (box["top"] + floating[1]) // 2)
         frame_box = h.rect(frame)
-        drag(h, grab, (frame_box["left"] + 1, (client["top"] + client["bottom"]) // 2))
+        target = (frame_box["left"] + 1, (client["top"] + client["bottom"]) // 2)
+        drag(h, grab, target, holding="ctrl")
+        h.wait_for(lambda: log.bar(STANDARD)[2][0] < floating[0] - 50, timeout=10, what="the floating frame to move")
+        expect(log.bar(STANDARD)[0] == FLOAT, "with Ctrl the bar does not dock: %r" % (log.bar(STANDARD),))
+        h.screenshot("dock-ctrl-moved")
+        box = h.rect(caption)
+        floating = log.bar(STANDARD)[2]
+
+        # And without: it docks there, standing up.
+        grab = (box["left"] + 30, (box["top"] + floating[1]) // 2)
+        drag(h, grab, target)
         h.wait_for(lambda: log.bar(STANDARD)[0] == LEFT, timeout=10, what="the bar to dock on the left")
         _, floats, left = log.bar(STANDARD)
         expect(not floats and left[3] - left[1] > left[2] - left[0],
@@ -113,6 +156,18 @@ def main():
         h.mouse_click(floating[0] + 12, (top + floating[1]) // 2, double=True)
         h.wait_for(lambda: log.bar(SECOND)[0] == TOP, timeout=10, what="the double click to dock the bar again")
         h.screenshot("dock-redocked")
+
+        # A double click on the gripper of the bar down the left side floats it where it floated
+        # last; one on its caption puts it back on the left.
+        left = log.bar(STANDARD)[2]
+        h.mouse_click((left[0] + left[2]) // 2, left[1] + 3, double=True)
+        h.wait_for(lambda: log.bar(STANDARD)[1] == 1, timeout=10, what="the gripper's double click to float")
+        box = h.rect(h.find(title="Standard", visible=True, timeout=10))
+        floating = log.bar(STANDARD)[2]
+        h.screenshot("dock-gripper-floated")
+        h.mouse_click(box["left"] + 30, (box["top"] + floating[1]) // 2, double=True)
+        h.wait_for(lambda: log.bar(STANDARD)[0] == LEFT, timeout=10, what="the caption's double click to dock")
+        expect(log.bar(STANDARD)[2] == left, "back where it was on the left: %r %r" % (log.bar(STANDARD), left))
         before = log.bars()
 
         h.close(frame)
