@@ -9,6 +9,7 @@
 #include "ORXMouseManager.h"
 #include "ORXReBarState.h"
 #include "ORXRegistry.h"
+#include "ORXSizingControlBar.h"
 #include "ORXToolBar.h"
 #include "ORXUserToolsManager.h"
 
@@ -151,6 +152,13 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
             if (pBar->IsModifiedFromOriginal())
                 bResetNeeded = TRUE;
         }
+        for (POSITION pos = CORXSizingControlBar::GetAllSizingBars().GetHeadPosition(); pos != NULL;)
+        {
+            CORXSizingControlBar* pBar =
+                (CORXSizingControlBar*)CORXSizingControlBar::GetAllSizingBars().GetNext(pos);
+            if (IsStateBar(pBar, pFrame, FALSE))
+                pBar->LoadState(GetSizingBarsSection());
+        }
         if (g_pfnORXFrameBarsState != NULL)
             g_pfnORXFrameBarsState(pFrame, strSection, FALSE);
 
@@ -234,6 +242,13 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
             CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, gAllToolbars.GetNext(pos));
             if (IsStateBar(pBar, pFrame, TRUE) && !pBar->SaveState(strSection, -1, (UINT)-1))
                 bOK = FALSE;
+        }
+        for (POSITION pos = CORXSizingControlBar::GetAllSizingBars().GetHeadPosition(); pos != NULL;)
+        {
+            CORXSizingControlBar* pBar =
+                (CORXSizingControlBar*)CORXSizingControlBar::GetAllSizingBars().GetNext(pos);
+            if (IsStateBar(pBar, pFrame, FALSE))
+                pBar->SaveState(GetSizingBarsSection());
         }
         if (g_pfnORXFrameBarsState != NULL)
             g_pfnORXFrameBarsState(pFrame, strSection, TRUE);

@@ -10,6 +10,8 @@
 #define IDS_ORX_TEAROFF           16028 // the tip of a menu's tear-off strip
 #define IDC_ORX_STRETCH           30980 // shown while a button is stretched
 #define IDC_ORX_STRETCH_VERT      30981
+#define IDS_ORX_HIDE_BAR          16011 // the sizing bar's caption buttons
+#define IDS_ORX_EXPAND_BAR        16012
 
 #define ID_ORX_TOOLBAR_RESET          16910
 #define ID_ORX_TOOLBAR_COPY_IMAGE     16911

@@ -18,6 +18,7 @@
 #include "DemoPages.h"
 #include "DemoDock.h"
 #include "DemoTearOff.h"
+#include "DemoSizing.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
@@ -42,6 +43,8 @@ BOOL g_bReBar = FALSE;
 BOOL g_bPages = FALSE;
 // With "/dock" (after "/controls", before "/state") the bars dock and float.
 BOOL g_bDock = FALSE;
+// With "/sizing" (after "/controls", before "/state") the frame gets the sizing bars.
+BOOL g_bSizing = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -68,6 +71,7 @@ public:
     CDemoDropDown m_dropDown;
     CDemoReBar m_reBar;
     CDemoPages m_pages;
+    CDemoSizing m_sizing;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -121,6 +125,8 @@ protected:
         if (!m_dropDown.Create(this, Log))
             return -1;
         if (g_bReBar && !m_reBar.Create(this, Log))
+            return -1;
+        if (g_bSizing && !m_sizing.Create(this, Log))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -183,6 +189,8 @@ protected:
         if (g_bControls)
             m_controls.OnCommand(wParam);
         if (m_dropDown.OnCommand(wParam))
+            return TRUE;
+        if (g_bSizing && m_sizing.OnCommand(wParam))
             return TRUE;
         return CFrameWnd::OnCommand(wParam, lParam);
     }
@@ -333,6 +341,7 @@ public:
         g_bReBar = CDemoReBar::Wanted(g_strLog);
         g_bPages = CDemoPages::Wanted(g_strLog);
         g_bDock = CDemoDock::Wanted(g_strLog);
+        g_bSizing = CDemoSizing::Wanted(g_strLog);
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
@@ -347,8 +356,11 @@ public:
         if (!m_pContextMenus->AddMenu(_T("Demo"), IDR_DEMO_MENU))
             Log("context menu not added");
         CDemoFrame* pFrame = new CDemoFrame;
-        if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW,
-                            CRect(300, 300, 780, 500), NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
+        CRect rectFrame(300, 300, 780, 500);
+        if (g_bSizing)
+            CDemoSizing::AdjustFrameRect(rectFrame);
+        if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW, rectFrame, NULL,
+                            MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
             return FALSE;
         m_pMainWnd = pFrame;
         if (g_bKeepState)

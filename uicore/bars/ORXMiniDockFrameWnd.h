@@ -1,0 +1,69 @@
+// CORXMiniDockFrameWnd: the floating frame of the framework's sizing bars, with a roll-up button in
+// its caption: rolled up, the frame shrinks to its caption while the mouse is away.
+#ifndef VELMORA_ORXMINIDOCKFRAMEWND_H
+#define VELMORA_ORXMINIDOCKFRAMEWND_H
+
+#include <afxwin.h>
+#include <afxext.h>
+
+class CORXSizingControlBar;
+
+class CORXMiniDockFrameWnd : public CMiniDockFrameWnd
+{
+    DECLARE_DYNCREATE(CORXMiniDockFrameWnd)
+
+    // Construction
+public:
+    CORXMiniDockFrameWnd();
+    virtual ~CORXMiniDockFrameWnd();
+    virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle);
+
+    // Attributes
+public:
+    // Roll-up states: 0 none; 2 roll-up allowed and open, 3 pinned open; 4 and 5 the same pair for
+    // the other orientation.
+    int GetRollState() const { return m_nRollState; }
+    void SetRollState(int nState);
+    BOOL IsRolled() const { return m_bRolled; }
+    // Window-relative rectangle of the caption button.
+    CRect GetCaptionButtonRect() const { return m_rectButton; }
+    CORXSizingControlBar* GetSizingBar() const;
+
+    // The state a click on the caption button leaves: 2 and 3, 4 and 5 swap; others stay.
+    static int ToggledRollState(int nState);
+    static BOOL CanRollUp(int nState) { return nState == 2 || nState == 4; }
+
+    // Operations
+public:
+    void RollUp();
+    void Unroll();
+
+    // Implementation
+protected:
+    int m_nRollState;
+    BOOL m_bRolled;
+    CRect m_rectButton;
+    CRect m_rectFull; // the frame's rectangle before it rolled up
+    int m_nCountdown; // timer ticks left before rolling up
+
+    void StartRollTimer();
+    BOOL IsCursorOverFrame() const;
+    BOOL IsFocusOrCaptureInside() const;
+    int GetRolledHeight() const;
+    int GetRolledWidth();
+    void DrawCaptionButton();
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnNcPaint();
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg void OnClose();
+    DECLARE_MESSAGE_MAP()
+};
+
+#endif // VELMORA_ORXMINIDOCKFRAMEWND_H

@@ -1,0 +1,474 @@
+// Sizing bars: their sizes and states in the registry, the limits on stored sizes, row fitting,
+// expansion, the non-client layout of a docked bar, and the caption bar's element layout.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ORXCaptionBar.h"
+#include "ORXDialogBar.h"
+#include "ORXMiniDockFrameWnd.h"
+#include "ORXSizingControlBar.h"
+#include "ORXWorkspace.h"
+#include "TestSupport.h"
+
+namespace
+{
+CTestWinApp& App()
+{
+    return *static_cast<CTestWinApp*>(AfxGetApp());
+}
+
+const UINT kBarID = 34480;
+const LPCTSTR kProfile = _T("Velmora\\SizingBars");
+const LPCTSTR kSection = _T("Velmora\\SizingBars-SCBar-34480");
+
+int Stored(LPCTSTR pszEntry)
+{
+    return (int)App().GetProfileInt(kSection, pszEntry, -12345);
+}
+
+class SizingBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        App().ResetProfile();
+        m_pFrame = new CFrameWnd;
+        ASSERT_TRUE(m_pFrame->Create(NULL, _T("Sizing test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 640, 400)));
+    }
+    void TearDown() override
+    {
+        for (CORXSizingControlBar* pBar : m_bars)
+        {
+            pBar->DestroyWindow();
+            delete pBar;
+        }
+        m_pFrame->DestroyWindow();
+    }
+    CORXSizingControlBar* NewBar(DWORD dwAlign = CBRS_LEFT, CSize size = CSize(150, 150))
+    {
+        CORXSizingControlBar* pBar = new CORXSizingControlBar;
+        m_bars.push_back(pBar);
+        EXPECT_TRUE(pBar->Create(_T("Zones"), m_pFrame, size, TRUE, kBarID, WS_CHILD | WS_VISIBLE | dwAlign));
+        m_pFrame->RecalcLayout();
+        return pBar;
+    }
+
+    CFrameWnd* m_pFrame = NULL;
+    std::vector<CORXSizingControlBar*> m_bars;
+};
+} // namespace
+
+TEST_F(SizingBarTest, SizesAndStatesGoToTheRegistryAndComeBack)
+{
+    CORXSizingControlBar* pBar = NewBar();
+    pBar->SetHorzSize(CSize(300, 80));
+    pBar->SetVertSize(CSize(120, 250));
+    pBar->SetFloatSize(CSize(210, 190));
+    pBar->SaveState(kProfile);
+
+    EXPECT_EQ(300, Stored(_T("sizeHorzCX")));
+    EXPECT_EQ(80, Stored(_T("sizeHorzCY")));
+    EXPECT_EQ(120, Stored(_T("sizeVertCX")));
+    EXPECT_EQ(250, Stored(_T("sizeVertCY")));
+    EXPECT_EQ(210, Stored(_T("sizeFloatCX")));
+    EXPECT_EQ(190, Stored(_T("sizeFloatCY")));
+    EXPECT_EQ(0, Stored(_T("Expanded")));
+    // Without a roll-up state neither roll value is written.
+    EXPECT_EQ(-12345, Stored(_T("RolledFloat")));
+    EXPECT_EQ(-12345, Stored(_T("RolledFloatDynamicState")));
+
+    pBar->SetRollState(4, FALSE);
+    pBar->SaveState(kProfile);
+    EXPECT_EQ(4, Stored(_T("RolledFloatDynamicState")));
+    EXPECT_EQ(0, Stored(_T("RolledFloat")));
+
+    pBar->DestroyWindow();
+    CORXSizingControlBar* pAgain = NewBar();
+    pAgain->LoadState(kProfile);
+    EXPECT_EQ(CSize(300, 80), pAgain->GetHorzSize());
+    EXPECT_EQ(CSize(120, 250), pAgain->GetVertSize());
+    EXPECT_EQ(CSize(210, 190), pAgain->GetFloatSize());
+    EXPECT_FALSE(pAgain->IsExpanded());
+    // A roll-up state of 2 or 4 means the floating frame starts rolled up.
+    EXPECT_EQ(4, pAgain->GetRollState());
+    EXPECT_TRUE(pAgain->IsRolled());
+}
+
+TEST_F(SizingBarTest, TheWorkspaceSavesEverySizingBarInItsSection)
+{
+    CORXWorkspace workspace;
+    workspace.SetRegistryBase(_T("Velmora"));
+    CORXSizingControlBar* pBar = NewBar();
+    pBar->SetVertSize(CSize(170, 200));
+    ASSERT_TRUE(workspace.SaveState(NULL, m_pFrame));
+    EXPECT_EQ(170, Stored(_T("sizeVertCX")));
+
+    pBar->SetVertSize(CSize(90, 90));
+    workspace.LoadState(NULL, m_pFrame);
+    EXPECT_EQ(CSize(170, 200), pBar->GetVertSize());
+}
+
+TEST_F(SizingBarTest, StoredSizesAreHeldToTheMinimumTheMaximumAndTheScreen)
+{
+    const CSize sizeScreen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    CORXSizingControlBar* pBar = NewBar();
+    pBar->SetMaxSize(400, -1);
+    App().WriteProfileInt(kSection, _T("sizeHorzCX"), 5);
+    App().WriteProfileInt(kSection, _T("sizeHorzCY"), -70);
+    App().WriteProfileInt(kSection, _T("sizeVertCX"), 100000);
+    App().WriteProfileInt(kSection, _T("sizeVertCY"), 100000);
+    App().WriteProfileInt(kSection, _T("sizeFloatCX"), 250);
+    App().WriteProfileInt(kSection, _T("sizeFloatCY"), 260);
+    pBar->LoadState(kProfile);
+    EXPECT_EQ(CSize(33, 32), pBar->GetHorzSize());
+    EXPECT_EQ(CSize(400, sizeScreen.cy), pBar->GetVertSize());
+    EXPECT_EQ(CSize(250, 260), pBar->GetFloatSize());
+
+    struct Case
+    {
+        CSize size, min, max, screen, expected;
+    } cases[] = {
+        {{10, 10}, {33, 32}, {-1, -1}, {800, 600}, {33, 32}},
+        {{900, 700}, {33, 32}, {-1, -1}, {800, 600}, {800, 600}},
+        {{500, 500}, {33, 32}, {300, 0}, {800, 600}, {300, 500}},
+        // A minimum beyond the screen wins: the bar never gets smaller than it can be.
+        {{100, 100}, {900, 32}, {-1, -1}, {800, 600}, {900, 100}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, CORXSizingControlBar::ClipStoredSize(c.size, c.min, c.max, c.screen))
+            << c.size.cx << "x" << c.size.cy;
+}
+
+TEST_F(SizingBarTest, RowFittingSharesPixelsBarAfterBar)
+{
+    struct Case
+    {
+        std::vector<int> lengths, mins;
+        int nAvailable;
+        BOOL bFits;
+        std::vector<int> expected;
+    } cases[] = {
+        // Growing: one pixel each in row order, round again.
+        {{100, 100, 100}, {33, 33, 33}, 305, TRUE, {102, 102, 101}},
+        // Shrinking: the bar at its minimum is skipped, the others give the rest.
+        {{33, 200, 200}, {33, 33, 33}, 333, TRUE, {33, 150, 150}},
+        {{100, 100}, {33, 33}, 200, TRUE, {100, 100}},
+        // The minimums plus 2 do not fit: nothing changes.
+        {{100, 100}, {50, 50}, 101, FALSE, {100, 100}},
+        {{100, 100}, {50, 50}, 102, TRUE, {51, 51}},
+    };
+    for (const Case& c : cases)
+    {
+        CArray<int, int> lengths, mins;
+        for (size_t i = 0; i < c.lengths.size(); i++)
+        {
+            lengths.Add(c.lengths[i]);
+            mins.Add(c.mins[i]);
+        }
+        EXPECT_EQ(c.bFits, CORXSizingControlBar::FitRowLengths(lengths, mins, c.nAvailable)) << c.nAvailable;
+        std::vector<int> result(lengths.GetData(), lengths.GetData() + lengths.GetSize());
+        EXPECT_EQ(c.expected, result) << c.nAvailable;
+    }
+}
+
+TEST_F(SizingBarTest, AnExpandedBarNeverFallsBelowItsMinimum)
+{
+    EXPECT_EQ(300, CORXSizingControlBar::ExpandedLength(400, 100, 32));
+    EXPECT_EQ(32, CORXSizingControlBar::ExpandedLength(100, 99, 32));
+    EXPECT_EQ(32, CORXSizingControlBar::ExpandedLength(-2, 66, 32));
+}
+
+TEST_F(SizingBarTest, ABarAloneInItsRowDoesNotExpand)
+{
+    CORXSizingControlBar* pBar = NewBar();
+    pBar->SetVertSize(CSize(140, 200));
+    EXPECT_TRUE(pBar->IsAloneInRow());
+    pBar->Expand(TRUE);
+    EXPECT_FALSE(pBar->IsExpanded());
+    EXPECT_EQ(CSize(140, 200), pBar->GetVertSize());
+}
+
+TEST_F(SizingBarTest, ADockedBarHasItsEdgeTowardsTheViewAndItsButtonsInTheGripper)
+{
+    CORXSizingControlBar* pBar = NewBar(CBRS_LEFT, CSize(150, 150));
+    CRect rectWindow;
+    pBar->GetWindowRect(rectWindow);
+    EXPECT_EQ(150, rectWindow.Width());
+    EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, pBar->GetDockBarID());
+    EXPECT_EQ(2u, pBar->GetSideBorders()); // only the right side, towards the view
+
+    CPoint ptMiddle = rectWindow.CenterPoint();
+    EXPECT_EQ((LRESULT)HTRIGHT,
+              pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectWindow.right - 2, ptMiddle.y)));
+    EXPECT_EQ((LRESULT)HTCLIENT, pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptMiddle.x, ptMiddle.y)));
+
+    // Docked left, the gripper runs along the top; the expand button stays away while alone.
+    CRect rectGripper = pBar->GetGripperRect();
+    EXPECT_EQ(5, rectGripper.top);
+    CRect rectHide = pBar->GetHideButtonRect();
+    EXPECT_TRUE(rectGripper.PtInRect(rectHide.CenterPoint()));
+    EXPECT_TRUE(pBar->GetExpandButtonRect().IsRectEmpty());
+    CPoint ptHide = rectHide.CenterPoint() + rectWindow.TopLeft();
+    EXPECT_EQ((LRESULT)ORX_HTHIDE, pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptHide.x, ptHide.y)));
+
+    // The client area leaves the border, the gripper and the edge strip.
+    CRect rectClient;
+    pBar->GetClientRect(rectClient);
+    EXPECT_EQ(150 - 5 - 5 - 6, rectClient.Width());
+    EXPECT_EQ(rectWindow.Height() - 10 - rectGripper.Height(), rectClient.Height());
+}
+
+TEST_F(SizingBarTest, TheTemplateSizeOfADialogBarGrowsByBordersGripperAndEdge)
+{
+    const CSize sizeMin(10, 10);
+    EXPECT_EQ(CSize(200 + 10 + 16, 50 + 10),
+              CORXDialogBar::CalcTemplateLayout(CSize(200, 50), FALSE, TRUE, 5, 16, 6, FALSE, sizeMin));
+    EXPECT_EQ(CSize(200 + 10 + 16, 50 + 10 + 6),
+              CORXDialogBar::CalcTemplateLayout(CSize(200, 50), FALSE, TRUE, 5, 16, 6, TRUE, sizeMin));
+    EXPECT_EQ(CSize(200 + 10, 32767),
+              CORXDialogBar::CalcTemplateLayout(CSize(200, 50), TRUE, FALSE, 5, 16, 6, FALSE, sizeMin));
+}
+
+TEST(CaptionBarLayout, ElementsGoFromTheEdgesInwardAndTheCentredOnesTogether)
+{
+    typedef CORXCaptionBar B;
+    struct Case
+    {
+        B::BarElementAlignment icon, button, text;
+        CRect expectIcon, expectButton, expectText;
+    } cases[] = {
+        // All left: icon, button, text from the margin with the gap between.
+        {B::ALIGN_LEFT, B::ALIGN_LEFT, B::ALIGN_LEFT, CRect(4, 2, 20, 18), CRect(24, 0, 84, 20),
+         CRect(88, 5, 188, 15)},
+        // Right: from the right edge inward in the same order.
+        {B::ALIGN_RIGHT, B::ALIGN_RIGHT, B::ALIGN_LEFT, CRect(380, 2, 396, 18), CRect(316, 0, 376, 20),
+         CRect(4, 5, 104, 15)},
+        // Centred: one group of 16 + 4 + 60 + 4 + 100 = 184 around the middle (200).
+        {B::ALIGN_CENTER, B::ALIGN_CENTER, B::ALIGN_CENTER, CRect(108, 2, 124, 18), CRect(128, 0, 188, 20),
+         CRect(192, 5, 292, 15)},
+    };
+    for (const Case& c : cases)
+    {
+        B::CElement elements[B::elemCount];
+        elements[B::elemIcon].m_bPresent = TRUE;
+        elements[B::elemIcon].m_size = CSize(16, 16);
+        elements[B::elemIcon].m_align = c.icon;
+        elements[B::elemButton].m_bPresent = TRUE;
+        elements[B::elemButton].m_size = CSize(60, 20);
+        elements[B::elemButton].m_align = c.button;
+        elements[B::elemText].m_bPresent = TRUE;
+        elements[B::elemText].m_size = CSize(100, 10);
+        elements[B::elemText].m_align = c.text;
+        B::ArrangeElements(elements, CRect(0, 0, 400, 20), 4, 4);
+        EXPECT_EQ(c.expectIcon, elements[B::elemIcon].m_rect);
+        EXPECT_EQ(c.expectButton, elements[B::elemButton].m_rect);
+        EXPECT_EQ(c.expectText, elements[B::elemText].m_rect);
+    }
+}
+
+TEST(CaptionBarLayout, TextIsCutBackBeforeTheButtonAndClippedToTheBar)
+{
+    typedef CORXCaptionBar B;
+    B::CElement elements[B::elemCount];
+    elements[B::elemButton].m_bPresent = TRUE;
+    elements[B::elemButton].m_size = CSize(60, 20);
+    elements[B::elemButton].m_align = B::ALIGN_RIGHT;
+    elements[B::elemText].m_bPresent = TRUE;
+    elements[B::elemText].m_size = CSize(300, 10);
+    elements[B::elemText].m_align = B::ALIGN_LEFT;
+    B::ArrangeElements(elements, CRect(0, 0, 200, 20), 4, 4);
+    EXPECT_EQ(CRect(136, 0, 196, 20), elements[B::elemButton].m_rect);
+    EXPECT_EQ(CRect(4, 5, 132, 15), elements[B::elemText].m_rect);
+    EXPECT_TRUE(elements[B::elemIcon].m_rect.IsRectEmpty());
+}
+
+namespace
+{
+// Two sizing bars docked left in one row, one above the other.
+class DockedSizingBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        App().ResetProfile();
+        m_pFrame = new CFrameWnd;
+        ASSERT_TRUE(
+            m_pFrame->Create(NULL, _T("Docked sizing test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 640, 480)));
+        m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(
+            m_first.Create(_T("First"), m_pFrame, CSize(150, 200), TRUE, kBarID, WS_CHILD | WS_VISIBLE));
+        ASSERT_TRUE(m_second.Create(_T("Second"), m_pFrame, CSize(150, 120), TRUE, kBarID + 1,
+                                    WS_CHILD | WS_VISIBLE));
+        m_first.EnableDocking(CBRS_ALIGN_ANY);
+        m_second.EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(&m_first, AFX_IDW_DOCKBAR_LEFT);
+        m_pFrame->RecalcLayout();
+        CRect rect;
+        m_first.GetWindowRect(rect);
+        rect.OffsetRect(0, 1);
+        m_pFrame->DockControlBar(&m_second, AFX_IDW_DOCKBAR_LEFT, rect);
+        m_pFrame->RecalcLayout();
+    }
+    void TearDown() override
+    {
+        m_first.DestroyWindow();
+        m_second.DestroyWindow();
+        m_pFrame->DestroyWindow();
+    }
+    static int Height(CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetWindowRect(rect);
+        return rect.Height();
+    }
+
+    CFrameWnd* m_pFrame = NULL;
+    CORXSizingControlBar m_first;
+    CORXSizingControlBar m_second;
+};
+} // namespace
+
+TEST_F(DockedSizingBarTest, BarsOfOneRowShareItsLengthAndExpandTakesIt)
+{
+    ASSERT_EQ(AFX_IDW_DOCKBAR_LEFT, m_first.GetDockBarID());
+    EXPECT_FALSE(m_first.IsAloneInRow());
+    EXPECT_FALSE(m_second.IsAloneInRow());
+    EXPECT_FALSE(m_first.GetExpandButtonRect().IsRectEmpty());
+    const int nRow = Height(m_first) + Height(m_second);
+    const CSize sizeBefore = m_first.GetVertSize();
+
+    m_first.Expand(TRUE);
+    m_pFrame->RecalcLayout();
+    EXPECT_TRUE(m_first.IsExpanded());
+    EXPECT_EQ(32, Height(m_second));
+    EXPECT_EQ(nRow - 32, Height(m_first));
+
+    // Expanding the other bar collapses the first; saved, a bar keeps its size from before.
+    m_second.Expand(TRUE);
+    m_pFrame->RecalcLayout();
+    EXPECT_TRUE(m_second.IsExpanded());
+    EXPECT_FALSE(m_first.IsExpanded());
+    EXPECT_EQ(32, Height(m_first));
+    m_second.SaveState(kProfile);
+    EXPECT_EQ(1, (int)App().GetProfileInt(_T("Velmora\\SizingBars-SCBar-34481"), _T("Expanded"), 0));
+
+    m_second.Expand(TRUE);
+    m_pFrame->RecalcLayout();
+    EXPECT_FALSE(m_second.IsExpanded());
+    EXPECT_EQ(nRow, Height(m_first) + Height(m_second));
+    EXPECT_EQ(sizeBefore.cx, m_first.GetVertSize().cx);
+}
+
+TEST_F(DockedSizingBarTest, AFloatingBarKeepsItsFloatingSizeWhileItsFrameIsOpen)
+{
+    // A rolled flag read back from storage must not shrink the frame it floats in.
+    App().WriteProfileInt(kSection, _T("RolledFloatDynamicState"), 2);
+    m_first.SetFloatSize(CSize(190, 210));
+    m_first.LoadState(kProfile);
+    EXPECT_TRUE(m_first.IsRolled());
+    m_pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CORXMiniDockFrameWnd);
+    m_pFrame->FloatControlBar(&m_first, CPoint(300, 300));
+    ASSERT_TRUE(m_first.IsFloating());
+    CORXMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, m_first.GetParentFrame());
+    ASSERT_TRUE(pMini != NULL);
+    EXPECT_FALSE(pMini->IsRolled());
+    EXPECT_EQ(CSize(190, 210), m_first.CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH));
+    // Floating, the bar is a row of its own: Expand does nothing.
+    m_first.Expand(TRUE);
+    EXPECT_FALSE(m_first.IsExpanded());
+
+    pMini->RollUp();
+    EXPECT_TRUE(pMini->IsRolled());
+    CRect rectRolled;
+    pMini->GetWindowRect(rectRolled);
+    EXPECT_LT(rectRolled.Height(), 60);
+    pMini->Unroll();
+    CRect rectOpen;
+    pMini->GetWindowRect(rectOpen);
+    EXPECT_GT(rectOpen.Height(), 210);
+}
+
+TEST(MiniDockFrame, TheCaptionButtonSwapsEachPairOfRollStates)
+{
+    const int cases[][2] = {{2, 3}, {3, 2}, {4, 5}, {5, 4}, {0, 0}, {1, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[1], CORXMiniDockFrameWnd::ToggledRollState(c[0])) << c[0];
+    EXPECT_TRUE(CORXMiniDockFrameWnd::CanRollUp(2));
+    EXPECT_TRUE(CORXMiniDockFrameWnd::CanRollUp(4));
+    EXPECT_FALSE(CORXMiniDockFrameWnd::CanRollUp(3));
+}
+
+TEST_F(SizingBarTest, EachDockedSideHasItsSizingEdgeTowardsTheView)
+{
+    struct Case
+    {
+        DWORD dwAlign;
+        UINT nEdge;
+    } cases[] = {{CBRS_LEFT, HTRIGHT}, {CBRS_RIGHT, HTLEFT}, {CBRS_TOP, HTBOTTOM}, {CBRS_BOTTOM, HTTOP}};
+    for (const Case& c : cases)
+    {
+        CORXSizingControlBar* pBar = NewBar(c.dwAlign, CSize(120, 120));
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        CPoint ptEdges[] = {{rect.left + 2, rect.CenterPoint().y},
+                            {rect.right - 3, rect.CenterPoint().y},
+                            {rect.CenterPoint().x, rect.top + 2},
+                            {rect.CenterPoint().x, rect.bottom - 3}};
+        const UINT nSides[] = {HTLEFT, HTRIGHT, HTTOP, HTBOTTOM};
+        for (int i = 0; i < 4; i++)
+        {
+            LRESULT nHit = pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptEdges[i].x, ptEdges[i].y));
+            if (nSides[i] == c.nEdge)
+                EXPECT_EQ((LRESULT)c.nEdge, nHit) << c.dwAlign;
+            else
+                EXPECT_TRUE(nHit < HTLEFT || nHit > HTBOTTOMRIGHT) << c.dwAlign << " side " << nSides[i];
+        }
+        pBar->DestroyWindow();
+    }
+}
+
+TEST_F(SizingBarTest, DraggingTheEdgeSizesTheBarWithinItsLimitsAndARightClickCancels)
+{
+    CORXSizingControlBar* pBar = NewBar(CBRS_LEFT, CSize(150, 150));
+    auto drag = [&](int dx, BOOL bCancel) {
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        CPoint ptStart(rect.right - 3, rect.CenterPoint().y);
+        pBar->SendMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptStart.x, ptStart.y));
+        EXPECT_TRUE(pBar->IsTracking());
+        CPoint pt(ptStart.x + dx, ptStart.y);
+        pBar->ScreenToClient(&pt);
+        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        pBar->SendMessage(bCancel ? WM_RBUTTONDOWN : WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        EXPECT_FALSE(pBar->IsTracking());
+        pBar->GetWindowRect(rect);
+        return rect.Width();
+    };
+    EXPECT_EQ(190, drag(40, FALSE));
+    EXPECT_EQ(190, pBar->GetVertSize().cx);
+    EXPECT_EQ(190, drag(-60, TRUE));
+    EXPECT_EQ(33, drag(-400, FALSE));
+    pBar->SetMaxSize(220, -1);
+    EXPECT_EQ(220, drag(400, FALSE));
+}
+
+TEST_F(DockedSizingBarTest, OnlyTheEdgeBetweenTwoBarsOfTheRowSizesTheirLengths)
+{
+    CORXSizingControlBar* pUpper = &m_first;
+    CORXSizingControlBar* pLower = &m_second;
+    CRect rectFirst, rectSecond;
+    m_first.GetWindowRect(rectFirst);
+    m_second.GetWindowRect(rectSecond);
+    if (rectSecond.top < rectFirst.top)
+        std::swap(pUpper, pLower);
+    CRect rectUpper, rectLower;
+    pUpper->GetWindowRect(rectUpper);
+    pLower->GetWindowRect(rectLower);
+    EXPECT_EQ(rectUpper.bottom, rectLower.top);
+    const int x = rectUpper.CenterPoint().x;
+    EXPECT_EQ((LRESULT)HTBOTTOM, pUpper->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectUpper.bottom - 3)));
+    EXPECT_NE((LRESULT)HTBOTTOM, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.bottom - 3)));
+    EXPECT_NE((LRESULT)HTTOP, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.top + 2)));
+}
