@@ -40,12 +40,12 @@
 #define IDR_DEMO_PAGES_KEYS     34300
 #define ID_DEMO_PAGES_CUSTOMIZE 34301
 // The sizing bars' demonstration: bars, the dialog bar's template and its controls.
-#define IDW_DEMO_ZONES       34401 // sizing bar docked left with a list box
-#define IDW_DEMO_NOTES       34402 // the second sizing bar, in the same row
-#define IDW_DEMO_DIALOGBAR   34403
-#define IDW_DEMO_CAPTIONBAR  34404
-#define IDD_DEMO_DIALOGBAR   34410
-#define IDC_DEMO_DIALOG_EDIT 34411
-#define IDC_DEMO_DIALOG_TEXT 34412
+#define IDW_DEMO_ZONES          34401 // sizing bar docked left with a list box
+#define IDW_DEMO_NOTES          34402 // the second sizing bar, in the same row
+#define IDW_DEMO_DIALOGBAR      34403
+#define IDW_DEMO_CAPTIONBAR     34404
+#define IDD_DEMO_DIALOGBAR      34410
+#define IDC_DEMO_DIALOG_EDIT    34411
+#define IDC_DEMO_DIALOG_TEXT    34412
 
 #endif // VELMORA_DEMOIDS_H
