@@ -13,6 +13,7 @@
 #include "DemoButtons.h"
 #include "DemoMenuBar.h"
 #include "DemoControls.h"
+#include "DemoCustomize.h"
 #include "DemoDropDown.h"
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
@@ -32,6 +33,8 @@ CORXWorkspace* g_pWorkspace = NULL;
 BOOL g_bMenuBar = FALSE;
 // With "/controls" first on the command line the frame gets the bar of hosted controls.
 BOOL g_bControls = FALSE;
+// With "/customize" first on the command line the frame gets a second bar and the customise command.
+BOOL g_bCustomize = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -56,6 +59,7 @@ public:
     CDemoButtons m_buttons;
     CDemoControls m_controls;
     CDemoDropDown m_dropDown;
+    CDemoCustomize m_customize;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -97,6 +101,8 @@ protected:
         if (g_bControls && !m_controls.Create(this, Log))
             return -1;
         if (!m_dropDown.Create(this, Log))
+            return -1;
+        if (g_bCustomize && !m_customize.Create(this, &m_wndToolBar, Log))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -154,6 +160,8 @@ protected:
         if (g_bControls)
             m_controls.OnCommand(wParam);
         if (m_dropDown.OnCommand(wParam))
+            return TRUE;
+        if (g_bCustomize && m_customize.OnCommand(wParam))
             return TRUE;
         return CFrameWnd::OnCommand(wParam, lParam);
     }
@@ -294,6 +302,10 @@ public:
             g_strLog.TrimLeft();
         }
         g_bControls = CDemoControls::Wanted(g_strLog);
+        g_bCustomize = CDemoCustomize::Wanted(g_strLog);
+        // The bars take dropped buttons only with OLE started before they are made.
+        if (g_bCustomize && !AfxOleInit())
+            Log("OLE not started");
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
