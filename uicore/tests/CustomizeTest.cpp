@@ -24,6 +24,8 @@ public:
     using CORXToolBar::m_iDragIndex;
     using CORXToolBar::m_iHighlighted;
     using CORXToolBar::m_iSelected;
+    using CORXToolBar::m_pDragButton;
+    using CORXToolBar::m_ptStartDrag;
 };
 
 // A button with a window of its own, as the combo and edit buttons have.
@@ -257,7 +259,9 @@ TEST_F(CustomizeTest, DropPlacesFollowTheNearerEdgeAndEndAfterTheRow)
         m_bar.GetClientRect(rectClient);
         EXPECT_TRUE(marker.left >= rectClient.left && marker.right <= rectClient.right) << c.pt.x;
         if (c.nEdge - 3 >= rectClient.left)
+        {
             EXPECT_EQ(c.nEdge - 3, marker.left) << c.pt.x;
+        }
     }
     // Below every row is no place.
     EXPECT_EQ(-1, m_bar.FindDropIndex(CPoint(r0.left + 2, r0.bottom + 50), marker));
@@ -332,6 +336,42 @@ TEST_F(CustomizeTest, DroppedButtonsTakeTheirFlagsFromTheDragAndLandAtTheDropInd
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_NONE, m_bar.OnDragOver(&textData, MK_LBUTTON, pt));
 }
 
+TEST_F(CustomizeTest, AButtonDroppedOnItsOwnPlaceStartsOrEndsAGroupByTheWayItMoved)
+{
+    CORXToolBar::SetCustomizeMode(TRUE);
+    // Button 1 (Open) has no separator before it; dragged 6 pixels right onto its own place.
+    CORXToolbarButton* pOpen = m_bar.GetButton(1);
+    CRect r1 = pOpen->Rect();
+    int nCount = m_bar.GetCount();
+    struct
+    {
+        int nMove;
+        int nCountAfter;
+    } cases[] = {
+        {5, nCount},     // too little: nothing changes
+        {6, nCount + 1}, // away from the start: a separator before it
+        {-6, nCount},    // back: the separator goes
+        {-6, nCount},    // no separator to take
+    };
+    for (const auto& c : cases)
+    {
+        COleDataSource source;
+        ASSERT_TRUE(pOpen->PrepareDrag(source));
+        COleDataObject data;
+        data.Attach(source.GetIDataObject(), FALSE);
+        r1 = pOpen->Rect();
+        CPoint ptStart(r1.CenterPoint().x - (c.nMove > 0 ? 3 : -3), r1.CenterPoint().y);
+        CPoint ptDrop(ptStart.x + c.nMove, ptStart.y);
+        m_bar.m_pDragButton = pOpen;
+        m_bar.m_ptStartDrag = ptStart;
+        ASSERT_NE((DROPEFFECT)DROPEFFECT_NONE, m_bar.OnDragEnter(&data, MK_LBUTTON, ptDrop));
+        EXPECT_TRUE(m_bar.OnDrop(&data, DROPEFFECT_MOVE, ptDrop));
+        EXPECT_EQ(c.nCountAfter, m_bar.GetCount()) << c.nMove;
+        EXPECT_EQ(NULL, m_bar.m_pDragButton);
+        ASSERT_GE(m_bar.ButtonToIndex(pOpen), 0); // the same button, kept in its place
+    }
+}
+
 TEST_F(CustomizeTest, TheContextMenuItemsAndCommandsActOnTheSelectedButton)
 {
     CORXToolBar::SetCustomizeMode(TRUE);
@@ -369,7 +409,9 @@ TEST_F(CustomizeTest, TheContextMenuItemsAndCommandsActOnTheSelectedButton)
     m_bar.m_iSelected = 0;
     m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_TEXT);
     if (pButton->m_strText.IsEmpty())
+    {
         EXPECT_TRUE(pButton->m_bImage);
+    }
     UINT nFirst = m_bar.GetItemID(0);
     m_bar.m_iSelected = 0;
     m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_DELETE);
