@@ -220,7 +220,8 @@ void CORXToolBar::OnDragLeave()
 
 DROPEFFECT CORXToolBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
-    if (m_bLocked)
+    // The item bars of menus take no buttons this way: their menus are edited as menus.
+    if (m_bLocked || m_bMenuMode)
         return DROPEFFECT_NONE;
     CORXToolbarButton* pButton = CORXToolbarButton::CreateFromOleData(pDataObject);
     if (pButton == NULL)

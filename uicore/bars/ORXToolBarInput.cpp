@@ -276,7 +276,7 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
             ::SetCursor(m_hcurStretch);
         return;
     }
-    if (pButton->CanBeDragged() && pButton->OnBeforeDrag())
+    if (!m_bMenuMode && pButton->CanBeDragged() && pButton->OnBeforeDrag())
         DragButton(iHit, point, nFlags);
 }
 
