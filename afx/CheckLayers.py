@@ -9,7 +9,7 @@ import os
 import re
 import sys
 
-LAYERS = ["core", "gdi", "windows", "controls", "dialogs", "frames"]
+LAYERS = ["core", "gdi", "windows", "ole", "controls", "dialogs", "frames"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
 
 

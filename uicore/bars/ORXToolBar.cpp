@@ -117,7 +117,7 @@ CORXToolBar::CORXToolBar()
       m_rectTrack(0, 0, 0, 0), m_iImagesOffset(0), m_uiOriginalResID(0), m_bTracked(FALSE),
       m_ptLastMouse(-1, -1), m_bMenuMode(FALSE), m_pWndLastCapture(NULL), m_hwndLastFocus(NULL),
       m_bUpdateChildControls(TRUE), m_bFrameTarget(TRUE), m_AcellKeys(10), m_bDrawBorders(TRUE),
-      m_bGrayDisabledButtons(TRUE), m_bNoTextUpdate(FALSE), m_pCustomizeBtn(NULL)
+      m_bGrayDisabledButtons(TRUE), m_bNoTextUpdate(FALSE), m_pCustomizeBtn(NULL), m_pDropTarget(NULL)
 {
     m_pNcPainter = new CORXBarNcPainter(this);
     m_AcellKeys.InitHashTable(17);
@@ -129,6 +129,7 @@ CORXToolBar::~CORXToolBar()
         delete m_OrigButtons.RemoveHead();
     RemoveAllButtons();
     delete m_pNcPainter;
+    DeleteDropTarget();
 }
 
 void CORXToolBar::CleanUp()
@@ -200,6 +201,7 @@ int CORXToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_hcurStretchVert = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(30981));
     m_penDrag.DeleteObject();
     m_penDrag.CreatePen(PS_SOLID, 1, globalData.clrBtnText);
+    RegisterDropTarget();
     gAllToolbars.AddTail(this);
     return 0;
 }
@@ -207,6 +209,7 @@ int CORXToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CORXToolBar::OnDestroy()
 {
     m_penDrag.DeleteObject();
+    RevokeDropTarget();
     if (m_bTracked)
         KillTimer(ORX_TRACKMOUSE_TIMER);
     CControlBar::OnDestroy();
@@ -986,9 +989,4 @@ void CORXToolBar::SetCustomizeMode(BOOL bSet)
     }
     if (!bSet)
         m_pSelToolbar = NULL;
-}
-
-BOOL CORXToolBar::EnableContextMenuItems(CORXToolbarButton* pButton, CMenu* pPopup)
-{
-    return TRUE;
 }

@@ -13,6 +13,8 @@
 
 class CORXToolBar;
 class CORXRegistry;
+class CORXToolBarDropTarget;
+class CORXToolBarDropSource;
 
 // Bitmap resource ids of a tool bar's image roles (0 = none).
 class CORXToolBarImageIds
@@ -147,6 +149,15 @@ public:
     virtual int CalcMaxButtonHeight();
     virtual BOOL GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const;
     virtual BOOL AllowAltCustomization() const { return TRUE; }
+    // Drag and drop of buttons in customise mode.
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    // The index a button dropped at the point takes, and the marker that shows it; -1 (and an
+    // empty marker) when the point is no place for a button.
+    virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const;
+    virtual CORXToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
     // Lays the buttons out in rows for a length and answers the bar's size for a docking mode; a
     // bar that arranges its items otherwise replaces it.
     virtual CSize WrapButtons(int nLength, DWORD dwMode);
@@ -248,6 +259,18 @@ public:
     // Implementation
 protected:
     friend class CORXBarNcPainter;
+    friend class CORXToolBarDropTarget;
+    // A drag of the button from this bar in customise mode, and what becomes of it afterwards.
+    void DragButton(int iButton, CPoint point, UINT nFlags);
+    void AdjustSeparatorOnMove(int iButton, CPoint ptStart, CPoint ptDrop);
+    // The selected button for a customise command, or NULL.
+    CORXToolbarButton* GetCustomizeSelection() const;
+    void AfterCustomizeCommand();
+    static CORXToolBarDropSource& GetDropSource();
+    // Without OLE started the registration fails and the bar takes no drops.
+    void RegisterDropTarget();
+    void RevokeDropTarget();
+    void DeleteDropTarget();
     void RebuildAccelerationKeys();
     CString GetStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiID) const;
     CFont* GetBarFont() const;
@@ -327,6 +350,7 @@ protected:
     BOOL m_bNoTextUpdate;
 
     CORXToolbarButton* m_pCustomizeBtn;
+    CORXToolBarDropTarget* m_pDropTarget;
 
     // Class-wide data
     static CSize m_sizeButton;
@@ -392,6 +416,15 @@ protected:
     afx_msg LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetButtonText(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnToolbarReset();
+    afx_msg void OnToolbarCopyImage();
+    afx_msg void OnToolbarDelete();
+    afx_msg void OnToolbarAppearance();
+    afx_msg void OnToolbarImage();
+    afx_msg void OnToolbarText();
+    afx_msg void OnToolbarImageAndText();
+    afx_msg void OnToolbarStartGroup();
+    afx_msg void OnToolbarNewMenu();
     DECLARE_MESSAGE_MAP()
 };
 

@@ -6,6 +6,7 @@
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXVisualManager.h"
+#include "uicore/uicore_res.h"
 
 #include <afxcmn.h>
 #include <afxpriv.h>
@@ -40,6 +41,15 @@ ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
 ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
 ON_MESSAGE(TB_GETBUTTON, OnGetButton)
 ON_MESSAGE(TB_GETBUTTONTEXTA, OnGetButtonText)
+ON_COMMAND(ID_ORX_TOOLBAR_RESET, OnToolbarReset)
+ON_COMMAND(ID_ORX_TOOLBAR_COPY_IMAGE, OnToolbarCopyImage)
+ON_COMMAND(ID_ORX_TOOLBAR_DELETE, OnToolbarDelete)
+ON_COMMAND(ID_ORX_TOOLBAR_APPEARANCE, OnToolbarAppearance)
+ON_COMMAND(ID_ORX_TOOLBAR_IMAGE, OnToolbarImage)
+ON_COMMAND(ID_ORX_TOOLBAR_TEXT, OnToolbarText)
+ON_COMMAND(ID_ORX_TOOLBAR_IMAGE_AND_TEXT, OnToolbarImageAndText)
+ON_COMMAND(ID_ORX_TOOLBAR_START_GROUP, OnToolbarStartGroup)
+ON_COMMAND(ID_ORX_TOOLBAR_NEW_MENU, OnToolbarNewMenu)
 END_MESSAGE_MAP()
 
 namespace
@@ -264,7 +274,10 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         m_pWndLastCapture = SetCapture();
         if (m_hcurStretch != NULL)
             ::SetCursor(m_hcurStretch);
+        return;
     }
+    if (!m_bMenuMode && pButton->CanBeDragged() && pButton->OnBeforeDrag())
+        DragButton(iHit, point, nFlags);
 }
 
 void CORXToolBar::OnLButtonUp(UINT nFlags, CPoint point)
@@ -474,7 +487,47 @@ void CORXToolBar::OnContextMenu(CWnd* pWnd, CPoint point)
         CWnd* pTarget = m_pDockSite != NULL ? (CWnd*)m_pDockSite : (CWnd*)GetParentFrame();
         if (pTarget != NULL)
             pTarget->SendMessage(ORX_WM_TOOLBAR_POPUPMENU, (WPARAM)m_hWnd, MAKELPARAM(point.x, point.y));
+        return;
     }
+
+    SetFocus();
+    CPoint ptClient = point;
+    if (point.x == -1 && point.y == -1)
+    {
+        ptClient = CPoint(5, 5);
+        point = ptClient;
+        ClientToScreen(&point);
+    }
+    else
+        ScreenToClient(&ptClient);
+    int iHit = HitTest(ptClient);
+    int iOld = m_iSelected;
+    m_iSelected = iHit;
+    m_pSelToolbar = this;
+    InvalidateButton(iOld);
+    InvalidateButton(iHit);
+    UpdateWindow();
+    CORXToolbarButton* pButton = GetButton(iHit);
+    if (pButton == NULL || !pButton->CanBeStored())
+    {
+        m_iSelected = -1;
+        InvalidateButton(iHit);
+        return;
+    }
+
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_ORX_POPUP_TOOLBAR))
+        return;
+    CMenu* pPopup = menu.GetSubMenu(0);
+    if (pPopup == NULL)
+        return;
+    if (pButton->IsLocked())
+        pPopup->EnableMenuItem(ID_ORX_TOOLBAR_RESET, MF_BYCOMMAND | MF_GRAYED);
+    // The appearance dialog belongs to the extras; without them its command stays greyed.
+    if (g_pORXButtonAppearance == NULL)
+        pPopup->EnableMenuItem(ID_ORX_TOOLBAR_APPEARANCE, MF_BYCOMMAND | MF_GRAYED);
+    EnableContextMenuItems(pButton, pPopup);
+    pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
 HBRUSH CORXToolBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)

@@ -90,8 +90,11 @@ CLIPFORMAT CORXToolbarButton::GetClipboardFormat()
     if (m_cFormat == 0)
     {
         CString strName = m_strClipboardFormatName;
+        // Every program of this kind loads at the same instance address: the process id keeps
+        // another program's buttons from being taken for ours.
         if (strName.IsEmpty())
-            strName.Format(_T("ORXToolbarButton%lx"), (long)(LONG_PTR)AfxGetInstanceHandle());
+            strName.Format(_T("ORXToolbarButton%lx-%lx"), (long)(LONG_PTR)AfxGetInstanceHandle(),
+                           (long)::GetCurrentProcessId());
         m_cFormat = (CLIPFORMAT)::RegisterClipboardFormatA(strName);
     }
     return m_cFormat;
@@ -210,6 +213,76 @@ void CORXToolbarButton::Serialize(CArchive& ar)
         ar << m_bText;
         ar << m_bImage;
     }
+}
+
+namespace
+{
+// No button's archive comes near this; anything bigger is not ours.
+const SIZE_T ORX_MAX_DRAG_DATA = 64 * 1024;
+} // namespace
+
+CORXToolbarButton* CORXToolbarButton::CreateFromOleData(COleDataObject* pDataObject)
+{
+    if (pDataObject == NULL || !pDataObject->IsDataAvailable(GetClipboardFormat()))
+        return NULL;
+    HGLOBAL hGlobal = pDataObject->GetGlobalData(GetClipboardFormat());
+    if (hGlobal == NULL)
+        return NULL;
+    SIZE_T nSize = ::GlobalSize(hGlobal);
+    if (nSize == 0 || nSize > ORX_MAX_DRAG_DATA)
+    {
+        ::GlobalFree(hGlobal);
+        return NULL;
+    }
+    CObject* pObject = NULL;
+    try
+    {
+        CSharedFile file;
+        file.SetHandle(hGlobal, FALSE); // the file frees the memory
+        CArchive ar(&file, CArchive::load, 4096);
+        pObject = ar.ReadObject(RUNTIME_CLASS(CORXToolbarButton));
+        ar.Close();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        delete pObject;
+        return NULL;
+    }
+    catch (...)
+    {
+        delete pObject;
+        return NULL;
+    }
+    CORXToolbarButton* pButton = DYNAMIC_DOWNCAST(CORXToolbarButton, pObject);
+    if (pButton == NULL)
+        delete pObject;
+    return pButton;
+}
+
+BOOL CORXToolbarButton::PrepareDrag(COleDataSource& srcItem)
+{
+    if (!CanBeDragged())
+        return FALSE;
+    try
+    {
+        CSharedFile file(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, 4096);
+        {
+            CArchive ar(&file, CArchive::store, 4096);
+            ar.WriteObject(this);
+            ar.Close();
+        }
+        HGLOBAL hGlobal = file.Detach();
+        if (hGlobal == NULL)
+            return FALSE;
+        srcItem.CacheGlobalData(GetClipboardFormat(), hGlobal);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CORXToolbarButton::CompareWith(const CObject& other) const

@@ -6,6 +6,7 @@
 #include <afxext.h>
 #include <afxtempl.h>
 #include <commctrl.h>
+#include <afxole.h>
 
 class CORXToolbarImageList;
 class CORXToolbarMenuButton;
@@ -88,6 +89,12 @@ public:
     BOOL IsHorizontal() const { return m_bHorz; }
 
     static CLIPFORMAT GetClipboardFormat();
+    // A new button read from drag data of this program's button format, or NULL for anything
+    // else: another format, another program's data, damaged or oversized data.
+    static CORXToolbarButton* CreateFromOleData(COleDataObject* pDataObject);
+    // Writes the button into the data source under the button format; FALSE when it may not be
+    // dragged or could not be written.
+    BOOL PrepareDrag(COleDataSource& srcItem);
     void FillInterior(CDC* pDC, const CRect& rect, BOOL bHighlight);
 
     // The label without its mnemonic ampersands ("&&" stays as one "&").

@@ -13,6 +13,7 @@
 #include "DemoButtons.h"
 #include "DemoMenuBar.h"
 #include "DemoControls.h"
+#include "DemoCustomize.h"
 #include "DemoDropDown.h"
 #include "DemoReBar.h"
 #include "DemoPages.h"
@@ -45,6 +46,8 @@ BOOL g_bPages = FALSE;
 BOOL g_bDock = FALSE;
 // With "/sizing" (after "/controls", before "/state") the frame gets the sizing bars.
 BOOL g_bSizing = FALSE;
+// With "/customize" (after "/sizing", before "/state") the frame gets a second bar and the customise command.
+BOOL g_bCustomize = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -72,6 +75,7 @@ public:
     CDemoReBar m_reBar;
     CDemoPages m_pages;
     CDemoSizing m_sizing;
+    CDemoCustomize m_customize;
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
@@ -127,6 +131,8 @@ protected:
         if (g_bReBar && !m_reBar.Create(this, Log))
             return -1;
         if (g_bSizing && !m_sizing.Create(this, Log))
+            return -1;
+        if (g_bCustomize && !m_customize.Create(this, &m_wndToolBar, Log))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -191,6 +197,8 @@ protected:
         if (m_dropDown.OnCommand(wParam))
             return TRUE;
         if (g_bSizing && m_sizing.OnCommand(wParam))
+            return TRUE;
+        if (g_bCustomize && m_customize.OnCommand(wParam))
             return TRUE;
         return CFrameWnd::OnCommand(wParam, lParam);
     }
@@ -342,6 +350,10 @@ public:
         g_bPages = CDemoPages::Wanted(g_strLog);
         g_bDock = CDemoDock::Wanted(g_strLog);
         g_bSizing = CDemoSizing::Wanted(g_strLog);
+        g_bCustomize = CDemoCustomize::Wanted(g_strLog);
+        // The bars take dropped buttons only with OLE started before they are made.
+        if (g_bCustomize && !AfxOleInit())
+            Log("OLE not started");
         if (g_strLog.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
