@@ -266,6 +266,7 @@ protected:
     // The selected button for a customise command, or NULL.
     CORXToolbarButton* GetCustomizeSelection() const;
     void AfterCustomizeCommand();
+    BOOL GiveButtonText(CORXToolbarButton* pButton);
     static CORXToolBarDropSource& GetDropSource();
     // Without OLE started the registration fails and the bar takes no drops.
     void RegisterDropTarget();

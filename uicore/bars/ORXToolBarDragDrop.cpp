@@ -569,18 +569,25 @@ void CORXToolBar::OnToolbarImage()
     AfterCustomizeCommand();
 }
 
+// A button shown with its text needs one: the default text when it has none; a beep when there is
+// none either.
+BOOL CORXToolBar::GiveButtonText(CORXToolbarButton* pButton)
+{
+    if (pButton->m_strText.IsEmpty())
+        OnSetDefaultButtonText(pButton);
+    if (!pButton->m_strText.IsEmpty())
+        return TRUE;
+    ::MessageBeep((UINT)-1);
+    return FALSE;
+}
+
 void CORXToolBar::OnToolbarText()
 {
     CORXToolbarButton* pButton = GetCustomizeSelection();
     if (pButton == NULL)
         return;
-    if (pButton->m_strText.IsEmpty())
-        OnSetDefaultButtonText(pButton);
-    if (pButton->m_strText.IsEmpty())
-    {
-        ::MessageBeep((UINT)-1);
+    if (!GiveButtonText(pButton))
         return;
-    }
     pButton->m_bText = TRUE;
     pButton->m_bImage = FALSE;
     AfterCustomizeCommand();
@@ -606,13 +613,8 @@ void CORXToolBar::OnToolbarImageAndText()
             return;
         }
     }
-    if (pButton->m_strText.IsEmpty())
-        OnSetDefaultButtonText(pButton);
-    if (pButton->m_strText.IsEmpty())
-    {
-        ::MessageBeep((UINT)-1);
+    if (!GiveButtonText(pButton))
         return;
-    }
     pButton->m_bText = TRUE;
     pButton->m_bImage = TRUE;
     AfterCustomizeCommand();

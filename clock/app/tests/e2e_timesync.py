@@ -222,8 +222,10 @@ def against_responder(h, responder):
     responder.mode = "plus10"
     r = sync(h, wnd, status)
     expect(r["status"].endswith(":\nTime synchronized OK"), "+10 s: synchronized: %r" % r["status"])
-    expect(r["difference"].startswith("10.000") or r["difference"].startswith("9.999"),
-           "+10 s: the difference: %r" % r["difference"])
+    # The responder stamps both its times at once; the difference is off by half of how much longer
+    # one way took than the other, a few milliseconds at most on a loaded machine.
+    difference = float(r["difference"].split()[0])
+    expect(abs(difference - 10) < 0.05, "+10 s: the difference: %r" % r["difference"])
     log = clockset_log(folder)
     expect(len(log) == 1, "+10 s: one time recorded: %r" % log)
     asked = time.mktime(time.strptime(log[0][:19], "%Y-%m-%d %H:%M:%S")) - time.timezone
