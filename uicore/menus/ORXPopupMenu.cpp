@@ -207,6 +207,7 @@ void CORXPopupMenu::Initialize()
     m_nMenuBarHeight = 0;
     m_bShown = FALSE;
     m_bInCreate = FALSE;
+    m_bDestroying = FALSE;
     m_pEditPage = NULL;
     m_rectTearOffCaption.SetRectEmpty();
     m_bTearOffPressed = FALSE;
@@ -1207,9 +1208,12 @@ void CORXPopupMenu::OnDestroy()
             if (iIndex >= 0)
                 pParentBar->InvalidateButton(iIndex);
         }
+        // The parent closes once this menu has gone: it owns this window, and closing it now
+        // would destroy and delete this menu again from within its own destruction. A parent
+        // whose window is already going (it destroys its owned menus first) is left to it.
         if (!CORXToolBar::IsCustomizeMode() && m_bCloseParent && pParentMenu != NULL &&
-            pParentMenu->GetSafeHwnd() != NULL)
-            pParentMenu->SendMessage(WM_CLOSE);
+            pParentMenu->GetSafeHwnd() != NULL && !pParentMenu->m_bDestroying)
+            pParentMenu->PostMessage(WM_CLOSE);
     }
     else
         CORXMenuBar::SetShowAllCommands(FALSE); // the next menus hide rarely used items again
@@ -1224,6 +1228,13 @@ void CORXPopupMenu::OnDestroy()
         pParentMenu == NULL && pParentBar->GetSafeHwnd() != NULL && CWnd::GetFocus() != pParentBar)
         pParentBar->Deactivate();
     CMiniFrameWnd::OnDestroy();
+}
+
+BOOL CORXPopupMenu::DestroyWindow()
+{
+    // The object may be deleted before the window is gone: nothing is touched after the call.
+    m_bDestroying = TRUE;
+    return CMiniFrameWnd::DestroyWindow();
 }
 
 void CORXPopupMenu::PostNcDestroy()

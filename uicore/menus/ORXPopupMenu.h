@@ -108,6 +108,7 @@ public:
 public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual void PostNcDestroy();
+    virtual BOOL DestroyWindow();
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -223,6 +224,7 @@ protected:
     CBitmap m_bmpShadowBottom;
     CBitmap m_bmpScreen; // the screen under the menu while it opens
     BOOL m_bInCreate;    // a window destroyed while it is created leaves the object alive
+    BOOL m_bDestroying;  // its window is going: its sub-menus, going first, leave it alone
     CORXMenuPage* m_pEditPage;
     CString m_strCaption;
     CRect m_rectTearOffCaption;

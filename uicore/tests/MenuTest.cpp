@@ -360,6 +360,36 @@ TEST_F(PopupMenuTest, EscapeClosesOnlyTheInnermostMenu)
     CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
 }
 
+TEST_F(PopupMenuTest, AChainClosesOnceWhicheverMenuGoesFirst)
+{
+    // The parent goes first (the application lost the activation, say): its window takes its
+    // sub-menu's with it, and the sub-menu does not close its parent a second time from within.
+    CORXPopupMenu* pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_RIGHT);
+    ASSERT_EQ(2u, OpenMenus().size());
+    pMenu->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_TRUE(OpenMenus().empty());
+    EXPECT_EQ((CORXPopupMenu*)NULL, CORXPopupMenu::GetActiveMenu());
+
+    // The sub-menu goes first: its parent follows once the sub-menu is gone.
+    pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_RIGHT);
+    CORXPopupMenu* pSub = CORXPopupMenu::GetActiveMenu();
+    ASSERT_TRUE(pSub != NULL && pSub != pMenu);
+    pSub->SendMessage(WM_CLOSE);
+    EXPECT_EQ(1u, OpenMenus().size());
+    PumpPending();
+    EXPECT_TRUE(OpenMenus().empty());
+    EXPECT_EQ((CORXPopupMenu*)NULL, CORXPopupMenu::GetActiveMenu());
+}
+
 TEST_F(PopupMenuTest, UnknownAnimationShowsAtOnce)
 {
     CORXPopupMenu::SetAnimationType(7);
