@@ -267,6 +267,7 @@ protected:
     CORXToolbarButton* GetCustomizeSelection() const;
     void AfterCustomizeCommand();
     BOOL GiveButtonText(CORXToolbarButton* pButton);
+    BOOL GiveButtonImage(CORXToolbarButton* pButton, BOOL bText);
     static CORXToolBarDropSource& GetDropSource();
     // Without OLE started the registration fails and the bar takes no drops.
     void RegisterDropTarget();

@@ -550,23 +550,31 @@ void CORXToolBar::OnToolbarImage()
     CORXToolbarButton* pButton = GetCustomizeSelection();
     if (pButton == NULL)
         return;
-    BOOL bOldText = pButton->m_bText;
-    BOOL bOldImage = pButton->m_bImage;
+    if (!GiveButtonImage(pButton, FALSE))
+        return;
     pButton->m_bText = FALSE;
     pButton->m_bImage = TRUE;
-    if (pButton->GetImage() < 0)
-    {
-        // Without an image only the appearance dialog can give one.
-        if (g_pORXButtonAppearance == NULL ||
-            g_pORXButtonAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) != IDOK)
-        {
-            pButton->m_bText = bOldText;
-            pButton->m_bImage = bOldImage;
-            ::MessageBeep((UINT)-1);
-            return;
-        }
-    }
     AfterCustomizeCommand();
+}
+
+// A button shown with its image needs one: without an image only the appearance dialog can give
+// one (shown with the flags asked for); when it does not, the button keeps its flags and a beep
+// answers.
+BOOL CORXToolBar::GiveButtonImage(CORXToolbarButton* pButton, BOOL bText)
+{
+    if (pButton->GetImage() >= 0)
+        return TRUE;
+    BOOL bOldText = pButton->m_bText;
+    BOOL bOldImage = pButton->m_bImage;
+    pButton->m_bText = bText;
+    pButton->m_bImage = TRUE;
+    if (g_pORXButtonAppearance != NULL &&
+        g_pORXButtonAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) == IDOK)
+        return TRUE;
+    pButton->m_bText = bOldText;
+    pButton->m_bImage = bOldImage;
+    ::MessageBeep((UINT)-1);
+    return FALSE;
 }
 
 // A button shown with its text needs one: the default text when it has none; a beep when there is
@@ -598,22 +606,7 @@ void CORXToolBar::OnToolbarImageAndText()
     CORXToolbarButton* pButton = GetCustomizeSelection();
     if (pButton == NULL)
         return;
-    BOOL bOldText = pButton->m_bText;
-    BOOL bOldImage = pButton->m_bImage;
-    if (pButton->GetImage() < 0)
-    {
-        pButton->m_bText = TRUE;
-        pButton->m_bImage = TRUE;
-        if (g_pORXButtonAppearance == NULL ||
-            g_pORXButtonAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) != IDOK)
-        {
-            pButton->m_bText = bOldText;
-            pButton->m_bImage = bOldImage;
-            ::MessageBeep((UINT)-1);
-            return;
-        }
-    }
-    if (!GiveButtonText(pButton))
+    if (!GiveButtonImage(pButton, TRUE) || !GiveButtonText(pButton))
         return;
     pButton->m_bText = TRUE;
     pButton->m_bImage = TRUE;
