@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "AppServices.h"
 #include "Clock.h"
 #include "DisplayTextFormatter.h"
 #include "MainClockDlg.h"
@@ -493,6 +494,8 @@ public:
     {
         // A key of its own, so the benchmark never touches the user's clock settings.
         SetRegistryKey(_T("Velmora Bench"));
+        static CWinAppProfileStore profileStore(*this);
+        SetProfileStore(&profileStore);
         int nRepeats = EnvInt("REPEATS", 5);
         if (getenv("CLOCKBENCH_STAGES") != NULL)
         {

@@ -5,6 +5,7 @@
 #include <afxpriv.h>
 #include <winsock.h>
 
+#include "AppServices.h"
 #include "InstanceChecker.h"
 #include "MainClockDlg.h"
 #include "PlatformServices.h"
@@ -50,6 +51,12 @@ void CClockApp::WinHelp(DWORD dwData, UINT nCmd)
 
 BOOL CClockApp::InitInstance()
 {
+    // The engine keeps its settings in this application's profile and leaves sound errors to it.
+    static CWinAppProfileStore profileStore(*this);
+    static CMciErrorBox mciErrorBox;
+    SetProfileStore(&profileStore);
+    SetMciErrorReporter(&mciErrorBox);
+
     if (!AfxSocketInit())
     {
         AfxMessageBox(IDS_SOCKETS_INIT_FAILED, MB_OK);

@@ -1,10 +1,10 @@
 // Clock.cpp: the clock record, its archive forms (schemas 2 to 6) and its profile section.
 #include "Clock.h"
 
-#include <afxwin.h>
 #include <string.h>
 
 #include "PlatformServices.h"
+#include "ProfileStore.h"
 #include "Settings.h"
 
 IMPLEMENT_SERIAL(CClock, CObject, VERSIONABLE_SCHEMA | 6)
@@ -338,7 +338,7 @@ static BOOL ReadBinary(LPCTSTR pszKey, void* pv, UINT nSize)
 {
     LPBYTE pData = NULL;
     UINT nBytes = 0;
-    BOOL bOk = AfxGetApp()->GetProfileBinary(szDefClock, pszKey, &pData, &nBytes);
+    BOOL bOk = GetProfileStore().GetProfileBinary(szDefClock, pszKey, &pData, &nBytes);
     bOk = bOk && pData != NULL && nBytes == nSize;
     if (bOk)
         memcpy(pv, pData, nSize);
@@ -382,7 +382,7 @@ static void WriteBinary(LPCTSTR pszKey, const void* pv, UINT nSize)
     BYTE ab[sizeof(TIME_ZONE_INFORMATION)];
     ASSERT(nSize <= sizeof(ab));
     memcpy(ab, pv, nSize);
-    AfxGetApp()->WriteProfileBinary(szDefClock, pszKey, ab, nSize);
+    GetProfileStore().WriteProfileBinary(szDefClock, pszKey, ab, nSize);
 }
 
 static void WriteColor(LPCTSTR pszKey, COLORREF cr)
@@ -400,65 +400,65 @@ static void WriteTimeValue(LPCTSTR pszKey, double d, int nStatus)
 
 void CClock::LoadDefaults()
 {
-    CWinApp* pApp = AfxGetApp();
-    m_strDateFormat = pApp->GetProfileString(szDefClock, _T("DateFormat"), m_strDateFormat);
-    m_strTimeFormat = pApp->GetProfileString(szDefClock, _T("TimeFormat"), m_strTimeFormat);
+    IProfileStore& store = GetProfileStore();
+    m_strDateFormat = store.GetProfileString(szDefClock, _T("DateFormat"), m_strDateFormat);
+    m_strTimeFormat = store.GetProfileString(szDefClock, _T("TimeFormat"), m_strTimeFormat);
     ReadColor(_T("BackgroundColor"), m_crBackground);
     ReadColor(_T("TextColor"), m_crText);
     if (ReadBinary(_T("ClockFont"), &m_lfFont, sizeof(LOGFONTA)))
         m_lfFont.lfFaceName[LF_FACESIZE - 1] = '\0';
     ReadBinary(_T("ClockTzone"), &m_tzi, sizeof(TIME_ZONE_INFORMATION));
-    m_strDisplayName = pApp->GetProfileString(szDefClock, _T("DisplayName"), m_strDisplayName);
-    m_bShowDate = pApp->GetProfileInt(szDefClock, _T("ShowDate"), m_bShowDate);
-    m_bShowDayOfWeek = pApp->GetProfileInt(szDefClock, _T("ShowDayOfWeek"), m_bShowDayOfWeek);
-    m_bShowSeconds = pApp->GetProfileInt(szDefClock, _T("ShowSeconds"), m_bShowSeconds);
-    UINT nBits = pApp->GetProfileInt(szDefClock, _T("Bitmap"), 1);
+    m_strDisplayName = store.GetProfileString(szDefClock, _T("DisplayName"), m_strDisplayName);
+    m_bShowDate = store.GetProfileInt(szDefClock, _T("ShowDate"), m_bShowDate);
+    m_bShowDayOfWeek = store.GetProfileInt(szDefClock, _T("ShowDayOfWeek"), m_bShowDayOfWeek);
+    m_bShowSeconds = store.GetProfileInt(szDefClock, _T("ShowSeconds"), m_bShowSeconds);
+    UINT nBits = store.GetProfileInt(szDefClock, _T("Bitmap"), 1);
     m_b24Hour = (nBits & 1) ? TRUE : FALSE;
     m_bFullZoneName = (nBits & 2) ? TRUE : FALSE;
-    m_nClockType = pApp->GetProfileInt(szDefClock, _T("ClockType"), m_nClockType);
+    m_nClockType = store.GetProfileInt(szDefClock, _T("ClockType"), m_nClockType);
     ReadTime(_T("TargetTime"), m_dtTargetTime);
     ReadSpan(_T("TimeInterval"), m_tsInterval);
-    m_strTimerName = pApp->GetProfileString(szDefClock, _T("TimerName"), m_strTimerName);
-    m_bDisplayMessage = pApp->GetProfileInt(szDefClock, _T("DisplayMessage"), m_bDisplayMessage);
-    m_strMessage = pApp->GetProfileString(szDefClock, _T("MessageToDisplay"), m_strMessage);
-    m_bPlaySound = pApp->GetProfileInt(szDefClock, _T("PlaySound"), m_bPlaySound);
-    m_strSoundName = pApp->GetProfileString(szDefClock, _T("EventSoundName"), m_strSoundName);
-    m_nTimerState = pApp->GetProfileInt(szDefClock, _T("TimerState"), m_nTimerState);
+    m_strTimerName = store.GetProfileString(szDefClock, _T("TimerName"), m_strTimerName);
+    m_bDisplayMessage = store.GetProfileInt(szDefClock, _T("DisplayMessage"), m_bDisplayMessage);
+    m_strMessage = store.GetProfileString(szDefClock, _T("MessageToDisplay"), m_strMessage);
+    m_bPlaySound = store.GetProfileInt(szDefClock, _T("PlaySound"), m_bPlaySound);
+    m_strSoundName = store.GetProfileString(szDefClock, _T("EventSoundName"), m_strSoundName);
+    m_nTimerState = store.GetProfileInt(szDefClock, _T("TimerState"), m_nTimerState);
     if (m_nClockType == CLOCKTYPE_COUNTDOWN)
         ResetCountdown();
-    m_nFormatType = pApp->GetProfileInt(szDefClock, _T("FormatType"), m_nFormatType);
-    m_nTextLayout = pApp->GetProfileInt(szDefClock, _T("TextLayout"), m_nTextLayout);
-    m_strTemplate = pApp->GetProfileString(szDefClock, _T("ClockTemplate"), m_strTemplate);
-    m_bShowBias = pApp->GetProfileInt(szDefClock, _T("ShowBias"), m_bShowBias);
-    m_bMessageToSpeak = pApp->GetProfileInt(szDefClock, _T("MessageToSpeak"), m_bMessageToSpeak);
+    m_nFormatType = store.GetProfileInt(szDefClock, _T("FormatType"), m_nFormatType);
+    m_nTextLayout = store.GetProfileInt(szDefClock, _T("TextLayout"), m_nTextLayout);
+    m_strTemplate = store.GetProfileString(szDefClock, _T("ClockTemplate"), m_strTemplate);
+    m_bShowBias = store.GetProfileInt(szDefClock, _T("ShowBias"), m_bShowBias);
+    m_bMessageToSpeak = store.GetProfileInt(szDefClock, _T("MessageToSpeak"), m_bMessageToSpeak);
 }
 
 void CClock::SaveDefaults() const
 {
-    CWinApp* pApp = AfxGetApp();
-    pApp->WriteProfileString(szDefClock, _T("DateFormat"), m_strDateFormat);
-    pApp->WriteProfileString(szDefClock, _T("TimeFormat"), m_strTimeFormat);
+    IProfileStore& store = GetProfileStore();
+    store.WriteProfileString(szDefClock, _T("DateFormat"), m_strDateFormat);
+    store.WriteProfileString(szDefClock, _T("TimeFormat"), m_strTimeFormat);
     WriteColor(_T("BackgroundColor"), m_crBackground);
     WriteColor(_T("TextColor"), m_crText);
     WriteBinary(_T("ClockFont"), &m_lfFont, sizeof(LOGFONTA));
     WriteBinary(_T("ClockTzone"), &m_tzi, sizeof(TIME_ZONE_INFORMATION));
-    pApp->WriteProfileString(szDefClock, _T("DisplayName"), m_strDisplayName);
-    pApp->WriteProfileInt(szDefClock, _T("ShowDate"), m_bShowDate);
-    pApp->WriteProfileInt(szDefClock, _T("ShowDayOfWeek"), m_bShowDayOfWeek);
-    pApp->WriteProfileInt(szDefClock, _T("ShowSeconds"), m_bShowSeconds);
-    pApp->WriteProfileInt(szDefClock, _T("Bitmap"), (m_b24Hour ? 1 : 0) + 2 * (m_bFullZoneName ? 1 : 0));
-    pApp->WriteProfileInt(szDefClock, _T("ClockType"), m_nClockType);
+    store.WriteProfileString(szDefClock, _T("DisplayName"), m_strDisplayName);
+    store.WriteProfileInt(szDefClock, _T("ShowDate"), m_bShowDate);
+    store.WriteProfileInt(szDefClock, _T("ShowDayOfWeek"), m_bShowDayOfWeek);
+    store.WriteProfileInt(szDefClock, _T("ShowSeconds"), m_bShowSeconds);
+    store.WriteProfileInt(szDefClock, _T("Bitmap"), (m_b24Hour ? 1 : 0) + 2 * (m_bFullZoneName ? 1 : 0));
+    store.WriteProfileInt(szDefClock, _T("ClockType"), m_nClockType);
     WriteTimeValue(_T("TargetTime"), m_dtTargetTime.m_dt, m_dtTargetTime.GetStatus());
     WriteTimeValue(_T("TimeInterval"), m_tsInterval.m_span, m_tsInterval.GetStatus());
-    pApp->WriteProfileString(szDefClock, _T("TimerName"), m_strTimerName);
-    pApp->WriteProfileInt(szDefClock, _T("DisplayMessage"), m_bDisplayMessage);
-    pApp->WriteProfileString(szDefClock, _T("MessageToDisplay"), m_strMessage);
-    pApp->WriteProfileInt(szDefClock, _T("PlaySound"), m_bPlaySound);
-    pApp->WriteProfileString(szDefClock, _T("EventSoundName"), m_strSoundName);
-    pApp->WriteProfileInt(szDefClock, _T("TimerState"), m_nTimerState);
-    pApp->WriteProfileInt(szDefClock, _T("FormatType"), m_nFormatType);
-    pApp->WriteProfileInt(szDefClock, _T("TextLayout"), m_nTextLayout);
-    pApp->WriteProfileString(szDefClock, _T("ClockTemplate"), m_strTemplate);
-    pApp->WriteProfileInt(szDefClock, _T("ShowBias"), m_bShowBias);
-    pApp->WriteProfileInt(szDefClock, _T("MessageToSpeak"), m_bMessageToSpeak);
+    store.WriteProfileString(szDefClock, _T("TimerName"), m_strTimerName);
+    store.WriteProfileInt(szDefClock, _T("DisplayMessage"), m_bDisplayMessage);
+    store.WriteProfileString(szDefClock, _T("MessageToDisplay"), m_strMessage);
+    store.WriteProfileInt(szDefClock, _T("PlaySound"), m_bPlaySound);
+    store.WriteProfileString(szDefClock, _T("EventSoundName"), m_strSoundName);
+    store.WriteProfileInt(szDefClock, _T("TimerState"), m_nTimerState);
+    store.WriteProfileInt(szDefClock, _T("FormatType"), m_nFormatType);
+    store.WriteProfileInt(szDefClock, _T("TextLayout"), m_nTextLayout);
+    store.WriteProfileString(szDefClock, _T("ClockTemplate"), m_strTemplate);
+    store.WriteProfileInt(szDefClock, _T("ShowBias"), m_bShowBias);
+    store.WriteProfileInt(szDefClock, _T("MessageToSpeak"), m_bMessageToSpeak);
 }

@@ -2,7 +2,8 @@
 #ifndef VELMORA_CLOCKLAYOUT_H
 #define VELMORA_CLOCKLAYOUT_H
 
-#include <afxwin.h>
+#include <afx.h>
+#include <AfxTypes.h>
 
 enum
 {

@@ -1,10 +1,10 @@
 // Settings.cpp: the sections "Clock" and "Configuration" of the program's profile.
 #include "Settings.h"
 
-#include <afxwin.h>
 #include <string.h>
 
 #include "Clock.h"
+#include "ProfileStore.h"
 
 const TCHAR szSettingsClock[] = _T("Clock");
 const TCHAR szSettingsConfiguration[] = _T("Configuration");
@@ -96,12 +96,12 @@ CSettings::CSettings()
 
 static int ReadInt(LPCTSTR pszKey, int nDefault)
 {
-    return (int)AfxGetApp()->GetProfileInt(szClock, pszKey, nDefault);
+    return (int)GetProfileStore().GetProfileInt(szClock, pszKey, nDefault);
 }
 
 static CString ReadString(LPCTSTR pszKey, LPCTSTR pszDefault)
 {
-    return AfxGetApp()->GetProfileString(szClock, pszKey, pszDefault);
+    return GetProfileStore().GetProfileString(szClock, pszKey, pszDefault);
 }
 
 // Reads a binary value of exactly nSize bytes; anything else counts as missing.
@@ -109,7 +109,7 @@ static BOOL ReadBinary(LPCTSTR pszSection, LPCTSTR pszKey, void* pv, UINT nSize)
 {
     LPBYTE pData = NULL;
     UINT nBytes = 0;
-    BOOL bOk = AfxGetApp()->GetProfileBinary(pszSection, pszKey, &pData, &nBytes);
+    BOOL bOk = GetProfileStore().GetProfileBinary(pszSection, pszKey, &pData, &nBytes);
     bOk = bOk && pData != NULL && nBytes == nSize;
     if (bOk)
         memcpy(pv, pData, nSize);
@@ -282,12 +282,12 @@ void CSettings::FitPlacement(WINDOWPLACEMENT& wp, const RECT& rcDesktop)
 
 static void WriteInt(LPCTSTR pszKey, int nValue)
 {
-    AfxGetApp()->WriteProfileInt(szClock, pszKey, nValue);
+    GetProfileStore().WriteProfileInt(szClock, pszKey, nValue);
 }
 
 static void WriteString(LPCTSTR pszKey, LPCTSTR pszValue)
 {
-    AfxGetApp()->WriteProfileString(szClock, pszKey, pszValue);
+    GetProfileStore().WriteProfileString(szClock, pszKey, pszValue);
 }
 
 void CSettings::Save() const
@@ -371,12 +371,12 @@ void CSettings::Save() const
     WriteInt(_T("VersCheckInt"), m_nVersCheckInt);
     BYTE ab[OLETIME_BYTES];
     PackOleTime(m_dtLastVersCheck.m_dt, m_dtLastVersCheck.GetStatus(), ab);
-    AfxGetApp()->WriteProfileBinary(szClock, _T("LastVersCheck"), ab, sizeof(ab));
+    GetProfileStore().WriteProfileBinary(szClock, _T("LastVersCheck"), ab, sizeof(ab));
     WriteInt(_T("PropIndex"), m_nPropIndex);
 
     WINDOWPLACEMENT wp = m_wndPlacement;
-    AfxGetApp()->WriteProfileBinary(szSettingsConfiguration, _T("OldMFPosB"), (LPBYTE)&wp, sizeof(wp));
-    AfxGetApp()->WriteProfileInt(szSettingsConfiguration, _T("OldMFState"), wp.showCmd);
+    GetProfileStore().WriteProfileBinary(szSettingsConfiguration, _T("OldMFPosB"), (LPBYTE)&wp, sizeof(wp));
+    GetProfileStore().WriteProfileInt(szSettingsConfiguration, _T("OldMFState"), wp.showCmd);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -415,5 +415,5 @@ void CSettings::WriteLastShutdown(const COleDateTime& dt)
 {
     BYTE ab[OLETIME_BYTES];
     PackOleTime(dt.m_dt, dt.GetStatus(), ab);
-    AfxGetApp()->WriteProfileBinary(szClock, _T("LastShutdown"), ab, sizeof(ab));
+    GetProfileStore().WriteProfileBinary(szClock, _T("LastShutdown"), ab, sizeof(ab));
 }

@@ -1,5 +1,5 @@
 // Settings.h: CSettings, every value of the profile sections "Clock" and "Configuration", read with
-// its default and written back through the application's profile functions.
+// its default and written back through the profile store in force (ProfileStore.h).
 #ifndef VELMORA_SETTINGS_H
 #define VELMORA_SETTINGS_H
 

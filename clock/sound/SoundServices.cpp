@@ -1,13 +1,13 @@
 // The real multimedia calls, and the recording stand-in that VELMORA_SOUND_LOG selects.
 #include "SoundServices.h"
 
-#include <afxwin.h>
 #include <stdio.h>
 
 namespace
 {
 IMciService* g_pMci = NULL;
 IPlaySoundService* g_pPlaySound = NULL;
+IMciErrorReporter* g_pErrorReporter = NULL;
 
 class CRealMci : public IMciService
 {
@@ -18,12 +18,12 @@ public:
     }
     void ShowError(MCIERROR nError) override
     {
+        if (g_pErrorReporter == NULL)
+            return;
         char szText[256];
         if (!::mciGetErrorStringA(nError, szText, sizeof(szText)) || szText[0] == '\0')
             lstrcpynA(szText, "Unknown Error", sizeof(szText));
-        ::MessageBeep(MB_ICONEXCLAMATION);
-        CWnd* pMain = AfxGetMainWnd();
-        ::MessageBoxA(pMain != NULL ? pMain->GetSafeHwnd() : NULL, szText, "MCI Error", MB_ICONEXCLAMATION);
+        g_pErrorReporter->ReportMciError(nError, szText);
     }
 };
 
@@ -146,4 +146,9 @@ void SetMciService(IMciService* pService)
 void SetPlaySoundService(IPlaySoundService* pService)
 {
     g_pPlaySound = pService;
+}
+
+void SetMciErrorReporter(IMciErrorReporter* pReporter)
+{
+    g_pErrorReporter = pReporter;
 }

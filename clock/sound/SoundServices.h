@@ -11,8 +11,18 @@ class IMciService
 public:
     virtual ~IMciService() {}
     virtual MCIERROR SendCommand(MCIDEVICEID idDevice, UINT uMsg, DWORD_PTR dwFlags, DWORD_PTR dwParam) = 0;
-    // The "MCI Error" box for a failed command (modal in the product).
+    // Reports a failed command: the real service hands it, with the system's text for it, to the
+    // error reporter the application installed, which shows the "MCI Error" box.
     virtual void ShowError(MCIERROR nError) = 0;
+};
+
+// What the application does with a failed MCI command the real service reports.
+class IMciErrorReporter
+{
+public:
+    virtual ~IMciErrorReporter() {}
+    // pszText is the system's text for nError, "Unknown Error" when it has none.
+    virtual void ReportMciError(MCIERROR nError, LPCSTR pszText) = 0;
 };
 
 class IPlaySoundService
@@ -31,5 +41,8 @@ IPlaySoundService& GetPlaySoundService();
 // Installs a stand-in; null puts the real service back. The caller keeps ownership.
 void SetMciService(IMciService* pService);
 void SetPlaySoundService(IPlaySoundService* pService);
+// Installs the application's reporter of failed commands; null takes it away, and a failure then
+// goes unshown. The caller keeps ownership.
+void SetMciErrorReporter(IMciErrorReporter* pReporter);
 
 #endif // VELMORA_SOUNDSERVICES_H
