@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Fails when a framework file includes a file of a layer above its own.
 
-The layers, lowest first, are the folders below afx/; a file may include files of its own layer
-and of the layers below it. The headers at the top of afx/ gather layers: including one counts as
+The layers, lowest first, are the folders below afx/, each with the headers only the framework's
+own layers use in its private/ folder; a file may include files of its own layer and of the layers
+below it. The headers at the top of afx/ gather layers: including one counts as
 including the highest layer it reaches. Tests are left out: they may use any layer.
 """
 import os
@@ -18,13 +19,24 @@ def includes(path):
         return INCLUDE.findall(f.read())
 
 
+def files(root, layer):
+    """The headers and sources of a layer, its private ones included, as paths below root."""
+    for sub in (layer, os.path.join(layer, "private")):
+        folder = os.path.join(root, sub)
+        if os.path.isdir(folder):
+            for name in sorted(os.listdir(folder)):
+                if name.endswith((".h", ".cpp")):
+                    yield os.path.join(sub, name)
+
+
 def main(root):
     where = {}  # header name -> layer index, or None for the gathering headers at the top
     for name in os.listdir(root):
         if name.endswith(".h"):
             where[name] = None
     for rank, layer in enumerate(LAYERS):
-        for name in os.listdir(os.path.join(root, layer)):
+        for path in files(root, layer):
+            name = os.path.basename(path)
             if name.endswith(".h"):
                 if name in where:
                     sys.exit("layers: %s is in two places" % name)
@@ -46,16 +58,13 @@ def main(root):
 
     faults = []
     for rank, layer in enumerate(LAYERS):
-        folder = os.path.join(root, layer)
-        for name in sorted(os.listdir(folder)):
-            if not name.endswith((".h", ".cpp")):
-                continue
-            for inc in includes(os.path.join(folder, name)):
+        for path in files(root, layer):
+            for inc in includes(os.path.join(root, path)):
                 if inc not in where:
                     continue
                 r = where[inc] if where[inc] is not None else reach_of(inc)
                 if r > rank:
-                    faults.append("afx/%s/%s includes %s, which reaches the %s layer" % (layer, name, inc, LAYERS[r]))
+                    faults.append("afx/%s includes %s, which reaches the %s layer" % (path, inc, LAYERS[r]))
     for fault in faults:
         print("layers: " + fault, file=sys.stderr)
     return 1 if faults else 0

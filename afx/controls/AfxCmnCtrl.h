@@ -531,6 +531,10 @@ protected:
     void FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
 };
 
+// The control that shows the tips of this thread's windows that enable tool tips; null until the
+// first tip is shown, and while none is shown its window may be gone.
+CToolTipCtrl* AFXAPI AfxGetThreadToolTip();
+
 /////////////////////////////////////////////////////////////////////////////
 // CAnimateCtrl
 

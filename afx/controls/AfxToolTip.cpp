@@ -206,3 +206,8 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     msg.lParam = MAKELPARAM((WORD)(short)ptTool.x, (WORD)(short)ptTool.y);
     pState->pToolTip->RelayEvent(&msg);
 }
+
+CToolTipCtrl* AFXAPI AfxGetThreadToolTip()
+{
+    return AfxGetThreadState()->pToolTip;
+}
