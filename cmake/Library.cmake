@@ -72,7 +72,7 @@ endfunction()
 # --whole-archive takes every object of the library, not only those some program happens to use.
 function(velmora_check_links name)
     set(check ${name}_links)
-    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${check}.cpp "// The objects come from the library.\n")
+    file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${check}.cpp CONTENT "// The objects come from the library.\n")
     add_library(${check} SHARED ${CMAKE_CURRENT_BINARY_DIR}/${check}.cpp)
     add_dependencies(${check} ${name})
     target_link_options(${check} PRIVATE

@@ -199,6 +199,9 @@ TEST_F(ToolTips, MouseMovesKeepTheToolUnderTheMouseWithItsTipFromTheStringResour
         EXPECT_FALSE(ti.uFlags & TTF_SUBCLASS);
         EXPECT_EQ(s.text, text);
     }
+    // The framework's users reach the same control through its public accessor.
+    ASSERT_NE((CToolTipCtrl*)NULL, AfxGetThreadToolTip());
+    EXPECT_EQ(ThreadTip(frame->m_hWnd), AfxGetThreadToolTip()->GetSafeHwnd());
 
     // Turning tool tips off takes the tool away and keeps it away.
     frame->EnableToolTips(FALSE);
