@@ -71,7 +71,9 @@ target_link_libraries(velmora_app PUBLIC advapi32)
 
 # Icons are drawn at build time; the resource script finds them on its include path.
 set(VELMORA_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons)
-set(VELMORA_ICONS velmora.ico tray_normal1.ico tray_normal2.ico tray_error1.ico tray_error2.ico)
+set(VELMORA_ICONS velmora.ico tray_normal1.ico tray_normal2.ico tray_error1.ico tray_error2.ico
+    button_browse.ico button_test.ico button_stop.ico button_cd_play.ico button_cd_stop.ico
+    hlink_hand.cur hlink_other.cur)
 list(TRANSFORM VELMORA_ICONS PREPEND ${VELMORA_ICON_DIR}/ OUTPUT_VARIABLE VELMORA_ICON_FILES)
 add_custom_command(OUTPUT ${VELMORA_ICON_FILES}
     COMMAND python3 ${CMAKE_SOURCE_DIR}/resources/make_icons.py ${VELMORA_ICON_DIR}
@@ -157,6 +159,7 @@ set_tests_properties(velmora_timesync_e2e PROPERTIES RUN_SERIAL TRUE)
 velmora_e2e(velmora_speech_e2e app/tests/e2e_speech.py DEPENDS Velmora)
 velmora_e2e(velmora_alarm_edit_e2e app/tests/e2e_alarm_edit.py DEPENDS Velmora)
 velmora_e2e(velmora_about_version_e2e app/tests/e2e_about_version.py DEPENDS Velmora)
+velmora_e2e(velmora_link_click_e2e about/tests/e2e_link_click.py DEPENDS Velmora)
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
 velmora_e2e(velmora_timers_e2e app/tests/e2e_timers.py DEPENDS Velmora)
