@@ -163,6 +163,7 @@ velmora_e2e(velmora_link_click_e2e about/tests/e2e_link_click.py DEPENDS Velmora
 # Torvane is a later folder of the build: the test only needs its program at run time.
 velmora_e2e(velmora_torvane_zones_e2e app/tests/e2e_torvane_zones.py DEPENDS Velmora Torvane)
 velmora_e2e(velmora_timers_e2e app/tests/e2e_timers.py DEPENDS Velmora)
+velmora_e2e(velmora_countdown_icons_e2e timers/tests/e2e_countdown_icons.py DEPENDS Velmora)
 velmora_e2e(velmora_diary_e2e app/tests/e2e_diary.py DEPENDS Velmora)
 velmora_e2e(velmora_options_e2e app/tests/e2e_options.py DEPENDS Velmora)
 velmora_e2e(velmora_sheet_pages_e2e app/tests/e2e_sheet_pages.py DEPENDS Velmora)
