@@ -259,6 +259,19 @@ def random_bytes_are_reported(h):
         prog.wait_exit(timeout=20)
         expect(data.read_bytes() == junk, "random bytes with count %d are left as they were" % count)
 
+    # A "file" that cannot be opened at all: its report, and Cancel and Close still closes.
+    folder = program_folder(h, "unopenable")
+    (folder / "VelmoraTZ").mkdir()
+    prog = h.start(folder / "Torvane.exe", cwd=str(folder))
+    texts = []
+    while not any("It is left as it is unless you save." in t for t in texts):
+        texts.append(answer_box(h, ""))
+    dlg = h.find(title=TITLE, timeout=30, visible=True)
+    h.xdotool("mousemove", 0, 0)
+    h.click_in(dlg, IDCANCEL)
+    prog.wait_exit(timeout=20)
+    expect((folder / "VelmoraTZ").is_dir(), "the folder is left alone")
+
 
 def negative_hours_typed(h):
     """A person types "-5" into the hours: the minus stays, and the zone is five hours west."""
