@@ -161,12 +161,17 @@ BOOL CTimeZoneInfo::ReadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException**
     pOpenError->Delete();
 
     CArchive ar(&file, CArchive::load, 4096);
+    // Without bKeepBeforeDamage the zones reach the caller only once the whole file is read.
+    CObArray loaded;
+    CObArray& target = bKeepBeforeDamage ? zones : loaded;
     try
     {
-        if (bKeepBeforeDamage)
-            LoadZonesUntilDamage(ar, zones);
-        else
-            LoadZoneList(ar, zones);
+        LoadZonesUntilDamage(ar, target);
+        // Bytes after the last record mean the count was not the file's own (random bytes
+        // often start with a count of zero or less): such a file was not read whole.
+        BYTE extra;
+        if (ar.Read(&extra, 1) != 0)
+            AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
         ar.Close();
         file.Close();
     }
@@ -174,9 +179,12 @@ BOOL CTimeZoneInfo::ReadZoneFile(LPCTSTR lpszPath, CObArray& zones, CException**
     {
         ar.Abort();
         file.Abort();
+        for (INT_PTR j = 0; j < loaded.GetSize(); j++)
+            delete loaded.GetAt(j);
         TakeException(e, ppError);
         return FALSE;
     }
+    zones.Append(loaded);
     return TRUE;
 }
 

@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 pkgs=(wine wine32:i386 wine64 mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix cmake make
-      xvfb xdotool imagemagick googletest python3 chrony x11-utils dpkg-dev clang-format)
+      xvfb xdotool imagemagick googletest python3 chrony x11-utils dpkg-dev clang-format tzdata)
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

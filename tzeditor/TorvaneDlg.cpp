@@ -26,7 +26,7 @@ ON_BN_CLICKED(IDC_SAVE_ZONES, OnSaveZones)
 END_MESSAGE_MAP()
 
 CTorvaneDlg::CTorvaneDlg(CWnd* pParent)
-    : CDialog(IDD_TORVANE_DIALOG, pParent), m_pOwner(NULL), m_pApp(NULL), m_bFileUnread(FALSE)
+    : CDialog(IDD_TORVANE_DIALOG, pParent), m_pOwner(NULL), m_pApp(NULL), m_bModified(FALSE)
 {
     memset(&m_workZone, 0, sizeof(m_workZone));
     memset(&m_clockZone, 0, sizeof(m_clockZone));
@@ -116,7 +116,6 @@ BOOL CTorvaneDlg::LoadZones()
         AfxMessageBox(_T("Velmora Timezone file not found"), MB_ICONEXCLAMATION);
         return FALSE;
     case zoneFileFailed:
-        m_bFileUnread = TRUE;
         if (pError != NULL)
         {
             pError->ReportError();
@@ -151,7 +150,7 @@ BOOL CTorvaneDlg::SaveZones()
         }
         return FALSE;
     }
-    m_bFileUnread = FALSE;
+    m_bModified = FALSE;
     return TRUE;
 }
 
@@ -215,6 +214,7 @@ BOOL CTorvaneDlg::EditZone(CTimeZoneInfo* pZone)
     ZoneNameToWide(dlg.m_strDaylightName, m_workZone.DaylightName);
     pZone->m_tzi = m_workZone;
     m_clockZone = m_workZone;
+    m_bModified = TRUE;
     UpdateRuleTexts();
     RefillList();
     return TRUE;
@@ -239,12 +239,30 @@ COleDateTime CTorvaneDlg::ZoneTimeNow(const TIME_ZONE_INFORMATION& zone, const S
 
 void CTorvaneDlg::OnOK()
 {
-    SaveZones();
+    // A save that failed has been reported; closing anyway would lose the list.
+    if (!SaveZones())
+        return;
     CDialog::OnOK();
 }
 
 void CTorvaneDlg::OnCancel()
 {
+    if (m_bModified)
+    {
+        switch (
+            AfxMessageBox(_T("The timezone list has changed. Save the changes to the Velmora Timezone file?"),
+                          MB_YESNOCANCEL | MB_ICONQUESTION))
+        {
+        case IDYES:
+            if (!SaveZones())
+                return;
+            break;
+        case IDNO:
+            break;
+        default:
+            return;
+        }
+    }
     CDialog::OnCancel();
 }
 
@@ -288,11 +306,8 @@ HCURSOR CTorvaneDlg::OnQueryDragIcon()
 
 void CTorvaneDlg::OnDestroy()
 {
+    // Closing never writes: the list reaches the file only through a save the user asked for.
     CDialog::OnDestroy();
-    // Every close saves the list, but a file that could not be read is not replaced by
-    // closing: only by a save the user asked for.
-    if (!m_bFileUnread)
-        SaveZones();
 }
 
 void CTorvaneDlg::OnTimer(UINT_PTR nIDEvent)
@@ -361,6 +376,7 @@ void CTorvaneDlg::OnDeleteZone()
         CObject* pZone = m_zones.GetAt(index);
         m_zones.RemoveAt(index);
         delete pZone;
+        m_bModified = TRUE;
     }
     RefillList();
 }

@@ -67,9 +67,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Set when the data file exists but could not be read: closing the window then leaves it
-    // as it is, and only a save the user asks for replaces it.
-    BOOL m_bFileUnread;
+    // Set by every change of the list since it was read or last saved.
+    BOOL m_bModified;
     CString CurrentRowText();
 };
 

@@ -9,6 +9,7 @@
 BEGIN_MESSAGE_MAP(CHyperLinkStatic, CStatic)
 ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
+ON_WM_CAPTURECHANGED()
 ON_WM_SETCURSOR()
 ON_WM_CTLCOLOR_REFLECT()
 ON_WM_CONTEXTMENU()
@@ -24,9 +25,9 @@ CHyperLinkStatic::CHyperLinkStatic()
       m_nState(0), m_nPrevState(0), m_bInContextMenu(FALSE), m_bContextMenu(TRUE), m_bUseHandCursor(TRUE)
 {
     m_hHandCursor = ::LoadCursor(NULL, MAKEINTRESOURCE(32649)); // IDC_HAND
-    m_hOtherCursor = ::LoadCursor(NULL, IDC_ARROW);
     if (m_hHandCursor == NULL)
-        m_hHandCursor = m_hOtherCursor;
+        m_hHandCursor = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_HLINK_HAND_CURSOR));
+    m_hOtherCursor = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_HLINK_OTHER_CURSOR));
 }
 
 CHyperLinkStatic::~CHyperLinkStatic() {}
@@ -46,8 +47,53 @@ COLORREF CHyperLinkStatic::GetStateColour() const
 
 void CHyperLinkStatic::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    CRect rc;
+    GetClientRect(&rc);
+    if (!rc.PtInRect(point))
+    {
+        // While hovering the link holds the mouse, so a click meant for another window can
+        // come here: let the mouse go and hand the click to the window under the pointer.
+        EndHover();
+        ClientToScreen(&point);
+        HWND hTarget = ::WindowFromPoint(point);
+        if (hTarget != NULL && hTarget != m_hWnd &&
+            ::GetWindowThreadProcessId(hTarget, NULL) == ::GetCurrentThreadId())
+        {
+            LRESULT hit = ::SendMessage(hTarget, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+            if (hit == HTCLIENT)
+            {
+                ::ScreenToClient(hTarget, &point);
+                ::PostMessage(hTarget, WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
+            }
+            else
+                ::PostMessage(hTarget, WM_NCLBUTTONDOWN, (WPARAM)hit, MAKELPARAM(point.x, point.y));
+        }
+        return;
+    }
     PostMessage(WM_COMMAND, ID_HLINK_OPEN, 0);
     CStatic::OnLButtonDown(nFlags, point);
+}
+
+void CHyperLinkStatic::EndHover()
+{
+    if (m_nState == 2)
+    {
+        m_nState = m_nPrevState;
+        Invalidate();
+    }
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+}
+
+void CHyperLinkStatic::OnCaptureChanged(CWnd* pWnd)
+{
+    // Another window took the mouse (a message box, the opened page): the hover is over.
+    if (m_nState == 2 && (pWnd == NULL || pWnd->m_hWnd != m_hWnd))
+    {
+        m_nState = m_nPrevState;
+        Invalidate();
+    }
+    CStatic::OnCaptureChanged(pWnd);
 }
 
 void CHyperLinkStatic::OnMouseMove(UINT nFlags, CPoint point)
@@ -65,11 +111,7 @@ void CHyperLinkStatic::OnMouseMove(UINT nFlags, CPoint point)
             Invalidate();
         }
         else if (!bInside && m_nState == 2)
-        {
-            m_nState = m_nPrevState;
-            ::ReleaseCapture();
-            Invalidate();
-        }
+            EndHover();
     }
     CStatic::OnMouseMove(nFlags, point);
 }
@@ -117,12 +159,7 @@ void CHyperLinkStatic::OnContextMenu(CWnd*, CPoint point)
 {
     if (!m_bContextMenu)
         return;
-    if (m_nState == 2)
-    {
-        m_nState = m_nPrevState;
-        Invalidate();
-    }
-    ::ReleaseCapture();
+    EndHover();
     if (point.x == -1 && point.y == -1)
     {
         CRect rc;
@@ -146,7 +183,10 @@ void CHyperLinkStatic::OnOpen()
     HWND hParent = ::GetParent(m_hWnd);
     if (GetLinkOpener().OpenLink(hParent, m_strURL))
     {
-        m_nState = 1;
+        // While the pointer is still over the link it stays in the hover state, so that leaving
+        // ends the hover and lets the mouse go; it then shows as visited.
+        if (m_nState != 2)
+            m_nState = 1;
         m_nPrevState = 1;
         Invalidate();
     }

@@ -38,8 +38,11 @@ public:
 
     // Implementation
 protected:
+    // Back to the state before hovering, and the mouse let go.
+    void EndHover();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);

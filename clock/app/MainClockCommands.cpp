@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "ClockMenus.h"
 #include "SyncStatusDlg.h"
+#include "TimerText.h"
 #include "TrayPopupMenu.h"
 #include "resource.h"
 
@@ -388,8 +389,7 @@ void CMainClockDlg::OnCmdStartCountdown()
     CClock* pTimer = GetMenuCountdown();
     if (pTimer == NULL)
         return;
-    pTimer->m_tsRemaining = pTimer->m_tsInterval;
-    pTimer->m_nTimerState = TIMERSTATE_RUNNING;
+    StartCountdown(*pTimer);
     MarkClocksChanged();
 }
 

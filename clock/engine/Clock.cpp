@@ -79,6 +79,7 @@ CClock::CClock()
     m_bMessageToSpeak = FALSE;
     m_nActiveTimer = ACTIVETIMER_RESET;
     ::SetRectEmpty(&m_rcLastDrawn);
+    m_bStartPending = FALSE;
 
     // The date order is 0 here whatever the locale says; the renderer rebuilds with its own.
     m_strTimeFormat = BuildTimeFormat(0);

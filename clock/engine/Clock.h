@@ -81,6 +81,8 @@ public:
 
     // Where the clock window last drew this record, in its client coordinates; not stored.
     RECT m_rcLastDrawn;
+    // A countdown just started: its next tick shows the start value instead of counting; not stored.
+    BOOL m_bStartPending;
 
     // Operations
 public:

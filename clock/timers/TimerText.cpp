@@ -30,23 +30,37 @@ CString FormatTimerSpan(const COleDateTimeSpan& span)
     return strDays + strTime;
 }
 
+void StartCountdown(CClock& timer)
+{
+    timer.m_tsRemaining = timer.m_tsInterval;
+    timer.m_nTimerState = TIMERSTATE_RUNNING;
+    timer.m_bStartPending = TRUE;
+}
+
 BOOL AdvanceTimer(CClock& timer, const COleDateTime& localNow)
 {
     BOOL bEnded = FALSE;
     if (timer.m_nClockType == CLOCKTYPE_COUNTDOWN)
     {
-        LONGLONG nLeft = SpanSeconds(timer.m_tsRemaining);
-        if (nLeft <= 0 && timer.m_nTimerState != TIMERSTATE_COMPLETED)
+        BOOL bStartPending = timer.m_bStartPending;
+        timer.m_bStartPending = FALSE;
+        if (timer.m_nTimerState == TIMERSTATE_COMPLETED)
         {
-            timer.m_nTimerState = TIMERSTATE_COMPLETED;
-            bEnded = TRUE;
-        }
-        if (timer.m_nTimerState == TIMERSTATE_RUNNING)
-            timer.m_tsRemaining = COleDateTimeSpan(0, 0, 0, (int)(nLeft - 1));
-        else if (timer.m_nTimerState == TIMERSTATE_COMPLETED)
-        {
+            // 00:00:00 has shown for one tick: ready to start again.
             timer.m_nTimerState = TIMERSTATE_STOPPED;
             timer.m_tsRemaining = timer.m_tsInterval;
+        }
+        else
+        {
+            LONGLONG nLeft = SpanSeconds(timer.m_tsRemaining);
+            if (timer.m_nTimerState == TIMERSTATE_RUNNING && !bStartPending && nLeft > 0)
+                timer.m_tsRemaining = COleDateTimeSpan(0, 0, 0, (int)--nLeft);
+            if (nLeft <= 0)
+            {
+                timer.m_tsRemaining = COleDateTimeSpan(0, 0, 0, 0);
+                timer.m_nTimerState = TIMERSTATE_COMPLETED;
+                bEnded = TRUE;
+            }
         }
     }
     else if (timer.m_nClockType == CLOCKTYPE_EVENT)

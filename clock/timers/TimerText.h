@@ -14,11 +14,15 @@ struct CTimerText
     int nLines;
 };
 
+// Starts a countdown from its full interval; the next tick shows that value before counting.
+void StartCountdown(CClock& timer);
+
 // The clock tick's step of a timer (clock type 1 or 2), before anything is drawn. localNow is the
-// current time in the timer's zone. A countdown whose time is up completes, is stopped and gets its
-// interval back; a running one loses one second. An event timer completes once its time has come.
-// TRUE when the timer reached its end in this step: hand it to the reminders. Nothing else moves a
-// timer: paints and previews come at any rate and only read it.
+// current time in the timer's zone. A running countdown loses one second per tick (the first tick
+// after its start shows the start value instead); the tick that brings it to 00:00:00 completes it,
+// so that 00:00:00 shows once, and the next tick stops it with its interval back. An event timer
+// completes once its time has come. TRUE when the timer reached its end in this step: hand it to
+// the reminders. Nothing else moves a timer: paints and previews come at any rate and only read it.
 BOOL AdvanceTimer(CClock& timer, const COleDateTime& localNow);
 
 // What a timer shows at localNow, the current time in its zone.

@@ -12,6 +12,11 @@
 #define IDI_TRAY_NORMAL2        141
 #define IDI_TRAY_ERROR1         163
 #define IDI_TRAY_ERROR2         164
+#define IDI_BUTTON_BROWSE       136
+#define IDI_BUTTON_TEST         137
+#define IDI_BUTTON_STOP         138
+#define IDI_BUTTON_CD_PLAY      165
+#define IDI_BUTTON_CD_STOP      166
 #define IDS_SOCKETS_INIT_FAILED 103
 #define IDM_ABOUTBOX            0x0010
 
@@ -273,6 +278,8 @@
 #define IDC_DIARYOPT_DELETE       1091
 // Online version check, hyperlink control, side banner and About box.
 #define IDR_HLINK_POPUP           6
+#define IDC_HLINK_OTHER_CURSOR    147
+#define IDC_HLINK_HAND_CURSOR     160
 #define IDD_HLINK_PAGE            7
 #define IDS_VERSION_REQUESTING    85
 #define IDD_VERSION_CHECK         86

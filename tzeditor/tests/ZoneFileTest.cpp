@@ -135,6 +135,10 @@ TEST(ZoneFileLoad, EmptyMissingAndDamagedFiles)
          "01000000 ffff 0200 0d00" + HexOf("CTimeZoneInfo") + "06" + HexOf("Berlin") + kEurope,
          zoneFileFailed},
         {"reference to nothing", true, "01000000 0280", zoneFileFailed},
+        // Random bytes whose first word is a count of zero or less would read as an empty list.
+        {"negative count before more bytes", true, "9c3a81f2 5d07e4b1 c2", zoneFileFailed},
+        {"zero count before more bytes", true, "00000000 00", zoneFileFailed},
+        {"a byte after the last record", true, two + "00", zoneFileFailed},
     };
     for (const Case& c : cases)
     {

@@ -5,6 +5,7 @@
 #include "LinkServices.h"
 #include "SideBannerWnd.h"
 #include "TestSupport.h"
+#include "resource.h"
 
 namespace
 {
@@ -78,6 +79,60 @@ TEST(HyperLinkStatic, HoverRestoresTheEarlierColourAndAClickOpensOnce)
     host.link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(500, 5));
     EXPECT_EQ((COLORREF)0x800080, host.link.GetStateColour());
     ::ReleaseCapture();
+}
+
+TEST(HyperLinkStatic, AClickWhileHoveringLetsTheMouseGo)
+{
+    InitTestWindowing();
+    CInstalledOpener rec;
+    CLinkHost host;
+    host.link.SetURL(_T("http://www.quendralabs.com"));
+    host.link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(host.link.m_hWnd, ::GetCapture());
+    host.link.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PumpPending();
+    ASSERT_EQ(1u, rec.opener.urls.size());
+
+    // Leaving after the click ends the hover: the mouse is let go and the link is visited.
+    host.link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(500, 5));
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_EQ((COLORREF)0x800080, host.link.GetStateColour());
+
+    // A click that the capture brings from outside the link opens nothing and lets the mouse go.
+    host.link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(host.link.m_hWnd, ::GetCapture());
+    host.link.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(500, 5));
+    PumpPending();
+    EXPECT_EQ(1u, rec.opener.urls.size());
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_EQ(1, host.link.m_nState);
+
+    // Another window taking the mouse ends the hover as well.
+    host.link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(2, host.link.m_nState);
+    host.parent.SetCapture();
+    EXPECT_EQ(1, host.link.m_nState);
+    ::ReleaseCapture();
+}
+
+TEST(HyperLinkStatic, ThePointersAreTheProgramsOwn)
+{
+    InitTestWindowing();
+    CHyperLinkStatic link;
+    HCURSOR hOther = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_HLINK_OTHER_CURSOR));
+    HCURSOR hHand = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_HLINK_HAND_CURSOR));
+    ASSERT_TRUE(hOther != NULL && hHand != NULL);
+    EXPECT_EQ(hOther, link.m_hOtherCursor);
+    EXPECT_NE(::LoadCursor(NULL, IDC_ARROW), link.m_hOtherCursor);
+    // The hand points with its finger tip.
+    ICONINFO info;
+    ASSERT_TRUE(::GetIconInfo(hHand, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(5u, info.xHotspot);
+    EXPECT_EQ(1u, info.yHotspot);
+    ::DeleteObject(info.hbmMask);
+    if (info.hbmColor != NULL)
+        ::DeleteObject(info.hbmColor);
 }
 
 TEST(SideBannerWnd, ATopBannerMakesTheWindowTallerAndMovesItsChildrenDown)

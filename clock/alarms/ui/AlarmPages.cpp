@@ -5,6 +5,7 @@
 #include <afxcmn.h>
 #include <afxdtctl.h>
 
+#include "ButtonIcons.h"
 #include "resource.h"
 
 namespace
@@ -139,6 +140,12 @@ CSoundSetup::CSoundSetup()
 BOOL CSoundSetup::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    static const ButtonIcon s_icons[] = {{IDC_SOUND_BROWSE, IDI_BUTTON_BROWSE},
+                                         {IDC_SOUND_TEST, IDI_BUTTON_TEST},
+                                         {IDC_SOUND_STOP, IDI_BUTTON_STOP},
+                                         {IDC_CD_PLAY, IDI_BUTTON_CD_PLAY},
+                                         {IDC_CD_STOP, IDI_BUTTON_CD_STOP}};
+    SetButtonIcons(this, s_icons, sizeof(s_icons) / sizeof(s_icons[0]));
     CSpinButtonCtrl* pSpin = (CSpinButtonCtrl*)GetDlgItem(IDC_CD_TRACK_SPIN);
     if (pSpin != NULL)
         pSpin->SetRange32(1, 99);
@@ -266,6 +273,8 @@ LONG CActionSetup::KindFromRadio(int nRadio)
 BOOL CActionSetup::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    static const ButtonIcon s_icon = {IDC_APP_BROWSE, IDI_BUTTON_BROWSE};
+    SetButtonIcons(this, &s_icon, 1);
     EnableControls();
     return TRUE;
 }

@@ -3,6 +3,7 @@
 
 #include <mmsystem.h>
 
+#include "ButtonIcons.h"
 #include "SoundServices.h"
 
 BEGIN_MESSAGE_MAP(CDiaryOptions, CPropertyPage)
@@ -28,6 +29,10 @@ void CDiaryOptions::DoDataExchange(CDataExchange* pDX)
 BOOL CDiaryOptions::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    static const ButtonIcon s_icons[] = {{IDC_DIARYOPT_BROWSE, IDI_BUTTON_BROWSE},
+                                         {IDC_DIARYOPT_TEST_SOUND, IDI_BUTTON_TEST},
+                                         {IDC_DIARYOPT_STOP_SOUND, IDI_BUTTON_STOP}};
+    SetButtonIcons(this, s_icons, sizeof(s_icons) / sizeof(s_icons[0]));
     UpdateSoundRule();
     return TRUE;
 }

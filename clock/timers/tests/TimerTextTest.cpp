@@ -1,6 +1,8 @@
 // Countdown and event timer texts and their counting, tick by tick.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "Clock.h"
 #include "TimerText.h"
 
@@ -53,32 +55,75 @@ TEST(TimerText, SpanFormatting)
         EXPECT_STREQ(c.pszExpected, (LPCTSTR)FormatTimerSpan(c.span));
 }
 
-TEST(TimerText, RunningCountdownStepsEndsOnceAndResets)
+TEST(TimerText, AStartedCountdownShowsEachValueOnce)
 {
+    // As the clock window runs it: each tick steps the timer, then the window shows it.
     CClock timer;
-    MakeCountdown(timer, 3, TIMERSTATE_RUNNING);
+    MakeCountdown(timer, 90, TIMERSTATE_STOPPED);
+    StartCountdown(timer);
+    EXPECT_EQ(TIMERSTATE_RUNNING, timer.m_nTimerState);
     COleDateTime now(2024, 5, 1, 12, 0, 0);
-    struct Pass
+    std::vector<CString> shown;
+    int nEnds = 0, nEndTick = -1;
+    for (int tick = 0; tick < 93; tick++)
     {
-        const char* pszLine;
-        BOOL bEnded;
-        int nStateAfter;
-    } passes[] = {
-        {"00:00:03", FALSE, TIMERSTATE_RUNNING},
-        {"00:00:02", FALSE, TIMERSTATE_RUNNING},
-        {"00:00:01", FALSE, TIMERSTATE_RUNNING},
-        {"00:00:00", TRUE, TIMERSTATE_STOPPED},  // ends, shows zero, is reset in the same pass
-        {"00:00:03", FALSE, TIMERSTATE_STOPPED}, // stopped with its full interval
-        {"00:00:03", FALSE, TIMERSTATE_STOPPED},
-    };
-    for (const Pass& p : passes)
-    {
-        CPass text = RunPass(timer, now, TRUE);
-        EXPECT_EQ(CString(_T("Tea\n")) + p.pszLine, text.strText);
-        EXPECT_EQ(p.bEnded, text.bEnded) << p.pszLine;
-        EXPECT_EQ(p.nStateAfter, timer.m_nTimerState) << p.pszLine;
-        EXPECT_EQ(2, text.nLines);
+        if (AdvanceTimer(timer, now))
+        {
+            nEnds++;
+            nEndTick = tick;
+        }
+        shown.push_back(FormatTimerText(timer, now).strText);
     }
+    // 00:01:30 first, one second less at each tick, 00:00:00 at the tick that hands the end on.
+    for (int tick = 0; tick <= 90; tick++)
+        EXPECT_EQ(CString(_T("Tea\n")) + FormatTimerSpan(Seconds(90 - tick)), shown[tick]) << tick;
+    EXPECT_EQ(1, nEnds);
+    EXPECT_EQ(90, nEndTick);
+    // Then it is ready to start again: its full interval, stopped.
+    EXPECT_EQ(CString(_T("Tea\n00:01:30")), shown[91]);
+    EXPECT_EQ(CString(_T("Tea\n00:01:30")), shown[92]);
+    EXPECT_EQ(TIMERSTATE_STOPPED, timer.m_nTimerState);
+
+    // A countdown of one second: its second, then 00:00:00 with the end, then stopped.
+    MakeCountdown(timer, 1, TIMERSTATE_STOPPED);
+    StartCountdown(timer);
+    const char* one[] = {"00:00:01", "00:00:00", "00:00:01"};
+    const BOOL ends[] = {FALSE, TRUE, FALSE};
+    for (int tick = 0; tick < 3; tick++)
+    {
+        EXPECT_EQ(ends[tick], AdvanceTimer(timer, now)) << tick;
+        EXPECT_EQ(CString(_T("Tea\n")) + one[tick], FormatTimerText(timer, now).strText) << tick;
+    }
+}
+
+TEST(TimerText, ResumedAndRestartedCountdowns)
+{
+    COleDateTime now(2024, 5, 1, 12, 0, 0);
+    // Resumed after a pause, the next tick goes on from the value shown during the pause.
+    CClock timer;
+    MakeCountdown(timer, 90, TIMERSTATE_RUNNING);
+    timer.m_tsRemaining = Seconds(42);
+    timer.m_nTimerState = TIMERSTATE_PAUSED;
+    AdvanceTimer(timer, now);
+    EXPECT_EQ(42, (int)timer.m_tsRemaining.GetTotalSeconds());
+    timer.m_nTimerState = TIMERSTATE_RUNNING;
+    AdvanceTimer(timer, now);
+    EXPECT_EQ(41, (int)timer.m_tsRemaining.GetTotalSeconds());
+
+    // Started again while running down: the full interval shows first.
+    StartCountdown(timer);
+    AdvanceTimer(timer, now);
+    EXPECT_EQ(90, (int)timer.m_tsRemaining.GetTotalSeconds());
+    AdvanceTimer(timer, now);
+    EXPECT_EQ(89, (int)timer.m_tsRemaining.GetTotalSeconds());
+
+    // A running countdown found at zero (the time since the program last ran used it up) ends at
+    // the first tick, showing 00:00:00.
+    timer.m_tsRemaining = Seconds(-5);
+    EXPECT_TRUE(AdvanceTimer(timer, now));
+    EXPECT_EQ(CString(_T("Tea\n00:00:00")), FormatTimerText(timer, now).strText);
+    EXPECT_FALSE(AdvanceTimer(timer, now));
+    EXPECT_EQ(TIMERSTATE_STOPPED, timer.m_nTimerState);
 }
 
 TEST(TimerText, PausedAndStoppedCountdownsKeepTheirTime)

@@ -6,6 +6,7 @@
 
 #include "AlarmEngine.h"
 #include "AlarmNotifyDlg.h"
+#include "ButtonIcons.h"
 #include "Clock.h"
 
 namespace
@@ -109,6 +110,10 @@ BOOL CEventTimerDlg::OnInitDialog()
     if (!m_strEventPicture.IsEmpty())
         SendDlgItemMessage(IDC_TIMER_EVENT_TIME, DTM_SETFORMAT, 0, (LPARAM)(LPCTSTR)m_strEventPicture);
     SendDlgItemMessage(IDC_TIMER_COUNTDOWN, DTM_SETFORMAT, 0, (LPARAM) _T("HH:mm:ss"));
+    static const ButtonIcon s_icons[] = {{IDC_TIMER_BROWSE, IDI_BUTTON_BROWSE},
+                                         {IDC_TIMER_TEST_SOUND, IDI_BUTTON_TEST},
+                                         {IDC_TIMER_STOP_SOUND, IDI_BUTTON_STOP}};
+    SetButtonIcons(this, s_icons, sizeof(s_icons) / sizeof(s_icons[0]));
     UpdateData(FALSE);
     UpdateMessageRule();
     UpdateSoundRule();
