@@ -1,5 +1,9 @@
 // ORXCleanUpGlobals: releases the process-wide resources that parts of the framework registered.
-#include "ORXWorkspace.h"
+#include "ORXCleanUp.h"
+
+#include <stddef.h>
+
+#include <vector>
 
 namespace
 {
@@ -9,42 +13,35 @@ struct CleanUpStep
     PFN_ORXCLEANUP pfn;
 };
 
-// A fixed table: registration happens during start-up from static code, before any allocation
-// policy of the program is in force, and clean-up must not depend on the heap being healthy.
-const int kMaxSteps = 32;
-CleanUpStep g_steps[kMaxSteps];
-int g_nSteps = 0;
+// Built on first use: steps register from constructors of static objects.
+std::vector<CleanUpStep>& Steps()
+{
+    static std::vector<CleanUpStep> s_steps;
+    return s_steps;
+}
 } // namespace
 
 void ORXRegisterCleanUp(int nRank, PFN_ORXCLEANUP pfn)
 {
-    if (pfn == NULL)
+    if (pfn == 0)
         return;
-    for (int i = 0; i < g_nSteps; i++)
-        if (g_steps[i].pfn == pfn)
+    std::vector<CleanUpStep>& steps = Steps();
+    for (size_t i = 0; i < steps.size(); i++)
+        if (steps[i].pfn == pfn)
             return;
-    if (g_nSteps == kMaxSteps)
-        return;
-    // Insertion keeps the table in rank order; equal ranks run in registration order.
-    int nAt = g_nSteps;
-    while (nAt > 0 && g_steps[nAt - 1].nRank > nRank)
-    {
-        g_steps[nAt] = g_steps[nAt - 1];
+    size_t nAt = steps.size();
+    while (nAt > 0 && steps[nAt - 1].nRank > nRank)
         nAt--;
-    }
-    g_steps[nAt].nRank = nRank;
-    g_steps[nAt].pfn = pfn;
-    g_nSteps++;
+    CleanUpStep step = {nRank, pfn};
+    steps.insert(steps.begin() + nAt, step);
 }
 
 void ORXCleanUpGlobals()
 {
-    // Each step runs once: a second clean-up (or a step registering another) finds the table empty.
-    CleanUpStep steps[kMaxSteps];
-    int nSteps = g_nSteps;
-    for (int i = 0; i < nSteps; i++)
-        steps[i] = g_steps[i];
-    g_nSteps = 0;
-    for (int i = 0; i < nSteps; i++)
+    // The list is taken whole before any step runs: clean-up allocates nothing, and a step that
+    // registers another starts a new list.
+    std::vector<CleanUpStep> steps;
+    steps.swap(Steps());
+    for (size_t i = 0; i < steps.size(); i++)
         steps[i].pfn();
 }
