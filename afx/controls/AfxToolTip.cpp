@@ -107,11 +107,6 @@ BOOL SameTool(const TOOLINFO& a, const TOOLINFO& b)
 
 } // namespace
 
-CToolTipCtrl* CToolTipCtrl::GetThreadToolTip()
-{
-    return AfxGetThreadState()->pToolTip;
-}
-
 BOOL CWnd::EnableToolTips(BOOL bEnable)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
