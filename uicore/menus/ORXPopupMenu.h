@@ -140,8 +140,6 @@ public:
                         BOOL bOwnMessage = FALSE);
 
     static BOOL OnShowPopup(CFrameWnd* pFrame, CORXPopupMenu* pMenu);
-    // What the registered menu hosts say of a menu about to show.
-    static BOOL ApproveShow(CORXPopupMenu* pMenu);
     void ShowAllItems();
     CORXPopupMenu* GetParentPopupMenu() const;
     CORXToolBar* GetParentToolBar() const;
@@ -262,6 +260,8 @@ protected:
 
     // Implementation
 protected:
+    // What the registered menu hosts say of a menu about to show.
+    static BOOL ApproveShow(CORXPopupMenu* pMenu);
     void Initialize();
     BOOL InitMenuBar();
     void CheckShadow();
