@@ -761,27 +761,14 @@ void CORXToolbarComboBoxButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarI
         }
     }
     if (m_bTextBelow && !m_strText.IsEmpty())
-    {
-        CRect rectText = rect;
-        rectText.top = m_rectCombo.bottom + globalData.m_nTextBelowSpacing;
-        COLORREF clrOld = pDC->SetTextColor(::GetSysColor(bDisabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-        int nOldMode = pDC->SetBkMode(TRANSPARENT);
-        ::DrawTextA(pDC->GetSafeHdc(), m_strText, -1, &rectText, DT_WORDBREAK | DT_CENTER);
-        pDC->SetBkMode(nOldMode);
-        pDC->SetTextColor(clrOld);
-    }
+        DrawTextBelow(pDC, rect, m_rectCombo.bottom, bDisabled);
 }
 
 int CORXToolbarComboBoxButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected)
 {
     int nWidth = CORXToolbarButton::OnDrawOnCustomizeList(pDC, rect, bSelected);
     // A small combo picture at the right of the row.
-    CRect rectCombo = rect;
-    rectCombo.DeflateRect(2, 2);
-    rectCombo.left = std::max(rectCombo.left, rectCombo.right - std::min(60, rect.Width() / 3));
-    pDC->FillRect(&rectCombo, &globalData.brWindow);
-    pDC->DrawEdge(&rectCombo, EDGE_SUNKEN, BF_RECT);
-    CRect rectDrop = rectCombo;
+    CRect rectDrop = DrawCustomizeField(pDC, rect);
     rectDrop.DeflateRect(2, 2);
     rectDrop.left = std::max(rectDrop.left, rectDrop.right - rectDrop.Height());
     pDC->DrawFrameControl(&rectDrop, DFC_SCROLL, DFCS_SCROLLDOWN);

@@ -1,7 +1,10 @@
 // CORXToolbarControlButton: the hot and focused face of a button that hosts a control.
 #include "ORXToolbarControlButton.h"
 
+#include "ORXGlobalData.h"
 #include "ORXToolBar.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CORXToolbarControlButton, CORXToolbarButton)
 
@@ -29,6 +32,27 @@ void CORXToolbarControlButton::RedrawFace()
     int iIndex = pBar->ButtonToIndex(this);
     if (iIndex >= 0)
         pBar->InvalidateButton(iIndex);
+}
+
+void CORXToolbarControlButton::DrawTextBelow(CDC* pDC, const CRect& rect, int yControlBottom, BOOL bDisabled)
+{
+    CRect rectText = rect;
+    rectText.top = yControlBottom + globalData.m_nTextBelowSpacing;
+    COLORREF clrOld = pDC->SetTextColor(::GetSysColor(bDisabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    ::DrawTextA(pDC->GetSafeHdc(), m_strText, -1, &rectText, DT_WORDBREAK | DT_CENTER);
+    pDC->SetBkMode(nOldMode);
+    pDC->SetTextColor(clrOld);
+}
+
+CRect CORXToolbarControlButton::DrawCustomizeField(CDC* pDC, const CRect& rect)
+{
+    CRect rectField = rect;
+    rectField.DeflateRect(2, 2);
+    rectField.left = std::max(rectField.left, rectField.right - std::min(60, rect.Width() / 3));
+    pDC->FillRect(&rectField, &globalData.brWindow);
+    pDC->DrawEdge(&rectField, EDGE_SUNKEN, BF_RECT);
+    return rectField;
 }
 
 void CORXToolbarControlButton::OnFieldFocus(BOOL bSet)

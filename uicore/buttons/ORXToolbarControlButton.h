@@ -38,6 +38,10 @@ protected:
     virtual BOOL IsFlat() const = 0;
     CWnd* GetBar() const;
     void RedrawFace();
+    // The button's label under its control, whose bottom on the bar is yControlBottom.
+    void DrawTextBelow(CDC* pDC, const CRect& rect, int yControlBottom, BOOL bDisabled);
+    // The sunken field at the right of a row of the customise lists; the field's rectangle.
+    CRect DrawCustomizeField(CDC* pDC, const CRect& rect);
 
 public:
     DWORD m_dwStyle;

@@ -313,23 +313,13 @@ void CORXToolbarEditBoxButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarIm
         CRect rectEdit;
         m_pWndEdit->GetWindowRect(&rectEdit);
         m_pWndEdit->GetParent()->ScreenToClient(&rectEdit);
-        CRect rectText = rect;
-        rectText.top = rectEdit.bottom + globalData.m_nTextBelowSpacing;
-        COLORREF clrOld = pDC->SetTextColor(::GetSysColor(bDisabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-        int nOldMode = pDC->SetBkMode(TRANSPARENT);
-        ::DrawTextA(pDC->GetSafeHdc(), m_strText, -1, &rectText, DT_WORDBREAK | DT_CENTER);
-        pDC->SetBkMode(nOldMode);
-        pDC->SetTextColor(clrOld);
+        DrawTextBelow(pDC, rect, rectEdit.bottom, bDisabled);
     }
 }
 
 int CORXToolbarEditBoxButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected)
 {
     int nWidth = CORXToolbarButton::OnDrawOnCustomizeList(pDC, rect, bSelected);
-    CRect rectEdit = rect;
-    rectEdit.DeflateRect(2, 2);
-    rectEdit.left = std::max(rectEdit.left, rectEdit.right - std::min(60, rect.Width() / 3));
-    pDC->FillRect(&rectEdit, &globalData.brWindow);
-    pDC->DrawEdge(&rectEdit, EDGE_SUNKEN, BF_RECT);
+    DrawCustomizeField(pDC, rect);
     return nWidth;
 }
