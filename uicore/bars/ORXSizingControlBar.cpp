@@ -6,13 +6,14 @@
 
 #include <algorithm>
 
+#include "ORXBarSettings.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXMiniDockFrameWnd.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
-#include "ORXWorkspace.h"
+#include "ORXWorkspaceBase.h"
 
 IMPLEMENT_SERIAL(CORXSizingControlBar, CControlBar, VERSIONABLE_SCHEMA | 1)
 
@@ -458,7 +459,7 @@ void CORXSizingControlBar::SaveState(LPCTSTR lpszProfileName)
     CString strProfile = lpszProfileName;
     if (strProfile.IsEmpty())
     {
-        CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+        CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
         strProfile = pWorkspace != NULL ? CString(pWorkspace->GetRegistryBase()) + _T("\\") + s_strRegSection
                                         : s_strRegSection;
     }
@@ -494,7 +495,7 @@ void CORXSizingControlBar::LoadState(LPCTSTR lpszProfileName)
     CString strProfile = lpszProfileName;
     if (strProfile.IsEmpty())
     {
-        CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+        CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
         strProfile = pWorkspace != NULL ? CString(pWorkspace->GetRegistryBase()) + _T("\\") + s_strRegSection
                                         : s_strRegSection;
     }

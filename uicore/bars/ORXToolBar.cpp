@@ -1,19 +1,16 @@
 // CORXToolBar: creation, loading from tool-bar resources, the button list and the command-UI update.
 #include "ORXToolBar.h"
 
-#include "ORXCommandManager.h"
+#include "ORXCleanUp.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXVisualManager.h"
-#include "ORXWorkspace.h"
 
 #include <algorithm>
 
 #include <afxpriv.h>
 
 IMPLEMENT_SERIAL(CORXToolBar, CControlBar, VERSIONABLE_SCHEMA | 1)
-
-CObList gAllToolbars;
 
 UINT ORX_WM_TOOLBAR_POPUPMENU = ::RegisterWindowMessageA("ORXTOOLBAR_POPUPMENU");
 UINT ORX_WM_TOOLBAR_CUSTOMIZE = ::RegisterWindowMessageA("ORXTOOLBAR_CUSTOMIZE");
@@ -35,13 +32,13 @@ CSize CORXToolBar::m_sizeMenuImage(-1, -1);
 CSize CORXToolBar::m_sizeMenuButton(-1, -1);
 CMap<UINT, UINT, int, int> CORXToolBar::m_DefaultImages;
 CList<UINT, UINT> CORXToolBar::m_lstUnpermittedCommands;
-CList<UINT, UINT> CORXToolBar::m_lstBasicCommands;
+CList<UINT, UINT>& CORXToolBar::m_lstBasicCommands = CORXBarSettings::s_lstBasicCommands;
 BOOL CORXToolBar::m_bLargeIcons = FALSE;
-BOOL CORXToolBar::m_bCustomizeMode = FALSE;
+BOOL& CORXToolBar::m_bCustomizeMode = CORXBarSettings::s_bCustomizeMode;
 CORXToolBar* CORXToolBar::m_pSelToolbar = NULL;
 CORXToolbarImageList* CORXToolBar::m_pUserImages = NULL;
-COLORREF CORXToolBar::m_clrText = (COLORREF)-1;
-COLORREF CORXToolBar::m_clrTextHot = (COLORREF)-1;
+COLORREF& CORXToolBar::m_clrText = CORXBarSettings::s_clrText;
+COLORREF& CORXToolBar::m_clrTextHot = CORXBarSettings::s_clrTextHot;
 HCURSOR CORXToolBar::m_hcurStretch = NULL;
 HCURSOR CORXToolBar::m_hcurStretchVert = NULL;
 HHOOK CORXToolBar::m_hookMouseHelp = NULL;
@@ -471,16 +468,7 @@ BOOL CORXToolBar::LoadToolBarEx(UINT uiToolbarResID, CORXToolBarImageIds& params
 
 BOOL CORXToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages)
 {
-    CORXToolbarButton* pCustomizeCopy = NULL;
-    if (m_pCustomizeBtn != NULL)
-    {
-        CObject* pObj = m_pCustomizeBtn->GetRuntimeClass()->CreateObject();
-        pCustomizeCopy = DYNAMIC_DOWNCAST(CORXToolbarButton, pObj);
-        if (pCustomizeCopy != NULL)
-            pCustomizeCopy->CopyFrom(*m_pCustomizeBtn);
-        else
-            delete pObj;
-    }
+    CORXToolbarButton* pCustomizeCopy = m_pCustomizeBtn != NULL ? m_pCustomizeBtn->Clone() : NULL;
     RemoveAllButtons();
     while (!m_OrigButtons.IsEmpty())
         delete m_OrigButtons.RemoveHead();
@@ -583,14 +571,9 @@ int CORXToolBar::InsertButton(CORXToolbarButton* pButton, INT_PTR iInsertAt)
 
 int CORXToolBar::InsertButtonCopy(const CORXToolbarButton& button, INT_PTR iInsertAt)
 {
-    CObject* pObj = button.GetRuntimeClass()->CreateObject();
-    CORXToolbarButton* pCopy = DYNAMIC_DOWNCAST(CORXToolbarButton, pObj);
+    CORXToolbarButton* pCopy = button.Clone();
     if (pCopy == NULL)
-    {
-        delete pObj;
         return -1;
-    }
-    pCopy->CopyFrom(button);
     int iIndex = InsertButton(pCopy, iInsertAt);
     if (iIndex < 0)
         delete pCopy;
@@ -880,7 +863,8 @@ void CORXToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
             continue;
         state.m_nID = nID;
         BOOL bDisable = bDisableIfNoHndler;
-        if (g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(nID))
+        if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
+            CORXServices::Find<CORXUserToolsLink>()->IsUserToolCmd(nID))
             bDisable = FALSE;
         state.DoUpdate(pTarget, bDisable);
     }
@@ -903,7 +887,8 @@ void CORXToolBar::UpdateButton(int nIndex)
     state.m_nIndex = (UINT)nIndex;
     state.m_nIndexMax = (UINT)GetCount();
     state.m_nID = nID;
-    BOOL bDisable = !(g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(nID));
+    BOOL bDisable = !(CORXServices::Find<CORXUserToolsLink>() != NULL &&
+                      CORXServices::Find<CORXUserToolsLink>()->IsUserToolCmd(nID));
     state.DoUpdate(pTarget, bDisable);
 }
 

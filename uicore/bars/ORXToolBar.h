@@ -8,6 +8,7 @@
 #include <afxtempl.h>
 
 #include "ORXBarNcPainter.h"
+#include "ORXBarSettings.h"
 #include "ORXToolbarButton.h"
 #include "ORXToolbarImageList.h"
 
@@ -45,9 +46,6 @@ public:
     virtual void SetRadio(BOOL bOn);
     virtual void SetText(LPCTSTR lpszText);
 };
-
-// Every created tool bar, in creation order.
-extern CObList gAllToolbars;
 
 // The library's registered messages.
 extern UINT ORX_WM_TOOLBAR_POPUPMENU;
@@ -192,15 +190,9 @@ public:
     // The class-wide image size for the large-icons setting (buttons size their labels with it).
     static CSize GetImageSizeInForce() { return m_bLargeIcons ? m_sizeCurImage : m_sizeImage; }
     static int GetDefaultImage(UINT uiID);
-    static BOOL IsCustomizeMode() { return m_bCustomizeMode; }
-    static COLORREF GetHotTextColor()
-    {
-        return m_clrTextHot == (COLORREF)-1 ? GetDefaultTextColor() : m_clrTextHot;
-    }
-    static COLORREF GetDefaultTextColor()
-    {
-        return m_clrText == (COLORREF)-1 ? ::GetSysColor(COLOR_BTNTEXT) : m_clrText;
-    }
+    static BOOL IsCustomizeMode() { return CORXBarSettings::IsCustomizeMode(); }
+    static COLORREF GetHotTextColor() { return CORXBarSettings::GetHotTextColor(); }
+    static COLORREF GetDefaultTextColor() { return CORXBarSettings::GetDefaultTextColor(); }
     static BOOL IsLargeIcons() { return m_bLargeIcons; }
 
     static CORXToolbarImageList& GetImages();
@@ -239,7 +231,7 @@ public:
     void SizeToolBar(int nLength, BOOL bVert = FALSE);
 
     static void AddBasicCommand(UINT uiCmd);
-    static BOOL IsBasicCommand(UINT uiCmd) { return m_lstBasicCommands.Find(uiCmd) != NULL; }
+    static BOOL IsBasicCommand(UINT uiCmd) { return CORXBarSettings::IsBasicCommand(uiCmd); }
     // FALSE for commands that are always shown; else TRUE when the command is not used often.
     static BOOL IsCommandRarelyUsed(UINT uiCmd);
 
@@ -364,14 +356,15 @@ protected:
 
     static CMap<UINT, UINT, int, int> m_DefaultImages;
     static CList<UINT, UINT> m_lstUnpermittedCommands;
-    static CList<UINT, UINT> m_lstBasicCommands;
+    // The class-wide settings below are CORXBarSettings' own, named here as the bars know them.
+    static CList<UINT, UINT>& m_lstBasicCommands;
 
     static BOOL m_bLargeIcons;
-    static BOOL m_bCustomizeMode;
+    static BOOL& m_bCustomizeMode;
     static CORXToolBar* m_pSelToolbar;
     static CORXToolbarImageList* m_pUserImages;
-    static COLORREF m_clrText;
-    static COLORREF m_clrTextHot;
+    static COLORREF& m_clrText;
+    static COLORREF& m_clrTextHot;
     static HCURSOR m_hcurStretch;
     static HCURSOR m_hcurStretchVert;
 

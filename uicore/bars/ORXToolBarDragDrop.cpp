@@ -362,9 +362,11 @@ CORXToolbarButton* CORXToolBar::CreateDroppedButton(COleDataObject* pDataObject)
         pButton->m_bText = FALSE;
         pButton->m_bImage = TRUE;
     }
-    else if (pButton->GetImage() == -1 && pButton->m_strText.IsEmpty() && g_pORXButtonAppearance != NULL)
+    else if (pButton->GetImage() == -1 && pButton->m_strText.IsEmpty() &&
+             CORXServices::Find<CORXButtonAppearance>() != NULL)
     {
-        if (g_pORXButtonAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) != IDOK)
+        if (CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
+                                                                           m_bMenuMode) != IDOK)
         {
             delete pButton;
             return NULL;
@@ -537,11 +539,12 @@ void CORXToolBar::OnToolbarDelete()
 void CORXToolBar::OnToolbarAppearance()
 {
     CORXToolbarButton* pButton = GetCustomizeSelection();
-    if (pButton == NULL || g_pORXButtonAppearance == NULL)
+    if (pButton == NULL || CORXServices::Find<CORXButtonAppearance>() == NULL)
         return;
     if (pButton->m_strText.IsEmpty())
         OnSetDefaultButtonText(pButton);
-    if (g_pORXButtonAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) == IDOK)
+    if (CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
+                                                                       m_bMenuMode) == IDOK)
         AfterCustomizeCommand();
 }
 
@@ -568,8 +571,9 @@ BOOL CORXToolBar::GiveButtonImage(CORXToolbarButton* pButton, BOOL bText)
     BOOL bOldImage = pButton->m_bImage;
     pButton->m_bText = bText;
     pButton->m_bImage = TRUE;
-    if (g_pORXButtonAppearance != NULL &&
-        g_pORXButtonAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) == IDOK)
+    if (CORXServices::Find<CORXButtonAppearance>() != NULL &&
+        CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
+                                                                       m_bMenuMode) == IDOK)
         return TRUE;
     pButton->m_bText = bOldText;
     pButton->m_bImage = bOldImage;
@@ -630,6 +634,6 @@ void CORXToolBar::OnToolbarStartGroup()
 void CORXToolBar::OnToolbarNewMenu()
 {
     // A new menu button is made only through the appearance dialog, which this build has not.
-    if (g_pORXButtonAppearance == NULL)
+    if (CORXServices::Find<CORXButtonAppearance>() == NULL)
         ::MessageBeep((UINT)-1);
 }

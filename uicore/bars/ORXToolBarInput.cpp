@@ -10,7 +10,6 @@
 
 #include <afxcmn.h>
 #include <afxpriv.h>
-#include <AfxThreadState.h>
 
 BEGIN_MESSAGE_MAP(CORXToolBar, CControlBar)
 ON_WM_CREATE()
@@ -356,7 +355,8 @@ void CORXToolBar::OnLButtonUp(UINT nFlags, CPoint point)
         InvalidateButton(iPressed);
         UpdateWindow();
         ORXGetCommandUsage().AddCmd(nID);
-        if (!pButton->OnClickUp() && !(g_pORXUserTools != NULL && g_pORXUserTools->InvokeTool(nID)))
+        if (!pButton->OnClickUp() && !(CORXServices::Find<CORXUserToolsLink>() != NULL &&
+                                       CORXServices::Find<CORXUserToolsLink>()->InvokeTool(nID)))
         {
             CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
             if (pOwner != NULL)
@@ -524,7 +524,7 @@ void CORXToolBar::OnContextMenu(CWnd* pWnd, CPoint point)
     if (pButton->IsLocked())
         pPopup->EnableMenuItem(ID_ORX_TOOLBAR_RESET, MF_BYCOMMAND | MF_GRAYED);
     // The appearance dialog belongs to the extras; without them its command stays greyed.
-    if (g_pORXButtonAppearance == NULL)
+    if (CORXServices::Find<CORXButtonAppearance>() == NULL)
         pPopup->EnableMenuItem(ID_ORX_TOOLBAR_APPEARANCE, MF_BYCOMMAND | MF_GRAYED);
     EnableContextMenuItems(pButton, pPopup);
     pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
@@ -743,7 +743,8 @@ int CORXToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     {
         if (pButton->m_nID == 0 || pButton->m_nID == (UINT)-1 || pButton->m_bUserButton)
             strTipText = CORXToolbarButton::StripMnemonics(pButton->m_strText);
-        else if (g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(pButton->m_nID))
+        else if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
+                 CORXServices::Find<CORXUserToolsLink>()->IsUserToolCmd(pButton->m_nID))
             strTipText = pButton->m_strText;
         else
         {
@@ -781,9 +782,9 @@ int CORXToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     pTI->rect = pButton->Rect();
     pTI->uId = pButton->m_nID == (UINT)-1 ? 0 : pButton->m_nID;
     pTI->hwnd = m_hWnd;
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->pToolTip != NULL && pState->pToolTip->GetSafeHwnd() != NULL)
-        pState->pToolTip->SendMessage(WM_SETFONT, (WPARAM)globalData.fontRegular.GetSafeHandle());
+    CToolTipCtrl* pToolTip = CToolTipCtrl::GetThreadToolTip();
+    if (pToolTip != NULL && pToolTip->GetSafeHwnd() != NULL)
+        pToolTip->SendMessage(WM_SETFONT, (WPARAM)globalData.fontRegular.GetSafeHandle());
     return (int)pTI->uId;
 }
 

@@ -650,8 +650,8 @@ void CORXToolBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
     {
         BOOL bShow = (lpwndpos->flags & SWP_SHOWWINDOW) != 0;
         BOOL bHide = (lpwndpos->flags & SWP_HIDEWINDOW) != 0;
-        if ((bShow || bHide) && g_pORXCustomizeSheet != NULL)
-            g_pORXCustomizeSheet->ShowToolBar(this, bShow);
+        if ((bShow || bHide) && CORXServices::Find<CORXCustomizeSheet>() != NULL)
+            CORXServices::Find<CORXCustomizeSheet>()->ShowToolBar(this, bShow);
         if (bHide && m_pSelToolbar == this)
             m_pSelToolbar = NULL;
     }

@@ -5,10 +5,9 @@
 #include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
-#include "ORXPopupMenu.h"
 #include "ORXRegistry.h"
 #include "ORXVisualManager.h"
-#include "ORXWorkspace.h"
+#include "ORXWorkspaceBase.h"
 
 #include <algorithm>
 
@@ -29,7 +28,7 @@ void DeleteButtons(CObList& list)
 
 BOOL IsAlwaysReset()
 {
-    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
     return pWorkspace != NULL && pWorkspace->IsAlwaysReset();
 }
 
@@ -133,16 +132,7 @@ void CORXToolBar::Serialize(CArchive& ar)
         throw;
     }
 
-    CORXToolbarButton* pCustomizeCopy = NULL;
-    if (m_pCustomizeBtn != NULL)
-    {
-        CObject* pObj = m_pCustomizeBtn->GetRuntimeClass()->CreateObject();
-        pCustomizeCopy = DYNAMIC_DOWNCAST(CORXToolbarButton, pObj);
-        if (pCustomizeCopy != NULL)
-            pCustomizeCopy->CopyFrom(*m_pCustomizeBtn);
-        else
-            delete pObj;
-    }
+    CORXToolbarButton* pCustomizeCopy = m_pCustomizeBtn != NULL ? m_pCustomizeBtn->Clone() : NULL;
     RemoveAllButtons();
     while (!list.IsEmpty())
     {
@@ -424,9 +414,9 @@ BOOL CORXToolBar::LoadParameters(LPCTSTR lpszProfileName)
     m_bRecentlyUsedMenus = iRecent != 0;
     m_bMenuShadows = iShadows != 0;
     m_bShowAllMenusAfterDelay = iShowAll != 0;
-    m_nMenuAnimation = CORXPopupMenu::AnimationFromStored((DWORD)iAnimation);
-    CORXPopupMenu::SetAnimationType(m_nMenuAnimation);
-    CORXPopupMenu::EnableMenuShadows(m_bMenuShadows);
+    m_nMenuAnimation = CORXBarSettings::MenuAnimationFromStored((DWORD)iAnimation);
+    CORXBarSettings::s_nMenuAnimation = m_nMenuAnimation;
+    CORXBarSettings::s_bMenuShadows = m_bMenuShadows;
     SetLargeIcons(iLargeIcons != 0);
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
     if (pLook != NULL)
@@ -438,7 +428,8 @@ BOOL CORXToolBar::IsCommandRarelyUsed(UINT uiCmd)
 {
     if (IsCustomizeMode() || CORXCommandUsage::IsGeneratedCommand(uiCmd))
         return FALSE;
-    if (g_pORXUserTools != NULL && uiCmd == g_pORXUserTools->GetToolsEntryCmd())
+    if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
+        uiCmd == CORXServices::Find<CORXUserToolsLink>()->GetToolsEntryCmd())
         return FALSE;
     if (m_lstBasicCommands.IsEmpty() || IsBasicCommand(uiCmd))
         return FALSE;

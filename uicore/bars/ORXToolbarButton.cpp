@@ -7,7 +7,6 @@
 #include "ORXToolBar.h"
 #include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
-#include "ORXWorkspace.h"
 
 #include <algorithm>
 
@@ -20,16 +19,17 @@ BOOL CORXToolbarButton::m_bWrapText = TRUE;
 BOOL CORXToolbarButton::m_bUpdateImages = TRUE;
 CString CORXToolbarButton::m_strDummyAmpSeq = _T("\001\001");
 
-BOOL ORXSavedVersionAtLeast(int nMajor, int nMinor)
+CORXToolbarButton* CORXToolbarButton::Clone() const
 {
-    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
-    if (pWorkspace == NULL)
-        return TRUE;
-    int nSavedMajor = pWorkspace->GetSavedVersionMajor();
-    int nSavedMinor = pWorkspace->GetSavedVersionMinor();
-    if (nSavedMajor < 0 || nSavedMinor < 0)
-        return TRUE;
-    return nSavedMajor > nMajor || (nSavedMajor == nMajor && nSavedMinor >= nMinor);
+    CObject* pObj = GetRuntimeClass()->CreateObject();
+    CORXToolbarButton* pCopy = DYNAMIC_DOWNCAST(CORXToolbarButton, pObj);
+    if (pCopy == NULL)
+    {
+        delete pObj;
+        return NULL;
+    }
+    pCopy->CopyFrom(*this);
+    return pCopy;
 }
 
 CORXToolbarButton::CORXToolbarButton()
@@ -137,7 +137,8 @@ BOOL CORXToolbarButton::CanBeStored() const
     if ((m_nID >= 0xE110 && m_nID <= 0xE11F) || (m_nID >= 0xF000 && m_nID <= 0xF1EF) || nID >= 0xFF00 ||
         (m_nID >= 0xE210 && m_nID <= 0xE21F))
         return FALSE;
-    if (g_pORXUserTools != NULL && m_nID == g_pORXUserTools->GetToolsEntryCmd())
+    if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
+        m_nID == CORXServices::Find<CORXUserToolsLink>()->GetToolsEntryCmd())
         return FALSE;
     return m_lstProtectedCommands.Find(m_nID) == NULL;
 }
@@ -146,7 +147,8 @@ void CORXToolbarButton::ResetImageToDefault()
 {
     if (m_bUserButton || (int)m_nID <= 0)
         return;
-    if (g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(m_nID))
+    if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
+        CORXServices::Find<CORXUserToolsLink>()->IsUserToolCmd(m_nID))
         return;
     int iImage = CORXToolBar::GetDefaultImage(m_nID);
     if (iImage >= 0)
@@ -450,9 +452,10 @@ void CORXToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList
     int x = rectImage.left + (rectImage.Width() - sizeImage.cx) / 2 + nShift;
     int y = rectImage.top + (rectImage.Height() - sizeImage.cy) / 2 + nShift;
 
-    if (g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(m_nID))
+    if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
+        CORXServices::Find<CORXUserToolsLink>()->IsUserToolCmd(m_nID))
     {
-        g_pORXUserTools->DrawToolIcon(m_nID, pDC, rectImage);
+        CORXServices::Find<CORXUserToolsLink>()->DrawToolIcon(m_nID, pDC, rectImage);
     }
     else if (bHasImage && pImages != NULL)
     {

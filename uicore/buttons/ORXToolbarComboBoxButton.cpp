@@ -5,11 +5,11 @@
 #include "ORXGlobalData.h"
 #include "ORXToolBar.h"
 #include "ORXVisualManager.h"
-#include "ORXWorkspace.h"
+#include "ORXWorkspaceBase.h"
 
 #include <algorithm>
 
-IMPLEMENT_SERIAL(CORXToolbarComboBoxButton, CORXToolbarButton, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CORXToolbarComboBoxButton, CORXToolbarControlButton, VERSIONABLE_SCHEMA | 1)
 
 BOOL CORXToolbarComboBoxButton::m_bFlat = FALSE;
 
@@ -55,93 +55,18 @@ void FocusNextTabItem(CWnd* pBar, HWND hwndFrom)
 /////////////////////////////////////////////////////////////////////////////
 // The controls
 
-BEGIN_MESSAGE_MAP(CORXComboBoxCtrl, CComboBox)
-ON_WM_SETFOCUS()
-ON_WM_KILLFOCUS()
-ON_WM_MOUSEMOVE()
-ON_WM_MOUSELEAVE()
-END_MESSAGE_MAP()
-
-BOOL CORXComboBoxCtrl::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_button.PreTranslateKey(pMsg, this))
-        return TRUE;
-    return CComboBox::PreTranslateMessage(pMsg);
-}
-
-void CORXComboBoxCtrl::OnSetFocus(CWnd* pOldWnd)
-{
-    CComboBox::OnSetFocus(pOldWnd);
-    m_button.OnFieldFocus(TRUE);
-}
-
-void CORXComboBoxCtrl::OnKillFocus(CWnd* pNewWnd)
-{
-    CComboBox::OnKillFocus(pNewWnd);
-    m_button.OnFieldFocus(FALSE);
-}
-
-void CORXComboBoxCtrl::OnMouseMove(UINT nFlags, CPoint point)
-{
-    CComboBox::OnMouseMove(nFlags, point);
-    m_button.OnFieldMouseMove(this);
-}
-
-void CORXComboBoxCtrl::OnMouseLeave()
-{
-    CComboBox::OnMouseLeave();
-    m_button.OnFieldMouseLeave();
-}
-
-BEGIN_MESSAGE_MAP(CORXComboEdit, CEdit)
-ON_WM_SETFOCUS()
-ON_WM_KILLFOCUS()
-ON_WM_MOUSEMOVE()
-ON_WM_MOUSELEAVE()
-END_MESSAGE_MAP()
-
-BOOL CORXComboEdit::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_button.PreTranslateKey(pMsg, this))
-        return TRUE;
-    return CEdit::PreTranslateMessage(pMsg);
-}
-
-void CORXComboEdit::OnSetFocus(CWnd* pOldWnd)
-{
-    CEdit::OnSetFocus(pOldWnd);
-    m_button.OnFieldFocus(TRUE);
-}
-
-void CORXComboEdit::OnKillFocus(CWnd* pNewWnd)
-{
-    CEdit::OnKillFocus(pNewWnd);
-    m_button.OnFieldFocus(FALSE);
-}
-
-void CORXComboEdit::OnMouseMove(UINT nFlags, CPoint point)
-{
-    CEdit::OnMouseMove(nFlags, point);
-    m_button.OnFieldMouseMove(this);
-}
-
-void CORXComboEdit::OnMouseLeave()
-{
-    CEdit::OnMouseLeave();
-    m_button.OnFieldMouseLeave();
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
-CORXToolbarComboBoxButton::CORXToolbarComboBoxButton() : m_dwStyle(kDefaultStyle), m_iWidth(kDefaultWidth)
+CORXToolbarComboBoxButton::CORXToolbarComboBoxButton()
+    : CORXToolbarControlButton(kDefaultStyle, kDefaultWidth)
 {
     Initialize();
 }
 
 CORXToolbarComboBoxButton::CORXToolbarComboBoxButton(UINT uiID, int iImage, DWORD dwStyle, int iWidth)
-    : CORXToolbarButton(uiID, iImage), m_dwStyle(dwStyle | WS_CHILD | WS_VISIBLE | WS_VSCROLL),
-      m_iWidth(iWidth == 0 ? kDefaultWidth : iWidth)
+    : CORXToolbarControlButton(uiID, iImage, dwStyle | WS_CHILD | WS_VISIBLE | WS_VSCROLL,
+                               iWidth == 0 ? kDefaultWidth : iWidth)
 {
     Initialize();
 }
@@ -156,7 +81,6 @@ void CORXToolbarComboBoxButton::Initialize()
     m_rectCombo.SetRectEmpty();
     m_rectEdit.SetRectEmpty();
     m_nDropDownHeight = kDefaultDropDownHeight;
-    m_bIsHotEdit = FALSE;
 }
 
 CORXToolbarComboBoxButton::~CORXToolbarComboBoxButton()
@@ -256,21 +180,6 @@ BOOL CORXToolbarComboBoxButton::SelectItem(int iIndex, BOOL bNotify)
 
 /////////////////////////////////////////////////////////////////////////////
 // The control on the bar
-
-CWnd* CORXToolbarComboBoxButton::GetBar() const
-{
-    return m_pWndCombo->GetSafeHwnd() != NULL ? m_pWndCombo->GetParent() : NULL;
-}
-
-void CORXToolbarComboBoxButton::RedrawFace()
-{
-    CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, GetBar());
-    if (pBar == NULL)
-        return;
-    int iIndex = pBar->ButtonToIndex(this);
-    if (iIndex >= 0)
-        pBar->InvalidateButton(iIndex);
-}
 
 CComboBox* CORXToolbarComboBoxButton::CreateCombo(CWnd* pWndParent, const CRect& rect)
 {
@@ -693,34 +602,6 @@ BOOL CORXToolbarComboBoxButton::PreTranslateKey(MSG* pMsg, CWnd* pField)
     return FALSE;
 }
 
-void CORXToolbarComboBoxButton::OnFieldFocus(BOOL bSet)
-{
-    if (!bSet)
-        m_bIsHotEdit = FALSE;
-    if (m_bFlat)
-        RedrawFace();
-}
-
-void CORXToolbarComboBoxButton::OnFieldMouseMove(CWnd* pField)
-{
-    if (m_bIsHotEdit)
-        return;
-    m_bIsHotEdit = TRUE;
-    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, pField->GetSafeHwnd(), 0};
-    ::TrackMouseEvent(&tme);
-    if (m_bFlat)
-        RedrawFace();
-}
-
-void CORXToolbarComboBoxButton::OnFieldMouseLeave()
-{
-    if (HasFocus())
-        return;
-    m_bIsHotEdit = FALSE;
-    if (m_bFlat)
-        RedrawFace();
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // Copy, serialisation and export
 
@@ -782,7 +663,7 @@ void CORXToolbarComboBoxButton::Serialize(CArchive& ar)
 {
     CORXToolbarButton::Serialize(ar);
     // Archives of versions before 4.72 have no drop-down height.
-    BOOL bDropDownHeight = CORXWorkspace::GetInstance() == NULL || ORXSavedVersionAtLeast(4, 72);
+    BOOL bDropDownHeight = CORXWorkspaceBase::GetInstance() == NULL || ORXSavedVersionAtLeast(4, 72);
     if (ar.IsStoring())
     {
         if (m_pWndCombo->GetSafeHwnd() != NULL)
@@ -880,27 +761,14 @@ void CORXToolbarComboBoxButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarI
         }
     }
     if (m_bTextBelow && !m_strText.IsEmpty())
-    {
-        CRect rectText = rect;
-        rectText.top = m_rectCombo.bottom + globalData.m_nTextBelowSpacing;
-        COLORREF clrOld = pDC->SetTextColor(::GetSysColor(bDisabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-        int nOldMode = pDC->SetBkMode(TRANSPARENT);
-        ::DrawTextA(pDC->GetSafeHdc(), m_strText, -1, &rectText, DT_WORDBREAK | DT_CENTER);
-        pDC->SetBkMode(nOldMode);
-        pDC->SetTextColor(clrOld);
-    }
+        DrawTextBelow(pDC, rect, m_rectCombo.bottom, bDisabled);
 }
 
 int CORXToolbarComboBoxButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected)
 {
     int nWidth = CORXToolbarButton::OnDrawOnCustomizeList(pDC, rect, bSelected);
     // A small combo picture at the right of the row.
-    CRect rectCombo = rect;
-    rectCombo.DeflateRect(2, 2);
-    rectCombo.left = std::max(rectCombo.left, rectCombo.right - std::min(60, rect.Width() / 3));
-    pDC->FillRect(&rectCombo, &globalData.brWindow);
-    pDC->DrawEdge(&rectCombo, EDGE_SUNKEN, BF_RECT);
-    CRect rectDrop = rectCombo;
+    CRect rectDrop = DrawCustomizeField(pDC, rect);
     rectDrop.DeflateRect(2, 2);
     rectDrop.left = std::max(rectDrop.left, rectDrop.right - rectDrop.Height());
     pDC->DrawFrameControl(&rectDrop, DFC_SCROLL, DFCS_SCROLLDOWN);

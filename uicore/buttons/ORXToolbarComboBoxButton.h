@@ -4,48 +4,15 @@
 #ifndef VELMORA_ORXTOOLBARCOMBOBOXBUTTON_H
 #define VELMORA_ORXTOOLBARCOMBOBOXBUTTON_H
 
-#include "ORXToolbarButton.h"
-
-#include <afxcmn.h>
-
-class CORXToolbarComboBoxButton;
+#include "ORXToolbarControlButton.h"
 
 // The combo box and the flat edit field drawn over it; both call back into their button.
-class CORXComboBoxCtrl : public CComboBox
-{
-public:
-    explicit CORXComboBoxCtrl(CORXToolbarComboBoxButton& button) : m_button(button) {}
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
+typedef CORXHostedCtrl<CComboBox> CORXComboBoxCtrl;
+typedef CORXHostedCtrl<CEdit> CORXComboEdit;
 
-protected:
-    CORXToolbarComboBoxButton& m_button;
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnKillFocus(CWnd* pNewWnd);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnMouseLeave();
-    DECLARE_MESSAGE_MAP()
-};
-
-class CORXComboEdit : public CEdit
-{
-public:
-    explicit CORXComboEdit(CORXToolbarComboBoxButton& button) : m_button(button) {}
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
-
-protected:
-    CORXToolbarComboBoxButton& m_button;
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnKillFocus(CWnd* pNewWnd);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnMouseLeave();
-    DECLARE_MESSAGE_MAP()
-};
-
-class CORXToolbarComboBoxButton : public CORXToolbarButton
+class CORXToolbarComboBoxButton : public CORXToolbarControlButton
 {
     DECLARE_SERIAL(CORXToolbarComboBoxButton)
-    friend class CORXComboBoxCtrl;
-    friend class CORXComboEdit;
 
     // Construction
 public:
@@ -83,6 +50,7 @@ public:
     virtual BOOL IsWindowVisible();
     virtual BOOL IsOwnerOf(HWND hwnd);
     virtual BOOL HasFocus() const;
+    virtual BOOL PreTranslateKey(MSG* pMsg, CWnd* pField);
 
     // Overridables of this class
 public:
@@ -105,7 +73,6 @@ public:
     DWORD GetItemData(int iIndex = -1) const;
     int GetCurSel() const { return m_iSelIndex; }
     LPCTSTR GetText() const { return m_strEdit; }
-    int GetWidth() const { return m_iWidth; }
     int GetDropDownHeight() const { return m_nDropDownHeight; }
     DWORD GetComboStyle() const { return m_dwStyle; }
     CComboBox* GetComboBox() const { return m_pWndCombo; }
@@ -123,32 +90,21 @@ protected:
     void FillControl();
     void ReadBackControl();
     void SetControlText(LPCTSTR lpszText);
-    CWnd* GetBar() const;
-    void RedrawFace();
     // Every other combo box button with the same command on the bars.
     void ForEachSibling(void (*pfn)(CORXToolbarComboBoxButton& other, CORXToolbarComboBoxButton& self));
-    // Key handling shared by the combo and the flat edit: TRUE when the key was consumed.
-    BOOL PreTranslateKey(MSG* pMsg, CWnd* pField);
-    void OnFieldFocus(BOOL bSet);
-    void OnFieldMouseMove(CWnd* pField);
-    void OnFieldMouseLeave();
+    virtual CWnd* GetControl() const { return m_pWndCombo; }
+    virtual BOOL IsFlat() const { return m_bFlat; }
 
-public:
-    DWORD m_dwStyle;
-
-protected:
     CComboBox* m_pWndCombo;
     CEdit* m_pWndEdit;
     CStringList m_lstItems;
     CList<DWORD, DWORD> m_lstItemData;
-    int m_iWidth;
     int m_iSelIndex;
     BOOL m_bSerializeContent;
     CString m_strEdit;
     CRect m_rectCombo;
     CRect m_rectEdit;
     int m_nDropDownHeight;
-    BOOL m_bIsHotEdit;
 };
 
 #endif // VELMORA_ORXTOOLBARCOMBOBOXBUTTON_H

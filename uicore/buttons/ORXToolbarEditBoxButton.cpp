@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-IMPLEMENT_SERIAL(CORXToolbarEditBoxButton, CORXToolbarButton, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CORXToolbarEditBoxButton, CORXToolbarControlButton, VERSIONABLE_SCHEMA | 1)
 
 BOOL CORXToolbarEditBoxButton::m_bFlat = FALSE;
 
@@ -29,55 +29,17 @@ CString GetWindowTextOf(HWND hwnd)
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(CORXEditBoxCtrl, CEdit)
-ON_WM_SETFOCUS()
-ON_WM_KILLFOCUS()
-ON_WM_MOUSEMOVE()
-ON_WM_MOUSELEAVE()
-END_MESSAGE_MAP()
-
-BOOL CORXEditBoxCtrl::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_button.PreTranslateKey(pMsg))
-        return TRUE;
-    return CEdit::PreTranslateMessage(pMsg);
-}
-
-void CORXEditBoxCtrl::OnSetFocus(CWnd* pOldWnd)
-{
-    CEdit::OnSetFocus(pOldWnd);
-    m_button.OnFieldFocus(TRUE);
-}
-
-void CORXEditBoxCtrl::OnKillFocus(CWnd* pNewWnd)
-{
-    CEdit::OnKillFocus(pNewWnd);
-    m_button.OnFieldFocus(FALSE);
-}
-
-void CORXEditBoxCtrl::OnMouseMove(UINT nFlags, CPoint point)
-{
-    CEdit::OnMouseMove(nFlags, point);
-    m_button.OnFieldMouseMove();
-}
-
-void CORXEditBoxCtrl::OnMouseLeave()
-{
-    CEdit::OnMouseLeave();
-    m_button.OnFieldMouseLeave();
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
-CORXToolbarEditBoxButton::CORXToolbarEditBoxButton() : m_dwStyle(kDefaultStyle), m_iWidth(kDefaultWidth)
+CORXToolbarEditBoxButton::CORXToolbarEditBoxButton() : CORXToolbarControlButton(kDefaultStyle, kDefaultWidth)
 {
     Initialize();
 }
 
 CORXToolbarEditBoxButton::CORXToolbarEditBoxButton(UINT uiID, int iImage, DWORD dwStyle, int iWidth)
-    : CORXToolbarButton(uiID, iImage), m_dwStyle(dwStyle | WS_CHILD | WS_VISIBLE),
-      m_iWidth(iWidth == 0 ? kDefaultWidth : iWidth)
+    : CORXToolbarControlButton(uiID, iImage, dwStyle | WS_CHILD | WS_VISIBLE,
+                               iWidth == 0 ? kDefaultWidth : iWidth)
 {
     Initialize();
 }
@@ -87,7 +49,6 @@ void CORXToolbarEditBoxButton::Initialize()
     m_pWndEdit = NULL;
     m_bChangingText = FALSE;
     m_bHorz = TRUE;
-    m_bIsHotEdit = FALSE;
 }
 
 CORXToolbarEditBoxButton::~CORXToolbarEditBoxButton()
@@ -220,16 +181,6 @@ HBRUSH CORXToolbarEditBoxButton::OnCtlColor(CDC* pDC, UINT /*nCtlColor*/)
     return (HBRUSH)globalData.brWindow.GetSafeHandle();
 }
 
-void CORXToolbarEditBoxButton::RedrawFace()
-{
-    CORXToolBar* pBar = DYNAMIC_DOWNCAST(CORXToolBar, GetBar());
-    if (pBar == NULL)
-        return;
-    int iIndex = pBar->ButtonToIndex(this);
-    if (iIndex >= 0)
-        pBar->InvalidateButton(iIndex);
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // Contents
 
@@ -268,7 +219,7 @@ void CORXToolbarEditBoxButton::SetContents(const CString& strContents)
 /////////////////////////////////////////////////////////////////////////////
 // Keys and focus
 
-BOOL CORXToolbarEditBoxButton::PreTranslateKey(MSG* pMsg)
+BOOL CORXToolbarEditBoxButton::PreTranslateKey(MSG* pMsg, CWnd* pField)
 {
     if (pMsg->message != WM_KEYDOWN)
         return FALSE;
@@ -293,34 +244,6 @@ BOOL CORXToolbarEditBoxButton::PreTranslateKey(MSG* pMsg)
         return TRUE;
     }
     return FALSE;
-}
-
-void CORXToolbarEditBoxButton::OnFieldFocus(BOOL bSet)
-{
-    if (!bSet)
-        m_bIsHotEdit = FALSE;
-    if (m_bFlat)
-        RedrawFace();
-}
-
-void CORXToolbarEditBoxButton::OnFieldMouseMove()
-{
-    if (m_bIsHotEdit)
-        return;
-    m_bIsHotEdit = TRUE;
-    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_pWndEdit->GetSafeHwnd(), 0};
-    ::TrackMouseEvent(&tme);
-    if (m_bFlat)
-        RedrawFace();
-}
-
-void CORXToolbarEditBoxButton::OnFieldMouseLeave()
-{
-    if (HasFocus())
-        return;
-    m_bIsHotEdit = FALSE;
-    if (m_bFlat)
-        RedrawFace();
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -390,23 +313,13 @@ void CORXToolbarEditBoxButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarIm
         CRect rectEdit;
         m_pWndEdit->GetWindowRect(&rectEdit);
         m_pWndEdit->GetParent()->ScreenToClient(&rectEdit);
-        CRect rectText = rect;
-        rectText.top = rectEdit.bottom + globalData.m_nTextBelowSpacing;
-        COLORREF clrOld = pDC->SetTextColor(::GetSysColor(bDisabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-        int nOldMode = pDC->SetBkMode(TRANSPARENT);
-        ::DrawTextA(pDC->GetSafeHdc(), m_strText, -1, &rectText, DT_WORDBREAK | DT_CENTER);
-        pDC->SetBkMode(nOldMode);
-        pDC->SetTextColor(clrOld);
+        DrawTextBelow(pDC, rect, rectEdit.bottom, bDisabled);
     }
 }
 
 int CORXToolbarEditBoxButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected)
 {
     int nWidth = CORXToolbarButton::OnDrawOnCustomizeList(pDC, rect, bSelected);
-    CRect rectEdit = rect;
-    rectEdit.DeflateRect(2, 2);
-    rectEdit.left = std::max(rectEdit.left, rectEdit.right - std::min(60, rect.Width() / 3));
-    pDC->FillRect(&rectEdit, &globalData.brWindow);
-    pDC->DrawEdge(&rectEdit, EDGE_SUNKEN, BF_RECT);
+    DrawCustomizeField(pDC, rect);
     return nWidth;
 }

@@ -4,31 +4,13 @@
 #ifndef VELMORA_ORXTOOLBAREDITBOXBUTTON_H
 #define VELMORA_ORXTOOLBAREDITBOXBUTTON_H
 
-#include "ORXToolbarButton.h"
+#include "ORXToolbarControlButton.h"
 
-#include <afxcmn.h>
+typedef CORXHostedCtrl<CEdit> CORXEditBoxCtrl;
 
-class CORXToolbarEditBoxButton;
-
-class CORXEditBoxCtrl : public CEdit
-{
-public:
-    explicit CORXEditBoxCtrl(CORXToolbarEditBoxButton& button) : m_button(button) {}
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
-
-protected:
-    CORXToolbarEditBoxButton& m_button;
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnKillFocus(CWnd* pNewWnd);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnMouseLeave();
-    DECLARE_MESSAGE_MAP()
-};
-
-class CORXToolbarEditBoxButton : public CORXToolbarButton
+class CORXToolbarEditBoxButton : public CORXToolbarControlButton
 {
     DECLARE_SERIAL(CORXToolbarEditBoxButton)
-    friend class CORXEditBoxCtrl;
 
     // Construction
 public:
@@ -59,6 +41,7 @@ public:
     virtual int OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected);
     virtual void OnShow(BOOL bShow);
     virtual void SetStyle(UINT nStyle);
+    virtual BOOL PreTranslateKey(MSG* pMsg, CWnd* pField);
 
     // Overridables of this class
 public:
@@ -69,7 +52,6 @@ public:
     // Attributes
 public:
     const CString& GetContents() const { return m_strContents; }
-    int GetWidth() const { return m_iWidth; }
     DWORD GetEditStyle() const { return m_dwStyle; }
     CEdit* GetEditBox() const { return m_pWndEdit; }
 
@@ -81,22 +63,12 @@ protected:
     void Initialize();
     void AdjustRect();
     void DestroyControl();
-    void RedrawFace();
-    CWnd* GetBar() const { return m_pWndEdit->GetSafeHwnd() != NULL ? m_pWndEdit->GetParent() : NULL; }
-    BOOL PreTranslateKey(MSG* pMsg);
-    void OnFieldFocus(BOOL bSet);
-    void OnFieldMouseMove();
-    void OnFieldMouseLeave();
+    virtual CWnd* GetControl() const { return m_pWndEdit; }
+    virtual BOOL IsFlat() const { return m_bFlat; }
 
-public:
-    DWORD m_dwStyle;
-
-protected:
     CEdit* m_pWndEdit;
     CString m_strContents;
     BOOL m_bChangingText;
-    int m_iWidth;
-    BOOL m_bIsHotEdit;
 };
 
 #endif // VELMORA_ORXTOOLBAREDITBOXBUTTON_H

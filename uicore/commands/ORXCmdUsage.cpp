@@ -1,9 +1,9 @@
 // CORXCommandUsage: use counts of commands and their archive image.
 #include "ORXCmdUsage.h"
 
+#include "ORXBarSettings.h"
+#include "ORXCleanUp.h"
 #include "ORXExtrasHooks.h"
-#include "ORXToolBar.h"
-#include "ORXWorkspace.h"
 
 IMPLEMENT_SERIAL(CORXCommandUsage, CObject, 1)
 
@@ -44,9 +44,11 @@ BOOL CORXCommandUsage::IsGeneratedCommand(UINT uiCmd)
 
 UINT CORXCommandUsage::AddCmd(UINT uiCmd)
 {
-    if (CORXToolBar::IsCustomizeMode() || IsGeneratedCommand(uiCmd) || CORXToolBar::IsBasicCommand(uiCmd))
+    if (CORXBarSettings::IsCustomizeMode() || IsGeneratedCommand(uiCmd) ||
+        CORXBarSettings::IsBasicCommand(uiCmd))
         return 0;
-    if (g_pORXUserTools != NULL && uiCmd == g_pORXUserTools->GetToolsEntryCmd())
+    if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
+        uiCmd == CORXServices::Find<CORXUserToolsLink>()->GetToolsEntryCmd())
         return 0;
     // The total bounds every count: once it cannot grow, counting stops for every command alike.
     if (m_nTotalUsage == 0xFFFFFFFFu)

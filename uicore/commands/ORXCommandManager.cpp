@@ -1,8 +1,8 @@
 // CORXCommandManager: the shared command images and their saved list of image-less menu commands.
 #include "ORXCommandManager.h"
 
+#include "ORXCleanUp.h"
 #include "ORXRegistry.h"
-#include "ORXWorkspace.h"
 
 const CString strORXToolbarProfile = _T("ORXToolBars");
 
@@ -13,28 +13,6 @@ void CleanUpCommandManager()
     CORXCommandManager::GetCmdMgr()->ClearAllCmdImages();
 }
 } // namespace
-
-CString ORXBuildRegistryPath(LPCTSTR lpszProfileName, LPCTSTR lpszSection)
-{
-    if (lpszProfileName != NULL && *lpszProfileName != 0)
-        return lpszProfileName;
-    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
-    if (pWorkspace != NULL)
-        return pWorkspace->GetRegistrySectionPath(lpszSection);
-    CString strPath = _T("SOFTWARE\\");
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != NULL)
-    {
-        if (pApp->m_pszRegistryKey != NULL && *pApp->m_pszRegistryKey != 0)
-            strPath += CString(pApp->m_pszRegistryKey) + _T("\\");
-        if (pApp->m_pszProfileName != NULL)
-            strPath += pApp->m_pszProfileName;
-    }
-    strPath += _T("\\");
-    strPath += lpszSection;
-    strPath += _T("\\");
-    return strPath;
-}
 
 CORXCommandManager::CORXCommandManager()
 {

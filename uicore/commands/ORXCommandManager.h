@@ -5,6 +5,8 @@
 #include <afxwin.h>
 #include <afxtempl.h>
 
+#include "ORXWorkspaceBase.h"
+
 class CORXCommandManager
 {
     // Construction
@@ -39,9 +41,5 @@ protected:
 
 // The registry section of the bars' and the command manager's state.
 extern const CString strORXToolbarProfile;
-
-// The registry path of a section for a profile: the profile itself when it is a path, else the
-// workspace's key with the section.
-CString ORXBuildRegistryPath(LPCTSTR lpszProfileName, LPCTSTR lpszSection);
 
 #endif // VELMORA_ORXCOMMANDMANAGER_H

@@ -13,14 +13,8 @@
 HHOOK CORXDialogImpl::m_hookMouse = NULL;
 CORXDialogImpl* CORXDialogImpl::m_pMenuDlgImpl = NULL;
 
-BOOL (*g_pfnORXIsPointOutsidePopupMenu)(CPoint ptScreen) = NULL;
-BOOL (*g_pfnORXIsDockBar)(HWND hWnd) = NULL;
-
 namespace
 {
-BOOL (*s_pfnPrevApproveShow)(CFrameWnd* pFrame, CORXPopupMenu* pMenu) = NULL;
-void (*s_pfnPrevMenuClosed)(CORXPopupMenu* pMenu) = NULL;
-
 BOOL IsLiveMenu(CORXPopupMenu* pMenu)
 {
     return pMenu != NULL && ::IsWindow(pMenu->GetSafeHwnd());
@@ -42,21 +36,6 @@ CORXDialogImpl* FindMenuDialog(CORXPopupMenu* pMenu)
     return pImpl;
 }
 
-BOOL ApproveShow(CFrameWnd* pFrame, CORXPopupMenu* pMenu)
-{
-    CORXDialogImpl* pImpl = pMenu != NULL ? FindMenuDialog(pMenu) : NULL;
-    if (pImpl != NULL)
-    {
-        pImpl->SetActiveMenu(pMenu);
-        return TRUE;
-    }
-    if (s_pfnPrevApproveShow != NULL)
-        return s_pfnPrevApproveShow(pFrame, pMenu);
-    // As without any approver: the shown menu takes the keys.
-    CORXPopupMenu::SetActiveMenu(pMenu);
-    return TRUE;
-}
-
 struct OtherMenus
 {
     HWND hWndClosing;
@@ -75,45 +54,37 @@ BOOL CALLBACK FindOtherMenu(HWND hWnd, LPARAM lParam)
     }
     return TRUE;
 }
+} // namespace
 
-void MenuClosed(CORXPopupMenu* pMenu)
+CORXDialogImpl::CORXDialogImpl(CWnd& dlg) : m_Dlg(dlg)
 {
-    if (s_pfnPrevMenuClosed != NULL)
-        s_pfnPrevMenuClosed(pMenu);
-    CORXDialogImpl* pImpl = CORXDialogImpl::GetMenuDlgImpl();
-    if (pImpl == NULL)
+    CORXServices::Register<CORXMenuHost>(this, CORXMenuHost::rankDialog);
+}
+
+CORXDialogImpl::~CORXDialogImpl()
+{
+    CORXServices::Unregister<CORXMenuHost>(this);
+    if (m_pMenuDlgImpl == this)
+        SetActiveMenu(NULL);
+}
+
+BOOL CORXDialogImpl::OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove)
+{
+    if (pMenu == NULL || FindMenuDialog(pMenu) != this)
+        return FALSE;
+    SetActiveMenu(pMenu);
+    bApprove = TRUE;
+    return TRUE;
+}
+
+void CORXDialogImpl::OnMenuClosed(CORXPopupMenu* pMenu)
+{
+    if (GetMenuDlgImpl() != this)
         return;
     // The dialog lets the menus go once the last one of the thread closes.
     OtherMenus info = {pMenu != NULL ? pMenu->GetSafeHwnd() : NULL, FALSE};
     ::EnumThreadWindows(::GetCurrentThreadId(), FindOtherMenu, (LPARAM)&info);
     if (!info.bFound)
-        pImpl->SetActiveMenu(NULL);
-}
-} // namespace
-
-void CORXDialogImpl::InstallMenuServices()
-{
-    // Whoever set the hooks since keeps being asked after the dialogs.
-    if (g_ORXMenuServices.pfnApproveShow != ApproveShow)
-    {
-        s_pfnPrevApproveShow = g_ORXMenuServices.pfnApproveShow;
-        g_ORXMenuServices.pfnApproveShow = ApproveShow;
-    }
-    if (g_ORXMenuServices.pfnMenuClosed != MenuClosed)
-    {
-        s_pfnPrevMenuClosed = g_ORXMenuServices.pfnMenuClosed;
-        g_ORXMenuServices.pfnMenuClosed = MenuClosed;
-    }
-}
-
-CORXDialogImpl::CORXDialogImpl(CWnd& dlg) : m_Dlg(dlg)
-{
-    InstallMenuServices();
-}
-
-CORXDialogImpl::~CORXDialogImpl()
-{
-    if (m_pMenuDlgImpl == this)
         SetActiveMenu(NULL);
 }
 
@@ -212,8 +183,10 @@ BOOL CORXDialogImpl::PreTranslateMessage(MSG* pMsg)
         HWND hWnd = pMsg->hwnd;
         if (ProcessMouseClick(pt) || !::IsWindow(hWnd))
             return TRUE;
-        if (pMsg->message == WM_RBUTTONUP && !CORXToolBar::IsCustomizeMode() && g_pfnORXIsDockBar != NULL &&
-            g_pfnORXIsDockBar(hWnd) && m_Dlg.GetSafeHwnd() != NULL)
+        if (pMsg->message == WM_RBUTTONUP && !CORXToolBar::IsCustomizeMode() &&
+            CORXServices::Any<CORXDialogNeighbours>(
+                [hWnd](CORXDialogNeighbours* p) { return p->IsDockBar(hWnd); }) &&
+            m_Dlg.GetSafeHwnd() != NULL)
             m_Dlg.SendMessage(ORX_WM_TOOLBAR_POPUPMENU, (WPARAM)m_Dlg.GetSafeHwnd(), MAKELPARAM(pt.x, pt.y));
         return FALSE;
     }
@@ -228,7 +201,9 @@ BOOL CORXDialogImpl::PreTranslateMessage(MSG* pMsg)
 
 BOOL CORXDialogImpl::ProcessMouseMove(POINT ptScreen)
 {
-    return g_pfnORXIsPointOutsidePopupMenu != NULL && g_pfnORXIsPointOutsidePopupMenu(ptScreen);
+    CPoint pt(ptScreen);
+    return CORXServices::Any<CORXDialogNeighbours>(
+        [pt](CORXDialogNeighbours* p) { return p->IsPointOutsidePopupMenu(pt); });
 }
 
 BOOL CORXDialogImpl::ProcessMouseClick(POINT ptScreen)
@@ -311,7 +286,8 @@ BOOL CORXDialogImpl::ProcessCommand(WPARAM wParam, LPARAM /*lParam*/)
         pMenu->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
         return TRUE;
     }
-    return g_pORXUserTools != NULL && g_pORXUserTools->InvokeTool(uiCmd);
+    return CORXServices::Find<CORXUserToolsLink>() != NULL &&
+           CORXServices::Find<CORXUserToolsLink>()->InvokeTool(uiCmd);
 }
 
 void CORXDialogImpl::OnActivate(UINT nState, CWnd* pWndOther)

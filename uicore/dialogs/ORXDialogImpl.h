@@ -8,9 +8,10 @@
 
 #include <afxwin.h>
 
-class CORXPopupMenu;
+#include "ORXPopupMenu.h"
 
-class CORXDialogImpl
+// While it lives, each dialog helper is registered as the host of the menus its dialog opens.
+class CORXDialogImpl : private CORXMenuHost
 {
 public:
     explicit CORXDialogImpl(CWnd& dlg);
@@ -38,10 +39,6 @@ public:
     // The dialog base (page or dialog) that holds a window, or one of its ancestors; NULL when none.
     static CORXDialogImpl* FromWindow(HWND hWnd);
 
-    // Joins the menus' approval and closing hooks, once; the hooks that were there before are
-    // still asked for menus that no dialog opened.
-    static void InstallMenuServices();
-
 protected:
     static LRESULT CALLBACK DialogMouseHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     void CloseActiveMenu(BOOL bFocusToDialog);
@@ -50,6 +47,10 @@ protected:
 
     static HHOOK m_hookMouse;
     static CORXDialogImpl* m_pMenuDlgImpl;
+
+private:
+    virtual BOOL OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove);
+    virtual void OnMenuClosed(CORXPopupMenu* pMenu);
 };
 
 // The dialog bases answer this interface so that the menus find their implementation object.
@@ -60,9 +61,15 @@ public:
     virtual CORXDialogImpl& GetDialogImpl() = 0;
 };
 
-// The tests the dialogs need of neighbours the framework may add: a point outside every open menu
-// while the mouse moves over a frame (FALSE: not used), and a window that is a docking bar.
-extern BOOL (*g_pfnORXIsPointOutsidePopupMenu)(CPoint ptScreen);
-extern BOOL (*g_pfnORXIsDockBar)(HWND hWnd);
+// What the dialogs ask of neighbours the extras may add, registered with CORXServices: a point
+// outside every open menu while the mouse moves over a frame (FALSE: not used), and a window that
+// is a docking bar. Each question is TRUE when any neighbour says so.
+class CORXDialogNeighbours
+{
+public:
+    virtual ~CORXDialogNeighbours() {}
+    virtual BOOL IsPointOutsidePopupMenu(CPoint ptScreen) { return FALSE; }
+    virtual BOOL IsDockBar(HWND hWnd) { return FALSE; }
+};
 
 #endif // VELMORA_ORXDIALOGIMPL_H

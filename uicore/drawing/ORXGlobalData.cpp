@@ -1,8 +1,8 @@
 // CORXGlobalData: refreshing colours and fonts, the parent background and the clean-up.
 #include "ORXGlobalData.h"
 
+#include "ORXCleanUp.h"
 #include "ORXProc.h"
-#include "ORXWorkspace.h"
 
 CORXGlobalData::PFN_NOTIFY CORXGlobalData::s_pfnColorsChanged = NULL;
 CORXGlobalData::PFN_NOTIFY CORXGlobalData::s_pfnFontsChanged = NULL;

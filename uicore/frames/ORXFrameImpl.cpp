@@ -18,9 +18,6 @@ const UINT kIdsTooManyToolbars = 16243;
 const DWORD kUserBarStyle = 0x50402808;
 const DWORD kUserBarAddStyle = 0x34; // tool tips, fly-by, size-dynamic
 
-BOOL (*s_pfnPrevApproveShow)(CFrameWnd* pFrame, CORXPopupMenu* pMenu) = NULL;
-void (*s_pfnPrevMenuClosed)(CORXPopupMenu* pMenu) = NULL;
-
 BOOL IsLiveMenu(const CORXPopupMenu* pMenu)
 {
     return pMenu != NULL && ::IsWindow(pMenu->GetSafeHwnd());
@@ -48,36 +45,6 @@ CORXFrameImpl* FindMenuFrame(CORXPopupMenu* pMenu)
     return NULL;
 }
 
-BOOL ApproveShow(CFrameWnd* pFrame, CORXPopupMenu* pMenu)
-{
-    CORXFrameImpl* pImpl = pMenu != NULL ? FindMenuFrame(pMenu) : NULL;
-    if (pImpl != NULL)
-        return pImpl->OnShowPopupMenu(pMenu);
-    if (s_pfnPrevApproveShow != NULL)
-        return s_pfnPrevApproveShow(pFrame, pMenu);
-    CORXPopupMenu::SetActiveMenu(pMenu);
-    return TRUE;
-}
-
-void MenuClosed(CORXPopupMenu* pMenu)
-{
-    if (s_pfnPrevMenuClosed != NULL)
-        s_pfnPrevMenuClosed(pMenu);
-}
-
-BOOL FrameBarsState(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave)
-{
-    CORXFrameImpl* pImpl = pFrame != NULL ? CORXFrameImpl::FromWindow(pFrame->GetSafeHwnd()) : NULL;
-    if (pImpl == NULL || pImpl->GetFrame() != pFrame)
-        return FALSE;
-    pImpl->SetProfileName(lpszSection);
-    if (bSave)
-        pImpl->SaveUserToolbars(TRUE);
-    else
-        pImpl->LoadUserToolbars();
-    return TRUE;
-}
-
 // TRUE when the focus is in the own window of a button (an edit or combo box) of a live bar.
 BOOL IsButtonWindowFocused()
 {
@@ -101,30 +68,38 @@ BOOL IsButtonWindowFocused()
 }
 } // namespace
 
-void CORXFrameImpl::InstallMenuServices()
-{
-    if (g_ORXMenuServices.pfnApproveShow != ApproveShow)
-    {
-        s_pfnPrevApproveShow = g_ORXMenuServices.pfnApproveShow;
-        g_ORXMenuServices.pfnApproveShow = ApproveShow;
-    }
-    if (g_ORXMenuServices.pfnMenuClosed != MenuClosed)
-    {
-        s_pfnPrevMenuClosed = g_ORXMenuServices.pfnMenuClosed;
-        g_ORXMenuServices.pfnMenuClosed = MenuClosed;
-    }
-    g_pfnORXFrameBarsState = FrameBarsState;
-}
-
 CORXFrameImpl::CORXFrameImpl(CFrameWnd* pFrame)
     : m_uiUserToolbarFirst((UINT)-1), m_uiUserToolbarLast((UINT)-1), m_listUserDefinedToolbars(10),
       m_listTearOffToolbars(10), m_pMenuBar(NULL), m_hDefaultMenu(NULL), m_dwReserved(0), m_pFrame(pFrame)
 {
-    InstallMenuServices();
+    CORXServices::Register<CORXMenuHost>(this, CORXMenuHost::rankFrame);
+    CORXServices::Register<CORXFrameStateLink>(this);
+}
+
+BOOL CORXFrameImpl::OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove)
+{
+    if (pMenu == NULL || FindMenuFrame(pMenu) != this)
+        return FALSE;
+    bApprove = OnShowPopupMenu(pMenu);
+    return TRUE;
+}
+
+BOOL CORXFrameImpl::LoadSaveFrameBars(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave)
+{
+    if (pFrame == NULL || pFrame != m_pFrame || FromWindow(pFrame->GetSafeHwnd()) != this)
+        return FALSE;
+    SetProfileName(lpszSection);
+    if (bSave)
+        SaveUserToolbars(TRUE);
+    else
+        LoadUserToolbars();
+    return TRUE;
 }
 
 CORXFrameImpl::~CORXFrameImpl()
 {
+    CORXServices::Unregister<CORXMenuHost>(this);
+    CORXServices::Unregister<CORXFrameStateLink>(this);
     CObList* lists[] = {&m_listUserDefinedToolbars, &m_listTearOffToolbars};
     for (int n = 0; n < 2; n++)
     {
@@ -285,21 +260,7 @@ BOOL CORXFrameImpl::IsDockStateValid(const CDockState& state) const
 
 BOOL CORXFrameImpl::IsDockStateValid(CFrameWnd* pFrame, const CDockState& state)
 {
-    if (pFrame == NULL)
-        return FALSE;
-    for (int i = 0; i < state.m_arrBarInfo.GetSize(); i++)
-    {
-        const CControlBarInfo* pInfo = (const CControlBarInfo*)state.m_arrBarInfo[i];
-        if (!pInfo->m_bDockBar)
-            continue;
-        for (int j = 0; j < pInfo->m_arrBarID.GetSize(); j++)
-        {
-            UINT nID = (UINT)(UINT_PTR)pInfo->m_arrBarID[j];
-            if (nID != 0 && pFrame->GetControlBar(nID) == NULL)
-                return FALSE;
-        }
-    }
-    return TRUE;
+    return CORXWorkspace::IsDockStateValid(pFrame, state);
 }
 
 void CORXFrameImpl::SaveUserToolbars(BOOL bFrameBarsOnly)

@@ -8,11 +8,15 @@
 #include <afxext.h>
 #include <afxcoll.h>
 
+#include "ORXPopupMenu.h"
+#include "ORXWorkspace.h"
+
 class CORXMenuBar;
-class CORXPopupMenu;
 class CORXToolBar;
 
-class CORXFrameImpl
+// While it lives, each frame helper is registered as the host of the menus its frame opens and as
+// the keeper of its frame's bar lists.
+class CORXFrameImpl : private CORXMenuHost, private CORXFrameStateLink
 {
     // Construction
 public:
@@ -63,8 +67,6 @@ public:
     CFrameWnd* GetFrame() const { return m_pFrame; }
     // The frame helper of the frame at the root of a window, NULL when that frame has none.
     static CORXFrameImpl* FromWindow(HWND hWnd);
-    // Makes the frames approve the pop-up menus they open; the hooks found installed stay asked.
-    static void InstallMenuServices();
 
     static CString m_strControlBarsTearOff;
 
@@ -84,14 +86,19 @@ protected:
 protected:
     CString GetProfile() const;
     BOOL IsRangeSet() const;
+
+private:
+    virtual BOOL OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove);
+    virtual BOOL LoadSaveFrameBars(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave);
 };
 
-// A frame window that embeds a frame helper.
-class CORXFrameImplHolder
+// A frame window that embeds a frame helper; its helper keeps the bars torn off its menus.
+class CORXFrameImplHolder : public CORXTearOffFrame
 {
 public:
     virtual ~CORXFrameImplHolder() {}
     virtual CORXFrameImpl& GetFrameImpl() = 0;
+    virtual void KeepTearOffBar(CControlBar* pBar) { GetFrameImpl().AddTearOffBar(pBar); }
 };
 
 #endif // VELMORA_ORXFRAMEIMPL_H

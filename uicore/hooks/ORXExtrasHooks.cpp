@@ -1,10 +1,7 @@
-// Registration points of the extras and the frame lookup.
+// The frame lookup and the run-time class test.
 #include "ORXExtrasHooks.h"
 
 CFrameWnd* g_pORXInPlaceFrame = NULL;
-CORXButtonAppearance* g_pORXButtonAppearance = NULL;
-CORXCustomizeSheet* g_pORXCustomizeSheet = NULL;
-CORXUserToolsLink* g_pORXUserTools = NULL;
 
 CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd)
 {

@@ -1,11 +1,14 @@
 // Interfaces through which the core reaches the framework's extras (frames, dialogs, tab window,
-// tasks pane, shortcut bar); the extras implement and register them, the core works without them.
+// tasks pane, shortcut bar). The extras implement them; the ones the core looks up rather than
+// receives they register with CORXServices, and the core works without them.
 #ifndef VELMORA_ORXEXTRASHOOKS_H
 #define VELMORA_ORXEXTRASHOOKS_H
 
 #include <afxwin.h>
 #include <afxext.h>
 #include <commctrl.h>
+
+#include "ORXServices.h"
 
 class CORXToolbarButton;
 class CORXToolBar;
@@ -32,8 +35,8 @@ public:
 extern CFrameWnd* g_pORXInPlaceFrame;
 CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd);
 
-// The Button Appearance dialog: IDOK when the user accepted (the button then carries the new text,
-// flags and image); anything else leaves the button as it was.
+// The Button Appearance dialog, registered by the extras that offer it: IDOK when the user accepted (the
+// button then carries the new text, flags and image); anything else leaves the button as it was.
 class CORXButtonAppearance
 {
 public:
@@ -41,9 +44,8 @@ public:
     virtual INT_PTR DoButtonAppearance(CORXToolbarButton* pButton, CORXToolbarImageList* pUserImages,
                                        CWnd* pBar, int iStartImage, BOOL bMenuMode) = 0;
 };
-extern CORXButtonAppearance* g_pORXButtonAppearance;
 
-// The open customise sheet (NULL when none).
+// The open customise sheet, registered while it is open.
 class CORXCustomizeSheet
 {
 public:
@@ -54,7 +56,6 @@ public:
     // with no real command is left out. FALSE when the sheet keeps no categories.
     virtual BOOL FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAddEmpty = TRUE) { return FALSE; }
 };
-extern CORXCustomizeSheet* g_pORXCustomizeSheet;
 
 // What the looks read of a tab window.
 class CORXTabInfo
@@ -107,8 +108,8 @@ public:
     virtual COLORREF GetOwnBackgroundColor() const { return (COLORREF)-1; }
 };
 
-// The user-tools manager as buttons and bars use it; NULL when the application keeps no user
-// tools.
+// The user-tools manager as buttons and bars use it, registered while it exists; none when the
+// application keeps no user tools.
 class CORXUserToolsLink
 {
 public:
@@ -118,7 +119,6 @@ public:
     virtual BOOL DrawToolIcon(UINT uiCmd, CDC* pDC, const CRect& rect) = 0;
     virtual BOOL InvokeTool(UINT uiCmd) = 0;
 };
-extern CORXUserToolsLink* g_pORXUserTools;
 
 // TRUE when the object's run-time class, or one of its bases, has the name given: the core's test
 // for classes that only the extras define.

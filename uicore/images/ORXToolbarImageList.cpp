@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
+#include "ORXCleanUp.h"
 #include "ORXDrawHelper.h"
 #include "ORXGlobalData.h"
 #include "ORXProc.h"
-#include "ORXVisualManager.h"
-#include "ORXWorkspace.h"
+#include "ORXServices.h"
 
 HDC CORXToolbarImageList::s_hDCGlyphs = NULL;
 HDC CORXToolbarImageList::s_hDCMono = NULL;
@@ -842,7 +842,8 @@ BOOL CORXToolbarImageList::Draw(CDC* pDCIn, int xIn, int yIn, int iImage, BOOL b
         CreateMask(iImage, TRUE, FALSE);
         COLORREF clrOldText = ::SetTextColor(hDC, bHilite ? m_clrImageShadow : RGB(0, 0, 0));
         COLORREF clrOldBk = ::SetBkColor(hDC, RGB(255, 255, 255));
-        if (bDisabled && CORXVisualManager::GetInstance()->IsEmbossDisabledImage())
+        CORXImageLook* pLook = bDisabled ? CORXServices::Find<CORXImageLook>() : NULL;
+        if (bDisabled && (pLook == NULL || pLook->IsEmbossDisabledImage()))
         {
             HGDIOBJ hOld = ::SelectObject(hDC, globalData.hbrBtnHilite);
             ::BitBlt(hDC, x + 1, y + 1, m_sizeImage.cx + 2, m_sizeImage.cy + 2, s_hDCMono, 0, 0, ROP_PSDPxax);

@@ -6,6 +6,15 @@
 #include <afxtempl.h>
 
 // What PrepareDrawImage saves and EndDrawImage restores.
+// What the images ask of the look in force; the looks register it with CORXServices. Without it,
+// disabled images are embossed.
+class CORXImageLook
+{
+public:
+    virtual ~CORXImageLook() {}
+    virtual BOOL IsEmbossDisabledImage() = 0;
+};
+
 class CORXDrawState
 {
 public:

@@ -1,23 +1,30 @@
 // CORXVisualManager: the classic three-dimensional look drawn from the system colours.
 #include "ORXVisualManager.h"
 
+#include "ORXBarSettings.h"
+#include "ORXCleanUp.h"
 #include "ORXDrawHelper.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXProc.h"
-#include "ORXToolBar.h"
 #include "ORXToolbarButton.h"
 #include "ORXToolbarImageList.h"
-#include "ORXWorkspace.h"
 
 IMPLEMENT_DYNCREATE(CORXVisualManager, CObject)
 
 CORXVisualManager* CORXVisualManager::m_pVisManager = NULL;
 CRuntimeClass* CORXVisualManager::m_pRTIDefault = NULL;
-CObList gAllSizingControlBars;
 
 namespace
 {
+// The images ask the look in force, made on first use as every caller of GetInstance does.
+class CImageLook : public CORXImageLook
+{
+public:
+    CImageLook() { CORXServices::Register<CORXImageLook>(this); }
+    virtual BOOL IsEmbossDisabledImage() { return CORXVisualManager::GetInstance()->IsEmbossDisabledImage(); }
+} s_imageLook;
+
 void CleanUpVisualManager()
 {
     CORXVisualManager::DestroyInstance(TRUE);
@@ -413,7 +420,7 @@ void CORXVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButto
     }
     if (ORXIsKindOfName(pButton, "CORXOutlookButton"))
         return;
-    if (!CORXToolBar::IsCustomizeMode() && state != ButtonsIsHighlighted &&
+    if (!CORXBarSettings::IsCustomizeMode() && state != ButtonsIsHighlighted &&
         (pButton->m_nStyle & (TBBS_CHECKED | TBBS_INDETERMINATE)))
     {
         CRect rectDither = rect;
@@ -464,13 +471,13 @@ void CORXVisualManager::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarel
 COLORREF CORXVisualManager::GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state)
 {
     BOOL bDisabled = (pButton->m_nStyle & TBBS_DISABLED) != 0 ||
-                     (CORXToolBar::IsCustomizeMode() && !pButton->CanBeStored());
+                     (CORXBarSettings::IsCustomizeMode() && !pButton->CanBeStored());
     if (ORXIsKindOfName(pButton, "CORXOutlookButton"))
         return bDisabled ? ::GetSysColor(COLOR_BTNFACE) : ::GetSysColor(COLOR_WINDOW);
     if (bDisabled)
         return ::GetSysColor(COLOR_GRAYTEXT);
     if (state == ButtonsIsHighlighted)
-        return CORXToolBar::GetHotTextColor();
+        return CORXBarSettings::GetHotTextColor();
     return globalData.clrBarText;
 }
 

@@ -236,6 +236,5 @@ protected:
 };
 
 // The second list of bars that RedrawAll repaints beside the tool bars (the sizing bars).
-extern CObList gAllSizingControlBars;
 
 #endif // VELMORA_ORXVISUALMANAGER_H

@@ -1,10 +1,10 @@
 // The keyboard manager: accelerator tables in the registry, key names and table editing.
 #include "ORXKeyboardManager.h"
 
-#include "ORXCommandManager.h"
+#include "ORXCleanUp.h"
 #include "ORXRegistry.h"
 #include "ORXToolBar.h"
-#include "ORXWorkspace.h"
+#include "ORXWorkspaceBase.h"
 
 CORXKeyboardManager* g_pKeyboardManager = NULL;
 
@@ -441,11 +441,11 @@ BOOL CORXKeyboardFrameHooks::OnFindCommandKey(UINT uiCmd, CString& strKey)
 
 BOOL ORXInitKeyboardManager()
 {
-    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
     if (g_pKeyboardManager != NULL || pWorkspace == NULL)
         return FALSE;
     new CORXKeyboardManager;
-    CORXWorkspace::SetManagerRelease(CORXWorkspace::mgrKeyboard, []() { delete g_pKeyboardManager; });
-    pWorkspace->m_bManagerCreated[CORXWorkspace::mgrKeyboard] = TRUE;
+    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrKeyboard, []() { delete g_pKeyboardManager; });
+    pWorkspace->m_bManagerCreated[CORXWorkspaceBase::mgrKeyboard] = TRUE;
     return TRUE;
 }

@@ -274,7 +274,7 @@ void CORXKeyboardPage::FillCategories()
     // interface instead of deriving from it is the open one.
     CORXCustomizeSheet* pSheet = dynamic_cast<CORXCustomizeSheet*>(GetParent());
     if (pSheet == NULL)
-        pSheet = g_pORXCustomizeSheet;
+        pSheet = CORXServices::Find<CORXCustomizeSheet>();
     if (pSheet != NULL && pSheet->FillCategoriesComboBox(m_wndCategoryList, FALSE))
         return;
     m_wndCategoryList.ResetContent();

@@ -1,9 +1,8 @@
 // The mouse manager's maps and their place in the registry.
 #include "ORXMouseManager.h"
 
-#include "ORXCommandManager.h"
 #include "ORXRegistry.h"
-#include "ORXWorkspace.h"
+#include "ORXWorkspaceBase.h"
 
 IMPLEMENT_SERIAL(CORXMouseManager, CObject, 1)
 
@@ -155,11 +154,11 @@ BOOL CORXMouseManager::SaveState(LPCTSTR lpszProfileName)
 
 BOOL ORXInitMouseManager()
 {
-    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
     if (g_pMouseManager != NULL || pWorkspace == NULL)
         return FALSE;
     new CORXMouseManager;
-    CORXWorkspace::SetManagerRelease(CORXWorkspace::mgrMouse, []() { delete g_pMouseManager; });
-    pWorkspace->m_bManagerCreated[CORXWorkspace::mgrMouse] = TRUE;
+    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrMouse, []() { delete g_pMouseManager; });
+    pWorkspace->m_bManagerCreated[CORXWorkspaceBase::mgrMouse] = TRUE;
     return TRUE;
 }

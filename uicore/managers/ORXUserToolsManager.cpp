@@ -1,9 +1,8 @@
 // User tools: the tool's program, icon and start, and the manager's list in the registry.
 #include "ORXUserToolsManager.h"
 
-#include "ORXCommandManager.h"
 #include "ORXRegistry.h"
-#include "ORXWorkspace.h"
+#include "ORXWorkspaceBase.h"
 
 #include <shellapi.h>
 
@@ -175,7 +174,7 @@ CORXUserToolsManager::CORXUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst
                      : RUNTIME_CLASS(CORXUserTool))
 {
     g_pUserToolsManager = this;
-    g_pORXUserTools = this;
+    CORXServices::Register<CORXUserToolsLink>(this);
 }
 
 CORXUserToolsManager::~CORXUserToolsManager()
@@ -183,8 +182,7 @@ CORXUserToolsManager::~CORXUserToolsManager()
     RemoveAllTools();
     if (g_pUserToolsManager == this)
         g_pUserToolsManager = NULL;
-    if (g_pORXUserTools == this)
-        g_pORXUserTools = NULL;
+    CORXServices::Unregister<CORXUserToolsLink>(this);
 }
 
 void CORXUserToolsManager::RemoveAllTools()
@@ -288,14 +286,14 @@ BOOL CORXUserToolsManager::InvokeTool(UINT uiCmd)
 
 BOOL ORXInitUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast)
 {
-    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
     if (g_pUserToolsManager != NULL || pWorkspace == NULL || uiCmdFirst > uiCmdLast)
         return FALSE;
     new CORXUserToolsManager(uiCmdToolsDummy, uiCmdFirst, uiCmdLast);
-    CORXWorkspace::SetManagerRelease(CORXWorkspace::mgrUserTools, []() {
+    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrUserTools, []() {
         delete g_pUserToolsManager;
         CORXUserTool::ReleaseDefaultIcon();
     });
-    pWorkspace->m_bManagerCreated[CORXWorkspace::mgrUserTools] = TRUE;
+    pWorkspace->m_bManagerCreated[CORXWorkspaceBase::mgrUserTools] = TRUE;
     return TRUE;
 }

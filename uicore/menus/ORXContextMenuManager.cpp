@@ -2,12 +2,12 @@
 // return-command mode and the saved customised items.
 #include "ORXContextMenuManager.h"
 
-#include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
 #include "ORXMenuStore.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXTearOffManager.h"
+#include "ORXWorkspaceBase.h"
 
 CORXContextMenuManager* g_pORXContextMenuManager = NULL;
 
@@ -44,10 +44,7 @@ CORXContextMenuManager::CORXContextMenuManager()
     m_nLastCommandID = 0;
     m_bTrackMode = FALSE;
     if (g_pORXContextMenuManager == NULL)
-    {
         g_pORXContextMenuManager = this;
-        g_ORXMenuServices.pfnSetChosenCommand = &CORXContextMenuManager::OnChosenCommand;
-    }
 }
 
 CORXContextMenuManager::~CORXContextMenuManager()
@@ -66,11 +63,7 @@ CORXContextMenuManager::~CORXContextMenuManager()
     m_Menus.RemoveAll();
     m_MenuNames.RemoveAll();
     if (g_pORXContextMenuManager == this)
-    {
         g_pORXContextMenuManager = NULL;
-        if (g_ORXMenuServices.pfnSetChosenCommand == &CORXContextMenuManager::OnChosenCommand)
-            g_ORXMenuServices.pfnSetChosenCommand = NULL;
-    }
 }
 
 void CORXContextMenuManager::OnChosenCommand(UINT uiCmd)

@@ -61,6 +61,8 @@ protected:
     UINT m_nLastCommandID;
     BOOL m_bTrackMode;
 
+    // The menus it tracks report the command chosen in them.
+    friend class CORXPopupMenuBar;
     static void OnChosenCommand(UINT uiCmd);
 };
 

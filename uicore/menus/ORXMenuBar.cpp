@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "ORXCmdUsage.h"
-#include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
@@ -16,7 +15,7 @@
 #include "ORXTearOffManager.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXVisualManager.h"
-#include "ORXWorkspace.h"
+#include "ORXWorkspaceBase.h"
 
 IMPLEMENT_SERIAL(CORXMenuBar, CORXToolBar, VERSIONABLE_SCHEMA | 1)
 
@@ -35,7 +34,7 @@ const UINT IDS_ORX_MENUBAR_TITLE = 16006;
 
 BOOL IsAlwaysResetWorkspace()
 {
-    CORXWorkspace* pWorkspace = CORXWorkspace::GetInstance();
+    CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
     return pWorkspace != NULL && pWorkspace->IsAlwaysReset();
 }
 

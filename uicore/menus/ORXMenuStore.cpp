@@ -3,8 +3,8 @@
 
 #include <map>
 
+#include "ORXCleanUp.h"
 #include "ORXToolBar.h"
-#include "ORXWorkspace.h"
 
 namespace
 {

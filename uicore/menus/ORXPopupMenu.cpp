@@ -21,23 +21,14 @@
 
 IMPLEMENT_SERIAL(CORXPopupMenu, CMiniFrameWnd, VERSIONABLE_SCHEMA | 1)
 
-namespace
-{
-BOOL RestoreStoredItems(HMENU hMenu, CORXPopupMenuBar* pBar)
-{
-    return CORXMenuStore::Restore(hMenu, pBar);
-}
-} // namespace
-
-// Menus play the framework's menu sounds and take back the items the menu store kept for them.
-ORXMenuServices g_ORXMenuServices = {CORXMenuSound::PlayMenuSound, RestoreStoredItems, NULL, NULL, NULL};
-
-int CORXPopupMenu::m_AnimationType = CORXPopupMenu::NO_ANIMATION;
+static_assert(CORXPopupMenu::NO_ANIMATION == 0 && CORXPopupMenu::FADE == CORXBarSettings::kLastMenuAnimation,
+              "the bars' settings store the menus' animation kinds");
+int& CORXPopupMenu::m_AnimationType = CORXBarSettings::s_nMenuAnimation;
 int CORXPopupMenu::m_AnimationSpeed = 30;
 DWORD CORXPopupMenu::m_dwLastAnimTime = 0;
 CORXPopupMenu* CORXPopupMenu::m_pActivePopupMenu = NULL;
 BOOL CORXPopupMenu::m_bForceShadow = FALSE;
-BOOL CORXPopupMenu::m_bMenuShadows = TRUE;
+BOOL& CORXPopupMenu::m_bMenuShadows = CORXBarSettings::s_bMenuShadows;
 
 namespace
 {
@@ -245,8 +236,7 @@ CORXPopupMenu::~CORXPopupMenu()
 
 BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked, BOOL bOwnMessage)
 {
-    if (g_ORXMenuServices.pfnPlaySound != NULL)
-        g_ORXMenuServices.pfnPlaySound(2);
+    CORXMenuSound::PlayMenuSound(2);
 
     HINSTANCE hInst = AfxGetInstanceHandle();
     WNDCLASSA wc;
@@ -368,8 +358,8 @@ BOOL CORXPopupMenu::InitMenuBar()
     if (m_hMenu != NULL)
     {
         BOOL bRestored = FALSE;
-        if (m_pParentBtn == NULL && g_ORXMenuServices.pfnRestoreItems != NULL)
-            bRestored = g_ORXMenuServices.pfnRestoreItems(m_hMenu, &m_wndMenuBar);
+        if (m_pParentBtn == NULL)
+            bRestored = CORXMenuStore::Restore(m_hMenu, &m_wndMenuBar);
         if (!bRestored && !m_wndMenuBar.ImportFromMenu(m_hMenu, m_pParentBtn == NULL))
             return FALSE;
     }
@@ -389,8 +379,7 @@ BOOL CORXPopupMenu::OnShowPopup(CFrameWnd* pFrame, CORXPopupMenu* pMenu)
 {
     if (pMenu == NULL)
         return FALSE;
-    if (!pMenu->m_bShown && g_ORXMenuServices.pfnApproveShow != NULL &&
-        !g_ORXMenuServices.pfnApproveShow(pFrame, pMenu))
+    if (!pMenu->m_bShown && CORXServices::Find<CORXMenuHost>() != NULL && !ApproveShow(pMenu))
     {
         if (pMenu->GetSafeHwnd() != NULL)
             pMenu->PostMessage(WM_CLOSE);
@@ -410,9 +399,18 @@ BOOL CORXPopupMenu::OnShowPopup(CFrameWnd* pFrame, CORXPopupMenu* pMenu)
         }
     }
     // Without a framework frame to route keys, the shown menu takes them itself.
-    if (pMenu->m_bTrackMode || g_ORXMenuServices.pfnApproveShow == NULL)
+    if (pMenu->m_bTrackMode || CORXServices::Find<CORXMenuHost>() == NULL)
         m_pActivePopupMenu = pMenu;
     return TRUE;
+}
+
+BOOL CORXPopupMenu::ApproveShow(CORXPopupMenu* pMenu)
+{
+    BOOL bApprove = TRUE;
+    if (!CORXServices::Any<CORXMenuHost>(
+            [&](CORXMenuHost* pHost) { return pHost->OnShowMenu(pMenu, bApprove); }))
+        SetActiveMenu(pMenu); // opened from no host's window: the menu takes the keys itself
+    return bApprove;
 }
 
 void CORXPopupMenu::CaptureScreen()
@@ -472,10 +470,9 @@ BOOL CORXPopupMenu::PostCommand(UINT uiCommandID)
 
 int CORXPopupMenu::InsertItem(const CORXToolbarButton& button, int iInsertAt)
 {
-    CORXToolbarButton* pCopy = (CORXToolbarButton*)button.GetRuntimeClass()->CreateObject();
+    CORXToolbarButton* pCopy = button.Clone();
     if (pCopy == NULL)
         return -1;
-    pCopy->CopyFrom(button);
     int iIndex = m_wndMenuBar.InsertButton(pCopy, iInsertAt);
     if (iIndex < 0)
         delete pCopy;
@@ -1219,8 +1216,7 @@ void CORXPopupMenu::OnDestroy()
         CORXMenuBar::SetShowAllCommands(FALSE); // the next menus hide rarely used items again
     if (m_pEditPage != NULL)
         m_pEditPage->CloseContextMenu(this);
-    if (g_ORXMenuServices.pfnMenuClosed != NULL)
-        g_ORXMenuServices.pfnMenuClosed(this);
+    CORXServices::ForEach<CORXMenuHost>([this](CORXMenuHost* pHost) { pHost->OnMenuClosed(this); });
     if (m_pActivePopupMenu == this)
         m_pActivePopupMenu =
             pParentMenu != NULL && pParentMenu->GetSafeHwnd() != NULL && !m_bCloseParent ? pParentMenu : NULL;

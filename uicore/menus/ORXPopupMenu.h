@@ -8,7 +8,9 @@
 #include <afxext.h>
 #include <afxcmn.h>
 
+#include "ORXBarSettings.h"
 #include "ORXPopupMenuBar.h"
+#include "ORXServices.h"
 
 class CORXToolbarMenuButton;
 class CORXMenuPage;
@@ -16,22 +18,36 @@ class CORXMenuPage;
 // The window class of every pop-up menu.
 #define ORX_POPUPMENU_CLASS "ORXPopupMenu"
 
-// Services of the framework that the menus call where they are present; every pointer may stay
-// NULL, and then the menus go without.
-struct ORXMenuServices
+// A window helper that routes keys and clicks to the menus opened from its windows (the frames'
+// and the dialogs' helpers, and the extras' window kinds). Each registers with CORXServices while
+// it lives. Without any host, a shown menu takes the keys itself.
+class CORXMenuHost
 {
-    // The menu sound: request 1 a command was chosen, 2 a menu opens.
-    void (*pfnPlaySound)(int nRequest);
-    // The menu store: fills the bar with the saved items of a menu handle, TRUE when it had some.
-    BOOL (*pfnRestoreItems)(HMENU hMenu, CORXPopupMenuBar* pBar);
-    // The context-menu manager: the command chosen in a menu that returns its command.
-    void (*pfnSetChosenCommand)(UINT uiCmd);
-    // A framework frame or dialog approves a menu before it shows (FALSE refuses it) and hears when
-    // it closes.
-    BOOL (*pfnApproveShow)(CFrameWnd* pFrame, CORXPopupMenu* pMenu);
-    void (*pfnMenuClosed)(CORXPopupMenu* pMenu);
+public:
+    // A host nested inside another (a dialog inside a frame) is asked first, so that the nearest
+    // host claims a menu whatever the order the hosts came in.
+    enum
+    {
+        rankDialog = CORXServices::rankDefault - 10,
+        rankFrame = CORXServices::rankDefault
+    };
+
+    virtual ~CORXMenuHost() {}
+    // A menu about to show for the first time: TRUE when it was opened from this host's windows;
+    // bApprove then says whether it may show (FALSE closes it).
+    virtual BOOL OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove) = 0;
+    // Any menu has closed.
+    virtual void OnMenuClosed(CORXPopupMenu* pMenu) {}
 };
-extern ORXMenuServices g_ORXMenuServices;
+
+// A frame window that keeps the bars torn off the menus it opens: it destroys them with itself and
+// stores them with its state.
+class CORXTearOffFrame
+{
+public:
+    virtual ~CORXTearOffFrame() {}
+    virtual void KeepTearOffBar(CControlBar* pBar) = 0;
+};
 
 // Where a menu goes against a work area: what the placement knows of the menu and of what opened it.
 struct ORXMenuPlacement
@@ -152,7 +168,10 @@ public:
     static void SetAnimationType(int nType) { m_AnimationType = nType; }
     static int GetAnimationType() { return m_AnimationType; }
     // A stored animation kind outside the known ones gives none.
-    static int AnimationFromStored(DWORD dwStored) { return dwStored <= (DWORD)FADE ? (int)dwStored : 0; }
+    static int AnimationFromStored(DWORD dwStored)
+    {
+        return CORXBarSettings::MenuAnimationFromStored(dwStored);
+    }
     static void SetForceShadow(BOOL bForce) { m_bForceShadow = bForce; }
     // The tool bars' "MenuShadows" parameter: menus opened later have shadows (on by default).
     static void EnableMenuShadows(BOOL bEnable) { m_bMenuShadows = bEnable; }
@@ -232,15 +251,17 @@ protected:
     BOOL m_bTearOffPressed;  // while its tip shows and while the button is down on it
     BOOL m_bTearOffTracking; // from the press until the release or until the mouse leaves the strip
 
-    static int m_AnimationType;
+    static int& m_AnimationType; // CORXBarSettings' own
     static int m_AnimationSpeed;
     static DWORD m_dwLastAnimTime;
     static CORXPopupMenu* m_pActivePopupMenu;
     static BOOL m_bForceShadow;
-    static BOOL m_bMenuShadows;
+    static BOOL& m_bMenuShadows; // CORXBarSettings' own
 
     // Implementation
 protected:
+    // What the registered menu hosts say of a menu about to show.
+    static BOOL ApproveShow(CORXPopupMenu* pMenu);
     void Initialize();
     BOOL InitMenuBar();
     void CheckShadow();

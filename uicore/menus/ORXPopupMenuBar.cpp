@@ -6,9 +6,11 @@
 
 #include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
+#include "ORXContextMenuManager.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
+#include "ORXMenuSound.h"
 #include "ORXPopupMenu.h"
 #include "ORXRegistry.h"
 #include "ORXTearOffManager.h"
@@ -232,7 +234,8 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
         CORXToolbarMenuButton* pItem = new CORXToolbarMenuButton(uiCmd, info.hSubMenu, -1, strText);
         if (IsMenuCommand(uiCmd) && CORXCommandManager::GetCmdMgr()->GetCmdImage(uiCmd, FALSE) < 0)
             pItem->m_bImage = FALSE;
-        BOOL bUserTool = g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(uiCmd);
+        BOOL bUserTool = CORXServices::Find<CORXUserToolsLink>() != NULL &&
+                         CORXServices::Find<CORXUserToolsLink>()->IsUserToolCmd(uiCmd);
         if ((uiState & (MF_GRAYED | MF_DISABLED)) && !bUserTool)
             pItem->m_nStyle |= TBBS_DISABLED;
         if (uiState & MF_CHECKED)
@@ -744,19 +747,16 @@ void CORXPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CORXToolbarButton* 
     if (uiCmdId != 0)
     {
         SetInCommand(TRUE);
-        if (g_ORXMenuServices.pfnPlaySound != NULL)
-            g_ORXMenuServices.pfnPlaySound(1);
+        CORXMenuSound::PlayMenuSound(1);
         if (m_bTrackMode)
-        {
-            if (g_ORXMenuServices.pfnSetChosenCommand != NULL)
-                g_ORXMenuServices.pfnSetChosenCommand(uiCmdId);
-        }
+            CORXContextMenuManager::OnChosenCommand(uiCmdId);
         else if (InvokeThroughChevron(pMenuItem))
         {
         }
         else if (pMenu == NULL || !pMenu->PostCommand(uiCmdId))
         {
-            if (g_pORXUserTools == NULL || !g_pORXUserTools->InvokeTool(uiCmdId))
+            if (CORXServices::Find<CORXUserToolsLink>() == NULL ||
+                !CORXServices::Find<CORXUserToolsLink>()->InvokeTool(uiCmdId))
             {
                 // The owner of the chain's top menu: a sub-menu's own owner is the menu that
                 // opened it, which closes with the chain.

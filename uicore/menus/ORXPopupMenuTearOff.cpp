@@ -4,9 +4,7 @@
 
 #include <afxpriv.h>
 
-#include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
-#include "ORXFrameImpl.h"
 #include "ORXGlobalData.h"
 #include "ORXTearOffManager.h"
 #include "ORXToolBar.h"
@@ -22,9 +20,9 @@ const UINT kIdsTearOff = 16028; // the strip's tip
 CFrameWnd* TearOffFrame(CWnd* pOpener)
 {
     CFrameWnd* pMain = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
-    if (pMain == NULL || dynamic_cast<CORXFrameImplHolder*>(pMain) == NULL)
+    if (pMain == NULL || dynamic_cast<CORXTearOffFrame*>(pMain) == NULL)
         pMain = pOpener != NULL && pOpener->GetSafeHwnd() != NULL ? pOpener->GetTopLevelFrame() : NULL;
-    return pMain != NULL && dynamic_cast<CORXFrameImplHolder*>(pMain) != NULL ? pMain : NULL;
+    return pMain != NULL && dynamic_cast<CORXTearOffFrame*>(pMain) != NULL ? pMain : NULL;
 }
 
 CString MenuText(HMENU hMenu, int nPos)
@@ -137,7 +135,6 @@ BOOL CORXPopupMenu::TearOff(CPoint ptScreen)
     CControlBar* pBar = pWndMain->GetControlBar(uiID);
     if (pBar == NULL)
     {
-        CORXFrameImpl& impl = dynamic_cast<CORXFrameImplHolder*>(pWndMain)->GetFrameImpl();
         CORXToolBar* pNewBar = CreateTearOffBar(pWndMain, uiID, strName);
         if (pNewBar == NULL)
             return FALSE;
@@ -148,7 +145,7 @@ BOOL CORXPopupMenu::TearOff(CPoint ptScreen)
             delete pNewBar;
             return FALSE;
         }
-        impl.AddTearOffBar(pNewBar);
+        dynamic_cast<CORXTearOffFrame*>(pWndMain)->KeepTearOffBar(pNewBar);
         pBar = pNewBar;
     }
     pWndMain->FloatControlBar(pBar, ptScreen, CBRS_ALIGN_TOP);

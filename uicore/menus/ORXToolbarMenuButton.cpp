@@ -11,7 +11,7 @@
 #include "ORXToolBar.h"
 #include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
-#include "ORXWorkspace.h"
+#include "ORXWorkspaceBase.h"
 
 #include <algorithm>
 
@@ -419,10 +419,9 @@ void CORXToolbarMenuButton::CopyFrom(const CORXToolbarButton& s)
     for (POSITION pos = pSrc->m_listCommands.GetHeadPosition(); pos != NULL;)
     {
         CORXToolbarButton* pItem = (CORXToolbarButton*)pSrc->m_listCommands.GetNext(pos);
-        CORXToolbarButton* pCopy = (CORXToolbarButton*)pItem->GetRuntimeClass()->CreateObject();
+        CORXToolbarButton* pCopy = pItem->Clone();
         if (pCopy == NULL)
             continue;
-        pCopy->CopyFrom(*pItem);
         m_listCommands.AddTail(pCopy);
     }
 }
@@ -432,7 +431,7 @@ void CORXToolbarMenuButton::Serialize(CArchive& ar)
     CORXToolbarButton::Serialize(ar);
     if (ar.IsLoading())
         RemoveAllItems();
-    BOOL bTearOffId = CORXWorkspace::GetInstance() != NULL && ORXSavedVersionAtLeast(4, 71);
+    BOOL bTearOffId = CORXWorkspaceBase::GetInstance() != NULL && ORXSavedVersionAtLeast(4, 71);
     if (ar.IsLoading())
     {
         UINT uiTearOff = 0;
@@ -794,9 +793,8 @@ CORXPopupMenu* CCustomizeButton::CreatePopupMenu()
         CORXToolbarMenuButton* pItem = NULL;
         if (pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButton)))
         {
-            pItem = (CORXToolbarMenuButton*)pButton->GetRuntimeClass()->CreateObject();
-            pItem->CopyFrom(*pButton);
-            if (pItem->m_strText.IsEmpty())
+            pItem = (CORXToolbarMenuButton*)pButton->Clone();
+            if (pItem != NULL && pItem->m_strText.IsEmpty())
                 pItem->m_strText = strText;
         }
         else if (pButton->m_nID != 0 && pButton->m_nID != (UINT)-1)
@@ -857,7 +855,8 @@ BOOL CCustomizeButton::InvokeCommand(CORXPopupMenuBar* pMenuBar, const CORXToolb
         return TRUE;
     if (pTarget->OnClickUp())
         return TRUE;
-    if (g_pORXUserTools != NULL && g_pORXUserTools->InvokeTool(uiCmd))
+    if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
+        CORXServices::Find<CORXUserToolsLink>()->InvokeTool(uiCmd))
         return TRUE;
     CWnd* pOwner = m_pWndParentToolbar->GetOwner();
     if (pOwner == NULL)

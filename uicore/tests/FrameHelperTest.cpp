@@ -31,12 +31,18 @@ void Pump()
 }
 
 int s_nPrevApprovals = 0;
-BOOL RecordingApprove(CFrameWnd*, CORXPopupMenu* pMenu)
+// A host that claims every menu.
+class CRecordingHost : public CORXMenuHost
 {
-    s_nPrevApprovals++;
-    CORXPopupMenu::SetActiveMenu(pMenu);
-    return TRUE;
-}
+public:
+    virtual BOOL OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove)
+    {
+        s_nPrevApprovals++;
+        CORXPopupMenu::SetActiveMenu(pMenu);
+        bApprove = TRUE;
+        return TRUE;
+    }
+} s_recordingHost;
 
 const UINT kFirstUserBar = 0xE900;
 const UINT kLastUserBar = 0xE901;
@@ -47,7 +53,6 @@ protected:
     void SetUp() override
     {
         App().ResetProfile();
-        m_savedServices = g_ORXMenuServices;
         m_pWorkspace = new CORXWorkspace;
         m_pWorkspace->SetRegistryBase(_T("Velmora"));
     }
@@ -61,7 +66,7 @@ protected:
         for (size_t i = 0; i < m_frames.size(); i++)
             if (::IsWindow(m_frames[i]))
                 ::DestroyWindow(m_frames[i]);
-        g_ORXMenuServices = m_savedServices;
+        CORXServices::Unregister<CORXMenuHost>(&s_recordingHost);
         delete m_pWorkspace;
     }
     CORXFrameWnd* NewFrame()
@@ -90,7 +95,6 @@ protected:
         return pMenu;
     }
 
-    ORXMenuServices m_savedServices;
     CORXWorkspace* m_pWorkspace = NULL;
     std::vector<HWND> m_frames;
 };
@@ -120,8 +124,8 @@ TEST_F(FrameHelperTest, TheMenuBarTakesTheFramesMenuThroughTheHelper)
 
 TEST_F(FrameHelperTest, TheFrameApprovesItsMenusRoutesKeysAndClosesOnOutsideClicks)
 {
-    // An approver installed before the frame keeps being asked for menus of other windows.
-    g_ORXMenuServices.pfnApproveShow = RecordingApprove;
+    // A host ranked after the frames is asked only for menus of other windows.
+    CORXServices::Register<CORXMenuHost>(&s_recordingHost, CORXServices::rankLast);
     s_nPrevApprovals = 0;
     CORXFrameWnd* pFrame = NewFrame();
     pFrame->ShowWindow(SW_SHOWNORMAL);
@@ -156,7 +160,7 @@ TEST_F(FrameHelperTest, TheFrameApprovesItsMenusRoutesKeysAndClosesOnOutsideClic
     Pump();
     EXPECT_FALSE(::IsWindow(hMenuWnd));
 
-    // A menu of a window that is not a framework frame is left to the approver found installed.
+    // A menu of a window that is not a framework frame is left to the other host.
     CFrameWnd* pOther = new CFrameWnd;
     ASSERT_TRUE(pOther->Create(NULL, _T("Other"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
     m_frames.push_back(pOther->GetSafeHwnd());

@@ -230,7 +230,7 @@ TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
 {
     CORXUserToolsManager manager(32500, 32510, 32519);
     EXPECT_EQ(&manager, g_pUserToolsManager);
-    EXPECT_EQ(static_cast<CORXUserToolsLink*>(&manager), g_pORXUserTools);
+    EXPECT_EQ(static_cast<CORXUserToolsLink*>(&manager), CORXServices::Find<CORXUserToolsLink>());
     CORXUserTool* pTool = manager.CreateNewTool();
     ASSERT_NE(nullptr, pTool);
     EXPECT_EQ(32510u, pTool->m_uiCmdId);

@@ -7,7 +7,6 @@
 
 #include <stdio.h>
 
-#include <AfxThreadState.h>
 #include <afxcmn.h>
 
 #include "DemoButtons.h"
@@ -162,7 +161,7 @@ protected:
             CFrameWnd::OnTimer(nIDEvent);
             return;
         }
-        CToolTipCtrl* pTip = AfxGetThreadState()->pToolTip;
+        CToolTipCtrl* pTip = CToolTipCtrl::GetThreadToolTip();
         if (pTip == NULL || pTip->GetSafeHwnd() == NULL)
             return;
         TOOLINFO ti;

@@ -2,6 +2,7 @@
 #include "ORXDropDownToolBar.h"
 
 #include "ORXGlobalData.h"
+#include "ORXMenuSound.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXToolbarMenuButton.h"
@@ -176,10 +177,9 @@ void CORXDropDownToolBar::CopyFromSource(CORXDropDownToolBar& source)
     for (POSITION pos = source.m_Buttons.GetHeadPosition(); pos != NULL;)
     {
         CORXToolbarButton* pSource = (CORXToolbarButton*)source.m_Buttons.GetNext(pos);
-        CORXToolbarButton* pCopy = (CORXToolbarButton*)pSource->GetRuntimeClass()->CreateObject();
+        CORXToolbarButton* pCopy = pSource->Clone();
         if (pCopy == NULL)
             continue;
-        pCopy->CopyFrom(*pSource);
         pCopy->m_nStyle &= ~TBBS_PRESSED;
         if (InsertButton(pCopy) < 0)
             delete pCopy;
@@ -227,8 +227,7 @@ BOOL CORXDropDownFrame::Create(CORXDropDownToolBar* pSourceBar, int x, int y,
 {
     if (pSourceBar == NULL || pSourceBar->GetSafeHwnd() == NULL)
         return FALSE;
-    if (g_ORXMenuServices.pfnPlaySound != NULL)
-        g_ORXMenuServices.pfnPlaySound(2);
+    CORXMenuSound::PlayMenuSound(2);
     if (m_strClassName.IsEmpty())
     {
         WNDCLASS wc;

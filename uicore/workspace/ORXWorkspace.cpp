@@ -1,85 +1,29 @@
-// CORXWorkspace: registry base and ownership of the framework's global managers.
+// CORXWorkspace: loading, saving and cleaning the saved UI state of the framework's bars, menus and
+// managers.
 #include "ORXWorkspace.h"
 
 #include "ORXCommandManager.h"
 #include "ORXContextMenuManager.h"
 #include "ORXExtrasHooks.h"
-#include "ORXFrameImpl.h"
 #include "ORXKeyboardManager.h"
 #include "ORXMouseManager.h"
 #include "ORXReBarState.h"
 #include "ORXRegistry.h"
+#include "ORXServices.h"
 #include "ORXSizingControlBar.h"
 #include "ORXToolBar.h"
 #include "ORXUserToolsManager.h"
 
-CORXWorkspace* CORXWorkspace::s_pInstance = NULL;
-BOOL (*g_pfnORXFrameBarsState)(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave) = NULL;
-CORXWorkspace::PFN_RELEASEMANAGER CORXWorkspace::s_pfnRelease[CORXWorkspace::mgrCount] = {};
 CORXWorkspace::PFN_MESSAGEBEEP CORXWorkspace::s_pfnMessageBeep = ::MessageBeep;
 
-CORXWorkspace::CORXWorkspace(BOOL bResetAfterLoad)
-    : m_strRegSection(_T("ORXWorkspace")), m_nSavedVersionMajor(-1), m_nSavedVersionMinor(-1),
-      m_bForceDockStateLoad(FALSE), m_bLoadSaveFrameBarsOnly(FALSE), m_bSaveState(TRUE),
-      m_bResetAfterLoad(bResetAfterLoad), m_bAlwaysReset(FALSE)
-{
-    for (int i = 0; i < mgrCount; i++)
-        m_bManagerCreated[i] = FALSE;
-    s_pInstance = this;
-}
+CORXWorkspace::CORXWorkspace(BOOL bResetAfterLoad) : CORXWorkspaceBase(bResetAfterLoad) {}
 
-CORXWorkspace::~CORXWorkspace()
-{
-    // Whichever workspace goes, the singleton goes with it: nothing may reach a dead workspace.
-    s_pInstance = NULL;
-    for (int i = 0; i < mgrCount; i++)
-    {
-        if (m_bManagerCreated[i] && s_pfnRelease[i] != NULL)
-            s_pfnRelease[i]();
-        m_bManagerCreated[i] = FALSE;
-    }
-}
+CORXWorkspace::~CORXWorkspace() {}
 
 CORXWorkspace* CORXWorkspace::GetInstance()
 {
-    return s_pInstance;
-}
-
-void CORXWorkspace::SetManagerRelease(Manager nManager, PFN_RELEASEMANAGER pfnRelease)
-{
-    if (nManager >= 0 && nManager < mgrCount)
-        s_pfnRelease[nManager] = pfnRelease;
-}
-
-LPCTSTR CORXWorkspace::SetRegistryBase(LPCTSTR lpszSectionName)
-{
-    m_strRegSection = (lpszSectionName != NULL) ? lpszSectionName : _T("");
-    return m_strRegSection;
-}
-
-CString CORXWorkspace::GetRegistrySectionPath(LPCTSTR lpszSectionAdd) const
-{
-    CString strPath = _T("SOFTWARE\\");
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != NULL)
-    {
-        if (pApp->m_pszRegistryKey != NULL && *pApp->m_pszRegistryKey != 0)
-        {
-            strPath += pApp->m_pszRegistryKey;
-            strPath += _T("\\");
-        }
-        if (pApp->m_pszProfileName != NULL)
-            strPath += pApp->m_pszProfileName;
-    }
-    strPath += _T("\\");
-    strPath += m_strRegSection;
-    strPath += _T("\\");
-    if (lpszSectionAdd != NULL && *lpszSectionAdd != 0)
-    {
-        strPath += lpszSectionAdd;
-        strPath += _T("\\");
-    }
-    return strPath;
+    // Every workspace the application makes is one of these; the base knows the same object.
+    return static_cast<CORXWorkspace*>(CORXWorkspaceBase::GetInstance());
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -104,6 +48,25 @@ BOOL CORXWorkspace::IsStateBar(CControlBar* pBar, CFrameWnd* pFrame, BOOL bToolB
     CWnd* pParent = pBar->GetParent();
     if (pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CDialog)))
         return FALSE;
+    return TRUE;
+}
+
+BOOL CORXWorkspace::IsDockStateValid(CFrameWnd* pFrame, const CDockState& state)
+{
+    if (pFrame == NULL)
+        return FALSE;
+    for (int i = 0; i < state.m_arrBarInfo.GetSize(); i++)
+    {
+        const CControlBarInfo* pInfo = (const CControlBarInfo*)state.m_arrBarInfo[i];
+        if (!pInfo->m_bDockBar)
+            continue;
+        for (int j = 0; j < pInfo->m_arrBarID.GetSize(); j++)
+        {
+            UINT nID = (UINT)(UINT_PTR)pInfo->m_arrBarID[j];
+            if (nID != 0 && pFrame->GetControlBar(nID) == NULL)
+                return FALSE;
+        }
+    }
     return TRUE;
 }
 
@@ -159,8 +122,8 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
             if (IsStateBar(pBar, pFrame, FALSE))
                 pBar->LoadState(GetSizingBarsSection());
         }
-        if (g_pfnORXFrameBarsState != NULL)
-            g_pfnORXFrameBarsState(pFrame, strSection, FALSE);
+        CORXServices::Any<CORXFrameStateLink>(
+            [&](CORXFrameStateLink* pLink) { return pLink->LoadSaveFrameBars(pFrame, strSection, FALSE); });
 
         // A layout that names bars the frame no longer has would leave holes: it waits for a
         // force, or for the bars to come back.
@@ -168,13 +131,7 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
         dockState.LoadState(m_strRegSection + _T("\\ControlBars"));
         if (dockState.m_arrBarInfo.GetSize() > 0 && pFrame->GetSafeHwnd() != NULL)
         {
-            CORXFrameImpl* pImpl = CORXFrameImpl::FromWindow(pFrame->GetSafeHwnd());
-            BOOL bValid;
-            if (pImpl != NULL && pImpl->GetFrame() == pFrame)
-                bValid = pImpl->IsDockStateValid(dockState);
-            else
-                bValid = CORXFrameImpl::IsDockStateValid(pFrame, dockState);
-            if (m_bForceDockStateLoad || bValid)
+            if (m_bForceDockStateLoad || IsDockStateValid(pFrame, dockState))
                 pFrame->SetDockState(dockState);
         }
     }
@@ -250,8 +207,8 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
             if (IsStateBar(pBar, pFrame, FALSE))
                 pBar->SaveState(GetSizingBarsSection());
         }
-        if (g_pfnORXFrameBarsState != NULL)
-            g_pfnORXFrameBarsState(pFrame, strSection, TRUE);
+        CORXServices::Any<CORXFrameStateLink>(
+            [&](CORXFrameStateLink* pLink) { return pLink->LoadSaveFrameBars(pFrame, strSection, TRUE); });
         if (!CORXReBarState::SaveState(strSection, pFrame))
             bOK = FALSE;
     }

@@ -8,6 +8,8 @@
 #include <commctrl.h>
 #include <afxole.h>
 
+#include "ORXWorkspaceBase.h"
+
 class CORXToolbarImageList;
 class CORXToolbarMenuButton;
 
@@ -30,6 +32,9 @@ public:
     virtual void Serialize(CArchive& ar);
     virtual BOOL CanBeDropped(CWnd* pToolbar) { return TRUE; }
     virtual void CopyFrom(const CORXToolbarButton& src);
+    // A new button of this one's run-time class with its state copied; NULL when the class cannot
+    // be made. Kinds made otherwise than through their run-time class override it.
+    virtual CORXToolbarButton* Clone() const;
     virtual void OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList* pImages, BOOL bHorz = TRUE,
                         BOOL bCustomizeMode = FALSE, BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE,
                         BOOL bGrayDisabledButtons = TRUE);
@@ -137,9 +142,5 @@ public:
 protected:
     void Initialize();
 };
-
-// TRUE when state saved by the given framework version (or a newer one) is being read, and when
-// the saved version is unknown.
-BOOL ORXSavedVersionAtLeast(int nMajor, int nMinor);
 
 #endif // VELMORA_ORXTOOLBARBUTTON_H
