@@ -638,11 +638,6 @@ CToolTipCtrl::~CToolTipCtrl()
     DestroyWindow();
 }
 
-CToolTipCtrl* CToolTipCtrl::GetThreadToolTip()
-{
-    return AfxGetThreadState()->pToolTip;
-}
-
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};

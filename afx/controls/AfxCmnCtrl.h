@@ -496,8 +496,6 @@ public:
     CToolTipCtrl() {}
     virtual ~CToolTipCtrl();
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
-    // The control that the windows with tool tips share on this thread; NULL before the first.
-    static CToolTipCtrl* GetThreadToolTip();
 
     void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
     BOOL GetToolInfo(LPTOOLINFO lpToolInfo, CWnd* pWnd, UINT_PTR nIDTool = 0) const;

@@ -782,7 +782,7 @@ int CORXToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     pTI->rect = pButton->Rect();
     pTI->uId = pButton->m_nID == (UINT)-1 ? 0 : pButton->m_nID;
     pTI->hwnd = m_hWnd;
-    CToolTipCtrl* pToolTip = CToolTipCtrl::GetThreadToolTip();
+    CToolTipCtrl* pToolTip = AfxGetThreadToolTip();
     if (pToolTip != NULL && pToolTip->GetSafeHwnd() != NULL)
         pToolTip->SendMessage(WM_SETFONT, (WPARAM)globalData.fontRegular.GetSafeHandle());
     return (int)pTI->uId;

@@ -21,7 +21,8 @@
 
 IMPLEMENT_SERIAL(CORXPopupMenu, CMiniFrameWnd, VERSIONABLE_SCHEMA | 1)
 
-static_assert(CORXPopupMenu::NO_ANIMATION == 0 && CORXPopupMenu::FADE == CORXBarSettings::kLastMenuAnimation,
+static_assert(CORXPopupMenu::NO_ANIMATION == 0 &&
+                  (int)CORXPopupMenu::FADE == (int)CORXBarSettings::kLastMenuAnimation,
               "the bars' settings store the menus' animation kinds");
 int& CORXPopupMenu::m_AnimationType = CORXBarSettings::s_nMenuAnimation;
 int CORXPopupMenu::m_AnimationSpeed = 30;

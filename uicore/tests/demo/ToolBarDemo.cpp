@@ -161,7 +161,7 @@ protected:
             CFrameWnd::OnTimer(nIDEvent);
             return;
         }
-        CToolTipCtrl* pTip = CToolTipCtrl::GetThreadToolTip();
+        CToolTipCtrl* pTip = AfxGetThreadToolTip();
         if (pTip == NULL || pTip->GetSafeHwnd() == NULL)
             return;
         TOOLINFO ti;
