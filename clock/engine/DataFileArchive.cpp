@@ -60,3 +60,16 @@ void ReadDataFileObjects(CFile& file, long nCount, CRuntimeClass* pClass, CObArr
         throw;
     }
 }
+
+CString DamagedDataFileReport(CException* pError, const CString& strPath)
+{
+    TCHAR szCause[512];
+    szCause[0] = '\0';
+    if (pError == NULL || !pError->GetErrorMessage(szCause, sizeof(szCause) / sizeof(szCause[0])))
+        lstrcpyn(szCause, _T("The file could not be read."), sizeof(szCause) / sizeof(szCause[0]));
+    CString strReport = szCause;
+    strReport += _T("\n\nThe file is left as it is: changes to what it holds will not be saved until ");
+    strReport += strPath;
+    strReport += _T(" is replaced or moved aside.");
+    return strReport;
+}

@@ -36,7 +36,9 @@ BOOL AdvanceTimer(CClock& timer, const COleDateTime& localNow)
     if (timer.m_nClockType == CLOCKTYPE_COUNTDOWN)
     {
         LONGLONG nLeft = SpanSeconds(timer.m_tsRemaining);
-        if (nLeft <= 0 && timer.m_nTimerState != TIMERSTATE_COMPLETED)
+        // Only a running countdown reaches its end: a stopped one with nothing to count (an
+        // interval of zero) would otherwise end again at every tick once its interval is restored.
+        if (nLeft <= 0 && timer.m_nTimerState == TIMERSTATE_RUNNING)
         {
             timer.m_nTimerState = TIMERSTATE_COMPLETED;
             bEnded = TRUE;

@@ -8,4 +8,4 @@ target_link_libraries(velmora_version PUBLIC afx vxml iphlpapi)
 
 velmora_gtest(velmora_version_tests
     SOURCES ${VELMORA_VERSION_DIR}/tests/VersionCheckerTest.cpp
-    LIBS velmora_version testsupport)
+    LIBS velmora_version testsupport wsock32)
