@@ -53,6 +53,7 @@ velmora_gtest(clock_engine_tests
         ${VELMORA_ENGINE_DIR}/tests/ClockDataFileTest.cpp
         ${VELMORA_ENGINE_DIR}/tests/ClockLayoutTest.cpp
         ${VELMORA_ENGINE_DIR}/tests/ClockTest.cpp
+        ${VELMORA_ENGINE_DIR}/tests/DamagedInputTest.cpp
         ${VELMORA_ENGINE_DIR}/tests/DisplayTextFormatterTest.cpp
         ${VELMORA_ENGINE_DIR}/tests/SettingsTest.cpp
         ${VELMORA_ENGINE_DIR}/tests/ShutdownSequenceTest.cpp

@@ -305,7 +305,10 @@ void CClock::Serialize(CArchive& ar)
     m_b24Hour = (dw & 1) ? TRUE : FALSE;
     m_bFullZoneName = (dw & 2) ? TRUE : FALSE;
     if (nSchema == 2)
+    {
+        RepairImplausible();
         return;
+    }
 
     ar >> l;
     m_nClockType = l;

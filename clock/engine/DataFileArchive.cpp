@@ -1,6 +1,8 @@
 // What the data files share.
 #include "DataFileArchive.h"
 
+#include <unordered_set>
+
 void OpenDataFileToRead(CFile& file, const CString& strPath)
 {
     CFileException fe;
@@ -21,16 +23,19 @@ void ReadObjectList(CArchive& ar, long nCount, CRuntimeClass* pClass, CObArray& 
     if (nCount < 0)
         ThrowDamagedDataFile(ar);
     ar.CheckAvailable((ULONGLONG)nCount * 2);
+    // A reference back to a record read before gives that same object again: listed twice it
+    // would be destroyed twice. An object of another class is not destroyed either: it may be such
+    // a reference to a record of another list, and the archive may hand it out again. A damaged
+    // file then leaves a stray object behind rather than one freed while in use.
+    std::unordered_set<CObject*> seen;
     for (long i = 0; i < nCount; i++)
     {
         CObject* pObject = NULL;
         ar >> pObject;
-        if (pObject == NULL || !pObject->IsKindOf(pClass))
-        {
-            delete pObject;
+        if (pObject == NULL || seen.count(pObject) != 0 || !pObject->IsKindOf(pClass))
             ThrowDamagedDataFile(ar);
-        }
         objects.Add(pObject);
+        seen.insert(pObject);
     }
 }
 
