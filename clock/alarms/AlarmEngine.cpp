@@ -16,8 +16,8 @@ const double kLastDay = 2958465.0;
 } // namespace
 
 CAlarmEngine::CAlarmEngine()
-    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_nNotificationsShown(0), m_bAlarmsDirty(FALSE),
-      m_bSaving(FALSE), m_bSaveFailed(FALSE)
+    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_nNotificationsShown(0), m_bWaiting(FALSE),
+      m_nWaitingSince(0), m_bAlarmsDirty(FALSE), m_bSaving(FALSE), m_bSaveFailed(FALSE)
 {
 }
 
@@ -231,8 +231,13 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
     LONGLONG nNow = ToSeconds(dtNow);
     INT_PTR nCount = m_alarms.GetSize();
     // A notification runs a message loop in which later ticks, sweeps and the user's commands may
-    // add or remove alarms: the walk looks at the array as it is after each firing.
-    for (INT_PTR i = 0; i < nCount && i < m_alarms.GetSize(); i++)
+    // add or remove alarms: the walk looks at the array as it is after each firing. A notification
+    // shown ends the walk: the next due alarm shows at a later tick.
+    int nShown = m_nNotificationsShown;
+    // Without overdue alarms an alarm fires in its own second only; one that waited for an open
+    // notification still has its turn: the seconds since the walk that showed it count as now.
+    LONGLONG nFrom = m_bWaiting ? m_nWaitingSince : nNow;
+    for (INT_PTR i = 0; i < nCount && i < m_alarms.GetSize() && m_nNotificationsShown == nShown; i++)
     {
         CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(i);
         if (pAlarm->m_bEnabled != 1 || pAlarm->m_nState != ALARMSTATE_ARMED)
@@ -242,22 +247,17 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
         LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
         if (!m_options.bRunOverdue)
         {
-            if (nDue != nNow)
-                continue;
-            int nShown = m_nNotificationsShown;
-            FireAlarm(pAlarm, dtNow, FALSE, FALSE);
-            if (m_nNotificationsShown != nShown)
-                break;
+            if (nDue >= nFrom && nDue <= nNow)
+                FireAlarm(pAlarm, dtNow, FALSE, FALSE);
             continue;
         }
         if (nDue > nNow)
             continue;
         BOOL bLate = m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
-        int nShown = m_nNotificationsShown;
         FireAlarm(pAlarm, dtNow, FALSE, bLate);
-        if (m_nNotificationsShown != nShown)
-            break; // the next due alarm shows at a later tick
     }
+    m_bWaiting = m_nNotificationsShown != nShown;
+    m_nWaitingSince = nFrom;
     SweepAlarms();
 }
 

@@ -110,6 +110,8 @@ protected:
     std::vector<CAlarms*> m_firing;    // alarms inside FireAlarm, outermost first
     std::vector<CAlarms*> m_discarded; // taken out of the array while firing: freed when it ends
     int m_nNotificationsShown;         // counts notifications, so a check knows one was shown
+    BOOL m_bWaiting;                   // a notification cut the last walk short: due alarms wait
+    LONGLONG m_nWaitingSince;          // the second of that walk, in ToSeconds's scale
     BOOL m_bAlarmsDirty;               // an alarm changed: the next sweep writes the file
     BOOL m_bSaving;
     BOOL m_bSaveFailed;

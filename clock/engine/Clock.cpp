@@ -37,7 +37,7 @@ const double kMaxTimerDays = 10000.0;
 
 BOOL IsPlausibleDayOfRule(const SYSTEMTIME& st)
 {
-    // Month 0 means no rule; otherwise the day-in-month form: week 1-5, day of week 0-6.
+    // Month 0 means no rule; otherwise a month, a day of week and a week or day, and a time of day.
     if (st.wMonth == 0)
         return TRUE;
     return st.wMonth <= 12 && st.wDayOfWeek <= 6 && st.wDay <= 31 && st.wHour <= 23 && st.wMinute <= 59 &&
@@ -75,8 +75,8 @@ BOOL IsReadableClockFont(const LOGFONTA& lfIn)
     if (lf.lfHeight < -nMaxSize || lf.lfHeight > nMaxSize || lf.lfWidth < 0 || lf.lfWidth > nMaxSize ||
         lf.lfEscapement != 0 || lf.lfOrientation != 0 || lf.lfWeight < 0 || lf.lfWeight > 1000)
         return FALSE;
-    // The face the system actually gives (a symbol face, a size of one pixel) decides: the digits
-    // must come out at least a few pixels each way.
+    // The font the system actually gives decides: its digits must come out at least a few pixels
+    // each way.
     HFONT hFont = ::CreateFontIndirectA(&lf);
     if (hFont == NULL)
         return FALSE;

@@ -367,6 +367,29 @@ TEST(AlarmEngine, NotificationsWaitTheirTurnAndNeverNest)
     EXPECT_EQ(5u, g.rec.log.size());
 }
 
+TEST(AlarmEngine, WithoutOverdueAlarmsThoseThatWaitedStillHaveTheirTurn)
+{
+    // Two alarms of the same second, each with a notification, and one due while the first is
+    // open: with overdue alarms off each still shows, one after another; one whose second passed
+    // with nothing open stays missed.
+    CFixture f;
+    CAlarmCheckOptions options;
+    options.bRunOverdue = FALSE;
+    f.engine.SetOptions(options);
+    for (const char* pszName : {"first", "second"})
+        f.Armed(pszName, At(9, 0))->m_bDisplayMessage = TRUE;
+    f.Armed("meanwhile", At(9, 0, 2))->m_bDisplayMessage = TRUE;
+    f.Armed("missed", At(8, 0))->m_bDisplayMessage = TRUE;
+    int nTick = 0;
+    f.rec.onNotify = [&](COleDateTime&) {
+        for (int i = 1; i <= 3; i++)
+            f.engine.CheckAlarms(At(9, 0, nTick + i));
+    };
+    for (nTick = 0; nTick < 20; nTick += 4)
+        f.engine.CheckAlarms(At(9, 0, nTick));
+    EXPECT_EQ("notify first; notify second; notify meanwhile", Joined(f.rec.log));
+}
+
 TEST(AlarmEngine, AnUnknownShutDownKindEndsNoSession)
 {
     for (LONG nKind : {0L, 1L, 2L, 8L, 3L, 0x7FFFFFFFL, -1L})
