@@ -16,8 +16,8 @@ const double kLastDay = 2958465.0;
 } // namespace
 
 CAlarmEngine::CAlarmEngine()
-    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_bAlarmsDirty(FALSE), m_bSaving(FALSE),
-      m_bSaveFailed(FALSE)
+    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_nNotificationsShown(0), m_bWaiting(FALSE),
+      m_nWaitingSince(0), m_bAlarmsDirty(FALSE), m_bSaving(FALSE), m_bSaveFailed(FALSE)
 {
 }
 
@@ -177,6 +177,15 @@ void CAlarmEngine::AdoptLoaded(CObArray& loaded, const COleDateTime& dtNow)
             interrupted.push_back(pAlarm);
     }
     loaded.RemoveAll();
+    CString strUnusable;
+    for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
+    {
+        const CAlarms* pAlarm = (const CAlarms*)m_alarms.GetAt(i);
+        if (!pAlarm->IsUsable())
+            strUnusable += pAlarm->m_strName + _T("\n");
+    }
+    if (!strUnusable.IsEmpty() && m_pActions != NULL)
+        m_pActions->ReportUnusableAlarms(strUnusable);
     // Its actions ran (or began) before the program ended: they do not run again.
     for (CAlarms* pAlarm : interrupted)
     {
@@ -212,11 +221,23 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
 {
     if (dtNow.GetStatus() != COleDateTime::valid)
         return;
+    // A notification is open (this check runs in its message loop): due alarms wait their turn, so
+    // notifications never pile up inside one another and an Exit ends once it is closed.
+    if (!m_firing.empty())
+    {
+        SweepAlarms();
+        return;
+    }
     LONGLONG nNow = ToSeconds(dtNow);
     INT_PTR nCount = m_alarms.GetSize();
     // A notification runs a message loop in which later ticks, sweeps and the user's commands may
-    // add or remove alarms: the walk looks at the array as it is after each firing.
-    for (INT_PTR i = 0; i < nCount && i < m_alarms.GetSize(); i++)
+    // add or remove alarms: the walk looks at the array as it is after each firing. A notification
+    // shown ends the walk: the next due alarm shows at a later tick.
+    int nShown = m_nNotificationsShown;
+    // Without overdue alarms an alarm fires in its own second only; one that waited for an open
+    // notification still has its turn: the seconds since the walk that showed it count as now.
+    LONGLONG nFrom = m_bWaiting ? m_nWaitingSince : nNow;
+    for (INT_PTR i = 0; i < nCount && i < m_alarms.GetSize() && m_nNotificationsShown == nShown; i++)
     {
         CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(i);
         if (pAlarm->m_bEnabled != 1 || pAlarm->m_nState != ALARMSTATE_ARMED)
@@ -226,7 +247,7 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
         LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
         if (!m_options.bRunOverdue)
         {
-            if (nDue == nNow)
+            if (nDue >= nFrom && nDue <= nNow)
                 FireAlarm(pAlarm, dtNow, FALSE, FALSE);
             continue;
         }
@@ -235,6 +256,8 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
         BOOL bLate = m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
         FireAlarm(pAlarm, dtNow, FALSE, bLate);
     }
+    m_bWaiting = m_nNotificationsShown != nShown;
+    m_nWaitingSince = nFrom;
     SweepAlarms();
 }
 
@@ -257,7 +280,7 @@ void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bR
             pActions->PlayCdTrack(pAlarm->m_nCdTrack);
         if (pAlarm->m_bRunApplication)
             pActions->RunProgram(pAlarm->m_strCommandLine, pAlarm->m_bRunMinimised);
-        if (pAlarm->m_bShutDown)
+        if (pAlarm->m_bShutDown && CAlarms::IsShutDownKind(pAlarm->m_nShutDownKind))
         {
             pActions->ScheduleShutdown((UINT)pAlarm->m_nShutDownKind, pAlarm->m_bCloseAll);
             MarkAlarmsChanged();
@@ -267,6 +290,7 @@ void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bR
         if (pAlarm->m_bDisplayMessage)
         {
             COleDateTime dtActivation = pAlarm->m_dtActivation;
+            m_nNotificationsShown++;
             pActions->ShowNotification(pAlarm->m_strName, pAlarm->m_strMessage, dtActivation, !bRunNow);
             if (dtActivation != pAlarm->m_dtActivation)
             {

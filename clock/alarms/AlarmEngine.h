@@ -29,6 +29,9 @@ public:
     // Writes the clocks-and-alarms file; FALSE when that failed (the host has reported it).
     virtual BOOL SaveAlarms() = 0;
     virtual void ReportOutOfMemory() = 0;
+    // Alarms read from the file that cannot be carried out (their names, one a line); they never
+    // fire until edited. Told once, when the file is read.
+    virtual void ReportUnusableAlarms(const CString& strNames) { (void)strNames; }
 };
 
 // The settings the check reads.
@@ -106,6 +109,9 @@ protected:
     CAlarmCheckOptions m_options;
     std::vector<CAlarms*> m_firing;    // alarms inside FireAlarm, outermost first
     std::vector<CAlarms*> m_discarded; // taken out of the array while firing: freed when it ends
+    int m_nNotificationsShown;         // counts notifications, so a check knows one was shown
+    BOOL m_bWaiting;                   // a notification cut the last walk short: due alarms wait
+    LONGLONG m_nWaitingSince;          // the second of that walk, in ToSeconds's scale
     BOOL m_bAlarmsDirty;               // an alarm changed: the next sweep writes the file
     BOOL m_bSaving;
     BOOL m_bSaveFailed;

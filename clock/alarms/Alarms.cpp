@@ -3,6 +3,8 @@
 
 #include <time.h>
 
+#include "Clock.h"
+
 IMPLEMENT_SERIAL(CAlarms, CObject, VERSIONABLE_SCHEMA | 5)
 
 namespace
@@ -59,6 +61,30 @@ CAlarms::~CAlarms() {}
 void CAlarms::SetRepeatInterval(long nDays, int nHours, int nMinutes, int nSeconds)
 {
     m_tsRepeatInterval.SetDateTimeSpan(nDays, nHours, nMinutes, nSeconds);
+}
+
+BOOL CAlarms::IsShutDownKind(LONG nKind)
+{
+    return nKind == EWX_LOGOFF || nKind == EWX_SHUTDOWN || nKind == EWX_REBOOT || nKind == EWX_POWEROFF;
+}
+
+namespace
+{
+// A repeat interval that a repeating alarm can step by: a valid span within the calendar's length.
+BOOL IsPlausibleRepeat(const COleDateTimeSpan& ts)
+{
+    const double kCalendarDays = 2958465.0 + 657434.0;
+    return ts.GetStatus() == COleDateTimeSpan::valid && ts.m_span >= 0.0 && ts.m_span <= kCalendarDays;
+}
+} // namespace
+
+BOOL CAlarms::IsUsable() const
+{
+    if (m_dtActivation.GetStatus() != COleDateTime::valid || !IsPlausibleDate(m_dtActivation.m_dt))
+        return FALSE;
+    if (m_bRepeat && !IsPlausibleRepeat(m_tsRepeatInterval))
+        return FALSE;
+    return !m_bShutDown || IsShutDownKind(m_nShutDownKind);
 }
 
 void CAlarms::CopyFrom(const CAlarms& o)
@@ -128,6 +154,7 @@ void CAlarms::Serialize(CArchive& ar)
     ar >> m_strCommandLine;
     m_bRunMinimised = LoadLong(ar);
     LoadSpan(ar, m_tsRepeatInterval);
+    MarkImplausibleTimes();
     if (nSchema == 3)
         return;
     m_bPlayCdAudio = LoadLong(ar);
@@ -137,4 +164,14 @@ void CAlarms::Serialize(CArchive& ar)
     m_bCloseAll = LoadLong(ar);
     if (nSchema == 5)
         m_bSpeakMessage = LoadLong(ar);
+}
+
+void CAlarms::MarkImplausibleTimes()
+{
+    // Not a number, infinite, year 0 or 1e300: stepping or comparing such a time fires the alarm at
+    // every tick or moves it somewhere arbitrary. The stored double is kept, so the file still says
+    // what it held; the status keeps the engine from ever firing it.
+    BOOL bDate = m_dtActivation.GetStatus() == COleDateTime::valid && IsPlausibleDate(m_dtActivation.m_dt);
+    if (!bDate || (m_bRepeat && !IsPlausibleRepeat(m_tsRepeatInterval)))
+        m_dtActivation.SetStatus(COleDateTime::invalid);
 }

@@ -64,6 +64,13 @@ public:
     void SetRepeatInterval(long nDays, int nHours, int nMinutes, int nSeconds);
 
     BOOL IsSameAlarm(LONG nId, LONG tCreated) const { return m_nId == nId && m_tCreated == tCreated; }
+    // The four kinds of session end an alarm may ask for; any other value asks for none.
+    static BOOL IsShutDownKind(LONG nKind);
+    // What the record holds can be carried out: an activation that is a date of the calendar, a
+    // repeat interval that is a span of it, and a known shut-down kind when one is asked for. A
+    // record read with an activation or interval that is not is given an invalid activation, so
+    // that it never fires until it is edited.
+    BOOL IsUsable() const;
     // Every field of another alarm, the identity included.
     void CopyFrom(const CAlarms& other);
 
@@ -71,6 +78,10 @@ public:
 public:
     // Stores schema 5; loads schemas 3, 4 and 5 and raises badSchema for any other.
     virtual void Serialize(CArchive& ar);
+
+    // Implementation
+protected:
+    void MarkImplausibleTimes();
 };
 
 #endif // VELMORA_ALARMS_H

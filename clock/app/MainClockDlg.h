@@ -268,6 +268,7 @@ public:
                                   COleDateTime& dtActivation, BOOL bAllowRemindLater);
     virtual BOOL SaveAlarms();
     virtual void ReportOutOfMemory();
+    virtual void ReportUnusableAlarms(const CString& strNames);
     // IAlarmSilencer, and the Silence Alarm command.
     virtual void StopAlarmSound();
 

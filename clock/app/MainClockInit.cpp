@@ -4,6 +4,7 @@
 #include "AppMessages.h"
 #include "ClockApp.h"
 #include "Clock.h"
+#include "DataFileArchive.h"
 #include "DisplayTextFormatter.h"
 #include "InstanceChecker.h"
 #include "PlatformServices.h"
@@ -139,7 +140,10 @@ BOOL CMainClockDlg::OnInitDialog()
     {
         // A damaged data file: the user hears of it and the window goes on with what was read. The
         // file is left as it is, so that saving the clocks read so far never drops the rest of it.
-        e->ReportError();
+        CString strPath = m_dataFile.GetPath();
+        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
+            strPath = m_dataFile.GetOldPath();
+        AfxMessageBox(DamagedDataFileReport(e, strPath), MB_OK | MB_ICONEXCLAMATION);
         e->Delete();
         m_bKeepDataFile = TRUE;
     }
@@ -160,7 +164,7 @@ BOOL CMainClockDlg::OnInitDialog()
     }
     catch (CException* e)
     {
-        e->ReportError();
+        AfxMessageBox(DamagedDataFileReport(e, m_serverFile.GetPath()), MB_OK | MB_ICONEXCLAMATION);
         e->Delete();
         m_bKeepServerFile = TRUE;
     }

@@ -165,6 +165,15 @@ void CMainClockDlg::ReportOutOfMemory()
     AfxMessageBox(_T("Out of memory"), MB_OK | MB_ICONSTOP);
 }
 
+void CMainClockDlg::ReportUnusableAlarms(const CString& strNames)
+{
+    AfxMessageBox(
+        CString(_T("These alarms hold a time or repeat interval that is not a date, or an unknown ")
+                _T("kind of shut-down; they will not fire (nor shut down) until they are edited:\n\n")) +
+            strNames,
+        MB_OK | MB_ICONEXCLAMATION);
+}
+
 void CMainClockDlg::StopAlarmSound()
 {
     m_sound.StopAlarmSound();

@@ -28,6 +28,71 @@ void UnpackOleTime(const BYTE abIn[OLETIME_BYTES], double& dValue, int& nStatus)
     nStatus = (int)dw;
 }
 
+namespace
+{
+// 100-01-01 and the day after 9999-12-31, as days since 1899-12-30.
+const double kFirstDay = -657434.0;
+const double kEndDay = 2958466.0;
+const double kMaxTimerDays = 10000.0;
+
+BOOL IsPlausibleDayOfRule(const SYSTEMTIME& st)
+{
+    // Month 0 means no rule; otherwise a month, a day of week and a week or day, and a time of day.
+    if (st.wMonth == 0)
+        return TRUE;
+    return st.wMonth <= 12 && st.wDayOfWeek <= 6 && st.wDay <= 31 && st.wHour <= 23 && st.wMinute <= 59 &&
+           st.wSecond <= 59 && st.wMilliseconds <= 999;
+}
+} // namespace
+
+BOOL IsPlausibleDate(double dDays)
+{
+    // NaN fails both comparisons.
+    return dDays >= kFirstDay && dDays < kEndDay;
+}
+
+BOOL IsPlausibleTimerSpan(double dDays)
+{
+    return dDays >= 0.0 && dDays <= kMaxTimerDays;
+}
+
+BOOL IsPlausibleZone(const TIME_ZONE_INFORMATION& tzi)
+{
+    const LONG nMaxBias = 24 * 60;
+    if (tzi.Bias < -nMaxBias || tzi.Bias > nMaxBias || tzi.StandardBias < -nMaxBias ||
+        tzi.StandardBias > nMaxBias || tzi.DaylightBias < -nMaxBias || tzi.DaylightBias > nMaxBias)
+        return FALSE;
+    return IsPlausibleDayOfRule(tzi.StandardDate) && IsPlausibleDayOfRule(tzi.DaylightDate);
+}
+
+BOOL IsReadableClockFont(const LOGFONTA& lfIn)
+{
+    LOGFONTA lf = lfIn;
+    lf.lfFaceName[LF_FACESIZE - 1] = '\0';
+    // Heights beyond a few hundred pixels, negative widths, rotated or absurdly weighted text: no
+    // clock anyone could read or a window larger than any screen.
+    const LONG nMaxSize = 500;
+    if (lf.lfHeight < -nMaxSize || lf.lfHeight > nMaxSize || lf.lfWidth < 0 || lf.lfWidth > nMaxSize ||
+        lf.lfEscapement != 0 || lf.lfOrientation != 0 || lf.lfWeight < 0 || lf.lfWeight > 1000)
+        return FALSE;
+    // The font the system actually gives decides: its digits must come out at least a few pixels
+    // each way.
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    if (hFont == NULL)
+        return FALSE;
+    HDC hDC = ::GetDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE size = {0, 0};
+    TEXTMETRICA tm;
+    memset(&tm, 0, sizeof(tm));
+    BOOL bMeasured = ::GetTextExtentPoint32A(hDC, "00:00", 5, &size) && ::GetTextMetricsA(hDC, &tm);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(NULL, hDC);
+    ::DeleteObject(hFont);
+    const LONG nMinPixels = 6;
+    return bMeasured && size.cy >= nMinPixels && size.cx >= 5 * nMinPixels / 2 && tm.tmHeight >= nMinPixels;
+}
+
 CClock::CClock()
 {
     m_crBackground = RGB(94, 255, 94);
@@ -241,7 +306,10 @@ void CClock::Serialize(CArchive& ar)
     m_b24Hour = (dw & 1) ? TRUE : FALSE;
     m_bFullZoneName = (dw & 2) ? TRUE : FALSE;
     if (nSchema == 2)
+    {
+        RepairImplausible();
         return;
+    }
 
     ar >> l;
     m_nClockType = l;
@@ -283,10 +351,44 @@ void CClock::Serialize(CArchive& ar)
         m_bMessageToSpeak = l;
     }
 
+    RepairImplausible();
     if (nSchema == 6)
         ApplyStartupRule();
     else if (m_nClockType == CLOCKTYPE_COUNTDOWN)
         ResetCountdown();
+}
+
+void CClock::RepairImplausible()
+{
+    // A value no record can mean (a damaged file or key) would make a timer end at every tick, a
+    // clock nobody can read or zone arithmetic overflow; the constructor's value takes its place.
+    CClock* pFresh = NULL;
+    auto fresh = [&pFresh]() -> CClock& {
+        if (pFresh == NULL)
+            pFresh = new CClock;
+        return *pFresh;
+    };
+    if (m_nClockType < CLOCKTYPE_CLOCK || m_nClockType > CLOCKTYPE_EVENT)
+        m_nClockType = CLOCKTYPE_CLOCK;
+    if (m_nTimerState < TIMERSTATE_STOPPED || m_nTimerState > TIMERSTATE_COMPLETED)
+        m_nTimerState = TIMERSTATE_STOPPED;
+    if (m_dtTargetTime.GetStatus() != COleDateTime::valid || !IsPlausibleDate(m_dtTargetTime.m_dt))
+        m_dtTargetTime = fresh().m_dtTargetTime;
+    if (m_tsInterval.GetStatus() != COleDateTimeSpan::valid || !IsPlausibleTimerSpan(m_tsInterval.m_span))
+    {
+        m_tsInterval = COleDateTimeSpan(0, 0, 0, 0);
+        m_nTimerState = TIMERSTATE_STOPPED;
+    }
+    if (m_tsRemaining.GetStatus() != COleDateTimeSpan::valid || !IsPlausibleTimerSpan(m_tsRemaining.m_span))
+    {
+        m_tsRemaining = m_tsInterval;
+        m_nTimerState = TIMERSTATE_STOPPED;
+    }
+    if (!IsReadableClockFont(m_lfFont))
+        m_lfFont = fresh().m_lfFont;
+    if (!IsPlausibleZone(m_tzi))
+        m_tzi = fresh().m_tzi;
+    delete pFresh;
 }
 
 void CClock::ResetCountdown()
@@ -347,6 +449,8 @@ static BOOL ReadBinary(LPCTSTR pszKey, void* pv, UINT nSize)
     return bOk;
 }
 
+// A stored time is taken only when it is a valid time the calendar holds; anything else (not a
+// number, infinite, huge) leaves the field as it was.
 static void ReadTime(LPCTSTR pszKey, COleDateTime& dt)
 {
     BYTE ab[OLETIME_BYTES];
@@ -355,8 +459,10 @@ static void ReadTime(LPCTSTR pszKey, COleDateTime& dt)
     double d;
     int nStatus;
     UnpackOleTime(ab, d, nStatus);
+    if (nStatus != COleDateTime::valid || !IsPlausibleDate(d))
+        return;
     dt.m_dt = d;
-    dt.SetStatus((COleDateTime::DateTimeStatus)nStatus);
+    dt.SetStatus(COleDateTime::valid);
 }
 
 static void ReadSpan(LPCTSTR pszKey, COleDateTimeSpan& ts)
@@ -367,8 +473,10 @@ static void ReadSpan(LPCTSTR pszKey, COleDateTimeSpan& ts)
     double d;
     int nStatus;
     UnpackOleTime(ab, d, nStatus);
+    if (nStatus != COleDateTimeSpan::valid || !IsPlausibleTimerSpan(d))
+        return;
     ts.m_span = d;
-    ts.SetStatus((COleDateTimeSpan::DateTimeSpanStatus)nStatus);
+    ts.SetStatus(COleDateTimeSpan::valid);
 }
 
 static void ReadColor(LPCTSTR pszKey, COLORREF& cr)
@@ -406,9 +514,16 @@ void CClock::LoadDefaults()
     m_strTimeFormat = store.GetProfileString(szDefClock, _T("TimeFormat"), m_strTimeFormat);
     ReadColor(_T("BackgroundColor"), m_crBackground);
     ReadColor(_T("TextColor"), m_crText);
-    if (ReadBinary(_T("ClockFont"), &m_lfFont, sizeof(LOGFONTA)))
+    // A font or zone that cannot serve (a damaged value) leaves the field as it was.
+    LOGFONTA lf;
+    if (ReadBinary(_T("ClockFont"), &lf, sizeof(LOGFONTA)) && IsReadableClockFont(lf))
+    {
+        m_lfFont = lf;
         m_lfFont.lfFaceName[LF_FACESIZE - 1] = '\0';
-    ReadBinary(_T("ClockTzone"), &m_tzi, sizeof(TIME_ZONE_INFORMATION));
+    }
+    TIME_ZONE_INFORMATION tzi;
+    if (ReadBinary(_T("ClockTzone"), &tzi, sizeof(TIME_ZONE_INFORMATION)) && IsPlausibleZone(tzi))
+        m_tzi = tzi;
     m_strDisplayName = store.GetProfileString(szDefClock, _T("DisplayName"), m_strDisplayName);
     m_bShowDate = store.GetProfileInt(szDefClock, _T("ShowDate"), m_bShowDate);
     m_bShowDayOfWeek = store.GetProfileInt(szDefClock, _T("ShowDayOfWeek"), m_bShowDayOfWeek);
@@ -416,7 +531,9 @@ void CClock::LoadDefaults()
     UINT nBits = store.GetProfileInt(szDefClock, _T("Bitmap"), 1);
     m_b24Hour = (nBits & 1) ? TRUE : FALSE;
     m_bFullZoneName = (nBits & 2) ? TRUE : FALSE;
-    m_nClockType = store.GetProfileInt(szDefClock, _T("ClockType"), m_nClockType);
+    int nClockType = store.GetProfileInt(szDefClock, _T("ClockType"), m_nClockType);
+    if (nClockType >= CLOCKTYPE_CLOCK && nClockType <= CLOCKTYPE_EVENT)
+        m_nClockType = nClockType;
     ReadTime(_T("TargetTime"), m_dtTargetTime);
     ReadSpan(_T("TimeInterval"), m_tsInterval);
     m_strTimerName = store.GetProfileString(szDefClock, _T("TimerName"), m_strTimerName);
@@ -424,7 +541,9 @@ void CClock::LoadDefaults()
     m_strMessage = store.GetProfileString(szDefClock, _T("MessageToDisplay"), m_strMessage);
     m_bPlaySound = store.GetProfileInt(szDefClock, _T("PlaySound"), m_bPlaySound);
     m_strSoundName = store.GetProfileString(szDefClock, _T("EventSoundName"), m_strSoundName);
-    m_nTimerState = store.GetProfileInt(szDefClock, _T("TimerState"), m_nTimerState);
+    int nTimerState = store.GetProfileInt(szDefClock, _T("TimerState"), m_nTimerState);
+    if (nTimerState >= TIMERSTATE_STOPPED && nTimerState <= TIMERSTATE_COMPLETED)
+        m_nTimerState = nTimerState;
     if (m_nClockType == CLOCKTYPE_COUNTDOWN)
         ResetCountdown();
     m_nFormatType = store.GetProfileInt(szDefClock, _T("FormatType"), m_nFormatType);

@@ -117,6 +117,8 @@ public:
 protected:
     void ApplyStartupRule();
     void ResetCountdown();
+    // Puts back the constructor's value of every field that holds what no record can mean.
+    void RepairImplausible();
 };
 
 // The 12-byte form in which a COleDateTime or COleDateTimeSpan is kept in the registry: the 8-byte
@@ -127,5 +129,16 @@ enum
 };
 void PackOleTime(double dValue, int nStatus, BYTE abOut[OLETIME_BYTES]);
 void UnpackOleTime(const BYTE abIn[OLETIME_BYTES], double& dValue, int& nStatus);
+
+// Sanity of stored times, whose doubles may be anything a damaged file or key holds. A date is
+// finite and within the calendar the date classes handle (years 100 to 9999).
+BOOL IsPlausibleDate(double dDays);
+// A timer's span: finite, not negative, and short enough (10,000 days) that its seconds fit the
+// 32-bit counts the timers step with.
+BOOL IsPlausibleTimerSpan(double dDays);
+// Whether a font makes a clock that can be read: sane sizes and a face that gives visible digits.
+BOOL IsReadableClockFont(const LOGFONTA& lf);
+// Whether a zone's biases and rule dates are ones the zone arithmetic can use.
+BOOL IsPlausibleZone(const TIME_ZONE_INFORMATION& tzi);
 
 #endif // VELMORA_CLOCK_H

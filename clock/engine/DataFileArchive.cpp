@@ -1,6 +1,8 @@
 // What the data files share.
 #include "DataFileArchive.h"
 
+#include <unordered_set>
+
 void OpenDataFileToRead(CFile& file, const CString& strPath)
 {
     CFileException fe;
@@ -21,16 +23,19 @@ void ReadObjectList(CArchive& ar, long nCount, CRuntimeClass* pClass, CObArray& 
     if (nCount < 0)
         ThrowDamagedDataFile(ar);
     ar.CheckAvailable((ULONGLONG)nCount * 2);
+    // A reference back to a record read before gives that same object again: listed twice it
+    // would be destroyed twice. An object of another class is not destroyed either: it may be such
+    // a reference to a record of another list, and the archive may hand it out again. A damaged
+    // file then leaves a stray object behind rather than one freed while in use.
+    std::unordered_set<CObject*> seen;
     for (long i = 0; i < nCount; i++)
     {
         CObject* pObject = NULL;
         ar >> pObject;
-        if (pObject == NULL || !pObject->IsKindOf(pClass))
-        {
-            delete pObject;
+        if (pObject == NULL || seen.count(pObject) != 0 || !pObject->IsKindOf(pClass))
             ThrowDamagedDataFile(ar);
-        }
         objects.Add(pObject);
+        seen.insert(pObject);
     }
 }
 
@@ -59,4 +64,17 @@ void ReadDataFileObjects(CFile& file, long nCount, CRuntimeClass* pClass, CObArr
         file.Abort();
         throw;
     }
+}
+
+CString DamagedDataFileReport(CException* pError, const CString& strPath)
+{
+    TCHAR szCause[512];
+    szCause[0] = '\0';
+    if (pError == NULL || !pError->GetErrorMessage(szCause, sizeof(szCause) / sizeof(szCause[0])))
+        lstrcpyn(szCause, _T("The file could not be read."), sizeof(szCause) / sizeof(szCause[0]));
+    CString strReport = szCause;
+    strReport += _T("\n\nThe file is left as it is: changes to what it holds will not be saved until ");
+    strReport += strPath;
+    strReport += _T(" is replaced or moved aside.");
+    return strReport;
 }

@@ -27,4 +27,9 @@ void ExpectDataFileEnd(CArchive& ar);
 const long kCountLeads = -1;
 void ReadDataFileObjects(CFile& file, long nCount, CRuntimeClass* pClass, CObArray& objects);
 
+// What the user is told, once, of a data file that could not be read whole: what went wrong, and
+// that the program leaves the file as it is, so that what was changed in memory is not saved to it
+// until the file is replaced or moved aside.
+CString DamagedDataFileReport(CException* pError, const CString& strPath);
+
 #endif // VELMORA_DATAFILEARCHIVE_H

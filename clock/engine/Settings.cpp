@@ -99,6 +99,15 @@ static int ReadInt(LPCTSTR pszKey, int nDefault)
     return (int)GetProfileStore().GetProfileInt(szClock, pszKey, nDefault);
 }
 
+// A number used as a count, a period or a choice: a stored value outside its range (a damaged key,
+// a hand edit) takes the default, so that no later multiplication into milliseconds or seconds can
+// overflow and no period can shrink to nothing.
+static int ReadIntInRange(LPCTSTR pszKey, int nDefault, int nMin, int nMax)
+{
+    int n = ReadInt(pszKey, nDefault);
+    return (n < nMin || n > nMax) ? nDefault : n;
+}
+
 static CString ReadString(LPCTSTR pszKey, LPCTSTR pszDefault)
 {
     return GetProfileStore().GetProfileString(szClock, pszKey, pszDefault);
@@ -139,8 +148,11 @@ static BOOL ReadOleTime(LPCTSTR pszKey, COleDateTime& dt)
     double d;
     int nStatus;
     UnpackOleTime(ab, d, nStatus);
+    // A value that is no date at all (not a number, infinite, beyond the calendar) is no value.
+    if (nStatus != COleDateTime::valid || !IsPlausibleDate(d))
+        return FALSE;
     dt.m_dt = d;
-    dt.SetStatus((COleDateTime::DateTimeStatus)nStatus);
+    dt.SetStatus(COleDateTime::valid);
     return TRUE;
 }
 
@@ -158,12 +170,12 @@ void CSettings::Load(const RECT& rcClockWnd)
 
     m_bSyncOnStartup = ReadInt(_T("SyncOnStartup"), m_bSyncOnStartup);
     m_bPeriodicSync = ReadInt(_T("PeriodicSync"), m_bPeriodicSync);
-    m_nSyncInterval = ReadInt(_T("SyncInterval"), m_nSyncInterval);
+    m_nSyncInterval = ReadIntInRange(_T("SyncInterval"), 60, 1, 999);
     m_strSNTPTimeServer = ReadString(_T("SNTPTimeServer"), m_strSNTPTimeServer);
     m_strSNTPLoc = ReadString(_T("SNTPLoc"), m_strSNTPLoc);
-    m_nConnectType = ReadInt(_T("ConnectType"), m_nConnectType);
-    m_nConnectErrorMode = ReadInt(_T("ConnectErrorMode"), m_nConnectErrorMode);
-    m_nSyncTimeOut = ReadInt(_T("SyncTimeOut"), m_nSyncTimeOut);
+    m_nConnectType = ReadIntInRange(_T("ConnectType"), 1, 0, 1);
+    m_nConnectErrorMode = ReadIntInRange(_T("ConnectErrorMode"), 1, 0, 2);
+    m_nSyncTimeOut = ReadIntInRange(_T("SyncTimeOut"), 5, 1, 60);
     m_bNoBigSync = ReadInt(_T("NoBigSync"), m_bNoBigSync);
     m_dtNoBigSync = ReadTimeOfDay(_T("NoBigSyncH"), _T("NoBigSyncM"), _T("NoBigSyncS"), m_dtNoBigSync);
     m_bAnnounceSync = ReadInt(_T("AnnounceSync"), m_bAnnounceSync);
@@ -175,7 +187,7 @@ void CSettings::Load(const RECT& rcClockWnd)
     m_bDeleteReminder = ReadInt(_T("DeleteReminder"), m_bDeleteReminder);
 
     m_strClockLayout1 = ReadString(_T("ClockLayout1"), m_strClockLayout1);
-    m_nClockLayout2 = ReadInt(_T("ClockLayout2"), m_nClockLayout2);
+    m_nClockLayout2 = ReadIntInRange(_T("ClockLayout2"), 1, 0, 1);
     m_crBackgroundCol = ReadInt(_T("BackgroundCol"), m_crBackgroundCol);
 
     m_bEnableAlarmSys = ReadInt(_T("EnableAlarmSys"), m_bEnableAlarmSys);
@@ -190,11 +202,11 @@ void CSettings::Load(const RECT& rcClockWnd)
     m_strAgentPreview = ReadString(_T("AgentPreview"), m_strAgentPreview);
     m_nAgentPitch = ReadInt(_T("AgentPitch"), m_nAgentPitch);
     m_nAgentSpeed = ReadInt(_T("AgentSpeed"), m_nAgentSpeed);
-    m_nAgentVol = ReadInt(_T("AgentVol"), m_nAgentVol);
+    m_nAgentVol = ReadIntInRange(_T("AgentVol"), 65535, 0, 65535);
     m_bSpeakDate = ReadInt(_T("SpeakDate"), m_bSpeakDate);
     m_bSpeakTime = ReadInt(_T("SpeakTime"), m_bSpeakTime);
-    m_nQuietType = ReadInt(_T("QuietType"), m_nQuietType);
-    m_nTimeFreq = ReadInt(_T("TimeFreq"), m_nTimeFreq);
+    m_nQuietType = ReadIntInRange(_T("QuietType"), 1, 0, 2);
+    m_nTimeFreq = ReadIntInRange(_T("TimeFreq"), 0, 0, 5);
     m_dtQuietStart = ReadTimeOfDay(_T("QuietTimeStartHour"), _T("QuietTimeStartMin"), NULL, m_dtQuietStart);
     m_dtQuietEnd = ReadTimeOfDay(_T("QuietTimeEndHour"), _T("QuietTimeEndMin"), NULL, m_dtQuietEnd);
     m_strPreAlarm = ReadString(_T("PreAlarm"), m_strPreAlarm);
@@ -209,9 +221,7 @@ void CSettings::Load(const RECT& rcClockWnd)
     m_bStartupTime = ReadInt(_T("StartupTime"), m_bStartupTime);
 
     m_bVersCheckBeta = ReadInt(_T("VersCheckBeta"), m_bVersCheckBeta);
-    m_nVersCheckInt = ReadInt(_T("VersCheckInt"), m_nVersCheckInt);
-    if (m_nVersCheckInt < 0 || m_nVersCheckInt > 31)
-        m_nVersCheckInt = 7;
+    m_nVersCheckInt = ReadIntInRange(_T("VersCheckInt"), 7, 0, 31);
     ReadOleTime(_T("LastVersCheck"), m_dtLastVersCheck);
     m_nPropIndex = ReadInt(_T("PropIndex"), m_nPropIndex);
 
@@ -274,6 +284,18 @@ void CSettings::FitPlacement(WINDOWPLACEMENT& wp, const RECT& rcDesktop)
     {
         rc.bottom = rcDesktop.bottom;
         rc.top = rc.bottom - cy;
+    }
+    // A window larger than the desktop keeps its top-left corner on it: pushed left or up by its
+    // size it would start far off the screen, its first clocks and its place to drag out of reach.
+    if (rc.left < rcDesktop.left)
+    {
+        rc.left = rcDesktop.left;
+        rc.right = rc.left + cx;
+    }
+    if (rc.top < rcDesktop.top)
+    {
+        rc.top = rcDesktop.top;
+        rc.bottom = rc.top + cy;
     }
 }
 

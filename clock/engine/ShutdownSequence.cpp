@@ -8,6 +8,9 @@ const int kTicksPerStage = 5;
 
 void CShutdownSequence::Schedule(UINT uFlags, BOOL bForce)
 {
+    // Only the four kinds of session end: any other flags (a damaged record) end nothing.
+    if (uFlags != EWX_LOGOFF && uFlags != EWX_SHUTDOWN && uFlags != EWX_REBOOT && uFlags != EWX_POWEROFF)
+        return;
     m_bPending = TRUE;
     m_nStage = 0;
     m_nCountdown = 0;

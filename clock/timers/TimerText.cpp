@@ -55,7 +55,9 @@ BOOL AdvanceTimer(CClock& timer, const COleDateTime& localNow)
             LONGLONG nLeft = SpanSeconds(timer.m_tsRemaining);
             if (timer.m_nTimerState == TIMERSTATE_RUNNING && !bStartPending && nLeft > 0)
                 timer.m_tsRemaining = COleDateTimeSpan(0, 0, 0, (int)--nLeft);
-            if (nLeft <= 0)
+            // Only a running countdown reaches its end: a stopped one with nothing to count (an
+            // interval of zero) would otherwise end again at every tick.
+            if (nLeft <= 0 && timer.m_nTimerState == TIMERSTATE_RUNNING)
             {
                 timer.m_tsRemaining = COleDateTimeSpan(0, 0, 0, 0);
                 timer.m_nTimerState = TIMERSTATE_COMPLETED;

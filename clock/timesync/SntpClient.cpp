@@ -253,6 +253,41 @@ DWORD CSntpClient::CheckReply(const BYTE* pReply, int nLength, const CNtpTime& t
     return kReplyAccepted;
 }
 
+namespace
+{
+DWORD ReadWord(const BYTE* p)
+{
+    return ((DWORD)p[0] << 24) | ((DWORD)p[1] << 16) | ((DWORD)p[2] << 8) | (DWORD)p[3];
+}
+} // namespace
+
+DWORD CSntpClient::CheckTimes(const BYTE* pReply, const CNtpTime& transmitTime,
+                              const CNtpTime& destinationTime)
+{
+    // Root delay and dispersion are 16.16 fixed-point seconds; a delay with its sign bit set is
+    // beyond the limit too.
+    const DWORD dwMaxRoot = (DWORD)kMaxRootSeconds << 16;
+    if (ReadWord(pReply + 4) > dwMaxRoot || ReadWord(pReply + 8) > dwMaxRoot)
+        return kReplyImplausibleRoot;
+    CNtpTime receiveTime = CNtpTime::FromPacket(pReply + 32);
+    CNtpTime replyTime = CNtpTime::FromPacket(pReply + 40);
+    if (receiveTime.Value() == 0)
+        return kReplyNoReceiveTime;
+    // All ones is no time a server keeps, only a field filled with noise.
+    const unsigned __int64 nAllOnes = ~(unsigned __int64)0;
+    if (receiveTime.Value() == nAllOnes || replyTime.Value() == nAllOnes)
+        return kReplyImplausibleTimes;
+    // Both server times are on the server's clock and both of ours on ours, so these two spans
+    // hold whatever the offset: the server cannot send before it received, nor hold the request
+    // longer than the whole exchange lasted (a little slack for the two clocks' granularity).
+    const double dSlack = 0.5;
+    double dHeld = replyTime.Difference(receiveTime);
+    double dExchange = destinationTime.Difference(transmitTime);
+    if (dHeld < 0.0 || dHeld > dExchange + dSlack)
+        return kReplyImplausibleTimes;
+    return kReplyAccepted;
+}
+
 void CSntpClient::ReadReply(const BYTE* pReply, const CNtpTime& destinationTime, CNtpServerResponse& response)
 {
     response.m_originateTime = CNtpTime::FromPacket(pReply + 24);
@@ -299,6 +334,8 @@ BOOL CSntpClient::QueryServer(LPCSTR pszHost, CNtpServerResponse& response, UINT
                 else
                 {
                     dwError = CheckReply(reply, nLength, transmitTime);
+                    if (dwError == kReplyAccepted)
+                        dwError = CheckTimes(reply, transmitTime, destinationTime);
                     if (dwError == kReplyAccepted)
                     {
                         ReadReply(reply, destinationTime, response);

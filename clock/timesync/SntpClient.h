@@ -106,7 +106,17 @@ public:
         kReplyBadStratum = 0x20000003,
         kReplyUnsynchronised = 0x20000004, // leap indicator 3: the server's clock is not set
         kReplyNoTransmitTime = 0x20000005,
-        kReplyWrongOriginate = 0x20000006 // not the answer to this request
+        kReplyWrongOriginate = 0x20000006, // not the answer to this request
+        kReplyNoReceiveTime = 0x20000007,
+        kReplyImplausibleTimes = 0x20000008, // sent before received, or held longer than the exchange
+        kReplyImplausibleRoot = 0x20000009   // root delay or dispersion beyond any real server's
+    };
+
+    // The most a server's root delay or dispersion may be; more means the server does not know
+    // the time (a real server's are milliseconds).
+    enum
+    {
+        kMaxRootSeconds = 16
     };
 
     // Attributes
@@ -122,6 +132,11 @@ public:
     static void BuildRequest(BYTE* pRequest, const CNtpTime& transmitTime);
     // Checks a reply of nLength bytes against the request that carried transmitTime.
     static DWORD CheckReply(const BYTE* pReply, int nLength, const CNtpTime& transmitTime);
+    // Checks that the times of a reply that passed CheckReply can be true: the server received the
+    // request and sent the reply within the exchange that began at transmitTime and ended at
+    // destinationTime, and says its own clock is near its source.
+    static DWORD CheckTimes(const BYTE* pReply, const CNtpTime& transmitTime,
+                            const CNtpTime& destinationTime);
     // Reads the three timestamps of a checked reply and works out offset and delay.
     static void ReadReply(const BYTE* pReply, const CNtpTime& destinationTime, CNtpServerResponse& response);
 };

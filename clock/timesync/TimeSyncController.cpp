@@ -49,7 +49,12 @@ CTimeSyncController::Outcome CTimeSyncController::SyncNow(LPCTSTR pszServer, LPC
     m_strLastServer = pszServer;
     m_strLastLocation = pszLocation;
     CSntpClient client;
-    client.m_dwTimeout = (DWORD)settings.m_nSyncTimeOut * 1000;
+    // The settings are range-checked where they are read; this keeps a value set in between from
+    // waiting for ever or overflowing into a fraction of a second.
+    int nTimeOut = settings.m_nSyncTimeOut;
+    if (nTimeOut < 1 || nTimeOut > 60)
+        nTimeOut = 5;
+    client.m_dwTimeout = (DWORD)nTimeOut * 1000;
     long nMaxDifference = MaxDifferenceSeconds(settings);
 
     if (m_strLastServer.IsEmpty())
@@ -131,6 +136,13 @@ CString CTimeSyncController::ErrorMessage(DWORD dwCode, LPCTSTR pszServer, doubl
         break;
     case CSntpClient::kReplyWrongOriginate:
         strMessage = _T("The server's reply did not answer this request\n");
+        break;
+    case CSntpClient::kReplyNoReceiveTime:
+    case CSntpClient::kReplyImplausibleTimes:
+        strMessage = _T("The server's reply carried times that cannot be true\n");
+        break;
+    case CSntpClient::kReplyImplausibleRoot:
+        strMessage = _T("The server's reply says its own clock is not reliable\n");
         break;
     default: {
         LPSTR pszBuffer = NULL;

@@ -74,30 +74,16 @@ CString SystemMessage(DWORD dwError)
     return CString(szText);
 }
 
-// The temporary file goes whatever happens to the check.
-class CTempFile
-{
-public:
-    explicit CTempFile(CString& strName) : m_strName(strName) {}
-    ~CTempFile()
-    {
-        if (!m_strName.IsEmpty())
-            ::DeleteFileA(m_strName);
-        m_strName.Empty();
-    }
-    CTempFile(const CTempFile&) = delete;
-    CTempFile& operator=(const CTempFile&) = delete;
-
-private:
-    CString& m_strName;
-};
 } // namespace
 
 CVersionChecker::CVersionChecker()
     : m_bNewerRelease(FALSE), m_bNewerBeta(FALSE), m_hWinInet(NULL), m_bUnusable(FALSE), m_hSession(NULL),
       m_pfnGetConnectedState(NULL), m_pfnAutodial(NULL), m_pfnOpen(NULL), m_pfnCloseHandle(NULL),
-      m_pfnOpenUrl(NULL), m_pfnReadFile(NULL), m_pfnHangup(NULL)
+      m_pfnOpenUrl(NULL), m_pfnReadFile(NULL), m_pfnHangup(NULL), m_pfnQueryInfo(NULL), m_pfnCombineUrl(NULL),
+      m_bAborted(FALSE)
 {
+    ::InitializeCriticalSection(&m_csAbort);
+    m_szTempPath[0] = '\0';
     m_hWinInet = ::LoadLibraryA("WinInet.Dll");
     if (m_hWinInet != NULL)
     {
@@ -115,9 +101,14 @@ CVersionChecker::CVersionChecker()
             reinterpret_cast<void (*)()>(::GetProcAddress(m_hWinInet, "InternetReadFile")));
         m_pfnHangup = reinterpret_cast<PFN_HANGUP>(
             reinterpret_cast<void (*)()>(::GetProcAddress(m_hWinInet, "InternetAutodialHangup")));
+        m_pfnQueryInfo = reinterpret_cast<PFN_QUERYINFOA>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(m_hWinInet, "HttpQueryInfoA")));
+        m_pfnCombineUrl = reinterpret_cast<PFN_COMBINEURLA>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(m_hWinInet, "InternetCombineUrlA")));
     }
     if (m_hWinInet == NULL || m_pfnGetConnectedState == NULL || m_pfnAutodial == NULL || m_pfnOpen == NULL ||
-        m_pfnCloseHandle == NULL || m_pfnOpenUrl == NULL || m_pfnReadFile == NULL || m_pfnHangup == NULL)
+        m_pfnCloseHandle == NULL || m_pfnOpenUrl == NULL || m_pfnReadFile == NULL || m_pfnHangup == NULL ||
+        m_pfnQueryInfo == NULL || m_pfnCombineUrl == NULL)
     {
         m_bUnusable = TRUE;
         m_strError = kNoWinInet;
@@ -129,6 +120,91 @@ CVersionChecker::~CVersionChecker()
     CloseSession();
     if (m_hWinInet != NULL)
         ::FreeLibrary(m_hWinInet);
+    ::DeleteCriticalSection(&m_csAbort);
+}
+
+void CVersionChecker::Abort()
+{
+    ::EnterCriticalSection(&m_csAbort);
+    ::InterlockedExchange(&m_bAborted, TRUE);
+    if (m_szTempPath[0] != '\0')
+        ::DeleteFileA(m_szTempPath);
+    ::LeaveCriticalSection(&m_csAbort);
+}
+
+void CVersionChecker::ForgetTempFile()
+{
+    ::EnterCriticalSection(&m_csAbort);
+    if (m_szTempPath[0] != '\0')
+        ::DeleteFileA(m_szTempPath);
+    m_szTempPath[0] = '\0';
+    ::LeaveCriticalSection(&m_csAbort);
+    m_strTempFile.Empty();
+}
+
+HINTERNET CVersionChecker::OpenFollowing(LPCTSTR lpszUrl)
+{
+    // Redirections are followed here, not by WinInet, which follows them without a limit.
+    const DWORD dwFlags =
+        INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_AUTO_REDIRECT;
+    CString strUrl = lpszUrl;
+    for (int nRedirects = 0;; nRedirects++)
+    {
+        HINTERNET hUrl = m_pfnOpenUrl(m_hSession, strUrl, NULL, 0, dwFlags, 0);
+        if (hUrl == NULL)
+        {
+            m_strError = _T("Cannot connect to file version URL");
+            return NULL;
+        }
+        DWORD dwStatus = 0;
+        DWORD dwSize = sizeof(dwStatus);
+        if (!m_pfnQueryInfo(hUrl, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &dwStatus, &dwSize, NULL))
+            return hUrl; // not an HTTP address: no status to check
+        if (dwStatus == HTTP_STATUS_OK)
+            return hUrl;
+        BOOL bRedirect = dwStatus == HTTP_STATUS_MOVED || dwStatus == HTTP_STATUS_REDIRECT ||
+                         dwStatus == HTTP_STATUS_REDIRECT_METHOD ||
+                         dwStatus == HTTP_STATUS_REDIRECT_KEEP_VERB || dwStatus == 308;
+        if (bRedirect)
+        {
+            char szLocation[2048];
+            DWORD dwLength = sizeof(szLocation) - 1;
+            BOOL bLocation = m_pfnQueryInfo(hUrl, HTTP_QUERY_LOCATION, szLocation, &dwLength, NULL);
+            m_pfnCloseHandle(hUrl);
+            char szNext[2048];
+            DWORD dwNext = sizeof(szNext);
+            if (bLocation)
+                szLocation[dwLength < sizeof(szLocation) ? dwLength : sizeof(szLocation) - 1] = '\0';
+            if (!bLocation || !m_pfnCombineUrl(strUrl, szLocation, szNext, &dwNext, 0))
+            {
+                m_strError.Format(_T("The version server answered %lu without a valid new address."),
+                                  (unsigned long)dwStatus);
+                return NULL;
+            }
+            if (nRedirects >= MAX_REDIRECTS)
+            {
+                m_strError.Format(_T("The version server redirected the request more than %d times."),
+                                  (int)MAX_REDIRECTS);
+                return NULL;
+            }
+            strUrl = szNext;
+            continue;
+        }
+        // An error page is the server's answer, not a version file: say what the server said.
+        char szText[256];
+        DWORD dwText = sizeof(szText) - 1;
+        CString strText;
+        if (m_pfnQueryInfo(hUrl, HTTP_QUERY_STATUS_TEXT, szText, &dwText, NULL))
+        {
+            szText[dwText < sizeof(szText) ? dwText : sizeof(szText) - 1] = '\0';
+            strText = szText;
+        }
+        m_pfnCloseHandle(hUrl);
+        m_strError.Format(_T("The version server answered: %lu %s"), (unsigned long)dwStatus,
+                          (LPCTSTR)strText);
+        m_strError.TrimRight();
+        return NULL;
+    }
 }
 
 void CVersionChecker::CloseSession()
@@ -148,6 +224,7 @@ BOOL CVersionChecker::Check(LPCTSTR lpszBaseUrl, LPCTSTR lpszProduct, LPCTSTR lp
 {
     m_strError.Empty();
     m_strOwnVersion = lpszOwnVersion;
+    ::InterlockedExchange(&m_bAborted, FALSE);
     if (m_bUnusable)
     {
         m_strError = _T("IE 4.0 or greater has to be installed to use auto-upgrading!");
@@ -172,36 +249,35 @@ BOOL CVersionChecker::Check(LPCTSTR lpszBaseUrl, LPCTSTR lpszProduct, LPCTSTR lp
     strUrl += lpszFileName;
     BOOL bOk = Download(strUrl, lpszTempFolder);
     CloseSession();
-    if (!bOk)
-        return FALSE;
-    CTempFile remove(m_strTempFile);
-    return ReadVersionFile(m_strTempFile, lpszProduct);
+    if (bOk)
+        bOk = ReadVersionFile(m_strTempFile, lpszProduct);
+    ForgetTempFile();
+    return bOk;
 }
 
 BOOL CVersionChecker::Download(LPCTSTR lpszUrl, LPCTSTR lpszTempFolder)
 {
-    HINTERNET hUrl =
-        m_pfnOpenUrl(m_hSession, lpszUrl, NULL, 0, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0);
+    HINTERNET hUrl = OpenFollowing(lpszUrl);
     if (hUrl == NULL)
-    {
-        m_strError = _T("Cannot connect to file version URL");
         return FALSE;
-    }
     char szTemp[MAX_PATH];
     HANDLE hFile = INVALID_HANDLE_VALUE;
     m_strTempFile.Empty();
     if (::GetTempFileNameA(lpszTempFolder, "msp", 0, szTemp) != 0)
     {
         m_strTempFile = szTemp;
-        hFile = ::CreateFileA(szTemp, GENERIC_READ | GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
+        ::EnterCriticalSection(&m_csAbort);
+        lstrcpynA(m_szTempPath, szTemp, MAX_PATH);
+        // Shared for deleting: Abort removes the file while this handle is still open.
+        if (!m_bAborted)
+            hFile = ::CreateFileA(szTemp, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_DELETE, NULL,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+        ::LeaveCriticalSection(&m_csAbort);
     }
     if (hFile == INVALID_HANDLE_VALUE)
     {
         m_pfnCloseHandle(hUrl);
-        if (!m_strTempFile.IsEmpty())
-            ::DeleteFileA(m_strTempFile); // GetTempFileName made it
-        m_strTempFile.Empty();
+        ForgetTempFile(); // GetTempFileName made it
         m_strError = _T("Cannot create a temporary file.");
         return FALSE;
     }
@@ -219,6 +295,12 @@ BOOL CVersionChecker::Download(LPCTSTR lpszUrl, LPCTSTR lpszTempFolder)
         }
         if (dwRead == 0)
             break;
+        if (m_bAborted)
+        {
+            m_strError = _T("The version check was stopped.");
+            bOk = FALSE;
+            break;
+        }
         dwTotal += dwRead;
         if (dwTotal > MAX_DOWNLOAD)
         {
@@ -237,10 +319,7 @@ BOOL CVersionChecker::Download(LPCTSTR lpszUrl, LPCTSTR lpszTempFolder)
     ::CloseHandle(hFile);
     m_pfnCloseHandle(hUrl);
     if (!bOk)
-    {
-        ::DeleteFileA(m_strTempFile);
-        m_strTempFile.Empty();
-    }
+        ForgetTempFile();
     return bOk;
 }
 

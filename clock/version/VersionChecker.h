@@ -27,15 +27,22 @@ public:
     CString m_strTempFile; // the downloaded file while it is read
     CString m_strOwnVersion;
 
-    // Files above this size are refused: the real file is well under a kilobyte.
+    // Files above this size are refused: the real file is well under a kilobyte. Redirections are
+    // followed this many times at most: a server that sends the request round in a loop ends the
+    // check instead of drawing requests without end.
     enum
     {
-        MAX_DOWNLOAD = 64 * 1024
+        MAX_DOWNLOAD = 64 * 1024,
+        MAX_REDIRECTS = 5
     };
 
     // Operations
 public:
     BOOL IsUsable() const { return !m_bUnusable; }
+    // From another thread, while a check runs (the program is ending): the temporary file goes at
+    // once (it disappears when its last handle closes, at the latest when the process ends) and
+    // the download stops at its next block.
+    void Abort();
     BOOL Check(LPCTSTR lpszBaseUrl, LPCTSTR lpszProduct, LPCTSTR lpszTempFolder, LPCTSTR lpszFileName,
                LPCTSTR lpszOwnVersion);
     // Reads a version-information file and sets the versions and the newer flags against
@@ -53,6 +60,8 @@ protected:
     typedef HINTERNET(WINAPI* PFN_OPENURLA)(HINTERNET, LPCSTR, LPCSTR, DWORD, DWORD, DWORD_PTR);
     typedef BOOL(WINAPI* PFN_READFILE)(HINTERNET, LPVOID, DWORD, LPDWORD);
     typedef BOOL(WINAPI* PFN_HANGUP)(DWORD);
+    typedef BOOL(WINAPI* PFN_QUERYINFOA)(HINTERNET, DWORD, LPVOID, LPDWORD, LPDWORD);
+    typedef BOOL(WINAPI* PFN_COMBINEURLA)(LPCSTR, LPCSTR, LPSTR, LPDWORD, DWORD);
 
     HMODULE m_hWinInet;
     BOOL m_bUnusable;
@@ -64,8 +73,19 @@ protected:
     PFN_OPENURLA m_pfnOpenUrl;
     PFN_READFILE m_pfnReadFile;
     PFN_HANGUP m_pfnHangup;
+    PFN_QUERYINFOA m_pfnQueryInfo;
+    PFN_COMBINEURLA m_pfnCombineUrl;
+
+    // Abort and the worker meet on the temporary file's name.
+    CRITICAL_SECTION m_csAbort;
+    char m_szTempPath[MAX_PATH];
+    volatile LONG m_bAborted;
 
     BOOL Download(LPCTSTR lpszUrl, LPCTSTR lpszTempFolder);
+    // Opens the URL, following at most MAX_REDIRECTS redirections, and accepts only the server's
+    // "200" (or a URL that is not HTTP); NULL with m_strError otherwise.
+    HINTERNET OpenFollowing(LPCTSTR lpszUrl);
+    void ForgetTempFile();
     void CloseSession();
 };
 

@@ -2,6 +2,7 @@
 // sweeps, the changed mark and saving, and alarms deleted while their notification is open.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -51,6 +52,10 @@ public:
         return !bSaveFails;
     }
     void ReportOutOfMemory() override { log.push_back("oom"); }
+    void ReportUnusableAlarms(const CString& s) override
+    {
+        log.push_back("unusable " + std::string((LPCSTR)s));
+    }
 };
 
 struct CFixture
@@ -319,4 +324,117 @@ TEST(AlarmEngine, ATimersEndBecomesAnArmedReminder)
     f.engine.CheckAlarms(At(9, 0, 1));
     EXPECT_EQ("sound ding.wav; notify Tea", Joined(f.rec.log));
     EXPECT_EQ(0, f.engine.GetAlarmCount());
+}
+
+TEST(AlarmEngine, NotificationsWaitTheirTurnAndNeverNest)
+{
+    // Six hundred alarms due at once, their notifications kept open while the modal loop's ticks
+    // go on: never a second one inside the first, and one after another at later ticks.
+    CFixture f;
+    const int kAlarms = 600;
+    for (int i = 0; i < kAlarms; i++)
+    {
+        CAlarms* p = f.Armed("due", At(9, 0));
+        p->m_bDisplayMessage = TRUE;
+        p->m_bRemoveOnCompletion = TRUE;
+    }
+    int nDepth = 0, nDeepest = 0;
+    COleDateTime dtTick = At(9, 0);
+    f.rec.onNotify = [&](COleDateTime&) {
+        nDeepest = std::max(nDeepest, ++nDepth);
+        for (int i = 0; i < 3; i++)
+            f.engine.CheckAlarms(dtTick + COleDateTimeSpan(0, 0, 0, i));
+        nDepth--;
+    };
+    int nTicks = 0;
+    while (f.engine.GetAlarmCount() > 0 && nTicks < 2 * kAlarms)
+    {
+        size_t nBefore = f.rec.log.size();
+        f.engine.CheckAlarms(dtTick);
+        EXPECT_EQ(nBefore + 1, f.rec.log.size()) << "one notification at tick " << nTicks;
+        dtTick += COleDateTimeSpan(0, 0, 0, 3);
+        nTicks++;
+    }
+    EXPECT_EQ(1, nDeepest);
+    EXPECT_EQ((size_t)kAlarms, f.rec.log.size());
+    EXPECT_LE(nTicks, kAlarms + 1);
+
+    // Alarms without a notification do not wait: they all run in the one tick.
+    CFixture g;
+    for (int i = 0; i < 5; i++)
+        g.Armed("quiet", At(9, 0))->m_bPlaySound = TRUE;
+    g.engine.CheckAlarms(At(9, 0));
+    EXPECT_EQ(5u, g.rec.log.size());
+}
+
+TEST(AlarmEngine, WithoutOverdueAlarmsThoseThatWaitedStillHaveTheirTurn)
+{
+    // Two alarms of the same second, each with a notification, and one due while the first is
+    // open: with overdue alarms off each still shows, one after another; one whose second passed
+    // with nothing open stays missed.
+    CFixture f;
+    CAlarmCheckOptions options;
+    options.bRunOverdue = FALSE;
+    f.engine.SetOptions(options);
+    for (const char* pszName : {"first", "second"})
+        f.Armed(pszName, At(9, 0))->m_bDisplayMessage = TRUE;
+    f.Armed("meanwhile", At(9, 0, 2))->m_bDisplayMessage = TRUE;
+    f.Armed("missed", At(8, 0))->m_bDisplayMessage = TRUE;
+    int nTick = 0;
+    f.rec.onNotify = [&](COleDateTime&) {
+        for (int i = 1; i <= 3; i++)
+            f.engine.CheckAlarms(At(9, 0, nTick + i));
+    };
+    for (nTick = 0; nTick < 20; nTick += 4)
+        f.engine.CheckAlarms(At(9, 0, nTick));
+    EXPECT_EQ("notify first; notify second; notify meanwhile", Joined(f.rec.log));
+}
+
+TEST(AlarmEngine, AnUnknownShutDownKindEndsNoSession)
+{
+    for (LONG nKind : {0L, 1L, 2L, 8L, 3L, 0x7FFFFFFFL, -1L})
+    {
+        CFixture f;
+        CAlarms* p = f.Armed("night", At(9, 0));
+        p->m_bShutDown = TRUE;
+        p->m_nShutDownKind = nKind;
+        p->m_bPlaySound = TRUE;
+        f.engine.CheckAlarms(At(9, 0));
+        BOOL bKnown = nKind == 0 || nKind == 1 || nKind == 2 || nKind == 8;
+        std::string expected = "sound Default Beep";
+        if (bKnown)
+            expected += "; shutdown " + std::to_string(nKind);
+        EXPECT_EQ(expected, Joined(f.rec.log)) << nKind;
+    }
+}
+
+TEST(AlarmEngine, UnusableAlarmsAreToldOnceAndNeverFire)
+{
+    CFixture f;
+    CObArray loaded;
+    CAlarms* good = new CAlarms;
+    good->m_strName = "good";
+    good->m_nState = ALARMSTATE_ARMED;
+    good->m_bDisplayMessage = FALSE;
+    good->m_bPlaySound = TRUE;
+    good->m_dtActivation = At(9, 0);
+    CAlarms* noDate = new CAlarms;
+    noDate->CopyFrom(*good);
+    noDate->m_strName = "no date";
+    noDate->m_dtActivation.SetStatus(COleDateTime::invalid); // as the reader leaves it
+    CAlarms* kind = new CAlarms;
+    kind->CopyFrom(*good);
+    kind->m_strName = "odd kind";
+    kind->m_bShutDown = TRUE;
+    kind->m_nShutDownKind = 0x7FFFFFFF;
+    loaded.Add(good);
+    loaded.Add(noDate);
+    loaded.Add(kind);
+    f.engine.AdoptLoaded(loaded, At(8, 59));
+    EXPECT_EQ("unusable no date\nodd kind\n", Joined(f.rec.log));
+    f.rec.log.clear();
+    for (int i = 0; i < 5; i++)
+        f.engine.CheckAlarms(At(9, 0, i));
+    // The good one and the one whose session end is refused sound once; the other never.
+    EXPECT_EQ("sound Default Beep; sound Default Beep", Joined(f.rec.log));
 }

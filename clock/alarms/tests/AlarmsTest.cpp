@@ -2,6 +2,8 @@
 // defaults, unknown schemas, and long texts.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "AlarmImage.h"
 #include "Alarms.h"
 
@@ -149,4 +151,69 @@ TEST(AlarmRecord, LongTextsTakeTheLongerLengthForm)
     EXPECT_EQ(a.m_strName, p->m_strName);
     EXPECT_EQ(a.m_strMessage, p->m_strMessage);
     delete p;
+}
+
+TEST(AlarmRecord, TimesThatAreNoDateMakeTheAlarmUnusable)
+{
+    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const double kInf = std::numeric_limits<double>::infinity();
+    struct
+    {
+        const char* pszWhat;
+        double activation;
+        DWORD repeat, intervalStatus;
+        double interval;
+        BOOL bUsable;
+    } cases[] = {
+        {"a date", 45000.5, 0, 0, 0, TRUE},
+        {"the last day", 2958465.5, 0, 0, 0, TRUE},
+        {"year 100", -657434.0, 0, 0, 0, TRUE},
+        {"not a number", kNaN, 0, 0, 0, FALSE},
+        {"infinite", kInf, 0, 0, 0, FALSE},
+        {"minus infinite", -kInf, 0, 0, 0, FALSE},
+        {"1e300", 1e300, 0, 0, 0, FALSE},
+        {"year 0", -693959.0, 0, 0, 0, FALSE},
+        {"repeat hourly", 45000.5, 1, 0, 1.0 / 24, TRUE},
+        {"repeat zero", 45000.5, 1, 0, 0, TRUE},
+        {"repeat not a number", 45000.5, 1, 0, kNaN, FALSE},
+        {"repeat infinite", 45000.5, 1, 0, kInf, FALSE},
+        {"repeat negative", 45000.5, 1, 0, -1.0, FALSE},
+        {"repeat 1e300", 45000.5, 1, 0, 1e300, FALSE},
+        {"repeat of invalid status", 45000.5, 1, 1, 1.0, FALSE},
+        {"no repeat, bad interval", 45000.5, 0, 0, kNaN, TRUE},
+    };
+    for (const auto& c : cases)
+    {
+        AlarmFields f;
+        f.activation = c.activation;
+        f.repeat = c.repeat;
+        f.intervalStatus = c.intervalStatus;
+        f.interval = c.interval;
+        CAlarms* p = Load(WithTag(5, f));
+        ASSERT_NE(nullptr, p) << c.pszWhat;
+        EXPECT_EQ(c.bUsable, p->IsUsable()) << c.pszWhat;
+        EXPECT_EQ(c.bUsable ? COleDateTime::valid : COleDateTime::invalid, p->m_dtActivation.GetStatus())
+            << c.pszWhat;
+        delete p;
+    }
+}
+
+TEST(AlarmRecord, OnlyTheFourShutDownKindsAreUsable)
+{
+    for (DWORD nKind : {0u, 1u, 2u, 8u, 3u, 4u, 0x7FFFFFFFu, 0xFFFFFFFFu})
+    {
+        AlarmFields f;
+        f.shutDown = 1;
+        f.kind = nKind;
+        CAlarms* p = Load(WithTag(5, f));
+        ASSERT_NE(nullptr, p);
+        BOOL bKnown = nKind == 0 || nKind == 1 || nKind == 2 || nKind == 8;
+        EXPECT_EQ(bKnown, CAlarms::IsShutDownKind((LONG)nKind)) << nKind;
+        EXPECT_EQ(bKnown, p->IsUsable()) << nKind;
+        // The time is sound: only the session end is refused.
+        EXPECT_EQ(COleDateTime::valid, p->m_dtActivation.GetStatus()) << nKind;
+        p->m_bShutDown = FALSE;
+        EXPECT_TRUE(p->IsUsable()) << nKind;
+        delete p;
+    }
 }

@@ -44,11 +44,82 @@ BOOL CAlarmNotifyDlg::GetRemindLaterSpan(UINT nID, COleDateTimeSpan& span)
     return FALSE;
 }
 
+CString CAlarmNotifyDlg::BreakLongParagraphs(HDC hDC, const CString& strText, int cx, int nLongParagraph)
+{
+    // Each measure looks at a bounded stretch, so the whole costs time in proportion to the text.
+    const int kStretch = 512;
+    LPCTSTR psz = strText;
+    int nLength = strText.GetLength();
+    CString strOut;
+    int nStart = 0;
+    while (nStart < nLength)
+    {
+        int nEnd = nStart;
+        while (nEnd < nLength && psz[nEnd] != '\n')
+            nEnd++;
+        int nNext = nEnd < nLength ? nEnd + 1 : nEnd; // past the line feed
+        if (nEnd - nStart <= nLongParagraph || cx <= 0)
+        {
+            strOut += strText.Mid(nStart, nNext - nStart);
+            nStart = nNext;
+            continue;
+        }
+        int nParaEnd = (nEnd > nStart && psz[nEnd - 1] == '\r') ? nEnd - 1 : nEnd;
+        int nPos = nStart;
+        while (nPos < nParaEnd)
+        {
+            int nTry = nParaEnd - nPos < kStretch ? nParaEnd - nPos : kStretch;
+            int nFit = 0;
+            SIZE size;
+            if (!::GetTextExtentExPoint(hDC, psz + nPos, nTry, cx, &nFit, NULL, &size) || nFit < 1)
+                nFit = 1;
+            if (nFit >= nParaEnd - nPos)
+            {
+                strOut += strText.Mid(nPos, nParaEnd - nPos);
+                break;
+            }
+            int nBreak = nPos + nFit;
+            int nSpace = nBreak;
+            while (nSpace > nPos && psz[nSpace] != ' ' && psz[nSpace] != '\t')
+                nSpace--;
+            if (nSpace > nPos)
+            {
+                strOut += strText.Mid(nPos, nSpace - nPos) + _T("\r\n");
+                nPos = nSpace + 1;
+            }
+            else
+            {
+                strOut += strText.Mid(nPos, nBreak - nPos) + _T("\r\n");
+                nPos = nBreak;
+            }
+        }
+        strOut += strText.Mid(nParaEnd, nNext - nParaEnd);
+        nStart = nNext;
+    }
+    return strOut;
+}
+
 BOOL CAlarmNotifyDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(m_strTitle);
-    SetDlgItemText(IDC_ALARM_MESSAGE, m_strMessage);
+    // The edit control lays a paragraph out from its start again for every line it wraps, which
+    // takes time growing with the square of the paragraph's length (a minute for 70,000
+    // characters, the clock frozen meanwhile); long paragraphs are broken into lines here, once.
+    CString strMessage = m_strMessage;
+    CWnd* pEdit = GetDlgItem(IDC_ALARM_MESSAGE);
+    if (pEdit != NULL && strMessage.GetLength() > 1024)
+    {
+        CRect rcFormat;
+        pEdit->SendMessage(EM_GETRECT, 0, (LPARAM)(LPRECT)&rcFormat);
+        CClientDC dc(pEdit);
+        CFont* pFont = pEdit->GetFont();
+        CFont* pOld = pFont != NULL ? dc.SelectObject(pFont) : NULL;
+        strMessage = BreakLongParagraphs(dc.GetSafeHdc(), strMessage, rcFormat.Width());
+        if (pOld != NULL)
+            dc.SelectObject(pOld);
+    }
+    SetDlgItemText(IDC_ALARM_MESSAGE, strMessage);
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_dtNewActivation = m_dtActivation;
     CWnd* pLater = GetDlgItem(IDC_REMIND_LATER);

@@ -32,6 +32,10 @@ public:
     static BOOL GetRemindLaterSpan(UINT nID, COleDateTimeSpan& span);
     // Applies a command chosen from the Remind Later menu (0 when none was chosen).
     void ChooseRemindLater(UINT nID);
+    // The text with every paragraph longer than nLongParagraph broken into lines no wider than cx
+    // as hDC measures them (at spaces where it can, else where the width ends), each line ended
+    // with CR LF; shorter paragraphs stay as they are.
+    static CString BreakLongParagraphs(HDC hDC, const CString& strText, int cx, int nLongParagraph = 1024);
 
     // Overrides
 public:

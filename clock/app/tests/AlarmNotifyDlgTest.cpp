@@ -92,3 +92,58 @@ TEST(AlarmNotify, TheResultIsTheActivationPlusTheSpanOnlyThroughOk)
     }
     EXPECT_EQ(4, silencer.nStops);
 }
+
+TEST(AlarmNotify, LongParagraphsAreBrokenIntoLinesThatFit)
+{
+    HDC hDC = ::GetDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
+    const int cx = 200;
+    auto fits = [&](const CString& strLine) {
+        SIZE size;
+        ::GetTextExtentPoint32(hDC, strLine, strLine.GetLength(), &size);
+        return size.cx <= cx;
+    };
+    // Short paragraphs stay as they are, whatever their line ends.
+    const CString strShort = _T("Brew the tea\r\nand drink it\nnow");
+    EXPECT_EQ(strShort, CAlarmNotifyDlg::BreakLongParagraphs(hDC, strShort, cx));
+
+    CString strWords, strRun;
+    for (int i = 0; i < 400; i++)
+        strWords += _T("tick tock ");
+    for (int i = 0; i < 3000; i++)
+        strRun += _T("x");
+    const CString strText = _T("Heading\r\n") + strWords + _T("\r\n") + strRun;
+    CString strOut = CAlarmNotifyDlg::BreakLongParagraphs(hDC, strText, cx);
+
+    // Nothing is lost but the spaces the breaks replace, and every line fits.
+    CString strSame = strOut, strExpected = strText;
+    strSame.Remove('\r');
+    strSame.Remove('\n');
+    strSame.Remove(' ');
+    strExpected.Remove('\r');
+    strExpected.Remove('\n');
+    strExpected.Remove(' ');
+    EXPECT_EQ(strExpected, strSame);
+    int nLines = 0;
+    int nStart = 0;
+    while (nStart <= strOut.GetLength())
+    {
+        int nEnd = strOut.Find(_T("\r\n"), nStart);
+        if (nEnd < 0)
+            nEnd = strOut.GetLength();
+        CString strLine = strOut.Mid(nStart, nEnd - nStart);
+        EXPECT_TRUE(fits(strLine)) << (LPCTSTR)strLine;
+        // Words are never split: a line of words ends at a word's end.
+        if (strLine.Find(_T("tock")) >= 0 || strLine.Find(_T("tick")) >= 0)
+        {
+            EXPECT_TRUE(strLine.Right(4) == _T("tick") || strLine.Right(4) == _T("tock") ||
+                        strLine.Right(5) == _T("tock "))
+                << (LPCTSTR)strLine;
+        }
+        nLines++;
+        nStart = nEnd + 2;
+    }
+    EXPECT_GT(nLines, 20);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(NULL, hDC);
+}

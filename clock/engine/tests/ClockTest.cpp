@@ -5,6 +5,7 @@
 #include <afx.h>
 #include <afxdisp.h>
 #include <afxwin.h>
+#include <limits>
 #include <vector>
 
 #include "Clock.h"
@@ -566,9 +567,118 @@ TEST(ClockProfile, RawValuesOfAnotherSizeAreIgnored)
     EXPECT_EQ(Store(&fresh), Store(&c));
 
     // A font of the right size whose face name fills the field still ends inside it.
-    LOGFONTA lf;
-    memset(&lf, 'A', sizeof(lf));
+    LOGFONTA lf = TestFont();
+    memset(lf.lfFaceName, 'A', sizeof(lf.lfFaceName));
     pApp->WriteProfileBinary(_T("DefClock"), _T("ClockFont"), (LPBYTE)&lf, sizeof(lf));
     c.LoadDefaults();
     EXPECT_EQ(LF_FACESIZE - 1, (int)strlen(c.m_lfFont.lfFaceName));
+}
+
+TEST(ClockProfile, DamagedTimesTypesFontAndZoneKeepTheirDefaults)
+{
+    // A default countdown whose stored times are no times ended at every tick; a font of one pixel
+    // made a clock nobody could read.
+    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const double kInf = std::numeric_limits<double>::infinity();
+    CWinApp* pApp = AfxGetApp();
+    for (double d : {kNaN, kInf, -kInf, 1e300, -1.0, 20000.0, -700000.0})
+    {
+        ResetTestProfile();
+        pApp->WriteProfileInt(_T("DefClock"), _T("ClockType"), CLOCKTYPE_COUNTDOWN);
+        BYTE ab[12];
+        PackOleTime(d, 0, ab);
+        pApp->WriteProfileBinary(_T("DefClock"), _T("TimeInterval"), ab, sizeof(ab));
+        if (!IsPlausibleDate(d)) // -1 and 20000 days are dates, if not spans of a timer
+            pApp->WriteProfileBinary(_T("DefClock"), _T("TargetTime"), ab, sizeof(ab));
+        CClock c;
+        c.m_tsInterval = COleDateTimeSpan(0, 0, 5, 0);
+        c.m_dtTargetTime = COleDateTime(2020, 1, 2, 3, 4, 5);
+        c.LoadDefaults();
+        EXPECT_EQ(CLOCKTYPE_COUNTDOWN, c.m_nClockType) << d;
+        EXPECT_DOUBLE_EQ(COleDateTimeSpan(0, 0, 5, 0).m_span, c.m_tsInterval.m_span) << d;
+        EXPECT_DOUBLE_EQ(c.m_tsInterval.m_span, c.m_tsRemaining.m_span) << d;
+        EXPECT_EQ(COleDateTime(2020, 1, 2, 3, 4, 5), c.m_dtTargetTime) << d;
+    }
+
+    ResetTestProfile();
+    pApp->WriteProfileInt(_T("DefClock"), _T("ClockType"), 7);
+    pApp->WriteProfileInt(_T("DefClock"), _T("TimerState"), -4);
+    CClock c;
+    c.LoadDefaults();
+    EXPECT_EQ(CLOCKTYPE_CLOCK, c.m_nClockType);
+    EXPECT_EQ(TIMERSTATE_STOPPED, c.m_nTimerState);
+
+    struct
+    {
+        const char* pszWhat;
+        LONG nHeight, nWidth, nEscapement;
+        BOOL bReadable;
+    } fonts[] = {
+        {"11 pixels", -11, 0, 0, TRUE},        {"30 points", 40, 0, 0, TRUE},
+        {"default height", 0, 0, 0, TRUE},     {"one pixel", -1, 0, 0, FALSE},
+        {"two pixels", 2, 0, 0, FALSE},        {"huge", 100000, 0, 0, FALSE},
+        {"negative width", -11, -5, 0, FALSE}, {"turned on its side", -11, 0, 900, FALSE},
+    };
+    for (const auto& t : fonts)
+    {
+        LOGFONTA lf = TestFont();
+        lf.lfHeight = t.nHeight;
+        lf.lfWidth = t.nWidth;
+        lf.lfEscapement = lf.lfOrientation = t.nEscapement;
+        EXPECT_EQ(t.bReadable, IsReadableClockFont(lf)) << t.pszWhat;
+        ResetTestProfile();
+        pApp->WriteProfileBinary(_T("DefClock"), _T("ClockFont"), (LPBYTE)&lf, sizeof(lf));
+        CClock loaded, fresh;
+        loaded.LoadDefaults();
+        EXPECT_EQ(t.bReadable ? t.nHeight : fresh.m_lfFont.lfHeight, loaded.m_lfFont.lfHeight) << t.pszWhat;
+    }
+
+    TIME_ZONE_INFORMATION tz = TestZone();
+    EXPECT_TRUE(IsPlausibleZone(tz));
+    tz.Bias = 0x7FFFFFFF;
+    EXPECT_FALSE(IsPlausibleZone(tz));
+    tz = TestZone();
+    tz.DaylightDate.wMonth = 13;
+    EXPECT_FALSE(IsPlausibleZone(tz));
+    tz = TestZone();
+    tz.Bias = 0x7FFFFFFF;
+    ResetTestProfile();
+    pApp->WriteProfileBinary(_T("DefClock"), _T("ClockTzone"), (LPBYTE)&tz, sizeof(tz));
+    CClock z;
+    z.m_tzi = TestZone();
+    z.LoadDefaults();
+    EXPECT_EQ(60, z.m_tzi.Bias);
+}
+
+TEST(ClockArchive, ImplausibleStoredValuesAreRepaired)
+{
+    // The same damage in a data file: the record reads whole, with the constructor's values in
+    // place of what no record can mean.
+    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    LOGFONTA lf = TestFont();
+    lf.lfHeight = 1;
+    TIME_ZONE_INFORMATION tz = TestZone();
+    tz.StandardBias = -100000;
+    Image im;
+    im.header(6);
+    im.str("|MMM dd, yyyy").str("HH:mm:ss|MMM dd, yyyy|z");
+    im.u32(0x00112233).u32(0x00445566);
+    im.raw(&lf, 60).raw(&tz, 172);
+    im.str("Tea").u32(1).u32(1).u32(0).u32(1);
+    im.u32(CLOCKTYPE_COUNTDOWN).time(0, 1e300).time(0, kNaN);
+    im.str("Tea").u32(0).str("Done").u32(1).str("ding.wav").u32(TIMERSTATE_RUNNING);
+    im.time(0, -std::numeric_limits<double>::infinity());
+    im.u32(0).u32(1).str("HH:mm").u32(1 | ACTIVETIMER_PAUSE).u32(0);
+    CClock* p = Load(im.b);
+    ASSERT_NE(nullptr, p);
+    CClock fresh;
+    EXPECT_EQ(COleDateTimeSpan::valid, p->m_tsInterval.GetStatus());
+    EXPECT_DOUBLE_EQ(0.0, p->m_tsInterval.m_span);
+    EXPECT_DOUBLE_EQ(0.0, p->m_tsRemaining.m_span);
+    EXPECT_EQ(TIMERSTATE_STOPPED, p->m_nTimerState);
+    EXPECT_TRUE(IsPlausibleDate(p->m_dtTargetTime.m_dt));
+    EXPECT_EQ(fresh.m_lfFont.lfHeight, p->m_lfFont.lfHeight);
+    EXPECT_EQ(fresh.m_tzi.StandardBias, p->m_tzi.StandardBias);
+    EXPECT_EQ(CString("Tea"), p->m_strTimerName);
+    delete p;
 }

@@ -4,6 +4,8 @@
 
 #include <afxwin.h>
 
+#include <limits>
+
 #include "Settings.h"
 #include "TestApp.h"
 
@@ -217,6 +219,66 @@ TEST(Settings, OutOfRangeValuesAreRepaired)
         EXPECT_EQ(t.nExpect, s.m_nVersCheckInt) << t.nStored;
     }
 
+    // Counts, periods and choices outside their ranges take their defaults: nothing may multiply
+    // into an overflow, wait for ever or run every second.
+    struct
+    {
+        LPCTSTR pszKey;
+        int nStored;
+        int CSettings::*pMember;
+        int nExpect;
+    } ranges[] = {
+        {_T("SyncTimeOut"), 0, &CSettings::m_nSyncTimeOut, 5},
+        {_T("SyncTimeOut"), -1, &CSettings::m_nSyncTimeOut, 5},
+        {_T("SyncTimeOut"), 61, &CSettings::m_nSyncTimeOut, 5},
+        {_T("SyncTimeOut"), 4294968, &CSettings::m_nSyncTimeOut, 5}, // x 1000 wraps past 2^32
+        {_T("SyncTimeOut"), 0x7FFFFFFF, &CSettings::m_nSyncTimeOut, 5},
+        {_T("SyncTimeOut"), 1, &CSettings::m_nSyncTimeOut, 1},
+        {_T("SyncTimeOut"), 60, &CSettings::m_nSyncTimeOut, 60},
+        {_T("SyncInterval"), 0, &CSettings::m_nSyncInterval, 60},
+        {_T("SyncInterval"), -5, &CSettings::m_nSyncInterval, 60},
+        {_T("SyncInterval"), 1000, &CSettings::m_nSyncInterval, 60},
+        {_T("SyncInterval"), 35791395, &CSettings::m_nSyncInterval, 60}, // x 60 passes 2^31
+        {_T("SyncInterval"), 1, &CSettings::m_nSyncInterval, 1},
+        {_T("SyncInterval"), 999, &CSettings::m_nSyncInterval, 999},
+        {_T("ConnectType"), 2, &CSettings::m_nConnectType, 1},
+        {_T("ConnectType"), 0, &CSettings::m_nConnectType, 0},
+        {_T("ConnectErrorMode"), 3, &CSettings::m_nConnectErrorMode, 1},
+        {_T("ConnectErrorMode"), 2, &CSettings::m_nConnectErrorMode, 2},
+        {_T("ClockLayout2"), 5, &CSettings::m_nClockLayout2, 1},
+        {_T("ClockLayout2"), 0, &CSettings::m_nClockLayout2, 0},
+        {_T("QuietType"), -1, &CSettings::m_nQuietType, 1},
+        {_T("TimeFreq"), 6, &CSettings::m_nTimeFreq, 0},
+        {_T("TimeFreq"), 5, &CSettings::m_nTimeFreq, 5},
+        {_T("AgentVol"), 70000, &CSettings::m_nAgentVol, 65535},
+        {_T("AgentVol"), 100, &CSettings::m_nAgentVol, 100},
+    };
+    for (auto& t : ranges)
+    {
+        ResetTestProfile();
+        AfxGetApp()->WriteProfileInt(_T("Clock"), t.pszKey, t.nStored);
+        CSettings s;
+        s.Load(rcClock);
+        EXPECT_EQ(t.nExpect, s.*t.pMember) << t.pszKey << "=" << t.nStored;
+    }
+
+    // A stored time that is no date keeps the member's value.
+    for (double d :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300})
+    {
+        ResetTestProfile();
+        BYTE ab[12];
+        memcpy(ab, &d, 8);
+        memset(ab + 8, 0, 4);
+        AfxGetApp()->WriteProfileBinary(_T("Clock"), _T("LastVersCheck"), ab, sizeof(ab));
+        AfxGetApp()->WriteProfileBinary(_T("Clock"), _T("LastShutdown"), ab, sizeof(ab));
+        CSettings s;
+        s.m_dtLastVersCheck = COleDateTime(2020, 5, 6, 0, 0, 0);
+        s.Load(rcClock);
+        EXPECT_EQ(COleDateTime(2020, 5, 6, 0, 0, 0), s.m_dtLastVersCheck) << d;
+        EXPECT_DOUBLE_EQ(0.0, CSettings::ReadLastShutdown().m_dt) << d;
+    }
+
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
     struct
     {
@@ -305,7 +367,10 @@ TEST(Settings, PlacementIsMovedInsideTheDesktop)
         {{10, 580, 110, 630}, {10, 550, 110, 600}},
         {{-50, -50, 50, 50}, {0, 0, 100, 100}},
         {{790, 590, 890, 690}, {700, 500, 800, 600}},
-        {{-10, 0, 900, 50}, {-110, 0, 800, 50}}, // wider than the desktop: right edge wins
+        // Larger than the desktop: the top-left corner stays on it, never pushed off the screen.
+        {{-10, 0, 900, 50}, {0, 0, 910, 50}},
+        {{500, 300, 18505, 340}, {0, 300, 18005, 340}},
+        {{10, 10, 60, 2010}, {10, 0, 60, 2000}},
     };
     for (auto& t : cases)
     {

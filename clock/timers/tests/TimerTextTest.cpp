@@ -140,6 +140,19 @@ TEST(TimerText, PausedAndStoppedCountdownsKeepTheirTime)
     }
 }
 
+TEST(TimerText, CountdownWithNothingToCountNeverEndsUntilStarted)
+{
+    // An interval of zero (a template or a damaged record) would otherwise end at every tick.
+    CClock timer;
+    MakeCountdown(timer, 0, TIMERSTATE_STOPPED);
+    for (int i = 0; i < 3; i++)
+        EXPECT_FALSE(RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, i), TRUE).bEnded) << i;
+    timer.m_nTimerState = TIMERSTATE_RUNNING;
+    EXPECT_TRUE(RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 3), TRUE).bEnded);
+    EXPECT_FALSE(RunPass(timer, COleDateTime(2024, 5, 1, 12, 0, 4), TRUE).bEnded);
+    EXPECT_EQ(TIMERSTATE_STOPPED, timer.m_nTimerState);
+}
+
 TEST(TimerText, CountdownWithDaysAndWidestLine)
 {
     CClock timer;

@@ -49,6 +49,18 @@ DWORD WINAPI CLoopbackResponder::Run(LPVOID pParam)
         memcpy(reply + 24, request + 40, 8);
     now.ToPacket(reply + 32);
     now.ToPacket(reply + 40);
+    if (p->m_kind == kindZeroReceive)
+        memset(reply + 32, 0, 8);
+    if (p->m_kind == kindAllOnes || p->m_kind == kindNoise)
+    {
+        DWORD dwSeed = 0x9E3779B9u;
+        for (int i = 2; i < 48; i++)
+        {
+            dwSeed = dwSeed * 1664525u + 1013904223u;
+            if (i < 24 || i >= 32)
+                reply[i] = p->m_kind == kindAllOnes ? 0xFF : (BYTE)(dwSeed >> 24);
+        }
+    }
     int nLength = p->m_kind == kindShort ? 40 : 48;
     ::sendto(p->m_hSocket, (const char*)reply, nLength, 0, (sockaddr*)&from, nFrom);
     return 0;

@@ -17,7 +17,10 @@ public:
         kindWrongMode,   // mode 3 instead of 4
         kindShort,       // 40 bytes
         kindOtherOrigin, // a good reply to some other request
-        kindSilent
+        kindSilent,
+        kindZeroReceive, // a good reply but for its receive time, 0
+        kindAllOnes,     // every byte after the header's mode, stratum and originate set
+        kindNoise        // random bytes with a good mode, stratum and originate
     };
     CLoopbackResponder(Kind kind, double dOffset = 0);
     ~CLoopbackResponder();

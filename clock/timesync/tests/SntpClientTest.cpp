@@ -202,6 +202,9 @@ TEST(SntpQuery, AsksALoopbackServerAndRefusesWhatItMustNot)
         {CLoopbackResponder::kindShort, CSntpClient::kReplyTooShort},
         {CLoopbackResponder::kindOtherOrigin, CSntpClient::kReplyWrongOriginate},
         {CLoopbackResponder::kindSilent, WSAETIMEDOUT},
+        {CLoopbackResponder::kindZeroReceive, CSntpClient::kReplyNoReceiveTime},
+        {CLoopbackResponder::kindAllOnes, CSntpClient::kReplyImplausibleRoot},
+        {CLoopbackResponder::kindNoise, CSntpClient::kReplyImplausibleRoot},
     };
     for (const Case& c : cases)
     {
@@ -213,4 +216,102 @@ TEST(SntpQuery, AsksALoopbackServerAndRefusesWhatItMustNot)
         EXPECT_EQ(c.dwError, ::GetLastError()) << c.kind;
         EXPECT_EQ(0.0, response.m_dOffset) << c.kind;
     }
+}
+
+TEST(SntpReply, TimesThatCannotBeTrueAreRefused)
+{
+    // Sent at T1, back at T4 = T1 + 0.2 s; the server's clock is an hour ahead, which is what a
+    // synchronisation is for and no reason to refuse.
+    const CNtpTime sent = Ntp(3974278676UL, 0);
+    const CNtpTime back = sent.AddSeconds(0.2);
+    const CNtpTime server = sent.AddSeconds(3600.05);
+    struct Case
+    {
+        const char* pszWhat;
+        CNtpTime receive, transmit;
+        DWORD dwRootDelay, dwRootDispersion;
+        DWORD dwExpected;
+    } cases[] = {
+        {"a server an hour ahead", server, server.AddSeconds(0.001), 0x00000100, 0x00000200,
+         CSntpClient::kReplyAccepted},
+        {"an hour behind", sent.AddSeconds(-3600), sent.AddSeconds(-3599.9), 0, 0,
+         CSntpClient::kReplyAccepted},
+        {"root values at the limit", server, server, 0x00100000, 0x00100000, CSntpClient::kReplyAccepted},
+        {"receive time zero", CNtpTime(0), server, 0, 0, CSntpClient::kReplyNoReceiveTime},
+        {"receive time all ones", CNtpTime(~0ULL), CNtpTime(~0ULL), 0, 0,
+         CSntpClient::kReplyImplausibleTimes},
+        {"sent before it was received", server, server.AddSeconds(-0.01), 0, 0,
+         CSntpClient::kReplyImplausibleTimes},
+        {"held longer than the exchange", server, server.AddSeconds(30), 0, 0,
+         CSntpClient::kReplyImplausibleTimes},
+        {"received decades before it was sent", Ntp(1000, 0), server, 0, 0,
+         CSntpClient::kReplyImplausibleTimes},
+        {"root delay 17 s", server, server, 0x00110000, 0, CSntpClient::kReplyImplausibleRoot},
+        {"root delay negative", server, server, 0xFFFF0000, 0, CSntpClient::kReplyImplausibleRoot},
+        {"root dispersion all ones", server, server, 0, 0xFFFFFFFF, CSntpClient::kReplyImplausibleRoot},
+    };
+    for (const Case& c : cases)
+    {
+        BYTE reply[68];
+        memset(reply, 0, sizeof(reply));
+        reply[0] = 0x1C;
+        reply[1] = 2;
+        for (int i = 0; i < 4; i++)
+        {
+            reply[4 + i] = (BYTE)(c.dwRootDelay >> (24 - 8 * i));
+            reply[8 + i] = (BYTE)(c.dwRootDispersion >> (24 - 8 * i));
+        }
+        sent.ToPacket(reply + 24);
+        c.receive.ToPacket(reply + 32);
+        c.transmit.ToPacket(reply + 40);
+        EXPECT_EQ(c.dwExpected, CSntpClient::CheckTimes(reply, sent, back)) << c.pszWhat;
+    }
+}
+
+TEST(SntpReply, DamagedRepliesNeverPassWithImplausibleTimes)
+{
+    // A good reply mutated at random, bounded in count: whatever the checks accept keeps the times
+    // a synchronisation may use; none reads past the reply.
+    const CNtpTime sent = Ntp(3974278676UL, 0x12345678UL);
+    const CNtpTime back = sent.AddSeconds(0.05);
+    BYTE good[68];
+    memset(good, 0, sizeof(good));
+    good[0] = 0x1C;
+    good[1] = 2;
+    sent.ToPacket(good + 24);
+    sent.AddSeconds(0.01).ToPacket(good + 32);
+    sent.AddSeconds(0.011).ToPacket(good + 40);
+    ASSERT_EQ((DWORD)CSntpClient::kReplyAccepted, CSntpClient::CheckTimes(good, sent, back));
+    DWORD dwState = 0x5EED5EEDu;
+    auto next = [&dwState]() {
+        dwState ^= dwState << 13;
+        dwState ^= dwState >> 17;
+        dwState ^= dwState << 5;
+        return dwState;
+    };
+    int nAccepted = 0;
+    for (int round = 0; round < 20000; round++)
+    {
+        BYTE reply[68];
+        memcpy(reply, good, sizeof(reply));
+        int nEdits = 1 + (int)(next() % 6);
+        for (int i = 0; i < nEdits; i++)
+        {
+            DWORD r = next();
+            reply[r % 48] = (BYTE)(r >> 8);
+        }
+        int nLength = (next() % 8 == 0) ? (int)(next() % 69) : 48;
+        if (CSntpClient::CheckReply(reply, nLength, sent) != CSntpClient::kReplyAccepted ||
+            CSntpClient::CheckTimes(reply, sent, back) != CSntpClient::kReplyAccepted)
+            continue;
+        nAccepted++;
+        CNtpServerResponse response;
+        CSntpClient::ReadReply(reply, back, response);
+        double dHeld = response.m_transmitTime.Difference(response.m_receiveTime);
+        EXPECT_NE(0u, response.m_receiveTime.Value());
+        EXPECT_GE(dHeld, 0.0);
+        EXPECT_LE(dHeld, back.Difference(sent) + 0.5);
+        EXPECT_GE(response.m_dDelay, -0.5);
+    }
+    EXPECT_GT(nAccepted, 0);
 }

@@ -1,6 +1,12 @@
 // Reading the version-information file, the version order and the result texts of a check.
 #include <gtest/gtest.h>
 
+#include <winsock.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "TestSupport.h"
 #include "VersionChecker.h"
 
@@ -148,5 +154,186 @@ TEST(VersionCheckerTest, FailedDownloadLeavesNoFile)
     EXPECT_FALSE(checker.Check(_T("http://127.0.0.1:9"), kProduct, folder.Path() + _T("\\"),
                                _T("velmorainfo.xml"), kOwn));
     EXPECT_STREQ("Cannot connect to file version URL", (LPCSTR)checker.m_strError);
+    EXPECT_TRUE(folder.Files().empty());
+}
+
+namespace
+{
+// An HTTP server on loopback that answers each path with a fixed reply, counting the requests. A
+// reply that starts with "SLOW" sends the rest but its last byte, then waits for Release.
+class CLoopbackHttp
+{
+public:
+    explicit CLoopbackHttp(const std::vector<std::pair<std::string, std::string>>& replies)
+        : m_replies(replies), m_nRequests(0), m_hRelease(::CreateEventA(NULL, TRUE, FALSE, NULL))
+    {
+        WSADATA data;
+        ::WSAStartup(MAKEWORD(1, 1), &data);
+        m_hSocket = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr;
+        memset(&addr, 0, sizeof(addr));
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = ::inet_addr("127.0.0.1");
+        ::bind(m_hSocket, (sockaddr*)&addr, sizeof(addr));
+        int nLength = sizeof(addr);
+        ::getsockname(m_hSocket, (sockaddr*)&addr, &nLength);
+        m_nPort = ::ntohs(addr.sin_port);
+        ::listen(m_hSocket, 8);
+        m_hThread = ::CreateThread(NULL, 0, Run, this, 0, NULL);
+    }
+    ~CLoopbackHttp()
+    {
+        Release();
+        ::closesocket(m_hSocket);
+        ::WaitForSingleObject(m_hThread, 5000);
+        ::CloseHandle(m_hThread);
+        ::CloseHandle(m_hRelease);
+        ::WSACleanup();
+    }
+    CString Base(const char* pszPath) const
+    {
+        CString s;
+        s.Format(_T("http://127.0.0.1:%u%s"), m_nPort, pszPath);
+        return s;
+    }
+    long Requests() const { return m_nRequests; }
+    void Release() { ::SetEvent(m_hRelease); }
+
+private:
+    static DWORD WINAPI Run(LPVOID pParam)
+    {
+        CLoopbackHttp* p = (CLoopbackHttp*)pParam;
+        for (;;)
+        {
+            SOCKET s = ::accept(p->m_hSocket, NULL, NULL);
+            if (s == INVALID_SOCKET)
+                return 0;
+            std::string request;
+            char buf[1024];
+            while (request.find("\r\n\r\n") == std::string::npos)
+            {
+                int n = ::recv(s, buf, sizeof(buf), 0);
+                if (n <= 0)
+                    break;
+                request.append(buf, n);
+            }
+            ::InterlockedIncrement(&p->m_nRequests);
+            size_t nStart = request.find(' ') + 1;
+            std::string path = request.substr(nStart, request.find(' ', nStart) - nStart);
+            std::string reply = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+            for (const auto& r : p->m_replies)
+                if (path == r.first)
+                    reply = r.second;
+            if (reply.compare(0, 4, "SLOW") == 0)
+            {
+                reply = reply.substr(4);
+                ::send(s, reply.data(), (int)reply.size() - 1, 0);
+                ::WaitForSingleObject(p->m_hRelease, 20000);
+                ::send(s, reply.data() + reply.size() - 1, 1, 0);
+            }
+            else
+                ::send(s, reply.data(), (int)reply.size(), 0);
+            ::shutdown(s, 1);
+            ::closesocket(s);
+        }
+    }
+
+    std::vector<std::pair<std::string, std::string>> m_replies;
+    volatile long m_nRequests;
+    HANDLE m_hRelease;
+    SOCKET m_hSocket;
+    UINT m_nPort;
+    HANDLE m_hThread;
+};
+
+std::string Reply(const char* pszStatus, const std::string& headers, const std::string& body)
+{
+    char szLength[32];
+    wsprintfA(szLength, "%u", (unsigned)body.size());
+    return std::string("HTTP/1.1 ") + pszStatus + "\r\n" + headers + "Content-Length: " + szLength +
+           "\r\nConnection: close\r\n\r\n" + body;
+}
+
+const char kGoodFile[] =
+    "<?xml version=\"1.0\"?><Quendra_Version_Info><info><product>Velmora Clock</product>"
+    "<rel><v>2.34.013</v></rel><beta><v>2.30.000</v></beta></info></Quendra_Version_Info>";
+} // namespace
+
+TEST(VersionCheckerTest, RedirectsAreFollowedAFewTimesAndTheStatusIsChecked)
+{
+    const std::string loop = Reply("302 Found", "Location: /loop/velmorainfo.xml\r\n", "");
+    CLoopbackHttp server({
+        {"/loop/velmorainfo.xml", loop},
+        {"/hop/velmorainfo.xml", Reply("301 Moved Permanently", "Location: /hop2/velmorainfo.xml\r\n", "")},
+        {"/hop2/velmorainfo.xml", Reply("307 Temporary Redirect", "Location: ../ok/velmorainfo.xml\r\n", "")},
+        {"/ok/velmorainfo.xml", Reply("200 OK", "", kGoodFile)},
+        {"/broken/velmorainfo.xml", Reply("500 Internal Server Error", "", "<html>oops</html>")},
+    });
+    ::SetEnvironmentVariableA("VELMORA_ROUTE", NULL);
+    struct Row
+    {
+        const char* pszBase;
+        BOOL bOk;
+        const char* pszError;
+        long nRequests;
+    } rows[] = {
+        {"/hop", TRUE, "", 3},
+        {"/loop", FALSE, "The version server redirected the request more than 5 times.", 6},
+        {"/missing", FALSE, "The version server answered: 404 Not Found", 1},
+        {"/broken", FALSE, "The version server answered: 500 Internal Server Error", 1},
+    };
+    for (const Row& r : rows)
+    {
+        CVersionChecker checker;
+        CTestFolder folder;
+        long nBefore = server.Requests();
+        EXPECT_EQ(r.bOk, checker.Check(server.Base(r.pszBase), kProduct, folder.Path() + _T("\\"),
+                                       _T("velmorainfo.xml"), kOwn))
+            << r.pszBase;
+        EXPECT_STREQ(r.pszError, (LPCSTR)checker.m_strError) << r.pszBase;
+        EXPECT_EQ(r.nRequests, server.Requests() - nBefore) << r.pszBase;
+        EXPECT_TRUE(folder.Files().empty()) << r.pszBase;
+        EXPECT_EQ(r.bOk, checker.m_bNewerRelease) << r.pszBase;
+    }
+}
+
+namespace
+{
+struct CCheckJob
+{
+    CVersionChecker checker;
+    CString strBase, strFolder;
+    BOOL bResult = TRUE;
+    static DWORD WINAPI Run(LPVOID p)
+    {
+        CCheckJob* pJob = (CCheckJob*)p;
+        pJob->bResult =
+            pJob->checker.Check(pJob->strBase, kProduct, pJob->strFolder, _T("velmorainfo.xml"), kOwn);
+        return 0;
+    }
+};
+} // namespace
+
+TEST(VersionCheckerTest, AStoppedDownloadLeavesNoFile)
+{
+    // The program ends while the download waits for its last byte: the file is deleted while the
+    // download still holds it open (it goes with the last handle, or with the process), and the
+    // download stops at its next block.
+    CLoopbackHttp server({{"/slow/velmorainfo.xml", "SLOW" + Reply("200 OK", "", kGoodFile)}});
+    CTestFolder folder;
+    CCheckJob job;
+    job.strBase = server.Base("/slow");
+    job.strFolder = folder.Path() + _T("\\");
+    HANDLE hThread = ::CreateThread(NULL, 0, CCheckJob::Run, &job, 0, NULL);
+    ASSERT_NE((HANDLE)NULL, hThread);
+    for (int i = 0; i < 1000 && folder.Files().empty(); i++)
+        ::Sleep(10);
+    ASSERT_FALSE(folder.Files().empty()) << "the download made its file";
+    job.checker.Abort();
+    server.Release();
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 20000));
+    ::CloseHandle(hThread);
+    EXPECT_FALSE(job.bResult);
+    EXPECT_STREQ("The version check was stopped.", (LPCSTR)job.checker.m_strError);
     EXPECT_TRUE(folder.Files().empty());
 }

@@ -245,10 +245,13 @@ LRESULT CVersionCheckDlg::OnVersionCheckFini(WPARAM, LPARAM)
 
 void CVersionCheckDlg::OnDestroy()
 {
-    // A worker still running finds no window to post to and frees the shared block itself.
+    // A worker still running finds no window to post to and frees the shared block itself. Its
+    // download goes with the program: the temporary file must not outlive it.
     ::EnterCriticalSection(&m_pJob->cs);
     m_pJob->hWnd = NULL;
     ::LeaveCriticalSection(&m_pJob->cs);
+    if (m_bRunning)
+        m_pJob->checker.Abort();
     if (m_nTimer != 0)
         KillTimer(m_nTimer);
     m_nTimer = 0;
