@@ -17,7 +17,7 @@ const double kLastDay = 2958465.0;
 
 CAlarmEngine::CAlarmEngine()
     : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_bAlarmsDirty(FALSE), m_bSaving(FALSE),
-      m_bSaveFailed(FALSE)
+      m_bSaveFailed(FALSE), m_bDueStale(TRUE), m_bSweepDue(TRUE), m_nDisturbed(0)
 {
 }
 
@@ -33,6 +33,7 @@ void CAlarmEngine::RemoveAll()
     for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
         Discard((CAlarms*)m_alarms.GetAt(i));
     m_alarms.RemoveAll();
+    NoteChange();
 }
 
 CAlarms* CAlarmEngine::GetAlarm(int nIndex) const
@@ -77,12 +78,30 @@ void CAlarmEngine::ClearAlarmsChanged()
     m_bAlarmsDirty = FALSE;
 }
 
-void CAlarmEngine::MarkAlarmsChanged()
+void CAlarmEngine::SetDirty()
 {
     m_bChanged = TRUE;
     m_bAlarmsDirty = TRUE;
     // A new change earns a new attempt at saving.
     m_bSaveFailed = FALSE;
+}
+
+void CAlarmEngine::MarkAlarmsChanged()
+{
+    SetDirty();
+    NoteChange();
+}
+
+void CAlarmEngine::AlarmEdited()
+{
+    NoteChange();
+}
+
+void CAlarmEngine::NoteChange()
+{
+    m_bDueStale = TRUE;
+    m_bSweepDue = TRUE;
+    m_nDisturbed++;
 }
 
 CAlarms* CAlarmEngine::NewAlarm()
@@ -112,6 +131,8 @@ CAlarms* CAlarmEngine::NewAlarm()
         return NULL;
     }
     m_nNextAlarmId++;
+    // Its fields are set by the caller after this: the order is made at the next check.
+    NoteChange();
     return pAlarm;
 }
 
@@ -208,37 +229,106 @@ CAlarms* CAlarmEngine::AddTimerAlarm(const CString& strName, const COleDateTime&
     return pAlarm;
 }
 
+void CAlarmEngine::OrderDue()
+{
+    m_due.clear();
+    for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
+    {
+        const CAlarms* pAlarm = (const CAlarms*)m_alarms.GetAt(i);
+        if (pAlarm->m_bEnabled == 1 && pAlarm->m_nState == ALARMSTATE_ARMED &&
+            pAlarm->m_dtActivation.GetStatus() == COleDateTime::valid)
+            m_due.push_back(std::make_pair(ToSeconds(pAlarm->m_dtActivation), i));
+    }
+    std::sort(m_due.begin(), m_due.end());
+    m_bDueStale = FALSE;
+}
+
+void CAlarmEngine::CheckSlot(INT_PTR nSlot, LONGLONG nNow, const COleDateTime& dtNow)
+{
+    CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(nSlot);
+    if (pAlarm->m_bEnabled != 1 || pAlarm->m_nState != ALARMSTATE_ARMED)
+        return;
+    if (pAlarm->m_dtActivation.GetStatus() != COleDateTime::valid)
+        return;
+    LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
+    if (!m_options.bRunOverdue)
+    {
+        if (nDue == nNow)
+            FireOne(pAlarm, dtNow, FALSE, FALSE);
+        return;
+    }
+    if (nDue > nNow)
+        return;
+    BOOL bLate = m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
+    FireOne(pAlarm, dtNow, FALSE, bLate);
+}
+
 void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
 {
     if (dtNow.GetStatus() != COleDateTime::valid)
         return;
     LONGLONG nNow = ToSeconds(dtNow);
     INT_PTR nCount = m_alarms.GetSize();
-    // A notification runs a message loop in which later ticks, sweeps and the user's commands may
-    // add or remove alarms: the walk looks at the array as it is after each firing.
-    for (INT_PTR i = 0; i < nCount && i < m_alarms.GetSize(); i++)
+    // A check inside the notification of an outer check's alarm changes what that walk may rely on.
+    m_nDisturbed++;
+
+    // The slots due now, in the array's order: the alarms a walk over the whole array would fire.
+    std::vector<INT_PTR> slots;
+    BOOL bOrdered = FALSE;
+    try
     {
-        CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(i);
-        if (pAlarm->m_bEnabled != 1 || pAlarm->m_nState != ALARMSTATE_ARMED)
-            continue;
-        if (pAlarm->m_dtActivation.GetStatus() != COleDateTime::valid)
-            continue;
-        LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
+        if (m_bDueStale)
+            OrderDue();
+        auto itFirst = m_due.begin();
         if (!m_options.bRunOverdue)
+            itFirst = std::lower_bound(m_due.begin(), m_due.end(), std::make_pair(nNow, (INT_PTR)0));
+        for (auto it = itFirst; it != m_due.end() && it->first <= nNow; ++it)
+            slots.push_back(it->second);
+        std::sort(slots.begin(), slots.end());
+        bOrdered = TRUE;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+    }
+    catch (std::bad_alloc&)
+    {
+    }
+    if (!bOrdered)
+    {
+        m_bDueStale = TRUE;
+        slots.clear();
+    }
+
+    // A notification runs a message loop in which later ticks, sweeps and the user's commands may
+    // add or remove alarms: after such a change the walk looks at the array as it is after each
+    // firing, from the slot after the one that fired.
+    INT_PTR nFrom = bOrdered ? -1 : 0;
+    for (INT_PTR nSlot : slots)
+    {
+        unsigned nMark = m_nDisturbed;
+        CheckSlot(nSlot, nNow, dtNow);
+        if (m_nDisturbed != nMark)
         {
-            if (nDue == nNow)
-                FireAlarm(pAlarm, dtNow, FALSE, FALSE);
-            continue;
+            nFrom = nSlot + 1;
+            break;
         }
-        if (nDue > nNow)
-            continue;
-        BOOL bLate = m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
-        FireAlarm(pAlarm, dtNow, FALSE, bLate);
+    }
+    if (nFrom >= 0)
+    {
+        for (INT_PTR i = nFrom; i < nCount && i < m_alarms.GetSize(); i++)
+            CheckSlot(i, nNow, dtNow);
     }
     SweepAlarms();
 }
 
 void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate)
+{
+    NoteChange();
+    FireOne(pAlarm, dtNow, bRunNow, bLate);
+}
+
+void CAlarmEngine::FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate)
 {
     if (pAlarm == NULL || IsFiring(pAlarm))
         return;
@@ -260,7 +350,7 @@ void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bR
         if (pAlarm->m_bShutDown)
         {
             pActions->ScheduleShutdown((UINT)pAlarm->m_nShutDownKind, pAlarm->m_bCloseAll);
-            MarkAlarmsChanged();
+            SetDirty();
         }
         if (pAlarm->m_bSpeakMessage)
             pActions->SpeakAlarm(pAlarm->m_strMessage, dtNow);
@@ -278,25 +368,28 @@ void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bR
     }
 
     m_firing.erase(std::find(m_firing.begin(), m_firing.end(), pAlarm));
+    // It moved on, stopped or is to be swept away; the order is made again at the next check.
+    m_bDueStale = TRUE;
+    m_bSweepDue = TRUE;
     auto itDiscarded = std::find(m_discarded.begin(), m_discarded.end(), pAlarm);
     if (itDiscarded != m_discarded.end())
     {
         // Deleted or replaced while it was firing: only now is nothing left using it.
         m_discarded.erase(itDiscarded);
         delete pAlarm;
-        MarkAlarmsChanged();
+        SetDirty();
         return;
     }
     if (bRemindedLater)
     {
-        MarkAlarmsChanged();
+        SetDirty();
         return;
     }
     if (bRunNow)
         pAlarm->m_nState = nSavedState;
     else
         Reschedule(pAlarm, dtNow);
-    MarkAlarmsChanged();
+    SetDirty();
 }
 
 void CAlarmEngine::Reschedule(CAlarms* pAlarm, const COleDateTime& dtNow)
@@ -317,7 +410,11 @@ void CAlarmEngine::Reschedule(CAlarms* pAlarm, const COleDateTime& dtNow)
 
 void CAlarmEngine::SweepAlarms()
 {
-    for (INT_PTR i = 0; i < m_alarms.GetSize();)
+    // Walked only when something may have left an alarm new, arming or finished; arming one marks
+    // the next sweep as due again.
+    BOOL bWalk = m_bSweepDue;
+    m_bSweepDue = FALSE;
+    for (INT_PTR i = 0; bWalk && i < m_alarms.GetSize();)
     {
         CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(i);
         switch (pAlarm->m_nState)
