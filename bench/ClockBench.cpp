@@ -3,7 +3,12 @@
 // - the once-a-second tick with 1, 8 and 32 clocks (processor time), against clock_tick_ref, which
 //   draws the same texts in the same fonts and colours into one off-screen bitmap and copies it;
 // - the wall time from starting the program to its first painted clock, against clock_start_ref,
-//   a dialog from a resource that paints one line, both started by this program the same way;
+//   a dialog from a resource that paints one line, both started by this program the same way:
+//   with a stand-in speech character server registered (bench/agent), as a user with the server
+//   installed starts it, and without one, which includes the start-up's second probe by design;
+// - the processor time of the running program with one clock, auto-hide off and on, against
+//   clock_tick_ref drawing the same clock once a second from a window timer over the same time
+//   (CLOCKBENCH_IDLE_SECONDS, 20: shorter than the minute, the rate is scaled to a minute);
 // - the private bytes of each after ticking for a minute (CLOCKBENCH_MEMORY_SECONDS), with 8
 //   clocks.
 // Start-up and private bytes are measured with the programs as built and without their debug
@@ -124,6 +129,14 @@ std::string RunCapture(const CString& strCommand)
     return out;
 }
 
+// CLOCKBENCH_ONLY lists the measurements to make (ticks, start, idle, memory), for a quick look at
+// one of them; all by default. The one-clock tick is always measured: the idle reference needs it.
+BOOL Wanted(const char* pszWhat)
+{
+    const char* psz = getenv("CLOCKBENCH_ONLY");
+    return psz == NULL || *psz == '\0' || strstr(psz, pszWhat) != NULL;
+}
+
 // ---- The tick ---------------------------------------------------------------------------------
 
 // What the reference needs to draw the same clocks as the window, and the window's own text.
@@ -223,10 +236,13 @@ BOOL SameTextsButTime(const CString& a, const CString& b)
     return na >= 0 && nb >= 0 && a.Mid(na) == b.Mid(nb);
 }
 
-void MeasureTicks(int nRepeats)
+// The tick with 1, 8 and 32 clocks (the first nSizes of them); the one-clock set-up is kept.
+void MeasureTicks(int nRepeats, TICKSETUP& setupOne, int nSizes)
 {
     for (int n : {1, 8, 32})
     {
+        if (nSizes-- <= 0)
+            break;
         double best = 1e9, bestRef = 1e9;
         TICKSETUP setup;
         CString strRefText;
@@ -242,6 +258,7 @@ void MeasureTicks(int nRepeats)
         printf("tick, %d clocks: velmora %.6f ms, reference %.6f ms\n", n, best, bestRef);
         if (n == 1)
         {
+            setupOne = setup;
             printf("text: velmora \"%s\", reference \"%s\": %s\n", (LPCSTR)setup.strText, (LPCSTR)strRefText,
                    SameTextsButTime(setup.strText, strRefText) ? "same" : "DIFFERENT");
         }
@@ -304,6 +321,47 @@ void MeasureStages()
 }
 
 // ---- Start-up and memory ------------------------------------------------------------------------
+
+// The speech character server's class, whose in-process server the clock's start-up probe asks for.
+const char kAgentServerKey[] = "CLSID\\{D45FD2FC-5C6E-11D1-9EC1-00C04FD7081F}";
+
+// Registers the stand-in server beside this program (in this prefix's registry, which belongs to
+// the benchmarks), or removes it.
+BOOL RegisterStandInAgent(BOOL bRegister)
+{
+    CString strInproc = CString(kAgentServerKey) + "\\InprocServer32";
+    if (!bRegister)
+    {
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, strInproc);
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kAgentServerKey);
+        return TRUE;
+    }
+    CString strDll = BenchFolder() + "StandInAgentServer.dll";
+    if (::GetFileAttributesA(strDll) == INVALID_FILE_ATTRIBUTES)
+        return FALSE;
+    HKEY hKey;
+    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, strInproc, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL) !=
+        ERROR_SUCCESS)
+        return FALSE;
+    LONG n = ::RegSetValueExA(hKey, NULL, 0, REG_SZ, (const BYTE*)(LPCSTR)strDll, strDll.GetLength() + 1);
+    static const char szModel[] = "Apartment";
+    if (n == ERROR_SUCCESS)
+        n = ::RegSetValueExA(hKey, "ThreadingModel", 0, REG_SZ, (const BYTE*)szModel, sizeof(szModel));
+    ::RegCloseKey(hKey);
+    return n == ERROR_SUCCESS;
+}
+
+// The clock program's own setting for auto-hide, in this prefix's user registry.
+void SetVelmoraAutoHide(BOOL bOn)
+{
+    HKEY hKey;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Quendra Labs\\Velmora\\Clock", 0, NULL, 0, KEY_WRITE,
+                          NULL, &hKey, NULL) != ERROR_SUCCESS)
+        return;
+    DWORD dw = bOn ? 1 : 0;
+    ::RegSetValueExA(hKey, "AutoHide", 0, REG_DWORD, (const BYTE*)&dw, sizeof(dw));
+    ::RegCloseKey(hKey);
+}
 
 // Makes a data folder for the real program: a copy of it and a data file with nClocks clocks.
 BOOL PrepareVelmoraFolder(const CBenchFolder& folder, int nClocks, const CString& strExe)
@@ -395,6 +453,17 @@ public:
             return -1;
         return WallSeconds() - m_dStarted;
     }
+    // Kernel and user time of the whole process so far, in seconds.
+    double CpuSeconds()
+    {
+        FILETIME ftCreate, ftExit, ftKernel, ftUser;
+        if (m_pi.hProcess == NULL ||
+            !::GetProcessTimes(m_pi.hProcess, &ftCreate, &ftExit, &ftKernel, &ftUser))
+            return -1;
+        ULONGLONG k = ((ULONGLONG)ftKernel.dwHighDateTime << 32) | ftKernel.dwLowDateTime;
+        ULONGLONG u = ((ULONGLONG)ftUser.dwHighDateTime << 32) | ftUser.dwLowDateTime;
+        return (double)(k + u) / 1e7;
+    }
     double PrivateKB()
     {
         PROCESS_MEMORY_COUNTERS_EX pmc = {};
@@ -427,8 +496,15 @@ private:
     double m_dStarted;
 };
 
-void MeasureStartUp(int nRepeats, const BUILDKIND& kind)
+void MeasureStartUp(int nRepeats, const BUILDKIND& kind, BOOL bAgent)
 {
+    LPCSTR pszAgent = bAgent ? "agent present" : "no agent";
+    if (!RegisterStandInAgent(bAgent))
+    {
+        printf("start-up (%s, %s): the stand-in agent server could not be registered\n", kind.pszName,
+               pszAgent);
+        return;
+    }
     CBenchFolder velmora, reference;
     if (!PrepareVelmoraFolder(velmora, 1, kind.strVelmora) ||
         !PrepareReferenceFolder(reference, kind.strReference))
@@ -456,8 +532,54 @@ void MeasureStartUp(int nRepeats, const BUILDKIND& kind)
         if (ref >= 0 && ref * 1e3 < bestRef)
             bestRef = ref * 1e3;
     }
-    printf("start-up to first paint (%s): velmora %.3f ms, reference %.3f ms\n", kind.pszName, best, bestRef);
+    RegisterStandInAgent(FALSE);
+    printf("start-up to first paint (%s, %s): velmora %.3f ms, reference %.3f ms\n", kind.pszName, pszAgent,
+           best, bestRef);
     fflush(stdout);
+}
+
+// The running program's processor time with one clock, auto-hide off and on, against the reference
+// ticking the same clock once a second for the same time; both are scaled to a minute. The
+// program's start-up (its first paint and the work it posts itself to do after it) is left out.
+void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
+{
+    for (BOOL bAutoHide : {FALSE, TRUE})
+    {
+        CBenchFolder velmora;
+        if (!PrepareVelmoraFolder(velmora, 1, kind.strVelmora))
+        {
+            printf("idle (%s): the program's folder could not be made\n", kind.pszName);
+            return;
+        }
+        SetVelmoraAutoHide(bAutoHide);
+        double dOurs = -1, dRef = -1, dWall = 0;
+        {
+            CStartedProgram prog(velmora.Path(), "Velmora.exe");
+            if (prog.WaitPainted() >= 0)
+            {
+                ::Sleep(2000);
+                CString strCommand;
+                strCommand.Format(
+                    "\"%sclock_tick_ref.exe\" 1 %d %d %d %d %ld %ld %d \"%s\" 0x%06lx 0x%06lx \"%s\" %d",
+                    (LPCSTR)BenchFolder(), s.sizeDraw.cx, s.sizeDraw.cy, s.ptArea.x, s.ptArea.y,
+                    s.lf.lfHeight, s.lf.lfWeight, s.lf.lfCharSet, s.lf.lfFaceName, s.crBackground, s.crText,
+                    (LPCSTR)s.strName, nSeconds);
+                double t0 = prog.CpuSeconds(), w0 = WallSeconds();
+                std::string out = RunCapture(strCommand);
+                dWall = WallSeconds() - w0;
+                dOurs = (prog.CpuSeconds() - t0) * 1e3 * 60.0 / dWall;
+                const char* p = strstr(out.c_str(), "reference idle: ");
+                if (p != NULL)
+                    dRef = atof(p + strlen("reference idle: ")) * 60.0 / nSeconds;
+            }
+        }
+        printf(
+            "idle, 1 clock, auto-hide %s, over %d s: velmora %.3f ms, reference %.3f ms of processor time a "
+            "minute\n",
+            bAutoHide ? "on" : "off", nSeconds, dOurs, dRef);
+        fflush(stdout);
+    }
+    SetVelmoraAutoHide(FALSE);
 }
 
 // The program and the reference tick side by side for the same time; then each one's private
@@ -499,12 +621,23 @@ public:
             MeasureStages();
             return FALSE;
         }
-        MeasureTicks(nRepeats);
+        TICKSETUP setupOne;
+        MeasureTicks(Wanted("ticks") ? nRepeats : 1, setupOne, Wanted("ticks") ? 3 : 1);
         std::vector<BUILDKIND> kinds = BuildKinds();
-        for (const BUILDKIND& kind : kinds)
-            MeasureStartUp(nRepeats, kind);
-        for (const BUILDKIND& kind : kinds)
-            MeasureMemory(EnvInt("CLOCKBENCH_MEMORY_SECONDS", 60), kind);
+        if (Wanted("start"))
+        {
+            for (const BUILDKIND& kind : kinds)
+                MeasureStartUp(nRepeats, kind, TRUE);
+            // Without the server the start-up waits for it and asks again, by design: once is enough.
+            MeasureStartUp(nRepeats, kinds.back(), FALSE);
+        }
+        if (Wanted("idle"))
+            MeasureIdle(EnvInt("CLOCKBENCH_IDLE_SECONDS", 20), setupOne, kinds.back());
+        if (Wanted("memory"))
+        {
+            for (const BUILDKIND& kind : kinds)
+                MeasureMemory(EnvInt("CLOCKBENCH_MEMORY_SECONDS", 60), kind);
+        }
         return FALSE;
     }
 };
