@@ -26,7 +26,7 @@ for name, ours, unit, refname, ref, goal, *rest in rows:
         verdict = 'met' if met else 'NOT MET'
     if ours < 0 or ref < 0:
         verdict = 'NO RESULT'
-    table.append((name, '%.3f %s' % (ours, unit), '%s %.3f %s' % (refname, ref, unit), '%.2f' % ratio, goal,
+    table.append((name, '%.4g %s' % (ours, unit), '%s %.4g %s' % (refname, ref, unit), '%.2f' % ratio, goal,
                   verdict))
     if rest and rest[0]:
         notes.append('%s: %s' % (name, rest[0]))
