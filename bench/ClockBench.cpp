@@ -3,7 +3,12 @@
 // - the once-a-second tick with 1, 8 and 32 clocks (processor time), against clock_tick_ref, which
 //   draws the same texts in the same fonts and colours into one off-screen bitmap and copies it;
 // - the wall time from starting the program to its first painted clock, against clock_start_ref,
-//   a dialog from a resource that paints one line, both started by this program the same way;
+//   a dialog from a resource that paints one line, both started by this program the same way:
+//   with a stand-in speech character server registered (bench/agent), as a user with the server
+//   installed starts it, and without one, which includes the start-up's second probe by design;
+// - the processor time of the running program with one clock, auto-hide off and on, against
+//   clock_tick_ref drawing the same clock once a second from a window timer over the same time
+//   (CLOCKBENCH_IDLE_SECONDS, 20: shorter than the minute, the rate is scaled to a minute);
 // - the private bytes of each after ticking for a minute (CLOCKBENCH_MEMORY_SECONDS), with 8
 //   clocks.
 // Start-up and private bytes are measured with the programs as built and without their debug
@@ -125,6 +130,14 @@ std::string RunCapture(const CString& strCommand)
     return out;
 }
 
+// CLOCKBENCH_ONLY lists the measurements to make (ticks, start, idle, memory), for a quick look at
+// one of them; all by default. The one-clock tick is always measured: the idle reference needs it.
+BOOL Wanted(const char* pszWhat)
+{
+    const char* psz = getenv("CLOCKBENCH_ONLY");
+    return psz == NULL || *psz == '\0' || strstr(psz, pszWhat) != NULL;
+}
+
 // ---- The tick ---------------------------------------------------------------------------------
 
 // What the reference needs to draw the same clocks as the window, and the window's own text.
@@ -179,7 +192,7 @@ double ClockTickCost(int nClocks, TICKSETUP& setup)
         setup.strText.Replace(_T('\n'), _T('|'));
     }
 
-    // Processor time is counted in coarse steps: tick until enough of it has passed.
+    // Processor time is counted in steps of 10 ms under Wine: a second of it keeps the step to 1%.
     int nTicks = 0;
     double t0 = CpuSeconds(), t;
     do
@@ -192,7 +205,7 @@ double ClockTickCost(int nClocks, TICKSETUP& setup)
         }
         nTicks += 50;
         t = CpuSeconds() - t0;
-    } while (t < 0.3 && nTicks < 100000);
+    } while (t < 1.0 && nTicks < 100000);
     dlg.DestroyWindow();
     PumpMessages();
     return t / nTicks;
@@ -224,10 +237,13 @@ BOOL SameTextsButTime(const CString& a, const CString& b)
     return na >= 0 && nb >= 0 && a.Mid(na) == b.Mid(nb);
 }
 
-void MeasureTicks(int nRepeats)
+// The tick with 1, 8 and 32 clocks (the first nSizes of them); the one-clock set-up is kept.
+void MeasureTicks(int nRepeats, TICKSETUP& setupOne, int nSizes)
 {
     for (int n : {1, 8, 32})
     {
+        if (nSizes-- <= 0)
+            break;
         double best = 1e9, bestRef = 1e9;
         TICKSETUP setup;
         CString strRefText;
@@ -243,6 +259,7 @@ void MeasureTicks(int nRepeats)
         printf("tick, %d clocks: velmora %.6f ms, reference %.6f ms\n", n, best, bestRef);
         if (n == 1)
         {
+            setupOne = setup;
             printf("text: velmora \"%s\", reference \"%s\": %s\n", (LPCSTR)setup.strText, (LPCSTR)strRefText,
                    SameTextsButTime(setup.strText, strRefText) ? "same" : "DIFFERENT");
         }
@@ -305,6 +322,47 @@ void MeasureStages()
 }
 
 // ---- Start-up and memory ------------------------------------------------------------------------
+
+// The speech character server's class, whose in-process server the clock's start-up probe asks for.
+const char kAgentServerKey[] = "CLSID\\{D45FD2FC-5C6E-11D1-9EC1-00C04FD7081F}";
+
+// Registers the stand-in server beside this program (in this prefix's registry, which belongs to
+// the benchmarks), or removes it.
+BOOL RegisterStandInAgent(BOOL bRegister)
+{
+    CString strInproc = CString(kAgentServerKey) + "\\InprocServer32";
+    if (!bRegister)
+    {
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, strInproc);
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kAgentServerKey);
+        return TRUE;
+    }
+    CString strDll = BenchFolder() + "StandInAgentServer.dll";
+    if (::GetFileAttributesA(strDll) == INVALID_FILE_ATTRIBUTES)
+        return FALSE;
+    HKEY hKey;
+    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, strInproc, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL) !=
+        ERROR_SUCCESS)
+        return FALSE;
+    LONG n = ::RegSetValueExA(hKey, NULL, 0, REG_SZ, (const BYTE*)(LPCSTR)strDll, strDll.GetLength() + 1);
+    static const char szModel[] = "Apartment";
+    if (n == ERROR_SUCCESS)
+        n = ::RegSetValueExA(hKey, "ThreadingModel", 0, REG_SZ, (const BYTE*)szModel, sizeof(szModel));
+    ::RegCloseKey(hKey);
+    return n == ERROR_SUCCESS;
+}
+
+// The clock program's own setting for auto-hide, in this prefix's user registry.
+void SetVelmoraAutoHide(BOOL bOn)
+{
+    HKEY hKey;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Quendra Labs\\Velmora\\Clock", 0, NULL, 0, KEY_WRITE,
+                          NULL, &hKey, NULL) != ERROR_SUCCESS)
+        return;
+    DWORD dw = bOn ? 1 : 0;
+    ::RegSetValueExA(hKey, "AutoHide", 0, REG_DWORD, (const BYTE*)&dw, sizeof(dw));
+    ::RegCloseKey(hKey);
+}
 
 // Makes a data folder for the real program: a copy of it and a data file with nClocks clocks.
 BOOL PrepareVelmoraFolder(const CBenchFolder& folder, int nClocks, const CString& strExe)
@@ -396,6 +454,17 @@ public:
             return -1;
         return WallSeconds() - m_dStarted;
     }
+    // Kernel and user time of the whole process so far, in seconds.
+    double CpuSeconds()
+    {
+        FILETIME ftCreate, ftExit, ftKernel, ftUser;
+        if (m_pi.hProcess == NULL ||
+            !::GetProcessTimes(m_pi.hProcess, &ftCreate, &ftExit, &ftKernel, &ftUser))
+            return -1;
+        ULONGLONG k = ((ULONGLONG)ftKernel.dwHighDateTime << 32) | ftKernel.dwLowDateTime;
+        ULONGLONG u = ((ULONGLONG)ftUser.dwHighDateTime << 32) | ftUser.dwLowDateTime;
+        return (double)(k + u) / 1e7;
+    }
     double PrivateKB()
     {
         PROCESS_MEMORY_COUNTERS_EX pmc = {};
@@ -428,8 +497,15 @@ private:
     double m_dStarted;
 };
 
-void MeasureStartUp(int nRepeats, const BUILDKIND& kind)
+void MeasureStartUp(int nRepeats, const BUILDKIND& kind, BOOL bAgent)
 {
+    LPCSTR pszAgent = bAgent ? "agent present" : "no agent";
+    if (!RegisterStandInAgent(bAgent))
+    {
+        printf("start-up (%s, %s): the stand-in agent server could not be registered\n", kind.pszName,
+               pszAgent);
+        return;
+    }
     CBenchFolder velmora, reference;
     if (!PrepareVelmoraFolder(velmora, 1, kind.strVelmora) ||
         !PrepareReferenceFolder(reference, kind.strReference))
@@ -457,8 +533,149 @@ void MeasureStartUp(int nRepeats, const BUILDKIND& kind)
         if (ref >= 0 && ref * 1e3 < bestRef)
             bestRef = ref * 1e3;
     }
-    printf("start-up to first paint (%s): velmora %.3f ms, reference %.3f ms\n", kind.pszName, best, bestRef);
+    RegisterStandInAgent(FALSE);
+    printf("start-up to first paint (%s, %s): velmora %.3f ms, reference %.3f ms\n", kind.pszName, pszAgent,
+           best, bestRef);
     fflush(stdout);
+}
+
+// The processor time, in seconds, of the Wine process whose program runs from the folder named
+// (one of CBenchFolder's, so no other process has it in its path), read from Linux's own account of
+// every thread of it (/proc, through Wine's drive Z:), which is finer than the tick-counted times
+// Wine reports; -1 when no such process was found.
+double ProcessCpuFromLinux(const CString& strFolder)
+{
+    CString strName = strFolder;
+    strName.TrimRight('\\');
+    strName = strName.Mid(strName.ReverseFind('\\') + 1);
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = ::FindFirstFileA("Z:\\proc\\*", &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return -1;
+    double dSeconds = -1;
+    do
+    {
+        if (fd.cFileName[0] < '0' || fd.cFileName[0] > '9')
+            continue;
+        CString strProc = CString("Z:\\proc\\") + fd.cFileName + "\\";
+        char szCmd[1024] = {};
+        FILE* pFile = fopen(strProc + "cmdline", "rb");
+        if (pFile == NULL)
+            continue;
+        size_t n = fread(szCmd, 1, sizeof(szCmd) - 1, pFile);
+        fclose(pFile);
+        for (size_t i = 0; i < n; i++)
+            if (szCmd[i] == '\0')
+                szCmd[i] = ' ';
+        if (strstr(szCmd, strName) == NULL)
+            continue;
+        dSeconds = 0;
+        WIN32_FIND_DATAA fdTask;
+        HANDLE hTasks = ::FindFirstFileA(strProc + "task\\*", &fdTask);
+        if (hTasks == INVALID_HANDLE_VALUE)
+            break;
+        do
+        {
+            if (fdTask.cFileName[0] < '0' || fdTask.cFileName[0] > '9')
+                continue;
+            FILE* pStat = fopen(strProc + "task\\" + fdTask.cFileName + "\\schedstat", "rb");
+            if (pStat == NULL)
+                continue;
+            double dNs = 0;
+            if (fscanf(pStat, "%lf", &dNs) == 1)
+                dSeconds += dNs / 1e9;
+            fclose(pStat);
+        } while (::FindNextFileA(hTasks, &fdTask));
+        ::FindClose(hTasks);
+        break;
+    } while (::FindNextFileA(hFind, &fd));
+    ::FindClose(hFind);
+    return dSeconds;
+}
+
+// The running program's processor time with one clock, auto-hide off and on, against the reference
+// ticking the same clock once a second over the same time, side by side; both are scaled to a
+// minute. With auto-hide on, a second reference also polls the cursor every 10 ms, as auto-hide
+// does: the least that period costs here. The program's start-up (its first paint and the work it
+// posts itself to do after it) is left out. Wine's server works for all of them on their behalf:
+// that time is in none.
+void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
+{
+    for (BOOL bAutoHide : {FALSE, TRUE})
+    {
+        CBenchFolder velmora, reference, polling;
+        if (!PrepareVelmoraFolder(velmora, 1, kind.strVelmora) ||
+            !::CopyFileA(BenchFolder() + "clock_tick_ref.exe", reference.Path() + "clock_tick_ref.exe",
+                         FALSE) ||
+            !::CopyFileA(BenchFolder() + "clock_tick_ref.exe", polling.Path() + "clock_tick_ref.exe", FALSE))
+        {
+            printf("idle (%s): the programs' folders could not be made\n", kind.pszName);
+            return;
+        }
+        SetVelmoraAutoHide(bAutoHide);
+        const CBenchFolder* refs[2] = {&reference, &polling};
+        double dOurs = -1, dRef[2] = {-1, -1};
+        {
+            CStartedProgram prog(velmora.Path(), "Velmora.exe");
+            // The references tick on past the measurement and are ended after it.
+            PROCESS_INFORMATION pi[2] = {};
+            int nRefs = prog.WaitPainted() >= 0 ? (bAutoHide ? 2 : 1) : 0;
+            for (int i = 0; i < nRefs; i++)
+            {
+                CString strCommand;
+                strCommand.Format(
+                    "\"%sclock_tick_ref.exe\" 1 %d %d %d %d %ld %ld %d \"%s\" 0x%06lx 0x%06lx \"%s\" %d%s",
+                    (LPCSTR)refs[i]->Path(), s.sizeDraw.cx, s.sizeDraw.cy, s.ptArea.x, s.ptArea.y,
+                    s.lf.lfHeight, s.lf.lfWeight, s.lf.lfCharSet, s.lf.lfFaceName, s.crBackground, s.crText,
+                    (LPCSTR)s.strName, nSeconds + 60, i == 1 ? " poll" : "");
+                std::vector<char> command((LPCSTR)strCommand,
+                                          (LPCSTR)strCommand + strCommand.GetLength() + 1);
+                STARTUPINFOA si = {};
+                si.cb = sizeof(si);
+                if (!::CreateProcessA(NULL, command.data(), NULL, NULL, FALSE, 0, NULL, refs[i]->Path(), &si,
+                                      &pi[i]))
+                    memset(&pi[i], 0, sizeof(pi[i]));
+            }
+            if (nRefs > 0)
+            {
+                ::Sleep(2000);
+                double t0 = ProcessCpuFromLinux(velmora.Path()), w0 = WallSeconds(), r0[2] = {-1, -1};
+                for (int i = 0; i < nRefs; i++)
+                    r0[i] = ProcessCpuFromLinux(refs[i]->Path());
+                ::Sleep(nSeconds * 1000);
+                double t1 = ProcessCpuFromLinux(velmora.Path());
+                double dWall = WallSeconds() - w0;
+                if (t0 >= 0 && t1 >= 0)
+                    dOurs = (t1 - t0) * 1e3 * 60.0 / dWall;
+                for (int i = 0; i < nRefs; i++)
+                {
+                    double r1 = ProcessCpuFromLinux(refs[i]->Path());
+                    if (r0[i] >= 0 && r1 >= 0)
+                        dRef[i] = (r1 - r0[i]) * 1e3 * 60.0 / dWall;
+                }
+            }
+            for (int i = 0; i < 2; i++)
+            {
+                if (pi[i].hProcess == NULL)
+                    continue;
+                ::TerminateProcess(pi[i].hProcess, 0);
+                ::WaitForSingleObject(pi[i].hProcess, 10000);
+                ::CloseHandle(pi[i].hProcess);
+                ::CloseHandle(pi[i].hThread);
+            }
+        }
+        printf(
+            "idle, 1 clock, auto-hide %s, over %d s: velmora %.3f ms, reference %.3f ms of processor time a "
+            "minute\n",
+            bAutoHide ? "on" : "off", nSeconds, dOurs, dRef[0]);
+        if (bAutoHide)
+            printf("idle, 1 clock, auto-hide on, over %d s: velmora %.3f ms, reference polling the cursor "
+                   "%.3f ms "
+                   "of processor time a minute\n",
+                   nSeconds, dOurs, dRef[1]);
+        fflush(stdout);
+    }
+    SetVelmoraAutoHide(FALSE);
 }
 
 // The program and the reference tick side by side for the same time; then each one's private
@@ -502,12 +719,23 @@ public:
             MeasureStages();
             return FALSE;
         }
-        MeasureTicks(nRepeats);
+        TICKSETUP setupOne;
+        MeasureTicks(Wanted("ticks") ? nRepeats : 1, setupOne, Wanted("ticks") ? 3 : 1);
         std::vector<BUILDKIND> kinds = BuildKinds();
-        for (const BUILDKIND& kind : kinds)
-            MeasureStartUp(nRepeats, kind);
-        for (const BUILDKIND& kind : kinds)
-            MeasureMemory(EnvInt("CLOCKBENCH_MEMORY_SECONDS", 60), kind);
+        if (Wanted("start"))
+        {
+            for (const BUILDKIND& kind : kinds)
+                MeasureStartUp(nRepeats, kind, TRUE);
+            // Without the server the start-up waits for it and asks again, by design: once is enough.
+            MeasureStartUp(nRepeats, kinds.back(), FALSE);
+        }
+        if (Wanted("idle"))
+            MeasureIdle(EnvInt("CLOCKBENCH_IDLE_SECONDS", 20), setupOne, kinds.back());
+        if (Wanted("memory"))
+        {
+            for (const BUILDKIND& kind : kinds)
+                MeasureMemory(EnvInt("CLOCKBENCH_MEMORY_SECONDS", 60), kind);
+        }
         return FALSE;
     }
 };

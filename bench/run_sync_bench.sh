@@ -2,8 +2,11 @@
 # The SNTP client against chrony on loopback, beside chrony's own client measuring the same server in
 # the same run (chronyd -Q, which prints one offset per run after its burst of samples). chronyd
 # always runs with -x: it never steers this machine's clock.
-# Usage: bench/run_sync_bench.sh [build dir]   SYNCBENCH_QUERIES (100), SYNCBENCH_CHRONY_RUNS (5)
+# With --rows, prints instead the rows that tools/bench.sh gathers into its table.
+# Usage: bench/run_sync_bench.sh [--rows] [build dir]   SYNCBENCH_QUERIES (100), SYNCBENCH_CHRONY_RUNS (5)
 set -euo pipefail
+rows_only=0
+if [ "${1:-}" = --rows ]; then rows_only=1; shift; fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-${BUILD_DIR:-$root/build}}
 case $build in /*) ;; *) build=$PWD/$build ;; esac
@@ -42,11 +45,24 @@ for _ in $(seq "$runs"); do
         sed -n 's/.*System clock wrong by \([-0-9.]*\) seconds.*/\1/p')
     [ -n "$line" ] && theirs+=("$line")
 done
-python3 - "$ours" "${theirs[@]}" <<'PY'
+python3 - "$rows_only" "$ours" "${theirs[@]}" <<'PY'
+import re
 import statistics
 import sys
 
-ours, theirs = sys.argv[1], [float(x) for x in sys.argv[2:]]
+rows_only, ours, theirs = sys.argv[1] == '1', sys.argv[2], [float(x) for x in sys.argv[3:]]
+if rows_only:
+    m = re.search(r'velmora offset: median ([-\d.]+) ms, p10 ([-\d.]+) ms, p90 ([-\d.]+) ms', ours)
+    median, p10, p90 = (float(x) for x in m.groups()) if m else (-1.0, -1.0, -1.0)
+    ms = [t * 1e3 for t in theirs] or [-1.0]
+    note = '' if m else 'SyncBench gave no offsets: ' + ' '.join(ours.split())
+    print('\t'.join(['SNTP offset, |median| (loopback chrony)', '%.6f' % abs(median), 'ms',
+                     'chrony -Q, |median| of %d runs' % len(theirs), '%.6f' % abs(statistics.median(ms)),
+                     '<= 0.05 ms', note]))
+    print('\t'.join(['SNTP offset, p10-p90 within +-', '%.6f' % max(abs(p10), abs(p90)), 'ms',
+                     'chrony -Q, largest |offset|', '%.6f' % max(abs(x) for x in ms), '<= 0.5 ms',
+                     'p10 %.3f ms, p90 %.3f ms' % (p10, p90) if m else '']))
+    sys.exit(0)
 print(ours)
 if theirs:
     ms = [t * 1e3 for t in theirs]

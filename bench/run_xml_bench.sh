@@ -90,13 +90,13 @@ def best(text):
             rows[name] = (mbs, int(count))
     return rows
 ours, ref = best(sys.argv[1]), best(sys.argv[2])
-plan = [('xml_large', 'xml_large_libxml2', 'libxml2 xmlReadMemory', '>=1'),
+plan = [('xml_large', 'xml_large_libxml2', 'libxml2 xmlReadMemory', '>=1.5'),
         ('xml_large', 'xml_large_expat', 'expat, no handlers', '-'),
-        ('xml_small', 'xml_small_libxml2', 'libxml2 xmlReadMemory', '>=1'),
+        ('xml_small', 'xml_small_libxml2', 'libxml2 xmlReadMemory', '>=1.5'),
         ('xml_small', 'xml_small_expat', 'expat, no handlers', '-'),
-        ('convert_932_65001', 'convert_932_65001', 'glibc iconv', '>=1'),
-        ('convert_1252_65001', 'convert_1252_65001', 'glibc iconv', '>=1'),
-        ('convert_65001_932', 'convert_65001_932', 'glibc iconv', '>=1')]
+        ('convert_932_65001', 'convert_932_65001', 'glibc iconv', '>=2'),
+        ('convert_1252_65001', 'convert_1252_65001', 'glibc iconv', '>=2'),
+        ('convert_65001_932', 'convert_65001_932', 'glibc iconv', '>=2')]
 labels = {'xml_large': 'XML tree load, one 6 MB document',
           'xml_small': 'XML tree load, 10000 version files',
           'convert_932_65001': 'convert 932 -> UTF-8 (10 MB)',

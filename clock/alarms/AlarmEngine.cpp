@@ -17,7 +17,8 @@ const double kLastDay = 2958465.0;
 
 CAlarmEngine::CAlarmEngine()
     : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_nNotificationsShown(0), m_bWaiting(FALSE),
-      m_nWaitingSince(0), m_bAlarmsDirty(FALSE), m_bSaving(FALSE), m_bSaveFailed(FALSE)
+      m_nWaitingSince(0), m_bAlarmsDirty(FALSE), m_bSaving(FALSE), m_bSaveFailed(FALSE), m_bDueStale(TRUE),
+      m_bSweepDue(TRUE), m_nDisturbed(0)
 {
 }
 
@@ -33,6 +34,7 @@ void CAlarmEngine::RemoveAll()
     for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
         Discard((CAlarms*)m_alarms.GetAt(i));
     m_alarms.RemoveAll();
+    NoteChange();
 }
 
 CAlarms* CAlarmEngine::GetAlarm(int nIndex) const
@@ -77,12 +79,30 @@ void CAlarmEngine::ClearAlarmsChanged()
     m_bAlarmsDirty = FALSE;
 }
 
-void CAlarmEngine::MarkAlarmsChanged()
+void CAlarmEngine::SetDirty()
 {
     m_bChanged = TRUE;
     m_bAlarmsDirty = TRUE;
     // A new change earns a new attempt at saving.
     m_bSaveFailed = FALSE;
+}
+
+void CAlarmEngine::MarkAlarmsChanged()
+{
+    SetDirty();
+    NoteChange();
+}
+
+void CAlarmEngine::AlarmEdited()
+{
+    NoteChange();
+}
+
+void CAlarmEngine::NoteChange()
+{
+    m_bDueStale = TRUE;
+    m_bSweepDue = TRUE;
+    m_nDisturbed++;
 }
 
 CAlarms* CAlarmEngine::NewAlarm()
@@ -112,6 +132,8 @@ CAlarms* CAlarmEngine::NewAlarm()
         return NULL;
     }
     m_nNextAlarmId++;
+    // Its fields are set by the caller after this: the order is made at the next check.
+    NoteChange();
     return pAlarm;
 }
 
@@ -217,6 +239,40 @@ CAlarms* CAlarmEngine::AddTimerAlarm(const CString& strName, const COleDateTime&
     return pAlarm;
 }
 
+void CAlarmEngine::OrderDue()
+{
+    m_due.clear();
+    for (INT_PTR i = 0; i < m_alarms.GetSize(); i++)
+    {
+        const CAlarms* pAlarm = (const CAlarms*)m_alarms.GetAt(i);
+        if (pAlarm->m_bEnabled == 1 && pAlarm->m_nState == ALARMSTATE_ARMED &&
+            pAlarm->m_dtActivation.GetStatus() == COleDateTime::valid)
+            m_due.push_back(std::make_pair(ToSeconds(pAlarm->m_dtActivation), i));
+    }
+    std::sort(m_due.begin(), m_due.end());
+    m_bDueStale = FALSE;
+}
+
+void CAlarmEngine::CheckSlot(INT_PTR nSlot, LONGLONG nFrom, LONGLONG nNow, const COleDateTime& dtNow)
+{
+    CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(nSlot);
+    if (pAlarm->m_bEnabled != 1 || pAlarm->m_nState != ALARMSTATE_ARMED)
+        return;
+    if (pAlarm->m_dtActivation.GetStatus() != COleDateTime::valid)
+        return;
+    LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
+    if (!m_options.bRunOverdue)
+    {
+        if (nDue >= nFrom && nDue <= nNow)
+            FireOne(pAlarm, dtNow, FALSE, FALSE);
+        return;
+    }
+    if (nDue > nNow)
+        return;
+    BOOL bLate = m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
+    FireOne(pAlarm, dtNow, FALSE, bLate);
+}
+
 void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
 {
     if (dtNow.GetStatus() != COleDateTime::valid)
@@ -230,38 +286,75 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
     }
     LONGLONG nNow = ToSeconds(dtNow);
     INT_PTR nCount = m_alarms.GetSize();
-    // A notification runs a message loop in which later ticks, sweeps and the user's commands may
-    // add or remove alarms: the walk looks at the array as it is after each firing. A notification
-    // shown ends the walk: the next due alarm shows at a later tick.
+    // A check inside the notification of an outer check's alarm changes what that walk may rely on.
+    m_nDisturbed++;
+    // A notification shown ends the walk: the next due alarm shows at a later tick.
     int nShown = m_nNotificationsShown;
     // Without overdue alarms an alarm fires in its own second only; one that waited for an open
     // notification still has its turn: the seconds since the walk that showed it count as now.
-    LONGLONG nFrom = m_bWaiting ? m_nWaitingSince : nNow;
-    for (INT_PTR i = 0; i < nCount && i < m_alarms.GetSize() && m_nNotificationsShown == nShown; i++)
+    LONGLONG nFromTime = m_bWaiting ? m_nWaitingSince : nNow;
+
+    // The slots due now, in the array's order: the alarms a walk over the whole array would fire.
+    std::vector<INT_PTR> slots;
+    BOOL bOrdered = FALSE;
+    try
     {
-        CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(i);
-        if (pAlarm->m_bEnabled != 1 || pAlarm->m_nState != ALARMSTATE_ARMED)
-            continue;
-        if (pAlarm->m_dtActivation.GetStatus() != COleDateTime::valid)
-            continue;
-        LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
+        if (m_bDueStale)
+            OrderDue();
+        auto itFirst = m_due.begin();
         if (!m_options.bRunOverdue)
+            itFirst = std::lower_bound(m_due.begin(), m_due.end(), std::make_pair(nFromTime, (INT_PTR)0));
+        for (auto it = itFirst; it != m_due.end() && it->first <= nNow; ++it)
+            slots.push_back(it->second);
+        std::sort(slots.begin(), slots.end());
+        bOrdered = TRUE;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+    }
+    catch (std::bad_alloc&)
+    {
+    }
+    if (!bOrdered)
+    {
+        m_bDueStale = TRUE;
+        slots.clear();
+    }
+
+    // A notification runs a message loop in which later ticks, sweeps and the user's commands may
+    // add or remove alarms: after such a change the walk looks at the array as it is after each
+    // firing, from the slot after the one that fired.
+    INT_PTR nFrom = bOrdered ? -1 : 0;
+    for (INT_PTR nSlot : slots)
+    {
+        unsigned nMark = m_nDisturbed;
+        CheckSlot(nSlot, nFromTime, nNow, dtNow);
+        if (m_nNotificationsShown != nShown)
+            break;
+        if (m_nDisturbed != nMark)
         {
-            if (nDue >= nFrom && nDue <= nNow)
-                FireAlarm(pAlarm, dtNow, FALSE, FALSE);
-            continue;
+            nFrom = nSlot + 1;
+            break;
         }
-        if (nDue > nNow)
-            continue;
-        BOOL bLate = m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
-        FireAlarm(pAlarm, dtNow, FALSE, bLate);
+    }
+    if (nFrom >= 0)
+    {
+        for (INT_PTR i = nFrom; i < nCount && i < m_alarms.GetSize() && m_nNotificationsShown == nShown; i++)
+            CheckSlot(i, nFromTime, nNow, dtNow);
     }
     m_bWaiting = m_nNotificationsShown != nShown;
-    m_nWaitingSince = nFrom;
+    m_nWaitingSince = nFromTime;
     SweepAlarms();
 }
 
 void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate)
+{
+    NoteChange();
+    FireOne(pAlarm, dtNow, bRunNow, bLate);
+}
+
+void CAlarmEngine::FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate)
 {
     if (pAlarm == NULL || IsFiring(pAlarm))
         return;
@@ -283,7 +376,7 @@ void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bR
         if (pAlarm->m_bShutDown && CAlarms::IsShutDownKind(pAlarm->m_nShutDownKind))
         {
             pActions->ScheduleShutdown((UINT)pAlarm->m_nShutDownKind, pAlarm->m_bCloseAll);
-            MarkAlarmsChanged();
+            SetDirty();
         }
         if (pAlarm->m_bSpeakMessage)
             pActions->SpeakAlarm(pAlarm->m_strMessage, dtNow);
@@ -302,25 +395,28 @@ void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bR
     }
 
     m_firing.erase(std::find(m_firing.begin(), m_firing.end(), pAlarm));
+    // It moved on, stopped or is to be swept away; the order is made again at the next check.
+    m_bDueStale = TRUE;
+    m_bSweepDue = TRUE;
     auto itDiscarded = std::find(m_discarded.begin(), m_discarded.end(), pAlarm);
     if (itDiscarded != m_discarded.end())
     {
         // Deleted or replaced while it was firing: only now is nothing left using it.
         m_discarded.erase(itDiscarded);
         delete pAlarm;
-        MarkAlarmsChanged();
+        SetDirty();
         return;
     }
     if (bRemindedLater)
     {
-        MarkAlarmsChanged();
+        SetDirty();
         return;
     }
     if (bRunNow)
         pAlarm->m_nState = nSavedState;
     else
         Reschedule(pAlarm, dtNow);
-    MarkAlarmsChanged();
+    SetDirty();
 }
 
 void CAlarmEngine::Reschedule(CAlarms* pAlarm, const COleDateTime& dtNow)
@@ -341,7 +437,11 @@ void CAlarmEngine::Reschedule(CAlarms* pAlarm, const COleDateTime& dtNow)
 
 void CAlarmEngine::SweepAlarms()
 {
-    for (INT_PTR i = 0; i < m_alarms.GetSize();)
+    // Walked only when something may have left an alarm new, arming or finished; arming one marks
+    // the next sweep as due again.
+    BOOL bWalk = m_bSweepDue;
+    m_bSweepDue = FALSE;
+    for (INT_PTR i = 0; bWalk && i < m_alarms.GetSize();)
     {
         CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(i);
         switch (pAlarm->m_nState)

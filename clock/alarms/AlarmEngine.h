@@ -8,6 +8,7 @@
 #include <afxcoll.h>
 #include <afxdisp.h>
 
+#include <utility>
 #include <vector>
 
 class CAlarms;
@@ -88,6 +89,9 @@ public:
 
     void MarkAlarmsChanged();
     void ClearAlarmsChanged();
+    // An alarm's time, switch or state was changed in place without any other call here: the next
+    // check orders the alarms afresh.
+    void AlarmEdited();
     // Destroys every alarm (none may be firing).
     void RemoveAll();
 
@@ -116,8 +120,20 @@ protected:
     BOOL m_bSaving;
     BOOL m_bSaveFailed;
 
+    // The armed alarms by their next activation, so that a tick looks only at those due: (second
+    // due, slot in m_alarms), earliest first. Built again at the first check after any change.
+    std::vector<std::pair<LONGLONG, INT_PTR>> m_due;
+    BOOL m_bDueStale;
+    BOOL m_bSweepDue;      // an alarm may be new, arming or finished: the sweep walks the array
+    unsigned m_nDisturbed; // counts changes made from outside a check's own firing
+
     void Discard(CAlarms* pAlarm);
     void Reschedule(CAlarms* pAlarm, const COleDateTime& dtNow);
+    void FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate);
+    void CheckSlot(INT_PTR nSlot, LONGLONG nFrom, LONGLONG nNow, const COleDateTime& dtNow);
+    void OrderDue();
+    void NoteChange();
+    void SetDirty();
 };
 
 #endif // VELMORA_ALARMENGINE_H

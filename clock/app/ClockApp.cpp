@@ -44,6 +44,17 @@ BOOL CClockApp::ProbeAgentMissing()
     return !IsAgentInstalled();
 }
 
+BOOL CClockApp::IsIdleMessage(MSG* pMsg)
+{
+    // The auto-hide poll comes a hundred times a second and changes nothing on the screen by itself
+    // (a fade it starts is posted, and that message is idle work's cue): like the caret's blink, it
+    // does not run the idle handlers.
+    if (pMsg->message == WM_TIMER && pMsg->wParam == CMainClockDlg::TIMER_AUTOHIDE && m_pClockDlg != NULL &&
+        pMsg->hwnd == m_pClockDlg->GetSafeHwnd())
+        return FALSE;
+    return CWinApp::IsIdleMessage(pMsg);
+}
+
 void CClockApp::WinHelp(DWORD dwData, UINT nCmd)
 {
     CWinApp::WinHelp(dwData, nCmd);

@@ -32,6 +32,7 @@ public:
     virtual BOOL InitInstance();
     virtual int ExitInstance();
     virtual void WinHelp(DWORD dwData, UINT nCmd = HELP_CONTEXT);
+    virtual BOOL IsIdleMessage(MSG* pMsg);
 
     // Implementation
 protected:

@@ -130,6 +130,13 @@ void CMainClockDlg::OnCmdAutoHide()
 {
     m_autoHide.ToggleAutoHide();
     m_settings.m_bAutoHide = m_autoHide.m_bAutoHide;
+    if (m_autoHide.m_bAutoHide && m_nAutoHideTimer == 0)
+        m_nAutoHideTimer = SetTimer(TIMER_AUTOHIDE, 10, NULL);
+    else if (!m_autoHide.m_bAutoHide && m_nAutoHideTimer != 0)
+    {
+        KillTimer(m_nAutoHideTimer);
+        m_nAutoHideTimer = 0;
+    }
 }
 
 void CMainClockDlg::OnUpdateAutoHide(CCmdUI* pCmdUI)

@@ -188,7 +188,9 @@ BOOL CMainClockDlg::OnInitDialog()
         ResetSyncCountdown();
 
     m_nStartupTimer = SetTimer(TIMER_STARTUP, 250, NULL);
-    m_nAutoHideTimer = SetTimer(TIMER_AUTOHIDE, 10, NULL);
+    // The cursor is polled only while auto-hide is on: each poll wakes the program.
+    if (m_autoHide.m_bAutoHide)
+        m_nAutoHideTimer = SetTimer(TIMER_AUTOHIDE, 10, NULL);
     m_bInitDone = TRUE;
     return TRUE;
 }

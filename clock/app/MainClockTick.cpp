@@ -17,9 +17,13 @@ void CMainClockDlg::OnTimer(UINT_PTR nIDEvent)
     }
     else if (m_nAutoHideTimer != 0 && nIDEvent == m_nAutoHideTimer)
     {
-        CPoint pt;
-        ::GetCursorPos(&pt);
-        m_autoHide.TestCursor(IsWindowVisible(), m_rcWindow.PtInRect(pt));
+        // Reading the cursor is the costly part of the poll: only when auto-hide will look at it.
+        if (m_autoHide.IsWatchingCursor())
+        {
+            CPoint pt;
+            ::GetCursorPos(&pt);
+            m_autoHide.TestCursor(IsWindowVisible(), m_rcWindow.PtInRect(pt));
+        }
     }
     else if (m_nFadeTimer != 0 && nIDEvent == m_nFadeTimer)
         m_autoHide.FadeStep();

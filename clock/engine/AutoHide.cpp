@@ -174,7 +174,7 @@ void CAutoHide::FadeStep()
 
 void CAutoHide::TestCursor(BOOL bVisible, BOOL bCursorInside)
 {
-    if (!m_bAutoHide || m_bSuspended || m_bShowSuspended)
+    if (!IsWatchingCursor())
         return;
     if (!m_bAutoHidden)
     {

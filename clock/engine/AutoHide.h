@@ -48,6 +48,8 @@ public:
     void FadeStep();
     // The 10 ms test of the cursor against the window's rectangle.
     void TestCursor(BOOL bVisible, BOOL bCursorInside);
+    // TestCursor would look at the cursor now: otherwise the caller need not read where it is.
+    BOOL IsWatchingCursor() const { return m_bAutoHide && !m_bSuspended && !m_bShowSuspended; }
     // The once-a-second count of the show suspension and the dwell.
     void Tick();
 

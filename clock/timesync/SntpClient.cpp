@@ -10,6 +10,8 @@ const unsigned __int64 kEraLength = (unsigned __int64)1 << 32;
 // Seconds from 1601-01-01 (the FILETIME epoch) to 1900-01-01.
 const unsigned __int64 kFileTimeToNtp = 9435484800ULL;
 const unsigned __int64 kTicksPerSecond = 10000000ULL;
+// How long a reply is asked for over and over before the wait is left to the system.
+const DWORD kEagerMilliseconds = 20;
 
 // Fraction of a second for each millisecond: round(n x 2^32 / 1000).
 DWORD FractionOfMilliseconds(int nMs)
@@ -218,6 +220,40 @@ BOOL CSntpSocket::WaitReadable(DWORD dwMilliseconds, BOOL& bReadable)
     return TRUE;
 }
 
+int CSntpSocket::ReceiveWithin(BYTE* pBuffer, int nLength, DWORD dwMilliseconds, CNtpTime& whenRead)
+{
+    // A server close by answers within a few milliseconds. Its reply is read by asking again and
+    // again, so that it is stamped as it arrives rather than when a waiting thread gets woken,
+    // which adds a varying delay to one side of the exchange only; a later reply is waited for.
+    u_long nNonBlocking = 1;
+    DWORD dwStart = ::GetTickCount();
+    DWORD dwEager = dwMilliseconds < kEagerMilliseconds ? dwMilliseconds : kEagerMilliseconds;
+    if (::ioctlsocket(m_hSocket, FIONBIO, &nNonBlocking) == 0)
+    {
+        do
+        {
+            ::WSASetLastError(0);
+            int n = Receive(pBuffer, nLength);
+            if (n >= 0 || ::WSAGetLastError() != WSAEWOULDBLOCK)
+            {
+                whenRead = CNtpTime::Now();
+                return n;
+            }
+        } while (::GetTickCount() - dwStart < dwEager);
+        nNonBlocking = 0;
+        ::ioctlsocket(m_hSocket, FIONBIO, &nNonBlocking);
+    }
+    DWORD dwSpent = ::GetTickCount() - dwStart;
+    BOOL bReadable = FALSE;
+    if (!WaitReadable(dwSpent < dwMilliseconds ? dwMilliseconds - dwSpent : 0, bReadable) || !bReadable)
+    {
+        ::WSASetLastError(WSAETIMEDOUT);
+        return -1;
+    }
+    whenRead = CNtpTime::Now();
+    return Receive(pBuffer, nLength);
+}
+
 void CSntpSocket::Close()
 {
     if (m_hSocket != INVALID_SOCKET)
@@ -315,20 +351,17 @@ BOOL CSntpClient::QueryServer(LPCSTR pszHost, CNtpServerResponse& response, UINT
             dwError = ::WSAGetLastError();
         else
         {
+            BYTE reply[kReplyBufferSize];
+            memset(reply, 0, sizeof(reply));
+            CNtpTime destinationTime;
             BYTE request[kRequestSize];
             CNtpTime transmitTime = CNtpTime::Now();
             BuildRequest(request, transmitTime);
-            BOOL bReadable = FALSE;
             if (!socket.Send(request, kRequestSize))
                 dwError = ::WSAGetLastError();
-            else if (!socket.WaitReadable(m_dwTimeout, bReadable) || !bReadable)
-                dwError = WSAETIMEDOUT;
             else
             {
-                CNtpTime destinationTime = CNtpTime::Now();
-                BYTE reply[kReplyBufferSize];
-                memset(reply, 0, sizeof(reply));
-                int nLength = socket.Receive(reply, sizeof(reply));
+                int nLength = socket.ReceiveWithin(reply, sizeof(reply), m_dwTimeout, destinationTime);
                 if (nLength < 0)
                     dwError = ::WSAGetLastError();
                 else

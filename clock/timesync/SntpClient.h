@@ -60,6 +60,9 @@ public:
     int Receive(BYTE* pBuffer, int nLength);
     // FALSE only when the wait itself fails.
     BOOL WaitReadable(DWORD dwMilliseconds, BOOL& bReadable);
+    // Waits up to dwMilliseconds for a datagram and reads it, with the time it was read at; -1 when
+    // none could be read (the last error says why: 10060 when none came in time).
+    int ReceiveWithin(BYTE* pBuffer, int nLength, DWORD dwMilliseconds, CNtpTime& whenRead);
     void Close();
 
     // Implementation

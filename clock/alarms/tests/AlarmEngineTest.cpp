@@ -437,4 +437,34 @@ TEST(AlarmEngine, UnusableAlarmsAreToldOnceAndNeverFire)
         f.engine.CheckAlarms(At(9, 0, i));
     // The good one and the one whose session end is refused sound once; the other never.
     EXPECT_EQ("sound Default Beep; sound Default Beep", Joined(f.rec.log));
+
+TEST(AlarmEngine, DueAlarmsFireInListOrderWhateverTheirTimesAndEditsInPlaceAreSeen)
+{
+    CFixture f;
+    // Created in one order, due in another: those due at a tick fire in the list's order.
+    const int kMinutes[] = {50, 10, 59, 30, 5};
+    for (int i = 0; i < 5; i++)
+    {
+        CString strName;
+        strName.Format("a%d", i);
+        f.Armed(strName, At(8, kMinutes[i]))->m_bPlaySound = TRUE;
+        f.engine.GetAlarm(i)->m_strSoundFile = strName;
+    }
+    CAlarms* pLater = f.Armed("later", At(10, 0));
+    pLater->m_bPlaySound = TRUE;
+    pLater->m_strSoundFile = "later";
+    f.engine.CheckAlarms(At(8, 40));
+    EXPECT_EQ("sound a1; sound a3; sound a4", Joined(f.rec.log));
+    f.rec.log.clear();
+    f.engine.CheckAlarms(At(9, 0));
+    EXPECT_EQ("sound a0; sound a2", Joined(f.rec.log));
+
+    // Brought forward in place, as an editor does, then told: the next tick fires it.
+    f.rec.log.clear();
+    pLater->m_dtActivation = At(9, 0, 5);
+    f.engine.AlarmEdited();
+    f.engine.CheckAlarms(At(9, 0, 4));
+    EXPECT_TRUE(f.rec.log.empty());
+    f.engine.CheckAlarms(At(9, 0, 5));
+    EXPECT_EQ("sound later", Joined(f.rec.log));
 }

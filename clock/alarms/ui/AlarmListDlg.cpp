@@ -140,6 +140,7 @@ void CAlarmListDlg::ModifyAlarm(int nLine)
     else
     {
         pAlarm->m_nState = nKeptState;
+        m_pEngine->AlarmEdited();
     }
     FillList();
 }
