@@ -437,6 +437,7 @@ TEST(AlarmEngine, UnusableAlarmsAreToldOnceAndNeverFire)
         f.engine.CheckAlarms(At(9, 0, i));
     // The good one and the one whose session end is refused sound once; the other never.
     EXPECT_EQ("sound Default Beep; sound Default Beep", Joined(f.rec.log));
+}
 
 TEST(AlarmEngine, DueAlarmsFireInListOrderWhateverTheirTimesAndEditsInPlaceAreSeen)
 {
