@@ -70,7 +70,7 @@ void CORXSpinButtonCtrl::OnPaint()
     CRect rect;
     GetClientRect(rect);
     CORXVisualManager::GetInstance()->OnDrawSpinButtons(&dc, rect, GetDrawState(),
-                                                        (GetStyle() & UDS_HORZ) == 0, this);
+                                                        (GetStyle() & UDS_HORZ) != 0, this);
 }
 
 void CORXSpinButtonCtrl::OnLButtonDown(UINT nFlags, CPoint point)
