@@ -5,6 +5,7 @@
 
 #include "ORXGlobalData.h"
 #include "ORXToolbarImageList.h"
+#include "uiextras/uiextras_res.h"
 
 IMPLEMENT_DYNAMIC(CORXEditListBox, CWnd)
 
@@ -78,7 +79,7 @@ int CORXEditListBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-BOOL CORXEditListBox::AddButton(int nStdImageId, LPCTSTR lpszTooltip, UINT uiKey, UINT uiCmd)
+BOOL CORXEditListBox::AddButton(int nStdImageId, UINT uiTooltipId, UINT uiKey, UINT uiCmd)
 {
     if (GetSafeHwnd() == NULL)
         return FALSE;
@@ -91,8 +92,9 @@ BOOL CORXEditListBox::AddButton(int nStdImageId, LPCTSTR lpszTooltip, UINT uiKey
     }
     pButton->m_nFlatStyle = CORXButton::BUTTONSTYLE_FLAT;
     pButton->SetStdImage(nStdImageId, nStdImageId + 1);
-    if (lpszTooltip != NULL)
-        pButton->SetTooltip(lpszTooltip);
+    CString strTip;
+    if (uiTooltipId != 0 && strTip.LoadString(uiTooltipId))
+        pButton->SetTooltip(strTip);
     m_lstButtons.AddTail(pButton);
     m_lstKeyAccell.AddTail(uiKey);
     m_arCommands.Add(uiCmd);
@@ -104,15 +106,14 @@ BOOL CORXEditListBox::SetStandardButtons(UINT uiBtns)
 {
     BOOL bOk = TRUE;
     if (uiBtns & BUTTON_NEW)
-        bOk &= AddButton(CORXMenuImages::IdMaximize, _T("New (Insert)"), VK_INSERT, BUTTON_NEW);
+        bOk &= AddButton(CORXMenuImages::IdMaximize, IDS_ORX_EDITLIST_NEW, VK_INSERT, BUTTON_NEW);
     if (uiBtns & BUTTON_DELETE)
-        bOk &= AddButton(CORXMenuImages::IdClose, _T("Delete (Delete)"), VK_DELETE, BUTTON_DELETE);
+        bOk &= AddButton(CORXMenuImages::IdClose, IDS_ORX_EDITLIST_DELETE, VK_DELETE, BUTTON_DELETE);
     if (uiBtns & BUTTON_UP)
-        bOk &= AddButton(CORXMenuImages::IdArowUp, _T("Move Up (Alt+Up Arrow)"), VK_UP | (FALT << 16),
-                         BUTTON_UP);
+        bOk &= AddButton(CORXMenuImages::IdArowUp, IDS_ORX_EDITLIST_UP, VK_UP | (FALT << 16), BUTTON_UP);
     if (uiBtns & BUTTON_DOWN)
-        bOk &= AddButton(CORXMenuImages::IdArowDown, _T("Move Down (Alt+Down Arrow)"), VK_DOWN | (FALT << 16),
-                         BUTTON_DOWN);
+        bOk &=
+            AddButton(CORXMenuImages::IdArowDown, IDS_ORX_EDITLIST_DOWN, VK_DOWN | (FALT << 16), BUTTON_DOWN);
     return bOk;
 }
 

@@ -37,9 +37,9 @@ public:
 public:
     // The standard buttons, each with its key: Insert, Delete, Alt+Up, Alt+Down.
     BOOL SetStandardButtons(UINT uiBtns = BUTTON_NEW | BUTTON_DELETE | BUTTON_UP | BUTTON_DOWN);
-    // A header button with one of the framework's glyphs; uiKey's low word a virtual key, bits
-    // 16-23 FCONTROL, FALT and FSHIFT.
-    BOOL AddButton(int nStdImageId, LPCTSTR lpszTooltip, UINT uiKey, UINT uiCmd);
+    // A header button with one of the framework's glyphs and the tip of a string resource (0 for
+    // none); uiKey's low word a virtual key, bits 16-23 FCONTROL, FALT and FSHIFT.
+    BOOL AddButton(int nStdImageId, UINT uiTooltipId, UINT uiKey, UINT uiCmd);
     int GetButtonCount() const { return (int)m_lstButtons.GetCount(); }
     UINT GetButtonCommand(int iButton) const;
     CORXButton* GetButton(int iButton) const;
