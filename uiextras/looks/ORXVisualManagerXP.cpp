@@ -54,9 +54,9 @@ COLORREF MeanWithMenu(COLORREF clrHilite, COLORREF clrMenu, int n)
 } // namespace
 
 CORXVisualManagerXP::CORXVisualManagerXP(BOOL bTemporary)
-    : CORXVisualManager(bTemporary), m_clrBarBkgnd(0), m_clrMenuLight(0), m_clrHighlight(0),
-      m_clrHighlightDn(0), m_clrHighlightChecked(0), m_clrInactiveTabText(0), m_clrPaneBorder(0),
-      m_clrMenuBorder(0), m_clrMenuItemBorder(0), m_clrGripper(0), m_bConnectMenuToParent(TRUE)
+    : CORXVisualManager(bTemporary), barBackgroundColour(0), menuBackgroundColour(0), highlightColour(0),
+      pressedHighlightColour(0), checkedHighlightColour(0), inactiveTabTextColour(0), paneBorderColour(0),
+      menuBorderColour(0), menuItemBorderColour(0), gripperColour(0), menuJoinsButton(TRUE)
 {
     m_bLook2000 = TRUE;
     m_nMenuShadowDepth = 4;
@@ -79,26 +79,26 @@ CORXVisualManagerXP::CORXVisualManagerXP(BOOL bTemporary)
 CORXVisualManagerXP::~CORXVisualManagerXP()
 {
     DeleteColorObjects();
-    m_brGripperVert.DeleteObject();
-    m_brGripperHorz.DeleteObject();
+    verticalGripperBrush.DeleteObject();
+    horizontalGripperBrush.DeleteObject();
 }
 
 void CORXVisualManagerXP::DeleteColorObjects()
 {
-    m_penSeparator.DeleteObject();
-    m_brTabBack.DeleteObject();
-    m_brHighlightChecked.DeleteObject();
-    m_brHighlightDn.DeleteObject();
-    m_brHighlight.DeleteObject();
-    m_brMenuLight.DeleteObject();
-    m_brBarBkgnd.DeleteObject();
+    separatorPen.DeleteObject();
+    tabAreaBrush.DeleteObject();
+    checkedHighlightBrush.DeleteObject();
+    pressedHighlightBrush.DeleteObject();
+    highlightBrush.DeleteObject();
+    menuBackgroundBrush.DeleteObject();
+    barBackgroundBrush.DeleteObject();
 }
 
 COLORREF CORXVisualManagerXP::GetTabBackColor() const
 {
     LOGBRUSH lb;
-    return m_brTabBack.GetSafeHandle() != NULL &&
-                   ::GetObject(m_brTabBack.GetSafeHandle(), sizeof(lb), &lb) != 0
+    return tabAreaBrush.GetSafeHandle() != NULL &&
+                   ::GetObject(tabAreaBrush.GetSafeHandle(), sizeof(lb), &lb) != 0
                ? lb.lbColor
                : globalData.clrBtnFace;
 }
@@ -106,16 +106,16 @@ COLORREF CORXVisualManagerXP::GetTabBackColor() const
 COLORREF CORXVisualManagerXP::GetSeparatorColor() const
 {
     LOGPEN lp;
-    return m_penSeparator.GetSafeHandle() != NULL &&
-                   ::GetObject(m_penSeparator.GetSafeHandle(), sizeof(lp), &lp) != 0
+    return separatorPen.GetSafeHandle() != NULL &&
+                   ::GetObject(separatorPen.GetSafeHandle(), sizeof(lp), &lp) != 0
                ? lp.lopnColor
                : globalData.clrBtnShadow;
 }
 
 COLORREF CORXVisualManagerXP::GetHighlightTextColor() const
 {
-    return GetRValue(m_clrHighlight) > 128 && GetGValue(m_clrHighlight) > 128 &&
-                   GetBValue(m_clrHighlight) > 128
+    return GetRValue(highlightColour) > 128 && GetGValue(highlightColour) > 128 &&
+                   GetBValue(highlightColour) > 128
                ? RGB(0, 0, 0)
                : RGB(255, 255, 255);
 }
@@ -125,19 +125,19 @@ void CORXVisualManagerXP::OnUpdateSystemColors()
     DeleteColorObjects();
     if (globalData.m_nBitsPerPixel <= 8)
     {
-        m_clrMenuLight = globalData.clrBarWindow;
-        m_clrBarBkgnd = m_clrHighlight = m_clrHighlightDn = globalData.clrBtnFace;
-        m_clrHighlightChecked = globalData.clrBarWindow;
-        m_clrInactiveTabText = globalData.clrBtnDkShadow;
-        m_clrPaneBorder = globalData.clrBtnShadow;
-        m_clrMenuBorder = globalData.clrBtnDkShadow;
-        m_clrGripper = globalData.clrBtnShadow;
-        m_brTabBack.CreateSolidBrush(globalData.clrBtnFace);
-        m_penSeparator.CreatePen(PS_SOLID, 1, globalData.clrBtnShadow);
+        menuBackgroundColour = globalData.clrBarWindow;
+        barBackgroundColour = highlightColour = pressedHighlightColour = globalData.clrBtnFace;
+        checkedHighlightColour = globalData.clrBarWindow;
+        inactiveTabTextColour = globalData.clrBtnDkShadow;
+        paneBorderColour = globalData.clrBtnShadow;
+        menuBorderColour = globalData.clrBtnDkShadow;
+        gripperColour = globalData.clrBtnShadow;
+        tabAreaBrush.CreateSolidBrush(globalData.clrBtnFace);
+        separatorPen.CreatePen(PS_SOLID, 1, globalData.clrBtnShadow);
     }
     else
     {
-        m_clrMenuLight = CORXDrawHelper::ScaleColorChannels(globalData.clrWindow, 0.976, 0.973, 0.969);
+        menuBackgroundColour = CORXDrawHelper::ScaleColorChannels(globalData.clrWindow, 0.976, 0.973, 0.969);
 
         double H, L, S;
         CORXDrawHelper::RgbToHls(globalData.clrBarFace, &H, &L, &S);
@@ -149,41 +149,42 @@ void CORXVisualManagerXP::OnUpdateSystemColors()
             S2 = 0.0;
         else
             S2 = std::min(S + 0.1, 1.0);
-        m_brTabBack.CreateSolidBrush(CORXDrawHelper::HlsToRgbUnitHue(H, L2, S2));
+        tabAreaBrush.CreateSolidBrush(CORXDrawHelper::HlsToRgbUnitHue(H, L2, S2));
 
-        m_clrBarBkgnd = L <= 0.9 ? CORXDrawHelper::HlsToRgbUnitHue(H, L * 1.03, S) : globalData.clrBarFace;
-        m_clrInactiveTabText = CORXDrawHelper::HlsToRgbUnitHue(H, L * 0.4, S);
-        m_clrHighlight =
-            CORXDrawHelper::ScaleColor(MeanWithMenu(globalData.clrHilite, m_clrMenuLight, 2), 105);
-        m_clrHighlightDn = CORXDrawHelper::ScaleColorChannels(m_clrHighlight, 0.87, 0.87, 0.87);
-        m_clrHighlightChecked =
-            CORXDrawHelper::ScaleColor(MeanWithMenu(globalData.clrHilite, m_clrMenuLight, 5), 100);
-        m_penSeparator.CreatePen(PS_SOLID, 1,
-                                 CORXDrawHelper::ScaleColorChannels(globalData.clrBarFace, 0.86, 0.86, 0.86));
-        m_clrPaneBorder = CORXDrawHelper::ScaleColor(globalData.clrBarFace, 108);
-        m_clrMenuBorder = CORXDrawHelper::ScaleColor(globalData.clrBarFace, 55);
-        m_clrGripper = CORXDrawHelper::ScaleColor(globalData.clrBarShadow, 110);
+        barBackgroundColour =
+            L <= 0.9 ? CORXDrawHelper::HlsToRgbUnitHue(H, L * 1.03, S) : globalData.clrBarFace;
+        inactiveTabTextColour = CORXDrawHelper::HlsToRgbUnitHue(H, L * 0.4, S);
+        highlightColour =
+            CORXDrawHelper::ScaleColor(MeanWithMenu(globalData.clrHilite, menuBackgroundColour, 2), 105);
+        pressedHighlightColour = CORXDrawHelper::ScaleColorChannels(highlightColour, 0.87, 0.87, 0.87);
+        checkedHighlightColour =
+            CORXDrawHelper::ScaleColor(MeanWithMenu(globalData.clrHilite, menuBackgroundColour, 5), 100);
+        separatorPen.CreatePen(PS_SOLID, 1,
+                               CORXDrawHelper::ScaleColorChannels(globalData.clrBarFace, 0.86, 0.86, 0.86));
+        paneBorderColour = CORXDrawHelper::ScaleColor(globalData.clrBarFace, 108);
+        menuBorderColour = CORXDrawHelper::ScaleColor(globalData.clrBarFace, 55);
+        gripperColour = CORXDrawHelper::ScaleColor(globalData.clrBarShadow, 110);
     }
-    m_brBarBkgnd.CreateSolidBrush(m_clrBarBkgnd);
-    m_brMenuLight.CreateSolidBrush(m_clrMenuLight);
-    m_brHighlight.CreateSolidBrush(m_clrHighlight);
-    m_brHighlightDn.CreateSolidBrush(m_clrHighlightDn);
-    m_brHighlightChecked.CreateSolidBrush(m_clrHighlightChecked);
-    m_clrMenuItemBorder = globalData.clrHilite;
+    barBackgroundBrush.CreateSolidBrush(barBackgroundColour);
+    menuBackgroundBrush.CreateSolidBrush(menuBackgroundColour);
+    highlightBrush.CreateSolidBrush(highlightColour);
+    pressedHighlightBrush.CreateSolidBrush(pressedHighlightColour);
+    checkedHighlightBrush.CreateSolidBrush(checkedHighlightColour);
+    menuItemBorderColour = globalData.clrHilite;
 }
 
 void CORXVisualManagerXP::CreateGripperBrushes()
 {
-    m_brGripperHorz.DeleteObject();
-    m_brGripperVert.DeleteObject();
+    horizontalGripperBrush.DeleteObject();
+    verticalGripperBrush.DeleteObject();
     const WORD horz[8] = {0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0};
     const WORD vert[8] = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA};
     CBitmap bmp;
     if (bmp.CreateBitmap(8, 8, 1, 1, horz))
-        m_brGripperHorz.CreatePatternBrush(&bmp);
+        horizontalGripperBrush.CreatePatternBrush(&bmp);
     bmp.DeleteObject();
     if (bmp.CreateBitmap(8, 8, 1, 1, vert))
-        m_brGripperVert.CreatePatternBrush(&bmp);
+        verticalGripperBrush.CreatePatternBrush(&bmp);
 }
 
 void CORXVisualManagerXP::OnFillHighlightedRect(CDC* pDC, CRect rect, CBrush* pBrush)
@@ -256,23 +257,29 @@ void CORXVisualManagerXP::OnFillBarBackground(CDC* pDC, CControlBar* pBar, CRect
         CORXVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip);
         return;
     }
+    // A shortcut bar with a bitmap of its own paints it through the base fill.
+    if (ORXIsKindOfName(pBar, "CORXOutlookBar") && dynamic_cast<CORXOwnBackground*>(pBar) != NULL)
+    {
+        CORXVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip);
+        return;
+    }
     if (ORXIsKindOfName(pBar, "CORXColorBar"))
     {
         CORXColorBarInfo* pColorBar = dynamic_cast<CORXColorBarInfo*>(pBar);
         FillBrush(pDC, rectClip,
-                  pColorBar != NULL && pColorBar->IsInToolBar() ? m_brBarBkgnd : m_brMenuLight);
+                  pColorBar != NULL && pColorBar->IsInToolBar() ? barBackgroundBrush : menuBackgroundBrush);
         return;
     }
     if (pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)))
     {
-        FillBrush(pDC, rectClip, m_brMenuLight);
+        FillBrush(pDC, rectClip, menuBackgroundBrush);
         CRect rectMargin = rectClient;
         rectMargin.right = rectMargin.left + GetMenuImageColumnWidth() + 1;
         rectMargin.IntersectRect(rectMargin, rectClip);
-        FillBrush(pDC, rectMargin, m_brBarBkgnd);
+        FillBrush(pDC, rectMargin, barBackgroundBrush);
         return;
     }
-    FillBrush(pDC, rectClip, m_brBarBkgnd);
+    FillBrush(pDC, rectClip, barBackgroundBrush);
 }
 
 void CORXVisualManagerXP::OnDrawBarBorder(CDC* pDC, CControlBar* pBar, CRect& rect)
@@ -300,13 +307,13 @@ void CORXVisualManagerXP::OnDrawBarBorder(CDC* pDC, CControlBar* pBar, CRect& re
 
 void CORXVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CORXPopupMenu* pMenu, CRect rect)
 {
-    Frame(pDC, rect, m_clrMenuBorder);
+    Frame(pDC, rect, menuBorderColour);
     CRect rectInner = rect;
     rectInner.DeflateRect(1, 1);
-    Frame(pDC, rectInner, m_clrMenuLight);
-    FillBrush(pDC, CRect(1, 1, 2, rect.bottom - 1), m_brBarBkgnd);
+    Frame(pDC, rectInner, menuBackgroundColour);
+    FillBrush(pDC, CRect(1, 1, 2, rect.bottom - 1), barBackgroundBrush);
 
-    if (!m_bConnectMenuToParent || pMenu == NULL || pMenu->GetParentPopupMenu() != NULL)
+    if (!menuJoinsButton || pMenu == NULL || pMenu->GetParentPopupMenu() != NULL)
         return;
     CORXToolbarMenuButton* pButton = pMenu->GetParentButton();
     if (pButton == NULL || pButton->GetParentWnd() == NULL ||
@@ -336,7 +343,7 @@ void CORXVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CORXPopupMenu* pMenu, CRect
     const BOOL bAcross = pMenu->GetDropDirection() <= 2;
     if ((bAcross && rectJoin.Width() <= rect.Width() + 2) ||
         (!bAcross && rectJoin.Height() <= rect.Height() + 2))
-        FillBrush(pDC, rectJoin, m_brBarBkgnd);
+        FillBrush(pDC, rectJoin, barBackgroundBrush);
 }
 
 void CORXVisualManagerXP::DrawGripperBand(CDC* pDC, CRect rectBand, CBrush& brush, COLORREF clrText,
@@ -351,7 +358,7 @@ void CORXVisualManagerXP::DrawGripperBand(CDC* pDC, CRect rectBand, CBrush& brus
 
 void CORXVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CControlBar* pBar)
 {
-    if (m_brGripperHorz.GetSafeHandle() == NULL)
+    if (horizontalGripperBrush.GetSafeHandle() == NULL)
         CreateGripperBrushes();
     const BOOL bSizingBar = pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CORXSizingControlBar));
     CRect rectBand = rectGripper;
@@ -379,12 +386,12 @@ void CORXVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
             rectBand.bottom = rectBand.top + nBand;
         }
     }
-    CBrush& brush = bSizingBar ? (bHorz ? m_brGripperVert : m_brGripperHorz)
-                               : (bHorz ? m_brGripperHorz : m_brGripperVert);
+    CBrush& brush = bSizingBar ? (bHorz ? verticalGripperBrush : horizontalGripperBrush)
+                               : (bHorz ? horizontalGripperBrush : verticalGripperBrush);
     const COLORREF clrBack = bSizingBar || (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CORXMenuBar)))
                                  ? globalData.clrBarFace
-                                 : m_clrBarBkgnd;
-    DrawGripperBand(pDC, rectBand, brush, m_clrGripper, clrBack);
+                                 : barBackgroundColour;
+    DrawGripperBand(pDC, rectBand, brush, gripperColour, clrBack);
 
     if (!bSizingBar)
         return;
@@ -413,7 +420,7 @@ void CORXVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
 
 void CORXVisualManagerXP::OnDrawSeparator(CDC* pDC, CControlBar* pBar, CRect rect, BOOL bIsHoriz)
 {
-    CPen* pOldPen = pDC->SelectObject(&m_penSeparator);
+    CPen* pOldPen = pDC->SelectObject(&separatorPen);
     if (bIsHoriz)
     {
         const int x = rect.left + rect.Width() / 2;
@@ -446,8 +453,9 @@ void CORXVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CRect rect, int nGlyph, 
     {
         CSize size = CORXMenuImages::Size();
         CRect rectBox(rect.TopLeft(), CSize(size.cx + 5, size.cy + 5));
-        OnFillHighlightedRect(pDC, rectBox, bPressed && bHighlighted ? &m_brHighlightDn : &m_brHighlight);
-        Frame(pDC, rectBox, m_clrMenuItemBorder);
+        OnFillHighlightedRect(pDC, rectBox,
+                              bPressed && bHighlighted ? &pressedHighlightBrush : &highlightBrush);
+        Frame(pDC, rectBox, menuItemBorderColour);
     }
     CORXMenuImages::Draw(pDC, (CORXMenuImages::IMAGES_IDS)(bDisabled && !bClose ? nGlyph + 1 : nGlyph),
                          CPoint(rect.left + 2, rect.top + 2));
@@ -475,8 +483,8 @@ void CORXVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSy
     const BOOL bPressed = (nStyle & TBBS_PRESSED) != 0;
     if (bHighlight && !bDisabled)
     {
-        OnFillHighlightedRect(pDC, rect, bPressed ? &m_brHighlightDn : &m_brHighlight);
-        Frame(pDC, rect, m_clrMenuItemBorder);
+        OnFillHighlightedRect(pDC, rect, bPressed ? &pressedHighlightBrush : &highlightBrush);
+        Frame(pDC, rect, menuItemBorderColour);
     }
     DrawGlyph(pDC, rect, bDisabled ? nDisabled : (bHighlight && bPressed ? nHot : nGlyph));
 }
@@ -491,7 +499,7 @@ void CORXVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CWnd* pBar, CRect 
         CORXDrawHelper dh(pDC);
         dh.HighlightRect(rectPane, -1, (COLORREF)-1);
     }
-    Frame(pDC, rectPane, m_clrPaneBorder);
+    Frame(pDC, rectPane, paneBorderColour);
 }
 
 void CORXVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
@@ -504,8 +512,8 @@ void CORXVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisa
         DrawGlyph(pDC, rect, bDisabled ? CORXMenuImages::IdArowDownDsbl : CORXMenuImages::IdArowDown);
         return;
     }
-    OnFillHighlightedRect(pDC, rect, bIsDropped ? &m_brHighlightDn : &m_brHighlight);
-    FillSolid(pDC, CRect(rect.left, rect.top, rect.left + 1, rect.bottom), m_clrMenuItemBorder);
+    OnFillHighlightedRect(pDC, rect, bIsDropped ? &pressedHighlightBrush : &highlightBrush);
+    FillSolid(pDC, CRect(rect.left, rect.top, rect.left + 1, rect.bottom), menuItemBorderColour);
     DrawGlyph(pDC, rect,
               bIsDropped ? CORXMenuImages::IdArowDownDropped
                          : (bDisabled ? CORXMenuImages::IdArowDownDsbl : CORXMenuImages::IdArowDown));
@@ -517,7 +525,7 @@ void CORXVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled
     if (!bIsDropped && !bIsHighlighted)
         return;
     rect.DeflateRect(1, 1);
-    Frame(pDC, rect, m_clrMenuItemBorder);
+    Frame(pDC, rect, menuItemBorderColour);
 }
 
 void CORXVisualManagerXP::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
@@ -529,25 +537,25 @@ void CORXVisualManagerXP::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled,
         return;
     }
     if (bIsHighlighted)
-        Frame(pDC, rect, m_clrMenuItemBorder);
+        Frame(pDC, rect, menuItemBorderColour);
 }
 
 void CORXVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive)
 {
-    if (m_brGripperHorz.GetSafeHandle() == NULL)
+    if (horizontalGripperBrush.GetSafeHandle() == NULL)
         CreateGripperBrushes();
-    FillBrush(pDC, rect, m_brMenuLight);
+    FillBrush(pDC, rect, menuBackgroundBrush);
     rect.DeflateRect(1, 1);
-    OnFillHighlightedRect(pDC, rect, bIsActive ? &m_brHighlight : &m_brBarBkgnd);
+    OnFillHighlightedRect(pDC, rect, bIsActive ? &highlightBrush : &barBackgroundBrush);
     CRect rectBand = rect;
     const int nWidth = std::max(2 * (int)CORXToolBar::GetMenuImageSize().cx, 20);
     rectBand.left = rect.left + (rect.Width() - nWidth) / 2;
     rectBand.right = rectBand.left + nWidth;
     if (bIsActive)
         rectBand.DeflateRect(0, 1);
-    DrawGripperBand(pDC, rectBand, m_brGripperHorz,
+    DrawGripperBand(pDC, rectBand, horizontalGripperBrush,
                     bIsActive ? globalData.clrBarDkShadow : globalData.clrBarShadow,
-                    bIsActive ? m_clrHighlight : m_clrBarBkgnd);
+                    bIsActive ? highlightColour : barBackgroundColour);
     if (bIsActive)
         Frame(pDC, rect, globalData.clrBarDkShadow);
 }
@@ -566,17 +574,18 @@ void CORXVisualManagerXP::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pBut
         rect.right--;
         rect.bottom--;
     }
-    CBrush* pBrush = (pButton->m_nStyle & TBBS_PRESSED) && !bInPopup ? &m_brHighlightDn : &m_brHighlight;
+    CBrush* pBrush =
+        (pButton->m_nStyle & TBBS_PRESSED) && !bInPopup ? &pressedHighlightBrush : &highlightBrush;
     if (IsDroppedMenuButton(pButton))
     {
         ExtendMenuButtonRect(AsMenuButton(pButton), rect);
-        pBrush = &m_brBarBkgnd;
+        pBrush = &barBackgroundBrush;
     }
     const BOOL bChecked = (pButton->m_nStyle & TBBS_CHECKED) != 0;
     if (bChecked)
-        pBrush = state == ButtonsIsHighlighted ? &m_brHighlightDn : &m_brHighlightChecked;
+        pBrush = state == ButtonsIsHighlighted ? &pressedHighlightBrush : &checkedHighlightBrush;
     if ((pButton->m_nStyle & TBBS_DISABLED) && AsMenuButton(pButton) != NULL)
-        pBrush = &m_brMenuLight;
+        pBrush = &menuBackgroundBrush;
     if (!bChecked)
         rect.DeflateRect(1, 1);
     else if (bInPopup)
@@ -589,7 +598,7 @@ void CORXVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButto
 {
     if (state != ButtonsIsPressed && state != ButtonsIsHighlighted)
         return;
-    COLORREF clrBorder = m_clrMenuItemBorder;
+    COLORREF clrBorder = menuItemBorderColour;
     const BOOL bInPopup = IsInPopupMenuBar(pButton);
     if (!(bInPopup && state == ButtonsIsHighlighted))
     {
@@ -600,7 +609,7 @@ void CORXVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButto
         rect.bottom++;
     if (IsDroppedMenuButton(pButton))
     {
-        clrBorder = m_clrMenuBorder;
+        clrBorder = menuBorderColour;
         ExtendMenuButtonRect(AsMenuButton(pButton), rect);
         if (CORXPopupMenu::AreMenuShadowsEnabled() && !CORXToolBar::IsCustomizeMode() &&
             globalData.m_nBitsPerPixel > 8)
@@ -616,8 +625,8 @@ void CORXVisualManagerXP::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pB
                                                 CORXToolbarButton* pButton)
 {
     const BOOL bDisabled = pButton != NULL && (pButton->m_nStyle & TBBS_DISABLED);
-    OnFillHighlightedRect(pDC, rect, bDisabled ? &m_brMenuLight : &m_brHighlight);
-    Frame(pDC, rect, m_clrMenuItemBorder);
+    OnFillHighlightedRect(pDC, rect, bDisabled ? &menuBackgroundBrush : &highlightBrush);
+    Frame(pDC, rect, menuItemBorderColour);
     if (pButton != NULL && IsInPopupMenuBar(pButton) && rect.left > GetMenuImageMargin() - 1)
     {
         const int xLeft = CORXToolBar::GetMenuImageSize().cx + 2 * GetMenuImageMargin() - 1 +
@@ -625,9 +634,9 @@ void CORXVisualManagerXP::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pB
         CRect rectImage(xLeft, rect.top, rect.left + 1, rect.bottom);
         if (rectImage.Width() > 0)
         {
-            Frame(pDC, rectImage, m_clrMenuItemBorder);
+            Frame(pDC, rectImage, menuItemBorderColour);
             rectImage.DeflateRect(1, 1);
-            OnFillHighlightedRect(pDC, rectImage, bDisabled ? &m_brMenuLight : &m_brHighlight);
+            OnFillHighlightedRect(pDC, rectImage, bDisabled ? &menuBackgroundBrush : &highlightBrush);
         }
     }
 }
@@ -659,9 +668,9 @@ COLORREF CORXVisualManagerXP::OnFillOutlookPageButton(CDC* pDC, const CRect& rec
 {
     // The core hands the page button's hot and pushed states; a checked page is drawn pushed.
     FillBrush(pDC, rect,
-              bIsPressed && bIsHighlighted ? m_brHighlightDn
-              : bIsHighlighted             ? m_brHighlight
-              : bIsPressed                 ? m_brHighlightChecked
+              bIsPressed && bIsHighlighted ? pressedHighlightBrush
+              : bIsHighlighted             ? highlightBrush
+              : bIsPressed                 ? checkedHighlightBrush
                                            : globalData.brBarFace);
     return globalData.clrBarText;
 }
@@ -670,13 +679,13 @@ void CORXVisualManagerXP::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn
                                                         BOOL bIsPressed)
 {
     if (bIsHighlighted || bIsPressed)
-        Frame(pDC, rectBtn, m_clrMenuItemBorder);
+        Frame(pDC, rectBtn, menuItemBorderColour);
 }
 
 void CORXVisualManagerXP::OnFillPushButtonBackground(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed,
                                                      BOOL bHot)
 {
-    FillBrush(pDC, rect, !bHot ? globalData.brBarFace : (bPushed ? m_brHighlightDn : m_brHighlight));
+    FillBrush(pDC, rect, !bHot ? globalData.brBarFace : (bPushed ? pressedHighlightBrush : highlightBrush));
 }
 
 void CORXVisualManagerXP::OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed,
@@ -688,14 +697,14 @@ void CORXVisualManagerXP::OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CW
 
 void CORXVisualManagerXP::OnDrawRaisedStrip(CDC* pDC, CRect rect)
 {
-    if (m_brGripperHorz.GetSafeHandle() == NULL)
+    if (horizontalGripperBrush.GetSafeHandle() == NULL)
         CreateGripperBrushes();
     FillBrush(pDC, rect, globalData.brBarFace);
     pDC->Draw3dRect(rect, globalData.clrBarLight, globalData.clrBarShadow);
     const int nWidth = std::max(2 * (int)CORXToolBar::GetMenuImageSize().cx, 20);
     CRect rectBand(rect.left + (rect.Width() - nWidth) / 2, rect.top + 2, 0, rect.bottom - 2);
     rectBand.right = rectBand.left + nWidth;
-    DrawGripperBand(pDC, rectBand, m_brGripperHorz, globalData.clrBarShadow, m_clrBarBkgnd);
+    DrawGripperBand(pDC, rectBand, horizontalGripperBrush, globalData.clrBarShadow, barBackgroundColour);
 }
 
 COLORREF CORXVisualManagerXP::OnFillTitleStrip(CDC* pDC, CRect rect)
@@ -717,7 +726,7 @@ void CORXVisualManagerXP::OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabInf
         CORXVisualManager::OnEraseTabsArea(pDC, rect, pTabWnd);
         return;
     }
-    FillBrush(pDC, rect, m_brTabBack);
+    FillBrush(pDC, rect, tabAreaBrush);
     if (pTabWnd == NULL || pTabWnd->IsLocationBottom())
         FillSolid(pDC, CRect(rect.left, rect.bottom - 1, rect.right, rect.bottom), globalData.clrBarHilite);
 }
@@ -790,7 +799,7 @@ void CORXVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsA
     }
     pDC->SelectObject(pOldPen);
     OnDrawTabContent(pDC, rectTab, iTab, bIsActive, pTabWnd,
-                     bIsActive ? globalData.clrBarText : m_clrInactiveTabText);
+                     bIsActive ? globalData.clrBarText : inactiveTabTextColour);
 }
 
 void CORXVisualManagerXP::OnFillTabButton(CDC* pDC, CRect rect, BOOL bPressed, BOOL bHighlighted,
@@ -799,12 +808,12 @@ void CORXVisualManagerXP::OnFillTabButton(CDC* pDC, CRect rect, BOOL bPressed, B
     if (pTabWnd != NULL && pTabWnd->IsFlatTab())
     {
         CBrush* pBrush =
-            !bHighlighted ? &globalData.brBarFace : (bPressed ? &m_brHighlightDn : &m_brHighlight);
+            !bHighlighted ? &globalData.brBarFace : (bPressed ? &pressedHighlightBrush : &highlightBrush);
         FillBrush(pDC, rect, *pBrush);
         OnFillHighlightedRect(pDC, rect, pBrush);
         return;
     }
-    FillBrush(pDC, rect, m_brTabBack);
+    FillBrush(pDC, rect, tabAreaBrush);
 }
 
 void CORXVisualManagerXP::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPressed, BOOL bHighlighted,
@@ -819,24 +828,24 @@ void CORXVisualManagerXP::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPre
     if (!bPressed && !bHighlighted)
         return;
     if (bPressed && bHighlighted)
-        pDC->Draw3dRect(rect, globalData.clrBarDkShadow, m_clrGripper);
+        pDC->Draw3dRect(rect, globalData.clrBarDkShadow, gripperColour);
     else
-        pDC->Draw3dRect(rect, m_clrGripper, globalData.clrBarDkShadow);
+        pDC->Draw3dRect(rect, gripperColour, globalData.clrBarDkShadow);
 }
 
 COLORREF CORXVisualManagerXP::OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected)
 {
     if (!bIsSelected)
     {
-        FillBrush(pDC, rect, m_brMenuLight);
+        FillBrush(pDC, rect, menuBackgroundBrush);
         CRect rectImages = rect;
         rectImages.right = rectImages.left + GetMenuImageColumnWidth();
-        FillBrush(pDC, rectImages, m_brBarBkgnd);
+        FillBrush(pDC, rectImages, barBackgroundBrush);
         return globalData.clrBarText;
     }
     rect.left = 0;
-    OnFillHighlightedRect(pDC, rect, &m_brHighlight);
-    Frame(pDC, rect, m_clrMenuItemBorder);
+    OnFillHighlightedRect(pDC, rect, &highlightBrush);
+    Frame(pDC, rect, menuItemBorderColour);
     return GetHighlightTextColor();
 }
 
@@ -941,8 +950,8 @@ void CORXVisualManagerXP::OnDrawTasksPaneScrollButton(CDC* pDC, CRect rect, BOOL
     FillBrush(pDC, rect, globalData.brWindow);
     if (bHighlighted)
     {
-        FillBrush(pDC, rect, m_brHighlight);
-        Frame(pDC, rect, m_clrMenuItemBorder);
+        FillBrush(pDC, rect, highlightBrush);
+        Frame(pDC, rect, menuItemBorderColour);
     }
     DrawGlyph(pDC, rect,
               bUp ? (bDisabled ? CORXMenuImages::IdArowUpDisabled : CORXMenuImages::IdArowUp)
@@ -972,9 +981,9 @@ void CORXVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect rectSpin, int nState
     for (int i = 0; i < 2; i++)
     {
         if (bPressed[i] && !bDisabled)
-            OnFillHighlightedRect(pDC, rect[i], &m_brHighlightDn);
+            OnFillHighlightedRect(pDC, rect[i], &pressedHighlightBrush);
         else if (bHot[i] && !bDisabled)
-            OnFillHighlightedRect(pDC, rect[i], &m_brHighlight);
+            OnFillHighlightedRect(pDC, rect[i], &highlightBrush);
         else
         {
             FillBrush(pDC, rect[i], globalData.brBarFace);
@@ -991,6 +1000,6 @@ void CORXVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect rectSpin, int nState
     for (int i = 0; i < 2; i++)
     {
         if (bHot[i] && !bDisabled)
-            Frame(pDC, rect[i], m_clrMenuItemBorder);
+            Frame(pDC, rect[i], menuItemBorderColour);
     }
 }

@@ -32,20 +32,20 @@ public:
 
     // Attributes
 public:
-    COLORREF GetBarBackgroundColor() const { return m_clrBarBkgnd; }
-    COLORREF GetMenuBackgroundColor() const { return m_clrMenuLight; }
-    COLORREF GetHighlightColor() const { return m_clrHighlight; }
-    COLORREF GetPressedHighlightColor() const { return m_clrHighlightDn; }
-    COLORREF GetCheckedHighlightColor() const { return m_clrHighlightChecked; }
-    COLORREF GetInactiveTabTextColor() const { return m_clrInactiveTabText; }
-    COLORREF GetPaneBorderColor() const { return m_clrPaneBorder; }
-    COLORREF GetMenuBorderColor() const { return m_clrMenuBorder; }
-    COLORREF GetMenuItemBorderColor() const { return m_clrMenuItemBorder; }
-    COLORREF GetGripperColor() const { return m_clrGripper; }
+    COLORREF GetBarBackgroundColor() const { return barBackgroundColour; }
+    COLORREF GetMenuBackgroundColor() const { return menuBackgroundColour; }
+    COLORREF GetHighlightColor() const { return highlightColour; }
+    COLORREF GetPressedHighlightColor() const { return pressedHighlightColour; }
+    COLORREF GetCheckedHighlightColor() const { return checkedHighlightColour; }
+    COLORREF GetInactiveTabTextColor() const { return inactiveTabTextColour; }
+    COLORREF GetPaneBorderColor() const { return paneBorderColour; }
+    COLORREF GetMenuBorderColor() const { return menuBorderColour; }
+    COLORREF GetMenuItemBorderColor() const { return menuItemBorderColour; }
+    COLORREF GetGripperColor() const { return gripperColour; }
     COLORREF GetTabBackColor() const;
     COLORREF GetSeparatorColor() const;
-    BOOL IsMenuJoinsButton() const { return m_bConnectMenuToParent; }
-    void SetMenuJoinsButton(BOOL bJoin) { m_bConnectMenuToParent = bJoin; }
+    BOOL IsMenuJoinsButton() const { return menuJoinsButton; }
+    void SetMenuJoinsButton(BOOL bJoin) { menuJoinsButton = bJoin; }
     // Black on light highlights, white on dark ones.
     COLORREF GetHighlightTextColor() const;
 
@@ -115,26 +115,26 @@ public:
 
     // Implementation
 protected:
-    CBrush m_brGripperHorz;
-    CBrush m_brGripperVert;
-    COLORREF m_clrBarBkgnd;
-    CBrush m_brBarBkgnd;
-    COLORREF m_clrMenuLight;
-    CBrush m_brMenuLight;
-    COLORREF m_clrHighlight;
-    CBrush m_brHighlight;
-    COLORREF m_clrHighlightDn;
-    CBrush m_brHighlightDn;
-    COLORREF m_clrHighlightChecked;
-    CBrush m_brHighlightChecked;
-    COLORREF m_clrInactiveTabText;
-    CBrush m_brTabBack;
-    CPen m_penSeparator;
-    COLORREF m_clrPaneBorder;
-    COLORREF m_clrMenuBorder;
-    COLORREF m_clrMenuItemBorder;
-    COLORREF m_clrGripper;
-    BOOL m_bConnectMenuToParent;
+    CBrush horizontalGripperBrush;
+    CBrush verticalGripperBrush;
+    COLORREF barBackgroundColour;
+    CBrush barBackgroundBrush;
+    COLORREF menuBackgroundColour;
+    CBrush menuBackgroundBrush;
+    COLORREF highlightColour;
+    CBrush highlightBrush;
+    COLORREF pressedHighlightColour;
+    CBrush pressedHighlightBrush;
+    COLORREF checkedHighlightColour;
+    CBrush checkedHighlightBrush;
+    COLORREF inactiveTabTextColour;
+    CBrush tabAreaBrush;
+    CPen separatorPen;
+    COLORREF paneBorderColour;
+    COLORREF menuBorderColour;
+    COLORREF menuItemBorderColour;
+    COLORREF gripperColour;
+    BOOL menuJoinsButton;
 
     void DeleteColorObjects();
     // The width of the grey image margin of menus, frame excluded.

@@ -69,7 +69,7 @@ void Frame(CDC* pDC, const CRect& rect, COLORREF clr)
 } // namespace
 
 CORXWinXPVisualManager::CORXWinXPVisualManager(BOOL bTemporary)
-    : CORXVisualManagerXP(bTemporary), CORXThemeLibrary(), m_bOfficeLookMenus(FALSE)
+    : CORXVisualManagerXP(bTemporary), CORXThemeLibrary(), xpLookMenus(FALSE)
 {
     m_nVertMargin = 12;
     m_nHorzMargin = 12;
@@ -117,7 +117,7 @@ void CORXWinXPVisualManager::OnUpdateSystemColors()
 void CORXWinXPVisualManager::OnFillBarBackground(CDC* pDC, CControlBar* pBar, CRect rectClient,
                                                  CRect rectClip)
 {
-    if (m_hThemeWindow != NULL && !m_bOfficeLookMenus && pBar != NULL &&
+    if (m_hThemeWindow != NULL && !xpLookMenus && pBar != NULL &&
         pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)) && !ORXIsKindOfName(pBar, "CORXColorBar"))
     {
         if (rectClip.IsRectEmpty())
@@ -130,23 +130,23 @@ void CORXWinXPVisualManager::OnFillBarBackground(CDC* pDC, CControlBar* pBar, CR
 
 void CORXWinXPVisualManager::OnDrawMenuBorder(CDC* pDC, CORXPopupMenu* pMenu, CRect rect)
 {
-    if (m_hThemeWindow != NULL && !m_bOfficeLookMenus)
+    if (m_hThemeWindow != NULL && !xpLookMenus)
     {
         CORXVisualManager::OnDrawMenuBorder(pDC, pMenu, rect);
         return;
     }
-    const BOOL bSaved = m_bConnectMenuToParent;
+    const BOOL bSaved = menuJoinsButton;
     if (m_hThemeWindow == NULL)
-        m_bConnectMenuToParent = TRUE;
+        menuJoinsButton = TRUE;
     else
     {
         CORXToolbarMenuButton* pButton = pMenu != NULL ? pMenu->GetParentButton() : NULL;
-        m_bConnectMenuToParent = !CORXToolBar::IsCustomizeMode() && pButton != NULL &&
-                                 pButton->GetParentWnd() != NULL &&
-                                 pButton->GetParentWnd()->IsKindOf(RUNTIME_CLASS(CORXMenuBar));
+        menuJoinsButton = !CORXToolBar::IsCustomizeMode() && pButton != NULL &&
+                          pButton->GetParentWnd() != NULL &&
+                          pButton->GetParentWnd()->IsKindOf(RUNTIME_CLASS(CORXMenuBar));
     }
     CORXVisualManagerXP::OnDrawMenuBorder(pDC, pMenu, rect);
-    m_bConnectMenuToParent = bSaved;
+    menuJoinsButton = bSaved;
 }
 
 void CORXWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CControlBar* pBar)
@@ -189,7 +189,7 @@ void CORXWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
 void CORXWinXPVisualManager::OnDrawSeparator(CDC* pDC, CControlBar* pBar, CRect rect, BOOL bIsHoriz)
 {
     if (m_hThemeToolBar == NULL ||
-        (m_bOfficeLookMenus && pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar))))
+        (xpLookMenus && pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar))))
     {
         CORXVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bIsHoriz);
         return;
@@ -309,7 +309,7 @@ void CORXWinXPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabl
 void CORXWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
                                                   ORXButtonState state)
 {
-    if (m_hThemeToolBar == NULL || (m_bOfficeLookMenus && IsMenuButtonInMenu(pButton)))
+    if (m_hThemeToolBar == NULL || (xpLookMenus && IsMenuButtonInMenu(pButton)))
     {
         CORXVisualManagerXP::OnFillButtonInterior(pDC, pButton, rect, state);
         return;
@@ -329,7 +329,7 @@ void CORXWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* p
 void CORXWinXPVisualManager::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
                                                 ORXButtonState state)
 {
-    if (m_hThemeToolBar == NULL || (m_bOfficeLookMenus && IsMenuButtonInMenu(pButton)))
+    if (m_hThemeToolBar == NULL || (xpLookMenus && IsMenuButtonInMenu(pButton)))
         CORXVisualManagerXP::OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
@@ -348,7 +348,7 @@ void CORXWinXPVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton*
 void CORXWinXPVisualManager::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
                                                    CORXToolbarButton* pButton)
 {
-    if (m_hThemeWindow != NULL && !m_bOfficeLookMenus)
+    if (m_hThemeWindow != NULL && !xpLookMenus)
     {
         CORXVisualManager::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
         return;
@@ -423,7 +423,7 @@ void CORXWinXPVisualManager::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL b
 
 COLORREF CORXWinXPVisualManager::OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected)
 {
-    if (m_hThemeWindow == NULL || m_bOfficeLookMenus)
+    if (m_hThemeWindow == NULL || xpLookMenus)
         return CORXVisualManagerXP::OnFillCommandsListBackground(pDC, rect, bIsSelected);
     ::FillRect(pDC->GetSafeHdc(), &rect, ::GetSysColorBrush(COLOR_MENU));
     if (bIsSelected)
@@ -619,7 +619,7 @@ void CORXWinXPVisualManager::OnDrawControlBorder(CWnd* pWndCtrl)
     CRect rect;
     pWndCtrl->GetWindowRect(rect);
     rect.OffsetRect(-rect.left, -rect.top);
-    Frame(&dc, rect, m_clrMenuItemBorder);
+    Frame(&dc, rect, menuItemBorderColour);
 }
 
 void CORXWinXPVisualManager::OnDrawSpinButtons(CDC* pDC, CRect rectSpin, int nState, BOOL bOrientation,
@@ -649,11 +649,17 @@ void CORXWinXPVisualManager::OnDrawSpinButtons(CDC* pDC, CRect rectSpin, int nSt
 
 BOOL CORXWinXPVisualManager::OnDrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, COLORREF& clrText)
 {
+    const UINT uiState =
+        pButton != NULL && pButton->GetSafeHwnd() != NULL ? (UINT)pButton->SendMessage(BM_GETSTATE) : 0;
+    return DrawPushButton(pDC, rect, pButton, uiState);
+}
+
+BOOL CORXWinXPVisualManager::DrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, UINT uiState)
+{
     if (m_hThemeButton == NULL || pButton == NULL)
         return FALSE;
-    const LRESULT lState = pButton->GetSafeHwnd() != NULL ? pButton->SendMessage(BM_GETSTATE) : 0;
-    const BOOL bPushed = (lState & BST_PUSHED) != 0;
-    const BOOL bHot = (lState & BST_HOT) != 0 || bPushed;
+    const BOOL bPushed = (uiState & BST_PUSHED) != 0;
+    const BOOL bHot = (uiState & BST_HOT) != 0 || bPushed;
     globalData.DrawParentBackground(pButton, pDC, rect);
     DrawPart(pDC, m_hThemeButton, BP_PUSHBUTTON, PushButtonState(pButton, bPushed, bHot), rect);
     return TRUE;

@@ -17,7 +17,7 @@ public:
     // Attributes
 public:
     // TRUE keeps menus in the flat look under a theme; FALSE gives them the system's menu colours.
-    BOOL m_bOfficeLookMenus;
+    BOOL xpLookMenus;
 
     // Overridables
 public:
@@ -72,6 +72,10 @@ public:
     void OnDrawControlBorder(CWnd* pWndCtrl) override;
     void OnDrawSpinButtons(CDC* pDC, CRect rectSpin, int nState, BOOL bOrientation, CWnd* pSpinCtrl) override;
     BOOL OnDrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, COLORREF& clrText) override;
+
+    // The theme wrapper's push-button drawing: FALSE when the button theme is not open (the button
+    // then draws itself).
+    virtual BOOL DrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, UINT uiState);
 
     // Implementation
 protected:
