@@ -478,6 +478,15 @@ void CORXColorPickerCtrl::NotifyParent(UINT nCode)
         pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), nCode), (LPARAM)GetSafeHwnd());
 }
 
+void CORXColorPickerCtrl::InvalidateCursor(CRect rectOld)
+{
+    CRect rectNew = GetCursorRect();
+    rectOld.InflateRect(1, 1);
+    rectNew.InflateRect(1, 1);
+    InvalidateRect(rectOld);
+    InvalidateRect(rectNew);
+}
+
 void CORXColorPickerCtrl::PickAt(CPoint point, UINT nFlags)
 {
     CRect rectClient;
@@ -490,11 +499,7 @@ void CORXColorPickerCtrl::PickAt(CPoint point, UINT nFlags)
         CRect rectOld = GetCursorRect();
         m_dblLum = LightnessFromY(point.y);
         m_colorNew = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, m_dblLum, m_dblSat);
-        CRect rectNew = GetCursorRect();
-        rectOld.InflateRect(1, 1);
-        rectNew.InflateRect(1, 1);
-        InvalidateRect(rectOld);
-        InvalidateRect(rectNew);
+        InvalidateCursor(rectOld);
         break;
     }
     case PICKER: {
@@ -509,11 +514,7 @@ void CORXColorPickerCtrl::PickAt(CPoint point, UINT nFlags)
         if (rectClient.Height() > 0)
             m_dblSat = 1.0 - (double)point.y / rectClient.Height();
         m_colorNew = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, m_dblLum, m_dblSat);
-        CRect rectNew = GetCursorRect();
-        rectOld.InflateRect(1, 1);
-        rectNew.InflateRect(1, 1);
-        InvalidateRect(rectOld);
-        InvalidateRect(rectNew);
+        InvalidateCursor(rectOld);
         break;
     }
     case HEX:
@@ -597,11 +598,7 @@ void CORXColorPickerCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         m_dblHue = dHue;
         m_dblSat = dSat;
         m_colorNew = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, m_dblLum, m_dblSat);
-        CRect rectNew = GetCursorRect();
-        rectOld.InflateRect(1, 1);
-        rectNew.InflateRect(1, 1);
-        InvalidateRect(rectOld);
-        InvalidateRect(rectNew);
+        InvalidateCursor(rectOld);
         NotifyParent(BN_CLICKED);
     }
     CButton::OnKeyDown(nChar, nRepCnt, nFlags);

@@ -97,6 +97,8 @@ protected:
     void DrawHexagons(CDC* pDC);
     void DeleteCells();
     void PickAt(CPoint point, UINT nFlags);
+    // The marker's old place and its new one are painted again.
+    void InvalidateCursor(CRect rectOld);
     void NotifyParent(UINT nCode);
 
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

@@ -574,34 +574,27 @@ BOOL CORXMaskEdit::RemoveFromRun(int nFrom, int nCount, int nRunEnd)
     return TRUE;
 }
 
-void CORXMaskEdit::OnCharDelete()
+BOOL CORXMaskEdit::BeginRemoval(int& nStart, int& nEnd, int& nGroupStart, int& nGroupEnd)
 {
     if (m_strMask.IsEmpty())
     {
         Default();
-        return;
+        return FALSE;
     }
-    int nStart, nEnd;
     GetSel(nStart, nEnd);
-    int nGroupStart, nGroupEnd;
     GetGroupBounds(nGroupStart, nGroupEnd, nStart, TRUE);
     if (nGroupStart < 0 || nStart < nGroupStart || nEnd > nGroupEnd)
     {
         Beep();
         if (nGroupStart >= 0)
             SetSel(nGroupStart, nGroupEnd);
-        return;
+        return FALSE;
     }
-    if (nStart == nEnd)
-    {
-        if (nStart == nGroupEnd)
-        {
-            Beep();
-            return;
-        }
-        RemoveFromRun(nStart, 1, RunEnd(nStart, nGroupEnd));
-        return;
-    }
+    return TRUE;
+}
+
+void CORXMaskEdit::RemoveSelection(int nStart, int nEnd, int nGroupEnd)
+{
     const int nRunEnd = RunEnd(nStart, nGroupEnd);
     if (nEnd > nRunEnd)
     {
@@ -612,34 +605,32 @@ void CORXMaskEdit::OnCharDelete()
     RemoveFromRun(nStart, nEnd - nStart, nRunEnd);
 }
 
-void CORXMaskEdit::OnCharBackspace()
+void CORXMaskEdit::OnCharDelete()
 {
-    if (m_strMask.IsEmpty())
-    {
-        Default();
+    int nStart, nEnd, nGroupStart, nGroupEnd;
+    if (!BeginRemoval(nStart, nEnd, nGroupStart, nGroupEnd))
         return;
-    }
-    int nStart, nEnd;
-    GetSel(nStart, nEnd);
-    int nGroupStart, nGroupEnd;
-    GetGroupBounds(nGroupStart, nGroupEnd, nStart, TRUE);
-    if (nGroupStart < 0 || nStart < nGroupStart || nEnd > nGroupEnd)
+    if (nStart == nEnd)
     {
-        Beep();
-        if (nGroupStart >= 0)
-            SetSel(nGroupStart, nGroupEnd);
-        return;
-    }
-    if (nStart != nEnd)
-    {
-        const int nRunEnd = RunEnd(nStart, nGroupEnd);
-        if (nEnd > nRunEnd)
+        if (nStart == nGroupEnd)
         {
             Beep();
-            SetSel(nStart, nRunEnd);
             return;
         }
-        RemoveFromRun(nStart, nEnd - nStart, nRunEnd);
+        RemoveFromRun(nStart, 1, RunEnd(nStart, nGroupEnd));
+        return;
+    }
+    RemoveSelection(nStart, nEnd, nGroupEnd);
+}
+
+void CORXMaskEdit::OnCharBackspace()
+{
+    int nStart, nEnd, nGroupStart, nGroupEnd;
+    if (!BeginRemoval(nStart, nEnd, nGroupStart, nGroupEnd))
+        return;
+    if (nStart != nEnd)
+    {
+        RemoveSelection(nStart, nEnd, nGroupEnd);
         return;
     }
     if (nStart == nGroupStart)

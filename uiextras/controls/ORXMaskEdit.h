@@ -78,6 +78,11 @@ protected:
     void OnCharDelete();
     // Removes [nFrom, nFrom + nCount) from its run, moving the run's rest left.
     BOOL RemoveFromRun(int nFrom, int nCount, int nRunEnd);
+    // The selection and its group for Delete and Backspace; FALSE when the key was handled here
+    // (no mask, or a selection outside one group).
+    BOOL BeginRemoval(int& nStart, int& nEnd, int& nGroupStart, int& nGroupEnd);
+    // A selection inside its group leaves its run, unless it reaches past the run.
+    void RemoveSelection(int nStart, int nEnd, int nGroupEnd);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);

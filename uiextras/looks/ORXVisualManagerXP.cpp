@@ -393,8 +393,12 @@ void CORXVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
                                  : barBackgroundColour;
     DrawGripperBand(pDC, rectBand, brush, gripperColour, clrBack);
 
-    if (!bSizingBar)
-        return;
+    if (bSizingBar)
+        DrawSizingBarCaption(pDC, rectBand, bHorz, pBar);
+}
+
+void CORXVisualManagerXP::DrawSizingBarCaption(CDC* pDC, const CRect& rectBand, BOOL bHorz, CControlBar* pBar)
+{
     CString strCaption;
     pBar->GetWindowText(strCaption);
     if (strCaption.IsEmpty())

@@ -144,6 +144,8 @@ protected:
     // The menu button whose open menu is showing, outside popup menus.
     static BOOL IsDroppedMenuButton(CORXToolbarButton* pButton);
     void DrawGripperBand(CDC* pDC, CRect rectBand, CBrush& brush, COLORREF clrText, COLORREF clrBack);
+    // A sizing bar's title over its gripper band.
+    void DrawSizingBarCaption(CDC* pDC, const CRect& rectBand, BOOL bHorz, CControlBar* pBar);
 };
 
 #endif // VELMORA_ORXVISUALMANAGERXP_H

@@ -159,31 +159,12 @@ void CORXWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
     const BOOL bSizingBar = pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CORXSizingControlBar));
     const int nPart = (bHorz && !bSizingBar) || (!bHorz && bSizingBar) ? RP_GRIPPER : RP_GRIPPERVERT;
     DrawPart(pDC, m_hThemeRebar, nPart, 0, rectGripper);
-    if (!bSizingBar)
-        return;
-    CString strCaption;
-    pBar->GetWindowText(strCaption);
-    if (strCaption.IsEmpty())
-        return;
-    strCaption = _T(" ") + strCaption + _T(" ");
-    CFont* pFont = CORXMenuBar::GetMenuFont(bHorz);
-    const int nOldMode = pDC->SetBkMode(OPAQUE);
-    const COLORREF clrOldText = pDC->SetTextColor(globalData.clrBarText);
-    const COLORREF clrOldBack = pDC->SetBkColor(globalData.clrBarFace);
-    CFont* pOldFont = pFont != NULL ? pDC->SelectObject(pFont) : NULL;
-    TEXTMETRIC tm;
-    pDC->GetTextMetrics(&tm);
-    if (bHorz)
-        pDC->TextOut(rectGripper.left + 4, rectGripper.top + (rectGripper.Height() - tm.tmHeight) / 2,
-                     strCaption);
-    else
-        pDC->TextOut(rectGripper.left + (rectGripper.Width() + tm.tmHeight) / 2, rectGripper.top + 4,
-                     strCaption);
-    if (pOldFont != NULL)
-        pDC->SelectObject(pOldFont);
-    pDC->SetBkColor(clrOldBack);
-    pDC->SetTextColor(clrOldText);
-    pDC->SetBkMode(nOldMode);
+    if (bSizingBar)
+    {
+        CRect rectText = rectGripper;
+        rectText.DeflateRect(bHorz ? 4 : 0, bHorz ? 0 : 4);
+        DrawSizingBarCaption(pDC, rectText, bHorz, pBar);
+    }
 }
 
 void CORXWinXPVisualManager::OnDrawSeparator(CDC* pDC, CControlBar* pBar, CRect rect, BOOL bIsHoriz)

@@ -13,20 +13,14 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "uicore", "tests"))
+from demo_log import DemoLog  # noqa: E402
+
 TITLE = "Extras demonstration"
 PANE = 0xE900  # the frame's first pane: the panel that holds the controls
 
 
-class Log:
-    def __init__(self, path):
-        self.path = pathlib.Path(path)
-
-    def lines(self):
-        try:
-            return self.path.read_text().splitlines()
-        except FileNotFoundError:
-            return []
-
+class Log(DemoLog):
     def last(self, prefix):
         found = [l[len(prefix):] for l in self.lines() if l.startswith(prefix)]
         return found[-1] if found else None
