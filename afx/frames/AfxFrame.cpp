@@ -498,9 +498,13 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
     if (bSysMenu || pPopupMenu == NULL)
         return;
     HMENU hMenu = AfxMenuHandle(pPopupMenu);
+    // A menu object whose handle has gone (detached, destroyed) counts -1 items: nothing to update.
+    const int nItems = ::GetMenuItemCount(hMenu);
+    if (nItems <= 0)
+        return;
     CCmdUI state;
     state.m_pMenu = pPopupMenu;
-    state.m_nIndexMax = (UINT)::GetMenuItemCount(hMenu);
+    state.m_nIndexMax = (UINT)nItems;
     for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
     {
         state.m_nID = ::GetMenuItemID(hMenu, (int)state.m_nIndex);

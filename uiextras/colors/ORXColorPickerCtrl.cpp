@@ -1,0 +1,651 @@
+// CORXColorPickerCtrl: drawing each shape, the hexagon palettes, and picking by mouse and keys.
+#include "ORXColorPickerCtrl.h"
+
+#include <math.h>
+
+#include <algorithm>
+
+#include "ORXDrawHelper.h"
+#include "ORXGlobalData.h"
+
+IMPLEMENT_DYNAMIC(CORXColorPickerCtrl, CButton)
+
+BEGIN_MESSAGE_MAP(CORXColorPickerCtrl, CButton)
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_KEYDOWN()
+ON_WM_GETDLGCODE()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_WM_CANCELMODE()
+ON_WM_QUERYNEWPALETTE()
+ON_WM_PALETTECHANGED()
+END_MESSAGE_MAP()
+
+namespace
+{
+// The hexagons' height factor, a single-precision constant as the geometry has always used.
+const float kHexFactor = 0.57735026f;
+} // namespace
+
+CORXColorCell::CORXColorCell(int x, int y, int nSize, COLORREF clr, COLORREF clrDraw)
+    : m_clr(clr), m_clrDraw(clrDraw), m_x(x), m_y(y), m_nSize(nSize)
+{
+    Vertices(x, y, nSize, m_pts);
+}
+
+void CORXColorCell::Vertices(int x, int y, int nSize, POINT* pts)
+{
+    const int h = (int)(nSize * kHexFactor) / 2;
+    const int w = nSize / 2;
+    const POINT v[6] = {{x - w, y - h}, {x, y - w}, {x + w, y - h},
+                        {x + w, y + h}, {x, y + w}, {x - w, y + h}};
+    for (int i = 0; i < 6; i++)
+        pts[i] = v[i];
+}
+
+BOOL CORXColorCell::HitTest(CPoint pt) const
+{
+    CRgn rgn;
+    POINT pts[6];
+    memcpy(pts, m_pts, sizeof(pts));
+    if (!rgn.CreatePolygonRgn(pts, 6, ALTERNATE))
+        return FALSE;
+    return rgn.PtInRegion(pt);
+}
+
+CORXColorPickerCtrl::CORXColorPickerCtrl()
+    : m_nType(PICKER), m_dblLum(0.5), m_dblSat(0), m_dblHue(0), m_colorNew(RGB(0, 0, 0)),
+      m_colorOriginal(RGB(0, 0, 0)), m_nLumBarWidth(20), m_pPalette(NULL)
+{
+}
+
+CORXColorPickerCtrl::~CORXColorPickerCtrl()
+{
+    DeleteCells();
+}
+
+void CORXColorPickerCtrl::DeleteCells()
+{
+    for (int i = 0; i < m_arCells.GetSize(); i++)
+        delete m_arCells[i];
+    m_arCells.RemoveAll();
+}
+
+void CORXColorPickerCtrl::PreSubclassWindow()
+{
+    ModifyStyle(BS_DEFPUSHBUTTON, BS_OWNERDRAW);
+    CButton::PreSubclassWindow();
+}
+
+BOOL CORXColorPickerCtrl::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style = (cs.style & ~BS_DEFPUSHBUTTON) | BS_OWNERDRAW;
+    return CButton::PreCreateWindow(cs);
+}
+
+void CORXColorPickerCtrl::SetColor(COLORREF clr)
+{
+    m_colorNew = clr;
+    CORXDrawHelper::RgbToHls(clr, &m_dblHue, &m_dblLum, &m_dblSat);
+    if (GetSafeHwnd() != NULL)
+        Invalidate();
+}
+
+void CORXColorPickerCtrl::SetRGB(BYTE r, BYTE g, BYTE b)
+{
+    SetColor(RGB(r, g, b));
+    if (GetSafeHwnd() != NULL)
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CORXColorPickerCtrl::SetHLS(double hue, double luminance, double saturation, BOOL bInvalidate)
+{
+    if (hue != -1)
+        m_dblHue = hue;
+    if (luminance != -1)
+        m_dblLum = luminance;
+    if (saturation != -1)
+        m_dblSat = saturation;
+    m_colorNew = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, m_dblLum, m_dblSat);
+    if (bInvalidate && GetSafeHwnd() != NULL)
+    {
+        Invalidate();
+        UpdateWindow();
+    }
+}
+
+void CORXColorPickerCtrl::GetHLS(double* hue, double* luminance, double* saturation) const
+{
+    *hue = m_dblHue;
+    *luminance = m_dblLum;
+    *saturation = m_dblSat;
+}
+
+void CORXColorPickerCtrl::SetPalette(CPalette* pPalette)
+{
+    m_pPalette = pPalette;
+    m_bmpPicker.DeleteObject();
+    if (GetSafeHwnd() != NULL)
+    {
+        Invalidate();
+        UpdateWindow();
+    }
+}
+
+void CORXColorPickerCtrl::SetLuminanceBarWidth(int w)
+{
+    if (GetSafeHwnd() != NULL)
+    {
+        CRect rect;
+        GetClientRect(rect);
+        w = std::min(w, (int)(rect.Width() * 3 / 4));
+        Invalidate();
+    }
+    m_nLumBarWidth = w;
+}
+
+int CORXColorPickerCtrl::SnapChannel(int nValue, int nTolerance)
+{
+    if (nTolerance == 0)
+        return nValue;
+    if (nValue < nTolerance)
+        return 0;
+    if (nValue > 255 - nTolerance)
+        return 255;
+    if (abs(nValue - 128) < nTolerance)
+        return 128;
+    if (abs(nValue - 192) < nTolerance)
+        return 192;
+    return nValue;
+}
+
+CRect CORXColorPickerCtrl::LuminanceScale() const
+{
+    CRect rect;
+    GetClientRect(rect);
+    rect.DeflateRect(0, 5);
+    return rect;
+}
+
+double CORXColorPickerCtrl::LightnessFromY(int y) const
+{
+    const CRect rect = LuminanceScale();
+    if (rect.Height() <= 0)
+        return 0;
+    y = std::min(std::max(y, (int)rect.top), (int)rect.bottom);
+    return (double)(rect.bottom - y) / (double)(rect.bottom - rect.top);
+}
+
+int CORXColorPickerCtrl::YFromLightness(double dLightness) const
+{
+    const CRect rect = LuminanceScale();
+    return rect.top + (int)((rect.bottom - rect.top) * (1.0 - dLightness));
+}
+
+CRect CORXColorPickerCtrl::GetCursorRect() const
+{
+    if (GetSafeHwnd() == NULL)
+        return CRect(0, 0, 0, 0);
+    CRect rectClient;
+    GetClientRect(rectClient);
+    if (m_nType == LUMINANCE)
+    {
+        const int x = m_nLumBarWidth + rectClient.left + 6;
+        const int y = YFromLightness(m_dblLum);
+        return CRect(x - 4, y - 4, x + 5, y + 5);
+    }
+    if (m_nType == PICKER)
+    {
+        const int x = (int)(rectClient.Width() * m_dblHue);
+        const int y = (int)((1.0 - m_dblSat) * rectClient.Height());
+        return CRect(x - 9, y - 9, x + 10, y + 10);
+    }
+    return CRect(0, 0, 0, 0);
+}
+
+COLORREF CORXColorPickerCtrl::DrawColorOf(COLORREF clr) const
+{
+    if (globalData.m_nBitsPerPixel <= 8 && m_pPalette != NULL && m_pPalette->GetSafeHandle() != NULL)
+        return PALETTEINDEX(m_pPalette->GetNearestPaletteIndex(clr));
+    return clr;
+}
+
+void CORXColorPickerCtrl::BuildHexagons()
+{
+    CRect rect;
+    GetClientRect(rect);
+    if (rect.Width() > rect.Height())
+        rect.DeflateRect((rect.Width() - rect.Height()) / 2, 0);
+    else
+        rect.DeflateRect(0, (rect.Height() - rect.Width()) / 2);
+    const int d = rect.Height() / 13 + 1;
+    const int cx = rect.left + rect.Width() / 2;
+    const int cy = rect.top + rect.Height() / 2;
+    m_arCells.Add(new CORXColorCell(cx, cy, d, RGB(255, 255, 255), DrawColorOf(RGB(255, 255, 255))));
+
+    const float DX[6] = {-0.5f, -1.0f, -0.5f, 0.5f, 1.0f, 0.5f};
+    const float DY[6] = {0.8660254f, 0.0f, -0.8660254f, -0.8660254f, 0.0f, 0.8660254f};
+    for (int r = 1; r <= 6; r++)
+    {
+        int x = cx + r * d;
+        int y = cy;
+        for (int k = 0; k < 6; k++)
+        {
+            const int dx = (int)(d * DX[k]);
+            const int dy = (int)(d * DY[k]);
+            for (int i = 0; i < r; i++)
+            {
+                const int nHue = (int)(atan2((double)(y - cy), (double)(x - cx)) * 57.29577951308239);
+                const double dLightness = (7 - r) * 0.14285714285714285 + 0.1;
+                const COLORREF clr = CORXDrawHelper::HlsToRgbDegrees(nHue, dLightness, 1.0);
+                const COLORREF clrSnapped =
+                    RGB(SnapChannel(GetRValue(clr), 16), SnapChannel(GetGValue(clr), 16),
+                        SnapChannel(GetBValue(clr), 16));
+                m_arCells.Add(new CORXColorCell(x, y, d, clrSnapped,
+                                                DrawColorOf(clr) == clr ? clrSnapped : DrawColorOf(clr)));
+                x += dx;
+                y += dy;
+            }
+        }
+    }
+}
+
+void CORXColorPickerCtrl::BuildGreyHexagons()
+{
+    CRect rect;
+    GetClientRect(rect);
+    int s = std::min((int)(rect.bottom - rect.top) / 2 - 2, (int)(rect.right - rect.left) / 13);
+    if (s % 2 != 0)
+        s++;
+    const int big = 2 * s;
+    const int half = s / 2;
+    const int rowStep = (int)(s * kHexFactor * 1.5f);
+    const int cy = (rect.top + rect.bottom) / 2;
+    const int y1 = cy - rowStep / 2;
+    const int y2 = y1 + rowStep;
+
+    const int nMeasureStart = rect.left + 3 * s;
+    const int nMeasureEnd = nMeasureStart + 15 * half;
+    const int start = (rect.right - half - nMeasureEnd - big) / 2;
+
+    m_arCells.Add(
+        new CORXColorCell(start + big / 2, cy, big, RGB(255, 255, 255), DrawColorOf(RGB(255, 255, 255))));
+    int x = start + 3 * s;
+    for (int i = 0; i < 15; i++)
+    {
+        const int g = SnapChannel(240 - 15 * i, 7);
+        const COLORREF clr = RGB(g, g, g);
+        m_arCells.Add(new CORXColorCell(x, i % 2 == 0 ? y1 : y2, s, clr, DrawColorOf(clr)));
+        x += half;
+    }
+    m_arCells.Add(new CORXColorCell(x + half + s - 1, cy, big, RGB(0, 0, 0), DrawColorOf(RGB(0, 0, 0))));
+}
+
+void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
+{
+    CDC* pDCItem = CDC::FromHandle(lpDIS->hDC);
+    const CRect rectItem = lpDIS->rcItem;
+    CPalette* pOldItemPalette = NULL;
+    if (m_pPalette != NULL)
+    {
+        pOldItemPalette = pDCItem->SelectPalette(m_pPalette, FALSE);
+        pDCItem->RealizePalette();
+    }
+
+    CDC dcMem;
+    CBitmap bmpMem;
+    if (!dcMem.CreateCompatibleDC(pDCItem) ||
+        !bmpMem.CreateCompatibleBitmap(pDCItem, rectItem.Width(), rectItem.Height()))
+        return;
+    CBitmap* pOldBitmap = dcMem.SelectObject(&bmpMem);
+    CPalette* pOldMemPalette = NULL;
+    if (m_pPalette != NULL)
+    {
+        pOldMemPalette = dcMem.SelectPalette(m_pPalette, FALSE);
+        dcMem.RealizePalette();
+    }
+    CRect rect(0, 0, rectItem.Width(), rectItem.Height());
+    globalData.DrawParentBackground(this, &dcMem, rect);
+
+    switch (m_nType)
+    {
+    case CURRENT: {
+        CRect rectUpper = rect;
+        rectUpper.bottom = rect.Height() / 2;
+        CRect rectLower = rect;
+        rectLower.top = rectUpper.bottom;
+        dcMem.FillSolidRect(rectUpper, m_colorNew);
+        dcMem.FillSolidRect(rectLower, m_colorOriginal);
+        dcMem.Draw3dRect(rect, globalData.clrBtnDkShadow, globalData.clrBtnDkShadow);
+        break;
+    }
+    case LUMINANCE:
+        DrawLuminanceBar(&dcMem);
+        DrawCursor(&dcMem, GetCursorRect());
+        break;
+    case PICKER:
+        DrawSpectrum(&dcMem);
+        DrawCursor(&dcMem, GetCursorRect());
+        dcMem.Draw3dRect(rect, globalData.clrBtnDkShadow, globalData.clrBtnHilite);
+        break;
+    case HEX:
+        if (m_arCells.GetSize() == 0)
+            BuildHexagons();
+        DrawHexagons(&dcMem);
+        break;
+    case HEX_GREYSCALE:
+        if (m_arCells.GetSize() == 0)
+            BuildGreyHexagons();
+        DrawHexagons(&dcMem);
+        break;
+    }
+
+    pDCItem->BitBlt(rectItem.left, rectItem.top, rectItem.Width(), rectItem.Height(), &dcMem, 0, 0, SRCCOPY);
+    if (pOldMemPalette != NULL)
+        dcMem.SelectPalette(pOldMemPalette, FALSE);
+    dcMem.SelectObject(pOldBitmap);
+    if (pOldItemPalette != NULL)
+        pDCItem->SelectPalette(pOldItemPalette, FALSE);
+}
+
+void CORXColorPickerCtrl::DrawLuminanceBar(CDC* pDC)
+{
+    const CRect rect = LuminanceScale();
+    for (int y = rect.top; y <= rect.bottom; y++)
+    {
+        const COLORREF clr = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, LightnessFromY(y), m_dblSat);
+        CBrush brush(DrawColorOf(clr));
+        CRect rectRow(0, y, m_nLumBarWidth, y + 1);
+        pDC->FillRect(rectRow, &brush);
+    }
+}
+
+void CORXColorPickerCtrl::DrawSpectrum(CDC* pDC)
+{
+    CRect rectClient;
+    GetClientRect(rectClient);
+    const CSize size = rectClient.Size();
+    if (m_bmpPicker.GetSafeHandle() == NULL)
+    {
+        CDC dcCache;
+        if (!dcCache.CreateCompatibleDC(pDC) || !m_bmpPicker.CreateCompatibleBitmap(pDC, size.cx, size.cy))
+            return;
+        CBitmap* pOld = dcCache.SelectObject(&m_bmpPicker);
+        CPalette* pOldPalette = NULL;
+        if (m_pPalette != NULL)
+        {
+            pOldPalette = dcCache.SelectPalette(m_pPalette, FALSE);
+            dcCache.RealizePalette();
+        }
+        const BOOL bBlocks = globalData.m_nBitsPerPixel <= 8;
+        const int nStep = bBlocks ? 4 : 1;
+        for (int n = 0; n < size.cy; n += nStep)
+        {
+            const int y = size.cy - nStep - n;
+            const double dSat = (double)n / size.cy;
+            for (int x = 0; x < size.cx; x += nStep)
+            {
+                const COLORREF clr = CORXDrawHelper::HlsToRgbUnitHue((double)x / size.cx, 0.5, dSat);
+                if (bBlocks)
+                {
+                    CBrush brush(DrawColorOf(clr));
+                    CRect rectBlock(x, y, x + nStep, y + nStep);
+                    dcCache.FillRect(rectBlock, &brush);
+                }
+                else
+                    ::SetPixelV(dcCache.GetSafeHdc(), x, y, clr);
+            }
+        }
+        if (pOldPalette != NULL)
+            dcCache.SelectPalette(pOldPalette, FALSE);
+        dcCache.SelectObject(pOld);
+    }
+    pDC->DrawState(CPoint(0, 0), size, &m_bmpPicker, DST_BITMAP);
+}
+
+void CORXColorPickerCtrl::DrawCursor(CDC* pDC, const CRect& rect)
+{
+    if (rect.IsRectEmpty())
+        return;
+    const BOOL bFocused = ::GetFocus() == GetSafeHwnd();
+    if (m_nType == PICKER)
+    {
+        const COLORREF clr = bFocused ? RGB(0, 0, 0) : RGB(255, 255, 255);
+        const CPoint c = rect.CenterPoint();
+        pDC->FillSolidRect(CRect(c.x - 1, rect.top, c.x + 2, rect.top + 5), clr);
+        pDC->FillSolidRect(CRect(c.x - 1, rect.bottom - 5, c.x + 2, rect.bottom), clr);
+        pDC->FillSolidRect(CRect(rect.left, c.y - 1, rect.left + 5, c.y + 2), clr);
+        pDC->FillSolidRect(CRect(rect.right - 5, c.y - 1, rect.right, c.y + 2), clr);
+        return;
+    }
+    POINT pts[3] = {{rect.left, rect.top + rect.Height() / 2},
+                    {rect.right - 1, rect.top},
+                    {rect.right - 1, rect.bottom - 1}};
+    CBrush brush(::GetSysColor(bFocused ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+    CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
+    CBrush* pOldBrush = pDC->SelectObject(&brush);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    pDC->Polygon(pts, 3);
+    pDC->SelectObject(pOldPen);
+    pDC->SelectObject(pOldBrush);
+}
+
+void CORXColorPickerCtrl::DrawHexagons(CDC* pDC)
+{
+    CRect rect;
+    GetClientRect(rect);
+    globalData.DrawParentBackground(this, pDC, rect);
+    CORXColorCell* pSelected = NULL;
+    for (int i = 0; i < m_arCells.GetSize(); i++)
+    {
+        CORXColorCell* pCell = m_arCells[i];
+        CBrush brush(pCell->m_clrDraw);
+        CPen pen(PS_SOLID, 1, pCell->m_clrDraw);
+        CBrush* pOldBrush = pDC->SelectObject(&brush);
+        CPen* pOldPen = pDC->SelectObject(&pen);
+        pDC->Polygon(pCell->m_pts, 6);
+        pDC->SelectObject(pOldPen);
+        pDC->SelectObject(pOldBrush);
+        if (pCell->m_clr == m_colorNew)
+            pSelected = pCell;
+    }
+    if (pSelected == NULL)
+        return;
+    POINT pts[6];
+    CRgn rgn;
+    CORXColorCell::Vertices(pSelected->m_x, pSelected->m_y - 1, pSelected->m_nSize + 2, pts);
+    if (rgn.CreatePolygonRgn(pts, 6, ALTERNATE))
+        pDC->FrameRgn(&rgn, CBrush::FromHandle((HBRUSH)::GetStockObject(WHITE_BRUSH)), 2, 2);
+    rgn.DeleteObject();
+    CORXColorCell::Vertices(pSelected->m_x, pSelected->m_y, pSelected->m_nSize + 2, pts);
+    if (rgn.CreatePolygonRgn(pts, 6, ALTERNATE))
+        pDC->FrameRgn(&rgn, CBrush::FromHandle((HBRUSH)::GetStockObject(BLACK_BRUSH)), 1, 1);
+    rgn.DeleteObject();
+    CORXColorCell::Vertices(pSelected->m_x, pSelected->m_y, pSelected->m_nSize - 1, pts);
+    if (rgn.CreatePolygonRgn(pts, 6, ALTERNATE))
+        pDC->FrameRgn(&rgn, CBrush::FromHandle((HBRUSH)::GetStockObject(BLACK_BRUSH)), 1, 1);
+}
+
+void CORXColorPickerCtrl::NotifyParent(UINT nCode)
+{
+    CWnd* pParent = GetParent();
+    if (pParent != NULL)
+        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), nCode), (LPARAM)GetSafeHwnd());
+}
+
+void CORXColorPickerCtrl::InvalidateCursor(CRect rectOld)
+{
+    CRect rectNew = GetCursorRect();
+    rectOld.InflateRect(1, 1);
+    rectNew.InflateRect(1, 1);
+    InvalidateRect(rectOld);
+    InvalidateRect(rectNew);
+}
+
+void CORXColorPickerCtrl::PickAt(CPoint point, UINT nFlags)
+{
+    CRect rectClient;
+    GetClientRect(rectClient);
+    point.x = std::min(std::max(point.x, rectClient.left), rectClient.right);
+    point.y = std::min(std::max(point.y, rectClient.top), rectClient.bottom);
+    switch (m_nType)
+    {
+    case LUMINANCE: {
+        CRect rectOld = GetCursorRect();
+        m_dblLum = LightnessFromY(point.y);
+        m_colorNew = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, m_dblLum, m_dblSat);
+        InvalidateCursor(rectOld);
+        break;
+    }
+    case PICKER: {
+        CRect rectOld = GetCursorRect();
+        const CPoint ptMarker = rectOld.CenterPoint();
+        if (nFlags & MK_CONTROL)
+            point.x = ptMarker.x;
+        if (nFlags & MK_SHIFT)
+            point.y = ptMarker.y;
+        if (rectClient.Width() > 0)
+            m_dblHue = (double)point.x / rectClient.Width();
+        if (rectClient.Height() > 0)
+            m_dblSat = 1.0 - (double)point.y / rectClient.Height();
+        m_colorNew = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, m_dblLum, m_dblSat);
+        InvalidateCursor(rectOld);
+        break;
+    }
+    case HEX:
+    case HEX_GREYSCALE: {
+        CORXColorCell* pHit = NULL;
+        for (int i = 0; i < m_arCells.GetSize() && pHit == NULL; i++)
+            if (m_arCells[i]->HitTest(point))
+                pHit = m_arCells[i];
+        if (pHit == NULL)
+            return;
+        m_colorNew = pHit->m_clr;
+        CORXDrawHelper::RgbToHls(m_colorNew, &m_dblHue, &m_dblLum, &m_dblSat);
+        Invalidate();
+        break;
+    }
+    default:
+        break;
+    }
+    NotifyParent(BN_CLICKED);
+    UpdateWindow();
+}
+
+void CORXColorPickerCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    SetCapture();
+    SetFocus();
+    OnMouseMove(nFlags, point);
+}
+
+void CORXColorPickerCtrl::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (::GetCapture() == GetSafeHwnd())
+        PickAt(point, nFlags);
+}
+
+void CORXColorPickerCtrl::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (::GetCapture() == GetSafeHwnd())
+        ::ReleaseCapture();
+    CButton::OnLButtonUp(nFlags, point);
+}
+
+void CORXColorPickerCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_nType == PICKER || m_nType == HEX || m_nType == HEX_GREYSCALE)
+    {
+        NotifyParent(BN_DOUBLECLICKED);
+        return;
+    }
+    CButton::OnLButtonDblClk(nFlags, point);
+}
+
+void CORXColorPickerCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    double dLum = m_dblLum, dHue = m_dblHue, dSat = m_dblSat;
+    if (m_nType == LUMINANCE)
+    {
+        if (nChar == VK_UP)
+            dLum += 0.05;
+        else if (nChar == VK_DOWN)
+            dLum -= 0.05;
+    }
+    else if (m_nType == PICKER)
+    {
+        if (nChar == VK_LEFT)
+            dHue -= 0.05;
+        else if (nChar == VK_RIGHT)
+            dHue += 0.05;
+        else if (nChar == VK_UP)
+            dSat += 0.05;
+        else if (nChar == VK_DOWN)
+            dSat -= 0.05;
+    }
+    dLum = std::min(std::max(dLum, 0.0), 1.0);
+    dHue = std::min(std::max(dHue, 0.0), 1.0);
+    dSat = std::min(std::max(dSat, 0.0), 1.0);
+    if (dLum != m_dblLum || dHue != m_dblHue || dSat != m_dblSat)
+    {
+        CRect rectOld = GetCursorRect();
+        m_dblLum = dLum;
+        m_dblHue = dHue;
+        m_dblSat = dSat;
+        m_colorNew = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, m_dblLum, m_dblSat);
+        InvalidateCursor(rectOld);
+        NotifyParent(BN_CLICKED);
+    }
+    CButton::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+UINT CORXColorPickerCtrl::OnGetDlgCode()
+{
+    return DLGC_WANTARROWS;
+}
+
+void CORXColorPickerCtrl::OnSetFocus(CWnd* pOldWnd)
+{
+    CButton::OnSetFocus(pOldWnd);
+    Invalidate();
+}
+
+void CORXColorPickerCtrl::OnKillFocus(CWnd* pNewWnd)
+{
+    CButton::OnKillFocus(pNewWnd);
+    Invalidate();
+}
+
+void CORXColorPickerCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CButton::OnSize(nType, cx, cy);
+    m_bmpPicker.DeleteObject();
+}
+
+BOOL CORXColorPickerCtrl::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CORXColorPickerCtrl::OnCancelMode()
+{
+    CButton::OnCancelMode();
+}
+
+BOOL CORXColorPickerCtrl::OnQueryNewPalette()
+{
+    Invalidate();
+    return CButton::OnQueryNewPalette();
+}
+
+void CORXColorPickerCtrl::OnPaletteChanged(CWnd* pFocusWnd)
+{
+    CButton::OnPaletteChanged(pFocusWnd);
+    if (pFocusWnd != this)
+        Invalidate();
+}

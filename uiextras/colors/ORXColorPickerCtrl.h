@@ -1,0 +1,120 @@
+// CORXColorPickerCtrl: the owner-drawn colour picker of the colours dialog in its five shapes:
+// preview, luminance bar, spectrum, hexagon palette and grey hexagons.
+#ifndef VELMORA_ORXCOLORPICKERCTRL_H
+#define VELMORA_ORXCOLORPICKERCTRL_H
+
+#include <afxwin.h>
+#include <afxtempl.h>
+
+// One hexagon of the palettes.
+class CORXColorCell
+{
+public:
+    CORXColorCell(int x, int y, int nSize, COLORREF clr, COLORREF clrDraw);
+
+    POINT m_pts[6];
+    COLORREF m_clr;
+    COLORREF m_clrDraw;
+    int m_x;
+    int m_y;
+    int m_nSize;
+
+    // The six vertices of a hexagon of size s centred at (x, y).
+    static void Vertices(int x, int y, int nSize, POINT* pts);
+    BOOL HitTest(CPoint pt) const;
+};
+
+class CORXColorPickerCtrl : public CButton
+{
+    DECLARE_DYNAMIC(CORXColorPickerCtrl)
+
+    // Construction
+public:
+    CORXColorPickerCtrl();
+    virtual ~CORXColorPickerCtrl();
+
+    enum COLORTYPE
+    {
+        CURRENT = 0,
+        LUMINANCE = 1,
+        PICKER = 2,
+        HEX = 3,
+        HEX_GREYSCALE = 4
+    };
+
+    // Attributes
+public:
+    void SetType(int nType) { m_nType = nType; }
+    int GetType() const { return m_nType; }
+    void SetColor(COLORREF clr);
+    void SetRGB(BYTE r, BYTE g, BYTE b);
+    COLORREF GetColor() const { return m_colorNew; }
+    void SetInitialColor(COLORREF clr) { m_colorOriginal = clr; }
+    COLORREF GetInitialColor() const { return m_colorOriginal; }
+    // -1 keeps a value.
+    void SetHLS(double hue, double luminance, double saturation, BOOL bInvalidate = TRUE);
+    void GetHLS(double* hue, double* luminance, double* saturation) const;
+    void SetPalette(CPalette* pPalette);
+    void SetLuminanceBarWidth(int w);
+    int GetLuminanceBarWidth() const { return m_nLumBarWidth; }
+    const CArray<CORXColorCell*, CORXColorCell*>& GetCells() const { return m_arCells; }
+
+    // The marker's rectangle of the luminance bar and the spectrum; empty for the other shapes.
+    CRect GetCursorRect() const;
+    // A channel made exact near 0, 128, 192 and 255.
+    static int SnapChannel(int nValue, int nTolerance);
+    // The lightness of a row of the luminance bar, and the row of a lightness.
+    double LightnessFromY(int y) const;
+    int YFromLightness(double dLightness) const;
+
+    // Overridables
+public:
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS);
+    virtual void DrawCursor(CDC* pDC, const CRect& rect);
+
+    // Implementation
+protected:
+    int m_nType;
+    double m_dblLum;
+    double m_dblSat;
+    double m_dblHue;
+    COLORREF m_colorNew;
+    COLORREF m_colorOriginal;
+    int m_nLumBarWidth;
+    CPalette* m_pPalette;
+    CBitmap m_bmpPicker;
+    CArray<CORXColorCell*, CORXColorCell*> m_arCells;
+
+    virtual void PreSubclassWindow();
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+
+    CRect LuminanceScale() const;
+    COLORREF DrawColorOf(COLORREF clr) const;
+    void BuildHexagons();
+    void BuildGreyHexagons();
+    void DrawLuminanceBar(CDC* pDC);
+    void DrawSpectrum(CDC* pDC);
+    void DrawHexagons(CDC* pDC);
+    void DeleteCells();
+    void PickAt(CPoint point, UINT nFlags);
+    // The marker's old place and its new one are painted again.
+    void InvalidateCursor(CRect rectOld);
+    void NotifyParent(UINT nCode);
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnCancelMode();
+    afx_msg BOOL OnQueryNewPalette();
+    afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
+    DECLARE_MESSAGE_MAP()
+};
+
+#endif // VELMORA_ORXCOLORPICKERCTRL_H

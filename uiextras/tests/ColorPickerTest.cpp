@@ -1,0 +1,147 @@
+// The colour picker's shapes: the palettes' cells, the snapped greys, the markers' places, picking
+// by mouse and keys and what the parent hears of it.
+#include <gtest/gtest.h>
+
+#include "ExtrasTestWindow.h"
+#include "ORXColorPickerCtrl.h"
+
+namespace
+{
+// A parent that counts the picker's notifications.
+class CCountingParent : public CExtrasTestParent
+{
+public:
+    int m_nClicked = 0;
+    int m_nDoubleClicked = 0;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        if (HIWORD(wParam) == BN_CLICKED)
+            m_nClicked++;
+        else if (HIWORD(wParam) == BN_DOUBLECLICKED)
+            m_nDoubleClicked++;
+        return CExtrasTestParent::OnCommand(wParam, lParam);
+    }
+};
+
+struct ColorPicker : ::testing::Test
+{
+    CCountingParent parent;
+    CORXColorPickerCtrl picker;
+
+    void Make(int nType, CRect rect)
+    {
+        ASSERT_TRUE(parent.CreateHidden());
+        picker.SetType(nType);
+        ASSERT_TRUE(picker.Create(_T(""), WS_CHILD | WS_VISIBLE, rect, &parent, 50));
+        // The cells are built on the first paint.
+        picker.Invalidate();
+        picker.UpdateWindow();
+        picker.SendMessage(WM_PAINT);
+    }
+    void Drag(CPoint pt, UINT nFlags = MK_LBUTTON)
+    {
+        picker.SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(pt.x, pt.y));
+        picker.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    }
+};
+
+void Paint(CORXColorPickerCtrl& picker)
+{
+    CRect rect;
+    picker.GetClientRect(rect);
+    CClientDC dc(&picker);
+    DRAWITEMSTRUCT dis = {ODT_BUTTON,      50,   0, ODA_DRAWENTIRE, 0, picker.GetSafeHwnd(),
+                          dc.GetSafeHdc(), rect, 0};
+    picker.DrawItem(&dis);
+}
+} // namespace
+
+TEST(ColorPickerSnap, ChannelsSnapNearTheirMarks)
+{
+    struct
+    {
+        int nValue, nTolerance, nExpected;
+    } cases[] = {{195, 7, 192}, {200, 7, 200}, {6, 7, 0},  {250, 7, 255},
+                 {133, 7, 128}, {135, 7, 135}, {10, 0, 10}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.nExpected, CORXColorPickerCtrl::SnapChannel(c.nValue, c.nTolerance)) << c.nValue;
+}
+
+TEST_F(ColorPicker, HexagonPaletteHoldsAWhiteCentreAndSixRings)
+{
+    Make(CORXColorPickerCtrl::HEX, CRect(0, 0, 200, 180));
+    Paint(picker);
+    const auto& cells = picker.GetCells();
+    ASSERT_EQ(127, cells.GetSize());
+    EXPECT_EQ(RGB(255, 255, 255), cells[0]->m_clr);
+    EXPECT_EQ(100, cells[0]->m_x);
+    EXPECT_EQ(90, cells[0]->m_y);
+    EXPECT_EQ(180 / 13 + 1, cells[0]->m_nSize);
+
+    // A click on a ring cell takes its colour and tells the parent once.
+    CPoint ptCell(cells[20]->m_x, cells[20]->m_y);
+    Drag(ptCell);
+    EXPECT_EQ(cells[20]->m_clr, picker.GetColor());
+    EXPECT_EQ(1, parent.m_nClicked);
+
+    // Outside every hexagon nothing changes and nothing is told.
+    Drag(CPoint(2, 2));
+    EXPECT_EQ(cells[20]->m_clr, picker.GetColor());
+    EXPECT_EQ(1, parent.m_nClicked);
+}
+
+TEST_F(ColorPicker, GreyHexagonsRunFromWhiteToBlackInSnappedSteps)
+{
+    Make(CORXColorPickerCtrl::HEX_GREYSCALE, CRect(0, 0, 260, 40));
+    Paint(picker);
+    const auto& cells = picker.GetCells();
+    ASSERT_EQ(17, cells.GetSize());
+    EXPECT_EQ(RGB(255, 255, 255), cells[0]->m_clr);
+    EXPECT_EQ(RGB(0, 0, 0), cells[16]->m_clr);
+    EXPECT_EQ(RGB(192, 192, 192), cells[4]->m_clr) << "195 snaps to 192";
+    EXPECT_EQ(RGB(240, 240, 240), cells[1]->m_clr);
+    EXPECT_EQ(2 * cells[1]->m_nSize, cells[0]->m_nSize);
+    EXPECT_NE(cells[1]->m_y, cells[2]->m_y) << "the strip zig-zags";
+}
+
+TEST_F(ColorPicker, LuminanceMarkerFollowsLightnessAndKeys)
+{
+    Make(CORXColorPickerCtrl::LUMINANCE, CRect(0, 0, 40, 110));
+    picker.SetHLS(0.6, 1.0, 0.8);
+    EXPECT_EQ(5, picker.GetCursorRect().CenterPoint().y) << "lightness 1 at the top of the scale";
+    picker.SetHLS(-1, 0.0, -1);
+    EXPECT_EQ(105, picker.GetCursorRect().CenterPoint().y) << "lightness 0 at the bottom";
+
+    picker.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_EQ(0, parent.m_nClicked) << "already at the bottom: nothing changes";
+    picker.SendMessage(WM_KEYDOWN, VK_UP, 1);
+    double h, l, s;
+    picker.GetHLS(&h, &l, &s);
+    EXPECT_NEAR(0.05, l, 1e-9);
+    EXPECT_EQ(1, parent.m_nClicked);
+
+    Drag(CPoint(10, 55));
+    picker.GetHLS(&h, &l, &s);
+    EXPECT_NEAR(0.5, l, 1e-9);
+    EXPECT_NEAR(0.6, h, 1e-9) << "the hue stays";
+}
+
+TEST_F(ColorPicker, ShiftDragInTheSpectrumChangesOnlyTheHue)
+{
+    Make(CORXColorPickerCtrl::PICKER, CRect(0, 0, 200, 100));
+    picker.SetHLS(0.25, 0.5, 0.5);
+    Drag(CPoint(150, 90), MK_LBUTTON | MK_SHIFT);
+    double h, l, s;
+    picker.GetHLS(&h, &l, &s);
+    EXPECT_NEAR(0.75, h, 1e-9);
+    EXPECT_NEAR(0.5, s, 0.02) << "the saturation stays with Shift held";
+    Drag(CPoint(150, 20), MK_LBUTTON | MK_CONTROL);
+    picker.GetHLS(&h, &l, &s);
+    EXPECT_NEAR(0.75, h, 0.01) << "the hue stays with Ctrl held";
+    EXPECT_NEAR(0.8, s, 1e-9);
+
+    picker.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(1, parent.m_nDoubleClicked);
+}

@@ -1,0 +1,339 @@
+// ExtrasDemo: a frame with the framework's tool bar and the extras' controls, for driving them
+// from outside. Every command, look change, masked value and list change is appended to the log
+// file named on the command line, so that tests read the program's state, not only its pixels.
+#include <afxwin.h>
+#include <afxext.h>
+#include <afxcmn.h>
+
+#include <stdio.h>
+
+#include "ExtrasIds.h"
+#include "ORXEditListBox.h"
+#include "ORXGlobalData.h"
+#include "ORXMaskEdit.h"
+#include "ORXPopupMenu.h"
+#include "ORXSpinButtonCtrl.h"
+#include "ORXToolBar.h"
+#include "ORXVisualManagerXP.h"
+#include "ORXWinXPVisualManager.h"
+#include "ORXWorkspace.h"
+
+namespace
+{
+CString g_strLog;
+
+void Log(LPCTSTR pszFormat, ...)
+{
+    if (g_strLog.IsEmpty())
+        return;
+    FILE* f = fopen(g_strLog, "a");
+    if (f == NULL)
+        return;
+    va_list args;
+    va_start(args, pszFormat);
+    vfprintf(f, pszFormat, args);
+    va_end(args);
+    fputc('\n', f);
+    fclose(f);
+}
+
+void LogRect(LPCTSTR pszWhat, CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    Log("%s %ld %ld %ld %ld", pszWhat, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+// The list of the demonstration: every change of its rows is logged.
+class CDemoEditList : public CORXEditListBox
+{
+public:
+    void LogRows()
+    {
+        CString strRows;
+        for (int i = 0; i < GetCount(); i++)
+            strRows += (i > 0 ? _T(";") : _T("")) + GetItemText(i);
+        Log("rows %s", (LPCTSTR)strRows);
+    }
+    void OnClickButton(int iButton) override
+    {
+        CORXEditListBox::OnClickButton(iButton);
+        LogRows();
+    }
+    void OnEndEditLabel(LPCTSTR lpszLabel) override
+    {
+        CORXEditListBox::OnEndEditLabel(lpszLabel);
+        LogRows();
+    }
+};
+
+// The spin control of the demonstration: each state it paints is logged.
+class CDemoSpin : public CORXSpinButtonCtrl
+{
+protected:
+    afx_msg void OnPaint()
+    {
+        const int nState = GetDrawState();
+        if (nState != m_nLastState)
+            Log("spin %d", nState);
+        m_nLastState = nState;
+        CORXSpinButtonCtrl::OnPaint();
+    }
+    int m_nLastState = -1;
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CDemoSpin, CORXSpinButtonCtrl)
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// The panel below the tool bar that holds the controls and hears their notifications.
+class CDemoPanel : public CWnd
+{
+public:
+    CORXMaskEdit m_wndMask;
+    CDemoEditList m_wndList;
+    CEdit m_wndBuddy;
+    CDemoSpin m_wndSpin;
+    CORXHeaderCtrl m_wndHeader;
+
+    BOOL Create(CWnd* pParent)
+    {
+        if (!CreateEx(
+                0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE)),
+                _T(""), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 0, 0), pParent,
+                AFX_IDW_PANE_FIRST))
+            return FALSE;
+        CFont* pFont = &globalData.fontRegular;
+        m_wndMask.EnableMask(_T("DD DD DDDD"), _T("__/__/____"), _T('_'));
+        if (!m_wndMask.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                              CRect(10, 10, 130, 32), this, IDC_EXTRAS_MASKEDIT))
+            return FALSE;
+        m_wndMask.SetFont(pFont);
+        if (!m_wndList.Create(_T("Tools"), WS_VISIBLE | WS_TABSTOP | WS_BORDER, CRect(10, 42, 230, 190), this,
+                              IDC_EXTRAS_LIST))
+            return FALSE;
+        m_wndList.SetFont(pFont);
+        m_wndList.SetStandardButtons();
+        m_wndList.AddItem(_T("Notepad"));
+        m_wndList.AddItem(_T("Calculator"));
+        if (!m_wndBuddy.CreateEx(WS_EX_CLIENTEDGE, _T("EDIT"), _T("5"),
+                                 WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_AUTOHSCROLL, CRect(150, 10, 190, 32),
+                                 this, IDC_EXTRAS_BUDDY))
+            return FALSE;
+        m_wndBuddy.SetFont(pFont);
+        if (!m_wndSpin.Create(WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT,
+                              CRect(190, 10, 206, 32), this, IDC_EXTRAS_SPIN))
+            return FALSE;
+        m_wndSpin.SetRange(0, 99);
+        m_wndSpin.SetPos(5);
+        if (!m_wndHeader.Create(WS_CHILD | WS_VISIBLE | HDS_BUTTONS | HDS_HOTTRACK, CRect(250, 10, 470, 34),
+                                this, IDC_EXTRAS_HEADER))
+            return FALSE;
+        m_wndHeader.SetFont(pFont);
+        LPCTSTR names[] = {_T("Name"), _T("Size"), _T("Date")};
+        for (int i = 0; i < 3; i++)
+        {
+            HDITEM item = {0};
+            item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+            item.cxy = 60;
+            item.fmt = HDF_LEFT | HDF_STRING;
+            item.pszText = (LPTSTR)names[i];
+            m_wndHeader.InsertItem(i, &item);
+        }
+        return TRUE;
+    }
+    void LogPlaces()
+    {
+        LogRect(_T("place mask"), &m_wndMask);
+        LogRect(_T("place list"), &m_wndList);
+        LogRect(_T("place spin"), &m_wndSpin);
+        LogRect(_T("place header"), &m_wndHeader);
+        for (int i = 0; i < m_wndList.GetButtonCount(); i++)
+        {
+            CString strWhat;
+            strWhat.Format(_T("place listbutton %d"), i);
+            LogRect(strWhat, m_wndList.GetButton(i));
+        }
+    }
+
+protected:
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
+    {
+        const BOOL bHandled = CWnd::OnCommand(wParam, lParam);
+        if (LOWORD(wParam) == IDC_EXTRAS_MASKEDIT && HIWORD(wParam) == EN_CHANGE)
+            Log("mask %s", (LPCTSTR)m_wndMask.GetValue());
+        return bHandled;
+    }
+};
+} // namespace
+
+class CExtrasFrame : public CFrameWnd
+{
+public:
+    CORXToolBar m_wndToolBar;
+    CDemoPanel m_wndPanel;
+    BOOL m_bCheck = FALSE;
+
+    void LogToolBar()
+    {
+        CRect rect;
+        m_wndToolBar.GetWindowRect(rect);
+        Log("toolbar %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+        for (int i = 0; i < m_wndToolBar.GetCount(); i++)
+        {
+            m_wndToolBar.GetItemRect(i, rect);
+            m_wndToolBar.ClientToScreen(rect);
+            Log("button %d %u %ld %ld %ld %ld", i, m_wndToolBar.GetItemID(i), rect.left, rect.top, rect.right,
+                rect.bottom);
+        }
+    }
+    void SetLook(CRuntimeClass* pClass, LPCTSTR pszName)
+    {
+        CORXVisualManager::DestroyInstance();
+        CORXVisualManager::SetDefaultManager(pClass);
+        CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+        CORXVisualManager::RedrawAll();
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        CORXWinXPVisualManager* pThemed = DYNAMIC_DOWNCAST(CORXWinXPVisualManager, pLook);
+        if (pThemed != NULL)
+        {
+            // Which theme classes opened, in the wrapper's order.
+            CString strOpen;
+            HANDLE* pHandles = &pThemed->m_hThemeToolBar;
+            for (int i = 0; i < CORXThemeLibrary::ThemeCount; i++)
+                strOpen += pHandles[i] != NULL ? _T("1") : _T("0");
+            Log("themes %s", (LPCTSTR)strOpen);
+        }
+        CORXVisualManagerXP* pXP = DYNAMIC_DOWNCAST(CORXVisualManagerXP, pLook);
+        if (pXP != NULL)
+            Log("look %s themed=%d bar=%06X hilite=%06X pressed=%06X menu=%06X", pszName,
+                pLook->IsThemedLook(), pXP->GetBarBackgroundColor(), pXP->GetHighlightColor(),
+                pXP->GetPressedHighlightColor(), pXP->GetMenuBackgroundColor());
+        else
+            Log("look %s themed=%d bar=%06X", pszName, pLook->IsThemedLook(), globalData.clrBarFace);
+    }
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        if (!m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
+            !m_wndToolBar.LoadToolBar(IDR_EXTRAS_TOOLBAR))
+            return -1;
+        m_wndToolBar.SetWindowText(_T("Standard"));
+        if (!m_wndPanel.Create(this))
+            return -1;
+        return 0;
+    }
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
+    {
+        const UINT nID = LOWORD(wParam);
+        if ((nID >= ID_EXTRAS_NEW && nID <= ID_EXTRAS_LARGE) ||
+            (nID >= ID_EXTRAS_MENU_FIRST && nID <= ID_EXTRAS_MENU_CHECK))
+            Log("command %u", nID);
+        return CFrameWnd::OnCommand(wParam, lParam);
+    }
+    afx_msg void OnDemoCommand() {}
+    afx_msg void OnCheck() { m_bCheck = !m_bCheck; }
+    afx_msg void OnUpdateCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bCheck); }
+    afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnLookBase() { SetLook(RUNTIME_CLASS(CORXVisualManager), _T("base")); }
+    afx_msg void OnLookXP() { SetLook(RUNTIME_CLASS(CORXVisualManagerXP), _T("xp")); }
+    afx_msg void OnLookThemed() { SetLook(RUNTIME_CLASS(CORXWinXPVisualManager), _T("themed")); }
+    afx_msg void OnShowMenu()
+    {
+        // The pop-up leaves its resource menu, which then goes without it.
+        HMENU hTop = ::LoadMenu(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_EXTRAS_POPUP));
+        HMENU hPopup = hTop != NULL ? ::GetSubMenu(hTop, 0) : NULL;
+        if (hPopup == NULL)
+        {
+            Log("menu not loaded");
+            return;
+        }
+        ::RemoveMenu(hTop, 0, MF_BYPOSITION);
+        ::DestroyMenu(hTop);
+        CRect rect;
+        m_wndToolBar.GetWindowRect(rect);
+        CORXPopupMenu* pMenu = new CORXPopupMenu;
+        if (!pMenu->Create(this, rect.left + 240, rect.bottom + 4, hPopup, FALSE, TRUE))
+        {
+            Log("menu failed");
+            return;
+        }
+        pMenu->GetWindowRect(rect);
+        Log("menu %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        CFrameWnd::OnSize(nType, cx, cy);
+        if (m_wndToolBar.GetSafeHwnd() != NULL)
+            LogToolBar();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CExtrasFrame, CFrameWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_COMMAND(ID_EXTRAS_NEW, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_OPEN, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_SAVE, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_BOLD, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_ALARM, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_LARGE, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_CHECK, OnCheck)
+ON_UPDATE_COMMAND_UI(ID_EXTRAS_CHECK, OnUpdateCheck)
+ON_UPDATE_COMMAND_UI(ID_EXTRAS_SAVE, OnUpdateSave)
+ON_COMMAND(ID_EXTRAS_MENU_FIRST, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_MENU_SECOND, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_MENU_CHECK, OnDemoCommand)
+ON_UPDATE_COMMAND_UI(ID_EXTRAS_MENU_GREYED, OnUpdateGreyed)
+ON_COMMAND(ID_EXTRAS_LOOK_BASE, OnLookBase)
+ON_COMMAND(ID_EXTRAS_LOOK_XP, OnLookXP)
+ON_COMMAND(ID_EXTRAS_LOOK_THEMED, OnLookThemed)
+ON_COMMAND(ID_EXTRAS_SHOWMENU, OnShowMenu)
+END_MESSAGE_MAP()
+
+class CExtrasApp : public CWinApp
+{
+public:
+    virtual BOOL InitInstance()
+    {
+        g_strLog = m_lpCmdLine;
+        g_strLog.TrimLeft();
+        g_strLog.TrimRight();
+        CExtrasFrame* pFrame = new CExtrasFrame;
+        if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 200, 700, 480),
+                            NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))
+            return FALSE;
+        m_pMainWnd = pFrame;
+        // Above the windows other programs of the session may leave on the desktop: the test
+        // moves the real mouse over the controls.
+        pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        pFrame->ShowWindow(SW_SHOW);
+        pFrame->UpdateWindow();
+        pFrame->RecalcLayout();
+        pFrame->LogToolBar();
+        pFrame->m_wndPanel.LogPlaces();
+        CORXThemeLibrary themes;
+        Log("ready themed=%d", themes.m_hThemeWindow != NULL);
+        return TRUE;
+    }
+    // The open pop-up menus take the keys, wherever the focus is, before any window sees them.
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (CORXPopupMenu::PreTranslateForMenu(pMsg))
+            return TRUE;
+        return CWinApp::PreTranslateMessage(pMsg);
+    }
+    virtual int ExitInstance()
+    {
+        ORXCleanUpGlobals();
+        return CWinApp::ExitInstance();
+    }
+    CORXWorkspace m_workspace;
+};
+
+CExtrasApp theApp;

@@ -1,0 +1,166 @@
+"""The extras' demonstration end to end: each look chosen from the menu, with and without a theme,
+its colours checked at known pixels of the tool bar and the spin control and screenshots of the
+tool bar, a pop-up menu, a spin and a header control; the masked edit typed into with the real
+keyboard (letters refused, separators skipped, Backspace and Delete group by group); the edit list
+box given, renamed and rid of rows by its buttons and keys."""
+
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "uicore", "tests"))
+from demo_log import DemoLog  # noqa: E402
+
+TITLE = "Extras demonstration"
+PANE = 0xE900  # the frame's first pane: the panel that holds the controls
+
+
+class Log(DemoLog):
+    def last(self, prefix):
+        found = [l[len(prefix):] for l in self.lines() if l.startswith(prefix)]
+        return found[-1] if found else None
+
+    def places(self):
+        result = {}
+        for l in self.lines():
+            if l.startswith("place "):
+                words = l.split()
+                result[" ".join(words[1:-4])] = tuple(int(w) for w in words[-4:])
+        return result
+
+    def fields(self, line):
+        return dict(w.split("=", 1) for w in line.split() if "=" in w)
+
+
+def pixel(shot, x, y):
+    out = subprocess.run(["convert", str(shot), "-crop", "1x1+%d+%d" % (x, y), "+repage", "-depth", "8", "txt:-"],
+                         stdout=subprocess.PIPE, check=True).stdout.decode()
+    return [w for w in out.splitlines()[1].split() if w.startswith("#")][0][:7].upper()
+
+
+def colorref_hex(value):
+    """A logged COLORREF (0x00BBGGRR, hex) as "#RRGGBB"."""
+    v = int(value, 16)
+    return "#%02X%02X%02X" % (v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF)
+
+
+def start(h, log, theme):
+    if not theme:
+        h.run("reg", "add", r"HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager", "/v", "ThemeActive",
+              "/d", "0", "/f")
+    prog = h.start(h.build / "uiextras" / "ExtrasDemo.exe", "Z:" + str(log.path).replace("/", "\\"))
+    frame = h.find(title=TITLE, visible=True, timeout=30)
+    ready = h.wait_for(lambda: log.last("ready "), timeout=20, what="the demonstration to start")
+    expect(log.fields(ready)["themed"] == ("1" if theme else "0"), "the theme is %s" % ("open" if theme else "off"))
+    return prog, frame
+
+
+def check_looks(h, prog, ids, log, frame, theme):
+    toolbar = tuple(int(w) for w in log.last("toolbar ").split())
+    spin = log.places()["spin"]
+    tag = "theme" if theme else "notheme"
+    for name, cmd in (("base", "ID_EXTRAS_LOOK_BASE"), ("xp", "ID_EXTRAS_LOOK_XP"),
+                      ("themed", "ID_EXTRAS_LOOK_THEMED")):
+        before = len(log.lines())
+        h.command(frame, ids[cmd])
+        line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("look %s " % name)],
+                          what="the %s look" % name)[0]
+        fields = log.fields(line)
+        expect(fields["themed"] == ("1" if theme and name == "themed" else "0"),
+               "%s look themed only with a theme: %s" % (name, line))
+        # The empty end of the tool bar shows the look's bar colour.
+        h.xdotool("mousemove", 5, 5 + len(log.lines()) % 50)
+        shot = h.screenshot("extras-%s-%s" % (tag, name))
+        bar = pixel(shot, toolbar[2] - 8, (toolbar[1] + toolbar[3]) // 2)
+        expect(bar == colorref_hex(fields["bar"]), "%s tool bar face %s, look says %s" % (name, bar, fields["bar"]))
+        if name == "xp":
+            # The mouse over the lower half makes it hot: the flat look fills it with its highlight.
+            h.xdotool("mousemove", "--sync", spin[0] + 3, spin[3] - 4)
+            h.wait_for(lambda: pixel(h.screenshot("extras-%s-%s-spin" % (tag, name)), spin[0] + 3, spin[3] - 4)
+                       == colorref_hex(fields["hilite"]), what="the hot lower half in the highlight colour")
+            upper = pixel(h.screenshot("extras-%s-%s-spin" % (tag, name)), spin[0] + 3, spin[1] + 3)
+            expect(upper != colorref_hex(fields["hilite"]), "the upper half stays cold")
+        # A pop-up menu in this look, then away again.
+        before = len(log.lines())
+        h.command(frame, ids["ID_EXTRAS_SHOWMENU"])
+        h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("menu ")], what="the pop-up menu")
+        menu = h.wait_framework_menu(prog)
+        h.screenshot("extras-%s-%s-menu" % (tag, name))
+        h.post(menu["hwnd"], 0x0100, 0x1B, 1)  # WM_KEYDOWN, VK_ESCAPE: the menu's own loop reads it
+        h.wait_for(lambda: not h.framework_menus(prog), what="the pop-up menu to close")
+
+
+def panel(h, frame):
+    return [c for c in h.children(frame) if c["id"] == PANE][0]["hwnd"]
+
+
+def check_mask(h, ids, log, frame):
+    pane = panel(h, frame)
+    mask = log.places()["mask"]
+    h.mouse_click(mask[0] + 4, (mask[1] + mask[3]) // 2)
+    h.type_text("12ab0619999")
+    h.wait_for(lambda: h.text(pane, ids["IDC_EXTRAS_MASKEDIT"]) == "12/06/1999",
+               what="the date typed, letters refused and separators skipped")
+    h.key("BackSpace")
+    h.wait_for(lambda: h.text(pane, ids["IDC_EXTRAS_MASKEDIT"]) == "12/06/199_", what="Backspace in the year")
+    h.key("Home", "Delete")
+    h.wait_for(lambda: h.text(pane, ids["IDC_EXTRAS_MASKEDIT"]) == "12/06/99__",
+               what="Delete at the year's start moves the rest of the year left")
+    h.key("Left", "BackSpace")
+    h.wait_for(lambda: h.text(pane, ids["IDC_EXTRAS_MASKEDIT"]) == "12/0_/99__",
+               what="Left crosses the separator, Backspace stays in the month")
+    expect(log.last("mask ") == "12/0_/99__", "the program holds what is shown: %r" % log.last("mask "))
+    h.screenshot("extras-maskedit")
+
+
+def check_list(h, log):
+    places = log.places()
+    new, up, down = places["listbutton 0"], places["listbutton 2"], places["listbutton 3"]
+    h.mouse_click((new[0] + new[2]) // 2, (new[1] + new[3]) // 2)
+    h.type_text("Paint")
+    h.key("Return")
+    h.wait_for(lambda: log.last("rows ") == "Notepad;Calculator;Paint", what="a row added by the New button")
+    h.key("F2")
+    h.type_text("Brush")
+    h.key("Return")
+    h.wait_for(lambda: log.last("rows ") == "Notepad;Calculator;Brush", what="the row renamed with F2")
+    h.key("Delete")
+    h.wait_for(lambda: log.last("rows ") == "Notepad;Calculator", what="the row deleted with its key")
+    h.mouse_click((up[0] + up[2]) // 2, (up[1] + up[3]) // 2)
+    h.wait_for(lambda: log.last("rows ") == "Calculator;Notepad", what="the selected row moved up by its button")
+    h.mouse_click((down[0] + down[2]) // 2, (down[1] + down[3]) // 2)
+    h.wait_for(lambda: log.last("rows ") == "Notepad;Calculator", what="the row moved down again by its button")
+    h.screenshot("extras-editlist")
+
+
+def main():
+    with Harness() as h:
+        ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
+        work = pathlib.Path(tempfile.mkdtemp(prefix="extras-e2e-"))
+        log = Log(work / "themed.log")
+        prog, frame = start(h, log, theme=True)
+        check_looks(h, prog, ids, log, frame, theme=True)
+        check_mask(h, ids, log, frame)
+        check_list(h, log)
+        h.close(frame)
+        h.wait_gone(frame, timeout=15)
+
+        log = Log(work / "plain.log")
+        prog, frame = start(h, log, theme=False)
+        check_looks(h, prog, ids, log, frame, theme=False)
+        h.close(frame)
+        h.wait_gone(frame, timeout=15)
+    print("extras e2e passed")
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except HarnessError as e:
+        print("FAILED: %s" % e)
+        sys.exit(1)
