@@ -5,6 +5,18 @@ CFrameWnd* g_pORXInPlaceFrame = NULL;
 CORXButtonAppearance* g_pORXButtonAppearance = NULL;
 CORXCustomizeSheet* g_pORXCustomizeSheet = NULL;
 CORXUserToolsLink* g_pORXUserTools = NULL;
+CORXRecentFileList* g_pORXRecentFiles = NULL;
+
+CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDir)
+{
+    int nDir = strCurDir.GetLength();
+    if (nDir == 0 || strPath.GetLength() <= nDir || strCurDir.CompareNoCase(strPath.Left(nDir)) != 0)
+        return strPath;
+    CString strName = strPath.Mid(nDir);
+    if (strName.FindOneOf(_T("\\/")) >= 0)
+        return strPath;
+    return strName;
+}
 
 CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd)
 {

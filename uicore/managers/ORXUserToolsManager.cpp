@@ -280,6 +280,18 @@ BOOL CORXUserToolsManager::DrawToolIcon(UINT uiCmd, CDC* pDC, const CRect& rect)
     return TRUE;
 }
 
+UINT CORXUserToolsManager::GetToolCmd(int iIndex) const
+{
+    POSITION pos = iIndex >= 0 ? m_lstUserTools.FindIndex(iIndex) : NULL;
+    return pos != NULL ? ((CORXUserTool*)m_lstUserTools.GetAt(pos))->GetCommandId() : 0;
+}
+
+CString CORXUserToolsManager::GetToolName(int iIndex) const
+{
+    POSITION pos = iIndex >= 0 ? m_lstUserTools.FindIndex(iIndex) : NULL;
+    return pos != NULL ? ((CORXUserTool*)m_lstUserTools.GetAt(pos))->m_strLabel : CString();
+}
+
 BOOL CORXUserToolsManager::InvokeTool(UINT uiCmd)
 {
     CORXUserTool* pTool = FindTool(uiCmd);

@@ -754,19 +754,23 @@ void CORXPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CORXToolbarButton* 
         else if (InvokeThroughChevron(pMenuItem))
         {
         }
-        else if (pMenu == NULL || !pMenu->PostCommand(uiCmdId))
+        else
         {
-            if (g_pORXUserTools == NULL || !g_pORXUserTools->InvokeTool(uiCmdId))
+            ORXGetCommandUsage().AddCmd(uiCmdId);
+            if (pMenu == NULL || !pMenu->PostCommand(uiCmdId))
             {
-                // The owner of the chain's top menu: a sub-menu's own owner is the menu that
-                // opened it, which closes with the chain.
-                const CORXPopupMenuBar* pTopBar = this;
-                for (CORXPopupMenu* pTop = pMenu != NULL ? pMenu->GetParentPopupMenu() : NULL; pTop != NULL;
-                     pTop = pTop->GetParentPopupMenu())
-                    pTopBar = pTop->GetMenuBar();
-                CWnd* pTarget = pTopBar->GetOwner() != NULL ? pTopBar->GetOwner() : pTopBar->GetParent();
-                if (pTarget != NULL && !pTarget->IsKindOf(RUNTIME_CLASS(CORXPopupMenu)))
-                    pTarget->PostMessage(WM_COMMAND, uiCmdId);
+                if (g_pORXUserTools == NULL || !g_pORXUserTools->InvokeTool(uiCmdId))
+                {
+                    // The owner of the chain's top menu: a sub-menu's own owner is the menu that
+                    // opened it, which closes with the chain.
+                    const CORXPopupMenuBar* pTopBar = this;
+                    for (CORXPopupMenu* pTop = pMenu != NULL ? pMenu->GetParentPopupMenu() : NULL;
+                         pTop != NULL; pTop = pTop->GetParentPopupMenu())
+                        pTopBar = pTop->GetMenuBar();
+                    CWnd* pTarget = pTopBar->GetOwner() != NULL ? pTopBar->GetOwner() : pTopBar->GetParent();
+                    if (pTarget != NULL && !pTarget->IsKindOf(RUNTIME_CLASS(CORXPopupMenu)))
+                        pTarget->PostMessage(WM_COMMAND, uiCmdId);
+                }
             }
         }
     }

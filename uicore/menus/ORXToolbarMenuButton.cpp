@@ -2,6 +2,7 @@
 // pop-up menu in the right place, and drawing as a tool-bar button or as a menu item.
 #include "ORXToolbarMenuButton.h"
 
+#include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
@@ -371,6 +372,18 @@ void CORXToolbarMenuButton::OnCancelMode()
 BOOL CORXToolbarMenuButton::IsDroppedDown() const
 {
     return m_pPopupMenu != NULL && m_pPopupMenu->GetSafeHwnd() != NULL;
+}
+
+CWnd* CORXToolbarMenuButton::GetDroppedMenuWnd() const
+{
+    return IsDroppedDown() ? m_pPopupMenu : NULL;
+}
+
+int CORXToolbarMenuButton::SwitchMenuAnimation(int nKind) const
+{
+    int nOld = CORXPopupMenu::GetAnimationType();
+    CORXPopupMenu::SetAnimationType(nKind);
+    return nOld;
 }
 
 void CORXToolbarMenuButton::ResetImageToDefault()
@@ -855,6 +868,7 @@ BOOL CCustomizeButton::InvokeCommand(CORXPopupMenuBar* pMenuBar, const CORXToolb
     UINT uiCmd = pTarget->m_nID;
     if (m_pWndParentToolbar->OnSendCommand(pTarget) || uiCmd == 0 || uiCmd == (UINT)-1)
         return TRUE;
+    ORXGetCommandUsage().AddCmd(uiCmd);
     if (pTarget->OnClickUp())
         return TRUE;
     if (g_pORXUserTools != NULL && g_pORXUserTools->InvokeTool(uiCmd))
