@@ -162,8 +162,8 @@ BOOL CORXToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, C
     m_dwStyle = (dwStyle | CBRS_GRIPPER) & CBRS_ALL;
     if (nID == AFX_IDW_TOOLBAR)
         m_dwStyle |= CBRS_HIDE_INPLACE;
-    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | 0x4E;
-    dwWndStyle &= ~0x40FFB1u | (dwStyle & ~CBRS_ALL);
+    // The control style (flat, transparent) reaches the window; the bar-style bits do not.
+    DWORD dwWndStyle = (dwStyle & ~0x40FFB1u) | dwCtrlStyle | 0x4E;
 
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&icc);

@@ -224,7 +224,7 @@ public:
     BOOL AreTextLabels() const { return m_bTextLabels; }
 
     CSize GetButtonSize() const;
-    CSize GetImageSize() const;
+    virtual CSize GetImageSize() const;
     CSize GetLockedImageSize() const
     {
         return m_bLargeIconsAreEnbaled ? m_sizeCurImageLocked : m_sizeImageLocked;
@@ -290,6 +290,8 @@ public:
     static BOOL IsBasicCommand(UINT uiCmd) { return m_lstBasicCommands.Find(uiCmd) != NULL; }
     // FALSE for commands that are always shown; else TRUE when the command is not used often.
     static BOOL IsCommandRarelyUsed(UINT uiCmd);
+    // The drop source of every drag of a button, for the customise pages' drags as well.
+    static COleDropSource* GetButtonDropSource();
 
     // The class-wide settings and the usage counts, below "ORXToolbarParameters".
     static BOOL LoadParameters(LPCTSTR lpszProfileName = NULL);

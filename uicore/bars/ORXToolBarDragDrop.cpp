@@ -109,6 +109,11 @@ CORXToolBarDropSource& CORXToolBar::GetDropSource()
     return source;
 }
 
+COleDropSource* CORXToolBar::GetButtonDropSource()
+{
+    return &GetDropSource();
+}
+
 void CORXToolBar::RegisterDropTarget()
 {
     if (m_pDropTarget == NULL)

@@ -64,6 +64,9 @@ public:
     // buttons (the sheet's own); the all-commands category comes last. Without bAddEmpty a category
     // with no real command is left out. FALSE when the sheet keeps no categories.
     virtual BOOL FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAddEmpty = TRUE) { return FALSE; }
+    // Asked first when a button image is edited (the dialog that asks, the bitmap, its colour
+    // depth): FALSE cancels the edit.
+    virtual BOOL OnEditToolbarMenuImage(CWnd* pWndParent, CBitmap& bitmap, int nBitsPerPixel) { return TRUE; }
 };
 extern CORXCustomizeSheet* g_pORXCustomizeSheet;
 

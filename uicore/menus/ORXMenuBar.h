@@ -42,6 +42,9 @@ public:
     virtual void ResetAllButtons();
     virtual int GetRowHeight() const;
     virtual int GetColumnWidth() const;
+    virtual BOOL IsButtonExtraSizeAvailable() const { return FALSE; }
+    virtual BOOL AllowChangeTextLabels() const { return FALSE; }
+    virtual BOOL CanBeClosed() const { return FALSE; }
     virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1);
     virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1);
     virtual BOOL RestoreOriginalState();

@@ -23,6 +23,7 @@ IMPLEMENT_SERIAL(CORXPopupMenuBar, CORXToolBar, 1)
 
 int CORXPopupMenuBar::m_nMenuShowDelay = -1;
 int CORXPopupMenuBar::m_iLastCommandIndex = -1;
+BOOL CORXPopupMenuBar::m_bHighlightDisabledItems = FALSE;
 
 namespace
 {
@@ -69,6 +70,22 @@ CORXPopupMenuBar::CORXPopupMenuBar()
 }
 
 CORXPopupMenuBar::~CORXPopupMenuBar() {}
+
+CSize CORXPopupMenuBar::GetImageSize() const
+{
+    if (m_pRelatedToolbar != NULL)
+        return m_pRelatedToolbar->GetImageSize();
+    return GetMenuImageSize();
+}
+
+BOOL CORXPopupMenuBar::OnSetDefaultButtonText(CORXToolbarButton* pButton)
+{
+    CORXToolBar* pOpener = GetTopMenuOpener();
+    if (pOpener != NULL && pOpener != this && pOpener->GetSafeHwnd() != NULL &&
+        pOpener->OnSetDefaultButtonText(pButton))
+        return TRUE;
+    return CORXToolBar::OnSetDefaultButtonText(pButton);
+}
 
 CORXPopupMenu* CORXPopupMenuBar::GetPopupMenu() const
 {
@@ -476,6 +493,14 @@ void CORXPopupMenuBar::SetButtonStyle(int nIndex, UINT nStyle)
 
 int CORXPopupMenuBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
+    CORXToolbarButton* pButton = GetButton(((CORXPopupMenuBar*)this)->HitTest(point));
+    if (pButton != NULL && pTI != NULL && m_bShowTooltips && pButton->OnToolHitTest(this, pTI))
+    {
+        pTI->rect = pButton->Rect();
+        pTI->uId = pButton->m_nID == (UINT)-1 ? 0 : pButton->m_nID;
+        pTI->hwnd = m_hWnd;
+        return (int)pTI->uId;
+    }
     return CORXToolBar::OnToolHitTest(point, pTI);
 }
 

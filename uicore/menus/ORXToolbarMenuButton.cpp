@@ -23,6 +23,7 @@ namespace
 {
 const int kArrowGlyph = 9;          // the menu arrow glyph is 9 x 9
 const UINT kIdsMoreButtons = 16026; // the chevron's default text
+const UINT kIdsExpandMenu = 16025;  // the show-all item's tip
 
 BOOL IsSystemCommand(UINT uiCmd)
 {
@@ -703,6 +704,35 @@ BOOL CORXShowAllButton::OnClick(CWnd* pWnd, BOOL bDelay)
     return TRUE;
 }
 
+BOOL CORXShowAllButton::OnToolHitTest(const CWnd*, TOOLINFO* pTI)
+{
+    if (pTI == NULL)
+        return FALSE;
+    // The pop-up menu shows every item on Ctrl+Down: the key's name as the keyboard layout gives it.
+    auto KeyName = [](UINT vk, BOOL bExtended) {
+        char szName[50] = {};
+        LONG lParam = (LONG)(::MapVirtualKeyA(vk, 0) << 16) | (bExtended ? (1 << 24) : 0);
+        ::GetKeyNameTextA(lParam, szName, sizeof(szName));
+        CString strName = szName;
+        strName.MakeLower();
+        if (!strName.IsEmpty())
+            strName.SetAt(0, (TCHAR)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)(BYTE)strName[0]));
+        return strName;
+    };
+    CString strKey = KeyName(VK_CONTROL, FALSE) + _T("+") + KeyName(VK_DOWN, TRUE);
+    CString strFormat;
+    if (!strFormat.LoadString(kIdsExpandMenu))
+        return FALSE;
+    CString strTip;
+    strTip.Format(strFormat, (LPCTSTR)strKey);
+    LPTSTR pszText = (LPTSTR)malloc((strTip.GetLength() + 1) * sizeof(TCHAR));
+    if (pszText == NULL)
+        return FALSE;
+    lstrcpy(pszText, strTip);
+    pTI->lpszText = pszText;
+    return TRUE;
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // CCustomizeButton
 
@@ -850,6 +880,8 @@ CORXPopupMenu* CCustomizeButton::CreatePopupMenu()
                                                          : m_pWndParentToolbar->GetParent();
     pMenu->SetMessageWnd(pOwner);
     pMenu->SetRightAlign(m_bShowMenuTitle && m_bMenuRightAlign);
+    if (bLocked)
+        pMenu->GetMenuBar()->SetRelatedToolbar(m_pWndParentToolbar);
     return pMenu;
 }
 

@@ -127,6 +127,8 @@ public:
                         BOOL bGrayDisabledButtons = TRUE);
     virtual SIZE OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz);
     virtual BOOL OnClick(CWnd* pWnd, BOOL bDelay = TRUE);
+    // The tip names the key that shows every item as well.
+    virtual BOOL OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI);
 };
 
 // The chevron at the end of a tool bar: a menu of the bar's buttons that do not fit and the
