@@ -254,6 +254,9 @@ public:
     static CORXToolbarImageList& GetLargeColdImages();
     static CORXToolbarImageList& GetLargeDisabledImages();
     static CORXToolbarImageList* GetUserImages() { return m_pUserImages; }
+    // A locked bar's own images and menu images.
+    CORXToolbarImageList* GetLockedImages() { return &m_ImagesLocked; }
+    CORXToolbarImageList* GetLockedMenuImages() { return &m_MenuImagesLocked; }
     static void SetUserImages(CORXToolbarImageList* pUserImages) { m_pUserImages = pUserImages; }
 
     // Operations

@@ -465,6 +465,28 @@ void CORXToolbarMenuButton::Serialize(CArchive& ar)
 SIZE CORXToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
 {
     m_bHorzMenu = bHorz;
+    if (m_bMenuMode && m_nID != 0 && m_nID != (UINT)-1 && !IsSystemCommand(m_nID))
+    {
+        // The key the keyboard assignments hold for the command, first the main frame's, then the
+        // active frame's.
+        CString strKey;
+        CWnd* pMain = AfxGetMainWnd();
+        CORXFrameHooks* pMainHooks = pMain != NULL ? dynamic_cast<CORXFrameHooks*>(pMain) : NULL;
+        BOOL bFound = pMainHooks != NULL && pMainHooks->OnFindCommandKey(m_nID, strKey);
+        if (!bFound)
+        {
+            CFrameWnd* pMainFrame = DYNAMIC_DOWNCAST(CFrameWnd, pMain);
+            CFrameWnd* pActive = pMainFrame != NULL ? pMainFrame->GetActiveFrame() : NULL;
+            CORXFrameHooks* pActiveHooks = pActive != NULL ? dynamic_cast<CORXFrameHooks*>(pActive) : NULL;
+            bFound = pActiveHooks != NULL && pActiveHooks != pMainHooks &&
+                     pActiveHooks->OnFindCommandKey(m_nID, strKey);
+        }
+        if (bFound && !strKey.IsEmpty())
+        {
+            int iTab = m_strText.Find('\t');
+            m_strText = (iTab >= 0 ? m_strText.Left(iTab) : m_strText) + _T('\t') + strKey;
+        }
+    }
     if (m_bMenuMode)
     {
         CString strText = m_strText;
@@ -577,25 +599,45 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
     int nMargin = pLook->GetMenuImageMargin();
     CRect rectImage(rect.left, rect.top, rect.left + sizeImage.cx + 2 * nMargin, rect.bottom);
 
-    // The command's image, else a check mark, radio or system glyph.
+    // The command's image, else a check mark, radio or system glyph. A framework frame may draw
+    // the image itself; a user tool shows its icon, a user button its user image, a locked bar's
+    // item the images of that bar; others the shared images.
     BOOL bImage = FALSE;
+    BOOL bCommand = m_nID != 0 && m_nID != (UINT)-1;
     CORXCommandManager* pMgr = CORXCommandManager::GetCmdMgr();
-    int iImage = m_nID != 0 && m_nID != (UINT)-1 && !pMgr->IsMenuItemWithoutImage(m_nID)
-                     ? pMgr->GetCmdImage(m_nID, FALSE)
-                     : -1;
-    CORXToolbarImageList& images = CORXToolBar::GetImages();
-    if (iImage >= 0 && images.GetCount() > iImage)
-    {
+    BOOL bWithoutImage = bCommand && pMgr->IsMenuItemWithoutImage(m_nID);
+    CORXFrameHooks* pHooks = m_pWndParent != NULL && m_pWndParent->GetSafeHwnd() != NULL
+                                 ? ORXGetFrameHooks(m_pWndParent->GetTopLevelOwner())
+                                 : NULL;
+    if (pHooks != NULL && pHooks->OnDrawMenuItemImage(pDC, this, rectImage))
+        bImage = TRUE;
+    else if (bCommand && !bWithoutImage && g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(m_nID))
+        bImage = g_pORXUserTools->DrawToolIcon(m_nID, pDC, rectImage);
+    auto DrawFrom = [&](CORXToolbarImageList* pList, int iIndex) {
+        if (pList == NULL || iIndex < 0 || pList->GetCount() <= iIndex)
+            return FALSE;
         CORXDrawState ds;
-        if (images.PrepareDrawImage(ds, sizeImage))
-        {
-            CPoint pt(rectImage.CenterPoint().x - sizeImage.cx / 2,
-                      rectImage.CenterPoint().y - sizeImage.cy / 2);
-            images.Draw(pDC, pt.x, pt.y, iImage, FALSE, bDisabled);
-            images.EndDrawImage(ds);
-            bImage = TRUE;
-        }
+        if (!pList->PrepareDrawImage(ds, sizeImage))
+            return FALSE;
+        CPoint pt(rectImage.CenterPoint().x - sizeImage.cx / 2, rectImage.CenterPoint().y - sizeImage.cy / 2);
+        pList->Draw(pDC, pt.x, pt.y, iIndex, FALSE, bDisabled);
+        pList->EndDrawImage(ds);
+        return TRUE;
+    };
+    if (!bImage && !bWithoutImage && m_bUserButton)
+        bImage = DrawFrom(CORXToolBar::GetUserImages(), GetImage());
+    CORXPopupMenuBar* pItemBar = DYNAMIC_DOWNCAST(CORXPopupMenuBar, m_pWndParent);
+    CORXToolBar* pLockedBar = pItemBar != NULL ? pItemBar->GetRelatedToolbar() : NULL;
+    if (!bImage && !bWithoutImage && !m_bUserButton && pLockedBar != NULL && pLockedBar->IsLocked())
+    {
+        int iIndex = pLockedBar->CommandToIndex(m_nID);
+        CORXToolbarButton* pOwnerButton = pLockedBar->GetButton(iIndex);
+        if (pOwnerButton != NULL)
+            bImage = DrawFrom(pLockedBar->GetLockedMenuImages(), pOwnerButton->GetImage()) ||
+                     DrawFrom(pLockedBar->GetLockedImages(), pOwnerButton->GetImage());
     }
+    if (!bImage && bCommand && !bWithoutImage && !m_bUserButton)
+        bImage = DrawFrom(&CORXToolBar::GetImages(), pMgr->GetCmdImage(m_nID, FALSE));
     if (!bImage)
     {
         int iGlyph = -1;

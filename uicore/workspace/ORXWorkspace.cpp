@@ -10,6 +10,7 @@
 #include "ORXReBarState.h"
 #include "ORXRegistry.h"
 #include "ORXSizingControlBar.h"
+#include "ORXTearOffManager.h"
 #include "ORXToolBar.h"
 #include "ORXUserToolsManager.h"
 
@@ -36,8 +37,25 @@ CORXWorkspace::~CORXWorkspace()
     {
         if (m_bManagerCreated[i] && s_pfnRelease[i] != NULL)
             s_pfnRelease[i]();
+        else if (m_bManagerCreated[i] && i == mgrContextMenu && g_pORXContextMenuManager != NULL)
+        {
+            delete g_pORXContextMenuManager;
+            g_pORXContextMenuManager = NULL;
+        }
+        else if (m_bManagerCreated[i] && i == mgrTearOff && g_pTearOffMenuManager != NULL)
+        {
+            delete g_pTearOffMenuManager;
+            g_pTearOffMenuManager = NULL;
+        }
         m_bManagerCreated[i] = FALSE;
     }
+}
+
+BOOL CORXWorkspace::ShowPopupMenu(UINT uiMenuResId, const CPoint& point, CWnd* pWnd)
+{
+    if (g_pORXContextMenuManager == NULL)
+        return FALSE;
+    return g_pORXContextMenuManager->ShowPopupMenu(uiMenuResId, point.x, point.y, pWnd);
 }
 
 CORXWorkspace* CORXWorkspace::GetInstance()
