@@ -218,6 +218,8 @@ public:
     // TRUE when the bar's id lies in its frame's range of user-defined tool bars.
     BOOL IsUserDefined() const;
     int GetPressedButtonIndex() const { return m_iButtonCapture; }
+    // The button being dragged from this bar in customise mode, NULL when none.
+    CORXToolbarButton* GetDragButton() const { return m_pDragButton; }
     BOOL IsLocked() const { return m_bLocked; }
     BOOL IsHorizontal() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
     UINT GetResourceID() const { return m_uiOriginalResID; }

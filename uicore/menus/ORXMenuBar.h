@@ -51,6 +51,7 @@ public:
     virtual BOOL OnSetDefaultButtonText(CORXToolbarButton* pButton);
     virtual void SetHighlightedButton(int iButton);
     virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const;
     virtual void PlaceButtons();
     virtual BOOL OnSendCommand(const CORXToolbarButton* pButton);
     virtual BOOL IsMenuMode(const CORXToolbarButton* pButton = NULL) const;

@@ -1385,6 +1385,17 @@ void CORXPopupMenu::OnDestroy()
     if (m_pParentBtn != NULL)
     {
         CORXToolbarMenuButton* pParentBtn = m_pParentBtn;
+        if (CORXToolBar::IsCustomizeMode())
+        {
+            // The items as the user arranged them go up to the item that opened the menu; its own
+            // menu hands them on when it closes in turn.
+            HMENU hEdited = m_wndMenuBar.ExportToMenu();
+            if (hEdited != NULL)
+            {
+                pParentBtn->CreateFromMenu(hEdited);
+                ::DestroyMenu(hEdited);
+            }
+        }
         m_pParentBtn = NULL;
         pParentBtn->OnPopupClosed(this);
         if (pParentBar != NULL && pParentBar->GetSafeHwnd() != NULL)

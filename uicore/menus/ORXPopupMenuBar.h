@@ -35,13 +35,18 @@ public:
     virtual void OnFillBackground(CDC* pDC);
     virtual CSize CalcSize(BOOL bVertDock);
     virtual void SetHighlightedButton(int iButton);
+    virtual void DrawDragMarker(CDC* pDC);
     virtual CWnd* GetCommandTarget() const;
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const;
     virtual void PlaceButtons();
     virtual BOOL OnSendCommand(const CORXToolbarButton* pButton);
     virtual BOOL AllowHighlightDisabled() const { return m_bHighlightDisabledItems; }
     virtual BOOL AllowShowOnList() const { return FALSE; }
     virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
+    virtual CORXToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
     virtual BOOL OnKey(UINT nChar);
+    virtual BOOL EnableContextMenuItems(CORXToolbarButton* pButton, CMenu* pPopup);
     virtual BOOL AllowAltCustomization() const { return FALSE; }
     // The image size of the bar the items follow, else the menus' image size.
     virtual CSize GetImageSize() const;
@@ -136,6 +141,8 @@ protected:
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnToolbarText();
+    afx_msg void OnToolbarImageAndText();
     DECLARE_MESSAGE_MAP()
 };
 

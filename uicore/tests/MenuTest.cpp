@@ -794,6 +794,47 @@ TEST_F(PopupMenuTest, AnOpenMenuMovesAlongAPlainToolBar)
     bar.DestroyWindow();
 }
 
+TEST_F(PopupMenuTest, CustomiseModeDropsBetweenItemsAndHandsTheItemsUpOnClosing)
+{
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    HMENU hMenu = MakeMenu();
+    CORXToolbarMenuButton* pButton = new CORXToolbarMenuButton(0, hMenu, -1, _T("&Menu"));
+    ::DestroyMenu(hMenu);
+    ASSERT_GE(bar.InsertButton(pButton), 0);
+    bar.AdjustLayout();
+    CORXToolBar::SetCustomizeMode(TRUE);
+    ASSERT_TRUE(pButton->OpenPopupMenu(&bar));
+    CORXPopupMenu* pMenu = pButton->GetPopupMenu();
+    CORXPopupMenuBar* pItems = pMenu->GetMenuBar();
+    int nCount = pItems->GetCount();
+    ASSERT_GE(nCount, 3);
+
+    // The gap nearest the point, between items; the marker lies across the menu, 6 pixels high.
+    CRect rectDrag;
+    CRect rectSecond = pItems->GetButton(1)->Rect();
+    EXPECT_EQ(1, pItems->FindDropIndex(CPoint(10, rectSecond.top + 2), rectDrag));
+    EXPECT_EQ(6, rectDrag.Height());
+    EXPECT_EQ(rectSecond.top, rectDrag.CenterPoint().y);
+    CRect rectClient;
+    pItems->GetClientRect(rectClient);
+    EXPECT_EQ(rectClient.Width(), rectDrag.Width());
+    EXPECT_EQ(2, pItems->FindDropIndex(CPoint(10, rectSecond.bottom - 2), rectDrag));
+    EXPECT_EQ(nCount, pItems->FindDropIndex(CPoint(10, rectClient.bottom + 40), rectDrag));
+
+    // An item removed in the menu is gone from the button's own items once the menu closes.
+    UINT uiRemoved = pItems->GetItemID(0);
+    ASSERT_TRUE(pItems->RemoveButton(0));
+    pMenu->SendMessage(WM_CLOSE);
+    PumpPending();
+    CORXToolBar::SetCustomizeMode(FALSE);
+    BOOL bFound = FALSE;
+    for (POSITION pos = pButton->GetCommands().GetHeadPosition(); pos != NULL;)
+        bFound |= ((CORXToolbarButton*)pButton->GetCommands().GetNext(pos))->m_nID == uiRemoved;
+    EXPECT_FALSE(bFound);
+    bar.DestroyWindow();
+}
+
 TEST_F(PopupMenuTest, SplitButtonOpensOnlyFromItsArrow)
 {
     CORXToolBar bar;
