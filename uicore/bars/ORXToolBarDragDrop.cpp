@@ -522,7 +522,15 @@ void CORXToolBar::OnToolbarReset()
 void CORXToolBar::OnToolbarCopyImage()
 {
     CORXToolbarButton* pButton = GetCustomizeSelection();
-    if (pButton == NULL || pButton->GetImage() < 0)
+    if (pButton == NULL)
+        return;
+    // A user tool's image is its icon (the tool tells of a failure itself).
+    if (g_pORXUserTools != NULL && g_pORXUserTools->IsUserToolCmd(pButton->m_nID))
+    {
+        g_pORXUserTools->CopyToolIcon(pButton->m_nID);
+        return;
+    }
+    if (pButton->GetImage() < 0)
         return;
     CORXToolbarImageList* pImages =
         pButton->m_bUserButton ? m_pUserImages : (m_bLocked ? &m_ImagesLocked : &GetImages());

@@ -135,6 +135,8 @@ public:
     virtual int GetToolCount() const { return 0; }
     virtual UINT GetToolCmd(int iIndex) const { return 0; }
     virtual CString GetToolName(int iIndex) const { return CString(); }
+    // The tool's icon to the clipboard; FALSE when it could not be copied.
+    virtual BOOL CopyToolIcon(UINT uiCmd) { return FALSE; }
 };
 extern CORXUserToolsLink* g_pORXUserTools;
 

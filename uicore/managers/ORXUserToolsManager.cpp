@@ -292,6 +292,12 @@ CString CORXUserToolsManager::GetToolName(int iIndex) const
     return pos != NULL ? ((CORXUserTool*)m_lstUserTools.GetAt(pos))->m_strLabel : CString();
 }
 
+BOOL CORXUserToolsManager::CopyToolIcon(UINT uiCmd)
+{
+    CORXUserTool* pTool = FindTool(uiCmd);
+    return pTool != NULL && pTool->CopyIconToClipboard();
+}
+
 BOOL CORXUserToolsManager::InvokeTool(UINT uiCmd)
 {
     CORXUserTool* pTool = FindTool(uiCmd);

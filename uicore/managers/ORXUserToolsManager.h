@@ -73,6 +73,7 @@ public:
     virtual int GetToolCount() const { return (int)m_lstUserTools.GetCount(); }
     virtual UINT GetToolCmd(int iIndex) const;
     virtual CString GetToolName(int iIndex) const;
+    virtual BOOL CopyToolIcon(UINT uiCmd);
 
 protected:
     void RemoveAllTools();

@@ -274,6 +274,11 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
             bOK = FALSE;
     }
 
+    // The user-defined images go to their own bitmap file.
+    CORXToolbarImageList* pUserImages = CORXToolBar::GetUserImages();
+    if (pUserImages != NULL)
+        pUserImages->Save();
+
     // The managers that exist write theirs in the same order; a manager with nothing of its own to
     // keep (no table, no tools) answers FALSE, which is no failure of the bars' state.
     if (g_pMouseManager != NULL)
