@@ -642,7 +642,33 @@ void CORXToolBar::OnToolbarStartGroup()
 
 void CORXToolBar::OnToolbarNewMenu()
 {
-    // A new menu button is made only through the appearance dialog, which this build has not.
-    if (g_pORXButtonAppearance == NULL)
+    // A new menu button is made only through the appearance dialog; the menu buttons live with
+    // the menus, so the button is made by its class name.
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CORXToolbarMenuButton");
+    CORXToolbarButton* pButton =
+        pClass != NULL ? DYNAMIC_DOWNCAST(CORXToolbarButton, pClass->CreateObject()) : NULL;
+    if (g_pORXButtonAppearance == NULL || pButton == NULL)
+    {
+        delete pButton;
         ::MessageBeep((UINT)-1);
+        return;
+    }
+    pButton->m_bText = TRUE;
+    pButton->m_bImage = FALSE;
+    if (g_pORXButtonAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) != IDOK)
+    {
+        delete pButton;
+        return;
+    }
+    int iIndex = InsertButton(pButton, m_iSelected >= 0 ? m_iSelected : -1);
+    if (iIndex < 0)
+    {
+        delete pButton;
+        return;
+    }
+    m_iSelected = iIndex;
+    m_pSelToolbar = this;
+    AdjustLayout();
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    pButton->OnClick(this, FALSE);
 }

@@ -240,6 +240,22 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     CORXToolbarButton* pButton = GetButton(iHit);
+    if (m_bAltCustomization && AllowAltCustomization() && !m_bCustomizeMode && !m_bLocked &&
+        (::GetKeyState(VK_MENU) & 0x8000))
+    {
+        // An Alt drag customises for the time of the drag only.
+        m_bAltCustomizeMode = TRUE;
+        m_bCustomizeMode = TRUE;
+        m_pSelToolbar = this;
+        m_iSelected = pButton->CanBeStored() ? iHit : -1;
+        if (pButton->CanBeDragged() && pButton->OnBeforeDrag())
+            DragButton(iHit, point, nFlags);
+        m_bAltCustomizeMode = FALSE;
+        SetCustomizeMode(FALSE);
+        if (GetSafeHwnd() != NULL)
+            RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+        return;
+    }
     if (!m_bCustomizeMode || m_bLocked)
     {
         m_iButtonCapture = iHit;

@@ -10,6 +10,7 @@
 
 #include "DemoIds.h"
 #include "ORXCmdUsage.h"
+#include "ORXExtrasHooks.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
 #include "uicore/uicore_res.h"
@@ -422,6 +423,53 @@ TEST_F(CustomizeTest, TheContextMenuItemsAndCommandsActOnTheSelectedButton)
     nCount = m_bar.GetCount();
     m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_DELETE);
     EXPECT_EQ(nCount, m_bar.GetCount());
+}
+
+namespace
+{
+// The Button Appearance dialog as the extras would register it: names the new button, or cancels.
+class CTestAppearance : public CORXButtonAppearance
+{
+public:
+    INT_PTR m_nAnswer = IDOK;
+    int m_nAsked = 0;
+    INT_PTR DoButtonAppearance(CORXToolbarButton* pButton, CORXToolbarImageList*, CWnd*, int, BOOL) override
+    {
+        m_nAsked++;
+        pButton->m_strText = _T("&Extra");
+        return m_nAnswer;
+    }
+};
+} // namespace
+
+TEST_F(CustomizeTest, ANewMenuButtonComesThroughTheAppearanceDialogAndOpensItsMenu)
+{
+    CORXToolBar::SetCustomizeMode(TRUE);
+    int nCount = m_bar.GetCount();
+    m_bar.m_iSelected = 1;
+    // Without the dialog nothing is made.
+    m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_NEW_MENU);
+    EXPECT_EQ(nCount, m_bar.GetCount());
+
+    CTestAppearance appearance;
+    CORXButtonAppearance* pOld = g_pORXButtonAppearance;
+    g_pORXButtonAppearance = &appearance;
+    appearance.m_nAnswer = IDCANCEL;
+    m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_NEW_MENU);
+    EXPECT_EQ(nCount, m_bar.GetCount());
+    appearance.m_nAnswer = IDOK;
+    m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_NEW_MENU);
+    g_pORXButtonAppearance = pOld;
+    EXPECT_EQ(2, appearance.m_nAsked);
+    ASSERT_EQ(nCount + 1, m_bar.GetCount());
+    CORXToolbarMenuButton* pNew = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, m_bar.GetButton(1));
+    ASSERT_NE((CORXToolbarMenuButton*)NULL, pNew);
+    EXPECT_EQ(CString(_T("&Extra")), pNew->m_strText);
+    EXPECT_TRUE(pNew->m_bText);
+    EXPECT_EQ(1, m_bar.m_iSelected);
+    EXPECT_TRUE(pNew->IsDroppedDown());
+    pNew->OnCancelMode();
+    CORXToolBar::SetCustomizeMode(FALSE);
 }
 
 namespace
