@@ -300,7 +300,16 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
             ::SetCursor(m_hcurStretch);
         return;
     }
-    if (!m_bMenuMode && pButton->CanBeDragged() && pButton->OnBeforeDrag())
+    // A menu button whose menu is closed opens it for editing; pressed again it is dragged.
+    if (IsMenuButton(pButton) && !pButton->IsDroppedDown() && !m_bAltCustomizeMode)
+    {
+        m_iHot = -1;
+        SetHighlightedButton(iHit);
+        return;
+    }
+    // The items of a pop-up menu are dragged out of it as well; the menu bar's titles are not.
+    BOOL bDraggable = !m_bMenuMode || ORXIsKindOfName(this, "CORXPopupMenuBar");
+    if (bDraggable && pButton->CanBeDragged() && pButton->OnBeforeDrag())
         DragButton(iHit, point, nFlags);
 }
 

@@ -1321,6 +1321,9 @@ BOOL CORXPopupMenu::PreTranslateForMenu(MSG* pMsg)
     case WM_MBUTTONDOWN:
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN: {
+        // In customise mode the menus stay open while buttons are dragged into them.
+        if (CORXToolBar::IsCustomizeMode())
+            return FALSE;
         // A press outside every open menu closes them all.
         for (HWND hWnd = pMsg->hwnd; hWnd != NULL; hWnd = ::GetParent(hWnd))
         {

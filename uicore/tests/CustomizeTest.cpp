@@ -442,6 +442,26 @@ public:
 };
 } // namespace
 
+TEST_F(CustomizeTest, AClickOnAMenuButtonOpensItsMenuForEditing)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    CORXToolbarMenuButton* pButton = new CORXToolbarMenuButton(0, hMenu, -1, _T("&Menu"));
+    ::DestroyMenu(hMenu);
+    pButton->m_bText = TRUE;
+    int iIndex = m_second.InsertButton(pButton);
+    ASSERT_GE(iIndex, 0);
+    m_second.AdjustLayout();
+    CORXToolBar::SetCustomizeMode(TRUE);
+    CPoint pt = pButton->Rect().CenterPoint();
+    m_second.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    m_second.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(pButton->IsDroppedDown());
+    EXPECT_EQ(pButton, m_second.GetDroppedDownMenu());
+    pButton->OnCancelMode();
+    CORXToolBar::SetCustomizeMode(FALSE);
+}
+
 TEST_F(CustomizeTest, ANewMenuButtonComesThroughTheAppearanceDialogAndOpensItsMenu)
 {
     CORXToolBar::SetCustomizeMode(TRUE);

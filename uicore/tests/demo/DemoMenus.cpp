@@ -121,13 +121,25 @@ BOOL CDemoMenus::OnSysCommand(UINT nID, LPARAM lParam)
 
 void CDemoMenus::LogLayout()
 {
+    CString strBar;
     for (int i = 0; i < m_pMenuBar->GetCount(); i++)
     {
         CRect rect;
         m_pMenuBar->GetItemRect(i, rect);
-        m_pfnLog("barmenu %d %s", i, (LPCTSTR)ScreenRect(m_pMenuBar, rect));
+        CString strButton;
+        strButton.Format(_T("%d %s;"), i, (LPCTSTR)ScreenRect(m_pMenuBar, rect));
+        strBar += strButton;
     }
-    m_strLastChevron.Empty();
+    if (strBar != m_strLastBar)
+    {
+        m_strLastBar = strBar;
+        for (int i = 0; i < m_pMenuBar->GetCount(); i++)
+        {
+            CRect rect;
+            m_pMenuBar->GetItemRect(i, rect);
+            m_pfnLog("barmenu %d %s", i, (LPCTSTR)ScreenRect(m_pMenuBar, rect));
+        }
+    }
     LogIfChanged();
 }
 

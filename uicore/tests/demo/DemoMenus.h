@@ -37,6 +37,7 @@ private:
     CORXToolBar* m_pMenuBar = NULL;
     PFN_LOG m_pfnLog = NULL;
     CString m_strLastChevron;
+    CString m_strLastBar;
     CString m_strLastMenu;
     CString m_strLastDropped;
 };

@@ -114,6 +114,8 @@ public:
         CFrameWnd::RecalcLayout(bNotify);
         if (g_bDock && m_wndToolBar.GetSafeHwnd() != NULL)
             CDemoDock::LogBars(this, Log);
+        if (g_bMenus && m_wndMenuBar.GetSafeHwnd() != NULL)
+            m_menus.LogLayout();
     }
 
 protected:
