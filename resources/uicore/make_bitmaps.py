@@ -4,7 +4,8 @@
 Usage: make_bitmaps.py OUTPUT_DIR
 Writes orx_glyphs.bmp (the 9 x 9 glyph strip: black glyphs, grey disabled forms, magenta where
 transparent, 24 bits per pixel) and the two stretch cursors orx_stretch.cur (left-right) and
-orx_stretch_vert.cur (up-down).
+orx_stretch_vert.cur (up-down), the drag cursors of buttons (move, copy, delete), the hand cursor
+of links and the default icon of user tools.
 """
 import os
 import struct
@@ -142,12 +143,165 @@ def write_cursor(path, vertical):
         f.write(image)
 
 
+# The arrow of the drag cursors, 'X' black, 'o' white, hot spot at its tip (0, 0).
+ARROW = [
+    'X...........',
+    'XX..........',
+    'XoX.........',
+    'XooX........',
+    'XoooX.......',
+    'XooooX......',
+    'XoooooX.....',
+    'XooooooX....',
+    'XoooooooX...',
+    'XooooooooX..',
+    'XoooooXXXXX.',
+    'XooXooX.....',
+    'XoX.XooX....',
+    'XX..XooX....',
+    'X....XooX...',
+    '.....XooX...',
+    '......XX....',
+]
+
+# The small page under the arrow that stands for the dragged button.
+PAGE = [
+    'XXXXXXXXXXX',
+    'XoooooooooX',
+    'XoooooooooX',
+    'XoooooooooX',
+    'XoooooooooX',
+    'XoooooooooX',
+    'XoooooooooX',
+    'XoooooooooX',
+    'XXXXXXXXXXX',
+]
+PLUS = ['....X....', '....X....', '..XXXXX..', '....X....', '....X....']
+CROSS = ['.X.....X.', '..X...X..', '...X.X...', '....X....', '...X.X...', '..X...X..', '.X.....X.']
+
+# A pointing hand with its finger tip as the hot spot.
+HAND = [
+    '.....XX.........',
+    '....XooX........',
+    '....XooX........',
+    '....XooX........',
+    '....XooXXX......',
+    '....XooXooXXX...',
+    '....XooXooXooXX.',
+    '.XX.XooXooXooXoX',
+    'XooXXooooooooXoX',
+    'XoooXoooooooooooX',
+    '.XooXooooooooooX',
+    '..XoooooooooooX.',
+    '..XoooooooooooX.',
+    '...XooooooooooX.',
+    '...XoooooooooX..',
+    '....XoooooooX...',
+    '....XXXXXXXXX...',
+]
+
+
+def write_mono_cursor(path, rows, hot):
+    """A 32 x 32 monochrome cursor from rows of 'X' (black), 'o' (white) and '.' (transparent)."""
+    size = 32
+    xor = b''
+    andmask = b''
+    for y in range(size - 1, -1, -1):
+        xbits = abits = 0
+        for x in range(size):
+            ch = rows[y][x] if y < len(rows) and x < len(rows[y]) else '.'
+            xbits = (xbits << 1) | (1 if ch == 'o' else 0)
+            abits = (abits << 1) | (1 if ch == '.' else 0)
+        xor += struct.pack('>I', xbits)
+        andmask += struct.pack('>I', abits)
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    image = header + palette + xor + andmask
+    with open(path, 'wb') as f:
+        f.write(struct.pack('<HHH', 0, 2, 1))
+        f.write(struct.pack('<BBBBHHII', size, size, 0, 0, hot[0], hot[1], len(image), 22))
+        f.write(image)
+
+
+def stamp(canvas, shape, left, top):
+    for y, row in enumerate(shape):
+        for x, ch in enumerate(row):
+            if ch != '.':
+                canvas[top + y][left + x] = ch
+
+
+def drag_cursor(mark):
+    """The arrow over a page; the copy cursor marks the page with a plus, the delete one with a cross."""
+    canvas = [['.'] * 32 for _ in range(32)]
+    stamp(canvas, PAGE, 8, 17)
+    if mark is not None:
+        stamp(canvas, mark, 9, 17 + (len(PAGE) - len(mark)) // 2)
+    stamp(canvas, ARROW, 0, 0)
+    return [''.join(r) for r in canvas]
+
+
+def write_tool_icon(path):
+    """The default icon of a user tool: a window with a title bar and a gear-like mark, 16 and 32
+    pixels, 24 bits per pixel with a transparency mask."""
+    def image(size):
+        s = size / 16.0
+        pixels = {}
+        for y in range(size):
+            for x in range(size):
+                fx, fy = x / s, y / s
+                if 1 <= fx < 15 and 2 <= fy < 14:
+                    if fx < 2 or fx >= 14 or fy < 3 or fy >= 13:
+                        pixels[(x, y)] = (0, 0, 0)
+                    elif fy < 5:
+                        pixels[(x, y)] = (0, 0, 128)
+                    else:
+                        dx, dy = fx - 8, fy - 9
+                        r2 = dx * dx + dy * dy
+                        if r2 < 1.2:
+                            pixels[(x, y)] = (255, 255, 255)
+                        elif r2 < 7.5 or (r2 < 11 and (abs(dx) < 0.9 or abs(dy) < 0.9)):
+                            pixels[(x, y)] = (128, 128, 128)
+                        else:
+                            pixels[(x, y)] = (255, 255, 255)
+        stride = (size * 3 + 3) & ~3
+        mstride = ((size + 31) // 32) * 4
+        xor = b''
+        andmask = b''
+        for y in range(size - 1, -1, -1):
+            line = bytearray()
+            bits = bytearray(mstride)
+            for x in range(size):
+                r, g, b = pixels.get((x, y), (0, 0, 0))
+                line += bytes((b, g, r))
+                if (x, y) not in pixels:
+                    bits[x // 8] |= 0x80 >> (x % 8)
+            line += b'\0' * (stride - len(line))
+            xor += bytes(line)
+            andmask += bytes(bits)
+        header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 24, 0, 0, 0, 0, 0, 0)
+        return header + xor + andmask
+    images = [image(16), image(32)]
+    with open(path, 'wb') as f:
+        f.write(struct.pack('<HHH', 0, 1, len(images)))
+        offset = 6 + 16 * len(images)
+        for size, data in zip((16, 32), images):
+            f.write(struct.pack('<BBBBHHII', size, size, 0, 0, 1, 24, len(data), offset))
+            offset += len(data)
+        for data in images:
+            f.write(data)
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
     write_glyphs(os.path.join(out, 'orx_glyphs.bmp'))
     write_cursor(os.path.join(out, 'orx_stretch.cur'), False)
     write_cursor(os.path.join(out, 'orx_stretch_vert.cur'), True)
+    write_mono_cursor(os.path.join(out, 'orx_drag_move.cur'), drag_cursor(None), (0, 0))
+    write_mono_cursor(os.path.join(out, 'orx_drag_copy.cur'), drag_cursor(PLUS), (0, 0))
+    write_mono_cursor(os.path.join(out, 'orx_drag_delete.cur'), drag_cursor(CROSS), (0, 0))
+    write_mono_cursor(os.path.join(out, 'orx_hand.cur'), HAND, (5, 0))
+    write_tool_icon(os.path.join(out, 'orx_user_tool.ico'))
 
 
 if __name__ == '__main__':

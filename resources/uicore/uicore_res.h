@@ -12,6 +12,14 @@
 #define IDC_ORX_STRETCH_VERT      30981
 #define IDS_ORX_HIDE_BAR          16011 // the sizing bar's caption buttons
 #define IDS_ORX_EXPAND_BAR        16012
+#define IDS_ORX_MENUBAR_TITLE     16006 // the menu bar's window text
+#define IDS_ORX_CANT_COPY_BITMAP  16010 // a user tool's icon did not reach the clipboard
+#define IDS_ORX_EXPAND_MENU       16025 // the show-all item's tip, with its key
+#define IDC_ORX_DRAG_COPY         16004 // a dragged button is copied
+#define IDC_ORX_DRAG_DELETE       16133 // a dragged button off every bar is deleted
+#define IDC_ORX_DRAG_MOVE         16146 // a dragged button is moved
+#define IDC_ORX_HAND              16919 // links
+#define IDI_ORX_USER_TOOL         16931 // the default icon of a user tool
 
 #define ID_ORX_TOOLBAR_RESET          16910
 #define ID_ORX_TOOLBAR_COPY_IMAGE     16911

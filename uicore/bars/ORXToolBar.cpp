@@ -159,8 +159,8 @@ BOOL CORXToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, C
     m_dwStyle = (dwStyle | CBRS_GRIPPER) & CBRS_ALL;
     if (nID == AFX_IDW_TOOLBAR)
         m_dwStyle |= CBRS_HIDE_INPLACE;
-    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | 0x4E;
-    dwWndStyle &= ~0x40FFB1u | (dwStyle & ~CBRS_ALL);
+    // The control style (flat, transparent) reaches the window; the bar-style bits do not.
+    DWORD dwWndStyle = (dwStyle & ~0x40FFB1u) | dwCtrlStyle | 0x4E;
 
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&icc);
@@ -548,6 +548,15 @@ int CORXToolBar::InsertButton(CORXToolbarButton* pButton, INT_PTR iInsertAt)
     int nCount = GetCount();
     if (iInsertAt != -1 && (iInsertAt < 0 || iInsertAt > nCount))
         return -1;
+    if (dynamic_cast<CORXChevron*>(pButton) != NULL && m_pCustomizeBtn == NULL)
+    {
+        // A chevron goes to the far end of the bar and stays there.
+        m_Buttons.AddTail(pButton);
+        m_pCustomizeBtn = pButton;
+        pButton->OnChangeParentWnd(this);
+        RebuildAccelerationKeys();
+        return nCount;
+    }
     if (iInsertAt == -1 || iInsertAt == nCount)
     {
         // Always before the chevron.
@@ -655,6 +664,34 @@ void CORXToolBar::RemoveAllButtons()
     }
     m_pCustomizeBtn = NULL;
     m_AcellKeys.RemoveAll();
+}
+
+CORXToolbarButton* CORXToolBar::GetDroppedDownMenu(int* pIndex) const
+{
+    int i = 0;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL; i++)
+    {
+        CORXToolbarButton* pButton = (CORXToolbarButton*)m_Buttons.GetNext(pos);
+        if (IsMenuButton(pButton) && pButton->IsDroppedDown())
+        {
+            if (pIndex != NULL)
+                *pIndex = i;
+            return pButton;
+        }
+    }
+    if (pIndex != NULL)
+        *pIndex = -1;
+    return NULL;
+}
+
+BOOL CORXToolBar::IsUserDefined() const
+{
+    CFrameWnd* pFrame = GetParentFrame();
+    // A floating bar's parent frame is its mini frame; the frame that owns the range is above it.
+    if (pFrame != NULL && (m_dwStyle & CBRS_FLOATING) && pFrame->GetParentFrame() != NULL)
+        pFrame = pFrame->GetParentFrame();
+    CORXFrameHooks* pHooks = pFrame != NULL ? dynamic_cast<CORXFrameHooks*>(pFrame) : NULL;
+    return pHooks != NULL && pHooks->IsUserDefinedToolbar(this);
 }
 
 CORXToolbarButton* CORXToolBar::GetButton(int iIndex) const

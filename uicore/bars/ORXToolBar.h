@@ -66,6 +66,34 @@ BOOL ORXTrackMouse(LPTRACKMOUSEEVENT lpEventTrack);
 // item bars and the menu bar use for their delays.
 const UINT_PTR ORX_TRACKMOUSE_TIMER = 0x4F52;
 
+// The chevron at the far end of a bar as the bar's layout sees it: the chevron itself is a menu
+// button and lives with the menus.
+class CORXChevron
+{
+public:
+    virtual ~CORXChevron() {}
+    virtual void ClearInvisibleButtons() = 0;
+    virtual void AddInvisibleButton(CORXToolbarButton* pButton) = 0;
+    virtual BOOL HasInvisibleButtons() const = 0;
+    virtual BOOL HasCustomizeCommand() const = 0;
+    virtual BOOL IsNoRoom() const = 0;
+    virtual void SetNoRoom(BOOL bNoRoom) = 0;
+};
+
+// A button that drops a menu, as a bar that moves an open menu along sees it: the menu buttons
+// implement it.
+class CORXMenuDropper
+{
+public:
+    virtual ~CORXMenuDropper() {}
+    // The window of the open pop-up menu, NULL while it is closed.
+    virtual CWnd* GetDroppedMenuWnd() const = 0;
+    // The system-menu button of a maximised child window.
+    virtual BOOL IsSystemMenuDropper() const { return FALSE; }
+    // Sets the class-wide opening animation of menus and answers the kind it replaced.
+    virtual int SwitchMenuAnimation(int nKind) const = 0;
+};
+
 class CORXToolBar : public CControlBar
 {
     DECLARE_SERIAL(CORXToolBar)
@@ -132,13 +160,21 @@ public:
     virtual BOOL DrawButton(CDC* pDC, CORXToolbarButton* pButton, CORXToolbarImageList* pImages,
                             BOOL bHighlighted, BOOL bDrawDisabledImages);
     virtual void DrawDragMarker(CDC* pDC);
-    virtual CORXToolBar* GetCommandTargetBar() { return this; }
     virtual CWnd* GetCommandTarget() const;
+    // Drag and drop of buttons in customise mode.
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    // The index a button dropped at the point takes, and the marker that shows it; -1 (and an
+    // empty marker) when the point is no place for a button.
+    virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const;
     virtual void PlaceButtons();
     virtual BOOL OnSendCommand(const CORXToolbarButton* pButton) { return FALSE; }
     virtual BOOL AllowHighlightDisabled() const { return FALSE; }
     virtual BOOL AllowShowOnList() const { return TRUE; }
     virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
+    virtual CORXToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
     virtual BOOL OnKey(UINT nChar) { return FALSE; }
     virtual void OnCustomizeMode(BOOL bSet);
     virtual BOOL EnableContextMenuItems(CORXToolbarButton* pButton, CMenu* pPopup);
@@ -147,15 +183,11 @@ public:
     virtual int CalcMaxButtonHeight();
     virtual BOOL GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const;
     virtual BOOL AllowAltCustomization() const { return TRUE; }
-    // Drag and drop of buttons in customise mode.
-    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    virtual void OnDragLeave();
-    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
-    // The index a button dropped at the point takes, and the marker that shows it; -1 (and an
-    // empty marker) when the point is no place for a button.
-    virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const;
-    virtual CORXToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
+    // The resource's own items, kept to follow a resource that changed since the state was saved.
+    virtual BOOL SaveOriginalState(CORXRegistry& reg);
+    virtual BOOL LoadOriginalState(CORXRegistry& reg);
+    virtual BOOL MergeWithOriginalItems(const CObList& lstOrigButtons);
+    virtual CORXToolBar* GetCommandTargetBar() { return this; }
     // Lays the buttons out in rows for a length and answers the bar's size for a docking mode; a
     // bar that arranges its items otherwise replaces it.
     virtual CSize WrapButtons(int nLength, DWORD dwMode);
@@ -173,14 +205,26 @@ public:
     const CObList& GetAllButtons() const { return m_Buttons; }
     static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
     int GetHighlightedButtonIndex() const { return m_iHighlighted; }
+    // The bar's chevron, NULL when it has none.
+    CORXChevron* GetChevron() const { return dynamic_cast<CORXChevron*>(m_pCustomizeBtn); }
+    // The first menu button whose menu is dropped down, and its index; NULL (and -1) when none.
+    CORXToolbarButton* GetDroppedDownMenu(int* pIndex = NULL) const;
+    static BOOL IsMenuButton(const CORXToolbarButton* pButton)
+    {
+        return dynamic_cast<const CORXMenuDropper*>(pButton) != NULL;
+    }
+    // TRUE when the bar's id lies in its frame's range of user-defined tool bars.
+    BOOL IsUserDefined() const;
     int GetPressedButtonIndex() const { return m_iButtonCapture; }
+    // The button being dragged from this bar in customise mode, NULL when none.
+    CORXToolbarButton* GetDragButton() const { return m_pDragButton; }
     BOOL IsLocked() const { return m_bLocked; }
     BOOL IsHorizontal() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
     UINT GetResourceID() const { return m_uiOriginalResID; }
     BOOL AreTextLabels() const { return m_bTextLabels; }
 
     CSize GetButtonSize() const;
-    CSize GetImageSize() const;
+    virtual CSize GetImageSize() const;
     CSize GetLockedImageSize() const
     {
         return m_bLargeIconsAreEnbaled ? m_sizeCurImageLocked : m_sizeImageLocked;
@@ -204,6 +248,9 @@ public:
     static CORXToolbarImageList& GetLargeColdImages();
     static CORXToolbarImageList& GetLargeDisabledImages();
     static CORXToolbarImageList* GetUserImages() { return m_pUserImages; }
+    // A locked bar's own images and menu images.
+    CORXToolbarImageList* GetLockedImages() { return &m_ImagesLocked; }
+    CORXToolbarImageList* GetLockedMenuImages() { return &m_MenuImagesLocked; }
     static void SetUserImages(CORXToolbarImageList* pUserImages) { m_pUserImages = pUserImages; }
 
     // Operations
@@ -214,6 +261,8 @@ public:
     static void SetLargeIcons(BOOL bLargeIcons = TRUE);
     static void SetCustomizeMode(BOOL bSet = TRUE);
     static void SetMouseHook(BOOL bSet = TRUE);
+    // Every tool bar goes into (or out of) context-help mode.
+    static void SetHelpMode(BOOL bOn = TRUE) { SetMouseHook(bOn); }
     static BOOL IsMouseHookInstalled() { return m_hookMouseHelp != NULL; }
     void EnableLargeIcons(BOOL bEnable) { m_bLargeIconsAreEnbaled = bEnable; }
     void EnableTextLabels(BOOL bEnable = TRUE);
@@ -227,6 +276,10 @@ public:
     CORXToolbarButton* InvalidateButton(int nIndex);
     void UpdateButton(int nIndex);
     BOOL ProcessCommand(CORXToolbarButton* pButton);
+    // Opens a menu button's menu with its first item highlighted; FALSE for other buttons.
+    BOOL DropDownMenu(CORXToolbarButton* pButton);
+    // The button becomes the one whose menu is dropped down (NULL: none).
+    void SetDroppedDownButton(CORXToolbarButton* pButton);
     int WrapToolBar(int nWidth, int nHeight = 32767);
     void SizeToolBar(int nLength, BOOL bVert = FALSE);
 
@@ -234,15 +287,13 @@ public:
     static BOOL IsBasicCommand(UINT uiCmd) { return CORXBarSettings::IsBasicCommand(uiCmd); }
     // FALSE for commands that are always shown; else TRUE when the command is not used often.
     static BOOL IsCommandRarelyUsed(UINT uiCmd);
+    // The drop source of every drag of a button, for the customise pages' drags as well.
+    static COleDropSource* GetButtonDropSource();
 
     // The class-wide settings and the usage counts, below "ORXToolbarParameters".
     static BOOL LoadParameters(LPCTSTR lpszProfileName = NULL);
     static BOOL SaveParameters(LPCTSTR lpszProfileName = NULL);
 
-    // The resource's own items, kept to follow a resource that changed since the state was saved.
-    BOOL SaveOriginalState(CORXRegistry& reg);
-    BOOL LoadOriginalState(CORXRegistry& reg);
-    BOOL MergeWithOriginalItems(const CObList& lstOrigButtons);
     const CObList& GetOriginalItems() const { return m_OrigButtons; }
     static void SetNonPermittedCommands(CList<UINT, UINT>& lstCommands);
     static BOOL IsCommandPermitted(UINT uiCmd) { return m_lstUnpermittedCommands.Find(uiCmd) == NULL; }
@@ -275,6 +326,11 @@ protected:
     void SendIdleMessage();
     CSize CalcInsideSize(BOOL bHorz) const;
     static LRESULT CALLBACK ToolBarMouseProc(int nCode, WPARAM wParam, LPARAM lParam);
+    // The menu button next to iFrom in the direction (-1, 1), enabled, wrapping round; -1 when none.
+    int FindMenuButton(int iFrom, int nStep) const;
+    // Moves the open menu to the button at the index, its first item highlighted when asked.
+    void MoveDroppedMenu(int iButton, BOOL bFirstItem);
+    void UpdateReBarBand();
 
     // Fields, in the order of the class's published layout
 protected:
@@ -420,6 +476,7 @@ protected:
     afx_msg void OnToolbarImageAndText();
     afx_msg void OnToolbarStartGroup();
     afx_msg void OnToolbarNewMenu();
+    afx_msg LRESULT OnMoveMenu(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 

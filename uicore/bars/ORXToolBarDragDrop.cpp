@@ -3,6 +3,7 @@
 #include "ORXToolBar.h"
 
 #include "ORXExtrasHooks.h"
+#include "ORXServices.h"
 #include "uicore/uicore_res.h"
 
 #include <afxole.h>
@@ -107,6 +108,11 @@ CORXToolBarDropSource& CORXToolBar::GetDropSource()
 {
     static CORXToolBarDropSource source;
     return source;
+}
+
+COleDropSource* CORXToolBar::GetButtonDropSource()
+{
+    return &GetDropSource();
 }
 
 void CORXToolBar::RegisterDropTarget()
@@ -519,7 +525,16 @@ void CORXToolBar::OnToolbarReset()
 void CORXToolBar::OnToolbarCopyImage()
 {
     CORXToolbarButton* pButton = GetCustomizeSelection();
-    if (pButton == NULL || pButton->GetImage() < 0)
+    if (pButton == NULL)
+        return;
+    // A user tool's image is its icon (the tool tells of a failure itself).
+    CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
+    if (pTools != NULL && pTools->IsUserToolCmd(pButton->m_nID))
+    {
+        pTools->CopyToolIcon(pButton->m_nID);
+        return;
+    }
+    if (pButton->GetImage() < 0)
         return;
     CORXToolbarImageList* pImages =
         pButton->m_bUserButton ? m_pUserImages : (m_bLocked ? &m_ImagesLocked : &GetImages());
@@ -633,7 +648,34 @@ void CORXToolBar::OnToolbarStartGroup()
 
 void CORXToolBar::OnToolbarNewMenu()
 {
-    // A new menu button is made only through the appearance dialog, which this build has not.
-    if (CORXServices::Find<CORXButtonAppearance>() == NULL)
+    // A new menu button is made only through the appearance dialog; the menu buttons live with
+    // the menus, so the button is made by its class name.
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CORXToolbarMenuButton");
+    CORXToolbarButton* pButton =
+        pClass != NULL ? DYNAMIC_DOWNCAST(CORXToolbarButton, pClass->CreateObject()) : NULL;
+    CORXButtonAppearance* pAppearance = CORXServices::Find<CORXButtonAppearance>();
+    if (pAppearance == NULL || pButton == NULL)
+    {
+        delete pButton;
         ::MessageBeep((UINT)-1);
+        return;
+    }
+    pButton->m_bText = TRUE;
+    pButton->m_bImage = FALSE;
+    if (pAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) != IDOK)
+    {
+        delete pButton;
+        return;
+    }
+    int iIndex = InsertButton(pButton, m_iSelected >= 0 ? m_iSelected : -1);
+    if (iIndex < 0)
+    {
+        delete pButton;
+        return;
+    }
+    m_iSelected = iIndex;
+    m_pSelToolbar = this;
+    AdjustLayout();
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    pButton->OnClick(this, FALSE);
 }

@@ -11,6 +11,13 @@
 #include <afxcmn.h>
 #include <afxpriv.h>
 
+namespace
+{
+// Moves an open menu to another button of the bar (wParam its index, lParam TRUE to highlight its
+// first item).
+const UINT WM_ORX_MOVEMENU = WM_USER + 0x3A2;
+} // namespace
+
 BEGIN_MESSAGE_MAP(CORXToolBar, CControlBar)
 ON_WM_CREATE()
 ON_WM_DESTROY()
@@ -49,6 +56,7 @@ ON_COMMAND(ID_ORX_TOOLBAR_TEXT, OnToolbarText)
 ON_COMMAND(ID_ORX_TOOLBAR_IMAGE_AND_TEXT, OnToolbarImageAndText)
 ON_COMMAND(ID_ORX_TOOLBAR_START_GROUP, OnToolbarStartGroup)
 ON_COMMAND(ID_ORX_TOOLBAR_NEW_MENU, OnToolbarNewMenu)
+ON_MESSAGE(WM_ORX_MOVEMENU, OnMoveMenu)
 END_MESSAGE_MAP()
 
 namespace
@@ -231,6 +239,22 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     CORXToolbarButton* pButton = GetButton(iHit);
+    if (m_bAltCustomization && AllowAltCustomization() && !m_bCustomizeMode && !m_bLocked &&
+        (::GetKeyState(VK_MENU) & 0x8000))
+    {
+        // An Alt drag customises for the time of the drag only.
+        m_bAltCustomizeMode = TRUE;
+        m_bCustomizeMode = TRUE;
+        m_pSelToolbar = this;
+        m_iSelected = pButton->CanBeStored() ? iHit : -1;
+        if (pButton->CanBeDragged() && pButton->OnBeforeDrag())
+            DragButton(iHit, point, nFlags);
+        m_bAltCustomizeMode = FALSE;
+        SetCustomizeMode(FALSE);
+        if (GetSafeHwnd() != NULL)
+            RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+        return;
+    }
     if (!m_bCustomizeMode || m_bLocked)
     {
         m_iButtonCapture = iHit;
@@ -275,7 +299,16 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
             ::SetCursor(m_hcurStretch);
         return;
     }
-    if (!m_bMenuMode && pButton->CanBeDragged() && pButton->OnBeforeDrag())
+    // A menu button whose menu is closed opens it for editing; pressed again it is dragged.
+    if (IsMenuButton(pButton) && !pButton->IsDroppedDown() && !m_bAltCustomizeMode)
+    {
+        m_iHot = -1;
+        SetHighlightedButton(iHit);
+        return;
+    }
+    // The items of a pop-up menu are dragged out of it as well; the menu bar's titles are not.
+    BOOL bDraggable = !m_bMenuMode || ORXIsKindOfName(this, "CORXPopupMenuBar");
+    if (bDraggable && pButton->CanBeDragged() && pButton->OnBeforeDrag())
         DragButton(iHit, point, nFlags);
 }
 
@@ -417,6 +450,8 @@ LRESULT CORXToolBar::OnMouseLeave(WPARAM, LPARAM)
 {
     if (m_hookMouseHelp != NULL)
         return 0;
+    if (m_bMenuMode && !m_bCustomizeMode && GetDroppedDownMenu() != NULL)
+        return 0;
     m_bTracked = FALSE;
     m_ptLastMouse = CPoint(-1, -1);
     if (m_iHighlighted >= 0 && GetFocus() != this)
@@ -556,23 +591,137 @@ void CORXToolBar::SetHighlightedButton(int iButton)
     if (iButton == m_iHot)
         iButton = -1;
     m_iHot = iButton;
+    int iDropped = -1;
+    CORXToolbarButton* pDropped = GetDroppedDownMenu(&iDropped);
+    if (pDropped == NULL && !m_bCustomizeMode)
+        return;
     CORXToolbarButton* pButton = GetButton(iButton);
+    if (pButton == NULL)
+    {
+        m_iHot = -1;
+        if (m_bCustomizeMode && !m_bAltCustomizeMode && pDropped != NULL)
+            pDropped->OnCancelMode();
+        return;
+    }
+    if (pButton == pDropped)
+    {
+        if (m_bCustomizeMode)
+            pDropped->OnCancelMode();
+    }
+    else if (!m_bCustomizeMode)
+    {
+        // The open menu moves to the new button once the message that asked for it is done: the
+        // request may come from within the menu that closes.
+        PostMessage(WM_ORX_MOVEMENU, (WPARAM)iButton, FALSE);
+    }
+    else
+    {
+        if (pDropped != NULL)
+            pDropped->OnCancelMode();
+        const CORXMenuDropper* pDropper = dynamic_cast<const CORXMenuDropper*>(pButton);
+        if (pDropper != NULL && !pDropper->IsSystemMenuDropper())
+            pButton->OnClick(this, FALSE);
+    }
+    if (m_bCustomizeMode && m_iDragIndex < 0 && m_iSelected != iButton &&
+        !(pButton->m_nStyle & TBBS_SEPARATOR))
+    {
+        int iOld = m_iSelected;
+        m_iSelected = iButton;
+        InvalidateButton(m_iHighlighted);
+        InvalidateButton(iOld);
+        InvalidateButton(iButton);
+        UpdateWindow();
+    }
+    if (iButton != m_iHighlighted)
+    {
+        int iOld = m_iHighlighted;
+        m_iHighlighted = iButton;
+        InvalidateButton(iOld);
+        InvalidateButton(iButton);
+        UpdateWindow();
+    }
+}
+
+void CORXToolBar::MoveDroppedMenu(int iButton, BOOL bFirstItem)
+{
+    int iDropped = -1;
+    CORXToolbarButton* pDropped = GetDroppedDownMenu(&iDropped);
+    CORXToolbarButton* pButton = GetButton(iButton);
+    if (pButton == NULL || iButton == iDropped || m_bCustomizeMode)
+        return;
+    if (pDropped != NULL)
+    {
+        int iOldHighlighted = m_iHighlighted;
+        m_iHighlighted = -1;
+        pDropped->OnCancelMode();
+        InvalidateButton(iOldHighlighted);
+    }
+    const CORXMenuDropper* pDropper = dynamic_cast<const CORXMenuDropper*>(pButton);
+    if (pDropper == NULL || (pButton->m_nStyle & TBBS_DISABLED))
+        return;
+    // Menus that the keys move along open at once.
+    int nAnimation = bFirstItem ? pDropper->SwitchMenuAnimation(0) : 0;
+    pButton->OnClick(this, TRUE);
+    if (bFirstItem)
+        pDropper->SwitchMenuAnimation(nAnimation);
+    if (!pButton->IsDroppedDown())
+        return;
+    m_iHot = iButton;
+    int iOld = m_iHighlighted;
+    m_iHighlighted = iButton;
+    InvalidateButton(iOld);
+    InvalidateButton(iButton);
+    UpdateWindow();
+    CWnd* pMenu = pDropper->GetDroppedMenuWnd();
+    if (bFirstItem && pMenu != NULL)
+        pMenu->SendMessage(WM_KEYDOWN, VK_HOME);
+}
+
+LRESULT CORXToolBar::OnMoveMenu(WPARAM wParam, LPARAM lParam)
+{
+    MoveDroppedMenu((int)wParam, (BOOL)lParam);
+    return 0;
+}
+
+int CORXToolBar::FindMenuButton(int iFrom, int nStep) const
+{
+    int nCount = GetCount();
+    if (nCount == 0)
+        return -1;
+    int i = iFrom;
+    for (int nTried = 0; nTried < nCount; nTried++)
+    {
+        i = ((i + nStep) % nCount + nCount) % nCount;
+        CORXToolbarButton* pButton = GetButton(i);
+        if (IsMenuButton(pButton) && !(pButton->m_nStyle & TBBS_DISABLED) && !pButton->IsHidden())
+            return i;
+    }
+    return -1;
+}
+
+BOOL CORXToolBar::DropDownMenu(CORXToolbarButton* pButton)
+{
+    const CORXMenuDropper* pDropper = dynamic_cast<const CORXMenuDropper*>(pButton);
+    if (pDropper == NULL || !pButton->OnClick(this, TRUE))
+        return FALSE;
+    CWnd* pMenu = pDropper->GetDroppedMenuWnd();
+    if (pMenu != NULL)
+        pMenu->SendMessage(WM_KEYDOWN, VK_HOME);
+    SetDroppedDownButton(pButton);
+    return TRUE;
+}
+
+void CORXToolBar::SetDroppedDownButton(CORXToolbarButton* pButton)
+{
     if (pButton == NULL)
     {
         m_iHot = -1;
         return;
     }
-    // Tool bars without menus and outside customise mode keep only the index.
-    if (!m_bCustomizeMode)
-        return;
-    if (m_iSelected != iButton && !(pButton->m_nStyle & TBBS_SEPARATOR))
-    {
-        int iOld = m_iSelected;
-        m_iSelected = iButton;
-        InvalidateButton(iOld);
-        InvalidateButton(iButton);
-        UpdateWindow();
-    }
+    int iIndex = ButtonToIndex(pButton);
+    // The highlight follows without moving the menu that just opened.
+    if (iIndex != m_iHot)
+        SetHighlightedButton(iIndex);
 }
 
 void CORXToolBar::OnSetFocus(CWnd* pOldWnd)
@@ -658,17 +807,35 @@ BOOL CORXToolBar::TranslateChar(UINT nChar)
     CORXToolbarButton* pButton = NULL;
     if (!m_AcellKeys.Lookup(uiUpper & 0xFF, pButton) || pButton == NULL)
         return FALSE;
-    return ProcessCommand(pButton);
+    const CORXMenuDropper* pDropper = dynamic_cast<const CORXMenuDropper*>(pButton);
+    if (pDropper == NULL)
+        return ProcessCommand(pButton);
+    int nAnimation = pDropper->SwitchMenuAnimation(0);
+    BOOL bDropped = DropDownMenu(pButton);
+    pDropper->SwitchMenuAnimation(nAnimation);
+    return bDropped;
 }
 
 BOOL CORXToolBar::PrevMenu()
 {
-    return FALSE;
+    int iDropped = -1;
+    if (GetDroppedDownMenu(&iDropped) == NULL)
+        return FALSE;
+    int iNew = FindMenuButton(iDropped, -1);
+    if (iNew >= 0 && iNew != iDropped)
+        PostMessage(WM_ORX_MOVEMENU, (WPARAM)iNew, TRUE);
+    return TRUE;
 }
 
 BOOL CORXToolBar::NextMenu()
 {
-    return FALSE;
+    int iDropped = -1;
+    if (GetDroppedDownMenu(&iDropped) == NULL)
+        return FALSE;
+    int iNew = FindMenuButton(iDropped, 1);
+    if (iNew >= 0 && iNew != iDropped)
+        PostMessage(WM_ORX_MOVEMENU, (WPARAM)iNew, TRUE);
+    return TRUE;
 }
 
 BOOL CORXToolBar::OnCommand(WPARAM wParam, LPARAM lParam)

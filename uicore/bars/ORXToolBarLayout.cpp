@@ -6,6 +6,7 @@
 #include "ORXVisualManager.h"
 
 #include <afxpriv.h>
+#include <afxext.h>
 
 #include <algorithm>
 
@@ -45,6 +46,9 @@ CSize CORXToolBar::CalcInsideSize(BOOL bHorz) const
 
 CSize CORXToolBar::WrapButtons(int nLength, DWORD dwMode)
 {
+    CORXChevron* pChevron = GetChevron();
+    if (pChevron != NULL)
+        pChevron->SetNoRoom(FALSE);
     CalcMaxButtonHeight();
     if (!(m_dwStyle & CBRS_SIZE_FIXED))
     {
@@ -68,6 +72,12 @@ CSize CORXToolBar::WrapButtons(int nLength, DWORD dwMode)
         }
     }
     CSize size = CalcSize(!(dwMode & LM_HORZ));
+    // A chevron with nothing to offer takes no room.
+    if (pChevron != NULL && !pChevron->HasCustomizeCommand() && !pChevron->HasInvisibleButtons())
+    {
+        pChevron->SetNoRoom(TRUE);
+        size = CalcSize(!(dwMode & LM_HORZ));
+    }
     if ((dwMode & LM_COMMIT) && (m_dwStyle & CBRS_FLOATING) && (m_dwStyle & CBRS_SIZE_DYNAMIC) &&
         (dwMode & LM_HORZ))
         m_nMRUWidth = size.cx;
@@ -93,6 +103,8 @@ int CORXToolBar::WrapToolBar(int nWidth, int nHeight)
         nHeight = 32767;
     BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
     CSize sizeCell = GetCellSize();
+    if (m_pCustomizeBtn != NULL && bHorz && !(m_dwStyle & CBRS_FLOATING))
+        nWidth -= m_pCustomizeBtn->OnCalculateSize(&dc, sizeCell, bHorz).cx;
     int nRows = 1;
     int x = 0, y = 0;
     CORXToolbarButton* pPrev = NULL;
@@ -254,11 +266,41 @@ void CORXToolBar::AdjustLayout()
         if (!(pButton->m_nStyle & TBBS_SEPARATOR))
             pButton->m_bTextBelow = m_bTextLabels && bHorz;
     }
-    CFrameWnd* pFrame = GetParentFrame();
-    if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
-        pFrame->RecalcLayout();
+    if (DYNAMIC_DOWNCAST(CReBar, GetParent()) != NULL)
+        UpdateReBarBand();
+    else
+    {
+        CFrameWnd* pFrame = GetParentFrame();
+        if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
+            pFrame->RecalcLayout();
+    }
     PlaceButtons();
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+}
+
+void CORXToolBar::UpdateReBarBand()
+{
+    CReBar* pReBar = DYNAMIC_DOWNCAST(CReBar, GetParent());
+    if (pReBar == NULL || pReBar->GetSafeHwnd() == NULL)
+        return;
+    CReBarCtrl& ctrl = pReBar->GetReBarCtrl();
+    UINT nBands = ctrl.GetBandCount();
+    for (UINT i = 0; i < nBands; i++)
+    {
+        REBARBANDINFO rbbi;
+        memset(&rbbi, 0, sizeof(rbbi));
+        rbbi.cbSize = REBARBANDINFOA_V6_SIZE;
+        rbbi.fMask = RBBIM_CHILD;
+        if (!ctrl.GetBandInfo(i, &rbbi) || rbbi.hwndChild != m_hWnd)
+            continue;
+        CSize sizeBar = CalcFixedLayout(FALSE, TRUE);
+        rbbi.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        rbbi.cxMinChild = m_sizeButton.cx;
+        rbbi.cyMinChild = sizeBar.cy;
+        rbbi.cxIdeal = sizeBar.cx;
+        ctrl.SetBandInfo(i, &rbbi);
+        return;
+    }
 }
 
 DWORD CORXToolBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout)
@@ -282,13 +324,32 @@ void CORXToolBar::PlaceButtons()
     CSize sizeCell = GetCellSize();
     int nRowHeight = m_bFixedRowHeight ? m_nFixedRowHeight : sizeCell.cy;
 
+    // A docked bar keeps its chevron at the far end and hides there what does not fit before it.
+    CORXChevron* pChevron = GetChevron();
+    BOOL bChevronLayout = pChevron != NULL && !bFloating && !m_bCustomizeMode;
+    CSize sizeChevron(0, 0);
+    CORXToolbarButton* pLastButton = NULL;
+    if (bChevronLayout)
+    {
+        pChevron->ClearInvisibleButtons();
+        BOOL bNoRoom = pChevron->IsNoRoom();
+        pChevron->SetNoRoom(FALSE);
+        CSize sizeFull =
+            bHorz ? CSize(sizeCell.cx, rectClient.Height()) : CSize(rectClient.Width(), sizeCell.cy);
+        sizeChevron = m_pCustomizeBtn->OnCalculateSize(&dc, sizeFull, bHorz);
+        pChevron->SetNoRoom(bNoRoom);
+        POSITION posChevron = m_Buttons.Find(m_pCustomizeBtn);
+        m_Buttons.GetPrev(posChevron);
+        if (posChevron != NULL)
+            pLastButton = (CORXToolbarButton*)m_Buttons.GetAt(posChevron);
+    }
+
     CPoint cur =
         bHorz ? CPoint(rectClient.left + 1, rectClient.top) : CPoint(rectClient.left, rectClient.top + 1);
     BOOL bPrevSeparator = TRUE; // a separator that starts a row is hidden
     POSITION posRowStart = m_Buttons.GetHeadPosition();
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
     {
-        POSITION posThis = pos;
         CORXToolbarButton* pButton = (CORXToolbarButton*)m_Buttons.GetNext(pos);
         if (pButton == m_pCustomizeBtn)
             continue;
@@ -299,6 +360,23 @@ void CORXToolBar::PlaceButtons()
         BOOL bHide = bSeparator && bPrevSeparator;
         if (bHide)
             size = CSize(0, 0);
+        BOOL bOverflow = FALSE;
+        if (bChevronLayout && !bHide)
+        {
+            // The last button may take the chevron's place while the chevron has nothing to offer.
+            int nReserve = bHorz ? sizeChevron.cx : sizeChevron.cy;
+            if (pButton == pLastButton && !pChevron->HasCustomizeCommand() &&
+                !pChevron->HasInvisibleButtons())
+                nReserve = 0;
+            int nEnd = bHorz ? cur.x + size.cx : cur.y + size.cy;
+            int nEdge = bHorz ? rectClient.right : rectClient.bottom;
+            if (nEnd > nEdge - nReserve)
+            {
+                bOverflow = TRUE;
+                bHide = TRUE;
+                pChevron->AddInvisibleButton(pButton);
+            }
+        }
         CRect rect = bHorz ? CRect(cur, CSize(size.cx, std::max(size.cy, (LONG)nRowHeight)))
                            : CRect(cur, CSize(std::max(size.cx, (LONG)sizeCell.cx), size.cy));
         if (!bHorz)
@@ -307,6 +385,8 @@ void CORXToolBar::PlaceButtons()
             pButton->Show(!bHide);
         if (pButton->Rect() != rect)
             pButton->SetRect(rect);
+        if (bOverflow)
+            continue;
         if (bHorz)
             cur.x += size.cx;
         else
@@ -333,7 +413,21 @@ void CORXToolBar::PlaceButtons()
             bPrevSeparator = TRUE;
             posRowStart = pos;
         }
-        (void)posThis;
+    }
+
+    if (m_pCustomizeBtn != NULL)
+    {
+        BOOL bShow = bChevronLayout && (pChevron->HasCustomizeCommand() || pChevron->HasInvisibleButtons());
+        CRect rect(0, 0, 0, 0);
+        if (bShow)
+            rect = bHorz ? CRect(rectClient.right - sizeChevron.cx, rectClient.top, rectClient.right,
+                                 rectClient.bottom)
+                         : CRect(rectClient.left, rectClient.bottom - sizeChevron.cy, rectClient.right,
+                                 rectClient.bottom);
+        if (m_pCustomizeBtn->IsHidden() == bShow)
+            m_pCustomizeBtn->Show(bShow);
+        if (m_pCustomizeBtn->Rect() != rect)
+            m_pCustomizeBtn->SetRect(rect);
     }
     dc.SelectObject(pOldFont);
 }
@@ -640,6 +734,8 @@ void CORXToolBar::OnSize(UINT nType, int cx, int cy)
 void CORXToolBar::OnWindowPosChanging(WINDOWPOS* lpwndpos)
 {
     CControlBar::OnWindowPosChanging(lpwndpos);
+    if (DYNAMIC_DOWNCAST(CReBar, GetParent()) != NULL)
+        PlaceButtons();
 }
 
 void CORXToolBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)

@@ -47,9 +47,9 @@ int MeasureTextHeight(CFont& font)
 CORXGlobalData::CORXGlobalData()
     : hbrBtnHilite(NULL), hbrBtnShadow(NULL), hbrWindow(NULL), clrHotText(RGB(0, 0, 255)),
       bIsWindowsNT4(FALSE), bIsWindows9x(FALSE), m_nBitsPerPixel(0), bIsRemoteSession(FALSE),
-      m_nTextHeightHorz(0), m_nTextHeightVert(0), m_hinstUXThemeDLL(NULL), m_nTextBelowSpacing(4),
-      m_nMaxToolTipWidth(-1), m_hcurStretch(NULL), m_hcurStretchVert(NULL), m_hcurHand(NULL),
-      m_bUxThemeTried(FALSE)
+      m_nTextHeightHorz(0), m_nTextHeightVert(0), m_hinstUXThemeDLL(NULL), m_bUseXPTheme(TRUE),
+      m_nTextBelowSpacing(4), m_nMaxToolTipWidth(-1), m_hcurStretch(NULL), m_hcurStretchVert(NULL),
+      m_hcurHand(NULL), m_bUxThemeTried(FALSE)
 {
     UpdateSysColors();
     UpdateFonts();

@@ -88,6 +88,9 @@ public:
     int m_nTextHeightVert;
 
     HINSTANCE m_hinstUXThemeDLL;
+    // The framework's XP-theme switch: while it is on, controls that can follow the system's visual
+    // styles do so under a look that reports itself themed.
+    BOOL m_bUseXPTheme;
 
     // Held for the bars and the extras: the extra height between an image and a label under
     // it, the widest tool tip (-1 none) and cursors that their users load on first need.

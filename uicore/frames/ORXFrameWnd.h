@@ -39,6 +39,8 @@ public:
     {
         return GetButtonToolTipText(pButton, strTTText);
     }
+    // The menu has already handed the keyboard on; a frame that tracks its menus forgets it here.
+    virtual void OnClosePopupMenu(CORXPopupMenu* pMenu) {}
 
     // Overridables
 public:

@@ -2,6 +2,16 @@
 #include "ORXExtrasHooks.h"
 
 CFrameWnd* g_pORXInPlaceFrame = NULL;
+CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDir)
+{
+    int nDir = strCurDir.GetLength();
+    if (nDir == 0 || strPath.GetLength() <= nDir || strCurDir.CompareNoCase(strPath.Left(nDir)) != 0)
+        return strPath;
+    CString strName = strPath.Mid(nDir);
+    if (strName.FindOneOf(_T("\\/")) >= 0)
+        return strPath;
+    return strName;
+}
 
 CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd)
 {

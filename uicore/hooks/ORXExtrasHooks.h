@@ -27,6 +27,17 @@ public:
     virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey) { return FALSE; }
     // A menu torn off into a new floating bar: FALSE refuses the bar, which is then destroyed.
     virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenuPopup, CControlBar* pBar) { return TRUE; }
+    // The bar's control id lies in the frame's range of user-defined tool bars.
+    virtual BOOL IsUserDefinedToolbar(const CORXToolBar* pBar) const { return FALSE; }
+    // The image of a menu item (TRUE: the frame drew it, the item draws none of its own) and the
+    // side band of a pop-up menu.
+    virtual BOOL OnDrawMenuItemImage(CDC* pDC, CORXToolbarButton* pMenuItem, const CRect& rectImage)
+    {
+        return FALSE;
+    }
+    virtual void OnDrawPopupSideBand(CDC* pDC, CORXPopupMenu* pMenu, const CRect& rectBand) {}
+    // One of the frame's pop-up menus closes.
+    virtual void OnClosePopupMenu(CORXPopupMenu* pMenu) {}
 };
 
 // The frame that speaks for a window: the current in-place frame, else the window's parent frame
@@ -55,6 +66,9 @@ public:
     // buttons (the sheet's own); the all-commands category comes last. Without bAddEmpty a category
     // with no real command is left out. FALSE when the sheet keeps no categories.
     virtual BOOL FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAddEmpty = TRUE) { return FALSE; }
+    // Asked first when a button image is edited (the dialog that asks, the bitmap, its colour
+    // depth): FALSE cancels the edit.
+    virtual BOOL OnEditToolbarMenuImage(CWnd* pWndParent, CBitmap& bitmap, int nBitsPerPixel) { return TRUE; }
 };
 
 // What the looks read of a tab window.
@@ -118,7 +132,27 @@ public:
     virtual UINT GetToolsEntryCmd() const = 0;
     virtual BOOL DrawToolIcon(UINT uiCmd, CDC* pDC, const CRect& rect) = 0;
     virtual BOOL InvokeTool(UINT uiCmd) = 0;
+    // The tools in their order: a menu shows one item per tool at the tools' place.
+    virtual int GetToolCount() const { return 0; }
+    virtual UINT GetToolCmd(int iIndex) const { return 0; }
+    virtual CString GetToolName(int iIndex) const { return CString(); }
+    // The tool's icon to the clipboard; FALSE when it could not be copied.
+    virtual BOOL CopyToolIcon(UINT uiCmd) { return FALSE; }
 };
+
+// The application's list of recently used files, most recent first (an empty path is an unused
+// entry), registered with the services by an application that keeps one.
+class CORXRecentFileList
+{
+public:
+    virtual ~CORXRecentFileList() {}
+    virtual int GetSize() const = 0;
+    virtual CString GetPath(int iIndex) const = 0;
+};
+
+// The name a menu shows for a recent file: the path as it is, or only the file's name when it lies
+// directly in the current folder (given with its final backslash).
+CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDir);
 
 // TRUE when the object's run-time class, or one of its bases, has the name given: the core's test
 // for classes that only the extras define.

@@ -278,6 +278,24 @@ BOOL CORXUserToolsManager::DrawToolIcon(UINT uiCmd, CDC* pDC, const CRect& rect)
     return TRUE;
 }
 
+UINT CORXUserToolsManager::GetToolCmd(int iIndex) const
+{
+    POSITION pos = iIndex >= 0 ? m_lstUserTools.FindIndex(iIndex) : NULL;
+    return pos != NULL ? ((CORXUserTool*)m_lstUserTools.GetAt(pos))->GetCommandId() : 0;
+}
+
+CString CORXUserToolsManager::GetToolName(int iIndex) const
+{
+    POSITION pos = iIndex >= 0 ? m_lstUserTools.FindIndex(iIndex) : NULL;
+    return pos != NULL ? ((CORXUserTool*)m_lstUserTools.GetAt(pos))->m_strLabel : CString();
+}
+
+BOOL CORXUserToolsManager::CopyToolIcon(UINT uiCmd)
+{
+    CORXUserTool* pTool = FindTool(uiCmd);
+    return pTool != NULL && pTool->CopyIconToClipboard();
+}
+
 BOOL CORXUserToolsManager::InvokeTool(UINT uiCmd)
 {
     CORXUserTool* pTool = FindTool(uiCmd);

@@ -70,6 +70,10 @@ public:
     virtual UINT GetToolsEntryCmd() const { return m_uiCmdToolsDummy; }
     virtual BOOL DrawToolIcon(UINT uiCmd, CDC* pDC, const CRect& rect);
     virtual BOOL InvokeTool(UINT uiCmd);
+    virtual int GetToolCount() const { return (int)m_lstUserTools.GetCount(); }
+    virtual UINT GetToolCmd(int iIndex) const;
+    virtual CString GetToolName(int iIndex) const;
+    virtual BOOL CopyToolIcon(UINT uiCmd);
 
 protected:
     void RemoveAllTools();

@@ -6,6 +6,7 @@
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXToolbarMenuButton.h"
+#include "uicore/uicore_res.h"
 
 IMPLEMENT_SERIAL(CORXDropDownToolBar, CORXToolBar, 1)
 IMPLEMENT_SERIAL(CORXDropDownFrame, CMiniFrameWnd, VERSIONABLE_SCHEMA | 1)
@@ -737,5 +738,15 @@ BOOL CORXDropDownToolbarButton::ExportToMenuButton(CORXToolbarButton& menuButton
     }
     pMenuButton->CreateFromMenu(hMenu);
     ::DestroyMenu(hMenu);
+    return TRUE;
+}
+
+BOOL CORXDropDownToolbarButton::OnCustomizeMenu(CMenu* pMenu)
+{
+    if (pMenu == NULL)
+        return FALSE;
+    for (UINT uiCmd : {ID_ORX_TOOLBAR_IMAGE, ID_ORX_TOOLBAR_TEXT, ID_ORX_TOOLBAR_IMAGE_AND_TEXT,
+                       ID_ORX_TOOLBAR_APPEARANCE, ID_ORX_TOOLBAR_COPY_IMAGE})
+        pMenu->EnableMenuItem(uiCmd, MF_BYCOMMAND | MF_GRAYED);
     return TRUE;
 }

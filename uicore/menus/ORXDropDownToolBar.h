@@ -118,6 +118,8 @@ public:
     virtual BOOL OnClick(CWnd* pWnd, BOOL bDelay = TRUE);
     virtual void OnChangeParentWnd(CWnd* pWndParent);
     virtual BOOL ExportToMenuButton(CORXToolbarButton& menuButton) const;
+    // The button shows its palette's image: the customise menu's image and text items are greyed.
+    virtual BOOL OnCustomizeMenu(CMenu* pMenu);
     virtual void OnCancelMode();
     virtual BOOL IsDroppedDown() const { return m_pPopupMenu != NULL; }
 

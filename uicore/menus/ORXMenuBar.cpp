@@ -248,6 +248,26 @@ void CORXMenuBar::CreateFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForceUpdate)
 /////////////////////////////////////////////////////////////////////////////
 // Buttons of a maximised child window
 
+int CORXMenuBar::FindDropIndex(const CPoint point, CRect& rectDrag) const
+{
+    int iIndex = CORXToolBar::FindDropIndex(point, rectDrag);
+    // Never after the child window's buttons at the bar's end: before the first of them.
+    for (int i = 0; i < GetCount() && iIndex > i; i++)
+    {
+        CORXToolbarButton* pButton = GetButton(i);
+        if (IsChildButton(pButton) && !pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarSystemMenuButton)))
+        {
+            iIndex = i;
+            CRect rect = pButton->Rect();
+            BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+            rectDrag = bHorz ? CRect(rect.left - 3, rect.top, rect.left + 3, rect.bottom)
+                             : CRect(rect.left, rect.top - 3, rect.right, rect.top + 3);
+            break;
+        }
+    }
+    return iIndex;
+}
+
 BOOL CORXMenuBar::IsChildButton(const CORXToolbarButton* pButton) const
 {
     return pButton != NULL && (pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarSystemMenuButton)) ||

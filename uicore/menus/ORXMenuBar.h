@@ -42,12 +42,16 @@ public:
     virtual void ResetAllButtons();
     virtual int GetRowHeight() const;
     virtual int GetColumnWidth() const;
+    virtual BOOL IsButtonExtraSizeAvailable() const { return FALSE; }
+    virtual BOOL AllowChangeTextLabels() const { return FALSE; }
+    virtual BOOL CanBeClosed() const { return FALSE; }
     virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1);
     virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1);
     virtual BOOL RestoreOriginalState();
     virtual BOOL OnSetDefaultButtonText(CORXToolbarButton* pButton);
     virtual void SetHighlightedButton(int iButton);
     virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const;
     virtual void PlaceButtons();
     virtual BOOL OnSendCommand(const CORXToolbarButton* pButton);
     virtual BOOL IsMenuMode(const CORXToolbarButton* pButton = NULL) const;

@@ -4,8 +4,10 @@
 
 #include <afxpriv.h>
 
+#include "ORXCommandManager.h"
 #include "ORXDrawHelper.h"
 #include "ORXExtrasHooks.h"
+#include "ORXServices.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
 #include "ORXMenuPage.h"
@@ -364,6 +366,11 @@ BOOL CORXPopupMenu::InitMenuBar()
         if (!bRestored && !m_wndMenuBar.ImportFromMenu(m_hMenu, m_pParentBtn == NULL))
             return FALSE;
     }
+    if (!CORXToolBar::IsCustomizeMode())
+    {
+        ExpandRecentFiles();
+        ExpandUserTools();
+    }
     // The items' states, from the update handlers only.
     CCmdTarget* pTarget = m_pMessageWnd;
     if (pTarget == NULL)
@@ -374,6 +381,105 @@ BOOL CORXPopupMenu::InitMenuBar()
         return FALSE;
     RecalcLayout();
     return TRUE;
+}
+
+void CORXPopupMenu::ExpandRecentFiles()
+{
+    CORXRecentFileList* pFiles = CORXServices::Find<CORXRecentFileList>();
+    if (pFiles == NULL)
+        return;
+    int iPlace = -1;
+    for (int i = 0; i < m_wndMenuBar.GetCount() && iPlace < 0; i++)
+    {
+        CORXToolbarButton* pItem = m_wndMenuBar.GetButton(i);
+        if (pItem->m_nID == ID_FILE_MRU_FILE1 && pItem->m_strText == _T("Recent File"))
+            iPlace = i;
+    }
+    if (iPlace < 0)
+        return;
+    TCHAR szCurDir[_MAX_PATH] = {};
+    DWORD nCurDir = ::GetCurrentDirectory(_MAX_PATH, szCurDir);
+    CString strCurDir = nCurDir > 0 && nCurDir < _MAX_PATH ? szCurDir : _T("");
+    if (!strCurDir.IsEmpty() && strCurDir.Right(1) != _T("\\"))
+        strCurDir += _T('\\');
+    int nInserted = 0;
+    int nSize = std::min(pFiles->GetSize(), 16); // the commands the framework keeps for them
+    for (int i = 0; i < nSize; i++)
+    {
+        CString strPath = pFiles->GetPath(i);
+        if (strPath.IsEmpty())
+            continue;
+        // An ampersand of the name is shown, not taken for an access key.
+        CString strName = ORXRecentFileDisplayName(strPath, strCurDir);
+        strName.Replace(_T("&"), _T("&&"));
+        CString strText;
+        strText.Format(_T("&%d %s"), nInserted + 1, (LPCTSTR)strName);
+        CORXToolbarMenuButton* pItem = new CORXToolbarMenuButton(ID_FILE_MRU_FILE1 + i, NULL, -1, strText);
+        if (m_wndMenuBar.InsertButton(pItem, iPlace + 1 + nInserted) < 0)
+            delete pItem;
+        else
+            nInserted++;
+    }
+    if (nInserted > 0)
+    {
+        // The placeholder goes without taking a separator with it.
+        POSITION pos = m_wndMenuBar.m_Buttons.FindIndex(iPlace);
+        delete (CORXToolbarButton*)m_wndMenuBar.m_Buttons.GetAt(pos);
+        m_wndMenuBar.m_Buttons.RemoveAt(pos);
+        m_wndMenuBar.RebuildAccelerationKeys();
+    }
+    else
+        m_wndMenuBar.RemoveButton(iPlace); // and a separator after it that meets one before it
+}
+
+void CORXPopupMenu::ExpandUserTools()
+{
+    CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
+    if (pTools == NULL)
+        return;
+    int iPlace = m_wndMenuBar.CommandToIndex(pTools->GetToolsEntryCmd());
+    if (iPlace < 0)
+        return;
+    POSITION posPlace = m_wndMenuBar.m_Buttons.FindIndex(iPlace);
+    delete (CORXToolbarButton*)m_wndMenuBar.m_Buttons.GetAt(posPlace);
+    m_wndMenuBar.m_Buttons.RemoveAt(posPlace);
+    auto IsSeparator = [this](int i) {
+        CORXToolbarButton* pItem = m_wndMenuBar.GetButton(i);
+        return pItem != NULL && (pItem->m_nStyle & TBBS_SEPARATOR) != 0;
+    };
+    int nTools = pTools->GetToolCount();
+    int iInsert = iPlace;
+    if (nTools > 0 && m_wndMenuBar.GetCount() > 0 && iPlace > 0 && !IsSeparator(iPlace - 1))
+    {
+        if (m_wndMenuBar.InsertSeparator(iInsert) >= 0)
+            iInsert++;
+    }
+    CORXCommandManager* pCmdMgr = CORXCommandManager::GetCmdMgr();
+    for (int i = 0; i < nTools; i++)
+    {
+        UINT uiCmd = pTools->GetToolCmd(i);
+        int iImage = pCmdMgr->GetCmdImage(uiCmd, TRUE);
+        BOOL bUser = iImage >= 0;
+        if (!bUser)
+            iImage = pCmdMgr->GetCmdImage(uiCmd, FALSE);
+        CORXToolbarMenuButton* pItem =
+            new CORXToolbarMenuButton(uiCmd, NULL, iImage, pTools->GetToolName(i), bUser);
+        if (m_wndMenuBar.InsertButton(pItem, iInsert) < 0)
+            delete pItem;
+        else
+            iInsert++;
+    }
+    if (iInsert > iPlace && iInsert < m_wndMenuBar.GetCount() && !IsSeparator(iInsert))
+        m_wndMenuBar.InsertSeparator(iInsert);
+    // No separator right after another.
+    for (int i = m_wndMenuBar.GetCount() - 1; i > 0; i--)
+        if (IsSeparator(i) && IsSeparator(i - 1))
+        {
+            POSITION pos = m_wndMenuBar.m_Buttons.FindIndex(i);
+            delete (CORXToolbarButton*)m_wndMenuBar.m_Buttons.GetAt(pos);
+            m_wndMenuBar.m_Buttons.RemoveAt(pos);
+        }
+    m_wndMenuBar.RebuildAccelerationKeys();
 }
 
 BOOL CORXPopupMenu::OnShowPopup(CFrameWnd* pFrame, CORXPopupMenu* pMenu)
@@ -540,7 +646,39 @@ int CORXPopupMenu::HitTest(CPoint ptScreen) const
     }
     if (m_rectTearOffCaption.PtInRect(pt))
         return HT_TEAROFF;
+    if (GetSideBandRect().PtInRect(pt))
+        return HT_SIDE_BAND;
     return HT_ITEMS;
+}
+
+CRect CORXPopupMenu::GetSideBandRect() const
+{
+    if (m_iLogoWidth <= 0 || GetSafeHwnd() == NULL)
+        return CRect(0, 0, 0, 0);
+    CRect rect;
+    GetClientRect(rect);
+    if (!CORXToolBar::IsCustomizeMode())
+    {
+        rect.right -= m_iShadowSize;
+        rect.bottom -= m_iShadowSize;
+    }
+    rect.DeflateRect(2, 2);
+    switch (m_nLogoLocation)
+    {
+    case 1:
+        rect.left = rect.right - m_iLogoWidth;
+        break;
+    case 2:
+        rect.bottom = rect.top + m_iLogoWidth;
+        break;
+    case 3:
+        rect.top = rect.bottom - m_iLogoWidth;
+        break;
+    default:
+        rect.right = rect.left + m_iLogoWidth;
+        break;
+    }
+    return rect;
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -562,6 +700,10 @@ void CORXPopupMenu::RecalcLayout(BOOL)
 
     CSize sizeBar = m_wndMenuBar.CalcSize(TRUE);
     place.size = CSize(sizeBar.cx + 4, sizeBar.cy + 4);
+    if (m_nLogoLocation == 2 || m_nLogoLocation == 3)
+        place.size.cy += m_iLogoWidth;
+    else
+        place.size.cx += m_iLogoWidth;
     if (m_pEditPage != NULL)
         place.size.cy += ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * ::GetSystemMetrics(SM_CYBORDER) + 5;
     else
@@ -659,6 +801,21 @@ BOOL CORXPopupMenu::PlaceItemBar(BOOL bForce)
         rectClient.bottom -= m_iShadowSize;
     }
     rectClient.DeflateRect(2, 2);
+    switch (m_iLogoWidth > 0 ? m_nLogoLocation : -1)
+    {
+    case 0:
+        rectClient.left += m_iLogoWidth;
+        break;
+    case 1:
+        rectClient.right -= m_iLogoWidth;
+        break;
+    case 2:
+        rectClient.top += m_iLogoWidth;
+        break;
+    case 3:
+        rectClient.bottom -= m_iLogoWidth;
+        break;
+    }
     if (!m_rectTearOffCaption.IsRectEmpty())
         rectClient.top += m_rectTearOffCaption.Height();
 
@@ -746,6 +903,33 @@ void CORXPopupMenu::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
     PlaceItemBar(FALSE);
+    CRect rectBand = GetSideBandRect();
+    if (!rectBand.IsRectEmpty())
+    {
+        rectBand.InflateRect(2, 2);
+        InvalidateRect(rectBand);
+    }
+}
+
+CORXFrameHooks* CORXPopupMenu::GetFrameHooks() const
+{
+    // By window handles along the owners: the objects behind a closing chain may be gone already.
+    HWND hOwner = GetSafeHwnd() != NULL ? ::GetWindow(m_hWnd, GW_OWNER) : NULL;
+    for (int nDepth = 0; hOwner != NULL && nDepth < 64; nDepth++)
+    {
+        char szClass[64] = {};
+        ::GetClassNameA(hOwner, szClass, sizeof(szClass));
+        if (lstrcmpiA(szClass, ORX_POPUPMENU_CLASS) != 0)
+            break;
+        hOwner = ::GetWindow(hOwner, GW_OWNER);
+    }
+    CWnd* pOwner = hOwner != NULL ? CWnd::FromHandlePermanent(hOwner) : NULL;
+    if (pOwner == NULL)
+        return NULL;
+    CWnd* pFrame = g_pORXInPlaceFrame;
+    if (pFrame == NULL)
+        pFrame = pOwner->IsFrameWnd() ? pOwner : pOwner->GetParentFrame();
+    return pFrame != NULL ? dynamic_cast<CORXFrameHooks*>(pFrame) : NULL;
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -781,6 +965,10 @@ void CORXPopupMenu::DrawFinal(CDC* pDC)
     pDC->FillRect(rectMenu, &globalData.brBtnFace);
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
     pLook->OnDrawMenuBorder(pDC, this, rectMenu);
+    CRect rectBand = GetSideBandRect();
+    CORXFrameHooks* pHooks = rectBand.IsRectEmpty() ? NULL : GetFrameHooks();
+    if (pHooks != NULL)
+        pHooks->OnDrawPopupSideBand(pDC, this, rectBand);
     if (!m_rectTearOffCaption.IsRectEmpty())
         pLook->OnDrawTearOffCaption(pDC, m_rectTearOffCaption, m_bTearOffPressed);
 
@@ -1134,6 +1322,9 @@ BOOL CORXPopupMenu::PreTranslateForMenu(MSG* pMsg)
     case WM_MBUTTONDOWN:
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN: {
+        // In customise mode the menus stay open while buttons are dragged into them.
+        if (CORXToolBar::IsCustomizeMode())
+            return FALSE;
         // A press outside every open menu closes them all.
         for (HWND hWnd = pMsg->hwnd; hWnd != NULL; hWnd = ::GetParent(hWnd))
         {
@@ -1198,6 +1389,17 @@ void CORXPopupMenu::OnDestroy()
     if (m_pParentBtn != NULL)
     {
         CORXToolbarMenuButton* pParentBtn = m_pParentBtn;
+        if (CORXToolBar::IsCustomizeMode())
+        {
+            // The items as the user arranged them go up to the item that opened the menu; its own
+            // menu hands them on when it closes in turn.
+            HMENU hEdited = m_wndMenuBar.ExportToMenu();
+            if (hEdited != NULL)
+            {
+                pParentBtn->CreateFromMenu(hEdited);
+                ::DestroyMenu(hEdited);
+            }
+        }
         m_pParentBtn = NULL;
         pParentBtn->OnPopupClosed(this);
         if (pParentBar != NULL && pParentBar->GetSafeHwnd() != NULL)
@@ -1212,12 +1414,20 @@ void CORXPopupMenu::OnDestroy()
         if (!CORXToolBar::IsCustomizeMode() && m_bCloseParent && pParentMenu != NULL &&
             pParentMenu->GetSafeHwnd() != NULL && !pParentMenu->m_bDestroying)
             pParentMenu->PostMessage(WM_CLOSE);
+        // The menu bar keeps all items shown while its menus change and clears the flag itself; a
+        // plain tool bar has no such moment, so its menus hide rarely used items again once the
+        // chain is closed.
+        if (pParentMenu == NULL && pParentBar != NULL && !pParentBar->IsKindOf(RUNTIME_CLASS(CORXMenuBar)))
+            CORXMenuBar::SetShowAllCommands(FALSE);
     }
     else
         CORXMenuBar::SetShowAllCommands(FALSE); // the next menus hide rarely used items again
     if (m_pEditPage != NULL)
         m_pEditPage->CloseContextMenu(this);
     CORXServices::ForEach<CORXMenuHost>([this](CORXMenuHost* pHost) { pHost->OnMenuClosed(this); });
+    CORXFrameHooks* pHooks = GetFrameHooks();
+    if (pHooks != NULL)
+        pHooks->OnClosePopupMenu(this);
     if (m_pActivePopupMenu == this)
         m_pActivePopupMenu =
             pParentMenu != NULL && pParentMenu->GetSafeHwnd() != NULL && !m_bCloseParent ? pParentMenu : NULL;

@@ -14,6 +14,7 @@
 
 class CORXToolbarMenuButton;
 class CORXMenuPage;
+class CORXFrameHooks;
 
 // The window class of every pop-up menu.
 #define ORX_POPUPMENU_CLASS "ORXPopupMenu"
@@ -133,6 +134,11 @@ public:
 public:
     virtual CORXPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
     virtual BOOL InCommand() { return m_wndMenuBar.IsInCommand(); }
+    // Tearing off: the menu becomes a floating tool bar of the main frame at a screen point.
+    virtual BOOL TearOff(CPoint ptScreen);
+    // A tool bar of the frame with the id and title, its buttons made from the menu handle; NULL
+    // without a menu handle or when the window cannot be made.
+    virtual CORXToolBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCTSTR lpszName);
     // Shows the menu; once it is shown, the window owns the object and deletes it when it closes.
     // FALSE leaves the object to the caller, which deletes it (the menu handle goes with it when
     // the menu owns it).
@@ -152,12 +158,15 @@ public:
     BOOL PostCommand(UINT uiCommandID);
     BOOL PlaceItemBar(BOOL bForce);
 
-    // Tearing off: the menu becomes a floating tool bar of the main frame at a screen point.
-    virtual BOOL TearOff(CPoint ptScreen);
-    // A tool bar of the frame with the id and title, its buttons made from the menu handle; NULL
-    // without a menu handle or when the window cannot be made.
-    virtual CORXToolBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCTSTR lpszName);
     BOOL IsTearOffOn() const;
+    // A band of the width along one side of the menu (0 left, 1 right, 2 top, 3 bottom), which the
+    // frame paints; width 0 takes it away. Set before the menu is created.
+    void SetSideBand(int nWidth, int nSide = 0)
+    {
+        m_iLogoWidth = nWidth < 0 ? 0 : nWidth;
+        m_nLogoLocation = nSide;
+    }
+    CRect GetSideBandRect() const;
     CRect GetTearOffRect() const { return m_rectTearOffCaption; }
 
     // Attributes
@@ -264,6 +273,11 @@ protected:
     static BOOL ApproveShow(CORXPopupMenu* pMenu);
     void Initialize();
     BOOL InitMenuBar();
+    // The framework frame that speaks for the chain this menu belongs to, NULL when none.
+    CORXFrameHooks* GetFrameHooks() const;
+    // The placeholders of a menu become items: the recent files and the user tools.
+    void ExpandRecentFiles();
+    void ExpandUserTools();
     void CheckShadow();
     void DrawFinal(CDC* pDC);
     void DrawAnimationFrame(CDC* pDC);

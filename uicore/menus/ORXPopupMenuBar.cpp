@@ -8,6 +8,7 @@
 #include "ORXCommandManager.h"
 #include "ORXContextMenuManager.h"
 #include "ORXExtrasHooks.h"
+#include "ORXServices.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
 #include "ORXMenuSound.h"
@@ -16,6 +17,7 @@
 #include "ORXTearOffManager.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXVisualManager.h"
+#include "uicore/uicore_res.h"
 
 #include <algorithm>
 #include <errno.h>
@@ -25,6 +27,7 @@ IMPLEMENT_SERIAL(CORXPopupMenuBar, CORXToolBar, 1)
 
 int CORXPopupMenuBar::m_nMenuShowDelay = -1;
 int CORXPopupMenuBar::m_iLastCommandIndex = -1;
+BOOL CORXPopupMenuBar::m_bHighlightDisabledItems = FALSE;
 
 namespace
 {
@@ -58,6 +61,8 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_NCCALCSIZE()
 ON_WM_NCPAINT()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_COMMAND(ID_ORX_TOOLBAR_TEXT, OnToolbarText)
+ON_COMMAND(ID_ORX_TOOLBAR_IMAGE_AND_TEXT, OnToolbarImageAndText)
 END_MESSAGE_MAP()
 
 CORXPopupMenuBar::CORXPopupMenuBar()
@@ -71,6 +76,22 @@ CORXPopupMenuBar::CORXPopupMenuBar()
 }
 
 CORXPopupMenuBar::~CORXPopupMenuBar() {}
+
+CSize CORXPopupMenuBar::GetImageSize() const
+{
+    if (m_pRelatedToolbar != NULL)
+        return m_pRelatedToolbar->GetImageSize();
+    return GetMenuImageSize();
+}
+
+BOOL CORXPopupMenuBar::OnSetDefaultButtonText(CORXToolbarButton* pButton)
+{
+    CORXToolBar* pOpener = GetTopMenuOpener();
+    if (pOpener != NULL && pOpener != this && pOpener->GetSafeHwnd() != NULL &&
+        pOpener->OnSetDefaultButtonText(pButton))
+        return TRUE;
+    return CORXToolBar::OnSetDefaultButtonText(pButton);
+}
 
 CORXPopupMenu* CORXPopupMenuBar::GetPopupMenu() const
 {
@@ -234,8 +255,8 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
         CORXToolbarMenuButton* pItem = new CORXToolbarMenuButton(uiCmd, info.hSubMenu, -1, strText);
         if (IsMenuCommand(uiCmd) && CORXCommandManager::GetCmdMgr()->GetCmdImage(uiCmd, FALSE) < 0)
             pItem->m_bImage = FALSE;
-        BOOL bUserTool = CORXServices::Find<CORXUserToolsLink>() != NULL &&
-                         CORXServices::Find<CORXUserToolsLink>()->IsUserToolCmd(uiCmd);
+        CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
+        BOOL bUserTool = pTools != NULL && pTools->IsUserToolCmd(uiCmd);
         if ((uiState & (MF_GRAYED | MF_DISABLED)) && !bUserTool)
             pItem->m_nStyle |= TBBS_DISABLED;
         if (uiState & MF_CHECKED)
@@ -479,6 +500,14 @@ void CORXPopupMenuBar::SetButtonStyle(int nIndex, UINT nStyle)
 
 int CORXPopupMenuBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
+    CORXToolbarButton* pButton = GetButton(((CORXPopupMenuBar*)this)->HitTest(point));
+    if (pButton != NULL && pTI != NULL && m_bShowTooltips && pButton->OnToolHitTest(this, pTI))
+    {
+        pTI->rect = pButton->Rect();
+        pTI->uId = pButton->m_nID == (UINT)-1 ? 0 : pButton->m_nID;
+        pTI->hwnd = m_hWnd;
+        return (int)pTI->uId;
+    }
     return CORXToolBar::OnToolHitTest(point, pTI);
 }
 
@@ -753,20 +782,24 @@ void CORXPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CORXToolbarButton* 
         else if (InvokeThroughChevron(pMenuItem))
         {
         }
-        else if (pMenu == NULL || !pMenu->PostCommand(uiCmdId))
+        else
         {
-            if (CORXServices::Find<CORXUserToolsLink>() == NULL ||
-                !CORXServices::Find<CORXUserToolsLink>()->InvokeTool(uiCmdId))
+            ORXGetCommandUsage().AddCmd(uiCmdId);
+            if (pMenu == NULL || !pMenu->PostCommand(uiCmdId))
             {
-                // The owner of the chain's top menu: a sub-menu's own owner is the menu that
-                // opened it, which closes with the chain.
-                const CORXPopupMenuBar* pTopBar = this;
-                for (CORXPopupMenu* pTop = pMenu != NULL ? pMenu->GetParentPopupMenu() : NULL; pTop != NULL;
-                     pTop = pTop->GetParentPopupMenu())
-                    pTopBar = pTop->GetMenuBar();
-                CWnd* pTarget = pTopBar->GetOwner() != NULL ? pTopBar->GetOwner() : pTopBar->GetParent();
-                if (pTarget != NULL && !pTarget->IsKindOf(RUNTIME_CLASS(CORXPopupMenu)))
-                    pTarget->PostMessage(WM_COMMAND, uiCmdId);
+                CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
+                if (pTools == NULL || !pTools->InvokeTool(uiCmdId))
+                {
+                    // The owner of the chain's top menu: a sub-menu's own owner is the menu that
+                    // opened it, which closes with the chain.
+                    const CORXPopupMenuBar* pTopBar = this;
+                    for (CORXPopupMenu* pTop = pMenu != NULL ? pMenu->GetParentPopupMenu() : NULL;
+                         pTop != NULL; pTop = pTop->GetParentPopupMenu())
+                        pTopBar = pTop->GetMenuBar();
+                    CWnd* pTarget = pTopBar->GetOwner() != NULL ? pTopBar->GetOwner() : pTopBar->GetParent();
+                    if (pTarget != NULL && !pTarget->IsKindOf(RUNTIME_CLASS(CORXPopupMenu)))
+                        pTarget->PostMessage(WM_COMMAND, uiCmdId);
+                }
             }
         }
     }
@@ -1010,4 +1043,123 @@ void CORXPopupMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         CORXToolBar::OnLButtonDblClk(nFlags, point);
     else
         CWnd::Default();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Customise mode: items dragged into and out of the menu
+
+int CORXPopupMenuBar::FindDropIndex(const CPoint point, CRect& rectDrag) const
+{
+    rectDrag.SetRectEmpty();
+    CRect rectClient;
+    GetClientRect(rectClient);
+    // The gaps lie above each item and below the last one; the nearest takes the button.
+    int iBest = -1;
+    int nBestDistance = 0;
+    int yBest = rectClient.top;
+    int nCount = GetCount();
+    for (int i = 0; i <= nCount; i++)
+    {
+        int y;
+        if (i < nCount)
+        {
+            CORXToolbarButton* pButton = GetButton(i);
+            if (pButton->Rect().IsRectEmpty())
+                continue;
+            y = pButton->Rect().top;
+        }
+        else
+            y = nCount > 0 ? (int)GetButton(nCount - 1)->Rect().bottom : (int)rectClient.top;
+        int nDistance = abs(point.y - y);
+        if (iBest < 0 || nDistance < nBestDistance)
+        {
+            iBest = i;
+            nBestDistance = nDistance;
+            yBest = y;
+        }
+    }
+    if (iBest < 0)
+        return -1;
+    rectDrag = CRect(rectClient.left, yBest - 3, rectClient.right, yBest + 3);
+    rectDrag.IntersectRect(rectDrag, rectClient);
+    return iBest;
+}
+
+void CORXPopupMenuBar::DrawDragMarker(CDC* pDC)
+{
+    CPen* pOldPen = pDC->SelectObject(&m_penDrag);
+    for (int i = 0; i < 2; i++)
+    {
+        int y = m_rectDrag.top + m_rectDrag.Height() / 2 + i - 1;
+        pDC->MoveTo(m_rectDrag.left, y);
+        pDC->LineTo(m_rectDrag.right - 1, y);
+        pDC->MoveTo(m_rectDrag.left + i, m_rectDrag.top);
+        pDC->LineTo(m_rectDrag.left + i, m_rectDrag.bottom);
+        pDC->MoveTo(m_rectDrag.right - i - 1, m_rectDrag.top);
+        pDC->LineTo(m_rectDrag.right - i - 1, m_rectDrag.bottom);
+    }
+    pDC->SelectObject(pOldPen);
+}
+
+DROPEFFECT CORXPopupMenuBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    // The item that opened this menu cannot go into its own menu, unless it is copied.
+    CORXPopupMenu* pMenu = GetPopupMenu();
+    CORXToolbarMenuButton* pParentItem = pMenu != NULL ? pMenu->GetParentButton() : NULL;
+    CORXToolBar* pParentBar =
+        pParentItem != NULL ? DYNAMIC_DOWNCAST(CORXToolBar, pParentItem->GetParentWnd()) : NULL;
+    if (pParentBar != NULL && pParentBar->GetDragButton() == pParentItem && !(dwKeyState & MK_CONTROL))
+        return DROPEFFECT_NONE;
+    return CORXToolBar::OnDragOver(pDataObject, dwKeyState, point);
+}
+
+CORXToolbarButton* CORXPopupMenuBar::CreateDroppedButton(COleDataObject* pDataObject)
+{
+    CORXToolbarButton* pButton = CORXToolBar::CreateDroppedButton(pDataObject);
+    if (pButton == NULL || pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButton)))
+        return pButton;
+    if (pButton->m_strText.IsEmpty())
+        OnSetDefaultButtonText(pButton);
+    CORXToolbarMenuButton* pItem = NULL;
+    if (!pButton->m_strText.IsEmpty())
+        pItem = new CORXToolbarMenuButton(pButton->m_nID, NULL, pButton->GetImage(), pButton->m_strText,
+                                          pButton->m_bUserButton);
+    delete pButton;
+    return pItem;
+}
+
+BOOL CORXPopupMenuBar::EnableContextMenuItems(CORXToolbarButton* pButton, CMenu* pPopup)
+{
+    CORXToolBar::EnableContextMenuItems(pButton, pPopup);
+    if (pButton == NULL || pPopup == NULL)
+        return FALSE;
+    pPopup->EnableMenuItem(ID_ORX_TOOLBAR_IMAGE, MF_BYCOMMAND | MF_GRAYED);
+    if (pButton->GetImage() >= 0)
+    {
+        pPopup->EnableMenuItem(ID_ORX_TOOLBAR_TEXT, MF_BYCOMMAND | MF_ENABLED);
+        pPopup->EnableMenuItem(ID_ORX_TOOLBAR_IMAGE_AND_TEXT, MF_BYCOMMAND | MF_ENABLED);
+        BOOL bTextOnly = CORXCommandManager::GetCmdMgr()->IsMenuItemWithoutImage(pButton->m_nID);
+        pPopup->CheckMenuItem(ID_ORX_TOOLBAR_TEXT, MF_BYCOMMAND | (bTextOnly ? MF_CHECKED : MF_UNCHECKED));
+        pPopup->CheckMenuItem(ID_ORX_TOOLBAR_IMAGE_AND_TEXT,
+                              MF_BYCOMMAND | (bTextOnly ? MF_UNCHECKED : MF_CHECKED));
+    }
+    return TRUE;
+}
+
+void CORXPopupMenuBar::OnToolbarText()
+{
+    CORXToolbarButton* pButton = GetButton(m_iSelected);
+    if (pButton == NULL)
+        return;
+    CORXCommandManager::GetCmdMgr()->EnableMenuItemImage(pButton->m_nID, FALSE);
+    AdjustLayout();
+}
+
+void CORXPopupMenuBar::OnToolbarImageAndText()
+{
+    CORXToolbarButton* pButton = GetButton(m_iSelected);
+    if (pButton == NULL)
+        return;
+    CORXCommandManager::GetCmdMgr()->EnableMenuItemImage(pButton->m_nID, TRUE);
+    AdjustLayout();
 }

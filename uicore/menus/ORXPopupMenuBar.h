@@ -29,15 +29,27 @@ public:
     // Overrides of the tool bar
 public:
     virtual int OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    virtual BOOL IsButtonExtraSizeAvailable() const { return FALSE; }
     virtual void SetButtonStyle(int nIndex, UINT nStyle);
+    virtual BOOL OnSetDefaultButtonText(CORXToolbarButton* pButton);
     virtual void OnFillBackground(CDC* pDC);
     virtual CSize CalcSize(BOOL bVertDock);
     virtual void SetHighlightedButton(int iButton);
+    virtual void DrawDragMarker(CDC* pDC);
     virtual CWnd* GetCommandTarget() const;
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual int FindDropIndex(const CPoint point, CRect& rectDrag) const;
     virtual void PlaceButtons();
     virtual BOOL OnSendCommand(const CORXToolbarButton* pButton);
+    virtual BOOL AllowHighlightDisabled() const { return m_bHighlightDisabledItems; }
+    virtual BOOL AllowShowOnList() const { return FALSE; }
     virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
+    virtual CORXToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
     virtual BOOL OnKey(UINT nChar);
+    virtual BOOL EnableContextMenuItems(CORXToolbarButton* pButton, CMenu* pPopup);
+    virtual BOOL AllowAltCustomization() const { return FALSE; }
+    // The image size of the bar the items follow, else the menus' image size.
+    virtual CSize GetImageSize() const;
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
     virtual void AdjustLayout();
 
@@ -99,6 +111,15 @@ protected:
     static int m_nMenuShowDelay;
     static int m_iLastCommandIndex;
 
+public:
+    // Disabled items are highlighted under the mouse too (off by default).
+    static BOOL m_bHighlightDisabledItems;
+    // The bar whose image sizes and images the items follow (a locked bar whose chevron opened
+    // the menu); NULL: the menus' own.
+    void SetRelatedToolbar(CORXToolBar* pBar) { m_pRelatedToolbar = pBar; }
+    CORXToolBar* GetRelatedToolbar() const { return m_pRelatedToolbar; }
+
+protected:
     // Implementation
 protected:
     CORXToolbarMenuButton* FindOpenSubMenuItem() const;
@@ -120,6 +141,8 @@ protected:
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnToolbarText();
+    afx_msg void OnToolbarImageAndText();
     DECLARE_MESSAGE_MAP()
 };
 

@@ -2,8 +2,10 @@
 // pop-up menu in the right place, and drawing as a tool-bar button or as a menu item.
 #include "ORXToolbarMenuButton.h"
 
+#include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
+#include "ORXServices.h"
 #include "ORXGlobalData.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
@@ -22,6 +24,7 @@ namespace
 {
 const int kArrowGlyph = 9;          // the menu arrow glyph is 9 x 9
 const UINT kIdsMoreButtons = 16026; // the chevron's default text
+const UINT kIdsExpandMenu = 16025;  // the show-all item's tip
 
 BOOL IsSystemCommand(UINT uiCmd)
 {
@@ -373,6 +376,18 @@ BOOL CORXToolbarMenuButton::IsDroppedDown() const
     return m_pPopupMenu != NULL && m_pPopupMenu->GetSafeHwnd() != NULL;
 }
 
+CWnd* CORXToolbarMenuButton::GetDroppedMenuWnd() const
+{
+    return IsDroppedDown() ? m_pPopupMenu : NULL;
+}
+
+int CORXToolbarMenuButton::SwitchMenuAnimation(int nKind) const
+{
+    int nOld = CORXPopupMenu::GetAnimationType();
+    CORXPopupMenu::SetAnimationType(nKind);
+    return nOld;
+}
+
 void CORXToolbarMenuButton::ResetImageToDefault()
 {
     CORXToolbarButton::ResetImageToDefault();
@@ -450,6 +465,28 @@ void CORXToolbarMenuButton::Serialize(CArchive& ar)
 SIZE CORXToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
 {
     m_bHorzMenu = bHorz;
+    if (m_bMenuMode && m_nID != 0 && m_nID != (UINT)-1 && !IsSystemCommand(m_nID))
+    {
+        // The key the keyboard assignments hold for the command, first the main frame's, then the
+        // active frame's.
+        CString strKey;
+        CWnd* pMain = AfxGetMainWnd();
+        CORXFrameHooks* pMainHooks = pMain != NULL ? dynamic_cast<CORXFrameHooks*>(pMain) : NULL;
+        BOOL bFound = pMainHooks != NULL && pMainHooks->OnFindCommandKey(m_nID, strKey);
+        if (!bFound)
+        {
+            CFrameWnd* pMainFrame = DYNAMIC_DOWNCAST(CFrameWnd, pMain);
+            CFrameWnd* pActive = pMainFrame != NULL ? pMainFrame->GetActiveFrame() : NULL;
+            CORXFrameHooks* pActiveHooks = pActive != NULL ? dynamic_cast<CORXFrameHooks*>(pActive) : NULL;
+            bFound = pActiveHooks != NULL && pActiveHooks != pMainHooks &&
+                     pActiveHooks->OnFindCommandKey(m_nID, strKey);
+        }
+        if (bFound && !strKey.IsEmpty())
+        {
+            int iTab = m_strText.Find('\t');
+            m_strText = (iTab >= 0 ? m_strText.Left(iTab) : m_strText) + _T('\t') + strKey;
+        }
+    }
     if (m_bMenuMode)
     {
         CString strText = m_strText;
@@ -562,25 +599,46 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
     int nMargin = pLook->GetMenuImageMargin();
     CRect rectImage(rect.left, rect.top, rect.left + sizeImage.cx + 2 * nMargin, rect.bottom);
 
-    // The command's image, else a check mark, radio or system glyph.
+    // The command's image, else a check mark, radio or system glyph. A framework frame may draw
+    // the image itself; a user tool shows its icon, a user button its user image, a locked bar's
+    // item the images of that bar; others the shared images.
     BOOL bImage = FALSE;
+    BOOL bCommand = m_nID != 0 && m_nID != (UINT)-1;
     CORXCommandManager* pMgr = CORXCommandManager::GetCmdMgr();
-    int iImage = m_nID != 0 && m_nID != (UINT)-1 && !pMgr->IsMenuItemWithoutImage(m_nID)
-                     ? pMgr->GetCmdImage(m_nID, FALSE)
-                     : -1;
-    CORXToolbarImageList& images = CORXToolBar::GetImages();
-    if (iImage >= 0 && images.GetCount() > iImage)
-    {
+    BOOL bWithoutImage = bCommand && pMgr->IsMenuItemWithoutImage(m_nID);
+    CORXFrameHooks* pHooks = m_pWndParent != NULL && m_pWndParent->GetSafeHwnd() != NULL
+                                 ? ORXGetFrameHooks(m_pWndParent->GetTopLevelOwner())
+                                 : NULL;
+    CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
+    if (pHooks != NULL && pHooks->OnDrawMenuItemImage(pDC, this, rectImage))
+        bImage = TRUE;
+    else if (bCommand && !bWithoutImage && pTools != NULL && pTools->IsUserToolCmd(m_nID))
+        bImage = pTools->DrawToolIcon(m_nID, pDC, rectImage);
+    auto DrawFrom = [&](CORXToolbarImageList* pList, int iIndex) {
+        if (pList == NULL || iIndex < 0 || pList->GetCount() <= iIndex)
+            return FALSE;
         CORXDrawState ds;
-        if (images.PrepareDrawImage(ds, sizeImage))
-        {
-            CPoint pt(rectImage.CenterPoint().x - sizeImage.cx / 2,
-                      rectImage.CenterPoint().y - sizeImage.cy / 2);
-            images.Draw(pDC, pt.x, pt.y, iImage, FALSE, bDisabled);
-            images.EndDrawImage(ds);
-            bImage = TRUE;
-        }
+        if (!pList->PrepareDrawImage(ds, sizeImage))
+            return FALSE;
+        CPoint pt(rectImage.CenterPoint().x - sizeImage.cx / 2, rectImage.CenterPoint().y - sizeImage.cy / 2);
+        pList->Draw(pDC, pt.x, pt.y, iIndex, FALSE, bDisabled);
+        pList->EndDrawImage(ds);
+        return TRUE;
+    };
+    if (!bImage && !bWithoutImage && m_bUserButton)
+        bImage = DrawFrom(CORXToolBar::GetUserImages(), GetImage());
+    CORXPopupMenuBar* pItemBar = DYNAMIC_DOWNCAST(CORXPopupMenuBar, m_pWndParent);
+    CORXToolBar* pLockedBar = pItemBar != NULL ? pItemBar->GetRelatedToolbar() : NULL;
+    if (!bImage && !bWithoutImage && !m_bUserButton && pLockedBar != NULL && pLockedBar->IsLocked())
+    {
+        int iIndex = pLockedBar->CommandToIndex(m_nID);
+        CORXToolbarButton* pOwnerButton = pLockedBar->GetButton(iIndex);
+        if (pOwnerButton != NULL)
+            bImage = DrawFrom(pLockedBar->GetLockedMenuImages(), pOwnerButton->GetImage()) ||
+                     DrawFrom(pLockedBar->GetLockedImages(), pOwnerButton->GetImage());
     }
+    if (!bImage && bCommand && !bWithoutImage && !m_bUserButton)
+        bImage = DrawFrom(&CORXToolBar::GetImages(), pMgr->GetCmdImage(m_nID, FALSE));
     if (!bImage)
     {
         int iGlyph = -1;
@@ -686,6 +744,35 @@ BOOL CORXShowAllButton::OnClick(CWnd* pWnd, BOOL bDelay)
     CORXPopupMenu* pMenu = pBar->GetPopupMenu();
     if (pMenu != NULL)
         pMenu->ShowAllItems();
+    return TRUE;
+}
+
+BOOL CORXShowAllButton::OnToolHitTest(const CWnd*, TOOLINFO* pTI)
+{
+    if (pTI == NULL)
+        return FALSE;
+    // The pop-up menu shows every item on Ctrl+Down: the key's name as the keyboard layout gives it.
+    auto KeyName = [](UINT vk, BOOL bExtended) {
+        char szName[50] = {};
+        LONG lParam = (LONG)(::MapVirtualKeyA(vk, 0) << 16) | (bExtended ? (1 << 24) : 0);
+        ::GetKeyNameTextA(lParam, szName, sizeof(szName));
+        CString strName = szName;
+        strName.MakeLower();
+        if (!strName.IsEmpty())
+            strName.SetAt(0, (TCHAR)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)(BYTE)strName[0]));
+        return strName;
+    };
+    CString strKey = KeyName(VK_CONTROL, FALSE) + _T("+") + KeyName(VK_DOWN, TRUE);
+    CString strFormat;
+    if (!strFormat.LoadString(kIdsExpandMenu))
+        return FALSE;
+    CString strTip;
+    strTip.Format(strFormat, (LPCTSTR)strKey);
+    LPTSTR pszText = (LPTSTR)malloc((strTip.GetLength() + 1) * sizeof(TCHAR));
+    if (pszText == NULL)
+        return FALSE;
+    lstrcpy(pszText, strTip);
+    pTI->lpszText = pszText;
     return TRUE;
 }
 
@@ -835,6 +922,8 @@ CORXPopupMenu* CCustomizeButton::CreatePopupMenu()
                                                          : m_pWndParentToolbar->GetParent();
     pMenu->SetMessageWnd(pOwner);
     pMenu->SetRightAlign(m_bShowMenuTitle && m_bMenuRightAlign);
+    if (bLocked)
+        pMenu->GetMenuBar()->SetRelatedToolbar(m_pWndParentToolbar);
     return pMenu;
 }
 
@@ -853,10 +942,11 @@ BOOL CCustomizeButton::InvokeCommand(CORXPopupMenuBar* pMenuBar, const CORXToolb
     UINT uiCmd = pTarget->m_nID;
     if (m_pWndParentToolbar->OnSendCommand(pTarget) || uiCmd == 0 || uiCmd == (UINT)-1)
         return TRUE;
+    ORXGetCommandUsage().AddCmd(uiCmd);
     if (pTarget->OnClickUp())
         return TRUE;
-    if (CORXServices::Find<CORXUserToolsLink>() != NULL &&
-        CORXServices::Find<CORXUserToolsLink>()->InvokeTool(uiCmd))
+    CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
+    if (pTools != NULL && pTools->InvokeTool(uiCmd))
         return TRUE;
     CWnd* pOwner = m_pWndParentToolbar->GetOwner();
     if (pOwner == NULL)

@@ -8,13 +8,14 @@
 #include <afxext.h>
 #include <afxtempl.h>
 
+#include "ORXToolBar.h"
 #include "ORXToolbarButton.h"
 
 class CORXPopupMenu;
 class CORXPopupMenuBar;
 class CORXToolBar;
 
-class CORXToolbarMenuButton : public CORXToolbarButton
+class CORXToolbarMenuButton : public CORXToolbarButton, public CORXMenuDropper
 {
     DECLARE_SERIAL(CORXToolbarMenuButton)
 
@@ -52,6 +53,11 @@ public:
     virtual void SetTearOff(UINT uiBarID);
     // Opens the menu without the delay of a pop-up menu's items.
     virtual BOOL OpenNow(CWnd* pWnd) { return OnClick(pWnd, FALSE); }
+
+    // How a bar moves an open menu along
+public:
+    virtual CWnd* GetDroppedMenuWnd() const;
+    virtual int SwitchMenuAnimation(int nKind) const;
 
     // Attributes
 public:
@@ -121,11 +127,13 @@ public:
                         BOOL bGrayDisabledButtons = TRUE);
     virtual SIZE OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz);
     virtual BOOL OnClick(CWnd* pWnd, BOOL bDelay = TRUE);
+    // The tip names the key that shows every item as well.
+    virtual BOOL OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI);
 };
 
 // The chevron at the end of a tool bar: a menu of the bar's buttons that do not fit and the
 // customise command.
-class CCustomizeButton : public CORXToolbarMenuButton
+class CCustomizeButton : public CORXToolbarMenuButton, public CORXChevron
 {
     DECLARE_SERIAL(CCustomizeButton)
 
@@ -147,10 +155,13 @@ public:
     virtual BOOL InvokeCommand(CORXPopupMenuBar* pMenuBar, const CORXToolbarButton* pButton);
 
     // The owner bar's buttons that do not fit (not owned).
-    void ClearInvisibleButtons() { m_lstInvisibleButtons.RemoveAll(); }
-    void AddInvisibleButton(CORXToolbarButton* pButton) { m_lstInvisibleButtons.AddTail(pButton); }
+    virtual void ClearInvisibleButtons() { m_lstInvisibleButtons.RemoveAll(); }
+    virtual void AddInvisibleButton(CORXToolbarButton* pButton) { m_lstInvisibleButtons.AddTail(pButton); }
+    virtual BOOL HasInvisibleButtons() const { return !m_lstInvisibleButtons.IsEmpty(); }
+    virtual BOOL HasCustomizeCommand() const { return m_iCustomizeCmdId > 0; }
+    virtual BOOL IsNoRoom() const { return m_bIsEmpty; }
+    virtual void SetNoRoom(BOOL bNoRoom) { m_bIsEmpty = bNoRoom; }
     const CObList& GetInvisibleButtons() const { return m_lstInvisibleButtons; }
-    void SetNoRoom(BOOL bNoRoom) { m_bIsEmpty = bNoRoom; }
     CORXToolBar* GetOwnerBar() const { return m_pWndParentToolbar; }
 
 protected:
@@ -187,6 +198,7 @@ public:
     virtual void OnDblClick(CWnd* pWnd);
     virtual void OnCancelMode();
     virtual void CopyFrom(const CORXToolbarButton& src);
+    virtual BOOL IsSystemMenuDropper() const { return TRUE; }
 
     HMENU GetSysMenu() const { return m_hSysMenu; }
 

@@ -10,6 +10,8 @@
 
 #include "DemoIds.h"
 #include "ORXCmdUsage.h"
+#include "ORXExtrasHooks.h"
+#include "ORXServices.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
 #include "uicore/uicore_res.h"
@@ -422,6 +424,72 @@ TEST_F(CustomizeTest, TheContextMenuItemsAndCommandsActOnTheSelectedButton)
     nCount = m_bar.GetCount();
     m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_DELETE);
     EXPECT_EQ(nCount, m_bar.GetCount());
+}
+
+namespace
+{
+// The Button Appearance dialog as the extras would register it: names the new button, or cancels.
+class CTestAppearance : public CORXButtonAppearance
+{
+public:
+    INT_PTR m_nAnswer = IDOK;
+    int m_nAsked = 0;
+    INT_PTR DoButtonAppearance(CORXToolbarButton* pButton, CORXToolbarImageList*, CWnd*, int, BOOL) override
+    {
+        m_nAsked++;
+        pButton->m_strText = _T("&Extra");
+        return m_nAnswer;
+    }
+};
+} // namespace
+
+TEST_F(CustomizeTest, AClickOnAMenuButtonOpensItsMenuForEditing)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    CORXToolbarMenuButton* pButton = new CORXToolbarMenuButton(0, hMenu, -1, _T("&Menu"));
+    ::DestroyMenu(hMenu);
+    pButton->m_bText = TRUE;
+    int iIndex = m_second.InsertButton(pButton);
+    ASSERT_GE(iIndex, 0);
+    m_second.AdjustLayout();
+    CORXToolBar::SetCustomizeMode(TRUE);
+    CPoint pt = pButton->Rect().CenterPoint();
+    m_second.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    m_second.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(pButton->IsDroppedDown());
+    EXPECT_EQ(pButton, m_second.GetDroppedDownMenu());
+    pButton->OnCancelMode();
+    CORXToolBar::SetCustomizeMode(FALSE);
+}
+
+TEST_F(CustomizeTest, ANewMenuButtonComesThroughTheAppearanceDialogAndOpensItsMenu)
+{
+    CORXToolBar::SetCustomizeMode(TRUE);
+    int nCount = m_bar.GetCount();
+    m_bar.m_iSelected = 1;
+    // Without the dialog nothing is made.
+    m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_NEW_MENU);
+    EXPECT_EQ(nCount, m_bar.GetCount());
+
+    CTestAppearance appearance;
+    CORXServices::Register<CORXButtonAppearance>(&appearance);
+    appearance.m_nAnswer = IDCANCEL;
+    m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_NEW_MENU);
+    EXPECT_EQ(nCount, m_bar.GetCount());
+    appearance.m_nAnswer = IDOK;
+    m_bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_NEW_MENU);
+    CORXServices::Unregister<CORXButtonAppearance>(&appearance);
+    EXPECT_EQ(2, appearance.m_nAsked);
+    ASSERT_EQ(nCount + 1, m_bar.GetCount());
+    CORXToolbarMenuButton* pNew = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, m_bar.GetButton(1));
+    ASSERT_NE((CORXToolbarMenuButton*)NULL, pNew);
+    EXPECT_EQ(CString(_T("&Extra")), pNew->m_strText);
+    EXPECT_TRUE(pNew->m_bText);
+    EXPECT_EQ(1, m_bar.m_iSelected);
+    EXPECT_TRUE(pNew->IsDroppedDown());
+    pNew->OnCancelMode();
+    CORXToolBar::SetCustomizeMode(FALSE);
 }
 
 namespace

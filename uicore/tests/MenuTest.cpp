@@ -3,10 +3,13 @@
 // the rarely used items that recently-used menus hide.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "DemoIds.h"
 #include "ORXCmdUsage.h"
+#include "ORXExtrasHooks.h"
+#include "ORXServices.h"
 #include "ORXFrameWnd.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
@@ -517,6 +520,317 @@ TEST_F(PopupMenuTest, ChevronMenuListsTheHiddenButtonsAndRunsTheRightOne)
     pChevron->SetNoRoom(TRUE);
     EXPECT_EQ(CSize(0, 0), CSize(pChevron->OnCalculateSize(&dc, CSize(23, 22), TRUE)));
     pChevron->ClearInvisibleButtons();
+    bar.DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, ChevronHidesWhatDoesNotFitAndCountsTheCommandsItRuns)
+{
+    ORXGetCommandUsage().Reset();
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.SetOwner(m_pFrame);
+    for (UINT uiCmd : {ID_DEMO_NEW, ID_DEMO_OPEN, ID_DEMO_SAVE, ID_DEMO_BOLD})
+        ASSERT_GE(bar.InsertButton(new CORXToolbarButton(uiCmd, -1, _T("B"))), 0);
+    // The chevron goes to the far end, and later buttons go before it.
+    CCustomizeButton* pChevron = new CCustomizeButton;
+    ASSERT_EQ(4, bar.InsertButton(pChevron));
+    ASSERT_EQ(4, bar.InsertButton(new CORXToolbarButton(ID_DEMO_ALARM, -1, _T("B"))));
+    ASSERT_EQ(pChevron, bar.GetButton(5));
+    EXPECT_EQ(pChevron, dynamic_cast<CCustomizeButton*>(bar.GetChevron()));
+    EXPECT_FALSE(bar.RemoveButton(5));
+
+    CSize sizeCell(bar.GetColumnWidth(), bar.GetRowHeight());
+    CClientDC dc(&bar);
+    int cxButton = CSize(bar.GetButton(0)->OnCalculateSize(&dc, sizeCell, TRUE)).cx;
+    CRect rectClient;
+    // The bar sized so that its client area is the width, and its buttons placed.
+    auto SetClientWidth = [&](int cx) {
+        CRect rectWindow;
+        bar.GetWindowRect(rectWindow);
+        bar.GetClientRect(rectClient);
+        bar.MoveWindow(CRect(0, 0, cx + rectWindow.Width() - rectClient.Width(), 30));
+        bar.PlaceButtons();
+    };
+    auto HiddenIds = [&]() {
+        std::vector<UINT> ids;
+        for (POSITION pos = pChevron->GetInvisibleButtons().GetHeadPosition(); pos != NULL;)
+            ids.push_back(((CORXToolbarButton*)pChevron->GetInvisibleButtons().GetNext(pos))->m_nID);
+        return ids;
+    };
+    // Room for exactly the five: without a customise command the last takes the chevron's place.
+    SetClientWidth(5 * cxButton + 1);
+    EXPECT_TRUE(HiddenIds().empty());
+    EXPECT_TRUE(pChevron->IsHidden());
+
+    // Room for three and the chevron: the last two hide, in order, and the chevron shows at the end.
+    SetClientWidth(3 * cxButton + 1 + 14);
+    EXPECT_EQ((std::vector<UINT>{ID_DEMO_BOLD, ID_DEMO_ALARM}), HiddenIds());
+    EXPECT_TRUE(bar.GetButton(3)->IsHidden());
+    EXPECT_FALSE(bar.GetButton(2)->IsHidden());
+    EXPECT_FALSE(pChevron->IsHidden());
+    bar.GetClientRect(rectClient);
+    EXPECT_EQ(rectClient.right, pChevron->Rect().right);
+    EXPECT_LE(bar.GetButton(2)->Rect().right, pChevron->Rect().left);
+    EXPECT_NE(3, bar.HitTest(bar.GetButton(3)->Rect().CenterPoint()));
+
+    // In customise mode nothing hides and the chevron goes.
+    CORXToolBar::SetCustomizeMode(TRUE);
+    EXPECT_FALSE(bar.GetButton(3)->IsHidden());
+    EXPECT_TRUE(pChevron->IsHidden());
+    CORXToolBar::SetCustomizeMode(FALSE);
+    // (Leaving customise mode lays the frame out, which gives the bar the frame's width again.)
+    SetClientWidth(3 * cxButton + 1 + 14);
+    EXPECT_TRUE(bar.GetButton(3)->IsHidden());
+
+    // A hidden command run from the chevron's menu is counted as used.
+    ASSERT_TRUE(pChevron->OpenPopupMenu(&bar));
+    Key(pChevron->GetPopupMenu(), VK_HOME);
+    EXPECT_EQ((UINT)ID_DEMO_BOLD, HighlightedId(pChevron->GetPopupMenu()));
+    Key(pChevron->GetPopupMenu(), VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_BOLD}, m_pFrame->m_commands);
+    EXPECT_EQ(1u, ORXGetCommandUsage().GetCount(ID_DEMO_BOLD));
+    EXPECT_EQ(1u, ORXGetCommandUsage().GetTotal());
+    bar.DestroyWindow();
+    ORXGetCommandUsage().Reset();
+}
+
+TEST_F(PopupMenuTest, ACommandChosenInAMenuIsCounted)
+{
+    ORXGetCommandUsage().Reset();
+    CORXPopupMenu* pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    Key(pMenu, VK_HOME);
+    Key(pMenu, VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_FIRST}, m_pFrame->m_commands);
+    EXPECT_EQ(1u, ORXGetCommandUsage().GetCount(ID_DEMO_MENU_FIRST));
+    // A command that returns to the caller of a context menu is not run and not counted either.
+    pMenu = new CORXPopupMenu;
+    pMenu->SetReturnCommand(TRUE);
+    ASSERT_TRUE(pMenu->Create(m_pFrame, 100, 100, MakeMenu(), FALSE, TRUE));
+    Key(pMenu, VK_HOME);
+    Key(pMenu, VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(1u, ORXGetCommandUsage().GetTotal());
+    ORXGetCommandUsage().Reset();
+}
+
+namespace
+{
+class CTestRecentFiles : public CORXRecentFileList
+{
+public:
+    std::vector<CString> m_paths;
+    virtual int GetSize() const { return (int)m_paths.size(); }
+    virtual CString GetPath(int iIndex) const { return m_paths[iIndex]; }
+};
+
+class CTestTools : public CORXUserToolsLink
+{
+public:
+    virtual BOOL IsUserToolCmd(UINT uiCmd) const { return uiCmd >= 34600 && uiCmd < 34602; }
+    virtual UINT GetToolsEntryCmd() const { return 34599; }
+    virtual BOOL DrawToolIcon(UINT, CDC*, const CRect&) { return FALSE; }
+    virtual BOOL InvokeTool(UINT) { return FALSE; }
+    virtual int GetToolCount() const { return m_nTools; }
+    virtual UINT GetToolCmd(int iIndex) const { return 34600 + iIndex; }
+    virtual CString GetToolName(int iIndex) const { return iIndex == 0 ? _T("Notepad") : _T("Calc"); }
+    int m_nTools = 2;
+};
+
+std::vector<std::pair<UINT, CString>> Items(CORXPopupMenu* pMenu)
+{
+    std::vector<std::pair<UINT, CString>> items;
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    for (int i = 0; i < pBar->GetCount(); i++)
+        items.push_back({pBar->GetItemID(i), pBar->GetButtonText(i)});
+    return items;
+}
+} // namespace
+
+TEST(RecentFileNames, FilesOfTheCurrentFolderShowByTheirName)
+{
+    const struct
+    {
+        LPCTSTR pszPath;
+        LPCTSTR pszShown;
+    } cases[] = {
+        {_T("C:\\Work\\clock.vcl"), _T("clock.vcl")},
+        {_T("c:\\work\\CLOCK.vcl"), _T("CLOCK.vcl")},
+        {_T("C:\\Work\\Zones\\eu.vtz"), _T("C:\\Work\\Zones\\eu.vtz")},
+        {_T("C:\\Other\\clock.vcl"), _T("C:\\Other\\clock.vcl")},
+        {_T("C:\\Work\\"), _T("C:\\Work\\")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CString(c.pszShown), ORXRecentFileDisplayName(c.pszPath, _T("C:\\Work\\"))) << c.pszPath;
+    EXPECT_EQ(CString(_T("C:\\Work\\clock.vcl")),
+              ORXRecentFileDisplayName(_T("C:\\Work\\clock.vcl"), _T("")));
+}
+
+TEST_F(PopupMenuTest, RecentFilesAndUserToolsTakeThePlaceOfTheirItems)
+{
+    CTestRecentFiles files;
+    TCHAR szDir[_MAX_PATH] = {};
+    ::GetCurrentDirectory(_MAX_PATH, szDir);
+    CString strDir = szDir;
+    if (strDir.Right(1) != _T("\\"))
+        strDir += _T('\\');
+    files.m_paths = {strDir + _T("a&b.vcl"), CString(), _T("Q:\\far\\z.vcl")};
+    CTestTools tools;
+    CORXServices::Register<CORXRecentFileList>(&files);
+    CORXServices::Register<CORXUserToolsLink>(&tools);
+
+    auto MakeFileMenu = []() {
+        HMENU hMenu = ::CreatePopupMenu();
+        ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_NEW, "&New");
+        ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenuA(hMenu, MF_STRING, ID_FILE_MRU_FILE1, "Recent File");
+        ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+        ::AppendMenuA(hMenu, MF_STRING, 34599, "&Tools");
+        ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_ALARM, "&Alarm");
+        return hMenu;
+    };
+    typedef std::vector<std::pair<UINT, CString>> ItemList;
+    CORXPopupMenu* pMenu = Open(MakeFileMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    EXPECT_EQ((ItemList{{ID_DEMO_NEW, _T("&New")},
+                        {0, _T("")},
+                        {ID_FILE_MRU_FILE1, _T("&1 a&&b.vcl")},
+                        {ID_FILE_MRU_FILE1 + 2, _T("&2 Q:\\far\\z.vcl")},
+                        {0, _T("")},
+                        {34600, _T("Notepad")},
+                        {34601, _T("Calc")},
+                        {0, _T("")},
+                        {ID_DEMO_ALARM, _T("&Alarm")}}),
+              Items(pMenu));
+    // A recent file chosen is sent as its own command.
+    Key(pMenu, VK_HOME);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_FILE_MRU_FILE1}, m_pFrame->m_commands);
+
+    // No recent files and no tools: the placeholders go, and so does the separator they leave doubled.
+    files.m_paths = {CString()};
+    tools.m_nTools = 0;
+    pMenu = Open(MakeFileMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    EXPECT_EQ((ItemList{{ID_DEMO_NEW, _T("&New")}, {0, _T("")}, {ID_DEMO_ALARM, _T("&Alarm")}}),
+              Items(pMenu));
+    pMenu->DestroyWindow();
+
+    // In customise mode the placeholders stay, to be arranged.
+    CORXToolBar::SetCustomizeMode(TRUE);
+    pMenu = Open(MakeFileMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    EXPECT_NE(-1, pMenu->GetMenuBar()->CommandToIndex(ID_FILE_MRU_FILE1));
+    EXPECT_NE(-1, pMenu->GetMenuBar()->CommandToIndex(34599));
+    pMenu->DestroyWindow();
+    CORXToolBar::SetCustomizeMode(FALSE);
+    CORXServices::Unregister<CORXRecentFileList>(&files);
+    CORXServices::Unregister<CORXUserToolsLink>(&tools);
+}
+
+TEST_F(PopupMenuTest, AnOpenMenuMovesAlongAPlainToolBar)
+{
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.SetOwner(m_pFrame);
+    m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    HMENU hMenu = MakeMenu();
+    CORXToolbarMenuButton* pFirst = new CORXToolbarMenuButton(0, hMenu, -1, _T("&One"));
+    CORXToolbarButton* pPlain = new CORXToolbarButton(ID_DEMO_NEW, -1, _T("&New"));
+    CORXToolbarMenuButton* pDisabled = new CORXToolbarMenuButton(0, hMenu, -1, _T("&Off"));
+    CORXToolbarMenuButton* pSecond = new CORXToolbarMenuButton(0, hMenu, -1, _T("&Two"));
+    ::DestroyMenu(hMenu);
+    for (CORXToolbarButton* pButton :
+         {(CORXToolbarButton*)pFirst, pPlain, (CORXToolbarButton*)pDisabled, (CORXToolbarButton*)pSecond})
+    {
+        pButton->m_bText = TRUE;
+        ASSERT_GE(bar.InsertButton(pButton), 0);
+    }
+    pDisabled->m_nStyle |= TBBS_DISABLED;
+    bar.AdjustLayout();
+    EXPECT_FALSE(bar.PrevMenu()); // nothing is dropped down
+    EXPECT_EQ((CORXToolbarButton*)NULL, bar.GetDroppedDownMenu());
+
+    // The access key drops a menu with its first item highlighted.
+    ASSERT_TRUE(bar.DropDownMenu(pFirst));
+    int iDropped = -1;
+    EXPECT_EQ(pFirst, bar.GetDroppedDownMenu(&iDropped));
+    EXPECT_EQ(0, iDropped);
+    EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, HighlightedId(pFirst->GetPopupMenu()));
+    EXPECT_FALSE(bar.DropDownMenu(pPlain));
+
+    // Right (from within the menu) skips the plain and the disabled button; the menu moves once
+    // the key is done.
+    Key(pFirst->GetPopupMenu(), VK_RIGHT);
+    PumpPending();
+    EXPECT_FALSE(pFirst->IsDroppedDown());
+    ASSERT_TRUE(pSecond->IsDroppedDown());
+    EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, HighlightedId(pSecond->GetPopupMenu()));
+    EXPECT_EQ(1u, OpenMenus().size());
+    // Right again wraps round to the first; Left wraps back.
+    Key(pSecond->GetPopupMenu(), VK_RIGHT);
+    PumpPending();
+    EXPECT_TRUE(pFirst->IsDroppedDown());
+    Key(pFirst->GetPopupMenu(), VK_LEFT);
+    PumpPending();
+    EXPECT_TRUE(pSecond->IsDroppedDown());
+
+    // The mouse over another button takes the menu there; over a plain button it closes.
+    bar.SendMessage(WM_MOUSEMOVE, 0,
+                    MAKELPARAM(pFirst->Rect().CenterPoint().x, pFirst->Rect().CenterPoint().y));
+    PumpPending();
+    EXPECT_TRUE(pFirst->IsDroppedDown());
+    EXPECT_FALSE(pSecond->IsDroppedDown());
+    bar.SendMessage(WM_MOUSEMOVE, 0,
+                    MAKELPARAM(pPlain->Rect().CenterPoint().x, pPlain->Rect().CenterPoint().y));
+    PumpPending();
+    EXPECT_EQ((CORXToolbarButton*)NULL, bar.GetDroppedDownMenu());
+    EXPECT_TRUE(OpenMenus().empty());
+    bar.DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, CustomiseModeDropsBetweenItemsAndHandsTheItemsUpOnClosing)
+{
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    HMENU hMenu = MakeMenu();
+    CORXToolbarMenuButton* pButton = new CORXToolbarMenuButton(0, hMenu, -1, _T("&Menu"));
+    ::DestroyMenu(hMenu);
+    ASSERT_GE(bar.InsertButton(pButton), 0);
+    bar.AdjustLayout();
+    CORXToolBar::SetCustomizeMode(TRUE);
+    ASSERT_TRUE(pButton->OpenPopupMenu(&bar));
+    CORXPopupMenu* pMenu = pButton->GetPopupMenu();
+    CORXPopupMenuBar* pItems = pMenu->GetMenuBar();
+    int nCount = pItems->GetCount();
+    ASSERT_GE(nCount, 3);
+
+    // The gap nearest the point, between items; the marker lies across the menu, 6 pixels high.
+    CRect rectDrag;
+    CRect rectSecond = pItems->GetButton(1)->Rect();
+    EXPECT_EQ(1, pItems->FindDropIndex(CPoint(10, rectSecond.top + 2), rectDrag));
+    EXPECT_EQ(6, rectDrag.Height());
+    EXPECT_EQ(rectSecond.top, rectDrag.CenterPoint().y);
+    CRect rectClient;
+    pItems->GetClientRect(rectClient);
+    EXPECT_EQ(rectClient.Width(), rectDrag.Width());
+    EXPECT_EQ(2, pItems->FindDropIndex(CPoint(10, rectSecond.bottom - 2), rectDrag));
+    EXPECT_EQ(nCount, pItems->FindDropIndex(CPoint(10, rectClient.bottom + 40), rectDrag));
+
+    // An item removed in the menu is gone from the button's own items once the menu closes.
+    UINT uiRemoved = pItems->GetItemID(0);
+    ASSERT_TRUE(pItems->RemoveButton(0));
+    pMenu->SendMessage(WM_CLOSE);
+    PumpPending();
+    CORXToolBar::SetCustomizeMode(FALSE);
+    BOOL bFound = FALSE;
+    for (POSITION pos = pButton->GetCommands().GetHeadPosition(); pos != NULL;)
+        bFound |= ((CORXToolbarButton*)pButton->GetCommands().GetNext(pos))->m_nID == uiRemoved;
+    EXPECT_FALSE(bFound);
     bar.DestroyWindow();
 }
 

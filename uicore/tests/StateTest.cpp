@@ -9,8 +9,10 @@
 #include "DemoIds.h"
 #include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
+#include "ORXPopupMenu.h"
 #include "ORXRegistry.h"
 #include "ORXToolBar.h"
+#include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
 
@@ -364,6 +366,41 @@ TEST_F(StateTest, KeyNamesJoinIndexAndResourceIdAndProfileSectionsAreRelative)
     GetValue(_T("Velmora\\ORXToolBar-593921f4"), _T("Buttons"), REG_BINARY);
     ASSERT_TRUE(m_bar.SaveState(strPath, 7));
     GetValue(_T("Velmora\\ORXToolBar-7"), _T("Buttons"), REG_BINARY);
+}
+
+TEST_F(StateTest, UsesCountedInMenusAndTheChevronAreSavedAndLoaded)
+{
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+    m_pFrame->m_bAutoMenuEnable = FALSE; // commands without handlers stay enabled
+    // Bold from a pop-up menu.
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_BOLD, "&Bold");
+    CORXPopupMenu* pMenu = new CORXPopupMenu;
+    ASSERT_TRUE(pMenu->Create(m_pFrame, 100, 100, hMenu, FALSE, TRUE));
+    pMenu->SendMessage(WM_KEYDOWN, VK_HOME, 1);
+    pMenu->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+    PumpPending();
+    // Bold again, from the chevron's menu of a bar too narrow for it.
+    CCustomizeButton* pChevron = new CCustomizeButton;
+    ASSERT_GE(m_bar.InsertButton(pChevron), 0);
+    m_bar.MoveWindow(CRect(0, 0, 60, 30));
+    m_bar.PlaceButtons();
+    ASSERT_TRUE(pChevron->HasInvisibleButtons());
+    ASSERT_TRUE(pChevron->OpenPopupMenu(&m_bar));
+    CORXPopupMenuBar* pItems = pChevron->GetPopupMenu()->GetMenuBar();
+    int iBold = pItems->CommandToIndex(ID_DEMO_BOLD);
+    ASSERT_GE(iBold, 0);
+    pItems->InvokeMenuCommand(ID_DEMO_BOLD, pItems->GetButton(iBold));
+    PumpPending();
+    ASSERT_EQ(2u, ORXGetCommandUsage().GetCount(ID_DEMO_BOLD));
+
+    ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
+    EXPECT_EQ(Hex(Dwords({2}) + Bytes{1, 0} + Dwords({ID_DEMO_BOLD, 2})),
+              Hex(GetValue(kParamsKey, _T("CommandsUsage"), REG_BINARY)));
+    ORXGetCommandUsage().Reset();
+    ASSERT_TRUE(m_pWorkspace->LoadState(NULL, m_pFrame));
+    EXPECT_EQ(2u, ORXGetCommandUsage().GetCount(ID_DEMO_BOLD));
+    EXPECT_EQ(2u, ORXGetCommandUsage().GetTotal());
 }
 
 TEST(CommandUsage, CountsThresholdAndCommandsNeverCounted)

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "ORXContextMenuManager.h"
+#include "ORXTearOffManager.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
 
@@ -79,6 +81,26 @@ TEST(Workspace, DeletesOnlyTheManagersItCreated)
     }
     EXPECT_EQ(1, g_nReleased);
     CORXWorkspace::SetManagerRelease(CORXWorkspace::mgrKeyboard, NULL);
+
+    // The context-menu and tear-off managers go too when the workspace made them, and only then.
+    CORXContextMenuManager* pContextMenus = new CORXContextMenuManager;
+    CORXTearOffManager* pTearOffs = new CORXTearOffManager;
+    g_pTearOffMenuManager = pTearOffs;
+    {
+        CORXWorkspace ws;
+        EXPECT_FALSE(ws.ShowPopupMenu(12345, CPoint(10, 10), NULL)); // no such menu
+    }
+    EXPECT_EQ(pContextMenus, g_pORXContextMenuManager);
+    EXPECT_EQ(pTearOffs, g_pTearOffMenuManager);
+    {
+        CORXWorkspace ws;
+        ws.m_bManagerCreated[CORXWorkspace::mgrContextMenu] = TRUE;
+        ws.m_bManagerCreated[CORXWorkspace::mgrTearOff] = TRUE;
+    }
+    EXPECT_EQ((CORXContextMenuManager*)NULL, g_pORXContextMenuManager);
+    EXPECT_EQ((CORXTearOffManager*)NULL, g_pTearOffMenuManager);
+    CORXWorkspace ws;
+    EXPECT_FALSE(ws.ShowPopupMenu(12345, CPoint(10, 10), NULL)); // no context-menu manager
 }
 
 TEST(Workspace, CleanUpRunsRegisteredStepsOnceInRankOrder)

@@ -42,3 +42,41 @@ class DemoLog:
             _, _, cmd, left, top, right, bottom = l.split()
             result.append((int(cmd), (int(left), int(top), int(right), int(bottom))))
         return result
+
+    def chevron(self):
+        """The chevron as "/menus" last wrote it: {"rect", "shown", "hidden" (command ids in bar order)}."""
+        records = self.starting("chevron ")
+        if not records:
+            return None
+        fields = records[-1].split()
+        return {"rect": tuple(int(v) for v in fields[:4]), "shown": fields[4] == "shown",
+                "hidden": [int(v) for v in fields[5:]]}
+
+    def menu(self):
+        """The items of the menu that takes the keys, as "/menus" last wrote them: a list of
+        {"id", "rect", "kind", "text"}; None while no menu is open."""
+        lines = self.lines()
+        starts = [i for i, l in enumerate(lines) if l.startswith("menu ")]
+        if not starts or int(lines[starts[-1]].split()[1]) < 0:
+            return None
+        items = []
+        for l in lines[starts[-1] + 1:]:
+            if not l.startswith("menuitem "):
+                break
+            fields = l.split(" ", 8)
+            items.append({"id": int(fields[2]), "rect": tuple(int(v) for v in fields[3:7]), "kind": fields[7],
+                          "text": fields[8] if len(fields) > 8 else ""})
+        return items
+
+    def dropped(self):
+        """The index of the second bar's button whose menu is open, -1 when none."""
+        records = self.numbers("dropped")
+        return records[-1] if records else -1
+
+    def bar_menus(self):
+        """The second bar's buttons on the screen, by index."""
+        result = {}
+        for rest in self.starting("barmenu "):
+            index, left, top, right, bottom = (int(v) for v in rest.split())
+            result[index] = (left, top, right, bottom)
+        return result

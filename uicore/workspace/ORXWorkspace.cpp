@@ -11,6 +11,7 @@
 #include "ORXRegistry.h"
 #include "ORXServices.h"
 #include "ORXSizingControlBar.h"
+#include "ORXTearOffManager.h"
 #include "ORXToolBar.h"
 #include "ORXUserToolsManager.h"
 
@@ -18,7 +19,30 @@ CORXWorkspace::PFN_MESSAGEBEEP CORXWorkspace::s_pfnMessageBeep = ::MessageBeep;
 
 CORXWorkspace::CORXWorkspace(BOOL bResetAfterLoad) : CORXWorkspaceBase(bResetAfterLoad) {}
 
-CORXWorkspace::~CORXWorkspace() {}
+CORXWorkspace::~CORXWorkspace()
+{
+    // The context-menu and tear-off managers this workspace made go with it; the base releases the
+    // other managers through the steps they registered.
+    if (m_bManagerCreated[mgrContextMenu] && s_pfnRelease[mgrContextMenu] == NULL)
+    {
+        delete g_pORXContextMenuManager;
+        g_pORXContextMenuManager = NULL;
+        m_bManagerCreated[mgrContextMenu] = FALSE;
+    }
+    if (m_bManagerCreated[mgrTearOff] && s_pfnRelease[mgrTearOff] == NULL)
+    {
+        delete g_pTearOffMenuManager;
+        g_pTearOffMenuManager = NULL;
+        m_bManagerCreated[mgrTearOff] = FALSE;
+    }
+}
+
+BOOL CORXWorkspace::ShowPopupMenu(UINT uiMenuResId, const CPoint& point, CWnd* pWnd)
+{
+    if (g_pORXContextMenuManager == NULL)
+        return FALSE;
+    return g_pORXContextMenuManager->ShowPopupMenu(uiMenuResId, point.x, point.y, pWnd);
+}
 
 CORXWorkspace* CORXWorkspace::GetInstance()
 {
@@ -212,6 +236,11 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
         if (!CORXReBarState::SaveState(strSection, pFrame))
             bOK = FALSE;
     }
+
+    // The user-defined images go to their own bitmap file.
+    CORXToolbarImageList* pUserImages = CORXToolBar::GetUserImages();
+    if (pUserImages != NULL)
+        pUserImages->Save();
 
     // The managers that exist write theirs in the same order; a manager with nothing of its own to
     // keep (no table, no tools) answers FALSE, which is no failure of the bars' state.

@@ -30,6 +30,9 @@ public:
     // Runs the command that the mouse manager binds to a double click in the view; FALSE (with a
     // beep when the view has no command) when nothing ran.
     virtual BOOL OnViewDoubleClick(CWnd* pWnd, int iViewId);
+    // The context menu of the menu resource at the screen point for the owner, through the
+    // context-menu manager; FALSE without one.
+    virtual BOOL ShowPopupMenu(UINT uiMenuResId, const CPoint& point, CWnd* pWnd);
     virtual BOOL OnContextHelp(CWnd* pWnd, const DWORD* dwHelpIDArray);
     virtual BOOL SaveFrameState(CFrameWnd* pFrame) { return SaveState(NULL, pFrame); }
 

@@ -48,4 +48,8 @@
 #define IDC_DEMO_DIALOG_EDIT    34411
 #define IDC_DEMO_DIALOG_TEXT    34412
 
+// "/menus": the File menu of the second bar and the chevron's customise command.
+#define IDR_DEMO_FILEMENU       34500
+#define ID_DEMO_MENUS_CUSTOMIZE 34501
+
 #endif // VELMORA_DEMOIDS_H

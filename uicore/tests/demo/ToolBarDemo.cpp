@@ -20,6 +20,7 @@
 #include "DemoTearOff.h"
 #include "DemoSizing.h"
 #include "DemoIds.h"
+#include "DemoMenus.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
 #include "ORXToolBar.h"
@@ -47,6 +48,9 @@ BOOL g_bDock = FALSE;
 BOOL g_bSizing = FALSE;
 // With "/customize" (after "/sizing", before "/state") the frame gets a second bar and the customise command.
 BOOL g_bCustomize = FALSE;
+// With "/menus" (after "/menubar", before the others) the main bar gets a chevron and the second bar
+// a File menu with the recent files.
+BOOL g_bMenus = FALSE;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -78,6 +82,7 @@ public:
     CORXToolBar m_wndMenuBar;
     BOOL m_bCheck = FALSE;
     CDemoMenuBar m_menuBar;
+    CDemoMenus m_menus;
 
     void LogButtons()
     {
@@ -99,6 +104,8 @@ public:
         }
         m_dropDown.LogLayout();
         m_reBar.LogLayout();
+        if (g_bMenus)
+            m_menus.LogLayout();
     }
     // Where the docking bars are after every layout: drags and double clicks end in one.
     virtual void RecalcLayout(BOOL bNotify = TRUE)
@@ -106,6 +113,8 @@ public:
         CFrameWnd::RecalcLayout(bNotify);
         if (g_bDock && m_wndToolBar.GetSafeHwnd() != NULL)
             CDemoDock::LogBars(this, Log);
+        if (g_bMenus && m_wndMenuBar.GetSafeHwnd() != NULL)
+            m_menus.LogLayout();
     }
 
 protected:
@@ -145,6 +154,8 @@ protected:
             if (m_wndMenuBar.InsertButton(pMenuButton) < 0)
                 delete pMenuButton;
         }
+        if (g_bMenus && !m_menus.Create(this, &m_wndToolBar, &m_wndMenuBar, Log))
+            return -1;
         if (g_bDock)
         {
             CControlBar* bars[] = {&m_wndToolBar, &m_wndMenuBar};
@@ -191,6 +202,8 @@ protected:
             (nID >= ID_DEMO_TALL_FIRST && nID <= ID_DEMO_TALL_LAST))
             Log("command %u", nID);
         m_buttons.OnCommand(wParam);
+        if (g_bMenus && m_menus.OnCommand(wParam))
+            return TRUE;
         if (g_bControls)
             m_controls.OnCommand(wParam);
         if (m_dropDown.OnCommand(wParam))
@@ -268,6 +281,8 @@ protected:
     }
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam)
     {
+        if (g_bMenus && m_menus.OnSysCommand(nID, lParam))
+            return;
         if (!m_menuBar.OnSysCommand(nID, lParam))
             CFrameWnd::OnSysCommand(nID, lParam);
     }
@@ -316,6 +331,8 @@ ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_GREYED, OnUpdateGreyed)
 ON_WM_CONTEXTMENU()
 ON_COMMAND(ID_DEMO_TALLMENU, OnTallMenu)
 ON_COMMAND_RANGE(ID_DEMO_TALL_FIRST, ID_DEMO_TALL_LAST, OnTallCommand)
+ON_COMMAND_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnTallCommand)
+ON_COMMAND(ID_DEMO_MENUS_CUSTOMIZE, OnDemoCommand)
 ON_COMMAND(ID_DEMO_TEXTLABELS, OnTextLabels)
 ON_COMMAND(ID_DEMO_LARGEICONS, OnLargeIcons)
 ON_COMMAND(ID_DEMO_CHANGEBAR, OnChangeBar)
@@ -344,6 +361,7 @@ public:
             g_strLog = g_strLog.Mid(9);
             g_strLog.TrimLeft();
         }
+        g_bMenus = CDemoMenus::Wanted(g_strLog);
         g_bControls = CDemoControls::Wanted(g_strLog);
         g_bReBar = CDemoReBar::Wanted(g_strLog);
         g_bPages = CDemoPages::Wanted(g_strLog);
