@@ -165,7 +165,7 @@ void CMainClockDlg::UpdateTrayIcon()
     // A failure the status window already shows needs no warning colour in the tray.
     BOOL bStatusShown =
         m_pSyncStatus != NULL && m_pSyncStatus->GetSafeHwnd() != NULL && m_pSyncStatus->IsWindowVisible();
-    if (!m_bSyncError || bStatusShown)
+    if (!m_sync.m_bError || bStatusShown)
         nFirst = IDI_TRAY_NORMAL1;
     else if (m_settings.m_nConnectErrorMode == 1)
         nFirst = IDI_TRAY_ERROR1;

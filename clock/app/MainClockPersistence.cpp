@@ -56,12 +56,11 @@ void CMainClockDlg::SaveSettings()
 void CMainClockDlg::LoadData()
 {
     m_dataFile.SetFolder(m_strDataFolder);
-    m_strDataFile = m_dataFile.GetPath();
     CObArray loaded;
     CClockDataFile::ReadResult result;
     try
     {
-        result = m_dataFile.Load(m_clocks, m_nNextAlarmId, loaded);
+        result = m_dataFile.Load(m_clocks, m_alarmEngine.m_nNextAlarmId, loaded);
     }
     catch (CException*)
     {
@@ -88,11 +87,11 @@ void CMainClockDlg::LoadData()
 
 BOOL CMainClockDlg::SaveData()
 {
-    if (m_bKeepDataFile || (m_bDefaultStandsIn && !m_bAlarmsChanged))
+    if (m_bKeepDataFile || (m_bDefaultStandsIn && !m_alarmEngine.m_bChanged))
         return TRUE;
     try
     {
-        m_dataFile.Save(m_clocks, m_nNextAlarmId, m_alarms);
+        m_dataFile.Save(m_clocks, m_alarmEngine.m_nNextAlarmId, m_alarmEngine.m_alarms);
         m_bDefaultStandsIn = FALSE;
         return TRUE;
     }

@@ -1,6 +1,8 @@
 // VelmoraPropertySheet.cpp: the options sheet.
 #include "VelmoraPropertySheet.h"
 
+#include "Settings.h"
+
 IMPLEMENT_DYNAMIC(CVelmoraPropertySheet, CPropertySheet)
 
 BEGIN_MESSAGE_MAP(CVelmoraPropertySheet, CPropertySheet)
@@ -33,6 +35,26 @@ void CVelmoraPropertySheet::AddPages()
     AddPage(&m_agentPage);
     if (!m_bAgentMissing)
         AddPage(&m_speechPage);
+}
+
+void CVelmoraPropertySheet::LoadFrom(const CSettings& settings)
+{
+    m_clockPage.LoadFrom(settings);
+    m_syncPage.LoadFrom(settings);
+    m_diaryPage.LoadFrom(settings);
+    m_agentPage.m_bAgentMissing = m_bAgentMissing;
+    m_agentPage.LoadFrom(settings);
+    m_speechPage.LoadFrom(settings);
+}
+
+void CVelmoraPropertySheet::SaveTo(CSettings& settings) const
+{
+    m_clockPage.SaveTo(settings);
+    m_syncPage.SaveTo(settings);
+    m_diaryPage.SaveTo(settings);
+    m_agentPage.SaveTo(settings);
+    if (!m_bAgentMissing)
+        m_speechPage.SaveTo(settings);
 }
 
 LRESULT CVelmoraPropertySheet::OnInitDialog(WPARAM, LPARAM)

@@ -13,6 +13,8 @@
 #include "SpeakingClockOptions.h"
 #include "SyncOptions.h"
 
+class CSettings;
+
 class CVelmoraPropertySheet : public CPropertySheet
 {
     DECLARE_DYNAMIC(CVelmoraPropertySheet)
@@ -34,6 +36,13 @@ public:
     int m_nFirstPage;  // index of the page shown first, clamped to the pages present
     int m_nLastActive; // index of the page active when OK or Cancel closed the sheet
     BOOL m_bAgentMissing;
+
+    // Operations
+public:
+    // Every page's values from the settings record, and back after OK; the pages that need the
+    // Agent server change nothing without it.
+    void LoadFrom(const CSettings& settings);
+    void SaveTo(CSettings& settings) const;
 
     // Implementation
 protected:

@@ -279,7 +279,7 @@ TEST(AlarmEdit, QuickRemindersProposeTheirMinutesAndAddOnlyOnOk)
     EXPECT_EQ(-1, CMainClockDlg::ReminderMinutes(ID_SILENCE_ALARM));
 
     CMainClockDlg dlg;
-    dlg.m_nNextAlarmId = 7;
+    dlg.m_alarmEngine.m_nNextAlarmId = 7;
     COleDateTime dtNow(2026, 12, 9, 23, 59, 30);
     CAlarms scratch;
     CAlarmConfig sheet(_T("Reminder Properties"), NULL);
@@ -291,7 +291,7 @@ TEST(AlarmEdit, QuickRemindersProposeTheirMinutesAndAddOnlyOnOk)
     EXPECT_TRUE(sheet.m_sound.m_bPlaySound);
     EXPECT_STREQ(_T("Default Beep"), sheet.m_sound.m_strSoundFile);
 
-    dlg.m_bAlarmsChanged = FALSE;
+    dlg.m_alarmEngine.m_bChanged = FALSE;
     CAlarms* p = dlg.AddReminder(sheet, dtNow);
     ASSERT_NE((CAlarms*)NULL, p);
     ASSERT_EQ(1, dlg.m_alarmEngine.GetAlarmCount());
@@ -301,5 +301,5 @@ TEST(AlarmEdit, QuickRemindersProposeTheirMinutesAndAddOnlyOnOk)
     EXPECT_FALSE(p->m_bRepeat);
     EXPECT_TRUE(p->m_bRemoveOnCompletion);
     EXPECT_TRUE(p->m_bDisplayMessage);
-    EXPECT_TRUE(dlg.m_bAlarmsChanged);
+    EXPECT_TRUE(dlg.m_alarmEngine.m_bChanged);
 }

@@ -62,12 +62,12 @@ TEST(MainClockDlg, NewClocksGoWhereTheSettingSays)
         dlg.m_settings.m_nNewClockPos = c.nPos;
         for (int i = 0; i < c.nExisting; i++)
             dlg.m_clocks.Add(new CClock);
-        dlg.m_bAlarmsChanged = FALSE;
+        dlg.m_alarmEngine.m_bChanged = FALSE;
         CClock* pNew = dlg.AddClock();
         ASSERT_EQ(c.nExisting + 1, dlg.m_clocks.GetSize());
         EXPECT_EQ(pNew, dlg.m_clocks.GetAt(c.nExpectedIndex))
             << "position " << c.nPos << " of " << c.nExisting;
-        EXPECT_TRUE(dlg.m_bAlarmsChanged);
+        EXPECT_TRUE(dlg.m_alarmEngine.m_bChanged);
     }
 }
 
