@@ -18,7 +18,9 @@
 #include "ClockConfigDlg.h"
 #include "ClockDataFile.h"
 #include "Diary.h"
+#include "OpenDialogs.h"
 #include "OptionsPage.h"
+#include "SaveFailures.h"
 #include "ServerDataFile.h"
 #include "ShutdownSequence.h"
 #include "SystemTray.h"
@@ -299,6 +301,12 @@ protected:
     UINT_PTR m_nFadeTimer;
     CRect m_rcWindow;                            // screen rectangle, refreshed on hit tests, moves and sizes
     std::map<const CClock*, CRect> m_drawnRects; // where each clock was last drawn, client coordinates
+
+    // A file that could not be written, reported with one message unless it was reported already
+    // since it was last written.
+    CSaveFailures m_saveFailures;
+    COpenDialogs m_openDialogs;
+    void ReportSaveFailure(const CString& strFile, CException* e, LPCTSTR pszSaver);
 
     void CreateTrayIcon();
     void ClockTick();

@@ -9,9 +9,12 @@
 
 void CMainClockDlg::RunOptions()
 {
+    if (m_openDialogs.Activate(COpenDialogs::kindOptions))
+        return;
     SuspendAutoHide(TRUE);
     BOOL bAgentMissing = GetClockApp() != NULL ? GetClockApp()->m_bAgentMissing : TRUE;
     CVelmoraPropertySheet sheet(_T("Velmora Options"), this, m_settings.m_nPropIndex, bAgentMissing);
+    COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindOptions, &sheet);
 
     sheet.m_clockPage.m_pHost = this;
     sheet.m_syncPage.m_pHost = this;

@@ -151,15 +151,25 @@ TEST(AlarmEdit, AZeroIntervalClearsRepeatAndKeepsTheStoredInterval)
     EXPECT_EQ(COleDateTimeSpan(3, 0, 0, 0), alarm.m_tsRepeatInterval);
 }
 
-TEST(AlarmEdit, NewThenCancelKeepsTheDefaultAlarmAndOkStoresThePages)
+TEST(AlarmEdit, NewThenCancelAddsNothingAndOkStoresThePages)
 {
     CAlarmEngine engine;
+    AddAlarm(engine, _T("kept"), ALARMSTATE_ARMED);
+    engine.ClearAlarmsChanged();
+    LONG nNextId = engine.m_nNextAlarmId;
     CTestAlarmList list(&engine);
+    CString strShownName;
+    list.m_sheet = [&](CAlarmConfig& sheet) {
+        strShownName = sheet.m_setup.m_strName;
+        return (INT_PTR)IDCANCEL;
+    };
     list.NewAlarm();
-    ASSERT_EQ(1, engine.GetAlarmCount());
     EXPECT_EQ(1, list.m_nSheets);
-    EXPECT_STREQ(_T("Unnamed Alarm"), engine.GetAlarm(0)->m_strName);
-    EXPECT_EQ(ALARMSTATE_IDLE, engine.GetAlarm(0)->m_nState);
+    EXPECT_STREQ(_T("Unnamed Alarm"), strShownName) << "the sheet shows a new alarm's defaults";
+    ASSERT_EQ(1, engine.GetAlarmCount());
+    EXPECT_STREQ(_T("kept"), engine.GetAlarm(0)->m_strName);
+    EXPECT_EQ(nNextId, engine.m_nNextAlarmId);
+    EXPECT_FALSE(engine.m_bChanged) << "nothing to write";
 
     list.m_sheet = [](CAlarmConfig& sheet) {
         sheet.m_setup.m_strName = _T("Dentist");
