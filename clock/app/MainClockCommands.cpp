@@ -1,6 +1,8 @@
 // CMainClockDlg: the message map, the command table, the context menu and the tray menu.
 #include "MainClockDlg.h"
 
+#include <afxpriv.h>
+
 #include "AppMessages.h"
 #include "ClockApp.h"
 #include "Clock.h"
@@ -30,6 +32,7 @@ ON_WM_INITMENUPOPUP()
 ON_REGISTERED_MESSAGE(WM_VMRINIT, OnVmrInit)
 ON_REGISTERED_MESSAGE(WM_VMFADE, OnVmFade)
 ON_MESSAGE(WM_DIALUP_NOTIFY, OnDialUpNotify)
+ON_MESSAGE(WM_QUERYCENTERWND, OnQueryCenterWnd)
 ON_COMMAND(ID_EXIT, OnCmdExit)
 ON_COMMAND(ID_SHOW_CLOCK, OnCmdShowClock)
 ON_COMMAND(ID_HIDE_CLOCK, OnCmdHideClock)
@@ -108,6 +111,13 @@ LRESULT CMainClockDlg::OnDialUpNotify(WPARAM wParam, LPARAM)
     else if (wParam == 3)
         m_bConnected = FALSE;
     return 0;
+}
+
+LRESULT CMainClockDlg::OnQueryCenterWnd(WPARAM, LPARAM)
+{
+    // The dialogs the clock opens centre on the screen's work area, not on the small clock, which
+    // may sit at an edge or be hidden.
+    return (LRESULT)::GetDesktopWindow();
 }
 
 void CMainClockDlg::OnCmdExit()

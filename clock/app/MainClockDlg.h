@@ -349,6 +349,7 @@ protected:
     afx_msg LRESULT OnVmrInit(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnVmFade(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDialUpNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnQueryCenterWnd(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCmdExit();
     afx_msg void OnCmdShowClock();
     afx_msg void OnCmdHideClock();

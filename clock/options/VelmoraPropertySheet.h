@@ -1,5 +1,5 @@
 // VelmoraPropertySheet.h: CVelmoraPropertySheet, the options sheet. It owns its pages, opens at the
-// screen's top-left corner above other windows on the page it is given, and remembers the page
+// work area's top-left corner above other windows on the page it is given, and remembers the page
 // that was active when it closed.
 #ifndef VELMORA_VELMORAPROPERTYSHEET_H
 #define VELMORA_VELMORAPROPERTYSHEET_H
@@ -43,6 +43,9 @@ public:
     // Agent server change nothing without it.
     void LoadFrom(const CSettings& settings);
     void SaveTo(CSettings& settings) const;
+    // Where the sheet opens: the top-left corner of the work area, below the notification icons'
+    // window when that sits in the corner.
+    static CPoint GetCornerPosition();
 
     // Implementation
 protected:
