@@ -366,22 +366,27 @@ INT_PTR CPropertySheet::DoModal()
     AfxGetThreadState()->pSheetBeingCreated = NULL;
 
     INT_PTR nResult = -1;
-    if (hWnd != NULL && hWnd != (HWND)-1 && m_hWnd == hWnd)
+    BOOL bOurs = hWnd != NULL && hWnd != (HWND)-1 && m_hWnd == hWnd;
+    if (bOurs)
     {
         m_nFlags |= WF_CONTINUEMODAL;
         nResult = RunModalLoop(MLF_SHOWONIDLE);
-        DestroyWindow();
+        // Hidden, not yet destroyed: the owner must be enabled and active again before the sheet
+        // goes, or the system hands the activation to some other program's window and the owner
+        // is left inactive under the pointer.
+        SetWindowPos(NULL, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
-    else if (hWnd != NULL && hWnd != (HWND)-1)
-    {
-        ::DestroyWindow(hWnd);
-    }
-    m_psh.dwFlags &= ~PSH_MODELESS;
-
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != NULL && ::GetActiveWindow() == NULL)
+    if (hWndParent != NULL && (::GetActiveWindow() == NULL || (bOurs && ::GetActiveWindow() == m_hWnd)))
         ::SetActiveWindow(hWndParent);
+    if (bOurs)
+        DestroyWindow();
+    else if (hWnd != NULL && hWnd != (HWND)-1)
+        ::DestroyWindow(hWnd);
+    m_psh.dwFlags &= ~PSH_MODELESS;
+
     if (hWndTop != NULL)
         ::EnableWindow(hWndTop, TRUE);
     return nResult;

@@ -105,7 +105,11 @@ BOOL CClockApp::InitInstance()
     CInstanceChecker* pChecker = new CInstanceChecker(VELMORA_INSTANCE_NAME);
     if (pChecker->IsOtherInstanceRunning())
     {
-        pChecker->ActivateOtherInstance();
+        // Brought forward, a hidden clock would still show nothing: the running copy is asked to
+        // show it, as its tray menu's "Show Clock" does, which also puts auto-hide's state right.
+        HWND hOther = pChecker->ActivateOtherInstance();
+        if (hOther != NULL)
+            ::PostMessage(hOther, WM_COMMAND, ID_SHOW_CLOCK, 0);
         delete pChecker;
         delete pDlg;
         return FALSE;

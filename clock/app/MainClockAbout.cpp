@@ -95,7 +95,10 @@ void CMainClockDlg::OnUpdateCheckVersion(CCmdUI* pCmdUI)
 
 void CMainClockDlg::OnCmdAbout()
 {
+    if (m_openDialogs.Activate(COpenDialogs::kindAbout))
+        return;
     CAboutDlg dlg(this);
+    COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindAbout, &dlg);
     CAgentIntroducer introducer(this);
     dlg.m_pIntroducer = &introducer;
     dlg.DoModal();

@@ -34,21 +34,21 @@ void CMainClockDlg::SwitchDiaryYear(int nYear)
 
 BOOL CMainClockDlg::SaveDiary(int nYear)
 {
+    CString strFile = GetDiaryFileName(nYear);
     try
     {
-        return m_diary.SaveDiary(nYear);
+        BOOL bSaved = m_diary.SaveDiary(nYear);
+        if (bSaved)
+            m_saveFailures.Saved(strFile);
+        return bSaved;
     }
     catch (CFileException* e)
     {
-        e->ReportError();
-        e->Delete();
-        AfxMessageBox(_T("Diary file output failure"), MB_OK | MB_ICONSTOP);
+        ReportSaveFailure(strFile, e, _T("Diary file output failure"));
     }
     catch (CArchiveException* e)
     {
-        e->ReportError();
-        e->Delete();
-        AfxMessageBox(_T("Diary file archive failure"), MB_OK | MB_ICONSTOP);
+        ReportSaveFailure(strFile, e, _T("Diary file archive failure"));
     }
     return FALSE;
 }
@@ -61,10 +61,14 @@ void CMainClockDlg::SaveDiaryYear()
 
 void CMainClockDlg::OnCalendar()
 {
+    // A second calendar would hold its own copy of the shown day's note: the open one comes forward.
+    if (m_openDialogs.Activate(COpenDialogs::kindCalendar))
+        return;
     COleDateTime dtToday = GetLocalNow();
     if (m_diary.m_nYear != dtToday.GetYear())
         SwitchDiaryYear(dtToday.GetYear());
     CCalendarDlg dlg(this, dtToday, GetDiaryReminderOptions(), this);
+    COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindCalendar, &dlg);
     SuspendAutoHide(TRUE);
     dlg.DoModal();
     SuspendAutoHide(FALSE);

@@ -1,6 +1,8 @@
 // CMainClockDlg: the message map, the command table, the context menu and the tray menu.
 #include "MainClockDlg.h"
 
+#include <afxpriv.h>
+
 #include "AppMessages.h"
 #include "ClockApp.h"
 #include "Clock.h"
@@ -31,6 +33,7 @@ ON_WM_INITMENUPOPUP()
 ON_REGISTERED_MESSAGE(WM_VMRINIT, OnVmrInit)
 ON_REGISTERED_MESSAGE(WM_VMFADE, OnVmFade)
 ON_MESSAGE(WM_DIALUP_NOTIFY, OnDialUpNotify)
+ON_MESSAGE(WM_QUERYCENTERWND, OnQueryCenterWnd)
 ON_COMMAND(ID_EXIT, OnCmdExit)
 ON_COMMAND(ID_SHOW_CLOCK, OnCmdShowClock)
 ON_COMMAND(ID_HIDE_CLOCK, OnCmdHideClock)
@@ -111,6 +114,13 @@ LRESULT CMainClockDlg::OnDialUpNotify(WPARAM wParam, LPARAM)
     return 0;
 }
 
+LRESULT CMainClockDlg::OnQueryCenterWnd(WPARAM, LPARAM)
+{
+    // The dialogs the clock opens centre on the screen's work area, not on the small clock, which
+    // may sit at an edge or be hidden.
+    return (LRESULT)::GetDesktopWindow();
+}
+
 void CMainClockDlg::OnCmdExit()
 {
     OnOK();
@@ -173,7 +183,7 @@ void CMainClockDlg::UpdateTrayIcon()
     // A failure the status window already shows needs no warning colour in the tray.
     BOOL bStatusShown =
         m_pSyncStatus != NULL && m_pSyncStatus->GetSafeHwnd() != NULL && m_pSyncStatus->IsWindowVisible();
-    if (!m_bSyncError || bStatusShown)
+    if (!m_sync.m_bError || bStatusShown)
         nFirst = IDI_TRAY_NORMAL1;
     else if (m_settings.m_nConnectErrorMode == 1)
         nFirst = IDI_TRAY_ERROR1;

@@ -15,13 +15,18 @@
 #include "AlarmSound.h"
 #include "AutoHide.h"
 #include "CalendarDlg.h"
+#include "ClockConfigDlg.h"
 #include "ClockDataFile.h"
 #include "Diary.h"
+#include "OpenDialogs.h"
+#include "OptionsPage.h"
+#include "SaveFailures.h"
 #include "ServerDataFile.h"
 #include "ShutdownSequence.h"
 #include "SystemTray.h"
 #include "Settings.h"
 #include "TimeSyncController.h"
+#include "TimeSyncHost.h"
 
 class CAgentHostDlg;
 class CAlarmConfig;
@@ -39,7 +44,10 @@ class CMainClockDlg : public CDialog,
                       public IAlarmActions,
                       public IAlarmSilencer,
                       public IAgentMoveSink,
-                      public IDiaryHost
+                      public IDiaryHost,
+                      public IClockRenderer,
+                      public IClockOptionsHost,
+                      public ITimeSyncHost
 {
     // Construction
 public:
@@ -67,9 +75,6 @@ public:
     CObArray m_clocks;          // CClock, in display order
     CClock* m_pDefClock;        // the template of new clocks, section "DefClock"
     CClock* m_pSpareClock;
-    CObArray& m_alarms; // the alarm engine's records
-    long& m_nNextAlarmId;
-    BOOL& m_bAlarmsChanged;
     BOOL m_bKeepDataFile; // the data file was not read whole: never written over
     BOOL m_bKeepServerFile;
     // The data file held no clock and the default clock stands in for it: the file is written only
@@ -78,9 +83,7 @@ public:
     CObArray m_servers; // CTimeServer, in list order
     CServerDataFile m_serverFile;
     CAlarmSound m_sound;
-    CDiary m_diary;    // the entries of the current year and the year files
-    int& m_nDiaryYear; // the diary's current year, -1 when no year is loaded
-    BOOL& m_bDiaryChanged;
+    CDiary m_diary; // the entries of the current year, the current year and the year files
     CSettings m_settings;
     CSystemTray m_tray;
     CAutoHide m_autoHide;
@@ -89,11 +92,7 @@ public:
     CString m_strProgramFolder; // the program's own folder, for the Run key entry
     CString m_strDataFolder;
     CClockDataFile m_dataFile;
-    CString m_strDataFile;    // "Velmora2Dat"
-    CString m_strOldDataFile; // "VelmoraDat"
-    CString m_strDiaryFile;   // "VelDiary", the year is appended when a year is loaded
-    CString m_strTzFile;      // "VelmoraTZ"
-    CString m_strSntpFile;    // "SntpDat"
+    CString m_strTzFile; // "VelmoraTZ"
 
     LOGFONT m_lfClock;
     CRect m_rcClockArea;
@@ -103,10 +102,6 @@ public:
     COleDateTime m_dtSpeakRef;
     int m_nSyncCountdown;
     BOOL m_bConnected;
-    BOOL m_bSyncError;
-    CString m_strSyncResult;
-    CString m_strSyncServer;
-    CString m_strSyncLoc;
     BOOL m_bCharLoaded;
     BOOL m_bCharMuted;
     BOOL m_bCharVisible;
@@ -123,8 +118,9 @@ public:
     // Operations
 public:
     void RunOptions();
-    // The clock configuration dialog on the default clock, owned by pParent (the options sheet).
-    void ConfigureDefaultClock(CWnd* pParent = NULL);
+    // IClockOptionsHost: the clock configuration dialog on the default clock, owned by pParent (the
+    // options sheet).
+    virtual void ConfigureDefaultClock(CWnd* pParent = NULL);
     void OnShowClock();
     void OnHideClock();
     void SuspendAutoHide(BOOL bSuspend);
@@ -151,8 +147,10 @@ public:
     // Clocks.
     CClock* AddClock();
     void InsertClock(CClock* pClock);
-    // Drawing only reads the clocks and timers: the tick alone moves timers (AdvanceTimers).
-    CSize RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow, BOOL bFrame);
+    // IClockRenderer. Drawing only reads the clocks and timers: the tick alone moves timers
+    // (AdvanceTimers).
+    virtual CSize RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow,
+                              BOOL bFrame);
     // Draws every clock into pDC; returns the window size they need.
     CSize DrawClocks(CDC* pDC);
     // The tick's step of every timer, before the clocks are drawn; an ended timer goes to the
@@ -210,8 +208,12 @@ public:
     void Synchronize();
     void SaveDiaryYear();
 
-    // Time synchronisation.
-    void SyncNow(LPCTSTR pszServer, LPCTSTR pszLocation);
+    // Time synchronisation. ITimeSyncHost: the latest outcome, one synchronisation, and the
+    // time-server list.
+    virtual const CTimeSyncController& GetTimeSync() const { return m_sync; }
+    virtual void SyncNow(LPCTSTR pszServer, LPCTSTR pszLocation);
+    virtual void SyncSelectedServer() { OnSynchronize(); }
+    virtual CObArray& GetTimeServers() { return m_servers; }
     void ResetSyncCountdown();
     void SetSyncStatus(LPCTSTR pszMessage);
     // Reports the failure whose code is the thread's last error.
@@ -298,10 +300,14 @@ protected:
     UINT_PTR m_nStartupTimer;
     UINT_PTR m_nAutoHideTimer;
     UINT_PTR m_nFadeTimer;
-    CRect m_rcWindow; // screen rectangle, refreshed on hit tests, moves and sizes
-    COLORREF m_crDefBackground;
-    COLORREF m_crDefText;
+    CRect m_rcWindow;                            // screen rectangle, refreshed on hit tests, moves and sizes
     std::map<const CClock*, CRect> m_drawnRects; // where each clock was last drawn, client coordinates
+
+    // A file that could not be written, reported with one message unless it was reported already
+    // since it was last written.
+    CSaveFailures m_saveFailures;
+    COpenDialogs m_openDialogs;
+    void ReportSaveFailure(const CString& strFile, CException* e, LPCTSTR pszSaver);
 
     void CreateTrayIcon();
     void ClockTick();
@@ -344,6 +350,7 @@ protected:
     afx_msg LRESULT OnVmrInit(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnVmFade(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDialUpNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnQueryCenterWnd(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCmdExit();
     afx_msg void OnCmdShowClock();
     afx_msg void OnCmdHideClock();

@@ -24,17 +24,13 @@ CClockApp* App()
 } // namespace
 
 CMainClockDlg::CMainClockDlg(CWnd* pParent)
-    : CDialog(IDD_VELMORA_DIALOG, pParent), m_pDefClock(NULL), m_pSpareClock(NULL),
-      m_alarms(m_alarmEngine.m_alarms), m_nNextAlarmId(m_alarmEngine.m_nNextAlarmId),
-      m_bAlarmsChanged(m_alarmEngine.m_bChanged), m_bKeepDataFile(FALSE), m_bKeepServerFile(FALSE),
-      m_bDefaultStandsIn(FALSE), m_nDiaryYear(m_diary.m_nYear), m_bDiaryChanged(m_diary.m_bChanged),
-      m_autoHide(this), m_rcClockArea(0, 0, 0, 0), m_nOSKind(0), m_nDateOrder(0), m_nLayout(0),
-      m_nSyncCountdown(0), m_bConnected(FALSE), m_bSyncError(FALSE), m_bCharLoaded(FALSE),
-      m_bCharMuted(FALSE), m_bCharVisible(FALSE), m_bInitDone(FALSE), m_pSyncStatus(NULL),
-      m_pRasMonitor(NULL), m_nMenuClock(-1), m_speaker(m_settings), m_pAgentHost(NULL), m_pChecker(NULL),
-      m_pFormatter(NULL), m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0), m_nAutoHideTimer(0),
-      m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0), m_crDefBackground(RGB(128, 128, 128)),
-      m_crDefText(RGB(0, 0, 0))
+    : CDialog(IDD_VELMORA_DIALOG, pParent), m_pDefClock(NULL), m_pSpareClock(NULL), m_bKeepDataFile(FALSE),
+      m_bKeepServerFile(FALSE), m_bDefaultStandsIn(FALSE), m_autoHide(this), m_rcClockArea(0, 0, 0, 0),
+      m_nOSKind(0), m_nDateOrder(0), m_nLayout(0), m_nSyncCountdown(0), m_bConnected(FALSE),
+      m_bCharLoaded(FALSE), m_bCharMuted(FALSE), m_bCharVisible(FALSE), m_bInitDone(FALSE),
+      m_pSyncStatus(NULL), m_pRasMonitor(NULL), m_nMenuClock(-1), m_speaker(m_settings), m_pAgentHost(NULL),
+      m_pChecker(NULL), m_pFormatter(NULL), m_hUser32(NULL), m_nTickTimer(0), m_nStartupTimer(0),
+      m_nAutoHideTimer(0), m_nFadeTimer(0), m_rcWindow(0, 0, 0, 0)
 {
     m_hIcon = AfxGetApp() != NULL ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                                   : ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
@@ -85,9 +81,6 @@ BOOL CMainClockDlg::OnInitDialog()
 
     m_nOSKind = GetOSKind();
 
-    m_crDefBackground = RGB(128, 128, 128);
-    m_crDefText = RGB(0, 0, 0);
-
     {
         CClientDC dc(this);
         m_lfClock.lfHeight = -::MulDiv(9, dc.GetDeviceCaps(LOGPIXELSY), 72);
@@ -111,7 +104,7 @@ BOOL CMainClockDlg::OnInitDialog()
 
     LoadSettings();
 
-    m_bSyncError = FALSE;
+    m_sync.m_bError = FALSE;
     UpdateTrayIcon();
 
     CWindowsVersionInfo version;
@@ -126,10 +119,10 @@ BOOL CMainClockDlg::OnInitDialog()
 
     BuildFileNames();
 
-    m_strSyncResult = _T("Unknown");
-    m_strSyncServer = m_settings.m_strSNTPTimeServer;
-    m_strSyncLoc = m_settings.m_strSNTPLoc;
-    m_nDiaryYear = -1;
+    m_sync.m_strDifference = _T("Unknown");
+    m_sync.m_strLastServer = m_settings.m_strSNTPTimeServer;
+    m_sync.m_strLastLocation = m_settings.m_strSNTPLoc;
+    m_diary.m_nYear = -1;
     m_sound.SetNotifyWindow(m_hWnd);
 
     try
@@ -152,7 +145,7 @@ BOOL CMainClockDlg::OnInitDialog()
         // A file that gave no clock: the default clock stands in, so that there is always one to
         // right-click. The file itself changes only when the user changes the clocks.
         // Alarms that loading changed are still written at the first sweep.
-        BOOL bAlarmsChanged = m_bAlarmsChanged;
+        BOOL bAlarmsChanged = m_alarmEngine.m_bChanged;
         AddClock();
         if (!bAlarmsChanged)
             ClearAlarmsChanged();
@@ -297,12 +290,8 @@ void CMainClockDlg::BuildFileNames()
     m_strDataFolder = m_strGivenDataFolder.IsEmpty() ? m_strProgramFolder : m_strGivenDataFolder;
     m_dataFile.SetFolder(m_strDataFolder);
     m_serverFile.SetFolder(m_strDataFolder);
-    m_strDataFile = m_strDataFolder + _T("Velmora2Dat");
-    m_strOldDataFile = m_strDataFolder + _T("VelmoraDat");
-    m_strDiaryFile = m_strDataFolder + _T("VelDiary");
     m_diary.SetBasePath(m_strDataFolder);
     m_strTzFile = m_strDataFolder + _T("VelmoraTZ");
-    m_strSntpFile = m_strDataFolder + _T("SntpDat");
 }
 
 int CMainClockDlg::GetOSKind()

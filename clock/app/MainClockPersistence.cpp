@@ -56,12 +56,11 @@ void CMainClockDlg::SaveSettings()
 void CMainClockDlg::LoadData()
 {
     m_dataFile.SetFolder(m_strDataFolder);
-    m_strDataFile = m_dataFile.GetPath();
     CObArray loaded;
     CClockDataFile::ReadResult result;
     try
     {
-        result = m_dataFile.Load(m_clocks, m_nNextAlarmId, loaded);
+        result = m_dataFile.Load(m_clocks, m_alarmEngine.m_nNextAlarmId, loaded);
     }
     catch (CException*)
     {
@@ -88,27 +87,34 @@ void CMainClockDlg::LoadData()
 
 BOOL CMainClockDlg::SaveData()
 {
-    if (m_bKeepDataFile || (m_bDefaultStandsIn && !m_bAlarmsChanged))
+    if (m_bKeepDataFile || (m_bDefaultStandsIn && !m_alarmEngine.m_bChanged))
         return TRUE;
+    CString strFile = m_dataFile.GetPath();
     try
     {
-        m_dataFile.Save(m_clocks, m_nNextAlarmId, m_alarms);
+        m_dataFile.Save(m_clocks, m_alarmEngine.m_nNextAlarmId, m_alarmEngine.m_alarms);
         m_bDefaultStandsIn = FALSE;
+        m_saveFailures.Saved(strFile);
         return TRUE;
     }
     catch (CFileException* e)
     {
-        e->ReportError();
-        e->Delete();
-        AfxMessageBox(_T("File Output failure"), MB_OK | MB_ICONSTOP);
+        ReportSaveFailure(strFile, e, _T("File Output failure"));
     }
     catch (CArchiveException* e)
     {
-        e->ReportError();
-        e->Delete();
-        AfxMessageBox(_T("File Archive failure"), MB_OK | MB_ICONSTOP);
+        ReportSaveFailure(strFile, e, _T("File Archive failure"));
     }
     return FALSE;
+}
+
+void CMainClockDlg::ReportSaveFailure(const CString& strFile, CException* e, LPCTSTR pszSaver)
+{
+    // Every change and the close try again: one message per file until it can be written.
+    CString strMessage = CSaveFailures::Message(e, pszSaver);
+    e->Delete();
+    if (m_saveFailures.Failed(strFile))
+        AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
 }
 
 // ---- Time-server file ------------------------------------------------------------------------------
@@ -150,20 +156,18 @@ void CMainClockDlg::SaveServers()
 {
     if (m_bKeepServerFile)
         return;
+    CString strFile = m_serverFile.GetPath();
     try
     {
         m_serverFile.Save(m_servers);
+        m_saveFailures.Saved(strFile);
     }
     catch (CFileException* e)
     {
-        e->ReportError();
-        e->Delete();
-        AfxMessageBox(_T("SNTP file Output failure"), MB_OK | MB_ICONSTOP);
+        ReportSaveFailure(strFile, e, _T("SNTP file Output failure"));
     }
     catch (CArchiveException* e)
     {
-        e->ReportError();
-        e->Delete();
-        AfxMessageBox(_T("SNTP File Archive failure"), MB_OK | MB_ICONSTOP);
+        ReportSaveFailure(strFile, e, _T("SNTP File Archive failure"));
     }
 }

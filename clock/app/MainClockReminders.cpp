@@ -55,9 +55,12 @@ int CMainClockDlg::ReminderMinutes(UINT nID)
 
 void CMainClockDlg::OnCmdAlarmsList()
 {
+    if (m_openDialogs.Activate(COpenDialogs::kindAlarmList))
+        return;
     SuspendAutoHide(TRUE);
     CClockSoundTester tester(this);
     CAlarmListDlg dlg(&m_alarmEngine, this);
+    COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindAlarmList, &dlg);
     dlg.m_pSoundOwner = &tester;
     dlg.m_bAgentInstalled = AgentInstalled();
     dlg.DoModal();
@@ -107,10 +110,14 @@ CAlarms* CMainClockDlg::AddReminder(const CAlarmConfig& sheet, const COleDateTim
 
 void CMainClockDlg::CreateReminder(int nMinutes)
 {
+    // One reminder sheet at a time: another reminder command brings the open one forward.
+    if (m_openDialogs.Activate(COpenDialogs::kindReminder))
+        return;
     SuspendAutoHide(TRUE);
     CAlarms scratch;
     CClockSoundTester tester(this);
     CAlarmConfig sheet(_T("Reminder Properties"), this);
+    COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindReminder, &sheet);
     sheet.m_setup.m_bAgentInstalled = AgentInstalled();
     sheet.m_sound.m_pOwner = &tester;
     PrepareReminder(sheet, scratch, nMinutes, GetLocalNow());

@@ -13,10 +13,6 @@ void CMainClockDlg::SyncNow(LPCTSTR pszServer, LPCTSTR pszLocation)
     // The arguments may be the settings' own strings, which the synchronisation does not change.
     CString strServer(pszServer), strLocation(pszLocation);
     CTimeSyncController::Outcome outcome = m_sync.SyncNow(strServer, strLocation, m_settings, m_bConnected);
-    m_strSyncServer = m_sync.m_strLastServer;
-    m_strSyncLoc = m_sync.m_strLastLocation;
-    m_strSyncResult = m_sync.m_strDifference;
-    m_bSyncError = m_sync.m_bError;
     UpdateTrayIcon();
     if (outcome == CTimeSyncController::outcomeFailed && m_settings.m_nConnectErrorMode == 2)
         OnTimeSyncStatus();
@@ -39,8 +35,6 @@ void CMainClockDlg::SetSyncStatus(LPCTSTR pszMessage)
 void CMainClockDlg::ReportSyncError(LPCTSTR pszServer, double dOffset)
 {
     m_sync.ReportError(pszServer, dOffset);
-    m_strSyncResult = m_sync.m_strDifference;
-    m_bSyncError = TRUE;
     UpdateTrayIcon();
     if (m_settings.m_nConnectErrorMode == 2)
         OnTimeSyncStatus();
@@ -58,16 +52,12 @@ void CMainClockDlg::OnTimeSyncStatus()
         m_pSyncStatus->Refresh();
         m_pSyncStatus->ShowWindow(SW_SHOW);
     }
-    m_bSyncError = FALSE;
     m_sync.m_bError = FALSE;
     UpdateTrayIcon();
 }
 
 BOOL CMainClockDlg::CreateTimeSyncWindows()
 {
-    m_sync.m_strLastServer = m_strSyncServer;
-    m_sync.m_strLastLocation = m_strSyncLoc;
-    m_sync.m_strDifference = m_strSyncResult;
     CClockApp* pApp = GetClockApp();
     if (pApp != NULL && !pApp->m_bDialUpMissing)
     {
@@ -75,7 +65,7 @@ BOOL CMainClockDlg::CreateTimeSyncWindows()
         if (m_settings.m_nConnectType == 1)
             m_pRasMonitor->Start(this, WM_DIALUP_NOTIFY);
     }
-    m_pSyncStatus = new CSyncStatusDlg(this);
+    m_pSyncStatus = new CSyncStatusDlg(this, this);
     if (!m_pSyncStatus->CreateHidden())
     {
         delete m_pSyncStatus;

@@ -4,7 +4,6 @@
 
 #include "AppMessages.h"
 #include "Clock.h"
-#include "MainClockDlg.h"
 #include "OffscreenDC.h"
 #include "velmora/resource.h"
 
@@ -52,7 +51,7 @@ END_MESSAGE_MAP()
 
 CClockPopupWnd::CClockPopupWnd() : CDialog(IDD)
 {
-    m_pClockWnd = NULL;
+    m_pRenderer = NULL;
     m_pClock = NULL;
     m_rcClient.SetRectEmpty();
     m_nTimer = 0;
@@ -75,7 +74,7 @@ static COleDateTime UtcNow()
 void CClockPopupWnd::OnPaint()
 {
     CPaintDC dc(this);
-    if (m_pClockWnd == NULL || m_pClock == NULL)
+    if (m_pRenderer == NULL || m_pClock == NULL)
         return;
     // The extent is measured on a scratch bitmap: the renderer always draws as it measures.
     CDC dcMeasure;
@@ -83,7 +82,7 @@ void CClockPopupWnd::OnPaint()
     CBitmap bmp;
     bmp.CreateCompatibleBitmap(&dc, 1, 1);
     CBitmap* pOld = dcMeasure.SelectObject(&bmp);
-    CSize extent = m_pClockWnd->RenderClock(&dcMeasure, m_pClock, CRect(0, 0, 0, 0), UtcNow(), FALSE);
+    CSize extent = m_pRenderer->RenderClock(&dcMeasure, m_pClock, CRect(0, 0, 0, 0), UtcNow(), FALSE);
     dcMeasure.SelectObject(pOld);
 
     CRect rcWindow;
@@ -103,14 +102,14 @@ void CClockPopupWnd::OnPaint()
 
 void CClockPopupWnd::DrawPreview()
 {
-    if (m_pClockWnd == NULL || m_pClock == NULL || GetSafeHwnd() == NULL)
+    if (m_pRenderer == NULL || m_pClock == NULL || GetSafeHwnd() == NULL)
         return;
     CClientDC dc(this);
     CRect rc;
     GetClientRect(&rc);
     COffscreenDC mem(&dc, rc);
     mem.FillSolidRect(rc, dc.GetBkColor());
-    m_pClockWnd->RenderClock(&mem, m_pClock, rc, UtcNow(), FALSE);
+    m_pRenderer->RenderClock(&mem, m_pClock, rc, UtcNow(), FALSE);
 }
 
 void CClockPopupWnd::OnTimer(UINT_PTR nIDEvent)
@@ -150,7 +149,7 @@ CClockConfigDlg::CClockConfigDlg(CWnd* pParent) : CDialog(IDD, pParent)
     m_bPreview = FALSE;
     m_bNoZonePage = FALSE;
     m_pClock = NULL;
-    m_pClockWnd = NULL;
+    m_pRenderer = NULL;
     m_pPreview = NULL;
     m_bReloadZone = FALSE;
 }
@@ -232,13 +231,13 @@ BOOL CClockConfigDlg::OnInitDialog()
         m_sheet.SetWindowPos(NULL, rc.left - 7, rc.top - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    if (m_bPreview && m_pClockWnd != NULL)
+    if (m_bPreview && m_pRenderer != NULL)
     {
         // Centred now rather than after initialisation, so that the preview is placed beside the
         // dialog where it will stay.
         CenterWindow();
         m_pPreview = new CClockPopupWnd;
-        m_pPreview->m_pClockWnd = m_pClockWnd;
+        m_pPreview->m_pRenderer = m_pRenderer;
         m_pPreview->m_pClock = m_pClock;
         if (m_pPreview->Create(CClockPopupWnd::IDD, this))
         {

@@ -1,10 +1,11 @@
 // ClockConfigDlg.h: CClockConfigDlg, the "Clock Configuration" dialog that hosts the format and
 // zone pages in a child sheet; CClockPopupWnd, its live preview; CClockEditBackup, the values the
-// dialog changed, put back on Cancel.
+// dialog changed, put back on Cancel; IClockRenderer, the drawing the preview borrows.
 #ifndef VELMORA_CLOCKCONFIGDLG_H
 #define VELMORA_CLOCKCONFIGDLG_H
 
 #include <afxwin.h>
+#include <afxdisp.h>
 #include <afxdlgs.h>
 
 #include <utility>
@@ -14,7 +15,16 @@
 #include "ConfigureClock.h"
 
 class CClock;
-class CMainClockDlg;
+
+// The preview draws a clock exactly as the clock window does, with the window's own renderer.
+class IClockRenderer
+{
+public:
+    virtual ~IClockRenderer() {}
+    // Draws the clock into rcAt of pDC; returns the size the clock needs.
+    virtual CSize RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow,
+                              BOOL bFrame) = 0;
+};
 
 // Copies of the clocks a configuration changed, taken before their first change.
 class CClockEditBackup
@@ -45,7 +55,7 @@ public:
 
     // Attributes
 public:
-    CMainClockDlg* m_pClockWnd; // its renderer draws
+    IClockRenderer* m_pRenderer;
     CClock* m_pClock;
     CRect m_rcClient;
     UINT_PTR m_nTimer;
@@ -77,14 +87,14 @@ public:
         IDD = 156
     };
 
-    // Attributes. The caller fills the clock, the clock window, the flags and both pages' fields
+    // Attributes. The caller fills the clock, the renderer, the flags and both pages' fields
     // (see Prepare).
 public:
     BOOL m_bPreview;
     BOOL m_bNoZonePage;
     CClock* m_pClock;
     CConfigureClock m_zonePage;
-    CMainClockDlg* m_pClockWnd;
+    IClockRenderer* m_pRenderer; // of the preview; none, no preview
     CClockFormatPage m_formatPage;
     CPropertySheet m_sheet;
     CClockPopupWnd* m_pPreview;

@@ -1,8 +1,17 @@
 // OptionsPage.cpp: the "Clock" page of the options sheet.
 #include "OptionsPage.h"
 
-#include "MainClockDlg.h"
+#include "Settings.h"
 #include "velmora/resource.h"
+
+namespace
+{
+// Times of day are kept on 1899-12-30, whatever date the picker or the registry gave.
+COleDateTime TimeOfDay(const COleDateTime& dt)
+{
+    return COleDateTime(1899, 12, 30, dt.GetHour(), dt.GetMinute(), dt.GetSecond());
+}
+} // namespace
 
 IMPLEMENT_DYNCREATE(COptionsPage, CPropertyPage)
 
@@ -16,7 +25,7 @@ END_MESSAGE_MAP()
 
 COptionsPage::COptionsPage() : CPropertyPage(IDD)
 {
-    m_pClockWnd = NULL;
+    m_pHost = NULL;
     m_nNewClockPos = 0;
     m_crBackground = RGB(0, 0, 0);
     m_bClockOnTop = FALSE;
@@ -29,6 +38,46 @@ COptionsPage::COptionsPage() : CPropertyPage(IDD)
     m_bEnableAlarmSys = FALSE;
     m_bVersCheckBeta = FALSE;
     m_nVersCheckInt = 0;
+}
+
+void COptionsPage::LoadFrom(const CSettings& s)
+{
+    m_nNewClockPos = s.m_nNewClockPos;
+    m_crBackground = s.m_crBackgroundCol;
+    m_bClockOnTop = s.m_bClockOnTop;
+    m_bLoadOnStartup = s.m_bLoadOnStartup;
+    m_strLayout = s.m_nClockLayout2 == 1 ? _T("Horizontal") : _T("Vertical");
+    m_bRunOverdue = s.m_bRunOverdue;
+    m_bAnimateIcon = s.m_bAnimateIcon;
+    m_bUseLimit = s.m_bUseLimit;
+    m_dtLimit = TimeOfDay(s.m_dtLimit);
+    m_nAlarmTimeDisplay = s.m_nAlarmTimeDisplay;
+    m_bEnableAlarmSys = s.m_bEnableAlarmSys;
+    m_bVersCheckBeta = s.m_bVersCheckBeta;
+    m_nVersCheckInt = s.m_nVersCheckInt;
+}
+
+void COptionsPage::SaveTo(CSettings& s) const
+{
+    s.m_nNewClockPos = m_nNewClockPos;
+    s.m_bClockOnTop = m_bClockOnTop;
+    s.m_bLoadOnStartup = m_bLoadOnStartup;
+    s.m_bEnableAlarmSys = m_bEnableAlarmSys;
+    if (m_strLayout == _T("Vertical"))
+        s.m_nClockLayout2 = 0;
+    else if (m_strLayout == _T("Horizontal"))
+        s.m_nClockLayout2 = 1;
+    else
+        s.m_nClockLayout2 = s.m_nClockLayout2 == 1 ? 1 : 0;
+    s.m_strClockLayout1 = s.m_nClockLayout2 == 1 ? _T("Horizontal") : _T("Vertical");
+    s.m_crBackgroundCol = m_crBackground;
+    s.m_bRunOverdue = m_bRunOverdue;
+    s.m_bUseLimit = m_bUseLimit;
+    s.m_dtLimit = TimeOfDay(m_dtLimit);
+    s.m_bAnimateIcon = m_bAnimateIcon;
+    s.m_nAlarmTimeDisplay = m_nAlarmTimeDisplay;
+    s.m_bVersCheckBeta = m_bVersCheckBeta;
+    s.m_nVersCheckInt = m_nVersCheckInt < 0 ? 7 : m_nVersCheckInt;
 }
 
 void COptionsPage::DoDataExchange(CDataExchange* pDX)
@@ -111,6 +160,6 @@ void COptionsPage::OnLimitChange(NMHDR*, LRESULT* pResult)
 void COptionsPage::OnConfigureDefaultClock()
 {
     // Owned by the sheet: the clock window stays disabled while the sheet runs.
-    if (m_pClockWnd != NULL)
-        m_pClockWnd->ConfigureDefaultClock(GetParent());
+    if (m_pHost != NULL)
+        m_pHost->ConfigureDefaultClock(GetParent());
 }

@@ -10,7 +10,16 @@
 
 #include "ColorCombo.h"
 
-class CMainClockDlg;
+class CSettings;
+
+// What the page needs of the clock window: "Configure Default Clock".
+class IClockOptionsHost
+{
+public:
+    virtual ~IClockOptionsHost() {}
+    // The configuration dialog on the default clock, owned by pParent.
+    virtual void ConfigureDefaultClock(CWnd* pParent) = 0;
+};
 
 class COptionsPage : public CPropertyPage
 {
@@ -24,9 +33,10 @@ public:
         IDD = 131
     };
 
-    // Attributes: the caller copies the settings in before the sheet runs and reads them back on OK.
+    // Attributes: LoadFrom fills them from the settings before the sheet runs, SaveTo puts them back
+    // on OK.
 public:
-    CMainClockDlg* m_pClockWnd; // for "Configure Default Clock", may be NULL
+    IClockOptionsHost* m_pHost; // for "Configure Default Clock", may be NULL
     int m_nNewClockPos;
     COLORREF m_crBackground;
     CDateTimeCtrl m_ctlLimit;
@@ -44,6 +54,11 @@ public:
     BOOL m_bEnableAlarmSys;
     BOOL m_bVersCheckBeta;
     int m_nVersCheckInt;
+
+    // Operations
+public:
+    void LoadFrom(const CSettings& settings);
+    void SaveTo(CSettings& settings) const;
 
     // Implementation
 protected:

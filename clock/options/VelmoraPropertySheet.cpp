@@ -1,6 +1,8 @@
 // VelmoraPropertySheet.cpp: the options sheet.
 #include "VelmoraPropertySheet.h"
 
+#include "Settings.h"
+
 IMPLEMENT_DYNAMIC(CVelmoraPropertySheet, CPropertySheet)
 
 BEGIN_MESSAGE_MAP(CVelmoraPropertySheet, CPropertySheet)
@@ -35,17 +37,60 @@ void CVelmoraPropertySheet::AddPages()
         AddPage(&m_speechPage);
 }
 
+void CVelmoraPropertySheet::LoadFrom(const CSettings& settings)
+{
+    m_clockPage.LoadFrom(settings);
+    m_syncPage.LoadFrom(settings);
+    m_diaryPage.LoadFrom(settings);
+    m_agentPage.m_bAgentMissing = m_bAgentMissing;
+    m_agentPage.LoadFrom(settings);
+    m_speechPage.LoadFrom(settings);
+}
+
+void CVelmoraPropertySheet::SaveTo(CSettings& settings) const
+{
+    m_clockPage.SaveTo(settings);
+    m_syncPage.SaveTo(settings);
+    m_diaryPage.SaveTo(settings);
+    m_agentPage.SaveTo(settings);
+    if (!m_bAgentMissing)
+        m_speechPage.SaveTo(settings);
+}
+
+CPoint CVelmoraPropertySheet::GetCornerPosition()
+{
+    CRect rcWork;
+    if (!::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0))
+        rcWork.SetRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    CPoint pt = rcWork.TopLeft();
+    // Without a taskbar the notification icons live in a small window of their own, which Wine puts
+    // in that very corner: the sheet starts below it, so that the tray icon stays in reach.
+    static const LPCTSTR kTrayClasses[] = {_T("Shell_TrayWnd"), _T("__winex11_standalone_tray")};
+    for (LPCTSTR pszClass : kTrayClasses)
+    {
+        HWND hTray = ::FindWindow(pszClass, NULL);
+        CRect rcTray;
+        if (hTray == NULL || !::IsWindowVisible(hTray) || !::GetWindowRect(hTray, &rcTray) ||
+            rcTray.IsRectEmpty())
+            continue;
+        if (rcTray.PtInRect(pt))
+            pt.y = rcTray.bottom;
+    }
+    return pt;
+}
+
 LRESULT CVelmoraPropertySheet::OnInitDialog(WPARAM, LPARAM)
 {
     LRESULT lResult = Default();
-    SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE);
+    CPoint pt = GetCornerPosition();
+    SetWindowPos(&CWnd::wndTopMost, pt.x, pt.y, 0, 0, SWP_NOSIZE);
     SetActivePage(m_nFirstPage);
     return lResult;
 }
 
 BOOL CVelmoraPropertySheet::CheckAutoCenter()
 {
-    // The sheet places itself: at the top-left corner it has not moved, and must not be centred.
+    // The sheet places itself in the corner (GetCornerPosition), and must not be centred.
     return FALSE;
 }
 

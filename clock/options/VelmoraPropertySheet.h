@@ -1,5 +1,5 @@
 // VelmoraPropertySheet.h: CVelmoraPropertySheet, the options sheet. It owns its pages, opens at the
-// screen's top-left corner above other windows on the page it is given, and remembers the page
+// work area's top-left corner above other windows on the page it is given, and remembers the page
 // that was active when it closed.
 #ifndef VELMORA_VELMORAPROPERTYSHEET_H
 #define VELMORA_VELMORAPROPERTYSHEET_H
@@ -12,6 +12,8 @@
 #include "OptionsPage.h"
 #include "SpeakingClockOptions.h"
 #include "SyncOptions.h"
+
+class CSettings;
 
 class CVelmoraPropertySheet : public CPropertySheet
 {
@@ -34,6 +36,16 @@ public:
     int m_nFirstPage;  // index of the page shown first, clamped to the pages present
     int m_nLastActive; // index of the page active when OK or Cancel closed the sheet
     BOOL m_bAgentMissing;
+
+    // Operations
+public:
+    // Every page's values from the settings record, and back after OK; the pages that need the
+    // Agent server change nothing without it.
+    void LoadFrom(const CSettings& settings);
+    void SaveTo(CSettings& settings) const;
+    // Where the sheet opens: the top-left corner of the work area, below the notification icons'
+    // window when that sits in the corner.
+    static CPoint GetCornerPosition();
 
     // Implementation
 protected:

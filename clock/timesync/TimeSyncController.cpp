@@ -79,7 +79,6 @@ CTimeSyncController::Outcome CTimeSyncController::SyncNow(LPCTSTR pszServer, LPC
     m_last = response;
     SetStatus(_T("Time synchronized OK"));
     m_strDifference.Format(_T("%f seconds"), response.m_dOffset);
-    m_strLastSynced = LocalNowText();
 
     if (settings.m_bNoBigSync && fabs(response.m_dOffset) >= (double)nMaxDifference)
     {
@@ -95,6 +94,7 @@ CTimeSyncController::Outcome CTimeSyncController::SyncNow(LPCTSTR pszServer, LPC
         ReportError(pszServer, response.m_dOffset);
         return outcomeFailed;
     }
+    m_strLastSynced = LocalNowText();
     m_bError = FALSE;
     return outcomeSynchronized;
 }

@@ -28,7 +28,7 @@ public:
     CString m_strLastServer;
     CString m_strLastLocation;
     CString m_strStatus;       // local time of the latest change, ":\n", then the message
-    CString m_strLastSynced;   // local date and time of the latest successful query
+    CString m_strLastSynced;   // local date and time of the latest synchronisation that set the clock
     CString m_strDifference;   // "%f seconds", or "Unknown" after a failure
     BOOL m_bError;             // the latest synchronisation failed
     UINT m_nPort;              // 123; VELMORA_SNTP_PORT chooses another for tests

@@ -95,14 +95,33 @@ void CAlarmListDlg::EnableButtons()
     }
 }
 
+void CAlarmListDlg::PrepareSheet(CAlarmConfig& sheet, const CAlarms& alarm) const
+{
+    sheet.m_setup.m_strTimeFormat = m_strTimeFormat;
+    sheet.m_setup.m_bAgentInstalled = m_bAgentInstalled;
+    sheet.m_sound.m_pOwner = m_pSoundOwner;
+    sheet.FillFromAlarm(alarm);
+}
+
 void CAlarmListDlg::NewAlarm()
 {
-    if (m_pEngine == NULL || m_pEngine->NewAlarm() == NULL)
+    if (m_pEngine == NULL)
         return;
-    m_pEngine->MarkAlarmsChanged();
-    m_nSelected = m_pEngine->GetAlarmCount() - 1;
+    // The sheet shows a new alarm's defaults; the alarm joins the array only on OK, so Cancel
+    // leaves the list, the file and the next id as they were.
+    CAlarms defaults;
+    CAlarmConfig sheet(_T("Alarm Properties"), this);
+    PrepareSheet(sheet, defaults);
+    if (RunSheet(sheet) != IDOK)
+        return;
+    CAlarms* pAlarm = m_pEngine->NewAlarm();
+    if (pAlarm == NULL)
+        return;
+    sheet.CopyToAlarm(*pAlarm, Now());
+    int nIndex = m_pEngine->GetAlarmCount() - 1;
+    m_pEngine->SetAlarm(nIndex, pAlarm);
+    m_nSelected = nIndex;
     FillList();
-    ModifyAlarm(m_nSelected);
 }
 
 void CAlarmListDlg::ModifyAlarm(int nLine)
@@ -120,10 +139,7 @@ void CAlarmListDlg::ModifyAlarm(int nLine)
     pAlarm->m_nState = ALARMSTATE_IDLE; // it cannot fire while it is being edited
 
     CAlarmConfig sheet(_T("Alarm Properties"), this);
-    sheet.m_setup.m_strTimeFormat = m_strTimeFormat;
-    sheet.m_setup.m_bAgentInstalled = m_bAgentInstalled;
-    sheet.m_sound.m_pOwner = m_pSoundOwner;
-    sheet.FillFromAlarm(*pAlarm);
+    PrepareSheet(sheet, *pAlarm);
     INT_PTR nResult = RunSheet(sheet);
 
     // The clock ran on meanwhile: take the alarm again by its identity.

@@ -30,8 +30,9 @@ public:
     // The line of an alarm: its name, a blank and its long date and time.
     static CString FormatLine(const CAlarms& alarm);
 
-    // The actions of the buttons on the alarm the line shows; each refills the list. Amending or
-    // deleting a firing alarm is refused (reported through ReportRefusal).
+    // The actions of the buttons on the alarm the line shows; each refills the list. New adds an
+    // alarm only when its sheet ends with OK. Amending or deleting a firing alarm is refused
+    // (reported through ReportRefusal).
     void NewAlarm();
     void ModifyAlarm(int nLine);
     void DeleteAlarm(int nLine);
@@ -50,6 +51,8 @@ protected:
     virtual void ReportRefusal(LPCTSTR pszText);
     virtual COleDateTime Now() const;
 
+    // The sheet's settings from this dialog and its pages from the alarm.
+    void PrepareSheet(class CAlarmConfig& sheet, const CAlarms& alarm) const;
     void FillList();
     void EnableButtons();
     afx_msg void OnSelChange();

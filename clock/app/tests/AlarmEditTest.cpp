@@ -151,15 +151,25 @@ TEST(AlarmEdit, AZeroIntervalClearsRepeatAndKeepsTheStoredInterval)
     EXPECT_EQ(COleDateTimeSpan(3, 0, 0, 0), alarm.m_tsRepeatInterval);
 }
 
-TEST(AlarmEdit, NewThenCancelKeepsTheDefaultAlarmAndOkStoresThePages)
+TEST(AlarmEdit, NewThenCancelAddsNothingAndOkStoresThePages)
 {
     CAlarmEngine engine;
+    AddAlarm(engine, _T("kept"), ALARMSTATE_ARMED);
+    engine.ClearAlarmsChanged();
+    LONG nNextId = engine.m_nNextAlarmId;
     CTestAlarmList list(&engine);
+    CString strShownName;
+    list.m_sheet = [&](CAlarmConfig& sheet) {
+        strShownName = sheet.m_setup.m_strName;
+        return (INT_PTR)IDCANCEL;
+    };
     list.NewAlarm();
-    ASSERT_EQ(1, engine.GetAlarmCount());
     EXPECT_EQ(1, list.m_nSheets);
-    EXPECT_STREQ(_T("Unnamed Alarm"), engine.GetAlarm(0)->m_strName);
-    EXPECT_EQ(ALARMSTATE_IDLE, engine.GetAlarm(0)->m_nState);
+    EXPECT_STREQ(_T("Unnamed Alarm"), strShownName) << "the sheet shows a new alarm's defaults";
+    ASSERT_EQ(1, engine.GetAlarmCount());
+    EXPECT_STREQ(_T("kept"), engine.GetAlarm(0)->m_strName);
+    EXPECT_EQ(nNextId, engine.m_nNextAlarmId);
+    EXPECT_FALSE(engine.m_bChanged) << "nothing to write";
 
     list.m_sheet = [](CAlarmConfig& sheet) {
         sheet.m_setup.m_strName = _T("Dentist");
@@ -279,7 +289,7 @@ TEST(AlarmEdit, QuickRemindersProposeTheirMinutesAndAddOnlyOnOk)
     EXPECT_EQ(-1, CMainClockDlg::ReminderMinutes(ID_SILENCE_ALARM));
 
     CMainClockDlg dlg;
-    dlg.m_nNextAlarmId = 7;
+    dlg.m_alarmEngine.m_nNextAlarmId = 7;
     COleDateTime dtNow(2026, 12, 9, 23, 59, 30);
     CAlarms scratch;
     CAlarmConfig sheet(_T("Reminder Properties"), NULL);
@@ -291,7 +301,7 @@ TEST(AlarmEdit, QuickRemindersProposeTheirMinutesAndAddOnlyOnOk)
     EXPECT_TRUE(sheet.m_sound.m_bPlaySound);
     EXPECT_STREQ(_T("Default Beep"), sheet.m_sound.m_strSoundFile);
 
-    dlg.m_bAlarmsChanged = FALSE;
+    dlg.m_alarmEngine.m_bChanged = FALSE;
     CAlarms* p = dlg.AddReminder(sheet, dtNow);
     ASSERT_NE((CAlarms*)NULL, p);
     ASSERT_EQ(1, dlg.m_alarmEngine.GetAlarmCount());
@@ -301,5 +311,5 @@ TEST(AlarmEdit, QuickRemindersProposeTheirMinutesAndAddOnlyOnOk)
     EXPECT_FALSE(p->m_bRepeat);
     EXPECT_TRUE(p->m_bRemoveOnCompletion);
     EXPECT_TRUE(p->m_bDisplayMessage);
-    EXPECT_TRUE(dlg.m_bAlarmsChanged);
+    EXPECT_TRUE(dlg.m_alarmEngine.m_bChanged);
 }

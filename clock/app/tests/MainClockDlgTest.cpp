@@ -62,12 +62,12 @@ TEST(MainClockDlg, NewClocksGoWhereTheSettingSays)
         dlg.m_settings.m_nNewClockPos = c.nPos;
         for (int i = 0; i < c.nExisting; i++)
             dlg.m_clocks.Add(new CClock);
-        dlg.m_bAlarmsChanged = FALSE;
+        dlg.m_alarmEngine.m_bChanged = FALSE;
         CClock* pNew = dlg.AddClock();
         ASSERT_EQ(c.nExisting + 1, dlg.m_clocks.GetSize());
         EXPECT_EQ(pNew, dlg.m_clocks.GetAt(c.nExpectedIndex))
             << "position " << c.nPos << " of " << c.nExisting;
-        EXPECT_TRUE(dlg.m_bAlarmsChanged);
+        EXPECT_TRUE(dlg.m_alarmEngine.m_bChanged);
     }
 }
 
@@ -289,6 +289,47 @@ TEST(MainClockDlg, AFileThatGivesNoClockShowsTheDefaultClockAndIsLeftAsItWas)
     Bytes saved = folder.Read(_T("Velmora2Dat"));
     ASSERT_GE(saved.size(), 8u);
     EXPECT_EQ(Hex(Image("01 00 00 00 | 02 00 00 00")), Hex(Bytes(saved.begin(), saved.begin() + 8)));
+}
+
+TEST(MainClockDlg, AFileThatCannotBeWrittenIsReportedOnceUntilItIsWrittenAgain)
+{
+    ResetAppTestProfile();
+    CTestFolder folder;
+    folder.Write(_T("Velmora2Dat"), Image("01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 00 00 00 00"));
+    CWindowOnFolder w(folder);
+    ASSERT_TRUE(w.m_bCreated);
+    w.dlg.MarkClocksChanged();
+    // A folder in the place of each file makes every save of it fail, as a read-only program
+    // folder does.
+    ASSERT_TRUE(::DeleteFile(folder.File(_T("Velmora2Dat"))));
+    ASSERT_TRUE(::CreateDirectory(folder.File(_T("Velmora2Dat")), NULL));
+    ASSERT_TRUE(::CreateDirectory(folder.File(_T("SntpDat")), NULL));
+    g_messages.clear();
+    for (int i = 0; i < 3; i++)
+    {
+        EXPECT_FALSE(w.dlg.SaveData()) << i;
+        w.dlg.SaveServers();
+    }
+    ASSERT_EQ(2u, g_messages.size()) << "one message per file";
+    EXPECT_EQ(CString(_T("File Output failure")), g_messages[0].Right(19)) << (LPCTSTR)g_messages[0];
+    EXPECT_NE(-1, g_messages[0].Find(_T("\n"))) << "the reason comes first: " << (LPCTSTR)g_messages[0];
+    EXPECT_EQ(CString(_T("SNTP file Output failure")), g_messages[1].Right(24)) << (LPCTSTR)g_messages[1];
+
+    // Written once more, the file's next failure is news again; the other file's is not.
+    ASSERT_TRUE(::RemoveDirectory(folder.File(_T("Velmora2Dat"))));
+    EXPECT_TRUE(w.dlg.SaveData());
+    ASSERT_TRUE(folder.Exists(_T("Velmora2Dat")));
+    ASSERT_TRUE(::DeleteFile(folder.File(_T("Velmora2Dat"))));
+    ASSERT_TRUE(::CreateDirectory(folder.File(_T("Velmora2Dat")), NULL));
+    g_messages.clear();
+    EXPECT_FALSE(w.dlg.SaveData());
+    EXPECT_FALSE(w.dlg.SaveData());
+    w.dlg.SaveServers();
+    ASSERT_EQ(1u, g_messages.size());
+    EXPECT_EQ(CString(_T("File Output failure")), g_messages[0].Right(19));
+
+    ::RemoveDirectory(folder.File(_T("Velmora2Dat")));
+    ::RemoveDirectory(folder.File(_T("SntpDat")));
 }
 
 TEST(MainClockDlg, TheWindowIsSizedToItsClocksWhateverPlacementWasStored)

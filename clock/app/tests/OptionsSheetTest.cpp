@@ -210,7 +210,9 @@ TEST(VelmoraPropertySheet, OpensTopLeftOnAPagePresentAndRemembersIt)
         ::KillTimer(NULL, nTimer);
         g_pSheet = NULL;
         EXPECT_EQ(IDCANCEL, nResult);
-        EXPECT_EQ(CPoint(0, 0), g_rcSheet.TopLeft());
+        // Other tests' tray icons may show or hide the notification icons' window meanwhile.
+        EXPECT_EQ(0, g_rcSheet.left);
+        EXPECT_LT(g_rcSheet.top, 100) << "at the top, or just below the tray icons' window";
         EXPECT_EQ(0, g_nShown);
         EXPECT_EQ(0, sheet.m_nLastActive);
     }

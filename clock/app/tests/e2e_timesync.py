@@ -173,7 +173,8 @@ def sync(h, wnd, status):
     h.command(wnd, ids["ID_SYNCHRONIZE"], send=True)
     return {"status": h.text(status, ids["IDC_STATUS_TEXT"]).replace("\r\n", "\n").replace("\r", "\n"),
             "difference": h.text(status, ids["IDC_STATUS_DIFFERENCE"]),
-            "server": h.text(status, ids["IDC_STATUS_SERVER"])}
+            "server": h.text(status, ids["IDC_STATUS_SERVER"]),
+            "last": h.text(status, ids["IDC_STATUS_LAST_SYNC"])}
 
 
 def clockset_log(folder):
@@ -231,6 +232,8 @@ def against_responder(h, responder):
     asked = time.mktime(time.strptime(log[0][:19], "%Y-%m-%d %H:%M:%S")) - time.timezone
     expect(abs(asked - (time.time() + 10)) < 3, "+10 s: the recorded time is 10 s ahead: %r" % log[0])
     expect(not visible(h, prog, status), "a success leaves the status window hidden")
+    last_synced = r["last"]
+    expect(last_synced != "", "+10 s: the time of the synchronisation shows")
 
     responder.mode = "plus2h"
     r = sync(h, wnd, status)
@@ -238,6 +241,7 @@ def against_responder(h, responder):
            "Synchronization failed - Time difference of 7200.0" in r["status"], "+2 h refused: %r" % r["status"])
     expect(r["status"].endswith("seconds was too big to use\nErrorcode -1"), "+2 h: code -1: %r" % r["status"])
     expect(r["difference"] == "Unknown", "+2 h: difference unknown")
+    expect(r["last"] == last_synced, "+2 h: a refused answer is no synchronisation: %r" % r["last"])
     h.wait_for(lambda: visible(h, prog, status), timeout=10, what="the status window after a failure")
     h.screenshot("velmora-timesync-refused")
     h.click(status, ids["IDC_STATUS_CLOSE"])
@@ -248,6 +252,8 @@ def against_responder(h, responder):
         responder.mode = mode
         r = sync(h, wnd, status)
         expect(r["status"].endswith(tail), "%s: %r" % (mode, r["status"]))
+        expect(r["last"] == last_synced, "%s: the last synchronisation is still the one that set the clock: %r"
+               % (mode, r["last"]))
     expect(len(clockset_log(folder)) == 1, "no refused reply set the clock: %r" % clockset_log(folder))
     exit_program(h, prog, wnd)
 

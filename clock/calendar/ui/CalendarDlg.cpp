@@ -198,3 +198,8 @@ void CCalendarDlg::OnOK()
     ShowDay();
     CDialog::OnOK();
 }
+
+void CCalendarDlg::OnCancel()
+{
+    OnOK();
+}

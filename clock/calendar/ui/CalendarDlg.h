@@ -80,6 +80,8 @@ protected:
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();
+    // The close box and Escape: the dialog offers no way to drop a note, so they keep it as OK does.
+    virtual void OnCancel();
     // The shown day into the diary, with its reminder.
     void StoreShownDay();
     // The shown day's entry into the controls.

@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "ButtonIcons.h"
+#include "Settings.h"
 #include "SoundServices.h"
 
 BEGIN_MESSAGE_MAP(CDiaryOptions, CPropertyPage)
@@ -16,6 +17,20 @@ END_MESSAGE_MAP()
 CDiaryOptions::CDiaryOptions()
     : CPropertyPage(IDD), m_bPlaySound(TRUE), m_strSoundFile(_T("Cuckoo")), m_bDeleteReminder(FALSE)
 {
+}
+
+void CDiaryOptions::LoadFrom(const CSettings& s)
+{
+    m_bPlaySound = s.m_bDefPlayRemSound;
+    m_strSoundFile = s.m_strDefRemSound;
+    m_bDeleteReminder = s.m_bDeleteReminder;
+}
+
+void CDiaryOptions::SaveTo(CSettings& s) const
+{
+    s.m_bDefPlayRemSound = m_bPlaySound;
+    s.m_strDefRemSound = m_strSoundFile;
+    s.m_bDeleteReminder = m_bDeleteReminder;
 }
 
 void CDiaryOptions::DoDataExchange(CDataExchange* pDX)

@@ -1,6 +1,6 @@
 // CDiaryOptions: the "Calendar/Diary Options" page: the sound of diary reminders and whether they
-// are removed once they fired. The options sheet fills the public values before the page shows
-// and reads them back on OK.
+// are removed once they fired. The options sheet fills the public values from the settings before
+// the page shows and puts them back on OK.
 #ifndef VELMORA_DIARYOPTIONS_H
 #define VELMORA_DIARYOPTIONS_H
 
@@ -8,6 +8,8 @@
 #include <afxdlgs.h>
 
 #include "resource.h"
+
+class CSettings;
 
 class CDiaryOptions : public CPropertyPage
 {
@@ -25,6 +27,11 @@ public:
     BOOL m_bPlaySound;      // "DefPlayRemSound"
     CString m_strSoundFile; // "DefRemSound"
     BOOL m_bDeleteReminder; // "DeleteReminder"
+
+    // Operations
+public:
+    void LoadFrom(const CSettings& settings);
+    void SaveTo(CSettings& settings) const;
 
     // Implementation
 protected:

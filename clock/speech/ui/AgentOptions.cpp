@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "Settings.h"
 #include "resource.h"
 
 IMPLEMENT_DYNAMIC(CAgentOptions, CPropertyPage)
@@ -41,6 +42,33 @@ CAgentOptions::CAgentOptions()
 }
 
 CAgentOptions::~CAgentOptions() {}
+
+void CAgentOptions::LoadFrom(const CSettings& s)
+{
+    m_bEnableAgent = s.m_bEnableAgent;
+    m_strAgentPath = s.m_strAgentPath;
+    m_strAgentFile = s.m_strAgentFile;
+    m_strPreviewText = s.m_strAgentPreview;
+    m_nPitch = s.m_nAgentPitch;
+    m_nSpeed = s.m_nAgentSpeed;
+    m_nVolume = s.m_nAgentVol;
+    m_bHidePostSpeech = s.m_bHidePostSpeech;
+    m_bEnableEffects = s.m_bEnableEffects;
+    m_bBalloonText = s.m_bBalloonText;
+}
+
+void CAgentOptions::SaveTo(CSettings& s) const
+{
+    s.m_strAgentPreview = m_strPreviewText;
+    s.m_nAgentPitch = m_nPitch;
+    s.m_nAgentSpeed = m_nSpeed;
+    s.m_nAgentVol = m_nVolume;
+    s.m_bEnableAgent = m_bEnableAgent;
+    s.m_strAgentFile = m_strAgentFile;
+    s.m_bHidePostSpeech = m_bHidePostSpeech;
+    s.m_bEnableEffects = m_bEnableEffects;
+    s.m_bBalloonText = m_bBalloonText;
+}
 
 void CAgentOptions::SetCharacter(IAgentCharacter* pCharacter, const CString& strCurrentId)
 {

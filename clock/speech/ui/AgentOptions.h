@@ -1,6 +1,7 @@
 // CAgentOptions: the "MS Agents" page of the options: whether the character is used, which
 // character file, its voice, and how it behaves after speaking. A chosen file can be previewed
-// beside the page. The sheet fills the public values before it runs and reads them back after OK.
+// beside the page. The sheet fills the public values from the settings before it runs and puts
+// them back after OK.
 #ifndef VELMORA_AGENTOPTIONS_H
 #define VELMORA_AGENTOPTIONS_H
 
@@ -8,6 +9,8 @@
 #include <afxdlgs.h>
 
 #include "AgentCharacter.h"
+
+class CSettings;
 
 class CAgentOptions : public CPropertyPage
 {
@@ -28,6 +31,10 @@ public:
     BOOL m_bHidePostSpeech;
     BOOL m_bEnableEffects;
     BOOL m_bBalloonText;
+
+    // The page's values from the settings, and back; the character folder is never written.
+    void LoadFrom(const CSettings& settings);
+    void SaveTo(CSettings& settings) const;
 
     // The character server for previews and the id of the clock's own character (empty for none).
     // Without a server Preview and Speak do nothing. The caller keeps ownership.

@@ -3,7 +3,17 @@
 
 #include <commctrl.h>
 
+#include "Settings.h"
 #include "resource.h"
+
+namespace
+{
+// The quiet hours are times of day on 1899-12-30, whatever date the picker or the registry gave.
+COleDateTime TimeOfDay(const COleDateTime& dt)
+{
+    return COleDateTime(1899, 12, 30, dt.GetHour(), dt.GetMinute(), dt.GetSecond());
+}
+} // namespace
 
 IMPLEMENT_DYNAMIC(CSpeakingClockOptions, CPropertyPage)
 
@@ -18,6 +28,40 @@ CSpeakingClockOptions::CSpeakingClockOptions()
     // The template holds common controls: their classes must exist before the page is made.
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&icc);
+}
+
+void CSpeakingClockOptions::LoadFrom(const CSettings& s)
+{
+    m_bSpeakTime = s.m_bSpeakTime;
+    m_nTimeFreq = s.m_nTimeFreq;
+    m_dtQuietStart = TimeOfDay(s.m_dtQuietStart);
+    m_dtQuietEnd = TimeOfDay(s.m_dtQuietEnd);
+    m_nQuietType = s.m_nQuietType;
+    m_bSpeakDate = s.m_bSpeakDate;
+    m_strPreDate = s.m_strPreDate;
+    m_strPreTime = s.m_strPreTime;
+    m_strPreAlarm = s.m_strPreAlarm;
+    m_strStartupMsg = s.m_strStartupMsg;
+    m_strPostTime = s.m_strPostTime;
+    m_bAmPm = s.m_bAmPm;
+    m_bStartupTime = s.m_bStartupTime;
+}
+
+void CSpeakingClockOptions::SaveTo(CSettings& s) const
+{
+    s.m_bSpeakDate = m_bSpeakDate;
+    s.m_bSpeakTime = m_bSpeakTime;
+    s.m_nQuietType = m_nQuietType;
+    s.m_nTimeFreq = m_nTimeFreq;
+    s.m_dtQuietStart = TimeOfDay(m_dtQuietStart);
+    s.m_dtQuietEnd = TimeOfDay(m_dtQuietEnd);
+    s.m_strPreAlarm = m_strPreAlarm;
+    s.m_strPreDate = m_strPreDate;
+    s.m_strPreTime = m_strPreTime;
+    s.m_strStartupMsg = m_strStartupMsg;
+    s.m_strPostTime = m_strPostTime;
+    s.m_bAmPm = m_bAmPm;
+    s.m_bStartupTime = m_bStartupTime;
 }
 
 BOOL CSpeakingClockOptions::OnInitDialog()

@@ -1,11 +1,13 @@
 // CSpeakingClockOptions: the "Spoken Announcements" page of the options: the speaking clock, its
 // quiet hours and the texts said around the time, the date, alarms and at start-up. The sheet
-// fills the public values before it runs and reads them back after OK.
+// fills the public values from the settings before it runs and puts them back after OK.
 #ifndef VELMORA_SPEAKINGCLOCKOPTIONS_H
 #define VELMORA_SPEAKINGCLOCKOPTIONS_H
 
 #include <afxdlgs.h>
 #include <afxdtctl.h>
+
+class CSettings;
 
 class CSpeakingClockOptions : public CPropertyPage
 {
@@ -27,6 +29,9 @@ public:
     CString m_strPostTime;
     BOOL m_bAmPm;
     BOOL m_bStartupTime;
+
+    void LoadFrom(const CSettings& settings);
+    void SaveTo(CSettings& settings) const;
 
 protected:
     CDateTimeCtrl m_ctlQuietStart;

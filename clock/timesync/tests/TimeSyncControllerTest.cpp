@@ -132,6 +132,39 @@ TEST_F(TimeSync, FailuresAreReportedWithTheirCode)
     EXPECT_TRUE(m_setter.m_times.empty());
 }
 
+TEST_F(TimeSync, OnlyASynchronisationThatSetTheClockIsTheLastSynchronised)
+{
+    EXPECT_TRUE(m_sync.m_strLastSynced.IsEmpty());
+    {
+        CLoopbackResponder responder(CLoopbackResponder::kindOffset, 10.0);
+        ASSERT_EQ(CTimeSyncController::outcomeSynchronized, SyncWith(responder));
+    }
+    ASSERT_FALSE(m_sync.m_strLastSynced.IsEmpty());
+    // A marker in place of the time: a failure within the same second would leave the same text.
+    m_sync.m_strLastSynced = _T("kept");
+    struct Case
+    {
+        CLoopbackResponder::Kind kind;
+        double dOffset;
+        DWORD dwSetterError;
+    } cases[] = {
+        {CLoopbackResponder::kindOffset, 7200.0, 0},                      // answered, refused as too big
+        {CLoopbackResponder::kindOffset, 10.0, ERROR_PRIVILEGE_NOT_HELD}, // answered, clock not set
+        {CLoopbackResponder::kindSilent, 10.0, 0},
+    };
+    for (const Case& c : cases)
+    {
+        m_setter.m_dwFailWith = c.dwSetterError;
+        CLoopbackResponder responder(c.kind, c.dOffset);
+        EXPECT_EQ(CTimeSyncController::outcomeFailed, SyncWith(responder)) << c.kind << " " << c.dOffset;
+        EXPECT_EQ(_T("kept"), m_sync.m_strLastSynced) << c.kind << " " << c.dOffset;
+    }
+    m_setter.m_dwFailWith = 0;
+    CLoopbackResponder responder(CLoopbackResponder::kindOffset, 10.0);
+    ASSERT_EQ(CTimeSyncController::outcomeSynchronized, SyncWith(responder));
+    EXPECT_NE(_T("kept"), m_sync.m_strLastSynced);
+}
+
 TEST(TimeSyncMessages, SystemCodesTakeTheSystemText)
 {
     EXPECT_EQ(_T("Cannot connect to ntp.example\n"),

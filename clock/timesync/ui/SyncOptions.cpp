@@ -1,11 +1,11 @@
-// CSyncOptions: the settings moved by DDX; server edits go straight into the clock window's list.
+// CSyncOptions: the settings moved by DDX; server edits go straight into the host's list.
 #include "SyncOptions.h"
 
 #include "ClockApp.h"
-#include "MainClockDlg.h"
 #include "ServerDlg.h"
 #include "Settings.h"
 #include "TimeServer.h"
+#include "TimeSyncHost.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CSyncOptions, CPropertyPage)
@@ -25,8 +25,8 @@ END_MESSAGE_MAP()
 CSyncOptions::CSyncOptions()
     : CPropertyPage(IDD), m_bSyncOnStartup(FALSE), m_bPeriodicSync(FALSE), m_nSyncInterval(60),
       m_nServerIndex(-1), m_bAnnounceSync(FALSE), m_bSyncTime(FALSE), m_nConnectType(1),
-      m_nConnectErrorMode(1), m_nSyncTimeOut(5), m_bNoBigSync(TRUE), m_bDialUpMissing(FALSE),
-      m_pMainDlg(NULL), m_pServers(NULL)
+      m_nConnectErrorMode(1), m_nSyncTimeOut(5), m_bNoBigSync(TRUE), m_bDialUpMissing(FALSE), m_pHost(NULL),
+      m_pServers(NULL)
 {
     m_dtNoBigSync.SetDateTime(1899, 12, 30, 1, 0, 0);
     CClockApp* pApp = GetClockApp();
@@ -91,8 +91,8 @@ void CSyncOptions::DoDataExchange(CDataExchange* pDX)
 
 BOOL CSyncOptions::OnInitDialog()
 {
-    if (m_pServers == NULL && m_pMainDlg != NULL)
-        m_pServers = &m_pMainDlg->m_servers;
+    if (m_pServers == NULL && m_pHost != NULL)
+        m_pServers = &m_pHost->GetTimeServers();
     CPropertyPage::OnInitDialog();
     m_lcServers.InsertColumn(0, _T("Server Name/Address"), LVCFMT_LEFT, 150);
     m_lcServers.InsertColumn(1, _T("Description"), LVCFMT_LEFT, 193);
@@ -264,6 +264,6 @@ void CSyncOptions::OnDeleteServer()
 
 void CSyncOptions::OnSyncNow()
 {
-    if (m_pMainDlg != NULL)
-        m_pMainDlg->SyncNow(m_strServer, m_strLocation);
+    if (m_pHost != NULL)
+        m_pHost->SyncNow(m_strServer, m_strLocation);
 }

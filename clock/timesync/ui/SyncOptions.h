@@ -10,8 +10,8 @@
 #include <afxdlgs.h>
 #include <afxdtctl.h>
 
-class CMainClockDlg;
 class CSettings;
+class ITimeSyncHost;
 
 class CSyncOptions : public CPropertyPage
 {
@@ -26,7 +26,7 @@ public:
         IDD = 143
     };
 
-    // Attributes. The caller sets m_pMainDlg (or only m_pServers) and the values before the sheet
+    // Attributes. The caller sets m_pHost (or only m_pServers) and the values before the sheet
     // opens; LoadFrom and SaveTo move the values to and from the settings.
 public:
     BOOL m_bSyncOnStartup;
@@ -45,8 +45,8 @@ public:
     COleDateTime m_dtNoBigSync; // a time of day on 1899-12-30
     BOOL m_bDialUpMissing;      // the modem choice is disabled
 
-    CMainClockDlg* m_pMainDlg;
-    CObArray* m_pServers; // the clock window's CTimeServer list, edited at once
+    ITimeSyncHost* m_pHost; // "Synchronize now", and the server list unless m_pServers is given
+    CObArray* m_pServers;   // the host's CTimeServer list, edited at once
     CString m_strTransferName;
     CString m_strTransferDescription;
 

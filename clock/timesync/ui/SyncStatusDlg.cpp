@@ -1,7 +1,8 @@
-// CSyncStatusDlg: refreshed from the clock window every 750 ms, also while hidden.
+// CSyncStatusDlg: refreshed from its host every 750 ms, also while hidden.
 #include "SyncStatusDlg.h"
 
-#include "MainClockDlg.h"
+#include "TimeSyncController.h"
+#include "TimeSyncHost.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CSyncStatusDlg, CDialog)
@@ -11,8 +12,8 @@ ON_BN_CLICKED(IDC_SYNC_NOW, OnSyncNow)
 ON_BN_CLICKED(IDC_STATUS_CLOSE, OnCloseWindow)
 END_MESSAGE_MAP()
 
-CSyncStatusDlg::CSyncStatusDlg(CMainClockDlg* pMainDlg)
-    : CDialog(IDD, pMainDlg), m_nTimer(0), m_pMainDlg(pMainDlg)
+CSyncStatusDlg::CSyncStatusDlg(ITimeSyncHost* pHost, CWnd* pOwner)
+    : CDialog(IDD, pOwner), m_nTimer(0), m_pHost(pHost), m_pOwner(pOwner)
 {
 }
 
@@ -20,7 +21,7 @@ BOOL CSyncStatusDlg::CreateHidden()
 {
     // The status line is a rich-edit control, whose class exists once its library is loaded.
     AfxInitRichEdit2();
-    if (!Create(IDD, m_pMainDlg))
+    if (!Create(IDD, m_pOwner))
         return FALSE;
     ShowWindow(SW_HIDE);
     return TRUE;
@@ -46,9 +47,9 @@ BOOL CSyncStatusDlg::OnInitDialog()
 
 void CSyncStatusDlg::Refresh()
 {
-    if (m_pMainDlg == NULL)
+    if (m_pHost == NULL)
         return;
-    const CTimeSyncController& sync = m_pMainDlg->m_sync;
+    const CTimeSyncController& sync = m_pHost->GetTimeSync();
     // Only a change is written: rewriting the status would move its caret and scroll it.
     if (m_strServer == sync.m_strLastServer && m_strLocation == sync.m_strLastLocation &&
         m_strDifference == sync.m_strDifference && m_strLastSynced == sync.m_strLastSynced &&
@@ -79,8 +80,8 @@ void CSyncStatusDlg::OnDestroy()
 
 void CSyncStatusDlg::OnSyncNow()
 {
-    if (m_pMainDlg != NULL)
-        m_pMainDlg->SyncNow(m_pMainDlg->m_settings.m_strSNTPTimeServer, m_pMainDlg->m_settings.m_strSNTPLoc);
+    if (m_pHost != NULL)
+        m_pHost->SyncSelectedServer();
     Refresh();
 }
 

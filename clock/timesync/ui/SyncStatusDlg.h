@@ -1,18 +1,18 @@
 // SyncStatusDlg.h: CSyncStatusDlg, the modeless "Time Synchronization Status" window that shows the
-// latest synchronisation of the clock window.
+// latest synchronisation of its host.
 #ifndef VELMORA_SYNCSTATUSDLG_H
 #define VELMORA_SYNCSTATUSDLG_H
 
 #include <afxwin.h>
 
-class CMainClockDlg;
+class ITimeSyncHost;
 
 class CSyncStatusDlg : public CDialog
 {
     // Construction
 public:
-    explicit CSyncStatusDlg(CMainClockDlg* pMainDlg);
-    // Creates the window hidden, owned by the clock window.
+    CSyncStatusDlg(ITimeSyncHost* pHost, CWnd* pOwner);
+    // Creates the window hidden, owned by the owner given at construction.
     BOOL CreateHidden();
 
     enum
@@ -29,11 +29,12 @@ public:
     CString m_strDifference;
     CString m_strStatus;
     UINT_PTR m_nTimer;
-    CMainClockDlg* m_pMainDlg;
+    ITimeSyncHost* m_pHost;
+    CWnd* m_pOwner;
 
     // Operations
 public:
-    // Copies the clock window's texts into the fields and shows them.
+    // Copies the host's texts into the fields and shows them.
     void Refresh();
 
     // Implementation
