@@ -6,6 +6,7 @@
 #include <stdio.h>
 
 #include "BenchClock.h"
+#include "BenchRow.h"
 #include "DemoIds.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
@@ -99,6 +100,8 @@ int main()
            "%.3f\n",
            tXP * 1e6 / kPaints, tBase * 1e6 / kPaints, tXP / tBase);
     printf("(checksum %ld)\n", lSum);
+    PrintBenchRow("XP look paint, tool bar and menu", tXP * 1e6 / kPaints, "us", "the same in the base look",
+                  tBase * 1e6 / kPaints, "-");
     pMenu->SendMessage(WM_CLOSE);
     bar.DestroyWindow();
     pFrame->DestroyWindow();
