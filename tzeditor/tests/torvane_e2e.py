@@ -287,7 +287,7 @@ def many_zones_and_a_long_name(h):
     h.wait_for(lambda: h.text(dlg, I["IDC_ZONE_COUNT"]) == "Total Timezones:1001", what="the count of 1001")
     # Row 1 selected, so that the long name in row 0 is drawn plainly.
     h.select(dlg, I["IDC_ZONE_LIST"], index=1)
-    time.sleep(0.5)
+    h.idle(dlg)
     shot = h.screenshot("torvane-many-zones")
 
     count = h.rect(dlg, I["IDC_ZONE_COUNT"])
@@ -311,7 +311,7 @@ def many_zones_and_a_long_name(h):
     before = ink_box(h, shot, *row)
     expect(before is not None and before[2] + before[0] >= width - 2, "the long name is cut at first: %r" % (before,))
     h.send(lst, WM_HSCROLL, SB_RIGHT, 0)
-    time.sleep(0.5)
+    h.idle(dlg)
     shot = h.screenshot("torvane-long-name-scrolled")
     after = ink_box(h, shot, *row)
     expect(after is not None and after[2] + after[0] <= width - 3,

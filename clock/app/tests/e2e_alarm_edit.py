@@ -57,7 +57,7 @@ def wait_saved(h, folder, predicate, what):
 def context_command(h, prog, wnd, cmd):
     r = h.rect(wnd)
     h.xdotool("mousemove", r["left"] + 10, r["top"] + 10)
-    time.sleep(0.3)
+    h.idle(wnd)
     h.xdotool("click", 3)
     menu = h.wait_popup_menu(prog, what="the context menu")
     h.choose_menu_command(prog, menu, wnd, cmd)
@@ -135,7 +135,7 @@ def replicate_and_delete(h, prog, lst, folder):
     h.screenshot("velmora-alarm-list-two")
 
     h.mouse_click(r["left"] + 30, r["top"] + 6)
-    time.sleep(0.5)
+    h.idle(lst)
     h.click_in(lst, ids["IDC_ALARM_DELETE"])
     alarms = wait_saved(h, folder, lambda a: a if len(a) == 1 else None, "the deleted alarm to leave the file")
     expect(alarms[0]["id"] == copy["id"], "the first alarm went, the copy stays")
@@ -151,7 +151,7 @@ def reminders(h, prog, wnd, folder):
     page_of(h, sheet, "Setup")
     h.click_in(sheet, 2)  # Cancel
     h.wait_gone(sheet, timeout=15)
-    time.sleep(2.5)
+    h.idle(wnd)
     expect(saved_alarms(folder) == before, "a cancelled reminder adds nothing")
 
     context_command(h, prog, wnd, ids["ID_REMIND_1MIN"])
@@ -163,6 +163,8 @@ def reminders(h, prog, wnd, folder):
     h.click_in(sheet, 1)  # OK
     h.wait_gone(sheet, timeout=15)
     alarms = wait_saved(h, folder, lambda a: [x for x in a if x["name"] == "Unnamed Reminder"], "the reminder in the file")
+    # The file saved after the second reminder holds it alone: the cancelled one was never added.
+    expect(len(saved_alarms(folder)) == len(before) + 1, "one reminder added: %r" % saved_alarms(folder))
     due = files.ole_to_datetime(alarms[0]["activation"])
     print("reminder due", due, "asked at", asked)
     expect(abs((due - asked).total_seconds() - 60) <= 3, "a minute ahead: %s" % due)
