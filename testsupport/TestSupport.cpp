@@ -66,6 +66,17 @@ void PumpPending()
     }
 }
 
+void PumpFor(DWORD dwMs)
+{
+    DWORD dwStart = ::GetTickCount();
+    do
+    {
+        PumpPending();
+        ::Sleep(5);
+    } while (::GetTickCount() - dwStart < dwMs);
+    PumpPending();
+}
+
 void InitTestWindowing()
 {
     AfxWinInit(::GetModuleHandle(NULL), NULL, (LPTSTR) "", SW_SHOWNORMAL);
@@ -191,4 +202,9 @@ BOOL CTestWinApp::ReadProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD& 
     }
     ::RegCloseKey(hKey);
     return lResult == ERROR_SUCCESS;
+}
+
+CTestWinApp& App()
+{
+    return *static_cast<CTestWinApp*>(AfxGetApp());
 }

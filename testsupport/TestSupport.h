@@ -32,6 +32,8 @@ std::string HexOfUtf16(const std::string& text, size_t nUnits);
 
 // Runs the thread's messages until none are left.
 void PumpPending();
+// Runs the thread's messages, timers included, for a while: for tests of what a timer does.
+void PumpFor(DWORD dwMs);
 
 // What a test program with windows does once before its tests: the framework's start-up for this
 // module and the common controls.
@@ -79,5 +81,8 @@ private:
     CString m_strKey; // Software-relative: "<key>\<process id>"
     CString m_strApp;
 };
+
+// The application object of a test program whose application is a CTestWinApp.
+CTestWinApp& App();
 
 #endif // VELMORA_TESTSUPPORT_H

@@ -847,6 +847,28 @@ int CmdWaitGone(const Args& a)
     return 0;
 }
 
+// Waits until the program behind a window has come back to its message loop three times in a row.
+// A thread takes sent messages before anything else, so each answer comes at the end of one
+// handler: the one running when asked, then each of the next two it took from its queue. The keys
+// and clicks the display gave it before are in that queue by the first answer (the thread reads
+// the display whenever it looks for messages), and one key or click is at most three messages
+// (down, character, up).
+int CmdIdle(const Args& a)
+{
+    size_t used;
+    HWND h = TargetOrFail(a, false, &used);
+    if (!h)
+        return 1;
+    DWORD timeout = a.timeoutMs ? a.timeoutMs : 10000;
+    for (int i = 0; i < 3; ++i)
+    {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(h, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout, &result))
+            return IsWindow(h) ? Fail("the window's thread does not answer") : 0;
+    }
+    return 0;
+}
+
 // ---------------------------------------------------------------- list views
 
 int CmdListView(const Args& a)
@@ -1066,7 +1088,9 @@ void Usage()
                     "  command HWND ID [CODE] [--send]   WM_COMMAND to HWND\n"
                     "  post|send HWND MSG [WPARAM [LPARAM]]\n"
                     "  close HWND                     WM_CLOSE\n"
-                    "  waitgone HWND [--timeout MS]\n");
+                    "  waitgone HWND [--timeout MS]\n"
+                    "  idle HWND [--timeout MS]       wait until the window's program is back in its "
+                    "message loop\n");
 }
 
 } // namespace
@@ -1133,6 +1157,8 @@ int main(int argc, char** argv)
         return CmdClose(a);
     if (cmd == "waitgone")
         return CmdWaitGone(a);
+    if (cmd == "idle")
+        return CmdIdle(a);
     Usage();
     return 2;
 }

@@ -12,7 +12,11 @@ its own Wine server and its own Xvfb, so that tests run side by side. Typical us
         ...
         h.screenshot("torvane-list")
 
-Everything waits with a time-out and raises HarnessError when it runs out. Programs started by the
+Everything waits with a time-out and raises HarnessError when it runs out. A test waits for a
+condition, never for a fixed time: a window (find), a record its program writes (wait_until on a
+log), a file (wait_file), a control's text (wait_text), or idle(): the program has taken the
+input it was given and is back in its message loop, so that a screenshot shows it and a check
+that some input changed nothing is sound. Programs started by the
 harness are closed at the end (WM_CLOSE to their windows, then their own process is killed); a
 prefix of the test's own is then shut down with its display. A shared prefix is left alone.
 """
@@ -106,8 +110,9 @@ class Harness:
         self.screenshots = self.build / "screenshots"
         self.programs = []
         self.own_prefix = bool(args.base_prefix)
+        self.base_prefix = pathlib.Path(args.base_prefix).resolve() if self.own_prefix else None
         if self.own_prefix:
-            clone_prefix(self.wine_run, pathlib.Path(args.base_prefix).resolve(), self.prefix)
+            clone_prefix(self.wine_run, self.base_prefix, self.prefix)
         self.display = self._ensure_display()
 
     def ids(self, program):
@@ -127,7 +132,11 @@ class Harness:
                 pass
         self.stop_all()
         if self.own_prefix:
-            shut_down_prefix(self.prefix)
+            # A passing test's prefix goes (it is a full copy); a failing one's stays to be looked at.
+            if exc_type is None:
+                remove_prefix(self.prefix)
+            else:
+                shut_down_prefix(self.prefix)
         return False
 
     def stop_all(self):
@@ -373,7 +382,7 @@ class Harness:
             return False
 
     @staticmethod
-    def wait_for(predicate, timeout=10, interval=0.2, what="condition"):
+    def wait_until(predicate, timeout=10, interval=0.1, what="condition"):
         """Polls predicate() until it returns something true; returns that value."""
         end = time.monotonic() + timeout
         while True:
@@ -386,6 +395,48 @@ class Harness:
             if time.monotonic() >= end:
                 raise HarnessError("timed out waiting for %s" % what)
             time.sleep(interval)
+
+    wait_for = wait_until
+
+    def idle(self, hwnd, timeout=15):
+        """Waits until the program behind a window has taken the key or click it was last given
+        and come back to its message loop (winctl idle): before a screenshot, and before a test
+        checks that some input had no effect. Posted commands are taken before input, so they are
+        done by then too."""
+        self.winctl("idle", hwnd, "--timeout", int(timeout * 1000), timeout=timeout + 30)
+
+    def sync(self, hwnd):
+        """Waits until the program behind a window answers a message: its thread is back in a
+        message loop. For the steps of a drag, whose own loop may hold the painting back."""
+        self.winctl("send", hwnd, 0)  # WM_NULL
+
+    def wait_text(self, hwnd, ctl_id, expected, timeout=10):
+        """Waits until a window or control shows a text (a string, or a predicate on the text)."""
+        test = expected if callable(expected) else (lambda t: t == expected)
+        last = [None]
+
+        def shows():
+            last[0] = self.text(hwnd, ctl_id)
+            return test(last[0])
+        try:
+            self.wait_until(shows, timeout=timeout, what="a text")
+        except HarnessError:
+            raise HarnessError("timed out waiting for the text %r of %s %s; it shows %r"
+                               % (expected, hwnd, ctl_id, last[0]))
+        return last[0]
+
+    def wait_file(self, path, predicate=None, timeout=10, what=None):
+        """Waits until a file exists (and its text satisfies predicate); returns its text."""
+        path = pathlib.Path(path)
+
+        def ready():
+            try:
+                text = path.read_text(encoding="latin-1")
+            except OSError:
+                return None
+            return (text or True) if predicate is None or predicate(text) else None
+        value = self.wait_until(ready, timeout=timeout, what=what or "the file %s" % path)
+        return value if isinstance(value, str) else ""
 
     # ------------------------------------------------------------------ mouse, keys, pictures
 
@@ -424,6 +475,26 @@ class Harness:
             raise HarnessError("screenshot failed: %s" % r.stderr.decode().strip())
         return path
 
+    @staticmethod
+    def region_pixels(shot, rect):
+        """The raw RGB bytes of a screen rectangle ({"left", "top", "right", "bottom"}) of a screenshot."""
+        geometry = "%dx%d+%d+%d" % (rect["right"] - rect["left"], rect["bottom"] - rect["top"], rect["left"], rect["top"])
+        return subprocess.run(["convert", str(shot), "-crop", geometry, "+repage", "-depth", "8", "rgb:-"],
+                              stdout=subprocess.PIPE, check=True, timeout=30).stdout
+
+    def settled_screenshot(self, name, rect, timeout=10):
+        """A screenshot taken once a screen rectangle shows the same picture in two screenshots in
+        a row: what a window draws after its last input is on the screen."""
+        last = [None]
+
+        def settled():
+            shot = self.screenshot(name)
+            pixels = self.region_pixels(shot, rect)
+            same = pixels == last[0]
+            last[0] = pixels
+            return shot if same else None
+        return self.wait_until(settled, timeout=timeout, interval=0.05, what="the picture in %r to settle" % (rect,))
+
 
 def resource_ids(header):
     """The numeric #defines of a program's resource.h as a dict: control, command and string ids,
@@ -458,38 +529,61 @@ def shut_down_prefix(prefix):
     dfile.unlink(missing_ok=True)
 
 
-# Files that Wine or a program may rewrite in place: a clone gets its own copy of each, while the
-# rest of the prefix (the system's DLLs, most of its size) is shared with the base as hard links.
-_PRIVATE_SUFFIXES = (".reg", ".ini", ".log", ".txt")
-
-
 def clone_prefix(wine_run, base, prefix):
-    """Makes prefix a fresh clone of the base prefix, booting the base first when it is new."""
+    """Makes prefix a fresh clone of the base prefix, booting the base first when it is new.
+
+    Every file is copied, none linked: Wine rewrites registry files, its update time stamp and the
+    programs' own files in place, and rewrites the system's DLLs when it updates a prefix, so a
+    file shared with the base by a hard link would carry a test's writes into the base and into
+    the tests running beside it. Links inside the prefix stay links, made to point into the clone
+    when they pointed into the base."""
     if not (base / "system.reg").exists():
         env = dict(os.environ)
         env.pop("DISPLAY", None)
         subprocess.run(["bash", str(wine_run), str(base), "cmd", "/c", "exit"], env=env,
                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        timeout=300)
-    if prefix.exists() or pathlib.Path(str(prefix) + ".display").exists():
-        shut_down_prefix(prefix)
-        subprocess.run(["rm", "-rf", str(prefix)], check=True)
+    remove_prefix(prefix)
     prefix.parent.mkdir(parents=True, exist_ok=True)
-    # The base's server may replace a registry file while it is linked: then link again.
+    # The base's server may replace a registry file while it is copied: then copy again.
     for attempt in range(3):
-        if subprocess.run(["cp", "-al", str(base), str(prefix)], stderr=subprocess.DEVNULL).returncode == 0:
+        if subprocess.run(["cp", "-a", "--reflink=auto", str(base), str(prefix)],
+                          stderr=subprocess.DEVNULL).returncode == 0:
             break
         subprocess.run(["rm", "-rf", str(prefix)], check=True)
         time.sleep(0.5)
     else:
         raise HarnessError("cannot clone the prefix %s" % base)
+    base_text = str(base) + os.sep
     for path in prefix.rglob("*"):
-        if path.is_symlink() or not path.is_file():
-            continue
-        if path.suffix.lower() in _PRIVATE_SUFFIXES or "users" in path.relative_to(prefix).parts:
-            data = path.read_bytes()
-            path.unlink()
-            path.write_bytes(data)
+        if path.is_symlink():
+            target = os.readlink(path)
+            if target.startswith(base_text):
+                path.unlink()
+                path.symlink_to(str(prefix) + os.sep + target[len(base_text):])
+
+
+def shared_files(base, prefix):
+    """The files of prefix that are the same file as one of base (hard links into the base)."""
+    inodes = set()
+    for path in base.rglob("*"):
+        if path.is_file() and not path.is_symlink():
+            st = path.stat()
+            inodes.add((st.st_dev, st.st_ino))
+    shared = []
+    for path in prefix.rglob("*"):
+        if path.is_file() and not path.is_symlink():
+            st = path.stat()
+            if (st.st_dev, st.st_ino) in inodes:
+                shared.append(path)
+    return shared
+
+
+def remove_prefix(prefix):
+    """Shuts down a prefix of a test's own and removes it."""
+    if prefix.exists() or pathlib.Path(str(prefix) + ".display").exists():
+        shut_down_prefix(prefix)
+        subprocess.run(["rm", "-rf", str(prefix)], check=True)
 
 
 def expect(condition, message):
@@ -498,4 +592,4 @@ def expect(condition, message):
         raise HarnessError(message)
 
 
-__all__ += ["expect", "resource_ids"]
+__all__ += ["expect", "resource_ids", "shared_files"]

@@ -1,11 +1,12 @@
-"""The harness checks itself: it drives a plain target window through every driver command, then
-finds Wine's own notepad, reads its title, takes a screenshot and closes it."""
+"""The harness checks itself: its prefix shares no file with the base prefix it was cloned from; it
+drives a plain target window through every driver command, then finds Wine's own notepad, reads its
+title, takes a screenshot and closes it."""
 
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import Harness, expect  # noqa: E402
+from harness import Harness, expect, shared_files  # noqa: E402
 
 TITLE = "Velmora driver target"
 
@@ -88,8 +89,20 @@ def drive_notepad(h):
     prog.wait_exit(timeout=10)
 
 
+def check_clone(h):
+    """Wine rewrites files of a prefix in place (the registry, its time stamp): a clone that shared
+    one with the base would write into the base."""
+    if h.base_prefix is None:
+        return
+    shared = shared_files(h.base_prefix, h.prefix)
+    expect(not shared, "the clone shares files with the base prefix: %r" % shared[:5])
+    expect((h.prefix / "user.reg").exists() and (h.prefix / ".update-timestamp").exists(),
+           "the clone has the registry and the update time stamp")
+
+
 def main():
     with Harness() as h:
+        check_clone(h)
         drive_target(h)
         drive_notepad(h)
     print("harness self-test passed")

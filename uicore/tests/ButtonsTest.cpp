@@ -8,6 +8,7 @@
 #include "ORXButton.h"
 #include "ORXGlobalData.h"
 #include "ORXLinkButton.h"
+#include "TestWindows.h"
 
 namespace
 {
@@ -88,34 +89,6 @@ HBITMAP MakeBitmap(COLORREF clr, COLORREF clrCorners = RGB(192, 192, 192))
     return hbmp;
 }
 
-// The parent of the buttons: records the commands they send.
-class CButtonParent : public CFrameWnd
-{
-public:
-    struct Command
-    {
-        UINT nID;
-        UINT nCode;
-    };
-    std::vector<Command> m_commands;
-
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
-    {
-        if (CFrameWnd::OnCommand(wParam, lParam))
-            return TRUE;
-        m_commands.push_back({LOWORD(wParam), HIWORD(wParam)});
-        return TRUE;
-    }
-    int Clicks(UINT nID) const
-    {
-        int n = 0;
-        for (const Command& c : m_commands)
-            if (c.nID == nID && c.nCode == BN_CLICKED)
-                n++;
-        return n;
-    }
-};
-
 class RecordingOpener : public IORXLinkOpener
 {
 public:
@@ -137,7 +110,9 @@ class ButtonsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_pParent = new CButtonParent;
+        // The buttons' parent records the commands they send that no button takes back itself.
+        m_pParent = new CRecordingFrame;
+        m_pParent->m_bRouteCommands = TRUE;
         ASSERT_TRUE(m_pParent->Create(NULL, _T("Buttons test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)));
     }
     void TearDown() override { m_pParent->DestroyWindow(); }
@@ -159,22 +134,8 @@ protected:
         Send(wnd, WM_MOUSEMOVE, MK_LBUTTON, x, y);
         Send(wnd, WM_LBUTTONUP, 0, x, y);
     }
-    static void PumpFor(DWORD dwMs)
-    {
-        DWORD dwEnd = ::GetTickCount() + dwMs;
-        while ((LONG)(dwEnd - ::GetTickCount()) > 0)
-        {
-            MSG msg;
-            while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessage(&msg);
-            }
-            ::Sleep(5);
-        }
-    }
 
-    CButtonParent* m_pParent = NULL;
+    CRecordingFrame* m_pParent = NULL;
 };
 } // namespace
 
@@ -263,8 +224,8 @@ TEST_F(ButtonsTest, ArrowKeysMoveARadioCheckToTheNextUsableMemberOfTheGroup)
     EXPECT_TRUE(r3.IsChecked()) << "the disabled radio is passed over";
     EXPECT_FALSE(r1.IsChecked());
     EXPECT_FALSE(other.IsChecked());
-    ASSERT_EQ(1u, m_pParent->m_commands.size());
-    EXPECT_EQ(33u, m_pParent->m_commands[0].nID);
+    ASSERT_EQ(1u, m_pParent->m_received.size());
+    EXPECT_EQ(33u, m_pParent->m_received[0].nID);
 
     msg.hwnd = r3.GetSafeHwnd();
     msg.wParam = VK_DOWN; // past the end of the group: back to its start
@@ -286,21 +247,21 @@ TEST_F(ButtonsTest, AClickIsAReleaseInsideAndAutoCheckTogglesOnlyOnClicks)
     ASSERT_TRUE(Make(radio, _T("Radio"), WS_GROUP | BS_AUTORADIOBUTTON, 42, 50));
 
     Click(check);
-    EXPECT_EQ(1, m_pParent->Clicks(41));
+    EXPECT_EQ(1, m_pParent->Count(41, BN_CLICKED));
     EXPECT_TRUE(check.IsChecked());
     EXPECT_FALSE(check.IsPushed() || check.IsCaptured()) << "the mouse state ends with the click";
     Click(check);
-    EXPECT_EQ(2, m_pParent->Clicks(41));
+    EXPECT_EQ(2, m_pParent->Count(41, BN_CLICKED));
     EXPECT_FALSE(check.IsChecked());
 
     Click(check, 20, 200); // released outside
-    EXPECT_EQ(2, m_pParent->Clicks(41));
+    EXPECT_EQ(2, m_pParent->Count(41, BN_CLICKED));
     EXPECT_FALSE(check.IsChecked());
 
     Click(radio);
     Click(radio);
     EXPECT_TRUE(radio.IsChecked()) << "a second click leaves a radio checked";
-    EXPECT_EQ(2, m_pParent->Clicks(42));
+    EXPECT_EQ(2, m_pParent->Count(42, BN_CLICKED));
 
     // Cancel mode and disabling drop a press.
     Send(check, WM_LBUTTONDOWN, MK_LBUTTON, 20, 10);
@@ -320,29 +281,29 @@ TEST_F(ButtonsTest, AutoRepeatSendsClicksOnlyWhileHeldInside)
 
     Send(plain, WM_LBUTTONDOWN, MK_LBUTTON, 20, 10);
     PumpFor(350);
-    EXPECT_EQ(0, m_pParent->Clicks(51)) << "no repeat without a delay";
+    EXPECT_EQ(0, m_pParent->Count(51, BN_CLICKED)) << "no repeat without a delay";
     Send(plain, WM_LBUTTONUP, 0, 20, 10);
 
     repeat.SetAutoRepeatMode(100);
     Send(repeat, WM_LBUTTONDOWN, MK_LBUTTON, 20, 10);
     PumpFor(550);
-    int nHeld = m_pParent->Clicks(52);
+    int nHeld = m_pParent->Count(52, BN_CLICKED);
     EXPECT_GE(nHeld, 2);
     EXPECT_LE(nHeld, 6);
 
     // Held outside: the timer sends nothing; back inside it sends again.
     Send(repeat, WM_MOUSEMOVE, MK_LBUTTON, 20, 200);
     repeat.SendMessage(WM_TIMER, CORXButton::IdAutoRepeatTimer);
-    EXPECT_EQ(nHeld, m_pParent->Clicks(52));
+    EXPECT_EQ(nHeld, m_pParent->Count(52, BN_CLICKED));
     Send(repeat, WM_MOUSEMOVE, MK_LBUTTON, 20, 10);
     repeat.SendMessage(WM_TIMER, CORXButton::IdAutoRepeatTimer);
-    EXPECT_EQ(nHeld + 1, m_pParent->Clicks(52));
+    EXPECT_EQ(nHeld + 1, m_pParent->Count(52, BN_CLICKED));
 
     // The release stops the timer.
     Send(repeat, WM_LBUTTONUP, 0, 20, 10);
-    int nAfter = m_pParent->Clicks(52);
+    int nAfter = m_pParent->Count(52, BN_CLICKED);
     PumpFor(300);
-    EXPECT_EQ(nAfter, m_pParent->Clicks(52));
+    EXPECT_EQ(nAfter, m_pParent->Count(52, BN_CLICKED));
 }
 
 TEST_F(ButtonsTest, SizeToContentAddsTenAndTenMoreForAText)

@@ -11,21 +11,10 @@
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
-// A frame that records the commands that reach it.
-class CContextOwnerFrame : public CFrameWnd
-{
-public:
-    std::vector<UINT> m_commands;
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM)
-    {
-        m_commands.push_back(LOWORD(wParam));
-        return TRUE;
-    }
-};
-
 // A child window of the frame that records the commands that reach it too.
 class CContextChild : public CWnd
 {
@@ -44,7 +33,7 @@ protected:
     void SetUp() override
     {
         CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
-        m_pFrame = new CContextOwnerFrame;
+        m_pFrame = new CRecordingFrame;
         ASSERT_TRUE(
             m_pFrame->Create(NULL, _T("Context menu test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 300)));
         m_pFrame->m_bAutoMenuEnable = FALSE;
@@ -62,7 +51,7 @@ protected:
     }
     static void Key(CORXPopupMenu* pMenu, UINT nChar) { pMenu->SendMessage(WM_KEYDOWN, nChar, 1); }
 
-    CContextOwnerFrame* m_pFrame = NULL;
+    CRecordingFrame* m_pFrame = NULL;
     CContextChild m_child;
 };
 
@@ -183,7 +172,7 @@ TEST_F(ContextMenuTest, ReturnCommandModeGivesTheChosenCommandInsteadOfSendingIt
 
 TEST_F(ContextMenuTest, CustomisedItemsGoThroughTheRegistryIntoTheStore)
 {
-    CString strProfile = static_cast<CTestWinApp*>(AfxGetApp())->ProfileKey(_T("ContextMenus"));
+    CString strProfile = App().ProfileKey(_T("ContextMenus"));
     UINT uiSaved = 0;
     {
         CORXContextMenuManager mgr;

@@ -14,11 +14,6 @@ namespace
 const UINT kBarA = AFX_IDW_TOOLBAR + 0x20;
 const UINT kBarB = AFX_IDW_TOOLBAR + 0x21;
 
-CTestWinApp& App()
-{
-    return *static_cast<CTestWinApp*>(AfxGetApp());
-}
-
 class DockStateTest : public ::testing::Test
 {
 protected:

@@ -9,37 +9,21 @@
 #include "ORXDropDownToolBar.h"
 #include "ORXToolbarMenuButton.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
-class CDropDownOwnerFrame : public CFrameWnd
+class CDropDownOwnerFrame : public CRecordingFrame
 {
 public:
-    std::vector<UINT> m_commands;
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM)
-    {
-        m_commands.push_back(LOWORD(wParam));
-        return TRUE;
-    }
     afx_msg void OnHandled() {}
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CDropDownOwnerFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CDropDownOwnerFrame, CRecordingFrame)
 ON_COMMAND(ID_DEMO_NEW, OnHandled)
 ON_COMMAND(ID_DEMO_BOLD, OnHandled)
 END_MESSAGE_MAP()
-
-void PumpFor(DWORD dwMs)
-{
-    DWORD dwStart = ::GetTickCount();
-    do
-    {
-        PumpPending();
-        ::Sleep(10);
-    } while (::GetTickCount() - dwStart < dwMs);
-    PumpPending();
-}
 
 class DropDownTest : public ::testing::Test
 {

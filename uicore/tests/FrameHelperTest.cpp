@@ -15,21 +15,6 @@
 
 namespace
 {
-CTestWinApp& App()
-{
-    return *static_cast<CTestWinApp*>(AfxGetApp());
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 int s_nPrevApprovals = 0;
 // A host that claims every menu.
 class CRecordingHost : public CORXMenuHost
@@ -61,7 +46,7 @@ protected:
         CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
         if (pMenu != NULL && ::IsWindow(pMenu->GetSafeHwnd()))
             pMenu->SendMessage(WM_CLOSE);
-        Pump();
+        PumpPending();
         CORXPopupMenu::SetActiveMenu(NULL);
         for (size_t i = 0; i < m_frames.size(); i++)
             if (::IsWindow(m_frames[i]))
@@ -91,7 +76,7 @@ protected:
             ::DestroyMenu(hMenu);
             return NULL;
         }
-        Pump();
+        PumpPending();
         return pMenu;
     }
 
@@ -147,7 +132,7 @@ TEST_F(FrameHelperTest, TheFrameApprovesItsMenusRoutesKeysAndClosesOnOutsideClic
     BOOL bAccel = FALSE;
     EXPECT_TRUE(impl.ProcessKeyboard(VK_ESCAPE, &bAccel));
     EXPECT_TRUE(bAccel);
-    Pump();
+    PumpPending();
     EXPECT_FALSE(::IsWindow(hMenuWnd));
 
     // A click outside every menu closes the menu and still goes through.
@@ -157,7 +142,7 @@ TEST_F(FrameHelperTest, TheFrameApprovesItsMenusRoutesKeysAndClosesOnOutsideClic
     pMenu->GetWindowRect(&rect);
     EXPECT_FALSE(
         impl.ProcessMouseClick(WM_LBUTTONDOWN, CPoint(rect.right + 200, rect.bottom + 200), pFrame->m_hWnd));
-    Pump();
+    PumpPending();
     EXPECT_FALSE(::IsWindow(hMenuWnd));
 
     // A menu of a window that is not a framework frame is left to the other host.

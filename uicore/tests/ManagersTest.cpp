@@ -15,11 +15,6 @@
 
 namespace
 {
-CTestWinApp& App()
-{
-    return *static_cast<CTestWinApp*>(AfxGetApp());
-}
-
 void PutBinary(LPCTSTR pszSection, LPCTSTR pszEntry, const Bytes& data)
 {
     HKEY hKey;

@@ -3,7 +3,6 @@
 // menus the bar destroys.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 #include "DemoIds.h"
@@ -14,44 +13,10 @@
 #include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
-CTestWinApp& App()
-{
-    return *static_cast<CTestWinApp*>(AfxGetApp());
-}
-
-// A frame that records the messages and commands it receives.
-class CRecordingFrame : public CFrameWnd
-{
-public:
-    std::vector<UINT> m_messages;
-    std::vector<std::pair<UINT, WPARAM>> m_registered; // registered messages with their wParam
-    std::vector<UINT> m_commands;
-
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        m_messages.push_back(message);
-        if (message >= 0xC000 && message <= 0xFFFF)
-            m_registered.push_back(std::make_pair(message, wParam));
-        if (message == WM_COMMAND && lParam == 0)
-            m_commands.push_back(LOWORD(wParam));
-        return CFrameWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 std::vector<CString> Texts(const CORXToolBar& bar)
 {
     std::vector<CString> texts;
@@ -108,6 +73,7 @@ protected:
     CRecordingFrame* NewFrame()
     {
         CRecordingFrame* pFrame = new CRecordingFrame;
+        pFrame->m_bRouteCommands = TRUE;
         EXPECT_TRUE(pFrame->Create(NULL, _T("Menu bar test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 300),
                                    NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)));
         return pFrame;
@@ -269,12 +235,12 @@ TEST_F(MenuBarTest, KeysMoveTheHighlightWrapDropMenusAndRunCommands)
     EXPECT_EQ(0, pDropped->GetPopupMenu()->GetMenuBar()->GetHighlightedButtonIndex());
     // Right in the menu moves on to the next menu, round to the first.
     EXPECT_TRUE(bar.NextMenu());
-    Pump();
+    PumpPending();
     pDropped = bar.GetDroppedDownMenu(&iDropped);
     ASSERT_TRUE(pDropped != NULL);
     EXPECT_EQ(0, iDropped);
     pDropped->GetPopupMenu()->SendMessage(WM_CLOSE);
-    Pump();
+    PumpPending();
     EXPECT_TRUE(bar.GetDroppedDownMenu() == NULL);
 
     // Escape leaves the bar; the menu key while the bar has the keyboard does too.
@@ -293,18 +259,18 @@ TEST_F(MenuBarTest, KeysMoveTheHighlightWrapDropMenusAndRunCommands)
     ASSERT_TRUE(pDropped != NULL);
     EXPECT_EQ(1, iDropped);
     pDropped->GetPopupMenu()->SendMessage(WM_CLOSE);
-    Pump();
+    PumpPending();
     EXPECT_FALSE(bar.OnKeyMenu('z'));
 
     // Return on a plain command of the bar runs it.
     HMENU hMixed = MixedMenu();
     bar.CreateFromMenu(hMixed);
-    m_pFrame->m_commands.clear();
+    m_pFrame->ClearRecords();
     EXPECT_TRUE(bar.OnKeyMenu(0));
     msg = Key(bar.m_hWnd, VK_RETURN);
     EXPECT_TRUE(bar.PreTranslateMessage(&msg));
-    Pump();
-    EXPECT_EQ(std::vector<UINT>({ID_DEMO_NEW}), m_pFrame->m_commands);
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>({ID_DEMO_NEW}), m_pFrame->MenuCommands());
     EXPECT_TRUE(bar.GetDroppedDownMenu() == NULL);
     bar.DestroyWindow();
     ::DestroyMenu(hMixed);
@@ -339,10 +305,10 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
     {
         CORXMenuBar bar;
         Attach(bar, m_pFrame);
-        m_pFrame->m_registered.clear();
+        m_pFrame->ClearRecords();
         EXPECT_TRUE(bar.LoadState());
         EXPECT_EQ(std::vector<CString>({_T("&View")}), Texts(bar));
-        EXPECT_TRUE(m_pFrame->m_registered.empty());
+        EXPECT_TRUE(m_pFrame->Registered().empty());
         bar.DestroyWindow();
     }
 
@@ -357,12 +323,12 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
     m_pFrame = NewFrame();
     CORXMenuBar bar;
     Attach(bar, m_pFrame);
-    m_pFrame->m_registered.clear();
+    m_pFrame->ClearRecords();
     EXPECT_TRUE(bar.LoadState());
     EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
     typedef std::vector<std::pair<UINT, WPARAM>> Registered;
     EXPECT_EQ(Registered(1, std::make_pair(ORX_WM_TOOLBAR_RESETMENU, (WPARAM)IDR_DEMO_MAINFRAME)),
-              m_pFrame->m_registered);
+              m_pFrame->Registered());
     bar.DestroyWindow();
 }
 
@@ -370,13 +336,11 @@ TEST_F(MenuBarTest, WithoutADefaultResourceIdTheOwnerGetsNoFrameworkMessageInste
 {
     CORXMenuBar bar;
     Attach(bar, m_pFrame, 0);
-    m_pFrame->m_messages.clear();
-    m_pFrame->m_registered.clear();
+    m_pFrame->ClearRecords();
     EXPECT_TRUE(bar.LoadState());
     EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
-    std::set<UINT> received(m_pFrame->m_messages.begin(), m_pFrame->m_messages.end());
-    EXPECT_EQ(0u, received.count(0x366));
-    EXPECT_TRUE(m_pFrame->m_registered.empty());
+    EXPECT_TRUE(m_pFrame->ParamsOf(0x366).empty());
+    EXPECT_TRUE(m_pFrame->Registered().empty());
     bar.DestroyWindow();
 }
 

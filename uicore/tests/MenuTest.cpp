@@ -18,6 +18,7 @@
 #include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
@@ -159,22 +160,16 @@ TEST(MenuButtonTest, BuildsItsItemsFromAMenuAndBack)
 namespace
 {
 // A frame that records the commands posted to it and greys one command through its update handler.
-class CMenuOwnerFrame : public CFrameWnd
+class CMenuOwnerFrame : public CRecordingFrame
 {
 public:
-    std::vector<UINT> m_commands;
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM)
-    {
-        m_commands.push_back(LOWORD(wParam));
-        return TRUE;
-    }
     afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateChecked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
     afx_msg void OnHandled() {}
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CMenuOwnerFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CMenuOwnerFrame, CRecordingFrame)
 ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_GREYED, OnUpdateGreyed)
 ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_CHECK, OnUpdateChecked)
 ON_COMMAND(ID_DEMO_MENU_LAST, OnHandled)

@@ -17,6 +17,7 @@
 #include "ORXToolbarButton.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
@@ -37,30 +38,6 @@ std::vector<UINT> Commands(const CObList* pList)
     return ids;
 }
 
-// A frame that counts the framework's reset messages and the commands it is sent.
-class CPagesFrame : public CFrameWnd
-{
-public:
-    int m_nKeyboardResets = 0;
-    std::vector<UINT> m_menuResets;
-    std::vector<UINT> m_commands;
-
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == ORX_WM_TOOLBAR_RESETKEYBOARD)
-            m_nKeyboardResets++;
-        if (message == ORX_WM_TOOLBAR_RESETMENU)
-            m_menuResets.push_back((UINT)wParam);
-        if (message == WM_COMMAND)
-        {
-            m_commands.push_back(LOWORD(wParam));
-            return 0;
-        }
-        return CFrameWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 int g_nBeeps = 0;
 BOOL WINAPI CountBeep(UINT)
 {
@@ -74,7 +51,7 @@ protected:
     void SetUp() override
     {
         m_pWorkspace = new CORXWorkspace;
-        m_pFrame = new CPagesFrame;
+        m_pFrame = new CRecordingFrame;
         ASSERT_TRUE(m_pFrame->Create(NULL, _T("Pages test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 300), NULL,
                                      MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)));
         HACCEL hResource = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_DEMO_PAGES_KEYS));
@@ -113,7 +90,7 @@ protected:
     BOOL Enabled(CWnd& page, int nId) { return page.GetDlgItem(nId)->IsWindowEnabled(); }
 
     CORXWorkspace* m_pWorkspace = NULL;
-    CPagesFrame* m_pFrame = NULL;
+    CRecordingFrame* m_pFrame = NULL;
     CPropertySheet m_sheet;
     int m_nAnimation = 0;
     BOOL m_bShadows = TRUE;
@@ -163,7 +140,7 @@ TEST(MenuCategories, EachTopLevelMenuIsACategoryOfItsRealCommandsAndAllCommandsC
     // A rebuild replaces the categories; an empty category is only listed when asked for.
     categories.Build(hMenu);
     EXPECT_EQ(4, categories.GetCount());
-    CPagesFrame* pHost = new CPagesFrame;
+    CRecordingFrame* pHost = new CRecordingFrame;
     ASSERT_TRUE(pHost->Create(NULL, _T("Combo host"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 200)));
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 100, 100), pHost, 1));
@@ -231,7 +208,7 @@ TEST_F(PagesTest, KeyboardPageAssignsRemovesAndResetsTheFramesTable)
 
     // Reset All: the resource's table, and the frame hears of it.
     page.ResetAllKeys();
-    EXPECT_EQ(1, m_pFrame->m_nKeyboardResets);
+    EXPECT_EQ(1u, m_pFrame->ParamsOf(ORX_WM_TOOLBAR_RESETKEYBOARD).size());
     records = Records(m_pFrame->m_hAccelTable);
     ASSERT_EQ(2u, records.size());
     EXPECT_EQ(ID_DEMO_MENU_FIRST, page.FindKeyCommand(ctrlF));
@@ -300,14 +277,14 @@ TEST_F(PagesTest, AssigningOverTheResourcesTableLeavesThatTableToItsOtherUsers)
 
 TEST_F(PagesTest, ATemplatesTableIsATargetOfItsOwnThatItsFramesFollowAndTheManagerKeeps)
 {
-    CTestWinApp& app = *static_cast<CTestWinApp*>(AfxGetApp());
+    CTestWinApp& app = App();
     app.ResetProfile();
     m_pWorkspace->SetRegistryBase(_T("Velmora"));
     CORXKeyboardManager manager;
     CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_DEMO_PAGES_KEYS);
     app.AddDocTemplate(pTemplate);
     ASSERT_NE((HACCEL)NULL, pTemplate->m_hAccelTable);
-    CPagesFrame* pChild = new CPagesFrame;
+    CRecordingFrame* pChild = new CRecordingFrame;
     ASSERT_TRUE(pChild->Create(NULL, _T("Document"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
     pChild->m_hAccelTable = pTemplate->m_hAccelTable;
     HACCEL hFrameTable = m_pFrame->m_hAccelTable;
@@ -442,7 +419,7 @@ TEST_F(PagesTest, MenuPageOnAMenuBarShowsTheDefaultMenuAndLeavesTheBarAsItFoundI
         ASSERT_TRUE(bar.RemoveButton(0));
         page.ResetFrameMenu();
         EXPECT_EQ(nButtons, bar.GetCount());
-        EXPECT_EQ((std::vector<UINT>{IDR_DEMO_MAINFRAME}), m_pFrame->m_menuResets);
+        EXPECT_EQ((std::vector<WPARAM>{IDR_DEMO_MAINFRAME}), m_pFrame->ParamsOf(ORX_WM_TOOLBAR_RESETMENU));
         hMenu = bar.GetDefaultMenu();
         EXPECT_EQ(hMenu, bar.GetMenu());
         m_sheet.DestroyWindow();
@@ -453,7 +430,7 @@ TEST_F(PagesTest, MenuPageOnAMenuBarShowsTheDefaultMenuAndLeavesTheBarAsItFoundI
 
 TEST_F(PagesTest, MenuPageShowsATemplatesMenuOnTheBarAndTheOpeningMenuAgainWhenItCloses)
 {
-    CTestWinApp& app = *static_cast<CTestWinApp*>(AfxGetApp());
+    CTestWinApp& app = App();
     CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_DEMO_MENU);
     app.AddDocTemplate(pTemplate);
     ASSERT_NE((HMENU)NULL, pTemplate->m_hMenuShared);
@@ -508,7 +485,7 @@ TEST(Workspace, ViewDoubleClickBeepsWithoutACommandAndSendsABoundOne)
     int& nBeeps = g_nBeeps;
     nBeeps = 0;
     CORXWorkspace workspace;
-    CPagesFrame* pFrame = new CPagesFrame;
+    CRecordingFrame* pFrame = new CRecordingFrame;
     ASSERT_TRUE(pFrame->Create(NULL, _T("Views"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
     CWnd view;
     ASSERT_TRUE(view.Create(NULL, _T("view"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), pFrame, 1));

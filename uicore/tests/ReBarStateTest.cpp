@@ -14,11 +14,6 @@
 
 namespace
 {
-CTestWinApp& App()
-{
-    return *static_cast<CTestWinApp*>(AfxGetApp());
-}
-
 const UINT kReBarId = 34150, kOtherReBarId = 34151, kFirstChild = 34160;
 const LPCTSTR kKey = _T("Velmora\\ORXRebar-34150");
 // Offsets in a stored 80-byte band record.

@@ -14,11 +14,6 @@
 
 namespace
 {
-CTestWinApp& App()
-{
-    return *static_cast<CTestWinApp*>(AfxGetApp());
-}
-
 const UINT kBarID = 34480;
 const LPCTSTR kProfile = _T("Velmora\\SizingBars");
 const LPCTSTR kSection = _T("Velmora\\SizingBars-SCBar-34480");

@@ -18,11 +18,6 @@
 
 namespace
 {
-CTestWinApp& App()
-{
-    return *static_cast<CTestWinApp*>(AfxGetApp());
-}
-
 // Writes one raw value below the profile, making the key.
 void PutValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD dwType, const Bytes& data)
 {

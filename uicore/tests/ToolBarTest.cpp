@@ -8,28 +8,23 @@
 #include "ORXCommandManager.h"
 #include "ORXToolBar.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
 // A frame that records the commands it receives and answers the command UI of two of them.
-class CRecordingFrame : public CFrameWnd
+class CToolBarOwnerFrame : public CRecordingFrame
 {
 public:
-    std::vector<UINT> m_commands;
     BOOL m_bCheck = FALSE;
 
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
-    {
-        m_commands.push_back(LOWORD(wParam));
-        return TRUE;
-    }
     afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateCheck(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bCheck ? 5 : 0); }
     afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CRecordingFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CToolBarOwnerFrame, CRecordingFrame)
 ON_UPDATE_COMMAND_UI(ID_DEMO_SAVE, OnUpdateSave)
 ON_UPDATE_COMMAND_UI(ID_DEMO_CHECK, OnUpdateCheck)
 ON_UPDATE_COMMAND_UI(ID_DEMO_NEW, OnUpdateEnabled)
@@ -43,7 +38,7 @@ class ToolBarTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_pFrame = new CRecordingFrame;
+        m_pFrame = new CToolBarOwnerFrame;
         ASSERT_TRUE(m_pFrame->Create(NULL, _T("Tool bar test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 300)));
         ASSERT_TRUE(m_bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
         m_bar.SetOwner(m_pFrame);
@@ -67,7 +62,7 @@ protected:
         m_bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y + nOffUp));
     }
 
-    CRecordingFrame* m_pFrame = NULL;
+    CToolBarOwnerFrame* m_pFrame = NULL;
     CORXToolBar m_bar;
 };
 } // namespace

@@ -10,7 +10,6 @@ import pathlib
 import subprocess
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
@@ -62,8 +61,8 @@ def main():
         # Well away from both buttons and the tool bar.
         rest = (button["left"] + 300, button["bottom"] + 60)
         h.xdotool("mousemove", "--sync", *rest)
-        time.sleep(1.0)
-        cold = h.screenshot("buttons-normal")
+        h.idle(frame)
+        cold = h.settled_screenshot("buttons-normal", button)
         cold_button = pixels(cold, button)
         cold_link = pixels(cold, link)
         expect("#0000FF" not in cold_link, "the link is not blue while the cursor is elsewhere")
@@ -71,9 +70,8 @@ def main():
         # Hot: a semi-flat button shows its border.
         bx, by = (button["left"] + button["right"]) // 2, (button["top"] + button["bottom"]) // 2
         h.xdotool("mousemove", "--sync", bx, by)
-        time.sleep(0.8)
-        hot = h.screenshot("buttons-hover")
-        expect(pixels(hot, button) != cold_button, "the semi-flat button changes when the cursor is over it")
+        h.wait_for(lambda: pixels(h.screenshot("buttons-hover"), button) != cold_button, timeout=10,
+                   what="the semi-flat button to change when the cursor is over it")
 
         # Pressed and released on it: one click (the cursor is there already).
         h.xdotool("click", 1)
@@ -81,20 +79,18 @@ def main():
 
         # Pressed on it, released off it: nothing.
         h.xdotool("mousedown", 1)
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("buttons-pressed")
         h.xdotool("mousemove", "--sync", *rest)
         h.xdotool("mouseup", 1)
-        time.sleep(0.5)
+        h.idle(frame)
         expect(log.clicks() == [button_id], "a release off the button sends nothing: %r" % log.clicks())
 
         # The link is blue while hot.
         lx, ly = link["left"] + 20, (link["top"] + link["bottom"]) // 2
         h.xdotool("mousemove", "--sync", lx, ly)
-        time.sleep(0.8)
-        shot = h.screenshot("buttons-link-hover")
-        blue = pixels(shot, link).count("#0000FF")
-        expect(blue > 10, "the hot link is drawn blue (%d blue pixels)" % blue)
+        h.wait_for(lambda: pixels(h.screenshot("buttons-link-hover"), link).count("#0000FF") > 10, timeout=10,
+                   what="the hot link to be drawn blue")
 
         # A click opens the prefixed URL, shown normally; Return on the focused link opens it again.
         h.xdotool("click", 1)
@@ -102,12 +98,12 @@ def main():
         expect(log.opened() == [("http://www.velmora.invalid", SW_SHOWNORMAL)],
                "the link opens its URL shown: %r" % log.opened())
         h.xdotool("mousemove", "--sync", *rest)
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("buttons-link-focused")
         h.key("Return")
         h.wait_for(lambda: len(log.opened()) == 2, timeout=10, what="Return to open the link")
         h.key("space")
-        time.sleep(0.5)
+        h.idle(frame)
         expect(len(log.opened()) == 2, "Space does not open the link: %r" % log.opened())
         expect(log.clicks() == [button_id], "the link's opening sends no click of the other button")
         print("opened:", log.opened())

@@ -8,7 +8,6 @@ import os
 import pathlib
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
@@ -33,19 +32,19 @@ def main():
         log = Log(work / "demo.log")
         winlog = "Z:" + str(log.path).replace("/", "\\")
         h.start(h.build / "uicore" / "ToolBarDemo.exe", "/controls", winlog)
-        h.find(title=TITLE, visible=True, timeout=30)
+        frame = h.find(title=TITLE, visible=True, timeout=30)
         h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
         expect(log.starting("key assigned ") != [], "the keyboard manager names the bound key")
         print("bound key:", log.starting("key assigned "))
         combo, edit = log.place(combo_id), log.place(edit_id)
         expect(combo is not None and combo[2] > combo[0], "the combo box is on the bar: %r" % (combo,))
         expect(edit is not None and edit[2] > edit[0], "the edit box is on the bar: %r" % (edit,))
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("combo-start")
 
         # Typing into the edit box: every change is the button's command, with its contents.
         h.mouse_click((edit[0] + edit[2]) // 2, (edit[1] + edit[3]) // 2)
-        time.sleep(0.3)
+        h.idle(frame)
         h.type_text("abc")
         h.wait_for(lambda: log.starting("edit ")[-1:] == ["abc"], timeout=10, what="the typed text to arrive")
         expect(log.starting("edit ") == ["a", "ab", "abc"], "one command per change: %r" % log.starting("edit "))
@@ -53,13 +52,14 @@ def main():
 
         # Choosing in the combo box: open the list, move down twice, take it with Return.
         h.mouse_click((combo[0] + combo[2]) // 2, (combo[1] + combo[3]) // 2)
-        time.sleep(0.5)
+        h.find(cls="ComboLBox", exe="ToolBarDemo.exe", visible=True, timeout=10)
+        h.idle(frame)
         h.screenshot("combo-dropped")
         h.key("Down", "Down", "Return")
         h.wait_for(lambda: log.starting("combo "), timeout=10, what="the combo's choice")
         expect(log.starting("combo ")[-1] == "2 Gamma", "the choice carries the selection: %r"
                % log.starting("combo "))
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("combo-chosen")
 
         # The key bound through the keyboard manager fires its command.

@@ -7,7 +7,6 @@ import os
 import pathlib
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
@@ -49,25 +48,25 @@ def find(bar, cmd):
     return None
 
 
-def drag(h, start, end, ctrl=False):
-    """Presses on start, moves to end in steps as a hand would, and lets go."""
+def drag(h, frame, start, end, ctrl=False):
+    """Presses on start, moves to end in steps as a hand would, and lets go; the program has taken
+    each step before the next."""
     h.xdotool("mousemove", "--sync", start[0], start[1])
-    time.sleep(0.3)
+    h.idle(frame)
     if ctrl:
         h.xdotool("keydown", "ctrl")
     h.xdotool("mousedown", 1)
-    time.sleep(0.3)
+    h.idle(frame)
     steps = 12
     for i in range(1, steps + 1):
         x = start[0] + (end[0] - start[0]) * i // steps
         y = start[1] + (end[1] - start[1]) * i // steps
-        h.xdotool("mousemove", x, y)
-        time.sleep(0.08)
-    time.sleep(0.4)
+        h.xdotool("mousemove", "--sync", x, y)
+        h.idle(frame)
     h.xdotool("mouseup", 1)
     if ctrl:
         h.xdotool("keyup", "ctrl")
-    time.sleep(0.5)
+    h.idle(frame)
 
 
 def main():
@@ -78,25 +77,25 @@ def main():
         work = pathlib.Path(tempfile.mkdtemp(prefix="customize-e2e-"))
         log = Log(work / "demo.log")
         winlog = "Z:" + str(log.path).replace("/", "\\")
-        h.start(h.build / "uicore" / "ToolBarDemo.exe", "/customize", winlog)
+        prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/customize", winlog)
         frame = h.find(title=TITLE, visible=True, timeout=30)
         h.wait_for(lambda: "ready" in log.lines() and log.count_logged() > 0, timeout=20,
                    what="the demonstration to start")
         expect("OLE not started" not in log.lines(), "OLE starts")
-        time.sleep(0.5)
+        h.idle(frame)
         bars = log.bars()
         print("bars at start:", bars)
         expect(find(bars["main"], new_id) and find(bars["second"], new_id) is None, "New starts on the main bar")
 
         h.command(frame, ids["ID_DEMO_CUSTOMIZE"])
         h.wait_for(lambda: "customize 1" in log.lines(), timeout=10, what="customise mode to start")
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("customize-on")
 
         # A plain drag moves New to the second bar, after its one button.
         second_last = bars["second"][-1][1]
         target = (second_last[2] + 8, (second_last[1] + second_last[3]) // 2)
-        drag(h, centre(find(bars["main"], new_id)[1]), target)
+        drag(h, frame, centre(find(bars["main"], new_id)[1]), target)
         h.wait_for(lambda: find(log.bars()["second"], new_id) is not None, timeout=10,
                    what="New to arrive on the second bar")
         bars = log.bars()
@@ -106,7 +105,7 @@ def main():
         # With Ctrl held Open is copied: both bars have it.
         second_last = bars["second"][-1][1]
         target = (second_last[2] + 8, (second_last[1] + second_last[3]) // 2)
-        drag(h, centre(find(bars["main"], open_id)[1]), target, ctrl=True)
+        drag(h, frame, centre(find(bars["main"], open_id)[1]), target, ctrl=True)
         h.wait_for(lambda: find(log.bars()["second"], open_id) is not None, timeout=10,
                    what="the copy of Open to arrive on the second bar")
         bars = log.bars()
@@ -115,7 +114,8 @@ def main():
 
         # The copy dragged into the frame below the bars, which is no bar, goes.
         r = h.rect(frame)
-        drag(h, centre(find(bars["second"], open_id)[1]), (r["right"] - 40, (r["top"] + r["bottom"]) // 2 + 10))
+        drag(h, frame, centre(find(bars["second"], open_id)[1]),
+             (r["right"] - 40, (r["top"] + r["bottom"]) // 2 + 10))
         h.wait_for(lambda: find(log.bars()["second"], open_id) is None, timeout=10,
                    what="the copy dragged off every bar to go")
         bars = log.bars()
@@ -127,7 +127,9 @@ def main():
         expect(save is not None, "Save is on the main bar")
         x, y = centre(save[1])
         h.mouse_click(x, y, button=3)
-        time.sleep(1.0)
+        h.wait_for(lambda: h.framework_menus(prog) or h.popup_menus(prog), timeout=15,
+                   what="the customise context menu")
+        h.idle(frame)
         h.screenshot("customize-context-menu")
         h.key("d")
         h.wait_for(lambda: find(log.bars()["main"], save_id) is None, timeout=10, what="Delete to remove Save")
@@ -137,7 +139,7 @@ def main():
         # Out of customise mode the moved button is a button again and sends its command.
         h.command(frame, ids["ID_DEMO_CUSTOMIZE"])
         h.wait_for(lambda: "customize 0" in log.lines(), timeout=10, what="customise mode to end")
-        time.sleep(0.5)
+        h.idle(frame)
         bars = log.bars()
         x, y = centre(find(bars["second"], new_id)[1])
         h.mouse_click(x, y)

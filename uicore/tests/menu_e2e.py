@@ -12,7 +12,6 @@ import os
 import pathlib
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
@@ -49,7 +48,7 @@ def main():
         prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", winlog)
         frame = h.find(title=TITLE, visible=True, timeout=30)
         h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-        time.sleep(0.5)
+        h.idle(frame)
 
         def menus():
             return [w for w in prog.windows(visible_only=True) if w["class"] == MENU_CLASS]
@@ -70,24 +69,24 @@ def main():
         fr = h.rect(frame)
         rest = (fr["right"] - 40, fr["bottom"] - 30)
         h.xdotool("mousemove", "--sync", *rest)
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("menu-open")
 
         # Down twice: First, then over the separator to More; Right opens its sub-menu at once.
         h.key("Down", "Down")
-        time.sleep(0.3)
+        h.idle(frame)
         h.key("Right")
         h.wait_for(lambda: len(menus()) == 2, timeout=10, what="the sub-menu")
         subs = [m for m in menus() if m["hwnd"] != menu["hwnd"]]
         expect(subs and subs[0]["rect"]["left"] >= r["right"] - 1,
                "the sub-menu opens right of its menu: %r %r" % (subs, r))
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("menu-submenu")
 
         # Escape closes only the sub-menu.
         h.key("Escape")
         h.wait_for(lambda: len(menus()) == 1, timeout=10, what="the sub-menu to close")
-        time.sleep(0.5)
+        h.idle(frame)
         expect(len(menus()) == 1 and menus()[0]["hwnd"] == menu["hwnd"], "Escape keeps the outer menu open")
         h.screenshot("menu-after-escape")
 
@@ -95,14 +94,14 @@ def main():
         count = len(log.commands())
         h.key("g")
         h.wait_for(lambda: not menus(), timeout=10, what="the menu to close on the greyed item's letter")
-        time.sleep(0.3)
+        h.idle(frame)
         expect(len(log.commands()) == count, "the greyed item never runs: %r" % log.commands())
 
         # Return on the highlighted Last runs it.
         menu = open_menu()
         h.xdotool("mousemove", "--sync", *rest)
         h.key("End")
-        time.sleep(0.2)
+        h.idle(frame)
         h.screenshot("menu-last")
         h.key("Return")
         h.wait_for(lambda: ids["ID_DEMO_MENU_LAST"] in log.commands(), timeout=10, what="the Last command")
@@ -123,7 +122,7 @@ def main():
         left, top, right, bottom = log.menu_button()
         h.mouse_click((left + right) // 2 + 1, (top + bottom) // 2)
         h.wait_for(lambda: not menus(), timeout=10, what="the second click to close the menu")
-        time.sleep(0.5)
+        h.idle(frame)
         expect(not menus(), "the second click does not open the menu again")
 
         # A click on an item runs it.
@@ -136,14 +135,14 @@ def main():
         # The mouse resting on More opens its sub-menu after the show delay.
         menu = open_menu()
         r = menu["rect"]
-        time.sleep(0.3)
+        h.idle(frame)
         # The item rows: First, separator, More; More lies in the second row below the separator.
         h.xdotool("mousemove", "--sync", r["left"] + 30, r["top"] + 10)
-        time.sleep(0.2)
+        h.idle(frame)
         h.key("Down")  # First highlighted by the key; the mouse now moves onto More
         h.xdotool("mousemove", "--sync", r["left"] + 30, r["top"] + 36)
         h.wait_for(lambda: len(menus()) == 2, timeout=10, what="the sub-menu after its delay")
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("menu-submenu-delay")
         h.key("Escape", "Escape")
         h.wait_for(lambda: not menus(), timeout=10, what="both menus to close")
@@ -156,7 +155,7 @@ def main():
         r = menu["rect"]
         expect(abs(r["left"] - rest[0]) <= 1 and abs(r["top"] - rest[1]) <= 1,
                "the context menu opens at the cursor: %r %r" % (r, rest))
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("menu-context")
         h.key("Escape")
         h.wait_for(lambda: not menus(), timeout=10, what="the context menu to close")
@@ -172,20 +171,20 @@ def main():
         r = menu["rect"]
         expect(abs(r["left"] - rest[0]) <= 1 and abs(r["top"] - rest[1]) <= 1,
                "the managed context menu opens at the cursor: %r %r" % (r, rest))
-        time.sleep(0.3)
+        h.idle(frame)
         h.key("Down", "Down")
-        time.sleep(0.3)
+        h.idle(frame)
         h.key("Right")
         h.wait_for(lambda: len(menus()) == 2, timeout=10, what="the context menu's sub-menu")
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("menu-context-submenu")
         h.key("Escape")
         h.wait_for(lambda: len(menus()) == 1, timeout=10, what="the context menu's sub-menu to close")
-        time.sleep(0.3)
+        h.idle(frame)
         expect(len(menus()) == 1 and menus()[0]["hwnd"] == menu["hwnd"], "Escape keeps the context menu open")
         h.key("Right")
         h.wait_for(lambda: len(menus()) == 2, timeout=10, what="the context menu's sub-menu again")
-        time.sleep(0.3)
+        h.idle(frame)
         h.key("Return")
         h.wait_for(lambda: ids["ID_DEMO_MENU_INNER1"] in log.commands(), timeout=10,
                    what="the context menu's Inner one command")
@@ -200,7 +199,7 @@ def main():
         expect(r["right"] <= width and r["bottom"] <= py + 1 and r["bottom"] >= py - 8,
                "the corner menu stays on the screen, its bottom at the point: %r" % r)
         expect(r["left"] < px - 50, "the corner menu is pushed left: %r" % r)
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("menu-corner")
         h.mouse_click(rest[0] - 10, rest[1])  # a click outside closes it
         h.wait_for(lambda: not menus(), timeout=10, what="the corner menu to close")
@@ -211,10 +210,10 @@ def main():
         menu = h.wait_for(lambda: len(menus()) == 1 and menus()[0], timeout=10, what="the tall menu")
         r = menu["rect"]
         expect(r["top"] >= 0 and r["bottom"] <= height, "the tall menu fits the screen: %r" % r)
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("menu-tall")
         h.key("End")
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("menu-tall-end")
         h.key("Return")
         h.wait_for(lambda: ids["ID_DEMO_TALL_LAST"] in log.commands(), timeout=10, what="the tall menu's last item")

@@ -11,7 +11,6 @@ import os
 import pathlib
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, expect, resource_ids  # noqa: E402
@@ -44,7 +43,7 @@ def main():
         prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/menubar", winlog)
         frame = h.find(title=TITLE, visible=True, timeout=30)
         h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("menubar-start")
 
         # The frame's two menus are the bar's two items; the frame has no Windows menu left.
@@ -72,16 +71,16 @@ def main():
 
         # Rest the pointer away from the bar so that only the keys move the highlight.
         h.xdotool("mousemove", "--sync", fr["right"] - 40, fr["bottom"] - 30)
-        time.sleep(0.3)
+        h.idle(frame)
 
         # Alt alone: the bar has the keyboard; Right, Down: the Run menu; Return runs First.
         h.key("alt")
         h.wait_for(lambda: "keymenu 0" in log.keymenus(), timeout=10, what="the menu key")
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("menubar-alt")
         expect(not menus(), "Alt drops no menu by itself")
         h.key("Right")
-        time.sleep(0.3)
+        h.idle(frame)
         h.key("Down")
         wait_menu(items[1], "the Run menu")
         h.screenshot("menubar-run-menu")
@@ -92,11 +91,11 @@ def main():
         expect(len(log.commands()) == count + 1, "one command: %r" % log.commands())
 
         # F10, Return: the View menu; Left wraps round to the Run menu; Escape twice leaves the bar.
-        time.sleep(0.3)
+        h.idle(frame)
         n_keys = len(log.keymenus())
         h.key("F10")
         h.wait_for(lambda: len(log.keymenus()) > n_keys, timeout=10, what="F10")
-        time.sleep(0.3)
+        h.idle(frame)
         h.key("Return")
         wait_menu(items[0], "the View menu")
         h.screenshot("menubar-view-menu")
@@ -107,18 +106,18 @@ def main():
         h.key("Escape")
         no_menu("Escape to close the menu")
         h.key("Escape")
-        time.sleep(0.3)
+        h.idle(frame)
         # The bar gave the keyboard back: Return now runs nothing and drops nothing.
         count = len(log.commands())
         h.key("Return")
-        time.sleep(0.8)
+        h.idle(frame)
         expect(not menus() and len(log.commands()) == count, "the bar left keyboard mode: %r" % log.commands())
 
         # Alt with the access letter drops the Run menu at once; Down and Return run its second item.
         h.key("alt+r")
         wait_menu(items[1], "the Run menu by its access letter")
         h.key("Down")
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("menubar-access-letter")
         h.key("Return")
         h.wait_for(lambda: ids["ID_DEMO_MENU_LAST"] in log.commands(), timeout=10, what="the Last command")

@@ -11,7 +11,6 @@ import os
 import pathlib
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, expect, resource_ids  # noqa: E402
@@ -48,7 +47,7 @@ def main():
             prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/menubar", "/pages", "/state", winlog)
             frame = h.find(title=TITLE, visible=True, timeout=30)
             h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-            time.sleep(0.5)
+            h.idle(frame)
             return prog, frame, log
 
         def open_sheet(prog, log):
@@ -86,11 +85,10 @@ def main():
             # Away first: a pointer already at the place would keep a synchronous move waiting.
             r = h.rect(frame)
             h.xdotool("mousemove", r["left"] + 10, r["bottom"] + 40)
-            time.sleep(0.2)
             h.click_in(frame, dx=200, dy=150)
-            time.sleep(0.3)
+            h.idle(frame)
             h.key(keys)
-            time.sleep(1.0)
+            h.idle(frame)
             return log.commands().count(last) > before
 
         # First start: the key does nothing yet.
@@ -107,7 +105,7 @@ def main():
         h.select(kb, COMMANDS, text="Last", send=True)
         h.wait_for(lambda: h.items(kb, CURRENT_KEYS)["items"] == ["F5"], timeout=10, what="Last's key F5")
         h.click_in(kb, NEW_KEY)
-        time.sleep(0.3)
+        h.idle(sheet)
         # The modifiers' names are the keyboard layout's own: only their order and the key are fixed.
         h.key("ctrl+shift+k")
         h.wait_for(lambda: h.text(kb, NEW_KEY).endswith("+Shift+K"), timeout=10, what="the key edit's label")

@@ -9,7 +9,6 @@ import pathlib
 import struct
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
@@ -56,7 +55,7 @@ def main():
             prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/rebar", "/state", winlog)
             frame = h.find(title=TITLE, visible=True, timeout=30)
             h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-            time.sleep(0.5)
+            h.idle(frame)
             return prog, frame, log
 
         def close(prog, frame, log):
@@ -64,16 +63,16 @@ def main():
             prog.wait_exit(timeout=20)
             return [l for l in log.lines() if l.startswith("state saved ")]
 
-        def drag(x0, y0, x1, y1):
-            # Pressed, moved in steps as a hand moves, and let go.
+        def drag(frame, x0, y0, x1, y1):
+            # Pressed, moved in steps as a hand moves, and let go; the program has taken each
+            # step before the next.
             h.xdotool("mousemove", "--sync", x0, y0)
-            time.sleep(0.2)
+            h.idle(frame)
             h.xdotool("mousedown", 1)
-            time.sleep(0.2)
+            h.idle(frame)
             for k in range(1, 9):
                 h.xdotool("mousemove", "--sync", x0 + (x1 - x0) * k // 8, y0 + (y1 - y0) * k // 8)
-                time.sleep(0.08)
-            time.sleep(0.2)
+                h.idle(frame)
             h.xdotool("mouseup", 1)
 
         def gripper(band):
@@ -100,7 +99,7 @@ def main():
 
         # The Zone band's gripper dragged 40 pixels left: the Clock band narrows, Zone widens.
         x, y = gripper(first[1])
-        drag(x, y, x - 40, y)
+        drag(frame, x, y, x - 40, y)
         h.wait_for(lambda: log.bands()[0][1][2] < first[0][1][2] - 20, timeout=10, what="the Clock band to narrow")
         resized = log.bands()
         expect(log.order() == [clock, zone, fixed], "a resize keeps the order: %r" % resized)
@@ -111,12 +110,12 @@ def main():
         # The Fixed band dragged by its gripper to the row's start: Wine's re-bar moves a band one
         # place per drag, so it changes places with the Zone band.
         x, y = gripper(resized[2])
-        drag(x, y, resized[0][1][0] + 6, y)
+        drag(frame, x, y, resized[0][1][0] + 6, y)
         h.wait_for(lambda: log.order() == [clock, fixed, zone], timeout=10, what="the Fixed and Zone bands to swap")
-        time.sleep(0.5)
+        h.idle(frame)
         arranged = log.bands()
         h.xdotool("mousemove", "--sync", arranged[0][1][0], arranged[0][1][3] + 150)
-        time.sleep(0.4)
+        h.idle(frame)
         arranged = log.bands()
         arranged_geometry = geometry(frame, arranged)
         h.screenshot("rebar-arranged")
@@ -137,7 +136,7 @@ def main():
             prog, frame, log = start(name)
             expect("state loaded 1" in log.lines(), "the saved state loads: %r" % log.lines()[:3])
             h.wait_for(lambda: log.order() == [clock, fixed, zone], timeout=10, what="the saved order")
-            time.sleep(0.5)
+            h.idle(frame)
             restored = log.bands()
             expect(restored == arranged, "the %s start shows the bands as they were left:\n%r\n%r"
                    % (name, arranged, restored))

@@ -10,7 +10,6 @@ import os
 import pathlib
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, expect, resource_ids  # noqa: E402
@@ -68,7 +67,7 @@ def main():
             frame = h.find(title=TITLE, visible=True, timeout=30)
             h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
             h.wait_for(lambda: "sizinglayout" in log.lines(), timeout=20, what="the bars' layout")
-            time.sleep(0.5)
+            h.idle(frame)
             return prog, frame, log
 
         def close(prog, frame, log):
@@ -97,11 +96,13 @@ def main():
         rect = first["rect"]
         y = (rect[1] + rect[3]) // 2
         h.xdotool("mousemove", "--sync", rect[2] - 3, y)
-        time.sleep(0.3)
+        h.idle(frame)
         h.xdotool("mousedown", "1")
+        # The program takes each step of the drag before the next (its tracker draws on the screen,
+        # so the frame is not made to paint meanwhile).
         for dx in (10, 25, 40, 60):
             h.xdotool("mousemove", "--sync", rect[2] - 3 + dx, y)
-            time.sleep(0.1)
+            h.sync(frame)
         h.screenshot("sizing-dragging")
         h.xdotool("mouseup", "1")
         h.wait_for(lambda: width(log.bars()[zones]["rect"]) == 240, timeout=10,
@@ -109,7 +110,7 @@ def main():
         h.wait_for(lambda: width(log.bars()[notes]["rect"]) == 240, timeout=5,
                    what="the notes bar to take the row's thickness")
         h.xdotool("mousemove", "--sync", rect[0] + 400, y)
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("sizing-resized")
 
         # The hide button's tip (the tool under the pointer).

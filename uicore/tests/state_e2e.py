@@ -9,7 +9,6 @@ import pathlib
 import struct
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
@@ -93,7 +92,7 @@ def main():
             prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/state", winlog)
             frame = h.find(title=TITLE, visible=True, timeout=30)
             h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-            time.sleep(0.5)
+            h.idle(frame)
             return prog, frame, log
 
         def close(prog, frame, log):
@@ -115,7 +114,7 @@ def main():
         h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
         h.wait_for(lambda: "command %d" % ids["ID_DEMO_OPEN"] in log.lines(), timeout=10, what="the Open command")
         h.xdotool("mousemove", "--sync", rect[0], rect[3] + 150)
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("state-changed")
         saved = close(prog, frame, log)
         expect(saved == ["state saved 1"], "the state is saved when the window closes: %r" % saved)

@@ -10,7 +10,6 @@ import os
 import pathlib
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, expect  # noqa: E402
@@ -53,21 +52,21 @@ def main():
                        "Z:" + str(log.path).replace("/", "\\"))
         frame = h.find(title=TITLE, visible=True, timeout=30)
         h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-        time.sleep(0.5)
+        h.idle(frame)
         left, top, right, bottom = log.rect("menubutton")
 
         def open_menu():
             h.mouse_click((left + right) // 2, (top + bottom) // 2)
             menu = h.wait_framework_menu(prog)["hwnd"]
-            time.sleep(0.5)
+            h.idle(frame)
             return menu
 
         def tear(menu, to):
             r = h.rect(menu)
             strip = ((r["left"] + r["right"]) // 2, r["top"] + 7)
-            drag(h, strip, to, steps=10)
+            drag(h, frame, strip, to, steps=10)
             h.wait_for(lambda: not h.framework_menus(prog), timeout=10, what="the menus to close")
-            time.sleep(0.5)
+            h.idle(frame)
 
         # Drags stay over the frame: once the menu's window has gone, the display reports the
         # pointer only over the program's own windows.
@@ -105,8 +104,9 @@ def main():
         menu = open_menu()
         tear(menu, (420, 470))
         h.screenshot("tearoff-again")
+        logged = len(log.starting("tornbar "))
         h.command(frame, LOG_BARS)
-        time.sleep(1)
+        h.wait_for(lambda: len(log.starting("tornbar ")) > logged, timeout=10, what="the bars in the log again")
         expect(log.starting("tearoff ") == [str(TORN)], "no second bar was made: %r" % log.starting("tearoff "))
         expect(len([l for l in log.starting("tornbar ")]) >= 2 and
                len({l.split()[0] for l in log.starting("tornbar ")}) == 1, "one torn-off bar only")

@@ -8,7 +8,6 @@ import os
 import pathlib
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
@@ -46,7 +45,7 @@ def main():
         expect(len(buttons) == 8, "the bar lists its seven commands and its separator: %r" % buttons)
         new = buttons[ids["ID_DEMO_NEW"]]
         expect(new[2] - new[0] == 22 and new[3] - new[1] >= 21, "a 16 x 15 resource gives 22 x 21 buttons: %r" % (new,))
-        time.sleep(1.0)  # the idle update disables and checks
+        h.idle(frame)
         h.screenshot("toolbar-normal")
 
         # Hovering: status text of the command, then its tool tip.
@@ -64,7 +63,7 @@ def main():
         h.xdotool("mousemove", "--sync", x + 1, y)
         tip = h.wait_for(tooltip, timeout=10, what="the tool tip of Open")
         expect(tip == "Open", "the tool tip shows the second line of the string: %r" % tip)
-        time.sleep(1.0)
+        h.idle(frame)
         h.screenshot("toolbar-tooltip")
 
         # Pressing and releasing on the button sends its command.
@@ -76,30 +75,30 @@ def main():
         nx, ny = centre(buttons[ids["ID_DEMO_NEW"]])
         h.xdotool("mousemove", "--sync", nx, ny)
         h.xdotool("mousedown", 1)
-        time.sleep(0.3)
+        h.idle(frame)
         h.screenshot("toolbar-pressed")
         h.xdotool("mousemove", "--sync", nx, ny + 120)
         h.xdotool("mouseup", 1)
-        time.sleep(0.5)
+        h.idle(frame)
         expect(len(log.commands()) == count, "a release off the button sends nothing: %r" % log.commands())
 
         # The disabled command sends nothing; the check command is sent and shows checked.
         sx, sy = centre(buttons[ids["ID_DEMO_SAVE"]])
         h.mouse_click(sx, sy)
-        time.sleep(0.5)
+        h.idle(frame)
         expect(ids["ID_DEMO_SAVE"] not in log.commands(), "the disabled Save sends nothing")
         cx, cy = centre(buttons[ids["ID_DEMO_CHECK"]])
         h.mouse_click(cx, cy)
         h.wait_for(lambda: ids["ID_DEMO_CHECK"] in log.commands(), timeout=10, what="the Check command")
         h.xdotool("mousemove", "--sync", x, y + 150)
-        time.sleep(1.0)
+        h.idle(frame)
         h.screenshot("toolbar-checked-disabled")
 
         # Text labels: taller buttons with the labels under the images.
         h.command(frame, ids["ID_DEMO_TEXTLABELS"])
         h.wait_for(lambda: log.buttons()[ids["ID_DEMO_NEW"]][3] - log.buttons()[ids["ID_DEMO_NEW"]][1] > 21,
                    timeout=10, what="the text labels' layout")
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("toolbar-textlabels")
         h.command(frame, ids["ID_DEMO_TEXTLABELS"])
 
@@ -107,7 +106,7 @@ def main():
         h.command(frame, ids["ID_DEMO_LARGEICONS"])
         h.wait_for(lambda: log.buttons()[ids["ID_DEMO_NEW"]][2] - log.buttons()[ids["ID_DEMO_NEW"]][0] == 44,
                    timeout=10, what="the large icons' layout")
-        time.sleep(0.5)
+        h.idle(frame)
         h.screenshot("toolbar-largeicons")
         print("commands received:", log.commands())
 

@@ -7,13 +7,16 @@ std::vector<std::string> g_route;
 
 CFrameTestApp theFrameTestApp;
 
-BEGIN_MESSAGE_MAP(CFrameTestApp, CWinApp)
+BEGIN_MESSAGE_MAP(CFrameTestApp, CRecordingTestApp)
 ON_COMMAND(ID_CMD_APP, OnApp)
 ON_COMMAND(ID_CMD_SHARED, OnApp)
 ON_COMMAND(ID_CMD_FRAME_APP, OnApp)
 END_MESSAGE_MAP()
 
-CFrameTestApp::CFrameTestApp() : CWinApp("FrameTests") {}
+CFrameTestApp::CFrameTestApp() : CRecordingTestApp(_T("FrameTests"))
+{
+    m_pRoute = &g_route;
+}
 
 BEGIN_MESSAGE_MAP(CTestView, CView)
 ON_COMMAND(ID_CMD_VIEW, OnView)

@@ -4,7 +4,7 @@
 
 #include "afxext.h"
 #include "afxpriv.h"
-#include "TestSupport.h"
+#include "TestWindows.h"
 #include <map>
 #include <string>
 #include <vector>
@@ -12,11 +12,11 @@
 // Every handler appends its owner's name here ("view", "frame", "app").
 extern std::vector<std::string> g_route;
 
-class CFrameTestApp : public CWinApp
+class CFrameTestApp : public CRecordingTestApp
 {
 public:
     CFrameTestApp();
-    afx_msg void OnApp() { g_route.push_back("app"); }
+    afx_msg void OnApp() { Record("app"); }
     DECLARE_MESSAGE_MAP()
 };
 

@@ -9,13 +9,7 @@
 
 namespace
 {
-class COleTestApp : public CWinApp
-{
-public:
-    COleTestApp() : CWinApp("OleTests") {}
-    virtual BOOL InitInstance() { return TRUE; }
-};
-COleTestApp theOleTestApp;
+CWinApp theOleTestApp(_T("OleTests"));
 
 struct OleEnvironment : ::testing::Environment
 {

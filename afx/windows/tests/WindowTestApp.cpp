@@ -5,33 +5,23 @@
 
 CTestApp theTestApp;
 
-BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+BEGIN_MESSAGE_MAP(CTestApp, CRecordingTestApp)
 ON_COMMAND(ID_TEST_APP_CMD, OnAppCmd)
 ON_COMMAND(ID_TEST_SHARED_CMD, OnSharedCmd)
 ON_COMMAND(ID_TEST_DISABLED_CMD, OnDisabledCmd)
 ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED_CMD, OnUpdateDisabledCmd)
 END_MESSAGE_MAP()
 
-CTestApp::CTestApp() : CWinApp("WindowTests"), m_pRoute(NULL) {}
-
-int CTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT)
-{
-    m_messages.push_back(lpszPrompt);
-    if (m_onMessage)
-        m_onMessage(lpszPrompt);
-    return IDOK;
-}
+CTestApp::CTestApp() : CRecordingTestApp(_T("WindowTests")) {}
 
 void CTestApp::OnAppCmd()
 {
-    if (m_pRoute != NULL)
-        m_pRoute->push_back("app");
+    Record("app");
 }
 
 void CTestApp::OnSharedCmd()
 {
-    if (m_pRoute != NULL)
-        m_pRoute->push_back("app-shared");
+    Record("app-shared");
 }
 
 void CTestApp::OnUpdateDisabledCmd(CCmdUI* pCmdUI)
@@ -41,8 +31,7 @@ void CTestApp::OnUpdateDisabledCmd(CCmdUI* pCmdUI)
 
 void CTestApp::OnDisabledCmd()
 {
-    if (m_pRoute != NULL)
-        m_pRoute->push_back("disabled-ran");
+    Record("disabled-ran");
 }
 
 namespace

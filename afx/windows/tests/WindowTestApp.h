@@ -1,23 +1,15 @@
 // The application object of the window tests: it records every message box instead of showing
-// one, and takes part in command routing.
+// one, and takes part in command routing with handlers of its own.
 #ifndef VELMORA_WINDOWTESTAPP_H
 #define VELMORA_WINDOWTESTAPP_H
 
 #include "afxwin.h"
-#include "TestSupport.h"
-#include <functional>
-#include <string>
-#include <vector>
+#include "TestWindows.h"
 
-class CTestApp : public CWinApp
+class CTestApp : public CRecordingTestApp
 {
 public:
     CTestApp();
-    virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
-
-    std::vector<std::string> m_messages;                 // every message box text, in order
-    std::function<void(const std::string&)> m_onMessage; // lets a test react to a box
-    std::vector<std::string>* m_pRoute;                  // command handlers record themselves here
 
     afx_msg void OnAppCmd();
     afx_msg void OnSharedCmd();

@@ -41,16 +41,20 @@ def win_path(path):
 
 
 class Server:
-    """http.server on a free loopback port, serving one folder and counting the requests."""
+    """http.server on a free loopback port, serving one folder and counting the requests. While
+    the gate is closed a request waits (up to a minute) before it is answered."""
 
     def __init__(self, root):
         self.requests = []
-        self.delay = 0
+        self.arrived = []
+        self.gate = threading.Event()
+        self.gate.set()
         outer = self
 
         class Handler(http.server.SimpleHTTPRequestHandler):
             def do_GET(self):
-                time.sleep(outer.delay)
+                outer.arrived.append(self.path)
+                outer.gate.wait(60)
                 super().do_GET()
 
             def log_request(self, *args):
@@ -87,20 +91,25 @@ def check_busy(h, prog, wnd, server, versions):
     """A slow server: the window shows the animation while it waits, and a second request for a
     check meanwhile is ignored."""
     (versions / "velmorainfo.xml").write_text(version_file("Velmora Clock", "2.34.012", "2.34.012"))
-    server.delay = 3
-    before = len(server.requests)
+    server.gate.clear()
+    before = len(server.arrived)
     h.command(wnd, ids["ID_CHECK_VERSION"])
     dlg = h.wait_for(lambda: version_window(prog), timeout=30, what="the version window")
     expect(h.text(dlg, ids["IDC_VERSION_TEXT"]) == REQUESTING, "the request text shows")
     expect(h.info(dlg, ids["IDC_VERSION_ANIMATE"])["visible"], "the animation plays")
-    time.sleep(1)
+    h.wait_for(lambda: len(server.arrived) > before, timeout=30, what="the request to reach the server")
+    h.idle(dlg)
     h.screenshot("velmora-version-requesting")
     h.command(wnd, ids["ID_CHECK_VERSION"])
-    h.wait_for(lambda: h.text(dlg, ids["IDC_VERSION_TEXT"]) != REQUESTING, timeout=30, what="the slow check to end")
+    h.idle(wnd)
+    # What is checked is that no second request comes while the first is held: a second check
+    # would have sent it within this second.
     time.sleep(1)
-    expect(len(server.requests) == before + 1, "one request for two commands: %r" % server.requests[before:])
+    server.gate.set()
+    h.wait_for(lambda: h.text(dlg, ids["IDC_VERSION_TEXT"]) != REQUESTING, timeout=30, what="the slow check to end")
+    h.idle(wnd)
+    expect(len(server.arrived) == before + 1, "one request for two commands: %r" % server.arrived[before:])
     expect(not h.info(dlg, ids["IDC_VERSION_ANIMATE"])["visible"], "the animation stops")
-    server.delay = 0
     h.click(dlg, IDOK)
     h.wait_for(lambda: version_window(prog) is None, timeout=15, what="the version window to hide")
 
@@ -139,7 +148,7 @@ def check_about(h, prog, wnd, folder):
     h.command(wnd, ids["ID_ABOUT_VELMORA"])
     about = h.wait_for(lambda: ([w["hwnd"] for w in prog.windows(visible_only=True) if w["text"] == "About Velmora"]
                                 or [None])[0], timeout=30, what="the About box")
-    time.sleep(0.5)
+    h.idle(about)
     h.screenshot("velmora-about")
     client = h.rect(about, client=True)
     banner = h.rect(about, 0xFFF0)
@@ -166,7 +175,7 @@ def check_about(h, prog, wnd, folder):
     expect("URL=mailto:info@quendralabs.com" in content, "the shortcut holds the URL: %r" % content)
     h.settext(about, ids["IDC_ABOUT_MAIL"], "..\\..\\escape")
     h.command(mail["hwnd"], ids["ID_HLINK_FAVORITES"])
-    time.sleep(1)
+    h.idle(about)
     expect(sorted(p.name for p in links.iterdir()) == ["Mail us now.URL"], "a name with a path is refused")
     expect(not list(folder.glob("*.URL")), "nothing written beside the links folder")
 
@@ -179,7 +188,7 @@ def check_about(h, prog, wnd, folder):
     h.command(web["hwnd"], ids["ID_HLINK_PROPERTIES"])
     sheet = h.wait_for(lambda: ([w["hwnd"] for w in prog.windows(visible_only=True) if w["text"] == "Properties"]
                                 or [None])[0], timeout=30, what="the Properties sheet")
-    time.sleep(0.5)
+    h.idle(sheet)
     h.screenshot("velmora-link-properties")
     fields = {c["id"]: c["text"] for c in h.children(sheet)}
     expect(fields.get(ids["IDC_HLINK_URL"]) == "http://www.quendralabs.com", "the URL shows: %r" % fields)
@@ -197,7 +206,7 @@ def start(h, folder, port, route):
            "VELMORA_SHORTCUT_FOLDER": win_path(folder / "links")}
     prog = h.start(folder / "Velmora.exe", cwd=folder, env=env)
     wnd = h.wait_for(lambda: v.clock_windows(h, prog), timeout=60, what="the clock window")[0]["hwnd"]
-    time.sleep(1.5)  # the deferred start-up makes the version window
+    v.wait_started(h, prog)
     return prog, wnd
 
 
@@ -220,7 +229,7 @@ with Harness() as h:
         prog, wnd = start(h, folder, server.port, "0")
         before = len(server.requests)
         h.command(wnd, ids["ID_CHECK_VERSION"])
-        time.sleep(3)
+        h.idle(wnd)
         expect(version_window(prog) is None and len(server.requests) == before, "no check without a route")
         h.command(wnd, ids["ID_EXIT"])
         prog.wait_exit(timeout=60)

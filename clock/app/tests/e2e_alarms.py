@@ -77,7 +77,7 @@ def notification(h):
     expect(any(line.startswith("PlaySound chime.wav") for line in sound_log(folder)), "the sound plays: %r" % sound_log(folder))
     h.click(dlg, ids["IDC_SILENCE_ALARM"])
     h.wait_for(lambda: "PlaySound NULL" in " ".join(sound_log(folder)), timeout=15, what="the sound to be stopped")
-    time.sleep(0.5)
+    h.idle(dlg)
     expect(any(w["hwnd"] == dlg for w in prog.windows(visible_only=True)), "Silence Alarm leaves the notification open")
 
     h.click(dlg, ids["IDC_REMIND_LATER"])
@@ -85,7 +85,6 @@ def notification(h):
     h.screenshot("velmora-remind-later-menu")
     for _ in range(5):  # "0 minutes", "1 minute", "2 minutes", "3 minutes", "5 minutes"
         h.post(menu["hwnd"], WM_KEYDOWN, VK_DOWN, 1)
-        time.sleep(0.1)
     h.post(menu["hwnd"], WM_KEYDOWN, VK_RETURN, 1)
     h.wait_gone(dlg, timeout=15)
     next_id, alarms = exit_and_read(h, prog, wnd, folder)
@@ -120,6 +119,9 @@ def overdue_repeat_remove_program(h):
     ]
     folder, prog, wnd, _ = start(h, "overdue", alarms, next_id=6)
     h.wait_for(lambda: marker_in.exists(), timeout=30, what="the program of the alarm within the limit")
+    h.idle(wnd)
+    # What is checked is that the other alarms' programs never run: started with the first, they
+    # would have written their markers within these seconds.
     time.sleep(3)
     next_id, saved = exit_and_read(h, prog, wnd, folder)
     by_name = {a["name"]: a for a in saved}
@@ -141,7 +143,8 @@ def round_trip(h):
     alarms = [files.alarm_record(id=7, name="n" * 300, activation=far, message="m"),
               files.alarm_record(id=8, activation=far, repeat=1, interval=7.0, enabled=0, speak=1, cd=1, track=4)]
     folder, prog, wnd, data = start(h, "roundtrip", alarms, next_id=9)
-    time.sleep(3)
+    v.wait_started(h, prog)
+    h.idle(wnd)
     h.command(wnd, ids["ID_EXIT"])
     prog.wait_exit(timeout=60)
     expected = files.data_file([CLOCK], 11, alarms)
@@ -169,7 +172,7 @@ def countdown_end(h):
     folder, prog, wnd, _ = start(h, "countdown", [], clocks=(timer,))
     r = h.rect(wnd)
     h.xdotool("mousemove", r["left"] + 10, r["top"] + 10)
-    time.sleep(0.3)
+    h.idle(wnd)
     h.xdotool("click", 3)
     menu = h.wait_popup_menu(prog, what="the context menu")
     h.choose_menu_command(prog, menu, wnd, ids["ID_START_COUNTDOWN"])
@@ -202,7 +205,8 @@ def damaged(h):
         h.screenshot("velmora-alarms-" + name)
         h.close(box[0]["hwnd"])
         wnd = h.wait_for(lambda: v.clock_windows(h, prog), timeout=60, what="the clock window")[0]["hwnd"]
-        time.sleep(3)
+        v.wait_started(h, prog)
+        h.idle(wnd)
         expect(not v.message_boxes(h, prog), "%s: reported once" % name)
         h.command(wnd, ids["ID_EXIT"])
         prog.wait_exit(timeout=60)

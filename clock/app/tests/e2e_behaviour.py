@@ -27,7 +27,7 @@ def context_command(h, prog, wnd, cmd_id, x=None, y=None):
     r = h.rect(wnd)
     # Without --sync: after a drag the pointer may already rest where the menu is asked for.
     h.xdotool("mousemove", r["left"] + 10 if x is None else x, r["top"] + 10 if y is None else y)
-    time.sleep(0.3)
+    h.idle(wnd)
     h.xdotool("click", 3)
     menu = h.wait_popup_menu(prog, what="the context menu")
     h.screenshot("velmora-context-menu")
@@ -47,6 +47,8 @@ def countdown(h):
     # greyed for a stopped countdown: it is refused, and "Start Countdown" starts it.
     for cmd in (ids["ID_PAUSE_COUNTDOWN"], ids["ID_START_COUNTDOWN"]):
         context_command(h, prog, wnd, cmd, r["right"] - 20, (r["top"] + r["bottom"]) // 2)
+    h.idle(wnd)
+    # What is checked is that the countdown counts down: let it run a few of its seconds.
     time.sleep(3)
     h.screenshot("velmora-countdown-running")
     h.command(wnd, ids["ID_EXIT"])
@@ -61,10 +63,14 @@ def auto_hide_off_during_fade(h, prog, wnd):
     """Auto Hide switched off while the clock fades out: the fade stops and the clock stays shown."""
     h.xdotool("mousemove", 900, 900)
     h.command(wnd, ids["ID_AUTO_HIDE"])
-    # The fade out starts at once (the cursor is away) and takes about four seconds.
+    # The fade out starts at once (the cursor is away) and takes about four seconds: what is
+    # checked is switching Auto Hide off inside it, so the test waits to a point within the fade.
+    h.idle(wnd)
     time.sleep(1.5)
     expect(v.clock_windows(h, prog), "the clock is still fading when Auto Hide goes off")
     h.command(wnd, ids["ID_AUTO_HIDE"])
+    h.idle(wnd)
+    # What is checked is that the clock does not go: wait past the end the fade would have had.
     time.sleep(6)
     h.screenshot("velmora-auto-hide-off-during-fade")
     expect(v.clock_windows(h, prog), "the clock stays shown after Auto Hide went off during a fade")
@@ -85,7 +91,7 @@ with Harness() as h:
     h.xdotool("mousedown", 1)
     for step in range(1, 11):
         h.xdotool("mousemove", "--sync", x0 + 12 * step, y0 + 6 * step)
-        time.sleep(0.05)
+        h.sync(wnd)
     h.xdotool("mouseup", 1)
     moved = h.wait_for(lambda: (lambda r: r if r["left"] != first["left"] else None)(h.rect(wnd)),
                        timeout=15, what="the window to move")
@@ -96,7 +102,7 @@ with Harness() as h:
 
     # "Delete Clock" is greyed over the only clock: it is refused. "Add Clock" adds a clock beside it.
     context_command(h, prog, wnd, ids["ID_DELETE_CLOCK"])
-    time.sleep(1.5)
+    h.idle(wnd)
     expect(v.size_of(v.stable_rect(h, wnd)) == (w1, h1), "the only clock is never deleted")
     context_command(h, prog, wnd, ids["ID_ADD_CLOCK"])
     two = h.wait_for(lambda: (lambda r: r if v.size_of(r)[0] > w1 else None)(v.stable_rect(h, wnd)),

@@ -5,7 +5,6 @@ import os
 import random
 import struct
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import velmora_e2e as v  # noqa: E402
@@ -55,7 +54,8 @@ def files_without_clocks(h):
             # The report names the file it could not read, never "an unnamed file".
             print(name, "report", repr(report))
             expect("Velmora2Dat" in report and "unnamed" not in report, "%s: the report names the file: %r" % (name, report))
-        time.sleep(1)
+        v.wait_started(h, prog)
+        h.idle(wnd)
         expect(not v.message_boxes(h, prog), "%s: no message beyond the report" % name)
         size = v.size_of(rect)
         print(name, "window", size)

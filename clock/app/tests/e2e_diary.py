@@ -72,8 +72,8 @@ def write_year(notes):
 
 def click_at(h, x, y, double=False):
     # Without --sync: xdotool waits for a move that never comes when the pointer is already there.
+    # The display takes the move before the click, as each xdotool waits for its requests.
     h.xdotool("mousemove", int(x), int(y))
-    time.sleep(0.1)
     h.xdotool("click", "--repeat", 2 if double else 1, 1)
 
 
@@ -244,7 +244,7 @@ def damaged(h):
     set_note(h, dlg, "typed over")
     h.click(dlg, 1)
     h.wait_gone(dlg, timeout=15)
-    time.sleep(1)
+    h.idle(wnd)
     expect(not [w for w in v.message_boxes(h, prog)], "reported once")
     exit_program(h, prog, wnd)
     expect(path.read_bytes() == cut, "the damaged file is never written over")

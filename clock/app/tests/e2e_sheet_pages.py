@@ -6,7 +6,6 @@ applies none of its options. The clock is never set: the clock setter records wh
 import os
 import struct
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import velmora_e2e as v  # noqa: E402
@@ -99,11 +98,10 @@ def tab_of(h, sheet):
 
 
 def click_at(h, x, y):
-    """A click where xdotool's synchronous move would wait for ever when the pointer is there already."""
+    """A click where xdotool's synchronous move would wait for ever when the pointer is there already.
+    The display takes the moves before the click, as each xdotool waits for its requests."""
     h.xdotool("mousemove", int(x) + 40, int(y) + 40)
-    time.sleep(0.1)
     h.xdotool("mousemove", int(x), int(y))
-    time.sleep(0.3)
     h.xdotool("click", 1)
 
 
@@ -208,7 +206,7 @@ def sheet_pages(h):
     for index, (name, ctl) in enumerate(pages):
         go_to_page(h, sheet, index, focused=True)
         shown(h, sheet, *((ctl,) if isinstance(ctl, str) else ctl))
-        time.sleep(0.3)
+        h.idle(sheet)
         h.screenshot("velmora-sheet-" + name)
 
     # A server added through its dialog is on the page at once and in the server file after OK.

@@ -65,7 +65,7 @@ def wait_log(h, folder, line, what):
 def context_menu_height(h, prog, wnd):
     r = h.rect(wnd)
     h.xdotool("mousemove", r["left"] + 10, r["top"] + 10)
-    time.sleep(0.3)
+    h.idle(wnd)
     h.xdotool("click", 3)
     menu = h.wait_popup_menu(prog, what="the context menu")
     height = h.rect(menu["hwnd"])["bottom"] - h.rect(menu["hwnd"])["top"]
@@ -157,7 +157,7 @@ def quiet_hours(h):
 def without_agent(h, menu_with):
     """No stand-in, no Agent under Wine: nothing of the Agent in the menu, and speech is switched off."""
     folder, prog, wnd = start(h, "missing", {}, stand_in=False)
-    time.sleep(2)
+    v.wait_started(h, prog)
     menu_without = context_menu_height(h, prog, wnd)
     h.screenshot("velmora-speech-no-agent-menu")
     print("context menu heights: with a character %d, without the Agent %d" % (menu_with, menu_without))

@@ -94,7 +94,7 @@ def seconds(days):
 def right_click_command(h, prog, wnd, dx, dy, cmd):
     r = h.rect(wnd)
     h.xdotool("mousemove", r["left"] + dx, r["top"] + dy)
-    time.sleep(0.3)
+    h.idle(wnd)
     h.xdotool("click", 3)
     menu = h.wait_popup_menu(prog, what="the context menu")
     h.choose_menu_command(prog, menu, wnd, cmd)

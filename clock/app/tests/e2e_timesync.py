@@ -277,17 +277,20 @@ def dial_up(h, chrony):
     r = sync(h, wnd, status)
     expect(r["status"].endswith(":\nModem offline"), "no connection: %r" % r["status"])
     script.write_text("MyISP dialling\n")
+    # What is checked is that a line still dialling is no connection: the program's monitor reads
+    # the script once a second, so it has read it in this while.
     time.sleep(1.5)
     r = sync(h, wnd, status)
     expect(r["status"].endswith(":\nModem offline"), "dialling: %r" % r["status"])
+
+    def synced_until(ending, what):
+        """Synchronises again until the status ends so: the monitor reads the script once a second."""
+        return h.wait_for(lambda: (lambda r: r if r["status"].endswith(ending) else None)(sync(h, wnd, status)),
+                          timeout=15, interval=0.5, what=what)
     script.write_text("MyISP connected 100 200 56000 3\n")
-    time.sleep(1.5)
-    r = sync(h, wnd, status)
-    expect(r["status"].endswith(":\nTime synchronized OK"), "connected: %r" % r["status"])
+    synced_until(":\nTime synchronized OK", "a synchronisation over the connection")
     script.write_text("")
-    time.sleep(1.5)
-    r = sync(h, wnd, status)
-    expect(r["status"].endswith(":\nModem offline"), "gone: %r" % r["status"])
+    synced_until(":\nModem offline", "the connection to be gone")
     exit_program(h, prog, wnd)
 
 

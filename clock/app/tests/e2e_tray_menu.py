@@ -8,7 +8,6 @@ Screenshots of the menu are left in the build tree."""
 import os
 import subprocess
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import velmora_e2e as v  # noqa: E402
@@ -25,9 +24,9 @@ VK_RETURN, VK_ESCAPE, VK_HOME, VK_END, VK_RIGHT, VK_DOWN = 0x0D, 0x1B, 0x24, 0x2
 
 def open_tray_menu(h, prog, ids, at):
     """Right click on the tray icon with the cursor at `at`: the tray window hears it from the shell."""
-    # Without --sync: the pointer may already rest there.
-    h.xdotool("mousemove", *at)
-    time.sleep(0.3)
+    # From beside the point, so that the move to it is a move and can be waited for.
+    h.xdotool("mousemove", at[0] + 5, at[1] + 5)
+    h.xdotool("mousemove", "--sync", *at)
     for w in prog.windows():
         if w["class"] != v.DIALOG_CLASS:
             h.post(w["hwnd"], WM_TRAY_NOTIFY, ids["IDR_TRAY_POPUP"], WM_RBUTTONUP)
@@ -56,14 +55,15 @@ def menu_shot(h, prog, ids, at, name):
     """Opens the tray menu at `at`, moves the pointer off it and returns the menu and its screenshot."""
     menu = open_tray_menu(h, prog, ids, at)
     h.xdotool("mousemove", at[0] - 60, at[1] + 5)
-    time.sleep(0.6)
-    return menu, h.screenshot(name)
+    h.idle(menu["hwnd"])
+    return menu, h.settled_screenshot(name, menu["rect"])
 
 
 def keys_to(h, menu, *keys):
+    """Posts the keys to the menu one by one, each taken before the next is sent."""
     for k in keys:
         h.post(menu["hwnd"], WM_KEYDOWN, k, 1)
-        time.sleep(0.2)
+        h.idle(menu["hwnd"])
 
 
 with Harness() as h:
@@ -77,13 +77,13 @@ with Harness() as h:
     menu = open_tray_menu(h, prog, ids, (300, 200))
     r = menu["rect"]
     expect(abs(r["left"] - 300) <= 1 and abs(r["top"] - 200) <= 1, "the menu opens at the cursor: %r" % r)
-    time.sleep(0.5)
+    h.idle(menu["hwnd"])
     h.screenshot("velmora-tray-framework-menu")
 
     # The keys of the keyboard go to the clock window, which hands them to the menu: Home, Down
     # and Return choose the second item, "Hide Clock".
     h.key("Home", "Down")
-    time.sleep(0.5)
+    h.idle(menu["hwnd"])
     h.screenshot("velmora-tray-menu-highlight")
     h.key("Return")
     h.wait_for(lambda: not h.framework_menus(prog), timeout=15, what="the tray menu to close")
@@ -91,10 +91,9 @@ with Harness() as h:
 
     # Hidden: "Hide Clock" is greyed and choosing it runs nothing.
     menu = open_tray_menu(h, prog, ids, (320, 220))
-    time.sleep(0.5)
+    h.idle(menu["hwnd"])
     h.screenshot("velmora-tray-menu-clock-hidden")
     keys_to(h, menu, VK_HOME, VK_DOWN, VK_RETURN)
-    time.sleep(1.5)
     expect(prog.running(), "the greyed item ended nothing")
     expect(not v.clock_windows(h, prog), "the greyed item ran nothing")
     for m in h.framework_menus(prog):
@@ -127,7 +126,7 @@ with Harness() as h:
     keys_to(h, menu, VK_HOME, VK_DOWN, VK_DOWN, VK_RETURN)
     h.wait_for(lambda: not h.framework_menus(prog), timeout=15, what="the tray menu to close")
     h.wait_for(lambda: v.clock_windows(h, prog), timeout=15, what="the clock to come back with Auto Hide off")
-    time.sleep(1)
+    h.idle(wnd)
     expect(not v.message_boxes(h, prog), "Auto Hide ran, not the item below it: %r" % v.message_boxes(h, prog))
 
     # "Show Alarms List", the last item of the "Alarms" sub-menu: the alarms dialog opens for the
@@ -135,7 +134,7 @@ with Harness() as h:
     menu = open_tray_menu(h, prog, ids, at)
     keys_to(h, menu, VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT)
     h.wait_for(lambda: len(h.framework_menus(prog)) == 2, timeout=15, what="the Alarms sub-menu")
-    time.sleep(0.3)
+    h.idle(menu["hwnd"])
     h.screenshot("velmora-tray-menu-alarms")
     keys_to(h, menu, VK_END, VK_RETURN)
     h.wait_for(lambda: not h.framework_menus(prog), timeout=15, what="the tray menu chain to close")

@@ -70,6 +70,12 @@ def start_clock(h, folder):
     return prog, found[0]["hwnd"]
 
 
+def wait_started(h, prog, timeout=30):
+    """Waits for the program's deferred start-up, which ends by making the hidden version window."""
+    h.wait_for(lambda: [w for w in prog.windows() if w["text"] == "Check for new versions"], timeout=timeout,
+               what="the deferred start-up")
+
+
 def size_of(rect):
     return rect["right"] - rect["left"], rect["bottom"] - rect["top"]
 
