@@ -26,8 +26,9 @@ void CMainClockDlg::SwitchDiaryYear(int nYear)
     {
         CString strMessage;
         strMessage.Format(_T("The diary file for %d is damaged and cannot be read. Its notes are not shown, ")
-                          _T("and the file is left as it is."),
-                          nYear);
+                          _T("and the file is left as it is: notes for that year will not be saved until %s ")
+                          _T("is replaced or moved aside."),
+                          nYear, (LPCTSTR)GetDiaryFileName(nYear));
         AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
     }
 }
