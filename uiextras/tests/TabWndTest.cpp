@@ -520,3 +520,32 @@ TEST_F(TabWnd, TheSharedScrollBarAndItsSplitterStayInTheStrip)
     EXPECT_TRUE(tabs.Splitter().IsRectEmpty());
     EXPECT_EQ(tabs.SharedBarWidth(), 0);
 }
+
+TEST_F(TabWnd, TheSharedScrollBarScrollsTheActiveWindowAndTellsTheParent)
+{
+    Create(CORXTabWnd::STYLE_FLAT_SHARED_HORZ_SCROLL, 1, 500);
+    CListBox wide;
+    ASSERT_TRUE(wide.Create(WS_CHILD | WS_VISIBLE | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10),
+                            &tabs, 7));
+    wide.AddString(_T("A row far wider than the window that shows it"));
+    wide.SetHorizontalExtent(2000);
+    tabs.AddTab(&wide, _T("Wide"));
+    tabs.SetActiveTab(1);
+    ASSERT_TRUE(::IsWindowEnabled(tabs.SharedBar()));
+    // The window's own bar gives way to the shared one.
+    EXPECT_EQ(wide.GetStyle() & WS_HSCROLL, 0u);
+
+    tabs.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_PAGERIGHT, 0), (LPARAM)tabs.SharedBar());
+    const int nPos = ::GetScrollPos(wide.GetSafeHwnd(), SB_HORZ);
+    EXPECT_GT(nPos, 0);
+    EXPECT_EQ(::GetScrollPos(tabs.SharedBar(), SB_CTL), nPos);
+    auto scrolls = parent.Of(ORXM_ON_HSCROLL);
+    ASSERT_EQ(scrolls.size(), 1u);
+    EXPECT_EQ(LOWORD(scrolls[0].wParam), SB_PAGERIGHT);
+
+    // A window with nothing to scroll leaves the bar off.
+    tabs.SetActiveTab(0);
+    EXPECT_FALSE(::IsWindowEnabled(tabs.SharedBar()));
+    // The list goes with its tab, before its object does.
+    tabs.RemoveTab(1);
+}
