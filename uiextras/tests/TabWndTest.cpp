@@ -549,3 +549,37 @@ TEST_F(TabWnd, TheSharedScrollBarScrollsTheActiveWindowAndTellsTheParent)
     // The list goes with its tab, before its object does.
     tabs.RemoveTab(1);
 }
+
+TEST_F(TabWnd, ColouredTabsScrollByWholeTabsAndOverlap)
+{
+    Create(CORXTabWnd::STYLE_3D_COLORED, 10, 250);
+    CRect r0, r1;
+    tabs.GetTabRect(0, r0);
+    tabs.GetTabRect(1, r1);
+    EXPECT_LT(r1.left, r0.right);
+    EXPECT_FALSE(::IsWindowEnabled(tabs.ButtonLeft()));
+    ASSERT_TRUE(::IsWindowEnabled(tabs.ButtonRight()));
+
+    tabs.SendMessage(WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), (LPARAM)tabs.ButtonRight());
+    EXPECT_EQ(tabs.GetFirstVisibleTab(), 1);
+    // Whole tabs: the one before the first shown starts left of the strip, the first shown inside it
+    // (a pixel in for every tab skipped, as each tab also keeps a pixel's gap).
+    CRect rect;
+    tabs.GetTabRect(0, rect);
+    EXPECT_LT(rect.left, tabs.GetTabsArea().left);
+    tabs.GetTabRect(1, rect);
+    EXPECT_EQ(rect.left, tabs.GetTabsArea().left + 1);
+    tabs.SendMessage(WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), (LPARAM)tabs.ButtonLeft());
+    EXPECT_EQ(tabs.GetFirstVisibleTab(), 0);
+    EXPECT_EQ(tabs.GetScrollOffset(), 0);
+
+    // The last tab activated: whole tabs are skipped until it ends inside the strip.
+    tabs.SetActiveTab(9);
+    tabs.GetTabRect(9, rect);
+    EXPECT_LE(rect.right, tabs.GetTabsArea().right);
+    const int iFirst = tabs.GetFirstVisibleTab();
+    EXPECT_GT(iFirst, 0);
+    CRect rectFirst;
+    tabs.GetTabRect(iFirst, rectFirst);
+    EXPECT_EQ(rectFirst.left, tabs.GetTabsArea().left + iFirst);
+}
