@@ -117,6 +117,9 @@ CORXTabWnd::~CORXTabWnd()
         delete (CORXTabInfo*)m_arTabs[i];
     m_arTabs.RemoveAll();
     delete m_pInPlaceEdit;
+    // The image list is the caller's.
+    if (m_Images.GetSafeHandle() != NULL)
+        m_Images.Detach();
 }
 
 BOOL CORXTabWnd::Create(TabStyle style, const RECT& rect, CWnd* pParentWnd, UINT nID, Location location,

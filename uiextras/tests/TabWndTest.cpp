@@ -583,3 +583,28 @@ TEST_F(TabWnd, ColouredTabsScrollByWholeTabsAndOverlap)
     tabs.GetTabRect(iFirst, rectFirst);
     EXPECT_EQ(rectFirst.left, tabs.GetTabsArea().left + iFirst);
 }
+
+TEST_F(TabWnd, TabImagesRaiseTheStripAndStayTheCallers)
+{
+    HIMAGELIST hImages = ImageList_Create(24, 24, ILC_COLOR24, 1, 0);
+    HBITMAP hbmp = ::CreateBitmap(24, 24, 1, 32, NULL);
+    ImageList_Add(hImages, hbmp, NULL);
+    ::DeleteObject(hbmp);
+    {
+        Create(CORXTabWnd::STYLE_3D, 2);
+        EXPECT_TRUE(tabs.SetTabImages(hImages));
+        EXPECT_GE(tabs.GetTabsHeight(), 24 + 2 * CORXTabWnd::TAB_TEXT_MARGIN);
+        EXPECT_EQ(tabs.GetTabsArea().Height(), tabs.GetTabsHeight());
+        EXPECT_FALSE(tabs.SetTabImages(NULL));
+        tabs.DestroyWindow();
+    }
+    CTestTabWnd* pGone = new CTestTabWnd;
+    pGone->SetTabImages(hImages);
+    delete pGone;
+    EXPECT_EQ(ImageList_GetImageCount(hImages), 1);
+
+    CTestTabWnd flat;
+    ASSERT_TRUE(flat.Create(CORXTabWnd::STYLE_FLAT, CRect(0, 0, 200, 100), &parent, 101));
+    EXPECT_FALSE(flat.SetTabImages(hImages));
+    ImageList_Destroy(hImages);
+}
