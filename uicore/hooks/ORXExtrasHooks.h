@@ -72,10 +72,10 @@ public:
 };
 
 // What the looks read of a tab window.
-class CORXTabInfo
+class CORXTabWndInfo
 {
 public:
-    virtual ~CORXTabInfo() {}
+    virtual ~CORXTabWndInfo() {}
     virtual int GetTabsNum() const = 0;
     virtual int GetVisibleTabCount() const = 0;
     virtual int GetActiveTab() const = 0;

@@ -528,7 +528,7 @@ COLORREF CORXVisualManager::OnFillTitleStrip(CDC* pDC, CRect rect)
 /////////////////////////////////////////////////////////////////////////////
 // Tabs
 
-void CORXVisualManager::OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabInfo* pTabWnd)
+void CORXVisualManager::OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabWndInfo* pTabWnd)
 {
     FillSolid(pDC, rect, globalData.clrBarFace);
     if (pTabWnd == NULL || !pTabWnd->IsColored() || !pTabWnd->IsColoredStrip())
@@ -539,7 +539,7 @@ void CORXVisualManager::OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabInfo*
 }
 
 void CORXVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                                  const CORXTabInfo* pTabWnd)
+                                  const CORXTabWndInfo* pTabWnd)
 {
     if (pTabWnd == NULL)
         return;
@@ -581,14 +581,14 @@ void CORXVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsAct
 }
 
 void CORXVisualManager::OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, int iTab, BOOL bIsActive,
-                                  const CORXTabInfo* pTabWnd)
+                                  const CORXTabWndInfo* pTabWnd)
 {
     if (pbrFill != NULL)
         ::FillRect(pDC->GetSafeHdc(), &rectFill, (HBRUSH)pbrFill->GetSafeHandle());
 }
 
 void CORXVisualManager::OnDrawTabContent(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                                         const CORXTabInfo* pTabWnd, COLORREF clrText)
+                                         const CORXTabWndInfo* pTabWnd, COLORREF clrText)
 {
     CString strLabel;
     if (pTabWnd == NULL || !pTabWnd->GetTabLabel(iTab, strLabel))
@@ -605,13 +605,13 @@ void CORXVisualManager::OnDrawTabContent(CDC* pDC, CRect rectTab, int iTab, BOOL
 }
 
 void CORXVisualManager::OnFillTabButton(CDC* pDC, CRect rect, BOOL bPressed, BOOL bHighlighted,
-                                        const CORXTabInfo* pTabWnd)
+                                        const CORXTabWndInfo* pTabWnd)
 {
     FillSolid(pDC, rect, globalData.clrBarFace);
 }
 
 void CORXVisualManager::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPressed, BOOL bHighlighted,
-                                              const CORXTabInfo* pTabWnd)
+                                              const CORXTabWndInfo* pTabWnd)
 {
     if (bPressed)
         Draw3dFrame(pDC, rect, globalData.clrBarDkShadow, globalData.clrBarHilite);
@@ -622,9 +622,10 @@ void CORXVisualManager::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPress
         rect.OffsetRect(2, 2);
 }
 
-void CORXVisualManager::GetTabFrameColors(const CORXTabInfo* pTabWnd, COLORREF& clrDark, COLORREF& clrBlack,
-                                          COLORREF& clrHighlight, COLORREF& clrFace, COLORREF& clrDarkShadow,
-                                          COLORREF& clrLight, CBrush*& pbrFace, CBrush*& pbrBlack)
+void CORXVisualManager::GetTabFrameColors(const CORXTabWndInfo* pTabWnd, COLORREF& clrDark,
+                                          COLORREF& clrBlack, COLORREF& clrHighlight, COLORREF& clrFace,
+                                          COLORREF& clrDarkShadow, COLORREF& clrLight, CBrush*& pbrFace,
+                                          CBrush*& pbrBlack)
 {
     clrDark = globalData.clrBarShadow;
     clrBlack = globalData.clrBarText;
@@ -642,7 +643,7 @@ void CORXVisualManager::GetTabFrameColors(const CORXTabInfo* pTabWnd, COLORREF& 
     }
 }
 
-BOOL CORXVisualManager::OnEraseTabsFrame(CDC* pDC, CRect rect, const CORXTabInfo* pTabWnd)
+BOOL CORXVisualManager::OnEraseTabsFrame(CDC* pDC, CRect rect, const CORXTabWndInfo* pTabWnd)
 {
     if (pTabWnd == NULL || !pTabWnd->IsColored())
         return FALSE;

@@ -9,7 +9,7 @@
 class CORXToolbarButton;
 class CORXToolbarMenuButton;
 class CORXPopupMenu;
-class CORXTabInfo;
+class CORXTabWndInfo;
 class CORXTasksGroupInfo;
 class CORXTaskInfo;
 
@@ -77,20 +77,20 @@ public:
     virtual void OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed, BOOL bHot);
     virtual void OnDrawRaisedStrip(CDC* pDC, CRect rect);
     virtual COLORREF OnFillTitleStrip(CDC* pDC, CRect rect);
-    virtual void OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabInfo* pTabWnd);
-    virtual void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, const CORXTabInfo* pTabWnd);
+    virtual void OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabWndInfo* pTabWnd);
+    virtual void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, const CORXTabWndInfo* pTabWnd);
     virtual void OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, int iTab, BOOL bIsActive,
-                           const CORXTabInfo* pTabWnd);
+                           const CORXTabWndInfo* pTabWnd);
     virtual void OnDrawTabContent(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                                  const CORXTabInfo* pTabWnd, COLORREF clrText);
+                                  const CORXTabWndInfo* pTabWnd, COLORREF clrText);
     virtual void OnFillTabButton(CDC* pDC, CRect rect, BOOL bPressed, BOOL bHighlighted,
-                                 const CORXTabInfo* pTabWnd);
+                                 const CORXTabWndInfo* pTabWnd);
     virtual void OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPressed, BOOL bHighlighted,
-                                       const CORXTabInfo* pTabWnd);
-    virtual void GetTabFrameColors(const CORXTabInfo* pTabWnd, COLORREF& clrDark, COLORREF& clrBlack,
+                                       const CORXTabWndInfo* pTabWnd);
+    virtual void GetTabFrameColors(const CORXTabWndInfo* pTabWnd, COLORREF& clrDark, COLORREF& clrBlack,
                                    COLORREF& clrHighlight, COLORREF& clrFace, COLORREF& clrDarkShadow,
                                    COLORREF& clrLight, CBrush*& pbrFace, CBrush*& pbrBlack);
-    virtual BOOL OnEraseTabsFrame(CDC* pDC, CRect rect, const CORXTabInfo* pTabWnd);
+    virtual BOOL OnEraseTabsFrame(CDC* pDC, CRect rect, const CORXTabWndInfo* pTabWnd);
     virtual BOOL AreTabsHotTracked() const { return FALSE; }
     virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE);
     virtual CSize GetButtonExtraBorder() const { return CSize(0, 0); }

@@ -723,7 +723,7 @@ COLORREF CORXVisualManagerXP::OnFillTitleStrip(CDC* pDC, CRect rect)
 /////////////////////////////////////////////////////////////////////////////
 // Tabs
 
-void CORXVisualManagerXP::OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabInfo* pTabWnd)
+void CORXVisualManagerXP::OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabWndInfo* pTabWnd)
 {
     if (pTabWnd != NULL && pTabWnd->IsFlatTab())
     {
@@ -736,7 +736,7 @@ void CORXVisualManagerXP::OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabInf
 }
 
 void CORXVisualManagerXP::OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, int iTab, BOOL bIsActive,
-                                    const CORXTabInfo* pTabWnd)
+                                    const CORXTabWndInfo* pTabWnd)
 {
     if (bIsActive)
     {
@@ -750,7 +750,7 @@ void CORXVisualManagerXP::OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, i
 }
 
 void CORXVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                                    const CORXTabInfo* pTabWnd)
+                                    const CORXTabWndInfo* pTabWnd)
 {
     if (pTabWnd == NULL || pTabWnd->IsFlatTab() || pTabWnd->IsColored())
     {
@@ -807,7 +807,7 @@ void CORXVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsA
 }
 
 void CORXVisualManagerXP::OnFillTabButton(CDC* pDC, CRect rect, BOOL bPressed, BOOL bHighlighted,
-                                          const CORXTabInfo* pTabWnd)
+                                          const CORXTabWndInfo* pTabWnd)
 {
     if (pTabWnd != NULL && pTabWnd->IsFlatTab())
     {
@@ -821,7 +821,7 @@ void CORXVisualManagerXP::OnFillTabButton(CDC* pDC, CRect rect, BOOL bPressed, B
 }
 
 void CORXVisualManagerXP::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPressed, BOOL bHighlighted,
-                                                const CORXTabInfo* pTabWnd)
+                                                const CORXTabWndInfo* pTabWnd)
 {
     if (pTabWnd != NULL && pTabWnd->IsFlatTab())
     {

@@ -84,14 +84,14 @@ public:
     void OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed, BOOL bHot) override;
     void OnDrawRaisedStrip(CDC* pDC, CRect rect) override;
     COLORREF OnFillTitleStrip(CDC* pDC, CRect rect) override;
-    void OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabInfo* pTabWnd) override;
-    void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, const CORXTabInfo* pTabWnd) override;
+    void OnEraseTabsArea(CDC* pDC, CRect rect, const CORXTabWndInfo* pTabWnd) override;
+    void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, const CORXTabWndInfo* pTabWnd) override;
     void OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, int iTab, BOOL bIsActive,
-                   const CORXTabInfo* pTabWnd) override;
+                   const CORXTabWndInfo* pTabWnd) override;
     void OnFillTabButton(CDC* pDC, CRect rect, BOOL bPressed, BOOL bHighlighted,
-                         const CORXTabInfo* pTabWnd) override;
+                         const CORXTabWndInfo* pTabWnd) override;
     void OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPressed, BOOL bHighlighted,
-                               const CORXTabInfo* pTabWnd) override;
+                               const CORXTabWndInfo* pTabWnd) override;
     COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE) override;
     void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea) override;
     void OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGroupInfo* pGroup, BOOL bIsHighlighted = FALSE,

@@ -385,14 +385,14 @@ void CORXWinXPVisualManager::OnDrawPushButtonBorder(CDC* pDC, const CRect& rect,
 }
 
 void CORXWinXPVisualManager::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPressed, BOOL bHighlighted,
-                                                   const CORXTabInfo* pTabWnd)
+                                                   const CORXTabWndInfo* pTabWnd)
 {
     if (m_hThemeButton == NULL)
     {
         CORXVisualManagerXP::OnDrawTabButtonBorder(pDC, rect, bPressed, bHighlighted, pTabWnd);
         return;
     }
-    CWnd* pWnd = dynamic_cast<CWnd*>(const_cast<CORXTabInfo*>(pTabWnd));
+    CWnd* pWnd = dynamic_cast<CWnd*>(const_cast<CORXTabWndInfo*>(pTabWnd));
     if (pWnd != NULL)
         globalData.DrawParentBackground(pWnd, pDC, rect);
     DrawPart(pDC, m_hThemeButton, BP_PUSHBUTTON,

@@ -53,7 +53,7 @@ public:
                                     BOOL bHot) override;
     void OnDrawPushButtonBorder(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed, BOOL bHot) override;
     void OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL bPressed, BOOL bHighlighted,
-                               const CORXTabInfo* pTabWnd) override;
+                               const CORXTabWndInfo* pTabWnd) override;
     COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE) override;
     CSize GetButtonExtraBorder() const override;
     void OnDrawScrollButtonBorder(CDC* pDC, CRect rect, BOOL bHighlighted, BOOL bPressed) override;

@@ -2,7 +2,8 @@
 its colours checked at known pixels of the tool bar and the spin control and screenshots of the
 tool bar, a pop-up menu, a spin and a header control; the masked edit typed into with the real
 keyboard (letters refused, separators skipped, Backspace and Delete group by group); the edit list
-box given, renamed and rid of rows by its buttons and keys."""
+box given, renamed and rid of rows by its buttons and keys; the tab window switched by a click and by
+Ctrl+Page Down, a tab dragged to another place and one renamed by a double click."""
 
 import os
 import pathlib
@@ -138,6 +139,56 @@ def check_list(h, log):
     h.screenshot("extras-editlist")
 
 
+def tab_rects(log):
+    rects = {}
+    for l in log.lines():
+        if l.startswith("tabrect "):
+            words = l.split()
+            rects[int(words[1])] = tuple(int(w) for w in words[2:])
+    return rects
+
+
+def centre(rect):
+    return ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+
+
+def wait_tabs(h, log, state, what):
+    h.wait_for(lambda: log.last("tabs ") == state, what="%s (%s, last %r)" % (what, state, log.last("tabs ")))
+
+
+def check_tabs(h, log):
+    wait_tabs(h, log, "active=0 order=Hours;Minutes;Seconds shown=Hours", "the first tab's page alone")
+    h.mouse_click(*centre(tab_rects(log)[2]))
+    h.wait_for(lambda: log.last("tabchange ") == "2 0", what="the parent told of the clicked tab")
+    wait_tabs(h, log, "active=2 order=Hours;Minutes;Seconds shown=Seconds", "only the clicked tab's page")
+    h.screenshot("extras-tabs-clicked")
+
+    h.key("ctrl+Next")
+    h.wait_for(lambda: log.last("tabchange ") == "0 2", what="Ctrl+Page Down from the last tab to the first")
+    wait_tabs(h, log, "active=0 order=Hours;Minutes;Seconds shown=Hours", "the first tab's page again")
+    h.key("ctrl+Next")
+    h.wait_for(lambda: log.last("tabchange ") == "1 0", what="Ctrl+Page Down to the next tab")
+
+    # The first tab dragged onto the right half of the last: it goes to the end.
+    rects = tab_rects(log)
+    x, y = centre(rects[0])
+    h.xdotool("mousemove", "--sync", x, y)
+    h.xdotool("mousedown", 1)
+    h.xdotool("mousemove", "--sync", centre(rects[1])[0], y)
+    h.xdotool("mousemove", "--sync", rects[2][2] - 3, y)
+    h.xdotool("mouseup", 1)
+    h.wait_for(lambda: log.last("tabmove ") == "0 3", what="the parent told of the moved tab")
+    wait_tabs(h, log, "active=2 order=Minutes;Seconds;Hours shown=Hours", "the dragged tab at the end")
+    h.screenshot("extras-tabs-moved")
+
+    h.mouse_click(*centre(tab_rects(log)[1]), double=True)
+    h.type_text("Ticks")
+    h.key("Return")
+    h.wait_for(lambda: log.last("tabrename ") == "1 Ticks", what="the parent told of the new name")
+    wait_tabs(h, log, "active=1 order=Minutes;Ticks;Hours shown=Seconds", "the renamed tab")
+    h.screenshot("extras-tabs-renamed")
+
+
 def main():
     with Harness() as h:
         ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
@@ -147,6 +198,7 @@ def main():
         check_looks(h, prog, ids, log, frame, theme=True)
         check_mask(h, ids, log, frame)
         check_list(h, log)
+        check_tabs(h, log)
         h.close(frame)
         h.wait_gone(frame, timeout=15)
 

@@ -13,6 +13,7 @@
 #include "ORXMaskEdit.h"
 #include "ORXPopupMenu.h"
 #include "ORXSpinButtonCtrl.h"
+#include "ORXTabWnd.h"
 #include "ORXToolBar.h"
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
@@ -21,6 +22,7 @@
 namespace
 {
 CString g_strLog;
+const UINT WM_APP_LOGTABS = WM_APP + 1;
 
 void Log(LPCTSTR pszFormat, ...)
 {
@@ -95,6 +97,8 @@ public:
     CEdit m_wndBuddy;
     CDemoSpin m_wndSpin;
     CORXHeaderCtrl m_wndHeader;
+    CORXTabWnd m_wndTabs;
+    CStatic m_wndTabPages[3];
 
     BOOL Create(CWnd* pParent)
     {
@@ -140,7 +144,49 @@ public:
             item.pszText = (LPTSTR)names[i];
             m_wndHeader.InsertItem(i, &item);
         }
+        // Three tabs, each a window that shows its name; they can be dragged to another place and
+        // renamed by a double click.
+        if (!m_wndTabs.Create(CORXTabWnd::STYLE_3D, CRect(250, 44, 480, 190), this, IDC_EXTRAS_TABS))
+            return FALSE;
+        LPCTSTR tabNames[] = {_T("Hours"), _T("Minutes"), _T("Seconds")};
+        for (int i = 0; i < 3; i++)
+        {
+            if (!m_wndTabPages[i].Create(tabNames[i], WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
+                                         CRect(0, 0, 0, 0), &m_wndTabs, IDC_EXTRAS_TABPAGE + i))
+                return FALSE;
+            m_wndTabPages[i].SetFont(pFont);
+            m_wndTabs.AddTab(&m_wndTabPages[i], tabNames[i]);
+        }
+        m_wndTabs.EnableTabSwap(TRUE);
+        m_wndTabs.EnableInPlaceEdit(TRUE);
         return TRUE;
+    }
+    // The tabs in their order, the active one, the pages on show and where each tab is on the screen.
+    void LogTabs()
+    {
+        CString strOrder, strShown;
+        for (int i = 0; i < m_wndTabs.GetTabsNum(); i++)
+        {
+            CString strLabel;
+            m_wndTabs.GetTabLabel(i, strLabel);
+            strOrder += (i > 0 ? _T(";") : _T("")) + strLabel;
+            CWnd* pPage = m_wndTabs.GetTabWnd(i);
+            if (pPage != NULL && (pPage->GetStyle() & WS_VISIBLE) != 0)
+            {
+                CString strText;
+                pPage->GetWindowText(strText);
+                strShown += (strShown.IsEmpty() ? _T("") : _T(";")) + strText;
+            }
+        }
+        Log("tabs active=%d order=%s shown=%s", m_wndTabs.GetActiveTab(), (LPCTSTR)strOrder,
+            (LPCTSTR)strShown);
+        for (int i = 0; i < m_wndTabs.GetTabsNum(); i++)
+        {
+            CRect rect;
+            m_wndTabs.GetTabRect(i, rect);
+            m_wndTabs.ClientToScreen(rect);
+            Log("tabrect %d %ld %ld %ld %ld", i, rect.left, rect.top, rect.right, rect.bottom);
+        }
     }
     void LogPlaces()
     {
@@ -157,6 +203,26 @@ public:
     }
 
 protected:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == ORXM_ONCHANGE_ACTIVE_TAB)
+            Log("tabchange %d %d", (int)wParam, (int)lParam);
+        else if (message == ORXM_ON_MOVE_TAB)
+            Log("tabmove %d %d", (int)wParam, (int)lParam);
+        else if (message == ORXM_ON_RENAME_TAB)
+        {
+            // The tab window sets the label once this returns.
+            Log("tabrename %d %s", (int)wParam, (LPCTSTR)lParam);
+            PostMessage(WM_APP_LOGTABS);
+        }
+        else if (message == WM_APP_LOGTABS)
+            LogTabs();
+        else
+            return CWnd::WindowProc(message, wParam, lParam);
+        if (message != ORXM_ON_RENAME_TAB && message != WM_APP_LOGTABS)
+            PostMessage(WM_APP_LOGTABS);
+        return 0;
+    }
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
     {
         const BOOL bHandled = CWnd::OnCommand(wParam, lParam);
@@ -317,6 +383,7 @@ public:
         pFrame->RecalcLayout();
         pFrame->LogToolBar();
         pFrame->m_wndPanel.LogPlaces();
+        pFrame->m_wndPanel.LogTabs();
         CORXThemeLibrary themes;
         Log("ready themed=%d", themes.m_hThemeWindow != NULL);
         return TRUE;

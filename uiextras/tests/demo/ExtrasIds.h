@@ -30,5 +30,7 @@
 #define IDC_EXTRAS_SPIN     1003
 #define IDC_EXTRAS_BUDDY    1004
 #define IDC_EXTRAS_HEADER   1005
+#define IDC_EXTRAS_TABS     1006
+#define IDC_EXTRAS_TABPAGE  1010 // the first of the three tab pages
 
 #endif // VELMORA_EXTRASIDS_H
