@@ -132,7 +132,7 @@ public:
     // Operations
 public:
     virtual CORXPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
-    virtual BOOL InCommand() { return m_wndMenuBar.IsInCommand(); }
+    virtual BOOL InCommand() { return ItemBar()->IsInCommand(); }
     // Shows the menu; once it is shown, the window owns the object and deletes it when it closes.
     // FALSE leaves the object to the caller, which deletes it (the menu handle goes with it when
     // the menu owns it).
@@ -145,7 +145,7 @@ public:
     CORXToolBar* GetParentToolBar() const;
     int InsertItem(const CORXToolbarButton& button, int iInsertAt = -1);
     int InsertSeparator(int iInsertAt = -1);
-    int GetMenuItemCount() const { return m_wndMenuBar.GetCount(); }
+    int GetMenuItemCount() const { return ItemBar()->GetCount(); }
     BOOL RemoveItem(int iIndex);
     int HitTest(CPoint ptScreen) const;
     void CloseMenu(BOOL bSetFocusToBar = FALSE);
@@ -260,6 +260,8 @@ protected:
 
     // Implementation
 protected:
+    // The item bar a kind of menu puts in place of its own, where the menu's own code reaches it.
+    CORXPopupMenuBar* ItemBar() const { return const_cast<CORXPopupMenu*>(this)->GetMenuBar(); }
     // What the registered menu hosts say of a menu about to show.
     static BOOL ApproveShow(CORXPopupMenu* pMenu);
     void Initialize();
