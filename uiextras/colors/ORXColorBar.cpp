@@ -905,7 +905,6 @@ void CORXColorBar::DoPaint(CDC* pDC)
 
 void CORXColorBar::Serialize(CArchive& ar)
 {
-    CControlBar::Serialize(ar);
     if (ar.IsLoading())
     {
         DWORD dwAutomatic = 0;
