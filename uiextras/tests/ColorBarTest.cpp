@@ -8,6 +8,7 @@
 #include "ExtrasTestWindow.h"
 #include "ORXColorBar.h"
 #include "ORXColorMenuButton.h"
+#include "ORXWorkspace.h"
 #include "TestSupport.h"
 
 namespace
@@ -283,4 +284,143 @@ TEST_F(ColorBar, StoresItsSettingsInTheirOrderAndBoundsWhatItReads)
     }
     EXPECT_TRUE(bThrown);
     EXPECT_EQ(0, refused.GetColors().GetSize());
+}
+
+namespace
+{
+// A colour menu button that counts how often it is given a colour.
+class CCountingColorMenuButton : public CORXColorMenuButton
+{
+public:
+    CCountingColorMenuButton(UINT uiCmd) : CORXColorMenuButton(uiCmd, _T("Colour")) {}
+    void SetColor(COLORREF clr, BOOL bNotify) override
+    {
+        m_nSet++;
+        CORXColorMenuButton::SetColor(clr, bNotify);
+    }
+    int m_nSet = 0;
+};
+
+// A workspace that pretends to read state saved by an older framework.
+class CVersionWorkspace : public CORXWorkspace
+{
+public:
+    void SetSavedVersion(int nMajor, int nMinor)
+    {
+        m_nSavedVersionMajor = nMajor;
+        m_nSavedVersionMinor = nMinor;
+    }
+};
+
+std::vector<BYTE> Store(CObject& obj)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        obj.Serialize(ar);
+    }
+    ULONGLONG nLength = file.GetLength();
+    BYTE* p = file.Detach();
+    std::vector<BYTE> bytes(p, p + nLength);
+    free(p);
+    return bytes;
+}
+
+// TRUE when the object read the bytes to their end.
+BOOL Load(CObject& obj, std::vector<BYTE> bytes)
+{
+    CMemFile in(bytes.data(), (UINT)bytes.size());
+    CArchive ar(&in, CArchive::load);
+    obj.Serialize(ar);
+    ar.Flush();
+    return in.GetPosition() == bytes.size();
+}
+} // namespace
+
+TEST_F(ColorBar, AChosenColourReachesEveryButtonAndTornOffBarOfTheCommand)
+{
+    ASSERT_TRUE(parent.CreateHidden());
+    CORXToolBar bar1, bar2;
+    ASSERT_TRUE(bar1.Create(&parent, WS_CHILD | CBRS_TOP, 301));
+    ASSERT_TRUE(bar2.Create(&parent, WS_CHILD | CBRS_TOP, 302));
+    CCountingColorMenuButton* pChosen = new CCountingColorMenuButton(300);
+    CCountingColorMenuButton* pSame = new CCountingColorMenuButton(300);
+    CCountingColorMenuButton* pElsewhere = new CCountingColorMenuButton(300);
+    CCountingColorMenuButton* pOtherCmd = new CCountingColorMenuButton(310);
+    ASSERT_GE(bar1.InsertButton(pChosen), 0);
+    ASSERT_GE(bar1.InsertButton(pSame), 0);
+    ASSERT_GE(bar2.InsertButton(pElsewhere), 0);
+    ASSERT_GE(bar2.InsertButton(pOtherCmd), 0);
+
+    CTestColorBar source(Colors({RGB(1, 2, 3), RGB(4, 5, 6)}), kNone, NULL, NULL, NULL, docColors, 2, 0, 0,
+                         kNone, 0, NULL);
+    CTestColorBar torn(source, 300);
+    CTestColorBar tornOther(source, 310);
+    ASSERT_TRUE(torn.Create(&parent, WS_CHILD | CBRS_ALIGN_TOP, 303));
+    ASSERT_TRUE(tornOther.Create(&parent, WS_CHILD | CBRS_ALIGN_TOP, 304));
+
+    pChosen->SetColor(RGB(4, 5, 6), TRUE);
+    EXPECT_EQ(1, pChosen->m_nSet);
+    EXPECT_EQ(1, pSame->m_nSet);
+    EXPECT_EQ(1, pElsewhere->m_nSet);
+    EXPECT_EQ(0, pOtherCmd->m_nSet);
+    EXPECT_EQ(RGB(4, 5, 6), pElsewhere->GetColor());
+    EXPECT_EQ(RGB(4, 5, 6), torn.GetColor());
+    EXPECT_TRUE(torn.Cell(1)->m_bHighlight);
+    EXPECT_EQ(kNone, tornOther.GetColor());
+    EXPECT_EQ(RGB(4, 5, 6), CORXColorMenuButton::GetColorByCmdID(300));
+
+    // A cell clicked on a torn-off bar: the buttons follow and the owner hears the command.
+    torn.SetOwner(&parent);
+    EXPECT_TRUE(torn.OnSendCommand(torn.Cell(0)));
+    EXPECT_EQ(RGB(1, 2, 3), torn.GetColor());
+    EXPECT_EQ(RGB(1, 2, 3), pChosen->GetColor());
+    EXPECT_EQ(RGB(1, 2, 3), pElsewhere->GetColor());
+    EXPECT_EQ(RGB(1, 2, 3), CORXColorMenuButton::GetColorByCmdID(300));
+}
+
+TEST_F(ColorBar, MenuButtonReadsTheDockedCountsOnlyFromStateThatHasThem)
+{
+    CVersionWorkspace workspace;
+    CORXColorMenuButton button(320, _T("Colour"));
+    button.SetColumnsNumber(4);
+    button.SetDockedCounts(2, 3);
+    button.EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
+    workspace.SetSavedVersion(4, 71);
+    std::vector<BYTE> bytes = Store(button);
+
+    CORXColorMenuButton current;
+    ASSERT_TRUE(Load(current, bytes));
+    EXPECT_EQ(4, current.GetColumns());
+    EXPECT_EQ(2, current.GetRowsDockedHorz());
+    EXPECT_EQ(3, current.GetColumnsDockedVert());
+    EXPECT_EQ(20, current.GetColors().GetSize());
+
+    // The older form has no docked counts: the eight bytes after the columns are not there.
+    // What follows them: three flags, the labels "Automatic", "" and "", the colour and the flag.
+    workspace.SetSavedVersion(4, 70);
+    std::vector<BYTE> older = Store(button);
+    size_t nTail = 12 + (1 + 9) + 1 + 1 + 4 + 4;
+    older.erase(older.end() - nTail - 8, older.end() - nTail);
+    CORXColorMenuButton old;
+    ASSERT_TRUE(Load(old, older));
+    EXPECT_EQ(4, old.GetColumns());
+    EXPECT_EQ(-1, old.GetRowsDockedHorz());
+    EXPECT_EQ(-1, old.GetColumnsDockedVert());
+    EXPECT_EQ(RGB(0, 0, 0), old.GetAutomaticColor());
+}
+
+TEST_F(ColorBar, PopupOfAButtonWithoutWindowAsksForNoDocumentColours)
+{
+    CORXColorMenuButton button(330, _T("Colour"));
+    button.EnableDocumentColors(_T("Document"));
+    button.EnableOtherButton(_T("More Colors..."));
+    CORXPopupMenu* pMenu = button.CreatePopupMenu();
+    CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pMenu);
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(&pPopup->GetColorBar(), pPopup->GetMenuBar());
+    EXPECT_TRUE(pPopup->GetColorBar().GetDocumentColors().IsEmpty());
+    EXPECT_EQ(330u, pPopup->GetColorBar().GetCommandID());
+    EXPECT_EQ(20, pPopup->GetColorBar().GetColors().GetSize());
+    delete pPopup;
 }
