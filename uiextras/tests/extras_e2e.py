@@ -138,6 +138,66 @@ def check_list(h, log):
     h.screenshot("extras-editlist")
 
 
+def color_button(log, ids):
+    for l in log.lines():
+        words = l.split()
+        if words[0] == "button" and int(words[2]) == ids["ID_EXTRAS_COLOR"]:
+            return tuple(int(w) for w in words[3:])
+    raise HarnessError("the colour menu button is not on the tool bar")
+
+
+def open_color_popup(h, prog, ids, log, frame):
+    button = color_button(log, ids)
+    # The drop-down arrow at the button's right end opens the pop-up.
+    h.mouse_click(button[2] - 4, (button[1] + button[3]) // 2)
+    h.wait_framework_menu(prog, what="the colour pop-up")
+    before = len(log.lines())
+    h.command(frame, ids["ID_EXTRAS_COLORCELLS"])
+    h.wait_for(lambda: "colourcells done" in log.lines()[before:] or "colourcells none" in log.lines()[before:],
+               what="the pop-up's cells")
+    cells = []
+    for l in log.lines()[before:]:
+        words = l.split()
+        if words[0] == "colourcell":
+            cells.append((words[1], words[2], tuple(int(w) for w in words[3:])))
+    expect(cells, "the colour pop-up is open and shows its cells")
+    return cells
+
+
+def choose(h, prog, log, cell, what):
+    before = len(log.lines())
+    rect = cell[2]
+    h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+    line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("colour ")], what=what)[0]
+    h.wait_for(lambda: not h.framework_menus(prog), what="the colour pop-up to close")
+    return line.split()[1]
+
+
+def check_color(h, prog, ids, log, frame):
+    cells = open_color_popup(h, prog, ids, log, frame)
+    kinds = [c[0] for c in cells]
+    expect(kinds[0] == "automatic" and "other" in kinds and kinds.count("cell") == 20,
+           "automatic button, twenty palette cells and the other-colours button: %s" % kinds)
+    h.screenshot("extras-colour-popup")
+    # A palette cell that is neither black nor the face colour: its colour is logged and shown.
+    cell = [c for c in cells if c[0] == "cell" and c[1] not in ("00000000", "00C0C0C0", "00FFFFFF")][3]
+    chosen = choose(h, prog, log, cell, "the chosen cell's colour in the log")
+    expect(chosen == cell[1], "the command carries the cell's colour: %s, cell %s" % (chosen, cell[1]))
+    button = color_button(log, ids)
+    # The strip under the image: five pixels high, from the image's last row on.
+    h.xdotool("mousemove", 5, 5)
+    x, y = button[0] + 8, button[1] + 15 + 1
+
+    def strip_shows():
+        return pixel(h.screenshot("extras-colour-strip"), x, y) == colorref_hex(cell[1][2:])
+    h.wait_for(strip_shows, what="the button's strip in the chosen colour")
+
+    # Automatic: no colour.
+    cells = open_color_popup(h, prog, ids, log, frame)
+    chosen = choose(h, prog, log, cells[0], "automatic in the log")
+    expect(chosen == "FFFFFFFF", "automatic stands for no colour: %s" % chosen)
+
+
 def main():
     with Harness() as h:
         ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
@@ -147,6 +207,7 @@ def main():
         check_looks(h, prog, ids, log, frame, theme=True)
         check_mask(h, ids, log, frame)
         check_list(h, log)
+        check_color(h, prog, ids, log, frame)
         h.close(frame)
         h.wait_gone(frame, timeout=15)
 

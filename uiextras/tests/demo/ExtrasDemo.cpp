@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 #include "ExtrasIds.h"
+#include "ORXColorMenuButton.h"
 #include "ORXEditListBox.h"
 #include "ORXGlobalData.h"
 #include "ORXMaskEdit.h"
@@ -171,6 +172,7 @@ class CExtrasFrame : public CFrameWnd
 {
 public:
     CORXToolBar m_wndToolBar;
+    CORXColorMenuButton* m_pColorButton = NULL; // owned by the tool bar
     CDemoPanel m_wndPanel;
     BOOL m_bCheck = FALSE;
 
@@ -222,6 +224,22 @@ protected:
             !m_wndToolBar.LoadToolBar(IDR_EXTRAS_TOOLBAR))
             return -1;
         m_wndToolBar.SetWindowText(_T("Standard"));
+        CORXColorMenuButton* pColor = new CORXColorMenuButton(ID_EXTRAS_COLOR, _T("Colour"));
+        // The bold command's image, with the colour strip drawn under it.
+        CORXToolbarButton* pBold = m_wndToolBar.GetButton(m_wndToolBar.CommandToIndex(ID_EXTRAS_BOLD));
+        pColor->m_bUserButton = FALSE;
+        pColor->SetImage(pBold != NULL ? pBold->GetImage() : -1);
+        pColor->m_bImage = TRUE;
+        pColor->m_bText = FALSE;
+        pColor->EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
+        pColor->EnableOtherButton(_T("More Colors..."));
+        if (m_wndToolBar.InsertButton(pColor) < 0)
+        {
+            delete pColor;
+            return -1;
+        }
+        m_pColorButton = pColor;
+        m_wndToolBar.AdjustLayout();
         if (!m_wndPanel.Create(this))
             return -1;
         return 0;
@@ -232,6 +250,8 @@ protected:
         if ((nID >= ID_EXTRAS_NEW && nID <= ID_EXTRAS_LARGE) ||
             (nID >= ID_EXTRAS_MENU_FIRST && nID <= ID_EXTRAS_MENU_CHECK))
             Log("command %u", nID);
+        if (nID == ID_EXTRAS_COLOR)
+            Log("colour %08X", CORXColorMenuButton::GetColorByCmdID(ID_EXTRAS_COLOR));
         return CFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg void OnDemoCommand() {}
@@ -265,6 +285,31 @@ protected:
         pMenu->GetWindowRect(rect);
         Log("menu %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
     }
+    afx_msg void OnColorCells()
+    {
+        CColorPopup* pPopup =
+            m_pColorButton != NULL ? DYNAMIC_DOWNCAST(CColorPopup, m_pColorButton->GetPopupMenu()) : NULL;
+        if (pPopup == NULL || pPopup->GetSafeHwnd() == NULL)
+        {
+            Log("colourcells none");
+            return;
+        }
+        CORXColorBar& bar = pPopup->GetColorBar();
+        for (int i = 0; i < bar.GetCount(); i++)
+        {
+            CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(i));
+            if (pCell == NULL || pCell->Rect().IsRectEmpty())
+                continue;
+            CRect rect = pCell->Rect();
+            bar.ClientToScreen(rect);
+            LPCTSTR pszKind = pCell->m_bIsAutomatic ? _T("automatic")
+                              : pCell->m_bIsOther   ? _T("other")
+                                                    : _T("cell");
+            Log("colourcell %s %08X %ld %ld %ld %ld", pszKind, pCell->m_Color, rect.left, rect.top,
+                rect.right, rect.bottom);
+        }
+        Log("colourcells done");
+    }
     afx_msg void OnSize(UINT nType, int cx, int cy)
     {
         CFrameWnd::OnSize(nType, cx, cy);
@@ -294,6 +339,8 @@ ON_COMMAND(ID_EXTRAS_LOOK_BASE, OnLookBase)
 ON_COMMAND(ID_EXTRAS_LOOK_XP, OnLookXP)
 ON_COMMAND(ID_EXTRAS_LOOK_THEMED, OnLookThemed)
 ON_COMMAND(ID_EXTRAS_SHOWMENU, OnShowMenu)
+ON_COMMAND(ID_EXTRAS_COLOR, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_COLORCELLS, OnColorCells)
 END_MESSAGE_MAP()
 
 class CExtrasApp : public CWinApp
@@ -316,6 +363,8 @@ public:
         pFrame->UpdateWindow();
         pFrame->RecalcLayout();
         pFrame->LogToolBar();
+        Log("colourbutton image=%d shown=%d", pFrame->m_pColorButton->GetImage(),
+            pFrame->m_pColorButton->m_bImage);
         pFrame->m_wndPanel.LogPlaces();
         CORXThemeLibrary themes;
         Log("ready themed=%d", themes.m_hThemeWindow != NULL);

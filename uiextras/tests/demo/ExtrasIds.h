@@ -13,6 +13,9 @@
 #define ID_EXTRAS_CHECK 33005
 #define ID_EXTRAS_ALARM 33006
 #define ID_EXTRAS_LARGE 33007
+#define ID_EXTRAS_COLOR 33008 // the colour menu button at the tool bar's end
+
+#define ID_EXTRAS_COLORCELLS 33112 // logs the cells of the open colour pop-up
 
 #define ID_EXTRAS_LOOK_BASE   33100
 #define ID_EXTRAS_LOOK_XP     33101
