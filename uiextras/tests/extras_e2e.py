@@ -197,6 +197,20 @@ def check_color(h, prog, ids, log, frame):
     chosen = choose(h, prog, log, cells[0], "automatic in the log")
     expect(chosen == "FFFFFFFF", "automatic stands for no colour: %s" % chosen)
 
+    # The other-colours button opens the "Colors" dialog at the automatic colour; OK takes it.
+    cells = open_color_popup(h, prog, ids, log, frame)
+    other = [c for c in cells if c[0] == "other"][0]
+    before = len(log.lines())
+    rect = other[2]
+    h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+    dialog = h.find(title="Colors", visible=True, timeout=15)
+    h.screenshot("extras-colour-dialog")
+    h.click(dialog, 1)  # IDOK
+    line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("colour ")],
+                      what="the dialog's colour in the log")[0]
+    expect(line.split()[1] == "00000000", "OK returns the colour the dialog opened with: %s" % line)
+    h.wait_gone(dialog, timeout=10)
+
 
 def main():
     with Harness() as h:
