@@ -8,6 +8,7 @@
 #include "ExtrasTestWindow.h"
 #include "ORXColorBar.h"
 #include "ORXColorMenuButton.h"
+#include "ORXGlobalData.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
 
@@ -423,4 +424,142 @@ TEST_F(ColorBar, PopupOfAButtonWithoutWindowAsksForNoDocumentColours)
     EXPECT_EQ(330u, pPopup->GetColorBar().GetCommandID());
     EXPECT_EQ(20, pPopup->GetColorBar().GetColors().GetSize());
     delete pPopup;
+}
+
+namespace
+{
+// A property row's stand-in: what the bar tells the window that opened it.
+class CRecordingClient : public CORXColorBarClient
+{
+public:
+    CWnd* GetClientWnd() override { return NULL; }
+    void OnColorChosen(COLORREF color) override { m_chosen.push_back(color); }
+    void OnColorPopupClosed() override { m_nClosed++; }
+    std::vector<COLORREF> m_chosen;
+    int m_nClosed = 0;
+};
+
+// A parent that counts its colour button's clicks.
+class CClickCountingParent : public CExtrasTestParent
+{
+public:
+    int m_nClicked = 0;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 60)
+            m_nClicked++;
+        return CExtrasTestParent::OnCommand(wParam, lParam);
+    }
+};
+} // namespace
+
+TEST_F(ColorBar, AValueEditorHearsTheChoiceAndTheClosing)
+{
+    CRecordingClient client;
+    CTestColorBar bar(Colors({RGB(1, 2, 3), RGB(4, 5, 6)}), kNone, NULL, NULL, NULL, docColors, 2, 0, 0,
+                      kNone, 0, NULL);
+    bar.SetColorBarClient(&client);
+    Place(bar);
+    EXPECT_TRUE(bar.OnSendCommand(bar.Cell(1)));
+    ASSERT_EQ(1u, client.m_chosen.size());
+    EXPECT_EQ(RGB(4, 5, 6), client.m_chosen[0]);
+    // The pop-up it sat in was closed, and the bar with it.
+    EXPECT_EQ(nullptr, parent.GetSafeHwnd());
+    EXPECT_EQ(1, client.m_nClosed);
+}
+
+TEST_F(ColorBar, ColourButtonOpensItsPopupAndHearsWhenItCloses)
+{
+    CClickCountingParent owner;
+    ASSERT_TRUE(owner.CreateHidden());
+    owner.ShowWindow(SW_SHOWNOACTIVATE);
+    CORXColorButton button;
+    ASSERT_TRUE(
+        button.Create(_T(""), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 32), &owner, 60));
+    button.EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
+
+    button.ShowColorPopup();
+    CColorPopup* pPopup = button.GetPopup();
+    ASSERT_NE(nullptr, pPopup);
+    CORXColorBar& bar = pPopup->GetColorBar();
+    ASSERT_NE((HWND)NULL, bar.GetSafeHwnd());
+    EXPECT_EQ(21, bar.GetCount()); // the automatic button and the twenty colours of the stock palette
+    EXPECT_EQ(60u, bar.GetCommandID());
+
+    // Escape closes the pop-up; the bar tells the button on its way out.
+    MSG msg = {bar.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
+    EXPECT_TRUE(bar.PreTranslateMessage(&msg));
+    PumpPending();
+    EXPECT_EQ(nullptr, button.GetPopup());
+
+    // A colour handed to the button: it keeps it and tells its parent as a click.
+    button.UpdateColor(RGB(7, 8, 9));
+    EXPECT_EQ(RGB(7, 8, 9), button.GetColor());
+    EXPECT_EQ(1, owner.m_nClicked);
+}
+
+TEST_F(ColorBar, TearOffMakesADockableCopyForTheMenuButtonsCommand)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Tear-off host")));
+    CORXColorMenuButton button(340, _T("Colour"));
+    button.EnableOtherButton(_T("More Colors..."));
+    CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, button.CreatePopupMenu());
+    ASSERT_NE(nullptr, pPopup);
+
+    // Without a colour menu button behind it there is nothing to tear off.
+    EXPECT_EQ(nullptr, pPopup->CreateTearOffBar(pFrame, 0xE880, _T("Colour")));
+
+    pPopup->SetParentButton(&button, CORXPopupMenu::DROP_DIRECTION_BOTTOM);
+    CORXColorBar* pBar =
+        DYNAMIC_DOWNCAST(CORXColorBar, pPopup->CreateTearOffBar(pFrame, 0xE880, _T("Colour")));
+    ASSERT_NE(nullptr, pBar);
+    EXPECT_TRUE(pBar->IsTearOff());
+    EXPECT_EQ(340u, pBar->GetCommandID());
+    EXPECT_EQ(20, pBar->GetColors().GetSize());
+    EXPECT_TRUE(pBar->GetBarStyle() & CBRS_TOOLTIPS);
+    EXPECT_EQ(CBRS_ALIGN_ANY, pBar->m_dwDockStyle & CBRS_ALIGN_ANY);
+    CString strTitle;
+    pBar->GetWindowText(strTitle);
+    EXPECT_EQ(CString(_T("Colour")), strTitle);
+    pBar->DestroyWindow();
+    delete pBar;
+    pPopup->SetParentButton(NULL, 0);
+    delete pPopup;
+    pFrame->DestroyWindow();
+}
+
+TEST_F(ColorBar, PaletteOnlyAtEightBitsAndOfAtMostAHundredColours)
+{
+    CArray<COLORREF, COLORREF> many;
+    for (int i = 0; i < 150; i++)
+        many.Add(RGB(i, 0, 0));
+    CPalette palette;
+    ASSERT_TRUE(CORXColorBar::CreatePalette(many, palette));
+    EXPECT_EQ(100, palette.GetEntryCount());
+
+    CTestColorBar bar(Colors({RGB(1, 2, 3), RGB(4, 5, 6)}), kNone, NULL, NULL, NULL, docColors, 2, 0, 0,
+                      kNone, 0, NULL);
+    CClientDC dc(NULL);
+    int nBits = globalData.m_nBitsPerPixel;
+    globalData.m_nBitsPerPixel = 8;
+    CPalette* pOld = bar.SelectPalette(&dc);
+    EXPECT_NE(nullptr, pOld);
+    if (pOld != NULL)
+        dc.SelectPalette(pOld, FALSE);
+    globalData.m_nBitsPerPixel = 32;
+    EXPECT_EQ(nullptr, bar.SelectPalette(&dc));
+    globalData.m_nBitsPerPixel = nBits;
+
+    // The stock palette when none is given; an empty palette empties the colours.
+    CArray<COLORREF, COLORREF> colors;
+    EXPECT_EQ(20, CORXColorBar::InitColors(NULL, colors));
+    EXPECT_EQ(RGB(0, 0, 0), colors[0]);
+    LOGPALETTE empty = {0x300, 0};
+    CPalette none;
+    ASSERT_TRUE(none.CreatePalette(&empty));
+    EXPECT_EQ(0, CORXColorBar::InitColors(&none, colors));
+    EXPECT_EQ(0, colors.GetSize());
 }
