@@ -1000,7 +1000,12 @@ void CORXColorBar::OnLButtonUp(UINT nFlags, CPoint point)
     int iHit = HitTest(point);
     if (iHit >= 0)
         m_iButtonCapture = iHit;
-    CORXPopupMenuBar::OnLButtonUp(nFlags, point);
+    // A bar that holds the mouse for a value editor sees the release of the click that opened it:
+    // that release, outside the bar, must not close it.
+    if (ServesOneValue())
+        CORXToolBar::OnLButtonUp(nFlags, point);
+    else
+        CORXPopupMenuBar::OnLButtonUp(nFlags, point);
 }
 
 void CORXColorBar::OnDestroy()

@@ -212,6 +212,30 @@ def check_color(h, prog, ids, log, frame):
     h.wait_gone(dialog, timeout=10)
 
 
+def check_color_button(h, prog, ids, log, frame):
+    place = log.places()["colourbutton"]
+    h.mouse_click((place[0] + place[2]) // 2, (place[1] + place[3]) // 2)
+    h.wait_framework_menu(prog, what="the colour button's pop-up")
+    before = len(log.lines())
+    h.command(frame, ids["ID_EXTRAS_COLORCELLS"])
+    h.wait_for(lambda: "colourcells done" in log.lines()[before:], what="the pop-up's cells")
+    cells = [l.split() for l in log.lines()[before:] if l.startswith("colourcell ")]
+    cell = [c for c in cells if c[1] == "cell" and c[2] not in ("00000000", "00C0C0C0", "00FFFFFF")][5]
+    rect = [int(w) for w in cell[3:]]
+    before = len(log.lines())
+    h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+    line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("colourbutton ")],
+                      what="the colour button's click in the log")[0]
+    expect(line.split()[1] == cell[2], "the button took the cell's colour: %s, cell %s" % (line, cell[2]))
+    h.wait_for(lambda: not h.framework_menus(prog), what="the colour button's pop-up to close")
+    h.xdotool("mousemove", 5, 5)
+
+    def shows():
+        return pixel(h.screenshot("extras-colour-button"), place[0] + 8, (place[1] + place[3]) // 2) \
+            == colorref_hex(cell[2])
+    h.wait_for(shows, what="the colour button showing the chosen colour")
+
+
 def main():
     with Harness() as h:
         ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
@@ -222,6 +246,7 @@ def main():
         check_mask(h, ids, log, frame)
         check_list(h, log)
         check_color(h, prog, ids, log, frame)
+        check_color_button(h, prog, ids, log, frame)
         h.close(frame)
         h.wait_gone(frame, timeout=15)
 

@@ -96,6 +96,7 @@ public:
     CEdit m_wndBuddy;
     CDemoSpin m_wndSpin;
     CORXHeaderCtrl m_wndHeader;
+    CORXColorButton m_wndColor;
 
     BOOL Create(CWnd* pParent)
     {
@@ -141,6 +142,10 @@ public:
             item.pszText = (LPTSTR)names[i];
             m_wndHeader.InsertItem(i, &item);
         }
+        if (!m_wndColor.Create(_T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                               CRect(250, 50, 300, 72), this, IDC_EXTRAS_COLORBUTTON))
+            return FALSE;
+        m_wndColor.EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
         return TRUE;
     }
     void LogPlaces()
@@ -149,6 +154,7 @@ public:
         LogRect(_T("place list"), &m_wndList);
         LogRect(_T("place spin"), &m_wndSpin);
         LogRect(_T("place header"), &m_wndHeader);
+        LogRect(_T("place colourbutton"), &m_wndColor);
         for (int i = 0; i < m_wndList.GetButtonCount(); i++)
         {
             CString strWhat;
@@ -163,6 +169,8 @@ protected:
         const BOOL bHandled = CWnd::OnCommand(wParam, lParam);
         if (LOWORD(wParam) == IDC_EXTRAS_MASKEDIT && HIWORD(wParam) == EN_CHANGE)
             Log("mask %s", (LPCTSTR)m_wndMask.GetValue());
+        if (LOWORD(wParam) == IDC_EXTRAS_COLORBUTTON && HIWORD(wParam) == BN_CLICKED)
+            Log("colourbutton %08X", m_wndColor.GetColor());
         return bHandled;
     }
 };
@@ -289,6 +297,8 @@ protected:
     {
         CColorPopup* pPopup =
             m_pColorButton != NULL ? DYNAMIC_DOWNCAST(CColorPopup, m_pColorButton->GetPopupMenu()) : NULL;
+        if (pPopup == NULL)
+            pPopup = m_wndPanel.m_wndColor.GetPopup();
         if (pPopup == NULL || pPopup->GetSafeHwnd() == NULL)
         {
             Log("colourcells none");
