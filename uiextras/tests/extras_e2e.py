@@ -236,6 +236,19 @@ def check_color_button(h, prog, ids, log, frame):
     h.wait_for(shows, what="the colour button showing the chosen colour")
 
 
+def check_color_bar(h, log):
+    cells = [l.split()[1:] for l in log.lines() if l.startswith("barcell ")]
+    expect(len(cells) == 20, "the dialog's colour bar shows the twenty colours: %d" % len(cells))
+    cell = cells[9]
+    rect = [int(w) for w in cell[1:]]
+    before = len(log.lines())
+    h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+    line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("colourbar ")],
+                      what="the colour bar's command in the log")[0]
+    expect(line.split()[1] == cell[0], "the bar took the cell's colour: %s, cell %s" % (line, cell[0]))
+    h.screenshot("extras-colour-bar")
+
+
 def main():
     with Harness() as h:
         ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
@@ -247,6 +260,7 @@ def main():
         check_list(h, log)
         check_color(h, prog, ids, log, frame)
         check_color_button(h, prog, ids, log, frame)
+        check_color_bar(h, log)
         h.close(frame)
         h.wait_gone(frame, timeout=15)
 

@@ -97,6 +97,7 @@ public:
     CDemoSpin m_wndSpin;
     CORXHeaderCtrl m_wndHeader;
     CORXColorButton m_wndColor;
+    CORXColorBar m_wndColorBar;
 
     BOOL Create(CWnd* pParent)
     {
@@ -146,6 +147,8 @@ public:
                                CRect(250, 50, 300, 72), this, IDC_EXTRAS_COLORBUTTON))
             return FALSE;
         m_wndColor.EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
+        if (!m_wndColorBar.CreateControl(this, CRect(320, 50, 470, 150), IDC_EXTRAS_COLORBAR))
+            return FALSE;
         return TRUE;
     }
     void LogPlaces()
@@ -155,6 +158,15 @@ public:
         LogRect(_T("place spin"), &m_wndSpin);
         LogRect(_T("place header"), &m_wndHeader);
         LogRect(_T("place colourbutton"), &m_wndColor);
+        for (int i = 0; i < m_wndColorBar.GetCount(); i++)
+        {
+            CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, m_wndColorBar.GetButton(i));
+            if (pCell == NULL || pCell->Rect().IsRectEmpty())
+                continue;
+            CRect rect = pCell->Rect();
+            m_wndColorBar.ClientToScreen(rect);
+            Log("barcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right, rect.bottom);
+        }
         for (int i = 0; i < m_wndList.GetButtonCount(); i++)
         {
             CString strWhat;
@@ -171,6 +183,8 @@ protected:
             Log("mask %s", (LPCTSTR)m_wndMask.GetValue());
         if (LOWORD(wParam) == IDC_EXTRAS_COLORBUTTON && HIWORD(wParam) == BN_CLICKED)
             Log("colourbutton %08X", m_wndColor.GetColor());
+        if (LOWORD(wParam) == IDC_EXTRAS_COLORBAR)
+            Log("colourbar %08X", m_wndColorBar.GetColor());
         return bHandled;
     }
 };
