@@ -180,7 +180,7 @@ void CORXColorMenuButton::Serialize(CArchive& ar)
         }
         ar >> m_nColumns;
         if (ORXSavedVersionAtLeast(4, 71))
-            ar >> m_nVertDockColumns >> m_nHorzDockRows;
+            ar >> m_nHorzDockRows >> m_nVertDockColumns;
         else
             m_nVertDockColumns = m_nHorzDockRows = -1;
         ar >> m_bIsAutomaticButton >> m_bIsOtherButton >> m_bIsDocumentColors;
@@ -207,7 +207,7 @@ void CORXColorMenuButton::Serialize(CArchive& ar)
         for (int i = 0; i < m_Colors.GetSize(); i++)
             ar << (DWORD)m_Colors[i];
         // The docked counts are always written: a reader of this version expects them.
-        ar << m_nColumns << m_nVertDockColumns << m_nHorzDockRows;
+        ar << m_nColumns << m_nHorzDockRows << m_nVertDockColumns;
         ar << m_bIsAutomaticButton << m_bIsOtherButton << m_bIsDocumentColors;
         ar << m_strAutomaticButtonLabel << m_strOtherButtonLabel << m_strDocumentColorsLabel;
         ar << (DWORD)m_colorAutomatic << m_bStdColorDlg;

@@ -402,6 +402,9 @@ TEST_F(ColorBar, MenuButtonReadsTheDockedCountsOnlyFromStateThatHasThem)
     workspace.SetSavedVersion(4, 70);
     std::vector<BYTE> older = Store(button);
     size_t nTail = 12 + (1 + 9) + 1 + 1 + 4 + 4;
+    // Rows docked across come first, then the columns docked down.
+    EXPECT_EQ(2, bytes[bytes.size() - nTail - 8]);
+    EXPECT_EQ(3, bytes[bytes.size() - nTail - 4]);
     older.erase(older.end() - nTail - 8, older.end() - nTail);
     CORXColorMenuButton old;
     ASSERT_TRUE(Load(old, older));
