@@ -309,7 +309,7 @@ BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLo
         m_xOrig = m_x;
         RecalcLayout();
     }
-    m_wndMenuBar.SetLocked(bLocked);
+    ItemBar()->SetLocked(bLocked);
 
     if (m_AnimationType != NO_ANIMATION && !CORXToolBar::IsCustomizeMode())
     {
@@ -317,16 +317,16 @@ BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLo
         switch (m_AnimationType)
         {
         case UNFOLD:
-            m_AnimSize = CSize(m_wndMenuBar.GetColumnWidth(), m_wndMenuBar.GetRowHeight());
+            m_AnimSize = CSize(ItemBar()->GetColumnWidth(), ItemBar()->GetRowHeight());
             break;
         case SLIDE:
-            m_AnimSize = CSize(m_FinalSize.cx + m_iShadowSize, m_wndMenuBar.GetRowHeight());
+            m_AnimSize = CSize(m_FinalSize.cx + m_iShadowSize, ItemBar()->GetRowHeight());
             break;
         default:
             m_AnimSize = m_FinalSize + CSize(m_iShadowSize, m_iShadowSize);
             break;
         }
-        m_wndMenuBar.ShowWindow(SW_HIDE);
+        ItemBar()->ShowWindow(SW_HIDE);
         SetTimer(kAnimationTimer, m_AnimationSpeed, NULL);
         m_dwLastAnimTime = NowMs();
     }
@@ -337,7 +337,7 @@ BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLo
 
     SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (CORXToolBar::IsCustomizeMode())
-        m_wndMenuBar.RedrawWindow();
+        ItemBar()->RedrawWindow();
     return TRUE;
 }
 
@@ -348,11 +348,11 @@ int CORXPopupMenu::OnCreate(LPCREATESTRUCT lpCreateStruct)
     DWORD dwBarStyle = WS_CHILD | CBRS_ALIGN_TOP;
     if (m_AnimationType == NO_ANIMATION || CORXToolBar::IsCustomizeMode())
         dwBarStyle |= WS_VISIBLE;
-    m_wndMenuBar.SetReturnCommand(m_bTrackMode);
-    m_wndMenuBar.SetMaxWidth(m_nMaxWidth);
-    if (!m_wndMenuBar.CreateEx(this, TBSTYLE_FLAT, dwBarStyle, CRect(1, 1, 1, 1), 1))
+    ItemBar()->SetReturnCommand(m_bTrackMode);
+    ItemBar()->SetMaxWidth(m_nMaxWidth);
+    if (!ItemBar()->CreateEx(this, TBSTYLE_FLAT, dwBarStyle, CRect(1, 1, 1, 1), 1))
         return -1;
-    m_wndMenuBar.SetOwner(GetParent() != NULL ? GetParent() : m_pMessageWnd);
+    ItemBar()->SetOwner(GetParent() != NULL ? GetParent() : m_pMessageWnd);
     return InitMenuBar() ? 0 : -1;
 }
 
@@ -362,8 +362,8 @@ BOOL CORXPopupMenu::InitMenuBar()
     {
         BOOL bRestored = FALSE;
         if (m_pParentBtn == NULL)
-            bRestored = CORXMenuStore::Restore(m_hMenu, &m_wndMenuBar);
-        if (!bRestored && !m_wndMenuBar.ImportFromMenu(m_hMenu, m_pParentBtn == NULL))
+            bRestored = CORXMenuStore::Restore(m_hMenu, GetMenuBar());
+        if (!bRestored && !ItemBar()->ImportFromMenu(m_hMenu, m_pParentBtn == NULL))
             return FALSE;
     }
     if (!CORXToolBar::IsCustomizeMode())
@@ -375,7 +375,7 @@ BOOL CORXPopupMenu::InitMenuBar()
     CCmdTarget* pTarget = m_pMessageWnd;
     if (pTarget == NULL)
         pTarget = GetParentFrame() != NULL ? (CCmdTarget*)GetParentFrame() : (CCmdTarget*)AfxGetMainWnd();
-    m_wndMenuBar.UpdateItemsFromHandlers(pTarget);
+    ItemBar()->UpdateItemsFromHandlers(pTarget);
 
     if (!OnShowPopup(DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd()), this))
         return FALSE;
@@ -580,7 +580,7 @@ int CORXPopupMenu::InsertItem(const CORXToolbarButton& button, int iInsertAt)
     CORXToolbarButton* pCopy = button.Clone();
     if (pCopy == NULL)
         return -1;
-    int iIndex = m_wndMenuBar.InsertButton(pCopy, iInsertAt);
+    int iIndex = ItemBar()->InsertButton(pCopy, iInsertAt);
     if (iIndex < 0)
         delete pCopy;
     return iIndex;
@@ -588,21 +588,21 @@ int CORXPopupMenu::InsertItem(const CORXToolbarButton& button, int iInsertAt)
 
 int CORXPopupMenu::InsertSeparator(int iInsertAt)
 {
-    if (m_wndMenuBar.GetCount() == 0 || iInsertAt == 0)
+    if (ItemBar()->GetCount() == 0 || iInsertAt == 0)
         return -1;
-    return m_wndMenuBar.InsertSeparator(iInsertAt);
+    return ItemBar()->InsertSeparator(iInsertAt);
 }
 
 BOOL CORXPopupMenu::RemoveItem(int iIndex)
 {
-    return m_wndMenuBar.RemoveButton(iIndex);
+    return ItemBar()->RemoveButton(iIndex);
 }
 
 void CORXPopupMenu::ShowAllItems()
 {
     if (m_pParentBtn == NULL)
         return;
-    m_wndMenuBar.m_iHot = -1;
+    ItemBar()->m_iHot = -1;
     CORXMenuBar::SetShowAllCommands(TRUE);
     ShowWindow(SW_HIDE);
     m_bmpShadowRight.DeleteObject();
@@ -610,12 +610,12 @@ void CORXPopupMenu::ShowAllItems()
     m_x = m_xOrig;
     m_y = m_yOrig;
     m_bShown = FALSE;
-    m_wndMenuBar.ImportFromMenu(m_hMenu, TRUE);
+    ItemBar()->ImportFromMenu(m_hMenu, TRUE);
     // The new items take their states from the update handlers, as when the menu was built.
     CCmdTarget* pTarget = m_pMessageWnd;
     if (pTarget == NULL)
         pTarget = GetParentFrame() != NULL ? (CCmdTarget*)GetParentFrame() : (CCmdTarget*)AfxGetMainWnd();
-    m_wndMenuBar.UpdateItemsFromHandlers(pTarget);
+    ItemBar()->UpdateItemsFromHandlers(pTarget);
     RecalcLayout();
     CheckShadow();
     CaptureScreen();
@@ -686,7 +686,7 @@ CRect CORXPopupMenu::GetSideBandRect() const
 
 void CORXPopupMenu::RecalcLayout(BOOL)
 {
-    if (GetSafeHwnd() == NULL || m_wndMenuBar.GetSafeHwnd() == NULL)
+    if (GetSafeHwnd() == NULL || ItemBar()->GetSafeHwnd() == NULL)
         return;
     ORXMenuPlacement place;
     place.pt = CPoint(m_x, m_y);
@@ -698,7 +698,7 @@ void CORXPopupMenu::RecalcLayout(BOOL)
     else
         ::SystemParametersInfo(SPI_GETWORKAREA, 0, &place.rectWork, 0);
 
-    CSize sizeBar = m_wndMenuBar.CalcSize(TRUE);
+    CSize sizeBar = ItemBar()->CalcSize(TRUE);
     place.size = CSize(sizeBar.cx + 4, sizeBar.cy + 4);
     if (m_nLogoLocation == 2 || m_nLogoLocation == 3)
         place.size.cy += m_iLogoWidth;
@@ -720,7 +720,7 @@ void CORXPopupMenu::RecalcLayout(BOOL)
         CRect rectParent;
         pParentMenu->GetWindowRect(rectParent);
         place.nParentLeft = rectParent.left;
-        place.nSubMenuShift = m_wndMenuBar.GetRowHeight() + 4;
+        place.nSubMenuShift = ItemBar()->GetRowHeight() + 4;
     }
     else if (pParentBar != NULL)
     {
@@ -777,21 +777,21 @@ void CORXPopupMenu::RecalcLayout(BOOL)
 
 BOOL CORXPopupMenu::CanScrollUp() const
 {
-    return m_wndMenuBar.GetFirstVisible() > 0;
+    return ItemBar()->GetFirstVisible() > 0;
 }
 
 BOOL CORXPopupMenu::CanScrollDown() const
 {
-    int nCount = m_wndMenuBar.GetCount();
+    int nCount = ItemBar()->GetCount();
     if (nCount == 0)
         return FALSE;
-    CORXToolbarButton* pLast = m_wndMenuBar.GetButton(nCount - 1);
-    return pLast->Rect().bottom > m_nMenuBarHeight + m_wndMenuBar.GetRowHeight();
+    CORXToolbarButton* pLast = ItemBar()->GetButton(nCount - 1);
+    return pLast->Rect().bottom > m_nMenuBarHeight + ItemBar()->GetRowHeight();
 }
 
 BOOL CORXPopupMenu::PlaceItemBar(BOOL bForce)
 {
-    if (m_wndMenuBar.GetSafeHwnd() == NULL)
+    if (ItemBar()->GetSafeHwnd() == NULL)
         return FALSE;
     CRect rectClient;
     GetClientRect(rectClient);
@@ -846,16 +846,16 @@ BOOL CORXPopupMenu::PlaceItemBar(BOOL bForce)
     BOOL bChanged = rectUpOld != m_rectScrollUp || rectDnOld != m_rectScrollDn;
     if (!bForce && !bChanged)
     {
-        m_wndMenuBar.PlaceButtons();
+        ItemBar()->PlaceButtons();
         return FALSE;
     }
     UINT uiFlags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!m_bScrollable && !m_bAnimationIsDone)
         uiFlags |= SWP_NOREDRAW;
-    m_wndMenuBar.SetWindowPos(NULL, rectClient.left, rectClient.top, rectClient.Width(),
-                              std::max(0, (int)rectClient.Height()), uiFlags);
+    ItemBar()->SetWindowPos(NULL, rectClient.left, rectClient.top, rectClient.Width(),
+                            std::max(0, (int)rectClient.Height()), uiFlags);
     m_nMenuBarHeight = rectClient.Height();
-    m_wndMenuBar.PlaceButtons();
+    ItemBar()->PlaceButtons();
     if (bChanged)
     {
         // Scroll buttons that appeared or went: the bar takes or leaves their room.
@@ -1000,11 +1000,11 @@ void CORXPopupMenu::DrawAnimationFrame(CDC* pDC)
     CBitmap* pOldMenu = dcMenu.SelectObject(&bmpMenu);
     DrawFinal(&dcMenu);
     CRect rectBar;
-    m_wndMenuBar.GetWindowRect(rectBar);
+    ItemBar()->GetWindowRect(rectBar);
     ScreenToClient(rectBar);
     CPoint ptOld = dcMenu.SetViewportOrg(rectBar.TopLeft());
     dcMenu.IntersectClipRect(0, 0, rectBar.Width(), rectBar.Height());
-    m_wndMenuBar.DoPaint(&dcMenu);
+    ItemBar()->DoPaint(&dcMenu);
     dcMenu.SelectClipRgn(NULL);
     dcMenu.SetViewportOrg(ptOld);
 
@@ -1070,11 +1070,11 @@ void CORXPopupMenu::OnTimer(UINT_PTR nIDEvent)
         int nSteps =
             dwNow > m_dwLastAnimTime ? (int)((double)(dwNow - m_dwLastAnimTime) / m_AnimationSpeed + 0.5) : 0;
         BOOL bDone = FALSE;
-        int nRow = m_wndMenuBar.GetRowHeight();
+        int nRow = ItemBar()->GetRowHeight();
         switch (m_AnimationType)
         {
         case UNFOLD:
-            m_AnimSize.cx += m_wndMenuBar.GetColumnWidth() * nSteps;
+            m_AnimSize.cx += ItemBar()->GetColumnWidth() * nSteps;
             m_AnimSize.cy += nRow * nSteps;
             bDone = m_AnimSize.cy - m_iShadowSize >= m_FinalSize.cy ||
                     m_AnimSize.cx - m_iShadowSize >= m_FinalSize.cx;
@@ -1097,9 +1097,9 @@ void CORXPopupMenu::OnTimer(UINT_PTR nIDEvent)
         {
             m_AnimSize = m_FinalSize + CSize(m_iShadowSize, m_iShadowSize);
             KillTimer(kAnimationTimer);
-            m_wndMenuBar.SetWindowPos(NULL, 0, 0, 0, 0,
-                                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_SHOWWINDOW);
-            m_wndMenuBar.ValidateRect(NULL);
+            ItemBar()->SetWindowPos(NULL, 0, 0, 0, 0,
+                                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_SHOWWINDOW);
+            ItemBar()->ValidateRect(NULL);
             m_bAnimationIsDone = TRUE;
         }
         RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | (bDone ? RDW_ALLCHILDREN : 0));
@@ -1109,7 +1109,7 @@ void CORXPopupMenu::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == kScrollTimer)
     {
         CORXToolbarMenuButton* pHot = DYNAMIC_DOWNCAST(
-            CORXToolbarMenuButton, m_wndMenuBar.GetButton(m_wndMenuBar.GetHighlightedButtonIndex()));
+            CORXToolbarMenuButton, ItemBar()->GetButton(ItemBar()->GetHighlightedButtonIndex()));
         if (pHot != NULL)
             pHot->OnCancelMode();
         CPoint pt;
@@ -1117,16 +1117,16 @@ void CORXPopupMenu::OnTimer(UINT_PTR nIDEvent)
         ScreenToClient(&pt);
         if (m_rectScrollUp.PtInRect(pt) && m_iScrollMode < 0)
         {
-            m_wndMenuBar.SetFirstVisible(m_wndMenuBar.GetFirstVisible() - 1);
-            m_wndMenuBar.PlaceButtons();
-            m_wndMenuBar.RedrawWindow();
+            ItemBar()->SetFirstVisible(ItemBar()->GetFirstVisible() - 1);
+            ItemBar()->PlaceButtons();
+            ItemBar()->RedrawWindow();
             PlaceItemBar(FALSE);
         }
         else if (m_rectScrollDn.PtInRect(pt) && m_iScrollMode > 0)
         {
-            m_wndMenuBar.SetFirstVisible(m_wndMenuBar.GetFirstVisible() + 1);
-            m_wndMenuBar.PlaceButtons();
-            m_wndMenuBar.RedrawWindow();
+            ItemBar()->SetFirstVisible(ItemBar()->GetFirstVisible() + 1);
+            ItemBar()->PlaceButtons();
+            ItemBar()->RedrawWindow();
             PlaceItemBar(FALSE);
         }
         else
@@ -1203,27 +1203,27 @@ void CORXPopupMenu::OnActivateApp(BOOL bActive, HTASK hTask)
 
 void CORXPopupMenu::ScrollIntoView()
 {
-    CORXToolbarButton* pHot = m_wndMenuBar.GetButton(m_wndMenuBar.GetHighlightedButtonIndex());
-    int nRow = m_wndMenuBar.GetRowHeight();
+    CORXToolbarButton* pHot = ItemBar()->GetButton(ItemBar()->GetHighlightedButtonIndex());
+    int nRow = ItemBar()->GetRowHeight();
     if (pHot == NULL || nRow <= 0)
         return;
     CRect rectBar;
-    m_wndMenuBar.GetClientRect(rectBar);
-    int iOffset = m_wndMenuBar.GetFirstVisible();
+    ItemBar()->GetClientRect(rectBar);
+    int iOffset = ItemBar()->GetFirstVisible();
     int iNew = iOffset;
     CRect rect = pHot->Rect();
     if (rect.top < rectBar.top)
         iNew += (rect.top - rectBar.top) / nRow - 1;
     else if (rect.bottom > rectBar.bottom)
         iNew += (rect.bottom - rectBar.bottom) / nRow + 1;
-    int iMax = m_wndMenuBar.GetCount() - (m_FinalSize.cy / nRow - 2) - 1;
+    int iMax = ItemBar()->GetCount() - (m_FinalSize.cy / nRow - 2) - 1;
     iNew = std::min(iNew, std::max(0, iMax));
     iNew = std::max(iNew, 0);
     if (iNew != iOffset)
     {
-        m_wndMenuBar.SetFirstVisible(iNew);
-        m_wndMenuBar.PlaceButtons();
-        m_wndMenuBar.RedrawWindow();
+        ItemBar()->SetFirstVisible(iNew);
+        ItemBar()->PlaceButtons();
+        ItemBar()->RedrawWindow();
     }
     if (PlaceItemBar(FALSE))
         PlaceItemBar(FALSE);
@@ -1236,7 +1236,7 @@ void CORXPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     {
     case VK_RETURN:
         if (!bCustomize)
-            m_wndMenuBar.OnKey(nChar); // may destroy this menu
+            ItemBar()->OnKey(nChar); // may destroy this menu
         return;
     case VK_ESCAPE:
         CloseMenu(TRUE);
@@ -1253,15 +1253,15 @@ void CORXPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         int nSaved = m_AnimationType;
         m_AnimationType = NO_ANIMATION;
         CORXToolbarMenuButton* pHot = DYNAMIC_DOWNCAST(
-            CORXToolbarMenuButton, m_wndMenuBar.GetButton(m_wndMenuBar.GetHighlightedButtonIndex()));
+            CORXToolbarMenuButton, ItemBar()->GetButton(ItemBar()->GetHighlightedButtonIndex()));
         BOOL bDone = FALSE;
         if (pHot != NULL && !(pHot->m_nStyle & TBBS_DISABLED) &&
             (pHot->m_nID == 0 || pHot->m_nID == (UINT)-1 || pHot->IsEmptyMenuAllowed()))
         {
-            int iHot = m_wndMenuBar.GetHighlightedButtonIndex();
+            int iHot = ItemBar()->GetHighlightedButtonIndex();
             if (!pHot->IsDroppedDown())
-                pHot->OpenPopupMenu(&m_wndMenuBar);
-            if (pHot->IsDroppedDown() && m_wndMenuBar.GetHighlightedButtonIndex() == iHot)
+                pHot->OpenPopupMenu(GetMenuBar());
+            if (pHot->IsDroppedDown() && ItemBar()->GetHighlightedButtonIndex() == iHot)
                 pHot->GetPopupMenu()->SendMessage(WM_KEYDOWN, VK_HOME);
             bDone = TRUE;
         }
@@ -1277,7 +1277,7 @@ void CORXPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     case VK_DOWN:
-        if (::GetKeyState(VK_CONTROL) < 0 && !m_wndMenuBar.AreAllCommandsShown())
+        if (::GetKeyState(VK_CONTROL) < 0 && !ItemBar()->AreAllCommandsShown())
         {
             ShowAllItems();
             return;
@@ -1287,12 +1287,12 @@ void CORXPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_HOME:
     case VK_END:
         if (!bCustomize)
-            m_wndMenuBar.OnKey(nChar);
+            ItemBar()->OnKey(nChar);
         if (m_bScrollable)
             ScrollIntoView();
         return;
     }
-    if (!m_wndMenuBar.OnKey(nChar))
+    if (!ItemBar()->OnKey(nChar))
         CMiniFrameWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
@@ -1378,11 +1378,11 @@ void CORXPopupMenu::OnDestroy()
 {
     KillTimer(kAnimationTimer);
     KillTimer(kScrollTimer);
-    for (int i = m_wndMenuBar.GetCount() - 1; i >= 0; i--)
+    for (int i = ItemBar()->GetCount() - 1; i >= 0; i--)
     {
-        CORXToolbarButton* pButton = m_wndMenuBar.GetButton(i);
+        CORXToolbarButton* pButton = ItemBar()->GetButton(i);
         if (pButton != NULL && pButton->IsKindOf(RUNTIME_CLASS(CORXShowAllButton)))
-            m_wndMenuBar.RemoveButton(i);
+            ItemBar()->RemoveButton(i);
     }
     CORXPopupMenu* pParentMenu = GetParentPopupMenu();
     CORXToolBar* pParentBar = GetParentToolBar();

@@ -133,7 +133,7 @@ public:
     // Operations
 public:
     virtual CORXPopupMenuBar* GetMenuBar() { return &m_wndMenuBar; }
-    virtual BOOL InCommand() { return m_wndMenuBar.IsInCommand(); }
+    virtual BOOL InCommand() { return ItemBar()->IsInCommand(); }
     // Tearing off: the menu becomes a floating tool bar of the main frame at a screen point.
     virtual BOOL TearOff(CPoint ptScreen);
     // A tool bar of the frame with the id and title, its buttons made from the menu handle; NULL
@@ -151,7 +151,7 @@ public:
     CORXToolBar* GetParentToolBar() const;
     int InsertItem(const CORXToolbarButton& button, int iInsertAt = -1);
     int InsertSeparator(int iInsertAt = -1);
-    int GetMenuItemCount() const { return m_wndMenuBar.GetCount(); }
+    int GetMenuItemCount() const { return ItemBar()->GetCount(); }
     BOOL RemoveItem(int iIndex);
     int HitTest(CPoint ptScreen) const;
     void CloseMenu(BOOL bSetFocusToBar = FALSE);
@@ -269,6 +269,8 @@ protected:
 
     // Implementation
 protected:
+    // The item bar a kind of menu puts in place of its own, where the menu's own code reaches it.
+    CORXPopupMenuBar* ItemBar() const { return const_cast<CORXPopupMenu*>(this)->GetMenuBar(); }
     // What the registered menu hosts say of a menu about to show.
     static BOOL ApproveShow(CORXPopupMenu* pMenu);
     void Initialize();

@@ -187,6 +187,115 @@ def check_tabs(h, log):
     h.wait_for(lambda: log.last("tabrename ") == "1 Ticks", what="the parent told of the new name")
     wait_tabs(h, log, "active=1 order=Minutes;Ticks;Hours shown=Seconds", "the renamed tab")
     h.screenshot("extras-tabs-renamed")
+def color_button(log, ids):
+    for l in log.lines():
+        words = l.split()
+        if words[0] == "button" and int(words[2]) == ids["ID_EXTRAS_COLOR"]:
+            return tuple(int(w) for w in words[3:])
+    raise HarnessError("the colour menu button is not on the tool bar")
+
+
+def open_color_popup(h, prog, ids, log, frame):
+    button = color_button(log, ids)
+    # The drop-down arrow at the button's right end opens the pop-up.
+    h.mouse_click(button[2] - 4, (button[1] + button[3]) // 2)
+    h.wait_framework_menu(prog, what="the colour pop-up")
+    before = len(log.lines())
+    h.command(frame, ids["ID_EXTRAS_COLORCELLS"])
+    h.wait_for(lambda: "colourcells done" in log.lines()[before:] or "colourcells none" in log.lines()[before:],
+               what="the pop-up's cells")
+    cells = []
+    for l in log.lines()[before:]:
+        words = l.split()
+        if words[0] == "colourcell":
+            cells.append((words[1], words[2], tuple(int(w) for w in words[3:])))
+    expect(cells, "the colour pop-up is open and shows its cells")
+    return cells
+
+
+def choose(h, prog, log, cell, what):
+    before = len(log.lines())
+    rect = cell[2]
+    h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+    line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("colour ")], what=what)[0]
+    h.wait_for(lambda: not h.framework_menus(prog), what="the colour pop-up to close")
+    return line.split()[1]
+
+
+def check_color(h, prog, ids, log, frame):
+    cells = open_color_popup(h, prog, ids, log, frame)
+    kinds = [c[0] for c in cells]
+    expect(kinds[0] == "automatic" and "other" in kinds and kinds.count("cell") == 20,
+           "automatic button, twenty palette cells and the other-colours button: %s" % kinds)
+    h.screenshot("extras-colour-popup")
+    # A palette cell that is neither black nor the face colour: its colour is logged and shown.
+    cell = [c for c in cells if c[0] == "cell" and c[1] not in ("00000000", "00C0C0C0", "00FFFFFF")][3]
+    chosen = choose(h, prog, log, cell, "the chosen cell's colour in the log")
+    expect(chosen == cell[1], "the command carries the cell's colour: %s, cell %s" % (chosen, cell[1]))
+    button = color_button(log, ids)
+    # The strip under the image: five pixels high, from the image's last row on.
+    h.xdotool("mousemove", 5, 5)
+    x, y = button[0] + 8, button[1] + 15 + 1
+
+    def strip_shows():
+        return pixel(h.screenshot("extras-colour-strip"), x, y) == colorref_hex(cell[1][2:])
+    h.wait_for(strip_shows, what="the button's strip in the chosen colour")
+
+    # Automatic: no colour.
+    cells = open_color_popup(h, prog, ids, log, frame)
+    chosen = choose(h, prog, log, cells[0], "automatic in the log")
+    expect(chosen == "FFFFFFFF", "automatic stands for no colour: %s" % chosen)
+
+    # The other-colours button opens the "Colors" dialog at the automatic colour; OK takes it.
+    cells = open_color_popup(h, prog, ids, log, frame)
+    other = [c for c in cells if c[0] == "other"][0]
+    before = len(log.lines())
+    rect = other[2]
+    h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+    dialog = h.find(title="Colors", visible=True, timeout=15)
+    h.screenshot("extras-colour-dialog")
+    h.click(dialog, 1)  # IDOK
+    line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("colour ")],
+                      what="the dialog's colour in the log")[0]
+    expect(line.split()[1] == "00000000", "OK returns the colour the dialog opened with: %s" % line)
+    h.wait_gone(dialog, timeout=10)
+
+
+def check_color_button(h, prog, ids, log, frame):
+    place = log.places()["colourbutton"]
+    h.mouse_click((place[0] + place[2]) // 2, (place[1] + place[3]) // 2)
+    h.wait_framework_menu(prog, what="the colour button's pop-up")
+    before = len(log.lines())
+    h.command(frame, ids["ID_EXTRAS_COLORCELLS"])
+    h.wait_for(lambda: "colourcells done" in log.lines()[before:], what="the pop-up's cells")
+    cells = [l.split() for l in log.lines()[before:] if l.startswith("colourcell ")]
+    cell = [c for c in cells if c[1] == "cell" and c[2] not in ("00000000", "00C0C0C0", "00FFFFFF")][5]
+    rect = [int(w) for w in cell[3:]]
+    before = len(log.lines())
+    h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+    line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("colourbutton ")],
+                      what="the colour button's click in the log")[0]
+    expect(line.split()[1] == cell[2], "the button took the cell's colour: %s, cell %s" % (line, cell[2]))
+    h.wait_for(lambda: not h.framework_menus(prog), what="the colour button's pop-up to close")
+    h.xdotool("mousemove", 5, 5)
+
+    def shows():
+        return pixel(h.screenshot("extras-colour-button"), place[0] + 8, (place[1] + place[3]) // 2) \
+            == colorref_hex(cell[2])
+    h.wait_for(shows, what="the colour button showing the chosen colour")
+
+
+def check_color_bar(h, log):
+    cells = [l.split()[1:] for l in log.lines() if l.startswith("barcell ")]
+    expect(len(cells) == 20, "the dialog's colour bar shows the twenty colours: %d" % len(cells))
+    cell = cells[9]
+    rect = [int(w) for w in cell[1:]]
+    before = len(log.lines())
+    h.mouse_click((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+    line = h.wait_for(lambda: [l for l in log.lines()[before:] if l.startswith("colourbar ")],
+                      what="the colour bar's command in the log")[0]
+    expect(line.split()[1] == cell[0], "the bar took the cell's colour: %s, cell %s" % (line, cell[0]))
+    h.screenshot("extras-colour-bar")
 
 
 def main():
@@ -199,6 +308,9 @@ def main():
         check_mask(h, ids, log, frame)
         check_list(h, log)
         check_tabs(h, log)
+        check_color(h, prog, ids, log, frame)
+        check_color_button(h, prog, ids, log, frame)
+        check_color_bar(h, log)
         h.close(frame)
         h.wait_gone(frame, timeout=15)
 

@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 #include "ExtrasIds.h"
+#include "ORXColorMenuButton.h"
 #include "ORXEditListBox.h"
 #include "ORXGlobalData.h"
 #include "ORXMaskEdit.h"
@@ -99,6 +100,8 @@ public:
     CORXHeaderCtrl m_wndHeader;
     CORXTabWnd m_wndTabs;
     CStatic m_wndTabPages[3];
+    CORXColorButton m_wndColor;
+    CORXColorBar m_wndColorBar;
 
     BOOL Create(CWnd* pParent)
     {
@@ -159,6 +162,12 @@ public:
         }
         m_wndTabs.EnableTabSwap(TRUE);
         m_wndTabs.EnableInPlaceEdit(TRUE);
+        if (!m_wndColor.Create(_T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                               CRect(10, 200, 60, 222), this, IDC_EXTRAS_COLORBUTTON))
+            return FALSE;
+        m_wndColor.EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
+        if (!m_wndColorBar.CreateControl(this, CRect(80, 200, 230, 300), IDC_EXTRAS_COLORBAR))
+            return FALSE;
         return TRUE;
     }
     // The tabs in their order, the active one, the pages on show and where each tab is on the screen.
@@ -194,6 +203,16 @@ public:
         LogRect(_T("place list"), &m_wndList);
         LogRect(_T("place spin"), &m_wndSpin);
         LogRect(_T("place header"), &m_wndHeader);
+        LogRect(_T("place colourbutton"), &m_wndColor);
+        for (int i = 0; i < m_wndColorBar.GetCount(); i++)
+        {
+            CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, m_wndColorBar.GetButton(i));
+            if (pCell == NULL || pCell->Rect().IsRectEmpty())
+                continue;
+            CRect rect = pCell->Rect();
+            m_wndColorBar.ClientToScreen(rect);
+            Log("barcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right, rect.bottom);
+        }
         for (int i = 0; i < m_wndList.GetButtonCount(); i++)
         {
             CString strWhat;
@@ -228,6 +247,10 @@ protected:
         const BOOL bHandled = CWnd::OnCommand(wParam, lParam);
         if (LOWORD(wParam) == IDC_EXTRAS_MASKEDIT && HIWORD(wParam) == EN_CHANGE)
             Log("mask %s", (LPCTSTR)m_wndMask.GetValue());
+        if (LOWORD(wParam) == IDC_EXTRAS_COLORBUTTON && HIWORD(wParam) == BN_CLICKED)
+            Log("colourbutton %08X", m_wndColor.GetColor());
+        if (LOWORD(wParam) == IDC_EXTRAS_COLORBAR)
+            Log("colourbar %08X", m_wndColorBar.GetColor());
         return bHandled;
     }
 };
@@ -237,6 +260,7 @@ class CExtrasFrame : public CFrameWnd
 {
 public:
     CORXToolBar m_wndToolBar;
+    CORXColorMenuButton* m_pColorButton = NULL; // owned by the tool bar
     CDemoPanel m_wndPanel;
     BOOL m_bCheck = FALSE;
 
@@ -288,6 +312,22 @@ protected:
             !m_wndToolBar.LoadToolBar(IDR_EXTRAS_TOOLBAR))
             return -1;
         m_wndToolBar.SetWindowText(_T("Standard"));
+        CORXColorMenuButton* pColor = new CORXColorMenuButton(ID_EXTRAS_COLOR, _T("Colour"));
+        // The bold command's image, with the colour strip drawn under it.
+        CORXToolbarButton* pBold = m_wndToolBar.GetButton(m_wndToolBar.CommandToIndex(ID_EXTRAS_BOLD));
+        pColor->m_bUserButton = FALSE;
+        pColor->SetImage(pBold != NULL ? pBold->GetImage() : -1);
+        pColor->m_bImage = TRUE;
+        pColor->m_bText = FALSE;
+        pColor->EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
+        pColor->EnableOtherButton(_T("More Colors..."));
+        if (m_wndToolBar.InsertButton(pColor) < 0)
+        {
+            delete pColor;
+            return -1;
+        }
+        m_pColorButton = pColor;
+        m_wndToolBar.AdjustLayout();
         if (!m_wndPanel.Create(this))
             return -1;
         return 0;
@@ -298,6 +338,8 @@ protected:
         if ((nID >= ID_EXTRAS_NEW && nID <= ID_EXTRAS_LARGE) ||
             (nID >= ID_EXTRAS_MENU_FIRST && nID <= ID_EXTRAS_MENU_CHECK))
             Log("command %u", nID);
+        if (nID == ID_EXTRAS_COLOR)
+            Log("colour %08X", CORXColorMenuButton::GetColorByCmdID(ID_EXTRAS_COLOR));
         return CFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg void OnDemoCommand() {}
@@ -331,6 +373,33 @@ protected:
         pMenu->GetWindowRect(rect);
         Log("menu %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
     }
+    afx_msg void OnColorCells()
+    {
+        CColorPopup* pPopup =
+            m_pColorButton != NULL ? DYNAMIC_DOWNCAST(CColorPopup, m_pColorButton->GetPopupMenu()) : NULL;
+        if (pPopup == NULL)
+            pPopup = m_wndPanel.m_wndColor.GetPopup();
+        if (pPopup == NULL || pPopup->GetSafeHwnd() == NULL)
+        {
+            Log("colourcells none");
+            return;
+        }
+        CORXColorBar& bar = pPopup->GetColorBar();
+        for (int i = 0; i < bar.GetCount(); i++)
+        {
+            CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(i));
+            if (pCell == NULL || pCell->Rect().IsRectEmpty())
+                continue;
+            CRect rect = pCell->Rect();
+            bar.ClientToScreen(rect);
+            LPCTSTR pszKind = pCell->m_bIsAutomatic ? _T("automatic")
+                              : pCell->m_bIsOther   ? _T("other")
+                                                    : _T("cell");
+            Log("colourcell %s %08X %ld %ld %ld %ld", pszKind, pCell->m_Color, rect.left, rect.top,
+                rect.right, rect.bottom);
+        }
+        Log("colourcells done");
+    }
     afx_msg void OnSize(UINT nType, int cx, int cy)
     {
         CFrameWnd::OnSize(nType, cx, cy);
@@ -360,6 +429,8 @@ ON_COMMAND(ID_EXTRAS_LOOK_BASE, OnLookBase)
 ON_COMMAND(ID_EXTRAS_LOOK_XP, OnLookXP)
 ON_COMMAND(ID_EXTRAS_LOOK_THEMED, OnLookThemed)
 ON_COMMAND(ID_EXTRAS_SHOWMENU, OnShowMenu)
+ON_COMMAND(ID_EXTRAS_COLOR, OnDemoCommand)
+ON_COMMAND(ID_EXTRAS_COLORCELLS, OnColorCells)
 END_MESSAGE_MAP()
 
 class CExtrasApp : public CWinApp
@@ -371,7 +442,7 @@ public:
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
         CExtrasFrame* pFrame = new CExtrasFrame;
-        if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 200, 700, 480),
+        if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))
             return FALSE;
         m_pMainWnd = pFrame;
@@ -382,6 +453,8 @@ public:
         pFrame->UpdateWindow();
         pFrame->RecalcLayout();
         pFrame->LogToolBar();
+        Log("colourbutton image=%d shown=%d", pFrame->m_pColorButton->GetImage(),
+            pFrame->m_pColorButton->m_bImage);
         pFrame->m_wndPanel.LogPlaces();
         pFrame->m_wndPanel.LogTabs();
         CORXThemeLibrary themes;

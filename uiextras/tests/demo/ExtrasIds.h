@@ -13,6 +13,9 @@
 #define ID_EXTRAS_CHECK 33005
 #define ID_EXTRAS_ALARM 33006
 #define ID_EXTRAS_LARGE 33007
+#define ID_EXTRAS_COLOR 33008 // the colour menu button at the tool bar's end
+
+#define ID_EXTRAS_COLORCELLS 33112 // logs the cells of the open colour pop-up
 
 #define ID_EXTRAS_LOOK_BASE   33100
 #define ID_EXTRAS_LOOK_XP     33101
@@ -25,12 +28,14 @@
 #define ID_EXTRAS_MENU_GREYED 33202
 #define ID_EXTRAS_MENU_CHECK  33203
 
-#define IDC_EXTRAS_MASKEDIT 1001
-#define IDC_EXTRAS_LIST     1002
-#define IDC_EXTRAS_SPIN     1003
-#define IDC_EXTRAS_BUDDY    1004
-#define IDC_EXTRAS_HEADER   1005
-#define IDC_EXTRAS_TABS     1006
-#define IDC_EXTRAS_TABPAGE  1010 // the first of the three tab pages
+#define IDC_EXTRAS_MASKEDIT    1001
+#define IDC_EXTRAS_LIST        1002
+#define IDC_EXTRAS_SPIN        1003
+#define IDC_EXTRAS_BUDDY       1004
+#define IDC_EXTRAS_HEADER      1005
+#define IDC_EXTRAS_TABS        1006
+#define IDC_EXTRAS_TABPAGE     1010 // the first of the three tab pages
+#define IDC_EXTRAS_COLORBUTTON 1020
+#define IDC_EXTRAS_COLORBAR    1021
 
 #endif // VELMORA_EXTRASIDS_H
