@@ -100,9 +100,6 @@ public:
     HCURSOR m_hcurStretchVert;
     HCURSOR m_hcurHand;
 
-    // The XP-theme switch: controls that can follow the system's visual style do so while it is on.
-    BOOL m_bUseXPTheme = FALSE;
-
     int GetTextHeight(BOOL bHorz = TRUE) const { return bHorz ? m_nTextHeightHorz : m_nTextHeightVert; }
 
     // Operations
