@@ -121,6 +121,8 @@ BOOL CORXToolBar::ProcessCommand(CORXToolbarButton* pButton)
     if (pButton == NULL || pButton->m_nID == 0 || pButton->m_nID == (UINT)-1)
         return FALSE;
     ORXGetCommandUsage().AddCmd(pButton->m_nID);
+    if (CORXMenuSoundLink* pSound = CORXServices::Find<CORXMenuSoundLink>())
+        pSound->PlayMenuSound(CORXMenuSoundLink::soundCommand);
     CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
     if (pOwner != NULL)
         pOwner->PostMessage(WM_COMMAND, pButton->m_nID, 0);
