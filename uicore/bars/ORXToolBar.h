@@ -205,6 +205,8 @@ public:
     const CObList& GetAllButtons() const { return m_Buttons; }
     static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
     int GetHighlightedButtonIndex() const { return m_iHighlighted; }
+    // The hot button, NULL when none is.
+    CORXToolbarButton* GetHighlightedButton() const { return GetButton(m_iHighlighted); }
     // The bar's chevron, NULL when it has none.
     CORXChevron* GetChevron() const { return dynamic_cast<CORXChevron*>(m_pCustomizeBtn); }
     // The first menu button whose menu is dropped down, and its index; NULL (and -1) when none.
