@@ -92,6 +92,9 @@ public:
     virtual BOOL IsSystemMenuDropper() const { return FALSE; }
     // Sets the class-wide opening animation of menus and answers the kind it replaced.
     virtual int SwitchMenuAnimation(int nKind) const = 0;
+    // FALSE for an item of a pop-up menu that opens no sub-menu: in customise mode it is dragged
+    // at once rather than opened.
+    virtual BOOL HasMenu() const { return TRUE; }
 };
 
 class CORXToolBar : public CControlBar

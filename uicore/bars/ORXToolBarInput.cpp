@@ -302,7 +302,8 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     // A menu button whose menu is closed opens it for editing; pressed again it is dragged.
-    if (IsMenuButton(pButton) && !pButton->IsDroppedDown() && !m_bAltCustomizeMode)
+    const CORXMenuDropper* pDropper = dynamic_cast<const CORXMenuDropper*>(pButton);
+    if (pDropper != NULL && pDropper->HasMenu() && !pButton->IsDroppedDown() && !m_bAltCustomizeMode)
     {
         m_iHot = -1;
         SetHighlightedButton(iHit);
