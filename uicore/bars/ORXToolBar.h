@@ -92,6 +92,9 @@ public:
     virtual BOOL IsSystemMenuDropper() const { return FALSE; }
     // Sets the class-wide opening animation of menus and answers the kind it replaced.
     virtual int SwitchMenuAnimation(int nKind) const = 0;
+    // FALSE for an item of a pop-up menu that opens no sub-menu: in customise mode it is dragged
+    // at once rather than opened.
+    virtual BOOL HasMenu() const { return TRUE; }
 };
 
 class CORXToolBar : public CControlBar
@@ -205,6 +208,8 @@ public:
     const CObList& GetAllButtons() const { return m_Buttons; }
     static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
     int GetHighlightedButtonIndex() const { return m_iHighlighted; }
+    // The hot button, NULL when none is.
+    CORXToolbarButton* GetHighlightedButton() const { return GetButton(m_iHighlighted); }
     // The bar's chevron, NULL when it has none.
     CORXChevron* GetChevron() const { return dynamic_cast<CORXChevron*>(m_pCustomizeBtn); }
     // The first menu button whose menu is dropped down, and its index; NULL (and -1) when none.

@@ -226,8 +226,7 @@ void CORXToolBar::OnDragLeave()
 
 DROPEFFECT CORXToolBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
-    // The item bars of menus take no buttons this way: their menus are edited as menus.
-    if (m_bLocked || m_bMenuMode)
+    if (m_bLocked)
         return DROPEFFECT_NONE;
     CORXToolbarButton* pButton = CORXToolbarButton::CreateFromOleData(pDataObject);
     if (pButton == NULL)

@@ -121,6 +121,8 @@ BOOL CORXToolBar::ProcessCommand(CORXToolbarButton* pButton)
     if (pButton == NULL || pButton->m_nID == 0 || pButton->m_nID == (UINT)-1)
         return FALSE;
     ORXGetCommandUsage().AddCmd(pButton->m_nID);
+    if (CORXMenuSoundLink* pSound = CORXServices::Find<CORXMenuSoundLink>())
+        pSound->PlayMenuSound(CORXMenuSoundLink::soundCommand);
     CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
     if (pOwner != NULL)
         pOwner->PostMessage(WM_COMMAND, pButton->m_nID, 0);
@@ -300,7 +302,8 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     // A menu button whose menu is closed opens it for editing; pressed again it is dragged.
-    if (IsMenuButton(pButton) && !pButton->IsDroppedDown() && !m_bAltCustomizeMode)
+    const CORXMenuDropper* pDropper = dynamic_cast<const CORXMenuDropper*>(pButton);
+    if (pDropper != NULL && pDropper->HasMenu() && !pButton->IsDroppedDown() && !m_bAltCustomizeMode)
     {
         m_iHot = -1;
         SetHighlightedButton(iHit);

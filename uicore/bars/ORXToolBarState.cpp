@@ -78,7 +78,7 @@ public:
 
 CString CORXToolBar::GetStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiID) const
 {
-    CString strProfile = ORXBuildRegistryPath(lpszProfileName, strORXToolbarProfile);
+    CString strProfile = CORXWorkspaceBase::BuildRegistryPath(strORXToolbarProfile, lpszProfileName);
     if (nIndex == -1)
         nIndex = GetSafeHwnd() != NULL ? GetDlgCtrlID() : 0;
     CString strKey;
@@ -354,7 +354,7 @@ CString ParametersKey(LPCTSTR lpszProfileName)
 {
     CString strKey;
     strKey.Format(_T("%sORXToolbarParameters"),
-                  (LPCTSTR)ORXBuildRegistryPath(lpszProfileName, strORXToolbarProfile));
+                  (LPCTSTR)CORXWorkspaceBase::BuildRegistryPath(strORXToolbarProfile, lpszProfileName));
     return strKey;
 }
 } // namespace

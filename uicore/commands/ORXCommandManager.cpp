@@ -82,7 +82,7 @@ CString CORXCommandManager::GetStateKey(LPCTSTR lpszProfileName) const
 {
     CString strKey;
     strKey.Format(_T("%sORXCommandManager"),
-                  (LPCTSTR)ORXBuildRegistryPath(lpszProfileName, strORXToolbarProfile));
+                  (LPCTSTR)CORXWorkspaceBase::BuildRegistryPath(strORXToolbarProfile, lpszProfileName));
     return strKey;
 }
 

@@ -2,11 +2,11 @@
 #include "ORXGlobalData.h"
 
 #include "ORXCleanUp.h"
+#include "ORXExtrasHooks.h"
 #include "ORXProc.h"
 
 CORXGlobalData::PFN_NOTIFY CORXGlobalData::s_pfnColorsChanged = NULL;
 CORXGlobalData::PFN_NOTIFY CORXGlobalData::s_pfnFontsChanged = NULL;
-CORXGlobalData::PFN_NOTIFY CORXGlobalData::s_pfnStopSounds = NULL;
 
 CORXGlobalData globalData;
 
@@ -321,8 +321,8 @@ BOOL CORXGlobalData::EraseParentBackground(CWnd* pWnd, CDC* pDC, LPRECT lpRect)
 
 void CORXGlobalData::CleanUp()
 {
-    if (s_pfnStopSounds != NULL)
-        s_pfnStopSounds();
+    CORXServices::ForEach<CORXMenuSoundLink>(
+        [](CORXMenuSoundLink* pSound) { pSound->PlayMenuSound(CORXMenuSoundLink::soundStop); });
     brLight.DeleteObject();
     fontRegular.DeleteObject();
     fontStatus.DeleteObject();

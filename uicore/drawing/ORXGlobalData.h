@@ -122,12 +122,11 @@ public:
     static void ChooseMenuFace(LOGFONT& lf, BOOL bTahomaInstalled);
 
     // Hooks of the parts that depend on the drawing data: the small images drop their bitmap on a
-    // colour change, the tool bars re-lay out after the fonts changed, the menu-sound worker stops
-    // at clean-up. Each is set by its part when that part is linked in.
+    // colour change, the tool bars re-lay out after the fonts changed. Each is set by its part when
+    // that part is linked in.
     typedef void (*PFN_NOTIFY)();
     static PFN_NOTIFY s_pfnColorsChanged;
     static PFN_NOTIFY s_pfnFontsChanged;
-    static PFN_NOTIFY s_pfnStopSounds;
 
     // Implementation
 protected:

@@ -140,6 +140,21 @@ public:
     virtual BOOL CopyToolIcon(UINT uiCmd) { return FALSE; }
 };
 
+// The menu sounds, offered by the menus: a bar that sends a command asks for the command sound
+// without knowing the menus. None is registered when the program has no menus.
+class CORXMenuSoundLink
+{
+public:
+    virtual ~CORXMenuSoundLink() {}
+    enum
+    {
+        soundStop = -1,
+        soundCommand = 1,
+        soundPopup = 2
+    };
+    virtual void PlayMenuSound(int nRequest) = 0;
+};
+
 // The application's list of recently used files, most recent first (an empty path is an unused
 // entry), registered with the services by an application that keeps one.
 class CORXRecentFileList

@@ -79,7 +79,8 @@ CFrameWnd* CORXKeyboardManager::GetFrame(CFrameWnd* pFrame)
 CString CORXKeyboardManager::GetTableKey(LPCTSTR lpszProfileName, int nId)
 {
     CString strKey;
-    strKey.Format(_T("%sORXKeyboard-%d"), (LPCTSTR)ORXBuildRegistryPath(lpszProfileName, kKeyboardKey), nId);
+    strKey.Format(_T("%sORXKeyboard-%d"),
+                  (LPCTSTR)CORXWorkspaceBase::BuildRegistryPath(kKeyboardKey, lpszProfileName), nId);
     return strKey;
 }
 

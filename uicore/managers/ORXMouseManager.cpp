@@ -133,7 +133,7 @@ BOOL CORXMouseManager::LoadState(LPCTSTR lpszProfileName)
 {
     CORXRegistrySP regSP;
     CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
-    if (!reg.Open(ORXBuildRegistryPath(lpszProfileName, kMouseKey)))
+    if (!reg.Open(CORXWorkspaceBase::BuildRegistryPath(kMouseKey, lpszProfileName)))
         return FALSE;
     if (!reg.Read(kMouseValue, *this))
     {
@@ -147,7 +147,7 @@ BOOL CORXMouseManager::SaveState(LPCTSTR lpszProfileName)
 {
     CORXRegistrySP regSP;
     CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
-    if (!reg.CreateKey(ORXBuildRegistryPath(lpszProfileName, kMouseKey)))
+    if (!reg.CreateKey(CORXWorkspaceBase::BuildRegistryPath(kMouseKey, lpszProfileName)))
         return FALSE;
     return reg.Write(kMouseValue, *this);
 }

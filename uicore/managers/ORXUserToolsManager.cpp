@@ -196,7 +196,7 @@ BOOL CORXUserToolsManager::LoadState(LPCTSTR lpszProfileName)
     RemoveAllTools();
     CORXRegistrySP regSP;
     CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
-    if (!reg.Open(ORXBuildRegistryPath(lpszProfileName, kToolsKey)))
+    if (!reg.Open(CORXWorkspaceBase::BuildRegistryPath(kToolsKey, lpszProfileName)))
         return FALSE;
     if (!reg.Read(kToolsValue, m_lstUserTools))
     {
@@ -222,7 +222,7 @@ BOOL CORXUserToolsManager::SaveState(LPCTSTR lpszProfileName)
 {
     CORXRegistrySP regSP;
     CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
-    if (!reg.CreateKey(ORXBuildRegistryPath(lpszProfileName, kToolsKey)))
+    if (!reg.CreateKey(CORXWorkspaceBase::BuildRegistryPath(kToolsKey, lpszProfileName)))
         return FALSE;
     return reg.Write(kToolsValue, m_lstUserTools);
 }

@@ -137,8 +137,8 @@ HMENU CORXContextMenuManager::GetMenuById(UINT uiMenuResId) const
 /////////////////////////////////////////////////////////////////////////////
 // Display
 
-BOOL CORXContextMenuManager::ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd* pWndOwner, BOOL bOwnMessage,
-                                           BOOL bRightAlign)
+BOOL CORXContextMenuManager::ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd* pWndOwner, BOOL ownMessages,
+                                           BOOL rightAlign)
 {
     HMENU hMenu = GetMenuById(uiMenuResId);
     if (hMenu == NULL || !::IsMenu(hMenu))
@@ -155,23 +155,23 @@ BOOL CORXContextMenuManager::ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd*
         return FALSE;
     // The known menu is the manager's for as long as it lives, and its customised items are kept
     // under its handle: the pop-up menu shows it without taking it over.
-    return ShowPopupMenu(hPopup, x, y, pWndOwner, bOwnMessage, FALSE, bRightAlign) != NULL;
+    return ShowPopupMenu(hPopup, x, y, pWndOwner, ownMessages, FALSE, rightAlign) != NULL;
 }
 
 CORXPopupMenu* CORXContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner,
-                                                     BOOL bOwnMessage, BOOL bAutoDestroy, BOOL bRightAlign)
+                                                     BOOL ownMessages, BOOL autoDestroy, BOOL rightAlign)
 {
     if (hmenuPopup == NULL || !::IsMenu(hmenuPopup))
         return NULL;
     // The framework's dialogs and property pages route their menus' commands themselves.
-    if (pWndOwner != NULL && !bOwnMessage &&
+    if (pWndOwner != NULL && !ownMessages &&
         (ORXIsKindOfName(pWndOwner, "CORXDialog") || ORXIsKindOfName(pWndOwner, "CORXPropertyPage")))
         return NULL;
 
     if (g_pTearOffMenuManager != NULL && pWndOwner != NULL && pWndOwner->GetTopLevelFrame() != NULL)
         g_pTearOffMenuManager->SetupTearOffMenus(hmenuPopup);
 
-    BOOL bOwnerGetsCommands = m_bTrackMode || bOwnMessage;
+    BOOL bOwnerGetsCommands = m_bTrackMode || ownMessages;
     CWnd* pWnd = pWndOwner;
     if (!bOwnerGetsCommands && pWnd != NULL)
     {
@@ -180,9 +180,9 @@ CORXPopupMenu* CORXContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, in
     }
 
     CORXPopupMenu* pPopupMenu = new CORXPopupMenu;
-    pPopupMenu->SetAutoDestroy(bAutoDestroy);
+    pPopupMenu->SetAutoDestroy(autoDestroy);
     pPopupMenu->SetReturnCommand(m_bTrackMode);
-    pPopupMenu->SetRightAlign(bRightAlign);
+    pPopupMenu->SetRightAlign(rightAlign);
 
     CORXPopupMenu* pActive = CORXPopupMenu::GetActiveMenu();
     if (pActive != NULL && pActive->GetSafeHwnd() != NULL)
@@ -243,7 +243,7 @@ CString CORXContextMenuManager::GetSectionPath(LPCTSTR lpszProfileName) const
         strPath += kSection;
     }
     else
-        strPath = ORXBuildRegistryPath(NULL, kSection);
+        strPath = CORXWorkspaceBase::BuildRegistryPath(kSection, NULL);
     if (strPath.Right(1) != _T("\\"))
         strPath += _T("\\");
     return strPath;

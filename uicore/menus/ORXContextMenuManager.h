@@ -26,13 +26,13 @@ public:
 
     // Shows the first sub-menu of the menu known under the resource id; TRUE when a pop-up menu was
     // made. x and y both -1 place it 5 pixels right and down from the owner's client origin.
-    BOOL ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd* pWndOwner, BOOL bOwnMessage = FALSE,
-                       BOOL bRightAlign = FALSE);
+    BOOL ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd* pWndOwner, BOOL ownMessages = FALSE,
+                       BOOL rightAlign = FALSE);
     // Shows a pop-up menu for a menu handle; NULL when none was made. The pop-up menu destroys the
-    // handle when it closes exactly when bAutoDestroy is set.
+    // handle when it closes exactly when autoDestroy is set.
     virtual CORXPopupMenu* ShowPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner,
-                                         BOOL bOwnMessage = FALSE, BOOL bAutoDestroy = TRUE,
-                                         BOOL bRightAlign = FALSE);
+                                         BOOL ownMessages = FALSE, BOOL autoDestroy = TRUE,
+                                         BOOL rightAlign = FALSE);
     // Shows the menu in return-command mode and waits until it closes: the chosen command, or 0
     // when the menu closed without one. The menu handle stays the caller's.
     UINT TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner, BOOL bRightAlign = FALSE);

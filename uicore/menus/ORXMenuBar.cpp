@@ -202,12 +202,12 @@ void CORXMenuBar::BuildFromMenu(HMENU hMenu)
     }
 }
 
-void CORXMenuBar::CreateFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForceUpdate)
+void CORXMenuBar::CreateFromMenu(HMENU hMenu, BOOL isDefault, BOOL forceUpdate)
 {
     if (GetFocus() == this && m_pParentWnd != NULL)
         m_pParentWnd->SetFocus();
 
-    if (hMenu == m_hMenu && !IsCustomizeMode() && !bForceUpdate)
+    if (hMenu == m_hMenu && !IsCustomizeMode() && !forceUpdate)
     {
         if (m_bMaximizeMode)
         {
@@ -221,14 +221,14 @@ void CORXMenuBar::CreateFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForceUpdate)
     RemoveChildButtons();
     if (m_hMenu != NULL && GetCount() > 0)
         CORXMenuStore::Store(m_hMenu, this);
-    if (bDefault && m_hDefaultMenu != NULL && m_hDefaultMenu != hMenu && ::IsMenu(m_hDefaultMenu))
+    if (isDefault && m_hDefaultMenu != NULL && m_hDefaultMenu != hMenu && ::IsMenu(m_hDefaultMenu))
     {
         // A new default menu replaces the one the bar took before.
         CORXMenuStore::Remove(m_hDefaultMenu);
         ::DestroyMenu(m_hDefaultMenu);
     }
     m_hMenu = hMenu;
-    if (bDefault)
+    if (isDefault)
         m_hDefaultMenu = hMenu;
 
     if (hMenu == NULL || !CORXMenuStore::Restore(hMenu, this))
@@ -855,7 +855,7 @@ void CORXMenuBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 
 CString CORXMenuBar::GetMenuProfile(LPCTSTR lpszProfileName) const
 {
-    return ORXBuildRegistryPath(lpszProfileName, m_strMenuProfile);
+    return CORXWorkspaceBase::BuildRegistryPath(m_strMenuProfile, lpszProfileName);
 }
 
 BOOL CORXMenuBar::BuildOriginalItems(UINT uiMenuResID)

@@ -64,7 +64,7 @@ public:
 public:
     // Shows the menu's top-level items. The default menu is the frame's own; the bar owns it (and
     // destroys it) from then on. Other menus (a template's shared menu) stay their owners'.
-    virtual void CreateFromMenu(HMENU hMenu, BOOL bDefault = FALSE, BOOL bForceUpdate = FALSE);
+    virtual void CreateFromMenu(HMENU hMenu, BOOL isDefault = FALSE, BOOL forceUpdate = FALSE);
     virtual void SetDefaultMenuResId(UINT uiResId) { m_uiDefMenuResId = uiResId; }
 
     // Operations

@@ -3,6 +3,7 @@
 
 #include <process.h>
 
+#include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 
 BOOL CORXMenuSound::s_bEnabled = TRUE;
@@ -13,6 +14,16 @@ HANDLE CORXMenuSound::s_hLingering = NULL;
 namespace
 {
 IORXMenuSoundPlayer* volatile g_pPlayer = NULL;
+
+// The sounds as the layers below the menus ask for them: the tool bars' commands and the global
+// clean-up's stop.
+class CMenuSoundLink : public CORXMenuSoundLink
+{
+public:
+    CMenuSoundLink() { CORXServices::Register<CORXMenuSoundLink>(this); }
+    ~CMenuSoundLink() { CORXServices::Unregister<CORXMenuSoundLink>(this); }
+    virtual void PlayMenuSound(int nRequest) { CORXMenuSound::PlayMenuSound(nRequest); }
+} s_menuSoundLink;
 
 BOOL Play(LPCSTR pszSound, DWORD dwFlags)
 {
@@ -89,7 +100,9 @@ void CORXMenuSound::StartWorker(int nRequest)
         s_hLingering = NULL;
     }
     // The request is in place before the worker runs: it starts suspended, and a worker that sees
-    // a negative state ends at once.
+    // a negative state ends at once. Not _beginthread: its thread closes its own handle when it
+    // ends (_endthread), so a stop could neither wait on the handle nor know it still names the
+    // worker.
     ::InterlockedExchange(&s_nState, nRequest);
     unsigned uThreadId = 0;
     HANDLE hThread = (HANDLE)_beginthreadex(NULL, 0, &WorkerProc, NULL, CREATE_SUSPENDED, &uThreadId);
@@ -100,7 +113,6 @@ void CORXMenuSound::StartWorker(int nRequest)
     }
     ::SetThreadPriority(hThread, THREAD_PRIORITY_BELOW_NORMAL);
     s_hThread = hThread;
-    CORXGlobalData::s_pfnStopSounds = &CORXMenuSound::StopSounds;
     ::ResumeThread(hThread);
 }
 

@@ -52,7 +52,6 @@ protected:
     static unsigned __stdcall WorkerProc(void*);
     static void StartWorker(int nRequest);
     static void StopWorker();
-    static void StopSounds() { PlayMenuSound(StateStop); }
     friend class CORXMenuSoundLock;
 
     static BOOL s_bEnabled;

@@ -237,7 +237,7 @@ CORXPopupMenu::~CORXPopupMenu()
 /////////////////////////////////////////////////////////////////////////////
 // Creation
 
-BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked, BOOL bOwnMessage)
+BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked, BOOL ownerIsParent)
 {
     CORXMenuSound::PlayMenuSound(2);
 
@@ -288,7 +288,7 @@ BOOL CORXPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLo
         m_bTrackMode = pParentMenu->m_bTrackMode;
         m_nMaxWidth = pParentMenu->m_nMaxWidth;
     }
-    if (bOwnMessage)
+    if (ownerIsParent)
         m_pMessageWnd = pWndParent;
     else if (pParentMenu != NULL)
         m_pMessageWnd = pParentMenu->m_pMessageWnd;

@@ -143,7 +143,7 @@ public:
     // FALSE leaves the object to the caller, which deletes it (the menu handle goes with it when
     // the menu owns it).
     virtual BOOL Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bLocked = FALSE,
-                        BOOL bOwnMessage = FALSE);
+                        BOOL ownerIsParent = FALSE);
 
     static BOOL OnShowPopup(CFrameWnd* pFrame, CORXPopupMenu* pMenu);
     void ShowAllItems();

@@ -171,7 +171,7 @@ void CORXPopupMenuBar::OnNcPaint() {}
 /////////////////////////////////////////////////////////////////////////////
 // Import and export
 
-BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
+BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
 {
     // The items go: nothing may still wait to open or close one of them (showing all items
     // imports again while the show-all item's timer may have been started).
@@ -203,7 +203,7 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
         return FALSE;
 
     // Rarely used commands stay out of the menu until the user asks for all items.
-    BOOL bHideRarelyUsed = !m_bTrackMode && !bShowAllCommands && !CORXMenuBar::IsShowAllCommands() &&
+    BOOL bHideRarelyUsed = !m_bTrackMode && !showAll && !CORXMenuBar::IsShowAllCommands() &&
                            m_bRecentlyUsedMenus && ORXGetCommandUsage().HasEnoughStatistics();
 
     int nCount = ::GetMenuItemCount(hMenu);

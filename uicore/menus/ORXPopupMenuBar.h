@@ -55,7 +55,7 @@ public:
 
     // Operations
 public:
-    BOOL ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands = FALSE);
+    BOOL ImportFromMenu(HMENU hMenu, BOOL showAll = FALSE);
     HMENU ExportToMenu() const;
     void InvokeMenuCommand(UINT uiCmdId, const CORXToolbarButton* pMenuItem);
     void SetInCommand(BOOL bInCommand = TRUE);

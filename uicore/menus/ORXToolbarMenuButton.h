@@ -57,6 +57,7 @@ public:
     // How a bar moves an open menu along
 public:
     virtual CWnd* GetDroppedMenuWnd() const;
+    virtual BOOL HasMenu() const { return !m_bMenuMode || !m_listCommands.IsEmpty() || m_nID == (UINT)-1; }
     virtual int SwitchMenuAnimation(int nKind) const;
 
     // Attributes

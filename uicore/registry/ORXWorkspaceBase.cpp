@@ -69,10 +69,10 @@ CString CORXWorkspaceBase::GetRegistrySectionPath(LPCTSTR lpszSectionAdd) const
     return strPath;
 }
 
-CString ORXBuildRegistryPath(LPCTSTR lpszProfileName, LPCTSTR lpszSection)
+CString CORXWorkspaceBase::BuildRegistryPath(LPCTSTR lpszSection, LPCTSTR lpszPath)
 {
-    if (lpszProfileName != NULL && *lpszProfileName != 0)
-        return lpszProfileName;
+    if (lpszPath != NULL && *lpszPath != 0)
+        return lpszPath;
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
     if (pWorkspace != NULL)
         return pWorkspace->GetRegistrySectionPath(lpszSection);

@@ -25,6 +25,10 @@ public:
     // section is a non-empty text.
     CString GetRegistrySectionPath(LPCTSTR lpszSectionAdd = _T("")) const;
 
+    // The registry path a saver of the section uses: the explicit path itself when it is one, else
+    // the workspace's key with the section.
+    static CString BuildRegistryPath(LPCTSTR lpszSection, LPCTSTR lpszPath);
+
     BOOL IsSavingEnabled() const { return m_bSaveState; }
     void EnableSaving(BOOL bEnable) { m_bSaveState = bEnable; }
 
@@ -77,10 +81,6 @@ protected:
     static CORXWorkspaceBase* s_pInstance;
     static PFN_RELEASEMANAGER s_pfnRelease[mgrCount];
 };
-
-// The registry path of a section for a profile: the profile itself when it is a path, else the
-// workspace's key with the section.
-CString ORXBuildRegistryPath(LPCTSTR lpszProfileName, LPCTSTR lpszSection);
 
 // TRUE when state saved by the given framework version (or a newer one) is being read, and when
 // the saved version is unknown.

@@ -1,11 +1,17 @@
 // The menu-sound worker: started by the first request, fed through the request word, stopped and
-// waited for, and never started while sounds are off.
+// waited for, and never started while sounds are off; a tool bar's command asks for its sound.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "DemoIds.h"
+#include "ORXExtrasHooks.h"
 #include "ORXMenuSound.h"
+#include "ORXToolBar.h"
+#include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
@@ -234,4 +240,31 @@ TEST_F(MenuSoundTest, WithSoundsOffNoThreadIsStartedButAStopStillEndsARunningWor
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hWorker, 0));
     EXPECT_EQ(CORXMenuSound::StateNoThread, CORXMenuSound::GetState());
     ::CloseHandle(hWorker);
+}
+
+TEST_F(MenuSoundTest, ACommandSentFromAToolBarAsksForTheCommandSoundAndNothingElseDoes)
+{
+    ASSERT_NE((CORXMenuSoundLink*)NULL, CORXServices::Find<CORXMenuSoundLink>())
+        << "the menus offer their sounds";
+    CRecordingFrame* pFrame = new CRecordingFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Sound test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 200)));
+    CORXToolBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.SetOwner(pFrame);
+    ASSERT_EQ(0, bar.InsertButton(new CORXToolbarButton(ID_DEMO_NEW, -1, _T("&New"))));
+    ASSERT_EQ(1, bar.InsertSeparator());
+
+    EXPECT_FALSE(bar.ProcessCommand(bar.GetButton(1)));
+    EXPECT_EQ((HANDLE)NULL, CORXMenuSound::GetThreadHandle())
+        << "a separator sends nothing and sounds nothing";
+
+    EXPECT_TRUE(bar.ProcessCommand(bar.GetButton(0)));
+    ASSERT_TRUE(m_player.WaitForSounds(1));
+    EXPECT_EQ(std::vector<std::string>{"MenuCommand"}, m_player.Names());
+    PumpPending();
+    EXPECT_EQ(1, (int)std::count(pFrame->m_commands.begin(), pFrame->m_commands.end(), (UINT)ID_DEMO_NEW));
+
+    bar.DestroyWindow();
+    pFrame->DestroyWindow();
+    PumpPending();
 }

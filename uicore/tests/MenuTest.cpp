@@ -3,6 +3,8 @@
 // the rarely used items that recently-used menus hide.
 #include <gtest/gtest.h>
 
+#include <afxole.h>
+
 #include <utility>
 #include <vector>
 
@@ -815,6 +817,26 @@ TEST_F(PopupMenuTest, CustomiseModeDropsBetweenItemsAndHandsTheItemsUpOnClosing)
     EXPECT_EQ(rectClient.Width(), rectDrag.Width());
     EXPECT_EQ(2, pItems->FindDropIndex(CPoint(10, rectSecond.bottom - 2), rectDrag));
     EXPECT_EQ(nCount, pItems->FindDropIndex(CPoint(10, rectClient.bottom + 40), rectDrag));
+
+    // A button dragged over the items is taken as a move and lands in the gap; only the item with
+    // a sub-menu opens when pressed, the others are dragged at once.
+    CORXToolbarButton dragged(ID_DEMO_ALARM, -1, _T("Alarm"));
+    COleDataSource source;
+    ASSERT_TRUE(dragged.PrepareDrag(source));
+    COleDataObject data;
+    data.Attach(source.GetIDataObject(), FALSE);
+    CPoint ptGap(10, rectSecond.top + 2);
+    EXPECT_EQ((DROPEFFECT)DROPEFFECT_MOVE, pItems->OnDragEnter(&data, MK_LBUTTON, ptGap));
+    EXPECT_TRUE(pItems->OnDrop(&data, DROPEFFECT_MOVE, ptGap));
+    ASSERT_EQ(nCount + 1, pItems->GetCount());
+    EXPECT_EQ((UINT)ID_DEMO_ALARM, pItems->GetItemID(1));
+    CORXToolbarMenuButton* pDroppedItem = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pItems->GetButton(1));
+    ASSERT_TRUE(pDroppedItem != NULL);
+    EXPECT_FALSE(pDroppedItem->HasMenu());
+    int iMore = pItems->CommandToIndex((UINT)-1);
+    ASSERT_GE(iMore, 0);
+    EXPECT_TRUE(DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pItems->GetButton(iMore))->HasMenu());
+    ASSERT_TRUE(pItems->RemoveButton(1));
 
     // An item removed in the menu is gone from the button's own items once the menu closes.
     UINT uiRemoved = pItems->GetItemID(0);
