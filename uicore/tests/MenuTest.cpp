@@ -339,7 +339,9 @@ TEST_F(PopupMenuTest, EscapeClosesOnlyTheInnermostMenu)
     EXPECT_EQ((UINT)ID_DEMO_MENU_INNER1, HighlightedId(pSub));
     EXPECT_EQ(CORXPopupMenu::DROP_DIRECTION_RIGHT, pSub->GetDropDirection());
 
+    // A closing menu may post its last steps: the state is read once they have run.
     Key(pSub, VK_ESCAPE);
+    PumpPending();
     menus = OpenMenus();
     ASSERT_EQ(1u, menus.size());
     EXPECT_EQ(pMenu, menus[0]);
@@ -347,9 +349,11 @@ TEST_F(PopupMenuTest, EscapeClosesOnlyTheInnermostMenu)
 
     // Left closes a sub-menu too; a command chosen in a sub-menu reaches the frame.
     Key(pMenu, VK_RIGHT);
+    PumpPending();
     ASSERT_EQ(2u, OpenMenus().size());
     pSub = CORXPopupMenu::GetActiveMenu();
     Key(pSub, VK_LEFT);
+    PumpPending();
     ASSERT_EQ(1u, OpenMenus().size());
     Key(pMenu, VK_RIGHT);
     pSub = CORXPopupMenu::GetActiveMenu();
@@ -369,6 +373,7 @@ TEST_F(PopupMenuTest, AChainClosesOnceWhicheverMenuGoesFirst)
     Key(pMenu, VK_DOWN);
     Key(pMenu, VK_DOWN);
     Key(pMenu, VK_RIGHT);
+    PumpPending();
     ASSERT_EQ(2u, OpenMenus().size());
     pMenu->SendMessage(WM_CLOSE);
     PumpPending();
