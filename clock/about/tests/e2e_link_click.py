@@ -5,7 +5,6 @@ of opening the page again. Its pointer is the program's own hand while the mouse
 import os
 import pathlib
 import sys
-import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "app", "tests"))
@@ -33,27 +32,27 @@ def opened(log):
 def click_then_elsewhere(h, prog, wnd, log):
     h.command(wnd, ids["ID_ABOUT_VELMORA"])
     about = about_box(h, prog)
-    time.sleep(0.5)
+    h.idle(about)
     # Into the link, a click, and straight on to OK: the first click opens the page once, the
     # second closes the box.
     h.click_in(about, ids["IDC_ABOUT_WEB"], dx=4, dy=4)
     h.wait_for(lambda: opened(log) == ["http://www.quendralabs.com"], timeout=15, what="the link to open")
     h.click_in(about, IDOK)
     h.wait_gone(about, timeout=15)
-    time.sleep(1)
+    h.idle(wnd)
     expect(opened(log) == ["http://www.quendralabs.com"], "the page opened once: %r" % opened(log))
 
     # Again, with the pointer left resting on the link after the click: then a click on the
     # box's face and one on OK.
     h.command(wnd, ids["ID_ABOUT_VELMORA"])
     about = about_box(h, prog)
-    time.sleep(0.5)
+    h.idle(about)
     h.click_in(about, ids["IDC_ABOUT_WEB"], dx=4, dy=4)
     h.wait_for(lambda: len(opened(log)) == 2, timeout=15, what="the link to open again")
-    time.sleep(0.5)
+    h.idle(about)
     ok = h.rect(about, IDOK)
     h.mouse_click(ok["left"] - 30, ok["top"] + 3)
-    time.sleep(0.5)
+    h.idle(about)
     expect(len(opened(log)) == 2, "a click beside the link opens nothing: %r" % opened(log))
     h.click_in(about, IDOK)
     h.wait_gone(about, timeout=15)
@@ -61,7 +60,7 @@ def click_then_elsewhere(h, prog, wnd, log):
     # The clock's context menu opens on a right click.
     r = h.rect(wnd)
     h.xdotool("mousemove", r["left"] + 10, r["top"] + 10)
-    time.sleep(0.3)
+    h.idle(wnd)
     h.xdotool("click", 3)
     h.wait_popup_menu(prog, what="the clock's context menu")
     h.key("Escape")

@@ -32,7 +32,7 @@ def click(h, hwnd, ctl_id=None, button=1):
     comes when the pointer already rests there."""
     r = h.rect(hwnd, ctl_id)
     h.xdotool("mousemove", (r["left"] + r["right"]) // 2, (r["top"] + r["bottom"]) // 2)
-    time.sleep(0.1)
+    h.idle(hwnd)
     h.xdotool("click", button)
 
 
@@ -61,7 +61,7 @@ def open_calendar(h, prog, wnd):
     """A double click on the clock opens the calendar."""
     r = h.rect(wnd)
     h.xdotool("mousemove", r["left"] + 10, r["top"] + 10)
-    time.sleep(0.1)
+    h.idle(wnd)
     h.xdotool("click", "--repeat", 2, 1)
     return titled(h, prog, "Calendar")
 
@@ -165,7 +165,7 @@ def alarms_and_sheets(h):
     # The first right click on the clock after the sheet opens its menu.
     c = h.rect(wnd)
     h.xdotool("mousemove", c["left"] + 10, c["top"] + 10)
-    time.sleep(0.1)
+    h.idle(wnd)
     h.xdotool("click", 3)
     menu = h.wait_popup_menu(prog, timeout=10, what="the clock's menu at the first click after the sheet")
     h.post(menu["hwnd"], 0x0100, 0x1B, 1)

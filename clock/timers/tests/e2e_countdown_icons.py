@@ -7,7 +7,6 @@ import os
 import re
 import struct
 import sys
-import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "app", "tests"))
@@ -43,7 +42,7 @@ def right_click_command(h, prog, wnd, dx, dy, cmd):
     r = h.rect(wnd)
     h.xdotool("mousemove", r["left"] + dx + 20, r["top"] + dy + 20)
     h.xdotool("mousemove", r["left"] + dx, r["top"] + dy)
-    time.sleep(0.3)
+    h.idle(wnd)
     h.xdotool("click", 3)
     menu = h.wait_popup_menu(prog, what="the context menu")
     h.choose_menu_command(prog, menu, wnd, cmd)
@@ -52,7 +51,7 @@ def right_click_command(h, prog, wnd, dx, dy, cmd):
 def expect_pictures(h, parent, names, shot):
     kids = {k["id"]: k for k in h.children(parent)}
     h.wait_for(lambda: all(n in ids and ids[n] in kids for n in names), timeout=10, what="the buttons %r" % names)
-    time.sleep(0.3)
+    h.idle(parent)
     h.screenshot(shot)
     for name in names:
         expect(h.send(kids[ids[name]]["hwnd"], BM_GETIMAGE, IMAGE_ICON, 0) != 0, "%s shows its picture" % name)
