@@ -729,19 +729,7 @@ BOOL CORXColorBar::OpenColorDialog(const COLORREF colorDefault, COLORREF& colorR
         pPopup != NULL ? DYNAMIC_DOWNCAST(CORXColorMenuButton, pPopup->GetParentButton()) : NULL;
     if (pMenuButton != NULL)
         return pMenuButton->OpenColorDialog(colorDefault, colorRes);
-    if (m_bStdColorDlg)
-    {
-        CColorDialog dlg(colorDefault, CC_FULLOPEN | CC_ANYCOLOR);
-        if (dlg.DoModal() != IDOK)
-            return FALSE;
-        colorRes = dlg.GetColor();
-        return TRUE;
-    }
-    CORXColorDialog dlg(colorDefault);
-    if (dlg.DoModal() != IDOK)
-        return FALSE;
-    colorRes = dlg.GetColor();
-    return TRUE;
+    return ORXRunColorDialog(m_bStdColorDlg, colorDefault, colorRes);
 }
 
 BOOL CORXColorBar::OnKey(UINT nChar)

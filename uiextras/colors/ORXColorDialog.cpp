@@ -510,3 +510,20 @@ void CORXColorDialog::OnSysColorChange()
     RebuildPalette();
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
+
+BOOL ORXRunColorDialog(BOOL bStandard, COLORREF colorDefault, COLORREF& colorRes)
+{
+    if (bStandard)
+    {
+        CColorDialog dlg(colorDefault, CC_FULLOPEN | CC_ANYCOLOR);
+        if (dlg.DoModal() != IDOK)
+            return FALSE;
+        colorRes = dlg.GetColor();
+        return TRUE;
+    }
+    CORXColorDialog dlg(colorDefault);
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    colorRes = dlg.GetColor();
+    return TRUE;
+}

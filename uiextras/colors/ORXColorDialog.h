@@ -148,4 +148,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// The other-colours dialog of the colour bar and buttons: the system's (bStandard) or this one;
+// TRUE with the chosen colour in colorRes on OK.
+BOOL ORXRunColorDialog(BOOL bStandard, COLORREF colorDefault, COLORREF& colorRes);
+
 #endif // VELMORA_ORXCOLORDIALOG_H

@@ -40,23 +40,6 @@ CFrameWnd* FrameOf(CWnd* pWnd)
         return g_pORXInPlaceFrame;
     return pWnd != NULL ? pWnd->GetTopLevelFrame() : NULL;
 }
-
-BOOL RunColorDialog(BOOL bStandard, COLORREF colorDefault, COLORREF& colorRes)
-{
-    if (bStandard)
-    {
-        CColorDialog dlg(colorDefault, CC_FULLOPEN | CC_ANYCOLOR);
-        if (dlg.DoModal() != IDOK)
-            return FALSE;
-        colorRes = dlg.GetColor();
-        return TRUE;
-    }
-    CORXColorDialog dlg(colorDefault);
-    if (dlg.DoModal() != IDOK)
-        return FALSE;
-    colorRes = dlg.GetColor();
-    return TRUE;
-}
 } // namespace
 
 namespace
@@ -269,7 +252,7 @@ void CORXColorMenuButton::SetColor(COLORREF clr, BOOL bNotify)
 
 BOOL CORXColorMenuButton::OpenColorDialog(const COLORREF colorDefault, COLORREF& colorRes)
 {
-    return RunColorDialog(m_bStdColorDlg, colorDefault, colorRes);
+    return ORXRunColorDialog(m_bStdColorDlg, colorDefault, colorRes);
 }
 
 CORXPopupMenu* CORXColorMenuButton::CreatePopupMenu()
