@@ -77,8 +77,41 @@ void PumpFor(DWORD dwMs)
     PumpPending();
 }
 
+namespace
+{
+// Test programs run side by side on one display. On the shared desktop a window one program shows
+// takes the activation (and with it open menus, focus and capture) from the others, so each program
+// works on a desktop of its own: its activation and its windows' order are then its own. The
+// desktop is made a virtual one of the display's size (the key Wine's desktop process reads when it
+// starts for a new desktop); the key is removed once the desktop window exists.
+void UseDesktopOfOwn()
+{
+    static bool s_bDone = false;
+    if (s_bDone)
+        return;
+    s_bDone = true;
+    char szName[64];
+    snprintf(szName, sizeof(szName), "velmora-test-%lu", ::GetCurrentProcessId());
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    char szSize[32];
+    snprintf(szSize, sizeof(szSize), "%dx%d", cx > 0 ? cx : 1280, cy > 0 ? cy : 1024);
+    HKEY hKey = NULL;
+    const char* pszKey = "Software\\Wine\\Explorer\\Desktops";
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, pszKey, 0, NULL, 0, KEY_SET_VALUE, NULL, &hKey, NULL) !=
+        ERROR_SUCCESS)
+        return;
+    ::RegSetValueExA(hKey, szName, 0, REG_SZ, (const BYTE*)szSize, (DWORD)strlen(szSize) + 1);
+    HDESK hDesk = ::CreateDesktopA(szName, NULL, NULL, 0, GENERIC_ALL, NULL);
+    if (hDesk != NULL && ::SetThreadDesktop(hDesk))
+        ::GetDesktopWindow();
+    ::RegDeleteValueA(hKey, szName);
+    ::RegCloseKey(hKey);
+}
+} // namespace
+
 void InitTestWindowing()
 {
+    UseDesktopOfOwn();
     AfxWinInit(::GetModuleHandle(NULL), NULL, (LPTSTR) "", SW_SHOWNORMAL);
     ::InitCommonControls();
 }
@@ -164,6 +197,7 @@ BOOL CTestFolder::Exists(LPCTSTR pszName) const
 
 CTestWinApp::CTestWinApp(LPCTSTR pszAppName, LPCTSTR pszKey) : CWinApp(pszAppName), m_strApp(pszAppName)
 {
+    UseDesktopOfOwn();
     m_strKey.Format(_T("%s\\%lu"), pszKey, ::GetCurrentProcessId());
 }
 

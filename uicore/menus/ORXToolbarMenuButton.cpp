@@ -274,9 +274,18 @@ BOOL CORXToolbarMenuButton::OnClick(CWnd* pWnd, BOOL bDelay)
     BOOL bHasCommand = m_nID != 0 && m_nID != (UINT)-1;
     if (m_bDrawDownArrow && !m_bMenuMode && !bDelay && bHasCommand && pWnd != NULL)
     {
+        // A click is judged where it happened: the pointer may have moved on since.
         CPoint ptCursor;
-        ::GetCursorPos(&ptCursor);
-        pWnd->ScreenToClient(&ptCursor);
+        const MSG* pMsg = CWnd::GetCurrentMessage();
+        if (pMsg != NULL && pMsg->hwnd == pWnd->GetSafeHwnd() &&
+            (pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_LBUTTONUP ||
+             pMsg->message == WM_LBUTTONDBLCLK))
+            ptCursor = CPoint((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
+        else
+        {
+            ::GetCursorPos(&ptCursor);
+            pWnd->ScreenToClient(&ptCursor);
+        }
         CRect rectArrow = m_rect;
         CSize sizeExtra =
             m_bExtraSize ? CORXVisualManager::GetInstance()->GetButtonExtraBorder() : CSize(0, 0);

@@ -167,6 +167,7 @@ class CMenuOwnerFrame : public CRecordingFrame
 public:
     afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateChecked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
+    afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
     afx_msg void OnHandled() {}
     DECLARE_MESSAGE_MAP()
 };
@@ -174,6 +175,7 @@ public:
 BEGIN_MESSAGE_MAP(CMenuOwnerFrame, CRecordingFrame)
 ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_GREYED, OnUpdateGreyed)
 ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_CHECK, OnUpdateChecked)
+ON_UPDATE_COMMAND_UI(ID_DEMO_OPEN, OnUpdateEnabled)
 ON_COMMAND(ID_DEMO_MENU_LAST, OnHandled)
 END_MESSAGE_MAP()
 
@@ -874,19 +876,25 @@ TEST_F(PopupMenuTest, SplitButtonOpensOnlyFromItsArrow)
     EXPECT_FALSE(pPlain->OnClick(&bar, FALSE));
     EXPECT_TRUE(pSplit->IsDrawDownArrow());
 
+    // A click left of the arrow is the command's; on the arrow it opens the menu, and a second
+    // click there closes it.
     CRect rect = pSplit->Rect();
-    bar.ClientToScreen(rect);
-    ::SetCursorPos(rect.left + 2, rect.CenterPoint().y);
-    EXPECT_FALSE(pSplit->OnClick(&bar, FALSE));
+    auto click = [&](int x) {
+        LPARAM lParam = MAKELPARAM(x, rect.CenterPoint().y);
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+        bar.SendMessage(WM_LBUTTONUP, 0, lParam);
+        PumpPending();
+    };
+    click(rect.left + 2);
     EXPECT_FALSE(pSplit->IsDroppedDown());
-    ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
-    EXPECT_TRUE(pSplit->OnClick(&bar, FALSE));
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_OPEN}, m_pFrame->m_commands);
+    click(rect.right - 3);
     EXPECT_TRUE(pSplit->IsDroppedDown());
+    ASSERT_TRUE(pSplit->GetPopupMenu() != NULL);
     EXPECT_EQ(CORXPopupMenu::DROP_DIRECTION_BOTTOM, pSplit->GetPopupMenu()->GetDropDirection());
-    // A second click closes it.
-    EXPECT_TRUE(pSplit->OnClick(&bar, FALSE));
-    PumpPending();
+    click(rect.right - 3);
     EXPECT_FALSE(pSplit->IsDroppedDown());
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_OPEN}, m_pFrame->m_commands);
     bar.DestroyWindow();
 }
 
