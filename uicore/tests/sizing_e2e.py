@@ -23,7 +23,9 @@ class Log(DemoLog):
     def bars(self):
         """The last layout of the bars: {id: record} with the screen rectangle and states."""
         lines = self.lines()
-        starts = [i for i, l in enumerate(lines) if l == "sizinglayout"]
+        # A layout is whole once its caption button's line is there.
+        starts = [i for i, l in enumerate(lines) if l == "sizinglayout" and
+                  any(m.startswith("captionbutton ") for m in lines[i + 1:i + 7])]
         expect(starts, "the program wrote no layout of its sizing bars")
         result = {}
         for line in lines[starts[-1] + 1:]:

@@ -571,7 +571,10 @@ TEST(CommonDialog, ModalRunEndsWithCancelWhenTheDialogIsCancelled)
 {
     // Another thread waits for the colour dialog of this thread and cancels it.
     DWORD self = ::GetCurrentThreadId();
-    std::thread closer([self] {
+    HDESK hDesk = ::GetThreadDesktop(self);
+    std::thread closer([self, hDesk] {
+        // Windows are looked for on the desktop they are on, which a test program may choose.
+        ::SetThreadDesktop(hDesk);
         for (int i = 0; i < 200; ++i)
         {
             ::Sleep(50);

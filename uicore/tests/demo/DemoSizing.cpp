@@ -170,8 +170,8 @@ void CDemoSizing::LogLayout()
     if (strAll == m_strLast)
         return;
     m_strLast = strAll;
-    m_pfnLog(_T("sizinglayout"));
-    m_pfnLog(_T("%s"), (LPCTSTR)strAll);
+    // One write, so that a reader never finds the heading without its lines.
+    m_pfnLog(_T("sizinglayout\n%s"), (LPCTSTR)strAll);
 }
 
 void CALLBACK CDemoSizing::CheckLayout(HWND, UINT, UINT_PTR, DWORD)
