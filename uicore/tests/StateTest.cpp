@@ -363,6 +363,29 @@ TEST_F(StateTest, KeyNamesJoinIndexAndResourceIdAndProfileSectionsAreRelative)
     GetValue(_T("Velmora\\ORXToolBar-7"), _T("Buttons"), REG_BINARY);
 }
 
+TEST_F(StateTest, BarsParametersAndCommandsSavedWithoutAPathKeepTheirSectionBesideTheWorkspace)
+{
+    ORXGetCommandUsage().AddCmd(ID_DEMO_BOLD);
+    ASSERT_TRUE(m_bar.SaveState(NULL));
+    ASSERT_TRUE(CORXToolBar::SaveParameters(NULL));
+    ASSERT_TRUE(CORXCommandManager::GetCmdMgr()->SaveState(NULL));
+    GetValue(_T("ORXToolBars\\ORXToolBar-59392"), _T("Buttons"), REG_BINARY);
+    EXPECT_EQ(Hex(Dwords({1}) + Bytes{1, 0} + Dwords({ID_DEMO_BOLD, 1})),
+              Hex(GetValue(_T("ORXToolBars\\ORXToolbarParameters"), _T("CommandsUsage"), REG_BINARY)));
+    GetValue(_T("ORXToolBars\\ORXCommandManager"), _T("CommandsWithoutImages"), REG_BINARY);
+    DWORD dwType = 0;
+    Bytes data;
+    EXPECT_FALSE(
+        App().ReadProfileValue(_T("Velmora\\ORXToolBars\\ORXToolBar-59392"), _T("Buttons"), dwType, data));
+    EXPECT_FALSE(App().ReadProfileValue(kParamsKey, _T("CommandsUsage"), dwType, data));
+
+    // Read back from the same place.
+    ORXGetCommandUsage().Reset();
+    ASSERT_TRUE(CORXToolBar::LoadParameters(NULL));
+    EXPECT_EQ(1u, ORXGetCommandUsage().GetCount(ID_DEMO_BOLD));
+    ASSERT_TRUE(m_bar.LoadState(NULL));
+}
+
 TEST_F(StateTest, UsesCountedInMenusAndTheChevronAreSavedAndLoaded)
 {
     CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
