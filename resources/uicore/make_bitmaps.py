@@ -70,11 +70,11 @@ def glyphs():
     down, up, left, right = triangle('down'), triangle('up'), triangle('left'), triangle('right')
     ldown, lup, lleft, lright = (triangle(d, False) for d in ('down', 'up', 'left', 'right'))
     return [
-        (down, BLACK), (down, GREY), (left, BLACK), (left, GREY), (CHECK, BLACK), (CHECK, GREY),
-        (RADIO, BLACK), (RADIO, GREY), (MINIMIZE, BLACK), (MINIMIZE, GREY), (RESTORE, BLACK),
+        (down, BLACK), (down, GREY), (left, BLACK), (left, GREY), (ldown, BLACK), (ldown, GREY),
+        (CHECK, BLACK), (CHECK, GREY), (MINIMIZE, BLACK), (MINIMIZE, GREY), (RESTORE, BLACK),
         (RESTORE, GREY), (CLOSE, BLACK), (CLOSE, GREY), (MAXIMIZE, BLACK), (MAXIMIZE, GREY),
         (up, BLACK), (up, GREY), (SHOW_ALL, BLACK), (right, BLACK), (CLOSE_SMALL, BLACK), (MORE, BLACK),
-        (ldown, BLACK), (ldown, GREY), (lup, BLACK), (lup, GREY), (lright, BLACK), (lright, GREY),
+        (RADIO, BLACK), (RADIO, GREY), (lup, BLACK), (lup, GREY), (lright, BLACK), (lright, GREY),
         (down, (0, 0, 128)), (MINIMIZE, (0, 0, 128)), (RESTORE, (0, 0, 128)), (CLOSE, (0, 0, 128)),
         (FIRST, BLACK), (LAST, BLACK), (lleft, BLACK), (PIN_HORZ, BLACK), (PIN_VERT, BLACK),
         (PAGE_LEFT, BLACK), (PAGE_RIGHT, BLACK), (lleft, GREY),

@@ -13,7 +13,6 @@
 #include "ORXToolBar.h"
 #include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
-#include "ORXWorkspaceBase.h"
 
 IMPLEMENT_SERIAL(CORXSizingControlBar, CControlBar, VERSIONABLE_SCHEMA | 1)
 
@@ -454,17 +453,21 @@ CSize CORXSizingControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 
 // State
 
-void CORXSizingControlBar::SaveState(LPCTSTR lpszProfileName)
+CString CORXSizingControlBar::GetStateSection(LPCTSTR lpszProfileName) const
 {
+    // The profile functions take a section below the application's profile key: a bar saved on its
+    // own gets the key of its section there (with its trailing backslash), beside the workspace's.
     CString strProfile = lpszProfileName;
     if (strProfile.IsEmpty())
-    {
-        CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
-        strProfile = pWorkspace != NULL ? CString(pWorkspace->GetRegistryBase()) + _T("\\") + s_strRegSection
-                                        : s_strRegSection;
-    }
+        strProfile = s_strRegSection + _T("\\");
     CString strSection;
     strSection.Format(_T("%s-SCBar-%d"), (LPCTSTR)strProfile, GetDlgCtrlID());
+    return strSection;
+}
+
+void CORXSizingControlBar::SaveState(LPCTSTR lpszProfileName)
+{
+    CString strSection = GetStateSection(lpszProfileName);
     CWinApp* pApp = AfxGetApp();
 
     UINT nDockID = GetDockBarID();
@@ -492,15 +495,7 @@ void CORXSizingControlBar::SaveState(LPCTSTR lpszProfileName)
 
 void CORXSizingControlBar::LoadState(LPCTSTR lpszProfileName)
 {
-    CString strProfile = lpszProfileName;
-    if (strProfile.IsEmpty())
-    {
-        CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
-        strProfile = pWorkspace != NULL ? CString(pWorkspace->GetRegistryBase()) + _T("\\") + s_strRegSection
-                                        : s_strRegSection;
-    }
-    CString strSection;
-    strSection.Format(_T("%s-SCBar-%d"), (LPCTSTR)strProfile, GetDlgCtrlID());
+    CString strSection = GetStateSection(lpszProfileName);
     CWinApp* pApp = AfxGetApp();
 
     // A stored size may come from another screen or from before the limits changed: it is held

@@ -82,6 +82,8 @@ public:
 public:
     virtual void SaveState(LPCTSTR lpszProfileName);
     virtual void LoadState(LPCTSTR lpszProfileName);
+    // The profile section of the bar's sizes for the given profile name, or for none.
+    CString GetStateSection(LPCTSTR lpszProfileName) const;
 
     // Whether the hide button and the floating frame's close box may hide the bar.
     virtual BOOL CanBeHidden() const { return TRUE; }

@@ -46,6 +46,20 @@ LPCTSTR CORXWorkspaceBase::SetRegistryBase(LPCTSTR lpszSectionName)
 
 CString CORXWorkspaceBase::GetRegistrySectionPath(LPCTSTR lpszSectionAdd) const
 {
+    CString strPath = BuildRegistryPath(m_strRegSection, NULL);
+    if (lpszSectionAdd != NULL && *lpszSectionAdd != 0)
+    {
+        strPath += lpszSectionAdd;
+        strPath += _T("\\");
+    }
+    return strPath;
+}
+
+CString CORXWorkspaceBase::BuildRegistryPath(LPCTSTR lpszSection, LPCTSTR lpszPath)
+{
+    if (lpszPath != NULL && *lpszPath != 0)
+        return lpszPath;
+    // A saver called on its own keeps its section beside the workspace's key, not inside it.
     CString strPath = _T("SOFTWARE\\");
     CWinApp* pApp = AfxGetApp();
     if (pApp != NULL)
@@ -59,34 +73,8 @@ CString CORXWorkspaceBase::GetRegistrySectionPath(LPCTSTR lpszSectionAdd) const
             strPath += pApp->m_pszProfileName;
     }
     strPath += _T("\\");
-    strPath += m_strRegSection;
-    strPath += _T("\\");
-    if (lpszSectionAdd != NULL && *lpszSectionAdd != 0)
-    {
-        strPath += lpszSectionAdd;
-        strPath += _T("\\");
-    }
-    return strPath;
-}
-
-CString CORXWorkspaceBase::BuildRegistryPath(LPCTSTR lpszSection, LPCTSTR lpszPath)
-{
-    if (lpszPath != NULL && *lpszPath != 0)
-        return lpszPath;
-    CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
-    if (pWorkspace != NULL)
-        return pWorkspace->GetRegistrySectionPath(lpszSection);
-    CString strPath = _T("SOFTWARE\\");
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != NULL)
-    {
-        if (pApp->m_pszRegistryKey != NULL && *pApp->m_pszRegistryKey != 0)
-            strPath += CString(pApp->m_pszRegistryKey) + _T("\\");
-        if (pApp->m_pszProfileName != NULL)
-            strPath += pApp->m_pszProfileName;
-    }
-    strPath += _T("\\");
-    strPath += lpszSection;
+    if (lpszSection != NULL)
+        strPath += lpszSection;
     strPath += _T("\\");
     return strPath;
 }

@@ -26,7 +26,7 @@ public:
     CString GetRegistrySectionPath(LPCTSTR lpszSectionAdd = _T("")) const;
 
     // The registry path a saver of the section uses: the explicit path itself when it is one, else
-    // the workspace's key with the section.
+    // the section's own key below the application's profile key (beside the workspace's key).
     static CString BuildRegistryPath(LPCTSTR lpszSection, LPCTSTR lpszPath);
 
     BOOL IsSavingEnabled() const { return m_bSaveState; }

@@ -10,6 +10,7 @@
 #include "ORXMenuStore.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
+#include "ORXWorkspaceBase.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
 
@@ -172,6 +173,7 @@ TEST_F(ContextMenuTest, ReturnCommandModeGivesTheChosenCommandInsteadOfSendingIt
 
 TEST_F(ContextMenuTest, CustomisedItemsGoThroughTheRegistryIntoTheStore)
 {
+    App().ResetProfile();
     CString strProfile = App().ProfileKey(_T("ContextMenus"));
     UINT uiSaved = 0;
     {
@@ -201,6 +203,20 @@ TEST_F(ContextMenuTest, CustomisedItemsGoThroughTheRegistryIntoTheStore)
     ASSERT_TRUE(CORXMenuStore::Restore(hPopup, &restored));
     ASSERT_EQ(1, restored.GetCount());
     EXPECT_EQ(uiSaved, restored.GetItemID(0));
+
+    // Saved without a path, even beside a workspace, the menus keep the manager's own section
+    // below the program's key.
+    {
+        CORXWorkspaceBase workspace;
+        workspace.SetRegistryBase(_T("Velmora"));
+        EXPECT_TRUE(mgr.SaveState(NULL));
+        DWORD dwType = 0;
+        Bytes data;
+        EXPECT_TRUE(
+            App().ReadProfileValue(_T("ORXContextMenuManager\\ORXToolBar-0cc"), _T("Buttons"), dwType, data));
+        EXPECT_FALSE(App().ReadProfileValue(_T("Velmora\\ORXContextMenuManager\\ORXToolBar-0cc"),
+                                            _T("Buttons"), dwType, data));
+    }
 
     // The shown menu has the stored items.
     ASSERT_TRUE(mgr.ShowPopupMenu(IDR_DEMO_MENU, 30, 30, m_pFrame));

@@ -1,6 +1,9 @@
 // Image wells: loading, appending, colour mapping, user wells across colour changes, the glyphs.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "DemoIds.h"
 #include "ORXToolbarImageList.h"
 #include "TestSupport.h"
@@ -161,7 +164,7 @@ TEST(ImageList, UserWellKeepsUnsavedEditsAndItsBitmapWhenAReloadFails)
     ::DeleteObject(hbmp);
 }
 
-TEST(MenuImages, TheGlyphStripHasFortyMagentaBackedImages)
+TEST(MenuImages, TheGlyphStripHasFortyMagentaBackedImagesInTheirNumbers)
 {
     ASSERT_TRUE(CORXMenuImages::Initialize());
     EXPECT_EQ(CSize(9, 9), CORXMenuImages::Size());
@@ -178,6 +181,31 @@ TEST(MenuImages, TheGlyphStripHasFortyMagentaBackedImages)
     CORXMenuImages::Draw(CDC::FromHandle(hDC), CORXMenuImages::IdClose, CPoint(0, 0));
     EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(hDC, 0, 0));
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetPixel(hDC, 1, 1));
+    ::SelectObject(hDC, hOld);
+
+    // The numbers menus draw checked items with: the check mark and the radio dot, each followed by
+    // its disabled form in the same shape.
+    const std::vector<std::string> kCheck = {".........", ".......#.", "......##.", ".#...###.", ".##.###..",
+                                             ".#####...", "..###....", "...#.....", "........."};
+    const std::vector<std::string> kRadio = {".........", ".........", "...###...", "..#####..", "..#####..",
+                                             "..#####..", "...###...", ".........", "........."};
+    struct Shape
+    {
+        int iGlyph;
+        const std::vector<std::string>& rows;
+    } shapes[] = {{6, kCheck}, {7, kCheck}, {22, kRadio}, {23, kRadio}};
+    hOld = ::SelectObject(hDC, hbmp);
+    for (const Shape& shape : shapes)
+    {
+        ::PatBlt(hDC, 0, 0, 9, 9, WHITENESS);
+        CORXMenuImages::Draw(CDC::FromHandle(hDC), (CORXMenuImages::IMAGES_IDS)shape.iGlyph, CPoint(0, 0));
+        std::vector<std::string> drawn(9, std::string(9, '.'));
+        for (int y = 0; y < 9; y++)
+            for (int x = 0; x < 9; x++)
+                if (::GetPixel(hDC, x, y) != RGB(255, 255, 255))
+                    drawn[y][x] = '#';
+        EXPECT_EQ(shape.rows, drawn) << "glyph " << shape.iGlyph;
+    }
     ::SelectObject(hDC, hOld);
     ::DeleteObject(hbmp);
     ::DeleteDC(hDC);

@@ -41,7 +41,9 @@ HACCEL Table(std::vector<ACCEL> records)
 const UINT kCmdA = 32001;
 const UINT kCmdB = 32002;
 const UINT kCmdC = 32003;
-const LPCTSTR kKeyboardKey = _T("Velmora\\ORXKeyboardManager\\ORXKeyboard-0");
+// Managers saved on their own, without a path: each section below the program's key, beside
+// the workspace "Velmora".
+const LPCTSTR kKeyboardKey = _T("ORXKeyboardManager\\ORXKeyboard-0");
 
 class ManagersTest : public ::testing::Test
 {
@@ -208,14 +210,14 @@ TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
     ASSERT_TRUE(manager.SaveState());
     DWORD dwType = 0;
     Bytes saved;
-    ASSERT_TRUE(App().ReadProfileValue(_T("Velmora\\ORXMouseManager"), _T("Mouse"), dwType, saved));
+    ASSERT_TRUE(App().ReadProfileValue(_T("ORXMouseManager"), _T("Mouse"), dwType, saved));
     EXPECT_EQ(Bytes({1, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x7D, 0, 0}), saved);
 
     manager.SetCommandForDblClick(7, kCmdC);
     ASSERT_TRUE(manager.LoadState());
     EXPECT_EQ(kCmdA, manager.GetViewDblClickCommand(7));
 
-    PutBinary(_T("Velmora\\ORXMouseManager"), _T("Mouse"), Bytes({5, 0, 0, 0, 7, 0, 0, 0}));
+    PutBinary(_T("ORXMouseManager"), _T("Mouse"), Bytes({5, 0, 0, 0, 7, 0, 0, 0}));
     EXPECT_FALSE(manager.LoadState());
     EXPECT_EQ(0u, manager.GetViewDblClickCommand(7));
     EXPECT_EQ(7, manager.GetViewIdByName(_T("Clock view")));
@@ -254,10 +256,10 @@ TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
 
     DWORD dwType = 0;
     Bytes saved;
-    ASSERT_TRUE(App().ReadProfileValue(_T("Velmora\\ORXUserToolsManager"), _T("Tools"), dwType, saved));
+    ASSERT_TRUE(App().ReadProfileValue(_T("ORXUserToolsManager"), _T("Tools"), dwType, saved));
     for (size_t nCut : {size_t(1), size_t(5), saved.size() / 2})
     {
-        PutBinary(_T("Velmora\\ORXUserToolsManager"), _T("Tools"), Bytes(saved.begin(), saved.end() - nCut));
+        PutBinary(_T("ORXUserToolsManager"), _T("Tools"), Bytes(saved.begin(), saved.end() - nCut));
         EXPECT_FALSE(manager.LoadState());
         EXPECT_EQ(0, (int)manager.GetUserTools().GetCount());
     }
@@ -268,7 +270,7 @@ TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
         foreign.AddTail(new CORXToolbarButton(1, 0));
         CORXRegistrySP regSP;
         CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
-        ASSERT_TRUE(reg.CreateKey(App().ProfileKey(_T("Velmora\\ORXUserToolsManager"))));
+        ASSERT_TRUE(reg.CreateKey(App().ProfileKey(_T("ORXUserToolsManager"))));
         ASSERT_TRUE(reg.Write(_T("Tools"), foreign));
         delete foreign.RemoveHead();
     }

@@ -47,8 +47,8 @@ HMENU MixedMenu()
     return hMenu;
 }
 
-const LPCTSTR kDefaultKey = _T("Velmora\\ORXMenuBar\\ORXToolBar-594180");   // control id, menu 0
-const LPCTSTR kTemplateKey = _T("Velmora\\ORXMenuBar\\ORXToolBar-59418cc"); // and IDR_DEMO_MENU
+const LPCTSTR kDefaultKey = _T("ORXMenuBar\\ORXToolBar-594180");   // control id, menu 0
+const LPCTSTR kTemplateKey = _T("ORXMenuBar\\ORXToolBar-59418cc"); // and IDR_DEMO_MENU
 
 class MenuBarTest : public ::testing::Test
 {

@@ -5,11 +5,15 @@
 
 #include <afxole.h>
 
+#include <algorithm>
+#include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "DemoIds.h"
 #include "ORXCmdUsage.h"
+#include "ORXCommandManager.h"
 #include "ORXExtrasHooks.h"
 #include "ORXServices.h"
 #include "ORXFrameWnd.h"
@@ -17,6 +21,7 @@
 #include "ORXMenuBar.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
+#include "ORXToolbarImageList.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
@@ -961,6 +966,83 @@ TEST(MenuButtonTest, TearOffIdIsStoredFromVersion471AndItemsRoundTrip)
     EXPECT_TRUE(back.CompareWith(button));
     ASSERT_EQ(2, back.GetCommands().GetCount());
     EXPECT_EQ(CString(_T("&Two")), ((CORXToolbarButton*)back.GetCommands().GetTail())->m_strText);
+}
+
+namespace
+{
+// A menu item drawn on its own, as a pop-up menu's item bar would draw it.
+class CMenuItemButton : public CORXToolbarMenuButton
+{
+public:
+    CMenuItemButton(UINT uiID, UINT nStyle)
+    {
+        m_nID = uiID;
+        m_nStyle = nStyle;
+        m_bMenuMode = TRUE;
+    }
+};
+
+// The pixels a drawing leaves on white, '#' for any other colour, cut to the drawn part.
+std::vector<std::string> Drawn(const std::function<void(CDC*)>& draw)
+{
+    const int cx = 120, cy = 24;
+    HDC hScreen = ::GetDC(NULL);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HBITMAP hbmp = ::CreateCompatibleBitmap(hScreen, cx, cy);
+    ::ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hbmp);
+    ::PatBlt(hDC, 0, 0, cx, cy, WHITENESS);
+    draw(CDC::FromHandle(hDC));
+    std::vector<std::string> rows(cy, std::string(cx, '.'));
+    int nLeft = cx, nRight = -1, nTop = cy, nBottom = -1;
+    for (int y = 0; y < cy; y++)
+        for (int x = 0; x < cx; x++)
+            if (::GetPixel(hDC, x, y) != RGB(255, 255, 255))
+            {
+                rows[y][x] = '#';
+                nLeft = std::min(nLeft, x);
+                nRight = std::max(nRight, x);
+                nTop = std::min(nTop, y);
+                nBottom = std::max(nBottom, y);
+            }
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hbmp);
+    ::DeleteDC(hDC);
+    std::vector<std::string> picture;
+    for (int y = nTop; y <= nBottom; y++)
+        picture.push_back(rows[y].substr(nLeft, nRight - nLeft + 1));
+    return picture;
+}
+} // namespace
+
+TEST(MenuButtonTest, ACheckedItemWithoutAnImageShowsTheCheckOrRadioGlyph)
+{
+    const UINT kNoImage = 33001;
+    ASSERT_LT(CORXCommandManager::GetCmdMgr()->GetCmdImage(kNoImage, FALSE), 0);
+    struct Case
+    {
+        UINT nStyle;
+        BOOL bRadio;
+        int iGlyph;
+    } cases[] = {
+        {TBBS_CHECKED, FALSE, 6}, {TBBS_CHECKED | TBBS_DISABLED, FALSE, 7}, {TBBS_INDETERMINATE, FALSE, 6},
+        {TBBS_CHECKED, TRUE, 22}, {TBBS_CHECKED | TBBS_DISABLED, TRUE, 23},
+    };
+    for (const Case& c : cases)
+    {
+        CMenuItemButton item(kNoImage, c.nStyle);
+        if (c.bRadio)
+            item.SetRadio();
+        std::vector<std::string> drawn =
+            Drawn([&](CDC* pDC) { item.OnDraw(pDC, CRect(0, 0, 120, 24), NULL, TRUE); });
+        std::vector<std::string> glyph = Drawn(
+            [&](CDC* pDC) { CORXMenuImages::Draw(pDC, (CORXMenuImages::IMAGES_IDS)c.iGlyph, CPoint(0, 0)); });
+        EXPECT_FALSE(glyph.empty());
+        EXPECT_EQ(glyph, drawn) << "glyph " << c.iGlyph;
+    }
+    // Neither checked nor a system command: no glyph at all.
+    CMenuItemButton plain(kNoImage, 0);
+    EXPECT_TRUE(Drawn([&](CDC* pDC) { plain.OnDraw(pDC, CRect(0, 0, 120, 24), NULL, TRUE); }).empty());
 }
 
 TEST_F(PopupMenuTest, ShadowStaysInsideTheOwnerUnlessKept)

@@ -103,6 +103,18 @@ TEST_F(SizingBarTest, TheWorkspaceSavesEverySizingBarInItsSection)
     pBar->SetVertSize(CSize(90, 90));
     workspace.LoadState(NULL, m_pFrame);
     EXPECT_EQ(CSize(170, 200), pBar->GetVertSize());
+
+    // Saved on its own, without a profile name, the bar keeps its sizes in its own section below
+    // the program's key, not inside the workspace's.
+    pBar->SetVertSize(CSize(130, 140));
+    pBar->SaveState(NULL);
+    EXPECT_EQ(130, (int)App().GetProfileInt(_T("ORXSizingControlBar\\-SCBar-34480"), _T("sizeVertCX"), 0));
+    EXPECT_EQ(170, Stored(_T("sizeVertCX")));
+    EXPECT_EQ(0,
+              (int)App().GetProfileInt(_T("Velmora\\ORXSizingControlBar-SCBar-34480"), _T("sizeVertCX"), 0));
+    pBar->SetVertSize(CSize(90, 90));
+    pBar->LoadState(_T(""));
+    EXPECT_EQ(CSize(130, 140), pBar->GetVertSize());
 }
 
 TEST_F(SizingBarTest, StoredSizesAreHeldToTheMinimumTheMaximumAndTheScreen)

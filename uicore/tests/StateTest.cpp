@@ -12,6 +12,7 @@
 #include "ORXPopupMenu.h"
 #include "ORXRegistry.h"
 #include "ORXToolBar.h"
+#include "ORXToolbarImageList.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
@@ -180,17 +181,20 @@ TEST_F(StateTest, SaveWritesTheLayoutAndLoadBringsTheButtonsBack)
 
 TEST_F(StateTest, FirstRunEmptyBaseAndCleaningNeverReachTheProgramsOwnSettings)
 {
-    // Nothing saved: the bar keeps its resource and the load says so, the version ends known.
-    EXPECT_FALSE(m_pWorkspace->LoadState(NULL, m_pFrame));
+    // Nothing saved: the bar keeps its resource, the load still answers that it ran, and the
+    // version ends known.
+    EXPECT_TRUE(m_pWorkspace->LoadState(NULL, m_pFrame));
     EXPECT_EQ(kResourceIds, Ids(m_bar));
     EXPECT_EQ(6, m_pWorkspace->GetSavedVersionMajor());
 
     PutValue(_T("Clock"), _T("ClockOnTop"), REG_DWORD, Dwords({1}));
     ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
 
-    // Without a base the workspace key would be the program's own: nothing is written or deleted.
+    // Without a base the workspace key would be the program's own: nothing is read, written or
+    // deleted.
     CORXWorkspace other;
     other.SetRegistryBase(_T(""));
+    EXPECT_FALSE(other.LoadState(NULL, m_pFrame));
     EXPECT_FALSE(other.SaveState(NULL, m_pFrame));
     EXPECT_FALSE(other.CleanState());
     EXPECT_FALSE(other.StoreWindowPlacement(CRect(1, 2, 3, 4), 0, SW_SHOWNORMAL));
@@ -361,6 +365,80 @@ TEST_F(StateTest, KeyNamesJoinIndexAndResourceIdAndProfileSectionsAreRelative)
     GetValue(_T("Velmora\\ORXToolBar-593921f4"), _T("Buttons"), REG_BINARY);
     ASSERT_TRUE(m_bar.SaveState(strPath, 7));
     GetValue(_T("Velmora\\ORXToolBar-7"), _T("Buttons"), REG_BINARY);
+}
+
+TEST_F(StateTest, BarsParametersAndCommandsSavedWithoutAPathKeepTheirSectionBesideTheWorkspace)
+{
+    ORXGetCommandUsage().AddCmd(ID_DEMO_BOLD);
+    ASSERT_TRUE(m_bar.SaveState(NULL));
+    ASSERT_TRUE(CORXToolBar::SaveParameters(NULL));
+    ASSERT_TRUE(CORXCommandManager::GetCmdMgr()->SaveState(NULL));
+    GetValue(_T("ORXToolBars\\ORXToolBar-59392"), _T("Buttons"), REG_BINARY);
+    EXPECT_EQ(Hex(Dwords({1}) + Bytes{1, 0} + Dwords({ID_DEMO_BOLD, 1})),
+              Hex(GetValue(_T("ORXToolBars\\ORXToolbarParameters"), _T("CommandsUsage"), REG_BINARY)));
+    GetValue(_T("ORXToolBars\\ORXCommandManager"), _T("CommandsWithoutImages"), REG_BINARY);
+    DWORD dwType = 0;
+    Bytes data;
+    EXPECT_FALSE(
+        App().ReadProfileValue(_T("Velmora\\ORXToolBars\\ORXToolBar-59392"), _T("Buttons"), dwType, data));
+    EXPECT_FALSE(App().ReadProfileValue(kParamsKey, _T("CommandsUsage"), dwType, data));
+
+    // Read back from the same place.
+    ORXGetCommandUsage().Reset();
+    ASSERT_TRUE(CORXToolBar::LoadParameters(NULL));
+    EXPECT_EQ(1u, ORXGetCommandUsage().GetCount(ID_DEMO_BOLD));
+    ASSERT_TRUE(m_bar.LoadState(NULL));
+}
+
+TEST_F(StateTest, SavingWritesTheUserImagesToTheirFileAndReportsWhenItCannot)
+{
+    // A user well read from a bitmap file: the demonstration's own images.
+    CTestFolder folder;
+    {
+        HRSRC hRsrc = ::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_DEMO_TOOLBAR), RT_BITMAP);
+        DWORD dwSize = ::SizeofResource(AfxGetResourceHandle(), hRsrc);
+        const BYTE* pDib = (const BYTE*)::LockResource(::LoadResource(AfxGetResourceHandle(), hRsrc));
+        BITMAPFILEHEADER bfh = {0x4D42, (DWORD)sizeof(bfh) + dwSize, 0, 0, (DWORD)sizeof(bfh) + 40};
+        Bytes file(sizeof(bfh) + dwSize);
+        memcpy(file.data(), &bfh, sizeof(bfh));
+        memcpy(file.data() + sizeof(bfh), pDib, dwSize);
+        folder.Write(_T("user.bmp"), file);
+    }
+    CString strFile = folder.File(_T("user.bmp"));
+    CORXToolbarImageList user;
+    ASSERT_TRUE(user.LoadFromFile(strFile));
+    ASSERT_EQ(7, user.GetCount());
+    CORXToolBar::SetUserImages(&user);
+
+    // A new image: saving the state writes the well with it.
+    CORXToolbarImageList images;
+    ASSERT_TRUE(images.Load(IDR_DEMO_TOOLBAR));
+    ASSERT_GE(user.AddImage(images.GetImageWell()), 0);
+    ASSERT_TRUE(user.IsModified());
+    EXPECT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
+    EXPECT_FALSE(user.IsModified());
+    {
+        CORXToolbarImageList reread;
+        ASSERT_TRUE(reread.LoadFromFile(strFile));
+        EXPECT_EQ(user.GetCount(), reread.GetCount());
+        EXPECT_GT(reread.GetCount(), 7);
+    }
+
+    // The file cannot be written (a folder stands in its place): the rest is saved, and the
+    // answer says that not everything was.
+    ASSERT_TRUE(::DeleteFile(strFile));
+    ASSERT_TRUE(::CreateDirectory(strFile, NULL));
+    ASSERT_GE(user.AddImage(images.GetImageWell()), 0);
+    ChangeBar();
+    EXPECT_FALSE(m_pWorkspace->SaveState(NULL, m_pFrame));
+    EXPECT_TRUE(user.IsModified());
+    const std::vector<UINT> changed = Ids(m_bar);
+    ASSERT_TRUE(m_bar.RestoreOriginalState());
+    EXPECT_TRUE(m_pWorkspace->LoadState(NULL, m_pFrame));
+    EXPECT_EQ(changed, Ids(m_bar));
+
+    CORXToolBar::SetUserImages(NULL);
+    ::RemoveDirectory(strFile);
 }
 
 TEST_F(StateTest, UsesCountedInMenusAndTheChevronAreSavedAndLoaded)

@@ -65,6 +65,25 @@ TEST(Workspace, RegistryBaseAndSectionPaths)
     };
     for (const Case& c : cases)
         EXPECT_STREQ((LPCTSTR)(strBase + c.pszExpected), (LPCTSTR)ws.GetRegistrySectionPath(c.pszSection));
+
+    // A saver's path: the one it is given, else its own section beside the workspace's key.
+    CString strProgram;
+    strProgram.Format(_T("SOFTWARE\\Quendra Labs\\%lu\\UicoreTests\\"), ::GetCurrentProcessId());
+    const CString strWorkspace = ws.GetRegistrySectionPath();
+    struct SaverCase
+    {
+        LPCTSTR pszSection;
+        LPCTSTR pszPath;
+        CString strExpected;
+    } savers[] = {
+        {_T("ORXMouseManager"), NULL, strProgram + _T("ORXMouseManager\\")},
+        {_T("ORXToolBars"), _T(""), strProgram + _T("ORXToolBars\\")},
+        {_T("ORXToolBars"), _T("SOFTWARE\\Elsewhere\\"), _T("SOFTWARE\\Elsewhere\\")},
+        {_T("ORXKeyboardManager"), strWorkspace, strBase},
+    };
+    for (const SaverCase& c : savers)
+        EXPECT_STREQ((LPCTSTR)c.strExpected,
+                     (LPCTSTR)CORXWorkspace::BuildRegistryPath(c.pszSection, c.pszPath));
 }
 
 TEST(Workspace, DeletesOnlyTheManagersItCreated)

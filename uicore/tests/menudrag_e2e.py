@@ -141,7 +141,7 @@ def main():
         prog = h.start(exe, "/menus", "/customize", "/state", winlog)
         frame = h.find(title=TITLE, visible=True, timeout=30)
         h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start again")
-        expect("state loaded 1" in log.lines(), "the saved state loads: %r" % log.lines()[:5])
+        expect("state found 1" in log.lines(), "the saved state is found: %r" % log.lines()[:6])
         bar = h.wait_for(lambda: len(log.bar_menus()) == 2 and log.bar_menus(), timeout=10,
                          what="the second bar's menu buttons after the restart")
         open_menu()

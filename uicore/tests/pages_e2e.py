@@ -129,7 +129,7 @@ def main():
 
         # Second start: the saved table brings the key back; Reset All takes it away.
         prog, frame, log = start("second")
-        expect("state loaded 1" in log.lines(), "the saved state loads: %r" % log.lines()[:3])
+        expect("state found 1" in log.lines(), "the saved state is found: %r" % log.lines()[:4])
         expect(fired(log, frame, "ctrl+shift+k"), "Ctrl+Shift+K still runs Last after a restart")
         sheet = open_sheet(prog, log)
         kb = page(sheet)

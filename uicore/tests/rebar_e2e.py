@@ -91,7 +91,8 @@ def main():
 
         # First start: nothing saved, the bands in the order they were added.
         prog, frame, log = start("first")
-        expect("state loaded 0" in log.lines(), "a first start finds no saved state: %r" % log.lines()[:3])
+        expect("state found 0" in log.lines() and "state loaded 1" in log.lines(),
+               "a first start finds no saved state and loads: %r" % log.lines()[:4])
         first = log.bands()
         expect(log.order() == [clock, zone, fixed], "the bands as added: %r" % first)
         expect(first[2][4] & RBBS_FIXEDSIZE, "the last band is of fixed size: %r" % first)
@@ -134,7 +135,8 @@ def main():
         # Second and third starts: the same order and sizes, in the log and on the screen.
         for name in ("second", "third"):
             prog, frame, log = start(name)
-            expect("state loaded 1" in log.lines(), "the saved state loads: %r" % log.lines()[:3])
+            expect("state found 1" in log.lines() and "state loaded 1" in log.lines(),
+                   "the saved state is found and loads: %r" % log.lines()[:4])
             h.wait_for(lambda: log.order() == [clock, fixed, zone], timeout=10, what="the saved order")
             h.idle(frame)
             restored = log.bands()

@@ -174,7 +174,7 @@ def main():
 
         # The next start restores the width.
         prog, frame, log = start("second")
-        expect("state loaded 1" in log.lines(), "the saved state is found: %r" % log.lines()[:3])
+        expect("state found 1" in log.lines(), "the saved state is found: %r" % log.lines()[:4])
         h.wait_for(lambda: width(log.bars()[zones]["rect"]) == 240, timeout=10,
                    what="the restored width: %r" % (log.bars().get(zones),))
         h.screenshot("sizing-restored")

@@ -102,7 +102,8 @@ def main():
 
         # First start: nothing saved, the resource's bar.
         prog, frame, log = start("first")
-        expect("state loaded 0" in log.lines(), "a first start finds no saved state: %r" % log.lines()[:3])
+        expect("state found 0" in log.lines() and "state loaded 1" in log.lines(),
+               "a first start finds no saved state and loads: %r" % log.lines()[:4])
         expect(log.order() == resource_order, "the resource's bar: %r" % log.order())
         h.command(frame, ids["ID_DEMO_CHANGEBAR"])
         h.wait_for(lambda: log.order() == changed_order, timeout=10, what="the changed bar")
@@ -149,7 +150,8 @@ def main():
 
         # Second start: the bar as it was left.
         prog, frame, log = start("second")
-        expect("state loaded 1" in log.lines(), "the saved state loads: %r" % log.lines()[:3])
+        expect("state found 1" in log.lines() and "state loaded 1" in log.lines(),
+               "the saved state is found and loads: %r" % log.lines()[:4])
         expect(log.order() == changed_order, "the changed bar comes back: %r" % log.order())
         expect(log.layout()[1][1][3] - log.layout()[1][1][1] > 21, "with its text labels: %r" % log.layout()[:2])
         h.screenshot("state-restored")

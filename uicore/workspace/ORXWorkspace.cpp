@@ -106,13 +106,11 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
     // The version describes the state being read: unknown until its key says otherwise.
     m_nSavedVersionMajor = -1;
     m_nSavedVersionMinor = -1;
-    BOOL bSaved = FALSE;
     {
         CORXRegistrySP regSP;
         CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
         if (reg.Open(strSection + _T("ORXControlBarVersion")))
         {
-            bSaved = TRUE;
             reg.Read(_T("Major"), m_nSavedVersionMajor);
             reg.Read(_T("Minor"), m_nSavedVersionMinor);
         }
@@ -187,8 +185,8 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
     LoadCustomState();
     m_nSavedVersionMajor = kVersionMajor;
     m_nSavedVersionMinor = kVersionMinor;
-    // Nothing saved (or no key that opens) is reported: the bars kept their resources' buttons.
-    return bSaved;
+    // A first run with nothing saved loads too: every part keeps what it had.
+    return TRUE;
 }
 
 BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
@@ -237,10 +235,12 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
             bOK = FALSE;
     }
 
-    // The user-defined images go to their own bitmap file.
+    // The user-defined images go to their own bitmap file. A read-only or empty well has nothing to
+    // write; one that cannot be written loses the user's images, which the answer reports.
     CORXToolbarImageList* pUserImages = CORXToolBar::GetUserImages();
-    if (pUserImages != NULL)
-        pUserImages->Save();
+    if (pUserImages != NULL && pUserImages->IsUserImagesList() && !pUserImages->IsReadOnly() &&
+        pUserImages->GetImageWell() != NULL && !pUserImages->Save())
+        bOK = FALSE;
 
     // The managers that exist write theirs in the same order; a manager with nothing of its own to
     // keep (no table, no tools) answers FALSE, which is no failure of the bars' state.
@@ -254,6 +254,8 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
         g_pUserToolsManager->SaveState(strSection);
 
     SaveCustomState();
+    // TRUE when everything the workspace writes itself was written; a part that could not be
+    // written makes it FALSE rather than leave the caller thinking the arrangement is kept.
     return bOK;
 }
 

@@ -23,7 +23,9 @@ public:
     // Operations
 public:
     // The saved UI state below the workspace's key. A section first replaces the registry base.
-    // Saving and cleaning are refused while the base is empty: the key would be the program's own.
+    // All three are refused (FALSE) while the base is empty: the key would be the program's own.
+    // Loading answers TRUE once it ran, whether or not anything was saved. Saving answers FALSE
+    // when saving is disabled or when a part of the state could not be written, else TRUE.
     virtual BOOL LoadState(LPCTSTR lpszSectionName = NULL, CFrameWnd* pFrame = NULL);
     virtual BOOL CleanState(LPCTSTR lpszSectionName = NULL);
     virtual BOOL SaveState(LPCTSTR lpszSectionName = NULL, CFrameWnd* pFrame = NULL);

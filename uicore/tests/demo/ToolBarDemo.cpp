@@ -23,6 +23,7 @@
 #include "DemoMenus.h"
 #include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
+#include "ORXRegistry.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
@@ -394,6 +395,14 @@ public:
         m_pMainWnd = pFrame;
         if (g_bKeepState)
         {
+            // Whether an earlier run saved anything: loading itself answers TRUE either way.
+            BOOL bFound = FALSE;
+            {
+                CORXRegistrySP regSP;
+                bFound = regSP.CreateRegistry(FALSE, TRUE)
+                             .Open(m_workspace.GetRegistrySectionPath(_T("ORXControlBarVersion")));
+            }
+            Log("state found %d", bFound);
             Log("state loaded %d", m_workspace.LoadState(NULL, pFrame));
             m_workspace.RestoreWindowPlacement(pFrame);
         }
