@@ -18,7 +18,9 @@ const UINT_PTR kTimerScrollUp = 1;
 const UINT_PTR kTimerScrollDown = 2;
 const UINT kScrollFirstDelay = 300; // a click steps once; holding the button steps on after this
 const UINT kScrollRepeatDelay = 80;
-const UINT kPageButtonIdFirst = 0xF210;
+// The page buttons carry no command of their own (the bar knows them by their windows), so that
+// no command-state update of the frame disables them.
+const UINT kPageButtonId = 0xFFFF;
 const UINT kCursorSizeVert = 30980;
 const UINT kCursorSizeHorz = 30981;
 } // namespace
@@ -165,6 +167,7 @@ ON_WM_SETCURSOR()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_CANCELMODE()
 ON_WM_CAPTURECHANGED()
 ON_WM_CONTEXTMENU()
@@ -178,7 +181,7 @@ CORXOutlookBar::CORXOutlookBar()
       m_nTrackPos(0), m_rectTracking(0, 0, 0, 0), m_hwndFocusBeforeSizing(NULL), m_nExtent(100),
       m_nPageButtonsShown(0), m_uiBackImageId(0), m_hBackImages(NULL), m_sizeBackImage(0, 0),
       m_bUseBitmap(FALSE), m_clrBackColor(globalData.clrBarShadow), m_clrText((COLORREF)-1),
-      m_bPageScroll(FALSE), m_bFlatLook(FALSE), m_bBorder(FALSE)
+      m_bPageScroll(FALSE), m_bFlatLook(FALSE), m_bBorder(FALSE), m_bScrollPress(FALSE)
 {
 }
 
@@ -207,8 +210,8 @@ BOOL CORXOutlookBar::CreatePageButton(CORXOutlookBarPage* pPage)
 {
     if (GetSafeHwnd() == NULL || pPage->m_btnPage.GetSafeHwnd() != NULL)
         return TRUE;
-    const UINT nID = kPageButtonIdFirst + (UINT)(m_lstPages.GetCount() % 0x100);
-    if (!pPage->m_btnPage.Create(pPage->m_strName, WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 0, 0), this, nID))
+    if (!pPage->m_btnPage.Create(pPage->m_strName, WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 0, 0), this,
+                                 kPageButtonId))
         return FALSE;
     pPage->m_btnPage.SetFont(&globalData.fontRegular);
     pPage->m_rectButton.SetRectEmpty();
@@ -511,6 +514,18 @@ void CORXOutlookBar::PlaceButtons()
         m_btnDown.m_bPressed = FALSE;
         KillTimer(kTimerScrollDown);
     }
+}
+
+int CORXOutlookBar::HitTest(CPoint point)
+{
+    // A shortcut half under a page button or a scroll button is not hit there.
+    const BOOL bOnChevron =
+        m_pCustomizeBtn != NULL && !m_pCustomizeBtn->IsHidden() && m_pCustomizeBtn->Rect().PtInRect(point);
+    if (!bOnChevron &&
+        (!m_rectShortcutArea.PtInRect(point) || (m_btnUp.m_bVisible && m_btnUp.m_rect.PtInRect(point)) ||
+         (m_btnDown.m_bVisible && m_btnDown.m_rect.PtInRect(point))))
+        return -1;
+    return CORXToolBar::HitTest(point);
 }
 
 void CORXOutlookBar::AdjustLayout()
@@ -877,6 +892,7 @@ void CORXOutlookBar::OnLButtonDown(UINT nFlags, CPoint point)
         if (!btn.m_bVisible || !btn.m_rect.PtInRect(point))
             continue;
         btn.m_bPressed = TRUE;
+        m_bScrollPress = TRUE;
         SetCapture();
         InvalidateRect(btn.m_rect);
         const UINT_PTR nTimer = i == 0 ? kTimerScrollUp : kTimerScrollDown;
@@ -885,6 +901,18 @@ void CORXOutlookBar::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     CORXToolBar::OnLButtonDown(nFlags, point);
+}
+
+void CORXOutlookBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    // Quick clicks on a scroll button each step once: the second of them arrives as a double click.
+    if ((m_btnUp.m_bVisible && m_btnUp.m_rect.PtInRect(point)) ||
+        (m_btnDown.m_bVisible && m_btnDown.m_rect.PtInRect(point)))
+    {
+        OnLButtonDown(nFlags, point);
+        return;
+    }
+    CORXToolBar::OnLButtonDblClk(nFlags, point);
 }
 
 void CORXOutlookBar::OnLButtonUp(UINT nFlags, CPoint point)
@@ -896,7 +924,9 @@ void CORXOutlookBar::OnLButtonUp(UINT nFlags, CPoint point)
             PlaceButtons();
         return;
     }
-    BOOL bScroll = FALSE;
+    // A press that scrolled its own button out of sight still ends here.
+    BOOL bScroll = m_bScrollPress;
+    m_bScrollPress = FALSE;
     for (int i = 0; i < 2; i++)
     {
         ScrollButton& btn = i == 0 ? m_btnUp : m_btnDown;
@@ -927,6 +957,7 @@ void CORXOutlookBar::OnCancelMode()
         KillTimer(i == 0 ? kTimerScrollUp : kTimerScrollDown);
         btn.m_bPressed = FALSE;
     }
+    m_bScrollPress = FALSE;
     if (GetCapture() == this)
         ReleaseCapture();
 }
@@ -943,6 +974,7 @@ void CORXOutlookBar::OnCaptureChanged(CWnd* pWnd)
             m_rectTracking.SetRectEmpty();
         }
         m_btnUp.m_bPressed = m_btnDown.m_bPressed = FALSE;
+        m_bScrollPress = FALSE;
     }
     CORXToolBar::OnCaptureChanged(pWnd);
 }

@@ -151,6 +151,7 @@ public:
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
     virtual void PlaceButtons();
     virtual void AdjustLayout();
+    virtual int HitTest(CPoint point);
     virtual void DoPaint(CDC* pDC);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL FillOwnBackground(CDC* pDC, CRect rect);
@@ -205,6 +206,7 @@ protected:
     BOOL m_bPageScroll;
     BOOL m_bFlatLook;
     BOOL m_bBorder;
+    BOOL m_bScrollPress; // the mouse went down on a scroll button and is not up yet
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -215,6 +217,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnCancelMode();
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);

@@ -345,6 +345,17 @@ TEST_F(OutlookBar, ScrollButtonsPageThroughWhatDoesNotFit)
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectUp.CenterPoint().x, rectUp.CenterPoint().y));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rectUp.CenterPoint().x, rectUp.CenterPoint().y));
     EXPECT_EQ(std::max(0, iBefore - nStep), bar.GetFirstVisible());
+    // The press that scrolls its own button away still lets the mouse go on button up.
+    bar.EnablePageScroll(FALSE);
+    while (bar.GetFirstVisible() > 1)
+        bar.ScrollUp();
+    rectUp = bar.GetScrollUpRect();
+    ASSERT_FALSE(rectUp.IsRectEmpty());
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectUp.CenterPoint().x, rectUp.CenterPoint().y));
+    EXPECT_EQ(0, bar.GetFirstVisible());
+    EXPECT_TRUE(bar.GetScrollUpRect().IsRectEmpty());
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rectUp.CenterPoint().x, rectUp.CenterPoint().y));
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
 
     // Growing the bar scrolls back: no empty room stays below the last shortcut.
     bar.MoveWindow(0, 0, 120, 2000);
