@@ -14,6 +14,7 @@ namespace
 const int kSizingEdge = 3;       // the strip on the docked side that sizes the bar
 const int kCustomizeHeight = 12; // the customise button's strip under the page buttons
 const int kShortcutSpacing = 4;
+const int kSplitterHeight = 4; // the strip above the lower page buttons that moves them
 const UINT_PTR kTimerScrollUp = 1;
 const UINT_PTR kTimerScrollDown = 2;
 const UINT kScrollFirstDelay = 300; // a click steps once; holding the button steps on after this
@@ -181,7 +182,8 @@ CORXOutlookBar::CORXOutlookBar()
       m_nTrackPos(0), m_rectTracking(0, 0, 0, 0), m_hwndFocusBeforeSizing(NULL), m_nExtent(100),
       m_nPageButtonsShown(0), m_uiBackImageId(0), m_hBackImages(NULL), m_sizeBackImage(0, 0),
       m_bUseBitmap(FALSE), m_clrBackColor(globalData.clrBarShadow), m_clrText((COLORREF)-1),
-      m_bPageScroll(FALSE), m_bFlatLook(FALSE), m_bBorder(FALSE), m_bScrollPress(FALSE)
+      m_bPageScroll(FALSE), m_bFlatLook(FALSE), m_bBorder(FALSE), m_bScrollPress(FALSE),
+      m_rectSplitter(0, 0, 0, 0), m_bSplitterDrag(FALSE)
 {
 }
 
@@ -449,6 +451,11 @@ void CORXOutlookBar::PlaceButtons()
     m_nScrollPos = layout.m_nScrollPos;
     m_bCanScrollDown = layout.m_bCanScrollDown;
     m_rectShortcutArea = layout.m_rectShortcutArea;
+    // The splitter lies along the lower edge of the shortcuts of a bar along a side edge.
+    m_rectSplitter.SetRectEmpty();
+    if (IsVertical() && GetPageCount() > 0 && m_rectShortcutArea.Height() > 2 * kSplitterHeight)
+        m_rectSplitter = CRect(m_rectShortcutArea.left, m_rectShortcutArea.bottom - kSplitterHeight,
+                               m_rectShortcutArea.right, m_rectShortcutArea.bottom);
 
     int i = 0;
     for (POSITION pos = m_lstPages.GetHeadPosition(); pos != NULL; i++)
@@ -521,9 +528,9 @@ int CORXOutlookBar::HitTest(CPoint point)
     // A shortcut half under a page button or a scroll button is not hit there.
     const BOOL bOnChevron =
         m_pCustomizeBtn != NULL && !m_pCustomizeBtn->IsHidden() && m_pCustomizeBtn->Rect().PtInRect(point);
-    if (!bOnChevron &&
-        (!m_rectShortcutArea.PtInRect(point) || (m_btnUp.m_bVisible && m_btnUp.m_rect.PtInRect(point)) ||
-         (m_btnDown.m_bVisible && m_btnDown.m_rect.PtInRect(point))))
+    if (!bOnChevron && (!m_rectShortcutArea.PtInRect(point) || m_rectSplitter.PtInRect(point) ||
+                        (m_btnUp.m_bVisible && m_btnUp.m_rect.PtInRect(point)) ||
+                        (m_btnDown.m_bVisible && m_btnDown.m_rect.PtInRect(point))))
         return -1;
     return CORXToolBar::HitTest(point);
 }
@@ -847,6 +854,11 @@ BOOL CORXOutlookBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
                                         : ::LoadCursor(NULL, IsVertical() ? IDC_SIZEWE : IDC_SIZENS));
             return TRUE;
         }
+        if (m_bSplitterDrag || m_rectSplitter.PtInRect(pt))
+        {
+            ::SetCursor(::LoadCursor(NULL, IDC_SIZENS));
+            return TRUE;
+        }
     }
     return CORXToolBar::OnSetCursor(pWnd, nHitTest, message);
 }
@@ -870,6 +882,19 @@ void CORXOutlookBar::OnMouseMove(UINT nFlags, CPoint point)
         }
         return;
     }
+    if (m_bSplitterDrag)
+    {
+        // Each page-button height the pointer is above the splitter shows one more page button.
+        const int nStep = GetPageButtonHeight();
+        const int nDelta = nStep > 0 ? (m_rectSplitter.top - point.y) / nStep : 0;
+        const int nShown = std::max(0, std::min(GetPageCount(), m_nPageButtonsShown + nDelta));
+        if (nShown != m_nPageButtonsShown)
+        {
+            m_nPageButtonsShown = nShown;
+            AdjustLayout();
+        }
+        return;
+    }
     CORXToolBar::OnMouseMove(nFlags, point);
 }
 
@@ -884,6 +909,12 @@ void CORXOutlookBar::OnLButtonDown(UINT nFlags, CPoint point)
         m_nTrackPos = bHorz ? point.y : point.x;
         m_rectTracking = m_rectSizing;
         DrawTracker(m_rectTracking);
+        return;
+    }
+    if (m_rectSplitter.PtInRect(point) && !(m_btnDown.m_bVisible && m_btnDown.m_rect.PtInRect(point)))
+    {
+        SetCapture();
+        m_bSplitterDrag = TRUE;
         return;
     }
     for (int i = 0; i < 2; i++)
@@ -924,6 +955,13 @@ void CORXOutlookBar::OnLButtonUp(UINT nFlags, CPoint point)
             PlaceButtons();
         return;
     }
+    if (m_bSplitterDrag)
+    {
+        m_bSplitterDrag = FALSE;
+        if (GetCapture() == this)
+            ReleaseCapture();
+        return;
+    }
     // A press that scrolled its own button out of sight still ends here.
     BOOL bScroll = m_bScrollPress;
     m_bScrollPress = FALSE;
@@ -958,6 +996,7 @@ void CORXOutlookBar::OnCancelMode()
         btn.m_bPressed = FALSE;
     }
     m_bScrollPress = FALSE;
+    m_bSplitterDrag = FALSE;
     if (GetCapture() == this)
         ReleaseCapture();
 }
@@ -975,6 +1014,7 @@ void CORXOutlookBar::OnCaptureChanged(CWnd* pWnd)
         }
         m_btnUp.m_bPressed = m_btnDown.m_bPressed = FALSE;
         m_bScrollPress = FALSE;
+        m_bSplitterDrag = FALSE;
     }
     CORXToolBar::OnCaptureChanged(pWnd);
 }

@@ -123,10 +123,13 @@ public:
     CRect GetScrollUpRect() const { return m_btnUp.m_bVisible ? m_btnUp.m_rect : CRect(0, 0, 0, 0); }
     CRect GetScrollDownRect() const { return m_btnDown.m_bVisible ? m_btnDown.m_rect : CRect(0, 0, 0, 0); }
     CRect GetShortcutArea() const { return m_rectShortcutArea; }
+    CRect GetSplitterRect() const { return m_rectSplitter; }
 
     // Page buttons on show
 public:
     int GetPageButtonsShown() const { return m_nPageButtonsShown; }
+    // The height of one page button, the step of the splitter.
+    int GetPageButtonHeight() const;
     BOOL ShowMorePageButtons();
     BOOL ShowFewerPageButtons();
 
@@ -170,7 +173,6 @@ protected:
     // The layout's inputs from the bar as it is.
     void FillLayout(CORXOutlookLayout& layout);
     CSize GetShortcutDefaultSize() const;
-    int GetPageButtonHeight() const;
     BOOL ScrollStep(BOOL bDown);
     void DrawScrollButton(CDC* pDC, const ScrollButton& btn, BOOL bUp);
     CRect CalcSizingRect() const;
@@ -207,6 +209,8 @@ protected:
     BOOL m_bFlatLook;
     BOOL m_bBorder;
     BOOL m_bScrollPress; // the mouse went down on a scroll button and is not up yet
+    CRect m_rectSplitter;
+    BOOL m_bSplitterDrag;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);

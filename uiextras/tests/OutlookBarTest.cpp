@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ExtrasTestWindow.h"
+#include "ORXGlobalData.h"
 #include "ORXOutlookBar.h"
 #include "ORXOutlookLayout.h"
 #include "ORXPopupMenu.h"
@@ -419,6 +420,28 @@ TEST_F(OutlookBar, CustomiseMenuShowsMoreOrFewerPageButtons)
     bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_MORE);
     EXPECT_EQ(2, bar.GetPageButtonsShown());
     EXPECT_FALSE(bar.FindPage(2)->m_rectButton.IsRectEmpty());
+
+    // The splitter over the lower page buttons does the same by whole page-button heights.
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_FEWER);
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_FEWER);
+    CRect rectSplitter = bar.GetSplitterRect();
+    ASSERT_FALSE(rectSplitter.IsRectEmpty());
+    const CPoint ptGrip(rectSplitter.left + 10, rectSplitter.CenterPoint().y);
+    EXPECT_EQ(-1, bar.HitTest(ptGrip));
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrip.x, ptGrip.y));
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptGrip.x, (WORD)(short)-500));
+    EXPECT_EQ(2, bar.GetPageButtonsShown()); // never more than the pages
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptGrip.x, 2000));
+    EXPECT_EQ(0, bar.GetPageButtonsShown());
+    // One page-button height above the splitter: one page button more.
+    rectSplitter = bar.GetSplitterRect();
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON,
+                    MAKELPARAM(ptGrip.x, rectSplitter.top - bar.GetPageButtonHeight() - 1));
+    EXPECT_EQ(1, bar.GetPageButtonsShown());
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptGrip.x, 2000));
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+    bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptGrip.x, 2000));
+    EXPECT_EQ(1, bar.GetPageButtonsShown());
 }
 
 TEST_F(OutlookBar, StoredStateBringsBackPagesShortcutsAndTheActivePage)
@@ -453,4 +476,32 @@ TEST_F(OutlookBar, StoredStateBringsBackPagesShortcutsAndTheActivePage)
     EXPECT_FALSE(Load(kept, damaged));
     EXPECT_EQ(2, kept.GetPageCount());
     EXPECT_EQ(1, kept.GetActivePage());
+}
+
+TEST_F(OutlookBar, BackgroundBitmapIsUsedOnlyAboveEightBitsPerPixel)
+{
+    CTestOutlookBar bar;
+    MakeBar(bar, 300);
+    const int nBitsSaved = globalData.m_nBitsPerPixel;
+    globalData.m_nBitsPerPixel = 8;
+    EXPECT_TRUE(bar.SetBackImage(16129)); // the shared menu images: any bitmap of the program
+    EXPECT_FALSE(bar.IsBackgroundTexture());
+    EXPECT_TRUE(bar.SetBackImage(0));
+    globalData.m_nBitsPerPixel = 24;
+    EXPECT_TRUE(bar.SetBackImage(16129));
+    EXPECT_TRUE(bar.IsBackgroundTexture());
+    // The bar paints the bitmap over its whole background, not the shadow colour.
+    CClientDC dc(&bar);
+    CDC dcMem;
+    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dc));
+    CBitmap bmp;
+    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dc, 40, 40));
+    CBitmap* pOld = dcMem.SelectObject(&bmp);
+    dcMem.FillSolidRect(0, 0, 40, 40, RGB(1, 2, 3));
+    EXPECT_TRUE(bar.FillOwnBackground(&dcMem, CRect(0, 0, 40, 40)));
+    EXPECT_NE(RGB(1, 2, 3), dcMem.GetPixel(20, 20));
+    dcMem.SelectObject(pOld);
+    EXPECT_FALSE(bar.SetBackImage(0x7FF0)); // no such bitmap
+    EXPECT_FALSE(bar.IsBackgroundTexture());
+    globalData.m_nBitsPerPixel = nBitsSaved;
 }
