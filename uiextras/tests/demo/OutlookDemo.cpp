@@ -141,6 +141,8 @@ protected:
         m_wndOutlook.SetLockedSizes(CSize(40, 40), CSize(32, 32));
         if (!m_wndOutlook.LoadBitmap(IDB_OUTLOOK_SHORTCUTS, 0, 0, TRUE))
             return -1;
+        // The images' grey ground, loaded as the face colour, lets the bar's own colour through.
+        m_wndOutlook.GetLockedImages()->SetTransparentColor(globalData.clrBtnFace);
         m_wndOutlook.AddPage(kPageClocks, _T("Clocks"));
         m_wndOutlook.AddPage(kPageAlarms, _T("Alarms"));
         m_wndOutlook.AddPage(kPageTools, _T("Tools"));
