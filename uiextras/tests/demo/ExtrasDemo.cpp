@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 #include "ExtrasIds.h"
+#include "OutlookDemo.h"
 #include "ORXColorMenuButton.h"
 #include "ORXEditListBox.h"
 #include "ORXGlobalData.h"
@@ -441,6 +442,8 @@ public:
         g_strLog = m_lpCmdLine;
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
+        if (g_strLog.Left(8).CompareNoCase(_T("/outlook")) == 0)
+            return RunOutlookDemo(this, g_strLog.Mid(8));
         CExtrasFrame* pFrame = new CExtrasFrame;
         if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))

@@ -38,4 +38,13 @@
 #define IDC_EXTRAS_COLORBUTTON 1020
 #define IDC_EXTRAS_COLORBAR    1021
 
+// The shortcut bar's frame (ExtrasDemo /outlook): its shortcuts' commands, its bitmap and windows.
+#define ID_OUTLOOK_SHORTCUT_FIRST 33300 // up to 33319, one a shortcut
+#define ID_OUTLOOK_SHORTCUT_LAST  33319
+#define ID_OUTLOOK_LOGSTATE       33340 // logs the bar and the tab window as they are now
+#define IDB_OUTLOOK_SHORTCUTS     33349 // six 32 x 32 shortcut images
+#define IDC_OUTLOOK_BAR           1030
+#define IDC_OUTLOOK_TABPAGE       1031 // the first of the three tab pages
+#define IDC_OUTLOOK_TASKSPANE     1035 // kept for the tasks pane docked at the frame's right
+
 #endif // VELMORA_EXTRASIDS_H

@@ -1,0 +1,507 @@
+// The shortcut bar: where its page buttons, shortcuts and scroll buttons go and how far a step
+// scrolls; its pages and shown shortcuts, scrolling, sizing edge, customise menu and stored state.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ExtrasTestWindow.h"
+#include "ORXGlobalData.h"
+#include "ORXOutlookBar.h"
+#include "ORXOutlookLayout.h"
+#include "ORXPopupMenu.h"
+#include "ORXPopupMenuBar.h"
+#include "ORXWorkspace.h"
+
+namespace
+{
+CORXOutlookLayout VerticalLayout(int nShortcuts, int iFirst)
+{
+    CORXOutlookLayout layout;
+    layout.m_rectClient = CRect(0, 0, 100, 300);
+    layout.m_nPages = 3;
+    layout.m_iActivePage = 1;
+    layout.m_nPageButtonsShown = 3;
+    layout.m_nPageButtonExtent = 20;
+    layout.m_nSpacing = 4;
+    layout.m_sizeScrollButton = CSize(16, 16);
+    for (int i = 0; i < nShortcuts; i++)
+        layout.m_arShortcuts.push_back(CSize(60, 50));
+    layout.m_iFirstVisible = iFirst;
+    layout.Calculate();
+    return layout;
+}
+
+// A workspace that pretends to read state saved by a given framework version.
+class CVersionWorkspace : public CORXWorkspace
+{
+public:
+    void SetSavedVersion(int nMajor, int nMinor)
+    {
+        m_nSavedVersionMajor = nMajor;
+        m_nSavedVersionMinor = nMinor;
+    }
+};
+
+std::vector<BYTE> Store(CObject& obj)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        obj.Serialize(ar);
+    }
+    ULONGLONG nLength = file.GetLength();
+    BYTE* p = file.Detach();
+    std::vector<BYTE> bytes(p, p + nLength);
+    free(p);
+    return bytes;
+}
+
+// TRUE when the object read the bytes to their end; FALSE when it refused them.
+BOOL Load(CObject& obj, std::vector<BYTE> bytes)
+{
+    CMemFile in(bytes.data(), (UINT)bytes.size());
+    try
+    {
+        CArchive ar(&in, CArchive::load);
+        obj.Serialize(ar);
+        ar.Flush();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return FALSE;
+    }
+    return in.GetPosition() == bytes.size();
+}
+
+class CTestOutlookBar : public CORXOutlookBar
+{
+public:
+    std::vector<BYTE> StoreToolBarPart()
+    {
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            CORXToolBar::Serialize(ar);
+        }
+        ULONGLONG nLength = file.GetLength();
+        BYTE* p = file.Detach();
+        std::vector<BYTE> bytes(p, p + nLength);
+        free(p);
+        return bytes;
+    }
+    int CountHiddenOfPage(int iPageID)
+    {
+        int nHidden = 0;
+        for (int i = 0; i < GetCount(); i++)
+        {
+            CORXOutlookButton* pButton = DYNAMIC_DOWNCAST(CORXOutlookButton, GetButton(i));
+            if (pButton != NULL && pButton->GetPageID() == iPageID && pButton->IsHidden())
+                nHidden++;
+        }
+        return nHidden;
+    }
+};
+
+class OutlookBar : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(parent.CreateHidden(400, 600)); }
+    // A bar 120 pixels wide and nHeight high with two pages: twelve shortcuts and two.
+    void MakeBar(CTestOutlookBar& bar, int nHeight, UINT nID = 500)
+    {
+        ASSERT_TRUE(bar.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_LEFT, nID));
+        bar.MoveWindow(0, 0, 120, nHeight);
+        ASSERT_EQ(0, bar.AddPage(1, _T("Clocks")));
+        ASSERT_EQ(1, bar.AddPage(2, _T("Alarms")));
+        for (int i = 0; i < 12; i++)
+            ASSERT_TRUE(bar.AddShortcut(0x8100 + i, 0, _T("Clock"), 1));
+        for (int i = 0; i < 2; i++)
+            ASSERT_TRUE(bar.AddShortcut(0x8200 + i, 1, _T("Alarm"), 2));
+    }
+    CExtrasTestParent parent;
+};
+} // namespace
+
+TEST(OutlookLayout, PageButtonsAboveAndBelowTheActivePagesShortcuts)
+{
+    CORXOutlookLayout layout = VerticalLayout(5, 0);
+    EXPECT_EQ(CRect(0, 0, 100, 20), layout.m_arPageRects[0]);
+    EXPECT_EQ(CRect(0, 20, 100, 40), layout.m_arPageRects[1]); // the active page's button
+    EXPECT_EQ(CRect(0, 280, 100, 300), layout.m_arPageRects[2]);
+    EXPECT_EQ(CRect(0, 40, 100, 280), layout.m_rectShortcutArea);
+    // Centred across, a gap before each.
+    EXPECT_EQ(CRect(20, 44, 80, 94), layout.m_arShortcutRects[0]);
+    EXPECT_EQ(CRect(20, 98, 80, 148), layout.m_arShortcutRects[1]);
+    EXPECT_EQ(CRect(20, 260, 80, 310), layout.m_arShortcutRects[4]);
+    // The last one runs past the area: only the down button shows, in the area's lower corner.
+    EXPECT_TRUE(layout.m_bCanScrollDown);
+    EXPECT_TRUE(layout.m_rectScrollUp.IsRectEmpty());
+    EXPECT_EQ(CRect(82, 262, 98, 278), layout.m_rectScrollDown);
+
+    // Scrolled by two: the third shortcut leads and the up button shows.
+    CORXOutlookLayout scrolled = VerticalLayout(5, 2);
+    EXPECT_EQ(108, scrolled.m_nScrollPos);
+    EXPECT_EQ(44, scrolled.m_arShortcutRects[2].top);
+    EXPECT_EQ(CRect(82, 42, 98, 58), scrolled.m_rectScrollUp);
+    EXPECT_FALSE(scrolled.m_bCanScrollDown);
+
+    // Fewer page buttons than pages: the later pages have none; no active page: all on top.
+    CORXOutlookLayout fewer = VerticalLayout(0, 0);
+    fewer.m_nPageButtonsShown = 1;
+    fewer.m_iActivePage = -1;
+    fewer.Calculate();
+    EXPECT_EQ(CRect(0, 0, 100, 20), fewer.m_arPageRects[0]);
+    EXPECT_TRUE(fewer.m_arPageRects[1].IsRectEmpty());
+    EXPECT_TRUE(fewer.m_arPageRects[2].IsRectEmpty());
+    EXPECT_EQ(CRect(0, 20, 100, 300), fewer.m_rectShortcutArea);
+    EXPECT_FALSE(fewer.m_bCanScrollDown);
+
+    // Along a horizontal edge the page buttons share one row and the shortcuts run across.
+    CORXOutlookLayout horz;
+    horz.m_rectClient = CRect(0, 0, 300, 60);
+    horz.m_bHorz = TRUE;
+    horz.m_nPages = 2;
+    horz.m_iActivePage = 0;
+    horz.m_nPageButtonsShown = 2;
+    horz.m_nPageButtonExtent = 20;
+    horz.m_arShortcuts.push_back(CSize(50, 30));
+    horz.Calculate();
+    EXPECT_EQ(CRect(0, 0, 150, 20), horz.m_arPageRects[0]);
+    EXPECT_EQ(CRect(150, 0, 300, 20), horz.m_arPageRects[1]);
+    EXPECT_EQ(CRect(4, 25, 54, 55), horz.m_arShortcutRects[0]);
+}
+
+TEST(OutlookLayout, StepsMoveAtLeastOneShortcutAndStayInRange)
+{
+    CORXOutlookLayout layout = VerticalLayout(5, 0);
+    EXPECT_EQ(4, layout.GetPageStep()); // 240 pixels of area, 54 a shortcut
+    EXPECT_EQ(4, layout.StepTarget(4));
+    EXPECT_EQ(4, layout.StepTarget(40)); // never past the last shortcut
+    EXPECT_EQ(0, layout.StepTarget(-1));
+    EXPECT_EQ(0, VerticalLayout(5, 3).StepTarget(-4));
+    // Nothing below the area: a step on stays where it is.
+    EXPECT_EQ(3, VerticalLayout(5, 3).StepTarget(1));
+
+    // Neither an area without height nor shortcuts without extent divide by zero: one a step.
+    CORXOutlookLayout empty;
+    empty.m_rectClient = CRect(0, 0, 100, 0);
+    empty.m_nSpacing = 0;
+    empty.m_arShortcuts.push_back(CSize(0, 0));
+    empty.m_arShortcuts.push_back(CSize(0, 0));
+    empty.Calculate();
+    EXPECT_EQ(1, empty.GetPageStep());
+    CORXOutlookLayout none;
+    none.Calculate();
+    EXPECT_EQ(1, none.GetPageStep());
+    EXPECT_EQ(0, none.StepTarget(1));
+    CORXOutlookLayout flat = VerticalLayout(5, 0);
+    flat.m_rectClient = CRect(0, 0, 100, 30); // page buttons take more than there is
+    flat.Calculate();
+    EXPECT_EQ(0, flat.m_rectShortcutArea.Height());
+    EXPECT_EQ(1, flat.GetPageStep());
+
+    // A taller bar scrolls back as far as the last shortcut still fits.
+    EXPECT_EQ(1, VerticalLayout(5, 4).ScrollBackTarget());
+    EXPECT_EQ(0, VerticalLayout(4, 3).ScrollBackTarget());
+    // An index past the end is brought back to the last shortcut.
+    EXPECT_EQ(4, VerticalLayout(5, 9).m_iFirstVisible);
+}
+
+TEST(OutlookButton, ThePageIsAlwaysStoredAndReadByTheVersionThatWroteIt)
+{
+    CORXOutlookButton button(0x8300, 2, _T("Tokyo"), 7);
+    {
+        // Saved before any state was read: the version is unknown and the page comes back.
+        CVersionWorkspace workspace;
+        workspace.SetSavedVersion(-1, -1);
+        std::vector<BYTE> bytes = Store(button);
+        CORXOutlookButton back;
+        ASSERT_TRUE(Load(back, bytes));
+        EXPECT_EQ(7, back.GetPageID());
+        EXPECT_EQ(0x8300u, back.m_nID);
+        EXPECT_EQ(_T("Tokyo"), back.m_strText);
+        EXPECT_EQ(7, bytes[bytes.size() - 4]);
+
+        // State written by 4.71 holds the page; by 4.70 it ends before it and the shortcut
+        // lands on the first page.
+        workspace.SetSavedVersion(4, 71);
+        CORXOutlookButton current;
+        ASSERT_TRUE(Load(current, bytes));
+        EXPECT_EQ(7, current.GetPageID());
+        workspace.SetSavedVersion(4, 70);
+        std::vector<BYTE> older(bytes.begin(), bytes.end() - 4);
+        CORXOutlookButton old;
+        old.SetPageID(5);
+        ASSERT_TRUE(Load(old, older));
+        EXPECT_EQ(0, old.GetPageID());
+        EXPECT_EQ(0x8300u, old.m_nID);
+    }
+    // Without a workspace the page is read too.
+    CORXOutlookButton plain;
+    ASSERT_TRUE(Load(plain, Store(button)));
+    EXPECT_EQ(7, plain.GetPageID());
+
+    // Copies and comparisons go by the page as well.
+    CORXOutlookButton copy;
+    copy.CopyFrom(button);
+    EXPECT_EQ(7, copy.GetPageID());
+    EXPECT_TRUE(copy.CompareWith(button));
+    copy.SetPageID(8);
+    EXPECT_FALSE(copy.CompareWith(button));
+}
+
+TEST(OutlookButton, LabelUnderTheImageOnAColumnBesideItOnARow)
+{
+    CExtrasTestParent parent;
+    ASSERT_TRUE(parent.CreateHidden());
+    CClientDC dc(&parent);
+    CORXOutlookButton button(0x8301, 0, _T("Calendar"), 1);
+    CRect rectText(0, 0, 0, 0);
+    dc.DrawText(_T("Calendar"), rectText, DT_CALCRECT | DT_WORDBREAK);
+    CSize column = button.OnCalculateSize(&dc, CSize(100, 38), FALSE);
+    EXPECT_EQ(rectText.Width(), column.cx);
+    EXPECT_EQ(38 + rectText.Height() + 10, column.cy);
+    EXPECT_TRUE(button.IsCenterText());
+    button.SetMinSize(80, 0);
+    EXPECT_EQ(80, button.OnCalculateSize(&dc, CSize(100, 38), FALSE).cx);
+    CSize row = button.OnCalculateSize(&dc, CSize(42, 42), TRUE);
+    EXPECT_GE(row.cx, 42 + 10 + 1);
+    EXPECT_LE(row.cy, 42);
+}
+
+TEST_F(OutlookBar, PagesChooseTheShortcutsOnShow)
+{
+    CTestOutlookBar bar;
+    MakeBar(bar, 300);
+    EXPECT_EQ(-1, bar.AddPage(1, _T("Again")));
+    EXPECT_FALSE(bar.AddShortcut(0x8400, 0, _T("Lost"), 9));
+    EXPECT_EQ(_T("Shortcuts"), [&] {
+        CString s;
+        bar.GetWindowText(s);
+        return s;
+    }());
+    EXPECT_EQ(1, bar.GetActivePage());
+    EXPECT_EQ(12, bar.GetShownCount());
+    EXPECT_EQ(0x8100u, bar.GetShownButton(0)->m_nID);
+    EXPECT_EQ(2, bar.CountHiddenOfPage(2));
+
+    EXPECT_FALSE(bar.SetActivePage(9));
+    EXPECT_EQ(1, bar.GetActivePage());
+    // A click on the second page's button brings its two shortcuts.
+    CORXOutlookBarPage* pAlarms = bar.FindPage(2);
+    bar.SendMessage(WM_COMMAND, MAKEWPARAM(pAlarms->m_btnPage.GetDlgCtrlID(), BN_CLICKED),
+                    (LPARAM)pAlarms->m_btnPage.GetSafeHwnd());
+    EXPECT_EQ(2, bar.GetActivePage());
+    EXPECT_EQ(2, bar.GetShownCount());
+    EXPECT_EQ(0x8201u, bar.GetShownButton(1)->m_nID);
+    EXPECT_EQ(12, bar.CountHiddenOfPage(1));
+    EXPECT_EQ(0, bar.CountHiddenOfPage(2));
+    EXPECT_FALSE(bar.CanScrollDown());
+    EXPECT_TRUE(bar.GetScrollDownRect().IsRectEmpty());
+    // The page buttons stay in order: the first above the shortcuts, the active one under it.
+    EXPECT_LT(bar.FindPage(1)->m_rectButton.bottom, bar.GetShortcutArea().top + 1);
+    EXPECT_EQ(bar.GetShortcutArea().top, pAlarms->m_rectButton.bottom);
+
+    // Removing the active page takes its shortcuts and opens the first page again.
+    EXPECT_TRUE(bar.RemovePage(2));
+    EXPECT_FALSE(bar.RemovePage(2));
+    EXPECT_EQ(1, bar.GetActivePage());
+    EXPECT_EQ(12, bar.GetCount());
+}
+
+TEST_F(OutlookBar, ScrollButtonsPageThroughWhatDoesNotFit)
+{
+    CTestOutlookBar bar;
+    MakeBar(bar, 300);
+    ASSERT_TRUE(bar.CanScrollDown());
+    EXPECT_FALSE(bar.GetScrollDownRect().IsRectEmpty());
+    EXPECT_TRUE(bar.GetScrollUpRect().IsRectEmpty());
+    EXPECT_FALSE(bar.ScrollUp());
+
+    EXPECT_TRUE(bar.ScrollDown());
+    EXPECT_EQ(1, bar.GetFirstVisible());
+    EXPECT_GT(bar.GetScrollPos(), 0);
+    EXPECT_TRUE(bar.GetShownButton(0)->IsHidden());
+    EXPECT_FALSE(bar.GetScrollUpRect().IsRectEmpty());
+    EXPECT_TRUE(bar.ScrollUp());
+    EXPECT_EQ(0, bar.GetFirstVisible());
+    EXPECT_EQ(0, bar.GetScrollPos());
+
+    // A page at a time: as many as fit, never fewer than one; on to the end and no further.
+    bar.EnablePageScroll();
+    EXPECT_TRUE(bar.ScrollDown());
+    const int nStep = bar.GetFirstVisible();
+    EXPECT_GT(nStep, 1);
+    while (bar.ScrollDown())
+        ;
+    EXPECT_FALSE(bar.CanScrollDown());
+    EXPECT_FALSE(bar.GetShownButton(11)->IsHidden());
+    EXPECT_TRUE(bar.GetScrollDownRect().IsRectEmpty());
+
+    // A click on the scroll-up button steps back; holding it is the timer's business.
+    CRect rectUp = bar.GetScrollUpRect();
+    ASSERT_FALSE(rectUp.IsRectEmpty());
+    const int iBefore = bar.GetFirstVisible();
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectUp.CenterPoint().x, rectUp.CenterPoint().y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rectUp.CenterPoint().x, rectUp.CenterPoint().y));
+    EXPECT_EQ(std::max(0, iBefore - nStep), bar.GetFirstVisible());
+    // The press that scrolls its own button away still lets the mouse go on button up.
+    bar.EnablePageScroll(FALSE);
+    while (bar.GetFirstVisible() > 1)
+        bar.ScrollUp();
+    rectUp = bar.GetScrollUpRect();
+    ASSERT_FALSE(rectUp.IsRectEmpty());
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectUp.CenterPoint().x, rectUp.CenterPoint().y));
+    EXPECT_EQ(0, bar.GetFirstVisible());
+    EXPECT_TRUE(bar.GetScrollUpRect().IsRectEmpty());
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rectUp.CenterPoint().x, rectUp.CenterPoint().y));
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+
+    // Growing the bar scrolls back: no empty room stays below the last shortcut.
+    bar.MoveWindow(0, 0, 120, 2000);
+    EXPECT_EQ(0, bar.GetFirstVisible());
+    EXPECT_FALSE(bar.CanScrollDown());
+    EXPECT_EQ(0, bar.CountHiddenOfPage(1));
+}
+
+TEST_F(OutlookBar, SizingEdgeNeverLeavesLessThanItsOwnStrip)
+{
+    CTestOutlookBar bar;
+    MakeBar(bar, 300);
+    // Docked left: the edge is the right-hand strip.
+    auto drag = [&](int xTo) {
+        CRect rectClient;
+        bar.GetClientRect(rectClient);
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectClient.right - 1, 100));
+        bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((WORD)(short)xTo, 100));
+        bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM((WORD)(short)xTo, 100));
+    };
+    drag(200);
+    EXPECT_EQ(203, bar.GetExtent());
+    EXPECT_EQ(203, bar.CalcFixedLayout(FALSE, FALSE).cx);
+    bar.MoveWindow(0, 0, 120, 300);
+    drag(-40);
+    EXPECT_EQ(3, bar.GetExtent());
+    bar.SetExtent(-10);
+    EXPECT_EQ(3, bar.CalcFixedLayout(TRUE, TRUE).cy);
+}
+
+TEST_F(OutlookBar, CustomiseMenuShowsMoreOrFewerPageButtons)
+{
+    CTestOutlookBar bar;
+    MakeBar(bar, 300);
+    COutlookCustomizeButton* pChevron = new COutlookCustomizeButton(0x9990, _T("Customize..."));
+    ASSERT_GE(bar.InsertButton(pChevron), 0);
+    ASSERT_TRUE(bar.AddShortcut(0x8500, 0, _T("Last"), 1));
+    EXPECT_EQ(pChevron, bar.GetButton(bar.GetCount() - 1));
+
+    CORXPopupMenu* pMenu = pChevron->CreatePopupMenu();
+    ASSERT_NE(nullptr, pMenu);
+    CORXPopupMenuBar* pItems = pMenu->GetMenuBar();
+    EXPECT_EQ(-1, pItems->CommandToIndex(0x9990));
+    const int iMore = pItems->CommandToIndex(ORX_OUTLOOK_SHOW_MORE);
+    const int iFewer = pItems->CommandToIndex(ORX_OUTLOOK_SHOW_FEWER);
+    ASSERT_GE(iMore, 0);
+    EXPECT_EQ(iMore + 1, iFewer);
+    EXPECT_EQ(_T("Show More buttons"), pItems->GetButton(iMore)->m_strText);
+    EXPECT_EQ(_T("Show Fewer Buttons"), pItems->GetButton(iFewer)->m_strText);
+    delete pMenu;
+
+    EXPECT_EQ(2, bar.GetPageButtonsShown());
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_FEWER);
+    EXPECT_EQ(1, bar.GetPageButtonsShown());
+    EXPECT_TRUE(bar.FindPage(2)->m_rectButton.IsRectEmpty());
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_FEWER);
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_FEWER);
+    EXPECT_EQ(0, bar.GetPageButtonsShown());
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_MORE);
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_MORE);
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_MORE);
+    EXPECT_EQ(2, bar.GetPageButtonsShown());
+    EXPECT_FALSE(bar.FindPage(2)->m_rectButton.IsRectEmpty());
+
+    // The splitter over the lower page buttons does the same by whole page-button heights.
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_FEWER);
+    bar.SendMessage(WM_COMMAND, ORX_OUTLOOK_SHOW_FEWER);
+    CRect rectSplitter = bar.GetSplitterRect();
+    ASSERT_FALSE(rectSplitter.IsRectEmpty());
+    const CPoint ptGrip(rectSplitter.left + 10, rectSplitter.CenterPoint().y);
+    EXPECT_EQ(-1, bar.HitTest(ptGrip));
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrip.x, ptGrip.y));
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptGrip.x, (WORD)(short)-500));
+    EXPECT_EQ(2, bar.GetPageButtonsShown()); // never more than the pages
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptGrip.x, 2000));
+    EXPECT_EQ(0, bar.GetPageButtonsShown());
+    // One page-button height above the splitter: one page button more.
+    rectSplitter = bar.GetSplitterRect();
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON,
+                    MAKELPARAM(ptGrip.x, rectSplitter.top - bar.GetPageButtonHeight() - 1));
+    EXPECT_EQ(1, bar.GetPageButtonsShown());
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptGrip.x, 2000));
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+    bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptGrip.x, 2000));
+    EXPECT_EQ(1, bar.GetPageButtonsShown());
+}
+
+TEST_F(OutlookBar, StoredStateBringsBackPagesShortcutsAndTheActivePage)
+{
+    CTestOutlookBar bar;
+    MakeBar(bar, 300, 500);
+    ASSERT_TRUE(bar.SetActivePage(2));
+    std::vector<BYTE> bytes = Store(bar);
+
+    CTestOutlookBar back;
+    ASSERT_TRUE(back.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_LEFT, 501));
+    back.MoveWindow(150, 0, 120, 300);
+    ASSERT_TRUE(Load(back, bytes));
+    ASSERT_EQ(2, back.GetPageCount());
+    EXPECT_EQ(_T("Clocks"), back.GetPage(0)->m_strName);
+    EXPECT_EQ(2, back.GetPage(1)->m_iPageID);
+    EXPECT_NE((HWND)NULL, back.GetPage(1)->m_btnPage.GetSafeHwnd());
+    EXPECT_EQ(2, back.GetActivePage());
+    EXPECT_EQ(2, back.GetShownCount());
+    EXPECT_EQ(14, back.GetCount());
+    EXPECT_EQ(12, back.CountHiddenOfPage(1));
+
+    // A page count past any real bar is refused before anything changes.
+    std::vector<BYTE> damaged = bytes;
+    const size_t nPagesAt = bar.StoreToolBarPart().size();
+    ASSERT_LT(nPagesAt + 2, damaged.size());
+    EXPECT_EQ(2, damaged[nPagesAt]);
+    damaged[nPagesAt] = 0xFF;
+    damaged[nPagesAt + 1] = 0x7F;
+    CTestOutlookBar kept;
+    MakeBar(kept, 300, 502);
+    EXPECT_FALSE(Load(kept, damaged));
+    EXPECT_EQ(2, kept.GetPageCount());
+    EXPECT_EQ(1, kept.GetActivePage());
+}
+
+TEST_F(OutlookBar, BackgroundBitmapIsUsedOnlyAboveEightBitsPerPixel)
+{
+    CTestOutlookBar bar;
+    MakeBar(bar, 300);
+    const int nBitsSaved = globalData.m_nBitsPerPixel;
+    globalData.m_nBitsPerPixel = 8;
+    EXPECT_TRUE(bar.SetBackImage(16129)); // the shared menu images: any bitmap of the program
+    EXPECT_FALSE(bar.IsBackgroundTexture());
+    EXPECT_TRUE(bar.SetBackImage(0));
+    globalData.m_nBitsPerPixel = 24;
+    EXPECT_TRUE(bar.SetBackImage(16129));
+    EXPECT_TRUE(bar.IsBackgroundTexture());
+    // The bar paints the bitmap over its whole background, not the shadow colour.
+    CClientDC dc(&bar);
+    CDC dcMem;
+    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dc));
+    CBitmap bmp;
+    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dc, 40, 40));
+    CBitmap* pOld = dcMem.SelectObject(&bmp);
+    dcMem.FillSolidRect(0, 0, 40, 40, RGB(1, 2, 3));
+    EXPECT_TRUE(bar.FillOwnBackground(&dcMem, CRect(0, 0, 40, 40)));
+    EXPECT_NE(RGB(1, 2, 3), dcMem.GetPixel(20, 20));
+    dcMem.SelectObject(pOld);
+    EXPECT_FALSE(bar.SetBackImage(0x7FF0)); // no such bitmap
+    EXPECT_FALSE(bar.IsBackgroundTexture());
+    globalData.m_nBitsPerPixel = nBitsSaved;
+}
