@@ -289,6 +289,7 @@ protected:
     void StartGroupAnimation(CORXTasksGroup* pGroup);
     void GetOwnerMessage(UINT nIDPrompt);
     CWnd* GetMessageTarget() const;
+    // Everything the pane shows but its child windows.
     void DrawPane(CDC* pDC);
 
     CObList m_lstTasksPanes; // of CORXTasksPanePage, owned

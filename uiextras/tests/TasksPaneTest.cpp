@@ -7,6 +7,8 @@
 
 #include "ORXTasksPane.h"
 #include "ORXVisualManager.h"
+#include "ORXVisualManagerXP.h"
+#include "ORXWinXPVisualManager.h"
 #include "TestSupport.h"
 
 namespace
@@ -178,6 +180,24 @@ class CTestTasksPane : public CORXTasksPane
 public:
     std::vector<std::pair<int, int>> changes;
     void OnPageChanged(int nPrev, int nNew) override { changes.push_back(std::make_pair(nPrev, nNew)); }
+    // The pane as it paints itself, drawn into a bitmap.
+    std::vector<COLORREF> Paint(const CRect& rect)
+    {
+        CClientDC dcScreen(this);
+        CDC dc;
+        CBitmap bmp;
+        dc.CreateCompatibleDC(&dcScreen);
+        CRect rectClient = Client();
+        bmp.CreateCompatibleBitmap(&dcScreen, rectClient.Width(), rectClient.Height());
+        CBitmap* pOld = dc.SelectObject(&bmp);
+        DrawPane(&dc);
+        std::vector<COLORREF> pixels;
+        for (int y = rect.top; y < rect.bottom; y++)
+            for (int x = rect.left; x < rect.right; x++)
+                pixels.push_back(dc.GetPixel(x, y));
+        dc.SelectObject(pOld);
+        return pixels;
+    }
     CRect Client() const
     {
         CRect rect;
@@ -348,6 +368,93 @@ TEST_F(TasksPaneTest, LaysOutGroupsWithTheLooksMetrics)
     EXPECT_EQ(NULL, m_pane.TaskFromPoint(CPoint(-5, -5)));
     m_pane.EnableGroupCollapse(FALSE);
     EXPECT_EQ(NULL, m_pane.GroupCaptionFromPoint(pGroup->m_rect.CenterPoint()));
+}
+
+TEST_F(TasksPaneTest, PlacesBottomGroupsAndHostedWindows)
+{
+    ASSERT_TRUE(CreatePane());
+    m_pane.AddPage(_T("Other"));
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    CStatic wndHosted;
+    ASSERT_TRUE(wndHosted.Create(_T("hosted"), WS_CHILD, CRect(0, 0, 10, 10), &m_pane, 77));
+    const int t = m_pane.AddWindow(g, wndHosted.GetSafeHwnd(), 40);
+    EXPECT_EQ(-1, m_pane.AddWindow(g, NULL, 40));
+    const int gBottom = m_pane.AddGroup(0, _T("Details"), TRUE);
+    m_pane.AddLabel(gBottom, _T("Local time"));
+
+    // The hosted window takes its task's place, the task's height and the width less the indents.
+    const CRect rectTask = m_pane.GetTask(g, t)->m_rect;
+    EXPECT_EQ(40, rectTask.Height());
+    CRect rectWnd;
+    wndHosted.GetWindowRect(rectWnd);
+    m_pane.ScreenToClient(rectWnd);
+    EXPECT_EQ(rectTask, rectWnd);
+    EXPECT_TRUE(wndHosted.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(NULL, m_pane.TaskFromPoint(rectTask.CenterPoint())) << "a hosted window is no link";
+
+    // The last group stays at the bottom of the task area, less the margin.
+    const CORXTasksGroup* pBottom = m_pane.GetTaskGroup(gBottom);
+    EXPECT_EQ(m_pane.GetTaskArea().bottom - 12, pBottom->m_rectGroup.bottom);
+    EXPECT_GT(pBottom->m_rect.top, m_pane.GetTaskGroup(g)->m_rectGroup.bottom + 15);
+
+    // Collapsed, or on a page not shown, the hosted window hides.
+    m_pane.CollapseGroup(g, TRUE);
+    EXPECT_FALSE(wndHosted.GetStyle() & WS_VISIBLE);
+    m_pane.CollapseGroup(g, FALSE);
+    EXPECT_TRUE(wndHosted.GetStyle() & WS_VISIBLE);
+    m_pane.ShowPage(1);
+    EXPECT_FALSE(wndHosted.GetStyle() & WS_VISIBLE);
+    m_pane.SendMessage(WM_COMMAND, CORXTasksPane::idBack);
+    EXPECT_TRUE(wndHosted.GetStyle() & WS_VISIBLE);
+}
+
+TEST_F(TasksPaneTest, TakesAFontForItsText)
+{
+    ASSERT_TRUE(CreatePane());
+    EXPECT_EQ((LRESULT)::GetStockObject(DEFAULT_GUI_FONT), m_pane.SendMessage(WM_GETFONT));
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    m_pane.AddTask(g, _T("Add"), kFirstCmd);
+    const int nSmall = m_pane.GetTask(g, 0)->m_rect.Height();
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(240, _T("Arial")));
+    m_pane.SendMessage(WM_SETFONT, (WPARAM)font.GetSafeHandle(), TRUE);
+    EXPECT_EQ((LRESULT)font.GetSafeHandle(), m_pane.SendMessage(WM_GETFONT));
+    EXPECT_GT(m_pane.GetTask(g, 0)->m_rect.Height(), nSmall);
+    EXPECT_EQ(m_pane.GetRowHeight(), m_pane.GetTask(g, 0)->m_rect.Height());
+    m_pane.SendMessage(WM_SETFONT, 0, FALSE);
+    EXPECT_EQ(nSmall, m_pane.GetTask(g, 0)->m_rect.Height());
+}
+
+TEST_F(TasksPaneTest, EveryLookDrawsTheHotTaskOtherwise)
+{
+    ASSERT_TRUE(CreatePane());
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    m_pane.AddTask(g, _T("Add a clock"), kFirstCmd);
+    m_pane.AddLabel(g, _T("Plain label"));
+    for (CRuntimeClass* pLook : {RUNTIME_CLASS(CORXVisualManager), RUNTIME_CLASS(CORXVisualManagerXP),
+                                 RUNTIME_CLASS(CORXWinXPVisualManager)})
+    {
+        CORXVisualManager::DestroyInstance();
+        CORXVisualManager::SetDefaultManager(pLook);
+        m_pane.LayOutPage();
+        // Each look has its own margins.
+        const CRect rectTask = m_pane.GetTask(g, 0)->m_rect;
+        const CRect rectLabel = m_pane.GetTask(g, 1)->m_rect;
+        const std::vector<COLORREF> taskCold = m_pane.Paint(rectTask);
+        const std::vector<COLORREF> labelCold = m_pane.Paint(rectLabel);
+        // Hot, and let go at once, so that the real pointer cannot come in between.
+        m_pane.SendMessage(WM_MOUSEMOVE, 0, At(rectTask));
+        EXPECT_EQ(m_pane.GetTask(g, 0), m_pane.GetHotTask()) << pLook->m_lpszClassName;
+        EXPECT_NE(taskCold, m_pane.Paint(rectTask)) << pLook->m_lpszClassName;
+        m_pane.SendMessage(WM_MOUSEMOVE, 0, At(rectLabel));
+        EXPECT_EQ(NULL, m_pane.GetHotTask()) << "a label is never hot";
+        EXPECT_EQ(taskCold, m_pane.Paint(rectTask)) << pLook->m_lpszClassName;
+        EXPECT_EQ(labelCold, m_pane.Paint(rectLabel)) << pLook->m_lpszClassName;
+        m_pane.SendMessage(WM_CANCELMODE);
+        EXPECT_NE(m_pane.GetSafeHwnd(), ::GetCapture());
+    }
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
 }
 
 TEST_F(TasksPaneTest, ScrollRangeFollowsTheContent)
