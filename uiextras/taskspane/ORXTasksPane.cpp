@@ -625,7 +625,7 @@ void CORXTasksPane::OnMouseMove(UINT nFlags, CPoint point)
     {
         if (m_pClickedTask == NULL && !m_bCaptionPressed && GetCapture() == this)
             ::ReleaseCapture();
-        GetOwnerMessage(AFX_IDS_IDLEMESSAGE);
+        SendPrompt(AFX_IDS_IDLEMESSAGE);
         return;
     }
     if (GetCapture() != this)
@@ -639,7 +639,7 @@ void CORXTasksPane::OnMouseMove(UINT nFlags, CPoint point)
         RedrawRect(pGroup->m_rect);
 }
 
-void CORXTasksPane::GetOwnerMessage(UINT nIDPrompt)
+void CORXTasksPane::SendPrompt(UINT nIDPrompt)
 {
     CWnd* pTarget = GetMessageTarget();
     if (pTarget != NULL && pTarget != this && pTarget->GetSafeHwnd() != NULL)

@@ -135,6 +135,16 @@ public:
     virtual void PlaceButtons();
     virtual BOOL AllowAltCustomization() const { return FALSE; }
     virtual void AdjustLayout();
+    // The row's buttons are the pane's, made anew with it: nothing of them is kept in the
+    // registry, and nothing stored there replaces them.
+    virtual BOOL LoadState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1)
+    {
+        return FALSE;
+    }
+    virtual BOOL SaveState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1)
+    {
+        return TRUE;
+    }
 
     // The navigation row's buttons as the pane places them: the menu button spans what Back,
     // Forward and Home leave, at least three times its height, and Close follows it. Pure
@@ -287,7 +297,7 @@ protected:
     void RedrawRect(const CRect& rect);
     void ClearHotAndPressed();
     void StartGroupAnimation(CORXTasksGroup* pGroup);
-    void GetOwnerMessage(UINT nIDPrompt);
+    void SendPrompt(UINT nIDPrompt);
     CWnd* GetMessageTarget() const;
     // Everything the pane shows but its child windows.
     void DrawPane(CDC* pDC);

@@ -326,6 +326,25 @@ TEST_F(TasksPaneTest, NavigatesThroughItsHistory)
             EXPECT_EQ(_T("Other Task Panes"), strTip);
         }
     EXPECT_EQ(_T("Zones"), strMenu);
+
+    // Its menu: one item a page, each with the same command; the pop-up opens right-aligned and
+    // sends its command to the pane.
+    CTasksPaneMenuButton button(&m_pane);
+    HMENU hMenu = button.CreateMenu();
+    ASSERT_TRUE(hMenu != NULL);
+    ASSERT_EQ(3, ::GetMenuItemCount(hMenu));
+    char szText[64];
+    ::GetMenuStringA(hMenu, 1, szText, sizeof(szText), MF_BYPOSITION);
+    EXPECT_STREQ("Alarms", szText);
+    EXPECT_EQ((UINT)CORXTasksPane::idOtherPanes, ::GetMenuItemID(hMenu, 2));
+    ::DestroyMenu(hMenu);
+    CORXPopupMenu* pPopup = button.CreatePopupMenu();
+    EXPECT_TRUE(pPopup->IsRightAlign());
+    EXPECT_EQ(&m_pane, pPopup->GetMessageWnd());
+    delete pPopup;
+
+    m_pane.SendMessage(WM_COMMAND, CORXTasksPane::idClose);
+    EXPECT_FALSE(m_pane.GetStyle() & WS_VISIBLE) << "Close hides the pane";
 }
 
 TEST_F(TasksPaneTest, LaysOutGroupsWithTheLooksMetrics)
