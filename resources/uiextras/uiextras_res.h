@@ -16,8 +16,15 @@
 #define IDS_ORX_RESET_ALL_TOOLBARS 16112
 #define IDS_ORX_RESET_USAGE_DATA   16244
 
-// The tasks pane
-#define IDS_ORX_TASKS_PANE 17014
+// The tasks pane: its default caption, the navigation row's images, and the texts of the row's
+// commands, whose ids are the same numbers
+#define IDS_ORX_TASKS_PANE        17014
+#define IDB_ORX_TASKS_NAV         17015
+#define IDS_ORX_TASKS_BACK        17016
+#define IDS_ORX_TASKS_FORWARD     17017
+#define IDS_ORX_TASKS_HOME        17018
+#define IDS_ORX_TASKS_CLOSE       17019
+#define IDS_ORX_TASKS_OTHER_PANES 17020
 
 // The edit list box's header buttons
 #define IDS_ORX_EDITLIST_NEW    17101

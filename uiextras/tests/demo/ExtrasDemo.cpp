@@ -20,6 +20,7 @@
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
 #include "ORXWorkspace.h"
+#include "TasksPaneDemo.h"
 
 namespace
 {
@@ -439,6 +440,9 @@ class CExtrasApp : public CWinApp
 public:
     virtual BOOL InitInstance()
     {
+        CString strCommandLine = m_lpCmdLine;
+        if (TasksPaneDemoWanted(strCommandLine))
+            return (m_pMainWnd = CreateTasksPaneDemo(strCommandLine)) != NULL;
         g_strLog = m_lpCmdLine;
         g_strLog.TrimLeft();
         g_strLog.TrimRight();

@@ -28,6 +28,18 @@
 #define ID_EXTRAS_MENU_GREYED 33202
 #define ID_EXTRAS_MENU_CHECK  33203
 
+// The tasks pane's demonstration ("/taskspane"): the tasks' commands, the log requests, the pane.
+#define ID_TASKS_ADD_CLOCK    33350
+#define ID_TASKS_REMOVE_CLOCK 33351
+#define ID_TASKS_SYNC         33352
+#define ID_TASKS_NEW_ALARM    33353
+#define ID_TASKS_SILENCE      33354
+#define ID_TASKS_REMIND       33355
+#define ID_TASKS_EDIT_ZONES   33356
+#define ID_TASKS_LOG_MENU     33390 // logs the items of the open "Other Task Panes" menu
+#define ID_TASKS_LOG_STATE    33391 // logs the pane's state and places again
+#define IDC_TASKS_PANE        1040
+
 #define IDC_EXTRAS_MASKEDIT    1001
 #define IDC_EXTRAS_LIST        1002
 #define IDC_EXTRAS_SPIN        1003

@@ -1,0 +1,13 @@
+// The tasks pane's demonstration: "ExtrasDemo /taskspane LOG" shows a frame with a docked tasks
+// pane of three pages and logs its commands, pages, groups and the places of what can be clicked.
+#ifndef VELMORA_TASKSPANEDEMO_H
+#define VELMORA_TASKSPANEDEMO_H
+
+#include <afxwin.h>
+
+// TRUE when the command line asks for this demonstration; the switch is taken off it.
+BOOL TasksPaneDemoWanted(CString& strCommandLine);
+// The shown frame of the demonstration, logging to the file named; NULL when it cannot be made.
+CFrameWnd* CreateTasksPaneDemo(LPCTSTR lpszLog);
+
+#endif // VELMORA_TASKSPANEDEMO_H
