@@ -845,7 +845,8 @@ CPalette* CORXColorBar::SelectPalette(CDC* pDC)
         return NULL;
     }
     CPalette* pPalette = NULL;
-    if (m_pParentBtn != NULL && m_pParentBtn->GetPalette() != NULL)
+    if (m_pParentBtn != NULL && m_pParentBtn->GetPalette() != NULL &&
+        m_pParentBtn->GetPalette()->GetSafeHandle() != NULL)
         pPalette = m_pParentBtn->GetPalette();
     else
     {

@@ -291,7 +291,7 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     CDC* pDCItem = CDC::FromHandle(lpDIS->hDC);
     const CRect rectItem = lpDIS->rcItem;
     CPalette* pOldItemPalette = NULL;
-    if (m_pPalette != NULL)
+    if (HasPalette())
     {
         pOldItemPalette = pDCItem->SelectPalette(m_pPalette, FALSE);
         pDCItem->RealizePalette();
@@ -304,7 +304,7 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
         return;
     CBitmap* pOldBitmap = dcMem.SelectObject(&bmpMem);
     CPalette* pOldMemPalette = NULL;
-    if (m_pPalette != NULL)
+    if (HasPalette())
     {
         pOldMemPalette = dcMem.SelectPalette(m_pPalette, FALSE);
         dcMem.RealizePalette();
@@ -377,7 +377,7 @@ void CORXColorPickerCtrl::DrawSpectrum(CDC* pDC)
             return;
         CBitmap* pOld = dcCache.SelectObject(&m_bmpPicker);
         CPalette* pOldPalette = NULL;
-        if (m_pPalette != NULL)
+        if (HasPalette())
         {
             pOldPalette = dcCache.SelectPalette(m_pPalette, FALSE);
             dcCache.RealizePalette();

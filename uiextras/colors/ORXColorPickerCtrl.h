@@ -88,6 +88,9 @@ protected:
     virtual void PreSubclassWindow();
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
+    // A palette to select: one given that holds a palette (a dialog off a palette display gives
+    // an empty one).
+    BOOL HasPalette() const { return m_pPalette != NULL && m_pPalette->GetSafeHandle() != NULL; }
     CRect LuminanceScale() const;
     COLORREF DrawColorOf(COLORREF clr) const;
     void BuildHexagons();
