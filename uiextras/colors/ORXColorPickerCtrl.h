@@ -84,6 +84,9 @@ protected:
     CPalette* m_pPalette;
     CBitmap m_bmpPicker;
     CArray<CORXColorCell*, CORXColorCell*> m_arCells;
+    // Kept from the focus messages: asking the system for the focus on every paint goes to the
+    // server and back.
+    BOOL m_bFocused;
 
     virtual void PreSubclassWindow();
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -92,6 +95,8 @@ protected:
     // an empty one).
     BOOL HasPalette() const { return m_pPalette != NULL && m_pPalette->GetSafeHandle() != NULL; }
     CRect LuminanceScale() const;
+    // LightnessFromY for a scale already at hand: the window's rectangle is asked of the server.
+    static double LightnessInScale(const CRect& rectScale, int y);
     COLORREF DrawColorOf(COLORREF clr) const;
     void BuildHexagons();
     void BuildGreyHexagons();
