@@ -313,7 +313,7 @@ BOOL CORXColorBar::CreateControl(CWnd* pParentWnd, const CRect& rect, UINT nID, 
     }
     if (!Create(pParentWnd, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, nID, pPalette, nColumns, 0, 0))
         return FALSE;
-    SetBarStyle(GetBarStyle() & ~(CBRS_BORDER_ANY | CBRS_BORDER_3D | CBRS_GRIPPER));
+    SetBarStyle(GetBarStyle() & ~(CBRS_BORDER_ANY | CBRS_GRIPPER));
     MoveWindow(rect);
     SetControlSizes(TRUE, TRUE);
     SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
