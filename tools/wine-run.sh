@@ -2,7 +2,8 @@
 # Runs a Windows program under Wine in a project-local prefix: wine-run.sh PREFIX program.exe [args]
 # The prefix is created on first use; a persistent wineserver keeps Wine's background services
 # from inheriting (and holding open) the caller's output pipes. Without a DISPLAY an Xvfb is
-# started for the prefix. The program runs without the capability to set the clock.
+# started for the prefix, at the colour depth VELMORA_XVFB_DEPTH (24 unless set; 8 gives a palette
+# display). The program runs without the capability to set the clock.
 set -u
 prefix=$1; shift
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
@@ -24,7 +25,9 @@ if [ -z "${DISPLAY:-}" ]; then
         # once it accepts clients, so prefixes started side by side never share one.
         nfile="$prefix.display.num"
         rm -f "$nfile"
-        setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$nfile" </dev/null >/dev/null 2>&1 &
+        depth=${VELMORA_XVFB_DEPTH:-24}
+        case $depth in 8|15|16|24) ;; *) echo "wine-run.sh: no Xvfb depth $depth" >&2; exit 2;; esac
+        setsid Xvfb -displayfd 3 -screen 0 1280x1024x$depth -nolisten tcp 3>"$nfile" </dev/null >/dev/null 2>&1 &
         pid=$!
         for _ in $(seq 100); do [ -s "$nfile" ] && break; kill -0 $pid 2>/dev/null || break; sleep 0.1; done
         n=$(tr -dc 0-9 <"$nfile" 2>/dev/null)

@@ -94,7 +94,7 @@ class Program:
 class Harness:
     """Parses the test's arguments, owns the display and the programs a test starts."""
 
-    def __init__(self, argv=None, name=None):
+    def __init__(self, argv=None, name=None, depth=None):
         parser = argparse.ArgumentParser()
         parser.add_argument("--build", required=True)
         parser.add_argument("--source", required=True)
@@ -109,6 +109,8 @@ class Harness:
         self.winctl_exe = self.build / "bin" / "winctl.exe"
         self.screenshots = self.build / "screenshots"
         self.programs = []
+        # The colour depth of the prefix's own Xvfb; None keeps wine-run.sh's default (24 bits).
+        self.depth = depth
         self.own_prefix = bool(args.base_prefix)
         self.base_prefix = pathlib.Path(args.base_prefix).resolve() if self.own_prefix else None
         if self.own_prefix:
@@ -163,9 +165,12 @@ class Harness:
 
         disp = alive()
         if disp:
+            self._check_depth(disp)
             return disp
         env = self._base_env()
         env.pop("DISPLAY", None)
+        if self.depth is not None:
+            env["VELMORA_XVFB_DEPTH"] = str(self.depth)
         # Booting the prefix once with its output detached also starts the Xvfb and records it.
         subprocess.run(["bash", str(self.wine_run), str(self.prefix), "cmd", "/c", "exit"], env=env,
                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
@@ -173,7 +178,20 @@ class Harness:
         disp = alive()
         if not disp:
             raise HarnessError("no X display for the prefix %s" % self.prefix)
+        self._check_depth(disp)
         return disp
+
+    def _check_depth(self, disp):
+        """A test that asked for a depth gets it, or fails: a display already running for a shared
+        prefix keeps the depth it was started with."""
+        if self.depth is None:
+            return
+        r = subprocess.run(["xdpyinfo", "-display", disp], stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                           stderr=subprocess.DEVNULL, timeout=30)
+        m = re.search(r"depth of root window:\s+(\d+) planes", r.stdout.decode("latin-1"))
+        if not m or int(m.group(1)) != self.depth:
+            raise HarnessError("the display %s of %s is not %d bits deep (%s)"
+                               % (disp, self.prefix, self.depth, m.group(1) if m else "unknown"))
 
     def _base_env(self, extra=None):
         env = dict(os.environ)

@@ -313,7 +313,7 @@ BOOL CORXColorBar::CreateControl(CWnd* pParentWnd, const CRect& rect, UINT nID, 
     }
     if (!Create(pParentWnd, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, nID, pPalette, nColumns, 0, 0))
         return FALSE;
-    SetBarStyle(GetBarStyle() & ~(CBRS_BORDER_ANY | CBRS_BORDER_3D | CBRS_GRIPPER));
+    SetBarStyle(GetBarStyle() & ~(CBRS_BORDER_ANY | CBRS_GRIPPER));
     MoveWindow(rect);
     SetControlSizes(TRUE, TRUE);
     SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -845,7 +845,8 @@ CPalette* CORXColorBar::SelectPalette(CDC* pDC)
         return NULL;
     }
     CPalette* pPalette = NULL;
-    if (m_pParentBtn != NULL && m_pParentBtn->GetPalette() != NULL)
+    if (m_pParentBtn != NULL && m_pParentBtn->GetPalette() != NULL &&
+        m_pParentBtn->GetPalette()->GetSafeHandle() != NULL)
         pPalette = m_pParentBtn->GetPalette();
     else
     {

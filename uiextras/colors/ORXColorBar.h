@@ -127,6 +127,8 @@ public:
     const CArray<COLORREF, COLORREF>& GetColors() const { return m_colors; }
     void SetColors(const CArray<COLORREF, COLORREF>& colors) { m_colors.Copy(colors); }
     CList<COLORREF, COLORREF>& GetDocumentColors() { return m_lstDocColors; }
+    // The bar's own palette: made on the first paint at 8 bits per pixel.
+    const CPalette& GetPalette() const { return m_Palette; }
     COLORREF GetAutomaticColor() const { return m_ColorAutomatic; }
     UINT GetCommandID() const { return m_nCommandID; }
     void SetCommandID(UINT nID) { m_nCommandID = nID; }

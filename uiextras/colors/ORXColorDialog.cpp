@@ -411,8 +411,10 @@ void CORXColorDialog::RebuildPalette()
     pal.head.palVersion = 0x300;
     pal.head.palNumEntries = 256;
     CClientDC dc(this);
-    // On a palette display the system palette holds the colours in use; elsewhere it reads zeros
-    // and the pickers draw real colours anyway.
+    // Only a palette display has a system palette; elsewhere it reads as zeros, and a palette of
+    // 256 blacks would make every nearest colour black. The pickers then draw true colours.
+    if (!ORXIsPaletteDisplay(dc.GetSafeHdc()))
+        return;
     ::GetSystemPaletteEntries(dc.GetSafeHdc(), 0, 256, pal.head.palPalEntry);
     m_pPalSys->CreatePalette(&pal.head);
 }
@@ -509,6 +511,11 @@ void CORXColorDialog::OnSysColorChange()
     }
     RebuildPalette();
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+BOOL ORXIsPaletteDisplay(HDC hdc)
+{
+    return hdc != NULL && (::GetDeviceCaps(hdc, RASTERCAPS) & RC_PALETTE) != 0;
 }
 
 BOOL ORXRunColorDialog(BOOL bStandard, COLORREF colorDefault, COLORREF& colorRes)

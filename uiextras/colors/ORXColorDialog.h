@@ -148,6 +148,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// A device with a system palette (RC_PALETTE): the only kind whose system palette entries mean
+// anything.
+BOOL ORXIsPaletteDisplay(HDC hdc);
+
 // The other-colours dialog of the colour bar and buttons: the system's (bStandard) or this one;
 // TRUE with the chosen colour in colorRes on OK.
 BOOL ORXRunColorDialog(BOOL bStandard, COLORREF colorDefault, COLORREF& colorRes);

@@ -485,9 +485,14 @@ void CORXColorButton::RebuildPalette(CPalette* pPal)
     pLog->palVersion = 0x300;
     pLog->palNumEntries = 256;
     HDC hdc = ::GetDC(m_hWnd);
-    ::GetSystemPaletteEntries(hdc, 0, 256, pLog->palPalEntry);
+    // Without a palette display the system palette reads as zeros: the palette stays empty and the
+    // pop-up draws with its own.
+    const BOOL bSystem = ORXIsPaletteDisplay(hdc);
+    if (bSystem)
+        ::GetSystemPaletteEntries(hdc, 0, 256, pLog->palPalEntry);
     ::ReleaseDC(m_hWnd, hdc);
-    m_pPalette->CreatePalette(pLog);
+    if (bSystem)
+        m_pPalette->CreatePalette(pLog);
 }
 
 void CORXColorButton::ShowColorPopup()

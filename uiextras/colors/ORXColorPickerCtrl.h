@@ -84,11 +84,19 @@ protected:
     CPalette* m_pPalette;
     CBitmap m_bmpPicker;
     CArray<CORXColorCell*, CORXColorCell*> m_arCells;
+    // Kept from the focus messages: asking the system for the focus on every paint goes to the
+    // server and back.
+    BOOL m_bFocused;
 
     virtual void PreSubclassWindow();
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
+    // A palette to select: one given that holds a palette (a dialog off a palette display gives
+    // an empty one).
+    BOOL HasPalette() const { return m_pPalette != NULL && m_pPalette->GetSafeHandle() != NULL; }
     CRect LuminanceScale() const;
+    // LightnessFromY for a scale already at hand: the window's rectangle is asked of the server.
+    static double LightnessInScale(const CRect& rectScale, int y);
     COLORREF DrawColorOf(COLORREF clr) const;
     void BuildHexagons();
     void BuildGreyHexagons();

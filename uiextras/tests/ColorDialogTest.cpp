@@ -51,6 +51,12 @@ TEST_F(ColorDialog, PagesAreHostedAndStartAtTheInitialColour)
     ASSERT_NE((HWND)NULL, pStandard->GetSafeHwnd());
     EXPECT_EQ(CORXColorPickerCtrl::HEX, pStandard->m_hexpicker.GetType());
     EXPECT_EQ(CORXColorPickerCtrl::HEX_GREYSCALE, pStandard->m_hexpickerGreyscale.GetType());
+    // Off a palette display the system palette reads as zeros: no palette is made of them.
+    CClientDC dc(pDialog);
+    if (!ORXIsPaletteDisplay(dc.GetSafeHdc()))
+    {
+        EXPECT_TRUE(pDialog->GetPalette() == NULL || pDialog->GetPalette()->GetSafeHandle() == NULL);
+    }
 
     CColorPage2* pCustom = ShowCustom();
     ASSERT_NE((HWND)NULL, pCustom->GetSafeHwnd());

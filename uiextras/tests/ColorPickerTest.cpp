@@ -4,6 +4,8 @@
 
 #include "ExtrasTestWindow.h"
 #include "ORXColorPickerCtrl.h"
+#include "ORXDrawHelper.h"
+#include "ORXGlobalData.h"
 
 namespace
 {
@@ -52,6 +54,28 @@ void Paint(CORXColorPickerCtrl& picker)
     CRect rect;
     picker.GetClientRect(rect);
     CClientDC dc(&picker);
+    DRAWITEMSTRUCT dis = {ODT_BUTTON,      50,   0, ODA_DRAWENTIRE, 0, picker.GetSafeHwnd(),
+                          dc.GetSafeHdc(), rect, 0};
+    picker.DrawItem(&dis);
+}
+// Paints a picker into a 32-bit bitmap that the DC then holds, so that the pixels read back are
+// the picker's wherever the window is. The bitmap outlives the DC.
+void PaintInto(CORXColorPickerCtrl& picker, CBitmap& bitmap, CDC& dc)
+{
+    CRect rect;
+    picker.GetClientRect(rect);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = rect.Width();
+    bmi.bmiHeader.biHeight = -rect.Height();
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = NULL;
+    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    ASSERT_TRUE(hBitmap != NULL);
+    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+    bitmap.Attach(hBitmap);
+    dc.SelectObject(&bitmap);
     DRAWITEMSTRUCT dis = {ODT_BUTTON,      50,   0, ODA_DRAWENTIRE, 0, picker.GetSafeHwnd(),
                           dc.GetSafeHdc(), rect, 0};
     picker.DrawItem(&dis);
@@ -144,4 +168,51 @@ TEST_F(ColorPicker, ShiftDragInTheSpectrumChangesOnlyTheHue)
 
     picker.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
     EXPECT_EQ(1, parent.m_nDoubleClicked);
+}
+
+// The spectrum and the luminance bar as drawn: hue from left to right and saturation from the bottom
+// up at lightness 0.5; the bar's rows from light at the top to dark at the bottom.
+TEST_F(ColorPicker, SpectrumAndLuminanceBarShowTheirColoursInPlace)
+{
+    if (globalData.m_nBitsPerPixel <= 8)
+        GTEST_SKIP() << "palette colours on this display";
+    Make(CORXColorPickerCtrl::PICKER, CRect(0, 0, 120, 100));
+    picker.SetHLS(0.0, 0.5, 1.0, FALSE);
+    CBitmap bitmap;
+    CDC dc;
+    PaintInto(picker, bitmap, dc);
+    struct
+    {
+        int x, y;
+    } points[] = {{2, 97}, {60, 2}, {30, 50}, {117, 25}, {90, 75}};
+    for (const auto& p : points)
+    {
+        const int n = 99 - p.y; // the row's saturation step, counted from the bottom
+        const COLORREF expected = CORXDrawHelper::HlsToRgbUnitHue(p.x / 120.0, 0.5, n / 100.0);
+        const COLORREF actual = dc.GetPixel(p.x, p.y);
+        // Inside the frame and away from the marker at the top left corner.
+        EXPECT_NEAR(GetRValue(expected), GetRValue(actual), 8) << p.x << "," << p.y;
+        EXPECT_NEAR(GetGValue(expected), GetGValue(actual), 8) << p.x << "," << p.y;
+        EXPECT_NEAR(GetBValue(expected), GetBValue(actual), 8) << p.x << "," << p.y;
+    }
+
+    CORXColorPickerCtrl bar;
+    bar.SetType(CORXColorPickerCtrl::LUMINANCE);
+    ASSERT_TRUE(bar.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(130, 0, 160, 110), &parent, 51));
+    bar.SetLuminanceBarWidth(14);
+    bar.SetHLS(0.6, 0.5, 0.8, FALSE);
+    CBitmap bitmapBar;
+    CDC dcBar;
+    PaintInto(bar, bitmapBar, dcBar);
+    for (int y : {5, 30, 55, 80, 105})
+    {
+        const COLORREF expected = CORXDrawHelper::HlsToRgbUnitHue(0.6, bar.LightnessFromY(y), 0.8);
+        for (int x : {0, 13})
+        {
+            const COLORREF actual = dcBar.GetPixel(x, y);
+            EXPECT_NEAR(GetRValue(expected), GetRValue(actual), 8) << x << "," << y;
+            EXPECT_NEAR(GetGValue(expected), GetGValue(actual), 8) << x << "," << y;
+            EXPECT_NEAR(GetBValue(expected), GetBValue(actual), 8) << x << "," << y;
+        }
+    }
 }

@@ -7,6 +7,7 @@
 
 #include <stdio.h>
 
+#include "ColorDemo.h"
 #include "ExtrasIds.h"
 #include "OutlookDemo.h"
 #include "ORXColorMenuButton.h"
@@ -448,6 +449,8 @@ public:
         g_strLog.TrimRight();
         if (g_strLog.Left(8).CompareNoCase(_T("/outlook")) == 0)
             return RunOutlookDemo(this, g_strLog.Mid(8));
+        if (CColorDemo::Wanted(g_strLog))
+            return CColorDemo::Run(this, Log);
         CExtrasFrame* pFrame = new CExtrasFrame;
         if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))

@@ -17,6 +17,13 @@
 
 #define ID_EXTRAS_COLORCELLS 33112 // logs the cells of the open colour pop-up
 
+// "/colors": the colour menu button, its torn-off bar and the "Colors" dialog.
+#define ID_COLORDEMO_COLOR       33120 // the colour menu button's command
+#define ID_COLORDEMO_TORN        33121 // the control id of its pop-up torn off
+#define ID_COLORDEMO_LOGSTATE    33122 // logs the button, the open pop-up's and the torn-off bar's cells
+#define ID_COLORDEMO_DIALOG      33123 // runs the "Colors" dialog
+#define ID_COLORDEMO_DIALOGSTATE 33124 // logs the running dialog's new colour
+
 #define ID_EXTRAS_LOOK_BASE   33100
 #define ID_EXTRAS_LOOK_XP     33101
 #define ID_EXTRAS_LOOK_THEMED 33102
