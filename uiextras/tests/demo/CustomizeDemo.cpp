@@ -15,6 +15,7 @@
 #include "ORXMouseManager.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXPopupMenu.h"
+#include "ORXPopupMenuBar.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarCustomize.h"
 #include "ORXUserToolsManager.h"
@@ -112,6 +113,18 @@ public:
                 CORXUserTool* pTool = (CORXUserTool*)g_pUserToolsManager->GetUserTools().GetNext(pos);
                 strTools += pTool->m_strLabel + _T(";");
             }
+        // The open pop-up menu's items, where they are on the screen.
+        CORXPopupMenu* pPopup = CORXPopupMenu::GetActiveMenu();
+        CORXToolBar* pItems = pPopup != NULL && pPopup->GetSafeHwnd() != NULL ? pPopup->GetMenuBar() : NULL;
+        Log("popup %d", pItems != NULL ? pItems->GetCount() : -1);
+        for (int i = 0; pItems != NULL && i < pItems->GetCount(); i++)
+        {
+            CRect rect;
+            pItems->GetItemRect(i, rect);
+            pItems->ClientToScreen(rect);
+            Log("popupitem %d %u %ld %ld %ld %ld", i, pItems->GetItemID(i), rect.left, rect.top, rect.right,
+                rect.bottom);
+        }
         Log("options large=%d customize=%d tools=%s", CORXToolBar::IsLargeIcons(),
             CORXToolBar::IsCustomizeMode(), (LPCTSTR)strTools);
         Log("state done");
@@ -162,6 +175,10 @@ protected:
             Log("sheet failed");
             return;
         }
+        // Beside the frame, so that a drag from the sheet reaches the bars and menus in the open.
+        CRect rectFrame;
+        GetWindowRect(rectFrame);
+        pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         Log("sheet open pages=%d", pSheet->GetPageCount());
     }
     afx_msg void OnLogState() { LogState(); }
