@@ -18,6 +18,7 @@
 #include "ORXPopupMenuBar.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarCustomize.h"
+#include "ORXToolbarsPage.h"
 #include "ORXUserToolsManager.h"
 #include "ORXWorkspace.h"
 
@@ -125,6 +126,18 @@ public:
             Log("popupitem %d %u %ld %ld %ld %ld", i, pItems->GetItemID(i), rect.left, rect.top, rect.right,
                 rect.bottom);
         }
+        // The open sheet's list of bars: each row's check and whether the user may change it.
+        CORXToolbarCustomize* pSheet = CORXToolbarCustomize::GetActiveSheet();
+        CORXToolbarsPage* pPage = pSheet != NULL ? pSheet->GetToolbarsPage() : NULL;
+        if (pPage != NULL && pPage->m_wndToolbarList.GetSafeHwnd() != NULL)
+            for (int i = 0; i < pPage->m_wndToolbarList.GetCount(); i++)
+            {
+                CString strRow;
+                pPage->m_wndToolbarList.GetText(i, strRow);
+                Log("toolbarrow %d check=%d enabled=%d selected=%d name=%s", i,
+                    pPage->m_wndToolbarList.GetCheck(i), pPage->m_wndToolbarList.IsCheckEnabled(i),
+                    pPage->m_wndToolbarList.GetCurSel() == i, (LPCTSTR)strRow);
+            }
         Log("options large=%d customize=%d tools=%s", CORXToolBar::IsLargeIcons(),
             CORXToolBar::IsCustomizeMode(), (LPCTSTR)strTools);
         Log("state done");
