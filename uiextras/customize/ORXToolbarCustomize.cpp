@@ -429,14 +429,16 @@ void CORXToolbarCustomize::PostNcDestroy()
         delete this;
 }
 
-BOOL CORXToolbarCustomize::OnCommand(WPARAM wParam, LPARAM lParam)
+LRESULT CORXToolbarCustomize::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    BOOL bResult = CPropertySheet::OnCommand(wParam, lParam);
-    UINT nID = LOWORD(wParam);
-    // The system only marks a modeless sheet as ended: the window goes once it has.
-    if (m_bModeless && (nID == IDOK || nID == IDCANCEL))
+    LRESULT lResult = CPropertySheet::WindowProc(message, wParam, lParam);
+    // The system only marks a modeless sheet as ended (its buttons, Escape, the close box): the
+    // window goes once it has.
+    BOOL bMayEnd = (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) ||
+                   message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
+    if (bMayEnd && m_bModeless && m_hWnd != NULL)
         PostMessage(WM_ORX_CLOSESHEET);
-    return bResult;
+    return lResult;
 }
 
 LRESULT CORXToolbarCustomize::OnCloseSheet(WPARAM, LPARAM)

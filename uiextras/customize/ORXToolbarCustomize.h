@@ -90,7 +90,7 @@ protected:
     void Leave();
 
     virtual void PostNcDestroy();
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     CMapStringToOb m_ButtonsByCategory;
     CStringList m_lstCategories;

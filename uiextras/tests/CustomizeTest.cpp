@@ -11,11 +11,16 @@
 #include "ORXCustomizePage.h"
 #include "ORXDropDownToolBar.h"
 #include "ORXFrameWnd.h"
+#include "ORXMouseManager.h"
+#include "ORXMousePage.h"
 #include "ORXOptionsPage.h"
 #include "ORXServices.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarCustomize.h"
 #include "ORXToolbarsPage.h"
+#include "ORXToolsPage.h"
+#include "ORXUserToolsManager.h"
+#include "TestSupport.h"
 #include "uiextras/uiextras_res.h"
 
 namespace
@@ -432,6 +437,111 @@ TEST_F(CustomizeSheetTest, TheOptionsPageWritesTheSwitchesAtOnce)
 
     CORXToolBar::SetLargeIcons(bLarge);
     CORXToolBar::m_bShowTooltips = bTips;
+}
+
+TEST_F(CustomizeSheetTest, TheSheetGoesByItsCloseBoxAsByItsButton)
+{
+    CORXToolbarCustomize* pSheet = OpenSheet();
+    HWND hSheet = pSheet->GetSafeHwnd();
+    pSheet->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hSheet));
+    m_pSheet = NULL;
+    EXPECT_TRUE(CORXServices::Find<CORXCustomizeSheet>() == NULL);
+    EXPECT_FALSE(CORXToolBar::IsCustomizeMode());
+
+    pSheet = OpenSheet();
+    hSheet = pSheet->GetSafeHwnd();
+    pSheet->SendMessage(WM_COMMAND, IDCANCEL, (LPARAM)::GetDlgItem(hSheet, IDCANCEL));
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hSheet));
+    m_pSheet = NULL;
+    EXPECT_FALSE(CORXToolBar::IsCustomizeMode());
+}
+
+TEST_F(CustomizeSheetTest, TheMousePageBindsTheChosenCommandToTheCurrentView)
+{
+    CORXMouseManager manager;
+    ASSERT_TRUE(manager.AddView(7, _T("Zone list")));
+    ASSERT_TRUE(manager.AddView(3, _T("Clock face")));
+    manager.SetCommandForDblClick(7, 211);
+    CORXToolbarCustomize* pSheet = OpenSheet();
+    CORXMousePage* pPage = pSheet->GetMousePage();
+    ASSERT_TRUE(pPage != NULL);
+    pSheet->SetActivePage(pPage);
+
+    // The views sorted by name; the first is current, without a command.
+    ASSERT_EQ(2, pPage->m_wndListOfViews.GetItemCount());
+    EXPECT_EQ(CString(_T("Clock face")), pPage->m_wndListOfViews.GetItemText(0, 0));
+    EXPECT_EQ(3, pPage->m_iCurrViewId);
+    EXPECT_TRUE(pPage->IsDlgButtonChecked(IDC_ORX_CUST_NO_DBLCLK));
+    EXPECT_FALSE(pPage->m_wndListOfCommands.IsWindowEnabled());
+    EXPECT_EQ(4, pPage->m_wndListOfCommands.GetCount());
+
+    // The other view shows its command selected.
+    pPage->SelectView(1);
+    EXPECT_EQ(7, pPage->m_iCurrViewId);
+    EXPECT_TRUE(pPage->IsDlgButtonChecked(IDC_ORX_CUST_DBLCLK));
+    int iSel = pPage->m_wndListOfCommands.GetCurSel();
+    ASSERT_GE(iSel, 0);
+    EXPECT_EQ((DWORD_PTR)211, pPage->m_wndListOfCommands.GetItemData(iSel));
+
+    // Another command chosen is bound at once; "No double click" takes the binding away.
+    pPage->SelectCommand(0);
+    EXPECT_EQ(200u, manager.GetViewDblClickCommand(7));
+    pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_CUST_NO_DBLCLK, BN_CLICKED),
+                       (LPARAM)pPage->GetDlgItem(IDC_ORX_CUST_NO_DBLCLK)->m_hWnd);
+    EXPECT_EQ(0u, manager.GetViewDblClickCommand(7));
+    EXPECT_EQ(0u, manager.GetViewDblClickCommand(3));
+    pSheet->DestroyWindow();
+    m_pSheet = NULL;
+}
+
+TEST_F(CustomizeSheetTest, TheToolsPageMakesEditsAndRemovesTheManagersTools)
+{
+    CORXUserToolsManager manager(300, 310, 311);
+    CORXToolbarCustomize* pSheet = OpenSheet();
+    CORXToolsPage* pPage = pSheet->GetToolsPage();
+    ASSERT_TRUE(pPage != NULL);
+    pSheet->SetActivePage(pPage);
+    CORXToolsList& list = pPage->m_wndToolsList;
+    EXPECT_EQ(0, list.GetCount());
+    // Nothing selected: nothing to edit.
+    EXPECT_FALSE(pPage->m_wndCommand.IsWindowEnabled());
+
+    // A row named in place becomes a tool of the manager.
+    list.CreateNewItem();
+    list.OnEndEditLabel(_T("Echo"));
+    ASSERT_EQ(1, (int)manager.GetUserTools().GetCount());
+    CORXUserTool* pTool = (CORXUserTool*)manager.GetUserTools().GetHead();
+    EXPECT_EQ(CString(_T("Echo")), pTool->m_strLabel);
+    EXPECT_EQ(pTool, pPage->GetSelectedTool());
+    EXPECT_TRUE(pPage->m_wndCommand.IsWindowEnabled());
+
+    pPage->SetDlgItemText(IDC_ORX_CUST_TOOL_COMMAND, _T("C:\\windows\\notepad.exe"));
+    pPage->SetDlgItemText(IDC_ORX_CUST_TOOL_ARGS, _T("a.txt"));
+    pPage->OnUpdateTool();
+    EXPECT_EQ(CString(_T("C:\\windows\\notepad.exe")), pTool->GetCommand());
+    EXPECT_EQ(CString(_T("a.txt")), pTool->m_strArguments);
+
+    // The manager's ids run out after two tools: a third row goes again.
+    list.CreateNewItem();
+    list.OnEndEditLabel(_T("Two"));
+    list.CreateNewItem();
+    list.OnEndEditLabel(_T("Three"));
+    EXPECT_EQ(2, (int)manager.GetUserTools().GetCount());
+    EXPECT_EQ(2, list.GetCount());
+
+    // Deleted rows take their tools with them.
+    list.SelectItem(0);
+    list.OnClickButton(1);
+    list.SelectItem(0);
+    list.OnClickButton(1);
+    EXPECT_EQ(0, (int)manager.GetUserTools().GetCount());
+    EXPECT_EQ(0, list.GetCount());
+    EXPECT_FALSE(pPage->m_wndCommand.IsWindowEnabled());
+    pSheet->DestroyWindow();
+    m_pSheet = NULL;
 }
 
 TEST(ToolbarNameDlgTest, OkIsEnabledOnlyWithAName)
