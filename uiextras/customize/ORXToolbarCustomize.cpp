@@ -18,6 +18,29 @@
 #include "ORXWorkspace.h"
 #include "uiextras/uiextras_res.h"
 
+namespace
+{
+// The sheet's own messages: a modeless sheet may have ended; its buttons are there to be set.
+const UINT WM_ORX_CLOSESHEET = WM_APP + 0x4F;
+const UINT WM_ORX_SETBUTTONS = WM_APP + 0x50;
+const int kMaxMenuDepth = 8;
+
+// Context help ids of the sheet's controls: the control id + 0x41000.
+#define ORX_HELP_ID(id) (id), (id) + 0x41000
+const DWORD kHelpIds[] = {ORX_HELP_ID(IDC_ORX_CUST_CATEGORIES),
+                          ORX_HELP_ID(IDC_ORX_CUST_COMMANDS),
+                          ORX_HELP_ID(IDC_ORX_CUST_TOOLBARS),
+                          ORX_HELP_ID(IDC_ORX_CUST_NEW),
+                          ORX_HELP_ID(IDC_ORX_CUST_RENAME),
+                          ORX_HELP_ID(IDC_ORX_CUST_DELETE),
+                          ORX_HELP_ID(IDC_ORX_CUST_RESET),
+                          ORX_HELP_ID(IDC_ORX_CUST_RESET_ALL),
+                          ORX_HELP_ID(IDC_ORX_CUST_LARGE_ICONS),
+                          0,
+                          0};
+#undef ORX_HELP_ID
+} // namespace
+
 IMPLEMENT_DYNAMIC(CORXToolbarCustomize, CPropertySheet)
 
 BEGIN_MESSAGE_MAP(CORXToolbarCustomize, CPropertySheet)
@@ -25,38 +48,12 @@ ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_MESSAGE(WM_HELP, OnHelp)
 ON_WM_CONTEXTMENU()
-ON_MESSAGE(WM_APP + 0x4F, OnCloseSheet)
-ON_MESSAGE(WM_APP + 0x50, OnSetButtons)
+ON_MESSAGE(WM_ORX_CLOSESHEET, OnCloseSheet)
+ON_MESSAGE(WM_ORX_SETBUTTONS, OnSetButtons)
 END_MESSAGE_MAP()
 
 namespace
 {
-const UINT WM_ORX_CLOSESHEET = WM_APP + 0x4F;
-const UINT WM_ORX_SETBUTTONS = WM_APP + 0x50;
-const int kMaxMenuDepth = 8;
-
-// Context help ids of the sheet's controls: the control id + 0x41000.
-const DWORD kHelpIds[] = {IDC_ORX_CUST_CATEGORIES,
-                          IDC_ORX_CUST_CATEGORIES + 0x41000,
-                          IDC_ORX_CUST_COMMANDS,
-                          IDC_ORX_CUST_COMMANDS + 0x41000,
-                          IDC_ORX_CUST_TOOLBARS,
-                          IDC_ORX_CUST_TOOLBARS + 0x41000,
-                          IDC_ORX_CUST_NEW,
-                          IDC_ORX_CUST_NEW + 0x41000,
-                          IDC_ORX_CUST_RENAME,
-                          IDC_ORX_CUST_RENAME + 0x41000,
-                          IDC_ORX_CUST_DELETE,
-                          IDC_ORX_CUST_DELETE + 0x41000,
-                          IDC_ORX_CUST_RESET,
-                          IDC_ORX_CUST_RESET + 0x41000,
-                          IDC_ORX_CUST_RESET_ALL,
-                          IDC_ORX_CUST_RESET_ALL + 0x41000,
-                          IDC_ORX_CUST_LARGE_ICONS,
-                          IDC_ORX_CUST_LARGE_ICONS + 0x41000,
-                          0,
-                          0};
-
 CORXToolbarCustomize* g_pActiveSheet = NULL;
 
 CString LoadText(UINT uiId, LPCTSTR lpszDefault)
@@ -84,17 +81,19 @@ CORXToolbarCustomize::CORXToolbarCustomize(CFrameWnd* pParentFrame, BOOL bAutoSe
     m_strAllCommands = LoadText(IDS_ORX_ALL_COMMANDS, _T("All Commands"));
     m_psh.dwFlags |= PSH_NOAPPLYNOW;
 
+    // The menu bar's own menu is the frame's menu; without one the window's menu is.
+    CORXMenuBar* pMenuBar = NULL;
+    for (POSITION pos = gAllToolbars.GetHeadPosition();
+         pos != NULL && pParentFrame != NULL && pMenuBar == NULL;)
+    {
+        CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, gAllToolbars.GetNext(pos));
+        if (pBar != NULL && pBar->GetSafeHwnd() != NULL &&
+            pBar->GetTopLevelFrame() == pParentFrame->GetTopLevelFrame())
+            pMenuBar = pBar;
+    }
     if (bAutoSetFromMenus && pParentFrame != NULL)
     {
-        // The menu bar's own menu is the frame's menu; without one the window's menu is.
-        HMENU hMenu = NULL;
-        for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL && hMenu == NULL;)
-        {
-            CORXMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CORXMenuBar, gAllToolbars.GetNext(pos));
-            if (pMenuBar != NULL && pMenuBar->GetSafeHwnd() != NULL &&
-                pMenuBar->GetTopLevelFrame() == pParentFrame->GetTopLevelFrame())
-                hMenu = pMenuBar->GetDefaultMenu();
-        }
+        HMENU hMenu = pMenuBar != NULL ? pMenuBar->GetDefaultMenu() : NULL;
         if (hMenu == NULL && pParentFrame->GetSafeHwnd() != NULL)
             hMenu = ::GetMenu(pParentFrame->m_hWnd);
         AddMenuCommands(hMenu);
@@ -102,7 +101,8 @@ CORXToolbarCustomize::CORXToolbarCustomize(CFrameWnd* pParentFrame, BOOL bAutoSe
 
     m_pCustomizePage = new CORXCustomizePage;
     m_pToolbarsPage = new CORXToolbarsPage(pParentFrame);
-    m_pOptionsPage = new CORXOptionsPage(TRUE);
+    // Personalised menus are the menu bar's.
+    m_pOptionsPage = new CORXOptionsPage(pMenuBar != NULL);
     AddPage(m_pCustomizePage);
     AddPage(m_pToolbarsPage);
     if (g_pUserToolsManager != NULL)

@@ -69,7 +69,7 @@ public:
     const CStringList& GetCategoryNames() const { return m_lstCategories; }
     // The category's buttons, NULL when there is no such category.
     CObList* GetCategoryButtons(LPCTSTR lpszCategory) const;
-    // TRUE while some sheet's window is the core's customise sheet.
+    // The sheet whose window is open, NULL when none is.
     static CORXToolbarCustomize* GetActiveSheet();
 
     CORXCustomizePage* GetCommandsPage() const { return m_pCustomizePage; }

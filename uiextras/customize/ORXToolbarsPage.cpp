@@ -49,8 +49,11 @@ CORXToolbarsList::~CORXToolbarsList() {}
 
 void CORXToolbarsList::EnableCheck(int nIndex, BOOL bEnable)
 {
-    if (nIndex >= 0 && nIndex < (int)m_arCheckEnabled.GetSize())
-        m_arCheckEnabled[nIndex] = bEnable;
+    if (nIndex < 0 || nIndex >= (int)m_arCheckEnabled.GetSize())
+        return;
+    m_arCheckEnabled[nIndex] = bEnable;
+    // The box is drawn greyed as well.
+    Enable(nIndex, bEnable);
 }
 
 BOOL CORXToolbarsList::IsCheckEnabled(int nIndex) const
