@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 #include "ColorDemo.h"
+#include "CustomizeDemo.h"
 #include "ExtrasIds.h"
 #include "OutlookDemo.h"
 #include "ORXColorMenuButton.h"
@@ -451,6 +452,8 @@ public:
             return RunOutlookDemo(this, g_strLog.Mid(8));
         if (CColorDemo::Wanted(g_strLog))
             return CColorDemo::Run(this, Log);
+        if (IsCustomizeDemo(g_strLog))
+            return RunCustomizeDemo(this, g_strLog);
         CExtrasFrame* pFrame = new CExtrasFrame;
         if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))
