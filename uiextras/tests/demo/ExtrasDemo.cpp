@@ -19,6 +19,7 @@
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
 #include "ORXWorkspace.h"
+#include "PropListDemo.h"
 
 namespace
 {
@@ -441,6 +442,9 @@ public:
         g_strLog = m_lpCmdLine;
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
+        // The other demonstrations, each a window of its own, by a switch before the log file.
+        if (g_strLog.Left(9) == _T("/proplist"))
+            return RunPropListDemo(this, g_strLog.Mid(9));
         CExtrasFrame* pFrame = new CExtrasFrame;
         if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))

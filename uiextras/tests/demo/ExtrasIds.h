@@ -38,4 +38,11 @@
 #define IDC_EXTRAS_COLORBUTTON 1020
 #define IDC_EXTRAS_COLORBAR    1021
 
+// The property list's demonstration ("/proplist").
+#define ID_PROPLIST_COLORCELLS    33600 // logs the cells of the colour row's open pop-up
+#define ID_PROPLIST_LOGROWS       33601 // logs the rows on show
+#define IDC_PROPLIST_LIST         1060
+#define IDC_PROPLIST_CATEGORIZED  1061
+#define IDC_PROPLIST_ALPHABETICAL 1062
+
 #endif // VELMORA_EXTRASIDS_H
