@@ -481,8 +481,7 @@ void CORXProp::OnDraw(CDC* pDC)
     if (!IsCategory())
     {
         CRect rectValue = GetValueRect();
-        if (!m_bInPlaceEdit)
-            OnDrawValue(pDC, rectValue);
+        OnDrawValue(pDC, rectValue);
         CPen pen(PS_SOLID, 1, globalData.clrBtnFace);
         CPen* pOldPen = pDC->SelectObject(&pen);
         pDC->MoveTo(xDivider, m_Rect.top);

@@ -51,15 +51,23 @@ BOOL CORXPropInPlace::OnKey(UINT nChar)
     switch (nChar)
     {
     case VK_RETURN:
+        // An open list takes the highlighted choice and closes, whichever window has the key.
         if (bDropped)
-            return FALSE;
+        {
+            m_pProp->OnSelectCombo();
+            ::SendMessage(hCombo, CB_SHOWDROPDOWN, FALSE, 0);
+            return TRUE;
+        }
         // A text that is no value of the row keeps the edit open.
         if (!pList->EndEditItem(TRUE))
             ::MessageBeep((UINT)-1);
         return TRUE;
     case VK_ESCAPE:
         if (bDropped)
-            return FALSE;
+        {
+            ::SendMessage(hCombo, CB_SHOWDROPDOWN, FALSE, 0);
+            return TRUE;
+        }
         pList->EndEditItem(FALSE);
         return TRUE;
     case VK_UP:

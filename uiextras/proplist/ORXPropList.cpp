@@ -85,7 +85,8 @@ CORXPropList::~CORXPropList()
 BOOL CORXPropList::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW));
-    return CWnd::Create(lpszClass, _T(""), dwStyle | WS_VSCROLL, rect, pParentWnd, nID);
+    // The editors are children: the rows' painting goes round them.
+    return CWnd::Create(lpszClass, _T(""), dwStyle | WS_VSCROLL | WS_CLIPCHILDREN, rect, pParentWnd, nID);
 }
 
 /////////////////////////////////////////////////////////////////////////////

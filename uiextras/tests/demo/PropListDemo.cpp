@@ -47,7 +47,9 @@ public:
             PropLog("row %d %ld %ld %ld %ld %d %s", i, rect.left, rect.top, rect.right, rect.bottom,
                     pProp->IsExpanded(), (LPCTSTR)pProp->GetName());
         }
-        PropLog("rowsend divider=%ld", GetListRect().left + GetLeftColumnWidth());
+        CPoint ptDivider(GetListRect().left + GetLeftColumnWidth(), 0);
+        ClientToScreen(&ptDivider);
+        PropLog("rowsend divider=%ld", ptDivider.x);
     }
     virtual void AdjustLayout()
     {
