@@ -293,8 +293,7 @@ void CORXProp::Repos(int& y, BOOL bShow)
             m_rectButton.bottom = m_Rect.bottom;
         }
         y += nRowHeight;
-        pList->m_arShown.Add(this);
-        pList->AddTooltips(this);
+        pList->m_arShown.push_back(this);
     }
     else
     {
@@ -482,13 +481,8 @@ void CORXProp::OnDraw(CDC* pDC)
     {
         CRect rectValue = GetValueRect();
         OnDrawValue(pDC, rectValue);
-        CPen pen(PS_SOLID, 1, globalData.clrBtnFace);
-        CPen* pOldPen = pDC->SelectObject(&pen);
-        pDC->MoveTo(xDivider, m_Rect.top);
-        pDC->LineTo(xDivider, m_Rect.bottom);
-        pDC->MoveTo(m_Rect.left, m_Rect.bottom - 1);
-        pDC->LineTo(m_Rect.right, m_Rect.bottom - 1);
-        pDC->SelectObject(pOldPen);
+        pDC->FillSolidRect(xDivider, m_Rect.top, 1, m_Rect.Height(), globalData.clrBtnFace);
+        pDC->FillSolidRect(m_Rect.left, m_Rect.bottom - 1, m_Rect.Width(), 1, globalData.clrBtnFace);
     }
     if (!m_rectButton.IsRectEmpty())
         OnDrawButton(pDC, m_rectButton);
@@ -544,12 +538,13 @@ void CORXProp::OnDrawName(CDC* pDC, CRect rect)
 
 void CORXProp::OnDrawValue(CDC* pDC, CRect rect)
 {
-    COLORREF clrOld =
-        pDC->SetTextColor(m_bEnabled && !m_bIsValueList ? globalData.clrWindowText : globalData.clrGrayedText);
+    COLORREF clrOld = pDC->SetTextColor(m_bEnabled && !m_bIsValueList ? globalData.clrWindowText
+                                                                      : globalData.clrGrayedText);
     rect.DeflateRect(kTextMargin, 0);
     if (!m_rectButton.IsRectEmpty())
         rect.right = m_rectButton.left;
-    pDC->DrawText(FormatProperty(), rect, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    pDC->DrawText(FormatProperty(), rect,
+                  DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     pDC->SetTextColor(clrOld);
 }
 
@@ -650,7 +645,8 @@ BOOL CORXProp::OnEdit(LPPOINT /*lptClick*/)
     else
     {
         DWORD dwStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (m_bAllowEdit ? 0 : ES_READONLY);
-        bCreated = pWnd->CreateEx(0, _T("EDIT"), NULL, dwStyle, GetEditRect(), m_pWndList, CORXPropList::IdInPlace);
+        bCreated =
+            pWnd->CreateEx(0, _T("EDIT"), NULL, dwStyle, GetEditRect(), m_pWndList, CORXPropList::IdInPlace);
         if (bCreated)
         {
             pWnd->SendMessage(WM_SETFONT, (WPARAM)m_pWndList->GetListFont()->GetSafeHandle());
@@ -800,8 +796,8 @@ CString CORXProp::GetNameTooltip()
         return CString();
     // A tip for a name only where the column cuts it.
     int nWidth = IsCategory() ? m_Rect.Width() - m_pWndList->GetRowHeight()
-                              : m_pWndList->GetListRect().left + m_pWndList->GetLeftColumnWidth() - m_Rect.left -
-                                    (m_bGroup ? m_pWndList->GetRowHeight() : 0);
+                              : m_pWndList->GetListRect().left + m_pWndList->GetLeftColumnWidth() -
+                                    m_Rect.left - (m_bGroup ? m_pWndList->GetRowHeight() : 0);
     return TextFits(m_pWndList, m_strName, nWidth - 2 * kTextMargin, IsCategory()) ? CString() : m_strName;
 }
 

@@ -126,8 +126,7 @@ LRESULT CORXPropInPlace::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == VK_RETURN || wParam == VK_ESCAPE)
             return 0;
         break;
-    case WM_KILLFOCUS:
-    {
+    case WM_KILLFOCUS: {
         LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
         OnLoseFocus((HWND)wParam);
         return lResult;

@@ -192,9 +192,9 @@ IMPLEMENT_DYNAMIC(CORXFileProp, CORXProp)
 CORXFileProp::CORXFileProp(const CString& strName, BOOL bOpenFileDialog, const CString& strFileName,
                            LPCTSTR lpszDefExt, DWORD dwFlags, LPCTSTR lpszFilter, LPCTSTR lpszDescr,
                            DWORD_PTR dwData)
-    : CORXProp(strName, CORXVariant::FromText(strFileName), lpszDescr, dwData), m_bOpenFileDialog(bOpenFileDialog),
-      m_strDefExt(lpszDefExt != NULL ? lpszDefExt : _T("")), m_strFilter(lpszFilter != NULL ? lpszFilter : _T("")),
-      m_dwFileDialogFlags(dwFlags)
+    : CORXProp(strName, CORXVariant::FromText(strFileName), lpszDescr, dwData),
+      m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt != NULL ? lpszDefExt : _T("")),
+      m_strFilter(lpszFilter != NULL ? lpszFilter : _T("")), m_dwFileDialogFlags(dwFlags)
 {
 }
 
@@ -225,8 +225,8 @@ void CORXFileProp::OnClickButton(CPoint /*point*/)
 
 IMPLEMENT_DYNAMIC(CORXFontProp, CORXProp)
 
-CORXFontProp::CORXFontProp(const CString& strName, const LOGFONT& lf, DWORD dwFontDialogFlags, LPCTSTR lpszDescr,
-                           DWORD_PTR dwData, COLORREF color)
+CORXFontProp::CORXFontProp(const CString& strName, const LOGFONT& lf, DWORD dwFontDialogFlags,
+                           LPCTSTR lpszDescr, DWORD_PTR dwData, COLORREF color)
     : CORXProp(strName, CORXVariant::FromText(lf.lfFaceName), lpszDescr, dwData), m_lf(lf),
       m_dwFontDialogFlags(dwFontDialogFlags), m_Color(color)
 {

@@ -90,8 +90,9 @@ class CORXFontProp : public CORXProp
     DECLARE_DYNAMIC(CORXFontProp)
 
 public:
-    CORXFontProp(const CString& strName, const LOGFONT& lf, DWORD dwFontDialogFlags = CF_EFFECTS | CF_SCREENFONTS,
-                 LPCTSTR lpszDescr = NULL, DWORD_PTR dwData = 0, COLORREF color = (COLORREF)-1);
+    CORXFontProp(const CString& strName, const LOGFONT& lf,
+                 DWORD dwFontDialogFlags = CF_EFFECTS | CF_SCREENFONTS, LPCTSTR lpszDescr = NULL,
+                 DWORD_PTR dwData = 0, COLORREF color = (COLORREF)-1);
 
     // Overrides
 public:

@@ -65,13 +65,14 @@ ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnNeedTipText)
 END_MESSAGE_MAP()
 
 CORXPropList::CORXPropList()
-    : m_bDescriptionArea(FALSE), m_nDescrHeight(-1), m_nTooltipsCount(0), m_bAlphabeticMode(FALSE), m_hFont(NULL),
-      m_nHeaderHeight(0), m_nRowHeight(0), m_nLeftColumnWidth(0), m_nFirstVisibleItem(0), m_nVertScrollTotal(0),
-      m_nVertScrollPage(0), m_bTracking(FALSE), m_bTrackingDescr(FALSE), m_pSel(NULL), m_bFocused(FALSE),
-      m_clrGroupBackground((COLORREF)-1), m_bBarColors(FALSE), m_bImmediateResize(FALSE), m_bHeaderCtrl(TRUE),
-      m_strHeaderLeft(_T("Property")), m_strHeaderRight(_T("Value")), m_bAlphaDirty(TRUE), m_nWheelRemainder(0),
-      m_bNcPainted(FALSE)
+    : m_bDescriptionArea(FALSE), m_nDescrHeight(-1), m_nTooltipsCount(0), m_bAlphabeticMode(FALSE),
+      m_hFont(NULL), m_nHeaderHeight(0), m_nRowHeight(0), m_nLeftColumnWidth(0), m_nFirstVisibleItem(0),
+      m_nVertScrollTotal(0), m_nVertScrollPage(0), m_bTracking(FALSE), m_bTrackingDescr(FALSE), m_pSel(NULL),
+      m_bFocused(FALSE), m_clrGroupBackground((COLORREF)-1), m_bBarColors(FALSE), m_bImmediateResize(FALSE),
+      m_bHeaderCtrl(TRUE), m_strHeaderLeft(_T("Property")), m_strHeaderRight(_T("Value")),
+      m_bAlphaDirty(TRUE), m_nWheelRemainder(0), m_bNcPainted(FALSE), m_nTipsDivider(0)
 {
+    m_rectTipsFor.SetRectEmpty();
     m_rectList.SetRectEmpty();
     m_rectTrackHeader.SetRectEmpty();
     m_rectTrackDescr.SetRectEmpty();
@@ -133,7 +134,7 @@ BOOL CORXPropList::DeleteProperty(CORXProp*& pProp, BOOL bRedraw)
     }
     m_lstProps.RemoveAt(pos);
     m_bAlphaDirty = TRUE;
-    m_arShown.RemoveAll();
+    m_arShown.clear();
     m_lstTerminalProps.RemoveAll();
     delete pProp;
     pProp = NULL;
@@ -150,7 +151,7 @@ void CORXPropList::RemoveAll()
     if (m_pSel != NULL)
         EndEditItem(FALSE);
     m_pSel = NULL;
-    m_arShown.RemoveAll();
+    m_arShown.clear();
     m_lstTerminalProps.RemoveAll();
     while (!m_lstProps.IsEmpty())
         delete (CORXProp*)m_lstProps.RemoveHead();
@@ -206,7 +207,7 @@ CORXProp* CORXPropList::HitTest(CPoint point, CORXProp::ClickArea* pnArea) const
         return NULL;
     // The rows on show are stacked from one known top: the row under a point is found directly.
     int nIndex = m_nFirstVisibleItem + (point.y - (m_rectList.top - 1)) / m_nRowHeight;
-    for (int i = std::max<int>(0, nIndex - 1); i <= nIndex + 1 && i < m_arShown.GetSize(); i++)
+    for (int i = std::max<int>(0, nIndex - 1); i <= nIndex + 1 && i < (int)m_arShown.size(); i++)
     {
         CORXProp* pHit = m_arShown[i];
         if (pHit->m_Rect.PtInRect(point))
@@ -298,7 +299,8 @@ void CORXPropList::AdjustLayout()
     {
         m_wndHeader.SendMessage(WM_SETFONT, (WPARAM)GetListFont()->GetSafeHandle());
         m_wndHeader.SetWindowPos(NULL, rectClient.left, rectClient.top, rectClient.Width(), m_nHeaderHeight,
-                                 SWP_NOZORDER | SWP_NOACTIVATE | (m_bHeaderCtrl ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+                                 SWP_NOZORDER | SWP_NOACTIVATE |
+                                     (m_bHeaderCtrl ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     }
     m_rectList = rectClient;
     m_rectList.top += m_nHeaderHeight;
@@ -313,7 +315,7 @@ void CORXPropList::AdjustLayout()
 
     // The rows on show, first at the scroll position of before, then the range around them.
     ReposProperties();
-    const int nTotal = (int)m_arShown.GetSize();
+    const int nTotal = (int)m_arShown.size();
     m_nVertScrollPage = m_nRowHeight > 0 ? m_rectList.Height() / m_nRowHeight : 0;
     m_nVertScrollTotal = std::max<int>(0, nTotal - 1);
     const int nLastFirst = std::max<int>(0, m_nVertScrollTotal - m_nVertScrollPage + 1);
@@ -372,8 +374,8 @@ struct NameLess
 {
     bool operator()(const CORXProp* a, const CORXProp* b) const
     {
-        return _mbscmp((const unsigned char*)(LPCTSTR)a->GetName(), (const unsigned char*)(LPCTSTR)b->GetName()) <
-               0;
+        return _mbscmp((const unsigned char*)(LPCTSTR)a->GetName(),
+                       (const unsigned char*)(LPCTSTR)b->GetName()) < 0;
     }
 };
 } // namespace
@@ -406,13 +408,7 @@ void CORXPropList::BuildAlphaList()
 
 void CORXPropList::ReposProperties()
 {
-    m_arShown.RemoveAll();
-    if (m_ToolTip.GetSafeHwnd() != NULL)
-    {
-        for (int i = 1; i <= m_nTooltipsCount; i++)
-            m_ToolTip.DelTool(this, i);
-    }
-    m_nTooltipsCount = 0;
+    m_arShown.clear();
     if (m_bAlphaDirty || (m_bAlphabeticMode && m_lstTerminalProps.IsEmpty() && !m_lstProps.IsEmpty()))
         BuildAlphaList();
     int y = m_rectList.top - m_nFirstVisibleItem * m_nRowHeight - 1;
@@ -420,41 +416,52 @@ void CORXPropList::ReposProperties()
     {
         for (POSITION pos = m_lstProps.GetHeadPosition(); pos != NULL;)
             ((CORXProp*)m_lstProps.GetNext(pos))->Repos(y, TRUE);
-        return;
     }
-    // Category rows are not shown in this view: their rows hide away.
-    for (POSITION pos = m_lstProps.GetHeadPosition(); pos != NULL;)
+    else
     {
-        CORXProp* pProp = (CORXProp*)m_lstProps.GetNext(pos);
-        int yHidden = 0;
-        pProp->Repos(yHidden, FALSE);
+        // Category rows are not shown in this view: their rows hide away.
+        for (POSITION pos = m_lstProps.GetHeadPosition(); pos != NULL;)
+        {
+            CORXProp* pProp = (CORXProp*)m_lstProps.GetNext(pos);
+            int yHidden = 0;
+            pProp->Repos(yHidden, FALSE);
+        }
+        for (POSITION pos = m_lstTerminalProps.GetHeadPosition(); pos != NULL;)
+            m_lstTerminalProps.GetNext(pos)->Repos(y, TRUE);
     }
-    for (POSITION pos = m_lstTerminalProps.GetHeadPosition(); pos != NULL;)
-        m_lstTerminalProps.GetNext(pos)->Repos(y, TRUE);
+    UpdateTooltips();
 }
 
-void CORXPropList::AddTooltips(CORXProp* pProp)
+void CORXPropList::UpdateTooltips()
 {
-    // Tips only for the rows on the screen: those scrolled away get theirs at the next layout.
-    if (m_ToolTip.GetSafeHwnd() == NULL || pProp->m_Rect.bottom <= m_rectList.top ||
-        pProp->m_Rect.top >= m_rectList.bottom)
+    if (m_ToolTip.GetSafeHwnd() == NULL)
         return;
+    // Rows always stand at the same places on the screen, whatever is scrolled: a name and a value
+    // tool for each place, asked for their text when shown, outlive any scrolling. They are made
+    // anew only when the places change.
+    const int xDivider = m_rectList.left + m_nLeftColumnWidth;
+    const int nSlots = m_nRowHeight > 0 ? m_rectList.Height() / m_nRowHeight + 1 : 0;
+    CRect rectKey(m_rectList.left, m_rectList.top, m_rectList.right, m_nRowHeight);
+    if (rectKey == m_rectTipsFor && xDivider == m_nTipsDivider && nSlots * 2 == m_nTooltipsCount)
+        return;
+    for (int i = 1; i <= m_nTooltipsCount; i++)
+        m_ToolTip.DelTool(this, i);
+    m_nTooltipsCount = 0;
+    m_rectTipsFor = rectKey;
+    m_nTipsDivider = xDivider;
     TOOLINFO ti;
     memset(&ti, 0, sizeof(ti));
     ti.cbSize = sizeof(ti);
     ti.hwnd = m_hWnd;
     ti.uFlags = TTF_SUBCLASS;
     ti.lpszText = LPSTR_TEXTCALLBACK;
-    const int xDivider = m_rectList.left + m_nLeftColumnWidth;
-    ti.rect = pProp->m_Rect;
-    if (!pProp->IsCategory())
-        ti.rect.right = xDivider;
-    ti.uId = ++m_nTooltipsCount;
-    m_ToolTip.SendMessage(TTM_ADDTOOL, 0, (LPARAM)&ti);
-    if (!pProp->IsGroup() || pProp->IsValueList())
+    for (int i = 0; i < nSlots; i++)
     {
-        ti.rect = pProp->m_Rect;
-        ti.rect.left = xDivider + 1;
+        const int yTop = m_rectList.top - 1 + i * m_nRowHeight;
+        ti.rect = CRect(m_rectList.left, yTop, xDivider, yTop + m_nRowHeight);
+        ti.uId = ++m_nTooltipsCount;
+        m_ToolTip.SendMessage(TTM_ADDTOOL, 0, (LPARAM)&ti);
+        ti.rect = CRect(xDivider + 1, yTop, m_rectList.right, yTop + m_nRowHeight);
         ti.uId = ++m_nTooltipsCount;
         m_ToolTip.SendMessage(TTM_ADDTOOL, 0, (LPARAM)&ti);
     }
@@ -654,7 +661,10 @@ void CORXPropList::EnsureVisible(CORXProp* pProp, BOOL bExpandParents)
 
 void CORXPropList::SetScrollPos(int nPos)
 {
-    CWnd::SetScrollPos(SB_VERT, nPos, TRUE);
+    // The bar is drawn with the next paint of the rows rather than at once: drawn at once, it cost
+    // more than a page of rows under the same display.
+    CWnd::SetScrollPos(SB_VERT, nPos, FALSE);
+    ::RedrawWindow(m_hWnd, NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_NOERASE | RDW_NOCHILDREN);
 }
 
 void CORXPropList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
@@ -700,6 +710,9 @@ void CORXPropList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
     if (GetSafeHwnd() == NULL)
         return;
     SetScrollPos(nNew);
+    // A tip on show would name the row that was there.
+    if (m_ToolTip.GetSafeHwnd() != NULL)
+        m_ToolTip.Pop();
     ReposProperties();
     // Layout also moves an open editor with its row.
     if (m_pSel != NULL && m_pSel->m_bInPlaceEdit)
@@ -879,13 +892,17 @@ void CORXPropList::OnPaint()
     CRect rectClient;
     GetClientRect(rectClient);
     CDC dcMem;
-    CBitmap bmp;
     CDC* pDC = &dcPaint;
     CBitmap* pOldBmp = NULL;
-    if (dcMem.CreateCompatibleDC(&dcPaint) &&
-        bmp.CreateCompatibleBitmap(&dcPaint, rectClient.Width(), rectClient.Height()))
+    // The bitmap is kept from one paint to the next while the size stays: scrolling paints often.
+    if (m_bmpPaint.GetSafeHandle() != NULL && m_sizePaint != rectClient.Size())
+        m_bmpPaint.DeleteObject();
+    if (m_bmpPaint.GetSafeHandle() == NULL &&
+        m_bmpPaint.CreateCompatibleBitmap(&dcPaint, rectClient.Width(), rectClient.Height()))
+        m_sizePaint = rectClient.Size();
+    if (m_bmpPaint.GetSafeHandle() != NULL && dcMem.CreateCompatibleDC(&dcPaint))
     {
-        pOldBmp = dcMem.SelectObject(&bmp);
+        pOldBmp = dcMem.SelectObject(&m_bmpPaint);
         pDC = &dcMem;
         CRect rectClip;
         dcPaint.GetClipBox(rectClip);
@@ -907,8 +924,8 @@ void CORXPropList::OnPaint()
     {
         CRect rectClip;
         dcPaint.GetClipBox(rectClip);
-        dcPaint.BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), &dcMem, rectClip.left,
-                       rectClip.top, SRCCOPY);
+        dcPaint.BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), &dcMem,
+                       rectClip.left, rectClip.top, SRCCOPY);
         dcMem.SelectObject(pOldBmp);
     }
 }
@@ -922,9 +939,10 @@ void CORXPropList::OnDrawList(CDC* pDC)
     CRect rectClip;
     pDC->GetClipBox(rectClip);
     // Only the rows the clip box touches.
-    int nFrom = m_nFirstVisibleItem + std::max<int>(0, (rectClip.top - (m_rectList.top - 1)) / m_nRowHeight - 1);
+    int nFrom =
+        m_nFirstVisibleItem + std::max<int>(0, (rectClip.top - (m_rectList.top - 1)) / m_nRowHeight - 1);
     int nTo = m_nFirstVisibleItem + (rectClip.bottom - (m_rectList.top - 1)) / m_nRowHeight + 1;
-    nTo = std::min<int>(nTo, (int)m_arShown.GetSize() - 1);
+    nTo = std::min<int>(nTo, (int)m_arShown.size() - 1);
     for (int i = std::max<int>(0, nFrom); i <= nTo; i++)
         m_arShown[i]->OnDraw(pDC);
     pDC->RestoreDC(nSaved);
@@ -982,7 +1000,8 @@ void CORXPropList::SetDescriptionHeightFrom(int y)
     GetClientRect(rectClient);
     int yLimited = std::min<int>(y, rectClient.bottom - m_nRowHeight);
     yLimited = std::max<int>(yLimited, m_nHeaderHeight + m_nRowHeight + rectClient.top);
-    m_nDescrHeight = std::max<int>(m_nRowHeight, rectClient.Height() - std::max<int>(yLimited, m_nHeaderHeight + m_nRowHeight) + 2);
+    m_nDescrHeight = std::max<int>(
+        m_nRowHeight, rectClient.Height() - std::max<int>(yLimited, m_nHeaderHeight + m_nRowHeight) + 2);
     AdjustLayout();
     RedrawWindow();
 }
@@ -1115,7 +1134,8 @@ void CORXPropList::OnRButtonDown(UINT nFlags, CPoint point)
 {
     CWnd::OnRButtonDown(nFlags, point);
     SetFocus();
-    if (IsOnColumnDivider(point) || IsOnDescrDivider(point) || (m_bDescriptionArea && point.y >= m_rectList.bottom))
+    if (IsOnColumnDivider(point) || IsOnDescrDivider(point) ||
+        (m_bDescriptionArea && point.y >= m_rectList.bottom))
         return;
     CORXProp::ClickArea nArea;
     CORXProp* pHit = HitTest(point, &nArea);
@@ -1145,16 +1165,15 @@ void CORXPropList::OnLButtonDblClk(UINT nFlags, CPoint point)
     CORXProp* pProp = m_pSel;
     if (pProp == NULL)
         return;
-    if (pProp->IsGroup() &&
-        !(pProp->IsValueList() && point.x >= m_rectList.left + m_nLeftColumnWidth))
+    if (pProp->IsGroup() && !(pProp->IsValueList() && point.x >= m_rectList.left + m_nLeftColumnWidth))
     {
         pProp->Expand(!pProp->IsExpanded());
         return;
     }
     if (!pProp->IsEnabled())
         return;
-    if (EditItem(pProp, NULL) && pProp->m_pWndInPlace != NULL && pProp->m_pWndInPlace->GetSafeHwnd() != NULL &&
-        !pProp->IsCombo())
+    if (EditItem(pProp, NULL) && pProp->m_pWndInPlace != NULL &&
+        pProp->m_pWndInPlace->GetSafeHwnd() != NULL && !pProp->IsCombo())
     {
         pProp->m_pWndInPlace->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
         pProp->m_pWndInPlace->SendMessage(WM_LBUTTONUP, 0, 0);
@@ -1215,7 +1234,7 @@ void CORXPropList::SelectAndScroll(CORXProp* pProp, int nScrollCode)
 
 void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (m_lstProps.IsEmpty() || m_arShown.GetSize() == 0)
+    if (m_lstProps.IsEmpty() || m_arShown.size() == 0)
     {
         CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
         return;
@@ -1226,8 +1245,7 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     switch (nChar)
     {
     case VK_PRIOR:
-    case VK_NEXT:
-    {
+    case VK_NEXT: {
         if (m_pSel == NULL || m_nVertScrollPage <= 0 || m_nRowHeight <= 0 || m_pSel->m_Rect.IsRectEmpty())
         {
             if (nChar == VK_NEXT && m_nVertScrollPage <= 0)
@@ -1238,11 +1256,11 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         }
         // The row a page away in the order on show; then the page scrolls.
         int nIndex = -1;
-        for (int i = 0; i < m_arShown.GetSize(); i++)
+        for (int i = 0; i < (int)m_arShown.size(); i++)
             if (m_arShown[i] == m_pSel)
                 nIndex = i;
         int nTarget = nChar == VK_PRIOR ? nIndex - m_nVertScrollPage : nIndex + m_nVertScrollPage;
-        if (nTarget < 0 || nTarget >= m_arShown.GetSize())
+        if (nTarget < 0 || nTarget >= (int)m_arShown.size())
         {
             if (nChar == VK_PRIOR)
                 SelectAndScroll(pFirst, SB_TOP);
@@ -1275,8 +1293,7 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             break;
         }
         [[fallthrough]]; // as Up
-    case VK_UP:
-    {
+    case VK_UP: {
         if (m_pSel == NULL || m_pSel->m_Rect.IsRectEmpty())
         {
             SelectAndScroll(pFirst, SB_TOP);
@@ -1310,8 +1327,7 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             break;
         }
         [[fallthrough]]; // as Down
-    case VK_DOWN:
-    {
+    case VK_DOWN: {
         if (nChar == VK_DOWN && bAlt)
         {
             if (m_pSel != NULL && EditItem(m_pSel))
@@ -1418,8 +1434,9 @@ HBRUSH CORXPropList::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 void CORXPropList::OnSysColorChange()
 {
     CWnd::OnSysColorChange();
-    m_clrGroupBackground = globalData.m_nBitsPerPixel > 8 ? CORXDrawHelper::ScaleColor(globalData.clrBtnFace, 94)
-                                                          : globalData.clrBtnShadow;
+    m_clrGroupBackground = globalData.m_nBitsPerPixel > 8
+                               ? CORXDrawHelper::ScaleColor(globalData.clrBtnFace, 94)
+                               : globalData.clrBtnShadow;
 }
 
 void CORXPropList::OnDestroy()
@@ -1427,7 +1444,7 @@ void CORXPropList::OnDestroy()
     if (m_pSel != NULL)
         EndEditItem(FALSE);
     m_pSel = NULL;
-    m_arShown.RemoveAll();
+    m_arShown.clear();
     m_lstTerminalProps.RemoveAll();
     while (!m_lstProps.IsEmpty())
         delete (CORXProp*)m_lstProps.RemoveHead();
@@ -1435,6 +1452,7 @@ void CORXPropList::OnDestroy()
     if (m_ToolTip.GetSafeHwnd() != NULL)
         m_ToolTip.DestroyWindow();
     m_nTooltipsCount = 0;
+    m_rectTipsFor.SetRectEmpty();
     CWnd::OnDestroy();
 }
 
@@ -1525,8 +1543,8 @@ BOOL CORXPropList::OnNeedTipText(UINT, NMHDR* pNMH, LRESULT* pResult)
     CORXProp* pProp = HitTest(point);
     if (pProp == NULL)
         return TRUE;
-    g_strTipText = point.x > m_rectList.left + m_nLeftColumnWidth ? pProp->GetValueTooltip()
-                                                                  : pProp->GetNameTooltip();
+    g_strTipText =
+        point.x > m_rectList.left + m_nLeftColumnWidth ? pProp->GetValueTooltip() : pProp->GetNameTooltip();
     if (g_strTipText.IsEmpty())
         return TRUE;
     m_ToolTip.SendMessage(WM_SETFONT, (WPARAM)GetListFont()->GetSafeHandle());

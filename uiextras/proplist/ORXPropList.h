@@ -7,6 +7,8 @@
 #include <afxcmn.h>
 #include <afxtempl.h>
 
+#include <vector>
+
 #include "ORXColorBar.h"
 #include "ORXProp.h"
 #include "ORXPropKinds.h"
@@ -91,7 +93,7 @@ public:
     const CRect& GetListRect() const { return m_rectList; }
     int GetFirstVisible() const { return m_nFirstVisibleItem; }
     // The rows on show, in order; the scroll range covers them.
-    int GetShownCount() const { return (int)m_arShown.GetSize(); }
+    int GetShownCount() const { return (int)m_arShown.size(); }
     CORXProp* GetShown(int nIndex) const { return m_arShown[nIndex]; }
     int GetScrollMax() const { return m_nVertScrollTotal; }
     int GetRowsPerPage() const { return m_nVertScrollPage; }
@@ -132,11 +134,17 @@ protected:
     CString m_strHeaderLeft;
     CString m_strHeaderRight;
     // The rows laid out on show, top to bottom, and whether the alphabetical order must be rebuilt.
-    CArray<CORXProp*, CORXProp*> m_arShown;
+    std::vector<CORXProp*> m_arShown;
     BOOL m_bAlphaDirty;
     // What the wheel turned short of a whole line, kept for the next turn.
     int m_nWheelRemainder;
     BOOL m_bNcPainted;
+    // The bitmap painting goes through, and its size.
+    CBitmap m_bmpPaint;
+    CSize m_sizePaint;
+    // The places the tips were made for.
+    CRect m_rectTipsFor;
+    int m_nTipsDivider;
 
     // Implementation
 public:
@@ -151,7 +159,7 @@ protected:
     void BuildAlphaList();
     void AddAlpha(CORXProp* pProp, CArray<CORXProp*, CORXProp*>& ar);
     void UpdateHeader();
-    void AddTooltips(CORXProp* pProp);
+    void UpdateTooltips();
     void InvalidateRow(CORXProp* pProp, BOOL bNameOnly);
     CRect GetDescriptionRect() const;
     BOOL IsOnColumnDivider(CPoint point) const;

@@ -113,7 +113,8 @@ struct PropList : ::testing::Test
     }
     CPoint ValuePoint(CORXProp* pProp)
     {
-        return CPoint(list.GetListRect().left + list.GetLeftColumnWidth() + 10, pProp->GetRect().CenterPoint().y);
+        return CPoint(list.GetListRect().left + list.GetLeftColumnWidth() + 10,
+                      pProp->GetRect().CenterPoint().y);
     }
 };
 } // namespace

@@ -73,8 +73,8 @@ protected:
         if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
             return -1;
         CFont* pFont = &globalData.fontRegular;
-        if (!m_wndCategorized.Create(_T("Categorized"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(8, 6, 108, 30),
-                                     this, IDC_PROPLIST_CATEGORIZED) ||
+        if (!m_wndCategorized.Create(_T("Categorized"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                     CRect(8, 6, 108, 30), this, IDC_PROPLIST_CATEGORIZED) ||
             !m_wndAlphabetical.Create(_T("Alphabetical"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                                       CRect(116, 6, 216, 30), this, IDC_PROPLIST_ALPHABETICAL))
             return -1;
@@ -89,19 +89,23 @@ protected:
         CORXProp* pLook = new CORXProp(_T("Appearance"));
         pLook->AddSubItem(new CORXProp(_T("Caption"), CORXVariant::FromText(_T("World clock")),
                                        _T("The text in the clock window's title.")));
-        CORXProp* pSize = new CORXProp(_T("Size"), CORXVariant::FromLong(10), _T("The height of the digits."));
+        CORXProp* pSize =
+            new CORXProp(_T("Size"), CORXVariant::FromLong(10), _T("The height of the digits."));
         pSize->AddOption(_T("8"));
         pSize->AddOption(_T("10"));
         pSize->AddOption(_T("12"));
         pSize->AddOption(_T("16"));
         pLook->AddSubItem(pSize);
-        pLook->AddSubItem(new CORXProp(_T("Visible"), CORXVariant::FromBool(TRUE), _T("Whether the clock is shown.")));
-        m_pColor = new CORXColorProp(_T("Back colour"), RGB(255, 255, 255), NULL, _T("The clock face's colour."));
+        pLook->AddSubItem(
+            new CORXProp(_T("Visible"), CORXVariant::FromBool(TRUE), _T("Whether the clock is shown.")));
+        m_pColor =
+            new CORXColorProp(_T("Back colour"), RGB(255, 255, 255), NULL, _T("The clock face's colour."));
         m_pColor->EnableOtherButton(_T("More Colors..."));
         pLook->AddSubItem(m_pColor);
         LOGFONT lf;
         globalData.fontRegular.GetLogFont(&lf);
-        pLook->AddSubItem(new CORXFontProp(_T("Font"), lf, CF_EFFECTS | CF_SCREENFONTS, _T("The digits' font.")));
+        pLook->AddSubItem(
+            new CORXFontProp(_T("Font"), lf, CF_EFFECTS | CF_SCREENFONTS, _T("The digits' font.")));
         m_wndList.AddProperty(pLook, FALSE);
 
         CORXProp* pPlace = new CORXProp(_T("Placement"));
@@ -114,9 +118,9 @@ protected:
         m_wndList.AddProperty(pPlace, FALSE);
 
         CORXProp* pSound = new CORXProp(_T("Sound"));
-        pSound->AddSubItem(new CORXFileProp(_T("Chime"), TRUE, _T("C:\\chime.wav"), _T("wav"), OFN_HIDEREADONLY,
-                                            _T("Sounds (*.wav)|*.wav|All files (*.*)|*.*||"),
-                                            _T("The sound played on the hour.")));
+        pSound->AddSubItem(new CORXFileProp(
+            _T("Chime"), TRUE, _T("C:\\chime.wav"), _T("wav"), OFN_HIDEREADONLY,
+            _T("Sounds (*.wav)|*.wav|All files (*.*)|*.*||"), _T("The sound played on the hour.")));
         pSound->AddSubItem(new CORXProp(_T("Volume"), CORXVariant::FromDouble(0.5), _T("From 0 to 1.")));
         m_wndList.AddProperty(pSound, FALSE);
         m_wndList.AdjustLayout();
@@ -127,7 +131,8 @@ protected:
         if (message == ORXM_PROPERTYCHANGED)
         {
             CORXProp* pProp = (CORXProp*)lParam;
-            PropLog("changed %d %s=%s", (int)wParam, (LPCTSTR)pProp->GetName(), (LPCTSTR)pProp->FormatProperty());
+            PropLog("changed %d %s=%s", (int)wParam, (LPCTSTR)pProp->GetName(),
+                    (LPCTSTR)pProp->FormatProperty());
             return 0;
         }
         return CFrameWnd::WindowProc(message, wParam, lParam);
@@ -159,7 +164,8 @@ protected:
                 continue;
             CRect rect = pCell->Rect();
             bar.ClientToScreen(rect);
-            PropLog("colourcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right, rect.bottom);
+            PropLog("colourcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right,
+                    rect.bottom);
         }
         PropLog("colourcells done");
     }
@@ -181,7 +187,8 @@ BOOL RunPropListDemo(CWinApp* pApp, LPCTSTR pszLog)
     g_strPropLog.TrimLeft();
     g_strPropLog.TrimRight();
     CPropListFrame* pFrame = new CPropListFrame;
-    if (!pFrame->Create(NULL, _T("Property list demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 640, 560)))
+    if (!pFrame->Create(NULL, _T("Property list demonstration"), WS_OVERLAPPEDWINDOW,
+                        CRect(200, 120, 640, 560)))
         return FALSE;
     pApp->m_pMainWnd = pFrame;
     pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
