@@ -496,3 +496,79 @@ TEST_F(PropList, ColourRowsHoldTheirColourAsAValue)
     EXPECT_EQ(VT_I4, boolColor.GetValue().vt);
     EXPECT_EQ((long)RGB(1, 1, 1), boolColor.GetValue().lVal);
 }
+
+TEST_F(PropList, TipsShowOnlyTextsTheColumnsCut)
+{
+    FillSmall();
+    CORXProp* pCaption = Find(_T("Caption"));
+    list.SetLeftColumnWidthFrom(200);
+    EXPECT_EQ(CString(), pCaption->GetNameTooltip());
+    EXPECT_EQ(CString(), pCaption->GetValueTooltip());
+    list.SetLeftColumnWidthFrom(0);
+    EXPECT_EQ(CString(_T("Caption")), pCaption->GetNameTooltip());
+    pCaption->SetValue(
+        CORXVariant::FromText(_T("A caption far too long for the value column to show whole")));
+    list.SetLeftColumnWidthFrom(5000);
+    EXPECT_EQ(pCaption->FormatProperty(), pCaption->GetValueTooltip());
+}
+
+TEST_F(PropList, DescriptionAreaStartsAtThreeAndAHalfRowsAndLeavesTheListARow)
+{
+    FillSmall();
+    list.EnableDescriptionArea();
+    list.SendMessage(WM_NCPAINT, 1, 0);
+    const int h = list.GetRowHeight();
+    ASSERT_GT(h, 0);
+    EXPECT_EQ(h / 2 + 3 * h, list.GetDescriptionHeight());
+    CRect rectClient;
+    list.GetClientRect(rectClient);
+    EXPECT_EQ(rectClient.bottom - list.GetDescriptionHeight(), list.GetListRect().bottom);
+    // The divider dragged to the top keeps one row of the list; to the bottom, one row of text.
+    const int yDivider = list.GetListRect().bottom + 4;
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, yDivider));
+    list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, 0));
+    EXPECT_GE(list.GetListRect().Height(), h);
+    EXPECT_EQ(rectClient.Height() - (list.GetHeaderHeight() + h) + 2, list.GetDescriptionHeight());
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, list.GetListRect().bottom + 4));
+    list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, rectClient.bottom + 50));
+    EXPECT_GE(list.GetDescriptionHeight(), h);
+    EXPECT_EQ(h + 2, list.GetDescriptionHeight());
+    // A press in the description selects nothing.
+    list.SetCurSel(NULL);
+    Click(CPoint(50, rectClient.bottom - 3));
+    EXPECT_EQ(NULL, list.GetCurSel());
+}
+
+TEST_F(PropList, FontAndFileRowsShowTheirValuesAndEditOnlyThroughTheirButtons)
+{
+    LOGFONT lf = {0};
+    HDC hScreen = ::GetDC(NULL);
+    lf.lfHeight = -::MulDiv(12, ::GetDeviceCaps(hScreen, LOGPIXELSY), 72);
+    ::ReleaseDC(NULL, hScreen);
+    lstrcpy(lf.lfFaceName, _T("Tahoma"));
+    CORXFontProp* pFont = new CORXFontProp(_T("Font"), lf);
+    CORXFileProp* pFile = new CORXFileProp(_T("Chime"), TRUE, _T("C:\\chime.wav"));
+    list.AddProperty(pFont);
+    list.AddProperty(pFile);
+    EXPECT_EQ(CString(_T("Tahoma, 12 pt")), pFont->FormatProperty());
+    EXPECT_EQ(CString(_T("C:\\chime.wav")), pFile->GetFileName());
+    EXPECT_TRUE(pFont->HasButton());
+    EXPECT_FALSE(pFont->GetFlags() & CORXProp::StyleHasList);
+    // The font's edit is read-only; the file's takes a typed path.
+    list.SetCurSel(pFont);
+    ASSERT_TRUE(list.EditItem(pFont));
+    EXPECT_TRUE(pFont->GetInPlaceWnd()->GetStyle() & ES_READONLY);
+    list.SetCurSel(pFile);
+    ASSERT_TRUE(list.EditItem(pFile));
+    EXPECT_FALSE(pFile->GetInPlaceWnd()->GetStyle() & ES_READONLY);
+    // The edit leaves room for the button at the row's right end.
+    CRect rectEdit;
+    pFile->GetInPlaceWnd()->GetWindowRect(rectEdit);
+    list.ScreenToClient(rectEdit);
+    EXPECT_LE(rectEdit.right, pFile->GetButtonRect().left);
+    EXPECT_EQ(pFile->GetRect().right, pFile->GetButtonRect().right);
+    pFile->GetInPlaceWnd()->SetWindowText(_T("D:\\bell.wav"));
+    EXPECT_TRUE(list.EndEditItem(TRUE));
+    EXPECT_EQ(CString(_T("D:\\bell.wav")), pFile->GetFileName());
+    EXPECT_EQ(1, owner.m_nChanged);
+}
