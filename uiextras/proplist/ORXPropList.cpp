@@ -838,9 +838,33 @@ void CORXPropList::OnSelectColor(COLORREF color)
     pColorProp->Redraw();
 }
 
+namespace
+{
+CORXColorProp* FindOpenPopup(CORXProp* pProp)
+{
+    CORXColorProp* pColorProp = DYNAMIC_DOWNCAST(CORXColorProp, pProp);
+    if (pColorProp != NULL && pColorProp->GetPopup() != NULL)
+        return pColorProp;
+    for (int i = 0; i < pProp->GetSubItemsCount(); i++)
+    {
+        CORXColorProp* pFound = FindOpenPopup(pProp->GetSubItem(i));
+        if (pFound != NULL)
+            return pFound;
+    }
+    return NULL;
+}
+} // namespace
+
 void CORXPropList::OnCloseColorPopup()
 {
+    // The row that opened the pop-up, even when another one has been selected since.
     CORXColorProp* pColorProp = DYNAMIC_DOWNCAST(CORXColorProp, m_pSel);
+    if (pColorProp == NULL || pColorProp->GetPopup() == NULL)
+    {
+        pColorProp = NULL;
+        for (POSITION pos = m_lstProps.GetHeadPosition(); pos != NULL && pColorProp == NULL;)
+            pColorProp = FindOpenPopup((CORXProp*)m_lstProps.GetNext(pos));
+    }
     if (pColorProp == NULL)
         return;
     pColorProp->m_pPopup = NULL;
