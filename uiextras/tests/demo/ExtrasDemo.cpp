@@ -23,6 +23,7 @@
 #include "ORXWinXPVisualManager.h"
 #include "ORXWorkspace.h"
 #include "TasksPaneDemo.h"
+#include "PropListDemo.h"
 
 namespace
 {
@@ -454,6 +455,9 @@ public:
             return CColorDemo::Run(this, Log);
         if (IsCustomizeDemo(g_strLog))
             return RunCustomizeDemo(this, g_strLog);
+        // The other demonstrations, each a window of its own, by a switch before the log file.
+        if (g_strLog.Left(9) == _T("/proplist"))
+            return RunPropListDemo(this, g_strLog.Mid(9));
         CExtrasFrame* pFrame = new CExtrasFrame;
         if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))

@@ -88,5 +88,11 @@
 #define IDC_OUTLOOK_BAR           1030
 #define IDC_OUTLOOK_TABPAGE       1031 // the first of the three tab pages
 #define IDC_OUTLOOK_TASKSPANE     1035 // kept for the tasks pane docked at the frame's right
+// The property list's demonstration ("/proplist").
+#define ID_PROPLIST_COLORCELLS    33600 // logs the cells of the colour row's open pop-up
+#define ID_PROPLIST_LOGROWS       33601 // logs the rows on show
+#define IDC_PROPLIST_LIST         1060
+#define IDC_PROPLIST_CATEGORIZED  1061
+#define IDC_PROPLIST_ALPHABETICAL 1062
 
 #endif // VELMORA_EXTRASIDS_H
