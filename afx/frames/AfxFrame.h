@@ -41,10 +41,10 @@ public:
 // What a frame hid to show a print preview, given back when the preview ends.
 struct CPrintPreviewState
 {
-    UINT nIDMainPane;  // the pane the preview takes the place of
-    HMENU hMenu;       // the menu the frame had
-    DWORD dwStates;    // one bit a control bar, in the frame's order: the bar was shown
-    HWND hWndFocus;    // the window that had the focus
+    UINT nIDMainPane; // the pane the preview takes the place of
+    HMENU hMenu;      // the menu the frame had
+    DWORD dwStates;   // one bit a control bar, in the frame's order: the bar was shown
+    HWND hWndFocus;   // the window that had the focus
     HACCEL hAccelTable;
     CPrintPreviewState()
     {

@@ -60,8 +60,8 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* pWindowMenu)
     CLIENTCREATESTRUCT ccs;
     ccs.hWindowMenu = pWindowMenu != NULL ? AfxMenuHandle(pWindowMenu) : NULL;
     ccs.idFirstChild = AFX_IDM_FIRST_MDICHILD;
-    const DWORD dwStyle = WS_VISIBLE | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL |
-                          MDIS_ALLCHILDSTYLES;
+    const DWORD dwStyle = WS_VISIBLE | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL |
+                          WS_VSCROLL | MDIS_ALLCHILDSTYLES;
     m_hWndMDIClient = ::CreateWindowEx(WS_EX_CLIENTEDGE, _T("MDICLIENT"), NULL, dwStyle, 0, 0, 0, 0, m_hWnd,
                                        (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST, AfxGetInstanceHandle(), &ccs);
     if (m_hWndMDIClient == NULL)
@@ -107,8 +107,9 @@ void CMDIFrameWnd::OnSize(UINT nType, int, int)
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const
 {
     BOOL bMaximized = FALSE;
-    HWND hWnd =
-        m_hWndMDIClient != NULL ? (HWND)::SendMessage(m_hWndMDIClient, WM_MDIGETACTIVE, 0, (LPARAM)&bMaximized) : NULL;
+    HWND hWnd = m_hWndMDIClient != NULL
+                    ? (HWND)::SendMessage(m_hWndMDIClient, WM_MDIGETACTIVE, 0, (LPARAM)&bMaximized)
+                    : NULL;
     CMDIChildWnd* pChild = DYNAMIC_DOWNCAST(CMDIChildWnd, CWnd::FromHandlePermanent(hWnd));
     if (pbMaximized != NULL)
         *pbMaximized = pChild != NULL && bMaximized;
@@ -150,7 +151,8 @@ void CMDIFrameWnd::MDIRestore(CWnd* pWnd)
 
 HMENU CMDIFrameWnd::MDISetMenu(HMENU hFrameMenu, HMENU hWindowMenu)
 {
-    HMENU hOld = (HMENU)::SendMessage(m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hFrameMenu, (LPARAM)hWindowMenu);
+    HMENU hOld =
+        (HMENU)::SendMessage(m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hFrameMenu, (LPARAM)hWindowMenu);
     ::DrawMenuBar(m_hWnd);
     return hOld;
 }
@@ -344,7 +346,8 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     return hWnd != NULL;
 }
 
-BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;
     CString strFullString;
@@ -354,7 +357,8 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     HICON hIcon = ::LoadIcon(hInst, MAKEINTRESOURCE(nIDResource));
     LPCTSTR lpszClass = NULL;
     if (hIcon != NULL)
-        lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), hIcon);
+        lpszClass =
+            AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), hIcon);
     // A child shares its template's menu and accelerators; it owns neither.
     if (pContext != NULL && pContext->m_pNewDocTemplate != NULL)
     {
@@ -362,8 +366,8 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
         m_hAccelTable = pContext->m_pNewDocTemplate->m_hAccelTable;
     }
     CString strTitle = m_strTitle;
-    return Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, DYNAMIC_DOWNCAST(CMDIFrameWnd, pParentWnd),
-                  pContext);
+    return Create(lpszClass, strTitle, dwDefaultStyle, rectDefault,
+                  DYNAMIC_DOWNCAST(CMDIFrameWnd, pParentWnd), pContext);
 }
 
 CMDIFrameWnd* CMDIChildWnd::GetMDIFrame()

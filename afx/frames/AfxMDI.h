@@ -67,9 +67,11 @@ public:
     CMDIChildWnd();
     // Made through the MDI client of pParentWnd (the application's main window when NULL).
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
-                        CMDIFrameWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
-    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CMDIFrameWnd* pParentWnd = NULL,
+                        CCreateContext* pContext = NULL);
+    virtual BOOL LoadFrame(UINT nIDResource,
+                           DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
 
     // Attributes

@@ -130,8 +130,8 @@ public:
     static void OnActivateInPlace(CFrameWnd* pFrame, UINT nState, HWND& hWndPrev);
     // The frame's static ShowPopupMenu: NULL asks nothing and is allowed; the helper may refuse;
     // a menu shown before is allowed again; else the frame's own overridable answers.
-    static BOOL ShowPopupMenu(CORXFrameImpl* pImpl, CORXPopupMenu* pMenu, BOOL (*pfnFrameAnswer)(CFrameWnd*, CORXPopupMenu*),
-                              CFrameWnd* pFrame);
+    static BOOL ShowPopupMenu(CORXFrameImpl* pImpl, CORXPopupMenu* pMenu,
+                              BOOL (*pfnFrameAnswer)(CFrameWnd*, CORXPopupMenu*), CFrameWnd* pFrame);
     // The menu bar shows instead of the frame's own menu.
     static void RemoveFrameMenu(CFrameWnd* pFrame, CORXFrameImpl& impl);
     // ID_CONTEXT_HELP of the frames: the bars go into help mode with the frame. bInProgress is the

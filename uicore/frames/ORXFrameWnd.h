@@ -42,7 +42,10 @@ public:
     virtual BOOL GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) { return FALSE; }
     // A pop-up menu torn off into the bar: FALSE cancels.
     virtual BOOL OnPopupTearOff(CORXPopupMenu* pMenu, CControlBar* pBar) { return TRUE; }
-    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar) { return OnPopupTearOff(pMenu, pBar); }
+    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar)
+    {
+        return OnPopupTearOff(pMenu, pBar);
+    }
 
     // Overrides
 public:
@@ -59,8 +62,8 @@ public:
     // Fields
 protected:
     CORXFrameImpl m_Impl;
-    UINT m_uiIDResource;      // given to LoadFrame
-    BOOL m_bContextHelp;      // OnContextHelp is running
+    UINT m_uiIDResource; // given to LoadFrame
+    BOOL m_bContextHelp; // OnContextHelp is running
 
     // Implementation
 public:

@@ -51,7 +51,8 @@ BOOL CORXMDITabWnd::SetActiveTab(int iTab)
         return TRUE;
     // The user chose the tab: its child becomes the active one.
     CWnd* pChild = GetTabWnd(iTab);
-    HWND hClient = pChild != NULL && pChild->GetSafeHwnd() != NULL ? ::GetParent(pChild->GetSafeHwnd()) : NULL;
+    HWND hClient =
+        pChild != NULL && pChild->GetSafeHwnd() != NULL ? ::GetParent(pChild->GetSafeHwnd()) : NULL;
     if (hClient != NULL && (HWND)::SendMessage(hClient, WM_MDIGETACTIVE, 0, 0) != pChild->GetSafeHwnd())
         ::SendMessage(hClient, WM_MDIACTIVATE, (WPARAM)pChild->GetSafeHwnd(), 0);
     return TRUE;
@@ -69,8 +70,8 @@ ON_MESSAGE(kMsgUpdateTabs, OnUpdateTabsMsg)
 END_MESSAGE_MAP()
 
 CORXMDIClientWnd::CORXMDIClientWnd()
-    : m_tabLocation(CORXTabWnd::LOCATION_BOTTOM), m_bTabsEnabled(FALSE), m_bShowIcons(TRUE), m_bCloseButton(FALSE),
-      m_rectTabsLast(0, 0, 0, 0)
+    : m_tabLocation(CORXTabWnd::LOCATION_BOTTOM), m_bTabsEnabled(FALSE), m_bShowIcons(TRUE),
+      m_bCloseButton(FALSE), m_rectTabsLast(0, 0, 0, 0)
 {
     m_mapChildImages.InitHashTable(17);
 }
@@ -79,7 +80,8 @@ CORXMDIClientWnd::~CORXMDIClientWnd() {}
 
 CORXMDIFrameWnd* CORXMDIClientWnd::GetMDIFrame() const
 {
-    return m_hWnd != NULL ? DYNAMIC_DOWNCAST(CORXMDIFrameWnd, CWnd::FromHandlePermanent(::GetParent(m_hWnd))) : NULL;
+    return m_hWnd != NULL ? DYNAMIC_DOWNCAST(CORXMDIFrameWnd, CWnd::FromHandlePermanent(::GetParent(m_hWnd)))
+                          : NULL;
 }
 
 void CORXMDIClientWnd::PreSubclassWindow()
@@ -97,8 +99,8 @@ void CORXMDIClientWnd::PreSubclassWindow()
         if (!m_bTabsEnabled)
             m_wndTab.ShowWindow(SW_HIDE);
     }
-    m_ImageList.Create(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), ILC_COLOR8 | ILC_MASK, 0,
-                       1);
+    m_ImageList.Create(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                       ILC_COLOR8 | ILC_MASK, 0, 1);
 }
 
 void CORXMDIClientWnd::EnableMDITabs(BOOL bEnable, BOOL bIcons, CORXTabWnd::Location tabLocation,
@@ -146,7 +148,8 @@ void CORXMDIClientWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
         m_wndTab.GetWindowRect(rectTabsAfter);
         if (rectTabsAfter != rectTabsBefore)
             RedrawWindow(NULL, NULL,
-                         RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+                         RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW |
+                             RDW_FRAME);
     }
     CWnd::CalcWindowRect(lpClientRect, nAdjustType);
 }
@@ -214,7 +217,8 @@ void CORXMDIClientWnd::UpdateTabs(BOOL bSetActiveTabVisible)
     if (m_wndTab.GetSafeHwnd() == NULL || !m_bTabsEnabled)
         return;
     BOOL bChanged = FALSE;
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
         CWnd* pPermanent = CWnd::FromHandlePermanent(hChild);
         CORXMDIChildWnd* pChild = DYNAMIC_DOWNCAST(CORXMDIChildWnd, pPermanent);
@@ -529,7 +533,8 @@ BOOL CORXMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return CMDIFrameWnd::PreCreateWindow(cs);
 }
 
-BOOL CORXMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CORXMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                CCreateContext* pContext)
 {
     m_uiIDResource = nIDResource;
     if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))

@@ -39,7 +39,8 @@ public:
     // Shows (or hides) the tabs: location CORXTabWnd::LOCATION_BOTTOM or _TOP, icons and a close
     // button; the frame lays itself out again.
     void EnableMDITabs(BOOL bEnable = TRUE, BOOL bIcons = TRUE,
-                       CORXTabWnd::Location tabLocation = CORXTabWnd::LOCATION_BOTTOM, BOOL bCloseButton = FALSE);
+                       CORXTabWnd::Location tabLocation = CORXTabWnd::LOCATION_BOTTOM,
+                       BOOL bCloseButton = FALSE);
     BOOL AreMDITabs() const { return m_bTabsEnabled; }
     void ActivateTabOf(HWND hWndChild);
     void UpdateTabs(BOOL bSetActiveTabVisible = FALSE);
@@ -91,7 +92,8 @@ public:
     void SetMenuBar(CORXMenuBar* pMenuBar) { m_Impl.SetMenuBar(pMenuBar); }
     void EnableUserToolbars(UINT uiFirstID, UINT uiLastID) { m_Impl.SetUserToolbarIds(uiFirstID, uiLastID); }
     void EnableMDITabs(BOOL bEnable = TRUE, BOOL bIcons = TRUE,
-                       CORXTabWnd::Location tabLocation = CORXTabWnd::LOCATION_BOTTOM, BOOL bCloseButton = FALSE)
+                       CORXTabWnd::Location tabLocation = CORXTabWnd::LOCATION_BOTTOM,
+                       BOOL bCloseButton = FALSE)
     {
         m_wndClientArea.EnableMDITabs(bEnable, bIcons, tabLocation, bCloseButton);
     }
@@ -112,7 +114,10 @@ public:
     virtual BOOL OnGetButtonToolTip(const CORXToolbarButton* pButton, CString& strTTText) { return FALSE; }
     virtual BOOL OnEraseMDIClientBackground(CDC* pDC) { return FALSE; }
     virtual BOOL OnPopupTearOff(CORXPopupMenu* pMenu, CControlBar* pBar) { return TRUE; }
-    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar) { return OnPopupTearOff(pMenu, pBar); }
+    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar)
+    {
+        return OnPopupTearOff(pMenu, pBar);
+    }
     // The item active in place in the active child's view, NULL when none; each step (frame, view,
     // document) is checked.
     virtual COleClientItem* GetInPlaceActiveItem();

@@ -16,7 +16,10 @@ ON_REGISTERED_MESSAGE(ORX_WM_TOOLBAR_CREATE, OnToolbarCreateNew)
 ON_REGISTERED_MESSAGE(ORX_WM_TOOLBAR_DELETE, OnToolbarDelete)
 END_MESSAGE_MAP()
 
-CORXOleIPFrameWnd::CORXOleIPFrameWnd() : m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE), m_hwndLastTopLevelFrame(NULL) {}
+CORXOleIPFrameWnd::CORXOleIPFrameWnd()
+    : m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE), m_hwndLastTopLevelFrame(NULL)
+{
+}
 
 CORXOleIPFrameWnd::~CORXOleIPFrameWnd()
 {
@@ -57,7 +60,8 @@ BOOL CORXOleIPFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return COleIPFrameWnd::PreCreateWindow(cs);
 }
 
-BOOL CORXOleIPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CORXOleIPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                  CCreateContext* pContext)
 {
     m_uiIDResource = nIDResource;
     return COleIPFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
@@ -142,7 +146,10 @@ ON_REGISTERED_MESSAGE(ORX_WM_TOOLBAR_CREATE, OnToolbarCreateNew)
 ON_REGISTERED_MESSAGE(ORX_WM_TOOLBAR_DELETE, OnToolbarDelete)
 END_MESSAGE_MAP()
 
-CORXOleDocIPFrameWnd::CORXOleDocIPFrameWnd() : m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE), m_hwndLastTopLevelFrame(NULL) {}
+CORXOleDocIPFrameWnd::CORXOleDocIPFrameWnd()
+    : m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE), m_hwndLastTopLevelFrame(NULL)
+{
+}
 
 CORXOleDocIPFrameWnd::~CORXOleDocIPFrameWnd()
 {
@@ -183,7 +190,8 @@ BOOL CORXOleDocIPFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return COleDocIPFrameWnd::PreCreateWindow(cs);
 }
 
-BOOL CORXOleDocIPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CORXOleDocIPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                     CCreateContext* pContext)
 {
     m_uiIDResource = nIDResource;
     return COleDocIPFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);

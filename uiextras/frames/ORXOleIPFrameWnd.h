@@ -26,7 +26,10 @@ public:
     virtual BOOL OnShowPopupMenu(CORXPopupMenu* pMenu) { return TRUE; }
     virtual void OnClosePopupMenu(CORXPopupMenu* pMenu);
     virtual BOOL OnPopupTearOff(CORXPopupMenu* pMenu, CControlBar* pBar) { return TRUE; }
-    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar) { return OnPopupTearOff(pMenu, pBar); }
+    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar)
+    {
+        return OnPopupTearOff(pMenu, pBar);
+    }
 
     // Overrides
     virtual CORXFrameImpl& GetFrameImpl() { return m_Impl; }
@@ -71,7 +74,10 @@ public:
     virtual BOOL OnShowPopupMenu(CORXPopupMenu* pMenu) { return TRUE; }
     virtual void OnClosePopupMenu(CORXPopupMenu* pMenu);
     virtual BOOL OnPopupTearOff(CORXPopupMenu* pMenu, CControlBar* pBar) { return TRUE; }
-    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar) { return OnPopupTearOff(pMenu, pBar); }
+    virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar)
+    {
+        return OnPopupTearOff(pMenu, pBar);
+    }
 
     // Overrides
     virtual CORXFrameImpl& GetFrameImpl() { return m_Impl; }

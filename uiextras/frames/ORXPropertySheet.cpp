@@ -94,7 +94,8 @@ BOOL CORXPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
     GetWindowRect(rectWnd);
     SetWindowPos(NULL, 0, 0, rectWnd.Width() + nTreeWidth, rectWnd.Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
         CRect rect;
         ::GetWindowRect(hChild, rect);
@@ -116,6 +117,23 @@ BOOL CORXPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
     return TRUE;
 }
 
+CString CORXPropertySheet::PageCaption(CPropertyPage* pPage)
+{
+    if (!pPage->m_strCaption.IsEmpty())
+        return pPage->m_strCaption;
+    // The tabs hold every page's caption, also of the pages not made yet.
+    TCHAR szText[256] = {0};
+    TCITEM item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = szText;
+    item.cchTextMax = 255;
+    HWND hTabs = (HWND)SendMessage(PSM_GETTABCONTROL);
+    int nIndex = GetPageIndex(pPage);
+    if (hTabs != NULL && nIndex >= 0)
+        ::SendMessage(hTabs, TCM_GETITEM, nIndex, (LPARAM)&item);
+    return szText;
+}
+
 void CORXPropertySheet::BuildTree(CORXPropSheetCategory* pCategory, HTREEITEM hParent)
 {
     TVINSERTSTRUCT tvis = {};
@@ -133,7 +151,8 @@ void CORXPropertySheet::BuildTree(CORXPropSheetCategory* pCategory, HTREEITEM hP
         CORXPropertyPage* pPage = (CORXPropertyPage*)pCategory->m_lstPages.GetNext(pos);
         PageEntry* pEntry = (PageEntry*)EntryOf(pPage);
         tvis.hParent = pCategory->m_hTreeItem;
-        tvis.item.pszText = (LPTSTR)(LPCTSTR)pPage->m_strCaption;
+        CString strCaption = PageCaption(pPage);
+        tvis.item.pszText = (LPTSTR)(LPCTSTR)strCaption;
         tvis.item.lParam = (LPARAM)(CObject*)pPage;
         HTREEITEM hItem = (HTREEITEM)m_wndTree.SendMessage(TVM_INSERTITEM, 0, (LPARAM)&tvis);
         if (pEntry != NULL)
@@ -167,7 +186,8 @@ void CORXPropertySheet::RefreshCategory(CORXPropSheetCategory* pCategory, BOOL b
 {
     for (; pCategory != NULL; pCategory = pCategory->m_pParentCategory)
         if (pCategory->m_hTreeItem != NULL)
-            m_wndTree.SendMessage(TVM_EXPAND, bExpand ? TVE_EXPAND : TVE_COLLAPSE, (LPARAM)pCategory->m_hTreeItem);
+            m_wndTree.SendMessage(TVM_EXPAND, bExpand ? TVE_EXPAND : TVE_COLLAPSE,
+                                  (LPARAM)pCategory->m_hTreeItem);
 }
 
 void CORXPropertySheet::OnSelectTree(NMTREEVIEW*)
@@ -228,8 +248,9 @@ void CORXPropertySheet::OnGetDispInfo(NMTVDISPINFO* pDispInfo)
         CORXPropSheetCategory* pCategory = (CORXPropSheetCategory*)pData;
         BOOL bExpanded = (pDispInfo->item.state & TVIS_EXPANDED) != 0;
         if (pCategory->m_hTreeItem != NULL)
-            bExpanded = (m_wndTree.SendMessage(TVM_GETITEMSTATE, (WPARAM)pCategory->m_hTreeItem, TVIS_EXPANDED) &
-                         TVIS_EXPANDED) != 0;
+            bExpanded =
+                (m_wndTree.SendMessage(TVM_GETITEMSTATE, (WPARAM)pCategory->m_hTreeItem, TVIS_EXPANDED) &
+                 TVIS_EXPANDED) != 0;
         nImage = bExpanded ? pCategory->m_nExpandedIcon : pCategory->m_nIcon;
     }
     if (pDispInfo->item.mask & TVIF_IMAGE)

@@ -65,6 +65,7 @@ protected:
     };
     const PageEntry* EntryOf(CPropertyPage* pPage) const;
     void BuildTree(CORXPropSheetCategory* pCategory, HTREEITEM hParent);
+    CString PageCaption(CPropertyPage* pPage);
     void RefreshCategory(CORXPropSheetCategory* pCategory, BOOL bExpand);
 
     CPtrList m_lstTreeCategories; // root categories, owned

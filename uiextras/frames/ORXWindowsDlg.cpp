@@ -8,6 +8,8 @@ IMPLEMENT_DYNAMIC(CORXWindowsDlg, CDialog)
 
 const UINT ORXM_WINDOW_HELP = ::RegisterWindowMessage(_T("WINDOW_HELP"));
 
+CORXWindowsDlg::PFN_SPI CORXWindowsDlg::m_pfnSystemParametersInfo = ::SystemParametersInfoA;
+
 namespace
 {
 // WM_HELPINFO (F1 in the dialog).
@@ -21,18 +23,18 @@ public:
     CAnimationOff()
     {
         m_info.cbSize = sizeof(m_info);
-        m_bHave = ::SystemParametersInfo(SPI_GETANIMATION, sizeof(m_info), &m_info, 0);
+        m_bHave = CORXWindowsDlg::m_pfnSystemParametersInfo(SPI_GETANIMATION, sizeof(m_info), &m_info, 0);
         if (m_bHave && m_info.iMinAnimate != 0)
         {
             ANIMATIONINFO off = m_info;
             off.iMinAnimate = 0;
-            ::SystemParametersInfo(SPI_SETANIMATION, sizeof(off), &off, 0);
+            CORXWindowsDlg::m_pfnSystemParametersInfo(SPI_SETANIMATION, sizeof(off), &off, 0);
         }
     }
     ~CAnimationOff()
     {
         if (m_bHave && m_info.iMinAnimate != 0)
-            ::SystemParametersInfo(SPI_SETANIMATION, sizeof(m_info), &m_info, 0);
+            CORXWindowsDlg::m_pfnSystemParametersInfo(SPI_SETANIMATION, sizeof(m_info), &m_info, 0);
     }
 
 private:
@@ -88,10 +90,11 @@ void CORXWindowsDlg::FillWindowList()
     m_wndList.ResetContent();
     m_lstCloseDisabled.RemoveAll();
     m_bAllSystemMenus = TRUE;
-    for (HWND hChild = m_hWndMDIClient != NULL ? ::GetWindow(m_hWndMDIClient, GW_CHILD) : NULL; hChild != NULL;
-         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    for (HWND hChild = m_hWndMDIClient != NULL ? ::GetWindow(m_hWndMDIClient, GW_CHILD) : NULL;
+         hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
-        if (!::IsWindowVisible(hChild) || ::GetWindow(hChild, GW_OWNER) != NULL)
+        // Visible as a child: the frame itself may be hidden.
+        if (!(::GetWindowLong(hChild, GWL_STYLE) & WS_VISIBLE) || ::GetWindow(hChild, GW_OWNER) != NULL)
             continue;
         // At most nMaxTextLength characters of a title, however long the window's own.
         TCHAR szText[nMaxTextLength + 1] = {0};
@@ -102,7 +105,8 @@ void CORXWindowsDlg::FillWindowList()
             continue;
         m_wndList.SetItemData(iItem, (DWORD_PTR)hChild);
 
-        HMENU hSysMenu = (::GetWindowLong(hChild, GWL_STYLE) & WS_SYSMENU) ? ::GetSystemMenu(hChild, FALSE) : NULL;
+        HMENU hSysMenu =
+            (::GetWindowLong(hChild, GWL_STYLE) & WS_SYSMENU) ? ::GetSystemMenu(hChild, FALSE) : NULL;
         if (hSysMenu == NULL)
         {
             m_bAllSystemMenus = FALSE;
@@ -121,7 +125,8 @@ void CORXWindowsDlg::SelectActive()
     int nCount = m_wndList.GetCount();
     if (nCount > 0)
         m_wndList.SendMessage(LB_SELITEMRANGEEX, nCount - 1, 0);
-    HWND hActive = m_hWndMDIClient != NULL ? (HWND)::SendMessage(m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0) : NULL;
+    HWND hActive =
+        m_hWndMDIClient != NULL ? (HWND)::SendMessage(m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0) : NULL;
     for (int i = 0; i < nCount; i++)
         if (ItemWindow(i) == hActive)
         {

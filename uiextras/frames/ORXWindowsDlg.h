@@ -24,6 +24,11 @@ public:
         nMaxTextLength = 256
     };
 
+    // The window animation setting is read and written through this (the system's by default;
+    // Wine keeps no such setting, so tests put a recording one in its place).
+    typedef BOOL(WINAPI* PFN_SPI)(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
+    static PFN_SPI m_pfnSystemParametersInfo;
+
     CListBox m_wndList;
     CORXMDIFrameWnd* m_pMDIFrame;
     HWND m_hWndMDIClient;

@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 #include "ExtrasIds.h"
+#include "MdiDemo.h"
 #include "ORXColorMenuButton.h"
 #include "ORXEditListBox.h"
 #include "ORXGlobalData.h"
@@ -439,6 +440,8 @@ public:
     virtual BOOL InitInstance()
     {
         g_strLog = m_lpCmdLine;
+        if (g_strLog.Left(4) == _T("/mdi"))
+            return MdiDemoInitInstance(this, g_strLog.Mid(4));
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
         CExtrasFrame* pFrame = new CExtrasFrame;
