@@ -49,8 +49,12 @@ BOOL CMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 
 BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*)
 {
-    // The frame's default menu is set only once the window exists: take the window's own.
-    HMENU hMenu = m_hMenuDefault != NULL ? m_hMenuDefault : ::GetMenu(m_hWnd);
+    // The frame's default menu is set only once the window exists: take the one it is made with.
+    HMENU hMenu = m_hMenuDefault;
+    if (hMenu == NULL && lpcs != NULL && lpcs->hMenu != NULL && ::IsMenu(lpcs->hMenu))
+        hMenu = lpcs->hMenu;
+    if (hMenu == NULL)
+        hMenu = ::GetMenu(m_hWnd);
     HMENU hWindowMenu = GetWindowMenuPopup(hMenu);
     return CreateClient(lpcs, hWindowMenu != NULL ? AfxMenuFromHandle(hWindowMenu) : NULL);
 }

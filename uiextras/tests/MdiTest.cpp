@@ -13,6 +13,7 @@
 #include "ORXMDIFrameWnd.h"
 #include "ORXOleIPFrameWnd.h"
 #include "ORXPopupMenu.h"
+#include "ORXPopupMenuBar.h"
 #include "ORXPropertySheet.h"
 #include "ORXWindowsDlg.h"
 #include "uiextras/uiextras_res.h"
@@ -20,6 +21,8 @@
 namespace
 {
 const UINT kPage1 = 30501, kPage2 = 30502, kPage3 = 30503;
+const UINT kFrameMenu = 30510;
+const UINT kWindowsCmd = 30600;
 
 class CMdiTestView : public CView
 {
@@ -105,7 +108,7 @@ protected:
     {
         m_pFrame = new CORXMDIFrameWnd;
         ASSERT_TRUE(m_pFrame->Create(NULL, _T("MDI extras"), WS_OVERLAPPEDWINDOW, CRect(10, 10, 610, 410),
-                                     NULL, NULL));
+                                     NULL, MAKEINTRESOURCE(kFrameMenu)));
         m_hFrame = m_pFrame->m_hWnd;
         m_pFrame->EnableMDITabs(TRUE, TRUE, CORXTabWnd::LOCATION_TOP);
     }
@@ -171,6 +174,77 @@ TEST_F(MdiFrame, TheTabsFollowTheChildren)
     p1->ShowWindow(SW_HIDE);
     m_pFrame->GetClientArea().UpdateTabs();
     EXPECT_STREQ(_T("Second"), Labels());
+}
+
+// The buttons of a framework pop-up with a Window command, opened from the frame.
+std::vector<UINT> WindowPopupItems(CORXMDIFrameWnd* pFrame, UINT* pChecked)
+{
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+    HMENU hPopup = ::CreatePopupMenu();
+    ::AppendMenu(hPopup, MF_STRING, ID_WINDOW_CASCADE, _T("&Cascade"));
+    CORXPopupMenu* pMenu = new CORXPopupMenu;
+    std::vector<UINT> ids;
+    if (!pMenu->Create(pFrame, 100, 100, hPopup, FALSE, TRUE))
+    {
+        ADD_FAILURE() << "the pop-up was not made";
+        return ids;
+    }
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    for (int i = 0; i < pBar->GetCount(); i++)
+    {
+        ids.push_back(pBar->GetItemID(i));
+        if (pBar->GetButton(i)->m_nStyle & TBBS_CHECKED)
+            *pChecked = pBar->GetItemID(i);
+    }
+    pMenu->SendMessage(WM_CLOSE);
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        ::DispatchMessage(&msg);
+    return ids;
+}
+
+TEST_F(MdiFrame, APopupWithTheWindowCommandsListsTheChildren)
+{
+    m_pFrame->EnableWindowsDialog(kWindowsCmd, _T("&Windows..."));
+    CORXMDIChildWnd* pFirst = NULL;
+    for (int i = 1; i <= 11; i++)
+    {
+        CString strTitle;
+        strTitle.Format(_T("W%d"), i);
+        CORXMDIChildWnd* pChild = AddChild(strTitle);
+        ASSERT_TRUE(pChild != NULL);
+        if (pFirst == NULL)
+            pFirst = pChild;
+    }
+    m_pFrame->MDIActivate(pFirst);
+    UINT uiChecked = 0;
+    std::vector<UINT> ids = WindowPopupItems(m_pFrame, &uiChecked);
+    // The command, a separator, the nine children the window menu lists and, in place of its
+    // entry for more windows, the Windows dialog's item.
+    std::vector<UINT> expected = {ID_WINDOW_CASCADE, 0};
+    for (UINT id = AFX_IDM_FIRST_MDICHILD; id < AFX_IDM_FIRST_MDICHILD + 9; id++)
+        expected.push_back(id);
+    expected.push_back(kWindowsCmd);
+    EXPECT_EQ(expected, ids);
+    // The active child's entry carries the check mark.
+    EXPECT_GE(uiChecked, (UINT)AFX_IDM_FIRST_MDICHILD);
+    EXPECT_LT(uiChecked, (UINT)AFX_IDM_FIRST_MDICHILD + 9);
+}
+
+TEST_F(MdiFrame, TheWindowsDialogItemShowsWithFewChildrenOnlyWhenAskedTo)
+{
+    ASSERT_TRUE(AddChild(_T("A")) != NULL);
+    ASSERT_TRUE(AddChild(_T("B")) != NULL);
+    m_pFrame->EnableWindowsDialog(kWindowsCmd, _T("&Windows..."));
+    UINT uiChecked = 0;
+    std::vector<UINT> ids = WindowPopupItems(m_pFrame, &uiChecked);
+    EXPECT_EQ(std::vector<UINT>({ID_WINDOW_CASCADE, 0, AFX_IDM_FIRST_MDICHILD, AFX_IDM_FIRST_MDICHILD + 1}),
+              ids);
+    EXPECT_EQ((UINT)AFX_IDM_FIRST_MDICHILD + 1, uiChecked);
+    m_pFrame->EnableWindowsDialog(kWindowsCmd, _T("&Windows..."), TRUE);
+    ids = WindowPopupItems(m_pFrame, &uiChecked);
+    ASSERT_FALSE(ids.empty());
+    EXPECT_EQ(kWindowsCmd, ids.back());
 }
 
 TEST_F(MdiFrame, DisabledTabsStayHiddenAndUnchanged)
