@@ -12,9 +12,11 @@
 #include "ORXFrameWnd.h"
 #include "ORXMDIFrameWnd.h"
 #include "ORXOleIPFrameWnd.h"
+#include "ORXMenuBar.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXPropertySheet.h"
+#include "ORXToolBar.h"
 #include "ORXWindowsDlg.h"
 #include "uiextras/uiextras_res.h"
 
@@ -245,6 +247,129 @@ TEST_F(MdiFrame, TheWindowsDialogItemShowsWithFewChildrenOnlyWhenAskedTo)
     ids = WindowPopupItems(m_pFrame, &uiChecked);
     ASSERT_FALSE(ids.empty());
     EXPECT_EQ(kWindowsCmd, ids.back());
+}
+
+// A frame that refuses its pop-up menus when told to and counts one command.
+class CAnsweringFrame : public CORXMDIFrameWnd
+{
+public:
+    virtual BOOL OnShowPopupMenu(CORXPopupMenu*) { return m_bAllowMenus; }
+    afx_msg void OnCounted() { m_nCommands++; }
+    BOOL m_bAllowMenus = TRUE;
+    int m_nCommands = 0;
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CAnsweringFrame, CORXMDIFrameWnd)
+ON_COMMAND(kWindowsCmd + 1, OnCounted)
+END_MESSAGE_MAP()
+
+class AnsweringFrame : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+        m_pFrame = new CAnsweringFrame;
+        ASSERT_TRUE(m_pFrame->Create(NULL, _T("Answering"), WS_OVERLAPPEDWINDOW, CRect(10, 10, 610, 410),
+                                     NULL, MAKEINTRESOURCE(kFrameMenu)));
+    }
+    void TearDown() override
+    {
+        CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
+        if (pMenu != NULL && pMenu->GetSafeHwnd() != NULL)
+            pMenu->DestroyWindow();
+        m_pFrame->DestroyWindow();
+        Pump();
+    }
+    static void Pump()
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+            ::DispatchMessage(&msg);
+    }
+    CORXPopupMenu* Open()
+    {
+        HMENU hPopup = ::CreatePopupMenu();
+        ::AppendMenu(hPopup, MF_STRING, kWindowsCmd + 1, _T("&Counted"));
+        CORXPopupMenu* pMenu = new CORXPopupMenu;
+        pMenu->SetAutoDestroy(FALSE);
+        if (!pMenu->Create(m_pFrame, 100, 100, hPopup, FALSE, TRUE))
+        {
+            ::DestroyMenu(hPopup);
+            delete pMenu;
+            return NULL;
+        }
+        return pMenu;
+    }
+    CAnsweringFrame* m_pFrame;
+};
+
+TEST_F(AnsweringFrame, ARefusedPopupIsNotShown)
+{
+    m_pFrame->m_bAllowMenus = FALSE;
+    EXPECT_EQ(NULL, Open());
+    Pump();
+    EXPECT_EQ(NULL, CORXPopupMenu::GetActiveMenu());
+    m_pFrame->m_bAllowMenus = TRUE;
+    CORXPopupMenu* pMenu = Open();
+    ASSERT_TRUE(pMenu != NULL);
+    EXPECT_TRUE(pMenu->IsWindowVisible());
+}
+
+TEST_F(AnsweringFrame, AltClosesAnOpenPopupAndIsTaken)
+{
+    CORXPopupMenu* pMenu = Open();
+    ASSERT_TRUE(pMenu != NULL);
+    HWND hMenu = pMenu->GetSafeHwnd();
+    ASSERT_EQ(pMenu, CORXPopupMenu::GetActiveMenu());
+    MSG msg = {m_pFrame->m_hWnd, WM_SYSKEYDOWN, VK_MENU, 0x20380001};
+    EXPECT_TRUE(m_pFrame->PreTranslateMessage(&msg));
+    Pump();
+    EXPECT_FALSE(::IsWindow(hMenu));
+}
+
+TEST_F(AnsweringFrame, CommandsDoNothingInCustomiseMode)
+{
+    CORXToolBar::SetCustomizeMode(TRUE);
+    m_pFrame->SendMessage(WM_COMMAND, kWindowsCmd + 1);
+    CORXToolBar::SetCustomizeMode(FALSE);
+    EXPECT_EQ(0, m_pFrame->m_nCommands);
+    m_pFrame->SendMessage(WM_COMMAND, kWindowsCmd + 1);
+    EXPECT_EQ(1, m_pFrame->m_nCommands);
+}
+
+TEST_F(MdiFrame, TheMenuBarTakesTheFrameMenuUnlessAnItemIsUIActive)
+{
+    CORXMenuBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+    HMENU hDefault = ::GetMenu(m_hFrame);
+    ASSERT_TRUE(hDefault != NULL);
+    m_pFrame->SetMenuBar(&bar);
+    EXPECT_EQ(NULL, ::GetMenu(m_hFrame));
+
+    // Whatever the client is given as the frame's menu goes to the bar, not the window.
+    CMdiTestOleDoc* pDoc = new CMdiTestOleDoc;
+    CORXMDIChildWnd* pChild = AddChild(_T("Container"), pDoc);
+    ASSERT_TRUE(pChild != NULL);
+    m_pFrame->OnUpdateFrameMenu(NULL);
+    EXPECT_EQ(NULL, ::GetMenu(m_hFrame));
+    EXPECT_EQ(hDefault, bar.GetMenu());
+
+    // While an item works in its own window, the menu the window has (the item's) stays.
+    COleClientItem* pItem = new COleClientItem(pDoc);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    pItem->Activate(OLEIVERB_SHOW, pChild->GetActiveView(), wnd.m_hWnd);
+    ::SetMenu(m_hFrame, hDefault);
+    m_pFrame->OnUpdateFrameMenu(NULL);
+    EXPECT_EQ(hDefault, ::GetMenu(m_hFrame));
+    EXPECT_FALSE(m_pFrame->OnSetMenu(hDefault));
+    EXPECT_EQ(hDefault, ::GetMenu(m_hFrame));
+    pItem->Deactivate();
+    wnd.DestroyWindow();
+    m_pFrame->OnUpdateFrameMenu(NULL);
+    EXPECT_EQ(NULL, ::GetMenu(m_hFrame));
+    m_pFrame->DestroyWindow();
 }
 
 TEST_F(MdiFrame, DisabledTabsStayHiddenAndUnchanged)
