@@ -165,6 +165,7 @@ def click_rows(h, dlg, rows):
 
 
 def check_windows_dialog(h, ids, log, frame, work):
+    # The Window menu's "Windows..." command, as the menu sends it.
     h.command(frame, ids["ID_MDI_WINDOWS"])
     dlg = h.find(title="Windows", visible=True, timeout=15)
     rows = list_rows(h, dlg)
