@@ -34,6 +34,7 @@ CFrameWnd::CFrameWnd() : m_rectBorder(0, 0, 0, 0)
     m_nIDAccelResource = 0;
     m_bAccelTableBuilt = FALSE;
     m_hMenuDefault = NULL;
+    m_hMenuAlt = NULL;
     m_pViewActive = NULL;
     m_bInRecalcLayout = FALSE;
     m_pFloatingFrameClass = NULL;
@@ -141,6 +142,12 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    // An MDI child's creation data come inside the MDI creation record.
+    CCreateContext* pContext = (CCreateContext*)lpCreateStruct->lpCreateParams;
+    if ((lpCreateStruct->dwExStyle & WS_EX_MDICHILD) && pContext != NULL)
+        pContext = (CCreateContext*)((MDICREATESTRUCT*)lpCreateStruct->lpCreateParams)->lParam;
+    if (!OnCreateClient(lpCreateStruct, pContext))
+        return -1;
     // The status bar, made after the frame, shows the idle prompt once the queue reaches it.
     PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     RecalcLayout();
@@ -240,6 +247,10 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
+    if (m_nIdleFlags & idleMenu)
+        OnUpdateFrameMenu(m_hMenuAlt);
+    if (m_nIdleFlags & idleTitle)
+        OnUpdateFrameTitle(TRUE);
     if (m_nIdleFlags & idleLayout)
         RecalcLayout((m_nIdleFlags & idleNotify) != 0);
     // The message bar catches up with a prompt asked while the queue was busy.
@@ -572,4 +583,244 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0,
                    SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
     return TRUE;
+}
+
+// Client area, documents, menus and titles
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    if (pContext == NULL || pContext->m_pNewViewClass == NULL)
+        return TRUE;
+    CWnd* pView = CreateView(pContext, AFX_IDW_PANE_FIRST);
+    if (pView == NULL)
+        return FALSE;
+    // The first view is the one commands reach until another is clicked.
+    if (m_pViewActive == NULL)
+        SetActiveView(DYNAMIC_DOWNCAST(CView, pView), FALSE);
+    return TRUE;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
+{
+    if (pContext == NULL || pContext->m_pNewViewClass == NULL)
+        return NULL;
+    CObject* pObject = pContext->m_pNewViewClass->CreateObject();
+    CWnd* pView = DYNAMIC_DOWNCAST(CWnd, pObject);
+    if (pView == NULL)
+    {
+        delete pObject;
+        return NULL;
+    }
+    // A view that fails to be made is deleted by its own clean-up.
+    if (!pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID, pContext))
+        return NULL;
+    return pView;
+}
+
+CDocument* CFrameWnd::GetActiveDocument()
+{
+    CView* pView = GetActiveView();
+    return pView != NULL ? pView->GetDocument() : NULL;
+}
+
+void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
+{
+    if (hMenuAlt == NULL)
+        hMenuAlt = m_hMenuDefault;
+    if (hMenuAlt != NULL && ::IsMenu(hMenuAlt) && ::GetMenu(m_hWnd) != hMenuAlt)
+        ::SetMenu(m_hWnd, hMenuAlt);
+}
+
+void CFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
+{
+    m_hMenuAlt = hMenuAlt;
+    m_nIdleFlags |= idleMenu;
+}
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    if ((GetStyle() & FWS_ADDTOTITLE) == 0)
+        return;
+    CDocument* pDoc = GetActiveDocument();
+    if (pDoc == NULL)
+        return;
+    UpdateFrameTitleForDocument(bAddToTitle ? (LPCTSTR)pDoc->GetTitle() : NULL);
+}
+
+void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
+{
+    CString strText = m_strTitle;
+    if (lpszDocName != NULL && *lpszDocName != '\0')
+    {
+        if (m_strTitle.IsEmpty())
+            strText = lpszDocName;
+        else if (GetStyle() & FWS_PREFIXTITLE)
+            strText = CString(lpszDocName) + _T(" - ") + m_strTitle;
+        else
+            strText = m_strTitle + _T(" - ") + lpszDocName;
+    }
+    // The same text again would only flicker the caption.
+    CString strOld;
+    GetWindowText(strOld);
+    if (strOld != strText)
+        SetWindowText(strText);
+}
+
+void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
+{
+    if (pState == NULL)
+        return;
+    int nBar = 0;
+    if (bPreview)
+    {
+        pState->hMenu = ::GetMenu(m_hWnd);
+        if (pState->hMenu != NULL)
+            ::SetMenu(m_hWnd, NULL);
+        pState->hAccelTable = m_hAccelTable;
+        pState->hWndFocus = ::GetFocus();
+        pState->dwStates = 0;
+        for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != NULL && nBar < 32; nBar++)
+        {
+            CControlBar* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
+            if (pBar->GetSafeHwnd() != NULL && (pBar->GetStyle() & WS_VISIBLE))
+            {
+                pState->dwStates |= 1UL << nBar;
+                ShowControlBar(pBar, FALSE, TRUE);
+            }
+        }
+    }
+    else
+    {
+        if (pState->hMenu != NULL && ::IsMenu(pState->hMenu))
+            ::SetMenu(m_hWnd, pState->hMenu);
+        for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != NULL && nBar < 32; nBar++)
+        {
+            CControlBar* pBar = (CControlBar*)m_listControlBars.GetNext(pos);
+            if ((pState->dwStates & (1UL << nBar)) && pBar->GetSafeHwnd() != NULL)
+                ShowControlBar(pBar, TRUE, TRUE);
+        }
+        if (pState->hWndFocus != NULL && ::IsWindow(pState->hWndFocus))
+            ::SetFocus(pState->hWndFocus);
+    }
+    RecalcLayout();
+}
+
+// Help mode
+
+BOOL CFrameWnd::CanEnterHelpMode()
+{
+    return ::LoadCursor(NULL, IDC_HELP) != NULL;
+}
+
+void CFrameWnd::ExitHelpMode()
+{
+    if (m_bHelpMode)
+        PostMessage(WM_EXITHELPMODE);
+}
+
+DWORD CFrameWnd::MapHelpPoint(CPoint ptScreen)
+{
+    HWND hWnd = ::WindowFromPoint(ptScreen);
+    if (hWnd == NULL || (hWnd != m_hWnd && !::IsChild(m_hWnd, hWnd)))
+        return 0; // outside the frame: no help
+    for (; hWnd != NULL && hWnd != m_hWnd; hWnd = ::GetParent(hWnd))
+    {
+        if (FromHandlePermanent(hWnd) == NULL)
+            continue;
+        CPoint pt = ptScreen;
+        ::ScreenToClient(hWnd, &pt);
+        LRESULT lContext = ::SendMessage(hWnd, WM_HELPHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+        if (lContext == -1)
+            return 0; // the window refused: no help for that place
+        if (lContext != 0)
+            return (DWORD)lContext;
+    }
+    LRESULT lHit = ::SendMessage(m_hWnd, WM_NCHITTEST, 0, MAKELPARAM(ptScreen.x, ptScreen.y));
+    if (hWnd == m_hWnd && lHit != HTCLIENT && lHit > 0)
+        return HID_BASE_NCAREAS + (DWORD)lHit;
+    return m_nIDHelp != 0 ? HID_BASE_RESOURCE + m_nIDHelp : 0;
+}
+
+void CFrameWnd::OnContextHelp()
+{
+    // One help mode at a time: a request from inside it (a second Shift+F1, a nested WinHelp)
+    // changes nothing.
+    if (m_bHelpMode || !CanEnterHelpMode())
+        return;
+    CWinApp* pApp = AfxGetApp();
+    m_bHelpMode = TRUE;
+    if (pApp != NULL)
+        pApp->m_bHelpMode = TRUE;
+    SetMessageText(AFX_IDS_HELPMODEMESSAGE);
+    HCURSOR hcurHelp = ::LoadCursor(NULL, IDC_HELP);
+    ::SetCursor(hcurHelp);
+    SetCapture();
+
+    DWORD dwContext = 0;
+    for (BOOL bDone = FALSE; !bDone;)
+    {
+        MSG msg;
+        if (!::GetMessage(&msg, NULL, 0, 0))
+        {
+            ::PostQuitMessage((int)msg.wParam);
+            break;
+        }
+        if (::GetCapture() != m_hWnd && msg.message != WM_EXITHELPMODE)
+        {
+            // Another window took the mouse (a dialog, another program): help mode ends.
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+            break;
+        }
+        switch (msg.message)
+        {
+        case WM_LBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+            dwContext = MapHelpPoint(CPoint(msg.pt));
+            bDone = TRUE;
+            break;
+        case WM_RBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+        case WM_EXITHELPMODE:
+            bDone = TRUE;
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (msg.wParam == VK_ESCAPE)
+                bDone = TRUE;
+            break; // no key reaches a window while the help cursor shows
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+        case WM_CHAR:
+        case WM_SYSCHAR:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_NCLBUTTONUP:
+        case WM_NCRBUTTONUP:
+            break;
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE:
+            ::SetCursor(hcurHelp);
+            break;
+        default:
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+            break;
+        }
+    }
+
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    m_bHelpMode = FALSE;
+    if (pApp != NULL)
+        pApp->m_bHelpMode = FALSE;
+    SetMessageText(AFX_IDS_IDLEMESSAGE);
+    if (dwContext == 0)
+        return;
+    if (pApp != NULL)
+        pApp->WinHelp(dwContext, HELP_CONTEXT);
+    else
+        WinHelp(dwContext, HELP_CONTEXT);
 }

@@ -13,6 +13,8 @@ class CControlBar;
 class CDockBar;
 class CDockState;
 class CMiniDockFrameWnd;
+class CDocument;
+class CDocTemplate;
 
 #define FWS_ADDTOTITLE  0x00008000L
 #define FWS_PREFIXTITLE 0x00004000L
@@ -21,8 +23,37 @@ class CMiniDockFrameWnd;
 class CCreateContext
 {
 public:
-    CRuntimeClass* m_pNewViewClass;
-    CCreateContext() { m_pNewViewClass = NULL; }
+    CRuntimeClass* m_pNewViewClass; // the view the frame makes in its client area, or none
+    CDocument* m_pCurrentDoc;       // the document that view joins
+    CDocTemplate* m_pNewDocTemplate;
+    CView* m_pLastView;
+    CFrameWnd* m_pCurrentFrame;
+    CCreateContext()
+    {
+        m_pNewViewClass = NULL;
+        m_pCurrentDoc = NULL;
+        m_pNewDocTemplate = NULL;
+        m_pLastView = NULL;
+        m_pCurrentFrame = NULL;
+    }
+};
+
+// What a frame hid to show a print preview, given back when the preview ends.
+struct CPrintPreviewState
+{
+    UINT nIDMainPane; // the pane the preview takes the place of
+    HMENU hMenu;      // the menu the frame had
+    DWORD dwStates;   // one bit a control bar, in the frame's order: the bar was shown
+    HWND hWndFocus;   // the window that had the focus
+    HACCEL hAccelTable;
+    CPrintPreviewState()
+    {
+        nIDMainPane = AFX_IDW_PANE_FIRST;
+        hMenu = NULL;
+        dwStates = 0;
+        hWndFocus = NULL;
+        hAccelTable = NULL;
+    }
 };
 
 class CFrameWnd : public CWnd
@@ -44,7 +75,10 @@ public:
     BOOL m_bHelpMode;
     CString m_strTitle;
     UINT m_nIDHelp;
-    CFrameWnd* GetActiveFrame() { return this; }
+    // The frame whose view is active: the frame itself, or in an MDI frame the active child.
+    virtual CFrameWnd* GetActiveFrame() { return this; }
+    // The document of the active view, NULL when there is none.
+    virtual CDocument* GetActiveDocument();
     void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
     CString GetTitle() const { return m_strTitle; }
     // The view that commands reach first; none until one is set.
@@ -94,6 +128,30 @@ public:
     static const DWORD dwDockBarMap[4][2];
 
     // Overridables
+    // Makes the client area's windows: the view of the context, when it names one. FALSE fails
+    // the frame's creation.
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    // The view of the context's class with the control id nID, joined to the context's document.
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+    // Puts the frame's menu (hMenuAlt, or the default menu when NULL) on the window.
+    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+    // A frame titled after its document (FWS_ADDTOTITLE) shows the active document's title; a
+    // frame without a document keeps its own title.
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    // The frame's title with the document's name added (before it with FWS_PREFIXTITLE).
+    void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
+    // Entering a print preview hides the frame's menu and bars (kept in pState); leaving it shows
+    // them again.
+    virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
+    void DelayUpdateFrameMenu(HMENU hMenuAlt);
+    void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
+    // Help mode: FALSE when the help cursor cannot be had.
+    virtual BOOL CanEnterHelpMode();
+    // The help context of a point on the screen inside the frame (0 none): what the window under
+    // it answers to WM_HELPHITTEST, walking up to the frame, else the frame's own resource.
+    virtual DWORD MapHelpPoint(CPoint ptScreen);
+    // Leaves help mode at the next message of the help loop.
+    void ExitHelpMode();
     virtual HACCEL GetDefaultAccelerator();
     // The status-bar prompt of a command: its string up to the first newline.
     virtual void GetMessageString(UINT nID, CString& rMessage) const;
@@ -125,6 +183,7 @@ public:
     UINT m_nIDAccelResource;
     BOOL m_bAccelTableBuilt; // m_hAccelTable was made from entries and is the frame's to destroy
     HMENU m_hMenuDefault;
+    HMENU m_hMenuAlt; // the menu the next idle menu update puts up (NULL: the default)
     CView* m_pViewActive;
     CPtrList m_listControlBars; // CControlBar*, in creation order
     CRect m_rectBorder;         // space kept free around the view
@@ -157,6 +216,10 @@ public:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     // A tool's tip is the second line of its command's string resource.
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    // ID_CONTEXT_HELP (Shift+F1), mapped by the frames that offer it: the help cursor until a
+    // click, whose place's help context goes to the application's WinHelp. A frame already in
+    // help mode does not enter it again.
+    afx_msg void OnContextHelp();
     DECLARE_MESSAGE_MAP()
 };
 
@@ -164,5 +227,7 @@ public:
 #include "AfxView.h"
 #include "AfxMiniFrame.h"
 #include "AfxDocTemplate.h"
+#include "AfxDocument.h"
+#include "AfxMDI.h"
 
 #endif // VELMORA_AFXFRAME_H

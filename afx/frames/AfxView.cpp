@@ -5,14 +5,30 @@
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
+ON_WM_CREATE()
 ON_WM_PAINT()
 ON_WM_MOUSEACTIVATE()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CView::CView() {}
+CView::CView() : m_pDocument(NULL) {}
 
-CView::~CView() {}
+CView::~CView()
+{
+    if (m_pDocument != NULL)
+        m_pDocument->RemoveView(this);
+}
+
+int CView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // A view made for a document joins it.
+    CCreateContext* pContext = (CCreateContext*)lpCreateStruct->lpCreateParams;
+    if (pContext != NULL && pContext->m_pCurrentDoc != NULL)
+        pContext->m_pCurrentDoc->AddView(this);
+    return 0;
+}
 
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {

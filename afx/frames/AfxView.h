@@ -7,6 +7,7 @@
 
 class CDC;
 class CFrameWnd;
+class CDocument;
 
 // A view's usual style; its id in the frame is AFX_IDW_PANE_FIRST.
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
@@ -19,6 +20,9 @@ protected:
     CView();
 
 public:
+    // The document the view shows; NULL when it shows none.
+    CDocument* GetDocument() const { return m_pDocument; }
+
     // Overridables
     virtual void OnDraw(CDC* pDC) = 0;
     // The frame calls this on the view losing (bActivate FALSE) and the one gaining activation.
@@ -29,7 +33,10 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PostNcDestroy();
 
+    CDocument* m_pDocument;
+
 protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnPaint();
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnDestroy();

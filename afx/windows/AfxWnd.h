@@ -618,7 +618,7 @@ public:
         return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0);
     }
     void CenterWindow(CWnd* pAlternateOwner = NULL);
-    BOOL WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    virtual BOOL WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     void SetWindowContextHelpId(DWORD dwContextHelpId)
     {
         ASSERT(::IsWindow(m_hWnd));

@@ -80,7 +80,8 @@ BOOL CORXFrameImpl::OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove)
 {
     if (pMenu == NULL || FindMenuFrame(pMenu) != this)
         return FALSE;
-    bApprove = OnShowPopupMenu(pMenu);
+    CORXFrameImplHolder* pHolder = dynamic_cast<CORXFrameImplHolder*>(m_pFrame);
+    bApprove = pHolder != NULL ? pHolder->ApproveFramePopupMenu(pMenu) : OnShowPopupMenu(pMenu);
     return TRUE;
 }
 

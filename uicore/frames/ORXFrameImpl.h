@@ -99,6 +99,44 @@ public:
     virtual ~CORXFrameImplHolder() {}
     virtual CORXFrameImpl& GetFrameImpl() = 0;
     virtual void KeepTearOffBar(CControlBar* pBar) { GetFrameImpl().AddTearOffBar(pBar); }
+    // A menu of the frame about to show: the frame's own answer (its static ShowPopupMenu),
+    // else the helper's.
+    virtual BOOL ApproveFramePopupMenu(CORXPopupMenu* pMenu) { return GetFrameImpl().OnShowPopupMenu(pMenu); }
+};
+
+// What the framework's four frame windows do alike, each through its own helper.
+class CORXFrameRouting
+{
+public:
+    // The answers of PreTranslate: the message was taken, must not be translated (no accelerator
+    // may run), or goes on to the frame's base class.
+    enum
+    {
+        routeTaken = 1,
+        routeRefused = 0,
+        routeContinue = -1
+    };
+    // bInPlace: the in-place frames' narrower set (no system keys, context menu or Alt handling;
+    // double clicks and button-ups taken too).
+    static int PreTranslate(CFrameWnd* pFrame, CORXFrameImpl& impl, MSG* pMsg, BOOL bInPlace);
+    // An accelerator's command: counted, closes an open menu or runs a user tool (taken); in
+    // customise mode refused; else continue.
+    static int OnCommand(CORXFrameImpl& impl, WPARAM wParam);
+    // TRUE with the answer when the helper took the character.
+    static BOOL OnMenuChar(CORXFrameImpl& impl, UINT nChar, LRESULT& lResult);
+    static void OnActivate(CFrameWnd* pFrame, CORXFrameImpl& impl, UINT nState);
+    // The in-place frames keep the framework's current in-place frame: set on activation with the
+    // former one remembered in hWndPrev, put back on deactivation (only while it still exists).
+    static void OnActivateInPlace(CFrameWnd* pFrame, UINT nState, HWND& hWndPrev);
+    // The frame's static ShowPopupMenu: NULL asks nothing and is allowed; the helper may refuse;
+    // a menu shown before is allowed again; else the frame's own overridable answers.
+    static BOOL ShowPopupMenu(CORXFrameImpl* pImpl, CORXPopupMenu* pMenu,
+                              BOOL (*pfnFrameAnswer)(CFrameWnd*, CORXPopupMenu*), CFrameWnd* pFrame);
+    // The menu bar shows instead of the frame's own menu.
+    static void RemoveFrameMenu(CFrameWnd* pFrame, CORXFrameImpl& impl);
+    // ID_CONTEXT_HELP of the frames: the bars go into help mode with the frame. bInProgress is the
+    // frame's flag: a request while it is set changes nothing.
+    static void OnContextHelp(CFrameWnd* pFrame, BOOL& bInProgress);
 };
 
 #endif // VELMORA_ORXFRAMEIMPL_H

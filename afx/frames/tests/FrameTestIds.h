@@ -15,4 +15,7 @@
 #define ID_CMD_UNHANDLED 0x8208
 #define IDC_BAR_BUTTON   0x8209 // a button on a bar, a command of the frame
 
+// The MDI frame's menu: a File pop-up and the Window pop-up
+#define IDR_TEST_MDI 201
+
 #endif // VELMORA_FRAMETESTIDS_H

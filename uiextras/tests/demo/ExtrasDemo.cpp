@@ -11,6 +11,7 @@
 #include "CustomizeDemo.h"
 #include "ExtrasIds.h"
 #include "OutlookDemo.h"
+#include "MdiDemo.h"
 #include "ORXColorMenuButton.h"
 #include "ORXEditListBox.h"
 #include "ORXGlobalData.h"
@@ -447,6 +448,8 @@ public:
         if (TasksPaneDemoWanted(strCommandLine))
             return (m_pMainWnd = CreateTasksPaneDemo(strCommandLine)) != NULL;
         g_strLog = m_lpCmdLine;
+        if (g_strLog.Left(4) == _T("/mdi"))
+            return MdiDemoInitInstance(this, g_strLog.Mid(4));
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
         if (g_strLog.Left(8).CompareNoCase(_T("/outlook")) == 0)

@@ -94,5 +94,17 @@
 #define IDC_PROPLIST_LIST         1060
 #define IDC_PROPLIST_CATEGORIZED  1061
 #define IDC_PROPLIST_ALPHABETICAL 1062
+// The MDI demonstration (ExtrasDemo /mdi)
+#define IDR_MDI_MAINFRAME   33400
+#define ID_MDI_WINDOWS      33401 // opens the Windows dialog
+#define ID_MDI_LOGTABS      33402 // logs the tabs and the children
+#define ID_MDI_RENAME       33403 // renames the active child's document
+#define ID_MDI_INPLACE      33404 // activates and deactivates the in-place frame stand-in
+#define ID_MDI_SHEET        33405 // opens the tree-paged property sheet
+#define ID_MDI_SHEETLOG     33406 // logs the sheet's tree items and active page
+#define ID_MDI_DOCCMD       33407 // the command whose help a child's view gives
+#define IDD_MDI_PAGE_FIRST  33450
+#define IDD_MDI_PAGE_SECOND 33451
+#define IDC_MDI_PAGE_TEXT   1050
 
 #endif // VELMORA_EXTRASIDS_H
