@@ -8,7 +8,7 @@
 #include "ORXVisualManager.h"
 #include "uiextras/uiextras_res.h"
 
-IMPLEMENT_DYNCREATE(CORXTasksPane, CORXSizingControlBar)
+IMPLEMENT_DYNCREATE(CORXTasksPane, CORXOutlookBar)
 
 DWORD CORXTasksPane::s_dwLastAnimTick = 0;
 
@@ -18,7 +18,7 @@ const UINT kAnimationPeriod = CORXTasksAnimation::Period;
 const UINT kAutoScrollPeriod = 80;
 } // namespace
 
-BEGIN_MESSAGE_MAP(CORXTasksPane, CORXSizingControlBar)
+BEGIN_MESSAGE_MAP(CORXTasksPane, CORXOutlookBar)
 ON_WM_CREATE()
 ON_WM_SIZE()
 ON_WM_SETTINGCHANGE()
@@ -57,6 +57,9 @@ CORXTasksPane::CORXTasksPane()
       m_nAnimGroupStep(20), m_nAnimGroupExtraHeight(0), m_nAnimGroupFullHeight(0), m_bAnimCollapsing(FALSE),
       m_uiToolbarBmpRes(0), m_sizeToolbarImage(12, 12), m_sizeToolbarButton(16, 16)
 {
+    // Nothing is dropped on the pane nor chosen on it in customise mode: its buttons are none of
+    // the user's.
+    m_bLocked = TRUE;
 }
 
 CORXTasksPane::~CORXTasksPane()
@@ -73,8 +76,8 @@ BOOL CORXTasksPane::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, CSize sizeDefa
         m_strCaption = lpszCaption;
     if (m_strCaption.IsEmpty())
         m_strCaption.LoadString(IDS_ORX_TASKS_PANE);
-    return CORXSizingControlBar::Create(m_strCaption, pParentWnd, sizeDefault, TRUE, nID,
-                                        dwStyle | WS_CLIPCHILDREN);
+    SetExtent((dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0 ? sizeDefault.cy : sizeDefault.cx);
+    return CORXOutlookBar::Create(pParentWnd, dwStyle | WS_CLIPCHILDREN, nID);
 }
 
 void CORXTasksPane::SetNavToolbarImages(UINT uiBmpResId, CSize sizeImage, CSize sizeButton)
@@ -96,16 +99,15 @@ CSize CORXTasksPane::NavButtonSize(CSize sizeImage, CSize sizeButton)
 
 int CORXTasksPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CORXSizingControlBar::OnCreate(lpCreateStruct) == -1)
+    if (CORXOutlookBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_strOtherPanes.LoadString(IDS_ORX_TASKS_OTHER_PANES);
     m_strForward.LoadString(IDS_ORX_TASKS_FORWARD);
     m_strBack.LoadString(IDS_ORX_TASKS_BACK);
     if (m_strCaption.IsEmpty())
-    {
         m_strCaption.LoadString(IDS_ORX_TASKS_PANE);
-        SetWindowText(m_strCaption);
-    }
+    // The bar names itself "Shortcuts"; the pane goes by its caption.
+    SetWindowText(m_strCaption);
     if (m_lstTasksPanes.IsEmpty())
         AddPage(m_strCaption);
     m_history.Reset(0);
@@ -216,7 +218,7 @@ void CORXTasksPane::OnDestroy()
     m_pHotGroupCaption = m_pClickedGroupCaption = NULL;
     while (!m_lstTaskGroups.IsEmpty())
         delete (CORXTasksGroup*)m_lstTaskGroups.RemoveHead();
-    CORXSizingControlBar::OnDestroy();
+    CORXOutlookBar::OnDestroy();
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -318,6 +320,15 @@ void CORXTasksPane::ClosePane()
         pFrame->ShowControlBar(this, FALSE, FALSE);
     else
         ShowWindow(SW_HIDE);
+}
+
+BOOL CORXTasksPane::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // The navigation row and the "Other Task Panes" menu send their commands with no control:
+    // they are the pane's own, which the bar, a tool bar, would leave unanswered.
+    if (lParam == 0 && CWnd::OnCommand(wParam, lParam))
+        return TRUE;
+    return CORXOutlookBar::OnCommand(wParam, lParam);
 }
 
 void CORXTasksPane::OnBack()
@@ -514,14 +525,14 @@ BOOL CORXTasksPane::IsNavigationToolbarShown() const
 
 void CORXTasksPane::OnSize(UINT nType, int cx, int cy)
 {
-    CORXSizingControlBar::OnSize(nType, cx, cy);
+    CORXOutlookBar::OnSize(nType, cx, cy);
     AdjustLocations();
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CORXTasksPane::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 {
-    CORXSizingControlBar::OnSettingChange(uFlags, lpszSection);
+    CORXOutlookBar::OnSettingChange(uFlags, lpszSection);
     AdjustLocations();
 }
 
@@ -564,7 +575,7 @@ BOOL CORXTasksPane::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
             return TRUE;
         }
     }
-    return CORXSizingControlBar::OnSetCursor(pWnd, nHitTest, message);
+    return CORXOutlookBar::OnSetCursor(pWnd, nHitTest, message);
 }
 
 void CORXTasksPane::RedrawRect(const CRect& rect)
@@ -588,8 +599,9 @@ void CORXTasksPane::ClearHotAndPressed()
 
 void CORXTasksPane::OnMouseMove(UINT nFlags, CPoint point)
 {
-    CORXSizingControlBar::OnMouseMove(nFlags, point);
-    if (IsTracking())
+    CORXOutlookBar::OnMouseMove(nFlags, point);
+    // The bar's sizing edge has the mouse.
+    if (m_bIsTracking)
         return;
 
     if (m_bScrollButtons)
@@ -660,10 +672,11 @@ void CORXTasksPane::OnLButtonDown(UINT nFlags, CPoint point)
             RedrawRect(m_pClickedTask->m_rect);
         return;
     }
-    // Inside the task area a press is the user's, not a start of dragging the pane.
+    // Inside the task area a press is the user's, not a start of dragging the pane; the sizing
+    // edge beside it is the bar's.
     if (m_rectTasks.PtInRect(point))
         return;
-    CORXSizingControlBar::OnLButtonDown(nFlags, point);
+    CORXOutlookBar::OnLButtonDown(nFlags, point);
 }
 
 void CORXTasksPane::OnLButtonDblClk(UINT nFlags, CPoint point)
@@ -674,12 +687,12 @@ void CORXTasksPane::OnLButtonDblClk(UINT nFlags, CPoint point)
         OnLButtonDown(nFlags, point);
         return;
     }
-    CORXSizingControlBar::OnLButtonDblClk(nFlags, point);
+    CORXOutlookBar::OnLButtonDblClk(nFlags, point);
 }
 
 void CORXTasksPane::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    CORXSizingControlBar::OnLButtonUp(nFlags, point);
+    CORXOutlookBar::OnLButtonUp(nFlags, point);
     const BOOL bActive =
         m_pHotTask != NULL || m_pClickedTask != NULL || m_pHotGroupCaption != NULL || m_bCaptionPressed;
     if (!bActive)
@@ -712,7 +725,7 @@ void CORXTasksPane::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CORXTasksPane::OnCancelMode()
 {
-    CORXSizingControlBar::OnCancelMode();
+    CORXOutlookBar::OnCancelMode();
     ClearHotAndPressed();
     if (GetCapture() == this)
         ::ReleaseCapture();
@@ -781,7 +794,7 @@ void CORXTasksPane::OnTimer(UINT_PTR nIDEvent)
         ScrollTo(m_iScrollMode < 0 ? SB_LINEUP : SB_LINEDOWN, 0);
         return;
     }
-    CORXSizingControlBar::OnTimer(nIDEvent);
+    CORXOutlookBar::OnTimer(nIDEvent);
 }
 
 void CORXTasksPane::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)

@@ -11,8 +11,8 @@
 #include "ORXButton.h"
 #include "ORXEditListBox.h"
 #include "ORXExtrasHooks.h"
+#include "ORXOutlookBar.h"
 #include "ORXPopupMenu.h"
-#include "ORXSizingControlBar.h"
 #include "ORXTasksHistory.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
@@ -156,7 +156,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CORXTasksPane : public CORXSizingControlBar
+// A shortcut bar that shows pages of tasks instead of shortcuts: of the bar it keeps the docked
+// extent and the sizing edge, and none of its page buttons, shortcuts or scroll buttons.
+class CORXTasksPane : public CORXOutlookBar
 {
     DECLARE_DYNCREATE(CORXTasksPane)
     friend class CTasksPaneMenuButton;
@@ -166,7 +168,8 @@ public:
     CORXTasksPane();
     virtual ~CORXTasksPane();
 
-    // The caption NULL takes "Tasks Pane".
+    // The caption NULL takes "Tasks Pane". The default size's width (height for a pane along the
+    // top or bottom) is the pane's extent across its docked edge.
     BOOL Create(LPCTSTR lpszCaption, CWnd* pParentWnd, CSize sizeDefault, UINT nID,
                 DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_RIGHT);
 
@@ -244,7 +247,7 @@ public:
     int GetScrollPos() const { return m_nVertScrollOffset; }
     int GetTotalRows() const { return m_nVertScrollTotal; }
     int GetPageRows() const { return m_nVertScrollPage; }
-    int GetRowHeight() const { return m_nRowHeightInForce; }
+    int GetTaskRowHeight() const { return m_nRowHeightInForce; }
     CORXTask* GetHotTask() const { return m_pHotTask; }
     CORXTasksGroup* GetHotGroup() const { return m_pHotGroupCaption; }
 
@@ -269,6 +272,12 @@ public:
     virtual void OnPageChanged(int nPrevPage, int nNewPage) {}
     // The task's command goes to the pane's owner; the fourth value is the task's own data.
     virtual void RunTask(int nGroup, int nTask, UINT uiCommandID, DWORD_PTR dwUserData);
+    // The bar's shortcut layout: the pane has no shortcuts, page buttons or scroll buttons of it.
+    virtual void PlaceButtons();
+    virtual int HitTest(CPoint) { return -1; }
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // No tool bar a user customises: off the Toolbars page.
+    virtual BOOL AllowShowOnList() const { return FALSE; }
 
     // Operations
 public:
@@ -284,6 +293,8 @@ public:
 protected:
     virtual BOOL CreateNavigationToolbar();
     void AdjustLocations();
+    // The client area beside the bar's sizing edge: the navigation row and the task area.
+    CRect GetPaneRect() const;
     void RebuildMenu();
     void ShowPageNow(int nPrevPage);
     void CreateFonts();

@@ -53,12 +53,40 @@ int CORXTasksPane::TextHeight(CFont& font) const
     return tm.tmHeight;
 }
 
+CRect CORXTasksPane::GetPaneRect() const
+{
+    CRect rect;
+    GetClientRect(rect);
+    const CRect rectSizing = CalcSizingRect();
+    if (rectSizing.IsRectEmpty())
+        return rect;
+    if (rectSizing.left > rect.left)
+        rect.right = rectSizing.left;
+    else if (rectSizing.right < rect.right)
+        rect.left = rectSizing.right;
+    else if (rectSizing.top > rect.top)
+        rect.bottom = rectSizing.top;
+    else
+        rect.top = rectSizing.bottom;
+    if (rect.right < rect.left)
+        rect.right = rect.left;
+    if (rect.bottom < rect.top)
+        rect.bottom = rect.top;
+    return rect;
+}
+
+void CORXTasksPane::PlaceButtons()
+{
+    m_rectShortcutArea.SetRectEmpty();
+    m_rectSplitter.SetRectEmpty();
+    m_btnUp = m_btnDown = ScrollButton();
+}
+
 void CORXTasksPane::AdjustLocations()
 {
     if (GetSafeHwnd() == NULL)
         return;
-    CRect rectClient;
-    GetClientRect(rectClient);
+    const CRect rectClient = GetPaneRect();
     CRect rectTasks = rectClient;
     if (m_wndToolBar.GetSafeHwnd() != NULL)
     {

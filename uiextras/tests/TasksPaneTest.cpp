@@ -256,6 +256,42 @@ TEST_F(TasksPaneTest, CreationFailsWithoutItsNavigationRow)
     EXPECT_EQ(NULL, m_pane.GetSafeHwnd());
 }
 
+TEST_F(TasksPaneTest, IsAShortcutBarThatKeepsOnlyItsSizingEdge)
+{
+    ASSERT_TRUE(CreatePane());
+    EXPECT_TRUE(m_pane.IsKindOf(RUNTIME_CLASS(CORXOutlookBar)));
+    CString strText;
+    m_pane.GetWindowText(strText);
+    EXPECT_EQ(_T("Tasks Pane"), strText) << "the pane goes by its caption";
+    EXPECT_FALSE(m_pane.AllowShowOnList());
+    EXPECT_EQ(220, m_pane.GetExtent()) << "the default width is the docked extent";
+
+    // Docked right: the bar's 3-pixel edge on the left, the tasks beside it.
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    for (int i = 0; i < 30; i++)
+        m_pane.AddTask(g, _T("Task"), kFirstCmd + i);
+    EXPECT_EQ(m_pane.Client().left + 3, m_pane.GetTaskArea().left);
+    EXPECT_EQ(m_pane.Client().right, m_pane.GetTaskArea().right);
+    EXPECT_GT(m_pane.GetTotalRows(), 0);
+    EXPECT_TRUE(m_pane.GetScrollUpRect().IsRectEmpty()) << "no scroll buttons of the bar";
+    EXPECT_TRUE(m_pane.GetScrollDownRect().IsRectEmpty());
+    EXPECT_EQ(-1, m_pane.HitTest(m_pane.GetTask(g, 0)->m_rect.CenterPoint()));
+
+    // A drag on the edge sizes the pane; a press in the task area does not.
+    m_pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 100));
+    m_pane.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((WORD)(short)-40, 100));
+    m_pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM((WORD)(short)-40, 100));
+    EXPECT_EQ(220, m_pane.GetExtent());
+    const int nRight = m_pane.Client().right;
+    m_pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 100));
+    EXPECT_EQ(m_pane.GetSafeHwnd(), ::GetCapture());
+    m_pane.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((WORD)(short)-40, 100));
+    m_pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM((WORD)(short)-40, 100));
+    EXPECT_EQ(nRight + 40, m_pane.GetExtent());
+    EXPECT_NE(m_pane.GetSafeHwnd(), ::GetCapture());
+    EXPECT_TRUE(m_pFrame->commands.empty());
+}
+
 TEST_F(TasksPaneTest, OnePageHidesTheRowAndASecondShowsIt)
 {
     ASSERT_TRUE(CreatePane());
@@ -439,7 +475,7 @@ TEST_F(TasksPaneTest, TakesAFontForItsText)
     m_pane.SendMessage(WM_SETFONT, (WPARAM)font.GetSafeHandle(), TRUE);
     EXPECT_EQ((LRESULT)font.GetSafeHandle(), m_pane.SendMessage(WM_GETFONT));
     EXPECT_GT(m_pane.GetTask(g, 0)->m_rect.Height(), nSmall);
-    EXPECT_EQ(m_pane.GetRowHeight(), m_pane.GetTask(g, 0)->m_rect.Height());
+    EXPECT_EQ(m_pane.GetTaskRowHeight(), m_pane.GetTask(g, 0)->m_rect.Height());
     m_pane.SendMessage(WM_SETFONT, 0, FALSE);
     EXPECT_EQ(nSmall, m_pane.GetTask(g, 0)->m_rect.Height());
 }
@@ -490,7 +526,7 @@ TEST_F(TasksPaneTest, ScrollRangeFollowsTheContent)
     const int yFirst = m_pane.GetTask(g, 0)->m_rect.top;
     m_pane.SendMessage(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(1, m_pane.GetScrollPos());
-    EXPECT_EQ(yFirst - m_pane.GetRowHeight(), m_pane.GetTask(g, 0)->m_rect.top);
+    EXPECT_EQ(yFirst - m_pane.GetTaskRowHeight(), m_pane.GetTask(g, 0)->m_rect.top);
     m_pane.SendMessage(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(nTotal - nPage + 1, m_pane.GetScrollPos());
     m_pane.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 30000));

@@ -1,7 +1,8 @@
 """The shortcut bar's frame of the demonstration end to end with the real mouse: a page button brings
 its page's shortcuts, the scroll buttons page through more shortcuts than fit and back, a shortcut
-sends its command; a tab of the frame's tab window chosen by a click; then the bar's page and the
-active tab come back after a restart through the registry. (Clicking, dragging, renaming and
+sends its command; a task of the tasks pane docked beside them sends its command; a tab of the
+frame's tab window chosen by a click; then the bar's page and the active tab come back after a
+restart through the registry. (Clicking, dragging, renaming and
 Ctrl+Page Down of the tab window are driven in extras_e2e.py.)"""
 
 import os
@@ -132,6 +133,20 @@ def check_scrolling(h, log):
     expect(state["scrollup"] is None, "the up button goes at the first clock")
 
 
+def check_tasks_pane(h, log):
+    tasks = {}
+    for l in log.lines():
+        if l.startswith("task "):
+            w = l.split()
+            tasks[int(w[1])] = tuple(int(v) for v in w[2:])
+    expect(set(tasks) == {FIRST_CLOCK, FIRST_ALARM}, "the pane's two tasks: %r" % tasks)
+    bar = log.bar()
+    expect(all(r[0] > max(s[2] for s in bar["shortcuts"].values() if s) for r in tasks.values()),
+           "the pane lies right of the shortcut bar: %r" % tasks)
+    click(h, tasks[FIRST_ALARM])
+    h.wait_for(lambda: log.last("command ") == str(FIRST_ALARM), what="the pane's task's command")
+
+
 def tab_rects(log):
     rects = {}
     for l in log.lines():
@@ -149,6 +164,7 @@ def main():
         expect(log.last("tabs ") == "active=0 shown=World", "the first tab's page: %r" % log.last("tabs "))
         check_pages_and_command(h, log)
         check_scrolling(h, log)
+        check_tasks_pane(h, log)
 
         # The state to come back: the alarms page and the third tab.
         click(h, log.bar()["pages"][ALARMS])

@@ -87,7 +87,7 @@
 #define IDB_OUTLOOK_SHORTCUTS     33349 // six 32 x 32 shortcut images
 #define IDC_OUTLOOK_BAR           1030
 #define IDC_OUTLOOK_TABPAGE       1031 // the first of the three tab pages
-#define IDC_OUTLOOK_TASKSPANE     1035 // kept for the tasks pane docked at the frame's right
+#define IDC_OUTLOOK_TASKSPANE     1035 // the tasks pane docked at the frame's right
 // The property list's demonstration ("/proplist").
 #define ID_PROPLIST_COLORCELLS    33600 // logs the cells of the colour row's open pop-up
 #define ID_PROPLIST_LOGROWS       33601 // logs the rows on show

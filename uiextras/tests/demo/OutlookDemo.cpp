@@ -1,6 +1,6 @@
-// The shortcut bar's frame: a tab window of three pages as the client and a shortcut bar docked on
-// the left, each change of either written to the log named on the command line, and both keeping
-// their state in the registry between runs.
+// The shortcut bar's frame: a tab window of three pages as the client, a shortcut bar docked on
+// the left and a tasks pane on the right, each change of the bar or the tab window written to the
+// log named on the command line, and both keeping their state in the registry between runs.
 #include "OutlookDemo.h"
 
 #include <afxext.h>
@@ -11,6 +11,7 @@
 #include "ORXGlobalData.h"
 #include "ORXOutlookBar.h"
 #include "ORXTabWnd.h"
+#include "ORXTasksPane.h"
 #include "ORXWorkspace.h"
 
 namespace
@@ -105,6 +106,7 @@ class COutlookFrame : public CFrameWnd
 {
 public:
     CDemoOutlookBar m_wndOutlook;
+    CORXTasksPane m_wndTasks;
     CORXTabWnd m_wndTabs;
     CStatic m_wndTabPages[3];
 
@@ -127,6 +129,16 @@ public:
             CRect rect;
             m_wndTabs.GetTabRect(i, rect);
             Log("tabrect %d %s", i, (LPCTSTR)RectText(&m_wndTabs, rect));
+        }
+    }
+    void LogTasks()
+    {
+        for (int t = 0;; t++)
+        {
+            CORXTask* pTask = m_wndTasks.GetTask(0, t);
+            if (pTask == NULL)
+                break;
+            Log("task %u %s", pTask->m_uiCommandID, (LPCTSTR)RectText(&m_wndTasks, pTask->m_rect));
         }
     }
 
@@ -158,8 +170,14 @@ protected:
         for (int i = 0; i < 2; i++)
             m_wndOutlook.AddShortcut(uiCmd++, (i + 4) % 6, tools[i], kPageTools);
 
-        // The tasks pane takes the frame's right edge here (IDC_OUTLOOK_TASKSPANE), docked like
-        // the shortcut bar, before the tab window fills what is left.
+        // The tasks pane takes the frame's right edge, docked like the shortcut bar, before the
+        // tab window fills what is left; its tasks send the shortcuts' commands.
+        if (!m_wndTasks.Create(_T("Shortcut Tasks"), this, CSize(150, 0), IDC_OUTLOOK_TASKSPANE,
+                               WS_CHILD | WS_VISIBLE | CBRS_RIGHT))
+            return -1;
+        const int g = m_wndTasks.AddGroup(_T("Go to"));
+        m_wndTasks.AddTask(g, clocks[0], ID_OUTLOOK_SHORTCUT_FIRST);
+        m_wndTasks.AddTask(g, alarms[0], ID_OUTLOOK_SHORTCUT_FIRST + 10);
 
         if (!m_wndTabs.Create(CORXTabWnd::STYLE_3D, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST))
             return -1;
@@ -238,6 +256,7 @@ BOOL RunOutlookDemo(CWinApp* pApp, LPCTSTR lpszLog)
     pFrame->RecalcLayout();
     pFrame->m_wndOutlook.LogState();
     pFrame->LogTabs();
+    pFrame->LogTasks();
     Log("ready");
     return TRUE;
 }

@@ -171,9 +171,7 @@ protected:
         g = m_wndPane.AddGroup(nZones, _T("Details"), TRUE);
         m_wndPane.AddLabel(g, _T("Local time zone"));
 
-        EnableDocking(CBRS_ALIGN_ANY);
-        m_wndPane.EnableDocking(CBRS_ALIGN_ANY);
-        DockControlBar(&m_wndPane, AFX_IDW_DOCKBAR_RIGHT);
+        // Docked on the right like a shortcut bar: the frame's layout gives it its extent.
         SetTimer(kStateTimer, 100, NULL);
         return 0;
     }
