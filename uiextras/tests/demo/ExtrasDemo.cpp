@@ -7,6 +7,7 @@
 
 #include <stdio.h>
 
+#include "AppearanceDemo.h"
 #include "ExtrasIds.h"
 #include "ORXColorMenuButton.h"
 #include "ORXEditListBox.h"
@@ -441,6 +442,8 @@ public:
         g_strLog = m_lpCmdLine;
         g_strLog.TrimLeft();
         g_strLog.TrimRight();
+        if (AppearanceDemoWanted(g_strLog))
+            return (m_pMainWnd = AppearanceDemoCreate(g_strLog)) != NULL;
         CExtrasFrame* pFrame = new CExtrasFrame;
         if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))
