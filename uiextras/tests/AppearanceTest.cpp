@@ -649,7 +649,7 @@ struct AppearanceDlg : ::testing::Test
 
 TEST_F(AppearanceDlg, KeepsTheAcceleratorAndWritesTheChoiceOnOK)
 {
-    CORXToolbarButton button(33551, -1, _T("&Open\tCtrl+O"), TRUE, TRUE);
+    CORXToolbarButton button(33551, -1, _T("&Open\tCtrl+O"), TRUE, FALSE);
     button.m_bUserButton = TRUE;
     button.SetImage(1);
     button.m_bText = FALSE;
@@ -683,7 +683,7 @@ TEST_F(AppearanceDlg, DefaultImagePlaceIsCutToSixteen)
     for (auto& c : cases)
     {
         standard.SetImageSize(c.standard);
-        CORXToolbarButton button(33552, -1, _T("Clock"), FALSE, TRUE);
+        CORXToolbarButton button(33552, -1, _T("Clock"), FALSE, FALSE);
         CORXButtonAppearanceDlg dlg(&button, &images, &parent);
         ASSERT_TRUE(dlg.Create(CORXButtonAppearanceDlg::IDD, &parent));
         EXPECT_EQ(c.place, dlg.GetDefaultImageRect().Size());
@@ -694,7 +694,7 @@ TEST_F(AppearanceDlg, DefaultImagePlaceIsCutToSixteen)
 
 TEST_F(AppearanceDlg, NewAndEditAddAndReplaceImagesAndReportFailures)
 {
-    CORXToolbarButton button(33553, -1, _T("Clock"), TRUE, TRUE);
+    CORXToolbarButton button(33553, -1, _T("Clock"), TRUE, FALSE);
     button.m_bUserButton = TRUE;
     button.SetImage(0);
     button.m_bImage = TRUE;
@@ -740,7 +740,7 @@ TEST_F(AppearanceDlg, NewAndEditAddAndReplaceImagesAndReportFailures)
 TEST_F(AppearanceDlg, RefusesImageWithoutAnImageAndTextWithoutText)
 {
     // No default image for the command: the default radio with image on cannot be accepted.
-    CORXToolbarButton button(33554, -1, _T(""), FALSE, TRUE);
+    CORXToolbarButton button(33554, -1, _T(""), FALSE, FALSE);
     button.m_bImage = TRUE;
     button.m_bText = FALSE;
     CORXButtonAppearanceDlg dlg(&button, &images, &parent);
@@ -759,5 +759,40 @@ TEST_F(AppearanceDlg, RefusesImageWithoutAnImageAndTextWithoutText)
     EXPECT_TRUE(dlg.IsWindowVisible() || dlg.GetSafeHwnd() != NULL);
     EXPECT_TRUE(button.m_bImage);
     EXPECT_FALSE(button.m_bText);
+    dlg.DestroyWindow();
+}
+
+TEST_F(AppearanceDlg, MenuModeWithoutAnImageOffersNoDisplayChoice)
+{
+    CORXToolbarButton button(33555, -1, _T("Alarm"), FALSE, FALSE);
+    button.m_bImage = FALSE;
+    button.m_bText = TRUE;
+    CORXButtonAppearanceDlg dlg(&button, &images, &parent, 0, TRUE);
+    ASSERT_TRUE(dlg.Create(CORXButtonAppearanceDlg::IDD, &parent));
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_ORX_IMAGE_ONLY)->IsWindowEnabled());
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_ORX_TEXT_ONLY)->IsWindowEnabled());
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_ORX_IMAGE_AND_TEXT)->IsWindowEnabled());
+    EXPECT_TRUE(dlg.IsDlgButtonChecked(IDC_ORX_TEXT_ONLY));
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_ORX_USER_IMAGES)->IsWindowEnabled());
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_ORX_BUTTON_TEXT)->IsWindowEnabled());
+    dlg.DestroyWindow();
+}
+
+TEST_F(AppearanceDlg, ChoosingUserDefinedClearsTheSelectionUntilAnImageIsPicked)
+{
+    CORXToolbarButton button(33556, -1, _T("Alarm"), FALSE, FALSE);
+    button.m_bImage = TRUE;
+    CORXButtonAppearanceDlg dlg(&button, &images, &parent);
+    ASSERT_TRUE(dlg.Create(CORXButtonAppearanceDlg::IDD, &parent));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_USER_IMAGE_RADIO, BN_CLICKED));
+    EXPECT_EQ(-1, dlg.GetSelectedImage());
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_ORX_EDIT_IMAGE)->IsWindowEnabled());
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_ORX_USER_IMAGES)->IsWindowEnabled());
+    dlg.GetDlgItem(IDC_ORX_USER_IMAGES)->SendMessage(WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(2, dlg.GetSelectedImage());
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_ORX_EDIT_IMAGE)->IsWindowEnabled());
+    dlg.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_TRUE(button.m_bUserButton);
+    EXPECT_EQ(2, button.GetImage());
     dlg.DestroyWindow();
 }
