@@ -362,44 +362,48 @@ public:
     using CORXImageEditDlg::PlaceBitmap;
 };
 
-// Answers each message box of this thread with OK and keeps its text.
+// Answers each visible dialog of this thread (a message box, a modal dialog) with OK and keeps the
+// text of its first static. A thread timer finds them: the modal loops dispatch it, and it needs no
+// activation, which a program in the background of a busy desktop may not get.
 class CBoxAnswerer
 {
 public:
     CBoxAnswerer()
     {
         s_pThis = this;
-        m_hHook = ::SetWindowsHookEx(WH_CBT, Hook, NULL, ::GetCurrentThreadId());
+        m_nTimer = ::SetTimer(NULL, 0, 50, Tick);
     }
     ~CBoxAnswerer()
     {
-        ::UnhookWindowsHookEx(m_hHook);
+        ::KillTimer(NULL, m_nTimer);
         s_pThis = NULL;
     }
     std::vector<std::string> m_texts;
 
 private:
-    std::vector<HWND> m_boxes;
-    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
-        if (nCode == HCBT_ACTIVATE && s_pThis != NULL)
-        {
-            HWND hwnd = (HWND)wParam;
-            TCHAR szClass[16] = {};
-            ::GetClassName(hwnd, szClass, 16);
-            TCHAR szText[256] = {};
-            // A box may be activated more than once before it closes.
-            if (lstrcmp(szClass, _T("#32770")) == 0 && ::GetDlgItemText(hwnd, 0xFFFF, szText, 256) > 0 &&
-                std::find(s_pThis->m_boxes.begin(), s_pThis->m_boxes.end(), hwnd) == s_pThis->m_boxes.end())
-            {
-                s_pThis->m_boxes.push_back(hwnd);
-                s_pThis->m_texts.push_back(szText);
-                ::PostMessage(hwnd, WM_COMMAND, IDOK, 0);
-            }
-        }
-        return ::CallNextHookEx(s_pThis != NULL ? s_pThis->m_hHook : NULL, nCode, wParam, lParam);
+        if (s_pThis != NULL)
+            ::EnumThreadWindows(::GetCurrentThreadId(), Visit, 0);
     }
-    HHOOK m_hHook;
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM)
+    {
+        TCHAR szClass[16] = {};
+        ::GetClassName(hwnd, szClass, 16);
+        TCHAR szText[256] = {};
+        // A dialog stays on the screen a moment after it was answered.
+        if (lstrcmp(szClass, _T("#32770")) == 0 && ::IsWindowVisible(hwnd) &&
+            ::GetDlgItemText(hwnd, 0xFFFF, szText, 256) > 0 &&
+            std::find(s_pThis->m_boxes.begin(), s_pThis->m_boxes.end(), hwnd) == s_pThis->m_boxes.end())
+        {
+            s_pThis->m_boxes.push_back(hwnd);
+            s_pThis->m_texts.push_back(szText);
+            ::PostMessage(hwnd, WM_COMMAND, IDOK, 0);
+        }
+        return TRUE;
+    }
+    std::vector<HWND> m_boxes;
+    UINT_PTR m_nTimer;
     static CBoxAnswerer* s_pThis;
 };
 CBoxAnswerer* CBoxAnswerer::s_pThis = NULL;
@@ -664,7 +668,12 @@ TEST_F(AppearanceDlg, KeepsTheAcceleratorAndWritesTheChoiceOnOK)
 
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_IMAGE_AND_TEXT, BN_CLICKED));
     dlg.SetDlgItemText(IDC_ORX_BUTTON_TEXT, _T("&Bell"));
-    dlg.SendMessage(WM_COMMAND, IDOK);
+    {
+        CBoxAnswerer answerer;
+        dlg.SendMessage(WM_COMMAND, IDOK);
+        for (auto& t : answerer.m_texts)
+            ADD_FAILURE() << t;
+    }
     EXPECT_EQ(CString(_T("&Bell\tCtrl+O")), button.m_strText);
     EXPECT_TRUE(button.m_bText);
     EXPECT_TRUE(button.m_bImage);
@@ -795,4 +804,16 @@ TEST_F(AppearanceDlg, ChoosingUserDefinedClearsTheSelectionUntilAnImageIsPicked)
     EXPECT_TRUE(button.m_bUserButton);
     EXPECT_EQ(2, button.GetImage());
     dlg.DestroyWindow();
+}
+
+TEST_F(AppearanceDlg, TheProviderOffersTheDialogToTheBarsWhileItLives)
+{
+    CORXButtonAppearance* pBefore = CORXServices::Find<CORXButtonAppearance>();
+    {
+        CORXButtonAppearanceProvider provider;
+        ASSERT_EQ(&provider, CORXServices::Find<CORXButtonAppearance>());
+        // The dialog itself runs end to end; without a button there is nothing to show.
+        EXPECT_EQ(IDCANCEL, provider.DoButtonAppearance(NULL, &images, &parent, 0, FALSE));
+    }
+    EXPECT_EQ(pBefore, CORXServices::Find<CORXButtonAppearance>());
 }
