@@ -108,5 +108,40 @@
 #define IDC_ORX_WINDOWS_TILEVERT 16928
 #define IDC_ORX_WINDOWS_MINIMIZE 16925
 #define IDC_ORX_WINDOWS_HELP     57670
+// The Button Appearance and Edit Button Image dialogs, the editor's tool palette and cursors
+#define IDD_ORX_BUTTON_APPEARANCE   16132
+#define IDS_ORX_CANT_UPDATE_IMAGE   16005
+#define IDD_ORX_IMAGE_EDIT          16133
+#define IDR_ORX_IMAGE_TOOLS         16138 // the editor's tool palette and its bitmap
+#define IDC_ORX_CUR_RECT            16140
+#define IDC_ORX_CUR_ELLIPSE         16141
+#define IDC_ORX_CUR_FILL            16142
+#define IDC_ORX_CUR_LINE            16143
+#define IDC_ORX_CUR_PENCIL          16144
+#define IDC_ORX_CUR_PICK            16145
+#define IDC_ORX_BUTTON_TEXT         16500
+#define IDC_ORX_IMAGE_ONLY          16505
+#define IDC_ORX_TEXT_ONLY           16506
+#define IDC_ORX_IMAGE_AND_TEXT      16507
+#define IDC_ORX_USER_IMAGES         16508
+#define IDC_ORX_NEW_IMAGE           16509
+#define IDC_ORX_EDIT_IMAGE          16510
+#define IDC_ORX_PAINT_AREA          16513
+#define IDC_ORX_COLORS_PLACE        16516
+#define IDC_ORX_PREVIEW_PLACE       16519
+#define IDC_ORX_USER_IMAGE_RADIO    16529
+#define IDC_ORX_DEFAULT_IMAGE_RADIO 16530
+#define IDC_ORX_DEFAULT_IMAGE       16531
+#define IDC_ORX_TOOLS_PLACE         16533
+#define IDC_ORX_BUTTON_DESCRIPTION  16603
+#define ID_ORX_IMAGE_FILL           16901
+#define ID_ORX_IMAGE_PENCIL         16902
+#define ID_ORX_IMAGE_PICK           16903
+#define ID_ORX_IMAGE_LINE           16904
+#define ID_ORX_IMAGE_RECT           16905
+#define ID_ORX_IMAGE_ELLIPSE        16906
+#define ID_ORX_IMAGE_COPY           16907
+#define ID_ORX_IMAGE_PASTE          16908
+#define ID_ORX_IMAGE_CLEAR          16909
 
 #endif // VELMORA_UIEXTRAS_RES_H

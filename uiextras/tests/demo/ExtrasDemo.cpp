@@ -9,6 +9,7 @@
 
 #include "ColorDemo.h"
 #include "CustomizeDemo.h"
+#include "AppearanceDemo.h"
 #include "ExtrasIds.h"
 #include "OutlookDemo.h"
 #include "MdiDemo.h"
@@ -461,6 +462,8 @@ public:
         // The other demonstrations, each a window of its own, by a switch before the log file.
         if (g_strLog.Left(9) == _T("/proplist"))
             return RunPropListDemo(this, g_strLog.Mid(9));
+        if (AppearanceDemoWanted(g_strLog))
+            return (m_pMainWnd = AppearanceDemoCreate(g_strLog)) != NULL;
         CExtrasFrame* pFrame = new CExtrasFrame;
         if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))
