@@ -173,6 +173,13 @@ protected:
         if ((nID >= ID_CUST_NEW && nID <= ID_CUST_PASTE) ||
             (nID >= ID_CUST_TOOL_FIRST && nID <= ID_CUST_TOOL_LAST))
             Log("command %u", nID);
+        // The test's request for the state is answered in customise mode too, when the frame
+        // refuses every other command.
+        if (nID == ID_CUST_LOGSTATE)
+        {
+            LogState();
+            return TRUE;
+        }
         return CORXFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg void OnDemoCommand(UINT) {}
@@ -194,7 +201,6 @@ protected:
         pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         Log("sheet open pages=%d", pSheet->GetPageCount());
     }
-    afx_msg void OnLogState() { LogState(); }
     afx_msg void OnClose()
     {
         // A sheet still open goes first, so that the bars leave customise mode before they are kept.
@@ -214,7 +220,6 @@ ON_WM_CREATE()
 ON_WM_CLOSE()
 ON_COMMAND_RANGE(ID_CUST_NEW, ID_CUST_PASTE, OnDemoCommand)
 ON_COMMAND(ID_CUST_CUSTOMIZE, OnCustomize)
-ON_COMMAND(ID_CUST_LOGSTATE, OnLogState)
 END_MESSAGE_MAP()
 
 // The user tool of the tests: its arguments, one a line, into the file named first.
