@@ -50,7 +50,7 @@ BOOL CORXMDITabWnd::SetActiveTab(int iTab)
     if (m_bFollowing)
         return TRUE;
     // The user chose the tab: its child becomes the active one.
-    CWnd* pChild = GetTabWnd(iTab);
+    CWnd* pChild = GetTabWindow(iTab);
     HWND hClient =
         pChild != NULL && pChild->GetSafeHwnd() != NULL ? ::GetParent(pChild->GetSafeHwnd()) : NULL;
     if (hClient != NULL && (HWND)::SendMessage(hClient, WM_MDIGETACTIVE, 0, 0) != pChild->GetSafeHwnd())

@@ -287,7 +287,7 @@ void CORXTabWnd::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, int iIm
     if (iInsertAt == m_iActiveTab)
     {
         // The new tab takes the active place, so the window that was shown there gives way.
-        pWasActive = GetTabWnd(m_iActiveTab + 1);
+        pWasActive = GetTabWindow(m_iActiveTab + 1);
         if (m_bHideInactiveWnd && pWasActive != NULL)
             pWasActive->ShowWindow(SW_HIDE);
         pWnd->ShowWindow(SW_SHOWNORMAL);
@@ -296,7 +296,7 @@ void CORXTabWnd::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, int iIm
     {
         if (m_bHideInactiveWnd)
             pWnd->ShowWindow(SW_HIDE);
-        pWasActive = GetTabWnd(iInsertAt < m_iActiveTab ? m_iActiveTab + 1 : m_iActiveTab);
+        pWasActive = GetTabWindow(iInsertAt < m_iActiveTab ? m_iActiveTab + 1 : m_iActiveTab);
         if (iInsertAt < m_iActiveTab)
             m_iActiveTab++;
     }
@@ -312,12 +312,12 @@ BOOL CORXTabWnd::SetActiveTab(int iTab)
         return TRUE;
 
     const BOOL bHadActive = m_iActiveTab >= 0;
-    CWnd* pOld = GetTabWnd(m_iActiveTab);
+    CWnd* pOld = GetTabWindow(m_iActiveTab);
     if (pOld != NULL && m_bHideInactiveWnd && pOld->GetSafeHwnd() != NULL)
         pOld->ShowWindow(SW_HIDE);
 
     m_iActiveTab = iTab;
-    CWnd* pWnd = GetTabWnd(iTab);
+    CWnd* pWnd = GetTabWindow(iTab);
     if (m_bSharedScroll && pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
     {
         pWnd->ShowScrollBar(SB_HORZ, FALSE);
@@ -425,7 +425,7 @@ BOOL CORXTabWnd::IsTabVisible(int iTab) const
     return IsValidTab(iTab) && TabAt(iTab)->m_bVisible;
 }
 
-CWnd* CORXTabWnd::GetTabWnd(int iTab) const
+CWnd* CORXTabWnd::GetTabWindow(int iTab) const
 {
     return IsValidTab(iTab) ? TabAt(iTab)->m_pWnd : NULL;
 }
@@ -960,7 +960,7 @@ void CORXTabWnd::OnScrollButton(HWND hWndButton)
         m_nTabsHorzOffset = m_nTabsHorzOffsetMax;
     else if (hWndButton == m_btnClose.GetSafeHwnd())
     {
-        CWnd* pWnd = GetActiveTabWnd();
+        CWnd* pWnd = GetActiveTabWindow();
         if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
             pWnd->SendMessage(WM_CLOSE);
         return;
@@ -1051,7 +1051,7 @@ void CORXTabWnd::SyncSharedScrollBar()
 {
     if (!m_bSharedScroll || m_wndScrollWnd.GetSafeHwnd() == NULL)
         return;
-    CWnd* pWnd = GetActiveTabWnd();
+    CWnd* pWnd = GetActiveTabWindow();
     SCROLLINFO si = {sizeof(SCROLLINFO)};
     si.fMask = SIF_ALL;
     if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL || !::GetScrollInfo(pWnd->GetSafeHwnd(), SB_HORZ, &si) ||
@@ -1733,7 +1733,7 @@ BOOL CORXTabWnd::PreTranslateMessage(MSG* pMsg)
         if (iNew >= 0)
         {
             SetActiveTab(iNew);
-            CWnd* pWnd = GetTabWnd(iNew);
+            CWnd* pWnd = GetTabWindow(iNew);
             if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
                 pWnd->SetFocus();
             if (GetParent() != NULL)

@@ -127,8 +127,8 @@ public:
     void RemoveAllTabs();
 
     BOOL IsTabVisible(int iTab) const;
-    CWnd* GetTabWnd(int iTab) const;
-    CWnd* GetActiveTabWnd() const { return GetTabWnd(m_iActiveTab); }
+    CWnd* GetTabWindow(int iTab) const;
+    CWnd* GetActiveTabWindow() const { return GetTabWindow(m_iActiveTab); }
     int GetTabByWindow(HWND hWnd) const;
     int GetTabFromPoint(CPoint& pt) const;
     BOOL GetTabRect(int iTab, CRect& rect) const;

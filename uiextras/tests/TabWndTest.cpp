@@ -122,7 +122,7 @@ struct TabWnd : ::testing::Test
         Mouse(WM_MOUSEMOVE, ptTo);
         Mouse(WM_LBUTTONUP, ptTo);
     }
-    BOOL Shown(int iTab) { return (tabs.GetTabWnd(iTab)->GetStyle() & WS_VISIBLE) != 0; }
+    BOOL Shown(int iTab) { return (tabs.GetTabWindow(iTab)->GetStyle() & WS_VISIBLE) != 0; }
     BOOL Translate(UINT nMsg, WPARAM wParam, LPARAM lParam = 0, HWND hWnd = NULL)
     {
         MSG msg = {hWnd != NULL ? hWnd : tabs.GetSafeHwnd(), nMsg, wParam, lParam};
@@ -161,7 +161,7 @@ TEST_F(TabWnd, AreasSplitTheClientAtTheTabsEdge)
     EXPECT_EQ(rectTabs.Height(), tabs.GetTabsHeight());
     EXPECT_LE(rectWnd.bottom, rectTabs.top);
     CRect rectPage;
-    tabs.GetTabWnd(0)->GetWindowRect(rectPage);
+    tabs.GetTabWindow(0)->GetWindowRect(rectPage);
     tabs.ScreenToClient(rectPage);
     EXPECT_EQ(rectPage, rectWnd);
     // Left to right, each after the one before.
@@ -305,7 +305,7 @@ TEST_F(TabWnd, LabelsRefuseEmptyTextAndBadIndices)
     EXPECT_TRUE(tabs.SetTabLabel(1, _T("Longer label")));
     EXPECT_EQ(Labels(), _T("Alpha;Longer label;"));
     EXPECT_EQ(tabs.GetTabIcon(5), -1);
-    EXPECT_EQ(tabs.GetTabWnd(5), nullptr);
+    EXPECT_EQ(tabs.GetTabWindow(5), nullptr);
     CRect rect(1, 1, 2, 2);
     EXPECT_FALSE(tabs.GetTabRect(-1, rect));
     EXPECT_TRUE(rect.IsRectEmpty());
@@ -377,7 +377,7 @@ TEST_F(TabWnd, ADraggedTabMovesWhenTheParentAgrees)
     EXPECT_EQ(before[0].lParam, 3);
     EXPECT_EQ(moved[0].wParam, 0u);
     EXPECT_EQ(moved[0].lParam, 3);
-    EXPECT_EQ(tabs.GetTabWnd(2), pages[0].get());
+    EXPECT_EQ(tabs.GetTabWindow(2), pages[0].get());
 
     // Back to the front: on the left half of the first tab.
     parent.sent.clear();

@@ -186,7 +186,7 @@ public:
             CString strLabel;
             m_wndTabs.GetTabLabel(i, strLabel);
             strOrder += (i > 0 ? _T(";") : _T("")) + strLabel;
-            CWnd* pPage = m_wndTabs.GetTabWnd(i);
+            CWnd* pPage = m_wndTabs.GetTabWindow(i);
             if (pPage != NULL && (pPage->GetStyle() & WS_VISIBLE) != 0)
             {
                 CString strText;

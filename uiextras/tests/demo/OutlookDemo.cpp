@@ -115,7 +115,7 @@ public:
         CString strShown;
         for (int i = 0; i < m_wndTabs.GetTabsNum(); i++)
         {
-            CWnd* pPage = m_wndTabs.GetTabWnd(i);
+            CWnd* pPage = m_wndTabs.GetTabWindow(i);
             if (pPage != NULL && (pPage->GetStyle() & WS_VISIBLE) != 0)
             {
                 CString strText;
