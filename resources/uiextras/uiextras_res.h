@@ -18,13 +18,13 @@
 
 // The tasks pane: its default caption, the navigation row's images, and the texts of the row's
 // commands, whose ids are the same numbers
-#define IDS_ORX_TASKS_PANE        17014
-#define IDB_ORX_TASKS_NAV         17015
-#define IDS_ORX_TASKS_BACK        17016
-#define IDS_ORX_TASKS_FORWARD     17017
-#define IDS_ORX_TASKS_HOME        17018
-#define IDS_ORX_TASKS_CLOSE       17019
-#define IDS_ORX_TASKS_OTHER_PANES 17020
+#define IDS_ORX_TASKS_PANE          17014
+#define IDB_ORX_TASKS_NAV           17015
+#define IDS_ORX_TASKS_BACK          17016
+#define IDS_ORX_TASKS_FORWARD       17017
+#define IDS_ORX_TASKS_HOME          17018
+#define IDS_ORX_TASKS_CLOSE         17019
+#define IDS_ORX_TASKS_OTHER_PANES   17020
 // The customise sheet, its pages and the Toolbar Name dialog
 #define IDD_ORX_CUSTOMIZE_COMMANDS  16104
 #define IDD_ORX_CUSTOMIZE_TOOLBARS  16105
@@ -68,7 +68,6 @@
 #define IDS_ORX_CUSTOMIZE           16926 // the sheet's caption
 #define IDS_ORX_CUSTOMIZE_CLOSE     16927 // its one button
 
-
 // The edit list box's header buttons
 #define IDS_ORX_EDITLIST_NEW    17101
 #define IDS_ORX_EDITLIST_DELETE 17102
@@ -98,16 +97,16 @@
 #define IDC_ORX_COLOR_BLUE_SPIN     16981
 
 // The Windows dialog of the MDI frames
-#define IDD_ORX_WINDOWS_DIALOG   16927
-#define IDC_ORX_WINDOWS_LIST     16923
-#define IDC_ORX_WINDOWS_ACTIVATE 16920
-#define IDC_ORX_WINDOWS_SAVE     16921
-#define IDC_ORX_WINDOWS_CLOSE    16922
-#define IDC_ORX_WINDOWS_CASCADE  16926
-#define IDC_ORX_WINDOWS_TILEHORZ 16924
-#define IDC_ORX_WINDOWS_TILEVERT 16928
-#define IDC_ORX_WINDOWS_MINIMIZE 16925
-#define IDC_ORX_WINDOWS_HELP     57670
+#define IDD_ORX_WINDOWS_DIALOG      16927
+#define IDC_ORX_WINDOWS_LIST        16923
+#define IDC_ORX_WINDOWS_ACTIVATE    16920
+#define IDC_ORX_WINDOWS_SAVE        16921
+#define IDC_ORX_WINDOWS_CLOSE       16922
+#define IDC_ORX_WINDOWS_CASCADE     16926
+#define IDC_ORX_WINDOWS_TILEHORZ    16924
+#define IDC_ORX_WINDOWS_TILEVERT    16928
+#define IDC_ORX_WINDOWS_MINIMIZE    16925
+#define IDC_ORX_WINDOWS_HELP        57670
 // The Button Appearance and Edit Button Image dialogs, the editor's tool palette and cursors
 #define IDD_ORX_BUTTON_APPEARANCE   16132
 #define IDS_ORX_CANT_UPDATE_IMAGE   16005

@@ -47,28 +47,28 @@
 #define ID_TASKS_LOG_STATE    33391 // logs the pane's state and places again
 #define IDC_TASKS_PANE        1040
 // The customise sheet's demonstration
-#define IDR_CUST_MAINFRAME  310
-#define IDR_CUST_STANDARD   311 // tool-bar resource and its bitmap
-#define IDR_CUST_TOOL_ARGS  312 // the Tools page's arguments menu
-#define ID_CUST_NEW         33500
-#define ID_CUST_OPEN        33501
-#define ID_CUST_SAVE        33502
-#define ID_CUST_BOLD        33503
-#define ID_CUST_ITALIC      33504
-#define ID_CUST_ALARM       33505
-#define ID_CUST_ZOOM        33506
-#define ID_CUST_CUT         33507
-#define ID_CUST_COPY        33508
-#define ID_CUST_PASTE       33509
-#define ID_CUST_CUSTOMIZE   33510
-#define ID_CUST_TOOLS_ENTRY 33511 // where the user tools stand in the tools menu
-#define ID_CUST_LOGSTATE    33512 // logs every bar, its buttons and the menus
-#define ID_CUST_ARG_FILE    33513 // the arguments menu's item (and its string)
-#define ID_CUST_TOOL_FIRST  33520
-#define ID_CUST_TOOL_LAST   33529
-#define IDW_CUST_FORMAT     0xE830 // the second tool bar
-#define IDW_CUST_USER_FIRST 0xE840 // user-defined tool bars
-#define IDW_CUST_USER_LAST  0xE84F
+#define IDR_CUST_MAINFRAME    310
+#define IDR_CUST_STANDARD     311 // tool-bar resource and its bitmap
+#define IDR_CUST_TOOL_ARGS    312 // the Tools page's arguments menu
+#define ID_CUST_NEW           33500
+#define ID_CUST_OPEN          33501
+#define ID_CUST_SAVE          33502
+#define ID_CUST_BOLD          33503
+#define ID_CUST_ITALIC        33504
+#define ID_CUST_ALARM         33505
+#define ID_CUST_ZOOM          33506
+#define ID_CUST_CUT           33507
+#define ID_CUST_COPY          33508
+#define ID_CUST_PASTE         33509
+#define ID_CUST_CUSTOMIZE     33510
+#define ID_CUST_TOOLS_ENTRY   33511 // where the user tools stand in the tools menu
+#define ID_CUST_LOGSTATE      33512 // logs every bar, its buttons and the menus
+#define ID_CUST_ARG_FILE      33513 // the arguments menu's item (and its string)
+#define ID_CUST_TOOL_FIRST    33520
+#define ID_CUST_TOOL_LAST     33529
+#define IDW_CUST_FORMAT       0xE830 // the second tool bar
+#define IDW_CUST_USER_FIRST   0xE840 // user-defined tool bars
+#define IDW_CUST_USER_LAST    0xE84F
 
 #define IDC_EXTRAS_MASKEDIT    1001
 #define IDC_EXTRAS_LIST        1002
@@ -95,16 +95,16 @@
 #define IDC_PROPLIST_CATEGORIZED  1061
 #define IDC_PROPLIST_ALPHABETICAL 1062
 // The MDI demonstration (ExtrasDemo /mdi)
-#define IDR_MDI_MAINFRAME   33400
-#define ID_MDI_WINDOWS      33401 // opens the Windows dialog
-#define ID_MDI_LOGTABS      33402 // logs the tabs and the children
-#define ID_MDI_RENAME       33403 // renames the active child's document
-#define ID_MDI_INPLACE      33404 // activates and deactivates the in-place frame stand-in
-#define ID_MDI_SHEET        33405 // opens the tree-paged property sheet
-#define ID_MDI_SHEETLOG     33406 // logs the sheet's tree items and active page
-#define ID_MDI_DOCCMD       33407 // the command whose help a child's view gives
-#define IDD_MDI_PAGE_FIRST  33450
-#define IDD_MDI_PAGE_SECOND 33451
-#define IDC_MDI_PAGE_TEXT   1050
+#define IDR_MDI_MAINFRAME         33400
+#define ID_MDI_WINDOWS            33401 // opens the Windows dialog
+#define ID_MDI_LOGTABS            33402 // logs the tabs and the children
+#define ID_MDI_RENAME             33403 // renames the active child's document
+#define ID_MDI_INPLACE            33404 // activates and deactivates the in-place frame stand-in
+#define ID_MDI_SHEET              33405 // opens the tree-paged property sheet
+#define ID_MDI_SHEETLOG           33406 // logs the sheet's tree items and active page
+#define ID_MDI_DOCCMD             33407 // the command whose help a child's view gives
+#define IDD_MDI_PAGE_FIRST        33450
+#define IDD_MDI_PAGE_SECOND       33451
+#define IDC_MDI_PAGE_TEXT         1050
 
 #endif // VELMORA_EXTRASIDS_H
