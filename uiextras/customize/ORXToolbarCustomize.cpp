@@ -2,6 +2,7 @@
 // buttons are its own, the bars and managers it shows belong to the framework.
 #include "ORXToolbarCustomize.h"
 
+#include "ORXButtonAppearanceDlg.h"
 #include "ORXCommandManager.h"
 #include "ORXCustomizePage.h"
 #include "ORXKeyboardManager.h"
@@ -76,8 +77,10 @@ CORXToolbarCustomize::CORXToolbarCustomize(CFrameWnd* pParentFrame, BOOL bAutoSe
     : CPropertySheet(LoadText(IDS_ORX_CUSTOMIZE, _T("Customize")), pParentFrame),
       m_pParentFrame(pParentFrame), m_uiFlags(uiFlags), m_bUserToolbars(FALSE), m_bAutoDelete(FALSE),
       m_bRegistered(FALSE), m_pCustomizePage(NULL), m_pToolbarsPage(NULL), m_pToolsPage(NULL),
-      m_pKeyboardPage(NULL), m_pMenuPage(NULL), m_pMousePage(NULL), m_pOptionsPage(NULL)
+      m_pKeyboardPage(NULL), m_pMenuPage(NULL), m_pMousePage(NULL), m_pOptionsPage(NULL), m_pAppearance(NULL)
 {
+    if (CORXServices::Find<CORXButtonAppearance>() == NULL)
+        m_pAppearance = new CORXButtonAppearanceProvider;
     m_strAllCommands = LoadText(IDS_ORX_ALL_COMMANDS, _T("All Commands"));
     m_psh.dwFlags |= PSH_NOAPPLYNOW;
 
@@ -136,6 +139,7 @@ CORXToolbarCustomize::~CORXToolbarCustomize()
     delete m_pMousePage;
     delete m_pOptionsPage;
     RemoveButtons();
+    delete m_pAppearance;
 }
 
 BOOL CORXToolbarCustomize::Create()

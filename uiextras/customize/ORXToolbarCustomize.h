@@ -20,6 +20,7 @@ class CORXMousePage;
 class CORXToolsPage;
 class CORXKeyboardPage;
 class CORXMenuPage;
+class CORXButtonAppearanceProvider;
 
 class CORXToolbarCustomize : public CPropertySheet, public CORXCustomizeSheet
 {
@@ -109,6 +110,9 @@ protected:
     CORXMenuPage* m_pMenuPage;
     CORXMousePage* m_pMousePage;
     CORXOptionsPage* m_pOptionsPage;
+    // The Button Appearance dialog offered to the tool bars while the sheet lives, unless the
+    // application offers one already.
+    CORXButtonAppearanceProvider* m_pAppearance;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();

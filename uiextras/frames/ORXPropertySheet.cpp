@@ -29,8 +29,9 @@ END_MESSAGE_MAP()
 
 CORXPropertySheet::CORXPropertySheet(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(pszCaption, pParentWnd, iSelectPage), m_nActivePage(-1), m_hwndTree(NULL),
-      m_bIsInSelectTree(FALSE)
+      m_bIsInSelectTree(FALSE), m_bUseShortcutBar(FALSE)
 {
+    m_wndShortcutBar.m_pSheet = this;
 }
 
 CORXPropertySheet::~CORXPropertySheet()
@@ -87,9 +88,9 @@ BOOL CORXPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
 {
     if (!CPropertySheet::Create(pParentWnd, dwStyle, dwExStyle))
         return FALSE;
-    if (m_lstTreeCategories.IsEmpty())
+    if (m_lstTreeCategories.IsEmpty() && !m_bUseShortcutBar)
         return TRUE;
-    // The tree takes a strip on the left; the tabs give way to it.
+    // The tree (or the shortcut bar) takes a strip on the left; the tabs give way to it.
     CRect rectWnd;
     GetWindowRect(rectWnd);
     SetWindowPos(NULL, 0, 0, rectWnd.Width() + nTreeWidth, rectWnd.Height(),
@@ -106,6 +107,12 @@ BOOL CORXPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
     CRect rectClient;
     GetClientRect(rectClient);
     CRect rectTree(7, 7, nTreeWidth, rectClient.bottom - 7);
+    if (m_bUseShortcutBar)
+    {
+        if (CreateShortcutBar(rectTree))
+            FollowActivePage();
+        return TRUE;
+    }
     if (!m_wndTree.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
                               TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                           rectTree, this, idTree))
@@ -259,10 +266,99 @@ void CORXPropertySheet::OnGetDispInfo(NMTVDISPINFO* pDispInfo)
         pDispInfo->item.iSelectedImage = nImage;
 }
 
+BOOL CORXPropertySheet::CreateShortcutBar(const CRect& rect)
+{
+    if (!m_wndShortcutBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_LEFT, idShortcutBar))
+        return FALSE;
+    m_wndShortcutBar.SetOwner(this);
+    // The bar has no pages of its own, so every shortcut is on show.
+    const CSize sizeImage = m_wndShortcutBar.GetImageSize();
+    for (int i = 0; i < GetPageCount(); i++)
+    {
+        CORXOutlookButton* pButton =
+            new CORXOutlookButton(idFirstPageShortcut + i, -1, PageCaption(GetPage(i)), 0, TRUE);
+        pButton->SetMinSize(sizeImage.cx + 8, sizeImage.cy + 10);
+        if (m_wndShortcutBar.InsertButton(pButton) < 0)
+            delete pButton;
+    }
+    m_wndShortcutBar.SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                                  SWP_NOZORDER | SWP_NOACTIVATE);
+    m_wndShortcutBar.AdjustLayout();
+    return TRUE;
+}
+
+BOOL CORXPropertySheet::CShortcutBar::OnSendCommand(const CORXToolbarButton* pButton)
+{
+    if (pButton == NULL || m_pSheet == NULL || pButton->m_nID < (UINT)idFirstPageShortcut)
+        return FALSE;
+    const int nPage = (int)(pButton->m_nID - idFirstPageShortcut);
+    if (nPage >= m_pSheet->GetPageCount())
+        return FALSE;
+    m_pSheet->SetActivePage(nPage);
+    m_pSheet->m_nActivePage = m_pSheet->GetActiveIndex();
+    return TRUE;
+}
+
+void CORXPropertySheet::OnActivatePage(CPropertyPage*)
+{
+    // Posted: the page change may be in the middle of a click on the bar, which sets the button's
+    // style when it ends.
+    if (m_hWnd != NULL)
+        PostMessage(kMsgAfterActivatePage);
+}
+
+void CORXPropertySheet::FollowActivePage()
+{
+    m_nActivePage = GetActiveIndex();
+    if (m_nActivePage < 0 || m_wndShortcutBar.GetSafeHwnd() == NULL)
+        return;
+    int iActive = -1;
+    for (int i = 0; i < m_wndShortcutBar.GetCount(); i++)
+    {
+        CORXToolbarButton* pButton = m_wndShortcutBar.GetButton(i);
+        if (pButton == NULL || pButton->m_nID < (UINT)idFirstPageShortcut)
+            continue;
+        const BOOL bActive = (int)(pButton->m_nID - idFirstPageShortcut) == m_nActivePage;
+        if (bActive)
+            iActive = i;
+        const UINT nStyle = m_wndShortcutBar.GetButtonStyle(i);
+        const UINT nNewStyle = bActive ? (nStyle | TBBS_CHECKED) : (nStyle & ~TBBS_CHECKED);
+        if (nNewStyle != nStyle)
+        {
+            m_wndShortcutBar.SetButtonStyle(i, nNewStyle);
+            m_wndShortcutBar.InvalidateButton(i);
+        }
+    }
+    if (iActive < 0)
+        return;
+    // Into view one scroll step at a time, until it is inside or the bar cannot scroll further. A
+    // shortcut out of view has no rectangle: its place among the shown ones says which way to go.
+    CORXToolbarButton* pActive = m_wndShortcutBar.GetButton(iActive);
+    int iShown = 0;
+    while (iShown < m_wndShortcutBar.GetShownCount() && m_wndShortcutBar.GetShownButton(iShown) != pActive)
+        iShown++;
+    const CRect rectArea = m_wndShortcutBar.GetShortcutArea();
+    if (pActive->Rect().Height() > rectArea.Height())
+        return;
+    while (iShown < m_wndShortcutBar.GetFirstVisible() ||
+           (!pActive->Rect().IsRectEmpty() && pActive->Rect().top < rectArea.top))
+    {
+        const int nPos = m_wndShortcutBar.GetScrollPos();
+        m_wndShortcutBar.ScrollUp();
+        if (m_wndShortcutBar.GetScrollPos() == nPos)
+            break;
+    }
+    while (pActive->Rect().IsRectEmpty() || pActive->Rect().bottom > rectArea.bottom)
+    {
+        const int nPos = m_wndShortcutBar.GetScrollPos();
+        m_wndShortcutBar.ScrollDown();
+        if (m_wndShortcutBar.GetScrollPos() == nPos || pActive->Rect().Height() > rectArea.Height())
+            break;
+    }
+}
+
 LRESULT CORXPropertySheet::OnAfterActivatePage(WPARAM, LPARAM)
 {
-    // The page selector of a shortcut bar follows the active page; a sheet without one has nothing
-    // to do.
-    m_nActivePage = GetActiveIndex();
+    FollowActivePage();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <afxdlgs.h>
 #include <afxcmn.h>
 
+#include "ORXOutlookBar.h"
 #include "ORXPropertyPage.h"
 
 // A node of the page tree: sub-categories and pages, each page shown under one category.
@@ -26,14 +27,17 @@ public:
     HTREEITEM m_hTreeItem;
 };
 
-class CORXPropertySheet : public CPropertySheet
+class CORXPropertySheet : public CPropertySheet, public CORXPageActivation
 {
     DECLARE_DYNAMIC(CORXPropertySheet)
 public:
     enum
     {
         idTree = 101,
-        nTreeWidth = 150
+        nTreeWidth = 150,
+        idShortcutBar = 102,
+        // The shortcut of page n carries this command plus n.
+        idFirstPageShortcut = 0x7F00
     };
     explicit CORXPropertySheet(LPCTSTR pszCaption, CWnd* pParentWnd = NULL, UINT iSelectPage = 0);
     virtual ~CORXPropertySheet();
@@ -48,11 +52,27 @@ public:
     CTreeCtrl& GetTree() { return m_wndTree; }
     // The category a page is shown under, NULL when none.
     CORXPropSheetCategory* CategoryOf(CPropertyPage* pPage) const;
+    // Before Create: the pages are chosen from a shortcut bar, one shortcut a page, instead of the
+    // tree.
+    void EnableShortcutBar(BOOL bEnable = TRUE) { m_bUseShortcutBar = bEnable; }
+    CORXOutlookBar& GetShortcutBar() { return m_wndShortcutBar; }
+    virtual void OnActivatePage(CPropertyPage* pPage);
+
+    // The shortcut bar hands its clicks to the sheet; the sheet, not the command routing, decides
+    // its buttons' states.
+    class CShortcutBar : public CORXOutlookBar
+    {
+    public:
+        CORXPropertySheet* m_pSheet = NULL;
+        virtual BOOL OnSendCommand(const CORXToolbarButton* pButton);
+        virtual void OnUpdateCmdUI(CFrameWnd*, BOOL) {}
+    };
 
     int m_nActivePage;
     CTreeCtrl m_wndTree;
     HWND m_hwndTree;
     BOOL m_bIsInSelectTree;
+    CShortcutBar m_wndShortcutBar;
 
 protected:
     struct PageEntry
@@ -70,6 +90,11 @@ protected:
 
     CPtrList m_lstTreeCategories; // root categories, owned
     CPtrList m_lstPageEntries;    // PageEntry*, owned
+    BOOL m_bUseShortcutBar;
+
+    BOOL CreateShortcutBar(const CRect& rect);
+    // The active page's shortcut checked and scrolled into view.
+    void FollowActivePage();
 
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     afx_msg LRESULT OnAfterActivatePage(WPARAM wParam, LPARAM lParam);

@@ -8,6 +8,7 @@
 
 #include "AfxCheckListBox.h"
 #include "ExtrasTestWindow.h"
+#include "ORXButtonAppearanceDlg.h"
 #include "ORXCustomizePage.h"
 #include "ORXDropDownToolBar.h"
 #include "ORXFrameWnd.h"
@@ -240,6 +241,34 @@ TEST_F(CustomizeSheetTest, TheSheetHoldsCustomiseModeAndTheCoreInterfaceOnlyWhil
     EXPECT_TRUE(CORXServices::Find<CORXCustomizeSheet>() == NULL);
     EXPECT_TRUE(CORXToolbarCustomize::GetActiveSheet() == NULL);
     EXPECT_FALSE(CORXToolBar::IsCustomizeMode());
+}
+
+TEST_F(CustomizeSheetTest, TheSheetOffersTheButtonAppearanceDialogWhileItLivesUnlessOneIsOffered)
+{
+    ASSERT_TRUE(CORXServices::Find<CORXButtonAppearance>() == NULL);
+    {
+        CORXToolbarCustomize unopened(m_pFrame);
+        EXPECT_TRUE(dynamic_cast<CORXButtonAppearanceProvider*>(CORXServices::Find<CORXButtonAppearance>()) !=
+                    NULL);
+    }
+    EXPECT_TRUE(CORXServices::Find<CORXButtonAppearance>() == NULL);
+
+    OpenSheet();
+    EXPECT_TRUE(CORXServices::Find<CORXButtonAppearance>() != NULL);
+    m_pSheet->DestroyWindow();
+    m_pSheet = NULL;
+    EXPECT_TRUE(CORXServices::Find<CORXButtonAppearance>() == NULL);
+
+    // The application's own dialog stays the one offered, also after the sheet goes.
+    {
+        CORXButtonAppearanceProvider own;
+        OpenSheet();
+        EXPECT_EQ(&own, CORXServices::Find<CORXButtonAppearance>());
+        m_pSheet->DestroyWindow();
+        m_pSheet = NULL;
+        EXPECT_EQ(&own, CORXServices::Find<CORXButtonAppearance>());
+    }
+    EXPECT_TRUE(CORXServices::Find<CORXButtonAppearance>() == NULL);
 }
 
 TEST_F(CustomizeSheetTest, CategoriesComeFromTheMenuWithAllCommandsLast)

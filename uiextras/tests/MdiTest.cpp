@@ -820,4 +820,105 @@ TEST_F(TreeSheet, ImagesFollowTheActivePageAndTheExpandedCategories)
     EXPECT_EQ(3, DisplayImage(m_pOuter));
 }
 
+class ShortcutSheet : public ::testing::Test
+{
+protected:
+    // Three pages of their own and more than the bar shows at once.
+    static constexpr int kPages = 10;
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), _T("Sheet parent"), WS_POPUP, 0, 0, 100, 100,
+                                      NULL, NULL));
+        m_pSheet = new CORXPropertySheet(_T("Shortcuts"), &m_parent);
+        m_pSheet->EnableShortcutBar();
+        for (int i = 0; i < kPages; i++)
+        {
+            m_pages.push_back(new CORXPropertyPage(i < 3 ? kPage1 + i : kPage1));
+            m_pSheet->AddPage(m_pages.back());
+        }
+        ASSERT_TRUE(m_pSheet->Create(&m_parent, WS_POPUP | WS_CAPTION));
+        ASSERT_TRUE(Bar().GetSafeHwnd() != NULL);
+        Pump();
+    }
+    void TearDown() override
+    {
+        m_pSheet->DestroyWindow();
+        delete m_pSheet;
+        for (CORXPropertyPage* pPage : m_pages)
+            delete pPage;
+        m_parent.DestroyWindow();
+    }
+    static void Pump()
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+            ::DispatchMessage(&msg);
+    }
+    CORXOutlookBar& Bar() { return m_pSheet->GetShortcutBar(); }
+    int ShortcutOf(int iPage) { return Bar().CommandToIndex(CORXPropertySheet::idFirstPageShortcut + iPage); }
+    // The pages whose shortcuts are checked.
+    std::vector<int> Checked()
+    {
+        std::vector<int> pages;
+        for (int i = 0; i < kPages; i++)
+            if (Bar().GetButtonStyle(ShortcutOf(i)) & TBBS_CHECKED)
+                pages.push_back(i);
+        return pages;
+    }
+    void Click(int iPage)
+    {
+        CPoint pt = Bar().GetButton(ShortcutOf(iPage))->Rect().CenterPoint();
+        Bar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        Bar().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        Pump();
+    }
+
+    CWnd m_parent;
+    CORXPropertySheet* m_pSheet;
+    std::vector<CORXPropertyPage*> m_pages;
+};
+
+TEST_F(ShortcutSheet, EachPageHasAShortcutAndTheActiveOneIsChecked)
+{
+    EXPECT_TRUE(m_pSheet->m_hwndTree == NULL);
+    ASSERT_EQ((int)kPages, Bar().GetCount());
+    EXPECT_EQ(_T("Page one"), Bar().GetButton(ShortcutOf(0))->m_strText);
+    EXPECT_EQ(_T("Page three"), Bar().GetButton(ShortcutOf(2))->m_strText);
+    EXPECT_EQ(std::vector<int>{0}, Checked());
+    EXPECT_EQ(0, m_pSheet->m_nActivePage);
+}
+
+TEST_F(ShortcutSheet, AShortcutShowsItsPageAndTheBarFollowsTheSheet)
+{
+    Click(2);
+    EXPECT_EQ(2, m_pSheet->GetActiveIndex());
+    EXPECT_EQ(2, m_pSheet->m_nActivePage);
+    EXPECT_EQ(std::vector<int>{2}, Checked());
+    // Clicking the active page's shortcut keeps it checked.
+    Click(2);
+    EXPECT_EQ(std::vector<int>{2}, Checked());
+
+    m_pSheet->SetActivePage(1);
+    Pump();
+    EXPECT_EQ(std::vector<int>{1}, Checked());
+    EXPECT_EQ(1, m_pSheet->m_nActivePage);
+}
+
+TEST_F(ShortcutSheet, TheActivePagesShortcutIsScrolledIntoView)
+{
+    ASSERT_TRUE(Bar().CanScrollDown()) << "the shortcuts must not all fit for this test";
+    m_pSheet->SetActivePage(kPages - 1);
+    Pump();
+    CRect rectArea = Bar().GetShortcutArea();
+    CRect rectLast = Bar().GetButton(ShortcutOf(kPages - 1))->Rect();
+    EXPECT_GT(Bar().GetScrollPos(), 0);
+    EXPECT_GE(rectLast.top, rectArea.top);
+    EXPECT_LE(rectLast.bottom, rectArea.bottom);
+
+    m_pSheet->SetActivePage(0);
+    Pump();
+    EXPECT_EQ(0, Bar().GetScrollPos());
+    EXPECT_GE(Bar().GetButton(ShortcutOf(0))->Rect().top, rectArea.top);
+}
+
 } // namespace
