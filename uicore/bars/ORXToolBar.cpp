@@ -122,6 +122,15 @@ CORXToolBar::CORXToolBar()
 
 CORXToolBar::~CORXToolBar()
 {
+    // A bar deleted with its window still up never sees its own WM_DESTROY (by then it is only a
+    // CWnd), so it leaves the shared lists here too.
+    POSITION pos = gAllToolbars.Find(this);
+    if (pos != NULL)
+        gAllToolbars.RemoveAt(pos);
+    if (m_pSelToolbar == this)
+        m_pSelToolbar = NULL;
+    if (m_pLastHookedToolbar == this)
+        m_pLastHookedToolbar = NULL;
     while (!m_OrigButtons.IsEmpty())
         delete m_OrigButtons.RemoveHead();
     RemoveAllButtons();

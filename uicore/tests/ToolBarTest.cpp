@@ -250,3 +250,16 @@ TEST_F(ToolBarTest, MouseLeaveTrackingUsesATimerOfItsOwn)
     CORXToolBar::SetMouseHook(FALSE);
     EXPECT_FALSE(CORXToolBar::IsMouseHookInstalled());
 }
+
+TEST_F(ToolBarTest, ABarDeletedWithItsWindowUpLeavesTheListOfBars)
+{
+    // Its window goes in the base's destructor, after the bar's own handlers are gone: the bar
+    // must not stay behind in the list that every later bar walks.
+    CORXToolBar* pBar = new CORXToolBar;
+    ASSERT_TRUE(pBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1));
+    ASSERT_TRUE(gAllToolbars.Find(pBar) != NULL);
+    HWND hWnd = pBar->GetSafeHwnd();
+    delete pBar;
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_TRUE(gAllToolbars.Find(pBar) == NULL);
+}
