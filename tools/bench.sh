@@ -6,10 +6,11 @@
 # number of passes, of which the best is kept (REPEATS also for the clock window, default 5).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-${BUILD_DIR:-$root/build}}
-case $build in /*) ;; *) build=$PWD/$build ;; esac
-export BUILD_DIR=$build
 bash "$root/tools/setup.sh" --bench
+. "$root/tools/arch.sh"
+[ -n "${1:-}" ] && BUILD_DIR=$1
+velmora_pick_build "$root"
+build=$BUILD_DIR
 bash "$root/tools/build.sh"
 
 rows=$(bash "$root/bench/run_xml_bench.sh" --rows "$build")$'\n'

@@ -4,9 +4,10 @@
 # start, saves a screenshot of that display in the build tree and prints where.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-case $build in /*) ;; *) build=$PWD/$build ;; esac
-export BUILD_DIR=$build
+bash "$root/tools/setup.sh"
+. "$root/tools/arch.sh"
+velmora_pick_build "$root"
+build=$BUILD_DIR
 bash "$root/tools/build.sh"
 exe=$build/clock/Velmora.exe
 [ -f "$exe" ] || exe=$build/tzeditor/Torvane.exe

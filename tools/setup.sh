@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Makes a fresh Debian 12 machine ready to build and test: cross compilers, Wine 8 (32-bit),
-# Xvfb and friends, and bzip2's source from Debian's source packages. Idempotent and quiet
-# when everything is already present.
+# Makes a fresh Debian 12 machine ready to build and test: cross compilers for both builds, Wine 8
+# with both loaders (a machine that cannot run 32-bit Linux programs uses only the 64-bit one: see
+# tools/arch.sh), Xvfb and friends, and bzip2's source from Debian's source packages. Idempotent
+# and quiet when everything is already present.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-pkgs=(wine wine32:i386 wine64 mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix cmake make
+pkgs=(wine wine32:i386 wine64 mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+      g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix cmake make
       xvfb xdotool imagemagick googletest python3 chrony x11-utils dpkg-dev clang-format tzdata)
 for p in "${pkgs[@]}"; do have "$p" || need+=("$p"); done
 

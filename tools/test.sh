@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test under Wine (and Xvfb for windows): the README's test command.
+# The tests run on the build of VELMORA_ARCH (32 or 64; by default what this machine runs).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-export BUILD_DIR=$build
+bash "$root/tools/setup.sh"
+. "$root/tools/arch.sh"
+velmora_pick_build "$root"
+build=$BUILD_DIR
 bash "$root/tools/build.sh"
 # The tree keeps one format: a C++ file that drifts from .clang-format fails the run.
 if ! (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror); then
@@ -12,12 +15,12 @@ if ! (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-
 fi
 prefix=$build/wineprefix
 cleanup() {
-    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX=$prefix WINEARCH=win$VELMORA_ARCH wineserver -k >/dev/null 2>&1 || true
     if [ -f "$prefix.display" ]; then kill $(cut -d' ' -f2- "$prefix.display") 2>/dev/null || true; rm -f "$prefix.display"; fi
     # What an end-to-end test stopped by its time-out left behind: its Wine server and its display.
     for d in "$build"/e2e-prefixes/*.display; do
         [ -f "$d" ] || continue
-        WINEPREFIX=${d%.display} wineserver -k >/dev/null 2>&1 || true
+        WINEPREFIX=${d%.display} WINEARCH=win$VELMORA_ARCH wineserver -k >/dev/null 2>&1 || true
         kill $(cut -d' ' -f2- "$d") 2>/dev/null || true
         rm -f "$d"
     done

@@ -4,9 +4,22 @@
 # from inheriting (and holding open) the caller's output pipes. Without a DISPLAY an Xvfb is
 # started for the prefix, at the colour depth VELMORA_XVFB_DEPTH (24 unless set; 8 gives a palette
 # display). The program runs without the capability to set the clock.
+# VELMORA_ARCH (32 or 64) picks the loader and the prefix's architecture; without it a prefix keeps
+# the one it was made with, and a new prefix takes what this machine runs.
 set -u
 prefix=$1; shift
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+. "$(dirname "$0")/arch.sh"
+if [ -z "${VELMORA_ARCH:-}" ]; then
+    case $(sed -n 's/^#arch=//p' "$prefix/system.reg" 2>/dev/null) in
+    win64) VELMORA_ARCH=64 ;;
+    win32) VELMORA_ARCH=32 ;;
+    *) VELMORA_ARCH=$(velmora_default_arch) ;;
+    esac
+fi
+loader=$(velmora_wine_loader "$VELMORA_ARCH")
+export WINEPREFIX=$prefix WINEARCH=win$VELMORA_ARCH WINEDEBUG=${WINEDEBUG:--all}
+# The 64-bit loader alone, as on a machine that cannot run the 32-bit one.
+if [ "$VELMORA_ARCH" = 64 ]; then export WINELOADER=$loader; fi
 # No Mono or Gecko installers; no debugger that would sit on a crashed test until its time-out.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml=;winedbg.exe=d"}
 export TZ=${VELMORA_TZ:-UTC} LANG=en_US.UTF-8 LC_ALL=
@@ -38,13 +51,13 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 if [ ! -f "$prefix/system.reg" ]; then
     # Boot the new prefix and let its server exit, so the registry is on disk and the boot is done once.
-    "${drop[@]}" wineboot -i </dev/null >/dev/null 2>&1
+    "${drop[@]}" "$loader" wineboot -i </dev/null >/dev/null 2>&1
     wineserver -w
 fi
 if ! wineserver -k0 2>/dev/null; then
     setsid "${drop[@]}" wineserver -p </dev/null >/dev/null 2>&1
-    "${drop[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1
+    "${drop[@]}" "$loader" cmd /c exit </dev/null >/dev/null 2>&1
 fi
 flock -u 9
 exec 9>&-
-exec "${drop[@]}" wine "$@"
+exec "${drop[@]}" "$loader" "$@"

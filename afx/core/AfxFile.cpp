@@ -6,9 +6,9 @@
 #include <io.h>
 #include <limits.h>
 
-static inline HANDLE ToHandle(UINT hFile)
+static inline HANDLE ToHandle(UINT_PTR hFile)
 {
-    return (HANDLE)(UINT_PTR)hFile;
+    return (HANDLE)hFile;
 }
 
 // Times of 0 (no value, or before 1601) stay 0 rather than becoming a bogus date.
@@ -43,11 +43,11 @@ static CString NamePart(const CString& strPath)
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
-CFile::CFile() : m_hFile((UINT)hFileNull), m_bCloseOnDelete(FALSE) {}
+CFile::CFile() : m_hFile((UINT_PTR)hFileNull), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(int hFile) : m_hFile((UINT)hFile), m_bCloseOnDelete(FALSE) {}
+CFile::CFile(INT_PTR hFile) : m_hFile((UINT_PTR)hFile), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_hFile((UINT)hFileNull), m_bCloseOnDelete(FALSE)
+CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_hFile((UINT_PTR)hFileNull), m_bCloseOnDelete(FALSE)
 {
     CFileException e;
     if (!Open(lpszFileName, nOpenFlags, &e))
@@ -57,16 +57,16 @@ CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_hFile((UINT)hFileNull), 
 CFile::~CFile()
 {
     // Close() may throw and is virtual; a destructor can do neither safely.
-    if (m_hFile != (UINT)hFileNull && m_bCloseOnDelete)
+    if (m_hFile != (UINT_PTR)hFileNull && m_bCloseOnDelete)
         ::CloseHandle(ToHandle(m_hFile));
-    m_hFile = (UINT)hFileNull;
+    m_hFile = (UINT_PTR)hFileNull;
 }
 
 BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pException)
 {
     nOpenFlags &= ~(UINT)typeBinary;
     m_bCloseOnDelete = FALSE;
-    m_hFile = (UINT)hFileNull;
+    m_hFile = (UINT_PTR)hFileNull;
     m_strFileName.Empty();
 
     if (lpszFileName == NULL || *lpszFileName == '\0')
@@ -140,7 +140,7 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pExcepti
         m_strFileName.Empty();
         return FALSE;
     }
-    m_hFile = (UINT)(UINT_PTR)hFile;
+    m_hFile = (UINT_PTR)hFile;
     m_bCloseOnDelete = TRUE;
     return TRUE;
 }
@@ -209,7 +209,7 @@ void CFile::WriteHuge(const void* lpBuffer, DWORD dwCount)
 
 void CFile::Flush()
 {
-    if (m_hFile == (UINT)hFileNull)
+    if (m_hFile == (UINT_PTR)hFileNull)
         return;
     if (!::FlushFileBuffers(ToHandle(m_hFile)))
         CFileException::ThrowOsError((LONG)::GetLastError(), m_strFileName);
@@ -218,9 +218,9 @@ void CFile::Flush()
 void CFile::Close()
 {
     BOOL bError = FALSE;
-    if (m_hFile != (UINT)hFileNull)
+    if (m_hFile != (UINT_PTR)hFileNull)
         bError = !::CloseHandle(ToHandle(m_hFile));
-    m_hFile = (UINT)hFileNull;
+    m_hFile = (UINT_PTR)hFileNull;
     m_bCloseOnDelete = FALSE;
     CString strFileName = m_strFileName;
     m_strFileName.Empty();
@@ -230,22 +230,22 @@ void CFile::Close()
 
 void CFile::Abort()
 {
-    if (m_hFile != (UINT)hFileNull)
+    if (m_hFile != (UINT_PTR)hFileNull)
         ::CloseHandle(ToHandle(m_hFile));
-    m_hFile = (UINT)hFileNull;
+    m_hFile = (UINT_PTR)hFileNull;
     m_bCloseOnDelete = FALSE;
     m_strFileName.Empty();
 }
 
 CFile* CFile::Duplicate() const
 {
-    if (m_hFile == (UINT)hFileNull)
+    if (m_hFile == (UINT_PTR)hFileNull)
         return NULL;
     HANDLE hFile;
     if (!::DuplicateHandle(::GetCurrentProcess(), ToHandle(m_hFile), ::GetCurrentProcess(), &hFile, 0, FALSE,
                            DUPLICATE_SAME_ACCESS))
         CFileException::ThrowOsError((LONG)::GetLastError(), m_strFileName);
-    CFile* pFile = new CFile((int)(UINT_PTR)hFile);
+    CFile* pFile = new CFile((INT_PTR)hFile);
     pFile->m_bCloseOnDelete = m_bCloseOnDelete;
     pFile->m_strFileName = m_strFileName;
     return pFile;
@@ -312,7 +312,7 @@ BOOL CFile::GetStatus(CFileStatus& rStatus) const
 {
     rStatus = CFileStatus();
     lstrcpynA(rStatus.m_szFullName, m_strFileName, _MAX_PATH);
-    if (m_hFile == (UINT)hFileNull)
+    if (m_hFile == (UINT_PTR)hFileNull)
         return FALSE;
 
     FILETIME ftCreate, ftAccess, ftModify;
@@ -745,7 +745,7 @@ CStdioFile::CStdioFile() : m_pStream(NULL) {}
 CStdioFile::CStdioFile(FILE* pOpenStream) : m_pStream(pOpenStream)
 {
     if (pOpenStream != NULL)
-        m_hFile = (UINT)_get_osfhandle(_fileno(pOpenStream));
+        m_hFile = (UINT_PTR)_get_osfhandle(_fileno(pOpenStream));
 }
 
 CStdioFile::CStdioFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_pStream(NULL)
@@ -760,7 +760,7 @@ CStdioFile::~CStdioFile()
     if (m_pStream != NULL && m_bCloseOnDelete)
         fclose(m_pStream); // also closes the handle under it
     m_pStream = NULL;
-    m_hFile = (UINT)hFileNull;
+    m_hFile = (UINT_PTR)hFileNull;
 }
 
 BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pException)
@@ -802,7 +802,7 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEx
         if (m_pStream == NULL)
         {
             _close(nHandle); // closes the OS handle too
-            m_hFile = (UINT)hFileNull;
+            m_hFile = (UINT_PTR)hFileNull;
         }
     }
     if (m_pStream == NULL)
@@ -946,7 +946,7 @@ void CStdioFile::Close()
     int nErr = 0;
     if (m_pStream != NULL)
         nErr = fclose(m_pStream);
-    m_hFile = (UINT)hFileNull;
+    m_hFile = (UINT_PTR)hFileNull;
     m_bCloseOnDelete = FALSE;
     m_pStream = NULL;
     CString strFileName = m_strFileName;
@@ -959,7 +959,7 @@ void CStdioFile::Abort()
 {
     if (m_pStream != NULL && m_bCloseOnDelete)
         fclose(m_pStream);
-    m_hFile = (UINT)hFileNull;
+    m_hFile = (UINT_PTR)hFileNull;
     m_pStream = NULL;
     m_bCloseOnDelete = FALSE;
     m_strFileName.Empty();

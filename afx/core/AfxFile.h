@@ -69,11 +69,11 @@ public:
 
     // Constructors
     CFile();
-    CFile(int hFile);
+    CFile(INT_PTR hFile);
     CFile(LPCTSTR lpszFileName, UINT nOpenFlags); // throws CFileException on failure
 
     // Attributes
-    UINT m_hFile;
+    UINT_PTR m_hFile; // the file's handle: pointer-sized in either build
     operator HFILE() const { return (HFILE)m_hFile; }
 
     virtual DWORD GetPosition() const;

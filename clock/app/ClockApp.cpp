@@ -55,7 +55,7 @@ BOOL CClockApp::IsIdleMessage(MSG* pMsg)
     return CWinApp::IsIdleMessage(pMsg);
 }
 
-void CClockApp::WinHelp(DWORD dwData, UINT nCmd)
+void CClockApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
     CWinApp::WinHelp(dwData, nCmd);
 }

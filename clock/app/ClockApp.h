@@ -31,7 +31,7 @@ public:
 public:
     virtual BOOL InitInstance();
     virtual int ExitInstance();
-    virtual void WinHelp(DWORD dwData, UINT nCmd = HELP_CONTEXT);
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     virtual BOOL IsIdleMessage(MSG* pMsg);
 
     // Implementation

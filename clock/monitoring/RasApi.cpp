@@ -7,7 +7,8 @@
 
 namespace
 {
-static_assert(sizeof(CRasConnRecord) == 412, "the first form of RASCONN");
+// The platform's record takes the build's size: the handle is a pointer-sized word.
+static_assert(sizeof(CRasConnRecord) == (sizeof(void*) == 8 ? 424 : 412), "the first form of RASCONN");
 static_assert(sizeof(CRasStatusRecord) == 160, "the first form of RASCONNSTATUS");
 
 template <typename T> T EntryPoint(HMODULE hModule, LPCSTR pszName)

@@ -7,8 +7,8 @@
 #include <ras.h>
 #include <raserror.h>
 
-// The connection record in its first, smallest form (412 bytes), which every version of the
-// library accepts.
+// The connection record in its first, smallest form (412 bytes in a 32-bit program, 424 in a
+// 64-bit one), which every version of the library accepts.
 struct CRasConnRecord
 {
     DWORD dwSize;

@@ -243,7 +243,7 @@ CString CConfigureClock::FormatPreviewDate(const COleDateTime& dt, int nDateOrde
     return dt.Format(nDateOrder == 1 ? _T("%A. %d %b %Y") : _T("%A, %b %d, %Y"));
 }
 
-void CConfigureClock::OnTimer(UINT nIDEvent)
+void CConfigureClock::OnTimer(UINT_PTR nIDEvent)
 {
     SYSTEMTIME stUtc;
     ::GetSystemTime(&stUtc);

@@ -62,7 +62,7 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual BOOL OnInitDialog();
     virtual BOOL OnApply();
-    afx_msg void OnTimer(UINT nIDEvent);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnSelectZone();
     afx_msg void OnDaylightCheck();
     DECLARE_MESSAGE_MAP()

@@ -282,6 +282,21 @@ BOOL SendInTargetProcess(HWND h, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result
     BOOL ok = FALSE;
     if (remoteUser && localSend)
     {
+#ifdef _WIN64
+        // The thread's argument (rcx) is the block; SendMessageA takes its four words in rcx,
+        // rdx, r8 and r9 above 32 bytes of shadow space, with the stack on a 16-byte boundary.
+        static const unsigned char code[] = {
+            0x48, 0x83, 0xEC, 0x28, // sub rsp, 40
+            0x48, 0x89, 0xC8,       // mov rax, rcx          ; the block of words
+            0x48, 0x8B, 0x08,       // mov rcx, [rax]        ; window
+            0x48, 0x8B, 0x50, 0x08, // mov rdx, [rax+8]      ; message
+            0x4C, 0x8B, 0x40, 0x10, // mov r8, [rax+16]      ; wParam
+            0x4C, 0x8B, 0x48, 0x18, // mov r9, [rax+24]      ; lParam
+            0xFF, 0x50, 0x20,       // call [rax+32]         ; SendMessageA
+            0x48, 0x83, 0xC4, 0x28, // add rsp, 40
+            0xC3,                   // ret                   ; its result is the thread's exit code
+        };
+#else
         static const unsigned char code[] = {
             0x8B, 0x44, 0x24, 0x04, // mov eax, [esp+4]      ; the block of words
             0xFF, 0x70, 0x0C,       // push [eax+12]         ; lParam
@@ -291,8 +306,10 @@ BOOL SendInTargetProcess(HWND h, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result
             0xFF, 0x50, 0x10,       // call [eax+16]         ; SendMessageA
             0xC2, 0x04, 0x00,       // ret 4                 ; its result is the thread's exit code
         };
-        DWORD block[5] = {(DWORD)(ULONG_PTR)h, msg, (DWORD)wp, (DWORD)lp,
-                          (DWORD)(ULONG_PTR)(remoteUser + ((char*)localSend - (char*)localUser))};
+#endif
+        // Words of the target's width: the driver is built for the architecture it drives.
+        ULONG_PTR block[5] = {(ULONG_PTR)h, msg, (ULONG_PTR)wp, (ULONG_PTR)lp,
+                              (ULONG_PTR)(remoteUser + ((char*)localSend - (char*)localUser))};
         char* mem =
             (char*)VirtualAllocEx(process, NULL, 256, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
         if (mem)
@@ -964,6 +981,23 @@ int CmdListViewSelect(const Args& a)
         if (!Send(h, LVM_SETITEMSTATE, index, (LPARAM)mem.Address()))
             return Fail("index out of range");
         Send(h, LVM_ENSUREVISIBLE, index, FALSE);
+        // A click also tells the parent NM_CLICK, which some lists follow instead of the change.
+        NMITEMACTIVATE nm;
+        ZeroMemory(&nm, sizeof nm);
+        nm.hdr.hwndFrom = h;
+        nm.hdr.idFrom = GetDlgCtrlID(h);
+        nm.hdr.code = NM_CLICK;
+        nm.iItem = index;
+        RECT rc = {LVIR_LABEL, 0, 0, 0};
+        RemoteBuffer place(h, sizeof(NMITEMACTIVATE));
+        if (place.IsValid() && place.Write(&rc, sizeof rc) &&
+            Send(h, LVM_GETITEMRECT, index, (LPARAM)place.Address()) && place.Read(&rc, sizeof rc))
+        {
+            nm.ptAction.x = rc.left + 2;
+            nm.ptAction.y = (rc.top + rc.bottom) / 2;
+        }
+        if (place.IsValid() && place.Write(&nm, sizeof nm))
+            SendInTargetProcess(GetParent(h), WM_NOTIFY, nm.hdr.idFrom, (LPARAM)place.Address(), NULL);
     }
     return 0;
 }

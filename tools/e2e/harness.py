@@ -105,6 +105,9 @@ class Harness:
         self.source = pathlib.Path(args.source).resolve()
         self.prefix = pathlib.Path(args.prefix).resolve()
         self.name = name or pathlib.Path(sys.argv[0]).stem
+        # Every Wine process of the test starts with the loader of the build's architecture.
+        self.arch = build_arch(self.build)
+        os.environ["VELMORA_ARCH"] = self.arch
         self.wine_run = self.source / "tools" / "wine-run.sh"
         self.winctl_exe = self.build / "bin" / "winctl.exe"
         self.screenshots = self.build / "screenshots"
@@ -528,9 +531,18 @@ def resource_ids(header):
     return ids
 
 
+def build_arch(build):
+    """The Windows architecture a build tree was configured for: "32" or "64"."""
+    cache = pathlib.Path(build) / "CMakeCache.txt"
+    m = re.search(r"^VELMORA_ARCH:\w*=(32|64)$", cache.read_text(errors="replace"), re.M)
+    if not m:
+        raise HarnessError("%s names no VELMORA_ARCH" % cache)
+    return m.group(1)
+
+
 def _server_env(prefix):
     env = dict(os.environ)
-    env.update(WINEPREFIX=str(prefix), WINEARCH="win32")
+    env.update(WINEPREFIX=str(prefix), WINEARCH="win" + env.get("VELMORA_ARCH", "32"))
     return env
 
 

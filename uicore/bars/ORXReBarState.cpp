@@ -7,15 +7,69 @@
 
 #include "ORXRegistry.h"
 
-// Stored records are the control's band record up to the header size and no further.
-static_assert(offsetof(REBARBANDINFOA, cxHeader) + sizeof(UINT) == CORXReBarState::nBandRecordSize,
-              "a stored band record is the first 80 bytes of the control's record");
 static_assert((CORXReBarState::nBandInfoMask & RBBIM_CHILD) != 0 &&
                   (CORXReBarState::nStoredMask & RBBIM_CHILD) == 0,
               "the stored mask leaves the child window out");
 
 namespace
 {
+// The stored form of a band: the 32-bit control's band record up to the header size, in that
+// layout whichever build writes it (pointers and handles there are 32-bit words, stored as 0).
+struct StoredBand
+{
+    DWORD cbSize, fMask, fStyle, clrFore, clrBack, lpText, cch, iImage, hwndChild, cxMinChild, cyMinChild, cx,
+        hbmBack, wID, cyChild, cyMaxChild, cyIntegral, cxIdeal, lParam, cxHeader;
+};
+static_assert(sizeof(StoredBand) == CORXReBarState::nBandRecordSize, "a stored band record is 80 bytes");
+
+// The size of the control's own record up to the header size: 80 bytes in a 32-bit program.
+const UINT nControlRecordSize = offsetof(REBARBANDINFOA, cxHeader) + sizeof(UINT);
+
+void ToStored(const REBARBANDINFOA& rbbi, StoredBand& band)
+{
+    memset(&band, 0, sizeof(band));
+    band.cbSize = CORXReBarState::nBandRecordSize;
+    band.fMask = rbbi.fMask;
+    band.fStyle = rbbi.fStyle;
+    band.clrFore = rbbi.clrFore;
+    band.clrBack = rbbi.clrBack;
+    band.cch = rbbi.cch;
+    band.iImage = (DWORD)rbbi.iImage;
+    band.cxMinChild = rbbi.cxMinChild;
+    band.cyMinChild = rbbi.cyMinChild;
+    band.cx = rbbi.cx;
+    band.wID = rbbi.wID;
+    band.cyChild = rbbi.cyChild;
+    band.cyMaxChild = rbbi.cyMaxChild;
+    band.cyIntegral = rbbi.cyIntegral;
+    band.cxIdeal = rbbi.cxIdeal;
+    band.lParam = (DWORD)rbbi.lParam;
+    band.cxHeader = rbbi.cxHeader;
+}
+
+// The stored record as the control's record, without window, text or bitmap.
+void FromStored(const StoredBand& band, REBARBANDINFOA& rbbi)
+{
+    memset(&rbbi, 0, sizeof(rbbi));
+    rbbi.cbSize = nControlRecordSize;
+    rbbi.fMask = band.fMask;
+    rbbi.fStyle = band.fStyle;
+    rbbi.clrFore = band.clrFore;
+    rbbi.clrBack = band.clrBack;
+    rbbi.cch = band.cch;
+    rbbi.iImage = (int)band.iImage;
+    rbbi.cxMinChild = band.cxMinChild;
+    rbbi.cyMinChild = band.cyMinChild;
+    rbbi.cx = band.cx;
+    rbbi.wID = band.wID;
+    rbbi.cyChild = band.cyChild;
+    rbbi.cyMaxChild = band.cyMaxChild;
+    rbbi.cyIntegral = band.cyIntegral;
+    rbbi.cxIdeal = band.cxIdeal;
+    rbbi.lParam = (LPARAM)(LONG)band.lParam;
+    rbbi.cxHeader = band.cxHeader;
+}
+
 BOOL CALLBACK CollectReBar(HWND hWnd, LPARAM lParam)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
@@ -44,11 +98,11 @@ UINT ChildId(HWND hWndChild)
     return hWndChild != NULL ? (UINT)::GetDlgCtrlID(hWndChild) : 0;
 }
 
-// The band record the control is asked for, 80 bytes long whatever the headers' record is.
+// The band record the control is asked for, up to the header size whatever the headers' record is.
 void PrepareRecord(REBARBANDINFOA& rbbi, UINT nMask)
 {
     memset(&rbbi, 0, sizeof(rbbi));
-    rbbi.cbSize = CORXReBarState::nBandRecordSize;
+    rbbi.cbSize = nControlRecordSize;
     rbbi.fMask = nMask;
 }
 
@@ -86,7 +140,9 @@ BOOL SaveReBar(LPCTSTR lpszProfileName, CReBar* pBar)
         // A window handle means nothing to the next run.
         rbbi.hwndChild = NULL;
         rbbi.fMask &= ~RBBIM_CHILD;
-        memcpy(&records[i * CORXReBarState::nBandRecordSize], &rbbi, CORXReBarState::nBandRecordSize);
+        StoredBand band;
+        ToStored(rbbi, band);
+        memcpy(&records[i * CORXReBarState::nBandRecordSize], &band, CORXReBarState::nBandRecordSize);
     }
 
     CORXRegistrySP regSP;
@@ -150,16 +206,13 @@ BOOL LoadReBar(LPCTSTR lpszProfileName, CReBar* pBar)
             continue;
         if ((UINT)j != i && !ctrl.MoveBand((UINT)j, i))
             continue;
-        REBARBANDINFOA rbbi;
-        memset(&rbbi, 0, sizeof(rbbi));
-        memcpy(&rbbi, &records[i * CORXReBarState::nBandRecordSize], CORXReBarState::nBandRecordSize);
+        StoredBand band;
+        memcpy(&band, &records[i * CORXReBarState::nBandRecordSize], CORXReBarState::nBandRecordSize);
         // Whatever the stored record says of itself, the control gets the record size and fields the
         // state was saved with, never a window handle nor text or bitmap pointers.
-        rbbi.cbSize = CORXReBarState::nBandRecordSize;
+        REBARBANDINFOA rbbi;
+        FromStored(band, rbbi);
         rbbi.fMask = CORXReBarState::nStoredMask;
-        rbbi.hwndChild = NULL;
-        rbbi.lpText = NULL;
-        rbbi.hbmBack = NULL;
         if (rbbi.fStyle & RBBS_FIXEDSIZE)
             rbbi.cxMinChild = rbbi.cxMinChild > (UINT)CORXReBarState::nFixedSizeGrowth
                                   ? rbbi.cxMinChild - CORXReBarState::nFixedSizeGrowth

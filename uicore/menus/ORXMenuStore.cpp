@@ -103,7 +103,7 @@ BOOL CORXMenuStore::Store(HMENU hMenu, CORXToolBar* pBar)
         return FALSE;
     try
     {
-        CFile file((int)(INT_PTR)hFile);
+        CFile file((INT_PTR)hFile);
         CArchive ar(&file, CArchive::store, 4096);
         pBar->Serialize(ar);
         ar.Close();
@@ -144,7 +144,7 @@ BOOL CORXMenuStore::Restore(HMENU hMenu, CORXToolBar* pBar)
         return FALSE;
     try
     {
-        CFile file((int)(INT_PTR)hFile);
+        CFile file((INT_PTR)hFile);
         CArchive ar(&file, CArchive::load, 4096);
         pBar->Serialize(ar);
         ar.Close();

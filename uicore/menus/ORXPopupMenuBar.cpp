@@ -3,6 +3,7 @@
 #include "ORXPopupMenuBar.h"
 
 #include <afxpriv.h>
+#include <stddef.h>
 
 #include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
@@ -215,7 +216,8 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
         CString strText = szText;
         MENUITEMINFOA info;
         memset(&info, 0, sizeof(info));
-        info.cbSize = 44; // the size the menu functions of every Windows version know
+        // The size the menu functions of every Windows version know: the record without its bitmap.
+        info.cbSize = offsetof(MENUITEMINFOA, hbmpItem);
         info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
         if (!::GetMenuItemInfoA(hMenu, i, TRUE, &info))
             continue;

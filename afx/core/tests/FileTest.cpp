@@ -112,7 +112,7 @@ TEST(CFileTest, OpenFailuresGiveTheirCause)
         EXPECT_FALSE(f.Open(c.path, c.flags, &e)) << (LPCTSTR)c.path;
         EXPECT_EQ(c.cause, e.m_cause) << (LPCTSTR)c.path << " os error " << e.m_lOsError;
         EXPECT_STREQ((LPCTSTR)c.path, (LPCTSTR)e.m_strFileName);
-        EXPECT_EQ((UINT)CFile::hFileNull, f.m_hFile);
+        EXPECT_EQ((UINT_PTR)CFile::hFileNull, f.m_hFile);
     }
 
     // The throwing constructor carries the same information.
