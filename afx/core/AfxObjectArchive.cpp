@@ -26,6 +26,9 @@ CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum)
     return CRuntimeClass::FromName(szClassName);
 }
 
+// A time is stored as the signed 32-bit seconds a 32-bit time_t holds, whatever width this
+// build's time_t has: read back, it is widened with its sign, so a time before 1970 (or the
+// invalid -1) reads as the same time in every build.
 CArchive& AFXAPI operator<<(CArchive& ar, CTime time)
 {
     return ar << (DWORD)time.m_time;
@@ -33,9 +36,9 @@ CArchive& AFXAPI operator<<(CArchive& ar, CTime time)
 
 CArchive& AFXAPI operator>>(CArchive& ar, CTime& rtime)
 {
-    DWORD dw;
-    ar >> dw;
-    rtime.m_time = (time_t)dw;
+    LONG l;
+    ar >> l;
+    rtime.m_time = (time_t)l;
     return ar;
 }
 

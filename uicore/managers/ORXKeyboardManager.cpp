@@ -6,6 +6,9 @@
 #include "ORXToolBar.h"
 #include "ORXWorkspaceBase.h"
 
+#include <cstddef>
+#include <vector>
+
 CORXKeyboardManager* g_pKeyboardManager = NULL;
 
 ACCEL* CORXKeyboardManager::s_pAccelDefault = NULL;
@@ -20,7 +23,21 @@ namespace
 {
 const LPCTSTR kKeyboardKey = _T("ORXKeyboardManager");
 const LPCTSTR kAcceleratorsValue = _T("Accelerators");
-const UINT kAccelRecord = sizeof(ACCEL); // 6 bytes: flags, pad, key, command
+const UINT kAccelRecord = 6; // flags, a zero pad byte, key, command; read back as ACCEL
+static_assert(sizeof(ACCEL) == kAccelRecord && offsetof(ACCEL, key) == 2 && offsetof(ACCEL, cmd) == 4,
+              "a stored record is the control's ACCEL");
+
+// The stored record of one key. The pad byte is whatever the table's copy left in memory, so it is
+// written as 0 rather than copied: the value then has one form whichever build writes it.
+void PutAccelRecord(const ACCEL& accel, BYTE* pRecord)
+{
+    pRecord[0] = accel.fVirt;
+    pRecord[1] = 0;
+    pRecord[2] = (BYTE)accel.key;
+    pRecord[3] = (BYTE)(accel.key >> 8);
+    pRecord[4] = (BYTE)accel.cmd;
+    pRecord[5] = (BYTE)(accel.cmd >> 8);
+}
 
 void RegisterCleanUp()
 {
@@ -239,10 +256,13 @@ BOOL CORXKeyboardManager::SaveTable(LPCTSTR lpszProfileName, int nId, HACCEL hAc
     BOOL bOK = FALSE;
     if (nCount > 0)
     {
+        std::vector<BYTE> records(nCount * kAccelRecord);
+        for (int i = 0; i < nCount; i++)
+            PutAccelRecord(pAccel[i], &records[i * kAccelRecord]);
         CORXRegistrySP regSP;
         CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
         bOK = reg.CreateKey(GetTableKey(lpszProfileName, nId)) &&
-              reg.Write(kAcceleratorsValue, (LPBYTE)pAccel, nCount * kAccelRecord);
+              reg.Write(kAcceleratorsValue, records.data(), (UINT)records.size());
     }
     delete[] pAccel;
     return bOK;

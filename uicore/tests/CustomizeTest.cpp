@@ -14,6 +14,7 @@
 #include "ORXServices.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
+#include "TestSupport.h"
 #include "uicore/uicore_res.h"
 
 namespace
@@ -49,7 +50,7 @@ HGLOBAL Global(const std::vector<BYTE>& bytes)
     return h;
 }
 
-std::vector<BYTE> Bytes(COleDataSource& source)
+std::vector<BYTE> DragData(COleDataSource& source)
 {
     COleDataObject data;
     data.Attach(source.GetIDataObject(), FALSE);
@@ -145,12 +146,44 @@ TEST(CustomizeDragData, AButtonComesBackFromItsDragDataWithItsClassAndFields)
     EXPECT_TRUE(CString(szName).Right(strPid.GetLength()) == strPid) << szName;
 }
 
+// The drag data is the button's archive with its class, of one form in every build; the memory
+// beyond it is zero. A fixed image of it gives the button.
+TEST(CustomizeDragData, TheDataIsOneFixedImageAndThatImageGivesTheButton)
+{
+    CORXToolbarButton button(ID_DEMO_ALARM, 5, _T("Al&arm"), FALSE, TRUE);
+    button.m_bText = TRUE;
+    button.m_bDragFromCollection = TRUE;
+    COleDataSource source;
+    ASSERT_TRUE(button.PrepareDrag(source));
+    std::vector<BYTE> data = DragData(source);
+    // Id, style, image, text, then the user-image, dragged-from-collection, text and image words.
+    const std::vector<BYTE> image =
+        Image("FF FF 01 00 11 00 'CORXToolbarButton' | 06 7D 00 00 | 00 00 00 00 |"
+              "05 00 00 00 | 06 'Al&arm' | 00 00 00 00 | 01 00 00 00 | 01 00 00 00 |"
+              "01 00 00 00");
+    ASSERT_GE(data.size(), image.size());
+    EXPECT_EQ(Hex(image), Hex(std::vector<BYTE>(data.begin(), data.begin() + image.size())));
+    EXPECT_EQ(std::vector<BYTE>(data.size() - image.size(), 0),
+              std::vector<BYTE>(data.begin() + image.size(), data.end()));
+
+    CORXToolbarButton* pBack = FromBytes(image);
+    ASSERT_TRUE(pBack != NULL);
+    EXPECT_EQ(RUNTIME_CLASS(CORXToolbarButton), pBack->GetRuntimeClass());
+    EXPECT_EQ((UINT)ID_DEMO_ALARM, pBack->m_nID);
+    EXPECT_EQ(5, pBack->GetImage());
+    EXPECT_STREQ(_T("Al&arm"), pBack->m_strText);
+    EXPECT_TRUE(pBack->m_bText);
+    EXPECT_TRUE(pBack->m_bImage);
+    EXPECT_TRUE(pBack->m_bDragFromCollection);
+    delete pBack;
+}
+
 TEST(CustomizeDragData, ForeignOtherClassDamagedAndOversizedDataIsRefused)
 {
     CORXToolbarButton button(ID_DEMO_NEW, 0, _T("New"));
     COleDataSource source;
     ASSERT_TRUE(button.PrepareDrag(source));
-    std::vector<BYTE> good = Bytes(source);
+    std::vector<BYTE> good = DragData(source);
     ASSERT_FALSE(good.empty());
 
     // The right bytes under another format, and nothing at all.

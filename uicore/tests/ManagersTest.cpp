@@ -125,7 +125,8 @@ TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
     Bytes saved;
     ASSERT_TRUE(App().ReadProfileValue(kKeyboardKey, _T("Accelerators"), dwType, saved));
     EXPECT_EQ((DWORD)REG_BINARY, dwType);
-    ASSERT_EQ(12u, saved.size());
+    // Two 6-byte records: flags, a zero pad byte, the key, the command.
+    EXPECT_EQ(Hex(Image("09 00 4B 00 01 7D | 01 00 74 00 02 7D")), Hex(saved));
 
     CString strKey;
     EXPECT_TRUE(CORXKeyboardManager::FindDefaultAccelerator(kCmdA, strKey, m_pFrame, TRUE));
@@ -257,6 +258,11 @@ TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
     DWORD dwType = 0;
     Bytes saved;
     ASSERT_TRUE(App().ReadProfileValue(_T("ORXUserToolsManager"), _T("Tools"), dwType, saved));
+    // The list's count, then each tool: label, command, arguments, folder and command id.
+    EXPECT_EQ(
+        Hex(Image("02 00 | FF FF 01 00 0C 00 'CORXUserTool' | 05 'Notes' | 13 'C:\\no\\such\\tool.exe' |"
+                  "02 '/a' | 00 | FE 7E 00 00 | 01 80 | 00 | 00 | 00 | 00 | FF 7E 00 00")),
+        Hex(saved));
     for (size_t nCut : {size_t(1), size_t(5), saved.size() / 2})
     {
         PutBinary(_T("ORXUserToolsManager"), _T("Tools"), Bytes(saved.begin(), saved.end() - nCut));

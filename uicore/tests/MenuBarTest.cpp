@@ -296,10 +296,30 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
     Bytes data;
     EXPECT_TRUE(App().ReadProfileValue(kDefaultKey, _T("Buttons"), dwType, data));
     EXPECT_EQ((DWORD)REG_BINARY, dwType);
+    // The kept default menu, one form in every build: the View menu's button, its tear-off id and
+    // its three commands (id, style, image, text, then the user-image, dragged-from-collection,
+    // text and image words of each), the bar's text labels and name.
+    const Bytes kDefaultImage = Image(
+        "01 00 | FF FF 01 00 15 00 'CORXToolbarMenuButton' | 00 00 00 00 | 00 00 00 00 | FF FF FF FF |"
+        "05 '&View' | 00 00 00 00 | 00 00 00 00 | 01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 03 00 |"
+        "01 80 | 64 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0C '&Text Labels' | 01 00 00 00 | 00 00 00 00 |"
+        "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 00 00 |"
+        "01 80 | 65 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0C '&Large Icons' | 01 00 00 00 | 00 00 00 00 |"
+        "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 00 00 |"
+        "01 80 | 66 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0B '&Change Bar' | 01 00 00 00 | 00 00 00 00 |"
+        "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 00 00 |"
+        "00 00 00 00 | 08 'Menu Bar'");
+    EXPECT_EQ(Hex(kDefaultImage), Hex(data));
     EXPECT_TRUE(App().ReadProfileValue(kTemplateKey, _T("Buttons"), dwType, data));
     EXPECT_TRUE(App().ReadProfileValue(kDefaultKey, _T("OriginalItems"), dwType, data));
 
-    // Loaded by a new bar: the saved default menu; the owner gets no reset message for it.
+    // Loaded by a new bar from a fixed image: the saved default menu; the owner gets no reset
+    // message for it.
+    HKEY hKey;
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegOpenKeyEx(HKEY_CURRENT_USER, App().ProfileKey(kDefaultKey), 0, KEY_ALL_ACCESS, &hKey));
+    ::RegSetValueEx(hKey, _T("Buttons"), 0, REG_BINARY, kDefaultImage.data(), (DWORD)kDefaultImage.size());
+    ::RegCloseKey(hKey);
     m_pFrame->DestroyWindow();
     m_pFrame = NewFrame();
     {
@@ -314,7 +334,6 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
 
     // A damaged value gives the menu's own items, and the owner is told to reset that menu.
     Bytes damaged = {0x01, 0x00, 0xFF, 0xFF, 0x7F, 0x00, 0x13};
-    HKEY hKey;
     ASSERT_EQ(ERROR_SUCCESS,
               ::RegOpenKeyEx(HKEY_CURRENT_USER, App().ProfileKey(kDefaultKey), 0, KEY_ALL_ACCESS, &hKey));
     ::RegSetValueEx(hKey, _T("Buttons"), 0, REG_BINARY, damaged.data(), (DWORD)damaged.size());

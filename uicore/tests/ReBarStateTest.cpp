@@ -283,3 +283,37 @@ TEST_F(ReBarStateTest, MutatedValuesNeverCrashNorMoveWindowsOut)
         ASSERT_TRUE(m_reBar.AllInPlace()) << "round " << iRound;
     }
 }
+
+// The stored records are the 32-bit control's band records in every build: pointer and handle
+// fields are 32-bit words, left 0. A fixed image of three records gives its order and widths back.
+TEST_F(ReBarStateTest, RecordsAreOneFixed80ByteFormInEveryBuild)
+{
+    ASSERT_TRUE(Save());
+    // Per band: size, mask, style, colours, text, text length, image, window, minimum width and
+    // height, width, bitmap, id, child heights and step, ideal width, lParam, header width.
+    const char* kBand =
+        "50 00 00 00 | 61 0B 00 00 | %02X 00 00 00 | 00 00 00 00 00 00 00 00 | 00 00 00 00 |"
+        "00 00 00 00 | 00 00 00 00 | 00 00 00 00 | %02X 00 00 00 | 14 00 00 00 | %02X 00 00 00 |"
+        "00 00 00 00 | %02X 85 00 00 | 00 00 00 00 00 00 00 00 00 00 00 00 | 00 00 00 00 |"
+        "00 00 00 00 | 09 00 00 00";
+    auto band = [&](int nStyle, int nMinWidth, int nWidth, int nChild) {
+        CString strBand;
+        strBand.Format(kBand, nStyle, nMinWidth, nWidth, nChild);
+        return Image((LPCTSTR)strBand);
+    };
+    // Arranged: the second window (70 wide), the fixed-size third (80, stored as 84; 85 wide), the
+    // first (60; 100 wide).
+    EXPECT_EQ(Hex(band(0x80, 0x46, 0x46, 0x72) + band(0x82, 0x54, 0x55, 0x73) + band(0x80, 0x3C, 0x64, 0x71)),
+              Hex(GetBinary(kKey, _T("RBI"))));
+    EXPECT_EQ(Hex(Image("72 85 00 00 | 73 85 00 00 | 71 85 00 00")), Hex(GetBinary(kKey, _T("IDs"))));
+
+    // The resource's order back, each band with a width of its own.
+    PutValue(kKey, _T("RBI"), REG_BINARY,
+             band(0x80, 0x3C, 0x6E, 0x71) + band(0x80, 0x46, 0x78, 0x72) + band(0x82, 0x54, 0x82, 0x73));
+    PutValue(kKey, _T("IDs"), REG_BINARY, Image("71 85 00 00 | 72 85 00 00 | 73 85 00 00"));
+    Load();
+    const std::vector<Band> expected = {Band(kFirstChild + 1, 110, 60, RBBS_GRIPPERALWAYS),
+                                        Band(kFirstChild + 2, 120, 70, RBBS_GRIPPERALWAYS),
+                                        Band(kFirstChild + 3, 130, 80, RBBS_GRIPPERALWAYS | RBBS_FIXEDSIZE)};
+    EXPECT_EQ(expected, m_reBar.Bands());
+}

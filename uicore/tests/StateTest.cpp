@@ -179,6 +179,48 @@ TEST_F(StateTest, SaveWritesTheLayoutAndLoadBringsTheButtonsBack)
     EXPECT_FALSE(App().ReadProfileValue(kBarKey, _T("Buttons"), dwType, none));
 }
 
+// The bar's value is an archive of fixed-width fields: the same bytes whichever build writes it,
+// and an image of those bytes gives the bar back, a menu button with its items included.
+TEST_F(StateTest, TheButtonsValueIsOneFixedImageAndThatImageLoads)
+{
+    m_bar.RemoveAllButtons();
+    ASSERT_EQ(0, m_bar.InsertButton(new CORXToolbarButton(ID_DEMO_NEW, 0)));
+    ASSERT_EQ(1, m_bar.InsertSeparator());
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    ASSERT_TRUE(menu.AppendMenu(MF_STRING, ID_DEMO_OPEN, _T("&Open")));
+    ASSERT_EQ(2, m_bar.InsertButton(new CORXToolbarMenuButton(0, menu.GetSafeHmenu(), -1, _T("&File"))));
+    ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
+    // Per button: id, style, image, text, then the user-image, dragged-from-collection, text and
+    // image words. A menu button follows with its tear-off bar's id and its items.
+    const Bytes image =
+        Image("03 00 | FF FF 01 00 11 00 'CORXToolbarButton' |"
+              "01 7D 00 00 | 00 00 00 00 | 00 00 00 00 | 00 | 00 00 00 00 | 00 00 00 00 | 00 00 00 00 |"
+              "01 00 00 00 | 01 80 |"
+              "00 00 00 00 | 01 00 00 00 | FF FF FF FF | 00 | 00 00 00 00 | 00 00 00 00 | 00 00 00 00 |"
+              "01 00 00 00 | FF FF 01 00 15 00 'CORXToolbarMenuButton' |"
+              "00 00 00 00 | 00 00 00 00 | FF FF FF FF | 05 '&File' | 00 00 00 00 | 00 00 00 00 |"
+              "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 01 00 | 04 80 |"
+              "02 7D 00 00 | 00 00 00 00 | FF FF FF FF | 05 '&Open' | 00 00 00 00 | 00 00 00 00 |"
+              "00 00 00 00 | 01 00 00 00 | 00 00 00 00 | 00 00 |"
+              "00 00 00 00 | 08 'Standard'");
+    EXPECT_EQ(Hex(image), Hex(GetValue(kBarKey, _T("Buttons"), REG_BINARY)));
+
+    ASSERT_TRUE(m_bar.RestoreOriginalState());
+    ASSERT_EQ(kResourceIds, Ids(m_bar));
+    PutValue(kBarKey, _T("Buttons"), REG_BINARY, image);
+    ASSERT_TRUE(m_pWorkspace->LoadState(NULL, m_pFrame));
+    ASSERT_EQ(std::vector<UINT>({ID_DEMO_NEW, 0, 0}), Ids(m_bar));
+    EXPECT_TRUE(m_bar.GetButton(1)->m_nStyle & TBBS_SEPARATOR);
+    CORXToolbarMenuButton* pMenu = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, m_bar.GetButton(2));
+    ASSERT_TRUE(pMenu != NULL);
+    EXPECT_STREQ(_T("&File"), pMenu->m_strText);
+    ASSERT_EQ(1, (int)pMenu->GetCommands().GetCount());
+    CORXToolbarButton* pItem = (CORXToolbarButton*)pMenu->GetCommands().GetHead();
+    EXPECT_EQ((UINT)ID_DEMO_OPEN, pItem->m_nID);
+    EXPECT_STREQ(_T("&Open"), pItem->m_strText);
+}
+
 TEST_F(StateTest, FirstRunEmptyBaseAndCleaningNeverReachTheProgramsOwnSettings)
 {
     // Nothing saved: the bar keeps its resource, the load still answers that it ran, and the

@@ -306,6 +306,27 @@ TEST(Archive, ScalarsAreLittleEndianWithFixedWidths)
     EXPECT_EQ(-1, ll);
 }
 
+// Times are signed 32-bit seconds in the archive, however wide time_t is: a time before 1970 and
+// the invalid time come back as themselves, not as times after 2038.
+TEST(Archive, TimesAreSigned32BitSeconds)
+{
+    Bytes image = Store([](CArchive& ar) {
+        ar << CTime((time_t)0x12345678) << CTime((time_t)-1) << CTime((time_t)-86400) << CTimeSpan(-90)
+           << CTimeSpan(0x7FFFFFFF);
+    });
+    EXPECT_EQ(Hex(Image("78 56 34 12 | FF FF FF FF | 80 AE FE FF | A6 FF FF FF | FF FF FF 7F")), Hex(image));
+    CTime times[3];
+    CTimeSpan spans[2];
+    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) {
+        ar >> times[0] >> times[1] >> times[2] >> spans[0] >> spans[1];
+    }));
+    EXPECT_EQ((time_t)0x12345678, times[0].GetTime());
+    EXPECT_EQ((time_t)-1, times[1].GetTime());
+    EXPECT_EQ((time_t)-86400, times[2].GetTime());
+    EXPECT_EQ(-90L, spans[0].GetTotalSeconds());
+    EXPECT_EQ(0x7FFFFFFFL, spans[1].GetTotalSeconds());
+}
+
 TEST(Archive, CountForms)
 {
     struct Case
