@@ -13,8 +13,9 @@ ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 CEditTimezoneDlg::CEditTimezoneDlg(CWnd* pParent)
-    : CDialog(IDD_EDIT_TIMEZONE, pParent), m_pOwner(NULL), m_nOffsetHours(0), m_nOffsetMinutes(0),
-      m_bUseDaylight(FALSE), m_nDaylightHours(0), m_nDaylightMinutes(0)
+    : CDialog(IDD_EDIT_TIMEZONE, pParent), m_pOwner(NULL), m_pZone(NULL), m_bNewZone(FALSE),
+      m_nOffsetHours(0), m_nOffsetMinutes(0), m_bUseDaylight(FALSE), m_nDaylightHours(0),
+      m_nDaylightMinutes(0)
 {
     m_startTime = COleDateTime::GetCurrentTime();
     m_endTime = COleDateTime::GetCurrentTime();
@@ -36,6 +37,8 @@ void CEditTimezoneDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_OFFSET_HOURS, m_nOffsetHours);
     DDV_MinMaxInt(pDX, m_nOffsetHours, -13, 13);
     DDX_Text(pDX, IDC_OFFSET_MINUTES, m_nOffsetMinutes);
+    // Past 59 the minutes would come back as another hour the next time the zone is opened.
+    DDV_MinMaxInt(pDX, m_nOffsetMinutes, -59, 59);
     DDX_Check(pDX, IDC_USE_DAYLIGHT, m_bUseDaylight);
     DDX_DateTimeCtrl(pDX, IDC_START_TIME, m_startTime);
     DDX_DateTimeCtrl(pDX, IDC_END_TIME, m_endTime);
@@ -150,6 +153,17 @@ void CEditTimezoneDlg::OnOK()
     if (IsBlankZoneName(strName))
     {
         AfxMessageBox(_T("Please enter the Timezone Display Name"), MB_ICONEXCLAMATION);
+        GotoDlgCtrl(GetDlgItem(IDC_DISPLAY_NAME));
+        return;
+    }
+    // Every row is found by its name: a second zone of the same name could never be selected,
+    // edited or deleted. A zone keeps a name it already had, should the file hold it twice.
+    BOOL bOwnName = !m_bNewZone && m_pZone != NULL && m_pZone->GetName() == strName;
+    if (!bOwnName && m_pOwner != NULL && m_pOwner->IsNameTaken(strName, m_pZone))
+    {
+        AfxMessageBox(_T("A timezone named \"") + strName +
+                          _T("\" is already in the list. Please enter another Timezone Display Name."),
+                      MB_ICONEXCLAMATION);
         GotoDlgCtrl(GetDlgItem(IDC_DISPLAY_NAME));
         return;
     }

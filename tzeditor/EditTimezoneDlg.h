@@ -9,6 +9,7 @@
 #include <afxdisp.h>
 
 class CTorvaneDlg;
+class CTimeZoneInfo;
 
 class CEditTimezoneDlg : public CDialog
 {
@@ -18,6 +19,8 @@ public:
     void EnableDaylightControls(BOOL bEnable);
 
     CTorvaneDlg* m_pOwner;
+    const CTimeZoneInfo* m_pZone; // the zone edited, whose own name may stay
+    BOOL m_bNewZone;              // it was added for this edit: its name is no one's yet
     CSpinButtonCtrl m_spinDaylightMinutes;
     CSpinButtonCtrl m_spinDaylightHours;
     CComboBox m_cbEndWeek;

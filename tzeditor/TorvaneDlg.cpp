@@ -90,14 +90,7 @@ BOOL CTorvaneDlg::OnInitDialog()
     m_clockZone = local;
 
     LoadZones();
-    if (m_zones.GetSize() == 0)
-    {
-        CTimeZoneInfo* pZone = AddZone();
-        m_strDefaultName = _T("(Local Time)");
-        pZone->m_tzi = local;
-        pZone->SetName(m_strDefaultName);
-        m_clockZone = local;
-    }
+    AddLocalZoneIfEmpty(local);
     UpdateRuleTexts();
     RefillList();
     m_zoneList.SetCurSel(0);
@@ -106,8 +99,37 @@ BOOL CTorvaneDlg::OnInitDialog()
     return TRUE;
 }
 
+void CTorvaneDlg::AddLocalZoneIfEmpty(const TIME_ZONE_INFORMATION& local)
+{
+    if (m_zones.GetSize() != 0)
+        return;
+    CTimeZoneInfo* pZone = AddZone();
+    m_strDefaultName = _T("(Local Time)");
+    pZone->m_tzi = local;
+    pZone->SetName(m_strDefaultName);
+    m_clockZone = local;
+}
+
+void CTorvaneDlg::ReloadZones()
+{
+    DeleteZones(m_zones);
+    LoadZones();
+    TIME_ZONE_INFORMATION local;
+    memset(&local, 0, sizeof(local));
+    ::GetTimeZoneInformation(&local);
+    ToEditorConvention(local);
+    // The clock keeps the zone it shows; only an empty list brings back the computer's own.
+    TIME_ZONE_INFORMATION clockZone = m_clockZone;
+    AddLocalZoneIfEmpty(local);
+    m_clockZone = clockZone;
+    m_bModified = FALSE;
+    RefillList();
+}
+
 BOOL CTorvaneDlg::LoadZones()
 {
+    // Taken before the read: should the file change in between, the next save asks first.
+    m_stamp.Take(m_strDataPath);
     CException* pError = NULL;
     INT_PTR nBefore = m_zones.GetSize();
     switch (LoadZoneFileUpToDamage(m_strDataPath, m_zones, &pError))
@@ -140,8 +162,28 @@ BOOL CTorvaneDlg::ReadZones()
 
 BOOL CTorvaneDlg::SaveZones()
 {
+    CZoneFileStamp current;
+    current.Take(m_strDataPath);
+    if (!current.IsSameAs(m_stamp))
+    {
+        switch (AfxMessageBox(_T("The Velmora Timezone file has been changed by another program since this ")
+                              _T("list was read, and saving now would undo those changes.\n\n")
+                              _T("Yes: reload the file; the changes made here are lost.\n")
+                              _T("No: save this list over the file.\n")
+                              _T("Cancel: do not save now."),
+                              MB_YESNOCANCEL | MB_ICONEXCLAMATION))
+        {
+        case IDYES:
+            ReloadZones();
+            return FALSE;
+        case IDNO:
+            break;
+        default:
+            return FALSE;
+        }
+    }
     CException* pError = NULL;
-    if (!SaveZoneFile(m_strDataPath, m_zones, &pError))
+    if (!SaveZoneFile(m_strDataPath, m_zones, &pError, &m_stamp))
     {
         if (pError != NULL)
         {
@@ -193,10 +235,23 @@ void CTorvaneDlg::RefillList()
     Invalidate(TRUE);
 }
 
-BOOL CTorvaneDlg::EditZone(CTimeZoneInfo* pZone)
+BOOL CTorvaneDlg::IsNameTaken(LPCTSTR lpszName, const CTimeZoneInfo* pZone) const
+{
+    for (INT_PTR i = 0; i < m_zones.GetSize(); i++)
+    {
+        const CTimeZoneInfo* pOther = (const CTimeZoneInfo*)m_zones.GetAt(i);
+        if (pOther != pZone && pOther != NULL && pOther->m_strName == lpszName)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CTorvaneDlg::EditZone(CTimeZoneInfo* pZone, BOOL bNew)
 {
     CEditTimezoneDlg dlg(this);
     dlg.m_pOwner = m_pOwner != NULL ? m_pOwner : this;
+    dlg.m_pZone = pZone;
+    dlg.m_bNewZone = bNew;
     m_workZone = pZone->m_tzi;
     dlg.m_strDisplayName = pZone->GetName();
     SplitMinutes(m_workZone.Bias, dlg.m_nOffsetHours, dlg.m_nOffsetMinutes);
@@ -333,7 +388,7 @@ CString CTorvaneDlg::CurrentRowText()
 void CTorvaneDlg::OnNewTimezone()
 {
     CTimeZoneInfo* pZone = AddZone();
-    if (!EditZone(pZone))
+    if (!EditZone(pZone, TRUE))
     {
         m_zones.RemoveAt(m_zones.GetSize() - 1);
         delete pZone;

@@ -7,6 +7,7 @@
 #include <afxdisp.h>
 
 #include "TimeZoneInfo.h"
+#include "ZoneFile.h"
 
 class CTorvaneApp;
 
@@ -24,7 +25,10 @@ public:
     int GetZoneCount() const { return (int)m_zones.GetSize(); }
     int FindZone(LPCTSTR lpszName) const;
     void RefillList();
-    BOOL EditZone(CTimeZoneInfo* pZone);
+    // bNew: the zone was just added for this edit, so its name is not yet its own.
+    BOOL EditZone(CTimeZoneInfo* pZone, BOOL bNew = FALSE);
+    // Another zone than pZone has exactly this display name.
+    BOOL IsNameTaken(LPCTSTR lpszName, const CTimeZoneInfo* pZone) const;
 
     // The clock and the rule texts
     void UpdateRuleTexts();
@@ -69,7 +73,13 @@ protected:
 private:
     // Set by every change of the list since it was read or last saved.
     BOOL m_bModified;
+    // The file as this copy last read or wrote it.
+    CZoneFileStamp m_stamp;
     CString CurrentRowText();
+    // The one zone "(Local Time)" with the computer's rules, when the list is empty.
+    void AddLocalZoneIfEmpty(const TIME_ZONE_INFORMATION& local);
+    // The list from the file again, in place of the one in memory.
+    void ReloadZones();
 };
 
 #endif // VELMORA_TZEDITOR_TORVANEDLG_H

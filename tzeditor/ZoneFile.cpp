@@ -54,7 +54,40 @@ CException* OsError(LPCTSTR lpszPath, DWORD dwError)
 }
 } // namespace
 
-BOOL SaveZoneFile(LPCTSTR lpszPath, const CObArray& zones, CException** ppError)
+void CZoneFileStamp::Take(LPCTSTR lpszPath)
+{
+    m_bytes.clear();
+    // Another copy replaces the file by a rename, so a reader sees the old file or the new one
+    // whole, and its writing never needs to be shut out.
+    HANDLE hFile =
+        ::CreateFile(lpszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+    {
+        DWORD dwError = ::GetLastError();
+        m_nState = dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_PATH_NOT_FOUND ? stampMissing
+                                                                                      : stampUnreadable;
+        return;
+    }
+    m_nState = stampRead;
+    BYTE buffer[4096];
+    DWORD dwRead = 0;
+    for (;;)
+    {
+        if (!::ReadFile(hFile, buffer, sizeof(buffer), &dwRead, NULL))
+        {
+            m_nState = stampUnreadable;
+            m_bytes.clear();
+            break;
+        }
+        if (dwRead == 0)
+            break;
+        m_bytes.insert(m_bytes.end(), buffer, buffer + dwRead);
+    }
+    ::CloseHandle(hFile);
+}
+
+BOOL SaveZoneFile(LPCTSTR lpszPath, const CObArray& zones, CException** ppError, CZoneFileStamp* pWritten)
 {
     *ppError = NULL;
     // The new file lives in the same folder so that the replacement is a rename, not a copy.
@@ -69,6 +102,10 @@ BOOL SaveZoneFile(LPCTSTR lpszPath, const CObArray& zones, CException** ppError)
         ::DeleteFile(szTemp);
         return FALSE;
     }
+    // Taken from the new file while it is still this program's alone.
+    CZoneFileStamp written;
+    if (pWritten != NULL)
+        written.Take(szTemp);
     if (!::MoveFileEx(szTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     {
         DWORD dwError = ::GetLastError();
@@ -76,5 +113,7 @@ BOOL SaveZoneFile(LPCTSTR lpszPath, const CObArray& zones, CException** ppError)
         *ppError = OsError(lpszPath, dwError);
         return FALSE;
     }
+    if (pWritten != NULL)
+        *pWritten = written;
     return TRUE;
 }

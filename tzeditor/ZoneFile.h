@@ -7,6 +7,8 @@
 #include <afx.h>
 #include <afxcoll.h>
 
+#include <vector>
+
 enum ZoneFileLoad
 {
     zoneFileLoaded,  // every record was read
@@ -26,9 +28,38 @@ ZoneFileLoad LoadZoneFileUpToDamage(LPCTSTR lpszPath, CObArray& zones, CExceptio
 // read from it.
 CString UnreadZoneFileMessage(INT_PTR nRead);
 
+// What the file held when the editor last read or wrote it: its bytes, or that there was none.
+// Two copies of the editor may have the file open; before a save the editor compares this with
+// the file as it is then, so that it never writes over another copy's save without asking.
+class CZoneFileStamp
+{
+public:
+    CZoneFileStamp() : m_nState(stampMissing) {}
+
+    // The file as it is now.
+    void Take(LPCTSTR lpszPath);
+    // The same file as when both were taken; two files that could not be read count as the same,
+    // since nothing is known to have changed.
+    BOOL IsSameAs(const CZoneFileStamp& other) const
+    {
+        return m_nState == other.m_nState && m_bytes == other.m_bytes;
+    }
+
+private:
+    enum
+    {
+        stampMissing,
+        stampRead,
+        stampUnreadable
+    } m_nState;
+    std::vector<BYTE> m_bytes;
+};
+
 // Writes the zones to a new file beside the old one and then puts it in the old one's place,
 // so a failed save leaves the old file as it was. On failure FALSE with the exception in
-// *ppError (the caller reports and deletes it).
-BOOL SaveZoneFile(LPCTSTR lpszPath, const CObArray& zones, CException** ppError);
+// *ppError (the caller reports and deletes it). pWritten, when given, receives the stamp of
+// the file written.
+BOOL SaveZoneFile(LPCTSTR lpszPath, const CObArray& zones, CException** ppError,
+                  CZoneFileStamp* pWritten = NULL);
 
 #endif // VELMORA_TZEDITOR_ZONEFILE_H

@@ -371,12 +371,12 @@ INT_PTR CPropertySheet::DoModal()
     {
         m_nFlags |= WF_CONTINUEMODAL;
         nResult = RunModalLoop(MLF_SHOWONIDLE);
-        // Hidden, not yet destroyed: the owner must be enabled and active again before the sheet
-        // goes, or the system hands the activation to some other program's window and the owner
-        // is left inactive under the pointer.
-        SetWindowPos(NULL, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
+    // As the system's EndDialog does it: the owner takes input again, and the activation, while the
+    // sheet is still up. Taking a shown window down is not instant here: Wine's X11 driver first
+    // waits, up to two seconds, for a window manager to confirm the window was mapped, and under a
+    // display without one that wait always runs out. An owner enabled only after the hide stayed
+    // disabled all that time, and the hidden sheet stayed the active window.
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
     if (hWndParent != NULL && (::GetActiveWindow() == NULL || (bOurs && ::GetActiveWindow() == m_hWnd)))

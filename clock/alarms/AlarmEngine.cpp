@@ -60,6 +60,28 @@ BOOL CAlarmEngine::IsFiring(const CAlarms* pAlarm) const
     return std::find(m_firing.begin(), m_firing.end(), pAlarm) != m_firing.end();
 }
 
+BOOL CAlarmEngine::WillRing(const CAlarms* pAlarm, const COleDateTime& dtNow) const
+{
+    if (pAlarm == NULL || pAlarm->m_bEnabled != 1)
+        return FALSE;
+    switch (pAlarm->m_nState)
+    {
+    case ALARMSTATE_PROCESSING:
+        return TRUE;
+    case ALARMSTATE_NEW:
+    case ALARMSTATE_ARMING:
+    case ALARMSTATE_ARMED:
+        break;
+    default:
+        return FALSE;
+    }
+    if (pAlarm->m_dtActivation.GetStatus() != COleDateTime::valid)
+        return FALSE;
+    // Without overdue alarms only the alarm's own second fires it.
+    return m_options.bRunOverdue || dtNow.GetStatus() != COleDateTime::valid ||
+           ToSeconds(pAlarm->m_dtActivation) >= ToSeconds(dtNow);
+}
+
 void CAlarmEngine::Discard(CAlarms* pAlarm)
 {
     if (pAlarm == NULL)

@@ -65,6 +65,10 @@ public:
     CAlarms* FindAlarm(LONG nId, LONG tCreated) const;
     // The alarm is running its actions (its notification may be open).
     BOOL IsFiring(const CAlarms* pAlarm) const;
+    // The checks will fire the alarm as it stands: enabled, pending (new, arming, armed or firing)
+    // with a valid activation, and not already past when overdue alarms are not run. An idle
+    // alarm (one stored with its time past) or a disabled one never rings until it is edited.
+    BOOL WillRing(const CAlarms* pAlarm, const COleDateTime& dtNow) const;
 
     // Operations
 public:

@@ -199,7 +199,8 @@ public:
     void CreateReminder(int nMinutes);
     void PrepareReminder(CAlarmConfig& sheet, const CAlarms& scratch, int nMinutes,
                          const COleDateTime& dtNow) const;
-    CAlarms* AddReminder(const CAlarmConfig& sheet, const COleDateTime& dtNow);
+    // dtOpened: the moment the sheet opened, against which a past time is told (CopyToAlarm).
+    CAlarms* AddReminder(const CAlarmConfig& sheet, const COleDateTime& dtOpened);
 
     // Hooks of the parts that plug into the window. Each is called where the clock window's work
     // needs that part; while the part is absent its hook does nothing and its menu commands are

@@ -31,7 +31,11 @@ void CMainClockDlg::RunOptions()
 
     if (nResult == IDOK)
     {
+        const CString strOldServer = m_settings.m_strSNTPTimeServer;
+        const CString strOldLocation = m_settings.m_strSNTPLoc;
         sheet.SaveTo(m_settings);
+        if (m_settings.m_strSNTPTimeServer != strOldServer || m_settings.m_strSNTPLoc != strOldLocation)
+            m_sync.ServerSelected(m_settings.m_strSNTPTimeServer, m_settings.m_strSNTPLoc);
         m_nLayout = m_settings.m_nClockLayout2;
         ApplyTopmost();
         if (m_settings.m_bLoadOnStartup)

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "Clock.h"
+#include "DataFileArchive.h"
 #include "PlatformServices.h"
 #include "TimeServer.h"
 
@@ -75,7 +76,10 @@ void CMainClockDlg::LoadData()
         Invalidate(TRUE);
         break;
     case CClockDataFile::readWrongVersion:
-        AfxMessageBox(_T("Alarm Datafile incorrect version"), MB_OK | MB_ICONEXCLAMATION);
+        // Another version's file is kept for that version: what is added here stays in memory.
+        AfxMessageBox(CString(_T("Alarm Datafile incorrect version")) + _T("\n\n") +
+                          KeptDataFileNote(m_dataFile.GetReadPath()),
+                      MB_OK | MB_ICONEXCLAMATION);
         m_bKeepDataFile = TRUE;
         break;
     case CClockDataFile::readAlarmsKept:

@@ -92,11 +92,11 @@ void CMainClockDlg::PrepareReminder(CAlarmConfig& sheet, const CAlarms& scratch,
     sheet.m_action.m_bShutDown = FALSE;
 }
 
-CAlarms* CMainClockDlg::AddReminder(const CAlarmConfig& sheet, const COleDateTime& dtNow)
+CAlarms* CMainClockDlg::AddReminder(const CAlarmConfig& sheet, const COleDateTime& dtOpened)
 {
     // The pages go into a scratch record first: nothing is added unless a slot can be had.
     CAlarms scratch;
-    sheet.CopyToAlarm(scratch, dtNow);
+    sheet.CopyToAlarm(scratch, dtOpened);
     CAlarms* pAlarm = m_alarmEngine.NewAlarm();
     if (pAlarm == NULL)
         return NULL;
@@ -120,8 +120,11 @@ void CMainClockDlg::CreateReminder(int nMinutes)
     COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindReminder, &sheet);
     sheet.m_setup.m_bAgentInstalled = AgentInstalled();
     sheet.m_sound.m_pOwner = &tester;
-    PrepareReminder(sheet, scratch, nMinutes, GetLocalNow());
+    // A "Custom" reminder starts at the moment the sheet opens: accepted a little later, it rings
+    // at once rather than being stored as past.
+    COleDateTime dtOpened = GetLocalNow();
+    PrepareReminder(sheet, scratch, nMinutes, dtOpened);
     if (sheet.DoModal() == IDOK)
-        AddReminder(sheet, GetLocalNow());
+        AddReminder(sheet, dtOpened);
     SuspendAutoHide(FALSE);
 }

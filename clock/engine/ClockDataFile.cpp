@@ -33,7 +33,7 @@ CString CClockDataFile::GetOldPath() const
     return m_strFolder + _T("VelmoraDat");
 }
 
-CString CClockDataFile::OpenPath() const
+CString CClockDataFile::GetReadPath() const
 {
     if (Exists(GetPath()))
         return GetPath();
@@ -44,7 +44,7 @@ CString CClockDataFile::OpenPath() const
 
 CClockDataFile::ReadResult CClockDataFile::Load(CObArray& clocks, long& nNextAlarmId) const
 {
-    CString strPath = OpenPath();
+    CString strPath = GetReadPath();
     if (strPath.IsEmpty())
         return readMissing;
 
@@ -55,7 +55,7 @@ CClockDataFile::ReadResult CClockDataFile::Load(CObArray& clocks, long& nNextAla
 
 CClockDataFile::ReadResult CClockDataFile::Load(CObArray& clocks, long& nNextAlarmId, CObArray& alarms) const
 {
-    CString strPath = OpenPath();
+    CString strPath = GetReadPath();
     if (strPath.IsEmpty())
         return readMissing;
     CFile file;
@@ -76,6 +76,8 @@ CClockDataFile::ReadResult CClockDataFile::Read(CFile& file, CObArray& clocks, l
     {
         long nVersion = 0;
         ar >> nVersion;
+        if (nVersion < DATA_VERSION || nVersion > LAST_POSSIBLE_VERSION)
+            ThrowDamagedDataFile(ar);
         if (nVersion != DATA_VERSION)
         {
             ar.Close();

@@ -16,6 +16,9 @@ public:
     enum
     {
         DATA_VERSION = 1,
+        // A later program counts its versions up from 1; a larger word, or 0, is no version but
+        // damage (random bytes almost always give one).
+        LAST_POSSIBLE_VERSION = 255,
         ARCHIVE_BUFFER = 4096
     };
 
@@ -23,7 +26,7 @@ public:
     enum ReadResult
     {
         readMissing,      // neither name exists: nothing was read
-        readWrongVersion, // the version word is not 1: nothing was read
+        readWrongVersion, // the version word is another version's (2 to 255): nothing was read
         readWhole,        // every record of the file was read
         readAlarmsKept    // the clocks were read; the file holds alarms that only the alarm engine reads
     };
@@ -32,16 +35,17 @@ public:
 public:
     void SetFolder(LPCTSTR pszFolder);
     const CString& GetFolder() const { return m_strFolder; }
-    CString GetPath() const;    // "Velmora2Dat", the file that is written
-    CString GetOldPath() const; // "VelmoraDat", read when the other one is missing
+    CString GetPath() const;     // "Velmora2Dat", the file that is written
+    CString GetOldPath() const;  // "VelmoraDat", read when the other one is missing
+    CString GetReadPath() const; // the one of the two that Load reads; empty when neither exists
 
     // Operations
 public:
     // Opens the file that exists (the new name first) and reads it. Clocks are appended to clocks as
     // they are read, so that those read before a damaged record are kept. Raises the framework's
     // file exception when the file cannot be opened, and its archive or file exception when the
-    // contents are damaged, also where they raise nothing of themselves (a negative count, a null
-    // record, bytes after the end).
+    // contents are damaged, also where they raise nothing of themselves (a version word that is no
+    // version, a negative count, a null record, bytes after the end).
     ReadResult Load(CObArray& clocks, long& nNextAlarmId) const;
     // The same on an opened file, which is closed at the end.
     static ReadResult Read(CFile& file, CObArray& clocks, long& nNextAlarmId);
@@ -59,7 +63,6 @@ public:
     // Implementation
 protected:
     CString m_strFolder;
-    CString OpenPath() const;
 };
 
 #endif // VELMORA_CLOCKDATAFILE_H

@@ -72,9 +72,11 @@ CString DamagedDataFileReport(CException* pError, const CString& strPath)
     szCause[0] = '\0';
     if (pError == NULL || !pError->GetErrorMessage(szCause, sizeof(szCause) / sizeof(szCause[0])))
         lstrcpyn(szCause, _T("The file could not be read."), sizeof(szCause) / sizeof(szCause[0]));
-    CString strReport = szCause;
-    strReport += _T("\n\nThe file is left as it is: changes to what it holds will not be saved until ");
-    strReport += strPath;
-    strReport += _T(" is replaced or moved aside.");
-    return strReport;
+    return CString(szCause) + _T("\n\n") + KeptDataFileNote(strPath);
+}
+
+CString KeptDataFileNote(const CString& strPath)
+{
+    return _T("The file is left as it is: changes to what it holds will not be saved until ") + strPath +
+           _T(" is replaced or moved aside.");
 }

@@ -31,5 +31,7 @@ void ReadDataFileObjects(CFile& file, long nCount, CRuntimeClass* pClass, CObArr
 // that the program leaves the file as it is, so that what was changed in memory is not saved to it
 // until the file is replaced or moved aside.
 CString DamagedDataFileReport(CException* pError, const CString& strPath);
+// That last sentence alone, for the other reasons a file is left as it is.
+CString KeptDataFileNote(const CString& strPath);
 
 #endif // VELMORA_DATAFILEARCHIVE_H

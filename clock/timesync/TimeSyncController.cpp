@@ -43,6 +43,16 @@ void CTimeSyncController::SetStatus(LPCTSTR pszMessage)
     m_strStatus = LocalNowText() + _T(":\n") + pszMessage;
 }
 
+void CTimeSyncController::ServerSelected(LPCTSTR pszServer, LPCTSTR pszLocation)
+{
+    // The options page may have synchronised with it already: that difference stands.
+    if (m_strLastServer == pszServer && m_strLastLocation == pszLocation)
+        return;
+    m_strLastServer = pszServer;
+    m_strLastLocation = pszLocation;
+    m_strDifference = _T("Unknown");
+}
+
 CTimeSyncController::Outcome CTimeSyncController::SyncNow(LPCTSTR pszServer, LPCTSTR pszLocation,
                                                           const CSettings& settings, BOOL bModemUp)
 {

@@ -40,6 +40,9 @@ public:
     // it matters only when the settings say the computer connects by modem.
     Outcome SyncNow(LPCTSTR pszServer, LPCTSTR pszLocation, const CSettings& settings, BOOL bModemUp);
     void SetStatus(LPCTSTR pszMessage);
+    // The user selected another server: the status names it from now on, and a difference
+    // measured against the server named before no longer holds.
+    void ServerSelected(LPCTSTR pszServer, LPCTSTR pszLocation);
     // Reports the failure whose code is the thread's last error; dOffset is shown for a refused
     // difference (code -1).
     void ReportError(LPCTSTR pszServer, double dOffset);

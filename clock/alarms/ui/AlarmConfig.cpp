@@ -42,7 +42,7 @@ void CAlarmConfig::FillFromAlarm(const CAlarms& alarm)
     m_action.m_nShutDownRadio = CActionSetup::RadioFromKind(alarm.m_nShutDownKind);
 }
 
-void CAlarmConfig::CopyToAlarm(CAlarms& alarm, const COleDateTime& dtNow) const
+void CAlarmConfig::CopyToAlarm(CAlarms& alarm, const COleDateTime& dtOpened) const
 {
     alarm.m_strName = m_setup.m_strName;
     alarm.m_bEnabled = m_setup.m_bEnabled;
@@ -67,7 +67,7 @@ void CAlarmConfig::CopyToAlarm(CAlarms& alarm, const COleDateTime& dtNow) const
     alarm.m_dtActivation =
         COleDateTime(d.GetYear(), d.GetMonth(), d.GetDay(), t.GetHour(), t.GetMinute(), t.GetSecond());
 
-    alarm.m_nState = alarm.m_dtActivation < dtNow ? 0 : 1;
+    alarm.m_nState = alarm.m_dtActivation < dtOpened ? ALARMSTATE_IDLE : ALARMSTATE_NEW;
 
     const COleDateTime& it = m_setup.m_dtIntervalTime;
     COleDateTimeSpan ts(m_setup.m_nIntervalDays, it.GetHour(), it.GetMinute(), it.GetSecond());

@@ -19,8 +19,10 @@ public:
     // Fills the pages from a record (the activation as its date and its time of day).
     void FillFromAlarm(const CAlarms& alarm);
     // Copies the pages back: the activation from the date and the time of day, state 1 when it is
-    // not earlier than dtNow (else 0), and a zero interval clears repeat and keeps the stored one.
-    void CopyToAlarm(CAlarms& alarm, const COleDateTime& dtNow) const;
+    // not earlier than dtOpened, the moment the sheet opened (else 0), and a zero interval clears
+    // repeat and keeps the stored one. A time that passed while the sheet was open was meant to
+    // ring: it is stored new, and rings at once as an overdue alarm.
+    void CopyToAlarm(CAlarms& alarm, const COleDateTime& dtOpened) const;
 };
 
 #endif // VELMORA_ALARMCONFIG_H

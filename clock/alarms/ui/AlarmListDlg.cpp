@@ -23,12 +23,14 @@ CAlarmListDlg::CAlarmListDlg(CAlarmEngine* pEngine, CWnd* pParent)
 {
 }
 
-CString CAlarmListDlg::FormatLine(const CAlarms& alarm)
+CString CAlarmListDlg::FormatLine(const CAlarms& alarm, BOOL bWillRing)
 {
     // The name is the user's text: it is joined, never used as a format.
     CString strLine = alarm.m_strName;
     strLine += _T(" ");
     strLine += alarm.m_dtActivation.Format(_T("%#c "));
+    if (!bWillRing)
+        strLine += _T("(will not ring)");
     return strLine;
 }
 
@@ -68,12 +70,13 @@ void CAlarmListDlg::FillList()
     if (pList != NULL)
         pList->ResetContent();
     int nCount = m_pEngine != NULL ? m_pEngine->GetAlarmCount() : 0;
+    COleDateTime dtNow = Now();
     for (int i = 0; i < nCount; i++)
     {
         CAlarms* pAlarm = m_pEngine->GetAlarm(i);
         m_lines.push_back(std::make_pair(pAlarm->m_nId, pAlarm->m_tCreated));
         if (pList != NULL)
-            pList->AddString(FormatLine(*pAlarm));
+            pList->AddString(FormatLine(*pAlarm, m_pEngine->WillRing(pAlarm, dtNow)));
     }
     if (m_nSelected >= nCount)
         m_nSelected = -1;
@@ -108,7 +111,9 @@ void CAlarmListDlg::NewAlarm()
     if (m_pEngine == NULL)
         return;
     // The sheet shows a new alarm's defaults; the alarm joins the array only on OK, so Cancel
-    // leaves the list, the file and the next id as they were.
+    // leaves the list, the file and the next id as they were. Its default time is the moment it
+    // opens, taken after this one.
+    COleDateTime dtOpened = Now();
     CAlarms defaults;
     CAlarmConfig sheet(_T("Alarm Properties"), this);
     PrepareSheet(sheet, defaults);
@@ -117,7 +122,7 @@ void CAlarmListDlg::NewAlarm()
     CAlarms* pAlarm = m_pEngine->NewAlarm();
     if (pAlarm == NULL)
         return;
-    sheet.CopyToAlarm(*pAlarm, Now());
+    sheet.CopyToAlarm(*pAlarm, dtOpened);
     int nIndex = m_pEngine->GetAlarmCount() - 1;
     m_pEngine->SetAlarm(nIndex, pAlarm);
     m_nSelected = nIndex;
@@ -140,6 +145,7 @@ void CAlarmListDlg::ModifyAlarm(int nLine)
 
     CAlarmConfig sheet(_T("Alarm Properties"), this);
     PrepareSheet(sheet, *pAlarm);
+    COleDateTime dtOpened = Now();
     INT_PTR nResult = RunSheet(sheet);
 
     // The clock ran on meanwhile: take the alarm again by its identity.
@@ -148,7 +154,7 @@ void CAlarmListDlg::ModifyAlarm(int nLine)
         return;
     if (nResult == IDOK)
     {
-        sheet.CopyToAlarm(*pAlarm, Now());
+        sheet.CopyToAlarm(*pAlarm, dtOpened);
         for (int i = 0; i < m_pEngine->GetAlarmCount(); i++)
             if (m_pEngine->GetAlarm(i) == pAlarm)
                 m_pEngine->SetAlarm(i, pAlarm);

@@ -27,8 +27,9 @@ public:
     int m_nSelected;         // the selected line, -1 for none
     CString m_strTimeFormat; // for the sheet's time picker
 
-    // The line of an alarm: its name, a blank and its long date and time.
-    static CString FormatLine(const CAlarms& alarm);
+    // The line of an alarm: its name, a blank and its long date and time, then, for an alarm that
+    // will not ring as it stands, a word that says so.
+    static CString FormatLine(const CAlarms& alarm, BOOL bWillRing = TRUE);
 
     // The actions of the buttons on the alarm the line shows; each refills the list. New adds an
     // alarm only when its sheet ends with OK. Amending or deleting a firing alarm is refused

@@ -3,7 +3,8 @@ time and Exit waits for the open one; alarms whose times are no dates, or whose 
 unknown, are told once and never fire (nor end the session); a default countdown whose registry
 times are no times never ends; a long message shows; a damaged clock font falls back to a readable
 one; two hundred clocks keep the window's corner on the screen; a damaged server file is reported
-with what it means for saving. Sounds and the session end go to recording stand-ins."""
+with what it means for saving, and so is a data file of another version, while random bytes in the
+version word are reported as damage. Sounds and the session end go to recording stand-ins."""
 
 import datetime
 import os
@@ -227,6 +228,31 @@ def damaged_server_file(h):
     expect((folder / "SntpDat").read_bytes() == sntp, "the damaged file is left as it was")
 
 
+def other_version_data_file(h):
+    """A data file of another version is kept for that version, and the user is told that what is
+    added now is not saved; random bytes are damage, not a version, and are reported as such."""
+    cases = (("version", b"\x02\x00\x00\x00" + files.data_file([CLOCK], 100, [])[4:], True),
+             ("random", bytes.fromhex("9c3fa17e12e05b77c4d0"), False))
+    for name, data, another_version in cases:
+        folder, prog = start(h, "data-" + name, data=data)
+        box = h.wait_for(lambda: v.message_boxes(h, prog), timeout=60, what="the report")[0]["hwnd"]
+        texts = " ".join(c["text"] for c in h.children(box))
+        expect(("Alarm Datafile incorrect version" in texts) == another_version,
+               "%s: which report: %r" % (name, texts))
+        if another_version:
+            expect(texts.index("Alarm Datafile incorrect version") < texts.index("will not be saved until"),
+                   "the version's message first: %r" % texts)
+        expect("will not be saved until" in texts and "Velmora2Dat" in texts and "moved aside" in texts,
+               "%s: the report says what it means: %r" % (name, texts))
+        h.close(box)
+        wnd = clock_window(h, prog)
+        # A clock added now lives in memory only.
+        h.command(wnd, ids["ID_ADD_CLOCK"])
+        h.idle(wnd)
+        exit_program(h, prog, wnd)
+        expect((folder / "Velmora2Dat").read_bytes() == data, "%s: the file is left as it was" % name)
+
+
 with Harness() as h:
     ids = h.ids("velmora")
     v.clear_registry(h)
@@ -237,4 +263,5 @@ with Harness() as h:
     fallback_font(h)
     many_clocks(h)
     damaged_server_file(h)
+    other_version_data_file(h)
 print("ok")

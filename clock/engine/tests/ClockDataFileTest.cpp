@@ -79,6 +79,12 @@ TEST(ClockDataFile, WhatEachFileGives)
     } cases[] = {
         {"no clocks, no alarms", "01 00 00 00 | 00 00 00 00 | 07 00 00 00 | 00 00 00 00", kWhole, 7},
         {"another version", "02 00 00 00 | 00 00 00 00 | 07 00 00 00 | 00 00 00 00", kWrongVersion, -1},
+        {"the last version word a program could write", "FF 00 00 00 | 00 00 00 00", kWrongVersion, -1},
+        // A word no version counts to is damage, as random bytes give.
+        {"version 0", "00 00 00 00 | 00 00 00 00 | 07 00 00 00 | 00 00 00 00", kArchiveError, -1},
+        {"version 256", "00 01 00 00 | 00 00 00 00 | 07 00 00 00 | 00 00 00 00", kArchiveError, -1},
+        {"random bytes", "9C 3F A1 7E | 12 E0 5B 77 | C4", kArchiveError, -1},
+        {"a negative version", "FE FF FF FF | 00 00 00 00 | 07 00 00 00 | 00 00 00 00", kArchiveError, -1},
         {"alarms for the alarm engine", "01 00 00 00 | 00 00 00 00 | 07 00 00 00 | 02 00 00 00 | FF FF",
          kAlarmsKept, 7},
         // Damage that raises nothing of itself is reported all the same.
