@@ -2,6 +2,7 @@
 #include "ORXReBarState.h"
 
 #include <afxext.h>
+#include <algorithm>
 #include <stddef.h>
 #include <vector>
 
@@ -153,13 +154,32 @@ BOOL SaveReBar(LPCTSTR lpszProfileName, CReBar* pBar)
     return reg.Write(_T("IDs"), (LPBYTE)ids.data(), (UINT)(ids.size() * sizeof(DWORD))) && bOK;
 }
 
-// Sizes outside what a screen can hold are stored garbage; the control is not asked to lay them out.
-void ClampSize(UINT& n)
+// A stored record is taken only as the saver writes it: 80 bytes by its own word, no mask or style
+// bit the control does not know, and sizes a screen can hold. Anything else is a damaged value, and
+// the re-bar keeps the layout it has rather than growing to what the bytes happen to say.
+BOOL IsPlausible(const StoredBand& band)
 {
-    if ((int)n < 0)
-        n = 0;
-    else if (n > 32767)
-        n = 32767;
+    const DWORD dwKnownStyles = RBBS_BREAK | RBBS_FIXEDSIZE | RBBS_CHILDEDGE | RBBS_HIDDEN | RBBS_NOVERT |
+                                RBBS_FIXEDBMP | RBBS_VARIABLEHEIGHT | RBBS_GRIPPERALWAYS | RBBS_NOGRIPPER |
+                                RBBS_USECHEVRON | RBBS_HIDETITLE | RBBS_TOPALIGN;
+    if (band.cbSize != CORXReBarState::nBandRecordSize ||
+        (band.fMask & ~(DWORD)CORXReBarState::nBandInfoMask) != 0 || (band.fStyle & ~dwKnownStyles) != 0)
+        return FALSE;
+    // A vertical re-bar lays its widths out down the screen, so the larger side of the screen bounds
+    // every size; a fixed-size band's minimum width is stored with its growth.
+    int cxScreen = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), cyScreen = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    if (cxScreen <= 0 || cyScreen <= 0)
+    {
+        cxScreen = ::GetSystemMetrics(SM_CXSCREEN);
+        cyScreen = ::GetSystemMetrics(SM_CYSCREEN);
+    }
+    const DWORD dwLimit = (DWORD)std::max(cxScreen, cyScreen);
+    const DWORD sizes[] = {band.cyMinChild, band.cx,      band.cyChild, band.cyMaxChild,
+                           band.cyIntegral, band.cxIdeal, band.cxHeader};
+    for (DWORD dwSize : sizes)
+        if (dwSize > dwLimit)
+            return FALSE;
+    return band.cxMinChild <= dwLimit + CORXReBarState::nFixedSizeGrowth;
 }
 
 BOOL LoadReBar(LPCTSTR lpszProfileName, CReBar* pBar)
@@ -199,6 +219,15 @@ BOOL LoadReBar(LPCTSTR lpszProfileName, CReBar* pBar)
     if (nBands == 0 || ids.size() != nBands || records.size() != nBands * CORXReBarState::nBandRecordSize)
         return FALSE;
 
+    // One damaged record refuses the whole state before any band moves.
+    std::vector<StoredBand> bands(nBands);
+    for (UINT i = 0; i < nBands; i++)
+    {
+        memcpy(&bands[i], &records[i * CORXReBarState::nBandRecordSize], CORXReBarState::nBandRecordSize);
+        if (!IsPlausible(bands[i]))
+            return FALSE;
+    }
+
     for (UINT i = 0; i < nBands; i++)
     {
         int j = FindBand(ctrl, i, nBands, ids[i]);
@@ -206,22 +235,15 @@ BOOL LoadReBar(LPCTSTR lpszProfileName, CReBar* pBar)
             continue;
         if ((UINT)j != i && !ctrl.MoveBand((UINT)j, i))
             continue;
-        StoredBand band;
-        memcpy(&band, &records[i * CORXReBarState::nBandRecordSize], CORXReBarState::nBandRecordSize);
-        // Whatever the stored record says of itself, the control gets the record size and fields the
-        // state was saved with, never a window handle nor text or bitmap pointers.
+        // The control gets the fields the state was saved with, never a window handle nor text or
+        // bitmap pointers.
         REBARBANDINFOA rbbi;
-        FromStored(band, rbbi);
+        FromStored(bands[i], rbbi);
         rbbi.fMask = CORXReBarState::nStoredMask;
         if (rbbi.fStyle & RBBS_FIXEDSIZE)
             rbbi.cxMinChild = rbbi.cxMinChild > (UINT)CORXReBarState::nFixedSizeGrowth
                                   ? rbbi.cxMinChild - CORXReBarState::nFixedSizeGrowth
                                   : 0;
-        ClampSize(rbbi.cxMinChild);
-        ClampSize(rbbi.cyMinChild);
-        ClampSize(rbbi.cx);
-        ClampSize(rbbi.cxIdeal);
-        ClampSize(rbbi.cxHeader);
         ctrl.SetBandInfo(i, (REBARBANDINFO*)&rbbi);
     }
     return TRUE;

@@ -437,10 +437,11 @@ public:
     static BOOL m_bShowTooltips;
     static BOOL m_bShowShortcutKeys;
     static BOOL m_bAltCustomization;
-    // Menu settings kept with the bars' parameters.
-    static int m_nMenuAnimation;
+    // Menu settings kept with the bars' parameters. The animation and the shadows are
+    // CORXBarSettings' own, which the pop-up menus and the Menu customise page use too.
+    static int& m_nMenuAnimation;
     static BOOL m_bRecentlyUsedMenus;
-    static BOOL m_bMenuShadows;
+    static BOOL& m_bMenuShadows;
     static BOOL m_bShowAllMenusAfterDelay;
 
 protected:

@@ -11,9 +11,9 @@
 
 #include <algorithm>
 
-int CORXToolBar::m_nMenuAnimation = 0;
+int& CORXToolBar::m_nMenuAnimation = CORXBarSettings::s_nMenuAnimation;
 BOOL CORXToolBar::m_bRecentlyUsedMenus = TRUE;
-BOOL CORXToolBar::m_bMenuShadows = TRUE;
+BOOL& CORXToolBar::m_bMenuShadows = CORXBarSettings::s_bMenuShadows;
 BOOL CORXToolBar::m_bShowAllMenusAfterDelay = TRUE;
 
 namespace
@@ -33,10 +33,11 @@ BOOL IsAlwaysReset()
 }
 
 // A stored button list: the count, then each button with its class. Only buttons are made (the
-// archive refuses any other class before creating it), and an object that the archive hands out a
-// second time by reference is damage: the list would own it twice. FALSE when a null entry ends
-// the list; the list is then empty. On an exception the list is empty too.
-BOOL ReadButtonList(CArchive& ar, CObList& list)
+// archive refuses any other class before creating it). A null entry, or an object that the archive
+// hands out a second time by reference (the list would own it twice), is damage: the whole list
+// fails with an archive exception, so that no caller reads on from inside it. The list is then
+// empty.
+void ReadButtonList(CArchive& ar, CObList& list)
 {
     try
     {
@@ -45,10 +46,7 @@ BOOL ReadButtonList(CArchive& ar, CObList& list)
         {
             CObject* pObj = ar.ReadObject(RUNTIME_CLASS(CORXToolbarButton));
             if (pObj == NULL)
-            {
-                DeleteButtons(list);
-                return FALSE;
-            }
+                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
             if (list.Find(pObj) != NULL || !pObj->IsKindOf(RUNTIME_CLASS(CORXToolbarButton)))
                 AfxThrowArchiveException(CArchiveException::badIndex, NULL);
             list.AddTail(pObj);
@@ -59,7 +57,6 @@ BOOL ReadButtonList(CArchive& ar, CObList& list)
         DeleteButtons(list);
         throw;
     }
-    return TRUE;
 }
 
 // The original items as an object of their own, so that the registry's archive handling reads them.
@@ -67,11 +64,7 @@ class CButtonListImage : public CObject
 {
 public:
     virtual ~CButtonListImage() { DeleteButtons(m_list); }
-    virtual void Serialize(CArchive& ar)
-    {
-        if (!ReadButtonList(ar, m_list))
-            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-    }
+    virtual void Serialize(CArchive& ar) { ReadButtonList(ar, m_list); }
     CObList m_list;
 };
 } // namespace
@@ -111,14 +104,9 @@ void CORXToolBar::Serialize(CArchive& ar)
         return;
     }
 
-    // Everything is read before the bar changes: a damaged image leaves the bar as it was.
+    // Everything is read before the bar changes: a damaged image throws and leaves the bar as it was.
     CObList list;
-    if (!ReadButtonList(ar, list))
-    {
-        if (CanBeRestored())
-            RestoreOriginalState();
-        return;
-    }
+    ReadButtonList(ar, list);
     BOOL bTextLabels = FALSE;
     CString strText;
     try
@@ -415,8 +403,6 @@ BOOL CORXToolBar::LoadParameters(LPCTSTR lpszProfileName)
     m_bMenuShadows = iShadows != 0;
     m_bShowAllMenusAfterDelay = iShowAll != 0;
     m_nMenuAnimation = CORXBarSettings::MenuAnimationFromStored((DWORD)iAnimation);
-    CORXBarSettings::s_nMenuAnimation = m_nMenuAnimation;
-    CORXBarSettings::s_bMenuShadows = m_bMenuShadows;
     SetLargeIcons(iLargeIcons != 0);
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
     if (pLook != NULL)

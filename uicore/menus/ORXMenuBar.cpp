@@ -38,6 +38,28 @@ BOOL IsAlwaysResetWorkspace()
     return pWorkspace != NULL && pWorkspace->IsAlwaysReset();
 }
 
+// A template's shared menu that is replaced: the MDI children that show it.
+struct SharedMenuSwap
+{
+    HMENU hOld;
+    HMENU hNew;
+    HACCEL hAccel;
+};
+
+// A child holds the template's menu and accelerator handles itself and puts that menu on the frame
+// whenever it is activated, so it must hold the new menu before the old one is destroyed.
+BOOL CALLBACK HandOverSharedMenu(HWND hWnd, LPARAM lParam)
+{
+    const SharedMenuSwap* pSwap = (const SharedMenuSwap*)lParam;
+    CMDIChildWnd* pChild = DYNAMIC_DOWNCAST(CMDIChildWnd, CWnd::FromHandlePermanent(hWnd));
+    if (pChild != NULL && pChild->m_hMenuShared == pSwap->hOld)
+    {
+        pChild->m_hMenuShared = pSwap->hNew;
+        pChild->m_hAccelTable = pSwap->hAccel;
+    }
+    return TRUE;
+}
+
 // Appends the original items of one menu level: separators, menus (command 0, no text, their own
 // items) and plain commands without text.
 void AppendOriginalItems(HMENU hMenu, CObList& list)
@@ -985,6 +1007,12 @@ BOOL CORXMenuBar::RestoreOriginalState()
             BuildFromMenu(hNew);
             CORXMenuStore::Store(hNew, this);
             pTemplate->m_hMenuShared = hNew;
+            SharedMenuSwap swap = {hOld, hNew, pTemplate->m_hAccelTable};
+            CWnd* pFrame = m_pParentWnd != NULL ? (CWnd*)m_pParentWnd : AfxGetMainWnd();
+            if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
+                ::EnumChildWindows(pFrame->m_hWnd, HandOverSharedMenu, (LPARAM)&swap);
+            if (m_pParentWnd != NULL && m_pParentWnd->m_hMenuAlt == hOld)
+                m_pParentWnd->m_hMenuAlt = hNew;
             if (m_hMenu == hOld)
                 m_hMenu = hNew;
             CORXMenuStore::Remove(hOld);

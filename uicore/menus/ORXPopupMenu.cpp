@@ -366,11 +366,7 @@ BOOL CORXPopupMenu::InitMenuBar()
         if (!bRestored && !ItemBar()->ImportFromMenu(m_hMenu, m_pParentBtn == NULL))
             return FALSE;
     }
-    if (!CORXToolBar::IsCustomizeMode())
-    {
-        ExpandRecentFiles();
-        ExpandUserTools();
-    }
+    ExpandPlaceholders();
     // The items' states, from the update handlers only.
     CCmdTarget* pTarget = m_pMessageWnd;
     if (pTarget == NULL)
@@ -381,6 +377,15 @@ BOOL CORXPopupMenu::InitMenuBar()
         return FALSE;
     RecalcLayout();
     return TRUE;
+}
+
+void CORXPopupMenu::ExpandPlaceholders()
+{
+    // In customise mode the placeholders stay, so that the user arranges them and not their entries.
+    if (CORXToolBar::IsCustomizeMode())
+        return;
+    ExpandRecentFiles();
+    ExpandUserTools();
 }
 
 void CORXPopupMenu::ExpandRecentFiles()
@@ -611,6 +616,7 @@ void CORXPopupMenu::ShowAllItems()
     m_y = m_yOrig;
     m_bShown = FALSE;
     ItemBar()->ImportFromMenu(m_hMenu, TRUE);
+    ExpandPlaceholders();
     // The new items take their states from the update handlers, as when the menu was built.
     CCmdTarget* pTarget = m_pMessageWnd;
     if (pTarget == NULL)

@@ -277,7 +277,9 @@ protected:
     BOOL InitMenuBar();
     // The framework frame that speaks for the chain this menu belongs to, NULL when none.
     CORXFrameHooks* GetFrameHooks() const;
-    // The placeholders of a menu become items: the recent files and the user tools.
+    // The placeholders of a menu become items: the recent files and the user tools, outside
+    // customise mode, whenever the items are built from the menu.
+    void ExpandPlaceholders();
     void ExpandRecentFiles();
     void ExpandUserTools();
     void CheckShadow();

@@ -49,6 +49,21 @@ BOOL HasSubMenu(const CORXToolbarButton* pButton)
     return pItem != NULL && !pItem->IsKindOf(RUNTIME_CLASS(CORXShowAllButton)) &&
            (pItem->m_nID == (UINT)-1 || !pItem->GetCommands().IsEmpty());
 }
+
+// What an update handler says of a command that has no item to show it: only whether it is enabled.
+class CHiddenItemCmdUI : public CCmdUI
+{
+public:
+    BOOL m_bEnabled = TRUE;
+    virtual void Enable(BOOL bOn)
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    virtual void SetCheck(int) {}
+    virtual void SetRadio(BOOL) {}
+    virtual void SetText(LPCTSTR) {}
+};
 } // namespace
 
 BEGIN_MESSAGE_MAP(CORXPopupMenuBar, CORXToolBar)
@@ -186,6 +201,7 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
     RemoveAllButtons();
     m_bAreAllCommandsShown = TRUE;
     m_HiddenItemsAccel.RemoveAll();
+    m_lstHiddenDisabled.RemoveAll();
     m_uiDefaultMenuCmdId = 0;
     if (hMenu == NULL || !::IsMenu(hMenu))
         return FALSE;
@@ -252,6 +268,9 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
                 UINT uiLetter = (UINT)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)(BYTE)strText[iAmp + 1]) & 0xFF;
                 m_HiddenItemsAccel.SetAt(uiLetter, uiCmd);
             }
+            CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
+            if ((uiState & (MF_GRAYED | MF_DISABLED)) && (pTools == NULL || !pTools->IsUserToolCmd(uiCmd)))
+                m_lstHiddenDisabled.AddTail(uiCmd);
             continue;
         }
         CORXToolbarMenuButton* pItem = new CORXToolbarMenuButton(uiCmd, info.hSubMenu, -1, strText);
@@ -957,9 +976,29 @@ BOOL CORXPopupMenuBar::OnKey(UINT nChar)
         ProcessEnterKey(pItem);
         return TRUE;
     }
-    // Hidden items are never run by their letter: what is not shown cannot be chosen, and a
-    // hidden item may be one that its owner disabled.
-    return FALSE;
+    // A hidden item's letter runs its command as if the item were shown, unless it is disabled:
+    // by the menu it came from, or now by its update handler.
+    UINT uiHidden = GetHiddenItemCommand(uiUpper);
+    if (uiHidden == 0 || !m_bRecentlyUsedMenus || m_bAreAllCommandsShown || IsHiddenItemDisabled(uiHidden))
+        return FALSE;
+    InvokeMenuCommand(uiHidden, NULL); // destroys this menu
+    return TRUE;
+}
+
+BOOL CORXPopupMenuBar::IsHiddenItemDisabled(UINT uiCmd) const
+{
+    if (m_lstHiddenDisabled.Find(uiCmd) != NULL)
+        return TRUE;
+    if ((uiCmd >= 0xF000 && uiCmd <= 0xF1EF) || uiCmd >= 0xFF00)
+        return FALSE;
+    CWnd* pTarget = GetCommandTarget();
+    if (pTarget == NULL)
+        return FALSE;
+    CHiddenItemCmdUI state;
+    state.m_nID = uiCmd;
+    state.m_nIndexMax = 1;
+    pTarget->OnCmdMsg(uiCmd, CN_UPDATE_COMMAND_UI, &state, NULL);
+    return state.m_bEnableChanged && !state.m_bEnabled;
 }
 
 /////////////////////////////////////////////////////////////////////////////

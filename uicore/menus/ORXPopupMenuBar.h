@@ -122,6 +122,10 @@ public:
 protected:
     // Implementation
 protected:
+    CList<UINT, UINT> m_lstHiddenDisabled; // the hidden items' commands that the menu had disabled
+
+    // A hidden item's command is refused when its menu or its update handler disables it.
+    BOOL IsHiddenItemDisabled(UINT uiCmd) const;
     CORXToolbarMenuButton* FindOpenSubMenuItem() const;
     void ProcessEnterKey(CORXToolbarMenuButton* pItem);
     void MoveHighlight(int iNew);

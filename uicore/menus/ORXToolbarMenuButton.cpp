@@ -1044,7 +1044,7 @@ void CORXToolbarSystemMenuButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolba
                  NULL, DI_NORMAL);
 }
 
-void CORXToolbarSystemMenuButton::OnDblClick(CWnd*)
+void CORXToolbarSystemMenuButton::OnDblClick(CWnd* pWnd)
 {
     if (CORXToolBar::IsCustomizeMode())
         return;
@@ -1055,7 +1055,19 @@ void CORXToolbarSystemMenuButton::OnDblClick(CWnd*)
         pMenu->SetParentButton(NULL, pMenu->GetDropDirection());
         pMenu->SendMessage(WM_CLOSE);
     }
-    // Closing the active child: this framework has no multiple-document frames yet.
+    // The bar may float: its frame is then a mini frame whose parent is the MDI frame.
+    CFrameWnd* pFrame = pWnd != NULL ? pWnd->GetParentFrame() : NULL;
+    if (pFrame != NULL && pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
+        pFrame = pFrame->GetParentFrame();
+    CMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, pFrame);
+    CMDIChildWnd* pChild = pMDIFrame != NULL ? pMDIFrame->MDIGetActive() : NULL;
+    if (pChild == NULL)
+        return;
+    // An item the system menu lacks counts as disabled: GetMenuState then gives all bits set.
+    HMENU hSysMenu = ::GetSystemMenu(pChild->m_hWnd, FALSE);
+    UINT uiState = hSysMenu != NULL ? ::GetMenuState(hSysMenu, SC_CLOSE, MF_BYCOMMAND) : (UINT)-1;
+    if ((uiState & (MF_GRAYED | MF_DISABLED)) == 0)
+        pChild->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
 }
 
 void CORXToolbarSystemMenuButton::OnCancelMode()

@@ -415,3 +415,101 @@ TEST_F(MenuBarTest, TheDragHookFollowsOneBarAndKeepsTheDroppedBarOnTheWorkArea)
     }
     EXPECT_FALSE(CORXMenuBar::IsDragHookSet());
 }
+
+namespace
+{
+// An MDI frame with the bar and one child of the template, whose menu the frame shows.
+class MDIMenuBarTest : public MenuBarTest
+{
+protected:
+    void SetUp() override
+    {
+        MenuBarTest::SetUp();
+        m_pTemplate = AddTemplate();
+        m_pMDIFrame = new CMDIFrameWnd;
+        ASSERT_TRUE(m_pMDIFrame->Create(NULL, _T("MDI menu bar test"), WS_OVERLAPPEDWINDOW,
+                                        CRect(0, 0, 600, 300), NULL, MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)));
+        Attach(m_bar, m_pMDIFrame);
+        m_pChild = AddChild();
+        ASSERT_TRUE(m_pChild != NULL);
+    }
+    void TearDown() override
+    {
+        m_bar.DestroyWindow();
+        m_pMDIFrame->DestroyWindow();
+        MenuBarTest::TearDown();
+    }
+    CMDIChildWnd* AddChild()
+    {
+        CCreateContext context;
+        context.m_pNewDocTemplate = m_pTemplate;
+        CMDIChildWnd* pChild = new CMDIChildWnd;
+        if (!pChild->LoadFrame(IDR_DEMO_MENU, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, m_pMDIFrame,
+                               &context))
+            return NULL;
+        return pChild;
+    }
+
+    CMultiDocTemplate* m_pTemplate = NULL;
+    CMDIFrameWnd* m_pMDIFrame = NULL;
+    CORXMenuBar m_bar;
+    CMDIChildWnd* m_pChild = NULL;
+};
+} // namespace
+
+TEST_F(MDIMenuBarTest, ResettingHandsTheTemplatesNewMenuToItsOpenChildren)
+{
+    CMDIChildWnd* pSecond = AddChild();
+    ASSERT_TRUE(pSecond != NULL);
+    HMENU hOld = m_pTemplate->m_hMenuShared;
+    ASSERT_EQ(hOld, m_pChild->m_hMenuShared);
+    m_bar.CreateFromMenu(hOld);
+
+    EXPECT_TRUE(m_bar.RestoreOriginalState());
+    HMENU hNew = m_pTemplate->m_hMenuShared;
+    ASSERT_NE(hOld, hNew);
+    EXPECT_FALSE(::IsMenu(hOld));
+    for (CMDIChildWnd* pChild : {m_pChild, pSecond})
+    {
+        EXPECT_EQ(hNew, pChild->m_hMenuShared);
+        EXPECT_EQ(m_pTemplate->m_hAccelTable, pChild->m_hAccelTable);
+    }
+    EXPECT_EQ(hNew, m_bar.GetMenu());
+
+    // Activating a child afterwards puts up a live menu.
+    m_pMDIFrame->MDIActivate(m_pChild);
+    m_pMDIFrame->MDIActivate(pSecond);
+    HMENU hShown = ::GetMenu(m_pMDIFrame->m_hWnd);
+    EXPECT_EQ(hNew, hShown);
+    EXPECT_TRUE(::IsMenu(hShown));
+}
+
+TEST_F(MDIMenuBarTest, DoubleClickOnTheSystemMenuButtonClosesTheActiveChildUnlessItCannotClose)
+{
+    m_pMDIFrame->MDIMaximize(m_pChild);
+    m_bar.SetMaximizeMode(TRUE, m_pChild);
+    auto DoubleClickSystemButton = [&]() {
+        int iSystem = -1;
+        for (int i = 0; i < m_bar.GetCount() && iSystem < 0; i++)
+            if (m_bar.GetButton(i)->IsKindOf(RUNTIME_CLASS(CORXToolbarSystemMenuButton)))
+                iSystem = i;
+        ASSERT_GE(iSystem, 0);
+        CRect rect = m_bar.GetButton(iSystem)->Rect();
+        m_bar.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y));
+    };
+
+    // A child whose close item is greyed stays.
+    HWND hChild = m_pChild->m_hWnd;
+    HMENU hSysMenu = ::GetSystemMenu(hChild, FALSE);
+    ASSERT_TRUE(hSysMenu != NULL);
+    ::EnableMenuItem(hSysMenu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    DoubleClickSystemButton();
+    EXPECT_TRUE(::IsWindow(hChild));
+    EXPECT_EQ(m_pChild, m_pMDIFrame->MDIGetActive());
+
+    ::EnableMenuItem(hSysMenu, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    DoubleClickSystemButton();
+    EXPECT_FALSE(::IsWindow(hChild));
+    EXPECT_EQ(NULL, m_pMDIFrame->MDIGetActive());
+    EXPECT_EQ(NULL, CORXPopupMenu::GetActiveMenu());
+}

@@ -166,13 +166,15 @@ TEST(MenuButtonTest, BuildsItsItemsFromAMenuAndBack)
 
 namespace
 {
-// A frame that records the commands posted to it and greys one command through its update handler.
+// A frame that records the commands posted to it and greys commands through its update handlers.
 class CMenuOwnerFrame : public CRecordingFrame
 {
 public:
     afx_msg void OnUpdateGreyed(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateChecked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
     afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+    afx_msg void OnUpdateInnerTwo(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_bInnerTwoDisabled); }
+    BOOL m_bInnerTwoDisabled = FALSE;
     afx_msg void OnHandled() {}
     DECLARE_MESSAGE_MAP()
 };
@@ -181,6 +183,7 @@ BEGIN_MESSAGE_MAP(CMenuOwnerFrame, CRecordingFrame)
 ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_GREYED, OnUpdateGreyed)
 ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_CHECK, OnUpdateChecked)
 ON_UPDATE_COMMAND_UI(ID_DEMO_OPEN, OnUpdateEnabled)
+ON_UPDATE_COMMAND_UI(ID_DEMO_MENU_INNER2, OnUpdateInnerTwo)
 ON_COMMAND(ID_DEMO_MENU_LAST, OnHandled)
 END_MESSAGE_MAP()
 
@@ -1217,12 +1220,14 @@ TEST_F(RarelyUsedMenuTest, RareItemsAreHiddenUntilAllAreShown)
     EXPECT_FALSE(HasItem(pBar, ID_DEMO_MENU_INNER2));
     ASSERT_EQ(2, pBar->GetCount());
     EXPECT_TRUE(pBar->GetButton(1)->IsKindOf(RUNTIME_CLASS(CORXShowAllButton)));
-    // The access letter of the hidden item runs nothing.
+    // The access letter of the hidden item runs its command, and the menus close.
     HWND hMenuWnd = pMenu->GetSafeHwnd();
     Key(pSub, 'T');
     PumpPending();
-    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_INNER2}, m_pFrame->m_commands);
+    EXPECT_FALSE(::IsWindow(hMenuWnd));
     Close(pMenu, hMenuWnd);
+    m_pFrame->m_commands.clear();
 
     // Ctrl+Down shows every item in place; the show-all item is gone.
     pSub = OpenSubMenu(pMenu);
@@ -1259,6 +1264,104 @@ TEST_F(RarelyUsedMenuTest, RareItemsAreHiddenUntilAllAreShown)
     EXPECT_TRUE(::IsWindowVisible(pSub->GetSafeHwnd()));
     EXPECT_TRUE(m_pFrame->m_commands.empty());
     pMenu->DestroyWindow();
+}
+
+// A hidden item's letter is refused only when the item is disabled: by its update handler when the
+// menu opened, or by the time the letter comes. The menu then stays open.
+TEST_F(RarelyUsedMenuTest, AHiddenItemsLetterIsRefusedOnlyWhenTheItemIsDisabled)
+{
+    CBasicCommandsScope scope(ID_DEMO_MENU_FIRST);
+    CORXToolBar::m_bRecentlyUsedMenus = TRUE;
+    CountUses();
+    HMENU hSub = ::CreatePopupMenu();
+    ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_INNER1, "&Inner one");
+    ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_GREYED, "&Greyed");
+    ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_INNER2, "Inner &two");
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hSub, "&More");
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    HWND hMenuWnd = pMenu->GetSafeHwnd();
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_RIGHT);
+    CORXPopupMenu* pSub = CORXPopupMenu::GetActiveMenu();
+    ASSERT_TRUE(pSub != NULL && pSub != pMenu);
+    CORXPopupMenuBar* pBar = pSub->GetMenuBar();
+    ASSERT_FALSE(HasItem(pBar, ID_DEMO_MENU_GREYED));
+    ASSERT_FALSE(HasItem(pBar, ID_DEMO_MENU_INNER2));
+
+    const struct
+    {
+        UINT nLetter;
+        BOOL bInnerTwoDisabled;
+    } refused[] = {{'G', FALSE}, {'T', TRUE}};
+    for (const auto& c : refused)
+    {
+        m_pFrame->m_bInnerTwoDisabled = c.bInnerTwoDisabled;
+        Key(pSub, c.nLetter);
+        PumpPending();
+        EXPECT_TRUE(m_pFrame->m_commands.empty()) << (char)c.nLetter;
+        EXPECT_EQ(pSub, CORXPopupMenu::GetActiveMenu()) << (char)c.nLetter;
+    }
+    m_pFrame->m_bInnerTwoDisabled = FALSE;
+    Key(pSub, 'T');
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_INNER2}, m_pFrame->m_commands);
+    EXPECT_FALSE(::IsWindow(hMenuWnd));
+}
+
+// Showing all items builds them from the menu again: the placeholders become their entries again.
+TEST_F(RarelyUsedMenuTest, ShowingAllItemsExpandsRecentFilesAndUserToolsAgain)
+{
+    CBasicCommandsScope scope(ID_DEMO_MENU_FIRST);
+    CORXToolBar::m_bRecentlyUsedMenus = TRUE;
+    CountUses();
+    ASSERT_TRUE(CORXToolBar::IsCommandRarelyUsed(ID_DEMO_MENU_INNER2));
+    CTestRecentFiles files;
+    files.m_paths = {_T("Q:\\far\\z.vcl")};
+    CTestTools tools;
+    CORXServices::Register<CORXRecentFileList>(&files);
+    CORXServices::Register<CORXUserToolsLink>(&tools);
+
+    HMENU hSub = ::CreatePopupMenu();
+    ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_INNER1, "&Inner one");
+    ::AppendMenuA(hSub, MF_SEPARATOR, 0, NULL);
+    ::AppendMenuA(hSub, MF_STRING, ID_FILE_MRU_FILE1, "Recent File");
+    ::AppendMenuA(hSub, MF_SEPARATOR, 0, NULL);
+    ::AppendMenuA(hSub, MF_STRING, 34599, "&Tools");
+    ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_INNER2, "Inner &two");
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hSub, "&More");
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_RIGHT);
+    CORXPopupMenu* pSub = CORXPopupMenu::GetActiveMenu();
+    ASSERT_TRUE(pSub != NULL && pSub != pMenu);
+    CORXPopupMenuBar* pBar = pSub->GetMenuBar();
+    ASSERT_FALSE(pBar->AreAllCommandsShown());
+    ASSERT_FALSE(HasItem(pBar, ID_DEMO_MENU_INNER2));
+
+    ControlDown(pSub);
+    ASSERT_TRUE(pBar->AreAllCommandsShown());
+    typedef std::vector<std::pair<UINT, CString>> ItemList;
+    EXPECT_EQ((ItemList{{ID_DEMO_MENU_INNER1, _T("&Inner one")},
+                        {0, _T("")},
+                        {ID_FILE_MRU_FILE1, _T("&1 Q:\\far\\z.vcl")},
+                        {0, _T("")},
+                        {34600, _T("Notepad")},
+                        {34601, _T("Calc")},
+                        {0, _T("")},
+                        {ID_DEMO_MENU_INNER2, _T("Inner &two")}}),
+              Items(pSub));
+    pMenu->DestroyWindow();
+    PumpPending();
+    CORXServices::Unregister<CORXRecentFileList>(&files);
+    CORXServices::Unregister<CORXUserToolsLink>(&tools);
 }
 
 TEST_F(RarelyUsedMenuTest, NothingIsHiddenWithRecentlyUsedMenusOffOrWithoutBasicCommands)

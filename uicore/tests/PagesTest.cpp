@@ -391,6 +391,15 @@ TEST_F(PagesTest, MenuPageWithoutAMenuBarDisablesTheFrameMenusAndWritesItsSettin
     EXPECT_FALSE(::IsWindow(hPreview));
     EXPECT_EQ(CORXPopupMenu::FADE, CORXPopupMenu::GetAnimationType());
     EXPECT_FALSE(CORXPopupMenu::AreMenuShadowsEnabled());
+
+    // The choices are the ones the bars' parameters save, and a restart brings them back.
+    m_pWorkspace->SetRegistryBase(_T("Velmora"));
+    ASSERT_TRUE(CORXToolBar::SaveParameters(m_pWorkspace->GetRegistrySectionPath()));
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
+    CORXPopupMenu::EnableMenuShadows(TRUE);
+    ASSERT_TRUE(CORXToolBar::LoadParameters(m_pWorkspace->GetRegistrySectionPath()));
+    EXPECT_EQ(CORXPopupMenu::FADE, CORXPopupMenu::GetAnimationType());
+    EXPECT_FALSE(CORXPopupMenu::AreMenuShadowsEnabled());
 }
 
 TEST_F(PagesTest, MenuPageOnAMenuBarShowsTheDefaultMenuAndLeavesTheBarAsItFoundIt)

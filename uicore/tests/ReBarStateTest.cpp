@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <afxext.h>
+#include <algorithm>
 #include <memory>
 #include <tuple>
 #include <random>
@@ -17,7 +18,8 @@ namespace
 const UINT kReBarId = 34150, kOtherReBarId = 34151, kFirstChild = 34160;
 const LPCTSTR kKey = _T("Velmora\\ORXRebar-34150");
 // Offsets in a stored 80-byte band record.
-const size_t kCbSize = 0, kMask = 4, kText = 20, kChild = 32, kMinChild = 36, kCx = 44;
+const size_t kCbSize = 0, kMask = 4, kStyle = 8, kText = 20, kChild = 32, kMinChild = 36, kMinHeight = 40,
+             kCx = 44, kMaxHeight = 60, kIdeal = 68, kHeader = 76;
 
 // A band as the tests compare it: its window's id, width, minimum width and style.
 typedef std::tuple<UINT, UINT, UINT, DWORD> Band;
@@ -174,14 +176,26 @@ TEST_F(ReBarStateTest, ValuesOfTheWrongShapeChangeNothingAndOnlyStoredFieldsAppl
     longRecords.push_back(0);
     fourRecords.insert(fourRecords.end(), records.begin(), records.begin() + 80);
     fourIds.insert(fourIds.end(), ids.begin(), ids.begin() + 4);
-    Bytes claiming = records; // every record names a text, a foreign window and every field
-    for (size_t r = 0; r < claiming.size(); r += 80)
+    Bytes naming = records; // every record names a text, a foreign window and the child flag
+    for (size_t r = 0; r < naming.size(); r += 80)
     {
-        SetAt(claiming, r + kCbSize, 0xFFFF);
-        SetAt(claiming, r + kMask, 0xFFFFFFFF);
-        SetAt(claiming, r + kText, 0x12345678);
-        SetAt(claiming, r + kChild, (DWORD)(DWORD_PTR)m_pFrame->m_hWnd);
+        SetAt(naming, r + kMask, 0xB71);
+        SetAt(naming, r + kText, 0x12345678);
+        SetAt(naming, r + kChild, (DWORD)(DWORD_PTR)m_pFrame->m_hWnd);
     }
+    // The last record's field changed: one implausible record refuses the whole state.
+    auto lastWith = [&](size_t nOffset, DWORD dw) {
+        Bytes changed = records;
+        SetAt(changed, 160 + nOffset, dw);
+        return changed;
+    };
+    std::mt19937 rng(37);
+    Bytes random(records.size()); // bytes of the right length, as a damaged value may hold
+    for (BYTE& b : random)
+        b = (BYTE)rng();
+    const int cxScreen = ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+              cyScreen = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const DWORD dwBeyond = (DWORD)std::max(cxScreen, cyScreen) + 1;
     struct
     {
         const char* pszWhat;
@@ -197,7 +211,21 @@ TEST_F(ReBarStateTest, ValuesOfTheWrongShapeChangeNothingAndOnlyStoredFieldsAppl
         {"four ids for three records", records, REG_BINARY, fourIds, false},
         {"ids one byte short", records, REG_BINARY, Bytes(ids.begin(), ids.end() - 1), false},
         {"records as a string", records, REG_SZ, ids, false},
-        {"records that claim more", claiming, REG_BINARY, ids, true},
+        {"records naming a text and a window", naming, REG_BINARY, ids, true},
+        {"records that claim more", lastWith(kCbSize, 0xFFFF), REG_BINARY, ids, false},
+        {"a record of 84 bytes by its word", lastWith(kCbSize, 84), REG_BINARY, ids, false},
+        {"a record of no size", lastWith(kCbSize, 0), REG_BINARY, ids, false},
+        {"an unknown mask bit", lastWith(kMask, 0xB61 | RBBIM_LPARAM), REG_BINARY, ids, false},
+        {"an unknown style bit", lastWith(kStyle, RBBS_GRIPPERALWAYS | 0x1000), REG_BINARY, ids, false},
+        {"a width of 32767", lastWith(kCx, 32767), REG_BINARY, ids, false},
+        {"a width past the screen", lastWith(kCx, dwBeyond), REG_BINARY, ids, false},
+        {"a negative width", lastWith(kCx, (DWORD)-1), REG_BINARY, ids, false},
+        {"a minimum width past the screen", lastWith(kMinChild, dwBeyond + 4), REG_BINARY, ids, false},
+        {"a minimum height of 32767", lastWith(kMinHeight, 32767), REG_BINARY, ids, false},
+        {"a maximum height past the screen", lastWith(kMaxHeight, dwBeyond), REG_BINARY, ids, false},
+        {"an ideal width past the screen", lastWith(kIdeal, dwBeyond), REG_BINARY, ids, false},
+        {"a header past the screen", lastWith(kHeader, dwBeyond), REG_BINARY, ids, false},
+        {"random bytes of the right length", random, REG_BINARY, ids, false},
     };
     for (const auto& c : cases)
     {
@@ -209,6 +237,19 @@ TEST_F(ReBarStateTest, ValuesOfTheWrongShapeChangeNothingAndOnlyStoredFieldsAppl
         EXPECT_EQ(c.bApplies ? m_arranged : moved, m_reBar.Bands()) << c.pszWhat;
         EXPECT_TRUE(m_reBar.AllInPlace()) << c.pszWhat;
         EXPECT_EQ(NULL, ::GetParent(m_pFrame->m_hWnd)) << c.pszWhat;
+        // What is saved next is the layout the re-bar kept, never the refused sizes.
+        ASSERT_TRUE(Save());
+        const Bytes saved = GetBinary(kKey, _T("RBI"));
+        for (size_t r = 0; r < saved.size(); r += 80)
+        {
+            EXPECT_EQ(80u, At(saved, r + kCbSize)) << c.pszWhat;
+            EXPECT_LT(At(saved, r + kCx), 1000u) << c.pszWhat;
+            EXPECT_LT(At(saved, r + kMinHeight), 1000u) << c.pszWhat;
+        }
+        PutValue(kKey, _T("RBI"), REG_BINARY, records);
+        PutValue(kKey, _T("IDs"), REG_BINARY, ids);
+        Load();
+        ASSERT_EQ(m_arranged, m_reBar.Bands()) << c.pszWhat;
     }
 }
 

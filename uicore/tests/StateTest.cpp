@@ -278,6 +278,13 @@ TEST_F(StateTest, DamagedOrForeignButtonsGiveTheResourcesBar)
         ar.WriteObject(&button);
         ar << (BOOL)FALSE << CString(_T("Twice"));
     });
+    // Two entries, the second an empty object marker, then a bar's text-labels flag and text.
+    Bytes nullEntry = Archived([&](CArchive& ar) {
+        ar.WriteCount(2);
+        ar.WriteObject(&button);
+        ar.WriteObject(NULL);
+        ar << (BOOL)FALSE << CString(_T("Null"));
+    });
     ASSERT_GT(foreign.size(), 20u);
     ASSERT_GT(twice.size(), foreign.size());
 
@@ -290,6 +297,7 @@ TEST_F(StateTest, DamagedOrForeignButtonsGiveTheResourcesBar)
         {"empty", Bytes()},
         {"foreign class", foreign},
         {"one button twice", twice},
+        {"an empty object marker", nullEntry},
         {"count too large", Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}},
     };
     for (const Case& c : cases)
@@ -300,6 +308,34 @@ TEST_F(StateTest, DamagedOrForeignButtonsGiveTheResourcesBar)
         PutValue(kBarKey, _T("Buttons"), REG_BINARY, c.data);
         EXPECT_FALSE(m_bar.LoadState(m_pWorkspace->GetRegistrySectionPath()));
         EXPECT_EQ(kResourceIds, Ids(m_bar));
+    }
+
+    // A caller that reads a bar from an archive of its own learns of the damage as an archive
+    // exception, with the bar as it was, rather than reading on from inside the list.
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        if (c.data.empty())
+            continue;
+        ASSERT_TRUE(m_bar.RestoreOriginalState());
+        ChangeBar();
+        const std::vector<UINT> changed = Ids(m_bar);
+        Bytes data = c.data;
+        CMemFile file(data.data(), (UINT)data.size());
+        CArchive ar(&file, CArchive::load);
+        bool bThrown = false;
+        try
+        {
+            m_bar.Serialize(ar);
+        }
+        catch (CArchiveException* e)
+        {
+            e->Delete();
+            bThrown = true;
+        }
+        ar.Abort();
+        EXPECT_TRUE(bThrown);
+        EXPECT_EQ(changed, Ids(m_bar));
     }
 }
 
