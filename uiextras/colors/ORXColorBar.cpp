@@ -597,7 +597,7 @@ void CORXColorBar::SetColor(COLORREF color)
             pButton->m_bHighlight = FALSE;
             InvalidateRect(pButton->Rect());
         }
-        BOOL bByColor = pButton->IsPlain() && pButton->m_Color == color;
+        BOOL bByColor = (pButton->IsPlain() || pButton->m_bIsAutomatic) && pButton->m_Color == color;
         if (bByColor || (pButton->m_bIsAutomatic && color == kNoColor))
         {
             pButton->m_bHighlight = TRUE;
@@ -746,12 +746,14 @@ BOOL CORXColorBar::OnKey(UINT nChar)
     return CORXPopupMenuBar::OnKey(nChar);
 }
 
-void CORXColorBar::ShowCommandMessageString(UINT)
+void CORXColorBar::ShowCommandMessageString(UINT uiCmdId)
 {
+    // The cells carry no commands of their own: a cell shows the bar's command, and -1 the idle text.
+    const UINT uiShown = uiCmdId == (UINT)-1 ? (UINT)-1 : m_nCommandID;
     CWnd* pTarget = GetMessageTarget();
     if (pTarget != NULL)
         pTarget->SendMessage(WM_SETMESSAGESTRING,
-                             m_nCommandID == (UINT)-1 ? AFX_IDS_IDLEMESSAGE : (WPARAM)m_nCommandID);
+                             uiShown == (UINT)-1 ? AFX_IDS_IDLEMESSAGE : (WPARAM)uiShown);
 }
 
 BOOL CORXColorBar::GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const

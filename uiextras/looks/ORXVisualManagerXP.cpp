@@ -670,13 +670,22 @@ COLORREF CORXVisualManagerXP::GetToolbarButtonTextColor(CORXToolbarButton* pButt
 COLORREF CORXVisualManagerXP::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
                                                       BOOL bIsPressed)
 {
+    COLORREF clrText = 0;
+    FillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed, clrText);
+    return clrText;
+}
+
+BOOL CORXVisualManagerXP::FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
+                                                BOOL bIsPressed, COLORREF& clrText)
+{
     // The core hands the page button's hot and pushed states; a checked page is drawn pushed.
     FillBrush(pDC, rect,
               bIsPressed && bIsHighlighted ? pressedHighlightBrush
               : bIsHighlighted             ? highlightBrush
               : bIsPressed                 ? checkedHighlightBrush
                                            : globalData.brBarFace);
-    return globalData.clrBarText;
+    clrText = globalData.clrBarText;
+    return TRUE;
 }
 
 void CORXVisualManagerXP::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
@@ -861,13 +870,27 @@ void CORXVisualManagerXP::OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea
     ::FillRect(pDC->GetSafeHdc(), &rectWorkArea, ::GetSysColorBrush(COLOR_WINDOW));
 }
 
+int CORXVisualManagerXP::CaptionTextOffset(const CORXTasksGroupInfo* pGroup) const
+{
+    const CORXTasksPaneMetricsInfo* pMetrics = dynamic_cast<const CORXTasksPaneMetricsInfo*>(pGroup);
+    const int nOffset = pMetrics != NULL ? pMetrics->GetCaptionTextOffset() : -1;
+    return nOffset != -1 ? nOffset : m_nGroupCaptionHorzOffset;
+}
+
+int CORXVisualManagerXP::IconToTextSpacing(const CORXTaskInfo* pTask) const
+{
+    const CORXTasksPaneMetricsInfo* pMetrics = dynamic_cast<const CORXTasksPaneMetricsInfo*>(pTask);
+    const int nSpacing = pMetrics != NULL ? pMetrics->GetIconToTextSpacing() : -1;
+    return nSpacing != -1 ? nSpacing : m_nTasksIconHorzOffset;
+}
+
 void CORXVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGroupInfo* pGroup,
                                                   BOOL bIsHighlighted, BOOL bUsePadding, BOOL bCanCollapse)
 {
     if (pGroup == NULL)
         return;
     const CRect rectCaption = pGroup->GetCaptionRect();
-    int xText = rectCaption.left + m_nGroupCaptionHorzOffset;
+    int xText = rectCaption.left + CaptionTextOffset(pGroup);
     HICON hIcon = pGroup->GetIcon();
     const CSize sizeIcon = pGroup->GetIconSize();
     if (hIcon != NULL && sizeIcon.cx < rectCaption.Width() && sizeIcon.cy <= rectCaption.Height())
@@ -933,7 +956,7 @@ void CORXVisualManagerXP::OnDrawTask(CDC* pDC, const CORXTaskInfo* pTask, CImage
     {
         ::DrawIconEx(pDC->GetSafeHdc(), rect.left, rect.top + (rect.Height() - 16) / 2, hIcon, 16, 16, 0,
                      NULL, DI_NORMAL);
-        rect.left += 16 + m_nTasksIconHorzOffset;
+        rect.left += 16 + IconToTextSpacing(pTask);
     }
     const BOOL bEnabled = pTask->IsEnabled();
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);

@@ -21,6 +21,16 @@ public:
     virtual BOOL IsFlatLook() const = 0;
 };
 
+// What the look asks of a tasks-pane group or task beyond the core's interface: the pane's own
+// caption text offset and icon-to-text spacing, -1 where the pane takes the look's.
+class CORXTasksPaneMetricsInfo
+{
+public:
+    virtual ~CORXTasksPaneMetricsInfo() {}
+    virtual int GetCaptionTextOffset() const = 0;
+    virtual int GetIconToTextSpacing() const = 0;
+};
+
 class CORXVisualManagerXP : public CORXVisualManager
 {
     DECLARE_DYNCREATE(CORXVisualManagerXP)
@@ -112,6 +122,11 @@ public:
     virtual void CreateGripperBrushes();
     virtual void ExtendMenuButtonRect(CORXToolbarMenuButton* pMenuButton, CRect& rect);
     virtual void OnFillHighlightedRect(CDC* pDC, CRect rect, CBrush* pBrush);
+    // Fills a shortcut bar's page button and gives the colour of its text; FALSE when the look
+    // filled nothing and the button is to draw itself. (The core's slot answers with the colour
+    // alone, which cannot tell black text from no fill.)
+    virtual BOOL FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
+                                       COLORREF& clrText);
 
     // Implementation
 protected:
@@ -137,6 +152,9 @@ protected:
     BOOL menuJoinsButton;
 
     void DeleteColorObjects();
+    // The pane's own caption text offset and icon-to-text spacing, or the look's.
+    int CaptionTextOffset(const CORXTasksGroupInfo* pGroup) const;
+    int IconToTextSpacing(const CORXTaskInfo* pTask) const;
     // The width of the grey image margin of menus, frame excluded.
     int GetMenuImageColumnWidth() const;
     static BOOL IsInPopupMenuBar(const CORXToolbarButton* pButton);

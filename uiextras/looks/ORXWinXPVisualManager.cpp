@@ -337,11 +337,11 @@ void CORXWinXPVisualManager::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush*
     CORXVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
 }
 
-COLORREF CORXWinXPVisualManager::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
-                                                         BOOL bIsPressed)
+BOOL CORXWinXPVisualManager::FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
+                                                   BOOL bIsPressed, COLORREF& clrText)
 {
     if (m_hThemeButton == NULL)
-        return CORXVisualManagerXP::OnFillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed);
+        return CORXVisualManagerXP::FillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed, clrText);
     CRect rectButton = rect;
     rectButton.InflateRect(1, 1);
     DrawPart(pDC, m_hThemeButton, BP_PUSHBUTTON,
@@ -349,7 +349,8 @@ COLORREF CORXWinXPVisualManager::OnFillOutlookPageButton(CDC* pDC, const CRect& 
              : bIsHighlighted ? PBS_HOT
                               : PBS_NORMAL,
              rectButton);
-    return globalData.clrBarText;
+    clrText = globalData.clrBarText;
+    return TRUE;
 }
 
 void CORXWinXPVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
@@ -479,7 +480,7 @@ void CORXWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGr
     const CRect rectCaption = pGroup->GetCaptionRect();
     const BOOL bSpecial = pGroup->IsSpecial();
     DrawPart(pDC, m_hThemeExplorerBar, bSpecial ? EBP_SPECIALGROUPHEAD : EBP_NORMALGROUPHEAD, 0, rectCaption);
-    int xText = rectCaption.left + m_nGroupCaptionHorzOffset;
+    int xText = rectCaption.left + CaptionTextOffset(pGroup);
     HICON hIcon = pGroup->GetIcon();
     const CSize sizeIcon = pGroup->GetIconSize();
     if (hIcon != NULL && sizeIcon.cx < rectCaption.Width() && sizeIcon.cy <= rectCaption.Height())
@@ -545,7 +546,7 @@ void CORXWinXPVisualManager::OnDrawTask(CDC* pDC, const CORXTaskInfo* pTask, CIm
     {
         ::DrawIconEx(pDC->GetSafeHdc(), rect.left, rect.top + (rect.Height() - 16) / 2, hIcon, 16, 16, 0,
                      NULL, DI_NORMAL);
-        rect.left += 16 + m_nTasksIconHorzOffset;
+        rect.left += 16 + IconToTextSpacing(pTask);
     }
     const BOOL bEnabled = pTask->IsEnabled();
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);

@@ -45,8 +45,8 @@ public:
     void OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
                                 ORXButtonState state) override;
     void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton) override;
-    COLORREF OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
-                                     BOOL bIsPressed) override;
+    BOOL FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
+                               COLORREF& clrText) override;
     void OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                        BOOL bIsPressed) override;
     void OnFillPushButtonBackground(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed,

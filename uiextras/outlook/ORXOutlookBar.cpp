@@ -34,9 +34,12 @@ IMPLEMENT_DYNAMIC(CORXOutlookBarPageButton, CORXButton)
 void CORXOutlookBarPageButton::OnFillBackground(CDC* pDC, const CRect& rectClient)
 {
     const BOOL bHot = IsHighlighted() || IsHotInside();
-    const COLORREF clrText =
-        CORXVisualManager::GetInstance()->OnFillOutlookPageButton(pDC, rectClient, bHot, IsPressed());
-    m_bLookFilled = clrText != 0;
+    // Only the extras' looks fill page buttons; they say so apart from the text colour, which may
+    // well be black. The core's own look leaves the button to draw itself.
+    CORXVisualManagerXP* pLook = DYNAMIC_DOWNCAST(CORXVisualManagerXP, CORXVisualManager::GetInstance());
+    COLORREF clrText = 0;
+    m_bLookFilled =
+        pLook != NULL && pLook->FillOutlookPageButton(pDC, rectClient, bHot, IsPressed(), clrText);
     if (!m_bLookFilled)
     {
         CORXButton::OnFillBackground(pDC, rectClient);
@@ -1078,9 +1081,9 @@ BOOL CORXOutlookBar::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CORXOutlookBar::Serialize(CArchive& ar)
 {
-    CORXToolBar::Serialize(ar);
     if (ar.IsStoring())
     {
+        CORXToolBar::Serialize(ar);
         ar.WriteCount(m_lstPages.GetCount());
         for (POSITION pos = m_lstPages.GetHeadPosition(); pos != NULL;)
             ar.WriteObject(m_lstPages.GetNext(pos));
@@ -1088,11 +1091,17 @@ void CORXOutlookBar::Serialize(CArchive& ar)
         return;
     }
 
-    // The pages are read whole before the bar's own change: damage leaves them as they were.
-    CObList list;
+    // The whole record, the tool bar's buttons included, is read and checked before the bar
+    // changes: a wrong count shifts every later field, and a record that is taken in part would
+    // leave the shortcuts without their pages.
+    CObList buttons;
+    CObList pages;
+    CString strName;
     int iActive = -1;
     try
     {
+        CControlBar::Serialize(ar); // the tool bar's record starts with the control bar's
+        ReadStoredButtons(ar, buttons, strName);
         const DWORD nCount = ar.ReadCount();
         if (nCount > (DWORD)kMaxStoredPages)
             AfxThrowArchiveException(CArchiveException::badIndex, NULL);
@@ -1100,31 +1109,95 @@ void CORXOutlookBar::Serialize(CArchive& ar)
         {
             CObject* pObj = ar.ReadObject(RUNTIME_CLASS(CORXOutlookBarPage));
             CORXOutlookBarPage* pPage = DYNAMIC_DOWNCAST(CORXOutlookBarPage, pObj);
-            if (pPage == NULL || list.Find(pObj) != NULL)
+            if (pPage == NULL || pages.Find(pObj) != NULL)
                 AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-            for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
-                if (((CORXOutlookBarPage*)list.GetNext(pos))->m_iPageID == pPage->m_iPageID)
+            for (POSITION pos = pages.GetHeadPosition(); pos != NULL;)
+                if (((CORXOutlookBarPage*)pages.GetNext(pos))->m_iPageID == pPage->m_iPageID)
                     AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-            list.AddTail(pPage);
+            pages.AddTail(pPage);
         }
         ar >> iActive;
+        // A bar with pages always has one of them active, a bar without pages none.
+        BOOL bActiveFound = FALSE;
+        for (POSITION pos = pages.GetHeadPosition(); pos != NULL && !bActiveFound;)
+            bActiveFound = ((CORXOutlookBarPage*)pages.GetNext(pos))->m_iPageID == iActive;
+        if (pages.IsEmpty() ? iActive != -1 : !bActiveFound)
+            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
     }
     catch (CException*)
     {
-        while (!list.IsEmpty())
-            delete (CORXOutlookBarPage*)list.RemoveHead();
+        while (!buttons.IsEmpty())
+            delete buttons.RemoveHead();
+        while (!pages.IsEmpty())
+            delete pages.RemoveHead();
         throw;
     }
-    DeletePages();
-    while (!list.IsEmpty())
+
+    CORXToolbarButton* pCustomizeCopy = m_pCustomizeBtn != NULL ? m_pCustomizeBtn->Clone() : NULL;
+    RemoveAllButtons();
+    while (!buttons.IsEmpty())
     {
-        CORXOutlookBarPage* pPage = (CORXOutlookBarPage*)list.RemoveHead();
+        CORXToolbarButton* pButton = (CORXToolbarButton*)buttons.RemoveHead();
+        if (!IsCommandPermitted(pButton->m_nID))
+        {
+            delete pButton;
+            continue;
+        }
+        pButton->m_nStyle &= ~(TBBS_CHECKED | TBBS_PRESSED);
+        m_Buttons.AddTail(pButton);
+        pButton->OnChangeParentWnd(this);
+    }
+    if (pCustomizeCopy != NULL)
+    {
+        m_Buttons.AddTail(pCustomizeCopy);
+        pCustomizeCopy->OnChangeParentWnd(this);
+        m_pCustomizeBtn = pCustomizeCopy;
+    }
+    if (GetSafeHwnd() != NULL && !strName.IsEmpty())
+        SetWindowText(strName);
+    RebuildAccelerationKeys();
+
+    DeletePages();
+    while (!pages.IsEmpty())
+    {
+        CORXOutlookBarPage* pPage = (CORXOutlookBarPage*)pages.RemoveHead();
         CreatePageButton(pPage);
         m_lstPages.AddTail(pPage);
     }
     m_nPageButtonsShown = GetPageCount();
-    m_iActivePageID = FindPage(iActive) != NULL ? iActive : (GetPageCount() > 0 ? GetPage(0)->m_iPageID : -1);
+    m_iActivePageID = iActive;
     m_iFirstVisible = 0;
     if (GetSafeHwnd() != NULL)
         PlaceButtons();
+}
+
+// The tool bar's part of a stored bar after the control bar's: the button list (its count, then
+// each button with its class), the text-label flag and the bar's name. The tool bar's own reader
+// takes a null entry for the end of a short list and lets the caller read on from there; here a
+// null entry, an object handed out twice, anything but a button, or a flag that is no BOOL is
+// damage and throws, with the list left empty.
+void CORXOutlookBar::ReadStoredButtons(CArchive& ar, CObList& buttons, CString& strName)
+{
+    try
+    {
+        const DWORD nCount = ar.ReadCount();
+        for (DWORD i = 0; i < nCount; i++)
+        {
+            CObject* pObj = ar.ReadObject(RUNTIME_CLASS(CORXToolbarButton));
+            if (pObj == NULL || buttons.Find(pObj) != NULL ||
+                !pObj->IsKindOf(RUNTIME_CLASS(CORXToolbarButton)))
+                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+            buttons.AddTail(pObj);
+        }
+        BOOL bTextLabels = FALSE;
+        ar >> bTextLabels >> strName;
+        if (bTextLabels != FALSE && bTextLabels != TRUE)
+            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+    }
+    catch (CException*)
+    {
+        while (!buttons.IsEmpty())
+            delete buttons.RemoveHead();
+        throw;
+    }
 }

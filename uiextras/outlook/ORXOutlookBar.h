@@ -180,6 +180,7 @@ protected:
     void StopSizing(BOOL bApply);
     void DeletePages();
     BOOL CreatePageButton(CORXOutlookBarPage* pPage);
+    static void ReadStoredButtons(CArchive& ar, CObList& buttons, CString& strName);
     // The shortcuts are kept with the state; pages and the active page too.
     static const int kMaxStoredPages = 256;
 

@@ -272,7 +272,7 @@ void CORXProp::Redraw()
     m_pWndList->UpdateWindow();
 }
 
-void CORXProp::Repos(int& y, BOOL bShow)
+void CORXProp::Repos(int& y, BOOL bShow, BOOL bShowSubItems)
 {
     CORXPropList* pList = m_pWndList;
     const int nRowHeight = pList->m_nRowHeight;
@@ -303,7 +303,7 @@ void CORXProp::Repos(int& y, BOOL bShow)
     for (POSITION pos = m_lstSubItems.GetHeadPosition(); pos != NULL;)
     {
         CORXProp* pSub = (CORXProp*)m_lstSubItems.GetNext(pos);
-        pSub->Repos(y, bShow && m_bExpanded);
+        pSub->Repos(y, bShow && m_bExpanded && bShowSubItems);
     }
 }
 

@@ -187,7 +187,9 @@ protected:
     // Implementation
 protected:
     void SetOwnerList(CORXPropList* pWndList);
-    void Repos(int& y, BOOL bShow);
+    // Lays the row out at y when bShow, else hides it; its sub-items are shown only when it is
+    // expanded and bShowSubItems.
+    void Repos(int& y, BOOL bShow, BOOL bShowSubItems = TRUE);
     CRect GetValueRect() const;
     CRect GetEditRect() const;
     BOOL IsCombo() const { return !m_lstOptions.IsEmpty(); }

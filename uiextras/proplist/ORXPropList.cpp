@@ -2,6 +2,7 @@
 #include "ORXPropList.h"
 
 #include <mbstring.h>
+#include <stddef.h>
 
 #include <algorithm>
 
@@ -426,8 +427,17 @@ void CORXPropList::ReposProperties()
             int yHidden = 0;
             pProp->Repos(yHidden, FALSE);
         }
+        // A listed row always shows; the parts of a value group only while every row above them
+        // in the categories is open as well.
         for (POSITION pos = m_lstTerminalProps.GetHeadPosition(); pos != NULL;)
-            m_lstTerminalProps.GetNext(pos)->Repos(y, TRUE);
+        {
+            CORXProp* pProp = m_lstTerminalProps.GetNext(pos);
+            BOOL bAncestorsExpanded = TRUE;
+            for (CORXProp* pUp = pProp->GetParent(); pUp != NULL && bAncestorsExpanded;
+                 pUp = pUp->GetParent())
+                bAncestorsExpanded = pUp->IsExpanded();
+            pProp->Repos(y, TRUE, bAncestorsExpanded);
+        }
     }
     UpdateTooltips();
 }
@@ -799,11 +809,30 @@ void CORXPropList::OnPropertyChanged(CORXProp* pProp) const
         pOwner->SendMessage(ORXM_PROPERTYCHANGED, GetDlgCtrlID(), (LPARAM)pProp);
 }
 
-void CORXPropList::PressButton(CORXProp* pProp)
+void CORXPropList::PressButton(CORXProp* pProp, CPoint point)
 {
-    CString strBefore = pProp->FormatProperty();
-    pProp->OnClickButton(CPoint(-1, -1));
-    if (pProp->FormatProperty() != strBefore)
+    // A font row's text names only the face and the size: its font and colour are compared whole,
+    // so that a change of style or colour alone is reported too.
+    CORXFontProp* pFont = DYNAMIC_DOWNCAST(CORXFontProp, pProp);
+    const CString strBefore = pProp->FormatProperty();
+    LOGFONT lfBefore = {};
+    COLORREF clrBefore = 0;
+    if (pFont != NULL)
+    {
+        lfBefore = pFont->GetLogFont();
+        clrBefore = pFont->GetColor();
+    }
+    pProp->OnClickButton(point);
+    BOOL bChanged;
+    if (pFont != NULL)
+    {
+        const LOGFONT& lf = pFont->GetLogFont();
+        bChanged = memcmp(&lf, &lfBefore, offsetof(LOGFONT, lfFaceName)) != 0 ||
+                   lstrcmpi(lf.lfFaceName, lfBefore.lfFaceName) != 0 || pFont->GetColor() != clrBefore;
+    }
+    else
+        bChanged = pProp->FormatProperty() != strBefore;
+    if (bChanged)
         OnPropertyChanged(pProp);
 }
 
@@ -1075,10 +1104,7 @@ void CORXPropList::OnLButtonDown(UINT nFlags, CPoint point)
             if (pHit->m_rectButton.PtInRect(point))
             {
                 ReleaseCapture();
-                CString strBefore = pHit->FormatProperty();
-                pHit->OnClickButton(point);
-                if (pHit->FormatProperty() != strBefore)
-                    OnPropertyChanged(pHit);
+                PressButton(pHit, point);
             }
             else if (bSelChanged && !pHit->OnActivateByClick())
                 break;
@@ -1354,7 +1380,7 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_DOWN: {
         if (nChar == VK_DOWN && bAlt)
         {
-            if (m_pSel != NULL && EditItem(m_pSel))
+            if (m_pSel != NULL && EditItem(m_pSel) && (m_pSel->GetFlags() & CORXProp::StyleHasList) != 0)
                 PressButton(m_pSel);
             break;
         }
@@ -1385,9 +1411,8 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             m_pSel->Expand(FALSE);
         break;
     case VK_F4:
+        // Only a drop-down list opens from the keyboard; the file and font dialogs do not.
         if (m_pSel != NULL && EditItem(m_pSel) && (m_pSel->GetFlags() & CORXProp::StyleHasList) != 0)
-            PressButton(m_pSel);
-        else if (m_pSel != NULL && m_pSel->m_bInPlaceEdit && m_pSel->HasButton())
             PressButton(m_pSel);
         break;
     case VK_RETURN:

@@ -169,7 +169,8 @@ protected:
     void RebuildBoldFont();
     void SelectAndScroll(CORXProp* pProp, int nScrollCode);
     CORXProp* FindLastProp() const;
-    void PressButton(CORXProp* pProp);
+    // Runs the row's button and reports a change of its value to the owner.
+    void PressButton(CORXProp* pProp, CPoint point = CPoint(-1, -1));
     BOOL IsEditChild(HWND hWnd) const;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

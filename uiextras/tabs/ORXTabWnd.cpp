@@ -50,6 +50,23 @@ CORXTabInfo::CORXTabInfo(const CString& strText, int iIcon, CWnd* pWnd, UINT uiT
 /////////////////////////////////////////////////////////////////////////////
 // CORXTabButton
 
+BEGIN_MESSAGE_MAP(CORXTabButton, CORXButton)
+ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+CORXTabButton::CORXTabButton()
+{
+    m_bDrawFocus = FALSE;
+}
+
+void CORXTabButton::OnSetFocus(CWnd* pOldWnd)
+{
+    // The system's button takes the focus on a press; it goes straight back to the tab's window.
+    CORXButton::OnSetFocus(pOldWnd);
+    if (pOldWnd != NULL && pOldWnd->GetSafeHwnd() != NULL && ::IsWindow(pOldWnd->GetSafeHwnd()))
+        pOldWnd->SetFocus();
+}
+
 CORXTabWnd* CORXTabButton::GetTabWnd() const
 {
     if (GetSafeHwnd() == NULL)

@@ -43,15 +43,21 @@ public:
     BOOL m_bAlwaysShowToolTip;
 };
 
-// A scroll or close button of a tab window: its face and border come from the visual manager.
+// A scroll or close button of a tab window: its face and border come from the visual manager. A
+// click leaves the keyboard focus with the window that had it, and no focus rectangle is drawn.
 class CORXTabButton : public CORXButton
 {
 public:
+    CORXTabButton();
+
     virtual void OnFillBackground(CDC* pDC, const CRect& rectClient);
     virtual void OnDrawBorder(CDC* pDC, CRect& rectClient, UINT uiState);
 
 protected:
     CORXTabWnd* GetTabWnd() const;
+
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    DECLARE_MESSAGE_MAP()
 };
 
 class CORXTabWnd : public CWnd, public CORXTabWndInfo, public CORXActiveTabLink

@@ -375,7 +375,9 @@ int CORXTasksPane::AddGroup(int nPageIdx, LPCTSTR lpszName, BOOL bBottomLocation
 {
     if (nPageIdx < 0 || nPageIdx >= GetPageCount())
         return -1;
-    m_lstTaskGroups.AddTail(new CORXTasksGroup(nPageIdx, lpszName, bBottomLocation, bSpecial, hIcon));
+    CORXTasksGroup* pGroup = new CORXTasksGroup(nPageIdx, lpszName, bBottomLocation, bSpecial, hIcon);
+    pGroup->m_pPane = this;
+    m_lstTaskGroups.AddTail(pGroup);
     LayOutPage();
     return GetGroupCount() - 1;
 }
@@ -489,6 +491,12 @@ CWnd* CORXTasksPane::GetMessageTarget() const
     return pFrame != NULL ? pFrame : pOwner;
 }
 
+CWnd* CORXTasksPane::GetPromptTarget() const
+{
+    CWnd* pOwner = GetOwner();
+    return pOwner != NULL ? pOwner : GetParent();
+}
+
 void CORXTasksPane::RunTask(int nGroup, int nTask, UINT uiCommandID, DWORD_PTR)
 {
     if (uiCommandID == 0)
@@ -553,8 +561,8 @@ LRESULT CORXTasksPane::OnGetFont(WPARAM, LPARAM)
 
 LRESULT CORXTasksPane::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {
-    // The navigation row's prompts and the tasks' go on to the frame's status line.
-    CWnd* pTarget = GetMessageTarget();
+    // The navigation row's prompts and the tasks' go on to the pane's owner.
+    CWnd* pTarget = GetPromptTarget();
     if (pTarget == NULL || pTarget == this || pTarget->GetSafeHwnd() == NULL)
         return 0;
     return pTarget->SendMessage(WM_SETMESSAGESTRING, wParam, lParam);
@@ -653,7 +661,7 @@ void CORXTasksPane::OnMouseMove(UINT nFlags, CPoint point)
 
 void CORXTasksPane::SendPrompt(UINT nIDPrompt)
 {
-    CWnd* pTarget = GetMessageTarget();
+    CWnd* pTarget = GetPromptTarget();
     if (pTarget != NULL && pTarget != this && pTarget->GetSafeHwnd() != NULL)
         pTarget->SendMessage(WM_SETMESSAGESTRING, nIDPrompt);
 }

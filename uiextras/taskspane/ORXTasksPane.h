@@ -16,6 +16,7 @@
 #include "ORXTasksHistory.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
+#include "ORXVisualManagerXP.h"
 
 class CORXTasksPane;
 class CORXTasksGroup;
@@ -35,7 +36,7 @@ public:
 };
 
 // One line of a group: a link that runs a command, a plain label, or a hosted child window.
-class CORXTask : public CObject, public CORXTaskInfo
+class CORXTask : public CObject, public CORXTaskInfo, public CORXTasksPaneMetricsInfo
 {
     DECLARE_DYNAMIC(CORXTask)
 
@@ -54,6 +55,8 @@ public:
     HICON GetIcon() const override { return NULL; }
     CString GetName() const override { return m_strName; }
     BOOL IsEnabled() const override { return m_bEnabled; }
+    int GetCaptionTextOffset() const override;
+    int GetIconToTextSpacing() const override;
 
     // A task that can be clicked: a visible link with a command, not a hosted window.
     BOOL IsClickable() const { return m_bIsLink && m_bEnabled && m_uiCommandID != 0 && m_hwndTask == NULL; }
@@ -70,7 +73,7 @@ public:
     BOOL m_bEnabled;
 };
 
-class CORXTasksGroup : public CObject, public CORXTasksGroupInfo
+class CORXTasksGroup : public CObject, public CORXTasksGroupInfo, public CORXTasksPaneMetricsInfo
 {
     DECLARE_DYNAMIC(CORXTasksGroup)
 
@@ -86,6 +89,8 @@ public:
     CString GetName() const override { return m_strName; }
     BOOL IsSpecial() const override { return m_bIsSpecial; }
     BOOL IsCollapsed() const override { return m_bIsCollapsed; }
+    int GetCaptionTextOffset() const override;
+    int GetIconToTextSpacing() const override;
 
     int m_nPageID;
     CString m_strName;
@@ -97,6 +102,7 @@ public:
     BOOL m_bIsSpecial;
     HICON m_hIcon;
     CSize m_sizeIcon;
+    const CORXTasksPane* m_pPane; // the pane whose metrics the looks take; set when added
 };
 
 // The "Other Task Panes" button of the navigation row: the page's name and the menu of pages.
@@ -310,6 +316,8 @@ protected:
     void StartGroupAnimation(CORXTasksGroup* pGroup);
     void SendPrompt(UINT nIDPrompt);
     CWnd* GetMessageTarget() const;
+    // Where the status-line prompts go: the owner, or the parent.
+    CWnd* GetPromptTarget() const;
     // Everything the pane shows but its child windows.
     void DrawPane(CDC* pDC);
 

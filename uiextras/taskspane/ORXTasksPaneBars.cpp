@@ -16,7 +16,8 @@ IMPLEMENT_SERIAL(CTasksPaneToolBar, CORXToolBar, 1)
 CORXTasksGroup::CORXTasksGroup(int nPageID, LPCTSTR lpszName, BOOL bBottomLocation, BOOL bSpecial,
                                HICON hIcon)
     : m_nPageID(nPageID), m_strName(lpszName), m_bIsBottom(bBottomLocation), m_rect(0, 0, 0, 0),
-      m_rectGroup(0, 0, 0, 0), m_bIsCollapsed(FALSE), m_bIsSpecial(bSpecial), m_hIcon(hIcon), m_sizeIcon(0, 0)
+      m_rectGroup(0, 0, 0, 0), m_bIsCollapsed(FALSE), m_bIsSpecial(bSpecial), m_hIcon(hIcon),
+      m_sizeIcon(0, 0), m_pPane(NULL)
 {
     ICONINFO info;
     if (hIcon != NULL && ::GetIconInfo(hIcon, &info))
@@ -37,6 +38,26 @@ CORXTasksGroup::~CORXTasksGroup()
 {
     while (!m_lstTasks.IsEmpty())
         delete (CORXTask*)m_lstTasks.RemoveHead();
+}
+
+int CORXTasksGroup::GetCaptionTextOffset() const
+{
+    return m_pPane != NULL ? m_pPane->m_nGroupCaptionHorzOffset : -1;
+}
+
+int CORXTasksGroup::GetIconToTextSpacing() const
+{
+    return m_pPane != NULL ? m_pPane->m_nTasksIconHorzOffset : -1;
+}
+
+int CORXTask::GetCaptionTextOffset() const
+{
+    return m_pGroup != NULL ? m_pGroup->GetCaptionTextOffset() : -1;
+}
+
+int CORXTask::GetIconToTextSpacing() const
+{
+    return m_pGroup != NULL ? m_pGroup->GetIconToTextSpacing() : -1;
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -148,7 +148,8 @@ int CORXTasksPane::LayOutGroups(const CRect& rectWork, int y)
             for (POSITION posTask = pGroup->m_lstTasks.GetHeadPosition(); posTask != NULL;)
             {
                 CORXTask* pTask = (CORXTask*)pGroup->m_lstTasks.GetNext(posTask);
-                if (!pTask->m_bVisible)
+                // A hidden window keeps its place: only a hidden line of text gives its room up.
+                if (!pTask->m_bVisible && pTask->m_hwndTask == NULL)
                 {
                     pTask->m_rect.SetRectEmpty();
                     continue;

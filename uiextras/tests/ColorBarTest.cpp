@@ -3,6 +3,8 @@
 // bytes it stores.
 #include <gtest/gtest.h>
 
+#include <afxpriv.h>
+
 #include <vector>
 
 #include "ExtrasTestWindow.h"
@@ -30,6 +32,7 @@ class CTestColorBar : public CORXColorBar
 {
 public:
     using CORXColorBar::CORXColorBar;
+    using CORXColorBar::OnKey;
     using CORXColorBar::OnSendCommand;
     CColorButton* Cell(int i) { return DYNAMIC_DOWNCAST(CColorButton, GetButton(i)); }
     void SetStyleBits(DWORD dw) { m_dwStyle = dw; }
@@ -178,6 +181,52 @@ TEST_F(ColorBar, SetColorMovesTheHighlightAndShowsAColourFoundNowhere)
     EXPECT_TRUE(bar.Cell(0)->m_bHighlight);
     EXPECT_FALSE(bar.Cell(2)->m_bHighlight);
     EXPECT_EQ(kNone, bar.GetColor());
+
+    // The automatic button's own colour is found there: no other-colour cell.
+    bar.SetColor(RGB(0, 0, 255));
+    bar.SetColor(RGB(0, 0, 0));
+    EXPECT_TRUE(bar.Cell(0)->m_bHighlight);
+    EXPECT_EQ(0, bar.Highlighted());
+    EXPECT_FALSE(bar.Cell(3)->m_bHighlight);
+    EXPECT_TRUE(pOther->Rect().IsRectEmpty());
+}
+
+// The owner of a bar: keeps the status texts it is asked to show.
+class CStatusOwner : public CExtrasTestParent
+{
+public:
+    std::vector<WPARAM> m_texts;
+
+protected:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_SETMESSAGESTRING)
+        {
+            m_texts.push_back(wParam);
+            return 0;
+        }
+        return CExtrasTestParent::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(ColorBar, EnterOnACellBringsBackTheIdleText)
+{
+    CTestColorBar bar(Colors({RGB(255, 0, 0), RGB(0, 255, 0)}), kNone, _T("Automatic"), NULL, NULL, docColors,
+                      2, 0, 0, RGB(0, 0, 0), 5, NULL);
+    Place(bar);
+    CStatusOwner owner;
+    ASSERT_TRUE(owner.CreateHidden());
+    bar.SetOwner(&owner);
+    bar.SetColor(RGB(0, 255, 0));
+    ASSERT_EQ(2, bar.Highlighted());
+    // A cell under the pointer shows the bar's command.
+    bar.ShowCommandMessageString(bar.Cell(1)->m_nID);
+    ASSERT_EQ(1u, owner.m_texts.size());
+    EXPECT_EQ(5u, owner.m_texts[0]);
+    bar.OnKey(VK_RETURN);
+    ASSERT_LE(2u, owner.m_texts.size());
+    EXPECT_EQ((WPARAM)AFX_IDS_IDLEMESSAGE, owner.m_texts[1]);
+    bar.SetOwner(NULL);
 }
 
 TEST_F(ColorBar, TipsNameTheColourOrSpellItInHex)

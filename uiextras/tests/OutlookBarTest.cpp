@@ -270,6 +270,50 @@ TEST(OutlookButton, LabelUnderTheImageOnAColumnBesideItOnARow)
     EXPECT_LE(row.cy, 42);
 }
 
+// A page button the test can make hot without the real pointer.
+class CHotPageButton : public CORXOutlookBarPageButton
+{
+public:
+    void SetHot(BOOL bHot) { m_bHover = bHot; }
+};
+
+TEST_F(OutlookBar, XpLookFillsAndFramesAPageButtonWithBlackText)
+{
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManagerXP));
+    CORXVisualManagerXP* pLook = DYNAMIC_DOWNCAST(CORXVisualManagerXP, CORXVisualManager::GetInstance());
+    ASSERT_TRUE(pLook != NULL);
+    const COLORREF clrTextSaved = globalData.clrBarText;
+    globalData.clrBarText = RGB(0, 0, 0);
+
+    CHotPageButton button;
+    ASSERT_TRUE(button.Create(_T("Clocks"), WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 80, 20), &parent, 600));
+    button.SetHot(TRUE);
+    CClientDC dc(&parent);
+    CDC dcMem;
+    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dc));
+    CBitmap bmp;
+    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dc, 80, 20));
+    CBitmap* pOld = dcMem.SelectObject(&bmp);
+    dcMem.FillSolidRect(0, 0, 80, 20, RGB(1, 2, 3));
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.hwndItem = button.GetSafeHwnd();
+    dis.hDC = dcMem.GetSafeHdc();
+    dis.rcItem = CRect(0, 0, 80, 20);
+    button.DrawItem(&dis);
+    EXPECT_EQ(pLook->GetMenuItemBorderColor(), dcMem.GetPixel(0, 0)) << "the look's border";
+    EXPECT_EQ(pLook->GetMenuItemBorderColor(), dcMem.GetPixel(79, 19));
+    EXPECT_EQ(pLook->GetHighlightColor(), dcMem.GetPixel(3, 3))
+        << "the look's hot fill, not the button's face";
+    dcMem.SelectObject(pOld);
+
+    button.DestroyWindow();
+    globalData.clrBarText = clrTextSaved;
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
+}
+
 TEST_F(OutlookBar, PagesChooseTheShortcutsOnShow)
 {
     CTestOutlookBar bar;
@@ -476,6 +520,42 @@ TEST_F(OutlookBar, StoredStateBringsBackPagesShortcutsAndTheActivePage)
     EXPECT_FALSE(Load(kept, damaged));
     EXPECT_EQ(2, kept.GetPageCount());
     EXPECT_EQ(1, kept.GetActivePage());
+}
+
+TEST_F(OutlookBar, DamagedButtonCountRefusesTheRecordWhole)
+{
+    CTestOutlookBar bar;
+    MakeBar(bar, 300, 500);
+    const std::vector<BYTE> bytes = Store(bar);
+    // The record opens with the tool bar's button count, a word below 0xFFFF.
+    ASSERT_EQ(bar.GetCount(), bytes[0] | (bytes[1] << 8));
+    const struct
+    {
+        const char* what;
+        std::vector<BYTE> count;
+    } damages[] = {
+        {"one too many", {BYTE(bytes[0] + 1), bytes[1]}},
+        {"one too few", {BYTE(bytes[0] - 1), bytes[1]}},
+        {"none", {0, 0}},
+        {"huge", {0xFE, 0xFF}},
+        {"negative", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+    };
+    UINT nID = 510;
+    for (const auto& damage : damages)
+    {
+        std::vector<BYTE> damaged = damage.count;
+        damaged.insert(damaged.end(), bytes.begin() + 2, bytes.end());
+        CTestOutlookBar kept;
+        MakeBar(kept, 300, nID++);
+        EXPECT_FALSE(Load(kept, damaged)) << damage.what;
+        EXPECT_EQ(2, kept.GetPageCount()) << damage.what;
+        EXPECT_NE((HWND)NULL, kept.GetPage(1)->m_btnPage.GetSafeHwnd()) << damage.what;
+        EXPECT_EQ(1, kept.GetActivePage()) << damage.what;
+        EXPECT_EQ(12, kept.GetShownCount()) << damage.what;
+        EXPECT_EQ(2, kept.CountHiddenOfPage(2)) << damage.what;
+        // What the bar saves at exit is what it had.
+        EXPECT_EQ(bytes, Store(kept)) << damage.what;
+    }
 }
 
 TEST_F(OutlookBar, BackgroundBitmapIsUsedOnlyAboveEightBitsPerPixel)

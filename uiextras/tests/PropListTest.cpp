@@ -30,6 +30,25 @@ protected:
     }
 };
 
+// A font row whose dialog answers at once with the font it is given.
+class CScriptedFontProp : public CORXFontProp
+{
+public:
+    CScriptedFontProp(const LOGFONT& lf, COLORREF color)
+        : CORXFontProp(_T("Font"), lf, CF_EFFECTS, NULL, 0, color), m_lfChosen(lf), m_clrChosen(color)
+    {
+    }
+    LOGFONT m_lfChosen;
+    COLORREF m_clrChosen;
+    int m_nOpened = 0;
+    virtual void OnClickButton(CPoint)
+    {
+        m_nOpened++;
+        m_lf = m_lfChosen;
+        m_Color = m_clrChosen;
+    }
+};
+
 // Opens the list's inner state to the tests that need a zero row height.
 class CTestPropList : public CORXPropList
 {
@@ -143,6 +162,14 @@ TEST_F(PropList, CategorisedViewIndentsByLevelAndAlphabeticalViewSortsWithoutCat
     // A closed category hides nothing here: its rows are listed on their own.
     list.GetProperty(0)->Expand(FALSE);
     EXPECT_EQ(CString(_T("Alpha;Caption;Position;Size;Visible;")), Shown());
+    // But the parts of an open group of values stay hidden while its category is closed.
+    Find(_T("Position"))->Expand(TRUE);
+    list.GetProperty(1)->Expand(FALSE);
+    EXPECT_EQ(CString(_T("Alpha;Caption;Position;Size;Visible;")), Shown());
+    EXPECT_TRUE(list.GetProperty(1)->GetSubItem(0)->GetSubItem(0)->GetRect().IsRectEmpty());
+    list.GetProperty(1)->Expand(TRUE);
+    EXPECT_EQ(CString(_T("Alpha;Caption;Position;X;Y;Size;Visible;")), Shown());
+    Find(_T("Position"))->Expand(FALSE);
 
     list.SetAlphabeticMode(FALSE);
     EXPECT_EQ(CString(_T("Look;Place;Position;Alpha;")), Shown());
@@ -571,4 +598,51 @@ TEST_F(PropList, FontAndFileRowsShowTheirValuesAndEditOnlyThroughTheirButtons)
     EXPECT_TRUE(list.EndEditItem(TRUE));
     EXPECT_EQ(CString(_T("D:\\bell.wav")), pFile->GetFileName());
     EXPECT_EQ(1, owner.m_nChanged);
+}
+
+TEST_F(PropList, FontRowReportsAChangeOfStyleOrColourAndOpensOnlyFromItsButton)
+{
+    LOGFONT lf = {0};
+    lf.lfHeight = -16;
+    lf.lfWeight = FW_NORMAL;
+    lstrcpy(lf.lfFaceName, _T("Tahoma"));
+    CScriptedFontProp* pFont = new CScriptedFontProp(lf, RGB(0, 0, 0));
+    list.AddProperty(pFont);
+    list.SetCurSel(pFont);
+    ASSERT_TRUE(list.EditItem(pFont));
+    const CPoint ptButton = pFont->GetButtonRect().CenterPoint();
+    ASSERT_FALSE(pFont->GetButtonRect().IsRectEmpty());
+
+    const CString strText = pFont->FormatProperty();
+    // F4 and Alt+Down open drop-down lists only.
+    Key(VK_F4);
+    Key(VK_DOWN, VK_MENU);
+    EXPECT_EQ(0, pFont->m_nOpened);
+
+    const struct
+    {
+        const char* what;
+        LONG lWeight;
+        BYTE bItalic;
+        COLORREF clr;
+        int nReported;
+    } choices[] = {
+        {"the same font", FW_NORMAL, FALSE, RGB(0, 0, 0), 0},
+        {"bold only", FW_BOLD, FALSE, RGB(0, 0, 0), 1},
+        {"italic only", FW_BOLD, TRUE, RGB(0, 0, 0), 2},
+        {"colour only", FW_BOLD, TRUE, RGB(255, 0, 0), 3},
+    };
+    for (const auto& choice : choices)
+    {
+        pFont->m_lfChosen = pFont->GetLogFont();
+        pFont->m_lfChosen.lfWeight = choice.lWeight;
+        pFont->m_lfChosen.lfItalic = choice.bItalic;
+        pFont->m_clrChosen = choice.clr;
+        ASSERT_TRUE(list.EditItem(pFont));
+        Click(ptButton);
+        EXPECT_EQ(strText, pFont->FormatProperty()) << choice.what;
+        EXPECT_EQ(choice.nReported, owner.m_nChanged) << choice.what;
+    }
+    EXPECT_EQ(4, pFont->m_nOpened);
+    EXPECT_EQ(pFont, owner.m_pLast);
 }

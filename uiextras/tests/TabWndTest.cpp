@@ -62,6 +62,7 @@ class CTestTabWnd : public CORXTabWnd
 public:
     HWND ButtonLeft() const { return m_btnScrollLeft.GetSafeHwnd(); }
     HWND ButtonRight() const { return m_btnScrollRight.GetSafeHwnd(); }
+    CORXTabButton& RightButton() { return m_btnScrollRight; }
     HWND SharedBar() const { return m_wndScrollWnd.GetSafeHwnd(); }
     CRect Splitter() const { return m_rectTabSplitter; }
     int SharedBarWidth() const { return m_nHorzScrollWidth; }
@@ -228,6 +229,61 @@ TEST_F(TabWnd, ScrolledTabsMoveByButtonsAndToTheActiveTab)
     EXPECT_LE(tabs.GetScrollOffset(), tabs.GetMaxScrollOffset());
     tabs.SetActiveTab(0);
     EXPECT_EQ(tabs.GetScrollOffset(), 0);
+}
+
+TEST_F(TabWnd, ScrollButtonsLeaveTheFocusAndDrawNoFocusRectangle)
+{
+    Create(CORXTabWnd::STYLE_3D_SCROLLED, 10, 200);
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &tabs, 300));
+    tabs.AddTab(&edit, _T("Edit"));
+    // The tabs let the edit go before it is destroyed.
+    struct CRemoveTabs
+    {
+        CORXTabWnd& tabs;
+        ~CRemoveTabs() { tabs.RemoveAllTabs(); }
+    } removeTabs{tabs};
+    parent.ShowWindow(SW_SHOW);
+    tabs.SetActiveTab(tabs.GetTabsNum() - 1);
+    edit.SetFocus();
+    ASSERT_EQ(edit.GetSafeHwnd(), ::GetFocus());
+    const int nOffset = tabs.GetScrollOffset();
+    ASSERT_TRUE(::IsWindowEnabled(tabs.ButtonLeft()));
+
+    // A click scrolls and the edit keeps the focus.
+    CRect rectButton;
+    ::GetClientRect(tabs.ButtonLeft(), rectButton);
+    const LPARAM lAt = MAKELPARAM(rectButton.CenterPoint().x, rectButton.CenterPoint().y);
+    ::SendMessage(tabs.ButtonLeft(), WM_LBUTTONDOWN, MK_LBUTTON, lAt);
+    ::SendMessage(tabs.ButtonLeft(), WM_LBUTTONUP, 0, lAt);
+    EXPECT_LT(tabs.GetScrollOffset(), nOffset);
+    EXPECT_EQ(edit.GetSafeHwnd(), ::GetFocus());
+    parent.ShowWindow(SW_HIDE);
+
+    // Drawn with or without the focus state, the button looks the same.
+    CORXTabButton& button = tabs.RightButton();
+    CClientDC dcScreen(&button);
+    std::vector<COLORREF> faces[2];
+    for (int i = 0; i < 2; i++)
+    {
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(&dcScreen));
+        CBitmap bmp;
+        ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dcScreen, 20, 20));
+        CBitmap* pOld = dc.SelectObject(&bmp);
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_BUTTON;
+        dis.hwndItem = button.GetSafeHwnd();
+        dis.hDC = dc.GetSafeHdc();
+        dis.rcItem = CRect(0, 0, 20, 20);
+        dis.itemState = i == 0 ? 0 : ODS_FOCUS;
+        button.DrawItem(&dis);
+        for (int y = 0; y < 20; y++)
+            for (int x = 0; x < 20; x++)
+                faces[i].push_back(dc.GetPixel(x, y));
+        dc.SelectObject(pOld);
+    }
+    EXPECT_EQ(faces[0], faces[1]);
 }
 
 TEST_F(TabWnd, ActivationShowsOnlyTheActiveWindowAndABadIndexChangesNothing)

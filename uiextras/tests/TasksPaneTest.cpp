@@ -3,6 +3,8 @@
 // tasks and captions, and the navigation commands.
 #include <gtest/gtest.h>
 
+#include <afxpriv.h>
+
 #include <vector>
 
 #include "ORXTasksPane.h"
@@ -452,6 +454,15 @@ TEST_F(TasksPaneTest, PlacesBottomGroupsAndHostedWindows)
     EXPECT_EQ(m_pane.GetTaskArea().bottom - 12, pBottom->m_rectGroup.bottom);
     EXPECT_GT(pBottom->m_rect.top, m_pane.GetTaskGroup(g)->m_rectGroup.bottom + 15);
 
+    // Hidden, the window keeps its room: only hidden lines of text give theirs up.
+    const CRect rectBottomGroup = pBottom->m_rectGroup;
+    m_pane.ShowTask(g, t, FALSE);
+    EXPECT_FALSE(wndHosted.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(rectTask, m_pane.GetTask(g, t)->m_rect);
+    EXPECT_EQ(rectBottomGroup, pBottom->m_rectGroup);
+    m_pane.ShowTask(g, t, TRUE);
+    EXPECT_TRUE(wndHosted.GetStyle() & WS_VISIBLE);
+
     // Collapsed, or on a page not shown, the hosted window hides.
     m_pane.CollapseGroup(g, TRUE);
     EXPECT_FALSE(wndHosted.GetStyle() & WS_VISIBLE);
@@ -604,3 +615,121 @@ TEST_F(TasksPaneTest, ACaptionClickCollapsesEvenWithAZeroStep)
     EXPECT_TRUE(m_pFrame->commands.empty());
 }
 } // namespace
+
+// A window that keeps the status texts it is asked to show.
+class CStatusWnd : public CWnd
+{
+public:
+    std::vector<WPARAM> texts;
+    BOOL CreateHidden()
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), _T("status"), WS_POPUP, CRect(0, 0, 10, 10), NULL, 0);
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SETMESSAGESTRING)
+        {
+            texts.push_back(wParam);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(TasksPaneTest, PromptsGoToTheOwner)
+{
+    ASSERT_TRUE(CreatePane());
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    m_pane.AddTask(g, _T("Add"), kFirstCmd);
+    CStatusWnd owner;
+    ASSERT_TRUE(owner.CreateHidden());
+    m_pane.SetOwner(&owner);
+    const CRect rectTask = m_pane.GetTask(g, 0)->m_rect;
+    m_pane.SendMessage(WM_MOUSEMOVE, 0, At(rectTask));
+    m_pane.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, m_pane.GetTaskArea().bottom - 2));
+    m_pane.SendMessage(WM_CANCELMODE);
+    const std::vector<WPARAM> expected = {kFirstCmd, AFX_IDS_IDLEMESSAGE};
+    EXPECT_EQ(expected, owner.texts);
+    m_pane.SetOwner(NULL);
+    owner.DestroyWindow();
+}
+
+// A task with an icon, which the pane's own tasks never have, to see where the look puts its text.
+class CIconTask : public CORXTaskInfo, public CORXTasksPaneMetricsInfo
+{
+public:
+    int m_nSpacing = -1;
+    CRect GetRect() const override { return CRect(0, 0, 120, 20); }
+    BOOL IsSeparator() const override { return FALSE; }
+    HICON GetIcon() const override { return ::LoadIcon(NULL, IDI_APPLICATION); }
+    CString GetName() const override { return _T("WWWW"); }
+    BOOL IsEnabled() const override { return TRUE; }
+    int GetCaptionTextOffset() const override { return -1; }
+    int GetIconToTextSpacing() const override { return m_nSpacing; }
+};
+
+// TRUE when the columns from x0 to x1 of the rows from y0 to y1 are all one colour.
+BOOL Blank(CDC& dc, int x0, int x1, int y0, int y1)
+{
+    const COLORREF clr = dc.GetPixel(x0, y0);
+    for (int y = y0; y < y1; y++)
+        for (int x = x0; x < x1; x++)
+            if (dc.GetPixel(x, y) != clr)
+                return FALSE;
+    return TRUE;
+}
+
+TEST_F(TasksPaneTest, CaptionOffsetAndIconSpacingOfThePaneWinOverTheLooks)
+{
+    ASSERT_TRUE(CreatePane());
+    const int g = m_pane.AddGroup(_T("WWWWWWWW"));
+    m_pane.AddTask(g, _T("Add"), kFirstCmd);
+    EXPECT_EQ(-1, m_pane.GetTask(g, 0)->GetIconToTextSpacing());
+    m_pane.m_nTasksIconHorzOffset = 30;
+    EXPECT_EQ(30, m_pane.GetTask(g, 0)->GetIconToTextSpacing());
+    for (CRuntimeClass* pLook : {RUNTIME_CLASS(CORXVisualManagerXP), RUNTIME_CLASS(CORXWinXPVisualManager)})
+    {
+        CORXVisualManager::DestroyInstance();
+        CORXVisualManager::SetDefaultManager(pLook);
+        CORXVisualManager* pActive = CORXVisualManager::GetInstance();
+        m_pane.m_nGroupCaptionHorzOffset = -1;
+        m_pane.LayOutPage();
+        // The caption's text starts at the look's offset of 13, or at the pane's.
+        const CORXTasksGroup* pGroup = m_pane.GetTaskGroup(g);
+        const CRect rect = pGroup->m_rect;
+        const int nCols = 60, nRows = rect.Height();
+        std::vector<COLORREF> lookOffset =
+            m_pane.Paint(CRect(rect.left, rect.top, rect.left + nCols, rect.bottom));
+        m_pane.m_nGroupCaptionHorzOffset = nCols;
+        std::vector<COLORREF> paneOffset =
+            m_pane.Paint(CRect(rect.left, rect.top, rect.left + nCols, rect.bottom));
+        EXPECT_NE(lookOffset, paneOffset) << pLook->m_lpszClassName;
+        for (int y = 0; y < nRows; y++)
+            for (int x = 1; x < nCols; x++)
+                ASSERT_EQ(paneOffset[y * nCols + x - 1], paneOffset[y * nCols + x])
+                    << pLook->m_lpszClassName << " at " << x << ", " << y;
+
+        // The text of a task with an icon starts the spacing after the 16 pixels of the icon.
+        CClientDC dcScreen(&m_pane);
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(&dcScreen));
+        CBitmap bmp;
+        ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dcScreen, 120, 20));
+        CBitmap* pOld = dc.SelectObject(&bmp);
+        CIconTask task;
+        dc.FillSolidRect(0, 0, 120, 20, RGB(255, 255, 255));
+        pActive->OnDrawTask(&dc, &task, NULL, FALSE, FALSE);
+        EXPECT_FALSE(Blank(dc, 16, 16 + 40, 0, 20)) << pLook->m_lpszClassName;
+        task.m_nSpacing = 40;
+        dc.FillSolidRect(0, 0, 120, 20, RGB(255, 255, 255));
+        pActive->OnDrawTask(&dc, &task, NULL, FALSE, FALSE);
+        EXPECT_TRUE(Blank(dc, 16, 16 + 40, 0, 20)) << pLook->m_lpszClassName;
+        EXPECT_FALSE(Blank(dc, 16 + 40, 120, 0, 20)) << pLook->m_lpszClassName;
+        dc.SelectObject(pOld);
+    }
+    m_pane.m_nGroupCaptionHorzOffset = -1;
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
+}
