@@ -18,7 +18,6 @@ Harness, expect = harness.Harness, harness.expect
 ZONE = files.Zone("(GMT+00:00) London", 0, "GMT Standard Time")
 CLOCK = files.clock_record(ZONE)
 CLOCKS_PART = files.data_file([CLOCK])[:-8]
-DIALOG_CLASS = "#32770"
 WILL_NOT_RING = "(will not ring)"
 
 os.environ["TZ"] = os.environ.get("VELMORA_TZ", "UTC")
@@ -27,17 +26,6 @@ time.tzset()
 
 def now():
     return datetime.datetime.now().replace(microsecond=0)
-
-
-def titled(h, prog, title, timeout=30):
-    return h.wait_for(lambda: [w for w in prog.windows(visible_only=True) if w["text"] == title],
-                      timeout=timeout, what="the window %r" % title)[0]["hwnd"]
-
-
-def page_of(h, sheet, caption):
-    return h.wait_for(lambda: [c["hwnd"] for c in h.children(sheet)
-                               if c["class"] == DIALOG_CLASS and c["text"] == caption and c.get("visible", True)],
-                      timeout=15, what="the page %r" % caption)[0]
 
 
 def saved_alarms(h, folder, predicate, what):
@@ -69,20 +57,20 @@ def open_list(h, prog, wnd):
     h.xdotool("click", 3)
     menu = h.wait_popup_menu(prog, what="the context menu")
     h.choose_menu_command(prog, menu, wnd, ids["ID_CTX_ALARMS_LIST"])
-    return titled(h, prog, "Alarms")
+    return v.titled(h, prog, "Alarms")
 
 
 def accepted_late(h, prog, wnd, folder):
     lst = open_list(h, prog, wnd)
     h.click_in(lst, ids["IDC_ALARM_NEW"])
-    sheet = titled(h, prog, "Alarm Properties")
-    setup = page_of(h, sheet, "Setup")
+    sheet = v.titled(h, prog, "Alarm Properties")
+    setup = v.page_of(h, sheet, "Setup")
     opened_with = picker_time(h, setup, ids["IDC_ALARM_DATE"], ids["IDC_ALARM_TIME"])
     expect(abs((opened_with - now()).total_seconds()) <= 3, "the sheet opens with now: %s" % opened_with)
     # The user reads the sheet for a while: its time is past when OK is pressed.
     h.wait_for(lambda: now() > opened_with + datetime.timedelta(seconds=1), timeout=10, what="the time to pass")
     ok_and_owner_takes_input(h, prog, sheet, lst)
-    note = titled(h, prog, "Unnamed Alarm", timeout=30)
+    note = v.titled(h, prog, "Unnamed Alarm", timeout=30)
     h.screenshot("velmora-alarm-accepted-late-rings")
     expect(h.text(note, ids["IDC_ALARM_MESSAGE"]) == "Hello there....", "its message")
     h.click_in(note, 1)
@@ -92,8 +80,8 @@ def accepted_late(h, prog, wnd, folder):
 
 def stored_past(h, prog, lst, folder):
     h.click_in(lst, ids["IDC_ALARM_NEW"])
-    sheet = titled(h, prog, "Alarm Properties")
-    setup = page_of(h, sheet, "Setup")
+    sheet = v.titled(h, prog, "Alarm Properties")
+    setup = v.page_of(h, sheet, "Setup")
     h.click_in(setup, ids["IDC_ALARM_NAME"])
     h.key("End", "shift+Home")
     h.type_text("Yesterday")
@@ -111,8 +99,8 @@ def stored_past(h, prog, lst, folder):
     # An alarm due tomorrow is pending like any other.
     lst = open_list(h, prog, wnd)
     h.click_in(lst, ids["IDC_ALARM_NEW"])
-    sheet = titled(h, prog, "Alarm Properties")
-    setup = page_of(h, sheet, "Setup")
+    sheet = v.titled(h, prog, "Alarm Properties")
+    setup = v.page_of(h, sheet, "Setup")
     h.click_in(setup, ids["IDC_ALARM_NAME"])
     h.key("End", "shift+Home")
     h.type_text("Tomorrow")

@@ -20,7 +20,6 @@ Harness, expect = harness.Harness, harness.expect
 ZONE = files.Zone("(GMT+00:00) London", 0, "GMT Standard Time")
 CLOCK = files.clock_record(ZONE)
 CLOCKS_PART = files.data_file([CLOCK])[:-8]
-DIALOG_CLASS = "#32770"
 
 os.environ["TZ"] = os.environ.get("VELMORA_TZ", "UTC")
 time.tzset()
@@ -32,18 +31,6 @@ def win_path(path):
 
 def now():
     return datetime.datetime.now().replace(microsecond=0)
-
-
-def titled(h, prog, title, timeout=30):
-    return h.wait_for(lambda: [w for w in prog.windows(visible_only=True) if w["text"] == title],
-                      timeout=timeout, what="the window %r" % title)[0]["hwnd"]
-
-
-def page_of(h, sheet, caption):
-    """The sheet's page with the caption (the active one is the visible dialog child)."""
-    return h.wait_for(lambda: [c["hwnd"] for c in h.children(sheet)
-                               if c["class"] == DIALOG_CLASS and c["text"] == caption and c.get("visible", True)],
-                      timeout=15, what="the page %r" % caption)[0]
 
 
 def saved_alarms(folder):
@@ -79,12 +66,12 @@ def choose_tab(h, sheet, index):
 
 def list_and_new(h, prog, wnd, folder):
     context_command(h, prog, wnd, ids["ID_CTX_ALARMS_LIST"])
-    lst = titled(h, prog, "Alarms")
+    lst = v.titled(h, prog, "Alarms")
     h.screenshot("velmora-alarm-list-empty")
     expect(h.info(lst, ids["IDC_ALARM_MODIFY"]).get("enabled") is False, "Modify waits for a selection")
     h.click_in(lst, ids["IDC_ALARM_NEW"])
-    sheet = titled(h, prog, "Alarm Properties")
-    setup = page_of(h, sheet, "Setup")
+    sheet = v.titled(h, prog, "Alarm Properties")
+    setup = v.page_of(h, sheet, "Setup")
     h.screenshot("velmora-alarm-sheet-setup")
     h.click_in(setup, ids["IDC_ALARM_NAME"])
     h.key("End", "shift+Home")
@@ -97,11 +84,11 @@ def list_and_new(h, prog, wnd, folder):
     h.type_text("Bring the card")
 
     choose_tab(h, sheet, 1)
-    sound = page_of(h, sheet, "Sound")
+    sound = v.page_of(h, sheet, "Sound")
     h.click_in(sound, ids["IDC_PLAY_SOUND"])
     h.screenshot("velmora-alarm-sheet-sound")
     choose_tab(h, sheet, 2)
-    action = page_of(h, sheet, "Other Actions")
+    action = v.page_of(h, sheet, "Other Actions")
     h.click_in(action, ids["IDC_RUN_APP"])
     h.click_in(action, ids["IDC_COMMAND_LINE"])
     h.type_text("notepad.exe")
@@ -154,16 +141,16 @@ def replicate_and_delete(h, prog, lst, folder):
 def reminders(h, prog, wnd, folder):
     before = wait_saved(h, folder, lambda a: (a,), "the alarms file")[0]
     context_command(h, prog, wnd, ids["ID_REMIND_5MIN"])
-    sheet = titled(h, prog, "Reminder Properties")
-    page_of(h, sheet, "Setup")
+    sheet = v.titled(h, prog, "Reminder Properties")
+    v.page_of(h, sheet, "Setup")
     h.click_in(sheet, 2)  # Cancel
     h.wait_gone(sheet, timeout=15)
     h.idle(wnd)
     expect(wait_saved(h, folder, lambda a: (a,), "the alarms file")[0] == before, "a cancelled reminder adds nothing")
 
     context_command(h, prog, wnd, ids["ID_REMIND_1MIN"])
-    sheet = titled(h, prog, "Reminder Properties")
-    setup = page_of(h, sheet, "Setup")
+    sheet = v.titled(h, prog, "Reminder Properties")
+    setup = v.page_of(h, sheet, "Setup")
     asked = now()
     h.screenshot("velmora-reminder-sheet")
     expect(h.text(setup, ids["IDC_ALARM_NAME"]) == "Unnamed Reminder", "the reminder's name")
@@ -179,7 +166,7 @@ def reminders(h, prog, wnd, folder):
     expect(abs((due - asked).total_seconds() - 60) <= 3, "a minute ahead: %s" % due)
     expect(alarms[0]["remove"] == 1 and alarms[0]["play_sound"] == 1 and alarms[0]["message"] == "Reminder...",
            "removed on completion, with a sound and its message")
-    note = titled(h, prog, "Unnamed Reminder", timeout=90)
+    note = v.titled(h, prog, "Unnamed Reminder", timeout=90)
     fired = now()
     h.screenshot("velmora-reminder-fired")
     expect(abs((fired - due).total_seconds()) <= 3, "it fires when due: %s" % fired)

@@ -90,3 +90,16 @@ def stable_rect(h, hwnd, timeout=15):
         last[0] = r
         return r if same else None
     return h.wait_for(settled, timeout=timeout, interval=1.0, what="the window's size to settle")
+
+
+def titled(h, prog, title, timeout=30):
+    """The program's visible top window with the title."""
+    return h.wait_for(lambda: [w for w in prog.windows(visible_only=True) if w["text"] == title],
+                      timeout=timeout, what="the window %r" % title)[0]["hwnd"]
+
+
+def page_of(h, sheet, caption):
+    """The sheet's page with the caption (the active one is the visible dialog child)."""
+    return h.wait_for(lambda: [c["hwnd"] for c in h.children(sheet)
+                               if c["class"] == DIALOG_CLASS and c["text"] == caption and c.get("visible", True)],
+                      timeout=15, what="the page %r" % caption)[0]
