@@ -278,6 +278,12 @@ int CORXColorBar::InitColors(CPalette* pPalette, CArray<COLORREF, COLORREF>& arC
     return nCount;
 }
 
+BOOL CORXColorBar::IsInToolBar() const
+{
+    return m_bIsTearOff && (m_pDockSite != NULL || m_pDockBar != NULL) &&
+           DYNAMIC_DOWNCAST(CORXPopupMenu, GetParent()) == NULL;
+}
+
 BOOL CORXColorBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID, CPalette* pPalette, int nColumns,
                           int nRowsDockHorz, int nColDockVert)
 {
