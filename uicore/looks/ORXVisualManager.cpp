@@ -1,6 +1,8 @@
 // CORXVisualManager: the classic three-dimensional look drawn from the system colours.
 #include "ORXVisualManager.h"
 
+#include <algorithm>
+
 #include "ORXBarSettings.h"
 #include "ORXCleanUp.h"
 #include "ORXDrawHelper.h"
@@ -454,8 +456,10 @@ void CORXVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton* pBut
 }
 
 void CORXVisualManager::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
-                                              CORXToolbarButton* pButton)
+                                              CORXToolbarButton* pButton, COLORREF* pclrText)
 {
+    if (pclrText != NULL)
+        *pclrText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
     ::FillRect(pDC->GetSafeHdc(), &rect,
                pBrush != NULL ? (HBRUSH)pBrush->GetSafeHandle()
                               : (HBRUSH)globalData.brHilite.GetSafeHandle());
@@ -930,6 +934,22 @@ BOOL CORXThemeLibrary::DrawThemedBackground(CDC* pDC, HANDLE hTheme, int nPart, 
     if (hTheme == NULL || m_pfDrawThemeBackground == NULL)
         return FALSE;
     return SUCCEEDED(m_pfDrawThemeBackground(hTheme, pDC->GetSafeHdc(), nPart, nState, &rect, NULL));
+}
+
+BOOL CORXThemeLibrary::DrawProgress(CDC* pDC, CRect rect, int nCurrent, int nTotal)
+{
+    if (m_hThemeProgress == NULL)
+        return FALSE;
+    const int PP_BAR = 1, PP_CHUNK = 3;
+    DrawThemedBackground(pDC, m_hThemeProgress, PP_BAR, 0, rect);
+    if (nTotal <= 0 || nCurrent <= 0)
+        return TRUE;
+    CRect rectDone = rect;
+    rectDone.DeflateRect(3, 3);
+    rectDone.right = rectDone.left + (int)((LONGLONG)rectDone.Width() * std::min(nCurrent, nTotal) / nTotal);
+    if (rectDone.Width() > 0)
+        DrawThemedBackground(pDC, m_hThemeProgress, PP_CHUNK, 0, rectDone);
+    return TRUE;
 }
 
 BOOL CORXThemeLibrary::DrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,

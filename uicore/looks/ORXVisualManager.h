@@ -64,7 +64,9 @@ public:
     virtual void OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect, ORXButtonState state);
     virtual void OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
                                         ORXButtonState state);
-    virtual void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton);
+    // Fills a hot menu item; the text colour it is to be drawn in goes to *pclrText when given.
+    virtual void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton,
+                                       COLORREF* pclrText = NULL);
     virtual void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed);
     virtual COLORREF GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state);
     virtual COLORREF GetCaptionBarTextColor(CWnd* pBar);
@@ -117,8 +119,13 @@ public:
     virtual void OnDrawControlBorder(CWnd* pWndCtrl);
     virtual void OnDrawSpinButtons(CDC* pDC, CRect rectSpin, int nState, BOOL bOrientation, CWnd* pSpinCtrl);
     virtual BOOL OnDrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, COLORREF& clrText) { return FALSE; }
-    virtual BOOL OnDrawThemedBackground(CDC* pDC, CRect rect, CWnd* pWnd) { return FALSE; }
-    virtual BOOL OnDrawThemedPart(CDC* pDC, CRect rect, int nPart, int nState) { return FALSE; }
+    // The themed progress bar and combo drop button: FALSE when nothing was drawn.
+    virtual BOOL OnDrawThemedProgress(CDC* pDC, CRect rect, int nCurrent, int nTotal) { return FALSE; }
+    virtual BOOL OnDrawThemedComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
+                                             BOOL bIsHighlighted)
+    {
+        return FALSE;
+    }
     virtual int GetMenuImageMargin() const { return 2; }
     virtual BOOL IsMenuShadowAllowed() const { return TRUE; }
     virtual int GetPopupMenuImageMargin() const { return 2; }
@@ -181,12 +188,15 @@ public:
     CORXThemeLibrary(const CORXThemeLibrary&) = delete;
     CORXThemeLibrary& operator=(const CORXThemeLibrary&) = delete;
 
-    virtual void UpdateSystemColors() {}
-    virtual BOOL DrawThemedBackground(CDC* pDC, HANDLE hTheme, int nPart, int nState, CRect rect);
+    // A framework push button in the button theme (its BST_ state bits); FALSE when not drawn.
+    virtual BOOL DrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, UINT uiState) { return FALSE; }
+    // The progress theme's bar with the part done filled; FALSE without the progress theme.
+    virtual BOOL DrawProgress(CDC* pDC, CRect rect, int nCurrent, int nTotal);
     virtual BOOL DrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                      BOOL bIsHighlighted);
     virtual BOOL DrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted);
 
+    BOOL DrawThemedBackground(CDC* pDC, HANDLE hTheme, int nPart, int nState, CRect rect);
     void OpenThemeHandles();
     void CloseThemeHandles();
     BOOL IsLoaded() const { return m_hThemeDll != NULL; }

@@ -598,9 +598,10 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
     BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0 && !bCustomizeMode;
     BOOL bDropped = IsDroppedDown();
     BOOL bHot = bHighlight || bDropped;
+    COLORREF clrHotText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
     if (bHot)
     {
-        pLook->OnFillHighlightedArea(pDC, rect, NULL, this);
+        pLook->OnFillHighlightedArea(pDC, rect, NULL, this, &clrHotText);
         pLook->OnDrawMenuButtonBorder(pDC, this, rect, CORXVisualManager::ButtonsIsHighlighted);
     }
 
@@ -685,8 +686,7 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
     CORXPopupMenuBar* pBar = DYNAMIC_DOWNCAST(CORXPopupMenuBar, m_pWndParent);
     BOOL bBold = pBar != NULL && m_nID != 0 && pBar->GetDefaultMenuId() == m_nID;
     CFont* pOldFont = pDC->SelectObject(bBold ? &globalData.fontBold : &globalData.fontRegular);
-    COLORREF clrText = bDisabled ? globalData.clrGrayedText
-                                 : (bHot ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : globalData.clrMenuText);
+    COLORREF clrText = bDisabled ? globalData.clrGrayedText : (bHot ? clrHotText : globalData.clrMenuText);
     COLORREF clrOld = pDC->SetTextColor(clrText);
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
 

@@ -278,6 +278,13 @@ int CORXColorBar::InitColors(CPalette* pPalette, CArray<COLORREF, COLORREF>& arC
     return nCount;
 }
 
+BOOL CORXColorBar::IsInToolBar() const
+{
+    const HWND hWndParent = m_hWnd != NULL ? ::GetParent(m_hWnd) : NULL;
+    return m_bIsTearOff && (m_pDockSite != NULL || m_pDockBar != NULL) &&
+           DYNAMIC_DOWNCAST(CORXPopupMenu, CWnd::FromHandlePermanent(hWndParent)) == NULL;
+}
+
 BOOL CORXColorBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID, CPalette* pPalette, int nColumns,
                           int nRowsDockHorz, int nColDockVert)
 {

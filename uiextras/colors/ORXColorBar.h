@@ -9,6 +9,7 @@
 #include <afxtempl.h>
 
 #include "ORXPopupMenuBar.h"
+#include "ORXVisualManagerXP.h"
 #include "ORXToolbarButton.h"
 
 class CORXColorBar;
@@ -63,7 +64,7 @@ public:
     CORXColorBar* m_pParentBar;
 };
 
-class CORXColorBar : public CORXPopupMenuBar
+class CORXColorBar : public CORXPopupMenuBar, public CORXColorBarInfo
 {
     DECLARE_SERIAL(CORXColorBar)
     friend class CColorButton;
@@ -96,6 +97,8 @@ public:
     virtual BOOL AllowAltCustomization() const { return FALSE; }
     virtual BOOL GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const;
     virtual void AdjustLayout() { CORXToolBar::AdjustLayout(); }
+    // A bar torn off into the frame's bars, not one in a pop-up or a dialog.
+    BOOL IsInToolBar() const override;
 
     // Overridables
 public:

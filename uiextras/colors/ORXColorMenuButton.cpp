@@ -7,6 +7,7 @@
 #include "ORXColorDialog.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
+#include "ORXMenuBar.h"
 #include "ORXToolBar.h"
 #include "ORXVisualManager.h"
 #include "ORXWorkspaceBase.h"
@@ -162,7 +163,7 @@ void CORXColorMenuButton::Serialize(CArchive& ar)
             m_Colors[i] = dwColor;
         }
         ar >> m_nColumns;
-        if (ORXSavedVersionAtLeast(4, 71))
+        if (HasDockedCounts())
             ar >> m_nHorzDockRows >> m_nVertDockColumns;
         else
             m_nVertDockColumns = m_nHorzDockRows = -1;
@@ -189,12 +190,20 @@ void CORXColorMenuButton::Serialize(CArchive& ar)
         ar << (int)m_Colors.GetSize();
         for (int i = 0; i < m_Colors.GetSize(); i++)
             ar << (DWORD)m_Colors[i];
-        // The docked counts are always written: a reader of this version expects them.
-        ar << m_nColumns << m_nHorzDockRows << m_nVertDockColumns;
+        ar << m_nColumns;
+        if (HasDockedCounts())
+            ar << m_nHorzDockRows << m_nVertDockColumns;
         ar << m_bIsAutomaticButton << m_bIsOtherButton << m_bIsDocumentColors;
         ar << m_strAutomaticButtonLabel << m_strOtherButtonLabel << m_strDocumentColorsLabel;
         ar << (DWORD)m_colorAutomatic << m_bStdColorDlg;
     }
+}
+
+BOOL CORXColorMenuButton::HasDockedCounts()
+{
+    // Written and read under the same rule as the menu button's own tear-off id, so that a record
+    // reads back whatever workspace stored it.
+    return CORXWorkspaceBase::GetInstance() != NULL && ORXSavedVersionAtLeast(4, 71);
 }
 
 void CORXColorMenuButton::OnChangeParentWnd(CWnd* pWndParent)
@@ -210,7 +219,7 @@ void CORXColorMenuButton::OnChangeParentWnd(CWnd* pWndParent)
         m_bMenuMode = TRUE;
         m_bText = TRUE;
     }
-    else if (pWndParent->IsKindOf(RUNTIME_CLASS(CORXToolBar)) && ((CORXToolBar*)pWndParent)->IsMenuMode())
+    else if (pWndParent->IsKindOf(RUNTIME_CLASS(CORXMenuBar)))
         m_bText = TRUE;
 }
 
@@ -317,7 +326,10 @@ void CORXColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageLi
         rectStrip = CRect(rectSpace.left + 4, nTop, rectSpace.right - 4, nTop + kStripHeight);
         if (!bHorz)
             rectStrip.OffsetRect(0, 1);
-        if (((m_nStyle & (TBBS_PRESSED | TBBS_CHECKED)) || IsDroppedDown()) && !pLook->IsFlatLook())
+        // The strip moves with a pushed face in the raised look, except when the last click was on
+        // the button part, which runs the command and leaves the face where it is.
+        if (((m_nStyle & (TBBS_PRESSED | TBBS_CHECKED)) || IsDroppedDown()) && !pLook->IsFlatLook() &&
+            IsClickedOnArrow())
             rectStrip.OffsetRect(1, 1);
     }
 

@@ -87,6 +87,8 @@ protected:
     // Implementation
 protected:
     void Initialize();
+    // The docked counts are in the record only when a workspace stored it at version 4.71 or later.
+    static BOOL HasDockedCounts();
 };
 
 class CColorPopup : public CORXPopupMenu

@@ -712,6 +712,8 @@ void CORXMenuButton::OnKillFocus(CWnd* pNewWnd)
             ReleaseOwnCapture();
         m_bClickiedInside = FALSE;
         m_bHover = FALSE;
+        m_bHighlighted = FALSE;
+        Invalidate();
         return;
     }
     CORXButton::OnKillFocus(pNewWnd);

@@ -461,8 +461,26 @@ void CORXVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CRect rect, int nGlyph, 
                               bPressed && bHighlighted ? &pressedHighlightBrush : &highlightBrush);
         Frame(pDC, rectBox, menuItemBorderColour);
     }
-    CORXMenuImages::Draw(pDC, (CORXMenuImages::IMAGES_IDS)(bDisabled && !bClose ? nGlyph + 1 : nGlyph),
+    CORXMenuImages::Draw(pDC, (CORXMenuImages::IMAGES_IDS)CaptionButtonImage(pDC, nGlyph, bDisabled),
                          CPoint(rect.left + 2, rect.top + 2));
+}
+
+int CORXVisualManagerXP::CaptionButtonImage(CDC* pDC, int nGlyph, BOOL bDisabled)
+{
+    if (nGlyph == CORXMenuImages::IdClose || nGlyph == CORXMenuImages::IdCloseSmall)
+        return CORXMenuImages::IdCloseSmall;
+    // The other button shrinks or restores the bar along its row: arrows across a bar docked at
+    // the top or bottom, up and down otherwise. The bar is the window the caption is drawn in.
+    const HWND hWnd = ::WindowFromDC(pDC->GetSafeHdc());
+    const CORXSizingControlBar* pBar =
+        hWnd != NULL ? DYNAMIC_DOWNCAST(CORXSizingControlBar, CWnd::FromHandlePermanent(hWnd)) : NULL;
+    const BOOL bHorz = pBar == NULL || pBar->IsHorzDocked();
+    const BOOL bAlternate = nGlyph == CORXMenuImages::IdRestore;
+    if (bHorz)
+        return bAlternate ? CORXMenuImages::IdArowLeft
+                          : (bDisabled ? CORXMenuImages::IdArowLeftDsbl : CORXMenuImages::IdArowRight);
+    return bAlternate ? CORXMenuImages::IdArowDown
+                      : (bDisabled ? CORXMenuImages::IdArowUpDisabled : CORXMenuImages::IdArowUp);
 }
 
 void CORXVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
@@ -626,9 +644,11 @@ void CORXVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButto
 }
 
 void CORXVisualManagerXP::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
-                                                CORXToolbarButton* pButton)
+                                                CORXToolbarButton* pButton, COLORREF* pclrText)
 {
     const BOOL bDisabled = pButton != NULL && (pButton->m_nStyle & TBBS_DISABLED);
+    if (pclrText != NULL)
+        *pclrText = bDisabled ? globalData.clrGrayedText : GetHighlightTextColor();
     OnFillHighlightedRect(pDC, rect, bDisabled ? &menuBackgroundBrush : &highlightBrush);
     Frame(pDC, rect, menuItemBorderColour);
     if (pButton != NULL && IsInPopupMenuBar(pButton) && rect.left > GetMenuImageMargin() - 1)
@@ -675,15 +695,36 @@ COLORREF CORXVisualManagerXP::OnFillOutlookPageButton(CDC* pDC, const CRect& rec
     return clrText;
 }
 
+CWnd* CORXVisualManagerXP::WindowOfDC(CDC* pDC)
+{
+    const HWND hWnd = pDC != NULL ? ::WindowFromDC(pDC->GetSafeHdc()) : NULL;
+    return hWnd != NULL ? CWnd::FromHandlePermanent(hWnd) : NULL;
+}
+
+BOOL CORXVisualManagerXP::IsFlatPageButton(CDC* pDC, BOOL bIsPressed, BOOL& bChecked)
+{
+    bChecked = bIsPressed;
+    CWnd* pButton = WindowOfDC(pDC);
+    if (pButton == NULL)
+        return TRUE;
+    const CORXOutlookBarInfo* pBar = dynamic_cast<const CORXOutlookBarInfo*>(pButton->GetParent());
+    if (pBar == NULL || !pBar->IsFlatLook())
+        return FALSE;
+    bChecked = pButton->SendMessage(BM_GETCHECK) != 0;
+    return TRUE;
+}
+
 BOOL CORXVisualManagerXP::FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
                                                 BOOL bIsPressed, COLORREF& clrText)
 {
-    // The core hands the page button's hot and pushed states; a checked page is drawn pushed.
+    BOOL bChecked = FALSE;
+    if (!IsFlatPageButton(pDC, bIsPressed, bChecked))
+        return FALSE;
     FillBrush(pDC, rect,
-              bIsPressed && bIsHighlighted ? pressedHighlightBrush
-              : bIsHighlighted             ? highlightBrush
-              : bIsPressed                 ? checkedHighlightBrush
-                                           : globalData.brBarFace);
+              (bIsPressed || bChecked) && bIsHighlighted ? pressedHighlightBrush
+              : bIsHighlighted                           ? highlightBrush
+              : bChecked                                 ? checkedHighlightBrush
+                                                         : globalData.brBarFace);
     clrText = globalData.clrBarText;
     return TRUE;
 }
@@ -691,7 +732,8 @@ BOOL CORXVisualManagerXP::FillOutlookPageButton(CDC* pDC, const CRect& rect, BOO
 void CORXVisualManagerXP::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                                         BOOL bIsPressed)
 {
-    if (bIsHighlighted || bIsPressed)
+    BOOL bChecked = FALSE;
+    if (IsFlatPageButton(pDC, bIsPressed, bChecked) && (bIsHighlighted || bChecked))
         Frame(pDC, rectBtn, menuItemBorderColour);
 }
 
@@ -877,6 +919,12 @@ int CORXVisualManagerXP::CaptionTextOffset(const CORXTasksGroupInfo* pGroup) con
     return nOffset != -1 ? nOffset : m_nGroupCaptionHorzOffset;
 }
 
+BOOL CORXVisualManagerXP::TaskHasCommand(const CORXTaskInfo* pTask)
+{
+    const CORXTasksPaneMetricsInfo* pMetrics = dynamic_cast<const CORXTasksPaneMetricsInfo*>(pTask);
+    return pMetrics == NULL || pMetrics->HasCommand();
+}
+
 int CORXVisualManagerXP::IconToTextSpacing(const CORXTaskInfo* pTask) const
 {
     const CORXTasksPaneMetricsInfo* pMetrics = dynamic_cast<const CORXTasksPaneMetricsInfo*>(pTask);
@@ -958,13 +1006,15 @@ void CORXVisualManagerXP::OnDrawTask(CDC* pDC, const CORXTaskInfo* pTask, CImage
                      NULL, DI_NORMAL);
         rect.left += 16 + IconToTextSpacing(pTask);
     }
+    // A task that runs a command is a link, blue whether hot or not; underlined while hot.
     const BOOL bEnabled = pTask->IsEnabled();
+    const BOOL bLink = bEnabled && TaskHasCommand(pTask);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF clrOld = pDC->SetTextColor(!bEnabled        ? globalData.clrGrayedText
-                                              : bIsHighlighted ? RGB(0, 0, 255)
-                                                               : pDC->GetTextColor());
+    const COLORREF clrOld = pDC->SetTextColor(!bEnabled ? globalData.clrGrayedText
+                                              : bLink   ? globalData.clrHotText
+                                                        : pDC->GetTextColor());
     CFont* pOldFont =
-        pDC->SelectObject(bEnabled && bIsHighlighted ? &globalData.fontUnderline : &globalData.fontRegular);
+        pDC->SelectObject(bLink && bIsHighlighted ? &globalData.fontUnderline : &globalData.fontRegular);
     pDC->DrawText(pTask->GetName(), rect, DT_SINGLELINE | DT_VCENTER);
     pDC->SelectObject(pOldFont);
     pDC->SetTextColor(clrOld);

@@ -22,13 +22,15 @@ public:
 };
 
 // What the look asks of a tasks-pane group or task beyond the core's interface: the pane's own
-// caption text offset and icon-to-text spacing, -1 where the pane takes the look's.
+// caption text offset and icon-to-text spacing, -1 where the pane takes the look's, and whether a
+// task runs a command (a label does not).
 class CORXTasksPaneMetricsInfo
 {
 public:
     virtual ~CORXTasksPaneMetricsInfo() {}
     virtual int GetCaptionTextOffset() const = 0;
     virtual int GetIconToTextSpacing() const = 0;
+    virtual BOOL HasCommand() const { return TRUE; }
 };
 
 class CORXVisualManagerXP : public CORXVisualManager
@@ -82,7 +84,8 @@ public:
     void OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
                               ORXButtonState state) override;
     void OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect, ORXButtonState state) override;
-    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton) override;
+    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton,
+                               COLORREF* pclrText = NULL) override;
     void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed) override;
     COLORREF GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state) override;
     COLORREF OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
@@ -155,6 +158,16 @@ protected:
     // The pane's own caption text offset and icon-to-text spacing, or the look's.
     int CaptionTextOffset(const CORXTasksGroupInfo* pGroup) const;
     int IconToTextSpacing(const CORXTaskInfo* pTask) const;
+    static BOOL TaskHasCommand(const CORXTaskInfo* pTask);
+    // The framework window a DC paints, or NULL (a memory DC).
+    static CWnd* WindowOfDC(CDC* pDC);
+    // Whether the page button being painted sits on a shortcut bar with the flat look, which alone
+    // lets the looks draw its pages; and whether it is checked (without a window to ask, the
+    // pressed state stands for it). TRUE for a DC without a window: the caller asked for it.
+    static BOOL IsFlatPageButton(CDC* pDC, BOOL bIsPressed, BOOL& bChecked);
+    // The image of a sizing bar's caption button: the small close image, or the arrows of the
+    // bar's orientation for the button that shrinks and restores it.
+    static int CaptionButtonImage(CDC* pDC, int nGlyph, BOOL bDisabled);
     // The width of the grey image margin of menus, frame excluded.
     int GetMenuImageColumnWidth() const;
     static BOOL IsInPopupMenuBar(const CORXToolbarButton* pButton);

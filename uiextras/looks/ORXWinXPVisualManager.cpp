@@ -1,6 +1,7 @@
 // CORXWinXPVisualManager: theme parts where the class has a theme, the flat look where it has none.
 #include "ORXWinXPVisualManager.h"
 
+#include "ORXButton.h"
 #include "ORXDrawHelper.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
@@ -118,7 +119,7 @@ void CORXWinXPVisualManager::OnFillBarBackground(CDC* pDC, CControlBar* pBar, CR
                                                  CRect rectClip)
 {
     if (m_hThemeWindow != NULL && !xpLookMenus && pBar != NULL &&
-        pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)) && !ORXIsKindOfName(pBar, "CORXColorBar"))
+        pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)))
     {
         if (rectClip.IsRectEmpty())
             rectClip = rectClient;
@@ -327,14 +328,14 @@ void CORXWinXPVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton*
 }
 
 void CORXWinXPVisualManager::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
-                                                   CORXToolbarButton* pButton)
+                                                   CORXToolbarButton* pButton, COLORREF* pclrText)
 {
     if (m_hThemeWindow != NULL && !xpLookMenus)
     {
-        CORXVisualManager::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
+        CORXVisualManager::OnFillHighlightedArea(pDC, rect, pBrush, pButton, pclrText);
         return;
     }
-    CORXVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
+    CORXVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton, pclrText);
 }
 
 BOOL CORXWinXPVisualManager::FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
@@ -342,12 +343,15 @@ BOOL CORXWinXPVisualManager::FillOutlookPageButton(CDC* pDC, const CRect& rect, 
 {
     if (m_hThemeButton == NULL)
         return CORXVisualManagerXP::FillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed, clrText);
+    BOOL bChecked = FALSE;
+    if (!IsFlatPageButton(pDC, bIsPressed, bChecked))
+        return FALSE;
     CRect rectButton = rect;
     rectButton.InflateRect(1, 1);
     DrawPart(pDC, m_hThemeButton, BP_PUSHBUTTON,
-             bIsPressed       ? PBS_PRESSED
-             : bIsHighlighted ? PBS_HOT
-                              : PBS_NORMAL,
+             bIsPressed || bChecked ? PBS_PRESSED
+             : bIsHighlighted       ? PBS_HOT
+                                    : PBS_NORMAL,
              rectButton);
     clrText = globalData.clrBarText;
     return TRUE;
@@ -393,14 +397,12 @@ void CORXWinXPVisualManager::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, BOOL b
         CORXVisualManagerXP::OnDrawTabButtonBorder(pDC, rect, bPressed, bHighlighted, pTabWnd);
         return;
     }
-    CWnd* pWnd = dynamic_cast<CWnd*>(const_cast<CORXTabWndInfo*>(pTabWnd));
-    if (pWnd != NULL)
-        globalData.DrawParentBackground(pWnd, pDC, rect);
-    DrawPart(pDC, m_hThemeButton, BP_PUSHBUTTON,
-             bPressed && bHighlighted ? PBS_PRESSED
-             : bHighlighted           ? PBS_HOT
-                                      : PBS_NORMAL,
-             rect);
+    // The button is the window it draws in: its parent's background goes under the part, and
+    // its own enabled and checked states choose the part's state.
+    CWnd* pButton = WindowOfDC(pDC);
+    if (pButton != NULL)
+        globalData.DrawParentBackground(pButton, pDC, rect);
+    DrawPart(pDC, m_hThemeButton, BP_PUSHBUTTON, PushButtonState(pButton, bPressed, bHighlighted), rect);
 }
 
 COLORREF CORXWinXPVisualManager::OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected)
@@ -549,11 +551,13 @@ void CORXWinXPVisualManager::OnDrawTask(CDC* pDC, const CORXTaskInfo* pTask, CIm
         rect.left += 16 + IconToTextSpacing(pTask);
     }
     const BOOL bEnabled = pTask->IsEnabled();
+    const BOOL bLink = bEnabled && TaskHasCommand(pTask);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF clrOld =
-        pDC->SetTextColor(!bEnabled ? globalData.clrGrayedText : ::GetSysColor(COLOR_HIGHLIGHT));
+    const COLORREF clrOld = pDC->SetTextColor(!bEnabled ? globalData.clrGrayedText
+                                              : bLink   ? globalData.clrHilite
+                                                        : ::GetSysColor(COLOR_WINDOWTEXT));
     CFont* pOldFont =
-        pDC->SelectObject(bEnabled && bIsHighlighted ? &globalData.fontUnderline : &globalData.fontRegular);
+        pDC->SelectObject(bLink && bIsHighlighted ? &globalData.fontUnderline : &globalData.fontRegular);
     pDC->DrawText(pTask->GetName(), rect, DT_SINGLELINE | DT_VCENTER);
     pDC->SelectObject(pOldFont);
     pDC->SetTextColor(clrOld);
@@ -631,9 +635,37 @@ void CORXWinXPVisualManager::OnDrawSpinButtons(CDC* pDC, CRect rectSpin, int nSt
 
 BOOL CORXWinXPVisualManager::OnDrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, COLORREF& clrText)
 {
-    const UINT uiState =
+    UINT uiState =
         pButton != NULL && pButton->GetSafeHwnd() != NULL ? (UINT)pButton->SendMessage(BM_GETSTATE) : 0;
+    // The system never marks a button that the framework draws itself as hot: the framework's
+    // button tracks the pointer itself.
+    const CORXButton* pOwnButton = DYNAMIC_DOWNCAST(CORXButton, pButton);
+    if (pOwnButton != NULL)
+    {
+        if (pOwnButton->IsHighlighted() || pOwnButton->IsHotInside())
+            uiState |= BST_HOT;
+        if (pOwnButton->IsPushed() && pOwnButton->IsHotInside())
+            uiState |= BST_PUSHED;
+    }
     return DrawPushButton(pDC, rect, pButton, uiState);
+}
+
+void CORXWinXPVisualManager::OnDrawProgress(CDC* pDC, CRect rect, int nCurrent, int nTotal, COLORREF clrBar,
+                                            COLORREF clrBarGradient, BOOL bShowText)
+{
+    if (!DrawProgress(pDC, rect, nCurrent, nTotal))
+        CORXVisualManager::OnDrawProgress(pDC, rect, nCurrent, nTotal, clrBar, clrBarGradient, bShowText);
+}
+
+BOOL CORXWinXPVisualManager::OnDrawThemedProgress(CDC* pDC, CRect rect, int nCurrent, int nTotal)
+{
+    return DrawProgress(pDC, rect, nCurrent, nTotal);
+}
+
+BOOL CORXWinXPVisualManager::OnDrawThemedComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
+                                                         BOOL bIsDropped, BOOL bIsHighlighted)
+{
+    return DrawComboDropButton(pDC, rect, bDisabled, bIsDropped, bIsHighlighted);
 }
 
 BOOL CORXWinXPVisualManager::DrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, UINT uiState)

@@ -44,7 +44,8 @@ public:
     void OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect, ORXButtonState state) override;
     void OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
                                 ORXButtonState state) override;
-    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton) override;
+    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton,
+                               COLORREF* pclrText = NULL) override;
     BOOL FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
                                COLORREF& clrText) override;
     void OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
@@ -72,10 +73,15 @@ public:
     void OnDrawControlBorder(CWnd* pWndCtrl) override;
     void OnDrawSpinButtons(CDC* pDC, CRect rectSpin, int nState, BOOL bOrientation, CWnd* pSpinCtrl) override;
     BOOL OnDrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, COLORREF& clrText) override;
+    void OnDrawProgress(CDC* pDC, CRect rect, int nCurrent, int nTotal, COLORREF clrBar,
+                        COLORREF clrBarGradient, BOOL bShowText) override;
+    BOOL OnDrawThemedProgress(CDC* pDC, CRect rect, int nCurrent, int nTotal) override;
+    BOOL OnDrawThemedComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
+                                     BOOL bIsHighlighted) override;
 
     // The theme wrapper's push-button drawing: FALSE when the button theme is not open (the button
     // then draws itself).
-    virtual BOOL DrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, UINT uiState);
+    BOOL DrawPushButton(CDC* pDC, CRect rect, CWnd* pButton, UINT uiState) override;
 
     // Implementation
 protected:

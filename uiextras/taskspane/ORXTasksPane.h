@@ -57,6 +57,7 @@ public:
     BOOL IsEnabled() const override { return m_bEnabled; }
     int GetCaptionTextOffset() const override;
     int GetIconToTextSpacing() const override;
+    BOOL HasCommand() const override { return m_uiCommandID != 0; }
 
     // A task that can be clicked: a visible link with a command, not a hosted window.
     BOOL IsClickable() const { return m_bIsLink && m_bEnabled && m_uiCommandID != 0 && m_hwndTask == NULL; }

@@ -3,6 +3,8 @@
 // bytes it stores.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <afxpriv.h>
 
 #include <vector>
@@ -11,6 +13,7 @@
 #include "ORXColorBar.h"
 #include "ORXColorMenuButton.h"
 #include "ORXGlobalData.h"
+#include "ORXMenuBar.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
 
@@ -431,14 +434,31 @@ TEST_F(ColorBar, AChosenColourReachesEveryButtonAndTornOffBarOfTheCommand)
 
 TEST_F(ColorBar, MenuButtonReadsTheDockedCountsOnlyFromStateThatHasThem)
 {
-    CVersionWorkspace workspace;
     CORXColorMenuButton button(320, _T("Colour"));
     button.SetColumnsNumber(4);
     button.SetDockedCounts(2, 3);
     button.EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
+    // What follows the counts: three flags, the labels "Automatic", "" and "", the colour and the flag.
+    const size_t nTail = 12 + (1 + 9) + 1 + 1 + 4 + 4;
+    auto Int32At = [](const std::vector<BYTE>& v, size_t i) {
+        return (int)(v[i] | (v[i + 1] << 8) | (v[i + 2] << 16) | (v[i + 3] << 24));
+    };
+
+    // Without a workspace the record has no docked counts: the columns come right before the flags.
+    std::vector<BYTE> bare = Store(button);
+    EXPECT_EQ(4, Int32At(bare, bare.size() - nTail - 4));
+    CORXColorMenuButton fromBare;
+    ASSERT_TRUE(Load(fromBare, bare));
+    EXPECT_EQ(-1, fromBare.GetRowsDockedHorz());
+    EXPECT_EQ(-1, fromBare.GetColumnsDockedVert());
+
+    CVersionWorkspace workspace;
     workspace.SetSavedVersion(4, 71);
     std::vector<BYTE> bytes = Store(button);
-
+    // Columns, then the rows docked across, then the columns docked down.
+    EXPECT_EQ(4, Int32At(bytes, bytes.size() - nTail - 12));
+    EXPECT_EQ(2, Int32At(bytes, bytes.size() - nTail - 8));
+    EXPECT_EQ(3, Int32At(bytes, bytes.size() - nTail - 4));
     CORXColorMenuButton current;
     ASSERT_TRUE(Load(current, bytes));
     EXPECT_EQ(4, current.GetColumns());
@@ -446,21 +466,39 @@ TEST_F(ColorBar, MenuButtonReadsTheDockedCountsOnlyFromStateThatHasThem)
     EXPECT_EQ(3, current.GetColumnsDockedVert());
     EXPECT_EQ(20, current.GetColors().GetSize());
 
-    // The older form has no docked counts: the eight bytes after the columns are not there.
-    // What follows them: three flags, the labels "Automatic", "" and "", the colour and the flag.
+    // The older form has no docked counts (nor the menu button's tear-off id): written without
+    // them, and read back as -1 for both.
     workspace.SetSavedVersion(4, 70);
     std::vector<BYTE> older = Store(button);
-    size_t nTail = 12 + (1 + 9) + 1 + 1 + 4 + 4;
-    // Rows docked across come first, then the columns docked down.
-    EXPECT_EQ(2, bytes[bytes.size() - nTail - 8]);
-    EXPECT_EQ(3, bytes[bytes.size() - nTail - 4]);
-    older.erase(older.end() - nTail - 8, older.end() - nTail);
+    EXPECT_EQ(bytes.size() - 4 - 8, older.size());
+    EXPECT_EQ(4, Int32At(older, older.size() - nTail - 4));
+    EXPECT_TRUE(std::equal(older.end() - nTail, older.end(), bytes.end() - nTail));
     CORXColorMenuButton old;
     ASSERT_TRUE(Load(old, older));
     EXPECT_EQ(4, old.GetColumns());
     EXPECT_EQ(-1, old.GetRowsDockedHorz());
     EXPECT_EQ(-1, old.GetColumnsDockedVert());
     EXPECT_EQ(RGB(0, 0, 0), old.GetAutomaticColor());
+
+    // A 4.71 record read while the workspace says 4.70 would be misread: the rule is the same both
+    // ways, so what a workspace writes it reads.
+    workspace.SetSavedVersion(4, 71);
+    CORXColorMenuButton again;
+    ASSERT_TRUE(Load(again, bytes));
+    EXPECT_EQ(3, again.GetColumnsDockedVert());
+}
+
+TEST_F(ColorBar, MenuButtonShowsItsTextOnMenusOnly)
+{
+    CORXColorMenuButton button(340, _T("Colour"));
+    button.m_bText = FALSE;
+    CORXToolBar bar;
+    button.OnChangeParentWnd(&bar);
+    EXPECT_FALSE(button.m_bText) << "a tool bar leaves the text as it was";
+    CORXMenuBar menuBar;
+    button.OnChangeParentWnd(&menuBar);
+    EXPECT_TRUE(button.m_bText) << "on the menu bar the text shows";
+    button.OnChangeParentWnd(NULL);
 }
 
 TEST_F(ColorBar, PopupOfAButtonWithoutWindowAsksForNoDocumentColours)

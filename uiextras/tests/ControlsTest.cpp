@@ -1,6 +1,9 @@
 // The small controls: the edit list box's header, its buttons and keys; the non-client strip; the
-// spin control's draw states; the header control's hot item.
+// spin control's draw states; the header control's hot item and painting; the menu button's pressed
+// state while its menu is up.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "ExtrasTestWindow.h"
 #include "ORXEditListBox.h"
@@ -45,6 +48,41 @@ struct EditListBox : ::testing::Test
             ::SetKeyboardState(keys);
         }
     }
+};
+
+// A header that records what it is asked to draw.
+class CRecordingHeader : public CORXHeaderCtrl
+{
+public:
+    struct CCall
+    {
+        int nItem;
+        CRect rect;
+        BOOL bPressed, bHot;
+    };
+    std::vector<CCall> calls;
+
+protected:
+    void OnDrawItem(CDC* pDC, int nItem, CRect rect, BOOL bIsPressed, BOOL bIsHighlighted) override
+    {
+        calls.push_back({nItem, rect, bIsPressed, bIsHighlighted});
+    }
+};
+
+// A menu button whose mouse state the test sets.
+class CTestMenuButton : public CORXMenuButton
+{
+public:
+    void Press()
+    {
+        m_bPushed = TRUE;
+        m_bClickiedInside = TRUE;
+        m_bHover = TRUE;
+        m_bHighlighted = TRUE;
+        SetCapture();
+        m_bCaptured = TRUE;
+    }
+    BOOL IsClickedInside() const { return m_bClickiedInside; }
 };
 
 HFONT MakeFont(int nHeight)
@@ -183,4 +221,102 @@ TEST(SpinButton, PressedHalfFollowsTheMouseWhileTheButtonIsHeld)
     EXPECT_EQ(0, spin.GetDrawState());
     spin.EnableWindow(FALSE);
     EXPECT_EQ(16, spin.GetDrawState());
+}
+
+TEST(HeaderCtrl, HotItemFollowsTheMouseOnlyWithNoButtonHeld)
+{
+    CExtrasTestParent parent;
+    ASSERT_TRUE(parent.CreateHidden());
+    CRecordingHeader header;
+    ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 20), &parent, 4));
+    HDITEM item = {HDI_TEXT | HDI_WIDTH};
+    item.cxy = 100;
+    item.pszText = (LPTSTR) _T("Name");
+    header.InsertItem(0, &item);
+    item.pszText = (LPTSTR) _T("Value");
+    header.InsertItem(1, &item);
+
+    header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(150, 10));
+    EXPECT_EQ(1, header.GetHighlightedItem());
+    header.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 10));
+    EXPECT_EQ(1, header.GetHighlightedItem()) << "a drag keeps the hot item";
+    header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(250, 10));
+    EXPECT_EQ(-1, header.GetHighlightedItem()) << "right of the last item nothing is hot";
+    header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(50, 10));
+    EXPECT_EQ(0, header.GetHighlightedItem());
+    header.SendMessage(WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(-1, header.GetHighlightedItem());
+    header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(50, 10));
+    header.SendMessage(WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(-1, header.GetHighlightedItem());
+    EXPECT_FALSE(header.IsDialogControl());
+}
+
+TEST(HeaderCtrl, PaintsEachItemThenTheRestOfTheRow)
+{
+    CExtrasTestParent parent;
+    ASSERT_TRUE(parent.CreateHidden());
+    CRecordingHeader header;
+    ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 20), &parent, 5));
+    header.SendMessage(WM_PAINT);
+    ASSERT_EQ(1u, header.calls.size());
+    EXPECT_EQ(-1, header.calls[0].nItem) << "without items the whole header is the rest";
+    EXPECT_EQ(CRect(0, 0, 300, 20), header.calls[0].rect);
+
+    HDITEM item = {HDI_TEXT | HDI_WIDTH};
+    item.cxy = 80;
+    item.pszText = (LPTSTR) _T("Name");
+    header.InsertItem(0, &item);
+    item.cxy = 120;
+    header.InsertItem(1, &item);
+    header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(150, 10));
+    header.calls.clear();
+    header.SendMessage(WM_PAINT);
+    ASSERT_EQ(3u, header.calls.size());
+    EXPECT_EQ(0, header.calls[0].nItem);
+    EXPECT_FALSE(header.calls[0].bHot);
+    EXPECT_EQ(1, header.calls[1].nItem);
+    EXPECT_TRUE(header.calls[1].bHot);
+    EXPECT_EQ(CRect(80, 0, 200, 20), header.calls[1].rect);
+    EXPECT_EQ(-1, header.calls[2].nItem);
+    EXPECT_EQ(CRect(200, 0, 301, 20), header.calls[2].rect) << "to one pixel past the right edge";
+    EXPECT_FALSE(header.calls[2].bHot);
+}
+
+TEST(MenuButton, StaysPressedWhileItsMenuIsUpAndWantsArrows)
+{
+    CExtrasTestParent parent;
+    ASSERT_TRUE(parent.CreateHidden());
+    CTestMenuButton button;
+    ASSERT_TRUE(
+        button.Create(_T("Options"), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 80, 22), &parent, 6));
+    EXPECT_EQ((UINT)DLGC_WANTARROWS, (UINT)button.SendMessage(WM_GETDLGCODE));
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, 100, _T("First"));
+    button.m_hMenu = menu.GetSafeHmenu();
+    button.m_bStayPressed = TRUE;
+
+    // Losing the focus to the menu leaves the button pushed but neither hot nor captured.
+    button.Press();
+    button.SendMessage(WM_KILLFOCUS, (WPARAM)parent.GetSafeHwnd());
+    EXPECT_TRUE(button.IsPushed());
+    EXPECT_FALSE(button.IsHighlighted());
+    EXPECT_FALSE(button.IsHotInside());
+    EXPECT_FALSE(button.IsClickedInside());
+    EXPECT_NE(button.GetSafeHwnd(), ::GetCapture());
+
+    // The release of the click that opened the menu does not pop the button up either.
+    button.Press();
+    button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(button.IsPushed());
+    EXPECT_FALSE(button.IsClickedInside());
+    EXPECT_NE(button.GetSafeHwnd(), ::GetCapture());
+
+    // Without the option it is a plain button again.
+    button.m_bStayPressed = FALSE;
+    button.Press();
+    button.SendMessage(WM_KILLFOCUS, (WPARAM)parent.GetSafeHwnd());
+    EXPECT_FALSE(button.IsPushed());
+    button.m_hMenu = NULL;
 }

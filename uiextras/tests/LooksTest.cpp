@@ -4,7 +4,12 @@
 
 #include <vector>
 
+#include "ExtrasTestWindow.h"
+#include "ORXButton.h"
+#include "ORXColorBar.h"
 #include "ORXGlobalData.h"
+#include "ORXOutlookBar.h"
+#include "ORXToolbarMenuButton.h"
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
 
@@ -79,6 +84,90 @@ COLORREF PixelAfterSpin(CORXVisualManager& look, int nState, CPoint pt, BOOL bHo
     ::DeleteObject(hbmp);
     return clr;
 }
+// A 32-bit memory surface filled with one colour.
+struct CSurface
+{
+    CDC dc;
+    HBITMAP hbmp = NULL;
+    HGDIOBJ hOld = NULL;
+    CSurface(int cx, int cy, COLORREF clrFill)
+    {
+        dc.CreateCompatibleDC(NULL);
+        BITMAPINFO bmi = {{sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB}};
+        void* pBits = NULL;
+        hbmp = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+        hOld = ::SelectObject(dc.GetSafeHdc(), hbmp);
+        dc.FillSolidRect(0, 0, cx, cy, clrFill);
+    }
+    ~CSurface()
+    {
+        ::SelectObject(dc.GetSafeHdc(), hOld);
+        ::DeleteObject(hbmp);
+    }
+    int Count(COLORREF clr, const CRect& rect)
+    {
+        int n = 0;
+        for (int y = rect.top; y < rect.bottom; y++)
+            for (int x = rect.left; x < rect.right; x++)
+                n += dc.GetPixel(x, y) == clr;
+        return n;
+    }
+};
+
+// A task as the tasks pane hands it to the looks.
+struct CStubTask : CORXTaskInfo, CORXTasksPaneMetricsInfo
+{
+    BOOL bCommand = TRUE;
+    BOOL bEnabled = TRUE;
+    CRect GetRect() const override { return CRect(0, 0, 120, 20); }
+    BOOL IsSeparator() const override { return FALSE; }
+    HICON GetIcon() const override { return NULL; }
+    CString GetName() const override { return _T("MMMM Mail"); }
+    BOOL IsEnabled() const override { return bEnabled; }
+    int GetCaptionTextOffset() const override { return -1; }
+    int GetIconToTextSpacing() const override { return -1; }
+    BOOL HasCommand() const override { return bCommand; }
+};
+
+// The number of pixels a task's label leaves in a colour, the DC's text colour being green.
+int TaskPixels(CORXVisualManager& look, const CStubTask& task, BOOL bHot, COLORREF clr)
+{
+    CSurface surface(120, 20, RGB(255, 255, 255));
+    surface.dc.SetTextColor(RGB(0, 128, 0));
+    look.OnDrawTask(&surface.dc, &task, NULL, bHot);
+    return surface.Count(clr, CRect(0, 0, 120, 20));
+}
+
+struct CCaptionLook : CORXVisualManagerXP
+{
+    CCaptionLook() : CORXVisualManagerXP(TRUE) {}
+    using CORXVisualManagerXP::CaptionButtonImage;
+};
+
+// A framework button the test makes hot without the pointer.
+class CHotButton : public CORXButton
+{
+public:
+    void SetHot(BOOL bHot)
+    {
+        m_bHighlighted = bHot;
+        m_bHover = bHot;
+    }
+};
+
+class CHotPageButton : public CORXOutlookBarPageButton
+{
+public:
+    void SetHot(BOOL bHot) { m_bHover = bHot; }
+};
+
+// Stands for a shortcut bar: the looks ask its page buttons' parent only for the flat-look flag.
+class CShortcutBarStandIn : public CExtrasTestParent, public CORXOutlookBarInfo
+{
+public:
+    BOOL m_bFlat = FALSE;
+    BOOL IsFlatLook() const override { return m_bFlat; }
+};
 } // namespace
 
 TEST_F(LookColors, DerivedFromTheSystemColours)
@@ -212,4 +301,205 @@ TEST(ThemedLook, WithoutThemesEveryPartFallsBackToTheFlatLook)
     look.OnDrawSeparator(&dc, NULL, CRect(0, 0, 6, 20), TRUE);
     look.OnDrawComboDropButton(&dc, CRect(0, 0, 16, 20), FALSE, TRUE, TRUE, NULL);
     EXPECT_TRUE(g_calls.empty());
+}
+
+TEST_F(LookColors, HotMenuTextIsBlackOnALightHighlightAndWhiteOnADarkOne)
+{
+    CORXVisualManagerXP look(TRUE);
+    globalData.m_nBitsPerPixel = 32;
+    CSurface surface(60, 20, RGB(255, 255, 255));
+    CORXToolbarMenuButton item;
+    COLORREF clrText = RGB(1, 2, 3);
+
+    SetColors(RGB(49, 106, 197), RGB(255, 255, 255), RGB(236, 233, 216));
+    look.OnUpdateSystemColors();
+    look.OnFillHighlightedArea(&surface.dc, CRect(0, 0, 60, 20), NULL, &item, &clrText);
+    EXPECT_EQ(RGB(0, 0, 0), clrText) << "the highlight RGB(191, 210, 241) is light";
+    EXPECT_EQ(look.GetHighlightColor(), surface.dc.GetPixel(30, 10));
+
+    SetColors(RGB(0, 0, 128), RGB(128, 128, 128), RGB(236, 233, 216));
+    look.OnUpdateSystemColors();
+    look.OnFillHighlightedArea(&surface.dc, CRect(0, 0, 60, 20), NULL, &item, &clrText);
+    EXPECT_EQ(RGB(255, 255, 255), clrText);
+
+    item.m_nStyle |= TBBS_DISABLED;
+    look.OnFillHighlightedArea(&surface.dc, CRect(0, 0, 60, 20), NULL, &item, &clrText);
+    EXPECT_EQ(globalData.clrGrayedText, clrText);
+
+    CORXVisualManager classic(TRUE);
+    classic.OnFillHighlightedArea(&surface.dc, CRect(0, 0, 60, 20), NULL, &item, &clrText);
+    EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHTTEXT), clrText) << "the classic look keeps the system's";
+}
+
+TEST(FlatLook, CommandTasksAreLinksWhetherHotOrNot)
+{
+    CORXVisualManagerXP look(TRUE);
+    CStubTask task;
+    EXPECT_GT(TaskPixels(look, task, FALSE, globalData.clrHotText), 0) << "a link is blue before it is hot";
+    EXPECT_GT(TaskPixels(look, task, TRUE, globalData.clrHotText), 0);
+    task.bCommand = FALSE;
+    EXPECT_EQ(0, TaskPixels(look, task, FALSE, globalData.clrHotText));
+    EXPECT_GT(TaskPixels(look, task, FALSE, RGB(0, 128, 0)), 0) << "a label keeps the DC's colour";
+    task.bCommand = TRUE;
+    task.bEnabled = FALSE;
+    EXPECT_EQ(0, TaskPixels(look, task, FALSE, globalData.clrHotText));
+}
+
+TEST(FlatLook, CaptionButtonsTakeTheSmallCloseImageAndTheBarsArrows)
+{
+    CSurface surface(20, 20, RGB(255, 255, 255));
+    CDC* pDC = &surface.dc; // no window: a bar docked across is assumed
+    EXPECT_EQ(CORXMenuImages::IdCloseSmall,
+              CCaptionLook::CaptionButtonImage(pDC, CORXMenuImages::IdClose, FALSE));
+    EXPECT_EQ(CORXMenuImages::IdCloseSmall,
+              CCaptionLook::CaptionButtonImage(pDC, CORXMenuImages::IdClose, TRUE));
+    EXPECT_EQ(CORXMenuImages::IdArowRight,
+              CCaptionLook::CaptionButtonImage(pDC, CORXMenuImages::IdMaximize, FALSE));
+    EXPECT_EQ(CORXMenuImages::IdArowLeftDsbl,
+              CCaptionLook::CaptionButtonImage(pDC, CORXMenuImages::IdMaximize, TRUE));
+    EXPECT_EQ(CORXMenuImages::IdArowLeft,
+              CCaptionLook::CaptionButtonImage(pDC, CORXMenuImages::IdRestore, FALSE));
+}
+
+TEST_F(LookColors, ColourBarsTakeTheBarBackgroundOnlyOnATearOff)
+{
+    CORXVisualManagerXP look(TRUE);
+    globalData.m_nBitsPerPixel = 32;
+    SetColors(RGB(49, 106, 197), RGB(255, 255, 255), RGB(200, 190, 170));
+    look.OnUpdateSystemColors();
+    CSurface surface(20, 20, RGB(1, 2, 3));
+    CORXColorBar bar;
+    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(look.GetMenuBackgroundColor(), surface.dc.GetPixel(5, 5)) << "in a pop-up: the menu's";
+    CFrameWnd frame;
+    bar.m_pDockSite = &frame;
+    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(look.GetBarBackgroundColor(), surface.dc.GetPixel(5, 5)) << "torn off: the tool bars'";
+    bar.m_pDockSite = NULL;
+
+    CRecordingThemeLook themed;
+    themed.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(::GetSysColor(COLOR_MENU), surface.dc.GetPixel(5, 5)) << "under a theme part of the menu";
+}
+
+TEST_F(LookColors, PageButtonOfAFlatShortcutBarDrawnByTheLookWithBlackText)
+{
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManagerXP));
+    CORXVisualManagerXP* pLook = DYNAMIC_DOWNCAST(CORXVisualManagerXP, CORXVisualManager::GetInstance());
+    ASSERT_TRUE(pLook != NULL);
+    const COLORREF clrTextSaved = globalData.clrBarText;
+    globalData.clrBarText = RGB(0, 0, 0);
+
+    CShortcutBarStandIn bar;
+    ASSERT_TRUE(bar.CreateHidden(200, 100));
+    bar.ShowWindow(SW_SHOWNOACTIVATE);
+    CHotPageButton button;
+    ASSERT_TRUE(
+        button.Create(_T("MMMM"), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 80, 20), &bar, 600));
+    button.SetHot(TRUE);
+    auto Draw = [&](CDC& dc) {
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_BUTTON;
+        dis.hwndItem = button.GetSafeHwnd();
+        dis.hDC = dc.GetSafeHdc();
+        dis.rcItem = CRect(0, 0, 80, 20);
+        button.DrawItem(&dis);
+    };
+    {
+        // The button's own DC: the look finds the button, and its bar, through it.
+        bar.m_bFlat = TRUE;
+        CClientDC dc(&button);
+        Draw(dc);
+        EXPECT_EQ(pLook->GetMenuItemBorderColor(), dc.GetPixel(0, 0)) << "the look's border";
+        EXPECT_EQ(pLook->GetMenuItemBorderColor(), dc.GetPixel(79, 19));
+        EXPECT_EQ(pLook->GetHighlightColor(), dc.GetPixel(3, 3)) << "the look's hot fill";
+        int nBlack = 0;
+        for (int y = 2; y < 18; y++)
+            for (int x = 2; x < 78; x++)
+                nBlack += dc.GetPixel(x, y) == RGB(0, 0, 0);
+        EXPECT_GT(nBlack, 0) << "the text in the look's black";
+    }
+    {
+        bar.m_bFlat = FALSE;
+        CClientDC dc(&button);
+        Draw(dc);
+        EXPECT_NE(pLook->GetHighlightColor(), dc.GetPixel(3, 3))
+            << "a bar without the flat look draws its own";
+        EXPECT_NE(pLook->GetMenuItemBorderColor(), dc.GetPixel(0, 0));
+        COLORREF clrText = RGB(1, 2, 3);
+        EXPECT_FALSE(pLook->FillOutlookPageButton(&dc, CRect(0, 0, 80, 20), TRUE, FALSE, clrText));
+    }
+
+    button.DestroyWindow();
+    globalData.clrBarText = clrTextSaved;
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
+}
+
+TEST(ThemedLook, TasksLabelsProgressAndComboHooks)
+{
+    CRecordingThemeLook look;
+    CStubTask task;
+    task.bCommand = FALSE;
+    EXPECT_GT(TaskPixels(look, task, FALSE, ::GetSysColor(COLOR_WINDOWTEXT)), 0);
+    task.bCommand = TRUE;
+    EXPECT_GT(TaskPixels(look, task, FALSE, globalData.clrHilite), 0);
+
+    g_calls.clear();
+    CSurface surface(100, 20, RGB(255, 255, 255));
+    look.OnDrawProgress(&surface.dc, CRect(0, 0, 100, 20), 50, 100, (COLORREF)-1, (COLORREF)-1, TRUE);
+    EXPECT_TRUE(look.OnDrawThemedComboDropButton(&surface.dc, CRect(0, 0, 16, 20), FALSE, TRUE, FALSE));
+    ASSERT_EQ(3u, g_calls.size());
+    EXPECT_EQ(1, g_calls[0].nPart) << "the bar";
+    EXPECT_EQ(CRect(0, 0, 100, 20), g_calls[0].rect);
+    EXPECT_EQ(3, g_calls[1].nPart) << "the chunk over the half done";
+    EXPECT_EQ(CRect(3, 3, 50, 17), g_calls[1].rect);
+    EXPECT_EQ(1, g_calls[2].nPart);
+    EXPECT_EQ(3, g_calls[2].nState) << "dropped";
+
+    look.DropAllThemes();
+    EXPECT_FALSE(look.OnDrawThemedProgress(&surface.dc, CRect(0, 0, 100, 20), 50, 100));
+}
+
+TEST(ThemedLook, FrameworkButtonsTurnHotAndTabButtonsShowTheirStates)
+{
+    CRecordingThemeLook look;
+    CExtrasTestParent parent;
+    ASSERT_TRUE(parent.CreateHidden());
+    CHotButton button;
+    ASSERT_TRUE(
+        button.Create(_T("OK"), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 60, 20), &parent, 1));
+    CSurface surface(60, 20, RGB(255, 255, 255));
+    COLORREF clrText = (COLORREF)-1;
+
+    g_calls.clear();
+    EXPECT_TRUE(look.OnDrawPushButton(&surface.dc, CRect(0, 0, 60, 20), &button, clrText));
+    button.SetHot(TRUE);
+    look.OnDrawPushButton(&surface.dc, CRect(0, 0, 60, 20), &button, clrText);
+    ASSERT_EQ(2u, g_calls.size());
+    EXPECT_EQ(1, g_calls[0].nState) << "idle";
+    EXPECT_EQ(2, g_calls[1].nState) << "hot under the pointer, though the system never says so";
+    button.SetHot(FALSE);
+
+    // A tab window's button: its own window says whether it is disabled or checked.
+    g_calls.clear();
+    {
+        CClientDC dc(&button);
+        CRect rect(0, 0, 60, 20);
+        CHotButton check;
+        ASSERT_TRUE(
+            check.Create(_T("Pin"), WS_CHILD | WS_VISIBLE | BS_CHECKBOX, CRect(0, 30, 60, 50), &parent, 2));
+        check.SendMessage(BM_SETCHECK, BST_CHECKED);
+        CClientDC dcCheck(&check);
+        look.OnDrawTabButtonBorder(&dcCheck, rect, FALSE, FALSE, NULL);
+        button.EnableWindow(FALSE);
+        look.OnDrawTabButtonBorder(&dc, rect, FALSE, TRUE, NULL);
+        button.EnableWindow(TRUE);
+        look.OnDrawTabButtonBorder(&dc, rect, FALSE, TRUE, NULL);
+    }
+    ASSERT_EQ(3u, g_calls.size());
+    EXPECT_EQ(3, g_calls[0].nState) << "checked";
+    EXPECT_EQ(4, g_calls[1].nState) << "disabled";
+    EXPECT_EQ(2, g_calls[2].nState) << "hot";
 }
