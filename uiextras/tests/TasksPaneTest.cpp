@@ -614,6 +614,26 @@ TEST_F(TasksPaneTest, ACaptionClickCollapsesEvenWithAZeroStep)
     }
     EXPECT_TRUE(m_pFrame->commands.empty());
 }
+
+TEST_F(TasksPaneTest, AClickedCaptionCoolsWhenThePointerLeavesThePaneAtOnce)
+{
+    ASSERT_TRUE(CreatePane());
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    m_pane.AddTask(g, _T("Add"), kFirstCmd);
+    m_pane.SetAnimationStep(0);
+    const CRect rectCaption = m_pane.GetTaskGroup(g)->m_rect;
+    m_pane.SendMessage(WM_MOUSEMOVE, 0, At(rectCaption));
+    ASSERT_EQ(m_pane.GetTaskGroup(g), m_pane.GetHotGroup());
+
+    // The click lets the mouse go; the caption still under the pointer takes it back, so that
+    // the pane hears the pointer leave.
+    Click(rectCaption, rectCaption);
+    EXPECT_EQ(m_pane.GetTaskGroup(g), m_pane.GetHotGroup());
+    EXPECT_EQ(m_pane.GetSafeHwnd(), ::GetCapture());
+    m_pane.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM((WORD)(short)-50, (WORD)(short)-50));
+    EXPECT_EQ(NULL, m_pane.GetHotGroup());
+    EXPECT_NE(m_pane.GetSafeHwnd(), ::GetCapture());
+}
 } // namespace
 
 // A window that keeps the status texts it is asked to show.
