@@ -154,6 +154,8 @@ public:
     CRect GetTabsArea() const { return m_rectTabsArea; }
     CRect GetWndArea() const { return m_rectWndArea; }
     int GetTabsHeight() const { return m_nTabsHeight; }
+    // The height the tabs take now: none while they are hidden (single or no tab).
+    int GetTabsHeightInUse() const { return AreTabsHidden() ? 0 : m_nTabsHeight; }
     int GetScrollOffset() const { return m_nTabsHorzOffset; }
     int GetMaxScrollOffset() const { return m_nTabsHorzOffsetMax; }
     BOOL IsRenaming() const { return m_pInPlaceEdit != NULL; }
