@@ -179,6 +179,8 @@ protected:
     BOOL RenameTab();
     void DropRenameEdit();
     void EndTabDrag(BOOL bMove);
+    // Repaints the row of tabs with the frame strip along it.
+    void InvalidateTabsStrip();
     void MoveDraggedTab();
     CWnd* FindForwardTarget(CPoint& pt);
     CORXTabInfo* TabAt(int iTab) const { return (CORXTabInfo*)m_arTabs[iTab]; }
