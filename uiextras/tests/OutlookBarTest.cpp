@@ -429,6 +429,48 @@ TEST_F(OutlookBar, ScrollButtonsPageThroughWhatDoesNotFit)
     EXPECT_EQ(0, bar.CountHiddenOfPage(1));
 }
 
+TEST_F(OutlookBar, ARowScrollsBackWithTheRightArrowAndOnWithTheLeft)
+{
+    CTestOutlookBar bar;
+    ASSERT_TRUE(bar.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_TOP, 540));
+    bar.SetExtent(60);
+    bar.MoveWindow(0, 0, 200, 60);
+    ASSERT_EQ(0, bar.AddPage(1, _T("Clocks")));
+    for (int i = 0; i < 12; i++)
+        ASSERT_TRUE(bar.AddShortcut(0x8800 + i, 0, _T("Clock"), 1));
+    ASSERT_TRUE(bar.ScrollDown());
+    const CRect rectUp = bar.GetScrollUpRect(), rectDown = bar.GetScrollDownRect();
+    ASSERT_FALSE(rectUp.IsRectEmpty());
+    ASSERT_FALSE(rectDown.IsRectEmpty());
+
+    CClientDC dc(&bar);
+    CDC dcBar, dcImage;
+    ASSERT_TRUE(dcBar.CreateCompatibleDC(&dc));
+    ASSERT_TRUE(dcImage.CreateCompatibleDC(&dc));
+    CBitmap bmpBar, bmpImage;
+    ASSERT_TRUE(bmpBar.CreateCompatibleBitmap(&dc, 200, 60));
+    ASSERT_TRUE(bmpImage.CreateCompatibleBitmap(&dc, 20, 20));
+    CBitmap* pOldBar = dcBar.SelectObject(&bmpBar);
+    CBitmap* pOldImage = dcImage.SelectObject(&bmpImage);
+    bar.DoPaint(&dcBar);
+    const CSize size = CORXMenuImages::Size();
+    // The arrow of each button, pixel for pixel, is the shared image the row gives it.
+    auto shows = [&](const CRect& rect, CORXMenuImages::IMAGES_IDS id) {
+        dcImage.FillSolidRect(0, 0, 20, 20, globalData.clrBarFace);
+        CORXMenuImages::Draw(&dcImage, id, CPoint(0, 0));
+        const CPoint pt(rect.left + (rect.Width() - size.cx) / 2, rect.top + (rect.Height() - size.cy) / 2);
+        for (int y = 0; y < size.cy; y++)
+            for (int x = 0; x < size.cx; x++)
+                if (dcImage.GetPixel(x, y) != dcBar.GetPixel(pt.x + x, pt.y + y))
+                    return FALSE;
+        return TRUE;
+    };
+    EXPECT_TRUE(shows(rectUp, CORXMenuImages::IdArowRight));
+    EXPECT_TRUE(shows(rectDown, CORXMenuImages::IdArowLeft));
+    dcBar.SelectObject(pOldBar);
+    dcImage.SelectObject(pOldImage);
+}
+
 TEST_F(OutlookBar, SizingEdgeNeverLeavesLessThanItsOwnStrip)
 {
     CTestOutlookBar bar;
