@@ -105,6 +105,29 @@ public:
     }
 };
 
+// The display's pointer is one for every test program running beside this one: a test that puts
+// it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.
+class CPointerLock
+{
+public:
+    CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
+    {
+        if (m_hMutex != NULL)
+            ::WaitForSingleObject(m_hMutex, 60000);
+    }
+    ~CPointerLock()
+    {
+        if (m_hMutex != NULL)
+        {
+            ::ReleaseMutex(m_hMutex);
+            ::CloseHandle(m_hMutex);
+        }
+    }
+
+private:
+    HANDLE m_hMutex;
+};
+
 // The pointer put on a point of the window; FALSE when the display does not move it.
 BOOL PointerAt(CWnd& wnd, CPoint point)
 {
@@ -495,6 +518,7 @@ TEST_F(OutlookBar, SizingEdgeNeverLeavesLessThanItsOwnStrip)
 
 TEST_F(OutlookBar, CustomiseMenuShowsMoreOrFewerPageButtons)
 {
+    CPointerLock pointer;
     CTestOutlookBar bar;
     MakeBar(bar, 300);
     COutlookCustomizeButton* pChevron = new COutlookCustomizeButton(0x9990, _T("Customize..."));
@@ -555,6 +579,7 @@ TEST_F(OutlookBar, CustomiseMenuShowsMoreOrFewerPageButtons)
 
 TEST_F(OutlookBar, DragRestingOnAnotherPagesButtonOpensThatPage)
 {
+    CPointerLock pointer;
     CTestOutlookBar bar;
     MakeBar(bar, 300);
     CORXOutlookButton dragged(0x8600, 0, _T("Dragged"), 1);
@@ -611,6 +636,7 @@ TEST_F(OutlookBar, DragRestingOnAnotherPagesButtonOpensThatPage)
 
 TEST_F(OutlookBar, CompanionToolBarShowsTheHandOverButtonsAndHasNoEdges)
 {
+    CPointerLock pointer;
     CORXOutlookBarToolBar tools;
     ASSERT_TRUE(tools.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_BORDER_ANY, 530));
     tools.MoveWindow(10, 400, 200, 30);
