@@ -39,6 +39,10 @@ void CORXMDITabWnd::SetMDIOptions()
     m_bAutoSizeWindow = FALSE;
     m_bAutoDestroyWindow = FALSE;
     m_bDrawFrame = TRUE;
+    // The client covers the window area: the strip paints all there is to see of the tab window,
+    // and a line along its top parts it from what lies above.
+    m_bTransparent = TRUE;
+    m_bTopEdge = TRUE;
     if (GetSafeHwnd() != NULL)
         RedrawWindow();
 }
@@ -317,7 +321,7 @@ LRESULT CORXMDIClientWnd::OnRefreshMenu(WPARAM, LPARAM)
 LRESULT CORXMDIClientWnd::OnMDIDestroy(WPARAM wParam, LPARAM)
 {
     HWND hChild = (HWND)wParam;
-    int nTabsBefore = m_wndTab.GetSafeHwnd() != NULL ? m_wndTab.GetVisibleTabCount() : 0;
+    const int nHeightBefore = m_wndTab.GetSafeHwnd() != NULL ? m_wndTab.GetTabsHeightInUse() : 0;
     if (m_wndTab.GetSafeHwnd() != NULL)
     {
         CORXMDIChildWnd* pChild = DYNAMIC_DOWNCAST(CORXMDIChildWnd, CWnd::FromHandlePermanent(hChild));
@@ -333,9 +337,9 @@ LRESULT CORXMDIClientWnd::OnMDIDestroy(WPARAM wParam, LPARAM)
     }
     ForgetChild(hChild);
     LRESULT lResult = Default();
-    int nTabsAfter = m_wndTab.GetSafeHwnd() != NULL ? m_wndTab.GetVisibleTabCount() : 0;
-    // The strip takes no height with one tab or none: the frame gives the space back.
-    if (m_bTabsEnabled && (nTabsBefore <= 1) != (nTabsAfter <= 1))
+    const int nHeightAfter = m_wndTab.GetSafeHwnd() != NULL ? m_wndTab.GetTabsHeightInUse() : 0;
+    // A strip hidden with a single tab or none gives its height back to the frame.
+    if (m_bTabsEnabled && nHeightBefore != nHeightAfter)
     {
         CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, GetParent());
         if (pFrame != NULL)

@@ -113,6 +113,11 @@ public:
     virtual void OnClosePopupMenu(CORXPopupMenu* pMenu);
     virtual BOOL OnGetButtonToolTip(const CORXToolbarButton* pButton, CString& strTTText) { return FALSE; }
     virtual BOOL OnEraseMDIClientBackground(CDC* pDC) { return FALSE; }
+    // The bar's id lies in the range given to EnableUserToolbars.
+    BOOL IsUserDefinedToolbar(const CORXToolBar* pBar) const override
+    {
+        return m_Impl.IsUserDefinedToolbar(pBar);
+    }
     virtual BOOL OnPopupTearOff(CORXPopupMenu* pMenu, CControlBar* pBar) { return TRUE; }
     virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenu, CControlBar* pBar)
     {

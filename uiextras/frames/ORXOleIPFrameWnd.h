@@ -33,6 +33,10 @@ public:
 
     // Overrides
     virtual CORXFrameImpl& GetFrameImpl() { return m_Impl; }
+    BOOL IsUserDefinedToolbar(const CORXToolBar* pBar) const override
+    {
+        return m_Impl.IsUserDefinedToolbar(pBar);
+    }
     virtual BOOL ApproveFramePopupMenu(CORXPopupMenu* pMenu) { return ShowPopupMenu(this, pMenu); }
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -81,6 +85,10 @@ public:
 
     // Overrides
     virtual CORXFrameImpl& GetFrameImpl() { return m_Impl; }
+    BOOL IsUserDefinedToolbar(const CORXToolBar* pBar) const override
+    {
+        return m_Impl.IsUserDefinedToolbar(pBar);
+    }
     virtual BOOL ApproveFramePopupMenu(CORXPopupMenu* pMenu) { return ShowPopupMenu(this, pMenu); }
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);

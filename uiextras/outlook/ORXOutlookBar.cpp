@@ -6,8 +6,10 @@
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXVisualManager.h"
+#include "ORXWorkspaceBase.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -17,6 +19,8 @@ const int kShortcutSpacing = 4;
 const int kSplitterHeight = 4; // the strip above the lower page buttons that moves them
 const UINT_PTR kTimerScrollUp = 1;
 const UINT_PTR kTimerScrollDown = 2;
+const UINT_PTR kTimerPageSwitch = 3;
+const UINT kPageSwitchDelay = 500;  // a drag that rests this long on a page button opens the page
 const UINT kScrollFirstDelay = 300; // a click steps once; holding the button steps on after this
 const UINT kScrollRepeatDelay = 80;
 // The page buttons carry no command of their own (the bar knows them by their windows), so that
@@ -157,6 +161,34 @@ CORXPopupMenu* COutlookCustomizeButton::CreatePopupMenu()
 }
 
 /////////////////////////////////////////////////////////////////////////////
+// CORXOutlookBarToolBar
+
+IMPLEMENT_SERIAL(CORXOutlookBarToolBar, CORXToolBar, 1)
+
+BEGIN_MESSAGE_MAP(CORXOutlookBarToolBar, CORXToolBar)
+ON_WM_NCCALCSIZE()
+ON_WM_NCPAINT()
+ON_WM_SETCURSOR()
+END_MESSAGE_MAP()
+
+void CORXOutlookBarToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) {}
+
+void CORXOutlookBarToolBar::OnNcPaint() {}
+
+BOOL CORXOutlookBarToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    if (HitTest(point) >= 0)
+    {
+        ::SetCursor(CORXOutlookBar::GetHandCursor());
+        return TRUE;
+    }
+    return CORXToolBar::OnSetCursor(pWnd, nHitTest, message);
+}
+
+/////////////////////////////////////////////////////////////////////////////
 // CORXOutlookBar
 
 IMPLEMENT_SERIAL(CORXOutlookBar, CORXToolBar, 1)
@@ -186,7 +218,7 @@ CORXOutlookBar::CORXOutlookBar()
       m_nPageButtonsShown(0), m_uiBackImageId(0), m_hBackImages(NULL), m_sizeBackImage(0, 0),
       m_bUseBitmap(FALSE), m_clrBackColor(globalData.clrBarShadow), m_clrText((COLORREF)-1),
       m_bPageScroll(FALSE), m_bFlatLook(FALSE), m_bBorder(FALSE), m_bScrollPress(FALSE),
-      m_rectSplitter(0, 0, 0, 0), m_bSplitterDrag(FALSE)
+      m_rectSplitter(0, 0, 0, 0), m_bSplitterDrag(FALSE), m_iPendingPageID(-1)
 {
 }
 
@@ -203,6 +235,19 @@ BOOL CORXOutlookBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
         return FALSE;
     SetBarStyle(GetBarStyle() & ~(CBRS_BORDER_ANY | CBRS_GRIPPER));
     return TRUE;
+}
+
+HCURSOR CORXOutlookBar::GetHandCursor()
+{
+    if (globalData.m_hcurHand == NULL)
+    {
+        HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(CORXButton::kHandCursorId), RT_GROUP_CURSOR);
+        globalData.m_hcurHand = ::LoadCursor(hInst, MAKEINTRESOURCE(CORXButton::kHandCursorId));
+        // A program that does not carry the framework's cursor gets the system's hand.
+        if (globalData.m_hcurHand == NULL)
+            globalData.m_hcurHand = ::LoadCursor(NULL, IDC_HAND);
+    }
+    return globalData.m_hcurHand;
 }
 
 void CORXOutlookBar::DeletePages()
@@ -623,6 +668,19 @@ void CORXOutlookBar::OnTimer(UINT_PTR nIDEvent)
             SetTimer(nIDEvent, kScrollRepeatDelay, NULL);
         return;
     }
+    if (nIDEvent == kTimerPageSwitch)
+    {
+        // The drag still rests on the pending page's button: that page opens under it.
+        CPoint point;
+        ::GetCursorPos(&point);
+        ScreenToClient(&point);
+        const CORXOutlookBarPage* pPage = PageButtonFromPoint(point);
+        const BOOL bOpen = m_iPendingPageID != -1 && pPage != NULL && pPage->m_iPageID == m_iPendingPageID;
+        if (bOpen)
+            SetActivePage(m_iPendingPageID);
+        ClearPendingPage();
+        return;
+    }
     CORXToolBar::OnTimer(nIDEvent);
 }
 
@@ -660,7 +718,7 @@ void CORXOutlookBar::DrawScrollButton(CDC* pDC, const ScrollButton& btn, BOOL bU
     else
         pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarShadow);
     const BOOL bHorz = !IsVertical();
-    const int nImage = bHorz ? (bUp ? CORXMenuImages::IdArowLeft : CORXMenuImages::IdArowRight)
+    const int nImage = bHorz ? (bUp ? CORXMenuImages::IdArowRight : CORXMenuImages::IdArowLeft)
                              : (bUp ? CORXMenuImages::IdArowUp : CORXMenuImages::IdArowDown);
     const CSize sizeImage = CORXMenuImages::Size();
     CPoint pt(rect.left + (rect.Width() - sizeImage.cx) / 2, rect.top + (rect.Height() - sizeImage.cy) / 2);
@@ -895,6 +953,13 @@ void CORXOutlookBar::OnMouseMove(UINT nFlags, CPoint point)
         {
             m_nPageButtonsShown = nShown;
             AdjustLayout();
+            // The pointer goes with the splitter, so that the next step is measured from there.
+            if (!m_rectSplitter.IsRectEmpty())
+            {
+                CPoint ptMiddle = m_rectSplitter.CenterPoint();
+                ClientToScreen(&ptMiddle);
+                ::SetCursorPos(ptMiddle.x, ptMiddle.y);
+            }
         }
         return;
     }
@@ -991,6 +1056,7 @@ void CORXOutlookBar::OnLButtonUp(UINT nFlags, CPoint point)
 void CORXOutlookBar::OnCancelMode()
 {
     CORXToolBar::OnCancelMode();
+    ClearPendingPage();
     StopSizing(FALSE);
     for (int i = 0; i < 2; i++)
     {
@@ -1077,6 +1143,73 @@ BOOL CORXOutlookBar::OnCommand(WPARAM wParam, LPARAM lParam)
 }
 
 /////////////////////////////////////////////////////////////////////////////
+// Dragging over the page buttons
+
+CORXOutlookBarPage* CORXOutlookBar::PageButtonFromPoint(CPoint point) const
+{
+    for (POSITION pos = m_lstPages.GetHeadPosition(); pos != NULL;)
+    {
+        CORXOutlookBarPage* pPage = (CORXOutlookBarPage*)m_lstPages.GetNext(pos);
+        if (pPage->m_btnPage.GetSafeHwnd() != NULL && (pPage->m_btnPage.GetStyle() & WS_VISIBLE) != 0 &&
+            pPage->m_rectButton.PtInRect(point))
+            return pPage;
+    }
+    return NULL;
+}
+
+void CORXOutlookBar::SetPendingPage(int iPageID, COleDataObject* pDataObject)
+{
+    if (iPageID == m_iPendingPageID)
+        return;
+    ClearPendingPage();
+    m_iPendingPageID = iPageID;
+    LPDATAOBJECT lpData = pDataObject != NULL ? pDataObject->GetIDataObject() : NULL;
+    if (lpData != NULL)
+    {
+        lpData->AddRef();
+        m_dataPending.Attach(lpData, TRUE);
+    }
+    if (GetSafeHwnd() != NULL)
+        SetTimer(kTimerPageSwitch, kPageSwitchDelay, NULL);
+}
+
+void CORXOutlookBar::ClearPendingPage()
+{
+    m_iPendingPageID = -1;
+    m_dataPending.Release();
+    if (GetSafeHwnd() != NULL)
+        KillTimer(kTimerPageSwitch);
+}
+
+DROPEFFECT CORXOutlookBar::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    ClearPendingPage();
+    return CORXToolBar::OnDragEnter(pDataObject, dwKeyState, point);
+}
+
+DROPEFFECT CORXOutlookBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    const CORXOutlookBarPage* pPage = PageButtonFromPoint(point);
+    if (pPage != NULL && pPage->m_iPageID != m_iActivePageID)
+        SetPendingPage(pPage->m_iPageID, pDataObject);
+    else
+        ClearPendingPage();
+    return CORXToolBar::OnDragOver(pDataObject, dwKeyState, point);
+}
+
+void CORXOutlookBar::OnDragLeave()
+{
+    ClearPendingPage();
+    CORXToolBar::OnDragLeave();
+}
+
+BOOL CORXOutlookBar::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point)
+{
+    ClearPendingPage();
+    return CORXToolBar::OnDrop(pDataObject, dropEffect, point);
+}
+
+/////////////////////////////////////////////////////////////////////////////
 // Stored state
 
 void CORXOutlookBar::Serialize(CArchive& ar)
@@ -1098,40 +1231,8 @@ void CORXOutlookBar::Serialize(CArchive& ar)
     CObList pages;
     CString strName;
     int iActive = -1;
-    try
-    {
-        CControlBar::Serialize(ar); // the tool bar's record starts with the control bar's
-        ReadStoredButtons(ar, buttons, strName);
-        const DWORD nCount = ar.ReadCount();
-        if (nCount > (DWORD)kMaxStoredPages)
-            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-        for (DWORD i = 0; i < nCount; i++)
-        {
-            CObject* pObj = ar.ReadObject(RUNTIME_CLASS(CORXOutlookBarPage));
-            CORXOutlookBarPage* pPage = DYNAMIC_DOWNCAST(CORXOutlookBarPage, pObj);
-            if (pPage == NULL || pages.Find(pObj) != NULL)
-                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-            for (POSITION pos = pages.GetHeadPosition(); pos != NULL;)
-                if (((CORXOutlookBarPage*)pages.GetNext(pos))->m_iPageID == pPage->m_iPageID)
-                    AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-            pages.AddTail(pPage);
-        }
-        ar >> iActive;
-        // A bar with pages always has one of them active, a bar without pages none.
-        BOOL bActiveFound = FALSE;
-        for (POSITION pos = pages.GetHeadPosition(); pos != NULL && !bActiveFound;)
-            bActiveFound = ((CORXOutlookBarPage*)pages.GetNext(pos))->m_iPageID == iActive;
-        if (pages.IsEmpty() ? iActive != -1 : !bActiveFound)
-            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-    }
-    catch (CException*)
-    {
-        while (!buttons.IsEmpty())
-            delete buttons.RemoveHead();
-        while (!pages.IsEmpty())
-            delete pages.RemoveHead();
-        throw;
-    }
+    if (!ReadRecordOfUnknownVersion(ar, buttons, pages, strName, iActive))
+        ReadRecord(ar, buttons, pages, strName, iActive);
 
     CORXToolbarButton* pCustomizeCopy = m_pCustomizeBtn != NULL ? m_pCustomizeBtn->Clone() : NULL;
     RemoveAllButtons();
@@ -1169,6 +1270,106 @@ void CORXOutlookBar::Serialize(CArchive& ar)
     m_iFirstVisible = 0;
     if (GetSafeHwnd() != NULL)
         PlaceButtons();
+}
+
+// The bar's stored record: the tool bar's part, the pages and the active page. Throws, and leaves
+// both lists empty, on anything that is not a sound record.
+void CORXOutlookBar::ReadRecord(CArchive& ar, CObList& buttons, CObList& pages, CString& strName,
+                                int& iActive)
+{
+    try
+    {
+        CControlBar::Serialize(ar); // the tool bar's record starts with the control bar's
+        ReadStoredButtons(ar, buttons, strName);
+        const DWORD nCount = ar.ReadCount();
+        if (nCount > (DWORD)kMaxStoredPages)
+            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+        for (DWORD i = 0; i < nCount; i++)
+        {
+            CObject* pObj = ar.ReadObject(RUNTIME_CLASS(CORXOutlookBarPage));
+            CORXOutlookBarPage* pPage = DYNAMIC_DOWNCAST(CORXOutlookBarPage, pObj);
+            if (pPage == NULL || pages.Find(pObj) != NULL)
+                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+            for (POSITION pos = pages.GetHeadPosition(); pos != NULL;)
+                if (((CORXOutlookBarPage*)pages.GetNext(pos))->m_iPageID == pPage->m_iPageID)
+                    AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+            pages.AddTail(pPage);
+        }
+        ar >> iActive;
+        // A bar with pages always has one of them active, a bar without pages none.
+        BOOL bActiveFound = FALSE;
+        for (POSITION pos = pages.GetHeadPosition(); pos != NULL && !bActiveFound;)
+            bActiveFound = ((CORXOutlookBarPage*)pages.GetNext(pos))->m_iPageID == iActive;
+        if (pages.IsEmpty() ? iActive != -1 : !bActiveFound)
+            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+    }
+    catch (CException*)
+    {
+        while (!buttons.IsEmpty())
+            delete buttons.RemoveHead();
+        while (!pages.IsEmpty())
+            delete pages.RemoveHead();
+        throw;
+    }
+}
+
+// State whose version is unknown may or may not hold the page of each shortcut (it was written
+// with the page by this bar, without it by a bar that took an unknown version for an old one).
+// When the archive starts a memory image, the image is read both ways, the page first, and the
+// way that reads it whole and exactly to its end wins; the archive is then moved past it. FALSE
+// when the version is known, the archive is none such, or neither way fits: the caller reads on
+// as usual.
+BOOL CORXOutlookBar::ReadRecordOfUnknownVersion(CArchive& ar, CObList& buttons, CObList& pages,
+                                                CString& strName, int& iActive)
+{
+    CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
+    if (pWorkspace == NULL ||
+        (pWorkspace->GetSavedVersionMajor() >= 0 && pWorkspace->GetSavedVersionMinor() >= 0))
+        return FALSE;
+    CMemFile* pFile = dynamic_cast<CMemFile*>(ar.GetFile());
+    if (pFile == NULL || pFile->GetPosition() != 0 || !ar.IsBufferEmpty())
+        return FALSE;
+    const ULONGLONG nLength = pFile->GetLength();
+    if (nLength == 0 || nLength > 0x1000000)
+        return FALSE;
+    std::vector<BYTE> bytes((size_t)nLength);
+    if (pFile->Read(bytes.data(), (UINT)nLength) != (UINT)nLength)
+        return FALSE;
+    pFile->SeekToBegin();
+
+    for (CORXOutlookButton::PageField field :
+         {CORXOutlookButton::PageFieldPresent, CORXOutlookButton::PageFieldAbsent})
+    {
+        const CORXOutlookButton::PageField fieldBefore = CORXOutlookButton::s_pageFieldOnLoad;
+        CORXOutlookButton::s_pageFieldOnLoad = field;
+        BOOL bWhole = FALSE;
+        try
+        {
+            CMemFile image(bytes.data(), (UINT)bytes.size());
+            CArchive arImage(&image, CArchive::load);
+            ReadRecord(arImage, buttons, pages, strName, iActive);
+            bWhole = arImage.IsBufferEmpty() && image.GetPosition() == image.GetLength();
+            arImage.Abort();
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+        }
+        CORXOutlookButton::s_pageFieldOnLoad = fieldBefore;
+        if (bWhole)
+        {
+            std::vector<BYTE> skip(bytes.size());
+            ar.Read(skip.data(), (UINT)skip.size());
+            return TRUE;
+        }
+        while (!buttons.IsEmpty())
+            delete buttons.RemoveHead();
+        while (!pages.IsEmpty())
+            delete pages.RemoveHead();
+        strName.Empty();
+        iActive = -1;
+    }
+    return FALSE;
 }
 
 // The tool bar's part of a stored bar after the control bar's: the button list (its count, then

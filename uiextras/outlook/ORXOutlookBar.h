@@ -12,7 +12,22 @@
 #include "ORXToolbarMenuButton.h"
 #include "ORXVisualManagerXP.h"
 
+#include <afxole.h>
+
 class CORXOutlookBar;
+
+// A tool bar that goes with the shortcut bar: no non-client area, and the hand cursor over its
+// buttons.
+class CORXOutlookBarToolBar : public CORXToolBar
+{
+    DECLARE_SERIAL(CORXOutlookBarToolBar)
+
+protected:
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint();
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    DECLARE_MESSAGE_MAP()
+};
 
 // The full-width button that opens a page; the look fills it and draws its border.
 class CORXOutlookBarPageButton : public CORXButton
@@ -146,6 +161,16 @@ public:
     int GetExtent() const { return m_nExtent; }
     // The bar's extent across its docked edge, at least 3 pixels.
     void SetExtent(int nExtent);
+    // The framework's hand cursor, loaded once into the global data.
+    static HCURSOR GetHandCursor();
+
+    // Dragging over the bar: resting on another page's button opens that page after a moment.
+public:
+    int GetPendingPage() const { return m_iPendingPageID; }
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
 
     // Overridables
 public:
@@ -181,6 +206,13 @@ protected:
     void DeletePages();
     BOOL CreatePageButton(CORXOutlookBarPage* pPage);
     static void ReadStoredButtons(CArchive& ar, CObList& buttons, CString& strName);
+    void ReadRecord(CArchive& ar, CObList& buttons, CObList& pages, CString& strName, int& iActive);
+    BOOL ReadRecordOfUnknownVersion(CArchive& ar, CObList& buttons, CObList& pages, CString& strName,
+                                    int& iActive);
+    // The page whose button lies under the point (client co-ordinates), NULL when none.
+    CORXOutlookBarPage* PageButtonFromPoint(CPoint point) const;
+    void SetPendingPage(int iPageID, COleDataObject* pDataObject);
+    void ClearPendingPage();
     // The shortcuts are kept with the state; pages and the active page too.
     static const int kMaxStoredPages = 256;
 
@@ -212,6 +244,8 @@ protected:
     BOOL m_bScrollPress; // the mouse went down on a scroll button and is not up yet
     CRect m_rectSplitter;
     BOOL m_bSplitterDrag;
+    int m_iPendingPageID;         // the page to open when the drag rests on its button, -1 none
+    COleDataObject m_dataPending; // the dragged data while a page is pending
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -12,6 +12,8 @@
 
 IMPLEMENT_SERIAL(CORXOutlookButton, CORXToolbarButton, 1)
 
+CORXOutlookButton::PageField CORXOutlookButton::s_pageFieldOnLoad = CORXOutlookButton::PageFieldByVersion;
+
 CORXOutlookButton::CORXOutlookButton()
     : m_pWndParentBar(NULL), m_iPageID(0), m_nMinWidth(0), m_nMinHeight(0), m_bIsCenterText(TRUE)
 {
@@ -31,9 +33,11 @@ void CORXOutlookButton::Serialize(CArchive& ar)
     CORXToolbarButton::Serialize(ar);
     // The page is always written; an image is read by the version that wrote it, and state of a
     // version before the page existed puts the shortcut on the first page.
+    const BOOL bPageStored = s_pageFieldOnLoad == PageFieldByVersion ? ORXSavedVersionAtLeast(4, 71)
+                                                                     : s_pageFieldOnLoad == PageFieldPresent;
     if (ar.IsStoring())
         ar << m_iPageID;
-    else if (ORXSavedVersionAtLeast(4, 71))
+    else if (bPageStored)
         ar >> m_iPageID;
     else
         m_iPageID = 0;

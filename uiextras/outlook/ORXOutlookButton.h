@@ -42,6 +42,16 @@ public:
     }
     BOOL IsCenterText() const { return m_bIsCenterText; }
 
+    // Whether a shortcut being read has its page after the button's fields: as the version that
+    // wrote the state says, or as the bar that reads a state of unknown version has found out.
+    enum PageField
+    {
+        PageFieldByVersion,
+        PageFieldPresent,
+        PageFieldAbsent
+    };
+    static PageField s_pageFieldOnLoad;
+
     // Fields
 protected:
     CORXOutlookBar* m_pWndParentBar;

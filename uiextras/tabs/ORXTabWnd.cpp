@@ -1467,8 +1467,7 @@ void CORXTabWnd::OnMouseMove(UINT nFlags, CPoint point)
             if (iDrop != m_iDropPos)
             {
                 m_iDropPos = iDrop;
-                InvalidateRect(m_rectTabsArea);
-                UpdateWindow();
+                InvalidateTabsStrip();
             }
         }
         else if (point.x < m_rectTabsArea.left)
@@ -1527,7 +1526,17 @@ void CORXTabWnd::EndTabDrag(BOOL bMove)
         }
     }
     m_iDraggedTab = m_iDropPos = -1;
-    InvalidateRect(m_rectTabsArea);
+    InvalidateTabsStrip();
+}
+
+void CORXTabWnd::InvalidateTabsStrip()
+{
+    // The active tab reaches into the frame beside the row, and the frame's edge runs along it:
+    // both are painted again with the tabs, or a moved active tab leaves its old edge behind
+    // and the edge is missing where the row was painted without it.
+    CRect rect = m_rectTabsArea;
+    rect.InflateRect(1, m_nFrameWidth + 1);
+    InvalidateRect(rect);
     UpdateWindow();
 }
 

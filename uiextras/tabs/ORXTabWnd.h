@@ -154,6 +154,8 @@ public:
     CRect GetTabsArea() const { return m_rectTabsArea; }
     CRect GetWndArea() const { return m_rectWndArea; }
     int GetTabsHeight() const { return m_nTabsHeight; }
+    // The height the tabs take now: none while they are hidden (single or no tab).
+    int GetTabsHeightInUse() const { return AreTabsHidden() ? 0 : m_nTabsHeight; }
     int GetScrollOffset() const { return m_nTabsHorzOffset; }
     int GetMaxScrollOffset() const { return m_nTabsHorzOffsetMax; }
     BOOL IsRenaming() const { return m_pInPlaceEdit != NULL; }
@@ -177,6 +179,8 @@ protected:
     BOOL RenameTab();
     void DropRenameEdit();
     void EndTabDrag(BOOL bMove);
+    // Repaints the row of tabs with the frame strip along it.
+    void InvalidateTabsStrip();
     void MoveDraggedTab();
     CWnd* FindForwardTarget(CPoint& pt);
     CORXTabInfo* TabAt(int iTab) const { return (CORXTabInfo*)m_arTabs[iTab]; }

@@ -117,13 +117,7 @@ int CORXTasksPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
 
     CreateFonts();
-    if (globalData.m_hcurHand == NULL)
-    {
-        HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(CORXButton::kHandCursorId), RT_GROUP_CURSOR);
-        globalData.m_hcurHand = ::LoadCursor(hInst, MAKEINTRESOURCE(CORXButton::kHandCursorId));
-        if (globalData.m_hcurHand == NULL)
-            globalData.m_hcurHand = ::LoadCursor(NULL, IDC_HAND);
-    }
+    GetHandCursor();
 
     if (!m_wndScrollVert.Create(SBS_VERT | WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, idScrollBar))
         return -1;
@@ -632,7 +626,13 @@ void CORXTasksPane::OnMouseMove(UINT nFlags, CPoint point)
         pTask = NULL;
     CORXTasksGroup* pGroup = GroupCaptionFromPoint(point);
     if (pTask == m_pHotTask && pGroup == m_pHotGroupCaption)
+    {
+        // A click lets the mouse go while the item under it stays hot: the pane takes the mouse
+        // back, or the pointer could leave without the item cooling down.
+        if ((pTask != NULL || pGroup != NULL) && GetCapture() != this)
+            SetCapture();
         return;
+    }
 
     if (m_pHotTask != NULL)
         RedrawRect(m_pHotTask->m_rect);

@@ -17,6 +17,7 @@
 #include "ORXPopupMenuBar.h"
 #include "ORXPropertySheet.h"
 #include "ORXToolBar.h"
+#include "ORXVisualManager.h"
 #include "ORXWindowsDlg.h"
 #include "uiextras/uiextras_res.h"
 
@@ -381,6 +382,77 @@ TEST_F(MdiFrame, DisabledTabsStayHiddenAndUnchanged)
     m_pFrame->GetClientArea().ActivateTabOf(p1->m_hWnd);
     EXPECT_EQ(0, Tabs().GetTabsNum());
     EXPECT_FALSE(Tabs().GetStyle() & WS_VISIBLE);
+}
+
+TEST_F(MdiFrame, TheStripLeavesTheBackgroundAloneAndDrawsItsTopLine)
+{
+    // With no child there is no tab: the strip still leaves the erasing to its painting.
+    ASSERT_EQ(0, Tabs().GetTabsNum());
+    CClientDC dcScreen(&Tabs());
+    CDC dcMem;
+    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dcScreen));
+    CBitmap bmp;
+    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dcScreen, 20, 20));
+    CBitmap* pOld = dcMem.SelectObject(&bmp);
+    dcMem.FillSolidRect(0, 0, 20, 20, RGB(1, 2, 3));
+    Tabs().SendMessage(WM_ERASEBKGND, (WPARAM)dcMem.GetSafeHdc());
+    EXPECT_EQ(RGB(1, 2, 3), dcMem.GetPixel(10, 10));
+    dcMem.SelectObject(pOld);
+
+    // A line along the top parts the strip from the bars above it.
+    ASSERT_TRUE(AddChild(_T("One")) != NULL);
+    ASSERT_TRUE(AddChild(_T("Two")) != NULL);
+    m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    m_pFrame->RecalcLayout();
+    Tabs().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    COLORREF clrDark, clrBlack, clrHighlight, clrFace, clrDarkShadow, clrLight;
+    CBrush* pbrFace = NULL;
+    CBrush* pbrBlack = NULL;
+    CORXVisualManager::GetInstance()->GetTabFrameColors(&Tabs(), clrDark, clrBlack, clrHighlight, clrFace,
+                                                        clrDarkShadow, clrLight, pbrFace, pbrBlack);
+    CRect rectTabs;
+    Tabs().GetClientRect(rectTabs);
+    CClientDC dc(&Tabs());
+    EXPECT_EQ(clrDark, dc.GetPixel(rectTabs.CenterPoint().x, 0));
+    m_pFrame->ShowWindow(SW_HIDE);
+}
+
+TEST_F(MdiFrame, ClosingAChildGivesBackTheStripOnlyWhenItsHeightChanges)
+{
+    Tabs().HideSingleTab(TRUE);
+    CORXMDIChildWnd* p1 = AddChild(_T("One"));
+    CORXMDIChildWnd* p2 = AddChild(_T("Two"));
+    CORXMDIChildWnd* p3 = AddChild(_T("Three"));
+    ASSERT_TRUE(p1 != NULL && p2 != NULL && p3 != NULL);
+    m_pFrame->RecalcLayout();
+    CWnd* pClient = CWnd::FromHandle(m_pFrame->m_hWndMDIClient);
+    auto clientHeight = [&] {
+        CRect rect;
+        pClient->GetWindowRect(rect);
+        return rect.Height();
+    };
+    const int nWithTabs = clientHeight();
+    ASSERT_GT(Tabs().GetTabsHeightInUse(), 0);
+
+    // Three to two: the strip keeps its height and the client its place.
+    p3->MDIDestroy();
+    EXPECT_EQ(nWithTabs, clientHeight());
+    // Two to one: the strip hides, and the client takes its room at once.
+    p2->MDIDestroy();
+    EXPECT_EQ(0, Tabs().GetTabsHeightInUse());
+    EXPECT_GT(clientHeight(), nWithTabs);
+}
+
+TEST_F(MdiFrame, BarsOfTheUserRangeAreUserDefined)
+{
+    m_pFrame->EnableUserToolbars(0xE900, 0xE901);
+    CORXToolBar* pMine = (CORXToolBar*)m_pFrame->SendMessage(ORX_WM_TOOLBAR_CREATE, 0, (LPARAM) _T("Mine"));
+    ASSERT_TRUE(pMine != NULL);
+    EXPECT_TRUE(pMine->IsUserDefined()) << "the Toolbars page may delete and rename it";
+    CORXToolBar other;
+    ASSERT_TRUE(other.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR));
+    EXPECT_FALSE(other.IsUserDefined());
+    other.DestroyWindow();
 }
 
 TEST_F(MdiFrame, TabIconsFollowTheirChild)

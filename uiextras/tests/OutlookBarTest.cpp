@@ -12,6 +12,8 @@
 #include "ORXPopupMenuBar.h"
 #include "ORXWorkspace.h"
 
+#include <afxole.h>
+
 namespace
 {
 CORXOutlookLayout VerticalLayout(int nShortcuts, int iFirst)
@@ -102,6 +104,47 @@ public:
         return nHidden;
     }
 };
+
+// The display's pointer is one for every test program running beside this one: a test that puts
+// it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.
+class CPointerLock
+{
+public:
+    CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
+    {
+        if (m_hMutex != NULL)
+            ::WaitForSingleObject(m_hMutex, 60000);
+    }
+    ~CPointerLock()
+    {
+        if (m_hMutex != NULL)
+        {
+            ::ReleaseMutex(m_hMutex);
+            ::CloseHandle(m_hMutex);
+        }
+    }
+
+private:
+    HANDLE m_hMutex;
+};
+
+// The pointer put on a point of the window; FALSE when the display does not move it.
+BOOL PointerAt(CWnd& wnd, CPoint point)
+{
+    wnd.ClientToScreen(&point);
+    ::SetCursorPos(point.x, point.y);
+    CPoint now;
+    ::GetCursorPos(&now);
+    return now == point;
+}
+
+CPoint PointerInClient(CWnd& wnd)
+{
+    CPoint point;
+    ::GetCursorPos(&point);
+    wnd.ScreenToClient(&point);
+    return point;
+}
 
 class OutlookBar : public ::testing::Test
 {
@@ -409,6 +452,48 @@ TEST_F(OutlookBar, ScrollButtonsPageThroughWhatDoesNotFit)
     EXPECT_EQ(0, bar.CountHiddenOfPage(1));
 }
 
+TEST_F(OutlookBar, ARowScrollsBackWithTheRightArrowAndOnWithTheLeft)
+{
+    CTestOutlookBar bar;
+    ASSERT_TRUE(bar.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_TOP, 540));
+    bar.SetExtent(60);
+    bar.MoveWindow(0, 0, 200, 60);
+    ASSERT_EQ(0, bar.AddPage(1, _T("Clocks")));
+    for (int i = 0; i < 12; i++)
+        ASSERT_TRUE(bar.AddShortcut(0x8800 + i, 0, _T("Clock"), 1));
+    ASSERT_TRUE(bar.ScrollDown());
+    const CRect rectUp = bar.GetScrollUpRect(), rectDown = bar.GetScrollDownRect();
+    ASSERT_FALSE(rectUp.IsRectEmpty());
+    ASSERT_FALSE(rectDown.IsRectEmpty());
+
+    CClientDC dc(&bar);
+    CDC dcBar, dcImage;
+    ASSERT_TRUE(dcBar.CreateCompatibleDC(&dc));
+    ASSERT_TRUE(dcImage.CreateCompatibleDC(&dc));
+    CBitmap bmpBar, bmpImage;
+    ASSERT_TRUE(bmpBar.CreateCompatibleBitmap(&dc, 200, 60));
+    ASSERT_TRUE(bmpImage.CreateCompatibleBitmap(&dc, 20, 20));
+    CBitmap* pOldBar = dcBar.SelectObject(&bmpBar);
+    CBitmap* pOldImage = dcImage.SelectObject(&bmpImage);
+    bar.DoPaint(&dcBar);
+    const CSize size = CORXMenuImages::Size();
+    // The arrow of each button, pixel for pixel, is the shared image the row gives it.
+    auto shows = [&](const CRect& rect, CORXMenuImages::IMAGES_IDS id) {
+        dcImage.FillSolidRect(0, 0, 20, 20, globalData.clrBarFace);
+        CORXMenuImages::Draw(&dcImage, id, CPoint(0, 0));
+        const CPoint pt(rect.left + (rect.Width() - size.cx) / 2, rect.top + (rect.Height() - size.cy) / 2);
+        for (int y = 0; y < size.cy; y++)
+            for (int x = 0; x < size.cx; x++)
+                if (dcImage.GetPixel(x, y) != dcBar.GetPixel(pt.x + x, pt.y + y))
+                    return FALSE;
+        return TRUE;
+    };
+    EXPECT_TRUE(shows(rectUp, CORXMenuImages::IdArowRight));
+    EXPECT_TRUE(shows(rectDown, CORXMenuImages::IdArowLeft));
+    dcBar.SelectObject(pOldBar);
+    dcImage.SelectObject(pOldImage);
+}
+
 TEST_F(OutlookBar, SizingEdgeNeverLeavesLessThanItsOwnStrip)
 {
     CTestOutlookBar bar;
@@ -433,6 +518,7 @@ TEST_F(OutlookBar, SizingEdgeNeverLeavesLessThanItsOwnStrip)
 
 TEST_F(OutlookBar, CustomiseMenuShowsMoreOrFewerPageButtons)
 {
+    CPointerLock pointer;
     CTestOutlookBar bar;
     MakeBar(bar, 300);
     COutlookCustomizeButton* pChevron = new COutlookCustomizeButton(0x9990, _T("Customize..."));
@@ -482,10 +568,96 @@ TEST_F(OutlookBar, CustomiseMenuShowsMoreOrFewerPageButtons)
     bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON,
                     MAKELPARAM(ptGrip.x, rectSplitter.top - bar.GetPageButtonHeight() - 1));
     EXPECT_EQ(1, bar.GetPageButtonsShown());
+    // The pointer goes back to the middle of the splitter where it now is.
+    rectSplitter = bar.GetSplitterRect();
+    EXPECT_EQ(rectSplitter.CenterPoint(), PointerInClient(bar));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptGrip.x, 2000));
     EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
     bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptGrip.x, 2000));
     EXPECT_EQ(1, bar.GetPageButtonsShown());
+}
+
+TEST_F(OutlookBar, DragRestingOnAnotherPagesButtonOpensThatPage)
+{
+    CPointerLock pointer;
+    CTestOutlookBar bar;
+    MakeBar(bar, 300);
+    CORXOutlookButton dragged(0x8600, 0, _T("Dragged"), 1);
+    COleDataSource source;
+    ASSERT_TRUE(dragged.PrepareDrag(source));
+    COleDataObject data;
+    data.Attach(source.GetIDataObject(), FALSE);
+    LPDATAOBJECT lpData = source.GetIDataObject();
+    auto refs = [&] {
+        lpData->AddRef();
+        return lpData->Release();
+    };
+    const ULONG nRefsIdle = refs();
+
+    const CPoint ptAlarms = bar.FindPage(2)->m_rectButton.CenterPoint();
+    const CPoint ptClocks = bar.FindPage(1)->m_rectButton.CenterPoint();
+    bar.OnDragEnter(&data, 0, ptClocks);
+    EXPECT_EQ(-1, bar.GetPendingPage()) << "the open page's own button waits for nothing";
+    bar.OnDragOver(&data, 0, ptAlarms);
+    EXPECT_EQ(2, bar.GetPendingPage());
+    EXPECT_EQ(nRefsIdle + 1, refs()) << "the bar holds the dragged data while the page waits";
+
+    // The moment passes with the drag elsewhere: nothing opens.
+    ASSERT_TRUE(PointerAt(bar, ptClocks));
+    bar.SendMessage(WM_TIMER, 3);
+    EXPECT_EQ(1, bar.GetActivePage());
+    EXPECT_EQ(-1, bar.GetPendingPage());
+    EXPECT_EQ(nRefsIdle, refs());
+
+    // Resting on the button: the page opens under the drag.
+    bar.OnDragOver(&data, 0, ptAlarms);
+    ASSERT_TRUE(PointerAt(bar, ptAlarms));
+    bar.SendMessage(WM_TIMER, 3);
+    EXPECT_EQ(2, bar.GetActivePage());
+    EXPECT_EQ(2, bar.GetShownCount());
+    EXPECT_EQ(-1, bar.GetPendingPage());
+    EXPECT_EQ(nRefsIdle, refs());
+
+    // A cancelled drag lets go of the data and of the page it waited for.
+    bar.OnDragOver(&data, 0, bar.FindPage(1)->m_rectButton.CenterPoint());
+    EXPECT_EQ(1, bar.GetPendingPage());
+    bar.SendMessage(WM_CANCELMODE);
+    EXPECT_EQ(-1, bar.GetPendingPage());
+    EXPECT_EQ(nRefsIdle, refs());
+    bar.SendMessage(WM_TIMER, 3);
+    EXPECT_EQ(2, bar.GetActivePage());
+
+    // Leaving the bar does the same.
+    bar.OnDragOver(&data, 0, bar.FindPage(1)->m_rectButton.CenterPoint());
+    bar.OnDragLeave();
+    EXPECT_EQ(-1, bar.GetPendingPage());
+    EXPECT_EQ(nRefsIdle, refs());
+}
+
+TEST_F(OutlookBar, CompanionToolBarShowsTheHandOverButtonsAndHasNoEdges)
+{
+    CPointerLock pointer;
+    CORXOutlookBarToolBar tools;
+    ASSERT_TRUE(tools.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_BORDER_ANY, 530));
+    tools.MoveWindow(10, 400, 200, 30);
+    CRect rectWindow, rectClient;
+    tools.GetWindowRect(rectWindow);
+    tools.GetClientRect(rectClient);
+    EXPECT_EQ(rectWindow.Size(), rectClient.Size()) << "no non-client area";
+
+    ASSERT_GE(tools.InsertButtonCopy(CORXToolbarButton(0x8700, 0, _T("Go"))), 0);
+    tools.AdjustLayout();
+    const CRect rectButton = tools.GetButton(0)->Rect();
+    ASSERT_FALSE(rectButton.IsRectEmpty());
+    ASSERT_TRUE(PointerAt(tools, rectButton.CenterPoint()));
+    tools.SendMessage(WM_SETCURSOR, (WPARAM)tools.GetSafeHwnd(), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(CORXOutlookBar::GetHandCursor(), ::GetCursor());
+    EXPECT_EQ(globalData.m_hcurHand, ::GetCursor());
+
+    ASSERT_TRUE(PointerAt(tools, CPoint(rectClient.right - 2, rectClient.bottom - 2)));
+    ASSERT_EQ(-1, tools.HitTest(CPoint(rectClient.right - 2, rectClient.bottom - 2)));
+    tools.SendMessage(WM_SETCURSOR, (WPARAM)tools.GetSafeHwnd(), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_NE(globalData.m_hcurHand, ::GetCursor());
 }
 
 TEST_F(OutlookBar, StoredStateBringsBackPagesShortcutsAndTheActivePage)
@@ -520,6 +692,88 @@ TEST_F(OutlookBar, StoredStateBringsBackPagesShortcutsAndTheActivePage)
     EXPECT_FALSE(Load(kept, damaged));
     EXPECT_EQ(2, kept.GetPageCount());
     EXPECT_EQ(1, kept.GetActivePage());
+}
+
+TEST_F(OutlookBar, StateOfUnknownVersionReadsWithOrWithoutTheShortcutsPages)
+{
+    // Page identifiers that stand out in the bytes.
+    const int kClocks = 0x5A5A0101, kAlarms = 0x5A5A0202;
+    CTestOutlookBar bar;
+    ASSERT_TRUE(bar.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_LEFT, 520));
+    bar.MoveWindow(0, 0, 120, 300);
+    ASSERT_EQ(0, bar.AddPage(kClocks, _T("Clocks")));
+    ASSERT_EQ(1, bar.AddPage(kAlarms, _T("Alarms")));
+    ASSERT_TRUE(bar.AddShortcut(0x8100, 0, _T("Tokyo"), kClocks));
+    ASSERT_TRUE(bar.AddShortcut(0x8101, 0, _T("Lima"), kClocks));
+    ASSERT_TRUE(bar.AddShortcut(0x8200, 1, _T("Wake"), kAlarms));
+    ASSERT_TRUE(bar.SetActivePage(kAlarms));
+    const std::vector<BYTE> withPages = Store(bar);
+
+    // The same state as a bar writes it that leaves the page out for an unknown version: every
+    // shortcut's page taken out of the tool bar's part.
+    const size_t nToolBarPart = bar.StoreToolBarPart().size();
+    std::vector<BYTE> withoutPages;
+    size_t nTaken = 0;
+    for (size_t i = 0; i < withPages.size();)
+    {
+        int nValue = 0;
+        if (i + 4 <= nToolBarPart)
+            memcpy(&nValue, &withPages[i], 4);
+        if (nValue == kClocks || nValue == kAlarms)
+        {
+            i += 4;
+            nTaken++;
+            continue;
+        }
+        withoutPages.push_back(withPages[i++]);
+    }
+    ASSERT_EQ(3u, nTaken);
+
+    CVersionWorkspace workspace;
+    workspace.SetSavedVersion(-1, -1);
+    UINT nID = 521;
+    auto load = [&](const std::vector<BYTE>& bytes, CTestOutlookBar& back) {
+        EXPECT_TRUE(back.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_LEFT, nID++));
+        back.MoveWindow(150, 0, 120, 300);
+        return Load(back, bytes);
+    };
+    {
+        // This bar's own state: the shortcuts come back on their pages.
+        CTestOutlookBar back;
+        ASSERT_TRUE(load(withPages, back));
+        EXPECT_EQ(kAlarms, back.GetActivePage());
+        EXPECT_EQ(1, back.GetShownCount());
+        EXPECT_EQ(0x8200u, back.GetShownButton(0)->m_nID);
+        EXPECT_EQ(3, back.GetCount());
+    }
+    {
+        // State without the pages reads whole as well: pages, names and the active page, and the
+        // shortcuts on page 0, as state from before pages existed.
+        CTestOutlookBar back;
+        ASSERT_TRUE(load(withoutPages, back));
+        ASSERT_EQ(2, back.GetPageCount());
+        EXPECT_EQ(_T("Alarms"), back.GetPage(1)->m_strName);
+        EXPECT_EQ(kAlarms, back.GetActivePage());
+        ASSERT_EQ(3, back.GetCount());
+        EXPECT_EQ(_T("Lima"), back.GetButton(1)->m_strText);
+        EXPECT_EQ(0, DYNAMIC_DOWNCAST(CORXOutlookButton, back.GetButton(2))->GetPageID());
+    }
+    // A known version reads by its own rule: 4.70 state has no pages, 4.71 state has them.
+    workspace.SetSavedVersion(4, 70);
+    {
+        CTestOutlookBar back;
+        ASSERT_TRUE(load(withoutPages, back));
+        EXPECT_EQ(3, back.GetCount());
+        EXPECT_EQ(kAlarms, back.GetActivePage());
+    }
+    workspace.SetSavedVersion(4, 71);
+    {
+        CTestOutlookBar back;
+        ASSERT_TRUE(load(withPages, back));
+        EXPECT_EQ(0x8200u, back.GetShownButton(0)->m_nID);
+        CTestOutlookBar refused;
+        EXPECT_FALSE(load(withoutPages, refused));
+    }
 }
 
 TEST_F(OutlookBar, DamagedButtonCountRefusesTheRecordWhole)

@@ -208,6 +208,29 @@ public:
     }
 };
 
+// The display's pointer is one for every test program running beside this one: a test that puts
+// it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.
+class CPointerLock
+{
+public:
+    CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
+    {
+        if (m_hMutex != NULL)
+            ::WaitForSingleObject(m_hMutex, 60000);
+    }
+    ~CPointerLock()
+    {
+        if (m_hMutex != NULL)
+        {
+            ::ReleaseMutex(m_hMutex);
+            ::CloseHandle(m_hMutex);
+        }
+    }
+
+private:
+    HANDLE m_hMutex;
+};
+
 class TasksPaneTest : public ::testing::Test
 {
 protected:
@@ -613,6 +636,27 @@ TEST_F(TasksPaneTest, ACaptionClickCollapsesEvenWithAZeroStep)
             EXPECT_EQ(yNextExpanded, m_pane.GetTaskGroup(gNext)->m_rect.top);
     }
     EXPECT_TRUE(m_pFrame->commands.empty());
+}
+
+TEST_F(TasksPaneTest, AClickedCaptionCoolsWhenThePointerLeavesThePaneAtOnce)
+{
+    CPointerLock pointer;
+    ASSERT_TRUE(CreatePane());
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    m_pane.AddTask(g, _T("Add"), kFirstCmd);
+    m_pane.SetAnimationStep(0);
+    const CRect rectCaption = m_pane.GetTaskGroup(g)->m_rect;
+    m_pane.SendMessage(WM_MOUSEMOVE, 0, At(rectCaption));
+    ASSERT_EQ(m_pane.GetTaskGroup(g), m_pane.GetHotGroup());
+
+    // The click lets the mouse go; the caption still under the pointer takes it back, so that
+    // the pane hears the pointer leave.
+    Click(rectCaption, rectCaption);
+    EXPECT_EQ(m_pane.GetTaskGroup(g), m_pane.GetHotGroup());
+    EXPECT_EQ(m_pane.GetSafeHwnd(), ::GetCapture());
+    m_pane.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM((WORD)(short)-50, (WORD)(short)-50));
+    EXPECT_EQ(NULL, m_pane.GetHotGroup());
+    EXPECT_NE(m_pane.GetSafeHwnd(), ::GetCapture());
 }
 } // namespace
 

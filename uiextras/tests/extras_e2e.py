@@ -156,7 +156,7 @@ def wait_tabs(h, log, state, what):
     h.wait_for(lambda: log.last("tabs ") == state, what="%s (%s, last %r)" % (what, state, log.last("tabs ")))
 
 
-def check_tabs(h, log):
+def check_tabs(h, log, frame):
     wait_tabs(h, log, "active=0 order=Hours;Minutes;Seconds shown=Hours", "the first tab's page alone")
     h.mouse_click(*centre(tab_rects(log)[2]))
     h.wait_for(lambda: log.last("tabchange ") == "2 0", what="the parent told of the clicked tab")
@@ -179,7 +179,15 @@ def check_tabs(h, log):
     h.xdotool("mouseup", 1)
     h.wait_for(lambda: log.last("tabmove ") == "0 3", what="the parent told of the moved tab")
     wait_tabs(h, log, "active=2 order=Minutes;Seconds;Hours shown=Hours", "the dragged tab at the end")
-    h.screenshot("extras-tabs-moved")
+    h.idle(frame)
+    shot = h.screenshot("extras-tabs-moved")
+    # The dragged tab was the active one, drawn into the frame strip above the row: where its right
+    # edge was, the strip shows nothing of it any more.
+    right, top = rects[0][2], rects[0][1]
+    strip = pixel(shot, right, top - 3)
+    for y in (top - 2, top - 1):
+        expect(pixel(shot, right, y) == strip,
+               "no trace of the moved tab's old edge at %d,%d: %s, strip %s" % (right, y, pixel(shot, right, y), strip))
 
     h.mouse_click(*centre(tab_rects(log)[1]), double=True)
     h.type_text("Ticks")
@@ -307,7 +315,7 @@ def main():
         check_looks(h, prog, ids, log, frame, theme=True)
         check_mask(h, ids, log, frame)
         check_list(h, log)
-        check_tabs(h, log)
+        check_tabs(h, log, frame)
         check_color(h, prog, ids, log, frame)
         check_color_button(h, prog, ids, log, frame)
         check_color_bar(h, log)

@@ -1,7 +1,8 @@
 """The tasks pane end to end with the real mouse: a task clicked sends its command to the frame; the
 "Other Task Panes" menu switches pages; Back, Forward and Home move through the pages seen; a group's
-caption collapses and expands it. The demonstration logs the pane's state and the screen places of
-its buttons, captions and tasks whenever they change."""
+caption collapses and expands it, and the clicked caption cools when the pointer leaves the pane. The
+demonstration logs the pane's state and the screen places of its buttons, captions and tasks whenever
+they change."""
 
 import os
 import pathlib
@@ -146,10 +147,16 @@ def main():
         # The first group's caption collapses it and its tasks go; a second click brings them back.
         caption = places["caption"][0]
         click(h, caption)
-        fields, places = wait_state(h, log, "the collapsed group", page=0, collapsed="10")
+        fields, places = wait_state(h, log, "the collapsed group, its caption hot", page=0, collapsed="10",
+                                    hotcaption=0)
         expect(ids["ID_TASKS_ADD_CLOCK"] not in places["task"], "the collapsed group's tasks are gone")
         expect(places["caption"][1][1] < caption[3] + 60, "the next group moved up")
         h.screenshot("taskspane-collapsed")
+        # The pointer leaves the pane in one jump for the view beside it: the clicked caption cools
+        # all the same.
+        h.xdotool("mousemove", caption[0] - 80, caption[1] + 40)
+        wait_state(h, log, "the caption cold once the pointer has left", page=0, collapsed="10", hotcaption=-1)
+        h.screenshot("taskspane-caption-cold")
         click(h, places["caption"][0])
         fields, places = wait_state(h, log, "the expanded group", page=0, collapsed="00")
         expect(ids["ID_TASKS_ADD_CLOCK"] in places["task"], "the tasks are back")

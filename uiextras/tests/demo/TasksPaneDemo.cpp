@@ -63,11 +63,16 @@ public:
             if (pGroup->m_nPageID == nPage)
                 strCollapsed += pGroup->m_bIsCollapsed ? _T("1") : _T("0");
         }
+        int iHotCaption = -1;
+        for (int g = 0; g < m_wndPane.GetGroupCount(); g++)
+            if (m_wndPane.GetTaskGroup(g) == m_wndPane.GetHotGroup())
+                iHotCaption = g;
         CString strState;
-        strState.Format(_T("state page=%d name=%s back=%d forward=%d history=%d/%d nav=%d collapsed=%s"),
-                        nPage, (LPCTSTR)m_wndPane.GetPageName(nPage), history.CanGoBack(),
-                        history.CanGoForward(), history.GetPosition(), history.GetSize(),
-                        (m_wndPane.GetNavToolbar().GetStyle() & WS_VISIBLE) != 0, (LPCTSTR)strCollapsed);
+        strState.Format(
+            _T("state page=%d name=%s back=%d forward=%d history=%d/%d nav=%d collapsed=%s hotcaption=%d"),
+            nPage, (LPCTSTR)m_wndPane.GetPageName(nPage), history.CanGoBack(), history.CanGoForward(),
+            history.GetPosition(), history.GetSize(),
+            (m_wndPane.GetNavToolbar().GetStyle() & WS_VISIBLE) != 0, (LPCTSTR)strCollapsed, iHotCaption);
         CString strPlaces;
         CTasksPaneToolBar& bar = m_wndPane.GetNavToolbar();
         if (bar.GetStyle() & WS_VISIBLE)
