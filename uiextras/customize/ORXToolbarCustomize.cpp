@@ -5,6 +5,7 @@
 #include "ORXButtonAppearanceDlg.h"
 #include "ORXCommandManager.h"
 #include "ORXCustomizePage.h"
+#include "ORXImageEditDlg.h"
 #include "ORXKeyboardManager.h"
 #include "ORXKeyboardPage.h"
 #include "ORXMenuBar.h"
@@ -382,6 +383,14 @@ void CORXToolbarCustomize::ShowToolBar(CORXToolBar* pBar, BOOL bShow)
 {
     if (m_pToolbarsPage != NULL)
         m_pToolbarsPage->ShowToolBar(pBar, bShow);
+}
+
+BOOL CORXToolbarCustomize::OnEditToolbarMenuImage(CWnd* pWndParent, CBitmap& bitmap, int nBitsPerPixel)
+{
+    if (bitmap.GetSafeHandle() == NULL)
+        return FALSE;
+    CORXImageEditDlg dlg(&bitmap, pWndParent != NULL ? pWndParent : this, nBitsPerPixel);
+    return dlg.DoModal() == IDOK;
 }
 
 /////////////////////////////////////////////////////////////////////////////

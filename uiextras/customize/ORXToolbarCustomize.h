@@ -61,6 +61,9 @@ public:
 
     // The core's bars tell the sheet about bars that appear or disappear.
     virtual void ShowToolBar(CORXToolBar* pBar, BOOL bShow);
+    // A button image edited while the sheet is open: the Edit Button Image dialog, owned by the
+    // window that asks; FALSE when the user cancelled it.
+    virtual BOOL OnEditToolbarMenuImage(CWnd* pWndParent, CBitmap& bitmap, int nBitsPerPixel);
 
     // Attributes
 public:
