@@ -502,14 +502,14 @@ TEST_F(CustomizeSheetTest, TheMousePageBindsTheChosenCommandToTheCurrentView)
     // The views sorted by name; the first is current, without a command.
     ASSERT_EQ(2, pPage->m_wndListOfViews.GetItemCount());
     EXPECT_EQ(CString(_T("Clock face")), pPage->m_wndListOfViews.GetItemText(0, 0));
-    EXPECT_EQ(3, pPage->m_iCurrViewId);
+    EXPECT_EQ(3, pPage->currentViewId);
     EXPECT_TRUE(pPage->IsDlgButtonChecked(IDC_ORX_CUST_NO_DBLCLK));
     EXPECT_FALSE(pPage->m_wndListOfCommands.IsWindowEnabled());
     EXPECT_EQ(4, pPage->m_wndListOfCommands.GetCount());
 
     // The other view shows its command selected.
     pPage->SelectView(1);
-    EXPECT_EQ(7, pPage->m_iCurrViewId);
+    EXPECT_EQ(7, pPage->currentViewId);
     EXPECT_TRUE(pPage->IsDlgButtonChecked(IDC_ORX_CUST_DBLCLK));
     int iSel = pPage->m_wndListOfCommands.GetCurSel();
     ASSERT_GE(iSel, 0);
@@ -658,7 +658,7 @@ TEST(ToolbarNameDlgTest, OkIsEnabledOnlyWithAName)
     EXPECT_FALSE(dlg.GetDlgItem(IDOK)->IsWindowEnabled());
     dlg.SetDlgItemText(IDC_ORX_CUST_NAME, _T("Bar"));
     EXPECT_TRUE(dlg.GetDlgItem(IDOK)->IsWindowEnabled());
-    EXPECT_EQ(CString(_T("Bar")), dlg.m_strToolbarName);
+    EXPECT_EQ(CString(_T("Bar")), dlg.toolbarName);
     dlg.SetDlgItemText(IDC_ORX_CUST_NAME, _T(""));
     EXPECT_FALSE(dlg.GetDlgItem(IDOK)->IsWindowEnabled());
     dlg.DestroyWindow();
