@@ -371,7 +371,7 @@ CORXToolbarButton* CORXToolBar::CreateDroppedButton(COleDataObject* pDataObject)
              CORXServices::Find<CORXButtonAppearance>() != NULL)
     {
         if (CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
-                                                                           m_bMenuMode) != IDOK)
+                                                                           IsMenuMode(pButton)) != IDOK)
         {
             delete pButton;
             return NULL;
@@ -558,7 +558,7 @@ void CORXToolBar::OnToolbarAppearance()
     if (pButton->m_strText.IsEmpty())
         OnSetDefaultButtonText(pButton);
     if (CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
-                                                                       m_bMenuMode) == IDOK)
+                                                                       IsMenuMode(pButton)) == IDOK)
         AfterCustomizeCommand();
 }
 
@@ -587,7 +587,7 @@ BOOL CORXToolBar::GiveButtonImage(CORXToolbarButton* pButton, BOOL bText)
     pButton->m_bImage = TRUE;
     if (CORXServices::Find<CORXButtonAppearance>() != NULL &&
         CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
-                                                                       m_bMenuMode) == IDOK)
+                                                                       IsMenuMode(pButton)) == IDOK)
         return TRUE;
     pButton->m_bText = bOldText;
     pButton->m_bImage = bOldImage;
@@ -661,7 +661,7 @@ void CORXToolBar::OnToolbarNewMenu()
     }
     pButton->m_bText = TRUE;
     pButton->m_bImage = FALSE;
-    if (pAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, m_bMenuMode) != IDOK)
+    if (pAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, IsMenuMode(pButton)) != IDOK)
     {
         delete pButton;
         return;

@@ -531,14 +531,38 @@ void CORXToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList
 
 int CORXToolbarButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected)
 {
-    COLORREF clrText = CORXVisualManager::GetInstance()->OnFillCommandsListBackground(pDC, rect, bSelected);
-    CString strText = m_strTextCustom.IsEmpty() ? m_strText : m_strTextCustom;
-    strText = StripMnemonics(strText);
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    COLORREF clrText = pLook->OnFillCommandsListBackground(pDC, rect, bSelected);
+
+    // The command's image in a column at the left, at its size in menus: a user tool's icon, else
+    // the user or the standard image as the button's flag says. The list that shows the row puts
+    // the row's own text into the button for the drawing.
+    const CSize sizeImage = CORXToolBar::GetMenuImageSize();
+    CRect rectImage = rect;
+    rectImage.right = rect.left + sizeImage.cx + 2 * pLook->GetMenuImageMargin();
+    CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
+    const int iImage = GetImage();
+    if (pTools != NULL && m_nID != 0 && m_nID != (UINT)-1 && pTools->IsUserToolCmd(m_nID))
+        pTools->DrawToolIcon(m_nID, pDC, rectImage);
+    else if (iImage >= 0 && !(m_nStyle & TBBS_SEPARATOR))
+    {
+        CORXToolbarImageList* pImages =
+            m_bUserButton ? CORXToolBar::GetUserImages() : &CORXToolBar::GetImages();
+        CORXDrawState ds;
+        if (pImages != NULL && iImage < pImages->GetCount() && pImages->PrepareDrawImage(ds, sizeImage))
+        {
+            pImages->Draw(pDC, rectImage.left + (rectImage.Width() - sizeImage.cx) / 2,
+                          rectImage.top + (rectImage.Height() - sizeImage.cy) / 2, iImage);
+            pImages->EndDrawImage(ds);
+        }
+    }
+
+    CString strText = StripMnemonics(m_strText);
     int iTab = strText.Find(_T('\t'));
     if (iTab >= 0)
         strText = strText.Left(iTab);
     CRect rectText = rect;
-    rectText.left += CORXToolBar::GetImageSizeInForce().cx + 8;
+    rectText.left = rectImage.right + 4;
     COLORREF clrOld = pDC->SetTextColor(clrText);
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     ::DrawTextA(pDC->GetSafeHdc(), strText, -1, &rectText, DT_SINGLELINE | DT_VCENTER);

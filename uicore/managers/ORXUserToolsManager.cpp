@@ -17,6 +17,8 @@ const UINT kIdiDefaultTool = 16931;
 const UINT kIdsCantCopyBitmap = 16010;
 const LPCTSTR kToolsKey = _T("ORXUserToolsManager");
 const LPCTSTR kToolsValue = _T("Tools");
+const LPCTSTR kDefaultFilter = _T("Executable Files (*.exe)|*.exe|All Files (*.*)|*.*||");
+const LPCTSTR kDefaultExt = _T("exe");
 } // namespace
 
 /////////////////////////////////////////////////////////////////////////////
@@ -167,11 +169,13 @@ BOOL CORXUserTool::CopyIconToClipboard()
 // The manager
 
 CORXUserToolsManager::CORXUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast,
-                                           CRuntimeClass* pToolRTC)
+                                           CRuntimeClass* pToolRTC, LPCTSTR lpszFilter, LPCTSTR lpszDefExt)
     : m_uiCmdToolsDummy(uiCmdToolsDummy), m_uiCmdFirst(uiCmdFirst), m_uiCmdLast(uiCmdLast),
       m_pToolRTC(pToolRTC != NULL && pToolRTC->IsDerivedFrom(RUNTIME_CLASS(CORXUserTool))
                      ? pToolRTC
-                     : RUNTIME_CLASS(CORXUserTool))
+                     : RUNTIME_CLASS(CORXUserTool)),
+      m_strFilter(lpszFilter != NULL ? lpszFilter : kDefaultFilter),
+      m_strDefExt(lpszDefExt != NULL ? lpszDefExt : kDefaultExt)
 {
     g_pUserToolsManager = this;
     CORXServices::Register<CORXUserToolsLink>(this);
@@ -302,12 +306,14 @@ BOOL CORXUserToolsManager::InvokeTool(UINT uiCmd)
     return pTool != NULL ? pTool->Invoke() : FALSE;
 }
 
-BOOL ORXInitUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast)
+BOOL ORXInitUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast, LPCTSTR lpszFilter,
+                             LPCTSTR lpszDefExt)
 {
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
     if (g_pUserToolsManager != NULL || pWorkspace == NULL || uiCmdFirst > uiCmdLast)
         return FALSE;
-    new CORXUserToolsManager(uiCmdToolsDummy, uiCmdFirst, uiCmdLast);
+    new CORXUserToolsManager(uiCmdToolsDummy, uiCmdFirst, uiCmdLast, RUNTIME_CLASS(CORXUserTool), lpszFilter,
+                             lpszDefExt);
     CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrUserTools, []() {
         delete g_pUserToolsManager;
         CORXUserTool::ReleaseDefaultIcon();

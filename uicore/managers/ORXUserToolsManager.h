@@ -49,9 +49,12 @@ class CORXUserToolsManager : public CObject, public CORXUserToolsLink
 {
 public:
     // uiCmdToolsDummy is the command of the tools' place in a menu; tools take the ids from
-    // uiCmdFirst to uiCmdLast. Constructing the manager makes it the global one.
+    // uiCmdFirst to uiCmdLast. The filter ("description|pattern|...||") and the default extension
+    // are those of the file dialog in which the user looks for a tool's program; NULL keeps the
+    // framework's (executable files, "exe"). Constructing the manager makes it the global one.
     CORXUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast,
-                         CRuntimeClass* pToolRTC = RUNTIME_CLASS(CORXUserTool));
+                         CRuntimeClass* pToolRTC = RUNTIME_CLASS(CORXUserTool), LPCTSTR lpszFilter = NULL,
+                         LPCTSTR lpszDefExt = NULL);
     virtual ~CORXUserToolsManager();
 
     BOOL LoadState(LPCTSTR lpszProfileName = NULL);
@@ -64,6 +67,8 @@ public:
     int GetMaxTools() const { return (int)(m_uiCmdLast - m_uiCmdFirst + 1); }
     UINT GetFirstCmd() const { return m_uiCmdFirst; }
     UINT GetLastCmd() const { return m_uiCmdLast; }
+    const CString& GetFilter() const { return m_strFilter; }
+    const CString& GetDefExt() const { return m_strDefExt; }
 
     // The link through which buttons and bars reach the tools.
     virtual BOOL IsUserToolCmd(UINT uiCmd) const { return FindTool(uiCmd) != NULL; }
@@ -83,11 +88,14 @@ protected:
     const UINT m_uiCmdFirst;
     const UINT m_uiCmdLast;
     CRuntimeClass* m_pToolRTC;
+    CString m_strFilter;
+    CString m_strDefExt;
 };
 
 extern CORXUserToolsManager* g_pUserToolsManager;
 
 // Creates the global manager for the workspace, which deletes it when it ends.
-BOOL ORXInitUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast);
+BOOL ORXInitUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast, LPCTSTR lpszFilter = NULL,
+                             LPCTSTR lpszDefExt = NULL);
 
 #endif // VELMORA_ORXUSERTOOLSMANAGER_H

@@ -11,9 +11,11 @@
 #include "DemoIds.h"
 #include "ORXCmdUsage.h"
 #include "ORXExtrasHooks.h"
+#include "ORXGlobalData.h"
 #include "ORXServices.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
+#include "ORXVisualManager.h"
 #include "TestSupport.h"
 #include "uicore/uicore_res.h"
 
@@ -467,9 +469,12 @@ class CTestAppearance : public CORXButtonAppearance
 public:
     INT_PTR m_nAnswer = IDOK;
     int m_nAsked = 0;
-    INT_PTR DoButtonAppearance(CORXToolbarButton* pButton, CORXToolbarImageList*, CWnd*, int, BOOL) override
+    BOOL m_bMenuMode = FALSE;
+    INT_PTR DoButtonAppearance(CORXToolbarButton* pButton, CORXToolbarImageList*, CWnd*, int,
+                               BOOL bMenuMode) override
     {
         m_nAsked++;
+        m_bMenuMode = bMenuMode;
         pButton->m_strText = _T("&Extra");
         return m_nAnswer;
     }
@@ -523,6 +528,129 @@ TEST_F(CustomizeTest, ANewMenuButtonComesThroughTheAppearanceDialogAndOpensItsMe
     EXPECT_TRUE(pNew->IsDroppedDown());
     pNew->OnCancelMode();
     CORXToolBar::SetCustomizeMode(FALSE);
+}
+
+namespace
+{
+// A bar that answers menu mode for one kind of button only, as the menu bar does for its titles.
+class CMenuModeBar : public CTestBar
+{
+public:
+    const CORXToolbarButton* m_pMenuButton = NULL;
+    BOOL IsMenuMode(const CORXToolbarButton* pButton) const override
+    {
+        return pButton != NULL && pButton == m_pMenuButton;
+    }
+};
+} // namespace
+
+TEST_F(CustomizeTest, TheAppearanceDialogIsToldTheBarsMenuModeForTheButton)
+{
+    CMenuModeBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 2));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_DEMO_TOOLBAR));
+    CORXToolBar::SetCustomizeMode(TRUE);
+    CTestAppearance appearance;
+    appearance.m_nAnswer = IDCANCEL;
+    CORXServices::Register<CORXButtonAppearance>(&appearance);
+    bar.m_pMenuButton = bar.GetButton(1);
+    bar.m_iSelected = 1;
+    bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_APPEARANCE);
+    EXPECT_EQ(1, appearance.m_nAsked);
+    EXPECT_TRUE(appearance.m_bMenuMode);
+    bar.m_iSelected = 0;
+    bar.SendMessage(WM_COMMAND, ID_ORX_TOOLBAR_APPEARANCE);
+    EXPECT_EQ(2, appearance.m_nAsked);
+    EXPECT_FALSE(appearance.m_bMenuMode);
+    CORXServices::Unregister<CORXButtonAppearance>(&appearance);
+    CORXToolBar::SetCustomizeMode(FALSE);
+    bar.DestroyWindow();
+}
+
+namespace
+{
+// A customise-list row drawn into a bitmap of its own, as the commands list draws it.
+class CRowPicture
+{
+public:
+    explicit CRowPicture(CORXToolbarButton& button, BOOL bSelected = FALSE)
+    {
+        CClientDC dcScreen(NULL);
+        m_dc.CreateCompatibleDC(&dcScreen);
+        m_bitmap.CreateCompatibleBitmap(&dcScreen, kWidth, kHeight);
+        m_pOld = m_dc.SelectObject(&m_bitmap);
+        m_pOldFont = m_dc.SelectObject(&globalData.fontRegular);
+        m_nWidth = button.OnDrawOnCustomizeList(&m_dc, CRect(0, 0, kWidth, kHeight), bSelected);
+    }
+    ~CRowPicture()
+    {
+        m_dc.SelectObject(m_pOldFont);
+        m_dc.SelectObject(m_pOld);
+    }
+    // The pixels of a part of the row that differ from the row's ground at its top-left corner.
+    int Marked(int xFrom, int xTo)
+    {
+        COLORREF clrGround = m_dc.GetPixel(0, 0);
+        int nMarked = 0;
+        for (int x = xFrom; x < xTo; x++)
+            for (int y = 0; y < kHeight; y++)
+                nMarked += m_dc.GetPixel(x, y) != clrGround;
+        return nMarked;
+    }
+    BOOL SameAs(CRowPicture& other, int xFrom, int xTo)
+    {
+        for (int x = xFrom; x < xTo; x++)
+            for (int y = 0; y < kHeight; y++)
+                if (m_dc.GetPixel(x, y) != other.m_dc.GetPixel(x, y))
+                    return FALSE;
+        return TRUE;
+    }
+    static constexpr int kWidth = 160;
+    static constexpr int kHeight = 24;
+    int m_nWidth = 0;
+
+private:
+    CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_pOld = NULL;
+    CFont* m_pOldFont = NULL;
+};
+} // namespace
+
+TEST_F(CustomizeTest, ACustomiseListRowShowsTheCommandsImageBesideTheTextItIsGiven)
+{
+    // The image column of the row: the menu image with the look's margin on either side.
+    const int nColumn =
+        CORXToolBar::GetMenuImageSize().cx + 2 * CORXVisualManager::GetInstance()->GetMenuImageMargin();
+    const int iImage = m_bar.GetButton(0)->GetImage();
+    ASSERT_GE(iImage, 0);
+    // Without a command the buttons leave the command manager's images as they are.
+    CORXToolbarButton imaged(0, iImage, _T("Open"));
+    CORXToolbarButton plain(0, -1, _T("Open"));
+    CRowPicture withImage(imaged), withoutImage(plain);
+    EXPECT_EQ((int)CRowPicture::kWidth, withImage.m_nWidth);
+    EXPECT_GT(withImage.Marked(0, nColumn), 10);
+    EXPECT_EQ(0, withoutImage.Marked(0, nColumn));
+    // The text follows the column, the same with or without an image.
+    EXPECT_GT(withoutImage.Marked(nColumn, CRowPicture::kWidth), 10);
+    EXPECT_TRUE(withImage.SameAs(withoutImage, nColumn, CRowPicture::kWidth));
+
+    // The row shows the text the list puts into the button, not the custom-list text behind it.
+    CORXToolbarButton named(0, -1, _T("Open"));
+    named.m_strTextCustom = _T("Open Twice");
+    CRowPicture withCustomText(named);
+    EXPECT_TRUE(withCustomText.SameAs(withoutImage, 0, CRowPicture::kWidth));
+
+    // A user image comes from the user images: none there, none drawn.
+    CORXToolbarButton user(0, iImage, _T("Open"), TRUE);
+    CORXToolbarImageList* pOldUser = CORXToolBar::GetUserImages();
+    CORXToolBar::SetUserImages(NULL);
+    CRowPicture withoutUserImages(user);
+    EXPECT_EQ(0, withoutUserImages.Marked(0, nColumn));
+    CORXToolBar::SetUserImages(&CORXToolBar::GetImages());
+    CRowPicture withUserImages(user);
+    EXPECT_GT(withUserImages.Marked(0, nColumn), 10);
+    CORXToolBar::SetUserImages(pOldUser);
 }
 
 namespace

@@ -17,7 +17,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-CORXCommandsListBox::CORXCommandsListBox() : m_sizeImageArea(0, 0) {}
+CORXCommandsListBox::CORXCommandsListBox() : imageAreaSize(0, 0) {}
 
 CORXCommandsListBox::~CORXCommandsListBox() {}
 
@@ -33,16 +33,16 @@ void CORXCommandsListBox::PreSubclassWindow()
 {
     CListBox::PreSubclassWindow();
     CSize sizeMenuImage = CORXToolBar::GetMenuImageSize();
-    m_sizeImageArea = CSize(sizeMenuImage.cx + 6, sizeMenuImage.cy + 6);
+    imageAreaSize = CSize(sizeMenuImage.cx + 6, sizeMenuImage.cy + 6);
     // The fixed row height was measured before the list was ours.
-    if ((GetStyle() & LBS_OWNERDRAWFIXED) && GetItemHeight(0) < m_sizeImageArea.cy)
-        SetItemHeight(0, m_sizeImageArea.cy);
+    if ((GetStyle() & LBS_OWNERDRAWFIXED) && GetItemHeight(0) < imageAreaSize.cy)
+        SetItemHeight(0, imageAreaSize.cy);
 }
 
 void CORXCommandsListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
 {
-    if (lpMIS->itemHeight < (UINT)m_sizeImageArea.cy)
-        lpMIS->itemHeight = m_sizeImageArea.cy;
+    if (lpMIS->itemHeight < (UINT)imageAreaSize.cy)
+        lpMIS->itemHeight = imageAreaSize.cy;
 }
 
 void CORXCommandsListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)

@@ -20,7 +20,7 @@ public:
 
     // Attributes
 public:
-    CSize m_sizeImageArea;
+    CSize imageAreaSize;
     CORXToolbarButton* GetRowButton(int iRow) const;
 
     // Overrides

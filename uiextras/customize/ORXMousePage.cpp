@@ -14,7 +14,7 @@ ON_LBN_SELCHANGE(IDC_ORX_CUST_VIEW_COMMANDS, OnSelchangeListOfCommands)
 ON_NOTIFY(LVN_ITEMCHANGED, IDC_ORX_CUST_VIEWS, OnItemchangedListViews)
 END_MESSAGE_MAP()
 
-CORXMousePage::CORXMousePage() : CPropertyPage(CORXMousePage::IDD), m_iCurrViewId(-1) {}
+CORXMousePage::CORXMousePage() : CPropertyPage(CORXMousePage::IDD), currentViewId(-1) {}
 
 CORXMousePage::~CORXMousePage() {}
 
@@ -109,8 +109,8 @@ void CORXMousePage::OnItemchangedListViews(NMHDR* pNMHDR, LRESULT* pResult)
     if (pos == NULL)
         return;
     int iRow = m_wndListOfViews.GetNextSelectedItem(pos);
-    m_iCurrViewId = (int)m_wndListOfViews.GetItemData(iRow);
-    UINT uiCmd = g_pMouseManager != NULL ? g_pMouseManager->GetViewDblClickCommand(m_iCurrViewId) : 0;
+    currentViewId = (int)m_wndListOfViews.GetItemData(iRow);
+    UINT uiCmd = g_pMouseManager != NULL ? g_pMouseManager->GetViewDblClickCommand(currentViewId) : 0;
     if (uiCmd != 0)
     {
         CheckDlgButton(IDC_ORX_CUST_DBLCLK, 1);
@@ -140,25 +140,25 @@ void CORXMousePage::OnItemchangedListViews(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CORXMousePage::OnNoDblClick()
 {
-    if (g_pMouseManager != NULL && m_iCurrViewId >= 0)
-        g_pMouseManager->SetCommandForDblClick(m_iCurrViewId, 0);
+    if (g_pMouseManager != NULL && currentViewId >= 0)
+        g_pMouseManager->SetCommandForDblClick(currentViewId, 0);
     m_wndListOfCommands.EnableWindow(FALSE);
 }
 
 void CORXMousePage::OnUseDblClick()
 {
     m_wndListOfCommands.EnableWindow(TRUE);
-    if (m_iCurrViewId < 0 || g_pMouseManager == NULL)
+    if (currentViewId < 0 || g_pMouseManager == NULL)
     {
         ::MessageBeep((UINT)-1);
         return;
     }
-    g_pMouseManager->SetCommandForDblClick(m_iCurrViewId, 0);
+    g_pMouseManager->SetCommandForDblClick(currentViewId, 0);
 }
 
 void CORXMousePage::OnSelchangeListOfCommands()
 {
-    if (m_iCurrViewId < 0 || g_pMouseManager == NULL)
+    if (currentViewId < 0 || g_pMouseManager == NULL)
     {
         ::MessageBeep((UINT)-1);
         return;
@@ -168,6 +168,6 @@ void CORXMousePage::OnSelchangeListOfCommands()
         return;
     UINT uiCmd = (UINT)m_wndListOfCommands.GetItemData(iRow);
     m_strCommandDescription = FrameMessage(uiCmd);
-    g_pMouseManager->SetCommandForDblClick(m_iCurrViewId, uiCmd);
+    g_pMouseManager->SetCommandForDblClick(currentViewId, uiCmd);
     UpdateData(FALSE);
 }

@@ -30,7 +30,7 @@ public:
 
     // Fields
 public:
-    int m_iCurrViewId;
+    int currentViewId;
     CImageList m_ViewsImages;
     CListCtrl m_wndListOfViews;
     CListBox m_wndListOfCommands;

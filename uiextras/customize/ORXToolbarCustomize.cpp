@@ -5,6 +5,7 @@
 #include "ORXButtonAppearanceDlg.h"
 #include "ORXCommandManager.h"
 #include "ORXCustomizePage.h"
+#include "ORXImageEditDlg.h"
 #include "ORXKeyboardManager.h"
 #include "ORXKeyboardPage.h"
 #include "ORXMenuBar.h"
@@ -75,8 +76,8 @@ CString MenuItemText(HMENU hMenu, int iPos)
 CORXToolbarCustomize::CORXToolbarCustomize(CFrameWnd* pParentFrame, BOOL bAutoSetFromMenus, UINT uiFlags,
                                            UINT uiArgumentsMenuId, UINT uiInitialDirMenuId)
     : CPropertySheet(LoadText(IDS_ORX_CUSTOMIZE, _T("Customize")), pParentFrame),
-      m_pParentFrame(pParentFrame), m_uiFlags(uiFlags), m_bUserToolbars(FALSE), m_bAutoDelete(FALSE),
-      m_bRegistered(FALSE), m_pCustomizePage(NULL), m_pToolbarsPage(NULL), m_pToolsPage(NULL),
+      m_pParentFrame(pParentFrame), optionFlags(uiFlags), m_bUserToolbars(FALSE), m_bAutoDelete(FALSE),
+      m_bRegistered(FALSE), m_pCustomizePage(NULL), toolbarsPage(NULL), m_pToolsPage(NULL),
       m_pKeyboardPage(NULL), m_pMenuPage(NULL), m_pMousePage(NULL), m_pOptionsPage(NULL), m_pAppearance(NULL)
 {
     if (CORXServices::Find<CORXButtonAppearance>() == NULL)
@@ -103,11 +104,11 @@ CORXToolbarCustomize::CORXToolbarCustomize(CFrameWnd* pParentFrame, BOOL bAutoSe
     }
 
     m_pCustomizePage = new CORXCustomizePage;
-    m_pToolbarsPage = new CORXToolbarsPage(pParentFrame);
+    toolbarsPage = new CORXToolbarsPage(pParentFrame);
     // Personalised menus are the menu bar's.
     m_pOptionsPage = new CORXOptionsPage(pMenuBar != NULL);
     AddPage(m_pCustomizePage);
-    AddPage(m_pToolbarsPage);
+    AddPage(toolbarsPage);
     if (g_pUserToolsManager != NULL)
     {
         m_pToolsPage = new CORXToolsPage(uiArgumentsMenuId, uiInitialDirMenuId);
@@ -132,7 +133,7 @@ CORXToolbarCustomize::~CORXToolbarCustomize()
 {
     Leave();
     delete m_pCustomizePage;
-    delete m_pToolbarsPage;
+    delete toolbarsPage;
     delete m_pToolsPage;
     delete m_pKeyboardPage;
     delete m_pMenuPage;
@@ -380,8 +381,16 @@ int CORXToolbarCustomize::CountCommandsWithText(LPCTSTR lpszText, const CObList&
 
 void CORXToolbarCustomize::ShowToolBar(CORXToolBar* pBar, BOOL bShow)
 {
-    if (m_pToolbarsPage != NULL)
-        m_pToolbarsPage->ShowToolBar(pBar, bShow);
+    if (toolbarsPage != NULL)
+        toolbarsPage->ShowToolBar(pBar, bShow);
+}
+
+BOOL CORXToolbarCustomize::OnEditToolbarMenuImage(CWnd* pWndParent, CBitmap& bitmap, int nBitsPerPixel)
+{
+    if (bitmap.GetSafeHandle() == NULL)
+        return FALSE;
+    CORXImageEditDlg dlg(&bitmap, pWndParent != NULL ? pWndParent : this, nBitsPerPixel);
+    return dlg.DoModal() == IDOK;
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -391,9 +400,9 @@ int CORXToolbarCustomize::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CPropertySheet::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (m_uiFlags & ContextHelp)
+    if (optionFlags & ContextHelp)
         ModifyStyleEx(0, WS_EX_CONTEXTHELP);
-    m_pToolbarsPage->m_bUserDefinedToolbars = m_bUserToolbars;
+    toolbarsPage->m_bUserDefinedToolbars = m_bUserToolbars;
     m_pCustomizePage->m_strAllCommands = m_strAllCommands;
 
     // A sheet that is still open somewhere gives way to this one.
@@ -455,7 +464,7 @@ LRESULT CORXToolbarCustomize::OnCloseSheet(WPARAM, LPARAM)
 LRESULT CORXToolbarCustomize::OnHelp(WPARAM, LPARAM lParam)
 {
     HELPINFO* pHelpInfo = (HELPINFO*)lParam;
-    if ((m_uiFlags & ContextHelp) && pHelpInfo != NULL && pHelpInfo->iContextType == HELPINFO_WINDOW)
+    if ((optionFlags & ContextHelp) && pHelpInfo != NULL && pHelpInfo->iContextType == HELPINFO_WINDOW)
     {
         AfxGetApp()->WinHelp(pHelpInfo->iCtrlId + 0x41000, HELP_CONTEXTPOPUP);
         return TRUE;
@@ -468,6 +477,6 @@ LRESULT CORXToolbarCustomize::OnHelp(WPARAM, LPARAM lParam)
 void CORXToolbarCustomize::OnContextMenu(CWnd* pWnd, CPoint point)
 {
     CORXWorkspace* pWorkspace = dynamic_cast<CORXWorkspace*>(CORXWorkspaceBase::GetInstance());
-    if ((m_uiFlags & ContextHelp) && pWorkspace != NULL)
+    if ((optionFlags & ContextHelp) && pWorkspace != NULL)
         pWorkspace->OnContextHelp(pWnd, kHelpIds);
 }

@@ -61,11 +61,14 @@ public:
 
     // The core's bars tell the sheet about bars that appear or disappear.
     virtual void ShowToolBar(CORXToolBar* pBar, BOOL bShow);
+    // A button image edited while the sheet is open: the Edit Button Image dialog, owned by the
+    // window that asks; FALSE when the user cancelled it.
+    virtual BOOL OnEditToolbarMenuImage(CWnd* pWndParent, CBitmap& bitmap, int nBitsPerPixel);
 
     // Attributes
 public:
     CFrameWnd* GetParentFrame() const { return m_pParentFrame; }
-    UINT GetFlags() const { return m_uiFlags; }
+    UINT GetFlags() const { return optionFlags; }
     const CString& GetAllCommandsName() const { return m_strAllCommands; }
     const CStringList& GetCategoryNames() const { return m_lstCategories; }
     // The category's buttons, NULL when there is no such category.
@@ -74,7 +77,7 @@ public:
     static CORXToolbarCustomize* GetActiveSheet();
 
     CORXCustomizePage* GetCommandsPage() const { return m_pCustomizePage; }
-    CORXToolbarsPage* GetToolbarsPage() const { return m_pToolbarsPage; }
+    CORXToolbarsPage* GetToolbarsPage() const { return toolbarsPage; }
     CORXOptionsPage* GetOptionsPage() const { return m_pOptionsPage; }
     CORXMousePage* GetMousePage() const { return m_pMousePage; }
     CORXToolsPage* GetToolsPage() const { return m_pToolsPage; }
@@ -98,13 +101,13 @@ protected:
     CString m_strAllCommands;
     CFrameWnd* m_pParentFrame;
 
-    UINT m_uiFlags;
+    UINT optionFlags;
     BOOL m_bUserToolbars;
     BOOL m_bAutoDelete;
     BOOL m_bRegistered;
 
     CORXCustomizePage* m_pCustomizePage;
-    CORXToolbarsPage* m_pToolbarsPage;
+    CORXToolbarsPage* toolbarsPage;
     CORXToolsPage* m_pToolsPage;
     CORXKeyboardPage* m_pKeyboardPage;
     CORXMenuPage* m_pMenuPage;

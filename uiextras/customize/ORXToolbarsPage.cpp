@@ -49,16 +49,16 @@ CORXToolbarsList::~CORXToolbarsList() {}
 
 void CORXToolbarsList::EnableCheck(int nIndex, BOOL bEnable)
 {
-    if (nIndex < 0 || nIndex >= (int)m_arCheckEnabled.GetSize())
+    if (nIndex < 0 || nIndex >= (int)checkEnabledFlags.GetSize())
         return;
-    m_arCheckEnabled[nIndex] = bEnable;
+    checkEnabledFlags[nIndex] = bEnable;
     // The box is drawn greyed as well.
     Enable(nIndex, bEnable);
 }
 
 BOOL CORXToolbarsList::IsCheckEnabled(int nIndex) const
 {
-    return nIndex >= 0 && nIndex < (int)m_arCheckEnabled.GetSize() && m_arCheckEnabled[nIndex];
+    return nIndex >= 0 && nIndex < (int)checkEnabledFlags.GetSize() && checkEnabledFlags[nIndex];
 }
 
 LRESULT CORXToolbarsList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -68,15 +68,15 @@ LRESULT CORXToolbarsList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
-        if (lResult >= 0 && lResult <= (LRESULT)m_arCheckEnabled.GetSize())
-            m_arCheckEnabled.InsertAt((INT_PTR)lResult, TRUE);
+        if (lResult >= 0 && lResult <= (LRESULT)checkEnabledFlags.GetSize())
+            checkEnabledFlags.InsertAt((INT_PTR)lResult, TRUE);
         break;
     case LB_DELETESTRING:
-        if (lResult != LB_ERR && (INT_PTR)wParam < m_arCheckEnabled.GetSize())
-            m_arCheckEnabled.RemoveAt((INT_PTR)wParam);
+        if (lResult != LB_ERR && (INT_PTR)wParam < checkEnabledFlags.GetSize())
+            checkEnabledFlags.RemoveAt((INT_PTR)wParam);
         break;
     case LB_RESETCONTENT:
-        m_arCheckEnabled.RemoveAll();
+        checkEnabledFlags.RemoveAll();
         break;
     }
     return lResult;
@@ -139,20 +139,20 @@ void CORXToolbarNameDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDOK, m_btnOk);
-    DDX_Text(pDX, IDC_ORX_CUST_NAME, m_strToolbarName);
+    DDX_Text(pDX, IDC_ORX_CUST_NAME, toolbarName);
 }
 
 BOOL CORXToolbarNameDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_btnOk.EnableWindow(!m_strToolbarName.IsEmpty());
+    m_btnOk.EnableWindow(!toolbarName.IsEmpty());
     return TRUE;
 }
 
 void CORXToolbarNameDlg::OnUpdateToolbarName()
 {
     UpdateData();
-    m_btnOk.EnableWindow(!m_strToolbarName.IsEmpty());
+    m_btnOk.EnableWindow(!toolbarName.IsEmpty());
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -311,10 +311,10 @@ int CORXToolbarsPage::Ask(const CString& strQuestion)
 INT_PTR CORXToolbarsPage::AskToolbarName(CString& strName)
 {
     CORXToolbarNameDlg dlg(this);
-    dlg.m_strToolbarName = strName;
+    dlg.toolbarName = strName;
     INT_PTR nResult = dlg.DoModal();
     if (nResult == IDOK)
-        strName = dlg.m_strToolbarName;
+        strName = dlg.toolbarName;
     return nResult;
 }
 

@@ -30,7 +30,7 @@ public:
     // Implementation
 protected:
     // One entry per row, kept in step with the rows.
-    CArray<BOOL, BOOL> m_arCheckEnabled;
+    CArray<BOOL, BOOL> checkEnabledFlags;
 
     BOOL IsOnCheck(CPoint point, int& nIndex);
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,7 +56,7 @@ public:
     // Fields
 public:
     CButton m_btnOk;
-    CString m_strToolbarName;
+    CString toolbarName;
 
     // Overrides
 protected:

@@ -224,10 +224,9 @@ void CORXToolsPage::OnUpdateTool()
 
 void CORXToolsPage::OnBrowseCommand()
 {
-    CString strFilter, strExt;
-    strExt = _T("exe");
-    strFilter = _T("Executable Files (*.exe)|*.exe|All Files (*.*)|*.*||");
-    CFileDialog dlg(TRUE, strExt, NULL, 0, strFilter, this);
+    if (g_pUserToolsManager == NULL)
+        return;
+    CFileDialog dlg(TRUE, g_pUserToolsManager->GetDefExt(), NULL, 0, g_pUserToolsManager->GetFilter(), this);
     if (dlg.DoModal() != IDOK)
         return;
     m_strCommand = dlg.GetPathName();

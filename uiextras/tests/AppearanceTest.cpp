@@ -18,6 +18,7 @@
 #include "ORXImageEditDlg.h"
 #include "ORXImagePaintArea.h"
 #include "ORXToolBar.h"
+#include "ORXToolbarCustomize.h"
 #include "ORXToolbarImageList.h"
 #include "TestSupport.h"
 #include "uiextras/uiextras_res.h"
@@ -816,4 +817,135 @@ TEST_F(AppearanceDlg, TheProviderOffersTheDialogToTheBarsWhileItLives)
         EXPECT_EQ(IDCANCEL, provider.DoButtonAppearance(NULL, &images, &parent, 0, FALSE));
     }
     EXPECT_EQ(pBefore, CORXServices::Find<CORXButtonAppearance>());
+}
+
+namespace
+{
+// Works the Edit Button Image dialog when it opens on this thread: the pencil puts the current
+// colour (black) on pixel (0, 0), then the dialog is answered with OK or Cancel.
+class CEditorDriver
+{
+public:
+    explicit CEditorDriver(UINT nAnswer) : m_nAnswer(nAnswer)
+    {
+        s_pThis = this;
+        m_nTimer = ::SetTimer(NULL, 0, 50, Tick);
+    }
+    ~CEditorDriver()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        s_pThis = NULL;
+    }
+    int m_nOpened = 0;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (s_pThis != NULL)
+            ::EnumThreadWindows(::GetCurrentThreadId(), Visit, 0);
+    }
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM)
+    {
+        TCHAR szText[64] = {};
+        ::GetWindowText(hwnd, szText, 64);
+        if (lstrcmp(szText, _T("Edit Button Image")) != 0 || !::IsWindowVisible(hwnd) ||
+            hwnd == s_pThis->m_hwndLast)
+            return TRUE;
+        s_pThis->m_hwndLast = hwnd;
+        s_pThis->m_nOpened++;
+        HWND hwndArea = ::GetDlgItem(hwnd, IDC_ORX_PAINT_AREA);
+        CORXImagePaintArea* pArea = dynamic_cast<CORXImagePaintArea*>(CWnd::FromHandlePermanent(hwndArea));
+        if (pArea != NULL)
+        {
+            CSize cell = pArea->GetCellSize();
+            LPARAM lPoint = MAKELPARAM(1 + cell.cx / 2, 1 + cell.cy / 2);
+            ::SendMessage(hwndArea, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+            ::SendMessage(hwndArea, WM_LBUTTONUP, 0, lPoint);
+        }
+        ::PostMessage(hwnd, WM_COMMAND, s_pThis->m_nAnswer, 0);
+        return TRUE;
+    }
+    UINT m_nAnswer;
+    HWND m_hwndLast = NULL;
+    UINT_PTR m_nTimer;
+    static CEditorDriver* s_pThis;
+};
+CEditorDriver* CEditorDriver::s_pThis = NULL;
+
+// The framework's own customise sheet, open over a hidden frame.
+struct AppearanceWithSheet : ::testing::Test
+{
+    CTestFolder folder{_T("appearance-sheet")};
+    CORXToolbarImageList images;
+    CFrameWnd* pFrame = NULL;
+    CORXToolbarCustomize* pSheet = NULL;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(LoadUserImages(images, folder, 3));
+        pFrame = new CFrameWnd;
+        ASSERT_TRUE(
+            pFrame->Create(NULL, _T("Appearance sheet test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 200)));
+        pSheet = new CORXToolbarCustomize(pFrame, FALSE, 0);
+        ASSERT_TRUE(pSheet->Create());
+        ASSERT_EQ(static_cast<CORXCustomizeSheet*>(pSheet), CORXServices::Find<CORXCustomizeSheet>());
+    }
+    void TearDown() override
+    {
+        if (pSheet != NULL)
+            pSheet->DestroyWindow();
+        if (pFrame != NULL)
+            pFrame->DestroyWindow();
+    }
+};
+} // namespace
+
+TEST_F(AppearanceWithSheet, NewAndEditOpenTheImageEditorAndKeepOnlyWhatItAccepts)
+{
+    CORXToolbarButton button(33557, -1, _T("Clock"), TRUE, FALSE);
+    button.m_bUserButton = TRUE;
+    button.SetImage(0);
+    button.m_bImage = TRUE;
+    CORXButtonAppearanceDlg dlg(&button, &images, pFrame);
+    ASSERT_TRUE(dlg.Create(CORXButtonAppearanceDlg::IDD, pFrame));
+    const COLORREF clrOld = PixelOf(images.GetImageWell(), 0, 0);
+    const COLORREF clrPencil = CORXToolbarImageList::MapToSysColor(RGB(0, 0, 0));
+    ASSERT_NE(clrPencil, clrOld);
+
+    // A cancelled editor adds no image.
+    {
+        CEditorDriver driver(IDCANCEL);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_NEW_IMAGE, BN_CLICKED));
+        EXPECT_EQ(1, driver.m_nOpened);
+    }
+    EXPECT_EQ(3, images.GetCount());
+
+    // New: the editor's picture, a black pixel on the face colour, becomes a fourth image.
+    {
+        CEditorDriver driver(IDOK);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_NEW_IMAGE, BN_CLICKED));
+        EXPECT_EQ(1, driver.m_nOpened);
+    }
+    ASSERT_EQ(4, images.GetCount());
+    EXPECT_EQ(3, dlg.GetSelectedImage());
+    EXPECT_EQ(clrPencil, PixelOf(images.GetImageWell(), 3 * 16, 0));
+    EXPECT_EQ(globalData.clrBtnFace, PixelOf(images.GetImageWell(), 3 * 16 + 8, 8));
+
+    // Edit: the first image gets the pixel only when the editor is accepted.
+    dlg.GetDlgItem(IDC_ORX_USER_IMAGES)->SendMessage(WM_KEYDOWN, VK_HOME, 0);
+    ASSERT_EQ(0, dlg.GetSelectedImage());
+    {
+        CEditorDriver driver(IDCANCEL);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_EDIT_IMAGE, BN_CLICKED));
+        EXPECT_EQ(1, driver.m_nOpened);
+    }
+    EXPECT_EQ(clrOld, PixelOf(images.GetImageWell(), 0, 0));
+    {
+        CEditorDriver driver(IDOK);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_EDIT_IMAGE, BN_CLICKED));
+        EXPECT_EQ(1, driver.m_nOpened);
+    }
+    EXPECT_EQ(clrPencil, PixelOf(images.GetImageWell(), 0, 0));
+    EXPECT_EQ(4, images.GetCount());
+    dlg.DestroyWindow();
 }

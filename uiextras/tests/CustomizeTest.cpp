@@ -502,14 +502,14 @@ TEST_F(CustomizeSheetTest, TheMousePageBindsTheChosenCommandToTheCurrentView)
     // The views sorted by name; the first is current, without a command.
     ASSERT_EQ(2, pPage->m_wndListOfViews.GetItemCount());
     EXPECT_EQ(CString(_T("Clock face")), pPage->m_wndListOfViews.GetItemText(0, 0));
-    EXPECT_EQ(3, pPage->m_iCurrViewId);
+    EXPECT_EQ(3, pPage->currentViewId);
     EXPECT_TRUE(pPage->IsDlgButtonChecked(IDC_ORX_CUST_NO_DBLCLK));
     EXPECT_FALSE(pPage->m_wndListOfCommands.IsWindowEnabled());
     EXPECT_EQ(4, pPage->m_wndListOfCommands.GetCount());
 
     // The other view shows its command selected.
     pPage->SelectView(1);
-    EXPECT_EQ(7, pPage->m_iCurrViewId);
+    EXPECT_EQ(7, pPage->currentViewId);
     EXPECT_TRUE(pPage->IsDlgButtonChecked(IDC_ORX_CUST_DBLCLK));
     int iSel = pPage->m_wndListOfCommands.GetCurSel();
     ASSERT_GE(iSel, 0);
@@ -573,6 +573,82 @@ TEST_F(CustomizeSheetTest, TheToolsPageMakesEditsAndRemovesTheManagersTools)
     m_pSheet = NULL;
 }
 
+namespace
+{
+// Reads the file-type list of the open-file dialog when it opens on this thread, then cancels it.
+class CFileDialogReader
+{
+public:
+    CFileDialogReader()
+    {
+        s_pThis = this;
+        m_nTimer = ::SetTimer(NULL, 0, 50, Tick);
+    }
+    ~CFileDialogReader()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        s_pThis = NULL;
+    }
+    int m_nOpened = 0;
+    CString m_strFileTypes;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (s_pThis != NULL)
+            ::EnumThreadWindows(::GetCurrentThreadId(), Visit, 0);
+    }
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM)
+    {
+        const int kFileTypes = 0x470; // the dialog's list of file types
+        HWND hwndTypes = ::GetDlgItem(hwnd, kFileTypes);
+        if (hwndTypes == NULL || !::IsWindowVisible(hwnd) || hwnd == s_pThis->m_hwndLast)
+            return TRUE;
+        s_pThis->m_hwndLast = hwnd;
+        s_pThis->m_nOpened++;
+        TCHAR szText[128] = {};
+        ::GetWindowText(hwndTypes, szText, 128);
+        s_pThis->m_strFileTypes = szText;
+        ::PostMessage(hwnd, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    }
+    HWND m_hwndLast = NULL;
+    UINT_PTR m_nTimer;
+    static CFileDialogReader* s_pThis;
+};
+CFileDialogReader* CFileDialogReader::s_pThis = NULL;
+} // namespace
+
+TEST_F(CustomizeSheetTest, TheToolsPageBrowsesWithTheManagersFilter)
+{
+    // The framework's own filter, then the application's.
+    {
+        CORXUserToolsManager manager(300, 310, 311);
+        EXPECT_EQ(CString(_T("exe")), manager.GetDefExt());
+        EXPECT_EQ(0, manager.GetFilter().Find(_T("Executable Files (*.exe)|*.exe|")));
+    }
+    CORXUserToolsManager manager(300, 310, 311, RUNTIME_CLASS(CORXUserTool),
+                                 _T("Clock programs (*.clk)|*.clk|All files (*.*)|*.*||"), _T("clk"));
+    CORXToolbarCustomize* pSheet = OpenSheet();
+    CORXToolsPage* pPage = pSheet->GetToolsPage();
+    ASSERT_TRUE(pPage != NULL);
+    pSheet->SetActivePage(pPage);
+    pPage->m_wndToolsList.CreateNewItem();
+    pPage->m_wndToolsList.OnEndEditLabel(_T("Chime"));
+    ASSERT_TRUE(pPage->m_wndBrowseBtn.IsWindowEnabled());
+    {
+        CFileDialogReader reader;
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_CUST_TOOL_BROWSE, BN_CLICKED),
+                           (LPARAM)pPage->m_wndBrowseBtn.m_hWnd);
+        EXPECT_EQ(1, reader.m_nOpened);
+        EXPECT_EQ(CString(_T("Clock programs (*.clk)")), reader.m_strFileTypes);
+    }
+    // A cancelled dialog leaves the command as it was.
+    EXPECT_TRUE(((CORXUserTool*)manager.GetUserTools().GetHead())->GetCommand().IsEmpty());
+    pSheet->DestroyWindow();
+    m_pSheet = NULL;
+}
+
 TEST(ToolbarNameDlgTest, OkIsEnabledOnlyWithAName)
 {
     CExtrasTestParent parent;
@@ -582,7 +658,7 @@ TEST(ToolbarNameDlgTest, OkIsEnabledOnlyWithAName)
     EXPECT_FALSE(dlg.GetDlgItem(IDOK)->IsWindowEnabled());
     dlg.SetDlgItemText(IDC_ORX_CUST_NAME, _T("Bar"));
     EXPECT_TRUE(dlg.GetDlgItem(IDOK)->IsWindowEnabled());
-    EXPECT_EQ(CString(_T("Bar")), dlg.m_strToolbarName);
+    EXPECT_EQ(CString(_T("Bar")), dlg.toolbarName);
     dlg.SetDlgItemText(IDC_ORX_CUST_NAME, _T(""));
     EXPECT_FALSE(dlg.GetDlgItem(IDOK)->IsWindowEnabled());
     dlg.DestroyWindow();

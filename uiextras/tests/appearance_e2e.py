@@ -3,7 +3,9 @@ customise mode a right click on a tool-bar button offers "&Button Appearance..."
 user-defined image is drawn in the image editor with the pencil and the fill, copied to the
 clipboard, cleared and pasted back; the button then shows that image and a new text. The program
 logs its bar and the pixels of its user images, so the test reads what the program holds; the
-tool bar is checked in a screenshot too."""
+tool bar is checked in a screenshot too. Then once more with the framework's customise sheet open
+beside the frame ("/sheet"): there "&New..." and "&Edit..." open the image editor as well, and what
+is drawn in it reaches the user images."""
 
 import os
 import pathlib
@@ -57,10 +59,75 @@ def centre(rect):
     return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
 
 
+def open_appearance(h, prog, log):
+    """The customise context menu of the first button; B chooses "&Button Appearance..."."""
+    button = log.bar()[0]
+    h.mouse_click(*centre(button[5]), button=3)
+    h.wait_popup_menu(prog, what="the customise context menu")
+    h.key("b")
+    dlg = h.find(title="Button Appearance", visible=True, timeout=15)
+    h.idle(dlg)
+    return dlg
+
+
+def draw_in_editor(h, log, what, pixel):
+    """Waits for the image editor that the click opened, puts the pencil on the pixel and accepts."""
+    editors = log.lines().count("editor ready")
+    editor = h.find(title="Edit Button Image", visible=True, timeout=15)
+    h.wait_for(lambda: log.lines().count("editor ready") > editors, what="the editor's places for " + what)
+    h.idle(editor)
+    ox, oy, cw, ch = (int(v) for v in log.last("paintarea ").split())
+    h.mouse_click(ox + 1 + pixel[0] * cw + cw // 2, oy + 1 + pixel[1] * ch + ch // 2)
+    h.idle(editor)
+    h.screenshot("appearance-sheet-" + what)
+    h.click_in(editor, 1)  # OK
+    h.wait_gone(editor, timeout=15)
+
+
+def check_with_sheet(h, ids, work):
+    """With the customise sheet open, New and Edit go through the image editor."""
+    log = Log(work / "appearance-sheet.log")
+    prog = h.start(h.build / "uiextras" / "ExtrasDemo.exe", "/appearance", "/sheet",
+                   "Z:" + str(log.path).replace("/", "\\"))
+    frame = h.find(title=TITLE, visible=True, timeout=30)
+    h.wait_for(lambda: log.last("ready "), timeout=20, what="the demonstration with the sheet")
+    expect("sheet open" in log.lines(), "the customise sheet is open")
+    sheet = h.find(title="Customize", visible=True, timeout=15)
+    h.idle(sheet)
+    h.wait_for(lambda: log.last("userimages ") == "2", what="the two user images")
+    dlg = open_appearance(h, prog, log)
+    h.click_in(dlg, ids["IDC_ORX_USER_IMAGE_RADIO"], dx=6)
+    h.idle(dlg)
+
+    # New: the editor opens on a face-coloured image, and the pixel drawn there is the new image's.
+    h.click_in(dlg, ids["IDC_ORX_NEW_IMAGE"])
+    draw_in_editor(h, log, "new", (3, 3))
+    h.wait_for(lambda: log.last("userimages ") == "3", what="the new image among the user images")
+    image = log.image(2)
+    expect(image[3][3] == "000000", "the pencil's pixel of the new image is black: %s" % image[3][3])
+    expect(image[8][8] != "000000", "the rest of the new image is not: %s" % image[8][8])
+
+    # Edit: the new image is selected; the editor opens on it and its change replaces it.
+    h.idle(dlg)
+    h.click_in(dlg, ids["IDC_ORX_EDIT_IMAGE"])
+    draw_in_editor(h, log, "edit", (8, 8))
+    h.wait_for(lambda: (log.image(2) or [[]] * 9)[8][8:9] == ["000000"], timeout=15,
+               what="the edited pixel in the image")
+    image = log.image(2)
+    expect(image[3][3] == "000000", "the edited image keeps the first pixel: %s" % image[3][3])
+    expect(log.last("userimages ") == "3", "editing adds no image")
+
+    h.key("Escape")
+    h.wait_gone(dlg, timeout=15)
+    h.close(frame)
+    h.wait_gone(frame, timeout=15)
+
+
 def main():
     with Harness() as h:
         ids = resource_ids(h.source / "resources" / "uiextras" / "uiextras_res.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="appearance-e2e-"))
+        check_with_sheet(h, ids, work)
         log = Log(work / "appearance.log")
         prog = h.start(h.build / "uiextras" / "ExtrasDemo.exe", "/appearance", "Z:" + str(log.path).replace("/", "\\"))
         frame = h.find(title=TITLE, visible=True, timeout=30)

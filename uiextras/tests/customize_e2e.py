@@ -3,8 +3,10 @@ Tools menu opens the sheet with every page; a command dragged from the Commands 
 and one dragged into a menu stay there after a restart; on the Toolbars page unchecking a bar hides
 it, "New..." with a name makes a visible bar with its row checked, Rename and Delete work on that
 bar and Reset restores a bar; the Options page switches large icons and the Toolbars page text
-labels; a user tool added on the Tools page appears in the Tools menu and runs (it writes the
-arguments it was given to a file); once the sheet is closed the buttons send their commands again.
+labels; the Commands page shows each command's image beside its text; a user tool added on the
+Tools page appears in the Tools menu and runs (it writes the arguments it was given to a file), and
+its Browse button opens a file dialog offering the tools' file types; once the sheet is closed the
+buttons send their commands again.
 Screenshots of each page are left in the build tree."""
 
 import os
@@ -27,7 +29,8 @@ LB_GETITEMHEIGHT, LB_GETTOPINDEX, LB_GETCOUNT = 0x01A1, 0x018E, 0x018B
 CATEGORIES, COMMANDS = 16601, 16602
 TOOLBARS, TEXT_LABELS, RESET, NEW, RENAME, DELETE = 16611, 16612, 16613, 16615, 16616, 16617
 LARGE_ICONS = 16653
-TOOL_COMMAND, TOOL_ARGS = 16922, 16924
+TOOL_COMMAND, TOOL_BROWSE, TOOL_ARGS = 16922, 16923, 16924
+FILE_TYPES = 0x470  # the file dialog's list of file types
 STANDARD, FORMAT = 0xE800, 0xE830
 
 
@@ -176,6 +179,18 @@ def commands_row(demo, page, category, text):
     return demo.row_rect(page, COMMANDS, rows.index(text))
 
 
+def image_pixels(demo, page, category, text):
+    """How many pixels of the image column of the command's row differ from the row's ground."""
+    h = demo.h
+    row = commands_row(demo, page, category, text)
+    # The column: the menu image (16 pixels) with a margin on either side; the ground just left of it.
+    rect = {"left": row[0], "top": row[1] + 1, "right": row[0] + 20, "bottom": row[3] - 1}
+    shot = h.settled_screenshot("customize-row-%s" % text.lower().strip("."), rect)
+    pixels = h.region_pixels(shot, rect)
+    ground = pixels[0:3]
+    return sum(1 for i in range(0, len(pixels), 3) if pixels[i:i + 3] != ground)
+
+
 def check_drags(demo):
     """Cut onto the standard bar, Zoom into the File menu."""
     h, ids = demo.h, demo.ids
@@ -184,6 +199,13 @@ def check_drags(demo):
         demo.page(i)
         h.screenshot("customize-page-%s" % PAGES[i].lower())
     page = demo.page(0)
+
+    # A command with an image on the bars shows it beside its text; one without shows none.
+    h.xdotool("mousemove", 2, 2)
+    with_image = image_pixels(demo, page, "File", "Open...")
+    expect(with_image > 20, "the Open row shows its image: %d pixels" % with_image)
+    without_image = image_pixels(demo, page, "Edit", "Copy")
+    expect(without_image == 0, "the Copy row shows no image: %d pixels" % without_image)
 
     standard = demo.state()["buttons"][STANDARD]
     last = standard[-1][1]
@@ -336,6 +358,25 @@ def check_tools(demo, argv_file):
     h.type_text("/echoargs Z:" + str(argv_file).replace("/", "\\") + " hello tools")
     h.idle(demo.sheet)
     h.screenshot("customize-tools")
+
+    # Browse offers the user-tools manager's file types; a cancelled dialog changes nothing.
+    command = h.text(page, TOOL_COMMAND)
+    demo.click(page, TOOL_BROWSE)
+
+    def file_dialog():
+        for w in demo.prog.windows(visible_only=True):
+            if w.get("class") == "#32770" and w.get("text") not in (SHEET,):
+                if FILE_TYPES in [c.get("id") for c in h.children(w["hwnd"])]:
+                    return w["hwnd"]
+        return None
+    dialog = h.wait_for(file_dialog, timeout=20, what="the file dialog of Browse")
+    h.idle(dialog)
+    h.screenshot("customize-tools-browse")
+    types = h.text(dialog, FILE_TYPES)
+    expect(types == "Executable Files (*.exe)", "the dialog offers the tools' file types: %r" % types)
+    h.key("Escape")
+    h.wait_gone(dialog, timeout=10)
+    expect(h.text(page, TOOL_COMMAND) == command, "the command stays as it was")
 
 
 def main():

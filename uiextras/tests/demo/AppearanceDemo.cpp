@@ -1,5 +1,7 @@
 // The Button Appearance demonstration: a frame with a tool bar in customise mode and two user
-// images, so that a right click on a button offers "&Button Appearance...". Every change is logged:
+// images, so that a right click on a button offers "&Button Appearance...". With "/sheet" before the
+// log the framework's customise sheet is open beside the frame and holds customise mode; without
+// it the bars are in customise mode on their own. Every change is logged:
 // the bar's buttons as "item <index> <command> <user> <image> <text shown> <image shown> <l t r b>
 // text=<text>", the user images as "userimages <count>" and "image <index> <rows>" (RRGGBB per pixel,
 // rows separated by "/"), and, once an image editor opens, its controls' places on the screen.
@@ -11,11 +13,13 @@
 #include "ORXButtonAppearanceDlg.h"
 #include "ORXImageEditDlg.h"
 #include "ORXToolBar.h"
+#include "ORXToolbarCustomize.h"
 #include "uiextras/uiextras_res.h"
 
 namespace
 {
 CString g_strAppearanceLog;
+BOOL g_bWithSheet = FALSE;
 const UINT_PTR kWatchTimer = 33550;
 
 void Log(LPCTSTR pszFormat, ...)
@@ -75,7 +79,8 @@ public:
     CORXToolbarImageList m_UserImages;
     CORXButtonAppearanceProvider m_Appearance;
     CString m_strLastBar;
-    int m_nLoggedImages = -1;
+    CString m_strLoggedImages;
+    BOOL m_bImagesLogged = FALSE;
     HWND m_hwndLoggedEditor = NULL;
 
     void LogBarIfChanged()
@@ -101,14 +106,11 @@ public:
     void LogImagesIfChanged()
     {
         const int nCount = m_UserImages.GetCount();
-        if (nCount == m_nLoggedImages)
-            return;
-        m_nLoggedImages = nCount;
-        Log("userimages %d", nCount);
         CSize size = m_UserImages.GetImageSize();
         CDC dc;
         dc.CreateCompatibleDC(NULL);
         HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), m_UserImages.GetImageWell());
+        CString strAll;
         for (int i = 0; i < nCount; i++)
         {
             CString strRows;
@@ -123,15 +125,27 @@ public:
                 }
                 strRows += y + 1 < size.cy ? _T("/") : _T("");
             }
-            Log("image %d %s", i, (LPCTSTR)strRows);
+            CString strImage;
+            strImage.Format(_T("image %d %s\n"), i, (LPCTSTR)strRows);
+            strAll += strImage;
         }
         ::SelectObject(dc.GetSafeHdc(), hOld);
+        // Logged when an image comes or changes.
+        if (m_bImagesLogged && strAll == m_strLoggedImages)
+            return;
+        m_bImagesLogged = TRUE;
+        m_strLoggedImages = strAll;
+        Log("userimages %d", nCount);
+        if (!strAll.IsEmpty())
+            Log("%s", (LPCTSTR)strAll.Left(strAll.GetLength() - 1));
     }
     // The places an end-to-end test needs in the open image editor: its palette's buttons, the
     // colour bar's cells and the paint area's grid.
     void LogEditorOnce()
     {
         HWND hwndEditor = ::FindWindow(NULL, _T("Edit Button Image"));
+        if (hwndEditor == NULL)
+            m_hwndLoggedEditor = NULL;
         if (hwndEditor == NULL || hwndEditor == m_hwndLoggedEditor || !::IsWindowVisible(hwndEditor))
             return;
         CORXImageEditDlg* pDlg = dynamic_cast<CORXImageEditDlg*>(CWnd::FromHandlePermanent(hwndEditor));
@@ -218,6 +232,12 @@ BOOL AppearanceDemoWanted(CString& strCommandLine)
         return FALSE;
     strCommandLine = strCommandLine.Mid(12);
     strCommandLine.TrimLeft();
+    if (strCommandLine.Left(7) == _T("/sheet "))
+    {
+        g_bWithSheet = TRUE;
+        strCommandLine = strCommandLine.Mid(7);
+        strCommandLine.TrimLeft();
+    }
     return TRUE;
 }
 
@@ -231,9 +251,25 @@ CFrameWnd* AppearanceDemoCreate(const CString& strLog)
     pFrame->ShowWindow(SW_SHOW);
     pFrame->UpdateWindow();
     pFrame->RecalcLayout();
-    // The core's customise mode, without a customise sheet: the bars take right clicks for their
-    // customise menu.
-    CORXToolBar::SetCustomizeMode(TRUE);
+    // Customise mode, held by the framework's sheet or by the core alone: the bars take right clicks
+    // for their customise menu.
+    if (g_bWithSheet)
+    {
+        CORXToolbarCustomize* pSheet = new CORXToolbarCustomize(pFrame, FALSE, 0);
+        if (!pSheet->Create())
+        {
+            delete pSheet;
+            Log("sheet failed");
+            return NULL;
+        }
+        // Beside the frame, so that the bar stays in the open.
+        CRect rectFrame;
+        pFrame->GetWindowRect(rectFrame);
+        pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Log("sheet open");
+    }
+    else
+        CORXToolBar::SetCustomizeMode(TRUE);
     pFrame->LogBarIfChanged();
     pFrame->LogImagesIfChanged();
     Log("ready customize=%d", CORXToolBar::IsCustomizeMode());
