@@ -3,6 +3,7 @@
 #include <afxwin.h>
 #include <afxext.h>
 #include <afxpriv.h>
+#include <afxtempl.h>
 
 #include <algorithm>
 
@@ -548,18 +549,22 @@ void CORXMenuBar::SwitchMenuLater(int iButton)
 
 BOOL CORXMenuBar::CloseDroppedPalettes()
 {
-    BOOL bClosed = FALSE;
+    // The bars first: a palette that closes takes its own bar off the list of bars.
+    CArray<CORXMenuBar*, CORXMenuBar*> arBars;
     for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
     {
         CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, gAllToolbars.GetNext(pos));
-        CORXToolbarButton* pPalette = pBar != NULL ? pBar->GetDroppedPalette() : NULL;
-        if (pPalette == NULL)
-            continue;
-        pPalette->OnCancelMode();
-        pBar->m_pDroppedPalette = NULL;
-        bClosed = TRUE;
+        if (pBar != NULL && pBar->GetDroppedPalette() != NULL)
+            arBars.Add(pBar);
     }
-    return bClosed;
+    for (int i = 0; i < arBars.GetSize(); i++)
+    {
+        CORXToolbarButton* pPalette = arBars[i]->GetDroppedPalette();
+        if (pPalette != NULL)
+            pPalette->OnCancelMode();
+        arBars[i]->m_pDroppedPalette = NULL;
+    }
+    return arBars.GetSize() > 0;
 }
 
 BOOL CORXMenuBar::SetMenuHighlight(int iButton)
