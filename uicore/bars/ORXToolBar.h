@@ -316,6 +316,9 @@ protected:
     void AfterCustomizeCommand();
     BOOL GiveButtonText(CORXToolbarButton* pButton);
     BOOL GiveButtonImage(CORXToolbarButton* pButton, BOOL bText);
+    // The Button Appearance dialog for a button of this bar (bExisting: one the bar has already),
+    // with the bar's menu-mode answer for it; IDCANCEL without the dialog.
+    INT_PTR RunButtonAppearance(CORXToolbarButton* pButton, BOOL bExisting);
     static CORXToolBarDropSource& GetDropSource();
     // Without OLE started the registration fails and the bar takes no drops.
     void RegisterDropTarget();
@@ -443,6 +446,9 @@ public:
     static BOOL m_bRecentlyUsedMenus;
     static BOOL& m_bMenuShadows;
     static BOOL m_bShowAllMenusAfterDelay;
+    // Text editing of buttons is locked: the Button Appearance dialog leaves a button's text as it
+    // was. No framework code sets it; the application may.
+    static BOOL m_bLockTextEdit;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -453,6 +459,7 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnCancelMode();
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);

@@ -370,8 +370,7 @@ CORXToolbarButton* CORXToolBar::CreateDroppedButton(COleDataObject* pDataObject)
     else if (pButton->GetImage() == -1 && pButton->m_strText.IsEmpty() &&
              CORXServices::Find<CORXButtonAppearance>() != NULL)
     {
-        if (CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
-                                                                           IsMenuMode(pButton)) != IDOK)
+        if (RunButtonAppearance(pButton, FALSE) != IDOK)
         {
             delete pButton;
             return NULL;
@@ -557,9 +556,21 @@ void CORXToolBar::OnToolbarAppearance()
         return;
     if (pButton->m_strText.IsEmpty())
         OnSetDefaultButtonText(pButton);
-    if (CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
-                                                                       IsMenuMode(pButton)) == IDOK)
+    if (RunButtonAppearance(pButton, TRUE) == IDOK)
         AfterCustomizeCommand();
+}
+
+INT_PTR CORXToolBar::RunButtonAppearance(CORXToolbarButton* pButton, BOOL bExisting)
+{
+    CORXButtonAppearance* pAppearance = CORXServices::Find<CORXButtonAppearance>();
+    if (pAppearance == NULL || pButton == NULL)
+        return IDCANCEL;
+    // With text editing locked a button keeps the text it has; a new one takes what it is given.
+    CString strText = pButton->m_strText;
+    INT_PTR nResult = pAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, IsMenuMode(pButton));
+    if (nResult == IDOK && bExisting && m_bLockTextEdit)
+        pButton->m_strText = strText;
+    return nResult;
 }
 
 void CORXToolBar::OnToolbarImage()
@@ -585,9 +596,7 @@ BOOL CORXToolBar::GiveButtonImage(CORXToolbarButton* pButton, BOOL bText)
     BOOL bOldImage = pButton->m_bImage;
     pButton->m_bText = bText;
     pButton->m_bImage = TRUE;
-    if (CORXServices::Find<CORXButtonAppearance>() != NULL &&
-        CORXServices::Find<CORXButtonAppearance>()->DoButtonAppearance(pButton, m_pUserImages, this, 0,
-                                                                       IsMenuMode(pButton)) == IDOK)
+    if (RunButtonAppearance(pButton, TRUE) == IDOK)
         return TRUE;
     pButton->m_bText = bOldText;
     pButton->m_bImage = bOldImage;
@@ -661,7 +670,7 @@ void CORXToolBar::OnToolbarNewMenu()
     }
     pButton->m_bText = TRUE;
     pButton->m_bImage = FALSE;
-    if (pAppearance->DoButtonAppearance(pButton, m_pUserImages, this, 0, IsMenuMode(pButton)) != IDOK)
+    if (RunButtonAppearance(pButton, FALSE) != IDOK)
     {
         delete pButton;
         return;

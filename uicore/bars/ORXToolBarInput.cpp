@@ -27,6 +27,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_CANCELMODE()
+ON_WM_CAPTURECHANGED()
 ON_WM_SETCURSOR()
 ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
@@ -447,6 +448,20 @@ void CORXToolBar::OnCancelMode()
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != NULL;)
         ((CORXToolbarButton*)m_Buttons.GetNext(pos))->OnCancelMode();
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+}
+
+void CORXToolBar::OnCaptureChanged(CWnd* pWnd)
+{
+    // Another window took the mouse during a stretch: the stretch ends without a new width.
+    if (m_bStretchButton && pWnd != this)
+    {
+        m_bStretchButton = FALSE;
+        m_rectTrack.SetRectEmpty();
+        m_pWndLastCapture = NULL;
+        if (GetSafeHwnd() != NULL)
+            RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+    CControlBar::OnCaptureChanged(pWnd);
 }
 
 LRESULT CORXToolBar::OnMouseLeave(WPARAM, LPARAM)
@@ -930,16 +945,7 @@ int CORXToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     if (m_bShowShortcutKeys && pButton->m_nID != 0 && pButton->m_nID != (UINT)-1)
     {
         CString strKey;
-        CORXFrameHooks* pMain = ORXGetFrameHooks(AfxGetMainWnd());
-        BOOL bFound = pMain != NULL && pMain->OnFindCommandKey(pButton->m_nID, strKey);
-        if (!bFound)
-        {
-            CFrameWnd* pMainFrame = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
-            CFrameWnd* pActive = pMainFrame != NULL ? pMainFrame->GetActiveFrame() : NULL;
-            CORXFrameHooks* pActiveHooks = pActive != NULL ? dynamic_cast<CORXFrameHooks*>(pActive) : NULL;
-            bFound = pActiveHooks != NULL && pActiveHooks != pMain &&
-                     pActiveHooks->OnFindCommandKey(pButton->m_nID, strKey);
-        }
+        BOOL bFound = ORXFindShownCommandKey(pButton->m_nID, strKey);
         if (bFound && !strKey.IsEmpty())
             strTipText += _T(" (") + strKey + _T(")");
     }

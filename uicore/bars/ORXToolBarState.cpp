@@ -15,6 +15,7 @@ int& CORXToolBar::m_nMenuAnimation = CORXBarSettings::s_nMenuAnimation;
 BOOL CORXToolBar::m_bRecentlyUsedMenus = TRUE;
 BOOL& CORXToolBar::m_bMenuShadows = CORXBarSettings::s_bMenuShadows;
 BOOL CORXToolBar::m_bShowAllMenusAfterDelay = TRUE;
+BOOL CORXToolBar::m_bLockTextEdit = FALSE;
 
 namespace
 {

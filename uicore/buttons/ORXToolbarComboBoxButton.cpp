@@ -32,15 +32,6 @@ CString GetWindowTextOf(HWND hwnd)
     return str;
 }
 
-// The frame that owns a control on a bar: where the focus goes back to.
-CWnd* GetOwnerFrame(CWnd* pWnd)
-{
-    if (pWnd == NULL)
-        return NULL;
-    CWnd* pFrame = pWnd->GetParentFrame();
-    return pFrame != NULL ? pFrame : AfxGetMainWnd();
-}
-
 // The next control of the bar, after the one that has the focus, that takes the focus.
 void FocusNextTabItem(CWnd* pBar, HWND hwndFrom)
 {
@@ -582,13 +573,10 @@ BOOL CORXToolbarComboBoxButton::PreTranslateKey(MSG* pMsg, CWnd* pField)
     case VK_TAB:
         FocusNextTabItem(GetBar(), pField->GetSafeHwnd());
         return TRUE;
-    case VK_ESCAPE: {
+    case VK_ESCAPE:
         m_pWndCombo->ShowDropDown(FALSE);
-        CWnd* pFrame = GetOwnerFrame(GetBar());
-        if (pFrame != NULL)
-            pFrame->SetFocus();
+        GiveFocusBack();
         return TRUE;
-    }
     case VK_UP:
     case VK_DOWN:
         if (!bModifier && !bDropped)

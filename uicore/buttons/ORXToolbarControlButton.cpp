@@ -9,12 +9,13 @@
 IMPLEMENT_DYNAMIC(CORXToolbarControlButton, CORXToolbarButton)
 
 CORXToolbarControlButton::CORXToolbarControlButton(DWORD dwStyle, int iWidth)
-    : m_dwStyle(dwStyle), m_iWidth(iWidth), m_bIsHotEdit(FALSE)
+    : m_dwStyle(dwStyle), m_iWidth(iWidth), m_bIsHotEdit(FALSE), m_hwndLastFocus(NULL)
 {
 }
 
 CORXToolbarControlButton::CORXToolbarControlButton(UINT uiID, int iImage, DWORD dwStyle, int iWidth)
-    : CORXToolbarButton(uiID, iImage), m_dwStyle(dwStyle), m_iWidth(iWidth), m_bIsHotEdit(FALSE)
+    : CORXToolbarButton(uiID, iImage), m_dwStyle(dwStyle), m_iWidth(iWidth), m_bIsHotEdit(FALSE),
+      m_hwndLastFocus(NULL)
 {
 }
 
@@ -55,8 +56,13 @@ CRect CORXToolbarControlButton::DrawCustomizeField(CDC* pDC, const CRect& rect)
     return rectField;
 }
 
-void CORXToolbarControlButton::OnFieldFocus(BOOL bSet)
+void CORXToolbarControlButton::OnFieldFocus(BOOL bSet, HWND hwndOld)
 {
+    // Only a window outside the bar counts: Tab between the bar's controls keeps the first one.
+    CWnd* pBar = GetBar();
+    if (bSet && hwndOld != NULL && ::IsWindow(hwndOld) && pBar != NULL && hwndOld != pBar->GetSafeHwnd() &&
+        !::IsChild(pBar->GetSafeHwnd(), hwndOld))
+        m_hwndLastFocus = hwndOld;
     if (!bSet)
         m_bIsHotEdit = FALSE;
     if (IsFlat())
@@ -81,4 +87,21 @@ void CORXToolbarControlButton::OnFieldMouseLeave()
     m_bIsHotEdit = FALSE;
     if (IsFlat())
         RedrawFace();
+}
+
+void CORXToolbarControlButton::GiveFocusBack()
+{
+    HWND hwnd = m_hwndLastFocus;
+    m_hwndLastFocus = NULL;
+    if (hwnd != NULL && ::IsWindow(hwnd) && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd))
+    {
+        ::SetFocus(hwnd);
+        return;
+    }
+    CWnd* pBar = GetBar();
+    CWnd* pFrame = pBar != NULL ? pBar->GetParentFrame() : NULL;
+    if (pFrame == NULL)
+        pFrame = AfxGetMainWnd();
+    if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
+        pFrame->SetFocus();
 }

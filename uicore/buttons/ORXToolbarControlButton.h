@@ -22,7 +22,8 @@ public:
 public:
     // TRUE when the key was consumed.
     virtual BOOL PreTranslateKey(MSG* pMsg, CWnd* pField) = 0;
-    void OnFieldFocus(BOOL bSet);
+    // hwndOld: the window that had the focus before the control took it.
+    void OnFieldFocus(BOOL bSet, HWND hwndOld = NULL);
     void OnFieldMouseMove(CWnd* pField);
     void OnFieldMouseLeave();
 
@@ -38,6 +39,9 @@ protected:
     virtual BOOL IsFlat() const = 0;
     CWnd* GetBar() const;
     void RedrawFace();
+    // Esc: the focus goes back to the window that had it before the button's controls took it, or
+    // to the bar's frame when that window is gone.
+    void GiveFocusBack();
     // The button's label under its control, whose bottom on the bar is yControlBottom.
     void DrawTextBelow(CDC* pDC, const CRect& rect, int yControlBottom, BOOL bDisabled);
     // The sunken field at the right of a row of the customise lists; the field's rectangle.
@@ -49,6 +53,7 @@ public:
 protected:
     int m_iWidth;
     BOOL m_bIsHotEdit;
+    HWND m_hwndLastFocus; // the window outside the bar that had the focus before
 };
 
 template <class TControl> class CORXHostedCtrl : public TControl
@@ -70,7 +75,7 @@ protected:
         switch (message)
         {
         case WM_SETFOCUS:
-            m_button.OnFieldFocus(TRUE);
+            m_button.OnFieldFocus(TRUE, (HWND)wParam);
             break;
         case WM_KILLFOCUS:
             m_button.OnFieldFocus(FALSE);

@@ -236,11 +236,7 @@ BOOL CORXToolbarEditBoxButton::PreTranslateKey(MSG* pMsg, CWnd* pField)
     }
     if (pMsg->wParam == VK_ESCAPE)
     {
-        CWnd* pFrame = m_pWndEdit->GetParentFrame();
-        if (pFrame == NULL)
-            pFrame = AfxGetMainWnd();
-        if (pFrame != NULL)
-            pFrame->SetFocus();
+        GiveFocusBack();
         return TRUE;
     }
     return FALSE;

@@ -370,8 +370,38 @@ void CORXFrameImpl::RemoveTearOffBar(CControlBar* pBar)
         m_listTearOffToolbars.RemoveAt(pos);
 }
 
+BOOL CORXFrameImpl::OnMenuBarWindow(CORXMenuBar* pMenuBar, BOOL bCreated)
+{
+    if (pMenuBar == NULL)
+        return FALSE;
+    if (!bCreated)
+    {
+        if (m_pMenuBar != pMenuBar)
+            return FALSE;
+        m_pMenuBar = NULL;
+        return TRUE;
+    }
+    // A bar made inside the frame is the frame's menu bar; it takes the frame's menu when the
+    // frame hands it over (SetMenuBar).
+    if (m_pFrame == NULL || m_pFrame->GetSafeHwnd() == NULL || pMenuBar->GetSafeHwnd() == NULL ||
+        ::GetAncestor(pMenuBar->GetSafeHwnd(), GA_ROOT) != m_pFrame->GetSafeHwnd())
+        return FALSE;
+    if (m_pMenuBar == NULL || m_pMenuBar->GetSafeHwnd() == NULL)
+        m_pMenuBar = pMenuBar;
+    return TRUE;
+}
+
 void CORXFrameImpl::SetMenuBar(CORXMenuBar* pMenuBar)
 {
+    // Handed over again: the bar holds the frame's menu already.
+    if (pMenuBar != NULL && pMenuBar == m_pMenuBar && m_hDefaultMenu != NULL &&
+        pMenuBar->GetDefaultMenu() == m_hDefaultMenu && m_pFrame != NULL &&
+        ::GetMenu(m_pFrame->GetSafeHwnd()) == NULL)
+    {
+        if (pMenuBar->GetDefaultMenuResId() == 0 && m_pFrame->m_nIDHelp != 0)
+            pMenuBar->SetDefaultMenuResId(m_pFrame->m_nIDHelp);
+        return;
+    }
     m_pMenuBar = pMenuBar;
     if (pMenuBar == NULL || m_pFrame == NULL || m_pFrame->GetSafeHwnd() == NULL)
         return;
@@ -401,6 +431,9 @@ BOOL CORXFrameImpl::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
         return TRUE;
     if (CORXToolBar::IsCustomizeMode())
         return FALSE;
+    // A palette dropped from the menu bar closes on Esc as a menu does.
+    if (nKey == VK_ESCAPE && CORXMenuBar::CloseDroppedPalettes())
+        return TRUE;
 
     BOOL bCtrl = ::GetAsyncKeyState(VK_CONTROL) & 0x8000;
     BOOL bAlt = ::GetAsyncKeyState(VK_MENU) & 0x8000;

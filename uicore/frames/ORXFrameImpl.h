@@ -89,6 +89,7 @@ protected:
 
 private:
     virtual BOOL OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove);
+    virtual BOOL OnMenuBarWindow(CORXMenuBar* pMenuBar, BOOL bCreated);
     virtual BOOL LoadSaveFrameBars(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave);
 };
 

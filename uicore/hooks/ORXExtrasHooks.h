@@ -16,15 +16,17 @@ class CORXToolbarImageList;
 class CORXPopupMenu;
 
 // The overridables of the framework's frame windows that the core asks. A frame takes part by
-// deriving from this interface as well as from its frame class.
+// deriving from this interface (once) as well as from its frame class; the core reaches it only
+// through ORXFrameHooksOf.
 class CORXFrameHooks
 {
 public:
     virtual ~CORXFrameHooks() {}
     virtual BOOL OnButtonToolHitTest(const CORXToolbarButton* pButton, TOOLINFO* pTI) { return FALSE; }
     virtual BOOL OnGetButtonToolTip(const CORXToolbarButton* pButton, CString& strTTText) { return FALSE; }
-    // Keyboard assignments: the text of the key bound to a command, FALSE when none.
-    virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey) { return FALSE; }
+    // The text of the key bound to a command, FALSE (text empty) when none. By default the keyboard
+    // assignments of the frame's own table answer; a frame that names its keys otherwise overrides it.
+    virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey);
     // A menu torn off into a new floating bar: FALSE refuses the bar, which is then destroyed.
     virtual BOOL OnTearOffMenu(CORXPopupMenu* pMenuPopup, CControlBar* pBar) { return TRUE; }
     // The bar's control id lies in the frame's range of user-defined tool bars.
@@ -40,11 +42,32 @@ public:
     virtual void OnClosePopupMenu(CORXPopupMenu* pMenu) {}
 };
 
+// The keys of the keyboard assignments, offered by the keyboard manager while it exists.
+class CORXCommandKeyLink
+{
+public:
+    virtual ~CORXCommandKeyLink() {}
+    // The text of the first key the frame's table binds to the command; FALSE (text empty) when
+    // the command has no key there.
+    virtual BOOL FindCommandKey(CFrameWnd* pFrame, UINT uiCmd, CString& strKey) = 0;
+};
+
 // The frame that speaks for a window: the current in-place frame, else the window's parent frame
-// (or the window itself when it is a frame), else the application's main window; NULL when that
-// frame is none of the framework's.
+// (or the window itself when it is a frame), else the application's main window.
 extern CFrameWnd* g_pORXInPlaceFrame;
+CWnd* ORXFindHooksFrame(CWnd* pWnd);
+// The hooks a frame offers, NULL when it is none of the framework's: the one place where a frame is
+// asked for them.
+CORXFrameHooks* ORXFrameHooksOf(CWnd* pFrame);
+// The hooks of the frame that speaks for a window (the two steps above).
 CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd);
+
+// The key of a command as a frame shows it: a framework frame answers through its hooks (whose
+// answer, its own or the keyboard assignments', stands); any other frame through the keyboard
+// assignments alone. FALSE (text empty) when there is no key or no one to ask.
+BOOL ORXFindCommandKey(CWnd* pFrame, UINT uiCmd, CString& strKey);
+// The key as menus and tool tips show it: the main window's answer, else the active frame's.
+BOOL ORXFindShownCommandKey(UINT uiCmd, CString& strKey);
 
 // The Button Appearance dialog, registered by the extras that offer it: IDOK when the user accepted (the
 // button then carries the new text, flags and image); anything else leaves the button as it was.

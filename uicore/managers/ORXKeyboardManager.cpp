@@ -78,10 +78,12 @@ CORXKeyboardManager::CORXKeyboardManager()
 {
     g_pKeyboardManager = this;
     RegisterCleanUp();
+    CORXServices::Register<CORXCommandKeyLink>(this);
 }
 
 CORXKeyboardManager::~CORXKeyboardManager()
 {
+    CORXServices::Unregister<CORXCommandKeyLink>(this);
     if (g_pKeyboardManager == this)
         g_pKeyboardManager = NULL;
 }
@@ -449,15 +451,14 @@ void CORXKeyboardManager::CleanUp()
     s_hAccelLast = NULL;
 }
 
-BOOL CORXKeyboardFrameHooks::OnFindCommandKey(UINT uiCmd, CString& strKey)
+BOOL CORXKeyboardManager::FindCommandKey(CFrameWnd* pFrame, UINT uiCmd, CString& strKey)
 {
-    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(this);
     if (pFrame == NULL)
     {
         strKey.Empty();
         return FALSE;
     }
-    return CORXKeyboardManager::FindDefaultAccelerator(uiCmd, strKey, pFrame, pFrame == AfxGetMainWnd());
+    return FindDefaultAccelerator(uiCmd, strKey, pFrame, pFrame == AfxGetMainWnd());
 }
 
 BOOL ORXInitKeyboardManager()

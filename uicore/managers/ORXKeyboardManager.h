@@ -9,7 +9,8 @@
 #include <afxext.h>
 #include <afxcoll.h>
 
-class CORXKeyboardManager : public CObject
+// While it lives the manager names the keys of the frames' tables to menus and tool tips.
+class CORXKeyboardManager : public CObject, private CORXCommandKeyLink
 {
 public:
     // Constructing the manager makes it the global one.
@@ -64,17 +65,12 @@ protected:
 
     static BOOL SaveTable(LPCTSTR lpszProfileName, int nId, HACCEL hAccel);
     static HACCEL LoadTable(LPCTSTR lpszProfileName, int nId);
+
+private:
+    virtual BOOL FindCommandKey(CFrameWnd* pFrame, UINT uiCmd, CString& strKey);
 };
 
 extern CORXKeyboardManager* g_pKeyboardManager;
-
-// The keyboard part of a frame's hooks: a frame that derives from it as well as from its frame
-// class names the keys of its own accelerator table (the tool tips show them).
-class CORXKeyboardFrameHooks : public CORXFrameHooks
-{
-public:
-    virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey);
-};
 
 // Creates the global manager for the workspace, which deletes it when it ends.
 BOOL ORXInitKeyboardManager();

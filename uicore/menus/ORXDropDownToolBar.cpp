@@ -2,6 +2,7 @@
 #include "ORXDropDownToolBar.h"
 
 #include "ORXGlobalData.h"
+#include "ORXMenuBar.h"
 #include "ORXMenuSound.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
@@ -115,6 +116,28 @@ BOOL CORXDropDownToolBar::OnSendCommand(const CORXToolbarButton* pButton)
 
 void CORXDropDownToolBar::OnMouseMove(UINT nFlags, CPoint point)
 {
+    // Opened on a menu bar, the palette is that bar's dropped-down menu: over another title of
+    // the bar, that title's menu drops instead.
+    CORXDropDownFrame* pFrame = GetDropDownFrame();
+    CORXMenuBar* pMenuBar = pFrame != NULL ? DYNAMIC_DOWNCAST(CORXMenuBar, pFrame->GetButtonBar()) : NULL;
+    CRect rectClient;
+    GetClientRect(rectClient);
+    if (pMenuBar != NULL && !m_bCustomizeMode && !rectClient.PtInRect(point) &&
+        pMenuBar->GetSafeHwnd() != NULL)
+    {
+        CPoint ptBar = point;
+        ClientToScreen(&ptBar);
+        pMenuBar->ScreenToClient(&ptBar);
+        int iHit = pMenuBar->HitTest(ptBar);
+        CORXToolbarButton* pHit = pMenuBar->GetButton(iHit);
+        if (pHit != NULL && pHit != pFrame->GetParentButton() && !(pHit->m_nStyle & TBBS_DISABLED) &&
+            (DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pHit) != NULL ||
+             DYNAMIC_DOWNCAST(CORXDropDownToolbarButton, pHit) != NULL))
+        {
+            pMenuBar->SwitchMenuLater(iHit);
+            return;
+        }
+    }
     int iOld = m_iHighlighted;
     CORXToolBar::OnMouseMove(nFlags, point);
     if (m_bCustomizeMode || m_iHighlighted == iOld)
@@ -386,6 +409,7 @@ void CORXDropDownFrame::OnDestroy()
     CORXToolBar* pButtonBar = GetButtonBar();
     if (pButton != NULL)
     {
+        pButton->ForgetOnMenuBar();
         pButton->m_pPopupMenu = NULL;
         pButton->m_nStyle &= ~TBBS_PRESSED;
         pButton->RepaintButton();
@@ -490,8 +514,16 @@ void CORXDropDownToolbarButton::CloseFrame()
 {
     CORXDropDownFrame* pFrame = m_pPopupMenu;
     m_pPopupMenu = NULL;
+    ForgetOnMenuBar();
     if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
         pFrame->DestroyWindow();
+}
+
+void CORXDropDownToolbarButton::ForgetOnMenuBar()
+{
+    CORXMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CORXMenuBar, m_pWndParent);
+    if (pMenuBar != NULL && pMenuBar->GetDroppedPalette() == this)
+        pMenuBar->SetDroppedPalette(NULL);
 }
 
 void CORXDropDownToolbarButton::RepaintButton()
@@ -598,10 +630,18 @@ BOOL CORXDropDownToolbarButton::OnClick(CWnd* pWnd, BOOL bDelay)
         return FALSE;
     }
     KillPendingTimer();
+    CORXMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CORXMenuBar, m_pWndParent);
     if (m_pPopupMenu != NULL)
         CloseFrame();
     else if (!(bDelay && DYNAMIC_DOWNCAST(CORXPopupMenuBar, pWnd) != NULL && !CORXToolBar::IsCustomizeMode()))
-        DropDownToolbar(pWnd);
+    {
+        // On a menu bar the palette takes the place of the menu that was dropped.
+        CORXToolbarButton* pDropped = pMenuBar != NULL ? pMenuBar->GetDroppedDownButton() : NULL;
+        if (pDropped != NULL && pDropped != this)
+            pDropped->OnCancelMode();
+        if (DropDownToolbar(pWnd) && pMenuBar != NULL)
+            pMenuBar->SetDroppedPalette(this);
+    }
     RepaintButton();
     return TRUE;
 }

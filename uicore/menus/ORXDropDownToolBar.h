@@ -68,6 +68,8 @@ public:
 
     CORXDropDownToolBar& GetPalette() { return m_wndToolBar; }
     CORXDropDownToolbarButton* GetParentButton() const { return m_pParentBtn; }
+    // The bar the opening button lies on, NULL when none.
+    CORXToolBar* GetButtonBar() const;
     // Hides the frame at once and destroys it once the message in hand is done.
     void CloseLater();
 
@@ -75,7 +77,6 @@ public:
 
 protected:
     virtual void PostNcDestroy();
-    CORXToolBar* GetButtonBar() const;
 
     BOOL m_bFlag;
     CORXDropDownToolbarButton* m_pParentBtn;
@@ -142,6 +143,8 @@ protected:
     void KillPendingTimer();
     void CloseFrame();
     void RepaintButton();
+    // The menu bar the button lies on no longer counts it as dropped down.
+    void ForgetOnMenuBar();
 
     CORXDropDownToolBar* m_pToolBar;
     CString m_strName;

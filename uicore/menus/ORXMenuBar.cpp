@@ -3,15 +3,18 @@
 #include <afxwin.h>
 #include <afxext.h>
 #include <afxpriv.h>
+#include <afxtempl.h>
 
 #include <algorithm>
 
 #include "ORXCmdUsage.h"
+#include "ORXDropDownToolBar.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
 #include "ORXMenuStore.h"
 #include "ORXPopupMenu.h"
+#include "ORXServices.h"
 #include "ORXTearOffManager.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXVisualManager.h"
@@ -111,9 +114,10 @@ BOOL FindCommandText(HMENU hMenu, UINT uiCmd, CString& strText)
 } // namespace
 
 CORXMenuBar::CORXMenuBar()
-    : m_bMenuBarKeepTemplates(TRUE), m_pParentWnd(NULL), m_bMaximizeMode(FALSE), m_hMenu(NULL),
-      m_hDefaultMenu(NULL), m_uiDefMenuResId(0), m_pMaximizedChild(NULL), m_hSysIcon(NULL),
-      m_nSystemButtonsNum(0), m_szSystemButton(0, 0), m_bHaveButtons(FALSE), m_bAltAlone(FALSE)
+    : m_bMenuBarKeepTemplates(TRUE), m_bMenuButtonArrows(FALSE), m_pParentWnd(NULL), m_bMaximizeMode(FALSE),
+      m_hMenu(NULL), m_hDefaultMenu(NULL), m_uiDefMenuResId(0), m_pMaximizedChild(NULL), m_hSysIcon(NULL),
+      m_nSystemButtonsNum(0), m_szSystemButton(0, 0), m_bHaveButtons(FALSE), m_bAltAlone(FALSE),
+      m_pMenuPage(NULL), m_pDroppedPalette(NULL)
 {
     m_bMenuMode = FALSE;
     m_bPermament = TRUE;
@@ -122,6 +126,8 @@ CORXMenuBar::CORXMenuBar()
 CORXMenuBar::~CORXMenuBar()
 {
     SetDragHook(FALSE);
+    CORXServices::Any<CORXMenuHost>(
+        [this](CORXMenuHost* pHost) { return pHost->OnMenuBarWindow(this, FALSE); });
     // Only the frame's default menu is the bar's: a template's shared menu is its template's.
     if (m_hDefaultMenu != NULL && ::IsMenu(m_hDefaultMenu))
     {
@@ -169,6 +175,9 @@ int CORXMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         SetWindowText(strTitle);
     SetBarStyle(GetBarStyle() | 0x8);
     MeasureChildButton();
+    // The frame that hosts the bar learns of it.
+    CORXServices::Any<CORXMenuHost>(
+        [this](CORXMenuHost* pHost) { return pHost->OnMenuBarWindow(this, TRUE); });
     return 0;
 }
 
@@ -516,6 +525,48 @@ CORXToolbarMenuButton* CORXMenuBar::GetDroppedDownMenu(int* pIndex) const
     return NULL;
 }
 
+CORXToolbarButton* CORXMenuBar::GetDroppedPalette(int* pIndex) const
+{
+    int iIndex = m_pDroppedPalette != NULL ? ButtonToIndex(m_pDroppedPalette) : -1;
+    if (iIndex < 0 || !m_pDroppedPalette->IsDroppedDown())
+        iIndex = -1;
+    if (pIndex != NULL)
+        *pIndex = iIndex;
+    return iIndex >= 0 ? m_pDroppedPalette : NULL;
+}
+
+CORXToolbarButton* CORXMenuBar::GetDroppedDownButton(int* pIndex) const
+{
+    CORXToolbarButton* pButton = GetDroppedDownMenu(pIndex);
+    return pButton != NULL ? pButton : GetDroppedPalette(pIndex);
+}
+
+void CORXMenuBar::SwitchMenuLater(int iButton)
+{
+    if (GetSafeHwnd() != NULL)
+        PostMessage(WM_ORX_SWITCHMENU, (WPARAM)iButton, FALSE);
+}
+
+BOOL CORXMenuBar::CloseDroppedPalettes()
+{
+    // The bars first: a palette that closes takes its own bar off the list of bars.
+    CArray<CORXMenuBar*, CORXMenuBar*> arBars;
+    for (POSITION pos = gAllToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, gAllToolbars.GetNext(pos));
+        if (pBar != NULL && pBar->GetDroppedPalette() != NULL)
+            arBars.Add(pBar);
+    }
+    for (int i = 0; i < arBars.GetSize(); i++)
+    {
+        CORXToolbarButton* pPalette = arBars[i]->GetDroppedPalette();
+        if (pPalette != NULL)
+            pPalette->OnCancelMode();
+        arBars[i]->m_pDroppedPalette = NULL;
+    }
+    return arBars.GetSize() > 0;
+}
+
 BOOL CORXMenuBar::SetMenuHighlight(int iButton)
 {
     if (iButton == m_iHighlighted)
@@ -537,14 +588,16 @@ void CORXMenuBar::SetHighlightedButton(int iButton)
         return;
     }
     int iDropped = -1;
-    CORXToolbarMenuButton* pDropped = GetDroppedDownMenu(&iDropped);
+    CORXToolbarButton* pDropped = GetDroppedDownButton(&iDropped);
     if (pDropped != NULL)
     {
         // Moving over another menu while one is dropped drops that one instead.
         KillTimer(ORX_MENUBAR_FULLMENU_TIMER);
         SetTimer(ORX_MENUBAR_FULLMENU_TIMER, ORX_MENUBAR_FULLMENU_DELAY, NULL);
-        if (iButton >= 0 && iButton != iDropped &&
-            DYNAMIC_DOWNCAST(CORXToolbarMenuButton, GetButton(iButton)) && !IsChildButton(GetButton(iButton)))
+        CORXToolbarButton* pButton = GetButton(iButton);
+        if (iButton >= 0 && iButton != iDropped && !IsChildButton(pButton) &&
+            (DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pButton) != NULL ||
+             DYNAMIC_DOWNCAST(CORXDropDownToolbarButton, pButton) != NULL))
             PostMessage(WM_ORX_SWITCHMENU, (WPARAM)iButton, FALSE);
         return;
     }
@@ -585,22 +638,43 @@ BOOL CORXMenuBar::DropMenu(int iIndex, BOOL bFromKeyboard)
     return TRUE;
 }
 
+BOOL CORXMenuBar::DropButton(int iIndex, BOOL bFromKeyboard)
+{
+    CORXDropDownToolbarButton* pPalette = DYNAMIC_DOWNCAST(CORXDropDownToolbarButton, GetButton(iIndex));
+    if (pPalette == NULL)
+        return DropMenu(iIndex, bFromKeyboard);
+    if ((pPalette->m_nStyle & TBBS_DISABLED) ||
+        (!pPalette->IsDroppedDown() && !pPalette->DropDownToolbar(this)))
+        return FALSE;
+    m_pDroppedPalette = pPalette;
+    SetMenuHighlight(iIndex);
+    InvalidateButton(iIndex);
+    return TRUE;
+}
+
 void CORXMenuBar::SwitchMenu(int iNew)
 {
     int iDropped = -1;
-    CORXToolbarMenuButton* pDropped = GetDroppedDownMenu(&iDropped);
+    CORXToolbarButton* pDropped = GetDroppedDownButton(&iDropped);
     if (iNew < 0 || iNew == iDropped)
         return;
     HWND hwndKeep = m_hwndLastFocus;
-    if (pDropped != NULL && pDropped->GetPopupMenu() != NULL &&
-        pDropped->GetPopupMenu()->GetSafeHwnd() != NULL)
-        pDropped->GetPopupMenu()->SendMessage(WM_CLOSE);
+    CORXToolbarMenuButton* pDroppedMenu = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pDropped);
+    if (pDroppedMenu != NULL && pDroppedMenu->GetPopupMenu() != NULL &&
+        pDroppedMenu->GetPopupMenu()->GetSafeHwnd() != NULL)
+        pDroppedMenu->GetPopupMenu()->SendMessage(WM_CLOSE);
+    else if (pDropped != NULL)
+    {
+        // An open palette closes as a menu does.
+        pDropped->OnCancelMode();
+        m_pDroppedPalette = NULL;
+    }
     // Closing the menu may have given the keyboard back; the bar keeps it while menus change.
     if (m_hwndLastFocus == NULL)
         m_hwndLastFocus = hwndKeep;
     if (GetFocus() != this && hwndKeep != NULL)
         SetFocus();
-    if (!DropMenu(iNew, TRUE))
+    if (!DropButton(iNew, TRUE))
         SetMenuHighlight(iNew);
 }
 
@@ -989,61 +1063,84 @@ BOOL CORXMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
     return TRUE;
 }
 
+BOOL CORXMenuBar::ResetTemplateMenu(CMultiDocTemplate* pTemplate)
+{
+    if (pTemplate == NULL || pTemplate->m_hMenuShared == NULL)
+        return FALSE;
+    LPCTSTR lpszName = MAKEINTRESOURCE(pTemplate->m_nIDResource);
+    HMENU hNew = ::LoadMenu(AfxFindResourceHandle(lpszName, RT_MENU), lpszName);
+    if (hNew == NULL)
+        return FALSE;
+    HMENU hOld = pTemplate->m_hMenuShared;
+    BuildFromMenu(hNew);
+    CORXMenuStore::Store(hNew, this);
+    pTemplate->m_hMenuShared = hNew;
+    SharedMenuSwap swap = {hOld, hNew, pTemplate->m_hAccelTable};
+    CWnd* pFrame = m_pParentWnd != NULL ? (CWnd*)m_pParentWnd : AfxGetMainWnd();
+    if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
+        ::EnumChildWindows(pFrame->m_hWnd, HandOverSharedMenu, (LPARAM)&swap);
+    if (m_pParentWnd != NULL && m_pParentWnd->m_hMenuAlt == hOld)
+        m_pParentWnd->m_hMenuAlt = hNew;
+    if (m_hMenu == hOld)
+        m_hMenu = hNew;
+    CORXMenuStore::Remove(hOld);
+    ::DestroyMenu(hOld);
+    return TRUE;
+}
+
+BOOL CORXMenuBar::ResetDefaultMenu()
+{
+    if (m_uiDefMenuResId == 0)
+        return FALSE;
+    LPCTSTR lpszName = MAKEINTRESOURCE(m_uiDefMenuResId);
+    HMENU hNew = ::LoadMenu(AfxFindResourceHandle(lpszName, RT_MENU), lpszName);
+    if (hNew == NULL)
+        return FALSE;
+    HMENU hOld = m_hDefaultMenu;
+    BuildFromMenu(hNew);
+    CORXMenuStore::Store(hNew, this);
+    m_hDefaultMenu = hNew;
+    if (m_pParentWnd != NULL &&
+        (m_pParentWnd->m_hMenuDefault == hOld || m_pParentWnd->m_hMenuDefault == NULL))
+        m_pParentWnd->m_hMenuDefault = hNew;
+    if (m_hMenu == hOld || m_hMenu == NULL)
+        m_hMenu = hNew;
+    if (hOld != NULL)
+    {
+        CORXMenuStore::Remove(hOld);
+        ::DestroyMenu(hOld);
+    }
+    return TRUE;
+}
+
+void CORXMenuBar::ShowCurrentMenuAgain()
+{
+    HMENU hCurrent = m_hMenu;
+    m_hMenu = NULL;
+    CreateFromMenu(hCurrent, FALSE, TRUE);
+}
+
 BOOL CORXMenuBar::RestoreOriginalState()
 {
     RemoveChildButtons();
     CWinApp* pApp = AfxGetApp();
     if (m_bMenuBarKeepTemplates && pApp != NULL)
         for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
-        {
-            CMultiDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
-            if (pTemplate == NULL || pTemplate->m_hMenuShared == NULL)
-                continue;
-            LPCTSTR lpszName = MAKEINTRESOURCE(pTemplate->m_nIDResource);
-            HMENU hNew = ::LoadMenu(AfxFindResourceHandle(lpszName, RT_MENU), lpszName);
-            if (hNew == NULL)
-                continue;
-            HMENU hOld = pTemplate->m_hMenuShared;
-            BuildFromMenu(hNew);
-            CORXMenuStore::Store(hNew, this);
-            pTemplate->m_hMenuShared = hNew;
-            SharedMenuSwap swap = {hOld, hNew, pTemplate->m_hAccelTable};
-            CWnd* pFrame = m_pParentWnd != NULL ? (CWnd*)m_pParentWnd : AfxGetMainWnd();
-            if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
-                ::EnumChildWindows(pFrame->m_hWnd, HandOverSharedMenu, (LPARAM)&swap);
-            if (m_pParentWnd != NULL && m_pParentWnd->m_hMenuAlt == hOld)
-                m_pParentWnd->m_hMenuAlt = hNew;
-            if (m_hMenu == hOld)
-                m_hMenu = hNew;
-            CORXMenuStore::Remove(hOld);
-            ::DestroyMenu(hOld);
-        }
-    if (m_uiDefMenuResId != 0)
-    {
-        LPCTSTR lpszName = MAKEINTRESOURCE(m_uiDefMenuResId);
-        HMENU hNew = ::LoadMenu(AfxFindResourceHandle(lpszName, RT_MENU), lpszName);
-        if (hNew != NULL)
-        {
-            HMENU hOld = m_hDefaultMenu;
-            BuildFromMenu(hNew);
-            CORXMenuStore::Store(hNew, this);
-            m_hDefaultMenu = hNew;
-            if (m_pParentWnd != NULL &&
-                (m_pParentWnd->m_hMenuDefault == hOld || m_pParentWnd->m_hMenuDefault == NULL))
-                m_pParentWnd->m_hMenuDefault = hNew;
-            if (m_hMenu == hOld || m_hMenu == NULL)
-                m_hMenu = hNew;
-            if (hOld != NULL)
-            {
-                CORXMenuStore::Remove(hOld);
-                ::DestroyMenu(hOld);
-            }
-        }
-    }
-    HMENU hCurrent = m_hMenu;
-    m_hMenu = NULL;
-    CreateFromMenu(hCurrent, FALSE, TRUE);
+            ResetTemplateMenu(DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos)));
+    ResetDefaultMenu();
+    ShowCurrentMenuAgain();
     return TRUE;
+}
+
+BOOL CORXMenuBar::RestoreMenu(CMultiDocTemplate* pTemplate)
+{
+    RemoveChildButtons();
+    // The bar's current items go to the store first: the menus that are not reset keep them.
+    if (m_hMenu != NULL && GetCount() > 0)
+        CORXMenuStore::Store(m_hMenu, this);
+    BOOL bDone = pTemplate != NULL ? ResetTemplateMenu(pTemplate) : ResetDefaultMenu();
+    ShowCurrentMenuAgain();
+    return bDone;
 }
 
 void CORXMenuBar::ResetAllButtons()

@@ -11,6 +11,7 @@
 #include "ORXToolBar.h"
 
 class CORXToolbarMenuButton;
+class CORXMenuPage;
 
 // The menu bar's control id, among the frame's control bars.
 #define ORX_IDW_MENUBAR 0xE81A
@@ -84,6 +85,12 @@ public:
     BOOL OnKeyMenu(UINT nChar);
     // Drops the sub-menu of a top-level button with its first item highlighted.
     BOOL DropMenu(int iIndex, BOOL bFromKeyboard = TRUE);
+    // Loads one kept menu again from its resource: the template's shared menu (its open children
+    // take the new one), or with NULL the default menu. The other menus keep the user's items.
+    BOOL RestoreMenu(CMultiDocTemplate* pTemplate);
+    // The customise dialog's menu page while it is open (NULL when none).
+    void SetMenuPage(CORXMenuPage* pPage) { m_pMenuPage = pPage; }
+    CORXMenuPage* GetMenuPage() const { return m_pMenuPage; }
 
     // Attributes
 public:
@@ -94,12 +101,25 @@ public:
     BOOL IsMaximizeMode() const { return m_bMaximizeMode; }
     // The dropped top-level menu's button, or NULL.
     CORXToolbarMenuButton* GetDroppedDownMenu(int* pIndex = NULL) const;
+    // A palette button of the bar whose palette is open counts as dropped down as well: it is
+    // recorded when the palette opens and forgotten when it closes.
+    void SetDroppedPalette(CORXToolbarButton* pButton) { m_pDroppedPalette = pButton; }
+    CORXToolbarButton* GetDroppedPalette(int* pIndex = NULL) const;
+    // The dropped-down button, a menu's or a palette's; NULL (and -1) when none.
+    CORXToolbarButton* GetDroppedDownButton(int* pIndex = NULL) const;
+    // Closes the dropped-down button and drops the button at the index instead, once the message in
+    // hand is done.
+    void SwitchMenuLater(int iButton);
+    // Esc while a menu bar's palette is open: the palette closes. FALSE when none was open.
+    static BOOL CloseDroppedPalettes();
     static BOOL IsShowAllCommands() { return m_bShowAllCommands; }
     static void SetShowAllCommands(BOOL bShowAll = TRUE) { m_bShowAllCommands = bShowAll; }
 
     // Fields
 public:
     BOOL m_bMenuBarKeepTemplates; // the shared menus of document templates are kept too
+    // Titles that are no split buttons (no command with items) show a drop-down arrow (FALSE).
+    BOOL m_bMenuButtonArrows;
 
 protected:
     CFrameWnd* m_pParentWnd;
@@ -113,6 +133,8 @@ protected:
     CSize m_szSystemButton;
     BOOL m_bHaveButtons;
     BOOL m_bAltAlone; // Alt went down on the bar with no other key since
+    CORXMenuPage* m_pMenuPage;
+    CORXToolbarButton* m_pDroppedPalette;
 
     static BOOL m_bShowAllCommands;
     static HHOOK m_hookMouseDrag;
@@ -127,11 +149,17 @@ protected:
     void BuildFromMenu(HMENU hMenu);
     // The resource's original items for the menu of the id, saved and loaded with each kept menu.
     BOOL BuildOriginalItems(UINT uiMenuResID);
+    // One kept menu loaded again from its resource and stored; FALSE when it could not be loaded.
+    BOOL ResetTemplateMenu(CMultiDocTemplate* pTemplate);
+    BOOL ResetDefaultMenu();
+    void ShowCurrentMenuAgain();
     int NextMenuIndex(int iFrom, int nStep) const;
     void SwitchMenu(int iNew);
     void MeasureChildButton();
     CString GetMenuProfile(LPCTSTR lpszProfileName) const;
     BOOL SetMenuHighlight(int iButton);
+    // Drops the button's menu or opens its palette.
+    BOOL DropButton(int iIndex, BOOL bFromKeyboard);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

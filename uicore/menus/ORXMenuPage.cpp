@@ -125,6 +125,7 @@ BOOL CORXMenuPage::OnInitDialog()
     }
     else
     {
+        m_pMenuBar->SetMenuPage(this);
         m_hmenuCurr = m_pMenuBar->GetMenu();
         m_hmenuSelected = m_hmenuCurr;
         CORXMenuStore::Store(m_hmenuCurr, m_pMenuBar);
@@ -365,16 +366,15 @@ void CORXMenuPage::ResetFrameMenu()
     CMultiDocTemplate* pTemplate =
         iItem >= 0 ? (CMultiDocTemplate*)m_wndMenuesList.GetItemDataPtr(iItem) : NULL;
     UINT uiMenuId = pTemplate != NULL ? pTemplate->m_nIDResource : m_pMenuBar->GetDefaultMenuResId();
-    // Reloading gives the menus new handles: the page follows them.
-    BOOL bCurrDefault = m_hmenuCurr == m_pMenuBar->GetDefaultMenu();
-    BOOL bSelectedDefault = m_hmenuSelected == m_pMenuBar->GetDefaultMenu();
-    m_pMenuBar->RestoreOriginalState();
-    if (bCurrDefault)
-        m_hmenuCurr = m_pMenuBar->GetDefaultMenu();
-    if (bSelectedDefault)
-        m_hmenuSelected = m_pMenuBar->GetDefaultMenu();
-    if (pTemplate != NULL)
-        m_hmenuSelected = pTemplate->m_hMenuShared;
+    // Only the selected menu goes back to its resource. Reloading gives it a new handle: the page
+    // follows it.
+    HMENU hOld = pTemplate != NULL ? pTemplate->m_hMenuShared : m_pMenuBar->GetDefaultMenu();
+    SaveMenu();
+    m_pMenuBar->RestoreMenu(pTemplate);
+    HMENU hNew = pTemplate != NULL ? pTemplate->m_hMenuShared : m_pMenuBar->GetDefaultMenu();
+    if (m_hmenuCurr == hOld)
+        m_hmenuCurr = hNew;
+    m_hmenuSelected = hNew;
     if (m_hmenuSelected != NULL && m_pMenuBar->GetMenu() != m_hmenuSelected)
         m_pMenuBar->CreateFromMenu(m_hmenuSelected, m_hmenuSelected == m_pMenuBar->GetDefaultMenu(), TRUE);
     CFrameWnd* pFrame = GetFrame();
@@ -406,6 +406,8 @@ void CORXMenuPage::OnDestroy()
     CORXPopupMenu::SetAnimationType(m_iMenuAnimationType);
     CORXPopupMenu::EnableMenuShadows(m_bMenuShadows);
 
+    if (m_pMenuBar != NULL && m_pMenuBar->GetMenuPage() == this)
+        m_pMenuBar->SetMenuPage(NULL);
     if (m_pMenuBar != NULL && m_pMenuBar->GetSafeHwnd() != NULL)
     {
         SaveMenu();

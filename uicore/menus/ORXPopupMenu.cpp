@@ -935,7 +935,7 @@ CORXFrameHooks* CORXPopupMenu::GetFrameHooks() const
     CWnd* pFrame = g_pORXInPlaceFrame;
     if (pFrame == NULL)
         pFrame = pOwner->IsFrameWnd() ? pOwner : pOwner->GetParentFrame();
-    return pFrame != NULL ? dynamic_cast<CORXFrameHooks*>(pFrame) : NULL;
+    return ORXFrameHooksOf(pFrame);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -1306,7 +1306,11 @@ BOOL CORXPopupMenu::PreTranslateForMenu(MSG* pMsg)
 {
     CORXPopupMenu* pMenu = m_pActivePopupMenu;
     if (pMenu == NULL || pMenu->GetSafeHwnd() == NULL)
-        return FALSE;
+    {
+        // A palette dropped from a menu bar closes on Esc as a menu does.
+        return pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE &&
+               CORXMenuBar::CloseDroppedPalettes();
+    }
     switch (pMsg->message)
     {
     case WM_KEYDOWN:

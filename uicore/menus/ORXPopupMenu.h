@@ -14,6 +14,7 @@
 
 class CORXToolbarMenuButton;
 class CORXMenuPage;
+class CORXMenuBar;
 class CORXFrameHooks;
 
 // The window class of every pop-up menu.
@@ -39,6 +40,8 @@ public:
     virtual BOOL OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove) = 0;
     // Any menu has closed.
     virtual void OnMenuClosed(CORXPopupMenu* pMenu) {}
+    // A menu bar's window was made (bCreated) or the bar is going: TRUE when it is this host's.
+    virtual BOOL OnMenuBarWindow(CORXMenuBar* pMenuBar, BOOL bCreated) { return FALSE; }
 };
 
 // A frame window that keeps the bars torn off the menus it opens: it destroys them with itself and

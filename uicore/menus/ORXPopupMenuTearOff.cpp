@@ -138,7 +138,7 @@ BOOL CORXPopupMenu::TearOff(CPoint ptScreen)
         CORXToolBar* pNewBar = CreateTearOffBar(pWndMain, uiID, strName);
         if (pNewBar == NULL)
             return FALSE;
-        CORXFrameHooks* pHooks = dynamic_cast<CORXFrameHooks*>(pWndMain);
+        CORXFrameHooks* pHooks = ORXFrameHooksOf(pWndMain);
         if (pHooks != NULL && !pHooks->OnTearOffMenu(this, pNewBar))
         {
             pNewBar->DestroyWindow();

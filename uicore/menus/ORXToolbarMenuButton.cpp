@@ -7,6 +7,7 @@
 #include "ORXExtrasHooks.h"
 #include "ORXServices.h"
 #include "ORXGlobalData.h"
+#include "ORXMenuBar.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXTearOffManager.h"
@@ -221,7 +222,7 @@ BOOL CORXToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
     else
     {
         CControlBar* pBar = DYNAMIC_DOWNCAST(CControlBar, m_pWndParent);
-        BOOL bSideMenuBar = pBar != NULL && ORXIsKindOfName(pBar, "CORXMenuBar") &&
+        BOOL bSideMenuBar = pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CORXMenuBar)) &&
                             !(pBar->GetBarStyle() & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM));
         if (bSideMenuBar)
         {
@@ -317,8 +318,16 @@ BOOL CORXToolbarMenuButton::OnClick(CWnd* pWnd, BOOL bDelay)
     }
     else if (pMenuBar != NULL && bDelay && !CORXToolBar::IsCustomizeMode())
         pMenuBar->StartPopupMenuTimer(this);
-    else if (!OpenPopupMenu(pWnd))
-        return FALSE;
+    else
+    {
+        // On a menu bar the menu takes the place of what was dropped there (a palette).
+        CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, m_pWndParent);
+        CORXToolbarButton* pDropped = pBar != NULL ? pBar->GetDroppedDownButton() : NULL;
+        if (pDropped != NULL && pDropped != this)
+            pDropped->OnCancelMode();
+        if (!OpenPopupMenu(pWnd))
+            return FALSE;
+    }
     RedrawInParent();
     return TRUE;
 }
@@ -347,11 +356,12 @@ void CORXToolbarMenuButton::OnChangeParentWnd(CWnd* pWndParent)
     else
     {
         m_bMenuMode = FALSE;
-        if (pWndParent != NULL && ORXIsKindOfName(pWndParent, "CORXMenuBar"))
+        CORXMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CORXMenuBar, pWndParent);
+        if (pMenuBar != NULL)
         {
             m_bText = TRUE;
             m_bImage = FALSE;
-            m_bDrawDownArrow = bHasCommand && !m_listCommands.IsEmpty();
+            m_bDrawDownArrow = (bHasCommand && !m_listCommands.IsEmpty()) || pMenuBar->m_bMenuButtonArrows;
         }
         else if (pWndParent != NULL)
             m_bDrawDownArrow = !bHasCommand || !m_listCommands.IsEmpty();
@@ -427,6 +437,48 @@ void CORXToolbarMenuButton::SetRadio()
     RedrawInParent();
 }
 
+int CORXToolbarMenuButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected)
+{
+    int nWidth = CORXToolbarButton::OnDrawOnCustomizeList(pDC, rect, bSelected);
+    CSize sizeGlyph = CORXMenuImages::Size();
+    int nArrow = sizeGlyph.cx + 4;
+    if (rect.Width() <= 2 * nArrow)
+        return nWidth;
+    CRect rectArrow(rect.right - nArrow, rect.top, rect.right, rect.bottom);
+    // The separator: an etched line before the arrow.
+    CPen penDark(PS_SOLID, 1, globalData.clrBtnShadow);
+    CPen penLight(PS_SOLID, 1, globalData.clrBtnHilite);
+    CPen* pOldPen = pDC->SelectObject(&penDark);
+    pDC->MoveTo(rectArrow.left - 2, rect.top + 2);
+    pDC->LineTo(rectArrow.left - 2, rect.bottom - 2);
+    pDC->SelectObject(&penLight);
+    pDC->MoveTo(rectArrow.left - 1, rect.top + 2);
+    pDC->LineTo(rectArrow.left - 1, rect.bottom - 2);
+    pDC->SelectObject(pOldPen);
+    CPoint pt(rectArrow.CenterPoint().x - sizeGlyph.cx / 2, rectArrow.CenterPoint().y - sizeGlyph.cy / 2);
+    CORXMenuImages::Draw(pDC, CORXMenuImages::IdArowDown, pt);
+    return nWidth;
+}
+
+BOOL CORXToolbarMenuButton::OnBeforeDrag() const
+{
+    if (IsDroppedDown())
+        ((CORXToolbarMenuButton*)this)->OnCancelMode();
+    return TRUE;
+}
+
+void CORXToolbarMenuButton::OnAfterAltDrag()
+{
+    // The chain of menus the button was dropped into, from its topmost menu down.
+    CORXPopupMenuBar* pItemBar = DYNAMIC_DOWNCAST(CORXPopupMenuBar, m_pWndParent);
+    CORXPopupMenu* pMenu = pItemBar != NULL ? pItemBar->GetPopupMenu() : NULL;
+    for (int nDepth = 0; pMenu != NULL && pMenu->GetParentPopupMenu() != NULL && nDepth < 64; nDepth++)
+        pMenu = pMenu->GetParentPopupMenu();
+    OnCancelMode();
+    if (pMenu != NULL && ::IsWindow(pMenu->GetSafeHwnd()))
+        pMenu->SendMessage(WM_CLOSE);
+}
+
 void CORXToolbarMenuButton::CopyFrom(const CORXToolbarButton& s)
 {
     CORXToolbarButton::CopyFrom(s);
@@ -476,20 +528,9 @@ SIZE CORXToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, 
     m_bHorzMenu = bHorz;
     if (m_bMenuMode && m_nID != 0 && m_nID != (UINT)-1 && !IsSystemCommand(m_nID))
     {
-        // The key the keyboard assignments hold for the command, first the main frame's, then the
-        // active frame's.
+        // The key the command has, as the main frame names it, else the active frame.
         CString strKey;
-        CWnd* pMain = AfxGetMainWnd();
-        CORXFrameHooks* pMainHooks = pMain != NULL ? dynamic_cast<CORXFrameHooks*>(pMain) : NULL;
-        BOOL bFound = pMainHooks != NULL && pMainHooks->OnFindCommandKey(m_nID, strKey);
-        if (!bFound)
-        {
-            CFrameWnd* pMainFrame = DYNAMIC_DOWNCAST(CFrameWnd, pMain);
-            CFrameWnd* pActive = pMainFrame != NULL ? pMainFrame->GetActiveFrame() : NULL;
-            CORXFrameHooks* pActiveHooks = pActive != NULL ? dynamic_cast<CORXFrameHooks*>(pActive) : NULL;
-            bFound = pActiveHooks != NULL && pActiveHooks != pMainHooks &&
-                     pActiveHooks->OnFindCommandKey(m_nID, strKey);
-        }
+        BOOL bFound = ORXFindShownCommandKey(m_nID, strKey);
         if (bFound && !strKey.IsEmpty())
         {
             int iTab = m_strText.Find('\t');
@@ -595,7 +636,8 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
                                          BOOL bCustomizeMode, BOOL bHighlight)
 {
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
-    BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0 && !bCustomizeMode;
+    // In customise mode an item that cannot be stored shows as disabled: it is dropped, not kept.
+    BOOL bDisabled = bCustomizeMode ? !CanBeStored() : (m_nStyle & TBBS_DISABLED) != 0;
     BOOL bDropped = IsDroppedDown();
     BOOL bHot = bHighlight || bDropped;
     COLORREF clrHotText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
@@ -631,7 +673,9 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
         if (!pList->PrepareDrawImage(ds, sizeImage))
             return FALSE;
         CPoint pt(rectImage.CenterPoint().x - sizeImage.cx / 2, rectImage.CenterPoint().y - sizeImage.cy / 2);
-        pList->Draw(pDC, pt.x, pt.y, iIndex, FALSE, bDisabled);
+        // The images of disabled commands are disabled already.
+        BOOL bDimmed = bDisabled && pList != &CORXToolBar::GetDisabledMenuImages();
+        pList->Draw(pDC, pt.x, pt.y, iIndex, FALSE, bDimmed);
         pList->EndDrawImage(ds);
         return TRUE;
     };
@@ -647,8 +691,17 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
             bImage = DrawFrom(pLockedBar->GetLockedMenuImages(), pOwnerButton->GetImage()) ||
                      DrawFrom(pLockedBar->GetLockedImages(), pOwnerButton->GetImage());
     }
+    // The menu wells the bar hands over (its menu or disabled-menu images), else the shared images.
     if (!bImage && bCommand && !bWithoutImage && !m_bUserButton)
-        bImage = DrawFrom(&CORXToolBar::GetImages(), pMgr->GetCmdImage(m_nID, FALSE));
+    {
+        int iImage = pMgr->GetCmdImage(m_nID, FALSE);
+        BOOL bMenuWell =
+            pImages == &CORXToolBar::GetMenuImages() || pImages == &CORXToolBar::GetDisabledMenuImages();
+        if (bMenuWell)
+            bImage = DrawFrom(pImages, iImage);
+        if (!bImage)
+            bImage = DrawFrom(&CORXToolBar::GetImages(), iImage);
+    }
     if (!bImage)
     {
         int iGlyph = -1;

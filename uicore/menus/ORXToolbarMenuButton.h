@@ -41,6 +41,14 @@ public:
     virtual void ResetImageToDefault();
     virtual BOOL CompareWith(const CObject& other) const;
     virtual void SetRadio();
+    // In context-help mode the menu opens at once.
+    virtual BOOL OnContextHelp(CWnd* pWnd) { return OnClick(pWnd, FALSE); }
+    // The customise lists' row, with a separator and the drop-down arrow at its right end.
+    virtual int OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected);
+    // A menu button about to be dragged closes its menu first.
+    virtual BOOL OnBeforeDrag() const;
+    // Dropped by an Alt drag: the menus it was dragged through close.
+    virtual void OnAfterAltDrag();
 
     // Overridables of menu buttons
 public:
@@ -51,8 +59,6 @@ public:
     virtual BOOL IsEmptyMenuAllowed() const { return FALSE; }
     virtual BOOL IsTearOffMenu() const { return m_uiTearOffBarID != 0; }
     virtual void SetTearOff(UINT uiBarID);
-    // Opens the menu without the delay of a pop-up menu's items.
-    virtual BOOL OpenNow(CWnd* pWnd) { return OnClick(pWnd, FALSE); }
 
     // How a bar moves an open menu along
 public:

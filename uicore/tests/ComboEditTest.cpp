@@ -306,6 +306,44 @@ TEST_F(ComboEditTest, EditBoxesOfOneCommandShareTheirContents)
     EXPECT_FALSE(::IsWindowVisible(pFirst->GetHwnd()));
 }
 
+TEST_F(ComboEditTest, EscapeInABarsComboOrEditGivesTheFocusBackToTheWindowThatHadIt)
+{
+    m_pFrame->ShowWindow(SW_SHOW);
+    CEdit view;
+    ASSERT_TRUE(view.Create(WS_CHILD | WS_VISIBLE, CRect(10, 120, 200, 140), m_pFrame, 1234));
+    CORXToolbarComboBoxButton* pCombo = InsertCombo(m_bar);
+    ASSERT_NE(nullptr, pCombo);
+    CORXToolbarEditBoxButton edit(kEditId, -1);
+    CORXToolbarEditBoxButton* pEdit =
+        DYNAMIC_DOWNCAST(CORXToolbarEditBoxButton, m_second.GetButton(m_second.InsertButtonCopy(edit)));
+    m_second.AdjustLayout();
+    ASSERT_NE(nullptr, pEdit);
+    for (HWND hwndField : {pCombo->GetComboBox()->GetSafeHwnd(), pEdit->GetHwnd()})
+    {
+        ASSERT_TRUE(hwndField != NULL);
+        view.SetFocus();
+        ::SetFocus(hwndField);
+        ASSERT_EQ(hwndField, ::GetFocus());
+        MSG msg = {};
+        msg.hwnd = hwndField;
+        msg.message = WM_KEYDOWN;
+        msg.wParam = VK_ESCAPE;
+        msg.lParam = 1;
+        EXPECT_TRUE(CWnd::FromHandlePermanent(hwndField)->PreTranslateMessage(&msg));
+        EXPECT_EQ(view.GetSafeHwnd(), ::GetFocus());
+    }
+    // The window that had the focus is gone: the frame takes it.
+    ::SetFocus(pEdit->GetHwnd());
+    view.DestroyWindow();
+    MSG msg = {};
+    msg.hwnd = pEdit->GetHwnd();
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_ESCAPE;
+    msg.lParam = 1;
+    EXPECT_TRUE(CWnd::FromHandlePermanent(pEdit->GetHwnd())->PreTranslateMessage(&msg));
+    EXPECT_EQ(m_pFrame->GetSafeHwnd(), ::GetFocus());
+}
+
 TEST(EditBoxButton, ArchiveKeepsTheContentsWithAndWithoutAControl)
 {
     CORXToolbarEditBoxButton edit(kEditId, -1, ES_AUTOHSCROLL, 90);

@@ -7,6 +7,8 @@
 
 #include "DemoIds.h"
 #include "ORXDropDownToolBar.h"
+#include "ORXMenuBar.h"
+#include "ORXPopupMenu.h"
 #include "ORXToolbarMenuButton.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
@@ -211,6 +213,54 @@ TEST_F(DropDownTest, PaletteNearTheBottomOpensAboveTheButton)
     EXPECT_EQ(cyFull - 10 - rectFrame.Height() - m_pButton->Rect().Height() - 4, rectFrame.top);
     pFrame->DestroyWindow();
     PumpPending();
+}
+
+TEST_F(DropDownTest, OnAMenuBarThePaletteIsTheDroppedMenuThatOtherTitlesAndEscapeReplace)
+{
+    CORXMenuBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+    bar.SetOwner(m_pFrame);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_DEMO_MENU));
+    CORXToolbarMenuButton* pMenu =
+        new CORXToolbarMenuButton(0, menu.GetSubMenu(0)->GetSafeHmenu(), -1, _T("&Menu"));
+    ASSERT_EQ(0, bar.InsertButton(pMenu));
+    CORXDropDownToolbarButton* pPalette = new CORXDropDownToolbarButton(_T("Palette"), &m_source);
+    ASSERT_EQ(1, bar.InsertButton(pPalette));
+    bar.AdjustLayout();
+    m_pFrame->RecalcLayout();
+
+    // Opened (the second click: the press delay is up), the palette is the bar's dropped button.
+    EXPECT_FALSE(pPalette->OnClick(&bar, FALSE));
+    EXPECT_TRUE(pPalette->OnClick(&bar, FALSE));
+    ASSERT_TRUE(pPalette->IsDroppedDown());
+    int iDropped = -1;
+    EXPECT_EQ(pPalette, bar.GetDroppedDownButton(&iDropped));
+    EXPECT_EQ(1, iDropped);
+
+    // Over another title, that title's menu drops in its place, and back.
+    bar.SetHighlightedButton(0);
+    PumpPending();
+    EXPECT_FALSE(pPalette->IsDroppedDown());
+    EXPECT_TRUE(pMenu->IsDroppedDown());
+    EXPECT_EQ(pMenu, bar.GetDroppedDownButton());
+    bar.SetHighlightedButton(1);
+    PumpPending();
+    EXPECT_FALSE(pMenu->IsDroppedDown());
+    ASSERT_TRUE(pPalette->IsDroppedDown());
+    EXPECT_EQ(pPalette, bar.GetDroppedDownButton());
+
+    // Escape closes it as it closes a menu; a second Escape finds nothing to close.
+    MSG msg = {};
+    msg.hwnd = m_pFrame->GetSafeHwnd();
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_ESCAPE;
+    EXPECT_TRUE(CORXPopupMenu::PreTranslateForMenu(&msg));
+    PumpPending();
+    EXPECT_FALSE(pPalette->IsDroppedDown());
+    EXPECT_EQ(nullptr, bar.GetDroppedDownButton());
+    EXPECT_FALSE(CORXPopupMenu::PreTranslateForMenu(&msg));
+    bar.DestroyWindow();
 }
 
 TEST(DropDownButtonTest, StoresItsSourceBarByResourceAndExportsAMenu)

@@ -94,6 +94,9 @@ TEST_F(FrameHelperTest, TheMenuBarTakesTheFramesMenuThroughTheHelper)
 
     CORXMenuBar bar;
     ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+    // Made inside the frame, the bar is the frame's menu bar; the menu waits for the hand-over.
+    EXPECT_EQ(&bar, pFrame->GetFrameImpl().GetMenuBar());
+    EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) == hMenu);
     // As a frame loaded from the menu's resource records it.
     pFrame->m_nIDHelp = IDR_DEMO_MAINFRAME;
     pFrame->SetMenuBar(&bar);
@@ -104,6 +107,20 @@ TEST_F(FrameHelperTest, TheMenuBarTakesTheFramesMenuThroughTheHelper)
     EXPECT_TRUE(bar.GetMenu() == hMenu);
     EXPECT_EQ((UINT)IDR_DEMO_MAINFRAME, bar.GetDefaultMenuResId());
     EXPECT_EQ(nItems, bar.GetCount());
+    // Handed over again, the bar keeps the menu it holds.
+    pFrame->SetMenuBar(&bar);
+    EXPECT_TRUE(bar.GetDefaultMenu() == hMenu);
+    EXPECT_EQ(nItems, bar.GetCount());
+
+    // Another frame's bar is that frame's alone, and the frame forgets it when it goes.
+    CORXFrameWnd* pOther = NewFrame();
+    CORXMenuBar* pGone = new CORXMenuBar;
+    ASSERT_TRUE(pGone->Create(pOther, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+    EXPECT_EQ(pGone, pOther->GetFrameImpl().GetMenuBar());
+    EXPECT_EQ(&bar, pFrame->GetFrameImpl().GetMenuBar());
+    pGone->DestroyWindow();
+    delete pGone;
+    EXPECT_EQ(nullptr, pOther->GetFrameImpl().GetMenuBar());
     bar.DestroyWindow();
 }
 

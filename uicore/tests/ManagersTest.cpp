@@ -163,27 +163,61 @@ TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
 
 namespace
 {
-class CKeyedFrame : public CFrameWnd, public CORXKeyboardFrameHooks
+// A frame of the framework's kind, and one derived from it that names its keys itself.
+class CHookedFrame : public CFrameWnd, public CORXFrameHooks
 {
+};
+class COwnKeysFrame : public CHookedFrame
+{
+public:
+    virtual BOOL OnFindCommandKey(UINT uiCmd, CString& strKey)
+    {
+        if (uiCmd != kCmdB)
+            return CHookedFrame::OnFindCommandKey(uiCmd, strKey);
+        strKey = _T("Own key");
+        return TRUE;
+    }
 };
 } // namespace
 
-TEST_F(ManagersTest, AFrameWithTheKeyboardHooksNamesTheKeysOfItsOwnTable)
+TEST_F(ManagersTest, FramesNameTheKeysOfTheirOwnTablesWhileTheKeyboardManagerLives)
 {
-    CKeyedFrame* pFrame = new CKeyedFrame;
-    ASSERT_TRUE(pFrame->Create(NULL, _T("Keyed"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
-    ASSERT_TRUE(CORXKeyboardManager::InstallTable(pFrame, Table({{FVIRTKEY | FALT, 'A', (WORD)kCmdA}})));
+    CHookedFrame* pHooked = new CHookedFrame;
+    COwnKeysFrame* pOwn = new COwnKeysFrame;
+    ASSERT_TRUE(pHooked->Create(NULL, _T("Hooked"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
+    ASSERT_TRUE(pOwn->Create(NULL, _T("Own keys"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100)));
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(pHooked, Table({{FVIRTKEY | FALT, 'A', (WORD)kCmdA}})));
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(pOwn, Table({{FVIRTKEY | FALT, 'Q', (WORD)kCmdA}})));
     ASSERT_TRUE(CORXKeyboardManager::InstallTable(m_pFrame, Table({{FVIRTKEY, VK_F9, (WORD)kCmdA}})));
-    CORXFrameHooks* pHooks = ORXGetFrameHooks(pFrame);
-    ASSERT_NE(nullptr, pHooks);
+
+    // Without a keyboard manager no frame names a key.
     CString strKey = _T("stale");
-    EXPECT_TRUE(pHooks->OnFindCommandKey(kCmdA, strKey));
-    EXPECT_EQ(CString("+A"), strKey.Right(2));
-    EXPECT_FALSE(pHooks->OnFindCommandKey(kCmdB, strKey));
+    EXPECT_FALSE(ORXFindCommandKey(pHooked, kCmdA, strKey));
     EXPECT_TRUE(strKey.IsEmpty());
-    // A plain frame takes no part.
-    EXPECT_EQ(nullptr, ORXGetFrameHooks(m_pFrame));
-    pFrame->DestroyWindow();
+    EXPECT_FALSE(ORXFindCommandKey(m_pFrame, kCmdA, strKey));
+
+    {
+        CORXKeyboardManager manager;
+        // The framework's frame answers through its hooks, from its own table.
+        ASSERT_EQ(pHooked, dynamic_cast<CHookedFrame*>(ORXFrameHooksOf(pHooked)));
+        EXPECT_TRUE(ORXFindCommandKey(pHooked, kCmdA, strKey));
+        EXPECT_EQ(CString("+A"), strKey.Right(2));
+        EXPECT_FALSE(ORXFindCommandKey(pHooked, kCmdB, strKey));
+        EXPECT_TRUE(strKey.IsEmpty());
+        // A derived frame's own answer stands beside the keys of its table.
+        EXPECT_TRUE(ORXFindCommandKey(pOwn, kCmdB, strKey));
+        EXPECT_EQ(CString("Own key"), strKey);
+        EXPECT_TRUE(ORXFindCommandKey(pOwn, kCmdA, strKey));
+        EXPECT_EQ(CString("+Q"), strKey.Right(2));
+        // A plain frame offers no hooks; its table still names the key.
+        EXPECT_EQ(nullptr, ORXFrameHooksOf(m_pFrame));
+        EXPECT_TRUE(ORXFindCommandKey(m_pFrame, kCmdA, strKey));
+        EXPECT_EQ(CString("F9"), strKey);
+    }
+    // The manager gone, the keys go with it.
+    EXPECT_FALSE(ORXFindCommandKey(pHooked, kCmdA, strKey));
+    pHooked->DestroyWindow();
+    pOwn->DestroyWindow();
 }
 
 TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)

@@ -147,6 +147,31 @@ TEST_F(MenuBarTest, TopLevelItemsBecomeMenusCommandsAndSeparatorsAndFollowTheCur
     ::DestroyMenu(hMixed);
 }
 
+TEST_F(MenuBarTest, ATitleWithoutACommandOrItemsTakesTheBarsArrowSetting)
+{
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    HMENU hItems = ::CreatePopupMenu();
+    ::AppendMenuA(hItems, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    for (BOOL bArrows : {FALSE, TRUE})
+    {
+        bar.m_bMenuButtonArrows = bArrows;
+        CORXToolbarMenuButton* pEmpty = new CORXToolbarMenuButton(0, NULL, -1, _T("Empty"));
+        CORXToolbarMenuButton* pCommand = new CORXToolbarMenuButton(ID_DEMO_NEW, NULL, -1, _T("New"));
+        CORXToolbarMenuButton* pSplit = new CORXToolbarMenuButton(ID_DEMO_OPEN, hItems, -1, _T("Open"));
+        ASSERT_GE(bar.InsertButton(pEmpty), 0);
+        ASSERT_GE(bar.InsertButton(pCommand), 0);
+        ASSERT_GE(bar.InsertButton(pSplit), 0);
+        EXPECT_EQ(bArrows, pEmpty->IsDrawDownArrow());
+        EXPECT_EQ(bArrows, pCommand->IsDrawDownArrow());
+        // A command with items is a split button whatever the setting.
+        EXPECT_TRUE(pSplit->IsDrawDownArrow());
+        for (int i = 0; i < 3; i++)
+            bar.RemoveButton(bar.GetCount() - 1);
+    }
+    ::DestroyMenu(hItems);
+}
+
 TEST_F(MenuBarTest, TheBarDestroysOnlyTheDefaultMenuItTookFromTheFrame)
 {
     CMultiDocTemplate* pTemplate = AddTemplate();

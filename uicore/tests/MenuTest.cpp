@@ -1048,6 +1048,57 @@ TEST(MenuButtonTest, ACheckedItemWithoutAnImageShowsTheCheckOrRadioGlyph)
     EXPECT_TRUE(Drawn([&](CDC* pDC) { plain.OnDraw(pDC, CRect(0, 0, 120, 24), NULL, TRUE); }).empty());
 }
 
+TEST(MenuButtonTest, WhileCustomisingAnItemThatCannotBeStoredIsDrawnDisabled)
+{
+    // A system command draws its glyph, and cannot be stored.
+    CMenuItemButton close(SC_CLOSE, 0);
+    ASSERT_FALSE(close.CanBeStored());
+    auto Glyph = [](int iGlyph) {
+        return Drawn(
+            [&](CDC* pDC) { CORXMenuImages::Draw(pDC, (CORXMenuImages::IMAGES_IDS)iGlyph, CPoint(0, 0)); });
+    };
+    auto Item = [](CMenuItemButton& item, BOOL bCustomize) {
+        return Drawn([&](CDC* pDC) { item.OnDraw(pDC, CRect(0, 0, 120, 24), NULL, TRUE, bCustomize); });
+    };
+    EXPECT_EQ(Glyph(12), Item(close, FALSE));
+    EXPECT_EQ(Glyph(13), Item(close, TRUE));
+    // A disabled item that can be stored shows enabled while customising.
+    CMenuItemButton checked(33001, TBBS_CHECKED | TBBS_DISABLED);
+    EXPECT_EQ(Glyph(7), Item(checked, FALSE));
+    EXPECT_EQ(Glyph(6), Item(checked, TRUE));
+}
+
+TEST_F(PopupMenuTest, AMenuItemOpensAtOnceForHelpAndClosesItsMenusAroundADrag)
+{
+    CORXPopupMenu* pMenu = Open(MakeMenu());
+    ASSERT_TRUE(pMenu != NULL);
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    CORXToolbarMenuButton* pMore = NULL;
+    for (int i = 0; i < pBar->GetCount() && pMore == NULL; i++)
+        if (pBar->GetItemID(i) == (UINT)-1)
+            pMore = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pBar->GetButton(i));
+    ASSERT_TRUE(pMore != NULL);
+
+    // Context help opens the sub-menu without the items' delay.
+    EXPECT_TRUE(pMore->OnContextHelp(pBar));
+    EXPECT_TRUE(pMore->IsDroppedDown());
+    EXPECT_EQ(2u, OpenMenus().size());
+    // About to be dragged, the item closes its sub-menu first.
+    EXPECT_TRUE(pMore->OnBeforeDrag());
+    PumpPending();
+    EXPECT_FALSE(pMore->IsDroppedDown());
+    EXPECT_EQ(1u, OpenMenus().size());
+
+    // Dropped by an Alt drag into the sub-menu, an item closes the whole chain.
+    ASSERT_TRUE(pMore->OnContextHelp(pBar));
+    CORXPopupMenuBar* pSubBar = pMore->GetPopupMenu()->GetMenuBar();
+    CORXToolbarMenuButton* pInner = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pSubBar->GetButton(0));
+    ASSERT_TRUE(pInner != NULL);
+    pInner->OnAfterAltDrag();
+    PumpPending();
+    EXPECT_TRUE(OpenMenus().empty());
+}
+
 TEST_F(PopupMenuTest, ShadowStaysInsideTheOwnerUnlessKept)
 {
     if (globalData.m_nBitsPerPixel <= 8)

@@ -465,6 +465,50 @@ TEST_F(PagesTest, MenuPageShowsATemplatesMenuOnTheBarAndTheOpeningMenuAgainWhenI
         delete (CCmdTarget*)app.m_templateList.RemoveHead();
 }
 
+TEST_F(PagesTest, TheBarKnowsTheOpenPageAndResettingAFrameMenuLeavesTheOtherMenusAsTheUserMadeThem)
+{
+    CTestWinApp& app = App();
+    CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_DEMO_MENU);
+    app.AddDocTemplate(pTemplate);
+    {
+        CORXMenuBar bar;
+        ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+        HMENU hMenu = ::GetMenu(m_pFrame->m_hWnd);
+        ::SetMenu(m_pFrame->m_hWnd, NULL);
+        bar.SetDefaultMenuResId(IDR_DEMO_MAINFRAME);
+        bar.CreateFromMenu(hMenu, TRUE);
+        const int nDefault = bar.GetCount();
+        CORXMenuPage page(m_pFrame, TRUE);
+        Open(page);
+        EXPECT_EQ(&page, bar.GetMenuPage());
+
+        // The user takes a title off the default menu, then off the template's menu.
+        ASSERT_TRUE(bar.RemoveButton(0));
+        Choose(page, 16621, 0);
+        HMENU hShared = pTemplate->m_hMenuShared;
+        ASSERT_EQ(hShared, bar.GetMenu());
+        const int nShared = bar.GetCount();
+        ASSERT_TRUE(bar.RemoveButton(0));
+
+        // Only the template's menu goes back to its resource.
+        page.ResetFrameMenu();
+        EXPECT_NE(hShared, pTemplate->m_hMenuShared);
+        EXPECT_FALSE(::IsMenu(hShared));
+        EXPECT_EQ(pTemplate->m_hMenuShared, bar.GetMenu());
+        EXPECT_EQ(nShared, bar.GetCount());
+        EXPECT_EQ((std::vector<WPARAM>{IDR_DEMO_MENU}), m_pFrame->ParamsOf(ORX_WM_TOOLBAR_RESETMENU));
+        EXPECT_EQ(hMenu, bar.GetDefaultMenu());
+        Choose(page, 16621, 1);
+        EXPECT_EQ(hMenu, bar.GetMenu());
+        EXPECT_EQ(nDefault - 1, bar.GetCount());
+
+        m_sheet.DestroyWindow();
+        EXPECT_EQ(nullptr, bar.GetMenuPage());
+    }
+    while (!app.m_templateList.IsEmpty())
+        delete (CCmdTarget*)app.m_templateList.RemoveHead();
+}
+
 TEST_F(PagesTest, ResettingAContextMenuDropsTheUsersArrangementAndShowsTheResourcesItems)
 {
     CORXContextMenuManager contextMenus;

@@ -2,9 +2,10 @@
 "/menubar /pages /state", opens its Customize sheet from the menu bar with the mouse. On the keyboard
 page a command of the Run menu gets Ctrl+Shift+K, typed into the key edit; after the sheet closes
 the key runs the command in the frame, and after a restart it still does (the keyboard manager's
-state is saved with the workspace). Reset All, answered Yes, takes the key away again. On the menu
+state is saved with the workspace). A command without a key gets Ctrl+Shift+J there; after the
+restart its menu item shows the key and its button's tip names it in brackets. Reset All, answered Yes, takes the key away again. On the menu
 page the context menu "Demo" opens its preview, the dashed entry closes it, and the animation chosen
-there is the menus' animation once the sheet has closed. Screenshots of both pages are left in the
+there is the menus' animation once the sheet has closed, and after a restart. Screenshots of both pages are left in the
 build tree."""
 
 import os
@@ -29,6 +30,8 @@ class Log(DemoLog):
         """The menu bar's items as the program last logged them: {text: (left, top, right, bottom)}."""
         items = {}
         for rest in self.starting("menuitem "):
+            if len(rest.split()) < 5:
+                continue
             parts = rest.split(None, 5)
             items[parts[5] if len(parts) > 5 else ""] = tuple(int(v) for v in parts[1:5])
         return items
@@ -38,6 +41,7 @@ def main():
     with Harness() as h:
         ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
         last = ids["ID_DEMO_MENU_LAST"]
+        change_bar = ids["ID_DEMO_CHANGEBAR"]
         work = pathlib.Path(tempfile.mkdtemp(prefix="pages-e2e-"))
         h.run("reg", "delete", KEY, "/f", timeout=60)
 
@@ -122,15 +126,51 @@ def main():
                    what="the new key in the list")
         expect(h.text(kb, NEW_KEY) == "", "the key edit is cleared after Assign")
         h.screenshot("pages-keyboard")
+        # Change Bar, which has no key yet, gets Ctrl+Shift+J: its menu item and its button's tip show it.
+        h.select(kb, CATEGORY, text="View", send=True)
+        h.wait_for(lambda: "Change Bar" in h.items(kb, COMMANDS)["items"], timeout=10, what="the View menu's commands")
+        h.select(kb, COMMANDS, text="Change Bar", send=True)
+        h.wait_for(lambda: h.items(kb, CURRENT_KEYS)["items"] == [], timeout=10, what="Change Bar without a key")
+        h.click_in(kb, NEW_KEY)
+        h.idle(sheet)
+        h.key("ctrl+shift+j")
+        h.wait_for(lambda: h.text(kb, NEW_KEY).endswith("+Shift+J"), timeout=10, what="the key edit's label")
+        bar_key = h.text(kb, NEW_KEY)
+        h.click_in(kb, ASSIGN)
+        h.wait_for(lambda: h.items(kb, CURRENT_KEYS)["items"] == [bar_key], timeout=10,
+                   what="Change Bar's new key in the list")
         close_sheet(sheet, log)
         expect(fired(log, frame, "ctrl+shift+k"), "Ctrl+Shift+K runs Last after the sheet closed")
         h.close(frame)
         prog.wait_exit(timeout=20)
 
-        # Second start: the saved table brings the key back; Reset All takes it away.
+        # Second start: the saved table brings the keys back; Reset All takes them away.
         prog, frame, log = start("second")
         expect("state found 1" in log.lines(), "the saved state is found: %r" % log.lines()[:4])
         expect(fired(log, frame, "ctrl+shift+k"), "Ctrl+Shift+K still runs Last after a restart")
+
+        # The View menu shows Change Bar's key beside the item.
+        view = log.menu_items().get("&View")
+        expect(view is not None, "the menu bar shows View: %r" % log.menu_items())
+        h.mouse_click((view[0] + view[2]) // 2, (view[1] + view[3]) // 2)
+        h.wait_framework_menu(prog, what="the View menu")
+        item = h.wait_for(lambda: [t for t in log.starting("popupitem %d " % change_bar)
+                                   if t.startswith("&Change Bar | ")], timeout=10, what="Change Bar's item")[-1]
+        expect(item == "&Change Bar | " + bar_key, "the item shows the key bound on the page: %r" % item)
+        h.screenshot("pages-menu-key")
+        h.key("Escape")
+        h.wait_for(lambda: not h.framework_menus(prog), timeout=10, what="the View menu to close")
+
+        # The button's tip shows it too, after the command's name.
+        button = dict(log.last_layout())[change_bar]
+        bx, by = (button[0] + button[2]) // 2, (button[1] + button[3]) // 2
+        h.xdotool("mousemove", bx + 30, by + 60)
+        h.xdotool("mousemove", "--sync", bx, by)
+        h.xdotool("mousemove", "--sync", bx + 1, by)
+        tip = h.wait_for(lambda: [t for t in log.starting("tooltip ") if t.startswith("Change Bar")],
+                         timeout=15, what="the tool tip of Change Bar")[-1]
+        expect(tip == "Change Bar (%s)" % bar_key, "the tip names the key: %r" % tip)
+        h.screenshot("pages-tip-key")
         sheet = open_sheet(prog, log)
         kb = page(sheet)
         h.click_in(kb, RESET_ALL)
@@ -168,6 +208,12 @@ def main():
         expect(closed.endswith("last key F5"), "after Reset All, Last has its resource's key: %r" % closed)
         expect(not fired(log, frame, "ctrl+shift+k"), "Ctrl+Shift+K runs nothing after Reset All")
         expect(fired(log, frame, "F5"), "F5 runs Last again")
+        h.close(frame)
+        prog.wait_exit(timeout=20)
+
+        # Third start: the animation chosen on the menu page was saved with the bars' settings.
+        prog, frame, log = start("third")
+        expect("menus animation 3" in log.lines(), "the menus fade after a restart: %r" % log.starting("menus "))
         h.close(frame)
         prog.wait_exit(timeout=20)
 

@@ -8,6 +8,14 @@
 #include "ORXKeyboardPage.h"
 #include "ORXMenuPage.h"
 #include "ORXPopupMenu.h"
+#include "ORXPopupMenuBar.h"
+#include "ORXToolBar.h"
+
+namespace
+{
+CDemoPages* s_pPages = NULL;
+const UINT_PTR kPagesWatchTimer = 0x6511;
+} // namespace
 
 BOOL CDemoPages::Wanted(CString& strCommandLine)
 {
@@ -42,7 +50,55 @@ BOOL CDemoPages::Create(CFrameWnd* pFrame, PFN_LOG pfnLog)
     // Another part of the demonstration may have made the manager already.
     if (g_pKeyboardManager == NULL)
         ORXInitKeyboardManager();
+    s_pPages = this;
+    ::SetTimer(pFrame->GetSafeHwnd(), kPagesWatchTimer, 100, Watch);
     return TRUE;
+}
+
+BOOL CDemoPages::AddKeyedButton(CORXToolBar* pOrxBar)
+{
+    CORXToolbarButton* pButton = new CORXToolbarButton(
+        ID_DEMO_CHANGEBAR, CORXToolBar::GetDefaultImage(ID_DEMO_ALARM), _T("Change Bar"));
+    if (pOrxBar->InsertButton(pButton) < 0)
+    {
+        delete pButton;
+        return FALSE;
+    }
+    pOrxBar->AdjustLayout();
+    return TRUE;
+}
+
+void CALLBACK CDemoPages::Watch(HWND, UINT, UINT_PTR, DWORD)
+{
+    CDemoPages* pThis = s_pPages;
+    if (pThis == NULL || pThis->m_pfnLog == NULL)
+        return;
+    CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
+    CORXPopupMenuBar* pItems = pMenu != NULL && pMenu->GetSafeHwnd() != NULL ? pMenu->GetMenuBar() : NULL;
+    CString strPopup;
+    for (int i = 0; pItems != NULL && i < pItems->GetCount(); i++)
+    {
+        CORXToolbarButton* pItem = pItems->GetButton(i);
+        CString strItem;
+        strItem.Format(_T("popupitem %u %s\n"), pItem->m_nID, (LPCTSTR)pItem->m_strText);
+        strPopup += strItem;
+    }
+    if (strPopup == pThis->m_strLastPopup)
+        return;
+    pThis->m_strLastPopup = strPopup;
+    pThis->m_pfnLog("popup %d", pItems != NULL ? pItems->GetCount() : -1);
+    int nStart = 0;
+    while (nStart < strPopup.GetLength())
+    {
+        int nEnd = strPopup.Find(_T('\n'), nStart);
+        if (nEnd < 0)
+            nEnd = strPopup.GetLength();
+        // The tab between an item's text and its key goes to the log as " | ".
+        CString strLine = strPopup.Mid(nStart, nEnd - nStart);
+        strLine.Replace(_T("\t"), _T(" | "));
+        pThis->m_pfnLog("%s", (LPCTSTR)strLine);
+        nStart = nEnd + 1;
+    }
 }
 
 BOOL CDemoPages::OnCommand(WPARAM wParam)

@@ -6,6 +6,8 @@
 
 #include <afxwin.h>
 
+class CORXToolBar;
+
 class CDemoPages
 {
 public:
@@ -19,10 +21,16 @@ public:
     BOOL Create(CFrameWnd* pFrame, PFN_LOG pfnLog);
     // Opens the sheet for the item's command; TRUE when the command was the sheet's.
     BOOL OnCommand(WPARAM wParam);
+    // A button of the View menu's "Change Bar" on the bar, whose tip shows the command's key.
+    static BOOL AddKeyedButton(CORXToolBar* pBar);
 
 private:
+    // The texts of the open menu's items ("popupitem <id> <text>" after "popup <count>"), logged
+    // whenever they change.
+    static void CALLBACK Watch(HWND hWnd, UINT uMsg, UINT_PTR idEvent, DWORD dwTime);
     PFN_LOG m_pfnLog = NULL;
     CFrameWnd* m_pFrame = NULL;
+    CString m_strLastPopup;
 };
 
 #endif // VELMORA_DEMOPAGES_H

@@ -131,6 +131,8 @@ protected:
             !m_wndToolBar.LoadToolBar(IDR_DEMO_TOOLBAR))
             return -1;
         m_wndToolBar.SetWindowText(_T("Standard"));
+        if (g_bPages && !CDemoPages::AddKeyedButton(&m_wndToolBar))
+            return -1;
         if (!m_buttons.Create(this, Log))
             return -1;
         if (g_bControls && !m_controls.Create(this, Log))
@@ -416,6 +418,7 @@ public:
         pFrame->m_menuBar.LogItems();
         if (g_bControls)
             pFrame->m_controls.LogPlaces();
+        Log("menus animation %d", CORXPopupMenu::GetAnimationType());
         Log("ready");
         return TRUE;
     }
