@@ -177,7 +177,8 @@ void CORXButtonAppearanceDlg::EnableControls()
     const BOOL bReadOnly = m_pImages != NULL && m_pImages->IsReadOnly();
     const BOOL bUserImages = m_pImages != NULL;
 
-    m_wndButtonText.EnableWindow(m_bText && !(m_bMenuMode && m_pUserTool != NULL));
+    m_wndButtonText.EnableWindow(m_bText && !CORXToolBar::m_bLockTextEdit &&
+                                 !(m_bMenuMode && m_pUserTool != NULL));
     const BOOL bList = m_bImage && bUserImages && m_bUserImage && !m_bMenuMode && !bLocked;
     m_wndButtonList.EnableWindow(bList);
     m_wndAddImage.EnableWindow(bList && !bReadOnly);

@@ -788,6 +788,21 @@ TEST_F(AppearanceDlg, MenuModeWithoutAnImageOffersNoDisplayChoice)
     dlg.DestroyWindow();
 }
 
+TEST_F(AppearanceDlg, TheBarsTextLockKeepsTheTextBoxShut)
+{
+    CORXToolbarButton button(33555, -1, _T("Alarm"), FALSE, FALSE);
+    button.m_bImage = FALSE;
+    button.m_bText = TRUE;
+    CORXToolBar::m_bLockTextEdit = TRUE;
+    CORXButtonAppearanceDlg dlg(&button, &images, &parent, 0, FALSE);
+    ASSERT_TRUE(dlg.Create(CORXButtonAppearanceDlg::IDD, &parent));
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_ORX_BUTTON_TEXT)->IsWindowEnabled());
+    CORXToolBar::m_bLockTextEdit = FALSE;
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ORX_IMAGE_AND_TEXT, BN_CLICKED));
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_ORX_BUTTON_TEXT)->IsWindowEnabled());
+    dlg.DestroyWindow();
+}
+
 TEST_F(AppearanceDlg, ChoosingUserDefinedClearsTheSelectionUntilAnImageIsPicked)
 {
     CORXToolbarButton button(33556, -1, _T("Alarm"), FALSE, FALSE);
