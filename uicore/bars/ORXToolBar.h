@@ -15,7 +15,7 @@
 class CORXToolBar;
 class CORXRegistry;
 class CORXToolBarDropTarget;
-class CORXToolBarDropSource;
+class CORXToolbarDropSource;
 
 // Bitmap resource ids of a tool bar's image roles (0 = none).
 class CORXToolBarImageIds
@@ -319,7 +319,7 @@ protected:
     // The Button Appearance dialog for a button of this bar (bExisting: one the bar has already),
     // with the bar's menu-mode answer for it; IDCANCEL without the dialog.
     INT_PTR RunButtonAppearance(CORXToolbarButton* pButton, BOOL bExisting);
-    static CORXToolBarDropSource& GetDropSource();
+    static CORXToolbarDropSource& GetDropSource();
     // Without OLE started the registration fails and the bar takes no drops.
     void RegisterDropTarget();
     void RevokeDropTarget();

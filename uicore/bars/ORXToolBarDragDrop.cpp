@@ -13,10 +13,10 @@
 #define IDC_ORX_MOVE_CURSOR   16146
 #define IDC_ORX_COPY_CURSOR   16004
 
-class CORXToolBarDropSource : public COleDropSource
+class CORXToolbarDropSource : public COleDropSource
 {
 public:
-    CORXToolBarDropSource()
+    CORXToolbarDropSource()
         : m_hcurDelete(NULL), m_hcurMove(NULL), m_hcurCopy(NULL), m_bDeleteOnDrop(TRUE),
           m_bEscapePressed(FALSE), m_bDragBegan(FALSE), m_bCursorsLoaded(FALSE)
     {
@@ -104,9 +104,9 @@ private:
     CORXToolBar* m_pOwner;
 };
 
-CORXToolBarDropSource& CORXToolBar::GetDropSource()
+CORXToolbarDropSource& CORXToolBar::GetDropSource()
 {
-    static CORXToolBarDropSource source;
+    static CORXToolbarDropSource source;
     return source;
 }
 
@@ -153,7 +153,7 @@ void CORXToolBar::DragButton(int iButton, CPoint point, UINT nFlags)
     m_pDragButton = pButton;
     m_ptStartDrag = point;
     m_bIsDragCopy = (nFlags & MK_CONTROL) != 0;
-    CORXToolBarDropSource& dropSource = GetDropSource();
+    CORXToolbarDropSource& dropSource = GetDropSource();
     dropSource.m_bDragBegan = FALSE;
     dropSource.m_bDeleteOnDrop = TRUE;
     dropSource.m_bEscapePressed = FALSE;

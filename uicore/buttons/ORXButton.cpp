@@ -426,6 +426,11 @@ void CORXButton::OnDrawBorder(CDC* pDC, CRect& rectClient, UINT uiState)
             return;
         }
     }
+    DrawBorder(pDC, rectClient, uiState);
+}
+
+void CORXButton::DrawBorder(CDC* pDC, CRect& rectClient, UINT uiState)
+{
     BOOL bPushed = (m_bPushed && m_bHover) || (uiState & ODS_SELECTED) != 0 || m_bChecked;
     // Two pixels go to the border whichever frames are drawn, so the content keeps its place
     // while the button turns hot.

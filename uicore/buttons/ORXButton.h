@@ -51,6 +51,10 @@ public:
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
+    // The flat or 3-D border by the border style, shrinking rectClient to what lies inside it (and
+    // moving it by the push offset while pushed): what OnDrawBorder draws when no look drew it.
+    void DrawBorder(CDC* pDC, CRect& rectClient, UINT uiState);
+
     // Attributes
 public:
     int m_nFlatStyle;
