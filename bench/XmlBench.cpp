@@ -70,18 +70,21 @@ struct PhaseClock
 long LoadFromMemory(const unsigned char* text, unsigned long length)
 {
     PhaseClock clock;
+    // The buffer has the shape the whole-file read gives it: the file's bytes and four more.
     DataBuffer bytes;
+    bytes.EnsureCapacity(length + 4);
     bytes.Append(text, length);
     clock.Lap(kCopy);
     TreeNode* root = nullptr;
     if (!XmlLoader::NormaliseToUtf8(bytes, nullptr))
         return -1;
     clock.Lap(kNormalise);
-    ParseEngine engine(bytes);
+    ParseEngine engine(bytes, ParseEngine::kInPlace);
     clock.Lap(kEngine);
     if (!XmlLoader::Parse(engine, nullptr, nullptr, &root) || !root)
         return -1;
-    StringBuffer encoding;
+    char storage[64];
+    StringBuffer encoding(StringBuffer::kExternalStorage, storage, sizeof storage, 0);
     bool found = false;
     root->GetEncoding(encoding, found);
     unsigned long declared = found ? CharsetToCodePage(encoding.GetString()) : 0;
