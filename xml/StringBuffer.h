@@ -74,7 +74,7 @@ public:
     {
         // A few bytes that fit are copied here, without a call: tags, names and short texts.
         Check();
-        if (!bytes || count <= 0 || count > 16 || !m_data || m_length + count >= m_capacity)
+        if (!bytes || count <= 0 || count > 64 || !m_data || m_length + count >= m_capacity)
             return AppendBytesSlow(bytes, count);
         CopyFew(m_data + m_length, static_cast<const char*>(bytes), count);
         m_length += count;
@@ -110,11 +110,30 @@ private:
     bool Grow(int newCapacity, bool adaptStep);
     bool AppendCharSlow(char c);
     bool AppendBytesSlow(const void* bytes, int count);
-    // Copies 1 to 16 bytes; every byte is read before any is written, so the ranges may overlap.
+    // Copies 1 to 64 bytes; the ranges may overlap.
     static void CopyFew(char* to, const char* from, int n)
     {
-        if (n >= 8)
+        if (n > 16)
         {
+            if (from < to + n && to < from + n)
+            {
+                memmove(to, from, (size_t)n);
+                return;
+            }
+            // Eight bytes at a time, the last eight ending where the text ends.
+            for (int i = 0; i < n - 8; i += 8)
+            {
+                unsigned long long a;
+                memcpy(&a, from + i, 8);
+                memcpy(to + i, &a, 8);
+            }
+            unsigned long long b;
+            memcpy(&b, from + n - 8, 8);
+            memcpy(to + n - 8, &b, 8);
+        }
+        else if (n >= 8)
+        {
+            // Every byte is read before any is written.
             unsigned long long a, b;
             memcpy(&a, from, 8);
             memcpy(&b, from + n - 8, 8);

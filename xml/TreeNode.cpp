@@ -47,7 +47,14 @@ StringBuffer* CommonStrings::FindRecent(const char* text, int length)
     for (int i = 0; i < kRecent; i++)
     {
         StringBuffer* key = m_recent[i].key;
-        if (key && key->GetLength() == length && memcmp(key->GetString(), text, (size_t)length) == 0)
+        if (!key || key->GetLength() != length)
+            continue;
+        // Tags are short: compared here byte by byte rather than through a call.
+        const char* k = key->GetString();
+        int j = 0;
+        while (j < length && k[j] == text[j])
+            j++;
+        if (j == length)
         {
             m_recent[i].marker->m_count++;
             return key;

@@ -608,7 +608,7 @@ bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** roo
         if (s.open)
         {
             e.SkipWhite();
-            if (e.Current() == '<' && e.StartsWith("<![CDATA["))
+            if (e.Current() == '<' && e.Rest()[1] == '!' && e.StartsWith("<![CDATA["))
             {
                 for (int i = 0; i < 9; i++)
                     e.Advance();
