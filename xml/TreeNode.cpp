@@ -1,5 +1,6 @@
 // The node tree: reference-counted documents, packed attributes and interned tags.
 #include "TreeNode.h"
+#include "SpareBlocks.h"
 #include <new>
 #include <stdlib.h>
 #include <string.h>
@@ -244,7 +245,9 @@ void* NodePool::Cut(size_t total)
     if ((size_t)(m_end - m_cursor) < total)
     {
         size_t size = m_nextChunk;
-        Chunk* chunk = static_cast<Chunk*>(malloc(size));
+        Chunk* chunk = static_cast<Chunk*>(SpareBlocks::Take(size, &size));
+        if (!chunk)
+            chunk = static_cast<Chunk*>(malloc(size));
         if (!chunk)
             return nullptr;
         chunk->next = m_chunks;
@@ -265,7 +268,11 @@ void* NodePool::Allocate(NodePool* pool, size_t size)
     if (size > ((size_t)-1) / 2)
         return nullptr;
     size_t total = (size + kHeader + kAlign - 1) / kAlign * kAlign;
-    void* block = (pool && total <= kSmall) ? pool->Cut(total) : malloc(total);
+    void* block = nullptr;
+    if (pool && total <= kSmall)
+        block = pool->Cut(total);
+    else if (!(block = SpareBlocks::Take(total, &total)))
+        block = malloc(total);
     if (!block)
         return nullptr;
     Header* header = static_cast<Header*>(block);
@@ -283,7 +290,7 @@ void NodePool::Deallocate(void* p)
     Header* header = reinterpret_cast<Header*>(static_cast<char*>(p) - kHeader);
     NodePool* pool = header->pool;
     if (!pool || header->size > kSmall)
-        free(header);
+        SpareBlocks::Give(header, header->size);
     else
     {
         void** list = &pool->m_free[header->size / kAlign - 1];
@@ -299,7 +306,7 @@ void NodePool::Destroy()
     while (Chunk* chunk = m_chunks)
     {
         m_chunks = chunk->next;
-        free(chunk);
+        SpareBlocks::Give(chunk, chunk->size);
     }
     this->~NodePool();
     free(this);
