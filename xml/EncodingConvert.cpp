@@ -560,6 +560,8 @@ const unsigned long kBlock = 4096;
 // hashed table answers those), else the value's length. Built from the table the first time a
 // conversion uses it, and built again if the cache ever holds another table for the page.
 const unsigned char kLongValue = 0xFF;
+// An encode table is indexed by the UTF-16 unit; a decode table by the first byte of the pair
+// times 256 plus the second, so that the characters of one lead byte lie side by side.
 struct FlatTable
 {
     const HashConvert* source;
@@ -573,7 +575,7 @@ struct FlatTable
     unsigned char oneValue[256][2];
 };
 
-const FlatTable* Flatten(FlatTable*& slot, const HashConvert* map)
+const FlatTable* Flatten(FlatTable*& slot, const HashConvert* map, bool decode)
 {
     if (slot && slot->source == map)
         return slot;
@@ -587,7 +589,7 @@ const FlatTable* Flatten(FlatTable*& slot, const HashConvert* map)
     unsigned int valueLen;
     for (unsigned int k = 0; k < 65536; k++)
     {
-        unsigned char key[2] = {(unsigned char)k, (unsigned char)(k >> 8)};
+        unsigned char key[2] = {(unsigned char)(decode ? k >> 8 : k), (unsigned char)(decode ? k : k >> 8)};
         map->Lookup(key, 2, value, &valueLen);
         slot->length[k] = valueLen > 2 ? kLongValue : (unsigned char)valueLen;
         if (valueLen && valueLen <= 2)
@@ -595,7 +597,7 @@ const FlatTable* Flatten(FlatTable*& slot, const HashConvert* map)
     }
     slot->asciiLeadsAlone = true;
     for (unsigned int k = 0; k < 65536 && slot->asciiLeadsAlone; k++)
-        if ((k & 0xFF) < 0x80 && slot->length[k])
+        if ((decode ? k >> 8 : k & 0xFF) < 0x80 && slot->length[k])
             slot->asciiLeadsAlone = false;
     for (unsigned int b = 0; b < 256; b++)
     {
@@ -630,13 +632,13 @@ FlatTable** FlatSlot(unsigned long codePage, bool encode)
 const FlatTable* FlatDecode(unsigned long codePage, const HashConvert* map)
 {
     FlatTable** slot = FlatSlot(codePage, false);
-    return slot ? Flatten(*slot, map) : nullptr;
+    return slot ? Flatten(*slot, map, true) : nullptr;
 }
 
 const FlatTable* FlatEncode(unsigned long codePage, const HashConvert* map)
 {
     FlatTable** slot = FlatSlot(codePage, true);
-    return slot ? Flatten(*slot, map) : nullptr;
+    return slot ? Flatten(*slot, map, false) : nullptr;
 }
 } // namespace
 
@@ -793,9 +795,18 @@ bool EncodingConvert::Utf8ToTableDirect(unsigned long codePage, const unsigned c
             if (p[i] >= 0xE1 && p[i] <= 0xEF && n - i >= 3 &&
                 ((c1 = p[i + 1] ^ 0x80u) | (c2 = p[i + 2] ^ 0x80u)) < 0x40)
             {
-                // The common three-byte form, decoded here as the codec decodes it.
+                // The common three-byte form, decoded here as the codec decodes it; a character
+                // with a two-byte code in the page goes out at once.
                 unit = ((p[i] & 0x0Fu) << 12) | (c1 << 6) | c2;
                 used = 3;
+                if (flat->length[unit] == 2 && unit != 0xEFFD)
+                {
+                    o[0] = flat->value[unit][0];
+                    o[1] = flat->value[unit][1];
+                    o += 2;
+                    i += 3;
+                    continue;
+                }
             }
             else
             {
@@ -894,7 +905,7 @@ bool EncodingConvert::DecodeMultiByteToUtf8(unsigned long codePage, const unsign
             unsigned short unit;
             if (i + 1 < n)
             {
-                unsigned int k = p[i] | (p[i + 1] << 8);
+                unsigned int k = (p[i] << 8) | p[i + 1];
                 unsigned char length = flat->length[k];
                 if (length == 2)
                 {
@@ -964,7 +975,7 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
             unsigned int firstKeyLen = 2, lastKeyLen = 4;
             if (flat)
             {
-                unsigned int k = p[i] | (p[i + 1] << 8);
+                unsigned int k = (p[i] << 8) | p[i + 1];
                 unsigned char length = flat->length[k];
                 if (length && length != kLongValue)
                 {
