@@ -3,6 +3,7 @@
 // takes as long as the work itself. Keeping the last few for the next large buffer saves that.
 #include "SpareBlocks.h"
 #include <stdlib.h>
+#include <windows.h>
 
 namespace
 {
@@ -16,6 +17,22 @@ struct Spare
 Spare s_spares[kSlots];
 size_t s_held = 0;
 unsigned long s_clock = 0;
+// The blocks are shared by every thread that uses the library (the version check reads its file
+// on a thread of its own); only large blocks come here, so a spin lock is all it takes.
+volatile LONG s_lock = 0;
+
+class Locked
+{
+public:
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+    Locked()
+    {
+        while (InterlockedCompareExchange(&s_lock, 1, 0) != 0)
+            Sleep(0);
+    }
+    ~Locked() { InterlockedExchange(&s_lock, 0); }
+};
 
 int Oldest()
 {
@@ -39,8 +56,9 @@ namespace SpareBlocks
 {
 void* Take(size_t size, size_t* actual)
 {
-    if (size < kLeast || !s_held)
+    if (size < kLeast)
         return nullptr;
+    Locked lock;
     // The smallest that fits, and none more than twice the size asked for.
     int best = -1;
     for (int i = 0; i < kSlots; i++)
@@ -66,20 +84,21 @@ void Give(void* block, size_t size)
         free(block);
         return;
     }
+    Locked lock;
     // The blocks given last are the likeliest to be asked for again: older ones make room.
-    int free = -1;
+    int slot = -1;
     for (;;)
     {
-        for (int i = 0; i < kSlots && free < 0; i++)
+        for (int i = 0; i < kSlots && slot < 0; i++)
             if (!s_spares[i].block)
-                free = i;
-        if (free >= 0 && size <= kMost - s_held)
+                slot = i;
+        if (slot >= 0 && size <= kMost - s_held)
             break;
         Drop(Oldest());
     }
-    s_spares[free].block = block;
-    s_spares[free].size = size;
-    s_spares[free].given = ++s_clock;
+    s_spares[slot].block = block;
+    s_spares[slot].size = size;
+    s_spares[slot].given = ++s_clock;
     s_held += size;
 }
 } // namespace SpareBlocks
