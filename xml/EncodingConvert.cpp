@@ -789,31 +789,30 @@ bool EncodingConvert::Utf8ToTableDirect(unsigned long codePage, const unsigned c
                     *o++ = p[i++];
                 continue;
             }
-            unsigned int unit;
-            int used;
-            unsigned int c1, c2;
-            if (p[i] >= 0xE1 && p[i] <= 0xEF && n - i >= 3 &&
-                ((c1 = p[i + 1] ^ 0x80u) | (c2 = p[i + 2] ^ 0x80u)) < 0x40)
+            // Runs of three-byte characters with two-byte codes in the page, the bulk of text
+            // in a double-byte page, decoded here as the codec decodes them.
+            bool run = false;
+            while (i < end && n - i >= 3)
             {
-                // The common three-byte form, decoded here as the codec decodes it; a character
-                // with a two-byte code in the page goes out at once.
-                unit = ((p[i] & 0x0Fu) << 12) | (c1 << 6) | c2;
-                used = 3;
-                if (flat->length[unit] == 2 && unit != 0xEFFD)
-                {
-                    o[0] = flat->value[unit][0];
-                    o[1] = flat->value[unit][1];
-                    o += 2;
-                    i += 3;
-                    continue;
-                }
+                unsigned int b0 = p[i];
+                if (b0 - 0xE1u > 0x0Eu)
+                    break;
+                unsigned int b1 = p[i + 1] ^ 0x80u, b2 = p[i + 2] ^ 0x80u;
+                if ((b1 | b2) >= 0x40)
+                    break;
+                unsigned int code = ((b0 & 0x0Fu) << 12) | (b1 << 6) | b2;
+                if (flat->length[code] != 2 || code == 0xEFFD)
+                    break;
+                memcpy(o, flat->value[code], 2);
+                o += 2;
+                i += 3;
+                run = true;
             }
-            else
-            {
-                unsigned short decoded = 0;
-                used = DecodeUtf8Unit(p + i, n - i, &decoded);
-                unit = decoded;
-            }
+            if (run)
+                continue;
+            unsigned short decoded = 0;
+            int used = DecodeUtf8Unit(p + i, n - i, &decoded);
+            unsigned int unit = decoded;
             if (used <= 0 || unit == 0xEFFD)
             {
                 whole = false;
@@ -902,6 +901,25 @@ bool EncodingConvert::DecodeMultiByteToUtf8(unsigned long codePage, const unsign
                 if (any)
                     continue;
             }
+            // Runs of pairs for characters of three UTF-8 bytes, the bulk of such text.
+            bool run = false;
+            while (i < end && i + 1 < n)
+            {
+                unsigned int k = (p[i] << 8) | p[i + 1];
+                if (flat->length[k] != 2)
+                    break;
+                unsigned int code = flat->value[k][0] | (flat->value[k][1] << 8);
+                if (code < 0x800 || code == 0xEFFD)
+                    break;
+                o[0] = (unsigned char)(0xE0 | (code >> 12));
+                o[1] = (unsigned char)(0x80 | ((code >> 6) & 0x3F));
+                o[2] = (unsigned char)(0x80 | (code & 0x3F));
+                o += 3;
+                i += 2;
+                run = true;
+            }
+            if (run)
+                continue;
             unsigned short unit;
             if (i + 1 < n)
             {
