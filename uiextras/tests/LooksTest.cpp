@@ -382,6 +382,25 @@ TEST_F(LookColors, ColourBarsTakeTheBarBackgroundOnlyOnATearOff)
     EXPECT_EQ(::GetSysColor(COLOR_MENU), surface.dc.GetPixel(5, 5)) << "under a theme part of the menu";
 }
 
+TEST_F(LookColors, ShortcutBarsTakeTheBarBackgroundUnlessTheyHaveABitmap)
+{
+    CORXVisualManagerXP look(TRUE);
+    globalData.m_nBitsPerPixel = 32;
+    SetColors(RGB(49, 106, 197), RGB(255, 255, 255), RGB(200, 190, 170));
+    look.OnUpdateSystemColors();
+    CSurface surface(20, 20, RGB(1, 2, 3));
+    CORXOutlookBar bar;
+    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(look.GetBarBackgroundColor(), surface.dc.GetPixel(5, 5)) << "no bitmap: the tool bars'";
+
+    ASSERT_TRUE(bar.SetBackImage(16129)); // the shared menu images: any bitmap of the program
+    surface.dc.FillSolidRect(0, 0, 20, 20, RGB(1, 2, 3));
+    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(0, surface.Count(look.GetBarBackgroundColor(), CRect(0, 0, 20, 20)))
+        << "a bitmap: the bar paints its own";
+    EXPECT_EQ(0, surface.Count(RGB(1, 2, 3), CRect(0, 0, 20, 20)));
+}
+
 TEST_F(LookColors, PageButtonOfAFlatShortcutBarDrawnByTheLookWithBlackText)
 {
     CORXVisualManager::DestroyInstance();
