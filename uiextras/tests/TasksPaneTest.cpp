@@ -360,6 +360,24 @@ TEST_F(TasksPaneTest, OnePageHidesTheRowAndASecondShowsIt)
     EXPECT_FALSE(m_pane.GetNavToolbar().GetStyle() & WS_VISIBLE);
 }
 
+TEST_F(TasksPaneTest, IdleTimeCarriesOutADelayedShowOrHideOfTheRowInAHiddenFrame)
+{
+    ASSERT_TRUE(CreatePane());
+    m_pane.AddPage(_T("Second"));
+    CTasksPaneToolBar& row = m_pane.GetNavToolbar();
+    ASSERT_TRUE(row.GetStyle() & WS_VISIBLE);
+    ASSERT_FALSE(m_pFrame->IsWindowVisible());
+
+    row.DelayShow(FALSE);
+    row.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(row.GetStyle() & WS_VISIBLE) << "hidden at once, though the frame is hidden";
+    row.DelayShow(TRUE);
+    row.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(row.GetStyle() & WS_VISIBLE);
+    row.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(row.GetStyle() & WS_VISIBLE) << "nothing is pending any more";
+}
+
 TEST_F(TasksPaneTest, NavigatesThroughItsHistory)
 {
     ASSERT_TRUE(CreatePane());
