@@ -91,17 +91,24 @@ void CORXMenuPage::DoDataExchange(CDataExchange* pDX)
 
 CORXMenuBar* CORXMenuPage::FindMenuBar() const
 {
+    // Every bar of the program, wherever it sits: docking moves a bar under a dock bar and floating
+    // into a mini frame, so the frame's own children are not enough. The frame's bar comes first.
     CFrameWnd* pFrame = GetFrame();
-    if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
-        for (HWND hChild = ::GetWindow(pFrame->m_hWnd, GW_CHILD); hChild != NULL;
-             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-        {
-            CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, CWnd::FromHandlePermanent(hChild));
-            // The bar's own visibility: a frame not yet shown still has its menu bar.
-            if (pBar != NULL && (pBar->GetStyle() & WS_VISIBLE))
-                return pBar;
-        }
-    return NULL;
+    CORXMenuBar* pFirst = NULL;
+    const CObList& bars = CORXToolBar::GetAllToolbars();
+    for (POSITION pos = bars.GetHeadPosition(); pos != NULL;)
+    {
+        CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, bars.GetNext(pos));
+        // The bar's own visibility: a frame not yet shown still has its menu bar.
+        if (pBar == NULL || pBar->GetSafeHwnd() == NULL || !(pBar->GetStyle() & WS_VISIBLE))
+            continue;
+        if (pFrame == NULL || pFrame->GetSafeHwnd() == NULL || pBar->GetTopLevelFrame() == pFrame ||
+            ::IsChild(pFrame->m_hWnd, pBar->m_hWnd) || pBar->GetOwner() == pFrame)
+            return pBar;
+        if (pFirst == NULL)
+            pFirst = pBar;
+    }
+    return pFirst;
 }
 
 BOOL CORXMenuPage::OnInitDialog()

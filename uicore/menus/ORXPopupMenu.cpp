@@ -622,6 +622,9 @@ void CORXPopupMenu::ShowAllItems()
     if (pTarget == NULL)
         pTarget = GetParentFrame() != NULL ? (CCmdTarget*)GetParentFrame() : (CCmdTarget*)AfxGetMainWnd();
     ItemBar()->UpdateItemsFromHandlers(pTarget);
+    // The rebuilt menu is offered to the hosts again, as a new one is; a refused menu is gone.
+    if (!OnShowPopup(DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd()), this))
+        return;
     RecalcLayout();
     CheckShadow();
     CaptureScreen();
