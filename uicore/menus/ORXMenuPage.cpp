@@ -178,10 +178,10 @@ BOOL CORXMenuPage::OnInitDialog()
     CString strNone;
     strNone.LoadString(kIdsNoContextMenu);
     m_wndContextMenus.AddString(strNone);
-    if (g_pORXContextMenuManager != NULL)
+    if (ORXContextMenuManager() != NULL)
     {
         CStringList lstNames;
-        g_pORXContextMenuManager->GetMenuNames(lstNames);
+        ORXContextMenuManager()->GetMenuNames(lstNames);
         for (POSITION pos = lstNames.GetHeadPosition(); pos != NULL;)
             m_wndContextMenus.AddString(lstNames.GetNext(pos));
     }
@@ -298,7 +298,7 @@ void CORXMenuPage::OnSelchangeContextMenus()
     CWnd* pReset = GetDlgItem(kResetContext);
     if (pReset != NULL)
         pReset->EnableWindow(FALSE);
-    if (g_pORXContextMenuManager == NULL)
+    if (ORXContextMenuManager() == NULL)
         return;
     ClosePreview();
     m_uiContextMenuResId = 0;
@@ -307,7 +307,7 @@ void CORXMenuPage::OnSelchangeContextMenus()
         return;
     m_wndContextMenus.GetLBText(iItem, m_strContextMenuName);
     UINT uiResId = 0;
-    HMENU hMenu = g_pORXContextMenuManager->GetMenuByName(m_strContextMenuName, &uiResId);
+    HMENU hMenu = ORXContextMenuManager()->GetMenuByName(m_strContextMenuName, &uiResId);
     HMENU hPopup = hMenu != NULL ? ::GetSubMenu(hMenu, 0) : NULL;
     if (hPopup == NULL)
     {
@@ -331,9 +331,9 @@ void CORXMenuPage::OnSelchangeContextMenus()
 void CORXMenuPage::ResetContextMenu()
 {
     if (m_pContextMenu == NULL || m_pContextMenu->GetSafeHwnd() == NULL || m_uiContextMenuResId == 0 ||
-        g_pORXContextMenuManager == NULL)
+        ORXContextMenuManager() == NULL)
         return;
-    HMENU hKept = g_pORXContextMenuManager->GetMenuById(m_uiContextMenuResId);
+    HMENU hKept = ORXContextMenuManager()->GetMenuById(m_uiContextMenuResId);
     HMENU hKeptPopup = hKept != NULL ? ::GetSubMenu(hKept, 0) : NULL;
     LPCTSTR lpszName = MAKEINTRESOURCE(m_uiContextMenuResId);
     HMENU hFresh = ::LoadMenu(AfxFindResourceHandle(lpszName, RT_MENU), lpszName);

@@ -23,6 +23,14 @@ IMPLEMENT_DYNCREATE(CORXShowAllButton, CORXToolbarMenuButton)
 
 namespace
 {
+class CMenuButtonMaker : public CORXMenuButtonMaker
+{
+public:
+    CMenuButtonMaker() { CORXServices::Register<CORXMenuButtonMaker>(this); }
+    ~CMenuButtonMaker() { CORXServices::Unregister<CORXMenuButtonMaker>(this); }
+    virtual CORXToolbarButton* CreateMenuButton() { return new CORXToolbarMenuButton; }
+} s_menuButtonMaker;
+
 const int kArrowGlyph = 9;          // the menu arrow glyph is 9 x 9
 const UINT kIdsMoreButtons = 16026; // the chevron's default text
 const UINT kIdsExpandMenu = 16025;  // the show-all item's tip
