@@ -202,9 +202,9 @@ protected:
             return;
         pIP->ShowWindow(SW_SHOW);
         pIP->SetActiveWindow();
-        Log("inplace active=%d", g_pORXInPlaceFrame == pIP);
+        Log("inplace active=%d", ORXInPlaceFrame() == pIP);
         SetActiveWindow();
-        Log("inplace restored=%d", g_pORXInPlaceFrame == NULL);
+        Log("inplace restored=%d", ORXInPlaceFrame() == NULL);
         pIP->DestroyWindow();
     }
     afx_msg void OnSheet()
