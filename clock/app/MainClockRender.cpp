@@ -39,10 +39,9 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     dtUtcNow.GetAsSystemTime(stUtc);
     COleDateTime dtLocal = GetZoneTime(pClock->m_tzi, stUtc);
 
-    CFont font;
-    font.CreateFontIndirect(&pClock->m_lfFont);
-    CFont* pOldFont = pDC->SelectObject(&font);
-    CBrush brush(pClock->m_crBackground);
+    // The same font and brush as made fresh for each clock, kept from one draw to the next.
+    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle(m_gdiCache.Font(pClock->m_lfFont)));
+    CBrush* pBrush = CBrush::FromHandle(m_gdiCache.Brush(pClock->m_crBackground));
 
     CString strText;
     CString strWidest;
@@ -76,7 +75,7 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     CSize extent = pDC->GetTextExtent(strWidest + _T("  "));
     CRect rect(rcAt.left, rcAt.top, rcAt.left + extent.cx, rcAt.top + extent.cy * nLines + 5);
 
-    CBrush* pOldBrush = pDC->SelectObject(&brush);
+    CBrush* pOldBrush = pDC->SelectObject(pBrush);
     if (bFrame)
         pDC->Rectangle(&rect);
 
@@ -88,8 +87,6 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
 
     pDC->SelectObject(pOldFont);
     pDC->SelectObject(pOldBrush);
-    font.DeleteObject();
-    brush.DeleteObject();
 
     m_drawnRects[pClock] = rect;
     return rect.Size();
