@@ -21,6 +21,11 @@ def read_rows(lines):
             continue
         fields = line.rstrip('\n').split('\t')
         fields += [''] * (7 - len(fields))
+        try:
+            float(fields[1]), float(fields[4])
+        except ValueError:
+            print('table: not a row, left out: ' + line.strip(), file=sys.stderr)
+            continue
         rows.append(fields[:7])
     return rows
 
@@ -77,13 +82,18 @@ def main(argv):
                                                      for label, _ in builds]
     table = []
     notes = []
+    seen = set()
     for name in order:
         row = [name, first[name][3], first[name][5]]
         for (label, _), mine in zip(builds, by_build):
             fields = mine.get(name)
             row.append(cell(fields) if fields else '-')
-            if fields and fields[6]:
-                notes.append('%s%s: %s' % (label + ', ' if len(builds) > 1 else '', name, fields[6]))
+            if fields and fields[6] and (name, fields[6]) not in seen:
+                seen.add((name, fields[6]))
+                # A note every build gives alike is said once.
+                alike = all(m.get(name, fields)[6] == fields[6] for m in by_build)
+                notes.append('%s%s: %s' % (label + ', ' if len(builds) > 1 and not alike else '', name,
+                                           fields[6]))
         table.append(row)
     widths = [max(len(r[i]) for r in table + [header]) for i in range(len(header))]
     for r in [header] + table:
