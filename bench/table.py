@@ -71,11 +71,12 @@ def main(argv):
     for label, rows in builds:
         mine = {}
         for fields in rows:
-            name = fields[0]
-            if name not in first:
-                first[name] = fields
-                order.append(name)
-            mine[name] = fields
+            # A measurement may stand against more than one reference: the pair names the row.
+            key = (fields[0], fields[3])
+            if key not in first:
+                first[key] = fields
+                order.append(key)
+            mine[key] = fields
         by_build.append(mine)
 
     header = ['measurement', 'reference', 'goal'] + [label + ': ratio (Velmora / reference)'
@@ -83,15 +84,16 @@ def main(argv):
     table = []
     notes = []
     seen = set()
-    for name in order:
-        row = [name, first[name][3], first[name][5]]
+    for key in order:
+        name = key[0]
+        row = [name, first[key][3], first[key][5]]
         for (label, _), mine in zip(builds, by_build):
-            fields = mine.get(name)
+            fields = mine.get(key)
             row.append(cell(fields) if fields else '-')
-            if fields and fields[6] and (name, fields[6]) not in seen:
-                seen.add((name, fields[6]))
+            if fields and fields[6] and (key, fields[6]) not in seen:
+                seen.add((key, fields[6]))
                 # A note every build gives alike is said once.
-                alike = all(m.get(name, fields)[6] == fields[6] for m in by_build)
+                alike = all(m.get(key, fields)[6] == fields[6] for m in by_build)
                 notes.append('%s%s: %s' % (label + ', ' if len(builds) > 1 and not alike else '', name,
                                            fields[6]))
         table.append(row)
