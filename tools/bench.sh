@@ -48,8 +48,23 @@ claim_prefixes() {
         fi
     done
 }
+# Runs a command with its output in a file, waited for in a way that an interrupt cuts short at once:
+# bash leaves an interrupt to the program it runs in the foreground, and Wine's programs take one as
+# a console event and carry on.
+child=
+capture() {
+    local out=$1
+    shift
+    "$@" >"$out" </dev/null &
+    child=$!
+    wait "$child"
+    local rc=$?
+    child=
+    return $rc
+}
 cleanup() {
     local entry arch prefix pid
+    [ -n "$child" ] && kill "$child" 2>/dev/null || true
     for entry in ${owned[@]+"${owned[@]}"}; do
         arch=${entry%%:*} prefix=${entry#*:}
         # The server ends every Wine process of the prefix with it: the services, explorer, and a
@@ -120,17 +135,18 @@ PY
 measure_build() {
     local arch=$1 build=$2 rows clock exe out got
     export VELMORA_ARCH=$arch BUILD_DIR=$build
-    bash "$root/tools/build.sh" >&2
-    rows=$(bash "$root/bench/run_xml_bench.sh" --rows "$build")$'\n'
+    capture "$work/build.log" bash "$root/tools/build.sh" || { cat "$work/build.log" >&2; return 1; }
+    capture "$work/out" bash "$root/bench/run_xml_bench.sh" --rows "$build"
+    rows=$(cat "$work/out")$'\n'
 
     # The clock window against minimal Win32 programs doing the same work (bench/ref/clock_*_ref),
     # in a Wine prefix of its own so that the real program started here never meets the tests'
     # settings or their running copies. CLOCKBENCH_MEMORY_SECONDS shortens the minute of ticking
     # before private bytes are read, for a quick run; CLOCKBENCH_IDLE_SECONDS (20) is how long the
     # idle cost is measured, shorter than the minute it is scaled to, to keep the run short.
-    clock=$(CLOCKBENCH_MEMORY_SECONDS=${CLOCKBENCH_MEMORY_SECONDS:-60} \
-        CLOCKBENCH_IDLE_SECONDS=${CLOCKBENCH_IDLE_SECONDS:-20} \
-        "$root/tools/wine-run.sh" "$build/bench-wineprefix" "$build/bench/ClockBench.exe" </dev/null | tr -d '\r')
+    CLOCKBENCH_MEMORY_SECONDS=${CLOCKBENCH_MEMORY_SECONDS:-60} CLOCKBENCH_IDLE_SECONDS=${CLOCKBENCH_IDLE_SECONDS:-20} \
+        capture "$work/out" "$root/tools/wine-run.sh" "$build/bench-wineprefix" "$build/bench/ClockBench.exe" || true
+    clock=$(tr -d '\r' <"$work/out")
     rows+=$(clock_rows "$clock")$'\n'
 
     # Every other benchmark program prints its rows itself (bench/BenchRow.h): a new one joins here.
@@ -138,14 +154,16 @@ measure_build() {
         case $(basename "$exe") in
         XmlBench.exe | ClockBench.exe | SyncBench.exe | clock_*_ref.exe) continue ;;
         esac
-        out=$("$root/tools/wine-run.sh" "$build/bench-wineprefix" "$exe" </dev/null | tr -d '\r')
+        capture "$work/out" "$root/tools/wine-run.sh" "$build/bench-wineprefix" "$exe" || true
+        out=$(tr -d '\r' <"$work/out")
         got=$(grep $'^row\t' <<<"$out" | cut -f2- || true)
         [ -n "$got" ] || got=$(printf '%s\t-1\t-\t-\t-1\t-\tprinted no row' "$(basename "$exe" .exe)")
         rows+=$got$'\n'
     done
 
     # The SNTP client against loopback chrony, beside chrony's own client (bench/run_sync_bench.sh).
-    rows+=$(bash "$root/bench/run_sync_bench.sh" --rows "$build")$'\n'
+    capture "$work/out" bash "$root/bench/run_sync_bench.sh" --rows "$build"
+    rows+=$(cat "$work/out")$'\n'
     printf '%s' "$rows"
 }
 
@@ -154,7 +172,8 @@ for entry in "${builds[@]}"; do
     arch=${entry%%:*} build=${entry#*:}
     claim_prefixes "$arch" "$build"
     echo "bench: measuring the $arch-bit build in $build" >&2
-    measure_build "$arch" "$build" >"$work/rows-$arch"
+    measure_build "$arch" "$build" >"$work/rows-$arch.new"
+    mv "$work/rows-$arch.new" "$work/rows-$arch"
     tables+=("$arch-bit=$work/rows-$arch")
 done
 
