@@ -152,9 +152,40 @@ struct TICKSETUP
     CString strText; // the first clock's text, lines separated by '|'
 };
 
+// The time as the window sees it a second later at every reading, from now: each measured tick
+// shows new texts, as a tick once a second does, and nothing the window might keep from the tick
+// before would be of use.
+class CSteppingTimeSource : public ITimeSource
+{
+public:
+    CSteppingTimeSource()
+    {
+        FILETIME ft;
+        ::GetSystemTimeAsFileTime(&ft);
+        m_nNow = ((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
+    }
+    void GetUtcTime(SYSTEMTIME& st) override
+    {
+        m_nNow += 10000000; // one second in 100 ns
+        FILETIME ft = {(DWORD)m_nNow, (DWORD)(m_nNow >> 32)};
+        ::FileTimeToSystemTime(&ft, &st);
+    }
+    void GetLocalTime(SYSTEMTIME& st) override
+    {
+        SYSTEMTIME stUtc;
+        GetUtcTime(stUtc);
+        ::SystemTimeToTzSpecificLocalTime(NULL, &stUtc, &st);
+    }
+
+private:
+    ULONGLONG m_nNow;
+};
+
 // The window's tick as the tick timer runs it: the timers move, then every clock is drawn.
 double ClockTickCost(int nClocks, TICKSETUP& setup)
 {
+    CSteppingTimeSource stepping;
+    SetTimeSource(&stepping);
     CBenchFolder folder;
     CMainClockDlg dlg;
     dlg.SetDataFolder(folder.Path());
@@ -208,6 +239,7 @@ double ClockTickCost(int nClocks, TICKSETUP& setup)
     } while (t < 1.0 && nTicks < 100000);
     dlg.DestroyWindow();
     PumpMessages();
+    SetTimeSource(NULL);
     return t / nTicks;
 }
 
@@ -352,16 +384,49 @@ BOOL RegisterStandInAgent(BOOL bRegister)
     return n == ERROR_SUCCESS;
 }
 
-// The clock program's own setting for auto-hide, in this prefix's user registry.
-void SetVelmoraAutoHide(BOOL bOn)
+// One of the clock program's own settings, in this prefix's user registry; a negative value removes
+// it, which gives the program its default.
+void SetVelmoraSetting(LPCSTR pszName, int nValue)
 {
     HKEY hKey;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Quendra Labs\\Velmora\\Clock", 0, NULL, 0, KEY_WRITE,
                           NULL, &hKey, NULL) != ERROR_SUCCESS)
         return;
-    DWORD dw = bOn ? 1 : 0;
-    ::RegSetValueExA(hKey, "AutoHide", 0, REG_DWORD, (const BYTE*)&dw, sizeof(dw));
+    DWORD dw = (DWORD)nValue;
+    if (nValue < 0)
+        ::RegDeleteValueA(hKey, pszName);
+    else
+        ::RegSetValueExA(hKey, pszName, 0, REG_DWORD, (const BYTE*)&dw, sizeof(dw));
     ::RegCloseKey(hKey);
+}
+
+// The visible clock window of a process, or NULL.
+struct FINDCLOCKWINDOW
+{
+    DWORD dwProcess;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindClockWindowProc(HWND hWnd, LPARAM lParam)
+{
+    FINDCLOCKWINDOW* p = (FINDCLOCKWINDOW*)lParam;
+    DWORD dw = 0;
+    ::GetWindowThreadProcessId(hWnd, &dw);
+    char szClass[16];
+    if (dw == p->dwProcess && ::IsWindowVisible(hWnd) && ::GetClassNameA(hWnd, szClass, sizeof(szClass)) &&
+        strcmp(szClass, "#32770") == 0)
+    {
+        p->hWnd = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindClockWindow(DWORD dwProcess)
+{
+    FINDCLOCKWINDOW find = {dwProcess, NULL};
+    ::EnumWindows(FindClockWindowProc, (LPARAM)&find);
+    return find.hWnd;
 }
 
 // Makes a data folder for the real program: a copy of it and a data file with nClocks clocks.
@@ -454,6 +519,7 @@ public:
             return -1;
         return WallSeconds() - m_dStarted;
     }
+    DWORD ProcessId() const { return m_pi.dwProcessId; }
     // Kernel and user time of the whole process so far, in seconds.
     double CpuSeconds()
     {
@@ -593,16 +659,29 @@ double ProcessCpuFromLinux(const CString& strFolder)
     return dSeconds;
 }
 
-// The running program's processor time with one clock, auto-hide off and on, against the reference
-// ticking the same clock once a second over the same time, side by side; both are scaled to a
-// minute. With auto-hide on, a second reference also polls the cursor every 10 ms, as auto-hide
-// does: the least that period costs here. The program's start-up (its first paint and the work it
-// posts itself to do after it) is left out. Wine's server works for all of them on their behalf:
-// that time is in none.
+// The running program's processor time with one clock, against the reference ticking the same
+// clock once a second over the same time, side by side; both are scaled to a minute. Three ways:
+// - auto-hide off, as the program starts for a new user: besides the tick, its tray icon animates
+//   and its dial-up monitor polls, every second, as they are specified to;
+// - the same with the tray animation and the dial-up poll switched off in the settings: what the
+//   tick and the window alone cost, beside the reference doing only that;
+// - auto-hide on with the cursor resting on the clock, so that the clock stays shown and every
+//   10 ms poll reads the cursor; a second reference also polls the cursor every 10 ms, as the
+//   least that period costs here. The measurement starts once the pause of auto-hide after
+//   start-up (16 ticks) is over.
+// The program's start-up (its first paint and the work it posts itself to do after it) is left
+// out. Wine's server works for all of them on their behalf: that time is in none.
 void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
 {
-    for (BOOL bAutoHide : {FALSE, TRUE})
+    enum
     {
+        kPlain,
+        kQuiet,
+        kAutoHide
+    };
+    for (int nWay : {kPlain, kQuiet, kAutoHide})
+    {
+        const BOOL bAutoHide = nWay == kAutoHide;
         CBenchFolder velmora, reference, polling;
         if (!PrepareVelmoraFolder(velmora, 1, kind.strVelmora) ||
             !::CopyFileA(BenchFolder() + "clock_tick_ref.exe", reference.Path() + "clock_tick_ref.exe",
@@ -612,7 +691,9 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
             printf("idle (%s): the programs' folders could not be made\n", kind.pszName);
             return;
         }
-        SetVelmoraAutoHide(bAutoHide);
+        SetVelmoraSetting("AutoHide", bAutoHide ? 1 : 0);
+        SetVelmoraSetting("AnimateIcon", nWay == kQuiet ? 0 : -1);
+        SetVelmoraSetting("ConnectType", nWay == kQuiet ? 0 : -1);
         const CBenchFolder* refs[2] = {&reference, &polling};
         double dOurs = -1, dRef[2] = {-1, -1};
         {
@@ -620,6 +701,17 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
             // The references tick on past the measurement and are ended after it.
             PROCESS_INFORMATION pi[2] = {};
             int nRefs = prog.WaitPainted() >= 0 ? (bAutoHide ? 2 : 1) : 0;
+            DWORD dwSettle = 2000;
+            if (nRefs > 0 && bAutoHide)
+            {
+                HWND hWnd = FindClockWindow(prog.ProcessId());
+                CRect rect;
+                if (hWnd == NULL || !::GetWindowRect(hWnd, &rect))
+                    nRefs = 0;
+                else
+                    ::SetCursorPos(rect.CenterPoint().x, rect.CenterPoint().y);
+                dwSettle = 18000;
+            }
             for (int i = 0; i < nRefs; i++)
             {
                 CString strCommand;
@@ -638,7 +730,7 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
             }
             if (nRefs > 0)
             {
-                ::Sleep(2000);
+                ::Sleep(dwSettle);
                 double t0 = ProcessCpuFromLinux(velmora.Path()), w0 = WallSeconds(), r0[2] = {-1, -1};
                 for (int i = 0; i < nRefs; i++)
                     r0[i] = ProcessCpuFromLinux(refs[i]->Path());
@@ -664,10 +756,16 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
                 ::CloseHandle(pi[i].hThread);
             }
         }
-        printf(
-            "idle, 1 clock, auto-hide %s, over %d s: velmora %.3f ms, reference %.3f ms of processor time a "
-            "minute\n",
-            bAutoHide ? "on" : "off", nSeconds, dOurs, dRef[0]);
+        if (nWay == kQuiet)
+            printf("idle, 1 clock, auto-hide off, no tray animation nor dial-up poll, over %d s: velmora "
+                   "%.3f ms, "
+                   "reference %.3f ms of processor time a minute\n",
+                   nSeconds, dOurs, dRef[0]);
+        else
+            printf("idle, 1 clock, auto-hide %s, over %d s: velmora %.3f ms, reference %.3f ms of processor "
+                   "time a "
+                   "minute\n",
+                   bAutoHide ? "on" : "off", nSeconds, dOurs, dRef[0]);
         if (bAutoHide)
             printf("idle, 1 clock, auto-hide on, over %d s: velmora %.3f ms, reference polling the cursor "
                    "%.3f ms "
@@ -675,7 +773,9 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
                    nSeconds, dOurs, dRef[1]);
         fflush(stdout);
     }
-    SetVelmoraAutoHide(FALSE);
+    SetVelmoraSetting("AutoHide", 0);
+    SetVelmoraSetting("AnimateIcon", -1);
+    SetVelmoraSetting("ConnectType", -1);
 }
 
 // The program and the reference tick side by side for the same time; then each one's private

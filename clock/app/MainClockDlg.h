@@ -14,6 +14,7 @@
 #include "AlarmNotifyDlg.h"
 #include "AlarmSound.h"
 #include "AutoHide.h"
+#include "ClockGdiCache.h"
 #include "CalendarDlg.h"
 #include "ClockConfigDlg.h"
 #include "ClockDataFile.h"
@@ -303,6 +304,7 @@ protected:
     UINT_PTR m_nFadeTimer;
     CRect m_rcWindow;                            // screen rectangle, refreshed on hit tests, moves and sizes
     std::map<const CClock*, CRect> m_drawnRects; // where each clock was last drawn, client coordinates
+    CClockGdiCache m_gdiCache;                   // the clocks' fonts and brushes
 
     // A file that could not be written, reported with one message unless it was reported already
     // since it was last written.

@@ -39,10 +39,13 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     dtUtcNow.GetAsSystemTime(stUtc);
     COleDateTime dtLocal = GetZoneTime(pClock->m_tzi, stUtc);
 
-    CFont font;
-    font.CreateFontIndirect(&pClock->m_lfFont);
-    CFont* pOldFont = pDC->SelectObject(&font);
-    CBrush brush(pClock->m_crBackground);
+    // The same font and brush as made fresh for each clock, kept from one draw to the next. One that
+    // the context holds already (DrawClocks selects the first clock's for the whole pass) is used
+    // as it is: selecting a font again has the system look it up again.
+    HDC hDC = pDC->GetSafeHdc();
+    HFONT hFont = m_gdiCache.Font(pClock->m_lfFont);
+    HBRUSH hBrush = m_gdiCache.Brush(pClock->m_crBackground);
+    HGDIOBJ hOldFont = ::GetCurrentObject(hDC, OBJ_FONT) == hFont ? NULL : ::SelectObject(hDC, hFont);
 
     CString strText;
     CString strWidest;
@@ -76,7 +79,7 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     CSize extent = pDC->GetTextExtent(strWidest + _T("  "));
     CRect rect(rcAt.left, rcAt.top, rcAt.left + extent.cx, rcAt.top + extent.cy * nLines + 5);
 
-    CBrush* pOldBrush = pDC->SelectObject(&brush);
+    HGDIOBJ hOldBrush = ::GetCurrentObject(hDC, OBJ_BRUSH) == hBrush ? NULL : ::SelectObject(hDC, hBrush);
     if (bFrame)
         pDC->Rectangle(&rect);
 
@@ -86,10 +89,10 @@ CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, co
     pDC->DrawText(strText, &rect, DT_NOCLIP | DT_NOPREFIX | nAlign);
     rect.InflateRect(0, 2);
 
-    pDC->SelectObject(pOldFont);
-    pDC->SelectObject(pOldBrush);
-    font.DeleteObject();
-    brush.DeleteObject();
+    if (hOldFont != NULL)
+        ::SelectObject(hDC, hOldFont);
+    if (hOldBrush != NULL)
+        ::SelectObject(hDC, hOldBrush);
 
     m_drawnRects[pClock] = rect;
     return rect.Size();
@@ -112,6 +115,14 @@ CSize CMainClockDlg::DrawClocks(CDC* pDC)
     {
         COffscreenDC dc(pDC, rcDraw);
         dc.FillSolidRect(&rcDraw, m_settings.m_crBackgroundCol);
+        // Clocks mostly share one font and one background: selected once for the pass.
+        HGDIOBJ hOldFont = NULL, hOldBrush = NULL;
+        if (m_clocks.GetSize() > 0)
+        {
+            const CClock* pFirst = (const CClock*)m_clocks.GetAt(0);
+            hOldFont = ::SelectObject(dc.GetSafeHdc(), m_gdiCache.Font(pFirst->m_lfFont));
+            hOldBrush = ::SelectObject(dc.GetSafeHdc(), m_gdiCache.Brush(pFirst->m_crBackground));
+        }
         for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
         {
             CClock* pClock = (CClock*)m_clocks.GetAt(i);
@@ -119,6 +130,10 @@ CSize CMainClockDlg::DrawClocks(CDC* pDC)
             CSize size = RenderClock(&dc, pClock, CRect(pt, CSize(0, 0)), dtUtcNow, TRUE);
             layout.Add(size);
         }
+        if (hOldFont != NULL)
+            ::SelectObject(dc.GetSafeHdc(), hOldFont);
+        if (hOldBrush != NULL)
+            ::SelectObject(dc.GetSafeHdc(), hOldBrush);
     }
     return layout.GetWindowSize();
 }

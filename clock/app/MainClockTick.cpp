@@ -38,8 +38,10 @@ void CMainClockDlg::ClockTick()
     m_nDateOrder = GetDateOrder();
 
     // Timers move before anything is drawn; drawing only shows them. Also while hidden: hiding the
-    // clock does not stop its countdowns.
+    // clock does not stop its countdowns. A hidden window is not drawn: nothing of it would be seen,
+    // and showing it paints it whole.
     AdvanceTimers();
+    if (IsWindowVisible())
     {
         CClientDC dc(this);
         DrawClocks(&dc);

@@ -78,6 +78,9 @@ void CDisplayTextFormatter::Format(DISPLAYTEXTREQUEST& req)
 // Compares the template at the current position with an element, never looking past its end.
 BOOL CDisplayTextFormatter::Matches(LPCTSTR pszElement) const
 {
+    // Most elements differ in their first character: that alone settles it.
+    if (m_strTemplate[m_nPos] != pszElement[0])
+        return FALSE;
     int nLen = lstrlen(pszElement);
     if (m_nPos + nLen > m_nLength)
         return FALSE;
@@ -94,6 +97,34 @@ static CString DatePicture(const SYSTEMTIME& st, LPCSTR pszPicture)
 
 static CString TimePicture(const SYSTEMTIME& st, LPCSTR pszPicture)
 {
+    // Hours of the 24-hour clock, minutes and seconds are the numbers themselves, which the system
+    // would print the same way for a valid time; an invalid one still goes to the system, which
+    // refuses it. The 12-hour clock and the AM/PM designators are the locale's.
+    if (st.wHour < 24 && st.wMinute < 60 && st.wSecond < 60 && st.wMilliseconds < 1000)
+    {
+        int nValue = -1;
+        switch (pszPicture[0])
+        {
+        case 'H':
+            nValue = st.wHour;
+            break;
+        case 'm':
+            nValue = st.wMinute;
+            break;
+        case 's':
+            nValue = st.wSecond;
+            break;
+        }
+        if (nValue >= 0 &&
+            (pszPicture[1] == '\0' || (pszPicture[1] == pszPicture[0] && pszPicture[2] == '\0')))
+        {
+            char sz[4];
+            sz[0] = (char)('0' + nValue / 10);
+            sz[1] = (char)('0' + nValue % 10);
+            sz[2] = '\0';
+            return CString(pszPicture[1] == '\0' && nValue < 10 ? sz + 1 : sz);
+        }
+    }
     char sz[100];
     if (::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, pszPicture, sz, sizeof(sz)) == 0)
         return CString();

@@ -61,13 +61,41 @@ BOOL CORXColorCell::HitTest(CPoint pt) const
 
 CORXColorPickerCtrl::CORXColorPickerCtrl()
     : m_nType(PICKER), m_dblLum(0.5), m_dblSat(0), m_dblHue(0), m_colorNew(RGB(0, 0, 0)),
-      m_colorOriginal(RGB(0, 0, 0)), m_nLumBarWidth(20), m_pPalette(NULL), m_bFocused(FALSE)
+      m_colorOriginal(RGB(0, 0, 0)), m_nLumBarWidth(20), m_pPalette(NULL), m_dColumnHue(-1), m_dColumnSat(-1),
+      m_rectColumn(0, 0, 0, 0), m_pOldKept(NULL), m_bFocused(FALSE)
 {
+    m_keyKept = PICTUREKEY();
 }
 
 CORXColorPickerCtrl::~CORXColorPickerCtrl()
 {
+    ForgetPicture();
     DeleteCells();
+}
+
+CORXColorPickerCtrl::PICTUREKEY CORXColorPickerCtrl::PictureKey(const CSize& size) const
+{
+    PICTUREKEY key = PICTUREKEY();
+    key.size = size;
+    key.dHue = m_dblHue;
+    key.dSat = m_dblSat;
+    key.bFocused = m_bFocused;
+    key.clrDark = globalData.clrBtnDkShadow;
+    key.clrLight = globalData.clrBtnHilite;
+    key.nBitsPerPixel = globalData.m_nBitsPerPixel;
+    return key;
+}
+
+void CORXColorPickerCtrl::ForgetPicture()
+{
+    if (m_dcKept.GetSafeHdc() != NULL)
+    {
+        if (m_pOldKept != NULL)
+            m_dcKept.SelectObject(m_pOldKept);
+        m_dcKept.DeleteDC();
+    }
+    m_pOldKept = NULL;
+    m_bmpKept.DeleteObject();
 }
 
 void CORXColorPickerCtrl::DeleteCells()
@@ -131,6 +159,7 @@ void CORXColorPickerCtrl::SetPalette(CPalette* pPalette)
 {
     m_pPalette = pPalette;
     m_bmpPicker.DeleteObject();
+    ForgetPicture();
     if (GetSafeHwnd() != NULL)
     {
         Invalidate();
@@ -295,6 +324,15 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 {
     CDC* pDCItem = CDC::FromHandle(lpDIS->hDC);
     const CRect rectItem = lpDIS->rcItem;
+    // The spectrum as last finished, when nothing it shows has changed since: a palette display
+    // draws it afresh, as the palette decides its colours.
+    const BOOL bKeep = m_nType == PICKER && !HasPalette();
+    if (bKeep && m_bmpKept.GetSafeHandle() != NULL && PictureKey(rectItem.Size()) == m_keyKept)
+    {
+        pDCItem->BitBlt(rectItem.left, rectItem.top, rectItem.Width(), rectItem.Height(), &m_dcKept, 0, 0,
+                        SRCCOPY);
+        return;
+    }
     CPalette* pOldItemPalette = NULL;
     if (HasPalette())
     {
@@ -359,6 +397,17 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     dcMem.SelectObject(pOldBitmap);
     if (pOldItemPalette != NULL)
         pDCItem->SelectPalette(pOldItemPalette, FALSE);
+    if (bKeep)
+    {
+        // The finished picture is kept, in a context of its own that holds it selected.
+        ForgetPicture();
+        if (m_dcKept.CreateCompatibleDC(pDCItem))
+        {
+            m_bmpKept.Attach(bmpMem.Detach());
+            m_pOldKept = m_dcKept.SelectObject(&m_bmpKept);
+            m_keyKept = PictureKey(rectItem.Size());
+        }
+    }
 }
 
 namespace
@@ -402,12 +451,20 @@ void CORXColorPickerCtrl::DrawLuminanceBar(CDC* pDC)
         return;
     }
     // One column of the scale, stretched across the bar in one call: a brush a row costs far more.
+    // The column depends on the hue and saturation alone, not on the lightness marked: kept.
     const int nRows = rect.bottom - rect.top + 1;
-    std::vector<DWORD> column(nRows);
-    for (int i = 0; i < nRows; i++)
-        column[i] = DibPixel(
-            CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, LightnessInScale(rect, rect.top + i), m_dblSat));
-    PutPixels(pDC, 0, rect.top, m_nLumBarWidth, 1, nRows, column.data());
+    if ((int)m_column.size() != nRows || m_dColumnHue != m_dblHue || m_dColumnSat != m_dblSat ||
+        m_rectColumn != rect)
+    {
+        m_column.resize(nRows);
+        for (int i = 0; i < nRows; i++)
+            m_column[i] = DibPixel(
+                CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, LightnessInScale(rect, rect.top + i), m_dblSat));
+        m_dColumnHue = m_dblHue;
+        m_dColumnSat = m_dblSat;
+        m_rectColumn = rect;
+    }
+    PutPixels(pDC, 0, rect.top, m_nLumBarWidth, 1, nRows, m_column.data());
 }
 
 void CORXColorPickerCtrl::DrawSpectrum(CDC* pDC)
@@ -690,6 +747,7 @@ void CORXColorPickerCtrl::OnSize(UINT nType, int cx, int cy)
 {
     CButton::OnSize(nType, cx, cy);
     m_bmpPicker.DeleteObject();
+    ForgetPicture();
 }
 
 BOOL CORXColorPickerCtrl::OnEraseBkgnd(CDC*)

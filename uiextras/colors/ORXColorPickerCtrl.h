@@ -6,6 +6,8 @@
 #include <afxwin.h>
 #include <afxtempl.h>
 
+#include <vector>
+
 // One hexagon of the palettes.
 class CORXColorCell
 {
@@ -83,6 +85,34 @@ protected:
     int m_nLumBarWidth;
     CPalette* m_pPalette;
     CBitmap m_bmpPicker;
+    // The spectrum's last finished picture (marker and frame drawn), kept in a context of its own
+    // with what it shows: a paint of the same state is one copy of it.
+    struct PICTUREKEY
+    {
+        CSize size;
+        double dHue;
+        double dSat;
+        BOOL bFocused;
+        COLORREF clrDark;
+        COLORREF clrLight;
+        int nBitsPerPixel;
+        bool operator==(const PICTUREKEY& o) const
+        {
+            return size == o.size && dHue == o.dHue && dSat == o.dSat && bFocused == o.bFocused &&
+                   clrDark == o.clrDark && clrLight == o.clrLight && nBitsPerPixel == o.nBitsPerPixel;
+        }
+    };
+    PICTUREKEY m_keyKept;
+    // The luminance bar's column of pixels, for the hue, saturation and scale it was made for.
+    std::vector<DWORD> m_column;
+    double m_dColumnHue;
+    double m_dColumnSat;
+    CRect m_rectColumn;
+    CDC m_dcKept;
+    CBitmap m_bmpKept;
+    CBitmap* m_pOldKept;
+    PICTUREKEY PictureKey(const CSize& size) const;
+    void ForgetPicture();
     CArray<CORXColorCell*, CORXColorCell*> m_arCells;
     // Kept from the focus messages: asking the system for the focus on every paint goes to the
     // server and back.

@@ -2,6 +2,8 @@
 // by mouse and keys and what the parent hears of it.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ExtrasTestWindow.h"
 #include "ORXColorPickerCtrl.h"
 #include "ORXDrawHelper.h"
@@ -214,5 +216,63 @@ TEST_F(ColorPicker, SpectrumAndLuminanceBarShowTheirColoursInPlace)
             EXPECT_NEAR(GetGValue(expected), GetGValue(actual), 8) << x << "," << y;
             EXPECT_NEAR(GetBValue(expected), GetBValue(actual), 8) << x << "," << y;
         }
+    }
+}
+
+namespace
+{
+// Every pixel of a painted picker, row by row.
+std::vector<COLORREF> Pixels(CORXColorPickerCtrl& picker)
+{
+    CBitmap bitmap;
+    CDC dc;
+    PaintInto(picker, bitmap, dc);
+    CRect rect;
+    picker.GetClientRect(rect);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < rect.Height(); y++)
+        for (int x = 0; x < rect.Width(); x++)
+            pixels.push_back(dc.GetPixel(x, y));
+    return pixels;
+}
+} // namespace
+
+// A picker painted again after its colour, its focus or its size changed shows what one painted
+// for the first time in that state shows: nothing of an earlier paint stays behind.
+TEST_F(ColorPicker, APaintAfterAChangeMatchesAFreshPicker)
+{
+    for (int nType : {CORXColorPickerCtrl::PICKER, CORXColorPickerCtrl::LUMINANCE})
+    {
+        SCOPED_TRACE(nType);
+        CORXColorPickerCtrl used, fresh;
+        if (parent.GetSafeHwnd() == NULL)
+        {
+            ASSERT_TRUE(parent.CreateHidden());
+        }
+        used.SetType(nType);
+        fresh.SetType(nType);
+        ASSERT_TRUE(used.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 90, 80), &parent, 60));
+        ASSERT_TRUE(fresh.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 90, 80), &parent, 61));
+        used.SetLuminanceBarWidth(14);
+        fresh.SetLuminanceBarWidth(14);
+        used.SetHLS(0.2, 0.3, 0.9, FALSE);
+        const std::vector<COLORREF> first = Pixels(used);
+        EXPECT_EQ(first, Pixels(used)) << "painted twice in the same state";
+
+        used.SetHLS(0.7, 0.6, 0.4, FALSE);
+        fresh.SetHLS(0.7, 0.6, 0.4, FALSE);
+        const std::vector<COLORREF> moved = Pixels(used);
+        EXPECT_NE(first, moved);
+        EXPECT_EQ(Pixels(fresh), moved) << "after the colour changed";
+
+        used.SendMessage(WM_SETFOCUS);
+        fresh.SendMessage(WM_SETFOCUS);
+        EXPECT_EQ(Pixels(fresh), Pixels(used)) << "with the focus";
+        used.SendMessage(WM_KILLFOCUS);
+        fresh.SendMessage(WM_KILLFOCUS);
+
+        used.SetWindowPos(NULL, 0, 0, 70, 60, SWP_NOMOVE | SWP_NOZORDER);
+        fresh.SetWindowPos(NULL, 0, 0, 70, 60, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_EQ(Pixels(fresh), Pixels(used)) << "after a new size";
     }
 }

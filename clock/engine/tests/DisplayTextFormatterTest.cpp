@@ -94,3 +94,25 @@ TEST(DisplayTextFormatter, ZoneNameAndWeekOfYear)
     EXPECT_EQ(2, CDisplayTextFormatter::WeekOfYear(COleDateTime(2004, 1, 8, 0, 0, 0)));
     EXPECT_EQ(53, CDisplayTextFormatter::WeekOfYear(COleDateTime(2003, 12, 31, 12, 0, 0)));
 }
+
+// The hours of the 24-hour clock, the minutes and the seconds, in one and two digits, read as the
+// system's time pictures print them, at every value each can take.
+TEST(DisplayTextFormatter, NumbersOfTheTimeAsTheSystemPrintsThem)
+{
+    CDisplayTextFormatter formatter;
+    for (int n = 0; n < 60; n++)
+    {
+        SYSTEMTIME st = {2004, 2, 0, 1, (WORD)(n % 24), (WORD)n, (WORD)(59 - n), 0};
+        char szWant[64];
+        ASSERT_NE(
+            0, ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, "H HH'|'m mm'|'s ss", szWant, sizeof(szWant)));
+        CString strWant(szWant);
+        strWant.Replace(_T('|'), _T('\n'));
+        DISPLAYTEXTREQUEST req;
+        req.dtInstant = COleDateTime(st);
+        req.strTemplate = _T("H HH|m mm|s ss");
+        memset(&req.tzi, 0, sizeof(req.tzi));
+        formatter.Format(req);
+        EXPECT_EQ(strWant, req.strText) << n;
+    }
+}
