@@ -15,7 +15,7 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools", "e2e"))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "uicore", "tests"))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "uicore", "demo", "tests"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 from dock_e2e import drag  # noqa: E402

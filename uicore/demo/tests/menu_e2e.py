@@ -13,7 +13,7 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 
 TITLE = "Tool bar demonstration"
@@ -41,7 +41,7 @@ class Log:
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="menu-e2e-"))
         log = Log(work / "demo.log")
         winlog = "Z:" + str(log.path).replace("/", "\\")

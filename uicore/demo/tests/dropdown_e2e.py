@@ -10,7 +10,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -38,8 +38,8 @@ def centre(rect):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
-        ids.update(resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoDropDown.h"))
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
+        ids.update(resource_ids(h.source / "uicore" / "demo" / "DemoDropDown.h"))
         work = pathlib.Path(tempfile.mkdtemp(prefix="dropdown-e2e-"))
         log = Log(work / "demo.log")
         winlog = "Z:" + str(log.path).replace("/", "\\")

@@ -12,7 +12,7 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -36,7 +36,7 @@ class Log(DemoLog):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="menubar-e2e-"))
         log = Log(work / "demo.log")
         winlog = "Z:" + str(log.path).replace("/", "\\")

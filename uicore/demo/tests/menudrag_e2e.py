@@ -10,7 +10,7 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -67,8 +67,8 @@ def around(h, frame, start, end):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
-        ids.update(resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoCustomize.h"))
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
+        ids.update(resource_ids(h.source / "uicore" / "demo" / "DemoCustomize.h"))
         alarm = ids["ID_DEMO_ALARM"]
         work = pathlib.Path(tempfile.mkdtemp(prefix="menudrag-e2e-"))
         log = DemoLog(work / "demo.log")

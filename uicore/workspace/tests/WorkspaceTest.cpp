@@ -10,8 +10,6 @@
 
 namespace
 {
-CTestWinApp theApp(_T("UicoreTests"), _T("Quendra Labs"));
-
 std::string g_trace;
 void StepA()
 {
@@ -47,7 +45,7 @@ TEST(Workspace, SingletonFollowsTheLastConstructedAndClearsOnDestruction)
 
 TEST(Workspace, RegistryBaseAndSectionPaths)
 {
-    theApp.ResetProfile();
+    App().ResetProfile();
     // The application's registry key is this process's own below the maker's.
     CString strBase;
     strBase.Format(_T("SOFTWARE\\Quendra Labs\\%lu\\UicoreTests\\Velmora\\"), ::GetCurrentProcessId());

@@ -9,7 +9,7 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -28,7 +28,7 @@ def resize(h, width, height):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
         order = [ids[n] for n in ("ID_DEMO_NEW", "ID_DEMO_OPEN", "ID_DEMO_SAVE", "ID_DEMO_BOLD", "ID_DEMO_CHECK",
                                   "ID_DEMO_ALARM", "ID_DEMO_LARGE")]
         work = pathlib.Path(tempfile.mkdtemp(prefix="chevron-e2e-"))

@@ -9,7 +9,7 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -26,7 +26,7 @@ class Log(DemoLog):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoControls.h")
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoControls.h")
         combo_id, edit_id, keyed_id = ids["ID_DEMO_COMBO"], ids["ID_DEMO_EDIT"], ids["ID_DEMO_KEYED"]
         work = pathlib.Path(tempfile.mkdtemp(prefix="combo-e2e-"))
         log = Log(work / "demo.log")

@@ -8,7 +8,7 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -71,8 +71,8 @@ def drag(h, frame, start, end, ctrl=False):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
-        ids.update(resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoCustomize.h"))
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
+        ids.update(resource_ids(h.source / "uicore" / "demo" / "DemoCustomize.h"))
         new_id, open_id, save_id = ids["ID_DEMO_NEW"], ids["ID_DEMO_OPEN"], ids["ID_DEMO_SAVE"]
         work = pathlib.Path(tempfile.mkdtemp(prefix="customize-e2e-"))
         log = Log(work / "demo.log")

@@ -10,7 +10,7 @@ import struct
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -43,7 +43,7 @@ class Log(DemoLog):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoReBar.h")
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoReBar.h")
         rebar_id = ids["IDW_DEMO_REBAR"]
         clock, zone, fixed = ids["IDW_DEMO_BAND_CLOCK"], ids["IDW_DEMO_BAND_ZONE"], ids["IDW_DEMO_BAND_FIXED"]
         work = pathlib.Path(tempfile.mkdtemp(prefix="rebar-e2e-"))

@@ -10,7 +10,7 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 

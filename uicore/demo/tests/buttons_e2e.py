@@ -11,7 +11,7 @@ import subprocess
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -48,7 +48,7 @@ def pixels(shot, rect):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
         button_id, link_id = ids["ID_DEMO_OWNERDRAWN"], ids["ID_DEMO_LINK"]
         work = pathlib.Path(tempfile.mkdtemp(prefix="buttons-e2e-"))
         log = Log(work / "demo.log")

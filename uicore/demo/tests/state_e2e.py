@@ -10,7 +10,7 @@ import struct
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 
@@ -78,7 +78,7 @@ def value(keys, key, name, kind):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uicore" / "tests" / "demo" / "DemoIds.h")
+        ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
         resource_order = [ids["ID_DEMO_NEW"], ids["ID_DEMO_OPEN"], ids["ID_DEMO_SAVE"], 0, ids["ID_DEMO_BOLD"],
                           ids["ID_DEMO_CHECK"], 0, ids["ID_DEMO_ALARM"], ids["ID_DEMO_LARGE"]]
         changed_order = [ids["ID_DEMO_ALARM"], ids["ID_DEMO_NEW"], ids["ID_DEMO_OPEN"], 0, ids["ID_DEMO_BOLD"],
