@@ -6,30 +6,6 @@
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
 
-namespace
-{
-Bytes Store(CORXToolbarButton& button)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        button.Serialize(ar);
-    }
-    UINT nLength = (UINT)file.GetLength();
-    BYTE* p = file.Detach();
-    Bytes bytes(p, p + nLength);
-    free(p);
-    return bytes;
-}
-
-void Load(CORXToolbarButton& button, const Bytes& bytes)
-{
-    CMemFile file((BYTE*)bytes.data(), (UINT)bytes.size());
-    CArchive ar(&file, CArchive::load);
-    button.Serialize(ar);
-}
-} // namespace
-
 TEST(ToolbarButton, ArchiveFormHoldsTheFieldsInTheirOrder)
 {
     CORXCommandManager::GetCmdMgr()->ClearAllCmdImages();
@@ -38,12 +14,13 @@ TEST(ToolbarButton, ArchiveFormHoldsTheFieldsInTheirOrder)
     button.m_bText = TRUE;
     EXPECT_EQ(Image("01 80 00 00 | 02 00 01 00 | 03 00 00 00 | 05 '&Open' | 00 00 00 00 | 00 00 00 00 |"
                     "01 00 00 00 | 01 00 00 00"),
-              Store(button));
+              StoreToBytes(button));
 
     // Reading back lets the command manager learn the user image.
     CORXToolbarButton back;
-    Load(back, Image("07 90 00 00 | 00 00 00 00 | 07 00 00 00 | 00 | 01 00 00 00 | 00 00 00 00 |"
-                     "00 00 00 00 | 01 00 00 00"));
+    ASSERT_TRUE(
+        LoadFromBytes(back, Image("07 90 00 00 | 00 00 00 00 | 07 00 00 00 | 00 | 01 00 00 00 | 00 00 00 00 |"
+                                  "00 00 00 00 | 01 00 00 00")));
     EXPECT_EQ(0x9007u, back.m_nID);
     EXPECT_TRUE(back.m_bUserButton);
     EXPECT_EQ(7, back.GetImage());
@@ -53,11 +30,11 @@ TEST(ToolbarButton, ArchiveFormHoldsTheFieldsInTheirOrder)
 TEST(ToolbarButton, TheFormDoesNotDependOnTheSavedVersion)
 {
     CORXToolbarButton button(0x8002, 1);
-    Bytes unknown = Store(button);
+    Bytes unknown = StoreToBytes(button);
     CORXWorkspace workspace;
     // The base button has one form; derived buttons ask for the version their fields need.
     EXPECT_TRUE(ORXSavedVersionAtLeast(4, 71)); // unknown version: every field is there
-    EXPECT_EQ(unknown, Store(button));
+    EXPECT_EQ(unknown, StoreToBytes(button));
 }
 
 TEST(ToolbarButton, ImagesThroughTheCommandManager)
@@ -82,7 +59,7 @@ TEST(ToolbarButton, ImagesThroughTheCommandManager)
     EXPECT_EQ(12, separator.GetImage());
     EXPECT_EQ(Image("00 00 00 00 | 01 00 00 00 | 0C 00 00 00 | 00 | 00 00 00 00 | 00 00 00 00 |"
                     "00 00 00 00 | 01 00 00 00"),
-              Store(separator));
+              StoreToBytes(separator));
 }
 
 TEST(ToolbarButton, CommandsMadeAtRunTimeAreNeverStored)

@@ -195,16 +195,8 @@ TEST(CustomizeDragData, ForeignOtherClassDamagedAndOversizedDataIsRefused)
     EXPECT_EQ(NULL, CORXToolbarButton::CreateFromOleData(&empty));
 
     // An object of another class is not a button, though the archive is sound.
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CORXCommandUsage usage;
-        ar.WriteObject(&usage);
-    }
-    ULONGLONG nLength = file.GetLength();
-    BYTE* pOther = file.Detach();
-    EXPECT_EQ(NULL, FromBytes(std::vector<BYTE>(pOther, pOther + nLength)));
-    free(pOther);
+    CORXCommandUsage usage;
+    EXPECT_EQ(NULL, FromBytes(StoreToBytes([&usage](CArchive& ar) { ar.WriteObject(&usage); })));
 
     // Oversized data is refused before it is read.
     std::vector<BYTE> huge(good);

@@ -8,35 +8,16 @@
 #include "ORXButton.h"
 #include "ORXGlobalData.h"
 #include "ORXLinkButton.h"
+#include "TestDrawing.h"
 #include "TestWindows.h"
 
 namespace
 {
 // A 32-bit memory surface the buttons draw on, read back pixel by pixel.
-class CButtonSurface
+class CButtonSurface : public CTestSurface
 {
 public:
-    CButtonSurface(int cx, int cy) : m_cx(cx), m_cy(cy)
-    {
-        HDC hScreen = ::GetDC(NULL);
-        m_hDC = ::CreateCompatibleDC(hScreen);
-        ::ReleaseDC(NULL, hScreen);
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        void* pBits = NULL;
-        m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-        m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-    }
-    ~CButtonSurface()
-    {
-        ::SelectObject(m_hDC, m_hOld);
-        ::DeleteObject(m_hBitmap);
-        ::DeleteDC(m_hDC);
-    }
+    CButtonSurface(int cx, int cy) : CTestSurface(cx, cy) {}
     void Draw(CORXButton& button, UINT uiState = 0)
     {
         DRAWITEMSTRUCT dis = {};
@@ -44,26 +25,10 @@ public:
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = uiState;
         dis.hwndItem = button.GetSafeHwnd();
-        dis.hDC = m_hDC;
-        dis.rcItem = CRect(0, 0, m_cx, m_cy);
+        dis.hDC = Handle();
+        dis.rcItem = Rect();
         button.DrawItem(&dis);
     }
-    COLORREF At(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
-    int Count(COLORREF clr) const
-    {
-        int n = 0;
-        for (int y = 0; y < m_cy; y++)
-            for (int x = 0; x < m_cx; x++)
-                if (At(x, y) == clr)
-                    n++;
-        return n;
-    }
-
-private:
-    int m_cx, m_cy;
-    HDC m_hDC;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
 };
 
 // An 8 x 8 bitmap of one colour with corners of another (grey, 0xC0C0C0, unless told).

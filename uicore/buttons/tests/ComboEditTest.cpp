@@ -9,6 +9,7 @@
 #include "ORXToolbarEditBoxButton.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
+#include "TestWorkspace.h"
 
 namespace
 {
@@ -31,47 +32,6 @@ public:
     int m_nNotified = 0;
 };
 IMPLEMENT_DYNCREATE(CCountingCombo, CORXToolbarComboBoxButton)
-
-// A workspace that pretends to read state saved by an older framework.
-class CVersionWorkspace : public CORXWorkspace
-{
-public:
-    void SetSavedVersion(int nMajor, int nMinor)
-    {
-        m_nSavedVersionMajor = nMajor;
-        m_nSavedVersionMinor = nMinor;
-    }
-};
-
-Bytes Store(CObject& obj)
-{
-    CMemFile file(1024);
-    {
-        CArchive ar(&file, CArchive::store, 4096);
-        obj.Serialize(ar);
-    }
-    UINT nBytes = (UINT)file.GetLength();
-    BYTE* p = file.Detach();
-    Bytes data(p, p + nBytes);
-    free(p);
-    return data;
-}
-
-BOOL Load(CObject& obj, Bytes data)
-{
-    CMemFile file(data.data(), (UINT)data.size());
-    CArchive ar(&file, CArchive::load, 4096);
-    try
-    {
-        obj.Serialize(ar);
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-    return TRUE;
-}
 
 CString TextOf(HWND hwnd)
 {
@@ -218,10 +178,10 @@ TEST(ComboBoxButton, ArchiveKeepsItemsAndLoadingSelectsQuietly)
     AddColours(combo);
     combo.SelectItem(2, FALSE);
     combo.OnSize(120);
-    Bytes image = Store(combo);
+    Bytes image = StoreToBytes(combo);
 
     CCountingCombo loaded;
-    ASSERT_TRUE(Load(loaded, image));
+    ASSERT_TRUE(LoadFromBytes(loaded, image));
     EXPECT_EQ(120, loaded.GetWidth());
     EXPECT_EQ(3, loaded.GetCount());
     EXPECT_STREQ("Blue", loaded.GetItem(2));
@@ -235,7 +195,7 @@ TEST(ComboBoxButton, ArchiveKeepsItemsAndLoadingSelectsQuietly)
     Bytes truncated(image.begin(), image.end() - 6);
     CCountingCombo damaged;
     damaged.AddItem(_T("Kept"));
-    EXPECT_FALSE(Load(damaged, truncated));
+    EXPECT_FALSE(LoadFromBytes(damaged, truncated));
     EXPECT_EQ(1, damaged.GetCount());
     EXPECT_STREQ("Kept", damaged.GetItem(0));
 
@@ -243,19 +203,19 @@ TEST(ComboBoxButton, ArchiveKeepsItemsAndLoadingSelectsQuietly)
     CORXToolbarComboBoxButton single(kComboId, -1);
     single.AddItem(_T("Only"));
     single.SelectItem(0, FALSE);
-    Bytes one = Store(single);
+    Bytes one = StoreToBytes(single);
     CORXToolbarComboBoxButton other;
-    ASSERT_TRUE(Load(other, one));
+    ASSERT_TRUE(LoadFromBytes(other, one));
     EXPECT_EQ(0, other.GetCurSel());
 }
 
 TEST(ComboBoxButton, ArchivesOfOlderVersionsHaveNoDropDownHeight)
 {
-    CVersionWorkspace workspace;
+    CTestWorkspace workspace;
     CORXToolbarComboBoxButton combo(kComboId, -1);
     combo.AddItem(_T("One"), 1);
     combo.SelectItem(0, FALSE);
-    Bytes image = Store(combo);
+    Bytes image = StoreToBytes(combo);
     // The image an older framework wrote: the same without the height (150) before the items.
     const Bytes height = {150, 0, 0, 0};
     auto it = std::find_end(image.begin(), image.end(), height.begin(), height.end());
@@ -265,14 +225,14 @@ TEST(ComboBoxButton, ArchivesOfOlderVersionsHaveNoDropDownHeight)
 
     workspace.SetSavedVersion(4, 70);
     CORXToolbarComboBoxButton loaded;
-    ASSERT_TRUE(Load(loaded, older));
+    ASSERT_TRUE(LoadFromBytes(loaded, older));
     EXPECT_EQ(150, loaded.GetDropDownHeight());
     EXPECT_EQ(1, loaded.GetCount());
     EXPECT_STREQ("One", loaded.GetText());
 
     workspace.SetSavedVersion(4, 72);
     CORXToolbarComboBoxButton current;
-    ASSERT_TRUE(Load(current, image));
+    ASSERT_TRUE(LoadFromBytes(current, image));
     EXPECT_EQ(1, current.GetCount());
     EXPECT_STREQ("One", current.GetItem(0));
 }
@@ -348,9 +308,9 @@ TEST(EditBoxButton, ArchiveKeepsTheContentsWithAndWithoutAControl)
 {
     CORXToolbarEditBoxButton edit(kEditId, -1, ES_AUTOHSCROLL, 90);
     edit.SetContents(_T("typed before the bar"));
-    Bytes image = Store(edit);
+    Bytes image = StoreToBytes(edit);
     CORXToolbarEditBoxButton loaded;
-    ASSERT_TRUE(Load(loaded, image));
+    ASSERT_TRUE(LoadFromBytes(loaded, image));
     EXPECT_EQ(CString("typed before the bar"), loaded.GetContents());
     EXPECT_EQ(90, loaded.GetWidth());
     EXPECT_EQ(90, loaded.Rect().Width());

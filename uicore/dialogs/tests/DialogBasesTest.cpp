@@ -9,6 +9,7 @@
 #include "ORXDialog.h"
 #include "ORXPopupMenu.h"
 #include "TestSupport.h"
+#include "TestDrawing.h"
 
 namespace
 {
@@ -201,17 +202,9 @@ COLORREF PixelOfErase(CORXDialog* pDlg, int x, int y, CSize* pSize = NULL)
     pDlg->GetClientRect(rect);
     if (pSize != NULL)
         *pSize = rect.Size();
-    HDC hScreen = ::GetDC(NULL);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HBITMAP hbm = ::CreateCompatibleBitmap(hScreen, rect.Width(), rect.Height());
-    ::ReleaseDC(NULL, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hbm);
-    pDlg->SendMessage(WM_ERASEBKGND, (WPARAM)hMem);
-    COLORREF clr = ::GetPixel(hMem, x < 0 ? rect.Width() + x : x, y < 0 ? rect.Height() + y : y);
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hbm);
-    ::DeleteDC(hMem);
-    return clr;
+    CTestSurface surface(rect.Width(), rect.Height(), TRUE);
+    pDlg->SendMessage(WM_ERASEBKGND, (WPARAM)surface.Handle());
+    return surface.At(x < 0 ? rect.Width() + x : x, y < 0 ? rect.Height() + y : y);
 }
 
 HBITMAP RedBitmap(int cx, int cy)

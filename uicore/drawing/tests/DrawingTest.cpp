@@ -3,55 +3,10 @@
 
 #include "ORXDrawHelper.h"
 #include "ORXGlobalData.h"
+#include "TestDrawing.h"
 
 namespace
 {
-// A 32-bit memory surface filled with one colour, read back pixel by pixel.
-class CSurface
-{
-public:
-    CSurface(int cx, int cy, COLORREF clrFill) : m_cx(cx), m_cy(cy)
-    {
-        HDC hScreen = ::GetDC(NULL);
-        m_hDC = ::CreateCompatibleDC(hScreen);
-        ::ReleaseDC(NULL, hScreen);
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        void* pBits = NULL;
-        m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-        m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-        Fill(CRect(0, 0, cx, cy), clrFill);
-        m_dc.Attach(m_hDC);
-    }
-    ~CSurface()
-    {
-        m_dc.Detach();
-        ::SelectObject(m_hDC, m_hOld);
-        ::DeleteObject(m_hBitmap);
-        ::DeleteDC(m_hDC);
-    }
-    void Fill(const CRect& rect, COLORREF clr)
-    {
-        HBRUSH hBrush = ::CreateSolidBrush(clr);
-        ::FillRect(m_hDC, &rect, hBrush);
-        ::DeleteObject(hBrush);
-    }
-    COLORREF At(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
-    CDC* DC() { return &m_dc; }
-    HDC Handle() const { return m_hDC; }
-
-private:
-    int m_cx, m_cy;
-    HDC m_hDC;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-    CDC m_dc;
-};
-
 COLORREF Halfway(COLORREF clr, COLORREF clrTo)
 {
     return RGB((GetRValue(clrTo) - GetRValue(clr)) / 2 + GetRValue(clr),
@@ -112,7 +67,7 @@ TEST(DrawHelperColors, HlsModelBothWays)
 TEST(DrawHelperPixels, HighlightKeepsTransparentPixelsAndPercent100ChangesNothing)
 {
     ASSERT_GT(globalData.m_nBitsPerPixel, 8);
-    CSurface surface(8, 8, RGB(0, 0, 0));
+    CTestSurface surface(8, 8, RGB(0, 0, 0));
     surface.Fill(CRect(0, 0, 1, 1), RGB(255, 0, 255));
     surface.Fill(CRect(1, 0, 2, 1), RGB(100, 50, 20));
     CORXDrawHelper dh(surface.DC());
@@ -122,7 +77,7 @@ TEST(DrawHelperPixels, HighlightKeepsTransparentPixelsAndPercent100ChangesNothin
     EXPECT_EQ(RGB(255, 0, 255), surface.At(0, 0));
     EXPECT_EQ(Halfway(RGB(0, 0, 0), globalData.clrBtnHilite), surface.At(3, 3));
     // Only the rectangle is touched.
-    CSurface second(8, 8, RGB(100, 50, 20));
+    CTestSurface second(8, 8, RGB(100, 50, 20));
     CORXDrawHelper dh2(second.DC());
     EXPECT_TRUE(dh2.HighlightRect(CRect(2, 2, 4, 4), 150));
     EXPECT_EQ(RGB(150, 75, 30), second.At(2, 3));
@@ -132,12 +87,12 @@ TEST(DrawHelperPixels, HighlightKeepsTransparentPixelsAndPercent100ChangesNothin
 
 TEST(DrawHelperPixels, GrayKeepsLightnessAndGradientStepsIn64ths)
 {
-    CSurface surface(4, 4, RGB(255, 0, 0));
+    CTestSurface surface(4, 4, RGB(255, 0, 0));
     CORXDrawHelper dh(surface.DC());
     EXPECT_TRUE(dh.GrayRect(CRect(0, 0, 4, 4), 100));
     EXPECT_EQ(RGB(127, 127, 127), surface.At(1, 1));
 
-    CSurface gradient(64, 2, RGB(0, 0, 0));
+    CTestSurface gradient(64, 2, RGB(0, 0, 0));
     CORXDrawHelper dhg(gradient.DC());
     dhg.FillGradient(CRect(0, 0, 64, 2), RGB(0, 0, 0), RGB(128, 64, 255), TRUE);
     EXPECT_EQ(RGB(0, 0, 0), gradient.At(0, 1));
@@ -147,7 +102,7 @@ TEST(DrawHelperPixels, GrayKeepsLightnessAndGradientStepsIn64ths)
 
 TEST(DrawHelperPixels, ShadowFadesOutwardsAndTooDeepDrawsNothing)
 {
-    CSurface surface(40, 40, RGB(200, 200, 200));
+    CTestSurface surface(40, 40, RGB(200, 200, 200));
     CORXDrawHelper dh(surface.DC());
     EXPECT_FALSE(dh.DrawShadow(CRect(0, 0, 4, 20), 4, 50, 90));
     EXPECT_EQ(RGB(200, 200, 200), surface.At(5, 10));
@@ -233,7 +188,7 @@ TEST(GlobalData, ParentBackgroundLeavesTheDCsOriginAndClipAsTheyWere)
     CWnd wndChild;
     wndChild.Attach(hChild);
 
-    CSurface surface(30, 30, RGB(0, 0, 255));
+    CTestSurface surface(30, 30, RGB(0, 0, 255));
     ::SetViewportOrgEx(surface.Handle(), 2, 3, NULL);
     HRGN hClip = ::CreateRectRgn(0, 0, 25, 25);
     ::SelectClipRgn(surface.Handle(), hClip);

@@ -7,6 +7,7 @@
 #include "DemoIds.h"
 #include "ORXToolbarImageList.h"
 #include "TestSupport.h"
+#include "TestDrawing.h"
 #include "uicore/uicore_res.h"
 
 TEST(ImageList, LoadsAppendsOnceAndRefusesIndicesOutside)
@@ -49,29 +50,18 @@ TEST(ImageList, ADisabledTrueColourImageIsGreyedWhereItIsDrawn)
     CORXToolbarImageList images;
     ASSERT_TRUE(images.Load(IDR_DEMO_TOOLBAR));
     ASSERT_EQ(24, images.GetBitsPerPixel());
-    HDC hScreen = ::GetDC(NULL);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hbmp = ::CreateCompatibleBitmap(hScreen, 60, 40);
-    ::ReleaseDC(NULL, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hbmp);
-    HBRUSH hbrRed = ::CreateSolidBrush(RGB(255, 0, 0));
-    RECT rc = {0, 0, 60, 40};
-    ::FillRect(hDC, &rc, hbrRed);
-    ::DeleteObject(hbrRed);
+    CTestSurface surface(60, 40, RGB(255, 0, 0), TRUE);
     CORXDrawState ds;
     ASSERT_TRUE(images.PrepareDrawImage(ds));
-    EXPECT_TRUE(images.Draw(CDC::FromHandle(hDC), 20, 10, 0, FALSE, TRUE));
+    EXPECT_TRUE(images.Draw(surface.DC(), 20, 10, 0, FALSE, TRUE));
     images.EndDrawImage(ds);
     // The page's blue lines (row 4 of the image) come out grey; the target's origin is untouched,
     // and so is the column just right of the image.
-    COLORREF clrLine = ::GetPixel(hDC, 20 + 6, 10 + 4);
+    COLORREF clrLine = surface.At(20 + 6, 10 + 4);
     EXPECT_EQ(GetRValue(clrLine), GetGValue(clrLine));
     EXPECT_EQ(GetGValue(clrLine), GetBValue(clrLine));
-    EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(hDC, 1, 1));
-    EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(hDC, 20 + 16, 10 + 5));
-    ::SelectObject(hDC, hOld);
-    ::DeleteObject(hbmp);
-    ::DeleteDC(hDC);
+    EXPECT_EQ(RGB(255, 0, 0), surface.At(1, 1));
+    EXPECT_EQ(RGB(255, 0, 0), surface.At(20 + 16, 10 + 5));
 }
 
 TEST(ImageList, ClassicColoursMapToTheSystemOnesAndBack)

@@ -4,6 +4,7 @@
 #include "ORXGlobalData.h"
 #include "ORXToolBar.h"
 #include "ORXVisualManager.h"
+#include "TestDrawing.h"
 
 namespace
 {
@@ -15,30 +16,6 @@ public:
     virtual void OnUpdateSystemColors() { m_nRefreshes++; }
 };
 IMPLEMENT_DYNCREATE(CTestLook, CORXVisualManager)
-
-// A white 32-bit surface read back pixel by pixel.
-struct CWhiteSurface
-{
-    HDC hDC;
-    HBITMAP hbmp;
-    HGDIOBJ hOld;
-    CWhiteSurface(int cx, int cy)
-    {
-        HDC hScreen = ::GetDC(NULL);
-        hDC = ::CreateCompatibleDC(hScreen);
-        hbmp = ::CreateCompatibleBitmap(hScreen, cx, cy);
-        ::ReleaseDC(NULL, hScreen);
-        hOld = ::SelectObject(hDC, hbmp);
-        ::PatBlt(hDC, 0, 0, cx, cy, WHITENESS);
-    }
-    ~CWhiteSurface()
-    {
-        ::SelectObject(hDC, hOld);
-        ::DeleteObject(hbmp);
-        ::DeleteDC(hDC);
-    }
-    CDC* DC() { return CDC::FromHandle(hDC); }
-};
 } // namespace
 
 TEST(VisualManager, TheActiveLookIsMadeOnceAndTemporaryLooksNeverTakeItsPlace)
@@ -87,47 +64,47 @@ TEST(VisualManager, TheActiveLookIsMadeOnceAndTemporaryLooksNeverTakeItsPlace)
 TEST(VisualManager, BarBackgroundFillsTheClipOrTheWholeRectangle)
 {
     CORXToolBar bar;
-    CWhiteSurface surface(40, 20);
+    CTestSurface surface(40, 20, RGB(255, 255, 255), TRUE);
     CORXVisualManager* pLook = CORXVisualManager::GetInstance();
     pLook->OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 40, 20), CRect(0, 0, 0, 0));
-    EXPECT_EQ(globalData.clrBarFace, ::GetPixel(surface.hDC, 39, 19));
-    ::PatBlt(surface.hDC, 0, 0, 40, 20, WHITENESS);
+    EXPECT_EQ(globalData.clrBarFace, ::GetPixel(surface.Handle(), 39, 19));
+    ::PatBlt(surface.Handle(), 0, 0, 40, 20, WHITENESS);
     pLook->OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 40, 20), CRect(0, 0, 10, 10));
-    EXPECT_EQ(globalData.clrBarFace, ::GetPixel(surface.hDC, 5, 5));
-    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.hDC, 20, 15));
+    EXPECT_EQ(globalData.clrBarFace, ::GetPixel(surface.Handle(), 5, 5));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 20, 15));
 
     // A progress without a total draws nothing.
-    ::PatBlt(surface.hDC, 0, 0, 40, 20, WHITENESS);
+    ::PatBlt(surface.Handle(), 0, 0, 40, 20, WHITENESS);
     pLook->OnDrawProgress(surface.DC(), CRect(0, 0, 40, 20), 5, 0, RGB(0, 0, 255), (COLORREF)-1, TRUE);
-    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.hDC, 2, 2));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 2, 2));
     pLook->OnDrawProgress(surface.DC(), CRect(0, 0, 40, 20), 1, 2, RGB(0, 0, 255), (COLORREF)-1, FALSE);
-    EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(surface.hDC, 19, 10));
-    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.hDC, 21, 10));
+    EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(surface.Handle(), 19, 10));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 21, 10));
 
     // Pressed and highlighted borders are each other's reverse.
     CORXToolbarButton button;
     pLook->OnDrawButtonBorder(surface.DC(), &button, CRect(0, 0, 10, 10),
                               CORXVisualManager::ButtonsIsPressed);
-    EXPECT_EQ(globalData.clrBarShadow, ::GetPixel(surface.hDC, 0, 5));
-    EXPECT_EQ(globalData.clrBarHilite, ::GetPixel(surface.hDC, 9, 5));
+    EXPECT_EQ(globalData.clrBarShadow, ::GetPixel(surface.Handle(), 0, 5));
+    EXPECT_EQ(globalData.clrBarHilite, ::GetPixel(surface.Handle(), 9, 5));
     pLook->OnDrawButtonBorder(surface.DC(), &button, CRect(0, 0, 10, 10),
                               CORXVisualManager::ButtonsIsHighlighted);
-    EXPECT_EQ(globalData.clrBarHilite, ::GetPixel(surface.hDC, 0, 5));
-    EXPECT_EQ(globalData.clrBarShadow, ::GetPixel(surface.hDC, 9, 5));
+    EXPECT_EQ(globalData.clrBarHilite, ::GetPixel(surface.Handle(), 0, 5));
+    EXPECT_EQ(globalData.clrBarShadow, ::GetPixel(surface.Handle(), 9, 5));
     CORXVisualManager::DestroyInstance();
 }
 
 TEST(ThemeLibrary, WithoutAThemeTheThemedDrawingDeclines)
 {
     CORXThemeLibrary theme;
-    CWhiteSurface surface(20, 20);
+    CTestSurface surface(20, 20, RGB(255, 255, 255), TRUE);
     // Whatever the system offers, a missing theme class answers FALSE and draws nothing.
     HANDLE hCombo = theme.m_hThemeComboBox;
     theme.m_hThemeComboBox = NULL;
     EXPECT_FALSE(theme.DrawComboDropButton(surface.DC(), CRect(0, 0, 20, 20), FALSE, FALSE, FALSE));
     EXPECT_FALSE(theme.DrawComboBorder(surface.DC(), CRect(0, 0, 20, 20), FALSE, TRUE, FALSE));
     EXPECT_FALSE(theme.DrawThemedBackground(surface.DC(), NULL, 1, 1, CRect(0, 0, 20, 20)));
-    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.hDC, 10, 10));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 10, 10));
     theme.m_hThemeComboBox = hCombo;
     if (!theme.IsLoaded())
     {

@@ -274,17 +274,8 @@ TEST(DropDownButtonTest, StoresItsSourceBarByResourceAndExportsAMenu)
 
     CORXDropDownToolbarButton button(_T("Second"), &source);
     button.SetDefaultCommand(ID_DEMO_LARGE);
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        button.Serialize(ar);
-    }
-    file.SeekToBegin();
     CORXDropDownToolbarButton loaded;
-    {
-        CArchive ar(&file, CArchive::load);
-        loaded.Serialize(ar);
-    }
+    ASSERT_TRUE(LoadFromBytes(loaded, StoreToBytes(button)));
     EXPECT_EQ(&source, loaded.GetSourceBar());
     EXPECT_EQ(CString(_T("Second")), loaded.GetName());
     EXPECT_EQ(1, loaded.GetShownImage());

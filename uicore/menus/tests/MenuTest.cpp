@@ -26,6 +26,8 @@
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
+#include "TestDrawing.h"
+#include "TestWorkspace.h"
 
 namespace
 {
@@ -906,30 +908,6 @@ TEST_F(PopupMenuTest, SplitButtonOpensOnlyFromItsArrow)
     bar.DestroyWindow();
 }
 
-namespace
-{
-// A workspace whose saved state came from a given framework version.
-class CVersionWorkspace : public CORXWorkspace
-{
-public:
-    CVersionWorkspace(int nMajor, int nMinor)
-    {
-        m_nSavedVersionMajor = nMajor;
-        m_nSavedVersionMinor = nMinor;
-    }
-};
-
-UINT StoredLength(CORXToolbarMenuButton& button)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        button.Serialize(ar);
-    }
-    return (UINT)file.GetLength();
-}
-} // namespace
-
 TEST(MenuButtonTest, TearOffIdIsStoredFromVersion471AndItemsRoundTrip)
 {
     HMENU hMenu = ::CreatePopupMenu();
@@ -938,34 +916,25 @@ TEST(MenuButtonTest, TearOffIdIsStoredFromVersion471AndItemsRoundTrip)
     CORXToolbarMenuButton button(0, hMenu, -1, _T("Menu"));
     ::DestroyMenu(hMenu);
 
-    UINT nOld, nNew, nUnknown;
+    size_t nOld, nNew, nUnknown;
     {
-        CVersionWorkspace workspace(4, 70);
-        nOld = StoredLength(button);
+        CTestWorkspace workspace(4, 70);
+        nOld = StoreToBytes(button).size();
     }
     {
-        CVersionWorkspace workspace(4, 71);
-        nNew = StoredLength(button);
+        CTestWorkspace workspace(4, 71);
+        nNew = StoreToBytes(button).size();
     }
     {
-        CVersionWorkspace workspace(-1, -1);
-        nUnknown = StoredLength(button);
+        CTestWorkspace workspace(-1, -1);
+        nUnknown = StoreToBytes(button).size();
     }
     EXPECT_EQ(nOld + 3 * 4, nNew); // the button and its two items
     EXPECT_EQ(nNew, nUnknown);
 
-    CVersionWorkspace workspace(5, 0);
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        button.Serialize(ar);
-    }
-    file.SeekToBegin();
+    CTestWorkspace workspace(5, 0);
     CORXToolbarMenuButton back;
-    {
-        CArchive ar(&file, CArchive::load);
-        back.Serialize(ar);
-    }
+    ASSERT_TRUE(LoadFromBytes(back, StoreToBytes(button)));
     EXPECT_TRUE(back.CompareWith(button));
     ASSERT_EQ(2, back.GetCommands().GetCount());
     EXPECT_EQ(CString(_T("&Two")), ((CORXToolbarButton*)back.GetCommands().GetTail())->m_strText);
@@ -989,18 +958,13 @@ public:
 std::vector<std::string> Drawn(const std::function<void(CDC*)>& draw)
 {
     const int cx = 120, cy = 24;
-    HDC hScreen = ::GetDC(NULL);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hbmp = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    ::ReleaseDC(NULL, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hbmp);
-    ::PatBlt(hDC, 0, 0, cx, cy, WHITENESS);
-    draw(CDC::FromHandle(hDC));
+    CTestSurface surface(cx, cy, RGB(255, 255, 255), TRUE);
+    draw(surface.DC());
     std::vector<std::string> rows(cy, std::string(cx, '.'));
     int nLeft = cx, nRight = -1, nTop = cy, nBottom = -1;
     for (int y = 0; y < cy; y++)
         for (int x = 0; x < cx; x++)
-            if (::GetPixel(hDC, x, y) != RGB(255, 255, 255))
+            if (surface.At(x, y) != RGB(255, 255, 255))
             {
                 rows[y][x] = '#';
                 nLeft = std::min(nLeft, x);
@@ -1008,9 +972,6 @@ std::vector<std::string> Drawn(const std::function<void(CDC*)>& draw)
                 nTop = std::min(nTop, y);
                 nBottom = std::max(nBottom, y);
             }
-    ::SelectObject(hDC, hOld);
-    ::DeleteObject(hbmp);
-    ::DeleteDC(hDC);
     std::vector<std::string> picture;
     for (int y = nTop; y <= nBottom; y++)
         picture.push_back(rows[y].substr(nLeft, nRight - nLeft + 1));

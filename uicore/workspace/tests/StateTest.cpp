@@ -2,7 +2,6 @@
 // parameters with the command-usage counts, the window placement, and damaged values of each.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <random>
 #include <vector>
 
@@ -53,20 +52,6 @@ Bytes Dwords(std::initializer_list<DWORD> values)
     for (DWORD v : values)
         for (int i = 0; i < 4; i++)
             data.push_back((BYTE)(v >> (8 * i)));
-    return data;
-}
-
-Bytes Archived(const std::function<void(CArchive&)>& store)
-{
-    CMemFile file(1024);
-    {
-        CArchive ar(&file, CArchive::store, 4096);
-        store(ar);
-    }
-    UINT nBytes = (UINT)file.GetLength();
-    BYTE* p = file.Detach();
-    Bytes data(p, p + nBytes);
-    free(p);
     return data;
 }
 
@@ -265,21 +250,21 @@ TEST_F(StateTest, DamagedOrForeignButtonsGiveTheResourcesBar)
 
     // A list of one object of another serialisable class: refused before it is made.
     CORXCommandUsage usage;
-    Bytes foreign = Archived([&](CArchive& ar) {
+    Bytes foreign = StoreToBytes([&](CArchive& ar) {
         ar.WriteCount(1);
         ar.WriteObject(&usage);
         ar << (BOOL)FALSE << CString(_T("x"));
     });
     // Two entries, the second a reference back to the first: one button owned twice.
     CORXToolbarButton button(ID_DEMO_NEW, 0);
-    Bytes twice = Archived([&](CArchive& ar) {
+    Bytes twice = StoreToBytes([&](CArchive& ar) {
         ar.WriteCount(2);
         ar.WriteObject(&button);
         ar.WriteObject(&button);
         ar << (BOOL)FALSE << CString(_T("Twice"));
     });
     // Two entries, the second an empty object marker, then a bar's text-labels flag and text.
-    Bytes nullEntry = Archived([&](CArchive& ar) {
+    Bytes nullEntry = StoreToBytes([&](CArchive& ar) {
         ar.WriteCount(2);
         ar.WriteObject(&button);
         ar.WriteObject(NULL);
@@ -586,25 +571,6 @@ TEST(CommandUsage, CountsThresholdAndCommandsNeverCounted)
     CORXToolBar::SetCustomizeMode(FALSE);
 }
 
-namespace
-{
-BOOL LoadUsage(CORXCommandUsage& usage, const Bytes& data)
-{
-    try
-    {
-        CMemFile file(const_cast<BYTE*>(data.data()), (UINT)data.size());
-        CArchive ar(&file, CArchive::load, 4096);
-        usage.Serialize(ar);
-        return TRUE;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-}
-} // namespace
-
 TEST(CommandUsage, ImagesAreTakenWholeAndLargeCountsKeepTheirShare)
 {
     CORXCommandUsage usage;
@@ -623,7 +589,7 @@ TEST(CommandUsage, ImagesAreTakenWholeAndLargeCountsKeepTheirShare)
     for (const Case& c : bad)
     {
         SCOPED_TRACE(c.pszName);
-        EXPECT_FALSE(LoadUsage(usage, c.data));
+        EXPECT_FALSE(LoadFromBytes(usage, c.data));
         EXPECT_EQ(1u, usage.GetTotal());
         EXPECT_EQ(1u, usage.GetCount(7));
         EXPECT_EQ(0u, usage.GetCount(5));
@@ -631,13 +597,13 @@ TEST(CommandUsage, ImagesAreTakenWholeAndLargeCountsKeepTheirShare)
 
     // Counts beyond what a 32-bit percentage holds: 3,000,000,000 of 4,000,000,000 is 75 per cent.
     ASSERT_TRUE(
-        LoadUsage(usage, Dwords({4000000000u}) + Bytes{2, 0} + Dwords({5, 3000000000u, 6, 1000000000u})));
+        LoadFromBytes(usage, Dwords({4000000000u}) + Bytes{2, 0} + Dwords({5, 3000000000u, 6, 1000000000u})));
     EXPECT_TRUE(usage.IsFrequentlyUsed(5));
     EXPECT_TRUE(usage.IsFrequentlyUsed(6));
     EXPECT_EQ(0u, usage.GetCount(7));
 
     // A full total stops counting instead of wrapping to none.
-    ASSERT_TRUE(LoadUsage(usage, Dwords({0xFFFFFFFFu}) + Bytes{1, 0} + Dwords({5, 0xFFFFFFFFu})));
+    ASSERT_TRUE(LoadFromBytes(usage, Dwords({0xFFFFFFFFu}) + Bytes{1, 0} + Dwords({5, 0xFFFFFFFFu})));
     EXPECT_EQ(0xFFFFFFFFu, usage.AddCmd(5));
     EXPECT_EQ(0xFFFFFFFFu, usage.GetCount(5));
     EXPECT_TRUE(usage.IsFrequentlyUsed(5));
