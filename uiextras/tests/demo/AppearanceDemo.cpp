@@ -6,6 +6,7 @@
 // text=<text>", the user images as "userimages <count>" and "image <index> <rows>" (RRGGBB per pixel,
 // rows separated by "/"), and, once an image editor opens, its controls' places on the screen.
 #include "AppearanceDemo.h"
+#include "DemoSupport.h"
 
 #include <stdio.h>
 
@@ -18,22 +19,8 @@
 
 namespace
 {
-CString g_strAppearanceLog;
 BOOL g_bWithSheet = FALSE;
 const UINT_PTR kWatchTimer = 33550;
-
-void Log(LPCTSTR pszFormat, ...)
-{
-    FILE* f = fopen(g_strAppearanceLog, "a");
-    if (f == NULL)
-        return;
-    va_list args;
-    va_start(args, pszFormat);
-    vfprintf(f, pszFormat, args);
-    va_end(args);
-    fputc('\n', f);
-    fclose(f);
-}
 
 // Two 16 x 15 user images, blue and green, written beside the log: the well reads them from a file.
 BOOL WriteUserImages(const CString& strPath)
@@ -100,8 +87,8 @@ public:
         if (strAll == m_strLastBar)
             return;
         m_strLastBar = strAll;
-        Log("bar %d", m_wndToolBar.GetCount());
-        Log("%s", (LPCTSTR)strAll.Left(strAll.GetLength() - 1));
+        DemoLog("bar %d", m_wndToolBar.GetCount());
+        DemoLog("%s", (LPCTSTR)strAll.Left(strAll.GetLength() - 1));
     }
     void LogImagesIfChanged()
     {
@@ -135,9 +122,9 @@ public:
             return;
         m_bImagesLogged = TRUE;
         m_strLoggedImages = strAll;
-        Log("userimages %d", nCount);
+        DemoLog("userimages %d", nCount);
         if (!strAll.IsEmpty())
-            Log("%s", (LPCTSTR)strAll.Left(strAll.GetLength() - 1));
+            DemoLog("%s", (LPCTSTR)strAll.Left(strAll.GetLength() - 1));
     }
     // The places an end-to-end test needs in the open image editor: its palette's buttons, the
     // colour bar's cells and the paint area's grid.
@@ -158,7 +145,8 @@ public:
             CRect rect;
             tools.GetItemRect(i, rect);
             tools.ClientToScreen(rect);
-            Log("tool %u %ld %ld %ld %ld", tools.GetItemID(i), rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("tool %u %ld %ld %ld %ld", tools.GetItemID(i), rect.left, rect.top, rect.right,
+                    rect.bottom);
         }
         CORXColorBar& bar = pDlg->GetColorBar();
         for (int i = 0; i < bar.GetCount(); i++)
@@ -168,14 +156,15 @@ public:
                 continue;
             CRect rect = pCell->Rect();
             bar.ClientToScreen(rect);
-            Log("cell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("cell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right,
+                    rect.bottom);
         }
         CORXImagePaintArea& area = pDlg->GetPaintArea();
         CPoint ptOrigin(0, 0);
         area.ClientToScreen(&ptOrigin);
-        Log("paintarea %ld %ld %ld %ld", ptOrigin.x, ptOrigin.y, area.GetCellSize().cx,
-            area.GetCellSize().cy);
-        Log("editor ready");
+        DemoLog("paintarea %ld %ld %ld %ld", ptOrigin.x, ptOrigin.y, area.GetCellSize().cx,
+                area.GetCellSize().cy);
+        DemoLog("editor ready");
     }
 
 protected:
@@ -187,8 +176,8 @@ protected:
             !m_wndToolBar.LoadToolBar(IDR_EXTRAS_TOOLBAR))
             return -1;
         m_wndToolBar.SetWindowText(_T("Standard"));
-        CString strImages = g_strAppearanceLog.Left(g_strAppearanceLog.ReverseFind(_T('\\')) + 1) +
-                            _T("appearance_user_images.bmp");
+        CString strImages =
+            DemoLogPath().Left(DemoLogPath().ReverseFind(_T('\\')) + 1) + _T("appearance_user_images.bmp");
         if (!WriteUserImages(strImages) || !m_UserImages.LoadFromFile(strImages))
             return -1;
         CORXToolBar::SetUserImages(&m_UserImages);
@@ -207,7 +196,7 @@ protected:
         LogEditorOnce();
     }
     // The bar's commands are enabled, so that its images are drawn in colour.
-    afx_msg void OnBarCommand(UINT nID) { Log("command %u", nID); }
+    afx_msg void OnBarCommand(UINT nID) { DemoLog("command %u", nID); }
     afx_msg void OnDestroy()
     {
         KillTimer(kWatchTimer);
@@ -243,14 +232,11 @@ BOOL AppearanceDemoWanted(CString& strCommandLine)
 
 CFrameWnd* AppearanceDemoCreate(const CString& strLog)
 {
-    g_strAppearanceLog = strLog;
+    DemoSetLog(strLog);
     CAppearanceFrame* pFrame = new CAppearanceFrame;
     if (!pFrame->Create(NULL, _T("Appearance demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 620, 360)))
         return NULL;
-    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->UpdateWindow();
-    pFrame->RecalcLayout();
+    DemoShowFrame(pFrame);
     // Customise mode, held by the framework's sheet or by the core alone: the bars take right clicks
     // for their customise menu.
     if (g_bWithSheet)
@@ -259,19 +245,19 @@ CFrameWnd* AppearanceDemoCreate(const CString& strLog)
         if (!pSheet->Create())
         {
             delete pSheet;
-            Log("sheet failed");
+            DemoLog("sheet failed");
             return NULL;
         }
         // Beside the frame, so that the bar stays in the open.
         CRect rectFrame;
         pFrame->GetWindowRect(rectFrame);
         pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        Log("sheet open");
+        DemoLog("sheet open");
     }
     else
         CORXToolBar::SetCustomizeMode(TRUE);
     pFrame->LogBarIfChanged();
     pFrame->LogImagesIfChanged();
-    Log("ready customize=%d", CORXToolBar::IsCustomizeMode());
+    DemoLog("ready customize=%d", CORXToolBar::IsCustomizeMode());
     return pFrame;
 }

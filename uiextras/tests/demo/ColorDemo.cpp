@@ -1,6 +1,7 @@
 // CColorDemo: the colour menu button on a framework frame, its pop-up torn off into a floating
 // colour bar, and the "Colors" dialog, each logged with the palette it draws with.
 #include "ColorDemo.h"
+#include "DemoSupport.h"
 
 #include <afxext.h>
 
@@ -15,7 +16,6 @@
 
 namespace
 {
-CColorDemo::PFN_LOG g_pfnLog = NULL;
 
 // How many of a palette's entries are not black: a system palette read off a display without one
 // is all zeros.
@@ -47,8 +47,8 @@ void LogCells(LPCTSTR pszWhat, CORXColorBar& bar)
         LPCTSTR pszKind = pCell->m_bIsAutomatic ? _T("automatic")
                           : pCell->m_bIsOther   ? _T("other")
                                                 : _T("cell");
-        g_pfnLog("%s %s %08X %ld %ld %ld %ld", pszWhat, pszKind, pCell->m_Color, rect.left, rect.top,
-                 rect.right, rect.bottom);
+        DemoLog("%s %s %08X %ld %ld %ld %ld", pszWhat, pszKind, pCell->m_Color, rect.left, rect.top,
+                rect.right, rect.bottom);
     }
 }
 
@@ -64,9 +64,9 @@ protected:
         const BOOL bResult = CORXColorDialog::OnInitDialog();
         int nCount = 0;
         const int nLit = LitEntries(GetPalette(), &nCount);
-        g_pfnLog("dialog palette=%s entries=%d lit=%d bits=%d",
-                 GetPalette() != NULL && GetPalette()->GetSafeHandle() != NULL ? _T("system") : _T("none"),
-                 nCount, nLit, globalData.m_nBitsPerPixel);
+        DemoLog("dialog palette=%s entries=%d lit=%d bits=%d",
+                GetPalette() != NULL && GetPalette()->GetSafeHandle() != NULL ? _T("system") : _T("none"),
+                nCount, nLit, globalData.m_nBitsPerPixel);
         return bResult;
     }
 
@@ -104,18 +104,18 @@ public:
                 dcMem.SelectPalette(pOldPalette, FALSE);
             dcMem.SelectObject(pOldBitmap);
         }
-        g_pfnLog("dialognew %08X shown=%08X drawn=%08X kept=%08X table=%u", GetColor(), clrShown, clrDrawn,
-                 clrKept, nTable);
+        DemoLog("dialognew %08X shown=%08X drawn=%08X kept=%08X table=%u", GetColor(), clrShown, clrDrawn,
+                clrKept, nTable);
         // Where the pickers are once the dialog is centred and its page placed.
         CColorPage1* pPage = GetStandardPage();
         CRect rect;
         if (pPage != NULL && pPage->m_hexpicker.GetSafeHwnd() != NULL)
         {
             pPage->m_hexpicker.GetWindowRect(rect);
-            g_pfnLog("hex %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("hex %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
         }
         m_wndColors.GetWindowRect(rect);
-        g_pfnLog("preview %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+        DemoLog("preview %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
     }
 };
 
@@ -135,30 +135,30 @@ public:
                 continue;
             m_wndToolBar.GetItemRect(i, rect);
             m_wndToolBar.ClientToScreen(rect);
-            g_pfnLog("colourbutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("colourbutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
         }
         CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, m_pColorButton->GetPopupMenu());
         if (pPopup != NULL && pPopup->GetSafeHwnd() != NULL)
         {
             CORXColorBar& bar = pPopup->GetColorBar();
             pPopup->GetWindowRect(rect);
-            g_pfnLog("popup %ld %ld %ld %ld palette=%d", rect.left, rect.top, rect.right, rect.bottom,
-                     bar.GetPalette().GetSafeHandle() != NULL);
+            DemoLog("popup %ld %ld %ld %ld palette=%d", rect.left, rect.top, rect.right, rect.bottom,
+                    bar.GetPalette().GetSafeHandle() != NULL);
             LogCells(_T("popupcell"), bar);
         }
         CORXColorBar* pTorn = DYNAMIC_DOWNCAST(CORXColorBar, GetControlBar(ID_COLORDEMO_TORN));
         if (pTorn != NULL && pTorn->GetSafeHwnd() != NULL)
         {
             pTorn->GetWindowRect(rect);
-            g_pfnLog("tornbar %d %d %08X %ld %ld %ld %ld", pTorn->IsWindowVisible(), pTorn->IsFloating(),
-                     pTorn->GetColor(), rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("tornbar %d %d %08X %ld %ld %ld %ld", pTorn->IsWindowVisible(), pTorn->IsFloating(),
+                    pTorn->GetColor(), rect.left, rect.top, rect.right, rect.bottom);
             LogCells(_T("torncell"), *pTorn);
         }
-        g_pfnLog("state colour=%08X", m_pColorButton->GetColor());
+        DemoLog("state colour=%08X", m_pColorButton->GetColor());
     }
     virtual BOOL OnTearOffMenu(CORXPopupMenu*, CControlBar* pBar)
     {
-        g_pfnLog("tearoff %u %s", (UINT)pBar->GetDlgCtrlID(), pBar->GetRuntimeClass()->m_lpszClassName);
+        DemoLog("tearoff %u %s", (UINT)pBar->GetDlgCtrlID(), pBar->GetRuntimeClass()->m_lpszClassName);
         return TRUE;
     }
 
@@ -195,8 +195,8 @@ protected:
     {
         const UINT nID = LOWORD(wParam);
         if (nID == ID_COLORDEMO_COLOR)
-            g_pfnLog("colour %08X button=%08X", CORXColorMenuButton::GetColorByCmdID(ID_COLORDEMO_COLOR),
-                     m_pColorButton->GetColor());
+            DemoLog("colour %08X button=%08X", CORXColorMenuButton::GetColorByCmdID(ID_COLORDEMO_COLOR),
+                    m_pColorButton->GetColor());
         return CORXFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg void OnColor() {}
@@ -208,9 +208,9 @@ protected:
         const INT_PTR nResult = dlg.DoModal();
         m_pDialog = NULL;
         if (nResult == IDOK)
-            g_pfnLog("dialogcolour %08X", dlg.GetColor());
+            DemoLog("dialogcolour %08X", dlg.GetColor());
         else
-            g_pfnLog("dialogcancel");
+            DemoLog("dialogcancel");
     }
     // Posted by the test while the dialog runs, after a choice in it.
     afx_msg void OnDialogState()
@@ -239,20 +239,16 @@ BOOL CColorDemo::Wanted(CString& strCommandLine)
     return TRUE;
 }
 
-BOOL CColorDemo::Run(CWinApp* pApp, PFN_LOG pfnLog)
+BOOL CColorDemo::Run(CWinApp* pApp)
 {
-    g_pfnLog = pfnLog;
     CColorDemoFrame* pFrame = new CColorDemoFrame;
     if (!pFrame->Create(NULL, _T("Colour demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520)))
         return FALSE;
     pApp->m_pMainWnd = pFrame;
-    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->UpdateWindow();
-    pFrame->RecalcLayout();
+    DemoShowFrame(pFrame);
     HDC hdc = ::GetDC(NULL);
-    pfnLog("ready bits=%d rcpalette=%d syspalette=%d", globalData.m_nBitsPerPixel, ORXIsPaletteDisplay(hdc),
-           ::GetDeviceCaps(hdc, SIZEPALETTE));
+    DemoLog("ready bits=%d rcpalette=%d syspalette=%d", globalData.m_nBitsPerPixel, ORXIsPaletteDisplay(hdc),
+            ::GetDeviceCaps(hdc, SIZEPALETTE));
     ::ReleaseDC(NULL, hdc);
     pFrame->LogState();
     return TRUE;

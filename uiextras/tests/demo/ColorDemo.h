@@ -9,12 +9,10 @@
 class CColorDemo
 {
 public:
-    typedef void (*PFN_LOG)(LPCTSTR pszFormat, ...);
-
     // TRUE when the command line starts with "/colors"; the switch is taken off it.
     static BOOL Wanted(CString& strCommandLine);
-    // Creates and shows the frame as the application's main window.
-    static BOOL Run(CWinApp* pApp, PFN_LOG pfnLog);
+    // Creates and shows the frame as the application's main window; it logs to the demonstration's log.
+    static BOOL Run(CWinApp* pApp);
 };
 
 #endif // VELMORA_COLORDEMO_H

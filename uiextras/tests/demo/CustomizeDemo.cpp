@@ -2,6 +2,7 @@
 // menus' items are written to the log, so that tests read the program's state, not its pixels.
 // The bars, menus and user tools are kept in the registry from one run to the next.
 #include "CustomizeDemo.h"
+#include "DemoSupport.h"
 
 #include <afxext.h>
 #include <afxole.h>
@@ -24,22 +25,6 @@
 
 namespace
 {
-CString g_strCustLog;
-
-void Log(LPCTSTR pszFormat, ...)
-{
-    if (g_strCustLog.IsEmpty())
-        return;
-    FILE* f = fopen(g_strCustLog, "a");
-    if (f == NULL)
-        return;
-    va_list args;
-    va_start(args, pszFormat);
-    vfprintf(f, pszFormat, args);
-    va_end(args);
-    fputc('\n', f);
-    fclose(f);
-}
 
 class CCustomizeFrame : public CORXFrameWnd
 {
@@ -60,15 +45,15 @@ public:
         }
         CRect rect;
         pBar->GetWindowRect(rect);
-        Log("bar %u visible=%d labels=%d buttons=%s rect=%ld,%ld,%ld,%ld name=%s", pBar->GetDlgCtrlID(),
-            (pBar->GetStyle() & WS_VISIBLE) != 0, pBar->AreTextLabels(), (LPCTSTR)strButtons, rect.left,
-            rect.top, rect.right, rect.bottom, (LPCTSTR)strName);
+        DemoLog("bar %u visible=%d labels=%d buttons=%s rect=%ld,%ld,%ld,%ld name=%s", pBar->GetDlgCtrlID(),
+                (pBar->GetStyle() & WS_VISIBLE) != 0, pBar->AreTextLabels(), (LPCTSTR)strButtons, rect.left,
+                rect.top, rect.right, rect.bottom, (LPCTSTR)strName);
         for (int i = 0; i < pBar->GetCount(); i++)
         {
             pBar->GetItemRect(i, rect);
             pBar->ClientToScreen(rect);
-            Log("button %u %d %u %ld %ld %ld %ld", pBar->GetDlgCtrlID(), i, pBar->GetItemID(i), rect.left,
-                rect.top, rect.right, rect.bottom);
+            DemoLog("button %u %d %u %ld %ld %ld %ld", pBar->GetDlgCtrlID(), i, pBar->GetItemID(i), rect.left,
+                    rect.top, rect.right, rect.bottom);
         }
     }
     void LogMenus()
@@ -92,8 +77,8 @@ public:
             CRect rect;
             m_wndMenuBar.GetItemRect(i, rect);
             m_wndMenuBar.ClientToScreen(rect);
-            Log("menu %d %ld %ld %ld %ld items=%s text=%s", i, rect.left, rect.top, rect.right, rect.bottom,
-                (LPCTSTR)strItems, (LPCTSTR)m_wndMenuBar.GetButtonText(i));
+            DemoLog("menu %d %ld %ld %ld %ld items=%s text=%s", i, rect.left, rect.top, rect.right,
+                    rect.bottom, (LPCTSTR)strItems, (LPCTSTR)m_wndMenuBar.GetButtonText(i));
         }
     }
     void LogState()
@@ -117,14 +102,14 @@ public:
         // The open pop-up menu's items, where they are on the screen.
         CORXPopupMenu* pPopup = CORXPopupMenu::GetActiveMenu();
         CORXToolBar* pItems = pPopup != NULL && pPopup->GetSafeHwnd() != NULL ? pPopup->GetMenuBar() : NULL;
-        Log("popup %d", pItems != NULL ? pItems->GetCount() : -1);
+        DemoLog("popup %d", pItems != NULL ? pItems->GetCount() : -1);
         for (int i = 0; pItems != NULL && i < pItems->GetCount(); i++)
         {
             CRect rect;
             pItems->GetItemRect(i, rect);
             pItems->ClientToScreen(rect);
-            Log("popupitem %d %u %ld %ld %ld %ld", i, pItems->GetItemID(i), rect.left, rect.top, rect.right,
-                rect.bottom);
+            DemoLog("popupitem %d %u %ld %ld %ld %ld", i, pItems->GetItemID(i), rect.left, rect.top,
+                    rect.right, rect.bottom);
         }
         // The open sheet's list of bars: each row's check and whether the user may change it.
         CORXToolbarCustomize* pSheet = CORXToolbarCustomize::GetActiveSheet();
@@ -134,13 +119,13 @@ public:
             {
                 CString strRow;
                 pPage->m_wndToolbarList.GetText(i, strRow);
-                Log("toolbarrow %d check=%d enabled=%d selected=%d name=%s", i,
-                    pPage->m_wndToolbarList.GetCheck(i), pPage->m_wndToolbarList.IsCheckEnabled(i),
-                    pPage->m_wndToolbarList.GetCurSel() == i, (LPCTSTR)strRow);
+                DemoLog("toolbarrow %d check=%d enabled=%d selected=%d name=%s", i,
+                        pPage->m_wndToolbarList.GetCheck(i), pPage->m_wndToolbarList.IsCheckEnabled(i),
+                        pPage->m_wndToolbarList.GetCurSel() == i, (LPCTSTR)strRow);
             }
-        Log("options large=%d customize=%d tools=%s", CORXToolBar::IsLargeIcons(),
-            CORXToolBar::IsCustomizeMode(), (LPCTSTR)strTools);
-        Log("state done");
+        DemoLog("options large=%d customize=%d tools=%s", CORXToolBar::IsLargeIcons(),
+                CORXToolBar::IsCustomizeMode(), (LPCTSTR)strTools);
+        DemoLog("state done");
     }
 
 protected:
@@ -172,7 +157,7 @@ protected:
         const UINT nID = LOWORD(wParam);
         if ((nID >= ID_CUST_NEW && nID <= ID_CUST_PASTE) ||
             (nID >= ID_CUST_TOOL_FIRST && nID <= ID_CUST_TOOL_LAST))
-            Log("command %u", nID);
+            DemoLog("command %u", nID);
         // The test's request for the state is answered in customise mode too, when the frame
         // refuses every other command.
         if (nID == ID_CUST_LOGSTATE)
@@ -192,14 +177,14 @@ protected:
         if (!pSheet->Create())
         {
             delete pSheet;
-            Log("sheet failed");
+            DemoLog("sheet failed");
             return;
         }
         // Beside the frame, so that a drag from the sheet reaches the bars and menus in the open.
         CRect rectFrame;
         GetWindowRect(rectFrame);
         pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        Log("sheet open pages=%d", pSheet->GetPageCount());
+        DemoLog("sheet open pages=%d", pSheet->GetPageCount());
     }
     afx_msg void OnClose()
     {
@@ -209,7 +194,7 @@ protected:
             pSheet->DestroyWindow();
         CORXWorkspace* pWorkspace = dynamic_cast<CORXWorkspace*>(CORXWorkspaceBase::GetInstance());
         if (pWorkspace != NULL)
-            Log("state saved %d", pWorkspace->SaveState(NULL, this));
+            DemoLog("state saved %d", pWorkspace->SaveState(NULL, this));
         CORXFrameWnd::OnClose();
     }
     DECLARE_MESSAGE_MAP()
@@ -254,12 +239,10 @@ BOOL RunCustomizeDemo(CWinApp* pApp, const CString& strCommandLine)
 {
     if (strCommandLine.Left(10) == _T("/echoargs "))
         return EchoArguments(strCommandLine);
-    g_strCustLog = strCommandLine.Mid(11);
-    g_strCustLog.TrimLeft();
-    g_strCustLog.TrimRight();
+    DemoSetLog(strCommandLine.Mid(11));
     // The bars take dropped buttons only with OLE started before they are made.
     if (!AfxOleInit())
-        Log("OLE not started");
+        DemoLog("OLE not started");
     pApp->SetRegistryKey(_T("Quendra Labs"));
     CORXWorkspace* pWorkspace = dynamic_cast<CORXWorkspace*>(CORXWorkspaceBase::GetInstance());
     if (pWorkspace != NULL)
@@ -280,14 +263,9 @@ BOOL RunCustomizeDemo(CWinApp* pApp, const CString& strCommandLine)
         return FALSE;
     pApp->m_pMainWnd = pFrame;
     if (pWorkspace != NULL)
-        Log("state loaded %d", pWorkspace->LoadState(NULL, pFrame));
-    // Above the windows other programs of the session may leave on the desktop: the test moves the
-    // real mouse over the bars.
-    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->UpdateWindow();
-    pFrame->RecalcLayout();
+        DemoLog("state loaded %d", pWorkspace->LoadState(NULL, pFrame));
+    DemoShowFrame(pFrame);
     pFrame->LogState();
-    Log("ready");
+    DemoLog("ready");
     return TRUE;
 }

@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 #include "ColorDemo.h"
+#include "DemoSupport.h"
 #include "CustomizeDemo.h"
 #include "AppearanceDemo.h"
 #include "ExtrasIds.h"
@@ -29,29 +30,13 @@
 
 namespace
 {
-CString g_strLog;
 const UINT WM_APP_LOGTABS = WM_APP + 1;
-
-void Log(LPCTSTR pszFormat, ...)
-{
-    if (g_strLog.IsEmpty())
-        return;
-    FILE* f = fopen(g_strLog, "a");
-    if (f == NULL)
-        return;
-    va_list args;
-    va_start(args, pszFormat);
-    vfprintf(f, pszFormat, args);
-    va_end(args);
-    fputc('\n', f);
-    fclose(f);
-}
 
 void LogRect(LPCTSTR pszWhat, CWnd* pWnd)
 {
     CRect rect;
     pWnd->GetWindowRect(rect);
-    Log("%s %ld %ld %ld %ld", pszWhat, rect.left, rect.top, rect.right, rect.bottom);
+    DemoLog("%s %ld %ld %ld %ld", pszWhat, rect.left, rect.top, rect.right, rect.bottom);
 }
 
 // The list of the demonstration: every change of its rows is logged.
@@ -63,7 +48,7 @@ public:
         CString strRows;
         for (int i = 0; i < GetCount(); i++)
             strRows += (i > 0 ? _T(";") : _T("")) + GetItemText(i);
-        Log("rows %s", (LPCTSTR)strRows);
+        DemoLog("rows %s", (LPCTSTR)strRows);
     }
     void OnClickButton(int iButton) override
     {
@@ -85,7 +70,7 @@ protected:
     {
         const int nState = GetDrawState();
         if (nState != m_nLastState)
-            Log("spin %d", nState);
+            DemoLog("spin %d", nState);
         m_nLastState = nState;
         CORXSpinButtonCtrl::OnPaint();
     }
@@ -194,14 +179,14 @@ public:
                 strShown += (strShown.IsEmpty() ? _T("") : _T(";")) + strText;
             }
         }
-        Log("tabs active=%d order=%s shown=%s", m_wndTabs.GetActiveTab(), (LPCTSTR)strOrder,
-            (LPCTSTR)strShown);
+        DemoLog("tabs active=%d order=%s shown=%s", m_wndTabs.GetActiveTab(), (LPCTSTR)strOrder,
+                (LPCTSTR)strShown);
         for (int i = 0; i < m_wndTabs.GetTabsNum(); i++)
         {
             CRect rect;
             m_wndTabs.GetTabRect(i, rect);
             m_wndTabs.ClientToScreen(rect);
-            Log("tabrect %d %ld %ld %ld %ld", i, rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("tabrect %d %ld %ld %ld %ld", i, rect.left, rect.top, rect.right, rect.bottom);
         }
     }
     void LogPlaces()
@@ -218,7 +203,8 @@ public:
                 continue;
             CRect rect = pCell->Rect();
             m_wndColorBar.ClientToScreen(rect);
-            Log("barcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("barcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right,
+                    rect.bottom);
         }
         for (int i = 0; i < m_wndList.GetButtonCount(); i++)
         {
@@ -232,13 +218,13 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
         if (message == ORXM_ONCHANGE_ACTIVE_TAB)
-            Log("tabchange %d %d", (int)wParam, (int)lParam);
+            DemoLog("tabchange %d %d", (int)wParam, (int)lParam);
         else if (message == ORXM_ON_MOVE_TAB)
-            Log("tabmove %d %d", (int)wParam, (int)lParam);
+            DemoLog("tabmove %d %d", (int)wParam, (int)lParam);
         else if (message == ORXM_ON_RENAME_TAB)
         {
             // The tab window sets the label once this returns.
-            Log("tabrename %d %s", (int)wParam, (LPCTSTR)lParam);
+            DemoLog("tabrename %d %s", (int)wParam, (LPCTSTR)lParam);
             PostMessage(WM_APP_LOGTABS);
         }
         else if (message == WM_APP_LOGTABS)
@@ -253,11 +239,11 @@ protected:
     {
         const BOOL bHandled = CWnd::OnCommand(wParam, lParam);
         if (LOWORD(wParam) == IDC_EXTRAS_MASKEDIT && HIWORD(wParam) == EN_CHANGE)
-            Log("mask %s", (LPCTSTR)m_wndMask.GetValue());
+            DemoLog("mask %s", (LPCTSTR)m_wndMask.GetValue());
         if (LOWORD(wParam) == IDC_EXTRAS_COLORBUTTON && HIWORD(wParam) == BN_CLICKED)
-            Log("colourbutton %08X", m_wndColor.GetColor());
+            DemoLog("colourbutton %08X", m_wndColor.GetColor());
         if (LOWORD(wParam) == IDC_EXTRAS_COLORBAR)
-            Log("colourbar %08X", m_wndColorBar.GetColor());
+            DemoLog("colourbar %08X", m_wndColorBar.GetColor());
         return bHandled;
     }
 };
@@ -275,13 +261,13 @@ public:
     {
         CRect rect;
         m_wndToolBar.GetWindowRect(rect);
-        Log("toolbar %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+        DemoLog("toolbar %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
         for (int i = 0; i < m_wndToolBar.GetCount(); i++)
         {
             m_wndToolBar.GetItemRect(i, rect);
             m_wndToolBar.ClientToScreen(rect);
-            Log("button %d %u %ld %ld %ld %ld", i, m_wndToolBar.GetItemID(i), rect.left, rect.top, rect.right,
-                rect.bottom);
+            DemoLog("button %d %u %ld %ld %ld %ld", i, m_wndToolBar.GetItemID(i), rect.left, rect.top,
+                    rect.right, rect.bottom);
         }
     }
     void SetLook(CRuntimeClass* pClass, LPCTSTR pszName)
@@ -299,15 +285,15 @@ public:
             HANDLE* pHandles = &pThemed->m_hThemeToolBar;
             for (int i = 0; i < CORXThemeLibrary::ThemeCount; i++)
                 strOpen += pHandles[i] != NULL ? _T("1") : _T("0");
-            Log("themes %s", (LPCTSTR)strOpen);
+            DemoLog("themes %s", (LPCTSTR)strOpen);
         }
         CORXVisualManagerXP* pXP = DYNAMIC_DOWNCAST(CORXVisualManagerXP, pLook);
         if (pXP != NULL)
-            Log("look %s themed=%d bar=%06X hilite=%06X pressed=%06X menu=%06X", pszName,
-                pLook->IsThemedLook(), pXP->GetBarBackgroundColor(), pXP->GetHighlightColor(),
-                pXP->GetPressedHighlightColor(), pXP->GetMenuBackgroundColor());
+            DemoLog("look %s themed=%d bar=%06X hilite=%06X pressed=%06X menu=%06X", pszName,
+                    pLook->IsThemedLook(), pXP->GetBarBackgroundColor(), pXP->GetHighlightColor(),
+                    pXP->GetPressedHighlightColor(), pXP->GetMenuBackgroundColor());
         else
-            Log("look %s themed=%d bar=%06X", pszName, pLook->IsThemedLook(), globalData.clrBarFace);
+            DemoLog("look %s themed=%d bar=%06X", pszName, pLook->IsThemedLook(), globalData.clrBarFace);
     }
 
 protected:
@@ -344,9 +330,9 @@ protected:
         const UINT nID = LOWORD(wParam);
         if ((nID >= ID_EXTRAS_NEW && nID <= ID_EXTRAS_LARGE) ||
             (nID >= ID_EXTRAS_MENU_FIRST && nID <= ID_EXTRAS_MENU_CHECK))
-            Log("command %u", nID);
+            DemoLog("command %u", nID);
         if (nID == ID_EXTRAS_COLOR)
-            Log("colour %08X", CORXColorMenuButton::GetColorByCmdID(ID_EXTRAS_COLOR));
+            DemoLog("colour %08X", CORXColorMenuButton::GetColorByCmdID(ID_EXTRAS_COLOR));
         return CFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg void OnDemoCommand() {}
@@ -364,7 +350,7 @@ protected:
         HMENU hPopup = hTop != NULL ? ::GetSubMenu(hTop, 0) : NULL;
         if (hPopup == NULL)
         {
-            Log("menu not loaded");
+            DemoLog("menu not loaded");
             return;
         }
         ::RemoveMenu(hTop, 0, MF_BYPOSITION);
@@ -374,11 +360,11 @@ protected:
         CORXPopupMenu* pMenu = new CORXPopupMenu;
         if (!pMenu->Create(this, rect.left + 240, rect.bottom + 4, hPopup, FALSE, TRUE))
         {
-            Log("menu failed");
+            DemoLog("menu failed");
             return;
         }
         pMenu->GetWindowRect(rect);
-        Log("menu %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+        DemoLog("menu %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
     }
     afx_msg void OnColorCells()
     {
@@ -388,7 +374,7 @@ protected:
             pPopup = m_wndPanel.m_wndColor.GetPopup();
         if (pPopup == NULL || pPopup->GetSafeHwnd() == NULL)
         {
-            Log("colourcells none");
+            DemoLog("colourcells none");
             return;
         }
         CORXColorBar& bar = pPopup->GetColorBar();
@@ -402,10 +388,10 @@ protected:
             LPCTSTR pszKind = pCell->m_bIsAutomatic ? _T("automatic")
                               : pCell->m_bIsOther   ? _T("other")
                                                     : _T("cell");
-            Log("colourcell %s %08X %ld %ld %ld %ld", pszKind, pCell->m_Color, rect.left, rect.top,
-                rect.right, rect.bottom);
+            DemoLog("colourcell %s %08X %ld %ld %ld %ld", pszKind, pCell->m_Color, rect.left, rect.top,
+                    rect.right, rect.bottom);
         }
-        Log("colourcells done");
+        DemoLog("colourcells done");
     }
     afx_msg void OnSize(UINT nType, int cx, int cy)
     {
@@ -448,40 +434,39 @@ public:
         CString strCommandLine = m_lpCmdLine;
         if (TasksPaneDemoWanted(strCommandLine))
             return (m_pMainWnd = CreateTasksPaneDemo(strCommandLine)) != NULL;
-        g_strLog = m_lpCmdLine;
-        if (g_strLog.Left(4) == _T("/mdi"))
-            return MdiDemoInitInstance(this, g_strLog.Mid(4));
-        g_strLog.TrimLeft();
-        g_strLog.TrimRight();
-        if (g_strLog.Left(8).CompareNoCase(_T("/outlook")) == 0)
-            return RunOutlookDemo(this, g_strLog.Mid(8));
-        if (CColorDemo::Wanted(g_strLog))
-            return CColorDemo::Run(this, Log);
-        if (IsCustomizeDemo(g_strLog))
-            return RunCustomizeDemo(this, g_strLog);
+        CString strArgs = m_lpCmdLine;
+        if (strArgs.Left(4) == _T("/mdi"))
+            return MdiDemoInitInstance(this, strArgs.Mid(4));
+        strArgs.TrimLeft();
+        strArgs.TrimRight();
+        if (strArgs.Left(8).CompareNoCase(_T("/outlook")) == 0)
+            return RunOutlookDemo(this, strArgs.Mid(8));
+        if (CColorDemo::Wanted(strArgs))
+        {
+            DemoSetLog(strArgs);
+            return CColorDemo::Run(this);
+        }
+        if (IsCustomizeDemo(strArgs))
+            return RunCustomizeDemo(this, strArgs);
         // The other demonstrations, each a window of its own, by a switch before the log file.
-        if (g_strLog.Left(9) == _T("/proplist"))
-            return RunPropListDemo(this, g_strLog.Mid(9));
-        if (AppearanceDemoWanted(g_strLog))
-            return (m_pMainWnd = AppearanceDemoCreate(g_strLog)) != NULL;
+        if (strArgs.Left(9) == _T("/proplist"))
+            return RunPropListDemo(this, strArgs.Mid(9));
+        if (AppearanceDemoWanted(strArgs))
+            return (m_pMainWnd = AppearanceDemoCreate(strArgs)) != NULL;
+        DemoSetLog(strArgs);
         CExtrasFrame* pFrame = new CExtrasFrame;
         if (!pFrame->Create(NULL, _T("Extras demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 520),
                             NULL, MAKEINTRESOURCE(IDR_EXTRAS_MAINFRAME)))
             return FALSE;
         m_pMainWnd = pFrame;
-        // Above the windows other programs of the session may leave on the desktop: the test
-        // moves the real mouse over the controls.
-        pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        pFrame->ShowWindow(SW_SHOW);
-        pFrame->UpdateWindow();
-        pFrame->RecalcLayout();
+        DemoShowFrame(pFrame);
         pFrame->LogToolBar();
-        Log("colourbutton image=%d shown=%d", pFrame->m_pColorButton->GetImage(),
-            pFrame->m_pColorButton->m_bImage);
+        DemoLog("colourbutton image=%d shown=%d", pFrame->m_pColorButton->GetImage(),
+                pFrame->m_pColorButton->m_bImage);
         pFrame->m_wndPanel.LogPlaces();
         pFrame->m_wndPanel.LogTabs();
         CORXThemeLibrary themes;
-        Log("ready themed=%d", themes.m_hThemeWindow != NULL);
+        DemoLog("ready themed=%d", themes.m_hThemeWindow != NULL);
         return TRUE;
     }
     // The open pop-up menus take the keys, wherever the focus is, before any window sees them.

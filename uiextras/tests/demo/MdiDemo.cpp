@@ -2,6 +2,7 @@
 // own document. Tabs, children, saves, help contexts, the in-place frame and the property sheet are
 // logged, so that the end-to-end test reads the program's state.
 #include "MdiDemo.h"
+#include "DemoSupport.h"
 
 #include <afxext.h>
 #include <afxole.h>
@@ -17,20 +18,6 @@
 
 namespace
 {
-CString g_strMdiLog;
-
-void Log(LPCTSTR pszFormat, ...)
-{
-    FILE* f = g_strMdiLog.IsEmpty() ? NULL : fopen(g_strMdiLog, "a");
-    if (f == NULL)
-        return;
-    va_list args;
-    va_start(args, pszFormat);
-    vfprintf(f, pszFormat, args);
-    va_end(args);
-    fputc('\n', f);
-    fclose(f);
-}
 
 class CMdiDemoDoc : public CDocument
 {
@@ -43,7 +30,7 @@ public:
     virtual BOOL OnSaveDocument(LPCTSTR lpszPathName)
     {
         BOOL bSaved = CDocument::OnSaveDocument(lpszPathName);
-        Log("saved %s %d", (LPCTSTR)m_strTitle, bSaved);
+        DemoLog("saved %s %d", (LPCTSTR)m_strTitle, bSaved);
         return bSaved;
     }
 };
@@ -92,7 +79,7 @@ public:
         CMdiDemoDoc* pDoc = new CMdiDemoDoc;
         pDoc->SetTitle(lpszTitle);
         // Each document has its file beside the log.
-        CString strPath = g_strMdiLog;
+        CString strPath = DemoLogPath();
         int nSlash = strPath.ReverseFind('\\');
         strPath = (nSlash >= 0 ? strPath.Left(nSlash + 1) : CString()) + lpszTitle + _T(".doc");
         pDoc->m_strPathName = strPath;
@@ -121,7 +108,7 @@ public:
             CRect rect;
             tabs.GetTabRect(i, rect);
             tabs.ClientToScreen(rect);
-            Log("mditab %d %ld %ld %ld %ld", i, rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("mditab %d %ld %ld %ld %ld", i, rect.left, rect.top, rect.right, rect.bottom);
         }
         CMDIChildWnd* pActive = MDIGetActive();
         CString strActive;
@@ -134,19 +121,19 @@ public:
             ::GetWindowRect(h, rect);
             TCHAR szText[64] = {0};
             ::GetWindowText(h, szText, 63);
-            Log("mdichild %s|%ld %ld %ld %ld %d", szText, rect.left, rect.top, rect.right, rect.bottom,
-                ::IsIconic(h));
+            DemoLog("mdichild %s|%ld %ld %ld %ld %d", szText, rect.left, rect.top, rect.right, rect.bottom,
+                    ::IsIconic(h));
             nChildren++;
         }
-        Log("mditabs count=%d active=%d children=%d activechild=%s labels=%s", tabs.GetTabsNum(),
-            tabs.GetActiveTab(), nChildren, (LPCTSTR)strActive, (LPCTSTR)strLabels);
+        DemoLog("mditabs count=%d active=%d children=%d activechild=%s labels=%s", tabs.GetTabsNum(),
+                tabs.GetActiveTab(), nChildren, (LPCTSTR)strActive, (LPCTSTR)strLabels);
     }
 
     virtual BOOL WinHelp(DWORD_PTR dwData, UINT nCmd)
     {
         if (dwData != 0)
         {
-            Log("help context=%08lX", (unsigned long)dwData);
+            DemoLog("help context=%08lX", (unsigned long)dwData);
             return TRUE;
         }
         return CORXMDIFrameWnd::WinHelp(dwData, nCmd);
@@ -190,7 +177,7 @@ protected:
         if (m_bHelpMode)
         {
             KillTimer(1);
-            Log("helpmode cursor=%d", ::GetCursor() == ::LoadCursor(NULL, IDC_HELP));
+            DemoLog("helpmode cursor=%d", ::GetCursor() == ::LoadCursor(NULL, IDC_HELP));
         }
     }
     afx_msg void OnInPlace()
@@ -202,9 +189,9 @@ protected:
             return;
         pIP->ShowWindow(SW_SHOW);
         pIP->SetActiveWindow();
-        Log("inplace active=%d", g_pORXInPlaceFrame == pIP);
+        DemoLog("inplace active=%d", g_pORXInPlaceFrame == pIP);
         SetActiveWindow();
-        Log("inplace restored=%d", g_pORXInPlaceFrame == NULL);
+        DemoLog("inplace restored=%d", g_pORXInPlaceFrame == NULL);
         pIP->DestroyWindow();
     }
     afx_msg void OnSheet()
@@ -235,14 +222,14 @@ protected:
             CRect rect;
             tree.GetItemRect(h, rect, TRUE);
             tree.ClientToScreen(rect);
-            Log("sheetitem %s|%ld %ld %ld %ld", (LPCTSTR)tree.GetItemText(h), rect.left, rect.top, rect.right,
-                rect.bottom);
+            DemoLog("sheetitem %s|%ld %ld %ld %ld", (LPCTSTR)tree.GetItemText(h), rect.left, rect.top,
+                    rect.right, rect.bottom);
         }
         CPropertyPage* pPage = m_pSheet->GetActivePage();
         CString strCaption;
         if (pPage != NULL && pPage->GetSafeHwnd() != NULL && pPage->IsWindowVisible())
             pPage->GetDlgItemText(IDC_MDI_PAGE_TEXT, strCaption);
-        Log("sheet active=%d shown=%s", m_pSheet->GetActiveIndex(), (LPCTSTR)strCaption);
+        DemoLog("sheet active=%d shown=%s", m_pSheet->GetActiveIndex(), (LPCTSTR)strCaption);
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -260,9 +247,7 @@ END_MESSAGE_MAP()
 
 BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszLog)
 {
-    g_strMdiLog = lpszLog;
-    g_strMdiLog.TrimLeft();
-    g_strMdiLog.TrimRight();
+    DemoSetLog(lpszLog);
     CMdiDemoFrame* pFrame = new CMdiDemoFrame;
     if (!pFrame->Create(NULL, _T("MDI demonstration"), WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                         CRect(160, 100, 760, 560), NULL, MAKEINTRESOURCE(IDR_MDI_MAINFRAME)))
@@ -271,9 +256,7 @@ BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszLog)
     pFrame->EnableMDITabs(TRUE, TRUE, CORXTabWnd::LOCATION_TOP);
     pFrame->EnableWindowsDialog(ID_MDI_WINDOWS, _T("&Windows..."));
     pApp->m_pMainWnd = pFrame;
-    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->UpdateWindow();
+    DemoShowFrame(pFrame, FALSE);
     for (int i = 1; i <= 3; i++)
     {
         CString strTitle;
@@ -282,6 +265,6 @@ BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszLog)
     }
     pFrame->RecalcLayout();
     pFrame->LogTabs();
-    Log("ready");
+    DemoLog("ready");
     return TRUE;
 }

@@ -2,6 +2,7 @@
 // the left and a tasks pane on the right, each change of the bar or the tab window written to the
 // log named on the command line, and both keeping their state in the registry between runs.
 #include "OutlookDemo.h"
+#include "DemoSupport.h"
 
 #include <afxext.h>
 
@@ -16,26 +17,10 @@
 
 namespace
 {
-CString g_strOutlookLog;
 const TCHAR kSection[] = _T("OutlookDemo");
 const int kPageClocks = 1; // more shortcuts than fit
 const int kPageAlarms = 2;
 const int kPageTools = 3;
-
-void Log(LPCTSTR pszFormat, ...)
-{
-    if (g_strOutlookLog.IsEmpty())
-        return;
-    FILE* f = fopen(g_strOutlookLog, "a");
-    if (f == NULL)
-        return;
-    va_list args;
-    va_start(args, pszFormat);
-    vfprintf(f, pszFormat, args);
-    va_end(args);
-    fputc('\n', f);
-    fclose(f);
-}
 
 CString RectText(CWnd* pWnd, CRect rect)
 {
@@ -78,24 +63,24 @@ public:
     }
     void LogState()
     {
-        Log("%s", (LPCTSTR)Describe());
+        DemoLog("%s", (LPCTSTR)Describe());
         for (int i = 0; i < GetPageCount(); i++)
         {
             CORXOutlookBarPage* pPage = GetPage(i);
-            Log("pagebutton %d %s", pPage->m_iPageID,
-                pPage->m_rectButton.IsRectEmpty() ? _T("none")
-                                                  : (LPCTSTR)RectText(this, pPage->m_rectButton));
+            DemoLog("pagebutton %d %s", pPage->m_iPageID,
+                    pPage->m_rectButton.IsRectEmpty() ? _T("none")
+                                                      : (LPCTSTR)RectText(this, pPage->m_rectButton));
         }
         for (int i = 0; i < GetCount(); i++)
         {
             CORXOutlookButton* pButton = DYNAMIC_DOWNCAST(CORXOutlookButton, GetButton(i));
             if (pButton != NULL && !pButton->IsHidden())
-                Log("shortcut %u %s", pButton->m_nID, (LPCTSTR)RectText(this, pButton->Rect()));
+                DemoLog("shortcut %u %s", pButton->m_nID, (LPCTSTR)RectText(this, pButton->Rect()));
         }
         const CRect rectUp = GetScrollUpRect(), rectDown = GetScrollDownRect();
-        Log("scrollup %s", rectUp.IsRectEmpty() ? _T("none") : (LPCTSTR)RectText(this, rectUp));
-        Log("scrolldown %s", rectDown.IsRectEmpty() ? _T("none") : (LPCTSTR)RectText(this, rectDown));
-        Log("area %s", (LPCTSTR)RectText(this, GetShortcutArea()));
+        DemoLog("scrollup %s", rectUp.IsRectEmpty() ? _T("none") : (LPCTSTR)RectText(this, rectUp));
+        DemoLog("scrolldown %s", rectDown.IsRectEmpty() ? _T("none") : (LPCTSTR)RectText(this, rectDown));
+        DemoLog("area %s", (LPCTSTR)RectText(this, GetShortcutArea()));
     }
 
 protected:
@@ -123,12 +108,12 @@ public:
                 strShown += (strShown.IsEmpty() ? _T("") : _T(";")) + strText;
             }
         }
-        Log("tabs active=%d shown=%s", m_wndTabs.GetActiveTab(), (LPCTSTR)strShown);
+        DemoLog("tabs active=%d shown=%s", m_wndTabs.GetActiveTab(), (LPCTSTR)strShown);
         for (int i = 0; i < m_wndTabs.GetTabsNum(); i++)
         {
             CRect rect;
             m_wndTabs.GetTabRect(i, rect);
-            Log("tabrect %d %s", i, (LPCTSTR)RectText(&m_wndTabs, rect));
+            DemoLog("tabrect %d %s", i, (LPCTSTR)RectText(&m_wndTabs, rect));
         }
     }
     void LogTasks()
@@ -138,7 +123,7 @@ public:
             CORXTask* pTask = m_wndTasks.GetTask(0, t);
             if (pTask == NULL)
                 break;
-            Log("task %u %s", pTask->m_uiCommandID, (LPCTSTR)RectText(&m_wndTasks, pTask->m_rect));
+            DemoLog("task %u %s", pTask->m_uiCommandID, (LPCTSTR)RectText(&m_wndTasks, pTask->m_rect));
         }
     }
 
@@ -204,10 +189,10 @@ protected:
     {
         m_wndOutlook.SaveState();
         AfxGetApp()->WriteProfileInt(kSection, _T("ActiveTab"), m_wndTabs.GetActiveTab());
-        Log("saved page=%d tab=%d", m_wndOutlook.GetActivePage(), m_wndTabs.GetActiveTab());
+        DemoLog("saved page=%d tab=%d", m_wndOutlook.GetActivePage(), m_wndTabs.GetActiveTab());
         CFrameWnd::OnClose();
     }
-    afx_msg void OnShortcut(UINT nID) { Log("command %u", nID); }
+    afx_msg void OnShortcut(UINT nID) { DemoLog("command %u", nID); }
     afx_msg void OnLogState()
     {
         m_wndOutlook.LogState();
@@ -217,7 +202,7 @@ protected:
     {
         if (message == ORXM_ONCHANGE_ACTIVE_TAB)
         {
-            Log("tabchange %d %d", (int)wParam, (int)lParam);
+            DemoLog("tabchange %d %d", (int)wParam, (int)lParam);
             LogTabs();
             return 0;
         }
@@ -236,9 +221,7 @@ END_MESSAGE_MAP()
 
 BOOL RunOutlookDemo(CWinApp* pApp, LPCTSTR lpszLog)
 {
-    g_strOutlookLog = lpszLog;
-    g_strOutlookLog.TrimLeft();
-    g_strOutlookLog.TrimRight();
+    DemoSetLog(lpszLog);
     // The bar and the tab window keep their state under the demonstration's own key.
     pApp->SetRegistryKey(_T("Quendra Labs"));
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
@@ -249,14 +232,10 @@ BOOL RunOutlookDemo(CWinApp* pApp, LPCTSTR lpszLog)
                         CRect(200, 100, 760, 560)))
         return FALSE;
     pApp->m_pMainWnd = pFrame;
-    // Above whatever else the session shows: the test moves the real mouse over it.
-    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->UpdateWindow();
-    pFrame->RecalcLayout();
+    DemoShowFrame(pFrame);
     pFrame->m_wndOutlook.LogState();
     pFrame->LogTabs();
     pFrame->LogTasks();
-    Log("ready");
+    DemoLog("ready");
     return TRUE;
 }

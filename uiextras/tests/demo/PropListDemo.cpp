@@ -3,6 +3,7 @@
 // that switch between the categorised and the alphabetical view. Every value the user changes, as
 // the list reports it, and every layout of its rows goes to the log file.
 #include "PropListDemo.h"
+#include "DemoSupport.h"
 
 #include <afxext.h>
 
@@ -15,22 +16,6 @@
 
 namespace
 {
-CString g_strPropLog;
-
-void PropLog(LPCTSTR pszFormat, ...)
-{
-    if (g_strPropLog.IsEmpty())
-        return;
-    FILE* f = fopen(g_strPropLog, "a");
-    if (f == NULL)
-        return;
-    va_list args;
-    va_start(args, pszFormat);
-    vfprintf(f, pszFormat, args);
-    va_end(args);
-    fputc('\n', f);
-    fclose(f);
-}
 
 // The list of the demonstration: each layout writes the rows on show, in screen co-ordinates.
 class CDemoPropList : public CORXPropList
@@ -38,18 +23,18 @@ class CDemoPropList : public CORXPropList
 public:
     void LogRows()
     {
-        PropLog("rows %s %d", IsAlphabeticMode() ? "alpha" : "cat", GetShownCount());
+        DemoLog("rows %s %d", IsAlphabeticMode() ? "alpha" : "cat", GetShownCount());
         for (int i = 0; i < GetShownCount(); i++)
         {
             CORXProp* pProp = GetShown(i);
             CRect rect = pProp->GetRect();
             ClientToScreen(rect);
-            PropLog("row %d %ld %ld %ld %ld %d %s", i, rect.left, rect.top, rect.right, rect.bottom,
+            DemoLog("row %d %ld %ld %ld %ld %d %s", i, rect.left, rect.top, rect.right, rect.bottom,
                     pProp->IsExpanded(), (LPCTSTR)pProp->GetName());
         }
         CPoint ptDivider(GetListRect().left + GetLeftColumnWidth(), 0);
         ClientToScreen(&ptDivider);
-        PropLog("rowsend divider=%ld", ptDivider.x);
+        DemoLog("rowsend divider=%ld", ptDivider.x);
     }
     virtual void AdjustLayout()
     {
@@ -131,7 +116,7 @@ protected:
         if (message == ORXM_PROPERTYCHANGED)
         {
             CORXProp* pProp = (CORXProp*)lParam;
-            PropLog("changed %d %s=%s", (int)wParam, (LPCTSTR)pProp->GetName(),
+            DemoLog("changed %d %s=%s", (int)wParam, (LPCTSTR)pProp->GetName(),
                     (LPCTSTR)pProp->FormatProperty());
             return 0;
         }
@@ -153,7 +138,7 @@ protected:
         CColorPopup* pPopup = m_pColor != NULL ? m_pColor->GetPopup() : NULL;
         if (pPopup == NULL || pPopup->GetSafeHwnd() == NULL)
         {
-            PropLog("colourcells none");
+            DemoLog("colourcells none");
             return;
         }
         CORXColorBar& bar = pPopup->GetColorBar();
@@ -164,10 +149,10 @@ protected:
                 continue;
             CRect rect = pCell->Rect();
             bar.ClientToScreen(rect);
-            PropLog("colourcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right,
+            DemoLog("colourcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right,
                     rect.bottom);
         }
-        PropLog("colourcells done");
+        DemoLog("colourcells done");
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -183,18 +168,14 @@ END_MESSAGE_MAP()
 
 BOOL RunPropListDemo(CWinApp* pApp, LPCTSTR pszLog)
 {
-    g_strPropLog = pszLog;
-    g_strPropLog.TrimLeft();
-    g_strPropLog.TrimRight();
+    DemoSetLog(pszLog);
     CPropListFrame* pFrame = new CPropListFrame;
     if (!pFrame->Create(NULL, _T("Property list demonstration"), WS_OVERLAPPEDWINDOW,
                         CRect(200, 120, 640, 560)))
         return FALSE;
     pApp->m_pMainWnd = pFrame;
-    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->UpdateWindow();
+    DemoShowFrame(pFrame, FALSE);
     pFrame->m_wndList.LogRows();
-    PropLog("ready");
+    DemoLog("ready");
     return TRUE;
 }

@@ -3,6 +3,7 @@
 // with the screen places of its navigation buttons, captions and tasks go to the log, so that a
 // test can click them with the real mouse and read what became of it.
 #include "TasksPaneDemo.h"
+#include "DemoSupport.h"
 
 #include <stdio.h>
 
@@ -13,22 +14,6 @@
 
 namespace
 {
-CString g_strTasksLog;
-
-void TasksLog(LPCTSTR pszFormat, ...)
-{
-    if (g_strTasksLog.IsEmpty())
-        return;
-    FILE* f = fopen(g_strTasksLog, "a");
-    if (f == NULL)
-        return;
-    va_list args;
-    va_start(args, pszFormat);
-    vfprintf(f, pszFormat, args);
-    va_end(args);
-    fputc('\n', f);
-    fclose(f);
-}
 
 const UINT_PTR kStateTimer = 1;
 
@@ -37,7 +22,7 @@ class CDemoTasksPane : public CORXTasksPane
 protected:
     void OnPageChanged(int nPrevPage, int nNewPage) override
     {
-        TasksLog("pagechange %d %d", nPrevPage, nNewPage);
+        DemoLog("pagechange %d %d", nPrevPage, nNewPage);
     }
 };
 
@@ -116,7 +101,7 @@ public:
             return;
         m_strLastState = strState + strPlaces;
         strPlaces.TrimRight();
-        TasksLog("%s\n%s\nend", (LPCTSTR)strState, (LPCTSTR)strPlaces);
+        DemoLog("%s\n%s\nend", (LPCTSTR)strState, (LPCTSTR)strPlaces);
     }
 
     void LogMenu()
@@ -131,7 +116,7 @@ public:
         }
         if (pMenu == NULL || pMenu->GetSafeHwnd() == NULL)
         {
-            TasksLog("menu none");
+            DemoLog("menu none");
             return;
         }
         CORXPopupMenuBar* pItems = pMenu->GetMenuBar();
@@ -140,10 +125,10 @@ public:
             CRect rect;
             pItems->GetItemRect(i, rect);
             pItems->ClientToScreen(rect);
-            TasksLog("menuitem %d %u %ld %ld %ld %ld %s", i, pItems->GetItemID(i), rect.left, rect.top,
-                     rect.right, rect.bottom, (LPCTSTR)pItems->GetButtonText(i));
+            DemoLog("menuitem %d %u %ld %ld %ld %ld %s", i, pItems->GetItemID(i), rect.left, rect.top,
+                    rect.right, rect.bottom, (LPCTSTR)pItems->GetButtonText(i));
         }
-        TasksLog("menu done");
+        DemoLog("menu done");
     }
 
 protected:
@@ -202,7 +187,7 @@ protected:
         }
         if (nID >= ID_TASKS_ADD_CLOCK && nID <= ID_TASKS_EDIT_ZONES)
         {
-            TasksLog("command %u", nID);
+            DemoLog("command %u", nID);
             return TRUE;
         }
         return CFrameWnd::OnCommand(wParam, lParam);
@@ -229,16 +214,12 @@ BOOL TasksPaneDemoWanted(CString& strCommandLine)
 
 CFrameWnd* CreateTasksPaneDemo(LPCTSTR lpszLog)
 {
-    g_strTasksLog = lpszLog;
+    DemoSetLog(lpszLog);
     CTasksDemoFrame* pFrame = new CTasksDemoFrame;
     if (!pFrame->Create(NULL, _T("Tasks pane demonstration"), WS_OVERLAPPEDWINDOW, CRect(120, 80, 720, 560)))
         return NULL;
-    // Above whatever else the session shows: the test moves the real mouse over the pane.
-    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->UpdateWindow();
-    pFrame->RecalcLayout();
+    DemoShowFrame(pFrame);
     pFrame->LogState(TRUE);
-    TasksLog("ready");
+    DemoLog("ready");
     return pFrame;
 }
