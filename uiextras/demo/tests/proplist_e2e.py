@@ -10,10 +10,10 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "uicore", "demo", "tests"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "uicore", "demo", "tests"))
 from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Property list demonstration"
@@ -178,7 +178,7 @@ def check_views(h, log, frame, ids):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
+        ids = resource_ids(h.source / "uiextras" / "demo" / "ExtrasIds.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="proplist-e2e-"))
         log = Log(work / "proplist.log")
         prog = h.start(h.build / "uiextras" / "ExtrasDemo.exe", "/proplist", "Z:" + str(log.path).replace("/", "\\"))

@@ -9,10 +9,10 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "uicore", "demo", "tests"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "uicore", "demo", "tests"))
 from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Tasks pane demonstration"
@@ -105,7 +105,7 @@ def choose_page(h, prog, ids, log, frame, name):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
+        ids = resource_ids(h.source / "uiextras" / "demo" / "ExtrasIds.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="taskspane-e2e-"))
         log = PaneLog(work / "tasks.log")
         prog = h.start(h.build / "uiextras" / "ExtrasDemo.exe", "/taskspane",

@@ -14,8 +14,8 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tools", "e2e"))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "uicore", "demo", "tests"))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "uicore", "demo", "tests"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
 from dock_e2e import drag  # noqa: E402
@@ -73,7 +73,7 @@ def centre(rect):
 class Demo:
     def __init__(self, h, work, name):
         self.h = h
-        self.ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
+        self.ids = resource_ids(h.source / "uiextras" / "demo" / "ExtrasIds.h")
         self.log = Log(work / (name + ".log"))
         self.prog = h.start(h.build / "uiextras" / "ExtrasDemo.exe", "/colors",
                             "Z:" + str(self.log.path).replace("/", "\\"))

@@ -14,10 +14,10 @@ import re
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "uicore", "demo", "tests"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "uicore", "demo", "tests"))
 from demo_log import DemoLog  # noqa: E402
 
 TITLE = "MDI demonstration"
@@ -204,7 +204,7 @@ def check_windows_dialog(h, ids, log, frame, work):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
+        ids = resource_ids(h.source / "uiextras" / "demo" / "ExtrasIds.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="mdi-e2e-"))
         log = Log(work / "mdi.log")
         h.start(h.build / "uiextras" / "ExtrasDemo.exe", "/mdi", "Z:" + str(log.path).replace("/", "\\"))

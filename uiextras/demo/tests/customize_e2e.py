@@ -14,10 +14,10 @@ import pathlib
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "uicore", "demo", "tests"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "uicore", "demo", "tests"))
 from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Customize demonstration"
@@ -381,7 +381,7 @@ def check_tools(demo, argv_file):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
+        ids = resource_ids(h.source / "uiextras" / "demo" / "ExtrasIds.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="customize-e2e-"))
         h.run("reg", "delete", KEY, "/f", timeout=60)
         demo = Demo(h, ids, work)

@@ -11,10 +11,10 @@ import subprocess
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "uicore", "demo", "tests"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "uicore", "demo", "tests"))
 from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Extras demonstration"
@@ -308,7 +308,7 @@ def check_color_bar(h, log):
 
 def main():
     with Harness() as h:
-        ids = resource_ids(h.source / "uiextras" / "tests" / "demo" / "ExtrasIds.h")
+        ids = resource_ids(h.source / "uiextras" / "demo" / "ExtrasIds.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="extras-e2e-"))
         log = Log(work / "themed.log")
         prog, frame = start(h, log, theme=True)
