@@ -1,16 +1,19 @@
 // DataBuffer: growable bytes.
 #include "DataBuffer.h"
 #include "FileAccess.h"
+#include "SpareBlocks.h"
 #include <stdlib.h>
 #include <string.h>
 
-DataBuffer::DataBuffer() : m_marker(0xDB), m_borrowed(false), m_data(nullptr), m_length(0), m_capacity(0) {}
+DataBuffer::DataBuffer()
+    : m_marker(0xDB), m_borrowed(false), m_data(nullptr), m_length(0), m_capacity(0), m_blockSize(0)
+{
+}
 
 DataBuffer::~DataBuffer()
 {
     Check();
-    if (!m_borrowed)
-        free(m_data);
+    FreeData();
     m_marker = 0;
     m_borrowed = false;
     m_data = nullptr;
@@ -52,25 +55,42 @@ bool DataBuffer::IsBorrowed() const
     return m_borrowed;
 }
 
+void DataBuffer::FreeData()
+{
+    if (!m_borrowed && m_data)
+        SpareBlocks::Give(m_data, m_blockSize);
+    m_data = nullptr;
+    m_blockSize = 0;
+}
+
 // A borrowed block is never reallocated in place: growth copies it into a block of our own.
 bool DataBuffer::Realloc(unsigned long newCapacity)
 {
     unsigned char* p;
+    unsigned long size = newCapacity ? newCapacity : 1;
     if (m_borrowed || !m_data)
     {
-        p = static_cast<unsigned char*>(malloc(newCapacity ? newCapacity : 1));
+        size_t actual = 0;
+        p = static_cast<unsigned char*>(SpareBlocks::Take(size, &actual));
+        if (p)
+            size = (unsigned long)actual;
+        else
+            p = static_cast<unsigned char*>(malloc(size));
         if (!p)
             return false;
         if (m_data && m_length)
             memcpy(p, m_data, m_length);
     }
+    else if (m_blockSize >= size)
+        p = m_data; // the block was larger than the buffer needed so far
     else
     {
-        p = static_cast<unsigned char*>(realloc(m_data, newCapacity ? newCapacity : 1));
+        p = static_cast<unsigned char*>(realloc(m_data, size));
         if (!p)
             return false;
     }
     m_data = p;
+    m_blockSize = size;
     m_capacity = newCapacity;
     m_borrowed = false;
     return true;
@@ -137,10 +157,9 @@ bool DataBuffer::AppendUtf16(const wchar_t* text)
 void DataBuffer::TakeBlock(void* block, unsigned long count)
 {
     Check();
-    if (!m_borrowed)
-        free(m_data);
+    FreeData();
     m_data = static_cast<unsigned char*>(block);
-    m_length = m_capacity = block ? count : 0;
+    m_length = m_capacity = m_blockSize = block ? count : 0;
     m_borrowed = false;
 }
 
@@ -155,14 +174,14 @@ void DataBuffer::TakeFrom(DataBuffer& other)
     Check();
     if (&other == this)
         return;
-    if (!m_borrowed)
-        free(m_data);
+    FreeData();
     m_data = other.m_data;
     m_length = other.m_length;
     m_capacity = other.m_capacity;
+    m_blockSize = other.m_blockSize;
     m_borrowed = other.m_borrowed;
     other.m_data = nullptr;
-    other.m_length = other.m_capacity = 0;
+    other.m_length = other.m_capacity = other.m_blockSize = 0;
     other.m_borrowed = false;
 }
 
@@ -183,9 +202,7 @@ void DataBuffer::RemoveFront(unsigned long n)
 void DataBuffer::Clear()
 {
     Check();
-    if (!m_borrowed)
-        free(m_data);
-    m_data = nullptr;
+    FreeData();
     m_length = m_capacity = 0;
     m_borrowed = false;
 }

@@ -38,12 +38,14 @@ public:
 private:
     void Check() const;
     bool Realloc(unsigned long newCapacity);
+    void FreeData(); // the block goes back, unless borrowed
 
     unsigned char m_marker;
     bool m_borrowed;
     unsigned char* m_data;
     unsigned long m_length;
     unsigned long m_capacity;
+    unsigned long m_blockSize; // of an owned block: at least the capacity (a spare block may be larger)
 };
 
 #endif // VELMORA_DATABUFFER_H

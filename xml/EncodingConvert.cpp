@@ -500,21 +500,82 @@ private:
 
 namespace
 {
+// Writes straight into the buffer's block: Room(k) makes sure that k more bytes fit, the loop then
+// stores through At() without further checks and moves on with Advance; Done() sets the length.
+class DirectOut
+{
+public:
+    explicit DirectOut(DataBuffer& out) : m_out(out), m_at(nullptr), m_end(nullptr)
+    {
+        Refresh(out.GetSize());
+    }
+    bool Room(unsigned long k)
+    {
+        if ((unsigned long)(m_end - m_at) >= k)
+            return true;
+        unsigned long used = Used();
+        if (k > 0x7FFFFFFFUL - used)
+            return false;
+        unsigned long more = used / 2 > k ? used / 2 : k;
+        if (more > 0x7FFFFFFFUL - used - 64)
+            more = k;
+        m_out.SetSize(used);
+        if (!m_out.EnsureCapacity(used + more + 64))
+            return false;
+        Refresh(used);
+        return true;
+    }
+    unsigned char* At() const { return m_at; }
+    void MoveTo(unsigned char* at) { m_at = at; }
+    void Done() { m_out.SetSize(Used()); }
+
+private:
+    unsigned long Used() const { return m_out.GetData() ? (unsigned long)(m_at - m_out.GetData()) : 0; }
+    void Refresh(unsigned long used)
+    {
+        unsigned char* data = m_out.GetData();
+        m_at = data ? data + used : nullptr;
+        m_end = data ? data + m_out.GetCapacity() : nullptr;
+    }
+
+    DataBuffer& m_out;
+    unsigned char* m_at;
+    unsigned char* m_end;
+};
+
+// Runs of ASCII text are copied a machine word at a time.
+typedef size_t Word;
+const Word kHighBits = (Word)-1 / 255 * 0x80;
+inline bool LoadAscii(const unsigned char* p, Word& word)
+{
+    memcpy(&word, p, sizeof word);
+    return (word & kHighBits) == 0;
+}
+// Input bytes handled between two checks of the output's room.
+const unsigned long kBlock = 4096;
+
 // The two-byte entries of a hashed table laid out flat, one slot per two-byte key, so that long
 // texts cost one array read per character instead of a hash and a bucket walk. A slot's length is
 // 0 when the table has no such key, kLongValue when its value is not of the usual length (the
 // hashed table answers those), else the value's length. Built from the table the first time a
 // conversion uses it, and built again if the cache ever holds another table for the page.
 const unsigned char kLongValue = 0xFF;
+// An encode table is indexed by the UTF-16 unit; a decode table by the first byte of the pair
+// times 256 plus the second, so that the characters of one lead byte lie side by side.
 struct FlatTable
 {
     const HashConvert* source;
     unsigned int maxKeyLength;
+    // No two-byte key begins with a byte below 0x80, so such a byte never starts a pair.
+    bool asciiLeadsAlone;
     unsigned char length[65536];
     unsigned char value[65536][2];
+    // The one-byte keys: the value's length (kLongValue when not of the usual length) and bytes.
+    unsigned char oneLength[256];
+    unsigned char oneValue[256][2];
 };
 
-const FlatTable* Flatten(FlatTable*& slot, const HashConvert* map)
+const FlatTable* Flatten(FlatTable*& slot, const HashConvert* map, bool decode)
 {
     if (slot && slot->source == map)
         return slot;
@@ -528,11 +589,23 @@ const FlatTable* Flatten(FlatTable*& slot, const HashConvert* map)
     unsigned int valueLen;
     for (unsigned int k = 0; k < 65536; k++)
     {
-        unsigned char key[2] = {(unsigned char)k, (unsigned char)(k >> 8)};
+        unsigned char key[2] = {(unsigned char)(decode ? k >> 8 : k), (unsigned char)(decode ? k : k >> 8)};
         map->Lookup(key, 2, value, &valueLen);
         slot->length[k] = valueLen > 2 ? kLongValue : (unsigned char)valueLen;
         if (valueLen && valueLen <= 2)
             memcpy(slot->value[k], value, valueLen);
+    }
+    slot->asciiLeadsAlone = true;
+    for (unsigned int k = 0; k < 65536 && slot->asciiLeadsAlone; k++)
+        if ((decode ? k >> 8 : k & 0xFF) < 0x80 && slot->length[k])
+            slot->asciiLeadsAlone = false;
+    for (unsigned int b = 0; b < 256; b++)
+    {
+        unsigned char key = (unsigned char)b;
+        map->Lookup(&key, 1, value, &valueLen);
+        slot->oneLength[b] = valueLen > 2 ? kLongValue : (unsigned char)valueLen;
+        if (valueLen && valueLen <= 2)
+            memcpy(slot->oneValue[b], value, valueLen);
     }
     return slot;
 }
@@ -559,13 +632,13 @@ FlatTable** FlatSlot(unsigned long codePage, bool encode)
 const FlatTable* FlatDecode(unsigned long codePage, const HashConvert* map)
 {
     FlatTable** slot = FlatSlot(codePage, false);
-    return slot ? Flatten(*slot, map) : nullptr;
+    return slot ? Flatten(*slot, map, true) : nullptr;
 }
 
 const FlatTable* FlatEncode(unsigned long codePage, const HashConvert* map)
 {
     FlatTable** slot = FlatSlot(codePage, true);
-    return slot ? Flatten(*slot, map) : nullptr;
+    return slot ? Flatten(*slot, map, false) : nullptr;
 }
 } // namespace
 
@@ -611,6 +684,7 @@ bool EncodingConvert::DecodeSingleByteToUtf8(unsigned long codePage, const unsig
     if (!lookup)
         return false;
     unsigned char bytes[256][3], lengths[256];
+    bool asciiSame = true; // bytes 0 to 127 stand for themselves
     for (int b = 0; b < 256; b++)
     {
         unsigned short unit = lookup->m_units[b];
@@ -618,29 +692,54 @@ bool EncodingConvert::DecodeSingleByteToUtf8(unsigned long codePage, const unsig
             lengths[b] = 0;
         else
             lengths[b] = (unsigned char)EncodeUtf8Unit(unit, bytes[b]);
+        if (b < 128 && unit != b)
+            asciiSame = false;
     }
     unsigned long before = out.GetSize();
     out.EnsureCapacity(before + n + n / 8 + 16);
-    bool whole = true;
+    DirectOut w(out);
+    unsigned long i = 0;
+    while (i < n)
     {
-        Sink sink(out);
-        for (unsigned long i = 0; i < n; i++)
+        unsigned long end = n - i > kBlock ? i + kBlock : n;
+        // Each byte gives at most three.
+        if (!w.Room((end - i) * 3))
+            break;
+        unsigned char* o = w.At();
+        while (i < end)
         {
+            if (asciiSame && p[i] < 0x80)
+            {
+                Word word;
+                while (end - i >= sizeof(Word) && LoadAscii(p + i, word))
+                {
+                    memcpy(o, &word, sizeof word);
+                    o += sizeof word;
+                    i += sizeof word;
+                }
+                if (i == end)
+                    break;
+            }
             unsigned char length = lengths[p[i]];
             if (!length)
-            {
-                whole = false;
                 break;
-            }
-            if (length == 1)
-                sink.Byte(bytes[p[i]][0]);
-            else
-                sink.Put(bytes[p[i]], length);
+            o[0] = bytes[p[i]][0];
+            o[1] = bytes[p[i]][1];
+            o[2] = bytes[p[i]][2];
+            o += length;
+            i++;
         }
+        w.MoveTo(o);
+        if (i < end)
+            break;
     }
-    if (!whole)
+    if (i < n)
+    {
         out.SetSize(before);
-    return whole;
+        return false;
+    }
+    w.Done();
+    return true;
 }
 
 // UTF-8 to a table page in one pass, for text that is all well-formed and all in the page: what
@@ -658,58 +757,99 @@ bool EncodingConvert::Utf8ToTableDirect(unsigned long codePage, const unsigned c
     const FlatTable* flat = FlatEncode(codePage, map);
     if (!flat)
         return false;
+    const bool ascii = map->m_asciiIdentity;
     unsigned long before = out.GetSize();
     out.EnsureCapacity(before + n + 16);
+    DirectOut w(out);
     bool whole = true;
+    unsigned long i = 0;
+    while (i < n && whole)
     {
-        Sink sink(out);
-        unsigned char value[256];
-        unsigned int valueLen;
-        unsigned long i = 0;
-        while (i < n)
+        unsigned long end = n - i > kBlock ? i + kBlock : n;
+        // A character of k bytes gives at most two (one for k = 1); the last one may end past end.
+        if (!w.Room((end - i) * 2 + 8))
         {
-            if (p[i] < 0x80 && map->m_asciiIdentity)
+            whole = false;
+            break;
+        }
+        unsigned char* o = w.At();
+        while (i < end)
+        {
+            if (p[i] < 0x80 && ascii)
             {
-                sink.Byte(p[i++]);
+                // A run of ASCII text: whole words while they last, then byte by byte.
+                Word word;
+                while (end - i >= sizeof(Word) && LoadAscii(p + i, word))
+                {
+                    memcpy(o, &word, sizeof word);
+                    o += sizeof word;
+                    i += sizeof word;
+                }
+                if (i < end && p[i] < 0x80)
+                    *o++ = p[i++];
                 continue;
             }
-            unsigned short unit = 0;
-            int used = DecodeUtf8Unit(p + i, n - i, &unit);
+            // Runs of three-byte characters with two-byte codes in the page, the bulk of text
+            // in a double-byte page, decoded here as the codec decodes them.
+            bool run = false;
+            while (i < end && n - i >= 3)
+            {
+                unsigned int b0 = p[i];
+                if (b0 - 0xE1u > 0x0Eu)
+                    break;
+                unsigned int b1 = p[i + 1] ^ 0x80u, b2 = p[i + 2] ^ 0x80u;
+                if ((b1 | b2) >= 0x40)
+                    break;
+                unsigned int code = ((b0 & 0x0Fu) << 12) | (b1 << 6) | b2;
+                if (flat->length[code] != 2 || code == 0xEFFD)
+                    break;
+                memcpy(o, flat->value[code], 2);
+                o += 2;
+                i += 3;
+                run = true;
+            }
+            if (run)
+                continue;
+            unsigned short decoded = 0;
+            int used = DecodeUtf8Unit(p + i, n - i, &decoded);
+            unsigned int unit = decoded;
             if (used <= 0 || unit == 0xEFFD)
             {
                 whole = false;
                 break;
             }
-            i += (unsigned long)used;
-            if (unit < 128 && map->m_asciiIdentity)
+            if (unit < 128 && ascii)
             {
-                sink.Byte((unsigned char)unit);
+                *o++ = (unsigned char)unit;
+                i += (unsigned long)used;
                 continue;
             }
             unsigned char length = flat->length[unit];
             if (length && length != kLongValue)
             {
-                sink.Put(flat->value[unit], length);
-                continue;
+                o[0] = flat->value[unit][0];
+                o[1] = flat->value[unit][1];
+                o += length;
             }
-            unsigned char key[2] = {(unsigned char)unit, (unsigned char)(unit >> 8)};
-            valueLen = 0;
-            if (length)
-                map->Lookup(key, 2, value, &valueLen);
-            if (valueLen)
-                sink.Put(value, valueLen);
-            else if (unit == 0)
-                sink.Byte(0);
+            else if (!length && unit == 0)
+                *o++ = 0;
             else
             {
+                // Not in the page, or a value of unusual length: the two stages decide.
                 whole = false;
                 break;
             }
+            i += (unsigned long)used;
         }
+        w.MoveTo(o);
     }
     if (!whole)
+    {
         out.SetSize(before);
-    return whole;
+        return false;
+    }
+    w.Done();
+    return true;
 }
 
 // A double-byte page to UTF-8 in one pass, under the same terms as the single-byte one: every
@@ -727,21 +867,63 @@ bool EncodingConvert::DecodeMultiByteToUtf8(unsigned long codePage, const unsign
     const FlatTable* flat = FlatDecode(codePage, map);
     if (!flat || flat->maxKeyLength > 2)
         return false;
+    const bool ascii = map->m_asciiIdentity;
+    // A run of bytes below 0x80 is copied as it stands when none of them can begin a pair.
+    const bool asciiRuns = ascii && flat->asciiLeadsAlone;
     unsigned long before = out.GetSize();
     out.EnsureCapacity(before + n + n / 2 + 16);
+    DirectOut w(out);
     bool whole = true;
+    unsigned long i = 0;
+    while (i < n && whole)
     {
-        Sink sink(out);
-        unsigned char value[256];
-        unsigned int valueLen;
-        unsigned char bytes[3];
-        unsigned long i = 0;
-        while (i < n)
+        unsigned long end = n - i > kBlock ? i + kBlock : n;
+        // One byte gives at most three, a pair three; the last pair may end past end.
+        if (!w.Room((end - i) * 3 + 8))
         {
+            whole = false;
+            break;
+        }
+        unsigned char* o = w.At();
+        while (i < end)
+        {
+            if (asciiRuns && p[i] < 0x80)
+            {
+                Word word;
+                bool any = false;
+                while (end - i >= sizeof(Word) && LoadAscii(p + i, word))
+                {
+                    memcpy(o, &word, sizeof word);
+                    o += sizeof word;
+                    i += sizeof word;
+                    any = true;
+                }
+                if (any)
+                    continue;
+            }
+            // Runs of pairs for characters of three UTF-8 bytes, the bulk of such text.
+            bool run = false;
+            while (i < end && i + 1 < n)
+            {
+                unsigned int k = (p[i] << 8) | p[i + 1];
+                if (flat->length[k] != 2)
+                    break;
+                unsigned int code = flat->value[k][0] | (flat->value[k][1] << 8);
+                if (code < 0x800 || code == 0xEFFD)
+                    break;
+                o[0] = (unsigned char)(0xE0 | (code >> 12));
+                o[1] = (unsigned char)(0x80 | ((code >> 6) & 0x3F));
+                o[2] = (unsigned char)(0x80 | (code & 0x3F));
+                o += 3;
+                i += 2;
+                run = true;
+            }
+            if (run)
+                continue;
             unsigned short unit;
             if (i + 1 < n)
             {
-                unsigned int k = p[i] | (p[i + 1] << 8);
+                unsigned int k = (p[i] << 8) | p[i + 1];
                 unsigned char length = flat->length[k];
                 if (length == 2)
                 {
@@ -751,7 +933,7 @@ bool EncodingConvert::DecodeMultiByteToUtf8(unsigned long codePage, const unsign
                         whole = false;
                         break;
                     }
-                    sink.Put(bytes, (unsigned long)EncodeUtf8Unit(unit, bytes));
+                    o += EncodeUtf8Unit(unit, o);
                     i += 2;
                     continue;
                 }
@@ -761,25 +943,34 @@ bool EncodingConvert::DecodeMultiByteToUtf8(unsigned long codePage, const unsign
                     break;
                 }
             }
-            if (p[i] == 0 || (p[i] < 128 && map->m_asciiIdentity))
+            if (p[i] == 0 || (p[i] < 128 && ascii))
             {
-                sink.Byte(p[i++]);
+                *o++ = p[i++];
                 continue;
             }
-            map->Lookup(p + i, 1, value, &valueLen);
-            unit = valueLen == 2 ? (unsigned short)(value[0] | (value[1] << 8)) : 0;
-            if (valueLen != 2 || unit == 0xEFFD)
+            if (flat->oneLength[p[i]] != 2)
             {
                 whole = false;
                 break;
             }
-            sink.Put(bytes, (unsigned long)EncodeUtf8Unit(unit, bytes));
+            unit = (unsigned short)(flat->oneValue[p[i]][0] | (flat->oneValue[p[i]][1] << 8));
+            if (unit == 0xEFFD)
+            {
+                whole = false;
+                break;
+            }
+            o += EncodeUtf8Unit(unit, o);
             i++;
         }
+        w.MoveTo(o);
     }
     if (!whole)
+    {
         out.SetSize(before);
-    return whole;
+        return false;
+    }
+    w.Done();
+    return true;
 }
 
 bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned char* p, unsigned long n,
@@ -802,7 +993,7 @@ bool EncodingConvert::DecodeMultiByte(unsigned long codePage, const unsigned cha
             unsigned int firstKeyLen = 2, lastKeyLen = 4;
             if (flat)
             {
-                unsigned int k = p[i] | (p[i + 1] << 8);
+                unsigned int k = (p[i] << 8) | p[i + 1];
                 unsigned char length = flat->length[k];
                 if (length && length != kLongValue)
                 {

@@ -90,41 +90,6 @@ StringBuffer::~StringBuffer()
     m_capacity = m_length = m_growBy = (int)0xDDDDDDDD;
 }
 
-void StringBuffer::Check() const
-{
-    VXML_CHECK(m_marker == 0xAA, "StringBuffer used after destruction");
-}
-
-const char* StringBuffer::GetString() const
-{
-    Check();
-    return m_data ? m_data : "";
-}
-
-char* StringBuffer::GetBuffer()
-{
-    Check();
-    return m_data;
-}
-
-int StringBuffer::GetLength() const
-{
-    Check();
-    return m_length;
-}
-
-int StringBuffer::GetCapacity() const
-{
-    Check();
-    return m_capacity;
-}
-
-int StringBuffer::GetGrowBy() const
-{
-    Check();
-    return m_growBy;
-}
-
 bool StringBuffer::Grow(int newCapacity, bool adaptStep)
 {
     char* p = static_cast<char*>(malloc(newCapacity));
@@ -146,14 +111,6 @@ bool StringBuffer::Grow(int newCapacity, bool adaptStep)
     return true;
 }
 
-void StringBuffer::Clear()
-{
-    Check();
-    m_length = 0;
-    if (m_data)
-        m_data[0] = 0;
-}
-
 bool StringBuffer::SetString(const char* text)
 {
     Check();
@@ -165,7 +122,8 @@ bool StringBuffer::SetString(const char* text)
     return Append(copy.GetString());
 }
 
-bool StringBuffer::AppendChar(char c)
+// The slow paths of the inline appends: growth, and copies of more than a few bytes.
+bool StringBuffer::AppendCharSlow(char c)
 {
     Check();
     if (!m_data || m_length + 1 >= m_capacity)
@@ -201,7 +159,7 @@ bool StringBuffer::Append(const char* text)
     return true;
 }
 
-bool StringBuffer::AppendBytes(const void* bytes, int count)
+bool StringBuffer::AppendBytesSlow(const void* bytes, int count)
 {
     Check();
     if (!bytes || count <= 0)

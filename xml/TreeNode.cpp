@@ -1,5 +1,6 @@
 // The node tree: reference-counted documents, packed attributes and interned tags.
 #include "TreeNode.h"
+#include "SpareBlocks.h"
 #include <new>
 #include <stdlib.h>
 #include <string.h>
@@ -47,7 +48,14 @@ StringBuffer* CommonStrings::FindRecent(const char* text, int length)
     for (int i = 0; i < kRecent; i++)
     {
         StringBuffer* key = m_recent[i].key;
-        if (key && key->GetLength() == length && memcmp(key->GetString(), text, (size_t)length) == 0)
+        if (!key || key->GetLength() != length)
+            continue;
+        // Tags are short: compared here byte by byte rather than through a call.
+        const char* k = key->GetString();
+        int j = 0;
+        while (j < length && k[j] == text[j])
+            j++;
+        if (j == length)
         {
             m_recent[i].marker->m_count++;
             return key;
@@ -211,10 +219,18 @@ NodePool::NodePool()
 {
 }
 
+// The pool and its first chunk are one heap block: a small document costs one allocation.
 NodePool* NodePool::Create()
 {
-    void* p = malloc(sizeof(NodePool));
-    return p ? new (p) NodePool() : nullptr;
+    const size_t head = (sizeof(NodePool) + kAlign - 1) / kAlign * kAlign;
+    void* p = malloc(head + kFirstChunk);
+    if (!p)
+        return nullptr;
+    NodePool* pool = new (p) NodePool();
+    pool->m_cursor = static_cast<char*>(p) + head;
+    pool->m_end = pool->m_cursor + kFirstChunk;
+    pool->m_nextChunk = kFirstChunk * 2;
+    return pool;
 }
 
 void* NodePool::Cut(size_t total)
@@ -229,7 +245,9 @@ void* NodePool::Cut(size_t total)
     if ((size_t)(m_end - m_cursor) < total)
     {
         size_t size = m_nextChunk;
-        Chunk* chunk = static_cast<Chunk*>(malloc(size));
+        Chunk* chunk = static_cast<Chunk*>(SpareBlocks::Take(size, &size));
+        if (!chunk)
+            chunk = static_cast<Chunk*>(malloc(size));
         if (!chunk)
             return nullptr;
         chunk->next = m_chunks;
@@ -250,7 +268,11 @@ void* NodePool::Allocate(NodePool* pool, size_t size)
     if (size > ((size_t)-1) / 2)
         return nullptr;
     size_t total = (size + kHeader + kAlign - 1) / kAlign * kAlign;
-    void* block = (pool && total <= kSmall) ? pool->Cut(total) : malloc(total);
+    void* block = nullptr;
+    if (pool && total <= kSmall)
+        block = pool->Cut(total);
+    else if (!(block = SpareBlocks::Take(total, &total)))
+        block = malloc(total);
     if (!block)
         return nullptr;
     Header* header = static_cast<Header*>(block);
@@ -268,7 +290,7 @@ void NodePool::Deallocate(void* p)
     Header* header = reinterpret_cast<Header*>(static_cast<char*>(p) - kHeader);
     NodePool* pool = header->pool;
     if (!pool || header->size > kSmall)
-        free(header);
+        SpareBlocks::Give(header, header->size);
     else
     {
         void** list = &pool->m_free[header->size / kAlign - 1];
@@ -284,7 +306,7 @@ void NodePool::Destroy()
     while (Chunk* chunk = m_chunks)
     {
         m_chunks = chunk->next;
-        free(chunk);
+        SpareBlocks::Give(chunk, chunk->size);
     }
     this->~NodePool();
     free(this);
@@ -349,14 +371,14 @@ bool AttributeSet::GetPair(int k, StringBuffer& name, StringBuffer& value) const
     value.Clear();
     if (!IsReady() || k < 0 || k >= m_count)
         return false;
-    const char* p = m_text.GetString();
-    for (int i = 0; i < k; i++)
-    {
-        p += strlen(p) + 1;
-        p += strlen(p) + 1;
-    }
-    name.Append(p);
-    value.Append(p + strlen(p) + 1);
+    // Pairs are "name\0value\0", one after the other, within the text's length.
+    const char* text = m_text.GetString();
+    int offset = 0;
+    for (int i = 0; i < 2 * k; i++)
+        offset += (int)strlen(text + offset) + 1;
+    name.Append(text + offset);
+    offset += (int)strlen(text + offset) + 1;
+    value.Append(text + offset);
     return true;
 }
 
@@ -394,6 +416,26 @@ TreeInfo::~TreeInfo()
 {
     delete m_declaration;
     delete m_dtdText;
+}
+
+void* TreeInfo::operator new(size_t size) noexcept
+{
+    return NodePool::Allocate(nullptr, size);
+}
+
+void* TreeInfo::operator new(size_t size, NodePool* pool) noexcept
+{
+    return NodePool::Allocate(pool, size);
+}
+
+void TreeInfo::operator delete(void* p)
+{
+    NodePool::Deallocate(p);
+}
+
+void TreeInfo::operator delete(void* p, NodePool*)
+{
+    NodePool::Deallocate(p);
 }
 
 // ---------------------------------------------------------------- TreeNode
@@ -445,6 +487,52 @@ template <class T> void DestroyInBlock(T* object)
 const int kAttributeStorage = 64;
 } // namespace
 
+namespace
+{
+// A stack of nodes that starts on the caller's frame and moves to the heap when it outgrows it.
+class NodeStack
+{
+public:
+    NodeStack(const NodeStack&) = delete;
+    NodeStack& operator=(const NodeStack&) = delete;
+    NodeStack() : m_items(m_local), m_count(0), m_capacity(kLocal) {}
+    ~NodeStack()
+    {
+        if (m_items != m_local)
+            free(m_items);
+    }
+    void Push(TreeNode* node)
+    {
+        if (m_count == m_capacity && !Grow())
+            return;
+        m_items[m_count++] = node;
+    }
+    TreeNode* Pop() { return m_count ? m_items[--m_count] : nullptr; }
+
+private:
+    bool Grow()
+    {
+        if (m_capacity > 0x7FFFFFFF / 2 / (int)sizeof(TreeNode*))
+            return false;
+        TreeNode** items = static_cast<TreeNode**>(malloc((size_t)m_capacity * 2 * sizeof(TreeNode*)));
+        if (!items)
+            return false;
+        memcpy(items, m_items, (size_t)m_count * sizeof(TreeNode*));
+        if (m_items != m_local)
+            free(m_items);
+        m_items = items;
+        m_capacity *= 2;
+        return true;
+    }
+
+    static const int kLocal = 64;
+    TreeNode* m_local[kLocal];
+    TreeNode** m_items;
+    int m_count;
+    int m_capacity;
+};
+} // namespace
+
 TreeNode::TreeNode(const char* tag, const char* content)
     : m_pool(nullptr), m_document(nullptr), m_tag(nullptr), m_attributes(nullptr), m_content(nullptr),
       m_refCount(0), m_cdata(false), m_children(nullptr), m_childCount(0), m_childCapacity(0),
@@ -471,14 +559,14 @@ TreeNode::~TreeNode()
     if (m_childCount)
     {
         // Deep trees are torn down with an explicit stack, never by recursion.
-        ExtPtrArray stack;
+        NodeStack stack;
         for (int i = 0; i < m_childCount; i++)
-            stack.Append(m_children[i]);
+            stack.Push(m_children[i]);
         m_childCount = 0;
-        while (TreeNode* node = static_cast<TreeNode*>(stack.PopLast()))
+        while (TreeNode* node = stack.Pop())
         {
             for (int i = 0; i < node->m_childCount; i++)
-                stack.Append(node->m_children[i]);
+                stack.Push(node->m_children[i]);
             node->m_childCount = 0;
             // The whole subtree goes: no node leaves its parent's list one by one.
             node->m_parent = node->m_next = node->m_prev = nullptr;
@@ -534,7 +622,7 @@ TreeNode* TreeNode::CreateRoot(const char* tag)
     }
     if (pool)
         node->m_pool = pool;
-    TreeInfo* info = new (std::nothrow) TreeInfo();
+    TreeInfo* info = pool ? new (pool) TreeInfo() : new TreeInfo();
     if (!info)
     {
         delete node;
@@ -703,16 +791,6 @@ StringBuffer* TreeNode::ContentBuffer(int expected)
 TreeNode* TreeNode::GetDocumentRoot() const
 {
     return m_document ? m_document->m_root : nullptr;
-}
-
-int TreeNode::GetChildCount() const
-{
-    return m_childCount;
-}
-
-TreeNode* TreeNode::GetChild(int i) const
-{
-    return (i >= 0 && i < m_childCount) ? m_children[i] : nullptr;
 }
 
 void TreeNode::AddRef()

@@ -83,6 +83,11 @@ public:
     TreeInfo& operator=(const TreeInfo&) = delete;
     TreeInfo();
     ~TreeInfo() override;
+    // A document's info comes from the blocks of its root when it has them.
+    static void* operator new(size_t size) noexcept; // null when memory runs out
+    static void* operator new(size_t size, NodePool* pool) noexcept;
+    static void operator delete(void* p);
+    static void operator delete(void* p, NodePool* pool);
 
     TreeNode* m_root;
     TreeNode* m_declaration;
@@ -123,8 +128,8 @@ public:
     TreeNode* GetDocumentRoot() const;
     TreeNode* GetNextSibling() const { return m_next; }
     TreeNode* GetPrevSibling() const { return m_prev; }
-    int GetChildCount() const;
-    TreeNode* GetChild(int i) const;
+    int GetChildCount() const { return m_childCount; }
+    TreeNode* GetChild(int i) const { return (i >= 0 && i < m_childCount) ? m_children[i] : nullptr; }
     void AddRef();
     void Release();
     long GetRefCount() const { return m_refCount; }

@@ -3,6 +3,7 @@
 #include "ActivityLog.h"
 #include "Charsets.h"
 #include "EncodingConvert.h"
+#include <ctype.h>
 #include <string.h>
 
 // ---------------------------------------------------------------- PercentTracker
@@ -61,15 +62,36 @@ void PercentTracker::Finish()
 // ---------------------------------------------------------------- ParseEngine
 
 ParseEngine::ParseEngine(const DataBuffer& bytes)
-    : m_copy((int)bytes.GetSize() + 1), m_text(nullptr), m_pos(0)
+    : m_copy((int)bytes.GetSize() + 1), m_text(nullptr), m_pos(0), m_length(0)
 {
     m_copy.AppendBytes(bytes.GetData(), (int)bytes.GetSize());
     m_text = m_copy.GetString();
+    m_length = (unsigned long)m_copy.GetLength();
 }
 
-ParseEngine::ParseEngine(const char* text) : m_copy(text), m_text(nullptr), m_pos(0)
+ParseEngine::ParseEngine(const char* text) : m_copy(text), m_text(nullptr), m_pos(0), m_length(0)
 {
     m_text = m_copy.GetString();
+    m_length = (unsigned long)m_copy.GetLength();
+}
+
+ParseEngine::ParseEngine(DataBuffer& bytes, InPlace)
+    : m_copy(StringBuffer::kExternalStorage, nullptr, 0, 0), m_text(""), m_pos(0), m_length(0)
+{
+    unsigned long n = bytes.GetSize();
+    if (!n || (int)n < 0)
+        return;
+    if (bytes.AppendByte(0))
+    {
+        bytes.DropLast(1);
+        m_text = reinterpret_cast<const char*>(bytes.GetData());
+        m_length = n;
+        return;
+    }
+    // No room for the NUL: the engine reads a copy, as it would otherwise.
+    m_copy.AppendBytes(bytes.GetData(), (int)n);
+    m_text = m_copy.GetString();
+    m_length = (unsigned long)m_copy.GetLength();
 }
 
 static inline bool IsWhite(char c)
@@ -105,14 +127,39 @@ bool ParseEngine::SeekCloseBeforeOpen(char close, char open)
 void ParseEngine::CollectUntilAny(const char* set, StringBuffer& out)
 {
     unsigned long start = m_pos;
-    for (char c; (c = m_text[m_pos]) != 0; m_pos++)
+    // The sets of the parser are white space and punctuation, all below 64: one bit each in two
+    // words, the NUL that ends the text among them.
+    unsigned int low = 1, high = 0;
+    bool small = true;
+    for (const char* s = set; *s; s++)
     {
-        // The set is a handful of bytes: compared in the loop, with no call per byte.
-        const char* s = set;
-        while (*s && *s != c)
-            s++;
-        if (*s)
-            break;
+        unsigned char c = (unsigned char)*s;
+        if (c >= 64)
+            small = false;
+        else if (c < 32)
+            low |= 1u << c;
+        else
+            high |= 1u << (c - 32);
+    }
+    if (small)
+    {
+        for (;; m_pos++)
+        {
+            unsigned char c = (unsigned char)m_text[m_pos];
+            if (c < 64 && (((c < 32 ? low : high) >> (c & 31)) & 1))
+                break;
+        }
+    }
+    else
+    {
+        for (char c; (c = m_text[m_pos]) != 0; m_pos++)
+        {
+            const char* s = set;
+            while (*s && *s != c)
+                s++;
+            if (*s)
+                break;
+        }
     }
     out.AppendBytes(m_text + start, (int)(m_pos - start));
 }
@@ -196,11 +243,12 @@ bool LoadFile(const char* utf8Path, LogBase* log, PercentTracker* tracker, TreeN
     DataBuffer bytes;
     if (!ReadAndNormalise(utf8Path, bytes, log))
         return false;
-    ParseEngine engine(bytes);
+    ParseEngine engine(bytes, ParseEngine::kInPlace);
     bool result = Parse(engine, log, tracker, root);
     if (root && *root)
     {
-        StringBuffer encoding;
+        char storage[64];
+        StringBuffer encoding(StringBuffer::kExternalStorage, storage, sizeof storage, 0);
         bool found = false;
         (*root)->GetEncoding(encoding, found);
         // The text is UTF-8 now. A document declared in any UTF-16 or UTF-32 form is read back as
@@ -222,30 +270,6 @@ bool ReadAndNormalise(const char* utf8Path, DataBuffer& bytes, LogBase* log)
 static void ReplaceWith(DataBuffer& bytes, DataBuffer& converted)
 {
     bytes.TakeFrom(converted);
-}
-
-// StrStrNoCase within [text, end), which holds no NUL byte.
-static const char* FindNoCase(const char* text, const char* end, const char* needle)
-{
-    size_t length = strlen(needle);
-    for (const char* h = text; (size_t)(end - h) >= length; h++)
-    {
-        size_t k = 0;
-        while (k < length)
-        {
-            unsigned char a = (unsigned char)h[k], b = (unsigned char)needle[k];
-            if (a >= 'a' && a <= 'z')
-                a = (unsigned char)(a - 32);
-            if (b >= 'a' && b <= 'z')
-                b = (unsigned char)(b - 32);
-            if (a != b)
-                break;
-            k++;
-        }
-        if (k == length)
-            return h;
-    }
-    return nullptr;
 }
 
 bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
@@ -276,29 +300,56 @@ bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
         return true;
     }
     // The search never reads past the file's bytes, and like any search in the text as a string
-    // it ends at the first NUL byte.
+    // it ends at the first NUL byte; it stops at the declaration, which opens the text.
     const char* text = (const char*)p;
-    const char* end = static_cast<const char*>(memchr(text, 0, n));
-    if (!end)
-        end = text + n;
-    const char* decl = FindNoCase(text, end, "<?xml");
+    const char* limit = text + n;
+    const char* decl = nullptr;
+    for (const char* h = text; h < limit && *h; h++)
+        if (*h == '<' && limit - h >= 5 && h[1] == '?' && (h[2] | 0x20) == 'x' && (h[3] | 0x20) == 'm' &&
+            (h[4] | 0x20) == 'l')
+        {
+            decl = h;
+            break;
+        }
     if (!decl)
         return true;
-    const char* close = static_cast<const char*>(memchr(decl, '>', (size_t)(end - decl)));
-    if (!close)
+    const char* close = decl;
+    while (close < limit && *close && *close != '>')
+        close++;
+    if (close == limit || *close != '>')
         return true;
-    StringBuffer declaration(decl, (int)(close - decl), 0);
-    declaration.RemoveChar(' ');
-    declaration.ToLower();
-    const char* enc = strstr(declaration.GetString(), "encoding=\"");
+    // The declaration without its spaces, lowercased; a short one is made on the stack.
+    char local[256];
+    StringBuffer heapCopy(StringBuffer::kExternalStorage, nullptr, 0, 0);
+    char* declaration = local;
+    if (close - decl >= (int)sizeof(local))
+    {
+        heapCopy.AppendBytes(decl, (int)(close - decl));
+        declaration = heapCopy.GetBuffer();
+        if (!declaration)
+            return true;
+    }
+    int length = 0;
+    for (const char* c = decl; c < close; c++)
+    {
+        unsigned char b = (unsigned char)*c;
+        if (b == ' ')
+            continue;
+        declaration[length++] = (char)(b >= 'A' && b <= 'Z' ? b + 32 : (b >= 0x80 ? tolower(b) : b));
+    }
+    declaration[length] = 0;
+    const char* enc = strstr(declaration, "encoding=\"");
     if (!enc)
         return true;
     enc += 10;
     const char* quote = strchr(enc, '"');
     if (!quote)
         return true;
+    // The name is already lowercased, so "utf-8" in any case reads "utf-8" here.
+    if (quote == enc || ((quote - enc) == 5 && strncmp(enc, "utf-8", 5) == 0))
+        return true;
     StringBuffer name(enc, (int)(quote - enc), 0);
-    if (name.GetLength() == 0 || !IsKnownCharset(name.GetString()) || name.EqualsNoCase("utf-8"))
+    if (!IsKnownCharset(name.GetString()))
         return true;
     unsigned long codePage = CharsetToCodePage(name.GetString());
     // A charset that is recognised but not convertible keeps the document's bytes as they are.
@@ -325,29 +376,37 @@ bool NormaliseToUtf8(DataBuffer& bytes, LogBase* log)
 static void DecodeEntities(StringBuffer& text, int from = 0)
 {
     char* p = text.GetBuffer();
-    char* r = p && from >= 0 && from <= text.GetLength() ? strchr(p + from, '&') : nullptr;
-    if (!r)
+    if (!p || from < 0 || from > text.GetLength())
         return;
-    static const struct
-    {
-        const char* name;
-        int length;
-        char c;
-    } kEntities[] = {
-        {"&lt;", 4, '<'}, {"&gt;", 4, '>'}, {"&apos;", 6, '\''}, {"&quot;", 6, '"'}, {"&amp;", 5, '&'}};
+    char* r = p + from;
+    while (*r && *r != '&')
+        r++;
+    if (!*r)
+        return;
     char* w = r;
     bool replaced = false;
     while (*r)
     {
         if (*r == '&')
         {
-            int k = 0;
-            while (k < 5 && strncmp(r, kEntities[k].name, kEntities[k].length) != 0)
-                k++;
-            if (k < 5)
+            // The bytes are compared one by one and the comparison stops at the first that
+            // differs, so nothing past the text's NUL is read.
+            char c = 0;
+            int length = 0;
+            if (r[1] == 'l' && r[2] == 't' && r[3] == ';')
+                c = '<', length = 4;
+            else if (r[1] == 'g' && r[2] == 't' && r[3] == ';')
+                c = '>', length = 4;
+            else if (r[1] == 'a' && r[2] == 'p' && r[3] == 'o' && r[4] == 's' && r[5] == ';')
+                c = '\'', length = 6;
+            else if (r[1] == 'q' && r[2] == 'u' && r[3] == 'o' && r[4] == 't' && r[5] == ';')
+                c = '"', length = 6;
+            else if (r[1] == 'a' && r[2] == 'm' && r[3] == 'p' && r[4] == ';')
+                c = '&', length = 5;
+            if (length)
             {
-                *w++ = kEntities[k].c;
-                r += kEntities[k].length;
+                *w++ = c;
+                r += length;
                 replaced = true;
                 continue;
             }
@@ -360,15 +419,33 @@ static void DecodeEntities(StringBuffer& text, int from = 0)
 
 namespace
 {
+// RemoveChar, with no call when the byte does not occur (names and tags seldom hold one).
+inline void RemoveCharIfAny(StringBuffer& text, char c)
+{
+    const char* p = text.GetString();
+    for (int i = 0, n = text.GetLength(); i < n; i++)
+        if (p[i] == c)
+        {
+            text.RemoveCharFrom(c, i);
+            return;
+        }
+}
+
 struct ParseState
 {
     TreeNode* open = nullptr;
     TreeNode* finished = nullptr;
     TreeNode* declaration = nullptr;
-    StringBuffer dtd{2000};
-    StringBuffer tag{200};
-    StringBuffer attrName{200};
-    StringBuffer attrValue{200};
+    // The scratch texts start in storage of their own, so a parse makes no heap block for them
+    // unless a text outgrows it.
+    char dtdStorage[2000];
+    char tagStorage[200];
+    char attrNameStorage[200];
+    char attrValueStorage[200];
+    StringBuffer dtd{StringBuffer::kExternalStorage, dtdStorage, 2000, 2000};
+    StringBuffer tag{StringBuffer::kExternalStorage, tagStorage, 200, 200};
+    StringBuffer attrName{StringBuffer::kExternalStorage, attrNameStorage, 200, 200};
+    StringBuffer attrValue{StringBuffer::kExternalStorage, attrValueStorage, 200, 200};
 
     ~ParseState() { delete declaration; }
 
@@ -456,7 +533,7 @@ bool ReadStartTag(ParseEngine& e, ParseState& s)
     e.CollectUntilAny(" \t\r\n/>", s.tag);
     if (e.AtEnd())
         return false;
-    s.tag.RemoveChar('<');
+    RemoveCharIfAny(s.tag, '<');
     e.SkipWhite();
     bool empty = false;
     if (e.Current() == '/')
@@ -476,9 +553,9 @@ bool ReadStartTag(ParseEngine& e, ParseState& s)
         s.attrName.Clear();
         s.attrValue.Clear();
         e.CollectUntilAny(" \t\r\n=/>", s.attrName);
-        s.attrName.RemoveChar('"');
-        s.attrName.RemoveChar('\'');
-        s.attrName.RemoveChar('<');
+        RemoveCharIfAny(s.attrName, '"');
+        RemoveCharIfAny(s.attrName, '\'');
+        RemoveCharIfAny(s.attrName, '<');
         e.SkipWhite();
         if (e.Current() == '=')
         {
@@ -531,7 +608,7 @@ bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** roo
         if (s.open)
         {
             e.SkipWhite();
-            if (e.StartsWith("<![CDATA["))
+            if (e.Current() == '<' && e.Rest()[1] == '!' && e.StartsWith("<![CDATA["))
             {
                 for (int i = 0; i < 9; i++)
                     e.Advance();
@@ -556,11 +633,13 @@ bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** roo
             }
             else
             {
-                // A run of text up to the next tag.
-                unsigned long start = e.Position();
+                // A run of text up to the next tag, noting on the way whether it holds an entity.
                 const char* begin = e.Rest();
-                e.SkipTo('<');
-                unsigned long length = e.Position() - start;
+                unsigned long length = 0;
+                bool ampersand = false;
+                for (char c; (c = begin[length]) != 0 && c != '<'; length++)
+                    ampersand |= c == '&';
+                e.Skip(length);
                 if (e.Current() == '<')
                     e.Advance();
                 while (length && IsWhite(begin[length - 1]))
@@ -575,7 +654,7 @@ bool Parse(ParseEngine& e, LogBase* log, PercentTracker* tracker, TreeNode** roo
                         // The run is decoded on its own, after the text before it, so that no
                         // replacement can reach into that text.
                         int from = content->GetLength();
-                        if (content->AppendBytes(begin, (int)length) && memchr(begin, '&', length))
+                        if (content->AppendBytes(begin, (int)length) && ampersand)
                             DecodeEntities(*content, from);
                     }
                 }

@@ -42,12 +42,22 @@ class ParseEngine
 public:
     explicit ParseEngine(const DataBuffer& bytes);
     explicit ParseEngine(const char* text);
+    // Reads the buffer's bytes where they stand instead of a copy of them: a NUL is written just
+    // after the last byte (the buffer's length stays), and the buffer must not change while the
+    // engine reads it.
+    enum InPlace
+    {
+        kInPlace
+    };
+    ParseEngine(DataBuffer& bytes, InPlace);
     virtual ~ParseEngine() {}
 
     char Current() const { return m_text[m_pos]; }
     bool AtEnd() const { return m_text[m_pos] == 0; }
     unsigned long Position() const { return m_pos; }
-    unsigned long Length() const { return (unsigned long)m_copy.GetLength(); }
+    unsigned long Length() const { return m_length; }
+    // Moves on by n bytes that the caller has seen to hold no NUL.
+    void Skip(unsigned long n) { m_pos += n; }
     const char* Rest() const { return m_text + m_pos; }
     void Advance()
     {
@@ -69,6 +79,7 @@ private:
     StringBuffer m_copy;
     const char* m_text;
     unsigned long m_pos;
+    unsigned long m_length;
 };
 
 namespace XmlLoader

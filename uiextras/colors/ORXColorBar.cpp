@@ -212,8 +212,8 @@ CORXColorBar::CORXColorBar()
     : m_nNumColumns(0), m_nNumRowsHorz(0), m_nNumColumnsVert(0), m_BoxSize(0, 0), m_nRowHeight(0),
       m_ColorSelected(kNoColor), m_ColorAutomatic(kNoColor), m_lstDocColors(10), m_nCommandID(0),
       m_bStdColorDlg(FALSE), m_bIsTearOff(TRUE), m_bIsEnabled(TRUE), m_bShowDocColorsWhenDocked(FALSE),
-      m_pParentBtn(NULL), m_pWndPropList(NULL), m_nHorzOffset(0), m_nVertOffset(0),
-      m_bIsActiveInCustomizeMode(FALSE), m_nVertMargin(kMargin), m_nHorzMargin(kMargin)
+      m_pClient(NULL), m_nHorzOffset(0), m_nVertOffset(0), m_bIsActiveInCustomizeMode(FALSE),
+      m_nVertMargin(kMargin), m_nHorzMargin(kMargin)
 {
     m_bLocked = TRUE;
 }
@@ -226,9 +226,8 @@ CORXColorBar::CORXColorBar(const CArray<COLORREF, COLORREF>& colors, COLORREF co
     : m_nNumColumns(nColumns), m_nNumRowsHorz(nRowsDockHorz), m_nNumColumnsVert(nColDockVert),
       m_BoxSize(0, 0), m_nRowHeight(0), m_ColorSelected(color), m_ColorAutomatic(colorAutomatic),
       m_lstDocColors(10), m_nCommandID(nCommandID), m_bStdColorDlg(FALSE), m_bIsTearOff(FALSE),
-      m_bIsEnabled(TRUE), m_bShowDocColorsWhenDocked(TRUE), m_pParentBtn(pParentBtn), m_pWndPropList(NULL),
-      m_nHorzOffset(0), m_nVertOffset(0), m_bIsActiveInCustomizeMode(FALSE), m_nVertMargin(kMargin),
-      m_nHorzMargin(kMargin)
+      m_bIsEnabled(TRUE), m_bShowDocColorsWhenDocked(TRUE), m_pClient(pParentBtn), m_nHorzOffset(0),
+      m_nVertOffset(0), m_bIsActiveInCustomizeMode(FALSE), m_nVertMargin(kMargin), m_nHorzMargin(kMargin)
 {
     m_colors.Copy(colors);
     m_lstDocColors.AddTail(&lstDocColors);
@@ -245,8 +244,8 @@ CORXColorBar::CORXColorBar(CORXColorBar& src, UINT uiCommandID)
       m_strAutoColor(src.m_strAutoColor), m_strOtherColor(src.m_strOtherColor),
       m_strDocColors(src.m_strDocColors), m_lstDocColors(10), m_nCommandID(uiCommandID),
       m_bStdColorDlg(src.m_bStdColorDlg), m_bIsTearOff(TRUE), m_bIsEnabled(TRUE),
-      m_bShowDocColorsWhenDocked(FALSE), m_pParentBtn(NULL), m_pWndPropList(NULL), m_nHorzOffset(0),
-      m_nVertOffset(0), m_bIsActiveInCustomizeMode(FALSE), m_nVertMargin(kMargin), m_nHorzMargin(kMargin)
+      m_bShowDocColorsWhenDocked(FALSE), m_pClient(NULL), m_nHorzOffset(0), m_nVertOffset(0),
+      m_bIsActiveInCustomizeMode(FALSE), m_nVertMargin(kMargin), m_nHorzMargin(kMargin)
 {
     m_colors.Copy(src.m_colors);
     m_lstDocColors.AddTail(&src.m_lstDocColors);
@@ -638,14 +637,33 @@ void CORXColorBar::FocusFrame()
         pFrame->SetFocus();
 }
 
+BOOL CORXColorBarClient::ChooseOtherColor(CORXColorBar* pBar, COLORREF colorInitial, COLORREF& colorRes)
+{
+    return pBar->RunColorDialog(colorInitial, colorRes);
+}
+
+CORXColorBarClient* CORXColorBar::GetClient() const
+{
+    if (m_pClient != NULL)
+        return m_pClient;
+    CORXPopupMenu* pPopup = m_hWnd != NULL ? DYNAMIC_DOWNCAST(CORXPopupMenu, GetParent()) : NULL;
+    CORXColorBarClient* pButton =
+        pPopup != NULL ? dynamic_cast<CORXColorBarClient*>(pPopup->GetParentButton()) : NULL;
+    if (pButton != NULL)
+        return pButton;
+    return const_cast<CORXColorBar*>(this);
+}
+
+BOOL CORXColorBar::RunColorDialog(COLORREF colorInitial, COLORREF& colorRes) const
+{
+    return ORXRunColorDialog(m_bStdColorDlg, colorInitial, colorRes);
+}
+
 BOOL CORXColorBar::OnSendCommand(const CORXToolbarButton* pButton)
 {
     if (ServesOneValue())
         ReleaseCapture();
-    CORXColorMenuButton* pMenuButton = NULL;
     CORXPopupMenu* pPopup = DYNAMIC_DOWNCAST(CORXPopupMenu, GetParent());
-    if (pPopup != NULL)
-        pMenuButton = DYNAMIC_DOWNCAST(CORXColorMenuButton, pPopup->GetParentButton());
 
     COLORREF color = kNoColor;
     const CColorButton* pColorButton = DYNAMIC_DOWNCAST(CColorButton, (CObject*)pButton);
@@ -670,12 +688,7 @@ BOOL CORXColorBar::OnSendCommand(const CORXToolbarButton* pButton)
             SetInCommand(FALSE);
             if (!bOK)
             {
-                if (ServesOneValue())
-                    GetParent()->SendMessage(WM_CLOSE);
-                else if (pMenuButton != NULL)
-                    InvokeMenuCommand(0, pMenuButton);
-                else
-                    FocusFrame();
+                CancelChoice();
                 return TRUE;
             }
             color = colorNew;
@@ -685,58 +698,48 @@ BOOL CORXColorBar::OnSendCommand(const CORXToolbarButton* pButton)
         else
             color = pColorButton->m_Color;
     }
-    ApplyColor(color, pMenuButton);
+    ApplyColor(color);
     return TRUE;
 }
 
-void CORXColorBar::ApplyColor(COLORREF color, CORXColorMenuButton* pMenuButton)
+void CORXColorBar::ApplyColor(COLORREF color)
 {
-    if (pMenuButton != NULL)
-    {
-        pMenuButton->SetColor(color, TRUE);
-        InvokeMenuCommand(pMenuButton->m_nID, pMenuButton);
-    }
-    else if (m_pParentBtn != NULL)
-    {
-        m_pParentBtn->UpdateColor(color);
+    CORXColorBarClient* pClient = GetClient();
+    const BOOL bOneValue = pClient->EditsOneValue();
+    pClient->OnColorChosen(this, color);
+    if (bOneValue)
         GetParent()->SendMessage(WM_CLOSE);
-    }
-    else if (m_pWndPropList != NULL)
-    {
-        m_pWndPropList->OnColorChosen(color);
+}
+
+void CORXColorBar::CancelChoice()
+{
+    CORXColorBarClient* pClient = GetClient();
+    const BOOL bOneValue = pClient->EditsOneValue();
+    pClient->OnColorCancelled(this);
+    if (bOneValue)
         GetParent()->SendMessage(WM_CLOSE);
-    }
-    else
-    {
-        SetColor(color);
-        CObList listButtons;
-        if (CORXToolBar::GetCommandButtons(m_nCommandID, listButtons) > 0)
-        {
-            for (POSITION pos = listButtons.GetHeadPosition(); pos != NULL;)
-            {
-                CORXColorMenuButton* pOther = DYNAMIC_DOWNCAST(CORXColorMenuButton, listButtons.GetNext(pos));
-                if (pOther != NULL)
-                    pOther->SetColor(color, FALSE);
-            }
-        }
-        CORXColorMenuButton::m_ColorsByID.SetAt(m_nCommandID, color);
-        HWND hWndSelf = m_hWnd;
-        CWnd* pTarget = GetMessageTarget();
-        if (pTarget != NULL)
-            pTarget->SendMessage(WM_COMMAND, m_nCommandID, 0);
-        if (::IsWindow(hWndSelf))
-            FocusFrame();
-    }
+}
+
+void CORXColorBar::OnColorChosen(CORXColorBar*, COLORREF color)
+{
+    SetColor(color);
+    CORXCommandColors::Spread(m_nCommandID, color, NULL, FALSE);
+    HWND hWndSelf = m_hWnd;
+    CWnd* pTarget = GetMessageTarget();
+    if (pTarget != NULL)
+        pTarget->SendMessage(WM_COMMAND, m_nCommandID, 0);
+    if (::IsWindow(hWndSelf))
+        FocusFrame();
+}
+
+void CORXColorBar::OnColorCancelled(CORXColorBar*)
+{
+    FocusFrame();
 }
 
 BOOL CORXColorBar::OpenColorDialog(const COLORREF colorDefault, COLORREF& colorRes)
 {
-    CORXPopupMenu* pPopup = DYNAMIC_DOWNCAST(CORXPopupMenu, GetParent());
-    CORXColorMenuButton* pMenuButton =
-        pPopup != NULL ? DYNAMIC_DOWNCAST(CORXColorMenuButton, pPopup->GetParentButton()) : NULL;
-    if (pMenuButton != NULL)
-        return pMenuButton->OpenColorDialog(colorDefault, colorRes);
-    return ORXRunColorDialog(m_bStdColorDlg, colorDefault, colorRes);
+    return GetClient()->ChooseOtherColor(this, colorDefault, colorRes);
 }
 
 BOOL CORXColorBar::OnKey(UINT nChar)
@@ -853,11 +856,8 @@ CPalette* CORXColorBar::SelectPalette(CDC* pDC)
             m_Palette.DeleteObject();
         return NULL;
     }
-    CPalette* pPalette = NULL;
-    if (m_pParentBtn != NULL && m_pParentBtn->GetPalette() != NULL &&
-        m_pParentBtn->GetPalette()->GetSafeHandle() != NULL)
-        pPalette = m_pParentBtn->GetPalette();
-    else
+    CPalette* pPalette = GetClient()->GetColorPalette();
+    if (pPalette == NULL || pPalette->GetSafeHandle() == NULL)
     {
         if (m_Palette.GetSafeHandle() == NULL)
             CreatePalette(m_colors, m_Palette);
@@ -946,13 +946,10 @@ int CORXColorBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CSize sizeImage = CORXToolBar::GetMenuImageSize();
     SetBoxSize(CSize(sizeImage.cx + 1, sizeImage.cy + 1));
     Rebuild();
-    if (m_pParentBtn != NULL)
-    {
+    CORXColorBarClient* pClient = GetClient();
+    if (pClient->EditsOneValue())
         SetCapture();
-        m_pParentBtn->m_bPushed = FALSE;
-    }
-    else if (m_pWndPropList != NULL)
-        SetCapture();
+    pClient->OnColorBarCreated(this);
     return 0;
 }
 
@@ -1008,19 +1005,7 @@ void CORXColorBar::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CORXColorBar::OnDestroy()
 {
-    if (m_pParentBtn != NULL)
-    {
-        m_pParentBtn->m_pPopup = NULL;
-        if (m_pParentBtn->GetSafeHwnd() != NULL)
-            m_pParentBtn->SetFocus();
-    }
-    else if (m_pWndPropList != NULL)
-    {
-        m_pWndPropList->OnColorPopupClosed();
-        CWnd* pWnd = m_pWndPropList->GetClientWnd();
-        if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
-            pWnd->SetFocus();
-    }
+    GetClient()->OnColorBarClosed(this);
     CORXPopupMenuBar::OnDestroy();
 }
 

@@ -15,15 +15,28 @@
 class CORXColorBar;
 class CORXColorButton;
 
-// A window that opened a colour bar to edit one value (a property list's colour row): it hears the
-// colour chosen and the closing of the pop-up, and takes the focus back afterwards.
+// The one a colour bar tells what the user chose: whatever opened the bar (a colour menu button, a
+// dialog's colour button, a property list's colour row) or, for a bar that stands alone (torn off,
+// or a dialog's control), the bar itself. The client decides what the colour does.
 class CORXColorBarClient
 {
 public:
     virtual ~CORXColorBarClient() {}
-    virtual CWnd* GetClientWnd() = 0;
-    virtual void OnColorChosen(COLORREF color) = 0;
-    virtual void OnColorPopupClosed() = 0;
+    // The bar edits one value for this client in a pop-up of its own: it holds the mouse from its
+    // creation, closes on Escape or a click outside, and closes once the choice is made.
+    virtual BOOL EditsOneValue() const { return FALSE; }
+    // The bar's window was made (a bar that edits one value holds the mouse already).
+    virtual void OnColorBarCreated(CORXColorBar* pBar) {}
+    // The other-colours button: asks for a colour, FALSE on Cancel. By default the bar's own dialog.
+    virtual BOOL ChooseOtherColor(CORXColorBar* pBar, COLORREF colorInitial, COLORREF& colorRes);
+    // The colour chosen (-1: automatic).
+    virtual void OnColorChosen(CORXColorBar* pBar, COLORREF color) = 0;
+    // The other-colours dialog was cancelled.
+    virtual void OnColorCancelled(CORXColorBar* pBar) {}
+    // The bar's window goes.
+    virtual void OnColorBarClosed(CORXColorBar* pBar) {}
+    // The palette to draw the cells with at 8 bits per pixel; NULL: the bar's own.
+    virtual CPalette* GetColorPalette() const { return NULL; }
 };
 
 class CColorButton : public CORXToolbarButton
@@ -64,7 +77,7 @@ public:
     CORXColorBar* m_pParentBar;
 };
 
-class CORXColorBar : public CORXPopupMenuBar, public CORXColorBarInfo
+class CORXColorBar : public CORXPopupMenuBar, public CORXColorBarInfo, public CORXColorBarClient
 {
     DECLARE_SERIAL(CORXColorBar)
     friend class CColorButton;
@@ -120,9 +133,9 @@ public:
     CPalette* SelectPalette(CDC* pDC);
     static BOOL CreatePalette(const CArray<COLORREF, COLORREF>& arColors, CPalette& palette);
 
-    // What the implementer attaches: the pop-up's window that edits one value, and whether mouse
-    // input counts while the framework is customised.
-    void SetColorBarClient(CORXColorBarClient* pClient) { m_pWndPropList = pClient; }
+    // What the implementer attaches: the client that opened the bar (see GetClient), and whether
+    // mouse input counts while the framework is customised.
+    void SetColorBarClient(CORXColorBarClient* pClient) { m_pClient = pClient; }
     void SetActiveInCustomizeMode(BOOL bActive) { m_bIsActiveInCustomizeMode = bActive; }
 
     // Attributes
@@ -151,6 +164,11 @@ public:
         m_strDocColors = lpszDoc != NULL ? lpszDoc : _T("");
     }
     void SetShowDocumentColors(BOOL bShow) { m_bShowDocColorsWhenDocked = bShow; }
+    // Who hears the choice: the client attached (a colour button or a property list), else the
+    // client button that opened the bar's pop-up (a colour menu button), else the bar itself.
+    CORXColorBarClient* GetClient() const;
+    // The bar's own other-colours dialog: the system's or the framework's, as the bar was set up.
+    BOOL RunColorDialog(COLORREF colorInitial, COLORREF& colorRes) const;
     // Colour names shown as tips; the application fills the map.
     static CMap<COLORREF, COLORREF, CString, LPCTSTR>& GetColorNames() { return m_ColorNames; }
 
@@ -174,8 +192,7 @@ protected:
     BOOL m_bIsTearOff;
     BOOL m_bIsEnabled;
     BOOL m_bShowDocColorsWhenDocked;
-    CORXColorButton* m_pParentBtn;
-    CORXColorBarClient* m_pWndPropList;
+    CORXColorBarClient* m_pClient;
     int m_nHorzOffset;
     int m_nVertOffset;
     BOOL m_bIsActiveInCustomizeMode;
@@ -188,11 +205,17 @@ protected:
 protected:
     BOOL IsFloatingBar() const { return (m_dwStyle & CBRS_FLOATING) != 0; }
     BOOL IgnoresMouse() const { return IsCustomizeMode() && !m_bIsActiveInCustomizeMode; }
-    BOOL ServesOneValue() const { return m_pParentBtn != NULL || m_pWndPropList != NULL; }
+    BOOL ServesOneValue() const { return GetClient()->EditsOneValue(); }
     CWnd* GetMessageTarget() const;
     void FocusFrame();
-    // Everything that made the colour the current one, from wherever it was chosen.
-    void ApplyColor(COLORREF color, class CORXColorMenuButton* pMenuButton);
+    // The choice goes to the client; a pop-up that edits one value closes after it.
+    void ApplyColor(COLORREF color);
+    void CancelChoice();
+
+    // As its own client, a bar that stands alone: the colour becomes the command's, and the
+    // command runs.
+    void OnColorChosen(CORXColorBar* pBar, COLORREF color) override;
+    void OnColorCancelled(CORXColorBar* pBar) override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);

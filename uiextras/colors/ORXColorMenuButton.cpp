@@ -18,8 +18,6 @@ IMPLEMENT_DYNAMIC(CORXColorButton, CORXButton)
 
 UINT ORX_WM_TOOLBAR_GETDOCUMENTCOLORS = ::RegisterWindowMessageA("ORXTOOLBAR__GETDOCUMENTCOLORS");
 
-CMap<UINT, UINT, COLORREF, COLORREF> CORXColorMenuButton::m_ColorsByID;
-
 namespace
 {
 const COLORREF kNoColor = (COLORREF)-1;
@@ -27,10 +25,15 @@ const UINT kDisabledStyle = 0x40000;
 const int kStripHeight = 5;
 const int kMaxStoredColors = 4096;
 
-struct ColorsByIdInit
+// The store of colours by command is there from the program's start.
+struct CommandColorsInit
 {
-    ColorsByIdInit();
-} g_colorsByIdInit;
+    CommandColorsInit()
+    {
+        COLORREF color;
+        CORXCommandColors::Lookup(0, color);
+    }
+} g_commandColorsInit;
 
 // The drop-down arrow of a tool-bar button, as the core draws it.
 const int kArrowGlyph = 9;
@@ -43,13 +46,54 @@ CFrameWnd* FrameOf(CWnd* pWnd)
 }
 } // namespace
 
-namespace
+/////////////////////////////////////////////////////////////////////////////
+// CORXCommandColors
+
+CMap<UINT, UINT, COLORREF, COLORREF>& CORXCommandColors::Map()
 {
-ColorsByIdInit::ColorsByIdInit()
-{
-    CORXColorMenuButton::GetColorByCmdID(0); // the map exists before any button
+    static CMap<UINT, UINT, COLORREF, COLORREF> s_map;
+    static BOOL s_bInit = FALSE;
+    if (!s_bInit)
+    {
+        s_map.InitHashTable(17);
+        s_bInit = TRUE;
+    }
+    return s_map;
 }
-} // namespace
+
+BOOL CORXCommandColors::Lookup(UINT uiCmdID, COLORREF& color)
+{
+    return Map().Lookup(uiCmdID, color);
+}
+
+void CORXCommandColors::Store(UINT uiCmdID, COLORREF color)
+{
+    Map().SetAt(uiCmdID, color);
+}
+
+void CORXCommandColors::Spread(UINT uiCmdID, COLORREF color, const CORXColorMenuButton* pExcept, BOOL bBars)
+{
+    Store(uiCmdID, color);
+    CObList listButtons;
+    if (CORXToolBar::GetCommandButtons(uiCmdID, listButtons) > 0)
+    {
+        for (POSITION pos = listButtons.GetHeadPosition(); pos != NULL;)
+        {
+            CORXColorMenuButton* pOther = DYNAMIC_DOWNCAST(CORXColorMenuButton, listButtons.GetNext(pos));
+            if (pOther != NULL && pOther != pExcept)
+                pOther->SetColor(color, FALSE);
+        }
+    }
+    if (!bBars)
+        return;
+    const CObList& listBars = CORXToolBar::GetAllToolbars();
+    for (POSITION pos = listBars.GetHeadPosition(); pos != NULL;)
+    {
+        CORXColorBar* pBar = DYNAMIC_DOWNCAST(CORXColorBar, listBars.GetNext(pos));
+        if (pBar != NULL && pBar->GetCommandID() == uiCmdID)
+            pBar->SetColor(color);
+    }
+}
 
 /////////////////////////////////////////////////////////////////////////////
 // CORXColorMenuButton
@@ -66,7 +110,7 @@ CORXColorMenuButton::CORXColorMenuButton(UINT uiCmdID, LPCTSTR lpszText, CPalett
     CORXColorBar::InitColors(pPalette, m_Colors);
     m_bDrawDownArrow = TRUE;
     COLORREF color = kNoColor;
-    if (m_ColorsByID.Lookup(uiCmdID, color))
+    if (CORXCommandColors::Lookup(uiCmdID, color))
         m_Color = color;
 }
 
@@ -87,14 +131,8 @@ void CORXColorMenuButton::Initialize()
 
 COLORREF CORXColorMenuButton::GetColorByCmdID(UINT uiCmdID)
 {
-    static BOOL bInit = FALSE;
-    if (!bInit)
-    {
-        m_ColorsByID.InitHashTable(17);
-        bInit = TRUE;
-    }
     COLORREF color = kNoColor;
-    m_ColorsByID.Lookup(uiCmdID, color);
+    CORXCommandColors::Lookup(uiCmdID, color);
     return color;
 }
 
@@ -130,7 +168,7 @@ void CORXColorMenuButton::CopyFrom(const CORXToolbarButton& s)
     CORXToolbarMenuButton::CopyFrom(s);
     const CORXColorMenuButton& src = (const CORXColorMenuButton&)s;
     m_Color = src.m_Color;
-    m_ColorsByID.SetAt(m_nID, m_Color);
+    CORXCommandColors::Store(m_nID, m_Color);
     m_Colors.Copy(src.m_Colors);
     m_bIsAutomaticButton = src.m_bIsAutomaticButton;
     m_bIsOtherButton = src.m_bIsOtherButton;
@@ -235,33 +273,32 @@ int CORXColorMenuButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL
 void CORXColorMenuButton::SetColor(COLORREF clr, BOOL bNotify)
 {
     m_Color = clr;
-    m_ColorsByID.SetAt(m_nID, m_Color);
+    CORXCommandColors::Store(m_nID, m_Color);
     if (m_pWndParent != NULL && m_pWndParent->GetSafeHwnd() != NULL)
         m_pWndParent->InvalidateRect(m_rect);
-    if (!bNotify)
-        return;
-    CObList listButtons;
-    if (CORXToolBar::GetCommandButtons(m_nID, listButtons) > 0)
-    {
-        for (POSITION pos = listButtons.GetHeadPosition(); pos != NULL;)
-        {
-            CORXColorMenuButton* pOther = DYNAMIC_DOWNCAST(CORXColorMenuButton, listButtons.GetNext(pos));
-            if (pOther != NULL && pOther != this)
-                pOther->SetColor(clr, FALSE);
-        }
-    }
-    const CObList& listBars = CORXToolBar::GetAllToolbars();
-    for (POSITION pos = listBars.GetHeadPosition(); pos != NULL;)
-    {
-        CORXColorBar* pBar = DYNAMIC_DOWNCAST(CORXColorBar, listBars.GetNext(pos));
-        if (pBar != NULL && pBar->GetCommandID() == m_nID)
-            pBar->SetColor(clr);
-    }
+    if (bNotify)
+        CORXCommandColors::Spread(m_nID, clr, this, TRUE);
 }
 
 BOOL CORXColorMenuButton::OpenColorDialog(const COLORREF colorDefault, COLORREF& colorRes)
 {
     return ORXRunColorDialog(m_bStdColorDlg, colorDefault, colorRes);
+}
+
+BOOL CORXColorMenuButton::ChooseOtherColor(CORXColorBar*, COLORREF colorInitial, COLORREF& colorRes)
+{
+    return OpenColorDialog(colorInitial, colorRes);
+}
+
+void CORXColorMenuButton::OnColorChosen(CORXColorBar* pBar, COLORREF color)
+{
+    SetColor(color, TRUE);
+    pBar->InvokeMenuCommand(m_nID, this);
+}
+
+void CORXColorMenuButton::OnColorCancelled(CORXColorBar* pBar)
+{
+    pBar->InvokeMenuCommand(0, this);
 }
 
 CORXPopupMenu* CORXColorMenuButton::CreatePopupMenu()
@@ -467,6 +504,23 @@ void CORXColorButton::UpdateColor(COLORREF color)
     CWnd* pParent = GetParent();
     if (pParent != NULL)
         pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED), (LPARAM)m_hWnd);
+}
+
+void CORXColorButton::OnColorBarCreated(CORXColorBar*)
+{
+    m_bPushed = FALSE;
+}
+
+void CORXColorButton::OnColorChosen(CORXColorBar*, COLORREF color)
+{
+    UpdateColor(color);
+}
+
+void CORXColorButton::OnColorBarClosed(CORXColorBar*)
+{
+    m_pPopup = NULL;
+    if (GetSafeHwnd() != NULL)
+        SetFocus();
 }
 
 void CORXColorButton::SetPalette(CPalette* pPalette)

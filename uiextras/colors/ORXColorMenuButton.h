@@ -18,10 +18,27 @@
 // lParam a CList<COLORREF, COLORREF>* that the frame fills.
 extern UINT ORX_WM_TOOLBAR_GETDOCUMENTCOLORS;
 
-class CORXColorMenuButton : public CORXToolbarMenuButton
+class CORXColorMenuButton;
+
+// The colour last chosen for each command: the one store of it. The colour menu buttons of the
+// command show it, and so do the colour bars torn off for the command.
+class CORXCommandColors
+{
+public:
+    // FALSE when no colour was chosen for the command yet.
+    static BOOL Lookup(UINT uiCmdID, COLORREF& color);
+    static void Store(UINT uiCmdID, COLORREF color);
+    // Stores the colour and shows it on every colour menu button of the command but pExcept; with
+    // bBars also on every colour bar of the command.
+    static void Spread(UINT uiCmdID, COLORREF color, const CORXColorMenuButton* pExcept, BOOL bBars);
+
+private:
+    static CMap<UINT, UINT, COLORREF, COLORREF>& Map();
+};
+
+class CORXColorMenuButton : public CORXToolbarMenuButton, public CORXColorBarClient
 {
     DECLARE_SERIAL(CORXColorMenuButton)
-    friend class CORXColorBar;
 
     // Construction
 public:
@@ -45,6 +62,12 @@ public:
 public:
     virtual void SetColor(COLORREF clr, BOOL bNotify = TRUE);
     virtual BOOL OpenColorDialog(const COLORREF colorDefault, COLORREF& colorRes);
+
+    // As the client of its pop-up's bar: the colour becomes the button's and the command's, and
+    // the command runs.
+    BOOL ChooseOtherColor(CORXColorBar* pBar, COLORREF colorInitial, COLORREF& colorRes) override;
+    void OnColorChosen(CORXColorBar* pBar, COLORREF color) override;
+    void OnColorCancelled(CORXColorBar* pBar) override;
 
     // Operations
 public:
@@ -81,8 +104,6 @@ protected:
     CString m_strOtherButtonLabel;
     CString m_strDocumentColorsLabel;
     BOOL m_bStdColorDlg;
-
-    static CMap<UINT, UINT, COLORREF, COLORREF> m_ColorsByID;
 
     // Implementation
 protected:
@@ -124,10 +145,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CORXColorButton : public CORXButton
+class CORXColorButton : public CORXButton, public CORXColorBarClient
 {
     DECLARE_DYNAMIC(CORXColorButton)
-    friend class CORXColorBar;
 
     // Construction
 public:
@@ -154,6 +174,14 @@ public:
     CColorPopup* GetPopup() const { return m_pPopup; }
     CPalette* GetPalette() const { return m_pPalette; }
     BOOL UsesAltColorDialog() const { return m_bAltColorDlg; }
+
+    // As the client of its pop-up's bar: the bar edits the button's colour and closes once it is
+    // chosen; the button takes the colour and tells its parent.
+    BOOL EditsOneValue() const override { return TRUE; }
+    void OnColorBarCreated(CORXColorBar* pBar) override;
+    void OnColorChosen(CORXColorBar* pBar, COLORREF color) override;
+    void OnColorBarClosed(CORXColorBar* pBar) override;
+    CPalette* GetColorPalette() const override { return m_pPalette; }
 
     // Fields, in the order of the class's published layout
 protected:

@@ -31,7 +31,7 @@ HICON ClassSmallIcon(HWND hWnd)
 /////////////////////////////////////////////////////////////////////////////
 // CORXMDITabWnd
 
-CORXMDITabWnd::CORXMDITabWnd() : m_bFollowing(FALSE) {}
+CORXMDITabWnd::CORXMDITabWnd() {}
 
 void CORXMDITabWnd::SetMDIOptions()
 {
@@ -47,21 +47,6 @@ void CORXMDITabWnd::SetMDIOptions()
         RedrawWindow();
 }
 
-BOOL CORXMDITabWnd::SetActiveTab(int iTab)
-{
-    if (!CORXTabWnd::SetActiveTab(iTab))
-        return FALSE;
-    if (m_bFollowing)
-        return TRUE;
-    // The user chose the tab: its child becomes the active one.
-    CWnd* pChild = GetTabWindow(iTab);
-    HWND hClient =
-        pChild != NULL && pChild->GetSafeHwnd() != NULL ? ::GetParent(pChild->GetSafeHwnd()) : NULL;
-    if (hClient != NULL && (HWND)::SendMessage(hClient, WM_MDIGETACTIVE, 0, 0) != pChild->GetSafeHwnd())
-        ::SendMessage(hClient, WM_MDIACTIVATE, (WPARAM)pChild->GetSafeHwnd(), 0);
-    return TRUE;
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // CORXMDIClientWnd
 
@@ -71,6 +56,7 @@ ON_MESSAGE(WM_MDISETMENU, OnSetMenu)
 ON_MESSAGE(WM_MDIREFRESHMENU, OnRefreshMenu)
 ON_MESSAGE(WM_MDIDESTROY, OnMDIDestroy)
 ON_MESSAGE(kMsgUpdateTabs, OnUpdateTabsMsg)
+ON_REGISTERED_MESSAGE(ORXM_ON_TAB_CHOSEN, OnTabChosen)
 END_MESSAGE_MAP()
 
 CORXMDIClientWnd::CORXMDIClientWnd()
@@ -97,6 +83,8 @@ void CORXMDIClientWnd::PreSubclassWindow()
     {
         m_wndTab.SetMDIOptions();
         m_wndTab.SetNoPrefixLabels(TRUE);
+        // The tabs tell the client which one the user chose; the client decides the activation.
+        m_wndTab.SetOwner(this);
         // Behind the client, which keeps the tabs' window area for itself.
         m_wndTab.ModifyStyle(0, WS_CLIPSIBLINGS);
         m_wndTab.SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -165,9 +153,23 @@ void CORXMDIClientWnd::ActivateTabOf(HWND hWndChild)
     int iTab = m_wndTab.GetTabByWindow(hWndChild);
     if (iTab < 0)
         return;
-    m_wndTab.m_bFollowing = TRUE;
     m_wndTab.SetActiveTab(iTab);
-    m_wndTab.m_bFollowing = FALSE;
+}
+
+LRESULT CORXMDIClientWnd::OnTabChosen(WPARAM wParam, LPARAM lParam)
+{
+    if ((HWND)lParam != m_wndTab.GetSafeHwnd())
+        return 0;
+    // The chosen tab's child becomes the active one; its activation moves the tabs after it.
+    CWnd* pChild = m_wndTab.GetTabWindow((int)wParam);
+    HWND hChild = pChild != NULL ? pChild->GetSafeHwnd() : NULL;
+    if (hChild == NULL || ::GetParent(hChild) != m_hWnd)
+        return 0;
+    if ((HWND)SendMessage(WM_MDIGETACTIVE) != hChild)
+        SendMessage(WM_MDIACTIVATE, (WPARAM)hChild);
+    // The tabs show the child that is active now, whichever kind of child frame it is.
+    ActivateTabOf((HWND)SendMessage(WM_MDIGETACTIVE));
+    return 0;
 }
 
 int CORXMDIClientWnd::ImageOfChild(HWND hWndChild, HICON hIcon)
@@ -256,9 +258,7 @@ void CORXMDIClientWnd::UpdateTabs(BOOL bSetActiveTabVisible)
             if (bVisible && (pChild == NULL || !pChild->m_bToBeDestroyed))
             {
                 m_wndTab.AddTab(pWnd, strLabel, iImage);
-                m_wndTab.m_bFollowing = TRUE;
                 m_wndTab.SetActiveTab(m_wndTab.GetTabsNum() - 1);
-                m_wndTab.m_bFollowing = FALSE;
                 bChanged = TRUE;
             }
         }
@@ -329,11 +329,7 @@ LRESULT CORXMDIClientWnd::OnMDIDestroy(WPARAM wParam, LPARAM)
             pChild->m_bToBeDestroyed = TRUE;
         int iTab = m_wndTab.GetTabByWindow(hChild);
         if (iTab >= 0)
-        {
-            m_wndTab.m_bFollowing = TRUE;
             m_wndTab.RemoveTab(iTab);
-            m_wndTab.m_bFollowing = FALSE;
-        }
     }
     ForgetChild(hChild);
     LRESULT lResult = Default();

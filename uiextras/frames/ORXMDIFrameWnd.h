@@ -15,7 +15,8 @@
 class CORXMDIFrameWnd;
 class CORXMDIChildWnd;
 
-// The tab strip of the MDI client: a tab chosen by the user activates its child.
+// The tab strip of the MDI client. It only shows which child is active: a tab the user chooses is
+// told to the client (its owner), which activates the child and then moves the tab after it.
 class CORXMDITabWnd : public CORXTabWnd
 {
     DECLARE_DYNCREATE(CORXMDITabWnd)
@@ -23,10 +24,6 @@ public:
     CORXMDITabWnd();
     // The options the MDI client needs: the tabs neither hide, size nor destroy the children.
     void SetMDIOptions();
-    virtual BOOL SetActiveTab(int iTab);
-
-    // Set while the client moves the tab after the active child: no activation goes back.
-    BOOL m_bFollowing;
 };
 
 class CORXMDIClientWnd : public CWnd
@@ -78,6 +75,7 @@ protected:
     afx_msg LRESULT OnRefreshMenu(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnMDIDestroy(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUpdateTabsMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnTabChosen(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 

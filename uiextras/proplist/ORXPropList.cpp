@@ -848,11 +848,15 @@ void CORXPropList::OnCloseCombo()
         m_pSel->OnCloseCombo();
 }
 
-CWnd* CORXPropList::GetClientWnd()
+void CORXPropList::OnColorBarClosed(CORXColorBar*)
 {
+    OnCloseColorPopup();
+    // The focus goes back to the selected row's editor, else to the list.
+    CWnd* pWnd = this;
     if (m_pSel != NULL && m_pSel->m_pWndInPlace != NULL && m_pSel->m_pWndInPlace->GetSafeHwnd() != NULL)
-        return m_pSel->m_pWndInPlace;
-    return this;
+        pWnd = m_pSel->m_pWndInPlace;
+    if (pWnd->GetSafeHwnd() != NULL)
+        pWnd->SetFocus();
 }
 
 void CORXPropList::OnSelectColor(COLORREF color)

@@ -50,10 +50,11 @@ public:
     virtual void OnDrawList(CDC* pDC);
     virtual void OnDrawDescription(CDC* pDC, CRect rect);
 
-    // The colour pop-up of a colour row reports here.
-    virtual CWnd* GetClientWnd();
-    virtual void OnColorChosen(COLORREF color) { OnSelectColor(color); }
-    virtual void OnColorPopupClosed() { OnCloseColorPopup(); }
+    // The colour pop-up of a colour row reports here: it edits the selected row's colour and
+    // closes once the colour is chosen.
+    BOOL EditsOneValue() const override { return TRUE; }
+    void OnColorChosen(CORXColorBar* pBar, COLORREF color) override { OnSelectColor(color); }
+    void OnColorBarClosed(CORXColorBar* pBar) override;
 
     // Operations
 public:

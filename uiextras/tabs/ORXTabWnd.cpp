@@ -12,6 +12,7 @@ const UINT ORXM_ON_HSCROLL = ::RegisterWindowMessage(_T("ORXM_ON_HSCROLL"));
 const UINT ORXM_ON_RENAME_TAB = ::RegisterWindowMessage(_T("ORXM_ON_RENAME_TAB"));
 const UINT ORXM_ON_BEFOREMOVE_TAB = ::RegisterWindowMessage(_T("ORXM_ON_BEFOREMOVE_TAB"));
 const UINT ORXM_ON_MOVE_TAB = ::RegisterWindowMessage(_T("ORXM_ON_MOVE_TAB"));
+const UINT ORXM_ON_TAB_CHOSEN = ::RegisterWindowMessage(_T("ORXM_ON_TAB_CHOSEN"));
 
 BOOL CORXTabWnd::s_bForwardingHScroll = FALSE;
 
@@ -407,6 +408,13 @@ BOOL CORXTabWnd::RemoveTab(int iTab)
     if (GetParent() != NULL)
         GetParent()->SendMessage(ORXM_ONCHANGE_ACTIVE_TAB, iNewActive, iBefore);
     return TRUE;
+}
+
+void CORXTabWnd::TellOwnerTabChosen(int iTab)
+{
+    // Only an owner that was given: a parent that owns the tabs by default hears the change alone.
+    if (m_hWndOwner != NULL && ::IsWindow(m_hWndOwner))
+        ::SendMessage(m_hWndOwner, ORXM_ON_TAB_CHOSEN, (WPARAM)iTab, (LPARAM)m_hWnd);
 }
 
 void CORXTabWnd::RemoveAllTabs()
@@ -1392,6 +1400,7 @@ void CORXTabWnd::OnLButtonDown(UINT nFlags, CPoint point)
             if (GetCapture() == this)
                 ReleaseCapture();
             SetActiveTab(iTab);
+            TellOwnerTabChosen(iTab);
             if (GetParent() != NULL)
                 GetParent()->SendMessage(ORXM_ONCHANGE_ACTIVE_TAB, iTab, iOld);
         }
@@ -1759,6 +1768,7 @@ BOOL CORXTabWnd::PreTranslateMessage(MSG* pMsg)
         if (iNew >= 0)
         {
             SetActiveTab(iNew);
+            TellOwnerTabChosen(iNew);
             CWnd* pWnd = GetTabWindow(iNew);
             if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
                 pWnd->SetFocus();

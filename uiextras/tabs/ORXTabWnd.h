@@ -19,6 +19,10 @@ extern const UINT ORXM_ON_HSCROLL;
 extern const UINT ORXM_ON_RENAME_TAB;
 extern const UINT ORXM_ON_BEFOREMOVE_TAB;
 extern const UINT ORXM_ON_MOVE_TAB;
+// Sent to the tab window's owner, when one was given (SetOwner), as soon as the user chooses a tab
+// with the mouse or Ctrl+Page Up/Down: wParam the tab, lParam the tab window's handle. The tab is
+// already shown; what choosing it means is the owner's to decide.
+extern const UINT ORXM_ON_TAB_CHOSEN;
 
 class CORXTabWnd;
 
@@ -163,6 +167,8 @@ public:
 
     // Implementation
 protected:
+    // The user chose the tab: the owner hears it (see ORXM_ON_TAB_CHOSEN).
+    void TellOwnerTabChosen(int iTab);
     void LayOutAreas();
     void RecalcLayout();
     void UpdateScrollRange();

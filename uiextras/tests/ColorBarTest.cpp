@@ -522,9 +522,9 @@ namespace
 class CRecordingClient : public CORXColorBarClient
 {
 public:
-    CWnd* GetClientWnd() override { return NULL; }
-    void OnColorChosen(COLORREF color) override { m_chosen.push_back(color); }
-    void OnColorPopupClosed() override { m_nClosed++; }
+    BOOL EditsOneValue() const override { return TRUE; }
+    void OnColorChosen(CORXColorBar*, COLORREF color) override { m_chosen.push_back(color); }
+    void OnColorBarClosed(CORXColorBar*) override { m_nClosed++; }
     std::vector<COLORREF> m_chosen;
     int m_nClosed = 0;
 };
@@ -588,6 +588,61 @@ TEST_F(ColorBar, ColourButtonOpensItsPopupAndHearsWhenItCloses)
     button.UpdateColor(RGB(7, 8, 9));
     EXPECT_EQ(RGB(7, 8, 9), button.GetColor());
     EXPECT_EQ(1, owner.m_nClicked);
+}
+
+// A click on a cell of a bar, as the user makes it.
+void ClickCell(CORXColorBar& bar, int iCell)
+{
+    const CPoint pt = bar.GetButton(iCell)->Rect().CenterPoint();
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+TEST_F(ColorBar, EachOpenerHearsTheColourChosenInItsPopupOnce)
+{
+    CClickCountingParent owner;
+    ASSERT_TRUE(owner.CreateHidden());
+    owner.ShowWindow(SW_SHOWNOACTIVATE);
+
+    // A dialog's colour button: it takes the colour and tells its parent; the pop-up closes, and
+    // no command's colour changes.
+    CORXColorButton button;
+    ASSERT_TRUE(
+        button.Create(_T(""), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 32), &owner, 60));
+    button.ShowColorPopup();
+    ASSERT_NE(nullptr, button.GetPopup());
+    CORXColorBar& bar = button.GetPopup()->GetColorBar();
+    const COLORREF colorCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(3))->m_Color;
+    ClickCell(bar, 3);
+    PumpPending();
+    EXPECT_EQ(colorCell, button.GetColor());
+    EXPECT_EQ(1, owner.m_nClicked);
+    EXPECT_EQ(nullptr, button.GetPopup());
+    EXPECT_EQ(kNone, CORXColorMenuButton::GetColorByCmdID(60));
+
+    // A colour menu button: the colour is its own and its command's, for every button of the
+    // command, once; the pop-up runs the command.
+    CORXToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(&owner, WS_CHILD | CBRS_TOP, 361));
+    CCountingColorMenuButton* pMenuButton = new CCountingColorMenuButton(360);
+    CCountingColorMenuButton* pSame = new CCountingColorMenuButton(360);
+    ASSERT_GE(toolBar.InsertButton(pMenuButton), 0);
+    ASSERT_GE(toolBar.InsertButton(pSame), 0);
+    CColorPopup* pPopup = DYNAMIC_DOWNCAST(CColorPopup, pMenuButton->CreatePopupMenu());
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->SetParentButton(pMenuButton, CORXPopupMenu::DROP_DIRECTION_BOTTOM);
+    ASSERT_TRUE(pPopup->Create(&owner, 100, 100, NULL, FALSE, TRUE));
+    CORXColorBar& menuBar = pPopup->GetColorBar();
+    EXPECT_EQ(pMenuButton, dynamic_cast<CCountingColorMenuButton*>(menuBar.GetClient()));
+    const COLORREF colorMenuCell = DYNAMIC_DOWNCAST(CColorButton, menuBar.GetButton(5))->m_Color;
+    ClickCell(menuBar, 5);
+    PumpPending();
+    EXPECT_EQ(1, pMenuButton->m_nSet);
+    EXPECT_EQ(1, pSame->m_nSet);
+    EXPECT_EQ(colorMenuCell, pMenuButton->GetColor());
+    EXPECT_EQ(colorMenuCell, pSame->GetColor());
+    EXPECT_EQ(colorMenuCell, CORXColorMenuButton::GetColorByCmdID(360));
+    toolBar.DestroyWindow();
 }
 
 TEST_F(ColorBar, TearOffMakesADockableCopyForTheMenuButtonsCommand)

@@ -65,6 +65,19 @@ BEGIN_MESSAGE_MAP(CStubbornChild, CORXMDIChildWnd)
 ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
+// A child that counts the times it was made the active one.
+class CCountingChild : public CORXMDIChildWnd
+{
+public:
+    int m_nActivated = 0;
+    void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd) override
+    {
+        if (bActivate && pActivateWnd == this)
+            m_nActivated++;
+        CORXMDIChildWnd::OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd);
+    }
+};
+
 // A solid small icon of one colour.
 HICON SolidIcon(COLORREF clr)
 {
@@ -135,6 +148,15 @@ protected:
     }
 
     CORXTabWnd& Tabs() { return m_pFrame->GetClientArea().GetTabWnd(); }
+    // A click on a tab, as the user makes it.
+    void ClickTab(int iTab)
+    {
+        CRect rect;
+        Tabs().GetTabRect(iTab, rect);
+        const LPARAM lPoint = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
+        Tabs().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        Tabs().SendMessage(WM_LBUTTONUP, 0, lPoint);
+    }
     CString Labels()
     {
         CString strLabels;
@@ -163,7 +185,7 @@ TEST_F(MdiFrame, TheTabsFollowTheChildren)
     // Activation moves the active tab; a tab chosen as the user does activates its child.
     m_pFrame->MDIActivate(p1);
     EXPECT_EQ(0, Tabs().GetActiveTab());
-    Tabs().SetActiveTab(1);
+    ClickTab(1);
     EXPECT_EQ(p2, m_pFrame->MDIGetActive());
 
     p2->SetWindowText(_T("Second"));
@@ -177,6 +199,37 @@ TEST_F(MdiFrame, TheTabsFollowTheChildren)
     p1->ShowWindow(SW_HIDE);
     m_pFrame->GetClientArea().UpdateTabs();
     EXPECT_STREQ(_T("Second"), Labels());
+}
+
+TEST_F(MdiFrame, AChosenTabActivatesItsChildOnceAndTheTabsFollowEveryActivation)
+{
+    CCountingChild* p1 = AddChild<CCountingChild>(_T("One"));
+    CCountingChild* p2 = AddChild<CCountingChild>(_T("Two"));
+    CCountingChild* p3 = AddChild<CCountingChild>(_T("Three"));
+    ASSERT_TRUE(p1 != NULL && p2 != NULL && p3 != NULL);
+    p1->m_nActivated = p2->m_nActivated = p3->m_nActivated = 0;
+
+    ClickTab(0);
+    EXPECT_EQ(p1, m_pFrame->MDIGetActive());
+    EXPECT_EQ(0, Tabs().GetActiveTab());
+    EXPECT_EQ(1, p1->m_nActivated);
+    // The tab of the active child again: nothing is activated.
+    ClickTab(0);
+    EXPECT_EQ(1, p1->m_nActivated);
+
+    // Activated otherwise, a child takes its tab with it, and is activated only the once.
+    m_pFrame->MDIActivate(p3);
+    EXPECT_EQ(2, Tabs().GetActiveTab());
+    EXPECT_EQ(1, p3->m_nActivated);
+    const int nBefore = p1->m_nActivated + p2->m_nActivated + p3->m_nActivated;
+    m_pFrame->MDINext();
+    ASSERT_NE(p3, m_pFrame->MDIGetActive());
+    EXPECT_EQ(Tabs().GetTabByWindow(m_pFrame->MDIGetActive()->GetSafeHwnd()), Tabs().GetActiveTab());
+    EXPECT_EQ(nBefore + 1, p1->m_nActivated + p2->m_nActivated + p3->m_nActivated);
+
+    // A tab shown by the program hands its child the focus: tabs and activation still agree.
+    Tabs().SetActiveTab(Tabs().GetActiveTab() == 0 ? 1 : 0);
+    EXPECT_EQ(Tabs().GetTabByWindow(m_pFrame->MDIGetActive()->GetSafeHwnd()), Tabs().GetActiveTab());
 }
 
 // The buttons of a framework pop-up with a Window command, opened from the frame.

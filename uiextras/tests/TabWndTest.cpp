@@ -40,7 +40,8 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == ORXM_ONCHANGE_ACTIVE_TAB || message == ORXM_ON_HSCROLL ||
-            message == ORXM_ON_MOVE_TAB || message == ORXM_ON_BEFOREMOVE_TAB || message == ORXM_ON_RENAME_TAB)
+            message == ORXM_ON_MOVE_TAB || message == ORXM_ON_BEFOREMOVE_TAB ||
+            message == ORXM_ON_RENAME_TAB || message == ORXM_ON_TAB_CHOSEN)
         {
             CSentMessage m = {message, wParam, lParam, CString()};
             if (message == ORXM_ON_RENAME_TAB)
@@ -413,6 +414,40 @@ TEST_F(TabWnd, AClickActivatesATabAndTellsTheParent)
     // The active tab again: nothing new.
     Mouse(WM_LBUTTONDOWN, TabPoint(2));
     EXPECT_EQ(parent.Of(ORXM_ONCHANGE_ACTIVE_TAB).size(), 1u);
+}
+
+TEST_F(TabWnd, AnOwnerHearsTheTabsTheUserChoosesAndNothingElse)
+{
+    Create(CORXTabWnd::STYLE_3D, 3);
+    // Without an owner of its own the parent hears the change alone.
+    Mouse(WM_LBUTTONDOWN, TabPoint(1));
+    Mouse(WM_LBUTTONUP, TabPoint(1));
+    EXPECT_TRUE(parent.Of(ORXM_ON_TAB_CHOSEN).empty());
+    EXPECT_EQ(parent.Of(ORXM_ONCHANGE_ACTIVE_TAB).size(), 1u);
+
+    CRecordingParent owner;
+    ASSERT_TRUE(owner.CreateHidden());
+    tabs.SetOwner(&owner);
+    Mouse(WM_LBUTTONDOWN, TabPoint(2));
+    Mouse(WM_LBUTTONUP, TabPoint(2));
+    ASSERT_EQ(owner.Of(ORXM_ON_TAB_CHOSEN).size(), 1u);
+    EXPECT_EQ(owner.sent[0].wParam, 2u);
+    EXPECT_EQ((HWND)owner.sent[0].lParam, tabs.GetSafeHwnd());
+    EXPECT_EQ(owner.sent.size(), 1u) << "the change itself still goes to the parent";
+    EXPECT_EQ(parent.Of(ORXM_ONCHANGE_ACTIVE_TAB).size(), 2u);
+
+    EXPECT_TRUE(CtrlKey(VK_NEXT));
+    ASSERT_EQ(owner.Of(ORXM_ON_TAB_CHOSEN).size(), 2u);
+    EXPECT_EQ(owner.sent[1].wParam, 0u);
+
+    // The active tab clicked again, a tab shown by the program, a tab removed: no choice.
+    Mouse(WM_LBUTTONDOWN, TabPoint(0));
+    Mouse(WM_LBUTTONUP, TabPoint(0));
+    tabs.SetActiveTab(1);
+    tabs.RemoveTab(1);
+    EXPECT_EQ(owner.Of(ORXM_ON_TAB_CHOSEN).size(), 2u);
+    EXPECT_TRUE(parent.Of(ORXM_ON_TAB_CHOSEN).empty());
+    tabs.SetOwner(NULL);
 }
 
 TEST_F(TabWnd, ADraggedTabMovesWhenTheParentAgrees)

@@ -186,3 +186,87 @@ TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
         EXPECT_EQ(Hex(BufferBytes(o)), c.hex) << c.from << "->" << c.to << " action " << c.action;
     }
 }
+
+namespace
+{
+// The two stages through UTF-16 done one after the other by hand: what a conversion between a
+// table page and UTF-8 gives by definition, whichever way the engine takes.
+Result TwoStages(unsigned long from, unsigned long to, const std::string& prefix, const std::string& in)
+{
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(in.data());
+    DataBuffer utf16, out;
+    out.Append(prefix.data(), (unsigned long)prefix.size());
+    EncodingConvert first, second;
+    bool ok;
+    if (from == 65001)
+    {
+        ok = first.Convert(65001, 1200, bytes, (unsigned long)in.size(), utf16);
+        ok = second.EncodeFromUtf16(to, utf16.GetData(), utf16.GetSize(), out) && ok;
+    }
+    else
+    {
+        ok = first.DecodeToUtf16(from, bytes, (unsigned long)in.size(), utf16);
+        ok = second.Convert(1200, 65001, utf16.GetData(), utf16.GetSize(), out) && ok;
+    }
+    return {ok, Hex(BufferBytes(out))};
+}
+} // namespace
+
+// Runs of ASCII text are taken a word at a time and output is written in blocks: runs that end
+// anywhere in a word, characters split by the end of the input or of a block, bytes the page lacks
+// inside a run, and output that outgrows its first reservation all come out as the two stages
+// give them, appended after what the buffer held.
+TEST(EncodingConvert, OnePassConversionsMatchTheTwoStages)
+{
+    struct
+    {
+        unsigned long from, to;
+        std::string character; // one non-ASCII character of the source page
+        std::string bad;       // a byte sequence the conversion cannot take
+    } pages[] = {
+        {1252, 65001, "\xE9", "\x81"},
+        {932, 65001, "\x88\x9F", "\xFD"},
+        {932, 65001, "\xB1", "\x80"},
+        {65001, 932, "\xE4\xBA\x9C", "\xFF"},
+        {65001, 932, "\xC2\xA7", "\xE4\xB8"},
+        {65001, 932, "\xEF\xBD\xB1", "\xE0\x80\x80"},
+        {65001, 1252, "\xC3\xA9", "\xE4\xB8\x80"},
+    };
+    for (auto& page : pages)
+    {
+        std::vector<std::string> texts;
+        for (int run = 0; run <= 19; run++)
+            for (int lead = 0; lead <= 9; lead += 3)
+            {
+                std::string ascii;
+                for (int i = 0; i < run; i++)
+                    ascii += (char)('a' + i % 26);
+                std::string before(lead, 'Z');
+                texts.push_back(before + ascii + page.character + ascii);
+                texts.push_back(before + page.character + ascii);
+                texts.push_back(before + ascii + page.bad + ascii);
+                texts.push_back(ascii + page.character.substr(0, 1)); // a lead byte last
+            }
+        // Characters across the first block's end, and a text of non-ASCII characters only,
+        // whose output passes the first reservation.
+        for (int shift = 0; shift < 4; shift++)
+            texts.push_back(std::string(4096 - shift, 'q') + page.character + "tail");
+        std::string wide;
+        for (int i = 0; i < 12000; i++)
+            wide += page.character;
+        texts.push_back(wide);
+        texts.push_back(wide + page.bad);
+        for (const std::string& text : texts)
+        {
+            DataBuffer out;
+            out.Append("x", 1);
+            EncodingConvert conv;
+            bool ok = conv.Convert(page.from, page.to, reinterpret_cast<const unsigned char*>(text.data()),
+                                   (unsigned long)text.size(), out);
+            Result expected = TwoStages(page.from, page.to, "x", text);
+            EXPECT_EQ(ok, expected.ok) << page.from << "->" << page.to << " " << Hex(text.substr(0, 64));
+            EXPECT_EQ(Hex(BufferBytes(out)), expected.hex)
+                << page.from << "->" << page.to << " " << Hex(text.substr(0, 64));
+        }
+    }
+}

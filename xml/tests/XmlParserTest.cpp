@@ -219,3 +219,86 @@ TEST(XmlParser, LargeDocumentsLoadWhole)
     EXPECT_EQ(root->GetChild(29999)->GetNextSibling(), nullptr);
     root->DeleteTree();
 }
+
+namespace
+{
+// A literal's bytes, NUL bytes inside it included.
+template <size_t N> std::string Raw(const char (&text)[N])
+{
+    return std::string(text, N - 1);
+}
+} // namespace
+
+// The load parses the file's buffer in place, behind a NUL it writes after the bytes: the same
+// tree as from a copy of the text, whether or not the buffer had room for the NUL, with a NUL
+// inside the text ending the parse there as before, and the buffer's bytes left as they were.
+TEST(XmlParser, InPlaceParseReadsAsACopyDoes)
+{
+    const std::string docs[] = {
+        "<a x=\"1\">t &amp; u<b>v</b> w</a>",
+        Raw("<a><b>one</b>\0<c>two</c></a>"),
+        "<a><b>cut off",
+        "<a>&am",
+        "<a>&lt",
+        "",
+        "<",
+    };
+    for (const std::string& doc : docs)
+    {
+        for (int shape = 0; shape < 3; shape++)
+        {
+            DataBuffer bytes;
+            std::string block = doc; // shape 2 borrows this, with no byte to spare
+            if (shape == 0)
+                bytes.EnsureCapacity((unsigned long)doc.size() + 4);
+            if (shape == 2)
+                bytes.BorrowBlock(block.empty() ? nullptr : &block[0], (unsigned long)block.size());
+            else
+                bytes.Append(doc.data(), (unsigned long)doc.size());
+            ParseEngine copy(bytes);
+            ParseEngine inPlace(bytes, ParseEngine::kInPlace);
+            EXPECT_EQ(inPlace.Length(), copy.Length());
+            TreeNode* a = nullptr;
+            TreeNode* b = nullptr;
+            EXPECT_TRUE(XmlLoader::Parse(copy, nullptr, nullptr, &a));
+            EXPECT_TRUE(XmlLoader::Parse(inPlace, nullptr, nullptr, &b));
+            EXPECT_EQ(DumpTree(b), DumpTree(a)) << Hex(doc) << " shape " << shape;
+            EXPECT_EQ(inPlace.Position(), copy.Position());
+            EXPECT_EQ(BufferBytes(bytes), doc);
+            EXPECT_EQ(block, doc);
+            if (a)
+                a->DeleteTree();
+            if (b)
+                b->DeleteTree();
+        }
+    }
+}
+
+// The declaration is looked for up to the first NUL only, in any case of its letters, and read
+// without its spaces; a long one is read like a short one.
+TEST(XmlParser, DeclarationSearchStopsAtTheFirstNul)
+{
+    struct
+    {
+        std::string in;
+        bool converted;
+    } cases[] = {
+        {"<?XmL encoding = \"ISO-8859-1\" ?><a>\xE9</a>", true},
+        {"<?xml encoding=\"UTF-8\"?><a>\xE9</a>", false},
+        {"<?xml encoding=\"Utf-8\"?><a>\xE9</a>", false},
+        {Raw("<a/>\0<?xml encoding=\"ISO-8859-1\"?>\xE9"), false},
+        {Raw("<?xml encoding=\"ISO-8859-1\"\0?>\xE9"), false},
+        {Raw("<?xm\0l encoding=\"ISO-8859-1\"?>\xE9"), false},
+        {"<?xml" + std::string(300, ' ') + "version=\"1.0\" encoding=\"ISO-8859-1\"?><a>\xE9</a>", true},
+        {"<?xml version=\"1.0\"" + std::string(300, '\t') + "encoding=\"ISO-8859-1\"?><a>\xE9</a>", true},
+    };
+    for (auto& c : cases)
+    {
+        DataBuffer b;
+        b.Append(c.in.data(), (unsigned long)c.in.size());
+        EXPECT_TRUE(XmlLoader::NormaliseToUtf8(b, nullptr));
+        std::string out = BufferBytes(b);
+        EXPECT_EQ(out.find("\xC3\xA9") != std::string::npos, c.converted) << Hex(c.in.substr(0, 40));
+        EXPECT_EQ(out.find('\xE9') != std::string::npos, !c.converted) << Hex(c.in.substr(0, 40));
+    }
+}
