@@ -122,6 +122,13 @@ void PumpPending()
     }
 }
 
+void DispatchPending()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        ::DispatchMessage(&msg);
+}
+
 void PumpFor(DWORD dwMs)
 {
     DWORD dwStart = ::GetTickCount();

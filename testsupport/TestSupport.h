@@ -45,6 +45,8 @@ BOOL RoundTrip(CObject& from, CObject& into);
 
 // Runs the thread's messages until none are left.
 void PumpPending();
+// The same without translating keys into characters: only what was posted is dispatched.
+void DispatchPending();
 // Runs the thread's messages, timers included, for a while: for tests of what a timer does.
 void PumpFor(DWORD dwMs);
 

@@ -16,6 +16,7 @@
 #include "ORXMenuBar.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
+#include "TestWorkspace.h"
 
 namespace
 {
@@ -287,15 +288,7 @@ TEST_F(ColorBar, StoresItsSettingsInTheirOrderAndBoundsWhatItReads)
 {
     CTestColorBar bar(Colors({RGB(3, 2, 1), RGB(6, 5, 4)}), RGB(9, 9, 9), _T("A"), NULL, _T("D"), docColors,
                       5, 2, 3, RGB(0x33, 0x22, 0x11), 0x1234, NULL);
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        bar.Serialize(ar);
-    }
-    ULONGLONG nLength = file.GetLength();
-    BYTE* pBytes = file.Detach();
-    std::vector<BYTE> bytes(pBytes, pBytes + nLength);
-    free(pBytes);
+    std::vector<BYTE> bytes = StoreToBytes(bar);
     const std::vector<BYTE> expected = {5,    0,    0,    0, 2,    0,    0, 0, 3, 0, 0, 0,
                                         0x33, 0x22, 0x11, 0,      // counts, automatic
                                         1,    'A',  0,    1, 'D', // labels
@@ -305,11 +298,7 @@ TEST_F(ColorBar, StoresItsSettingsInTheirOrderAndBoundsWhatItReads)
 
     // Read back into a new bar: everything but the current colour and the document colours.
     CTestColorBar loaded;
-    {
-        CMemFile in(bytes.data(), (UINT)bytes.size());
-        CArchive ar(&in, CArchive::load);
-        loaded.Serialize(ar);
-    }
+    ASSERT_TRUE(LoadFromBytes(loaded, bytes));
     EXPECT_EQ(CSize(5, 1), loaded.GetColumnsAndRows(FALSE));
     EXPECT_EQ(RGB(0x33, 0x22, 0x11), loaded.GetAutomaticColor());
     EXPECT_EQ(0x1234u, loaded.GetCommandID());
@@ -354,40 +343,6 @@ public:
     int m_nSet = 0;
 };
 
-// A workspace that pretends to read state saved by an older framework.
-class CVersionWorkspace : public CORXWorkspace
-{
-public:
-    void SetSavedVersion(int nMajor, int nMinor)
-    {
-        m_nSavedVersionMajor = nMajor;
-        m_nSavedVersionMinor = nMinor;
-    }
-};
-
-std::vector<BYTE> Store(CObject& obj)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        obj.Serialize(ar);
-    }
-    ULONGLONG nLength = file.GetLength();
-    BYTE* p = file.Detach();
-    std::vector<BYTE> bytes(p, p + nLength);
-    free(p);
-    return bytes;
-}
-
-// TRUE when the object read the bytes to their end.
-BOOL Load(CObject& obj, std::vector<BYTE> bytes)
-{
-    CMemFile in(bytes.data(), (UINT)bytes.size());
-    CArchive ar(&in, CArchive::load);
-    obj.Serialize(ar);
-    ar.Flush();
-    return in.GetPosition() == bytes.size();
-}
 } // namespace
 
 TEST_F(ColorBar, AChosenColourReachesEveryButtonAndTornOffBarOfTheCommand)
@@ -445,22 +400,22 @@ TEST_F(ColorBar, MenuButtonReadsTheDockedCountsOnlyFromStateThatHasThem)
     };
 
     // Without a workspace the record has no docked counts: the columns come right before the flags.
-    std::vector<BYTE> bare = Store(button);
+    std::vector<BYTE> bare = StoreToBytes(button);
     EXPECT_EQ(4, Int32At(bare, bare.size() - nTail - 4));
     CORXColorMenuButton fromBare;
-    ASSERT_TRUE(Load(fromBare, bare));
+    ASSERT_TRUE(LoadsWhole(fromBare, bare));
     EXPECT_EQ(-1, fromBare.GetRowsDockedHorz());
     EXPECT_EQ(-1, fromBare.GetColumnsDockedVert());
 
-    CVersionWorkspace workspace;
+    CTestWorkspace workspace;
     workspace.SetSavedVersion(4, 71);
-    std::vector<BYTE> bytes = Store(button);
+    std::vector<BYTE> bytes = StoreToBytes(button);
     // Columns, then the rows docked across, then the columns docked down.
     EXPECT_EQ(4, Int32At(bytes, bytes.size() - nTail - 12));
     EXPECT_EQ(2, Int32At(bytes, bytes.size() - nTail - 8));
     EXPECT_EQ(3, Int32At(bytes, bytes.size() - nTail - 4));
     CORXColorMenuButton current;
-    ASSERT_TRUE(Load(current, bytes));
+    ASSERT_TRUE(LoadsWhole(current, bytes));
     EXPECT_EQ(4, current.GetColumns());
     EXPECT_EQ(2, current.GetRowsDockedHorz());
     EXPECT_EQ(3, current.GetColumnsDockedVert());
@@ -469,12 +424,12 @@ TEST_F(ColorBar, MenuButtonReadsTheDockedCountsOnlyFromStateThatHasThem)
     // The older form has no docked counts (nor the menu button's tear-off id): written without
     // them, and read back as -1 for both.
     workspace.SetSavedVersion(4, 70);
-    std::vector<BYTE> older = Store(button);
+    std::vector<BYTE> older = StoreToBytes(button);
     EXPECT_EQ(bytes.size() - 4 - 8, older.size());
     EXPECT_EQ(4, Int32At(older, older.size() - nTail - 4));
     EXPECT_TRUE(std::equal(older.end() - nTail, older.end(), bytes.end() - nTail));
     CORXColorMenuButton old;
-    ASSERT_TRUE(Load(old, older));
+    ASSERT_TRUE(LoadsWhole(old, older));
     EXPECT_EQ(4, old.GetColumns());
     EXPECT_EQ(-1, old.GetRowsDockedHorz());
     EXPECT_EQ(-1, old.GetColumnsDockedVert());
@@ -484,7 +439,7 @@ TEST_F(ColorBar, MenuButtonReadsTheDockedCountsOnlyFromStateThatHasThem)
     // ways, so what a workspace writes it reads.
     workspace.SetSavedVersion(4, 71);
     CORXColorMenuButton again;
-    ASSERT_TRUE(Load(again, bytes));
+    ASSERT_TRUE(LoadsWhole(again, bytes));
     EXPECT_EQ(3, again.GetColumnsDockedVert());
 }
 

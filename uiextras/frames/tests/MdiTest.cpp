@@ -19,6 +19,8 @@
 #include "ORXToolBar.h"
 #include "ORXVisualManager.h"
 #include "ORXWindowsDlg.h"
+#include "TestDrawing.h"
+#include "TestSupport.h"
 #include "uiextras/uiextras_res.h"
 
 namespace
@@ -104,17 +106,9 @@ HICON SolidIcon(COLORREF clr)
 // The colour in the middle of an image of the list.
 COLORREF ImageColor(HIMAGELIST hList, int iImage)
 {
-    HDC hScreen = ::GetDC(NULL);
-    HBITMAP hBmp = ::CreateCompatibleBitmap(hScreen, 32, 32);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    ImageList_Draw(hList, iImage, hMem, 0, 0, ILD_NORMAL);
-    COLORREF clr = ::GetPixel(hMem, 4, 4);
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBmp);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(NULL, hScreen);
-    return clr;
+    CTestSurface surface(32, 32, TRUE);
+    ImageList_Draw(hList, iImage, surface.Handle(), 0, 0, ILD_NORMAL);
+    return surface.At(4, 4);
 }
 
 class MdiFrame : public ::testing::Test
@@ -253,9 +247,7 @@ std::vector<UINT> WindowPopupItems(CORXMDIFrameWnd* pFrame, UINT* pChecked)
             *pChecked = pBar->GetItemID(i);
     }
     pMenu->SendMessage(WM_CLOSE);
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessage(&msg);
+    DispatchPending();
     return ids;
 }
 
@@ -333,13 +325,7 @@ protected:
         if (pMenu != NULL && pMenu->GetSafeHwnd() != NULL)
             pMenu->DestroyWindow();
         m_pFrame->DestroyWindow();
-        Pump();
-    }
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessage(&msg);
+        DispatchPending();
     }
     CORXPopupMenu* Open()
     {
@@ -362,7 +348,7 @@ TEST_F(AnsweringFrame, ARefusedPopupIsNotShown)
 {
     m_pFrame->m_bAllowMenus = FALSE;
     EXPECT_EQ(NULL, Open());
-    Pump();
+    DispatchPending();
     EXPECT_EQ(NULL, CORXPopupMenu::GetActiveMenu());
     m_pFrame->m_bAllowMenus = TRUE;
     CORXPopupMenu* pMenu = Open();
@@ -378,7 +364,7 @@ TEST_F(AnsweringFrame, AltClosesAnOpenPopupAndIsTaken)
     ASSERT_EQ(pMenu, CORXPopupMenu::GetActiveMenu());
     MSG msg = {m_pFrame->m_hWnd, WM_SYSKEYDOWN, VK_MENU, 0x20380001};
     EXPECT_TRUE(m_pFrame->PreTranslateMessage(&msg));
-    Pump();
+    DispatchPending();
     EXPECT_FALSE(::IsWindow(hMenu));
 }
 
@@ -441,16 +427,11 @@ TEST_F(MdiFrame, TheStripLeavesTheBackgroundAloneAndDrawsItsTopLine)
 {
     // With no child there is no tab: the strip still leaves the erasing to its painting.
     ASSERT_EQ(0, Tabs().GetTabsNum());
-    CClientDC dcScreen(&Tabs());
-    CDC dcMem;
-    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dcScreen));
-    CBitmap bmp;
-    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dcScreen, 20, 20));
-    CBitmap* pOld = dcMem.SelectObject(&bmp);
-    dcMem.FillSolidRect(0, 0, 20, 20, RGB(1, 2, 3));
-    Tabs().SendMessage(WM_ERASEBKGND, (WPARAM)dcMem.GetSafeHdc());
-    EXPECT_EQ(RGB(1, 2, 3), dcMem.GetPixel(10, 10));
-    dcMem.SelectObject(pOld);
+    {
+        CTestSurface surface(20, 20, RGB(1, 2, 3), TRUE);
+        Tabs().SendMessage(WM_ERASEBKGND, (WPARAM)surface.Handle());
+        EXPECT_EQ(RGB(1, 2, 3), surface.At(10, 10));
+    }
 
     // A line along the top parts the strip from the bars above it.
     ASSERT_TRUE(AddChild(_T("One")) != NULL);
@@ -963,7 +944,7 @@ protected:
         }
         ASSERT_TRUE(m_pSheet->Create(&m_parent, WS_POPUP | WS_CAPTION));
         ASSERT_TRUE(Bar().GetSafeHwnd() != NULL);
-        Pump();
+        DispatchPending();
     }
     void TearDown() override
     {
@@ -972,12 +953,6 @@ protected:
         for (CORXPropertyPage* pPage : m_pages)
             delete pPage;
         m_parent.DestroyWindow();
-    }
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessage(&msg);
     }
     CORXOutlookBar& Bar() { return m_pSheet->GetShortcutBar(); }
     int ShortcutOf(int iPage) { return Bar().CommandToIndex(CORXPropertySheet::idFirstPageShortcut + iPage); }
@@ -995,7 +970,7 @@ protected:
         CPoint pt = Bar().GetButton(ShortcutOf(iPage))->Rect().CenterPoint();
         Bar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
         Bar().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-        Pump();
+        DispatchPending();
     }
 
     CWnd m_parent;
@@ -1024,7 +999,7 @@ TEST_F(ShortcutSheet, AShortcutShowsItsPageAndTheBarFollowsTheSheet)
     EXPECT_EQ(std::vector<int>{2}, Checked());
 
     m_pSheet->SetActivePage(1);
-    Pump();
+    DispatchPending();
     EXPECT_EQ(std::vector<int>{1}, Checked());
     EXPECT_EQ(1, m_pSheet->m_nActivePage);
 }
@@ -1033,7 +1008,7 @@ TEST_F(ShortcutSheet, TheActivePagesShortcutIsScrolledIntoView)
 {
     ASSERT_TRUE(Bar().CanScrollDown()) << "the shortcuts must not all fit for this test";
     m_pSheet->SetActivePage(kPages - 1);
-    Pump();
+    DispatchPending();
     CRect rectArea = Bar().GetShortcutArea();
     CRect rectLast = Bar().GetButton(ShortcutOf(kPages - 1))->Rect();
     EXPECT_GT(Bar().GetScrollPos(), 0);
@@ -1041,7 +1016,7 @@ TEST_F(ShortcutSheet, TheActivePagesShortcutIsScrolledIntoView)
     EXPECT_LE(rectLast.bottom, rectArea.bottom);
 
     m_pSheet->SetActivePage(0);
-    Pump();
+    DispatchPending();
     EXPECT_EQ(0, Bar().GetScrollPos());
     EXPECT_GE(Bar().GetButton(ShortcutOf(0))->Rect().top, rectArea.top);
 }

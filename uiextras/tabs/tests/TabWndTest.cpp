@@ -8,6 +8,7 @@
 #include "ExtrasTestWindow.h"
 #include "ORXGlobalData.h"
 #include "ORXTabWnd.h"
+#include "TestDrawing.h"
 
 namespace
 {
@@ -263,26 +264,20 @@ TEST_F(TabWnd, ScrollButtonsLeaveTheFocusAndDrawNoFocusRectangle)
 
     // Drawn with or without the focus state, the button looks the same.
     CORXTabButton& button = tabs.RightButton();
-    CClientDC dcScreen(&button);
     std::vector<COLORREF> faces[2];
     for (int i = 0; i < 2; i++)
     {
-        CDC dc;
-        ASSERT_TRUE(dc.CreateCompatibleDC(&dcScreen));
-        CBitmap bmp;
-        ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dcScreen, 20, 20));
-        CBitmap* pOld = dc.SelectObject(&bmp);
+        CTestSurface surface(20, 20, TRUE);
         DRAWITEMSTRUCT dis = {};
         dis.CtlType = ODT_BUTTON;
         dis.hwndItem = button.GetSafeHwnd();
-        dis.hDC = dc.GetSafeHdc();
-        dis.rcItem = CRect(0, 0, 20, 20);
+        dis.hDC = surface.Handle();
+        dis.rcItem = surface.Rect();
         dis.itemState = i == 0 ? 0 : ODS_FOCUS;
         button.DrawItem(&dis);
         for (int y = 0; y < 20; y++)
             for (int x = 0; x < 20; x++)
-                faces[i].push_back(dc.GetPixel(x, y));
-        dc.SelectObject(pOld);
+                faces[i].push_back(surface.At(x, y));
     }
     EXPECT_EQ(faces[0], faces[1]);
 }
