@@ -246,6 +246,22 @@ BOOL CWinThread::OnIdle(LONG lCount)
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
         }
+        // The thread's other visible frames (floating frames, pop-up menus) bring their own
+        // command states up to date too.
+        struct Walk
+        {
+            static BOOL CALLBACK Frame(HWND hWnd, LPARAM lParam)
+            {
+                CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+                if (pWnd != NULL && pWnd != (CWnd*)lParam && pWnd->IsFrameWnd() && ::IsWindowVisible(hWnd))
+                {
+                    AfxCallWndProc(pWnd, hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
+                    CWnd::SendMessageToDescendants(hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
+                }
+                return TRUE;
+            }
+        };
+        ::EnumThreadWindows(::GetCurrentThreadId(), Walk::Frame, (LPARAM)pMainWnd);
     }
     else
     {

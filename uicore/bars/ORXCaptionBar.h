@@ -78,6 +78,7 @@ public:
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     virtual void OnUpdateCmdUI(CFrameWnd*, BOOL) {}
     virtual COLORREF GetOwnBackgroundColor() const { return m_clrBarBackground; }
+    virtual BOOL IsSolidBackground() const { return TRUE; }
 
     // Implementation
 protected:

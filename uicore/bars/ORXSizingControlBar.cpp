@@ -197,7 +197,7 @@ CWnd* CORXSizingControlBar::GetTabWnd() const
     for (HWND hWnd = ::GetWindow(m_hWnd, GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-        if (pWnd == NULL || !ORXIsKindOfName(pWnd, "CORXTabWnd"))
+        if (dynamic_cast<CORXActiveTabLink*>(pWnd) == NULL)
             continue;
         if (pFound != NULL)
             return NULL;

@@ -97,6 +97,15 @@ public:
     virtual BOOL HasMenu() const { return TRUE; }
 };
 
+// Makes a menu button for a bar that adds one (the customise menu's new menu): the menu buttons
+// live with the menus, which register their maker with the services.
+class CORXMenuButtonMaker
+{
+public:
+    virtual ~CORXMenuButtonMaker() {}
+    virtual CORXToolbarButton* CreateMenuButton() = 0;
+};
+
 class CORXToolBar : public CControlBar
 {
     DECLARE_SERIAL(CORXToolBar)
@@ -186,6 +195,9 @@ public:
     virtual int CalcMaxButtonHeight();
     virtual BOOL GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const;
     virtual BOOL AllowAltCustomization() const { return TRUE; }
+    // TRUE: in customise mode the items are dragged off the bar even while it is in menu mode (a
+    // pop-up menu's items are; the menu bar's titles are not).
+    virtual BOOL AllowDragInMenuMode() const { return FALSE; }
     // The resource's own items, kept to follow a resource that changed since the state was saved.
     virtual BOOL SaveOriginalState(CORXRegistry& reg);
     virtual BOOL LoadOriginalState(CORXRegistry& reg);

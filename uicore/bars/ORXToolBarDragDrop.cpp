@@ -657,10 +657,9 @@ void CORXToolBar::OnToolbarStartGroup()
 void CORXToolBar::OnToolbarNewMenu()
 {
     // A new menu button is made only through the appearance dialog; the menu buttons live with
-    // the menus, so the button is made by its class name.
-    CRuntimeClass* pClass = CRuntimeClass::FromName("CORXToolbarMenuButton");
-    CORXToolbarButton* pButton =
-        pClass != NULL ? DYNAMIC_DOWNCAST(CORXToolbarButton, pClass->CreateObject()) : NULL;
+    // the menus, which offer their maker.
+    CORXMenuButtonMaker* pMaker = CORXServices::Find<CORXMenuButtonMaker>();
+    CORXToolbarButton* pButton = pMaker != NULL ? pMaker->CreateMenuButton() : NULL;
     CORXButtonAppearance* pAppearance = CORXServices::Find<CORXButtonAppearance>();
     if (pAppearance == NULL || pButton == NULL)
     {

@@ -262,7 +262,7 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     {
         m_iButtonCapture = iHit;
         UpdateButton(iHit);
-        if ((pButton->m_nStyle & TBBS_DISABLED) && !ORXIsKindOfName(pButton, "CORXDropDownToolbarButton"))
+        if ((pButton->m_nStyle & TBBS_DISABLED) && !pButton->CanBePressedDisabled())
         {
             m_iButtonCapture = -1;
             return;
@@ -311,7 +311,7 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     // The items of a pop-up menu are dragged out of it as well; the menu bar's titles are not.
-    BOOL bDraggable = !m_bMenuMode || ORXIsKindOfName(this, "CORXPopupMenuBar");
+    BOOL bDraggable = !m_bMenuMode || AllowDragInMenuMode();
     if (bDraggable && pButton->CanBeDragged() && pButton->OnBeforeDrag())
         DragButton(iHit, point, nFlags);
 }
@@ -422,8 +422,11 @@ void CORXToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         CControlBar::OnLButtonDblClk(nFlags, point);
         return;
     }
+    // The system-menu button's double click closes the window: it is not pressed after it.
+    const CORXMenuDropper* pDropper = dynamic_cast<const CORXMenuDropper*>(pButton);
+    BOOL bPress = pDropper == NULL || !pDropper->IsSystemMenuDropper();
     pButton->OnDblClick(this);
-    if (!ORXIsKindOfName(pButton, "CORXToolbarSystemMenuButton"))
+    if (bPress)
         OnLButtonDown(nFlags, point);
 }
 
@@ -902,8 +905,8 @@ BOOL CORXToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
 
 BOOL CORXToolBar::GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const
 {
-    CORXFrameHooks* pHooks =
-        ORXGetFrameHooks(g_pORXInPlaceFrame != NULL ? (CWnd*)g_pORXInPlaceFrame : (CWnd*)GetParentFrame());
+    CWnd* pInPlace = ORXInPlaceFrame();
+    CORXFrameHooks* pHooks = ORXGetFrameHooks(pInPlace != NULL ? pInPlace : GetParentFrame());
     return pHooks != NULL ? pHooks->OnGetButtonToolTip(pButton, strTTText) : FALSE;
 }
 

@@ -32,6 +32,12 @@ CORXToolbarButton* CORXToolbarButton::Clone() const
     return pCopy;
 }
 
+CORXToolbarButton::FaceKind CORXToolbarButton::GetFaceKind() const
+{
+    // The shortcut bar's buttons are known by their class until they answer for themselves.
+    return ORXIsKindOfName(this, "CORXOutlookButton") ? faceShortcut : faceToolbar;
+}
+
 CORXToolbarButton::CORXToolbarButton()
 {
     Initialize();

@@ -394,6 +394,9 @@ public:
         if (!pFrame->Create(NULL, _T("Tool bar demonstration"), WS_OVERLAPPEDWINDOW, rectFrame, NULL,
                             MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)))
             return FALSE;
+        // The demonstration's parts take their commands in OnCommand, not through the message map,
+        // so nothing would count as handled and every menu item would be greyed.
+        pFrame->m_bAutoMenuEnable = FALSE;
         m_pMainWnd = pFrame;
         if (g_bKeepState)
         {

@@ -8,6 +8,7 @@
 
 #include <afxwin.h>
 
+#include "ORXContextMenuManager.h"
 #include "ORXPopupMenu.h"
 
 // While it lives, each dialog helper is registered as the host of the menus its dialog opens.
@@ -53,8 +54,9 @@ private:
     virtual void OnMenuClosed(CORXPopupMenu* pMenu);
 };
 
-// The dialog bases answer this interface so that the menus find their implementation object.
-class CORXDialogImplHolder
+// The dialog bases answer this interface so that the menus find their implementation object; they
+// route their menus' commands themselves.
+class CORXDialogImplHolder : public CORXMenuRoutingWnd
 {
 public:
     virtual ~CORXDialogImplHolder() {}

@@ -140,10 +140,11 @@ void CORXFrameRouting::OnActivateInPlace(CFrameWnd* pFrame, UINT nState, HWND& h
     if (nState == WA_ACTIVE || nState == WA_CLICKACTIVE)
     {
         // A frame activated again while it is the current one keeps the one it replaced.
-        if (g_pORXInPlaceFrame != pFrame)
+        CFrameWnd* pCurrent = ORXInPlaceFrame();
+        if (pCurrent != pFrame)
         {
-            hWndPrev = g_pORXInPlaceFrame != NULL ? g_pORXInPlaceFrame->GetSafeHwnd() : NULL;
-            g_pORXInPlaceFrame = pFrame;
+            hWndPrev = pCurrent != NULL ? pCurrent->GetSafeHwnd() : NULL;
+            ORXSetInPlaceFrame(pFrame);
         }
         return;
     }
@@ -152,14 +153,14 @@ void CORXFrameRouting::OnActivateInPlace(CFrameWnd* pFrame, UINT nState, HWND& h
     CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
     if (IsLivePopup(pMenu))
         pMenu->SendMessage(WM_CLOSE);
-    if (g_pORXInPlaceFrame != pFrame)
+    if (ORXInPlaceFrame() != pFrame)
         return;
     // The remembered window may have gone (and its handle been given to another window): only a
     // live frame object of that handle is put back.
     CFrameWnd* pPrev = NULL;
     if (hWndPrev != NULL && ::IsWindow(hWndPrev))
         pPrev = DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(hWndPrev));
-    g_pORXInPlaceFrame = pPrev;
+    ORXSetInPlaceFrame(pPrev);
     hWndPrev = NULL;
 }
 

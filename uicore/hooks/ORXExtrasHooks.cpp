@@ -1,7 +1,8 @@
 // The frame lookup and the run-time class test.
 #include "ORXExtrasHooks.h"
 
-CFrameWnd* g_pORXInPlaceFrame = NULL;
+const CORXInPlaceFrameVar g_pORXInPlaceFrame = CORXInPlaceFrameVar();
+
 CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDir)
 {
     int nDir = strCurDir.GetLength();
@@ -15,7 +16,7 @@ CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDi
 
 CWnd* ORXFindHooksFrame(CWnd* pWnd)
 {
-    CWnd* pFrame = g_pORXInPlaceFrame;
+    CWnd* pFrame = ORXInPlaceFrame();
     if (pFrame == NULL && pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
         pFrame = pWnd->IsFrameWnd() ? pWnd : pWnd->GetParentFrame();
     if (pFrame == NULL)

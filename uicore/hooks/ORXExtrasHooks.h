@@ -8,6 +8,8 @@
 #include <afxext.h>
 #include <commctrl.h>
 
+#include <type_traits>
+
 #include "ORXServices.h"
 
 class CORXToolbarButton;
@@ -52,9 +54,51 @@ public:
     virtual BOOL FindCommandKey(CFrameWnd* pFrame, UINT uiCmd, CString& strKey) = 0;
 };
 
+// The in-place frame active now, NULL when none: the role the in-place frames take and give back
+// as they are activated and deactivated, held by the services registry.
+class CORXInPlaceFrameRole
+{
+};
+inline CFrameWnd* ORXInPlaceFrame()
+{
+    return CORXServices::Holder<CORXInPlaceFrameRole, CFrameWnd>();
+}
+inline void ORXSetInPlaceFrame(CFrameWnd* pFrame)
+{
+    CORXServices::Hold<CORXInPlaceFrameRole>(pFrame);
+}
+
+// The in-place frame read and set as a variable, for code written before the frame was held by
+// the services registry; new code uses the two functions above.
+class CORXInPlaceFrameVar
+{
+public:
+    operator CFrameWnd*() const { return ORXInPlaceFrame(); }
+    CFrameWnd* operator->() const { return ORXInPlaceFrame(); }
+    const CORXInPlaceFrameVar& operator=(CFrameWnd* pFrame) const
+    {
+        ORXSetInPlaceFrame(pFrame);
+        return *this;
+    }
+    // Compared with a frame, or with NULL (which may come as an integer).
+    template <class P> friend bool operator==(const CORXInPlaceFrameVar&, P other) { return Same(other); }
+    template <class P> friend bool operator==(P other, const CORXInPlaceFrameVar&) { return Same(other); }
+    template <class P> friend bool operator!=(const CORXInPlaceFrameVar&, P other) { return !Same(other); }
+    template <class P> friend bool operator!=(P other, const CORXInPlaceFrameVar&) { return !Same(other); }
+
+private:
+    template <class P> static bool Same(P other)
+    {
+        if constexpr (std::is_pointer<P>::value)
+            return ORXInPlaceFrame() == other;
+        else
+            return other == 0 && ORXInPlaceFrame() == NULL;
+    }
+};
+extern const CORXInPlaceFrameVar g_pORXInPlaceFrame;
+
 // The frame that speaks for a window: the current in-place frame, else the window's parent frame
 // (or the window itself when it is a frame), else the application's main window.
-extern CFrameWnd* g_pORXInPlaceFrame;
 CWnd* ORXFindHooksFrame(CWnd* pWnd);
 // The hooks a frame offers, NULL when it is none of the framework's: the one place where a frame is
 // asked for them.
@@ -143,6 +187,8 @@ public:
     virtual ~CORXOwnBackground() {}
     virtual BOOL FillOwnBackground(CDC* pDC, CRect rect) { return FALSE; }
     virtual COLORREF GetOwnBackgroundColor() const { return (COLORREF)-1; }
+    // TRUE: the looks fill the whole bar with one colour, its own or else the bars' shadow colour.
+    virtual BOOL IsSolidBackground() const { return FALSE; }
 };
 
 // The user-tools manager as buttons and bars use it, registered while it exists; none when the
@@ -192,8 +238,9 @@ public:
 // directly in the current folder (given with its final backslash).
 CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDir);
 
-// TRUE when the object's run-time class, or one of its bases, has the name given: the core's test
-// for classes that only the extras define.
+// TRUE when the object's run-time class, or one of its bases, has the name given. No include or
+// link check sees a class named so: ask IsKindOf within a layer or below, else an attribute or an
+// interface the class answers for itself. Kept while the last callers move off it.
 BOOL ORXIsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
 
 #endif // VELMORA_ORXEXTRASHOOKS_H

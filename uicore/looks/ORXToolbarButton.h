@@ -76,6 +76,20 @@ public:
     virtual void SetRadio() {}
     virtual BOOL IsExtraSize() const { return m_bExtraSize; }
 
+    // How the looks draw the button's face: as a tool-bar button; as the item that shows a menu's
+    // rarely used commands, which is only highlighted; or as a shortcut on the shortcut bar's dark
+    // face, with no fill of its own.
+    enum FaceKind
+    {
+        faceToolbar,
+        faceShowAll,
+        faceShortcut
+    };
+    virtual FaceKind GetFaceKind() const;
+    // TRUE: the bar presses the button even while it is disabled (it opens a palette whatever the
+    // state of its command).
+    virtual BOOL CanBePressedDisabled() const { return FALSE; }
+
     // Attributes
 public:
     int GetImage() const { return m_bUserButton ? m_iUserImage : m_iImage; }

@@ -152,9 +152,9 @@ void CORXVisualManager::OnFillBarBackground(CDC* pDC, CControlBar* pBar, CRect r
     CORXOwnBackground* pOwn = dynamic_cast<CORXOwnBackground*>(pBar);
     if (pOwn != NULL && pOwn->FillOwnBackground(pDC, rectClient))
         return;
-    if (ORXIsKindOfName(pBar, "CORXCaptionBar"))
+    if (pOwn != NULL && pOwn->IsSolidBackground())
     {
-        COLORREF clr = pOwn != NULL ? pOwn->GetOwnBackgroundColor() : (COLORREF)-1;
+        COLORREF clr = pOwn->GetOwnBackgroundColor();
         FillSolid(pDC, rectClip.IsRectEmpty() ? rectClient : rectClip,
                   clr == (COLORREF)-1 ? globalData.clrBarShadow : clr);
         return;
@@ -411,7 +411,8 @@ void CORXVisualManager::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActiv
 void CORXVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
                                              ORXButtonState state)
 {
-    if (ORXIsKindOfName(pButton, "CORXShowAllButton"))
+    const CORXToolbarButton::FaceKind face = pButton->GetFaceKind();
+    if (face == CORXToolbarButton::faceShowAll)
     {
         if (state == ButtonsIsHighlighted)
         {
@@ -420,7 +421,7 @@ void CORXVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButto
         }
         return;
     }
-    if (ORXIsKindOfName(pButton, "CORXOutlookButton"))
+    if (face == CORXToolbarButton::faceShortcut)
         return;
     if (!CORXBarSettings::IsCustomizeMode() && state != ButtonsIsHighlighted &&
         (pButton->m_nStyle & (TBBS_CHECKED | TBBS_INDETERMINATE)))
@@ -434,8 +435,8 @@ void CORXVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButto
 void CORXVisualManager::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
                                            ORXButtonState state)
 {
-    COLORREF clrShadow =
-        ORXIsKindOfName(pButton, "CORXOutlookButton") ? globalData.clrBarDkShadow : globalData.clrBarShadow;
+    COLORREF clrShadow = pButton->GetFaceKind() == CORXToolbarButton::faceShortcut ? globalData.clrBarDkShadow
+                                                                                   : globalData.clrBarShadow;
     switch (state)
     {
     case ButtonsIsPressed:
@@ -476,7 +477,7 @@ COLORREF CORXVisualManager::GetToolbarButtonTextColor(CORXToolbarButton* pButton
 {
     BOOL bDisabled = (pButton->m_nStyle & TBBS_DISABLED) != 0 ||
                      (CORXBarSettings::IsCustomizeMode() && !pButton->CanBeStored());
-    if (ORXIsKindOfName(pButton, "CORXOutlookButton"))
+    if (pButton->GetFaceKind() == CORXToolbarButton::faceShortcut)
         return bDisabled ? ::GetSysColor(COLOR_BTNFACE) : ::GetSysColor(COLOR_WINDOW);
     if (bDisabled)
         return ::GetSysColor(COLOR_GRAYTEXT);

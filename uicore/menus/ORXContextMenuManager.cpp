@@ -9,8 +9,6 @@
 #include "ORXTearOffManager.h"
 #include "ORXWorkspaceBase.h"
 
-CORXContextMenuManager* g_pORXContextMenuManager = NULL;
-
 static const TCHAR kSection[] = _T("ORXContextMenuManager");
 
 namespace
@@ -43,8 +41,8 @@ CORXContextMenuManager::CORXContextMenuManager()
 {
     m_nLastCommandID = 0;
     m_bTrackMode = FALSE;
-    if (g_pORXContextMenuManager == NULL)
-        g_pORXContextMenuManager = this;
+    if (ORXContextMenuManager() == NULL)
+        CORXServices::Register<CORXContextMenuManager>(this);
 }
 
 CORXContextMenuManager::~CORXContextMenuManager()
@@ -62,14 +60,14 @@ CORXContextMenuManager::~CORXContextMenuManager()
     }
     m_Menus.RemoveAll();
     m_MenuNames.RemoveAll();
-    if (g_pORXContextMenuManager == this)
-        g_pORXContextMenuManager = NULL;
+    CORXServices::Unregister<CORXContextMenuManager>(this);
 }
 
 void CORXContextMenuManager::OnChosenCommand(UINT uiCmd)
 {
-    if (g_pORXContextMenuManager != NULL)
-        g_pORXContextMenuManager->m_nLastCommandID = uiCmd;
+    CORXContextMenuManager* pManager = ORXContextMenuManager();
+    if (pManager != NULL)
+        pManager->m_nLastCommandID = uiCmd;
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -164,8 +162,8 @@ CORXPopupMenu* CORXContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, in
     if (hmenuPopup == NULL || !::IsMenu(hmenuPopup))
         return NULL;
     // The framework's dialogs and property pages route their menus' commands themselves.
-    if (pWndOwner != NULL && !ownMessages &&
-        (ORXIsKindOfName(pWndOwner, "CORXDialog") || ORXIsKindOfName(pWndOwner, "CORXPropertyPage")))
+    const CORXMenuRoutingWnd* pRouting = dynamic_cast<const CORXMenuRoutingWnd*>(pWndOwner);
+    if (!ownMessages && pRouting != NULL && pRouting->RoutesOwnMenus())
         return NULL;
 
     if (g_pTearOffMenuManager != NULL && pWndOwner != NULL && pWndOwner->GetTopLevelFrame() != NULL)

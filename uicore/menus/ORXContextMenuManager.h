@@ -7,7 +7,18 @@
 #include <afxcoll.h>
 #include <afxtempl.h>
 
+#include "ORXServices.h"
+
 class CORXPopupMenu;
+
+// A window that routes the commands of the menus it opens itself (the framework's dialog bases):
+// the context-menu manager shows it no pop-up menu unless the caller takes the commands.
+class CORXMenuRoutingWnd
+{
+public:
+    virtual ~CORXMenuRoutingWnd() {}
+    virtual BOOL RoutesOwnMenus() const { return TRUE; }
+};
 
 class CORXContextMenuManager : public CObject
 {
@@ -66,6 +77,12 @@ protected:
     static void OnChosenCommand(UINT uiCmd);
 };
 
-extern CORXContextMenuManager* g_pORXContextMenuManager;
+// The process-wide manager, NULL when none has been made: the services registry holds it.
+inline CORXContextMenuManager* ORXContextMenuManager()
+{
+    return CORXServices::Find<CORXContextMenuManager>();
+}
+// The same for code written before the manager was held by the services registry.
+#define g_pORXContextMenuManager (ORXContextMenuManager())
 
 #endif // VELMORA_ORXCONTEXTMENUMANAGER_H

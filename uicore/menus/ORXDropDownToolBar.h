@@ -123,6 +123,7 @@ public:
     virtual BOOL OnCustomizeMenu(CMenu* pMenu);
     virtual void OnCancelMode();
     virtual BOOL IsDroppedDown() const { return m_pPopupMenu != NULL; }
+    virtual BOOL CanBePressedDisabled() const { return TRUE; }
 
     // The button's current command, with the image of that command's palette button.
     void SetDefaultCommand(UINT uiCmd);

@@ -91,17 +91,24 @@ void CORXMenuPage::DoDataExchange(CDataExchange* pDX)
 
 CORXMenuBar* CORXMenuPage::FindMenuBar() const
 {
+    // Every bar of the program, wherever it sits: docking moves a bar under a dock bar and floating
+    // into a mini frame, so the frame's own children are not enough. The frame's bar comes first.
     CFrameWnd* pFrame = GetFrame();
-    if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
-        for (HWND hChild = ::GetWindow(pFrame->m_hWnd, GW_CHILD); hChild != NULL;
-             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-        {
-            CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, CWnd::FromHandlePermanent(hChild));
-            // The bar's own visibility: a frame not yet shown still has its menu bar.
-            if (pBar != NULL && (pBar->GetStyle() & WS_VISIBLE))
-                return pBar;
-        }
-    return NULL;
+    CORXMenuBar* pFirst = NULL;
+    const CObList& bars = CORXToolBar::GetAllToolbars();
+    for (POSITION pos = bars.GetHeadPosition(); pos != NULL;)
+    {
+        CORXMenuBar* pBar = DYNAMIC_DOWNCAST(CORXMenuBar, bars.GetNext(pos));
+        // The bar's own visibility: a frame not yet shown still has its menu bar.
+        if (pBar == NULL || pBar->GetSafeHwnd() == NULL || !(pBar->GetStyle() & WS_VISIBLE))
+            continue;
+        if (pFrame == NULL || pFrame->GetSafeHwnd() == NULL || pBar->GetTopLevelFrame() == pFrame ||
+            ::IsChild(pFrame->m_hWnd, pBar->m_hWnd) || pBar->GetOwner() == pFrame)
+            return pBar;
+        if (pFirst == NULL)
+            pFirst = pBar;
+    }
+    return pFirst;
 }
 
 BOOL CORXMenuPage::OnInitDialog()
@@ -171,10 +178,10 @@ BOOL CORXMenuPage::OnInitDialog()
     CString strNone;
     strNone.LoadString(kIdsNoContextMenu);
     m_wndContextMenus.AddString(strNone);
-    if (g_pORXContextMenuManager != NULL)
+    if (ORXContextMenuManager() != NULL)
     {
         CStringList lstNames;
-        g_pORXContextMenuManager->GetMenuNames(lstNames);
+        ORXContextMenuManager()->GetMenuNames(lstNames);
         for (POSITION pos = lstNames.GetHeadPosition(); pos != NULL;)
             m_wndContextMenus.AddString(lstNames.GetNext(pos));
     }
@@ -291,7 +298,7 @@ void CORXMenuPage::OnSelchangeContextMenus()
     CWnd* pReset = GetDlgItem(kResetContext);
     if (pReset != NULL)
         pReset->EnableWindow(FALSE);
-    if (g_pORXContextMenuManager == NULL)
+    if (ORXContextMenuManager() == NULL)
         return;
     ClosePreview();
     m_uiContextMenuResId = 0;
@@ -300,7 +307,7 @@ void CORXMenuPage::OnSelchangeContextMenus()
         return;
     m_wndContextMenus.GetLBText(iItem, m_strContextMenuName);
     UINT uiResId = 0;
-    HMENU hMenu = g_pORXContextMenuManager->GetMenuByName(m_strContextMenuName, &uiResId);
+    HMENU hMenu = ORXContextMenuManager()->GetMenuByName(m_strContextMenuName, &uiResId);
     HMENU hPopup = hMenu != NULL ? ::GetSubMenu(hMenu, 0) : NULL;
     if (hPopup == NULL)
     {
@@ -324,9 +331,9 @@ void CORXMenuPage::OnSelchangeContextMenus()
 void CORXMenuPage::ResetContextMenu()
 {
     if (m_pContextMenu == NULL || m_pContextMenu->GetSafeHwnd() == NULL || m_uiContextMenuResId == 0 ||
-        g_pORXContextMenuManager == NULL)
+        ORXContextMenuManager() == NULL)
         return;
-    HMENU hKept = g_pORXContextMenuManager->GetMenuById(m_uiContextMenuResId);
+    HMENU hKept = ORXContextMenuManager()->GetMenuById(m_uiContextMenuResId);
     HMENU hKeptPopup = hKept != NULL ? ::GetSubMenu(hKept, 0) : NULL;
     LPCTSTR lpszName = MAKEINTRESOURCE(m_uiContextMenuResId);
     HMENU hFresh = ::LoadMenu(AfxFindResourceHandle(lpszName, RT_MENU), lpszName);

@@ -622,6 +622,9 @@ void CORXPopupMenu::ShowAllItems()
     if (pTarget == NULL)
         pTarget = GetParentFrame() != NULL ? (CCmdTarget*)GetParentFrame() : (CCmdTarget*)AfxGetMainWnd();
     ItemBar()->UpdateItemsFromHandlers(pTarget);
+    // The rebuilt menu is offered to the hosts again, as a new one is; a refused menu is gone.
+    if (!OnShowPopup(DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd()), this))
+        return;
     RecalcLayout();
     CheckShadow();
     CaptureScreen();
@@ -730,7 +733,7 @@ void CORXPopupMenu::RecalcLayout(BOOL)
     }
     else if (pParentBar != NULL)
     {
-        BOOL bSide = ORXIsKindOfName(pParentBar, "CORXMenuBar") &&
+        BOOL bSide = pParentBar->IsKindOf(RUNTIME_CLASS(CORXMenuBar)) &&
                      !(pParentBar->GetBarStyle() & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM));
         place.nOpener = bSide ? ORXMenuPlacement::SideMenuBar : ORXMenuPlacement::BarMenu;
         CRect rectBar;
@@ -932,7 +935,7 @@ CORXFrameHooks* CORXPopupMenu::GetFrameHooks() const
     CWnd* pOwner = hOwner != NULL ? CWnd::FromHandlePermanent(hOwner) : NULL;
     if (pOwner == NULL)
         return NULL;
-    CWnd* pFrame = g_pORXInPlaceFrame;
+    CWnd* pFrame = ORXInPlaceFrame();
     if (pFrame == NULL)
         pFrame = pOwner->IsFrameWnd() ? pOwner : pOwner->GetParentFrame();
     return ORXFrameHooksOf(pFrame);

@@ -257,6 +257,10 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
             if (g_pTearOffMenuManager != NULL)
                 uiTearOff = g_pTearOffMenuManager->Parse(strText);
         }
+        // A removed command is left out altogether, rarely used or not: hiding it would keep its
+        // letter running it and give the menu a show-all item for nothing.
+        if (info.hSubMenu == NULL && IsMenuCommand(uiCmd) && !CORXToolBar::IsCommandPermitted(uiCmd))
+            continue;
         if (bHideRarelyUsed && info.hSubMenu == NULL && IsMenuCommand(uiCmd) && IsCommandRarelyUsed(uiCmd))
         {
             m_bAreAllCommandsShown = FALSE;
@@ -554,6 +558,17 @@ void CORXPopupMenuBar::UpdateItemsFromHandlers(CCmdTarget* pTarget)
 {
     if (pTarget == NULL || m_bTrackMode)
         return;
+    // The frame the commands go to decides whether an item nothing handles is greyed: a pop-up menu
+    // passes them on to the window it speaks for.
+    CWnd* pReceiver = DYNAMIC_DOWNCAST(CWnd, pTarget);
+    CORXPopupMenu* pMenu = DYNAMIC_DOWNCAST(CORXPopupMenu, pTarget);
+    if (pMenu != NULL)
+        pReceiver = pMenu->GetMessageWnd();
+    CFrameWnd* pFrame = pReceiver == NULL         ? NULL
+                        : pReceiver->IsFrameWnd() ? (CFrameWnd*)pReceiver
+                                                  : pReceiver->GetParentFrame();
+    BOOL bDisableIfNoHandler = pFrame != NULL && pFrame->m_bAutoMenuEnable;
+    CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
     CORXToolCmdUI state;
     state.m_pOther = this;
     state.m_nIndexMax = (UINT)GetCount();
@@ -565,9 +580,10 @@ void CORXPopupMenuBar::UpdateItemsFromHandlers(CCmdTarget* pTarget)
         if ((pButton->m_nID >= 0xF000 && pButton->m_nID <= 0xF1EF) || pButton->m_nID >= 0xFF00)
             continue;
         state.m_nID = pButton->m_nID;
-        // Only an update handler changes the state: having a command handler enables nothing,
-        // lacking one disables nothing.
-        pTarget->OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, NULL);
+        // A frame that enables its menus itself greys an item nothing handles (the user tools run
+        // through the framework); otherwise only an update handler changes the state.
+        state.DoUpdate(pTarget,
+                       bDisableIfNoHandler && (pTools == NULL || !pTools->IsUserToolCmd(state.m_nID)));
     }
 }
 

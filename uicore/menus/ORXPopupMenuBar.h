@@ -48,6 +48,7 @@ public:
     virtual BOOL OnKey(UINT nChar);
     virtual BOOL EnableContextMenuItems(CORXToolbarButton* pButton, CMenu* pPopup);
     virtual BOOL AllowAltCustomization() const { return FALSE; }
+    virtual BOOL AllowDragInMenuMode() const { return TRUE; }
     // The image size of the bar the items follow, else the menus' image size.
     virtual CSize GetImageSize() const;
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);

@@ -23,6 +23,14 @@ IMPLEMENT_DYNCREATE(CORXShowAllButton, CORXToolbarMenuButton)
 
 namespace
 {
+class CMenuButtonMaker : public CORXMenuButtonMaker
+{
+public:
+    CMenuButtonMaker() { CORXServices::Register<CORXMenuButtonMaker>(this); }
+    ~CMenuButtonMaker() { CORXServices::Unregister<CORXMenuButtonMaker>(this); }
+    virtual CORXToolbarButton* CreateMenuButton() { return new CORXToolbarMenuButton; }
+} s_menuButtonMaker;
+
 const int kArrowGlyph = 9;          // the menu arrow glyph is 9 x 9
 const UINT kIdsMoreButtons = 16026; // the chevron's default text
 const UINT kIdsExpandMenu = 16025;  // the show-all item's tip
@@ -529,13 +537,15 @@ SIZE CORXToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, 
     if (m_bMenuMode && m_nID != 0 && m_nID != (UINT)-1 && !IsSystemCommand(m_nID))
     {
         // The key the command has, as the main frame names it, else the active frame.
+        // With a keyboard manager the bound keys are the truth: a key taken off the command leaves
+        // its item, whatever the menu resource said.
         CString strKey;
         BOOL bFound = ORXFindShownCommandKey(m_nID, strKey);
+        int iTab = m_strText.Find('\t');
         if (bFound && !strKey.IsEmpty())
-        {
-            int iTab = m_strText.Find('\t');
             m_strText = (iTab >= 0 ? m_strText.Left(iTab) : m_strText) + _T('\t') + strKey;
-        }
+        else if (iTab >= 0 && CORXServices::Find<CORXCommandKeyLink>() != NULL)
+            m_strText = m_strText.Left(iTab);
     }
     if (m_bMenuMode)
     {

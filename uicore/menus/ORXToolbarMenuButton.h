@@ -136,6 +136,7 @@ public:
     virtual BOOL OnClick(CWnd* pWnd, BOOL bDelay = TRUE);
     // The tip names the key that shows every item as well.
     virtual BOOL OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI);
+    virtual FaceKind GetFaceKind() const { return faceShowAll; }
 };
 
 // The chevron at the end of a tool bar: a menu of the bar's buttons that do not fit and the

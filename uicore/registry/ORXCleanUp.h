@@ -1,9 +1,12 @@
 // The framework's global clean-up: the ranked release steps of the parts that keep process-wide
-// resources, run once by the application after its main window has ended.
+// resources, kept by the services registry and run once by the application after its main window
+// has ended.
 #ifndef VELMORA_ORXCLEANUP_H
 #define VELMORA_ORXCLEANUP_H
 
-typedef void (*PFN_ORXCLEANUP)();
+#include "ORXServices.h"
+
+typedef CORXServices::PFN_CLEANUP PFN_ORXCLEANUP;
 enum
 {
     ORXCLEANUP_GLOBALDATA = 10, // menu-sound worker, brushes, fonts, visual-styles library
@@ -17,10 +20,16 @@ enum
 
 // Steps run in ascending rank, equal ranks in the order they registered; a step registered twice
 // runs once. Any number of steps may register.
-void ORXRegisterCleanUp(int nRank, PFN_ORXCLEANUP pfn);
+inline void ORXRegisterCleanUp(int nRank, PFN_ORXCLEANUP pfn)
+{
+    CORXServices::RegisterCleanUp(nRank, pfn);
+}
 
 // Runs each registered step once: a second clean-up, or a step registered by a running step,
 // finds the list empty until something registers again.
-void ORXCleanUpGlobals();
+inline void ORXCleanUpGlobals()
+{
+    CORXServices::CleanUp();
+}
 
 #endif // VELMORA_ORXCLEANUP_H

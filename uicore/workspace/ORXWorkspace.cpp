@@ -7,6 +7,7 @@
 #include "ORXExtrasHooks.h"
 #include "ORXKeyboardManager.h"
 #include "ORXMouseManager.h"
+#include "ORXPopupMenuBar.h"
 #include "ORXReBarState.h"
 #include "ORXRegistry.h"
 #include "ORXServices.h"
@@ -25,8 +26,7 @@ CORXWorkspace::~CORXWorkspace()
     // other managers through the steps they registered.
     if (m_bManagerCreated[mgrContextMenu] && s_pfnRelease[mgrContextMenu] == NULL)
     {
-        delete g_pORXContextMenuManager;
-        g_pORXContextMenuManager = NULL;
+        delete ORXContextMenuManager(); // which gives up its place in the services as it goes
         m_bManagerCreated[mgrContextMenu] = FALSE;
     }
     if (m_bManagerCreated[mgrTearOff] && s_pfnRelease[mgrTearOff] == NULL)
@@ -39,9 +39,8 @@ CORXWorkspace::~CORXWorkspace()
 
 BOOL CORXWorkspace::ShowPopupMenu(UINT uiMenuResId, const CPoint& point, CWnd* pWnd)
 {
-    if (g_pORXContextMenuManager == NULL)
-        return FALSE;
-    return g_pORXContextMenuManager->ShowPopupMenu(uiMenuResId, point.x, point.y, pWnd);
+    CORXContextMenuManager* pManager = ORXContextMenuManager();
+    return pManager != NULL && pManager->ShowPopupMenu(uiMenuResId, point.x, point.y, pWnd);
 }
 
 CORXWorkspace* CORXWorkspace::GetInstance()
@@ -67,7 +66,7 @@ BOOL CORXWorkspace::IsStateBar(CControlBar* pBar, CFrameWnd* pFrame, BOOL bToolB
         return FALSE;
     if (!bToolBar)
         return TRUE;
-    if (ORXIsKindOfName(pBar, "CORXPopupMenuBar"))
+    if (pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)))
         return FALSE;
     CWnd* pParent = pBar->GetParent();
     if (pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CDialog)))
@@ -161,8 +160,8 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
     // The managers that exist read theirs: mouse, context menus, keyboard (for the frame), user tools.
     if (g_pMouseManager != NULL)
         g_pMouseManager->LoadState(strSection);
-    if (g_pORXContextMenuManager != NULL)
-        g_pORXContextMenuManager->LoadState(strSection);
+    if (ORXContextMenuManager() != NULL)
+        ORXContextMenuManager()->LoadState(strSection);
     if (g_pKeyboardManager != NULL)
         g_pKeyboardManager->LoadState(strSection, pFrame);
     if (g_pUserToolsManager != NULL)
@@ -246,8 +245,8 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
     // keep (no table, no tools) answers FALSE, which is no failure of the bars' state.
     if (g_pMouseManager != NULL)
         g_pMouseManager->SaveState(strSection);
-    if (g_pORXContextMenuManager != NULL)
-        g_pORXContextMenuManager->SaveState(strSection);
+    if (ORXContextMenuManager() != NULL)
+        ORXContextMenuManager()->SaveState(strSection);
     if (g_pKeyboardManager != NULL)
         g_pKeyboardManager->SaveState(strSection, pFrame);
     if (g_pUserToolsManager != NULL)
@@ -368,10 +367,12 @@ BOOL CORXWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)
         CWinThread* pThread = AfxGetThread();
         pTarget = pThread != NULL ? pThread->m_pMainWnd : NULL;
     }
-    else if (g_pORXInPlaceFrame != NULL)
-        pTarget = g_pORXInPlaceFrame;
     else
-        pTarget = pWnd->GetParentFrame();
+    {
+        pTarget = ORXInPlaceFrame();
+        if (pTarget == NULL)
+            pTarget = pWnd->GetParentFrame();
+    }
     if (pTarget == NULL || pTarget->GetSafeHwnd() == NULL)
         return FALSE;
     ::SendMessageA(pTarget->m_hWnd, WM_COMMAND, uiCmd, 0);

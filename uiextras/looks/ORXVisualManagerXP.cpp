@@ -257,8 +257,10 @@ void CORXVisualManagerXP::OnFillBarBackground(CDC* pDC, CControlBar* pBar, CRect
         CORXVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip);
         return;
     }
-    // A shortcut bar with a bitmap of its own paints it through the base fill.
-    if (ORXIsKindOfName(pBar, "CORXOutlookBar") && dynamic_cast<CORXOwnBackground*>(pBar) != NULL)
+    // A shortcut bar with a bitmap of its own paints it through the base fill; one without takes
+    // the tool bars' background.
+    const CORXOutlookBarInfo* pShortcutBar = dynamic_cast<const CORXOutlookBarInfo*>(pBar);
+    if (pShortcutBar != NULL && pShortcutBar->HasBackgroundBitmap())
     {
         CORXVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip);
         return;

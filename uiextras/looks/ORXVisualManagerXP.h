@@ -13,12 +13,14 @@ public:
     virtual BOOL IsInToolBar() const = 0;
 };
 
-// What the look asks of a shortcut bar: whether its page buttons are drawn flat.
+// What the look asks of a shortcut bar: whether its page buttons are drawn flat, and whether it
+// has a background bitmap of its own.
 class CORXOutlookBarInfo
 {
 public:
     virtual ~CORXOutlookBarInfo() {}
     virtual BOOL IsFlatLook() const = 0;
+    virtual BOOL HasBackgroundBitmap() const { return FALSE; }
 };
 
 // What the look asks of a tasks-pane group or task beyond the core's interface: the pane's own

@@ -349,9 +349,9 @@ BOOL CORXWinXPVisualManager::FillOutlookPageButton(CDC* pDC, const CRect& rect, 
     CRect rectButton = rect;
     rectButton.InflateRect(1, 1);
     DrawPart(pDC, m_hThemeButton, BP_PUSHBUTTON,
-             bIsPressed || bChecked ? PBS_PRESSED
-             : bIsHighlighted       ? PBS_HOT
-                                    : PBS_NORMAL,
+             (bIsPressed && bIsHighlighted) || bChecked ? PBS_PRESSED
+             : bIsHighlighted                           ? PBS_HOT
+                                                        : PBS_NORMAL,
              rectButton);
     clrText = globalData.clrBarText;
     return TRUE;

@@ -1016,20 +1016,15 @@ void CORXOutlookBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 
 void CORXOutlookBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_bIsTracking)
-    {
-        StopSizing(TRUE);
-        if (GetSafeHwnd() != NULL)
-            PlaceButtons();
-        return;
-    }
+    // The bar's own drags end here; the tool bar then handles the release as any other, which
+    // sends nothing for a press it never saw.
     if (m_bSplitterDrag)
     {
         m_bSplitterDrag = FALSE;
         if (GetCapture() == this)
             ReleaseCapture();
-        return;
     }
+    StopSizing(TRUE);
     // A press that scrolled its own button out of sight still ends here.
     BOOL bScroll = m_bScrollPress;
     m_bScrollPress = FALSE;
@@ -1044,13 +1039,14 @@ void CORXOutlookBar::OnLButtonUp(UINT nFlags, CPoint point)
             InvalidateRect(btn.m_rect);
         }
     }
-    if (bScroll)
-    {
-        if (GetCapture() == this)
-            ReleaseCapture();
-        return;
-    }
+    if (bScroll && GetCapture() == this)
+        ReleaseCapture();
+
+    // The command the release sends may close the bar.
+    const HWND hWndSelf = m_hWnd;
     CORXToolBar::OnLButtonUp(nFlags, point);
+    if (::IsWindow(hWndSelf) && CWnd::FromHandlePermanent(hWndSelf) == this)
+        PlaceButtons();
 }
 
 void CORXOutlookBar::OnCancelMode()

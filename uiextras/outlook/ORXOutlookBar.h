@@ -153,6 +153,8 @@ public:
     // Loads the bitmap resource as the background of the shortcuts (0 removes it).
     BOOL SetBackImage(UINT uiImageID);
     BOOL IsBackgroundTexture() const { return m_bUseBitmap; }
+    // A bitmap is loaded, whether or not the display is deep enough to show it.
+    virtual BOOL HasBackgroundBitmap() const { return m_hBackImages != NULL; }
     void SetTextColor(COLORREF clr) { m_clrText = clr; }
     COLORREF GetTextColor() const { return m_clrText; }
     void SetFlatLook(BOOL bFlat = TRUE) { m_bFlatLook = bFlat; }

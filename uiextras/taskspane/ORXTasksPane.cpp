@@ -112,21 +112,27 @@ int CORXTasksPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
         AddPage(m_strCaption);
     m_history.Reset(0);
 
-    // A pane without its navigation row could not be navigated: it is not made at all.
+    // Without its navigation row the pane still shows its tasks: it is made without the row, the
+    // scroll bar and the extra buttons, and lays out as a single page.
     if (!CreateNavigationToolbar())
-        return -1;
+    {
+        if (m_wndToolBar.GetSafeHwnd() != NULL)
+            m_wndToolBar.DestroyWindow();
+        return 0;
+    }
 
     CreateFonts();
     GetHandCursor();
 
+    // Only the base's failure fails the pane; a missing scroll bar or button leaves it without.
     if (!m_wndScrollVert.Create(SBS_VERT | WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, idScrollBar))
-        return -1;
+        return 0;
     m_wndScrollVert.ShowWindow(SW_HIDE);
     // Created for the pane's owner to use as it likes; the navigation row does their work.
     if (!m_btnOther.Create(_T(""), WS_CHILD, CRect(0, 0, 0, 0), this, 4) ||
         !m_btnForward.Create(_T(""), WS_CHILD, CRect(0, 0, 0, 0), this, 5) ||
         !m_btnBack.Create(_T(""), WS_CHILD, CRect(0, 0, 0, 0), this, 6))
-        return -1;
+        return 0;
     m_btnOther.SetTooltip(m_strOtherPanes);
     m_btnForward.SetTooltip(m_strForward);
     m_btnForward.SetStdImage(36);
@@ -811,7 +817,7 @@ void CORXTasksPane::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
     if (nSBCode == SB_THUMBTRACK || nSBCode == SB_THUMBPOSITION)
     {
         SCROLLINFO si = {sizeof(si), SIF_TRACKPOS};
-        if (m_wndScrollVert.GetScrollInfo(&si, SIF_TRACKPOS))
+        if (m_wndScrollVert.GetSafeHwnd() != NULL && m_wndScrollVert.GetScrollInfo(&si, SIF_TRACKPOS))
             nThumb = si.nTrackPos;
     }
     ScrollTo(nSBCode, nThumb);

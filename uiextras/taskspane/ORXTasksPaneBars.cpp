@@ -122,13 +122,26 @@ BEGIN_MESSAGE_MAP(CTasksPaneToolBar, CORXToolBar)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
-LRESULT CTasksPaneToolBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
+LRESULT CTasksPaneToolBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
-    // Nothing to update while the frame the pane docks in is hidden.
+    // A show or hide asked with a delay happens first, whatever the frame's state; the row lies
+    // inside the pane, so no frame layout follows.
+    if (m_nStateFlags & (delayHide | delayShow))
+    {
+        const BOOL bShow = (m_nStateFlags & delayShow) != 0;
+        m_nStateFlags &= ~(delayHide | delayShow);
+        SetWindowPos(NULL, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                         (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    }
+    // The buttons are brought up to date only while the row and its frame are on show.
+    if ((GetStyle() & WS_VISIBLE) == 0)
+        return 0;
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != NULL && !pFrame->IsWindowVisible())
         return 0;
-    return CORXToolBar::OnIdleUpdateCmdUI(wParam, lParam);
+    OnUpdateCmdUI(NULL, (BOOL)wParam);
+    return 0;
 }
 
 void CTasksPaneToolBar::OnUpdateCmdUI(CFrameWnd*, BOOL bDisableIfNoHndler)

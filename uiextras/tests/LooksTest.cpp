@@ -382,6 +382,25 @@ TEST_F(LookColors, ColourBarsTakeTheBarBackgroundOnlyOnATearOff)
     EXPECT_EQ(::GetSysColor(COLOR_MENU), surface.dc.GetPixel(5, 5)) << "under a theme part of the menu";
 }
 
+TEST_F(LookColors, ShortcutBarsTakeTheBarBackgroundUnlessTheyHaveABitmap)
+{
+    CORXVisualManagerXP look(TRUE);
+    globalData.m_nBitsPerPixel = 32;
+    SetColors(RGB(49, 106, 197), RGB(255, 255, 255), RGB(200, 190, 170));
+    look.OnUpdateSystemColors();
+    CSurface surface(20, 20, RGB(1, 2, 3));
+    CORXOutlookBar bar;
+    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(look.GetBarBackgroundColor(), surface.dc.GetPixel(5, 5)) << "no bitmap: the tool bars'";
+
+    ASSERT_TRUE(bar.SetBackImage(16129)); // the shared menu images: any bitmap of the program
+    surface.dc.FillSolidRect(0, 0, 20, 20, RGB(1, 2, 3));
+    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(0, surface.Count(look.GetBarBackgroundColor(), CRect(0, 0, 20, 20)))
+        << "a bitmap: the bar paints its own";
+    EXPECT_EQ(0, surface.Count(RGB(1, 2, 3), CRect(0, 0, 20, 20)));
+}
+
 TEST_F(LookColors, PageButtonOfAFlatShortcutBarDrawnByTheLookWithBlackText)
 {
     CORXVisualManager::DestroyInstance();
@@ -502,4 +521,32 @@ TEST(ThemedLook, FrameworkButtonsTurnHotAndTabButtonsShowTheirStates)
     EXPECT_EQ(3, g_calls[0].nState) << "checked";
     EXPECT_EQ(4, g_calls[1].nState) << "disabled";
     EXPECT_EQ(2, g_calls[2].nState) << "hot";
+}
+
+TEST(ThemedLook, PageButtonsDrawPressedOnlyWhenPushedUnderThePointerOrChecked)
+{
+    CRecordingThemeLook look;
+    CShortcutBarStandIn bar;
+    bar.m_bFlat = TRUE;
+    ASSERT_TRUE(bar.CreateHidden(200, 100));
+    CHotPageButton button;
+    ASSERT_TRUE(button.Create(_T("MMMM"), WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 80, 20), &bar, 600));
+    CClientDC dc(&button); // the look asks the button, through its DC, whether it is checked
+    const CRect rect(0, 0, 80, 20);
+    COLORREF clrText = (COLORREF)-1;
+    g_calls.clear();
+    EXPECT_TRUE(look.FillOutlookPageButton(&dc, rect, FALSE, TRUE, clrText));
+    EXPECT_TRUE(look.FillOutlookPageButton(&dc, rect, TRUE, TRUE, clrText));
+    EXPECT_TRUE(look.FillOutlookPageButton(&dc, rect, TRUE, FALSE, clrText));
+    CHotPageButton check;
+    ASSERT_TRUE(check.Create(_T("Pin"), WS_CHILD | BS_CHECKBOX, CRect(0, 30, 80, 50), &bar, 601));
+    check.SendMessage(BM_SETCHECK, BST_CHECKED);
+    CClientDC dcCheck(&check);
+    EXPECT_TRUE(look.FillOutlookPageButton(&dcCheck, rect, FALSE, FALSE, clrText));
+    ASSERT_EQ(4u, g_calls.size());
+    EXPECT_EQ(1, g_calls[0].nState) << "pushed, the pointer gone: normal";
+    EXPECT_EQ(3, g_calls[1].nState) << "pushed under the pointer";
+    EXPECT_EQ(2, g_calls[2].nState) << "hot";
+    EXPECT_EQ(3, g_calls[3].nState) << "checked";
+    EXPECT_EQ(CRect(-1, -1, 81, 21), g_calls[0].rect);
 }

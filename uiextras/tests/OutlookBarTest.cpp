@@ -79,6 +79,12 @@ BOOL Load(CObject& obj, std::vector<BYTE> bytes)
 class CTestOutlookBar : public CORXOutlookBar
 {
 public:
+    int m_nPlaced = 0;
+    void PlaceButtons() override
+    {
+        m_nPlaced++;
+        CORXOutlookBar::PlaceButtons();
+    }
     std::vector<BYTE> StoreToolBarPart()
     {
         CMemFile file;
@@ -514,6 +520,82 @@ TEST_F(OutlookBar, SizingEdgeNeverLeavesLessThanItsOwnStrip)
     EXPECT_EQ(3, bar.GetExtent());
     bar.SetExtent(-10);
     EXPECT_EQ(3, bar.CalcFixedLayout(TRUE, TRUE).cy);
+}
+
+// Records the commands the bar sends to its owner.
+class CCommandRecorder : public CExtrasTestParent
+{
+public:
+    std::vector<UINT> commands;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+};
+
+TEST_F(OutlookBar, EveryReleaseGoesOnToTheToolBarAndLaysTheBarOutAgain)
+{
+    CPointerLock pointer;
+    CTestOutlookBar bar;
+    MakeBar(bar, 300);
+    CCommandRecorder owner;
+    ASSERT_TRUE(owner.CreateHidden());
+    bar.SetOwner(&owner);
+    auto press = [&](CPoint pt) { bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y)); };
+    auto release = [&](CPoint pt) { bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y)); };
+    auto anyPressed = [&]() {
+        for (int i = 0; i < bar.GetCount(); i++)
+            if (bar.GetButton(i)->m_nStyle & TBBS_PRESSED)
+                return TRUE;
+        return FALSE;
+    };
+
+    // A click on a shortcut sends its command once.
+    const CPoint ptShortcut = bar.GetShownButton(0)->Rect().CenterPoint();
+    press(ptShortcut);
+    release(ptShortcut);
+    EXPECT_EQ(std::vector<UINT>{0x8100}, owner.commands);
+    EXPECT_FALSE(anyPressed());
+
+    // A scroll press, a splitter drag and a sizing drag each end with a fresh layout, no capture
+    // and no command.
+    const CPoint ptDown = bar.GetScrollDownRect().CenterPoint();
+    ASSERT_FALSE(bar.GetScrollDownRect().IsRectEmpty());
+    press(ptDown);
+    int nPlaced = bar.m_nPlaced;
+    release(ptDown);
+    EXPECT_GT(bar.m_nPlaced, nPlaced) << "after a scroll press";
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+
+    const CRect rectSplitter = bar.GetSplitterRect();
+    ASSERT_FALSE(rectSplitter.IsRectEmpty());
+    const CPoint ptGrip(rectSplitter.left + 10, rectSplitter.CenterPoint().y);
+    press(ptGrip);
+    EXPECT_EQ(bar.GetSafeHwnd(), ::GetCapture());
+    nPlaced = bar.m_nPlaced;
+    release(ptGrip);
+    EXPECT_GT(bar.m_nPlaced, nPlaced) << "after a splitter drag";
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    press(CPoint(rectClient.right - 1, 100));
+    nPlaced = bar.m_nPlaced;
+    release(CPoint(rectClient.right - 1, 100));
+    EXPECT_GT(bar.m_nPlaced, nPlaced) << "after sizing";
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+
+    EXPECT_EQ(1u, owner.commands.size());
+    EXPECT_FALSE(anyPressed());
+    // The next click is a click as ever.
+    const CPoint ptNext = bar.GetShownButton(bar.GetFirstVisible())->Rect().CenterPoint();
+    press(ptNext);
+    release(ptNext);
+    ASSERT_EQ(2u, owner.commands.size());
+    EXPECT_EQ((UINT)(0x8100 + bar.GetFirstVisible()), owner.commands[1]);
 }
 
 TEST_F(OutlookBar, CustomiseMenuShowsMoreOrFewerPageButtons)

@@ -274,11 +274,32 @@ protected:
     }
 };
 
-TEST_F(TasksPaneTest, CreationFailsWithoutItsNavigationRow)
+TEST_F(TasksPaneTest, WithoutItsNavigationRowThePaneStillShowsItsTasks)
 {
     m_pane.SetNavToolbarImages(4242); // no such bitmap: the row cannot be made
-    EXPECT_FALSE(CreatePane());
-    EXPECT_EQ(NULL, m_pane.GetSafeHwnd());
+    ASSERT_TRUE(CreatePane());
+    EXPECT_EQ(NULL, m_pane.GetNavToolbar().GetSafeHwnd()) << "no half-made row is left";
+    EXPECT_EQ(NULL, ::GetDlgItem(m_pane.GetSafeHwnd(), 1)) << "nor a scroll bar";
+    for (int id = 4; id <= 6; id++)
+        EXPECT_EQ(NULL, ::GetDlgItem(m_pane.GetSafeHwnd(), id)) << "nor button " << id;
+
+    EXPECT_EQ(1, m_pane.AddPage(_T("Second")));
+    EXPECT_FALSE(m_pane.IsNavigationToolbarShown());
+    EXPECT_EQ(m_pane.Client().top, m_pane.GetTaskArea().top);
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    for (int i = 0; i < 30; i++)
+        m_pane.AddTask(g, _T("Task"), kFirstCmd + i);
+    EXPECT_GT(m_pane.GetTotalRows(), 0);
+    EXPECT_FALSE(m_pane.GetTask(g, 0)->m_rect.IsRectEmpty());
+    // The task still runs its command, and the pane scrolls and paints.
+    const CRect rectTask = m_pane.GetTask(g, 1)->m_rect;
+    Click(rectTask, rectTask);
+    ASSERT_EQ(1u, m_pFrame->commands.size());
+    EXPECT_EQ(kFirstCmd + 1, m_pFrame->commands[0]);
+    m_pane.SendMessage(WM_VSCROLL, SB_THUMBTRACK);
+    m_pane.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(1, m_pane.GetScrollPos());
+    EXPECT_FALSE(m_pane.Paint(CRect(0, 0, 4, 4)).empty());
 }
 
 TEST_F(TasksPaneTest, IsAShortcutBarThatKeepsOnlyItsSizingEdge)
@@ -337,6 +358,24 @@ TEST_F(TasksPaneTest, OnePageHidesTheRowAndASecondShowsIt)
     m_pane.EnableNavigationToolbar(FALSE);
     EXPECT_EQ(m_pane.Client().top, m_pane.GetTaskArea().top);
     EXPECT_FALSE(m_pane.GetNavToolbar().GetStyle() & WS_VISIBLE);
+}
+
+TEST_F(TasksPaneTest, IdleTimeCarriesOutADelayedShowOrHideOfTheRowInAHiddenFrame)
+{
+    ASSERT_TRUE(CreatePane());
+    m_pane.AddPage(_T("Second"));
+    CTasksPaneToolBar& row = m_pane.GetNavToolbar();
+    ASSERT_TRUE(row.GetStyle() & WS_VISIBLE);
+    ASSERT_FALSE(m_pFrame->IsWindowVisible());
+
+    row.DelayShow(FALSE);
+    row.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(row.GetStyle() & WS_VISIBLE) << "hidden at once, though the frame is hidden";
+    row.DelayShow(TRUE);
+    row.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(row.GetStyle() & WS_VISIBLE);
+    row.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(row.GetStyle() & WS_VISIBLE) << "nothing is pending any more";
 }
 
 TEST_F(TasksPaneTest, NavigatesThroughItsHistory)

@@ -9,6 +9,7 @@
 #include "ORXMouseManager.h"
 #include "ORXRegistry.h"
 #include "ORXToolBar.h"
+#include "ORXToolbarMenuButton.h"
 #include "ORXUserToolsManager.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
@@ -218,6 +219,35 @@ TEST_F(ManagersTest, FramesNameTheKeysOfTheirOwnTablesWhileTheKeyboardManagerLiv
     EXPECT_FALSE(ORXFindCommandKey(pHooked, kCmdA, strKey));
     pHooked->DestroyWindow();
     pOwn->DestroyWindow();
+}
+
+TEST_F(ManagersTest, AMenuItemShowsTheKeyItsCommandHasNowAndNoneOnceItIsTakenOff)
+{
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(m_pFrame, Table({{FVIRTKEY, VK_F9, (WORD)kCmdA}})));
+    CWnd* pOldMain = AfxGetApp()->m_pMainWnd;
+    AfxGetApp()->m_pMainWnd = m_pFrame;
+    CClientDC dc(m_pFrame);
+    struct CMenuItem : CORXToolbarMenuButton
+    {
+        CMenuItem(UINT uiCmd, LPCTSTR pszText) : CORXToolbarMenuButton(uiCmd, NULL, -1, pszText)
+        {
+            m_bMenuMode = TRUE;
+        }
+    };
+    auto shown = [&](UINT uiCmd, LPCTSTR pszText) {
+        CMenuItem item(uiCmd, pszText);
+        item.OnCalculateSize(&dc, CSize(23, 22), TRUE);
+        return item.m_strText;
+    };
+    // Without a keyboard manager the resource's text stands.
+    EXPECT_EQ(CString("&Bee\tCtrl+B"), shown(kCmdB, _T("&Bee\tCtrl+B")));
+    {
+        CORXKeyboardManager manager;
+        EXPECT_EQ(CString("&Aye\tF9"), shown(kCmdA, _T("&Aye\tCtrl+A")));
+        EXPECT_EQ(CString("&Bee"), shown(kCmdB, _T("&Bee\tCtrl+B")));
+        EXPECT_EQ(CString("&Cee"), shown(kCmdC, _T("&Cee")));
+    }
+    AfxGetApp()->m_pMainWnd = pOldMain;
 }
 
 TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)

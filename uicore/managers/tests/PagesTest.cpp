@@ -437,6 +437,25 @@ TEST_F(PagesTest, MenuPageOnAMenuBarShowsTheDefaultMenuAndLeavesTheBarAsItFoundI
     EXPECT_EQ(nButtons, bar.GetCount());
 }
 
+TEST_F(PagesTest, MenuPageFindsAMenuBarDockedInItsFrame)
+{
+    CORXMenuBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+    HMENU hMenu = ::GetMenu(m_pFrame->m_hWnd);
+    ::SetMenu(m_pFrame->m_hWnd, NULL);
+    bar.SetDefaultMenuResId(IDR_DEMO_MAINFRAME);
+    bar.CreateFromMenu(hMenu, TRUE);
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&bar);
+    ASSERT_NE(m_pFrame->m_hWnd, ::GetParent(bar.m_hWnd));
+    CORXMenuPage page(m_pFrame);
+    Open(page);
+    EXPECT_EQ(&bar, page.GetMenuBar());
+    EXPECT_TRUE(Enabled(page, 16621));
+    m_sheet.DestroyWindow();
+}
+
 TEST_F(PagesTest, MenuPageShowsATemplatesMenuOnTheBarAndTheOpeningMenuAgainWhenItCloses)
 {
     CTestWinApp& app = App();

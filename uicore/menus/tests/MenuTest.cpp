@@ -1167,6 +1167,35 @@ BOOL HasItem(CORXPopupMenuBar* pBar, UINT uiCmd)
 
 } // namespace
 
+TEST_F(PopupMenuTest, AFrameThatEnablesItsMenusGreysUnhandledItemsAndIdleTimeKeepsTheStatesCurrent)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_LAST, "&Last");
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_INNER2, "Inner &two");
+    m_pFrame->m_bAutoMenuEnable = TRUE;
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    HWND hMenuWnd = pMenu->GetSafeHwnd();
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    auto disabled = [&](int i) { return (pBar->GetButtonStyle(i) & TBBS_DISABLED) != 0; };
+    EXPECT_TRUE(disabled(0));  // nothing handles it
+    EXPECT_FALSE(disabled(1)); // a command handler
+    EXPECT_FALSE(disabled(2)); // an update handler enables it
+
+    // A state that changes while the menu is open shows at the next idle time.
+    m_pFrame->m_bInnerTwoDisabled = TRUE;
+    CWnd* pOldMain = AfxGetApp()->m_pMainWnd;
+    AfxGetApp()->m_pMainWnd = m_pFrame;
+    AfxGetApp()->OnIdle(0);
+    AfxGetApp()->m_pMainWnd = pOldMain;
+    EXPECT_TRUE(disabled(2));
+    m_pFrame->m_bInnerTwoDisabled = FALSE;
+    if (::IsWindow(hMenuWnd))
+        pMenu->DestroyWindow();
+    PumpPending();
+}
+
 class RarelyUsedMenuTest : public PopupMenuTest
 {
 protected:
@@ -1322,6 +1351,38 @@ TEST_F(RarelyUsedMenuTest, AHiddenItemsLetterIsRefusedOnlyWhenTheItemIsDisabled)
     PumpPending();
     EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_INNER2}, m_pFrame->m_commands);
     EXPECT_FALSE(::IsWindow(hMenuWnd));
+}
+
+TEST_F(RarelyUsedMenuTest, ARemovedRareCommandIsLeftOutNotHidden)
+{
+    CBasicCommandsScope scope(ID_DEMO_MENU_FIRST);
+    CORXToolBar::m_bRecentlyUsedMenus = TRUE;
+    CountUses();
+    CList<UINT, UINT> removed;
+    removed.AddTail(ID_DEMO_MENU_INNER2);
+    CORXToolBar::SetNonPermittedCommands(removed);
+    HMENU hSub = ::CreatePopupMenu();
+    ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_INNER1, "&Inner one");
+    ::AppendMenuA(hSub, MF_STRING, ID_DEMO_MENU_INNER2, "Inner &two");
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&First");
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hSub, "&More");
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    HWND hMenuWnd = pMenu->GetSafeHwnd();
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_DOWN);
+    Key(pMenu, VK_RIGHT);
+    CORXPopupMenu* pSub = CORXPopupMenu::GetActiveMenu();
+    ASSERT_TRUE(pSub != NULL && pSub != pMenu);
+    // The only rare item is removed: nothing is hidden, so there is nothing to show all of.
+    EXPECT_TRUE(pSub->GetMenuBar()->AreAllCommandsShown());
+    Key(pSub, 'T');
+    PumpPending();
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    removed.RemoveAll();
+    CORXToolBar::SetNonPermittedCommands(removed);
+    Close(pMenu, hMenuWnd);
 }
 
 // Showing all items builds them from the menu again: the placeholders become their entries again.
