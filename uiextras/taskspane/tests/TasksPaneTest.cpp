@@ -12,6 +12,7 @@
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
@@ -160,23 +161,6 @@ TEST(TasksNavigationRow, SizesAndTheMenuButtonsSpan)
 
 const UINT kFirstCmd = 41000;
 
-class CRecordingFrame : public CFrameWnd
-{
-public:
-    std::vector<UINT> commands;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        if (LOWORD(wParam) >= kFirstCmd && LOWORD(wParam) < kFirstCmd + 100)
-        {
-            commands.push_back(LOWORD(wParam));
-            return TRUE;
-        }
-        return CFrameWnd::OnCommand(wParam, lParam);
-    }
-};
-
 class CTestTasksPane : public CORXTasksPane
 {
 public:
@@ -240,6 +224,8 @@ protected:
     void SetUp() override
     {
         m_pFrame = new CRecordingFrame;
+        // The tasks' commands are recorded; the others take the frame's way.
+        m_pFrame->m_recordOnly = [](UINT nID) { return nID >= kFirstCmd && nID < kFirstCmd + 100; };
         ASSERT_TRUE(m_pFrame->Create(NULL, _T("Tasks test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 400)));
     }
     void TearDown() override
@@ -294,8 +280,8 @@ TEST_F(TasksPaneTest, WithoutItsNavigationRowThePaneStillShowsItsTasks)
     // The task still runs its command, and the pane scrolls and paints.
     const CRect rectTask = m_pane.GetTask(g, 1)->m_rect;
     Click(rectTask, rectTask);
-    ASSERT_EQ(1u, m_pFrame->commands.size());
-    EXPECT_EQ(kFirstCmd + 1, m_pFrame->commands[0]);
+    ASSERT_EQ(1u, m_pFrame->m_commands.size());
+    EXPECT_EQ(kFirstCmd + 1, m_pFrame->m_commands[0]);
     m_pane.SendMessage(WM_VSCROLL, SB_THUMBTRACK);
     m_pane.SendMessage(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(1, m_pane.GetScrollPos());
@@ -335,7 +321,7 @@ TEST_F(TasksPaneTest, IsAShortcutBarThatKeepsOnlyItsSizingEdge)
     m_pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM((WORD)(short)-40, 100));
     EXPECT_EQ(nRight + 40, m_pane.GetExtent());
     EXPECT_NE(m_pane.GetSafeHwnd(), ::GetCapture());
-    EXPECT_TRUE(m_pFrame->commands.empty());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
 }
 
 TEST_F(TasksPaneTest, OnePageHidesTheRowAndASecondShowsIt)
@@ -634,7 +620,7 @@ TEST_F(TasksPaneTest, ClickingATaskSendsItsCommand)
     Click(rectAdd, rectRemove); // released over another task
     Click(rectAdd, rectAdd);
     const std::vector<UINT> expected = {kFirstCmd + 1, kFirstCmd};
-    EXPECT_EQ(expected, m_pFrame->commands);
+    EXPECT_EQ(expected, m_pFrame->m_commands);
     EXPECT_NE(m_pane.GetSafeHwnd(), ::GetCapture()) << "the capture is given back";
 
     m_pane.ShowTask(g, 0, FALSE);
@@ -674,7 +660,7 @@ TEST_F(TasksPaneTest, ACaptionClickCollapsesEvenWithAZeroStep)
         else
             EXPECT_EQ(yNextExpanded, m_pane.GetTaskGroup(gNext)->m_rect.top);
     }
-    EXPECT_TRUE(m_pFrame->commands.empty());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
 }
 
 TEST_F(TasksPaneTest, AClickedCaptionCoolsWhenThePointerLeavesThePaneAtOnce)

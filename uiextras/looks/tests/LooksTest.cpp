@@ -12,6 +12,7 @@
 #include "ORXToolbarMenuButton.h"
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
+#include "TestDrawing.h"
 
 namespace
 {
@@ -72,48 +73,10 @@ struct CRecordingThemeLook : CORXWinXPVisualManager
 
 COLORREF PixelAfterSpin(CORXVisualManager& look, int nState, CPoint pt, BOOL bHorz = FALSE)
 {
-    CDC dc;
-    dc.CreateCompatibleDC(NULL);
-    BITMAPINFO bmi = {{sizeof(BITMAPINFOHEADER), 20, -40, 1, 32, BI_RGB}};
-    void* pBits = NULL;
-    HBITMAP hbmp = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hbmp);
-    look.OnDrawSpinButtons(&dc, CRect(0, 0, 20, 40), nState, bHorz, NULL);
-    COLORREF clr = dc.GetPixel(pt);
-    ::SelectObject(dc.GetSafeHdc(), hOld);
-    ::DeleteObject(hbmp);
-    return clr;
+    CTestSurface surface(20, 40);
+    look.OnDrawSpinButtons(surface.DC(), CRect(0, 0, 20, 40), nState, bHorz, NULL);
+    return surface.At(pt.x, pt.y);
 }
-// A 32-bit memory surface filled with one colour.
-struct CSurface
-{
-    CDC dc;
-    HBITMAP hbmp = NULL;
-    HGDIOBJ hOld = NULL;
-    CSurface(int cx, int cy, COLORREF clrFill)
-    {
-        dc.CreateCompatibleDC(NULL);
-        BITMAPINFO bmi = {{sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB}};
-        void* pBits = NULL;
-        hbmp = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-        hOld = ::SelectObject(dc.GetSafeHdc(), hbmp);
-        dc.FillSolidRect(0, 0, cx, cy, clrFill);
-    }
-    ~CSurface()
-    {
-        ::SelectObject(dc.GetSafeHdc(), hOld);
-        ::DeleteObject(hbmp);
-    }
-    int Count(COLORREF clr, const CRect& rect)
-    {
-        int n = 0;
-        for (int y = rect.top; y < rect.bottom; y++)
-            for (int x = rect.left; x < rect.right; x++)
-                n += dc.GetPixel(x, y) == clr;
-        return n;
-    }
-};
-
 // A task as the tasks pane hands it to the looks.
 struct CStubTask : CORXTaskInfo, CORXTasksPaneMetricsInfo
 {
@@ -132,9 +95,9 @@ struct CStubTask : CORXTaskInfo, CORXTasksPaneMetricsInfo
 // The number of pixels a task's label leaves in a colour, the DC's text colour being green.
 int TaskPixels(CORXVisualManager& look, const CStubTask& task, BOOL bHot, COLORREF clr)
 {
-    CSurface surface(120, 20, RGB(255, 255, 255));
-    surface.dc.SetTextColor(RGB(0, 128, 0));
-    look.OnDrawTask(&surface.dc, &task, NULL, bHot);
+    CTestSurface surface(120, 20, RGB(255, 255, 255));
+    surface.DC()->SetTextColor(RGB(0, 128, 0));
+    look.OnDrawTask(surface.DC(), &task, NULL, bHot);
     return surface.Count(clr, CRect(0, 0, 120, 20));
 }
 
@@ -307,27 +270,27 @@ TEST_F(LookColors, HotMenuTextIsBlackOnALightHighlightAndWhiteOnADarkOne)
 {
     CORXVisualManagerXP look(TRUE);
     globalData.m_nBitsPerPixel = 32;
-    CSurface surface(60, 20, RGB(255, 255, 255));
+    CTestSurface surface(60, 20, RGB(255, 255, 255));
     CORXToolbarMenuButton item;
     COLORREF clrText = RGB(1, 2, 3);
 
     SetColors(RGB(49, 106, 197), RGB(255, 255, 255), RGB(236, 233, 216));
     look.OnUpdateSystemColors();
-    look.OnFillHighlightedArea(&surface.dc, CRect(0, 0, 60, 20), NULL, &item, &clrText);
+    look.OnFillHighlightedArea(surface.DC(), CRect(0, 0, 60, 20), NULL, &item, &clrText);
     EXPECT_EQ(RGB(0, 0, 0), clrText) << "the highlight RGB(191, 210, 241) is light";
-    EXPECT_EQ(look.GetHighlightColor(), surface.dc.GetPixel(30, 10));
+    EXPECT_EQ(look.GetHighlightColor(), surface.DC()->GetPixel(30, 10));
 
     SetColors(RGB(0, 0, 128), RGB(128, 128, 128), RGB(236, 233, 216));
     look.OnUpdateSystemColors();
-    look.OnFillHighlightedArea(&surface.dc, CRect(0, 0, 60, 20), NULL, &item, &clrText);
+    look.OnFillHighlightedArea(surface.DC(), CRect(0, 0, 60, 20), NULL, &item, &clrText);
     EXPECT_EQ(RGB(255, 255, 255), clrText);
 
     item.m_nStyle |= TBBS_DISABLED;
-    look.OnFillHighlightedArea(&surface.dc, CRect(0, 0, 60, 20), NULL, &item, &clrText);
+    look.OnFillHighlightedArea(surface.DC(), CRect(0, 0, 60, 20), NULL, &item, &clrText);
     EXPECT_EQ(globalData.clrGrayedText, clrText);
 
     CORXVisualManager classic(TRUE);
-    classic.OnFillHighlightedArea(&surface.dc, CRect(0, 0, 60, 20), NULL, &item, &clrText);
+    classic.OnFillHighlightedArea(surface.DC(), CRect(0, 0, 60, 20), NULL, &item, &clrText);
     EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHTTEXT), clrText) << "the classic look keeps the system's";
 }
 
@@ -347,8 +310,8 @@ TEST(FlatLook, CommandTasksAreLinksWhetherHotOrNot)
 
 TEST(FlatLook, CaptionButtonsTakeTheSmallCloseImageAndTheBarsArrows)
 {
-    CSurface surface(20, 20, RGB(255, 255, 255));
-    CDC* pDC = &surface.dc; // no window: a bar docked across is assumed
+    CTestSurface surface(20, 20, RGB(255, 255, 255));
+    CDC* pDC = surface.DC(); // no window: a bar docked across is assumed
     EXPECT_EQ(CORXMenuImages::IdCloseSmall,
               CCaptionLook::CaptionButtonImage(pDC, CORXMenuImages::IdClose, FALSE));
     EXPECT_EQ(CORXMenuImages::IdCloseSmall,
@@ -367,19 +330,19 @@ TEST_F(LookColors, ColourBarsTakeTheBarBackgroundOnlyOnATearOff)
     globalData.m_nBitsPerPixel = 32;
     SetColors(RGB(49, 106, 197), RGB(255, 255, 255), RGB(200, 190, 170));
     look.OnUpdateSystemColors();
-    CSurface surface(20, 20, RGB(1, 2, 3));
+    CTestSurface surface(20, 20, RGB(1, 2, 3));
     CORXColorBar bar;
-    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
-    EXPECT_EQ(look.GetMenuBackgroundColor(), surface.dc.GetPixel(5, 5)) << "in a pop-up: the menu's";
+    look.OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(look.GetMenuBackgroundColor(), surface.DC()->GetPixel(5, 5)) << "in a pop-up: the menu's";
     CFrameWnd frame;
     bar.m_pDockSite = &frame;
-    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
-    EXPECT_EQ(look.GetBarBackgroundColor(), surface.dc.GetPixel(5, 5)) << "torn off: the tool bars'";
+    look.OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(look.GetBarBackgroundColor(), surface.DC()->GetPixel(5, 5)) << "torn off: the tool bars'";
     bar.m_pDockSite = NULL;
 
     CRecordingThemeLook themed;
-    themed.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
-    EXPECT_EQ(::GetSysColor(COLOR_MENU), surface.dc.GetPixel(5, 5)) << "under a theme part of the menu";
+    themed.OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(::GetSysColor(COLOR_MENU), surface.DC()->GetPixel(5, 5)) << "under a theme part of the menu";
 }
 
 TEST_F(LookColors, ShortcutBarsTakeTheBarBackgroundUnlessTheyHaveABitmap)
@@ -388,14 +351,14 @@ TEST_F(LookColors, ShortcutBarsTakeTheBarBackgroundUnlessTheyHaveABitmap)
     globalData.m_nBitsPerPixel = 32;
     SetColors(RGB(49, 106, 197), RGB(255, 255, 255), RGB(200, 190, 170));
     look.OnUpdateSystemColors();
-    CSurface surface(20, 20, RGB(1, 2, 3));
+    CTestSurface surface(20, 20, RGB(1, 2, 3));
     CORXOutlookBar bar;
-    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
-    EXPECT_EQ(look.GetBarBackgroundColor(), surface.dc.GetPixel(5, 5)) << "no bitmap: the tool bars'";
+    look.OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 20, 20), CRect());
+    EXPECT_EQ(look.GetBarBackgroundColor(), surface.DC()->GetPixel(5, 5)) << "no bitmap: the tool bars'";
 
     ASSERT_TRUE(bar.SetBackImage(16129)); // the shared menu images: any bitmap of the program
-    surface.dc.FillSolidRect(0, 0, 20, 20, RGB(1, 2, 3));
-    look.OnFillBarBackground(&surface.dc, &bar, CRect(0, 0, 20, 20), CRect());
+    surface.DC()->FillSolidRect(0, 0, 20, 20, RGB(1, 2, 3));
+    look.OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 20, 20), CRect());
     EXPECT_EQ(0, surface.Count(look.GetBarBackgroundColor(), CRect(0, 0, 20, 20)))
         << "a bitmap: the bar paints its own";
     EXPECT_EQ(0, surface.Count(RGB(1, 2, 3), CRect(0, 0, 20, 20)));
@@ -466,9 +429,9 @@ TEST(ThemedLook, TasksLabelsProgressAndComboHooks)
     EXPECT_GT(TaskPixels(look, task, FALSE, globalData.clrHilite), 0);
 
     g_calls.clear();
-    CSurface surface(100, 20, RGB(255, 255, 255));
-    look.OnDrawProgress(&surface.dc, CRect(0, 0, 100, 20), 50, 100, (COLORREF)-1, (COLORREF)-1, TRUE);
-    EXPECT_TRUE(look.OnDrawThemedComboDropButton(&surface.dc, CRect(0, 0, 16, 20), FALSE, TRUE, FALSE));
+    CTestSurface surface(100, 20, RGB(255, 255, 255));
+    look.OnDrawProgress(surface.DC(), CRect(0, 0, 100, 20), 50, 100, (COLORREF)-1, (COLORREF)-1, TRUE);
+    EXPECT_TRUE(look.OnDrawThemedComboDropButton(surface.DC(), CRect(0, 0, 16, 20), FALSE, TRUE, FALSE));
     ASSERT_EQ(3u, g_calls.size());
     EXPECT_EQ(1, g_calls[0].nPart) << "the bar";
     EXPECT_EQ(CRect(0, 0, 100, 20), g_calls[0].rect);
@@ -478,7 +441,7 @@ TEST(ThemedLook, TasksLabelsProgressAndComboHooks)
     EXPECT_EQ(3, g_calls[2].nState) << "dropped";
 
     look.DropAllThemes();
-    EXPECT_FALSE(look.OnDrawThemedProgress(&surface.dc, CRect(0, 0, 100, 20), 50, 100));
+    EXPECT_FALSE(look.OnDrawThemedProgress(surface.DC(), CRect(0, 0, 100, 20), 50, 100));
 }
 
 TEST(ThemedLook, FrameworkButtonsTurnHotAndTabButtonsShowTheirStates)
@@ -489,13 +452,13 @@ TEST(ThemedLook, FrameworkButtonsTurnHotAndTabButtonsShowTheirStates)
     CHotButton button;
     ASSERT_TRUE(
         button.Create(_T("OK"), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 60, 20), &parent, 1));
-    CSurface surface(60, 20, RGB(255, 255, 255));
+    CTestSurface surface(60, 20, RGB(255, 255, 255));
     COLORREF clrText = (COLORREF)-1;
 
     g_calls.clear();
-    EXPECT_TRUE(look.OnDrawPushButton(&surface.dc, CRect(0, 0, 60, 20), &button, clrText));
+    EXPECT_TRUE(look.OnDrawPushButton(surface.DC(), CRect(0, 0, 60, 20), &button, clrText));
     button.SetHot(TRUE);
-    look.OnDrawPushButton(&surface.dc, CRect(0, 0, 60, 20), &button, clrText);
+    look.OnDrawPushButton(surface.DC(), CRect(0, 0, 60, 20), &button, clrText);
     ASSERT_EQ(2u, g_calls.size());
     EXPECT_EQ(1, g_calls[0].nState) << "idle";
     EXPECT_EQ(2, g_calls[1].nState) << "hot under the pointer, though the system never says so";

@@ -11,6 +11,8 @@
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXWorkspace.h"
+#include "TestSupport.h"
+#include "TestWorkspace.h"
 
 #include <afxole.h>
 
@@ -33,49 +35,6 @@ CORXOutlookLayout VerticalLayout(int nShortcuts, int iFirst)
     return layout;
 }
 
-// A workspace that pretends to read state saved by a given framework version.
-class CVersionWorkspace : public CORXWorkspace
-{
-public:
-    void SetSavedVersion(int nMajor, int nMinor)
-    {
-        m_nSavedVersionMajor = nMajor;
-        m_nSavedVersionMinor = nMinor;
-    }
-};
-
-std::vector<BYTE> Store(CObject& obj)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        obj.Serialize(ar);
-    }
-    ULONGLONG nLength = file.GetLength();
-    BYTE* p = file.Detach();
-    std::vector<BYTE> bytes(p, p + nLength);
-    free(p);
-    return bytes;
-}
-
-// TRUE when the object read the bytes to their end; FALSE when it refused them.
-BOOL Load(CObject& obj, std::vector<BYTE> bytes)
-{
-    CMemFile in(bytes.data(), (UINT)bytes.size());
-    try
-    {
-        CArchive ar(&in, CArchive::load);
-        obj.Serialize(ar);
-        ar.Flush();
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-    return in.GetPosition() == bytes.size();
-}
-
 class CTestOutlookBar : public CORXOutlookBar
 {
 public:
@@ -87,16 +46,7 @@ public:
     }
     std::vector<BYTE> StoreToolBarPart()
     {
-        CMemFile file;
-        {
-            CArchive ar(&file, CArchive::store);
-            CORXToolBar::Serialize(ar);
-        }
-        ULONGLONG nLength = file.GetLength();
-        BYTE* p = file.Detach();
-        std::vector<BYTE> bytes(p, p + nLength);
-        free(p);
-        return bytes;
+        return StoreToBytes([this](CArchive& ar) { CORXToolBar::Serialize(ar); });
     }
     int CountHiddenOfPage(int iPageID)
     {
@@ -262,11 +212,11 @@ TEST(OutlookButton, ThePageIsAlwaysStoredAndReadByTheVersionThatWroteIt)
     CORXOutlookButton button(0x8300, 2, _T("Tokyo"), 7);
     {
         // Saved before any state was read: the version is unknown and the page comes back.
-        CVersionWorkspace workspace;
+        CTestWorkspace workspace;
         workspace.SetSavedVersion(-1, -1);
-        std::vector<BYTE> bytes = Store(button);
+        std::vector<BYTE> bytes = StoreToBytes(button);
         CORXOutlookButton back;
-        ASSERT_TRUE(Load(back, bytes));
+        ASSERT_TRUE(LoadsWhole(back, bytes));
         EXPECT_EQ(7, back.GetPageID());
         EXPECT_EQ(0x8300u, back.m_nID);
         EXPECT_EQ(_T("Tokyo"), back.m_strText);
@@ -276,19 +226,19 @@ TEST(OutlookButton, ThePageIsAlwaysStoredAndReadByTheVersionThatWroteIt)
         // lands on the first page.
         workspace.SetSavedVersion(4, 71);
         CORXOutlookButton current;
-        ASSERT_TRUE(Load(current, bytes));
+        ASSERT_TRUE(LoadsWhole(current, bytes));
         EXPECT_EQ(7, current.GetPageID());
         workspace.SetSavedVersion(4, 70);
         std::vector<BYTE> older(bytes.begin(), bytes.end() - 4);
         CORXOutlookButton old;
         old.SetPageID(5);
-        ASSERT_TRUE(Load(old, older));
+        ASSERT_TRUE(LoadsWhole(old, older));
         EXPECT_EQ(0, old.GetPageID());
         EXPECT_EQ(0x8300u, old.m_nID);
     }
     // Without a workspace the page is read too.
     CORXOutlookButton plain;
-    ASSERT_TRUE(Load(plain, Store(button)));
+    ASSERT_TRUE(LoadsWhole(plain, StoreToBytes(button)));
     EXPECT_EQ(7, plain.GetPageID());
 
     // Copies and comparisons go by the page as well.
@@ -747,12 +697,12 @@ TEST_F(OutlookBar, StoredStateBringsBackPagesShortcutsAndTheActivePage)
     CTestOutlookBar bar;
     MakeBar(bar, 300, 500);
     ASSERT_TRUE(bar.SetActivePage(2));
-    std::vector<BYTE> bytes = Store(bar);
+    std::vector<BYTE> bytes = StoreToBytes(bar);
 
     CTestOutlookBar back;
     ASSERT_TRUE(back.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_LEFT, 501));
     back.MoveWindow(150, 0, 120, 300);
-    ASSERT_TRUE(Load(back, bytes));
+    ASSERT_TRUE(LoadsWhole(back, bytes));
     ASSERT_EQ(2, back.GetPageCount());
     EXPECT_EQ(_T("Clocks"), back.GetPage(0)->m_strName);
     EXPECT_EQ(2, back.GetPage(1)->m_iPageID);
@@ -771,7 +721,7 @@ TEST_F(OutlookBar, StoredStateBringsBackPagesShortcutsAndTheActivePage)
     damaged[nPagesAt + 1] = 0x7F;
     CTestOutlookBar kept;
     MakeBar(kept, 300, 502);
-    EXPECT_FALSE(Load(kept, damaged));
+    EXPECT_FALSE(LoadsWhole(kept, damaged));
     EXPECT_EQ(2, kept.GetPageCount());
     EXPECT_EQ(1, kept.GetActivePage());
 }
@@ -789,7 +739,7 @@ TEST_F(OutlookBar, StateOfUnknownVersionReadsWithOrWithoutTheShortcutsPages)
     ASSERT_TRUE(bar.AddShortcut(0x8101, 0, _T("Lima"), kClocks));
     ASSERT_TRUE(bar.AddShortcut(0x8200, 1, _T("Wake"), kAlarms));
     ASSERT_TRUE(bar.SetActivePage(kAlarms));
-    const std::vector<BYTE> withPages = Store(bar);
+    const std::vector<BYTE> withPages = StoreToBytes(bar);
 
     // The same state as a bar writes it that leaves the page out for an unknown version: every
     // shortcut's page taken out of the tool bar's part.
@@ -811,13 +761,13 @@ TEST_F(OutlookBar, StateOfUnknownVersionReadsWithOrWithoutTheShortcutsPages)
     }
     ASSERT_EQ(3u, nTaken);
 
-    CVersionWorkspace workspace;
+    CTestWorkspace workspace;
     workspace.SetSavedVersion(-1, -1);
     UINT nID = 521;
     auto load = [&](const std::vector<BYTE>& bytes, CTestOutlookBar& back) {
         EXPECT_TRUE(back.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_LEFT, nID++));
         back.MoveWindow(150, 0, 120, 300);
-        return Load(back, bytes);
+        return LoadsWhole(back, bytes);
     };
     {
         // This bar's own state: the shortcuts come back on their pages.
@@ -862,7 +812,7 @@ TEST_F(OutlookBar, DamagedButtonCountRefusesTheRecordWhole)
 {
     CTestOutlookBar bar;
     MakeBar(bar, 300, 500);
-    const std::vector<BYTE> bytes = Store(bar);
+    const std::vector<BYTE> bytes = StoreToBytes(bar);
     // The record opens with the tool bar's button count, a word below 0xFFFF.
     ASSERT_EQ(bar.GetCount(), bytes[0] | (bytes[1] << 8));
     const struct
@@ -883,14 +833,14 @@ TEST_F(OutlookBar, DamagedButtonCountRefusesTheRecordWhole)
         damaged.insert(damaged.end(), bytes.begin() + 2, bytes.end());
         CTestOutlookBar kept;
         MakeBar(kept, 300, nID++);
-        EXPECT_FALSE(Load(kept, damaged)) << damage.what;
+        EXPECT_FALSE(LoadsWhole(kept, damaged)) << damage.what;
         EXPECT_EQ(2, kept.GetPageCount()) << damage.what;
         EXPECT_NE((HWND)NULL, kept.GetPage(1)->m_btnPage.GetSafeHwnd()) << damage.what;
         EXPECT_EQ(1, kept.GetActivePage()) << damage.what;
         EXPECT_EQ(12, kept.GetShownCount()) << damage.what;
         EXPECT_EQ(2, kept.CountHiddenOfPage(2)) << damage.what;
         // What the bar saves at exit is what it had.
-        EXPECT_EQ(bytes, Store(kept)) << damage.what;
+        EXPECT_EQ(bytes, StoreToBytes(kept)) << damage.what;
     }
 }
 
