@@ -18,6 +18,7 @@ void CMainClockDlg::RunOptions()
 
     sheet.m_clockPage.m_pHost = this;
     sheet.m_syncPage.m_pHost = this;
+    sheet.m_syncPage.m_bDialUpMissing = GetClockApp() != NULL && GetClockApp()->m_bDialUpMissing;
     sheet.LoadFrom(m_settings);
     sheet.m_agentPage.SetCharacter(m_speaker.GetCharacter(), m_speaker.GetCurrentId());
 

@@ -34,8 +34,7 @@ CORXToolbarButton* CORXToolbarButton::Clone() const
 
 CORXToolbarButton::FaceKind CORXToolbarButton::GetFaceKind() const
 {
-    // The shortcut bar's buttons are known by their class until they answer for themselves.
-    return ORXIsKindOfName(this, "CORXOutlookButton") ? faceShortcut : faceToolbar;
+    return faceToolbar;
 }
 
 CORXToolbarButton::CORXToolbarButton()

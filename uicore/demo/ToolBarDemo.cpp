@@ -232,8 +232,8 @@ protected:
     // context-menu manager, which keeps the loaded menu.
     afx_msg void OnContextMenu(CWnd*, CPoint point)
     {
-        if (g_pORXContextMenuManager == NULL ||
-            !g_pORXContextMenuManager->ShowPopupMenu(IDR_DEMO_MENU, point.x, point.y, this))
+        if (ORXContextMenuManager() == NULL ||
+            !ORXContextMenuManager()->ShowPopupMenu(IDR_DEMO_MENU, point.x, point.y, this))
             Log("context menu failed");
         else
             Log("context menu %ld %ld", point.x, point.y);

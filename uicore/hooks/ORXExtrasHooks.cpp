@@ -1,7 +1,5 @@
-// The frame lookup and the run-time class test.
+// The frame lookup.
 #include "ORXExtrasHooks.h"
-
-const CORXInPlaceFrameVar g_pORXInPlaceFrame = CORXInPlaceFrameVar();
 
 CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDir)
 {
@@ -70,15 +68,4 @@ BOOL ORXFindShownCommandKey(UINT uiCmd, CString& strKey)
     CFrameWnd* pMainFrame = DYNAMIC_DOWNCAST(CFrameWnd, pMain);
     CFrameWnd* pActive = pMainFrame != NULL ? pMainFrame->GetActiveFrame() : NULL;
     return pActive != NULL && pActive != pMain && ORXFindCommandKey(pActive, uiCmd, strKey);
-}
-
-BOOL ORXIsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
-{
-    if (pObject == NULL || lpszClassName == NULL)
-        return FALSE;
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != NULL;
-         pClass = pClass->m_pBaseClass)
-        if (lstrcmpA(pClass->m_lpszClassName, lpszClassName) == 0)
-            return TRUE;
-    return FALSE;
 }

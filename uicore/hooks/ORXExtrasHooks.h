@@ -8,8 +8,6 @@
 #include <afxext.h>
 #include <commctrl.h>
 
-#include <type_traits>
-
 #include "ORXServices.h"
 
 class CORXToolbarButton;
@@ -67,35 +65,6 @@ inline void ORXSetInPlaceFrame(CFrameWnd* pFrame)
 {
     CORXServices::Hold<CORXInPlaceFrameRole>(pFrame);
 }
-
-// The in-place frame read and set as a variable, for code written before the frame was held by
-// the services registry; new code uses the two functions above.
-class CORXInPlaceFrameVar
-{
-public:
-    operator CFrameWnd*() const { return ORXInPlaceFrame(); }
-    CFrameWnd* operator->() const { return ORXInPlaceFrame(); }
-    const CORXInPlaceFrameVar& operator=(CFrameWnd* pFrame) const
-    {
-        ORXSetInPlaceFrame(pFrame);
-        return *this;
-    }
-    // Compared with a frame, or with NULL (which may come as an integer).
-    template <class P> friend bool operator==(const CORXInPlaceFrameVar&, P other) { return Same(other); }
-    template <class P> friend bool operator==(P other, const CORXInPlaceFrameVar&) { return Same(other); }
-    template <class P> friend bool operator!=(const CORXInPlaceFrameVar&, P other) { return !Same(other); }
-    template <class P> friend bool operator!=(P other, const CORXInPlaceFrameVar&) { return !Same(other); }
-
-private:
-    template <class P> static bool Same(P other)
-    {
-        if constexpr (std::is_pointer<P>::value)
-            return ORXInPlaceFrame() == other;
-        else
-            return other == 0 && ORXInPlaceFrame() == NULL;
-    }
-};
-extern const CORXInPlaceFrameVar g_pORXInPlaceFrame;
 
 // The frame that speaks for a window: the current in-place frame, else the window's parent frame
 // (or the window itself when it is a frame), else the application's main window.
@@ -237,10 +206,5 @@ public:
 // The name a menu shows for a recent file: the path as it is, or only the file's name when it lies
 // directly in the current folder (given with its final backslash).
 CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDir);
-
-// TRUE when the object's run-time class, or one of its bases, has the name given. No include or
-// link check sees a class named so: ask IsKindOf within a layer or below, else an attribute or an
-// interface the class answers for itself. Kept while the last callers move off it.
-BOOL ORXIsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
 
 #endif // VELMORA_ORXEXTRASHOOKS_H

@@ -82,7 +82,5 @@ inline CORXContextMenuManager* ORXContextMenuManager()
 {
     return CORXServices::Find<CORXContextMenuManager>();
 }
-// The same for code written before the manager was held by the services registry.
-#define g_pORXContextMenuManager (ORXContextMenuManager())
 
 #endif // VELMORA_ORXCONTEXTMENUMANAGER_H

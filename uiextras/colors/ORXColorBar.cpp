@@ -52,8 +52,8 @@ public:
 
 CFrameWnd* FrameOf(CWnd* pWnd)
 {
-    if (g_pORXInPlaceFrame != NULL)
-        return g_pORXInPlaceFrame;
+    if (CFrameWnd* pInPlace = ORXInPlaceFrame())
+        return pInPlace;
     return pWnd != NULL ? pWnd->GetTopLevelFrame() : NULL;
 }
 

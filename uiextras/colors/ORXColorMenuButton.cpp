@@ -40,8 +40,8 @@ const int kArrowGlyph = 9;
 
 CFrameWnd* FrameOf(CWnd* pWnd)
 {
-    if (g_pORXInPlaceFrame != NULL)
-        return g_pORXInPlaceFrame;
+    if (CFrameWnd* pInPlace = ORXInPlaceFrame())
+        return pInPlace;
     return pWnd != NULL ? pWnd->GetTopLevelFrame() : NULL;
 }
 } // namespace

@@ -189,9 +189,9 @@ protected:
             return;
         pIP->ShowWindow(SW_SHOW);
         pIP->SetActiveWindow();
-        DemoLog("inplace active=%d", g_pORXInPlaceFrame == pIP);
+        DemoLog("inplace active=%d", ORXInPlaceFrame() == pIP);
         SetActiveWindow();
-        DemoLog("inplace restored=%d", g_pORXInPlaceFrame == NULL);
+        DemoLog("inplace restored=%d", ORXInPlaceFrame() == NULL);
         pIP->DestroyWindow();
     }
     afx_msg void OnSheet()

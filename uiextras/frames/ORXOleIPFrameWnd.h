@@ -26,8 +26,8 @@ public:
     virtual ~CORXInPlaceFrame()
     {
         // A frame that goes while it is the current in-place frame leaves none behind.
-        if (g_pORXInPlaceFrame == this)
-            g_pORXInPlaceFrame = NULL;
+        if (ORXInPlaceFrame() == this)
+            ORXSetInPlaceFrame(NULL);
     }
 
     void SetMenuBar(CORXMenuBar* pMenuBar) { m_Impl.SetMenuBar(pMenuBar); }
@@ -135,7 +135,7 @@ protected:
             this->m_hAccelTable = NULL;
             this->m_bAccelTableBuilt = FALSE;
         }
-        if (g_pORXInPlaceFrame == this)
+        if (ORXInPlaceFrame() == this)
             CORXFrameRouting::OnActivateInPlace(this, WA_INACTIVE, m_hwndLastTopLevelFrame);
         TBase::OnDestroy();
     }

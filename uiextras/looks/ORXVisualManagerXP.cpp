@@ -265,11 +265,9 @@ void CORXVisualManagerXP::OnFillBarBackground(CDC* pDC, CControlBar* pBar, CRect
         CORXVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip);
         return;
     }
-    if (ORXIsKindOfName(pBar, "CORXColorBar"))
+    if (CORXColorBarInfo* pColorBar = dynamic_cast<CORXColorBarInfo*>(pBar))
     {
-        CORXColorBarInfo* pColorBar = dynamic_cast<CORXColorBarInfo*>(pBar);
-        FillBrush(pDC, rectClip,
-                  pColorBar != NULL && pColorBar->IsInToolBar() ? barBackgroundBrush : menuBackgroundBrush);
+        FillBrush(pDC, rectClip, pColorBar->IsInToolBar() ? barBackgroundBrush : menuBackgroundBrush);
         return;
     }
     if (pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)))
@@ -438,7 +436,7 @@ void CORXVisualManagerXP::OnDrawSeparator(CDC* pDC, CControlBar* pBar, CRect rec
         const int y = rect.top + rect.Height() / 2;
         int xLeft = rect.left;
         if (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)) &&
-            !ORXIsKindOfName(pBar, "CORXColorBar"))
+            dynamic_cast<CORXColorBarInfo*>(pBar) == NULL)
         {
             CRect rectBar;
             pBar->GetClientRect(rectBar);
@@ -678,7 +676,7 @@ void CORXVisualManagerXP::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRar
 
 COLORREF CORXVisualManagerXP::GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state)
 {
-    if (ORXIsKindOfName(pButton, "CORXOutlookButton"))
+    if (pButton->GetFaceKind() == CORXToolbarButton::faceShortcut)
     {
         const BOOL bGreyed = CORXToolBar::IsCustomizeMode() ? !pButton->CanBeStored()
                                                             : (pButton->m_nStyle & TBBS_DISABLED) != 0;

@@ -29,6 +29,7 @@ public:
     virtual void OnChangeParentWnd(CWnd* pWndParent);
     virtual BOOL CompareWith(const CObject& other) const;
     virtual void SetImage(int iImage);
+    virtual FaceKind GetFaceKind() const { return faceShortcut; }
 
     // Attributes
 public:

@@ -1,7 +1,6 @@
 // CSyncOptions: the settings moved by DDX; server edits go straight into the host's list.
 #include "SyncOptions.h"
 
-#include "ClockApp.h"
 #include "ServerDlg.h"
 #include "Settings.h"
 #include "TimeServer.h"
@@ -29,9 +28,6 @@ CSyncOptions::CSyncOptions()
       m_pServers(NULL)
 {
     m_dtNoBigSync.SetDateTime(1899, 12, 30, 1, 0, 0);
-    CClockApp* pApp = GetClockApp();
-    if (pApp != NULL)
-        m_bDialUpMissing = pApp->m_bDialUpMissing;
 }
 
 void CSyncOptions::LoadFrom(const CSettings& s)

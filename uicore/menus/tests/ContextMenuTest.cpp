@@ -68,7 +68,7 @@ HMENU MakeMenu()
 TEST_F(ContextMenuTest, KnowsMenusByIdAndNameOnce)
 {
     CORXContextMenuManager mgr;
-    EXPECT_EQ(&mgr, g_pORXContextMenuManager);
+    EXPECT_EQ(&mgr, ORXContextMenuManager());
     EXPECT_TRUE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MENU));
     EXPECT_FALSE(mgr.AddMenu(_T("Other"), IDR_DEMO_MENU));     // the id is known
     EXPECT_FALSE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MAINFRAME)); // the name is known

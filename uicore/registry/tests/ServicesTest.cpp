@@ -119,3 +119,36 @@ TEST(CleanUp, EveryStepRunsOnceInRankOrderHoweverManyRegister)
     ORXCleanUpGlobals();
     EXPECT_EQ(100u, g_steps.size());
 }
+
+// Interfaces named in a namespace and in none stand side by side: each is found by its own kind
+// right after it is registered, whichever came first.
+class CNamedRole
+{
+public:
+    virtual ~CNamedRole() {}
+};
+
+TEST(Services, InterfacesOfEveryScopeAreFoundBesideEachOther)
+{
+    CNamedRole named;
+    CGreeter greeter('x');
+    for (int nOrder = 0; nOrder < 2; nOrder++)
+    {
+        if (nOrder == 0)
+        {
+            CORXServices::Register<CNamedRole>(&named);
+            CORXServices::Register<IGreeter>(&greeter);
+        }
+        else
+        {
+            CORXServices::Register<IGreeter>(&greeter);
+            CORXServices::Register<CNamedRole>(&named);
+        }
+        EXPECT_EQ(&named, CORXServices::Find<CNamedRole>()) << nOrder;
+        EXPECT_EQ(&greeter, CORXServices::Find<IGreeter>()) << nOrder;
+        CORXServices::Unregister<CNamedRole>(&named);
+        CORXServices::Unregister<IGreeter>(&greeter);
+        EXPECT_EQ(nullptr, CORXServices::Find<CNamedRole>());
+        EXPECT_EQ(nullptr, CORXServices::Find<IGreeter>());
+    }
+}

@@ -107,14 +107,14 @@ TEST(Workspace, DeletesOnlyTheManagersItCreated)
         CORXWorkspace ws;
         EXPECT_FALSE(ws.ShowPopupMenu(12345, CPoint(10, 10), NULL)); // no such menu
     }
-    EXPECT_EQ(pContextMenus, g_pORXContextMenuManager);
+    EXPECT_EQ(pContextMenus, ORXContextMenuManager());
     EXPECT_EQ(pTearOffs, g_pTearOffMenuManager);
     {
         CORXWorkspace ws;
         ws.m_bManagerCreated[CORXWorkspace::mgrContextMenu] = TRUE;
         ws.m_bManagerCreated[CORXWorkspace::mgrTearOff] = TRUE;
     }
-    EXPECT_EQ((CORXContextMenuManager*)NULL, g_pORXContextMenuManager);
+    EXPECT_EQ((CORXContextMenuManager*)NULL, ORXContextMenuManager());
     EXPECT_EQ((CORXTearOffManager*)NULL, g_pTearOffMenuManager);
     CORXWorkspace ws;
     EXPECT_FALSE(ws.ShowPopupMenu(12345, CPoint(10, 10), NULL)); // no context-menu manager

@@ -603,46 +603,46 @@ TEST(ExtrasFrames, InPlaceFramesSetAndGiveBackTheInPlaceFrame)
     CORXOleDocIPFrameWnd* pB = InPlaceFrame<CORXOleDocIPFrameWnd>(_T("B"));
     ASSERT_TRUE(pA != NULL && pB != NULL);
     HWND hPrevA = NULL, hPrevB = NULL;
-    g_pORXInPlaceFrame = pMain;
+    ORXSetInPlaceFrame(pMain);
 
     CORXFrameRouting::OnActivateInPlace(pA, WA_ACTIVE, hPrevA);
-    EXPECT_EQ(pA, g_pORXInPlaceFrame);
+    EXPECT_EQ(pA, ORXInPlaceFrame());
     EXPECT_EQ(pMain->m_hWnd, hPrevA);
     CORXFrameRouting::OnActivateInPlace(pA, WA_CLICKACTIVE, hPrevA);
     EXPECT_EQ(pMain->m_hWnd, hPrevA) << "activated again, it keeps the frame it replaced";
     CORXFrameRouting::OnActivateInPlace(pB, WA_CLICKACTIVE, hPrevB);
-    EXPECT_EQ(pB, g_pORXInPlaceFrame);
+    EXPECT_EQ(pB, ORXInPlaceFrame());
     CORXFrameRouting::OnActivateInPlace(pB, WA_INACTIVE, hPrevB);
-    EXPECT_EQ(pA, g_pORXInPlaceFrame);
+    EXPECT_EQ(pA, ORXInPlaceFrame());
     CORXFrameRouting::OnActivateInPlace(pA, WA_INACTIVE, hPrevA);
-    EXPECT_EQ(pMain, g_pORXInPlaceFrame);
+    EXPECT_EQ(pMain, ORXInPlaceFrame());
 
     // A frame that is not the current one changes nothing when it is deactivated.
     CORXFrameRouting::OnActivateInPlace(pB, WA_INACTIVE, hPrevB);
-    EXPECT_EQ(pMain, g_pORXInPlaceFrame);
+    EXPECT_EQ(pMain, ORXInPlaceFrame());
 
     // The frame to give the place back to has gone meanwhile: none is put back.
     CORXFrameRouting::OnActivateInPlace(pA, WA_ACTIVE, hPrevA);
     CORXFrameRouting::OnActivateInPlace(pB, WA_ACTIVE, hPrevB);
     pA->DestroyWindow();
     CORXFrameRouting::OnActivateInPlace(pB, WA_INACTIVE, hPrevB);
-    EXPECT_EQ(NULL, g_pORXInPlaceFrame);
+    EXPECT_EQ((CFrameWnd*)NULL, ORXInPlaceFrame());
 
     // Nor a window that is no frame of the framework's.
     CWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     hPrevB = wnd.m_hWnd;
-    g_pORXInPlaceFrame = pB;
+    ORXSetInPlaceFrame(pB);
     CORXFrameRouting::OnActivateInPlace(pB, WA_INACTIVE, hPrevB);
-    EXPECT_EQ(NULL, g_pORXInPlaceFrame);
+    EXPECT_EQ((CFrameWnd*)NULL, ORXInPlaceFrame());
     wnd.DestroyWindow();
 
     // A current in-place frame that is destroyed gives the place back as it goes.
     pB->m_hwndLastTopLevelFrame = pMain->m_hWnd;
-    g_pORXInPlaceFrame = pB;
+    ORXSetInPlaceFrame(pB);
     pB->DestroyWindow();
-    EXPECT_EQ(pMain, g_pORXInPlaceFrame);
-    g_pORXInPlaceFrame = NULL;
+    EXPECT_EQ(pMain, ORXInPlaceFrame());
+    ORXSetInPlaceFrame(NULL);
     pMain->DestroyWindow();
 }
 

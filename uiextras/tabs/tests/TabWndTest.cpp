@@ -144,7 +144,7 @@ struct TabWnd : ::testing::Test
 TEST_F(TabWnd, TheCoreFindsItByNameAndThroughItsInterfaces)
 {
     Create(CORXTabWnd::STYLE_3D, 3);
-    EXPECT_TRUE(ORXIsKindOfName(&tabs, "CORXTabWnd"));
+    EXPECT_TRUE(tabs.IsKindOf(RUNTIME_CLASS(CORXTabWnd)));
     CORXTabWndInfo* pInfo = dynamic_cast<CORXTabWndInfo*>(&tabs);
     ASSERT_NE(pInfo, nullptr);
     EXPECT_EQ(pInfo->GetVisibleTabCount(), 3);
