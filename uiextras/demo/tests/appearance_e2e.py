@@ -70,9 +70,9 @@ def open_appearance(h, prog, log):
     return dlg
 
 
-def draw_in_editor(h, log, what, pixel):
-    """Waits for the image editor that the click opened, puts the pencil on the pixel and accepts."""
-    editors = log.lines().count("editor ready")
+def draw_in_editor(h, log, editors, what, pixel):
+    """Waits for the image editor that the click opened (the log held editors "editor ready" records
+    before the click), puts the pencil on the pixel and accepts."""
     editor = h.find(title="Edit Button Image", visible=True, timeout=15)
     h.wait_for(lambda: log.lines().count("editor ready") > editors, what="the editor's places for " + what)
     h.idle(editor)
@@ -100,8 +100,9 @@ def check_with_sheet(h, ids, work):
     h.idle(dlg)
 
     # New: the editor opens on a face-coloured image, and the pixel drawn there is the new image's.
+    editors = log.lines().count("editor ready")
     h.click_in(dlg, ids["IDC_ORX_NEW_IMAGE"])
-    draw_in_editor(h, log, "new", (3, 3))
+    draw_in_editor(h, log, editors, "new", (3, 3))
     h.wait_for(lambda: log.last("userimages ") == "3", what="the new image among the user images")
     image = log.image(2)
     expect(image[3][3] == "000000", "the pencil's pixel of the new image is black: %s" % image[3][3])
@@ -109,8 +110,9 @@ def check_with_sheet(h, ids, work):
 
     # Edit: the new image is selected; the editor opens on it and its change replaces it.
     h.idle(dlg)
+    editors = log.lines().count("editor ready")
     h.click_in(dlg, ids["IDC_ORX_EDIT_IMAGE"])
-    draw_in_editor(h, log, "edit", (8, 8))
+    draw_in_editor(h, log, editors, "edit", (8, 8))
     h.wait_for(lambda: (log.image(2) or [[]] * 9)[8][8:9] == ["000000"], timeout=15,
                what="the edited pixel in the image")
     image = log.image(2)
