@@ -56,6 +56,62 @@ std::string HexOf(const std::string& text)
     return out;
 }
 
+Bytes StoreToBytes(CObject& obj)
+{
+    return StoreToBytes([&obj](CArchive& ar) { obj.Serialize(ar); });
+}
+
+Bytes StoreToBytes(const std::function<void(CArchive&)>& store)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        store(ar);
+    }
+    UINT nBytes = (UINT)file.GetLength();
+    BYTE* p = file.Detach();
+    Bytes bytes(p, p + nBytes);
+    free(p);
+    return bytes;
+}
+
+BOOL LoadFromBytes(CObject& obj, const Bytes& bytes, size_t* pnRead)
+{
+    return LoadFromBytes([&obj](CArchive& ar) { obj.Serialize(ar); }, bytes, pnRead);
+}
+
+BOOL LoadFromBytes(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead)
+{
+    CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
+    BOOL bLoaded = TRUE;
+    try
+    {
+        CArchive ar(&file, CArchive::load);
+        load(ar);
+        // Gives the file back what the archive read ahead, so its position is what was taken.
+        ar.Flush();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bLoaded = FALSE;
+    }
+    if (pnRead != NULL)
+        *pnRead = (size_t)file.GetPosition();
+    return bLoaded;
+}
+
+BOOL LoadsWhole(CObject& obj, const Bytes& bytes)
+{
+    size_t nRead = 0;
+    return LoadFromBytes(obj, bytes, &nRead) && nRead == bytes.size();
+}
+
+BOOL RoundTrip(CObject& from, CObject& into)
+{
+    return LoadsWhole(into, StoreToBytes(from));
+}
+
 void PumpPending()
 {
     MSG msg;
@@ -64,6 +120,13 @@ void PumpPending()
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
     }
+}
+
+void DispatchPending()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        ::DispatchMessage(&msg);
 }
 
 void PumpFor(DWORD dwMs)

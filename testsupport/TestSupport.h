@@ -4,6 +4,7 @@
 
 #include "afxwin.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,22 @@ std::string HexOf(const std::string& text);
 // The UTF-16 units of an ASCII text as hex, zero-padded to nUnits units (a fixed-width field).
 std::string HexOfUtf16(const std::string& text, size_t nUnits);
 
+// An archive round trip through memory. Storing gives the bytes an archive writes; loading reads
+// them back into an object and answers TRUE when it threw nothing (an exception it throws is
+// deleted); with pnRead, how many bytes the object took.
+Bytes StoreToBytes(CObject& obj);
+Bytes StoreToBytes(const std::function<void(CArchive&)>& store);
+BOOL LoadFromBytes(CObject& obj, const Bytes& bytes, size_t* pnRead = NULL);
+BOOL LoadFromBytes(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead = NULL);
+// TRUE when the object loads from the bytes without an exception and takes them to their end.
+BOOL LoadsWhole(CObject& obj, const Bytes& bytes);
+// Stores one object and loads the bytes into another: TRUE when the other took them whole.
+BOOL RoundTrip(CObject& from, CObject& into);
+
 // Runs the thread's messages until none are left.
 void PumpPending();
+// The same without translating keys into characters: only what was posted is dispatched.
+void DispatchPending();
 // Runs the thread's messages, timers included, for a while: for tests of what a timer does.
 void PumpFor(DWORD dwMs);
 

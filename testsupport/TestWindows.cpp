@@ -49,6 +49,8 @@ void CRecordingFrame::ClearRecords()
 
 BOOL CRecordingFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    if (m_recordOnly && !m_recordOnly(LOWORD(wParam)))
+        return CFrameWnd::OnCommand(wParam, lParam);
     if (m_bRouteCommands && CFrameWnd::OnCommand(wParam, lParam))
         return TRUE;
     m_commands.push_back(LOWORD(wParam));

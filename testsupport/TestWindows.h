@@ -14,8 +14,8 @@
 // A frame that records every message sent or posted to it and the commands that reach it.
 // By default the frame is where every command ends: it records it and runs nothing. With
 // m_bRouteCommands the frame's routing (its message map, reflection to controls) runs first and
-// only the commands nothing handled are recorded. A test frame that answers the command UI
-// derives from it with a message map of its own.
+// only the commands nothing handled are recorded; with m_recordOnly only the commands it names are.
+// A test frame that answers the command UI derives from it with a message map of its own.
 class CRecordingFrame : public CFrameWnd
 {
 public:
@@ -27,6 +27,9 @@ public:
     };
 
     BOOL m_bRouteCommands = FALSE;
+    // When set, only the commands it accepts are recorded; the others take the frame's way as if
+    // the frame recorded nothing.
+    std::function<bool(UINT nID)> m_recordOnly;
     std::vector<UINT> m_commands;                    // the recorded commands' ids, in order
     std::vector<Command> m_received;                 // the same with their codes and senders
     std::vector<std::pair<UINT, WPARAM>> m_messages; // every message with its wParam

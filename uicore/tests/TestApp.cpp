@@ -1,5 +1,5 @@
-// The application object of the framework's test programs, so that AfxGetApp() and its profile
-// work; the workspace's tests bring their own with WorkspaceTest.cpp.
+// The application object of every layer's test program, so that AfxGetApp() and its profile
+// work.
 #include "TestSupport.h"
 
 namespace

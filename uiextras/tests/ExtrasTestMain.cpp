@@ -1,4 +1,4 @@
-// The extras' test program: its application object and the windowing start-up every test needs.
+// The application object and the windowing start-up of every extras test program.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"

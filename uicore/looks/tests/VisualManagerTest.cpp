@@ -1,0 +1,114 @@
+// The visual manager: the active look, its defaults, bar backgrounds and the theme library.
+#include <gtest/gtest.h>
+
+#include "ORXGlobalData.h"
+#include "ORXToolBar.h"
+#include "ORXVisualManager.h"
+#include "TestDrawing.h"
+
+namespace
+{
+class CTestLook : public CORXVisualManager
+{
+    DECLARE_DYNCREATE(CTestLook)
+public:
+    int m_nRefreshes = 0;
+    virtual void OnUpdateSystemColors() { m_nRefreshes++; }
+};
+IMPLEMENT_DYNCREATE(CTestLook, CORXVisualManager)
+} // namespace
+
+TEST(VisualManager, TheActiveLookIsMadeOnceAndTemporaryLooksNeverTakeItsPlace)
+{
+    EXPECT_FALSE(CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CObList)));
+    ASSERT_TRUE(CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CTestLook)));
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    ASSERT_TRUE(pLook->IsKindOf(RUNTIME_CLASS(CTestLook)));
+    EXPECT_TRUE(pLook->IsAutoDestroy());
+    EXPECT_EQ(1, ((CTestLook*)pLook)->m_nRefreshes);
+    EXPECT_EQ(pLook, CORXVisualManager::GetInstance());
+    {
+        CORXVisualManager temporary(TRUE);
+        EXPECT_EQ(pLook, CORXVisualManager::GetInstance());
+    }
+    EXPECT_EQ(pLook, CORXVisualManager::GetInstance());
+
+    // The defaults the looks of the extras start from.
+    EXPECT_FALSE(pLook->IsLook2000());
+    EXPECT_EQ(6, pLook->GetMenuShadowDepth());
+    EXPECT_FALSE(pLook->IsShadowHighlightedImage());
+    EXPECT_TRUE(pLook->IsEmbossDisabledImage());
+    EXPECT_FALSE(pLook->IsFadeInactiveImage());
+    EXPECT_EQ(2, pLook->GetMenuImageMargin());
+    EXPECT_EQ(CSize(0, 0), pLook->GetButtonExtraBorder());
+    EXPECT_FALSE(pLook->IsOfficeStyleMenus());
+    EXPECT_EQ(2, pLook->GetMenuBorderSize());
+    EXPECT_TRUE(pLook->IsFrameMenuCheckedItems());
+
+    CORXVisualManager::DestroyInstance(TRUE);
+    CORXVisualManager::SetDefaultManager(NULL);
+    CORXVisualManager* pPlain = CORXVisualManager::GetInstance();
+    EXPECT_EQ(RUNTIME_CLASS(CORXVisualManager), pPlain->GetRuntimeClass());
+    CORXVisualManager::DestroyInstance();
+
+    // A look made by the application becomes the active one and leaves with its destruction.
+    CORXVisualManager* pOwn = new CORXVisualManager;
+    EXPECT_EQ(pOwn, CORXVisualManager::GetInstance());
+    EXPECT_FALSE(pOwn->IsAutoDestroy());
+    delete pOwn;
+    CORXVisualManager* pNext = CORXVisualManager::GetInstance();
+    EXPECT_NE((CORXVisualManager*)NULL, pNext);
+    CORXVisualManager::DestroyInstance();
+}
+
+TEST(VisualManager, BarBackgroundFillsTheClipOrTheWholeRectangle)
+{
+    CORXToolBar bar;
+    CTestSurface surface(40, 20, RGB(255, 255, 255), TRUE);
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    pLook->OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 40, 20), CRect(0, 0, 0, 0));
+    EXPECT_EQ(globalData.clrBarFace, ::GetPixel(surface.Handle(), 39, 19));
+    ::PatBlt(surface.Handle(), 0, 0, 40, 20, WHITENESS);
+    pLook->OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 40, 20), CRect(0, 0, 10, 10));
+    EXPECT_EQ(globalData.clrBarFace, ::GetPixel(surface.Handle(), 5, 5));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 20, 15));
+
+    // A progress without a total draws nothing.
+    ::PatBlt(surface.Handle(), 0, 0, 40, 20, WHITENESS);
+    pLook->OnDrawProgress(surface.DC(), CRect(0, 0, 40, 20), 5, 0, RGB(0, 0, 255), (COLORREF)-1, TRUE);
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 2, 2));
+    pLook->OnDrawProgress(surface.DC(), CRect(0, 0, 40, 20), 1, 2, RGB(0, 0, 255), (COLORREF)-1, FALSE);
+    EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(surface.Handle(), 19, 10));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 21, 10));
+
+    // Pressed and highlighted borders are each other's reverse.
+    CORXToolbarButton button;
+    pLook->OnDrawButtonBorder(surface.DC(), &button, CRect(0, 0, 10, 10),
+                              CORXVisualManager::ButtonsIsPressed);
+    EXPECT_EQ(globalData.clrBarShadow, ::GetPixel(surface.Handle(), 0, 5));
+    EXPECT_EQ(globalData.clrBarHilite, ::GetPixel(surface.Handle(), 9, 5));
+    pLook->OnDrawButtonBorder(surface.DC(), &button, CRect(0, 0, 10, 10),
+                              CORXVisualManager::ButtonsIsHighlighted);
+    EXPECT_EQ(globalData.clrBarHilite, ::GetPixel(surface.Handle(), 0, 5));
+    EXPECT_EQ(globalData.clrBarShadow, ::GetPixel(surface.Handle(), 9, 5));
+    CORXVisualManager::DestroyInstance();
+}
+
+TEST(ThemeLibrary, WithoutAThemeTheThemedDrawingDeclines)
+{
+    CORXThemeLibrary theme;
+    CTestSurface surface(20, 20, RGB(255, 255, 255), TRUE);
+    // Whatever the system offers, a missing theme class answers FALSE and draws nothing.
+    HANDLE hCombo = theme.m_hThemeComboBox;
+    theme.m_hThemeComboBox = NULL;
+    EXPECT_FALSE(theme.DrawComboDropButton(surface.DC(), CRect(0, 0, 20, 20), FALSE, FALSE, FALSE));
+    EXPECT_FALSE(theme.DrawComboBorder(surface.DC(), CRect(0, 0, 20, 20), FALSE, TRUE, FALSE));
+    EXPECT_FALSE(theme.DrawThemedBackground(surface.DC(), NULL, 1, 1, CRect(0, 0, 20, 20)));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 10, 10));
+    theme.m_hThemeComboBox = hCombo;
+    if (!theme.IsLoaded())
+    {
+        EXPECT_EQ(NULL, theme.m_pfOpenThemeData);
+        EXPECT_EQ(NULL, theme.m_hThemeToolBar);
+    }
+}

@@ -1,0 +1,19 @@
+// What every window of the extras' demonstration shares: the log the end-to-end tests read, and
+// how a demonstration frame is shown.
+#ifndef VELMORA_DEMOSUPPORT_H
+#define VELMORA_DEMOSUPPORT_H
+
+#include <afxwin.h>
+
+// The log file, named on the command line (spaces around it are dropped); without one nothing is
+// logged.
+void DemoSetLog(const CString& strPath);
+const CString& DemoLogPath();
+// Appends one record, a line of printf-style text, to the log.
+void DemoLog(LPCTSTR pszFormat, ...);
+
+// Shows a demonstration frame above whatever else the session shows (the tests move the real mouse
+// over it) and lays out its bars, unless bRecalcLayout is FALSE.
+void DemoShowFrame(CFrameWnd* pFrame, BOOL bRecalcLayout = TRUE);
+
+#endif // VELMORA_DEMOSUPPORT_H

@@ -1,0 +1,270 @@
+// ExtrasDemo /mdi: an MDI frame with tabs and three children "Doc 1" to "Doc 3", each a view of its
+// own document. Tabs, children, saves, help contexts, the in-place frame and the property sheet are
+// logged, so that the end-to-end test reads the program's state.
+#include "MdiDemo.h"
+#include "DemoSupport.h"
+
+#include <afxext.h>
+#include <afxole.h>
+#include <afxpriv.h>
+
+#include <stdio.h>
+
+#include "ExtrasIds.h"
+#include "ORXMDIFrameWnd.h"
+#include "ORXOleIPFrameWnd.h"
+#include "ORXPropertySheet.h"
+#include "ORXWindowsDlg.h"
+
+namespace
+{
+
+class CMdiDemoDoc : public CDocument
+{
+public:
+    virtual void Serialize(CArchive& ar)
+    {
+        if (ar.IsStoring())
+            ar << m_strTitle;
+    }
+    virtual BOOL OnSaveDocument(LPCTSTR lpszPathName)
+    {
+        BOOL bSaved = CDocument::OnSaveDocument(lpszPathName);
+        DemoLog("saved %s %d", (LPCTSTR)m_strTitle, bSaved);
+        return bSaved;
+    }
+};
+
+class CMdiDemoView : public CView
+{
+    DECLARE_DYNCREATE(CMdiDemoView)
+public:
+    virtual void OnDraw(CDC* pDC)
+    {
+        CRect rect;
+        GetClientRect(rect);
+        CDocument* pDoc = GetDocument();
+        ::DrawText(pDC->GetSafeHdc(), pDoc != NULL ? (LPCTSTR)pDoc->GetTitle() : _T(""), -1, rect,
+                   DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+
+protected:
+    // Help mode asks what a point of the view stands for: the document command.
+    afx_msg LRESULT OnHelpHitTest(WPARAM, LPARAM) { return HID_BASE_COMMAND + ID_MDI_DOCCMD; }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CMdiDemoView, CView)
+BEGIN_MESSAGE_MAP(CMdiDemoView, CView)
+ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+END_MESSAGE_MAP()
+
+class CMdiDemoChild : public CORXMDIChildWnd
+{
+};
+
+class CMdiDemoPage : public CORXPropertyPage
+{
+public:
+    explicit CMdiDemoPage(UINT nID) : CORXPropertyPage(nID) {}
+};
+
+class CMdiDemoFrame : public CORXMDIFrameWnd
+{
+public:
+    CMdiDemoFrame() : m_pSheet(NULL), m_pPage1(NULL), m_pPage2(NULL) {}
+    virtual ~CMdiDemoFrame() { DeleteSheet(); }
+
+    BOOL AddChild(LPCTSTR lpszTitle)
+    {
+        CMdiDemoDoc* pDoc = new CMdiDemoDoc;
+        pDoc->SetTitle(lpszTitle);
+        // Each document has its file beside the log.
+        CString strPath = DemoLogPath();
+        int nSlash = strPath.ReverseFind('\\');
+        strPath = (nSlash >= 0 ? strPath.Left(nSlash + 1) : CString()) + lpszTitle + _T(".doc");
+        pDoc->m_strPathName = strPath;
+        CCreateContext context;
+        context.m_pNewViewClass = RUNTIME_CLASS(CMdiDemoView);
+        context.m_pCurrentDoc = pDoc;
+        CMdiDemoChild* pChild = new CMdiDemoChild;
+        if (!pChild->Create(NULL, lpszTitle, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                            rectDefault, this, &context))
+        {
+            delete pDoc;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    void LogTabs()
+    {
+        CORXTabWnd& tabs = m_wndClientArea.GetTabWnd();
+        CString strLabels;
+        for (int i = 0; i < tabs.GetTabsNum(); i++)
+        {
+            CString strLabel;
+            tabs.GetTabLabel(i, strLabel);
+            strLabels += (i > 0 ? _T("|") : _T("")) + strLabel;
+            CRect rect;
+            tabs.GetTabRect(i, rect);
+            tabs.ClientToScreen(rect);
+            DemoLog("mditab %d %ld %ld %ld %ld", i, rect.left, rect.top, rect.right, rect.bottom);
+        }
+        CMDIChildWnd* pActive = MDIGetActive();
+        CString strActive;
+        if (pActive != NULL)
+            pActive->GetWindowText(strActive);
+        int nChildren = 0;
+        for (HWND h = ::GetWindow(m_hWndMDIClient, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+        {
+            CRect rect;
+            ::GetWindowRect(h, rect);
+            TCHAR szText[64] = {0};
+            ::GetWindowText(h, szText, 63);
+            DemoLog("mdichild %s|%ld %ld %ld %ld %d", szText, rect.left, rect.top, rect.right, rect.bottom,
+                    ::IsIconic(h));
+            nChildren++;
+        }
+        DemoLog("mditabs count=%d active=%d children=%d activechild=%s labels=%s", tabs.GetTabsNum(),
+                tabs.GetActiveTab(), nChildren, (LPCTSTR)strActive, (LPCTSTR)strLabels);
+    }
+
+    virtual BOOL WinHelp(DWORD_PTR dwData, UINT nCmd)
+    {
+        if (dwData != 0)
+        {
+            DemoLog("help context=%08lX", (unsigned long)dwData);
+            return TRUE;
+        }
+        return CORXMDIFrameWnd::WinHelp(dwData, nCmd);
+    }
+
+    void DeleteSheet()
+    {
+        if (m_pSheet != NULL)
+        {
+            if (m_pSheet->GetSafeHwnd() != NULL)
+                m_pSheet->DestroyWindow();
+            delete m_pSheet;
+            delete m_pPage1;
+            delete m_pPage2;
+            m_pSheet = NULL;
+        }
+    }
+
+    CORXPropertySheet* m_pSheet;
+    CMdiDemoPage* m_pPage1;
+    CMdiDemoPage* m_pPage2;
+
+protected:
+    afx_msg void OnLogTabs() { LogTabs(); }
+    afx_msg void OnRename()
+    {
+        CDocument* pDoc = GetActiveDocument();
+        if (pDoc != NULL)
+            pDoc->SetTitle(_T("Renamed"));
+    }
+    afx_msg void OnHelpMode()
+    {
+        // The cursor is looked at from inside help mode, once its loop runs.
+        SetTimer(1, 50, NULL);
+        OnContextHelp();
+    }
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        if (nIDEvent != 1)
+            return;
+        if (m_bHelpMode)
+        {
+            KillTimer(1);
+            DemoLog("helpmode cursor=%d", ::GetCursor() == ::LoadCursor(NULL, IDC_HELP));
+        }
+    }
+    afx_msg void OnInPlace()
+    {
+        // A stand-in for an in-place frame: activated it becomes the framework's in-place frame,
+        // deactivated it gives back the one before (none here).
+        CORXOleIPFrameWnd* pIP = new CORXOleIPFrameWnd;
+        if (!pIP->Create(NULL, _T("In-place stand-in"), WS_POPUP | WS_CAPTION, CRect(40, 40, 240, 140), this))
+            return;
+        pIP->ShowWindow(SW_SHOW);
+        pIP->SetActiveWindow();
+        DemoLog("inplace active=%d", ORXInPlaceFrame() == pIP);
+        SetActiveWindow();
+        DemoLog("inplace restored=%d", ORXInPlaceFrame() == NULL);
+        pIP->DestroyWindow();
+    }
+    afx_msg void OnSheet()
+    {
+        DeleteSheet();
+        m_pSheet = new CORXPropertySheet(_T("Tree sheet"), this);
+        m_pPage1 = new CMdiDemoPage(IDD_MDI_PAGE_FIRST);
+        m_pPage2 = new CMdiDemoPage(IDD_MDI_PAGE_SECOND);
+        CORXPropSheetCategory* pGeneral = m_pSheet->AddTreeCategory(_T("General"));
+        CORXPropSheetCategory* pMore = m_pSheet->AddTreeCategory(_T("More"));
+        m_pSheet->AddPageToTree(pGeneral, m_pPage1);
+        m_pSheet->AddPageToTree(pMore, m_pPage2);
+        m_pSheet->AddTreeCategory(_T("Empty"));
+        if (!m_pSheet->Create(this, WS_POPUP | WS_CAPTION | WS_VISIBLE | WS_SYSMENU))
+            return;
+        CTreeCtrl& tree = m_pSheet->GetTree();
+        for (HTREEITEM h = tree.GetRootItem(); h != NULL; h = tree.GetNextSiblingItem(h))
+            tree.Expand(h, TVE_EXPAND);
+        OnSheetLog();
+    }
+    afx_msg void OnSheetLog()
+    {
+        if (m_pSheet == NULL || m_pSheet->GetSafeHwnd() == NULL)
+            return;
+        CTreeCtrl& tree = m_pSheet->GetTree();
+        for (HTREEITEM h = tree.GetRootItem(); h != NULL; h = tree.GetNextVisibleItem(h))
+        {
+            CRect rect;
+            tree.GetItemRect(h, rect, TRUE);
+            tree.ClientToScreen(rect);
+            DemoLog("sheetitem %s|%ld %ld %ld %ld", (LPCTSTR)tree.GetItemText(h), rect.left, rect.top,
+                    rect.right, rect.bottom);
+        }
+        CPropertyPage* pPage = m_pSheet->GetActivePage();
+        CString strCaption;
+        if (pPage != NULL && pPage->GetSafeHwnd() != NULL && pPage->IsWindowVisible())
+            pPage->GetDlgItemText(IDC_MDI_PAGE_TEXT, strCaption);
+        DemoLog("sheet active=%d shown=%s", m_pSheet->GetActiveIndex(), (LPCTSTR)strCaption);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMdiDemoFrame, CORXMDIFrameWnd)
+ON_COMMAND(ID_MDI_LOGTABS, OnLogTabs)
+ON_COMMAND(ID_MDI_RENAME, OnRename)
+ON_COMMAND(ID_CONTEXT_HELP, OnHelpMode)
+ON_COMMAND(ID_MDI_INPLACE, OnInPlace)
+ON_COMMAND(ID_MDI_SHEET, OnSheet)
+ON_COMMAND(ID_MDI_SHEETLOG, OnSheetLog)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+} // namespace
+
+BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszLog)
+{
+    DemoSetLog(lpszLog);
+    CMdiDemoFrame* pFrame = new CMdiDemoFrame;
+    if (!pFrame->Create(NULL, _T("MDI demonstration"), WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                        CRect(160, 100, 760, 560), NULL, MAKEINTRESOURCE(IDR_MDI_MAINFRAME)))
+        return FALSE;
+    pFrame->LoadAccelTable(MAKEINTRESOURCE(IDR_MDI_MAINFRAME));
+    pFrame->EnableMDITabs(TRUE, TRUE, CORXTabWnd::LOCATION_TOP);
+    pFrame->EnableWindowsDialog(ID_MDI_WINDOWS, _T("&Windows..."));
+    pApp->m_pMainWnd = pFrame;
+    DemoShowFrame(pFrame, FALSE);
+    for (int i = 1; i <= 3; i++)
+    {
+        CString strTitle;
+        strTitle.Format(_T("Doc %d"), i);
+        pFrame->AddChild(strTitle);
+    }
+    pFrame->RecalcLayout();
+    pFrame->LogTabs();
+    DemoLog("ready");
+    return TRUE;
+}
