@@ -271,13 +271,20 @@ void CORXToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         InvalidateButton(iHit);
         UpdateWindow();
         ShowCommandMessageString(pButton->m_nID);
+        HWND hWndSelf = m_hWnd;
         if (!pButton->OnClick(this, FALSE))
         {
             m_pWndLastCapture = SetCapture();
         }
         else
         {
-            pButton->m_nStyle &= ~TBBS_PRESSED;
+            // What the click did may have destroyed the bar or rebuilt its buttons (a menu's
+            // show-all item imports every item again): the pressed button is looked up afresh.
+            if (!::IsWindow(hWndSelf) || CWnd::FromHandlePermanent(hWndSelf) != this)
+                return;
+            pButton = GetButton(iHit);
+            if (pButton != NULL)
+                pButton->m_nStyle &= ~TBBS_PRESSED;
             m_iButtonCapture = -1;
             m_iHighlighted = -1;
             SetHighlightedButton(-1);
