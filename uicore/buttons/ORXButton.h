@@ -47,6 +47,8 @@ public:
                             UINT uiState);
     virtual void OnAfterSetImages(HBITMAP hbmpImage, BOOL bChecked) {}
     virtual CFont* SelectFont(CDC* pDC);
+    // Opens the button's menu; a plain push button has none, a menu button overrides it.
+    virtual void OnShowMenu() {}
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS);
     virtual BOOL PreTranslateMessage(MSG* pMsg);

@@ -190,7 +190,7 @@ public:
 
     // Implementation
 protected:
-    virtual void OnShowMenu();
+    virtual void OnShowMenu() override;
     BOOL IsMenuState() const { return m_hMenu != NULL && m_bStayPressed && m_bPushed; }
 
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
