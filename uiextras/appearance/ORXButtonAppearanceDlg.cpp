@@ -163,7 +163,6 @@ void CORXButtonAppearanceDlg::RebuildImageList()
     for (int iImage = m_iStartImage; iImage < m_pImages->GetCount(); iImage++)
     {
         CORXToolbarButton* pButton = new CORXToolbarButton;
-        pButton->m_bUserButton = TRUE;
         pButton->SetImage(iImage);
         m_wndButtonList.AddButton(pButton);
         m_Buttons.AddTail(pButton);

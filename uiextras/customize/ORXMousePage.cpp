@@ -140,9 +140,13 @@ void CORXMousePage::OnItemchangedListViews(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CORXMousePage::OnNoDblClick()
 {
-    if (g_pMouseManager != NULL && currentViewId >= 0)
-        g_pMouseManager->SetCommandForDblClick(currentViewId, 0);
     m_wndListOfCommands.EnableWindow(FALSE);
+    if (currentViewId < 0 || g_pMouseManager == NULL)
+    {
+        ::MessageBeep((UINT)-1);
+        return;
+    }
+    g_pMouseManager->SetCommandForDblClick(currentViewId, 0);
 }
 
 void CORXMousePage::OnUseDblClick()

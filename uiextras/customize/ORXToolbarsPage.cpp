@@ -51,9 +51,8 @@ void CORXToolbarsList::EnableCheck(int nIndex, BOOL bEnable)
 {
     if (nIndex < 0 || nIndex >= (int)checkEnabledFlags.GetSize())
         return;
+    // Only the list's own handlers refuse the change (with a beep); the box looks as any other.
     checkEnabledFlags[nIndex] = bEnable;
-    // The box is drawn greyed as well.
-    Enable(nIndex, bEnable);
 }
 
 BOOL CORXToolbarsList::IsCheckEnabled(int nIndex) const
@@ -218,6 +217,7 @@ BOOL CORXToolbarsPage::OnInitDialog()
     CORXToolbarCustomize* pSheet = DYNAMIC_DOWNCAST(CORXToolbarCustomize, GetParent());
     if (pSheet == NULL || !(pSheet->GetFlags() & CORXToolbarCustomize::ShowTextLabels))
         m_wndTextLabels.ShowWindow(SW_HIDE);
+    // No row is selected yet: the buttons that act on the selected bar start disabled.
     OnSelchangeToolbarList();
     return TRUE;
 }

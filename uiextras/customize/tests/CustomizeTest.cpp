@@ -356,6 +356,8 @@ TEST_F(CustomizeSheetTest, TheToolbarsPageListsTheFramesOwnBars)
     EXPECT_EQ(0, list.GetCheck(iUntitled));
     EXPECT_FALSE(list.IsCheckEnabled(iUntitled));
     EXPECT_TRUE(list.IsCheckEnabled(pPage->FindRow(&m_bar)));
+    // Its box is drawn as any other; only a change of it is refused.
+    EXPECT_TRUE(list.IsEnabled(iUntitled));
 
     // Unchecking a bar hides it at once.
     int iMain = pPage->FindRow(&m_bar);
@@ -373,6 +375,43 @@ TEST_F(CustomizeSheetTest, TheToolbarsPageListsTheFramesOwnBars)
 
     // Without the sheet's flag the text-labels box is hidden; with it, it shows.
     EXPECT_TRUE(pPage->m_wndTextLabels.GetStyle() & WS_VISIBLE);
+}
+
+namespace
+{
+// A bar its application keeps off the Toolbars page.
+class CUnlistedBar : public CORXToolBar
+{
+public:
+    CUnlistedBar() { m_bNoListed = TRUE; }
+};
+} // namespace
+
+TEST_F(CustomizeSheetTest, TheToolbarsPageLeavesOutOtherFramesBarsAndUnlistedOnes)
+{
+    CUnlistedBar unlisted;
+    ASSERT_TRUE(unlisted.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 3));
+    unlisted.SetWindowText(_T("Unlisted"));
+    CORXFrameWnd* pOther = new CORXFrameWnd;
+    ASSERT_TRUE(pOther->Create(NULL, _T("Other frame"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    CORXToolBar otherBar;
+    ASSERT_TRUE(otherBar.Create(pOther, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR));
+    otherBar.SetWindowText(_T("Other"));
+
+    // Without the sheet's flag the text-labels box is hidden as well.
+    OpenSheet(0);
+    CORXToolbarsPage* pPage = ToolbarsPage();
+    EXPECT_EQ(2, pPage->m_wndToolbarList.GetCount());
+    EXPECT_GE(pPage->FindRow(&m_bar), 0);
+    EXPECT_EQ(-1, pPage->FindRow(&unlisted));
+    EXPECT_EQ(-1, pPage->FindRow(&otherBar));
+    EXPECT_FALSE(pPage->m_wndTextLabels.GetStyle() & WS_VISIBLE);
+
+    m_pSheet->DestroyWindow();
+    m_pSheet = NULL;
+    otherBar.DestroyWindow();
+    pOther->DestroyWindow();
+    unlisted.DestroyWindow();
 }
 
 TEST_F(CustomizeSheetTest, NewRenameAndDeleteKeepTheRowsChecksTrue)
