@@ -251,6 +251,8 @@ public:
     // The class-wide image size for the large-icons setting (buttons size their labels with it).
     static CSize GetImageSizeInForce() { return m_bLargeIcons ? m_sizeCurImage : m_sizeImage; }
     static int GetDefaultImage(UINT uiID);
+    // The image each command had when its bar was loaded, before any customising.
+    static const CMap<UINT, UINT, int, int>& GetDefaultImages() { return m_DefaultImages; }
     static BOOL IsCustomizeMode() { return CORXBarSettings::IsCustomizeMode(); }
     static COLORREF GetHotTextColor() { return CORXBarSettings::GetHotTextColor(); }
     static COLORREF GetDefaultTextColor() { return CORXBarSettings::GetDefaultTextColor(); }
@@ -366,9 +368,10 @@ protected:
     BOOL m_bLocked;
     BOOL m_bLargeIconsAreEnbaled;
     CORXBarNcPainter* m_pNcPainter;
-    BOOL m_bNoListed;
 
 public:
+    // Set by no framework code: TRUE keeps the bar off the customise sheet's list of bars.
+    BOOL m_bNoListed;
     BOOL m_bPermament;
     BOOL m_bTextLabels;
 

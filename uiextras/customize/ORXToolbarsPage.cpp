@@ -10,18 +10,6 @@
 
 namespace
 {
-// What the page reads of the bars that the bars keep for their own kind.
-class CBarsAccess : public CORXToolBar
-{
-public:
-    static const CMap<UINT, UINT, int, int>& DefaultImages() { return m_DefaultImages; }
-    static BOOL IsHiddenFromList(const CORXToolBar* pBar)
-    {
-        BOOL CORXToolBar::*pNoListed = &CBarsAccess::m_bNoListed;
-        return pBar->*pNoListed;
-    }
-};
-
 CString BarName(CORXToolBar* pBar)
 {
     CString strName;
@@ -206,8 +194,7 @@ BOOL CORXToolbarsPage::OnInitDialog()
     {
         CORXToolBar* pBar = (CORXToolBar*)lstBars.GetNext(pos);
         if (pBar->GetSafeHwnd() == NULL || pBar->IsKindOf(RUNTIME_CLASS(CORXDropDownToolBar)) ||
-            pBar->GetTopLevelFrame() != pTopFrame || !pBar->AllowShowOnList() ||
-            CBarsAccess::IsHiddenFromList(pBar))
+            pBar->GetTopLevelFrame() != pTopFrame || !pBar->AllowShowOnList() || pBar->m_bNoListed)
             continue;
         int iRow = m_wndToolbarList.AddString(BarName(pBar));
         m_wndToolbarList.SetItemData(iRow, (DWORD_PTR)pBar);
@@ -351,7 +338,7 @@ void CORXToolbarsPage::ResetAll()
     if (pCmdMgr != NULL)
     {
         pCmdMgr->ClearAllCmdImages();
-        const CMap<UINT, UINT, int, int>& defaults = CBarsAccess::DefaultImages();
+        const CMap<UINT, UINT, int, int>& defaults = CORXToolBar::GetDefaultImages();
         for (POSITION pos = defaults.GetStartPosition(); pos != NULL;)
         {
             UINT uiCmd = 0;
