@@ -33,7 +33,9 @@ function(velmora_e2e name script)
             --build ${CMAKE_BINARY_DIR} --source ${CMAKE_SOURCE_DIR}
             --prefix ${CMAKE_BINARY_DIR}/e2e-prefixes/${name} --base-prefix ${VELMORA_WINEPREFIX})
     # Each test has a display and a Wine server of its own, so tests run side by side; a test
-    # counts as two processors, since the program and Wine's services work beside the script.
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS e2e PROCESSORS 2
+    # counts as two processors, since the program and Wine's services work beside the script. They
+    # take a minute or two each, against a second or two for a unit test: a high cost starts them
+    # first, so that the short tests fill the gaps instead of the long ones trailing at the end.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS e2e PROCESSORS 2 COST 1000
         REQUIRED_FILES "${required}")
 endfunction()
