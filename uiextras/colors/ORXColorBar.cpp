@@ -172,7 +172,10 @@ void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList*, BO
                 DrawEtched(pDC, rectBox);
             rectText.left = rectBox.right + bx;
         }
-        pDC->Draw3dRect(rectFrame, globalData.clrBtnShadow, globalData.clrBtnShadow);
+        if (!bDisabled)
+            pDC->Draw3dRect(rectFrame, globalData.clrBtnShadow, globalData.clrBtnShadow);
+        else
+            DrawEtched(pDC, rectFrame);
     }
 
     if (!IsPlain() && !m_strText.IsEmpty())
@@ -369,9 +372,12 @@ void CORXColorBar::SetControlSizes(BOOL bSquareButtons, BOOL bCenter)
     }
     m_BoxSize.cx = std::max((LONG)kMinCell, m_BoxSize.cx - 1);
     m_BoxSize.cy = std::max((LONG)kMinCell, m_BoxSize.cy - 1);
+    // Without square cells the wide rows keep the height of the search's last step.
     if (bSquareButtons)
+    {
         m_BoxSize.cx = m_BoxSize.cy = std::min(m_BoxSize.cx, m_BoxSize.cy);
-    m_nRowHeight = m_BoxSize.cy * 3 / 2;
+        m_nRowHeight = m_BoxSize.cy * 3 / 2;
+    }
     if (bCenter)
     {
         CSize size = CalcSize(TRUE);

@@ -127,6 +127,7 @@ void CORXColorMenuButton::Initialize()
     m_bIsOtherButton = FALSE;
     m_bIsDocumentColors = FALSE;
     m_bStdColorDlg = FALSE;
+    m_bLastClickJudged = FALSE;
 }
 
 COLORREF CORXColorMenuButton::GetColorByCmdID(UINT uiCmdID)
@@ -240,7 +241,9 @@ void CORXColorMenuButton::Serialize(CArchive& ar)
 BOOL CORXColorMenuButton::HasDockedCounts()
 {
     // Written and read under the same rule as the menu button's own tear-off id, so that a record
-    // reads back whatever workspace stored it.
+    // reads back whatever workspace stored it. A workspace that has loaded nothing yet (version
+    // unknown) writes the current form, which is what its next load expects: leaving the counts out
+    // there would have that load misread the rest of the record.
     return CORXWorkspaceBase::GetInstance() != NULL && ORXSavedVersionAtLeast(4, 71);
 }
 
@@ -259,6 +262,15 @@ void CORXColorMenuButton::OnChangeParentWnd(CWnd* pWndParent)
     }
     else if (pWndParent->IsKindOf(RUNTIME_CLASS(CORXMenuBar)))
         m_bText = TRUE;
+}
+
+BOOL CORXColorMenuButton::OnClick(CWnd* pWnd, BOOL bDelay)
+{
+    // The same cases in which the base tests the click against the arrow part. Noted before the
+    // click runs: what it runs may rebuild the bar, and this button with it.
+    m_bLastClickJudged =
+        m_bDrawDownArrow && !m_bMenuMode && !bDelay && m_nID != 0 && m_nID != (UINT)-1 && pWnd != NULL;
+    return CORXToolbarMenuButton::OnClick(pWnd, bDelay);
 }
 
 int CORXColorMenuButton::OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected)
@@ -364,9 +376,10 @@ void CORXColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageLi
         if (!bHorz)
             rectStrip.OffsetRect(0, 1);
         // The strip moves with a pushed face in the raised look, except when the last click was on
-        // the button part, which runs the command and leaves the face where it is.
+        // the button part, which runs the command and leaves the face where it is. A face checked
+        // by its command's state, or opened with no click judged, moves it.
         if (((m_nStyle & (TBBS_PRESSED | TBBS_CHECKED)) || IsDroppedDown()) && !pLook->IsFlatLook() &&
-            IsClickedOnArrow())
+            !LastClickHitButtonPart())
             rectStrip.OffsetRect(1, 1);
     }
 

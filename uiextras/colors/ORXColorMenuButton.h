@@ -54,6 +54,7 @@ public:
                         BOOL bCustomizeMode = FALSE, BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE,
                         BOOL bGrayDisabledButtons = TRUE);
     virtual void OnChangeParentWnd(CWnd* pWndParent);
+    virtual BOOL OnClick(CWnd* pWnd, BOOL bDelay = TRUE);
     virtual int OnDrawOnCustomizeList(CDC* pDC, const CRect& rect, BOOL bSelected);
     virtual CORXPopupMenu* CreatePopupMenu();
     virtual BOOL IsEmptyMenuAllowed() const { return TRUE; }
@@ -110,6 +111,12 @@ protected:
     void Initialize();
     // The docked counts are in the record only when a workspace stored it at version 4.71 or later.
     static BOOL HasDockedCounts();
+    // The last click hit the button part rather than its arrow. Delayed opens and menu items are
+    // judged nowhere: they hit no part.
+    BOOL LastClickHitButtonPart() const { return m_bLastClickJudged && !IsClickedOnArrow(); }
+
+    // The last click was one the base tests against the arrow part.
+    BOOL m_bLastClickJudged;
 };
 
 class CColorPopup : public CORXPopupMenu

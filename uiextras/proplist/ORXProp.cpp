@@ -279,6 +279,7 @@ void CORXProp::Repos(int& y, BOOL bShow, BOOL bShowSubItems)
     if (bShow)
     {
         int nIndent;
+        // A group of values that is itself a part of another stays in line with the other parts.
         if (pList->m_bAlphabeticMode)
             nIndent = (m_bIsValueList && m_pParent != NULL && m_pParent->IsCategory()) ||
                               (m_bIsValueList && m_pParent == NULL)

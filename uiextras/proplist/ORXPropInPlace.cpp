@@ -94,6 +94,17 @@ BOOL CORXPropInPlace::OnKey(UINT nChar)
     return FALSE;
 }
 
+BOOL CORXPropInPlace::OnAltDown(LPARAM lParam)
+{
+    // The row's drop-down opens as from the list; the edit inside a combo box leaves the key to the
+    // combo box, which opens its own list.
+    CORXPropList* pList = m_pProp->GetOwnerList();
+    if (pList == NULL || m_bInnerEdit || (m_pProp->GetFlags() & CORXProp::StyleHasList) == 0)
+        return FALSE;
+    pList->SendMessage(WM_SYSKEYDOWN, VK_DOWN, lParam);
+    return TRUE;
+}
+
 void CORXPropInPlace::OnLoseFocus(HWND hWndNew)
 {
     if (!m_pProp->IsInPlaceEditing())
@@ -117,8 +128,11 @@ LRESULT CORXPropInPlace::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case WM_GETDLGCODE:
         return CWnd::WindowProc(message, wParam, lParam) | DLGC_WANTALLKEYS;
-    case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+        if (wParam == VK_DOWN && (HIWORD(lParam) & KF_ALTDOWN) != 0 && OnAltDown(lParam))
+            return 0;
+        [[fallthrough]];
+    case WM_KEYDOWN:
         if (OnKey((UINT)wParam))
             return 0;
         break;

@@ -21,6 +21,8 @@ public:
 protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnKey(UINT nChar);
+    // Alt+Down, which comes as a system key: TRUE when the list took it.
+    BOOL OnAltDown(LPARAM lParam);
     void OnLoseFocus(HWND hWndNew);
 
     CORXProp* m_pProp;

@@ -41,6 +41,7 @@ ON_WM_MOUSEWHEEL()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_SETCURSOR()
 ON_WM_KEYDOWN()
+ON_WM_SYSKEYDOWN()
 ON_WM_CHAR()
 ON_WM_SETFOCUS()
 ON_WM_CTLCOLOR()
@@ -607,7 +608,8 @@ void CORXPropList::SetCurSel(CORXProp* pProp, BOOL bRedraw)
     }
     if (GetSafeHwnd() != NULL)
     {
-        if (bRedraw && m_bDescriptionArea)
+        // The description belongs to the selection, whether or not the rows are redrawn.
+        if (m_bDescriptionArea)
             InvalidateRect(GetDescriptionRect());
         UpdateWindow();
     }
@@ -851,7 +853,8 @@ void CORXPropList::OnCloseCombo()
 void CORXPropList::OnColorBarClosed(CORXColorBar*)
 {
     OnCloseColorPopup();
-    // The focus goes back to the selected row's editor, else to the list.
+    // The focus goes back to the selected row's editor, else to the list: the editor that the row
+    // has just given it to keeps it, so that typing goes on in the value.
     CWnd* pWnd = this;
     if (m_pSel != NULL && m_pSel->m_pWndInPlace != NULL && m_pSel->m_pWndInPlace->GetSafeHwnd() != NULL)
         pWnd = m_pSel->m_pWndInPlace;
@@ -1308,7 +1311,9 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
                 SelectAndScroll(pFirst, SB_TOP);
             break;
         }
-        // The row a page away in the order on show; then the page scrolls.
+        // The row a page away in the order on show: the rows on show stack one row height apart,
+        // so it is the row at the selected row's top a page higher or lower, found without a hit
+        // test that answers only inside the list area. Then the page scrolls.
         int nIndex = -1;
         for (int i = 0; i < (int)m_arShown.size(); i++)
             if (m_arShown[i] == m_pSel)
@@ -1356,7 +1361,8 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         CORXProp* pHit = HitTest(CPoint(m_pSel->m_Rect.right - 1, m_pSel->m_Rect.top - 2));
         if (pHit == NULL)
         {
-            // The row above may be scrolled away: one line first.
+            // The row above may be scrolled away, where the hit test does not reach: one line
+            // first, as making that row visible would scroll.
             OnVScroll(SB_LINEUP, 0, NULL);
             pHit = HitTest(CPoint(m_pSel->m_Rect.right - 1, m_pSel->m_Rect.top - 2));
         }
@@ -1384,8 +1390,7 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_DOWN: {
         if (nChar == VK_DOWN && bAlt)
         {
-            if (m_pSel != NULL && EditItem(m_pSel) && (m_pSel->GetFlags() & CORXProp::StyleHasList) != 0)
-                PressButton(m_pSel);
+            PressListButton();
             break;
         }
         if (m_pSel == NULL || m_pSel->m_Rect.IsRectEmpty())
@@ -1415,16 +1420,7 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             m_pSel->Expand(FALSE);
         break;
     case VK_F4:
-        // Only a drop-down list opens from the keyboard; the file and font dialogs do not.
-        if (m_pSel != NULL && EditItem(m_pSel) && (m_pSel->GetFlags() & CORXProp::StyleHasList) != 0)
-            PressButton(m_pSel);
-        break;
-    case VK_RETURN:
-        // Enter on a row starts its editor, as a double click does, or opens and closes a group.
-        if (m_pSel != NULL && m_pSel->IsGroup() && !m_pSel->IsValueList())
-            m_pSel->Expand(!m_pSel->IsExpanded());
-        else if (m_pSel != NULL)
-            EditItem(m_pSel);
+        PressListButton();
         break;
     default:
         CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
@@ -1432,11 +1428,28 @@ void CORXPropList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     }
 }
 
+void CORXPropList::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // With Alt held the arrow comes as a system key; every other one (Alt+F4, the menu keys) goes
+    // on to the frame.
+    if (nChar == VK_DOWN && (nFlags & KF_ALTDOWN) != 0 && !m_lstProps.IsEmpty() && m_arShown.size() != 0)
+    {
+        PressListButton();
+        return;
+    }
+    CWnd::OnSysKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CORXPropList::PressListButton()
+{
+    // Only a drop-down list opens from the keyboard; the file and font dialogs do not.
+    if (m_pSel != NULL && (m_pSel->GetFlags() & CORXProp::StyleHasList) != 0 && EditItem(m_pSel))
+        PressButton(m_pSel);
+}
+
 void CORXPropList::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     CWnd::OnChar(nChar, nRepCnt, nFlags);
-    if (nChar == VK_RETURN || nChar == VK_ESCAPE || nChar == VK_TAB || nChar == VK_BACK)
-        return;
     if (m_pSel != NULL && m_pSel->IsEnabled() && EditItem(m_pSel, NULL))
         m_pSel->PushChar(nChar);
 }
@@ -1596,8 +1609,11 @@ BOOL CORXPropList::OnNeedTipText(UINT, NMHDR* pNMH, LRESULT* pResult)
     CORXProp* pProp = HitTest(point);
     if (pProp == NULL)
         return TRUE;
-    g_strTipText =
-        point.x > m_rectList.left + m_nLeftColumnWidth ? pProp->GetValueTooltip() : pProp->GetNameTooltip();
+    const BOOL bValuePart = point.x > m_rectList.left + m_nLeftColumnWidth;
+    // A group's value part is no tool of its own: a group of values shows its parts on their rows.
+    if (bValuePart && pProp->IsGroup())
+        return TRUE;
+    g_strTipText = bValuePart ? pProp->GetValueTooltip() : pProp->GetNameTooltip();
     if (g_strTipText.IsEmpty())
         return TRUE;
     m_ToolTip.SendMessage(WM_SETFONT, (WPARAM)GetListFont()->GetSafeHandle());

@@ -172,6 +172,8 @@ protected:
     CORXProp* FindLastProp() const;
     // Runs the row's button and reports a change of its value to the owner.
     void PressButton(CORXProp* pProp, CPoint point = CPoint(-1, -1));
+    // F4 and Alt+Down: the selected row's drop-down opens, or closes when it is open.
+    void PressListButton();
     BOOL IsEditChild(HWND hWnd) const;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -190,6 +192,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);

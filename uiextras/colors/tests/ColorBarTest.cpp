@@ -14,6 +14,8 @@
 #include "ORXColorMenuButton.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
+#include "ORXToolbarImageList.h"
+#include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
 #include "TestWorkspace.h"
@@ -272,6 +274,12 @@ TEST_F(ColorBar, ChildControlFitsItsCellsToAnyRectangle)
     EXPECT_EQ(CPoint((rectClient.Width() - size.cx) / 2, (rectClient.Height() - size.cy) / 2),
               bar.GetCentringOffset());
     EXPECT_EQ(20, bar.GetCount());
+    // Square cells: the wide rows are half as high again as a cell. Without, they keep the height
+    // of the search's last step, which is above that.
+    EXPECT_EQ(cell.cy * 3 / 2, bar.GetWideRowHeight());
+    bar.SetControlSizes(FALSE, FALSE);
+    EXPECT_GT(bar.GetWideRowHeight(), bar.GetBoxSize().cy * 3 / 2);
+    EXPECT_EQ(CPoint(0, 0), bar.GetCentringOffset());
 
     // Smaller than the margins: the search ends with cells of one pixel.
     CTestColorBar tiny;
@@ -662,4 +670,157 @@ TEST_F(ColorBar, PaletteOnlyAtEightBitsAndOfAtMostAHundredColours)
     ASSERT_TRUE(none.CreatePalette(&empty));
     EXPECT_EQ(0, CORXColorBar::InitColors(&none, colors));
     EXPECT_EQ(0, colors.GetSize());
+}
+
+namespace
+{
+// What a button drew alone, into a bitmap of its size.
+class CDrawnButton
+{
+public:
+    explicit CDrawnButton(CSize size) : m_size(size)
+    {
+        CClientDC dcScreen(NULL);
+        m_dc.CreateCompatibleDC(&dcScreen);
+        m_bmp.CreateCompatibleBitmap(&dcScreen, size.cx, size.cy);
+        m_pOld = m_dc.SelectObject(&m_bmp);
+        m_dc.FillSolidRect(0, 0, size.cx, size.cy, RGB(0, 255, 0));
+    }
+    ~CDrawnButton() { m_dc.SelectObject(m_pOld); }
+    CDC* DC() { return &m_dc; }
+    CRect Rect() const { return CRect(CPoint(0, 0), m_size); }
+    COLORREF At(int x, int y) { return m_dc.GetPixel(x, y); }
+    // The top left corner of what is drawn in the colour; (-1, -1) when nothing is.
+    CPoint FirstOf(COLORREF color)
+    {
+        for (int y = 0; y < m_size.cy; y++)
+            for (int x = 0; x < m_size.cx; x++)
+                if (At(x, y) == color)
+                    return CPoint(x, y);
+        return CPoint(-1, -1);
+    }
+
+private:
+    CSize m_size;
+    CDC m_dc;
+    CBitmap m_bmp;
+    CBitmap* m_pOld;
+};
+} // namespace
+
+TEST_F(ColorBar, MenuButtonStripMovesWithAPushedFaceUnlessTheLastClickHitTheButtonPart)
+{
+    ASSERT_TRUE(parent.CreateHidden());
+    parent.ShowWindow(SW_SHOWNOACTIVATE);
+    CORXToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(&parent, WS_CHILD | WS_VISIBLE | CBRS_TOP, 371));
+    CORXColorMenuButton* pButton = new CORXColorMenuButton(370, _T("Colour"));
+    ASSERT_GE(toolBar.InsertButton(pButton), 0);
+    pButton->SetImage(0);
+    pButton->m_bImage = TRUE;
+    pButton->m_bText = FALSE;
+    pButton->SetColor(RGB(255, 0, 0), FALSE);
+    toolBar.SetWindowPos(NULL, 0, 0, 200, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    toolBar.AdjustLayout();
+    ASSERT_FALSE(CORXVisualManager::GetInstance()->IsFlatLook());
+    CORXToolbarImageList images;
+    images.SetImageSize(CSize(16, 15));
+    const CRect rectButton = pButton->Rect();
+    ASSERT_FALSE(rectButton.IsRectEmpty());
+    auto StripAt = [&](UINT nStyle) {
+        const UINT nOld = pButton->m_nStyle;
+        pButton->m_nStyle = nStyle;
+        CDrawnButton drawn(rectButton.Size());
+        pButton->OnDraw(drawn.DC(), drawn.Rect(), &images, TRUE, FALSE, FALSE, TRUE, TRUE);
+        pButton->m_nStyle = nOld;
+        return drawn.FirstOf(RGB(255, 0, 0));
+    };
+    const CPoint ptFace = StripAt(0);
+    ASSERT_NE(CPoint(-1, -1), ptFace);
+
+    // Checked by its command's state before any click: the strip moves with the face.
+    EXPECT_EQ(ptFace + CPoint(1, 1), StripAt(TBBS_CHECKED)) << "never clicked";
+    // A click on the button part runs the command and leaves the strip where it is.
+    const CPoint ptClick(rectButton.left + 3, rectButton.CenterPoint().y);
+    toolBar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClick.x, ptClick.y));
+    EXPECT_EQ(ptFace, StripAt(TBBS_PRESSED)) << "pressed on the button part";
+    toolBar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptClick.x, ptClick.y));
+    EXPECT_FALSE(pButton->IsClickedOnArrow());
+    EXPECT_EQ(ptFace, StripAt(TBBS_CHECKED)) << "checked after a click on the button part";
+    toolBar.DestroyWindow();
+}
+
+TEST_F(ColorBar, DisabledAutomaticButtonIsEtchedLikeADisabledCell)
+{
+    CTestColorBar bar(Colors({RGB(1, 2, 3), RGB(4, 5, 6)}), kNone, _T("Automatic"), NULL, NULL, docColors, 2,
+                      0, 0, RGB(0, 0, 0), 0, NULL);
+    Place(bar);
+    CColorButton* pAuto = bar.Cell(0);
+    ASSERT_TRUE(pAuto->m_bIsAutomatic);
+    const int bx = 2 * ::GetSystemMetrics(SM_CXBORDER);
+    // The left edge of the frame, halfway down, and one pixel in.
+    auto FrameLeft = [&](BOOL bDisabled, int dx) {
+        const UINT nOld = pAuto->m_nStyle;
+        if (bDisabled)
+            pAuto->m_nStyle |= TBBS_DISABLED;
+        CDrawnButton drawn(pAuto->Rect().Size());
+        pAuto->OnDraw(drawn.DC(), drawn.Rect(), NULL, TRUE, FALSE, FALSE, TRUE, TRUE);
+        pAuto->m_nStyle = nOld;
+        return drawn.At(bx + dx, pAuto->Rect().Height() / 2);
+    };
+    EXPECT_EQ(globalData.clrBtnShadow, FrameLeft(FALSE, 0));
+    EXPECT_EQ(globalData.clrBtnHilite, FrameLeft(TRUE, 0));
+    EXPECT_EQ(globalData.clrBtnShadow, FrameLeft(TRUE, 1));
+}
+
+TEST_F(ColorBar, MenuButtonDockedCountsFollowTheVersionRuleOnBothSidesAndAnUnknownVersion)
+{
+    CORXColorMenuButton button(321, _T("Colour"));
+    button.SetColumnsNumber(4);
+    button.SetDockedCounts(2, 3);
+    // What follows the counts: three flags, three empty labels, the automatic colour and the flag.
+    const size_t nTail = 12 + 3 + 4 + 4;
+    auto Int32At = [](const std::vector<BYTE>& v, size_t i) {
+        return (int)(v[i] | (v[i + 1] << 8) | (v[i + 2] << 16) | (v[i + 3] << 24));
+    };
+    CTestWorkspace workspace;
+    workspace.SetSavedVersion(4, 71);
+    const std::vector<BYTE> current = StoreToBytes(button);
+    const struct
+    {
+        int nMajor, nMinor;
+        BOOL bCounts;
+    } versions[] = {{4, 71, TRUE},
+                    {4, 72, TRUE},
+                    {5, 0, TRUE},
+                    {6, 33, TRUE},
+                    {4, 70, FALSE},
+                    {3, 80, FALSE},
+                    {4, 0, FALSE},
+                    // Nothing loaded yet: the current form, which the next load reads.
+                    {-1, -1, TRUE}};
+    for (const auto& v : versions)
+    {
+        workspace.SetSavedVersion(v.nMajor, v.nMinor);
+        const std::vector<BYTE> bytes = StoreToBytes(button);
+        if (v.bCounts)
+        {
+            EXPECT_EQ(current, bytes) << v.nMajor << "." << v.nMinor;
+            ASSERT_GE(bytes.size(), nTail + 12);
+            EXPECT_EQ(4, Int32At(bytes, bytes.size() - nTail - 12));
+            EXPECT_EQ(2, Int32At(bytes, bytes.size() - nTail - 8));
+            EXPECT_EQ(3, Int32At(bytes, bytes.size() - nTail - 4));
+        }
+        else
+        {
+            // Neither the counts nor the menu button's tear-off id.
+            EXPECT_EQ(current.size() - 12, bytes.size()) << v.nMajor << "." << v.nMinor;
+            EXPECT_EQ(4, Int32At(bytes, bytes.size() - nTail - 4));
+        }
+        CORXColorMenuButton loaded;
+        ASSERT_TRUE(LoadsWhole(loaded, bytes)) << v.nMajor << "." << v.nMinor;
+        EXPECT_EQ(4, loaded.GetColumns());
+        EXPECT_EQ(v.bCounts ? 2 : -1, loaded.GetRowsDockedHorz()) << v.nMajor << "." << v.nMinor;
+        EXPECT_EQ(v.bCounts ? 3 : -1, loaded.GetColumnsDockedVert()) << v.nMajor << "." << v.nMinor;
+    }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ExtrasTestWindow.h"
+#include "ORXColorMenuButton.h"
 #include "ORXPropList.h"
 #include "TestSupport.h"
 
@@ -54,7 +55,17 @@ class CTestPropList : public CORXPropList
 {
 public:
     void ForceRowHeight(int nHeight) { m_nRowHeight = nHeight; }
+    HWND TipHwnd() const { return m_ToolTip.GetSafeHwnd(); }
+    int m_nDescriptionsDrawn = 0;
+    void OnDrawDescription(CDC* pDC, CRect rect) override
+    {
+        m_nDescriptionsDrawn++;
+        CORXPropList::OnDrawDescription(pDC, rect);
+    }
 };
+
+// Alt+Down as the keyboard sends it: a system key whose context code says Alt is held.
+const LPARAM kAltDownContext = 0x20000001;
 
 struct PropList : ::testing::Test
 {
@@ -645,4 +656,125 @@ TEST_F(PropList, FontRowReportsAChangeOfStyleOrColourAndOpensOnlyFromItsButton)
     }
     EXPECT_EQ(4, pFont->m_nOpened);
     EXPECT_EQ(pFont, owner.m_pLast);
+}
+
+TEST_F(PropList, AltDownOpensTheDropDownOfAListOrColourRowFromTheListOrTheRowsEditor)
+{
+    owner.ShowWindow(SW_SHOWNOACTIVATE);
+    CORXColorProp* pColor = new CORXColorProp(_T("Back"), RGB(1, 2, 3));
+    list.AddProperty(pColor);
+    CORXProp* pSize = new CORXProp(_T("Size"), CORXVariant::FromLong(10));
+    pSize->AddOption(_T("8"));
+    pSize->AddOption(_T("10"));
+    list.AddProperty(pSize);
+    LOGFONT lf = {0};
+    lf.lfHeight = -16;
+    lstrcpy(lf.lfFaceName, _T("Tahoma"));
+    CScriptedFontProp* pFont = new CScriptedFontProp(lf, RGB(0, 0, 0));
+    list.AddProperty(pFont);
+    auto ClosePopup = [&]() {
+        ASSERT_NE(nullptr, pColor->GetPopup());
+        pColor->GetPopup()->SendMessage(WM_CLOSE);
+        PumpPending();
+        EXPECT_EQ(nullptr, pColor->GetPopup());
+    };
+
+    // A colour row that is only selected: the list hears the key and the pop-up opens.
+    list.SetFocus();
+    list.SetCurSel(pColor);
+    list.SendMessage(WM_SYSKEYDOWN, VK_DOWN, kAltDownContext);
+    EXPECT_NE(nullptr, pColor->GetPopup()) << "from the list";
+    ClosePopup();
+    // The row's editor has the key: it opens the pop-up as well.
+    ASSERT_TRUE(list.EditItem(pColor));
+    ASSERT_NE((CWnd*)NULL, pColor->GetInPlaceWnd());
+    pColor->GetInPlaceWnd()->SetFocus();
+    pColor->GetInPlaceWnd()->SendMessage(WM_SYSKEYDOWN, VK_DOWN, kAltDownContext);
+    EXPECT_NE(nullptr, pColor->GetPopup()) << "from the row's editor";
+    ClosePopup();
+
+    // A list row drops its list down.
+    list.SetFocus();
+    list.SetCurSel(pSize);
+    list.SendMessage(WM_SYSKEYDOWN, VK_DOWN, kAltDownContext);
+    ASSERT_NE((CWnd*)NULL, pSize->GetInPlaceWnd());
+    EXPECT_TRUE(pSize->GetInPlaceWnd()->SendMessage(CB_GETDROPPEDSTATE));
+    pSize->GetInPlaceWnd()->SendMessage(CB_SHOWDROPDOWN, FALSE);
+
+    // A font row opens nothing from the keys, neither from the list nor from its editor; Down
+    // without Alt moves on as ever.
+    list.SetFocus();
+    list.SetCurSel(pFont);
+    list.SendMessage(WM_SYSKEYDOWN, VK_DOWN, kAltDownContext);
+    ASSERT_TRUE(list.EditItem(pFont));
+    pFont->GetInPlaceWnd()->SendMessage(WM_SYSKEYDOWN, VK_DOWN, kAltDownContext);
+    EXPECT_EQ(0, pFont->m_nOpened);
+    EXPECT_EQ(0, owner.m_nChanged);
+    list.SetCurSel(pColor);
+    list.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_EQ(pSize, list.GetCurSel());
+    EXPECT_EQ(nullptr, pColor->GetPopup());
+}
+
+TEST_F(PropList, TypingOnASelectedRowStartsItsEditorAndEnterIsNoKeyOfTheList)
+{
+    FillSmall();
+    CORXProp* pLook = list.GetProperty(0);
+    list.SetCurSel(pLook);
+    list.SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_TRUE(pLook->IsExpanded());
+    // A character: the editor starts with it, whatever character it is.
+    CORXProp* pCaption = Find(_T("Caption"));
+    list.SetCurSel(pCaption);
+    list.SendMessage(WM_CHAR, _T('Q'), 1);
+    ASSERT_TRUE(pCaption->IsInPlaceEditing());
+    CString strText;
+    pCaption->GetInPlaceWnd()->GetWindowText(strText);
+    EXPECT_EQ(CString(_T("Q")), strText);
+    list.EndEditItem(FALSE);
+    list.SendMessage(WM_CHAR, VK_RETURN, 1);
+    EXPECT_TRUE(pCaption->IsInPlaceEditing());
+    pCaption->GetInPlaceWnd()->GetWindowText(strText);
+    EXPECT_EQ(CString(_T("Clock")), strText) << "a control character types nothing";
+}
+
+TEST_F(PropList, TheDescriptionFollowsTheSelectionEvenWhenTheRowsAreNotRedrawn)
+{
+    owner.ShowWindow(SW_SHOWNOACTIVATE);
+    FillSmall();
+    list.EnableDescriptionArea();
+    list.SendMessage(WM_NCPAINT, 1, 0);
+    list.UpdateWindow();
+    for (BOOL bRedraw : {TRUE, FALSE})
+    {
+        list.m_nDescriptionsDrawn = 0;
+        list.SetCurSel(bRedraw ? Find(_T("Caption")) : Find(_T("Alpha")), bRedraw);
+        EXPECT_GE(list.m_nDescriptionsDrawn, 1) << bRedraw;
+    }
+}
+
+TEST_F(PropList, AGroupOfValuesShowsNoTipForItsValue)
+{
+    owner.ShowWindow(SW_SHOWNOACTIVATE);
+    CORXProp* pSpan = new CORXProp(_T("Span"), 0, TRUE);
+    pSpan->AddSubItem(new CORXProp(_T("From"), CORXVariant::FromText(_T("The first of the long values"))));
+    pSpan->AddSubItem(new CORXProp(_T("To"), CORXVariant::FromText(_T("The last of the long values"))));
+    list.AddProperty(pSpan);
+    list.SetLeftColumnWidthFrom(5000);
+    ASSERT_NE((HWND)NULL, list.TipHwnd());
+    auto TipAt = [&](CORXProp* pProp) {
+        CPoint pt(pProp->GetRect().right - 4, pProp->GetRect().CenterPoint().y);
+        list.ClientToScreen(&pt);
+        ::SetCursorPos(pt.x, pt.y);
+        TOOLTIPTEXTA ttt = {};
+        ttt.hdr.hwndFrom = list.TipHwnd();
+        ttt.hdr.idFrom = 2;
+        ttt.hdr.code = TTN_NEEDTEXTA;
+        list.SendMessage(WM_NOTIFY, 2, (LPARAM)&ttt);
+        return CString(ttt.lpszText != NULL ? ttt.lpszText : "");
+    };
+    CORXProp* pFrom = pSpan->GetSubItem(0);
+    EXPECT_EQ(pFrom->FormatProperty(), TipAt(pFrom)) << "a part cut by the column shows its tip";
+    EXPECT_NE(CString(), pSpan->GetValueTooltip());
+    EXPECT_EQ(CString(), TipAt(pSpan)) << "the group's value is its parts'";
 }
