@@ -190,7 +190,7 @@ double ClockTickCost(int nClocks, TICKSETUP& setup)
     CMainClockDlg dlg;
     dlg.SetDataFolder(folder.Path());
     dlg.Create(IDD_VELMORA_DIALOG, NULL);
-    while (dlg.m_clocks.GetSize() < nClocks)
+    while (dlg.GetClockCount() < nClocks)
         dlg.AddClock();
     dlg.ShowWindow(SW_SHOWNA);
     dlg.UpdateWindow();
@@ -198,12 +198,12 @@ double ClockTickCost(int nClocks, TICKSETUP& setup)
     dlg.SizeToClocks();
     PumpMessages();
 
-    CClock* pClock = (CClock*)dlg.m_clocks.GetAt(0);
+    CClock* pClock = dlg.GetClock(0);
     CRect rcClient, rcDraw;
     dlg.GetClientRect(&rcClient);
-    rcDraw.UnionRect(&rcClient, &dlg.m_rcClockArea);
+    rcDraw.UnionRect(&rcClient, &dlg.GetClockArea());
     setup.sizeDraw = CSize(rcDraw.right, rcDraw.bottom);
-    setup.ptArea = dlg.m_rcClockArea.TopLeft();
+    setup.ptArea = dlg.GetClockArea().TopLeft();
     setup.lf = pClock->m_lfFont;
     setup.crBackground = pClock->m_crBackground;
     setup.crText = pClock->m_crText;
@@ -215,7 +215,7 @@ double ClockTickCost(int nClocks, TICKSETUP& setup)
         req.nLineCount = 0;
         req.strClockName = pClock->m_strDisplayName;
         req.dtInstant = GetZoneTime(pClock->m_tzi, stUtc);
-        req.strTemplate = pClock->GetTimeFormat(dlg.m_nDateOrder);
+        req.strTemplate = pClock->GetTimeFormat(CMainClockDlg::GetDateOrder());
         req.tzi = pClock->m_tzi;
         CDisplayTextFormatter formatter;
         formatter.Format(req);
@@ -311,6 +311,7 @@ void MeasureStages()
     SYSTEMTIME stUtc;
     GetTimeSource().GetUtcTime(stUtc);
     CDisplayTextFormatter formatter;
+    const int nDateOrder = CMainClockDlg::GetDateOrder();
     double t0 = CpuSeconds();
     for (int i = 0; i < n; i++)
     {
@@ -318,7 +319,7 @@ void MeasureStages()
         req.nLineCount = 0;
         req.strClockName = pClock->m_strDisplayName;
         req.dtInstant = GetZoneTime(pClock->m_tzi, stUtc);
-        req.strTemplate = pClock->GetTimeFormat(dlg.m_nDateOrder);
+        req.strTemplate = pClock->GetTimeFormat(nDateOrder);
         req.tzi = pClock->m_tzi;
         formatter.Format(req);
     }
@@ -440,7 +441,7 @@ BOOL PrepareVelmoraFolder(const CBenchFolder& folder, int nClocks, const CString
     CMainClockDlg dlg;
     dlg.SetDataFolder(folder.Path());
     dlg.Create(IDD_VELMORA_DIALOG, NULL);
-    while (dlg.m_clocks.GetSize() < nClocks)
+    while (dlg.GetClockCount() < nClocks)
         dlg.AddClock();
     dlg.SaveData();
     dlg.DestroyWindow();

@@ -12,7 +12,7 @@ namespace
 class CAgentIntroducer : public IAboutIntroducer
 {
 public:
-    explicit CAgentIntroducer(CMainClockDlg* pDlg) : m_pDlg(pDlg) {}
+    CAgentIntroducer(CMainClockDlg* pDlg, const CSettings& settings) : m_pDlg(pDlg), m_settings(settings) {}
     void IntroduceProgram(const CString& strTitle) override
     {
         static const LPCTSTR kOpening[] = {_T("RestPose"), _T("DoMagic1"), _T("DoMagic2"), _T("RestPose"),
@@ -24,25 +24,26 @@ public:
         m_pDlg->PlayAgentAnimation(_T("ReadReturn"));
         m_pDlg->PlayAgentAnimation(_T("Search"));
         m_pDlg->AgentSpeak(_T("To download the latest version, please visit our Website."));
-        if (m_pDlg->m_settings.m_bHidePostSpeech)
+        if (m_settings.m_bHidePostSpeech)
             m_pDlg->HideAgent();
     }
 
 private:
     CMainClockDlg* m_pDlg;
+    const CSettings& m_settings;
 };
 
 // The version-check window's view of the clock window's settings.
 class CClockVersionHost : public IVersionCheckHost
 {
 public:
-    explicit CClockVersionHost(CMainClockDlg* pDlg) : m_pDlg(pDlg) {}
-    int GetCheckInterval() override { return m_pDlg->m_settings.m_nVersCheckInt; }
-    BOOL GetCheckBeta() override { return m_pDlg->m_settings.m_bVersCheckBeta; }
-    COleDateTime GetLastCheck() override { return m_pDlg->m_settings.m_dtLastVersCheck; }
+    CClockVersionHost(CMainClockDlg* pDlg, CSettings& settings) : m_pDlg(pDlg), m_settings(settings) {}
+    int GetCheckInterval() override { return m_settings.m_nVersCheckInt; }
+    BOOL GetCheckBeta() override { return m_settings.m_bVersCheckBeta; }
+    COleDateTime GetLastCheck() override { return m_settings.m_dtLastVersCheck; }
     void SetLastCheck(const COleDateTime& dt) override
     {
-        m_pDlg->m_settings.m_dtLastVersCheck = dt;
+        m_settings.m_dtLastVersCheck = dt;
         m_pDlg->SaveSettings();
     }
     BOOL HasDefaultRoute() override { return m_pDlg->HasDefaultRoute(); }
@@ -50,6 +51,7 @@ public:
 
 private:
     CMainClockDlg* m_pDlg;
+    CSettings& m_settings;
 };
 } // namespace
 
@@ -57,7 +59,7 @@ void CMainClockDlg::CreateVersionWindow()
 {
     if (m_pVersionDlg != NULL)
         return;
-    m_pVersionHost = new CClockVersionHost(this);
+    m_pVersionHost = new CClockVersionHost(this, m_settings);
     m_pVersionDlg = new CVersionCheckDlg(m_pVersionHost);
     if (!m_pVersionDlg->Create(this))
     {
@@ -99,7 +101,7 @@ void CMainClockDlg::OnCmdAbout()
         return;
     CAboutDlg dlg(this);
     COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindAbout, &dlg);
-    CAgentIntroducer introducer(this);
+    CAgentIntroducer introducer(this, m_settings);
     dlg.m_pIntroducer = &introducer;
     dlg.DoModal();
 }

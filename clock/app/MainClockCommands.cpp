@@ -211,6 +211,11 @@ CString CMainClockDlg::GetAlarmTimeFormat() const
 
 // ---- Clocks ------------------------------------------------------------------------------------------
 
+CClock* CMainClockDlg::GetClock(INT_PTR nClock) const
+{
+    return (CClock*)m_clocks.GetAt(nClock);
+}
+
 void CMainClockDlg::InsertClock(CClock* pClock)
 {
     INT_PTR nCount = m_clocks.GetSize();

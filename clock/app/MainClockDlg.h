@@ -72,49 +72,11 @@ public:
 
     // Attributes
 public:
-    CAlarmEngine m_alarmEngine; // the alarm array, the next alarm id and the changed mark
-    CObArray m_clocks;          // CClock, in display order
-    CClock* m_pDefClock;        // the template of new clocks, section "DefClock"
-    CClock* m_pSpareClock;
-    BOOL m_bKeepDataFile; // the data file was not read whole: never written over
-    BOOL m_bKeepServerFile;
-    // The data file held no clock and the default clock stands in for it: the file is written only
-    // once the user changed the clocks.
-    BOOL m_bDefaultStandsIn;
-    CObArray m_servers; // CTimeServer, in list order
-    CServerDataFile m_serverFile;
-    CAlarmSound m_sound;
-    CDiary m_diary; // the entries of the current year, the current year and the year files
-    CSettings m_settings;
-    CSystemTray m_tray;
-    CAutoHide m_autoHide;
-    CShutdownSequence m_shutdown;
-
-    CString m_strProgramFolder; // the program's own folder, for the Run key entry
-    CString m_strDataFolder;
-    CClockDataFile m_dataFile;
-    CString m_strTzFile; // "VelmoraTZ"
-
-    LOGFONT m_lfClock;
-    CRect m_rcClockArea;
-    int m_nOSKind;
-    int m_nDateOrder;
-    int m_nLayout; // 0 vertical, 1 horizontal
-    COleDateTime m_dtSpeakRef;
-    int m_nSyncCountdown;
-    BOOL m_bConnected;
-    BOOL m_bCharLoaded;
-    BOOL m_bCharMuted;
-    BOOL m_bCharVisible;
-    BOOL m_bInitDone;
-    // Time synchronisation: the latest outcome and its texts, the status window and the dial-up
-    // monitor (none without the dial-up library).
-    CTimeSyncController m_sync;
-    CSyncStatusDlg* m_pSyncStatus;
-    CRasMonitor* m_pRasMonitor;
-    // The clock the context menu was opened over (-1 for none): its commands, which arrive after
-    // the menu closed, act on it.
-    int m_nMenuClock;
+    // The clocks in display order; they change only through the operations below.
+    INT_PTR GetClockCount() const { return m_clocks.GetSize(); }
+    CClock* GetClock(INT_PTR nClock) const;
+    // The clock area of the dialog template in client coordinates, where the clocks are laid out.
+    const CRect& GetClockArea() const { return m_rcClockArea; }
 
     // Operations
 public:
@@ -203,9 +165,9 @@ public:
     // dtOpened: the moment the sheet opened, against which a past time is told (CopyToAlarm).
     CAlarms* AddReminder(const CAlarmConfig& sheet, const COleDateTime& dtOpened);
 
-    // Hooks of the parts that plug into the window. Each is called where the clock window's work
-    // needs that part; while the part is absent its hook does nothing and its menu commands are
-    // greyed.
+    // The periodic work of speech, time synchronisation and the diary, as the tick and the start-up
+    // call it: the speaking clock's announcement when one is due, one synchronisation with the
+    // chosen server, and the current diary year saved when it changed.
     void RunSpeakingClock(const COleDateTime& dtLocalNow);
     void Synchronize();
     void SaveDiaryYear();
@@ -230,8 +192,6 @@ public:
     void DestroyTimeSyncWindows();
     // Speech through the character (MainClockSpeech.cpp). Every operation does nothing while no
     // character is loaded.
-    CAgentSpeaker m_speaker;
-    CAgentHostDlg* m_pAgentHost; // null when the Agent is missing
     BOOL LoadAgentCharacter(const CString& strPath);
     void ShowAgent();
     void HideAgent();
@@ -257,9 +217,6 @@ public:
     void CreateVersionWindow();
     void DestroyVersionWindow();
     BOOL HasDefaultRoute();
-    CVersionCheckDlg* m_pVersionDlg = NULL;
-    IVersionCheckHost* m_pVersionHost = NULL;
-    BOOL m_bVersionUsable = FALSE;
 
     // IAlarmActions: what a firing alarm does through this window.
 public:
@@ -294,6 +251,60 @@ public:
 
     // Implementation
 protected:
+    // The unit tests set up and read the records through it.
+    friend class CMainClockDlgProbe;
+
+    CAlarmEngine m_alarmEngine; // the alarm array, the next alarm id and the changed mark
+    CObArray m_clocks;          // CClock, in display order
+    CClock* m_pDefClock;        // the template of new clocks, section "DefClock"
+    CClock* m_pSpareClock;
+    BOOL m_bKeepDataFile; // the data file was not read whole: never written over
+    BOOL m_bKeepServerFile;
+    // The data file held no clock and the default clock stands in for it: the file is written only
+    // once the user changed the clocks.
+    BOOL m_bDefaultStandsIn;
+    CObArray m_servers; // CTimeServer, in list order
+    CServerDataFile m_serverFile;
+    CAlarmSound m_sound;
+    CDiary m_diary; // the entries of the current year, the current year and the year files
+    CSettings m_settings;
+    CSystemTray m_tray;
+    CAutoHide m_autoHide;
+    CShutdownSequence m_shutdown;
+
+    CString m_strProgramFolder; // the program's own folder, for the Run key entry
+    CString m_strDataFolder;
+    CClockDataFile m_dataFile;
+    CString m_strTzFile; // "VelmoraTZ"
+
+    LOGFONT m_lfClock;
+    CRect m_rcClockArea;
+    int m_nOSKind;
+    int m_nDateOrder;
+    int m_nLayout; // 0 vertical, 1 horizontal
+    COleDateTime m_dtSpeakRef;
+    int m_nSyncCountdown;
+    BOOL m_bConnected;
+    BOOL m_bCharLoaded;
+    BOOL m_bCharMuted;
+    BOOL m_bCharVisible;
+    BOOL m_bInitDone;
+    // Time synchronisation: the latest outcome and its texts, the status window and the dial-up
+    // monitor (none without the dial-up library).
+    CTimeSyncController m_sync;
+    CSyncStatusDlg* m_pSyncStatus;
+    CRasMonitor* m_pRasMonitor;
+    // The clock the context menu was opened over (-1 for none): its commands, which arrive after
+    // the menu closed, act on it.
+    int m_nMenuClock;
+    // The character's speech and the window that hosts its control.
+    CAgentSpeaker m_speaker;
+    CAgentHostDlg* m_pAgentHost; // null when the Agent is missing
+    // The online version check's window and the settings it sees.
+    CVersionCheckDlg* m_pVersionDlg = NULL;
+    IVersionCheckHost* m_pVersionHost = NULL;
+    BOOL m_bVersionUsable = FALSE;
+
     CInstanceChecker* m_pChecker;
     CDisplayTextFormatter* m_pFormatter;
     HICON m_hIcon;

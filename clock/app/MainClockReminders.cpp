@@ -28,14 +28,15 @@ const ReminderCommand kReminders[] = {
 class CClockSoundTester : public IAlarmSoundTester
 {
 public:
-    explicit CClockSoundTester(CMainClockDlg* pDlg) : m_pDlg(pDlg) {}
+    CClockSoundTester(CMainClockDlg* pDlg, CAlarmSound& sound) : m_pDlg(pDlg), m_sound(sound) {}
     virtual void PlayAlarmSound(const CString& strFile) { m_pDlg->PlayAlarmSound(strFile); }
     virtual void StopAlarmSound() { m_pDlg->StopAlarmSound(); }
     virtual void PlayCdTrack(int nTrack) { m_pDlg->PlayCdTrack(nTrack); }
-    virtual void StopMciPlayback() { m_pDlg->m_sound.StopMciPlayback(); }
+    virtual void StopMciPlayback() { m_sound.StopMciPlayback(); }
 
 private:
     CMainClockDlg* m_pDlg;
+    CAlarmSound& m_sound;
 };
 
 BOOL AgentInstalled()
@@ -58,7 +59,7 @@ void CMainClockDlg::OnCmdAlarmsList()
     if (m_openDialogs.Activate(COpenDialogs::kindAlarmList))
         return;
     SuspendAutoHide(TRUE);
-    CClockSoundTester tester(this);
+    CClockSoundTester tester(this, m_sound);
     CAlarmListDlg dlg(&m_alarmEngine, this);
     COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindAlarmList, &dlg);
     dlg.m_pSoundOwner = &tester;
@@ -115,7 +116,7 @@ void CMainClockDlg::CreateReminder(int nMinutes)
         return;
     SuspendAutoHide(TRUE);
     CAlarms scratch;
-    CClockSoundTester tester(this);
+    CClockSoundTester tester(this, m_sound);
     CAlarmConfig sheet(_T("Reminder Properties"), this);
     COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindReminder, &sheet);
     sheet.m_setup.m_bAgentInstalled = AgentInstalled();

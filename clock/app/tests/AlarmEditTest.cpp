@@ -12,6 +12,7 @@
 #include "AlarmListDlg.h"
 #include "Alarms.h"
 #include "MainClockDlg.h"
+#include "MainClockDlgProbe.h"
 #include "velmora/resource.h"
 
 namespace
@@ -289,27 +290,28 @@ TEST(AlarmEdit, QuickRemindersProposeTheirMinutesAndAddOnlyOnOk)
     EXPECT_EQ(-1, CMainClockDlg::ReminderMinutes(ID_SILENCE_ALARM));
 
     CMainClockDlg dlg;
-    dlg.m_alarmEngine.m_nNextAlarmId = 7;
+    CMainClockDlgProbe probe(dlg);
+    probe.m_alarmEngine.m_nNextAlarmId = 7;
     COleDateTime dtNow(2026, 12, 9, 23, 59, 30);
     CAlarms scratch;
     CAlarmConfig sheet(_T("Reminder Properties"), NULL);
     dlg.PrepareReminder(sheet, scratch, 10080, dtNow);
-    EXPECT_EQ(0, dlg.m_alarmEngine.GetAlarmCount()) << "nothing is added before OK";
+    EXPECT_EQ(0, probe.m_alarmEngine.GetAlarmCount()) << "nothing is added before OK";
     EXPECT_STREQ(_T("Unnamed Reminder"), sheet.m_setup.m_strName);
     EXPECT_STREQ(_T("Reminder..."), sheet.m_setup.m_strMessage);
     EXPECT_TRUE(sheet.m_setup.m_bRemoveOnCompletion);
     EXPECT_TRUE(sheet.m_sound.m_bPlaySound);
     EXPECT_STREQ(_T("Default Beep"), sheet.m_sound.m_strSoundFile);
 
-    dlg.m_alarmEngine.m_bChanged = FALSE;
+    probe.m_alarmEngine.m_bChanged = FALSE;
     CAlarms* p = dlg.AddReminder(sheet, dtNow);
     ASSERT_NE((CAlarms*)NULL, p);
-    ASSERT_EQ(1, dlg.m_alarmEngine.GetAlarmCount());
+    ASSERT_EQ(1, probe.m_alarmEngine.GetAlarmCount());
     EXPECT_EQ(7, p->m_nId);
     EXPECT_EQ(COleDateTime(2026, 12, 16, 23, 59, 30), p->m_dtActivation);
     EXPECT_EQ(ALARMSTATE_NEW, p->m_nState);
     EXPECT_FALSE(p->m_bRepeat);
     EXPECT_TRUE(p->m_bRemoveOnCompletion);
     EXPECT_TRUE(p->m_bDisplayMessage);
-    EXPECT_TRUE(dlg.m_alarmEngine.m_bChanged);
+    EXPECT_TRUE(probe.m_alarmEngine.m_bChanged);
 }

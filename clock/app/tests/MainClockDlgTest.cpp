@@ -8,6 +8,7 @@
 #include "AppTestMain.h"
 #include "Clock.h"
 #include "MainClockDlg.h"
+#include "MainClockDlgProbe.h"
 #include "Settings.h"
 #include "TestSupport.h"
 #include "resource.h"
@@ -58,16 +59,16 @@ TEST(MainClockDlg, NewClocksGoWhereTheSettingSays)
     for (const Case& c : cases)
     {
         CMainClockDlg dlg;
-        dlg.m_pDefClock = new CClock;
-        dlg.m_settings.m_nNewClockPos = c.nPos;
+        CMainClockDlgProbe probe(dlg);
+        probe.m_pDefClock = new CClock;
+        probe.m_settings.m_nNewClockPos = c.nPos;
         for (int i = 0; i < c.nExisting; i++)
-            dlg.m_clocks.Add(new CClock);
-        dlg.m_alarmEngine.m_bChanged = FALSE;
+            probe.m_clocks.Add(new CClock);
+        probe.m_alarmEngine.m_bChanged = FALSE;
         CClock* pNew = dlg.AddClock();
-        ASSERT_EQ(c.nExisting + 1, dlg.m_clocks.GetSize());
-        EXPECT_EQ(pNew, dlg.m_clocks.GetAt(c.nExpectedIndex))
-            << "position " << c.nPos << " of " << c.nExisting;
-        EXPECT_TRUE(dlg.m_alarmEngine.m_bChanged);
+        ASSERT_EQ(c.nExisting + 1, dlg.GetClockCount());
+        EXPECT_EQ(pNew, dlg.GetClock(c.nExpectedIndex)) << "position " << c.nPos << " of " << c.nExisting;
+        EXPECT_TRUE(probe.m_alarmEngine.m_bChanged);
     }
 }
 
@@ -75,8 +76,9 @@ TEST(MainClockDlg, NewClockCopiesEveryFieldOfTheDefaultClock)
 {
     ResetAppTestProfile();
     CMainClockDlg dlg;
-    dlg.m_pDefClock = new CClock;
-    CClock& def = *dlg.m_pDefClock;
+    CMainClockDlgProbe probe(dlg);
+    probe.m_pDefClock = new CClock;
+    CClock& def = *probe.m_pDefClock;
     def.m_crBackground = RGB(1, 2, 3);
     def.m_crText = RGB(4, 5, 6);
     def.m_lfFont.lfHeight = -20;
@@ -121,7 +123,7 @@ TEST(MainClockDlg, AlarmTimeFormat)
     for (const Case& c : cases)
     {
         CMainClockDlg dlg;
-        dlg.m_settings.m_nAlarmTimeDisplay = c.nSetting;
+        CMainClockDlgProbe(dlg).m_settings.m_nAlarmTimeDisplay = c.nSetting;
         EXPECT_STREQ(c.pszFormat, (LPCTSTR)dlg.GetAlarmTimeFormat());
     }
 }
@@ -130,7 +132,7 @@ TEST(MainClockDlg, RunKeyEntryIsAddedAndRemoved)
 {
     ResetAppTestProfile();
     CMainClockDlg dlg;
-    dlg.m_strProgramFolder = _T("C:\\Program Files\\Velmora\\");
+    CMainClockDlgProbe(dlg).m_strProgramFolder = _T("C:\\Program Files\\Velmora\\");
     dlg.AddToRunKey();
     CString strValue = ReadRunValue();
     dlg.RemoveFromRunKey();
@@ -145,15 +147,16 @@ TEST(MainClockDlg, RepaintsLeaveARunningCountdownAloneAndTheTickCountsIt)
     CMainClockDlg dlg;
     dlg.SetDataFolder(folder.Path() + _T("\\"));
     ASSERT_TRUE(dlg.Create(IDD_VELMORA_DIALOG, NULL));
-    for (INT_PTR i = 0; i < dlg.m_clocks.GetSize(); i++)
-        delete (CClock*)dlg.m_clocks.GetAt(i);
-    dlg.m_clocks.RemoveAll();
+    CMainClockDlgProbe probe(dlg);
+    for (INT_PTR i = 0; i < probe.m_clocks.GetSize(); i++)
+        delete (CClock*)probe.m_clocks.GetAt(i);
+    probe.m_clocks.RemoveAll();
     CClock* pTimer = new CClock;
     pTimer->m_nClockType = CLOCKTYPE_COUNTDOWN;
     pTimer->m_tsInterval = COleDateTimeSpan(0, 0, 1, 30);
     pTimer->m_tsRemaining = pTimer->m_tsInterval;
     pTimer->m_nTimerState = TIMERSTATE_RUNNING;
-    dlg.m_clocks.Add(pTimer);
+    probe.m_clocks.Add(pTimer);
     dlg.ShowWindow(SW_SHOWNA);
 
     // Being dragged, uncovered or resized repaints the window many times a second.
@@ -219,6 +222,7 @@ public:
     }
 
     CMainClockDlg dlg;
+    CMainClockDlgProbe records{dlg};
     BOOL m_bCreated;
 
 private:
@@ -239,11 +243,12 @@ CClock* MakeTimer(int nType, int nState)
 
 void ReplaceClocks(CMainClockDlg& dlg, std::initializer_list<CClock*> clocks)
 {
-    for (INT_PTR i = 0; i < dlg.m_clocks.GetSize(); i++)
-        delete (CClock*)dlg.m_clocks.GetAt(i);
-    dlg.m_clocks.RemoveAll();
+    CMainClockDlgProbe probe(dlg);
+    for (INT_PTR i = 0; i < probe.m_clocks.GetSize(); i++)
+        delete (CClock*)probe.m_clocks.GetAt(i);
+    probe.m_clocks.RemoveAll();
     for (CClock* pClock : clocks)
-        dlg.m_clocks.Add(pClock);
+        probe.m_clocks.Add(pClock);
 }
 } // namespace
 
@@ -270,7 +275,7 @@ TEST(MainClockDlg, AFileThatGivesNoClockShowsTheDefaultClockAndIsLeftAsItWas)
             CWindowOnFolder w(folder);
             ASSERT_TRUE(w.m_bCreated) << c.pszName;
             EXPECT_EQ(c.nMessages, g_messages.size()) << c.pszName;
-            ASSERT_EQ(1, w.dlg.m_clocks.GetSize()) << c.pszName;
+            ASSERT_EQ(1, w.dlg.GetClockCount()) << c.pszName;
             CSize size = w.WindowSize();
             EXPECT_TRUE(size.cx > 20 && size.cy > 20) << c.pszName << " " << size.cx << "x" << size.cy;
         }
@@ -284,7 +289,7 @@ TEST(MainClockDlg, AFileThatGivesNoClockShowsTheDefaultClockAndIsLeftAsItWas)
     {
         CWindowOnFolder w(folder);
         w.dlg.SendMessage(WM_COMMAND, ID_ADD_CLOCK, 0);
-        EXPECT_EQ(2, w.dlg.m_clocks.GetSize());
+        EXPECT_EQ(2, w.dlg.GetClockCount());
     }
     Bytes saved = folder.Read(_T("Velmora2Dat"));
     ASSERT_GE(saved.size(), 8u);
@@ -388,29 +393,29 @@ TEST(MainClockDlg, ContextCommandsAskTheirUpdateHandlers)
     };
     for (const Case& c : cases)
     {
-        w.dlg.m_nMenuClock = c.nMenuClock;
+        w.records.m_nMenuClock = c.nMenuClock;
         EXPECT_EQ(c.bEnabled, w.IsEnabled(c.nID)) << c.nID << " over " << c.nMenuClock;
     }
 
     // A refused command does nothing; an enabled one acts on the clock under the menu.
-    w.dlg.m_nMenuClock = 1;
+    w.records.m_nMenuClock = 1;
     w.dlg.SendMessage(WM_COMMAND, ID_PAUSE_COUNTDOWN, 0);
     EXPECT_EQ(TIMERSTATE_STOPPED, pStopped->m_nTimerState);
     w.dlg.SendMessage(WM_COMMAND, ID_START_COUNTDOWN, 0);
     EXPECT_EQ(TIMERSTATE_RUNNING, pStopped->m_nTimerState);
-    w.dlg.m_nMenuClock = 3;
+    w.records.m_nMenuClock = 3;
     w.dlg.SendMessage(WM_COMMAND, ID_RESUME_COUNTDOWN, 0);
     EXPECT_EQ(TIMERSTATE_RUNNING, pPaused->m_nTimerState);
-    w.dlg.m_nMenuClock = 0;
+    w.records.m_nMenuClock = 0;
     w.dlg.SendMessage(WM_COMMAND, ID_DELETE_CLOCK, 0);
-    ASSERT_EQ(3, w.dlg.m_clocks.GetSize());
-    EXPECT_EQ(pStopped, w.dlg.m_clocks.GetAt(0));
+    ASSERT_EQ(3, w.dlg.GetClockCount());
+    EXPECT_EQ(pStopped, w.dlg.GetClock(0));
 
     // The menu that opens is updated by the same handlers.
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_CLOCK_POPUP));
     CMenu* pPopup = menu.GetSubMenu(0);
-    w.dlg.m_nMenuClock = 1; // the running countdown
+    w.records.m_nMenuClock = 1; // the running countdown
     w.dlg.SendMessage(WM_INITMENUPOPUP, (WPARAM)pPopup->GetSafeHmenu(), 0);
     HMENU hPopup = pPopup->GetSafeHmenu();
     auto grayed = [hPopup](UINT nID) { return (::GetMenuState(hPopup, nID, MF_BYCOMMAND) & MF_GRAYED) != 0; };

@@ -1,0 +1,26 @@
+// CMainClockDlgProbe: the unit tests' hold on the clock window's records, to set up a case and read
+// what the window did with it.
+#ifndef VELMORA_MAINCLOCKDLGPROBE_H
+#define VELMORA_MAINCLOCKDLGPROBE_H
+
+#include "MainClockDlg.h"
+
+class CMainClockDlgProbe
+{
+public:
+    explicit CMainClockDlgProbe(CMainClockDlg& dlg)
+        : m_alarmEngine(dlg.m_alarmEngine), m_clocks(dlg.m_clocks), m_pDefClock(dlg.m_pDefClock),
+          m_settings(dlg.m_settings), m_strProgramFolder(dlg.m_strProgramFolder),
+          m_nMenuClock(dlg.m_nMenuClock)
+    {
+    }
+
+    CAlarmEngine& m_alarmEngine;
+    CObArray& m_clocks;
+    CClock*& m_pDefClock;
+    CSettings& m_settings;
+    CString& m_strProgramFolder;
+    int& m_nMenuClock;
+};
+
+#endif // VELMORA_MAINCLOCKDLGPROBE_H
