@@ -61,7 +61,7 @@ END_MESSAGE_MAP()
 
 CORXMDIClientWnd::CORXMDIClientWnd()
     : m_tabLocation(CORXTabWnd::LOCATION_BOTTOM), m_bTabsEnabled(FALSE), m_bShowIcons(TRUE),
-      m_bCloseButton(FALSE), m_rectTabsLast(0, 0, 0, 0)
+      m_bCloseButton(FALSE)
 {
     m_mapChildImages.InitHashTable(17);
 }
@@ -136,6 +136,12 @@ void CORXMDIClientWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
         }
         else
             m_wndTab.ShowWindow(SW_HIDE);
+        // The client goes to its new place now, ahead of the caller's deferred move, so that the
+        // redraw below paints it where it stays; the caller then finds it there and leaves it.
+        CRect rectWindow(lpClientRect);
+        CWnd::CalcWindowRect(rectWindow, nAdjustType);
+        SetWindowPos(NULL, rectWindow.left, rectWindow.top, rectWindow.Width(), rectWindow.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         CRect rectTabsAfter;
         m_wndTab.GetWindowRect(rectTabsAfter);
         if (rectTabsAfter != rectTabsBefore)

@@ -68,7 +68,6 @@ protected:
     };
     CMap<HWND, HWND, ChildImage, const ChildImage&> m_mapChildImages;
     CArray<int, int> m_arFreeImages;
-    CRect m_rectTabsLast;
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg LRESULT OnSetMenu(WPARAM wParam, LPARAM lParam);

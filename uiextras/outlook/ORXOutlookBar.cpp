@@ -270,6 +270,8 @@ BOOL CORXOutlookBar::CreatePageButton(CORXOutlookBarPage* pPage)
 
 int CORXOutlookBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
+    // The tool bar's creation has already registered the window with the bar's drop target, which
+    // the delayed page switch under a drag relies on.
     if (CORXToolBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_dwStyle &= ~(CBRS_BORDER_ANY | CBRS_GRIPPER);
@@ -846,21 +848,25 @@ void CORXOutlookBar::StopSizing(BOOL bApply)
     if (m_hwndFocusBeforeSizing != NULL && ::IsWindow(m_hwndFocusBeforeSizing))
         ::SetFocus(m_hwndFocusBeforeSizing);
     m_hwndFocusBeforeSizing = NULL;
-    if (!bApply)
-        return;
-    CRect rectClient;
-    GetClientRect(rectClient);
-    int nExtent;
-    if (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT | CBRS_BORDER_BOTTOM | CBRS_BORDER_RIGHT))
-        nExtent = m_nTrackPos + kSizingEdge;
-    else if (m_dwStyle & (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT))
-        nExtent = rectClient.right - m_nTrackPos;
-    else
-        nExtent = rectClient.bottom - m_nTrackPos;
-    SetExtent(nExtent);
+    if (bApply)
+    {
+        CRect rectClient;
+        GetClientRect(rectClient);
+        int nExtent;
+        if (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT | CBRS_BORDER_BOTTOM | CBRS_BORDER_RIGHT))
+            nExtent = m_nTrackPos + kSizingEdge;
+        else if (m_dwStyle & (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT))
+            nExtent = rectClient.right - m_nTrackPos;
+        else
+            nExtent = rectClient.bottom - m_nTrackPos;
+        SetExtent(nExtent);
+    }
+    // A cancelled sizing keeps the extent, and the layout still hears that the sizing is over.
     CFrameWnd* pFrame = GetParentFrame();
     if (!(m_dwStyle & CBRS_FLOATING) && pFrame != NULL)
         pFrame->RecalcLayout();
+    else if (!bApply)
+        AdjustLayout();
     else
     {
         const BOOL bHorz = !IsVertical();
@@ -1051,9 +1057,11 @@ void CORXOutlookBar::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CORXOutlookBar::OnCancelMode()
 {
+    // The sizing is cancelled first: the tool bar lets the mouse go, and a capture lost on its own
+    // ends the sizing without a word to the layout.
+    StopSizing(FALSE);
     CORXToolBar::OnCancelMode();
     ClearPendingPage();
-    StopSizing(FALSE);
     for (int i = 0; i < 2; i++)
     {
         ScrollButton& btn = i == 0 ? m_btnUp : m_btnDown;

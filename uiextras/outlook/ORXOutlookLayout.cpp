@@ -132,9 +132,17 @@ int CORXOutlookLayout::StepTarget(int nStep) const
         return 0;
     if (nStep > 0)
     {
-        if (!m_bCanScrollDown)
+        if (!m_bCanScrollDown || m_iFirstVisible >= nCount - 1)
             return m_iFirstVisible;
-        return std::min(m_iFirstVisible + nStep, nCount - 1);
+        if (m_iFirstVisible + nStep < nCount)
+            return m_iFirstVisible + nStep;
+        // A step measured by a short first shortcut may reach past the end while a taller last one
+        // is still cut off. Standing still there would leave the down button showing and doing
+        // nothing; the step goes just far enough to bring the last shortcut whole into view.
+        int iTarget = m_iFirstVisible + 1;
+        while (iTarget < nCount - 1 && ExtentFrom(iTarget) > AreaExtent())
+            iTarget++;
+        return iTarget;
     }
     return std::max(m_iFirstVisible + nStep, 0);
 }

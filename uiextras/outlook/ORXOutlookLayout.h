@@ -43,8 +43,9 @@ public:
     // How many shortcuts one page step moves: those that fit in the shortcut area, measured by the
     // first visible one, never fewer than 1 (also when the area or the shortcut has no extent).
     int GetPageStep() const;
-    // The first visible index after a step of nStep shortcuts (negative: back), kept inside
-    // 0 .. the last index that still leaves something to show; stepping forward needs room below.
+    // The first visible index after a step of nStep shortcuts (negative: back, never below 0).
+    // Stepping forward needs something cut off below; a step that would reach past the last
+    // shortcut stops at the first index from which the last one shows whole.
     int StepTarget(int nStep) const;
     // The first visible index that fills the area best when the bar grew: the lowest index from
     // which the last shortcut still ends inside the area, never above the current one.

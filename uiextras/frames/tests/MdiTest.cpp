@@ -412,6 +412,34 @@ TEST_F(MdiFrame, TheMenuBarTakesTheFrameMenuUnlessAnItemIsUIActive)
     m_pFrame->DestroyWindow();
 }
 
+TEST_F(MdiFrame, TheClientIsInItsPlaceAsSoonAsTheTabsAreLaidOut)
+{
+    ASSERT_TRUE(AddChild(_T("One")) != NULL);
+    ASSERT_TRUE(AddChild(_T("Two")) != NULL);
+    CORXMDIClientWnd& client = m_pFrame->GetClientArea();
+    auto placeOf = [&](CWnd& wnd) {
+        CRect rect;
+        wnd.GetWindowRect(rect);
+        m_pFrame->ScreenToClient(rect);
+        return rect;
+    };
+    // The tabs take the room given and the client their inside at once, before the caller's own
+    // move, so that its redraw paints it where it stays.
+    const CRect rectRoom(10, 20, 300, 250);
+    CRect rect = rectRoom;
+    client.CalcWindowRect(rect);
+    EXPECT_EQ(rectRoom, placeOf(Tabs()));
+    EXPECT_GT(rect.top, rectRoom.top);
+    EXPECT_EQ(rect, placeOf(client));
+
+    // Without tabs the client takes the whole room, as at once.
+    client.m_bTabsEnabled = FALSE;
+    rect = CRect(5, 15, 290, 240);
+    client.CalcWindowRect(rect);
+    EXPECT_FALSE(Tabs().GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(rect, placeOf(client));
+}
+
 TEST_F(MdiFrame, DisabledTabsStayHiddenAndUnchanged)
 {
     m_pFrame->EnableMDITabs(FALSE);

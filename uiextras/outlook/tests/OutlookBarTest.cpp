@@ -176,7 +176,8 @@ TEST(OutlookLayout, StepsMoveAtLeastOneShortcutAndStayInRange)
     CORXOutlookLayout layout = VerticalLayout(5, 0);
     EXPECT_EQ(4, layout.GetPageStep()); // 240 pixels of area, 54 a shortcut
     EXPECT_EQ(4, layout.StepTarget(4));
-    EXPECT_EQ(4, layout.StepTarget(40)); // never past the last shortcut
+    // A step past the end goes only as far as shows the last shortcut whole.
+    EXPECT_EQ(1, layout.StepTarget(40));
     EXPECT_EQ(0, layout.StepTarget(-1));
     EXPECT_EQ(0, VerticalLayout(5, 3).StepTarget(-4));
     // Nothing below the area: a step on stays where it is.
@@ -199,6 +200,30 @@ TEST(OutlookLayout, StepsMoveAtLeastOneShortcutAndStayInRange)
     flat.Calculate();
     EXPECT_EQ(0, flat.m_rectShortcutArea.Height());
     EXPECT_EQ(1, flat.GetPageStep());
+
+    // Short shortcuts measure a page that reaches past a tall last one still cut off: the step
+    // brings the tall one whole into view rather than leave the down button doing nothing.
+    CORXOutlookLayout mixed = VerticalLayout(0, 0); // 240 pixels of area
+    for (int cy : {30, 30, 30, 30, 200})
+        mixed.m_arShortcuts.push_back(CSize(60, cy));
+    mixed.Calculate();
+    ASSERT_TRUE(mixed.m_bCanScrollDown);
+    EXPECT_EQ(7, mixed.GetPageStep());
+    EXPECT_EQ(3, mixed.StepTarget(7));
+    mixed.m_iFirstVisible = 3;
+    mixed.Calculate();
+    EXPECT_FALSE(mixed.m_bCanScrollDown);
+    EXPECT_EQ(3, mixed.StepTarget(7));
+    // A last shortcut taller than the area is the end of the way.
+    CORXOutlookLayout tall = VerticalLayout(0, 0);
+    tall.m_arShortcuts.assign({CSize(60, 30), CSize(60, 300)});
+    tall.Calculate();
+    EXPECT_EQ(1, tall.StepTarget(7));
+    tall.m_iFirstVisible = 1;
+    tall.Calculate();
+    ASSERT_TRUE(tall.m_bCanScrollDown);
+    EXPECT_EQ(1, tall.StepTarget(7));
+    EXPECT_EQ(1, tall.StepTarget(1));
 
     // A taller bar scrolls back as far as the last shortcut still fits.
     EXPECT_EQ(1, VerticalLayout(5, 4).ScrollBackTarget());
@@ -470,6 +495,48 @@ TEST_F(OutlookBar, SizingEdgeNeverLeavesLessThanItsOwnStrip)
     EXPECT_EQ(3, bar.GetExtent());
     bar.SetExtent(-10);
     EXPECT_EQ(3, bar.CalcFixedLayout(TRUE, TRUE).cy);
+}
+
+// A frame that counts the times it lays itself out.
+class CCountingFrame : public CFrameWnd
+{
+public:
+    int m_nLaidOut = 0;
+    void RecalcLayout(BOOL bNotify = TRUE) override
+    {
+        m_nLaidOut++;
+        CFrameWnd::RecalcLayout(bNotify);
+    }
+};
+
+TEST_F(OutlookBar, CancelledSizingKeepsTheExtentAndLaysTheFrameOut)
+{
+    CPointerLock pointer;
+    CCountingFrame* pFrame = new CCountingFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Shortcut frame"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 400)));
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    {
+        CTestOutlookBar bar;
+        ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_LEFT, 510));
+        bar.MoveWindow(0, 0, 120, 300);
+        const int nExtent = bar.GetExtent();
+        CRect rectClient;
+        bar.GetClientRect(rectClient);
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectClient.right - 1, 100));
+        ASSERT_EQ(bar.GetSafeHwnd(), ::GetCapture());
+        bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 100));
+        const int nLaidOut = pFrame->m_nLaidOut;
+        bar.SendMessage(WM_CANCELMODE);
+        EXPECT_EQ(nExtent, bar.GetExtent());
+        EXPECT_GT(pFrame->m_nLaidOut, nLaidOut);
+        EXPECT_NE(bar.GetSafeHwnd(), ::GetCapture());
+        // The release that follows sizes nothing.
+        bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(60, 100));
+        EXPECT_EQ(nExtent, bar.GetExtent());
+        bar.DestroyWindow();
+    }
+    if (::IsWindow(hFrame))
+        pFrame->DestroyWindow();
 }
 
 // Records the commands the bar sends to its owner.
