@@ -123,6 +123,8 @@ public:
     virtual BOOL IsColored() const = 0;
     virtual BOOL IsColoredStrip() const = 0;
     virtual BOOL IsNoPrefix() const { return FALSE; }
+    // The tab window leaves the outlines round its windows to the caller (its draw-frame option).
+    virtual BOOL IsDrawFrame() const { return FALSE; }
 };
 
 // What the looks read of a tasks-pane group and of a task.
@@ -136,6 +138,10 @@ public:
     virtual CString GetName() const = 0;
     virtual BOOL IsSpecial() const = 0;
     virtual BOOL IsCollapsed() const = 0;
+    // The pane's own indent of caption text (-1: the look's) and its caption font (NULL: the
+    // framework's bold font).
+    virtual int GetCaptionTextOffset() const { return -1; }
+    virtual HFONT GetCaptionFont() const { return NULL; }
 };
 class CORXTaskInfo
 {
@@ -146,6 +152,13 @@ public:
     virtual HICON GetIcon() const = 0;
     virtual CString GetName() const = 0;
     virtual BOOL IsEnabled() const = 0;
+    // Whether the task runs a command (a label does not); the pane's gap between a task's icon and
+    // its text (-1: the look's); the task's image in the icon list the pane hands over (-1: none);
+    // the pane's font for task text, plain or underlined (NULL: the framework's).
+    virtual BOOL HasCommand() const { return TRUE; }
+    virtual int GetIconToTextSpacing() const { return -1; }
+    virtual int GetIconIndex() const { return -1; }
+    virtual HFONT GetTextFont(BOOL bUnderline) const { return NULL; }
 };
 
 // A bar that fills its own background (the shortcut bar with a bitmap) or names its colour (the

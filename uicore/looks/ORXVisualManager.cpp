@@ -719,7 +719,7 @@ void CORXVisualManager::OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGroupIn
         return;
     CRect rectCaption = pGroup->GetCaptionRect();
     FillSolid(pDC, rectCaption, pGroup->IsSpecial() ? globalData.clrHilite : globalData.clrBarShadow);
-    int xText = rectCaption.left + m_nGroupCaptionHorzOffset;
+    int xText = rectCaption.left + CaptionTextOffset(pGroup);
     HICON hIcon = pGroup->GetIcon();
     CSize sizeIcon = pGroup->GetIconSize();
     if (hIcon != NULL && sizeIcon.cy <= rectCaption.Height())
@@ -731,7 +731,7 @@ void CORXVisualManager::OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGroupIn
     CRect rectText(xText, rectCaption.top, rectCaption.right, rectCaption.bottom);
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     COLORREF clrOld = pDC->SetTextColor(bIsHighlighted ? globalData.clrHotText : globalData.clrTextHilite);
-    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), globalData.fontBold.GetSafeHandle());
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), CaptionFont(pGroup));
     CString strName = pGroup->GetName();
     ::DrawTextA(pDC->GetSafeHdc(), strName, -1, &rectText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     ::SelectObject(pDC->GetSafeHdc(), hOldFont);
@@ -770,24 +770,66 @@ void CORXVisualManager::OnDrawTask(CDC* pDC, const CORXTaskInfo* pTask, CImageLi
         FillSolid(pDC, CRect(rect.left, y, rect.right, y + 1), globalData.clrBarShadow);
         return;
     }
-    HICON hIcon = pTask->GetIcon();
-    if (hIcon != NULL)
-    {
-        ::DrawIconEx(pDC->GetSafeHdc(), rect.left, rect.top, hIcon, 16, 16, 0, NULL, DI_NORMAL);
-        rect.left += 16 + m_nTasksIconHorzOffset;
-    }
+    DrawTaskIcon(pDC, pTask, pIcons, rect);
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     COLORREF clrOld = pDC->SetTextColor(!pTask->IsEnabled() ? globalData.clrGrayedText
                                         : bIsHighlighted    ? globalData.clrHotText
                                                             : globalData.clrWindowText);
-    HGDIOBJ hOldFont =
-        ::SelectObject(pDC->GetSafeHdc(),
-                       (bIsHighlighted ? globalData.fontUnderline : globalData.fontRegular).GetSafeHandle());
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), TaskFont(pTask, bIsHighlighted));
     CString strName = pTask->GetName();
     ::DrawTextA(pDC->GetSafeHdc(), strName, -1, &rect, DT_SINGLELINE | DT_VCENTER);
     ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
+}
+
+int CORXVisualManager::CaptionTextOffset(const CORXTasksGroupInfo* pGroup) const
+{
+    const int nOffset = pGroup != NULL ? pGroup->GetCaptionTextOffset() : -1;
+    return nOffset != -1 ? nOffset : m_nGroupCaptionHorzOffset;
+}
+
+int CORXVisualManager::IconToTextSpacing(const CORXTaskInfo* pTask) const
+{
+    const int nSpacing = pTask != NULL ? pTask->GetIconToTextSpacing() : -1;
+    return nSpacing != -1 ? nSpacing : m_nTasksIconHorzOffset;
+}
+
+HFONT CORXVisualManager::CaptionFont(const CORXTasksGroupInfo* pGroup)
+{
+    HFONT hFont = pGroup != NULL ? pGroup->GetCaptionFont() : NULL;
+    return hFont != NULL ? hFont : (HFONT)globalData.fontBold.GetSafeHandle();
+}
+
+HFONT CORXVisualManager::TaskFont(const CORXTaskInfo* pTask, BOOL bUnderline)
+{
+    HFONT hFont = pTask != NULL ? pTask->GetTextFont(bUnderline) : NULL;
+    if (hFont != NULL)
+        return hFont;
+    return (HFONT)(bUnderline ? globalData.fontUnderline : globalData.fontRegular).GetSafeHandle();
+}
+
+void CORXVisualManager::DrawTaskIcon(CDC* pDC, const CORXTaskInfo* pTask, CImageList* pIcons,
+                                     CRect& rect) const
+{
+    int cxIcon = 0;
+    if (HICON hIcon = pTask->GetIcon())
+    {
+        cxIcon = 16;
+        ::DrawIconEx(pDC->GetSafeHdc(), rect.left, rect.top + (rect.Height() - 16) / 2, hIcon, 16, 16, 0,
+                     NULL, DI_NORMAL);
+    }
+    else if (pIcons != NULL && pIcons->GetSafeHandle() != NULL && pTask->GetIconIndex() >= 0)
+    {
+        int cx = 0, cy = 0;
+        if (!::ImageList_GetIconSize(pIcons->GetSafeHandle(), &cx, &cy) || cx <= 0)
+            return;
+        cxIcon = cx;
+        pIcons->Draw(pDC, pTask->GetIconIndex(), CPoint(rect.left, rect.top + (rect.Height() - cy) / 2),
+                     ILD_TRANSPARENT);
+    }
+    if (cxIcon > 0)
+        rect.left += cxIcon + IconToTextSpacing(pTask);
 }
 
 void CORXVisualManager::OnDrawTasksPaneScrollButton(CDC* pDC, CRect rect, BOOL bUp, BOOL bHighlighted,

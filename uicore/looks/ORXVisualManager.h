@@ -177,6 +177,15 @@ protected:
     // Implementation
 protected:
     static void Draw3dFrame(CDC* pDC, CRect rect, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    // What a tasks pane hands over with its captions and tasks: its own caption indent, icon gap
+    // and fonts where it has them, else the look's.
+    int CaptionTextOffset(const CORXTasksGroupInfo* pGroup) const;
+    int IconToTextSpacing(const CORXTaskInfo* pTask) const;
+    static HFONT CaptionFont(const CORXTasksGroupInfo* pGroup);
+    static HFONT TaskFont(const CORXTaskInfo* pTask, BOOL bUnderline);
+    // The task's icon, its own or its image in the list, at the left of the rectangle and centred
+    // down it; the rectangle then starts where the text goes.
+    void DrawTaskIcon(CDC* pDC, const CORXTaskInfo* pTask, CImageList* pIcons, CRect& rect) const;
 };
 
 // The visual-styles library, loaded at run time; every handle stays NULL without it.

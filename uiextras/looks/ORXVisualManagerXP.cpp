@@ -803,7 +803,9 @@ void CORXVisualManagerXP::OnFillTab(CDC* pDC, CRect rectFill, CBrush* pbrFill, i
 void CORXVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
                                     const CORXTabWndInfo* pTabWnd)
 {
-    if (pTabWnd == NULL || pTabWnd->IsFlatTab() || pTabWnd->IsColored())
+    // Flat windows, the overlapping tabs of the coloured style and tabs with colours of their own
+    // keep the base's drawing.
+    if (pTabWnd == NULL || pTabWnd->IsFlatTab() || pTabWnd->IsColoredStrip() || pTabWnd->IsColored())
     {
         CORXVisualManager::OnDrawTab(pDC, rectTab, iTab, bIsActive, pTabWnd);
         return;
@@ -827,8 +829,10 @@ void CORXVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsA
     {
         if (pTabWnd->IsLocationBottom())
         {
+            // Up over the frame's edge towards the tabs: 3 pixels, 2 under the tab window's
+            // draw-frame option, whose frame has no outlines of its own.
             CRect rectFill = rectTab;
-            rectFill.top -= 3;
+            rectFill.top -= pTabWnd->IsDrawFrame() ? 2 : 3;
             OnFillTab(pDC, rectFill, pbrFace, iTab, bIsActive, pTabWnd);
             pDC->SelectObject(&penBlack);
             pDC->MoveTo(rectTab.right, rectTab.top - 2);
@@ -912,26 +916,6 @@ void CORXVisualManagerXP::OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea
     ::FillRect(pDC->GetSafeHdc(), &rectWorkArea, ::GetSysColorBrush(COLOR_WINDOW));
 }
 
-int CORXVisualManagerXP::CaptionTextOffset(const CORXTasksGroupInfo* pGroup) const
-{
-    const CORXTasksPaneMetricsInfo* pMetrics = dynamic_cast<const CORXTasksPaneMetricsInfo*>(pGroup);
-    const int nOffset = pMetrics != NULL ? pMetrics->GetCaptionTextOffset() : -1;
-    return nOffset != -1 ? nOffset : m_nGroupCaptionHorzOffset;
-}
-
-BOOL CORXVisualManagerXP::TaskHasCommand(const CORXTaskInfo* pTask)
-{
-    const CORXTasksPaneMetricsInfo* pMetrics = dynamic_cast<const CORXTasksPaneMetricsInfo*>(pTask);
-    return pMetrics == NULL || pMetrics->HasCommand();
-}
-
-int CORXVisualManagerXP::IconToTextSpacing(const CORXTaskInfo* pTask) const
-{
-    const CORXTasksPaneMetricsInfo* pMetrics = dynamic_cast<const CORXTasksPaneMetricsInfo*>(pTask);
-    const int nSpacing = pMetrics != NULL ? pMetrics->GetIconToTextSpacing() : -1;
-    return nSpacing != -1 ? nSpacing : m_nTasksIconHorzOffset;
-}
-
 void CORXVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGroupInfo* pGroup,
                                                   BOOL bIsHighlighted, BOOL bUsePadding, BOOL bCanCollapse)
 {
@@ -948,7 +932,7 @@ void CORXVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGroup
     }
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF clrOld = pDC->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
-    CFont* pOldFont = pDC->SelectObject(&globalData.fontBold);
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), CaptionFont(pGroup));
     CRect rectText(xText, rectCaption.top, rectCaption.right, rectCaption.bottom);
     const CSize sizeGlyph = CORXMenuImages::Size();
     const BOOL bMark =
@@ -969,7 +953,7 @@ void CORXVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGroup
         DrawGlyph(pDC, rectMark,
                   pGroup->IsCollapsed() ? CORXMenuImages::IdArowDown : CORXMenuImages::IdArowUp);
     }
-    pDC->SelectObject(pOldFont);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
 }
@@ -999,24 +983,17 @@ void CORXVisualManagerXP::OnDrawTask(CDC* pDC, const CORXTaskInfo* pTask, CImage
         pDC->SelectObject(pOldPen);
         return;
     }
-    HICON hIcon = pTask->GetIcon();
-    if (hIcon != NULL)
-    {
-        ::DrawIconEx(pDC->GetSafeHdc(), rect.left, rect.top + (rect.Height() - 16) / 2, hIcon, 16, 16, 0,
-                     NULL, DI_NORMAL);
-        rect.left += 16 + IconToTextSpacing(pTask);
-    }
+    DrawTaskIcon(pDC, pTask, pIcons, rect);
     // A task that runs a command is a link, blue whether hot or not; underlined while hot.
     const BOOL bEnabled = pTask->IsEnabled();
-    const BOOL bLink = bEnabled && TaskHasCommand(pTask);
+    const BOOL bLink = bEnabled && pTask->HasCommand();
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF clrOld = pDC->SetTextColor(!bEnabled ? globalData.clrGrayedText
                                               : bLink   ? globalData.clrHotText
                                                         : pDC->GetTextColor());
-    CFont* pOldFont =
-        pDC->SelectObject(bLink && bIsHighlighted ? &globalData.fontUnderline : &globalData.fontRegular);
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), TaskFont(pTask, bLink && bIsHighlighted));
     pDC->DrawText(pTask->GetName(), rect, DT_SINGLELINE | DT_VCENTER);
-    pDC->SelectObject(pOldFont);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
 }

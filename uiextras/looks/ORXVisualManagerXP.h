@@ -23,18 +23,6 @@ public:
     virtual BOOL HasBackgroundBitmap() const { return FALSE; }
 };
 
-// What the look asks of a tasks-pane group or task beyond the core's interface: the pane's own
-// caption text offset and icon-to-text spacing, -1 where the pane takes the look's, and whether a
-// task runs a command (a label does not).
-class CORXTasksPaneMetricsInfo
-{
-public:
-    virtual ~CORXTasksPaneMetricsInfo() {}
-    virtual int GetCaptionTextOffset() const = 0;
-    virtual int GetIconToTextSpacing() const = 0;
-    virtual BOOL HasCommand() const { return TRUE; }
-};
-
 class CORXVisualManagerXP : public CORXVisualManager
 {
     DECLARE_DYNCREATE(CORXVisualManagerXP)
@@ -157,10 +145,6 @@ protected:
     BOOL menuJoinsButton;
 
     void DeleteColorObjects();
-    // The pane's own caption text offset and icon-to-text spacing, or the look's.
-    int CaptionTextOffset(const CORXTasksGroupInfo* pGroup) const;
-    int IconToTextSpacing(const CORXTaskInfo* pTask) const;
-    static BOOL TaskHasCommand(const CORXTaskInfo* pTask);
     // The framework window a DC paints, or NULL (a memory DC).
     static CWnd* WindowOfDC(CDC* pDC);
     // Whether the page button being painted sits on a shortcut bar with the flat look, which alone

@@ -82,7 +82,9 @@ CORXWinXPVisualManager::CORXWinXPVisualManager(BOOL bTemporary)
     m_nTasksIconHorzOffset = 5;
     m_nTasksIconVertOffset = 4;
     m_bActiveCaptions = TRUE;
-    m_bShadowHighlightedImage = FALSE;
+    // Shadows under highlighted images only where no window theme is open, as every colour change
+    // sets it again; the theme wrapper has just opened its handles.
+    m_bShadowHighlightedImage = m_hThemeWindow == NULL;
 }
 
 CORXWinXPVisualManager::~CORXWinXPVisualManager() {}
@@ -323,6 +325,8 @@ void CORXWinXPVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton*
         CORXVisualManager::OnDrawMenuButtonBorder(pDC, pButton, rect, state);
         return;
     }
+    // Every hot pop-up menu item comes here after its highlight: the separator part goes over it,
+    // grown by 2, and the vertical one only for a regular button, which no caller passes.
     rect.InflateRect(2, 2);
     DrawPart(pDC, m_hThemeToolBar, state != ButtonsIsRegular ? TP_SEPARATOR : TP_SEPARATORVERT, 0, rect);
 }
@@ -495,9 +499,9 @@ void CORXWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, const CORXTasksGr
         rectText.right -= rectCaption.Height();
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF clrOld = pDC->SetTextColor(bSpecial ? ::GetSysColor(COLOR_WINDOW) : globalData.clrHilite);
-    CFont* pOldFont = pDC->SelectObject(&globalData.fontBold);
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), CaptionFont(pGroup));
     pDC->DrawText(pGroup->GetName(), rectText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    pDC->SelectObject(pOldFont);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
     if (bCanCollapse)
@@ -520,11 +524,16 @@ void CORXWinXPVisualManager::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BO
     }
     DrawPart(pDC, m_hThemeExplorerBar, bSpecial ? EBP_SPECIALGROUPBACKGROUND : EBP_NORMALGROUPBACKGROUND, 0,
              rect);
+    // A group without a caption still gets the head's edge along its top.
+    if (bNoTitle)
+        DrawPart(pDC, m_hThemeExplorerBar, bSpecial ? EBP_SPECIALGROUPHEAD : EBP_NORMALGROUPHEAD, 0,
+                 CRect(rect.left, rect.top, rect.right, rect.top + 1));
 }
 
 void CORXWinXPVisualManager::OnDrawTasksGroupFrame(CDC* pDC, CRect rect, BOOL bSpecial)
 {
-    // The core's frame call carries no no-title flag: the themed area already draws its frame.
+    // The frame call carries no no-title flag; the area's border above draws the head's edge of a
+    // group without a caption, and the themed area is its own frame.
 }
 
 void CORXWinXPVisualManager::OnDrawTask(CDC* pDC, const CORXTaskInfo* pTask, CImageList* pIcons,
@@ -543,23 +552,16 @@ void CORXWinXPVisualManager::OnDrawTask(CDC* pDC, const CORXTaskInfo* pTask, CIm
         }
         return;
     }
-    HICON hIcon = pTask->GetIcon();
-    if (hIcon != NULL)
-    {
-        ::DrawIconEx(pDC->GetSafeHdc(), rect.left, rect.top + (rect.Height() - 16) / 2, hIcon, 16, 16, 0,
-                     NULL, DI_NORMAL);
-        rect.left += 16 + IconToTextSpacing(pTask);
-    }
+    DrawTaskIcon(pDC, pTask, pIcons, rect);
     const BOOL bEnabled = pTask->IsEnabled();
-    const BOOL bLink = bEnabled && TaskHasCommand(pTask);
+    const BOOL bLink = bEnabled && pTask->HasCommand();
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF clrOld = pDC->SetTextColor(!bEnabled ? globalData.clrGrayedText
                                               : bLink   ? globalData.clrHilite
                                                         : ::GetSysColor(COLOR_WINDOWTEXT));
-    CFont* pOldFont =
-        pDC->SelectObject(bLink && bIsHighlighted ? &globalData.fontUnderline : &globalData.fontRegular);
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), TaskFont(pTask, bLink && bIsHighlighted));
     pDC->DrawText(pTask->GetName(), rect, DT_SINGLELINE | DT_VCENTER);
-    pDC->SelectObject(pOldFont);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
 }

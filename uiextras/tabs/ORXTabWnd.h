@@ -128,6 +128,7 @@ public:
     BOOL IsColored() const override { return HasColoredTabs(); }
     BOOL IsColoredStrip() const override { return m_bIsColored; }
     BOOL IsNoPrefix() const override { return m_bLabelNoPrefix; }
+    BOOL IsDrawFrame() const override { return m_bDrawFrame; }
 
     // Operations
 public:

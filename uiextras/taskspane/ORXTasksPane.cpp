@@ -50,12 +50,12 @@ CORXTasksPane::CORXTasksPane()
       m_nGroupCaptionHorzOffset(-1), m_nGroupCaptionVertOffset(-1), m_nTasksHorzOffset(-1),
       m_nTasksIconHorzOffset(-1), m_nTasksIconVertOffset(-1), m_nRowHeight(0), m_history(20),
       m_pHotTask(NULL), m_pClickedTask(NULL), m_pHotGroupCaption(NULL), m_bCaptionPressed(FALSE),
-      m_pClickedGroupCaption(NULL), m_bCanCollapse(TRUE), m_hFont(NULL), m_rectTasks(0, 0, 0, 0),
-      m_bUseNavigationToolbar(TRUE), m_bScrollButtons(FALSE), m_rectScrollUp(0, 0, 0, 0),
-      m_rectScrollDn(0, 0, 0, 0), m_iScrollMode(0), m_nVertScrollOffset(0), m_nVertScrollTotal(0),
-      m_nVertScrollPage(1), m_nRowHeightInForce(1), m_bAnimationInProgress(FALSE), m_pAnimatedGroup(NULL),
-      m_nAnimGroupStep(20), m_nAnimGroupExtraHeight(0), m_nAnimGroupFullHeight(0), m_bAnimCollapsing(FALSE),
-      m_uiToolbarBmpRes(0), m_sizeToolbarImage(12, 12), m_sizeToolbarButton(16, 16)
+      m_pClickedGroupCaption(NULL), m_bCanCollapse(TRUE), m_hFont(NULL), m_pIcons(NULL),
+      m_rectTasks(0, 0, 0, 0), m_bUseNavigationToolbar(TRUE), m_bScrollButtons(FALSE),
+      m_rectScrollUp(0, 0, 0, 0), m_rectScrollDn(0, 0, 0, 0), m_iScrollMode(0), m_nVertScrollOffset(0),
+      m_nVertScrollTotal(0), m_nVertScrollPage(1), m_nRowHeightInForce(1), m_bAnimationInProgress(FALSE),
+      m_pAnimatedGroup(NULL), m_nAnimGroupStep(20), m_nAnimGroupExtraHeight(0), m_nAnimGroupFullHeight(0),
+      m_bAnimCollapsing(FALSE), m_uiToolbarBmpRes(0), m_sizeToolbarImage(12, 12), m_sizeToolbarButton(16, 16)
 {
     // Nothing is dropped on the pane nor chosen on it in customise mode: its buttons are none of
     // the user's.
@@ -92,6 +92,14 @@ CSize CORXTasksPane::NavButtonSize(CSize sizeImage, CSize sizeButton)
     if (sizeButton.cx <= 0 || sizeButton.cy <= 0)
         return CSize(sizeImage.cx + 4, sizeImage.cy + 4);
     return sizeButton;
+}
+
+void CORXTasksPane::SetIconsList(CImageList* pIcons)
+{
+    m_pIcons = pIcons;
+    LayOutPage();
+    if (GetSafeHwnd() != NULL)
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -199,11 +207,13 @@ void CORXTasksPane::CreateFonts()
     ::GetObject(hFont, sizeof(lf), &lf);
     m_fontBold.DeleteObject();
     m_fontUnderline.DeleteObject();
+    m_fontRegular.DeleteObject();
     LOGFONT lfBold = lf;
     lfBold.lfWeight = FW_BOLD;
     m_fontBold.CreateFontIndirect(&lfBold);
     LOGFONT lfTask = lf;
     lfTask.lfWeight = FW_NORMAL;
+    m_fontRegular.CreateFontIndirect(&lfTask);
     lfTask.lfUnderline = TRUE;
     m_fontUnderline.CreateFontIndirect(&lfTask);
 }
@@ -395,12 +405,14 @@ CORXTask* CORXTasksPane::GetTask(int nGroup, int nTask) const
     return pos != NULL ? (CORXTask*)pGroup->m_lstTasks.GetAt(pos) : NULL;
 }
 
-int CORXTasksPane::AddTask(int nGroup, LPCTSTR lpszName, UINT uiCommandID, DWORD_PTR dwUserData)
+int CORXTasksPane::AddTask(int nGroup, LPCTSTR lpszName, UINT uiCommandID, DWORD_PTR dwUserData, int nIcon)
 {
     CORXTasksGroup* pGroup = GetTaskGroup(nGroup);
     if (pGroup == NULL)
         return -1;
-    pGroup->m_lstTasks.AddTail(new CORXTask(pGroup, lpszName, uiCommandID, dwUserData));
+    CORXTask* pTask = new CORXTask(pGroup, lpszName, uiCommandID, dwUserData);
+    pTask->m_nIcon = nIcon < 0 ? -1 : nIcon;
+    pGroup->m_lstTasks.AddTail(pTask);
     LayOutPage();
     return (int)pGroup->m_lstTasks.GetCount() - 1;
 }
@@ -576,7 +588,7 @@ BOOL CORXTasksPane::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
         ::GetCursorPos(&point);
         ScreenToClient(&point);
         CORXTask* pTask = TaskFromPoint(point);
-        if ((pTask != NULL && pTask->IsClickable()) || m_pClickedTask != NULL ||
+        if ((pTask != NULL && pTask->IsEnabledLink()) || m_pClickedTask != NULL ||
             (m_bCanCollapse && (GroupCaptionFromPoint(point) != NULL || m_bCaptionPressed)))
         {
             ::SetCursor(globalData.m_hcurHand);
@@ -628,7 +640,7 @@ void CORXTasksPane::OnMouseMove(UINT nFlags, CPoint point)
     }
 
     CORXTask* pTask = TaskFromPoint(point);
-    if (pTask != NULL && !pTask->IsClickable())
+    if (pTask != NULL && !pTask->IsEnabledLink())
         pTask = NULL;
     CORXTasksGroup* pGroup = GroupCaptionFromPoint(point);
     if (pTask == m_pHotTask && pGroup == m_pHotGroupCaption)
@@ -675,7 +687,7 @@ void CORXTasksPane::SendPrompt(UINT nIDPrompt)
 void CORXTasksPane::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CORXTask* pTask = TaskFromPoint(point);
-    m_pClickedTask = pTask != NULL && pTask->IsClickable() ? pTask : NULL;
+    m_pClickedTask = pTask != NULL && pTask->IsEnabledLink() ? pTask : NULL;
     m_pClickedGroupCaption = GroupCaptionFromPoint(point);
     m_bCaptionPressed = m_pClickedGroupCaption != NULL;
     if (m_pClickedTask != NULL || m_bCaptionPressed)

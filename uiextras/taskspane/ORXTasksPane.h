@@ -36,7 +36,7 @@ public:
 };
 
 // One line of a group: a link that runs a command, a plain label, or a hosted child window.
-class CORXTask : public CObject, public CORXTaskInfo, public CORXTasksPaneMetricsInfo
+class CORXTask : public CObject, public CORXTaskInfo
 {
     DECLARE_DYNAMIC(CORXTask)
 
@@ -45,7 +45,7 @@ public:
              HWND hwndTask = NULL, int nWindowHeight = 0)
         : m_pGroup(pGroup), m_strName(lpszName), m_uiCommandID(uiCommandID), m_dwUserData(dwUserData),
           m_hwndTask(hwndTask), m_rect(0, 0, 0, 0), m_bVisible(TRUE), m_bIsLink(TRUE),
-          m_nWindowHeight(nWindowHeight), m_bEnabled(TRUE)
+          m_nWindowHeight(nWindowHeight), m_bEnabled(TRUE), m_nIcon(-1)
     {
     }
 
@@ -55,12 +55,15 @@ public:
     HICON GetIcon() const override { return NULL; }
     CString GetName() const override { return m_strName; }
     BOOL IsEnabled() const override { return m_bEnabled; }
-    int GetCaptionTextOffset() const override;
-    int GetIconToTextSpacing() const override;
     BOOL HasCommand() const override { return m_uiCommandID != 0; }
+    int GetIconToTextSpacing() const override;
+    int GetIconIndex() const override { return m_nIcon; }
+    HFONT GetTextFont(BOOL bUnderline) const override;
 
-    // A task that can be clicked: a visible link with a command, not a hosted window.
-    BOOL IsClickable() const { return m_bIsLink && m_bEnabled && m_uiCommandID != 0 && m_hwndTask == NULL; }
+    // A link the user can point at: it turns hot and shows the hand, not a label or a hosted window.
+    BOOL IsEnabledLink() const { return m_bIsLink && m_bEnabled && m_hwndTask == NULL; }
+    // A link that runs something when clicked: one with a command.
+    BOOL IsClickable() const { return IsEnabledLink() && m_uiCommandID != 0; }
 
     CORXTasksGroup* m_pGroup;
     CString m_strName;
@@ -72,9 +75,10 @@ public:
     BOOL m_bIsLink;
     int m_nWindowHeight;
     BOOL m_bEnabled;
+    int m_nIcon; // in the pane's icon list, -1 for none
 };
 
-class CORXTasksGroup : public CObject, public CORXTasksGroupInfo, public CORXTasksPaneMetricsInfo
+class CORXTasksGroup : public CObject, public CORXTasksGroupInfo
 {
     DECLARE_DYNAMIC(CORXTasksGroup)
 
@@ -91,7 +95,9 @@ public:
     BOOL IsSpecial() const override { return m_bIsSpecial; }
     BOOL IsCollapsed() const override { return m_bIsCollapsed; }
     int GetCaptionTextOffset() const override;
-    int GetIconToTextSpacing() const override;
+    HFONT GetCaptionFont() const override;
+    // The pane's gap between a task's icon and its text, -1 where it takes the look's.
+    int GetIconToTextSpacing() const;
 
     int m_nPageID;
     CString m_strName;
@@ -214,7 +220,8 @@ public:
     {
         return AddGroup(0, lpszName, bBottomLocation, bSpecial, hIcon);
     }
-    int AddTask(int nGroup, LPCTSTR lpszName, UINT uiCommandID, DWORD_PTR dwUserData = 0);
+    // The icon is the task's image in the pane's icon list, -1 for none.
+    int AddTask(int nGroup, LPCTSTR lpszName, UINT uiCommandID, DWORD_PTR dwUserData = 0, int nIcon = -1);
     // A line of text that is no link.
     int AddLabel(int nGroup, LPCTSTR lpszName);
     // A child window of the pane shown as a task of the given height.
@@ -249,6 +256,15 @@ public:
     void SetNavToolbarImages(UINT uiBmpResId, CSize sizeImage = CSize(12, 12),
                              CSize sizeButton = CSize(0, 0));
     static CSize NavButtonSize(CSize sizeImage, CSize sizeButton);
+    // The images of the tasks' icons; the list stays the caller's and must outlive the pane's use.
+    void SetIconsList(CImageList* pIcons);
+    CImageList* GetIconsList() const { return m_pIcons; }
+    // The fonts the pane's text is drawn in: captions bold, tasks plain or underlined.
+    HFONT GetCaptionFont() const { return (HFONT)m_fontBold.GetSafeHandle(); }
+    HFONT GetTaskFont(BOOL bUnderline) const
+    {
+        return (HFONT)(bUnderline ? m_fontUnderline : m_fontRegular).GetSafeHandle();
+    }
 
     CRect GetTaskArea() const { return m_rectTasks; }
     int GetScrollPos() const { return m_nVertScrollOffset; }
@@ -308,7 +324,9 @@ protected:
     int GetGroupIndex(const CORXTasksGroup* pGroup) const;
     int GetTaskIndex(const CORXTask* pTask) const;
     int Metric(int nOwn, int nLook) const { return nOwn != -1 ? nOwn : nLook; }
-    int TextHeight(CFont& font) const;
+    int TextHeight(const CFont& font) const;
+    // The height of a text task's row content: its own label in the task font beside its icon.
+    int TaskContentHeight(HDC hDC, const CORXTask* pTask, int nWidth, int nIconGap) const;
     // Places the page's groups from the top given; answers where the last one ends.
     int LayOutGroups(const CRect& rectWork, int yTop);
     void PlaceTaskWindows();
@@ -337,6 +355,8 @@ protected:
     HFONT m_hFont;
     CFont m_fontBold;
     CFont m_fontUnderline;
+    CFont m_fontRegular;
+    CImageList* m_pIcons;
     CRect m_rectTasks;
 
     CScrollBar m_wndScrollVert;

@@ -45,19 +45,24 @@ int CORXTasksGroup::GetCaptionTextOffset() const
     return m_pPane != NULL ? m_pPane->m_nGroupCaptionHorzOffset : -1;
 }
 
+HFONT CORXTasksGroup::GetCaptionFont() const
+{
+    return m_pPane != NULL ? m_pPane->GetCaptionFont() : NULL;
+}
+
 int CORXTasksGroup::GetIconToTextSpacing() const
 {
     return m_pPane != NULL ? m_pPane->m_nTasksIconHorzOffset : -1;
 }
 
-int CORXTask::GetCaptionTextOffset() const
-{
-    return m_pGroup != NULL ? m_pGroup->GetCaptionTextOffset() : -1;
-}
-
 int CORXTask::GetIconToTextSpacing() const
 {
     return m_pGroup != NULL ? m_pGroup->GetIconToTextSpacing() : -1;
+}
+
+HFONT CORXTask::GetTextFont(BOOL bUnderline) const
+{
+    return m_pGroup != NULL && m_pGroup->m_pPane != NULL ? m_pGroup->m_pPane->GetTaskFont(bUnderline) : NULL;
 }
 
 /////////////////////////////////////////////////////////////////////////////

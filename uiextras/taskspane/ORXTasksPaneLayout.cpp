@@ -28,6 +28,7 @@ struct CLookMetrics : public CORXVisualManager
         return Get(p, &CLookMetrics::m_nGroupCaptionVertOffset);
     }
     static int TaskIndent(const CORXVisualManager* p) { return Get(p, &CLookMetrics::m_nTasksHorzOffset); }
+    static int IconGap(const CORXVisualManager* p) { return Get(p, &CLookMetrics::m_nTasksIconHorzOffset); }
     static int TaskSpacing(const CORXVisualManager* p)
     {
         return Get(p, &CLookMetrics::m_nTasksIconVertOffset);
@@ -40,7 +41,7 @@ BOOL IsPageGroup(const CORXTasksGroup* pGroup, int nPage)
 }
 } // namespace
 
-int CORXTasksPane::TextHeight(CFont& font) const
+int CORXTasksPane::TextHeight(const CFont& font) const
 {
     if (font.GetSafeHandle() == NULL)
         return globalData.GetTextHeight();
@@ -51,6 +52,28 @@ int CORXTasksPane::TextHeight(CFont& font) const
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(NULL, hDC);
     return tm.tmHeight;
+}
+
+int CORXTasksPane::TaskContentHeight(HDC hDC, const CORXTask* pTask, int nWidth, int nIconGap) const
+{
+    int cxIcon = 0, cyIcon = 0;
+    if (pTask->m_nIcon >= 0 && m_pIcons != NULL && m_pIcons->GetSafeHandle() != NULL &&
+        (!::ImageList_GetIconSize(m_pIcons->GetSafeHandle(), &cxIcon, &cyIcon) || cxIcon <= 0))
+        cxIcon = cyIcon = 0;
+    // Measured as the looks draw it: on one line, beside the icon and its gap.
+    CRect rectText(0, 0, std::max(nWidth - (cxIcon > 0 ? cxIcon + nIconGap : 0), 1), 0);
+    int nText;
+    if (pTask->m_strName.IsEmpty())
+        nText = TextHeight(m_fontUnderline); // a separator keeps a line to sit in
+    else
+    {
+        HGDIOBJ hOld = ::SelectObject(hDC, m_fontUnderline.GetSafeHandle() != NULL
+                                               ? m_fontUnderline.GetSafeHandle()
+                                               : globalData.fontUnderline.GetSafeHandle());
+        nText = ::DrawText(hDC, pTask->m_strName, -1, &rectText, DT_SINGLELINE | DT_CALCRECT);
+        ::SelectObject(hDC, hOld);
+    }
+    return std::max(nText, cyIcon);
 }
 
 CRect CORXTasksPane::GetPaneRect() const
@@ -115,9 +138,10 @@ int CORXTasksPane::LayOutGroups(const CRect& rectWork, int y)
     const int nCaptionExtra = Metric(m_nGroupCaptionVertOffset, CLookMetrics::CaptionExtra(pLook));
     const int nIndent = Metric(m_nTasksHorzOffset, CLookMetrics::TaskIndent(pLook));
     const int nSpacing = Metric(m_nTasksIconVertOffset, CLookMetrics::TaskSpacing(pLook));
+    const int nIconGap = Metric(m_nTasksIconHorzOffset, CLookMetrics::IconGap(pLook));
     const int nCaptionText = TextHeight(m_fontBold);
-    const int nTaskText = TextHeight(m_fontUnderline);
     const int nPage = GetActivePage();
+    HDC hDC = ::GetDC(NULL);
 
     for (POSITION pos = m_lstTaskGroups.GetHeadPosition(); pos != NULL;)
     {
@@ -156,10 +180,11 @@ int CORXTasksPane::LayOutGroups(const CRect& rectWork, int y)
                 }
                 if (pTask->m_hwndTask == NULL)
                 {
-                    const int nHeight = std::max(nTaskText, m_nRowHeight);
                     const int xLeft = (int)rectWork.left + nIndent;
-                    pTask->m_rect =
-                        CRect(xLeft, y, std::max(xLeft, (int)rectWork.right - nIndent), y + nHeight);
+                    const int xRight = std::max(xLeft, (int)rectWork.right - nIndent);
+                    const int nHeight =
+                        std::max(TaskContentHeight(hDC, pTask, xRight - xLeft, nIconGap), m_nRowHeight);
+                    pTask->m_rect = CRect(xLeft, y, xRight, y + nHeight);
                     y += nHeight + nSpacing;
                 }
                 else
@@ -193,6 +218,7 @@ int CORXTasksPane::LayOutGroups(const CRect& rectWork, int y)
         }
         y += nGroupSpacing;
     }
+    ::ReleaseDC(NULL, hDC);
     return y;
 }
 
@@ -417,8 +443,8 @@ void CORXTasksPane::DrawPane(CDC* pDC)
             CORXTask* pTask = (CORXTask*)pGroup->m_lstTasks.GetNext(posTask);
             if (!pTask->m_bVisible || pTask->m_hwndTask != NULL || pTask->m_rect.IsRectEmpty())
                 continue;
-            const BOOL bHot = pTask->IsClickable() && (pTask == m_pHotTask || pTask == m_pClickedTask);
-            pLook->OnDrawTask(pDC, pTask, NULL, bHot, pTask == m_pClickedTask);
+            const BOOL bHot = pTask->IsEnabledLink() && (pTask == m_pHotTask || pTask == m_pClickedTask);
+            pLook->OnDrawTask(pDC, pTask, m_pIcons, bHot, pTask == m_pClickedTask);
         }
         pDC->RestoreDC(nGroupSaved);
     }

@@ -9,6 +9,7 @@
 #include "ORXColorBar.h"
 #include "ORXGlobalData.h"
 #include "ORXOutlookBar.h"
+#include "ORXPopupMenuBar.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
@@ -78,7 +79,7 @@ COLORREF PixelAfterSpin(CORXVisualManager& look, int nState, CPoint pt, BOOL bHo
     return surface.At(pt.x, pt.y);
 }
 // A task as the tasks pane hands it to the looks.
-struct CStubTask : CORXTaskInfo, CORXTasksPaneMetricsInfo
+struct CStubTask : CORXTaskInfo
 {
     BOOL bCommand = TRUE;
     BOOL bEnabled = TRUE;
@@ -87,8 +88,6 @@ struct CStubTask : CORXTaskInfo, CORXTasksPaneMetricsInfo
     HICON GetIcon() const override { return NULL; }
     CString GetName() const override { return _T("MMMM Mail"); }
     BOOL IsEnabled() const override { return bEnabled; }
-    int GetCaptionTextOffset() const override { return -1; }
-    int GetIconToTextSpacing() const override { return -1; }
     BOOL HasCommand() const override { return bCommand; }
 };
 
@@ -512,4 +511,124 @@ TEST(ThemedLook, PageButtonsDrawPressedOnlyWhenPushedUnderThePointerOrChecked)
     EXPECT_EQ(2, g_calls[2].nState) << "hot";
     EXPECT_EQ(3, g_calls[3].nState) << "checked";
     EXPECT_EQ(CRect(-1, -1, 81, 21), g_calls[0].rect);
+}
+
+namespace
+{
+// A tab window as the looks read it: three tabs below the page, the middle one active.
+struct CTabWndStandIn : CORXTabWndInfo
+{
+    BOOL bColoredStrip = FALSE;
+    BOOL bDrawFrame = FALSE;
+    int GetTabsNum() const override { return 3; }
+    int GetVisibleTabCount() const override { return 3; }
+    int GetActiveTab() const override { return 1; }
+    BOOL GetTabLabel(int, CString& strLabel) const override
+    {
+        strLabel = _T("Tab");
+        return TRUE;
+    }
+    COLORREF GetTabBkColor(int) const override { return (COLORREF)-1; }
+    COLORREF GetTabTextColor(int) const override { return (COLORREF)-1; }
+    BOOL IsFlatTab() const override { return FALSE; }
+    BOOL IsLocationBottom() const override { return TRUE; }
+    BOOL IsColored() const override { return FALSE; }
+    BOOL IsColoredStrip() const override { return bColoredStrip; }
+    BOOL IsDrawFrame() const override { return bDrawFrame; }
+};
+
+std::vector<COLORREF> TabPixels(CORXVisualManager& look, const CTabWndStandIn& tabs)
+{
+    CTestSurface surface(80, 30, RGB(1, 2, 3));
+    look.OnDrawTab(surface.DC(), CRect(10, 10, 60, 28), 1, TRUE, &tabs);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 30; y++)
+        for (int x = 0; x < 80; x++)
+            pixels.push_back(surface.At(x, y));
+    return pixels;
+}
+
+// The look's tasks-pane metrics and flags, which it keeps to itself.
+struct CThemeLookMetrics : CORXWinXPVisualManager
+{
+    CThemeLookMetrics() : CORXWinXPVisualManager(TRUE) {}
+    std::vector<int> TasksMetrics() const
+    {
+        return {m_nVertMargin,
+                m_nHorzMargin,
+                m_nGroupVertOffset,
+                m_nGroupCaptionHeight,
+                m_nGroupCaptionHorzOffset,
+                m_nGroupCaptionVertOffset,
+                m_nTasksHorzOffset,
+                m_nTasksIconHorzOffset,
+                m_nTasksIconVertOffset};
+    }
+    BOOL HasWindowTheme() const { return m_hThemeWindow != NULL; }
+};
+} // namespace
+
+TEST(FlatLook, TheOverlappingTabsOfTheColouredStyleKeepTheBasesDrawing)
+{
+    CORXVisualManagerXP look(TRUE);
+    CORXVisualManager base(TRUE);
+    CTabWndStandIn tabs;
+    EXPECT_NE(TabPixels(base, tabs), TabPixels(look, tabs));
+    tabs.bColoredStrip = TRUE;
+    EXPECT_EQ(TabPixels(base, tabs), TabPixels(look, tabs)) << "no colour of their own, still the base's";
+}
+
+TEST(FlatLook, AnActiveBottomTabReachesThreePixelsUpOrTwoUnderTheDrawFrameOption)
+{
+    CORXVisualManagerXP look(TRUE);
+    CTabWndStandIn tabs;
+    const COLORREF clrBack = RGB(1, 2, 3);
+    // The fill's column in the middle of the tab, above its top at 10.
+    std::vector<COLORREF> pixels = TabPixels(look, tabs);
+    EXPECT_NE(clrBack, pixels[7 * 80 + 35]);
+    EXPECT_EQ(clrBack, pixels[6 * 80 + 35]);
+    tabs.bDrawFrame = TRUE;
+    pixels = TabPixels(look, tabs);
+    EXPECT_EQ(clrBack, pixels[7 * 80 + 35]);
+    EXPECT_NE(clrBack, pixels[8 * 80 + 35]);
+}
+
+TEST(ThemedLook, WithoutAWindowThemeTheBaseMetricsAndShadowedHighlightsFromTheStart)
+{
+    CThemeLookMetrics look;
+    const std::vector<int> base = {12, 12, 15, 25, 13, 7, 12, 5, 4};
+    EXPECT_EQ(base, look.TasksMetrics());
+    // Right after construction, not only after the first change of the system's colours.
+    EXPECT_EQ(!look.HasWindowTheme(), look.IsShadowHighlightedImage());
+    look.OnUpdateSystemColors();
+    EXPECT_EQ(!look.HasWindowTheme(), look.IsShadowHighlightedImage());
+}
+
+TEST(ThemedLook, AGroupWithoutACaptionGetsTheHeadsEdge)
+{
+    CRecordingThemeLook look;
+    CTestSurface surface(100, 60);
+    look.OnDrawTasksGroupAreaBorder(surface.DC(), CRect(5, 10, 95, 50), FALSE, FALSE);
+    ASSERT_EQ(1u, g_calls.size());
+    EXPECT_EQ(5, g_calls[0].nPart) << "the normal group's background";
+    g_calls.clear();
+    look.OnDrawTasksGroupAreaBorder(surface.DC(), CRect(5, 10, 95, 50), TRUE, TRUE);
+    ASSERT_EQ(2u, g_calls.size());
+    EXPECT_EQ(9, g_calls[0].nPart) << "the special group's background";
+    EXPECT_EQ(12, g_calls[1].nPart) << "the special group's head";
+    EXPECT_EQ(CRect(5, 10, 95, 11), g_calls[1].rect);
+}
+
+TEST_F(LookColors, ThemedMenusTakeTheSystemMenuColourUnlessTheyKeepTheFlatLook)
+{
+    CRecordingThemeLook look;
+    CORXPopupMenuBar bar;
+    CTestSurface surface(120, 20, RGB(1, 2, 3));
+    look.OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 120, 20), CRect());
+    EXPECT_EQ(::GetSysColor(COLOR_MENU), surface.At(100, 10));
+    EXPECT_EQ(::GetSysColor(COLOR_MENU), surface.At(2, 10)) << "no image margin";
+    look.xpLookMenus = TRUE;
+    look.OnFillBarBackground(surface.DC(), &bar, CRect(0, 0, 120, 20), CRect());
+    EXPECT_EQ(look.GetMenuBackgroundColor(), surface.At(100, 10));
+    EXPECT_EQ(look.GetBarBackgroundColor(), surface.At(2, 10)) << "the image margin";
 }

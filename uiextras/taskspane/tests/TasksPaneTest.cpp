@@ -726,7 +726,7 @@ TEST_F(TasksPaneTest, PromptsGoToTheOwner)
 }
 
 // A task with an icon, which the pane's own tasks never have, to see where the look puts its text.
-class CIconTask : public CORXTaskInfo, public CORXTasksPaneMetricsInfo
+class CIconTask : public CORXTaskInfo
 {
 public:
     int m_nSpacing = -1;
@@ -735,7 +735,6 @@ public:
     HICON GetIcon() const override { return ::LoadIcon(NULL, IDI_APPLICATION); }
     CString GetName() const override { return _T("WWWW"); }
     BOOL IsEnabled() const override { return TRUE; }
-    int GetCaptionTextOffset() const override { return -1; }
     int GetIconToTextSpacing() const override { return m_nSpacing; }
 };
 
@@ -758,7 +757,8 @@ TEST_F(TasksPaneTest, CaptionOffsetAndIconSpacingOfThePaneWinOverTheLooks)
     EXPECT_EQ(-1, m_pane.GetTask(g, 0)->GetIconToTextSpacing());
     m_pane.m_nTasksIconHorzOffset = 30;
     EXPECT_EQ(30, m_pane.GetTask(g, 0)->GetIconToTextSpacing());
-    for (CRuntimeClass* pLook : {RUNTIME_CLASS(CORXVisualManagerXP), RUNTIME_CLASS(CORXWinXPVisualManager)})
+    for (CRuntimeClass* pLook : {RUNTIME_CLASS(CORXVisualManager), RUNTIME_CLASS(CORXVisualManagerXP),
+                                 RUNTIME_CLASS(CORXWinXPVisualManager)})
     {
         CORXVisualManager::DestroyInstance();
         CORXVisualManager::SetDefaultManager(pLook);
@@ -801,4 +801,108 @@ TEST_F(TasksPaneTest, CaptionOffsetAndIconSpacingOfThePaneWinOverTheLooks)
     m_pane.m_nGroupCaptionHorzOffset = -1;
     CORXVisualManager::DestroyInstance();
     CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
+}
+
+namespace
+{
+// The rows of a painted rectangle that are not all one colour: how tall the text in it is.
+int InkRows(const std::vector<COLORREF>& pixels, int nWidth)
+{
+    int nRows = 0;
+    for (size_t y = 0; y * nWidth < pixels.size(); y++)
+        for (int x = 1; x < nWidth; x++)
+            if (pixels[y * nWidth + x] != pixels[y * nWidth])
+            {
+                nRows++;
+                break;
+            }
+    return nRows;
+}
+} // namespace
+
+TEST_F(TasksPaneTest, EveryLookDrawsCaptionsAndTasksInThePanesFont)
+{
+    ASSERT_TRUE(CreatePane());
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    m_pane.AddTask(g, _T("Add a clock"), kFirstCmd);
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(240, _T("Arial")));
+    for (CRuntimeClass* pLook : {RUNTIME_CLASS(CORXVisualManager), RUNTIME_CLASS(CORXVisualManagerXP),
+                                 RUNTIME_CLASS(CORXWinXPVisualManager)})
+    {
+        CORXVisualManager::DestroyInstance();
+        CORXVisualManager::SetDefaultManager(pLook);
+        int nCaption[2], nTask[2];
+        for (int i = 0; i < 2; i++)
+        {
+            m_pane.SendMessage(WM_SETFONT, i == 0 ? 0 : (WPARAM)font.GetSafeHandle(), FALSE);
+            // The caption's left part, clear of the collapse mark at its right end.
+            CRect rect = m_pane.GetTaskGroup(g)->m_rect;
+            rect.right = rect.left + rect.Width() / 2;
+            nCaption[i] = InkRows(m_pane.Paint(rect), rect.Width());
+            rect = m_pane.GetTask(g, 0)->m_rect;
+            nTask[i] = InkRows(m_pane.Paint(rect), rect.Width());
+        }
+        EXPECT_GT(nCaption[1], nCaption[0] + 6) << pLook->m_lpszClassName;
+        EXPECT_GT(nTask[1], nTask[0] + 6) << pLook->m_lpszClassName;
+    }
+    m_pane.SendMessage(WM_SETFONT, 0, FALSE);
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
+}
+
+TEST_F(TasksPaneTest, TaskIconsTakeTheirHeightAndThePanesGapBeforeTheText)
+{
+    ASSERT_TRUE(CreatePane());
+    CImageList icons;
+    ASSERT_TRUE(icons.Create(16, 40, ILC_COLOR24 | ILC_MASK, 1, 1));
+    ASSERT_EQ(0, icons.Add(::LoadIcon(NULL, IDI_APPLICATION)));
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    m_pane.AddTask(g, _T("WWWW"), kFirstCmd, 0, 0);
+    m_pane.AddTask(g, _T("WWWW"), kFirstCmd + 1);
+    EXPECT_EQ(m_pane.GetTaskRowHeight(), m_pane.GetTask(g, 0)->m_rect.Height()) << "no list yet";
+    m_pane.SetIconsList(&icons);
+    EXPECT_EQ(40, m_pane.GetTask(g, 0)->m_rect.Height());
+    EXPECT_EQ(m_pane.GetTaskRowHeight(), m_pane.GetTask(g, 1)->m_rect.Height());
+
+    for (CRuntimeClass* pLook : {RUNTIME_CLASS(CORXVisualManager), RUNTIME_CLASS(CORXVisualManagerXP),
+                                 RUNTIME_CLASS(CORXWinXPVisualManager)})
+    {
+        CORXVisualManager::DestroyInstance();
+        CORXVisualManager::SetDefaultManager(pLook);
+        m_pane.m_nTasksIconHorzOffset = 40;
+        m_pane.LayOutPage();
+        CRect rect = m_pane.GetTask(g, 0)->m_rect;
+        // Between the icon's 16 pixels and the gap's end nothing is drawn; the text follows.
+        const std::vector<COLORREF> gap =
+            m_pane.Paint(CRect(rect.left + 17, rect.top, rect.left + 56, rect.bottom));
+        EXPECT_EQ(0, InkRows(gap, 39)) << pLook->m_lpszClassName;
+        const std::vector<COLORREF> text =
+            m_pane.Paint(CRect(rect.left + 56, rect.top, rect.right, rect.bottom));
+        EXPECT_GT(InkRows(text, rect.Width() - 56), 0) << pLook->m_lpszClassName;
+        m_pane.m_nTasksIconHorzOffset = 2;
+        m_pane.LayOutPage();
+        EXPECT_GT(InkRows(m_pane.Paint(CRect(rect.left + 17, rect.top, rect.left + 56, rect.bottom)), 39), 0)
+            << pLook->m_lpszClassName;
+    }
+    m_pane.m_nTasksIconHorzOffset = -1;
+    m_pane.SetIconsList(NULL);
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
+}
+
+TEST_F(TasksPaneTest, ALinkWithoutACommandTurnsHotButRunsNothing)
+{
+    ASSERT_TRUE(CreatePane());
+    const int g = m_pane.AddGroup(_T("Clocks"));
+    m_pane.AddTask(g, _T("Nowhere"), 0);
+    m_pane.AddLabel(g, _T("Label"));
+    const CRect rectLink = m_pane.GetTask(g, 0)->m_rect;
+    m_pane.SendMessage(WM_MOUSEMOVE, 0, At(rectLink));
+    EXPECT_EQ(m_pane.GetTask(g, 0), m_pane.GetHotTask());
+    m_pane.SendMessage(WM_MOUSEMOVE, 0, At(m_pane.GetTask(g, 1)->m_rect));
+    EXPECT_EQ(NULL, m_pane.GetHotTask()) << "a label is never hot";
+    Click(rectLink, rectLink);
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_NE(m_pane.GetSafeHwnd(), ::GetCapture());
 }
