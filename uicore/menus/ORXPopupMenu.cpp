@@ -763,13 +763,17 @@ void CORXPopupMenu::RecalcLayout(BOOL)
         SetWindowPos(NULL, m_x, m_y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
     PlaceItemBar(TRUE);
 
-    // The shadow may fall over the parent item: it is drawn again.
-    if (!CORXToolBar::IsCustomizeMode() && m_iShadowSize > 0 && pParentBar != NULL && pParentMenu == NULL)
+    // The shadow may fall over the parent item, on a bar or in the parent menu: it is drawn again.
+    if (!CORXToolBar::IsCustomizeMode() && m_iShadowSize > 0 && pParentBar != NULL &&
+        pParentBar->GetSafeHwnd() != NULL)
     {
         CRect rectWnd;
         GetWindowRect(rectWnd);
-        CRect rectRight(rectWnd.right + 1, rectWnd.top, rectWnd.right + 1 + m_iShadowSize,
-                        rectWnd.bottom + m_iShadowSize);
+        CRect rectRight = place.bRTL
+                              ? CRect(rectWnd.left - 1 - m_iShadowSize, rectWnd.top, rectWnd.left - 1,
+                                      rectWnd.bottom + m_iShadowSize)
+                              : CRect(rectWnd.right + 1, rectWnd.top, rectWnd.right + 1 + m_iShadowSize,
+                                      rectWnd.bottom + m_iShadowSize);
         CRect rectBottom(rectWnd.left - m_iShadowSize, rectWnd.bottom + 1, rectWnd.right,
                          rectWnd.bottom + 1 + m_iShadowSize);
         pParentBar->ScreenToClient(rectRight);
@@ -1251,10 +1255,12 @@ void CORXPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         CloseMenu(TRUE);
         return;
     case VK_LEFT: {
+        // In a sub-menu Left goes back to the parent menu: the parent's item bar would move on to
+        // its previous sub-menu item instead, so it is not asked.
         CORXToolBar* pBar = GetParentToolBar();
         if (pBar != NULL && !pBar->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar)) && pBar->PrevMenu())
             return;
-        if (m_pParentBtn != NULL && m_pParentBtn->IsDroppedDown() && GetParentPopupMenu() != NULL)
+        if (m_pParentBtn != NULL && m_pParentBtn->IsDroppedDown())
             CloseMenu(FALSE);
         return;
     }

@@ -2,6 +2,7 @@
 // delayed sub-menus, the keyboard and running the chosen command.
 #include "ORXPopupMenuBar.h"
 
+#include <afxcmn.h>
 #include <afxpriv.h>
 #include <stddef.h>
 
@@ -37,6 +38,19 @@ const int kEmptyHeight = 22;
 const int kSeparatorHeight = 8;
 const int kMaxShowDelay = 5000;
 const int kDefaultShowDelay = 500;
+
+// An item's text by position, however long it is.
+CString MenuItemText(HMENU hMenu, int nPos)
+{
+    CString str;
+    int nLen = ::GetMenuStringA(hMenu, nPos, NULL, 0, MF_BYPOSITION);
+    if (nLen > 0)
+    {
+        ::GetMenuStringA(hMenu, nPos, str.GetBuffer(nLen + 1), nLen + 1, MF_BYPOSITION);
+        str.ReleaseBuffer();
+    }
+    return str;
+}
 
 BOOL IsMenuCommand(UINT uiCmd)
 {
@@ -207,15 +221,9 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
         return FALSE;
 
     // The command owner prepares the menu.
-    CORXPopupMenu* pMenu = GetPopupMenu();
-    CWnd* pOwner = pMenu != NULL ? pMenu->GetMessageWnd() : NULL;
-    if (pOwner == NULL)
-        pOwner = AfxGetMainWnd();
-    if (pOwner != NULL && pOwner->GetSafeHwnd() != NULL)
-    {
-        int iFirst = 0;
-        pOwner->SendMessage(WM_INITMENUPOPUP, (WPARAM)hMenu, MAKELPARAM(iFirst, FALSE));
-    }
+    CWnd* pOwner = GetMenuPreparer();
+    if (pOwner != NULL)
+        pOwner->SendMessage(WM_INITMENUPOPUP, (WPARAM)hMenu, MAKELPARAM(m_iOffset, FALSE));
     if (!::IsMenu(hMenu))
         return FALSE;
 
@@ -227,9 +235,7 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
     BOOL bPrevSeparator = TRUE; // no leading separator
     for (int i = 0; i < nCount; i++)
     {
-        char szText[512] = {};
-        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-        CString strText = szText;
+        CString strText = MenuItemText(hMenu, i);
         MENUITEMINFOA info;
         memset(&info, 0, sizeof(info));
         // The size the menu functions of every Windows version know: the record without its bitmap.
@@ -328,6 +334,9 @@ HMENU CORXPopupMenuBar::ExportToMenu() const
             CString strText = pItem->m_strText;
             if (pItem->GetTearOffBarID() != 0 && g_pTearOffMenuManager != NULL)
                 CORXTearOffManager::Build(pItem->GetTearOffBarID(), strText);
+            // Once appended the sub-menu belongs to the new menu and goes with it, on every
+            // version of the system: destroying it here as well would hand the caller a menu
+            // that holds a destroyed sub-menu.
             if (!::AppendMenuA(hMenu, MF_POPUP | uiBreak, (UINT_PTR)hSub, strText))
                 ::DestroyMenu(hSub);
         }
@@ -337,6 +346,22 @@ HMENU CORXPopupMenuBar::ExportToMenu() const
     if (m_uiDefaultMenuCmdId != 0)
         ::SetMenuDefaultItem(hMenu, m_uiDefaultMenuCmdId, FALSE);
     return hMenu;
+}
+
+CWnd* CORXPopupMenuBar::GetMenuPreparer() const
+{
+    CORXPopupMenu* pMenu = GetPopupMenu();
+    CWnd* pOwner = pMenu != NULL ? pMenu->GetMessageWnd() : NULL;
+    if (pOwner != NULL && pOwner->GetSafeHwnd() != NULL)
+        return pOwner;
+    CWnd* pMain = AfxGetMainWnd();
+    if (pMain != NULL && pMain->GetSafeHwnd() != NULL && ORXFrameHooksOf(pMain) != NULL)
+        return pMain;
+    CWnd* pOpener = pMenu != NULL && pMenu->GetSafeHwnd() != NULL ? pMenu->GetParent() : NULL;
+    CFrameWnd* pTop = pOpener != NULL ? pOpener->GetTopLevelFrame() : NULL;
+    if (pTop != NULL && !pTop->IsKindOf(RUNTIME_CLASS(CORXPopupMenu)))
+        return pTop;
+    return pMain != NULL && pMain->GetSafeHwnd() != NULL ? pMain : NULL;
 }
 
 UINT CORXPopupMenuBar::GetHiddenItemCommand(UINT uiLetter) const
@@ -361,13 +386,25 @@ CSize CORXPopupMenuBar::MeasureItem(CDC* pDC, CORXToolbarButton* pButton, const 
     return size;
 }
 
+CSize CORXPopupMenuBar::GetItemCellSize() const
+{
+    CSize size = GetMenuButtonSize() + CSize(2, 2);
+    size.cy = std::max((int)size.cy, CORXToolBar::GetRowHeight());
+    return size;
+}
+
+int CORXPopupMenuBar::GetRowHeight() const
+{
+    return GetItemCellSize().cy;
+}
+
 CSize CORXPopupMenuBar::CalcSize(BOOL)
 {
     if (GetCount() == 0 || GetSafeHwnd() == NULL)
         return CSize(kEmptyWidth, kEmptyHeight);
     CClientDC dc(this);
-    CSize sizeDefault = GetMenuImageSize() + CSize(2, 2);
-    sizeDefault.cy = std::max((int)sizeDefault.cy, GetRowHeight());
+    // The cell's width is every item's image column; the separators' inset comes from the same size.
+    CSize sizeDefault = GetItemCellSize();
     m_arColumns.RemoveAll();
     int nColumnOffset = 0;
     int nColumnWidth = 0;
@@ -412,6 +449,8 @@ void CORXPopupMenuBar::PlaceButtons()
         return;
     CClientDC dc(this);
     CFont* pOldFont = dc.SelectObject(&globalData.fontRegular);
+    CSize sizeDefault = GetItemCellSize();
+    int nRowHeight = sizeDefault.cy;
     if (m_xSeparatorOffsetLeft == 0)
     {
         m_xSeparatorOffsetLeft = GetMenuButtonSize().cx / 2 + 3;
@@ -419,9 +458,6 @@ void CORXPopupMenuBar::PlaceButtons()
     }
     CRect rectClient;
     GetClientRect(rectClient);
-    CSize sizeDefault = GetMenuImageSize() + CSize(2, 2);
-    int nRowHeight = std::max((int)sizeDefault.cy, GetRowHeight());
-    sizeDefault.cy = nRowHeight;
 
     int yStart = rectClient.top + 1 - nRowHeight * m_iOffset;
     int y = yStart;
@@ -594,7 +630,20 @@ void CORXPopupMenuBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)
 
 LRESULT CORXPopupMenuBar::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
-    if (m_bTrackMode || !IsWindowVisible())
+    if (m_bTrackMode)
+        return 0;
+    // A show or hide asked with a delay happens now. The menu's layout does not depend on whether
+    // its bar shows, so nothing is laid out again.
+    if (m_nStateFlags & (delayHide | delayShow))
+    {
+        BOOL bShow = (m_nStateFlags & delayShow) != 0;
+        m_nStateFlags &= ~(delayHide | delayShow);
+        if (bShow != ((GetStyle() & WS_VISIBLE) != 0))
+            SetWindowPos(NULL, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                             (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    }
+    if (!IsWindowVisible())
         return 0;
     CWnd* pTarget = GetCommandTarget();
     if (pTarget != NULL)
@@ -704,7 +753,7 @@ void CORXPopupMenuBar::CloseDelayedSubMenu()
     KillTimer(ORX_SUBMENU_CLOSE_TIMER);
     CORXToolbarMenuButton* pItem = m_pDelayedClosePopupMenuButton;
     m_pDelayedClosePopupMenuButton = NULL;
-    if (pItem != NULL)
+    if (IsOwnItem(pItem))
         pItem->OnCancelMode();
 }
 
@@ -713,11 +762,18 @@ void CORXPopupMenuBar::OnTimer(UINT_PTR nIDEvent)
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
     ScreenToClient(&ptCursor);
+    // An item removed since its timer started is no longer waited for.
+    if (!IsOwnItem(m_pDelayedClosePopupMenuButton))
+        m_pDelayedClosePopupMenuButton = NULL;
     if (nIDEvent == ORX_SUBMENU_OPEN_TIMER)
     {
         KillTimer(ORX_SUBMENU_OPEN_TIMER);
         CORXToolbarMenuButton* pOpen = m_pDelayedPopupMenuButton;
         m_pDelayedPopupMenuButton = NULL;
+        // An item's tip would stay up over the sub-menu that opens beside it.
+        CToolTipCtrl* pTip = AfxGetThreadToolTip();
+        if (pTip != NULL && ::IsWindow(pTip->GetSafeHwnd()))
+            pTip->DestroyWindow();
         if (m_pDelayedClosePopupMenuButton != NULL &&
             m_pDelayedClosePopupMenuButton->Rect().PtInRect(ptCursor))
             return;

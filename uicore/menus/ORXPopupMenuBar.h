@@ -53,6 +53,9 @@ public:
     virtual CSize GetImageSize() const;
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
     virtual void AdjustLayout();
+    // The height of one item row: the cell the items are measured against, so that scrolling by
+    // rows moves the items by whole items.
+    virtual int GetRowHeight() const;
 
     // Operations
 public:
@@ -131,7 +134,18 @@ protected:
     void ProcessEnterKey(CORXToolbarMenuButton* pItem);
     void MoveHighlight(int iNew);
     CSize MeasureItem(CDC* pDC, CORXToolbarButton* pButton, const CSize& sizeDefault) const;
+    // The cell every item is measured against: the menu-mode button size and a pixel all round,
+    // at least as high as a row of the bar's font.
+    CSize GetItemCellSize() const;
+    // A pending item that is still one of the bar's (the items may have been rebuilt or removed).
+    BOOL IsOwnItem(const CORXToolbarButton* pButton) const
+    {
+        return pButton != NULL && ButtonToIndex(pButton) >= 0;
+    }
     CORXToolBar* GetTopMenuOpener() const;
+    // The window that prepares a menu before it is imported (WM_INITMENUPOPUP): the menu's owner,
+    // else the framework's main frame, the top-level frame or the application's main window.
+    CWnd* GetMenuPreparer() const;
     // A command of the chevron's menu goes to the hidden button it stands for.
     BOOL InvokeThroughChevron(const CORXToolbarButton* pMenuItem);
     void ForwardMouse(UINT message, UINT nFlags, CPoint point);

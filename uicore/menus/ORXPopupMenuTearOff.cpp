@@ -15,14 +15,16 @@ namespace
 const int kTearOffHeight = 10;
 const UINT kIdsTearOff = 16028; // the strip's tip
 
-// The frame that keeps torn-off bars: the framework's main frame, else the top-level frame of the
-// window that opened the menu; NULL when that frame is none of the framework's.
+// The frame a menu is torn off into: the framework's main frame, else the top-level frame of the
+// window that opened the menu. Only a frame that keeps torn-off bars gets new ones; any frame
+// floats a bar of its own again.
 CFrameWnd* TearOffFrame(CWnd* pOpener)
 {
     CFrameWnd* pMain = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
-    if (pMain == NULL || dynamic_cast<CORXTearOffFrame*>(pMain) == NULL)
-        pMain = pOpener != NULL && pOpener->GetSafeHwnd() != NULL ? pOpener->GetTopLevelFrame() : NULL;
-    return pMain != NULL && dynamic_cast<CORXTearOffFrame*>(pMain) != NULL ? pMain : NULL;
+    if (pMain != NULL && pMain->GetSafeHwnd() != NULL && ORXFrameHooksOf(pMain) != NULL)
+        return pMain;
+    CFrameWnd* pTop = pOpener != NULL && pOpener->GetSafeHwnd() != NULL ? pOpener->GetTopLevelFrame() : NULL;
+    return pTop != NULL && !pTop->IsKindOf(RUNTIME_CLASS(CORXPopupMenu)) ? pTop : NULL;
 }
 
 CString MenuText(HMENU hMenu, int nPos)
@@ -135,6 +137,9 @@ BOOL CORXPopupMenu::TearOff(CPoint ptScreen)
     CControlBar* pBar = pWndMain->GetControlBar(uiID);
     if (pBar == NULL)
     {
+        CORXTearOffFrame* pKeeper = dynamic_cast<CORXTearOffFrame*>(pWndMain);
+        if (pKeeper == NULL)
+            return FALSE;
         CORXToolBar* pNewBar = CreateTearOffBar(pWndMain, uiID, strName);
         if (pNewBar == NULL)
             return FALSE;
@@ -145,7 +150,7 @@ BOOL CORXPopupMenu::TearOff(CPoint ptScreen)
             delete pNewBar;
             return FALSE;
         }
-        dynamic_cast<CORXTearOffFrame*>(pWndMain)->KeepTearOffBar(pNewBar);
+        pKeeper->KeepTearOffBar(pNewBar);
         pBar = pNewBar;
     }
     pWndMain->FloatControlBar(pBar, ptScreen, CBRS_ALIGN_TOP);

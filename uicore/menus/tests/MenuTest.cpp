@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <afxole.h>
+#include <afxpriv.h>
 
 #include <algorithm>
 #include <functional>
@@ -289,6 +290,91 @@ TEST_F(PopupMenuTest, ImportLeavesNoStraySeparatorsAndKeepsStates)
     ::DestroyMenu(hSeparators);
     EXPECT_FALSE(pBar->ImportFromMenu((HMENU)(UINT_PTR)0x1234));
     pMenu->DestroyWindow();
+
+    // A text is taken whole however long it is; a menu without an owner is prepared by the frame
+    // it was opened from.
+    const CString strLong(_T('x'), 700);
+    HMENU hLong = ::CreatePopupMenu();
+    ::AppendMenuA(hLong, MF_STRING, ID_DEMO_MENU_FIRST, strLong);
+    m_pFrame->ClearRecords();
+    CORXPopupMenu* pFree = new CORXPopupMenu;
+    ASSERT_TRUE(pFree->Create(m_pFrame, 100, 100, hLong, FALSE, FALSE));
+    ASSERT_EQ(1, pFree->GetMenuBar()->GetCount());
+    EXPECT_EQ(strLong, pFree->GetMenuBar()->GetButton(0)->m_strText);
+    std::vector<WPARAM> prepared = m_pFrame->ParamsOf(WM_INITMENUPOPUP);
+    EXPECT_NE(prepared.end(), std::find(prepared.begin(), prepared.end(), (WPARAM)hLong));
+    pFree->DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, ItemsTakeTheButtonCellAndScrollByWholeItems)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    for (int i = 0; i < 80; i++)
+    {
+        CString strText;
+        strText.Format(_T("Item %d"), i);
+        ::AppendMenuA(hMenu, MF_STRING, 33000 + i, strText);
+    }
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    // Every row is one cell of the menu-mode button size with a pixel all round.
+    const CSize sizeCell = CORXToolBar::GetMenuButtonSize() + CSize(2, 2);
+    EXPECT_GE(pBar->GetRowHeight(), sizeCell.cy);
+    for (int i = 0; i < pBar->GetCount(); i++)
+    {
+        CRect rectItem;
+        pBar->GetItemRect(i, rectItem);
+        ASSERT_EQ(pBar->GetRowHeight(), rectItem.Height()) << i;
+    }
+    // Scrolled by rows, the first visible item starts at the top whatever the scroll.
+    CRect rectClient;
+    pBar->GetClientRect(rectClient);
+    for (int iFirst : {1, 7, 30})
+    {
+        pBar->SetFirstVisible(iFirst);
+        pBar->PlaceButtons();
+        CRect rectItem;
+        pBar->GetItemRect(iFirst, rectItem);
+        EXPECT_EQ(rectClient.top + 1, rectItem.top) << iFirst;
+    }
+    pMenu->DestroyWindow();
+}
+
+TEST_F(PopupMenuTest, ASubMenuOpeningAfterTheDelayTakesTheCurrentTipAway)
+{
+    CORXPopupMenu* pMenu = Open(MakeMenu());
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    // The item "More" has a tip up.
+    const int iMore = 2;
+    CRect rectMore;
+    pBar->GetItemRect(iMore, rectMore);
+    pBar->EnableToolTips(TRUE);
+    auto hover = [&]() {
+        MSG msg = {pBar->GetSafeHwnd(), WM_MOUSEMOVE, 0,
+                   MAKELPARAM(rectMore.CenterPoint().x, rectMore.CenterPoint().y)};
+        pBar->FilterToolTipMessage(&msg);
+        CToolTipCtrl* pTip = AfxGetThreadToolTip();
+        return pTip != NULL && ::IsWindow(pTip->GetSafeHwnd()) ? pTip->GetSafeHwnd() : (HWND)NULL;
+    };
+    HWND hTip = hover();
+    ASSERT_NE((HWND)NULL, hTip);
+
+    // The mouse highlights it; when the delay is over the tip goes and the sub-menu opens.
+    for (int i = 0; i < 2; i++) // the first move after opening is not taken
+        pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectMore.CenterPoint().x, rectMore.CenterPoint().y));
+    ASSERT_EQ(iMore, pBar->GetHighlightedButtonIndex());
+    CORXToolbarMenuButton* pMore = pBar->GetDelayedOpenItem();
+    ASSERT_EQ(pBar->GetButton(iMore), pMore);
+    pBar->SendMessage(WM_TIMER, ORX_SUBMENU_OPEN_TIMER);
+    EXPECT_FALSE(::IsWindow(hTip));
+    EXPECT_TRUE(pMore->IsDroppedDown());
+    // Later tips come up as before.
+    EXPECT_NE((HWND)NULL, hover());
+    pBar->EnableToolTips(FALSE);
+    pMenu->DestroyWindow();
+    PumpPending();
 }
 
 TEST_F(PopupMenuTest, KeysMoveTheHighlightAndRunCommands)
@@ -1191,6 +1277,16 @@ TEST_F(PopupMenuTest, AFrameThatEnablesItsMenusGreysUnhandledItemsAndIdleTimeKee
     AfxGetApp()->m_pMainWnd = pOldMain;
     EXPECT_TRUE(disabled(2));
     m_pFrame->m_bInnerTwoDisabled = FALSE;
+
+    // A show or hide asked with a delay happens at idle time too.
+    ASSERT_TRUE(pBar->IsWindowVisible());
+    pBar->DelayShow(FALSE);
+    EXPECT_TRUE(pBar->IsWindowVisible());
+    pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(pBar->IsWindowVisible());
+    pBar->DelayShow(TRUE);
+    pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(pBar->IsWindowVisible());
     if (::IsWindow(hMenuWnd))
         pMenu->DestroyWindow();
     PumpPending();
@@ -1550,9 +1646,24 @@ TEST_F(PopupMenuTest, TearOffStripAndTheBarItMakes)
     delete pBar;
     pOther->DestroyWindow();
 
-    // Without a framework frame nothing is torn off.
+    // Without a framework frame no bar is made...
     EXPECT_FALSE(pSub->TearOff(CPoint(300, 300)));
     EXPECT_EQ((CControlBar*)NULL, m_pFrame->GetControlBar(kTearOffId));
+
+    // ...but a bar of the frame's own with the id floats again.
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    CORXToolBar* pOwn = new CORXToolBar;
+    ASSERT_TRUE(pOwn->Create(m_pFrame, WS_CHILD | CBRS_TOP, kTearOffId));
+    pOwn->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(pOwn);
+    m_pFrame->ShowControlBar(pOwn, FALSE, FALSE);
+    EXPECT_TRUE(pSub->TearOff(CPoint(300, 300)));
+    PumpPending();
+    EXPECT_TRUE(OpenMenus().empty());
+    EXPECT_TRUE(pOwn->IsFloating());
+    EXPECT_TRUE(pOwn->IsWindowVisible());
+    pOwn->DestroyWindow();
+    delete pOwn;
 }
 
 TEST_F(PopupMenuTest, TearOffFloatsOneBarAndARefusedBarIsGone)
