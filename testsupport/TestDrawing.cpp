@@ -1,4 +1,4 @@
-// The drawing surface of the tests that look at pixels.
+// The drawing surface of the tests that look at pixels, and the bitmaps they hand to the code.
 #include "TestDrawing.h"
 
 CTestSurface::CTestSurface(int cx, int cy, BOOL bScreenDepth) : m_cx(cx), m_cy(cy)
@@ -62,4 +62,51 @@ int CTestSurface::Count(COLORREF clr, const CRect& rect) const
             if (At(x, y) == clr)
                 n++;
     return n;
+}
+
+BOOL MakeScreenBitmap(CBitmap& bitmap, int cx, int cy, COLORREF clrFill)
+{
+    CClientDC dcScreen(NULL);
+    if (!bitmap.CreateCompatibleBitmap(&dcScreen, cx, cy))
+        return FALSE;
+    CDC dc;
+    dc.CreateCompatibleDC(&dcScreen);
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    dc.FillSolidRect(0, 0, cx, cy, clrFill);
+    dc.SelectObject(pOld);
+    return TRUE;
+}
+
+COLORREF PixelOf(HBITMAP hBitmap, int x, int y)
+{
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    COLORREF clr = ::GetPixel(hDC, x, y);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    return clr;
+}
+
+void SetPixelOf(HBITMAP hBitmap, int x, int y, COLORREF clr)
+{
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    ::SetPixelV(hDC, x, y, clr);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+}
+
+Bytes BitmapFileOf(UINT nIDResource)
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hRsrc = ::FindResource(hInst, MAKEINTRESOURCE(nIDResource), RT_BITMAP);
+    if (hRsrc == NULL)
+        return Bytes();
+    DWORD dwSize = ::SizeofResource(hInst, hRsrc);
+    const BYTE* pDib = (const BYTE*)::LockResource(::LoadResource(hInst, hRsrc));
+    BITMAPFILEHEADER bfh = {0x4D42, (DWORD)sizeof(bfh) + dwSize, 0, 0, (DWORD)sizeof(bfh) + 40};
+    Bytes file(sizeof(bfh) + dwSize);
+    memcpy(file.data(), &bfh, sizeof(bfh));
+    memcpy(file.data() + sizeof(bfh), pDib, dwSize);
+    return file;
 }

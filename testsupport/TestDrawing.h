@@ -1,8 +1,10 @@
-// A drawing surface for the tests that look at pixels.
+// A drawing surface for the tests that look at pixels, and the bitmaps they hand to the code.
 #ifndef VELMORA_TESTDRAWING_H
 #define VELMORA_TESTDRAWING_H
 
 #include "afxwin.h"
+
+#include "TestSupport.h"
 
 // A bitmap selected into a memory DC, read back pixel by pixel. By default a top-down 32-bit DIB
 // section, whose colours are exact whatever the display; with bScreenDepth a bitmap compatible
@@ -39,5 +41,18 @@ private:
     HGDIOBJ m_hOld = NULL;
     CDC m_dc;
 };
+
+// A bitmap compatible with the screen, as what a window paints on, filled with one colour; FALSE
+// when it cannot be made.
+BOOL MakeScreenBitmap(CBitmap& bitmap, int cx, int cy, COLORREF clrFill);
+
+// One pixel of a bitmap that no DC holds (one the code under test keeps, say), read or set through
+// a memory DC of the moment.
+COLORREF PixelOf(HBITMAP hBitmap, int x, int y);
+void SetPixelOf(HBITMAP hBitmap, int x, int y, COLORREF clr);
+
+// The bytes of a bitmap file holding one of the module's bitmap resources as it stands (a header
+// without a colour table), for the tests that read images from a file.
+Bytes BitmapFileOf(UINT nIDResource);
 
 #endif // VELMORA_TESTDRAWING_H

@@ -80,10 +80,20 @@ BOOL LoadFromBytes(CObject& obj, const Bytes& bytes, size_t* pnRead)
     return LoadFromBytes([&obj](CArchive& ar) { obj.Serialize(ar); }, bytes, pnRead);
 }
 
-BOOL LoadFromBytes(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead)
+namespace
+{
+// How a load from memory ended.
+enum class LoadEnd
+{
+    Done,
+    ArchiveException,
+    OtherException
+};
+
+LoadEnd Load(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead)
 {
     CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
-    BOOL bLoaded = TRUE;
+    LoadEnd end = LoadEnd::Done;
     try
     {
         CArchive ar(&file, CArchive::load);
@@ -91,14 +101,30 @@ BOOL LoadFromBytes(const std::function<void(CArchive&)>& load, const Bytes& byte
         // Gives the file back what the archive read ahead, so its position is what was taken.
         ar.Flush();
     }
+    catch (CArchiveException* e)
+    {
+        e->Delete();
+        end = LoadEnd::ArchiveException;
+    }
     catch (CException* e)
     {
         e->Delete();
-        bLoaded = FALSE;
+        end = LoadEnd::OtherException;
     }
     if (pnRead != NULL)
         *pnRead = (size_t)file.GetPosition();
-    return bLoaded;
+    return end;
+}
+} // namespace
+
+BOOL LoadFromBytes(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead)
+{
+    return Load(load, bytes, pnRead) == LoadEnd::Done;
+}
+
+BOOL LoadThrowsArchiveException(CObject& obj, const Bytes& bytes)
+{
+    return Load([&obj](CArchive& ar) { obj.Serialize(ar); }, bytes, NULL) == LoadEnd::ArchiveException;
 }
 
 BOOL LoadsWhole(CObject& obj, const Bytes& bytes)

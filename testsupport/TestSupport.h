@@ -38,6 +38,9 @@ Bytes StoreToBytes(CObject& obj);
 Bytes StoreToBytes(const std::function<void(CArchive&)>& store);
 BOOL LoadFromBytes(CObject& obj, const Bytes& bytes, size_t* pnRead = NULL);
 BOOL LoadFromBytes(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead = NULL);
+// TRUE when loading the bytes into the object throws an archive exception: damage the object
+// reports as a fault of the format, rather than loading, or failing some other way.
+BOOL LoadThrowsArchiveException(CObject& obj, const Bytes& bytes);
 // TRUE when the object loads from the bytes without an exception and takes them to their end.
 BOOL LoadsWhole(CObject& obj, const Bytes& bytes);
 // Stores one object and loads the bytes into another: TRUE when the other took them whole.

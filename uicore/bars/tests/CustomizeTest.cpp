@@ -16,6 +16,7 @@
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXVisualManager.h"
+#include "TestDrawing.h"
 #include "TestSupport.h"
 #include "uicore/uicore_res.h"
 
@@ -561,39 +562,29 @@ TEST_F(CustomizeTest, TheAppearanceDialogIsToldTheBarsMenuModeForTheButton)
 
 namespace
 {
-// A customise-list row drawn into a bitmap of its own, as the commands list draws it.
-class CRowPicture
+// A customise-list row drawn on a surface of its own at the screen's depth, as the commands list
+// draws it.
+class CRowPicture : public CTestSurface
 {
 public:
     explicit CRowPicture(CORXToolbarButton& button, BOOL bSelected = FALSE)
+        : CTestSurface(kWidth, kHeight, TRUE)
     {
-        CClientDC dcScreen(NULL);
-        m_dc.CreateCompatibleDC(&dcScreen);
-        m_bitmap.CreateCompatibleBitmap(&dcScreen, kWidth, kHeight);
-        m_pOld = m_dc.SelectObject(&m_bitmap);
-        m_pOldFont = m_dc.SelectObject(&globalData.fontRegular);
-        m_nWidth = button.OnDrawOnCustomizeList(&m_dc, CRect(0, 0, kWidth, kHeight), bSelected);
+        m_pOldFont = DC()->SelectObject(&globalData.fontRegular);
+        m_nWidth = button.OnDrawOnCustomizeList(DC(), Rect(), bSelected);
     }
-    ~CRowPicture()
-    {
-        m_dc.SelectObject(m_pOldFont);
-        m_dc.SelectObject(m_pOld);
-    }
+    ~CRowPicture() { DC()->SelectObject(m_pOldFont); }
     // The pixels of a part of the row that differ from the row's ground at its top-left corner.
-    int Marked(int xFrom, int xTo)
+    int Marked(int xFrom, int xTo) const
     {
-        COLORREF clrGround = m_dc.GetPixel(0, 0);
-        int nMarked = 0;
-        for (int x = xFrom; x < xTo; x++)
-            for (int y = 0; y < kHeight; y++)
-                nMarked += m_dc.GetPixel(x, y) != clrGround;
-        return nMarked;
+        const CRect part(xFrom, 0, xTo, kHeight);
+        return part.Width() * part.Height() - Count(At(0, 0), part);
     }
-    BOOL SameAs(CRowPicture& other, int xFrom, int xTo)
+    BOOL SameAs(const CRowPicture& other, int xFrom, int xTo) const
     {
         for (int x = xFrom; x < xTo; x++)
             for (int y = 0; y < kHeight; y++)
-                if (m_dc.GetPixel(x, y) != other.m_dc.GetPixel(x, y))
+                if (At(x, y) != other.At(x, y))
                     return FALSE;
         return TRUE;
     }
@@ -602,9 +593,6 @@ public:
     int m_nWidth = 0;
 
 private:
-    CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOld = NULL;
     CFont* m_pOldFont = NULL;
 };
 } // namespace

@@ -30,6 +30,12 @@ class DemoLog:
     def commands(self):
         return self.numbers("command")
 
+    def rect(self, kind):
+        """The rectangle (left, top, right, bottom) of the last record of a kind."""
+        rows = self.starting(kind + " ")
+        expect(rows, "the program logged no %s" % kind)
+        return tuple(int(v) for v in rows[-1].split()[:4])
+
     def last_layout(self):
         """The last layout the program wrote: [(command id, (left, top, right, bottom))] in bar order."""
         lines = self.lines()

@@ -15,35 +15,17 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
+from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Tool bar demonstration"
 MENU_CLASS = "ORXPopupMenu"
-
-
-class Log:
-    def __init__(self, path):
-        self.path = pathlib.Path(path)
-
-    def lines(self):
-        try:
-            return self.path.read_text().splitlines()
-        except FileNotFoundError:
-            return []
-
-    def commands(self):
-        return [int(l.split()[1]) for l in self.lines() if l.startswith("command ")]
-
-    def menu_button(self):
-        rects = [tuple(int(v) for v in l.split()[1:]) for l in self.lines() if l.startswith("menubutton ")]
-        expect(rects, "the program wrote no menu button")
-        return rects[-1]
 
 
 def main():
     with Harness() as h:
         ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
         work = pathlib.Path(tempfile.mkdtemp(prefix="menu-e2e-"))
-        log = Log(work / "demo.log")
+        log = DemoLog(work / "demo.log")
         winlog = "Z:" + str(log.path).replace("/", "\\")
         prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", winlog)
         frame = h.find(title=TITLE, visible=True, timeout=30)
@@ -54,13 +36,13 @@ def main():
             return [w for w in prog.windows(visible_only=True) if w["class"] == MENU_CLASS]
 
         def open_menu():
-            left, top, right, bottom = log.menu_button()
+            left, top, right, bottom = log.rect("menubutton")
             h.mouse_click((left + right) // 2, (top + bottom) // 2)
             return h.wait_for(lambda: len(menus()) == 1 and menus()[0], timeout=10, what="the pop-up menu")
 
         # The menu button opens the menu below itself.
         menu = open_menu()
-        left, top, right, bottom = log.menu_button()
+        left, top, right, bottom = log.rect("menubutton")
         r = menu["rect"]
         expect(abs(r["top"] - (bottom - 1)) <= 1 and abs(r["left"] - left) <= 1,
                "the menu opens below its button: %r, button %r" % (r, (left, top, right, bottom)))
@@ -119,7 +101,7 @@ def main():
 
         # A second click on the menu button closes its menu.
         menu = open_menu()
-        left, top, right, bottom = log.menu_button()
+        left, top, right, bottom = log.rect("menubutton")
         h.mouse_click((left + right) // 2 + 1, (top + bottom) // 2)
         h.wait_for(lambda: not menus(), timeout=10, what="the second click to close the menu")
         h.idle(frame)

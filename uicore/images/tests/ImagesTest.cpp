@@ -105,19 +105,8 @@ TEST(ImageList, UserWellKeepsUnsavedEditsAndItsBitmapWhenAReloadFails)
     HBITMAP hbmp = (HBITMAP)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_DEMO_TOOLBAR),
                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     ASSERT_NE((HBITMAP)NULL, hbmp);
-    {
-        BITMAP bm;
-        ::GetObject(hbmp, sizeof(bm), &bm);
-        // The resource's own bytes as a file.
-        HRSRC hRsrc = ::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_DEMO_TOOLBAR), RT_BITMAP);
-        DWORD dwSize = ::SizeofResource(AfxGetResourceHandle(), hRsrc);
-        const BYTE* pDib = (const BYTE*)::LockResource(::LoadResource(AfxGetResourceHandle(), hRsrc));
-        BITMAPFILEHEADER bfh = {0x4D42, (DWORD)sizeof(bfh) + dwSize, 0, 0, (DWORD)sizeof(bfh) + 40};
-        Bytes file(sizeof(bfh) + dwSize);
-        memcpy(file.data(), &bfh, sizeof(bfh));
-        memcpy(file.data() + sizeof(bfh), pDib, dwSize);
-        folder.Write(_T("user.bmp"), file);
-    }
+    // The resource's own bytes as a file.
+    folder.Write(_T("user.bmp"), BitmapFileOf(IDR_DEMO_TOOLBAR));
     ASSERT_TRUE(user.LoadFromFile(strFile));
     EXPECT_TRUE(user.IsUserImagesList());
     EXPECT_EQ(7, user.GetCount());

@@ -14,6 +14,7 @@
 #include "ORXToolbarImageList.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
+#include "TestDrawing.h"
 #include "TestSupport.h"
 
 namespace
@@ -305,21 +306,7 @@ TEST_F(StateTest, DamagedOrForeignButtonsGiveTheResourcesBar)
         ASSERT_TRUE(m_bar.RestoreOriginalState());
         ChangeBar();
         const std::vector<UINT> changed = Ids(m_bar);
-        Bytes data = c.data;
-        CMemFile file(data.data(), (UINT)data.size());
-        CArchive ar(&file, CArchive::load);
-        bool bThrown = false;
-        try
-        {
-            m_bar.Serialize(ar);
-        }
-        catch (CArchiveException* e)
-        {
-            e->Delete();
-            bThrown = true;
-        }
-        ar.Abort();
-        EXPECT_TRUE(bThrown);
+        EXPECT_TRUE(LoadThrowsArchiveException(m_bar, c.data));
         EXPECT_EQ(changed, Ids(m_bar));
     }
 }
@@ -457,16 +444,7 @@ TEST_F(StateTest, SavingWritesTheUserImagesToTheirFileAndReportsWhenItCannot)
 {
     // A user well read from a bitmap file: the demonstration's own images.
     CTestFolder folder;
-    {
-        HRSRC hRsrc = ::FindResource(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_DEMO_TOOLBAR), RT_BITMAP);
-        DWORD dwSize = ::SizeofResource(AfxGetResourceHandle(), hRsrc);
-        const BYTE* pDib = (const BYTE*)::LockResource(::LoadResource(AfxGetResourceHandle(), hRsrc));
-        BITMAPFILEHEADER bfh = {0x4D42, (DWORD)sizeof(bfh) + dwSize, 0, 0, (DWORD)sizeof(bfh) + 40};
-        Bytes file(sizeof(bfh) + dwSize);
-        memcpy(file.data(), &bfh, sizeof(bfh));
-        memcpy(file.data() + sizeof(bfh), pDib, dwSize);
-        folder.Write(_T("user.bmp"), file);
-    }
+    folder.Write(_T("user.bmp"), BitmapFileOf(IDR_DEMO_TOOLBAR));
     CString strFile = folder.File(_T("user.bmp"));
     CORXToolbarImageList user;
     ASSERT_TRUE(user.LoadFromFile(strFile));

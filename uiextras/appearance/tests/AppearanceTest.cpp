@@ -20,43 +20,13 @@
 #include "ORXToolBar.h"
 #include "ORXToolbarCustomize.h"
 #include "ORXToolbarImageList.h"
+#include "TestDrawing.h"
 #include "TestSupport.h"
 #include "uiextras/uiextras_res.h"
 
 namespace
 {
 typedef CORXImagePaintArea Area;
-
-// A 16 x 15 bitmap compatible with the screen, filled with one colour.
-void MakeBitmap(CBitmap& bitmap, COLORREF clr, int cx = 16, int cy = 15)
-{
-    CClientDC dcScreen(NULL);
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dcScreen, cx, cy));
-    CDC dc;
-    dc.CreateCompatibleDC(&dcScreen);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, cx, cy, clr);
-    dc.SelectObject(pOld);
-}
-
-COLORREF PixelOf(HBITMAP hbm, int x, int y)
-{
-    HDC hdc = ::CreateCompatibleDC(NULL);
-    HGDIOBJ hOld = ::SelectObject(hdc, hbm);
-    COLORREF clr = ::GetPixel(hdc, x, y);
-    ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
-    return clr;
-}
-
-void SetPixelOf(HBITMAP hbm, int x, int y, COLORREF clr)
-{
-    HDC hdc = ::CreateCompatibleDC(NULL);
-    HGDIOBJ hOld = ::SelectObject(hdc, hbm);
-    ::SetPixelV(hdc, x, y, clr);
-    ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
-}
 
 // A paint area of a given client size on a hidden parent, drawing on its own bitmap.
 struct PaintArea : ::testing::Test
@@ -70,7 +40,7 @@ struct PaintArea : ::testing::Test
         ASSERT_TRUE(parent.CreateHidden());
         ASSERT_TRUE(
             area.Create(_T(""), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, cx, cy), &parent, 100));
-        MakeBitmap(bitmap, clrGround);
+        ASSERT_TRUE(MakeScreenBitmap(bitmap, 16, 15, clrGround));
         area.SetBitmap(&bitmap);
     }
     COLORREF At(int x, int y) { return PixelOf((HBITMAP)bitmap.GetSafeHandle(), x, y); }
@@ -328,7 +298,7 @@ TEST(ClipboardBitmap, RoundTripKeepsThePixels)
     CExtrasTestParent owner;
     ASSERT_TRUE(owner.CreateHidden());
     CBitmap bitmap;
-    MakeBitmap(bitmap, RGB(255, 255, 255), 5, 3);
+    ASSERT_TRUE(MakeScreenBitmap(bitmap, 5, 3, RGB(255, 255, 255)));
     SetPixelOf((HBITMAP)bitmap.GetSafeHandle(), 0, 0, RGB(255, 0, 0));
     SetPixelOf((HBITMAP)bitmap.GetSafeHandle(), 4, 2, RGB(0, 0, 255));
     // Other test programs share the clipboard: a round trip that meets their data is tried again.
@@ -422,7 +392,7 @@ TEST(ImageEditDlg, PastePlacesTheBitmapAndAFailedOneChangesNothing)
     CExtrasTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CBitmap image;
-    MakeBitmap(image, RGB(0, 128, 0));
+    ASSERT_TRUE(MakeScreenBitmap(image, 16, 15, RGB(0, 128, 0)));
     CTestImageEditDlg dlg(&image, &parent);
     ASSERT_TRUE(dlg.Create(CORXImageEditDlg::IDD, &parent));
     EXPECT_GT(dlg.GetPaintArea().GetCellSize().cx, 0);
@@ -431,7 +401,7 @@ TEST(ImageEditDlg, PastePlacesTheBitmapAndAFailedOneChangesNothing)
 
     // A larger bitmap shows its top-left part.
     CBitmap large;
-    MakeBitmap(large, RGB(255, 0, 0), 32, 32);
+    ASSERT_TRUE(MakeScreenBitmap(large, 32, 32, RGB(255, 0, 0)));
     SetPixelOf((HBITMAP)large.GetSafeHandle(), 0, 0, RGB(0, 0, 255));
     ASSERT_TRUE(dlg.PlaceBitmap((HBITMAP)large.GetSafeHandle()));
     EXPECT_EQ(RGB(0, 0, 255), PixelOf((HBITMAP)image.GetSafeHandle(), 0, 0));
@@ -439,7 +409,7 @@ TEST(ImageEditDlg, PastePlacesTheBitmapAndAFailedOneChangesNothing)
 
     // A smaller one is centred on the button face.
     CBitmap small;
-    MakeBitmap(small, RGB(255, 0, 0), 8, 8);
+    ASSERT_TRUE(MakeScreenBitmap(small, 8, 8, RGB(255, 0, 0)));
     ASSERT_TRUE(dlg.PlaceBitmap((HBITMAP)small.GetSafeHandle()));
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(face, PixelOf((HBITMAP)image.GetSafeHandle(), 3, 3));

@@ -320,19 +320,7 @@ TEST_F(ColorBar, StoresItsSettingsInTheirOrderAndBoundsWhatItReads)
     const BYTE huge[] = {0xFF, 0xFF, 0xFF, 0x7F};
     damaged.insert(damaged.end(), huge, huge + 4);
     CTestColorBar refused;
-    BOOL bThrown = FALSE;
-    try
-    {
-        CMemFile in(damaged.data(), (UINT)damaged.size());
-        CArchive ar(&in, CArchive::load);
-        refused.Serialize(ar);
-    }
-    catch (CArchiveException* e)
-    {
-        bThrown = TRUE;
-        e->Delete();
-    }
-    EXPECT_TRUE(bThrown);
+    EXPECT_TRUE(LoadThrowsArchiveException(refused, damaged));
     EXPECT_EQ(0, refused.GetColors().GetSize());
 }
 
