@@ -414,14 +414,12 @@ void CORXDropDownFrame::OnDestroy()
         pButton->m_nStyle &= ~TBBS_PRESSED;
         pButton->RepaintButton();
     }
-    // The bar that pressed the button ends its press.
-    if (pButtonBar != NULL && pButtonBar->GetSafeHwnd() != NULL)
-    {
-        CPoint pt;
-        ::GetCursorPos(&pt);
-        pButtonBar->ScreenToClient(&pt);
-        pButtonBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-    }
+    // A press held on the button until the palette opened is still the bar's: it is cancelled, as
+    // a release of the mouse back over the button is no click on it.
+    if (pButton != NULL && pButtonBar != NULL && pButtonBar->GetSafeHwnd() != NULL &&
+        pButtonBar->GetPressedButtonIndex() >= 0 &&
+        pButtonBar->GetPressedButtonIndex() == pButtonBar->ButtonToIndex(pButton))
+        pButtonBar->SendMessage(WM_CANCELMODE);
     CMiniFrameWnd::OnDestroy();
 }
 

@@ -558,13 +558,18 @@ BOOL CORXMenuBar::CloseDroppedPalettes()
             arBars.Add(pBar);
     }
     for (int i = 0; i < arBars.GetSize(); i++)
-    {
-        CORXToolbarButton* pPalette = arBars[i]->GetDroppedPalette();
-        if (pPalette != NULL)
-            pPalette->OnCancelMode();
-        arBars[i]->m_pDroppedPalette = NULL;
-    }
+        arBars[i]->CloseDroppedPalette();
     return arBars.GetSize() > 0;
+}
+
+BOOL CORXMenuBar::CloseDroppedPalette()
+{
+    CORXToolbarButton* pPalette = GetDroppedPalette();
+    m_pDroppedPalette = NULL;
+    if (pPalette == NULL)
+        return FALSE;
+    pPalette->OnCancelMode();
+    return TRUE;
 }
 
 BOOL CORXMenuBar::SetMenuHighlight(int iButton)
@@ -687,7 +692,7 @@ LRESULT CORXMenuBar::OnSwitchMenu(WPARAM wParam, LPARAM)
 BOOL CORXMenuBar::PrevMenu()
 {
     int iDropped = -1;
-    GetDroppedDownMenu(&iDropped);
+    GetDroppedDownButton(&iDropped);
     int iNew = NextMenuIndex(iDropped >= 0 ? iDropped : m_iHighlighted, -1);
     if (iNew < 0)
         return FALSE;
@@ -698,7 +703,7 @@ BOOL CORXMenuBar::PrevMenu()
 BOOL CORXMenuBar::NextMenu()
 {
     int iDropped = -1;
-    GetDroppedDownMenu(&iDropped);
+    GetDroppedDownButton(&iDropped);
     int iNew = NextMenuIndex(iDropped >= 0 ? iDropped : m_iHighlighted, 1);
     if (iNew < 0)
         return FALSE;
@@ -729,6 +734,7 @@ BOOL CORXMenuBar::OnKeyMenu(UINT nChar)
             return FALSE; // the frame's own system menu
         if (GetFocus() == this)
         {
+            CloseDroppedPalette();
             Deactivate();
             return TRUE;
         }
@@ -739,6 +745,8 @@ BOOL CORXMenuBar::OnKeyMenu(UINT nChar)
     CORXToolbarButton* pButton = NULL;
     if (!m_AcellKeys.Lookup(uiUpper, pButton) || pButton == NULL)
         return FALSE;
+    // An open palette closes first: the title of the key takes its place.
+    CloseDroppedPalette();
     int iIndex = ButtonToIndex(pButton);
     if (GetFocus() != this)
         SetFocus();
@@ -783,6 +791,26 @@ BOOL CORXMenuBar::PreTranslateMessage(MSG* pMsg)
             break;
         }
     }
+    // An open palette of the bar takes the keys as a dropped menu does: Left and Right drop the
+    // next title instead, Escape closes it and leaves the bar the keyboard, and the keys of the
+    // title (Return sends its command) wait until it is closed.
+    if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == m_hWnd && !IsCustomizeMode() &&
+        GetDroppedPalette() != NULL)
+    {
+        switch (pMsg->wParam)
+        {
+        case VK_LEFT:
+            PrevMenu();
+            break;
+        case VK_RIGHT:
+            NextMenu();
+            break;
+        case VK_ESCAPE:
+            CloseDroppedPalette();
+            break;
+        }
+        return TRUE;
+    }
     if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == m_hWnd && !IsCustomizeMode() &&
         GetDroppedDownMenu() == NULL && m_iHighlighted >= 0 && !IsChildButton(GetButton(m_iHighlighted)))
     {
@@ -813,7 +841,7 @@ BOOL CORXMenuBar::PreTranslateMessage(MSG* pMsg)
             return TRUE;
         }
         case VK_DOWN:
-            DropMenu(iHighlighted, TRUE);
+            DropButton(iHighlighted, TRUE);
             return TRUE;
         default:
             if (TranslateChar((UINT)pMsg->wParam))
@@ -1014,7 +1042,20 @@ BOOL CORXMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
     BOOL bMaximized = m_bMaximizeMode;
     RemoveChildButtons();
     CWnd* pOwner = GetOwner() != NULL ? GetOwner() : GetParent();
-    BOOL bResetting = FALSE;
+    // A kept menu whose resource changed since its state was saved (the original items, kept
+    // while the workspace always resets, differ) is reset: it starts afresh from the menu itself.
+    // The tool bar's merge of new and removed items goes by command, and would turn a changed
+    // sub-menu into a separator and take out another title in its place. The workspace learns
+    // from the bar whether any kept menu differed.
+    BOOL bAnyModified = FALSE;
+    auto LoadKeptMenu = [&](UINT uiStateID) -> BOOL {
+        m_bIsModified = FALSE;
+        if (!CORXToolBar::LoadState(strProfile, nIndex, uiStateID))
+            return FALSE;
+        BOOL bResetting = m_bIsModified;
+        bAnyModified = bAnyModified || bResetting;
+        return !bResetting;
+    };
 
     CWinApp* pApp = AfxGetApp();
     if (m_bMenuBarKeepTemplates && pApp != NULL)
@@ -1025,7 +1066,7 @@ BOOL CORXMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
                 continue;
             UINT uiResID = pTemplate->m_nIDResource;
             BuildOriginalItems(uiResID);
-            if (bResetting || !CORXToolBar::LoadState(strProfile, nIndex, uiResID))
+            if (!LoadKeptMenu(uiResID))
             {
                 BuildFromMenu(pTemplate->m_hMenuShared);
                 if (pOwner != NULL)
@@ -1039,7 +1080,7 @@ BOOL CORXMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
     if (m_hDefaultMenu != NULL)
     {
         BuildOriginalItems(m_uiDefMenuResId);
-        if (bResetting || !CORXToolBar::LoadState(strProfile, nIndex, 0))
+        if (!LoadKeptMenu(0))
         {
             BuildFromMenu(m_hDefaultMenu);
             if (pOwner != NULL && m_uiDefMenuResId != 0)
@@ -1048,6 +1089,7 @@ BOOL CORXMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
         CORXMenuStore::Store(m_hDefaultMenu, this);
     }
     (void)uiID;
+    m_bIsModified = bAnyModified;
 
     if (m_hMenu != NULL && !CORXMenuStore::Restore(m_hMenu, this) && ::IsMenu(m_hMenu))
         BuildFromMenu(m_hMenu);

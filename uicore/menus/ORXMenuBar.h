@@ -160,6 +160,8 @@ protected:
     BOOL SetMenuHighlight(int iButton);
     // Drops the button's menu or opens its palette.
     BOOL DropButton(int iIndex, BOOL bFromKeyboard);
+    // Closes the bar's open palette; FALSE when none was open.
+    BOOL CloseDroppedPalette();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

@@ -4,6 +4,7 @@
 
 #include "ORXCmdUsage.h"
 #include "ORXCommandManager.h"
+#include "ORXDrawHelper.h"
 #include "ORXExtrasHooks.h"
 #include "ORXServices.h"
 #include "ORXGlobalData.h"
@@ -38,6 +39,33 @@ const UINT kIdsExpandMenu = 16025;  // the show-all item's tip
 BOOL IsSystemCommand(UINT uiCmd)
 {
     return uiCmd >= 0xF000 && uiCmd < 0xF1F0;
+}
+
+// A user tool's icon as a disabled item shows it: drawn apart on a key colour, greyed there as
+// disabled true-colour images are, and copied without the key onto the item.
+BOOL DrawDisabledToolIcon(CORXUserToolsLink* pTools, UINT uiCmd, CDC* pDC, const CRect& rect)
+{
+    const COLORREF clrKey = RGB(255, 0, 255);
+    const int cx = rect.Width();
+    const int cy = rect.Height();
+    if (cx <= 0 || cy <= 0)
+        return FALSE;
+    CDC dcMem;
+    CBitmap bmp;
+    if (!dcMem.CreateCompatibleDC(pDC) || !bmp.CreateCompatibleBitmap(pDC, cx, cy))
+        return FALSE;
+    CBitmap* pOld = dcMem.SelectObject(&bmp);
+    const CRect rectMem(0, 0, cx, cy);
+    dcMem.FillSolidRect(rectMem, clrKey);
+    BOOL bDrawn = pTools->DrawToolIcon(uiCmd, &dcMem, rectMem);
+    if (bDrawn)
+    {
+        CORXDrawHelper(&dcMem).GrayRect(rectMem, -1, clrKey);
+        bDrawn = ::TransparentBlt(pDC->GetSafeHdc(), rect.left, rect.top, cx, cy, dcMem.GetSafeHdc(), 0, 0,
+                                  cx, cy, clrKey);
+    }
+    dcMem.SelectObject(pOld);
+    return bDrawn;
 }
 } // namespace
 
@@ -675,7 +703,8 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
     if (pHooks != NULL && pHooks->OnDrawMenuItemImage(pDC, this, rectImage))
         bImage = TRUE;
     else if (bCommand && !bWithoutImage && pTools != NULL && pTools->IsUserToolCmd(m_nID))
-        bImage = pTools->DrawToolIcon(m_nID, pDC, rectImage);
+        bImage = bDisabled ? DrawDisabledToolIcon(pTools, m_nID, pDC, rectImage)
+                           : pTools->DrawToolIcon(m_nID, pDC, rectImage);
     auto DrawFrom = [&](CORXToolbarImageList* pList, int iIndex) {
         if (pList == NULL || iIndex < 0 || pList->GetCount() <= iIndex)
             return FALSE;
@@ -939,16 +968,11 @@ CORXPopupMenu* CCustomizeButton::CreatePopupMenu()
             bPrevSeparator = TRUE;
             continue;
         }
-        CString strText = pButton->m_strText;
-        if (strText.IsEmpty() && pButton->m_nID != 0 && pButton->m_nID != (UINT)-1)
-        {
-            CString strPrompt;
-            if (strPrompt.LoadString(pButton->m_nID))
-            {
-                int iNewLine = strPrompt.Find('\n');
-                strText = iNewLine >= 0 ? strPrompt.Mid(iNewLine + 1) : CString();
-            }
-        }
+        // The button's text in menus: its own, or without one (and for a combo box, whose label
+        // names the box) its command's from the string resource.
+        CORXToolbarButton label;
+        pButton->ExportToMenuButton(label);
+        CString strText = !label.m_strText.IsEmpty() ? label.m_strText : pButton->m_strText;
         CORXToolbarMenuButton* pItem = NULL;
         if (pButton->IsKindOf(RUNTIME_CLASS(CORXToolbarMenuButton)))
         {
@@ -1020,6 +1044,9 @@ BOOL CCustomizeButton::InvokeCommand(CORXPopupMenuBar* pMenuBar, const CORXToolb
     CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
     if (pTools != NULL && pTools->InvokeTool(uiCmd))
         return TRUE;
+    // Posted, as the menu's own commands are: the menu is still open while this runs. A dialog
+    // that a command sent from here opened would lose its keys to the menu, and its first click
+    // would close the menu from under the command.
     CWnd* pOwner = m_pWndParentToolbar->GetOwner();
     if (pOwner == NULL)
         pOwner = m_pWndParentToolbar->GetParentFrame();
@@ -1031,7 +1058,8 @@ BOOL CCustomizeButton::InvokeCommand(CORXPopupMenuBar* pMenuBar, const CORXToolb
 void CCustomizeButton::OnCancelMode()
 {
     CORXToolbarMenuButton::OnCancelMode();
-    if (m_bRedrawOwner && m_pWndParentToolbar != NULL && m_pWndParentToolbar->GetSafeHwnd() != NULL)
+    if ((m_bOnRebar || m_bRedrawOwner) && m_pWndParentToolbar != NULL &&
+        m_pWndParentToolbar->GetSafeHwnd() != NULL)
     {
         int iIndex = m_pWndParentToolbar->ButtonToIndex(this);
         if (iIndex >= 0)

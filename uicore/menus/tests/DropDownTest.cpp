@@ -147,6 +147,24 @@ TEST_F(DropDownTest, ReleasingOutsideClosesWithoutACommand)
     EXPECT_FALSE(m_pButton->IsDroppedDown());
     EXPECT_TRUE(m_pFrame->m_commands.empty());
     EXPECT_EQ((UINT)ID_DEMO_NEW, m_pButton->m_nID);
+
+    // Held until the palette opens, then released back over the opening button: the palette
+    // closes, and the bar's press ends without the button's command.
+    m_pHost->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, ButtonPoint());
+    PumpFor(CORXDropDownToolbarButton::kDropDownDelay + 200);
+    pFrame = m_pButton->GetDropDownFrame();
+    ASSERT_NE((CORXDropDownFrame*)NULL, pFrame);
+    EXPECT_EQ(0, m_pHost->GetPressedButtonIndex());
+    CPoint pt = m_pButton->Rect().CenterPoint();
+    m_pHost->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    pFrame->GetPalette().ScreenToClient(&pt);
+    pFrame->GetPalette().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    PumpPending();
+    EXPECT_FALSE(m_pButton->IsDroppedDown());
+    EXPECT_EQ(-1, m_pHost->GetPressedButtonIndex());
+    EXPECT_EQ(0u, m_pHost->GetButtonStyle(0) & TBBS_PRESSED);
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
 }
 
 TEST_F(DropDownTest, HoldingThePressOpensThePaletteAndAQuickClickDoesNot)
@@ -260,6 +278,76 @@ TEST_F(DropDownTest, OnAMenuBarThePaletteIsTheDroppedMenuThatOtherTitlesAndEscap
     EXPECT_FALSE(pPalette->IsDroppedDown());
     EXPECT_EQ(nullptr, bar.GetDroppedDownButton());
     EXPECT_FALSE(CORXPopupMenu::PreTranslateForMenu(&msg));
+    bar.DestroyWindow();
+}
+
+TEST_F(DropDownTest, OnAMenuBarTheKeysLeaveAnOpenPaletteAsTheyLeaveAMenu)
+{
+    m_pFrame->ShowWindow(SW_SHOW);
+    m_pFrame->SetForegroundWindow();
+    CORXMenuBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, ORX_IDW_MENUBAR));
+    bar.SetOwner(m_pFrame);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_DEMO_MENU));
+    HMENU hItems = menu.GetSubMenu(0)->GetSafeHmenu();
+    CORXToolbarMenuButton* pFirst = new CORXToolbarMenuButton(0, hItems, -1, _T("&Menu"));
+    ASSERT_EQ(0, bar.InsertButton(pFirst));
+    CORXDropDownToolbarButton* pPalette = new CORXDropDownToolbarButton(_T("Palette"), &m_source);
+    ASSERT_EQ(1, bar.InsertButton(pPalette));
+    CORXToolbarMenuButton* pLast = new CORXToolbarMenuButton(0, hItems, -1, _T("&Other"));
+    ASSERT_EQ(2, bar.InsertButton(pLast));
+    bar.AdjustLayout();
+    m_pFrame->RecalcLayout();
+    // A key as the message loop hands it on: from the bar, which has the keyboard, up to the frame.
+    auto Press = [&](UINT nKey) {
+        MSG msg = {};
+        msg.hwnd = bar.m_hWnd;
+        msg.message = WM_KEYDOWN;
+        msg.wParam = nKey;
+        msg.lParam = 1;
+        BOOL bTaken = CWnd::WalkPreTranslateTree(m_pFrame->m_hWnd, &msg);
+        PumpPending();
+        return bTaken;
+    };
+
+    // The menu key, Right onto the palette's title, and Down opens the palette.
+    EXPECT_TRUE(bar.OnKeyMenu(0));
+    EXPECT_TRUE(Press(VK_RIGHT));
+    EXPECT_EQ(1, bar.GetHighlightedButtonIndex());
+    EXPECT_TRUE(Press(VK_DOWN));
+    ASSERT_TRUE(pPalette->IsDroppedDown());
+    EXPECT_EQ(pPalette, bar.GetDroppedDownButton());
+
+    // Return does not send the title's command while the palette is open; Right drops the next
+    // title instead, whose menu's Left comes back; Left drops the title before it.
+    EXPECT_TRUE(Press(VK_RETURN));
+    EXPECT_TRUE(pPalette->IsDroppedDown());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_TRUE(Press(VK_RIGHT));
+    EXPECT_FALSE(pPalette->IsDroppedDown());
+    ASSERT_TRUE(pLast->IsDroppedDown());
+    pLast->GetPopupMenu()->SendMessage(WM_KEYDOWN, VK_LEFT);
+    PumpPending();
+    EXPECT_FALSE(pLast->IsDroppedDown());
+    ASSERT_TRUE(pPalette->IsDroppedDown());
+    EXPECT_TRUE(Press(VK_LEFT));
+    EXPECT_FALSE(pPalette->IsDroppedDown());
+    ASSERT_TRUE(pFirst->IsDroppedDown());
+    pFirst->GetPopupMenu()->SendMessage(WM_KEYDOWN, VK_RIGHT);
+    PumpPending();
+    ASSERT_TRUE(pPalette->IsDroppedDown());
+
+    // One Escape closes it and leaves the bar the keyboard on its title, as from a menu; the next
+    // leaves the bar.
+    EXPECT_TRUE(Press(VK_ESCAPE));
+    EXPECT_FALSE(pPalette->IsDroppedDown());
+    EXPECT_EQ(nullptr, bar.GetDroppedDownButton());
+    EXPECT_EQ(&bar, CWnd::GetFocus());
+    EXPECT_EQ(1, bar.GetHighlightedButtonIndex());
+    EXPECT_TRUE(Press(VK_ESCAPE));
+    EXPECT_EQ(-1, bar.GetHighlightedButtonIndex());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
     bar.DestroyWindow();
 }
 

@@ -376,6 +376,52 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
     bar.DestroyWindow();
 }
 
+TEST_F(MenuBarTest, AKeptMenuWhoseResourceChangedSinceItWasSavedStartsAfresh)
+{
+    typedef std::vector<std::pair<UINT, WPARAM>> Registered;
+    m_pWorkspace->SetAlwaysReset(TRUE);
+    // Each bar takes its frame's menu: the next one comes with a frame of its own.
+    auto NextFrame = [&]() {
+        m_pFrame->DestroyWindow();
+        m_pFrame = NewFrame();
+    };
+    auto SaveWithResource = [&](UINT uiResId) {
+        CORXMenuBar bar;
+        Attach(bar, m_pFrame, uiResId);
+        EXPECT_TRUE(bar.RemoveButton(1)); // without Run
+        EXPECT_TRUE(bar.SaveState());
+        bar.DestroyWindow();
+        NextFrame();
+    };
+
+    // Saved when the default menu was another resource: the menu's own items, and the owner is
+    // told to reset it; the workspace hears that the bar differed.
+    SaveWithResource(IDR_DEMO_MENU);
+    {
+        CORXMenuBar bar;
+        Attach(bar, m_pFrame);
+        m_pFrame->ClearRecords();
+        EXPECT_TRUE(bar.LoadState());
+        EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
+        EXPECT_EQ(Registered(1, std::make_pair(ORX_WM_TOOLBAR_RESETMENU, (WPARAM)IDR_DEMO_MAINFRAME)),
+                  m_pFrame->Registered());
+        EXPECT_TRUE(bar.IsModifiedFromOriginal());
+        bar.DestroyWindow();
+    }
+
+    // Saved with this resource: the user's items come back.
+    NextFrame();
+    SaveWithResource(IDR_DEMO_MAINFRAME);
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    m_pFrame->ClearRecords();
+    EXPECT_TRUE(bar.LoadState());
+    EXPECT_EQ(std::vector<CString>({_T("&View")}), Texts(bar));
+    EXPECT_TRUE(m_pFrame->Registered().empty());
+    EXPECT_FALSE(bar.IsModifiedFromOriginal());
+    bar.DestroyWindow();
+}
+
 TEST_F(MenuBarTest, WithoutADefaultResourceIdTheOwnerGetsNoFrameworkMessageInstead)
 {
     CORXMenuBar bar;
