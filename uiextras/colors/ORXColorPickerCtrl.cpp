@@ -61,15 +61,19 @@ BOOL CORXColorCell::HitTest(CPoint pt) const
 
 CORXColorPickerCtrl::CORXColorPickerCtrl()
     : m_nType(PICKER), m_dblLum(0.5), m_dblSat(0), m_dblHue(0), m_colorNew(RGB(0, 0, 0)),
-      m_colorOriginal(RGB(0, 0, 0)), m_nLumBarWidth(20), m_pPalette(NULL), m_dColumnHue(-1), m_dColumnSat(-1),
-      m_rectColumn(0, 0, 0, 0), m_pOldKept(NULL), m_bFocused(FALSE)
+      m_colorOriginal(RGB(0, 0, 0)), m_nLumBarWidth(20), m_pPalette(NULL), m_hOldPicker(NULL),
+      m_hOldWork(NULL), m_sizeWork(0, 0), m_nWorkBits(0), m_hOldBlank(NULL), m_bPictureKept(FALSE),
+      m_dColumnHue(-1), m_dColumnSat(-1), m_rectColumn(0, 0, 0, 0), m_nColumnWidth(0), m_nColumnBits(0),
+      m_hOldColumn(NULL), m_bFocused(FALSE)
 {
     m_keyKept = PICTUREKEY();
 }
 
 CORXColorPickerCtrl::~CORXColorPickerCtrl()
 {
-    ForgetPicture();
+    DeleteWork();
+    DeleteSpectrum();
+    DeleteColumn();
     DeleteCells();
 }
 
@@ -86,16 +90,84 @@ CORXColorPickerCtrl::PICTUREKEY CORXColorPickerCtrl::PictureKey(const CSize& siz
     return key;
 }
 
-void CORXColorPickerCtrl::ForgetPicture()
+namespace
 {
-    if (m_dcKept.GetSafeHdc() != NULL)
+// The depth of the pixels a context draws into: a memory context's bitmap's, a window's the
+// display's. A bitmap compatible with the context has it.
+int DepthOf(HDC hDC)
+{
+    if (::GetObjectType(hDC) == OBJ_MEMDC)
     {
-        if (m_pOldKept != NULL)
-            m_dcKept.SelectObject(m_pOldKept);
-        m_dcKept.DeleteDC();
+        BITMAP bm = {};
+        if (::GetObject(::GetCurrentObject(hDC, OBJ_BITMAP), sizeof(bm), &bm) != 0)
+            return bm.bmBitsPixel * bm.bmPlanes;
     }
-    m_pOldKept = NULL;
-    m_bmpKept.DeleteObject();
+    return ::GetDeviceCaps(hDC, BITSPIXEL) * ::GetDeviceCaps(hDC, PLANES);
+}
+} // namespace
+
+BOOL CORXColorPickerCtrl::PrepareWork(HDC hDCItem, const CSize& size)
+{
+    const int nBits = DepthOf(hDCItem);
+    if (m_dcWork.GetSafeHdc() != NULL && m_sizeWork == size && m_nWorkBits == nBits)
+        return TRUE;
+    DeleteWork();
+    if (size.cx <= 0 || size.cy <= 0 || !m_dcWork.Attach(::CreateCompatibleDC(hDCItem)) ||
+        !m_bmpWork.Attach(::CreateCompatibleBitmap(hDCItem, size.cx, size.cy)))
+    {
+        DeleteWork();
+        return FALSE;
+    }
+    m_hOldWork = ::SelectObject(m_dcWork.GetSafeHdc(), m_bmpWork.GetSafeHandle());
+    // The shapes over the parent's background start from a black picture each paint.
+    if (m_nType != CURRENT && m_nType != PICKER)
+    {
+        if (!m_dcBlank.Attach(::CreateCompatibleDC(hDCItem)) ||
+            !m_bmpBlank.Attach(::CreateCompatibleBitmap(hDCItem, size.cx, size.cy)))
+        {
+            DeleteWork();
+            return FALSE;
+        }
+        m_hOldBlank = ::SelectObject(m_dcBlank.GetSafeHdc(), m_bmpBlank.GetSafeHandle());
+    }
+    m_sizeWork = size;
+    m_nWorkBits = nBits;
+    return TRUE;
+}
+
+void CORXColorPickerCtrl::DeleteWork()
+{
+    if (m_dcWork.GetSafeHdc() != NULL)
+    {
+        if (m_hOldWork != NULL)
+            ::SelectObject(m_dcWork.GetSafeHdc(), m_hOldWork);
+        m_dcWork.DeleteDC();
+    }
+    m_hOldWork = NULL;
+    m_bmpWork.DeleteObject();
+    if (m_dcBlank.GetSafeHdc() != NULL)
+    {
+        if (m_hOldBlank != NULL)
+            ::SelectObject(m_dcBlank.GetSafeHdc(), m_hOldBlank);
+        m_dcBlank.DeleteDC();
+    }
+    m_hOldBlank = NULL;
+    m_bmpBlank.DeleteObject();
+    m_sizeWork = CSize(0, 0);
+    m_nWorkBits = 0;
+    m_bPictureKept = FALSE;
+}
+
+void CORXColorPickerCtrl::DeleteSpectrum()
+{
+    if (m_dcPicker.GetSafeHdc() != NULL)
+    {
+        if (m_hOldPicker != NULL)
+            ::SelectObject(m_dcPicker.GetSafeHdc(), m_hOldPicker);
+        m_dcPicker.DeleteDC();
+    }
+    m_hOldPicker = NULL;
+    m_bmpPicker.DeleteObject();
 }
 
 void CORXColorPickerCtrl::DeleteCells()
@@ -158,7 +230,7 @@ void CORXColorPickerCtrl::GetHLS(double* hue, double* luminance, double* saturat
 void CORXColorPickerCtrl::SetPalette(CPalette* pPalette)
 {
     m_pPalette = pPalette;
-    m_bmpPicker.DeleteObject();
+    DeleteSpectrum();
     ForgetPicture();
     if (GetSafeHwnd() != NULL)
     {
@@ -198,8 +270,13 @@ CRect CORXColorPickerCtrl::LuminanceScale() const
 {
     CRect rect;
     GetClientRect(rect);
-    rect.DeflateRect(0, 5);
-    return rect;
+    return ScaleIn(rect);
+}
+
+CRect CORXColorPickerCtrl::ScaleIn(CRect rectClient)
+{
+    rectClient.DeflateRect(0, 5);
+    return rectClient;
 }
 
 double CORXColorPickerCtrl::LightnessFromY(int y) const
@@ -217,7 +294,11 @@ double CORXColorPickerCtrl::LightnessInScale(const CRect& rect, int y)
 
 int CORXColorPickerCtrl::YFromLightness(double dLightness) const
 {
-    const CRect rect = LuminanceScale();
+    return YInScale(LuminanceScale(), dLightness);
+}
+
+int CORXColorPickerCtrl::YInScale(const CRect& rect, double dLightness)
+{
     return rect.top + (int)((rect.bottom - rect.top) * (1.0 - dLightness));
 }
 
@@ -227,10 +308,15 @@ CRect CORXColorPickerCtrl::GetCursorRect() const
         return CRect(0, 0, 0, 0);
     CRect rectClient;
     GetClientRect(rectClient);
+    return CursorRectIn(rectClient);
+}
+
+CRect CORXColorPickerCtrl::CursorRectIn(const CRect& rectClient) const
+{
     if (m_nType == LUMINANCE)
     {
         const int x = m_nLumBarWidth + rectClient.left + 6;
-        const int y = YFromLightness(m_dblLum);
+        const int y = YInScale(ScaleIn(rectClient), m_dblLum);
         return CRect(x - 4, y - 4, x + 5, y + 5);
     }
     if (m_nType == PICKER)
@@ -322,41 +408,67 @@ void CORXColorPickerCtrl::BuildGreyHexagons()
 
 void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 {
-    CDC* pDCItem = CDC::FromHandle(lpDIS->hDC);
+    // The item's context is used through its handle: a wrapper for it would be made and thrown
+    // away on every paint.
+    const HDC hDCItem = lpDIS->hDC;
     const CRect rectItem = lpDIS->rcItem;
+    const CSize size = rectItem.Size();
+    if (!PrepareWork(hDCItem, size))
+        return;
     // The spectrum as last finished, when nothing it shows has changed since: a palette display
     // draws it afresh, as the palette decides its colours.
     const BOOL bKeep = m_nType == PICKER && !HasPalette();
-    if (bKeep && m_bmpKept.GetSafeHandle() != NULL && PictureKey(rectItem.Size()) == m_keyKept)
+    if (bKeep && m_bPictureKept && PictureKey(size) == m_keyKept)
     {
-        pDCItem->BitBlt(rectItem.left, rectItem.top, rectItem.Width(), rectItem.Height(), &m_dcKept, 0, 0,
-                        SRCCOPY);
+        ::BitBlt(hDCItem, rectItem.left, rectItem.top, size.cx, size.cy, m_dcWork.GetSafeHdc(), 0, 0,
+                 SRCCOPY);
         return;
     }
+    // Whatever the work bitmap held is drawn over now.
+    m_bPictureKept = FALSE;
+    CDC* pDCItem = NULL;
     CPalette* pOldItemPalette = NULL;
     if (HasPalette())
     {
+        pDCItem = CDC::FromHandle(hDCItem);
         pOldItemPalette = pDCItem->SelectPalette(m_pPalette, FALSE);
         pDCItem->RealizePalette();
     }
 
-    CDC dcMem;
-    CBitmap bmpMem;
-    if (!dcMem.CreateCompatibleDC(pDCItem) ||
-        !bmpMem.CreateCompatibleBitmap(pDCItem, rectItem.Width(), rectItem.Height()))
-        return;
-    CBitmap* pOldBitmap = dcMem.SelectObject(&bmpMem);
+    CDC& dcMem = m_dcWork;
     CPalette* pOldMemPalette = NULL;
     if (HasPalette())
     {
         pOldMemPalette = dcMem.SelectPalette(m_pPalette, FALSE);
         dcMem.RealizePalette();
     }
-    CRect rect(0, 0, rectItem.Width(), rectItem.Height());
+    CRect rect(0, 0, size.cx, size.cy);
+    // The window's rectangle is asked of the server: once a paint.
+    CRect rectClient;
+    GetClientRect(rectClient);
     // The preview and the spectrum cover every pixel: the parent's background under them would be
     // drawn for nothing, and asking the parent for it costs as much as the rest of the paint.
+    // Where nothing is drawn the picture is black, as in a bitmap just made, not what the last
+    // paint left: the spectrum covers the client rectangle, the parent may draw nothing.
+    if (m_nType == PICKER && rectClient.Size() != size)
+        dcMem.PatBlt(0, 0, size.cx, size.cy, BLACKNESS);
     if (m_nType != CURRENT && m_nType != PICKER)
+    {
+        if (m_dcBlank.GetSafeHdc() != NULL)
+            ::BitBlt(dcMem.GetSafeHdc(), 0, 0, size.cx, size.cy, m_dcBlank.GetSafeHdc(), 0, 0, SRCCOPY);
+        else
+            dcMem.PatBlt(0, 0, size.cx, size.cy, BLACKNESS);
         globalData.DrawParentBackground(this, &dcMem, rect);
+        // The work context is used again: what the parent may have left set in it that moves or
+        // cuts off the drawing goes back to how the context was made (saving and restoring the
+        // whole state costs as much as the rest of the paint).
+        const HDC hMem = dcMem.GetSafeHdc();
+        ::SelectClipRgn(hMem, NULL);
+        ::SetMapMode(hMem, MM_TEXT);
+        ::SetViewportOrgEx(hMem, 0, 0, NULL);
+        ::SetWindowOrgEx(hMem, 0, 0, NULL);
+        ::SetROP2(hMem, R2_COPYPEN);
+    }
 
     switch (m_nType)
     {
@@ -371,12 +483,12 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
         break;
     }
     case LUMINANCE:
-        DrawLuminanceBar(&dcMem);
-        DrawCursor(&dcMem, GetCursorRect());
+        DrawLuminanceBar(&dcMem, rectClient);
+        DrawCursor(&dcMem, CursorRectIn(rectClient));
         break;
     case PICKER:
-        DrawSpectrum(&dcMem);
-        DrawCursor(&dcMem, GetCursorRect());
+        DrawSpectrum(&dcMem, rectClient);
+        DrawCursor(&dcMem, CursorRectIn(rectClient));
         dcMem.Draw3dRect(rect, globalData.clrBtnDkShadow, globalData.clrBtnHilite);
         break;
     case HEX:
@@ -391,22 +503,16 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
         break;
     }
 
-    pDCItem->BitBlt(rectItem.left, rectItem.top, rectItem.Width(), rectItem.Height(), &dcMem, 0, 0, SRCCOPY);
+    ::BitBlt(hDCItem, rectItem.left, rectItem.top, size.cx, size.cy, dcMem.GetSafeHdc(), 0, 0, SRCCOPY);
     if (pOldMemPalette != NULL)
         dcMem.SelectPalette(pOldMemPalette, FALSE);
-    dcMem.SelectObject(pOldBitmap);
-    if (pOldItemPalette != NULL)
+    if (pDCItem != NULL && pOldItemPalette != NULL)
         pDCItem->SelectPalette(pOldItemPalette, FALSE);
     if (bKeep)
     {
-        // The finished picture is kept, in a context of its own that holds it selected.
-        ForgetPicture();
-        if (m_dcKept.CreateCompatibleDC(pDCItem))
-        {
-            m_bmpKept.Attach(bmpMem.Detach());
-            m_pOldKept = m_dcKept.SelectObject(&m_bmpKept);
-            m_keyKept = PictureKey(rectItem.Size());
-        }
+        // The finished picture stays where it was put together.
+        m_bPictureKept = TRUE;
+        m_keyKept = PictureKey(size);
     }
 }
 
@@ -432,9 +538,9 @@ void PutPixels(CDC* pDC, int x, int y, int cxDest, int cx, int cy, const DWORD* 
 }
 } // namespace
 
-void CORXColorPickerCtrl::DrawLuminanceBar(CDC* pDC)
+void CORXColorPickerCtrl::DrawLuminanceBar(CDC* pDC, const CRect& rectClient)
 {
-    const CRect rect = LuminanceScale();
+    const CRect rect = ScaleIn(rectClient);
     if (rect.bottom < rect.top || m_nLumBarWidth <= 0)
         return;
     if (globalData.m_nBitsPerPixel <= 8)
@@ -451,34 +557,61 @@ void CORXColorPickerCtrl::DrawLuminanceBar(CDC* pDC)
         return;
     }
     // One column of the scale, stretched across the bar in one call: a brush a row costs far more.
-    // The column depends on the hue and saturation alone, not on the lightness marked: kept.
+    // The bar depends on the hue and saturation alone, not on the lightness marked: kept as drawn,
+    // in a bitmap like the work one, and copied.
     const int nRows = rect.bottom - rect.top + 1;
-    if ((int)m_column.size() != nRows || m_dColumnHue != m_dblHue || m_dColumnSat != m_dblSat ||
-        m_rectColumn != rect)
+    if (m_bmpColumn.GetSafeHandle() == NULL || m_dColumnHue != m_dblHue || m_dColumnSat != m_dblSat ||
+        m_rectColumn != rect || m_nColumnWidth != m_nLumBarWidth || m_nColumnBits != m_nWorkBits)
     {
+        DeleteColumn();
+        if (!m_dcColumn.CreateCompatibleDC(pDC) ||
+            !m_bmpColumn.CreateCompatibleBitmap(pDC, m_nLumBarWidth, nRows))
+        {
+            DeleteColumn();
+            return;
+        }
+        m_hOldColumn = ::SelectObject(m_dcColumn.GetSafeHdc(), m_bmpColumn.GetSafeHandle());
         m_column.resize(nRows);
         for (int i = 0; i < nRows; i++)
             m_column[i] = DibPixel(
                 CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, LightnessInScale(rect, rect.top + i), m_dblSat));
+        PutPixels(&m_dcColumn, 0, 0, m_nLumBarWidth, 1, nRows, m_column.data());
         m_dColumnHue = m_dblHue;
         m_dColumnSat = m_dblSat;
         m_rectColumn = rect;
+        m_nColumnWidth = m_nLumBarWidth;
+        m_nColumnBits = m_nWorkBits;
     }
-    PutPixels(pDC, 0, rect.top, m_nLumBarWidth, 1, nRows, m_column.data());
+    ::BitBlt(pDC->GetSafeHdc(), 0, rect.top, m_nLumBarWidth, nRows, m_dcColumn.GetSafeHdc(), 0, 0, SRCCOPY);
 }
 
-void CORXColorPickerCtrl::DrawSpectrum(CDC* pDC)
+void CORXColorPickerCtrl::DeleteColumn()
 {
-    CRect rectClient;
-    GetClientRect(rectClient);
+    if (m_dcColumn.GetSafeHdc() != NULL)
+    {
+        if (m_hOldColumn != NULL)
+            ::SelectObject(m_dcColumn.GetSafeHdc(), m_hOldColumn);
+        m_dcColumn.DeleteDC();
+    }
+    m_hOldColumn = NULL;
+    m_bmpColumn.DeleteObject();
+}
+
+void CORXColorPickerCtrl::DrawSpectrum(CDC* pDC, const CRect& rectClient)
+{
     const CSize size = rectClient.Size();
     if (m_bmpPicker.GetSafeHandle() == NULL)
     {
-        CDC dcCache;
-        if (size.cx <= 0 || size.cy <= 0 || !dcCache.CreateCompatibleDC(pDC) ||
+        DeleteSpectrum();
+        if (size.cx <= 0 || size.cy <= 0 || !m_dcPicker.CreateCompatibleDC(pDC) ||
             !m_bmpPicker.CreateCompatibleBitmap(pDC, size.cx, size.cy))
+        {
+            DeleteSpectrum();
+            pDC->PatBlt(0, 0, size.cx, size.cy, BLACKNESS);
             return;
-        CBitmap* pOld = dcCache.SelectObject(&m_bmpPicker);
+        }
+        m_hOldPicker = ::SelectObject(m_dcPicker.GetSafeHdc(), m_bmpPicker.GetSafeHandle());
+        CDC& dcCache = m_dcPicker;
         CPalette* pOldPalette = NULL;
         if (HasPalette())
         {
@@ -517,15 +650,9 @@ void CORXColorPickerCtrl::DrawSpectrum(CDC* pDC)
         }
         if (pOldPalette != NULL)
             dcCache.SelectPalette(pOldPalette, FALSE);
-        dcCache.SelectObject(pOld);
     }
     // A plain copy: the same pixels as drawing the bitmap as a state, at a third of the cost here.
-    CDC dcCache;
-    if (!dcCache.CreateCompatibleDC(pDC))
-        return;
-    CBitmap* pOld = dcCache.SelectObject(&m_bmpPicker);
-    pDC->BitBlt(0, 0, size.cx, size.cy, &dcCache, 0, 0, SRCCOPY);
-    dcCache.SelectObject(pOld);
+    pDC->BitBlt(0, 0, size.cx, size.cy, &m_dcPicker, 0, 0, SRCCOPY);
 }
 
 void CORXColorPickerCtrl::DrawCursor(CDC* pDC, const CRect& rect)
@@ -546,13 +673,18 @@ void CORXColorPickerCtrl::DrawCursor(CDC* pDC, const CRect& rect)
     POINT pts[3] = {{rect.left, rect.top + rect.Height() / 2},
                     {rect.right - 1, rect.top},
                     {rect.right - 1, rect.bottom - 1}};
-    CBrush brush(::GetSysColor(bFocused ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
-    CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
-    CBrush* pOldBrush = pDC->SelectObject(&brush);
-    CPen* pOldPen = pDC->SelectObject(&pen);
-    pDC->Polygon(pts, 3);
-    pDC->SelectObject(pOldPen);
-    pDC->SelectObject(pOldBrush);
+    // Straight through the system: the wrapped objects would be entered in the handle maps and
+    // taken out again on every paint.
+    const HDC hDC = pDC->GetSafeHdc();
+    const HBRUSH hBrush = ::CreateSolidBrush(::GetSysColor(bFocused ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+    const HPEN hPen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
+    const HGDIOBJ hOldBrush = ::SelectObject(hDC, hBrush);
+    const HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
+    ::Polygon(hDC, pts, 3);
+    ::SelectObject(hDC, hOldPen);
+    ::SelectObject(hDC, hOldBrush);
+    ::DeleteObject(hPen);
+    ::DeleteObject(hBrush);
 }
 
 void CORXColorPickerCtrl::DrawHexagons(CDC* pDC)
@@ -746,7 +878,7 @@ void CORXColorPickerCtrl::OnKillFocus(CWnd* pNewWnd)
 void CORXColorPickerCtrl::OnSize(UINT nType, int cx, int cy)
 {
     CButton::OnSize(nType, cx, cy);
-    m_bmpPicker.DeleteObject();
+    DeleteSpectrum();
     ForgetPicture();
 }
 

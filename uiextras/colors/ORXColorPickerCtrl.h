@@ -84,9 +84,26 @@ protected:
     COLORREF m_colorOriginal;
     int m_nLumBarWidth;
     CPalette* m_pPalette;
+    // The computed spectrum, held selected in a context of its own: each paint copies from it.
     CBitmap m_bmpPicker;
-    // The spectrum's last finished picture (marker and frame drawn), kept in a context of its own
-    // with what it shows: a paint of the same state is one copy of it.
+    CDC m_dcPicker;
+    HGDIOBJ m_hOldPicker;
+    // Where a paint is put together before the one copy to the item's context, kept from paint to
+    // paint at the item's size and depth: making and deleting a context and a bitmap each time
+    // costs far more than the drawing.
+    CDC m_dcWork;
+    CBitmap m_bmpWork;
+    HGDIOBJ m_hOldWork;
+    CSize m_sizeWork;
+    int m_nWorkBits;
+    // A bitmap as the work one was made, black: copied under the parent's background so that
+    // where the parent draws nothing nothing of the last paint stays (a fill costs four times a
+    // copy).
+    CDC m_dcBlank;
+    CBitmap m_bmpBlank;
+    HGDIOBJ m_hOldBlank;
+    // The spectrum's last finished picture (marker and frame drawn) stays in the work bitmap with
+    // what it shows: a paint of the same state is one copy of it.
     struct PICTUREKEY
     {
         CSize size;
@@ -103,16 +120,25 @@ protected:
         }
     };
     PICTUREKEY m_keyKept;
-    // The luminance bar's column of pixels, for the hue, saturation and scale it was made for.
+    BOOL m_bPictureKept;
+    // The luminance bar as drawn, for the hue, saturation, scale, width and depth it was made for,
+    // held selected in a context of its own; m_column is its column of pixels.
     std::vector<DWORD> m_column;
     double m_dColumnHue;
     double m_dColumnSat;
     CRect m_rectColumn;
-    CDC m_dcKept;
-    CBitmap m_bmpKept;
-    CBitmap* m_pOldKept;
+    int m_nColumnWidth;
+    int m_nColumnBits;
+    CDC m_dcColumn;
+    CBitmap m_bmpColumn;
+    HGDIOBJ m_hOldColumn;
+    void DeleteColumn();
     PICTUREKEY PictureKey(const CSize& size) const;
-    void ForgetPicture();
+    void ForgetPicture() { m_bPictureKept = FALSE; }
+    // The work context at the item's size and depth, made again when either changed.
+    BOOL PrepareWork(HDC hDCItem, const CSize& size);
+    void DeleteWork();
+    void DeleteSpectrum();
     CArray<CORXColorCell*, CORXColorCell*> m_arCells;
     // Kept from the focus messages: asking the system for the focus on every paint goes to the
     // server and back.
@@ -125,13 +151,17 @@ protected:
     // an empty one).
     BOOL HasPalette() const { return m_pPalette != NULL && m_pPalette->GetSafeHandle() != NULL; }
     CRect LuminanceScale() const;
+    // The scale, the marker's rectangle and a row of the scale for a client rectangle at hand.
+    static CRect ScaleIn(CRect rectClient);
+    CRect CursorRectIn(const CRect& rectClient) const;
+    static int YInScale(const CRect& rectScale, double dLightness);
     // LightnessFromY for a scale already at hand: the window's rectangle is asked of the server.
     static double LightnessInScale(const CRect& rectScale, int y);
     COLORREF DrawColorOf(COLORREF clr) const;
     void BuildHexagons();
     void BuildGreyHexagons();
-    void DrawLuminanceBar(CDC* pDC);
-    void DrawSpectrum(CDC* pDC);
+    void DrawLuminanceBar(CDC* pDC, const CRect& rectClient);
+    void DrawSpectrum(CDC* pDC, const CRect& rectClient);
     void DrawHexagons(CDC* pDC);
     void DeleteCells();
     void PickAt(CPoint point, UINT nFlags);

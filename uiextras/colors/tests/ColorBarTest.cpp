@@ -316,9 +316,9 @@ TEST_F(ColorBar, StoresItsSettingsInTheirOrderAndBoundsWhatItReads)
     EXPECT_EQ(kNone, loaded.GetColor());
 
     // A count no bar could hold is refused before anything is allocated.
-    std::vector<BYTE> damaged(bytes.begin(), bytes.begin() + 33);
-    const BYTE huge[] = {0xFF, 0xFF, 0xFF, 0x7F};
-    damaged.insert(damaged.end(), huge, huge + 4);
+    std::vector<BYTE> damaged(bytes.begin(), bytes.begin() + 37);
+    damaged[33] = damaged[34] = damaged[35] = 0xFF;
+    damaged[36] = 0x7F;
     CTestColorBar refused;
     EXPECT_TRUE(LoadThrowsArchiveException(refused, damaged));
     EXPECT_EQ(0, refused.GetColors().GetSize());

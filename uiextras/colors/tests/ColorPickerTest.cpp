@@ -2,12 +2,14 @@
 // by mouse and keys and what the parent hears of it.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "ExtrasTestWindow.h"
 #include "ORXColorPickerCtrl.h"
 #include "ORXDrawHelper.h"
 #include "ORXGlobalData.h"
+#include "TestDrawing.h"
 
 namespace
 {
@@ -60,27 +62,17 @@ void Paint(CORXColorPickerCtrl& picker)
                           dc.GetSafeHdc(), rect, 0};
     picker.DrawItem(&dis);
 }
-// Paints a picker into a 32-bit bitmap that the DC then holds, so that the pixels read back are
-// the picker's wherever the window is. The bitmap outlives the DC.
-void PaintInto(CORXColorPickerCtrl& picker, CBitmap& bitmap, CDC& dc)
+// A 32-bit surface of the picker's client size with the picker painted on it, so that the pixels
+// read back are the picker's wherever the window is.
+std::unique_ptr<CTestSurface> PaintInto(CORXColorPickerCtrl& picker)
 {
     CRect rect;
     picker.GetClientRect(rect);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = rect.Width();
-    bmi.bmiHeader.biHeight = -rect.Height();
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = NULL;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    ASSERT_TRUE(hBitmap != NULL);
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    bitmap.Attach(hBitmap);
-    dc.SelectObject(&bitmap);
-    DRAWITEMSTRUCT dis = {ODT_BUTTON,      50,   0, ODA_DRAWENTIRE, 0, picker.GetSafeHwnd(),
-                          dc.GetSafeHdc(), rect, 0};
+    std::unique_ptr<CTestSurface> surface(new CTestSurface(rect.Width(), rect.Height()));
+    DRAWITEMSTRUCT dis = {ODT_BUTTON,        50,   0, ODA_DRAWENTIRE, 0, picker.GetSafeHwnd(),
+                          surface->Handle(), rect, 0};
     picker.DrawItem(&dis);
+    return surface;
 }
 } // namespace
 
@@ -180,9 +172,7 @@ TEST_F(ColorPicker, SpectrumAndLuminanceBarShowTheirColoursInPlace)
         GTEST_SKIP() << "palette colours on this display";
     Make(CORXColorPickerCtrl::PICKER, CRect(0, 0, 120, 100));
     picker.SetHLS(0.0, 0.5, 1.0, FALSE);
-    CBitmap bitmap;
-    CDC dc;
-    PaintInto(picker, bitmap, dc);
+    const std::unique_ptr<CTestSurface> surface = PaintInto(picker);
     struct
     {
         int x, y;
@@ -191,7 +181,7 @@ TEST_F(ColorPicker, SpectrumAndLuminanceBarShowTheirColoursInPlace)
     {
         const int n = 99 - p.y; // the row's saturation step, counted from the bottom
         const COLORREF expected = CORXDrawHelper::HlsToRgbUnitHue(p.x / 120.0, 0.5, n / 100.0);
-        const COLORREF actual = dc.GetPixel(p.x, p.y);
+        const COLORREF actual = surface->At(p.x, p.y);
         // Inside the frame and away from the marker at the top left corner.
         EXPECT_NEAR(GetRValue(expected), GetRValue(actual), 8) << p.x << "," << p.y;
         EXPECT_NEAR(GetGValue(expected), GetGValue(actual), 8) << p.x << "," << p.y;
@@ -203,15 +193,13 @@ TEST_F(ColorPicker, SpectrumAndLuminanceBarShowTheirColoursInPlace)
     ASSERT_TRUE(bar.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(130, 0, 160, 110), &parent, 51));
     bar.SetLuminanceBarWidth(14);
     bar.SetHLS(0.6, 0.5, 0.8, FALSE);
-    CBitmap bitmapBar;
-    CDC dcBar;
-    PaintInto(bar, bitmapBar, dcBar);
+    const std::unique_ptr<CTestSurface> surfaceBar = PaintInto(bar);
     for (int y : {5, 30, 55, 80, 105})
     {
         const COLORREF expected = CORXDrawHelper::HlsToRgbUnitHue(0.6, bar.LightnessFromY(y), 0.8);
         for (int x : {0, 13})
         {
-            const COLORREF actual = dcBar.GetPixel(x, y);
+            const COLORREF actual = surfaceBar->At(x, y);
             EXPECT_NEAR(GetRValue(expected), GetRValue(actual), 8) << x << "," << y;
             EXPECT_NEAR(GetGValue(expected), GetGValue(actual), 8) << x << "," << y;
             EXPECT_NEAR(GetBValue(expected), GetBValue(actual), 8) << x << "," << y;
@@ -224,15 +212,11 @@ namespace
 // Every pixel of a painted picker, row by row.
 std::vector<COLORREF> Pixels(CORXColorPickerCtrl& picker)
 {
-    CBitmap bitmap;
-    CDC dc;
-    PaintInto(picker, bitmap, dc);
-    CRect rect;
-    picker.GetClientRect(rect);
+    const std::unique_ptr<CTestSurface> surface = PaintInto(picker);
     std::vector<COLORREF> pixels;
-    for (int y = 0; y < rect.Height(); y++)
-        for (int x = 0; x < rect.Width(); x++)
-            pixels.push_back(dc.GetPixel(x, y));
+    for (int y = 0; y < surface->Height(); y++)
+        for (int x = 0; x < surface->Width(); x++)
+            pixels.push_back(surface->At(x, y));
     return pixels;
 }
 } // namespace
