@@ -141,7 +141,10 @@ void CMainClockDlg::OnCmdAutoHide()
     m_autoHide.ToggleAutoHide();
     m_settings.m_bAutoHide = m_autoHide.m_bAutoHide;
     if (m_autoHide.m_bAutoHide && m_nAutoHideTimer == 0)
+    {
         m_nAutoHideTimer = SetTimer(TIMER_AUTOHIDE, 10, NULL);
+        m_bAlignTimers = TRUE;
+    }
     else if (!m_autoHide.m_bAutoHide && m_nAutoHideTimer != 0)
     {
         KillTimer(m_nAutoHideTimer);
@@ -192,7 +195,10 @@ void CMainClockDlg::UpdateTrayIcon()
     m_tray.ChangeIcon(nFirst);
     m_tray.LoadIconSequence(nFirst, nFirst + 1);
     if (m_settings.m_bAnimateIcon)
+    {
         m_tray.StartIconAnimation(1000, -1);
+        m_bAlignTimers = TRUE;
+    }
     else
         m_tray.EndIconAnimation();
 }

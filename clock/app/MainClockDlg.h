@@ -313,6 +313,9 @@ protected:
     UINT_PTR m_nStartupTimer;
     UINT_PTR m_nAutoHideTimer;
     UINT_PTR m_nFadeTimer;
+    // The other repeating timers of the program are to be started again together with the tick at
+    // its next firing (see AlignTimers).
+    BOOL m_bAlignTimers = TRUE;
     CRect m_rcWindow;                            // screen rectangle, refreshed on hit tests, moves and sizes
     std::map<const CClock*, CRect> m_drawnRects; // where each clock was last drawn, client coordinates
     CClockGdiCache m_gdiCache;                   // the clocks' fonts and brushes
@@ -325,6 +328,7 @@ protected:
 
     void CreateTrayIcon();
     void ClockTick();
+    void AlignTimers();
     void AdvanceShutdown();
     void RefreshWindowRect();
     void ShowContextMenu(CPoint ptScreen);

@@ -81,7 +81,10 @@ void CMainClockDlg::RestartDialUpMonitor()
         return;
     m_pRasMonitor->Stop();
     if (m_settings.m_nConnectType == 1)
+    {
         m_pRasMonitor->Start(this, WM_DIALUP_NOTIFY);
+        m_bAlignTimers = TRUE;
+    }
 }
 
 void CMainClockDlg::DestroyTimeSyncWindows()

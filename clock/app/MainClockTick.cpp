@@ -5,7 +5,9 @@
 #include "ClockApp.h"
 #include "Clock.h"
 #include "PlatformServices.h"
+#include "RasMonitor.h"
 #include "SpeechHook.h"
+#include "SyncStatusDlg.h"
 
 void CMainClockDlg::OnTimer(UINT_PTR nIDEvent)
 {
@@ -28,8 +30,31 @@ void CMainClockDlg::OnTimer(UINT_PTR nIDEvent)
     else if (m_nFadeTimer != 0 && nIDEvent == m_nFadeTimer)
         m_autoHide.FadeStep();
     else if (m_nTickTimer != 0 && nIDEvent == m_nTickTimer)
+    {
         ClockTick();
+        if (m_bAlignTimers)
+            AlignTimers();
+    }
     CDialog::OnTimer(nIDEvent);
+}
+
+// Each timer that fires on its own wakes the program, and under some systems that wake-up costs
+// more than the work the timer does. The tray animation, the dial-up poll and the status window's
+// refresh are started again here, each with its own period, from the same moment as the tick and
+// the cursor test, the tick last but for the test: from then on the timers of the same period fall
+// due together, the others first, and the program serves them all at one wake-up.
+void CMainClockDlg::AlignTimers()
+{
+    m_bAlignTimers = FALSE;
+    if (m_pSyncStatus != NULL && m_pSyncStatus->GetSafeHwnd() != NULL)
+        m_pSyncStatus->RestartTimer();
+    m_tray.RestartAnimationTimer();
+    if (m_pRasMonitor != NULL)
+        m_pRasMonitor->RestartTimer();
+    if (m_nTickTimer != 0)
+        m_nTickTimer = SetTimer(TIMER_TICK, 1000, NULL);
+    if (m_nAutoHideTimer != 0)
+        m_nAutoHideTimer = SetTimer(TIMER_AUTOHIDE, 10, NULL);
 }
 
 void CMainClockDlg::ClockTick()

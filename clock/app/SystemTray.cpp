@@ -31,6 +31,7 @@ CSystemTray::CSystemTray()
     m_uIDTimer = 0;
     m_nCurrentIcon = 0;
     m_nAnimationPeriod = 0;
+    m_nAnimationDelay = 0;
     m_hSavedIcon = NULL;
     m_nDefaultMenuItem = 0;
     m_hMenu = NULL;
@@ -203,6 +204,7 @@ BOOL CSystemTray::StartIconAnimation(UINT nDelayMilliSeconds, int nSeconds)
     m_nCurrentIcon = 0;
     m_dtStartTime = GetLocalNow();
     m_nAnimationPeriod = nSeconds;
+    m_nAnimationDelay = nDelayMilliSeconds;
     m_hSavedIcon = CurrentIcon();
     if (m_hWnd == NULL)
         return FALSE;
@@ -219,6 +221,12 @@ BOOL CSystemTray::NextAnimationFrame()
         m_nCurrentIcon = 0;
     ChangeIcon((HICON)m_arIcons.GetAt(m_nCurrentIcon));
     return TRUE;
+}
+
+void CSystemTray::RestartAnimationTimer()
+{
+    if (m_uIDTimer != 0 && m_hWnd != NULL)
+        m_uIDTimer = SetTimer(ANIMATION_TIMER_ID, m_nAnimationDelay, NULL);
 }
 
 void CSystemTray::EndIconAnimation()

@@ -64,6 +64,9 @@ public:
     BOOL StartIconAnimation(UINT nDelayMilliSeconds, int nSeconds);
     BOOL NextAnimationFrame();
     void EndIconAnimation();
+    // Starts a running animation's timer again from now, with the same delay: the clock window
+    // lines it up with its own tick so that both are served at one wake-up of the program.
+    void RestartAnimationTimer();
     int GetIconCount() const { return (int)m_arIcons.GetSize(); }
     int GetCurrentFrame() const { return m_nCurrentIcon; }
 
@@ -95,6 +98,7 @@ protected:
     int m_nCurrentIcon;
     COleDateTime m_dtStartTime;
     int m_nAnimationPeriod;
+    UINT m_nAnimationDelay;
     HICON m_hSavedIcon;
     UINT m_nDefaultMenuItem;
     HMENU m_hMenu;

@@ -158,7 +158,17 @@ CClock::~CClock() {}
 
 CString CClock::GetTimeFormat(int nDateOrder)
 {
-    m_strTimeFormat = BuildTimeFormat(nDateOrder);
+    TIMEFORMATKEY key = {nDateOrder,  m_nClockType,     m_nFormatType, m_b24Hour,      m_bShowSeconds,
+                         m_bShowDate, m_bShowDayOfWeek, m_bShowBias,   m_bFullZoneName};
+    if (!m_bTimeFormatBuilt || memcmp(&key, &m_builtFrom, sizeof(key)) != 0 ||
+        m_strBuiltTemplate != m_strTemplate || m_strBuiltTimeFormat != m_strTimeFormat)
+    {
+        m_strTimeFormat = BuildTimeFormat(nDateOrder);
+        m_builtFrom = key;
+        m_strBuiltTemplate = m_strTemplate;
+        m_strBuiltTimeFormat = m_strTimeFormat;
+        m_bTimeFormatBuilt = TRUE;
+    }
     return m_strTimeFormat;
 }
 

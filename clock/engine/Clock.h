@@ -79,6 +79,17 @@ public:
     BOOL m_bMessageToSpeak;
     int m_nActiveTimer;
 
+    // What m_strTimeFormat was last built from, so that a draw builds it again only after one of
+    // those changed, or after the text was set from elsewhere; not stored.
+    struct TIMEFORMATKEY
+    {
+        int nDateOrder, nClockType, nFormatType;
+        BOOL b24Hour, bShowSeconds, bShowDate, bShowDayOfWeek, bShowBias, bFullZoneName;
+    };
+    BOOL m_bTimeFormatBuilt = FALSE;
+    TIMEFORMATKEY m_builtFrom = {};
+    CString m_strBuiltTemplate, m_strBuiltTimeFormat;
+
     // Where the clock window last drew this record, in its client coordinates; not stored.
     RECT m_rcLastDrawn;
     // A countdown just started: its next tick shows the start value instead of counting; not stored.

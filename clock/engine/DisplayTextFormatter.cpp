@@ -56,6 +56,17 @@ void CDisplayTextFormatter::Format(DISPLAYTEXTREQUEST& req)
 
     while (m_nPos < m_nLength)
     {
+        // A plain character of the template (punctuation, spaces, quoted text) is copied as it
+        // stands: ASCII is never the lead byte of a double-byte character, nor a line break here.
+        TCHAR ch = m_strTemplate[m_nPos];
+        if (ch != _T('\0') && (unsigned)ch < 0x80 && ch != _T('\'') && ch != _T('\n') &&
+            (m_bQuote || !StartsElement(ch)))
+        {
+            m_strResult += ch;
+            m_strCurrentLine += ch;
+            m_nPos++;
+            continue;
+        }
         CString strToken = NextToken(req);
         if (!strToken.IsEmpty())
             m_strResult += strToken;
@@ -73,6 +84,12 @@ void CDisplayTextFormatter::Format(DISPLAYTEXTREQUEST& req)
     if (m_strCurrentLine.GetLength() > m_strLongestLine.GetLength())
         m_strLongestLine = m_strCurrentLine;
     req.strLongestLine = m_strLongestLine;
+}
+
+// The characters the template's elements begin with; any other is copied as it stands.
+BOOL CDisplayTextFormatter::StartsElement(TCHAR ch)
+{
+    return ch != _T('\0') && strchr("|~dMywDhHmstzZ", ch) != NULL;
 }
 
 // Compares the template at the current position with an element, never looking past its end.

@@ -35,6 +35,7 @@ public:
 protected:
     CString NextToken(const DISPLAYTEXTREQUEST& req);
     BOOL Matches(LPCTSTR pszElement) const;
+    static BOOL StartsElement(TCHAR ch);
 
     CString m_strCurrentLine;
     CString m_strLongestLine;

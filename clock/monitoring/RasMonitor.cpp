@@ -354,6 +354,12 @@ BOOL CRasMonitor::Stop()
     return TRUE;
 }
 
+void CRasMonitor::RestartTimer()
+{
+    if (m_bCreated && m_hWnd != NULL && m_nTimer != 0)
+        m_nTimer = SetTimer(TIMER_POLL, 1000, NULL);
+}
+
 void CRasMonitor::DeleteAll()
 {
     for (INT_PTR i = 0; i < m_connections.GetSize(); i++)

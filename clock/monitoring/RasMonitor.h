@@ -100,6 +100,8 @@ public:
     BOOL Stop();
     // One poll; the final one ends every record that is still there.
     void Poll(BOOL bFinal);
+    // Starts the running poll timer again from now, with the same period.
+    void RestartTimer();
     int GetCount() const { return (int)m_connections.GetSize(); }
     CRasConnection* GetAt(int i) const { return (CRasConnection*)m_connections.GetAt(i); }
 

@@ -45,6 +45,12 @@ BOOL CSyncStatusDlg::OnInitDialog()
     return TRUE;
 }
 
+void CSyncStatusDlg::RestartTimer()
+{
+    if (m_hWnd != NULL && m_nTimer != 0)
+        m_nTimer = SetTimer(REFRESH_TIMER_ID, 750, NULL);
+}
+
 void CSyncStatusDlg::Refresh()
 {
     if (m_pHost == NULL)

@@ -14,6 +14,8 @@ public:
     CSyncStatusDlg(ITimeSyncHost* pHost, CWnd* pOwner);
     // Creates the window hidden, owned by the owner given at construction.
     BOOL CreateHidden();
+    // Starts the running refresh timer again from now, with the same period.
+    void RestartTimer();
 
     enum
     {
