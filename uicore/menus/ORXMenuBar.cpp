@@ -101,9 +101,7 @@ BOOL FindCommandText(HMENU hMenu, UINT uiCmd, CString& strText)
         }
         if (::GetMenuItemID(hMenu, i) != uiCmd)
             continue;
-        char szText[256] = {};
-        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-        strText = szText;
+        strText = ORXMenuItemText(hMenu, i);
         int iTab = strText.Find(_T('\t'));
         if (iTab >= 0)
             strText = strText.Left(iTab);
@@ -206,9 +204,7 @@ void CORXMenuBar::BuildFromMenu(HMENU hMenu)
     {
         UINT uiID = ::GetMenuItemID(hMenu, i);
         HMENU hSub = ::GetSubMenu(hMenu, i);
-        char szText[256] = {};
-        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-        CString strText = szText;
+        CString strText = ORXMenuItemText(hMenu, i);
         if (hSub == NULL && uiID == 0)
         {
             InsertSeparator();

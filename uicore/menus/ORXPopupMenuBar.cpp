@@ -27,6 +27,18 @@
 
 IMPLEMENT_SERIAL(CORXPopupMenuBar, CORXToolBar, 1)
 
+CString ORXMenuItemText(HMENU hMenu, int nPos)
+{
+    CString str;
+    int nLen = ::GetMenuStringA(hMenu, nPos, NULL, 0, MF_BYPOSITION);
+    if (nLen > 0)
+    {
+        ::GetMenuStringA(hMenu, nPos, str.GetBuffer(nLen + 1), nLen + 1, MF_BYPOSITION);
+        str.ReleaseBuffer();
+    }
+    return str;
+}
+
 int CORXPopupMenuBar::m_nMenuShowDelay = -1;
 int CORXPopupMenuBar::m_iLastCommandIndex = -1;
 BOOL CORXPopupMenuBar::m_bHighlightDisabledItems = FALSE;
@@ -38,19 +50,6 @@ const int kEmptyHeight = 22;
 const int kSeparatorHeight = 8;
 const int kMaxShowDelay = 5000;
 const int kDefaultShowDelay = 500;
-
-// An item's text by position, however long it is.
-CString MenuItemText(HMENU hMenu, int nPos)
-{
-    CString str;
-    int nLen = ::GetMenuStringA(hMenu, nPos, NULL, 0, MF_BYPOSITION);
-    if (nLen > 0)
-    {
-        ::GetMenuStringA(hMenu, nPos, str.GetBuffer(nLen + 1), nLen + 1, MF_BYPOSITION);
-        str.ReleaseBuffer();
-    }
-    return str;
-}
 
 BOOL IsMenuCommand(UINT uiCmd)
 {
@@ -235,7 +234,7 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
     BOOL bPrevSeparator = TRUE; // no leading separator
     for (int i = 0; i < nCount; i++)
     {
-        CString strText = MenuItemText(hMenu, i);
+        CString strText = ORXMenuItemText(hMenu, i);
         MENUITEMINFOA info;
         memset(&info, 0, sizeof(info));
         // The size the menu functions of every Windows version know: the record without its bitmap.
