@@ -491,15 +491,16 @@ COLORREF CORXVisualManager::GetCaptionBarTextColor(CWnd* pBar)
     return ::GetSysColor(COLOR_WINDOW);
 }
 
-COLORREF CORXVisualManager::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
-                                                    BOOL bIsPressed)
+BOOL CORXVisualManager::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
+                                                BOOL bIsPressed, COLORREF& clrText)
 {
-    return 0;
+    return FALSE;
 }
 
-void CORXVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
+BOOL CORXVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                                       BOOL bIsPressed)
 {
+    return FALSE;
 }
 
 void CORXVisualManager::OnFillPushButtonBackground(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed,

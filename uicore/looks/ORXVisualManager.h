@@ -70,9 +70,12 @@ public:
     virtual void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed);
     virtual COLORREF GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state);
     virtual COLORREF GetCaptionBarTextColor(CWnd* pBar);
-    virtual COLORREF OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
-                                             BOOL bIsPressed);
-    virtual void OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
+    // Fills a shortcut bar's page button and gives the colour of its text in clrText; FALSE when
+    // the look fills nothing and the button is to draw itself (the core look never fills one).
+    virtual BOOL OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
+                                         COLORREF& clrText);
+    // Draws the border of a page button; FALSE when the button is to draw its own.
+    virtual BOOL OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                                BOOL bIsPressed);
     virtual void OnFillPushButtonBackground(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed,
                                             BOOL bHot);

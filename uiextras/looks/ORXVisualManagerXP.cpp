@@ -687,14 +687,6 @@ COLORREF CORXVisualManagerXP::GetToolbarButtonTextColor(CORXToolbarButton* pButt
     return CORXVisualManager::GetToolbarButtonTextColor(pButton, state);
 }
 
-COLORREF CORXVisualManagerXP::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
-                                                      BOOL bIsPressed)
-{
-    COLORREF clrText = 0;
-    FillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed, clrText);
-    return clrText;
-}
-
 CWnd* CORXVisualManagerXP::WindowOfDC(CDC* pDC)
 {
     const HWND hWnd = pDC != NULL ? ::WindowFromDC(pDC->GetSafeHdc()) : NULL;
@@ -714,8 +706,8 @@ BOOL CORXVisualManagerXP::IsFlatPageButton(CDC* pDC, BOOL bIsPressed, BOOL& bChe
     return TRUE;
 }
 
-BOOL CORXVisualManagerXP::FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
-                                                BOOL bIsPressed, COLORREF& clrText)
+BOOL CORXVisualManagerXP::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
+                                                  BOOL bIsPressed, COLORREF& clrText)
 {
     BOOL bChecked = FALSE;
     if (!IsFlatPageButton(pDC, bIsPressed, bChecked))
@@ -729,12 +721,15 @@ BOOL CORXVisualManagerXP::FillOutlookPageButton(CDC* pDC, const CRect& rect, BOO
     return TRUE;
 }
 
-void CORXVisualManagerXP::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
+BOOL CORXVisualManagerXP::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                                         BOOL bIsPressed)
 {
     BOOL bChecked = FALSE;
-    if (IsFlatPageButton(pDC, bIsPressed, bChecked) && (bIsHighlighted || bChecked))
+    if (!IsFlatPageButton(pDC, bIsPressed, bChecked))
+        return FALSE;
+    if (bIsHighlighted || bChecked)
         Frame(pDC, rectBtn, menuItemBorderColour);
+    return TRUE;
 }
 
 void CORXVisualManagerXP::OnFillPushButtonBackground(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed,

@@ -78,9 +78,9 @@ public:
                                COLORREF* pclrText = NULL) override;
     void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed) override;
     COLORREF GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state) override;
-    COLORREF OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
-                                     BOOL bIsPressed) override;
-    void OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
+    BOOL OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
+                                 COLORREF& clrText) override;
+    BOOL OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                        BOOL bIsPressed) override;
     void OnFillPushButtonBackground(CDC* pDC, const CRect& rect, CWnd* pButton, BOOL bPushed,
                                     BOOL bHot) override;
@@ -115,11 +115,6 @@ public:
     virtual void CreateGripperBrushes();
     virtual void ExtendMenuButtonRect(CORXToolbarMenuButton* pMenuButton, CRect& rect);
     virtual void OnFillHighlightedRect(CDC* pDC, CRect rect, CBrush* pBrush);
-    // Fills a shortcut bar's page button and gives the colour of its text; FALSE when the look
-    // filled nothing and the button is to draw itself. (The core's slot answers with the colour
-    // alone, which cannot tell black text from no fill.)
-    virtual BOOL FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
-                                       COLORREF& clrText);
 
     // Implementation
 protected:

@@ -342,11 +342,11 @@ void CORXWinXPVisualManager::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush*
     CORXVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton, pclrText);
 }
 
-BOOL CORXWinXPVisualManager::FillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
-                                                   BOOL bIsPressed, COLORREF& clrText)
+BOOL CORXWinXPVisualManager::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
+                                                     BOOL bIsPressed, COLORREF& clrText)
 {
     if (m_hThemeButton == NULL)
-        return CORXVisualManagerXP::FillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed, clrText);
+        return CORXVisualManagerXP::OnFillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed, clrText);
     BOOL bChecked = FALSE;
     if (!IsFlatPageButton(pDC, bIsPressed, bChecked))
         return FALSE;
@@ -361,11 +361,14 @@ BOOL CORXWinXPVisualManager::FillOutlookPageButton(CDC* pDC, const CRect& rect, 
     return TRUE;
 }
 
-void CORXWinXPVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
+BOOL CORXWinXPVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                                            BOOL bIsPressed)
 {
     if (m_hThemeButton == NULL)
-        CORXVisualManagerXP::OnDrawOutlookPageButtonBorder(pDC, rectBtn, bIsHighlighted, bIsPressed);
+        return CORXVisualManagerXP::OnDrawOutlookPageButtonBorder(pDC, rectBtn, bIsHighlighted, bIsPressed);
+    // The themed push button drawn by the fill carries its own edge.
+    BOOL bChecked = FALSE;
+    return IsFlatPageButton(pDC, bIsPressed, bChecked);
 }
 
 void CORXWinXPVisualManager::OnFillPushButtonBackground(CDC* pDC, const CRect& rect, CWnd* pButton,

@@ -38,13 +38,9 @@ IMPLEMENT_DYNAMIC(CORXOutlookBarPageButton, CORXButton)
 void CORXOutlookBarPageButton::OnFillBackground(CDC* pDC, const CRect& rectClient)
 {
     const BOOL bHot = IsHighlighted() || IsHotInside();
-    // Only the extras' looks fill page buttons; they say so apart from the text colour, which may
-    // well be black. The core's own look leaves the button to draw itself.
-    CORXVisualManagerXP* pLook = DYNAMIC_DOWNCAST(CORXVisualManagerXP, CORXVisualManager::GetInstance());
     COLORREF clrText = 0;
-    m_bLookFilled =
-        pLook != NULL && pLook->FillOutlookPageButton(pDC, rectClient, bHot, IsPressed(), clrText);
-    if (!m_bLookFilled)
+    if (!CORXVisualManager::GetInstance()->OnFillOutlookPageButton(pDC, rectClient, bHot, IsPressed(),
+                                                                   clrText))
     {
         CORXButton::OnFillBackground(pDC, rectClient);
         return;
@@ -57,13 +53,9 @@ void CORXOutlookBarPageButton::OnFillBackground(CDC* pDC, const CRect& rectClien
 
 void CORXOutlookBarPageButton::OnDrawBorder(CDC* pDC, CRect& rectClient, UINT uiState)
 {
-    if (m_bLookFilled)
-    {
-        CORXVisualManager::GetInstance()->OnDrawOutlookPageButtonBorder(
-            pDC, rectClient, IsHighlighted() || IsHotInside(), IsPressed());
-        return;
-    }
-    CORXButton::OnDrawBorder(pDC, rectClient, uiState);
+    if (!CORXVisualManager::GetInstance()->OnDrawOutlookPageButtonBorder(
+            pDC, rectClient, IsHighlighted() || IsHotInside(), IsPressed()))
+        CORXButton::OnDrawBorder(pDC, rectClient, uiState);
 }
 
 /////////////////////////////////////////////////////////////////////////////

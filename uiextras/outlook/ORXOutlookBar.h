@@ -37,9 +37,6 @@ class CORXOutlookBarPageButton : public CORXButton
 public:
     virtual void OnFillBackground(CDC* pDC, const CRect& rectClient);
     virtual void OnDrawBorder(CDC* pDC, CRect& rectClient, UINT uiState);
-
-protected:
-    BOOL m_bLookFilled = FALSE;
 };
 
 // One page of the bar: its identifier and name (the stored part), the window it may show and its

@@ -91,6 +91,17 @@ TEST(VisualManager, BarBackgroundFillsTheClipOrTheWholeRectangle)
                               CORXVisualManager::ButtonsIsHighlighted);
     EXPECT_EQ(globalData.clrBarHilite, ::GetPixel(surface.Handle(), 0, 5));
     EXPECT_EQ(globalData.clrBarShadow, ::GetPixel(surface.Handle(), 9, 5));
+
+    // Page buttons of shortcut bars draw themselves under the core look: it declines both their
+    // fill and their border, and gives no text colour.
+    ::PatBlt(surface.Handle(), 0, 0, 40, 20, WHITENESS);
+    CRect rectPage(0, 0, 40, 20);
+    COLORREF clrText = RGB(1, 2, 3);
+    EXPECT_FALSE(pLook->OnFillOutlookPageButton(surface.DC(), rectPage, TRUE, TRUE, clrText));
+    EXPECT_FALSE(pLook->OnDrawOutlookPageButtonBorder(surface.DC(), rectPage, TRUE, TRUE));
+    EXPECT_EQ(RGB(1, 2, 3), clrText);
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 20, 10));
     CORXVisualManager::DestroyInstance();
 }
 

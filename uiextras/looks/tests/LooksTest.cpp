@@ -409,7 +409,10 @@ TEST_F(LookColors, PageButtonOfAFlatShortcutBarDrawnByTheLookWithBlackText)
             << "a bar without the flat look draws its own";
         EXPECT_NE(pLook->GetMenuItemBorderColor(), dc.GetPixel(0, 0));
         COLORREF clrText = RGB(1, 2, 3);
-        EXPECT_FALSE(pLook->FillOutlookPageButton(&dc, CRect(0, 0, 80, 20), TRUE, FALSE, clrText));
+        EXPECT_FALSE(pLook->OnFillOutlookPageButton(&dc, CRect(0, 0, 80, 20), TRUE, FALSE, clrText));
+        EXPECT_EQ(RGB(1, 2, 3), clrText);
+        CRect rectBorder(0, 0, 80, 20);
+        EXPECT_FALSE(pLook->OnDrawOutlookPageButtonBorder(&dc, rectBorder, TRUE, FALSE));
     }
 
     button.DestroyWindow();
@@ -497,14 +500,14 @@ TEST(ThemedLook, PageButtonsDrawPressedOnlyWhenPushedUnderThePointerOrChecked)
     const CRect rect(0, 0, 80, 20);
     COLORREF clrText = (COLORREF)-1;
     g_calls.clear();
-    EXPECT_TRUE(look.FillOutlookPageButton(&dc, rect, FALSE, TRUE, clrText));
-    EXPECT_TRUE(look.FillOutlookPageButton(&dc, rect, TRUE, TRUE, clrText));
-    EXPECT_TRUE(look.FillOutlookPageButton(&dc, rect, TRUE, FALSE, clrText));
+    EXPECT_TRUE(look.OnFillOutlookPageButton(&dc, rect, FALSE, TRUE, clrText));
+    EXPECT_TRUE(look.OnFillOutlookPageButton(&dc, rect, TRUE, TRUE, clrText));
+    EXPECT_TRUE(look.OnFillOutlookPageButton(&dc, rect, TRUE, FALSE, clrText));
     CHotPageButton check;
     ASSERT_TRUE(check.Create(_T("Pin"), WS_CHILD | BS_CHECKBOX, CRect(0, 30, 80, 50), &bar, 601));
     check.SendMessage(BM_SETCHECK, BST_CHECKED);
     CClientDC dcCheck(&check);
-    EXPECT_TRUE(look.FillOutlookPageButton(&dcCheck, rect, FALSE, FALSE, clrText));
+    EXPECT_TRUE(look.OnFillOutlookPageButton(&dcCheck, rect, FALSE, FALSE, clrText));
     ASSERT_EQ(4u, g_calls.size());
     EXPECT_EQ(1, g_calls[0].nState) << "pushed, the pointer gone: normal";
     EXPECT_EQ(3, g_calls[1].nState) << "pushed under the pointer";

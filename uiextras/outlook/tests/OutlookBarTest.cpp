@@ -338,6 +338,96 @@ TEST_F(OutlookBar, XpLookFillsAndFramesAPageButtonWithBlackText)
     CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
 }
 
+namespace
+{
+// An application's own look made straight from the core one: page buttons in one colour with
+// white text; their border it draws only when asked to.
+class CPlainPageLook : public CORXVisualManager
+{
+public:
+    static constexpr COLORREF kFill = RGB(10, 120, 30);
+    static constexpr COLORREF kFrame = RGB(200, 20, 20);
+    BOOL m_bFrame = FALSE;
+    int m_nBorders = 0;
+    BOOL OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
+                                 COLORREF& clrText) override
+    {
+        pDC->FillSolidRect(rect, kFill);
+        clrText = RGB(255, 255, 255);
+        return TRUE;
+    }
+    BOOL OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
+                                       BOOL bIsPressed) override
+    {
+        m_nBorders++;
+        if (!m_bFrame)
+            return FALSE;
+        pDC->Draw3dRect(rectBtn, kFrame, kFrame);
+        rectBtn.DeflateRect(1, 1);
+        return TRUE;
+    }
+};
+} // namespace
+
+TEST_F(OutlookBar, PageButtonsAskWhicheverLookIsActive)
+{
+    CHotPageButton button;
+    ASSERT_TRUE(button.Create(_T("Clocks"), WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 80, 20), &parent, 600));
+    CClientDC dc(&parent);
+    CDC dcMem;
+    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dc));
+    CBitmap bmp;
+    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dc, 80, 20));
+    CBitmap* pOld = dcMem.SelectObject(&bmp);
+    auto Draw = [&] {
+        dcMem.FillSolidRect(0, 0, 80, 20, RGB(1, 2, 3));
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_BUTTON;
+        dis.hwndItem = button.GetSafeHwnd();
+        dis.hDC = dcMem.GetSafeHdc();
+        dis.rcItem = CRect(0, 0, 80, 20);
+        button.DrawItem(&dis);
+    };
+    auto CountText = [&](COLORREF clr) {
+        int n = 0;
+        for (int y = 3; y < 17; y++)
+            for (int x = 3; x < 77; x++)
+                n += dcMem.GetPixel(x, y) == clr;
+        return n;
+    };
+
+    // The core look fills none: the button paints its own face and keeps its text colour.
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
+    Draw();
+    EXPECT_EQ(globalData.clrBtnFace, dcMem.GetPixel(3, 3));
+    EXPECT_EQ((COLORREF)-1, button.GetTextColor());
+    CORXVisualManager::DestroyInstance();
+
+    {
+        // A look derived from the core one fills through the slot; its text colour is kept, and a
+        // declined border leaves the button to draw its own over the look's fill.
+        CPlainPageLook look;
+        ASSERT_EQ(&look, CORXVisualManager::GetInstance());
+        Draw();
+        EXPECT_EQ(CPlainPageLook::kFill, dcMem.GetPixel(3, 3));
+        EXPECT_EQ(RGB(255, 255, 255), button.GetTextColor());
+        EXPECT_GT(CountText(RGB(255, 255, 255)), 0) << "the text in the look's colour";
+        EXPECT_EQ(1, look.m_nBorders);
+        EXPECT_NE(CPlainPageLook::kFrame, dcMem.GetPixel(0, 0));
+
+        look.m_bFrame = TRUE;
+        Draw();
+        EXPECT_EQ(CPlainPageLook::kFrame, dcMem.GetPixel(0, 0));
+        EXPECT_EQ(CPlainPageLook::kFrame, dcMem.GetPixel(79, 19));
+        EXPECT_EQ(CPlainPageLook::kFill, dcMem.GetPixel(3, 3));
+    }
+    dcMem.SelectObject(pOld);
+    button.DestroyWindow();
+    CORXVisualManager::DestroyInstance();
+    CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
+}
+
 TEST_F(OutlookBar, PagesChooseTheShortcutsOnShow)
 {
     CTestOutlookBar bar;
