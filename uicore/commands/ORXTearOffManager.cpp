@@ -9,7 +9,9 @@ namespace
 {
 const TCHAR chMark = 1;
 
-CString MenuItemText(HMENU hMenu, int nPos)
+} // namespace
+
+CString ORXMenuItemText(HMENU hMenu, int nPos)
 {
     CString str;
     int nLen = ::GetMenuStringA(hMenu, nPos, NULL, 0, MF_BYPOSITION);
@@ -20,7 +22,6 @@ CString MenuItemText(HMENU hMenu, int nPos)
     }
     return str;
 }
-} // namespace
 
 CORXTearOffManager::CORXTearOffManager() : m_uiTearOffMenuFirst(0), m_uiTearOffMenuLast(0) {}
 
@@ -53,7 +54,7 @@ void CORXTearOffManager::Reset(HMENU hmenu)
     int nCount = ::GetMenuItemCount(hmenu);
     for (int i = 0; i < nCount; i++)
     {
-        CString str = MenuItemText(hmenu, i);
+        CString str = ORXMenuItemText(hmenu, i);
         UINT uiId = Parse(str);
         if (uiId != 0 && IsInRange(uiId))
             m_arTearOffIDsUsage[uiId - m_uiTearOffMenuFirst] = 0;
@@ -101,7 +102,7 @@ BOOL CORXTearOffManager::SetupMenu(HMENU hMenu)
         UINT uiState = ::GetMenuState(hMenu, i, MF_BYPOSITION);
         if (uiState & MF_MENUBARBREAK)
         {
-            CString str = MenuItemText(hMenu, i);
+            CString str = ORXMenuItemText(hMenu, i);
             if (str.IsEmpty() || str[0] != chMark)
             {
                 UINT uiId = GetFreeTearOffID();

@@ -6,6 +6,9 @@
 #include <afxcoll.h>
 #include <afxtempl.h>
 
+// A menu item's text by position, however long it is.
+CString ORXMenuItemText(HMENU hMenu, int nPos);
+
 class CORXTearOffManager
 {
     // Construction

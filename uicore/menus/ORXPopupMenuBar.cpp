@@ -27,18 +27,6 @@
 
 IMPLEMENT_SERIAL(CORXPopupMenuBar, CORXToolBar, 1)
 
-CString ORXMenuItemText(HMENU hMenu, int nPos)
-{
-    CString str;
-    int nLen = ::GetMenuStringA(hMenu, nPos, NULL, 0, MF_BYPOSITION);
-    if (nLen > 0)
-    {
-        ::GetMenuStringA(hMenu, nPos, str.GetBuffer(nLen + 1), nLen + 1, MF_BYPOSITION);
-        str.ReleaseBuffer();
-    }
-    return str;
-}
-
 int CORXPopupMenuBar::m_nMenuShowDelay = -1;
 int CORXPopupMenuBar::m_iLastCommandIndex = -1;
 BOOL CORXPopupMenuBar::m_bHighlightDisabledItems = FALSE;

@@ -7,13 +7,11 @@
 #include <afxext.h>
 #include <afxtempl.h>
 
+#include "ORXTearOffManager.h"
 #include "ORXToolBar.h"
 
 class CORXToolbarMenuButton;
 class CORXPopupMenu;
-
-// A menu item's text by position, however long it is.
-CString ORXMenuItemText(HMENU hMenu, int nPos);
 
 // The timers of the delayed opening and closing of sub-menus.
 const UINT_PTR ORX_SUBMENU_OPEN_TIMER = 1;

@@ -26,18 +26,6 @@ CFrameWnd* TearOffFrame(CWnd* pOpener)
     CFrameWnd* pTop = pOpener != NULL && pOpener->GetSafeHwnd() != NULL ? pOpener->GetTopLevelFrame() : NULL;
     return pTop != NULL && !pTop->IsKindOf(RUNTIME_CLASS(CORXPopupMenu)) ? pTop : NULL;
 }
-
-CString MenuText(HMENU hMenu, int nPos)
-{
-    CString str;
-    int nLen = ::GetMenuStringA(hMenu, nPos, NULL, 0, MF_BYPOSITION);
-    if (nLen > 0)
-    {
-        ::GetMenuStringA(hMenu, nPos, str.GetBuffer(nLen + 1), nLen + 1, MF_BYPOSITION);
-        str.ReleaseBuffer();
-    }
-    return str;
-}
 } // namespace
 
 BOOL CORXPopupMenu::IsTearOffOn() const
@@ -196,7 +184,7 @@ CORXToolBar* CORXPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPC
             }
             continue;
         }
-        CString strText = MenuText(m_hMenu, i);
+        CString strText = ORXMenuItemText(m_hMenu, i);
         CORXToolbarButton* pButton = NULL;
         if (info.hSubMenu != NULL)
         {
