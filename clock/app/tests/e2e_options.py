@@ -122,7 +122,9 @@ def open_options(h, prog, wnd):
 
 def options_ok_and_cancel(h):
     v.clear_registry(h)
-    soon = datetime.datetime.now().replace(microsecond=0) + datetime.timedelta(seconds=12)
+    # Due well after OK: an alarm that rang while the sheet was still open (a slow start under load)
+    # would hold the sheet behind its own message window.
+    soon = datetime.datetime.now().replace(microsecond=0) + datetime.timedelta(seconds=45)
     alarm = files.alarm_record(id=1, name="Tea time", message="Brew", activation=files.ole_days(soon))
     folder, prog, wnd, _ = start(h, "sheet", clocks=(CLOCK, CLOCK), alarms=[alarm])
     wide = v.size_of(v.stable_rect(h, wnd))
