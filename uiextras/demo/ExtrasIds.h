@@ -103,6 +103,9 @@
 #define ID_MDI_SHEET              33405 // opens the tree-paged property sheet
 #define ID_MDI_SHEETLOG           33406 // logs the sheet's tree items and active page
 #define ID_MDI_DOCCMD             33407 // the command whose help a child's view gives
+#define IDR_MDI_DOCTYPE           33408 // the children's template: their menu and name
+#define ID_MDI_LOGMENUS           33409 // logs the menu bar's buttons and the active child's menu
+#define ID_MDI_CUSTOMIZE          33410 // opens the customise sheet
 #define IDD_MDI_PAGE_FIRST        33450
 #define IDD_MDI_PAGE_SECOND       33451
 #define IDC_MDI_PAGE_TEXT         1050

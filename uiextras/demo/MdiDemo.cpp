@@ -1,6 +1,7 @@
-// ExtrasDemo /mdi: an MDI frame with tabs and three children "Doc 1" to "Doc 3", each a view of its
-// own document. Tabs, children, saves, help contexts, the in-place frame and the property sheet are
-// logged, so that the end-to-end test reads the program's state.
+// ExtrasDemo /mdi: an MDI frame with a menu bar, tabs and three children "Doc 1" to "Doc 3", each a
+// view of its own document, made through one document template whose menu the bar shows while a
+// child is active. Tabs, children, the menu bar, saves, help contexts, the in-place frame and the
+// property sheet are logged, so that the end-to-end test reads the program's state.
 #include "MdiDemo.h"
 #include "DemoSupport.h"
 
@@ -12,8 +13,11 @@
 
 #include "ExtrasIds.h"
 #include "ORXMDIFrameWnd.h"
+#include "ORXMenuBar.h"
 #include "ORXOleIPFrameWnd.h"
 #include "ORXPropertySheet.h"
+#include "ORXToolbarCustomize.h"
+#include "ORXToolbarMenuButton.h"
 #include "ORXWindowsDlg.h"
 
 namespace
@@ -21,6 +25,8 @@ namespace
 
 class CMdiDemoDoc : public CDocument
 {
+    DECLARE_DYNCREATE(CMdiDemoDoc)
+
 public:
     virtual void Serialize(CArchive& ar)
     {
@@ -34,6 +40,8 @@ public:
         return bSaved;
     }
 };
+
+IMPLEMENT_DYNCREATE(CMdiDemoDoc, CDocument)
 
 class CMdiDemoView : public CView
 {
@@ -60,7 +68,9 @@ END_MESSAGE_MAP()
 
 class CMdiDemoChild : public CORXMDIChildWnd
 {
+    DECLARE_DYNCREATE(CMdiDemoChild)
 };
+IMPLEMENT_DYNCREATE(CMdiDemoChild, CORXMDIChildWnd)
 
 class CMdiDemoPage : public CORXPropertyPage
 {
@@ -71,7 +81,7 @@ public:
 class CMdiDemoFrame : public CORXMDIFrameWnd
 {
 public:
-    CMdiDemoFrame() : m_pSheet(NULL), m_pPage1(NULL), m_pPage2(NULL) {}
+    CMdiDemoFrame() : m_pTemplate(NULL), m_pSheet(NULL), m_pPage1(NULL), m_pPage2(NULL) {}
     virtual ~CMdiDemoFrame() { DeleteSheet(); }
 
     BOOL AddChild(LPCTSTR lpszTitle)
@@ -86,14 +96,41 @@ public:
         CCreateContext context;
         context.m_pNewViewClass = RUNTIME_CLASS(CMdiDemoView);
         context.m_pCurrentDoc = pDoc;
+        context.m_pNewDocTemplate = m_pTemplate;
+        // Loaded from the template's resource, the child shares the template's menu.
         CMdiDemoChild* pChild = new CMdiDemoChild;
-        if (!pChild->Create(NULL, lpszTitle, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                            rectDefault, this, &context))
+        if (!pChild->LoadFrame(IDR_MDI_DOCTYPE, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                               this, &context))
         {
             delete pDoc;
             return FALSE;
         }
+        pChild->SetWindowText(lpszTitle);
         return TRUE;
+    }
+
+    // The menu bar's buttons where they are, the menu it shows and whether that is the active
+    // child's menu, which the child shares with its template.
+    void LogMenus()
+    {
+        for (int i = 0; i < m_wndMenuBar.GetCount(); i++)
+        {
+            CORXToolbarButton* pButton = m_wndMenuBar.GetButton(i);
+            CRect rect;
+            m_wndMenuBar.GetItemRect(i, rect);
+            m_wndMenuBar.ClientToScreen(rect);
+            DemoLog("menubutton %d %ld %ld %ld %ld sys=%d text=%s", i, rect.left, rect.top, rect.right,
+                    rect.bottom, DYNAMIC_DOWNCAST(CORXToolbarSystemMenuButton, pButton) != NULL,
+                    (LPCTSTR)m_wndMenuBar.GetButtonText(i));
+        }
+        CMDIChildWnd* pActive = MDIGetActive();
+        CString strActive;
+        if (pActive != NULL)
+            pActive->GetWindowText(strActive);
+        HMENU hMenu = m_wndMenuBar.GetMenu();
+        DemoLog("menubar count=%d valid=%d child=%d template=%d active=%s", m_wndMenuBar.GetCount(),
+                hMenu != NULL && ::IsMenu(hMenu), pActive != NULL && hMenu == pActive->m_hMenuShared,
+                m_pTemplate != NULL && hMenu == m_pTemplate->m_hMenuShared, (LPCTSTR)strActive);
     }
 
     void LogTabs()
@@ -152,12 +189,58 @@ public:
         }
     }
 
+    CORXMenuBar m_wndMenuBar;
+    CMultiDocTemplate* m_pTemplate;
     CORXPropertySheet* m_pSheet;
     CMdiDemoPage* m_pPage1;
     CMdiDemoPage* m_pPage2;
 
 protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CORXMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+            return -1;
+        if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP))
+            return -1;
+        m_wndMenuBar.SetDefaultMenuResId(IDR_MDI_MAINFRAME);
+        SetMenuBar(&m_wndMenuBar);
+        return 0;
+    }
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
+    {
+        // The test's request for the menu bar is answered in customise mode too, when the frame
+        // refuses every other command.
+        if (LOWORD(wParam) == ID_MDI_LOGMENUS)
+        {
+            LogMenus();
+            return TRUE;
+        }
+        return CORXMDIFrameWnd::OnCommand(wParam, lParam);
+    }
     afx_msg void OnLogTabs() { LogTabs(); }
+    afx_msg void OnCustomize()
+    {
+        CORXToolbarCustomize* pSheet = new CORXToolbarCustomize(this);
+        if (!pSheet->Create())
+        {
+            delete pSheet;
+            DemoLog("customize failed");
+            return;
+        }
+        // Beside the frame, so that the menu bar stays in sight.
+        CRect rectFrame;
+        GetWindowRect(rectFrame);
+        pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        DemoLog("customize open pages=%d", pSheet->GetPageCount());
+    }
+    afx_msg void OnClose()
+    {
+        // An open sheet goes first, so that the bars leave customise mode with the frame still whole.
+        CORXToolbarCustomize* pSheet = CORXToolbarCustomize::GetActiveSheet();
+        if (pSheet != NULL)
+            pSheet->DestroyWindow();
+        CORXMDIFrameWnd::OnClose();
+    }
     afx_msg void OnRename()
     {
         CDocument* pDoc = GetActiveDocument();
@@ -235,6 +318,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CMdiDemoFrame, CORXMDIFrameWnd)
+ON_WM_CREATE()
+ON_WM_CLOSE()
+ON_COMMAND(ID_MDI_CUSTOMIZE, OnCustomize)
 ON_COMMAND(ID_MDI_LOGTABS, OnLogTabs)
 ON_COMMAND(ID_MDI_RENAME, OnRename)
 ON_COMMAND(ID_CONTEXT_HELP, OnHelpMode)
@@ -248,7 +334,13 @@ END_MESSAGE_MAP()
 BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszLog)
 {
     DemoSetLog(lpszLog);
+    // The application owns the template and deletes it at exit.
+    CMultiDocTemplate* pTemplate =
+        new CMultiDocTemplate(IDR_MDI_DOCTYPE, RUNTIME_CLASS(CMdiDemoDoc), RUNTIME_CLASS(CMdiDemoChild),
+                              RUNTIME_CLASS(CMdiDemoView));
+    pApp->AddDocTemplate(pTemplate);
     CMdiDemoFrame* pFrame = new CMdiDemoFrame;
+    pFrame->m_pTemplate = pTemplate;
     if (!pFrame->Create(NULL, _T("MDI demonstration"), WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                         CRect(160, 100, 760, 560), NULL, MAKEINTRESOURCE(IDR_MDI_MAINFRAME)))
         return FALSE;
@@ -265,6 +357,7 @@ BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszLog)
     }
     pFrame->RecalcLayout();
     pFrame->LogTabs();
+    pFrame->LogMenus();
     DemoLog("ready");
     return TRUE;
 }
