@@ -174,17 +174,8 @@ protected:
             this, TRUE, CORXToolbarCustomize::ShowTextLabels | CORXToolbarCustomize::ShowLook2000,
             IDR_CUST_TOOL_ARGS, 0);
         pSheet->EnableUserDefinedToolbars();
-        if (!pSheet->Create())
-        {
-            delete pSheet;
-            DemoLog("sheet failed");
-            return;
-        }
         // Beside the frame, so that a drag from the sheet reaches the bars and menus in the open.
-        CRect rectFrame;
-        GetWindowRect(rectFrame);
-        pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        DemoLog("sheet open pages=%d", pSheet->GetPageCount());
+        DemoOpenSheet(this, pSheet, _T("sheet"));
     }
     afx_msg void OnClose()
     {

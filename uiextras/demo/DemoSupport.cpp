@@ -1,5 +1,6 @@
 // The extras' demonstration's log and frame display.
 #include "DemoSupport.h"
+#include "ORXToolbarCustomize.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -43,4 +44,19 @@ void DemoShowFrame(CFrameWnd* pFrame, BOOL bRecalcLayout)
     pFrame->UpdateWindow();
     if (bRecalcLayout)
         pFrame->RecalcLayout();
+}
+
+BOOL DemoOpenSheet(CFrameWnd* pFrame, CORXToolbarCustomize* pSheet, LPCTSTR pszWhat)
+{
+    if (!pSheet->Create())
+    {
+        delete pSheet;
+        DemoLog(_T("%s failed"), pszWhat);
+        return FALSE;
+    }
+    CRect rectFrame;
+    pFrame->GetWindowRect(rectFrame);
+    pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    DemoLog(_T("%s open pages=%d"), pszWhat, pSheet->GetPageCount());
+    return TRUE;
 }

@@ -16,4 +16,9 @@ void DemoLog(LPCTSTR pszFormat, ...);
 // over it) and lays out its bars, unless bRecalcLayout is FALSE.
 void DemoShowFrame(CFrameWnd* pFrame, BOOL bRecalcLayout = TRUE);
 
+class CORXToolbarCustomize;
+// Creates a customise sheet made for pFrame and places it beside the frame, so that the frame's
+// bars and menus stay in sight; logs "<what> open pages=N", or "<what> failed" and deletes it.
+BOOL DemoOpenSheet(CFrameWnd* pFrame, CORXToolbarCustomize* pSheet, LPCTSTR pszWhat);
+
 #endif // VELMORA_DEMOSUPPORT_H

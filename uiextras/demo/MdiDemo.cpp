@@ -218,21 +218,7 @@ protected:
         return CORXMDIFrameWnd::OnCommand(wParam, lParam);
     }
     afx_msg void OnLogTabs() { LogTabs(); }
-    afx_msg void OnCustomize()
-    {
-        CORXToolbarCustomize* pSheet = new CORXToolbarCustomize(this);
-        if (!pSheet->Create())
-        {
-            delete pSheet;
-            DemoLog("customize failed");
-            return;
-        }
-        // Beside the frame, so that the menu bar stays in sight.
-        CRect rectFrame;
-        GetWindowRect(rectFrame);
-        pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        DemoLog("customize open pages=%d", pSheet->GetPageCount());
-    }
+    afx_msg void OnCustomize() { DemoOpenSheet(this, new CORXToolbarCustomize(this), _T("customize")); }
     afx_msg void OnClose()
     {
         // An open sheet goes first, so that the bars leave customise mode with the frame still whole.
