@@ -148,17 +148,7 @@ public:
             DemoLog("tool %u %ld %ld %ld %ld", tools.GetItemID(i), rect.left, rect.top, rect.right,
                     rect.bottom);
         }
-        CORXColorBar& bar = pDlg->GetColorBar();
-        for (int i = 0; i < bar.GetCount(); i++)
-        {
-            CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(i));
-            if (pCell == NULL || pCell->Rect().IsRectEmpty())
-                continue;
-            CRect rect = pCell->Rect();
-            bar.ClientToScreen(rect);
-            DemoLog("cell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right,
-                    rect.bottom);
-        }
+        DemoLogColorCells(_T("cell"), pDlg->GetColorBar(), 0);
         CORXImagePaintArea& area = pDlg->GetPaintArea();
         CPoint ptOrigin(0, 0);
         area.ClientToScreen(&ptOrigin);

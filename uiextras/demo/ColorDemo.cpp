@@ -35,23 +35,6 @@ int LitEntries(CPalette* pPalette, int* pnCount)
     return nLit;
 }
 
-void LogCells(LPCTSTR pszWhat, CORXColorBar& bar)
-{
-    for (int i = 0; i < bar.GetCount(); i++)
-    {
-        CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(i));
-        if (pCell == NULL || pCell->Rect().IsRectEmpty())
-            continue;
-        CRect rect = pCell->Rect();
-        bar.ClientToScreen(rect);
-        LPCTSTR pszKind = pCell->m_bIsAutomatic ? _T("automatic")
-                          : pCell->m_bIsOther   ? _T("other")
-                                                : _T("cell");
-        DemoLog("%s %s %08X %ld %ld %ld %ld", pszWhat, pszKind, pCell->m_Color, rect.left, rect.top,
-                rect.right, rect.bottom);
-    }
-}
-
 // The dialog tells which palette its pickers were given once it has built it.
 class CDemoColorDialog : public CORXColorDialog
 {
@@ -144,7 +127,7 @@ public:
             pPopup->GetWindowRect(rect);
             DemoLog("popup %ld %ld %ld %ld palette=%d", rect.left, rect.top, rect.right, rect.bottom,
                     bar.GetPalette().GetSafeHandle() != NULL);
-            LogCells(_T("popupcell"), bar);
+            DemoLogColorCells(_T("popupcell"), bar, demoCellKind);
         }
         CORXColorBar* pTorn = DYNAMIC_DOWNCAST(CORXColorBar, GetControlBar(ID_COLORDEMO_TORN));
         if (pTorn != NULL && pTorn->GetSafeHwnd() != NULL)
@@ -152,7 +135,7 @@ public:
             pTorn->GetWindowRect(rect);
             DemoLog("tornbar %d %d %08X %ld %ld %ld %ld", pTorn->IsWindowVisible(), pTorn->IsFloating(),
                     pTorn->GetColor(), rect.left, rect.top, rect.right, rect.bottom);
-            LogCells(_T("torncell"), *pTorn);
+            DemoLogColorCells(_T("torncell"), *pTorn, demoCellKind);
         }
         DemoLog("state colour=%08X", m_pColorButton->GetColor());
     }

@@ -1,5 +1,7 @@
 // The extras' demonstration's log and frame display.
 #include "DemoSupport.h"
+#include "ORXColorBar.h"
+#include "ORXColorMenuButton.h"
 #include "ORXToolbarCustomize.h"
 
 #include <cstdarg>
@@ -59,4 +61,36 @@ BOOL DemoOpenSheet(CFrameWnd* pFrame, CORXToolbarCustomize* pSheet, LPCTSTR pszW
     pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     DemoLog(_T("%s open pages=%d"), pszWhat, pSheet->GetPageCount());
     return TRUE;
+}
+
+void DemoLogColorCells(LPCTSTR pszTag, CORXColorBar& bar, UINT nFlags)
+{
+    for (int i = 0; i < bar.GetCount(); i++)
+    {
+        CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(i));
+        if (pCell == NULL || pCell->Rect().IsRectEmpty())
+            continue;
+        if ((nFlags & demoCellPaletteOnly) && (pCell->m_bIsOther || pCell->m_bIsAutomatic))
+            continue;
+        CRect rect = pCell->Rect();
+        bar.ClientToScreen(rect);
+        CString strTag = pszTag;
+        if (nFlags & demoCellKind)
+            strTag += pCell->m_bIsAutomatic ? _T(" automatic")
+                      : pCell->m_bIsOther   ? _T(" other")
+                                            : _T(" cell");
+        DemoLog("%s %08X %ld %ld %ld %ld", (LPCTSTR)strTag, pCell->m_Color, rect.left, rect.top, rect.right,
+                rect.bottom);
+    }
+}
+
+void DemoLogPopupCells(CColorPopup* pPopup, UINT nFlags)
+{
+    if (pPopup == NULL || pPopup->GetSafeHwnd() == NULL)
+    {
+        DemoLog("colourcells none");
+        return;
+    }
+    DemoLogColorCells(_T("colourcell"), pPopup->GetColorBar(), nFlags);
+    DemoLog("colourcells done");
 }

@@ -21,4 +21,20 @@ class CORXToolbarCustomize;
 // bars and menus stay in sight; logs "<what> open pages=N", or "<what> failed" and deletes it.
 BOOL DemoOpenSheet(CFrameWnd* pFrame, CORXToolbarCustomize* pSheet, LPCTSTR pszWhat);
 
+class CORXColorBar;
+class CColorPopup;
+// How the cells of a colour bar are logged: with their kind ("automatic", "other" or "cell") after
+// the tag, and whether only the palette's own cells are written.
+enum
+{
+    demoCellKind = 0x01,
+    demoCellPaletteOnly = 0x02
+};
+// Logs every shown cell of the bar as "<tag> [kind] RRGGBB left top right bottom" (screen
+// coordinates, the colour as a COLORREF in hex).
+void DemoLogColorCells(LPCTSTR pszTag, CORXColorBar& bar, UINT nFlags);
+// The cells of an open colour pop-up as "colourcell ..." lines ended by "colourcells done", or
+// "colourcells none" when no pop-up is open.
+void DemoLogPopupCells(CColorPopup* pPopup, UINT nFlags);
+
 #endif // VELMORA_DEMOSUPPORT_H

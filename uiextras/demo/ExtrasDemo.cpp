@@ -196,16 +196,7 @@ public:
         LogRect(_T("place spin"), &m_wndSpin);
         LogRect(_T("place header"), &m_wndHeader);
         LogRect(_T("place colourbutton"), &m_wndColor);
-        for (int i = 0; i < m_wndColorBar.GetCount(); i++)
-        {
-            CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, m_wndColorBar.GetButton(i));
-            if (pCell == NULL || pCell->Rect().IsRectEmpty())
-                continue;
-            CRect rect = pCell->Rect();
-            m_wndColorBar.ClientToScreen(rect);
-            DemoLog("barcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right,
-                    rect.bottom);
-        }
+        DemoLogColorCells(_T("barcell"), m_wndColorBar, 0);
         for (int i = 0; i < m_wndList.GetButtonCount(); i++)
         {
             CString strWhat;
@@ -372,26 +363,7 @@ protected:
             m_pColorButton != NULL ? DYNAMIC_DOWNCAST(CColorPopup, m_pColorButton->GetPopupMenu()) : NULL;
         if (pPopup == NULL)
             pPopup = m_wndPanel.m_wndColor.GetPopup();
-        if (pPopup == NULL || pPopup->GetSafeHwnd() == NULL)
-        {
-            DemoLog("colourcells none");
-            return;
-        }
-        CORXColorBar& bar = pPopup->GetColorBar();
-        for (int i = 0; i < bar.GetCount(); i++)
-        {
-            CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(i));
-            if (pCell == NULL || pCell->Rect().IsRectEmpty())
-                continue;
-            CRect rect = pCell->Rect();
-            bar.ClientToScreen(rect);
-            LPCTSTR pszKind = pCell->m_bIsAutomatic ? _T("automatic")
-                              : pCell->m_bIsOther   ? _T("other")
-                                                    : _T("cell");
-            DemoLog("colourcell %s %08X %ld %ld %ld %ld", pszKind, pCell->m_Color, rect.left, rect.top,
-                    rect.right, rect.bottom);
-        }
-        DemoLog("colourcells done");
+        DemoLogPopupCells(pPopup, demoCellKind);
     }
     afx_msg void OnSize(UINT nType, int cx, int cy)
     {

@@ -135,24 +135,7 @@ protected:
     afx_msg void OnLogRows() { m_wndList.LogRows(); }
     afx_msg void OnColorCells()
     {
-        CColorPopup* pPopup = m_pColor != NULL ? m_pColor->GetPopup() : NULL;
-        if (pPopup == NULL || pPopup->GetSafeHwnd() == NULL)
-        {
-            DemoLog("colourcells none");
-            return;
-        }
-        CORXColorBar& bar = pPopup->GetColorBar();
-        for (int i = 0; i < bar.GetCount(); i++)
-        {
-            CColorButton* pCell = DYNAMIC_DOWNCAST(CColorButton, bar.GetButton(i));
-            if (pCell == NULL || pCell->Rect().IsRectEmpty() || pCell->m_bIsOther || pCell->m_bIsAutomatic)
-                continue;
-            CRect rect = pCell->Rect();
-            bar.ClientToScreen(rect);
-            DemoLog("colourcell %08X %ld %ld %ld %ld", pCell->m_Color, rect.left, rect.top, rect.right,
-                    rect.bottom);
-        }
-        DemoLog("colourcells done");
+        DemoLogPopupCells(m_pColor != NULL ? m_pColor->GetPopup() : NULL, demoCellPaletteOnly);
     }
     DECLARE_MESSAGE_MAP()
 };
