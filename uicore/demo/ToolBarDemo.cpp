@@ -5,8 +5,6 @@
 #include <afxext.h>
 #include <afxpriv.h>
 
-#include <stdio.h>
-
 #include <afxcmn.h>
 
 #include "DemoButtons.h"
@@ -27,10 +25,10 @@
 #include "ORXToolBar.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXWorkspace.h"
+#include "DemoLog.h"
 
 namespace
 {
-CString g_strLog;
 // With "/state" first on the command line the program loads its saved bars at start and saves them
 // when its window closes.
 BOOL g_bKeepState = FALSE;
@@ -53,20 +51,6 @@ BOOL g_bCustomize = FALSE;
 // a File menu with the recent files.
 BOOL g_bMenus = FALSE;
 
-void Log(LPCTSTR pszFormat, ...)
-{
-    if (g_strLog.IsEmpty())
-        return;
-    FILE* f = fopen(g_strLog, "a");
-    if (f == NULL)
-        return;
-    va_list args;
-    va_start(args, pszFormat);
-    vfprintf(f, pszFormat, args);
-    va_end(args);
-    fputc('\n', f);
-    fclose(f);
-}
 } // namespace
 
 class CDemoFrame : public CFrameWnd
@@ -87,21 +71,21 @@ public:
 
     void LogButtons()
     {
-        Log("layout %d", m_wndToolBar.GetCount());
+        DemoLog("layout %d", m_wndToolBar.GetCount());
         for (int i = 0; i < m_wndToolBar.GetCount(); i++)
         {
             CRect rect;
             m_wndToolBar.GetItemRect(i, rect);
             m_wndToolBar.ClientToScreen(rect);
-            Log("button %d %u %ld %ld %ld %ld", i, m_wndToolBar.GetItemID(i), rect.left, rect.top, rect.right,
-                rect.bottom);
+            DemoLog("button %d %u %ld %ld %ld %ld", i, m_wndToolBar.GetItemID(i), rect.left, rect.top,
+                    rect.right, rect.bottom);
         }
         if (m_wndMenuBar.GetSafeHwnd() != NULL && m_wndMenuBar.GetCount() > 0)
         {
             CRect rect;
             m_wndMenuBar.GetItemRect(0, rect);
             m_wndMenuBar.ClientToScreen(rect);
-            Log("menubutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+            DemoLog("menubutton %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
         }
         m_dropDown.LogLayout();
         m_reBar.LogLayout();
@@ -113,7 +97,7 @@ public:
     {
         CFrameWnd::RecalcLayout(bNotify);
         if (g_bDock && m_wndToolBar.GetSafeHwnd() != NULL)
-            CDemoDock::LogBars(this, Log);
+            CDemoDock::LogBars(this, DemoLog);
         if (g_bMenus && m_wndMenuBar.GetSafeHwnd() != NULL)
             m_menus.LogLayout();
     }
@@ -123,9 +107,9 @@ protected:
     {
         if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
             return -1;
-        if (g_bPages && !m_pages.Create(this, Log))
+        if (g_bPages && !m_pages.Create(this, DemoLog))
             return -1;
-        if (g_bMenuBar && !m_menuBar.Create(this, IDR_DEMO_MAINFRAME, Log))
+        if (g_bMenuBar && !m_menuBar.Create(this, IDR_DEMO_MAINFRAME, DemoLog))
             return -1;
         if (!m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
             !m_wndToolBar.LoadToolBar(IDR_DEMO_TOOLBAR))
@@ -133,17 +117,17 @@ protected:
         m_wndToolBar.SetWindowText(_T("Standard"));
         if (g_bPages && !CDemoPages::AddKeyedButton(&m_wndToolBar))
             return -1;
-        if (!m_buttons.Create(this, Log))
+        if (!m_buttons.Create(this, DemoLog))
             return -1;
-        if (g_bControls && !m_controls.Create(this, Log))
+        if (g_bControls && !m_controls.Create(this, DemoLog))
             return -1;
-        if (!m_dropDown.Create(this, Log))
+        if (!m_dropDown.Create(this, DemoLog))
             return -1;
-        if (g_bReBar && !m_reBar.Create(this, Log))
+        if (g_bReBar && !m_reBar.Create(this, DemoLog))
             return -1;
-        if (g_bSizing && !m_sizing.Create(this, Log))
+        if (g_bSizing && !m_sizing.Create(this, DemoLog))
             return -1;
-        if (g_bCustomize && !m_customize.Create(this, &m_wndToolBar, Log))
+        if (g_bCustomize && !m_customize.Create(this, &m_wndToolBar, DemoLog))
             return -1;
         // A second bar with a menu button, its items from the demonstration menu.
         if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 1))
@@ -157,7 +141,7 @@ protected:
             if (m_wndMenuBar.InsertButton(pMenuButton) < 0)
                 delete pMenuButton;
         }
-        if (g_bMenus && !m_menus.Create(this, &m_wndToolBar, &m_wndMenuBar, Log))
+        if (g_bMenus && !m_menus.Create(this, &m_wndToolBar, &m_wndMenuBar, DemoLog))
             return -1;
         if (g_bDock)
         {
@@ -192,7 +176,7 @@ protected:
         if (strText != m_strLastTip)
         {
             m_strLastTip = strText;
-            Log("tooltip %s", (LPCTSTR)strText);
+            DemoLog("tooltip %s", (LPCTSTR)strText);
         }
     }
     static const UINT_PTR kToolTipTimer = 77;
@@ -203,7 +187,7 @@ protected:
         if ((nID >= ID_DEMO_NEW && nID <= ID_DEMO_LARGE) ||
             (nID >= ID_DEMO_MENU_FIRST && nID <= ID_DEMO_MENU_CHECK) ||
             (nID >= ID_DEMO_TALL_FIRST && nID <= ID_DEMO_TALL_LAST))
-            Log("command %u", nID);
+            DemoLog("command %u", nID);
         m_buttons.OnCommand(wParam);
         if (g_bMenus && m_menus.OnCommand(wParam))
             return TRUE;
@@ -219,7 +203,7 @@ protected:
     }
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam)
     {
-        Log("status %u", (UINT)wParam);
+        DemoLog("status %u", (UINT)wParam);
         return 0;
     }
     afx_msg void OnDemoCommand() {}
@@ -234,9 +218,9 @@ protected:
     {
         if (ORXContextMenuManager() == NULL ||
             !ORXContextMenuManager()->ShowPopupMenu(IDR_DEMO_MENU, point.x, point.y, this))
-            Log("context menu failed");
+            DemoLog("context menu failed");
         else
-            Log("context menu %ld %ld", point.x, point.y);
+            DemoLog("context menu %ld %ld", point.x, point.y);
     }
     afx_msg void OnTallMenu()
     {
@@ -252,7 +236,7 @@ protected:
         ClientToScreen(rect);
         CORXPopupMenu* pMenu = new CORXPopupMenu;
         if (!pMenu->Create(this, rect.left + 200, rect.top + 20, hMenu, FALSE, TRUE))
-            Log("tall menu failed");
+            DemoLog("tall menu failed");
     }
     BOOL m_bMenuCheck = TRUE;
     afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
@@ -294,7 +278,7 @@ protected:
     {
         if (g_bKeepState && g_pWorkspace != NULL)
         {
-            Log("state saved %d", g_pWorkspace->SaveState(NULL, this));
+            DemoLog("state saved %d", g_pWorkspace->SaveState(NULL, this));
             g_pWorkspace->SaveWindowPlacement(this);
         }
         CFrameWnd::OnClose();
@@ -350,43 +334,47 @@ class CDemoApp : public CWinApp
 public:
     virtual BOOL InitInstance()
     {
-        g_strLog = m_lpCmdLine;
-        g_strLog.TrimLeft();
-        g_strLog.TrimRight();
-        if (CDemoTearOff::Wanted(g_strLog))
+        // The command line is the log's path behind the options that pick the frame's parts; each
+        // option is taken off the front as it is read.
+        CString strArgs = m_lpCmdLine;
+        strArgs.TrimLeft();
+        strArgs.TrimRight();
+        if (CDemoTearOff::Wanted(strArgs))
         {
+            DemoSetLog(strArgs);
             m_bTearOff = TRUE;
-            return CDemoTearOff::Run(this, Log);
+            return CDemoTearOff::Run(this, DemoLog);
         }
-        if (g_strLog.Left(9) == _T("/menubar "))
+        if (strArgs.Left(9) == _T("/menubar "))
         {
             g_bMenuBar = TRUE;
-            g_strLog = g_strLog.Mid(9);
-            g_strLog.TrimLeft();
+            strArgs = strArgs.Mid(9);
+            strArgs.TrimLeft();
         }
-        g_bMenus = CDemoMenus::Wanted(g_strLog);
-        g_bControls = CDemoControls::Wanted(g_strLog);
-        g_bReBar = CDemoReBar::Wanted(g_strLog);
-        g_bPages = CDemoPages::Wanted(g_strLog);
-        g_bDock = CDemoDock::Wanted(g_strLog);
-        g_bSizing = CDemoSizing::Wanted(g_strLog);
-        g_bCustomize = CDemoCustomize::Wanted(g_strLog);
-        // The bars take dropped buttons only with OLE started before they are made.
-        if (g_bCustomize && !AfxOleInit())
-            Log("OLE not started");
-        if (g_strLog.Left(7) == _T("/state "))
+        g_bMenus = CDemoMenus::Wanted(strArgs);
+        g_bControls = CDemoControls::Wanted(strArgs);
+        g_bReBar = CDemoReBar::Wanted(strArgs);
+        g_bPages = CDemoPages::Wanted(strArgs);
+        g_bDock = CDemoDock::Wanted(strArgs);
+        g_bSizing = CDemoSizing::Wanted(strArgs);
+        g_bCustomize = CDemoCustomize::Wanted(strArgs);
+        if (strArgs.Left(7) == _T("/state "))
         {
             g_bKeepState = TRUE;
-            g_strLog = g_strLog.Mid(7);
-            g_strLog.TrimLeft();
+            strArgs = strArgs.Mid(7);
+            strArgs.TrimLeft();
             SetRegistryKey(_T("Quendra Labs"));
             m_workspace.SetRegistryBase(_T("DemoState"));
             g_pWorkspace = &m_workspace;
         }
+        DemoSetLog(strArgs);
+        // The bars take dropped buttons only with OLE started before they are made.
+        if (g_bCustomize && !AfxOleInit())
+            DemoLog("OLE not started");
         // The context menus are known before the saved state is loaded, which holds their items.
         m_pContextMenus = new CORXContextMenuManager;
         if (!m_pContextMenus->AddMenu(_T("Demo"), IDR_DEMO_MENU))
-            Log("context menu not added");
+            DemoLog("context menu not added");
         CDemoFrame* pFrame = new CDemoFrame;
         CRect rectFrame(300, 300, 780, 500);
         if (g_bSizing)
@@ -407,8 +395,8 @@ public:
                 bFound = regSP.CreateRegistry(FALSE, TRUE)
                              .Open(m_workspace.GetRegistrySectionPath(_T("ORXControlBarVersion")));
             }
-            Log("state found %d", bFound);
-            Log("state loaded %d", m_workspace.LoadState(NULL, pFrame));
+            DemoLog("state found %d", bFound);
+            DemoLog("state loaded %d", m_workspace.LoadState(NULL, pFrame));
             m_workspace.RestoreWindowPlacement(pFrame);
         }
         // Above the windows other programs of the session may leave on the desktop: the test
@@ -421,15 +409,15 @@ public:
         pFrame->m_menuBar.LogItems();
         if (g_bControls)
             pFrame->m_controls.LogPlaces();
-        Log("menus animation %d", CORXPopupMenu::GetAnimationType());
-        Log("ready");
+        DemoLog("menus animation %d", CORXPopupMenu::GetAnimationType());
+        DemoLog("ready");
         return TRUE;
     }
     // The open pop-up menus take the keys, wherever the focus is, before any window sees them.
     virtual BOOL PreTranslateMessage(MSG* pMsg)
     {
         if (pMsg->message == WM_KEYDOWN)
-            Log("key %u %d", (UINT)pMsg->wParam, CORXPopupMenu::GetActiveMenu() != NULL);
+            DemoLog("key %u %d", (UINT)pMsg->wParam, CORXPopupMenu::GetActiveMenu() != NULL);
         if (CORXPopupMenu::PreTranslateForMenu(pMsg))
             return TRUE;
         return CWinApp::PreTranslateMessage(pMsg);

@@ -5,12 +5,7 @@
 
 #include <afxwin.h>
 
-// The log file, named on the command line (spaces around it are dropped); without one nothing is
-// logged.
-void DemoSetLog(const CString& strPath);
-const CString& DemoLogPath();
-// Appends one record, a line of printf-style text, to the log.
-void DemoLog(LPCTSTR pszFormat, ...);
+#include "DemoLog.h"
 
 // Shows a demonstration frame above whatever else the session shows (the tests move the real mouse
 // over it) and lays out its bars, unless bRecalcLayout is FALSE.
