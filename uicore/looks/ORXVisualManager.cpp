@@ -9,7 +9,6 @@
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXProc.h"
-#include "ORXToolbarButton.h"
 #include "ORXToolbarImageList.h"
 
 IMPLEMENT_DYNCREATE(CORXVisualManager, CObject)
@@ -365,7 +364,7 @@ void CORXVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CWnd* pStatBar, CRect r
 }
 
 void CORXVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                              BOOL bIsHighlighted, CORXToolbarButton* pButton)
+                                              BOOL bIsHighlighted, CORXToolbarButtonInfo* pButton)
 {
     FillSolid(pDC, rect, globalData.clrBarFace);
     Draw3dFrame(pDC, rect, globalData.clrBarHilite, globalData.clrBarHilite);
@@ -378,7 +377,7 @@ void CORXVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabl
 }
 
 void CORXVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                          BOOL bIsHighlighted, CORXToolbarButton* pButton)
+                                          BOOL bIsHighlighted, CORXToolbarButtonInfo* pButton)
 {
     if (!bIsDropped && !bIsHighlighted)
         return;
@@ -392,7 +391,7 @@ void CORXVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, 
 }
 
 void CORXVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                                         CORXToolbarButton* pButton)
+                                         CORXToolbarButtonInfo* pButton)
 {
     if (bIsHighlighted)
         pDC->DrawEdge(&rect, EDGE_SUNKEN, BF_RECT);
@@ -408,11 +407,11 @@ void CORXVisualManager::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActiv
 /////////////////////////////////////////////////////////////////////////////
 // Buttons
 
-void CORXVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+void CORXVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                              ORXButtonState state)
 {
-    const CORXToolbarButton::FaceKind face = pButton->GetFaceKind();
-    if (face == CORXToolbarButton::faceShowAll)
+    const CORXToolbarButtonInfo::FaceKind face = pButton->GetFaceKind();
+    if (face == CORXToolbarButtonInfo::faceShowAll)
     {
         if (state == ButtonsIsHighlighted)
         {
@@ -421,10 +420,10 @@ void CORXVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButto
         }
         return;
     }
-    if (face == CORXToolbarButton::faceShortcut)
+    if (face == CORXToolbarButtonInfo::faceShortcut)
         return;
     if (!CORXBarSettings::IsCustomizeMode() && state != ButtonsIsHighlighted &&
-        (pButton->m_nStyle & (TBBS_CHECKED | TBBS_INDETERMINATE)))
+        (pButton->GetStyle() & (TBBS_CHECKED | TBBS_INDETERMINATE)))
     {
         CRect rectDither = rect;
         rectDither.DeflateRect(1, 1);
@@ -432,11 +431,12 @@ void CORXVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButto
     }
 }
 
-void CORXVisualManager::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+void CORXVisualManager::OnDrawButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                            ORXButtonState state)
 {
-    COLORREF clrShadow = pButton->GetFaceKind() == CORXToolbarButton::faceShortcut ? globalData.clrBarDkShadow
-                                                                                   : globalData.clrBarShadow;
+    COLORREF clrShadow = pButton->GetFaceKind() == CORXToolbarButtonInfo::faceShortcut
+                             ? globalData.clrBarDkShadow
+                             : globalData.clrBarShadow;
     switch (state)
     {
     case ButtonsIsPressed:
@@ -450,14 +450,14 @@ void CORXVisualManager::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton,
     }
 }
 
-void CORXVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+void CORXVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                                ORXButtonState state)
 {
     OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
 void CORXVisualManager::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
-                                              CORXToolbarButton* pButton, COLORREF* pclrText)
+                                              CORXToolbarButtonInfo* pButton, COLORREF* pclrText)
 {
     if (pclrText != NULL)
         *pclrText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
@@ -473,11 +473,11 @@ void CORXVisualManager::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarel
     Draw3dFrame(pDC, rectRarelyUsed, globalData.clrBarShadow, globalData.clrBarHilite);
 }
 
-COLORREF CORXVisualManager::GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state)
+COLORREF CORXVisualManager::GetToolbarButtonTextColor(CORXToolbarButtonInfo* pButton, ORXButtonState state)
 {
-    BOOL bDisabled = (pButton->m_nStyle & TBBS_DISABLED) != 0 ||
+    BOOL bDisabled = (pButton->GetStyle() & TBBS_DISABLED) != 0 ||
                      (CORXBarSettings::IsCustomizeMode() && !pButton->CanBeStored());
-    if (pButton->GetFaceKind() == CORXToolbarButton::faceShortcut)
+    if (pButton->GetFaceKind() == CORXToolbarButtonInfo::faceShortcut)
         return bDisabled ? ::GetSysColor(COLOR_BTNFACE) : ::GetSysColor(COLOR_WINDOW);
     if (bDisabled)
         return ::GetSysColor(COLOR_GRAYTEXT);

@@ -6,8 +6,8 @@
 #include <afxext.h>
 #include <afxcmn.h>
 
-class CORXToolbarButton;
-class CORXToolbarMenuButton;
+#include "ORXToolbarButtonInfo.h"
+
 class CORXPopupMenu;
 class CORXTabWndInfo;
 class CORXTasksGroupInfo;
@@ -54,21 +54,23 @@ public:
                                 COLORREF clrBarGradient, BOOL bShowText);
     virtual void OnDrawStatusBarSizeBox(CDC* pDC, CWnd* pStatBar, CRect rectSizeBox);
     virtual void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                       BOOL bIsHighlighted, CORXToolbarButton* pButton);
+                                       BOOL bIsHighlighted, CORXToolbarButtonInfo* pButton);
     virtual void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
-                                   CORXToolbarButton* pButton);
+                                   CORXToolbarButtonInfo* pButton);
     virtual void OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                                  CORXToolbarButton* pButton);
+                                  CORXToolbarButtonInfo* pButton);
     virtual void OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive);
-    virtual void OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect, ORXButtonState state);
-    virtual void OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect, ORXButtonState state);
-    virtual void OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+    virtual void OnFillButtonInterior(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
+                                      ORXButtonState state);
+    virtual void OnDrawButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
+                                    ORXButtonState state);
+    virtual void OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                         ORXButtonState state);
     // Fills a hot menu item; the text colour it is to be drawn in goes to *pclrText when given.
-    virtual void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton,
+    virtual void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButtonInfo* pButton,
                                        COLORREF* pclrText = NULL);
     virtual void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed);
-    virtual COLORREF GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state);
+    virtual COLORREF GetToolbarButtonTextColor(CORXToolbarButtonInfo* pButton, ORXButtonState state);
     virtual COLORREF GetCaptionBarTextColor(CWnd* pBar);
     // Fills a shortcut bar's page button and gives the colour of its text in clrText; FALSE when
     // the look fills nothing and the button is to draw itself (the core look never fills one).

@@ -11,7 +11,6 @@
 #include "ORXPopupMenuBar.h"
 #include "ORXSizingControlBar.h"
 #include "ORXToolBar.h"
-#include "ORXToolbarButton.h"
 #include "ORXToolbarEditBoxButton.h"
 #include "ORXToolbarImageList.h"
 #include "ORXToolbarMenuButton.h"
@@ -198,19 +197,19 @@ int CORXVisualManagerXP::GetMenuImageColumnWidth() const
     return CORXToolBar::GetMenuImageSize().cx + 2 * GetMenuImageMargin();
 }
 
-BOOL CORXVisualManagerXP::IsInPopupMenuBar(const CORXToolbarButton* pButton)
+BOOL CORXVisualManagerXP::IsInPopupMenuBar(const CORXToolbarButtonInfo* pButton)
 {
     const CORXToolbarMenuButton* pMenuButton = dynamic_cast<const CORXToolbarMenuButton*>(pButton);
     return pMenuButton != NULL && pMenuButton->GetParentWnd() != NULL &&
            pMenuButton->GetParentWnd()->IsKindOf(RUNTIME_CLASS(CORXPopupMenuBar));
 }
 
-CORXToolbarMenuButton* CORXVisualManagerXP::AsMenuButton(CORXToolbarButton* pButton)
+CORXToolbarMenuButton* CORXVisualManagerXP::AsMenuButton(CORXToolbarButtonInfo* pButton)
 {
     return dynamic_cast<CORXToolbarMenuButton*>(pButton);
 }
 
-BOOL CORXVisualManagerXP::IsDroppedMenuButton(CORXToolbarButton* pButton)
+BOOL CORXVisualManagerXP::IsDroppedMenuButton(CORXToolbarButtonInfo* pButton)
 {
     CORXToolbarMenuButton* pMenuButton = AsMenuButton(pButton);
     if (pMenuButton == NULL || IsInPopupMenuBar(pButton))
@@ -525,7 +524,7 @@ void CORXVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CWnd* pBar, CRect 
 }
 
 void CORXVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                                BOOL bIsHighlighted, CORXToolbarButton* pButton)
+                                                BOOL bIsHighlighted, CORXToolbarButtonInfo* pButton)
 {
     if (!bIsDropped && !bIsHighlighted)
     {
@@ -542,7 +541,7 @@ void CORXVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisa
 }
 
 void CORXVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                            BOOL bIsHighlighted, CORXToolbarButton* pButton)
+                                            BOOL bIsHighlighted, CORXToolbarButtonInfo* pButton)
 {
     if (!bIsDropped && !bIsHighlighted)
         return;
@@ -551,7 +550,7 @@ void CORXVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled
 }
 
 void CORXVisualManagerXP::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                                           CORXToolbarButton* pButton)
+                                           CORXToolbarButtonInfo* pButton)
 {
     if (!CORXToolbarEditBoxButton::m_bFlat)
     {
@@ -585,7 +584,7 @@ void CORXVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsAct
 /////////////////////////////////////////////////////////////////////////////
 // Buttons
 
-void CORXVisualManagerXP::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+void CORXVisualManagerXP::OnFillButtonInterior(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                                ORXButtonState state)
 {
     if (CORXToolBar::IsCustomizeMode() || (state != ButtonsIsPressed && state != ButtonsIsHighlighted))
@@ -597,16 +596,16 @@ void CORXVisualManagerXP::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pBut
         rect.bottom--;
     }
     CBrush* pBrush =
-        (pButton->m_nStyle & TBBS_PRESSED) && !bInPopup ? &pressedHighlightBrush : &highlightBrush;
+        (pButton->GetStyle() & TBBS_PRESSED) && !bInPopup ? &pressedHighlightBrush : &highlightBrush;
     if (IsDroppedMenuButton(pButton))
     {
         ExtendMenuButtonRect(AsMenuButton(pButton), rect);
         pBrush = &barBackgroundBrush;
     }
-    const BOOL bChecked = (pButton->m_nStyle & TBBS_CHECKED) != 0;
+    const BOOL bChecked = (pButton->GetStyle() & TBBS_CHECKED) != 0;
     if (bChecked)
         pBrush = state == ButtonsIsHighlighted ? &pressedHighlightBrush : &checkedHighlightBrush;
-    if ((pButton->m_nStyle & TBBS_DISABLED) && AsMenuButton(pButton) != NULL)
+    if ((pButton->GetStyle() & TBBS_DISABLED) && AsMenuButton(pButton) != NULL)
         pBrush = &menuBackgroundBrush;
     if (!bChecked)
         rect.DeflateRect(1, 1);
@@ -615,7 +614,7 @@ void CORXVisualManagerXP::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pBut
     OnFillHighlightedRect(pDC, rect, pBrush);
 }
 
-void CORXVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+void CORXVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                              ORXButtonState state)
 {
     if (state != ButtonsIsPressed && state != ButtonsIsHighlighted)
@@ -627,7 +626,7 @@ void CORXVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButto
         rect.right--;
         rect.bottom--;
     }
-    if (bInPopup && (pButton->m_nStyle & TBBS_CHECKED))
+    if (bInPopup && (pButton->GetStyle() & TBBS_CHECKED))
         rect.bottom++;
     if (IsDroppedMenuButton(pButton))
     {
@@ -644,9 +643,9 @@ void CORXVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButto
 }
 
 void CORXVisualManagerXP::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
-                                                CORXToolbarButton* pButton, COLORREF* pclrText)
+                                                CORXToolbarButtonInfo* pButton, COLORREF* pclrText)
 {
-    const BOOL bDisabled = pButton != NULL && (pButton->m_nStyle & TBBS_DISABLED);
+    const BOOL bDisabled = pButton != NULL && (pButton->GetStyle() & TBBS_DISABLED);
     if (pclrText != NULL)
         *pclrText = bDisabled ? globalData.clrGrayedText : GetHighlightTextColor();
     OnFillHighlightedRect(pDC, rect, bDisabled ? &menuBackgroundBrush : &highlightBrush);
@@ -654,7 +653,7 @@ void CORXVisualManagerXP::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pB
     if (pButton != NULL && IsInPopupMenuBar(pButton) && rect.left > GetMenuImageMargin() - 1)
     {
         const int xLeft = CORXToolBar::GetMenuImageSize().cx + 2 * GetMenuImageMargin() - 1 +
-                          ((pButton->m_nStyle & TBBS_CHECKED) ? 2 : 0);
+                          ((pButton->GetStyle() & TBBS_CHECKED) ? 2 : 0);
         CRect rectImage(xLeft, rect.top, rect.left + 1, rect.bottom);
         if (rectImage.Width() > 0)
         {
@@ -674,15 +673,15 @@ void CORXVisualManagerXP::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRar
     dh.HighlightRect(rect, 94, (COLORREF)-1);
 }
 
-COLORREF CORXVisualManagerXP::GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state)
+COLORREF CORXVisualManagerXP::GetToolbarButtonTextColor(CORXToolbarButtonInfo* pButton, ORXButtonState state)
 {
-    if (pButton->GetFaceKind() == CORXToolbarButton::faceShortcut)
+    if (pButton->GetFaceKind() == CORXToolbarButtonInfo::faceShortcut)
     {
         const BOOL bGreyed = CORXToolBar::IsCustomizeMode() ? !pButton->CanBeStored()
-                                                            : (pButton->m_nStyle & TBBS_DISABLED) != 0;
+                                                            : (pButton->GetStyle() & TBBS_DISABLED) != 0;
         return bGreyed ? globalData.clrGrayedText : globalData.clrBarText;
     }
-    if (state == ButtonsIsHighlighted && (pButton->m_nStyle & (TBBS_PRESSED | TBBS_CHECKED)))
+    if (state == ButtonsIsHighlighted && (pButton->GetStyle() & (TBBS_PRESSED | TBBS_CHECKED)))
         return globalData.clrTextHilite;
     return CORXVisualManager::GetToolbarButtonTextColor(pButton, state);
 }

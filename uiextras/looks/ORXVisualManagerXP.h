@@ -5,6 +5,8 @@
 
 #include "ORXVisualManager.h"
 
+class CORXToolbarMenuButton;
+
 // What the look asks of a colour bar: whether it sits on a tool bar (else in a menu).
 class CORXColorBarInfo
 {
@@ -65,19 +67,20 @@ public:
                                 BOOL bHighlight) override;
     void OnDrawStatusBarPaneBorder(CDC* pDC, CWnd* pBar, CRect rectPane, UINT uiID, UINT nStyle) override;
     void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
-                               CORXToolbarButton* pButton) override;
+                               CORXToolbarButtonInfo* pButton) override;
     void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
-                           CORXToolbarButton* pButton) override;
+                           CORXToolbarButtonInfo* pButton) override;
     void OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                          CORXToolbarButton* pButton) override;
+                          CORXToolbarButtonInfo* pButton) override;
     void OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive) override;
-    void OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+    void OnFillButtonInterior(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                               ORXButtonState state) override;
-    void OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect, ORXButtonState state) override;
-    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton,
+    void OnDrawButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
+                            ORXButtonState state) override;
+    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButtonInfo* pButton,
                                COLORREF* pclrText = NULL) override;
     void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed) override;
-    COLORREF GetToolbarButtonTextColor(CORXToolbarButton* pButton, ORXButtonState state) override;
+    COLORREF GetToolbarButtonTextColor(CORXToolbarButtonInfo* pButton, ORXButtonState state) override;
     BOOL OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
                                  COLORREF& clrText) override;
     BOOL OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
@@ -151,10 +154,10 @@ protected:
     static int CaptionButtonImage(CDC* pDC, int nGlyph, BOOL bDisabled);
     // The width of the grey image margin of menus, frame excluded.
     int GetMenuImageColumnWidth() const;
-    static BOOL IsInPopupMenuBar(const CORXToolbarButton* pButton);
-    static CORXToolbarMenuButton* AsMenuButton(CORXToolbarButton* pButton);
+    static BOOL IsInPopupMenuBar(const CORXToolbarButtonInfo* pButton);
+    static CORXToolbarMenuButton* AsMenuButton(CORXToolbarButtonInfo* pButton);
     // The menu button whose open menu is showing, outside popup menus.
-    static BOOL IsDroppedMenuButton(CORXToolbarButton* pButton);
+    static BOOL IsDroppedMenuButton(CORXToolbarButtonInfo* pButton);
     void DrawGripperBand(CDC* pDC, CRect rectBand, CBrush& brush, COLORREF clrText, COLORREF clrBack);
     // A sizing bar's title over its gripper band.
     void DrawSizingBarCaption(CDC* pDC, const CRect& rectBand, BOOL bHorz, CControlBar* pBar);

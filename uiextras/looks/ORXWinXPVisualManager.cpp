@@ -10,7 +10,6 @@
 #include "ORXPopupMenuBar.h"
 #include "ORXSizingControlBar.h"
 #include "ORXToolBar.h"
-#include "ORXToolbarButton.h"
 #include "ORXToolbarImageList.h"
 #include "ORXToolbarMenuButton.h"
 
@@ -100,7 +99,7 @@ int CORXWinXPVisualManager::PushButtonState(CWnd* pButton, BOOL bPushed, BOOL bH
     return bHot ? PBS_HOT : PBS_NORMAL;
 }
 
-BOOL CORXWinXPVisualManager::IsMenuButtonInMenu(CORXToolbarButton* pButton) const
+BOOL CORXWinXPVisualManager::IsMenuButtonInMenu(CORXToolbarButtonInfo* pButton) const
 {
     CORXToolbarMenuButton* pMenuButton = dynamic_cast<CORXToolbarMenuButton*>(pButton);
     if (pMenuButton == NULL || pMenuButton->GetParentWnd() == NULL)
@@ -252,7 +251,7 @@ void CORXWinXPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CWnd* pStatBar, CR
 }
 
 void CORXWinXPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                                   BOOL bIsHighlighted, CORXToolbarButton* pButton)
+                                                   BOOL bIsHighlighted, CORXToolbarButtonInfo* pButton)
 {
     if (m_hThemeComboBox == NULL)
     {
@@ -264,7 +263,7 @@ void CORXWinXPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bD
 }
 
 void CORXWinXPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                               BOOL bIsHighlighted, CORXToolbarButton* pButton)
+                                               BOOL bIsHighlighted, CORXToolbarButtonInfo* pButton)
 {
     if (m_hThemeWindow == NULL)
     {
@@ -279,7 +278,7 @@ void CORXWinXPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisab
 }
 
 void CORXWinXPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                                              CORXToolbarButton* pButton)
+                                              CORXToolbarButtonInfo* pButton)
 {
     if (m_hThemeWindow == NULL)
     {
@@ -290,7 +289,7 @@ void CORXWinXPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabl
         Frame(pDC, rect, ::GetSysColor(COLOR_HIGHLIGHT));
 }
 
-void CORXWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+void CORXWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                                   ORXButtonState state)
 {
     if (m_hThemeToolBar == NULL || (xpLookMenus && IsMenuButtonInMenu(pButton)))
@@ -299,25 +298,25 @@ void CORXWinXPVisualManager::OnFillButtonInterior(CDC* pDC, CORXToolbarButton* p
         return;
     }
     int nState = TS_NORMAL;
-    if (pButton->m_nStyle & TBBS_PRESSED)
+    if (pButton->GetStyle() & TBBS_PRESSED)
         nState = TS_PRESSED;
     else if (state == ButtonsIsHighlighted)
         nState = TS_HOT;
-    if (pButton->m_nStyle & TBBS_CHECKED)
+    if (pButton->GetStyle() & TBBS_CHECKED)
         nState = state == ButtonsIsHighlighted ? TS_HOTCHECKED : TS_CHECKED;
-    if (pButton->m_nStyle & TBBS_DISABLED)
+    if (pButton->GetStyle() & TBBS_DISABLED)
         nState = TS_DISABLED;
     DrawPart(pDC, m_hThemeToolBar, TP_BUTTON, nState, rect);
 }
 
-void CORXWinXPVisualManager::OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+void CORXWinXPVisualManager::OnDrawButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                                 ORXButtonState state)
 {
     if (m_hThemeToolBar == NULL || (xpLookMenus && IsMenuButtonInMenu(pButton)))
         CORXVisualManagerXP::OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
-void CORXWinXPVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+void CORXWinXPVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                                     ORXButtonState state)
 {
     if (m_hThemeToolBar == NULL)
@@ -332,7 +331,7 @@ void CORXWinXPVisualManager::OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton*
 }
 
 void CORXWinXPVisualManager::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
-                                                   CORXToolbarButton* pButton, COLORREF* pclrText)
+                                                   CORXToolbarButtonInfo* pButton, COLORREF* pclrText)
 {
     if (m_hThemeWindow != NULL && !xpLookMenus)
     {

@@ -34,17 +34,18 @@ public:
     void OnDrawStatusBarPaneBorder(CDC* pDC, CWnd* pBar, CRect rectPane, UINT uiID, UINT nStyle) override;
     void OnDrawStatusBarSizeBox(CDC* pDC, CWnd* pStatBar, CRect rectSizeBox) override;
     void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
-                               CORXToolbarButton* pButton) override;
+                               CORXToolbarButtonInfo* pButton) override;
     void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
-                           CORXToolbarButton* pButton) override;
+                           CORXToolbarButtonInfo* pButton) override;
     void OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                          CORXToolbarButton* pButton) override;
-    void OnFillButtonInterior(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+                          CORXToolbarButtonInfo* pButton) override;
+    void OnFillButtonInterior(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                               ORXButtonState state) override;
-    void OnDrawButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect, ORXButtonState state) override;
-    void OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButton* pButton, CRect rect,
+    void OnDrawButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
+                            ORXButtonState state) override;
+    void OnDrawMenuButtonBorder(CDC* pDC, CORXToolbarButtonInfo* pButton, CRect rect,
                                 ORXButtonState state) override;
-    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButton* pButton,
+    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CORXToolbarButtonInfo* pButton,
                                COLORREF* pclrText = NULL) override;
     BOOL OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
                                  COLORREF& clrText) override;
@@ -91,7 +92,7 @@ protected:
     }
     // The themed push button's state: disabled, pressed (pushed and hot, or checked), hot, normal.
     static int PushButtonState(CWnd* pButton, BOOL bPushed, BOOL bHot);
-    BOOL IsMenuButtonInMenu(CORXToolbarButton* pButton) const;
+    BOOL IsMenuButtonInMenu(CORXToolbarButtonInfo* pButton) const;
 };
 
 #endif // VELMORA_ORXWINXPVISUALMANAGER_H

@@ -1,6 +1,7 @@
 // The visual manager: the active look, its defaults, bar backgrounds and the theme library.
 #include <gtest/gtest.h>
 
+#include "ORXBarSettings.h"
 #include "ORXGlobalData.h"
 #include "ORXToolBar.h"
 #include "ORXVisualManager.h"
@@ -16,6 +17,22 @@ public:
     virtual void OnUpdateSystemColors() { m_nRefreshes++; }
 };
 IMPLEMENT_DYNCREATE(CTestLook, CORXVisualManager)
+
+// A face that is no bar's button: the looks get all they draw from its answers.
+class CStubFace : public CORXToolbarButtonInfo
+{
+public:
+    CStubFace(FaceKind kind, UINT nStyle, BOOL bStored) : m_kind(kind), m_nStyle(nStyle), m_bStored(bStored)
+    {
+    }
+    virtual FaceKind GetFaceKind() const { return m_kind; }
+    virtual UINT GetStyle() const { return m_nStyle; }
+    virtual BOOL CanBeStored() const { return m_bStored; }
+
+    FaceKind m_kind;
+    UINT m_nStyle;
+    BOOL m_bStored;
+};
 } // namespace
 
 TEST(VisualManager, TheActiveLookIsMadeOnceAndTemporaryLooksNeverTakeItsPlace)
@@ -103,6 +120,66 @@ TEST(VisualManager, BarBackgroundFillsTheClipOrTheWholeRectangle)
     EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 0, 0));
     EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(surface.Handle(), 20, 10));
     CORXVisualManager::DestroyInstance();
+}
+
+TEST(VisualManager, TheCoreLookDrawsAFaceFromItsKindStyleAndStorability)
+{
+    CORXVisualManager look(TRUE);
+    const BOOL bCustomize = CORXBarSettings::s_bCustomizeMode;
+    const CORXVisualManager::ORXButtonState regular = CORXVisualManager::ButtonsIsRegular;
+    const CORXVisualManager::ORXButtonState hot = CORXVisualManager::ButtonsIsHighlighted;
+    const CORXToolbarButtonInfo::FaceKind bar = CORXToolbarButtonInfo::faceToolbar;
+    const CORXToolbarButtonInfo::FaceKind shortcut = CORXToolbarButtonInfo::faceShortcut;
+    const struct
+    {
+        CORXToolbarButtonInfo::FaceKind kind;
+        UINT nStyle;
+        BOOL bStored;
+        BOOL bCustomize;
+        CORXVisualManager::ORXButtonState state;
+        COLORREF clrText;
+    } cases[] = {
+        {bar, 0, TRUE, FALSE, regular, globalData.clrBarText},
+        {bar, 0, TRUE, FALSE, hot, CORXBarSettings::GetHotTextColor()},
+        {bar, TBBS_DISABLED, TRUE, FALSE, hot, ::GetSysColor(COLOR_GRAYTEXT)},
+        {bar, 0, FALSE, FALSE, regular, globalData.clrBarText},
+        {bar, 0, FALSE, TRUE, regular, ::GetSysColor(COLOR_GRAYTEXT)},
+        {bar, TBBS_DISABLED, TRUE, TRUE, regular, ::GetSysColor(COLOR_GRAYTEXT)},
+        {shortcut, 0, TRUE, FALSE, hot, ::GetSysColor(COLOR_WINDOW)},
+        {shortcut, TBBS_DISABLED, TRUE, FALSE, regular, ::GetSysColor(COLOR_BTNFACE)},
+        {shortcut, 0, FALSE, TRUE, regular, ::GetSysColor(COLOR_BTNFACE)},
+    };
+    for (const auto& c : cases)
+    {
+        CStubFace face(c.kind, c.nStyle, c.bStored);
+        CORXBarSettings::s_bCustomizeMode = c.bCustomize;
+        EXPECT_EQ(c.clrText, look.GetToolbarButtonTextColor(&face, c.state))
+            << "kind " << c.kind << " style " << std::hex << c.nStyle << " stored " << c.bStored
+            << " customise " << c.bCustomize;
+    }
+    CORXBarSettings::s_bCustomizeMode = FALSE;
+
+    // A checked tool-bar face gets the light fill inside its border, outside customise mode only; a
+    // shortcut gets no fill, and its border's shadow is the dark one.
+    CTestSurface surface(10, 10, RGB(255, 255, 255));
+    CStubFace checked(bar, TBBS_CHECKED, TRUE);
+    look.OnFillButtonInterior(surface.DC(), &checked, surface.Rect(), regular);
+    EXPECT_LT(surface.Count(RGB(255, 255, 255), CRect(1, 1, 9, 9)), 64);
+    EXPECT_EQ(RGB(255, 255, 255), surface.At(0, 0)) << "the border's ring is left";
+    EXPECT_EQ(RGB(255, 255, 255), surface.At(9, 9));
+    surface.Fill(surface.Rect(), RGB(255, 255, 255));
+    CORXBarSettings::s_bCustomizeMode = TRUE;
+    look.OnFillButtonInterior(surface.DC(), &checked, surface.Rect(), regular);
+    EXPECT_EQ(100, surface.Count(RGB(255, 255, 255)));
+    CORXBarSettings::s_bCustomizeMode = FALSE;
+    CStubFace checkedShortcut(shortcut, TBBS_CHECKED, TRUE);
+    look.OnFillButtonInterior(surface.DC(), &checkedShortcut, surface.Rect(), regular);
+    EXPECT_EQ(100, surface.Count(RGB(255, 255, 255)));
+    look.OnDrawButtonBorder(surface.DC(), &checkedShortcut, surface.Rect(),
+                            CORXVisualManager::ButtonsIsPressed);
+    EXPECT_EQ(globalData.clrBarDkShadow, surface.At(0, 5));
+    EXPECT_EQ(globalData.clrBarHilite, surface.At(9, 5));
+    CORXBarSettings::s_bCustomizeMode = bCustomize;
 }
 
 TEST(ThemeLibrary, WithoutAThemeTheThemedDrawingDeclines)

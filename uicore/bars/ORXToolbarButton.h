@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <afxole.h>
 
+#include "ORXToolbarButtonInfo.h"
 #include "ORXWorkspaceBase.h"
 
 class CORXToolbarImageList;
@@ -16,7 +17,8 @@ class CORXToolbarMenuButton;
 // Style bits of a button beside the platform's TBBS_ bits.
 #define TBBS_BREAK 0x20000000 // the item starts a new menu column
 
-class CORXToolbarButton : public CObject
+// The looks draw it through CORXToolbarButtonInfo, which it answers from its own state.
+class CORXToolbarButton : public CObject, public CORXToolbarButtonInfo
 {
     DECLARE_SERIAL(CORXToolbarButton)
 
@@ -76,15 +78,6 @@ public:
     virtual void SetRadio() {}
     virtual BOOL IsExtraSize() const { return m_bExtraSize; }
 
-    // How the looks draw the button's face: as a tool-bar button; as the item that shows a menu's
-    // rarely used commands, which is only highlighted; or as a shortcut on the shortcut bar's dark
-    // face, with no fill of its own.
-    enum FaceKind
-    {
-        faceToolbar,
-        faceShowAll,
-        faceShortcut
-    };
     virtual FaceKind GetFaceKind() const;
     // TRUE: the bar presses the button even while it is disabled (it opens a palette whatever the
     // state of its command).
@@ -105,6 +98,7 @@ public:
         OnShow(bShow);
     }
     BOOL IsLocked() const { return m_bLocked; }
+    UINT GetStyle() const { return m_nStyle; }
     BOOL IsHorizontal() const { return m_bHorz; }
 
     static CLIPFORMAT GetClipboardFormat();
