@@ -78,12 +78,12 @@ CORXKeyboardManager::CORXKeyboardManager()
 {
     g_pKeyboardManager = this;
     RegisterCleanUp();
-    CORXServices::Register<CORXCommandKeyLink>(this);
+    CORXServices::Register<CORXFrameOfferProvider>(this);
 }
 
 CORXKeyboardManager::~CORXKeyboardManager()
 {
-    CORXServices::Unregister<CORXCommandKeyLink>(this);
+    CORXServices::Unregister<CORXFrameOfferProvider>(this);
     if (g_pKeyboardManager == this)
         g_pKeyboardManager = NULL;
 }
@@ -459,6 +459,12 @@ BOOL CORXKeyboardManager::FindCommandKey(CFrameWnd* pFrame, UINT uiCmd, CString&
         return FALSE;
     }
     return FindDefaultAccelerator(uiCmd, strKey, pFrame, pFrame == AfxGetMainWnd());
+}
+
+void* CORXKeyboardManager::OfferFrameInterface(CWnd* pFrame, const std::type_info& iface)
+{
+    // Any window: the lookup itself refuses one that is no frame.
+    return iface == typeid(CORXCommandKeyLink) ? static_cast<CORXCommandKeyLink*>(this) : NULL;
 }
 
 BOOL ORXInitKeyboardManager()

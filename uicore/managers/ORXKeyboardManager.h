@@ -9,8 +9,9 @@
 #include <afxext.h>
 #include <afxcoll.h>
 
-// While it lives the manager names the keys of the frames' tables to menus and tool tips.
-class CORXKeyboardManager : public CObject, private CORXCommandKeyLink
+// While it lives the manager names the keys of the frames' tables to menus and tool tips: it offers
+// its key lookup for every frame.
+class CORXKeyboardManager : public CObject, private CORXCommandKeyLink, private CORXFrameOfferProvider
 {
 public:
     // Constructing the manager makes it the global one.
@@ -68,6 +69,7 @@ protected:
 
 private:
     virtual BOOL FindCommandKey(CFrameWnd* pFrame, UINT uiCmd, CString& strKey);
+    virtual void* OfferFrameInterface(CWnd* pFrame, const std::type_info& iface);
 };
 
 extern CORXKeyboardManager* g_pKeyboardManager;

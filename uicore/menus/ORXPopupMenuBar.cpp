@@ -342,7 +342,7 @@ CWnd* CORXPopupMenuBar::GetMenuPreparer() const
     if (pOwner != NULL && pOwner->GetSafeHwnd() != NULL)
         return pOwner;
     CWnd* pMain = AfxGetMainWnd();
-    if (pMain != NULL && pMain->GetSafeHwnd() != NULL && ORXFrameHooksOf(pMain) != NULL)
+    if (pMain != NULL && pMain->GetSafeHwnd() != NULL && ORXFrameOffer<CORXFrameHooks>(pMain) != NULL)
         return pMain;
     CWnd* pOpener = pMenu != NULL && pMenu->GetSafeHwnd() != NULL ? pMenu->GetParent() : NULL;
     CFrameWnd* pTop = pOpener != NULL ? pOpener->GetTopLevelFrame() : NULL;

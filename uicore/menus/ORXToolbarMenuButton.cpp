@@ -572,7 +572,7 @@ SIZE CORXToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, 
         int iTab = m_strText.Find('\t');
         if (bFound && !strKey.IsEmpty())
             m_strText = (iTab >= 0 ? m_strText.Left(iTab) : m_strText) + _T('\t') + strKey;
-        else if (iTab >= 0 && CORXServices::Find<CORXCommandKeyLink>() != NULL)
+        else if (iTab >= 0 && ORXFrameOffer<CORXCommandKeyLink>(AfxGetMainWnd()) != NULL)
             m_strText = m_strText.Left(iTab);
     }
     if (m_bMenuMode)
@@ -696,9 +696,10 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
     BOOL bCommand = m_nID != 0 && m_nID != (UINT)-1;
     CORXCommandManager* pMgr = CORXCommandManager::GetCmdMgr();
     BOOL bWithoutImage = bCommand && pMgr->IsMenuItemWithoutImage(m_nID);
-    CORXFrameHooks* pHooks = m_pWndParent != NULL && m_pWndParent->GetSafeHwnd() != NULL
-                                 ? ORXGetFrameHooks(m_pWndParent->GetTopLevelOwner())
-                                 : NULL;
+    CORXFrameHooks* pHooks =
+        m_pWndParent != NULL && m_pWndParent->GetSafeHwnd() != NULL
+            ? ORXFrameOffer<CORXFrameHooks>(ORXFindHooksFrame(m_pWndParent->GetTopLevelOwner()))
+            : NULL;
     CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
     if (pHooks != NULL && pHooks->OnDrawMenuItemImage(pDC, this, rectImage))
         bImage = TRUE;

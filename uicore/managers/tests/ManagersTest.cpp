@@ -165,8 +165,14 @@ TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
 namespace
 {
 // A frame of the framework's kind, and one derived from it that names its keys itself.
-class CHookedFrame : public CFrameWnd, public CORXFrameHooks
+class CHookedFrame : public CFrameWnd, public CORXFrameOffers, public CORXFrameHooks
 {
+public:
+    CHookedFrame() : CORXFrameHooks(this) {}
+    virtual void* OfferFrameInterface(const std::type_info& iface)
+    {
+        return ORXOfferOwn<CORXFrameHooks>(this, iface);
+    }
 };
 class COwnKeysFrame : public CHookedFrame
 {
@@ -200,7 +206,7 @@ TEST_F(ManagersTest, FramesNameTheKeysOfTheirOwnTablesWhileTheKeyboardManagerLiv
     {
         CORXKeyboardManager manager;
         // The framework's frame answers through its hooks, from its own table.
-        ASSERT_EQ(pHooked, dynamic_cast<CHookedFrame*>(ORXFrameHooksOf(pHooked)));
+        ASSERT_EQ(static_cast<CORXFrameHooks*>(pHooked), ORXFrameOffer<CORXFrameHooks>(pHooked));
         EXPECT_TRUE(ORXFindCommandKey(pHooked, kCmdA, strKey));
         EXPECT_EQ(CString("+A"), strKey.Right(2));
         EXPECT_FALSE(ORXFindCommandKey(pHooked, kCmdB, strKey));
@@ -211,7 +217,7 @@ TEST_F(ManagersTest, FramesNameTheKeysOfTheirOwnTablesWhileTheKeyboardManagerLiv
         EXPECT_TRUE(ORXFindCommandKey(pOwn, kCmdA, strKey));
         EXPECT_EQ(CString("+Q"), strKey.Right(2));
         // A plain frame offers no hooks; its table still names the key.
-        EXPECT_EQ(nullptr, ORXFrameHooksOf(m_pFrame));
+        EXPECT_EQ(nullptr, ORXFrameOffer<CORXFrameHooks>(m_pFrame));
         EXPECT_TRUE(ORXFindCommandKey(m_pFrame, kCmdA, strKey));
         EXPECT_EQ(CString("F9"), strKey);
     }
