@@ -15,7 +15,7 @@ public:
     virtual HINSTANCE Open(HWND hWnd, LPCSTR pszTarget, int nShowCmd) = 0;
 };
 
-// NULL puts the shell back.
+// The opener is a role held in the services registry; NULL puts the shell back.
 void ORXSetLinkOpener(IORXLinkOpener* pOpener);
 IORXLinkOpener& ORXGetLinkOpener();
 

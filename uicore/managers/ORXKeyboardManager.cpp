@@ -9,8 +9,6 @@
 #include <cstddef>
 #include <vector>
 
-CORXKeyboardManager* g_pKeyboardManager = NULL;
-
 ACCEL* CORXKeyboardManager::s_pAccelDefault = NULL;
 int CORXKeyboardManager::s_nAccelDefault = 0;
 HACCEL CORXKeyboardManager::s_hAccelDefaultLast = NULL;
@@ -76,7 +74,7 @@ CString KeyName(UINT nKey)
 
 CORXKeyboardManager::CORXKeyboardManager()
 {
-    g_pKeyboardManager = this;
+    CORXServices::Hold<CORXKeyboardManager>(this);
     RegisterCleanUp();
     CORXServices::Register<CORXFrameOfferProvider>(this);
 }
@@ -84,8 +82,8 @@ CORXKeyboardManager::CORXKeyboardManager()
 CORXKeyboardManager::~CORXKeyboardManager()
 {
     CORXServices::Unregister<CORXFrameOfferProvider>(this);
-    if (g_pKeyboardManager == this)
-        g_pKeyboardManager = NULL;
+    if (ORXKeyboardManager() == this)
+        CORXServices::Hold<CORXKeyboardManager, CORXKeyboardManager>(NULL);
 }
 
 CFrameWnd* CORXKeyboardManager::GetFrame(CFrameWnd* pFrame)
@@ -470,10 +468,11 @@ void* CORXKeyboardManager::OfferFrameInterface(CWnd* pFrame, const std::type_inf
 BOOL ORXInitKeyboardManager()
 {
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
-    if (g_pKeyboardManager != NULL || pWorkspace == NULL)
+    if (ORXKeyboardManager() != NULL || pWorkspace == NULL)
         return FALSE;
     new CORXKeyboardManager;
-    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrKeyboard, []() { delete g_pKeyboardManager; });
+    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrKeyboard,
+                                         []() { delete ORXKeyboardManager(); });
     pWorkspace->m_bManagerCreated[CORXWorkspaceBase::mgrKeyboard] = TRUE;
     return TRUE;
 }

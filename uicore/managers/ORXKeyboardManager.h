@@ -14,7 +14,7 @@
 class CORXKeyboardManager : public CObject, private CORXCommandKeyLink, private CORXFrameOfferProvider
 {
 public:
-    // Constructing the manager makes it the global one.
+    // Constructing the manager makes it the process's one (ORXKeyboardManager) until it goes.
     CORXKeyboardManager();
     virtual ~CORXKeyboardManager();
 
@@ -72,9 +72,13 @@ private:
     virtual void* OfferFrameInterface(CWnd* pFrame, const std::type_info& iface);
 };
 
-extern CORXKeyboardManager* g_pKeyboardManager;
+// The keyboard manager now, NULL while there is none: a role held in the services registry.
+inline CORXKeyboardManager* ORXKeyboardManager()
+{
+    return CORXServices::Holder<CORXKeyboardManager, CORXKeyboardManager>();
+}
 
-// Creates the global manager for the workspace, which deletes it when it ends.
+// Creates the process's manager for the workspace, which deletes it when it ends.
 BOOL ORXInitKeyboardManager();
 
 #endif // VELMORA_ORXKEYBOARDMANAGER_H

@@ -188,7 +188,8 @@ CORXToolBar* CORXPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPC
         CORXToolbarButton* pButton = NULL;
         if (info.hSubMenu != NULL)
         {
-            UINT uiTearOff = g_pTearOffMenuManager != NULL ? g_pTearOffMenuManager->Parse(strText) : 0;
+            CORXTearOffManager* pTearOffs = ORXTearOffManager();
+            UINT uiTearOff = pTearOffs != NULL ? pTearOffs->Parse(strText) : 0;
             CORXToolbarMenuButton* pMenuButton =
                 new CORXToolbarMenuButton((UINT)-1, info.hSubMenu, -1, strText);
             pMenuButton->SetTearOff(uiTearOff);

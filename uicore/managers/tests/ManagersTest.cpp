@@ -117,7 +117,7 @@ TEST(KeyboardManager, KeyLabelsNameTheModifiersThenTheKey)
 TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
 {
     CORXKeyboardManager manager;
-    EXPECT_EQ(&manager, g_pKeyboardManager);
+    EXPECT_EQ(&manager, ORXKeyboardManager());
     EXPECT_FALSE(manager.SaveState(NULL, m_pFrame)); // no table yet
     ASSERT_TRUE(CORXKeyboardManager::InstallTable(
         m_pFrame, Table({{FVIRTKEY | FCONTROL, 'K', (WORD)kCmdA}, {FVIRTKEY, VK_F5, (WORD)kCmdB}})));
@@ -259,7 +259,7 @@ TEST_F(ManagersTest, AMenuItemShowsTheKeyItsCommandHasNowAndNoneOnceItIsTakenOff
 TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
 {
     CORXMouseManager manager;
-    EXPECT_EQ(&manager, g_pMouseManager);
+    EXPECT_EQ(&manager, ORXMouseManager());
     EXPECT_TRUE(manager.AddView(7, _T("Clock view"), 128));
     EXPECT_FALSE(manager.AddView(7, _T("Other name")));
     EXPECT_FALSE(manager.AddView(8, _T("Clock view")));
@@ -297,7 +297,7 @@ TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
 TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
 {
     CORXUserToolsManager manager(32500, 32510, 32519);
-    EXPECT_EQ(&manager, g_pUserToolsManager);
+    EXPECT_EQ(&manager, ORXUserToolsManager());
     EXPECT_EQ(static_cast<CORXUserToolsLink*>(&manager), CORXServices::Find<CORXUserToolsLink>());
     CORXUserTool* pTool = manager.CreateNewTool();
     ASSERT_NE(nullptr, pTool);
