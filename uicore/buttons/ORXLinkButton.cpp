@@ -20,6 +20,12 @@ public:
 };
 } // namespace
 
+IORXLinkOpener::~IORXLinkOpener()
+{
+    if (CORXServices::Holder<IORXLinkOpener, IORXLinkOpener>() == this)
+        ORXSetLinkOpener(NULL);
+}
+
 void ORXSetLinkOpener(IORXLinkOpener* pOpener)
 {
     CORXServices::Hold<IORXLinkOpener>(pOpener);

@@ -10,7 +10,8 @@
 class IORXLinkOpener
 {
 public:
-    virtual ~IORXLinkOpener() {}
+    // An opener that goes while it is the one in use puts the shell back.
+    virtual ~IORXLinkOpener();
     // The answer is ShellExecute's: above 32 on success.
     virtual HINSTANCE Open(HWND hWnd, LPCSTR pszTarget, int nShowCmd) = 0;
 };
