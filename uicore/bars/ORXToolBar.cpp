@@ -699,7 +699,7 @@ BOOL CORXToolBar::IsUserDefined() const
     // A floating bar's parent frame is its mini frame; the frame that owns the range is above it.
     if (pFrame != NULL && (m_dwStyle & CBRS_FLOATING) && pFrame->GetParentFrame() != NULL)
         pFrame = pFrame->GetParentFrame();
-    CORXFrameHooks* pHooks = ORXFrameHooksOf(pFrame);
+    CORXFrameHooks* pHooks = ORXFrameOffer<CORXFrameHooks>(pFrame);
     return pHooks != NULL && pHooks->IsUserDefinedToolbar(this);
 }
 

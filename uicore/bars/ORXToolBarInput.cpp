@@ -913,7 +913,8 @@ BOOL CORXToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
 BOOL CORXToolBar::GetButtonToolTipText(const CORXToolbarButton* pButton, CString& strTTText) const
 {
     CWnd* pInPlace = ORXInPlaceFrame();
-    CORXFrameHooks* pHooks = ORXGetFrameHooks(pInPlace != NULL ? pInPlace : GetParentFrame());
+    CORXFrameHooks* pHooks =
+        ORXFrameOffer<CORXFrameHooks>(ORXFindHooksFrame(pInPlace != NULL ? pInPlace : GetParentFrame()));
     return pHooks != NULL ? pHooks->OnGetButtonToolTip(pButton, strTTText) : FALSE;
 }
 

@@ -347,7 +347,7 @@ BOOL CORXToolbarButton::HasFocus() const
 
 BOOL CORXToolbarButton::OnToolHitTest(const CWnd* pWnd, TOOLINFO* pTI)
 {
-    CORXFrameHooks* pHooks = ORXGetFrameHooks((CWnd*)pWnd);
+    CORXFrameHooks* pHooks = ORXFrameOffer<CORXFrameHooks>(ORXFindHooksFrame((CWnd*)pWnd));
     return pHooks != NULL ? pHooks->OnButtonToolHitTest(this, pTI) : FALSE;
 }
 

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "ORXGlobalData.h"
+#include "ORXServices.h"
 
 IMPLEMENT_DYNCREATE(CORXURLLinkButton, CORXButton)
 
@@ -17,19 +18,24 @@ public:
         return ::ShellExecuteA(hWnd, NULL, pszTarget, NULL, NULL, nShowCmd);
     }
 };
-
-IORXLinkOpener* g_pLinkOpener = NULL;
 } // namespace
+
+IORXLinkOpener::~IORXLinkOpener()
+{
+    if (CORXServices::Holder<IORXLinkOpener, IORXLinkOpener>() == this)
+        ORXSetLinkOpener(NULL);
+}
 
 void ORXSetLinkOpener(IORXLinkOpener* pOpener)
 {
-    g_pLinkOpener = pOpener;
+    CORXServices::Hold<IORXLinkOpener>(pOpener);
 }
 
 IORXLinkOpener& ORXGetLinkOpener()
 {
     static CShellOpener s_shell;
-    return g_pLinkOpener != NULL ? *g_pLinkOpener : s_shell;
+    IORXLinkOpener* pOpener = CORXServices::Holder<IORXLinkOpener, IORXLinkOpener>();
+    return pOpener != NULL ? *pOpener : s_shell;
 }
 
 BEGIN_MESSAGE_MAP(CORXURLLinkButton, CORXButton)

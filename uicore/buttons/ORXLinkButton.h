@@ -10,12 +10,13 @@
 class IORXLinkOpener
 {
 public:
-    virtual ~IORXLinkOpener() {}
+    // An opener that goes while it is the one in use puts the shell back.
+    virtual ~IORXLinkOpener();
     // The answer is ShellExecute's: above 32 on success.
     virtual HINSTANCE Open(HWND hWnd, LPCSTR pszTarget, int nShowCmd) = 0;
 };
 
-// NULL puts the shell back.
+// The opener is a role held in the services registry; NULL puts the shell back.
 void ORXSetLinkOpener(IORXLinkOpener* pOpener);
 IORXLinkOpener& ORXGetLinkOpener();
 

@@ -3,8 +3,6 @@
 
 #include <afxtempl.h>
 
-CORXTearOffManager* g_pTearOffMenuManager = NULL;
-
 namespace
 {
 const TCHAR chMark = 1;
@@ -27,8 +25,8 @@ CORXTearOffManager::CORXTearOffManager() : m_uiTearOffMenuFirst(0), m_uiTearOffM
 
 CORXTearOffManager::~CORXTearOffManager()
 {
-    if (g_pTearOffMenuManager == this)
-        g_pTearOffMenuManager = NULL;
+    if (ORXTearOffManager() == this)
+        ORXSetTearOffManager(NULL);
 }
 
 BOOL CORXTearOffManager::Initialize(UINT uiTearOffMenuFirst, UINT uiTearOffMenuLast)

@@ -6,6 +6,8 @@
 #include <afxcoll.h>
 #include <afxtempl.h>
 
+#include "ORXServices.h"
+
 // A menu item's text by position, however long it is.
 CString ORXMenuItemText(HMENU hMenu, int nPos);
 
@@ -44,6 +46,15 @@ protected:
     CArray<int, int> m_arTearOffIDsUsage;
 };
 
-extern CORXTearOffManager* g_pTearOffMenuManager;
+// The tear-off manager the menus use, NULL when none: a role held in the services registry, which
+// the application gives a manager and the manager gives up as it goes.
+inline CORXTearOffManager* ORXTearOffManager()
+{
+    return CORXServices::Holder<CORXTearOffManager, CORXTearOffManager>();
+}
+inline void ORXSetTearOffManager(CORXTearOffManager* pManager)
+{
+    CORXServices::Hold<CORXTearOffManager>(pManager);
+}
 
 #endif // VELMORA_ORXTEAROFFMANAGER_H

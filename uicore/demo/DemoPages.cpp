@@ -48,7 +48,7 @@ BOOL CDemoPages::Create(CFrameWnd* pFrame, PFN_LOG pfnLog)
         return FALSE;
     pFrame->m_nIDHelp = IDR_DEMO_PAGES_KEYS;
     // Another part of the demonstration may have made the manager already.
-    if (g_pKeyboardManager == NULL)
+    if (ORXKeyboardManager() == NULL)
         ORXInitKeyboardManager();
     s_pPages = this;
     ::SetTimer(pFrame->GetSafeHwnd(), kPagesWatchTimer, 100, Watch);

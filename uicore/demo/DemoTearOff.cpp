@@ -120,7 +120,7 @@ BOOL CDemoTearOff::Run(CWinApp* pApp, PFN_LOG pfnLog)
     g_pfnLog = pfnLog;
     g_pTearOffs = new CORXTearOffManager;
     g_pTearOffs->Initialize(ID_DEMO_TEAROFF_FIRST, ID_DEMO_TEAROFF_LAST);
-    g_pTearOffMenuManager = g_pTearOffs;
+    ORXSetTearOffManager(g_pTearOffs);
     CDemoTearOffFrame* pFrame = new CDemoTearOffFrame;
     if (!pFrame->Create(NULL, _T("Tear-off demonstration"), WS_OVERLAPPEDWINDOW, CRect(300, 300, 780, 500)))
         return FALSE;

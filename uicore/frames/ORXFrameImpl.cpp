@@ -80,7 +80,7 @@ BOOL CORXFrameImpl::OnShowMenu(CORXPopupMenu* pMenu, BOOL& bApprove)
 {
     if (pMenu == NULL || FindMenuFrame(pMenu) != this)
         return FALSE;
-    CORXFrameImplHolder* pHolder = dynamic_cast<CORXFrameImplHolder*>(m_pFrame);
+    CORXFrameImplHolder* pHolder = ORXFrameOffer<CORXFrameImplHolder>(m_pFrame);
     bApprove = pHolder != NULL ? pHolder->ApproveFramePopupMenu(pMenu) : OnShowPopupMenu(pMenu);
     return TRUE;
 }
@@ -119,7 +119,7 @@ CORXFrameImpl* CORXFrameImpl::FromWindow(HWND hWnd)
     if (hWnd == NULL || !::IsWindow(hWnd))
         return NULL;
     HWND hRoot = ::GetAncestor(hWnd, GA_ROOT);
-    CORXFrameImplHolder* pHolder = dynamic_cast<CORXFrameImplHolder*>(CWnd::FromHandlePermanent(hRoot));
+    CORXFrameImplHolder* pHolder = ORXFrameOffer<CORXFrameImplHolder>(CWnd::FromHandlePermanent(hRoot));
     return pHolder != NULL ? &pHolder->GetFrameImpl() : NULL;
 }
 

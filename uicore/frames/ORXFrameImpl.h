@@ -8,6 +8,7 @@
 #include <afxext.h>
 #include <afxcoll.h>
 
+#include "ORXFrameOffers.h"
 #include "ORXPopupMenu.h"
 #include "ORXWorkspace.h"
 
@@ -93,11 +94,17 @@ private:
     virtual BOOL LoadSaveFrameBars(CFrameWnd* pFrame, LPCTSTR lpszSection, BOOL bSave);
 };
 
-// A frame window that embeds a frame helper; its helper keeps the bars torn off its menus.
-class CORXFrameImplHolder : public CORXTearOffFrame
+// A frame window that embeds a frame helper; its helper keeps the bars torn off its menus. The
+// frame offers both (ORXFrameOffer finds them).
+class CORXFrameImplHolder : public CORXTearOffFrame, public CORXFrameOffers
 {
 public:
     virtual ~CORXFrameImplHolder() {}
+    virtual void* OfferFrameInterface(const std::type_info& iface)
+    {
+        void* pOwn = ORXOfferOwn<CORXFrameImplHolder, CORXTearOffFrame>(this, iface);
+        return pOwn != NULL ? pOwn : CORXFrameOffers::OfferFrameInterface(iface);
+    }
     virtual CORXFrameImpl& GetFrameImpl() = 0;
     virtual void KeepTearOffBar(CControlBar* pBar) { GetFrameImpl().AddTearOffBar(pBar); }
     // A menu of the frame about to show: the frame's own answer (its static ShowPopupMenu),

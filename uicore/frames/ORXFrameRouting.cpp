@@ -113,7 +113,8 @@ int CORXFrameRouting::OnCommand(CORXFrameImpl& impl, WPARAM wParam)
         ORXGetCommandUsage().AddCmd(uiCmd);
         if (IsLivePopup(CORXPopupMenu::GetActiveMenu()) && impl.ProcessKeyboard(VK_ESCAPE))
             return routeTaken;
-        if (g_pUserToolsManager != NULL && g_pUserToolsManager->InvokeTool(uiCmd))
+        CORXUserToolsManager* pTools = ORXUserToolsManager();
+        if (pTools != NULL && pTools->InvokeTool(uiCmd))
             return routeTaken;
     }
     return CORXToolBar::IsCustomizeMode() ? routeRefused : routeContinue;

@@ -15,9 +15,15 @@ ON_REGISTERED_MESSAGE(ORX_WM_TOOLBAR_CREATE, OnToolbarCreateNew)
 ON_REGISTERED_MESSAGE(ORX_WM_TOOLBAR_DELETE, OnToolbarDelete)
 END_MESSAGE_MAP()
 
-CORXFrameWnd::CORXFrameWnd() : m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE) {}
+CORXFrameWnd::CORXFrameWnd() : CORXFrameHooks(this), m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE) {}
 
 CORXFrameWnd::~CORXFrameWnd() {}
+
+void* CORXFrameWnd::OfferFrameInterface(const std::type_info& iface)
+{
+    void* pOwn = ORXOfferOwn<CORXFrameHooks>(this, iface);
+    return pOwn != NULL ? pOwn : CORXFrameImplHolder::OfferFrameInterface(iface);
+}
 
 BOOL CORXFrameWnd::AskFrame(CFrameWnd* pFrame, CORXPopupMenu* pMenu)
 {

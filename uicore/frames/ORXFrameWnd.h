@@ -49,6 +49,8 @@ public:
 
     // Overrides
 public:
+    // Its hooks beside what the frame helper's holder offers.
+    virtual void* OfferFrameInterface(const std::type_info& iface);
     virtual CORXFrameImpl& GetFrameImpl() { return m_Impl; }
     virtual BOOL ApproveFramePopupMenu(CORXPopupMenu* pMenu) { return ShowPopupMenu(this, pMenu); }
     virtual BOOL PreTranslateMessage(MSG* pMsg);

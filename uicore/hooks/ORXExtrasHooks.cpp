@@ -1,4 +1,4 @@
-// The frame lookup.
+// The frames' hooks and the keys they name.
 #include "ORXExtrasHooks.h"
 
 CString ORXRecentFileDisplayName(const CString& strPath, const CString& strCurDir)
@@ -22,29 +22,19 @@ CWnd* ORXFindHooksFrame(CWnd* pWnd)
     return pFrame;
 }
 
-CORXFrameHooks* ORXFrameHooksOf(CWnd* pFrame)
-{
-    return pFrame != NULL ? dynamic_cast<CORXFrameHooks*>(pFrame) : NULL;
-}
-
-CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd)
-{
-    return ORXFrameHooksOf(ORXFindHooksFrame(pWnd));
-}
-
 namespace
 {
 BOOL FindAssignedKey(CFrameWnd* pFrame, UINT uiCmd, CString& strKey)
 {
     strKey.Empty();
-    CORXCommandKeyLink* pKeys = CORXServices::Find<CORXCommandKeyLink>();
-    return pFrame != NULL && pKeys != NULL && pKeys->FindCommandKey(pFrame, uiCmd, strKey);
+    CORXCommandKeyLink* pKeys = pFrame != NULL ? ORXFrameOffer<CORXCommandKeyLink>(pFrame) : NULL;
+    return pKeys != NULL && pKeys->FindCommandKey(pFrame, uiCmd, strKey);
 }
 } // namespace
 
 BOOL CORXFrameHooks::OnFindCommandKey(UINT uiCmd, CString& strKey)
 {
-    return FindAssignedKey(dynamic_cast<CFrameWnd*>(this), uiCmd, strKey);
+    return FindAssignedKey(m_pHookedFrame, uiCmd, strKey);
 }
 
 BOOL ORXFindCommandKey(CWnd* pFrame, UINT uiCmd, CString& strKey)
@@ -52,7 +42,7 @@ BOOL ORXFindCommandKey(CWnd* pFrame, UINT uiCmd, CString& strKey)
     strKey.Empty();
     if (pFrame == NULL || uiCmd == 0 || uiCmd == (UINT)-1)
         return FALSE;
-    CORXFrameHooks* pHooks = ORXFrameHooksOf(pFrame);
+    CORXFrameHooks* pHooks = ORXFrameOffer<CORXFrameHooks>(pFrame);
     BOOL bFound = pHooks != NULL ? pHooks->OnFindCommandKey(uiCmd, strKey)
                                  : FindAssignedKey(DYNAMIC_DOWNCAST(CFrameWnd, pFrame), uiCmd, strKey);
     if (!bFound)

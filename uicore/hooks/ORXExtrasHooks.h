@@ -8,6 +8,7 @@
 #include <afxext.h>
 #include <commctrl.h>
 
+#include "ORXFrameOffers.h"
 #include "ORXServices.h"
 
 class CORXToolbarButton;
@@ -15,12 +16,12 @@ class CORXToolBar;
 class CORXToolbarImageList;
 class CORXPopupMenu;
 
-// The overridables of the framework's frame windows that the core asks. A frame takes part by
-// deriving from this interface (once) as well as from its frame class; the core reaches it only
-// through ORXFrameHooksOf.
+// The overridables of the framework's frame windows that the core asks. A frame offers them
+// through ORXFrameOffer, usually by implementing them itself; the hooks know the frame they serve.
 class CORXFrameHooks
 {
 public:
+    explicit CORXFrameHooks(CFrameWnd* pHookedFrame) : m_pHookedFrame(pHookedFrame) {}
     virtual ~CORXFrameHooks() {}
     virtual BOOL OnButtonToolHitTest(const CORXToolbarButton* pButton, TOOLINFO* pTI) { return FALSE; }
     virtual BOOL OnGetButtonToolTip(const CORXToolbarButton* pButton, CString& strTTText) { return FALSE; }
@@ -40,9 +41,13 @@ public:
     virtual void OnDrawPopupSideBand(CDC* pDC, CORXPopupMenu* pMenu, const CRect& rectBand) {}
     // One of the frame's pop-up menus closes.
     virtual void OnClosePopupMenu(CORXPopupMenu* pMenu) {}
+
+private:
+    CFrameWnd* m_pHookedFrame;
 };
 
-// The keys of the keyboard assignments, offered by the keyboard manager while it exists.
+// The keys of the keyboard assignments, which the keyboard manager offers for any frame while it
+// exists.
 class CORXCommandKeyLink
 {
 public:
@@ -67,15 +72,11 @@ inline void ORXSetInPlaceFrame(CFrameWnd* pFrame)
 }
 
 // The frame that speaks for a window: the current in-place frame, else the window's parent frame
-// (or the window itself when it is a frame), else the application's main window.
+// (or the window itself when it is a frame), else the application's main window. Its hooks are
+// ORXFrameOffer<CORXFrameHooks>(ORXFindHooksFrame(pWnd)).
 CWnd* ORXFindHooksFrame(CWnd* pWnd);
-// The hooks a frame offers, NULL when it is none of the framework's: the one place where a frame is
-// asked for them.
-CORXFrameHooks* ORXFrameHooksOf(CWnd* pFrame);
-// The hooks of the frame that speaks for a window (the two steps above).
-CORXFrameHooks* ORXGetFrameHooks(CWnd* pWnd);
 
-// The key of a command as a frame shows it: a framework frame answers through its hooks (whose
+// The key of a command as a frame shows it: a frame that offers hooks answers through them (whose
 // answer, its own or the keyboard assignments', stands); any other frame through the keyboard
 // assignments alone. FALSE (text empty) when there is no key or no one to ask.
 BOOL ORXFindCommandKey(CWnd* pFrame, UINT uiCmd, CString& strKey);

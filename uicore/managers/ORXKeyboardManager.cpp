@@ -9,8 +9,6 @@
 #include <cstddef>
 #include <vector>
 
-CORXKeyboardManager* g_pKeyboardManager = NULL;
-
 ACCEL* CORXKeyboardManager::s_pAccelDefault = NULL;
 int CORXKeyboardManager::s_nAccelDefault = 0;
 HACCEL CORXKeyboardManager::s_hAccelDefaultLast = NULL;
@@ -76,16 +74,16 @@ CString KeyName(UINT nKey)
 
 CORXKeyboardManager::CORXKeyboardManager()
 {
-    g_pKeyboardManager = this;
+    CORXServices::Hold<CORXKeyboardManager>(this);
     RegisterCleanUp();
-    CORXServices::Register<CORXCommandKeyLink>(this);
+    CORXServices::Register<CORXFrameOfferProvider>(this);
 }
 
 CORXKeyboardManager::~CORXKeyboardManager()
 {
-    CORXServices::Unregister<CORXCommandKeyLink>(this);
-    if (g_pKeyboardManager == this)
-        g_pKeyboardManager = NULL;
+    CORXServices::Unregister<CORXFrameOfferProvider>(this);
+    if (ORXKeyboardManager() == this)
+        CORXServices::Hold<CORXKeyboardManager, CORXKeyboardManager>(NULL);
 }
 
 CFrameWnd* CORXKeyboardManager::GetFrame(CFrameWnd* pFrame)
@@ -461,13 +459,20 @@ BOOL CORXKeyboardManager::FindCommandKey(CFrameWnd* pFrame, UINT uiCmd, CString&
     return FindDefaultAccelerator(uiCmd, strKey, pFrame, pFrame == AfxGetMainWnd());
 }
 
+void* CORXKeyboardManager::OfferFrameInterface(CWnd* pFrame, const std::type_info& iface)
+{
+    // Any window: the lookup itself refuses one that is no frame.
+    return iface == typeid(CORXCommandKeyLink) ? static_cast<CORXCommandKeyLink*>(this) : NULL;
+}
+
 BOOL ORXInitKeyboardManager()
 {
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
-    if (g_pKeyboardManager != NULL || pWorkspace == NULL)
+    if (ORXKeyboardManager() != NULL || pWorkspace == NULL)
         return FALSE;
     new CORXKeyboardManager;
-    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrKeyboard, []() { delete g_pKeyboardManager; });
+    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrKeyboard,
+                                         []() { delete ORXKeyboardManager(); });
     pWorkspace->m_bManagerCreated[CORXWorkspaceBase::mgrKeyboard] = TRUE;
     return TRUE;
 }

@@ -9,11 +9,12 @@
 #include <afxext.h>
 #include <afxcoll.h>
 
-// While it lives the manager names the keys of the frames' tables to menus and tool tips.
-class CORXKeyboardManager : public CObject, private CORXCommandKeyLink
+// While it lives the manager names the keys of the frames' tables to menus and tool tips: it offers
+// its key lookup for every frame.
+class CORXKeyboardManager : public CObject, private CORXCommandKeyLink, private CORXFrameOfferProvider
 {
 public:
-    // Constructing the manager makes it the global one.
+    // Constructing the manager makes it the process's one (ORXKeyboardManager) until it goes.
     CORXKeyboardManager();
     virtual ~CORXKeyboardManager();
 
@@ -68,11 +69,16 @@ protected:
 
 private:
     virtual BOOL FindCommandKey(CFrameWnd* pFrame, UINT uiCmd, CString& strKey);
+    virtual void* OfferFrameInterface(CWnd* pFrame, const std::type_info& iface);
 };
 
-extern CORXKeyboardManager* g_pKeyboardManager;
+// The keyboard manager now, NULL while there is none: a role held in the services registry.
+inline CORXKeyboardManager* ORXKeyboardManager()
+{
+    return CORXServices::Holder<CORXKeyboardManager, CORXKeyboardManager>();
+}
 
-// Creates the global manager for the workspace, which deletes it when it ends.
+// Creates the process's manager for the workspace, which deletes it when it ends.
 BOOL ORXInitKeyboardManager();
 
 #endif // VELMORA_ORXKEYBOARDMANAGER_H

@@ -490,7 +490,7 @@ void CORXKeyboardPage::UpdateButtons()
     // Only the keyboard manager knows where the tables came from.
     CWnd* pReset = GetDlgItem(kResetAll);
     if (pReset != NULL)
-        pReset->EnableWindow(bTarget && g_pKeyboardManager != NULL);
+        pReset->EnableWindow(bTarget && ORXKeyboardManager() != NULL);
 }
 
 BOOL CORXKeyboardPage::AssignKey(const ACCEL& accel)
@@ -530,9 +530,10 @@ BOOL CORXKeyboardPage::RemoveSelectedKey()
 void CORXKeyboardPage::ResetAllKeys()
 {
     CFrameWnd* pFrame = GetFrame();
-    if (g_pKeyboardManager == NULL)
+    CORXKeyboardManager* pKeyboard = ORXKeyboardManager();
+    if (pKeyboard == NULL)
         return;
-    g_pKeyboardManager->ResetAll(pFrame);
+    pKeyboard->ResetAll(pFrame);
     if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL)
         pFrame->SendMessage(ORX_WM_TOOLBAR_RESETKEYBOARD);
     CopyTargetTable();

@@ -6,8 +6,6 @@
 
 IMPLEMENT_SERIAL(CORXMouseManager, CObject, 1)
 
-CORXMouseManager* g_pMouseManager = NULL;
-
 namespace
 {
 const UINT kHashSize = 17;
@@ -20,13 +18,13 @@ CORXMouseManager::CORXMouseManager()
     m_ViewsToCommands.InitHashTable(kHashSize);
     m_ViewsNames.InitHashTable(kHashSize);
     m_ViewsToIcons.InitHashTable(kHashSize);
-    g_pMouseManager = this;
+    CORXServices::Hold<CORXMouseManager>(this);
 }
 
 CORXMouseManager::~CORXMouseManager()
 {
-    if (g_pMouseManager == this)
-        g_pMouseManager = NULL;
+    if (ORXMouseManager() == this)
+        CORXServices::Hold<CORXMouseManager, CORXMouseManager>(NULL);
     m_ViewsToCommands.RemoveAll();
     m_ViewsNames.RemoveAll();
     m_ViewsToIcons.RemoveAll();
@@ -155,10 +153,10 @@ BOOL CORXMouseManager::SaveState(LPCTSTR lpszProfileName)
 BOOL ORXInitMouseManager()
 {
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
-    if (g_pMouseManager != NULL || pWorkspace == NULL)
+    if (ORXMouseManager() != NULL || pWorkspace == NULL)
         return FALSE;
     new CORXMouseManager;
-    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrMouse, []() { delete g_pMouseManager; });
+    CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrMouse, []() { delete ORXMouseManager(); });
     pWorkspace->m_bManagerCreated[CORXWorkspaceBase::mgrMouse] = TRUE;
     return TRUE;
 }

@@ -6,12 +6,14 @@
 #include <afxcoll.h>
 #include <afxtempl.h>
 
+#include "ORXServices.h"
+
 class CORXMouseManager : public CObject
 {
     DECLARE_SERIAL(CORXMouseManager)
 
 public:
-    // Constructing the manager makes it the global one.
+    // Constructing the manager makes it the process's one (ORXMouseManager) until it goes.
     CORXMouseManager();
     virtual ~CORXMouseManager();
 
@@ -35,9 +37,13 @@ protected:
     CMap<int, int, UINT, UINT> m_ViewsToIcons;
 };
 
-extern CORXMouseManager* g_pMouseManager;
+// The mouse manager now, NULL while there is none: a role held in the services registry.
+inline CORXMouseManager* ORXMouseManager()
+{
+    return CORXServices::Holder<CORXMouseManager, CORXMouseManager>();
+}
 
-// Creates the global manager for the workspace, which deletes it when it ends.
+// Creates the process's manager for the workspace, which deletes it when it ends.
 BOOL ORXInitMouseManager();
 
 #endif // VELMORA_ORXMOUSEMANAGER_H

@@ -8,7 +8,6 @@
 
 IMPLEMENT_SERIAL(CORXUserTool, CObject, VERSIONABLE_SCHEMA | 1)
 
-CORXUserToolsManager* g_pUserToolsManager = NULL;
 HICON CORXUserTool::s_hDefaultIcon = NULL;
 
 namespace
@@ -177,15 +176,15 @@ CORXUserToolsManager::CORXUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst
       m_strFilter(lpszFilter != NULL ? lpszFilter : kDefaultFilter),
       m_strDefExt(lpszDefExt != NULL ? lpszDefExt : kDefaultExt)
 {
-    g_pUserToolsManager = this;
+    CORXServices::Hold<CORXUserToolsManager>(this);
     CORXServices::Register<CORXUserToolsLink>(this);
 }
 
 CORXUserToolsManager::~CORXUserToolsManager()
 {
     RemoveAllTools();
-    if (g_pUserToolsManager == this)
-        g_pUserToolsManager = NULL;
+    if (ORXUserToolsManager() == this)
+        CORXServices::Hold<CORXUserToolsManager, CORXUserToolsManager>(NULL);
     CORXServices::Unregister<CORXUserToolsLink>(this);
 }
 
@@ -310,12 +309,12 @@ BOOL ORXInitUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLa
                              LPCTSTR lpszDefExt)
 {
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
-    if (g_pUserToolsManager != NULL || pWorkspace == NULL || uiCmdFirst > uiCmdLast)
+    if (ORXUserToolsManager() != NULL || pWorkspace == NULL || uiCmdFirst > uiCmdLast)
         return FALSE;
     new CORXUserToolsManager(uiCmdToolsDummy, uiCmdFirst, uiCmdLast, RUNTIME_CLASS(CORXUserTool), lpszFilter,
                              lpszDefExt);
     CORXWorkspaceBase::SetManagerRelease(CORXWorkspaceBase::mgrUserTools, []() {
-        delete g_pUserToolsManager;
+        delete ORXUserToolsManager();
         CORXUserTool::ReleaseDefaultIcon();
     });
     pWorkspace->m_bManagerCreated[CORXWorkspaceBase::mgrUserTools] = TRUE;

@@ -51,7 +51,8 @@ public:
     // uiCmdToolsDummy is the command of the tools' place in a menu; tools take the ids from
     // uiCmdFirst to uiCmdLast. The filter ("description|pattern|...||") and the default extension
     // are those of the file dialog in which the user looks for a tool's program; NULL keeps the
-    // framework's (executable files, "exe"). Constructing the manager makes it the global one.
+    // framework's (executable files, "exe"). Constructing the manager makes it the process's one
+    // (ORXUserToolsManager) until it goes.
     CORXUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast,
                          CRuntimeClass* pToolRTC = RUNTIME_CLASS(CORXUserTool), LPCTSTR lpszFilter = NULL,
                          LPCTSTR lpszDefExt = NULL);
@@ -92,9 +93,13 @@ protected:
     CString m_strDefExt;
 };
 
-extern CORXUserToolsManager* g_pUserToolsManager;
+// The user-tools manager now, NULL while there is none: a role held in the services registry.
+inline CORXUserToolsManager* ORXUserToolsManager()
+{
+    return CORXServices::Holder<CORXUserToolsManager, CORXUserToolsManager>();
+}
 
-// Creates the global manager for the workspace, which deletes it when it ends.
+// Creates the process's manager for the workspace, which deletes it when it ends.
 BOOL ORXInitUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast, LPCTSTR lpszFilter = NULL,
                              LPCTSTR lpszDefExt = NULL);
 

@@ -166,8 +166,9 @@ CORXPopupMenu* CORXContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, in
     if (!ownMessages && pRouting != NULL && pRouting->RoutesOwnMenus())
         return NULL;
 
-    if (g_pTearOffMenuManager != NULL && pWndOwner != NULL && pWndOwner->GetTopLevelFrame() != NULL)
-        g_pTearOffMenuManager->SetupTearOffMenus(hmenuPopup);
+    CORXTearOffManager* pTearOffs = ORXTearOffManager();
+    if (pTearOffs != NULL && pWndOwner != NULL && pWndOwner->GetTopLevelFrame() != NULL)
+        pTearOffs->SetupTearOffMenus(hmenuPopup);
 
     BOOL bOwnerGetsCommands = m_bTrackMode || ownMessages;
     CWnd* pWnd = pWndOwner;

@@ -213,7 +213,8 @@ void CORXMenuBar::BuildFromMenu(HMENU hMenu)
         CORXToolbarButton* pButton;
         if (hSub != NULL)
         {
-            UINT uiTearOff = g_pTearOffMenuManager != NULL ? g_pTearOffMenuManager->Parse(strText) : 0;
+            CORXTearOffManager* pTearOffs = ORXTearOffManager();
+            UINT uiTearOff = pTearOffs != NULL ? pTearOffs->Parse(strText) : 0;
             CORXToolbarMenuButton* pMenuButton = new CORXToolbarMenuButton(0, hSub, -1, strText);
             pMenuButton->SetTearOff(uiTearOff);
             pButton = pMenuButton;

@@ -942,7 +942,7 @@ CORXFrameHooks* CORXPopupMenu::GetFrameHooks() const
     CWnd* pFrame = ORXInPlaceFrame();
     if (pFrame == NULL)
         pFrame = pOwner->IsFrameWnd() ? pOwner : pOwner->GetParentFrame();
-    return ORXFrameHooksOf(pFrame);
+    return ORXFrameOffer<CORXFrameHooks>(pFrame);
 }
 
 /////////////////////////////////////////////////////////////////////////////

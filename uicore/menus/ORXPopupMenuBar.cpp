@@ -247,8 +247,9 @@ BOOL CORXPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL showAll)
         if (info.hSubMenu != NULL)
         {
             uiCmd = (UINT)-1;
-            if (g_pTearOffMenuManager != NULL)
-                uiTearOff = g_pTearOffMenuManager->Parse(strText);
+            CORXTearOffManager* pTearOffs = ORXTearOffManager();
+            if (pTearOffs != NULL)
+                uiTearOff = pTearOffs->Parse(strText);
         }
         // A removed command is left out altogether, rarely used or not: hiding it would keep its
         // letter running it and give the menu a show-all item for nothing.
@@ -319,7 +320,7 @@ HMENU CORXPopupMenuBar::ExportToMenu() const
         if (hSub != NULL)
         {
             CString strText = pItem->m_strText;
-            if (pItem->GetTearOffBarID() != 0 && g_pTearOffMenuManager != NULL)
+            if (pItem->GetTearOffBarID() != 0 && ORXTearOffManager() != NULL)
                 CORXTearOffManager::Build(pItem->GetTearOffBarID(), strText);
             // Once appended the sub-menu belongs to the new menu and goes with it, on every
             // version of the system: destroying it here as well would hand the caller a menu
@@ -342,7 +343,7 @@ CWnd* CORXPopupMenuBar::GetMenuPreparer() const
     if (pOwner != NULL && pOwner->GetSafeHwnd() != NULL)
         return pOwner;
     CWnd* pMain = AfxGetMainWnd();
-    if (pMain != NULL && pMain->GetSafeHwnd() != NULL && ORXFrameHooksOf(pMain) != NULL)
+    if (pMain != NULL && pMain->GetSafeHwnd() != NULL && ORXFrameOffer<CORXFrameHooks>(pMain) != NULL)
         return pMain;
     CWnd* pOpener = pMenu != NULL && pMenu->GetSafeHwnd() != NULL ? pMenu->GetParent() : NULL;
     CFrameWnd* pTop = pOpener != NULL ? pOpener->GetTopLevelFrame() : NULL;

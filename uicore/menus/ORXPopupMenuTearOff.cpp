@@ -21,7 +21,7 @@ const UINT kIdsTearOff = 16028; // the strip's tip
 CFrameWnd* TearOffFrame(CWnd* pOpener)
 {
     CFrameWnd* pMain = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
-    if (pMain != NULL && pMain->GetSafeHwnd() != NULL && ORXFrameHooksOf(pMain) != NULL)
+    if (pMain != NULL && pMain->GetSafeHwnd() != NULL && ORXFrameOffer<CORXFrameHooks>(pMain) != NULL)
         return pMain;
     CFrameWnd* pTop = pOpener != NULL && pOpener->GetSafeHwnd() != NULL ? pOpener->GetTopLevelFrame() : NULL;
     return pTop != NULL && !pTop->IsKindOf(RUNTIME_CLASS(CORXPopupMenu)) ? pTop : NULL;
@@ -125,13 +125,13 @@ BOOL CORXPopupMenu::TearOff(CPoint ptScreen)
     CControlBar* pBar = pWndMain->GetControlBar(uiID);
     if (pBar == NULL)
     {
-        CORXTearOffFrame* pKeeper = dynamic_cast<CORXTearOffFrame*>(pWndMain);
+        CORXTearOffFrame* pKeeper = ORXFrameOffer<CORXTearOffFrame>(pWndMain);
         if (pKeeper == NULL)
             return FALSE;
         CORXToolBar* pNewBar = CreateTearOffBar(pWndMain, uiID, strName);
         if (pNewBar == NULL)
             return FALSE;
-        CORXFrameHooks* pHooks = ORXFrameHooksOf(pWndMain);
+        CORXFrameHooks* pHooks = ORXFrameOffer<CORXFrameHooks>(pWndMain);
         if (pHooks != NULL && !pHooks->OnTearOffMenu(this, pNewBar))
         {
             pNewBar->DestroyWindow();
@@ -188,7 +188,8 @@ CORXToolBar* CORXPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPC
         CORXToolbarButton* pButton = NULL;
         if (info.hSubMenu != NULL)
         {
-            UINT uiTearOff = g_pTearOffMenuManager != NULL ? g_pTearOffMenuManager->Parse(strText) : 0;
+            CORXTearOffManager* pTearOffs = ORXTearOffManager();
+            UINT uiTearOff = pTearOffs != NULL ? pTearOffs->Parse(strText) : 0;
             CORXToolbarMenuButton* pMenuButton =
                 new CORXToolbarMenuButton((UINT)-1, info.hSubMenu, -1, strText);
             pMenuButton->SetTearOff(uiTearOff);

@@ -91,8 +91,9 @@ CORXToolbarMenuButton::~CORXToolbarMenuButton()
     if (m_pPopupMenu != NULL)
         m_pPopupMenu->m_pParentBtn = NULL;
     RemoveAllItems();
-    if (m_uiTearOffBarID != 0 && g_pTearOffMenuManager != NULL)
-        g_pTearOffMenuManager->SetInUse(m_uiTearOffBarID, FALSE);
+    CORXTearOffManager* pTearOffs = ORXTearOffManager();
+    if (m_uiTearOffBarID != 0 && pTearOffs != NULL)
+        pTearOffs->SetInUse(m_uiTearOffBarID, FALSE);
 }
 
 void CORXToolbarMenuButton::RemoveAllItems()
@@ -121,9 +122,8 @@ void CORXToolbarMenuButton::CreateFromMenu(HMENU hMenu)
         CORXToolbarMenuButton* pItem = new CORXToolbarMenuButton;
         if (uiID == (UINT)-1)
         {
-            UINT uiTearOff = 0;
-            if (g_pTearOffMenuManager != NULL)
-                uiTearOff = g_pTearOffMenuManager->Parse(strText);
+            CORXTearOffManager* pTearOffs = ORXTearOffManager();
+            UINT uiTearOff = pTearOffs != NULL ? pTearOffs->Parse(strText) : 0;
             pItem->m_nID = (UINT)-1;
             pItem->m_strText = strText;
             pItem->SetTearOff(uiTearOff);
@@ -164,7 +164,7 @@ HMENU CORXToolbarMenuButton::CreateMenu() const
                 uiFlags |= MF_MENUBARBREAK;
             HMENU hSub = pMenuItem->CreateMenu();
             CString strText = pMenuItem->m_strText;
-            if (pMenuItem->m_uiTearOffBarID != 0 && g_pTearOffMenuManager != NULL)
+            if (pMenuItem->m_uiTearOffBarID != 0 && ORXTearOffManager() != NULL)
                 CORXTearOffManager::Build(pMenuItem->m_uiTearOffBarID, strText);
             bOk = hSub != NULL && ::AppendMenuA(hMenu, MF_POPUP | uiFlags, (UINT_PTR)hSub, strText);
             if (!bOk && hSub != NULL)
@@ -196,12 +196,13 @@ void CORXToolbarMenuButton::SetTearOff(UINT uiBarID)
 {
     if (m_uiTearOffBarID == uiBarID)
         return;
-    if (g_pTearOffMenuManager != NULL)
+    CORXTearOffManager* pTearOffs = ORXTearOffManager();
+    if (pTearOffs != NULL)
     {
         if (m_uiTearOffBarID != 0)
-            g_pTearOffMenuManager->SetInUse(m_uiTearOffBarID, FALSE);
+            pTearOffs->SetInUse(m_uiTearOffBarID, FALSE);
         if (uiBarID != 0)
-            g_pTearOffMenuManager->SetInUse(uiBarID, TRUE);
+            pTearOffs->SetInUse(uiBarID, TRUE);
     }
     m_uiTearOffBarID = uiBarID;
 }
@@ -572,7 +573,7 @@ SIZE CORXToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, 
         int iTab = m_strText.Find('\t');
         if (bFound && !strKey.IsEmpty())
             m_strText = (iTab >= 0 ? m_strText.Left(iTab) : m_strText) + _T('\t') + strKey;
-        else if (iTab >= 0 && CORXServices::Find<CORXCommandKeyLink>() != NULL)
+        else if (iTab >= 0 && ORXFrameOffer<CORXCommandKeyLink>(AfxGetMainWnd()) != NULL)
             m_strText = m_strText.Left(iTab);
     }
     if (m_bMenuMode)
@@ -696,9 +697,10 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
     BOOL bCommand = m_nID != 0 && m_nID != (UINT)-1;
     CORXCommandManager* pMgr = CORXCommandManager::GetCmdMgr();
     BOOL bWithoutImage = bCommand && pMgr->IsMenuItemWithoutImage(m_nID);
-    CORXFrameHooks* pHooks = m_pWndParent != NULL && m_pWndParent->GetSafeHwnd() != NULL
-                                 ? ORXGetFrameHooks(m_pWndParent->GetTopLevelOwner())
-                                 : NULL;
+    CORXFrameHooks* pHooks =
+        m_pWndParent != NULL && m_pWndParent->GetSafeHwnd() != NULL
+            ? ORXFrameOffer<CORXFrameHooks>(ORXFindHooksFrame(m_pWndParent->GetTopLevelOwner()))
+            : NULL;
     CORXUserToolsLink* pTools = CORXServices::Find<CORXUserToolsLink>();
     if (pHooks != NULL && pHooks->OnDrawMenuItemImage(pDC, this, rectImage))
         bImage = TRUE;

@@ -31,8 +31,7 @@ CORXWorkspace::~CORXWorkspace()
     }
     if (m_bManagerCreated[mgrTearOff] && s_pfnRelease[mgrTearOff] == NULL)
     {
-        delete g_pTearOffMenuManager;
-        g_pTearOffMenuManager = NULL;
+        delete ORXTearOffManager(); // which gives up its role as it goes
         m_bManagerCreated[mgrTearOff] = FALSE;
     }
 }
@@ -158,14 +157,14 @@ BOOL CORXWorkspace::LoadState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
     }
 
     // The managers that exist read theirs: mouse, context menus, keyboard (for the frame), user tools.
-    if (g_pMouseManager != NULL)
-        g_pMouseManager->LoadState(strSection);
-    if (ORXContextMenuManager() != NULL)
-        ORXContextMenuManager()->LoadState(strSection);
-    if (g_pKeyboardManager != NULL)
-        g_pKeyboardManager->LoadState(strSection, pFrame);
-    if (g_pUserToolsManager != NULL)
-        g_pUserToolsManager->LoadState(strSection);
+    if (CORXMouseManager* pMouse = ORXMouseManager())
+        pMouse->LoadState(strSection);
+    if (CORXContextMenuManager* pContextMenus = ORXContextMenuManager())
+        pContextMenus->LoadState(strSection);
+    if (CORXKeyboardManager* pKeyboard = ORXKeyboardManager())
+        pKeyboard->LoadState(strSection, pFrame);
+    if (CORXUserToolsManager* pTools = ORXUserToolsManager())
+        pTools->LoadState(strSection);
 
     CORXToolbarButton::m_bUpdateImages = bUpdateImages;
 
@@ -243,14 +242,14 @@ BOOL CORXWorkspace::SaveState(LPCTSTR lpszSectionName, CFrameWnd* pFrame)
 
     // The managers that exist write theirs in the same order; a manager with nothing of its own to
     // keep (no table, no tools) answers FALSE, which is no failure of the bars' state.
-    if (g_pMouseManager != NULL)
-        g_pMouseManager->SaveState(strSection);
-    if (ORXContextMenuManager() != NULL)
-        ORXContextMenuManager()->SaveState(strSection);
-    if (g_pKeyboardManager != NULL)
-        g_pKeyboardManager->SaveState(strSection, pFrame);
-    if (g_pUserToolsManager != NULL)
-        g_pUserToolsManager->SaveState(strSection);
+    if (CORXMouseManager* pMouse = ORXMouseManager())
+        pMouse->SaveState(strSection);
+    if (CORXContextMenuManager* pContextMenus = ORXContextMenuManager())
+        pContextMenus->SaveState(strSection);
+    if (CORXKeyboardManager* pKeyboard = ORXKeyboardManager())
+        pKeyboard->SaveState(strSection, pFrame);
+    if (CORXUserToolsManager* pTools = ORXUserToolsManager())
+        pTools->SaveState(strSection);
 
     SaveCustomState();
     // TRUE when everything the workspace writes itself was written; a part that could not be
@@ -350,17 +349,19 @@ BOOL CORXWorkspace::RestoreWindowPlacement(CWnd* pWnd)
 
 BOOL CORXWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)
 {
-    if (g_pMouseManager == NULL)
+    CORXMouseManager* pMouse = ORXMouseManager();
+    if (pMouse == NULL)
         return FALSE;
-    UINT uiCmd = g_pMouseManager->GetViewDblClickCommand(iViewId);
+    UINT uiCmd = pMouse->GetViewDblClickCommand(iViewId);
     if (uiCmd == 0 || uiCmd == (UINT)-1)
     {
         if (s_pfnMessageBeep != NULL)
             s_pfnMessageBeep((UINT)-1);
         return FALSE;
     }
-    if (g_pUserToolsManager != NULL && g_pUserToolsManager->FindTool(uiCmd) != NULL)
-        return g_pUserToolsManager->InvokeTool(uiCmd);
+    CORXUserToolsManager* pTools = ORXUserToolsManager();
+    if (pTools != NULL && pTools->FindTool(uiCmd) != NULL)
+        return pTools->InvokeTool(uiCmd);
     CWnd* pTarget = NULL;
     if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL)
     {

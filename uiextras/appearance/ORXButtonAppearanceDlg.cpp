@@ -37,8 +37,8 @@ CORXButtonAppearanceDlg::CORXButtonAppearanceDlg(CORXToolbarButton* pButton, COR
       m_rectDefaultImage(0, 0, 0, 0), m_pUserTool(NULL)
 {
     ASSERT(pButton != NULL);
-    if (g_pUserToolsManager != NULL)
-        m_pUserTool = g_pUserToolsManager->FindTool(pButton->m_nID);
+    if (CORXUserToolsManager* pTools = ORXUserToolsManager())
+        m_pUserTool = pTools->FindTool(pButton->m_nID);
 
     if (pButton->m_bUserButton)
         m_bUserImage = TRUE;

@@ -41,8 +41,9 @@ BOOL CORXMousePage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     CStringList lstViews;
-    if (g_pMouseManager != NULL)
-        g_pMouseManager->FillViewList(lstViews);
+    CORXMouseManager* pMouse = ORXMouseManager();
+    if (pMouse != NULL)
+        pMouse->FillViewList(lstViews);
 
     CSize sizeIcon(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
     m_ViewsImages.Create(sizeIcon.cx, sizeIcon.cy, ILC_MASK, (int)lstViews.GetCount(), 1);
@@ -55,8 +56,8 @@ BOOL CORXMousePage::OnInitDialog()
     for (POSITION pos = lstViews.GetHeadPosition(); pos != NULL;)
     {
         CString strName = lstViews.GetNext(pos);
-        int iViewId = g_pMouseManager->GetViewIdByName(strName);
-        UINT uiIconId = g_pMouseManager->GetViewIconId(iViewId);
+        int iViewId = pMouse->GetViewIdByName(strName);
+        UINT uiIconId = pMouse->GetViewIconId(iViewId);
         int iImage = -1;
         if (uiIconId != 0)
         {
@@ -110,7 +111,8 @@ void CORXMousePage::OnItemchangedListViews(NMHDR* pNMHDR, LRESULT* pResult)
         return;
     int iRow = m_wndListOfViews.GetNextSelectedItem(pos);
     currentViewId = (int)m_wndListOfViews.GetItemData(iRow);
-    UINT uiCmd = g_pMouseManager != NULL ? g_pMouseManager->GetViewDblClickCommand(currentViewId) : 0;
+    CORXMouseManager* pMouse = ORXMouseManager();
+    UINT uiCmd = pMouse != NULL ? pMouse->GetViewDblClickCommand(currentViewId) : 0;
     if (uiCmd != 0)
     {
         CheckDlgButton(IDC_ORX_CUST_DBLCLK, 1);
@@ -141,28 +143,31 @@ void CORXMousePage::OnItemchangedListViews(NMHDR* pNMHDR, LRESULT* pResult)
 void CORXMousePage::OnNoDblClick()
 {
     m_wndListOfCommands.EnableWindow(FALSE);
-    if (currentViewId < 0 || g_pMouseManager == NULL)
+    CORXMouseManager* pMouse = ORXMouseManager();
+    if (currentViewId < 0 || pMouse == NULL)
     {
         ::MessageBeep((UINT)-1);
         return;
     }
-    g_pMouseManager->SetCommandForDblClick(currentViewId, 0);
+    pMouse->SetCommandForDblClick(currentViewId, 0);
 }
 
 void CORXMousePage::OnUseDblClick()
 {
     m_wndListOfCommands.EnableWindow(TRUE);
-    if (currentViewId < 0 || g_pMouseManager == NULL)
+    CORXMouseManager* pMouse = ORXMouseManager();
+    if (currentViewId < 0 || pMouse == NULL)
     {
         ::MessageBeep((UINT)-1);
         return;
     }
-    g_pMouseManager->SetCommandForDblClick(currentViewId, 0);
+    pMouse->SetCommandForDblClick(currentViewId, 0);
 }
 
 void CORXMousePage::OnSelchangeListOfCommands()
 {
-    if (currentViewId < 0 || g_pMouseManager == NULL)
+    CORXMouseManager* pMouse = ORXMouseManager();
+    if (currentViewId < 0 || pMouse == NULL)
     {
         ::MessageBeep((UINT)-1);
         return;
@@ -172,6 +177,6 @@ void CORXMousePage::OnSelchangeListOfCommands()
         return;
     UINT uiCmd = (UINT)m_wndListOfCommands.GetItemData(iRow);
     m_strCommandDescription = FrameMessage(uiCmd);
-    g_pMouseManager->SetCommandForDblClick(currentViewId, uiCmd);
+    pMouse->SetCommandForDblClick(currentViewId, uiCmd);
     UpdateData(FALSE);
 }

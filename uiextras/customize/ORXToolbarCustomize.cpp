@@ -109,19 +109,19 @@ CORXToolbarCustomize::CORXToolbarCustomize(CFrameWnd* pParentFrame, BOOL bAutoSe
     m_pOptionsPage = new CORXOptionsPage(pMenuBar != NULL);
     AddPage(m_pCustomizePage);
     AddPage(toolbarsPage);
-    if (g_pUserToolsManager != NULL)
+    if (ORXUserToolsManager() != NULL)
     {
         m_pToolsPage = new CORXToolsPage(uiArgumentsMenuId, uiInitialDirMenuId);
         AddPage(m_pToolsPage);
     }
-    if (g_pKeyboardManager != NULL)
+    if (ORXKeyboardManager() != NULL)
     {
         m_pKeyboardPage = new CORXKeyboardPage(pParentFrame);
         AddPage(m_pKeyboardPage);
     }
     m_pMenuPage = new CORXMenuPage(pParentFrame, TRUE);
     AddPage(m_pMenuPage);
-    if (g_pMouseManager != NULL)
+    if (ORXMouseManager() != NULL)
     {
         m_pMousePage = new CORXMousePage;
         AddPage(m_pMousePage);

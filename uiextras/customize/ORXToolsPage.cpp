@@ -25,14 +25,16 @@ void CORXToolsList::OnSelectionChanged()
 BOOL CORXToolsList::OnBeforeRemoveItem(int iItem)
 {
     CORXUserTool* pTool = GetTool(iItem);
-    if (pTool == NULL || g_pUserToolsManager == NULL)
+    CORXUserToolsManager* pTools = ORXUserToolsManager();
+    if (pTool == NULL || pTools == NULL)
         return TRUE;
-    return g_pUserToolsManager->RemoveTool(pTool);
+    return pTools->RemoveTool(pTool);
 }
 
 void CORXToolsList::OnAfterAddItem(int iItem)
 {
-    CORXUserTool* pTool = g_pUserToolsManager != NULL ? g_pUserToolsManager->CreateNewTool() : NULL;
+    CORXUserToolsManager* pTools = ORXUserToolsManager();
+    CORXUserTool* pTool = pTools != NULL ? pTools->CreateNewTool() : NULL;
     if (pTool == NULL)
     {
         // No command id is left for another tool.
@@ -135,9 +137,9 @@ BOOL CORXToolsPage::OnInitDialog()
                           this, IDC_ORX_CUST_TOOLS_LIST);
     m_wndToolsList.SetFont(GetFont());
     m_wndToolsList.SetStandardButtons(CORXEditListBox::BUTTON_NEW | CORXEditListBox::BUTTON_DELETE);
-    if (g_pUserToolsManager != NULL)
+    if (CORXUserToolsManager* pTools = ORXUserToolsManager())
     {
-        const CObList& lstTools = g_pUserToolsManager->GetUserTools();
+        const CObList& lstTools = pTools->GetUserTools();
         for (POSITION pos = lstTools.GetHeadPosition(); pos != NULL;)
         {
             CORXUserTool* pTool = (CORXUserTool*)lstTools.GetNext(pos);
@@ -224,9 +226,10 @@ void CORXToolsPage::OnUpdateTool()
 
 void CORXToolsPage::OnBrowseCommand()
 {
-    if (g_pUserToolsManager == NULL)
+    CORXUserToolsManager* pTools = ORXUserToolsManager();
+    if (pTools == NULL)
         return;
-    CFileDialog dlg(TRUE, g_pUserToolsManager->GetDefExt(), NULL, 0, g_pUserToolsManager->GetFilter(), this);
+    CFileDialog dlg(TRUE, pTools->GetDefExt(), NULL, 0, pTools->GetFilter(), this);
     if (dlg.DoModal() != IDOK)
         return;
     m_strCommand = dlg.GetPathName();

@@ -93,10 +93,10 @@ public:
         }
         LogMenus();
         CString strTools;
-        if (g_pUserToolsManager != NULL)
-            for (POSITION pos = g_pUserToolsManager->GetUserTools().GetHeadPosition(); pos != NULL;)
+        if (CORXUserToolsManager* pTools = ORXUserToolsManager())
+            for (POSITION pos = pTools->GetUserTools().GetHeadPosition(); pos != NULL;)
             {
-                CORXUserTool* pTool = (CORXUserTool*)g_pUserToolsManager->GetUserTools().GetNext(pos);
+                CORXUserTool* pTool = (CORXUserTool*)pTools->GetUserTools().GetNext(pos);
                 strTools += pTool->m_strLabel + _T(";");
             }
         // The open pop-up menu's items, where they are on the screen.
@@ -240,9 +240,9 @@ BOOL RunCustomizeDemo(CWinApp* pApp, const CString& strCommandLine)
         pWorkspace->SetRegistryBase(_T("CustomizeDemo"));
     ORXInitUserToolsManager(ID_CUST_TOOLS_ENTRY, ID_CUST_TOOL_FIRST, ID_CUST_TOOL_LAST);
     ORXInitMouseManager();
-    if (g_pMouseManager != NULL)
-        g_pMouseManager->AddView(1, _T("Clock face"));
-    if (g_pKeyboardManager == NULL)
+    if (CORXMouseManager* pMouse = ORXMouseManager())
+        pMouse->AddView(1, _T("Clock face"));
+    if (ORXKeyboardManager() == NULL)
         ORXInitKeyboardManager();
     // Commands the menus always show, so that the Options page offers its personalised menus.
     CORXToolBar::AddBasicCommand(ID_CUST_NEW);

@@ -371,12 +371,18 @@ ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
 END_MESSAGE_MAP()
 
 CORXMDIFrameWnd::CORXMDIFrameWnd()
-    : m_hmenuWindow(NULL), m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE), m_bDoSubclass(TRUE),
-      m_uiWindowsDlgMenuId(0), m_bShowWindowsDlgAlways(FALSE), m_dwReserved(0)
+    : CORXFrameHooks(this), m_hmenuWindow(NULL), m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE),
+      m_bDoSubclass(TRUE), m_uiWindowsDlgMenuId(0), m_bShowWindowsDlgAlways(FALSE), m_dwReserved(0)
 {
 }
 
 CORXMDIFrameWnd::~CORXMDIFrameWnd() {}
+
+void* CORXMDIFrameWnd::OfferFrameInterface(const std::type_info& iface)
+{
+    void* pOwn = ORXOfferOwn<CORXFrameHooks>(this, iface);
+    return pOwn != NULL ? pOwn : CORXFrameImplHolder::OfferFrameInterface(iface);
+}
 
 void CORXMDIFrameWnd::EnableWindowsDialog(UINT uiCmd, LPCTSTR lpszText, BOOL bAlways)
 {

@@ -125,6 +125,8 @@ public:
     virtual COleClientItem* GetInPlaceActiveItem();
 
     // Overrides
+    // Its hooks beside what the frame helper's holder offers.
+    virtual void* OfferFrameInterface(const std::type_info& iface);
     virtual CORXFrameImpl& GetFrameImpl() { return m_Impl; }
     virtual BOOL ApproveFramePopupMenu(CORXPopupMenu* pMenu) { return ShowPopupMenu(this, pMenu); }
     virtual BOOL PreTranslateMessage(MSG* pMsg);

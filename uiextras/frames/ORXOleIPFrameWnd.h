@@ -20,7 +20,9 @@ class CORXInPlaceFrame : public TBase, public CORXFrameImplHolder, public CORXFr
     typedef CORXInPlaceFrame<TBase> ThisFrame;
 
 public:
-    CORXInPlaceFrame() : m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE), m_hwndLastTopLevelFrame(NULL)
+    CORXInPlaceFrame()
+        : CORXFrameHooks(this), m_Impl(this), m_uiIDResource(0), m_bContextHelp(FALSE),
+          m_hwndLastTopLevelFrame(NULL)
     {
     }
     virtual ~CORXInPlaceFrame()
@@ -53,6 +55,12 @@ public:
     }
 
     // Overrides
+    // Its hooks beside what the frame helper's holder offers.
+    virtual void* OfferFrameInterface(const std::type_info& iface)
+    {
+        void* pOwn = ORXOfferOwn<CORXFrameHooks>(this, iface);
+        return pOwn != NULL ? pOwn : CORXFrameImplHolder::OfferFrameInterface(iface);
+    }
     virtual CORXFrameImpl& GetFrameImpl() { return m_Impl; }
     BOOL IsUserDefinedToolbar(const CORXToolBar* pBar) const override
     {

@@ -447,6 +447,26 @@ TEST_F(ButtonsTest, ALinkOpensItsUrlShownAndSwallowsItsKeys)
     ORXSetLinkOpener(NULL);
 }
 
+TEST_F(ButtonsTest, AnOpenerThatGoesWhileInUsePutsTheShellBack)
+{
+    RecordingOpener kept;
+    ORXSetLinkOpener(&kept);
+    {
+        RecordingOpener gone;
+        ORXSetLinkOpener(&gone);
+        EXPECT_EQ(&gone, &ORXGetLinkOpener());
+    }
+    IORXLinkOpener& shell = ORXGetLinkOpener();
+    EXPECT_NE(&kept, &shell);
+    ORXSetLinkOpener(&kept);
+    {
+        RecordingOpener other; // never in use: its going leaves the opener in use alone
+    }
+    EXPECT_EQ(&kept, &ORXGetLinkOpener());
+    ORXSetLinkOpener(NULL);
+    EXPECT_EQ(&shell, &ORXGetLinkOpener());
+}
+
 TEST_F(ButtonsTest, ALinkIsUnderlinedInItsColourAndBlueWhileHot)
 {
     CORXURLLinkButton link;

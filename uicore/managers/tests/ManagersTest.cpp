@@ -117,7 +117,7 @@ TEST(KeyboardManager, KeyLabelsNameTheModifiersThenTheKey)
 TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
 {
     CORXKeyboardManager manager;
-    EXPECT_EQ(&manager, g_pKeyboardManager);
+    EXPECT_EQ(&manager, ORXKeyboardManager());
     EXPECT_FALSE(manager.SaveState(NULL, m_pFrame)); // no table yet
     ASSERT_TRUE(CORXKeyboardManager::InstallTable(
         m_pFrame, Table({{FVIRTKEY | FCONTROL, 'K', (WORD)kCmdA}, {FVIRTKEY, VK_F5, (WORD)kCmdB}})));
@@ -165,8 +165,14 @@ TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
 namespace
 {
 // A frame of the framework's kind, and one derived from it that names its keys itself.
-class CHookedFrame : public CFrameWnd, public CORXFrameHooks
+class CHookedFrame : public CFrameWnd, public CORXFrameOffers, public CORXFrameHooks
 {
+public:
+    CHookedFrame() : CORXFrameHooks(this) {}
+    virtual void* OfferFrameInterface(const std::type_info& iface)
+    {
+        return ORXOfferOwn<CORXFrameHooks>(this, iface);
+    }
 };
 class COwnKeysFrame : public CHookedFrame
 {
@@ -200,7 +206,7 @@ TEST_F(ManagersTest, FramesNameTheKeysOfTheirOwnTablesWhileTheKeyboardManagerLiv
     {
         CORXKeyboardManager manager;
         // The framework's frame answers through its hooks, from its own table.
-        ASSERT_EQ(pHooked, dynamic_cast<CHookedFrame*>(ORXFrameHooksOf(pHooked)));
+        ASSERT_EQ(static_cast<CORXFrameHooks*>(pHooked), ORXFrameOffer<CORXFrameHooks>(pHooked));
         EXPECT_TRUE(ORXFindCommandKey(pHooked, kCmdA, strKey));
         EXPECT_EQ(CString("+A"), strKey.Right(2));
         EXPECT_FALSE(ORXFindCommandKey(pHooked, kCmdB, strKey));
@@ -211,7 +217,7 @@ TEST_F(ManagersTest, FramesNameTheKeysOfTheirOwnTablesWhileTheKeyboardManagerLiv
         EXPECT_TRUE(ORXFindCommandKey(pOwn, kCmdA, strKey));
         EXPECT_EQ(CString("+Q"), strKey.Right(2));
         // A plain frame offers no hooks; its table still names the key.
-        EXPECT_EQ(nullptr, ORXFrameHooksOf(m_pFrame));
+        EXPECT_EQ(nullptr, ORXFrameOffer<CORXFrameHooks>(m_pFrame));
         EXPECT_TRUE(ORXFindCommandKey(m_pFrame, kCmdA, strKey));
         EXPECT_EQ(CString("F9"), strKey);
     }
@@ -253,7 +259,7 @@ TEST_F(ManagersTest, AMenuItemShowsTheKeyItsCommandHasNowAndNoneOnceItIsTakenOff
 TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
 {
     CORXMouseManager manager;
-    EXPECT_EQ(&manager, g_pMouseManager);
+    EXPECT_EQ(&manager, ORXMouseManager());
     EXPECT_TRUE(manager.AddView(7, _T("Clock view"), 128));
     EXPECT_FALSE(manager.AddView(7, _T("Other name")));
     EXPECT_FALSE(manager.AddView(8, _T("Clock view")));
@@ -291,7 +297,7 @@ TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
 TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
 {
     CORXUserToolsManager manager(32500, 32510, 32519);
-    EXPECT_EQ(&manager, g_pUserToolsManager);
+    EXPECT_EQ(&manager, ORXUserToolsManager());
     EXPECT_EQ(static_cast<CORXUserToolsLink*>(&manager), CORXServices::Find<CORXUserToolsLink>());
     CORXUserTool* pTool = manager.CreateNewTool();
     ASSERT_NE(nullptr, pTool);

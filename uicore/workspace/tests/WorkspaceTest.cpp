@@ -102,20 +102,20 @@ TEST(Workspace, DeletesOnlyTheManagersItCreated)
     // The context-menu and tear-off managers go too when the workspace made them, and only then.
     CORXContextMenuManager* pContextMenus = new CORXContextMenuManager;
     CORXTearOffManager* pTearOffs = new CORXTearOffManager;
-    g_pTearOffMenuManager = pTearOffs;
+    ORXSetTearOffManager(pTearOffs);
     {
         CORXWorkspace ws;
         EXPECT_FALSE(ws.ShowPopupMenu(12345, CPoint(10, 10), NULL)); // no such menu
     }
     EXPECT_EQ(pContextMenus, ORXContextMenuManager());
-    EXPECT_EQ(pTearOffs, g_pTearOffMenuManager);
+    EXPECT_EQ(pTearOffs, ORXTearOffManager());
     {
         CORXWorkspace ws;
         ws.m_bManagerCreated[CORXWorkspace::mgrContextMenu] = TRUE;
         ws.m_bManagerCreated[CORXWorkspace::mgrTearOff] = TRUE;
     }
     EXPECT_EQ((CORXContextMenuManager*)NULL, ORXContextMenuManager());
-    EXPECT_EQ((CORXTearOffManager*)NULL, g_pTearOffMenuManager);
+    EXPECT_EQ((CORXTearOffManager*)NULL, ORXTearOffManager());
     CORXWorkspace ws;
     EXPECT_FALSE(ws.ShowPopupMenu(12345, CPoint(10, 10), NULL)); // no context-menu manager
 }
