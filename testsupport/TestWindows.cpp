@@ -1,4 +1,4 @@
-// The recording frame and application object of the tests with windows.
+// The recording frame and application object of the tests with windows, and the pointer's lock.
 #include "TestWindows.h"
 
 BEGIN_MESSAGE_MAP(CRecordingFrame, CFrameWnd)
@@ -78,4 +78,19 @@ void CRecordingTestApp::Record(const char* pszName)
 {
     if (m_pRoute != NULL)
         m_pRoute->push_back(pszName);
+}
+
+CPointerLock::CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
+{
+    if (m_hMutex != NULL)
+        ::WaitForSingleObject(m_hMutex, 60000);
+}
+
+CPointerLock::~CPointerLock()
+{
+    if (m_hMutex != NULL)
+    {
+        ::ReleaseMutex(m_hMutex);
+        ::CloseHandle(m_hMutex);
+    }
 }

@@ -14,6 +14,7 @@
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
 #include "TestDrawing.h"
+#include "TestPageButton.h"
 
 namespace
 {
@@ -115,12 +116,6 @@ public:
         m_bHighlighted = bHot;
         m_bHover = bHot;
     }
-};
-
-class CHotPageButton : public CORXOutlookBarPageButton
-{
-public:
-    void SetHot(BOOL bHot) { m_bHover = bHot; }
 };
 
 // Stands for a shortcut bar: the looks ask its page buttons' parent only for the flat-look flag.

@@ -11,7 +11,9 @@
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXWorkspace.h"
+#include "TestPageButton.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 #include "TestWorkspace.h"
 
 #include <afxole.h>
@@ -59,29 +61,6 @@ public:
         }
         return nHidden;
     }
-};
-
-// The display's pointer is one for every test program running beside this one: a test that puts
-// it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.
-class CPointerLock
-{
-public:
-    CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
-    {
-        if (m_hMutex != NULL)
-            ::WaitForSingleObject(m_hMutex, 60000);
-    }
-    ~CPointerLock()
-    {
-        if (m_hMutex != NULL)
-        {
-            ::ReleaseMutex(m_hMutex);
-            ::CloseHandle(m_hMutex);
-        }
-    }
-
-private:
-    HANDLE m_hMutex;
 };
 
 // The pointer put on a point of the window; FALSE when the display does not move it.
@@ -293,13 +272,6 @@ TEST(OutlookButton, LabelUnderTheImageOnAColumnBesideItOnARow)
     EXPECT_GE(row.cx, 42 + 10 + 1);
     EXPECT_LE(row.cy, 42);
 }
-
-// A page button the test can make hot without the real pointer.
-class CHotPageButton : public CORXOutlookBarPageButton
-{
-public:
-    void SetHot(BOOL bHot) { m_bHover = bHot; }
-};
 
 TEST_F(OutlookBar, XpLookFillsAndFramesAPageButtonWithBlackText)
 {

@@ -192,29 +192,6 @@ public:
     }
 };
 
-// The display's pointer is one for every test program running beside this one: a test that puts
-// it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.
-class CPointerLock
-{
-public:
-    CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
-    {
-        if (m_hMutex != NULL)
-            ::WaitForSingleObject(m_hMutex, 60000);
-    }
-    ~CPointerLock()
-    {
-        if (m_hMutex != NULL)
-        {
-            ::ReleaseMutex(m_hMutex);
-            ::CloseHandle(m_hMutex);
-        }
-    }
-
-private:
-    HANDLE m_hMutex;
-};
-
 class TasksPaneTest : public ::testing::Test
 {
 protected:
