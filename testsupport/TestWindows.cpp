@@ -1,4 +1,5 @@
-// The recording frame and application object of the tests with windows, and the pointer's lock.
+// The recording frame and application object of the tests with windows, the hidden parent window
+// and the pointer's lock.
 #include "TestWindows.h"
 
 BEGIN_MESSAGE_MAP(CRecordingFrame, CFrameWnd)
@@ -78,6 +79,18 @@ void CRecordingTestApp::Record(const char* pszName)
 {
     if (m_pRoute != NULL)
         m_pRoute->push_back(pszName);
+}
+
+BOOL CHiddenTestParent::CreateHidden(int cx, int cy)
+{
+    return CreateEx(0, AfxRegisterWndClass(0), _T("Test parent"), WS_POPUP | WS_CLIPCHILDREN, 0, 0, cx, cy,
+                    NULL, NULL);
+}
+
+CHiddenTestParent::~CHiddenTestParent()
+{
+    if (GetSafeHwnd() != NULL)
+        DestroyWindow();
 }
 
 CPointerLock::CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))

@@ -1,6 +1,6 @@
 // What the tests with windows share: a frame that records what reaches it, an application object
-// that records its message boxes and the commands routed to it, and the display's pointer held for
-// one test.
+// that records its message boxes and the commands routed to it, a hidden window to host a control,
+// and the display's pointer held for one test.
 #ifndef VELMORA_TESTWINDOWS_H
 #define VELMORA_TESTWINDOWS_H
 
@@ -65,6 +65,15 @@ public:
     std::vector<std::string> m_messages;                 // every message box text, in order
     std::function<void(const std::string&)> m_onMessage; // lets a test react to a box
     std::vector<std::string>* m_pRoute = NULL;           // command handlers record themselves here
+};
+
+// A hidden top-level window that hosts the control under test and reflects its notifications to
+// it; it is destroyed with the object.
+class CHiddenTestParent : public CWnd
+{
+public:
+    BOOL CreateHidden(int cx = 400, int cy = 300);
+    ~CHiddenTestParent();
 };
 
 // The display's pointer is one for every test program running beside this one: a test that puts

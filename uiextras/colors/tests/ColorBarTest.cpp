@@ -9,7 +9,6 @@
 
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXColorBar.h"
 #include "ORXColorMenuButton.h"
 #include "ORXGlobalData.h"
@@ -18,6 +17,7 @@
 #include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 #include "TestWorkspace.h"
 
 namespace
@@ -47,7 +47,7 @@ public:
 
 struct ColorBar : ::testing::Test
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     CList<COLORREF, COLORREF> docColors;
 
     // Cells of 10 by 10, wide rows of 15, margins of 4, the window exactly as large as the bar.
@@ -198,7 +198,7 @@ TEST_F(ColorBar, SetColorMovesTheHighlightAndShowsAColourFoundNowhere)
 }
 
 // The owner of a bar: keeps the status texts it is asked to show.
-class CStatusOwner : public CExtrasTestParent
+class CStatusOwner : public CHiddenTestParent
 {
 public:
     std::vector<WPARAM> m_texts;
@@ -211,7 +211,7 @@ protected:
             m_texts.push_back(wParam);
             return 0;
         }
-        return CExtrasTestParent::WindowProc(message, wParam, lParam);
+        return CHiddenTestParent::WindowProc(message, wParam, lParam);
     }
 };
 
@@ -481,7 +481,7 @@ public:
 };
 
 // A parent that counts its colour button's clicks.
-class CClickCountingParent : public CExtrasTestParent
+class CClickCountingParent : public CHiddenTestParent
 {
 public:
     int m_nClicked = 0;
@@ -491,7 +491,7 @@ protected:
     {
         if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 60)
             m_nClicked++;
-        return CExtrasTestParent::OnCommand(wParam, lParam);
+        return CHiddenTestParent::OnCommand(wParam, lParam);
     }
 };
 } // namespace

@@ -5,16 +5,16 @@
 
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXEditListBox.h"
 #include "ORXSpinButtonCtrl.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
 struct EditListBox : ::testing::Test
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     CORXEditListBox list;
 
     void SetUp() override
@@ -178,7 +178,7 @@ TEST_F(EditListBox, NewRowIsKeptOnlyWithAName)
 
 TEST(NonClientWnd, StripTakesTwentyPixelsAndFixedSizeKeepsItsSize)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
 
     CORXNonClientWnd strip;
@@ -207,7 +207,7 @@ TEST(NonClientWnd, StripTakesTwentyPixelsAndFixedSizeKeepsItsSize)
 
 TEST(SpinButton, PressedHalfFollowsTheMouseWhileTheButtonIsHeld)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CORXSpinButtonCtrl spin;
     ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS, CRect(0, 0, 16, 40), &parent, 3));
@@ -225,7 +225,7 @@ TEST(SpinButton, PressedHalfFollowsTheMouseWhileTheButtonIsHeld)
 
 TEST(HeaderCtrl, HotItemFollowsTheMouseOnlyWithNoButtonHeld)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CRecordingHeader header;
     ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 20), &parent, 4));
@@ -254,7 +254,7 @@ TEST(HeaderCtrl, HotItemFollowsTheMouseOnlyWithNoButtonHeld)
 
 TEST(HeaderCtrl, PaintsEachItemThenTheRestOfTheRow)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CRecordingHeader header;
     ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 20), &parent, 5));
@@ -285,7 +285,7 @@ TEST(HeaderCtrl, PaintsEachItemThenTheRestOfTheRow)
 
 TEST(MenuButton, StaysPressedWhileItsMenuIsUpAndWantsArrows)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CTestMenuButton button;
     ASSERT_TRUE(

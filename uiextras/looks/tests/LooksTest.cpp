@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXButton.h"
 #include "ORXColorBar.h"
 #include "ORXGlobalData.h"
@@ -15,6 +14,7 @@
 #include "ORXWinXPVisualManager.h"
 #include "TestDrawing.h"
 #include "TestPageButton.h"
+#include "TestWindows.h"
 
 namespace
 {
@@ -119,7 +119,7 @@ public:
 };
 
 // Stands for a shortcut bar: the looks ask its page buttons' parent only for the flat-look flag.
-class CShortcutBarStandIn : public CExtrasTestParent, public CORXOutlookBarInfo
+class CShortcutBarStandIn : public CHiddenTestParent, public CORXOutlookBarInfo
 {
 public:
     BOOL m_bFlat = FALSE;
@@ -444,7 +444,7 @@ TEST(ThemedLook, TasksLabelsProgressAndComboHooks)
 TEST(ThemedLook, FrameworkButtonsTurnHotAndTabButtonsShowTheirStates)
 {
     CRecordingThemeLook look;
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CHotButton button;
     ASSERT_TRUE(

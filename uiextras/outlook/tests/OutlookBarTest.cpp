@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXGlobalData.h"
 #include "ORXOutlookBar.h"
 #include "ORXOutlookLayout.h"
@@ -97,7 +96,7 @@ protected:
         for (int i = 0; i < 2; i++)
             ASSERT_TRUE(bar.AddShortcut(0x8200 + i, 1, _T("Alarm"), 2));
     }
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
 };
 } // namespace
 
@@ -256,7 +255,7 @@ TEST(OutlookButton, ThePageIsAlwaysStoredAndReadByTheVersionThatWroteIt)
 
 TEST(OutlookButton, LabelUnderTheImageOnAColumnBesideItOnARow)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CClientDC dc(&parent);
     CORXOutlookButton button(0x8301, 0, _T("Calendar"), 1);
@@ -602,7 +601,7 @@ TEST_F(OutlookBar, CancelledSizingKeepsTheExtentAndLaysTheFrameOut)
 }
 
 // Records the commands the bar sends to its owner.
-class CCommandRecorder : public CExtrasTestParent
+class CCommandRecorder : public CHiddenTestParent
 {
 public:
     std::vector<UINT> commands;

@@ -2,15 +2,15 @@
 // keys, in-place editing and what the owner hears, the kinds' values.
 #include <gtest/gtest.h>
 
-#include "ExtrasTestWindow.h"
 #include "ORXColorMenuButton.h"
 #include "ORXPropList.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
 // The owner: counts the changes the list reports and keeps the last property.
-class CPropOwner : public CExtrasTestParent
+class CPropOwner : public CHiddenTestParent
 {
 public:
     int m_nChanged = 0;
@@ -27,7 +27,7 @@ protected:
             m_wLastId = wParam;
             return 0;
         }
-        return CExtrasTestParent::WindowProc(message, wParam, lParam);
+        return CHiddenTestParent::WindowProc(message, wParam, lParam);
     }
 };
 
