@@ -1,12 +1,11 @@
-"""The demonstration program's log, read as it grows: one record a line, a word naming its kind
-first (command, status, layout, button, click, ...), then its numbers or text."""
+"""The demonstration programs' log, read as it grows: one record a line, a word naming its kind
+first (command, status, layout, button, click, ...), then its numbers or text. The tool-bar
+framework's demonstration and the extras' write it alike; each test derives its own readers of the
+records only it looks at."""
 
-import os
 import pathlib
-import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
-from harness import expect  # noqa: E402
+from harness import expect
 
 
 class DemoLog:
