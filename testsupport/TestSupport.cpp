@@ -327,6 +327,19 @@ BOOL CTestWinApp::ReadProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD& 
     return lResult == ERROR_SUCCESS;
 }
 
+BOOL CTestWinApp::WriteProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD dwType,
+                                    const Bytes& data) const
+{
+    HKEY hKey;
+    if (::RegCreateKeyEx(HKEY_CURRENT_USER, ProfileKey(pszSection), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey,
+                         NULL) != ERROR_SUCCESS)
+        return FALSE;
+    LONG lResult =
+        ::RegSetValueEx(hKey, pszEntry, 0, dwType, data.empty() ? NULL : data.data(), (DWORD)data.size());
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
+}
+
 CTestWinApp& App()
 {
     return *static_cast<CTestWinApp*>(AfxGetApp());

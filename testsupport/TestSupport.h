@@ -94,6 +94,8 @@ public:
     CString ProfileKey(LPCTSTR pszSection) const;
     // The raw registry value of one profile entry; FALSE when it is missing.
     BOOL ReadProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD& dwType, Bytes& data) const;
+    // Writes one raw registry value of the profile past the code under test, making its key.
+    BOOL WriteProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD dwType, const Bytes& data) const;
 
 private:
     CString m_strKey; // Software-relative: "<key>\<process id>"
