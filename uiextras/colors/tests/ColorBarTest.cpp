@@ -16,6 +16,7 @@
 #include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
+#include "TestDrawing.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
 #include "TestWorkspace.h"
@@ -663,36 +664,22 @@ TEST_F(ColorBar, PaletteOnlyAtEightBitsAndOfAtMostAHundredColours)
 namespace
 {
 // What a button drew alone, into a bitmap of its size.
-class CDrawnButton
+class CDrawnButton : public CTestSurface
 {
 public:
-    explicit CDrawnButton(CSize size) : m_size(size)
+    explicit CDrawnButton(CSize size) : CTestSurface(size.cx, size.cy, TRUE)
     {
-        CClientDC dcScreen(NULL);
-        m_dc.CreateCompatibleDC(&dcScreen);
-        m_bmp.CreateCompatibleBitmap(&dcScreen, size.cx, size.cy);
-        m_pOld = m_dc.SelectObject(&m_bmp);
-        m_dc.FillSolidRect(0, 0, size.cx, size.cy, RGB(0, 255, 0));
+        DC()->FillSolidRect(0, 0, size.cx, size.cy, RGB(0, 255, 0));
     }
-    ~CDrawnButton() { m_dc.SelectObject(m_pOld); }
-    CDC* DC() { return &m_dc; }
-    CRect Rect() const { return CRect(CPoint(0, 0), m_size); }
-    COLORREF At(int x, int y) { return m_dc.GetPixel(x, y); }
     // The top left corner of what is drawn in the colour; (-1, -1) when nothing is.
     CPoint FirstOf(COLORREF color)
     {
-        for (int y = 0; y < m_size.cy; y++)
-            for (int x = 0; x < m_size.cx; x++)
+        for (int y = 0; y < Height(); y++)
+            for (int x = 0; x < Width(); x++)
                 if (At(x, y) == color)
                     return CPoint(x, y);
         return CPoint(-1, -1);
     }
-
-private:
-    CSize m_size;
-    CDC m_dc;
-    CBitmap m_bmp;
-    CBitmap* m_pOld;
 };
 } // namespace
 

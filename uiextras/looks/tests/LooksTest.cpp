@@ -374,14 +374,7 @@ TEST_F(LookColors, PageButtonOfAFlatShortcutBarDrawnByTheLookWithBlackText)
     ASSERT_TRUE(
         button.Create(_T("MMMM"), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 80, 20), &bar, 600));
     button.SetHot(TRUE);
-    auto Draw = [&](CDC& dc) {
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_BUTTON;
-        dis.hwndItem = button.GetSafeHwnd();
-        dis.hDC = dc.GetSafeHdc();
-        dis.rcItem = CRect(0, 0, 80, 20);
-        button.DrawItem(&dis);
-    };
+    auto Draw = [&](CDC& dc) { button.DrawInto(dc.GetSafeHdc(), CRect(0, 0, 80, 20)); };
     {
         // The button's own DC: the look finds the button, and its bar, through it.
         bar.m_bFlat = TRUE;
