@@ -93,6 +93,21 @@ CHiddenTestParent::~CHiddenTestParent()
         DestroyWindow();
 }
 
+void SendKeyDown(HWND hWnd, UINT nKey, BYTE bModifier)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    if (bModifier != 0)
+        keys[bModifier] = 0x80;
+    ::SetKeyboardState(keys);
+    ::SendMessage(hWnd, WM_KEYDOWN, nKey, 1);
+    if (bModifier != 0)
+    {
+        keys[bModifier] = 0;
+        ::SetKeyboardState(keys);
+    }
+}
+
 CPointerLock::CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
 {
     if (m_hMutex != NULL)

@@ -1,6 +1,6 @@
 // What the tests with windows share: a frame that records what reaches it, an application object
 // that records its message boxes and the commands routed to it, a hidden window to host a control,
-// and the display's pointer held for one test.
+// key presses with a modifier held, and the display's pointer held for one test.
 #ifndef VELMORA_TESTWINDOWS_H
 #define VELMORA_TESTWINDOWS_H
 
@@ -75,6 +75,10 @@ public:
     BOOL CreateHidden(int cx = 400, int cy = 300);
     ~CHiddenTestParent();
 };
+
+// Sends a window a key press as if the modifier key (VK_SHIFT, VK_CONTROL, VK_MENU) were held down
+// meanwhile in this thread's key state; with none, the key alone.
+void SendKeyDown(HWND hWnd, UINT nKey, BYTE bModifier = 0);
 
 // The display's pointer is one for every test program running beside this one: a test that puts
 // it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.

@@ -34,20 +34,7 @@ struct EditListBox : ::testing::Test
         return str;
     }
     HWND ListWnd() { return list.GetListHwnd(); }
-    void PressKey(UINT nKey, BYTE bModifier = 0)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        if (bModifier != 0)
-            keys[bModifier] = 0x80;
-        ::SetKeyboardState(keys);
-        ::SendMessage(ListWnd(), WM_KEYDOWN, nKey, 1);
-        if (bModifier != 0)
-        {
-            keys[bModifier] = 0;
-            ::SetKeyboardState(keys);
-        }
-    }
+    void PressKey(UINT nKey, BYTE bModifier = 0) { SendKeyDown(ListWnd(), nKey, bModifier); }
 };
 
 // A header that records what it is asked to draw.

@@ -121,20 +121,7 @@ struct PropList : ::testing::Test
                 return list.GetShown(i);
         return NULL;
     }
-    void Key(UINT nKey, BYTE bModifier = 0)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        if (bModifier != 0)
-            keys[bModifier] = 0x80;
-        ::SetKeyboardState(keys);
-        list.SendMessage(WM_KEYDOWN, nKey, 1);
-        if (bModifier != 0)
-        {
-            keys[bModifier] = 0;
-            ::SetKeyboardState(keys);
-        }
-    }
+    void Key(UINT nKey, BYTE bModifier = 0) { SendKeyDown(list.GetSafeHwnd(), nKey, bModifier); }
     void Click(CPoint pt, UINT message = WM_LBUTTONDOWN)
     {
         list.SendMessage(message, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
