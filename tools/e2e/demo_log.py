@@ -29,6 +29,25 @@ class DemoLog:
     def commands(self):
         return self.numbers("command")
 
+    def start(self, h, exe, title, *switches, also=()):
+        """Starts the program with its switches and this log's path, and waits for its frame, for
+        the "ready" record and for each (record, what) of also, and for the frame to go idle:
+        (program, frame)."""
+        prog = h.start(exe, *switches, "Z:" + str(self.path).replace("/", "\\"))
+        frame = h.find(title=title, visible=True, timeout=30)
+        h.wait_for(lambda: "ready" in self.lines(), timeout=20, what="the demonstration to start")
+        for record, what in also:
+            h.wait_for(lambda: record in self.lines(), timeout=20, what=what)
+        h.idle(frame)
+        return prog, frame
+
+    def saved_on_close(self, h, prog, frame):
+        """Closes the program's frame and waits for the program to end: the "state saved" records it
+        wrote on the way out."""
+        h.close(frame)
+        prog.wait_exit(timeout=20)
+        return [l for l in self.lines() if l.startswith("state saved ")]
+
     def rect(self, kind):
         """The rectangle (left, top, right, bottom) of the last record of a kind."""
         rows = self.starting(kind + " ")
