@@ -80,20 +80,10 @@ BOOL LoadFromBytes(CObject& obj, const Bytes& bytes, size_t* pnRead)
     return LoadFromBytes([&obj](CArchive& ar) { obj.Serialize(ar); }, bytes, pnRead);
 }
 
-namespace
-{
-// How a load from memory ended.
-enum class LoadEnd
-{
-    Done,
-    ArchiveException,
-    OtherException
-};
-
-LoadEnd Load(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead)
+int LoadCause(const Bytes& bytes, const std::function<void(CArchive&)>& load, size_t* pnRead)
 {
     CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
-    LoadEnd end = LoadEnd::Done;
+    int nCause = -1;
     try
     {
         CArchive ar(&file, CArchive::load);
@@ -103,28 +93,27 @@ LoadEnd Load(const std::function<void(CArchive&)>& load, const Bytes& bytes, siz
     }
     catch (CArchiveException* e)
     {
+        nCause = e->m_cause;
         e->Delete();
-        end = LoadEnd::ArchiveException;
     }
     catch (CException* e)
     {
         e->Delete();
-        end = LoadEnd::OtherException;
+        nCause = -2;
     }
     if (pnRead != NULL)
         *pnRead = (size_t)file.GetPosition();
-    return end;
+    return nCause;
 }
-} // namespace
 
 BOOL LoadFromBytes(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead)
 {
-    return Load(load, bytes, pnRead) == LoadEnd::Done;
+    return LoadCause(bytes, load, pnRead) == -1;
 }
 
 BOOL LoadThrowsArchiveException(CObject& obj, const Bytes& bytes)
 {
-    return Load([&obj](CArchive& ar) { obj.Serialize(ar); }, bytes, NULL) == LoadEnd::ArchiveException;
+    return LoadCause(bytes, [&obj](CArchive& ar) { obj.Serialize(ar); }) >= 0;
 }
 
 BOOL LoadsWhole(CObject& obj, const Bytes& bytes)
@@ -323,6 +312,19 @@ BOOL CTestWinApp::ReadProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD& 
         data.resize(cb);
         lResult = ::RegQueryValueEx(hKey, pszEntry, NULL, &dwType, cb ? data.data() : NULL, &cb);
     }
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
+}
+
+BOOL CTestWinApp::WriteProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD dwType,
+                                    const Bytes& data) const
+{
+    HKEY hKey;
+    if (::RegCreateKeyEx(HKEY_CURRENT_USER, ProfileKey(pszSection), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey,
+                         NULL) != ERROR_SUCCESS)
+        return FALSE;
+    LONG lResult =
+        ::RegSetValueEx(hKey, pszEntry, 0, dwType, data.empty() ? NULL : data.data(), (DWORD)data.size());
     ::RegCloseKey(hKey);
     return lResult == ERROR_SUCCESS;
 }

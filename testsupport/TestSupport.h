@@ -38,6 +38,9 @@ Bytes StoreToBytes(CObject& obj);
 Bytes StoreToBytes(const std::function<void(CArchive&)>& store);
 BOOL LoadFromBytes(CObject& obj, const Bytes& bytes, size_t* pnRead = NULL);
 BOOL LoadFromBytes(const std::function<void(CArchive&)>& load, const Bytes& bytes, size_t* pnRead = NULL);
+// How loading the bytes with load ended: -1 when it threw nothing, the cause of the archive
+// exception it threw, or -2 for any other exception.
+int LoadCause(const Bytes& bytes, const std::function<void(CArchive&)>& load, size_t* pnRead = NULL);
 // TRUE when loading the bytes into the object throws an archive exception: damage the object
 // reports as a fault of the format, rather than loading, or failing some other way.
 BOOL LoadThrowsArchiveException(CObject& obj, const Bytes& bytes);
@@ -94,6 +97,8 @@ public:
     CString ProfileKey(LPCTSTR pszSection) const;
     // The raw registry value of one profile entry; FALSE when it is missing.
     BOOL ReadProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD& dwType, Bytes& data) const;
+    // Writes one raw registry value of the profile past the code under test, making its key.
+    BOOL WriteProfileValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD dwType, const Bytes& data) const;
 
 private:
     CString m_strKey; // Software-relative: "<key>\<process id>"

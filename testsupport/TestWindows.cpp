@@ -1,4 +1,5 @@
-// The recording frame and application object of the tests with windows.
+// The recording frame and application object of the tests with windows, the hidden parent window
+// and the pointer's lock.
 #include "TestWindows.h"
 
 BEGIN_MESSAGE_MAP(CRecordingFrame, CFrameWnd)
@@ -78,4 +79,46 @@ void CRecordingTestApp::Record(const char* pszName)
 {
     if (m_pRoute != NULL)
         m_pRoute->push_back(pszName);
+}
+
+BOOL CHiddenTestParent::CreateHidden(int cx, int cy)
+{
+    return CreateEx(0, AfxRegisterWndClass(0), _T("Test parent"), WS_POPUP | WS_CLIPCHILDREN, 0, 0, cx, cy,
+                    NULL, NULL);
+}
+
+CHiddenTestParent::~CHiddenTestParent()
+{
+    if (GetSafeHwnd() != NULL)
+        DestroyWindow();
+}
+
+void SendKeyDown(HWND hWnd, UINT nKey, BYTE bModifier)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    if (bModifier != 0)
+        keys[bModifier] = 0x80;
+    ::SetKeyboardState(keys);
+    ::SendMessage(hWnd, WM_KEYDOWN, nKey, 1);
+    if (bModifier != 0)
+    {
+        keys[bModifier] = 0;
+        ::SetKeyboardState(keys);
+    }
+}
+
+CPointerLock::CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
+{
+    if (m_hMutex != NULL)
+        ::WaitForSingleObject(m_hMutex, 60000);
+}
+
+CPointerLock::~CPointerLock()
+{
+    if (m_hMutex != NULL)
+    {
+        ::ReleaseMutex(m_hMutex);
+        ::CloseHandle(m_hMutex);
+    }
 }

@@ -1,5 +1,6 @@
-// What the tests with windows share: a frame that records what reaches it and an application
-// object that records its message boxes and the commands routed to it.
+// What the tests with windows share: a frame that records what reaches it, an application object
+// that records its message boxes and the commands routed to it, a hidden window to host a control,
+// key presses with a modifier held, and the display's pointer held for one test.
 #ifndef VELMORA_TESTWINDOWS_H
 #define VELMORA_TESTWINDOWS_H
 
@@ -64,6 +65,33 @@ public:
     std::vector<std::string> m_messages;                 // every message box text, in order
     std::function<void(const std::string&)> m_onMessage; // lets a test react to a box
     std::vector<std::string>* m_pRoute = NULL;           // command handlers record themselves here
+};
+
+// A hidden top-level window that hosts the control under test and reflects its notifications to
+// it; it is destroyed with the object.
+class CHiddenTestParent : public CWnd
+{
+public:
+    BOOL CreateHidden(int cx = 400, int cy = 300);
+    ~CHiddenTestParent();
+};
+
+// Sends a window a key press as if the modifier key (VK_SHIFT, VK_CONTROL, VK_MENU) were held down
+// meanwhile in this thread's key state; with none, the key alone.
+void SendKeyDown(HWND hWnd, UINT nKey, BYTE bModifier = 0);
+
+// The display's pointer is one for every test program running beside this one: a test that puts
+// it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.
+class CPointerLock
+{
+public:
+    CPointerLock();
+    ~CPointerLock();
+    CPointerLock(const CPointerLock&) = delete;
+    CPointerLock& operator=(const CPointerLock&) = delete;
+
+private:
+    HANDLE m_hMutex;
 };
 
 #endif // VELMORA_TESTWINDOWS_H

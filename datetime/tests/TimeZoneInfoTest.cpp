@@ -74,16 +74,7 @@ std::string LoadImage(const std::vector<BYTE>& image, CObArray& zones)
 
 std::vector<BYTE> StoreImage(const CObArray& zones)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CTimeZoneInfo::StoreZoneList(ar, zones);
-        ar.Close();
-    }
-    std::vector<BYTE> out((size_t)file.GetLength());
-    file.SeekToBegin();
-    file.Read(out.data(), (UINT)out.size());
-    return out;
+    return StoreToBytes([&zones](CArchive& ar) { CTimeZoneInfo::StoreZoneList(ar, zones); });
 }
 
 TEST(TimeZoneInfo, DefaultRecord)

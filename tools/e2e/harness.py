@@ -479,6 +479,29 @@ class Harness:
         y = r["top"] + (dy if dy is not None else (r["bottom"] - r["top"]) // 2)
         self.mouse_click(x, y, button, double)
 
+    def drag(self, hwnd, start, end, steps=8, before_release=None, holding=None):
+        """Presses the left button at start, moves to end in steps and lets go there; before_release
+        runs just before the button comes up, holding names a key held down all the way. The program
+        of hwnd answers after each step, so it has seen the step before the next comes."""
+        # A move with --sync waits for motion: come from beside the point.
+        self.xdotool("mousemove", start[0] + 3, start[1] + 3)
+        self.xdotool("mousemove", "--sync", start[0], start[1])
+        if holding:
+            self.xdotool("keydown", holding)
+        self.xdotool("mousedown", 1)
+        self.sync(hwnd)
+        for i in range(1, steps + 1):
+            x = start[0] + (end[0] - start[0]) * i // steps
+            y = start[1] + (end[1] - start[1]) * i // steps
+            self.xdotool("mousemove", "--sync", x, y)
+            self.sync(hwnd)
+        if before_release:
+            before_release()
+            self.sync(hwnd)
+        self.xdotool("mouseup", 1)
+        if holding:
+            self.xdotool("keyup", holding)
+
     def key(self, *keys):
         """Sends key presses (xdotool names: "Return", "Escape", "alt+F4", ...) to the focused window."""
         self.xdotool("key", "--delay", 50, *keys)

@@ -6,6 +6,7 @@
 #include <afxdlgs.h>
 #include <gtest/gtest.h>
 
+#include "TestDrawing.h"
 #include "TestSupport.h"
 
 #include <string>
@@ -115,32 +116,21 @@ TEST_F(Common, ImageListAddReplaceDrawAndHandleMap)
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
     EXPECT_EQ(&images, CImageList::FromHandle(images.m_hImageList));
 
-    CClientDC screen(&host);
-    CDC mem;
-    mem.CreateCompatibleDC(&screen);
     CBitmap red, blue;
-    red.CreateCompatibleBitmap(&screen, 16, 16);
-    blue.CreateCompatibleBitmap(&screen, 16, 16);
-    CBitmap* old = mem.SelectObject(&red);
-    mem.FillSolidRect(0, 0, 16, 16, RGB(255, 0, 0));
-    mem.SelectObject(&blue);
-    mem.FillSolidRect(0, 0, 16, 16, RGB(0, 0, 255));
-    mem.SelectObject(old);
+    ASSERT_TRUE(MakeScreenBitmap(red, 16, 16, RGB(255, 0, 0)));
+    ASSERT_TRUE(MakeScreenBitmap(blue, 16, 16, RGB(0, 0, 255)));
 
     EXPECT_EQ(0, images.Add(&red, RGB(0, 255, 0)));
     EXPECT_EQ(1, images.Add(&red, RGB(0, 255, 0)));
     EXPECT_EQ(2, images.GetImageCount());
     EXPECT_TRUE(images.Replace(1, &blue, (CBitmap*)NULL));
 
-    CBitmap canvas;
-    canvas.CreateCompatibleBitmap(&screen, 40, 20);
-    old = mem.SelectObject(&canvas);
-    mem.FillSolidRect(0, 0, 40, 20, RGB(255, 255, 255));
-    EXPECT_TRUE(images.Draw(&mem, 0, CPoint(0, 0), ILD_NORMAL));
-    EXPECT_TRUE(images.Draw(&mem, 1, CPoint(20, 0), ILD_NORMAL));
-    EXPECT_EQ(RGB(255, 0, 0), mem.GetPixel(8, 8));
-    EXPECT_EQ(RGB(0, 0, 255), mem.GetPixel(28, 8));
-    mem.SelectObject(old);
+    CTestSurface canvas(40, 20, TRUE);
+    canvas.DC()->FillSolidRect(0, 0, 40, 20, RGB(255, 255, 255));
+    EXPECT_TRUE(images.Draw(canvas.DC(), 0, CPoint(0, 0), ILD_NORMAL));
+    EXPECT_TRUE(images.Draw(canvas.DC(), 1, CPoint(20, 0), ILD_NORMAL));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.At(8, 8));
+    EXPECT_EQ(RGB(0, 0, 255), canvas.At(28, 8));
 
     EXPECT_TRUE(images.Remove(0));
     EXPECT_EQ(1, images.GetImageCount());

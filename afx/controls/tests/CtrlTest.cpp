@@ -10,18 +10,14 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "TestWindowing.h"
 
 CTestWinApp theCtrlTestApp("CtrlTests", "Velmora Control Tests");
 
 namespace
 {
 
-class CAppEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { InitTestWindowing(); }
-};
-const ::testing::Environment* const appEnvironment = ::testing::AddGlobalTestEnvironment(new CAppEnvironment);
+const ::testing::Environment* const windowing = ::testing::AddGlobalTestEnvironment(new CTestWindowing);
 
 // A framework window to hold the controls: it reflects owner-draw messages to them and records
 // the notifications it hears.

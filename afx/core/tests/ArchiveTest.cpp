@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArchiveRoundTrip.h"
+#include "TestSupport.h"
 
 namespace
 {
@@ -80,7 +80,7 @@ TEST(Archive, ObjectsClassesNullAndBackReferences)
 {
     CTestPoint p1(1, 2), p2(3, 4);
     CTestName n1("ab");
-    Bytes image = Store([&](CArchive& ar) {
+    Bytes image = StoreToBytes([&](CArchive& ar) {
         ar << &p1 << &p2 << &n1;
         ar << (CObject*)NULL;
         ar << &p1;
@@ -91,7 +91,7 @@ TEST(Archive, ObjectsClassesNullAndBackReferences)
     EXPECT_EQ(Hex(expected), Hex(image));
 
     CObject *q1 = NULL, *q2 = NULL, *q3 = NULL, *q4 = (CObject*)1, *q5 = NULL;
-    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) { ar >> q1 >> q2 >> q3 >> q4 >> q5; }));
+    EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) { ar >> q1 >> q2 >> q3 >> q4 >> q5; }));
     ASSERT_TRUE(q1 && q2 && q3);
     EXPECT_TRUE(q1->IsKindOf(RUNTIME_CLASS(CTestPoint)));
     EXPECT_EQ(2, ((CTestPoint*)q1)->m_y);
@@ -108,13 +108,13 @@ TEST(Archive, TypedExtractionChecksTheClass)
 {
     Bytes image = kPointClass + Image("01 00 00 00 02 00 00 00");
     CTestPoint* pPoint = NULL;
-    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) { ar >> pPoint; }));
+    EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) { ar >> pPoint; }));
     ASSERT_NE(nullptr, pPoint);
     EXPECT_EQ(1, pPoint->m_x);
     delete pPoint;
 
     CTestName* pName = NULL;
-    EXPECT_EQ(CArchiveException::badClass, Load(image, [&](CArchive& ar) { ar >> pName; }));
+    EXPECT_EQ(CArchiveException::badClass, LoadCause(image, [&](CArchive& ar) { ar >> pName; }));
     EXPECT_EQ(nullptr, pName);
 }
 
@@ -148,7 +148,7 @@ TEST(Archive, DamagedObjectStreamsRaiseTheirCause)
     {
         // Reads objects until the image is used up; a well-formed image would end with endOfFile
         // only after at least one object, so every case here names its own cause.
-        int cause = Load(c.image, [](CArchive& ar) {
+        int cause = LoadCause(c.image, [](CArchive& ar) {
             for (int i = 0; i < 3; ++i)
             {
                 CObject* pOb;
@@ -166,12 +166,12 @@ TEST(Archive, VersionableSchemaIsReportedOnce)
     CTestVersioned stored;
     stored.m_value = 9;
     EXPECT_EQ(Hex(Image("FF FF 03 00 0E 00 'CTestVersioned' 09 00 00 00")),
-              Hex(Store([&](CArchive& ar) { ar << &stored; })));
+              Hex(StoreToBytes([&](CArchive& ar) { ar << &stored; })));
 
     // An older schema loads, and Serialize sees it once; the next object of the class sees it too.
     Bytes image = Image("FF FF 02 00 0E 00 'CTestVersioned' 07 00 00 00 01 80 08 00 00 00");
     CTestVersioned *p1 = NULL, *p2 = NULL;
-    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) { ar >> p1 >> p2; }));
+    EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) { ar >> p1 >> p2; }));
     ASSERT_TRUE(p1 && p2);
     EXPECT_EQ(2u, p1->m_nSchemaSeen);
     EXPECT_EQ((UINT)-1, p1->m_nSchemaSeenAgain);
@@ -189,7 +189,7 @@ TEST(Archive, IndicesFrom7FFFUseTheBigTag)
     for (int i = 2; i <= 0x7FFE; ++i)
         points.push_back(new CTestPoint(i, 0));
     CTestName n1("x"), n2("y");
-    Bytes image = Store([&](CArchive& ar) {
+    Bytes image = StoreToBytes([&](CArchive& ar) {
         for (CTestPoint* p : points)
             ar << p;
         ar << &n1 << &n2 << &n1 << points[0];
@@ -202,7 +202,7 @@ TEST(Archive, IndicesFrom7FFFUseTheBigTag)
     EXPECT_EQ(Hex(tail), Hex(Bytes(image.end() - tail.size(), image.end())));
 
     std::vector<CObject*> loaded;
-    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) {
+    EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) {
         for (size_t i = 0; i < points.size() + 4; ++i)
         {
             CObject* pOb;
@@ -241,12 +241,12 @@ TEST(Archive, StringLengthForms)
     for (const Case& c : cases)
     {
         CString s('q', c.length);
-        Bytes image = Store([&](CArchive& ar) { ar << s; });
+        Bytes image = StoreToBytes([&](CArchive& ar) { ar << s; });
         Bytes prefix = Image(c.prefix);
         ASSERT_EQ(prefix.size() + c.length, image.size()) << c.length;
         EXPECT_EQ(Hex(prefix), Hex(Bytes(image.begin(), image.begin() + prefix.size()))) << c.length;
         CString back("old");
-        EXPECT_EQ(-1, Load(image, [&](CArchive& ar) { ar >> back; }));
+        EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) { ar >> back; }));
         EXPECT_EQ(c.length, back.GetLength());
         EXPECT_TRUE(back == s) << c.length;
     }
@@ -267,14 +267,14 @@ TEST(Archive, WideStringsAreConvertedOnLoad)
     for (const Case& c : cases)
     {
         CString back;
-        EXPECT_EQ(-1, Load(Image(c.image), [&](CArchive& ar) { ar >> back; })) << c.image;
+        EXPECT_EQ(-1, LoadCause(Image(c.image), [&](CArchive& ar) { ar >> back; })) << c.image;
         EXPECT_STREQ(c.text, back) << c.image;
     }
 }
 
 TEST(Archive, ScalarsAreLittleEndianWithFixedWidths)
 {
-    Bytes image = Store([](CArchive& ar) {
+    Bytes image = StoreToBytes([](CArchive& ar) {
         ar << (BYTE)0x12 << (WORD)0x3456 << (LONG)-2 << (DWORD)0x789ABCDE << (int)1 << (short)-1 << 'c'
            << (unsigned)7 << 1.0f << 0.25 << (LONGLONG)-1;
     });
@@ -292,7 +292,7 @@ TEST(Archive, ScalarsAreLittleEndianWithFixedWidths)
     float f;
     double d;
     LONGLONG ll;
-    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) {
+    EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) {
         ar >> by >> w >> l >> dw >> i >> sh >> ch >> u >> f >> d >> ll;
     }));
     EXPECT_EQ(0x12, by);
@@ -310,14 +310,14 @@ TEST(Archive, ScalarsAreLittleEndianWithFixedWidths)
 // the invalid time come back as themselves, not as times after 2038.
 TEST(Archive, TimesAreSigned32BitSeconds)
 {
-    Bytes image = Store([](CArchive& ar) {
+    Bytes image = StoreToBytes([](CArchive& ar) {
         ar << CTime((time_t)0x12345678) << CTime((time_t)-1) << CTime((time_t)-86400) << CTimeSpan(-90)
            << CTimeSpan(0x7FFFFFFF);
     });
     EXPECT_EQ(Hex(Image("78 56 34 12 | FF FF FF FF | 80 AE FE FF | A6 FF FF FF | FF FF FF 7F")), Hex(image));
     CTime times[3];
     CTimeSpan spans[2];
-    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) {
+    EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) {
         ar >> times[0] >> times[1] >> times[2] >> spans[0] >> spans[1];
     }));
     EXPECT_EQ((time_t)0x12345678, times[0].GetTime());
@@ -341,9 +341,9 @@ TEST(Archive, CountForms)
     };
     for (const Case& c : cases)
     {
-        EXPECT_EQ(Hex(Image(c.image)), Hex(Store([&](CArchive& ar) { ar.WriteCount(c.count); })));
+        EXPECT_EQ(Hex(Image(c.image)), Hex(StoreToBytes([&](CArchive& ar) { ar.WriteCount(c.count); })));
         DWORD back = 0;
-        EXPECT_EQ(-1, Load(Image(c.image), [&](CArchive& ar) { back = ar.ReadCount(); }));
+        EXPECT_EQ(-1, LoadCause(Image(c.image), [&](CArchive& ar) { back = ar.ReadCount(); }));
         EXPECT_EQ(c.count, back);
     }
 }
@@ -463,7 +463,7 @@ TEST(Archive, CollectionForms)
          Image("00 00 00 00 00 00 00 00 00 00 D0 3F 00 00 00 00 00 00 00 00 00 00 F8 BF")},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Hex(c.image), Hex(Store(c.store))) << c.what;
+        EXPECT_EQ(Hex(c.image), Hex(StoreToBytes(c.store))) << c.what;
 }
 
 TEST(Archive, CollectionsLoadWhatTheyStore)
@@ -473,7 +473,7 @@ TEST(Archive, CollectionsLoadWhatTheyStore)
     CObArray objects;
     CMapStringToString map;
     CDWordArray dwords;
-    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) {
+    EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) {
         objects.Serialize(ar);
         map.Serialize(ar);
         dwords.Serialize(ar);
@@ -546,7 +546,7 @@ TEST(Archive, HugeCountsAndLengthsAreRejectedBeforeAllocating)
          }},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CArchiveException::endOfFile, Load(c.image, c.read)) << c.what;
+        EXPECT_EQ(CArchiveException::endOfFile, LoadCause(c.image, c.read)) << c.what;
 }
 
 TEST(Archive, EveryTruncationEndsInAnArchiveException)
@@ -592,10 +592,11 @@ TEST(Archive, EveryTruncationEndsInAnArchiveException)
             if (i != 3)
                 delete loadedObjects[i];
     };
-    Bytes image = Store(write);
-    ASSERT_EQ(-1, Load(image, read));
+    Bytes image = StoreToBytes(write);
+    ASSERT_EQ(-1, LoadCause(image, read));
     for (size_t cut = 0; cut < image.size(); ++cut)
-        EXPECT_EQ(CArchiveException::endOfFile, Load(Bytes(image.begin(), image.begin() + cut), read)) << cut;
+        EXPECT_EQ(CArchiveException::endOfFile, LoadCause(Bytes(image.begin(), image.begin() + cut), read))
+            << cut;
 }
 
 TEST(Archive, ModesAndTextLines)
@@ -754,7 +755,7 @@ TEST(ArchiveFileName, ExceptionsNameTheFileTheyCameFrom)
     CString path = folder.File("Clocks.dat");
     CTestPoint point(1, 2);
     CTestDamaged damaged;
-    Bytes whole = Store([&](CArchive& ar) { ar << (LONG)2 << &point << &damaged; });
+    Bytes whole = StoreToBytes([&](CArchive& ar) { ar << (LONG)2 << &point << &damaged; });
     // Cut inside the point: a read past the end.
     folder.Write("Clocks.dat", Bytes(whole.begin(), whole.begin() + 20));
     EXPECT_EQ("An attempt was made to access " + path + " past its end.", FailureText(path, [](CArchive& ar) {

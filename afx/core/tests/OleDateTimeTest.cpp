@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArchiveRoundTrip.h"
+#include "TestSupport.h"
 
 namespace
 {
@@ -221,19 +221,20 @@ TEST(OleDateTime, ArchiveForms)
 {
     COleDateTime none;
     none.SetStatus(COleDateTime::null);
-    Bytes image = Store([&](CArchive& ar) { ar << none << COleDateTime(-1.25) << COleDateTimeSpan(0.5); });
+    Bytes image =
+        StoreToBytes([&](CArchive& ar) { ar << none << COleDateTime(-1.25) << COleDateTimeSpan(0.5); });
     EXPECT_EQ(Hex(Image("02 00 00 00 00 00 00 00 00 00 00 00 "
                         "00 00 00 00 00 00 00 00 00 00 F4 BF "
                         "00 00 00 00 00 00 00 00 00 00 E0 3F")),
               Hex(image));
     COleDateTime a, b;
     COleDateTimeSpan s;
-    EXPECT_EQ(-1, Load(image, [&](CArchive& ar) { ar >> a >> b >> s; }));
+    EXPECT_EQ(-1, LoadCause(image, [&](CArchive& ar) { ar >> a >> b >> s; }));
     EXPECT_EQ(COleDateTime::null, a.GetStatus());
     EXPECT_DOUBLE_EQ(-1.25, b.m_dt);
     EXPECT_DOUBLE_EQ(0.5, s.m_span);
 
     // A status no writer produces reads as invalid.
-    EXPECT_EQ(-1, Load(Image("07 00 00 00 00 00 00 00 00 00 D0 3F"), [&](CArchive& ar) { ar >> a; }));
+    EXPECT_EQ(-1, LoadCause(Image("07 00 00 00 00 00 00 00 00 00 D0 3F"), [&](CArchive& ar) { ar >> a; }));
     EXPECT_EQ(COleDateTime::invalid, a.GetStatus());
 }

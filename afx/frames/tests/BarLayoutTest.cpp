@@ -4,6 +4,8 @@
 #include "FrameTestIds.h"
 #include <gtest/gtest.h>
 
+#include "TestDrawing.h"
+
 namespace
 {
 
@@ -190,28 +192,22 @@ TEST_F(BarLayout, InsideRectKeepsBordersAndGripper)
 TEST_F(BarLayout, BordersAreDrawnInTheRoomTheInsideRectLeaves)
 {
     // A screen-compatible bitmap keeps the system colours exactly.
-    CClientDC screen(NULL);
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 40, 20));
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CTestSurface surface(40, 20, TRUE);
     const COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
     const COLORREF clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
 
     m_barA.m_dwStyle = CBRS_ALIGN_TOP | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT;
     m_barA.SetBorders(0, 0, 0, 0);
     CRect drawn(0, 0, 40, 20);
-    m_barA.DrawBorders(&dc, drawn);
+    m_barA.DrawBorders(surface.DC(), drawn);
     CRect inside(0, 0, 40, 20);
     m_barA.CalcInsideRect(inside, TRUE);
     EXPECT_EQ(inside, drawn);
     // An etched line: shadow outside, highlight inside.
-    EXPECT_EQ(clrShadow, dc.GetPixel(10, 0));
-    EXPECT_EQ(clrHilite, dc.GetPixel(10, 1));
-    EXPECT_EQ(clrShadow, dc.GetPixel(38, 10));
-    EXPECT_EQ(clrHilite, dc.GetPixel(39, 10));
-    dc.SelectObject(pOld);
+    EXPECT_EQ(clrShadow, surface.At(10, 0));
+    EXPECT_EQ(clrHilite, surface.At(10, 1));
+    EXPECT_EQ(clrShadow, surface.At(38, 10));
+    EXPECT_EQ(clrHilite, surface.At(39, 10));
 }
 
 TEST(MiniFrame, TakesTheSizeOfItsBarAndTheToolWindowLook)

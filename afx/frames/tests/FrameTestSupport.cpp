@@ -1,7 +1,7 @@
 // The frame tests' application object and the windows they build frames from.
 #include "FrameTestSupport.h"
 #include "FrameTestIds.h"
-#include <gtest/gtest.h>
+#include "TestWindowing.h"
 
 std::vector<std::string> g_route;
 
@@ -102,10 +102,5 @@ CRect ChildRect(CWnd* pWnd)
 
 namespace
 {
-class CAppEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { InitTestWindowing(); }
-};
-const ::testing::Environment* const appEnvironment = ::testing::AddGlobalTestEnvironment(new CAppEnvironment);
+const ::testing::Environment* const windowing = ::testing::AddGlobalTestEnvironment(new CTestWindowing);
 } // namespace

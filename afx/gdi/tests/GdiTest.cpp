@@ -2,6 +2,8 @@
 #include <AfxGdi.h>
 #include <gtest/gtest.h>
 
+#include "TestDrawing.h"
+
 namespace
 {
 
@@ -11,39 +13,10 @@ const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
-// A true-colour memory surface, so that every colour drawn reads back exactly.
-class Surface
-{
-public:
-    Surface(int cx, int cy)
-    {
-        BITMAPINFO bmi;
-        ZeroMemory(&bmi, sizeof bmi);
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        void* bits = NULL;
-        m_bitmap.Attach(::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &bits, NULL, 0));
-        m_dc.CreateCompatibleDC(NULL);
-        m_old = m_dc.SelectObject(&m_bitmap);
-        m_dc.FillSolidRect(0, 0, cx, cy, kWhite);
-    }
-    ~Surface() { m_dc.SelectObject(m_old); }
-    CDC& dc() { return m_dc; }
-    COLORREF at(int x, int y) { return m_dc.GetPixel(x, y); }
-
-private:
-    CBitmap m_bitmap;
-    CDC m_dc;
-    CBitmap* m_old;
-};
-
 TEST(Gdi, Draw3dRectPaintsTopLeftAndBottomRightEdges)
 {
-    Surface s(20, 20);
-    s.dc().Draw3dRect(2, 3, 10, 8, kRed, kBlue);
+    CTestSurface s(20, 20, kWhite);
+    s.DC()->Draw3dRect(2, 3, 10, 8, kRed, kBlue);
     struct
     {
         int x, y;
@@ -54,33 +27,33 @@ TEST(Gdi, Draw3dRectPaintsTopLeftAndBottomRightEdges)
         {5, 6, kWhite}, {12, 3, kWhite}, {2, 11, kWhite}, {1, 3, kWhite},
     };
     for (auto& c : cases)
-        EXPECT_EQ(c.expected, s.at(c.x, c.y)) << c.x << "," << c.y;
+        EXPECT_EQ(c.expected, s.At(c.x, c.y)) << c.x << "," << c.y;
 }
 
 TEST(Gdi, RectangleUsesSelectedPenAndBrushAndSelectReturnsPrevious)
 {
-    Surface s(20, 20);
+    CTestSurface s(20, 20, kWhite);
     CPen pen(PS_SOLID, 1, kBlue);
     CBrush brush(kGreen);
-    CPen* oldPen = s.dc().SelectObject(&pen);
-    CBrush* oldBrush = s.dc().SelectObject(&brush);
+    CPen* oldPen = s.DC()->SelectObject(&pen);
+    CBrush* oldBrush = s.DC()->SelectObject(&brush);
     ASSERT_NE(nullptr, oldPen);
     ASSERT_NE(nullptr, oldBrush);
     // The defaults of a fresh context are the stock black pen and white brush.
     EXPECT_EQ(::GetStockObject(BLACK_PEN), oldPen->m_hObject);
     EXPECT_EQ(::GetStockObject(WHITE_BRUSH), oldBrush->m_hObject);
 
-    s.dc().Rectangle(4, 4, 12, 12);
-    EXPECT_EQ(kBlue, s.at(4, 4));
-    EXPECT_EQ(kBlue, s.at(11, 8));
-    EXPECT_EQ(kGreen, s.at(8, 8));
-    EXPECT_EQ(kWhite, s.at(12, 12));
+    s.DC()->Rectangle(4, 4, 12, 12);
+    EXPECT_EQ(kBlue, s.At(4, 4));
+    EXPECT_EQ(kBlue, s.At(11, 8));
+    EXPECT_EQ(kGreen, s.At(8, 8));
+    EXPECT_EQ(kWhite, s.At(12, 12));
 
     // Selecting another object gives back the permanent C++ object that was selected.
     CPen pen2(PS_SOLID, 1, kRed);
-    EXPECT_EQ(&pen, s.dc().SelectObject(&pen2));
-    EXPECT_EQ(&pen2, s.dc().SelectObject(oldPen));
-    s.dc().SelectObject(oldBrush);
+    EXPECT_EQ(&pen, s.DC()->SelectObject(&pen2));
+    EXPECT_EQ(&pen2, s.DC()->SelectObject(oldPen));
+    s.DC()->SelectObject(oldBrush);
 }
 
 TEST(Gdi, TemporaryObjectsAreSharedPerHandleAndDroppedWithoutDeletingTheHandle)
@@ -154,67 +127,67 @@ TEST(Gdi, RegionsCombineAndHitTest)
 
 TEST(Gdi, ClippingLimitsDrawingAndSaveRestoreBringsStateBack)
 {
-    Surface s(30, 30);
-    int saved = s.dc().SaveDC();
+    CTestSurface s(30, 30, kWhite);
+    int saved = s.DC()->SaveDC();
     ASSERT_NE(0, saved);
-    s.dc().IntersectClipRect(5, 5, 15, 15);
-    s.dc().ExcludeClipRect(8, 8, 10, 10);
-    s.dc().SetTextColor(kRed);
+    s.DC()->IntersectClipRect(5, 5, 15, 15);
+    s.DC()->ExcludeClipRect(8, 8, 10, 10);
+    s.DC()->SetTextColor(kRed);
     CRect clip;
-    s.dc().GetClipBox(&clip);
+    s.DC()->GetClipBox(&clip);
     EXPECT_TRUE(clip == CRect(5, 5, 15, 15))
         << clip.left << "," << clip.top << "," << clip.right << "," << clip.bottom;
-    s.dc().FillSolidRect(0, 0, 30, 30, kBlue);
-    EXPECT_EQ(kBlue, s.at(5, 5));
-    EXPECT_EQ(kBlue, s.at(14, 14));
-    EXPECT_EQ(kWhite, s.at(8, 8));
-    EXPECT_EQ(kWhite, s.at(4, 4));
-    EXPECT_EQ(kWhite, s.at(15, 15));
+    s.DC()->FillSolidRect(0, 0, 30, 30, kBlue);
+    EXPECT_EQ(kBlue, s.At(5, 5));
+    EXPECT_EQ(kBlue, s.At(14, 14));
+    EXPECT_EQ(kWhite, s.At(8, 8));
+    EXPECT_EQ(kWhite, s.At(4, 4));
+    EXPECT_EQ(kWhite, s.At(15, 15));
 
-    EXPECT_TRUE(s.dc().RestoreDC(saved));
-    EXPECT_EQ(kBlack, s.dc().GetTextColor());
-    s.dc().GetClipBox(&clip);
+    EXPECT_TRUE(s.DC()->RestoreDC(saved));
+    EXPECT_EQ(kBlack, s.DC()->GetTextColor());
+    s.DC()->GetClipBox(&clip);
     EXPECT_TRUE(clip == CRect(0, 0, 30, 30));
 
     CRgn rgn;
     rgn.CreateRectRgn(20, 20, 25, 25);
-    s.dc().SelectClipRgn(&rgn);
-    s.dc().FillSolidRect(0, 0, 30, 30, kGreen);
-    EXPECT_EQ(kGreen, s.at(20, 20));
-    EXPECT_EQ(kBlue, s.at(6, 6));
-    s.dc().SelectClipRgn(NULL);
-    s.dc().GetClipBox(&clip);
+    s.DC()->SelectClipRgn(&rgn);
+    s.DC()->FillSolidRect(0, 0, 30, 30, kGreen);
+    EXPECT_EQ(kGreen, s.At(20, 20));
+    EXPECT_EQ(kBlue, s.At(6, 6));
+    s.DC()->SelectClipRgn(NULL);
+    s.DC()->GetClipBox(&clip);
     EXPECT_TRUE(clip == CRect(0, 0, 30, 30));
 }
 
 TEST(Gdi, WindowOriginAndMappingModesConvertCoordinates)
 {
-    Surface s(30, 30);
-    s.dc().SetWindowOrg(10, 10);
-    s.dc().SetPixel(12, 13, kRed);
-    EXPECT_EQ(kRed, s.at(12, 13)) << "reads go through the same origin";
-    s.dc().SetWindowOrg(0, 0);
-    EXPECT_EQ(kRed, s.at(2, 3));
+    CTestSurface s(30, 30, kWhite);
+    s.DC()->SetWindowOrg(10, 10);
+    s.DC()->SetPixel(12, 13, kRed);
+    EXPECT_EQ(kRed, s.At(12, 13)) << "reads go through the same origin";
+    s.DC()->SetWindowOrg(0, 0);
+    EXPECT_EQ(kRed, s.At(2, 3));
 
     // MM_TWIPS: 1440 logical units per inch, y upwards. The context's own pixels per inch are
     // the oracle for the scale.
-    s.dc().SetMapMode(MM_TWIPS);
-    int dpi = s.dc().GetDeviceCaps(LOGPIXELSX);
+    s.DC()->SetMapMode(MM_TWIPS);
+    int dpi = s.DC()->GetDeviceCaps(LOGPIXELSX);
     CPoint p(1440, -1440);
-    s.dc().LPtoDP(&p);
+    s.DC()->LPtoDP(&p);
     EXPECT_EQ(dpi, p.x);
-    EXPECT_EQ(s.dc().GetDeviceCaps(LOGPIXELSY), p.y);
+    EXPECT_EQ(s.DC()->GetDeviceCaps(LOGPIXELSY), p.y);
     CSize size(dpi, dpi);
-    s.dc().DPtoLP(&size);
+    s.DC()->DPtoLP(&size);
     // One unit either way: the system's own conversion rounds.
     EXPECT_NEAR(1440, size.cx, 1);
     EXPECT_NEAR(-1440, size.cy, 1);
-    EXPECT_EQ(MM_TWIPS, s.dc().SetMapMode(MM_TEXT));
+    EXPECT_EQ(MM_TWIPS, s.DC()->SetMapMode(MM_TEXT));
 }
 
 TEST(Gdi, TextIsMeasuredAndDrawnInTheTextColour)
 {
-    Surface s(120, 40);
+    CTestSurface s(120, 40, kWhite);
     CFont font;
     ASSERT_TRUE(font.CreatePointFont(90, _T("Arial")));
     LOGFONT lf;
@@ -226,64 +199,64 @@ TEST(Gdi, TextIsMeasuredAndDrawnInTheTextColour)
     EXPECT_EQ(expected, lf.lfHeight);
     EXPECT_STREQ("Arial", lf.lfFaceName);
 
-    CFont* old = s.dc().SelectObject(&font);
-    EXPECT_EQ(0, s.dc().GetTextExtent(CString()).cx);
-    CSize one = s.dc().GetTextExtent(_T("W"), 1);
-    CSize two = s.dc().GetTextExtent(CString("WW"));
+    CFont* old = s.DC()->SelectObject(&font);
+    EXPECT_EQ(0, s.DC()->GetTextExtent(CString()).cx);
+    CSize one = s.DC()->GetTextExtent(_T("W"), 1);
+    CSize two = s.DC()->GetTextExtent(CString("WW"));
     EXPECT_GT(one.cx, 0);
     EXPECT_EQ(2 * one.cx, two.cx);
     TEXTMETRIC tm;
-    ASSERT_TRUE(s.dc().GetTextMetrics(&tm));
+    ASSERT_TRUE(s.DC()->GetTextMetrics(&tm));
     EXPECT_EQ(tm.tmHeight, one.cy);
 
     CRect calc(0, 0, 0, 0);
-    s.dc().DrawText(CString("Line\nLine"), &calc, DT_CALCRECT);
+    s.DC()->DrawText(CString("Line\nLine"), &calc, DT_CALCRECT);
     EXPECT_EQ(2 * tm.tmHeight, calc.Height());
 
-    s.dc().SetTextColor(kRed);
-    s.dc().SetBkMode(TRANSPARENT);
-    s.dc().TextOut(2, 2, CString("WWW"));
+    s.DC()->SetTextColor(kRed);
+    s.DC()->SetBkMode(TRANSPARENT);
+    s.DC()->TextOut(2, 2, CString("WWW"));
     int red = 0;
     for (int x = 0; x < 120; ++x)
         for (int y = 0; y < 40; ++y)
-            red += s.at(x, y) == kRed;
+            red += s.At(x, y) == kRed;
     EXPECT_GT(red, 10);
-    s.dc().SelectObject(old);
+    s.DC()->SelectObject(old);
 }
 
 TEST(Gdi, DragRectanglesAreDrawnAndTakenOffByInversion)
 {
-    Surface s(40, 40);
+    CTestSurface s(40, 40, kWhite);
     // The half-tone brush inverts every other pixel, so a spot counts as drawn when either of
     // two neighbours changed.
-    auto drawn = [&](int x, int y) { return s.at(x, y) != kWhite || s.at(x + 1, y) != kWhite; };
+    auto drawn = [&](int x, int y) { return s.At(x, y) != kWhite || s.At(x + 1, y) != kWhite; };
     CRect first(5, 5, 25, 25), second(10, 10, 30, 30);
     CSize thick(2, 2);
-    s.dc().DrawDragRect(&first, thick, NULL, thick);
+    s.DC()->DrawDragRect(&first, thick, NULL, thick);
     EXPECT_TRUE(drawn(5, 5)) << "the frame is drawn";
     EXPECT_TRUE(drawn(5, 15));
     EXPECT_FALSE(drawn(15, 15)) << "the inside is left alone";
 
     // Moving the frame takes the old one off and draws the new one.
-    s.dc().DrawDragRect(&second, thick, &first, thick);
+    s.DC()->DrawDragRect(&second, thick, &first, thick);
     EXPECT_FALSE(drawn(5, 5));
     EXPECT_TRUE(drawn(28, 28));
 
     // Drawing with an empty new frame over the last takes everything off.
     CRect none(0, 0, 0, 0);
-    s.dc().DrawDragRect(&none, CSize(0, 0), &second, thick);
+    s.DC()->DrawDragRect(&none, CSize(0, 0), &second, thick);
     for (int x = 0; x < 40; ++x)
         for (int y = 0; y < 40; ++y)
-            ASSERT_EQ(kWhite, s.at(x, y)) << x << "," << y;
+            ASSERT_EQ(kWhite, s.At(x, y)) << x << "," << y;
 }
 
 TEST(Gdi, BitmapsCopyAndStretch)
 {
-    Surface dst(40, 40);
+    CTestSurface dst(40, 40, kWhite);
     CDC src;
-    ASSERT_TRUE(src.CreateCompatibleDC(&dst.dc()));
+    ASSERT_TRUE(src.CreateCompatibleDC(dst.DC()));
     CBitmap bmp;
-    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dst.dc(), 4, 4));
+    ASSERT_TRUE(bmp.CreateCompatibleBitmap(dst.DC(), 4, 4));
     BITMAP info;
     ASSERT_TRUE(bmp.GetBitmap(&info));
     EXPECT_EQ(4, info.bmWidth);
@@ -292,20 +265,20 @@ TEST(Gdi, BitmapsCopyAndStretch)
     src.FillSolidRect(0, 0, 4, 4, kGreen);
     src.SetPixel(0, 0, kRed);
 
-    ASSERT_TRUE(dst.dc().BitBlt(10, 10, 4, 4, &src, 0, 0, SRCCOPY));
-    EXPECT_EQ(kRed, dst.at(10, 10));
-    EXPECT_EQ(kGreen, dst.at(13, 13));
-    EXPECT_EQ(kWhite, dst.at(14, 14));
+    ASSERT_TRUE(dst.DC()->BitBlt(10, 10, 4, 4, &src, 0, 0, SRCCOPY));
+    EXPECT_EQ(kRed, dst.At(10, 10));
+    EXPECT_EQ(kGreen, dst.At(13, 13));
+    EXPECT_EQ(kWhite, dst.At(14, 14));
 
-    ASSERT_TRUE(dst.dc().StretchBlt(20, 20, 8, 8, &src, 0, 0, 4, 4, SRCCOPY));
-    EXPECT_EQ(kRed, dst.at(21, 21));
-    EXPECT_EQ(kGreen, dst.at(22, 22));
-    EXPECT_EQ(kGreen, dst.at(27, 27));
+    ASSERT_TRUE(dst.DC()->StretchBlt(20, 20, 8, 8, &src, 0, 0, 4, 4, SRCCOPY));
+    EXPECT_EQ(kRed, dst.At(21, 21));
+    EXPECT_EQ(kGreen, dst.At(22, 22));
+    EXPECT_EQ(kGreen, dst.At(27, 27));
 
-    ASSERT_TRUE(dst.dc().PatBlt(0, 0, 2, 2, BLACKNESS));
-    EXPECT_EQ(kBlack, dst.at(1, 1));
-    dst.dc().InvertRect(CRect(0, 0, 1, 1));
-    EXPECT_EQ(kWhite, dst.at(0, 0));
+    ASSERT_TRUE(dst.DC()->PatBlt(0, 0, 2, 2, BLACKNESS));
+    EXPECT_EQ(kBlack, dst.At(1, 1));
+    dst.DC()->InvertRect(CRect(0, 0, 1, 1));
+    EXPECT_EQ(kWhite, dst.At(0, 0));
     src.SelectObject(old);
 }
 

@@ -1,7 +1,7 @@
 // The application object shared by the window tests.
 #include "WindowTestApp.h"
 #include "WindowTestIds.h"
-#include <gtest/gtest.h>
+#include "TestWindowing.h"
 
 CTestApp theTestApp;
 
@@ -36,10 +36,5 @@ void CTestApp::OnDisabledCmd()
 
 namespace
 {
-class CAppEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { InitTestWindowing(); }
-};
-const ::testing::Environment* const appEnvironment = ::testing::AddGlobalTestEnvironment(new CAppEnvironment);
+const ::testing::Environment* const windowing = ::testing::AddGlobalTestEnvironment(new CTestWindowing);
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "AlarmImage.h"
 #include "Alarms.h"
+#include "TestSupport.h"
 
 namespace
 {
@@ -22,16 +23,7 @@ CAlarms* Load(const std::vector<BYTE>& bytes)
 
 std::vector<BYTE> Store(CAlarms* pAlarm)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar << pAlarm;
-        ar.Close();
-    }
-    std::vector<BYTE> bytes((size_t)file.GetLength());
-    file.SeekToBegin();
-    file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
+    return StoreToBytes([pAlarm](CArchive& ar) { ar << pAlarm; });
 }
 
 std::vector<BYTE> WithTag(int nSchema, const AlarmFields& f)

@@ -29,17 +29,8 @@ int AFXAPI Answer(LPCTSTR, UINT, UINT)
 // Every stored field of a clock, as its record writes them.
 std::string Stored(CClock& clock)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        clock.Serialize(ar);
-        ar.Close();
-    }
-    ULONGLONG nSize = file.GetLength();
-    BYTE* p = file.Detach();
-    std::string s((const char*)p, (size_t)nSize);
-    free(p);
-    return s;
+    const Bytes bytes = StoreToBytes(clock);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 CClock* MakeClock(LPCTSTR pszName, LONG nBias, COLORREF crBack)

@@ -18,17 +18,8 @@ namespace
 // The record's archive image, an oracle that covers every stored field.
 std::string Image(CClock& clock)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        clock.Serialize(ar);
-        ar.Close();
-    }
-    ULONGLONG n = file.GetLength();
-    BYTE* p = file.Detach();
-    std::string s((const char*)p, (size_t)n);
-    free(p);
-    return s;
+    const Bytes bytes = StoreToBytes(clock);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 CString ReadRunValue()

@@ -12,22 +12,23 @@
 #include "PlatformServices.h"
 #include "Settings.h"
 #include "TestApp.h"
+#include "TestSupport.h"
 
 namespace
 {
 
 // Little-endian archive bytes, built field by field as the persistent-object format lays them out.
-struct Image
+struct ClockImage
 {
     std::vector<BYTE> b;
-    Image& u8(BYTE v)
+    ClockImage& u8(BYTE v)
     {
         b.push_back(v);
         return *this;
     }
-    Image& u16(WORD v) { return u8((BYTE)v).u8((BYTE)(v >> 8)); }
-    Image& u32(DWORD v) { return u16((WORD)v).u16((WORD)(v >> 16)); }
-    Image& f64(double d)
+    ClockImage& u16(WORD v) { return u8((BYTE)v).u8((BYTE)(v >> 8)); }
+    ClockImage& u32(DWORD v) { return u16((WORD)v).u16((WORD)(v >> 16)); }
+    ClockImage& f64(double d)
     {
         BYTE ab[8];
         memcpy(ab, &d, 8);
@@ -35,22 +36,22 @@ struct Image
             u8(x);
         return *this;
     }
-    Image& str(const char* psz) // short strings only: one length byte
+    ClockImage& str(const char* psz) // short strings only: one length byte
     {
         u8((BYTE)strlen(psz));
         for (const char* p = psz; *p; p++)
             u8((BYTE)*p);
         return *this;
     }
-    Image& raw(const void* pv, size_t n)
+    ClockImage& raw(const void* pv, size_t n)
     {
         const BYTE* p = (const BYTE*)pv;
         b.insert(b.end(), p, p + n);
         return *this;
     }
-    Image& time(DWORD status, double d) { return u32(status).f64(d); }
+    ClockImage& time(DWORD status, double d) { return u32(status).f64(d); }
     // New-class tag, schema, name length and name of the first object of a class.
-    Image& header(WORD schema) { return u16(0xFFFF).u16(schema).u16(6).raw("CClock", 6); }
+    ClockImage& header(WORD schema) { return u16(0xFFFF).u16(schema).u16(6).raw("CClock", 6); }
 };
 
 // A font and a zone with every byte known, so that images do not depend on the machine.
@@ -82,7 +83,7 @@ TIME_ZONE_INFORMATION TestZone()
 }
 
 // Groups 1 to 6 of the record, shared by every schema.
-void Groups1To6(Image& im, const char* pszName, DWORD dwFlags)
+void Groups1To6(ClockImage& im, const char* pszName, DWORD dwFlags)
 {
     LOGFONTA lf = TestFont();
     TIME_ZONE_INFORMATION tz = TestZone();
@@ -95,7 +96,7 @@ void Groups1To6(Image& im, const char* pszName, DWORD dwFlags)
 }
 
 // Group 7 without the remaining time: a running countdown of 90 minutes.
-void Group7Head(Image& im)
+void Group7Head(ClockImage& im)
 {
     im.u32(CLOCKTYPE_COUNTDOWN).time(0, 38000.5).time(0, 1.0 / 16); // 90 minutes
     im.str("Tea").u32(0).str("Done").u32(1).str("ding.wav").u32(TIMERSTATE_RUNNING);
@@ -114,17 +115,7 @@ CClock* Load(const std::vector<BYTE>& bytes)
 
 std::vector<BYTE> Store(CClock* pClock)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar << pClock;
-        ar.Close();
-    }
-    std::vector<BYTE> bytes((size_t)file.GetLength());
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
+    return StoreToBytes([pClock](CArchive& ar) { ar << pClock; });
 }
 
 // A clock with every field off its default.
@@ -162,7 +153,7 @@ void FillClock(CClock& c)
 
 std::vector<BYTE> Schema6Image(DWORD dwWord9)
 {
-    Image im;
+    ClockImage im;
     LOGFONTA lf = TestFont();
     TIME_ZONE_INFORMATION tz = TestZone();
     im.header(6);
@@ -251,7 +242,7 @@ TEST(ClockArchive, Schema6BehaviourWord)
 TEST(ClockArchive, OlderSchemasLoadTheirGroups)
 {
     // Schema 2: groups 1 to 6 only; the timer fields keep the constructor's values.
-    Image im2;
+    ClockImage im2;
     im2.header(2);
     Groups1To6(im2, "Old", 3);
     CClock* p = Load(im2.b);
@@ -271,7 +262,7 @@ TEST(ClockArchive, OlderSchemasLoadTheirGroups)
     // Schemas 3 to 5: a running countdown comes back stopped with its whole interval.
     for (WORD schema = 3; schema <= 5; schema++)
     {
-        Image im;
+        ClockImage im;
         im.header(schema);
         Groups1To6(im, "Timer", 0);
         Group7Head(im);
@@ -305,7 +296,7 @@ TEST(ClockArchive, UnknownSchemaIsRefused)
 {
     for (WORD schema : {1, 7, 0x7FFF})
     {
-        Image im;
+        ClockImage im;
         im.header(schema);
         Groups1To6(im, "X", 0);
         int nCause = -1;
@@ -351,7 +342,7 @@ namespace
 // A running countdown of schema 6 with the given behaviour and remaining days.
 std::vector<BYTE> RunningCountdown(DWORD dwBehaviour, int nState, double dRemaining)
 {
-    Image im;
+    ClockImage im;
     LOGFONTA lf = TestFont();
     TIME_ZONE_INFORMATION tz = TestZone();
     im.header(6).str("").str("").u32(0).u32(0).raw(&lf, 60).raw(&tz, 172).str("T").u32(1).u32(0).u32(1).u32(
@@ -518,7 +509,7 @@ TEST(ClockProfile, RoundTripAndStoredForms)
     EXPECT_EQ(0x33, ab[0]);
     EXPECT_EQ(0x11, ab[2]);
     ASSERT_TRUE(ReadTestProfileValue(_T("DefClock"), _T("TargetTime"), dwType, ab));
-    Image expect;
+    ClockImage expect;
     expect.f64(38000.5).u32(0);
     ASSERT_EQ(12, ab.GetSize());
     EXPECT_EQ(0, memcmp(expect.b.data(), ab.GetData(), 12));
@@ -659,7 +650,7 @@ TEST(ClockArchive, ImplausibleStoredValuesAreRepaired)
     lf.lfHeight = 1;
     TIME_ZONE_INFORMATION tz = TestZone();
     tz.StandardBias = -100000;
-    Image im;
+    ClockImage im;
     im.header(6);
     im.str("|MMM dd, yyyy").str("HH:mm:ss|MMM dd, yyyy|z");
     im.u32(0x00112233).u32(0x00445566);

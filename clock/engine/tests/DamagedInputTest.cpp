@@ -16,6 +16,7 @@
 #include "Clock.h"
 #include "ClockDataFile.h"
 #include "TestApp.h"
+#include "TestSupport.h"
 
 namespace
 {
@@ -128,15 +129,8 @@ std::vector<BYTE> GoodFile()
         pAlarm->m_bShutDown = i == 2;
         alarms.Add(pAlarm);
     }
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CClockDataFile::Write(ar, clocks, 3, alarms);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes((size_t)file.GetLength());
-    file.SeekToBegin();
-    file.Read(bytes.data(), (UINT)bytes.size());
+    std::vector<BYTE> bytes =
+        StoreToBytes([&clocks, &alarms](CArchive& ar) { CClockDataFile::Write(ar, clocks, 3, alarms); });
     for (INT_PTR i = 0; i < clocks.GetSize(); i++)
         delete clocks[i];
     for (INT_PTR i = 0; i < alarms.GetSize(); i++)

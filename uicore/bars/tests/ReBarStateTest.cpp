@@ -24,15 +24,6 @@ const size_t kCbSize = 0, kMask = 4, kStyle = 8, kText = 20, kChild = 32, kMinCh
 // A band as the tests compare it: its window's id, width, minimum width and style.
 typedef std::tuple<UINT, UINT, UINT, DWORD> Band;
 
-void PutValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD dwType, const Bytes& data)
-{
-    HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyEx(HKEY_CURRENT_USER, App().ProfileKey(pszSection), 0, NULL, 0,
-                                              KEY_ALL_ACCESS, NULL, &hKey, NULL));
-    ::RegSetValueEx(hKey, pszEntry, 0, dwType, data.empty() ? NULL : data.data(), (DWORD)data.size());
-    ::RegCloseKey(hKey);
-}
-
 Bytes GetBinary(LPCTSTR pszSection, LPCTSTR pszEntry)
 {
     DWORD dwType = 0;
@@ -231,8 +222,8 @@ TEST_F(ReBarStateTest, ValuesOfTheWrongShapeChangeNothingAndOnlyStoredFieldsAppl
     {
         ASSERT_TRUE(m_reBar.Ctrl().MoveBand(2, 0));
         const std::vector<Band> moved = m_reBar.Bands();
-        PutValue(kKey, _T("RBI"), c.dwType, c.records);
-        PutValue(kKey, _T("IDs"), REG_BINARY, c.ids);
+        EXPECT_TRUE(App().WriteProfileValue(kKey, _T("RBI"), c.dwType, c.records));
+        EXPECT_TRUE(App().WriteProfileValue(kKey, _T("IDs"), REG_BINARY, c.ids));
         Load();
         EXPECT_EQ(c.bApplies ? m_arranged : moved, m_reBar.Bands()) << c.pszWhat;
         EXPECT_TRUE(m_reBar.AllInPlace()) << c.pszWhat;
@@ -246,8 +237,8 @@ TEST_F(ReBarStateTest, ValuesOfTheWrongShapeChangeNothingAndOnlyStoredFieldsAppl
             EXPECT_LT(At(saved, r + kCx), 1000u) << c.pszWhat;
             EXPECT_LT(At(saved, r + kMinHeight), 1000u) << c.pszWhat;
         }
-        PutValue(kKey, _T("RBI"), REG_BINARY, records);
-        PutValue(kKey, _T("IDs"), REG_BINARY, ids);
+        EXPECT_TRUE(App().WriteProfileValue(kKey, _T("RBI"), REG_BINARY, records));
+        EXPECT_TRUE(App().WriteProfileValue(kKey, _T("IDs"), REG_BINARY, ids));
         Load();
         ASSERT_EQ(m_arranged, m_reBar.Bands()) << c.pszWhat;
     }
@@ -317,8 +308,8 @@ TEST_F(ReBarStateTest, MutatedValuesNeverCrashNorMoveWindowsOut)
             data.resize(rng() % (data.size() + 1));
             break;
         }
-        PutValue(kKey, _T("RBI"), REG_BINARY, records);
-        PutValue(kKey, _T("IDs"), REG_BINARY, ids);
+        EXPECT_TRUE(App().WriteProfileValue(kKey, _T("RBI"), REG_BINARY, records));
+        EXPECT_TRUE(App().WriteProfileValue(kKey, _T("IDs"), REG_BINARY, ids));
         Load();
         ASSERT_EQ(3u, m_reBar.Bands().size()) << "round " << iRound;
         ASSERT_TRUE(m_reBar.AllInPlace()) << "round " << iRound;
@@ -349,9 +340,11 @@ TEST_F(ReBarStateTest, RecordsAreOneFixed80ByteFormInEveryBuild)
     EXPECT_EQ(Hex(Image("72 85 00 00 | 73 85 00 00 | 71 85 00 00")), Hex(GetBinary(kKey, _T("IDs"))));
 
     // The resource's order back, each band with a width of its own.
-    PutValue(kKey, _T("RBI"), REG_BINARY,
-             band(0x80, 0x3C, 0x6E, 0x71) + band(0x80, 0x46, 0x78, 0x72) + band(0x82, 0x54, 0x82, 0x73));
-    PutValue(kKey, _T("IDs"), REG_BINARY, Image("71 85 00 00 | 72 85 00 00 | 73 85 00 00"));
+    EXPECT_TRUE(App().WriteProfileValue(kKey, _T("RBI"), REG_BINARY,
+                                        band(0x80, 0x3C, 0x6E, 0x71) + band(0x80, 0x46, 0x78, 0x72) +
+                                            band(0x82, 0x54, 0x82, 0x73)));
+    EXPECT_TRUE(App().WriteProfileValue(kKey, _T("IDs"), REG_BINARY,
+                                        Image("71 85 00 00 | 72 85 00 00 | 73 85 00 00")));
     Load();
     const std::vector<Band> expected = {Band(kFirstChild + 1, 110, 60, RBBS_GRIPPERALWAYS),
                                         Band(kFirstChild + 2, 120, 70, RBBS_GRIPPERALWAYS),

@@ -34,30 +34,6 @@ class Log(DemoLog):
         return self.bars().get(bar_id)
 
 
-def drag(h, frame, start, end, steps=8, before_release=None, holding=None):
-    """Presses the left button at start, moves to end in steps and lets go there; before_release
-    runs just before the button comes up, holding names a key held down all the way. The program
-    answers after each step, so it has seen the step before the next comes."""
-    # A move with --sync waits for motion: come from beside the point.
-    h.xdotool("mousemove", start[0] + 3, start[1] + 3)
-    h.xdotool("mousemove", "--sync", start[0], start[1])
-    if holding:
-        h.xdotool("keydown", holding)
-    h.xdotool("mousedown", 1)
-    h.sync(frame)
-    for i in range(1, steps + 1):
-        x = start[0] + (end[0] - start[0]) * i // steps
-        y = start[1] + (end[1] - start[1]) * i // steps
-        h.xdotool("mousemove", "--sync", x, y)
-        h.sync(frame)
-    if before_release:
-        before_release()
-        h.sync(frame)
-    h.xdotool("mouseup", 1)
-    if holding:
-        h.xdotool("keyup", holding)
-
-
 def main():
     with Harness() as h:
         work = pathlib.Path(tempfile.mkdtemp(prefix="dock-e2e-"))
@@ -65,11 +41,7 @@ def main():
 
         def start(name):
             log = Log(work / (name + ".log"))
-            winlog = "Z:" + str(log.path).replace("/", "\\")
-            prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/dock", "/state", winlog)
-            frame = h.find(title=TITLE, visible=True, timeout=30)
-            h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-            h.idle(frame)
+            prog, frame = log.start(h, h.build / "uicore" / "ToolBarDemo.exe", TITLE, "/dock", "/state")
             return prog, frame, log
 
         prog, frame, log = start("first")
@@ -91,12 +63,12 @@ def main():
         for name, cancel in (("escape", lambda: h.key("Escape")),
                              ("right button", lambda: h.xdotool("click", 3))):
             count = len(log.starting("dockbar "))
-            drag(h, frame, gripper, middle, before_release=cancel)
+            h.drag(frame, gripper, middle, before_release=cancel)
             h.idle(frame)
             expect(log.bar(STANDARD) == first[STANDARD],
                    "after %s the bar is still docked where it was: %r" % (name, log.bar(STANDARD)))
             expect(len(log.starting("dockbar ")) == count, "a cancelled drag lays nothing out (%s)" % name)
-        drag(h, frame, gripper, middle)
+        h.drag(frame, gripper, middle)
         h.wait_for(lambda: log.bar(STANDARD) and log.bar(STANDARD)[1] == 1, timeout=10,
                    what="the dragged bar to float")
         dock, _, floating = log.bar(STANDARD)
@@ -110,7 +82,7 @@ def main():
 
         # The floating frame's right edge pulled in: the bar wraps its buttons into more rows.
         edge_y = (box["top"] + box["bottom"]) // 2
-        drag(h, frame, (box["right"] - 2, edge_y), (box["right"] - 2 - (floating[2] - floating[0]) // 2, edge_y))
+        h.drag(frame, (box["right"] - 2, edge_y), (box["right"] - 2 - (floating[2] - floating[0]) // 2, edge_y))
         h.wait_for(lambda: log.bar(STANDARD)[2][3] - log.bar(STANDARD)[2][1] > floating[3] - floating[1],
                    timeout=10, what="the narrower floating bar to wrap")
         _, _, narrow = log.bar(STANDARD)
@@ -123,7 +95,7 @@ def main():
         grab = (box["left"] + 12, (box["top"] + floating[1]) // 2)
         frame_box = h.rect(frame)
         target = (frame_box["left"] + 1, (client["top"] + client["bottom"]) // 2)
-        drag(h, frame, grab, target, holding="ctrl")
+        h.drag(frame, grab, target, holding="ctrl")
         h.wait_for(lambda: log.bar(STANDARD)[2][0] < floating[0] - 50, timeout=10, what="the floating frame to move")
         expect(log.bar(STANDARD)[0] == FLOAT, "with Ctrl the bar does not dock: %r" % (log.bar(STANDARD),))
         h.screenshot("dock-ctrl-moved")
@@ -132,7 +104,7 @@ def main():
 
         # And without: it docks there, standing up.
         grab = (box["left"] + 30, (box["top"] + floating[1]) // 2)
-        drag(h, frame, grab, target)
+        h.drag(frame, grab, target)
         h.wait_for(lambda: log.bar(STANDARD)[0] == LEFT, timeout=10, what="the bar to dock on the left")
         _, floats, left = log.bar(STANDARD)
         expect(not floats and left[3] - left[1] > left[2] - left[0],
@@ -144,7 +116,7 @@ def main():
 
         # The second bar floats, and a double click on its caption brings it back to the top.
         sec = log.bar(SECOND)[2]
-        drag(h, frame, (sec[0] + 3, (sec[1] + sec[3]) // 2), (middle[0] + 40, middle[1] - 20))
+        h.drag(frame, (sec[0] + 3, (sec[1] + sec[3]) // 2), (middle[0] + 40, middle[1] - 20))
         h.wait_for(lambda: log.bar(SECOND)[1] == 1, timeout=10, what="the second bar to float")
         h.screenshot("dock-second-floating")
         floating = log.bar(SECOND)[2]

@@ -47,11 +47,7 @@ def main():
 
         def start(name):
             log = Log(work / (name + ".log"))
-            winlog = "Z:" + str(log.path).replace("/", "\\")
-            prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/menubar", "/pages", "/state", winlog)
-            frame = h.find(title=TITLE, visible=True, timeout=30)
-            h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-            h.idle(frame)
+            prog, frame = log.start(h, h.build / "uicore" / "ToolBarDemo.exe", TITLE, "/menubar", "/pages", "/state")
             return prog, frame, log
 
         def open_sheet(prog, log):

@@ -13,9 +13,7 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
-
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from state_e2e import export, value  # noqa: E402
+from reg_export import export_key, value  # noqa: E402
 
 TITLE = "Tool bar demonstration"
 KEY = r"HKEY_CURRENT_USER\Software\Quendra Labs\ToolBarDemo\DemoState"
@@ -51,17 +49,8 @@ def main():
 
         def start(name):
             log = Log(work / (name + ".log"))
-            winlog = "Z:" + str(log.path).replace("/", "\\")
-            prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/rebar", "/state", winlog)
-            frame = h.find(title=TITLE, visible=True, timeout=30)
-            h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-            h.idle(frame)
+            prog, frame = log.start(h, h.build / "uicore" / "ToolBarDemo.exe", TITLE, "/rebar", "/state")
             return prog, frame, log
-
-        def close(prog, frame, log):
-            h.close(frame)
-            prog.wait_exit(timeout=20)
-            return [l for l in log.lines() if l.startswith("state saved ")]
 
         def drag(frame, x0, y0, x1, y1):
             # Pressed, moved in steps as a hand moves, and let go; the program has taken each
@@ -120,11 +109,11 @@ def main():
         arranged = log.bands()
         arranged_geometry = geometry(frame, arranged)
         h.screenshot("rebar-arranged")
-        saved = close(prog, frame, log)
+        saved = log.saved_on_close(h, prog, frame)
         expect(saved == ["state saved 1"], "the state is saved when the window closes: %r" % saved)
 
         # The stored records: three of 80 bytes, the child ids in band order, no window handle.
-        keys = export(h, work)
+        keys = export_key(h, KEY, work)
         sub = "ORXRebar-%d" % rebar_id
         stored_ids = value(keys, sub, "IDs", "hex")
         expect(list(struct.unpack("<3I", stored_ids)) == [clock, fixed, zone], "stored ids: %s" % stored_ids.hex())
@@ -145,9 +134,9 @@ def main():
             got = geometry(frame, restored)
             expect(got == arranged_geometry, "the windows are where they were:\n%r\n%r" % (arranged_geometry, got))
             h.screenshot("rebar-" + name)
-            saved = close(prog, frame, log)
+            saved = log.saved_on_close(h, prog, frame)
             expect(saved == ["state saved 1"], "saved again: %r" % saved)
-        keys = export(h, work)
+        keys = export_key(h, KEY, work)
         expect(value(keys, sub, "RBI", "hex") == records, "the stored records did not change over two round trips")
 
 

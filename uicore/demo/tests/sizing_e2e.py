@@ -64,18 +64,9 @@ def main():
 
         def start(name):
             log = Log(work / (name + ".log"))
-            winlog = "Z:" + str(log.path).replace("/", "\\")
-            prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/sizing", "/state", winlog)
-            frame = h.find(title=TITLE, visible=True, timeout=30)
-            h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-            h.wait_for(lambda: "sizinglayout" in log.lines(), timeout=20, what="the bars' layout")
-            h.idle(frame)
+            prog, frame = log.start(h, h.build / "uicore" / "ToolBarDemo.exe", TITLE, "/sizing", "/state",
+                                    also=[("sizinglayout", "the bars' layout")])
             return prog, frame, log
-
-        def close(prog, frame, log):
-            h.close(frame)
-            prog.wait_exit(timeout=20)
-            return [l for l in log.lines() if l.startswith("state saved ")]
 
         prog, frame, log = start("first")
         bars = log.bars()
@@ -169,7 +160,7 @@ def main():
         h.wait_for(lambda: log.bars()[zones]["floating"] == 0, timeout=10, what="the zones bar docked again")
         h.wait_for(lambda: log.bars()[zones]["dock"] == 59420, timeout=5, what="the zones bar on the left")
 
-        saved = close(prog, frame, log)
+        saved = log.saved_on_close(h, prog, frame)
         expect(saved == ["state saved 1"], "the state is saved at the end: %r" % saved)
 
         # The next start restores the width.
@@ -186,7 +177,7 @@ def main():
         h.wait_for(lambda: log.bars()[notes]["rect"][1] == min(first["rect"][1], bars[notes]["rect"][1]),
                    timeout=5, what="the notes bar to take the whole row")
         h.screenshot("sizing-hidden")
-        close(prog, frame, log)
+        log.saved_on_close(h, prog, frame)
 
 
 if __name__ == "__main__":

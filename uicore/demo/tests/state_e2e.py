@@ -13,6 +13,7 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
+from reg_export import export_key, value  # noqa: E402
 
 TITLE = "Tool bar demonstration"
 KEY = r"HKEY_CURRENT_USER\Software\Quendra Labs\ToolBarDemo\DemoState"
@@ -28,54 +29,6 @@ class Log(DemoLog):
         return [cmd for cmd, _ in self.layout()]
 
 
-def parse_reg(text):
-    """A .reg export: {key path below KEY: {value name: (kind, data)}}; kinds dword, hex, sz."""
-    keys = {}
-    current = None
-    logical = []
-    for raw in text.splitlines():
-        line = raw.rstrip()
-        if logical and logical[-1].endswith("\\"):
-            logical[-1] = logical[-1][:-1] + line.strip()
-        else:
-            logical.append(line)
-    for line in logical:
-        if line.startswith("[") and line.endswith("]"):
-            path = line[1:-1]
-            current = keys.setdefault(path[len(KEY):].lstrip("\\") if path.startswith(KEY) else path, {})
-        elif line.startswith('"') and current is not None:
-            name, _, data = line[1:].partition('"=')
-            if data.startswith("dword:"):
-                current[name] = ("dword", int(data[6:], 16))
-            elif data.startswith("hex:"):
-                body = data[4:]
-                current[name] = ("hex", bytes(int(b, 16) for b in body.split(",") if b))
-            elif data.startswith('"'):
-                current[name] = ("sz", data[1:-1])
-            else:
-                current[name] = ("other", data)
-    return keys
-
-
-def export(h, work):
-    target = work / "state.reg"
-    if target.exists():
-        target.unlink()
-    code, out = h.run("reg", "export", KEY, "Z:" + str(target).replace("/", "\\"), "/y", timeout=60)
-    expect(code == 0 and target.exists(), "reg export of the program's key: %s" % out)
-    raw = target.read_bytes()
-    text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode("latin-1")
-    return parse_reg(text)
-
-
-def value(keys, key, name, kind):
-    expect(key in keys, "the export holds the key %s: %r" % (key, sorted(keys)))
-    expect(name in keys[key], "%s holds %s: %r" % (key, name, keys[key]))
-    got_kind, data = keys[key][name]
-    expect(got_kind == kind, "%s\\%s is %s, not %s" % (key, name, got_kind, kind))
-    return data
-
-
 def main():
     with Harness() as h:
         ids = resource_ids(h.source / "uicore" / "demo" / "DemoIds.h")
@@ -88,17 +41,8 @@ def main():
 
         def start(name):
             log = Log(work / (name + ".log"))
-            winlog = "Z:" + str(log.path).replace("/", "\\")
-            prog = h.start(h.build / "uicore" / "ToolBarDemo.exe", "/state", winlog)
-            frame = h.find(title=TITLE, visible=True, timeout=30)
-            h.wait_for(lambda: "ready" in log.lines(), timeout=20, what="the demonstration to start")
-            h.idle(frame)
+            prog, frame = log.start(h, h.build / "uicore" / "ToolBarDemo.exe", TITLE, "/state")
             return prog, frame, log
-
-        def close(prog, frame, log):
-            h.close(frame)
-            prog.wait_exit(timeout=20)
-            return [l for l in log.lines() if l.startswith("state saved ")]
 
         # First start: nothing saved, the resource's bar.
         prog, frame, log = start("first")
@@ -117,11 +61,11 @@ def main():
         h.xdotool("mousemove", "--sync", rect[0], rect[3] + 150)
         h.idle(frame)
         h.screenshot("state-changed")
-        saved = close(prog, frame, log)
+        saved = log.saved_on_close(h, prog, frame)
         expect(saved == ["state saved 1"], "the state is saved when the window closes: %r" % saved)
 
         # The layout in the registry.
-        keys = export(h, work)
+        keys = export_key(h, KEY, work)
         expect(value(keys, "ORXControlBarVersion", "Major", "dword") == 6, "version major 6")
         expect(value(keys, "ORXControlBarVersion", "Minor", "dword") == 33, "version minor 33")
         params = "ORXToolbarParameters"
@@ -155,7 +99,7 @@ def main():
         expect(log.order() == changed_order, "the changed bar comes back: %r" % log.order())
         expect(log.layout()[1][1][3] - log.layout()[1][1][1] > 21, "with its text labels: %r" % log.layout()[:2])
         h.screenshot("state-restored")
-        close(prog, frame, log)
+        log.saved_on_close(h, prog, frame)
 
         # Damaged values: the resource's bar, and the program runs on.
         for name, damaged in (("Buttons", "0900FFFF2A00"), ("CommandsUsage", "05000000FFFF01")):
@@ -173,8 +117,8 @@ def main():
                 expect(log.order() == resource_order, "the bar of the earlier damage stays the resource's: %r"
                        % log.order())
             h.screenshot("state-damaged-" + name.lower())
-            close(prog, frame, log)
-        keys = export(h, work)
+            log.saved_on_close(h, prog, frame)
+        keys = export_key(h, KEY, work)
         usage = value(keys, params, "CommandsUsage", "hex")
         expect(usage == struct.pack("<IH", 0, 0), "damaged counts were dropped, not kept: %s" % usage.hex())
 

@@ -14,7 +14,6 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, expect  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
-from dock_e2e import drag  # noqa: E402
 
 TITLE = "Tear-off demonstration"
 TORN = 34500          # the first tear-off id, the bar's control id
@@ -24,11 +23,6 @@ FLOAT = 0xE81F
 
 
 class Log(DemoLog):
-    def rect(self, kind):
-        rows = self.starting(kind + " ")
-        expect(rows, "the program logged no %s" % kind)
-        return tuple(int(v) for v in rows[-1].split()[:4])
-
     def torn_buttons(self):
         """The buttons of the last log of the torn-off bar: [(id, separator, rect, text)]."""
         lines = self.lines()
@@ -64,7 +58,7 @@ def main():
         def tear(menu, to):
             r = h.rect(menu)
             strip = ((r["left"] + r["right"]) // 2, r["top"] + 7)
-            drag(h, frame, strip, to, steps=10)
+            h.drag(frame, strip, to, steps=10)
             h.wait_for(lambda: not h.framework_menus(prog), timeout=10, what="the menus to close")
             h.idle(frame)
 

@@ -209,18 +209,9 @@ COLORREF PixelOfErase(CORXDialog* pDlg, int x, int y, CSize* pSize = NULL)
 
 HBITMAP RedBitmap(int cx, int cy)
 {
-    HDC hScreen = ::GetDC(NULL);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HBITMAP hbm = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    ::ReleaseDC(NULL, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hbm);
-    HBRUSH hRed = ::CreateSolidBrush(RGB(255, 0, 0));
-    RECT rect = {0, 0, cx, cy};
-    ::FillRect(hMem, &rect, hRed);
-    ::DeleteObject(hRed);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    return hbm;
+    CBitmap bitmap;
+    MakeScreenBitmap(bitmap, cx, cy, RGB(255, 0, 0));
+    return (HBITMAP)bitmap.Detach();
 }
 } // namespace
 

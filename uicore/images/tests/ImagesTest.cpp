@@ -113,25 +113,13 @@ TEST(ImageList, UserWellKeepsUnsavedEditsAndItsBitmapWhenAReloadFails)
     EXPECT_TRUE(user.Save()); // nothing changed: nothing written
 
     // An edit, then a colour change: the edit stays.
-    HDC hScreen = ::GetDC(NULL);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hbmRed = ::CreateCompatibleBitmap(hScreen, 16, 15);
-    ::ReleaseDC(NULL, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hbmRed);
-    HBRUSH hbrRed = ::CreateSolidBrush(RGB(255, 0, 0));
-    RECT rc = {0, 0, 16, 15};
-    ::FillRect(hDC, &rc, hbrRed);
-    ::DeleteObject(hbrRed);
-    ::SelectObject(hDC, hOld);
-    ASSERT_TRUE(user.UpdateImage(0, hbmRed));
+    CBitmap red;
+    ASSERT_TRUE(MakeScreenBitmap(red, 16, 15, RGB(255, 0, 0)));
+    ASSERT_TRUE(user.UpdateImage(0, (HBITMAP)red.GetSafeHandle()));
     EXPECT_TRUE(user.IsModified());
     user.OnSysColorChange();
     EXPECT_TRUE(user.IsModified());
-    hOld = ::SelectObject(hDC, user.GetImageWell());
-    EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(hDC, 5, 5));
-    ::SelectObject(hDC, hOld);
-    ::DeleteDC(hDC);
-    ::DeleteObject(hbmRed);
+    EXPECT_EQ(RGB(255, 0, 0), PixelOf(user.GetImageWell(), 5, 5));
 
     // Saved, the file goes away, and a colour change cannot read it: the old well stays.
     ASSERT_TRUE(user.Save());
@@ -151,16 +139,12 @@ TEST(MenuImages, TheGlyphStripHasFortyMagentaBackedImagesInTheirNumbers)
     EXPECT_EQ(RGB(255, 0, 255), CORXMenuImages::Images().GetTransparentColor());
 
     // A glyph drawn on white leaves the magenta background white and paints its shape.
-    HDC hScreen = ::GetDC(NULL);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hbmp = ::CreateCompatibleBitmap(hScreen, 9, 9);
-    ::ReleaseDC(NULL, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hbmp);
+    CTestSurface surface(9, 9, TRUE);
+    const HDC hDC = surface.Handle();
     ::PatBlt(hDC, 0, 0, 9, 9, WHITENESS);
     CORXMenuImages::Draw(CDC::FromHandle(hDC), CORXMenuImages::IdClose, CPoint(0, 0));
     EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(hDC, 0, 0));
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetPixel(hDC, 1, 1));
-    ::SelectObject(hDC, hOld);
 
     // The numbers menus draw checked items with: the check mark and the radio dot, each followed by
     // its disabled form in the same shape.
@@ -173,7 +157,6 @@ TEST(MenuImages, TheGlyphStripHasFortyMagentaBackedImagesInTheirNumbers)
         int iGlyph;
         const std::vector<std::string>& rows;
     } shapes[] = {{6, kCheck}, {7, kCheck}, {22, kRadio}, {23, kRadio}};
-    hOld = ::SelectObject(hDC, hbmp);
     for (const Shape& shape : shapes)
     {
         ::PatBlt(hDC, 0, 0, 9, 9, WHITENESS);
@@ -185,9 +168,6 @@ TEST(MenuImages, TheGlyphStripHasFortyMagentaBackedImagesInTheirNumbers)
                     drawn[y][x] = '#';
         EXPECT_EQ(shape.rows, drawn) << "glyph " << shape.iGlyph;
     }
-    ::SelectObject(hDC, hOld);
-    ::DeleteObject(hbmp);
-    ::DeleteDC(hDC);
 
     // A colour change drops the strip; the next use loads it again.
     CORXMenuImages::CleanUp();

@@ -12,28 +12,11 @@
 #include "ORXToolbarMenuButton.h"
 #include "ORXUserToolsManager.h"
 #include "ORXWorkspace.h"
+#include "TestKeyboard.h"
 #include "TestSupport.h"
 
 namespace
 {
-void PutBinary(LPCTSTR pszSection, LPCTSTR pszEntry, const Bytes& data)
-{
-    HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyEx(HKEY_CURRENT_USER, App().ProfileKey(pszSection), 0, NULL, 0,
-                                              KEY_ALL_ACCESS, NULL, &hKey, NULL));
-    ::RegSetValueEx(hKey, pszEntry, 0, REG_BINARY, data.empty() ? NULL : data.data(), (DWORD)data.size());
-    ::RegCloseKey(hKey);
-}
-
-std::vector<ACCEL> Records(HACCEL hAccel)
-{
-    ACCEL* p = NULL;
-    int n = CORXKeyboardManager::GetAccelRecords(hAccel, p);
-    std::vector<ACCEL> records(p, p + n);
-    delete[] p;
-    return records;
-}
-
 HACCEL Table(std::vector<ACCEL> records)
 {
     return ::CreateAcceleratorTableA(records.data(), (int)records.size());
@@ -74,7 +57,7 @@ TEST(KeyboardManager, AssigningABoundKeyReplacesItsBindingAndRemovingDropsIt)
     ACCEL accel = {FVIRTKEY | FCONTROL, 'K', (WORD)kCmdC};
     HACCEL hNew = CORXKeyboardManager::AssignKey(hAccel, accel);
     ASSERT_NE(nullptr, hNew);
-    std::vector<ACCEL> records = Records(hNew);
+    std::vector<ACCEL> records = AccelRecords(hNew);
     ASSERT_EQ(2u, records.size());
     int nCtrlK = 0;
     for (const ACCEL& a : records)
@@ -88,10 +71,10 @@ TEST(KeyboardManager, AssigningABoundKeyReplacesItsBindingAndRemovingDropsIt)
     // Another modifier is another key.
     ACCEL shifted = {FVIRTKEY | FCONTROL | FSHIFT, 'K', (WORD)kCmdA};
     HACCEL hMore = CORXKeyboardManager::AssignKey(hNew, shifted);
-    EXPECT_EQ(3u, Records(hMore).size());
+    EXPECT_EQ(3u, AccelRecords(hMore).size());
 
     HACCEL hLess = CORXKeyboardManager::RemoveKey(hMore, FVIRTKEY | FCONTROL, 'K');
-    records = Records(hLess);
+    records = AccelRecords(hLess);
     ASSERT_EQ(2u, records.size());
     for (const ACCEL& a : records)
         EXPECT_FALSE(a.key == 'K' && a.fVirt == (FVIRTKEY | FCONTROL));
@@ -139,7 +122,7 @@ TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
     EXPECT_FALSE(CORXKeyboardManager::FindDefaultAccelerator(kCmdA, strKey, m_pFrame, TRUE));
     EXPECT_TRUE(strKey.IsEmpty());
     ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
-    EXPECT_EQ(2u, Records(m_pFrame->m_hAccelTable).size());
+    EXPECT_EQ(2u, AccelRecords(m_pFrame->m_hAccelTable).size());
     EXPECT_TRUE(CORXKeyboardManager::FindDefaultAccelerator(kCmdB, strKey, m_pFrame, TRUE));
 
     // Commands that may not be customised lose their keys on the way in.
@@ -149,14 +132,14 @@ TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
     ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
     lstExcluded.RemoveAll();
     CORXToolBar::SetNonPermittedCommands(lstExcluded);
-    for (const ACCEL& a : Records(m_pFrame->m_hAccelTable))
+    for (const ACCEL& a : AccelRecords(m_pFrame->m_hAccelTable))
         EXPECT_NE(kCmdB, a.cmd);
 
     // A value that is not whole records, or empty, leaves the frame's table alone.
     HACCEL hBefore = m_pFrame->m_hAccelTable;
     for (Bytes damaged : {Bytes(saved.begin(), saved.end() - 1), Bytes(7, 0xFF), Bytes()})
     {
-        PutBinary(kKeyboardKey, _T("Accelerators"), damaged);
+        EXPECT_TRUE(App().WriteProfileValue(kKeyboardKey, _T("Accelerators"), REG_BINARY, damaged));
         EXPECT_FALSE(manager.LoadState(NULL, m_pFrame));
         EXPECT_EQ(hBefore, m_pFrame->m_hAccelTable);
     }
@@ -288,7 +271,8 @@ TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
     ASSERT_TRUE(manager.LoadState());
     EXPECT_EQ(kCmdA, manager.GetViewDblClickCommand(7));
 
-    PutBinary(_T("ORXMouseManager"), _T("Mouse"), Bytes({5, 0, 0, 0, 7, 0, 0, 0}));
+    EXPECT_TRUE(App().WriteProfileValue(_T("ORXMouseManager"), _T("Mouse"), REG_BINARY,
+                                        Bytes({5, 0, 0, 0, 7, 0, 0, 0})));
     EXPECT_FALSE(manager.LoadState());
     EXPECT_EQ(0u, manager.GetViewDblClickCommand(7));
     EXPECT_EQ(7, manager.GetViewIdByName(_T("Clock view")));
@@ -335,7 +319,8 @@ TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
         Hex(saved));
     for (size_t nCut : {size_t(1), size_t(5), saved.size() / 2})
     {
-        PutBinary(_T("ORXUserToolsManager"), _T("Tools"), Bytes(saved.begin(), saved.end() - nCut));
+        EXPECT_TRUE(App().WriteProfileValue(_T("ORXUserToolsManager"), _T("Tools"), REG_BINARY,
+                                            Bytes(saved.begin(), saved.end() - nCut)));
         EXPECT_FALSE(manager.LoadState());
         EXPECT_EQ(0, (int)manager.GetUserTools().GetCount());
     }

@@ -16,20 +16,12 @@
 #include "ORXToolBar.h"
 #include "ORXToolbarButton.h"
 #include "ORXWorkspace.h"
+#include "TestKeyboard.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
 
 namespace
 {
-std::vector<ACCEL> Records(HACCEL hAccel)
-{
-    ACCEL* p = NULL;
-    int n = CORXKeyboardManager::GetAccelRecords(hAccel, p);
-    std::vector<ACCEL> records(p, p + n);
-    delete[] p;
-    return records;
-}
-
 std::vector<UINT> Commands(const CObList* pList)
 {
     std::vector<UINT> ids;
@@ -55,7 +47,7 @@ protected:
         ASSERT_TRUE(m_pFrame->Create(NULL, _T("Pages test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 300), NULL,
                                      MAKEINTRESOURCE(IDR_DEMO_MAINFRAME)));
         HACCEL hResource = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_DEMO_PAGES_KEYS));
-        std::vector<ACCEL> records = Records(hResource);
+        std::vector<ACCEL> records = AccelRecords(hResource);
         ASSERT_EQ(2u, records.size());
         ASSERT_TRUE(CORXKeyboardManager::InstallTable(
             m_pFrame, ::CreateAcceleratorTableA(records.data(), (int)records.size())));
@@ -187,7 +179,7 @@ TEST_F(PagesTest, KeyboardPageAssignsRemovesAndResetsTheFramesTable)
     EXPECT_TRUE(strKey.IsEmpty());
     ACCEL ctrlShiftK = {FVIRTKEY | FCONTROL | FSHIFT, 'K', 0};
     ASSERT_TRUE(page.AssignKey(ctrlShiftK));
-    std::vector<ACCEL> records = Records(m_pFrame->m_hAccelTable);
+    std::vector<ACCEL> records = AccelRecords(m_pFrame->m_hAccelTable);
     ASSERT_EQ(3u, records.size());
     for (const ACCEL& a : records)
         EXPECT_EQ(ID_DEMO_MENU_LAST, a.cmd);
@@ -203,13 +195,13 @@ TEST_F(PagesTest, KeyboardPageAssignsRemovesAndResetsTheFramesTable)
     EXPECT_EQ(2, page.GetCurrentKeyCount());
     EXPECT_NE(strRemoved, page.GetCurrentKey(0));
     EXPECT_NE(strRemoved, page.GetCurrentKey(1));
-    EXPECT_EQ(2u, Records(m_pFrame->m_hAccelTable).size());
+    EXPECT_EQ(2u, AccelRecords(m_pFrame->m_hAccelTable).size());
     EXPECT_FALSE(page.RemoveSelectedKey()); // nothing selected any more
 
     // Reset All: the resource's table, and the frame hears of it.
     page.ResetAllKeys();
     EXPECT_EQ(1u, m_pFrame->ParamsOf(ORX_WM_TOOLBAR_RESETKEYBOARD).size());
-    records = Records(m_pFrame->m_hAccelTable);
+    records = AccelRecords(m_pFrame->m_hAccelTable);
     ASSERT_EQ(2u, records.size());
     EXPECT_EQ(ID_DEMO_MENU_FIRST, page.FindKeyCommand(ctrlF));
     EXPECT_EQ(0u, page.FindKeyCommand(ctrlShiftK));
@@ -268,11 +260,11 @@ TEST_F(PagesTest, AssigningOverTheResourcesTableLeavesThatTableToItsOtherUsers)
     page.SelectCommand(0);
     ASSERT_TRUE(page.AssignKey(ACCEL{FVIRTKEY | FALT, 'Q', 0}));
     EXPECT_TRUE(m_pFrame->m_bAccelTableBuilt);
-    EXPECT_EQ(2u, Records(hResource).size());
-    EXPECT_EQ(3u, Records(m_pFrame->m_hAccelTable).size());
+    EXPECT_EQ(2u, AccelRecords(hResource).size());
+    EXPECT_EQ(3u, AccelRecords(m_pFrame->m_hAccelTable).size());
     // Reset All copies the resource's table again, which is still there to copy.
     page.ResetAllKeys();
-    EXPECT_EQ(2u, Records(m_pFrame->m_hAccelTable).size());
+    EXPECT_EQ(2u, AccelRecords(m_pFrame->m_hAccelTable).size());
 }
 
 TEST_F(PagesTest, ATemplatesTableIsATargetOfItsOwnThatItsFramesFollowAndTheManagerKeeps)
@@ -300,17 +292,17 @@ TEST_F(PagesTest, ATemplatesTableIsATargetOfItsOwnThatItsFramesFollowAndTheManag
         ASSERT_TRUE(page.AssignKey(ACCEL{FVIRTKEY | FCONTROL | FSHIFT, 'K', 0}));
         m_sheet.DestroyWindow();
     }
-    EXPECT_EQ(3u, Records(pTemplate->m_hAccelTable).size());
+    EXPECT_EQ(3u, AccelRecords(pTemplate->m_hAccelTable).size());
     EXPECT_EQ(pTemplate->m_hAccelTable, pChild->m_hAccelTable);
     EXPECT_EQ(hFrameTable, m_pFrame->m_hAccelTable);
 
     // Saved under the template's id, reset from its resource, loaded again.
     ASSERT_TRUE(manager.SaveState(NULL, m_pFrame));
     manager.ResetAll(m_pFrame);
-    EXPECT_EQ(2u, Records(pTemplate->m_hAccelTable).size());
+    EXPECT_EQ(2u, AccelRecords(pTemplate->m_hAccelTable).size());
     EXPECT_EQ(pTemplate->m_hAccelTable, pChild->m_hAccelTable);
     ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
-    EXPECT_EQ(3u, Records(pTemplate->m_hAccelTable).size());
+    EXPECT_EQ(3u, AccelRecords(pTemplate->m_hAccelTable).size());
     EXPECT_EQ(pTemplate->m_hAccelTable, pChild->m_hAccelTable);
 
     pChild->m_hAccelTable = NULL;

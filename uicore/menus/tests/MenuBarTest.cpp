@@ -340,11 +340,7 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
 
     // Loaded by a new bar from a fixed image: the saved default menu; the owner gets no reset
     // message for it.
-    HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS,
-              ::RegOpenKeyEx(HKEY_CURRENT_USER, App().ProfileKey(kDefaultKey), 0, KEY_ALL_ACCESS, &hKey));
-    ::RegSetValueEx(hKey, _T("Buttons"), 0, REG_BINARY, kDefaultImage.data(), (DWORD)kDefaultImage.size());
-    ::RegCloseKey(hKey);
+    ASSERT_TRUE(App().WriteProfileValue(kDefaultKey, _T("Buttons"), REG_BINARY, kDefaultImage));
     m_pFrame->DestroyWindow();
     m_pFrame = NewFrame();
     {
@@ -359,10 +355,7 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
 
     // A damaged value gives the menu's own items, and the owner is told to reset that menu.
     Bytes damaged = {0x01, 0x00, 0xFF, 0xFF, 0x7F, 0x00, 0x13};
-    ASSERT_EQ(ERROR_SUCCESS,
-              ::RegOpenKeyEx(HKEY_CURRENT_USER, App().ProfileKey(kDefaultKey), 0, KEY_ALL_ACCESS, &hKey));
-    ::RegSetValueEx(hKey, _T("Buttons"), 0, REG_BINARY, damaged.data(), (DWORD)damaged.size());
-    ::RegCloseKey(hKey);
+    ASSERT_TRUE(App().WriteProfileValue(kDefaultKey, _T("Buttons"), REG_BINARY, damaged));
     m_pFrame->DestroyWindow();
     m_pFrame = NewFrame();
     CORXMenuBar bar;

@@ -20,15 +20,6 @@
 namespace
 {
 // Writes one raw value below the profile, making the key.
-void PutValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD dwType, const Bytes& data)
-{
-    HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyEx(HKEY_CURRENT_USER, App().ProfileKey(pszSection), 0, NULL, 0,
-                                              KEY_ALL_ACCESS, NULL, &hKey, NULL));
-    ::RegSetValueEx(hKey, pszEntry, 0, dwType, data.empty() ? NULL : data.data(), (DWORD)data.size());
-    ::RegCloseKey(hKey);
-}
-
 Bytes GetValue(LPCTSTR pszSection, LPCTSTR pszEntry, DWORD dwExpectedType)
 {
     DWORD dwType = 0;
@@ -194,7 +185,7 @@ TEST_F(StateTest, TheButtonsValueIsOneFixedImageAndThatImageLoads)
 
     ASSERT_TRUE(m_bar.RestoreOriginalState());
     ASSERT_EQ(kResourceIds, Ids(m_bar));
-    PutValue(kBarKey, _T("Buttons"), REG_BINARY, image);
+    EXPECT_TRUE(App().WriteProfileValue(kBarKey, _T("Buttons"), REG_BINARY, image));
     ASSERT_TRUE(m_pWorkspace->LoadState(NULL, m_pFrame));
     ASSERT_EQ(std::vector<UINT>({ID_DEMO_NEW, 0, 0}), Ids(m_bar));
     EXPECT_TRUE(m_bar.GetButton(1)->m_nStyle & TBBS_SEPARATOR);
@@ -215,7 +206,7 @@ TEST_F(StateTest, FirstRunEmptyBaseAndCleaningNeverReachTheProgramsOwnSettings)
     EXPECT_EQ(kResourceIds, Ids(m_bar));
     EXPECT_EQ(6, m_pWorkspace->GetSavedVersionMajor());
 
-    PutValue(_T("Clock"), _T("ClockOnTop"), REG_DWORD, Dwords({1}));
+    EXPECT_TRUE(App().WriteProfileValue(_T("Clock"), _T("ClockOnTop"), REG_DWORD, Dwords({1})));
     ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
 
     // Without a base the workspace key would be the program's own: nothing is read, written or
@@ -291,7 +282,7 @@ TEST_F(StateTest, DamagedOrForeignButtonsGiveTheResourcesBar)
         SCOPED_TRACE(c.pszName);
         ASSERT_TRUE(m_bar.RestoreOriginalState());
         ChangeBar();
-        PutValue(kBarKey, _T("Buttons"), REG_BINARY, c.data);
+        EXPECT_TRUE(App().WriteProfileValue(kBarKey, _T("Buttons"), REG_BINARY, c.data));
         EXPECT_FALSE(m_bar.LoadState(m_pWorkspace->GetRegistrySectionPath()));
         EXPECT_EQ(kResourceIds, Ids(m_bar));
     }
@@ -343,7 +334,8 @@ TEST_F(StateTest, OriginalItemsFollowAResourceThatChanged)
     ChangeBar();
     ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
     const std::vector<UINT> changed = Ids(m_bar);
-    PutValue(kBarKey, _T("OriginalItems"), REG_BINARY, Bytes{0x03, 0x00, 0xFF, 0xFF});
+    EXPECT_TRUE(
+        App().WriteProfileValue(kBarKey, _T("OriginalItems"), REG_BINARY, Bytes{0x03, 0x00, 0xFF, 0xFF}));
     EXPECT_TRUE(m_bar.LoadState(m_pWorkspace->GetRegistrySectionPath()));
     EXPECT_EQ(changed, Ids(m_bar));
 }
@@ -591,13 +583,14 @@ TEST_F(StateTest, ParametersStopAtADamagedValueAndDamagedCountsStartAgain)
 {
     ORXGetCommandUsage().AddCmd(ID_DEMO_BOLD);
     ASSERT_TRUE(CORXToolBar::SaveParameters(m_pWorkspace->GetRegistrySectionPath()));
-    PutValue(kParamsKey, _T("CommandsUsage"), REG_BINARY, Dwords({9}) + Bytes{5, 0});
+    EXPECT_TRUE(
+        App().WriteProfileValue(kParamsKey, _T("CommandsUsage"), REG_BINARY, Dwords({9}) + Bytes{5, 0}));
     EXPECT_FALSE(CORXToolBar::LoadParameters(m_pWorkspace->GetRegistrySectionPath()));
     EXPECT_EQ(0u, ORXGetCommandUsage().GetTotal());
 
     // A value of the wrong type stops the reading; the values before it were taken.
-    PutValue(kParamsKey, _T("Tooltips"), REG_DWORD, Dwords({0}));
-    PutValue(kParamsKey, _T("LargeIcons"), REG_SZ, Bytes{'1', 0});
+    EXPECT_TRUE(App().WriteProfileValue(kParamsKey, _T("Tooltips"), REG_DWORD, Dwords({0})));
+    EXPECT_TRUE(App().WriteProfileValue(kParamsKey, _T("LargeIcons"), REG_SZ, Bytes{'1', 0}));
     EXPECT_FALSE(CORXToolBar::LoadParameters(m_pWorkspace->GetRegistrySectionPath()));
     EXPECT_FALSE(CORXToolBar::m_bShowTooltips);
     EXPECT_FALSE(CORXToolBar::IsLargeIcons());
@@ -629,9 +622,11 @@ TEST_F(StateTest, WindowPlacementIsAppliedOnlyWhenReadAndSensible)
     EXPECT_FALSE(m_pFrame->IsIconic());
 
     // A rectangle no window could have, or one that does not read, is not applied.
-    PutValue(_T("Velmora\\WindowPlacement"), _T("MainWindowRect"), REG_BINARY, Dwords({10, 10, 10, 10}));
+    EXPECT_TRUE(App().WriteProfileValue(_T("Velmora\\WindowPlacement"), _T("MainWindowRect"), REG_BINARY,
+                                        Dwords({10, 10, 10, 10})));
     EXPECT_FALSE(m_pWorkspace->RestoreWindowPlacement(m_pFrame));
-    PutValue(_T("Velmora\\WindowPlacement"), _T("MainWindowRect"), REG_BINARY, Dwords({10, 10}));
+    EXPECT_TRUE(App().WriteProfileValue(_T("Velmora\\WindowPlacement"), _T("MainWindowRect"), REG_BINARY,
+                                        Dwords({10, 10})));
     EXPECT_FALSE(m_pWorkspace->RestoreWindowPlacement(m_pFrame));
     ASSERT_TRUE(m_pFrame->GetWindowPlacement(&wp));
     EXPECT_EQ(CRect(40, 50, 440, 350), CRect(wp.rcNormalPosition));
@@ -693,7 +688,7 @@ TEST_F(StateTest, MutatedSavedValuesNeverCrashAnyReader)
                     data.push_back((BYTE)rng());
                 break;
             }
-            PutValue(v.pszKey, v.pszEntry, REG_BINARY, data);
+            EXPECT_TRUE(App().WriteProfileValue(v.pszKey, v.pszEntry, REG_BINARY, data));
         }
         m_pWorkspace->LoadState(NULL, m_pFrame);
         for (int i = 0; i < m_bar.GetCount(); i++)

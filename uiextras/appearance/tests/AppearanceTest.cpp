@@ -11,7 +11,6 @@
 
 #include "AfxClipboardBitmap.h"
 #include "AfxWinMsgs.h"
-#include "ExtrasTestWindow.h"
 #include "ORXButtonAppearanceDlg.h"
 #include "ORXButtonsList.h"
 #include "ORXGlobalData.h"
@@ -22,6 +21,7 @@
 #include "ORXToolbarImageList.h"
 #include "TestDrawing.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 #include "uiextras/uiextras_res.h"
 
 namespace
@@ -31,7 +31,7 @@ typedef CORXImagePaintArea Area;
 // A paint area of a given client size on a hidden parent, drawing on its own bitmap.
 struct PaintArea : ::testing::Test
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     Area area;
     CBitmap bitmap;
 
@@ -295,7 +295,7 @@ TEST(ClipboardBitmap, ReadsPackedDIBsAndRefusesDamagedOnes)
 
 TEST(ClipboardBitmap, RoundTripKeepsThePixels)
 {
-    CExtrasTestParent owner;
+    CHiddenTestParent owner;
     ASSERT_TRUE(owner.CreateHidden());
     CBitmap bitmap;
     ASSERT_TRUE(MakeScreenBitmap(bitmap, 5, 3, RGB(255, 255, 255)));
@@ -389,7 +389,7 @@ CString StringOf(UINT nID)
 
 TEST(ImageEditDlg, PastePlacesTheBitmapAndAFailedOneChangesNothing)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CBitmap image;
     ASSERT_TRUE(MakeScreenBitmap(image, 16, 15, RGB(0, 128, 0)));
@@ -472,7 +472,7 @@ BOOL LoadUserImages(CORXToolbarImageList& images, const CTestFolder& folder, int
 }
 
 // A parent that counts the list's BN_CLICKED notifications.
-class CListParent : public CExtrasTestParent
+class CListParent : public CHiddenTestParent
 {
 public:
     int m_nClicks = 0;
@@ -609,7 +609,7 @@ struct AppearanceDlg : ::testing::Test
 {
     CTestFolder folder{_T("appearance")};
     CORXToolbarImageList images;
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     CTestSheet sheet;
 
     void SetUp() override

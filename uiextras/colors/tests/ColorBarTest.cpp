@@ -9,7 +9,6 @@
 
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXColorBar.h"
 #include "ORXColorMenuButton.h"
 #include "ORXGlobalData.h"
@@ -17,7 +16,9 @@
 #include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
+#include "TestDrawing.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 #include "TestWorkspace.h"
 
 namespace
@@ -47,7 +48,7 @@ public:
 
 struct ColorBar : ::testing::Test
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     CList<COLORREF, COLORREF> docColors;
 
     // Cells of 10 by 10, wide rows of 15, margins of 4, the window exactly as large as the bar.
@@ -198,7 +199,7 @@ TEST_F(ColorBar, SetColorMovesTheHighlightAndShowsAColourFoundNowhere)
 }
 
 // The owner of a bar: keeps the status texts it is asked to show.
-class CStatusOwner : public CExtrasTestParent
+class CStatusOwner : public CHiddenTestParent
 {
 public:
     std::vector<WPARAM> m_texts;
@@ -211,7 +212,7 @@ protected:
             m_texts.push_back(wParam);
             return 0;
         }
-        return CExtrasTestParent::WindowProc(message, wParam, lParam);
+        return CHiddenTestParent::WindowProc(message, wParam, lParam);
     }
 };
 
@@ -481,7 +482,7 @@ public:
 };
 
 // A parent that counts its colour button's clicks.
-class CClickCountingParent : public CExtrasTestParent
+class CClickCountingParent : public CHiddenTestParent
 {
 public:
     int m_nClicked = 0;
@@ -491,7 +492,7 @@ protected:
     {
         if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 60)
             m_nClicked++;
-        return CExtrasTestParent::OnCommand(wParam, lParam);
+        return CHiddenTestParent::OnCommand(wParam, lParam);
     }
 };
 } // namespace
@@ -663,36 +664,22 @@ TEST_F(ColorBar, PaletteOnlyAtEightBitsAndOfAtMostAHundredColours)
 namespace
 {
 // What a button drew alone, into a bitmap of its size.
-class CDrawnButton
+class CDrawnButton : public CTestSurface
 {
 public:
-    explicit CDrawnButton(CSize size) : m_size(size)
+    explicit CDrawnButton(CSize size) : CTestSurface(size.cx, size.cy, TRUE)
     {
-        CClientDC dcScreen(NULL);
-        m_dc.CreateCompatibleDC(&dcScreen);
-        m_bmp.CreateCompatibleBitmap(&dcScreen, size.cx, size.cy);
-        m_pOld = m_dc.SelectObject(&m_bmp);
-        m_dc.FillSolidRect(0, 0, size.cx, size.cy, RGB(0, 255, 0));
+        DC()->FillSolidRect(0, 0, size.cx, size.cy, RGB(0, 255, 0));
     }
-    ~CDrawnButton() { m_dc.SelectObject(m_pOld); }
-    CDC* DC() { return &m_dc; }
-    CRect Rect() const { return CRect(CPoint(0, 0), m_size); }
-    COLORREF At(int x, int y) { return m_dc.GetPixel(x, y); }
     // The top left corner of what is drawn in the colour; (-1, -1) when nothing is.
     CPoint FirstOf(COLORREF color)
     {
-        for (int y = 0; y < m_size.cy; y++)
-            for (int x = 0; x < m_size.cx; x++)
+        for (int y = 0; y < Height(); y++)
+            for (int x = 0; x < Width(); x++)
                 if (At(x, y) == color)
                     return CPoint(x, y);
         return CPoint(-1, -1);
     }
-
-private:
-    CSize m_size;
-    CDC m_dc;
-    CBitmap m_bmp;
-    CBitmap* m_pOld;
 };
 } // namespace
 

@@ -2,16 +2,16 @@
 // Custom page's fields and the Standard page's grey hexagons.
 #include <gtest/gtest.h>
 
-#include "ExtrasTestWindow.h"
 #include "ORXColorDialog.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 #include "uiextras/uiextras_res.h"
 
 namespace
 {
 struct ColorDialog : ::testing::Test
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     CORXColorDialog* pDialog = NULL;
 
     void Open(COLORREF clr)

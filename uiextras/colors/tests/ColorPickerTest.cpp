@@ -5,16 +5,16 @@
 #include <memory>
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXColorPickerCtrl.h"
 #include "ORXDrawHelper.h"
 #include "ORXGlobalData.h"
 #include "TestDrawing.h"
+#include "TestWindows.h"
 
 namespace
 {
 // A parent that counts the picker's notifications.
-class CCountingParent : public CExtrasTestParent
+class CCountingParent : public CHiddenTestParent
 {
 public:
     int m_nClicked = 0;
@@ -27,7 +27,7 @@ protected:
             m_nClicked++;
         else if (HIWORD(wParam) == BN_DOUBLECLICKED)
             m_nDoubleClicked++;
-        return CExtrasTestParent::OnCommand(wParam, lParam);
+        return CHiddenTestParent::OnCommand(wParam, lParam);
     }
 };
 

@@ -5,16 +5,16 @@
 
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXEditListBox.h"
 #include "ORXSpinButtonCtrl.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
 struct EditListBox : ::testing::Test
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     CORXEditListBox list;
 
     void SetUp() override
@@ -34,20 +34,7 @@ struct EditListBox : ::testing::Test
         return str;
     }
     HWND ListWnd() { return list.GetListHwnd(); }
-    void PressKey(UINT nKey, BYTE bModifier = 0)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        if (bModifier != 0)
-            keys[bModifier] = 0x80;
-        ::SetKeyboardState(keys);
-        ::SendMessage(ListWnd(), WM_KEYDOWN, nKey, 1);
-        if (bModifier != 0)
-        {
-            keys[bModifier] = 0;
-            ::SetKeyboardState(keys);
-        }
-    }
+    void PressKey(UINT nKey, BYTE bModifier = 0) { SendKeyDown(ListWnd(), nKey, bModifier); }
 };
 
 // A header that records what it is asked to draw.
@@ -178,7 +165,7 @@ TEST_F(EditListBox, NewRowIsKeptOnlyWithAName)
 
 TEST(NonClientWnd, StripTakesTwentyPixelsAndFixedSizeKeepsItsSize)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
 
     CORXNonClientWnd strip;
@@ -207,7 +194,7 @@ TEST(NonClientWnd, StripTakesTwentyPixelsAndFixedSizeKeepsItsSize)
 
 TEST(SpinButton, PressedHalfFollowsTheMouseWhileTheButtonIsHeld)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CORXSpinButtonCtrl spin;
     ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS, CRect(0, 0, 16, 40), &parent, 3));
@@ -225,7 +212,7 @@ TEST(SpinButton, PressedHalfFollowsTheMouseWhileTheButtonIsHeld)
 
 TEST(HeaderCtrl, HotItemFollowsTheMouseOnlyWithNoButtonHeld)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CRecordingHeader header;
     ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 20), &parent, 4));
@@ -254,7 +241,7 @@ TEST(HeaderCtrl, HotItemFollowsTheMouseOnlyWithNoButtonHeld)
 
 TEST(HeaderCtrl, PaintsEachItemThenTheRestOfTheRow)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CRecordingHeader header;
     ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 300, 20), &parent, 5));
@@ -285,7 +272,7 @@ TEST(HeaderCtrl, PaintsEachItemThenTheRestOfTheRow)
 
 TEST(MenuButton, StaysPressedWhileItsMenuIsUpAndWantsArrows)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CTestMenuButton button;
     ASSERT_TRUE(

@@ -2,14 +2,14 @@
 // move and delete group by group, pastes that do not fit, and values set from code.
 #include <gtest/gtest.h>
 
-#include "ExtrasTestWindow.h"
 #include "ORXMaskEdit.h"
+#include "TestWindows.h"
 
 namespace
 {
 struct MaskEdit : ::testing::Test
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     CORXMaskEdit edit;
 
     void SetUp() override

@@ -7,7 +7,6 @@
 #include <afxext.h>
 
 #include "AfxCheckListBox.h"
-#include "ExtrasTestWindow.h"
 #include "ORXButtonAppearanceDlg.h"
 #include "ORXCustomizePage.h"
 #include "ORXDropDownToolBar.h"
@@ -22,6 +21,7 @@
 #include "ORXToolsPage.h"
 #include "ORXUserToolsManager.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 #include "uiextras/uiextras_res.h"
 
 namespace
@@ -31,7 +31,7 @@ const UINT kLastUserBar = 0xE84F;
 const UINT kListId = 101;
 
 // The parent of a check list: it counts the check changes the list reports.
-class CCheckParent : public CExtrasTestParent
+class CCheckParent : public CHiddenTestParent
 {
 public:
     int m_nChanges = 0;
@@ -41,7 +41,7 @@ protected:
     {
         if (HIWORD(wParam) == CLBN_CHKCHANGE && LOWORD(wParam) == kListId)
             m_nChanges++;
-        return CExtrasTestParent::OnCommand(wParam, lParam);
+        return CHiddenTestParent::OnCommand(wParam, lParam);
     }
 };
 
@@ -690,7 +690,7 @@ TEST_F(CustomizeSheetTest, TheToolsPageBrowsesWithTheManagersFilter)
 
 TEST(ToolbarNameDlgTest, OkIsEnabledOnlyWithAName)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CORXToolbarNameDlg dlg(&parent);
     ASSERT_TRUE(dlg.Create(CORXToolbarNameDlg::IDD, &parent));

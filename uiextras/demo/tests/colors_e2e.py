@@ -15,10 +15,8 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "tools", "e2e"))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "uicore", "demo", "tests"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 from demo_log import DemoLog  # noqa: E402
-from dock_e2e import drag  # noqa: E402
 
 TITLE = "Colour demonstration"
 DULL = ("00000000", "00C0C0C0", "00FFFFFF", "00808080")  # black, the face colour, white, grey
@@ -119,7 +117,7 @@ class Demo:
         reports the pointer only over the program's own windows."""
         r = self.h.rect(menu["hwnd"])
         strip = ((r["left"] + r["right"]) // 2, r["top"] + 7)
-        drag(self.h, self.frame, strip, to, steps=10)
+        self.h.drag(self.frame, strip, to, steps=10)
         self.h.wait_for(lambda: not self.h.framework_menus(self.prog), timeout=10, what="the pop-up to close")
         self.h.idle(self.frame)
 

@@ -17,7 +17,6 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
 from harness import Harness, HarnessError, expect, resource_ids  # noqa: E402
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "uicore", "demo", "tests"))
 from demo_log import DemoLog  # noqa: E402
 
 TITLE = "Customize demonstration"
@@ -80,11 +79,7 @@ class Demo:
     def start(self):
         self.runs += 1
         self.log = Log(self.work / ("run%d.log" % self.runs))
-        winlog = "Z:" + str(self.log.path).replace("/", "\\")
-        self.prog = self.h.start(self.h.build / "uiextras" / "ExtrasDemo.exe", "/customize", winlog)
-        self.frame = self.h.find(title=TITLE, visible=True, timeout=30)
-        self.h.wait_for(lambda: "ready" in self.log.lines(), timeout=20, what="the demonstration to start")
-        self.h.idle(self.frame)
+        self.prog, self.frame = self.log.start(self.h, self.h.build / "uiextras" / "ExtrasDemo.exe", TITLE, "/customize")
 
     def state(self):
         before = self.log.lines().count("state done")

@@ -84,21 +84,11 @@ public:
 HICON SolidIcon(COLORREF clr)
 {
     const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
-    HDC hScreen = ::GetDC(NULL);
-    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hColor);
-    HBRUSH hBrush = ::CreateSolidBrush(clr);
-    RECT rect = {0, 0, cx, cy};
-    ::FillRect(hMem, &rect, hBrush);
-    ::DeleteObject(hBrush);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(NULL, hScreen);
+    CBitmap color;
+    MakeScreenBitmap(color, cx, cy, clr);
     HBITMAP hMask = ::CreateBitmap(cx, cy, 1, 1, NULL); // all 0: every pixel opaque
-    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    ICONINFO info = {TRUE, 0, 0, hMask, (HBITMAP)color.GetSafeHandle()};
     HICON hIcon = ::CreateIconIndirect(&info);
-    ::DeleteObject(hColor);
     ::DeleteObject(hMask);
     return hIcon;
 }

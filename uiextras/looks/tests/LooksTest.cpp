@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXButton.h"
 #include "ORXColorBar.h"
 #include "ORXGlobalData.h"
@@ -14,6 +13,8 @@
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
 #include "TestDrawing.h"
+#include "TestPageButton.h"
+#include "TestWindows.h"
 
 namespace
 {
@@ -117,14 +118,8 @@ public:
     }
 };
 
-class CHotPageButton : public CORXOutlookBarPageButton
-{
-public:
-    void SetHot(BOOL bHot) { m_bHover = bHot; }
-};
-
 // Stands for a shortcut bar: the looks ask its page buttons' parent only for the flat-look flag.
-class CShortcutBarStandIn : public CExtrasTestParent, public CORXOutlookBarInfo
+class CShortcutBarStandIn : public CHiddenTestParent, public CORXOutlookBarInfo
 {
 public:
     BOOL m_bFlat = FALSE;
@@ -379,14 +374,7 @@ TEST_F(LookColors, PageButtonOfAFlatShortcutBarDrawnByTheLookWithBlackText)
     ASSERT_TRUE(
         button.Create(_T("MMMM"), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 80, 20), &bar, 600));
     button.SetHot(TRUE);
-    auto Draw = [&](CDC& dc) {
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_BUTTON;
-        dis.hwndItem = button.GetSafeHwnd();
-        dis.hDC = dc.GetSafeHdc();
-        dis.rcItem = CRect(0, 0, 80, 20);
-        button.DrawItem(&dis);
-    };
+    auto Draw = [&](CDC& dc) { button.DrawInto(dc.GetSafeHdc(), CRect(0, 0, 80, 20)); };
     {
         // The button's own DC: the look finds the button, and its bar, through it.
         bar.m_bFlat = TRUE;
@@ -449,7 +437,7 @@ TEST(ThemedLook, TasksLabelsProgressAndComboHooks)
 TEST(ThemedLook, FrameworkButtonsTurnHotAndTabButtonsShowTheirStates)
 {
     CRecordingThemeLook look;
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CHotButton button;
     ASSERT_TRUE(

@@ -4,14 +4,16 @@
 
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXGlobalData.h"
 #include "ORXOutlookBar.h"
 #include "ORXOutlookLayout.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXWorkspace.h"
+#include "TestDrawing.h"
+#include "TestPageButton.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 #include "TestWorkspace.h"
 
 #include <afxole.h>
@@ -61,29 +63,6 @@ public:
     }
 };
 
-// The display's pointer is one for every test program running beside this one: a test that puts
-// it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.
-class CPointerLock
-{
-public:
-    CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
-    {
-        if (m_hMutex != NULL)
-            ::WaitForSingleObject(m_hMutex, 60000);
-    }
-    ~CPointerLock()
-    {
-        if (m_hMutex != NULL)
-        {
-            ::ReleaseMutex(m_hMutex);
-            ::CloseHandle(m_hMutex);
-        }
-    }
-
-private:
-    HANDLE m_hMutex;
-};
-
 // The pointer put on a point of the window; FALSE when the display does not move it.
 BOOL PointerAt(CWnd& wnd, CPoint point)
 {
@@ -118,7 +97,7 @@ protected:
         for (int i = 0; i < 2; i++)
             ASSERT_TRUE(bar.AddShortcut(0x8200 + i, 1, _T("Alarm"), 2));
     }
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
 };
 } // namespace
 
@@ -277,7 +256,7 @@ TEST(OutlookButton, ThePageIsAlwaysStoredAndReadByTheVersionThatWroteIt)
 
 TEST(OutlookButton, LabelUnderTheImageOnAColumnBesideItOnARow)
 {
-    CExtrasTestParent parent;
+    CHiddenTestParent parent;
     ASSERT_TRUE(parent.CreateHidden());
     CClientDC dc(&parent);
     CORXOutlookButton button(0x8301, 0, _T("Calendar"), 1);
@@ -294,13 +273,6 @@ TEST(OutlookButton, LabelUnderTheImageOnAColumnBesideItOnARow)
     EXPECT_LE(row.cy, 42);
 }
 
-// A page button the test can make hot without the real pointer.
-class CHotPageButton : public CORXOutlookBarPageButton
-{
-public:
-    void SetHot(BOOL bHot) { m_bHover = bHot; }
-};
-
 TEST_F(OutlookBar, XpLookFillsAndFramesAPageButtonWithBlackText)
 {
     CORXVisualManager::DestroyInstance();
@@ -313,24 +285,12 @@ TEST_F(OutlookBar, XpLookFillsAndFramesAPageButtonWithBlackText)
     CHotPageButton button;
     ASSERT_TRUE(button.Create(_T("Clocks"), WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 80, 20), &parent, 600));
     button.SetHot(TRUE);
-    CClientDC dc(&parent);
-    CDC dcMem;
-    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dc));
-    CBitmap bmp;
-    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dc, 80, 20));
-    CBitmap* pOld = dcMem.SelectObject(&bmp);
-    dcMem.FillSolidRect(0, 0, 80, 20, RGB(1, 2, 3));
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_BUTTON;
-    dis.hwndItem = button.GetSafeHwnd();
-    dis.hDC = dcMem.GetSafeHdc();
-    dis.rcItem = CRect(0, 0, 80, 20);
-    button.DrawItem(&dis);
-    EXPECT_EQ(pLook->GetMenuItemBorderColor(), dcMem.GetPixel(0, 0)) << "the look's border";
-    EXPECT_EQ(pLook->GetMenuItemBorderColor(), dcMem.GetPixel(79, 19));
-    EXPECT_EQ(pLook->GetHighlightColor(), dcMem.GetPixel(3, 3))
-        << "the look's hot fill, not the button's face";
-    dcMem.SelectObject(pOld);
+    CTestSurface surface(80, 20, TRUE);
+    surface.DC()->FillSolidRect(0, 0, 80, 20, RGB(1, 2, 3));
+    button.DrawInto(surface.Handle(), CRect(0, 0, 80, 20));
+    EXPECT_EQ(pLook->GetMenuItemBorderColor(), surface.At(0, 0)) << "the look's border";
+    EXPECT_EQ(pLook->GetMenuItemBorderColor(), surface.At(79, 19));
+    EXPECT_EQ(pLook->GetHighlightColor(), surface.At(3, 3)) << "the look's hot fill, not the button's face";
 
     button.DestroyWindow();
     globalData.clrBarText = clrTextSaved;
@@ -373,34 +333,18 @@ TEST_F(OutlookBar, PageButtonsAskWhicheverLookIsActive)
 {
     CHotPageButton button;
     ASSERT_TRUE(button.Create(_T("Clocks"), WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 80, 20), &parent, 600));
-    CClientDC dc(&parent);
-    CDC dcMem;
-    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dc));
-    CBitmap bmp;
-    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dc, 80, 20));
-    CBitmap* pOld = dcMem.SelectObject(&bmp);
+    CTestSurface surface(80, 20, TRUE);
     auto Draw = [&] {
-        dcMem.FillSolidRect(0, 0, 80, 20, RGB(1, 2, 3));
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_BUTTON;
-        dis.hwndItem = button.GetSafeHwnd();
-        dis.hDC = dcMem.GetSafeHdc();
-        dis.rcItem = CRect(0, 0, 80, 20);
-        button.DrawItem(&dis);
+        surface.DC()->FillSolidRect(0, 0, 80, 20, RGB(1, 2, 3));
+        button.DrawInto(surface.Handle(), CRect(0, 0, 80, 20));
     };
-    auto CountText = [&](COLORREF clr) {
-        int n = 0;
-        for (int y = 3; y < 17; y++)
-            for (int x = 3; x < 77; x++)
-                n += dcMem.GetPixel(x, y) == clr;
-        return n;
-    };
+    auto CountText = [&](COLORREF clr) { return surface.Count(clr, CRect(3, 3, 77, 17)); };
 
     // The core look fills none: the button paints its own face and keeps its text colour.
     CORXVisualManager::DestroyInstance();
     CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
     Draw();
-    EXPECT_EQ(globalData.clrBtnFace, dcMem.GetPixel(3, 3));
+    EXPECT_EQ(globalData.clrBtnFace, surface.At(3, 3));
     EXPECT_EQ((COLORREF)-1, button.GetTextColor());
     CORXVisualManager::DestroyInstance();
 
@@ -410,19 +354,18 @@ TEST_F(OutlookBar, PageButtonsAskWhicheverLookIsActive)
         CPlainPageLook look;
         ASSERT_EQ(&look, CORXVisualManager::GetInstance());
         Draw();
-        EXPECT_EQ(CPlainPageLook::kFill, dcMem.GetPixel(3, 3));
+        EXPECT_EQ(CPlainPageLook::kFill, surface.At(3, 3));
         EXPECT_EQ(RGB(255, 255, 255), button.GetTextColor());
         EXPECT_GT(CountText(RGB(255, 255, 255)), 0) << "the text in the look's colour";
         EXPECT_EQ(1, look.m_nBorders);
-        EXPECT_NE(CPlainPageLook::kFrame, dcMem.GetPixel(0, 0));
+        EXPECT_NE(CPlainPageLook::kFrame, surface.At(0, 0));
 
         look.m_bFrame = TRUE;
         Draw();
-        EXPECT_EQ(CPlainPageLook::kFrame, dcMem.GetPixel(0, 0));
-        EXPECT_EQ(CPlainPageLook::kFrame, dcMem.GetPixel(79, 19));
-        EXPECT_EQ(CPlainPageLook::kFill, dcMem.GetPixel(3, 3));
+        EXPECT_EQ(CPlainPageLook::kFrame, surface.At(0, 0));
+        EXPECT_EQ(CPlainPageLook::kFrame, surface.At(79, 19));
+        EXPECT_EQ(CPlainPageLook::kFill, surface.At(3, 3));
     }
-    dcMem.SelectObject(pOld);
     button.DestroyWindow();
     CORXVisualManager::DestroyInstance();
     CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CORXVisualManager));
@@ -537,32 +480,22 @@ TEST_F(OutlookBar, ARowScrollsBackWithTheRightArrowAndOnWithTheLeft)
     ASSERT_FALSE(rectUp.IsRectEmpty());
     ASSERT_FALSE(rectDown.IsRectEmpty());
 
-    CClientDC dc(&bar);
-    CDC dcBar, dcImage;
-    ASSERT_TRUE(dcBar.CreateCompatibleDC(&dc));
-    ASSERT_TRUE(dcImage.CreateCompatibleDC(&dc));
-    CBitmap bmpBar, bmpImage;
-    ASSERT_TRUE(bmpBar.CreateCompatibleBitmap(&dc, 200, 60));
-    ASSERT_TRUE(bmpImage.CreateCompatibleBitmap(&dc, 20, 20));
-    CBitmap* pOldBar = dcBar.SelectObject(&bmpBar);
-    CBitmap* pOldImage = dcImage.SelectObject(&bmpImage);
-    bar.DoPaint(&dcBar);
+    CTestSurface surfaceBar(200, 60, TRUE), surfaceImage(20, 20, TRUE);
+    bar.DoPaint(surfaceBar.DC());
     const CSize size = CORXMenuImages::Size();
     // The arrow of each button, pixel for pixel, is the shared image the row gives it.
     auto shows = [&](const CRect& rect, CORXMenuImages::IMAGES_IDS id) {
-        dcImage.FillSolidRect(0, 0, 20, 20, globalData.clrBarFace);
-        CORXMenuImages::Draw(&dcImage, id, CPoint(0, 0));
+        surfaceImage.DC()->FillSolidRect(0, 0, 20, 20, globalData.clrBarFace);
+        CORXMenuImages::Draw(surfaceImage.DC(), id, CPoint(0, 0));
         const CPoint pt(rect.left + (rect.Width() - size.cx) / 2, rect.top + (rect.Height() - size.cy) / 2);
         for (int y = 0; y < size.cy; y++)
             for (int x = 0; x < size.cx; x++)
-                if (dcImage.GetPixel(x, y) != dcBar.GetPixel(pt.x + x, pt.y + y))
+                if (surfaceImage.At(x, y) != surfaceBar.At(pt.x + x, pt.y + y))
                     return FALSE;
         return TRUE;
     };
     EXPECT_TRUE(shows(rectUp, CORXMenuImages::IdArowRight));
     EXPECT_TRUE(shows(rectDown, CORXMenuImages::IdArowLeft));
-    dcBar.SelectObject(pOldBar);
-    dcImage.SelectObject(pOldImage);
 }
 
 TEST_F(OutlookBar, SizingEdgeNeverLeavesLessThanItsOwnStrip)
@@ -630,7 +563,7 @@ TEST_F(OutlookBar, CancelledSizingKeepsTheExtentAndLaysTheFrameOut)
 }
 
 // Records the commands the bar sends to its owner.
-class CCommandRecorder : public CExtrasTestParent
+class CCommandRecorder : public CHiddenTestParent
 {
 public:
     std::vector<UINT> commands;
@@ -1014,16 +947,10 @@ TEST_F(OutlookBar, BackgroundBitmapIsUsedOnlyAboveEightBitsPerPixel)
     EXPECT_TRUE(bar.SetBackImage(16129));
     EXPECT_TRUE(bar.IsBackgroundTexture());
     // The bar paints the bitmap over its whole background, not the shadow colour.
-    CClientDC dc(&bar);
-    CDC dcMem;
-    ASSERT_TRUE(dcMem.CreateCompatibleDC(&dc));
-    CBitmap bmp;
-    ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dc, 40, 40));
-    CBitmap* pOld = dcMem.SelectObject(&bmp);
-    dcMem.FillSolidRect(0, 0, 40, 40, RGB(1, 2, 3));
-    EXPECT_TRUE(bar.FillOwnBackground(&dcMem, CRect(0, 0, 40, 40)));
-    EXPECT_NE(RGB(1, 2, 3), dcMem.GetPixel(20, 20));
-    dcMem.SelectObject(pOld);
+    CTestSurface surface(40, 40, TRUE);
+    surface.DC()->FillSolidRect(0, 0, 40, 40, RGB(1, 2, 3));
+    EXPECT_TRUE(bar.FillOwnBackground(surface.DC(), CRect(0, 0, 40, 40)));
+    EXPECT_NE(RGB(1, 2, 3), surface.At(20, 20));
     EXPECT_FALSE(bar.SetBackImage(0x7FF0)); // no such bitmap
     EXPECT_FALSE(bar.IsBackgroundTexture());
     globalData.m_nBitsPerPixel = nBitsSaved;

@@ -2,15 +2,15 @@
 // keys, in-place editing and what the owner hears, the kinds' values.
 #include <gtest/gtest.h>
 
-#include "ExtrasTestWindow.h"
 #include "ORXColorMenuButton.h"
 #include "ORXPropList.h"
 #include "TestSupport.h"
+#include "TestWindows.h"
 
 namespace
 {
 // The owner: counts the changes the list reports and keeps the last property.
-class CPropOwner : public CExtrasTestParent
+class CPropOwner : public CHiddenTestParent
 {
 public:
     int m_nChanged = 0;
@@ -27,7 +27,7 @@ protected:
             m_wLastId = wParam;
             return 0;
         }
-        return CExtrasTestParent::WindowProc(message, wParam, lParam);
+        return CHiddenTestParent::WindowProc(message, wParam, lParam);
     }
 };
 
@@ -121,20 +121,7 @@ struct PropList : ::testing::Test
                 return list.GetShown(i);
         return NULL;
     }
-    void Key(UINT nKey, BYTE bModifier = 0)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        if (bModifier != 0)
-            keys[bModifier] = 0x80;
-        ::SetKeyboardState(keys);
-        list.SendMessage(WM_KEYDOWN, nKey, 1);
-        if (bModifier != 0)
-        {
-            keys[bModifier] = 0;
-            ::SetKeyboardState(keys);
-        }
-    }
+    void Key(UINT nKey, BYTE bModifier = 0) { SendKeyDown(list.GetSafeHwnd(), nKey, bModifier); }
     void Click(CPoint pt, UINT message = WM_LBUTTONDOWN)
     {
         list.SendMessage(message, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));

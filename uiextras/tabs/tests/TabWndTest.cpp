@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "ExtrasTestWindow.h"
 #include "ORXGlobalData.h"
 #include "ORXTabWnd.h"
 #include "TestDrawing.h"
+#include "TestWindows.h"
 
 namespace
 {
@@ -21,7 +21,7 @@ struct CSentMessage
 };
 
 // Records the tab window's registered messages and answers them as a test asks.
-class CRecordingParent : public CExtrasTestParent
+class CRecordingParent : public CHiddenTestParent
 {
 public:
     std::vector<CSentMessage> sent;
@@ -54,7 +54,7 @@ protected:
                 return lRenameReply;
             return 0;
         }
-        return CExtrasTestParent::WindowProc(message, wParam, lParam);
+        return CHiddenTestParent::WindowProc(message, wParam, lParam);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "ORXVisualManager.h"
 #include "ORXVisualManagerXP.h"
 #include "ORXWinXPVisualManager.h"
+#include "TestDrawing.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
 
@@ -169,19 +170,13 @@ public:
     // The pane as it paints itself, drawn into a bitmap.
     std::vector<COLORREF> Paint(const CRect& rect)
     {
-        CClientDC dcScreen(this);
-        CDC dc;
-        CBitmap bmp;
-        dc.CreateCompatibleDC(&dcScreen);
         CRect rectClient = Client();
-        bmp.CreateCompatibleBitmap(&dcScreen, rectClient.Width(), rectClient.Height());
-        CBitmap* pOld = dc.SelectObject(&bmp);
-        DrawPane(&dc);
+        CTestSurface surface(rectClient.Width(), rectClient.Height(), TRUE);
+        DrawPane(surface.DC());
         std::vector<COLORREF> pixels;
         for (int y = rect.top; y < rect.bottom; y++)
             for (int x = rect.left; x < rect.right; x++)
-                pixels.push_back(dc.GetPixel(x, y));
-        dc.SelectObject(pOld);
+                pixels.push_back(surface.At(x, y));
         return pixels;
     }
     CRect Client() const
@@ -190,29 +185,6 @@ public:
         GetClientRect(rect);
         return rect;
     }
-};
-
-// The display's pointer is one for every test program running beside this one: a test that puts
-// it somewhere, or that holds the capture while messages are pumped, holds the pointer meanwhile.
-class CPointerLock
-{
-public:
-    CPointerLock() : m_hMutex(::CreateMutex(NULL, FALSE, _T("VelmoraTestsPointer")))
-    {
-        if (m_hMutex != NULL)
-            ::WaitForSingleObject(m_hMutex, 60000);
-    }
-    ~CPointerLock()
-    {
-        if (m_hMutex != NULL)
-        {
-            ::ReleaseMutex(m_hMutex);
-            ::CloseHandle(m_hMutex);
-        }
-    }
-
-private:
-    HANDLE m_hMutex;
 };
 
 class TasksPaneTest : public ::testing::Test
@@ -781,12 +753,8 @@ TEST_F(TasksPaneTest, CaptionOffsetAndIconSpacingOfThePaneWinOverTheLooks)
                     << pLook->m_lpszClassName << " at " << x << ", " << y;
 
         // The text of a task with an icon starts the spacing after the 16 pixels of the icon.
-        CClientDC dcScreen(&m_pane);
-        CDC dc;
-        ASSERT_TRUE(dc.CreateCompatibleDC(&dcScreen));
-        CBitmap bmp;
-        ASSERT_TRUE(bmp.CreateCompatibleBitmap(&dcScreen, 120, 20));
-        CBitmap* pOld = dc.SelectObject(&bmp);
+        CTestSurface surface(120, 20, TRUE);
+        CDC& dc = *surface.DC();
         CIconTask task;
         dc.FillSolidRect(0, 0, 120, 20, RGB(255, 255, 255));
         pActive->OnDrawTask(&dc, &task, NULL, FALSE, FALSE);
@@ -796,7 +764,6 @@ TEST_F(TasksPaneTest, CaptionOffsetAndIconSpacingOfThePaneWinOverTheLooks)
         pActive->OnDrawTask(&dc, &task, NULL, FALSE, FALSE);
         EXPECT_TRUE(Blank(dc, 16, 16 + 40, 0, 20)) << pLook->m_lpszClassName;
         EXPECT_FALSE(Blank(dc, 16 + 40, 120, 0, 20)) << pLook->m_lpszClassName;
-        dc.SelectObject(pOld);
     }
     m_pane.m_nGroupCaptionHorzOffset = -1;
     CORXVisualManager::DestroyInstance();

@@ -1,12 +1,11 @@
-"""The demonstration program's log, read as it grows: one record a line, a word naming its kind
-first (command, status, layout, button, click, ...), then its numbers or text."""
+"""The demonstration programs' log, read as it grows: one record a line, a word naming its kind
+first (command, status, layout, button, click, ...), then its numbers or text. The tool-bar
+framework's demonstration and the extras' write it alike; each test derives its own readers of the
+records only it looks at."""
 
-import os
 import pathlib
-import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "e2e"))
-from harness import expect  # noqa: E402
+from harness import expect
 
 
 class DemoLog:
@@ -29,6 +28,25 @@ class DemoLog:
 
     def commands(self):
         return self.numbers("command")
+
+    def start(self, h, exe, title, *switches, also=()):
+        """Starts the program with its switches and this log's path, and waits for its frame, for
+        the "ready" record and for each (record, what) of also, and for the frame to go idle:
+        (program, frame)."""
+        prog = h.start(exe, *switches, "Z:" + str(self.path).replace("/", "\\"))
+        frame = h.find(title=title, visible=True, timeout=30)
+        h.wait_for(lambda: "ready" in self.lines(), timeout=20, what="the demonstration to start")
+        for record, what in also:
+            h.wait_for(lambda: record in self.lines(), timeout=20, what=what)
+        h.idle(frame)
+        return prog, frame
+
+    def saved_on_close(self, h, prog, frame):
+        """Closes the program's frame and waits for the program to end: the "state saved" records it
+        wrote on the way out."""
+        h.close(frame)
+        prog.wait_exit(timeout=20)
+        return [l for l in self.lines() if l.startswith("state saved ")]
 
     def rect(self, kind):
         """The rectangle (left, top, right, bottom) of the last record of a kind."""
