@@ -166,16 +166,17 @@ LRESULT CORXMDIClientWnd::OnTabChosen(WPARAM wParam, LPARAM lParam)
 {
     if ((HWND)lParam != m_wndTab.GetSafeHwnd())
         return 0;
-    // The chosen tab's child becomes the active one; its activation moves the tabs after it.
+    // The chosen tab's child becomes the active one; the tabs then show whichever child is active
+    // (the chosen one, or the one that stayed when the child refused), whatever kind of child frame
+    // it is.
     CWnd* pChild = m_wndTab.GetTabWindow((int)wParam);
     HWND hChild = pChild != NULL ? pChild->GetSafeHwnd() : NULL;
     if (hChild == NULL || ::GetParent(hChild) != m_hWnd)
         return 0;
     if ((HWND)SendMessage(WM_MDIGETACTIVE) != hChild)
         SendMessage(WM_MDIACTIVATE, (WPARAM)hChild);
-    // The tabs show the child that is active now, whichever kind of child frame it is.
     ActivateTabOf((HWND)SendMessage(WM_MDIGETACTIVE));
-    return 0;
+    return TRUE;
 }
 
 int CORXMDIClientWnd::ImageOfChild(HWND hWndChild, HICON hIcon)

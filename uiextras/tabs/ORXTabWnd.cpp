@@ -410,11 +410,13 @@ BOOL CORXTabWnd::RemoveTab(int iTab)
     return TRUE;
 }
 
-void CORXTabWnd::TellOwnerTabChosen(int iTab)
+void CORXTabWnd::ChooseTab(int iTab)
 {
     // Only an owner that was given: a parent that owns the tabs by default hears the change alone.
-    if (m_hWndOwner != NULL && ::IsWindow(m_hWndOwner))
-        ::SendMessage(m_hWndOwner, ORXM_ON_TAB_CHOSEN, (WPARAM)iTab, (LPARAM)m_hWnd);
+    if (m_hWndOwner != NULL && ::IsWindow(m_hWndOwner) &&
+        ::SendMessage(m_hWndOwner, ORXM_ON_TAB_CHOSEN, (WPARAM)iTab, (LPARAM)m_hWnd) != 0)
+        return;
+    SetActiveTab(iTab);
 }
 
 void CORXTabWnd::RemoveAllTabs()
@@ -1399,9 +1401,8 @@ void CORXTabWnd::OnLButtonDown(UINT nFlags, CPoint point)
             m_iHighlighted = -1;
             if (GetCapture() == this)
                 ReleaseCapture();
-            SetActiveTab(iTab);
-            TellOwnerTabChosen(iTab);
-            if (GetParent() != NULL)
+            ChooseTab(iTab);
+            if (m_iActiveTab == iTab && GetParent() != NULL)
                 GetParent()->SendMessage(ORXM_ONCHANGE_ACTIVE_TAB, iTab, iOld);
         }
         if (m_bEnableTabSwap && m_rectTabsArea.PtInRect(point))
@@ -1767,8 +1768,9 @@ BOOL CORXTabWnd::PreTranslateMessage(MSG* pMsg)
         }
         if (iNew >= 0)
         {
-            SetActiveTab(iNew);
-            TellOwnerTabChosen(iNew);
+            ChooseTab(iNew);
+            if (m_iActiveTab != iNew)
+                return TRUE;
             CWnd* pWnd = GetTabWindow(iNew);
             if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
                 pWnd->SetFocus();

@@ -20,8 +20,10 @@ extern const UINT ORXM_ON_RENAME_TAB;
 extern const UINT ORXM_ON_BEFOREMOVE_TAB;
 extern const UINT ORXM_ON_MOVE_TAB;
 // Sent to the tab window's owner, when one was given (SetOwner), as soon as the user chooses a tab
-// with the mouse or Ctrl+Page Up/Down: wParam the tab, lParam the tab window's handle. The tab is
-// already shown; what choosing it means is the owner's to decide.
+// with the mouse or Ctrl+Page Up/Down: wParam the tab, lParam the tab window's handle. An owner that
+// answers nonzero has taken the choice and shows the tab itself (SetActiveTab) once it has done what
+// choosing it means, or leaves the tabs as they are; with no owner, or an answer of 0, the tab
+// window shows the chosen tab itself.
 extern const UINT ORXM_ON_TAB_CHOSEN;
 
 class CORXTabWnd;
@@ -168,8 +170,9 @@ public:
 
     // Implementation
 protected:
-    // The user chose the tab: the owner hears it (see ORXM_ON_TAB_CHOSEN).
-    void TellOwnerTabChosen(int iTab);
+    // The user chose the tab: the owner hears it and decides (see ORXM_ON_TAB_CHOSEN); without one
+    // that takes the choice the tab becomes the active one here.
+    void ChooseTab(int iTab);
     void LayOutAreas();
     void RecalcLayout();
     void UpdateScrollRange();

@@ -26,6 +26,7 @@ class CRecordingParent : public CHiddenTestParent
 public:
     std::vector<CSentMessage> sent;
     LRESULT lBeforeMoveReply = 0;
+    LRESULT lChosenReply = 0;
     LRESULT lRenameReply = 0;
 
     std::vector<CSentMessage> Of(UINT nMsg) const
@@ -52,6 +53,8 @@ protected:
                 return lBeforeMoveReply;
             if (message == ORXM_ON_RENAME_TAB)
                 return lRenameReply;
+            if (message == ORXM_ON_TAB_CHOSEN)
+                return lChosenReply;
             return 0;
         }
         return CHiddenTestParent::WindowProc(message, wParam, lParam);
@@ -442,6 +445,29 @@ TEST_F(TabWnd, AnOwnerHearsTheTabsTheUserChoosesAndNothingElse)
     tabs.RemoveTab(1);
     EXPECT_EQ(owner.Of(ORXM_ON_TAB_CHOSEN).size(), 2u);
     EXPECT_TRUE(parent.Of(ORXM_ON_TAB_CHOSEN).empty());
+    tabs.SetOwner(NULL);
+}
+
+TEST_F(TabWnd, AnOwnerThatTakesTheChoiceDecidesWhichTabShows)
+{
+    Create(CORXTabWnd::STYLE_3D, 3);
+    CRecordingParent owner;
+    ASSERT_TRUE(owner.CreateHidden());
+    owner.lChosenReply = TRUE;
+    tabs.SetOwner(&owner);
+    // Taken and refused (the owner shows nothing): the tabs stay, and the parent hears no change.
+    Mouse(WM_LBUTTONDOWN, TabPoint(2));
+    Mouse(WM_LBUTTONUP, TabPoint(2));
+    ASSERT_EQ(owner.Of(ORXM_ON_TAB_CHOSEN).size(), 1u);
+    EXPECT_EQ(tabs.GetActiveTab(), 0);
+    EXPECT_TRUE(CtrlKey(VK_NEXT));
+    ASSERT_EQ(owner.Of(ORXM_ON_TAB_CHOSEN).size(), 2u);
+    EXPECT_EQ(owner.sent[1].wParam, 1u);
+    EXPECT_EQ(tabs.GetActiveTab(), 0);
+    EXPECT_TRUE(parent.Of(ORXM_ONCHANGE_ACTIVE_TAB).empty());
+    // The owner shows the tab itself once it has acted on the choice.
+    tabs.SetActiveTab(2);
+    EXPECT_EQ(tabs.GetActiveTab(), 2);
     tabs.SetOwner(NULL);
 }
 
