@@ -56,7 +56,10 @@ END_MESSAGE_MAP()
 
 namespace
 {
-CORXToolbarCustomize* g_pActiveSheet = NULL;
+// The sheet open now, one at a time: a role held in the services registry.
+class CActiveSheetRole
+{
+};
 
 CString LoadText(UINT uiId, LPCTSTR lpszDefault)
 {
@@ -164,13 +167,13 @@ void CORXToolbarCustomize::Leave()
         m_bRegistered = FALSE;
         CORXToolBar::SetCustomizeMode(FALSE);
     }
-    if (g_pActiveSheet == this)
-        g_pActiveSheet = NULL;
+    if (GetActiveSheet() == this)
+        CORXServices::Hold<CActiveSheetRole, CORXToolbarCustomize>(NULL);
 }
 
 CORXToolbarCustomize* CORXToolbarCustomize::GetActiveSheet()
 {
-    return g_pActiveSheet;
+    return CORXServices::Holder<CActiveSheetRole, CORXToolbarCustomize>();
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -406,9 +409,10 @@ int CORXToolbarCustomize::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pCustomizePage->m_strAllCommands = m_strAllCommands;
 
     // A sheet that is still open somewhere gives way to this one.
-    if (g_pActiveSheet != NULL && g_pActiveSheet != this)
-        g_pActiveSheet->Leave();
-    g_pActiveSheet = this;
+    CORXToolbarCustomize* pOpen = GetActiveSheet();
+    if (pOpen != NULL && pOpen != this)
+        pOpen->Leave();
+    CORXServices::Hold<CActiveSheetRole>(this);
     CORXServices::Register<CORXCustomizeSheet>(this);
     m_bRegistered = TRUE;
     CORXToolBar::SetCustomizeMode(TRUE);
