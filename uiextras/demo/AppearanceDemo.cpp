@@ -162,10 +162,8 @@ protected:
     {
         if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
             return -1;
-        if (!m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
-            !m_wndToolBar.LoadToolBar(IDR_EXTRAS_TOOLBAR))
+        if (!DemoCreateToolBar(this, m_wndToolBar))
             return -1;
-        m_wndToolBar.SetWindowText(_T("Standard"));
         CString strImages =
             DemoLogPath().Left(DemoLogPath().ReverseFind(_T('\\')) + 1) + _T("appearance_user_images.bmp");
         if (!WriteUserImages(strImages) || !m_UserImages.LoadFromFile(strImages))
@@ -231,18 +229,8 @@ CFrameWnd* AppearanceDemoCreate(const CString& strLog)
     // for their customise menu.
     if (g_bWithSheet)
     {
-        CORXToolbarCustomize* pSheet = new CORXToolbarCustomize(pFrame, FALSE, 0);
-        if (!pSheet->Create())
-        {
-            delete pSheet;
-            DemoLog("sheet failed");
+        if (!DemoOpenSheet(pFrame, new CORXToolbarCustomize(pFrame, FALSE, 0), _T("sheet")))
             return NULL;
-        }
-        // Beside the frame, so that the bar stays in the open.
-        CRect rectFrame;
-        pFrame->GetWindowRect(rectFrame);
-        pSheet->SetWindowPos(NULL, rectFrame.right + 10, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        DemoLog("sheet open");
     }
     else
         CORXToolBar::SetCustomizeMode(TRUE);

@@ -150,18 +150,10 @@ protected:
     {
         if (CORXFrameWnd::OnCreate(lpCreateStruct) == -1)
             return -1;
-        if (!m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
-            !m_wndToolBar.LoadToolBar(IDR_EXTRAS_TOOLBAR))
+        if (!DemoCreateToolBar(this, m_wndToolBar))
             return -1;
-        m_wndToolBar.SetWindowText(_T("Standard"));
-        CORXToolbarButton* pBold = m_wndToolBar.GetButton(m_wndToolBar.CommandToIndex(ID_EXTRAS_BOLD));
-        CORXColorMenuButton* pColor = new CORXColorMenuButton(ID_COLORDEMO_COLOR, _T("&Fill Colour"));
-        pColor->m_bUserButton = FALSE;
-        pColor->SetImage(pBold != NULL ? pBold->GetImage() : -1);
-        pColor->m_bImage = TRUE;
-        pColor->m_bText = FALSE;
-        pColor->EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
-        pColor->EnableOtherButton(_T("More Colors..."), FALSE);
+        CORXColorMenuButton* pColor =
+            DemoMakeColorButton(m_wndToolBar, ID_COLORDEMO_COLOR, _T("&Fill Colour"), FALSE);
         pColor->SetTearOff(ID_COLORDEMO_TORN);
         if (m_wndToolBar.InsertButton(pColor) < 0)
         {

@@ -2,7 +2,10 @@
 #include "DemoSupport.h"
 #include "ORXColorBar.h"
 #include "ORXColorMenuButton.h"
+#include "ORXToolBar.h"
 #include "ORXToolbarCustomize.h"
+
+#include "ExtrasIds.h"
 
 void DemoShowFrame(CFrameWnd* pFrame, BOOL bRecalcLayout)
 {
@@ -11,6 +14,28 @@ void DemoShowFrame(CFrameWnd* pFrame, BOOL bRecalcLayout)
     pFrame->UpdateWindow();
     if (bRecalcLayout)
         pFrame->RecalcLayout();
+}
+
+BOOL DemoCreateToolBar(CFrameWnd* pFrame, CORXToolBar& bar)
+{
+    if (!bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
+        !bar.LoadToolBar(IDR_EXTRAS_TOOLBAR))
+        return FALSE;
+    bar.SetWindowText(_T("Standard"));
+    return TRUE;
+}
+
+CORXColorMenuButton* DemoMakeColorButton(CORXToolBar& bar, UINT uiCmdID, LPCTSTR lpszText, BOOL bAltColorDlg)
+{
+    CORXToolbarButton* pBold = bar.GetButton(bar.CommandToIndex(ID_EXTRAS_BOLD));
+    CORXColorMenuButton* pColor = new CORXColorMenuButton(uiCmdID, lpszText);
+    pColor->m_bUserButton = FALSE;
+    pColor->SetImage(pBold != NULL ? pBold->GetImage() : -1);
+    pColor->m_bImage = TRUE;
+    pColor->m_bText = FALSE;
+    pColor->EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
+    pColor->EnableOtherButton(_T("More Colors..."), bAltColorDlg);
+    return pColor;
 }
 
 BOOL DemoOpenSheet(CFrameWnd* pFrame, CORXToolbarCustomize* pSheet, LPCTSTR pszWhat)

@@ -11,6 +11,15 @@
 // over it) and lays out its bars, unless bRecalcLayout is FALSE.
 void DemoShowFrame(CFrameWnd* pFrame, BOOL bRecalcLayout = TRUE);
 
+class CORXToolBar;
+class CORXColorMenuButton;
+// The demonstration's standard tool bar at the top of the frame; FALSE when it could not be made.
+BOOL DemoCreateToolBar(CFrameWnd* pFrame, CORXToolBar& bar);
+// A colour menu button for the command, for the bar to take: the bar's bold image with the colour
+// strip drawn under it, automatic black and the other-colours button (bAltColorDlg: the framework's
+// colour dialog rather than the system's).
+CORXColorMenuButton* DemoMakeColorButton(CORXToolBar& bar, UINT uiCmdID, LPCTSTR lpszText, BOOL bAltColorDlg);
+
 class CORXToolbarCustomize;
 // Creates a customise sheet made for pFrame and places it beside the frame, so that the frame's
 // bars and menus stay in sight; logs "<what> open pages=N", or "<what> failed" and deletes it.

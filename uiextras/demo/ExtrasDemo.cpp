@@ -292,19 +292,9 @@ protected:
     {
         if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
             return -1;
-        if (!m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY) ||
-            !m_wndToolBar.LoadToolBar(IDR_EXTRAS_TOOLBAR))
+        if (!DemoCreateToolBar(this, m_wndToolBar))
             return -1;
-        m_wndToolBar.SetWindowText(_T("Standard"));
-        CORXColorMenuButton* pColor = new CORXColorMenuButton(ID_EXTRAS_COLOR, _T("Colour"));
-        // The bold command's image, with the colour strip drawn under it.
-        CORXToolbarButton* pBold = m_wndToolBar.GetButton(m_wndToolBar.CommandToIndex(ID_EXTRAS_BOLD));
-        pColor->m_bUserButton = FALSE;
-        pColor->SetImage(pBold != NULL ? pBold->GetImage() : -1);
-        pColor->m_bImage = TRUE;
-        pColor->m_bText = FALSE;
-        pColor->EnableAutomaticButton(_T("Automatic"), RGB(0, 0, 0));
-        pColor->EnableOtherButton(_T("More Colors..."));
+        CORXColorMenuButton* pColor = DemoMakeColorButton(m_wndToolBar, ID_EXTRAS_COLOR, _T("Colour"), TRUE);
         if (m_wndToolBar.InsertButton(pColor) < 0)
         {
             delete pColor;

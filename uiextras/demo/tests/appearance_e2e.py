@@ -90,7 +90,7 @@ def check_with_sheet(h, ids, work):
                    "Z:" + str(log.path).replace("/", "\\"))
     frame = h.find(title=TITLE, visible=True, timeout=30)
     h.wait_for(lambda: log.last("ready "), timeout=20, what="the demonstration with the sheet")
-    expect("sheet open" in log.lines(), "the customise sheet is open")
+    expect(any(l.startswith("sheet open ") for l in log.lines()), "the customise sheet is open")
     sheet = h.find(title="Customize", visible=True, timeout=15)
     h.idle(sheet)
     h.wait_for(lambda: log.last("userimages ") == "2", what="the two user images")
