@@ -699,18 +699,19 @@ void CORXColorPickerCtrl::DrawCursor(CDC* pDC, const CRect& rect)
     POINT pts[3] = {{rect.left, rect.top + rect.Height() / 2},
                     {rect.right - 1, rect.top},
                     {rect.right - 1, rect.bottom - 1}};
-    // Straight through the system: the wrapped objects would be entered in the handle maps and
-    // taken out again on every paint.
+    // Straight through the system, with the context's own brush and pen: nothing is made and
+    // deleted on every paint, nor entered in the handle maps.
     const HDC hDC = pDC->GetSafeHdc();
-    const HBRUSH hBrush = ::CreateSolidBrush(::GetSysColor(bFocused ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
-    const HPEN hPen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
-    const HGDIOBJ hOldBrush = ::SelectObject(hDC, hBrush);
-    const HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
+    const HGDIOBJ hOldBrush = ::SelectObject(hDC, ::GetStockObject(DC_BRUSH));
+    const HGDIOBJ hOldPen = ::SelectObject(hDC, ::GetStockObject(DC_PEN));
+    const COLORREF clrOldBrush =
+        ::SetDCBrushColor(hDC, ::GetSysColor(bFocused ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+    const COLORREF clrOldPen = ::SetDCPenColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
     ::Polygon(hDC, pts, 3);
+    ::SetDCPenColor(hDC, clrOldPen);
+    ::SetDCBrushColor(hDC, clrOldBrush);
     ::SelectObject(hDC, hOldPen);
     ::SelectObject(hDC, hOldBrush);
-    ::DeleteObject(hPen);
-    ::DeleteObject(hBrush);
 }
 
 void CORXColorPickerCtrl::DrawHexagons(CDC* pDC)
