@@ -327,7 +327,8 @@ void CColorPage2::OnColour()
     double dHue, dLum, dSat;
     m_wndColorPicker.GetHLS(&dHue, &dLum, &dSat);
     m_wndLum.SetHLS(dHue, -1, dSat, FALSE);
-    m_wndLum.Invalidate();
+    // Not erased: the bar would take that for a parent drawn anew and ask it for its background.
+    m_wndLum.Invalidate(FALSE);
     m_h = ToByte(dHue);
     m_s = ToByte(dSat);
     m_l = ToByte(dLum);

@@ -21,6 +21,9 @@ ON_WM_GETDLGCODE()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
 ON_WM_SIZE()
+ON_WM_MOVE()
+ON_WM_SYSCOLORCHANGE()
+ON_MESSAGE(WM_THEMECHANGED, OnThemeChanged)
 ON_WM_ERASEBKGND()
 ON_WM_CANCELMODE()
 ON_WM_QUERYNEWPALETTE()
@@ -62,9 +65,9 @@ BOOL CORXColorCell::HitTest(CPoint pt) const
 CORXColorPickerCtrl::CORXColorPickerCtrl()
     : m_nType(PICKER), m_dblLum(0.5), m_dblSat(0), m_dblHue(0), m_colorNew(RGB(0, 0, 0)),
       m_colorOriginal(RGB(0, 0, 0)), m_nLumBarWidth(20), m_pPalette(NULL), m_hOldPicker(NULL),
-      m_hOldWork(NULL), m_sizeWork(0, 0), m_nWorkBits(0), m_hOldBlank(NULL), m_bPictureKept(FALSE),
-      m_dColumnHue(-1), m_dColumnSat(-1), m_rectColumn(0, 0, 0, 0), m_nColumnWidth(0), m_nColumnBits(0),
-      m_hOldColumn(NULL), m_bFocused(FALSE)
+      m_hOldWork(NULL), m_sizeWork(0, 0), m_nWorkBits(0), m_hOldBack(NULL), m_bBackKept(FALSE),
+      m_bPictureKept(FALSE), m_dColumnHue(-1), m_dColumnSat(-1), m_rectColumn(0, 0, 0, 0), m_nColumnWidth(0),
+      m_nColumnBits(0), m_hOldColumn(NULL), m_bFocused(FALSE)
 {
     m_keyKept = PICTUREKEY();
 }
@@ -84,8 +87,19 @@ CORXColorPickerCtrl::PICTUREKEY CORXColorPickerCtrl::PictureKey(const CSize& siz
     key.dHue = m_dblHue;
     key.dSat = m_dblSat;
     key.bFocused = m_bFocused;
-    key.clrDark = globalData.clrBtnDkShadow;
-    key.clrLight = globalData.clrBtnHilite;
+    if (m_nType == LUMINANCE)
+    {
+        // The spectrum's picture does not depend on the lightness, nor on the bar.
+        key.dLum = m_dblLum;
+        key.nBarWidth = m_nLumBarWidth;
+        key.clrText = ::GetSysColor(COLOR_BTNTEXT);
+        key.clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    }
+    else
+    {
+        key.clrDark = globalData.clrBtnDkShadow;
+        key.clrLight = globalData.clrBtnHilite;
+    }
     key.nBitsPerPixel = globalData.m_nBitsPerPixel;
     return key;
 }
@@ -119,16 +133,15 @@ BOOL CORXColorPickerCtrl::PrepareWork(HDC hDCItem, const CSize& size)
         return FALSE;
     }
     m_hOldWork = ::SelectObject(m_dcWork.GetSafeHdc(), m_bmpWork.GetSafeHandle());
-    // The shapes over the parent's background start from a black picture each paint.
-    if (m_nType != CURRENT && m_nType != PICKER)
+    if (ShowsBackground())
     {
-        if (!m_dcBlank.Attach(::CreateCompatibleDC(hDCItem)) ||
-            !m_bmpBlank.Attach(::CreateCompatibleBitmap(hDCItem, size.cx, size.cy)))
+        if (!m_dcBack.Attach(::CreateCompatibleDC(hDCItem)) ||
+            !m_bmpBack.Attach(::CreateCompatibleBitmap(hDCItem, size.cx, size.cy)))
         {
             DeleteWork();
             return FALSE;
         }
-        m_hOldBlank = ::SelectObject(m_dcBlank.GetSafeHdc(), m_bmpBlank.GetSafeHandle());
+        m_hOldBack = ::SelectObject(m_dcBack.GetSafeHdc(), m_bmpBack.GetSafeHandle());
     }
     m_sizeWork = size;
     m_nWorkBits = nBits;
@@ -145,17 +158,17 @@ void CORXColorPickerCtrl::DeleteWork()
     }
     m_hOldWork = NULL;
     m_bmpWork.DeleteObject();
-    if (m_dcBlank.GetSafeHdc() != NULL)
+    if (m_dcBack.GetSafeHdc() != NULL)
     {
-        if (m_hOldBlank != NULL)
-            ::SelectObject(m_dcBlank.GetSafeHdc(), m_hOldBlank);
-        m_dcBlank.DeleteDC();
+        if (m_hOldBack != NULL)
+            ::SelectObject(m_dcBack.GetSafeHdc(), m_hOldBack);
+        m_dcBack.DeleteDC();
     }
-    m_hOldBlank = NULL;
-    m_bmpBlank.DeleteObject();
+    m_hOldBack = NULL;
+    m_bmpBack.DeleteObject();
     m_sizeWork = CSize(0, 0);
     m_nWorkBits = 0;
-    m_bPictureKept = FALSE;
+    ForgetBackground();
 }
 
 void CORXColorPickerCtrl::DeleteSpectrum()
@@ -194,7 +207,7 @@ void CORXColorPickerCtrl::SetColor(COLORREF clr)
     m_colorNew = clr;
     CORXDrawHelper::RgbToHls(clr, &m_dblHue, &m_dblLum, &m_dblSat);
     if (GetSafeHwnd() != NULL)
-        Invalidate();
+        Invalidate(FALSE);
 }
 
 void CORXColorPickerCtrl::SetRGB(BYTE r, BYTE g, BYTE b)
@@ -215,7 +228,7 @@ void CORXColorPickerCtrl::SetHLS(double hue, double luminance, double saturation
     m_colorNew = CORXDrawHelper::HlsToRgbUnitHue(m_dblHue, m_dblLum, m_dblSat);
     if (bInvalidate && GetSafeHwnd() != NULL)
     {
-        Invalidate();
+        Invalidate(FALSE);
         UpdateWindow();
     }
 }
@@ -231,7 +244,7 @@ void CORXColorPickerCtrl::SetPalette(CPalette* pPalette)
 {
     m_pPalette = pPalette;
     DeleteSpectrum();
-    ForgetPicture();
+    ForgetBackground();
     if (GetSafeHwnd() != NULL)
     {
         Invalidate();
@@ -246,7 +259,7 @@ void CORXColorPickerCtrl::SetLuminanceBarWidth(int w)
         CRect rect;
         GetClientRect(rect);
         w = std::min(w, (int)(rect.Width() * 3 / 4));
-        Invalidate();
+        Invalidate(FALSE);
     }
     m_nLumBarWidth = w;
 }
@@ -415,9 +428,9 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     const CSize size = rectItem.Size();
     if (!PrepareWork(hDCItem, size))
         return;
-    // The spectrum as last finished, when nothing it shows has changed since: a palette display
-    // draws it afresh, as the palette decides its colours.
-    const BOOL bKeep = m_nType == PICKER && !HasPalette();
+    // The spectrum or the luminance bar as last finished, when nothing it shows has changed since:
+    // a palette display draws it afresh, as the palette decides its colours.
+    const BOOL bKeep = (m_nType == PICKER || m_nType == LUMINANCE) && !HasPalette();
     if (bKeep && m_bPictureKept && PictureKey(size) == m_keyKept)
     {
         ::BitBlt(hDCItem, rectItem.left, rectItem.top, size.cx, size.cy, m_dcWork.GetSafeHdc(), 0, 0,
@@ -452,23 +465,8 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     // paint left: the spectrum covers the client rectangle, the parent may draw nothing.
     if (m_nType == PICKER && rectClient.Size() != size)
         dcMem.PatBlt(0, 0, size.cx, size.cy, BLACKNESS);
-    if (m_nType != CURRENT && m_nType != PICKER)
-    {
-        if (m_dcBlank.GetSafeHdc() != NULL)
-            ::BitBlt(dcMem.GetSafeHdc(), 0, 0, size.cx, size.cy, m_dcBlank.GetSafeHdc(), 0, 0, SRCCOPY);
-        else
-            dcMem.PatBlt(0, 0, size.cx, size.cy, BLACKNESS);
-        globalData.DrawParentBackground(this, &dcMem, rect);
-        // The work context is used again: what the parent may have left set in it that moves or
-        // cuts off the drawing goes back to how the context was made (saving and restoring the
-        // whole state costs as much as the rest of the paint).
-        const HDC hMem = dcMem.GetSafeHdc();
-        ::SelectClipRgn(hMem, NULL);
-        ::SetMapMode(hMem, MM_TEXT);
-        ::SetViewportOrgEx(hMem, 0, 0, NULL);
-        ::SetWindowOrgEx(hMem, 0, 0, NULL);
-        ::SetROP2(hMem, R2_COPYPEN);
-    }
+    if (ShowsBackground())
+        DrawBackground(rect);
 
     switch (m_nType)
     {
@@ -514,6 +512,34 @@ void CORXColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS)
         m_bPictureKept = TRUE;
         m_keyKept = PictureKey(size);
     }
+}
+
+void CORXColorPickerCtrl::DrawBackground(const CRect& rect)
+{
+    const HDC hBack = m_dcBack.GetSafeHdc();
+    if (!m_bBackKept)
+    {
+        CPalette* pOldPalette = NULL;
+        if (HasPalette())
+        {
+            pOldPalette = m_dcBack.SelectPalette(m_pPalette, FALSE);
+            m_dcBack.RealizePalette();
+        }
+        m_dcBack.PatBlt(0, 0, rect.Width(), rect.Height(), BLACKNESS);
+        globalData.DrawParentBackground(this, &m_dcBack, (LPRECT)&rect);
+        if (pOldPalette != NULL)
+            m_dcBack.SelectPalette(pOldPalette, FALSE);
+        // The context is used again: what the parent may have left set in it that moves or cuts off
+        // the drawing goes back to how the context was made (saving and restoring the whole state
+        // costs as much as the rest of the paint).
+        ::SelectClipRgn(hBack, NULL);
+        ::SetMapMode(hBack, MM_TEXT);
+        ::SetViewportOrgEx(hBack, 0, 0, NULL);
+        ::SetWindowOrgEx(hBack, 0, 0, NULL);
+        ::SetROP2(hBack, R2_COPYPEN);
+        m_bBackKept = TRUE;
+    }
+    ::BitBlt(m_dcWork.GetSafeHdc(), 0, 0, rect.Width(), rect.Height(), hBack, 0, 0, SRCCOPY);
 }
 
 namespace
@@ -673,18 +699,19 @@ void CORXColorPickerCtrl::DrawCursor(CDC* pDC, const CRect& rect)
     POINT pts[3] = {{rect.left, rect.top + rect.Height() / 2},
                     {rect.right - 1, rect.top},
                     {rect.right - 1, rect.bottom - 1}};
-    // Straight through the system: the wrapped objects would be entered in the handle maps and
-    // taken out again on every paint.
+    // Straight through the system, with the context's own brush and pen: nothing is made and
+    // deleted on every paint, nor entered in the handle maps.
     const HDC hDC = pDC->GetSafeHdc();
-    const HBRUSH hBrush = ::CreateSolidBrush(::GetSysColor(bFocused ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
-    const HPEN hPen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
-    const HGDIOBJ hOldBrush = ::SelectObject(hDC, hBrush);
-    const HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
+    const HGDIOBJ hOldBrush = ::SelectObject(hDC, ::GetStockObject(DC_BRUSH));
+    const HGDIOBJ hOldPen = ::SelectObject(hDC, ::GetStockObject(DC_PEN));
+    const COLORREF clrOldBrush =
+        ::SetDCBrushColor(hDC, ::GetSysColor(bFocused ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+    const COLORREF clrOldPen = ::SetDCPenColor(hDC, ::GetSysColor(COLOR_BTNTEXT));
     ::Polygon(hDC, pts, 3);
+    ::SetDCPenColor(hDC, clrOldPen);
+    ::SetDCBrushColor(hDC, clrOldBrush);
     ::SelectObject(hDC, hOldPen);
     ::SelectObject(hDC, hOldBrush);
-    ::DeleteObject(hPen);
-    ::DeleteObject(hBrush);
 }
 
 void CORXColorPickerCtrl::DrawHexagons(CDC* pDC)
@@ -735,8 +762,8 @@ void CORXColorPickerCtrl::InvalidateCursor(CRect rectOld)
     CRect rectNew = GetCursorRect();
     rectOld.InflateRect(1, 1);
     rectNew.InflateRect(1, 1);
-    InvalidateRect(rectOld);
-    InvalidateRect(rectNew);
+    InvalidateRect(rectOld, FALSE);
+    InvalidateRect(rectNew, FALSE);
 }
 
 void CORXColorPickerCtrl::PickAt(CPoint point, UINT nFlags)
@@ -779,7 +806,7 @@ void CORXColorPickerCtrl::PickAt(CPoint point, UINT nFlags)
             return;
         m_colorNew = pHit->m_clr;
         CORXDrawHelper::RgbToHls(m_colorNew, &m_dblHue, &m_dblLum, &m_dblSat);
-        Invalidate();
+        Invalidate(FALSE);
         break;
     }
     default:
@@ -865,25 +892,47 @@ void CORXColorPickerCtrl::OnSetFocus(CWnd* pOldWnd)
 {
     CButton::OnSetFocus(pOldWnd);
     m_bFocused = TRUE;
-    Invalidate();
+    Invalidate(FALSE);
 }
 
 void CORXColorPickerCtrl::OnKillFocus(CWnd* pNewWnd)
 {
     CButton::OnKillFocus(pNewWnd);
     m_bFocused = FALSE;
-    Invalidate();
+    Invalidate(FALSE);
 }
 
 void CORXColorPickerCtrl::OnSize(UINT nType, int cx, int cy)
 {
     CButton::OnSize(nType, cx, cy);
     DeleteSpectrum();
-    ForgetPicture();
+    ForgetBackground();
+}
+
+void CORXColorPickerCtrl::OnMove(int x, int y)
+{
+    CButton::OnMove(x, y);
+    // Another part of the parent's background lies under it now.
+    ForgetBackground();
+}
+
+void CORXColorPickerCtrl::OnSysColorChange()
+{
+    CButton::OnSysColorChange();
+    ForgetBackground();
+}
+
+LRESULT CORXColorPickerCtrl::OnThemeChanged(WPARAM, LPARAM)
+{
+    ForgetBackground();
+    return Default();
 }
 
 BOOL CORXColorPickerCtrl::OnEraseBkgnd(CDC*)
 {
+    // Nothing is erased, but a repaint that asks for it comes from outside (the picker's own do
+    // not erase) and may show a parent drawn anew.
+    ForgetBackground();
     return TRUE;
 }
 
@@ -894,6 +943,7 @@ void CORXColorPickerCtrl::OnCancelMode()
 
 BOOL CORXColorPickerCtrl::OnQueryNewPalette()
 {
+    ForgetBackground();
     Invalidate();
     return CButton::OnQueryNewPalette();
 }
@@ -902,5 +952,8 @@ void CORXColorPickerCtrl::OnPaletteChanged(CWnd* pFocusWnd)
 {
     CButton::OnPaletteChanged(pFocusWnd);
     if (pFocusWnd != this)
+    {
+        ForgetBackground();
         Invalidate();
+    }
 }

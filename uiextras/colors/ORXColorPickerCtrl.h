@@ -96,27 +96,37 @@ protected:
     HGDIOBJ m_hOldWork;
     CSize m_sizeWork;
     int m_nWorkBits;
-    // A bitmap as the work one was made, black: copied under the parent's background so that
-    // where the parent draws nothing nothing of the last paint stays (a fill costs four times a
-    // copy).
-    CDC m_dcBlank;
-    CBitmap m_bmpBlank;
-    HGDIOBJ m_hOldBlank;
-    // The spectrum's last finished picture (marker and frame drawn) stays in the work bitmap with
-    // what it shows: a paint of the same state is one copy of it.
+    // The parent's background under the shapes that do not cover their rectangle, as the parent
+    // drew it over black (where it draws nothing nothing of an earlier paint stays), in a bitmap
+    // like the work one. Asking the parent for it costs more than the rest of a paint, so it is
+    // asked again only when it may have changed: a new size or place, new system colours or
+    // theme, a palette, and any repaint others asked to erase (an exposure, a parent redrawn with
+    // its children). The picker's own repaints do not erase.
+    CDC m_dcBack;
+    CBitmap m_bmpBack;
+    HGDIOBJ m_hOldBack;
+    BOOL m_bBackKept;
+    // The last finished picture of the spectrum and the luminance bar (marker, frame, background
+    // drawn) stays in the work bitmap with what it shows: a paint of the same state is one copy.
     struct PICTUREKEY
     {
         CSize size;
         double dHue;
         double dSat;
+        double dLum;
+        int nBarWidth;
         BOOL bFocused;
         COLORREF clrDark;
         COLORREF clrLight;
+        COLORREF clrText;
+        COLORREF clrShadow;
         int nBitsPerPixel;
         bool operator==(const PICTUREKEY& o) const
         {
-            return size == o.size && dHue == o.dHue && dSat == o.dSat && bFocused == o.bFocused &&
-                   clrDark == o.clrDark && clrLight == o.clrLight && nBitsPerPixel == o.nBitsPerPixel;
+            return size == o.size && dHue == o.dHue && dSat == o.dSat && dLum == o.dLum &&
+                   nBarWidth == o.nBarWidth && bFocused == o.bFocused && clrDark == o.clrDark &&
+                   clrLight == o.clrLight && clrText == o.clrText && clrShadow == o.clrShadow &&
+                   nBitsPerPixel == o.nBitsPerPixel;
         }
     };
     PICTUREKEY m_keyKept;
@@ -135,6 +145,16 @@ protected:
     void DeleteColumn();
     PICTUREKEY PictureKey(const CSize& size) const;
     void ForgetPicture() { m_bPictureKept = FALSE; }
+    // The parent's background is asked for again on the next paint, and so the picture drawn over it.
+    void ForgetBackground()
+    {
+        m_bBackKept = FALSE;
+        m_bPictureKept = FALSE;
+    }
+    // Whether the shape shows the parent's background around what it draws.
+    BOOL ShowsBackground() const { return m_nType != CURRENT && m_nType != PICKER; }
+    // Draws the parent's background into the work bitmap, from the kept copy when it still holds.
+    void DrawBackground(const CRect& rect);
     // The work context at the item's size and depth, made again when either changed.
     BOOL PrepareWork(HDC hDCItem, const CSize& size);
     void DeleteWork();
@@ -178,6 +198,9 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnMove(int x, int y);
+    afx_msg void OnSysColorChange();
+    afx_msg LRESULT OnThemeChanged(WPARAM, LPARAM);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnCancelMode();
     afx_msg BOOL OnQueryNewPalette();

@@ -260,3 +260,59 @@ TEST_F(ColorPicker, APaintAfterAChangeMatchesAFreshPicker)
         EXPECT_EQ(Pixels(fresh), Pixels(used)) << "after a new size";
     }
 }
+
+namespace
+{
+// A parent whose background is one colour left of a split and another right of it.
+class CTwoColourParent : public CExtrasTestParent
+{
+public:
+    COLORREF m_clrLeft = RGB(0, 128, 255);
+    COLORREF m_clrRight = RGB(255, 128, 0);
+    int m_nSplit = 100;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_ERASEBKGND)
+            return CExtrasTestParent::WindowProc(message, wParam, lParam);
+        CRect rect;
+        GetClientRect(rect);
+        CDC* pDC = CDC::FromHandle((HDC)wParam);
+        pDC->FillSolidRect(CRect(rect.left, rect.top, m_nSplit, rect.bottom), m_clrLeft);
+        pDC->FillSolidRect(CRect(m_nSplit, rect.top, rect.right, rect.bottom), m_clrRight);
+        return TRUE;
+    }
+};
+} // namespace
+
+// Around the luminance bar the parent's background shows as the parent draws it now: after the
+// parent was drawn anew with its children, and after the bar moved over another part of it.
+TEST_F(ColorPicker, TheLuminanceBarShowsTheParentsBackgroundAsItIsNow)
+{
+    if (globalData.m_nBitsPerPixel <= 8)
+        GTEST_SKIP() << "palette colours on this display";
+    CTwoColourParent back;
+    ASSERT_TRUE(back.CreateHidden());
+    CORXColorPickerCtrl bar;
+    bar.SetType(CORXColorPickerCtrl::LUMINANCE);
+    ASSERT_TRUE(bar.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 50, 120), &back, 52));
+    bar.SetLuminanceBarWidth(14);
+    bar.SetHLS(0.6, 0.5, 0.8, FALSE);
+    back.ShowWindow(SW_SHOWNOACTIVATE);
+    back.UpdateWindow();
+    // Right of the marker, above the scale.
+    const CPoint pt(35, 2);
+    EXPECT_EQ(back.m_clrLeft, PaintInto(bar)->At(pt.x, pt.y));
+    EXPECT_EQ(back.m_clrLeft, PaintInto(bar)->At(pt.x, pt.y)) << "painted again";
+
+    back.m_clrLeft = RGB(40, 200, 40);
+    back.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(back.m_clrLeft, PaintInto(bar)->At(pt.x, pt.y)) << "after the parent was drawn anew";
+
+    bar.SetHLS(-1, 0.9, -1);
+    EXPECT_EQ(back.m_clrLeft, PaintInto(bar)->At(pt.x, pt.y)) << "after the marker moved";
+
+    bar.SetWindowPos(NULL, 150, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW);
+    EXPECT_EQ(back.m_clrRight, PaintInto(bar)->At(pt.x, pt.y)) << "after the bar moved";
+}
