@@ -264,7 +264,7 @@ TEST_F(ColorPicker, APaintAfterAChangeMatchesAFreshPicker)
 namespace
 {
 // A parent whose background is one colour left of a split and another right of it.
-class CTwoColourParent : public CExtrasTestParent
+class CTwoColourParent : public CHiddenTestParent
 {
 public:
     COLORREF m_clrLeft = RGB(0, 128, 255);
@@ -275,7 +275,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message != WM_ERASEBKGND)
-            return CExtrasTestParent::WindowProc(message, wParam, lParam);
+            return CHiddenTestParent::WindowProc(message, wParam, lParam);
         CRect rect;
         GetClientRect(rect);
         CDC* pDC = CDC::FromHandle((HDC)wParam);
