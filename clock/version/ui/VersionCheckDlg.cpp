@@ -10,6 +10,8 @@ const char kProduct[] = "Velmora Clock";
 const char kOwnVersion[] = "2.34.012";
 const char kVersionFile[] = "velmorainfo.xml";
 const char kDownloadPage[] = "http://www.quendralabs.com/portal/content/downloads.asp#velmora";
+// The worker threads that have not ended yet.
+volatile LONG g_nChecksRunning = 0;
 
 CString LoadText(UINT nID)
 {
@@ -108,10 +110,12 @@ void CVersionCheckDlg::StartCheck(BOOL bManual, BOOL bWithBeta)
     m_pJob->bResult = FALSE;
     ::InterlockedIncrement(&m_pJob->nRefs);
     m_bRunning = TRUE;
+    ::InterlockedIncrement(&g_nChecksRunning);
     DWORD dwId = 0;
     HANDLE hThread = ::CreateThread(NULL, 0, WorkerProc, m_pJob, 0, &dwId);
     if (hThread == NULL)
     {
+        ::InterlockedDecrement(&g_nChecksRunning);
         m_pJob->Release();
         // The message handler ends the check as a failure, as for any other.
         m_pJob->checker.m_strError = _T("Cannot start the version check.");
@@ -131,7 +135,20 @@ DWORD WINAPI CVersionCheckDlg::WorkerProc(LPVOID pParam)
         ::PostMessage(pJob->hWnd, WM_VERSIONCHECKFINI, 0, 0);
     ::LeaveCriticalSection(&pJob->cs);
     pJob->Release();
+    ::InterlockedDecrement(&g_nChecksRunning);
     return 0;
+}
+
+BOOL CVersionCheckDlg::WaitForChecks(DWORD dwTimeout)
+{
+    const DWORD dwStart = ::GetTickCount();
+    while (g_nChecksRunning > 0)
+    {
+        if (::GetTickCount() - dwStart >= dwTimeout)
+            return FALSE;
+        ::Sleep(10);
+    }
+    return TRUE;
 }
 
 void CVersionCheckDlg::SetResultText(const CString& strText)

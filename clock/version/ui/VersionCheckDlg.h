@@ -52,6 +52,9 @@ public:
 public:
     BOOL ShowCheckWindow();
     void StartCheck(BOOL bManual, BOOL bWithBeta);
+    // Whether every check started in the process has ended within the time: a check whose window
+    // is gone runs on to its end on its own thread.
+    static BOOL WaitForChecks(DWORD dwTimeout);
     BOOL IsUsable() const;
     // The checker, for reading its results; only while no check runs.
     const CVersionChecker* GetChecker() const;
