@@ -156,7 +156,7 @@ CClock::~CClock() {}
 /////////////////////////////////////////////////////////////////////////////
 // Display templates
 
-CString CClock::GetTimeFormat(int nDateOrder)
+const CString& CClock::GetTimeFormat(int nDateOrder)
 {
     TIMEFORMATKEY key = {nDateOrder,  m_nClockType,     m_nFormatType, m_b24Hour,      m_bShowSeconds,
                          m_bShowDate, m_bShowDayOfWeek, m_bShowBias,   m_bFullZoneName};

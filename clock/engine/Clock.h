@@ -100,7 +100,7 @@ public:
     virtual void Serialize(CArchive& ar);
 
     // nDateOrder is the locale's LOCALE_ILDATE: 0 month-day-year, 1 day-month-year, 2 year-month-day.
-    CString GetTimeFormat(int nDateOrder);
+    const CString& GetTimeFormat(int nDateOrder);
     CString BuildTimeFormat(int nDateOrder) const;
     CString BuildDateFormat(int nDateOrder) const;
 

@@ -6,6 +6,9 @@
 #include <afx.h>
 #include <afxdisp.h>
 
+#include <string>
+#include <vector>
+
 // One request and its answer: the caller fills the "in" fields, Format completes the "out" ones.
 struct DISPLAYTEXTREQUEST
 {
@@ -28,24 +31,78 @@ public:
 public:
     void Format(DISPLAYTEXTREQUEST& req);
 
+    // The same expansion as Format, whose text stays in the formatter until its next expansion:
+    // the clock window draws every clock every second, and copying the text out would cost more
+    // than making it.
+    void Expand(const CString& strTemplate, const CString& strClockName, const TIME_ZONE_INFORMATION& tzi,
+                const COleDateTime& dtInstant);
+    LPCTSTR GetText() const { return m_strText.c_str(); }
+    int GetTextLength() const { return (int)m_strText.size(); }
+    int GetLineCount() const { return m_nLineBreaks + 1; }
+    LPCTSTR GetLongestLine() const { return m_strText.c_str() + m_nLongestStart; }
+    int GetLongestLineLength() const { return m_nLongestLength; }
+
     static CString ZoneName(const CString& strName, BOOL bFull);
     static int WeekOfYear(const COleDateTime& dt);
 
     // Implementation
 protected:
-    CString NextToken(const DISPLAYTEXTREQUEST& req);
+    // What a template element gives. A template is read into its elements once and kept: the
+    // clocks of a window share a handful of templates, expanded anew every second.
+    enum ElementKind
+    {
+        kText, // characters printed as they stand
+        kLineBreak,
+        kDatePicture,
+        kTimePicture,
+        kDay2,
+        kDay,
+        kMonth2,
+        kMonth,
+        kYear4,
+        kYear2,
+        kWeek2,
+        kWeek,
+        kDayOfYear3,
+        kDayOfYear,
+        kZoneFull,
+        kZoneShort,
+        kStandardName
+    };
+    struct ELEMENT
+    {
+        ElementKind nKind;
+        int nStart, nLength; // kText: the characters; pictures: the picture; both in strChars
+    };
+    struct READTEMPLATE
+    {
+        CString strTemplate;
+        std::string strChars;
+        std::vector<ELEMENT> elements;
+    };
+
+    const READTEMPLATE& ReadTemplate(const CString& strTemplate);
+    // Reads the element at the current position of the template being read and advances past it.
+    void NextToken(READTEMPLATE& read);
+    void AddText(READTEMPLATE& read, LPCTSTR pch, int nLength);
     BOOL Matches(LPCTSTR pszElement) const;
     static BOOL StartsElement(TCHAR ch);
+    void AppendNumber(int nValue, int nDigits);
+    void AppendElement(const READTEMPLATE& read, const ELEMENT& e, const CString& strClockName,
+                       const TIME_ZONE_INFORMATION& tzi, const COleDateTime& dt);
 
-    CString m_strCurrentLine;
-    CString m_strLongestLine;
+    // Reading a template
     BOOL m_bQuote;
     CString m_strTemplate;
-    int m_nLineBreaks;
-    CString m_strResult;
     int m_nLength;
     int m_nPos;
-    SYSTEMTIME m_st; // the instant of the current request
+    std::vector<READTEMPLATE> m_templates;
+
+    // The last expansion
+    std::string m_strText;
+    int m_nLineBreaks;
+    int m_nLongestStart, m_nLongestLength;
+    SYSTEMTIME m_st; // the instant of the current expansion
 };
 
 #endif // VELMORA_DISPLAYTEXTFORMATTER_H

@@ -48,6 +48,10 @@ const Case cases[] = {
     {"ZZ Z", 2004, 2, 1, 13, 5, 9, "", "Central Europe Standard Time Z", 1, "Central Europe Standard Time Z"},
     {"x-dd", 1999, 12, 31, 0, 0, 0, "", "x-31", 1, "x-31"},
     {"ddd MMM", 2026, 3, 29, 1, 0, 0, "", "Sun Mar", 1, "Sun Mar"},
+    // A line feed in the template itself ends the line it is on, which keeps it, without counting
+    // as a line break.
+    {"ab'\n'c|e", 2004, 2, 1, 13, 5, 9, "", "ab\nc\ne", 2, "ab\n"},
+    {"x\nyy", 2004, 2, 1, 13, 5, 9, "", "x\n04", 1, "x\n"},
 };
 } // namespace
 
@@ -115,4 +119,58 @@ TEST(DisplayTextFormatter, NumbersOfTheTimeAsTheSystemPrintsThem)
         formatter.Format(req);
         EXPECT_EQ(strWant, req.strText) << n;
     }
+}
+
+// One formatter serves every clock of the window, each with its own template and name, in turn:
+// each text is its own template's, whatever was expanded before it, and the text kept in the
+// formatter is the request's answer.
+TEST(DisplayTextFormatter, ClocksTakingTurnsKeepTheirOwnTemplates)
+{
+    CDisplayTextFormatter fmt;
+    TIME_ZONE_INFORMATION tzi;
+    memset(&tzi, 0, sizeof(tzi));
+    const COleDateTime dt(2004, 2, 1, 13, 5, 9);
+    struct Turn
+    {
+        const char* pszTemplate;
+        const char* pszName;
+        const char* pszText;
+        int nLines;
+        const char* pszLongest;
+    } turns[] = {
+        {"HH:mm:ss|z", "(GMT+01:00) Paris", "13:05:09\n(GMT+01:00)", 2, "(GMT+01:00)"},
+        {"d MMM|zz", "(GMT+01:00) Paris", "1 Feb\n(GMT+01:00) Paris", 2, "(GMT+01:00) Paris"},
+        {"HH:mm:ss|z", "(Local Time)", "13:05:09\n(Local Time)", 2, "(Local Time)"},
+        {"'HH'|", "", "HH\n", 2, "HH\n"},
+        {"d MMM|zz", "", "1 Feb\n", 2, "1 Feb\n"},
+    };
+    for (int nRound = 0; nRound < 2; nRound++)
+        for (const Turn& t : turns)
+        {
+            fmt.Expand(t.pszTemplate, t.pszName, tzi, dt);
+            EXPECT_EQ(CString(t.pszText), CString(fmt.GetText(), fmt.GetTextLength())) << t.pszTemplate;
+            EXPECT_EQ(t.nLines, fmt.GetLineCount()) << t.pszTemplate;
+            EXPECT_EQ(CString(t.pszLongest), CString(fmt.GetLongestLine(), fmt.GetLongestLineLength()))
+                << t.pszTemplate;
+
+            DISPLAYTEXTREQUEST req;
+            req.strTemplate = t.pszTemplate;
+            req.strClockName = t.pszName;
+            req.dtInstant = dt;
+            req.tzi = tzi;
+            fmt.Format(req);
+            EXPECT_EQ(CString(t.pszText), req.strText) << t.pszTemplate;
+        }
+}
+
+// An instant that is no date gives each field the error value, as each of its parts would.
+TEST(DisplayTextFormatter, InvalidInstantPrintsTheErrorValues)
+{
+    CDisplayTextFormatter fmt;
+    DISPLAYTEXTREQUEST req;
+    req.dtInstant.SetStatus(COleDateTime::invalid);
+    req.strTemplate = "dd|M|yyyy|DDD";
+    memset(&req.tzi, 0, sizeof(req.tzi));
+    fmt.Format(req);
+    EXPECT_EQ(CString("65535\n65535\n65535\n-001-1"), req.strText);
 }
