@@ -145,6 +145,7 @@ struct TICKSETUP
 {
     CSize sizeDraw;
     CPoint ptArea;
+    int nLayout;
     LOGFONT lf;
     COLORREF crBackground;
     COLORREF crText;
@@ -199,11 +200,12 @@ double ClockTickCost(int nClocks, TICKSETUP& setup)
     PumpMessages();
 
     CClock* pClock = dlg.GetClock(0);
-    CRect rcClient, rcDraw;
+    // The window draws its client area, all of it that can be seen: the reference draws as much.
+    CRect rcClient;
     dlg.GetClientRect(&rcClient);
-    rcDraw.UnionRect(&rcClient, &dlg.GetClockArea());
-    setup.sizeDraw = CSize(rcDraw.right, rcDraw.bottom);
+    setup.sizeDraw = CSize(rcClient.right, rcClient.bottom);
     setup.ptArea = dlg.GetClockArea().TopLeft();
+    setup.nLayout = dlg.GetLayout();
     setup.lf = pClock->m_lfFont;
     setup.crBackground = pClock->m_crBackground;
     setup.crText = pClock->m_crText;
@@ -247,10 +249,10 @@ double ClockTickCost(int nClocks, TICKSETUP& setup)
 double ReferenceTickCost(int nClocks, const TICKSETUP& s, CString& strText)
 {
     CString strCommand;
-    strCommand.Format("\"%sclock_tick_ref.exe\" %d %d %d %d %d %ld %ld %d \"%s\" 0x%06lx 0x%06lx \"%s\"",
+    strCommand.Format("\"%sclock_tick_ref.exe\" %d %d %d %d %d %d %ld %ld %d \"%s\" 0x%06lx 0x%06lx \"%s\"",
                       (LPCSTR)BenchFolder(), nClocks, s.sizeDraw.cx, s.sizeDraw.cy, s.ptArea.x, s.ptArea.y,
-                      s.lf.lfHeight, s.lf.lfWeight, s.lf.lfCharSet, s.lf.lfFaceName, s.crBackground, s.crText,
-                      (LPCSTR)s.strName);
+                      s.nLayout, s.lf.lfHeight, s.lf.lfWeight, s.lf.lfCharSet, s.lf.lfFaceName,
+                      s.crBackground, s.crText, (LPCSTR)s.strName);
     std::string out = RunCapture(strCommand);
     const char* p = strstr(out.c_str(), "clocks: ");
     const char* q = strstr(out.c_str(), "reference text: ");
@@ -299,7 +301,8 @@ void MeasureTicks(int nRepeats, TICKSETUP& setupOne, int nSizes)
     }
 }
 
-// Where the tick's time goes, for one clock drawn many times: each stage alone.
+// Where the tick's time goes, for one clock drawn many times into an off-screen bitmap: each stage
+// alone, beside the whole clock and what the reference does to make the same text.
 void MeasureStages()
 {
     CBenchFolder folder;
@@ -307,49 +310,68 @@ void MeasureStages()
     dlg.SetDataFolder(folder.Path());
     dlg.Create(IDD_VELMORA_DIALOG, NULL);
     CClock* pClock = dlg.AddClock();
-    const int n = 10000;
+    const int n = 20000;
     SYSTEMTIME stUtc;
     GetTimeSource().GetUtcTime(stUtc);
     CDisplayTextFormatter formatter;
-    const int nDateOrder = CMainClockDlg::GetDateOrder();
-    double t0 = CpuSeconds();
-    for (int i = 0; i < n; i++)
+    const CString strTemplate = pClock->GetTimeFormat(CMainClockDlg::GetDateOrder());
+    COleDateTime dtLocal = GetZoneTime(pClock->m_tzi, stUtc);
+    formatter.Expand(strTemplate, pClock->m_strDisplayName, pClock->m_tzi, dtLocal);
+    CString strText = CString(formatter.GetText(), formatter.GetTextLength()) + _T("\n");
+    CString strWidest = CString(formatter.GetLongestLine(), formatter.GetLongestLineLength()) + _T("  ");
+
+    CClientDC dcWindow(&dlg);
+    CDC dc;
+    dc.CreateCompatibleDC(&dcWindow);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dcWindow, 200, 100);
+    CBitmap* pOldBitmap = dc.SelectObject(&bitmap);
+    CFont font;
+    font.CreateFontIndirect(&pClock->m_lfFont);
+    CFont* pOldFont = dc.SelectObject(&font);
+    CBrush brush(pClock->m_crBackground);
+    CBrush* pOldBrush = dc.SelectObject(&brush);
+    CRect rect(CPoint(0, 0), dc.GetTextExtent(strWidest));
+    rect.bottom = rect.bottom * 3 + 5;
+
+    struct STAGE
     {
-        DISPLAYTEXTREQUEST req;
-        req.nLineCount = 0;
-        req.strClockName = pClock->m_strDisplayName;
-        req.dtInstant = GetZoneTime(pClock->m_tzi, stUtc);
-        req.strTemplate = pClock->GetTimeFormat(nDateOrder);
-        req.tzi = pClock->m_tzi;
-        formatter.Format(req);
-    }
-    double tFormat = CpuSeconds() - t0;
-    t0 = CpuSeconds();
-    for (int i = 0; i < n; i++)
-    {
-        CFont font;
-        font.CreateFontIndirect(&pClock->m_lfFont);
-        CClientDC dc(&dlg);
-        CFont* pOld = dc.SelectObject(&font);
-        dc.SelectObject(pOld);
-    }
-    double tFont = CpuSeconds() - t0;
-    t0 = CpuSeconds();
-    for (int i = 0; i < n; i++)
-    {
-        CClientDC dc(&dlg);
-        dlg.RenderClock(&dc, pClock, CRect(0, 0, 0, 0), COleDateTime(stUtc), TRUE);
-    }
-    double tRender = CpuSeconds() - t0;
-    t0 = CpuSeconds();
-    for (int i = 0; i < n; i++)
-    {
-        CClientDC dc(&dlg);
-        COffscreenDC mem(&dc, CRect(0, 0, 200, 300));
-    }
-    double tCopy = CpuSeconds() - t0;
-    printf("stages per clock: format %.4f ms, font %.4f ms, whole clock %.4f ms; bitmap and copy %.4f ms\n",
-           tFormat * 1e3 / n, tFont * 1e3 / n, tRender * 1e3 / n, tCopy * 1e3 / n);
+        const char* pszName;
+        double dMs;
+    };
+    std::vector<STAGE> stages;
+    auto time = [&](const char* pszName, auto&& work) {
+        double t0 = CpuSeconds();
+        for (int i = 0; i < n; i++)
+            work();
+        stages.push_back({pszName, (CpuSeconds() - t0) * 1e3 / n});
+    };
+    time("zone time", [&] { dtLocal = GetZoneTime(pClock->m_tzi, stUtc); });
+    time("format", [&] { formatter.Expand(strTemplate, pClock->m_strDisplayName, pClock->m_tzi, dtLocal); });
+    time("measure", [&] { dc.GetTextExtent(strWidest); });
+    time("frame", [&] { dc.Rectangle(&rect); });
+    time("colours", [&] {
+        dc.SetBkColor(pClock->m_crBackground);
+        dc.SetTextColor(pClock->m_crText);
+    });
+    time("text", [&] { dc.DrawText(strText, CRect(rect), DT_NOCLIP | DT_NOPREFIX | DT_CENTER); });
+    time("whole clock", [&] { dlg.RenderClock(&dc, pClock, CRect(0, 0, 0, 0), COleDateTime(stUtc), TRUE); });
+    time("reference's text", [&] {
+        SYSTEMTIME stNow, st;
+        char szTime[64], szDate[64], sz[256];
+        ::GetSystemTime(&stNow);
+        ::SystemTimeToTzSpecificLocalTime(NULL, &stNow, &st);
+        ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, "HH':'mm':'ss", szTime, sizeof(szTime));
+        ::GetDateFormatA(LOCALE_USER_DEFAULT, 0, &st, "MMM dd',' yyyy", szDate, sizeof(szDate));
+        _snprintf(sz, sizeof(sz), "%s\n%s\n%s\n", szTime, szDate, (LPCSTR)pClock->m_strDisplayName);
+    });
+    dc.SelectObject(pOldBrush);
+    dc.SelectObject(pOldFont);
+    dc.SelectObject(pOldBitmap);
+    printf("stages per clock, ms:");
+    for (const STAGE& stage : stages)
+        printf(" %s %.5f;", stage.pszName, stage.dMs);
+    printf("\n");
     dlg.DestroyWindow();
     PumpMessages();
 }
@@ -717,8 +739,8 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
             {
                 CString strCommand;
                 strCommand.Format(
-                    "\"%sclock_tick_ref.exe\" 1 %d %d %d %d %ld %ld %d \"%s\" 0x%06lx 0x%06lx \"%s\" %d%s",
-                    (LPCSTR)refs[i]->Path(), s.sizeDraw.cx, s.sizeDraw.cy, s.ptArea.x, s.ptArea.y,
+                    "\"%sclock_tick_ref.exe\" 1 %d %d %d %d %d %ld %ld %d \"%s\" 0x%06lx 0x%06lx \"%s\" %d%s",
+                    (LPCSTR)refs[i]->Path(), s.sizeDraw.cx, s.sizeDraw.cy, s.ptArea.x, s.ptArea.y, s.nLayout,
                     s.lf.lfHeight, s.lf.lfWeight, s.lf.lfCharSet, s.lf.lfFaceName, s.crBackground, s.crText,
                     (LPCSTR)s.strName, nSeconds + 60, i == 1 ? " poll" : "");
                 std::vector<char> command((LPCSTR)strCommand,

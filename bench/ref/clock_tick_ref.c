@@ -3,12 +3,15 @@
  * frame and the centred text in the clock's font and colours, all drawn into one off-screen
  * bitmap that is then copied to the window. Fonts and brushes are made once, at start.
  *
- * Usage: clock_tick_ref clocks width height left top lfHeight lfWeight charset face bg fg name [seconds
- * [poll]] Prints the processor time of one tick in ms, and the first clock's text. With seconds, it instead
- * ticks once a second from a window timer for that long, as a clock program sits on a desktop,
- * and prints the processor time of the whole process over that time; with "poll" as well, it also
- * reads the cursor and tests it against its window every 10 ms from a second window timer, as the
- * least a program polling the cursor at that period does. */
+ * Clocks follow one another as the window lays them out: down a column (layout 0) or along a row
+ * (layout 1), so that the same clocks are seen, drawn, as in the window.
+ *
+ * Usage: clock_tick_ref clocks width height left top layout lfHeight lfWeight charset face bg fg name
+ * [seconds [poll]] Prints the processor time of one tick in ms, and the first clock's text. With seconds, it
+ * instead ticks once a second from a window timer for that long, as a clock program sits on a desktop, and
+ * prints the processor time of the whole process over that time; with "poll" as well, it also reads the
+ * cursor and tests it against its window every 10 ms from a second window timer, as the least a program
+ * polling the cursor at that period does. */
 #include <windows.h>
 
 #include <stdio.h>
@@ -48,6 +51,7 @@ static void PumpMessages(void)
 struct Clocks
 {
     int nClocks;
+    int nLayout; /* 0 a column, 1 a row */
     RECT rcClient;
     POINT ptArea;
     HFONT hFont;
@@ -87,7 +91,7 @@ static void Tick(HWND hWnd, struct Clocks* c)
     HGDIOBJ hOldBitmap = SelectObject(hMem, hBitmap);
     HGDIOBJ hOldFont = SelectObject(hMem, c->hFont);
     HGDIOBJ hOldBrush = SelectObject(hMem, c->hBrush);
-    int y = c->ptArea.y;
+    int x = c->ptArea.x, y = c->ptArea.y;
     int i;
     SetBkColor(hMem, RGB(128, 128, 128));
     ExtTextOutA(hMem, 0, 0, ETO_OPAQUE, &c->rcClient, NULL, 0, NULL);
@@ -109,11 +113,14 @@ static void Tick(HWND hWnd, struct Clocks* c)
         memcpy(szWidest, pszLine, nLongestLen);
         memcpy(szWidest + nLongestLen, "  ", 2);
         GetTextExtentPoint32A(hMem, szWidest, nLongestLen + 2, &size);
-        SetRect(&rc, c->ptArea.x, y, c->ptArea.x + size.cx, y + size.cy * 3 + 5);
+        SetRect(&rc, x, y, x + size.cx, y + size.cy * 3 + 5);
         Rectangle(hMem, rc.left, rc.top, rc.right, rc.bottom);
         InflateRect(&rc, 0, -2);
         DrawTextA(hMem, szText, n, &rc, DT_NOCLIP | DT_NOPREFIX | DT_CENTER);
-        y += size.cy * 3 + 5;
+        if (c->nLayout == 1)
+            x += size.cx;
+        else
+            y += size.cy * 3 + 5;
     }
     BitBlt(hDC, 0, 0, cx, cy, hMem, 0, 0, SRCCOPY);
     SelectObject(hMem, hOldBrush);
@@ -133,11 +140,12 @@ int main(int argc, char** argv)
     int nTicks = 0;
     double t0, t;
     char* p;
-    if (argc < 13 || argc > 15)
+    if (argc < 14 || argc > 16)
     {
-        fprintf(stderr,
-                "usage: clock_tick_ref clocks width height left top lfHeight lfWeight charset face bg fg "
-                "name [seconds [poll]]\n");
+        fprintf(
+            stderr,
+            "usage: clock_tick_ref clocks width height left top layout lfHeight lfWeight charset face bg fg "
+            "name [seconds [poll]]\n");
         return 2;
     }
     memset(&c, 0, sizeof(c));
@@ -146,13 +154,14 @@ int main(int argc, char** argv)
     c.ptArea.x = atoi(argv[4]);
     c.ptArea.y = atoi(argv[5]);
     memset(&lf, 0, sizeof(lf));
-    lf.lfHeight = atoi(argv[6]);
-    lf.lfWeight = atoi(argv[7]);
-    lf.lfCharSet = (BYTE)atoi(argv[8]);
-    lstrcpynA(lf.lfFaceName, argv[9], LF_FACESIZE);
-    c.crBackground = (COLORREF)strtoul(argv[10], &p, 0);
-    c.crText = (COLORREF)strtoul(argv[11], &p, 0);
-    c.pszName = argv[12];
+    c.nLayout = atoi(argv[6]);
+    lf.lfHeight = atoi(argv[7]);
+    lf.lfWeight = atoi(argv[8]);
+    lf.lfCharSet = (BYTE)atoi(argv[9]);
+    lstrcpynA(lf.lfFaceName, argv[10], LF_FACESIZE);
+    c.crBackground = (COLORREF)strtoul(argv[11], &p, 0);
+    c.crText = (COLORREF)strtoul(argv[12], &p, 0);
+    c.pszName = argv[13];
     c.hFont = CreateFontIndirectA(&lf);
     c.hBrush = CreateSolidBrush(c.crBackground);
 
@@ -167,14 +176,14 @@ int main(int argc, char** argv)
     PumpMessages();
     Tick(hWnd, &c);
 
-    if (argc >= 14)
+    if (argc >= 15)
     {
-        DWORD dwEnd = GetTickCount() + (DWORD)atoi(argv[13]) * 1000;
+        DWORD dwEnd = GetTickCount() + (DWORD)atoi(argv[14]) * 1000;
         MSG msg;
         int nInside = 0;
         t0 = ProcessCpuSeconds();
         SetTimer(hWnd, 1, 1000, NULL);
-        if (argc == 15)
+        if (argc == 16)
             SetTimer(hWnd, 2, 10, NULL);
         while ((LONG)(dwEnd - GetTickCount()) > 0)
         {
@@ -196,7 +205,7 @@ int main(int argc, char** argv)
             }
         }
         printf("reference idle: %.3f ms of processor time in %s s (%d)\n", (ProcessCpuSeconds() - t0) * 1e3,
-               argv[13], nInside);
+               argv[14], nInside);
         fflush(stdout);
         DestroyWindow(hWnd);
         return 0;

@@ -8,6 +8,8 @@
 #include <afxdisp.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "AgentSpeaker.h"
 #include "AlarmEngine.h"
@@ -77,6 +79,7 @@ public:
     CClock* GetClock(INT_PTR nClock) const;
     // The clock area of the dialog template in client coordinates, where the clocks are laid out.
     const CRect& GetClockArea() const { return m_rcClockArea; }
+    int GetLayout() const { return m_nLayout; } // 0 a column of clocks, 1 a row
 
     // Operations
 public:
@@ -116,6 +119,84 @@ public:
                               BOOL bFrame);
     // Draws every clock into pDC; returns the window size they need.
     CSize DrawClocks(CDC* pDC);
+    // One clock's text as drawn, with its alignment and the rectangle it takes.
+    struct CLOCKTEXT
+    {
+        std::string strText; // ends with a line feed
+        CRect rect;
+        UINT nAlign;
+        // The widest line last measured for this place in the pass, with its font and extent: the
+        // date and name lines change far less often than every second.
+        std::string strMeasured;
+        LOGFONTA lfMeasured;
+        int nMapModeMeasured;
+        CSize sizeMeasured;
+        BOOL bMeasured = FALSE;
+    };
+    // What a context holds while clocks are drawn into it: a font, brush or colour that it holds
+    // already is not set again (each setting is a call into the system), and what it held before
+    // is put back at the end.
+    class DRAWSTATE
+    {
+    public:
+        explicit DRAWSTATE(HDC hDC)
+            : m_hDC(hDC), m_hFont((HFONT)::GetCurrentObject(hDC, OBJ_FONT)),
+              m_hBrush((HBRUSH)::GetCurrentObject(hDC, OBJ_BRUSH)), m_hOldFont(NULL), m_hOldBrush(NULL),
+              m_crBk(0), m_crText(0), m_bColours(FALSE), m_nMapMode(::GetMapMode(hDC))
+        {
+        }
+        int GetMapMode() const { return m_nMapMode; }
+        void SelectFont(HFONT hFont)
+        {
+            if (hFont == m_hFont || hFont == NULL)
+                return;
+            HGDIOBJ hOld = ::SelectObject(m_hDC, hFont);
+            if (m_hOldFont == NULL)
+                m_hOldFont = hOld;
+            m_hFont = hFont;
+        }
+        void SelectBrush(HBRUSH hBrush)
+        {
+            if (hBrush == m_hBrush || hBrush == NULL)
+                return;
+            HGDIOBJ hOld = ::SelectObject(m_hDC, hBrush);
+            if (m_hOldBrush == NULL)
+                m_hOldBrush = hOld;
+            m_hBrush = hBrush;
+        }
+        void SetColours(COLORREF crBk, COLORREF crText)
+        {
+            if (!m_bColours || crBk != m_crBk)
+                ::SetBkColor(m_hDC, crBk);
+            if (!m_bColours || crText != m_crText)
+                ::SetTextColor(m_hDC, crText);
+            m_crBk = crBk;
+            m_crText = crText;
+            m_bColours = TRUE;
+        }
+        // Something else set the colours.
+        void ColoursChanged() { m_bColours = FALSE; }
+        void Restore()
+        {
+            if (m_hOldFont != NULL)
+                ::SelectObject(m_hDC, m_hOldFont);
+            if (m_hOldBrush != NULL)
+                ::SelectObject(m_hDC, m_hOldBrush);
+            m_hOldFont = m_hOldBrush = NULL;
+        }
+
+    private:
+        HDC m_hDC;
+        HFONT m_hFont;
+        HBRUSH m_hBrush;
+        HGDIOBJ m_hOldFont, m_hOldBrush;
+        COLORREF m_crBk, m_crText;
+        BOOL m_bColours;
+        int m_nMapMode;
+    };
+    void MeasureClock(CDC* pDC, CClock* pClock, CPoint ptAt, const COleDateTime& dtUtcNow, CLOCKTEXT& text,
+                      DRAWSTATE& state);
+    void PaintClock(CDC* pDC, CClock* pClock, const CLOCKTEXT& text, BOOL bFrame, DRAWSTATE& state);
     // The tick's step of every timer, before the clocks are drawn; an ended timer goes to the
     // reminders.
     void AdvanceTimers();
@@ -319,6 +400,10 @@ protected:
     CRect m_rcWindow;                            // screen rectangle, refreshed on hit tests, moves and sizes
     std::map<const CClock*, CRect> m_drawnRects; // where each clock was last drawn, client coordinates
     CClockGdiCache m_gdiCache;                   // the clocks' fonts and brushes
+    std::vector<CLOCKTEXT> m_clockTexts;         // the texts of a pass, kept for the next one
+    std::vector<CRect> m_clockRects, m_backgroundRects; // a pass's clocks and the background between
+    std::string m_strMeasureText;                       // a clock's widest line, while measuring it
+    CDC m_dcPass;                                       // the memory context every pass draws in
 
     // A file that could not be written, reported with one message unless it was reported already
     // since it was last written.

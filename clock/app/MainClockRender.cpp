@@ -1,6 +1,8 @@
 // CMainClockDlg: drawing the clocks and timers, and sizing the window to them.
 #include "MainClockDlg.h"
 
+#include <string.h>
+
 #include "Clock.h"
 #include "ClockLayout.h"
 #include "DisplayTextFormatter.h"
@@ -32,70 +34,85 @@ void SignalFirstPaint()
 }
 } // namespace
 
-CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow,
-                                 BOOL bFrame)
+// The clock's text for now, in its font, and the rectangle it takes with its top-left corner at
+// ptAt: everything but the drawing.
+void CMainClockDlg::MeasureClock(CDC* pDC, CClock* pClock, CPoint ptAt, const COleDateTime& dtUtcNow,
+                                 CLOCKTEXT& text, DRAWSTATE& state)
 {
     SYSTEMTIME stUtc;
     dtUtcNow.GetAsSystemTime(stUtc);
     COleDateTime dtLocal = GetZoneTime(pClock->m_tzi, stUtc);
+    state.SelectFont(m_gdiCache.Font(pClock->m_lfFont));
 
-    // The same font and brush as made fresh for each clock, kept from one draw to the next. One that
-    // the context holds already (DrawClocks selects the first clock's for the whole pass) is used
-    // as it is: selecting a font again has the system look it up again.
-    HDC hDC = pDC->GetSafeHdc();
-    HFONT hFont = m_gdiCache.Font(pClock->m_lfFont);
-    HBRUSH hBrush = m_gdiCache.Brush(pClock->m_crBackground);
-    HGDIOBJ hOldFont = ::GetCurrentObject(hDC, OBJ_FONT) == hFont ? NULL : ::SelectObject(hDC, hFont);
-
-    CString strText;
-    CString strWidest;
+    // The text and its widest line are put together in buffers kept from one draw to the next, so
+    // that drawing a clock allocates nothing.
+    std::string& strWidest = m_strMeasureText;
     int nLines = 1;
-    UINT nAlign = DT_CENTER;
+    text.nAlign = DT_CENTER;
     if (pClock->m_nClockType == CLOCKTYPE_CLOCK)
     {
-        DISPLAYTEXTREQUEST req;
-        req.nLineCount = 0;
-        req.strClockName = pClock->m_strDisplayName;
-        req.dtInstant = dtLocal;
-        req.strTemplate = pClock->GetTimeFormat(m_nDateOrder);
-        req.tzi = pClock->m_tzi;
-        m_pFormatter->Format(req);
-        strText = req.strText + _T("\n");
-        nLines = req.nLineCount;
-        strWidest = req.strLongestLine;
+        m_pFormatter->Expand(pClock->GetTimeFormat(m_nDateOrder), pClock->m_strDisplayName, pClock->m_tzi,
+                             dtLocal);
+        text.strText.assign(m_pFormatter->GetText(), m_pFormatter->GetTextLength());
+        text.strText += '\n';
+        nLines = m_pFormatter->GetLineCount();
+        strWidest.assign(m_pFormatter->GetLongestLine(), m_pFormatter->GetLongestLineLength());
         if (pClock->m_nTextLayout == 0)
-            nAlign = DT_LEFT;
+            text.nAlign = DT_LEFT;
         else if (pClock->m_nTextLayout == 2)
-            nAlign = DT_RIGHT;
+            text.nAlign = DT_RIGHT;
     }
     else
     {
         CTimerText timer = FormatTimerText(*pClock, dtLocal);
-        strText = timer.strText;
-        strWidest = timer.strWidest;
+        text.strText.assign((LPCTSTR)timer.strText, timer.strText.GetLength());
+        strWidest.assign((LPCTSTR)timer.strWidest, timer.strWidest.GetLength());
         nLines = timer.nLines;
     }
 
-    CSize extent = pDC->GetTextExtent(strWidest + _T("  "));
-    CRect rect(rcAt.left, rcAt.top, rcAt.left + extent.cx, rcAt.top + extent.cy * nLines + 5);
+    strWidest += "  ";
+    CSize extent;
+    if (text.bMeasured && text.strMeasured == strWidest && text.nMapModeMeasured == state.GetMapMode() &&
+        memcmp(&text.lfMeasured, &pClock->m_lfFont, sizeof(LOGFONTA)) == 0)
+        extent = text.sizeMeasured;
+    else
+    {
+        extent = pDC->GetTextExtent(strWidest.c_str(), (int)strWidest.size());
+        text.strMeasured = strWidest;
+        text.lfMeasured = pClock->m_lfFont;
+        text.nMapModeMeasured = state.GetMapMode();
+        text.sizeMeasured = extent;
+        text.bMeasured = TRUE;
+    }
+    text.rect.SetRect(ptAt.x, ptAt.y, ptAt.x + extent.cx, ptAt.y + extent.cy * nLines + 5);
+}
 
-    HGDIOBJ hOldBrush = ::GetCurrentObject(hDC, OBJ_BRUSH) == hBrush ? NULL : ::SelectObject(hDC, hBrush);
+void CMainClockDlg::PaintClock(CDC* pDC, CClock* pClock, const CLOCKTEXT& text, BOOL bFrame, DRAWSTATE& state)
+{
+    state.SelectFont(m_gdiCache.Font(pClock->m_lfFont));
+    state.SelectBrush(m_gdiCache.Brush(pClock->m_crBackground));
+
+    CRect rect = text.rect;
     if (bFrame)
         pDC->Rectangle(&rect);
 
-    pDC->SetBkColor(pClock->m_crBackground);
-    pDC->SetTextColor(pClock->m_crText);
+    state.SetColours(pClock->m_crBackground, pClock->m_crText);
     rect.DeflateRect(0, 2);
-    pDC->DrawText(strText, &rect, DT_NOCLIP | DT_NOPREFIX | nAlign);
-    rect.InflateRect(0, 2);
+    pDC->DrawText(text.strText.c_str(), (int)text.strText.size(), &rect,
+                  DT_NOCLIP | DT_NOPREFIX | text.nAlign);
 
-    if (hOldFont != NULL)
-        ::SelectObject(hDC, hOldFont);
-    if (hOldBrush != NULL)
-        ::SelectObject(hDC, hOldBrush);
+    m_drawnRects[pClock] = text.rect;
+}
 
-    m_drawnRects[pClock] = rect;
-    return rect.Size();
+CSize CMainClockDlg::RenderClock(CDC* pDC, CClock* pClock, const CRect& rcAt, const COleDateTime& dtUtcNow,
+                                 BOOL bFrame)
+{
+    CLOCKTEXT text;
+    DRAWSTATE state(pDC->GetSafeHdc());
+    MeasureClock(pDC, pClock, rcAt.TopLeft(), dtUtcNow, text, state);
+    PaintClock(pDC, pClock, text, bFrame, state);
+    state.Restore();
+    return text.rect.Size();
 }
 
 CSize CMainClockDlg::DrawClocks(CDC* pDC)
@@ -104,36 +121,41 @@ CSize CMainClockDlg::DrawClocks(CDC* pDC)
     GetTimeSource().GetUtcTime(stUtc);
     COleDateTime dtUtcNow(stUtc);
 
-    // The off-screen picture covers the whole client area as well as the clock area: with many
-    // clocks the window grows past the area, and clocks drawn outside the picture would be lost.
-    CRect rcClient;
-    GetClientRect(&rcClient);
+    // The off-screen picture covers the client area, all of the window that can be seen; clocks
+    // that reach past it are measured all the same, and the window grows to show them. A window
+    // without a client area yet is drawn over its clock area.
     CRect rcDraw;
-    rcDraw.UnionRect(&rcClient, &m_rcClockArea);
+    GetClientRect(&rcDraw);
+    if (rcDraw.IsRectEmpty())
+        rcDraw = m_rcClockArea;
 
+    const INT_PTR nClocks = m_clocks.GetSize();
+    if ((INT_PTR)m_clockTexts.size() < nClocks)
+        m_clockTexts.resize(nClocks);
     CClockLayout layout(m_rcClockArea, m_nLayout);
     {
-        COffscreenDC dc(pDC, rcDraw);
-        dc.FillSolidRect(&rcDraw, m_settings.m_crBackgroundCol);
-        // Clocks mostly share one font and one background: selected once for the pass.
-        HGDIOBJ hOldFont = NULL, hOldBrush = NULL;
-        if (m_clocks.GetSize() > 0)
+        // The memory context is kept from one pass to the next; its picture is made anew each time.
+        if (m_dcPass.GetSafeHdc() == NULL && !pDC->IsPrinting())
+            m_dcPass.CreateCompatibleDC(pDC);
+        COffscreenDC dc(pDC, rcDraw, &m_dcPass);
+        // Every clock's text is worked out and measured first, so that the background is painted
+        // only where no clock is: each clock's frame and fill cover all of its rectangle.
+        DRAWSTATE state(dc.GetSafeHdc());
+        m_clockRects.clear();
+        for (INT_PTR i = 0; i < nClocks; i++)
         {
-            const CClock* pFirst = (const CClock*)m_clocks.GetAt(0);
-            hOldFont = ::SelectObject(dc.GetSafeHdc(), m_gdiCache.Font(pFirst->m_lfFont));
-            hOldBrush = ::SelectObject(dc.GetSafeHdc(), m_gdiCache.Brush(pFirst->m_crBackground));
+            CLOCKTEXT& text = m_clockTexts[i];
+            MeasureClock(&dc, (CClock*)m_clocks.GetAt(i), layout.GetNextOrigin(), dtUtcNow, text, state);
+            layout.Add(text.rect.Size());
+            m_clockRects.push_back(text.rect);
         }
-        for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
-        {
-            CClock* pClock = (CClock*)m_clocks.GetAt(i);
-            CPoint pt = layout.GetNextOrigin();
-            CSize size = RenderClock(&dc, pClock, CRect(pt, CSize(0, 0)), dtUtcNow, TRUE);
-            layout.Add(size);
-        }
-        if (hOldFont != NULL)
-            ::SelectObject(dc.GetSafeHdc(), hOldFont);
-        if (hOldBrush != NULL)
-            ::SelectObject(dc.GetSafeHdc(), hOldBrush);
+        GetUncoveredRects(rcDraw, m_clockRects, m_backgroundRects);
+        for (const CRect& rect : m_backgroundRects)
+            dc.FillSolidRect(&rect, m_settings.m_crBackgroundCol);
+        state.ColoursChanged();
+        for (INT_PTR i = 0; i < nClocks; i++)
+            PaintClock(&dc, (CClock*)m_clocks.GetAt(i), m_clockTexts[i], TRUE, state);
+        state.Restore();
     }
     return layout.GetWindowSize();
 }

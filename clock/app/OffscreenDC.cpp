@@ -1,12 +1,16 @@
 // COffscreenDC: callers draw in the target's own coordinates; a printing target is drawn directly.
 #include "OffscreenDC.h"
 
-COffscreenDC::COffscreenDC(CDC* pDC, const CRect& rect)
-    : m_pDC(pDC), m_pOldBitmap(NULL), m_rect(rect), m_bMemDC(!pDC->IsPrinting())
+COffscreenDC::COffscreenDC(CDC* pDC, const CRect& rect, CDC* pKeptDC)
+    : m_pDC(pDC), m_pOldBitmap(NULL), m_rect(rect), m_bMemDC(!pDC->IsPrinting()),
+      m_bKeptDC(m_bMemDC && pKeptDC != NULL && pKeptDC->GetSafeHdc() != NULL)
 {
     if (m_bMemDC)
     {
-        CreateCompatibleDC(pDC);
+        if (m_bKeptDC)
+            Attach(pKeptDC->GetSafeHdc());
+        else
+            CreateCompatibleDC(pDC);
         pDC->LPtoDP(&m_rect);
         m_bitmap.CreateCompatibleBitmap(pDC, m_rect.Width(), m_rect.Height());
         m_pOldBitmap = SelectObject(&m_bitmap);
@@ -27,6 +31,8 @@ COffscreenDC::~COffscreenDC()
         m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top,
                       SRCCOPY);
         SelectObject(m_pOldBitmap);
+        if (m_bKeptDC)
+            Detach();
     }
     else
     {

@@ -8,7 +8,9 @@
 class COffscreenDC : public CDC
 {
 public:
-    COffscreenDC(CDC* pDC, const CRect& rect);
+    // pKeptDC, when given, is a memory context compatible with the target that the caller keeps
+    // from one picture to the next and lends for this one, instead of one made and deleted each time.
+    COffscreenDC(CDC* pDC, const CRect& rect, CDC* pKeptDC = NULL);
     virtual ~COffscreenDC();
 
     const CRect& GetRect() const { return m_rect; }
@@ -19,6 +21,7 @@ private:
     CBitmap m_bitmap;
     CRect m_rect;
     BOOL m_bMemDC;
+    BOOL m_bKeptDC;
 
     COffscreenDC(const COffscreenDC&);
     COffscreenDC& operator=(const COffscreenDC&);

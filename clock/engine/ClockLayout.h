@@ -5,6 +5,8 @@
 #include <afx.h>
 #include <AfxTypes.h>
 
+#include <vector>
+
 enum
 {
     CLOCKLAYOUT_VERTICAL = 0,
@@ -30,5 +32,11 @@ private:
     int m_nSum;     // widths (horizontal) or heights (vertical) of the clocks so far
     int m_nLargest; // tallest (horizontal) or widest (vertical) clock
 };
+
+// The parts of rcDraw that none of the covered rectangles covers, as few rectangles: horizontal
+// bands between the rectangles' top and bottom edges, each less the rectangles across it, joined
+// with the part of the band above that spans the same columns. The clock window fills only these
+// with its background, as every clock paints all of its own rectangle.
+void GetUncoveredRects(const CRect& rcDraw, const std::vector<CRect>& covered, std::vector<CRect>& uncovered);
 
 #endif // VELMORA_CLOCKLAYOUT_H

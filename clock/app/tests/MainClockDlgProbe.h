@@ -11,7 +11,7 @@ public:
     explicit CMainClockDlgProbe(CMainClockDlg& dlg)
         : m_alarmEngine(dlg.m_alarmEngine), m_clocks(dlg.m_clocks), m_pDefClock(dlg.m_pDefClock),
           m_settings(dlg.m_settings), m_strProgramFolder(dlg.m_strProgramFolder),
-          m_nMenuClock(dlg.m_nMenuClock)
+          m_nMenuClock(dlg.m_nMenuClock), m_nLayout(dlg.m_nLayout)
     {
     }
 
@@ -21,6 +21,7 @@ public:
     CSettings& m_settings;
     CString& m_strProgramFolder;
     int& m_nMenuClock;
+    int& m_nLayout;
 };
 
 #endif // VELMORA_MAINCLOCKDLGPROBE_H

@@ -1,15 +1,19 @@
 // Rules of the clock window: where new clocks go, what a new clock copies from the default clock,
-// the alarm time format, the start-up Run key entry, what a repaint may change, data files that give
-// no clock, the window's size, and the update handlers behind the context menu's commands.
+// the alarm time format, the start-up Run key entry, what a repaint may change, the picture of a
+// pass, data files that give no clock, the window's size, and the update handlers behind the
+// context menu's commands.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "AppTestMain.h"
 #include "Clock.h"
+#include "ClockLayout.h"
 #include "MainClockDlg.h"
 #include "MainClockDlgProbe.h"
+#include "PlatformServices.h"
 #include "Settings.h"
+#include "TestDrawing.h"
 #include "TestSupport.h"
 #include "resource.h"
 
@@ -162,6 +166,91 @@ TEST(MainClockDlg, RepaintsLeaveARunningCountdownAloneAndTheTickCountsIt)
     }
     EXPECT_EQ(89, (int)pTimer->m_tsRemaining.GetTotalSeconds());
     dlg.DestroyWindow();
+}
+
+namespace
+{
+struct CFixedUtc : ITimeSource
+{
+    void GetUtcTime(SYSTEMTIME& st) override { st = m_st; }
+    void GetLocalTime(SYSTEMTIME& st) override { st = m_st; }
+    SYSTEMTIME m_st = {2004, 2, 0, 1, 13, 5, 9, 0};
+};
+} // namespace
+
+// A pass draws each clock over the background once, measuring all of them first: its picture is
+// the window's background with every clock drawn on it in turn, as each draws alone, whatever the
+// clocks' fonts, colours, alignments and kinds, in a column or a row.
+TEST(MainClockDlg, APassIsTheBackgroundWithEachClockDrawnOnIt)
+{
+    ResetAppTestProfile();
+    CFixedUtc fixed;
+    SetTimeSource(&fixed);
+    CTestFolder folder;
+    CMainClockDlg dlg;
+    dlg.SetDataFolder(folder.Path() + _T("\\"));
+    ASSERT_TRUE(dlg.Create(IDD_VELMORA_DIALOG, NULL));
+    CMainClockDlgProbe probe(dlg);
+    for (INT_PTR i = 0; i < probe.m_clocks.GetSize(); i++)
+        delete (CClock*)probe.m_clocks.GetAt(i);
+    probe.m_clocks.RemoveAll();
+    const COLORREF colours[][2] = {{RGB(255, 255, 0), RGB(0, 0, 128)},
+                                   {RGB(255, 255, 0), RGB(200, 0, 0)},
+                                   {RGB(0, 128, 0), RGB(255, 255, 255)},
+                                   {RGB(0, 128, 0), RGB(255, 255, 255)}};
+    for (int i = 0; i < 4; i++)
+    {
+        CClock* pClock = new CClock;
+        pClock->m_crBackground = colours[i][0];
+        pClock->m_crText = colours[i][1];
+        pClock->m_nTextLayout = i % 3;
+        if (i == 1)
+        {
+            pClock->m_lfFont.lfHeight *= 2;
+            pClock->SetDisplayName(_T("A longer name than the others"));
+        }
+        if (i == 3)
+        {
+            pClock->m_nClockType = CLOCKTYPE_COUNTDOWN;
+            pClock->SetTimerName(_T("Tea"));
+            pClock->m_tsInterval = COleDateTimeSpan(0, 0, 3, 0);
+            pClock->m_tsRemaining = pClock->m_tsInterval;
+        }
+        probe.m_clocks.Add(pClock);
+    }
+    probe.m_settings.m_crBackgroundCol = RGB(40, 90, 160);
+
+    for (int nLayout : {CLOCKLAYOUT_VERTICAL, CLOCKLAYOUT_HORIZONTAL})
+    {
+        probe.m_nLayout = nLayout;
+        dlg.SizeToClocks();
+        CRect rcClient;
+        dlg.GetClientRect(&rcClient);
+        ASSERT_FALSE(rcClient.IsRectEmpty());
+
+        CTestSurface pass(rcClient.Width(), rcClient.Height(), TRUE);
+        dlg.DrawClocks(pass.DC());
+
+        CTestSurface alone(rcClient.Width(), rcClient.Height(), probe.m_settings.m_crBackgroundCol, TRUE);
+        CClockLayout layout(dlg.GetClockArea(), nLayout);
+        SYSTEMTIME st;
+        fixed.GetUtcTime(st);
+        for (INT_PTR i = 0; i < probe.m_clocks.GetSize(); i++)
+        {
+            CSize size = dlg.RenderClock(alone.DC(), (CClock*)probe.m_clocks.GetAt(i),
+                                         CRect(layout.GetNextOrigin(), CSize(0, 0)), COleDateTime(st), TRUE);
+            layout.Add(size);
+        }
+
+        int nDifferent = 0;
+        for (int y = 0; y < rcClient.Height(); y++)
+            for (int x = 0; x < rcClient.Width(); x++)
+                nDifferent += pass.At(x, y) != alone.At(x, y) ? 1 : 0;
+        EXPECT_EQ(0, nDifferent) << "layout " << nLayout;
+        EXPECT_GT(alone.Count(colours[2][0]), 0) << "the clocks were drawn";
+    }
+    dlg.DestroyWindow();
+    SetTimeSource(NULL);
 }
 
 namespace
