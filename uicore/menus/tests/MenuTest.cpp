@@ -192,9 +192,14 @@ END_MESSAGE_MAP()
 
 class PopupMenuTest : public ::testing::Test
 {
+    CPointerLock m_pointer;
+
 protected:
     void SetUp() override
     {
+        // An open menu follows the pointer, which test programs running beside this one share: the
+        // pointer is held, away from the frame and its menus, for the whole test.
+        ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
         CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
         m_pFrame = new CMenuOwnerFrame;
         ASSERT_TRUE(m_pFrame->Create(NULL, _T("Menu test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400)));
