@@ -1,6 +1,7 @@
 """The clock configuration dialog from the clock's context menu, driven with the mouse and keys:
 Cancel leaves the clock as it was drawn and the data file byte for byte as it was; a custom format
-and a zone redraw the clock at once and are saved."""
+and a zone redraw the clock at once and are saved. The font and colour buttons open the system's
+dialogs, whose library the program binds only then."""
 
 import os
 import sys
@@ -10,7 +11,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2e_options as opt  # noqa: E402
 import velmora_e2e as v  # noqa: E402
 import velmora_files as files  # noqa: E402
-from e2e_options import TEMPLATE, TOKYO, clock_formats, edit_clock, exit_program, expect, open_configuration, start  # noqa: E402,E501
+from e2e_options import TEMPLATE, TOKYO, clock_formats, edit_clock, exit_program, expect, open_configuration, start, titled  # noqa: E402,E501
 
 
 def configure(h):
@@ -20,6 +21,11 @@ def configure(h):
     before = v.size_of(v.stable_rect(h, wnd))
     dlg = open_configuration(h, prog, wnd)
     h.screenshot("velmora-clock-configuration")
+    for button, title in (("IDC_FMT_FONT", "Font"), ("IDC_FMT_BACKCOLOR", "Color")):
+        h.click_in(dlg, opt.ids[button])
+        chooser = titled(h, prog, title)
+        h.key("Escape")
+        h.wait_gone(chooser, timeout=15)
     edit_clock(h, prog, dlg)
     h.click_in(dlg, 2)
     h.wait_gone(dlg, timeout=15)
