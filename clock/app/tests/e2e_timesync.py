@@ -148,7 +148,15 @@ class Responder(threading.Thread):
 def status_window(h, prog):
     found = h.wait_for(lambda: [w for w in prog.windows() if w["text"] == STATUS_TITLE], timeout=30,
                        what="the status window")
-    return found[0]["hwnd"]
+    hwnd = found[0]["hwnd"]
+    # The window is listed as soon as it is made, before its fields are: a test that reads them
+    # waits for the last of them.
+    fields = {ids[name] for name in ("IDC_STATUS_SERVER", "IDC_STATUS_LOCATION", "IDC_STATUS_LAST_SYNC",
+                                     "IDC_STATUS_DIFFERENCE", "IDC_STATUS_TEXT")}
+    h.wait_for(lambda: fields <= {c["id"] for c in h.children(hwnd)}, timeout=30,
+               what="the status window's fields")
+    h.sync(hwnd)
+    return hwnd
 
 
 def visible(h, prog, hwnd):
