@@ -3,6 +3,7 @@
 #ifndef VELMORA_MAINCLOCKDLGPROBE_H
 #define VELMORA_MAINCLOCKDLGPROBE_H
 
+#include "Clock.h"
 #include "MainClockDlg.h"
 
 class CMainClockDlgProbe
@@ -13,6 +14,14 @@ public:
           m_settings(dlg.m_settings), m_strProgramFolder(dlg.m_strProgramFolder),
           m_nMenuClock(dlg.m_nMenuClock), m_nLayout(dlg.m_nLayout)
     {
+    }
+
+    // The window without its clocks, for a case that adds its own.
+    void DeleteClocks()
+    {
+        for (INT_PTR i = 0; i < m_clocks.GetSize(); i++)
+            delete (CClock*)m_clocks.GetAt(i);
+        m_clocks.RemoveAll();
     }
 
     CAlarmEngine& m_alarmEngine;

@@ -143,9 +143,7 @@ TEST(MainClockDlg, RepaintsLeaveARunningCountdownAloneAndTheTickCountsIt)
     dlg.SetDataFolder(folder.Path() + _T("\\"));
     ASSERT_TRUE(dlg.Create(IDD_VELMORA_DIALOG, NULL));
     CMainClockDlgProbe probe(dlg);
-    for (INT_PTR i = 0; i < probe.m_clocks.GetSize(); i++)
-        delete (CClock*)probe.m_clocks.GetAt(i);
-    probe.m_clocks.RemoveAll();
+    probe.DeleteClocks();
     CClock* pTimer = new CClock;
     pTimer->m_nClockType = CLOCKTYPE_COUNTDOWN;
     pTimer->m_tsInterval = COleDateTimeSpan(0, 0, 1, 30);
@@ -191,9 +189,7 @@ TEST(MainClockDlg, APassIsTheBackgroundWithEachClockDrawnOnIt)
     dlg.SetDataFolder(folder.Path() + _T("\\"));
     ASSERT_TRUE(dlg.Create(IDD_VELMORA_DIALOG, NULL));
     CMainClockDlgProbe probe(dlg);
-    for (INT_PTR i = 0; i < probe.m_clocks.GetSize(); i++)
-        delete (CClock*)probe.m_clocks.GetAt(i);
-    probe.m_clocks.RemoveAll();
+    probe.DeleteClocks();
     const COLORREF colours[][2] = {{RGB(255, 255, 0), RGB(0, 0, 128)},
                                    {RGB(255, 255, 0), RGB(200, 0, 0)},
                                    {RGB(0, 128, 0), RGB(255, 255, 255)},
@@ -324,9 +320,7 @@ CClock* MakeTimer(int nType, int nState)
 void ReplaceClocks(CMainClockDlg& dlg, std::initializer_list<CClock*> clocks)
 {
     CMainClockDlgProbe probe(dlg);
-    for (INT_PTR i = 0; i < probe.m_clocks.GetSize(); i++)
-        delete (CClock*)probe.m_clocks.GetAt(i);
-    probe.m_clocks.RemoveAll();
+    probe.DeleteClocks();
     for (CClock* pClock : clocks)
         probe.m_clocks.Add(pClock);
 }
