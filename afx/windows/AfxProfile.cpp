@@ -3,6 +3,8 @@
 
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
 {
+    // Keys a batch holds belong to the old name.
+    CloseProfileBatchKeys();
     free((void*)m_pszRegistryKey);
     m_pszRegistryKey = _tcsdup(lpszRegistryKey != NULL ? lpszRegistryKey : _T(""));
     free((void*)m_pszProfileName);
@@ -15,6 +17,81 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
     strKey.LoadString(nIDRegistryKey);
     SetRegistryKey((LPCTSTR)strKey);
 }
+
+// ---- Batches ---------------------------------------------------------------------------------------
+
+void CWinApp::BeginProfileBatch()
+{
+    m_nProfileBatch++;
+}
+
+void CWinApp::EndProfileBatch()
+{
+    if (m_nProfileBatch > 0 && --m_nProfileBatch == 0)
+        CloseProfileBatchKeys();
+}
+
+void CWinApp::CloseProfileBatchKeys()
+{
+    POSITION pos = m_profileBatchKeys.GetStartPosition();
+    while (pos != NULL)
+    {
+        CString strSection;
+        void* pKey = NULL;
+        m_profileBatchKeys.GetNextAssoc(pos, strSection, pKey);
+        ::RegCloseKey((HKEY)pKey);
+    }
+    m_profileBatchKeys.RemoveAll();
+    if (m_hProfileBatchAppKey != NULL)
+        ::RegCloseKey(m_hProfileBatchAppKey);
+    m_hProfileBatchAppKey = NULL;
+}
+
+// The section's key for one profile call: outside a batch a new one, which CloseProfileSection
+// closes; inside, the batch's, opened at its first use and kept.
+HKEY CWinApp::OpenProfileSection(LPCTSTR lpszSection)
+{
+    if (m_nProfileBatch == 0)
+        return GetSectionKey(lpszSection);
+    CString strName(lpszSection);
+    strName.MakeUpper(); // the registry's names ignore case
+    void* pKey = NULL;
+    if (m_profileBatchKeys.Lookup(strName, pKey))
+        return (HKEY)pKey;
+    if (m_hProfileBatchAppKey == NULL)
+        m_hProfileBatchAppKey = GetAppRegistryKey();
+    if (m_hProfileBatchAppKey == NULL)
+        return NULL;
+    HKEY hSectionKey = NULL;
+    DWORD dw;
+    if (::RegCreateKeyEx(m_hProfileBatchAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE,
+                         KEY_WRITE | KEY_READ, NULL, &hSectionKey, &dw) != ERROR_SUCCESS)
+        return NULL;
+    m_profileBatchKeys.SetAt(strName, hSectionKey);
+    return hSectionKey;
+}
+
+void CWinApp::CloseProfileSection(HKEY hSecKey)
+{
+    if (m_nProfileBatch == 0)
+        ::RegCloseKey(hSecKey);
+}
+
+// A section about to be deleted: the batch lets go of its key, so that a later call in the same
+// batch makes the section anew instead of writing into the deleted one.
+void CWinApp::ForgetProfileSection(LPCTSTR lpszSection)
+{
+    CString strName(lpszSection);
+    strName.MakeUpper();
+    void* pKey = NULL;
+    if (m_profileBatchKeys.Lookup(strName, pKey))
+    {
+        ::RegCloseKey((HKEY)pKey);
+        m_profileBatchKeys.RemoveKey(strName);
+    }
+}
+
+// ---- Keys ------------------------------------------------------------------------------------------
 
 HKEY CWinApp::GetAppRegistryKey()
 {
@@ -58,14 +135,14 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
 {
     if (m_pszRegistryKey != NULL)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
+        HKEY hSecKey = OpenProfileSection(lpszSection);
         if (hSecKey == NULL)
             return (UINT)nDefault;
         DWORD dwValue = 0;
         DWORD dwType = 0;
         DWORD dwCount = sizeof(DWORD);
         LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, (LPBYTE)&dwValue, &dwCount);
-        ::RegCloseKey(hSecKey);
+        CloseProfileSection(hSecKey);
         // A value of another type or size is not an integer setting: the default stands.
         if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD))
             return (UINT)dwValue;
@@ -80,7 +157,7 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         lpszDefault = _T("");
     if (m_pszRegistryKey != NULL)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
+        HKEY hSecKey = OpenProfileSection(lpszSection);
         if (hSecKey == NULL)
             return lpszDefault;
         CString strValue;
@@ -106,7 +183,7 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         {
             lResult = ERROR_INVALID_DATA;
         }
-        ::RegCloseKey(hSecKey);
+        CloseProfileSection(hSecKey);
         if (lResult == ERROR_SUCCESS)
             return strValue;
         return lpszDefault;
@@ -131,7 +208,7 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     *pBytes = 0;
     if (m_pszRegistryKey != NULL)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
+        HKEY hSecKey = OpenProfileSection(lpszSection);
         if (hSecKey == NULL)
             return FALSE;
         DWORD dwType = 0;
@@ -157,7 +234,7 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
         {
             lResult = ERROR_INVALID_DATA;
         }
-        ::RegCloseKey(hSecKey);
+        CloseProfileSection(hSecKey);
         return lResult == ERROR_SUCCESS;
     }
 
@@ -188,13 +265,13 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
 {
     if (m_pszRegistryKey != NULL)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
+        HKEY hSecKey = OpenProfileSection(lpszSection);
         if (hSecKey == NULL)
             return FALSE;
         DWORD dwValue = (DWORD)nValue;
         LONG lResult =
             ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
-        ::RegCloseKey(hSecKey);
+        CloseProfileSection(hSecKey);
         return lResult == ERROR_SUCCESS;
     }
     TCHAR szT[16];
@@ -209,6 +286,7 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
         LONG lResult;
         if (lpszEntry == NULL) // the whole section goes
         {
+            ForgetProfileSection(lpszSection);
             HKEY hAppKey = GetAppRegistryKey();
             if (hAppKey == NULL)
                 return FALSE;
@@ -217,20 +295,20 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
         }
         else if (lpszValue == NULL) // the one value goes
         {
-            HKEY hSecKey = GetSectionKey(lpszSection);
+            HKEY hSecKey = OpenProfileSection(lpszSection);
             if (hSecKey == NULL)
                 return FALSE;
             lResult = ::RegDeleteValue(hSecKey, lpszEntry);
-            ::RegCloseKey(hSecKey);
+            CloseProfileSection(hSecKey);
         }
         else
         {
-            HKEY hSecKey = GetSectionKey(lpszSection);
+            HKEY hSecKey = OpenProfileSection(lpszSection);
             if (hSecKey == NULL)
                 return FALSE;
             lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
                                       (lstrlen(lpszValue) + 1) * sizeof(TCHAR));
-            ::RegCloseKey(hSecKey);
+            CloseProfileSection(hSecKey);
         }
         return lResult == ERROR_SUCCESS;
     }
@@ -241,11 +319,11 @@ BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE 
 {
     if (m_pszRegistryKey != NULL)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
+        HKEY hSecKey = OpenProfileSection(lpszSection);
         if (hSecKey == NULL)
             return FALSE;
         LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_BINARY, pData, nBytes);
-        ::RegCloseKey(hSecKey);
+        CloseProfileSection(hSecKey);
         return lResult == ERROR_SUCCESS;
     }
     CString str;

@@ -398,6 +398,8 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
     m_pszExeName = NULL;
     m_pszHelpFilePath = NULL;
     m_pszProfileName = NULL;
+    m_nProfileBatch = 0;
+    m_hProfileBatchAppKey = NULL;
 
     // The application object is constructed on the main thread before anything runs.
     m_hThread = ::GetCurrentThread();
@@ -420,6 +422,7 @@ CWinApp::~CWinApp()
     }
     while (!m_templateList.IsEmpty())
         delete (CCmdTarget*)m_templateList.RemoveHead();
+    CloseProfileBatchKeys();
     free((void*)m_pszAppName);
     free((void*)m_pszRegistryKey);
     free((void*)m_pszExeName);

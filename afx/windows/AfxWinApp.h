@@ -143,13 +143,50 @@ public:
     void SetRegistryKey(UINT nIDRegistryKey);
     HKEY GetAppRegistryKey();
     HKEY GetSectionKey(LPCTSTR lpszSection);
+    // Between BeginProfileBatch and the EndProfileBatch that matches it, the profile functions open
+    // each section's registry key once and keep it, instead of opening the application's keys anew
+    // for every value: a program reading or writing all its settings at once makes one request of
+    // the registry per value. Batches nest; CProfileBatch brackets one in a scope.
+    void BeginProfileBatch();
+    void EndProfileBatch();
     BOOL Enable3dControls();
     BOOL Enable3dControlsStatic();
     void SetDialogBkColor(COLORREF clrCtlBk = RGB(192, 192, 192), COLORREF clrCtlText = RGB(0, 0, 0));
     void SetCurrentHandles();
     BOOL Unregister();
 
+private:
+    HKEY OpenProfileSection(LPCTSTR lpszSection);
+    void CloseProfileSection(HKEY hSecKey);
+    void ForgetProfileSection(LPCTSTR lpszSection);
+    void CloseProfileBatchKeys();
+
+    int m_nProfileBatch;                // depth of the batches open
+    HKEY m_hProfileBatchAppKey;         // the application's key, while a batch is open
+    CMapStringToPtr m_profileBatchKeys; // upper-cased section name -> its HKEY, while a batch is open
+
     DECLARE_MESSAGE_MAP()
+};
+
+// A profile batch of the application for the life of the object (CWinApp::BeginProfileBatch).
+class CProfileBatch
+{
+public:
+    explicit CProfileBatch(CWinApp* pApp) : m_pApp(pApp)
+    {
+        if (m_pApp != NULL)
+            m_pApp->BeginProfileBatch();
+    }
+    ~CProfileBatch()
+    {
+        if (m_pApp != NULL)
+            m_pApp->EndProfileBatch();
+    }
+
+private:
+    CWinApp* m_pApp;
+    CProfileBatch(const CProfileBatch&);
+    CProfileBatch& operator=(const CProfileBatch&);
 };
 
 // Global application services

@@ -54,6 +54,9 @@ CMainClockDlg::~CMainClockDlg()
 
 BOOL CMainClockDlg::OnInitDialog()
 {
+    // The settings, the default clock and what the start-up writes back are read and written
+    // through keys opened once.
+    CProfileBatch batch(AfxGetApp());
     CDialog::OnInitDialog();
     if (m_pChecker != NULL)
         m_pChecker->PublishWindow();
@@ -242,6 +245,7 @@ LRESULT CMainClockDlg::OnVmrInit(WPARAM, LPARAM)
 
 void CMainClockDlg::WriteAllOnClose()
 {
+    CProfileBatch batch(AfxGetApp());
     SaveServers();
     SaveData();
     SaveDiaryYear();

@@ -41,6 +41,7 @@ void CMainClockDlg::ApplyPlacement()
 
 void CMainClockDlg::SaveSettings()
 {
+    CProfileBatch batch(AfxGetApp());
     m_settings.m_bAutoHide = m_autoHide.m_bAutoHide;
     m_settings.m_nClockLayout2 = m_nLayout;
     m_settings.m_strClockLayout1 = (m_nLayout == 1) ? _T("Horizontal") : _T("Vertical");

@@ -200,4 +200,50 @@ TEST_F(Profile, PrivateProfileBinaryIsTwoLettersPerByte)
     ASSERT_TRUE(theTestApp.WriteProfileInt("Section", "Int", -42));
     EXPECT_EQ((UINT)-42, theTestApp.GetProfileInt("Section", "Int", 0));
 }
+
+// A batch keeps its keys between calls: what it writes is in the registry at once, sections differing
+// only in case are one section, a section deleted inside it is made anew by the next write, and
+// once the outermost batch ends no key is held, so a section deleted behind the program's back is
+// made anew too.
+TEST_F(Profile, BatchWritesAtOnceAndHoldsNoKeyAfterIt)
+{
+    DWORD dwType = 0;
+    std::vector<BYTE> data;
+    {
+        CProfileBatch outer(&theTestApp);
+        ASSERT_TRUE(theTestApp.WriteProfileInt("Clock", "Size", 12));
+        ASSERT_TRUE(theTestApp.WriteProfileString("CLOCK", "Name", "Lisbon"));
+        ASSERT_TRUE(RawValue("Clock", "Name", dwType, data));
+        EXPECT_EQ((DWORD)REG_SZ, dwType);
+        EXPECT_EQ(12u, theTestApp.GetProfileInt("clock", "Size", 0));
+        {
+            CProfileBatch inner(&theTestApp);
+            BYTE bytes[3] = {1, 2, 3};
+            ASSERT_TRUE(theTestApp.WriteProfileBinary("Other", "Bytes", bytes, 3));
+        }
+        // The inner batch's end leaves the outer one's keys in use.
+        EXPECT_EQ(CString("Lisbon"), theTestApp.GetProfileString("Clock", "Name", NULL));
+
+        ASSERT_TRUE(theTestApp.WriteProfileString("Clock", NULL, NULL));
+        EXPECT_FALSE(RawValue("Clock", "Size", dwType, data));
+        EXPECT_EQ(7u, theTestApp.GetProfileInt("Clock", "Size", 7));
+        ASSERT_TRUE(theTestApp.WriteProfileInt("Clock", "Size", 13));
+        ASSERT_TRUE(RawValue("Clock", "Size", dwType, data));
+    }
+    EXPECT_EQ(13u, theTestApp.GetProfileInt("Clock", "Size", 0));
+    LPBYTE pData = NULL;
+    UINT nBytes = 0;
+    ASSERT_TRUE(theTestApp.GetProfileBinary("Other", "Bytes", &pData, &nBytes));
+    EXPECT_EQ(3u, nBytes);
+    delete[] pData;
+
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\") + kCompany).c_str());
+    {
+        CProfileBatch batch(&theTestApp);
+        ASSERT_TRUE(theTestApp.WriteProfileInt("Clock", "Size", 14));
+    }
+    ASSERT_TRUE(RawValue("Clock", "Size", dwType, data));
+    ASSERT_EQ(4u, data.size());
+    EXPECT_EQ(14, data[0]);
+}
 } // namespace
