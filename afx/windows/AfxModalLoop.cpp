@@ -57,7 +57,10 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 bIdle = TRUE;
                 lIdleCount = 0;
             }
-        } while (::PeekMessage(pMsg, NULL, 0, 0, PM_NOREMOVE));
+            // No look at the queue here: without idle work due the next message is waited for at
+            // once, and with it the idle loop above looks first. Under Wine every look is a request
+            // to the server, and a program woken a hundred times a second by a timer pays for each.
+        } while (!bIdle);
     }
 
 ExitModal:
