@@ -366,7 +366,8 @@ int CWinThread::Run()
                 bIdle = TRUE;
                 lIdleCount = 0;
             }
-        } while (::PeekMessage(&m_msgCur, NULL, 0, 0, PM_NOREMOVE));
+            // As in the modal loop: the idle loop looks at the queue, or the next wait does.
+        } while (!bIdle);
     }
 }
 
