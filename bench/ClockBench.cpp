@@ -12,7 +12,7 @@
 //   auto-hide off also against clock_tick_ref running the program's other idle timers and its tray
 //   animation as well;
 // - the private bytes of each after ticking for a minute (CLOCKBENCH_MEMORY_SECONDS), with 8
-//   clocks.
+//   clocks, and of clock_start_ref with the common controls loaded, which the program uses.
 // Start-up and private bytes are measured with the programs as built and without their debug
 // sections. CLOCKBENCH_STAGES=1 prints instead where one clock's drawing spends its time.
 // The programs run from copies in folders of their own under the temporary directory, with data
@@ -500,7 +500,8 @@ std::vector<BUILDKIND> BuildKinds()
 class CStartedProgram
 {
 public:
-    CStartedProgram(const CString& strFolder, LPCSTR pszExe) : m_hEvent(NULL), m_dStarted(0)
+    CStartedProgram(const CString& strFolder, LPCSTR pszExe, LPCSTR pszArguments = NULL)
+        : m_hEvent(NULL), m_dStarted(0)
     {
         memset(&m_pi, 0, sizeof(m_pi));
         static int s_nNext = 0;
@@ -509,6 +510,8 @@ public:
         m_hEvent = ::CreateEventA(NULL, TRUE, FALSE, strEvent);
         ::SetEnvironmentVariableA("VELMORA_PAINTED_EVENT", strEvent);
         CString strCommand = "\"" + strFolder + pszExe + "\"";
+        if (pszArguments != NULL)
+            strCommand += CString(" ") + pszArguments;
         std::vector<char> command((LPCSTR)strCommand, (LPCSTR)strCommand + strCommand.GetLength() + 1);
         STARTUPINFOA si = {};
         si.cb = sizeof(si);
@@ -849,27 +852,35 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
     SetVelmoraSetting("ConnectType", -1);
 }
 
-// The program and the reference tick side by side for the same time; then each one's private
-// bytes are read. One clock program at a time: a second copy would hand over to the first.
+// The program and the references tick side by side for the same time; then each one's private
+// bytes are read. One clock program at a time: a second copy would hand over to the first. The
+// second reference loads the common controls, as the program does: under Wine their library
+// keeps images of its own from the moment it is loaded, which the plain dialog never pays for.
 void MeasureMemory(int nSeconds, const BUILDKIND& kind)
 {
-    CBenchFolder velmora, reference;
+    CBenchFolder velmora, reference, commonControls;
     if (!PrepareVelmoraFolder(velmora, 8, kind.strVelmora) ||
-        !PrepareReferenceFolder(reference, kind.strReference))
+        !PrepareReferenceFolder(reference, kind.strReference) ||
+        !PrepareReferenceFolder(commonControls, kind.strReference))
     {
         printf("private bytes (%s): the programs' folders could not be made\n", kind.pszName);
         return;
     }
     CStartedProgram prog(velmora.Path(), "Velmora.exe");
     CStartedProgram ref(reference.Path(), "clock_start_ref.exe");
-    if (prog.WaitPainted() < 0 || ref.WaitPainted() < 0)
+    CStartedProgram refCommonControls(commonControls.Path(), "clock_start_ref.exe", "commctrl");
+    if (prog.WaitPainted() < 0 || ref.WaitPainted() < 0 || refCommonControls.WaitPainted() < 0)
     {
         printf("private bytes (%s): a program did not paint\n", kind.pszName);
         return;
     }
     ::Sleep(nSeconds * 1000);
+    double dOurs = prog.PrivateKB();
     printf("private bytes after %d s, 8 clocks (%s): velmora %.0f KB, reference %.0f KB\n", nSeconds,
-           kind.pszName, prog.PrivateKB(), ref.PrivateKB());
+           kind.pszName, dOurs, ref.PrivateKB());
+    printf("private bytes after %d s, 8 clocks (%s): velmora %.0f KB, reference with the common "
+           "controls %.0f KB\n",
+           nSeconds, kind.pszName, dOurs, refCommonControls.PrivateKB());
     fflush(stdout);
 }
 } // namespace
