@@ -8,9 +8,11 @@
 //   installed starts it, and without one, which includes the start-up's second probe by design;
 // - the processor time of the running program with one clock, auto-hide off and on, against
 //   clock_tick_ref drawing the same clock once a second from a window timer over the same time
-//   (CLOCKBENCH_IDLE_SECONDS, 20: shorter than the minute, the rate is scaled to a minute);
+//   (CLOCKBENCH_IDLE_SECONDS, 20: shorter than the minute, the rate is scaled to a minute), and with
+//   auto-hide off also against clock_tick_ref running the program's other idle timers and its tray
+//   animation as well;
 // - the private bytes of each after ticking for a minute (CLOCKBENCH_MEMORY_SECONDS), with 8
-//   clocks.
+//   clocks, and of clock_start_ref with the common controls loaded, which the program uses.
 // Start-up and private bytes are measured with the programs as built and without their debug
 // sections. CLOCKBENCH_STAGES=1 prints instead where one clock's drawing spends its time.
 // The programs run from copies in folders of their own under the temporary directory, with data
@@ -498,7 +500,8 @@ std::vector<BUILDKIND> BuildKinds()
 class CStartedProgram
 {
 public:
-    CStartedProgram(const CString& strFolder, LPCSTR pszExe) : m_hEvent(NULL), m_dStarted(0)
+    CStartedProgram(const CString& strFolder, LPCSTR pszExe, LPCSTR pszArguments = NULL)
+        : m_hEvent(NULL), m_dStarted(0)
     {
         memset(&m_pi, 0, sizeof(m_pi));
         static int s_nNext = 0;
@@ -507,6 +510,8 @@ public:
         m_hEvent = ::CreateEventA(NULL, TRUE, FALSE, strEvent);
         ::SetEnvironmentVariableA("VELMORA_PAINTED_EVENT", strEvent);
         CString strCommand = "\"" + strFolder + pszExe + "\"";
+        if (pszArguments != NULL)
+            strCommand += CString(" ") + pszArguments;
         std::vector<char> command((LPCSTR)strCommand, (LPCSTR)strCommand + strCommand.GetLength() + 1);
         STARTUPINFOA si = {};
         si.cb = sizeof(si);
@@ -682,10 +687,24 @@ double ProcessCpuFromLinux(const CString& strFolder)
     return dSeconds;
 }
 
+// Asks clock_tick_ref to end, as it does at the end of its time: its clock window takes WM_CLOSE.
+BOOL CALLBACK CloseTickReference(HWND hWnd, LPARAM lParam)
+{
+    DWORD dwProcess = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcess);
+    char szClass[32];
+    if (dwProcess == (DWORD)lParam && ::IsWindowVisible(hWnd) &&
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass)) && strcmp(szClass, "ClockTickReference") == 0)
+        ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
 // The running program's processor time with one clock, against the reference ticking the same
 // clock once a second over the same time, side by side; both are scaled to a minute. Three ways:
 // - auto-hide off, as the program starts for a new user: besides the tick, its tray icon animates
-//   and its dial-up monitor polls, every second, as they are specified to;
+//   and its dial-up monitor polls, every second, as they are specified to, and its hidden status
+//   window refreshes every 750 ms; a second reference runs the same timers, with a tray icon of
+//   its own that it swaps every second, beside the one that only ticks;
 // - the same with the tray animation and the dial-up poll switched off in the settings: what the
 //   tick and the window alone cost, beside the reference doing only that;
 // - auto-hide on with the cursor resting on the clock, so that the clock stays shown and every
@@ -705,11 +724,14 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
     for (int nWay : {kPlain, kQuiet, kAutoHide})
     {
         const BOOL bAutoHide = nWay == kAutoHide;
-        CBenchFolder velmora, reference, polling;
+        CBenchFolder velmora, reference, polling, sameTimers;
         if (!PrepareVelmoraFolder(velmora, 1, kind.strVelmora) ||
             !::CopyFileA(BenchFolder() + "clock_tick_ref.exe", reference.Path() + "clock_tick_ref.exe",
                          FALSE) ||
-            !::CopyFileA(BenchFolder() + "clock_tick_ref.exe", polling.Path() + "clock_tick_ref.exe", FALSE))
+            !::CopyFileA(BenchFolder() + "clock_tick_ref.exe", polling.Path() + "clock_tick_ref.exe",
+                         FALSE) ||
+            !::CopyFileA(BenchFolder() + "clock_tick_ref.exe", sameTimers.Path() + "clock_tick_ref.exe",
+                         FALSE))
         {
             printf("idle (%s): the programs' folders could not be made\n", kind.pszName);
             return;
@@ -717,63 +739,88 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
         SetVelmoraSetting("AutoHide", bAutoHide ? 1 : 0);
         SetVelmoraSetting("AnimateIcon", nWay == kQuiet ? 0 : -1);
         SetVelmoraSetting("ConnectType", nWay == kQuiet ? 0 : -1);
-        const CBenchFolder* refs[2] = {&reference, &polling};
-        double dOurs = -1, dRef[2] = {-1, -1};
+        // The reference that only ticks runs every way; the one polling the cursor beside it with
+        // auto-hide, the one with the program's other timers in the plain way.
+        const CBenchFolder* refs[3] = {&reference, &polling, &sameTimers};
+        const BOOL bRun[3] = {TRUE, bAutoHide, nWay == kPlain};
+        const LPCSTR pszModes[3] = {"", " poll", " tray"};
+        double dOurs = -1, dRef[3] = {-1, -1, -1};
         {
             CStartedProgram prog(velmora.Path(), "Velmora.exe");
             // The references tick on past the measurement and are ended after it.
-            PROCESS_INFORMATION pi[2] = {};
-            int nRefs = prog.WaitPainted() >= 0 ? (bAutoHide ? 2 : 1) : 0;
+            PROCESS_INFORMATION pi[3] = {};
+            BOOL bMeasure = prog.WaitPainted() >= 0;
             DWORD dwSettle = 2000;
-            if (nRefs > 0 && bAutoHide)
+            if (bMeasure && bAutoHide)
             {
                 HWND hWnd = FindClockWindow(prog.ProcessId());
                 CRect rect;
                 if (hWnd == NULL || !::GetWindowRect(hWnd, &rect))
-                    nRefs = 0;
+                    bMeasure = FALSE;
                 else
                     ::SetCursorPos(rect.CenterPoint().x, rect.CenterPoint().y);
                 dwSettle = 18000;
             }
-            for (int i = 0; i < nRefs; i++)
+            for (int i = 0; i < 3; i++)
             {
+                if (!bMeasure || !bRun[i])
+                    continue;
                 CString strCommand;
                 strCommand.Format(
                     "\"%sclock_tick_ref.exe\" 1 %d %d %d %d %d %ld %ld %d \"%s\" 0x%06lx 0x%06lx \"%s\" %d%s",
                     (LPCSTR)refs[i]->Path(), s.sizeDraw.cx, s.sizeDraw.cy, s.ptArea.x, s.ptArea.y, s.nLayout,
                     s.lf.lfHeight, s.lf.lfWeight, s.lf.lfCharSet, s.lf.lfFaceName, s.crBackground, s.crText,
-                    (LPCSTR)s.strName, nSeconds + 60, i == 1 ? " poll" : "");
+                    (LPCSTR)s.strName, nSeconds + 60, pszModes[i]);
                 std::vector<char> command((LPCSTR)strCommand,
                                           (LPCSTR)strCommand + strCommand.GetLength() + 1);
+                // What a reference prints at its end is never read: it would land in this program's
+                // report, now that the one with a tray icon is let end.
+                SECURITY_ATTRIBUTES sa = {sizeof(sa), NULL, TRUE};
+                HANDLE hNul = ::CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                                            OPEN_EXISTING, 0, NULL);
                 STARTUPINFOA si = {};
                 si.cb = sizeof(si);
-                if (!::CreateProcessA(NULL, command.data(), NULL, NULL, FALSE, 0, NULL, refs[i]->Path(), &si,
+                si.dwFlags = STARTF_USESTDHANDLES;
+                si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+                si.hStdOutput = hNul;
+                si.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+                if (!::CreateProcessA(NULL, command.data(), NULL, NULL, TRUE, 0, NULL, refs[i]->Path(), &si,
                                       &pi[i]))
                     memset(&pi[i], 0, sizeof(pi[i]));
+                if (hNul != INVALID_HANDLE_VALUE)
+                    ::CloseHandle(hNul);
             }
-            if (nRefs > 0)
+            if (bMeasure)
             {
                 ::Sleep(dwSettle);
-                double t0 = ProcessCpuFromLinux(velmora.Path()), w0 = WallSeconds(), r0[2] = {-1, -1};
-                for (int i = 0; i < nRefs; i++)
-                    r0[i] = ProcessCpuFromLinux(refs[i]->Path());
+                double t0 = ProcessCpuFromLinux(velmora.Path()), w0 = WallSeconds(), r0[3] = {-1, -1, -1};
+                for (int i = 0; i < 3; i++)
+                    if (bRun[i])
+                        r0[i] = ProcessCpuFromLinux(refs[i]->Path());
                 ::Sleep(nSeconds * 1000);
                 double t1 = ProcessCpuFromLinux(velmora.Path());
                 double dWall = WallSeconds() - w0;
                 if (t0 >= 0 && t1 >= 0)
                     dOurs = (t1 - t0) * 1e3 * 60.0 / dWall;
-                for (int i = 0; i < nRefs; i++)
+                for (int i = 0; i < 3; i++)
                 {
+                    if (!bRun[i])
+                        continue;
                     double r1 = ProcessCpuFromLinux(refs[i]->Path());
                     if (r0[i] >= 0 && r1 >= 0)
                         dRef[i] = (r1 - r0[i]) * 1e3 * 60.0 / dWall;
                 }
             }
-            for (int i = 0; i < 2; i++)
+            for (int i = 0; i < 3; i++)
             {
                 if (pi[i].hProcess == NULL)
                     continue;
-                ::TerminateProcess(pi[i].hProcess, 0);
+                // The one with a tray icon is asked to close, which removes its icon: a killed
+                // program's icon holds up the next program's start.
+                if (i == 2)
+                    ::EnumWindows(CloseTickReference, (LPARAM)pi[i].dwProcessId);
+                if (i != 2 || ::WaitForSingleObject(pi[i].hProcess, 10000) != WAIT_OBJECT_0)
+                    ::TerminateProcess(pi[i].hProcess, 0);
                 ::WaitForSingleObject(pi[i].hProcess, 10000);
                 ::CloseHandle(pi[i].hProcess);
                 ::CloseHandle(pi[i].hThread);
@@ -789,6 +836,10 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
                    "time a "
                    "minute\n",
                    bAutoHide ? "on" : "off", nSeconds, dOurs, dRef[0]);
+        if (nWay == kPlain)
+            printf("idle, 1 clock, auto-hide off, over %d s: velmora %.3f ms, reference with the same "
+                   "timers and a tray animation %.3f ms of processor time a minute\n",
+                   nSeconds, dOurs, dRef[2]);
         if (bAutoHide)
             printf("idle, 1 clock, auto-hide on, over %d s: velmora %.3f ms, reference polling the cursor "
                    "%.3f ms "
@@ -801,27 +852,35 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
     SetVelmoraSetting("ConnectType", -1);
 }
 
-// The program and the reference tick side by side for the same time; then each one's private
-// bytes are read. One clock program at a time: a second copy would hand over to the first.
+// The program and the references tick side by side for the same time; then each one's private
+// bytes are read. One clock program at a time: a second copy would hand over to the first. The
+// second reference loads the common controls, as the program does: under Wine their library
+// keeps images of its own from the moment it is loaded, which the plain dialog never pays for.
 void MeasureMemory(int nSeconds, const BUILDKIND& kind)
 {
-    CBenchFolder velmora, reference;
+    CBenchFolder velmora, reference, commonControls;
     if (!PrepareVelmoraFolder(velmora, 8, kind.strVelmora) ||
-        !PrepareReferenceFolder(reference, kind.strReference))
+        !PrepareReferenceFolder(reference, kind.strReference) ||
+        !PrepareReferenceFolder(commonControls, kind.strReference))
     {
         printf("private bytes (%s): the programs' folders could not be made\n", kind.pszName);
         return;
     }
     CStartedProgram prog(velmora.Path(), "Velmora.exe");
     CStartedProgram ref(reference.Path(), "clock_start_ref.exe");
-    if (prog.WaitPainted() < 0 || ref.WaitPainted() < 0)
+    CStartedProgram refCommonControls(commonControls.Path(), "clock_start_ref.exe", "commctrl");
+    if (prog.WaitPainted() < 0 || ref.WaitPainted() < 0 || refCommonControls.WaitPainted() < 0)
     {
         printf("private bytes (%s): a program did not paint\n", kind.pszName);
         return;
     }
     ::Sleep(nSeconds * 1000);
+    double dOurs = prog.PrivateKB();
     printf("private bytes after %d s, 8 clocks (%s): velmora %.0f KB, reference %.0f KB\n", nSeconds,
-           kind.pszName, prog.PrivateKB(), ref.PrivateKB());
+           kind.pszName, dOurs, ref.PrivateKB());
+    printf("private bytes after %d s, 8 clocks (%s): velmora %.0f KB, reference with the common "
+           "controls %.0f KB\n",
+           nSeconds, kind.pszName, dOurs, refCommonControls.PrivateKB());
     fflush(stdout);
 }
 } // namespace

@@ -7,12 +7,17 @@
  * (layout 1), so that the same clocks are seen, drawn, as in the window.
  *
  * Usage: clock_tick_ref clocks width height left top layout lfHeight lfWeight charset face bg fg name
- * [seconds [poll]] Prints the processor time of one tick in ms, and the first clock's text. With seconds, it
- * instead ticks once a second from a window timer for that long, as a clock program sits on a desktop, and
- * prints the processor time of the whole process over that time; with "poll" as well, it also reads the
- * cursor and tests it against its window every 10 ms from a second window timer, as the least a program
- * polling the cursor at that period does. */
+ * [seconds [poll|tray]] Prints the processor time of one tick in ms, and the first clock's text. With
+ * seconds, it instead ticks once a second from a window timer for that long, as a clock program sits on a
+ * desktop, and prints the processor time of the whole process over that time; with "poll" as well, it also
+ * reads the cursor and tests it against its window every 10 ms from a second window timer, as the least a
+ * program polling the cursor at that period does. With "tray" instead, it also runs the other timers the
+ * clock program keeps while idle, each on a hidden window of its own: a tray icon that swaps between two
+ * icons every second, a 1000 ms poll that sends the clock window a message, and a 750 ms refresh that finds
+ * nothing to do. A WM_CLOSE to its window ends it before its time, as it ends by itself: with its tray
+ * icon removed, which a killed program would leave behind. */
 #include <windows.h>
+#include <shellapi.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -131,6 +136,91 @@ static void Tick(HWND hWnd, struct Clocks* c)
     ReleaseDC(hWnd, hDC);
 }
 
+/* The clock program's other idle timers, each on a hidden window of its own. */
+struct Others
+{
+    HWND hTray, hPoll, hRefresh;
+    HICON ahIcons[2];
+    int nIcon;
+    NOTIFYICONDATAA nid;
+};
+
+/* A small icon of one colour, made here as the program's own icons are its own. */
+static HICON MakeIcon(COLORREF cr)
+{
+    int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    HDC hScreen = GetDC(NULL);
+    HDC hMem = CreateCompatibleDC(hScreen);
+    HBRUSH hBrush = CreateSolidBrush(cr);
+    ICONINFO ii;
+    HGDIOBJ hOld;
+    HICON hIcon;
+    RECT rc;
+    memset(&ii, 0, sizeof(ii));
+    ii.fIcon = TRUE;
+    ii.hbmColor = CreateCompatibleBitmap(hScreen, cx, cy);
+    ii.hbmMask = CreateBitmap(cx, cy, 1, 1, NULL);
+    hOld = SelectObject(hMem, ii.hbmMask);
+    PatBlt(hMem, 0, 0, cx, cy, BLACKNESS); /* opaque everywhere */
+    SelectObject(hMem, ii.hbmColor);
+    SetRect(&rc, 0, 0, cx, cy);
+    FillRect(hMem, &rc, hBrush);
+    SelectObject(hMem, hOld);
+    hIcon = CreateIconIndirect(&ii);
+    DeleteObject(ii.hbmMask);
+    DeleteObject(ii.hbmColor);
+    DeleteObject(hBrush);
+    DeleteDC(hMem);
+    ReleaseDC(NULL, hScreen);
+    return hIcon;
+}
+
+static HWND CreateHiddenWindow(UINT nPeriod)
+{
+    HWND hWnd = CreateWindowExA(0, "ClockTickReference", "", WS_POPUP, 0, 0, 0, 0, NULL, NULL,
+                                GetModuleHandleA(NULL), NULL);
+    SetTimer(hWnd, 1, nPeriod, NULL);
+    return hWnd;
+}
+
+static void StartOthers(struct Others* o, HWND hOwner)
+{
+    o->ahIcons[0] = MakeIcon(RGB(0, 0, 128));
+    o->ahIcons[1] = MakeIcon(RGB(0, 128, 0));
+    o->nIcon = 0;
+    memset(&o->nid, 0, sizeof(o->nid));
+    o->nid.cbSize = sizeof(o->nid);
+    o->nid.hWnd = hOwner;
+    o->nid.uID = 1;
+    o->nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    o->nid.uCallbackMessage = WM_APP + 1;
+    o->nid.hIcon = o->ahIcons[0];
+    lstrcpynA(o->nid.szTip, "clock_tick_ref", sizeof(o->nid.szTip));
+    Shell_NotifyIconA(NIM_ADD, &o->nid);
+    o->hTray = CreateHiddenWindow(1000);
+    o->hPoll = CreateHiddenWindow(1000);
+    o->hRefresh = CreateHiddenWindow(750);
+}
+
+static void NextTrayIcon(struct Others* o)
+{
+    o->nIcon = 1 - o->nIcon;
+    o->nid.hIcon = o->ahIcons[o->nIcon];
+    o->nid.uFlags = NIF_ICON | NIF_TIP;
+    Shell_NotifyIconA(NIM_MODIFY, &o->nid);
+}
+
+static void StopOthers(struct Others* o)
+{
+    o->nid.uFlags = 0;
+    Shell_NotifyIconA(NIM_DELETE, &o->nid);
+    DestroyWindow(o->hTray);
+    DestroyWindow(o->hPoll);
+    DestroyWindow(o->hRefresh);
+    DestroyIcon(o->ahIcons[0]);
+    DestroyIcon(o->ahIcons[1]);
+}
+
 int main(int argc, char** argv)
 {
     struct Clocks c;
@@ -140,12 +230,13 @@ int main(int argc, char** argv)
     int nTicks = 0;
     double t0, t;
     char* p;
-    if (argc < 14 || argc > 16)
+    if (argc < 14 || argc > 16 ||
+        (argc == 16 && strcmp(argv[15], "poll") != 0 && strcmp(argv[15], "tray") != 0))
     {
         fprintf(
             stderr,
             "usage: clock_tick_ref clocks width height left top layout lfHeight lfWeight charset face bg fg "
-            "name [seconds [poll]]\n");
+            "name [seconds [poll|tray]]\n");
         return 2;
     }
     memset(&c, 0, sizeof(c));
@@ -178,19 +269,28 @@ int main(int argc, char** argv)
 
     if (argc >= 15)
     {
-        DWORD dwEnd = GetTickCount() + (DWORD)atoi(argv[14]) * 1000;
+        DWORD dwStart = GetTickCount(), dwEnd = dwStart + (DWORD)atoi(argv[14]) * 1000;
+        BOOL bPoll = argc == 16 && strcmp(argv[15], "poll") == 0;
+        BOOL bTray = argc == 16 && strcmp(argv[15], "tray") == 0;
+        BOOL bClosed = FALSE;
+        struct Others others;
         MSG msg;
         int nInside = 0;
+        memset(&others, 0, sizeof(others));
         t0 = ProcessCpuSeconds();
         SetTimer(hWnd, 1, 1000, NULL);
-        if (argc == 16)
+        if (bPoll)
             SetTimer(hWnd, 2, 10, NULL);
-        while ((LONG)(dwEnd - GetTickCount()) > 0)
+        if (bTray)
+            StartOthers(&others, hWnd);
+        while (!bClosed && (LONG)(dwEnd - GetTickCount()) > 0)
         {
             MsgWaitForMultipleObjects(0, NULL, FALSE, dwEnd - GetTickCount(), QS_ALLINPUT);
-            while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            while (!bClosed && PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
             {
-                if (msg.message == WM_TIMER && msg.hwnd == hWnd && msg.wParam == 2)
+                if (msg.message == WM_CLOSE && msg.hwnd == hWnd)
+                    bClosed = TRUE;
+                else if (msg.message == WM_TIMER && msg.hwnd == hWnd && msg.wParam == 2)
                 {
                     POINT pt;
                     RECT rc;
@@ -200,12 +300,20 @@ int main(int argc, char** argv)
                 }
                 else if (msg.message == WM_TIMER && msg.hwnd == hWnd)
                     Tick(hWnd, &c);
+                else if (bTray && msg.message == WM_TIMER && msg.hwnd == others.hTray)
+                    NextTrayIcon(&others);
+                else if (bTray && msg.message == WM_TIMER && msg.hwnd == others.hPoll)
+                    SendMessageA(hWnd, WM_APP, 0, 0); /* no dial-up connection: nothing found */
                 else
                     DispatchMessageA(&msg);
             }
         }
-        printf("reference idle: %.3f ms of processor time in %s s (%d)\n", (ProcessCpuSeconds() - t0) * 1e3,
-               argv[14], nInside);
+        t = ProcessCpuSeconds() - t0;
+        dwEnd = GetTickCount();
+        if (bTray)
+            StopOthers(&others);
+        printf("reference idle: %.3f ms of processor time in %lu s (%d)\n", t * 1e3,
+               (unsigned long)((dwEnd - dwStart + 500) / 1000), nInside);
         fflush(stdout);
         DestroyWindow(hWnd);
         return 0;
