@@ -65,7 +65,6 @@ BOOL CVersionCheckDlg::Create(CWnd* pParent)
 BOOL CVersionCheckDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_animate.SubclassDlgItem(IDC_VERSION_ANIMATE, this);
     m_link.SubclassDlgItem(IDC_VERSION_LINK, this);
     ::EnterCriticalSection(&m_pJob->cs);
     m_pJob->hWnd = m_hWnd;
@@ -166,7 +165,7 @@ void CVersionCheckDlg::ShowForCheck(BOOL bAnimate)
         RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
         CenterWindow(CWnd::GetDesktopWindow());
     }
-    if (bAnimate)
+    if (bAnimate && CreateAnimation())
     {
         m_animate.Open(IDR_VERSION_AVI);
         m_animate.ShowWindow(SW_SHOW);
@@ -175,9 +174,7 @@ void CVersionCheckDlg::ShowForCheck(BOOL bAnimate)
     }
     else
     {
-        m_animate.Close();
-        m_animate.ShowWindow(SW_HIDE);
-        m_bAnimating = FALSE;
+        StopAnimation();
         // The clip's last frame stays on the dialog until its area is painted again.
         Invalidate(TRUE);
     }
@@ -189,16 +186,42 @@ void CVersionCheckDlg::HideWindow()
     {
         ShowWindow(SW_HIDE);
         ModifyStyle(WS_VISIBLE, 0);
+        StopAnimation();
+    }
+}
+
+BOOL CVersionCheckDlg::CreateAnimation()
+{
+    if (m_animate.GetSafeHwnd() != NULL)
+        return TRUE;
+    // Made only when first needed: an animation control loads the video library as it is made, and
+    // with it the multimedia and audio-compression libraries, which a clock that never shows a
+    // check would carry all its life.
+    CRect rect(36, 7, 36 + 80, 7 + 20);
+    MapDialogRect(&rect);
+    if (!m_animate.Create(WS_CHILD | WS_TABSTOP | ACS_TRANSPARENT | ACS_CENTER, rect, this, IDC_VERSION_ANIMATE))
+        return FALSE;
+    // In the tab order and the painting order where the dialog's own controls would have it.
+    CWnd* pIcon = GetDlgItem(IDC_VERSION_ICON);
+    if (pIcon != NULL)
+        m_animate.SetWindowPos(pIcon, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_animate.SetFont(GetFont(), FALSE);
+    return TRUE;
+}
+
+void CVersionCheckDlg::StopAnimation()
+{
+    if (m_animate.GetSafeHwnd() != NULL)
+    {
         m_animate.Close();
         m_animate.ShowWindow(SW_HIDE);
-        m_bAnimating = FALSE;
     }
+    m_bAnimating = FALSE;
 }
 
 void CVersionCheckDlg::OnOK()
 {
-    m_animate.Close();
-    m_bAnimating = FALSE;
+    StopAnimation();
     HideWindow();
     CWnd* pMain = AfxGetMainWnd();
     if (pMain != NULL)

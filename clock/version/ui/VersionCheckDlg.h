@@ -60,6 +60,10 @@ public:
     const CVersionChecker* GetChecker() const;
     void ShowForCheck(BOOL bAnimate);
     void HideWindow();
+    // Makes the animation control when it does not exist yet; whether there is one.
+    BOOL CreateAnimation();
+    // Closes the clip and hides the control, when there is one.
+    void StopAnimation();
     // The hourly test: starts an automatic check when one is due.
     void OnHourlyTimer();
 

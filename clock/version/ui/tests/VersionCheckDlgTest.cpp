@@ -76,6 +76,8 @@ TEST(VersionCheckDlg, HourlyTestStartsOnlyADueCheck)
         EXPECT_FALSE(dlg.IsWindowVisible());
         EXPECT_EQ(0, host.nSaved);
         EXPECT_DOUBLE_EQ(r.dtLast.m_dt, host.dtLast.m_dt);
+        // Nor does it make the animation control, which would load the video library.
+        EXPECT_EQ(NULL, dlg.GetDlgItem(IDC_VERSION_ANIMATE));
     }
 }
 
@@ -87,10 +89,25 @@ TEST(VersionCheckDlg, ManualFailureShowsTheError)
     CVersionCheckDlg dlg(&host);
     ASSERT_TRUE(dlg.Create(NULL));
     dlg.ShowCheckWindow();
+    EXPECT_EQ(NULL, dlg.GetDlgItem(IDC_VERSION_ANIMATE));
     dlg.StartCheck(TRUE, TRUE);
     EXPECT_TRUE(dlg.IsWindowVisible());
+    // The animation plays where the window keeps it: after the icon, 36 by 7 dialog units in.
+    CWnd* pAnimate = dlg.GetDlgItem(IDC_VERSION_ANIMATE);
+    ASSERT_TRUE(pAnimate != NULL);
+    EXPECT_TRUE(pAnimate->IsWindowVisible());
+    EXPECT_TRUE(dlg.m_bAnimating);
+    EXPECT_EQ(dlg.GetDlgItem(IDC_VERSION_ICON)->m_hWnd, ::GetWindow(pAnimate->m_hWnd, GW_HWNDPREV));
+    CRect rcUnits(36, 7, 116, 27), rcAnimate;
+    dlg.MapDialogRect(&rcUnits);
+    pAnimate->GetWindowRect(&rcAnimate);
+    dlg.ScreenToClient(&rcAnimate);
+    EXPECT_EQ(rcUnits, rcAnimate);
     dlg.StartCheck(TRUE, TRUE); // ignored while the first runs
     WaitWhileRunning(dlg);
+    // The failure stops it and hides it.
+    EXPECT_FALSE(dlg.m_bAnimating);
+    EXPECT_FALSE(pAnimate->IsWindowVisible());
     CString strText;
     dlg.GetDlgItemText(IDC_VERSION_TEXT, strText);
     EXPECT_STREQ("Cannot connect to file version URL", (LPCSTR)strText);
