@@ -36,3 +36,15 @@ velmora_pick_build() {
 
 # velmora_wine_loader ARCH: the Wine loader that starts programs of that architecture.
 velmora_wine_loader() { if [ "$1" = 64 ]; then echo /usr/lib/wine/wine64; else echo wine; fi; }
+
+# velmora_end_prefix PREFIX ARCH: ends the prefix's Wine server, and with it every Wine process of
+# the prefix (its services, explorer, a program left running), and the X display tools/wine-run.sh
+# started for it.
+velmora_end_prefix() {
+    local prefix=$1 arch=$2
+    WINEPREFIX=$prefix WINEARCH=win$arch wineserver -k >/dev/null 2>&1 || true
+    if [ -f "$prefix.display" ]; then
+        kill $(cut -d' ' -f2 "$prefix.display") 2>/dev/null || true
+        rm -f "$prefix.display"
+    fi
+}

@@ -63,18 +63,11 @@ capture() {
     return $rc
 }
 cleanup() {
-    local entry arch prefix pid
+    local entry
     [ -n "$child" ] && kill "$child" 2>/dev/null || true
     for entry in ${owned[@]+"${owned[@]}"}; do
-        arch=${entry%%:*} prefix=${entry#*:}
-        # The server ends every Wine process of the prefix with it: the services, explorer, and a
-        # clock program a benchmark left behind.
-        WINEPREFIX=$prefix WINEARCH=win$arch wineserver -k >/dev/null 2>&1 || true
-        if [ -f "$prefix.display" ]; then
-            pid=$(cut -d' ' -f2 "$prefix.display")
-            [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-            rm -f "$prefix.display"
-        fi
+        # With the server goes a clock program a benchmark left behind.
+        velmora_end_prefix "${entry#*:}" "${entry%%:*}"
     done
     rm -rf "$work"
 }

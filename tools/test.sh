@@ -15,14 +15,10 @@ if ! (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-
 fi
 prefix=$build/wineprefix
 cleanup() {
-    WINEPREFIX=$prefix WINEARCH=win$VELMORA_ARCH wineserver -k >/dev/null 2>&1 || true
-    if [ -f "$prefix.display" ]; then kill $(cut -d' ' -f2- "$prefix.display") 2>/dev/null || true; rm -f "$prefix.display"; fi
+    velmora_end_prefix "$prefix" "$VELMORA_ARCH"
     # What an end-to-end test stopped by its time-out left behind: its Wine server and its display.
     for d in "$build"/e2e-prefixes/*.display; do
-        [ -f "$d" ] || continue
-        WINEPREFIX=${d%.display} WINEARCH=win$VELMORA_ARCH wineserver -k >/dev/null 2>&1 || true
-        kill $(cut -d' ' -f2- "$d") 2>/dev/null || true
-        rm -f "$d"
+        [ -f "$d" ] && velmora_end_prefix "${d%.display}" "$VELMORA_ARCH"
     done
 }
 trap cleanup EXIT

@@ -199,7 +199,8 @@ BOOL CVersionCheckDlg::CreateAnimation()
     // check would carry all its life.
     CRect rect(36, 7, 36 + 80, 7 + 20);
     MapDialogRect(&rect);
-    if (!m_animate.Create(WS_CHILD | WS_TABSTOP | ACS_TRANSPARENT | ACS_CENTER, rect, this, IDC_VERSION_ANIMATE))
+    if (!m_animate.Create(WS_CHILD | WS_TABSTOP | ACS_TRANSPARENT | ACS_CENTER, rect, this,
+                          IDC_VERSION_ANIMATE))
         return FALSE;
     // In the tab order and the painting order where the dialog's own controls would have it.
     CWnd* pIcon = GetDlgItem(IDC_VERSION_ICON);
