@@ -18,7 +18,7 @@ cleanup() {
     velmora_end_prefix "$prefix" "$VELMORA_ARCH"
     # What an end-to-end test stopped by its time-out left behind: its Wine server and its display.
     for d in "$build"/e2e-prefixes/*.display; do
-        [ -f "$d" ] && velmora_end_prefix "${d%.display}" "$VELMORA_ARCH"
+        if [ -f "$d" ]; then velmora_end_prefix "${d%.display}" "$VELMORA_ARCH"; fi
     done
 }
 trap cleanup EXIT
