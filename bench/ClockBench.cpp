@@ -708,8 +708,9 @@ BOOL CALLBACK CloseTickReference(HWND hWnd, LPARAM lParam)
 // - the same with the tray animation and the dial-up poll switched off in the settings: what the
 //   tick and the window alone cost, beside the reference doing only that;
 // - auto-hide on with the cursor resting on the clock, so that the clock stays shown and every
-//   10 ms poll reads the cursor; a second reference also polls the cursor every 10 ms, as the
-//   least that period costs here. The measurement starts once the pause of auto-hide after
+//   10 ms poll reads the cursor, the tray animation and the dial-up poll switched off as in the
+//   second way; a second reference also polls the cursor every 10 ms, as the least that period
+//   costs here. The measurement starts once the pause of auto-hide after
 //   start-up (16 ticks) is over.
 // The program's start-up (its first paint and the work it posts itself to do after it) is left
 // out. Wine's server works for all of them on their behalf: that time is in none.
@@ -737,8 +738,8 @@ void MeasureIdle(int nSeconds, const TICKSETUP& s, const BUILDKIND& kind)
             return;
         }
         SetVelmoraSetting("AutoHide", bAutoHide ? 1 : 0);
-        SetVelmoraSetting("AnimateIcon", nWay == kQuiet ? 0 : -1);
-        SetVelmoraSetting("ConnectType", nWay == kQuiet ? 0 : -1);
+        SetVelmoraSetting("AnimateIcon", nWay == kPlain ? -1 : 0);
+        SetVelmoraSetting("ConnectType", nWay == kPlain ? -1 : 0);
         // The reference that only ticks runs every way; the one polling the cursor beside it with
         // auto-hide, the one with the program's other timers in the plain way.
         const CBenchFolder* refs[3] = {&reference, &polling, &sameTimers};

@@ -9,8 +9,8 @@
 #
 # The references are native Linux builds (Debian's libxml2-dev and libexpat1-dev, installed by
 # "tools/setup.sh --bench"), not cross builds run under Wine: iconv has to be glibc's own anyway,
-# and a native reference is the harder one to meet, since XmlBench pays for 32-bit code and Wine's
-# heap. A ratio of 1 here therefore means at least as fast as the library on its home ground.
+# and a native reference is the harder one to meet, since XmlBench pays for Wine's heap (and, in the
+# 32-bit build, for 32-bit code). A ratio of 1 here therefore means at least as fast as the library on its home ground.
 set -euo pipefail
 rows_only=0
 if [ "${1:-}" = --rows ]; then rows_only=1; shift; fi
