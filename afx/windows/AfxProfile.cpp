@@ -1,6 +1,21 @@
 // CWinApp's profile settings: the registry under the application's key, or its .INI file.
 #include "AfxWinApp.h"
 
+namespace
+{
+// The key below hParent, made when it does not exist, opened for reading and writing; NULL when it
+// can be neither.
+HKEY CreateProfileKey(HKEY hParent, LPCTSTR lpszName)
+{
+    HKEY hKey = NULL;
+    DWORD dw;
+    if (::RegCreateKeyEx(hParent, lpszName, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, NULL,
+                         &hKey, &dw) != ERROR_SUCCESS)
+        return NULL;
+    return hKey;
+}
+} // namespace
+
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
 {
     // Keys a batch holds belong to the old name.
@@ -62,10 +77,8 @@ HKEY CWinApp::OpenProfileSection(LPCTSTR lpszSection)
         m_hProfileBatchAppKey = GetAppRegistryKey();
     if (m_hProfileBatchAppKey == NULL)
         return NULL;
-    HKEY hSectionKey = NULL;
-    DWORD dw;
-    if (::RegCreateKeyEx(m_hProfileBatchAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE,
-                         KEY_WRITE | KEY_READ, NULL, &hSectionKey, &dw) != ERROR_SUCCESS)
+    HKEY hSectionKey = CreateProfileKey(m_hProfileBatchAppKey, lpszSection);
+    if (hSectionKey == NULL)
         return NULL;
     m_profileBatchKeys.SetAt(strName, hSectionKey);
     return hSectionKey;
@@ -103,13 +116,9 @@ HKEY CWinApp::GetAppRegistryKey()
     if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("software"), 0, KEY_WRITE | KEY_READ, &hSoftKey) ==
         ERROR_SUCCESS)
     {
-        DWORD dw;
-        if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE,
-                             KEY_WRITE | KEY_READ, NULL, &hCompanyKey, &dw) == ERROR_SUCCESS)
-        {
-            ::RegCreateKeyEx(hCompanyKey, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE,
-                             KEY_WRITE | KEY_READ, NULL, &hAppKey, &dw);
-        }
+        hCompanyKey = CreateProfileKey(hSoftKey, m_pszRegistryKey);
+        if (hCompanyKey != NULL)
+            hAppKey = CreateProfileKey(hCompanyKey, m_pszProfileName);
     }
     if (hSoftKey != NULL)
         ::RegCloseKey(hSoftKey);
@@ -120,13 +129,10 @@ HKEY CWinApp::GetAppRegistryKey()
 
 HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
 {
-    HKEY hSectionKey = NULL;
     HKEY hAppKey = GetAppRegistryKey();
     if (hAppKey == NULL)
         return NULL;
-    DWORD dw;
-    ::RegCreateKeyEx(hAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, NULL,
-                     &hSectionKey, &dw);
+    HKEY hSectionKey = CreateProfileKey(hAppKey, lpszSection);
     ::RegCloseKey(hAppKey);
     return hSectionKey;
 }
