@@ -641,7 +641,8 @@ void CORXVisualManager::GetTabFrameColors(const CORXTabWndInfo* pTabWnd, COLORRE
     clrLight = globalData.clrBarLight;
     pbrFace = &globalData.brBarFace;
     pbrBlack = &globalData.brBlack;
-    if (pTabWnd != NULL && pTabWnd->IsColored())
+    // A tab window without the coloured strip takes no tab's colour, though its tabs have some.
+    if (pTabWnd != NULL && pTabWnd->IsColored() && pTabWnd->IsColoredStrip())
     {
         COLORREF clrActive = pTabWnd->GetTabBkColor(pTabWnd->GetActiveTab());
         if (clrActive != (COLORREF)-1)
@@ -651,7 +652,7 @@ void CORXVisualManager::GetTabFrameColors(const CORXTabWndInfo* pTabWnd, COLORRE
 
 BOOL CORXVisualManager::OnEraseTabsFrame(CDC* pDC, CRect rect, const CORXTabWndInfo* pTabWnd)
 {
-    if (pTabWnd == NULL || !pTabWnd->IsColored())
+    if (pTabWnd == NULL || !pTabWnd->IsColored() || !pTabWnd->IsColoredStrip())
         return FALSE;
     COLORREF clrActive = pTabWnd->GetTabBkColor(pTabWnd->GetActiveTab());
     if (clrActive == (COLORREF)-1)

@@ -7,6 +7,7 @@
 
 #include "ORXGlobalData.h"
 #include "ORXTabWnd.h"
+#include "ORXVisualManager.h"
 #include "TestDrawing.h"
 #include "TestWindows.h"
 
@@ -85,7 +86,10 @@ struct TabWnd : ::testing::Test
     void Create(CORXTabWnd::TabStyle style, int nTabs, int cx = 400,
                 CORXTabWnd::Location location = CORXTabWnd::LOCATION_BOTTOM)
     {
-        ASSERT_TRUE(parent.CreateHidden(600, 300));
+        if (parent.GetSafeHwnd() == NULL)
+        {
+            ASSERT_TRUE(parent.CreateHidden(600, 300));
+        }
         ASSERT_TRUE(tabs.Create(style, CRect(0, 0, cx, 200), &parent, 100, location));
         static LPCTSTR labels[] = {_T("Alpha"), _T("Beta"), _T("Gamma"), _T("Delta"), _T("Epsilon"),
                                    _T("Zeta"),  _T("Eta"),  _T("Theta"), _T("Iota"),  _T("Kappa")};
@@ -397,6 +401,44 @@ TEST_F(TabWnd, AutomaticColoursWithAnEmptyListAnswerNone)
     EXPECT_FALSE(tabs.HasColoredTabs());
 }
 
+TEST_F(TabWnd, OnlyTheColouredStripPaintsTheActiveTabsColourInTheFrame)
+{
+    // Coloured tabs in either style; the look takes the active tab's colour for the frame only
+    // where the window shows the coloured strip.
+    const int nSavedBits = globalData.m_nBitsPerPixel;
+    globalData.m_nBitsPerPixel = 32;
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    for (CORXTabWnd::TabStyle style : {CORXTabWnd::STYLE_3D, CORXTabWnd::STYLE_3D_COLORED})
+    {
+        Create(style, 3);
+        tabs.EnableAutoColor(TRUE);
+        ASSERT_TRUE(tabs.HasColoredTabs());
+        const BOOL bStrip = style == CORXTabWnd::STYLE_3D_COLORED;
+        const COLORREF clrTab = tabs.GetTabBkColor(tabs.GetActiveTab());
+        ASSERT_NE(clrTab, globalData.clrBarFace);
+
+        COLORREF clrDark, clrBlack, clrHighlight, clrFace, clrDarkShadow, clrLight;
+        CBrush* pbrFace = NULL;
+        CBrush* pbrBlack = NULL;
+        pLook->GetTabFrameColors(&tabs, clrDark, clrBlack, clrHighlight, clrFace, clrDarkShadow, clrLight,
+                                 pbrFace, pbrBlack);
+        EXPECT_EQ(bStrip ? clrTab : globalData.clrBarFace, clrFace) << style;
+
+        CTestSurface frame(20, 20, RGB(1, 2, 3));
+        EXPECT_EQ(bStrip, pLook->OnEraseTabsFrame(frame.DC(), CRect(0, 0, 20, 20), &tabs)) << style;
+        EXPECT_EQ(bStrip ? clrTab : RGB(1, 2, 3), frame.At(10, 10)) << style;
+
+        CTestSurface area(20, 20, RGB(1, 2, 3));
+        pLook->OnEraseTabsArea(area.DC(), CRect(0, 0, 20, 20), &tabs);
+        EXPECT_EQ(globalData.clrBarFace, area.At(10, 5)) << style;
+        EXPECT_EQ(bStrip ? clrTab : globalData.clrBarFace, area.At(10, 19)) << style;
+
+        tabs.DestroyWindow();
+        pages.clear();
+    }
+    globalData.m_nBitsPerPixel = nSavedBits;
+}
+
 TEST_F(TabWnd, AClickActivatesATabAndTellsTheParent)
 {
     Create(CORXTabWnd::STYLE_3D, 3);
@@ -551,6 +593,36 @@ TEST_F(TabWnd, ARenameTheParentHandlesLeavesTheLabelToIt)
     EXPECT_FALSE(tabs.IsRenaming());
     EXPECT_EQ(Labels(), _T("Alpha;Beta;"));
     EXPECT_EQ(parent.Of(ORXM_ON_RENAME_TAB).size(), 1u);
+}
+
+TEST_F(TabWnd, TheRenameEditKeepsItsTabWhileOthersComeGoAndMove)
+{
+    Create(CORXTabWnd::STYLE_3D, 3);
+    tabs.EnableInPlaceEdit(TRUE);
+    ASSERT_TRUE(tabs.StartRenameTab(1));
+
+    // A tab inserted before the edited one, then one removed before it.
+    AddPage(_T("Extra"));
+    pages.emplace_back(new CStatic);
+    pages.back()->Create(_T("First"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &tabs);
+    tabs.InsertTab(pages.back().get(), _T("First"), 0);
+    ASSERT_EQ(Labels(), _T("First;Alpha;Beta;Gamma;Extra;"));
+    ASSERT_TRUE(tabs.RemoveTab(1));
+    ASSERT_EQ(Labels(), _T("First;Beta;Gamma;Extra;"));
+    ASSERT_TRUE(tabs.IsRenaming());
+    tabs.GetRenameEdit()->SetWindowText(_T("Second"));
+    EXPECT_TRUE(Translate(WM_KEYDOWN, VK_RETURN, 0, tabs.GetRenameEdit()->GetSafeHwnd()));
+    EXPECT_EQ(Labels(), _T("First;Second;Gamma;Extra;"));
+    auto renames = parent.Of(ORXM_ON_RENAME_TAB);
+    ASSERT_EQ(renames.size(), 1u);
+    EXPECT_EQ(renames[0].wParam, 1u);
+
+    // Removing the edited tab itself drops the edit; a later one leaves it alone.
+    ASSERT_TRUE(tabs.StartRenameTab(2));
+    ASSERT_TRUE(tabs.RemoveTab(3));
+    EXPECT_TRUE(tabs.IsRenaming());
+    ASSERT_TRUE(tabs.RemoveTab(2));
+    EXPECT_FALSE(tabs.IsRenaming());
 }
 
 TEST_F(TabWnd, AnEmptyNameKeepsTheEditAndEscapeDropsIt)
