@@ -286,6 +286,9 @@ void CORXTabWnd::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, int iInsertAt, int iIm
     CORXTabInfo* pTab = new CORXTabInfo(lpszLabel, iImage, pWnd, m_nNextToolId);
     m_arTabs.InsertAt(iInsertAt, pTab);
     m_iTabsNum++;
+    // An open rename edit keeps its tab, wherever that tab now stands.
+    if (m_iEditedTab >= iInsertAt)
+        m_iEditedTab++;
     if (!m_bFlat && m_ToolTip.GetSafeHwnd() != NULL)
     {
         CRect rectEmpty(0, 0, 0, 0);
@@ -388,6 +391,8 @@ BOOL CORXTabWnd::RemoveTab(int iTab)
         m_ToolTip.DelTool(this, pTab->m_uiToolId);
     m_arTabs.RemoveAt(iTab);
     m_iTabsNum--;
+    if (m_iEditedTab > iTab)
+        m_iEditedTab--;
     if (m_bAutoDestroyWindow && pTab->m_pWnd != NULL && pTab->m_pWnd->GetSafeHwnd() != NULL)
         pTab->m_pWnd->DestroyWindow();
     delete pTab;
@@ -1508,12 +1513,17 @@ void CORXTabWnd::MoveDraggedTab()
 {
     CORXTabInfo* pDragged = TabAt(m_iDraggedTab);
     CORXTabInfo* pActive = IsValidTab(m_iActiveTab) ? TabAt(m_iActiveTab) : NULL;
+    CORXTabInfo* pEdited = IsValidTab(m_iEditedTab) ? TabAt(m_iEditedTab) : NULL;
     m_arTabs.InsertAt(m_iDropPos, pDragged);
     m_arTabs.RemoveAt(m_iDraggedTab >= m_iDropPos ? m_iDraggedTab + 1 : m_iDraggedTab);
-    // The active index follows its tab, whichever one it is.
+    // The active index and the rename edit's follow their tabs, whichever ones they are.
     for (int i = 0; i < m_iTabsNum; i++)
+    {
         if (TabAt(i) == pActive)
             m_iActiveTab = i;
+        if (TabAt(i) == pEdited)
+            m_iEditedTab = i;
+    }
 }
 
 void CORXTabWnd::EndTabDrag(BOOL bMove)
