@@ -52,6 +52,7 @@ void CORXMDITabWnd::SetMDIOptions()
 
 BEGIN_MESSAGE_MAP(CORXMDIClientWnd, CWnd)
 ON_WM_ERASEBKGND()
+ON_WM_DESTROY()
 ON_MESSAGE(WM_MDISETMENU, OnSetMenu)
 ON_MESSAGE(WM_MDIREFRESHMENU, OnRefreshMenu)
 ON_MESSAGE(WM_MDIDESTROY, OnMDIDestroy)
@@ -64,9 +65,76 @@ CORXMDIClientWnd::CORXMDIClientWnd()
       m_bCloseButton(FALSE)
 {
     m_mapChildImages.InitHashTable(17);
+    m_mapChildWindows.InitHashTable(17);
 }
 
-CORXMDIClientWnd::~CORXMDIClientWnd() {}
+CORXMDIClientWnd::~CORXMDIClientWnd()
+{
+    ReleaseGoneChildren();
+}
+
+CWnd* CORXMDIClientWnd::WindowOfChild(HWND hWndChild)
+{
+    CWnd* pWnd = NULL;
+    if (m_mapChildWindows.Lookup(hWndChild, pWnd))
+        return pWnd;
+    pWnd = new CWnd;
+    pWnd->Attach(hWndChild);
+    m_mapChildWindows.SetAt(hWndChild, pWnd);
+    return pWnd;
+}
+
+void CORXMDIClientWnd::ReleaseWindowOfChild(HWND hWndChild)
+{
+    CWnd* pWnd = NULL;
+    if (!m_mapChildWindows.Lookup(hWndChild, pWnd))
+        return;
+    m_mapChildWindows.RemoveKey(hWndChild);
+    // The window is the child's owner's to destroy, not this object's.
+    pWnd->Detach();
+    delete pWnd;
+}
+
+void CORXMDIClientWnd::ReleaseGoneChildren()
+{
+    // Children destroyed without WM_MDIDESTROY, or all of them when the client itself goes.
+    CArray<HWND, HWND> arGone;
+    POSITION pos = m_mapChildWindows.GetStartPosition();
+    while (pos != NULL)
+    {
+        HWND hChild;
+        CWnd* pWnd;
+        m_mapChildWindows.GetNextAssoc(pos, hChild, pWnd);
+        if (m_hWnd == NULL || !::IsWindow(hChild) || ::GetParent(hChild) != m_hWnd)
+            arGone.Add(hChild);
+    }
+    for (int i = 0; i < arGone.GetSize(); i++)
+    {
+        if (m_wndTab.GetSafeHwnd() != NULL)
+        {
+            const int iTab = m_wndTab.GetTabByWindow(arGone[i]);
+            if (iTab >= 0)
+                m_wndTab.RemoveTab(iTab);
+        }
+        ReleaseWindowOfChild(arGone[i]);
+    }
+}
+
+void CORXMDIClientWnd::OnDestroy()
+{
+    CArray<HWND, HWND> arAll;
+    POSITION pos = m_mapChildWindows.GetStartPosition();
+    while (pos != NULL)
+    {
+        HWND hChild;
+        CWnd* pWnd;
+        m_mapChildWindows.GetNextAssoc(pos, hChild, pWnd);
+        arAll.Add(hChild);
+    }
+    for (int i = 0; i < arAll.GetSize(); i++)
+        ReleaseWindowOfChild(arAll[i]);
+    CWnd::OnDestroy();
+}
 
 CORXMDIFrameWnd* CORXMDIClientWnd::GetMDIFrame() const
 {
@@ -229,13 +297,15 @@ void CORXMDIClientWnd::UpdateTabs(BOOL bSetActiveTabVisible)
 {
     if (m_wndTab.GetSafeHwnd() == NULL || !m_bTabsEnabled)
         return;
-    BOOL bChanged = FALSE;
+    const int nTabsBefore = m_wndTab.GetTabsNum();
+    ReleaseGoneChildren();
+    BOOL bChanged = m_wndTab.GetTabsNum() != nTabsBefore;
     for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL;
          hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
         CWnd* pPermanent = CWnd::FromHandlePermanent(hChild);
         CORXMDIChildWnd* pChild = DYNAMIC_DOWNCAST(CORXMDIChildWnd, pPermanent);
-        CWnd* pWnd = pPermanent != NULL ? pPermanent : CWnd::FromHandle(hChild);
+        CWnd* pWnd = pPermanent != NULL ? pPermanent : WindowOfChild(hChild);
 
         int iImage = -1;
         if (m_bShowIcons)
@@ -339,6 +409,7 @@ LRESULT CORXMDIClientWnd::OnMDIDestroy(WPARAM wParam, LPARAM)
             m_wndTab.RemoveTab(iTab);
     }
     ForgetChild(hChild);
+    ReleaseWindowOfChild(hChild);
     LRESULT lResult = Default();
     const int nHeightAfter = m_wndTab.GetSafeHwnd() != NULL ? m_wndTab.GetTabsHeightInUse() : 0;
     // A strip hidden with a single tab or none gives its height back to the frame.

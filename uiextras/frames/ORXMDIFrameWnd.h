@@ -69,6 +69,15 @@ protected:
     CMap<HWND, HWND, ChildImage, const ChildImage&> m_mapChildImages;
     CArray<int, int> m_arFreeImages;
 
+    // The tab of a child with no window object of its own holds one of the client's: a temporary
+    // object would be deleted at the next idle time while the tab still points to it.
+    CWnd* WindowOfChild(HWND hWndChild);
+    void ReleaseWindowOfChild(HWND hWndChild);
+    void ReleaseGoneChildren();
+    CMap<HWND, HWND, CWnd*, CWnd*> m_mapChildWindows;
+
+    afx_msg void OnDestroy();
+
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg LRESULT OnSetMenu(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnRefreshMenu(WPARAM wParam, LPARAM lParam);

@@ -185,6 +185,43 @@ TEST_F(MdiFrame, TheTabsFollowTheChildren)
     EXPECT_STREQ(_T("Second"), Labels());
 }
 
+TEST_F(MdiFrame, AChildWithoutAWindowObjectKeepsItsTabPastIdleTime)
+{
+    WNDCLASS wc = {0};
+    wc.lpfnWndProc = ::DefMDIChildProc;
+    wc.hInstance = ::GetModuleHandle(NULL);
+    wc.lpszClassName = _T("VelmoraPlainMdiChild");
+    ::RegisterClass(&wc);
+    auto createPlain = [&](LPCTSTR lpszTitle) {
+        MDICREATESTRUCT mcs = {wc.lpszClassName, lpszTitle, wc.hInstance, 0, 0, 200, 150, WS_VISIBLE, 0};
+        return (HWND)::SendMessage(m_pFrame->m_hWndMDIClient, WM_MDICREATE, 0, (LPARAM)&mcs);
+    };
+    HWND hPlain = createPlain(_T("Plain"));
+    HWND hOther = createPlain(_T("Other"));
+    ASSERT_TRUE(hPlain != NULL && hOther != NULL);
+    m_pFrame->GetClientArea().UpdateTabs();
+    const int iTab = Tabs().GetTabByWindow(hPlain);
+    ASSERT_GE(iTab, 0);
+    CWnd* pTabWnd = Tabs().GetTabWindow(iTab);
+
+    // The idle clean-up deletes temporary objects; the tab's object is not one of them.
+    CWnd::DeleteTempMap();
+    EXPECT_EQ(pTabWnd, CWnd::FromHandlePermanent(hPlain));
+    EXPECT_EQ(hPlain, Tabs().GetTabWindow(Tabs().GetTabByWindow(hPlain))->GetSafeHwnd());
+    ClickTab(Tabs().GetTabByWindow(hPlain));
+    EXPECT_EQ(hPlain, (HWND)::SendMessage(m_pFrame->m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0));
+
+    // Closed through the client or destroyed behind its back, the child takes its tab and the
+    // client's object with it, and the window itself stays the child's.
+    ::SendMessage(m_pFrame->m_hWndMDIClient, WM_MDIDESTROY, (WPARAM)hPlain, 0);
+    EXPECT_LT(Tabs().GetTabByWindow(hPlain), 0);
+    EXPECT_EQ((CWnd*)NULL, CWnd::FromHandlePermanent(hPlain));
+    ::DestroyWindow(hOther);
+    m_pFrame->GetClientArea().UpdateTabs();
+    EXPECT_LT(Tabs().GetTabByWindow(hOther), 0);
+    EXPECT_EQ((CWnd*)NULL, CWnd::FromHandlePermanent(hOther));
+}
+
 TEST_F(MdiFrame, AChosenTabActivatesItsChildOnceAndTheTabsFollowEveryActivation)
 {
     CCountingChild* p1 = AddChild<CCountingChild>(_T("One"));
