@@ -56,13 +56,26 @@ def main(root):
         reach[name] = best
         return best
 
+    def rank_of(path, inc):
+        """The layer an include reaches: a header named by a path is the one that path finds."""
+        if "/" in inc or "\\" in inc:
+            found = os.path.normpath(os.path.join(root, os.path.dirname(path), inc))
+            rel = os.path.relpath(found, root)
+            if rel.startswith(".."):
+                return -1
+            top = rel.split(os.sep)[0]
+            if top in LAYERS:
+                return LAYERS.index(top)
+            return reach_of(rel) if rel in where else -1
+        if inc not in where:
+            return -1
+        return where[inc] if where[inc] is not None else reach_of(inc)
+
     faults = []
     for rank, layer in enumerate(LAYERS):
         for path in files(root, layer):
             for inc in includes(os.path.join(root, path)):
-                if inc not in where:
-                    continue
-                r = where[inc] if where[inc] is not None else reach_of(inc)
+                r = rank_of(path, inc)
                 if r > rank:
                     faults.append("afx/%s includes %s, which reaches the %s layer" % (path, inc, LAYERS[r]))
     for fault in faults:
