@@ -42,10 +42,19 @@ bool EncodingConvert::IsConvertible(unsigned long cp)
 
 // Marked runs let a substitute written by the first stage pass the second stage untouched.
 static const unsigned char kMark0 = 0xFD, kMark1 = 0xEF;
+static const unsigned long kMaxMarked = 6;
+
+// Only error actions 1 (with a substitute short enough to mark) and 7 mark what they write; with
+// any other action in force FD EF n in the UTF-16 text is U+EFFD and a character, not a marker.
+bool EncodingConvert::TakesMarks() const
+{
+    return m_secondStage && (m_errorAction == 7 ||
+                             (m_errorAction == 1 && m_substituteCount && m_substituteCount < kMaxMarked));
+}
 
 void EncodingConvert::WriteMarked(const unsigned char* bytes, unsigned long len, DataBuffer& out)
 {
-    if (m_firstStage && len < 6)
+    if (m_firstStage && len < kMaxMarked)
     {
         unsigned char head[3] = {kMark0, kMark1, (unsigned char)len};
         out.Append(head, 3);
@@ -1069,9 +1078,10 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
     unsigned char value[256];
     unsigned int valueLen;
     unsigned long i = 0;
-    while (i + 2 <= n || (m_secondStage && i + 3 <= n))
+    const bool marks = TakesMarks();
+    while (i + 2 <= n || (marks && i + 3 <= n))
     {
-        if (m_secondStage && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < 6)
+        if (marks && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < kMaxMarked)
         {
             unsigned long len = p[i + 2];
             if (i + 3 + len <= n)
@@ -1159,11 +1169,12 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
         return false;
     // Marked runs may leave the stream at an odd length, so the odd last byte is only dropped
     // when the loop meets it.
-    bool ok = (n & 1) == 0 || m_secondStage;
+    bool ok = (n & 1) == 0 || TakesMarks();
     unsigned long i = 0;
-    while (i + 2 <= n || (m_secondStage && i + 3 <= n))
+    const bool marks = TakesMarks();
+    while (i + 2 <= n || (marks && i + 3 <= n))
     {
-        if (m_secondStage && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < 6)
+        if (marks && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < kMaxMarked)
         {
             unsigned long len = p[i + 2];
             if (i + 3 + len <= n)
