@@ -44,22 +44,29 @@ bool EncodingConvert::IsConvertible(unsigned long cp)
 static const unsigned char kMark0 = 0xFD, kMark1 = 0xEF;
 static const unsigned long kMaxMarked = 6;
 
-// Only error actions 1 (with a substitute short enough to mark) and 7 mark what they write; with
-// any other action in force FD EF n in the UTF-16 text is U+EFFD and a character, not a marker.
+// Only error actions 1 (with a substitute) and 7 mark what they write; with any other action in
+// force FD EF n in the UTF-16 text is U+EFFD and a character, not a marker.
 bool EncodingConvert::TakesMarks() const
 {
-    return m_secondStage && (m_errorAction == 7 ||
-                             (m_errorAction == 1 && m_substituteCount && m_substituteCount < kMaxMarked));
+    return m_secondStage && (m_errorAction == 7 || (m_errorAction == 1 && m_substituteCount));
 }
 
 void EncodingConvert::WriteMarked(const unsigned char* bytes, unsigned long len, DataBuffer& out)
 {
-    if (m_firstStage && len < kMaxMarked)
+    if (!m_firstStage)
     {
-        unsigned char head[3] = {kMark0, kMark1, (unsigned char)len};
-        out.Append(head, 3);
+        out.Append(bytes, len);
+        return;
     }
-    out.Append(bytes, len);
+    // A run holds at most kMaxMarked - 1 bytes, so a longer substitute goes in several.
+    for (unsigned long at = 0; at < len;)
+    {
+        unsigned long run = len - at < kMaxMarked ? len - at : kMaxMarked - 1;
+        unsigned char head[3] = {kMark0, kMark1, (unsigned char)run};
+        out.Append(head, 3);
+        out.Append(bytes + at, run);
+        at += run;
+    }
 }
 
 void EncodingConvert::AppendHex(const unsigned char* bytes, unsigned long len, DataBuffer& out)

@@ -1,6 +1,7 @@
 #include "EncodingConvert.h"
 #include "TestUtil.h"
 #include <gtest/gtest.h>
+#include <string.h>
 
 namespace
 {
@@ -230,6 +231,22 @@ TEST(EncodingConvert, PrivateUseTextIsNoMarker)
     EXPECT_FALSE(conv.Convert(65001, 1252, reinterpret_cast<const unsigned char*>(in.data()),
                               (unsigned long)in.size(), out));
     EXPECT_EQ(BufferBytes(out), "a[]b[]c");
+    // A substitute longer than one run goes through in several.
+    struct
+    {
+        unsigned long from, to;
+        const char* text;
+    } pages[] = {{65001, 1252, "a\x80z"}, {65001, 932, "a\x80z"}, {1252, 65001, "a\x81z"}};
+    for (auto& c : pages)
+    {
+        DataBuffer o;
+        EncodingConvert e;
+        e.m_errorAction = 1;
+        e.m_substituteCount = 12;
+        memcpy(e.m_substitute, "<not a char>", 12);
+        EXPECT_FALSE(e.Convert(c.from, c.to, (const unsigned char*)c.text, 3, o));
+        EXPECT_EQ(BufferBytes(o), "a<not a char>z") << c.from << "->" << c.to;
+    }
 }
 
 namespace
