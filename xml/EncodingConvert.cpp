@@ -42,15 +42,31 @@ bool EncodingConvert::IsConvertible(unsigned long cp)
 
 // Marked runs let a substitute written by the first stage pass the second stage untouched.
 static const unsigned char kMark0 = 0xFD, kMark1 = 0xEF;
+static const unsigned long kMaxMarked = 6;
+
+// Only error actions 1 (with a substitute) and 7 mark what they write; with any other action in
+// force FD EF n in the UTF-16 text is U+EFFD and a character, not a marker.
+bool EncodingConvert::TakesMarks() const
+{
+    return m_secondStage && (m_errorAction == 7 || (m_errorAction == 1 && m_substituteCount));
+}
 
 void EncodingConvert::WriteMarked(const unsigned char* bytes, unsigned long len, DataBuffer& out)
 {
-    if (m_firstStage && len < 6)
+    if (!m_firstStage)
     {
-        unsigned char head[3] = {kMark0, kMark1, (unsigned char)len};
-        out.Append(head, 3);
+        out.Append(bytes, len);
+        return;
     }
-    out.Append(bytes, len);
+    // A run holds at most kMaxMarked - 1 bytes, so a longer substitute goes in several.
+    for (unsigned long at = 0; at < len;)
+    {
+        unsigned long run = len - at < kMaxMarked ? len - at : kMaxMarked - 1;
+        unsigned char head[3] = {kMark0, kMark1, (unsigned char)run};
+        out.Append(head, 3);
+        out.Append(bytes + at, run);
+        at += run;
+    }
 }
 
 void EncodingConvert::AppendHex(const unsigned char* bytes, unsigned long len, DataBuffer& out)
@@ -1069,9 +1085,10 @@ bool EncodingConvert::EncodeByTable(unsigned long codePage, const unsigned char*
     unsigned char value[256];
     unsigned int valueLen;
     unsigned long i = 0;
-    while (i + 2 <= n || (m_secondStage && i + 3 <= n))
+    const bool marks = TakesMarks();
+    while (i + 2 <= n || (marks && i + 3 <= n))
     {
-        if (m_secondStage && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < 6)
+        if (marks && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < kMaxMarked)
         {
             unsigned long len = p[i + 2];
             if (i + 3 + len <= n)
@@ -1159,11 +1176,12 @@ bool EncodingConvert::Utf16ToUtf8(const unsigned char* p, unsigned long n, DataB
         return false;
     // Marked runs may leave the stream at an odd length, so the odd last byte is only dropped
     // when the loop meets it.
-    bool ok = (n & 1) == 0 || m_secondStage;
+    bool ok = (n & 1) == 0 || TakesMarks();
     unsigned long i = 0;
-    while (i + 2 <= n || (m_secondStage && i + 3 <= n))
+    const bool marks = TakesMarks();
+    while (i + 2 <= n || (marks && i + 3 <= n))
     {
-        if (m_secondStage && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < 6)
+        if (marks && i + 3 <= n && p[i] == kMark0 && p[i + 1] == kMark1 && p[i + 2] < kMaxMarked)
         {
             unsigned long len = p[i + 2];
             if (i + 3 + len <= n)

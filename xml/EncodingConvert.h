@@ -59,6 +59,7 @@ private:
     bool Utf8ToUtf8(const unsigned char* p, unsigned long n, DataBuffer& out);
     void ErrorItem(const unsigned char* item, unsigned long len, unsigned long itemCodePage, DataBuffer& out);
     void ErrorUnitSecondStage(unsigned short unit, DataBuffer& out);
+    bool TakesMarks() const;
     void WriteMarked(const unsigned char* bytes, unsigned long len, DataBuffer& out);
     static void AppendHex(const unsigned char* bytes, unsigned long len, DataBuffer& out);
 };

@@ -37,6 +37,12 @@ const unsigned short kKana[63] = {
     0x836C, 0x836D, 0x836E, 0x8371, 0x8374, 0x8377, 0x837A, 0x837D, 0x837E, 0x8380, 0x8381, 0x8382, 0x8384,
     0x8386, 0x8388, 0x8389, 0x838A, 0x838B, 0x838C, 0x838D, 0x838F, 0x8393, 0x814A, 0x814B};
 
+// 0x7F is no trail: its JIS form would be that of 0x80.
+bool IsTrail(unsigned char t)
+{
+    return t >= 0x40 && t <= 0xFC && t != 0x7F;
+}
+
 void SjisToJis(unsigned char lead, unsigned char t, unsigned char* j1, unsigned char* j2)
 {
     int a = 2 * (lead - (lead < 0xA0 ? 0x70 : 0xB0));
@@ -148,6 +154,8 @@ void Japanese::JapaneseEncode(const unsigned char* p, unsigned long n, DataBuffe
             kanji = true;
         }
     };
+    // Whatever has no JIS X 0208 form goes out as it stands between ESC ( B and the next kanji,
+    // where the decoder hands every byte but ESC, CR and LF back unchanged.
     for (unsigned long i = 0; i < n; i++)
     {
         unsigned char c = p[i];
@@ -160,23 +168,29 @@ void Japanese::JapaneseEncode(const unsigned char* p, unsigned long n, DataBuffe
         {
             if (i + 1 >= n)
                 break;
-            unsigned char t = p[++i];
-            // Only pairs that map into the 94x94 set keep the stream 7-bit; any other pair is refused.
-            if (t < 0x40 || t > 0xFC)
+            unsigned char t = p[i + 1];
+            if (!IsTrail(t))
+            {
+                // The byte after it is a character of its own (a CR, say) and is taken next.
+                toAscii();
+                w.Put(c);
                 continue;
+            }
+            i++;
             unsigned char j1, j2;
             SjisToJis(c, t, &j1, &j2);
-            if (j1 < 0x21 || j1 > 0x7E || j2 < 0x21 || j2 > 0x7E)
-                continue;
             toKanji();
             w.Put(j1);
             w.Put(j2);
         }
         else if (c >= 0xF0 && c <= 0xFC)
         {
-            // User-defined and vendor pairs have no JIS X 0208 form.
-            i++;
-            continue;
+            // User-defined and vendor pairs keep their Shift-JIS bytes; the trail is not read as
+            // a lead or a kana byte of its own.
+            toAscii();
+            w.Put(c);
+            if (i + 1 < n && IsTrail(p[i + 1]))
+                w.Put(p[++i]);
         }
         else if (c >= 0xA1 && c <= 0xDF)
         {
@@ -189,10 +203,9 @@ void Japanese::JapaneseEncode(const unsigned char* p, unsigned long n, DataBuffe
             w.Put(j2);
             i += used;
         }
-        else if (c >= 0x80)
-            continue; // single bytes outside ASCII and kana cannot travel in the 7-bit form
         else
         {
+            // ASCII, and the single bytes 0x80, 0xA0 and 0xFD-0xFF.
             toAscii();
             w.Put(c);
         }
@@ -247,26 +260,36 @@ void Korean::KoreanEncode(const unsigned char* p, unsigned long n, DataBuffer& o
     w.Put(')');
     w.Put('C');
     bool shifted = false;
+    auto unshift = [&]() {
+        if (shifted)
+        {
+            w.Put(SI);
+            shifted = false;
+        }
+    };
     for (unsigned long i = 0; i < n; i++)
     {
         unsigned char c = p[i];
         if (c < 0x80)
         {
-            if (shifted)
-            {
-                w.Put(SI);
-                shifted = false;
-            }
+            unshift();
             w.Put(c);
             continue;
         }
-        if (i + 1 >= n)
-            break;
-        unsigned char t = p[++i];
-        unsigned char k1 = (unsigned char)(c - 0x80), k2 = (unsigned char)(t + 0x80);
-        // Pairs outside the 94x94 set would put control bytes or 8-bit bytes into a 7-bit stream.
-        if (k1 < 0x21 || k1 > 0x7E || k2 < 0x21 || k2 > 0x7E)
+        // Lead bytes 0x8E, 0x8F and 0x9B would come out as SO, SI and ESC, and a last byte has no
+        // partner: these go out unshifted as they stand, where the decoder hands them back.
+        // Code page 949 has single bytes 0x80 and 0xFF too.
+        unsigned char k1 = (unsigned char)(c - 0x80);
+        if (i + 1 >= n || k1 == SO || k1 == SI || k1 == ESC)
+        {
+            unshift();
+            w.Put(c);
+            if (i + 1 < n && p[i + 1] != ESC && p[i + 1] != SO && p[i + 1] != SI)
+                w.Put(p[++i]);
             continue;
+        }
+        // Pairs outside the 94x94 set too: the decoder turns both bytes back.
+        unsigned char k2 = (unsigned char)(p[++i] + 0x80);
         if (!shifted)
         {
             w.Put(SO);

@@ -145,6 +145,46 @@ TEST(CodePageTables, MacJapaneseDecodeBuildsTheEncodeMapOnce)
     EXPECT_EQ(CachedEncodeTable(10001), encode);
 }
 
+// Where a single byte and a pair both stand for a character, the code the page prefers is the one
+// written and the one read back: in Macintosh Japanese U+2026 is 81 63 (as in 932), and the single
+// byte FF, which decodes through the reversed encode map, no longer stands for it.
+TEST(CodePageTables, MacJapanesePrefersThePairBothWays)
+{
+    unsigned char ellipsis[2] = {0x26, 0x20};
+    DataBuffer encoded;
+    EncodingConvert conv;
+    EXPECT_TRUE(conv.EncodeFromUtf16(10001, ellipsis, 2, encoded));
+    EXPECT_EQ(Hex(BufferBytes(encoded)), "81 63");
+    DataBuffer decoded;
+    EXPECT_TRUE(conv.Convert(10001, 1200, (const unsigned char*)"\x81\x63", 2, decoded));
+    EXPECT_EQ(Hex(BufferBytes(decoded)), "26 20");
+}
+
+// Every character that a double-byte page writes reads back as itself.
+TEST(CodePageTables, DoubleBytePagesReadBackWhatTheyWrite)
+{
+    int bad = 0;
+    for (unsigned cp : {932u, 936u, 949u, 950u, 1361u, 10001u, 51932u, 51936u, 51949u})
+    {
+        int written = 0;
+        for (unsigned u = 1; u < 0x10000; u++)
+        {
+            unsigned char in[2] = {(unsigned char)u, (unsigned char)(u >> 8)};
+            DataBuffer code, back;
+            EncodingConvert conv;
+            if (!conv.EncodeFromUtf16(cp, in, 2, code))
+                continue;
+            written++;
+            conv.DecodeToUtf16(cp, code.GetData(), code.GetSize(), back);
+            if (BufferBytes(back) != std::string((const char*)in, 2) && bad++ < 5)
+                ADD_FAILURE() << "cp " << cp << " U+" << std::hex << u << " -> " << Hex(BufferBytes(code))
+                              << " -> " << Hex(BufferBytes(back));
+        }
+        EXPECT_GT(written, 7000) << cp;
+    }
+    EXPECT_EQ(bad, 0);
+}
+
 TEST(HashConvert, KeepsPackedEntriesInOrder)
 {
     HashConvert map;

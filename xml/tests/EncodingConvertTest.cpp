@@ -1,6 +1,7 @@
 #include "EncodingConvert.h"
 #include "TestUtil.h"
 #include <gtest/gtest.h>
+#include <string.h>
 
 namespace
 {
@@ -184,6 +185,67 @@ TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
         e.Convert(c.from, c.to, reinterpret_cast<const unsigned char*>(c.in.data()),
                   (unsigned long)c.in.size(), o);
         EXPECT_EQ(Hex(BufferBytes(o)), c.hex) << c.from << "->" << c.to << " action " << c.action;
+    }
+}
+
+// U+EFFD followed by U+0000-U+0005 is text like any other unless an error action that marks what
+// it writes is in force (expected: Python's codecs with errors="ignore").
+TEST(EncodingConvert, PrivateUseTextIsNoMarker)
+{
+    const std::string effd = "\xEE\xBF\xBD"; // U+EFFD
+    struct
+    {
+        unsigned long to;
+        std::string in;
+        const char* hex;
+    } cases[] = {
+        {1252, effd + "\x03Hello", "03 48 65 6C 6C 6F"},
+        {1252, effd + std::string("\0", 1) + "A", "00 41"},
+        {932, effd + "\x01\xE4\xBA\x9C", "01 88 9F"},
+        {28591, "a" + effd + "\x05\xC3\xA9" + effd, "61 05 E9"},
+    };
+    for (auto& c : cases)
+    {
+        Result r = Conv(65001, c.to, c.in);
+        EXPECT_FALSE(r.ok) << Hex(c.in);
+        EXPECT_EQ(r.hex, c.hex) << c.to << " " << Hex(c.in);
+    }
+    // An action that writes no marker leaves the text alone as well.
+    DataBuffer hex;
+    EncodingConvert hexConv;
+    hexConv.m_errorAction = 2;
+    const std::string text = effd + "\x03Hello";
+    EXPECT_FALSE(hexConv.Convert(65001, 1252, reinterpret_cast<const unsigned char*>(text.data()),
+                                 (unsigned long)text.size(), hex));
+    EXPECT_EQ(BufferBytes(hex), "&#xEEBFBD;\x03Hello");
+    // Marked substitutes still pass the second stage as they were written.
+    DataBuffer out;
+    EncodingConvert conv;
+    conv.m_errorAction = 1;
+    conv.m_substituteCount = 2;
+    conv.m_substitute[0] = '[';
+    conv.m_substitute[1] = ']';
+    const std::string in = "a\x80"
+                           "b\x80"
+                           "c";
+    EXPECT_FALSE(conv.Convert(65001, 1252, reinterpret_cast<const unsigned char*>(in.data()),
+                              (unsigned long)in.size(), out));
+    EXPECT_EQ(BufferBytes(out), "a[]b[]c");
+    // A substitute longer than one run goes through in several.
+    struct
+    {
+        unsigned long from, to;
+        const char* text;
+    } pages[] = {{65001, 1252, "a\x80z"}, {65001, 932, "a\x80z"}, {1252, 65001, "a\x81z"}};
+    for (auto& c : pages)
+    {
+        DataBuffer o;
+        EncodingConvert e;
+        e.m_errorAction = 1;
+        e.m_substituteCount = 12;
+        memcpy(e.m_substitute, "<not a char>", 12);
+        EXPECT_FALSE(e.Convert(c.from, c.to, (const unsigned char*)c.text, 3, o));
+        EXPECT_EQ(BufferBytes(o), "a<not a char>z") << c.from << "->" << c.to;
     }
 }
 

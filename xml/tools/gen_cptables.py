@@ -310,12 +310,23 @@ def effective_encode(m):
     return result
 
 
+def check_preferred(cp, m):
+    """The full form loads every single-byte pair before any double-byte one, so a character that a
+    single-byte code maps besides its preferred double-byte code would encode to the single byte."""
+    wrong = sorted(u for u, c in effective_encode(m).items() if u in m.encode and m.encode[u] != c)
+    if wrong:
+        raise SystemExit('code page %d: the stored records would not encode %s to the preferred code'
+                         % (cp, ', '.join('U+%04X' % u for u in wrong[:8])))
+
+
 def overlay(base, target):
-    """Records that turn the encode map loaded from base into the encode map of target."""
+    """Records that turn the encode map loaded from base into the encode map of target: each
+    character to the code the page prefers, which its decode map, the reversed encode map, then
+    answers for that code as well."""
     loaded = {}
     for c, u in ordered_pairs(base):
         loaded.setdefault(u, []).append(c)
-    want = effective_encode(target)
+    want = dict(target.encode)
     removals = sorted(u for u in loaded if u not in want)
     single, double = [], []
     for u in sorted(want):
@@ -366,6 +377,7 @@ def main():
             continue
         texts[cp] = stored_text(records(mapping_for(cp)), compress=cp != 20127)
     for cp in DOUBLE_BYTE_STORED:
+        check_preferred(cp, mapping_for(cp))
         texts[cp] = stored_text(records(mapping_for(cp)))
     mac_japanese = mapping_for(10001)
     overlay_text = stored_text(overlay(mapping_for(932), mac_japanese))
@@ -456,10 +468,11 @@ bool JoinStoredDoubleByteText(unsigned long codePage, StringBuffer& out)
                 source = {51936: 936}.get(SHARED.get(cp, cp), SHARED.get(cp, cp))
                 m = mapping_for(source)
                 if cp == 10001:
-                    dec = {c: u for u, c in effective_encode(m).items()}
+                    enc = dict(m.encode)
+                    dec = {c: u for u, c in enc.items()}
                 else:
                     dec = m.decode
-                enc = effective_encode(m)
+                    enc = effective_encode(m)
                 f.write('P %d %d %d\n' % (cp, len(dec), len(enc)))
                 for c, u in sorted(dec.items()):
                     f.write('D %x %x\n' % (c, u))
