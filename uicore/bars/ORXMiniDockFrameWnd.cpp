@@ -6,6 +6,7 @@
 #include "ORXSizingControlBar.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarImageList.h"
+#include "ORXVisualManager.h"
 
 IMPLEMENT_DYNCREATE(CORXMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -215,6 +216,13 @@ void CORXMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
     {
         ActivateFrame();
         BringWindowToTop();
+        // A sizing bar's frame is itself carried to where the bar docks; other bars are dragged
+        // as a rectangle by their dock context.
+        if (GetSizingBar() != NULL)
+        {
+            TrackDockBack(point);
+            return;
+        }
         CControlBar* pBar = GetSingleBar();
         if (pBar != NULL && pBar->m_pDockContext != NULL)
         {
@@ -232,6 +240,135 @@ void CORXMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
         }
     }
     CMiniDockFrameWnd::OnNcLButtonDown(nHitTest, point);
+}
+
+// Docking back by dragging
+
+CRect CORXMiniDockFrameWnd::DockRectAround(CPoint ptCursor, CPoint ptOffset, CSize size)
+{
+    CPoint ptIn(std::max(0L, std::min(ptOffset.x, size.cx - 1)),
+                std::max(0L, std::min(ptOffset.y, size.cy - 1)));
+    return CRect(CPoint(ptCursor.x - ptIn.x, ptCursor.y - ptIn.y), size);
+}
+
+BOOL CORXMiniDockFrameWnd::TrackDockBack(CPoint ptScreen)
+{
+    CORXSizingControlBar* pBar = GetSizingBar();
+    CFrameWnd* pDockSite = pBar != NULL ? pBar->m_pDockSite : NULL;
+    // Someone else's capture (a pressed button, a menu) wins over the drag.
+    HWND hWndCapture = ::GetCapture();
+    if (pDockSite == NULL || (hWndCapture != NULL && hWndCapture != m_hWnd))
+        return FALSE;
+
+    CRect rectStart, rectBar;
+    GetWindowRect(rectStart);
+    pBar->GetWindowRect(rectBar);
+    const int cxOffset = ptScreen.x - rectStart.left;
+    const CPoint ptBarOffset = ptScreen - rectBar.TopLeft();
+    const HWND hWnd = m_hWnd;
+    SetCapture();
+
+    CPoint ptLast = ptScreen;
+    BOOL bMoved = FALSE;
+    BOOL bAccepted = FALSE;
+    BOOL bCancelled = FALSE;
+    while (::GetCapture() == hWnd)
+    {
+        MSG msg;
+        if (!::GetMessage(&msg, NULL, 0, 0))
+        {
+            ::PostQuitMessage((int)msg.wParam);
+            break;
+        }
+        BOOL bDone = FALSE;
+        switch (msg.message)
+        {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP: {
+            if (bCancelled)
+                break; // the left button comes up before the right one: still cancelled
+            CPoint pt((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam));
+            ::ClientToScreen(msg.hwnd, &pt);
+            if (pt != ptLast)
+            {
+                ptLast = pt;
+                bMoved = bMoved || pt != ptScreen;
+                CPoint ptFrame = FramePosForCursor(pt, cxOffset);
+                SetWindowPos(NULL, ptFrame.x, ptFrame.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            if (msg.message == WM_LBUTTONUP)
+            {
+                bAccepted = TRUE;
+                bDone = TRUE;
+            }
+            break;
+        }
+        case WM_KEYDOWN:
+            if (msg.wParam == VK_ESCAPE)
+            {
+                bCancelled = TRUE;
+                bDone = TRUE;
+            }
+            break;
+        case WM_KEYUP:
+            break;
+        case WM_RBUTTONDOWN:
+            // The right button cancels; its release belongs to the drag too, so that no context
+            // menu follows.
+            bCancelled = TRUE;
+            SetWindowPos(NULL, rectStart.left, rectStart.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        case WM_RBUTTONUP:
+            bDone = bCancelled;
+            break;
+        default:
+            ::DispatchMessage(&msg);
+            break;
+        }
+        if (bDone)
+            break;
+    }
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
+    if (!bAccepted)
+    {
+        // Cancelled, or the capture went elsewhere: the frame goes back to where it was.
+        if (::IsWindow(hWnd))
+            SetWindowPos(NULL, rectStart.left, rectStart.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return FALSE;
+    }
+    // A click that did not move leaves the frame where it is.
+    if (!bMoved)
+        return FALSE;
+
+    // The bar docks where its docked form, held at the cursor, meets one of the frame's dock bars:
+    // lying along the top and bottom first, then standing down the sides.
+    const DWORD dwDockStyle = pBar->m_dwDockStyle;
+    CDockBar* pDockBar = NULL;
+    CRect rectDock = DockRectAround(ptLast, ptBarOffset, pBar->GetHorzSize());
+    if (pDockSite->CanDock(rectDock, dwDockStyle & CBRS_ORIENT_HORZ, &pDockBar) == 0)
+    {
+        rectDock = DockRectAround(ptLast, ptBarOffset, pBar->GetVertSize());
+        pDockSite->CanDock(rectDock, dwDockStyle & CBRS_ORIENT_VERT, &pDockBar);
+    }
+    if (pDockBar == NULL)
+    {
+        // Let go away from every docking place: the frame stays where it was carried.
+        if (pBar->m_pDockContext != NULL)
+            pBar->m_pDockContext->RecordFloatingPosition();
+        return FALSE;
+    }
+    // Docking takes the bar out of this frame, which closes with it: nothing of this object may be
+    // touched after.
+    pDockSite->DockControlBar(pBar, pDockBar, &rectDock);
+    if (::IsWindow(hWnd))
+        ::DestroyWindow(hWnd);
+    pDockSite->RecalcLayout();
+    if (pBar->m_pDockContext != NULL)
+        pBar->m_pDockContext->RecordDockedPosition();
+    return TRUE;
 }
 
 void CORXMiniDockFrameWnd::OnNcRButtonDown(UINT, CPoint point)
@@ -282,13 +419,11 @@ void CORXMiniDockFrameWnd::DrawCaptionButton()
     CWindowDC dc(this);
     CRect rect(m_rectButton);
     ::DrawFrameControl(dc.GetSafeHdc(), rect, DFC_BUTTON, DFCS_BUTTONPUSH);
-    // A horizontal pin: the frame rolls up when the mouse leaves; a vertical one: pinned open.
-    CORXMenuImages::IMAGES_IDS id =
-        CanRollUp(m_nRollState) ? CORXMenuImages::IdPinHorz : CORXMenuImages::IdPinVert;
-    CSize sizeImage = CORXMenuImages::Size();
-    CORXMenuImages::Draw(
-        &dc, id,
-        CPoint(rect.left + (rect.Width() - sizeImage.cx) / 2, rect.top + (rect.Height() - sizeImage.cy) / 2));
+    // Inside the frame the look draws the face and the pin: a horizontal pin, the frame rolls up
+    // when the mouse leaves; a vertical one, pinned open.
+    rect.DeflateRect(2, 2);
+    int nGlyph = CanRollUp(m_nRollState) ? CORXMenuImages::IdPinHorz : CORXMenuImages::IdPinVert;
+    CORXVisualManager::GetInstance()->OnDrawCaptionButton(&dc, rect, nGlyph, TRUE, FALSE, FALSE, FALSE);
 }
 
 void CORXMiniDockFrameWnd::OnNcPaint()

@@ -33,10 +33,23 @@ public:
     static int ToggledRollState(int nState);
     static BOOL CanRollUp(int nState) { return nState == 2 || nState == 4; }
 
+    // Where the frame goes while it is dragged: its top 5 pixels above the cursor, its left edge as
+    // far from the cursor as when the drag began.
+    static CPoint FramePosForCursor(CPoint ptCursor, int cxCursorOffset)
+    {
+        return CPoint(ptCursor.x - cxCursorOffset, ptCursor.y - 5);
+    }
+    // A bar's rectangle of the given size with the cursor at its offset in the bar, kept inside.
+    static CRect DockRectAround(CPoint ptCursor, CPoint ptOffset, CSize size);
+
     // Operations
 public:
     void RollUp();
     void Unroll();
+    // Moves the frame with the mouse from the press at ptScreen until the left button comes up;
+    // let go over a docking place of the frame the bar belongs to, the bar docks there and this
+    // frame closes (TRUE; the object is gone then). Escape or the right button put the frame back.
+    BOOL TrackDockBack(CPoint ptScreen);
 
     // Implementation
 protected:

@@ -301,22 +301,28 @@ void CORXSizingControlBar::DrawCaption(CDC* pDC, const CRect&)
         COLORREF clrOld =
             pDC->SetTextColor(::GetSysColor(bActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
         CRect rectText(rect);
-        if (IsHorzDocked())
+        BOOL bStanding = IsHorzDocked();
+        // Docked top or bottom the gripper stands on the left: the text runs upwards from its
+        // foot, below the buttons at its head; otherwise it runs along the gripper up to them.
+        if (bStanding)
         {
-            CFont* pOld = pDC->SelectObject(&globalData.fontVert);
-            pDC->ExtTextOut(rectText.left + (rectText.Width() - globalData.GetTextHeight(FALSE)) / 2,
-                            rectText.bottom - 3, ETO_CLIPPED, rectText, strText, NULL);
-            pDC->SelectObject(pOld);
+            const CButton& btnLow = m_btnExpand.m_bVisible ? m_btnExpand : m_btnHide;
+            if (btnLow.m_bVisible)
+                rectText.top = btnLow.m_rect.bottom;
         }
         else
-        {
             rectText.right = m_btnExpand.m_bVisible ? m_btnExpand.m_rect.left : m_btnHide.m_rect.left;
-            CFont* pOld = pDC->SelectObject(&globalData.fontRegular);
-            pDC->ExtTextOut(rectText.left + 3,
-                            rectText.top + (rectText.Height() - globalData.GetTextHeight()) / 2, ETO_CLIPPED,
-                            rectText, strText, NULL);
-            pDC->SelectObject(pOld);
-        }
+        CFont* pOld =
+            pDC->SelectObject(bStanding ? &globalData.fontVertCaption : &globalData.fontHorzCaption);
+        TEXTMETRIC tm;
+        pDC->GetTextMetrics(&tm);
+        if (bStanding)
+            pDC->ExtTextOut(rectText.left + std::max(0L, (rectText.Width() - tm.tmHeight) / 2),
+                            rectText.bottom - 3, ETO_CLIPPED, rectText, strText, NULL);
+        else
+            pDC->ExtTextOut(rectText.left + 3, rectText.top + (rectText.Height() - tm.tmHeight) / 2,
+                            ETO_CLIPPED, rectText, strText, NULL);
+        pDC->SelectObject(pOld);
         pDC->SetTextColor(clrOld);
         pDC->SetBkMode(nOldMode);
     }

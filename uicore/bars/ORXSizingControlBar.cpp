@@ -70,9 +70,14 @@ CORXSizingControlBar::CORXSizingControlBar()
 
 CORXSizingControlBar::~CORXSizingControlBar()
 {
+    // A bar deleted with its window still up never sees its own WM_DESTROY (by then it is only a
+    // CControlBar), so it leaves both lists here: a redraw of all bars must not find it.
     POSITION pos = gSizingBars.Find(this);
     if (pos != NULL)
         gSizingBars.RemoveAt(pos);
+    pos = gAllSizingControlBars.Find(this);
+    if (pos != NULL)
+        gAllSizingControlBars.RemoveAt(pos);
 }
 
 const CObList& CORXSizingControlBar::GetAllSizingBars()

@@ -112,6 +112,7 @@ CString CDemoSizing::Describe(CControlBar* pBar) const
         CString strState;
         CRect rectHide = pSizing->GetHideButtonRect() + rect.TopLeft();
         CRect rectExpand = pSizing->GetExpandButtonRect() + rect.TopLeft();
+        CRect rectGrip = pSizing->GetGripperRect() + rect.TopLeft();
         CRect rectFrame(0, 0, 0, 0);
         CORXMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, pBar->GetParentFrame());
         CRect rectRoll(0, 0, 0, 0);
@@ -122,12 +123,13 @@ CString CDemoSizing::Describe(CControlBar* pBar) const
         }
         strState.Format(
             _T(" dock %u expanded %d floating %d rolled %d hide %ld %ld %ld %ld expand %ld %ld %ld %ld")
-            _T(" frame %ld %ld %ld %ld roll %ld %ld %ld %ld float %ld %ld style %lx"),
+            _T(" frame %ld %ld %ld %ld roll %ld %ld %ld %ld float %ld %ld style %lx grip %ld %ld %ld %ld"),
             pSizing->GetDockBarID(), pSizing->IsExpanded(), pSizing->IsFloating(),
             pMini != NULL && pMini->IsRolled(), rectHide.left, rectHide.top, rectHide.right, rectHide.bottom,
             rectExpand.left, rectExpand.top, rectExpand.right, rectExpand.bottom, rectFrame.left,
             rectFrame.top, rectFrame.right, rectFrame.bottom, rectRoll.left, rectRoll.top, rectRoll.right,
-            rectRoll.bottom, pSizing->GetFloatSize().cx, pSizing->GetFloatSize().cy, pSizing->GetBarStyle());
+            rectRoll.bottom, pSizing->GetFloatSize().cx, pSizing->GetFloatSize().cy, pSizing->GetBarStyle(),
+            rectGrip.left, rectGrip.top, rectGrip.right, rectGrip.bottom);
         str += strState;
     }
     return str;
@@ -146,6 +148,19 @@ void CDemoSizing::LogLayout()
     strButton.Format(_T("captionbutton %ld %ld %ld %ld"), rectButton.left, rectButton.top, rectButton.right,
                      rectButton.bottom);
     strAll += strButton;
+    // The frame's dock bars, where a dragged bar docks.
+    for (UINT nID = AFX_IDW_DOCKBAR_TOP; nID <= AFX_IDW_DOCKBAR_BOTTOM; nID++)
+    {
+        CControlBar* pDockBar = m_pFrame != NULL ? m_pFrame->GetControlBar(nID) : NULL;
+        if (pDockBar == NULL || pDockBar->GetSafeHwnd() == NULL)
+            continue;
+        CRect rectDock;
+        pDockBar->GetWindowRect(rectDock);
+        CString strDock;
+        strDock.Format(_T("\ndockbar %u %ld %ld %ld %ld"), nID, rectDock.left, rectDock.top, rectDock.right,
+                       rectDock.bottom);
+        strAll += strDock;
+    }
     // The tip of the zones bar's tool under the pointer, read from the bar's own tip control.
     CToolTipCtrl& tip = m_wndZones.m_wndToolTip;
     if (tip.GetSafeHwnd() != NULL)

@@ -1,6 +1,7 @@
 // CDemoSizing: with "/sizing" on the command line the demonstration frame gets a caption bar at
 // the top, two sizing bars docked left (the first holding a list box) and a dialog bar at the
-// bottom. The bars' screen rectangles and states go to the program's log whenever they change.
+// bottom. The bars' screen rectangles and states, and the frame's dock bars, go to the program's
+// log whenever they change.
 #ifndef VELMORA_DEMOSIZING_H
 #define VELMORA_DEMOSIZING_H
 

@@ -190,6 +190,7 @@ void CORXGlobalData::UpdateFonts()
     fontDefaultGUIUnderline.DeleteObject();
     fontVert.DeleteObject();
     fontVertCaption.DeleteObject();
+    fontHorzCaption.DeleteObject();
     fontMarlett.DeleteObject();
 
     NONCLIENTMETRICSA info;
@@ -253,6 +254,9 @@ void CORXGlobalData::UpdateFonts()
     fontVert.CreateFontIndirect(&lfVert);
     lfVert.lfEscapement = 900;
     fontVertCaption.CreateFontIndirect(&lfVert);
+    lfVert.lfEscapement = 0;
+    lfVert.lfOrientation = 0;
+    fontHorzCaption.CreateFontIndirect(&lfVert);
 
     LOGFONTA lfGuiUnder = lfGui;
     lfGuiUnder.lfUnderline = TRUE;
@@ -332,6 +336,7 @@ void CORXGlobalData::CleanUp()
     fontDefaultGUIUnderline.DeleteObject();
     fontVert.DeleteObject();
     fontVertCaption.DeleteObject();
+    fontHorzCaption.DeleteObject();
     fontMarlett.DeleteObject();
     if (m_hinstUXThemeDLL != NULL)
     {

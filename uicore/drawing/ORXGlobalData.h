@@ -74,7 +74,10 @@ public:
     CFont fontUnderline;
     CFont fontDefaultGUIUnderline;
     CFont fontVert;
+    // The docked sizing bars' caption texts: turned to run upwards along a standing gripper, and
+    // the same face and size upright along a lying one, so that both grippers read alike.
     CFont fontVertCaption;
+    CFont fontHorzCaption;
     CFont fontMarlett;
 
     // Windows version

@@ -1,14 +1,18 @@
 // Sizing bars: their sizes and states in the registry, the limits on stored sizes, row fitting,
-// expansion, the non-client layout of a docked bar, and the caption bar's element layout.
+// expansion, the non-client layout of a docked bar and its caption text, docking a floating bar
+// back by dragging its frame, and the caption bar's element layout.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "ORXBarSettings.h"
 #include "ORXCaptionBar.h"
 #include "ORXDialogBar.h"
+#include "ORXGlobalData.h"
 #include "ORXMiniDockFrameWnd.h"
 #include "ORXSizingControlBar.h"
+#include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
 
@@ -478,4 +482,206 @@ TEST_F(DockedSizingBarTest, OnlyTheEdgeBetweenTwoBarsOfTheRowSizesTheirLengths)
     EXPECT_EQ((LRESULT)HTBOTTOM, pUpper->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectUpper.bottom - 3)));
     EXPECT_NE((LRESULT)HTBOTTOM, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.bottom - 3)));
     EXPECT_NE((LRESULT)HTTOP, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.top + 2)));
+}
+
+namespace
+{
+// A bar whose caption can be drawn into any DC.
+class CCaptionProbeBar : public CORXSizingControlBar
+{
+public:
+    using CORXSizingControlBar::DrawCaption;
+};
+
+// The pixels that the bar's title adds to its gripper: the caption drawn with the title and
+// without it, compared.
+std::vector<CPoint> TitlePixels(CCaptionProbeBar* pBar, LPCTSTR pszTitle)
+{
+    CRect rectWindow;
+    pBar->GetWindowRect(rectWindow);
+    CRect rectLocal(0, 0, rectWindow.Width(), rectWindow.Height());
+    auto render = [&](LPCTSTR pszText) {
+        pBar->SetWindowText(pszText);
+        HDC hScreen = ::GetDC(NULL);
+        CDC dc;
+        dc.Attach(::CreateCompatibleDC(hScreen));
+        HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rectLocal.Width(), rectLocal.Height());
+        ::ReleaseDC(NULL, hScreen);
+        HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+        dc.FillSolidRect(rectLocal, RGB(0, 0, 0));
+        pBar->DrawCaption(&dc, rectLocal);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < rectLocal.Height(); y++)
+            for (int x = 0; x < rectLocal.Width(); x++)
+                pixels.push_back(dc.GetPixel(x, y));
+        ::SelectObject(dc.GetSafeHdc(), hOld);
+        ::DeleteObject(hBitmap);
+        ::DeleteDC(dc.Detach());
+        return pixels;
+    };
+    std::vector<COLORREF> withTitle = render(pszTitle);
+    std::vector<COLORREF> without = render(_T(""));
+    std::vector<CPoint> result;
+    for (size_t i = 0; i < withTitle.size(); i++)
+        if (withTitle[i] != without[i])
+            result.push_back(CPoint((int)(i % rectLocal.Width()), (int)(i / rectLocal.Width())));
+    return result;
+}
+
+CRect Bounds(const std::vector<CPoint>& points)
+{
+    CRect rect(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    for (const CPoint& pt : points)
+    {
+        rect.left = std::min(rect.left, pt.x);
+        rect.top = std::min(rect.top, pt.y);
+        rect.right = std::max(rect.right, pt.x + 1);
+        rect.bottom = std::max(rect.bottom, pt.y + 1);
+    }
+    return rect;
+}
+} // namespace
+
+TEST_F(SizingBarTest, TheTitleShowsInTheGripperOnEverySide)
+{
+    const LPCTSTR kTitle = _T("Zones and clocks");
+    // Docked top or bottom the gripper stands on the left: the title runs upwards from its foot,
+    // below the buttons; docked left or right it lies along the top, left of the buttons.
+    const DWORD sides[] = {CBRS_TOP, CBRS_BOTTOM, CBRS_LEFT, CBRS_RIGHT};
+    for (DWORD dwSide : sides)
+    {
+        CCaptionProbeBar* pBar = new CCaptionProbeBar;
+        m_bars.push_back(pBar);
+        ASSERT_TRUE(
+            pBar->Create(kTitle, m_pFrame, CSize(220, 220), TRUE, kBarID, WS_CHILD | WS_VISIBLE | dwSide));
+        m_pFrame->RecalcLayout();
+        const CRect rectGripper = pBar->GetGripperRect();
+        const CRect rectHide = pBar->GetHideButtonRect();
+        std::vector<CPoint> pixels = TitlePixels(pBar, kTitle);
+        ASSERT_GT(pixels.size(), 30u) << "side " << dwSide;
+        CRect rectText = Bounds(pixels);
+        CRect rectInGripper;
+        EXPECT_EQ(rectText, rectInGripper.IntersectRect(rectText, rectGripper) ? rectInGripper : CRect())
+            << "side " << dwSide;
+        if (dwSide == CBRS_TOP || dwSide == CBRS_BOTTOM)
+        {
+            EXPECT_GT(rectText.Height(), 2 * rectText.Width()) << "side " << dwSide;
+            EXPECT_GE(rectText.top, rectHide.bottom) << "side " << dwSide;
+            EXPECT_GE(rectText.bottom, rectGripper.bottom - 3 - 4) << "side " << dwSide;
+            EXPECT_LE(rectText.bottom, rectGripper.bottom - 3 + 1) << "side " << dwSide;
+        }
+        else
+        {
+            EXPECT_GT(rectText.Width(), 2 * rectText.Height()) << "side " << dwSide;
+            EXPECT_LE(rectText.right, rectHide.left) << "side " << dwSide;
+            EXPECT_LE(rectText.left, rectGripper.left + 3 + 2) << "side " << dwSide;
+            // The framework's caption font, not the menu font, sets the text's length.
+            HDC hScreen = ::GetDC(NULL);
+            HGDIOBJ hOld = ::SelectObject(hScreen, globalData.fontHorzCaption.GetSafeHandle());
+            SIZE sizeText;
+            ::GetTextExtentPoint32(hScreen, kTitle, lstrlen(kTitle), &sizeText);
+            ::SelectObject(hScreen, hOld);
+            ::ReleaseDC(NULL, hScreen);
+            EXPECT_NEAR(sizeText.cx, rectText.Width(), 3) << "side " << dwSide;
+        }
+        pBar->DestroyWindow();
+    }
+}
+
+TEST_F(SizingBarTest, ABarLeavesTheListOfAllBarsHoweverItGoes)
+{
+    // Destroyed first, then deleted; and deleted with its window still up, which only the
+    // destructor sees. A redraw of all bars afterwards must not reach either.
+    CORXSizingControlBar* pDestroyed = new CORXSizingControlBar;
+    CORXSizingControlBar* pDeleted = new CORXSizingControlBar;
+    ASSERT_TRUE(pDestroyed->Create(_T("A"), m_pFrame, CSize(100, 100), TRUE, kBarID, WS_CHILD | WS_VISIBLE));
+    ASSERT_TRUE(
+        pDeleted->Create(_T("B"), m_pFrame, CSize(100, 100), TRUE, kBarID + 1, WS_CHILD | WS_VISIBLE));
+    EXPECT_TRUE(gAllSizingControlBars.Find(pDestroyed) != NULL);
+    EXPECT_TRUE(gAllSizingControlBars.Find(pDeleted) != NULL);
+    EXPECT_TRUE(CORXSizingControlBar::GetAllSizingBars().Find(pDeleted) != NULL);
+
+    pDestroyed->DestroyWindow();
+    EXPECT_TRUE(gAllSizingControlBars.Find(pDestroyed) == NULL);
+    delete pDestroyed;
+    HWND hWndDeleted = pDeleted->GetSafeHwnd();
+    delete pDeleted;
+    EXPECT_FALSE(::IsWindow(hWndDeleted));
+    EXPECT_TRUE(gAllSizingControlBars.Find(pDeleted) == NULL);
+    EXPECT_TRUE(CORXSizingControlBar::GetAllSizingBars().Find(pDeleted) == NULL);
+    CORXVisualManager::RedrawAll();
+}
+
+namespace
+{
+// Posts a mouse message as the drag loop would get it, in the client co-ordinates of a window
+// that stays where it is.
+void PostMouse(CWnd* pWnd, UINT nMsg, CPoint ptScreen)
+{
+    pWnd->ScreenToClient(&ptScreen);
+    pWnd->PostMessage(nMsg, nMsg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(ptScreen.x, ptScreen.y));
+}
+} // namespace
+
+TEST_F(DockedSizingBarTest, AFloatingFrameFollowsTheCursorAndDocksWhereItIsLetGo)
+{
+    m_pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CORXMiniDockFrameWnd);
+    m_pFrame->FloatControlBar(&m_first, CPoint(300, 300));
+    CORXMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, m_first.GetParentFrame());
+    ASSERT_TRUE(pMini != NULL);
+    const HWND hWndMini = pMini->GetSafeHwnd();
+    auto frameAt = [&]() {
+        CRect rect;
+        pMini->GetWindowRect(rect);
+        return rect.TopLeft();
+    };
+    const CPoint ptStart = frameAt();
+    const CPoint ptPress(ptStart.x + 20, ptStart.y + 8);
+
+    // Let go away from the frame's dock bars, the frame stays where it was carried: its top 5
+    // pixels above the cursor, its left edge as far from it as at the press.
+    const CPoint ptAway(820, 660);
+    PostMouse(m_pFrame, WM_MOUSEMOVE, CPoint(700, 600));
+    PostMouse(m_pFrame, WM_LBUTTONUP, ptAway);
+    EXPECT_FALSE(pMini->TrackDockBack(ptPress));
+    ASSERT_TRUE(::IsWindow(hWndMini));
+    EXPECT_TRUE(m_first.IsFloating());
+    const CPoint ptMoved(ptAway.x - 20, ptAway.y - 5);
+    EXPECT_EQ(ptMoved, frameAt());
+    EXPECT_EQ(ptMoved, CORXMiniDockFrameWnd::FramePosForCursor(ptAway, 20));
+    EXPECT_EQ(ptMoved, m_first.m_pDockContext->m_ptMRUFloatPos);
+
+    // Escape, or the right button (down and up), puts the frame back.
+    const CPoint ptPress2(ptMoved.x + 20, ptMoved.y + 8);
+    PostMouse(m_pFrame, WM_MOUSEMOVE, CPoint(900, 700));
+    m_pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(pMini->TrackDockBack(ptPress2));
+    EXPECT_EQ(ptMoved, frameAt());
+    PostMouse(m_pFrame, WM_MOUSEMOVE, CPoint(900, 700));
+    PostMouse(m_pFrame, WM_RBUTTONDOWN, CPoint(900, 700));
+    PostMouse(m_pFrame, WM_LBUTTONUP, CPoint(900, 700));
+    PostMouse(m_pFrame, WM_RBUTTONUP, CPoint(900, 700));
+    EXPECT_FALSE(pMini->TrackDockBack(ptPress2));
+    EXPECT_EQ(ptMoved, frameAt());
+    EXPECT_TRUE(m_first.IsFloating());
+
+    // A press that does not move leaves it too.
+    PostMouse(m_pFrame, WM_LBUTTONUP, ptPress2);
+    EXPECT_FALSE(pMini->TrackDockBack(ptPress2));
+    EXPECT_EQ(ptMoved, frameAt());
+
+    // Over the top dock bar the bar docks there, lying, and its frame closes.
+    CRect rectTop;
+    m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP)->GetWindowRect(rectTop);
+    const CPoint ptTop(rectTop.left + 200, rectTop.top);
+    PostMouse(m_pFrame, WM_MOUSEMOVE, CPoint(400, 200));
+    PostMouse(m_pFrame, WM_LBUTTONUP, ptTop);
+    EXPECT_TRUE(pMini->TrackDockBack(ptPress2));
+    EXPECT_FALSE(::IsWindow(hWndMini));
+    EXPECT_FALSE(m_first.IsFloating());
+    EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, m_first.GetDockBarID());
+    CRect rectBar;
+    m_first.GetWindowRect(rectBar);
+    EXPECT_EQ(m_first.GetHorzSize().cy, rectBar.Height());
+    EXPECT_EQ((UINT)AFX_IDW_DOCKBAR_TOP, m_first.m_pDockContext->m_uMRUDockID);
 }

@@ -40,7 +40,7 @@ class Log(DemoLog):
             for i in range(0, len(rest)):
                 if rest[i] in ("dock", "expanded", "floating", "rolled"):
                     record[rest[i]] = int(rest[i + 1])
-                elif rest[i] in ("hide", "expand", "frame", "roll"):
+                elif rest[i] in ("hide", "expand", "frame", "roll", "grip"):
                     record[rest[i]] = tuple(int(v) for v in rest[i + 1:i + 5])
             result[int(words[1])] = record
         return result
