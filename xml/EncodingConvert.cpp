@@ -113,8 +113,8 @@ void EncodingConvert::ErrorItem(const unsigned char* item, unsigned long len, un
         unsigned long target = m_fallbackCodePage ? m_fallbackCodePage : to;
         m_errorAction = 0;
         m_firstStage = m_secondStage = false;
-        if (itemCodePage != target)
-            ConvertViaUnicode(itemCodePage, target, item, len, out);
+        // An item already in the fallback page goes out as it stands: it is never dropped.
+        ConvertViaUnicode(itemCodePage, target, item, len, out);
         m_errorAction = action;
         m_fromCodePage = from;
         m_toCodePage = to;

@@ -173,6 +173,12 @@ TEST(EncodingConvert, ErrorActionsReplaceUnconvertibleCharacters)
          "a\xFF"
          "b",
          "61 FF 62"},
+        // The euro sign has no Latin-1 form: in the fallback page, which is the item's own, it
+        // goes out unchanged.
+        {1252, 28591, 6, 1200,
+         "a\x80"
+         "b",
+         "61 AC 20 62"},
     };
     for (auto& c : more)
     {
