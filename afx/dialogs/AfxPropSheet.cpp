@@ -456,6 +456,25 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
         return TRUE;
     if (m_hWnd == NULL)
         return FALSE;
+    // A sheet inside a dialog is one of its controls: Enter and Escape are the dialog's OK and
+    // Cancel, not the sheet's own buttons, which such a sheet hides. A button of a page that has
+    // the focus is still pressed by Enter, on its own page, as the dialog manager would press it on
+    // a dialog of its own.
+    if ((GetStyle() & WS_CHILD) && pMsg->message == WM_KEYDOWN &&
+        (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE))
+    {
+        HWND hFocus = ::GetFocus();
+        if (pMsg->wParam == VK_RETURN && hFocus != NULL && ::IsChild(m_hWnd, hFocus) &&
+            ::GetParent(hFocus) != m_hWnd &&
+            (::SendMessage(hFocus, WM_GETDLGCODE, 0, (LPARAM)pMsg) & DLGC_DEFPUSHBUTTON) &&
+            ::IsWindowEnabled(hFocus))
+        {
+            ::SendMessage(::GetParent(hFocus), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hFocus), BN_CLICKED),
+                          (LPARAM)hFocus);
+            return TRUE;
+        }
+        return FALSE;
+    }
     return (BOOL)::SendMessage(m_hWnd, PSM_ISDIALOGMESSAGE, 0, (LPARAM)pMsg);
 }
 

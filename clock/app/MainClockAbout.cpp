@@ -103,5 +103,7 @@ void CMainClockDlg::OnCmdAbout()
     COpenDialogs::CScope open(m_openDialogs, COpenDialogs::kindAbout, &dlg);
     CAgentIntroducer introducer(this, m_settings);
     dlg.m_pIntroducer = &introducer;
+    SuspendAutoHide(TRUE);
     dlg.DoModal();
+    SuspendAutoHide(FALSE);
 }

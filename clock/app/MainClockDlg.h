@@ -258,6 +258,7 @@ public:
     virtual const CTimeSyncController& GetTimeSync() const { return m_sync; }
     virtual void SyncNow(LPCTSTR pszServer, LPCTSTR pszLocation);
     virtual void SyncSelectedServer() { OnSynchronize(); }
+    virtual void SyncWithOptions(const CSyncOptions& options);
     virtual CObArray& GetTimeServers() { return m_servers; }
     void ResetSyncCountdown();
     void SetSyncStatus(LPCTSTR pszMessage);

@@ -5,6 +5,8 @@
 #include "ClockApp.h"
 #include "Clock.h"
 #include "ClockConfigDlg.h"
+#include "SyncOptions.h"
+#include "SyncStatusDlg.h"
 #include "VelmoraPropertySheet.h"
 
 void CMainClockDlg::RunOptions()
@@ -54,6 +56,22 @@ void CMainClockDlg::RunOptions()
     Invalidate(TRUE);
     SaveSettings();
     SaveServers();
+}
+
+void CMainClockDlg::SyncWithOptions(const CSyncOptions& options)
+{
+    // The settings stay as they are until the sheet's OK: the page's values go into a copy.
+    CSettings settings(m_settings);
+    options.SaveTo(settings);
+    CString strServer(options.m_strServer), strLocation(options.m_strLocation);
+    if (m_sync.SyncNow(strServer, strLocation, settings, m_bConnected) ==
+        CTimeSyncController::outcomeSynchronized)
+        AnnounceSync();
+    // The user pressed the button and waits for its answer, which the status window gives whatever
+    // it is; shown, it also takes the place of a warning colour in the tray.
+    OnTimeSyncStatus();
+    if (m_pSyncStatus != NULL && m_pSyncStatus->GetSafeHwnd() != NULL)
+        m_pSyncStatus->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void CMainClockDlg::ConfigureDefaultClock(CWnd* pParent)

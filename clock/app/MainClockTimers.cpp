@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "ClockApp.h"
 #include "Clock.h"
 #include "EventTimerDlg.h"
 #include "PlatformServices.h"
@@ -13,6 +14,7 @@ CClock* CMainClockDlg::AddTimer()
     std::unique_ptr<CClock> pTimer(new CClock);
     pTimer->m_nClockType = CLOCKTYPE_COUNTDOWN;
     CEventTimerDlg dlg(this, this, this);
+    dlg.m_bAgentInstalled = GetClockApp() != NULL && !GetClockApp()->m_bAgentMissing;
     dlg.m_strEventPicture = GetAlarmTimeFormat();
     dlg.LoadFrom(*pTimer);
     SuspendAutoHide(TRUE);
@@ -31,6 +33,7 @@ BOOL CMainClockDlg::ConfigureTimer(CClock* pTimer)
     if (pTimer == NULL)
         return FALSE;
     CEventTimerDlg dlg(this, this, this);
+    dlg.m_bAgentInstalled = GetClockApp() != NULL && !GetClockApp()->m_bAgentMissing;
     dlg.LoadFrom(*pTimer);
     SuspendAutoHide(TRUE);
     INT_PTR nResult = dlg.DoModal();

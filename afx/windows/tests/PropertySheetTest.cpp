@@ -1,5 +1,6 @@
 // Property sheets: pages attached to their objects, data exchange on leaving a page and on OK,
-// a page with bad input refusing OK, the last active page remembered, modeless child sheets.
+// a page with bad input refusing OK, the last active page remembered, modeless child sheets and
+// the keys they leave to the window around them.
 #include "WindowTestApp.h"
 #include "WindowTestIds.h"
 #include "afxdlgs.h"
@@ -157,6 +158,61 @@ TEST(PropSheet, ModelessChildSheetInsideAWindow)
     page2.SetModified(TRUE);
     sheet.DestroyWindow();
     EXPECT_EQ(NULL, page2.m_hWnd);
+    host.DestroyWindow();
+}
+TEST(PropSheet, ChildSheetLeavesEnterAndEscapeToItsWindow)
+{
+    // The page's own button, pressed by Enter while it has the focus.
+    class CButtonPage : public CTestPage
+    {
+    public:
+        int m_nPressed = 0;
+        CButtonPage() : CTestPage(IDD_TEST_PAGE1, "button") {}
+        virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
+        {
+            if (LOWORD(wParam) == 1234 && HIWORD(wParam) == BN_CLICKED)
+            {
+                m_nPressed++;
+                return TRUE;
+            }
+            return CTestPage::OnCommand(wParam, lParam);
+        }
+    };
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
+                              300, NULL, NULL));
+    CButtonPage page;
+    CPropertySheet sheet;
+    sheet.AddPage(&page);
+    ASSERT_TRUE(sheet.Create(&host, WS_CHILD | WS_VISIBLE, 0));
+    HWND hEdit = ::GetDlgItem(page.m_hWnd, IDC_TEST_EDIT);
+    HWND hButton = ::CreateWindowA("BUTTON", "Press", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                                   110, 7, 60, 20, page.m_hWnd, (HMENU)1234, NULL, NULL);
+    ASSERT_TRUE(hEdit != NULL && hButton != NULL);
+
+    MSG msg = {};
+    msg.message = WM_KEYDOWN;
+    ::SetFocus(hEdit);
+    ASSERT_EQ(hEdit, ::GetFocus());
+    msg.hwnd = hEdit;
+    for (WPARAM key : {(WPARAM)VK_RETURN, (WPARAM)VK_ESCAPE})
+    {
+        msg.wParam = key;
+        EXPECT_FALSE(sheet.PreTranslateMessage(&msg)) << key;
+    }
+    EXPECT_EQ(0, page.m_nPressed);
+
+    ::SetFocus(hButton);
+    ASSERT_EQ(hButton, ::GetFocus());
+    msg.hwnd = hButton;
+    msg.wParam = VK_RETURN;
+    EXPECT_TRUE(sheet.PreTranslateMessage(&msg));
+    EXPECT_EQ(1, page.m_nPressed);
+    msg.wParam = VK_ESCAPE;
+    EXPECT_FALSE(sheet.PreTranslateMessage(&msg));
+    EXPECT_EQ(1, page.m_nPressed);
+
+    sheet.DestroyWindow();
     host.DestroyWindow();
 }
 } // namespace

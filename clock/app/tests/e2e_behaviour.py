@@ -1,6 +1,6 @@
 """The clock window in use: dragging it, its context menu's commands, hiding it and bringing it back
-with a double click on the tray icon, auto-hide switched on and off, and "Exit", which saves and ends
-the program. Menu commands are chosen by their ids from the program's resource.h."""
+with a double click on the tray icon, auto-hide switched on and off, the About box with auto-hide on,
+and "Exit", which saves and ends the program. Menu commands are chosen by their ids from the program's resource.h."""
 
 import os
 import sys
@@ -76,6 +76,31 @@ def auto_hide_off_during_fade(h, prog, wnd):
     expect(v.clock_windows(h, prog), "the clock stays shown after Auto Hide went off during a fade")
 
 
+def about_with_auto_hide(h, prog, wnd):
+    """With Auto Hide on, the About box brings an auto-hidden clock back and keeps it while the box
+    is open, the cursor on the box and off the clock; once the box is closed the clock fades again."""
+    h.xdotool("mousemove", 900, 900)
+    h.command(wnd, ids["ID_AUTO_HIDE"])
+    h.wait_for(lambda: not v.clock_windows(h, prog), timeout=60, what="the clock to fade out")
+    # The tray menu's "About Velmora" sends this command; the clock is hidden, its own menu out of reach.
+    h.command(wnd, ids["ID_ABOUT_VELMORA"])
+    about = v.titled(h, prog, "About Velmora")
+    h.wait_for(lambda: v.clock_windows(h, prog), timeout=15, what="the clock to come back for the About box")
+    r = h.rect(about)
+    h.xdotool("mousemove", (r["left"] + r["right"]) // 2, r["top"] + 20)
+    h.idle(wnd)
+    # What is checked is that the clock does not fade: wait past the four seconds a fade takes.
+    time.sleep(6)
+    h.screenshot("velmora-about-auto-hide")
+    expect(v.clock_windows(h, prog), "the clock stays shown while the About box is open")
+    h.click_in(about, 1)
+    h.wait_gone(about, timeout=15)
+    h.xdotool("mousemove", 900, 900)
+    h.wait_for(lambda: not v.clock_windows(h, prog), timeout=60, what="the clock to fade out after the About box")
+    h.command(wnd, ids["ID_AUTO_HIDE"])
+    h.wait_for(lambda: v.clock_windows(h, prog), timeout=15, what="the clock back with Auto Hide off")
+
+
 with Harness() as h:
     ids = h.ids("velmora")
     countdown(h)
@@ -137,6 +162,7 @@ with Harness() as h:
     h.wait_for(lambda: v.clock_windows(h, prog), timeout=30, what="the clock to come back")
     h.command(wnd, ids["ID_AUTO_HIDE"])
     auto_hide_off_during_fade(h, prog, wnd)
+    about_with_auto_hide(h, prog, wnd)
 
     # The end of the Windows session writes the files even when the session goes on. The sweep
     # after Add Clock has written the file already: take it away to see the session end write it.

@@ -1,7 +1,8 @@
 """Countdown and event timers made through the "Event Timer" dialog: Cancel of "Add Timer" adds
 nothing; a 5-second countdown made through the dialog is started from the context menu, counts to
-0, raises its reminder and is saved reset and stopped; "Amend Timer" shows the timer's values. The
-data file is checked by a decoder of the clock record's stored layout."""
+0, raises its reminder and is saved reset and stopped; "Amend Timer" shows the timer's values.
+Without a speech character "Speak Message" is greyed. The data file is checked by a decoder of the
+clock record's stored layout."""
 
 import os
 import struct
@@ -116,6 +117,11 @@ def countdown(h):
     dlg = titled(h, prog, "Event Timer")
     h.screenshot("velmora-event-timer-dialog")
     expect(h.check_state(dlg, ids["IDC_TIMER_KIND"]) == 1, "a new timer starts as a countdown")
+    # The prefix has no speech character: nothing would speak the message.
+    expect(not h.info(dlg, ids["IDC_TIMER_SPEAK"])["enabled"], "Speak Message is greyed without a character")
+    h.click_in(dlg, ids["IDC_TIMER_SPEAK"], dx=6)
+    h.idle(dlg)
+    expect(h.check_state(dlg, ids["IDC_TIMER_SPEAK"]) == 0, "a click does not check the greyed Speak Message")
     h.click(dlg, 2)
     h.wait_gone(dlg, timeout=15)
 

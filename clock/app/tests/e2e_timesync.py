@@ -1,7 +1,8 @@
 """Time synchronisation against real peers on loopback: chrony serving NTP, and a scripted responder
 of this test for the replies a real server does not send (+10 s, +2 h, short, wrong mode, silent).
 The clock is never set: the program's clock setter records the times it is asked for. A scripted
-dial-up connection is dialled, connected and gone. The status window shows in its mode."""
+dial-up connection is dialled, connected and gone. The status window shows in its mode. "Synchronize
+now" on the options page uses what the page shows before OK, and shows its outcome."""
 
 import os
 import pathlib
@@ -15,6 +16,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import e2e_sheet_pages as sp  # noqa: E402
 import velmora_e2e as v  # noqa: E402
 
 harness = v.harness_module(sys.argv[sys.argv.index("--source") + 1])
@@ -302,8 +304,46 @@ def dial_up(h, chrony):
     exit_program(h, prog, wnd)
 
 
+def options_sync_now(h, chrony):
+    """Saved: a modem connection that is down and a server that does not exist. On the page the user
+    adds the loopback server, selects it and chooses the network: "Synchronize now" asks it, and the
+    status window shows the outcome. Cancel then leaves the saved settings, which still say modem."""
+    script = h.build / "e2e" / "timesync-options-ras.txt"
+    script.parent.mkdir(parents=True, exist_ok=True)
+    script.write_text("")
+    settings = dict(LAN, ConnectType=("REG_DWORD", 1), SNTPTimeServer=("REG_SZ", "time.invalid"),
+                    SNTPLoc=("REG_SZ", "Never asked"), PropIndex=("REG_DWORD", 1), ConnectErrorMode=("REG_DWORD", 0))
+    folder, prog, wnd, status = start(h, "options", settings, {"VELMORA_SNTP_PORT": str(chrony.port),
+                                                               "VELMORA_RAS_SCRIPT": win_path(script)})
+    sheet = sp.open_sheet(h, prog, wnd)
+    sp.go_to_page(h, sheet, 1)
+    sp.shown(h, sheet, "IDC_SYNC_SERVER_LIST")
+    dlg = sp.add_server(h, prog, sheet, "127.0.0.1", "Loopback")
+    h.click_in(dlg, 1)
+    h.wait_gone(dlg, timeout=15)
+    h.select(sheet, ids["IDC_SYNC_SERVER_COMBO"], text="127.0.0.1")
+    h.click_in(sheet, ids["IDC_SYNC_LAN"], dx=6)
+    h.wait_for(lambda: h.check_state(sheet, ids["IDC_SYNC_LAN"]) == 1, what="Network (LAN) chosen")
+    h.click_in(sheet, ids["IDC_SYNC_NOW"])
+    h.wait_for(lambda: visible(h, prog, status), timeout=30, what="the status window with the outcome")
+    h.wait_for(lambda: h.text(status, ids["IDC_STATUS_TEXT"]).replace("\r", "").endswith(":\nTime synchronized OK"),
+               timeout=10, what="the synchronisation over the network")
+    expect(h.text(status, ids["IDC_STATUS_SERVER"]) == "127.0.0.1", "the page's server was asked")
+    expect(len(clockset_log(folder)) == 1, "the clock setter was asked once: %r" % clockset_log(folder))
+    h.screenshot("velmora-timesync-options-sync-now")
+    h.click_in(status, ids["IDC_STATUS_CLOSE"])
+    h.wait_for(lambda: not visible(h, prog, status), timeout=10, what="the status window to hide")
+    sp.close_sheet(h, sheet, 2)
+    expect(v.reg_query(h, v.REG_CLOCK, "ConnectType") == "0x1", "Cancel keeps the saved connection type")
+    r = sync(h, wnd, status)
+    expect(r["status"].endswith(":\nModem offline"), "the menu's synchronisation uses the saved settings: %r"
+           % r["status"])
+    exit_program(h, prog, wnd)
+
+
 with Harness() as h:
     ids = h.ids("velmora")
+    sp.ids = ids
     chrony_folder = h.build / "e2e" / "timesync-chrony"
     if chrony_folder.exists():
         shutil.rmtree(chrony_folder)
@@ -315,6 +355,7 @@ with Harness() as h:
         against_responder(h, responder)
         no_server(h)
         dial_up(h, chrony)
+        options_sync_now(h, chrony)
     finally:
         responder.close()
         chrony.close()

@@ -29,7 +29,8 @@ END_MESSAGE_MAP()
 CEventTimerDlg::CEventTimerDlg(IAlarmActions* pSound, IAlarmSilencer* pSilencer, CWnd* pParent)
     : CDialog(IDD, pParent), m_nKind(-1), m_dtCountdown(COleDateTime::GetCurrentTime()),
       m_dtEventDate(m_dtCountdown), m_dtEventTime(m_dtCountdown), m_bDisplayMessage(FALSE),
-      m_bPlaySound(FALSE), m_bSpeakMessage(FALSE), m_nStartup(0), m_pSound(pSound), m_pSilencer(pSilencer)
+      m_bPlaySound(FALSE), m_bSpeakMessage(FALSE), m_nStartup(0), m_bAgentInstalled(FALSE), m_pSound(pSound),
+      m_pSilencer(pSilencer)
 {
 }
 
@@ -115,6 +116,9 @@ BOOL CEventTimerDlg::OnInitDialog()
                                          {IDC_TIMER_STOP_SOUND, IDI_BUTTON_STOP}};
     SetButtonIcons(this, s_icons, sizeof(s_icons) / sizeof(s_icons[0]));
     UpdateData(FALSE);
+    // Without a speech character nothing would speak the message; a timer that asks for it keeps
+    // its choice for a computer that has one.
+    GetDlgItem(IDC_TIMER_SPEAK)->EnableWindow(m_bAgentInstalled);
     UpdateMessageRule();
     UpdateSoundRule();
     UpdateKindRule();

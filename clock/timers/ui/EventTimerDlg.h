@@ -37,7 +37,8 @@ public:
     CString m_strSoundFile;
     CString m_strTimerName;
     BOOL m_bSpeakMessage;
-    int m_nStartup; // 0 reset and stop, 1 pause, 2 update and continue
+    int m_nStartup;         // 0 reset and stop, 1 pause, 2 update and continue
+    BOOL m_bAgentInstalled; // Speak Message is offered only then
 
     // Operations
 public:

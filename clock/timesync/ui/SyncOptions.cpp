@@ -260,6 +260,8 @@ void CSyncOptions::OnDeleteServer()
 
 void CSyncOptions::OnSyncNow()
 {
-    if (m_pHost != NULL)
-        m_pHost->SyncNow(m_strServer, m_strLocation);
+    // The connection type, time-out and maximum difference are the page's as they stand; a value
+    // the page refuses is shown, and nothing is asked of the server.
+    if (m_pHost != NULL && UpdateData(TRUE))
+        m_pHost->SyncWithOptions(*this);
 }
