@@ -138,6 +138,9 @@ void CORXToolbarMenuButton::CreateFromMenu(HMENU hMenu)
         }
         if (uiState & MF_MENUBREAK)
             pItem->m_nStyle |= TBBS_BREAK;
+        // The image and label flags as loading the item would set them: a menu saved as it was
+        // built comes back with the same bytes.
+        pItem->SetImage(-1);
         m_listCommands.AddTail(pItem);
     }
 }

@@ -68,7 +68,7 @@ def main():
 
         def run(name):
             """One start and its close: the log, and the state the program left."""
-            log = DemoLog(work / (name + ".log"))
+            log = DemoLog(work / (name.replace(" ", "-").replace(",", "") + ".log"))
             prog, frame = log.start(h, h.build / "uicore" / "ToolBarDemo.exe", TITLE, "/menubar", "/state")
             expect(prog.running(), "the program runs after the %s start" % name)
             titles = [l.split(" ", 6)[6] for l in log.lines() if l.startswith("menuitem ")]
@@ -77,9 +77,15 @@ def main():
             expect(saved == ["state saved 1"], "the %s start saves when its window closes: %r" % (name, saved))
             return export_key(h, KEY, work)
 
-        run("first")
+        first = run("first")
         baseline = run("undamaged")
-        # The same bytes come back from an undamaged start: items without images keep their flags.
+        # The same bytes come back from every undamaged start: items without images keep their
+        # flags, and the items built from a menu are stored as loading them would make them.
+        menu_keys = [k for k, v in first.items() if b"CORXToolbarMenuButton" in v.get("Buttons", ("", b""))[1]]
+        expect(SECOND_BAR in menu_keys and len(menu_keys) >= 2, "the menus are saved: %r" % sorted(first))
+        for key in menu_keys:
+            expect(first[key] == baseline.get(key), "the second start writes the first start's %s: %r, not %r"
+                   % (key, baseline.get(key), first[key]))
         expect(run("again") == baseline, "an undamaged start writes what it read")
         (work / "state.reg").rename(work / "baseline.reg")
         baseline_file = "Z:" + str(work / "baseline.reg").replace("/", "\\")

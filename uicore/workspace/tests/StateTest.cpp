@@ -178,7 +178,7 @@ TEST_F(StateTest, TheButtonsValueIsOneFixedImageAndThatImageLoads)
               "01 00 00 00 | FF FF 01 00 15 00 'CORXToolbarMenuButton' |"
               "00 00 00 00 | 00 00 00 00 | FF FF FF FF | 05 '&File' | 00 00 00 00 | 00 00 00 00 |"
               "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 01 00 | 04 80 |"
-              "02 7D 00 00 | 00 00 00 00 | FF FF FF FF | 05 '&Open' | 00 00 00 00 | 00 00 00 00 |"
+              "02 7D 00 00 | 00 00 00 00 | 01 00 00 00 | 05 '&Open' | 00 00 00 00 | 00 00 00 00 |"
               "00 00 00 00 | 01 00 00 00 | 00 00 00 00 | 00 00 |"
               "00 00 00 00 | 08 'Standard'");
     EXPECT_EQ(Hex(image), Hex(GetValue(kBarKey, _T("Buttons"), REG_BINARY)));
@@ -411,9 +411,6 @@ TEST_F(StateTest, MenusOfItemsWithoutImagesSaveTheSameBytesAtEveryStart)
     ASSERT_TRUE(menu.AppendMenu(MF_STRING, ID_DEMO_MENU_FIRST, _T("&First")));
     ASSERT_TRUE(menu.AppendMenu(MF_STRING, ID_DEMO_MENU_LAST, _T("&Last")));
     ASSERT_GE(m_bar.InsertButton(new CORXToolbarMenuButton(0, menu.GetSafeHmenu(), -1, _T("&Run"))), 0);
-    // The items made from the menu take their image and label flags at the first load.
-    ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
-    ASSERT_TRUE(m_pWorkspace->LoadState(NULL, m_pFrame));
     ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
     const Bytes first = GetValue(kBarKey, _T("Buttons"), REG_BINARY);
     for (int i = 0; i < 3; i++)
