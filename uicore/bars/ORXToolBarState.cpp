@@ -27,37 +27,13 @@ void DeleteButtons(CObList& list)
         delete list.RemoveHead();
 }
 
+// The bar whose LoadState is reading its value right now: its Serialize is the whole record.
+const CORXToolBar* s_pLoadingRecord = NULL;
+
 BOOL IsAlwaysReset()
 {
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
     return pWorkspace != NULL && pWorkspace->IsAlwaysReset();
-}
-
-// A stored button list: the count, then each button with its class. Only buttons are made (the
-// archive refuses any other class before creating it). A null entry, or an object that the archive
-// hands out a second time by reference (the list would own it twice), is damage: the whole list
-// fails with an archive exception, so that no caller reads on from inside it. The list is then
-// empty.
-void ReadButtonList(CArchive& ar, CObList& list)
-{
-    try
-    {
-        DWORD nCount = ar.ReadCount();
-        for (DWORD i = 0; i < nCount; i++)
-        {
-            CObject* pObj = ar.ReadObject(RUNTIME_CLASS(CORXToolbarButton));
-            if (pObj == NULL)
-                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-            if (list.Find(pObj) != NULL || !pObj->IsKindOf(RUNTIME_CLASS(CORXToolbarButton)))
-                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-            list.AddTail(pObj);
-        }
-    }
-    catch (CException*)
-    {
-        DeleteButtons(list);
-        throw;
-    }
 }
 
 // The original items as an object of their own, so that the registry's archive handling reads them.
@@ -65,7 +41,7 @@ class CButtonListImage : public CObject
 {
 public:
     virtual ~CButtonListImage() { DeleteButtons(m_list); }
-    virtual void Serialize(CArchive& ar) { ReadButtonList(ar, m_list); }
+    virtual void Serialize(CArchive& ar) { CORXToolbarButton::ReadList(ar, m_list); }
     CObList m_list;
 };
 } // namespace
@@ -107,13 +83,16 @@ void CORXToolBar::Serialize(CArchive& ar)
 
     // Everything is read before the bar changes: a damaged image throws and leaves the bar as it was.
     CObList list;
-    ReadButtonList(ar, list);
+    CORXToolbarButton::ReadList(ar, list);
     BOOL bTextLabels = FALSE;
     CString strText;
     try
     {
         ar >> bTextLabels;
         ar >> strText;
+        // A bar's own record is its whole value: bytes after it mean a count inside was wrong.
+        if (s_pLoadingRecord == this)
+            CORXRegistry::CheckArchiveAtEnd(ar);
     }
     catch (CException*)
     {
@@ -165,11 +144,15 @@ BOOL CORXToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
 
     BOOL bRead = FALSE;
     BOOL bDamaged = FALSE;
+    const CORXToolBar* pOuterRecord = s_pLoadingRecord;
+    s_pLoadingRecord = this;
     try
     {
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, 4096);
         Serialize(ar);
+        // A bar class with a record of its own is held to the same end.
+        CORXRegistry::CheckArchiveAtEnd(ar);
         ar.Close();
         bRead = TRUE;
     }
@@ -182,6 +165,7 @@ BOOL CORXToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
         e->Delete();
         bDamaged = TRUE;
     }
+    s_pLoadingRecord = pOuterRecord;
     delete[] pData;
 
     if (bDamaged)
@@ -374,40 +358,43 @@ BOOL CORXToolBar::LoadParameters(LPCTSTR lpszProfileName)
     if (!reg.Open(ParametersKey(lpszProfileName)))
         return FALSE;
 
-    // Each setting takes its value only when it was read; the order stops at the first failure.
-    int iTooltips = m_bShowTooltips;
-    int iShortcuts = m_bShowShortcutKeys;
-    int iLargeIcons = m_bLargeIcons;
-    int iAnimation = 0;
-    int iRecent = m_bRecentlyUsedMenus;
-    int iShadows = m_bMenuShadows;
-    int iShowAll = m_bShowAllMenusAfterDelay;
-    int iLook2000 = 0;
-    BOOL bAll = reg.Read(_T("Tooltips"), iTooltips) && reg.Read(_T("ShortcutKeys"), iShortcuts) &&
-                reg.Read(_T("LargeIcons"), iLargeIcons) && reg.Read(_T("MenuAnimation"), iAnimation) &&
-                reg.Read(_T("RecentlyUsedMenus"), iRecent) && reg.Read(_T("MenuShadows"), iShadows) &&
-                reg.Read(_T("ShowAllMenusAfterDelay"), iShowAll) && reg.Read(_T("Look2000"), iLook2000);
-    if (bAll)
-    {
-        // The counts are read whole or not at all (the counter takes only a sound image); damaged
-        // counts start again from none.
-        if (!reg.Read(_T("CommandsUsage"), (CObject&)ORXGetCommandUsage()))
-        {
-            ORXGetCommandUsage().Reset();
+    // Each value is read on its own and taken only when it was read: one missing or unreadable
+    // value leaves its setting as it was and costs the others nothing. A value that is not read
+    // is written back at exit as the setting stands, so a damaged one is replaced, never kept.
+    BOOL bAll = TRUE;
+    auto ReadFlag = [&](LPCTSTR lpszName, BOOL& bFlag) {
+        int iValue = 0;
+        if (reg.Read(lpszName, iValue))
+            bFlag = iValue != 0;
+        else
             bAll = FALSE;
-        }
+    };
+    ReadFlag(_T("Tooltips"), m_bShowTooltips);
+    ReadFlag(_T("ShortcutKeys"), m_bShowShortcutKeys);
+    BOOL bLargeIcons = m_bLargeIcons;
+    ReadFlag(_T("LargeIcons"), bLargeIcons);
+    DWORD dwAnimation = 0;
+    if (reg.Read(_T("MenuAnimation"), dwAnimation))
+        m_nMenuAnimation = CORXBarSettings::MenuAnimationFromStored(dwAnimation);
+    else
+        bAll = FALSE;
+    ReadFlag(_T("RecentlyUsedMenus"), m_bRecentlyUsedMenus);
+    ReadFlag(_T("MenuShadows"), m_bMenuShadows);
+    ReadFlag(_T("ShowAllMenusAfterDelay"), m_bShowAllMenusAfterDelay);
+    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    BOOL bLook2000 = pLook != NULL && pLook->IsLook2000();
+    ReadFlag(_T("Look2000"), bLook2000);
+
+    // The counts are read whole or not at all: damaged counts start again from none.
+    if (!reg.Read(_T("CommandsUsage"), (CObject&)ORXGetCommandUsage()))
+    {
+        ORXGetCommandUsage().Reset();
+        bAll = FALSE;
     }
 
-    m_bShowTooltips = iTooltips != 0;
-    m_bShowShortcutKeys = iShortcuts != 0;
-    m_bRecentlyUsedMenus = iRecent != 0;
-    m_bMenuShadows = iShadows != 0;
-    m_bShowAllMenusAfterDelay = iShowAll != 0;
-    m_nMenuAnimation = CORXBarSettings::MenuAnimationFromStored((DWORD)iAnimation);
-    SetLargeIcons(iLargeIcons != 0);
-    CORXVisualManager* pLook = CORXVisualManager::GetInstance();
+    SetLargeIcons(bLargeIcons);
     if (pLook != NULL)
-        pLook->SetLook2000(iLook2000 != 0);
+        pLook->SetLook2000(bLook2000);
     return bAll;
 }
 

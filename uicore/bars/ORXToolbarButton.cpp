@@ -123,8 +123,11 @@ void CORXToolbarButton::SetImage(int iImage)
         {
             m_iImage = pMgr->GetCmdImage(m_nID, FALSE);
             m_iUserImage = pMgr->GetCmdImage(m_nID, TRUE);
-            if (m_iImage == -1)
-                m_bUserButton = !m_bUserButton;
+            // Without a standard image the button turns to its user image when it has one. An item
+            // with neither keeps its flag: turning it would flip the stored flag at every load,
+            // and the saved state would never come back the same.
+            if (m_iImage == -1 && !m_bUserButton && m_iUserImage >= 0)
+                m_bUserButton = TRUE;
         }
         else if (m_bUserButton || m_bUpdateImages)
             pMgr->SetCmdImage(m_nID, iImage, m_bUserButton);
@@ -219,6 +222,75 @@ void CORXToolbarButton::Serialize(CArchive& ar)
         ar << m_bDragFromCollection;
         ar << m_bText;
         ar << m_bImage;
+    }
+}
+
+namespace
+{
+// How many button lists are being read inside each other right now.
+int s_nListDepth = 0;
+
+struct CListDepth
+{
+    CListDepth()
+    {
+        if (s_nListDepth >= CORXToolbarButton::kMaxListDepth)
+            AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+        s_nListDepth++;
+    }
+    ~CListDepth() { s_nListDepth--; }
+};
+} // namespace
+
+void CORXToolbarButton::ReadList(CArchive& ar, CObList& list)
+{
+    try
+    {
+        CListDepth depth;
+        DWORD nCount = ar.ReadCount();
+        // Every entry takes at least its two-byte tag: a count beyond that cannot be sound.
+        ar.CheckAvailable((ULONGLONG)nCount * 2);
+        for (DWORD i = 0; i < nCount; i++)
+        {
+            // The class is read here rather than through ReadObject: a reference to an object
+            // read before would hand out a button that another list (or this very menu) already
+            // owns, and a null tag would leave a hole that opening the menu falls into.
+            UINT nSchema = 0;
+            DWORD dwTag = 0;
+            CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(CORXToolbarButton), &nSchema, &dwTag);
+            if (pClass == NULL)
+                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+            CObject* pObj = pClass->CreateObject();
+            if (pObj == NULL)
+                AfxThrowMemoryException();
+            if (!pObj->IsKindOf(RUNTIME_CLASS(CORXToolbarButton)))
+            {
+                delete pObj;
+                AfxThrowArchiveException(CArchiveException::badClass, NULL);
+            }
+            // Keeps the archive's numbering of objects in step with the writer's.
+            ar.MapObject(pObj);
+            UINT nSchemaSave = ar.m_nObjectSchema;
+            ar.SetObjectSchema(nSchema);
+            try
+            {
+                pObj->Serialize(ar);
+            }
+            catch (CException*)
+            {
+                ar.SetObjectSchema(nSchemaSave);
+                delete pObj;
+                throw;
+            }
+            ar.SetObjectSchema(nSchemaSave);
+            list.AddTail(pObj);
+        }
+    }
+    catch (CException*)
+    {
+        while (!list.IsEmpty())
+            delete list.RemoveHead();
+        throw;
     }
 }
 

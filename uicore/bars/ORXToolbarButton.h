@@ -113,6 +113,17 @@ public:
     // The label without its mnemonic ampersands ("&&" stays as one "&").
     static CString StripMnemonics(const CString& strText);
 
+    // Reads a stored list of buttons (the count, then each button with its class) into an empty
+    // list, for a bar and for every sub-menu inside it. Every entry must be a button made afresh
+    // from its own record: a null entry, an object of another class, and a reference to an object
+    // read before (an item twice, or a menu holding itself) are damage, as are sub-menus nested
+    // deeper than kMaxListDepth. Damage raises an archive exception and leaves the list empty.
+    static void ReadList(CArchive& ar, CObList& list);
+    enum
+    {
+        kMaxListDepth = 32
+    };
+
     // Fields, in the order of the class's published layout
 public:
     BOOL m_bUserButton;

@@ -116,12 +116,18 @@ void CORXCommandUsage::Serialize(CArchive& ar)
         DWORD dwCount = 0;
         ar >> dwCmd >> dwCount;
         UINT nOld = 0;
-        // Counts that no total could hold, or a command twice, are not this class's image.
+        // Counts that no total could hold, a command twice, or a command that is never counted
+        // (no command at all, a system, reserved or recent-file id) are not this class's image.
         nSum += dwCount;
-        if (dwCount == 0 || nSum > dwTotal || usage.Lookup(dwCmd, nOld))
+        if (dwCount == 0 || nSum > dwTotal || IsGeneratedCommand(dwCmd) || usage.Lookup(dwCmd, nOld))
             AfxThrowArchiveException(CArchiveException::badIndex, NULL);
         usage.SetAt(dwCmd, dwCount);
     }
+    // Every counted use adds one to its command and one to the total: a total that is not the
+    // sum of the counts (one near the top would make every command rare and stop counting for
+    // good) is damage.
+    if (nSum != dwTotal)
+        AfxThrowArchiveException(CArchiveException::badIndex, NULL);
     m_CmdUsage.RemoveAll();
     for (POSITION pos = usage.GetStartPosition(); pos != NULL;)
     {

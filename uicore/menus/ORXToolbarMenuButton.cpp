@@ -138,6 +138,9 @@ void CORXToolbarMenuButton::CreateFromMenu(HMENU hMenu)
         }
         if (uiState & MF_MENUBREAK)
             pItem->m_nStyle |= TBBS_BREAK;
+        // The image and label flags as loading the item would set them: a menu saved as it was
+        // built comes back with the same bytes.
+        pItem->SetImage(-1);
         m_listCommands.AddTail(pItem);
     }
 }
@@ -153,6 +156,8 @@ HMENU CORXToolbarMenuButton::CreateMenu() const
     for (POSITION pos = m_listCommands.GetHeadPosition(); pos != NULL;)
     {
         CORXToolbarButton* pItem = (CORXToolbarButton*)m_listCommands.GetNext(pos);
+        if (pItem == NULL)
+            continue;
         CORXToolbarMenuButton* pMenuItem = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pItem);
         UINT uiFlags = (pItem->m_nStyle & TBBS_BREAK) ? MF_MENUBREAK : 0;
         BOOL bOk;
@@ -554,7 +559,14 @@ void CORXToolbarMenuButton::Serialize(CArchive& ar)
     }
     else if (bTearOffId)
         ar << m_uiTearOffBarID;
-    m_listCommands.Serialize(ar);
+    if (ar.IsStoring())
+    {
+        m_listCommands.Serialize(ar);
+        return;
+    }
+    // The sub-menu is the menu's own: read with the same checks as the bar's list, so that a
+    // damaged item anywhere down the menus refuses the whole record.
+    CORXToolbarButton::ReadList(ar, m_listCommands);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -308,8 +308,22 @@ BOOL CORXRegistry::WriteArchived(LPCTSTR lpszKey, void (*pfnStore)(CArchive&, vo
     return bOK;
 }
 
+BOOL CORXRegistry::IsArchiveAtEnd(CArchive& ar)
+{
+    CFile* pFile = ar.GetFile();
+    return ar.IsLoading() && ar.IsBufferEmpty() && pFile != NULL &&
+           pFile->GetPosition() >= pFile->GetLength();
+}
+
+void CORXRegistry::CheckArchiveAtEnd(CArchive& ar)
+{
+    if (!IsArchiveAtEnd(ar))
+        AfxThrowArchiveException(CArchiveException::badIndex, NULL);
+}
+
 // A damaged, cut-off or foreign value must not escape as an exception: whatever the loader had
-// built is its own to free, and the read answers FALSE.
+// built is its own to free, and the read answers FALSE. A value with bytes left after its record
+// is damaged as well: a count one short reads on inside the record and drops what follows.
 BOOL CORXRegistry::ReadArchived(LPCTSTR lpszKey, void (*pfnLoad)(CArchive&, void*), void* pContext)
 {
     BYTE* pData = NULL;
@@ -322,6 +336,7 @@ BOOL CORXRegistry::ReadArchived(LPCTSTR lpszKey, void (*pfnLoad)(CArchive&, void
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, 4096);
         pfnLoad(ar, pContext);
+        CheckArchiveAtEnd(ar);
         ar.Close();
         bOK = TRUE;
     }

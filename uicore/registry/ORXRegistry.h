@@ -74,6 +74,12 @@ public:
 
     virtual BOOL ReadSubKeys(CStringArray& subKeys);
 
+    // TRUE when a loading archive has handed out every byte of its file: a record that ends
+    // before its value does was read with a wrong count or length somewhere inside it.
+    static BOOL IsArchiveAtEnd(CArchive& ar);
+    // Raises CArchiveException::badIndex unless IsArchiveAtEnd.
+    static void CheckArchiveAtEnd(CArchive& ar);
+
     // Implementation
 protected:
     friend class CORXRegistrySP;

@@ -327,11 +327,11 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
     const Bytes kDefaultImage = Image(
         "01 00 | FF FF 01 00 15 00 'CORXToolbarMenuButton' | 00 00 00 00 | 00 00 00 00 | FF FF FF FF |"
         "05 '&View' | 00 00 00 00 | 00 00 00 00 | 01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 03 00 |"
-        "01 80 | 64 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0C '&Text Labels' | 01 00 00 00 | 00 00 00 00 |"
+        "01 80 | 64 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0C '&Text Labels' | 00 00 00 00 | 00 00 00 00 |"
         "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 00 00 |"
-        "01 80 | 65 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0C '&Large Icons' | 01 00 00 00 | 00 00 00 00 |"
+        "01 80 | 65 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0C '&Large Icons' | 00 00 00 00 | 00 00 00 00 |"
         "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 00 00 |"
-        "01 80 | 66 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0B '&Change Bar' | 01 00 00 00 | 00 00 00 00 |"
+        "01 80 | 66 7D 00 00 | 00 00 00 00 | FF FF FF FF | 0B '&Change Bar' | 00 00 00 00 | 00 00 00 00 |"
         "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 00 00 |"
         "00 00 00 00 | 08 'Menu Bar'");
     EXPECT_EQ(Hex(kDefaultImage), Hex(data));

@@ -221,6 +221,52 @@ TEST_F(RegistryTest, DamagedOrForeignArchiveImagesAnswerFalseAndKeepNothing)
     EXPECT_TRUE(listBack.IsEmpty());
 }
 
+// A record that ends before its value does was read with a wrong count: a list one entry short
+// would drop its last entry, and a longer value would be taken in part. Every archived read
+// refuses it, and what the read filled is emptied again.
+TEST_F(RegistryTest, ArchiveImagesWithBytesLeftAfterTheirRecordAreRefused)
+{
+    CORXRegistry reg(FALSE, FALSE);
+    ASSERT_TRUE(reg.CreateKey(m_strRoot));
+    CStringArray strings;
+    strings.Add(_T("one"));
+    strings.Add(_T("two"));
+    ASSERT_TRUE(reg.Write(_T("Strings"), strings));
+    ASSERT_TRUE(reg.Write(_T("Rect"), CRect(1, 2, 3, 4)));
+    CWordArray words;
+    words.Add(7);
+    ASSERT_TRUE(reg.Write(_T("Words"), words));
+    ASSERT_TRUE(reg.Write(_T("Object"), &strings));
+    DWORD dwType = 0;
+    Bytes image = Stored(_T("Strings"), dwType);
+    ASSERT_EQ(Hex(Image("02 00 03 'one' 03 'two'")), Hex(image));
+
+    // One entry short: the second string is left over.
+    Raw(_T("Short"), REG_BINARY, Image("01 00 03 'one' 03 'two'"));
+    for (LPCTSTR pszName : {_T("Strings"), _T("Rect"), _T("Words"), _T("Object")})
+        Raw(pszName, REG_BINARY, Stored(pszName, dwType) + Bytes{0});
+
+    CStringArray back;
+    EXPECT_FALSE(reg.Read(_T("Short"), back));
+    EXPECT_EQ(0, (int)back.GetSize());
+    EXPECT_FALSE(reg.Read(_T("Strings"), back));
+    EXPECT_EQ(0, (int)back.GetSize());
+    CRect rc(9, 9, 9, 9);
+    EXPECT_FALSE(reg.Read(_T("Rect"), rc));
+    EXPECT_EQ(CRect(9, 9, 9, 9), rc);
+    CWordArray wordsBack;
+    EXPECT_FALSE(reg.Read(_T("Words"), wordsBack));
+    EXPECT_EQ(0, (int)wordsBack.GetSize());
+    CObject* pObj = (CObject*)0x1;
+    EXPECT_FALSE(reg.Read(_T("Object"), pObj, RUNTIME_CLASS(CStringArray)));
+    EXPECT_EQ(NULL, pObj);
+
+    // The exact record still reads.
+    Raw(_T("Strings"), REG_BINARY, image);
+    EXPECT_TRUE(reg.Read(_T("Strings"), back));
+    EXPECT_EQ(2, (int)back.GetSize());
+}
+
 TEST_F(RegistryTest, ReadOnlyObjectsRefuseEveryChange)
 {
     CORXRegistry writer(FALSE, FALSE);

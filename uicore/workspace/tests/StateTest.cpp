@@ -178,7 +178,7 @@ TEST_F(StateTest, TheButtonsValueIsOneFixedImageAndThatImageLoads)
               "01 00 00 00 | FF FF 01 00 15 00 'CORXToolbarMenuButton' |"
               "00 00 00 00 | 00 00 00 00 | FF FF FF FF | 05 '&File' | 00 00 00 00 | 00 00 00 00 |"
               "01 00 00 00 | 00 00 00 00 | 00 00 00 00 | 01 00 | 04 80 |"
-              "02 7D 00 00 | 00 00 00 00 | FF FF FF FF | 05 '&Open' | 00 00 00 00 | 00 00 00 00 |"
+              "02 7D 00 00 | 00 00 00 00 | 01 00 00 00 | 05 '&Open' | 00 00 00 00 | 00 00 00 00 |"
               "00 00 00 00 | 01 00 00 00 | 00 00 00 00 | 00 00 |"
               "00 00 00 00 | 08 'Standard'");
     EXPECT_EQ(Hex(image), Hex(GetValue(kBarKey, _T("Buttons"), REG_BINARY)));
@@ -299,6 +299,125 @@ TEST_F(StateTest, DamagedOrForeignButtonsGiveTheResourcesBar)
         const std::vector<UINT> changed = Ids(m_bar);
         EXPECT_TRUE(LoadThrowsArchiveException(m_bar, c.data));
         EXPECT_EQ(changed, Ids(m_bar));
+    }
+}
+
+// A menu button's own fields as its class writes them (the button's, then no tear-off bar), and
+// the count of the items that follow.
+void WriteMenuHead(CArchive& ar, CORXToolbarMenuButton& fields, DWORD nItems)
+{
+    ar.WriteClass(RUNTIME_CLASS(CORXToolbarMenuButton));
+    fields.CORXToolbarButton::Serialize(ar);
+    ar << (UINT)0;
+    ar.WriteCount(nItems);
+}
+
+void WriteBarTail(CArchive& ar)
+{
+    ar << (BOOL)FALSE << CString(_T("Standard"));
+}
+
+// Damage inside a sub-menu refuses the whole value: the bar starts from its resource, and no
+// damaged item is taken into it. The reader numbers objects as it makes them: the menu's class is
+// 1, the menu 2, an item's class 3 and the first item 4.
+TEST_F(StateTest, DamagedItemsOfSubMenusRefuseTheWholeValue)
+{
+    CORXToolbarMenuButton menuFields;
+    menuFields.m_strText = _T("&Menu");
+    CORXToolbarButton item(ID_DEMO_MENU_FIRST, -1, _T("&First"));
+    CORXToolbarButton item2(ID_DEMO_MENU_LAST, -1, _T("&Last"));
+    CORXCommandUsage foreign;
+    const int kDeep = 30000;
+    auto Menu = [&](std::function<void(CArchive&)> items, DWORD nItems) {
+        return StoreToBytes([&](CArchive& ar) {
+            ar.WriteCount(1);
+            WriteMenuHead(ar, menuFields, nItems);
+            items(ar);
+            WriteBarTail(ar);
+        });
+    };
+    struct Case
+    {
+        const char* pszName;
+        Bytes data;
+    } cases[] = {
+        {"an empty object marker", Menu([&](CArchive& ar) { ar.WriteObject(NULL); }, 1)},
+        {"the item twice", Menu(
+                               [&](CArchive& ar) {
+                                   ar.WriteObject(&item);
+                                   ar << (WORD)4;
+                               },
+                               2)},
+        {"the menu as its own item", Menu([&](CArchive& ar) { ar << (WORD)2; }, 1)},
+        {"the bar's first button again", StoreToBytes([&](CArchive& ar) {
+             ar.WriteCount(2);
+             WriteMenuHead(ar, menuFields, 0);
+             WriteMenuHead(ar, menuFields, 1);
+             ar << (WORD)2;
+             WriteBarTail(ar);
+         })},
+        {"an object of another class", Menu([&](CArchive& ar) { ar.WriteObject(&foreign); }, 1)},
+        {"sub-menus 30,000 deep", StoreToBytes([&](CArchive& ar) {
+             ar.WriteCount(1);
+             for (int i = 0; i < kDeep; i++)
+                 WriteMenuHead(ar, menuFields, i + 1 < kDeep ? 1 : 0);
+             WriteBarTail(ar);
+         })},
+        {"one item fewer than stored", Menu(
+                                           [&](CArchive& ar) {
+                                               ar.WriteObject(&item);
+                                               ar.WriteObject(&item2);
+                                           },
+                                           1)},
+        {"a byte after the record", Menu([&](CArchive& ar) { ar.WriteObject(&item); }, 1) + Bytes{0}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        ASSERT_TRUE(m_bar.RestoreOriginalState());
+        ChangeBar();
+        EXPECT_TRUE(App().WriteProfileValue(kBarKey, _T("Buttons"), REG_BINARY, c.data));
+        EXPECT_FALSE(m_bar.LoadState(m_pWorkspace->GetRegistrySectionPath()));
+        EXPECT_EQ(kResourceIds, Ids(m_bar));
+    }
+
+    // Sound menus nested a few deep load with every level.
+    Bytes nested = StoreToBytes([&](CArchive& ar) {
+        ar.WriteCount(1);
+        for (int i = 0; i < 8; i++)
+            WriteMenuHead(ar, menuFields, 1);
+        ar.WriteObject(&item);
+        WriteBarTail(ar);
+    });
+    EXPECT_TRUE(App().WriteProfileValue(kBarKey, _T("Buttons"), REG_BINARY, nested));
+    ASSERT_TRUE(m_bar.LoadState(m_pWorkspace->GetRegistrySectionPath()));
+    ASSERT_EQ(1, m_bar.GetCount());
+    const CORXToolbarButton* pLevel = m_bar.GetButton(0);
+    for (int i = 0; i < 8; i++)
+    {
+        const CORXToolbarMenuButton* pMenu = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, (CObject*)pLevel);
+        ASSERT_TRUE(pMenu != NULL && pMenu->GetCommands().GetCount() == 1) << i;
+        pLevel = (const CORXToolbarButton*)pMenu->GetCommands().GetHead();
+    }
+    EXPECT_EQ((UINT)ID_DEMO_MENU_FIRST, pLevel->m_nID);
+}
+
+// What an undamaged start writes comes back the same at every start: items without an image keep
+// their user-image flag rather than turning it at each load.
+TEST_F(StateTest, MenusOfItemsWithoutImagesSaveTheSameBytesAtEveryStart)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    ASSERT_TRUE(menu.AppendMenu(MF_STRING, ID_DEMO_MENU_FIRST, _T("&First")));
+    ASSERT_TRUE(menu.AppendMenu(MF_STRING, ID_DEMO_MENU_LAST, _T("&Last")));
+    ASSERT_GE(m_bar.InsertButton(new CORXToolbarMenuButton(0, menu.GetSafeHmenu(), -1, _T("&Run"))), 0);
+    ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
+    const Bytes first = GetValue(kBarKey, _T("Buttons"), REG_BINARY);
+    for (int i = 0; i < 3; i++)
+    {
+        ASSERT_TRUE(m_pWorkspace->LoadState(NULL, m_pFrame));
+        ASSERT_TRUE(m_pWorkspace->SaveState(NULL, m_pFrame));
+        EXPECT_EQ(Hex(first), Hex(GetValue(kBarKey, _T("Buttons"), REG_BINARY))) << i;
     }
 }
 
@@ -555,6 +674,11 @@ TEST(CommandUsage, ImagesAreTakenWholeAndLargeCountsKeepTheirShare)
         {"counts above the total", Dwords({3}) + Bytes{2, 0} + Dwords({5, 2, 6, 2})},
         {"a command twice", Dwords({4}) + Bytes{2, 0} + Dwords({5, 2, 5, 2})},
         {"a count of none", Dwords({4}) + Bytes{1, 0} + Dwords({5, 0})},
+        {"a total above the counts", Dwords({0xFFFFFFFFu}) + Bytes{1, 0} + Dwords({5, 1})},
+        {"a count of no command", Dwords({2}) + Bytes{2, 0} + Dwords({5, 1, 0, 1})},
+        {"a count of a reserved id", Dwords({2}) + Bytes{2, 0} + Dwords({5, 1, 0xFFFF, 1})},
+        {"a count of a system command", Dwords({1}) + Bytes{1, 0} + Dwords({0xF060, 1})},
+        {"a count of a recent file", Dwords({1}) + Bytes{1, 0} + Dwords({0xE110, 1})},
     };
     for (const Case& c : bad)
     {
@@ -579,7 +703,7 @@ TEST(CommandUsage, ImagesAreTakenWholeAndLargeCountsKeepTheirShare)
     EXPECT_TRUE(usage.IsFrequentlyUsed(5));
 }
 
-TEST_F(StateTest, ParametersStopAtADamagedValueAndDamagedCountsStartAgain)
+TEST_F(StateTest, EachParameterIsReadOnItsOwnAndDamagedCountsStartAgain)
 {
     ORXGetCommandUsage().AddCmd(ID_DEMO_BOLD);
     ASSERT_TRUE(CORXToolBar::SaveParameters(m_pWorkspace->GetRegistrySectionPath()));
@@ -588,13 +712,33 @@ TEST_F(StateTest, ParametersStopAtADamagedValueAndDamagedCountsStartAgain)
     EXPECT_FALSE(CORXToolBar::LoadParameters(m_pWorkspace->GetRegistrySectionPath()));
     EXPECT_EQ(0u, ORXGetCommandUsage().GetTotal());
 
-    // A value of the wrong type stops the reading; the values before it were taken.
-    EXPECT_TRUE(App().WriteProfileValue(kParamsKey, _T("Tooltips"), REG_DWORD, Dwords({0})));
+    // The user's values after an unreadable one, and the counts, are still taken; the unreadable
+    // value leaves its setting as it was.
+    ORXGetCommandUsage().AddCmd(ID_DEMO_BOLD);
+    ASSERT_TRUE(CORXToolBar::SaveParameters(m_pWorkspace->GetRegistrySectionPath()));
+    ORXGetCommandUsage().Reset();
+    EXPECT_TRUE(App().WriteProfileValue(kParamsKey, _T("Tooltips"), REG_SZ, Bytes{'0', 0}));
     EXPECT_TRUE(App().WriteProfileValue(kParamsKey, _T("LargeIcons"), REG_SZ, Bytes{'1', 0}));
+    EXPECT_TRUE(App().WriteProfileValue(kParamsKey, _T("MenuShadows"), REG_DWORD, Dwords({0})));
+    EXPECT_TRUE(App().WriteProfileValue(kParamsKey, _T("ShowAllMenusAfterDelay"), REG_DWORD, Dwords({0})));
     EXPECT_FALSE(CORXToolBar::LoadParameters(m_pWorkspace->GetRegistrySectionPath()));
-    EXPECT_FALSE(CORXToolBar::m_bShowTooltips);
+    EXPECT_TRUE(CORXToolBar::m_bShowTooltips);
     EXPECT_FALSE(CORXToolBar::IsLargeIcons());
-    CORXToolBar::m_bShowTooltips = TRUE;
+    EXPECT_FALSE(CORXToolBar::m_bMenuShadows);
+    EXPECT_FALSE(CORXToolBar::m_bShowAllMenusAfterDelay);
+    EXPECT_EQ(1u, ORXGetCommandUsage().GetCount(ID_DEMO_BOLD));
+
+    // An older key without the animation and the 2000 look leaves both as they are.
+    CORXToolBar::m_bMenuShadows = TRUE;
+    CORXToolBar::m_bShowAllMenusAfterDelay = TRUE;
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::UNFOLD);
+    CORXRegistrySP regSP;
+    CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+    ASSERT_TRUE(reg.Open(App().ProfileKey(kParamsKey)));
+    ASSERT_TRUE(reg.DeleteValue(_T("MenuAnimation")));
+    EXPECT_FALSE(CORXToolBar::LoadParameters(m_pWorkspace->GetRegistrySectionPath()));
+    EXPECT_EQ(CORXPopupMenu::UNFOLD, CORXPopupMenu::GetAnimationType());
+    CORXPopupMenu::SetAnimationType(CORXPopupMenu::NO_ANIMATION);
 
     EXPECT_FALSE(CORXToolBar::LoadParameters(_T("SOFTWARE\\Quendra Labs\\no such key\\")));
 }
