@@ -51,6 +51,9 @@ CRect CORXSizingControlBar::LayoutNonClient(CRect rectWindow)
     GetRowBars(arrRow, nThis);
     BOOL bFirst = nThis == 0;
     BOOL bLast = nThis == (int)arrRow.GetSize() - 1;
+    // The expand button and the edges follow the row as it is now, whichever bar laid it out last.
+    RefreshRowState();
+    m_dwNcRowState = GetNcRowState();
 
     // Which sides carry a border depends on the side the bar is docked to and its neighbours.
     BOOL bGripperTop = FALSE;
@@ -484,30 +487,42 @@ void CORXSizingControlBar::OnLButtonDown(UINT nFlags, CPoint point)
     CControlBar::OnLButtonDown(nFlags, point);
 }
 
+BOOL CORXSizingControlBar::ReleaseCaptionButton(UINT nHitTest)
+{
+    if (!m_btnHide.m_bPushed && !m_btnExpand.m_bPushed)
+        return FALSE;
+    CButton* pPushed = m_btnHide.m_bPushed ? &m_btnHide : &m_btnExpand;
+    BOOL bOver = nHitTest == pPushed->m_nHit;
+    ReleasePushedButtons();
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    if (!bOver)
+        return TRUE;
+    if (pPushed == &m_btnExpand)
+        Expand(TRUE);
+    else if (CanBeHidden())
+    {
+        CFrameWnd* pFrame = GetDockingFrame();
+        if (pFrame != NULL)
+            pFrame->ShowControlBar(this, FALSE, FALSE);
+    }
+    return TRUE;
+}
+
+void CORXSizingControlBar::OnNcLButtonUp(UINT nHitTest, CPoint point)
+{
+    // A press that held the capture ends in WM_LBUTTONUP; this is the release of one that did not.
+    if (ReleaseCaptionButton(nHitTest))
+        return;
+    CControlBar::OnNcLButtonUp(nHitTest, point);
+}
+
 void CORXSizingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
     CPoint ptScreen(point);
     ClientToScreen(&ptScreen);
-    if (m_btnHide.m_bPushed || m_btnExpand.m_bPushed)
-    {
-        UINT nHit = OnNcHitTest(ptScreen);
-        CButton* pPushed = m_btnHide.m_bPushed ? &m_btnHide : &m_btnExpand;
-        BOOL bOver = nHit == pPushed->m_nHit;
-        ReleasePushedButtons();
-        if (::GetCapture() == m_hWnd)
-            ::ReleaseCapture();
-        if (!bOver)
-            return;
-        if (pPushed == &m_btnExpand)
-            Expand(TRUE);
-        else if (CanBeHidden())
-        {
-            CFrameWnd* pFrame = GetDockingFrame();
-            if (pFrame != NULL)
-                pFrame->ShowControlBar(this, FALSE, FALSE);
-        }
+    if (ReleaseCaptionButton(OnNcHitTest(ptScreen)))
         return;
-    }
     if (m_nTrackHit != 0)
     {
         OnTrackStop(TRUE);

@@ -43,6 +43,7 @@ ON_WM_NCHITTEST()
 ON_WM_NCPAINT()
 ON_WM_PAINT()
 ON_WM_NCLBUTTONDOWN()
+ON_WM_NCLBUTTONUP()
 ON_WM_NCLBUTTONDBLCLK()
 ON_WM_NCMOUSEMOVE()
 ON_WM_NCRBUTTONDOWN()
@@ -64,7 +65,7 @@ CORXSizingControlBar::CORXSizingControlBar()
       m_ptTrackStart(0, 0), m_sizeTrackStart(0, 0), m_sizeTrack(0, 0), m_bTrackerShown(FALSE),
       m_rectTracker(0, 0, 0, 0), m_cxBorder(5), m_nRollState(0), m_bRolled(FALSE),
       m_btnHide(ORX_HTHIDE, ORX_IDS_HIDE_BAR), m_btnExpand(ORX_HTEXPAND, ORX_IDS_EXPAND_BAR), m_dwSCBStyle(0),
-      m_rectGripper(0, 0, 0, 0), m_bActiveCaption(FALSE)
+      m_dwNcRowState(0), m_rectGripper(0, 0, 0, 0), m_bActiveCaption(FALSE)
 {
 }
 
@@ -380,6 +381,57 @@ void CORXSizingControlBar::FitRow()
     }
 }
 
+DWORD CORXSizingControlBar::GetNcRowState() const
+{
+    CPtrArray arrRow;
+    int nThis = 0;
+    GetRowBars(arrRow, nThis);
+    int nSizing = 0;
+    for (INT_PTR i = 0; i < arrRow.GetSize(); i++)
+        if (((CControlBar*)arrRow[i])->IsKindOf(RUNTIME_CLASS(CORXSizingControlBar)))
+            nSizing++;
+    DWORD dwState = (DWORD)GetDockBarID() << 4;
+    if (nThis == 0)
+        dwState |= 1;
+    if (nThis == (int)arrRow.GetSize() - 1)
+        dwState |= 2;
+    if (nSizing < 2)
+        dwState |= 4;
+    return dwState;
+}
+
+void CORXSizingControlBar::RelayoutRowBars(
+    const CArray<CORXSizingControlBar*, CORXSizingControlBar*>& arrBars)
+{
+    // A layout that only measures moves no window.
+    CDockBar* pDockBar = m_pDockBar;
+    if (pDockBar == NULL || pDockBar->m_bFloating || pDockBar->m_bLayoutQuery || pDockBar->m_hWnd == NULL)
+        return;
+    // The dock bar moves only bars whose rectangles change, but a bar's borders, edges and expand
+    // button also change when a neighbour leaves or joins the row around it. Which bars are stale
+    // is settled before any pending show is taken: until the moves end, such a bar counts as hidden.
+    CArray<BOOL, BOOL> arrStale;
+    for (INT_PTR i = 0; i < arrBars.GetSize(); i++)
+        arrStale.Add(arrBars[i]->m_hWnd != NULL && arrBars[i]->GetNcRowState() != arrBars[i]->m_dwNcRowState);
+
+    AFX_SIZEPARENTPARAMS layout;
+    memset(&layout, 0, sizeof(layout));
+    layout.hDWP = ::BeginDeferWindowPos(std::max((int)arrBars.GetSize(), 1));
+    for (INT_PTR i = 0; i < arrBars.GetSize() && layout.hDWP != NULL; i++)
+    {
+        CORXSizingControlBar* pBar = arrBars[i];
+        if (pBar->m_hWnd == NULL)
+            continue;
+        pBar->RecalcDelayShow(&layout);
+        if (arrStale[i] && layout.hDWP != NULL)
+            layout.hDWP =
+                ::DeferWindowPos(layout.hDWP, pBar->m_hWnd, NULL, 0, 0, 0, 0,
+                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    if (layout.hDWP != NULL)
+        ::EndDeferWindowPos(layout.hDWP);
+}
+
 void CORXSizingControlBar::RefreshRowState()
 {
     m_nDockBarID = GetDockBarID();
@@ -400,6 +452,7 @@ CSize CORXSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     if (bStretch)
         return bHorz ? CSize(32767, m_szHorz.cy) : CSize(m_szVert.cx, 32767);
 
+    RelayoutRowBars(arrSizing);
     int nAvailable = GetRowLength(bHorz);
 
     if (m_nDockBarID != 0 && m_bFitToRow && nThis == 0)

@@ -147,6 +147,12 @@ public:
     // Records the side and whether the bar is alone in its row, as layouts find them.
     void RefreshRowState();
     void GetRowSizingBars(CArray<CORXSizingControlBar*, CORXSizingControlBar*>& arrBars) const;
+    // What the non-client layout depends on of the bar's row: its side, whether it is first, last
+    // and alone there.
+    DWORD GetNcRowState() const;
+    // Lays the row's bars out again where their place in the row changed since their last
+    // non-client layout, and carries out their pending shows, with the dock bar's layout.
+    void RelayoutRowBars(const CArray<CORXSizingControlBar*, CORXSizingControlBar*>& arrBars);
     // Lays out the non-client parts of a window rectangle (window-relative): the client area left.
     CRect LayoutNonClient(CRect rectWindow);
     BOOL IsSizingEdge(UINT nHit) const;
@@ -154,6 +160,9 @@ public:
     CButton* ButtonFromHit(UINT nHit);
     void RedrawButton(CButton& btn);
     void ReleasePushedButtons();
+    // Ends the press of a caption button at a release with the given hit code: FALSE when no
+    // button was pressed.
+    BOOL ReleaseCaptionButton(UINT nHitTest);
     BOOL IsFocusInside() const;
     CSize& DockedSize() { return IsHorzDocked() ? m_szHorz : m_szVert; }
 
@@ -188,7 +197,8 @@ public:
     CButton m_btnHide;
     CButton m_btnExpand;
 
-    DWORD m_dwSCBStyle; // sides with a border: 1 left, 2 right, 4 top, 8 bottom
+    DWORD m_dwSCBStyle;   // sides with a border: 1 left, 2 right, 4 top, 8 bottom
+    DWORD m_dwNcRowState; // GetNcRowState() at the last non-client layout
     CRect m_rectGripper;
     BOOL m_bActiveCaption;
 
@@ -204,6 +214,7 @@ protected:
     afx_msg void OnNcPaint();
     afx_msg void OnPaint();
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
     afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);

@@ -1,6 +1,6 @@
 // Sizing bars: their sizes and states in the registry, the limits on stored sizes, row fitting,
-// expansion, the non-client layout of a docked bar and its caption text, docking a floating bar
-// back by dragging its frame, and the caption bar's element layout.
+// expansion, the non-client layout of a docked bar and its caption text, its caption buttons, docking a
+// floating bar back by dragging its frame, and the caption bar's element layout.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -482,6 +482,85 @@ TEST_F(DockedSizingBarTest, OnlyTheEdgeBetweenTwoBarsOfTheRowSizesTheirLengths)
     EXPECT_EQ((LRESULT)HTBOTTOM, pUpper->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectUpper.bottom - 3)));
     EXPECT_NE((LRESULT)HTBOTTOM, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.bottom - 3)));
     EXPECT_NE((LRESULT)HTTOP, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.top + 2)));
+}
+
+TEST_F(DockedSizingBarTest, ABarKeepsItsButtonsAndEdgesInStepWithItsRowWhereverItStays)
+{
+    CORXSizingControlBar* pUpper = &m_first;
+    CORXSizingControlBar* pLower = &m_second;
+    CRect rectFirst, rectSecond;
+    m_first.GetWindowRect(rectFirst);
+    m_second.GetWindowRect(rectSecond);
+    if (rectSecond.top < rectFirst.top)
+        std::swap(pUpper, pLower);
+    // Held to its height, the upper bar keeps its rectangle while its neighbour comes and goes.
+    const int nHeld = Height(*pUpper) - 10;
+    pUpper->SetMaxSize(-1, nHeld);
+    m_pFrame->RecalcLayout();
+    CRect rectRow, rectClientRow;
+    pUpper->GetWindowRect(rectRow);
+    pUpper->GetClientRect(rectClientRow);
+    ASSERT_EQ(nHeld, rectRow.Height());
+    EXPECT_FALSE(pUpper->GetExpandButtonRect().IsRectEmpty());
+    EXPECT_NE(0u, pUpper->GetSideBorders() & 8);
+
+    m_pFrame->ShowControlBar(pLower, FALSE, FALSE);
+    CRect rectAlone, rectClientAlone;
+    pUpper->GetWindowRect(rectAlone);
+    pUpper->GetClientRect(rectClientAlone);
+    EXPECT_EQ(rectRow, rectAlone);
+    EXPECT_TRUE(pUpper->IsAloneInRow());
+    EXPECT_TRUE(pUpper->GetExpandButtonRect().IsRectEmpty());
+    EXPECT_EQ(0u, pUpper->GetSideBorders() & 8);
+    // The strip of the edge that went is client area again.
+    EXPECT_EQ(rectClientRow.Height() + 6, rectClientAlone.Height());
+
+    m_pFrame->ShowControlBar(pLower, TRUE, FALSE);
+    pUpper->GetWindowRect(rectAlone);
+    EXPECT_EQ(rectRow, rectAlone);
+    EXPECT_FALSE(pUpper->IsAloneInRow());
+    EXPECT_FALSE(pUpper->GetExpandButtonRect().IsRectEmpty());
+    EXPECT_NE(0u, pUpper->GetSideBorders() & 8);
+}
+
+TEST_F(DockedSizingBarTest, ACaptionButtonActsWhenReleasedOverItHoweverTheReleaseArrives)
+{
+    auto center = [&](CRect rectButton) {
+        CRect rectWindow;
+        m_first.GetWindowRect(rectWindow);
+        return rectButton.CenterPoint() + rectWindow.TopLeft();
+    };
+    auto press = [&](UINT nHit, CPoint pt) {
+        m_first.SendMessage(WM_NCLBUTTONDOWN, nHit, MAKELPARAM(pt.x, pt.y));
+        EXPECT_EQ(m_first.GetSafeHwnd(), ::GetCapture());
+    };
+    const CPoint ptExpand = center(m_first.GetExpandButtonRect());
+
+    // Released elsewhere, the press comes to nothing; released over the button, it expands.
+    press(ORX_HTEXPAND, ptExpand);
+    m_first.SendMessage(WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(ptExpand.x, ptExpand.y + 40));
+    EXPECT_FALSE(m_first.IsExpanded());
+    EXPECT_NE(m_first.GetSafeHwnd(), ::GetCapture());
+    press(ORX_HTEXPAND, ptExpand);
+    m_first.SendMessage(WM_NCLBUTTONUP, ORX_HTEXPAND, MAKELPARAM(ptExpand.x, ptExpand.y));
+    EXPECT_TRUE(m_first.IsExpanded());
+    EXPECT_NE(m_first.GetSafeHwnd(), ::GetCapture());
+    // A release without a press does nothing.
+    m_first.SendMessage(WM_NCLBUTTONUP, ORX_HTEXPAND, MAKELPARAM(ptExpand.x, ptExpand.y));
+    EXPECT_TRUE(m_first.IsExpanded());
+
+    // The captured release arrives in client co-ordinates.
+    const CPoint ptExpandNow = center(m_first.GetExpandButtonRect());
+    press(ORX_HTEXPAND, ptExpandNow);
+    CPoint ptClient(ptExpandNow);
+    m_first.ScreenToClient(&ptClient);
+    m_first.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y));
+    EXPECT_FALSE(m_first.IsExpanded());
+
+    const CPoint ptHide = center(m_first.GetHideButtonRect());
+    press(ORX_HTHIDE, ptHide);
+    m_first.SendMessage(WM_NCLBUTTONUP, ORX_HTHIDE, MAKELPARAM(ptHide.x, ptHide.y));
+    EXPECT_FALSE(m_first.IsVisible());
 }
 
 namespace
