@@ -1466,7 +1466,8 @@ void CORXTabWnd::OnMouseMove(UINT nFlags, CPoint point)
 
     if (m_bTabDrag)
     {
-        if (point.x >= m_rectTabsArea.left && point.x < m_rectTabsArea.right)
+        // Above or below the strip the drop place stays where it was.
+        if (m_rectTabsArea.PtInRect(point))
         {
             KillTimer(IdTimerScrollLeft);
             KillTimer(IdTimerScrollRight);
@@ -1487,7 +1488,7 @@ void CORXTabWnd::OnMouseMove(UINT nFlags, CPoint point)
         }
         else if (point.x < m_rectTabsArea.left)
             SetTimer(IdTimerScrollLeft, 250, NULL);
-        else
+        else if (point.x >= m_rectTabsArea.right)
             SetTimer(IdTimerScrollRight, 250, NULL);
         return;
     }

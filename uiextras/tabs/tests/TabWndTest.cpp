@@ -557,6 +557,12 @@ TEST_F(TabWnd, AMoveTheParentRefusesOrThatEndsInPlaceLeavesTheOrder)
     EXPECT_TRUE(parent.Of(ORXM_ON_BEFOREMOVE_TAB).empty());
     EXPECT_TRUE(parent.Of(ORXM_ON_MOVE_TAB).empty());
     EXPECT_EQ(::GetCapture(), (HWND)NULL);
+
+    // Off the strip, over the windows' area, the drop place does not follow the pointer.
+    CRect rectWnd = tabs.GetWndArea();
+    Drag(0, CPoint(TabPoint(2).x, rectWnd.CenterPoint().y));
+    EXPECT_EQ(Labels(), _T("Alpha;Beta;Gamma;"));
+    EXPECT_TRUE(parent.Of(ORXM_ON_MOVE_TAB).empty());
 }
 
 TEST_F(TabWnd, ADoubleClickRenamesOnlyWhenRenamingIsOn)
