@@ -112,6 +112,9 @@ public:
 
     // The label without its mnemonic ampersands ("&&" stays as one "&").
     static CString StripMnemonics(const CString& strText);
+    // The label as a menu item shows it in the width: itself while the item fits the menu's width,
+    // else the longest start of it that fits followed by "...".
+    CString GetFittingLabel(CDC* pDC, const CString& strLabel, int nWidth) const;
 
     // Fields, in the order of the class's published layout
 public:

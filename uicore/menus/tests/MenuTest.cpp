@@ -571,6 +571,45 @@ TEST_F(PopupMenuTest, MenuHandleIsDestroyedExactlyWhenAsked)
     delete pFailed;
 }
 
+TEST_F(PopupMenuTest, AnItemWiderThanTheMenusMaximumWidthShowsTheLongestStartThatFitsWithDots)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&Short");
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_LAST, "A menu item with a label far too wide for &it");
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    pBar->SetMaxWidth(120);
+    pBar->CalcSize(TRUE);
+    CORXToolbarButton* pShort = pBar->GetButton(0);
+    CORXToolbarButton* pLong = pBar->GetButton(1);
+    EXPECT_TRUE(pShort->m_bTextFits);
+    ASSERT_FALSE(pLong->m_bTextFits);
+
+    CClientDC dc(pBar);
+    CFont* pOldFont = dc.SelectObject(&globalData.fontRegular);
+    auto Width = [&dc](const CString& strText) {
+        CRect rect(0, 0, 0, 0);
+        ::DrawTextA(dc.GetSafeHdc(), strText, -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+        return rect.Width();
+    };
+    const int nWidth = 80;
+    CString strShown = pLong->GetFittingLabel(&dc, pLong->m_strText, nWidth);
+    ASSERT_EQ(_T("..."), strShown.Right(3));
+    CString strStart = strShown.Left(strShown.GetLength() - 3);
+    EXPECT_EQ(strStart, pLong->m_strText.Left(strStart.GetLength())) << (LPCTSTR)strShown;
+    EXPECT_LE(Width(strShown), nWidth);
+    // One character more would not fit.
+    EXPECT_GT(Width(pLong->m_strText.Left(strStart.GetLength() + 1) + _T("...")), nWidth);
+    // Nothing fits: only the dots are left; a mnemonic never ends up before them.
+    EXPECT_EQ(CString(_T("...")), pLong->GetFittingLabel(&dc, pLong->m_strText, 1));
+    EXPECT_EQ(CString(_T("X...")), pLong->GetFittingLabel(&dc, _T("X&yz"), Width(_T("Xy...")) - 1));
+    // An item that fits keeps its label whatever the width.
+    EXPECT_EQ(CString(_T("&Short")), pShort->GetFittingLabel(&dc, pShort->m_strText, 1));
+    dc.SelectObject(pOldFont);
+    pMenu->DestroyWindow();
+}
+
 TEST_F(PopupMenuTest, ChevronMenuListsTheHiddenButtonsAndRunsTheRightOne)
 {
     CORXToolBar bar;
