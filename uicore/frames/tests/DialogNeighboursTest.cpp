@@ -74,11 +74,12 @@ protected:
         }
         return pMenu;
     }
-    // The message as the dialog's loop would see it, at a point of the window's client area.
+    // The message as the dialog's loop would see it, at a point of the window's client area: TRUE
+    // when the dialog's menu handling took it (the dialog's own handling would come after it).
     BOOL Translate(HWND hWnd, UINT message, CPoint ptClient)
     {
         MSG msg = {hWnd, message, 0, MAKELPARAM(ptClient.x, ptClient.y)};
-        return m_dlg.PreTranslateMessage(&msg);
+        return m_dlg.GetDialogImpl().PreTranslateMessage(&msg);
     }
     CNeighbourDialog m_dlg;
 };
