@@ -63,6 +63,8 @@ class Demo(cust.Demo):
         r = self.h.rect(self.frame, client=True)
         x, y = r["right"] - 40, r["bottom"] - 30
         before = len(self.log.starting("context menu "))
+        # A move with --sync waits for motion: the pointer comes from beside the point.
+        self.h.xdotool("mousemove", x + 3, y + 3)
         self.h.xdotool("mousemove", "--sync", x, y)
         self.h.xdotool("click", 3)
         self.h.wait_for(lambda: len(self.log.starting("context menu ")) > before, timeout=10,
