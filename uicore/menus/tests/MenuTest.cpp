@@ -973,9 +973,18 @@ TEST_F(PopupMenuTest, CustomiseModeDropsBetweenItemsAndHandsTheItemsUpOnClosing)
     COleDataObject data;
     data.Attach(source.GetIDataObject(), FALSE);
     CPoint ptGap(10, rectSecond.top + 2);
+    CRect rectBefore;
+    pMenu->GetWindowRect(rectBefore);
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_MOVE, pItems->OnDragEnter(&data, MK_LBUTTON, ptGap));
     EXPECT_TRUE(pItems->OnDrop(&data, DROPEFFECT_MOVE, ptGap));
     ASSERT_EQ(nCount + 1, pItems->GetCount());
+    // The menu grows by the new item, whose neighbours all stay inside it.
+    CRect rectAfter;
+    pMenu->GetWindowRect(rectAfter);
+    EXPECT_EQ(rectBefore.TopLeft(), rectAfter.TopLeft());
+    EXPECT_GT(rectAfter.Height(), rectBefore.Height());
+    pItems->GetClientRect(rectClient);
+    EXPECT_LE(pItems->GetButton(nCount)->Rect().bottom, rectClient.bottom);
     EXPECT_EQ((UINT)ID_DEMO_ALARM, pItems->GetItemID(1));
     CORXToolbarMenuButton* pDroppedItem = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pItems->GetButton(1));
     ASSERT_TRUE(pDroppedItem != NULL);
