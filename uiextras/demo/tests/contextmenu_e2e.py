@@ -130,6 +130,9 @@ def main():
         h.screenshot("contextmenu-preview-dropped")
         edited = [c for c, _ in dropped["items"]]
         expect(sorted(edited) == sorted([zoom, cut, copy, paste]), "the preview holds the edit: %r" % edited)
+        client = dropped["client"]
+        expect(all(r[1] >= client[1] and r[3] <= client[3] for _, r in dropped["items"]),
+               "the preview grew to show every item: %r in %r" % (dropped["items"], client))
         demo.close_sheet()
 
         # The next showing has the edit, and so has the next start.
