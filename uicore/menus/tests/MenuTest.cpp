@@ -20,6 +20,7 @@
 #include "ORXFrameWnd.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
+#include "ORXMenuSound.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXToolbarImageList.h"
@@ -1345,6 +1346,19 @@ TEST_F(PopupMenuTest, AFrameThatEnablesItsMenusGreysUnhandledItemsAndIdleTimeKee
     PumpPending();
 }
 
+// Counts the pop-up sounds the menus ask for.
+class CPopupSounds : public IORXMenuSoundPlayer
+{
+public:
+    volatile LONG m_nPopups = 0;
+    virtual BOOL PlaySound(LPCSTR pszSound, DWORD)
+    {
+        if (pszSound != NULL && lstrcmpA(pszSound, "MenuPopup") == 0)
+            ::InterlockedIncrement(&m_nPopups);
+        return TRUE;
+    }
+};
+
 class RarelyUsedMenuTest : public PopupMenuTest
 {
 protected:
@@ -1419,13 +1433,25 @@ TEST_F(RarelyUsedMenuTest, RareItemsAreHiddenUntilAllAreShown)
     Close(pMenu, hMenuWnd);
     m_pFrame->m_commands.clear();
 
-    // Ctrl+Down shows every item in place; the show-all item is gone.
+    // Ctrl+Down shows every item in place, sounding as a menu opening; the show-all item is gone.
+    CORXMenuSound::EnableMenuSound(FALSE);
     pSub = OpenSubMenu(pMenu);
+    CORXMenuSound::EnableMenuSound(TRUE);
     ASSERT_NE((CORXPopupMenu*)NULL, pSub);
     hMenuWnd = pMenu->GetSafeHwnd();
     pBar = pSub->GetMenuBar();
     ASSERT_FALSE(pBar->AreAllCommandsShown());
-    ControlDown(pSub);
+    {
+        CPopupSounds sounds;
+        CORXMenuSound::SetPlayer(&sounds);
+        ControlDown(pSub);
+        for (int i = 0; i < 300 && sounds.m_nPopups == 0; i++)
+            ::Sleep(10);
+        // The worker ends before the player goes.
+        CORXMenuSound::PlayMenuSound(CORXMenuSound::StateStop);
+        CORXMenuSound::SetPlayer(NULL);
+        EXPECT_EQ(1, (int)sounds.m_nPopups);
+    }
     EXPECT_TRUE(pBar->AreAllCommandsShown());
     EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER1));
     EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER2));
