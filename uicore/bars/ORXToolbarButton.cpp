@@ -492,6 +492,30 @@ SIZE CORXToolbarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL
     return size;
 }
 
+CString CORXToolbarButton::GetFittingLabel(CDC* pDC, const CString& strLabel, int nWidth) const
+{
+    if (m_bTextFits || pDC == NULL)
+        return strLabel;
+    // Measured as DrawText shows it: a mnemonic takes no room.
+    auto Width = [pDC](const CString& strText) {
+        CRect rect(0, 0, 0, 0);
+        ::DrawTextA(pDC->GetSafeHdc(), strText, -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+        return rect.Width();
+    };
+    CString strShown = strLabel;
+    while (!strShown.IsEmpty() && Width(strShown + _T("...")) > nWidth)
+    {
+        strShown = strShown.Left(strShown.GetLength() - 1);
+        // A mnemonic ampersand left at the end would underline the dots.
+        int nAmpersands = 0;
+        for (int i = strShown.GetLength() - 1; i >= 0 && strShown[i] == _T('&'); i--)
+            nAmpersands++;
+        if (nAmpersands % 2 == 1)
+            strShown = strShown.Left(strShown.GetLength() - 1);
+    }
+    return strShown + _T("...");
+}
+
 void CORXToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList* pImages, BOOL bHorz,
                                BOOL bCustomizeMode, BOOL bHighlight, BOOL bDrawBorder,
                                BOOL bGrayDisabledButtons)
@@ -581,7 +605,11 @@ void CORXToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CORXToolbarImageList
         }
         rectText.OffsetRect(nShift, nShift);
         if (bHorz)
-            ::DrawTextA(pDC->GetSafeHdc(), m_strText, -1, &rectText, uiFormat);
+        {
+            CString strLabel =
+                (uiFormat & DT_SINGLELINE) ? GetFittingLabel(pDC, m_strText, rectText.Width()) : m_strText;
+            ::DrawTextA(pDC->GetSafeHdc(), strLabel, -1, &rectText, uiFormat);
+        }
         else
         {
             // The vertical font runs downwards from the right edge of the text box.

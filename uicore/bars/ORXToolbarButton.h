@@ -112,6 +112,9 @@ public:
 
     // The label without its mnemonic ampersands ("&&" stays as one "&").
     static CString StripMnemonics(const CString& strText);
+    // The label as a menu item shows it in the width: itself while the item fits the menu's width,
+    // else the longest start of it that fits followed by "...".
+    CString GetFittingLabel(CDC* pDC, const CString& strLabel, int nWidth) const;
 
     // Reads a stored list of buttons (the count, then each button with its class) into an empty
     // list, for a bar and for every sub-menu inside it. Every entry must be a button made afresh

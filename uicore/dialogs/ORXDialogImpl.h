@@ -61,6 +61,7 @@ class CORXDialogImplHolder : public CORXMenuRoutingWnd
 public:
     virtual ~CORXDialogImplHolder() {}
     virtual CORXDialogImpl& GetDialogImpl() = 0;
+    virtual void SetMenuOpenedHere(CORXPopupMenu* pMenu) { GetDialogImpl().SetActiveMenu(pMenu); }
 };
 
 // What the dialogs ask of neighbours the extras may add, registered with CORXServices: a point

@@ -2,6 +2,7 @@
 // routing.
 #include "ORXFrameImpl.h"
 
+#include "ORXDialogImpl.h"
 #include "ORXKeyboardManager.h"
 #include "ORXMenuBar.h"
 #include "ORXPopupMenu.h"
@@ -66,6 +67,23 @@ BOOL IsButtonWindowFocused()
     }
     return FALSE;
 }
+
+// The dialogs' questions about the frames' world, answered as the frames answer them for
+// themselves, for as long as the program runs.
+class CFrameNeighbours : public CORXDialogNeighbours
+{
+public:
+    CFrameNeighbours() { CORXServices::Register<CORXDialogNeighbours>(this); }
+    ~CFrameNeighbours() { CORXServices::Unregister<CORXDialogNeighbours>(this); }
+    virtual BOOL IsPointOutsidePopupMenu(CPoint ptScreen)
+    {
+        return CORXFrameImpl::IsPointOutsidePopupMenu(ptScreen);
+    }
+    virtual BOOL IsDockBar(HWND hWnd)
+    {
+        return hWnd != NULL && DYNAMIC_DOWNCAST(CDockBar, CWnd::FromHandlePermanent(hWnd)) != NULL;
+    }
+} s_frameNeighbours;
 } // namespace
 
 CORXFrameImpl::CORXFrameImpl(CFrameWnd* pFrame)
@@ -528,7 +546,7 @@ BOOL CORXFrameImpl::ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd)
     return FALSE;
 }
 
-BOOL CORXFrameImpl::IsPointOutsidePopupMenu(CPoint ptScreen) const
+BOOL CORXFrameImpl::IsPointOutsidePopupMenu(CPoint ptScreen)
 {
     CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
     if (CORXToolBar::IsCustomizeMode() || !IsLiveMenu(pMenu))

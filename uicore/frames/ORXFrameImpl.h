@@ -55,7 +55,9 @@ public:
 
     BOOL ProcessKeyboard(int nKey, BOOL* pbProcessAccel = NULL);
     BOOL ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd);
-    BOOL IsPointOutsidePopupMenu(CPoint ptScreen) const;
+    // TRUE when the point lies outside the open menu and its parent menus (a mouse move there is
+    // swallowed while the menus are open); FALSE without an open menu and in customise mode.
+    static BOOL IsPointOutsidePopupMenu(CPoint ptScreen);
     BOOL OnShowPopupMenu(CORXPopupMenu* pMenu);
     BOOL OnMenuChar(UINT nChar);
     static BOOL IsHelpKey(const MSG* pMsg);

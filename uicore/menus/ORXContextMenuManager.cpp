@@ -3,6 +3,7 @@
 #include "ORXContextMenuManager.h"
 
 #include "ORXExtrasHooks.h"
+#include "ORXGlobalData.h"
 #include "ORXMenuStore.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
@@ -153,7 +154,7 @@ BOOL CORXContextMenuManager::ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd*
         return FALSE;
     // The known menu is the manager's for as long as it lives, and its customised items are kept
     // under its handle: the pop-up menu shows it without taking it over.
-    return ShowPopupMenu(hPopup, x, y, pWndOwner, ownMessages, FALSE, rightAlign) != NULL;
+    return ShowPopupMenu(hPopup, x, y, pWndOwner, ownMessages, TRUE, rightAlign) != NULL;
 }
 
 CORXPopupMenu* CORXContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner,
@@ -179,7 +180,9 @@ CORXPopupMenu* CORXContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, in
     }
 
     CORXPopupMenu* pPopupMenu = new CORXPopupMenu;
-    pPopupMenu->SetAutoDestroy(autoDestroy);
+    // The handle stays the caller's, who may show it again: only on NT before 5, and only when the
+    // caller asked for it not to be destroyed, does the pop-up menu take it and destroy it.
+    pPopupMenu->SetAutoDestroy(!autoDestroy && globalData.bIsWindowsNT4);
     pPopupMenu->SetReturnCommand(m_bTrackMode);
     pPopupMenu->SetRightAlign(rightAlign);
 
@@ -201,7 +204,7 @@ UINT CORXContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd
     BOOL bWasTracking = m_bTrackMode;
     m_bTrackMode = TRUE;
     m_nLastCommandID = 0;
-    CORXPopupMenu* pMenu = ShowPopupMenu(hmenuPopup, x, y, pWndOwner, FALSE, FALSE, bRightAlign);
+    CORXPopupMenu* pMenu = ShowPopupMenu(hmenuPopup, x, y, pWndOwner, FALSE, TRUE, bRightAlign);
     if (pMenu != NULL)
     {
         HWND hMenuWnd = pMenu->GetSafeHwnd();

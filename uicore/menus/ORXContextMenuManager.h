@@ -18,6 +18,8 @@ class CORXMenuRoutingWnd
 public:
     virtual ~CORXMenuRoutingWnd() {}
     virtual BOOL RoutesOwnMenus() const { return TRUE; }
+    // The menu opened from the window that takes its keys and clicks now, NULL when none is open.
+    virtual void SetMenuOpenedHere(CORXPopupMenu* pMenu) {}
 };
 
 class CORXContextMenuManager : public CObject
@@ -39,8 +41,9 @@ public:
     // made. x and y both -1 place it 5 pixels right and down from the owner's client origin.
     BOOL ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd* pWndOwner, BOOL ownMessages = FALSE,
                        BOOL rightAlign = FALSE);
-    // Shows a pop-up menu for a menu handle; NULL when none was made. The pop-up menu destroys the
-    // handle when it closes exactly when autoDestroy is set.
+    // Shows a pop-up menu for a menu handle; NULL when none was made. The handle stays the
+    // caller's, except on NT before 5 with autoDestroy cleared, where the pop-up menu destroys it
+    // when it closes.
     virtual CORXPopupMenu* ShowPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner,
                                          BOOL ownMessages = FALSE, BOOL autoDestroy = TRUE,
                                          BOOL rightAlign = FALSE);

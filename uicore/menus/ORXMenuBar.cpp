@@ -32,6 +32,8 @@ namespace
 // Posted to the bar itself to change the dropped menu once the key handler of the closing
 // pop-up menu has returned.
 const UINT WM_ORX_SWITCHMENU = WM_USER + 0x3A1;
+// What the owner of a bar without a default resource id hears before its default menu is reset.
+const UINT kMsgNoDefaultResId = 0x0366;
 // The bar's window text.
 const UINT IDS_ORX_MENUBAR_TITLE = 16006;
 
@@ -1072,16 +1074,21 @@ BOOL CORXMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
             CORXMenuStore::Store(pTemplate->m_hMenuShared, this);
         }
 
-    // The default menu: its state is kept under the id 0. A bar without a default resource id has
-    // nothing for the owner to reset by id; no other message stands in for it.
+    // The default menu: its state is kept under the id 0. The owner of a bar that was given no
+    // default resource id hears the framework's message 0x366 before the reset, which it then
+    // hears as for any other menu.
     if (m_hDefaultMenu != NULL)
     {
         BuildOriginalItems(m_uiDefMenuResId);
         if (!LoadKeptMenu(0))
         {
             BuildFromMenu(m_hDefaultMenu);
-            if (pOwner != NULL && m_uiDefMenuResId != 0)
+            if (pOwner != NULL)
+            {
+                if (m_uiDefMenuResId == 0)
+                    pOwner->SendMessage(kMsgNoDefaultResId);
                 pOwner->SendMessage(ORX_WM_TOOLBAR_RESETMENU, m_uiDefMenuResId);
+            }
         }
         CORXMenuStore::Store(m_hDefaultMenu, this);
     }

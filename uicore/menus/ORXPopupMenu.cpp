@@ -5,6 +5,7 @@
 #include <afxpriv.h>
 
 #include "ORXCommandManager.h"
+#include "ORXContextMenuManager.h"
 #include "ORXDrawHelper.h"
 #include "ORXExtrasHooks.h"
 #include "ORXServices.h"
@@ -607,6 +608,8 @@ void CORXPopupMenu::ShowAllItems()
 {
     if (m_pParentBtn == NULL)
         return;
+    // The menu opens again, with more items: it sounds as a menu opening does.
+    CORXMenuSound::PlayMenuSound(2);
     ItemBar()->m_iHot = -1;
     CORXMenuBar::SetShowAllCommands(TRUE);
     ShowWindow(SW_HIDE);
@@ -924,6 +927,52 @@ void CORXPopupMenu::OnSize(UINT nType, int cx, int cy)
     }
 }
 
+CORXMenuRoutingWnd* CORXPopupMenu::GetOwnerDialog() const
+{
+    // The window that hears the menu's commands, else the window that owns the menu (past the
+    // pop-up menus of the chain), or one of their ancestors.
+    HWND hStarts[2] = {m_pMessageWnd != NULL ? m_pMessageWnd->GetSafeHwnd() : NULL, NULL};
+    HWND hOwner = GetSafeHwnd() != NULL ? ::GetWindow(m_hWnd, GW_OWNER) : NULL;
+    for (int nDepth = 0; hOwner != NULL && nDepth < 64; nDepth++)
+    {
+        char szClass[64] = {};
+        ::GetClassNameA(hOwner, szClass, sizeof(szClass));
+        if (lstrcmpiA(szClass, ORX_POPUPMENU_CLASS) != 0)
+            break;
+        hOwner = ::GetWindow(hOwner, GW_OWNER);
+    }
+    hStarts[1] = hOwner;
+    for (int i = 0; i < 2; i++)
+    {
+        HWND hWnd = hStarts[i];
+        for (int nDepth = 0; hWnd != NULL && ::IsWindow(hWnd) && nDepth < 64;
+             nDepth++, hWnd = ::GetParent(hWnd))
+        {
+            CORXMenuRoutingWnd* pDialog = dynamic_cast<CORXMenuRoutingWnd*>(CWnd::FromHandlePermanent(hWnd));
+            if (pDialog != NULL)
+                return pDialog;
+        }
+    }
+    return NULL;
+}
+
+void CORXPopupMenu::SetActiveInDialog(BOOL bActive)
+{
+    CORXMenuRoutingWnd* pDialog = GetOwnerDialog();
+    if (pDialog == NULL)
+        return;
+    if (bActive)
+        pDialog->SetMenuOpenedHere(this);
+    else if (m_pActivePopupMenu == this)
+    {
+        // A sub-menu that closes alone leaves its parent open, and the dialog keeps serving it.
+        CORXPopupMenu* pParentMenu = GetParentPopupMenu();
+        BOOL bParentStays = pParentMenu != NULL && pParentMenu->GetSafeHwnd() != NULL && !m_bCloseParent &&
+                            !pParentMenu->m_bDestroying;
+        pDialog->SetMenuOpenedHere(bParentStays ? pParentMenu : NULL);
+    }
+}
+
 CORXFrameHooks* CORXPopupMenu::GetFrameHooks() const
 {
     // By window handles along the owners: the objects behind a closing chain may be gone already.
@@ -1162,8 +1211,11 @@ int CORXPopupMenu::OnMouseActivate(CWnd*, UINT, UINT)
     return MA_NOACTIVATE;
 }
 
-LRESULT CORXPopupMenu::OnNcHitTest(CPoint)
+LRESULT CORXPopupMenu::OnNcHitTest(CPoint point)
 {
+    // A preview's small caption moves and closes it as any caption does; a menu has no frame.
+    if (m_pEditPage != NULL)
+        return CMiniFrameWnd::OnNcHitTest(point);
     return HTCLIENT;
 }
 
@@ -1385,6 +1437,7 @@ void CORXPopupMenu::CloseMenu(BOOL bSetFocusToBar)
     }
     else
     {
+        SetActiveInDialog(FALSE);
         m_pActivePopupMenu = NULL;
         CORXToolBar* pBar = GetParentToolBar();
         if (bSetFocusToBar && pBar != NULL && pBar->GetSafeHwnd() != NULL)
@@ -1442,7 +1495,14 @@ void CORXPopupMenu::OnDestroy()
     else
         CORXMenuBar::SetShowAllCommands(FALSE); // the next menus hide rarely used items again
     if (m_pEditPage != NULL)
+    {
+        // The preview's items are the user's edit of the context menu: its next showing, and the
+        // saved state, take them from the store.
+        if (m_hMenu != NULL && ::IsMenu(m_hMenu))
+            CORXMenuStore::Store(m_hMenu, ItemBar());
         m_pEditPage->CloseContextMenu(this);
+    }
+    SetActiveInDialog(FALSE);
     CORXServices::ForEach<CORXMenuHost>([this](CORXMenuHost* pHost) { pHost->OnMenuClosed(this); });
     CORXFrameHooks* pHooks = GetFrameHooks();
     if (pHooks != NULL)

@@ -16,6 +16,7 @@ class CORXToolbarMenuButton;
 class CORXMenuPage;
 class CORXMenuBar;
 class CORXFrameHooks;
+class CORXMenuRoutingWnd;
 
 // The window class of every pop-up menu.
 #define ORX_POPUPMENU_CLASS "ORXPopupMenu"
@@ -159,6 +160,9 @@ public:
     int HitTest(CPoint ptScreen) const;
     void CloseMenu(BOOL bSetFocusToBar = FALSE);
     BOOL PostCommand(UINT uiCommandID);
+    // A framework dialog or property page that owns the menu records it as the one opened from it,
+    // or forgets it when it is the one recorded.
+    void SetActiveInDialog(BOOL bActive);
     BOOL PlaceItemBar(BOOL bForce);
 
     BOOL IsTearOffOn() const;
@@ -278,6 +282,8 @@ protected:
     static BOOL ApproveShow(CORXPopupMenu* pMenu);
     void Initialize();
     BOOL InitMenuBar();
+    // The framework dialog or property page that owns the menu, NULL when none.
+    CORXMenuRoutingWnd* GetOwnerDialog() const;
     // The framework frame that speaks for the chain this menu belongs to, NULL when none.
     CORXFrameHooks* GetFrameHooks() const;
     // The placeholders of a menu become items: the recent files and the user tools, outside

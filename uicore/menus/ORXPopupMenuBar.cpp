@@ -427,6 +427,11 @@ void CORXPopupMenuBar::AdjustLayout()
 {
     if (GetSafeHwnd() == NULL)
         return;
+    // An item dropped in or taken out while the user customises changes the menu's size: the
+    // menu follows its items, so that none is left outside it.
+    CORXPopupMenu* pMenu = DYNAMIC_DOWNCAST(CORXPopupMenu, GetParent());
+    if (m_bCustomizeMode && pMenu != NULL && pMenu->GetSafeHwnd() != NULL)
+        pMenu->RecalcLayout();
     PlaceButtons();
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE);
 }

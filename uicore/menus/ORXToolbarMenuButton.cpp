@@ -806,6 +806,14 @@ void CORXToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CORXToolba
     }
     int nArrow = GetArrowExtent() + 1;
     CRect rectText(rectImage.right + 6, rect.top, rect.right - nArrow - 6, rect.bottom);
+    int nLabelWidth = rectText.Width();
+    if (!strAccel.IsEmpty())
+    {
+        CRect rectAccel(0, 0, 0, 0);
+        ::DrawTextA(pDC->GetSafeHdc(), strAccel, -1, &rectAccel, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        nLabelWidth -= rectAccel.Width() + 6;
+    }
+    strText = GetFittingLabel(pDC, strText, nLabelWidth);
     ::DrawTextA(pDC->GetSafeHdc(), strText, -1, &rectText, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     if (!strAccel.IsEmpty())
         ::DrawTextA(pDC->GetSafeHdc(), strAccel, -1, &rectText,

@@ -10,9 +10,11 @@
 #include <stdio.h>
 
 #include "ExtrasIds.h"
+#include "ORXContextMenuManager.h"
 #include "ORXFrameWnd.h"
 #include "ORXKeyboardManager.h"
 #include "ORXMenuBar.h"
+#include "ORXMenuPage.h"
 #include "ORXMouseManager.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXPopupMenu.h"
@@ -25,6 +27,8 @@
 
 namespace
 {
+// The frame's context menu, known before the saved state loads, which holds its items.
+CORXContextMenuManager* g_pContextMenus = NULL;
 
 class CCustomizeFrame : public CORXFrameWnd
 {
@@ -111,8 +115,30 @@ public:
             DemoLog("popupitem %d %u %ld %ld %ld %ld", i, pItems->GetItemID(i), rect.left, rect.top,
                     rect.right, rect.bottom);
         }
-        // The open sheet's list of bars: each row's check and whether the user may change it.
+        // The Menu page's preview of a context menu: its window, its client area and its items.
         CORXToolbarCustomize* pSheet = CORXToolbarCustomize::GetActiveSheet();
+        CORXMenuPage* pMenuPage = pSheet != NULL ? pSheet->GetMenuPage() : NULL;
+        CORXPopupMenu* pPreview = pMenuPage != NULL ? pMenuPage->GetContextMenu() : NULL;
+        if (pPreview != NULL && pPreview->GetSafeHwnd() != NULL)
+        {
+            CRect rectWnd, rectClient;
+            pPreview->GetWindowRect(rectWnd);
+            pPreview->GetClientRect(rectClient);
+            pPreview->ClientToScreen(rectClient);
+            DemoLog("preview %ld %ld %ld %ld client %ld %ld %ld %ld", rectWnd.left, rectWnd.top,
+                    rectWnd.right, rectWnd.bottom, rectClient.left, rectClient.top, rectClient.right,
+                    rectClient.bottom);
+            CORXToolBar* pItems = pPreview->GetMenuBar();
+            for (int i = 0; i < pItems->GetCount(); i++)
+            {
+                CRect rect;
+                pItems->GetItemRect(i, rect);
+                pItems->ClientToScreen(rect);
+                DemoLog("previewitem %d %u %ld %ld %ld %ld", i, pItems->GetItemID(i), rect.left, rect.top,
+                        rect.right, rect.bottom);
+            }
+        }
+        // The open sheet's list of bars: each row's check and whether the user may change it.
         CORXToolbarsPage* pPage = pSheet != NULL ? pSheet->GetToolbarsPage() : NULL;
         if (pPage != NULL && pPage->m_wndToolbarList.GetSafeHwnd() != NULL)
             for (int i = 0; i < pPage->m_wndToolbarList.GetCount(); i++)
@@ -188,12 +214,27 @@ protected:
             DemoLog("state saved %d", pWorkspace->SaveState(NULL, this));
         CORXFrameWnd::OnClose();
     }
+    afx_msg void OnContextMenu(CWnd*, CPoint point)
+    {
+        if (g_pContextMenus != NULL &&
+            g_pContextMenus->ShowPopupMenu(IDR_CUST_CONTEXT, point.x, point.y, this))
+            DemoLog("context menu %ld %ld", point.x, point.y);
+        else
+            DemoLog("context menu failed");
+    }
+    virtual void PostNcDestroy()
+    {
+        delete g_pContextMenus;
+        g_pContextMenus = NULL;
+        CORXFrameWnd::PostNcDestroy();
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCustomizeFrame, CORXFrameWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
+ON_WM_CONTEXTMENU()
 ON_COMMAND_RANGE(ID_CUST_NEW, ID_CUST_PASTE, OnDemoCommand)
 ON_COMMAND(ID_CUST_CUSTOMIZE, OnCustomize)
 END_MESSAGE_MAP()
@@ -247,6 +288,10 @@ BOOL RunCustomizeDemo(CWinApp* pApp, const CString& strCommandLine)
     // Commands the menus always show, so that the Options page offers its personalised menus.
     CORXToolBar::AddBasicCommand(ID_CUST_NEW);
     CORXToolBar::AddBasicCommand(ID_CUST_CUSTOMIZE);
+
+    g_pContextMenus = new CORXContextMenuManager;
+    if (!g_pContextMenus->AddMenu(_T("Edit"), IDR_CUST_CONTEXT))
+        DemoLog("context menu not added");
 
     CCustomizeFrame* pFrame = new CCustomizeFrame;
     if (!pFrame->Create(NULL, _T("Customize demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 720, 460),

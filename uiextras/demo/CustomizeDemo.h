@@ -1,5 +1,6 @@
 // The customise sheet's demonstration: "ExtrasDemo /customize <log>" opens a frame with a menu
-// bar, two tool bars and a tools menu whose "Customize..." opens the sheet with every page;
+// bar, two tool bars, a tools menu whose "Customize..." opens the sheet with every page, and an
+// "Edit" context menu on a right click, which the sheet's Menu page edits;
 // "ExtrasDemo /echoargs <file> ..." writes its arguments to the file (the user tool the tests run).
 #ifndef VELMORA_CUSTOMIZEDEMO_H
 #define VELMORA_CUSTOMIZEDEMO_H

@@ -64,6 +64,7 @@
 #define ID_CUST_TOOLS_ENTRY   33511 // where the user tools stand in the tools menu
 #define ID_CUST_LOGSTATE      33512 // logs every bar, its buttons and the menus
 #define ID_CUST_ARG_FILE      33513 // the arguments menu's item (and its string)
+#define IDR_CUST_CONTEXT      313   // the frame's context menu, which the Menu page edits
 #define ID_CUST_TOOL_FIRST    33520
 #define ID_CUST_TOOL_LAST     33529
 #define IDW_CUST_FORMAT       0xE830 // the second tool bar

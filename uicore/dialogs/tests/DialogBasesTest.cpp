@@ -241,3 +241,41 @@ TEST_F(DialogBasesTest, BackgroundBitmapSitsFlushInItsCornerOrTiles)
     BITMAP bmp;
     EXPECT_EQ(0, ::GetObject(hbm, sizeof(bmp), &bmp));
 }
+
+TEST_F(DialogBasesTest, AMenuTellsTheDialogThatOwnsItWhetherItIsTheOneOpenFromIt)
+{
+    CORXPopupMenu* pMenu = OpenMenu(m_pDlg);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    CORXDialogImpl* pImpl = &m_pDlg->GetDialogImpl();
+    m_pDlg->SetActiveMenu(NULL);
+    ASSERT_EQ((CORXDialogImpl*)NULL, CORXDialogImpl::GetMenuDlgImpl());
+
+    pMenu->SetActiveInDialog(TRUE);
+    EXPECT_EQ(pImpl, CORXDialogImpl::GetMenuDlgImpl());
+    EXPECT_EQ(pMenu, CORXPopupMenu::GetActiveMenu());
+    EXPECT_TRUE(CORXDialogImpl::IsMouseHookInstalled());
+    pMenu->SetActiveInDialog(FALSE);
+    EXPECT_EQ((CORXDialogImpl*)NULL, CORXDialogImpl::GetMenuDlgImpl());
+    EXPECT_FALSE(CORXDialogImpl::IsMouseHookInstalled());
+
+    // Closed by the program, a recorded menu leaves the dialog without one.
+    pMenu->SetActiveInDialog(TRUE);
+    HWND hWndMenu = pMenu->GetSafeHwnd();
+    pMenu->CloseMenu(FALSE);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hWndMenu));
+    EXPECT_EQ((CORXDialogImpl*)NULL, CORXDialogImpl::GetMenuDlgImpl());
+    EXPECT_FALSE(CORXDialogImpl::IsMouseHookInstalled());
+
+    // A menu of another window tells no dialog.
+    CWnd other;
+    ASSERT_TRUE(
+        other.CreateEx(0, AfxRegisterWndClass(0), _T("Other"), WS_POPUP, CRect(400, 300, 500, 400), NULL, 0));
+    pMenu = OpenMenu(&other);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    m_pDlg->SetActiveMenu(NULL);
+    pMenu->SetActiveInDialog(TRUE);
+    EXPECT_EQ((CORXDialogImpl*)NULL, CORXDialogImpl::GetMenuDlgImpl());
+    pMenu->DestroyWindow();
+    other.DestroyWindow();
+}

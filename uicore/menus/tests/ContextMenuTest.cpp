@@ -7,9 +7,12 @@
 
 #include "DemoIds.h"
 #include "ORXContextMenuManager.h"
+#include "ORXGlobalData.h"
+#include "ORXMenuPage.h"
 #include "ORXMenuStore.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
+#include "ORXToolbarMenuButton.h"
 #include "ORXWorkspaceBase.h"
 #include "TestSupport.h"
 #include "TestWindows.h"
@@ -124,30 +127,43 @@ TEST_F(ContextMenuTest, ShowsKnownMenusAgainAndSendsCommandsToTheTopWindow)
     EXPECT_EQ(std::vector<UINT>{ID_DEMO_MENU_FIRST}, m_child.m_commands);
 }
 
-TEST_F(ContextMenuTest, MenuHandleGoesWithThePopupOnlyWhenAsked)
+TEST_F(ContextMenuTest, TheCallersMenuHandleOutlivesEveryShowing)
 {
+    ASSERT_FALSE(globalData.bIsWindowsNT4) << "only NT before 5 hands the menu over";
     CORXContextMenuManager mgr;
-    HMENU hKept = MakeMenu();
-    CORXPopupMenu* pMenu = mgr.ShowPopupMenu(hKept, 40, 40, m_pFrame, FALSE, FALSE);
-    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
-    pMenu->SendMessage(WM_CLOSE);
-    PumpPending();
-    EXPECT_TRUE(::IsMenu(hKept));
-    ::DestroyMenu(hKept);
+    // Shown twice each way, the default first: a caller that keeps its menu shows it again.
+    for (BOOL bAutoDestroy : {TRUE, FALSE})
+    {
+        HMENU hKept = MakeMenu();
+        for (int nRound = 0; nRound < 2; nRound++)
+        {
+            CORXPopupMenu* pMenu = bAutoDestroy ? mgr.ShowPopupMenu(hKept, 40, 40, m_pFrame)
+                                                : mgr.ShowPopupMenu(hKept, 40, 40, m_pFrame, FALSE, FALSE);
+            ASSERT_NE((CORXPopupMenu*)NULL, pMenu) << "autoDestroy " << bAutoDestroy << " round " << nRound;
+            EXPECT_EQ(2, pMenu->GetMenuItemCount());
+            pMenu->SendMessage(WM_CLOSE);
+            PumpPending();
+            EXPECT_TRUE(::IsMenu(hKept)) << "autoDestroy " << bAutoDestroy << " round " << nRound;
+        }
+        ::DestroyMenu(hKept);
+    }
 
-    HMENU hGiven = MakeMenu();
-    pMenu = mgr.ShowPopupMenu(hGiven, 40, 40, m_pFrame, FALSE, TRUE);
-    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
     // A second menu closes the first.
+    HMENU hFirst = MakeMenu();
     HMENU hSecond = MakeMenu();
-    CORXPopupMenu* pSecond = mgr.ShowPopupMenu(hSecond, 60, 60, m_pFrame, FALSE, TRUE);
+    CORXPopupMenu* pFirst = mgr.ShowPopupMenu(hFirst, 40, 40, m_pFrame);
+    ASSERT_NE((CORXPopupMenu*)NULL, pFirst);
+    HWND hWndFirst = pFirst->GetSafeHwnd();
+    CORXPopupMenu* pSecond = mgr.ShowPopupMenu(hSecond, 60, 60, m_pFrame);
     ASSERT_NE((CORXPopupMenu*)NULL, pSecond);
     PumpPending();
-    EXPECT_FALSE(::IsMenu(hGiven));
+    EXPECT_FALSE(::IsWindow(hWndFirst));
     EXPECT_EQ(pSecond, CORXPopupMenu::GetActiveMenu());
     pSecond->SendMessage(WM_CLOSE);
     PumpPending();
-    EXPECT_FALSE(::IsMenu(hSecond));
+    EXPECT_TRUE(::IsMenu(hFirst) && ::IsMenu(hSecond));
+    ::DestroyMenu(hFirst);
+    ::DestroyMenu(hSecond);
 
     EXPECT_EQ((CORXPopupMenu*)NULL, mgr.ShowPopupMenu((HMENU)(UINT_PTR)0x4321, 40, 40, m_pFrame));
 }
@@ -223,5 +239,69 @@ TEST_F(ContextMenuTest, CustomisedItemsGoThroughTheRegistryIntoTheStore)
     ASSERT_NE((CORXPopupMenu*)NULL, CORXPopupMenu::GetActiveMenu());
     EXPECT_EQ(1, CORXPopupMenu::GetActiveMenu()->GetMenuBar()->GetCount());
     CORXPopupMenu::GetActiveMenu()->SendMessage(WM_CLOSE);
+    PumpPending();
+}
+
+TEST_F(ContextMenuTest, ThePreviewsEditIsWhatTheNextShowingAndTheNextStartShow)
+{
+    App().ResetProfile();
+    CString strProfile = App().ProfileKey(_T("ContextMenus"));
+    int nResourceItems = 0;
+    {
+        CORXContextMenuManager mgr;
+        ASSERT_TRUE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MENU));
+        HMENU hPopup = ::GetSubMenu(mgr.GetMenuById(IDR_DEMO_MENU), 0);
+        nResourceItems = ::GetMenuItemCount(hPopup);
+        // The menu page's preview: it tells its page of its closing, which a page without a window
+        // of its own takes for another's preview.
+        CORXMenuPage page(m_pFrame);
+        CORXPopupMenu* pPreview = new CORXPopupMenu(&page, _T("Demo"));
+        pPreview->SetAutoDestroy(FALSE);
+        ASSERT_TRUE(pPreview->Create(m_pFrame, 100, 100, hPopup, FALSE, TRUE));
+
+        // Its small caption is a caption: it moves the preview and closes it.
+        CRect rectWnd, rectClient;
+        pPreview->GetWindowRect(rectWnd);
+        pPreview->GetClientRect(rectClient);
+        pPreview->ClientToScreen(rectClient);
+        CPoint ptCaption(rectWnd.left + rectWnd.Width() / 3, (rectWnd.top + rectClient.top) / 2);
+        EXPECT_EQ(HTCAPTION,
+                  (int)pPreview->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptCaption.x, ptCaption.y)));
+        EXPECT_EQ(HTCLIENT, (int)pPreview->SendMessage(
+                                WM_NCHITTEST, 0, MAKELPARAM(rectClient.left + 10, rectClient.top + 10)));
+
+        // A dropped button, then the preview closes.
+        CORXToolbarMenuButton dropped(ID_DEMO_NEW, NULL, -1, _T("&New"));
+        ASSERT_EQ(0, pPreview->InsertItem(dropped, 0));
+        pPreview->SendMessage(WM_CLOSE);
+        PumpPending();
+        EXPECT_TRUE(::IsMenu(hPopup));
+        ASSERT_TRUE(CORXMenuStore::IsStored(hPopup));
+
+        // The next showing has the edit; a plain menu has no caption to answer for.
+        ASSERT_TRUE(mgr.ShowPopupMenu(IDR_DEMO_MENU, 30, 30, m_pFrame));
+        CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
+        ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+        ASSERT_EQ(nResourceItems + 1, pMenu->GetMenuItemCount());
+        EXPECT_EQ((UINT)ID_DEMO_NEW, pMenu->GetMenuBar()->GetItemID(0));
+        pMenu->GetWindowRect(rectWnd);
+        EXPECT_EQ(HTCLIENT,
+                  (int)pMenu->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectWnd.left + 1, rectWnd.top + 1)));
+        pMenu->SendMessage(WM_CLOSE);
+        PumpPending();
+        EXPECT_TRUE(mgr.SaveState(strProfile));
+    }
+    CORXMenuStore::RemoveAll();
+
+    // The next start.
+    CORXContextMenuManager mgr;
+    ASSERT_TRUE(mgr.AddMenu(_T("Demo"), IDR_DEMO_MENU));
+    EXPECT_TRUE(mgr.LoadState(strProfile));
+    ASSERT_TRUE(mgr.ShowPopupMenu(IDR_DEMO_MENU, 30, 30, m_pFrame));
+    CORXPopupMenu* pMenu = CORXPopupMenu::GetActiveMenu();
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    ASSERT_EQ(nResourceItems + 1, pMenu->GetMenuItemCount());
+    EXPECT_EQ((UINT)ID_DEMO_NEW, pMenu->GetMenuBar()->GetItemID(0));
+    pMenu->SendMessage(WM_CLOSE);
     PumpPending();
 }

@@ -415,15 +415,19 @@ TEST_F(MenuBarTest, AKeptMenuWhoseResourceChangedSinceItWasSavedStartsAfresh)
     bar.DestroyWindow();
 }
 
-TEST_F(MenuBarTest, WithoutADefaultResourceIdTheOwnerGetsNoFrameworkMessageInstead)
+TEST_F(MenuBarTest, WithoutADefaultResourceIdTheOwnerHearsTheFrameworkMessageThenTheReset)
 {
     CORXMenuBar bar;
     Attach(bar, m_pFrame, 0);
     m_pFrame->ClearRecords();
     EXPECT_TRUE(bar.LoadState());
     EXPECT_EQ(std::vector<CString>({_T("&View"), _T("&Run")}), Texts(bar));
-    EXPECT_TRUE(m_pFrame->ParamsOf(0x366).empty());
-    EXPECT_TRUE(m_pFrame->Registered().empty());
+    // In this order, and once each.
+    std::vector<std::pair<UINT, WPARAM>> heard;
+    for (const auto& message : m_pFrame->m_messages)
+        if (message.first == 0x366 || message.first == ORX_WM_TOOLBAR_RESETMENU)
+            heard.push_back(message);
+    EXPECT_EQ((std::vector<std::pair<UINT, WPARAM>>{{0x366, 0}, {ORX_WM_TOOLBAR_RESETMENU, 0}}), heard);
     bar.DestroyWindow();
 }
 

@@ -20,6 +20,7 @@
 #include "ORXFrameWnd.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
+#include "ORXMenuSound.h"
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXToolbarImageList.h"
@@ -571,6 +572,45 @@ TEST_F(PopupMenuTest, MenuHandleIsDestroyedExactlyWhenAsked)
     delete pFailed;
 }
 
+TEST_F(PopupMenuTest, AnItemWiderThanTheMenusMaximumWidthShowsTheLongestStartThatFitsWithDots)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_FIRST, "&Short");
+    ::AppendMenuA(hMenu, MF_STRING, ID_DEMO_MENU_LAST, "A menu item with a label far too wide for &it");
+    CORXPopupMenu* pMenu = Open(hMenu);
+    ASSERT_NE((CORXPopupMenu*)NULL, pMenu);
+    CORXPopupMenuBar* pBar = pMenu->GetMenuBar();
+    pBar->SetMaxWidth(120);
+    pBar->CalcSize(TRUE);
+    CORXToolbarButton* pShort = pBar->GetButton(0);
+    CORXToolbarButton* pLong = pBar->GetButton(1);
+    EXPECT_TRUE(pShort->m_bTextFits);
+    ASSERT_FALSE(pLong->m_bTextFits);
+
+    CClientDC dc(pBar);
+    CFont* pOldFont = dc.SelectObject(&globalData.fontRegular);
+    auto Width = [&dc](const CString& strText) {
+        CRect rect(0, 0, 0, 0);
+        ::DrawTextA(dc.GetSafeHdc(), strText, -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+        return rect.Width();
+    };
+    const int nWidth = 80;
+    CString strShown = pLong->GetFittingLabel(&dc, pLong->m_strText, nWidth);
+    ASSERT_EQ(_T("..."), strShown.Right(3));
+    CString strStart = strShown.Left(strShown.GetLength() - 3);
+    EXPECT_EQ(strStart, pLong->m_strText.Left(strStart.GetLength())) << (LPCTSTR)strShown;
+    EXPECT_LE(Width(strShown), nWidth);
+    // One character more would not fit.
+    EXPECT_GT(Width(pLong->m_strText.Left(strStart.GetLength() + 1) + _T("...")), nWidth);
+    // Nothing fits: only the dots are left; a mnemonic never ends up before them.
+    EXPECT_EQ(CString(_T("...")), pLong->GetFittingLabel(&dc, pLong->m_strText, 1));
+    EXPECT_EQ(CString(_T("X...")), pLong->GetFittingLabel(&dc, _T("X&yz"), Width(_T("Xy...")) - 1));
+    // An item that fits keeps its label whatever the width.
+    EXPECT_EQ(CString(_T("&Short")), pShort->GetFittingLabel(&dc, pShort->m_strText, 1));
+    dc.SelectObject(pOldFont);
+    pMenu->DestroyWindow();
+}
+
 TEST_F(PopupMenuTest, ChevronMenuListsTheHiddenButtonsAndRunsTheRightOne)
 {
     CORXToolBar bar;
@@ -934,9 +974,18 @@ TEST_F(PopupMenuTest, CustomiseModeDropsBetweenItemsAndHandsTheItemsUpOnClosing)
     COleDataObject data;
     data.Attach(source.GetIDataObject(), FALSE);
     CPoint ptGap(10, rectSecond.top + 2);
+    CRect rectBefore;
+    pMenu->GetWindowRect(rectBefore);
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_MOVE, pItems->OnDragEnter(&data, MK_LBUTTON, ptGap));
     EXPECT_TRUE(pItems->OnDrop(&data, DROPEFFECT_MOVE, ptGap));
     ASSERT_EQ(nCount + 1, pItems->GetCount());
+    // The menu grows by the new item, whose neighbours all stay inside it.
+    CRect rectAfter;
+    pMenu->GetWindowRect(rectAfter);
+    EXPECT_EQ(rectBefore.TopLeft(), rectAfter.TopLeft());
+    EXPECT_GT(rectAfter.Height(), rectBefore.Height());
+    pItems->GetClientRect(rectClient);
+    EXPECT_LE(pItems->GetButton(nCount)->Rect().bottom, rectClient.bottom);
     EXPECT_EQ((UINT)ID_DEMO_ALARM, pItems->GetItemID(1));
     CORXToolbarMenuButton* pDroppedItem = DYNAMIC_DOWNCAST(CORXToolbarMenuButton, pItems->GetButton(1));
     ASSERT_TRUE(pDroppedItem != NULL);
@@ -1297,6 +1346,19 @@ TEST_F(PopupMenuTest, AFrameThatEnablesItsMenusGreysUnhandledItemsAndIdleTimeKee
     PumpPending();
 }
 
+// Counts the pop-up sounds the menus ask for.
+class CPopupSounds : public IORXMenuSoundPlayer
+{
+public:
+    volatile LONG m_nPopups = 0;
+    virtual BOOL PlaySound(LPCSTR pszSound, DWORD)
+    {
+        if (pszSound != NULL && lstrcmpA(pszSound, "MenuPopup") == 0)
+            ::InterlockedIncrement(&m_nPopups);
+        return TRUE;
+    }
+};
+
 class RarelyUsedMenuTest : public PopupMenuTest
 {
 protected:
@@ -1371,13 +1433,25 @@ TEST_F(RarelyUsedMenuTest, RareItemsAreHiddenUntilAllAreShown)
     Close(pMenu, hMenuWnd);
     m_pFrame->m_commands.clear();
 
-    // Ctrl+Down shows every item in place; the show-all item is gone.
+    // Ctrl+Down shows every item in place, sounding as a menu opening; the show-all item is gone.
+    CORXMenuSound::EnableMenuSound(FALSE);
     pSub = OpenSubMenu(pMenu);
+    CORXMenuSound::EnableMenuSound(TRUE);
     ASSERT_NE((CORXPopupMenu*)NULL, pSub);
     hMenuWnd = pMenu->GetSafeHwnd();
     pBar = pSub->GetMenuBar();
     ASSERT_FALSE(pBar->AreAllCommandsShown());
-    ControlDown(pSub);
+    {
+        CPopupSounds sounds;
+        CORXMenuSound::SetPlayer(&sounds);
+        ControlDown(pSub);
+        for (int i = 0; i < 300 && sounds.m_nPopups == 0; i++)
+            ::Sleep(10);
+        // The worker ends before the player goes.
+        CORXMenuSound::PlayMenuSound(CORXMenuSound::StateStop);
+        CORXMenuSound::SetPlayer(NULL);
+        EXPECT_EQ(1, (int)sounds.m_nPopups);
+    }
     EXPECT_TRUE(pBar->AreAllCommandsShown());
     EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER1));
     EXPECT_TRUE(HasItem(pBar, ID_DEMO_MENU_INNER2));
