@@ -48,11 +48,10 @@ BOOL IsEmptyTableRecord(const ACCEL& accel)
     return accel.fVirt == FVIRTKEY && accel.key == 0 && accel.cmd == 0;
 }
 
-// A command that a key may run: 0 and 0xFFFF are no commands, and the system's commands and the
-// ids from 0xFF00 are never the user's to bind.
+// A command that a key may run: 0 and 0xFFFF are no commands, and no id from 0xFF00 is ever stored.
 BOOL IsBindableCommand(WORD cmd)
 {
-    return cmd != 0 && cmd < 0xF000;
+    return cmd != 0 && cmd < 0xFF00;
 }
 
 // Whether the records read back could be a table that this manager wrote: every key real, every

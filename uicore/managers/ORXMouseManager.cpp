@@ -135,9 +135,9 @@ void CORXMouseManager::Serialize(CArchive& ar)
 
 BOOL CORXMouseManager::IsBindableCommand(DWORD dwCmd)
 {
-    // 0 binds nothing and is never stored; 0xFFFF is no command; a command is a 16-bit id, and the
-    // system's commands and the ids from 0xFF00 are never the user's to bind.
-    return dwCmd != 0 && dwCmd < 0xF000;
+    // 0 binds nothing and is never stored; a command is a 16-bit id, 0xFFFF is none and no id from
+    // 0xFF00 is ever stored.
+    return dwCmd != 0 && dwCmd < 0xFF00;
 }
 
 BOOL CORXMouseManager::IsKnownView(int iViewId) const
