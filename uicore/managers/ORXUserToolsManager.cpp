@@ -207,35 +207,35 @@ class CToolsImage : public CObject
 {
 public:
     CToolsImage(CObList* pTools, UINT uiCmdFirst, UINT uiCmdLast)
-        : pTools(pTools), uiCmdFirst(uiCmdFirst), uiCmdLast(uiCmdLast)
+        : m_pTools(pTools), m_uiCmdFirst(uiCmdFirst), m_uiCmdLast(uiCmdLast)
     {
     }
     virtual void Serialize(CArchive& ar);
 
-    CObList* const pTools;
-    const UINT uiCmdFirst;
-    const UINT uiCmdLast;
+private:
+    CObList* const m_pTools;
+    const UINT m_uiCmdFirst;
+    const UINT m_uiCmdLast;
 };
 
 void CToolsImage::Serialize(CArchive& ar)
 {
-    CToolsImage& read = *this;
     const DWORD nCount = ar.ReadCount();
-    if (nCount > read.uiCmdLast - read.uiCmdFirst + 1)
+    if (nCount > m_uiCmdLast - m_uiCmdFirst + 1)
         AfxThrowArchiveException(CArchiveException::generic);
     for (DWORD i = 0; i < nCount; i++)
     {
         CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CORXUserTool));
         CORXUserTool* pTool = DYNAMIC_DOWNCAST(CORXUserTool, pObject);
-        if (pTool == NULL || read.pTools->Find(pTool) != NULL)
+        if (pTool == NULL || m_pTools->Find(pTool) != NULL)
             AfxThrowArchiveException(CArchiveException::badIndex);
         // Owned from here on, so that a refusal below deletes it with the others.
-        read.pTools->AddTail(pTool);
-        if (pTool->m_uiCmdId < read.uiCmdFirst || pTool->m_uiCmdId > read.uiCmdLast)
+        m_pTools->AddTail(pTool);
+        if (pTool->m_uiCmdId < m_uiCmdFirst || pTool->m_uiCmdId > m_uiCmdLast)
             AfxThrowArchiveException(CArchiveException::generic);
-        for (POSITION pos = read.pTools->GetHeadPosition(); pos != NULL;)
+        for (POSITION pos = m_pTools->GetHeadPosition(); pos != NULL;)
         {
-            CORXUserTool* pOther = (CORXUserTool*)read.pTools->GetNext(pos);
+            CORXUserTool* pOther = (CORXUserTool*)m_pTools->GetNext(pos);
             if (pOther != pTool && pOther->m_uiCmdId == pTool->m_uiCmdId)
                 AfxThrowArchiveException(CArchiveException::generic);
         }
