@@ -21,6 +21,36 @@ const UINT kLoadFlags = LR_CREATEDIBSECTION | LR_LOADMAP3DCOLORS;
 const DWORD ROP_PSDPxax = 0x00B8074A; // brush where the mask is 0, target elsewhere
 const DWORD ROP_DSPDxax = 0x00E20746;
 
+// Whether a file is a whole bitmap file: the system's loader takes a cut file, and a header that
+// claims more pixels than the file holds, as an image of whatever the memory after it holds.
+BOOL IsWholeBitmapFile(LPCTSTR lpszPath)
+{
+    HANDLE hFile = ::CreateFile(lpszPath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return FALSE;
+    const DWORD dwSize = ::GetFileSize(hFile, NULL);
+    BITMAPFILEHEADER bfh = {};
+    BITMAPINFOHEADER bih = {};
+    DWORD dwRead = 0, dwReadInfo = 0;
+    const BOOL bRead = ::ReadFile(hFile, &bfh, sizeof(bfh), &dwRead, NULL) && dwRead == sizeof(bfh) &&
+                       ::ReadFile(hFile, &bih, sizeof(bih), &dwReadInfo, NULL) && dwReadInfo == sizeof(bih);
+    ::CloseHandle(hFile);
+    if (!bRead || dwSize == INVALID_FILE_SIZE || bfh.bfType != 0x4D42 || bih.biSize < sizeof(bih) ||
+        bih.biPlanes != 1 || bih.biWidth <= 0 || bih.biHeight == 0 || bih.biWidth > 32767 ||
+        bih.biHeight > 32767 || bih.biHeight < -32767 || bfh.bfOffBits < sizeof(bfh) + bih.biSize ||
+        bfh.bfOffBits > dwSize)
+        return FALSE;
+    const WORD nBits = bih.biBitCount;
+    if (nBits != 1 && nBits != 4 && nBits != 8 && nBits != 16 && nBits != 24 && nBits != 32)
+        return FALSE;
+    // Compressed rows have no fixed length; plain rows all have theirs.
+    if (bih.biCompression != BI_RGB && bih.biCompression != BI_BITFIELDS)
+        return bih.biSizeImage <= dwSize - bfh.bfOffBits;
+    const ULONGLONG nStride = (((ULONGLONG)bih.biWidth * nBits + 31) / 32) * 4;
+    const ULONGLONG nRows = bih.biHeight < 0 ? (ULONGLONG)-bih.biHeight : (ULONGLONG)bih.biHeight;
+    return nStride * nRows <= dwSize - bfh.bfOffBits;
+}
+
 // A 32-bit top-down DIB section of the given size (bits returned); NULL on failure.
 HBITMAP Create32(int cx, int cy, DWORD** ppBits)
 {
@@ -241,6 +271,8 @@ BOOL CORXToolbarImageList::LoadFromFile(LPCTSTR lpszBmpFileName)
         ::DeleteObject(m_hbmImageWell);
     m_hbmImageWell = NULL;
     m_iCount = 0;
+    if (!IsWholeBitmapFile(strPath))
+        return FALSE;
     HBITMAP hbmp = LoadWellBitmap(NULL, strPath, LR_LOADFROMFILE | kLoadFlags);
     if (hbmp == NULL)
         return FALSE;

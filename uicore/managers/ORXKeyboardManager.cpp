@@ -25,16 +25,58 @@ const UINT kAccelRecord = 6; // flags, a zero pad byte, key, command; read back 
 static_assert(sizeof(ACCEL) == kAccelRecord && offsetof(ACCEL, key) == 2 && offsetof(ACCEL, cmd) == 4,
               "a stored record is the control's ACCEL");
 
+// The flags a stored key may carry; anything else is no key the control could have made.
+const BYTE kAccelFlags = FVIRTKEY | FNOINVERT | FSHIFT | FCONTROL | FALT;
+// Far more keys than a keyboard has combinations: a longer value is refused before it is copied.
+const UINT kMaxAccelRecords = 4096;
+
 // The stored record of one key. The pad byte is whatever the table's copy left in memory, so it is
 // written as 0 rather than copied: the value then has one form whichever build writes it.
 void PutAccelRecord(const ACCEL& accel, BYTE* pRecord)
 {
-    pRecord[0] = accel.fVirt;
+    pRecord[0] = accel.fVirt & kAccelFlags;
     pRecord[1] = 0;
     pRecord[2] = (BYTE)accel.key;
     pRecord[3] = (BYTE)(accel.key >> 8);
     pRecord[4] = (BYTE)accel.cmd;
     pRecord[5] = (BYTE)(accel.cmd >> 8);
+}
+
+// The one record of a table from which every key was removed (RemoveKey): it binds nothing.
+BOOL IsEmptyTableRecord(const ACCEL& accel)
+{
+    return accel.fVirt == FVIRTKEY && accel.key == 0 && accel.cmd == 0;
+}
+
+// A command that a key may run: 0 and 0xFFFF are no commands, and no id from 0xFF00 is ever stored.
+BOOL IsBindableCommand(WORD cmd)
+{
+    return cmd != 0 && cmd < 0xFF00;
+}
+
+// Whether the records read back could be a table that this manager wrote: every key real, every
+// flag known, every command one a key may run, no key twice (the table's search would never reach
+// the second). A table from which every key was removed is its one empty record.
+BOOL IsSoundTable(const ACCEL* pAccel, int nCount)
+{
+    if (nCount <= 0 || (UINT)nCount > kMaxAccelRecords)
+        return FALSE;
+    if (nCount == 1 && IsEmptyTableRecord(pAccel[0]))
+        return TRUE;
+    for (int i = 0; i < nCount; i++)
+    {
+        const ACCEL& accel = pAccel[i];
+        if ((accel.fVirt & ~kAccelFlags) != 0 || accel.key == 0 || !IsBindableCommand(accel.cmd))
+            return FALSE;
+        // Virtual keys run from 1 to 254; a character is one byte of the code page.
+        if (accel.key > ((accel.fVirt & FVIRTKEY) ? 0xFE : 0xFF))
+            return FALSE;
+        const BYTE fKey = accel.fVirt & ~FNOINVERT;
+        for (int j = 0; j < i; j++)
+            if (pAccel[j].key == accel.key && (pAccel[j].fVirt & ~FNOINVERT) == fKey)
+                return FALSE;
+    }
+    return TRUE;
 }
 
 void RegisterCleanUp()
@@ -256,9 +298,23 @@ BOOL CORXKeyboardManager::SaveTable(LPCTSTR lpszProfileName, int nId, HACCEL hAc
     BOOL bOK = FALSE;
     if (nCount > 0)
     {
-        std::vector<BYTE> records(nCount * kAccelRecord);
+        // A key whose command may not be customised was loaded bound to nothing: it is not kept,
+        // and a table left with no key is stored as the empty table's one record.
+        std::vector<BYTE> records;
+        records.reserve(nCount * kAccelRecord);
         for (int i = 0; i < nCount; i++)
-            PutAccelRecord(pAccel[i], &records[i * kAccelRecord]);
+        {
+            if (pAccel[i].cmd == 0)
+                continue;
+            records.resize(records.size() + kAccelRecord);
+            PutAccelRecord(pAccel[i], &records[records.size() - kAccelRecord]);
+        }
+        if (records.empty())
+        {
+            const ACCEL accelNone = {FVIRTKEY, 0, 0};
+            records.resize(kAccelRecord);
+            PutAccelRecord(accelNone, records.data());
+        }
         CORXRegistrySP regSP;
         CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
         bOK = reg.CreateKey(GetTableKey(lpszProfileName, nId)) &&
@@ -278,21 +334,22 @@ HACCEL CORXKeyboardManager::LoadTable(LPCTSTR lpszProfileName, int nId)
     UINT nBytes = 0;
     if (!reg.Read(kAcceleratorsValue, pData, nBytes))
         return NULL;
-    // A value that is not a whole number of records is no table: the owner keeps the one it has.
+    // A value that is not a whole number of records, or whose records no table could hold, is
+    // refused whole: the owner keeps the table it has, and that is what is saved again.
     HACCEL hAccel = NULL;
-    if (pData != NULL && nBytes > 0 && nBytes % kAccelRecord == 0)
+    if (pData != NULL && nBytes > 0 && nBytes % kAccelRecord == 0 &&
+        nBytes / kAccelRecord <= kMaxAccelRecords)
     {
         int nCount = (int)(nBytes / kAccelRecord);
-        ACCEL* pAccel = new ACCEL[nCount];
-        memcpy(pAccel, pData, nBytes);
-        for (int i = 0; i < nCount; i++)
+        std::vector<ACCEL> records(nCount);
+        memcpy(records.data(), pData, nBytes);
+        if (IsSoundTable(records.data(), nCount))
         {
-            pAccel[i].fVirt &= FVIRTKEY | FSHIFT | FCONTROL | FALT | FNOINVERT;
-            if (!CORXToolBar::IsCommandPermitted(pAccel[i].cmd))
-                pAccel[i].cmd = 0;
+            for (ACCEL& accel : records)
+                if (accel.cmd != 0 && !CORXToolBar::IsCommandPermitted(accel.cmd))
+                    accel.cmd = 0;
+            hAccel = ::CreateAcceleratorTableA(records.data(), nCount);
         }
-        hAccel = ::CreateAcceleratorTableA(pAccel, nCount);
-        delete[] pAccel;
     }
     delete[] pData;
     return hAccel;

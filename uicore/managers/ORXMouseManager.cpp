@@ -105,18 +105,24 @@ void CORXMouseManager::Serialize(CArchive& ar)
         return;
     }
     m_ViewsToCommands.RemoveAll();
-    // The bindings become the manager's only when the whole image has been read.
+    // The bindings become the manager's only when the whole image has been read and every binding
+    // is one the manager could have made: a known view (when views are registered) bound once, to
+    // a command a double click may run. Anything else refuses the image whole.
     CMap<int, int, UINT, UINT> bindings;
     bindings.InitHashTable(kHashSize);
     DWORD dwCount = 0;
     ar >> dwCount;
+    ar.CheckAvailable((ULONGLONG)dwCount * 2 * sizeof(DWORD));
     for (DWORD i = 0; i < dwCount; i++)
     {
         DWORD dwViewId = 0;
         DWORD dwCmd = 0;
         ar >> dwViewId >> dwCmd;
-        if (dwCmd != 0)
-            bindings.SetAt((int)dwViewId, (UINT)dwCmd);
+        const int iViewId = (int)dwViewId;
+        UINT uiBound = 0;
+        if (!IsBindableCommand(dwCmd) || !IsKnownView(iViewId) || bindings.Lookup(iViewId, uiBound))
+            AfxThrowArchiveException(CArchiveException::generic);
+        bindings.SetAt(iViewId, (UINT)dwCmd);
     }
     for (POSITION pos = bindings.GetStartPosition(); pos != NULL;)
     {
@@ -125,6 +131,31 @@ void CORXMouseManager::Serialize(CArchive& ar)
         bindings.GetNextAssoc(pos, iViewId, uiCmd);
         m_ViewsToCommands.SetAt(iViewId, uiCmd);
     }
+}
+
+BOOL CORXMouseManager::IsBindableCommand(DWORD dwCmd)
+{
+    // 0 binds nothing and is never stored; a command is a 16-bit id, 0xFFFF is none and no id from
+    // 0xFF00 is ever stored.
+    return dwCmd != 0 && dwCmd < 0xFF00;
+}
+
+BOOL CORXMouseManager::IsKnownView(int iViewId) const
+{
+    if (iViewId == -1)
+        return FALSE;
+    // Before the application has registered any view every id is taken on trust.
+    if (m_ViewsNames.IsEmpty())
+        return TRUE;
+    for (POSITION pos = m_ViewsNames.GetStartPosition(); pos != NULL;)
+    {
+        CString strName;
+        int iId = 0;
+        m_ViewsNames.GetNextAssoc(pos, strName, iId);
+        if (iId == iViewId)
+            return TRUE;
+    }
+    return FALSE;
 }
 
 BOOL CORXMouseManager::LoadState(LPCTSTR lpszProfileName)

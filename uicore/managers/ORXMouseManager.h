@@ -32,6 +32,9 @@ public:
     UINT GetViewIconId(int iViewId) const;
 
 protected:
+    static BOOL IsBindableCommand(DWORD dwCmd);
+    BOOL IsKnownView(int iViewId) const;
+
     CMap<int, int, UINT, UINT> m_ViewsToCommands;
     CMap<CString, LPCTSTR, int, int> m_ViewsNames;
     CMap<int, int, UINT, UINT> m_ViewsToIcons;

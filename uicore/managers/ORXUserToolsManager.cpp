@@ -61,6 +61,10 @@ void CORXUserTool::Serialize(CArchive& ar)
         ar << m_strLabel << m_strCommand << m_strArguments << m_strInitialDirectory << (DWORD)m_uiCmdId;
         return;
     }
+    // Only the one form of the record that was ever written is read.
+    const UINT nSchema = ar.GetObjectSchema();
+    if (nSchema != 1 && nSchema != (UINT)-1)
+        AfxThrowArchiveException(CArchiveException::badSchema);
     CString strCommand;
     DWORD dwCmdId = 0;
     ar >> m_strLabel >> strCommand >> m_strArguments >> m_strInitialDirectory >> dwCmdId;
@@ -194,6 +198,51 @@ void CORXUserToolsManager::RemoveAllTools()
         delete m_lstUserTools.RemoveHead();
 }
 
+namespace
+{
+// The stored list of tools, read object by object so that each is checked as it comes: a tool,
+// never NULL, not a second reference to a tool read before (the list would own it twice), with a
+// command id of the tools' range that no other tool holds, and no more tools than the range has.
+class CToolsImage : public CObject
+{
+public:
+    CToolsImage(CObList* pTools, UINT uiCmdFirst, UINT uiCmdLast)
+        : m_pTools(pTools), m_uiCmdFirst(uiCmdFirst), m_uiCmdLast(uiCmdLast)
+    {
+    }
+    virtual void Serialize(CArchive& ar);
+
+private:
+    CObList* const m_pTools;
+    const UINT m_uiCmdFirst;
+    const UINT m_uiCmdLast;
+};
+
+void CToolsImage::Serialize(CArchive& ar)
+{
+    const DWORD nCount = ar.ReadCount();
+    if (nCount > m_uiCmdLast - m_uiCmdFirst + 1)
+        AfxThrowArchiveException(CArchiveException::generic);
+    for (DWORD i = 0; i < nCount; i++)
+    {
+        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CORXUserTool));
+        CORXUserTool* pTool = DYNAMIC_DOWNCAST(CORXUserTool, pObject);
+        if (pTool == NULL || m_pTools->Find(pTool) != NULL)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        // Owned from here on, so that a refusal below deletes it with the others.
+        m_pTools->AddTail(pTool);
+        if (pTool->m_uiCmdId < m_uiCmdFirst || pTool->m_uiCmdId > m_uiCmdLast)
+            AfxThrowArchiveException(CArchiveException::generic);
+        for (POSITION pos = m_pTools->GetHeadPosition(); pos != NULL;)
+        {
+            CORXUserTool* pOther = (CORXUserTool*)m_pTools->GetNext(pos);
+            if (pOther != pTool && pOther->m_uiCmdId == pTool->m_uiCmdId)
+                AfxThrowArchiveException(CArchiveException::generic);
+        }
+    }
+}
+} // namespace
+
 BOOL CORXUserToolsManager::LoadState(LPCTSTR lpszProfileName)
 {
     RemoveAllTools();
@@ -201,22 +250,13 @@ BOOL CORXUserToolsManager::LoadState(LPCTSTR lpszProfileName)
     CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
     if (!reg.Open(CORXWorkspaceBase::BuildRegistryPath(kToolsKey, lpszProfileName)))
         return FALSE;
-    if (!reg.Read(kToolsValue, m_lstUserTools))
+    // Anything in the value that is not a sound list of this manager's tools makes the whole
+    // value foreign: the manager starts without tools.
+    CToolsImage image(&m_lstUserTools, m_uiCmdFirst, m_uiCmdLast);
+    if (!reg.Read(kToolsValue, image))
     {
         RemoveAllTools();
         return FALSE;
-    }
-    // Anything but tools in the list, or a tool outside the tools' ids, makes the whole value
-    // foreign: the manager starts without tools.
-    for (POSITION pos = m_lstUserTools.GetHeadPosition(); pos != NULL;)
-    {
-        CORXUserTool* pTool = DYNAMIC_DOWNCAST(CORXUserTool, m_lstUserTools.GetNext(pos));
-        if (pTool == NULL || pTool->m_uiCmdId < m_uiCmdFirst || pTool->m_uiCmdId > m_uiCmdLast ||
-            m_lstUserTools.GetCount() > GetMaxTools())
-        {
-            RemoveAllTools();
-            return FALSE;
-        }
     }
     return TRUE;
 }

@@ -288,8 +288,31 @@ BOOL CORXWorkspace::LoadWindowPlacement(CRect& rectNormalPosition, int& nFlags, 
     CORXRegistry& reg = regSP.CreateRegistry(FALSE, TRUE);
     if (!reg.Open(GetRegistrySectionPath(_T("WindowPlacement"))))
         return FALSE;
-    return reg.Read(_T("MainWindowRect"), rectNormalPosition) && reg.Read(_T("Flags"), nFlags) &&
-           reg.Read(_T("ShowCmd"), nShowCmd);
+    CRect rect;
+    int nFlagsRead = 0;
+    int nShowCmdRead = 0;
+    if (!reg.Read(_T("MainWindowRect"), rect) || !reg.Read(_T("Flags"), nFlagsRead) ||
+        !reg.Read(_T("ShowCmd"), nShowCmdRead) || !IsPlacementSound(rect, nFlagsRead, nShowCmdRead))
+        return FALSE;
+    rectNormalPosition = rect;
+    nFlags = nFlagsRead;
+    nShowCmd = nShowCmdRead;
+    return TRUE;
+}
+
+BOOL CORXWorkspace::IsPlacementSound(const CRect& rect, int nFlags, int nShowCmd)
+{
+    // A window's edges are 16-bit coordinates, its rectangle is the right way round and not empty,
+    // its flags are the placement's own and its show command one the system knows. A stored
+    // placement that is not all of that came from no window: it is refused whole, and the window
+    // opens where the program puts it.
+    const LONG kLimit = 32767;
+    if (rect.left < -kLimit || rect.top < -kLimit || rect.right > kLimit || rect.bottom > kLimit ||
+        rect.left >= rect.right || rect.top >= rect.bottom)
+        return FALSE;
+    if ((nFlags & ~(WPF_SETMINPOSITION | WPF_RESTORETOMAXIMIZED | WPF_ASYNCWINDOWPLACEMENT)) != 0)
+        return FALSE;
+    return nShowCmd >= SW_HIDE && nShowCmd <= SW_MAX;
 }
 
 BOOL CORXWorkspace::StoreWindowPlacement(const CRect& rectNormalPosition, int nFlags, int nShowCmd)
@@ -329,12 +352,6 @@ BOOL CORXWorkspace::RestoreWindowPlacement(CWnd* pWnd)
     int nFlags = 0;
     int nShowCmd = SW_SHOWNORMAL;
     if (!LoadWindowPlacement(rect, nFlags, nShowCmd))
-        return FALSE;
-    // A stored rectangle that no window could have is not applied at all.
-    const LONG kLimit = 32767;
-    rect.NormalizeRect();
-    if (rect.IsRectEmpty() || rect.left < -kLimit || rect.top < -kLimit || rect.right > kLimit ||
-        rect.bottom > kLimit)
         return FALSE;
     WINDOWPLACEMENT wp;
     memset(&wp, 0, sizeof(wp));

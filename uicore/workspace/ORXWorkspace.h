@@ -40,6 +40,9 @@ public:
 
     virtual BOOL LoadWindowPlacement(CRect& rectNormalPosition, int& nFlags, int& nShowCmd);
     virtual BOOL StoreWindowPlacement(const CRect& rectNormalPosition, int nFlags, int nShowCmd);
+    // Whether a placement read back is one a window could have had (LoadWindowPlacement refuses
+    // any other whole).
+    static BOOL IsPlacementSound(const CRect& rect, int nFlags, int nShowCmd);
 
     // The main window's placement: taken from the window and stored, or read and applied. A
     // placement is applied only when it was read and makes sense, shown normal or maximised.

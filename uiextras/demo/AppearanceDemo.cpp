@@ -5,6 +5,9 @@
 // the bar's buttons as "item <index> <command> <user> <image> <text shown> <image shown> <l t r b>
 // text=<text>", the user images as "userimages <count>" and "image <index> <rows>" (RRGGBB per pixel,
 // rows separated by "/"), and, once an image editor opens, its controls' places on the screen.
+// With "/state" (after "/sheet") the user images are the user's: their file beside the log is
+// written only when there is none, the bar and the images are saved when the window closes, and a
+// file that does not load gives way to the demonstration's own two images.
 #include "AppearanceDemo.h"
 #include "DemoSupport.h"
 
@@ -15,11 +18,13 @@
 #include "ORXImageEditDlg.h"
 #include "ORXToolBar.h"
 #include "ORXToolbarCustomize.h"
+#include "ORXWorkspace.h"
 #include "uiextras/uiextras_res.h"
 
 namespace
 {
 BOOL g_bWithSheet = FALSE;
+CORXWorkspace* g_pStateWorkspace = NULL;
 const UINT_PTR kWatchTimer = 33550;
 
 // Two 16 x 15 user images, blue and green, written beside the log: the well reads them from a file.
@@ -166,8 +171,18 @@ protected:
             return -1;
         CString strImages =
             DemoLogPath().Left(DemoLogPath().ReverseFind(_T('\\')) + 1) + _T("appearance_user_images.bmp");
-        if (!WriteUserImages(strImages) || !m_UserImages.LoadFromFile(strImages))
+        const BOOL bKept =
+            g_pStateWorkspace != NULL && ::GetFileAttributes(strImages) != INVALID_FILE_ATTRIBUTES;
+        if (!bKept && !WriteUserImages(strImages))
             return -1;
+        if (!m_UserImages.LoadFromFile(strImages))
+        {
+            if (!bKept)
+                return -1;
+            DemoLog("imagefile refused");
+            if (!WriteUserImages(strImages) || !m_UserImages.LoadFromFile(strImages))
+                return -1;
+        }
         CORXToolBar::SetUserImages(&m_UserImages);
         SetTimer(kWatchTimer, 200, NULL);
         return 0;
@@ -185,6 +200,12 @@ protected:
     }
     // The bar's commands are enabled, so that its images are drawn in colour.
     afx_msg void OnBarCommand(UINT nID) { DemoLog("command %u", nID); }
+    afx_msg void OnClose()
+    {
+        if (g_pStateWorkspace != NULL)
+            DemoLog("state saved %d", g_pStateWorkspace->SaveState(NULL, this));
+        CFrameWnd::OnClose();
+    }
     afx_msg void OnDestroy()
     {
         KillTimer(kWatchTimer);
@@ -197,6 +218,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(CAppearanceFrame, CFrameWnd)
 ON_WM_CREATE()
+ON_WM_CLOSE()
 ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_COMMAND_RANGE(ID_EXTRAS_NEW, ID_EXTRAS_LARGE, OnBarCommand)
@@ -215,6 +237,15 @@ BOOL AppearanceDemoWanted(CString& strCommandLine)
         strCommandLine = strCommandLine.Mid(7);
         strCommandLine.TrimLeft();
     }
+    if (strCommandLine.Left(7) == _T("/state "))
+    {
+        strCommandLine = strCommandLine.Mid(7);
+        strCommandLine.TrimLeft();
+        AfxGetApp()->SetRegistryKey(_T("Quendra Labs"));
+        g_pStateWorkspace = dynamic_cast<CORXWorkspace*>(CORXWorkspaceBase::GetInstance());
+        if (g_pStateWorkspace != NULL)
+            g_pStateWorkspace->SetRegistryBase(_T("AppearanceDemo"));
+    }
     return TRUE;
 }
 
@@ -224,6 +255,8 @@ CFrameWnd* AppearanceDemoCreate(const CString& strLog)
     CAppearanceFrame* pFrame = new CAppearanceFrame;
     if (!pFrame->Create(NULL, _T("Appearance demonstration"), WS_OVERLAPPEDWINDOW, CRect(200, 120, 620, 360)))
         return NULL;
+    if (g_pStateWorkspace != NULL)
+        DemoLog("state loaded %d", g_pStateWorkspace->LoadState(NULL, pFrame));
     DemoShowFrame(pFrame);
     // Customise mode, held by the framework's sheet or by the core alone: the bars take right clicks
     // for their customise menu.

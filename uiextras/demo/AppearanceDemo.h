@@ -1,4 +1,4 @@
-// The Button Appearance demonstration of ExtrasDemo ("/appearance [/sheet] <log>").
+// The Button Appearance demonstration of ExtrasDemo ("/appearance [/sheet] [/state] <log>").
 #ifndef VELMORA_APPEARANCEDEMO_H
 #define VELMORA_APPEARANCEDEMO_H
 

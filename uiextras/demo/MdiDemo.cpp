@@ -12,6 +12,7 @@
 #include <stdio.h>
 
 #include "ExtrasIds.h"
+#include "ORXKeyboardManager.h"
 #include "ORXMDIFrameWnd.h"
 #include "ORXMenuBar.h"
 #include "ORXOleIPFrameWnd.h"
@@ -19,6 +20,7 @@
 #include "ORXToolbarCustomize.h"
 #include "ORXToolbarMenuButton.h"
 #include "ORXWindowsDlg.h"
+#include "ORXWorkspace.h"
 
 namespace
 {
@@ -317,9 +319,24 @@ ON_WM_TIMER()
 END_MESSAGE_MAP()
 } // namespace
 
-BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszLog)
+BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszArgs)
 {
-    DemoSetLog(lpszLog);
+    // With "/state" before the log the frame's saved bars and keys are loaded at start; the frame
+    // saves them, and its placement, when it closes in any case.
+    CString strArgs = lpszArgs;
+    strArgs.TrimLeft();
+    const BOOL bState = strArgs.Left(7) == _T("/state ");
+    if (bState)
+        strArgs = strArgs.Mid(7);
+    DemoSetLog(strArgs);
+    // The state lives below the maker's key, as the clock's does, not below a key named after an
+    // INI file; it must be known before the frame is made, which takes its placement from there.
+    pApp->SetRegistryKey(_T("Quendra Labs"));
+    CORXWorkspace* pWorkspace = dynamic_cast<CORXWorkspace*>(CORXWorkspaceBase::GetInstance());
+    if (pWorkspace != NULL)
+        pWorkspace->SetRegistryBase(_T("MdiDemo"));
+    if (bState && ORXKeyboardManager() == NULL)
+        ORXInitKeyboardManager();
     // The application owns the template and deletes it at exit.
     CMultiDocTemplate* pTemplate =
         new CMultiDocTemplate(IDR_MDI_DOCTYPE, RUNTIME_CLASS(CMdiDemoDoc), RUNTIME_CLASS(CMdiDemoChild),
@@ -334,6 +351,8 @@ BOOL MdiDemoInitInstance(CWinApp* pApp, LPCTSTR lpszLog)
     pFrame->EnableMDITabs(TRUE, TRUE, CORXTabWnd::LOCATION_TOP);
     pFrame->EnableWindowsDialog(ID_MDI_WINDOWS, _T("&Windows..."));
     pApp->m_pMainWnd = pFrame;
+    if (bState && pWorkspace != NULL)
+        DemoLog("state loaded %d", pWorkspace->LoadState(NULL, pFrame));
     DemoShowFrame(pFrame, FALSE);
     for (int i = 1; i <= 3; i++)
     {

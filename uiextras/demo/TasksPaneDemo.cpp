@@ -11,11 +11,15 @@
 #include "ORXPopupMenu.h"
 #include "ORXPopupMenuBar.h"
 #include "ORXTasksPane.h"
+#include "ORXWorkspace.h"
 
 namespace
 {
 
 const UINT_PTR kStateTimer = 1;
+// With "/state" before the log the frame's bars, the pane among them, are loaded from the registry
+// at start and saved there when the window closes.
+CORXWorkspace* g_pStateWorkspace = NULL;
 
 class CDemoTasksPane : public CORXTasksPane
 {
@@ -172,6 +176,12 @@ protected:
         else
             CFrameWnd::OnTimer(nIDEvent);
     }
+    afx_msg void OnClose()
+    {
+        if (g_pStateWorkspace != NULL)
+            DemoLog("state saved %d", g_pStateWorkspace->SaveState(NULL, this));
+        CFrameWnd::OnClose();
+    }
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam)
     {
         const UINT nID = LOWORD(wParam);
@@ -197,6 +207,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(CTasksDemoFrame, CFrameWnd)
 ON_WM_CREATE()
+ON_WM_CLOSE()
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 } // namespace
@@ -212,12 +223,24 @@ BOOL TasksPaneDemoWanted(CString& strCommandLine)
     return TRUE;
 }
 
-CFrameWnd* CreateTasksPaneDemo(LPCTSTR lpszLog)
+CFrameWnd* CreateTasksPaneDemo(LPCTSTR lpszArgs)
 {
-    DemoSetLog(lpszLog);
+    CString strArgs = lpszArgs;
+    if (strArgs.Left(7) == _T("/state "))
+    {
+        strArgs = strArgs.Mid(7);
+        strArgs.TrimLeft();
+        AfxGetApp()->SetRegistryKey(_T("Quendra Labs"));
+        g_pStateWorkspace = dynamic_cast<CORXWorkspace*>(CORXWorkspaceBase::GetInstance());
+        if (g_pStateWorkspace != NULL)
+            g_pStateWorkspace->SetRegistryBase(_T("TasksPaneDemo"));
+    }
+    DemoSetLog(strArgs);
     CTasksDemoFrame* pFrame = new CTasksDemoFrame;
     if (!pFrame->Create(NULL, _T("Tasks pane demonstration"), WS_OVERLAPPEDWINDOW, CRect(120, 80, 720, 560)))
         return NULL;
+    if (g_pStateWorkspace != NULL)
+        DemoLog("state loaded %d", g_pStateWorkspace->LoadState(NULL, pFrame));
     DemoShowFrame(pFrame);
     pFrame->LogState(TRUE);
     DemoLog("ready");

@@ -131,6 +131,28 @@ TEST(ImageList, UserWellKeepsUnsavedEditsAndItsBitmapWhenAReloadFails)
     ::DeleteObject(hbmp);
 }
 
+TEST(ImageList, AUserWellRefusesABitmapFileThatIsNotWhole)
+{
+    CTestFolder folder;
+    const Bytes whole = BitmapFileOf(IDR_DEMO_TOOLBAR);
+    ASSERT_GT(whole.size(), 54u);
+    CString strFile = folder.File(_T("user.bmp"));
+    Bytes overclaim = whole;
+    overclaim[23] = 0x60; // the height's second byte: far more rows than the file holds
+    for (const Bytes& damaged : {Bytes(whole.begin(), whole.begin() + whole.size() / 2), overclaim,
+                                 Bytes(whole.begin(), whole.begin() + 40), Bytes(300, 0x42)})
+    {
+        folder.Write(_T("user.bmp"), damaged);
+        CORXToolbarImageList user;
+        EXPECT_FALSE(user.LoadFromFile(strFile));
+        EXPECT_FALSE(user.IsUserImagesList());
+        EXPECT_EQ(0, user.GetCount());
+    }
+    folder.Write(_T("user.bmp"), whole);
+    CORXToolbarImageList user;
+    EXPECT_TRUE(user.LoadFromFile(strFile));
+}
+
 TEST(MenuImages, TheGlyphStripHasFortyMagentaBackedImagesInTheirNumbers)
 {
     ASSERT_TRUE(CORXMenuImages::Initialize());

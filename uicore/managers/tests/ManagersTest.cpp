@@ -147,6 +147,104 @@ TEST_F(ManagersTest, KeyboardTableRoundTripsAndDamagedTablesAreRefused)
 
 namespace
 {
+// One stored key: flags, pad, key, command.
+Bytes Record(BYTE fVirt, WORD key, WORD cmd)
+{
+    return Bytes{fVirt, 0, (BYTE)key, (BYTE)(key >> 8), (BYTE)cmd, (BYTE)(cmd >> 8)};
+}
+} // namespace
+
+TEST_F(ManagersTest, KeyTablesWithImpossibleRecordsAreRefusedWholeAndTheFramesTableIsSavedAgain)
+{
+    CORXKeyboardManager manager;
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(
+        m_pFrame, Table({{FVIRTKEY | FCONTROL, 'K', (WORD)kCmdA}, {FVIRTKEY, VK_F5, (WORD)kCmdB}})));
+    ASSERT_TRUE(manager.SaveState(NULL, m_pFrame));
+    DWORD dwType = 0;
+    Bytes undamaged;
+    ASSERT_TRUE(App().ReadProfileValue(kKeyboardKey, _T("Accelerators"), dwType, undamaged));
+    const Bytes valid = Record(FVIRTKEY | FCONTROL, 'K', kCmdA);
+
+    Bytes many;
+    for (int i = 0; i < 5000; i++)
+        many = many + Record(FVIRTKEY, (WORD)(1 + i % 254), kCmdA);
+    struct Damage
+    {
+        const char* pszWhat;
+        Bytes value;
+    } damages[] = {
+        {"all zeros", Bytes(18, 0)},
+        {"a key 0", valid + Record(FVIRTKEY, 0, kCmdB)},
+        {"a command 0", valid + Record(FVIRTKEY, VK_F6, 0)},
+        {"command 0xFFFF", valid + Record(FVIRTKEY, VK_F6, 0xFFFF)},
+        {"a reserved id", valid + Record(FVIRTKEY, VK_F6, 0xFF10)},
+        {"unknown flags", valid + Record(0x40 | FVIRTKEY, VK_F6, kCmdB)},
+        {"no virtual key", valid + Record(FVIRTKEY, 0xFF, kCmdB)},
+        {"no character", valid + Record(0, 0x141, kCmdB)},
+        {"a key twice", valid + Record(FVIRTKEY, VK_F6, kCmdB) + Record(FVIRTKEY | FCONTROL, 'K', kCmdC)},
+        {"the empty record beside keys", valid + Record(FVIRTKEY, 0, 0)},
+        {"thousands of records", many},
+        {"random bytes", Image("5A C3 91 07 E2 4F | 13 88 FE 20 6B D0 | 7F 01 A4 C9 3E 55")},
+    };
+    HACCEL hBefore = m_pFrame->m_hAccelTable;
+    for (const Damage& damage : damages)
+    {
+        ASSERT_TRUE(App().WriteProfileValue(kKeyboardKey, _T("Accelerators"), REG_BINARY, damage.value));
+        EXPECT_FALSE(manager.LoadState(NULL, m_pFrame)) << damage.pszWhat;
+        EXPECT_EQ(hBefore, m_pFrame->m_hAccelTable) << damage.pszWhat;
+        // What goes back is the table the frame kept, not the damage.
+        ASSERT_TRUE(manager.SaveState(NULL, m_pFrame));
+        Bytes saved;
+        ASSERT_TRUE(App().ReadProfileValue(kKeyboardKey, _T("Accelerators"), dwType, saved));
+        EXPECT_EQ(Hex(undamaged), Hex(saved)) << damage.pszWhat;
+    }
+
+    // Keys that differ only by their inversion flag are one key; a character and Alt+character are
+    // two, and both are kept.
+    ASSERT_TRUE(App().WriteProfileValue(kKeyboardKey, _T("Accelerators"), REG_BINARY,
+                                        Record(0, 'q', kCmdA) + Record(FALT, 'q', kCmdB)));
+    ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
+    EXPECT_EQ(2u, AccelRecords(m_pFrame->m_hAccelTable).size());
+    // A key may run one of the window's system commands, as a resource's table may have it do.
+    ASSERT_TRUE(App().WriteProfileValue(kKeyboardKey, _T("Accelerators"), REG_BINARY,
+                                        Record(FVIRTKEY | FALT, VK_F4, 0xF060)));
+    ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
+    ASSERT_TRUE(
+        App().WriteProfileValue(kKeyboardKey, _T("Accelerators"), REG_BINARY,
+                                Record(FVIRTKEY, VK_F6, kCmdA) + Record(FVIRTKEY | FNOINVERT, VK_F6, kCmdB)));
+    EXPECT_FALSE(manager.LoadState(NULL, m_pFrame));
+}
+
+TEST_F(ManagersTest, ATableWithoutKeysAndKeysOfExcludedCommandsSaveAsValuesThatLoadAgain)
+{
+    CORXKeyboardManager manager;
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(m_pFrame, Table({{FVIRTKEY, VK_F5, (WORD)kCmdB}})));
+    ASSERT_TRUE(CORXKeyboardManager::InstallTable(
+        m_pFrame, CORXKeyboardManager::RemoveKey(m_pFrame->m_hAccelTable, FVIRTKEY, VK_F5)));
+    ASSERT_TRUE(manager.SaveState(NULL, m_pFrame));
+    DWORD dwType = 0;
+    Bytes saved;
+    ASSERT_TRUE(App().ReadProfileValue(kKeyboardKey, _T("Accelerators"), dwType, saved));
+    EXPECT_EQ(Hex(Record(FVIRTKEY, 0, 0)), Hex(saved));
+    ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
+
+    // An excluded command's key is loaded bound to nothing and not written back; the others stay.
+    ASSERT_TRUE(App().WriteProfileValue(kKeyboardKey, _T("Accelerators"), REG_BINARY,
+                                        Record(FVIRTKEY, VK_F5, kCmdB) + Record(FVIRTKEY, VK_F6, kCmdA)));
+    CList<UINT, UINT> lstExcluded;
+    lstExcluded.AddTail(kCmdB);
+    CORXToolBar::SetNonPermittedCommands(lstExcluded);
+    ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
+    lstExcluded.RemoveAll();
+    CORXToolBar::SetNonPermittedCommands(lstExcluded);
+    ASSERT_TRUE(manager.SaveState(NULL, m_pFrame));
+    ASSERT_TRUE(App().ReadProfileValue(kKeyboardKey, _T("Accelerators"), dwType, saved));
+    EXPECT_EQ(Hex(Record(FVIRTKEY, VK_F6, kCmdA)), Hex(saved));
+    ASSERT_TRUE(manager.LoadState(NULL, m_pFrame));
+}
+
+namespace
+{
 // A frame of the framework's kind, and one derived from it that names its keys itself.
 class CHookedFrame : public CFrameWnd, public CORXFrameOffers, public CORXFrameHooks
 {
@@ -276,6 +374,38 @@ TEST_F(ManagersTest, MouseBindingsRoundTripAndDamageLeavesNone)
     EXPECT_FALSE(manager.LoadState());
     EXPECT_EQ(0u, manager.GetViewDblClickCommand(7));
     EXPECT_EQ(7, manager.GetViewIdByName(_T("Clock view")));
+
+    // Bindings the manager could never have made refuse the whole image: no view keeps one.
+    struct Damage
+    {
+        const char* pszWhat;
+        std::vector<DWORD> values;
+    } damages[] = {
+        {"a view bound twice", {2, 7, kCmdA, 7, kCmdB}},
+        {"command 0", {2, 9, kCmdB, 7, 0}},
+        {"command 0xFFFF", {2, 9, kCmdB, 7, 0xFFFF}},
+        {"a command wider than 16 bits", {2, 9, kCmdB, 7, 0x10000 | kCmdA}},
+        {"a view that is not registered", {2, 9, kCmdB, 8, kCmdA}},
+        {"view -1", {2, 9, kCmdB, 0xFFFFFFFF, kCmdA}},
+        {"a count beyond the image", {0x10000000, 9, kCmdB}},
+    };
+    for (const Damage& damage : damages)
+    {
+        Bytes image;
+        for (DWORD dw : damage.values)
+            image = image + Bytes{(BYTE)dw, (BYTE)(dw >> 8), (BYTE)(dw >> 16), (BYTE)(dw >> 24)};
+        manager.SetCommandForDblClick(9, kCmdC);
+        EXPECT_TRUE(App().WriteProfileValue(_T("ORXMouseManager"), _T("Mouse"), REG_BINARY, image));
+        EXPECT_FALSE(manager.LoadState()) << damage.pszWhat;
+        EXPECT_EQ(0u, manager.GetViewDblClickCommand(7)) << damage.pszWhat;
+        EXPECT_EQ(0u, manager.GetViewDblClickCommand(9)) << damage.pszWhat;
+    }
+    EXPECT_TRUE(App().WriteProfileValue(
+        _T("ORXMouseManager"), _T("Mouse"), REG_BINARY,
+        Bytes({2, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x7D, 0, 0, 9, 0, 0, 0, 0x02, 0x7D, 0, 0})));
+    ASSERT_TRUE(manager.LoadState());
+    EXPECT_EQ(kCmdA, manager.GetViewDblClickCommand(7));
+    EXPECT_EQ(kCmdB, manager.GetViewDblClickCommand(9));
 }
 
 TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
@@ -337,6 +467,35 @@ TEST_F(ManagersTest, UserToolsRoundTripAndForeignOrDamagedListsGiveNoTools)
     }
     EXPECT_FALSE(manager.LoadState());
     EXPECT_EQ(0, (int)manager.GetUserTools().GetCount());
+
+    // Lists whose tools the manager could never have held: each refused whole, nothing owned
+    // twice (the manager's end would delete a repeated tool twice).
+    const std::string kClass = "FF FF 01 00 0C 00 'CORXUserTool' |";
+    const std::string kTool = " 01 'A' | 00 | 00 | 00 |";
+    struct Damage
+    {
+        const char* pszWhat;
+        std::string image;
+    } damages[] = {
+        {"one tool stored twice", "02 00 |" + kClass + kTool + "FE 7E 00 00 | 02 00"},
+        {"a NULL tool", "02 00 |" + kClass + kTool + "FE 7E 00 00 | 00 00"},
+        {"two tools of one id", "02 00 |" + kClass + kTool + "FE 7E 00 00 | 01 80 |" + kTool + "FE 7E 00 00"},
+        {"an id outside the range", "01 00 |" + kClass + kTool + "20 7F 00 00"},
+        {"more tools than ids", "0B 00 |" + kClass + kTool + "FE 7E 00 00"},
+        {"a schema never written", "01 00 | FF FF 02 00 0C 00 'CORXUserTool' |" + kTool + "FE 7E 00 00"},
+    };
+    for (const Damage& damage : damages)
+    {
+        EXPECT_TRUE(
+            App().WriteProfileValue(_T("ORXUserToolsManager"), _T("Tools"), REG_BINARY, Image(damage.image)));
+        EXPECT_FALSE(manager.LoadState()) << damage.pszWhat;
+        EXPECT_EQ(0, (int)manager.GetUserTools().GetCount()) << damage.pszWhat;
+    }
+    EXPECT_TRUE(App().WriteProfileValue(
+        _T("ORXUserToolsManager"), _T("Tools"), REG_BINARY,
+        Image("02 00 |" + kClass + kTool + "FE 7E 00 00 | 01 80 |" + kTool + "FF 7E 00 00")));
+    ASSERT_TRUE(manager.LoadState());
+    EXPECT_EQ(2, (int)manager.GetUserTools().GetCount());
 }
 
 TEST(UserTool, ABareFileNameFindsItsProgramThroughTheSearchPath)

@@ -774,6 +774,45 @@ TEST_F(StateTest, WindowPlacementIsAppliedOnlyWhenReadAndSensible)
     EXPECT_FALSE(m_pWorkspace->RestoreWindowPlacement(m_pFrame));
     ASSERT_TRUE(m_pFrame->GetWindowPlacement(&wp));
     EXPECT_EQ(CRect(40, 50, 440, 350), CRect(wp.rcNormalPosition));
+
+    // A placement no window could have had is refused whole: the caller's values stay as they were,
+    // and a frame made from it opens where the program puts it.
+    struct Damage
+    {
+        const char* pszWhat;
+        DWORD rect[4];
+        DWORD dwFlags;
+        DWORD dwShowCmd;
+    } damages[] = {
+        {"the whole integer range", {0x80000000, 0x80000000, 0x7FFFFFFF, 0x7FFFFFFF}, 0, SW_SHOWNORMAL},
+        {"edges beyond 16 bits", {40, 50, 70000, 350}, 0, SW_SHOWNORMAL},
+        {"a rectangle the wrong way round", {440, 50, 40, 350}, 0, SW_SHOWNORMAL},
+        {"unknown flags", {40, 50, 440, 350}, 0x100, SW_SHOWNORMAL},
+        {"an unknown show command", {40, 50, 440, 350}, 0, 99},
+        {"a negative show command", {40, 50, 440, 350}, 0, 0xFFFFFFFF},
+    };
+    for (const Damage& damage : damages)
+    {
+        ASSERT_TRUE(m_pWorkspace->StoreWindowPlacement(CRect(40, 50, 440, 350), 0, SW_SHOWNORMAL));
+        EXPECT_TRUE(App().WriteProfileValue(
+            _T("Velmora\\WindowPlacement"), _T("MainWindowRect"), REG_BINARY,
+            Dwords({damage.rect[0], damage.rect[1], damage.rect[2], damage.rect[3]})));
+        EXPECT_TRUE(App().WriteProfileValue(_T("Velmora\\WindowPlacement"), _T("Flags"), REG_DWORD,
+                                            Dwords({damage.dwFlags})));
+        EXPECT_TRUE(App().WriteProfileValue(_T("Velmora\\WindowPlacement"), _T("ShowCmd"), REG_DWORD,
+                                            Dwords({damage.dwShowCmd})));
+        CRect rectOut(1, 2, 3, 4);
+        int nFlagsOut = 5, nShowOut = 6;
+        EXPECT_FALSE(m_pWorkspace->LoadWindowPlacement(rectOut, nFlagsOut, nShowOut)) << damage.pszWhat;
+        EXPECT_EQ(CRect(1, 2, 3, 4), rectOut) << damage.pszWhat;
+        EXPECT_EQ(5, nFlagsOut) << damage.pszWhat;
+        EXPECT_EQ(6, nShowOut) << damage.pszWhat;
+        EXPECT_FALSE(m_pWorkspace->RestoreWindowPlacement(m_pFrame)) << damage.pszWhat;
+    }
+    ASSERT_TRUE(m_pWorkspace->StoreWindowPlacement(CRect(-200, 50, 440, 350), WPF_RESTORETOMAXIMIZED,
+                                                   SW_SHOWMAXIMIZED));
+    ASSERT_TRUE(m_pWorkspace->LoadWindowPlacement(rect, nFlags, nShowCmd));
+    EXPECT_EQ(CRect(-200, 50, 440, 350), rect);
 }
 
 // Every reader of saved state, fed seeded mutations of the values a save wrote: none crashes, a
