@@ -63,6 +63,8 @@ BOOL CAlarmEngine::WillRing(const CAlarms* pAlarm, const COleDateTime& dtNow) co
 {
     if (pAlarm == NULL || pAlarm->m_bEnabled != 1)
         return FALSE;
+    if (IsFiring(pAlarm))
+        return TRUE;
     LONGLONG nArming = 0; // the sweeps before it is armed, one a tick
     switch (pAlarm->m_nState)
     {
@@ -391,6 +393,7 @@ BOOL CAlarmEngine::OpenWaiting()
         BOOL bRemindedLater = FALSE;
         if (!IsDiscarded(notice.pAlarm))
         {
+            notice.pAlarm->m_nState = ALARMSTATE_PROCESSING;
             bRemindedLater = Notify(notice.pAlarm, FALSE);
             bOpened = TRUE;
         }
@@ -418,6 +421,9 @@ void CAlarmEngine::FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRun
     IAlarmActions* pActions = m_pActions;
     if (!bLate && pActions != NULL)
     {
+        BOOL bActed = pAlarm->m_bPlaySound || pAlarm->m_bPlayCdAudio || pAlarm->m_bRunApplication ||
+                      pAlarm->m_bSpeakMessage ||
+                      (pAlarm->m_bShutDown && CAlarms::IsShutDownKind(pAlarm->m_nShutDownKind));
         if (pAlarm->m_bPlaySound)
             pActions->PlayAlarmSound(pAlarm->m_strSoundFile);
         if (pAlarm->m_bPlayCdAudio)
@@ -435,10 +441,15 @@ void CAlarmEngine::FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRun
         {
             if (bQueue)
             {
-                // Firing until its notification has closed; saved as such in the meantime.
                 CWaitingNotice notice = {pAlarm, dtNow, nSavedState};
                 m_waiting.push_back(notice);
-                SetDirty();
+                // Its other actions ran: saved as firing, they do not run again at the next start
+                // of a program closed before its notification opens. One whose notification is
+                // all it does stays armed until then, so that such a start shows it.
+                if (bActed)
+                    SetDirty();
+                else
+                    pAlarm->m_nState = nSavedState;
                 return;
             }
             bRemindedLater = Notify(pAlarm, bRunNow);

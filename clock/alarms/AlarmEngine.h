@@ -139,7 +139,7 @@ protected:
         LONG nSavedState;
     };
 
-    std::vector<CAlarms*> m_firing;        // alarms firing (state 5), a waiting notification's too
+    std::vector<CAlarms*> m_firing;        // alarms firing, those whose notification waits too
     std::vector<CAlarms*> m_discarded;     // taken out of the array while firing: freed when it ends
     std::vector<CWaitingNotice> m_waiting; // in the order their alarms fired
     int m_nOpenNotifications;

@@ -368,21 +368,27 @@ TEST(AlarmEngine, NotificationsOpenOnTopUpToABoundAndTheRestWaitTheirTurn)
     EXPECT_EQ((int)CAlarmEngine::MAX_OPEN_NOTIFICATIONS, nDeepest);
     EXPECT_EQ(0, f.engine.GetAlarmCount());
 
-    // Once the host closes, the waiting ones open no more: they stay firing, and are saved so
-    // (their actions ran, and do not run again at the next start).
+    // Once the host closes, the waiting ones open no more. Saved as they stand: one whose sound
+    // played as firing (the next start runs nothing again), one that only shows a message as
+    // armed (the next start shows it).
     CFixture g;
     for (int i = 0; i < 4; i++)
         g.Armed("due", At(9, 0))->m_bDisplayMessage = TRUE;
+    g.engine.GetAlarm(3)->m_bPlaySound = TRUE;
     g.rec.onNotify = [&](COleDateTime&) {
         g.rec.bMayOpen = FALSE;
         g.engine.CheckAlarms(At(9, 0, 1));
     };
     g.engine.CheckAlarms(At(9, 0));
     g.engine.CheckAlarms(At(9, 0, 2));
-    EXPECT_EQ("notify due", Joined(g.rec.log));
+    EXPECT_EQ("sound Default Beep; notify due", Joined(g.rec.log));
     EXPECT_EQ(ALARMSTATE_IDLE, g.engine.GetAlarm(0)->m_nState);
-    for (int i = 1; i < 4; i++)
-        EXPECT_EQ(ALARMSTATE_PROCESSING, g.engine.GetAlarm(i)->m_nState);
+    for (int i = 1; i < 3; i++)
+    {
+        EXPECT_EQ(ALARMSTATE_ARMED, g.engine.GetAlarm(i)->m_nState);
+        EXPECT_TRUE(g.engine.IsFiring(g.engine.GetAlarm(i)));
+    }
+    EXPECT_EQ(ALARMSTATE_PROCESSING, g.engine.GetAlarm(3)->m_nState);
     EXPECT_FALSE(g.engine.m_bChanged);
 }
 
