@@ -66,7 +66,7 @@ public:
     int GetAlarmCount() const { return (int)m_alarms.GetSize(); }
     CAlarms* GetAlarm(int nIndex) const;
     CAlarms* FindAlarm(LONG nId, LONG tCreated) const;
-    // The alarm is running its actions (its notification may be open).
+    // The alarm is running its actions (its notification may be open, or waiting its turn).
     BOOL IsFiring(const CAlarms* pAlarm) const;
     // The checks will fire the alarm as it stands and run its actions: enabled, pending (new,
     // arming, armed or firing) with a valid activation, not already past when overdue alarms are
