@@ -16,9 +16,8 @@ const double kLastDay = 2958465.0;
 } // namespace
 
 CAlarmEngine::CAlarmEngine()
-    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_nNotificationsShown(0), m_bWaiting(FALSE),
-      m_nWaitingSince(0), m_bAlarmsDirty(FALSE), m_bSaving(FALSE), m_bSaveFailed(FALSE), m_bDueStale(TRUE),
-      m_bSweepDue(TRUE), m_nDisturbed(0)
+    : m_nNextAlarmId(0), m_bChanged(FALSE), m_pActions(NULL), m_nOpenNotifications(0), m_bAlarmsDirty(FALSE),
+      m_bSaving(FALSE), m_bSaveFailed(FALSE), m_bDueStale(TRUE), m_bSweepDue(TRUE), m_nDisturbed(0)
 {
 }
 
@@ -64,12 +63,19 @@ BOOL CAlarmEngine::WillRing(const CAlarms* pAlarm, const COleDateTime& dtNow) co
 {
     if (pAlarm == NULL || pAlarm->m_bEnabled != 1)
         return FALSE;
+    if (IsFiring(pAlarm))
+        return TRUE;
+    LONGLONG nArming = 0; // the sweeps before it is armed, one a tick
     switch (pAlarm->m_nState)
     {
     case ALARMSTATE_PROCESSING:
         return TRUE;
     case ALARMSTATE_NEW:
+        nArming = 2;
+        break;
     case ALARMSTATE_ARMING:
+        nArming = 1;
+        break;
     case ALARMSTATE_ARMED:
         break;
     default:
@@ -77,9 +83,21 @@ BOOL CAlarmEngine::WillRing(const CAlarms* pAlarm, const COleDateTime& dtNow) co
     }
     if (pAlarm->m_dtActivation.GetStatus() != COleDateTime::valid)
         return FALSE;
+    if (dtNow.GetStatus() != COleDateTime::valid)
+        return TRUE;
+    LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
+    LONGLONG nArmed = ToSeconds(dtNow) + nArming;
     // Without overdue alarms only the alarm's own second fires it.
-    return m_options.bRunOverdue || dtNow.GetStatus() != COleDateTime::valid ||
-           ToSeconds(pAlarm->m_dtActivation) >= ToSeconds(dtNow);
+    if (!m_options.bRunOverdue)
+        return nDue >= nArmed;
+    // Fired beyond the lateness limit it runs no action; a repeating one rings at a later time.
+    LONGLONG nInterval = 0;
+    return nDue >= nArmed || !IsBeyondLimit(nDue, nArmed) || GetRepeatSeconds(*pAlarm, nInterval);
+}
+
+BOOL CAlarmEngine::IsDiscarded(const CAlarms* pAlarm) const
+{
+    return std::find(m_discarded.begin(), m_discarded.end(), pAlarm) != m_discarded.end();
 }
 
 void CAlarmEngine::Discard(CAlarms* pAlarm)
@@ -88,7 +106,7 @@ void CAlarmEngine::Discard(CAlarms* pAlarm)
         return;
     if (IsFiring(pAlarm))
     {
-        if (std::find(m_discarded.begin(), m_discarded.end(), pAlarm) == m_discarded.end())
+        if (!IsDiscarded(pAlarm))
             m_discarded.push_back(pAlarm);
         return;
     }
@@ -275,7 +293,7 @@ void CAlarmEngine::OrderDue()
     m_bDueStale = FALSE;
 }
 
-void CAlarmEngine::CheckSlot(INT_PTR nSlot, LONGLONG nFrom, LONGLONG nNow, const COleDateTime& dtNow)
+void CAlarmEngine::CheckSlot(INT_PTR nSlot, LONGLONG nNow, const COleDateTime& dtNow)
 {
     CAlarms* pAlarm = (CAlarms*)m_alarms.GetAt(nSlot);
     if (pAlarm->m_bEnabled != 1 || pAlarm->m_nState != ALARMSTATE_ARMED)
@@ -285,36 +303,28 @@ void CAlarmEngine::CheckSlot(INT_PTR nSlot, LONGLONG nFrom, LONGLONG nNow, const
     LONGLONG nDue = ToSeconds(pAlarm->m_dtActivation);
     if (!m_options.bRunOverdue)
     {
-        if (nDue >= nFrom && nDue <= nNow)
-            FireOne(pAlarm, dtNow, FALSE, FALSE);
+        if (nDue == nNow)
+            FireOne(pAlarm, dtNow, FALSE, FALSE, TRUE);
         return;
     }
     if (nDue > nNow)
         return;
-    BOOL bLate = m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
-    FireOne(pAlarm, dtNow, FALSE, bLate);
+    FireOne(pAlarm, dtNow, FALSE, IsBeyondLimit(nDue, nNow), TRUE);
+}
+
+BOOL CAlarmEngine::IsBeyondLimit(LONGLONG nDue, LONGLONG nNow) const
+{
+    return m_options.bUseLimit && (nNow - nDue) > (LONGLONG)m_options.nLimitSeconds;
 }
 
 void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
 {
     if (dtNow.GetStatus() != COleDateTime::valid)
         return;
-    // A notification is open (this check runs in its message loop): due alarms wait their turn, so
-    // notifications never pile up inside one another and an Exit ends once it is closed.
-    if (!m_firing.empty())
-    {
-        SweepAlarms();
-        return;
-    }
     LONGLONG nNow = ToSeconds(dtNow);
     INT_PTR nCount = m_alarms.GetSize();
     // A check inside the notification of an outer check's alarm changes what that walk may rely on.
     m_nDisturbed++;
-    // A notification shown ends the walk: the next due alarm shows at a later tick.
-    int nShown = m_nNotificationsShown;
-    // Without overdue alarms an alarm fires in its own second only; one that waited for an open
-    // notification still has its turn: the seconds since the walk that showed it count as now.
-    LONGLONG nFromTime = m_bWaiting ? m_nWaitingSince : nNow;
 
     // The slots due now, in the array's order: the alarms a walk over the whole array would fire.
     std::vector<INT_PTR> slots;
@@ -325,7 +335,7 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
             OrderDue();
         auto itFirst = m_due.begin();
         if (!m_options.bRunOverdue)
-            itFirst = std::lower_bound(m_due.begin(), m_due.end(), std::make_pair(nFromTime, (INT_PTR)0));
+            itFirst = std::lower_bound(m_due.begin(), m_due.end(), std::make_pair(nNow, (INT_PTR)0));
         for (auto it = itFirst; it != m_due.end() && it->first <= nNow; ++it)
             slots.push_back(it->second);
         std::sort(slots.begin(), slots.end());
@@ -344,16 +354,14 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
         slots.clear();
     }
 
-    // A notification runs a message loop in which later ticks, sweeps and the user's commands may
-    // add or remove alarms: after such a change the walk looks at the array as it is after each
-    // firing, from the slot after the one that fired.
+    // The walk opens no notification, but an action may run a message loop (a sound's error box)
+    // in which later ticks and the user's commands add or remove alarms: after such a change the
+    // walk looks at the array as it is, from the slot after the one that fired.
     INT_PTR nFrom = bOrdered ? -1 : 0;
     for (INT_PTR nSlot : slots)
     {
         unsigned nMark = m_nDisturbed;
-        CheckSlot(nSlot, nFromTime, nNow, dtNow);
-        if (m_nNotificationsShown != nShown)
-            break;
+        CheckSlot(nSlot, nNow, dtNow);
         if (m_nDisturbed != nMark)
         {
             nFrom = nSlot + 1;
@@ -362,21 +370,45 @@ void CAlarmEngine::CheckAlarms(const COleDateTime& dtNow)
     }
     if (nFrom >= 0)
     {
-        for (INT_PTR i = nFrom; i < nCount && i < m_alarms.GetSize() && m_nNotificationsShown == nShown; i++)
-            CheckSlot(i, nFromTime, nNow, dtNow);
+        for (INT_PTR i = nFrom; i < nCount && i < m_alarms.GetSize(); i++)
+            CheckSlot(i, nNow, dtNow);
     }
-    m_bWaiting = m_nNotificationsShown != nShown;
-    m_nWaitingSince = nFromTime;
+    // Saved before any notification opens: a firing alarm is on the disk as firing, so that a
+    // program ended under its notification does not run its actions again at the next start.
     SweepAlarms();
+    if (OpenWaiting())
+        SweepAlarms();
+}
+
+BOOL CAlarmEngine::OpenWaiting()
+{
+    BOOL bOpened = FALSE;
+    while (!m_waiting.empty() && m_nOpenNotifications < MAX_OPEN_NOTIFICATIONS)
+    {
+        if (m_pActions == NULL || !m_pActions->MayOpenNotification())
+            break;
+        CWaitingNotice notice = m_waiting.front();
+        m_waiting.erase(m_waiting.begin());
+        // Its actions ran when it was due; the time its notification waited makes it no later.
+        BOOL bRemindedLater = FALSE;
+        if (!IsDiscarded(notice.pAlarm))
+        {
+            notice.pAlarm->m_nState = ALARMSTATE_PROCESSING;
+            bRemindedLater = Notify(notice.pAlarm, FALSE);
+            bOpened = TRUE;
+        }
+        Finish(notice.pAlarm, notice.dtNow, FALSE, notice.nSavedState, bRemindedLater);
+    }
+    return bOpened;
 }
 
 void CAlarmEngine::FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate)
 {
     NoteChange();
-    FireOne(pAlarm, dtNow, bRunNow, bLate);
+    FireOne(pAlarm, dtNow, bRunNow, bLate, FALSE);
 }
 
-void CAlarmEngine::FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate)
+void CAlarmEngine::FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate, BOOL bQueue)
 {
     if (pAlarm == NULL || IsFiring(pAlarm))
         return;
@@ -389,6 +421,9 @@ void CAlarmEngine::FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRun
     IAlarmActions* pActions = m_pActions;
     if (!bLate && pActions != NULL)
     {
+        BOOL bActed = pAlarm->m_bPlaySound || pAlarm->m_bPlayCdAudio || pAlarm->m_bRunApplication ||
+                      pAlarm->m_bSpeakMessage ||
+                      (pAlarm->m_bShutDown && CAlarms::IsShutDownKind(pAlarm->m_nShutDownKind));
         if (pAlarm->m_bPlaySound)
             pActions->PlayAlarmSound(pAlarm->m_strSoundFile);
         if (pAlarm->m_bPlayCdAudio)
@@ -404,18 +439,41 @@ void CAlarmEngine::FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRun
             pActions->SpeakAlarm(pAlarm->m_strMessage, dtNow);
         if (pAlarm->m_bDisplayMessage)
         {
-            COleDateTime dtActivation = pAlarm->m_dtActivation;
-            m_nNotificationsShown++;
-            pActions->ShowNotification(pAlarm->m_strName, pAlarm->m_strMessage, dtActivation, !bRunNow);
-            if (dtActivation != pAlarm->m_dtActivation)
+            if (bQueue)
             {
-                pAlarm->m_dtActivation = dtActivation;
-                pAlarm->m_nState = ALARMSTATE_ARMED;
-                bRemindedLater = TRUE;
+                CWaitingNotice notice = {pAlarm, dtNow, nSavedState};
+                m_waiting.push_back(notice);
+                // Its other actions ran: saved as firing, they do not run again at the next start
+                // of a program closed before its notification opens. One whose notification is
+                // all it does stays armed until then, so that such a start shows it.
+                if (bActed)
+                    SetDirty();
+                else
+                    pAlarm->m_nState = nSavedState;
+                return;
             }
+            bRemindedLater = Notify(pAlarm, bRunNow);
         }
     }
+    Finish(pAlarm, dtNow, bRunNow, nSavedState, bRemindedLater);
+}
 
+BOOL CAlarmEngine::Notify(CAlarms* pAlarm, BOOL bRunNow)
+{
+    COleDateTime dtActivation = pAlarm->m_dtActivation;
+    m_nOpenNotifications++;
+    m_pActions->ShowNotification(pAlarm->m_strName, pAlarm->m_strMessage, dtActivation, !bRunNow);
+    m_nOpenNotifications--;
+    if (dtActivation == pAlarm->m_dtActivation)
+        return FALSE;
+    pAlarm->m_dtActivation = dtActivation;
+    pAlarm->m_nState = ALARMSTATE_ARMED;
+    return TRUE;
+}
+
+void CAlarmEngine::Finish(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, LONG nSavedState,
+                          BOOL bRemindedLater)
+{
     m_firing.erase(std::find(m_firing.begin(), m_firing.end(), pAlarm));
     // It moved on, stopped or is to be swept away; the order is made again at the next check.
     m_bDueStale = TRUE;

@@ -33,6 +33,9 @@ public:
     // Alarms read from the file that cannot be carried out (their names, one a line); they never
     // fire until edited. Told once, when the file is read.
     virtual void ReportUnusableAlarms(const CString& strNames) { (void)strNames; }
+    // FALSE once the host is closing: a notification that waits for its turn is not opened then,
+    // so that closing the open ones ends the program.
+    virtual BOOL MayOpenNotification() { return TRUE; }
 };
 
 // The settings the check reads.
@@ -63,12 +66,20 @@ public:
     int GetAlarmCount() const { return (int)m_alarms.GetSize(); }
     CAlarms* GetAlarm(int nIndex) const;
     CAlarms* FindAlarm(LONG nId, LONG tCreated) const;
-    // The alarm is running its actions (its notification may be open).
+    // The alarm is running its actions (its notification may be open, or waiting its turn).
     BOOL IsFiring(const CAlarms* pAlarm) const;
-    // The checks will fire the alarm as it stands: enabled, pending (new, arming, armed or firing)
-    // with a valid activation, and not already past when overdue alarms are not run. An idle
-    // alarm (one stored with its time past) or a disabled one never rings until it is edited.
+    // The checks will fire the alarm as it stands and run its actions: enabled, pending (new,
+    // arming, armed or firing) with a valid activation, not already past when overdue alarms are
+    // not run, and not so far past that it would fire late (unless it repeats). An idle alarm (one
+    // stored with its time past) or a disabled one never rings until it is edited.
     BOOL WillRing(const CAlarms* pAlarm, const COleDateTime& dtNow) const;
+
+    enum
+    {
+        // Notifications open at once, one on top of another; a due alarm's notification beyond
+        // them waits until one is closed (its other actions do not wait).
+        MAX_OPEN_NOTIFICATIONS = 3
+    };
 
     // Operations
 public:
@@ -87,7 +98,11 @@ public:
                            const CString& strMessage, BOOL bPlaySound, const CString& strSoundFile,
                            BOOL bSpeak);
 
+    // Fires the due alarms, also while notifications are open (it runs in their message loops):
+    // lateness is judged by dtNow, the actions without a dialog run at once, and the
+    // notifications open in turn, at most MAX_OPEN_NOTIFICATIONS at a time.
     void CheckAlarms(const COleDateTime& dtNow);
+    // Runs the alarm's actions, its notification among them, before it returns.
     void FireAlarm(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate);
     void SweepAlarms();
 
@@ -115,12 +130,20 @@ public:
 protected:
     IAlarmActions* m_pActions;
     CAlarmCheckOptions m_options;
-    std::vector<CAlarms*> m_firing;    // alarms inside FireAlarm, outermost first
-    std::vector<CAlarms*> m_discarded; // taken out of the array while firing: freed when it ends
-    int m_nNotificationsShown;         // counts notifications, so a check knows one was shown
-    BOOL m_bWaiting;                   // a notification cut the last walk short: due alarms wait
-    LONGLONG m_nWaitingSince;          // the second of that walk, in ToSeconds's scale
-    BOOL m_bAlarmsDirty;               // an alarm changed: the next sweep writes the file
+    // A fired alarm whose notification waits for its turn: its other actions ran at dtNow, by
+    // which it is rescheduled once its notification closes.
+    struct CWaitingNotice
+    {
+        CAlarms* pAlarm;
+        COleDateTime dtNow;
+        LONG nSavedState;
+    };
+
+    std::vector<CAlarms*> m_firing;        // alarms firing, those whose notification waits too
+    std::vector<CAlarms*> m_discarded;     // taken out of the array while firing: freed when it ends
+    std::vector<CWaitingNotice> m_waiting; // in the order their alarms fired
+    int m_nOpenNotifications;
+    BOOL m_bAlarmsDirty; // an alarm changed: the next sweep writes the file
     BOOL m_bSaving;
     BOOL m_bSaveFailed;
 
@@ -133,8 +156,19 @@ protected:
 
     void Discard(CAlarms* pAlarm);
     void Reschedule(CAlarms* pAlarm, const COleDateTime& dtNow);
-    void FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate);
-    void CheckSlot(INT_PTR nSlot, LONGLONG nFrom, LONGLONG nNow, const COleDateTime& dtNow);
+    // bQueue: the notification joins the waiting ones instead of opening here.
+    void FireOne(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, BOOL bLate, BOOL bQueue);
+    // Shows the notification; TRUE when Remind Later gave the alarm a new activation.
+    BOOL Notify(CAlarms* pAlarm, BOOL bRunNow);
+    void Finish(CAlarms* pAlarm, const COleDateTime& dtNow, BOOL bRunNow, LONG nSavedState,
+                BOOL bRemindedLater);
+    // Opens the waiting notifications in turn while fewer than the most are open; TRUE when any
+    // was opened.
+    BOOL OpenWaiting();
+    BOOL IsDiscarded(const CAlarms* pAlarm) const;
+    void CheckSlot(INT_PTR nSlot, LONGLONG nNow, const COleDateTime& dtNow);
+    // Fired at nNow, an alarm due at nDue is late: it runs no action.
+    BOOL IsBeyondLimit(LONGLONG nDue, LONGLONG nNow) const;
     void OrderDue();
     void NoteChange();
     void SetDirty();

@@ -312,6 +312,7 @@ public:
     virtual BOOL SaveAlarms();
     virtual void ReportOutOfMemory();
     virtual void ReportUnusableAlarms(const CString& strNames);
+    virtual BOOL MayOpenNotification();
     // IAlarmSilencer, and the Silence Alarm command.
     virtual void StopAlarmSound();
 

@@ -135,13 +135,14 @@ BOOL CMainClockDlg::OnInitDialog()
     catch (CException* e)
     {
         // A damaged data file: the user hears of it and the window goes on with what was read. The
-        // file is left as it is, so that saving the clocks read so far never drops the rest of it.
+        // file is left as it is, so that saving the clocks read so far never drops the rest of it
+        // (LoadData marked it kept before the ticks under this report could save).
+        m_bKeepDataFile = TRUE;
         CString strPath = m_dataFile.GetPath();
         if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
             strPath = m_dataFile.GetOldPath();
         AfxMessageBox(DamagedDataFileReport(e, strPath), MB_OK | MB_ICONEXCLAMATION);
         e->Delete();
-        m_bKeepDataFile = TRUE;
     }
     if (m_clocks.GetSize() == 0)
     {
@@ -160,9 +161,9 @@ BOOL CMainClockDlg::OnInitDialog()
     }
     catch (CException* e)
     {
+        m_bKeepServerFile = TRUE;
         AfxMessageBox(DamagedDataFileReport(e, m_serverFile.GetPath()), MB_OK | MB_ICONEXCLAMATION);
         e->Delete();
-        m_bKeepServerFile = TRUE;
     }
     SizeToClocks();
 

@@ -66,7 +66,9 @@ void CMainClockDlg::LoadData()
     }
     catch (CException*)
     {
-        // The alarms read before the damage are kept, and fire; the file is not written over.
+        // The alarms read before the damage are kept, and fire; the file is not written over. Kept
+        // from now on: the report is a message box, and the ticks under it sweep and save.
+        m_bKeepDataFile = TRUE;
         m_alarmEngine.AdoptLoaded(loaded, GetLocalNow());
         throw;
     }
@@ -78,10 +80,10 @@ void CMainClockDlg::LoadData()
         break;
     case CClockDataFile::readWrongVersion:
         // Another version's file is kept for that version: what is added here stays in memory.
+        m_bKeepDataFile = TRUE;
         AfxMessageBox(CString(_T("Alarm Datafile incorrect version")) + _T("\n\n") +
                           KeptDataFileNote(m_dataFile.GetReadPath()),
                       MB_OK | MB_ICONEXCLAMATION);
-        m_bKeepDataFile = TRUE;
         break;
     case CClockDataFile::readAlarmsKept:
     case CClockDataFile::readWhole:

@@ -186,6 +186,12 @@ void CMainClockDlg::ShowNotification(const CString& strTitle, const CString& str
     dtActivation = dlg.m_dtActivation;
 }
 
+BOOL CMainClockDlg::MayOpenNotification()
+{
+    // Exit ended this window's modal loop while notifications were open: it ends once they close.
+    return !((m_nFlags & WF_MODALLOOP) && !ContinueModal());
+}
+
 BOOL CMainClockDlg::SaveAlarms()
 {
     return SaveData();

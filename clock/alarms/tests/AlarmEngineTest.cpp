@@ -24,13 +24,20 @@ public:
     // Runs while the notification is "open", as the modal loop's nested ticks would.
     std::function<void(COleDateTime&)> onNotify;
     BOOL bSaveFails = FALSE;
+    BOOL bMayOpen = TRUE;
     int nSaves = 0;
+    // When set, each entry is stamped with this clock's time ("@08:30").
+    const COleDateTime* pClock = nullptr;
 
-    void PlayAlarmSound(const CString& s) override { log.push_back("sound " + std::string((LPCSTR)s)); }
+    void Log(const std::string& s)
+    {
+        log.push_back(pClock == nullptr ? s : s + " @" + std::string((LPCSTR)pClock->Format("%H:%M")));
+    }
+    void PlayAlarmSound(const CString& s) override { Log("sound " + std::string((LPCSTR)s)); }
     void PlayCdTrack(int n) override { log.push_back("cd " + std::to_string(n)); }
     void RunProgram(const CString& s, BOOL bMin) override
     {
-        log.push_back("run " + std::string((LPCSTR)s) + (bMin ? " min" : ""));
+        Log("run " + std::string((LPCSTR)s) + (bMin ? " min" : ""));
     }
     void ScheduleShutdown(UINT k, BOOL f) override
     {
@@ -42,7 +49,7 @@ public:
     }
     void ShowNotification(const CString& t, const CString&, COleDateTime& dt, BOOL bLater) override
     {
-        log.push_back("notify " + std::string((LPCSTR)t) + (bLater ? "" : " no-later"));
+        Log("notify " + std::string((LPCSTR)t) + (bLater ? "" : " no-later"));
         if (onNotify)
             onNotify(dt);
     }
@@ -56,6 +63,7 @@ public:
     {
         log.push_back("unusable " + std::string((LPCSTR)s));
     }
+    BOOL MayOpenNotification() override { return bMayOpen; }
 };
 
 struct CFixture
@@ -104,7 +112,8 @@ TEST(AlarmEngine, ActionsRunInTheirOrder)
     EXPECT_EQ("sound bell.wav; cd 3; run marker.exe min; shutdown 2 force; speak Up; notify All",
               Joined(f.rec.log));
     EXPECT_EQ(ALARMSTATE_IDLE, p->m_nState);
-    EXPECT_EQ(1, f.rec.nSaves);
+    // Saved as firing before its notification opens, and again once it is done.
+    EXPECT_EQ(2, f.rec.nSaves);
     EXPECT_FALSE(f.engine.m_bChanged);
 }
 
@@ -326,10 +335,11 @@ TEST(AlarmEngine, ATimersEndBecomesAnArmedReminder)
     EXPECT_EQ(0, f.engine.GetAlarmCount());
 }
 
-TEST(AlarmEngine, NotificationsWaitTheirTurnAndNeverNest)
+TEST(AlarmEngine, NotificationsOpenOnTopUpToABoundAndTheRestWaitTheirTurn)
 {
     // Six hundred alarms due at once, their notifications kept open while the modal loop's ticks
-    // go on: never a second one inside the first, and one after another at later ticks.
+    // go on: every sound plays in the first tick, at most three notifications are open at a time,
+    // and each of them opens once, in the list's order.
     CFixture f;
     const int kAlarms = 600;
     for (int i = 0; i < kAlarms; i++)
@@ -337,34 +347,97 @@ TEST(AlarmEngine, NotificationsWaitTheirTurnAndNeverNest)
         CAlarms* p = f.Armed("due", At(9, 0));
         p->m_bDisplayMessage = TRUE;
         p->m_bRemoveOnCompletion = TRUE;
+        p->m_bPlaySound = TRUE;
+        p->m_strSoundFile.Format("%d", i);
+        p->m_strName.Format("%d", i);
     }
     int nDepth = 0, nDeepest = 0;
-    COleDateTime dtTick = At(9, 0);
     f.rec.onNotify = [&](COleDateTime&) {
         nDeepest = std::max(nDeepest, ++nDepth);
-        for (int i = 0; i < 3; i++)
-            f.engine.CheckAlarms(dtTick + COleDateTimeSpan(0, 0, 0, i));
+        for (int i = 1; i <= 3; i++)
+            f.engine.CheckAlarms(At(9, 0, i));
         nDepth--;
     };
-    int nTicks = 0;
-    while (f.engine.GetAlarmCount() > 0 && nTicks < 2 * kAlarms)
+    f.engine.CheckAlarms(At(9, 0));
+    ASSERT_EQ((size_t)(2 * kAlarms), f.rec.log.size());
+    for (int i = 0; i < kAlarms; i++)
     {
-        size_t nBefore = f.rec.log.size();
-        f.engine.CheckAlarms(dtTick);
-        EXPECT_EQ(nBefore + 1, f.rec.log.size()) << "one notification at tick " << nTicks;
-        dtTick += COleDateTimeSpan(0, 0, 0, 3);
-        nTicks++;
+        EXPECT_EQ("sound " + std::to_string(i), f.rec.log[i]);
+        EXPECT_EQ("notify " + std::to_string(i), f.rec.log[kAlarms + i]);
     }
-    EXPECT_EQ(1, nDeepest);
-    EXPECT_EQ((size_t)kAlarms, f.rec.log.size());
-    EXPECT_LE(nTicks, kAlarms + 1);
+    EXPECT_EQ((int)CAlarmEngine::MAX_OPEN_NOTIFICATIONS, nDeepest);
+    EXPECT_EQ(0, f.engine.GetAlarmCount());
 
-    // Alarms without a notification do not wait: they all run in the one tick.
+    // Once the host closes, the waiting ones open no more. Saved as they stand: one whose sound
+    // played as firing (the next start runs nothing again), one that only shows a message as
+    // armed (the next start shows it).
     CFixture g;
-    for (int i = 0; i < 5; i++)
-        g.Armed("quiet", At(9, 0))->m_bPlaySound = TRUE;
+    for (int i = 0; i < 4; i++)
+        g.Armed("due", At(9, 0))->m_bDisplayMessage = TRUE;
+    g.engine.GetAlarm(3)->m_bPlaySound = TRUE;
+    g.rec.onNotify = [&](COleDateTime&) {
+        g.rec.bMayOpen = FALSE;
+        g.engine.CheckAlarms(At(9, 0, 1));
+    };
     g.engine.CheckAlarms(At(9, 0));
-    EXPECT_EQ(5u, g.rec.log.size());
+    g.engine.CheckAlarms(At(9, 0, 2));
+    EXPECT_EQ("sound Default Beep; notify due", Joined(g.rec.log));
+    EXPECT_EQ(ALARMSTATE_IDLE, g.engine.GetAlarm(0)->m_nState);
+    for (int i = 1; i < 3; i++)
+    {
+        EXPECT_EQ(ALARMSTATE_ARMED, g.engine.GetAlarm(i)->m_nState);
+        EXPECT_TRUE(g.engine.IsFiring(g.engine.GetAlarm(i)));
+    }
+    EXPECT_EQ(ALARMSTATE_PROCESSING, g.engine.GetAlarm(3)->m_nState);
+    EXPECT_FALSE(g.engine.m_bChanged);
+}
+
+TEST(AlarmEngine, AnAlarmDueUnderAnOpenNotificationRunsOnTimeAndIsJudgedByItsTurn)
+{
+    // A rings at 08:00 and stays open until 11:00 (the limit is an hour). B, without a dialog,
+    // plays and runs at 08:30; C and D open on top at 08:40 and 08:50; E, due at 08:55 with three
+    // open, plays at once and shows once D is closed at 10:30, not as late.
+    CFixture f;
+    COleDateTime dtClock = At(8, 0);
+    f.rec.pClock = &dtClock;
+    struct Item
+    {
+        const char* pszName;
+        int nMinute; // past 08:00
+        BOOL bDisplay, bSound;
+        int nCloseMinute;
+    } items[] = {{"A", 0, TRUE, FALSE, 180},
+                 {"B", 30, FALSE, TRUE, 0},
+                 {"C", 40, TRUE, FALSE, 150},
+                 {"D", 50, TRUE, FALSE, 150},
+                 {"E", 55, TRUE, TRUE, 0}};
+    std::vector<int> closeAt;
+    for (const Item& it : items)
+    {
+        CAlarms* p = f.Armed(it.pszName, At(8, 0) + COleDateTimeSpan(0, 0, it.nMinute, 0));
+        p->m_bDisplayMessage = it.bDisplay;
+        p->m_bPlaySound = it.bSound;
+        p->m_strSoundFile = it.pszName;
+        p->m_bRunApplication = !it.bDisplay;
+        p->m_strCommandLine = it.pszName;
+        closeAt.push_back(it.nCloseMinute);
+    }
+    // The modal loop's ticks, a minute apart here, until the notification's time to close.
+    f.rec.onNotify = [&](COleDateTime&) {
+        std::string strTitle = f.rec.log.back().substr(7, 1);
+        COleDateTime dtClose = At(8, 0) + COleDateTimeSpan(0, 0, closeAt[strTitle[0] - 'A'], 0);
+        while (dtClock < dtClose)
+        {
+            dtClock += COleDateTimeSpan(0, 0, 1, 0);
+            f.engine.CheckAlarms(dtClock);
+        }
+    };
+    f.engine.CheckAlarms(dtClock);
+    EXPECT_EQ("notify A @08:00; sound B @08:30; run B @08:30; notify C @08:40; notify D @08:50; "
+              "sound E @08:55; notify E @10:30",
+              Joined(f.rec.log));
+    for (int i = 0; i < f.engine.GetAlarmCount(); i++)
+        EXPECT_EQ(ALARMSTATE_IDLE, f.engine.GetAlarm(i)->m_nState) << i;
 }
 
 TEST(AlarmEngine, WithoutOverdueAlarmsThoseThatWaitedStillHaveTheirTurn)
@@ -468,4 +541,46 @@ TEST(AlarmEngine, DueAlarmsFireInListOrderWhateverTheirTimesAndEditsInPlaceAreSe
     EXPECT_TRUE(f.rec.log.empty());
     f.engine.CheckAlarms(At(9, 0, 5));
     EXPECT_EQ("sound later", Joined(f.rec.log));
+}
+
+TEST(AlarmEngine, WillRingWeighsTheLatenessLimitAndTheSweepsBeforeArming)
+{
+    struct Case
+    {
+        const char* pszName;
+        BOOL bRunOverdue, bUseLimit;
+        LONG nState;
+        COleDateTime dtDue;
+        BOOL bRepeat;
+        BOOL bWillRing;
+    } cases[] = {
+        {"later today", TRUE, TRUE, ALARMSTATE_ARMED, At(10, 0), FALSE, TRUE},
+        {"30 minutes past", TRUE, TRUE, ALARMSTATE_ARMED, At(8, 30), FALSE, TRUE},
+        {"61 minutes past: fires with no action", TRUE, TRUE, ALARMSTATE_ARMED, At(7, 59), FALSE, FALSE},
+        {"new, past the limit once armed", TRUE, TRUE, ALARMSTATE_NEW, At(8, 0, 1), FALSE, FALSE},
+        {"new, at the limit once armed", TRUE, TRUE, ALARMSTATE_NEW, At(8, 0, 2), FALSE, TRUE},
+        {"arming, at the limit once armed", TRUE, TRUE, ALARMSTATE_ARMING, At(8, 0, 1), FALSE, TRUE},
+        {"far past but repeating", TRUE, TRUE, ALARMSTATE_ARMED, At(3, 0), TRUE, TRUE},
+        {"far past without the limit", TRUE, FALSE, ALARMSTATE_ARMED, At(3, 0), FALSE, TRUE},
+        {"no overdue: its second passed", FALSE, TRUE, ALARMSTATE_ARMED, At(8, 59, 59), FALSE, FALSE},
+        {"no overdue: its second is now", FALSE, TRUE, ALARMSTATE_ARMED, At(9, 0), FALSE, TRUE},
+        {"no overdue: passed before it is armed", FALSE, TRUE, ALARMSTATE_NEW, At(9, 0, 1), FALSE, FALSE},
+        {"idle", TRUE, TRUE, ALARMSTATE_IDLE, At(10, 0), FALSE, FALSE},
+        {"firing, its notification open", TRUE, TRUE, ALARMSTATE_PROCESSING, At(3, 0), FALSE, TRUE},
+    };
+    for (const Case& c : cases)
+    {
+        CFixture f;
+        CAlarmCheckOptions o;
+        o.bRunOverdue = c.bRunOverdue;
+        o.bUseLimit = c.bUseLimit;
+        f.engine.SetOptions(o);
+        CAlarms* p = f.Armed("a", c.dtDue);
+        p->m_nState = c.nState;
+        p->m_bRepeat = c.bRepeat;
+        p->m_tsRepeatInterval = COleDateTimeSpan(0, 1, 0, 0);
+        EXPECT_EQ(c.bWillRing, f.engine.WillRing(p, At(9, 0))) << c.pszName;
+        p->m_bEnabled = FALSE;
+        EXPECT_FALSE(f.engine.WillRing(p, At(9, 0))) << c.pszName;
+    }
 }

@@ -1,6 +1,7 @@
 """An alarm accepted with the time its sheet opened with rings, although that time passed while the
-sheet was open; one stored with a time already past says in the Alarms list that it will not ring.
-The list takes input again as soon as the alarm sheet is gone."""
+sheet was open; one stored with a time already past, or one accepted after its sheet stood open
+longer than the lateness limit, says in the Alarms list that it will not ring. The list takes input
+again as soon as the alarm sheet is gone."""
 
 import datetime
 import os
@@ -113,6 +114,33 @@ def stored_past(h, prog, lst, folder):
     h.wait_gone(lst, timeout=15)
 
 
+def beyond_limit(h):
+    """With a lateness limit of three seconds, an alarm accepted with the time its sheet opened with,
+    after the sheet stood open longer than that, would fire with no action: the list says it will
+    not ring."""
+    for name, value in (("UseLimit", 1), ("LimitH", 0), ("LimitM", 0), ("LimitS", 3)):
+        v.reg_set(h, v.REG_CLOCK, name, "REG_DWORD", value)
+    folder = v.program_folder(h, "alarm-accepted-beyond-limit")
+    (folder / "Velmora2Dat").write_bytes(files.data_file([CLOCK], 1, []))
+    prog = h.start(folder / "Velmora.exe", cwd=folder)
+    wnd = h.wait_for(lambda: v.clock_windows(h, prog), timeout=60, what="the clock window")[0]["hwnd"]
+    lst = open_list(h, prog, wnd)
+    h.click_in(lst, ids["IDC_ALARM_NEW"])
+    sheet = v.titled(h, prog, "Alarm Properties")
+    setup = v.page_of(h, sheet, "Setup")
+    opened_with = picker_time(h, setup, ids["IDC_ALARM_DATE"], ids["IDC_ALARM_TIME"])
+    h.wait_for(lambda: now() > opened_with + datetime.timedelta(seconds=5), timeout=15, what="the limit to pass")
+    ok_and_owner_takes_input(h, prog, sheet, lst)
+    lines = h.wait_for(lambda: [x for x in h.items(lst, ids["IDC_ALARM_LIST"])["items"] if x.startswith("Unnamed Alarm ")],
+                       timeout=10, what="the line of the alarm")
+    h.screenshot("velmora-alarm-list-beyond-limit")
+    expect(lines[0].endswith(WILL_NOT_RING), "past the limit it will not ring: %r" % lines[0])
+    h.click_in(lst, 1)
+    h.wait_gone(lst, timeout=15)
+    h.command(wnd, ids["ID_EXIT"])
+    prog.wait_exit(timeout=60)
+
+
 with Harness() as h:
     ids = h.ids("velmora")
     v.clear_registry(h)
@@ -125,4 +153,6 @@ with Harness() as h:
     stored_past(h, prog, lst, folder)
     h.command(wnd, ids["ID_EXIT"])
     prog.wait_exit(timeout=60)
+    beyond_limit(h)
+    v.clear_registry(h)
 print("ok")

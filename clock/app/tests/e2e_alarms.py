@@ -2,7 +2,7 @@
 title and message, Silence Alarm and Remind Later, overdue alarms within and beyond the limit,
 repeats, removal, a program alarm, a shut-down alarm (recorded only after the file was saved), a
 countdown's end, an alarm caught mid-firing, the file read and written back, and damaged files
-left as they were. Sounds and the session end go to recording stand-ins."""
+left as they were, also while their report is open. Sounds and the session end go to recording stand-ins."""
 
 import datetime
 import os
@@ -215,6 +215,44 @@ def damaged(h):
             expect((folder / "SntpDat").read_bytes() == sntp, "%s: server file left as it was" % name)
 
 
+def damaged_under_open_report(h):
+    """Five alarms, the second damaged: while the report stays open the ticks go on (the first
+    alarm, read before the damage, sounds under it), and the file is not written back, neither
+    under the report nor at the exit: the alarms after the damage are still in it."""
+    t = now()
+    alarms = [files.alarm_record(id=i, name="alarm %d" % i, display=0, play_sound=1, sound="a%d.wav" % i,
+                                 activation=files.ole_days(t + datetime.timedelta(seconds=2 if i == 1 else 86400)))
+              for i in range(1, 6)]
+    data = bytearray(files.data_file([CLOCK], 6, alarms))
+    # The second alarm's class reference becomes a null object: no alarm record.
+    second = len(files.data_file([CLOCK], 6, alarms[:1]))
+    data[second:second + 2] = b"\x00\x00"
+    data = bytes(data)
+    folder = v.program_folder(h, "alarms-damaged-open-report")
+    path = folder / "Velmora2Dat"
+    path.write_bytes(data)
+    prog = h.start(folder / "Velmora.exe", cwd=folder, env={"VELMORA_SOUND_LOG": win_path(folder / "sound.log")})
+    box = h.wait_for(lambda: v.message_boxes(h, prog), timeout=60, what="the report")[0]["hwnd"]
+    texts = " ".join(c["text"] for c in h.children(box))
+    expect("will not be saved until" in texts, "the report says the file is kept: %r" % texts)
+    h.wait_for(lambda: any("a1.wav" in line for line in sound_log(folder)), timeout=30,
+               what="the first alarm sounding under the open report")
+    try:
+        h.wait_for(lambda: path.read_bytes() != data, timeout=5, what="the file to be written")
+        written = True
+    except Exception:
+        written = False
+    h.screenshot("velmora-alarms-damaged-open-report")
+    expect(not written, "nothing is written back while the report is open")
+    expect([w for w in v.message_boxes(h, prog) if w["hwnd"] == box], "the report was open all along")
+    h.close(box)
+    wnd = h.wait_for(lambda: v.clock_windows(h, prog), timeout=60, what="the clock window")[0]["hwnd"]
+    h.idle(wnd)
+    h.command(wnd, ids["ID_EXIT"])
+    prog.wait_exit(timeout=60)
+    expect(path.read_bytes() == data, "the file keeps the alarms after the damage")
+
+
 with Harness() as h:
     ids = h.ids("velmora")
     v.clear_registry(h)
@@ -224,4 +262,5 @@ with Harness() as h:
     shut_down(h)
     countdown_end(h)
     damaged(h)
+    damaged_under_open_report(h)
 print("ok")

@@ -1,5 +1,5 @@
-"""Damaged stored values through the real program: alarms due all at once show one notification at a
-time and Exit waits for the open one; alarms whose times are no dates, or whose shut-down kind is
+"""Damaged stored values through the real program: alarms due all at once show three notifications
+at a time and Exit waits for the open ones; alarms whose times are no dates, or whose shut-down kind is
 unknown, are told once and never fire (nor end the session); a default countdown whose registry
 times are no times never ends; a long message shows; a damaged clock font falls back to a readable
 one; two hundred clocks keep the window's corner on the screen; a damaged server file is reported
@@ -86,28 +86,38 @@ def exit_program(h, prog, wnd):
     prog.wait_exit(timeout=60)
 
 
-def one_at_a_time(h):
-    """Twelve alarms due at once: one notification, the next only once it is closed; Exit while
-    one is open ends the program when that one is closed."""
+def three_at_a_time(h):
+    """Twelve notifications due at once: three open, one on top of another; closing one opens the
+    next; Exit while three are open ends the program once those three are closed, and the eight that
+    never showed are kept armed, so that the next start shows them."""
     due = files.ole_days(now() + datetime.timedelta(seconds=3))
     alarms = [files.alarm_record(id=i, name="due", message="number %d" % i, activation=due, remove=1)
               for i in range(12)]
     folder, prog = start(h, "queue", alarms)
     wnd = clock_window(h, prog)
-    first = h.wait_for(lambda: titled(prog, "due"), timeout=30, what="the first notification")[0]
-    # The ticks go on under the open notification; none opens another.
-    expect(stays_false(h, lambda: len(titled(prog, "due")) > 1, 4), "one notification at a time")
-    h.screenshot("velmora-reliable-one-notification")
-    h.click(first, 1)
-    second = h.wait_for(lambda: [x for x in titled(prog, "due") if x != first], timeout=30,
-                        what="the next notification after the first closed")[0]
-    expect(len(titled(prog, "due")) == 1, "still one")
+    h.wait_for(lambda: len(titled(prog, "due")) == 3, timeout=30, what="three notifications")
+    expect(stays_false(h, lambda: len(titled(prog, "due")) > 3, 3), "never more than three")
+    h.screenshot("velmora-alarm-three-notifications")
+    # The last one opened is the one on top: its loop is the one that runs.
+    messages = {x: h.text(x, ids["IDC_ALARM_MESSAGE"]) for x in titled(prog, "due")}
+    top = [x for x, m in messages.items() if m == "number 2"]
+    expect(sorted(messages.values()) == ["number 0", "number 1", "number 2"], "the first three: %r" % messages)
+    h.click(top[0], 1)
+    h.wait_gone(top[0], timeout=15)
+    h.wait_for(lambda: "number 3" in [h.text(x, ids["IDC_ALARM_MESSAGE"]) for x in titled(prog, "due")],
+               timeout=30, what="the fourth in the place of the one closed")
+    expect(len(titled(prog, "due")) == 3, "still three")
     h.command(wnd, ids["ID_EXIT"])
-    expect(stays_false(h, lambda: not prog.running(), 3), "Exit waits for the open notification")
-    h.click(second, 1)
+    expect(stays_false(h, lambda: not prog.running(), 2), "Exit waits for the open notifications")
+    opened = {x: h.text(x, ids["IDC_ALARM_MESSAGE"]) for x in titled(prog, "due")}
+    for x in sorted(opened, key=lambda k: opened[k], reverse=True):
+        h.click(x, 1)
+        h.wait_gone(x, timeout=15)
     prog.wait_exit(timeout=60)
     _, saved = files.read_alarms((folder / "Velmora2Dat").read_bytes(), files.data_file([CLOCK])[:-8])
-    expect(len(saved) == 10, "the two shown were removed, the ten waiting kept: %d" % len(saved))
+    waiting = sorted(a["message"] for a in saved if a["state"] == 3)
+    expect(waiting == sorted("number %d" % i for i in range(4, 12)),
+           "the eight never shown are kept armed: %r" % [(a["message"], a["state"]) for a in saved])
 
 
 def unusable_alarms(h):
@@ -256,7 +266,7 @@ def other_version_data_file(h):
 with Harness() as h:
     ids = h.ids("velmora")
     v.clear_registry(h)
-    one_at_a_time(h)
+    three_at_a_time(h)
     unusable_alarms(h)
     long_message(h)
     damaged_default_countdown(h)
