@@ -460,17 +460,48 @@ BOOL CORXRegistry::Read(LPCTSTR lpszKey, CObject& obj)
 
 namespace
 {
-void DeleteObjects(CObList& list)
+// Empties the list, deleting each object once however often the list holds it. Answers whether
+// every entry was a distinct object.
+BOOL DeleteObjects(CObList& list)
 {
+    CMapPtrToPtr seen;
+    BOOL bDistinct = TRUE;
     while (!list.IsEmpty())
-        delete list.RemoveHead();
+    {
+        CObject* pObject = list.RemoveHead();
+        void* pFound = NULL;
+        if (pObject == NULL || seen.Lookup(pObject, pFound))
+        {
+            bDistinct = FALSE;
+            continue;
+        }
+        seen.SetAt(pObject, pObject);
+        delete pObject;
+    }
+    return bDistinct;
+}
+
+BOOL HasRepeatsOrNulls(const CObList& list)
+{
+    CMapPtrToPtr seen;
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+    {
+        CObject* pObject = list.GetNext(pos);
+        void* pFound = NULL;
+        if (pObject == NULL || seen.Lookup(pObject, pFound))
+            return TRUE;
+        seen.SetAt(pObject, pObject);
+    }
+    return FALSE;
 }
 } // namespace
 
 BOOL CORXRegistry::Read(LPCTSTR lpszKey, CObList& list)
 {
     DeleteObjects(list);
-    if (Read(lpszKey, (CObject&)list))
+    // A list that holds one object twice, or a NULL, is damaged: its owner would delete the one
+    // object twice.
+    if (Read(lpszKey, (CObject&)list) && !HasRepeatsOrNulls(list))
         return TRUE;
     // The objects read before the damage are the list's: none of them survives a failed read.
     DeleteObjects(list);

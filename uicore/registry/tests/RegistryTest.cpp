@@ -219,6 +219,21 @@ TEST_F(RegistryTest, DamagedOrForeignArchiveImagesAnswerFalseAndKeepNothing)
     CObList listBack;
     EXPECT_FALSE(reg.Read(_T("List"), listBack));
     EXPECT_TRUE(listBack.IsEmpty());
+
+    // One object stored twice reads back as one object twice: its owner would delete it twice.
+    // So would a NULL entry's owner meet a NULL. Both lists are refused, each object freed once.
+    CObList twice;
+    twice.AddTail(&a);
+    twice.AddTail(&a);
+    EXPECT_TRUE(reg.Write(_T("Twice"), (CObject&)twice));
+    EXPECT_FALSE(reg.Read(_T("Twice"), listBack));
+    EXPECT_TRUE(listBack.IsEmpty());
+    CObList withNull;
+    withNull.AddTail(&a);
+    withNull.AddTail((CObject*)NULL);
+    EXPECT_TRUE(reg.Write(_T("WithNull"), (CObject&)withNull));
+    EXPECT_FALSE(reg.Read(_T("WithNull"), listBack));
+    EXPECT_TRUE(listBack.IsEmpty());
 }
 
 // A record that ends before its value does was read with a wrong count: a list one entry short
