@@ -112,18 +112,26 @@ void CTorvaneDlg::AddLocalZoneIfEmpty(const TIME_ZONE_INFORMATION& local)
 
 void CTorvaneDlg::ReloadZones()
 {
-    DeleteZones(m_zones);
-    LoadZones();
     TIME_ZONE_INFORMATION local;
     memset(&local, 0, sizeof(local));
     ::GetTimeZoneInformation(&local);
     ToEditorConvention(local);
     // The clock keeps the zone it shows; only an empty list brings back the computer's own.
     TIME_ZONE_INFORMATION clockZone = m_clockZone;
+    CString strSelected = CurrentRowText();
+    DeleteZones(m_zones);
+    LoadZones();
     AddLocalZoneIfEmpty(local);
     m_clockZone = clockZone;
     m_bModified = FALSE;
     RefillList();
+    // The row that was selected stays selected when the file still has a zone of that name.
+    int index = strSelected.IsEmpty() ? -1 : FindZone(strSelected);
+    if (index >= 0)
+    {
+        SelectZoneRow((CTimeZoneInfo*)m_zones.GetAt(index));
+        FollowCurrentRow();
+    }
 }
 
 BOOL CTorvaneDlg::LoadZones()
@@ -160,7 +168,7 @@ BOOL CTorvaneDlg::ReadZones()
     return FALSE;
 }
 
-BOOL CTorvaneDlg::SaveZones()
+BOOL CTorvaneDlg::SaveZones(BOOL bClosing)
 {
     CZoneFileStamp current;
     current.Take(m_strDataPath);
@@ -175,6 +183,12 @@ BOOL CTorvaneDlg::SaveZones()
         {
         case IDYES:
             ReloadZones();
+            // The window was to close after the save: it stays, and the user must know that
+            // neither happened.
+            if (bClosing)
+                AfxMessageBox(_T("The list has been read again from the Velmora Timezone file, as the other ")
+                              _T("program left it. Nothing was saved, and Torvane stays open."),
+                              MB_ICONINFORMATION);
             return FALSE;
         case IDNO:
             break;
@@ -210,6 +224,8 @@ int CTorvaneDlg::FindZone(LPCTSTR lpszName) const
 
 void CTorvaneDlg::RefillList()
 {
+    // The rows stay where the user was looking, as far as the list still reaches.
+    int top = m_zoneList.GetTopIndex();
     m_zoneList.ResetContent();
     int cxWidest = 0;
     {
@@ -230,6 +246,8 @@ void CTorvaneDlg::RefillList()
     // The list draws its rows a few pixels in from its edge; the extent covers that too, so the
     // longest name can be scrolled to its last letter.
     m_zoneList.SetHorizontalExtent(cxWidest > 0 ? cxWidest + 2 * ::GetSystemMetrics(SM_CXEDGE) + 2 : 0);
+    if (top != LB_ERR && top > 0 && m_zoneList.GetCount() > 0)
+        m_zoneList.SetTopIndex(top < m_zoneList.GetCount() ? top : m_zoneList.GetCount() - 1);
     m_strCount.Format(_T("Total Timezones:%d"), GetZoneCount());
     UpdateData(FALSE);
     Invalidate(TRUE);
@@ -295,7 +313,7 @@ COleDateTime CTorvaneDlg::ZoneTimeNow(const TIME_ZONE_INFORMATION& zone, const S
 void CTorvaneDlg::OnOK()
 {
     // A save that failed has been reported; closing anyway would lose the list.
-    if (!SaveZones())
+    if (!SaveZones(TRUE))
         return;
     CDialog::OnOK();
 }
@@ -309,7 +327,7 @@ void CTorvaneDlg::OnCancel()
                           MB_YESNOCANCEL | MB_ICONQUESTION))
         {
         case IDYES:
-            if (!SaveZones())
+            if (!SaveZones(TRUE))
                 return;
             break;
         case IDNO:
@@ -385,26 +403,58 @@ CString CTorvaneDlg::CurrentRowText()
     return text;
 }
 
+CTimeZoneInfo* CTorvaneDlg::CurrentZone()
+{
+    if (m_zoneList.GetCurSel() == LB_ERR)
+        return NULL;
+    int index = FindZone(CurrentRowText());
+    return index >= 0 ? (CTimeZoneInfo*)m_zones.GetAt(index) : NULL;
+}
+
+void CTorvaneDlg::SelectZoneRow(const CTimeZoneInfo* pZone)
+{
+    // Compared byte for byte, as rows are found: the list's own search ignores case.
+    int row = LB_ERR;
+    for (int i = 0; pZone != NULL && i < m_zoneList.GetCount(); i++)
+    {
+        CString text;
+        m_zoneList.GetText(i, text);
+        if (text == pZone->m_strName)
+        {
+            row = i;
+            break;
+        }
+    }
+    m_zoneList.SetCurSel(row);
+}
+
+void CTorvaneDlg::FollowCurrentRow()
+{
+    CTimeZoneInfo* pZone = CurrentZone();
+    if (pZone == NULL)
+        return;
+    m_clockZone = pZone->m_tzi;
+    UpdateRuleTexts();
+}
+
 void CTorvaneDlg::OnNewTimezone()
 {
+    CTimeZoneInfo* pSelected = CurrentZone();
     CTimeZoneInfo* pZone = AddZone();
-    if (!EditZone(pZone, TRUE))
+    BOOL bAdded = EditZone(pZone, TRUE);
+    if (!bAdded)
     {
         m_zones.RemoveAt(m_zones.GetSize() - 1);
         delete pZone;
     }
     RefillList();
+    // The new zone is where the user looks next; a cancelled one leaves the place as it was.
+    SelectZoneRow(bAdded ? pZone : pSelected);
 }
 
 void CTorvaneDlg::OnSelchangeZoneList()
 {
-    if (m_zoneList.GetCurSel() == LB_ERR)
-        return;
-    int index = FindZone(CurrentRowText());
-    if (index < 0)
-        return;
-    m_clockZone = ((CTimeZoneInfo*)m_zones.GetAt(index))->m_tzi;
-    UpdateRuleTexts();
+    FollowCurrentRow();
 }
 
 void CTorvaneDlg::OnDblclkZoneList()
@@ -417,13 +467,18 @@ void CTorvaneDlg::OnEditZone()
     if (m_zoneList.GetCurSel() == LB_ERR)
         return;
     int index = FindZone(CurrentRowText());
-    if (index >= 0)
-        EditZone((CTimeZoneInfo*)m_zones.GetAt(index));
+    if (index < 0)
+        return;
+    CTimeZoneInfo* pZone = (CTimeZoneInfo*)m_zones.GetAt(index);
+    // The refilled list keeps the edited zone selected, so the next click acts on it again.
+    if (EditZone(pZone))
+        SelectZoneRow(pZone);
 }
 
 void CTorvaneDlg::OnDeleteZone()
 {
-    if (m_zoneList.GetCurSel() == LB_ERR)
+    int row = m_zoneList.GetCurSel();
+    if (row == LB_ERR)
         return;
     int index = FindZone(CurrentRowText());
     if (index >= 0)
@@ -434,6 +489,14 @@ void CTorvaneDlg::OnDeleteZone()
         m_bModified = TRUE;
     }
     RefillList();
+    // The neighbour takes the deleted row's place (the one before it at the end of the list), and
+    // the clock shows the zone that is selected.
+    int count = m_zoneList.GetCount();
+    if (count > 0)
+    {
+        m_zoneList.SetCurSel(row < count ? row : count - 1);
+        FollowCurrentRow();
+    }
 }
 
 void CTorvaneDlg::OnSaveZones()

@@ -20,7 +20,8 @@ public:
     // The zone list and its file
     BOOL LoadZones();
     BOOL ReadZones();
-    BOOL SaveZones();
+    // bClosing: the save was asked for on the way to closing the window.
+    BOOL SaveZones(BOOL bClosing = FALSE);
     CTimeZoneInfo* AddZone();
     int GetZoneCount() const { return (int)m_zones.GetSize(); }
     int FindZone(LPCTSTR lpszName) const;
@@ -76,6 +77,12 @@ private:
     // The file as this copy last read or wrote it.
     CZoneFileStamp m_stamp;
     CString CurrentRowText();
+    // The zone of the current row, or NULL.
+    CTimeZoneInfo* CurrentZone();
+    // Selects the row of the zone, scrolling it into view; with no such row nothing is selected.
+    void SelectZoneRow(const CTimeZoneInfo* pZone);
+    // The clock and the rule texts show the zone of the current row.
+    void FollowCurrentRow();
     // The one zone "(Local Time)" with the computer's rules, when the list is empty.
     void AddLocalZoneIfEmpty(const TIME_ZONE_INFORMATION& local);
     // The list from the file again, in place of the one in memory.

@@ -72,6 +72,10 @@ void SplitMinutes(LONG total, int& hours, int& minutes)
 
 LONG JoinMinutes(int hours, int minutes)
 {
+    // The minutes are the rest of the offset past its whole hours, so they go the hours' way: a
+    // minus before the hours alone ("-3 : 30") is three and a half hours west, not two and a half.
+    if ((hours < 0 && minutes > 0) || (hours > 0 && minutes < 0))
+        minutes = -minutes;
     return (LONG)hours * 60 + minutes;
 }
 

@@ -25,6 +25,7 @@ void ToEditorConvention(TIME_ZONE_INFORMATION& zone);
 
 // Offsets split into hours and minutes with truncation toward zero, so both share the sign.
 void SplitMinutes(LONG total, int& hours, int& minutes);
+// Joined again, the minutes take the sign of the hours when the hours are not zero.
 LONG JoinMinutes(int hours, int minutes);
 
 // Zone names between the wide 32-unit fields and the program's multibyte text; reading stops

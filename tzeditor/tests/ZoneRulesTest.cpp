@@ -123,8 +123,12 @@ TEST(ZoneOffsets, SplitTowardZeroAndJoinBack)
         EXPECT_EQ(c.minutes, minutes) << c.total;
         EXPECT_EQ(c.total, JoinMinutes(hours, minutes));
     }
-    // Minutes beyond an hour are taken as typed.
-    EXPECT_EQ(-4 * 60 + 75, JoinMinutes(-4, 75));
+    // Minutes typed without the hours' sign still go the hours' way: St John's is -3:30.
+    EXPECT_EQ(-210, JoinMinutes(-3, 30));
+    EXPECT_EQ(210, JoinMinutes(3, -30));
+    // Without whole hours the minutes carry the sign themselves.
+    EXPECT_EQ(30, JoinMinutes(0, 30));
+    EXPECT_EQ(-30, JoinMinutes(0, -30));
 }
 
 TEST(ZoneOffsets, LocalZoneIsNegatedIntoEastPositive)

@@ -103,7 +103,8 @@ def gmt_offset(east):
 def zone_row(city, rule_string):
     """The table row of one zone from its rule string. A zone whose daylight time is behind its
     standard time (winter time as the "daylight" one) is turned round, so that the record's
-    daylight bias is positive and the display name carries the usual winter offset."""
+    daylight bias is positive and the display name carries the usual winter offset. Both changes
+    are stated in standard local time."""
     parts = parse_rule_string(rule_string)
     std_east, std_abbr = parts["std_east"], parts["std_name"]
     if "dst_name" not in parts:
@@ -116,6 +117,10 @@ def zone_row(city, rule_string):
         std_east, dst_east = dst_east, std_east
         std_abbr, dst_abbr = dst_abbr, std_abbr
         start, end = end, start
+    # The database gives each change in the local time that runs up to it, so its end of daylight
+    # saving is in daylight time; the programs compare both changes with standard local time.
+    month, week, weekday, minutes = end
+    end = month, week, weekday, minutes - (dst_east - std_east)
     display = "(GMT%s) %s" % (gmt_offset(std_east), city)
     return ([display[:DISPLAY_CHARS], _zone_name(std_abbr, std_east), _zone_name(dst_abbr, dst_east), std_east,
              dst_east - std_east] + list(record_rule(end)) + list(record_rule(start)))
