@@ -50,7 +50,7 @@ struct CArchiveMaps
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pDocument(NULL), m_nObjectSchema((UINT)-1), m_nMode(nMode), m_bUserBuf(FALSE), m_nBufSize(nBufSize),
       m_pFile(pFile), m_lpBufCur(NULL), m_lpBufMax(NULL), m_lpBufStart(NULL), m_bEndOfFile(FALSE),
-      m_nMapCount(1), m_pMaps(NULL)
+      m_nMapCount(1), m_pMaps(NULL), m_nReadDepth(0)
 {
     ASSERT(pFile != NULL);
     if (lpBuf != NULL && nBufSize >= nMinBufSize)
@@ -834,6 +834,10 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         return pOb;
     }
 
+    // Far beyond any object the programs store, far short of what the stack holds.
+    const UINT nMaxReadDepth = 256;
+    if (m_nReadDepth >= nMaxReadDepth)
+        ThrowArchive(CArchiveException::badIndex);
     CObject* pOb = pClassRef->CreateObject();
     if (pOb == NULL)
         AfxThrowMemoryException();
@@ -843,12 +847,14 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     m_pMaps->load.push_back({pOb, false, 0});
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
+    m_nReadDepth++;
     try
     {
         pOb->Serialize(*this);
     }
     catch (CException* e)
     {
+        m_nReadDepth--;
         // Nobody but this reader has the half-read object yet; a later reference to it finds
         // nothing rather than freed memory.
         m_pMaps->load[nEntry].p = NULL;
@@ -857,6 +863,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         NameArchiveException(e);
         throw;
     }
+    m_nReadDepth--;
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }

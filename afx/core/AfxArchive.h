@@ -140,6 +140,9 @@ protected:
     // Index counter shared by classes and objects; 0 is the null pointer.
     DWORD m_nMapCount;
     CArchiveMaps* m_pMaps;
+    // How many objects are being read one inside another: a damaged archive that nests
+    // collections without end is refused before the stack runs out.
+    UINT m_nReadDepth;
 };
 
 // The length-prefixed string form (one BYTE; 0xFF + WORD; 0xFF 0xFFFF + DWORD). Loading also

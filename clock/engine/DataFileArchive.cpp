@@ -30,8 +30,9 @@ void ReadObjectList(CArchive& ar, long nCount, CRuntimeClass* pClass, CObArray& 
     std::unordered_set<CObject*> seen;
     for (long i = 0; i < nCount; i++)
     {
-        CObject* pObject = NULL;
-        ar >> pObject;
+        // The class is asked for up front: an object of any other class is refused before it is
+        // made, so a damaged file cannot have one built and run its own reader.
+        CObject* pObject = ar.ReadObject(pClass);
         if (pObject == NULL || seen.count(pObject) != 0 || !pObject->IsKindOf(pClass))
             ThrowDamagedDataFile(ar);
         objects.Add(pObject);

@@ -161,6 +161,35 @@ TEST(Archive, DamagedObjectStreamsRaiseTheirCause)
     }
 }
 
+// Collections read their elements as objects of any class, so an archive can nest them without
+// end: deep enough nesting is refused with badIndex before the stack runs out, and what the
+// programs store still loads.
+TEST(Archive, ObjectsNestedWithoutEndAreRefused)
+{
+    auto nested = [](int nDepth) {
+        // An array holding an array holding ... an empty array.
+        Bytes image = Image("FF FF 00 00 08 00 'CObArray' 01 00");
+        for (int i = 1; i < nDepth; i++)
+            image = image + Image("01 80 01 00");
+        image.back() = 0x00;
+        image[image.size() - 2] = 0x00;
+        return image;
+    };
+    auto load = [](CArchive& ar) {
+        CObject* pOb = NULL;
+        ar >> pOb;
+        // Frees the whole chain: an array owns nothing, so walk it.
+        while (pOb != NULL)
+        {
+            CObArray* pArray = (CObArray*)pOb;
+            pOb = pArray->GetSize() > 0 ? pArray->GetAt(0) : NULL;
+            delete pArray;
+        }
+    };
+    EXPECT_EQ(-1, LoadCause(nested(100), load));
+    EXPECT_EQ(CArchiveException::badIndex, LoadCause(nested(30000), load));
+}
+
 TEST(Archive, VersionableSchemaIsReportedOnce)
 {
     CTestVersioned stored;
