@@ -1377,15 +1377,9 @@ void CORXOutlookBar::ReadStoredButtons(CArchive& ar, CObList& buttons, CString& 
 {
     try
     {
-        const DWORD nCount = ar.ReadCount();
-        for (DWORD i = 0; i < nCount; i++)
-        {
-            CObject* pObj = ar.ReadObject(RUNTIME_CLASS(CORXToolbarButton));
-            if (pObj == NULL || buttons.Find(pObj) != NULL ||
-                !pObj->IsKindOf(RUNTIME_CLASS(CORXToolbarButton)))
-                AfxThrowArchiveException(CArchiveException::badIndex, NULL);
-            buttons.AddTail(pObj);
-        }
+        // The buttons' own reader: a reference back to an item of an earlier button's menu would
+        // give that item two owners.
+        CORXToolbarButton::ReadList(ar, buttons);
         BOOL bTextLabels = FALSE;
         ar >> bTextLabels >> strName;
         if (bTextLabels != FALSE && bTextLabels != TRUE)
