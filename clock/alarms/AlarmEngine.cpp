@@ -602,7 +602,10 @@ COleDateTime CAlarmEngine::NextActivation(const COleDateTime& dtActivation, LONG
     LONGLONG nNow = ToSeconds(dtNow);
     if (nDue > nNow || nIntervalSeconds <= 0)
         return dtActivation;
-    // At least one step: an activation left at now would fire a second time at the next tick.
-    LONGLONG nSteps = (nNow - nDue) / nIntervalSeconds + 1;
+    // At least one step: an activation left where it rang would ring a second time at the next
+    // tick. Past that, the first step not earlier than now: a ring that falls on now is still due.
+    LONGLONG nSteps = (nNow - nDue + nIntervalSeconds - 1) / nIntervalSeconds;
+    if (nSteps < 1)
+        nSteps = 1;
     return FromSeconds(nDue + nSteps * nIntervalSeconds);
 }

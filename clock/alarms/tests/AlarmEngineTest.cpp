@@ -171,8 +171,10 @@ TEST(AlarmEngine, RepeatsStepArithmeticallyAndBadIntervalsDoNotRepeat)
     } cases[] = {
         {"hourly, 5:30 overdue", 0, 1.0 / 24, FALSE, At(3, 30), At(9, 30), ALARMSTATE_ARMED},
         {"hourly, on time", 0, 1.0 / 24, FALSE, At(9, 0), At(10, 0), ALARMSTATE_ARMED},
+        // Two hours late: the third ring falls on now and is kept, not stepped over.
+        {"hourly, two rings overdue", 0, 1.0 / 24, FALSE, At(7, 0), At(9, 0), ALARMSTATE_ARMED},
         {"daily, due now", 0, 1.0, FALSE, At(9, 0), COleDateTime(2026, 12, 10, 9, 0, 0), ALARMSTATE_ARMED},
-        {"every second, years overdue", 0, 1.0 / 86400, FALSE, COleDateTime(2001, 1, 1, 0, 0, 0), At(9, 0, 1),
+        {"every second, years overdue", 0, 1.0 / 86400, FALSE, COleDateTime(2001, 1, 1, 0, 0, 0), At(9, 0, 0),
          ALARMSTATE_ARMED},
         {"zero interval", 0, 0, FALSE, At(9, 0), At(9, 0), ALARMSTATE_IDLE},
         {"zero interval, remove", 0, 0, TRUE, At(9, 0), At(9, 0), ALARMSTATE_DELETE},
