@@ -132,6 +132,19 @@ BOOL CControlBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CDockState*
     if (nBars < 0 || nBars > kMaxRowEntries)
         return FALSE;
 
+    // A row entry that names no bar means the record was damaged: none of it is taken, not even the
+    // entries before, since the rows would then place bars where they never were.
+    CPtrArray arrBarID;
+    for (int i = 0; i < nBars; i++)
+    {
+        CString strEntry;
+        strEntry.Format(_T("Bar#%d"), i);
+        int nBarID = (int)pApp->GetProfileInt(strSection, strEntry, 0);
+        if (nBarID != 0 && !IsSoundBarID(nBarID))
+            return FALSE;
+        arrBarID.Add((void*)(UINT_PTR)nBarID);
+    }
+
     m_nBarID = (UINT)nID;
     m_bDockBar = IsDockBarID(m_nBarID);
     m_bVisible = pApp->GetProfileInt(strSection, _T("Visible"), TRUE) != 0;
@@ -152,16 +165,7 @@ BOOL CControlBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CDockState*
         m_ptMRUFloatPos.x = (int)pApp->GetProfileInt(strSection, _T("MRUFloatXPos"), 0);
         m_ptMRUFloatPos.y = (int)pApp->GetProfileInt(strSection, _T("MRUFloatYPos"), 0);
     }
-    m_arrBarID.RemoveAll();
-    for (int i = 0; i < nBars; i++)
-    {
-        CString strEntry;
-        strEntry.Format(_T("Bar#%d"), i);
-        int nBarID = (int)pApp->GetProfileInt(strSection, strEntry, 0);
-        if (nBarID != 0 && !IsSoundBarID(nBarID))
-            continue; // not a bar: the row keeps the rest
-        m_arrBarID.Add((void*)(UINT_PTR)nBarID);
-    }
+    m_arrBarID.Copy(arrBarID);
     CDockState stateLocal;
     CDockState* pState = pDockState != NULL ? pDockState : &stateLocal;
 
@@ -206,11 +210,31 @@ void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
         return;
     }
 
+    // Everything is read and checked before any of it is taken, so a record refused half way leaves
+    // this one as it was.
     DWORD dwID, dwVisible, dwFloating, dwHorz, dwMRUWidth, dwDocking;
     LONG x, y;
     ar >> dwID >> dwVisible >> dwFloating >> dwHorz >> x >> y >> dwMRUWidth >> dwDocking;
     if (!IsSoundBarID((int)dwID))
         AfxThrowArchiveException(CArchiveException::badIndex);
+    DWORD dwDockID = 0, dwFloatStyle = 0;
+    LONG l = 0, t = 0, r = 0, b = 0, fx = 0, fy = 0;
+    if (dwDocking != 0)
+        ar >> dwDockID >> l >> t >> r >> b >> dwFloatStyle >> fx >> fy;
+    DWORD dwCount;
+    ar >> dwCount;
+    if (dwCount > (DWORD)kMaxRowEntries)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    CPtrArray arrBarID;
+    for (DWORD i = 0; i < dwCount; i++)
+    {
+        DWORD dwBar;
+        ar >> dwBar;
+        if (dwBar != 0 && !IsSoundBarID((int)dwBar))
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        arrBarID.Add((void*)(UINT_PTR)dwBar);
+    }
+
     m_nBarID = dwID;
     m_bDockBar = IsDockBarID(m_nBarID);
     m_bVisible = dwVisible != 0;
@@ -221,26 +245,12 @@ void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
     m_bDocking = dwDocking != 0;
     if (m_bDocking)
     {
-        DWORD dwDockID;
-        LONG l, t, r, b, fx, fy;
-        ar >> dwDockID >> l >> t >> r >> b >> m_dwMRUFloatStyle >> fx >> fy;
         m_uMRUDockID = IsDockBarID(dwDockID) ? dwDockID : 0;
         m_rectMRUDockPos.SetRect(l, t, r, b);
-        m_dwMRUFloatStyle &= CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI;
+        m_dwMRUFloatStyle = dwFloatStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
         m_ptMRUFloatPos = CPoint(fx, fy);
     }
-    DWORD dwCount;
-    ar >> dwCount;
-    if (dwCount > (DWORD)kMaxRowEntries)
-        AfxThrowArchiveException(CArchiveException::badIndex);
-    m_arrBarID.RemoveAll();
-    for (DWORD i = 0; i < dwCount; i++)
-    {
-        DWORD dwBar;
-        ar >> dwBar;
-        if (dwBar == 0 || IsSoundBarID((int)dwBar))
-            m_arrBarID.Add((void*)(UINT_PTR)dwBar);
-    }
+    m_arrBarID.Copy(arrBarID);
 
     const CRect rectClip = VirtualScreen();
     if (m_bFloating)
@@ -390,7 +400,9 @@ void CDockState::Serialize(CArchive& ar)
         }
         catch (...)
         {
+            // The state is one value: the records read before the damage go with it.
             delete pInfo;
+            Clear();
             throw;
         }
         m_arrBarInfo.Add(pInfo);

@@ -9,6 +9,7 @@
 #include "ORXColorMenuButton.h"
 #include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
+#include "ORXRegistry.h"
 #include "ORXVisualManager.h"
 
 IMPLEMENT_SERIAL(CColorButton, CORXToolbarButton, 1)
@@ -27,6 +28,20 @@ const int kMaxPaletteColors = 100;
 const int kMinCell = 1;
 // The most colours an archive may give a bar.
 const int kMaxStoredColors = 4096;
+// Columns and rows: -1 or 0 lets the bar choose; a grid never needs more than there are colours.
+const int kMinStoredGrid = -1;
+// The bar whose own stored record is being read: only then must the record end with its value.
+const CORXColorBar* s_pLoadingRecord = NULL;
+
+BOOL IsStoredFlag(BOOL b)
+{
+    return b == FALSE || b == TRUE;
+}
+
+BOOL IsStoredGrid(int n)
+{
+    return n >= kMinStoredGrid && n <= kMaxStoredColors;
+}
 
 struct ColorNameTableInit
 {
@@ -907,27 +922,58 @@ void CORXColorBar::DoPaint(CDC* pDC)
 /////////////////////////////////////////////////////////////////////////////
 // Storing
 
+BOOL CORXColorBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    const CORXColorBar* pOuterRecord = s_pLoadingRecord;
+    s_pLoadingRecord = this;
+    BOOL bLoaded = CORXPopupMenuBar::LoadState(lpszProfileName, nIndex, uiID);
+    s_pLoadingRecord = pOuterRecord;
+    return bLoaded;
+}
+
 void CORXColorBar::Serialize(CArchive& ar)
 {
     if (ar.IsLoading())
     {
+        // Nothing is taken before the whole record is read and checked: a torn-off bar has no
+        // resource to start afresh from, so a refused record must leave it exactly as it was.
+        int nColumns = 0, nRowsHorz = 0, nColumnsVert = 0;
         DWORD dwAutomatic = 0;
-        ar >> m_nNumColumns >> m_nNumRowsHorz >> m_nNumColumnsVert >> dwAutomatic;
-        m_ColorAutomatic = dwAutomatic;
-        ar >> m_strAutoColor >> m_strOtherColor >> m_strDocColors;
-        ar >> m_bIsTearOff >> m_nCommandID >> m_bStdColorDlg;
+        ar >> nColumns >> nRowsHorz >> nColumnsVert >> dwAutomatic;
+        CString strAutoColor, strOtherColor, strDocColors;
+        ar >> strAutoColor >> strOtherColor >> strDocColors;
+        BOOL bIsTearOff = FALSE, bStdColorDlg = FALSE;
+        UINT nCommandID = 0;
+        ar >> bIsTearOff >> nCommandID >> bStdColorDlg;
         int nCount = 0;
         ar >> nCount;
-        // A damaged archive must not make the bar allocate whatever count it holds.
-        if (nCount < 0 || nCount > kMaxStoredColors)
+        // The count is checked before anything is allocated for it.
+        if (!IsStoredGrid(nColumns) || !IsStoredGrid(nRowsHorz) || !IsStoredGrid(nColumnsVert) ||
+            !IsStoredFlag(bIsTearOff) || !IsStoredFlag(bStdColorDlg) || nCommandID > 0xFFFF || nCount < 0 ||
+            nCount > kMaxStoredColors)
             AfxThrowArchiveException(CArchiveException::badIndex);
-        m_colors.SetSize(nCount);
+        CArray<COLORREF, COLORREF> colors;
+        colors.SetSize(nCount);
         for (int i = 0; i < nCount; i++)
         {
             DWORD dwColor = 0;
             ar >> dwColor;
-            m_colors[i] = dwColor;
+            colors[i] = dwColor;
         }
+        if (s_pLoadingRecord == this)
+            CORXRegistry::CheckArchiveAtEnd(ar);
+
+        m_nNumColumns = nColumns;
+        m_nNumRowsHorz = nRowsHorz;
+        m_nNumColumnsVert = nColumnsVert;
+        m_ColorAutomatic = dwAutomatic;
+        m_strAutoColor = strAutoColor;
+        m_strOtherColor = strOtherColor;
+        m_strDocColors = strDocColors;
+        m_bIsTearOff = bIsTearOff;
+        m_nCommandID = nCommandID;
+        m_bStdColorDlg = bStdColorDlg;
+        m_colors.Copy(colors);
         Rebuild();
         PlaceButtons();
     }

@@ -96,6 +96,7 @@ public:
     // Overrides
 public:
     virtual void Serialize(CArchive& ar);
+    BOOL LoadState(LPCTSTR lpszProfileName = NULL, int nIndex = -1, UINT uiID = (UINT)-1) override;
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
     virtual void DoPaint(CDC* pDC);

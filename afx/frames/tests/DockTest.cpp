@@ -399,18 +399,75 @@ TEST_F(DamagedState, PositionsAndSizesAreKeptOnTheScreen)
     EXPECT_LE(pInfo->m_rectMRUDockPos.right, cxVirtual);
     EXPECT_EQ(xVirtual, pInfo->m_ptMRUFloatPos.x);
     EXPECT_LT(pInfo->m_ptMRUFloatPos.y, yVirtual + cyVirtual);
+}
 
-    // Row entries that are no bar ids are dropped; the rest of the row stays.
-    WriteSound();
-    Write(_T("Bar0"), _T("Bars"), 3);
-    Write(_T("Bar0"), _T("Bar#0"), kBarB);
-    Write(_T("Bar0"), _T("Bar#1"), 0x7FFF0000);
-    Write(_T("Bar0"), _T("Bar#2"), 0);
-    pInfo = Loaded(state);
-    ASSERT_TRUE(pInfo != NULL);
-    ASSERT_EQ(2, pInfo->m_arrBarID.GetSize());
-    EXPECT_EQ(Holder(kBarB), pInfo->m_arrBarID[0]);
-    EXPECT_EQ(NULL, pInfo->m_arrBarID[1]);
+TEST_F(DamagedState, ARowEntryThatIsNoBarRefusesItsWholeRecordOnly)
+{
+    // Bar1 is the top dock bar's rows; the floating bar's record in Bar0 is sound.
+    WriteSound(2);
+    Write(_T("Bar1"), _T("BarID"), AFX_IDW_DOCKBAR_TOP);
+    Write(_T("Bar1"), _T("Bars"), 3);
+    Write(_T("Bar1"), _T("Bar#0"), kBarB);
+    Write(_T("Bar1"), _T("Bar#1"), 0);
+    Write(_T("Bar1"), _T("Bar#2"), kBarC);
+    CDockState state;
+    state.LoadState((LPCTSTR)m_strProfile);
+    ASSERT_EQ(2, state.m_arrBarInfo.GetSize());
+    const CPtrArray& arrRows = ((CControlBarInfo*)state.m_arrBarInfo[1])->m_arrBarID;
+    ASSERT_EQ(3, arrRows.GetSize());
+    EXPECT_EQ(Holder(kBarB), arrRows[0]);
+    EXPECT_EQ(NULL, arrRows[1]);
+
+    for (int nDamaged : {0x7FFF0000, -1, 0x10000})
+    {
+        SCOPED_TRACE(nDamaged);
+        Write(_T("Bar1"), _T("Bar#1"), nDamaged);
+        state.LoadState((LPCTSTR)m_strProfile);
+        ASSERT_EQ(1, state.m_arrBarInfo.GetSize());
+        EXPECT_EQ((UINT)kBarA, ((CControlBarInfo*)state.m_arrBarInfo[0])->m_nBarID);
+    }
+}
+
+void StoreTwoRecords(CMemFile& file, DWORD dwSecondRowEntry)
+{
+    CArchive ar(&file, CArchive::store);
+    ar << (DWORD)2 << (LONG)800 << (LONG)600 << (DWORD)2;
+    ar << (DWORD)kBarA << (DWORD)1 << (DWORD)0 << (DWORD)1 << (LONG)10 << (LONG)0 << (DWORD)32767 << (DWORD)0
+       << (DWORD)0;
+    ar << (DWORD)AFX_IDW_DOCKBAR_TOP << (DWORD)1 << (DWORD)0 << (DWORD)1 << (LONG)0 << (LONG)0 << (DWORD)32767
+       << (DWORD)0 << (DWORD)3 << (DWORD)kBarA << dwSecondRowEntry << (DWORD)0;
+}
+
+BOOL LoadThrows(CMemFile& file, CDockState& state)
+{
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    try
+    {
+        state.Serialize(ar);
+    }
+    catch (CArchiveException* e)
+    {
+        e->Delete();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+TEST(DockStateArchive, ARowEntryThatIsNoBarRefusesTheState)
+{
+    CMemFile fileSound;
+    StoreTwoRecords(fileSound, 0);
+    CDockState state;
+    EXPECT_FALSE(LoadThrows(fileSound, state));
+    ASSERT_EQ(2, state.m_arrBarInfo.GetSize());
+    EXPECT_EQ(3, ((CControlBarInfo*)state.m_arrBarInfo[1])->m_arrBarID.GetSize());
+
+    // Nothing of it is kept, not even the sound record read before the damaged one.
+    CMemFile fileDamaged;
+    StoreTwoRecords(fileDamaged, 0x00120000);
+    EXPECT_TRUE(LoadThrows(fileDamaged, state));
+    EXPECT_EQ(0, state.m_arrBarInfo.GetSize());
 }
 
 TEST(DockStateArchive, ADamagedCountIsRefused)

@@ -13,6 +13,7 @@
 #include "ORXColorMenuButton.h"
 #include "ORXGlobalData.h"
 #include "ORXMenuBar.h"
+#include "ORXRegistry.h"
 #include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
@@ -44,6 +45,8 @@ public:
     CColorButton* Cell(int i) { return DYNAMIC_DOWNCAST(CColorButton, GetButton(i)); }
     void SetStyleBits(DWORD dw) { m_dwStyle = dw; }
     int Highlighted() const { return m_iHighlighted; }
+    using CORXColorBar::GetStateKey;
+    CString AutoLabel() const { return m_strAutoColor; }
 };
 
 struct ColorBar : ::testing::Test
@@ -323,6 +326,71 @@ TEST_F(ColorBar, StoresItsSettingsInTheirOrderAndBoundsWhatItReads)
     CTestColorBar refused;
     EXPECT_TRUE(LoadThrowsArchiveException(refused, damaged));
     EXPECT_EQ(0, refused.GetColors().GetSize());
+}
+
+TEST_F(ColorBar, ADamagedSavedRecordLeavesTheBarAsItWasAndIsNotWrittenBack)
+{
+    const LPCTSTR kProfile = _T("ColorBarTest");
+    CTestColorBar source(Colors({RGB(3, 2, 1), RGB(6, 5, 4)}), RGB(9, 9, 9), _T("A"), NULL, _T("D"),
+                         docColors, 5, 2, 3, RGB(0x33, 0x22, 0x11), 0x1234, NULL);
+    const std::vector<BYTE> sound = StoreToBytes(source);
+    // The bar's own settings, unlike every one of the record's.
+    CTestColorBar bar(Colors({RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3)}), RGB(9, 9, 9), _T("Own"), NULL, NULL,
+                      docColors, 7, 0, 0, RGB(1, 2, 3), 0x55, NULL);
+    const std::vector<BYTE> own = StoreToBytes(bar);
+    auto WriteRecord = [&](const std::vector<BYTE>& bytes) {
+        CORXRegistrySP regSP;
+        CORXRegistry& reg = regSP.CreateRegistry(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(bar.GetStateKey(kProfile, 3, 0x77)));
+        ASSERT_TRUE(reg.Write(_T("Buttons"), (LPBYTE)bytes.data(), (UINT)bytes.size()));
+    };
+    auto Damaged = [&](size_t nAt, std::initializer_list<BYTE> patch) {
+        std::vector<BYTE> bytes = sound;
+        std::copy(patch.begin(), patch.end(), bytes.begin() + nAt);
+        return bytes;
+    };
+    std::vector<BYTE> longer = sound;
+    longer.push_back(0);
+    const std::vector<BYTE> cases[] = {
+        longer,                                            // ends after its value
+        std::vector<BYTE>(sound.begin(), sound.end() - 2), // cut off in the colours
+        Damaged(0, {0xFF, 0xFF, 0xFF, 0x7F}),              // columns
+        Damaged(4, {0x00, 0x00, 0x01, 0x00}),              // rows docked across
+        Damaged(8, {0xFE, 0xFF, 0xFF, 0xFF}),              // columns docked down
+        Damaged(21, {0x02}),                               // tear-off flag
+        Damaged(29, {0x00, 0x01}),                         // dialog flag
+        Damaged(25, {0x00, 0x00, 0x01}),                   // command
+        Damaged(33, {0x03}),                               // count, one more than there are
+    };
+    for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); i++)
+    {
+        SCOPED_TRACE(i);
+        WriteRecord(cases[i]);
+        EXPECT_FALSE(bar.LoadState(kProfile, 3, 0x77));
+        EXPECT_EQ(CSize(7, 1), bar.GetColumnsAndRows(FALSE));
+        EXPECT_EQ(0x55u, bar.GetCommandID());
+        EXPECT_FALSE(bar.IsTearOff());
+        EXPECT_EQ(CString(_T("Own")), bar.AutoLabel());
+        EXPECT_EQ(3, bar.GetColors().GetSize());
+        // Saved again, the bar writes its own settings, none of the damaged record's.
+        ASSERT_TRUE(bar.SaveState(kProfile, 3, 0x77));
+        EXPECT_EQ(own, StoreToBytes(bar));
+        CTestColorBar reread;
+        EXPECT_TRUE(reread.LoadState(kProfile, 3, 0x77));
+        EXPECT_EQ(0x55u, reread.GetCommandID());
+    }
+
+    // Within an archive of its own the same checks hold.
+    EXPECT_TRUE(LoadThrowsArchiveException(bar, cases[2]));
+    EXPECT_EQ(0x55u, bar.GetCommandID());
+
+    WriteRecord(sound);
+    EXPECT_TRUE(bar.LoadState(kProfile, 3, 0x77));
+    EXPECT_EQ(CSize(5, 1), bar.GetColumnsAndRows(FALSE));
+    EXPECT_EQ(0x1234u, bar.GetCommandID());
+    EXPECT_EQ(CString(_T("A")), bar.AutoLabel());
+    EXPECT_EQ(2, bar.GetColors().GetSize());
+    bar.RemoveStateFromRegistry(kProfile, 3, 0x77);
 }
 
 namespace
