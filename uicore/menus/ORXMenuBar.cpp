@@ -940,9 +940,11 @@ void CORXMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         CORXToolBar::OnLButtonDblClk(nFlags, point);
         return;
     }
-    m_bShowAllCommands = TRUE;
+    // The menu that is dropped takes the showing of all items with it when it closes: the flag is
+    // set for the menu that drops again.
     if (pMenuButton->IsDroppedDown() && pMenuButton->GetPopupMenu() != NULL)
         pMenuButton->GetPopupMenu()->SendMessage(WM_CLOSE);
+    m_bShowAllCommands = TRUE;
     DropMenu(iHit, FALSE);
 }
 

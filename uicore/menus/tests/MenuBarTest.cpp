@@ -301,6 +301,110 @@ TEST_F(MenuBarTest, KeysMoveTheHighlightWrapDropMenusAndRunCommands)
     ::DestroyMenu(hMixed);
 }
 
+namespace
+{
+// Makes one command basic and turns recently used menus on, so that an unused command of the
+// menus is rarely used; takes both back, and the showing of all items, when it goes.
+class CRareCommandScope : public CORXToolBar
+{
+public:
+    explicit CRareCommandScope(UINT uiBasic)
+        : m_uiBasic(uiBasic), m_bWasBasic(IsBasicCommand(uiBasic)), m_bWasRecentlyUsed(m_bRecentlyUsedMenus)
+    {
+        if (!m_bWasBasic)
+            AddBasicCommand(uiBasic);
+        m_bRecentlyUsedMenus = TRUE;
+        ORXGetCommandUsage().Reset();
+    }
+    ~CRareCommandScope()
+    {
+        POSITION pos = m_lstBasicCommands.Find(m_uiBasic);
+        if (!m_bWasBasic && pos != NULL)
+            m_lstBasicCommands.RemoveAt(pos);
+        m_bRecentlyUsedMenus = m_bWasRecentlyUsed;
+        CORXMenuBar::SetShowAllCommands(FALSE);
+    }
+
+private:
+    UINT m_uiBasic;
+    BOOL m_bWasBasic;
+    BOOL m_bWasRecentlyUsed;
+};
+
+BOOL HasCommand(CORXToolBar* pBar, UINT uiCmd)
+{
+    for (int i = 0; i < pBar->GetCount(); i++)
+        if (pBar->GetItemID(i) == uiCmd)
+            return TRUE;
+    return FALSE;
+}
+} // namespace
+
+TEST_F(MenuBarTest, FullMenusLastUntilTheMenuBarsMenuCloses)
+{
+    CRareCommandScope scope(ID_DEMO_MENU_FIRST); // "Last" of the Run menu is rarely used
+    ASSERT_TRUE(CORXToolBar::IsCommandRarelyUsed(ID_DEMO_MENU_LAST));
+    m_pFrame->ShowWindow(SW_SHOW);
+    m_pFrame->SetForegroundWindow();
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    m_pFrame->RecalcLayout();
+    auto DroppedRunItems = [&]() -> CORXPopupMenuBar* {
+        int iDropped = -1;
+        CORXToolbarMenuButton* pDropped = bar.GetDroppedDownMenu(&iDropped);
+        if (pDropped == NULL || iDropped != 1 || pDropped->GetPopupMenu() == NULL)
+            return NULL;
+        return pDropped->GetPopupMenu()->GetMenuBar();
+    };
+    auto CloseRun = [&]() {
+        CORXPopupMenuBar* pItems = DroppedRunItems();
+        ASSERT_TRUE(pItems != NULL);
+        pItems->GetParent()->SendMessage(WM_CLOSE);
+        PumpPending();
+        EXPECT_TRUE(bar.GetDroppedDownMenu() == NULL);
+    };
+    auto DoubleClickRun = [&]() {
+        CPoint pt = bar.GetButton(1)->Rect().CenterPoint();
+        bar.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(pt.x, pt.y));
+    };
+
+    // A double click drops the menu with every item; a second one, while it is dropped, too.
+    for (int nClick = 0; nClick < 2; nClick++)
+    {
+        DoubleClickRun();
+        CORXPopupMenuBar* pItems = DroppedRunItems();
+        ASSERT_TRUE(pItems != NULL);
+        EXPECT_TRUE(CORXMenuBar::IsShowAllCommands());
+        EXPECT_TRUE(HasCommand(pItems, ID_DEMO_MENU_LAST));
+    }
+    // Once it closes, the menu's access key drops it with the rarely used item hidden again.
+    CloseRun();
+    EXPECT_FALSE(CORXMenuBar::IsShowAllCommands());
+    EXPECT_TRUE(bar.OnKeyMenu('r'));
+    CORXPopupMenuBar* pItems = DroppedRunItems();
+    ASSERT_TRUE(pItems != NULL);
+    EXPECT_TRUE(HasCommand(pItems, ID_DEMO_MENU_FIRST));
+    EXPECT_FALSE(HasCommand(pItems, ID_DEMO_MENU_LAST));
+
+    // The same after the full menu the delay shows.
+    pItems->GetParent()->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_TRUE(bar.OnKeyMenu('r'));
+    pItems = DroppedRunItems();
+    ASSERT_TRUE(pItems != NULL);
+    DYNAMIC_DOWNCAST(CORXPopupMenu, pItems->GetParent())->ShowAllItems();
+    EXPECT_TRUE(CORXMenuBar::IsShowAllCommands());
+    EXPECT_TRUE(HasCommand(pItems, ID_DEMO_MENU_LAST));
+    CloseRun();
+    EXPECT_FALSE(CORXMenuBar::IsShowAllCommands());
+    EXPECT_TRUE(bar.OnKeyMenu('r'));
+    pItems = DroppedRunItems();
+    ASSERT_TRUE(pItems != NULL);
+    EXPECT_FALSE(HasCommand(pItems, ID_DEMO_MENU_LAST));
+    CloseRun();
+    bar.DestroyWindow();
+}
+
 TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesTheMenu)
 {
     m_pWorkspace->SetAlwaysReset(TRUE);
