@@ -143,8 +143,7 @@ TEST_F(MenuBarTest, TopLevelItemsBecomeMenusCommandsAndSeparatorsAndFollowTheCur
     CORXToolbarButton button(ID_DEMO_CHANGEBAR, -1);
     EXPECT_TRUE(bar.OnSetDefaultButtonText(&button));
     EXPECT_EQ(CString(_T("&Change Bar")), button.m_strText);
-    bar.DestroyWindow();
-    ::DestroyMenu(hMixed);
+    bar.DestroyWindow(); // the menu it shows goes with the bar
 }
 
 TEST_F(MenuBarTest, ATitleWithoutACommandOrItemsTakesTheBarsArrowSetting)
@@ -172,7 +171,7 @@ TEST_F(MenuBarTest, ATitleWithoutACommandOrItemsTakesTheBarsArrowSetting)
     ::DestroyMenu(hItems);
 }
 
-TEST_F(MenuBarTest, TheBarDestroysOnlyTheDefaultMenuItTookFromTheFrame)
+TEST_F(MenuBarTest, TheBarDestroysItsDefaultAndCurrentMenusButNoTemplatesSharedMenu)
 {
     CMultiDocTemplate* pTemplate = AddTemplate();
     HMENU hShared = pTemplate->m_hMenuShared;
@@ -189,6 +188,24 @@ TEST_F(MenuBarTest, TheBarDestroysOnlyTheDefaultMenuItTookFromTheFrame)
     EXPECT_FALSE(::IsMenu(hDefault));
     EXPECT_TRUE(::IsMenu(hShared));
     EXPECT_EQ(1, ::GetMenuItemCount(hShared));
+
+    // Any other menu it shows goes with it, and its items leave the store; the default menu too.
+    HMENU hOther = MixedMenu();
+    {
+        CRecordingFrame* pFrame = NewFrame();
+        CORXMenuBar bar;
+        Attach(bar, pFrame);
+        hDefault = bar.GetDefaultMenu();
+        bar.CreateFromMenu(hOther);
+        bar.CreateFromMenu(hDefault); // the other menu's items are stored
+        bar.CreateFromMenu(hOther);
+        bar.DestroyWindow();
+        pFrame->DestroyWindow();
+    }
+    EXPECT_FALSE(::IsMenu(hOther));
+    EXPECT_FALSE(::IsMenu(hDefault));
+    EXPECT_FALSE(CORXMenuStore::IsStored(hOther));
+    EXPECT_TRUE(::IsMenu(hShared));
 
     // Going back to the resource's menu replaces the default menu and destroys the old one only.
     {
@@ -298,7 +315,6 @@ TEST_F(MenuBarTest, KeysMoveTheHighlightWrapDropMenusAndRunCommands)
     EXPECT_EQ(std::vector<UINT>({ID_DEMO_NEW}), m_pFrame->MenuCommands());
     EXPECT_TRUE(bar.GetDroppedDownMenu() == NULL);
     bar.DestroyWindow();
-    ::DestroyMenu(hMixed);
 }
 
 namespace
