@@ -489,6 +489,33 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
     bar.DestroyWindow();
 }
 
+TEST_F(MenuBarTest, ATemplatesSavedMenuIsLoadedBeforeAnyOfItsDocumentsHasShownIt)
+{
+    CMultiDocTemplate* pTemplate = AddTemplate();
+    {
+        CORXMenuBar bar;
+        Attach(bar, m_pFrame);
+        bar.CreateFromMenu(pTemplate->m_hMenuShared);
+        bar.InsertSeparator();
+        ASSERT_EQ(2, bar.GetCount());
+        EXPECT_TRUE(bar.SaveState());
+        bar.DestroyWindow();
+    }
+    // A new start: no menu has been shown, so the store holds none.
+    CORXMenuStore::RemoveAll();
+    m_pFrame->DestroyWindow();
+    m_pFrame = NewFrame();
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    m_pFrame->ClearRecords();
+    EXPECT_TRUE(bar.LoadState());
+    EXPECT_TRUE(m_pFrame->Registered().empty()); // nothing to reset
+    // The first document of the template shows the user's arrangement, which the next save keeps.
+    bar.CreateFromMenu(pTemplate->m_hMenuShared);
+    EXPECT_EQ(2, bar.GetCount());
+    bar.DestroyWindow();
+}
+
 TEST_F(MenuBarTest, AKeptMenuWhoseResourceChangedSinceItWasSavedStartsAfresh)
 {
     typedef std::vector<std::pair<UINT, WPARAM>> Registered;
