@@ -109,13 +109,8 @@ BOOL CORXDialog::PaintBackground(CDC* pDC, const CRect& rectClient)
 {
     if (m_brBkgr.GetSafeHandle() == NULL && m_hBkgrBitmap == NULL)
         return FALSE;
-    if (m_hBkgrBitmap == NULL || m_nBkgrLocation != BACKGR_TILE)
-    {
-        if (m_brBkgr.GetSafeHandle() != NULL)
-            pDC->FillRect(rectClient, &m_brBkgr);
-        else
-            ::FillRect(pDC->GetSafeHdc(), rectClient, ::GetSysColorBrush(COLOR_BTNFACE));
-    }
+    if (m_brBkgr.GetSafeHandle() != NULL && (m_hBkgrBitmap == NULL || m_nBkgrLocation != BACKGR_TILE))
+        pDC->FillRect(rectClient, &m_brBkgr);
     if (m_hBkgrBitmap == NULL || m_sizeBkgrBitmap.cx <= 0 || m_sizeBkgrBitmap.cy <= 0)
         return TRUE;
     if (m_nBkgrLocation == BACKGR_TILE)
@@ -138,8 +133,16 @@ BOOL CORXDialog::OnEraseBkgnd(CDC* pDC)
 {
     CRect rectClient;
     GetClientRect(rectClient);
-    if (!PaintBackground(pDC, rectClient))
-        return CDialog::OnEraseBkgnd(pDC);
+    // Without a brush, what a corner bitmap leaves free is the dialog's own background, in the
+    // colour its owner gives dialogs.
+    BOOL bTiled = m_hBkgrBitmap != NULL && m_nBkgrLocation == BACKGR_TILE;
+    if (m_brBkgr.GetSafeHandle() == NULL && !bTiled)
+    {
+        BOOL bErased = CDialog::OnEraseBkgnd(pDC);
+        if (m_hBkgrBitmap == NULL)
+            return bErased;
+    }
+    PaintBackground(pDC, rectClient);
     return TRUE;
 }
 

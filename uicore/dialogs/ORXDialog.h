@@ -44,7 +44,8 @@ public:
 
 protected:
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    // Paints the background into a DC of the client area's size; FALSE when there is none to paint.
+    // Paints the brush and the bitmap into a DC of the client area's size (the brush not under a
+    // tiled bitmap); FALSE when there is neither.
     BOOL PaintBackground(CDC* pDC, const CRect& rectClient);
     void DeleteOwnedBitmap();
 

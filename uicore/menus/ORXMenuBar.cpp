@@ -37,6 +37,22 @@ const UINT kMsgNoDefaultResId = 0x0366;
 // The bar's window text.
 const UINT IDS_ORX_MENUBAR_TITLE = 16006;
 
+// A document template's shared menu belongs to its template, which gives it to every window of
+// the template and destroys it itself.
+BOOL IsTemplatesSharedMenu(HMENU hMenu)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL)
+        return FALSE;
+    for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+    {
+        CMultiDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos));
+        if (pTemplate != NULL && pTemplate->m_hMenuShared == hMenu)
+            return TRUE;
+    }
+    return FALSE;
+}
+
 BOOL IsAlwaysResetWorkspace()
 {
     CORXWorkspaceBase* pWorkspace = CORXWorkspaceBase::GetInstance();
@@ -128,7 +144,13 @@ CORXMenuBar::~CORXMenuBar()
     SetDragHook(FALSE);
     CORXServices::Any<CORXMenuHost>(
         [this](CORXMenuHost* pHost) { return pHost->OnMenuBarWindow(this, FALSE); });
-    // Only the frame's default menu is the bar's: a template's shared menu is its template's.
+    // The bar's menus go with it: the frame's default menu and the menu it shows, once each, but
+    // not a template's shared menu.
+    if (m_hMenu != NULL && m_hMenu != m_hDefaultMenu && !IsTemplatesSharedMenu(m_hMenu) && ::IsMenu(m_hMenu))
+    {
+        CORXMenuStore::Remove(m_hMenu);
+        ::DestroyMenu(m_hMenu);
+    }
     if (m_hDefaultMenu != NULL && ::IsMenu(m_hDefaultMenu))
     {
         CORXMenuStore::Remove(m_hDefaultMenu);
@@ -940,9 +962,11 @@ void CORXMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         CORXToolBar::OnLButtonDblClk(nFlags, point);
         return;
     }
-    m_bShowAllCommands = TRUE;
+    // The menu that is dropped takes the showing of all items with it when it closes: the flag is
+    // set for the menu that drops again.
     if (pMenuButton->IsDroppedDown() && pMenuButton->GetPopupMenu() != NULL)
         pMenuButton->GetPopupMenu()->SendMessage(WM_CLOSE);
+    m_bShowAllCommands = TRUE;
     DropMenu(iHit, FALSE);
 }
 

@@ -1486,14 +1486,11 @@ void CORXPopupMenu::OnDestroy()
         if (!CORXToolBar::IsCustomizeMode() && m_bCloseParent && pParentMenu != NULL &&
             pParentMenu->GetSafeHwnd() != NULL && !pParentMenu->m_bDestroying)
             pParentMenu->PostMessage(WM_CLOSE);
-        // The menu bar keeps all items shown while its menus change and clears the flag itself; a
-        // plain tool bar has no such moment, so its menus hide rarely used items again once the
-        // chain is closed.
-        if (pParentMenu == NULL && pParentBar != NULL && !pParentBar->IsKindOf(RUNTIME_CLASS(CORXMenuBar)))
-            CORXMenuBar::SetShowAllCommands(FALSE);
     }
-    else
-        CORXMenuBar::SetShowAllCommands(FALSE); // the next menus hide rarely used items again
+    // Showing every item lasts as long as the menu chain it was asked for: the next menu, of a
+    // menu bar too and from the keyboard as well, hides rarely used items again.
+    if (pParentMenu == NULL)
+        CORXMenuBar::SetShowAllCommands(FALSE);
     if (m_pEditPage != NULL)
     {
         // The preview's items are the user's edit of the context menu: its next showing, and the

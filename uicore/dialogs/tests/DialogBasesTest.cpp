@@ -36,12 +36,21 @@ public:
         return CreateIndirect(&m_template.dlg, NULL);
     }
     afx_msg void OnFirst() { m_commands.push_back(ID_DEMO_MENU_FIRST); }
+    // The brush the dialog answers for its own background (none: the base's answer).
+    HBRUSH m_hDialogBrush = NULL;
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+    {
+        if (nCtlColor == CTLCOLOR_DLG && m_hDialogBrush != NULL)
+            return m_hDialogBrush;
+        return CORXDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    }
     DECLARE_MESSAGE_MAP()
     DialogTemplate m_template;
 };
 
 BEGIN_MESSAGE_MAP(CTestDialog, CORXDialog)
 ON_COMMAND(ID_DEMO_MENU_FIRST, OnFirst)
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 class DialogBasesTest : public ::testing::Test
@@ -235,6 +244,19 @@ TEST_F(DialogBasesTest, BackgroundBitmapSitsFlushInItsCornerOrTiles)
     m_pDlg->SetBackgroundImage(hbm, CORXDialog::BACKGR_TILE, TRUE, FALSE);
     EXPECT_EQ(clrRed, PixelOfErase(m_pDlg, 0, 0));
     EXPECT_EQ(clrRed, PixelOfErase(m_pDlg, -1, -1));
+
+    // Without a brush a corner bitmap lies on the dialog's own background; a tiled one covers it.
+    const COLORREF clrGreen = RGB(0, 255, 0);
+    CBrush brGreen(clrGreen);
+    m_pDlg->m_hDialogBrush = brGreen;
+    m_pDlg->SetBackgroundColor((COLORREF)-1, FALSE);
+    m_pDlg->SetBackgroundImage(hbm, CORXDialog::BACKGR_TOPRIGHT, TRUE, FALSE);
+    EXPECT_EQ(clrRed, PixelOfErase(m_pDlg, -1, 0));
+    EXPECT_EQ(clrGreen, PixelOfErase(m_pDlg, -7, 0));
+    EXPECT_EQ(clrGreen, PixelOfErase(m_pDlg, 0, -1));
+    m_pDlg->SetBackgroundImage(hbm, CORXDialog::BACKGR_TILE, TRUE, FALSE);
+    EXPECT_EQ(clrRed, PixelOfErase(m_pDlg, 0, -1));
+    m_pDlg->m_hDialogBrush = NULL;
 
     // The dialog deletes the bitmap it owns when it goes.
     m_pDlg->DestroyWindow();

@@ -143,8 +143,7 @@ TEST_F(MenuBarTest, TopLevelItemsBecomeMenusCommandsAndSeparatorsAndFollowTheCur
     CORXToolbarButton button(ID_DEMO_CHANGEBAR, -1);
     EXPECT_TRUE(bar.OnSetDefaultButtonText(&button));
     EXPECT_EQ(CString(_T("&Change Bar")), button.m_strText);
-    bar.DestroyWindow();
-    ::DestroyMenu(hMixed);
+    bar.DestroyWindow(); // the menu it shows goes with the bar
 }
 
 TEST_F(MenuBarTest, ATitleWithoutACommandOrItemsTakesTheBarsArrowSetting)
@@ -172,7 +171,7 @@ TEST_F(MenuBarTest, ATitleWithoutACommandOrItemsTakesTheBarsArrowSetting)
     ::DestroyMenu(hItems);
 }
 
-TEST_F(MenuBarTest, TheBarDestroysOnlyTheDefaultMenuItTookFromTheFrame)
+TEST_F(MenuBarTest, TheBarDestroysItsDefaultAndCurrentMenusButNoTemplatesSharedMenu)
 {
     CMultiDocTemplate* pTemplate = AddTemplate();
     HMENU hShared = pTemplate->m_hMenuShared;
@@ -189,6 +188,24 @@ TEST_F(MenuBarTest, TheBarDestroysOnlyTheDefaultMenuItTookFromTheFrame)
     EXPECT_FALSE(::IsMenu(hDefault));
     EXPECT_TRUE(::IsMenu(hShared));
     EXPECT_EQ(1, ::GetMenuItemCount(hShared));
+
+    // Any other menu it shows goes with it, and its items leave the store; the default menu too.
+    HMENU hOther = MixedMenu();
+    {
+        CRecordingFrame* pFrame = NewFrame();
+        CORXMenuBar bar;
+        Attach(bar, pFrame);
+        hDefault = bar.GetDefaultMenu();
+        bar.CreateFromMenu(hOther);
+        bar.CreateFromMenu(hDefault); // the other menu's items are stored
+        bar.CreateFromMenu(hOther);
+        bar.DestroyWindow();
+        pFrame->DestroyWindow();
+    }
+    EXPECT_FALSE(::IsMenu(hOther));
+    EXPECT_FALSE(::IsMenu(hDefault));
+    EXPECT_FALSE(CORXMenuStore::IsStored(hOther));
+    EXPECT_TRUE(::IsMenu(hShared));
 
     // Going back to the resource's menu replaces the default menu and destroys the old one only.
     {
@@ -298,7 +315,110 @@ TEST_F(MenuBarTest, KeysMoveTheHighlightWrapDropMenusAndRunCommands)
     EXPECT_EQ(std::vector<UINT>({ID_DEMO_NEW}), m_pFrame->MenuCommands());
     EXPECT_TRUE(bar.GetDroppedDownMenu() == NULL);
     bar.DestroyWindow();
-    ::DestroyMenu(hMixed);
+}
+
+namespace
+{
+// Makes one command basic and turns recently used menus on, so that an unused command of the
+// menus is rarely used; takes both back, and the showing of all items, when it goes.
+class CRareCommandScope : public CORXToolBar
+{
+public:
+    explicit CRareCommandScope(UINT uiBasic)
+        : m_uiBasic(uiBasic), m_bWasBasic(IsBasicCommand(uiBasic)), m_bWasRecentlyUsed(m_bRecentlyUsedMenus)
+    {
+        if (!m_bWasBasic)
+            AddBasicCommand(uiBasic);
+        m_bRecentlyUsedMenus = TRUE;
+        ORXGetCommandUsage().Reset();
+    }
+    ~CRareCommandScope()
+    {
+        POSITION pos = m_lstBasicCommands.Find(m_uiBasic);
+        if (!m_bWasBasic && pos != NULL)
+            m_lstBasicCommands.RemoveAt(pos);
+        m_bRecentlyUsedMenus = m_bWasRecentlyUsed;
+        CORXMenuBar::SetShowAllCommands(FALSE);
+    }
+
+private:
+    UINT m_uiBasic;
+    BOOL m_bWasBasic;
+    BOOL m_bWasRecentlyUsed;
+};
+
+BOOL HasCommand(CORXToolBar* pBar, UINT uiCmd)
+{
+    for (int i = 0; i < pBar->GetCount(); i++)
+        if (pBar->GetItemID(i) == uiCmd)
+            return TRUE;
+    return FALSE;
+}
+} // namespace
+
+TEST_F(MenuBarTest, FullMenusLastUntilTheMenuBarsMenuCloses)
+{
+    CRareCommandScope scope(ID_DEMO_MENU_FIRST); // "Last" of the Run menu is rarely used
+    ASSERT_TRUE(CORXToolBar::IsCommandRarelyUsed(ID_DEMO_MENU_LAST));
+    m_pFrame->ShowWindow(SW_SHOW);
+    m_pFrame->SetForegroundWindow();
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    m_pFrame->RecalcLayout();
+    auto DroppedRunItems = [&]() -> CORXPopupMenuBar* {
+        int iDropped = -1;
+        CORXToolbarMenuButton* pDropped = bar.GetDroppedDownMenu(&iDropped);
+        if (pDropped == NULL || iDropped != 1 || pDropped->GetPopupMenu() == NULL)
+            return NULL;
+        return pDropped->GetPopupMenu()->GetMenuBar();
+    };
+    auto CloseRun = [&]() {
+        CORXPopupMenuBar* pItems = DroppedRunItems();
+        ASSERT_TRUE(pItems != NULL);
+        pItems->GetParent()->SendMessage(WM_CLOSE);
+        PumpPending();
+        EXPECT_TRUE(bar.GetDroppedDownMenu() == NULL);
+    };
+    auto DoubleClickRun = [&]() {
+        CPoint pt = bar.GetButton(1)->Rect().CenterPoint();
+        bar.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(pt.x, pt.y));
+    };
+
+    // A double click drops the menu with every item; a second one, while it is dropped, too.
+    for (int nClick = 0; nClick < 2; nClick++)
+    {
+        DoubleClickRun();
+        CORXPopupMenuBar* pItems = DroppedRunItems();
+        ASSERT_TRUE(pItems != NULL);
+        EXPECT_TRUE(CORXMenuBar::IsShowAllCommands());
+        EXPECT_TRUE(HasCommand(pItems, ID_DEMO_MENU_LAST));
+    }
+    // Once it closes, the menu's access key drops it with the rarely used item hidden again.
+    CloseRun();
+    EXPECT_FALSE(CORXMenuBar::IsShowAllCommands());
+    EXPECT_TRUE(bar.OnKeyMenu('r'));
+    CORXPopupMenuBar* pItems = DroppedRunItems();
+    ASSERT_TRUE(pItems != NULL);
+    EXPECT_TRUE(HasCommand(pItems, ID_DEMO_MENU_FIRST));
+    EXPECT_FALSE(HasCommand(pItems, ID_DEMO_MENU_LAST));
+
+    // The same after the full menu the delay shows.
+    pItems->GetParent()->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_TRUE(bar.OnKeyMenu('r'));
+    pItems = DroppedRunItems();
+    ASSERT_TRUE(pItems != NULL);
+    DYNAMIC_DOWNCAST(CORXPopupMenu, pItems->GetParent())->ShowAllItems();
+    EXPECT_TRUE(CORXMenuBar::IsShowAllCommands());
+    EXPECT_TRUE(HasCommand(pItems, ID_DEMO_MENU_LAST));
+    CloseRun();
+    EXPECT_FALSE(CORXMenuBar::IsShowAllCommands());
+    EXPECT_TRUE(bar.OnKeyMenu('r'));
+    pItems = DroppedRunItems();
+    ASSERT_TRUE(pItems != NULL);
+    EXPECT_FALSE(HasCommand(pItems, ID_DEMO_MENU_LAST));
+    CloseRun();
+    bar.DestroyWindow();
 }
 
 TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesTheMenu)
@@ -366,6 +486,33 @@ TEST_F(MenuBarTest, EachKeptMenuIsSavedUnderItsResourceIdAndDamagedStateGivesThe
     typedef std::vector<std::pair<UINT, WPARAM>> Registered;
     EXPECT_EQ(Registered(1, std::make_pair(ORX_WM_TOOLBAR_RESETMENU, (WPARAM)IDR_DEMO_MAINFRAME)),
               m_pFrame->Registered());
+    bar.DestroyWindow();
+}
+
+TEST_F(MenuBarTest, ATemplatesSavedMenuIsLoadedBeforeAnyOfItsDocumentsHasShownIt)
+{
+    CMultiDocTemplate* pTemplate = AddTemplate();
+    {
+        CORXMenuBar bar;
+        Attach(bar, m_pFrame);
+        bar.CreateFromMenu(pTemplate->m_hMenuShared);
+        bar.InsertSeparator();
+        ASSERT_EQ(2, bar.GetCount());
+        EXPECT_TRUE(bar.SaveState());
+        bar.DestroyWindow();
+    }
+    // A new start: no menu has been shown, so the store holds none.
+    CORXMenuStore::RemoveAll();
+    m_pFrame->DestroyWindow();
+    m_pFrame = NewFrame();
+    CORXMenuBar bar;
+    Attach(bar, m_pFrame);
+    m_pFrame->ClearRecords();
+    EXPECT_TRUE(bar.LoadState());
+    EXPECT_TRUE(m_pFrame->Registered().empty()); // nothing to reset
+    // The first document of the template shows the user's arrangement, which the next save keeps.
+    bar.CreateFromMenu(pTemplate->m_hMenuShared);
+    EXPECT_EQ(2, bar.GetCount());
     bar.DestroyWindow();
 }
 
