@@ -574,16 +574,27 @@ void CORXSizingControlBar::LoadState(LPCTSTR lpszProfileName)
         Expand(TRUE);
 
     m_bRolled = pApp->GetProfileInt(strSection, _T("RolledFloat"), m_bRolled) != 0;
-    m_nRollState = (int)pApp->GetProfileInt(strSection, _T("RolledFloatDynamicState"), m_nRollState);
+    // Only these states mean anything to the mini frame: any other would show the wrong caption
+    // button there and be written back, so the bar keeps the one it has.
+    const int nRollState = (int)pApp->GetProfileInt(strSection, _T("RolledFloatDynamicState"), m_nRollState);
+    if (nRollState == 0 || (nRollState >= 2 && nRollState <= 5))
+        m_nRollState = nRollState;
     if (m_nRollState == 2 || m_nRollState == 4)
         m_bRolled = TRUE;
     CORXMiniDockFrameWnd* pMiniFrame = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, GetParentFrame());
     if (m_nRollState != 0 && IsFloating() && pMiniFrame != NULL)
         pMiniFrame->SetRollState(m_nRollState);
 
-    CORXActiveTabLink* pTabs = dynamic_cast<CORXActiveTabLink*>(GetTabWnd());
-    if (m_bHasTabs && pTabs != NULL)
-        pTabs->SetActiveTab((int)pApp->GetProfileInt(strSection, _T("ActiveTab"), 0));
+    // The tab stored may be one the bar no longer has: the tab window then keeps its own.
+    CWnd* pTabWnd = GetTabWnd();
+    CORXActiveTabLink* pTabs = dynamic_cast<CORXActiveTabLink*>(pTabWnd);
+    const CORXTabWndInfo* pInfo = dynamic_cast<const CORXTabWndInfo*>(pTabWnd);
+    if (m_bHasTabs && pTabs != NULL && pInfo != NULL)
+    {
+        const int iTab = (int)pApp->GetProfileInt(strSection, _T("ActiveTab"), pTabs->GetActiveTab());
+        if (iTab >= 0 && iTab < pInfo->GetTabsNum())
+            pTabs->SetActiveTab(iTab);
+    }
 }
 
 // Operations

@@ -24,6 +24,18 @@ const COLORREF kNoColor = (COLORREF)-1;
 const UINT kDisabledStyle = 0x40000;
 const int kStripHeight = 5;
 const int kMaxStoredColors = 4096;
+// Columns and docked counts: -1 or 0 lets the bar choose; a grid never needs more than there are colours.
+const int kMinStoredGrid = -1;
+
+BOOL IsStoredFlag(BOOL b)
+{
+    return b == FALSE || b == TRUE;
+}
+
+BOOL IsStoredGrid(int n)
+{
+    return n >= kMinStoredGrid && n <= kMaxStoredColors;
+}
 
 // The store of colours by command is there from the program's start.
 struct CommandColorsInit
@@ -189,28 +201,50 @@ void CORXColorMenuButton::Serialize(CArchive& ar)
     CORXToolbarMenuButton::Serialize(ar);
     if (ar.IsLoading())
     {
+        // Nothing of the button's own is taken before its whole part of the record is read and
+        // checked: a refused record leaves the button's colours and labels as they were.
         int nCount = 0;
         ar >> nCount;
-        // A damaged archive must not make the button allocate whatever count it holds.
+        // The count is checked before anything is allocated for it.
         if (nCount < 0 || nCount > kMaxStoredColors)
             AfxThrowArchiveException(CArchiveException::badIndex);
-        m_Colors.SetSize(nCount);
+        CArray<COLORREF, COLORREF> colors;
+        colors.SetSize(nCount);
         for (int i = 0; i < nCount; i++)
         {
             DWORD dwColor = 0;
             ar >> dwColor;
-            m_Colors[i] = dwColor;
+            colors[i] = dwColor;
         }
-        ar >> m_nColumns;
+        int nColumns = -1, nHorzDockRows = -1, nVertDockColumns = -1;
+        ar >> nColumns;
         if (HasDockedCounts())
-            ar >> m_nHorzDockRows >> m_nVertDockColumns;
-        else
-            m_nVertDockColumns = m_nHorzDockRows = -1;
-        ar >> m_bIsAutomaticButton >> m_bIsOtherButton >> m_bIsDocumentColors;
-        ar >> m_strAutomaticButtonLabel >> m_strOtherButtonLabel >> m_strDocumentColorsLabel;
+            ar >> nHorzDockRows >> nVertDockColumns;
+        BOOL bIsAutomaticButton = FALSE, bIsOtherButton = FALSE, bIsDocumentColors = FALSE;
+        ar >> bIsAutomaticButton >> bIsOtherButton >> bIsDocumentColors;
+        CString strAutomaticLabel, strOtherLabel, strDocumentLabel;
+        ar >> strAutomaticLabel >> strOtherLabel >> strDocumentLabel;
         DWORD dwAutomatic = 0;
-        ar >> dwAutomatic >> m_bStdColorDlg;
+        BOOL bStdColorDlg = FALSE;
+        ar >> dwAutomatic >> bStdColorDlg;
+        // The counts go to the pop-up's colour bar, which takes no others.
+        if (!IsStoredGrid(nColumns) || !IsStoredGrid(nHorzDockRows) || !IsStoredGrid(nVertDockColumns) ||
+            !IsStoredFlag(bIsAutomaticButton) || !IsStoredFlag(bIsOtherButton) ||
+            !IsStoredFlag(bIsDocumentColors) || !IsStoredFlag(bStdColorDlg))
+            AfxThrowArchiveException(CArchiveException::badIndex);
+
+        m_Colors.Copy(colors);
+        m_nColumns = nColumns;
+        m_nHorzDockRows = nHorzDockRows;
+        m_nVertDockColumns = nVertDockColumns;
+        m_bIsAutomaticButton = bIsAutomaticButton;
+        m_bIsOtherButton = bIsOtherButton;
+        m_bIsDocumentColors = bIsDocumentColors;
+        m_strAutomaticButtonLabel = strAutomaticLabel;
+        m_strOtherButtonLabel = strOtherLabel;
+        m_strDocumentColorsLabel = strDocumentLabel;
         m_colorAutomatic = dwAutomatic;
+        m_bStdColorDlg = bStdColorDlg;
 
         // The colour the buttons of this command show now.
         CObList listButtons;

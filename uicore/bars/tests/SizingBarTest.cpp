@@ -9,6 +9,7 @@
 #include "ORXBarSettings.h"
 #include "ORXCaptionBar.h"
 #include "ORXDialogBar.h"
+#include "ORXExtrasHooks.h"
 #include "ORXGlobalData.h"
 #include "ORXMiniDockFrameWnd.h"
 #include "ORXSizingControlBar.h"
@@ -93,6 +94,69 @@ TEST_F(SizingBarTest, SizesAndStatesGoToTheRegistryAndComeBack)
     // A roll-up state of 2 or 4 means the floating frame starts rolled up.
     EXPECT_EQ(4, pAgain->GetRollState());
     EXPECT_TRUE(pAgain->IsRolled());
+}
+
+namespace
+{
+// A tab window as the bar finds it: its only child that chooses tabs and says how many it has.
+class CFakeTabs : public CWnd, public CORXActiveTabLink, public CORXTabWndInfo
+{
+public:
+    int m_nTabs = 3;
+    int m_iActive = 1;
+    int m_nChosen = 0;
+    int GetActiveTab() const override { return m_iActive; }
+    BOOL SetActiveTab(int iTab) override
+    {
+        m_nChosen++;
+        m_iActive = iTab;
+        return TRUE;
+    }
+    int GetTabsNum() const override { return m_nTabs; }
+    int GetVisibleTabCount() const override { return m_nTabs; }
+    BOOL GetTabLabel(int, CString&) const override { return FALSE; }
+    COLORREF GetTabBkColor(int) const override { return (COLORREF)-1; }
+    COLORREF GetTabTextColor(int) const override { return (COLORREF)-1; }
+    BOOL IsFlatTab() const override { return FALSE; }
+    BOOL IsLocationBottom() const override { return FALSE; }
+    BOOL IsColored() const override { return FALSE; }
+    BOOL IsColoredStrip() const override { return FALSE; }
+};
+} // namespace
+
+TEST_F(SizingBarTest, AStoredRollStateOrTabThatMeansNothingLeavesTheBarsOwn)
+{
+    CORXSizingControlBar* pBar = NewBar();
+    pBar->SetRollState(3, FALSE);
+    for (int nStored : {1, 6, -1, 0x10002})
+    {
+        App().WriteProfileInt(kSection, _T("RolledFloatDynamicState"), nStored);
+        pBar->LoadState(kProfile);
+        EXPECT_EQ(3, pBar->GetRollState()) << nStored;
+        EXPECT_FALSE(pBar->IsRolled()) << nStored;
+        pBar->SaveState(kProfile);
+        EXPECT_EQ(3, Stored(_T("RolledFloatDynamicState"))) << nStored;
+    }
+    App().WriteProfileInt(kSection, _T("RolledFloatDynamicState"), 2);
+    pBar->LoadState(kProfile);
+    EXPECT_EQ(2, pBar->GetRollState());
+    EXPECT_TRUE(pBar->IsRolled());
+
+    CFakeTabs tabs;
+    ASSERT_TRUE(tabs.Create(_T("STATIC"), NULL, WS_CHILD, CRect(0, 0, 10, 10), pBar, 1));
+    for (int iStored : {3, -1, 1000})
+    {
+        App().WriteProfileInt(kSection, _T("ActiveTab"), iStored);
+        pBar->LoadState(kProfile);
+        EXPECT_EQ(1, tabs.GetActiveTab()) << iStored;
+    }
+    EXPECT_EQ(0, tabs.m_nChosen);
+    App().WriteProfileInt(kSection, _T("ActiveTab"), 2);
+    pBar->LoadState(kProfile);
+    EXPECT_EQ(2, tabs.GetActiveTab());
+    pBar->SaveState(kProfile);
+    EXPECT_EQ(2, Stored(_T("ActiveTab")));
+    tabs.DestroyWindow();
 }
 
 TEST_F(SizingBarTest, TheWorkspaceSavesEverySizingBarInItsSection)

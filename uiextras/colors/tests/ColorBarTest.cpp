@@ -867,3 +867,80 @@ TEST_F(ColorBar, MenuButtonDockedCountsFollowTheVersionRuleOnBothSidesAndAnUnkno
         EXPECT_EQ(v.bCounts ? 3 : -1, loaded.GetColumnsDockedVert()) << v.nMajor << "." << v.nMinor;
     }
 }
+
+namespace
+{
+class CTestColorMenuButton : public CORXColorMenuButton
+{
+public:
+    CTestColorMenuButton() : CORXColorMenuButton(322, _T("Colour")) {}
+    void SetColors(std::initializer_list<COLORREF> colors)
+    {
+        m_Colors.RemoveAll();
+        for (COLORREF color : colors)
+            m_Colors.Add(color);
+    }
+};
+} // namespace
+
+TEST_F(ColorBar, MenuButtonRefusesADamagedRecordWholeAndKeepsItsOwnSettings)
+{
+    CTestWorkspace workspace;
+    workspace.SetSavedVersion(4, 71);
+    CTestColorMenuButton source;
+    source.SetColors({RGB(1, 2, 3), RGB(4, 5, 6)});
+    source.SetColumnsNumber(4);
+    source.SetDockedCounts(2, 3);
+    source.EnableAutomaticButton(_T("Automatic"), RGB(7, 8, 9));
+    const std::vector<BYTE> sound = StoreToBytes(source);
+    // The button's own settings, unlike every one of the record's.
+    CTestColorMenuButton button;
+    button.SetColors({RGB(9, 9, 9), RGB(8, 8, 8), RGB(7, 7, 7)});
+    button.SetColumnsNumber(6);
+    button.SetDockedCounts(1, 1);
+    button.EnableOtherButton(_T("More"));
+    const std::vector<BYTE> own = StoreToBytes(button);
+
+    // From the end: the dialog flag, the automatic colour, the labels "Automatic", "" and "", the
+    // three flags, the columns docked down, the rows docked across, the columns, two colours, the count.
+    const size_t nEnd = sound.size();
+    auto Damaged = [&](size_t nFromEnd, std::initializer_list<BYTE> patch) {
+        std::vector<BYTE> bytes = sound;
+        size_t nAt = nEnd - nFromEnd;
+        for (BYTE b : patch)
+            bytes.at(nAt++) = b;
+        return bytes;
+    };
+    const std::vector<BYTE> cases[] = {
+        Damaged(4, {0x02}),                                // dialog flag
+        Damaged(24, {0x00, 0x01}),                         // document colours flag
+        Damaged(28, {0xFF, 0xFF, 0xFF, 0xFF}),             // other colours flag
+        Damaged(32, {0x03}),                               // automatic flag
+        Damaged(36, {0x01, 0x10}),                         // columns docked down
+        Damaged(40, {0xFE, 0xFF, 0xFF, 0xFF}),             // rows docked across
+        Damaged(44, {0xFF, 0xFF, 0xFF, 0x7F}),             // columns
+        Damaged(56, {0x01, 0x10}),                         // a count no bar could hold
+        Damaged(56, {0xFF, 0xFF, 0xFF, 0xFF}),             // a count below none
+        std::vector<BYTE>(sound.begin(), sound.end() - 2), // cut off in the dialog flag
+    };
+    ASSERT_EQ(2, sound[nEnd - 56]);
+    for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); i++)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(LoadThrowsArchiveException(button, cases[i]));
+        EXPECT_EQ(6, button.GetColumns());
+        EXPECT_EQ(1, button.GetRowsDockedHorz());
+        EXPECT_EQ(3, button.GetColors().GetSize());
+        EXPECT_EQ(RGB(9, 9, 9), button.GetColors()[0]);
+        // Stored again, the button writes its own settings, none of the damaged record's.
+        EXPECT_EQ(own, StoreToBytes(button));
+    }
+
+    ASSERT_TRUE(LoadsWhole(button, sound));
+    EXPECT_EQ(4, button.GetColumns());
+    EXPECT_EQ(3, button.GetColumnsDockedVert());
+    EXPECT_EQ(RGB(7, 8, 9), button.GetAutomaticColor());
+    ASSERT_EQ(2, button.GetColors().GetSize());
+    EXPECT_EQ(RGB(4, 5, 6), button.GetColors()[1]);
+    EXPECT_EQ(sound, StoreToBytes(button));
+}
