@@ -927,12 +927,12 @@ void CORXPopupMenu::OnSize(UINT nType, int cx, int cy)
     }
 }
 
-CORXMenuRoutingWnd* CORXPopupMenu::GetOwnerDialog() const
+namespace
 {
-    // The window that hears the menu's commands, else the window that owns the menu (past the
-    // pop-up menus of the chain), or one of their ancestors.
-    HWND hStarts[2] = {m_pMessageWnd != NULL ? m_pMessageWnd->GetSafeHwnd() : NULL, NULL};
-    HWND hOwner = GetSafeHwnd() != NULL ? ::GetWindow(m_hWnd, GW_OWNER) : NULL;
+// The first owner of a pop-up menu's window that is no pop-up menu of the chain.
+HWND OwnerPastTheMenus(HWND hMenu)
+{
+    HWND hOwner = hMenu != NULL ? ::GetWindow(hMenu, GW_OWNER) : NULL;
     for (int nDepth = 0; hOwner != NULL && nDepth < 64; nDepth++)
     {
         char szClass[64] = {};
@@ -941,7 +941,16 @@ CORXMenuRoutingWnd* CORXPopupMenu::GetOwnerDialog() const
             break;
         hOwner = ::GetWindow(hOwner, GW_OWNER);
     }
-    hStarts[1] = hOwner;
+    return hOwner;
+}
+} // namespace
+
+CORXMenuRoutingWnd* CORXPopupMenu::GetOwnerDialog() const
+{
+    // The window that hears the menu's commands, else the window that owns the menu (past the
+    // pop-up menus of the chain), or one of their ancestors.
+    HWND hStarts[2] = {m_pMessageWnd != NULL ? m_pMessageWnd->GetSafeHwnd() : NULL, NULL};
+    hStarts[1] = OwnerPastTheMenus(GetSafeHwnd());
     for (int i = 0; i < 2; i++)
     {
         HWND hWnd = hStarts[i];
@@ -976,15 +985,7 @@ void CORXPopupMenu::SetActiveInDialog(BOOL bActive)
 CORXFrameHooks* CORXPopupMenu::GetFrameHooks() const
 {
     // By window handles along the owners: the objects behind a closing chain may be gone already.
-    HWND hOwner = GetSafeHwnd() != NULL ? ::GetWindow(m_hWnd, GW_OWNER) : NULL;
-    for (int nDepth = 0; hOwner != NULL && nDepth < 64; nDepth++)
-    {
-        char szClass[64] = {};
-        ::GetClassNameA(hOwner, szClass, sizeof(szClass));
-        if (lstrcmpiA(szClass, ORX_POPUPMENU_CLASS) != 0)
-            break;
-        hOwner = ::GetWindow(hOwner, GW_OWNER);
-    }
+    HWND hOwner = OwnerPastTheMenus(GetSafeHwnd());
     CWnd* pOwner = hOwner != NULL ? CWnd::FromHandlePermanent(hOwner) : NULL;
     if (pOwner == NULL)
         return NULL;

@@ -70,7 +70,7 @@ CORXMDIClientWnd::CORXMDIClientWnd()
 
 CORXMDIClientWnd::~CORXMDIClientWnd()
 {
-    ReleaseGoneChildren();
+    ReleaseGoneChildren(TRUE);
 }
 
 CWnd* CORXMDIClientWnd::WindowOfChild(HWND hWndChild)
@@ -95,9 +95,10 @@ void CORXMDIClientWnd::ReleaseWindowOfChild(HWND hWndChild)
     delete pWnd;
 }
 
-void CORXMDIClientWnd::ReleaseGoneChildren()
+void CORXMDIClientWnd::ReleaseGoneChildren(BOOL bAll)
 {
-    // Children destroyed without WM_MDIDESTROY, or all of them when the client itself goes.
+    // Children destroyed without WM_MDIDESTROY, or all of them when the client itself goes: their
+    // tabs go with the objects they point to.
     CArray<HWND, HWND> arGone;
     POSITION pos = m_mapChildWindows.GetStartPosition();
     while (pos != NULL)
@@ -105,12 +106,16 @@ void CORXMDIClientWnd::ReleaseGoneChildren()
         HWND hChild;
         CWnd* pWnd;
         m_mapChildWindows.GetNextAssoc(pos, hChild, pWnd);
-        if (m_hWnd == NULL || !::IsWindow(hChild) || ::GetParent(hChild) != m_hWnd)
+        if (bAll || m_hWnd == NULL || !::IsWindow(hChild) || ::GetParent(hChild) != m_hWnd)
             arGone.Add(hChild);
     }
+    // With the client going, every child goes: the tabs empty at once, with no tab made active on
+    // the way.
+    if (bAll && m_wndTab.GetSafeHwnd() != NULL)
+        m_wndTab.RemoveAllTabs();
     for (int i = 0; i < arGone.GetSize(); i++)
     {
-        if (m_wndTab.GetSafeHwnd() != NULL)
+        if (!bAll && m_wndTab.GetSafeHwnd() != NULL)
         {
             const int iTab = m_wndTab.GetTabByWindow(arGone[i]);
             if (iTab >= 0)
@@ -122,17 +127,7 @@ void CORXMDIClientWnd::ReleaseGoneChildren()
 
 void CORXMDIClientWnd::OnDestroy()
 {
-    CArray<HWND, HWND> arAll;
-    POSITION pos = m_mapChildWindows.GetStartPosition();
-    while (pos != NULL)
-    {
-        HWND hChild;
-        CWnd* pWnd;
-        m_mapChildWindows.GetNextAssoc(pos, hChild, pWnd);
-        arAll.Add(hChild);
-    }
-    for (int i = 0; i < arAll.GetSize(); i++)
-        ReleaseWindowOfChild(arAll[i]);
+    ReleaseGoneChildren(TRUE);
     CWnd::OnDestroy();
 }
 

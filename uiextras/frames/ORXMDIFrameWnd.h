@@ -73,7 +73,7 @@ protected:
     // object would be deleted at the next idle time while the tab still points to it.
     CWnd* WindowOfChild(HWND hWndChild);
     void ReleaseWindowOfChild(HWND hWndChild);
-    void ReleaseGoneChildren();
+    void ReleaseGoneChildren(BOOL bAll = FALSE);
     CMap<HWND, HWND, CWnd*, CWnd*> m_mapChildWindows;
 
     afx_msg void OnDestroy();
