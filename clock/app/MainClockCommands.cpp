@@ -37,7 +37,7 @@ ON_MESSAGE(WM_QUERYCENTERWND, OnQueryCenterWnd)
 ON_COMMAND(ID_EXIT, OnCmdExit)
 ON_COMMAND(ID_SHOW_CLOCK, OnCmdShowClock)
 ON_COMMAND(ID_HIDE_CLOCK, OnCmdHideClock)
-ON_COMMAND(ID_AUTO_HIDE, OnCmdAutoHide)
+ON_COMMAND(ID_AUTO_HIDE, OnAutoHide)
 ON_COMMAND(ID_OPTIONS, OnCmdOptions)
 ON_UPDATE_COMMAND_UI(ID_CTX_OPTIONS, OnUpdateOptions)
 ON_COMMAND(ID_CTX_CONFIGURE, OnCmdConfigureClock)
@@ -136,7 +136,7 @@ void CMainClockDlg::OnCmdHideClock()
     OnHideClock();
 }
 
-void CMainClockDlg::OnCmdAutoHide()
+void CMainClockDlg::OnAutoHide()
 {
     m_autoHide.ToggleAutoHide();
     m_settings.m_bAutoHide = m_autoHide.m_bAutoHide;

@@ -459,7 +459,7 @@ protected:
     afx_msg void OnCmdExit();
     afx_msg void OnCmdShowClock();
     afx_msg void OnCmdHideClock();
-    afx_msg void OnCmdAutoHide();
+    afx_msg void OnAutoHide();
     afx_msg void OnCmdOptions();
     afx_msg void OnCmdHelpContents();
     afx_msg void OnCmdSayTime();

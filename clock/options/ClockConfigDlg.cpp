@@ -22,14 +22,14 @@ void CClockEditBackup::Keep(CClock* pClock)
         if (m_kept[i].first == pClock)
             return;
     CClock* pCopy = new CClock;
-    CopyClockDefaults(*pClock, *pCopy, RESET_BOTH);
+    CopyDefaults(*pClock, *pCopy, RESET_BOTH);
     m_kept.push_back(std::make_pair(pClock, pCopy));
 }
 
 void CClockEditBackup::Restore()
 {
     for (size_t i = 0; i < m_kept.size(); i++)
-        CopyClockDefaults(*m_kept[i].second, *m_kept[i].first, RESET_BOTH);
+        CopyDefaults(*m_kept[i].second, *m_kept[i].first, RESET_BOTH);
     Forget();
 }
 

@@ -28,7 +28,7 @@ ON_BN_CLICKED(IDC_FMT_RESET_SELECTED, OnResetSelected)
 ON_BN_CLICKED(IDC_FMT_RESET_ALL, OnResetAll)
 END_MESSAGE_MAP()
 
-void CopyClockDefaults(const CClock& s, CClock& t, int nChoice)
+void CopyDefaults(const CClock& s, CClock& t, int nChoice)
 {
     if (nChoice == RESET_FORMAT || nChoice == RESET_BOTH)
     {
@@ -396,12 +396,12 @@ void CClockFormatPage::ResetClocks(BOOL bAll)
                 continue;
             if (m_pBackup != NULL)
                 m_pBackup->Keep(pClock);
-            CopyClockDefaults(*m_pResetSource, *pClock, nChoice);
+            CopyDefaults(*m_pResetSource, *pClock, nChoice);
         }
     }
     if (m_pBackup != NULL)
         m_pBackup->Keep(m_pClock);
-    CopyClockDefaults(*m_pResetSource, *m_pClock, nChoice);
+    CopyDefaults(*m_pResetSource, *m_pClock, nChoice);
     if (m_pbReloadZone != NULL)
         *m_pbReloadZone = TRUE;
     if (m_pNotify != NULL && m_pNotify->GetSafeHwnd() != NULL)

@@ -19,7 +19,7 @@ enum
 };
 
 // Copies the fields of the reset choice from source to target.
-void CopyClockDefaults(const CClock& source, CClock& target, int nChoice);
+void CopyDefaults(const CClock& source, CClock& target, int nChoice);
 
 class CClockFormatPage : public CPropertyPage
 {
