@@ -12,6 +12,7 @@
 #include "ORXGlobalData.h"
 #include "ORXMiniDockFrameWnd.h"
 #include "ORXSizingControlBar.h"
+#include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
@@ -399,6 +400,67 @@ TEST_F(DockedSizingBarTest, AFloatingBarKeepsItsFloatingSizeWhileItsFrameIsOpen)
     CRect rectOpen;
     pMini->GetWindowRect(rectOpen);
     EXPECT_GT(rectOpen.Height(), 210);
+}
+
+TEST_F(DockedSizingBarTest, TheFloatingFrameShowsItsCaptionButtonAndAClickOnItAlwaysActs)
+{
+    m_pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CORXMiniDockFrameWnd);
+    m_pFrame->FloatControlBar(&m_first, CPoint(300, 300));
+    CORXMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, m_first.GetParentFrame());
+    ASSERT_TRUE(pMini != NULL);
+    ASSERT_EQ(0, pMini->GetRollState());
+    const CRect rectButton = pMini->GetCaptionButtonRect();
+    ASSERT_FALSE(rectButton.IsRectEmpty());
+
+    // Without a roll-up state the button is drawn all the same.
+    CRect rectWindow;
+    pMini->GetWindowRect(rectWindow);
+    HDC hScreen = ::GetDC(NULL);
+    CDC dc;
+    dc.Attach(::CreateCompatibleDC(hScreen));
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rectWindow.Width(), rectWindow.Height());
+    ::ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+    dc.FillSolidRect(0, 0, rectWindow.Width(), rectWindow.Height(), RGB(0, 0, 0));
+    pMini->DrawCaptionButton(&dc);
+    int nDrawn = 0;
+    for (int y = rectButton.top; y < rectButton.bottom; y++)
+        for (int x = rectButton.left; x < rectButton.right; x++)
+            nDrawn += dc.GetPixel(x, y) != RGB(0, 0, 0);
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(dc.Detach());
+    EXPECT_GT(nDrawn, rectButton.Width() * rectButton.Height() / 2);
+    EXPECT_EQ((int)CORXMenuImages::IdArowUp, pMini->GetCaptionButtonGlyph());
+
+    // A click rolls the frame up, the next opens it again; the frame starts no drag meanwhile.
+    auto click = [&]() {
+        CRect rect;
+        pMini->GetWindowRect(rect);
+        // The button stays at the right end of the caption, however wide the frame is.
+        CPoint pt = pMini->GetCaptionButtonRect().CenterPoint() + rect.TopLeft();
+        pMini->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(pt.x, pt.y));
+        pMini->GetWindowRect(rect);
+        return rect;
+    };
+    CRect rect = click();
+    EXPECT_TRUE(pMini->IsRolled());
+    EXPECT_TRUE(m_first.IsRolled());
+    EXPECT_LT(rect.Height(), 60);
+    EXPECT_EQ(rectWindow.TopLeft(), rect.TopLeft());
+    EXPECT_EQ((int)CORXMenuImages::IdArowDown, pMini->GetCaptionButtonGlyph());
+    rect = click();
+    EXPECT_FALSE(pMini->IsRolled());
+    EXPECT_EQ(rectWindow, rect);
+    EXPECT_EQ(0, pMini->GetRollState());
+
+    // With a roll-up state the click swaps it for its pinned partner.
+    pMini->SetRollState(2);
+    EXPECT_EQ((int)CORXMenuImages::IdPinHorz, pMini->GetCaptionButtonGlyph());
+    click();
+    EXPECT_EQ(3, pMini->GetRollState());
+    EXPECT_EQ((int)CORXMenuImages::IdPinVert, pMini->GetCaptionButtonGlyph());
+    EXPECT_FALSE(pMini->IsRolled());
 }
 
 TEST(MiniDockFrame, TheCaptionButtonSwapsEachPairOfRollStates)
