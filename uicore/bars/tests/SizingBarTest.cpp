@@ -502,29 +502,44 @@ TEST_F(SizingBarTest, EachDockedSideHasItsSizingEdgeTowardsTheView)
     }
 }
 
-TEST_F(SizingBarTest, DraggingTheEdgeSizesTheBarWithinItsLimitsAndARightClickCancels)
+TEST_F(SizingBarTest, DraggingTheEdgeSizesTheBarWithinItsLimitsHoweverTheResizeEnds)
 {
     CORXSizingControlBar* pBar = NewBar(CBRS_LEFT, CSize(150, 150));
-    auto drag = [&](int dx, BOOL bCancel) {
+    enum End
+    {
+        endLeftUp,
+        endRightDown,
+        endCaptureLost
+    };
+    auto drag = [&](int dx, End end) {
         CRect rect;
         pBar->GetWindowRect(rect);
         CPoint ptStart(rect.right - 3, rect.CenterPoint().y);
         pBar->SendMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptStart.x, ptStart.y));
         EXPECT_TRUE(pBar->IsTracking());
+        EXPECT_EQ(pBar->GetSafeHwnd(), ::GetCapture());
         CPoint pt(ptStart.x + dx, ptStart.y);
         pBar->ScreenToClient(&pt);
         pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-        pBar->SendMessage(bCancel ? WM_RBUTTONDOWN : WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        if (end == endCaptureLost)
+            m_pFrame->SetCapture();
+        else
+            pBar->SendMessage(end == endRightDown ? WM_RBUTTONDOWN : WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
         EXPECT_FALSE(pBar->IsTracking());
+        EXPECT_NE(pBar->GetSafeHwnd(), ::GetCapture());
+        ::ReleaseCapture();
         pBar->GetWindowRect(rect);
         return rect.Width();
     };
-    EXPECT_EQ(190, drag(40, FALSE));
+    EXPECT_EQ(190, drag(40, endLeftUp));
     EXPECT_EQ(190, pBar->GetVertSize().cx);
-    EXPECT_EQ(190, drag(-60, TRUE));
-    EXPECT_EQ(33, drag(-400, FALSE));
+    // The right button and a capture taken away end the resize too, with the size reached.
+    EXPECT_EQ(130, drag(-60, endRightDown));
+    EXPECT_EQ(130, pBar->GetVertSize().cx);
+    EXPECT_EQ(160, drag(30, endCaptureLost));
+    EXPECT_EQ(33, drag(-400, endLeftUp));
     pBar->SetMaxSize(220, -1);
-    EXPECT_EQ(220, drag(400, FALSE));
+    EXPECT_EQ(220, drag(400, endLeftUp));
 }
 
 TEST_F(DockedSizingBarTest, OnlyTheEdgeBetweenTwoBarsOfTheRowSizesTheirLengths)
@@ -544,6 +559,65 @@ TEST_F(DockedSizingBarTest, OnlyTheEdgeBetweenTwoBarsOfTheRowSizesTheirLengths)
     EXPECT_EQ((LRESULT)HTBOTTOM, pUpper->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectUpper.bottom - 3)));
     EXPECT_NE((LRESULT)HTBOTTOM, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.bottom - 3)));
     EXPECT_NE((LRESULT)HTTOP, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.top + 2)));
+}
+
+TEST_F(DockedSizingBarTest, BarsThatSharedTheRowEquallyStillDoAfterAResize)
+{
+    CORXSizingControlBar third;
+    ASSERT_TRUE(
+        third.Create(_T("Third"), m_pFrame, CSize(150, 120), TRUE, kBarID + 2, WS_CHILD | WS_VISIBLE));
+    third.EnableDocking(CBRS_ALIGN_ANY);
+    std::vector<CORXSizingControlBar*> row = {&m_first, &m_second};
+    auto byTop = [](CORXSizingControlBar* a, CORXSizingControlBar* b) {
+        CRect ra, rb;
+        a->GetWindowRect(ra);
+        b->GetWindowRect(rb);
+        return ra.top < rb.top;
+    };
+    std::sort(row.begin(), row.end(), byTop);
+    CRect rect;
+    row[1]->GetWindowRect(rect);
+    rect.OffsetRect(0, rect.Height() / 2);
+    m_pFrame->DockControlBar(&third, AFX_IDW_DOCKBAR_LEFT, rect);
+    row.push_back(&third);
+    m_pFrame->RecalcLayout();
+    std::sort(row.begin(), row.end(), byTop);
+    // The three share the row equally.
+    const int nRow = Height(*row[0]) + Height(*row[1]) + Height(*row[2]);
+    const int nShare = nRow / 3;
+    const int nFirst = nRow - 2 * nShare;
+    row[0]->SetVertSize(CSize(150, nFirst));
+    row[1]->SetVertSize(CSize(150, nShare));
+    row[2]->SetVertSize(CSize(150, nShare));
+    m_pFrame->RecalcLayout();
+    ASSERT_EQ(nFirst, Height(*row[0]));
+    ASSERT_EQ(nShare, Height(*row[1]));
+    ASSERT_EQ(nShare, Height(*row[2]));
+
+    // The edge below the first bar goes down 30 pixels: the two bars below it give 15 each.
+    auto dragBottom = [&](CORXSizingControlBar* pBar, int dy) {
+        CRect rectBar;
+        pBar->GetWindowRect(rectBar);
+        CPoint ptStart(rectBar.CenterPoint().x, rectBar.bottom - 3);
+        ASSERT_EQ((LRESULT)HTBOTTOM, pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptStart.x, ptStart.y)));
+        pBar->SendMessage(WM_NCLBUTTONDOWN, HTBOTTOM, MAKELPARAM(ptStart.x, ptStart.y));
+        CPoint pt(ptStart.x, ptStart.y + dy);
+        pBar->ScreenToClient(&pt);
+        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    };
+    dragBottom(row[0], 30);
+    EXPECT_EQ(nFirst + 30, Height(*row[0]));
+    EXPECT_EQ(nShare - 15, Height(*row[1]));
+    EXPECT_EQ(nShare - 15, Height(*row[2]));
+    EXPECT_EQ(nShare - 15, row[2]->GetVertSize().cy);
+
+    // Dragged further than the bars below can give, they stop at their minimums.
+    dragBottom(row[0], 400);
+    EXPECT_EQ(32, Height(*row[1]));
+    EXPECT_EQ(32, Height(*row[2]));
+    EXPECT_EQ(nRow - 64, Height(*row[0]));
+    third.DestroyWindow();
 }
 
 TEST_F(DockedSizingBarTest, ABarKeepsItsButtonsAndEdgesInStepWithItsRowWhereverItStays)
