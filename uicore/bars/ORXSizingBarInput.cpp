@@ -306,7 +306,8 @@ void CORXSizingControlBar::DrawCaption(CDC* pDC, const CRect&)
         CRect rectText(rect);
         BOOL bStanding = IsHorzDocked();
         // Docked top or bottom the gripper stands on the left: the text runs upwards from its
-        // foot, below the buttons at its head; otherwise it runs along the gripper up to them.
+        // bottom-left corner, below the buttons at its head; otherwise it runs along the gripper
+        // up to them.
         if (bStanding)
         {
             const CButton& btnLow = m_btnExpand.m_bVisible ? m_btnExpand : m_btnHide;
@@ -320,8 +321,7 @@ void CORXSizingControlBar::DrawCaption(CDC* pDC, const CRect&)
         TEXTMETRIC tm;
         pDC->GetTextMetrics(&tm);
         if (bStanding)
-            pDC->ExtTextOut(rectText.left + std::max(0L, (rectText.Width() - tm.tmHeight) / 2),
-                            rectText.bottom - 3, ETO_CLIPPED, rectText, strText, NULL);
+            pDC->ExtTextOut(rectText.left, rectText.bottom - 3, ETO_CLIPPED, rectText, strText, NULL);
         else
             pDC->ExtTextOut(rectText.left + 3, rectText.top + (rectText.Height() - tm.tmHeight) / 2,
                             ETO_CLIPPED, rectText, strText, NULL);

@@ -769,8 +769,13 @@ TEST_F(SizingBarTest, TheTitleShowsInTheGripperOnEverySide)
         m_bars.push_back(pBar);
         ASSERT_TRUE(
             pBar->Create(kTitle, m_pFrame, CSize(220, 220), TRUE, kBarID, WS_CHILD | WS_VISIBLE | dwSide));
+        // A gripper well thicker than the text shows where across it the title starts.
+        pBar->m_cyGripper = 30;
+        pBar->SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
         m_pFrame->RecalcLayout();
         const CRect rectGripper = pBar->GetGripperRect();
+        ASSERT_EQ(30,
+                  dwSide == CBRS_TOP || dwSide == CBRS_BOTTOM ? rectGripper.Width() : rectGripper.Height());
         const CRect rectHide = pBar->GetHideButtonRect();
         std::vector<CPoint> pixels = TitlePixels(pBar, kTitle);
         ASSERT_GT(pixels.size(), 30u) << "side " << dwSide;
@@ -784,6 +789,15 @@ TEST_F(SizingBarTest, TheTitleShowsInTheGripperOnEverySide)
             EXPECT_GE(rectText.top, rectHide.bottom) << "side " << dwSide;
             EXPECT_GE(rectText.bottom, rectGripper.bottom - 3 - 4) << "side " << dwSide;
             EXPECT_LE(rectText.bottom, rectGripper.bottom - 3 + 1) << "side " << dwSide;
+            // It starts at the gripper's left edge: no more than the font's leading lies before it.
+            HDC hScreen = ::GetDC(NULL);
+            HGDIOBJ hOld = ::SelectObject(hScreen, globalData.fontVertCaption.GetSafeHandle());
+            TEXTMETRIC tm;
+            ::GetTextMetrics(hScreen, &tm);
+            ::SelectObject(hScreen, hOld);
+            ::ReleaseDC(NULL, hScreen);
+            EXPECT_GE(rectText.left, rectGripper.left) << "side " << dwSide;
+            EXPECT_LE(rectText.left, rectGripper.left + tm.tmInternalLeading + 1) << "side " << dwSide;
         }
         else
         {
