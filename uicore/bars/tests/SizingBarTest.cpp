@@ -296,6 +296,98 @@ TEST(CaptionBarLayout, TextIsCutBackBeforeTheButtonAndClippedToTheBar)
     EXPECT_TRUE(elements[B::elemIcon].m_rect.IsRectEmpty());
 }
 
+TEST(CaptionBarLayout, TextThatRunsIntoAnElementOnItsLeftEndsBeforeItToo)
+{
+    typedef CORXCaptionBar B;
+    // A centred text wider than the bar starts left of the left-aligned button: cut back to end
+    // before the button, nothing of it is left.
+    B::CElement elements[B::elemCount];
+    elements[B::elemButton].m_bPresent = TRUE;
+    elements[B::elemButton].m_size = CSize(60, 20);
+    elements[B::elemButton].m_align = B::ALIGN_LEFT;
+    elements[B::elemText].m_bPresent = TRUE;
+    elements[B::elemText].m_size = CSize(300, 10);
+    elements[B::elemText].m_align = B::ALIGN_CENTER;
+    B::ArrangeElements(elements, CRect(0, 0, 200, 20), 4, 4);
+    EXPECT_EQ(CRect(4, 0, 64, 20), elements[B::elemButton].m_rect);
+    EXPECT_EQ(0, elements[B::elemText].m_rect.Width());
+}
+
+namespace
+{
+class CCaptionBarProbe : public CORXCaptionBar
+{
+public:
+    using CORXCaptionBar::OnDrawButton;
+};
+
+// A look whose caption-bar button text stands out.
+class CRedButtonLook : public CORXVisualManager
+{
+    DECLARE_DYNCREATE(CRedButtonLook)
+public:
+    virtual COLORREF GetCaptionBarButtonTextColor(CWnd*) { return RGB(255, 0, 0); }
+};
+IMPLEMENT_DYNCREATE(CRedButtonLook, CORXVisualManager)
+} // namespace
+
+TEST(CaptionBar, ItsHeightFollowsTextAndImageAndItsButtonTakesTheLooksColours)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Caption bar test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 300)));
+    CCaptionBarProbe bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | CBRS_TOP, pFrame, 34490));
+    bar.SetText(_T("Daylight saving starts tomorrow"));
+    TEXTMETRIC tm;
+    {
+        CClientDC dc(&bar);
+        CFont* pOld = dc.SelectObject(&globalData.fontRegular);
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(pOld);
+    }
+    EXPECT_EQ(tm.tmHeight + 2 + 8, bar.GetBarHeight());
+
+    // A bitmap taller than the text sets the height, stretched to the bar or not.
+    HDC hScreen = ::GetDC(NULL);
+    HBITMAP hTall = ::CreateCompatibleBitmap(hScreen, 20, 40);
+    ::ReleaseDC(NULL, hScreen);
+    bar.SetBitmap(hTall, RGB(255, 0, 255), TRUE);
+    EXPECT_EQ(40 + 8, bar.GetBarHeight());
+    bar.SetBitmap(hTall, RGB(255, 0, 255), FALSE);
+    EXPECT_EQ(40 + 8, bar.GetBarHeight());
+    ::DeleteObject(hTall);
+
+    ASSERT_TRUE(CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CRedButtonLook)));
+    bar.SetButton(_T("Options"), CORXCaptionBar::ALIGN_RIGHT, TRUE);
+    const CRect rect(0, 0, 90, 24);
+    CDC dc;
+    hScreen = ::GetDC(NULL);
+    dc.Attach(::CreateCompatibleDC(hScreen));
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rect.Width(), rect.Height());
+    ::ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+    CFont* pOldFont = dc.SelectObject(&globalData.fontRegular);
+    dc.SetBkMode(TRANSPARENT);
+    bar.OnDrawButton(&dc, rect, _T("Options"), TRUE);
+    // The label and the drop-down arrow (the last 10 pixels) are both drawn in the look's colour.
+    int nLabel = 0, nArrow = 0;
+    for (int y = 0; y < rect.Height(); y++)
+        for (int x = 0; x < rect.Width(); x++)
+            if (dc.GetPixel(x, y) == RGB(255, 0, 0))
+                (x >= rect.right - 10 ? nArrow : nLabel)++;
+    dc.SelectObject(pOldFont);
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(dc.Detach());
+    EXPECT_GT(nLabel, 10);
+    EXPECT_EQ(9, nArrow);
+    CORXVisualManager::DestroyInstance(TRUE);
+    CORXVisualManager::SetDefaultManager(NULL);
+
+    bar.DestroyWindow();
+    pFrame->DestroyWindow();
+}
+
 namespace
 {
 // Two sizing bars docked left in one row, one above the other.
