@@ -218,10 +218,9 @@ void CORXCaptionBar::ArrangeElements(CElement* pElements, CRect rectClient, int 
             continue;
         if (text.m_rect.left < other.m_rect.right && other.m_rect.left < text.m_rect.right)
         {
-            if (other.m_rect.left >= text.m_rect.left)
-                text.m_rect.right = other.m_rect.left - nGap;
-            else
-                text.m_rect.left = other.m_rect.right + nGap;
+            // Cut back to end before the other: one that starts where the text does or left of
+            // it leaves the text no room.
+            text.m_rect.right = other.m_rect.left - nGap;
             if (text.m_rect.right < text.m_rect.left)
                 text.m_rect.right = text.m_rect.left;
         }
@@ -263,10 +262,9 @@ void CORXCaptionBar::RecalcLayout()
     }
     dc.SelectObject(pOldFont);
 
-    m_nCurrentHeight =
-        m_nDefaultHeight != -1
-            ? m_nDefaultHeight
-            : std::max(nTextHeight + 2, (int)(m_bStretchImage ? 0 : sizeImage.cy)) + 2 * m_nVertMargin;
+    m_nCurrentHeight = m_nDefaultHeight != -1
+                           ? m_nDefaultHeight
+                           : std::max(nTextHeight + 2, (int)sizeImage.cy) + 2 * m_nVertMargin;
 
     CRect rectClient;
     GetClientRect(rectClient);
@@ -351,6 +349,7 @@ void CORXCaptionBar::OnDrawButton(CDC* pDC, CRect rect, const CString& strButton
     pLook->OnDrawPushButtonBorder(pDC, rect, this, m_bBtnPressed, m_bBtnHighlighted);
     if (!bDrawText)
         return;
+    const COLORREF clrText = pLook->GetCaptionBarButtonTextColor(this);
     CRect rectText(rect);
     if (m_bBtnHasDropDownArrow)
     {
@@ -358,11 +357,11 @@ void CORXCaptionBar::OnDrawButton(CDC* pDC, CRect rect, const CString& strButton
         int x = rectText.right + 1;
         int y = rect.CenterPoint().y - 1;
         for (int i = 0; i < 3; i++)
-            pDC->FillSolidRect(x + i, y + i, 5 - 2 * i, 1, globalData.clrBarText);
+            pDC->FillSolidRect(x + i, y + i, 5 - 2 * i, 1, clrText);
     }
     if (m_bBtnPressed)
         rectText.OffsetRect(1, 1);
-    pDC->SetTextColor(globalData.clrBarText);
+    pDC->SetTextColor(clrText);
     pDC->DrawText(strButton, rectText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 

@@ -205,9 +205,18 @@ void CORXMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
     if (m_rectButton.PtInRect(CPoint(point.x - rectWindow.left, point.y - rectWindow.top)))
     {
         int nNew = ToggledRollState(m_nRollState);
-        if (nNew == m_nRollState)
-            m_bRolled = !m_bRolled;
-        SetRollState(nNew);
+        if (nNew != m_nRollState)
+            SetRollState(nNew);
+        else
+        {
+            // Without a pair to swap the button rolls the frame up and opens it by hand; nothing
+            // rolls it up or opens it by itself in these states.
+            if (m_bRolled)
+                Unroll();
+            else
+                RollUp();
+            SendMessage(WM_NCPAINT);
+        }
         SetWindowPos(NULL, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         return;
@@ -412,24 +421,34 @@ void CORXMiniDockFrameWnd::OnSize(UINT nType, int cx, int cy)
     m_rectButton = CRect(xRight - cxButton, cyFrame + 2, xRight, cyFrame + 2 + cxButton);
 }
 
-void CORXMiniDockFrameWnd::DrawCaptionButton()
+int CORXMiniDockFrameWnd::GetCaptionButtonGlyph() const
 {
-    if (m_nRollState == 0 || m_rectButton.IsRectEmpty())
+    // A horizontal pin: the frame rolls up when the mouse leaves; a vertical one: pinned open;
+    // otherwise an arrow to where a click takes the frame.
+    if (CanRollUp(m_nRollState))
+        return CORXMenuImages::IdPinHorz;
+    if (ToggledRollState(m_nRollState) != m_nRollState)
+        return CORXMenuImages::IdPinVert;
+    return m_bRolled ? CORXMenuImages::IdArowDown : CORXMenuImages::IdArowUp;
+}
+
+void CORXMiniDockFrameWnd::DrawCaptionButton(CDC* pDC)
+{
+    // Drawn in every state: wherever a click acts on the button, the user sees it.
+    if (m_rectButton.IsRectEmpty())
         return;
-    CWindowDC dc(this);
     CRect rect(m_rectButton);
-    ::DrawFrameControl(dc.GetSafeHdc(), rect, DFC_BUTTON, DFCS_BUTTONPUSH);
-    // Inside the frame the look draws the face and the pin: a horizontal pin, the frame rolls up
-    // when the mouse leaves; a vertical one, pinned open.
+    ::DrawFrameControl(pDC->GetSafeHdc(), rect, DFC_BUTTON, DFCS_BUTTONPUSH);
     rect.DeflateRect(2, 2);
-    int nGlyph = CanRollUp(m_nRollState) ? CORXMenuImages::IdPinHorz : CORXMenuImages::IdPinVert;
-    CORXVisualManager::GetInstance()->OnDrawCaptionButton(&dc, rect, nGlyph, TRUE, FALSE, FALSE, FALSE);
+    CORXVisualManager::GetInstance()->OnDrawCaptionButton(pDC, rect, GetCaptionButtonGlyph(), TRUE, FALSE,
+                                                          FALSE, FALSE);
 }
 
 void CORXMiniDockFrameWnd::OnNcPaint()
 {
     CMiniDockFrameWnd::OnNcPaint();
-    DrawCaptionButton();
+    CWindowDC dc(this);
+    DrawCaptionButton(&dc);
 }
 
 BOOL CORXMiniDockFrameWnd::OnNcActivate(BOOL bActive)

@@ -46,6 +46,10 @@ public:
 public:
     void RollUp();
     void Unroll();
+    // The glyph of the caption button for the roll-up state and the rolled flag.
+    int GetCaptionButtonGlyph() const;
+    // Draws the caption button into a DC of the whole window.
+    void DrawCaptionButton(CDC* pDC);
     // Moves the frame with the mouse from the press at ptScreen until the left button comes up;
     // let go over a docking place of the frame the bar belongs to, the bar docks there and this
     // frame closes (TRUE; the object is gone then). Escape or the right button put the frame back.
@@ -64,7 +68,6 @@ protected:
     BOOL IsFocusOrCaptureInside() const;
     int GetRolledHeight() const;
     int GetRolledWidth();
-    void DrawCaptionButton();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);

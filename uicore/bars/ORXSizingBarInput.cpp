@@ -306,7 +306,8 @@ void CORXSizingControlBar::DrawCaption(CDC* pDC, const CRect&)
         CRect rectText(rect);
         BOOL bStanding = IsHorzDocked();
         // Docked top or bottom the gripper stands on the left: the text runs upwards from its
-        // foot, below the buttons at its head; otherwise it runs along the gripper up to them.
+        // bottom-left corner, below the buttons at its head; otherwise it runs along the gripper
+        // up to them.
         if (bStanding)
         {
             const CButton& btnLow = m_btnExpand.m_bVisible ? m_btnExpand : m_btnHide;
@@ -320,8 +321,7 @@ void CORXSizingControlBar::DrawCaption(CDC* pDC, const CRect&)
         TEXTMETRIC tm;
         pDC->GetTextMetrics(&tm);
         if (bStanding)
-            pDC->ExtTextOut(rectText.left + std::max(0L, (rectText.Width() - tm.tmHeight) / 2),
-                            rectText.bottom - 3, ETO_CLIPPED, rectText, strText, NULL);
+            pDC->ExtTextOut(rectText.left, rectText.bottom - 3, ETO_CLIPPED, rectText, strText, NULL);
         else
             pDC->ExtTextOut(rectText.left + 3, rectText.top + (rectText.Height() - tm.tmHeight) / 2,
                             ETO_CLIPPED, rectText, strText, NULL);
@@ -525,7 +525,7 @@ void CORXSizingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
         return;
     if (m_nTrackHit != 0)
     {
-        OnTrackStop(TRUE);
+        OnTrackStop();
         return;
     }
     CControlBar::OnLButtonUp(nFlags, point);
@@ -538,9 +538,10 @@ void CORXSizingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 
 void CORXSizingControlBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
+    // The right button ends a resize as the left one does: the bar keeps the size it was dragged to.
     if (m_nTrackHit != 0)
     {
-        OnTrackStop(FALSE);
+        OnTrackStop();
         return;
     }
     if (CORXToolBar::IsCustomizeMode())
@@ -577,7 +578,7 @@ void CORXSizingControlBar::OnCaptureChanged(CWnd* pWnd)
     if (pWnd != this)
     {
         if (m_nTrackHit != 0)
-            OnTrackStop(FALSE);
+            OnTrackStop();
         BOOL bPushed = m_btnHide.m_bPushed || m_btnExpand.m_bPushed;
         m_btnHide.m_bPushed = m_btnExpand.m_bPushed = FALSE;
         if (bPushed)
@@ -665,7 +666,7 @@ void CORXSizingControlBar::OnTrackMove(CPoint ptScreen)
     OnTrackInvertTracker();
 }
 
-void CORXSizingControlBar::OnTrackStop(BOOL bAccept)
+void CORXSizingControlBar::OnTrackStop()
 {
     if (m_nTrackHit == 0)
         return;
@@ -675,45 +676,74 @@ void CORXSizingControlBar::OnTrackStop(BOOL bAccept)
     m_nTrackHit = 0;
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
-    if (bAccept)
+
+    const BOOL bHorz = IsHorzDocked();
+    CArray<CORXSizingControlBar*, CORXSizingControlBar*> arrRow;
+    GetRowSizingBars(arrRow);
+    INT_PTR nThis = 0;
+    while (nThis < arrRow.GetSize() && arrRow[nThis] != this)
+        nThis++;
+    CSize& size = DockedSize();
+    BOOL bLengthEdge = bHorz ? (nHit == HTLEFT || nHit == HTRIGHT) : (nHit == HTTOP || nHit == HTBOTTOM);
+    if (!bLengthEdge)
     {
-        CSize& size = DockedSize();
-        size = m_sizeTrack;
         // A row has one thickness: the bars beside this one take the thickness it was given.
-        BOOL bThicknessEdge =
-            IsHorzDocked() ? (nHit == HTTOP || nHit == HTBOTTOM) : (nHit == HTLEFT || nHit == HTRIGHT);
-        if (bThicknessEdge)
+        size = m_sizeTrack;
+        for (INT_PTR i = 0; i < arrRow.GetSize(); i++)
         {
-            CArray<CORXSizingControlBar*, CORXSizingControlBar*> arrRow;
-            GetRowSizingBars(arrRow);
-            for (INT_PTR i = 0; i < arrRow.GetSize(); i++)
+            if (bHorz)
+                arrRow[i]->m_szHorz.cy = m_sizeTrack.cy;
+            else
+                arrRow[i]->m_szVert.cx = m_sizeTrack.cx;
+        }
+    }
+    else
+    {
+        // The edge between this bar and the next moves: the bars after it give or take the
+        // difference between them, one pixel each in turn, so that bars that shared their part
+        // of the row equally go on sharing it equally; they never go below their minimums.
+        CArray<int, int> arrLengths, arrMins;
+        int nTotal = 0;
+        int nMinTotal = 0;
+        for (INT_PTR i = nThis + 1; i < arrRow.GetSize(); i++)
+        {
+            CORXSizingControlBar* pBar = arrRow[i];
+            CSize sizeBar = ClipStoredSize(bHorz ? pBar->m_szHorz : pBar->m_szVert, pBar->m_szMin,
+                                           pBar->m_szMax, CSize(0, 0));
+            arrLengths.Add(bHorz ? sizeBar.cx : sizeBar.cy);
+            arrMins.Add(bHorz ? pBar->m_szMin.cx : pBar->m_szMin.cy);
+            nTotal += arrLengths[arrLengths.GetSize() - 1];
+            nMinTotal += arrMins[arrMins.GetSize() - 1];
+        }
+        LONG& nLength = bHorz ? size.cx : size.cy;
+        const int nStart = bHorz ? m_sizeTrackStart.cx : m_sizeTrackStart.cy;
+        int nNew = bHorz ? m_sizeTrack.cx : m_sizeTrack.cy;
+        if (arrLengths.GetSize() > 0)
+        {
+            // What the bars after the edge can give at their minimums is as far as it goes.
+            int nGive = std::min(nNew - nStart, nTotal - nMinTotal);
+            nNew = nStart + nGive;
+            while (nGive != 0)
+                for (INT_PTR i = 0; i < arrLengths.GetSize() && nGive != 0; i++)
+                {
+                    if (nGive < 0)
+                    {
+                        arrLengths[i]++;
+                        nGive++;
+                    }
+                    else if (arrLengths[i] > arrMins[i])
+                    {
+                        arrLengths[i]--;
+                        nGive--;
+                    }
+                }
+            for (INT_PTR i = 0; i < arrLengths.GetSize(); i++)
             {
-                if (IsHorzDocked())
-                    arrRow[i]->m_szHorz.cy = m_sizeTrack.cy;
-                else
-                    arrRow[i]->m_szVert.cx = m_sizeTrack.cx;
+                CSize& sizeBar = bHorz ? arrRow[nThis + 1 + i]->m_szHorz : arrRow[nThis + 1 + i]->m_szVert;
+                (bHorz ? sizeBar.cx : sizeBar.cy) = arrLengths[i];
             }
         }
-        // Bars of the row that shared it equally keep sharing equally: a length dragged between
-        // two of them is taken from the next one.
-        BOOL bHorz = IsHorzDocked();
-        BOOL bLengthEdge = bHorz ? (nHit == HTRIGHT) : (nHit == HTBOTTOM);
-        if (bLengthEdge && (bHorz ? IsHorzDocked() : IsVertDocked()))
-        {
-            CArray<CORXSizingControlBar*, CORXSizingControlBar*> arrSizing;
-            GetRowSizingBars(arrSizing);
-            for (INT_PTR i = 0; i + 1 < arrSizing.GetSize(); i++)
-            {
-                if (arrSizing[i] != this)
-                    continue;
-                CORXSizingControlBar* pNext = arrSizing[i + 1];
-                CSize& sizeNext = bHorz ? pNext->m_szHorz : pNext->m_szVert;
-                int nDelta =
-                    bHorz ? m_sizeTrack.cx - m_sizeTrackStart.cx : m_sizeTrack.cy - m_sizeTrackStart.cy;
-                LONG& nNext = bHorz ? sizeNext.cx : sizeNext.cy;
-                nNext = std::max(nNext - nDelta, bHorz ? pNext->m_szMin.cx : pNext->m_szMin.cy);
-            }
-        }
+        nLength = nNew;
     }
     CFrameWnd* pFrame = GetDockingFrame();
     if (pFrame != NULL)

@@ -117,7 +117,8 @@ public:
 protected:
     virtual BOOL IsSizingBar() const { return TRUE; }
     virtual void OnTrackStart(UINT nHitTest, CPoint ptScreen);
-    virtual void OnTrackStop(BOOL bAccept);
+    // Ends a resize: the bar keeps the size it was dragged to, however the resize ends.
+    virtual void OnTrackStop();
     virtual void OnTrackMove(CPoint ptScreen);
     virtual void OnTrackInvertTracker();
     virtual void FitRow();

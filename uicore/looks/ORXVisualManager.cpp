@@ -491,6 +491,11 @@ COLORREF CORXVisualManager::GetCaptionBarTextColor(CWnd* pBar)
     return ::GetSysColor(COLOR_WINDOW);
 }
 
+COLORREF CORXVisualManager::GetCaptionBarButtonTextColor(CWnd* pBar)
+{
+    return globalData.clrBarText;
+}
+
 BOOL CORXVisualManager::OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted,
                                                 BOOL bIsPressed, COLORREF& clrText)
 {

@@ -72,6 +72,7 @@ public:
     virtual void OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed);
     virtual COLORREF GetToolbarButtonTextColor(CORXToolbarButtonInfo* pButton, ORXButtonState state);
     virtual COLORREF GetCaptionBarTextColor(CWnd* pBar);
+    virtual COLORREF GetCaptionBarButtonTextColor(CWnd* pBar);
     // Fills a shortcut bar's page button and gives the colour of its text in clrText; FALSE when
     // the look fills nothing and the button is to draw itself (the core look never fills one).
     virtual BOOL OnFillOutlookPageButton(CDC* pDC, const CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,

@@ -13,6 +13,7 @@
 #include "ORXGlobalData.h"
 #include "ORXMiniDockFrameWnd.h"
 #include "ORXSizingControlBar.h"
+#include "ORXToolbarImageList.h"
 #include "ORXVisualManager.h"
 #include "ORXWorkspace.h"
 #include "TestSupport.h"
@@ -359,6 +360,98 @@ TEST(CaptionBarLayout, TextIsCutBackBeforeTheButtonAndClippedToTheBar)
     EXPECT_TRUE(elements[B::elemIcon].m_rect.IsRectEmpty());
 }
 
+TEST(CaptionBarLayout, TextThatRunsIntoAnElementOnItsLeftEndsBeforeItToo)
+{
+    typedef CORXCaptionBar B;
+    // A centred text wider than the bar starts left of the left-aligned button: cut back to end
+    // before the button, nothing of it is left.
+    B::CElement elements[B::elemCount];
+    elements[B::elemButton].m_bPresent = TRUE;
+    elements[B::elemButton].m_size = CSize(60, 20);
+    elements[B::elemButton].m_align = B::ALIGN_LEFT;
+    elements[B::elemText].m_bPresent = TRUE;
+    elements[B::elemText].m_size = CSize(300, 10);
+    elements[B::elemText].m_align = B::ALIGN_CENTER;
+    B::ArrangeElements(elements, CRect(0, 0, 200, 20), 4, 4);
+    EXPECT_EQ(CRect(4, 0, 64, 20), elements[B::elemButton].m_rect);
+    EXPECT_EQ(0, elements[B::elemText].m_rect.Width());
+}
+
+namespace
+{
+class CCaptionBarProbe : public CORXCaptionBar
+{
+public:
+    using CORXCaptionBar::OnDrawButton;
+};
+
+// A look whose caption-bar button text stands out.
+class CRedButtonLook : public CORXVisualManager
+{
+    DECLARE_DYNCREATE(CRedButtonLook)
+public:
+    virtual COLORREF GetCaptionBarButtonTextColor(CWnd*) { return RGB(255, 0, 0); }
+};
+IMPLEMENT_DYNCREATE(CRedButtonLook, CORXVisualManager)
+} // namespace
+
+TEST(CaptionBar, ItsHeightFollowsTextAndImageAndItsButtonTakesTheLooksColours)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Caption bar test"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 300)));
+    CCaptionBarProbe bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | CBRS_TOP, pFrame, 34490));
+    bar.SetText(_T("Daylight saving starts tomorrow"));
+    TEXTMETRIC tm;
+    {
+        CClientDC dc(&bar);
+        CFont* pOld = dc.SelectObject(&globalData.fontRegular);
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(pOld);
+    }
+    EXPECT_EQ(tm.tmHeight + 2 + 8, bar.GetBarHeight());
+
+    // A bitmap taller than the text sets the height, stretched to the bar or not.
+    HDC hScreen = ::GetDC(NULL);
+    HBITMAP hTall = ::CreateCompatibleBitmap(hScreen, 20, 40);
+    ::ReleaseDC(NULL, hScreen);
+    bar.SetBitmap(hTall, RGB(255, 0, 255), TRUE);
+    EXPECT_EQ(40 + 8, bar.GetBarHeight());
+    bar.SetBitmap(hTall, RGB(255, 0, 255), FALSE);
+    EXPECT_EQ(40 + 8, bar.GetBarHeight());
+    ::DeleteObject(hTall);
+
+    ASSERT_TRUE(CORXVisualManager::SetDefaultManager(RUNTIME_CLASS(CRedButtonLook)));
+    bar.SetButton(_T("Options"), CORXCaptionBar::ALIGN_RIGHT, TRUE);
+    const CRect rect(0, 0, 90, 24);
+    CDC dc;
+    hScreen = ::GetDC(NULL);
+    dc.Attach(::CreateCompatibleDC(hScreen));
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rect.Width(), rect.Height());
+    ::ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+    CFont* pOldFont = dc.SelectObject(&globalData.fontRegular);
+    dc.SetBkMode(TRANSPARENT);
+    bar.OnDrawButton(&dc, rect, _T("Options"), TRUE);
+    // The label and the drop-down arrow (the last 10 pixels) are both drawn in the look's colour.
+    int nLabel = 0, nArrow = 0;
+    for (int y = 0; y < rect.Height(); y++)
+        for (int x = 0; x < rect.Width(); x++)
+            if (dc.GetPixel(x, y) == RGB(255, 0, 0))
+                (x >= rect.right - 10 ? nArrow : nLabel)++;
+    dc.SelectObject(pOldFont);
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(dc.Detach());
+    EXPECT_GT(nLabel, 10);
+    EXPECT_EQ(9, nArrow);
+    CORXVisualManager::DestroyInstance(TRUE);
+    CORXVisualManager::SetDefaultManager(NULL);
+
+    bar.DestroyWindow();
+    pFrame->DestroyWindow();
+}
+
 namespace
 {
 // Two sizing bars docked left in one row, one above the other.
@@ -465,6 +558,67 @@ TEST_F(DockedSizingBarTest, AFloatingBarKeepsItsFloatingSizeWhileItsFrameIsOpen)
     EXPECT_GT(rectOpen.Height(), 210);
 }
 
+TEST_F(DockedSizingBarTest, TheFloatingFrameShowsItsCaptionButtonAndAClickOnItAlwaysActs)
+{
+    m_pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CORXMiniDockFrameWnd);
+    m_pFrame->FloatControlBar(&m_first, CPoint(300, 300));
+    CORXMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CORXMiniDockFrameWnd, m_first.GetParentFrame());
+    ASSERT_TRUE(pMini != NULL);
+    ASSERT_EQ(0, pMini->GetRollState());
+    const CRect rectButton = pMini->GetCaptionButtonRect();
+    ASSERT_FALSE(rectButton.IsRectEmpty());
+
+    // Without a roll-up state the button is drawn all the same.
+    CRect rectWindow;
+    pMini->GetWindowRect(rectWindow);
+    HDC hScreen = ::GetDC(NULL);
+    CDC dc;
+    dc.Attach(::CreateCompatibleDC(hScreen));
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rectWindow.Width(), rectWindow.Height());
+    ::ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+    dc.FillSolidRect(0, 0, rectWindow.Width(), rectWindow.Height(), RGB(0, 0, 0));
+    pMini->DrawCaptionButton(&dc);
+    int nDrawn = 0;
+    for (int y = rectButton.top; y < rectButton.bottom; y++)
+        for (int x = rectButton.left; x < rectButton.right; x++)
+            nDrawn += dc.GetPixel(x, y) != RGB(0, 0, 0);
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(dc.Detach());
+    EXPECT_GT(nDrawn, rectButton.Width() * rectButton.Height() / 2);
+    EXPECT_EQ((int)CORXMenuImages::IdArowUp, pMini->GetCaptionButtonGlyph());
+
+    // A click rolls the frame up, the next opens it again; the frame starts no drag meanwhile.
+    auto click = [&]() {
+        CRect rect;
+        pMini->GetWindowRect(rect);
+        // The button stays at the right end of the caption, however wide the frame is.
+        CPoint pt = pMini->GetCaptionButtonRect().CenterPoint() + rect.TopLeft();
+        pMini->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(pt.x, pt.y));
+        pMini->GetWindowRect(rect);
+        return rect;
+    };
+    CRect rect = click();
+    EXPECT_TRUE(pMini->IsRolled());
+    EXPECT_TRUE(m_first.IsRolled());
+    EXPECT_LT(rect.Height(), 60);
+    EXPECT_EQ(rectWindow.TopLeft(), rect.TopLeft());
+    EXPECT_EQ((int)CORXMenuImages::IdArowDown, pMini->GetCaptionButtonGlyph());
+    rect = click();
+    EXPECT_FALSE(pMini->IsRolled());
+    EXPECT_EQ(rectWindow, rect);
+    EXPECT_EQ(0, pMini->GetRollState());
+
+    // With a roll-up state the click swaps it for its pinned partner.
+    pMini->SetRollState(2);
+    EXPECT_EQ((int)CORXMenuImages::IdPinHorz, pMini->GetCaptionButtonGlyph());
+    click();
+    EXPECT_EQ(3, pMini->GetRollState());
+    EXPECT_EQ((int)CORXMenuImages::IdPinVert, pMini->GetCaptionButtonGlyph());
+    EXPECT_FALSE(pMini->IsRolled());
+}
+
 TEST(MiniDockFrame, TheCaptionButtonSwapsEachPairOfRollStates)
 {
     const int cases[][2] = {{2, 3}, {3, 2}, {4, 5}, {5, 4}, {0, 0}, {1, 1}};
@@ -504,29 +658,44 @@ TEST_F(SizingBarTest, EachDockedSideHasItsSizingEdgeTowardsTheView)
     }
 }
 
-TEST_F(SizingBarTest, DraggingTheEdgeSizesTheBarWithinItsLimitsAndARightClickCancels)
+TEST_F(SizingBarTest, DraggingTheEdgeSizesTheBarWithinItsLimitsHoweverTheResizeEnds)
 {
     CORXSizingControlBar* pBar = NewBar(CBRS_LEFT, CSize(150, 150));
-    auto drag = [&](int dx, BOOL bCancel) {
+    enum End
+    {
+        endLeftUp,
+        endRightDown,
+        endCaptureLost
+    };
+    auto drag = [&](int dx, End end) {
         CRect rect;
         pBar->GetWindowRect(rect);
         CPoint ptStart(rect.right - 3, rect.CenterPoint().y);
         pBar->SendMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptStart.x, ptStart.y));
         EXPECT_TRUE(pBar->IsTracking());
+        EXPECT_EQ(pBar->GetSafeHwnd(), ::GetCapture());
         CPoint pt(ptStart.x + dx, ptStart.y);
         pBar->ScreenToClient(&pt);
         pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-        pBar->SendMessage(bCancel ? WM_RBUTTONDOWN : WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        if (end == endCaptureLost)
+            m_pFrame->SetCapture();
+        else
+            pBar->SendMessage(end == endRightDown ? WM_RBUTTONDOWN : WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
         EXPECT_FALSE(pBar->IsTracking());
+        EXPECT_NE(pBar->GetSafeHwnd(), ::GetCapture());
+        ::ReleaseCapture();
         pBar->GetWindowRect(rect);
         return rect.Width();
     };
-    EXPECT_EQ(190, drag(40, FALSE));
+    EXPECT_EQ(190, drag(40, endLeftUp));
     EXPECT_EQ(190, pBar->GetVertSize().cx);
-    EXPECT_EQ(190, drag(-60, TRUE));
-    EXPECT_EQ(33, drag(-400, FALSE));
+    // The right button and a capture taken away end the resize too, with the size reached.
+    EXPECT_EQ(130, drag(-60, endRightDown));
+    EXPECT_EQ(130, pBar->GetVertSize().cx);
+    EXPECT_EQ(160, drag(30, endCaptureLost));
+    EXPECT_EQ(33, drag(-400, endLeftUp));
     pBar->SetMaxSize(220, -1);
-    EXPECT_EQ(220, drag(400, FALSE));
+    EXPECT_EQ(220, drag(400, endLeftUp));
 }
 
 TEST_F(DockedSizingBarTest, OnlyTheEdgeBetweenTwoBarsOfTheRowSizesTheirLengths)
@@ -546,6 +715,65 @@ TEST_F(DockedSizingBarTest, OnlyTheEdgeBetweenTwoBarsOfTheRowSizesTheirLengths)
     EXPECT_EQ((LRESULT)HTBOTTOM, pUpper->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectUpper.bottom - 3)));
     EXPECT_NE((LRESULT)HTBOTTOM, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.bottom - 3)));
     EXPECT_NE((LRESULT)HTTOP, pLower->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, rectLower.top + 2)));
+}
+
+TEST_F(DockedSizingBarTest, BarsThatSharedTheRowEquallyStillDoAfterAResize)
+{
+    CORXSizingControlBar third;
+    ASSERT_TRUE(
+        third.Create(_T("Third"), m_pFrame, CSize(150, 120), TRUE, kBarID + 2, WS_CHILD | WS_VISIBLE));
+    third.EnableDocking(CBRS_ALIGN_ANY);
+    std::vector<CORXSizingControlBar*> row = {&m_first, &m_second};
+    auto byTop = [](CORXSizingControlBar* a, CORXSizingControlBar* b) {
+        CRect ra, rb;
+        a->GetWindowRect(ra);
+        b->GetWindowRect(rb);
+        return ra.top < rb.top;
+    };
+    std::sort(row.begin(), row.end(), byTop);
+    CRect rect;
+    row[1]->GetWindowRect(rect);
+    rect.OffsetRect(0, rect.Height() / 2);
+    m_pFrame->DockControlBar(&third, AFX_IDW_DOCKBAR_LEFT, rect);
+    row.push_back(&third);
+    m_pFrame->RecalcLayout();
+    std::sort(row.begin(), row.end(), byTop);
+    // The three share the row equally.
+    const int nRow = Height(*row[0]) + Height(*row[1]) + Height(*row[2]);
+    const int nShare = nRow / 3;
+    const int nFirst = nRow - 2 * nShare;
+    row[0]->SetVertSize(CSize(150, nFirst));
+    row[1]->SetVertSize(CSize(150, nShare));
+    row[2]->SetVertSize(CSize(150, nShare));
+    m_pFrame->RecalcLayout();
+    ASSERT_EQ(nFirst, Height(*row[0]));
+    ASSERT_EQ(nShare, Height(*row[1]));
+    ASSERT_EQ(nShare, Height(*row[2]));
+
+    // The edge below the first bar goes down 30 pixels: the two bars below it give 15 each.
+    auto dragBottom = [&](CORXSizingControlBar* pBar, int dy) {
+        CRect rectBar;
+        pBar->GetWindowRect(rectBar);
+        CPoint ptStart(rectBar.CenterPoint().x, rectBar.bottom - 3);
+        ASSERT_EQ((LRESULT)HTBOTTOM, pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptStart.x, ptStart.y)));
+        pBar->SendMessage(WM_NCLBUTTONDOWN, HTBOTTOM, MAKELPARAM(ptStart.x, ptStart.y));
+        CPoint pt(ptStart.x, ptStart.y + dy);
+        pBar->ScreenToClient(&pt);
+        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    };
+    dragBottom(row[0], 30);
+    EXPECT_EQ(nFirst + 30, Height(*row[0]));
+    EXPECT_EQ(nShare - 15, Height(*row[1]));
+    EXPECT_EQ(nShare - 15, Height(*row[2]));
+    EXPECT_EQ(nShare - 15, row[2]->GetVertSize().cy);
+
+    // Dragged further than the bars below can give, they stop at their minimums.
+    dragBottom(row[0], 400);
+    EXPECT_EQ(32, Height(*row[1]));
+    EXPECT_EQ(32, Height(*row[2]));
+    EXPECT_EQ(nRow - 64, Height(*row[0]));
+    third.DestroyWindow();
 }
 
 TEST_F(DockedSizingBarTest, ABarKeepsItsButtonsAndEdgesInStepWithItsRowWhereverItStays)
@@ -697,8 +925,13 @@ TEST_F(SizingBarTest, TheTitleShowsInTheGripperOnEverySide)
         m_bars.push_back(pBar);
         ASSERT_TRUE(
             pBar->Create(kTitle, m_pFrame, CSize(220, 220), TRUE, kBarID, WS_CHILD | WS_VISIBLE | dwSide));
+        // A gripper well thicker than the text shows where across it the title starts.
+        pBar->m_cyGripper = 30;
+        pBar->SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
         m_pFrame->RecalcLayout();
         const CRect rectGripper = pBar->GetGripperRect();
+        ASSERT_EQ(30,
+                  dwSide == CBRS_TOP || dwSide == CBRS_BOTTOM ? rectGripper.Width() : rectGripper.Height());
         const CRect rectHide = pBar->GetHideButtonRect();
         std::vector<CPoint> pixels = TitlePixels(pBar, kTitle);
         ASSERT_GT(pixels.size(), 30u) << "side " << dwSide;
@@ -712,6 +945,15 @@ TEST_F(SizingBarTest, TheTitleShowsInTheGripperOnEverySide)
             EXPECT_GE(rectText.top, rectHide.bottom) << "side " << dwSide;
             EXPECT_GE(rectText.bottom, rectGripper.bottom - 3 - 4) << "side " << dwSide;
             EXPECT_LE(rectText.bottom, rectGripper.bottom - 3 + 1) << "side " << dwSide;
+            // It starts at the gripper's left edge: no more than the font's leading lies before it.
+            HDC hScreen = ::GetDC(NULL);
+            HGDIOBJ hOld = ::SelectObject(hScreen, globalData.fontVertCaption.GetSafeHandle());
+            TEXTMETRIC tm;
+            ::GetTextMetrics(hScreen, &tm);
+            ::SelectObject(hScreen, hOld);
+            ::ReleaseDC(NULL, hScreen);
+            EXPECT_GE(rectText.left, rectGripper.left) << "side " << dwSide;
+            EXPECT_LE(rectText.left, rectGripper.left + tm.tmInternalLeading + 1) << "side " << dwSide;
         }
         else
         {

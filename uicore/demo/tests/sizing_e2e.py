@@ -2,7 +2,8 @@
 bar, two sizing bars docked left in one row and a dialog bar. The first sizing bar is made wider by
 dragging its edge with the mouse; its hide button's tip is read; it is expanded over the row and
 collapsed with its caption button; the caption bar's button is pressed; the bar is floated, its
-frame rolls up when the pointer leaves and opens when it comes back, and it is docked again. The
+frame rolls up when the pointer leaves and opens when it comes back, and it is docked again; the
+other bar, floated, is rolled up and opened with its frame's roll button and docked again. The
 program saves when its window closes, and on the next start the bar has the width it was given.
 Screenshots of each step are left in the build tree."""
 
@@ -159,6 +160,37 @@ def main():
         h.mouse_click(frame_rect[0] + 12, frame_rect[1] + 8, double=True)
         h.wait_for(lambda: log.bars()[zones]["floating"] == 0, timeout=10, what="the zones bar docked again")
         h.wait_for(lambda: log.bars()[zones]["dock"] == 59420, timeout=5, what="the zones bar on the left")
+
+        # The notes bar has no roll-up state: floating, its frame shows the roll button all the
+        # same, a click on it rolls the frame up and the next opens it again.
+        bar = log.bars()[notes]
+        # Its gripper is clear of its children just left of its buttons.
+        h.mouse_click(bar["expand"][0] - 10, (bar["hide"][1] + bar["hide"][3]) // 2, double=True)
+        h.wait_for(lambda: log.bars()[notes]["floating"] == 1, timeout=10, what="the notes bar floating")
+        h.wait_for(lambda: height(log.bars()[notes]["frame"]) > 60, timeout=10, what="the notes bar's frame")
+        full = log.bars()[notes]["frame"]
+        roll = log.bars()[notes]["roll"]
+        expect(roll[2] > roll[0] and full[1] <= roll[1] < roll[3] <= full[1] + 40,
+               "the roll button in the frame's caption: %r" % (log.bars()[notes],))
+        h.mouse_click((roll[0] + roll[2]) // 2, (roll[1] + roll[3]) // 2)
+        h.wait_for(lambda: log.bars()[notes]["rolled"] == 1, timeout=10, what="the notes frame rolled up")
+        h.wait_for(lambda: height(log.bars()[notes]["frame"]) < 40, timeout=5,
+                   what="the rolled notes frame's height: %r" % (log.bars().get(notes),))
+        expect(log.bars()[notes]["frame"][:2] == full[:2],
+               "the rolled frame stays put: %r" % (log.bars()[notes],))
+        h.screenshot("sizing-notes-rolled")
+        # The button keeps its place at the right end of the narrower caption; it is clicked near
+        # its top, clear of the bar's pop-up child that lies over the caption's lower edge.
+        rolled = log.bars()[notes]["frame"]
+        x = rolled[2] - (full[2] - (roll[0] + roll[2]) // 2)
+        h.mouse_click(x, roll[1] + 3)
+        h.wait_for(lambda: log.bars()[notes]["rolled"] == 0, timeout=10, what="the notes frame open again")
+        h.wait_for(lambda: height(log.bars()[notes]["frame"]) == height(full), timeout=5,
+                   what="the notes frame's full height back")
+        frame_rect = log.bars()[notes]["frame"]
+        h.mouse_click(frame_rect[0] + 12, frame_rect[1] + 8, double=True)
+        h.wait_for(lambda: log.bars()[notes]["floating"] == 0, timeout=10, what="the notes bar docked again")
+        h.wait_for(lambda: log.bars()[notes]["dock"] == 59420, timeout=5, what="the notes bar on the left")
 
         saved = log.saved_on_close(h, prog, frame)
         expect(saved == ["state saved 1"], "the state is saved at the end: %r" % saved)
