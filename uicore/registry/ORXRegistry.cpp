@@ -460,25 +460,19 @@ BOOL CORXRegistry::Read(LPCTSTR lpszKey, CObject& obj)
 
 namespace
 {
-// Empties the list, deleting each object once however often the list holds it. Answers whether
-// every entry was a distinct object.
-BOOL DeleteObjects(CObList& list)
+// Empties the list, deleting each object once however often the list holds it.
+void DeleteObjects(CObList& list)
 {
     CMapPtrToPtr seen;
-    BOOL bDistinct = TRUE;
     while (!list.IsEmpty())
     {
         CObject* pObject = list.RemoveHead();
         void* pFound = NULL;
         if (pObject == NULL || seen.Lookup(pObject, pFound))
-        {
-            bDistinct = FALSE;
             continue;
-        }
         seen.SetAt(pObject, pObject);
         delete pObject;
     }
-    return bDistinct;
 }
 
 BOOL HasRepeatsOrNulls(const CObList& list)
